@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ralvex {
+
+/// Dialog kinds as the library numbers them.
+enum class DlgKind { Warning = 0, Error = 1, Information = 2, Confirmation = 3 };
+enum class DlgButtons { Ok, YesNo };
+/// Results of a message dialog.
+inline constexpr int mrOk = 1;
+inline constexpr int mrYes = 6;
+inline constexpr int mrNo = 7;
+
+/// Options of an open or save file dialog. Filter in the "Text (*.ext)|*.ext|..." form.
+struct FileDialogOptions {
+  std::string title;
+  std::string initialFolder;
+  std::string fileName;
+  std::string defaultExtension;  // without the dot
+  std::string filter;
+  int filterIndex = 1;           // 1-based
+};
+
+/// Every question, notice and file or colour choice goes through this service, so tests can answer it.
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  /// Shows a message box; returns mrOk, mrYes or mrNo.
+  virtual int message(std::string_view caption, std::string_view text, DlgKind kind, DlgButtons buttons,
+                      int defaultButton) = 0;
+  /// A plain message box without icon or numbered title.
+  virtual void plainMessage(std::string_view text) = 0;
+  /// Chosen full path, or nullopt on cancel.
+  virtual std::optional<std::string> openFileName(const FileDialogOptions& options) = 0;
+  virtual std::optional<std::string> saveFileName(const FileDialogOptions& options) = 0;
+  /// Chosen colour as 0xBBGGRR, or nullopt on cancel.
+  virtual std::optional<std::uint32_t> chooseColour(std::uint32_t initial) = 0;
+  /// The error beep for a refused key.
+  virtual void beep() = 0;
+};
+
+/// The service in force; a silent one that answers the default button until one is installed.
+Dialogs& dialogs();
+/// Installs `d` (not owned) as the service in force; nullptr restores the silent one.
+void setDialogs(Dialogs* d);
+
+}  // namespace ralvex

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QWidget>
+
+struct Services;
+
+/// The table of suitable parametric histograms.
+class TForm14 : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TForm14(Services& services, QWidget* parent = nullptr);
+
+ private:
+  Services& services_;
+};
