@@ -1,0 +1,62 @@
+#include "shell/Encoding.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+
+namespace {
+
+std::string convert(std::string_view in, const char* to, const char* from) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(in);
+  std::string out;
+  out.resize(in.size() * 4 + 16);
+  char* src = const_cast<char*>(in.data());
+  size_t srcLeft = in.size();
+  char* dst = out.data();
+  size_t dstLeft = out.size();
+  while (srcLeft > 0) {
+    if (iconv(cd, &src, &srcLeft, &dst, &dstLeft) != static_cast<size_t>(-1)) break;
+    if (errno == E2BIG) {  // cannot happen with 4x room, but keep the conversion sound
+      const size_t used = static_cast<size_t>(dst - out.data());
+      out.resize(out.size() * 2);
+      dst = out.data() + used;
+      dstLeft = out.size() - used;
+      continue;
+    }
+    // An unconvertible or broken sequence: write '?' and skip one input character.
+    if (dstLeft == 0) break;
+    *dst++ = '?';
+    --dstLeft;
+    size_t skip = 1;
+    if (std::string_view(from) == "UTF-8") {
+      const auto c = static_cast<unsigned char>(*src);
+      skip = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+      if (skip > srcLeft) skip = srcLeft;
+    }
+    src += skip;
+    srcLeft -= skip;
+  }
+  out.resize(static_cast<size_t>(dst - out.data()));
+  iconv_close(cd);
+  return out;
+}
+
+}  // namespace
+
+std::string utf8ToCp1250(std::string_view utf8) { return convert(utf8, "WINDOWS-1250", "UTF-8"); }
+
+std::string cp1250ToUtf8(std::string_view cp1250) { return convert(cp1250, "UTF-8", "WINDOWS-1250"); }
+
+bool isValidUtf8(std::string_view s) {
+  size_t i = 0;
+  while (i < s.size()) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    if (n == 0 || i + n > s.size()) return false;
+    for (size_t k = 1; k < n; ++k)
+      if ((static_cast<unsigned char>(s[i + k]) >> 6) != 0x2) return false;
+    i += n;
+  }
+  return true;
+}

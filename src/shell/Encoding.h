@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+/// UTF-8 to Windows-1250; characters without a Windows-1250 form become '?'.
+std::string utf8ToCp1250(std::string_view utf8);
+/// Windows-1250 to UTF-8.
+std::string cp1250ToUtf8(std::string_view cp1250);
+/// True when `s` is valid UTF-8 (plain ASCII included).
+bool isValidUtf8(std::string_view s);
