@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "HistogramCommand.h"
 #include "Json.h"
 #include "histogram/Histogram.h"
 #include "histogram/HistogramArithmetic.h"
