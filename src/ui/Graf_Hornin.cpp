@@ -262,7 +262,8 @@ void TForm3::buildControls() {
   // Probability table.
   StringGrid2_ = makeGrid(this, u"StringGrid2"_s, 0, 5);
   StringGrid2_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  StringGrid2_->horizontalHeader()->setStretchLastSection(true);
+  StringGrid2_->horizontalHeader()->setStretchLastSection(false);
+  StringGrid2_->setTextElideMode(Qt::ElideNone);
   StringGrid2_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   StringGrid2_->setColumnWidth(0, 44);
   StringGrid2_->setColumnWidth(1, 82);
@@ -375,7 +376,7 @@ void TForm3::buildControls() {
   auto* rightBox = new QWidget(this);
   rightBox->setLayout(right);
   right->setContentsMargins(0, 0, 0, 0);
-  rightBox->setFixedWidth(460);
+  rightBox->setFixedWidth(480);
   auto* top = new QHBoxLayout(this);
   top->setContentsMargins(6, 6, 6, 6);
   top->setSpacing(8);
@@ -577,8 +578,8 @@ void TForm3::Fill(int source, const Histogram& h, const std::string& cellText, i
                          now.time().toString(u"hh%1mm%1ss"_s.arg(ts))).toStdString()};
   // The title is rich text: keep runs of blanks.
   auto html = [](const std::string& s) { return qs(s).toHtmlEscaped().replace(u"  "_s, u"&nbsp; "_s); };
-  chart_->setTitle(html(titleLines_[0]) + u"<br><span style=\"font-weight:normal\">"_s + html(titleLines_[1]) +
-                   u"</span>"_s);
+  chart_->setTitle(u"<div align=\"center\">"_s + html(titleLines_[0]) + u"<br><span style=\"font-weight:normal\">"_s +
+                   html(titleLines_[1]) + u"</span></div>"_s);
 
   // 7. Characteristics table.
   const int n = binCount(hist_);
@@ -635,6 +636,7 @@ void TForm3::rebuildSeries() {
   barSet_->setColor(colour);
   // Thin outlines while the bars are wide enough to show them.
   barSet_->setPen(n > 80 ? QPen(Qt::NoPen) : QPen(QColor(70, 70, 70), 0));
+  Series1_->setBarWidth(n > 80 ? 1.0 : 0.86);
   barSet_->deselectAllBars();
   if (queryShown_ && queryBars_ > 0) {
     barSet_->setSelectedColor(fromBgr(queryColour_));
