@@ -12,6 +12,7 @@
 #include "Json.h"
 #include "histogram/Histogram.h"
 #include "histogram/HistogramArithmetic.h"
+#include "histogram/HistogramCharacteristics.h"
 #include "histogram/HistogramFile.h"
 
 namespace {
@@ -19,7 +20,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: veltra-cli histogram read FILE.dis [--lang cs|en]\n"
     "       veltra-cli histogram add|sub|mul A.dis B.dis [-o OUT.dis] [--lang cs|en]\n"
-    "       veltra-cli histogram scale A.dis C [-o OUT.dis] [--lang cs|en]\n";
+    "       veltra-cli histogram scale A.dis C [-o OUT.dis] [--lang cs|en]\n"
+    "       veltra-cli histogram characteristics FILE.dis [--lang cs|en]\n";
 
 struct Options {
   std::vector<std::string> positional;
@@ -118,6 +120,14 @@ int runHistogramCommand(int argc, char* argv[]) {
     ScaleHistogram(*h, c);
     if (!writeIfAsked(o, *h)) return 1;
     cli::printJson(cli::histogramJson(*h));
+    return 0;
+  }
+
+  if (command == "characteristics" && args.size() == 1) {
+    const auto h = readOrRefuse(args[0], o.language);
+    if (!h) return 1;
+    const std::string title = "H i s t o g r a m  : \r\n" + fileNameOnly(args[0]);
+    std::cout << CharacteristicsText(title, h->p, binCount(*h), h->min, h->max, h->total, o.language);
     return 0;
   }
 
