@@ -42,9 +42,6 @@
 #include "ui/Pelmora.h"
 #include "ui/Services.h"
 
-// The characteristics text is not in the histogram core yet.
-#define VELTRA_CHARACTERISTICS_PENDING 1
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -345,9 +342,6 @@ void TForm3::buildControls() {
   SaveGraf_->setEnabled(false);
   KrivkaTrvani_->setEnabled(false);
   KontTisk_->setEnabled(false);
-#ifdef VELTRA_CHARACTERISTICS_PENDING
-  BChar_->setEnabled(false);
-#endif
   auto* buttons = new QGridLayout;
   buttons->setHorizontalSpacing(6);
   buttons->setVerticalSpacing(4);
@@ -984,9 +978,6 @@ void TForm3::SaveGrafClick() {
 }
 
 void TForm3::BCharClick() {
-#ifdef VELTRA_CHARACTERISTICS_PENDING
-  return;
-#else
   const Language lang = services_.language();
   const int n = binCount(hist_);
   const std::string text = CharacteristicsText("H i s t o g r a m  : \r\n" + name_,
@@ -994,7 +985,6 @@ void TForm3::BCharClick() {
                                                hist_.max, hist_.total, lang);
   ralvex::DefMessageDlg(MessageText(79, lang), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok,
                         ralvex::mrOk);
-#endif
 }
 
 void TForm3::Button7Click() {
