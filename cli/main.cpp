@@ -1,6 +1,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "HistogramCommand.h"
 #include "MessageCommand.h"
 
 int main(int argc, char* argv[]) {
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   if (argc >= 2 && std::strcmp(argv[1], "message") == 0) return runMessageCommand(argc, argv);
-  std::cerr << "usage: veltra-cli --version | message N [--lang cs|en]\n";
+  if (argc >= 2 && std::strcmp(argv[1], "histogram") == 0) return runHistogramCommand(argc, argv);
+  std::cerr << "usage: veltra-cli --version | message N [--lang cs|en] | histogram ...\n";
   return 2;
 }

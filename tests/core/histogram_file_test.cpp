@@ -315,3 +315,19 @@ TEST(HistogramFileDialogs, Settings) {
   EXPECT_EQ(fileNameOnly("/a/b/c.dis"), "c.dis");
   EXPECT_EQ(fileNameOnly("c.dis"), "c.dis");
 }
+
+TEST(HistogramFileRead, CzechAndEnglishTexts) {
+  HistogramFileError e;
+  EXPECT_FALSE(read(file({"Min=0", "Max=10", "Bins=5", "Total=10"}, {"1", "2", "4", "2", "2"}), e));
+  EXPECT_EQ(e.text(Language::Czech), "Není správný  p o č e t  prvků !\r\n\r\nzadáno :    Prvků = 11     Suma = 10");
+  EXPECT_FALSE(read(file({"Min=5", "Max=1", "Bins=2", "Total=2"}, {"1", "1"}), e));
+  EXPECT_EQ(e.text(Language::Czech), "Min > Max   (Zadáno: Min 4  Max 2)");
+  EXPECT_FALSE(read(file({"Min=0", "Max=10", "Bins=300", "Total=10"}, {"1"}), e));
+  EXPECT_EQ(e.text(Language::Czech),
+            "Výpočet  n e l z e  provést!\r\nPočet intervalů u histogramu > 256\r\n\r\nzadáno :  Pocet intervalů = 300");
+  EXPECT_FALSE(read(file({"Min=0", "Max=10", "Bins=5", "Total=10"}, {"1", "1.5"}), e));
+  EXPECT_EQ(e.text(Language::Czech), "Nebylo zadáno  p l a t n é  číslo!\r\n\r\nZadáno : Četnost v 2.intervalu = 1.5");
+  EXPECT_FALSE(ReadHistogramFile("/no/X.dis", e));
+  EXPECT_EQ(e.text(Language::Czech), "Požadovaný dat.soubor histogramu :  /no/X.dis   n e e x i s t u j e  !");
+  EXPECT_NE(e.text(Language::English), e.text(Language::Czech));
+}
