@@ -25,17 +25,6 @@ Histogram make(double min, double step, std::initializer_list<double> p) {
 
 std::vector<double> bins(const Histogram& h) { return {h.p.begin(), h.p.begin() + binCount(h)}; }
 
-// Records plain messages instead of showing them.
-struct RecordingDialogs : ralvex::Dialogs {
-  std::vector<std::string> plain;
-  int message(std::string_view, std::string_view, ralvex::DlgKind, ralvex::DlgButtons, int d) override { return d; }
-  void plainMessage(std::string_view text) override { plain.emplace_back(text); }
-  std::optional<std::string> openFileName(const ralvex::FileDialogOptions&) override { return std::nullopt; }
-  std::optional<std::string> saveFileName(const ralvex::FileDialogOptions&) override { return std::nullopt; }
-  std::optional<std::uint32_t> chooseColour(std::uint32_t) override { return std::nullopt; }
-  void beep() override {}
-};
-
 }  // namespace
 
 TEST(HistogramRounding, HalfEvenMatchesNearbyint) {
