@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include "reliability/ProjectState.h"
+#include "rmr/RmrTables.h"
 
 struct Services;
 
@@ -23,6 +24,30 @@ class TForm1 : public QMainWindow {
   // ---- computation chain
 
   // ---- project and results files
+  /// Open project (`Otevrit`, Ctrl+O): reads a project file chosen by the user.
+  void OtevritClick();
+  /// Save project (`SaveTabHorn`, Ctrl+S).
+  void SaveTabHornClick();
+  /// Open results (`OpenVysl`): restores a results file and runs the assessment again.
+  void OpenVyslClick();
+  /// Save results (`SaveVysl`).
+  void SaveVyslClick();
+  /// Preset values (`DefaultHodnoty`).
+  void DefaultHodnotyClick();
+  /// Settings file listing (`INIsoubor1`).
+  void INIsoubor1Click();
+  /// Opens the rock type window (`tabdruhhor`).
+  void tabdruhhorClick();
+  /// Reads N and the rock types from the settings into the offer list (main window creation).
+  void readRockTypeSettings();
+  /// Writes N and the lines of the rock type window to the settings (main window closing).
+  void writeRockTypeSettings();
+  /// The rock type count N kept with the offer list.
+  int& rockTypeCount() { return rockTypeCount_; }
+  /// The tables and labels of the RMR window as stored in project and results files.
+  RmrTables& rmrTables() { return rmrTables_; }
+  /// Full path of the project file last saved or opened; empty before.
+  const std::string& currentProjectFile() const { return currentProjectFile_; }
 
  private:
   Services& services_;
@@ -35,4 +60,7 @@ class TForm1 : public QMainWindow {
   // ---- chain members
 
   // ---- file members
+  int rockTypeCount_ = 0;
+  RmrTables rmrTables_;
+  std::string currentProjectFile_;
 };
