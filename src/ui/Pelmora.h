@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -115,6 +116,9 @@ class TForm1 : public QMainWindow {
   void showSlotChart(int source, int layerRow);
   void loadSlotFromFile(int source);
   bool saveCreatedHistogram();
+  // The two calls into the chart window.
+  void showInChart(int source, const Histogram& h, const std::string& name, int layerRow);
+  std::optional<std::string> saveHistogramToFile(const Histogram& h);
   void openCreationWindow(int item);
   void showSlotName(int source, int layerRow);
   void updateLayerFlags();

@@ -1,6 +1,7 @@
 // The input area of the main window: the layer table, the one-row histogram tables, the typed
 // inputs, the result chart buttons and the panel that sends a created histogram into a slot.
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -208,7 +209,7 @@ QTableWidget* TForm1::makeSlotTable(int source, const char* name, const char* op
   t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
   t->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
   t->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Fixed);
-  t->setMinimumWidth(360);
+  t->setMinimumWidth(std::max(300, t->fontMetrics().horizontalAdvance(QString::fromUtf8(header)) + 12 + 52 + 24));
   fitTableHeight(t);
 
   SlotTable* st = nullptr;
@@ -252,8 +253,8 @@ void TForm1::setupInputArea() {
   root->addLayout(columns, 1);
   auto* left = new QVBoxLayout;
   auto* right = new QVBoxLayout;
-  columns->addLayout(left, 11);
-  columns->addLayout(right, 9);
+  columns->addLayout(left, 4);
+  columns->addLayout(right, 3);
 
   // ---- Assignment 1: the overburden, the width of the working, Beta, B* and the reduced strength.
   GroupBox2_ = new QGroupBox(u"  Zadání 1 "_s, central);
@@ -273,16 +274,17 @@ void TForm1::setupInputArea() {
     for (int c = 0; c < 5; ++c) StrGrHorn_->setItem(0, c, fixedItem(QString::fromUtf8(headers[c]), pal));
     for (int r = 1; r <= ProjectState::kLayers; ++r) {
       StrGrHorn_->setItem(r, 0, fixedItem(qs(layerRowLabel(r)), pal));
+      StrGrHorn_->item(r, 0)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       for (int c = 1; c < 5; ++c) StrGrHorn_->setItem(r, c, plainItem());
     }
   }
   StrGrHorn_->setColumnWidth(0, 64);
-  StrGrHorn_->setColumnWidth(1, 170);
-  StrGrHorn_->setColumnWidth(3, 112);
+  StrGrHorn_->setColumnWidth(1, 160);
+  StrGrHorn_->setColumnWidth(3, 104);
   StrGrHorn_->setColumnWidth(4, 52);
   StrGrHorn_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   StrGrHorn_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
-  StrGrHorn_->setMinimumWidth(64 + 170 + 250 + 112 + 52 + 4);
+  StrGrHorn_->setMinimumWidth(64 + 160 + 230 + 104 + 52 + 4);
   fitTableHeight(StrGrHorn_);
   StrGrHorn_->setItemDelegateForColumn(
       3, new ThicknessDelegate(
@@ -325,8 +327,7 @@ void TForm1::setupInputArea() {
   redRow->addWidget(GrafRePe_);
   redRow->addStretch(1);
   g2->addLayout(redRow);
-  g2->addStretch(1);
-  left->addWidget(GroupBox2_, 1);
+  left->addWidget(GroupBox2_);
 
   // ---- Selection and sending of a created histogram.
   GroupBox1_ = new QGroupBox(u"  Výběr a uložení histogramu    "_s, central);
@@ -351,6 +352,7 @@ void TForm1::setupInputArea() {
   g1->addWidget(BitBtn1_, 0, 2, 2, 1);
   g1->setColumnStretch(1, 1);
   left->addWidget(GroupBox1_);
+  left->addStretch(1);
 
   // ---- Assignment 2: the bolting.
   GroupBox3_ = new QGroupBox(u"  Zadání 2 "_s, central);
@@ -380,7 +382,7 @@ void TForm1::setupInputArea() {
   lenRow->addWidget(BBDelSvor_);
   lenRow->addWidget(GrafDeSv_);
   lenRow->addWidget(ProgressBar2_, 1);
-  lenRow->addStretch(0);
+  lenRow->addStretch(1);
   g3->addLayout(lenRow);
 
   auto* rmrTable = makeSlotTable(kSrcRmr, "StringGridGKK", "OtevHistGKK", "GrafHistGKK",
@@ -401,6 +403,7 @@ void TForm1::setupInputArea() {
   loadRow->addWidget(BBZatSv_);
   loadRow->addWidget(GrafZaSv_);
   loadRow->addWidget(ProgressBar1_, 1);
+  loadRow->addStretch(1);
   g3->addLayout(loadRow);
 
   g3->addWidget(makeSlotTable(kSrcSigmaR, "StringGridPS", "OtevHistPS", "GrafHistPS",
@@ -411,15 +414,16 @@ void TForm1::setupInputArea() {
   EdPSV_ = makeEdit(GroupBox3_, u"EdPSV"_s, 80);
   EdPK_ = makeEdit(GroupBox3_, u"EdPK"_s, 80);
   EdPSds_ = makeEdit(GroupBox3_, u"EdPSds"_s, 80);
+  bolts->setVerticalSpacing(4);
   bolts->addWidget(makeLabel(GroupBox3_, u"Label11"_s, u"vnější průměr svorníků [ mm ]"_s), 0, 0);
   bolts->addWidget(EdPS_, 0, 1);
-  bolts->addWidget(makeLabel(GroupBox3_, u"Label4"_s, u"vnitřní průměr svorníků [ mm ]"_s), 0, 2);
-  bolts->addWidget(EdPSV_, 0, 3);
-  bolts->addWidget(makeLabel(GroupBox3_, u"Label12"_s, u"počet kotev"_s), 1, 0);
-  bolts->addWidget(EdPK_, 1, 1);
-  bolts->addWidget(makeLabel(GroupBox3_, u"Label28"_s, u"vzdálenost kotev [ mm ]"_s), 1, 2);
-  bolts->addWidget(EdPSds_, 1, 3);
-  bolts->setColumnStretch(4, 1);
+  bolts->addWidget(makeLabel(GroupBox3_, u"Label4"_s, u"vnitřní průměr svorníků [ mm ]"_s), 1, 0);
+  bolts->addWidget(EdPSV_, 1, 1);
+  bolts->addWidget(makeLabel(GroupBox3_, u"Label12"_s, u"počet kotev"_s), 2, 0);
+  bolts->addWidget(EdPK_, 2, 1);
+  bolts->addWidget(makeLabel(GroupBox3_, u"Label28"_s, u"vzdálenost kotev [ mm ]"_s), 3, 0);
+  bolts->addWidget(EdPSds_, 3, 1);
+  bolts->setColumnStretch(2, 1);
   g3->addLayout(bolts);
 
   auto* fsRow = new QHBoxLayout;
@@ -435,8 +439,8 @@ void TForm1::setupInputArea() {
   fsRow->addWidget(GrafFS_);
   fsRow->addStretch(1);
   g3->addLayout(fsRow);
-  g3->addStretch(1);
-  right->addWidget(GroupBox3_, 1);
+  right->addWidget(GroupBox3_);
+  right->addStretch(1);
 
   for (QPushButton* b : {GrafRePe_, GrafDeSv_, GrafZaSv_, GrafUnSv_, GrafFS_}) b->setFixedWidth(56);
   for (QPushButton* b : {BBRedPev_, BBDelSvor_, BBZatSv_, BBFunSpoj_}) b->setMinimumWidth(170);
@@ -775,10 +779,7 @@ void TForm1::showSlotChart(int source, int layerRow) {
   }
   const HistogramSlot* slot = project_.slotForSource(source, layerRow);
   if (!slot || slot->empty()) return;
-  if (TForm3* chart = services_.windows.form3) {
-    chart->histogramSaved = [this](int src, int row, const std::string&) { showSlotName(src, row); };
-    chart->Fill(source, slot->histogram, slot->name, layerRow);
-  }
+  showInChart(source, slot->histogram, slot->name, layerRow);
 }
 
 void TForm1::GrafHistClick() { showSlotChart(kSrcLayer, project_.selectedLayerRow); }
@@ -976,7 +977,7 @@ void TForm1::CBTypOknaChange() {
 }
 
 bool TForm1::saveCreatedHistogram() {
-  const auto name = SaveHistogramCommand(services_, project_.createdHistogram);
+  const auto name = saveHistogramToFile(project_.createdHistogram);
   if (!name) return false;
   project_.currentHistogramFile = *name;
   return true;
@@ -1028,4 +1029,16 @@ void TForm1::BitBtn2Click() {
     w->show();
     w->raise();
   }
+}
+
+// ------------------------------------------------------------------------------ chart window calls
+
+void TForm1::showInChart(int source, const Histogram& h, const std::string& name, int layerRow) {
+  // Filled by the chart window once it offers its fill call.
+  (void)source, (void)h, (void)name, (void)layerRow;
+}
+
+std::optional<std::string> TForm1::saveHistogramToFile(const Histogram& h) {
+  (void)h;
+  return std::nullopt;
 }
