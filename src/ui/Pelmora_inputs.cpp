@@ -1034,11 +1034,13 @@ void TForm1::BitBtn2Click() {
 // ------------------------------------------------------------------------------ chart window calls
 
 void TForm1::showInChart(int source, const Histogram& h, const std::string& name, int layerRow) {
-  // Filled by the chart window once it offers its fill call.
-  (void)source, (void)h, (void)name, (void)layerRow;
+  TForm3* chart = services_.windows.form3;
+  if (!chart) return;
+  // A save from the chart window renames the slot; its cell follows.
+  chart->histogramSaved = [this](int src, int row, const std::string&) { showSlotName(src, row); };
+  chart->Fill(source, h, name, layerRow);
 }
 
 std::optional<std::string> TForm1::saveHistogramToFile(const Histogram& h) {
-  (void)h;
-  return std::nullopt;
+  return SaveHistogramCommand(services_, h);
 }

@@ -19,6 +19,7 @@ TEST(InputChecksTest, DepthHAcceptsEmptyAndPositiveNumbers) {
     EXPECT_EQ(p[0].message, 145);
     EXPECT_EQ(p[0].text, msg(145) + bad + " )");
   }
+  EXPECT_EQ(checkDepthH("-3", cz)[0].text, "Neplatná ef.hloubka \"H\" !  ( -3 )");
 }
 
 TEST(InputChecksTest, D1EmptyIsAcceptedAndBadValuesNamed) {

@@ -445,7 +445,7 @@ TEST_F(InputArea, CreatedHistogramGoesIntoTheChosenSlot) {
                                                         Language::Czech));
   EXPECT_EQ(dialogs.asked[1].text, msg(144) + "\r\n");
   EXPECT_EQ(dialogs.asked[1].kind, ralvex::DlgKind::Error);
-  const std::string name = "Vytvořen ( \"" + msg(138) + "\" )";
+  const std::string name = "Vytvořen ( \"Parametrické rozdělení\" )";
   EXPECT_EQ(project().k.name, name);
   EXPECT_EQ(get<QTableWidget>("StringGridAlfa")->item(1, 1)->text().toStdString(), name);
   EXPECT_EQ(project().k.histogram, h);
