@@ -1,0 +1,41 @@
+#include "reliability/BoltLength.h"
+
+#include "histogram/zz_chainstub.h"
+#include "reliability/ChainCommon.h"
+
+Histogram boltLengthProduct(const Histogram& kn, const Histogram& b, const Histogram& k) {
+  Histogram t = kn;
+  ScaleHistogram(t, kBoltLengthConstant);
+  for (const Histogram* factor : {&b, &k}) {
+    if (!usableHistogram(t)) break;  // a collapsed product goes no further
+    t = MultiplyHistograms(t, *factor);
+  }
+  return t;
+}
+
+ChainReport runBoltLength(ProjectState& p, const LoopProgress& progress, int threads) {
+  ChainReport report;
+  if (!p.reducedStrengthDone) return refuse(report, 48);
+  if (p.k.empty()) return refuse(report, 49);
+  if (p.kn.empty()) return refuse(report, 50);
+  if (p.depthH.empty()) return refuse(report, 51, ralvex::DlgKind::Error, {}, FocusField::EdH);
+  if (p.combinedSupport && p.q.empty()) return refuse(report, 52);
+
+  const Histogram* q = p.combinedSupport ? &p.q.histogram : nullptr;
+  for (const Histogram* h : {&p.kn.histogram, &p.width.histogram, &p.k.histogram, &p.reducedStrength})
+    if (!usableHistogram(*h)) return refuse(report, kZeroWidthMessage);
+  if (q && !usableHistogram(*q)) return refuse(report, kZeroWidthMessage);
+
+  const Histogram t = boltLengthProduct(p.kn.histogram, p.width.histogram, p.k.histogram);
+  if (!usableHistogram(t)) return refuse(report, kZeroWidthMessage);
+
+  Histogram l;
+  const LoopStatus status = pressureLoop(t, q, p.reducedStrength, leadingNumber(p.depthH), l, progress, threads);
+  if (!loopCompleted(report, 53, static_cast<int>(status))) return report;
+  NormaliseHistogram(kMaxBins, l);
+  TrimHistogram(l);
+  p.boltLength = l;
+  p.boltLengthDone = true;
+  report.ok = true;
+  return report;
+}
