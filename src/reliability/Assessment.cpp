@@ -3,7 +3,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "histogram/zz_chainstub.h"
+#include "creation/SpecialFunctions.h"
+#include "histogram/HistogramArithmetic.h"
 #include "reliability/ChainCommon.h"
 #include "shell/TextyCeskoAngl.h"
 
@@ -183,8 +184,10 @@ ChainReport runAssessment(ProjectState& p, DesignStandard standard, Language lan
   if (!report.ok) return report;
   if (!usableHistogram(p.boltLoad)) return refuse(report, kZeroWidthMessage);
 
-  double failureMass = 0;
-  Histogram fs = SubtractHistograms(p.bearingCapacity, p.boltLoad, failureMass);
+  const HistogramOpResult difference = SubtractHistograms(p.bearingCapacity, p.boltLoad);
+  if (!difference) return refuseArithmetic(report, difference);
+  Histogram fs = difference.h;
+  const double failureMass = difference.failureMass;
   NormaliseHistogram(binCount(fs), fs);
   TrimHistogram(fs);
 

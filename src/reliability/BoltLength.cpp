@@ -1,14 +1,17 @@
 #include "reliability/BoltLength.h"
 
-#include "histogram/zz_chainstub.h"
+#include "creation/SpecialFunctions.h"
+#include "histogram/HistogramArithmetic.h"
 #include "reliability/ChainCommon.h"
 
-Histogram boltLengthProduct(const Histogram& kn, const Histogram& b, const Histogram& k) {
-  Histogram t = kn;
-  ScaleHistogram(t, kBoltLengthConstant);
+HistogramOpResult boltLengthProduct(const Histogram& kn, const Histogram& b, const Histogram& k) {
+  HistogramOpResult t;
+  t.ok = true;
+  t.h = kn;
+  ScaleHistogram(t.h, kBoltLengthConstant);
   for (const Histogram* factor : {&b, &k}) {
-    if (!usableHistogram(t)) break;  // a collapsed product goes no further
-    t = MultiplyHistograms(t, *factor);
+    t = MultiplyHistograms(t.h, *factor);
+    if (!t) break;
   }
   return t;
 }
@@ -26,8 +29,9 @@ ChainReport runBoltLength(ProjectState& p, const LoopProgress& progress, int thr
     if (!usableHistogram(*h)) return refuse(report, kZeroWidthMessage);
   if (q && !usableHistogram(*q)) return refuse(report, kZeroWidthMessage);
 
-  const Histogram t = boltLengthProduct(p.kn.histogram, p.width.histogram, p.k.histogram);
-  if (!usableHistogram(t)) return refuse(report, kZeroWidthMessage);
+  const HistogramOpResult product = boltLengthProduct(p.kn.histogram, p.width.histogram, p.k.histogram);
+  if (!product) return refuseArithmetic(report, product);
+  const Histogram& t = product.h;
 
   Histogram l;
   const LoopStatus status = pressureLoop(t, q, p.reducedStrength, leadingNumber(p.depthH), l, progress, threads);

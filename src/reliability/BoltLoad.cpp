@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "histogram/zz_chainstub.h"
+#include "creation/SpecialFunctions.h"
+#include "histogram/HistogramArithmetic.h"
 #include "reliability/ChainCommon.h"
 
 Histogram rockMassFactor(const Histogram& rmr) {
@@ -20,13 +21,16 @@ Histogram rockMassFactor(const Histogram& rmr) {
   return d;
 }
 
-Histogram boltLoadProduct(const Histogram& gamma, const Histogram& kn, const Histogram& b, const Histogram& d) {
-  Histogram t = gamma;
-  ScaleHistogram(t, kBoltLoadConstant);
+HistogramOpResult boltLoadProduct(const Histogram& gamma, const Histogram& kn, const Histogram& b,
+                                  const Histogram& d) {
+  HistogramOpResult t;
+  t.ok = true;
+  t.h = gamma;
+  ScaleHistogram(t.h, kBoltLoadConstant);
   // The two B factors are independent copies of the same histogram.
   for (const Histogram* factor : {&kn, &b, &b, &d}) {
-    if (!usableHistogram(t)) break;  // a collapsed product goes no further
-    t = MultiplyHistograms(t, *factor);
+    t = MultiplyHistograms(t.h, *factor);
+    if (!t) break;
   }
   return t;
 }
@@ -43,8 +47,9 @@ ChainReport runBoltLoad(ProjectState& p, const LoopProgress& progress, int threa
     if (!usableHistogram(*h)) return refuse(report, kZeroWidthMessage);
   if (q && !usableHistogram(*q)) return refuse(report, kZeroWidthMessage);
 
-  const Histogram t = boltLoadProduct(p.gamma.histogram, p.kn.histogram, p.width.histogram, d);
-  if (!usableHistogram(t)) return refuse(report, kZeroWidthMessage);
+  const HistogramOpResult product = boltLoadProduct(p.gamma.histogram, p.kn.histogram, p.width.histogram, d);
+  if (!product) return refuseArithmetic(report, product);
+  const Histogram& t = product.h;
 
   Histogram s;
   const LoopStatus status = pressureLoop(t, q, p.reducedStrength, leadingNumber(p.depthH), s, progress, threads);

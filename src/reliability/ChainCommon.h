@@ -7,6 +7,7 @@
 #include <string>
 
 #include "histogram/Histogram.h"
+#include "histogram/HistogramArithmetic.h"
 #include "reliability/ChainMessages.h"
 
 /// Appends message `number` to `report` and returns it (not ok), for `return refuse(...)`.
@@ -50,4 +51,14 @@ inline bool loopCompleted(ChainReport& report, int emptyRangeMessage, int status
   if (status == 1) refuse(report, emptyRangeMessage);
   if (status == 2) refuseOverflow(report);
   return status == 0;
+}
+
+/// The refusal of a histogram operation, worded by the arithmetic in both languages.
+inline ChainReport& refuseArithmetic(ChainReport& report, const HistogramOpResult& op) {
+  ChainMessage m;
+  m.number = op.message;
+  if (op.message == 0) m.args = {op.text(Language::Czech), op.text(Language::English)};
+  report.ok = false;
+  report.messages.push_back(std::move(m));
+  return report;
 }

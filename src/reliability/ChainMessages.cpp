@@ -50,12 +50,15 @@ double leadingNumber(std::string_view text) {
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
     if (digits() > 0) end = i;
   }
-  std::string number(text.substr(start, end - start));
-  if (number[0] == '+') number.erase(0, 1);
-  // from_chars does not take "1." or ".5" everywhere alike; give it a plain mantissa.
-  if (const auto dot = number.find('.'); dot != std::string::npos) {
-    if (dot == 0 || number[dot - 1] == '-') number.insert(dot, "0");
+  // from_chars takes no "+" and wants a digit before the point: build its form of the number.
+  std::string number;
+  size_t from = start;
+  if (text[from] == '+' || text[from] == '-') {
+    if (text[from] == '-') number.push_back('-');
+    ++from;
   }
+  if (text[from] == '.') number.push_back('0');
+  number.append(text.substr(from, end - from));
   double x = 0;
   const auto r = std::from_chars(number.data(), number.data() + number.size(), x);
   if (r.ec == std::errc::result_out_of_range) {

@@ -12,7 +12,8 @@
 #include <emmintrin.h>
 #endif
 
-#include "histogram/zz_chainstub.h"
+#include "creation/SpecialFunctions.h"
+#include "histogram/HistogramArithmetic.h"
 
 // The loop visits up to 256 x 256 x 256 triples of bins. Its pair value is T's edge times a factor
 // that depends on the q and R bins alone, so the factors are computed once per (q, R) pair, and the

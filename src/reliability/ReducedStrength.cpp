@@ -3,7 +3,8 @@
 #include <array>
 #include <cmath>
 
-#include "histogram/zz_chainstub.h"
+#include "creation/SpecialFunctions.h"
+#include "histogram/HistogramArithmetic.h"
 #include "ralvex/Ralvex.h"
 #include "reliability/ChainCommon.h"
 
@@ -12,16 +13,22 @@ double layerCoefficient(int layers) {
   return layers >= 1 && layers <= 10 ? kBeta[layers - 1] : 0.0;
 }
 
-Histogram reducedStrengthHistogram(std::span<const LayerInput> layers, double beta, double bStar) {
+HistogramOpResult reducedStrengthHistogram(std::span<const LayerInput> layers, double beta, double bStar) {
   const double f = beta / (2 * bStar);
-  Histogram r;
+  HistogramOpResult r;
+  r.ok = true;
   for (size_t i = 0; i < layers.size(); ++i) {
     Histogram layer = *layers[i].strength;
     ScaleHistogram(layer, layers[i].thickness * f);
-    r = i == 0 ? layer : AddHistograms(r, layer);
+    if (i == 0) {
+      r.h = layer;
+    } else {
+      r = AddHistograms(r.h, layer);
+      if (!r) return r;
+    }
   }
-  NormaliseHistogram(binCount(r), r);
-  TrimHistogram(r);
+  NormaliseHistogram(binCount(r.h), r.h);
+  TrimHistogram(r.h);
   return r;
 }
 
@@ -104,9 +111,14 @@ ChainReport runReducedStrength(ProjectState& p) {
     if (!usableHistogram(layer.histogram)) return refuse(report, 35);
     layers[row - 1] = {&layer.histogram, m};
   }
-  if (!(p.betaValue > 0) || !(p.bStar > 0)) return refuse(report, p.betaValue > 0 ? 43 : 42);
+  // Beta as computed; a state restored from a file may hold only its text, which reads back the same.
+  const double beta = p.betaValue > 0 ? p.betaValue : leadingNumber(p.beta);
+  if (!(beta > 0)) return refuse(report, 42);
+  if (!(p.bStar > 0)) return refuse(report, 43);
 
-  p.reducedStrength = reducedStrengthHistogram(std::span(layers.data(), n), p.betaValue, p.bStar);
+  const HistogramOpResult r = reducedStrengthHistogram(std::span(layers.data(), n), beta, p.bStar);
+  if (!r) return refuseArithmetic(report, r);
+  p.reducedStrength = r.h;
   p.reducedStrengthDone = true;
   report.ok = true;
   return report;

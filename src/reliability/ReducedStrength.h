@@ -5,6 +5,7 @@
 #include <span>
 
 #include "histogram/Histogram.h"
+#include "histogram/HistogramArithmetic.h"
 #include "reliability/ChainMessages.h"
 #include "reliability/ProjectState.h"
 
@@ -17,9 +18,8 @@ struct LayerInput {
   double thickness = 0;
 };
 
-/// R = (beta / 2B*) x (m_1 sigma_1 + ... + m_n sigma_n), normalised and trimmed. Every thickness and
-/// step must be positive and bStar must be positive.
-Histogram reducedStrengthHistogram(std::span<const LayerInput> layers, double beta, double bStar);
+/// R = (beta / 2B*) x (m_1 sigma_1 + ... + m_n sigma_n), normalised and trimmed; refused when a sum is.
+HistogramOpResult reducedStrengthHistogram(std::span<const LayerInput> layers, double beta, double bStar);
 
 /// The "b" command: Beta from the number of layers with a strength histogram and m1 = 2B* - (m2 + ... + mn)
 /// written into the thickness of row 1. Warning 133 for an empty table, errors 134 and 135; on 134 and 135

@@ -7,7 +7,8 @@
 #include <limits>
 
 #include "histogram/Histogram.h"
-#include "histogram/zz_chainstub.h"
+#include "creation/SpecialFunctions.h"
+#include "histogram/HistogramArithmetic.h"
 #include "reliability/PressureLoop.h"
 
 namespace chain_reference {

@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "chain_fixture.h"
-#include "histogram/zz_chainstub.h"
+#include "creation/SpecialFunctions.h"
+#include "histogram/HistogramArithmetic.h"
 #include "reliability/Assessment.h"
 #include "reliability/BoltLength.h"
 #include "reliability/BoltLoad.h"
@@ -176,7 +177,7 @@ TEST(ReducedStrength, TwoLayersAreTheirThicknessWeightedSum) {
   const double f = 0.95 / 5;
   ScaleHistogram(a, 2 * f);
   ScaleHistogram(b, 3 * f);
-  Histogram expected = AddHistograms(a, b);
+  Histogram expected = AddHistograms(a, b).h;
   NormaliseHistogram(binCount(expected), expected);
   TrimHistogram(expected);
   EXPECT_EQ(p.reducedStrength, expected);
@@ -404,3 +405,11 @@ TEST(Assessment, RunsTheWholeChainAndKeepsTheFailureMass) {
 }
 
 }  // namespace
+
+TEST(LeadingNumber, ReadsAsFarAsTheTextFormsANumber) {
+  const std::pair<const char*, double> cases[] = {
+      {"2.5", 2.5}, {"3 m", 3}, {"1.5E2x", 150}, {"1e-1", 0.1}, {"-4", -4}, {"+.5", 0.5}, {".25", 0.25},
+      {"7.", 7},    {"1E", 1},  {"abc", 0},      {"", 0},       {"  12", 12}, {"-", 0},  {"1e999", 1.7976931348623157e308},
+  };
+  for (const auto& [text, value] : cases) EXPECT_EQ(leadingNumber(text), value) << text;
+}
