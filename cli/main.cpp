@@ -1,11 +1,16 @@
 #include <cstring>
 #include <iostream>
 
+#include "HistogramCommand.h"
+#include "MessageCommand.h"
+
 int main(int argc, char* argv[]) {
   if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
     std::cout << VELTRA_VERSION << '\n';
     return 0;
   }
-  std::cerr << "usage: veltra-cli --version\n";
+  if (argc >= 2 && std::strcmp(argv[1], "message") == 0) return runMessageCommand(argc, argv);
+  if (argc >= 2 && std::strcmp(argv[1], "histogram") == 0) return runHistogramCommand(argc, argv);
+  std::cerr << "usage: veltra-cli --version | message N [--lang cs|en] | histogram ...\n";
   return 2;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <span>
 
 /// Maximum number of bins of a histogram.
 inline constexpr int kMaxBins = 256;
@@ -23,3 +25,52 @@ struct Histogram {
 
 /// round(count) with ties to even, clamped to 0..256.
 int binCount(const Histogram& h);
+
+/// x rounded to an integer, ties to the even integer (2.5 -> 2, 3.5 -> 4, -0.5 -> 0), as a double.
+/// Bit-identical to std::nearbyint under the default rounding mode, without the library call.
+inline double roundHalfEven(double x) {
+  // Below 2^51 adding and removing 1.5 * 2^52 leaves exactly the even-rounded integer.
+  constexpr double kShift = 6755399441055744.0;
+  if (std::fabs(x) < 2251799813685248.0) {
+    const double r = (x + kShift) - kShift;
+    return r == 0 ? 0.0 : r;
+  }
+  return std::nearbyint(x);  // already integral, or a half at 2^51..2^52, or inf/NaN
+}
+
+/// round(x) with ties to even as a signed 64-bit integer; NaN gives 0, values beyond the range
+/// are clamped to its ends.
+std::int64_t roundToInt64(long double x);
+
+/// The frequency form of a histogram, as stored in a histogram file.
+struct FrequencyForm {
+  double lower = 0;   // lower edge of bin 1 (Min)
+  double upper = 0;   // upper edge of bin n (Max)
+  int n = 0;          // bin count
+  std::array<std::int64_t, kMaxBins> f{};  // frequencies of bins 1..n
+  std::int64_t total = 0;                  // sum of f[0..n-1]
+  bool valid = true;  // false when the scale is not finite or the frequencies could not be formed
+};
+
+/// Builds a histogram from outer edges Min and Max, n bins (1..256), frequencies f[0..n-1]
+/// and their sum Total.
+Histogram FromFrequencies(double lower, double upper, int n, std::span<const std::int64_t> f, double total);
+
+/// Frequency form of h: outer edges, round(count) bins, f_i = round(s p_i) with s the `total`
+/// divided by 10 until the scaled probabilities sum to at most 2^63 - 1.
+FrequencyForm ToFrequencies(const Histogram& h);
+
+/// Reverses the bins (and swaps min and max) when min >= max.
+void ReverseBins(Histogram& h);
+
+/// The histogram of c X: edges and step scaled, bins reversed for c < 0.
+void ScaleHistogram(Histogram& h, double c);
+
+/// Sets bins whose frequency would round to 0 to zero and chooses the frequency scale `total`.
+void NormaliseHistogram(int n, Histogram& h);
+
+/// Removes leading and trailing runs of empty bins; inner empty bins stay.
+void TrimHistogram(Histogram& h);
+
+/// Sum of the first round(count) probabilities.
+double totalProbability(const Histogram& h);

@@ -1,18 +1,297 @@
 #include "persistence/SettingsFile.h"
 
-// Placeholder: an in-memory store until the settings file lands.
-SettingsFile::SettingsFile(std::string path) : path_(std::move(path)) {}
+#include <sys/stat.h>
 
-std::string SettingsFile::readString(std::string_view, std::string_view, std::string_view def) const {
-  return std::string(def);
+#include <charconv>
+#include <optional>
+
+#include "persistence/AtomicFile.h"
+#include "shell/Encoding.h"
+
+namespace {
+
+std::string_view trimBlanks(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
 }
-long long SettingsFile::readInteger(std::string_view, std::string_view, long long def) const { return def; }
-bool SettingsFile::readBool(std::string_view, std::string_view, bool def) const { return def; }
-double SettingsFile::readFloat(std::string_view, std::string_view, double def) const { return def; }
-void SettingsFile::writeString(std::string_view, std::string_view, std::string_view) {}
-void SettingsFile::writeInteger(std::string_view, std::string_view, long long) {}
-void SettingsFile::writeBool(std::string_view, std::string_view, bool) {}
-void SettingsFile::writeFloat(std::string_view, std::string_view, double) {}
-bool SettingsFile::exists() const { return false; }
-void SettingsFile::load() {}
-void SettingsFile::save() const {}
+
+// Lower-case form of one code point; covers ASCII, Latin-1 and Latin Extended-A, which hold
+// every letter of Windows-1250.
+char32_t foldCodePoint(char32_t c) {
+  if (c >= U'A' && c <= U'Z') return c + 32;
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
+  if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) return c | 1;
+  if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return (c & 1) ? c + 1 : c;
+  return c;
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+std::optional<long long> parseInteger(std::string_view s) {
+  s = trimBlanks(s);
+  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+  if (s.empty() || s.front() == '+') return std::nullopt;
+  long long v = 0;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+  return v;
+}
+
+std::optional<double> parseReal(std::string_view s) {
+  s = trimBlanks(s);
+  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+  if (s.empty() || s.front() == '+') return std::nullopt;
+  double v = 0;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v, std::chars_format::general);
+  if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+  return v;
+}
+
+// Modification time mixed with the inode: every atomic write makes a new inode, so a change
+// within one clock tick is still seen.
+long long fileStamp(const struct stat& st) {
+  return (static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec) ^
+         (static_cast<long long>(st.st_ino) << 20);
+}
+
+bool hasHighByte(std::string_view s) {
+  for (char c : s)
+    if (static_cast<unsigned char>(c) >= 0x80) return true;
+  return false;
+}
+
+}  // namespace
+
+std::string foldSettingsName(std::string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  size_t i = 0;
+  while (i < s.size()) {
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    if (b0 < 0x80) {
+      out += static_cast<char>(foldCodePoint(b0));
+      ++i;
+      continue;
+    }
+    // Two-byte sequences hold every letter that folds; anything else is copied unchanged.
+    if ((b0 >> 5) == 0x6 && i + 1 < s.size() && (static_cast<unsigned char>(s[i + 1]) >> 6) == 0x2) {
+      const char32_t c = (char32_t(b0 & 0x1F) << 6) | (static_cast<unsigned char>(s[i + 1]) & 0x3F);
+      appendUtf8(out, foldCodePoint(c));
+      i += 2;
+      continue;
+    }
+    out += s[i];
+    ++i;
+  }
+  return out;
+}
+
+SettingsFile::SettingsFile(std::string path) : path_(std::move(path)) { load(); }
+
+void SettingsFile::load() const {
+  sections_.clear();
+  unreadable_ = false;
+  stampTime_ = stampSize_ = -1;
+  struct stat st {};
+  if (::stat(path_.c_str(), &st) != 0) return;  // missing: every read gives its default
+  std::string bytes;
+  if (!S_ISREG(st.st_mode) || !readWholeFile(path_, bytes)) {
+    unreadable_ = true;
+    return;
+  }
+  stampTime_ = fileStamp(st);
+  stampSize_ = static_cast<long long>(st.st_size);
+
+  if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.erase(0, 3);
+  const std::string text = (hasHighByte(bytes) && isValidUtf8(bytes)) ? bytes : cp1250ToUtf8(bytes);
+
+  sections_.push_back({});  // lines before the first section
+  Section* current = &sections_.front();
+  size_t pos = 0;
+  while (pos <= text.size()) {
+    size_t eol = text.find('\n', pos);
+    if (eol == std::string::npos) eol = text.size();
+    std::string_view line(text.data() + pos, eol - pos);
+    pos = eol + 1;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const std::string_view t = trimBlanks(line);
+    if (t.empty()) continue;
+    if (t.front() == '[' && t.find(']') != std::string_view::npos) {
+      const std::string name(trimBlanks(t.substr(1, t.find(']') - 1)));
+      const std::string folded = foldSettingsName(name);
+      current = nullptr;
+      for (auto& s : sections_)
+        if (!s.name.empty() && foldSettingsName(s.name) == folded) current = &s;  // repeated: merged
+      if (!current) {
+        sections_.push_back({name, {}});
+        current = &sections_.back();
+      }
+      continue;
+    }
+    const size_t eq = line.find('=');
+    const std::string_view key = eq == std::string_view::npos ? std::string_view() : trimBlanks(line.substr(0, eq));
+    if (key.empty()) {
+      current->entries.push_back({std::string(line), {}, true});
+      continue;
+    }
+    const std::string folded = foldSettingsName(key);
+    bool seen = false;
+    for (const auto& e : current->entries)
+      if (!e.raw && foldSettingsName(e.key) == folded) seen = true;
+    if (!seen)  // the first of repeated keys wins; later ones are dropped at the next write
+      current->entries.push_back({std::string(key), std::string(line.substr(eq + 1)), false});
+  }
+}
+
+void SettingsFile::refresh() const {
+  if (unreadable_) return;  // kept for the run: writes stay in memory
+  struct stat st {};
+  if (::stat(path_.c_str(), &st) != 0) {
+    if (stampSize_ >= 0) load();  // removed behind our back
+    return;
+  }
+  if (fileStamp(st) != stampTime_ || static_cast<long long>(st.st_size) != stampSize_) load();
+}
+
+const SettingsFile::Entry* SettingsFile::find(std::string_view section, std::string_view key) const {
+  refresh();
+  const std::string fs = foldSettingsName(trimBlanks(section));
+  const std::string fk = foldSettingsName(trimBlanks(key));
+  for (const auto& s : sections_) {
+    if (s.name.empty() || foldSettingsName(s.name) != fs) continue;
+    for (const auto& e : s.entries)
+      if (!e.raw && foldSettingsName(e.key) == fk) return &e;
+  }
+  return nullptr;
+}
+
+void SettingsFile::set(std::string_view section, std::string_view key, std::string value) {
+  refresh();
+  section = trimBlanks(section);
+  key = trimBlanks(key);
+  const std::string fs = foldSettingsName(section);
+  const std::string fk = foldSettingsName(key);
+  Section* target = nullptr;
+  for (auto& s : sections_)
+    if (!s.name.empty() && foldSettingsName(s.name) == fs) target = &s;
+  if (!target) {
+    if (sections_.empty()) sections_.push_back({});
+    sections_.push_back({std::string(section), {}});
+    target = &sections_.back();
+  }
+  Entry* entry = nullptr;
+  for (auto& e : target->entries)
+    if (!e.raw && foldSettingsName(e.key) == fk) entry = &e;
+  if (entry) {
+    if (entry->value == value && stampSize_ >= 0) return;  // already on disk
+    entry->value = std::move(value);
+  } else {
+    target->entries.push_back({std::string(key), std::move(value), false});
+  }
+  save();
+}
+
+void SettingsFile::save() {
+  if (unreadable_) {
+    lastWriteOk_ = false;
+    lastError_ = "the settings file exists but cannot be read; it is left as it is";
+    return;
+  }
+  std::string text;
+  for (const auto& s : sections_) {
+    if (s.name.empty() && s.entries.empty()) continue;
+    if (!text.empty()) text += "\r\n";
+    if (!s.name.empty()) text += "[" + s.name + "]\r\n";
+    for (const auto& e : s.entries) text += e.raw ? e.key + "\r\n" : e.key + "=" + e.value + "\r\n";
+  }
+  std::string error;
+  lastWriteOk_ = writeFileAtomically(path_, utf8ToCp1250(text), &error);
+  lastError_ = lastWriteOk_ ? std::string() : error;
+  struct stat st {};
+  if (lastWriteOk_ && ::stat(path_.c_str(), &st) == 0) {
+    stampTime_ = fileStamp(st);
+    stampSize_ = static_cast<long long>(st.st_size);
+  }
+}
+
+std::string SettingsFile::readString(std::string_view section, std::string_view key, std::string_view def) const {
+  const Entry* e = find(section, key);
+  return e ? e->value : std::string(def);
+}
+
+long long SettingsFile::readInteger(std::string_view section, std::string_view key, long long def) const {
+  const Entry* e = find(section, key);
+  if (!e) return def;
+  return parseInteger(e->value).value_or(def);
+}
+
+bool SettingsFile::readBool(std::string_view section, std::string_view key, bool def) const {
+  const Entry* e = find(section, key);
+  if (!e) return def;
+  const auto v = parseInteger(e->value);
+  return v ? *v != 0 : def;
+}
+
+double SettingsFile::readFloat(std::string_view section, std::string_view key, double def) const {
+  const Entry* e = find(section, key);
+  if (!e) return def;
+  return parseReal(e->value).value_or(def);
+}
+
+void SettingsFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
+  // A line break would split the entry; keep the value on its line.
+  std::string v(value);
+  for (char& c : v)
+    if (c == '\r' || c == '\n') c = ' ';
+  set(section, key, std::move(v));
+}
+
+void SettingsFile::writeInteger(std::string_view section, std::string_view key, long long value) {
+  set(section, key, std::to_string(value));
+}
+
+void SettingsFile::writeBool(std::string_view section, std::string_view key, bool value) {
+  set(section, key, value ? "1" : "0");
+}
+
+void SettingsFile::writeFloat(std::string_view section, std::string_view key, double value) {
+  char buf[64];
+  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
+  set(section, key, ec == std::errc() ? std::string(buf, end) : std::string("0"));
+}
+
+bool SettingsFile::exists() const {
+  struct stat st {};
+  return ::stat(path_.c_str(), &st) == 0;
+}
+
+std::vector<std::string> SettingsFile::sectionNames() const {
+  refresh();
+  std::vector<std::string> out;
+  for (const auto& s : sections_)
+    if (!s.name.empty()) out.push_back(s.name);
+  return out;
+}
+
+std::vector<std::string> SettingsFile::keyNames(std::string_view section) const {
+  refresh();
+  std::vector<std::string> out;
+  const std::string fs = foldSettingsName(trimBlanks(section));
+  for (const auto& s : sections_)
+    if (!s.name.empty() && foldSettingsName(s.name) == fs)
+      for (const auto& e : s.entries)
+        if (!e.raw) out.push_back(e.key);
+  return out;
+}

@@ -1,0 +1,136 @@
+// veltra-cli histogram ...: reads, combines and describes histogram files.
+
+#include <charconv>
+#include <cmath>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "HistogramCommand.h"
+#include "Json.h"
+#include "histogram/Histogram.h"
+#include "histogram/HistogramArithmetic.h"
+#include "histogram/HistogramCharacteristics.h"
+#include "histogram/HistogramFile.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: veltra-cli histogram read FILE.dis [--lang cs|en]\n"
+    "       veltra-cli histogram add|sub|mul A.dis B.dis [-o OUT.dis] [--lang cs|en]\n"
+    "       veltra-cli histogram scale A.dis C [-o OUT.dis] [--lang cs|en]\n"
+    "       veltra-cli histogram characteristics FILE.dis [--lang cs|en]\n";
+
+struct Options {
+  std::vector<std::string> positional;
+  std::optional<std::string> output;
+  Language language = Language::Czech;
+};
+
+bool parseOptions(int argc, char* argv[], int first, Options& o) {
+  for (int i = first; i < argc; ++i) {
+    const std::string_view a = argv[i];
+    if (a == "-o" && i + 1 < argc) {
+      o.output = argv[++i];
+    } else if (a == "--lang" && i + 1 < argc) {
+      const std::string_view l = argv[++i];
+      if (l == "cs")
+        o.language = Language::Czech;
+      else if (l == "en")
+        o.language = Language::English;
+      else
+        return false;
+    } else {
+      o.positional.emplace_back(a);
+    }
+  }
+  return true;
+}
+
+bool parseFactor(std::string_view t, double& c) {
+  if (!t.empty() && t.front() == '+') t.remove_prefix(1);
+  const auto r = std::from_chars(t.data(), t.data() + t.size(), c);
+  return !t.empty() && r.ec == std::errc() && r.ptr == t.data() + t.size() && std::isfinite(c);
+}
+
+// Reads a file or prints the refusal; nullopt after a refusal.
+std::optional<Histogram> readOrRefuse(const std::string& path, Language language) {
+  HistogramFileError e;
+  auto h = ReadHistogramFile(path, e);
+  if (!h) cli::refuse(e.message, e.text(language));
+  return h;
+}
+
+// Writes to -o when asked; false after a refusal.
+bool writeIfAsked(const Options& o, const Histogram& h) {
+  if (!o.output) return true;
+  HistogramFileError e;
+  if (WriteHistogramFile(*o.output, h, e)) return true;
+  cli::refuse(e.message, e.text(o.language));
+  return false;
+}
+
+}  // namespace
+
+int runHistogramCommand(int argc, char* argv[]) {
+  // argv[1] is "histogram".
+  if (argc < 3) {
+    std::cerr << kUsage;
+    return 2;
+  }
+  const std::string_view command = argv[2];
+  Options o;
+  if (!parseOptions(argc, argv, 3, o)) {
+    std::cerr << kUsage;
+    return 2;
+  }
+  const auto& args = o.positional;
+
+  if (command == "read" && args.size() == 1) {
+    const auto h = readOrRefuse(args[0], o.language);
+    if (!h) return 1;
+    cli::printJson(cli::histogramJson(*h));
+    return 0;
+  }
+
+  if ((command == "add" || command == "sub" || command == "mul") && args.size() == 2) {
+    const auto x = readOrRefuse(args[0], o.language);
+    if (!x) return 1;
+    const auto y = readOrRefuse(args[1], o.language);
+    if (!y) return 1;
+    const HistogramOpResult r = command == "add"   ? AddHistograms(*x, *y)
+                                : command == "sub" ? SubtractHistograms(*x, *y)
+                                                   : MultiplyHistograms(*x, *y);
+    if (!r) return cli::refuse(r.message, r.text(o.language));
+    if (!writeIfAsked(o, r.h)) return 1;
+    cli::Json j = cli::histogramJson(r.h);
+    if (command == "sub") j["failureMass"] = r.failureMass;
+    cli::printJson(j);
+    return 0;
+  }
+
+  if (command == "scale" && args.size() == 2) {
+    auto h = readOrRefuse(args[0], o.language);
+    if (!h) return 1;
+    double c = 0;
+    if (!parseFactor(args[1], c))
+      return cli::refuse(0, (o.language == Language::Czech ? "Neplatný násobitel: " : "Invalid factor: ") + args[1]);
+    ScaleHistogram(*h, c);
+    if (!writeIfAsked(o, *h)) return 1;
+    cli::printJson(cli::histogramJson(*h));
+    return 0;
+  }
+
+  if (command == "characteristics" && args.size() == 1) {
+    const auto h = readOrRefuse(args[0], o.language);
+    if (!h) return 1;
+    const std::string title = "H i s t o g r a m  : \r\n" + fileNameOnly(args[0]);
+    std::cout << CharacteristicsText(title, h->p, binCount(*h), h->min, h->max, h->total, o.language);
+    return 0;
+  }
+
+  std::cerr << kUsage;
+  return 2;
+}

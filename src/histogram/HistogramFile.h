@@ -1,0 +1,53 @@
+#pragma once
+
+// The histogram file (*.dis): a text file in frequency form, lines ended by CR LF.
+//
+//   [Description] / Identification=<file name> / Type=Discrete / Form=Frequency / <empty>
+//   [Parameters] / Min=<lower edge> / Max=<upper edge> / Bins=<n> / Total=<sum> / [Bins] / f1 ... fn
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "histogram/Histogram.h"
+#include "ralvex/Dialogs.h"
+#include "shell/Language.h"
+
+/// A refusal of the reader or the writer: a numbered message, the values for its "%s" places and
+/// a text appended after it. Message 0 is a text of our own, held in both languages.
+struct HistogramFileError {
+  int message = 0;
+  std::vector<std::string> args;
+  std::string extra;
+  std::string ownCs, ownEn;  // message 0 only
+
+  /// The whole text to show, in `language`.
+  std::string text(Language language) const;
+};
+
+/// Reads a histogram file from `in`; nullopt with `error` filled on any refusal.
+std::optional<Histogram> ReadHistogram(std::istream& in, HistogramFileError& error);
+/// Reads the histogram file at `path` (message 11 with the path when it cannot be opened).
+std::optional<Histogram> ReadHistogramFile(const std::string& path, HistogramFileError& error);
+
+/// The text of the file of h, with `identification` (the file name without folder, UTF-8; written
+/// in Windows-1250) on its Identification line. False with `error` filled when h has no readable
+/// frequency form (no bins, edges not finite, a negative frequency or a zero total).
+bool WriteHistogram(std::ostream& out, const Histogram& h, std::string_view identification,
+                    HistogramFileError& error);
+/// Writes h to `path` atomically; message 27 with the path when the file cannot be written.
+bool WriteHistogramFile(const std::string& path, const Histogram& h, HistogramFileError& error);
+
+/// File dialog settings of histogram files: initial folder `histogramsFolder`, default extension
+/// "dis", the filter "Distributions Files (*.dis)|*.dis|All files (*.*)|*.*", first filter selected.
+struct HistogramFileDialogs {
+  /// Save dialog: proposed name "Histogram".
+  static ralvex::FileDialogOptions save(const std::string& histogramsFolder);
+  /// Open dialog: no proposed name.
+  static ralvex::FileDialogOptions open(const std::string& histogramsFolder);
+};
+
+/// File name without folder ("/" or "\\" separated).
+std::string fileNameOnly(std::string_view path);

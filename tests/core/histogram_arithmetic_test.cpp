@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <initializer_list>
+#include <random>
+#include <vector>
+
+#include "histogram/HistogramArithmetic.h"
+#include "ralvex/Dialogs.h"
+
+namespace {
+
+Histogram make(double min, double step, std::initializer_list<double> p) {
+  Histogram h;
+  h.count = static_cast<double>(p.size());
+  h.min = min;
+  h.step = step;
+  h.max = min + (h.count - 1) * step;
+  h.range = h.count * step;
+  h.total = 1;
+  int i = 0;
+  for (double v : p) h.p[i++] = v;
+  return h;
+}
+
+std::vector<double> bins(const Histogram& h) { return {h.p.begin(), h.p.begin() + binCount(h)}; }
+
+// Records plain messages instead of showing them.
+struct RecordingDialogs : ralvex::Dialogs {
+  std::vector<std::string> plain;
+  int message(std::string_view, std::string_view, ralvex::DlgKind, ralvex::DlgButtons, int d) override { return d; }
+  void plainMessage(std::string_view text) override { plain.emplace_back(text); }
+  std::optional<std::string> openFileName(const ralvex::FileDialogOptions&) override { return std::nullopt; }
+  std::optional<std::string> saveFileName(const ralvex::FileDialogOptions&) override { return std::nullopt; }
+  std::optional<std::uint32_t> chooseColour(std::uint32_t) override { return std::nullopt; }
+  void beep() override {}
+};
+
+}  // namespace
+
+TEST(HistogramRounding, HalfEvenMatchesNearbyint) {
+  for (double x : {0.5, 1.5, 2.5, 3.5, -0.5, -1.5, -2.5, 0.49999999999999994, 1e15 + 0.5, -1e15 - 0.5,
+                   2251799813685247.5, 2251799813685248.5, 4503599627370495.5, 1e300, -0.0, 7.0})
+    EXPECT_EQ(roundHalfEven(x), std::nearbyint(x)) << x;
+  std::mt19937_64 rng(7);
+  std::uniform_real_distribution<double> u(-1e6, 1e6);
+  for (int i = 0; i < 100000; ++i) {
+    const double x = std::round(u(rng) * 2) / 2 + (i % 3 == 0 ? 0 : u(rng) * 1e-7);
+    ASSERT_EQ(roundHalfEven(x), std::nearbyint(x)) << x;
+  }
+  EXPECT_TRUE(std::isnan(roundHalfEven(NAN)));
+}
+
+TEST(HistogramSum, SingleBinsTieGoesToEvenOffset) {
+  const auto r = AddHistograms(make(1, 1, {1}), make(2, 1, {1}));
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r.h.count, 2);
+  EXPECT_EQ(r.h.step, 1);
+  EXPECT_EQ(r.h.min, 2.5);
+  EXPECT_EQ(r.h.max, 3.5);
+  EXPECT_EQ(r.h.range, 2);
+  EXPECT_EQ(bins(r.h), (std::vector<double>{1, 0}));
+}
+
+TEST(HistogramSum, UniformThreeBinsWorkedExample) {
+  const double t = 1.0 / 3;
+  const auto r = AddHistograms(make(1, 1, {t, t, t}), make(1, 1, {t, t, t}));
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r.h.count, 6);
+  EXPECT_EQ(r.h.min, 1.5);
+  EXPECT_EQ(r.h.max, 6.5);
+  const std::vector<double> expected{t * t, 0, 2 * (t * t) + 3 * (t * t), 0, 2 * (t * t) + t * t, 0};
+  const auto got = bins(r.h);
+  ASSERT_EQ(got.size(), 6u);
+  for (int k = 0; k < 6; ++k) EXPECT_NEAR(got[k], expected[k], 1e-15) << k;
+  EXPECT_NEAR(got[0], 1.0 / 9, 1e-15);
+  EXPECT_NEAR(got[2], 5.0 / 9, 1e-15);
+  EXPECT_NEAR(got[4], 3.0 / 9, 1e-15);
+  // Normalisation: the first bin is non-zero but the last is zero, so the scale is the S sum.
+  EXPECT_NEAR(r.h.total, 9 + 9.0 / 5 + 3, 1e-9);
+}
+
+TEST(HistogramSum, CapAt256Bins) {
+  Histogram x;
+  x.count = 200;
+  x.min = 0.5;
+  x.step = 1;
+  x.max = 199.5;
+  for (int i = 0; i < 200; ++i) x.p[i] = 1.0 / 200;
+  const auto r = AddHistograms(x, x);
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r.h.count, 256);
+  EXPECT_EQ(r.h.range, 400);
+  EXPECT_EQ(r.h.step, 400.0 / 256);
+  EXPECT_NEAR(totalProbability(r.h), 1, 1e-12);
+}
+
+TEST(HistogramDifference, IdenticalSingleBinsHalfFailure) {
+  const auto r = SubtractHistograms(make(5, 1, {1}), make(5, 1, {1}));
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r.h.count, 2);
+  EXPECT_EQ(r.h.min, -0.5);
+  EXPECT_EQ(r.h.range, 2);
+  EXPECT_EQ(bins(r.h), (std::vector<double>{1, 0}));
+  EXPECT_EQ(r.failureMass, 0.5);
+}
+
+TEST(HistogramDifference, FailureMassCountsNegativeAndHalfOfZero) {
+  // X on 1, 2, 3; Y on 2: differences -1, 0, 1.
+  const auto r = SubtractHistograms(make(1, 1, {0.2, 0.3, 0.5}), make(2, 1, {1}));
+  ASSERT_TRUE(r);
+  EXPECT_DOUBLE_EQ(r.failureMass, 0.2 + 0.15);
+  const auto safe = SubtractHistograms(make(10, 1, {0.5, 0.5}), make(1, 1, {0.5, 0.5}));
+  ASSERT_TRUE(safe);
+  EXPECT_EQ(safe.failureMass, 0);
+  const auto reversed = SubtractHistograms(make(1, 1, {0.5, 0.5}), make(10, 1, {0.5, 0.5}));
+  EXPECT_EQ(reversed.failureMass, 1);
+}
+
+TEST(HistogramProduct, WorkedExample) {
+  const auto r = MultiplyHistograms(make(1, 1, {0.5, 0.5}), make(10, 10, {0.5, 0.5}));
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r.h.range, 60);
+  EXPECT_EQ(r.h.count, 6);
+  EXPECT_EQ(r.h.step, 10);
+  EXPECT_EQ(r.h.min, 7.5);
+  EXPECT_EQ(r.h.max, 57.5);
+  // 10 -> bin 1, 20 and 20 -> bin 2, 40 -> bin 4 (offset 3.25 rounds to 3).
+  EXPECT_EQ(bins(r.h), (std::vector<double>{0.25, 0.5, 0, 0.25, 0, 0}));
+}
+
+TEST(HistogramProduct, EqualEdgeProductsFallBackToInputEdges) {
+  // Edge products that all underflow to 0 leave lo = hi; the frame falls back to the input edges.
+  const auto r = MultiplyHistograms(make(2e-200, 2e-200, {1}), make(2e-200, 2e-200, {1}));
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r.h.range, 3e-200 - 1e-200);
+  EXPECT_EQ(r.h.count, 256);  // w0 underflows too, so the cap decides
+}
+
+TEST(HistogramOperations, RefuseBadInputsBeforeTheLoop) {
+  struct Case {
+    const char* name;
+    Histogram x, y;
+    ArithmeticFault fault;
+  };
+  Histogram zeroStep = make(1, 1, {0.5, 0.5});
+  zeroStep.step = 0;
+  Histogram negStep = make(1, 1, {0.5, 0.5});
+  negStep.step = -1;
+  Histogram nanStep = make(1, 1, {0.5, 0.5});
+  nanStep.step = NAN;
+  Histogram empty = make(1, 1, {1});
+  empty.count = 0;
+  Histogram tooMany = make(1, 1, {1});
+  tooMany.count = 300;
+  Histogram infMin = make(1, 1, {1});
+  infMin.min = -INFINITY;
+  const Histogram ok = make(1, 1, {0.5, 0.5});
+  const std::vector<Case> cases{
+      {"zero step", zeroStep, ok, ArithmeticFault::BadStep},
+      {"negative step", ok, negStep, ArithmeticFault::BadStep},
+      {"NaN step", nanStep, ok, ArithmeticFault::BadStep},
+      {"no bins", empty, ok, ArithmeticFault::EmptyInput},
+      {"too many bins", ok, tooMany, ArithmeticFault::EmptyInput},
+      {"infinite min", infMin, ok, ArithmeticFault::BadValues},
+  };
+  for (const auto& c : cases) {
+    for (auto* op : {&AddHistograms, &SubtractHistograms, &MultiplyHistograms}) {
+      const auto r = op(c.x, c.y);
+      EXPECT_FALSE(r) << c.name;
+      EXPECT_EQ(r.fault, c.fault) << c.name;
+      EXPECT_EQ(r.message, 0) << c.name;
+      EXPECT_FALSE(r.text(Language::Czech).empty()) << c.name;
+      EXPECT_FALSE(r.text(Language::English).empty()) << c.name;
+    }
+  }
+}
+
+TEST(HistogramProduct, TinySpanAroundZeroIsRefused) {
+  // Single bins of width 1 at 0: the edge products span -0.25..0.25, w0 = 1, n = round(0.5) = 0.
+  const auto r = MultiplyHistograms(make(0, 1, {1}), make(0, 1, {1}));
+  EXPECT_FALSE(r);
+  EXPECT_EQ(r.fault, ArithmeticFault::DegenerateFrame);
+}
+
+TEST(HistogramOperations, ResultMayOverwriteAnInput) {
+  Histogram x = make(1, 1, {0.25, 0.5, 0.25});
+  const Histogram y = make(10, 2, {0.5, 0.5});
+  const auto expected = AddHistograms(x, y);
+  auto r = AddHistograms(x, y);
+  x = r.h;
+  EXPECT_EQ(x, expected.h);
+}

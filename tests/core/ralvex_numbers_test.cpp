@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <limits>
+
+#include "../support/ScriptedDialogs.h"
+#include "ralvex/Ralvex.h"
+
+using namespace ralvex;
+
+namespace {
+
+const double kValues[] = {0.0,      -0.0,     1.0,      -1.0,         0.1,          1.0 / 3.0,    -2.0 / 3.0,
+                          0.5,      250.0,    -17.0,    1e-7,         -2.5e-7,      12345.678,    1e10,
+                          1e15,     1.2345678901234567e17, 3.14159e100, -6.02e23, 1e-300 / 3, DBL_MIN,
+                          5e-324,   DBL_MAX,  -DBL_MAX, 0.999999999999, 9.9999999995e9, 123456.5};
+
+struct Texter {
+  const char* name;
+  std::string (*text)(double);
+  int digits;
+};
+
+std::string tiskPrv(double x) { return TiskPrv(x); }
+std::string cetnost12(double x) { return TCetnost(12, x); }
+std::string bottom(double x) { return StrBottomGraf(0.25, x); }
+
+const Texter kTexters[] = {{"StrNaCarku", StrNaCarku, 10},  {"StrNaCarku1", StrNaCarku1, 6},
+                           {"TiskPrv", tiskPrv, 15},        {"TCetnost12", cetnost12, 6},
+                           {"StrBottomGraf", bottom, 5}};
+
+}  // namespace
+
+TEST(RalvexNumberTexts, EveryTextReadsBackWithinItsDigits) {
+  for (const auto& t : kTexters) {
+    for (double x : kValues) {
+      const std::string s = t.text(x);
+      double back = std::numeric_limits<double>::quiet_NaN();
+      ASSERT_TRUE(parseDouble(s, back)) << t.name << " gave unreadable \"" << s << "\" for " << x;
+      const double tolerance = std::fabs(x) * 0.51 * std::pow(10.0, 1 - t.digits);
+      EXPECT_LE(std::fabs(back - x), tolerance) << t.name << " \"" << s << "\" for " << x;
+      EXPECT_EQ(s.find(','), std::string::npos) << t.name << " \"" << s << "\"";
+    }
+  }
+}
+
+TEST(RalvexNumberTexts, Layout) {
+  EXPECT_EQ(StrNaCarku(0.5), "0.5");
+  EXPECT_EQ(StrNaCarku(250), "250");
+  EXPECT_EQ(StrNaCarku(-0.125), "-0.125");
+  EXPECT_EQ(StrNaCarku(1e-7), "1E-07");
+  EXPECT_EQ(StrNaCarku(1.0 / 3.0), "0.3333333333");
+  EXPECT_EQ(StrNaCarku1(1.0 / 3.0), "0.333333");
+  EXPECT_EQ(StrNaCarku1(7.2e-5), "7.2E-05");
+  EXPECT_EQ(TiskPrv(0.1L), "0.1");
+  // Non-finite values are never shown as numbers.
+  for (double bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                     -std::numeric_limits<double>::infinity()}) {
+    EXPECT_EQ(StrNaCarku(bad), " undefined");
+    EXPECT_EQ(StrNaCarku1(bad), " undefined");
+    EXPECT_EQ(TiskPrv(bad), " undefined");
+  }
+  EXPECT_EQ(TiskPrv(std::numeric_limits<long double>::max()), " undefined");
+}
+
+TEST(RalvexNumberTexts, FixedWidthCounts) {
+  EXPECT_EQ(TCetnost(4, 7), "   7");
+  EXPECT_EQ(TCetnost(5, 256), "  256");
+  EXPECT_EQ(TCetnost(4, 2.5), "   2");  // ties to even
+  EXPECT_EQ(TCetnost(4, 3.5), "   4");
+  EXPECT_EQ(TCetnost(4, 12345), "12345");  // never cut
+  EXPECT_EQ(TCetnost(12, 0.125), "       0.125");
+  EXPECT_EQ(TCetnost(12, 37), "          37");
+  EXPECT_EQ(TCetnost(12, -1.234567e-5), "-1.23457E-05");
+  EXPECT_EQ(TCetnost(12, 1.0 / 3.0).size(), 12u);
+}
+
+TEST(RalvexParsers, AcceptsPlainNumbersOnly) {
+  const struct {
+    const char* text;
+    double value;
+  } good[] = {{"1", 1},       {"-1.5", -1.5},   {"+2", 2},       {".5", 0.5},      {"5.", 5},
+              {"1E3", 1000},  {"1e-3", 0.001},  {" 7 ", 7},      {"\t0.25", 0.25}, {"1.5E+10", 1.5e10},
+              {"007", 7},     {"-0", 0},        {"1E-400", 0},   {"0.000E999", 0}, {"1.7976931348623157E308", DBL_MAX}};
+  for (const auto& g : good) {
+    double x = -99;
+    EXPECT_TRUE(parseDouble(g.text, x)) << g.text;
+    EXPECT_EQ(x, g.value) << g.text;
+  }
+  for (const char* bad : {"", " ", "-", ".", "1,5", "1 000", "inf", "-inf", "nan", "NaN", "infinity", "1e", "e5",
+                          "E5", "1E+", "0x10", "1.2.3", "--1", "+-1", "1E400", "-1E400", "1.8E308", "12abc", "1 2",
+                          "1e5.5", "١"}) {
+    double x = 42;
+    EXPECT_FALSE(parseDouble(bad, x)) << bad;
+    EXPECT_EQ(x, 42) << "a refused text leaves the value: " << bad;
+  }
+}
+
+TEST(RalvexParsers, Integers) {
+  const struct {
+    const char* text;
+    long value;
+  } good[] = {{"42", 42}, {"-7", -7}, {"+3", 3}, {" 128 ", 128}, {"0", 0}};
+  for (const auto& g : good) {
+    long n = -99;
+    EXPECT_TRUE(parseLong(g.text, n)) << g.text;
+    EXPECT_EQ(n, g.value);
+  }
+  long n = 0;
+  EXPECT_TRUE(parseLong(std::to_string(LONG_MIN), n));
+  EXPECT_EQ(n, LONG_MIN);
+  for (const char* bad : {"", "4.0", "1e3", "99999999999999999999", "-99999999999999999999", "abc", "1 2", "-", "0x1"}) {
+    long m = 5;
+    EXPECT_FALSE(parseLong(bad, m)) << bad;
+    EXPECT_EQ(m, 5);
+  }
+}
+
+TEST(RalvexParsers, FailureShowsTheMessageWithTheTextUnderTheErrorTitle) {
+  ScriptedDialogs dialogs;
+  DodejDoMessage(true);
+  double x = 1.0;
+  EXPECT_TRUE(prevod_doub("2.5", x, "never shown"));
+  EXPECT_EQ(x, 2.5);
+  EXPECT_FALSE(prevod_doub("2,5", x, "Zadáno : "));
+  EXPECT_EQ(x, 2.5);
+  long n = 3;
+  DodejDoMessage(false);
+  EXPECT_FALSE(prevod_long("3.0", n, "Given : "));
+  EXPECT_EQ(n, 3);
+  DodejDoMessage(true);
+  ASSERT_EQ(dialogs.asked.size(), 2u);
+  EXPECT_EQ(dialogs.asked[0].caption, "C h y b a");
+  EXPECT_EQ(dialogs.asked[0].text, "Zadáno : 2,5");
+  EXPECT_EQ(dialogs.asked[0].kind, DlgKind::Error);
+  EXPECT_EQ(dialogs.asked[0].buttons, DlgButtons::Ok);
+  EXPECT_EQ(dialogs.asked[1].caption, "E r r o r");
+  EXPECT_EQ(dialogs.asked[1].text, "Given : 3.0");
+}

@@ -1,0 +1,410 @@
+#include <gtest/gtest.h>
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "ScriptedDialogs.h"
+#include "histogram/Queries.h"
+#include "persistence/SettingsFile.h"
+#include "ralvex/Ralvex.h"
+#include "shell/TextyCeskoAngl.h"
+#include "ui/Graf_Hornin.h"
+#include "ui/Services.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Five intervals of width 2 centred on 1, 3, 5, 7, 9 (edges 0 .. 10), 10 values.
+Histogram fiveBins() {
+  Histogram h;
+  h.count = 5;
+  h.min = 1;
+  h.max = 9;
+  h.step = 2;
+  h.range = 10;
+  h.total = 10;
+  const double p[] = {0.1, 0.2, 0.4, 0.2, 0.1};
+  for (int i = 0; i < 5; ++i) h.p[i] = p[i];
+  return h;
+}
+
+QColor bgr(std::uint32_t c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+QString num(double x) { return QString::fromStdString(ralvex::StrNaCarku(x)); }
+
+class ChartWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    settings = std::make_unique<SettingsFile>(path("Veltra.INI"));
+    services = std::make_unique<Services>(Services{dialogs, *settings, {}, {}, {}, {}});
+    services->folders.HistogramsFolder = dir.path().toStdString();
+    form = std::make_unique<TForm3>(*services);
+  }
+
+  std::string path(const char* name) const { return (dir.path() + u'/' + QString::fromUtf8(name)).toStdString(); }
+  template <class T>
+  T* child(const char* name) const {
+    T* w = form->findChild<T*>(QString::fromUtf8(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  QString cell(const char* grid, int row, int column) const {
+    QTableWidgetItem* it = child<QTableWidget>(grid)->item(row, column);
+    return it ? it->text() : QString();
+  }
+  QBarSet* bars() const {
+    auto* series = static_cast<QBarSeries*>(child<QChartView>("Chart1")->chart()->series().at(0));
+    return series->barSets().at(0);
+  }
+  std::vector<int> selectedBars() const {
+    QList<int> s = bars()->selectedBars();
+    std::sort(s.begin(), s.end());
+    return {s.begin(), s.end()};
+  }
+  void valueQuery(const QString& text) {
+    child<QLineEdit>("EditXY")->setText(text);
+    form->EditXYExit();
+  }
+  void probabilityQuery(const QString& text) {
+    child<QLineEdit>("EditP")->setText(text);
+    form->EditPExit();
+  }
+
+  QTemporaryDir dir;
+  ScriptedDialogs dialogs;
+  std::unique_ptr<SettingsFile> settings;
+  std::unique_ptr<Services> services;
+  std::unique_ptr<TForm3> form;
+};
+
+}  // namespace
+
+TEST_F(ChartWindow, FillShowsCaptionTitleCharacteristicsAndBars) {
+  form->Fill(kSrcWidth, fiveBins(), "Sirka");
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(form->windowTitle().toStdString(), MessageText(164, Language::Czech));
+  EXPECT_EQ(form->titleLines()[0], "Sirka  [ m ]");
+  EXPECT_EQ(form->histogramName(), "Sirka");
+  EXPECT_EQ(cell("StringGrid1", 0, 1), u"         5"_s);
+  EXPECT_EQ(cell("StringGrid1", 1, 1), u"  "_s + num(1));
+  EXPECT_EQ(cell("StringGrid1", 2, 1), u"  "_s + num(9));
+  EXPECT_EQ(cell("StringGrid1", 4, 1), u"  "_s + num(10));
+  ASSERT_EQ(bars()->count(), 5);
+  EXPECT_DOUBLE_EQ(bars()->at(2), 0.4);
+  EXPECT_EQ(bars()->color(), bgr(services->options.colours.histogram));
+  EXPECT_EQ(cell("StringGrid7", 0, 1), u"0.000000"_s);
+  EXPECT_FALSE(child<QWidget>("Panel3")->isVisible());
+  EXPECT_FALSE(child<QPushButton>("KrivkaTrvani")->isEnabled());
+}
+
+TEST_F(ChartWindow, ProbabilityTableHasCentresEdgesAndDistributionFunction) {
+  form->Fill(kSrcBoltLength, fiveBins());
+  auto* grid = child<QTableWidget>("StringGrid2");
+  // The header row is the table's header: 2N + 2 data rows.
+  ASSERT_EQ(grid->rowCount() + 1, 2 * 5 + 3);
+  EXPECT_EQ(grid->horizontalHeaderItem(4)->text().toStdString(), MessageText(412, Language::Czech));
+  EXPECT_EQ(cell("StringGrid2", 0, 1), num(0));  // lower edge
+  EXPECT_EQ(cell("StringGrid2", 0, 4), u"   "_s + num(0));
+  const double centreF[] = {0.05, 0.2, 0.5, 0.8, 0.95};
+  const double edgeF[] = {0.1, 0.30000000000000004, 0.7000000000000001, 0.9000000000000001, 1.0000000000000002};
+  for (int i = 1; i <= 5; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(cell("StringGrid2", 2 * i - 1, 0).toStdString(), ralvex::TCetnost(5, i));
+    EXPECT_EQ(cell("StringGrid2", 2 * i - 1, 1), num(2 * i - 1));
+    EXPECT_EQ(cell("StringGrid2", 2 * i - 1, 4), u"   "_s + num(centreF[i - 1]));
+    EXPECT_EQ(cell("StringGrid2", 2 * i, 1), num(2 * i));
+    EXPECT_EQ(cell("StringGrid2", 2 * i, 4), u"   "_s + num(edgeF[i - 1]));
+  }
+  EXPECT_EQ(cell("StringGrid2", 11, 1).toStdString(), MessageText(127, Language::Czech));
+  EXPECT_EQ(cell("StringGrid2", 11, 3).toStdString(), ralvex::TCetnost(12, 10));
+
+  Histogram big;
+  big.count = 256;
+  big.step = 1;
+  big.max = 255;
+  big.total = 256;
+  for (int i = 0; i < 256; ++i) big.p[i] = 1.0 / 256;
+  form->Fill(kSrcBoltLength, big);
+  EXPECT_EQ(grid->rowCount() + 1, 515);
+  EXPECT_EQ(cell("StringGrid2", 512, 1), num(255.5));  // last edge row: Max + step/2
+}
+
+TEST_F(ChartWindow, TableRowsAreHighlightedOnlyWhileTheOptionIsOn) {
+  auto* grid = child<QTableWidget>("StringGrid2");
+  auto bg = [&](int row, int column) { return grid->item(row, column)->background().color(); };
+  const QColor table = bgr(services->options.colours.table);
+  form->Fill(kSrcBoltLength, fiveBins());
+  EXPECT_EQ(bg(1, 0), bgr(kIntervalRowColour));
+  EXPECT_EQ(bg(2, 0), table);  // edge row
+  EXPECT_EQ(bg(11, 2), bgr(kTotalRowColour));
+  EXPECT_EQ(bg(11, 4), table);
+
+  valueQuery(u"5"_s);  // lower edges 0, 2, 4 are below 5
+  EXPECT_EQ(bg(5, 3), bgr(kValueQueryRowColour));
+  EXPECT_EQ(bg(7, 3), table);
+  probabilityQuery(u"0.5"_s);  // F at the lower edges 0, 0.1, 0.3 are below 0.5
+  EXPECT_EQ(bg(5, 0), bgr(kProbabilityQueryRowColour));
+  EXPECT_EQ(bg(7, 0), table);
+
+  form->Fill(kSrcReliability, fiveBins());
+  EXPECT_EQ(bg(1, 0), bgr(kReliabilityRowColour));
+
+  services->options.highlightRows = false;
+  form->Fill(kSrcBoltLength, fiveBins());
+  EXPECT_EQ(bg(1, 0), table);
+  EXPECT_EQ(bg(11, 2), table);
+}
+
+TEST_F(ChartWindow, ValueQuery) {
+  form->Fill(kSrcBoltLength, fiveBins());
+  struct Case {
+    const char* x;
+    double px, cdf;
+    std::vector<int> selected;
+  } cases[] = {
+      {"5", 0.4, 0.5, {0, 1, 2}},                // inside an interval
+      {"4", 0.2, 0.30000000000000004, {0, 1}},   // inner edge: the lower interval
+      {"10", 0.1, 1, {0, 1, 2, 3, 4}},           // upper end
+      {"9.5", 0.1, 0.975, {0, 1, 2, 3, 4}},      // last interval: interpolated
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.x);
+    valueQuery(QString::fromUtf8(c.x));
+    EXPECT_EQ(form->queryMode(), QueryMode::Value);
+    EXPECT_EQ(cell("StringGrid7", 0, 1), num(c.px));
+    const double cdf = ::valueQuery(fiveBins(), QString::fromUtf8(c.x).toDouble()).cdf;
+    EXPECT_NEAR(cdf, c.cdf, 1e-15);
+    EXPECT_EQ(cell("StringGrid7", 1, 1), num(cdf));
+    EXPECT_EQ(selectedBars(), c.selected);
+    EXPECT_EQ(bars()->selectedColor(), bgr(services->options.colours.value));
+  }
+  // The lower end lies outside: the field is emptied and the query series cleared.
+  valueQuery(u"0"_s);
+  EXPECT_TRUE(child<QLineEdit>("EditXY")->text().isEmpty());
+  EXPECT_TRUE(selectedBars().empty());
+  EXPECT_EQ(cell("StringGrid7", 1, 1), u"0"_s);
+  EXPECT_TRUE(dialogs.asked.empty());
+}
+
+TEST_F(ChartWindow, InvalidNumbersAreReported) {
+  form->Fill(kSrcBoltLength, fiveBins());
+  valueQuery(u"5"_s);
+  for (const char* text : {"abc", "E5", "-"}) {
+    SCOPED_TRACE(text);
+    dialogs.asked.clear();
+    probabilityQuery(QString::fromUtf8(text));
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].caption, MessageText(3, Language::Czech));
+    EXPECT_EQ(dialogs.asked[0].text, MessageText(177, Language::Czech) + text);
+  }
+  // The value query shown before stays.
+  EXPECT_EQ(cell("StringGrid7", 0, 1), num(0.4));
+}
+
+TEST_F(ChartWindow, ProbabilityQuery) {
+  form->Fill(kSrcBoltLength, fiveBins());
+  probabilityQuery(u"1"_s);
+  EXPECT_EQ(cell("StringGrid6", 0, 1), num(9));  // P = 1 gives Max
+  EXPECT_EQ(child<QLineEdit>("EditP")->text(), u"1"_s);
+  EXPECT_EQ(selectedBars(), (std::vector<int>{0, 1, 2, 3, 4}));
+  EXPECT_EQ(bars()->selectedColor(), bgr(services->options.colours.quantile));
+
+  probabilityQuery(u"1E-9"_s);  // inside the first interval
+  EXPECT_EQ(cell("StringGrid6", 0, 1), num(::quantileQuery(fiveBins(), 1e-9).qp));
+  EXPECT_NEAR(::quantileQuery(fiveBins(), 1e-9).qp, 2e-8, 1e-15);
+  EXPECT_EQ(selectedBars(), std::vector<int>{0});
+
+  probabilityQuery(u"0.5"_s);
+  EXPECT_EQ(cell("StringGrid6", 0, 1), num(5));
+  EXPECT_EQ(selectedBars(), (std::vector<int>{0, 1, 2}));
+
+  probabilityQuery(u"1.5"_s);  // outside (0, 1]
+  EXPECT_TRUE(child<QLineEdit>("EditP")->text().isEmpty());
+  EXPECT_TRUE(selectedBars().empty());
+  EXPECT_EQ(cell("StringGrid6", 0, 1), u"0"_s);
+}
+
+TEST_F(ChartWindow, ReliabilityFunctionShowsFailureProbabilityAtZero) {
+  Histogram fs = fiveBins();
+  fs.min = -3;  // edges -4 .. 6
+  fs.max = 5;
+  form->Fill(kSrcReliability, fs);
+  EXPECT_TRUE(child<QWidget>("Panel3")->isVisible());
+  EXPECT_EQ(bars()->color(), bgr(services->options.colours.assessment));
+  valueQuery(u"0"_s);
+  EXPECT_EQ(cell("StringGrid7", 1, 1), num(0.1 + 0.2));  // F at the edge 0 without a failure probability
+  form->SetFailureProbability(0.25);
+  valueQuery(u"0"_s);
+  EXPECT_EQ(cell("StringGrid7", 1, 1), num(0.25));
+  valueQuery(u"1"_s);
+  EXPECT_EQ(cell("StringGrid7", 1, 1), num(0.1 + 0.2 + 0.4 / 2));
+}
+
+TEST_F(ChartWindow, IndexAndValueLabels) {
+  services->options.axisIndex = true;
+  form->Fill(kSrcBoltLength, fiveBins());
+  EXPECT_EQ(form->barLabels(), (std::vector<std::string>{"0", "1", "2", "3", "4"}));
+  auto* chart = child<QChartView>("Chart1")->chart();
+  EXPECT_EQ(chart->axes(Qt::Horizontal).at(0)->titleText(), u"Index x"_s);
+  EXPECT_EQ(child<QComboBox>("CBValInd")->currentText(), u"Index x"_s);
+
+  // Switching the selector to values re-runs the last query.
+  valueQuery(u"5"_s);
+  auto* selector = child<QComboBox>("CBValInd");
+  selector->setCurrentIndex(1);
+  form->CBValIndChange();
+  EXPECT_FALSE(services->options.axisIndex);
+  EXPECT_EQ(form->barLabels()[0], ralvex::StrBottomGraf(0.1, 1));
+  EXPECT_EQ(form->barLabels()[4], ralvex::StrBottomGraf(0.1, 9));
+  EXPECT_EQ(chart->axes(Qt::Horizontal).at(0)->titleText().toStdString(), MessageText(217, Language::Czech));
+  EXPECT_EQ(selectedBars(), (std::vector<int>{0, 1, 2}));
+  EXPECT_EQ(cell("StringGrid7", 0, 1), num(0.4));
+}
+
+TEST_F(ChartWindow, ColourDialogChangesBarColourAndKeepsTheQuery) {
+  form->Fill(kSrcBoltLength, fiveBins());
+  valueQuery(u"5"_s);
+  child<QPushButton>("BitBtn8")->click();
+  EXPECT_TRUE(child<QWidget>("Panel5")->isVisible());
+  EXPECT_TRUE(child<QPushButton>("Button1")->isEnabled());
+  EXPECT_FALSE(child<QPushButton>("Button4")->isEnabled());
+
+  dialogs.answerColour(0x0000FF);  // red as 0xBBGGRR
+  child<QPushButton>("Button1")->click();
+  EXPECT_EQ(services->options.colours.histogram, 0x0000FFu);
+  EXPECT_EQ(bars()->color(), QColor(255, 0, 0));
+  EXPECT_EQ(child<QLineEdit>("EditXY")->text(), u"5"_s);
+  EXPECT_EQ(selectedBars(), (std::vector<int>{0, 1, 2}));
+
+  dialogs.answerColour(std::nullopt);  // cancelled: nothing changes
+  child<QPushButton>("Button1")->click();
+  EXPECT_EQ(services->options.colours.histogram, 0x0000FFu);
+
+  dialogs.answerColour(0x00FF00);
+  child<QPushButton>("Button2")->click();
+  EXPECT_EQ(bars()->selectedColor(), QColor(0, 255, 0));
+  EXPECT_EQ(child<QLineEdit>("EditXY")->palette().color(QPalette::Text), QColor(0, 255, 0));
+
+  form->Fill(kSrcReliability, fiveBins());
+  child<QPushButton>("BitBtn8")->click();
+  child<QPushButton>("BitBtn8")->click();
+  EXPECT_FALSE(child<QPushButton>("Button1")->isEnabled());
+  EXPECT_TRUE(child<QPushButton>("Button4")->isEnabled());
+}
+
+TEST_F(ChartWindow, SaveWritesAFileAndRenamesTheSlot) {
+  int calls = 0;
+  std::string savedName;
+  form->histogramSaved = [&](int source, int row, const std::string& name) {
+    ++calls;
+    EXPECT_EQ(source, kSrcLayer);
+    EXPECT_EQ(row, 3);
+    savedName = name;
+  };
+  form->Fill(kSrcLayer, fiveBins(), "Pískovec", 3);
+  auto* save = child<QPushButton>("SaveGraf");
+  ASSERT_TRUE(save->isEnabled());
+  dialogs.answerFile(path("Vrstva"));  // no extension typed
+  save->click();
+  ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
+  EXPECT_EQ(dialogs.fileDialogs[0].initialFolder, dir.path().toStdString());
+  EXPECT_EQ(dialogs.fileDialogs[0].fileName, "Histogram");
+  EXPECT_EQ(dialogs.fileDialogs[0].defaultExtension, "dis");
+  EXPECT_TRUE(std::filesystem::exists(path("Vrstva.dis")));
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(savedName, "Vrstva.dis");
+  EXPECT_TRUE(dialogs.asked.empty());
+
+  // The file exists: No keeps the old file, Yes replaces it.
+  const std::string target = path("Vrstva.dis");
+  { std::ofstream(target, std::ios::binary) << "old"; }
+  dialogs.answerFile(target);
+  dialogs.answer(ralvex::mrNo);
+  save->click();
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].caption, MessageText(1, Language::Czech));
+  EXPECT_EQ(dialogs.asked[0].text, MessageFormat(6, Language::Czech, {target}));
+  EXPECT_EQ(dialogs.asked[0].buttons, ralvex::DlgButtons::YesNo);
+  std::stringstream old;
+  old << std::ifstream(target, std::ios::binary).rdbuf();
+  EXPECT_EQ(old.str(), "old");
+  EXPECT_EQ(calls, 1);
+
+  dialogs.answerFile(target);
+  dialogs.answer(ralvex::mrYes);
+  save->click();
+  std::stringstream replaced;
+  replaced << std::ifstream(target, std::ios::binary).rdbuf();
+  EXPECT_NE(replaced.str(), "old");
+  EXPECT_EQ(replaced.str().rfind("[Description]\r\n", 0), 0u);
+  EXPECT_EQ(calls, 2);
+
+  // Cancelled dialog: nothing happens.
+  dialogs.answerFile(std::nullopt);
+  save->click();
+  EXPECT_EQ(calls, 2);
+}
+
+TEST_F(ChartWindow, SaveIsOfferedOnlyForHistogramsWithoutFile) {
+  form->Fill(kSrcWidth, fiveBins(), "Sirka.dis");
+  EXPECT_FALSE(child<QPushButton>("SaveGraf")->isEnabled());
+  form->Fill(kSrcWidth, fiveBins(), "Sirka z dat");
+  EXPECT_TRUE(child<QPushButton>("SaveGraf")->isEnabled());
+  form->Fill(kSrcBoltLoad, fiveBins());
+  EXPECT_TRUE(child<QPushButton>("SaveGraf")->isEnabled());
+  form->Fill(kSrcNewHistogram, fiveBins());
+  EXPECT_FALSE(child<QPushButton>("SaveGraf")->isEnabled());
+  form->close();
+  EXPECT_FALSE(child<QPushButton>("SaveGraf")->isEnabled());
+}
+
+TEST_F(ChartWindow, QueryFieldKeys) {
+  form->Fill(kSrcBoltLength, fiveBins());
+  auto* edit = child<QLineEdit>("EditXY");
+  QTest::keyClicks(edit, u"1,5e-3"_s);
+  EXPECT_EQ(edit->text(), u"1.5E-3"_s);
+  EXPECT_EQ(dialogs.beeps, 0);
+  QTest::keyClicks(edit, u"x "_s);
+  EXPECT_EQ(edit->text(), u"1.5E-3"_s);
+  EXPECT_EQ(dialogs.beeps, 2);
+}
+
+TEST_F(ChartWindow, MarksFollowTheCheckBox) {
+  form->Fill(kSrcBoltLength, fiveBins());
+  auto* box = child<QCheckBox>("CheckBox1");
+  EXPECT_FALSE(box->isChecked());
+  box->click();
+  EXPECT_TRUE(box->isChecked());
+  child<QSpinBox>("SpinEdAngle")->setValue(45);  // a new angle unchecks the marks
+  EXPECT_FALSE(box->isChecked());
+}
+
+TEST_F(ChartWindow, PositionAndMarksAreWrittenOnClose) {
+  form->Fill(kSrcBoltLength, fiveBins());
+  child<QSpinBox>("SpinEdAngle")->setValue(30);
+  form->resize(1100, 600);
+  form->close();
+  SettingsFile reread(settings->path());
+  EXPECT_EQ(reread.readInteger("--  Position  --", "Graf_Hornin-Form3.width", 0), 1100);
+  EXPECT_EQ(reread.readInteger("--  Setting  --", "Graf_Hornin-Form3.SpinEdAngle.Value", 0), 30);
+  EXPECT_EQ(reread.readInteger("--  Setting  --", "Graf_Hornin-Form3.CBMarks.ItemIndex", -1), 0);
+  TForm3 again(*services);
+  EXPECT_EQ(again.findChild<QSpinBox*>(u"SpinEdAngle"_s)->value(), 30);
+  EXPECT_EQ(again.width(), 1100);
+}
