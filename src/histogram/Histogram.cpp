@@ -55,7 +55,7 @@ FrequencyForm ToFrequencies(const Histogram& h) {
   for (;;) {
     long double sum = 0;
     for (int i = 0; i < n; ++i) sum += s * h.p[i];
-    if (std::isnan(sum)) {
+    if (!std::isfinite(sum)) {  // an infinite or NaN bin: no scale helps
       out.valid = false;
       return out;
     }

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "persistence/AtomicFile.h"
+#include "ralvex/Ralvex.h"
 #include "shell/Encoding.h"
 #include "shell/TextyCeskoAngl.h"
 
@@ -65,6 +66,7 @@ bool isNumberSyntax(std::string_view t) {
   return i == t.size();
 }
 
+// The Total text as an extended real (already accepted by the library's parser).
 template <class Real>
 bool parseReal(std::string_view t, Real& x) {
   if (!isNumberSyntax(t)) return false;
@@ -158,7 +160,7 @@ std::optional<Histogram> ReadHistogram(std::istream& in, HistogramFileError& err
     if (contains(line, "Min")) {
       ++seenMin;
       const std::string_view rest = dropFirst(line, 4);
-      if (!parseReal(rest, lower)) {
+      if (!ralvex::parseDouble(rest, lower)) {
         error = numbered(143, {}, "Min = " + std::string(rest));
         return std::nullopt;
       }
@@ -166,7 +168,7 @@ std::optional<Histogram> ReadHistogram(std::istream& in, HistogramFileError& err
     if (contains(line, "Max")) {
       ++seenMax;
       const std::string_view rest = dropFirst(line, 4);
-      if (!parseReal(rest, upper)) {
+      if (!ralvex::parseDouble(rest, upper)) {
         error = numbered(143, {}, "Max = " + std::string(rest));
         return std::nullopt;
       }
@@ -181,9 +183,8 @@ std::optional<Histogram> ReadHistogram(std::istream& in, HistogramFileError& err
     if (contains(line, "Bins=")) {
       ++seenBins;
       const std::string_view rest = dropFirst(line, 5);
-      std::int64_t value = 0;
-      if (!parseWhole(rest, value) || value < std::numeric_limits<long>::min() ||
-          value > std::numeric_limits<long>::max()) {
+      long value = 0;
+      if (!ralvex::parseLong(rest, value)) {
         error = numbered(40, {}, std::string(rest));
         return std::nullopt;
       }
@@ -198,7 +199,7 @@ std::optional<Histogram> ReadHistogram(std::istream& in, HistogramFileError& err
       const std::string_view rest = dropFirst(line, 6);
       totalText = rest;
       double total = 0;
-      if (!parseReal(rest, total)) {
+      if (!ralvex::parseDouble(rest, total)) {
         error = numbered(37, {}, std::string(rest));
         return std::nullopt;
       }

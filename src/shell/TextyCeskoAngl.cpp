@@ -438,25 +438,32 @@ constexpr Message kMessages[] = {
      ", Prv.data - ",
      ", Raw data - "},
     {110,
-     "Žádné parametrické rozdělení  n e v y h o v u j e  prvotním datům !\r\n"
+     "Žádné parametrické rozdělení  n e v y h o v u j e\r\n"
+     "prvotním datům !\r\n"
      "\r\n"
      "\tDoporučení :\r\n"
      "\r\n"
-     "1. Zkontrolujte prvotní data : chybně zapsané nebo odlehlé hodnoty zkreslují histogram.\r\n"
-     "2. Změňte počet intervalů histogramu (vodítkem je Sturgesovo pravidlo k = 1 + 3.3 log10(n)).\r\n"
+     "1. Zkontrolujte prvotní data : chybně zapsané\r\n"
+     "    nebo odlehlé hodnoty zkreslují histogram.\r\n"
+     "2. Změňte počet intervalů histogramu\r\n"
+     "    (vodítkem je Sturgesovo pravidlo 1 + 3.3 log10(n)).\r\n"
      "3. Upravte meze Min a Max histogramu prvotních dat.\r\n"
      "4. Změňte Eps pro Min(x) v intervalu ( 1E-8 , 1 ).\r\n"
-     "5. Rozšiřte soubor měření o další hodnoty, nebo použijte přímo histogram prvotních dat\r\n"
+     "5. Rozšiřte soubor měření o další hodnoty,\r\n"
+     "    nebo použijte přímo histogram prvotních dat\r\n"
      "    (neparametrické rozdělení pravděpodobnosti).",
      "No parametric distribution  f i t s  the raw data !\r\n"
      "\r\n"
      "\tRecommendation :\r\n"
      "\r\n"
-     "1. Check the raw data : mistyped or outlying values distort the histogram.\r\n"
-     "2. Change the number of intervals of the histogram (Sturges rule k = 1 + 3.3 log10(n) is a guide).\r\n"
-     "3. Adjust the limits Min and Max of the raw data histogram.\r\n"
-     "4. Change Eps for Min(x) within the interval ( 1E-8 , 1 ).\r\n"
-     "5. Extend the set of measurements, or use the raw data histogram itself\r\n"
+     "1. Check the raw data : mistyped or outlying\r\n"
+     "    values distort the histogram.\r\n"
+     "2. Change the number of intervals of the histogram\r\n"
+     "    (the Sturges rule 1 + 3.3 log10(n) is a guide).\r\n"
+     "3. Adjust the limits Min and Max of the histogram.\r\n"
+     "4. Change Eps for Min(x) within ( 1E-8 , 1 ).\r\n"
+     "5. Extend the set of measurements,\r\n"
+     "    or use the raw data histogram itself\r\n"
      "    (non-parametric probability distribution)."},
     {111,
      "Parametry vstupu  : ",
@@ -478,16 +485,20 @@ constexpr Message kMessages[] = {
      "Počet intervalů = 0 !",
      "Number of intervals = 0 !"},
     {116,
-     "Počet intervalů je menší, než doporučuje Sturgesovo pravidlo :\r\n"
+     "Počet intervalů je menší, než doporučuje\r\n"
+     "Sturgesovo pravidlo :\r\n"
      "\r\n"
      "\tk = 1 + 3.3 log10(n)\r\n"
      "\r\n"
-     "Pro n = %s měřených údajů je doporučený nejmenší počet intervalů  k = ",
-     "The number of intervals is smaller than the Sturges rule recommends :\r\n"
+     "Pro n = %s měřených údajů je doporučený\r\n"
+     "nejmenší počet intervalů  k = ",
+     "The number of intervals is smaller than\r\n"
+     "the Sturges rule recommends :\r\n"
      "\r\n"
      "\tk = 1 + 3.3 log10(n)\r\n"
      "\r\n"
-     "For n = %s measured values the recommended smallest number of intervals is  k = "},
+     "For n = %s measured values the recommended\r\n"
+     "smallest number of intervals is  k = "},
     {117,
      "Parametry vstupu  : F ( x | ",
      "Input parameters  : F ( x | "},
@@ -750,47 +761,62 @@ constexpr Message kMessages[] = {
      "",
      ""},
     {214,
-     "Xmin\t: střed prvního intervalu histogramu\r\n"
-     "Xmax\t: střed posledního intervalu histogramu\r\n"
+     "Xmin :\tstřed prvního intervalu histogramu\r\n"
+     "Xmax :\tstřed posledního intervalu histogramu\r\n"
      "\r\n"
-     "Median\t: hodnota x, pro kterou distribuční funkce F(x) = 0.5 ;\r\n"
-     "\t  polovina pravděpodobnosti leží pod ní, polovina nad ní\r\n"
-     "\t  (lineární interpolace uvnitř intervalu)\r\n"
+     "Median :\r\n"
+     "\thodnota x, pro kterou distribuční funkce\r\n"
+     "\tF(x) = 0.5 ; polovina pravděpodobnosti leží\r\n"
+     "\tpod ní, polovina nad ní (lineární interpolace\r\n"
+     "\tuvnitř intervalu)\r\n"
      "\r\n"
-     "Mode\t: střed intervalu s největší pravděpodobností\r\n"
-     "\t  (nejčastější hodnota)",
-     "Xmin\t: centre of the first interval of the histogram\r\n"
-     "Xmax\t: centre of the last interval of the histogram\r\n"
+     "Mode :\r\n"
+     "\tstřed intervalu s největší pravděpodobností\r\n"
+     "\t(nejčastější hodnota)",
+     "Xmin :\tcentre of the first interval of the histogram\r\n"
+     "Xmax :\tcentre of the last interval of the histogram\r\n"
      "\r\n"
-     "Median\t: the value x at which the distribution function F(x) = 0.5 ;\r\n"
-     "\t  half of the probability lies below it, half above\r\n"
-     "\t  (linear interpolation within the interval)\r\n"
+     "Median :\r\n"
+     "\tthe value x at which the distribution function\r\n"
+     "\tF(x) = 0.5 ; half of the probability lies below\r\n"
+     "\tit, half above (linear interpolation within\r\n"
+     "\tthe interval)\r\n"
      "\r\n"
-     "Mode\t: centre of the interval with the largest probability\r\n"
-     "\t  (the most frequent value)"},
+     "Mode :\r\n"
+     "\tcentre of the interval with the largest\r\n"
+     "\tprobability (the most frequent value)"},
     {215,
      "Statistiky měřených hodnot (prvotních dat) :\r\n"
      "\r\n"
-     "Počet dat\t: počet měřených údajů n\r\n"
-     "Mi\t\t: střední hodnota, aritmetický průměr  Mi = suma(x) / n\r\n"
-     "Sigma\t\t: výběrová směrodatná odchylka\r\n"
-     "\t\t  Sigma = odmocnina( (suma(x²) - suma(x)² / n) / (n - 1) )\r\n"
-     "Šikmost\t\t: koeficient šikmosti  suma((x - Mi)³) / Sigma³ / n ;\r\n"
-     "\t\t  kladný při delším pravém konci rozdělení, záporný při delším levém\r\n"
+     "Počet dat :\r\n"
+     "\tpočet měřených údajů n\r\n"
+     "Střední hodnota Mi :\r\n"
+     "\taritmetický průměr  Mi = suma(x) / n\r\n"
+     "Směr.odchylka Sigma :\r\n"
+     "\tvýběrová směrodatná odchylka\r\n"
+     "\tSigma = odmocnina( (suma(x²) - suma(x)² / n) / (n - 1) )\r\n"
+     "Šikmost :\r\n"
+     "\tsuma((x - Mi)³) / Sigma³ / n ; kladná při delším\r\n"
+     "\tpravém konci rozdělení, záporná při delším levém\r\n"
      "\r\n"
-     "Z těchto hodnot se určují parametry parametrických rozdělení při hledání\r\n"
-     "vhodného rozdělení (tlačítko \"Param\").",
+     "Z těchto hodnot se odvozují parametry parametrických\r\n"
+     "rozdělení při hledání vhodného rozdělení (tlačítko \"Param\").",
      "Statistics of the measured values (raw data) :\r\n"
      "\r\n"
-     "Number of data\t: number of measured values n\r\n"
-     "Mi\t\t: mean value, arithmetic average  Mi = sum(x) / n\r\n"
-     "Sigma\t\t: sample standard deviation\r\n"
-     "\t\t  Sigma = sqrt( (sum(x²) - sum(x)² / n) / (n - 1) )\r\n"
-     "Skewness\t: coefficient of skewness  sum((x - Mi)³) / Sigma³ / n ;\r\n"
-     "\t\t  positive for a longer right tail, negative for a longer left tail\r\n"
+     "Number of data :\r\n"
+     "\tnumber of measured values n\r\n"
+     "Mean value Mi :\r\n"
+     "\tarithmetic average  Mi = sum(x) / n\r\n"
+     "Std.deviation Sigma :\r\n"
+     "\tsample standard deviation\r\n"
+     "\tSigma = sqrt( (sum(x²) - sum(x)² / n) / (n - 1) )\r\n"
+     "Skewness :\r\n"
+     "\tsum((x - Mi)³) / Sigma³ / n ; positive for a longer\r\n"
+     "\tright tail of the distribution, negative for a longer left one\r\n"
      "\r\n"
-     "The parameters of the parametric distributions are derived from these values\r\n"
-     "when a suitable distribution is searched for (button \"Param\")."},
+     "The parameters of the parametric distributions are derived\r\n"
+     "from these values when a suitable distribution is searched\r\n"
+     "for (button \"Param\")."},
     {216,
      "Pravděpodobnost  P(x)",
      "Probability  P(x)"},
@@ -806,39 +832,57 @@ constexpr Message kMessages[] = {
     {221,
      "Charakteristiky histogramu prvotních dat :\r\n"
      "\r\n"
-     "Střední hodnota\t: vážený průměr středů intervalů, váhy jsou pravděpodobnosti intervalů\r\n"
-     "Směr.odchylka\t: odmocnina z rozptylu středů intervalů kolem střední hodnoty\r\n"
-     "Šikmost\t\t: koeficient šikmosti histogramu\r\n"
+     "Střední hodnota :\r\n"
+     "\tprůměr středů intervalů vážený jejich pravděpodobnostmi\r\n"
+     "Směr.odchylka :\r\n"
+     "\todmocnina z rozptylu středů intervalů kolem střední hodnoty\r\n"
+     "Šikmost :\r\n"
+     "\tkoeficient šikmosti histogramu\r\n"
      "\r\n"
-     "Hodnoty jsou spočteny z histogramu, ne z jednotlivých měření ; proti statistikám\r\n"
-     "prvotních dat se liší tím víc, čím širší jsou intervaly histogramu.",
+     "Hodnoty jsou spočteny z histogramu, ne z jednotlivých\r\n"
+     "měření ; od statistik prvotních dat se liší tím víc,\r\n"
+     "čím širší jsou intervaly histogramu.",
      "Characteristics of the raw data histogram :\r\n"
      "\r\n"
-     "Mean value\t: average of the interval centres weighted by the interval probabilities\r\n"
-     "Std.deviation\t: square root of the variance of the interval centres about the mean\r\n"
-     "Skewness\t: coefficient of skewness of the histogram\r\n"
+     "Mean value :\r\n"
+     "\taverage of the interval centres weighted by their probabilities\r\n"
+     "Std.deviation :\r\n"
+     "\tsquare root of the variance of the centres about the mean\r\n"
+     "Skewness :\r\n"
+     "\tcoefficient of skewness of the histogram\r\n"
      "\r\n"
-     "The values are computed from the histogram, not from the single measurements ; they\r\n"
-     "differ from the raw data statistics the more, the wider the intervals of the histogram."},
+     "The values are computed from the histogram, not from the\r\n"
+     "single measurements ; they differ from the raw data statistics\r\n"
+     "the more, the wider the intervals of the histogram."},
     {222,
-     "Charakteristiky histogramu s parametrickým rozdělením : %s\r\n"
+     "Charakteristiky histogramu s parametrickým rozdělením :\r\n"
+     "\t%s\r\n"
      "\r\n"
-     "Střední hodnota\t: vážený průměr středů intervalů, váhy jsou pravděpodobnosti intervalů\r\n"
-     "Směr.odchylka\t: odmocnina z rozptylu středů intervalů kolem střední hodnoty\r\n"
-     "Šikmost\t\t: koeficient šikmosti histogramu\r\n"
+     "Střední hodnota :\r\n"
+     "\tprůměr středů intervalů vážený jejich pravděpodobnostmi\r\n"
+     "Směr.odchylka :\r\n"
+     "\todmocnina z rozptylu středů intervalů kolem střední hodnoty\r\n"
+     "Šikmost :\r\n"
+     "\tkoeficient šikmosti histogramu\r\n"
      "\r\n"
-     "Histogram je vytvořen na stejných intervalech jako histogram prvotních dat ; parametry\r\n"
-     "rozdělení jsou odvozeny z prvotních dat. Porovnejte hodnoty s tabulkou prvotních dat :\r\n"
-     "čím jsou si bližší, tím lépe rozdělení popisuje měřená data.",
-     "Characteristics of the histogram with the parametric distribution : %s\r\n"
+     "Histogram je vytvořen na stejných intervalech jako histogram\r\n"
+     "prvotních dat ; parametry rozdělení jsou odvozeny z prvotních\r\n"
+     "dat. Porovnejte hodnoty s tabulkou prvotních dat : čím jsou\r\n"
+     "si bližší, tím lépe rozdělení popisuje měřená data.",
+     "Characteristics of the histogram with the parametric distribution :\r\n"
+     "\t%s\r\n"
      "\r\n"
-     "Mean value\t: average of the interval centres weighted by the interval probabilities\r\n"
-     "Std.deviation\t: square root of the variance of the interval centres about the mean\r\n"
-     "Skewness\t: coefficient of skewness of the histogram\r\n"
+     "Mean value :\r\n"
+     "\taverage of the interval centres weighted by their probabilities\r\n"
+     "Std.deviation :\r\n"
+     "\tsquare root of the variance of the centres about the mean\r\n"
+     "Skewness :\r\n"
+     "\tcoefficient of skewness of the histogram\r\n"
      "\r\n"
-     "The histogram is formed on the same intervals as the raw data histogram ; the parameters\r\n"
-     "of the distribution are derived from the raw data. Compare the values with the raw data\r\n"
-     "table : the closer they are, the better the distribution describes the measured data."},
+     "The histogram is formed on the same intervals as the raw data\r\n"
+     "histogram ; the parameters of the distribution are derived from\r\n"
+     "the raw data. Compare the values with the raw data table : the\r\n"
+     "closer they are, the better the distribution describes the data."},
     {223,
      "Histogram s parametrickým rozdělením pravděpodobnosti : ",
      "Histogram with a parametric probability distribution : "},
@@ -889,32 +933,35 @@ constexpr Message kMessages[] = {
      "D e f i n i t i o n   o f   c o n s e q u e n c e   c l a s s e s"},
     {407,
      "CC3 - velké následky :\r\n"
-     "\tvelké ohrožení lidských životů nebo velmi významné ekonomické, sociální\r\n"
-     "\ta environmentální následky ; např. hlavní důlní díla s trvalou dopravou\r\n"
-     "\ta pohybem osob, jámová náraží, díla s dlouhou dobou životnosti.\r\n"
+     "\tvelké ohrožení lidských životů nebo velmi významné\r\n"
+     "\tekonomické, sociální a environmentální následky ;\r\n"
+     "\tnapř. hlavní důlní díla s trvalou dopravou a pohybem\r\n"
+     "\tosob, jámová náraží, díla s dlouhou dobou životnosti.\r\n"
      "\r\n"
      "CC2 - střední následky :\r\n"
-     "\tstřední ohrožení lidských životů, značné ekonomické, sociální\r\n"
-     "\tnebo environmentální následky ; např. chodby a úpadnice v provozu\r\n"
-     "\tpo dobu dobývání.\r\n"
+     "\tstřední ohrožení lidských životů, značné ekonomické,\r\n"
+     "\tsociální nebo environmentální následky ; např. chodby\r\n"
+     "\ta úpadnice v provozu po dobu dobývání.\r\n"
      "\r\n"
      "CC1 - malé následky :\r\n"
-     "\tmalé ohrožení lidských životů a malé nebo zanedbatelné ekonomické, sociální\r\n"
-     "\tnebo environmentální následky ; např. krátkodobá díla bez stálé obsluhy.",
+     "\tmalé ohrožení lidských životů a malé nebo zanedbatelné\r\n"
+     "\tekonomické, sociální nebo environmentální následky ;\r\n"
+     "\tnapř. krátkodobá díla bez stálé obsluhy.",
      "CC3 - high consequences :\r\n"
-     "\thigh consequence for loss of human life, or very great economic, social\r\n"
-     "\tor environmental consequences ; e.g. main roadways with permanent haulage\r\n"
-     "\tand travel of persons, shaft insets, workings with a long service life.\r\n"
+     "\thigh consequence for loss of human life, or very great\r\n"
+     "\teconomic, social or environmental consequences ;\r\n"
+     "\te.g. main roadways with permanent haulage and travel\r\n"
+     "\tof persons, shaft insets, long-lived workings.\r\n"
      "\r\n"
      "CC2 - medium consequences :\r\n"
-     "\tmedium consequence for loss of human life, considerable economic, social\r\n"
-     "\tor environmental consequences ; e.g. gate roads and drifts in use\r\n"
-     "\tfor the time of extraction.\r\n"
+     "\tmedium consequence for loss of human life, considerable\r\n"
+     "\teconomic, social or environmental consequences ;\r\n"
+     "\te.g. gate roads and drifts in use for the time of extraction.\r\n"
      "\r\n"
      "CC1 - low consequences :\r\n"
-     "\tlow consequence for loss of human life, and small or negligible economic,\r\n"
-     "\tsocial or environmental consequences ; e.g. short-lived workings without\r\n"
-     "\tpermanent attendance."},
+     "\tlow consequence for loss of human life, and small or\r\n"
+     "\tnegligible economic, social or environmental consequences ;\r\n"
+     "\te.g. short-lived workings without permanent attendance."},
     {408,
      "RC3/CC3 (velké následky)",
      "RC3/CC3 (high consequences)"},

@@ -42,9 +42,6 @@
 #include "ui/Pelmora.h"
 #include "ui/Services.h"
 
-// The characteristics text is not in the histogram core yet.
-#define VELTRA_CHARACTERISTICS_PENDING 1
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -262,7 +259,8 @@ void TForm3::buildControls() {
   // Probability table.
   StringGrid2_ = makeGrid(this, u"StringGrid2"_s, 0, 5);
   StringGrid2_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  StringGrid2_->horizontalHeader()->setStretchLastSection(true);
+  StringGrid2_->horizontalHeader()->setStretchLastSection(false);
+  StringGrid2_->setTextElideMode(Qt::ElideNone);
   StringGrid2_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   StringGrid2_->setColumnWidth(0, 44);
   StringGrid2_->setColumnWidth(1, 82);
@@ -344,9 +342,6 @@ void TForm3::buildControls() {
   SaveGraf_->setEnabled(false);
   KrivkaTrvani_->setEnabled(false);
   KontTisk_->setEnabled(false);
-#ifdef VELTRA_CHARACTERISTICS_PENDING
-  BChar_->setEnabled(false);
-#endif
   auto* buttons = new QGridLayout;
   buttons->setHorizontalSpacing(6);
   buttons->setVerticalSpacing(4);
@@ -375,7 +370,7 @@ void TForm3::buildControls() {
   auto* rightBox = new QWidget(this);
   rightBox->setLayout(right);
   right->setContentsMargins(0, 0, 0, 0);
-  rightBox->setFixedWidth(460);
+  rightBox->setFixedWidth(480);
   auto* top = new QHBoxLayout(this);
   top->setContentsMargins(6, 6, 6, 6);
   top->setSpacing(8);
@@ -577,8 +572,8 @@ void TForm3::Fill(int source, const Histogram& h, const std::string& cellText, i
                          now.time().toString(u"hh%1mm%1ss"_s.arg(ts))).toStdString()};
   // The title is rich text: keep runs of blanks.
   auto html = [](const std::string& s) { return qs(s).toHtmlEscaped().replace(u"  "_s, u"&nbsp; "_s); };
-  chart_->setTitle(html(titleLines_[0]) + u"<br><span style=\"font-weight:normal\">"_s + html(titleLines_[1]) +
-                   u"</span>"_s);
+  chart_->setTitle(u"<div align=\"center\">"_s + html(titleLines_[0]) + u"<br><span style=\"font-weight:normal\">"_s +
+                   html(titleLines_[1]) + u"</span></div>"_s);
 
   // 7. Characteristics table.
   const int n = binCount(hist_);
@@ -635,6 +630,7 @@ void TForm3::rebuildSeries() {
   barSet_->setColor(colour);
   // Thin outlines while the bars are wide enough to show them.
   barSet_->setPen(n > 80 ? QPen(Qt::NoPen) : QPen(QColor(70, 70, 70), 0));
+  Series1_->setBarWidth(n > 80 ? 1.0 : 0.86);
   barSet_->deselectAllBars();
   if (queryShown_ && queryBars_ > 0) {
     barSet_->setSelectedColor(fromBgr(queryColour_));
@@ -982,9 +978,6 @@ void TForm3::SaveGrafClick() {
 }
 
 void TForm3::BCharClick() {
-#ifdef VELTRA_CHARACTERISTICS_PENDING
-  return;
-#else
   const Language lang = services_.language();
   const int n = binCount(hist_);
   const std::string text = CharacteristicsText("H i s t o g r a m  : \r\n" + name_,
@@ -992,7 +985,6 @@ void TForm3::BCharClick() {
                                                hist_.max, hist_.total, lang);
   ralvex::DefMessageDlg(MessageText(79, lang), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok,
                         ralvex::mrOk);
-#endif
 }
 
 void TForm3::Button7Click() {

@@ -260,6 +260,10 @@ TEST(HistogramFileWrite, RefusesHistogramsWithoutAReadableForm) {
   infTotal.total = INFINITY;
   Histogram nanEdge = base;
   nanEdge.min = NAN;
+  Histogram infBin = base;
+  infBin.p[1] = INFINITY;
+  Histogram nanBin = base;
+  nanBin.p[0] = NAN;
   Histogram negative = base;
   negative.p[0] = -0.5;
   negative.p[1] = 1.5;
@@ -267,6 +271,8 @@ TEST(HistogramFileWrite, RefusesHistogramsWithoutAReadableForm) {
                                           {"zero total", zeroTotal},
                                           {"infinite total", infTotal},
                                           {"NaN edge", nanEdge},
+                                          {"infinite bin", infBin},
+                                          {"NaN bin", nanBin},
                                           {"negative bin", negative}}) {
     std::ostringstream out;
     HistogramFileError e;

@@ -19,6 +19,7 @@
 #include <sstream>
 
 #include "ScriptedDialogs.h"
+#include "histogram/HistogramCharacteristics.h"
 #include "histogram/Queries.h"
 #include "persistence/SettingsFile.h"
 #include "ralvex/Ralvex.h"
@@ -407,4 +408,22 @@ TEST_F(ChartWindow, PositionAndMarksAreWrittenOnClose) {
   TForm3 again(*services);
   EXPECT_EQ(again.findChild<QSpinBox*>(u"SpinEdAngle"_s)->value(), 30);
   EXPECT_EQ(again.width(), 1100);
+}
+
+TEST_F(ChartWindow, CharacteristicsAndConsequenceClassesDialogs) {
+  form->Fill(kSrcBoltLength, fiveBins());
+  child<QPushButton>("BChar")->click();
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].caption, MessageText(79, Language::Czech));
+  EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Information);
+  const Histogram h = fiveBins();
+  EXPECT_EQ(dialogs.asked[0].text,
+            CharacteristicsText("H i s t o g r a m  : \r\nDélka 1 svorníku", h.p, 5, 1, 9, 10, Language::Czech));
+  EXPECT_EQ(dialogs.asked[0].text.rfind("H i s t o g r a m  : \r\nDélka 1 svorníku\r\n", 0), 0u);
+
+  form->Fill(kSrcReliability, fiveBins());
+  child<QPushButton>("Button7")->click();
+  ASSERT_EQ(dialogs.asked.size(), 2u);
+  EXPECT_EQ(dialogs.asked[1].caption, MessageText(406, Language::Czech));
+  EXPECT_EQ(dialogs.asked[1].text, MessageText(407, Language::Czech));
 }

@@ -1,0 +1,43 @@
+#include "persistence/FileError.h"
+
+#include "shell/TextyCeskoAngl.h"
+
+std::string FileError::text(Language language) const {
+  if (message == 0) return (language == Language::English ? ownEn : ownCs) + extra;
+  std::string t;
+  if (args.empty()) {
+    t = MessageText(message, language);
+  } else {
+    // MessageFormat takes an initializer list; fill the places one by one instead.
+    t = MessageText(message, language);
+    size_t from = 0;
+    for (const auto& a : args) {
+      const size_t at = t.find("%s", from);
+      if (at == std::string::npos) break;
+      t.replace(at, 2, a);
+      from = at + a.size();
+    }
+  }
+  return t + extra;
+}
+
+FileError FileError::missing() {
+  FileError e;
+  e.message = 34;
+  return e;
+}
+
+FileError FileError::notWritten(const std::string& name) {
+  FileError e;
+  e.message = 27;
+  e.extra = name;
+  return e;
+}
+
+FileError FileError::damaged(const std::string& whatCs, const std::string& whatEn) {
+  FileError e;
+  e.message = 0;
+  e.ownCs = "Soubor je poškozený nebo neúplný a nebyl načten !\r\n\r\n" + whatCs;
+  e.ownEn = "The file is damaged or incomplete and was not read !\r\n\r\n" + whatEn;
+  return e;
+}

@@ -1,0 +1,461 @@
+#include "persistence/ResultsFile.h"
+
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+#include "persistence/ProjectFile.h"
+#include "persistence/TaggedStream.h"
+
+namespace {
+
+const char* const kHistogramNames[kResHistogramCount] = {
+    "width B", "K", "Kn", "q", "RMR", "D = 1 - RMR/100", "gamma", "SigmaR",
+    "reduced strength", "bolt length", "bolt load", "bearing capacity", "reliability function"};
+const char* const kFlagNames[5] = {"reducedStrengthDone", "boltLengthDone", "boltLoadDone",
+                                   "bearingCapacityDone", "assessmentDone"};
+const char* const kButtonNames[5] = {"GrafRePe", "GrafDeSv", "GrafZaSv", "GrafUnSv", "GrafFS"};
+const char* const kDescriptorNames[6] = {"count", "min", "max", "range", "step", "total"};
+
+double& descriptor(Histogram& h, int i) {
+  switch (i) {
+    case 0: return h.count;
+    case 1: return h.min;
+    case 2: return h.max;
+    case 3: return h.range;
+    case 4: return h.step;
+    default: return h.total;
+  }
+}
+
+// The name of a value, built into text only for listings and messages.
+struct Name {
+  Name(const char* a_, int i_ = -1, const char* b_ = nullptr, int j_ = -1, const char* c_ = nullptr, int k_ = -1)
+      : a(a_), i(i_), b(b_), j(j_), c(c_), k(k_) {}
+  const char* a;
+  int i;
+  const char* b;
+  int j;
+  const char* c;
+  int k;
+  std::string str() const {
+    std::string s = a;
+    if (i >= 0) s += " " + std::to_string(i);
+    if (b) s += std::string(" ") + b;
+    if (j >= 0) s += " " + std::to_string(j);
+    if (c) s += std::string(" ") + c;
+    if (k >= 0) s += " " + std::to_string(k);
+    return s;
+  }
+};
+
+ResultsValue value(const std::string& name, std::uint8_t tag, const char* kind) {
+  ResultsValue r;
+  r.name = name;
+  r.tag = tag;
+  r.kind = kind;
+  return r;
+}
+
+// Reads values in order and, when asked, lists each with its name; the first fault stops all.
+class Walker {
+ public:
+  Walker(std::string_view bytes, std::vector<ResultsValue>* listing) : in_(bytes), listing_(listing) {}
+
+  long long integer(const Name& name) {
+    if (!ok()) return 0;
+    const std::uint8_t tag = peekTag();
+    const std::int32_t v = in_.readInteger();
+    note(name);
+    if (listing_ && in_.ok()) {
+      ResultsValue r = value(name.str(), tag, "integer");
+      r.integer = v;
+      listing_->push_back(std::move(r));
+    }
+    return v;
+  }
+  double real(const Name& name) {
+    if (!ok()) return 0;
+    const double v = in_.readReal();
+    note(name);
+    if (listing_ && in_.ok()) {
+      ResultsValue r = value(name.str(), kTagExtended, "real");
+      r.real = v;
+      listing_->push_back(std::move(r));
+    }
+    return v;
+  }
+  bool boolean(const Name& name) {
+    if (!ok()) return false;
+    const bool v = in_.readBool();
+    note(name);
+    if (listing_ && in_.ok()) {
+      ResultsValue r = value(name.str(), static_cast<std::uint8_t>(v ? kTagTrue : kTagFalse), "boolean");
+      r.boolean = v;
+      listing_->push_back(std::move(r));
+    }
+    return v;
+  }
+  std::string text(const Name& name) {
+    if (!ok()) return {};
+    const std::uint8_t tag = peekTag();
+    std::string v = in_.readText();
+    note(name);
+    if (listing_ && in_.ok()) {
+      ResultsValue r = value(name.str(), tag, "text");
+      r.text = v;
+      listing_->push_back(std::move(r));
+    }
+    return v;
+  }
+  void histogram(const char* name, Histogram& h) {
+    for (int i = 0; i < 6; ++i) descriptor(h, i) = real({name, -1, kDescriptorNames[i]});
+    for (int b = 0; b < kMaxBins && ok(); ++b) h.p[b] = real({name, -1, "bin", b + 1});
+  }
+  /// A count that sizes a table: refused unless 1 .. kMaxStoredTableSize.
+  int count(const Name& name) {
+    const long long v = integer(name);
+    if (ok() && (v < 1 || v > kMaxStoredTableSize)) badValue(name.str(), std::to_string(v));
+    return ok() ? static_cast<int>(v) : 1;
+  }
+  void badValue(const std::string& name, const std::string& value) {
+    if (!badName_.empty() || !in_.ok()) return;
+    badName_ = name;
+    badText_ = value;
+    badIndex_ = in_.valueIndex();
+  }
+
+  bool ok() const { return in_.ok() && badName_.empty(); }
+
+  FileError error() const {
+    if (!badName_.empty()) {
+      const std::string i = std::to_string(badIndex_);
+      return FileError::damaged("Hodnota č. " + i + " ( " + badName_ + " ) je mimo platný rozsah : " + badText_,
+                                "Value no. " + i + " ( " + badName_ + " ) is out of range: " + badText_);
+    }
+    const std::string i = std::to_string(in_.valueIndex());
+    const std::string at = std::to_string(in_.faultOffset());
+    switch (in_.fault()) {
+      case TaggedFault::EndsEarly:
+        return FileError::damaged(
+            "Soubor končí předčasně u hodnoty č. " + i + " ( " + lastName_ + " ), bajt " + at + ".",
+            "The file ends early at value no. " + i + " ( " + lastName_ + " ), byte " + at + ".");
+      case TaggedFault::UnexpectedTag: {
+        const std::string t = std::to_string(in_.faultTag());
+        return FileError::damaged("Neočekávaný typ " + t + " u hodnoty č. " + i + " ( " + lastName_ + " ), bajt " + at + ".",
+                                  "Unexpected type " + t + " at value no. " + i + " ( " + lastName_ + " ), byte " + at + ".");
+      }
+      default:
+        return FileError::damaged("Neplatná délka textu u hodnoty č. " + i + " ( " + lastName_ + " ).",
+                                  "Invalid text length at value no. " + i + " ( " + lastName_ + " ).");
+    }
+  }
+
+ private:
+  TaggedReader in_;
+  std::vector<ResultsValue>* listing_;
+  std::string lastName_;
+  std::string badName_, badText_;
+  std::size_t badIndex_ = 0;
+
+  std::uint8_t peekTag() const { return static_cast<std::uint8_t>(in_.peekTag()); }
+  void note(const Name& name) {
+    if (in_.ok()) return;
+    if (lastName_.empty()) lastName_ = name.str();
+  }
+};
+
+// The one walk over the layout shared by reading and listing.
+void walk(Walker& w, ResultsFileData& d) {
+  const std::string first = w.text("header");
+  if (!w.ok()) return;
+  if (first == "POPIS DAT") {
+    d.version = w.text("version");
+    if (!w.ok()) return;
+    const auto level = formatLevelFromVersion(d.version);
+    if (!level) {
+      w.badValue("version", d.version);
+      return;
+    }
+    d.formatLevel = *level;
+    d.storedPath = w.text("stored path");
+  } else {
+    d.formatLevel = 12;
+    d.version.clear();
+    d.storedPath = first;
+  }
+  const long long next = w.integer("nextLayerRow");
+  if (w.ok() && (next < 1 || next > ProjectState::kLayers + 1)) w.badValue("nextLayerRow", std::to_string(next));
+  d.nextLayerRow = static_cast<int>(next);
+  d.bStar = w.real("B*");
+  d.beta = w.real("Beta");
+  d.layerCols = w.count("layer table columns");
+  d.layerRows = w.count("layer table rows");
+  d.layerCells.clear();
+  for (int r = 1; r < d.layerRows && w.ok(); ++r)
+    for (int c = 1; c < d.layerCols && w.ok(); ++c)
+      d.layerCells.push_back(w.text({"layer table row", r, "column", c}));
+  d.bStarText = w.text("EdB_H");
+  d.twoBStarText = w.text("EdB_2H");
+  if (d.formatLevel == 13) d.level13Text = w.text("EdH (older layout)");
+  d.depthH = w.text("EdH");
+  d.betaText = w.text("EdBeta");
+  d.widthName = w.text("width name");
+  if (d.formatLevel > 11) {
+    if (d.formatLevel == 13) d.level13Combined = w.boolean("combined support (older layout)");
+    d.kName = w.text("K name");
+    d.knName = w.text("Kn name");
+  }
+  d.combinedSupport = w.boolean("combined support");
+  d.qName = w.text("q name");
+  d.rmrName = w.text("RMR name");
+  d.gammaName = w.text("gamma name");
+  d.d1 = w.text("EdPS");
+  d.d2 = w.text("EdPSV");
+  d.boltCount = w.text("EdPK");
+  if (d.formatLevel > 12) d.rowSpacing = w.text("EdPSds");
+  d.sigmaRName = w.text("SigmaR name");
+  for (int l = 0; l < ProjectState::kLayers && w.ok(); ++l)
+    for (int i = 0; i < 6; ++i)
+      descriptor(d.layers[l], i) = w.real({"layer", l + 1, kDescriptorNames[i]});
+  for (int l = 0; l < ProjectState::kLayers && w.ok(); ++l)
+    for (int b = 0; b < kMaxBins && w.ok(); ++b)
+      d.layers[l].p[b] = w.real({"layer", l + 1, "bin", b + 1});
+  for (int h = 0; h < kResHistogramCount && w.ok(); ++h) {
+    if (h == kResK && d.formatLevel <= 11) continue;
+    if (h == kResKn && d.formatLevel <= 13) continue;
+    w.histogram(kHistogramNames[h], d.histograms[h]);
+  }
+  for (int i = 0; i < 5; ++i) d.done[i] = w.boolean(kFlagNames[i]);
+  for (int i = 0; i < 5; ++i) d.buttons[i] = w.boolean(kButtonNames[i]);
+  for (int i = 0; i < 5; ++i) w.text({"reserved", i + 1});
+  for (int t = 0; t < RmrTables::kTables && w.ok(); ++t) {
+    const char* name = RmrTables::kNames[t].data();
+    const int cols = w.count({name, -1, "columns"});
+    const int rows = w.count({name, -1, "rows"});
+    if (!w.ok()) break;
+    GridTable& g = d.rmr.tables[t];
+    g.resize(cols, rows);
+    for (int r = 0; r < rows && w.ok(); ++r)
+      for (int c = 0; c < cols && w.ok(); ++c)
+        g.cell(r, c) = w.text({name, -1, "row", r, "column", c});
+  }
+  d.rmr.sum = w.text("Label3");
+  d.rmr.rockClass = w.text("LTrida");
+  d.rmr.rmr = w.text("LRMR");
+}
+
+std::optional<ResultsFileData> parseImpl(std::string_view bytes, FileError& error,
+                                         std::vector<ResultsValue>* listing) {
+  Walker w(bytes, listing);
+  ResultsFileData d;
+  walk(w, d);
+  if (!w.ok()) {
+    error = w.error();
+    return std::nullopt;
+  }
+  return d;
+}
+
+double parseBeta(const std::string& text) {
+  try {
+    size_t used = 0;
+    const double v = std::stod(text, &used);
+    return used == text.size() ? v : 0.0;
+  } catch (...) {
+    return 0.0;
+  }
+}
+
+}  // namespace
+
+std::string ResultsFileData::layerCell(int row, int col) const {
+  if (row < 1 || col < 1 || row >= layerRows || col >= layerCols) return {};
+  const size_t i = static_cast<size_t>(row - 1) * (layerCols - 1) + (col - 1);
+  return i < layerCells.size() ? layerCells[i] : std::string();
+}
+
+ResultsFileData resultsFileFromState(const ProjectState& p, const RmrTables& rmr, const std::array<bool, 5>& buttons,
+                                     const Histogram& workD, std::string_view programVersion,
+                                     std::string_view storedPath) {
+  ResultsFileData d;
+  d.formatLevel = kCurrentFormatLevel;
+  d.version = std::string(programVersion);
+  d.storedPath = std::string(storedPath);
+  d.nextLayerRow = p.nextLayerRow;
+  d.bStar = p.bStar;
+  d.beta = parseBeta(p.beta);
+  d.layerCols = 5;
+  d.layerRows = ProjectState::kLayers + 1;
+  for (const auto& l : p.layers) {
+    d.layerCells.push_back(l.rockType);
+    d.layerCells.push_back(l.name);
+    d.layerCells.push_back(l.thickness);
+    d.layerCells.push_back({});  // the chart column
+  }
+  d.bStarText = p.bStarText;
+  d.twoBStarText = p.twoBStarText;
+  d.depthH = p.depthH;
+  d.betaText = p.beta;
+  d.widthName = p.width.name;
+  d.kName = p.k.name;
+  d.knName = p.kn.name;
+  d.combinedSupport = p.combinedSupport;
+  d.qName = p.q.name;
+  d.rmrName = p.rmr.name;
+  d.gammaName = p.gamma.name;
+  d.d1 = p.d1;
+  d.d2 = p.d2;
+  d.boltCount = p.boltCount;
+  d.rowSpacing = p.rowSpacing;
+  d.sigmaRName = p.sigmaR.name;
+  for (int l = 0; l < ProjectState::kLayers; ++l) d.layers[l] = p.layers[l].histogram;
+  d.histograms[kResWidth] = p.width.histogram;
+  d.histograms[kResK] = p.k.histogram;
+  d.histograms[kResKn] = p.kn.histogram;
+  d.histograms[kResQ] = p.q.histogram;
+  d.histograms[kResRmr] = p.rmr.histogram;
+  d.histograms[kResWorkD] = workD;
+  d.histograms[kResGamma] = p.gamma.histogram;
+  d.histograms[kResSigmaR] = p.sigmaR.histogram;
+  d.histograms[kResReducedStrength] = p.reducedStrength;
+  d.histograms[kResBoltLength] = p.boltLength;
+  d.histograms[kResBoltLoad] = p.boltLoad;
+  d.histograms[kResBearingCapacity] = p.bearingCapacity;
+  d.histograms[kResReliability] = p.reliabilityFunction;
+  d.done = {p.reducedStrengthDone, p.boltLengthDone, p.boltLoadDone, p.bearingCapacityDone, p.assessmentDone};
+  d.buttons = buttons;
+  d.rmr = rmr;
+  return d;
+}
+
+std::string formatResultsFile(const ResultsFileData& d) {
+  TaggedWriter w;
+  w.writeText("POPIS DAT");
+  w.writeText(d.version);
+  w.writeText(d.storedPath);
+  w.writeInteger(d.nextLayerRow);
+  w.writeReal(d.bStar);
+  w.writeReal(d.beta);
+  w.writeInteger(d.layerCols);
+  w.writeInteger(d.layerRows);
+  for (int r = 1; r < d.layerRows; ++r)
+    for (int c = 1; c < d.layerCols; ++c) w.writeText(d.layerCell(r, c));
+  w.writeText(d.bStarText);
+  w.writeText(d.twoBStarText);
+  w.writeText(d.depthH);
+  w.writeText(d.betaText);
+  w.writeText(d.widthName);
+  w.writeText(d.kName);
+  w.writeText(d.knName);
+  w.writeBool(d.combinedSupport);
+  for (const std::string* s : {&d.qName, &d.rmrName, &d.gammaName, &d.d1, &d.d2, &d.boltCount, &d.rowSpacing,
+                               &d.sigmaRName})
+    w.writeText(*s);
+  for (auto l : d.layers)
+    for (int i = 0; i < 6; ++i) w.writeReal(descriptor(l, i));
+  for (const auto& l : d.layers)
+    for (double p : l.p) w.writeReal(p);
+  for (auto h : d.histograms) {
+    for (int i = 0; i < 6; ++i) w.writeReal(descriptor(h, i));
+    for (double p : h.p) w.writeReal(p);
+  }
+  for (bool b : d.done) w.writeBool(b);
+  for (bool b : d.buttons) w.writeBool(b);
+  for (int i = 0; i < 5; ++i) w.writeText(kReservedText);
+  for (const GridTable& g : d.rmr.tables) {
+    w.writeInteger(g.cols);
+    w.writeInteger(g.rows);
+    for (const auto& c : g.cells) w.writeText(c);
+  }
+  w.writeText(d.rmr.sum);
+  w.writeText(d.rmr.rockClass);
+  w.writeText(d.rmr.rmr);
+  return w.bytes();
+}
+
+void writeResults(std::ostream& out, const ResultsFileData& data) {
+  const std::string bytes = formatResultsFile(data);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::optional<ResultsFileData> parseResultsFile(std::string_view bytes, FileError& error) {
+  return parseImpl(bytes, error, nullptr);
+}
+
+std::optional<ResultsFileData> readResults(std::istream& in, FileError& error) {
+  std::ostringstream ss;
+  ss << in.rdbuf();
+  if (in.bad()) {
+    error = FileError::missing();
+    return std::nullopt;
+  }
+  return parseResultsFile(ss.str(), error);
+}
+
+std::vector<ResultsValue> listResultsValues(std::string_view bytes, FileError& error) {
+  std::vector<ResultsValue> out;
+  parseImpl(bytes, error, &out);
+  return out;
+}
+
+std::string resultsNameFromPath(std::string_view path) {
+  const size_t slash = path.find_last_of("/\\");
+  std::string name(slash == std::string_view::npos ? path : path.substr(slash + 1));
+  for (char& c : name)
+    if (c == '_') c = ' ';
+  const size_t dot = name.find('.');
+  return dot == std::string::npos ? std::string() : name.substr(0, dot);
+}
+
+void openResultsInto(const ResultsFileData& d, ProjectState& p, RmrTables& rmr, Histogram& workD) {
+  p.resultsName = resultsNameFromPath(d.storedPath);
+  p.nextLayerRow = d.nextLayerRow;
+  p.bStar = d.bStar;
+  p.twoBStar = 2 * d.bStar;
+  for (int r = 1; r <= ProjectState::kLayers; ++r) {
+    LayerSlot& l = p.layers[r - 1];
+    l.rockType = d.layerCell(r, 1);
+    l.name = d.layerCell(r, 2);
+    l.thickness = d.layerCell(r, 3);
+    l.histogram = d.layers[r - 1];
+  }
+  p.bStarText = d.bStarText;
+  p.twoBStarText = d.twoBStarText;
+  p.depthH = d.depthH;
+  p.beta = d.betaText;
+  p.width.name = d.widthName;
+  if (d.formatLevel > 11) {
+    p.k.name = d.kName;
+    p.kn.name = d.knName;
+  }
+  p.combinedSupport = d.combinedSupport;
+  p.q.name = d.qName;
+  p.rmr.name = d.rmrName;
+  p.gamma.name = d.gammaName;
+  p.d1 = d.d1;
+  p.d2 = d.d2;
+  p.boltCount = d.boltCount;
+  if (d.formatLevel > 12) p.rowSpacing = d.rowSpacing;
+  p.sigmaR.name = d.sigmaRName;
+  p.width.histogram = d.histograms[kResWidth];
+  if (d.formatLevel > 11) p.k.histogram = d.histograms[kResK];
+  if (d.formatLevel > 13) p.kn.histogram = d.histograms[kResKn];
+  p.q.histogram = d.histograms[kResQ];
+  p.rmr.histogram = d.histograms[kResRmr];
+  workD = d.histograms[kResWorkD];
+  p.gamma.histogram = d.histograms[kResGamma];
+  p.sigmaR.histogram = d.histograms[kResSigmaR];
+  p.reducedStrength = d.histograms[kResReducedStrength];
+  p.boltLength = d.histograms[kResBoltLength];
+  p.boltLoad = d.histograms[kResBoltLoad];
+  p.bearingCapacity = d.histograms[kResBearingCapacity];
+  p.reliabilityFunction = d.histograms[kResReliability];
+  p.reducedStrengthDone = d.done[0];
+  p.boltLengthDone = d.done[1];
+  p.boltLoadDone = d.done[2];
+  p.bearingCapacityDone = d.done[3];
+  p.assessmentDone = d.done[4];
+  p.selectedLayerRow = 0;
+  rmr = d.rmr;
+}

@@ -1,0 +1,185 @@
+#include "ui/QtDialogs.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QTextOption>
+
+#include "ralvex/Ralvex.h"
+#include "ui/RalvexQt.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString qt(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QStyle::StandardPixmap iconOf(ralvex::DlgKind kind) {
+  switch (kind) {
+    case ralvex::DlgKind::Warning: return QStyle::SP_MessageBoxWarning;
+    case ralvex::DlgKind::Error: return QStyle::SP_MessageBoxCritical;
+    case ralvex::DlgKind::Information: return QStyle::SP_MessageBoxInformation;
+    case ralvex::DlgKind::Confirmation: return QStyle::SP_MessageBoxQuestion;
+  }
+  return QStyle::SP_MessageBoxInformation;
+}
+
+}  // namespace
+
+QString qtMessageText(std::string_view text) {
+  QString s = qt(text);
+  s.replace(u"\r\n"_s, u"\n"_s);
+  s.replace(u'\r', u'\n');
+  return s;
+}
+
+QStringList qtFileFilters(std::string_view filter) {
+  const QStringList parts = qt(filter).split(u'|');
+  QStringList out;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QStringList patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts);
+    for (QString& p : patterns) {
+      p = p.trimmed();
+      if (p == u"*.*"_s) p = u"*"_s;
+    }
+    QString description = parts[i].trimmed();
+    // "Text (*.txt)" already names its patterns; Qt reads the patterns from the last parentheses.
+    const qsizetype open = description.lastIndexOf(u'(');
+    if (open >= 0 && description.endsWith(u')')) description = description.left(open).trimmed();
+    out << description + u" ("_s + patterns.join(u' ') + u')';
+  }
+  if (out.isEmpty()) out << u"(*)"_s;
+  return out;
+}
+
+QWidget* QtDialogs::parentWidget() const {
+  if (parent_) return parent_;
+  return QApplication::activeWindow();
+}
+
+MessageTextView::MessageTextView(const QString& text, QWidget* parent) : QWidget(parent), text_(text) {
+  setObjectName(u"MessageText"_s);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+int MessageTextView::tabStop() const { return 8 * fontMetrics().averageCharWidth(); }
+
+QSize MessageTextView::sizeHint() const {
+  const QRect r = fontMetrics().boundingRect(QRect(0, 0, 100000, 100000), Qt::TextExpandTabs, text_, tabStop());
+  return r.size() + QSize(2, 2);
+}
+
+void MessageTextView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  QTextOption option;
+  option.setTabStopDistance(tabStop());
+  option.setWrapMode(QTextOption::NoWrap);
+  painter.setPen(palette().color(QPalette::WindowText));
+  painter.drawText(QRectF(rect()), text_, option);
+}
+
+MessageDialog::MessageDialog(const QString& caption, const QString& text, ralvex::DlgKind kind,
+                             ralvex::DlgButtons buttons, int defaultButton, QWidget* parent)
+    : QDialog(parent), kind_(kind), answer_(buttons == ralvex::DlgButtons::Ok ? ralvex::mrOk : ralvex::mrNo) {
+  setObjectName(u"MessageDialog"_s);
+  setWindowTitle(caption);
+  setModal(true);
+
+  auto* icon = new QLabel(this);
+  icon->setObjectName(u"MessageIcon"_s);
+  icon->setPixmap(style()->standardIcon(iconOf(kind), nullptr, this).pixmap(32, 32));
+  icon->setAlignment(Qt::AlignTop);
+  textView_ = new MessageTextView(text, this);
+
+  auto* row = new QHBoxLayout;
+  row->setSpacing(16);
+  row->addWidget(icon, 0, Qt::AlignTop);
+  row->addWidget(textView_, 1, Qt::AlignTop);
+
+  auto* box = new QDialogButtonBox(this);
+  auto add = [&](const QString& caption, int result) {
+    QPushButton* b = box->addButton(caption, QDialogButtonBox::AcceptRole);
+    connect(b, &QPushButton::clicked, this, [this, result] {
+      answer_ = result;
+      accept();
+    });
+    buttons_ << b;
+    if (result == defaultButton || buttons_.size() == 1) default_ = b;
+    return b;
+  };
+  const bool czech = ralvex::libraryCzech();
+  if (buttons == ralvex::DlgButtons::YesNo) {
+    add(czech ? u"&Ano"_s : u"&Yes"_s, ralvex::mrYes);
+    add(czech ? u"&Ne"_s : u"&No"_s, ralvex::mrNo);
+  } else {
+    add(u"OK"_s, ralvex::mrOk);
+  }
+  for (QPushButton* b : buttons_) b->setAutoDefault(false);
+  default_->setDefault(true);
+  default_->setFocus();
+  box->setCenterButtons(false);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->setContentsMargins(20, 16, 20, 12);
+  layout->setSpacing(16);
+  layout->addLayout(row);
+  layout->addWidget(box);
+}
+
+int QtDialogs::message(std::string_view caption, std::string_view text, ralvex::DlgKind kind,
+                       ralvex::DlgButtons buttons, int defaultButton) {
+  // A closed box (Escape, the window's close) keeps the initial answer: OK, or No for a question.
+  MessageDialog dialog(qt(caption), qtMessageText(text), kind, buttons, defaultButton, parentWidget());
+  dialog.exec();
+  return dialog.answer();
+}
+
+void QtDialogs::plainMessage(std::string_view text) {
+  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), qtMessageText(text), QMessageBox::Ok,
+                  parentWidget());
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+std::optional<std::string> QtDialogs::fileName(const ralvex::FileDialogOptions& o, bool save) {
+  QFileDialog dialog(parentWidget(), qt(o.title));
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  // The program asks its own overwrite question.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+  const QStringList filters = qtFileFilters(o.filter);
+  dialog.setNameFilters(filters);
+  if (o.filterIndex >= 1 && o.filterIndex <= filters.size()) dialog.selectNameFilter(filters[o.filterIndex - 1]);
+  if (!o.defaultExtension.empty()) dialog.setDefaultSuffix(qt(o.defaultExtension));
+  if (!o.initialFolder.empty() && QDir(qt(o.initialFolder)).exists()) dialog.setDirectory(qt(o.initialFolder));
+  if (!o.fileName.empty()) dialog.selectFile(qt(o.fileName));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList chosen = dialog.selectedFiles();
+  if (chosen.isEmpty() || chosen.front().isEmpty()) return std::nullopt;
+  return QDir::fromNativeSeparators(chosen.front()).toStdString();
+}
+
+std::optional<std::string> QtDialogs::openFileName(const ralvex::FileDialogOptions& options) {
+  return fileName(options, false);
+}
+
+std::optional<std::string> QtDialogs::saveFileName(const ralvex::FileDialogOptions& options) {
+  return fileName(options, true);
+}
+
+std::optional<std::uint32_t> QtDialogs::chooseColour(std::uint32_t initial) {
+  const QColor c = QColorDialog::getColor(colourFromBgr(initial), parentWidget());
+  if (!c.isValid()) return std::nullopt;
+  return bgrFromColour(c);
+}
+
+void QtDialogs::beep() { QApplication::beep(); }
