@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "ui/Centr.h"
+#include "ui/RalvexQt.h"
 #include "ui/Pelmora.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
@@ -53,7 +53,10 @@ TForm2::TForm2(Services& services, QWidget* parent) : QWidget(parent), services_
 }
 
 void TForm2::centreLabels() {
-  for (QLabel* l : findChildren<QLabel*>()) Centr(*l, kBandLeft, kBandWidth);
+  for (QLabel* l : findChildren<QLabel*>()) {
+    l->adjustSize();  // a new text needs a new width
+    Centr(l, kBandLeft, kBandWidth);
+  }
 }
 
 void TForm2::changeEvent(QEvent* event) {

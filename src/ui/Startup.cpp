@@ -15,6 +15,7 @@
 #include "ui/ParamRozdel.h"
 #include "ui/Pelmora.h"
 #include "ui/Prob2_u.h"
+#include "ui/QtDialogs.h"
 #include "ui/PrvotniData.h"
 #include "ui/RMR.h"
 #include "ui/Services.h"
@@ -91,6 +92,8 @@ int runVeltra(QApplication& app) {
   // The title names the program to the desktop; it is not appended to window captions.
   app.setProperty("applicationTitle", QString::fromUtf8(kApplicationTitle));
 
+  QtDialogs qtDialogs;
+  ralvex::setDialogs(&qtDialogs);
   SettingsFile settings(settingsFilePath());
   Services services{ralvex::dialogs(), settings, {}, {}, {}, {}};
   services.folders = deriveAppFolders(
@@ -101,5 +104,7 @@ int runVeltra(QApplication& app) {
   const std::unique_ptr<VeltraWindows> windows = createWindows(services);
   windows->form1->endProgram = [] { QCoreApplication::exit(0); };
   windows->form1->show();
-  return app.exec();
+  const int code = app.exec();
+  ralvex::setDialogs(nullptr);
+  return code;
 }

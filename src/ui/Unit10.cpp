@@ -10,7 +10,7 @@
 
 #include <cmath>
 
-#include "ui/Centr.h"
+#include "ui/RalvexQt.h"
 
 using namespace Qt::StringLiterals;
 
@@ -102,7 +102,7 @@ TForm10::TForm10(QWidget* parent) : QWidget(parent) {
       addLabel(this, u"Label5"_s, u"Histogramy o nejvýše 256 intervalech"_s, 232, 8, false, ink),
       addLabel(this, u"Label6"_s, u"© VELTRA, vývojový tým"_s, 256, 8, false, ink),
   };
-  for (QLabel* l : labels) Centr(*l, kStripLeft, kStripWidth);
+  for (QLabel* l : labels) Centr(l, kStripLeft, kStripWidth);
 
   if (const QScreen* s = QGuiApplication::primaryScreen())
     move(s->geometry().center() - QPoint(width() / 2, height() / 2));

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "persistence/SettingsFile.h"
+#include "ui/RalvexQt.h"
 
 namespace {
 
@@ -46,10 +47,6 @@ void presetWindowPlace(QWidget& w, const keys::WindowPlace& place) {
   w.setWindowState(w.windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
   w.move(0, 0);
   w.resize(place.presetWidth > 0 ? place.presetWidth : screenWidth(), place.presetHeight);
-}
-
-QColor colourFromBgr(std::uint32_t bgr) {
-  return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
 void setBaseColour(QWidget& w, std::uint32_t bgr) {

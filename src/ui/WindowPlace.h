@@ -20,8 +20,5 @@ void storeWindowPlace(const QWidget& w, SettingsFile& settings, const keys::Wind
 /// Gives `w` the place's preset size at 0, 0 in the normal state.
 void presetWindowPlace(QWidget& w, const keys::WindowPlace& place);
 
-/// A 0xBBGGRR colour as a QColor.
-QColor colourFromBgr(std::uint32_t bgr);
-
 /// Gives an edit field or table the background colour 0xBBGGRR.
 void setBaseColour(QWidget& w, std::uint32_t bgr);

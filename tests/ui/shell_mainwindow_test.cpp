@@ -12,7 +12,6 @@
 #include "ShellFixture.h"
 #include "ralvex/Ralvex.h"
 #include "shell/TextyCeskoAngl.h"
-#include "ui/Centr.h"
 #include "ui/Unit10.h"
 
 using MainWindow = ShellTest;
@@ -228,13 +227,4 @@ TEST_F(MainWindow, SplashIsCentredAndTimed) {
   EXPECT_EQ(splash->findChild<QLabel*>(u"Label3"_s)->text(), u"pelmora důlní výztuže"_s);
   splash->timer()->stop();
   emit splash->timer()->timeout({});
-}
-
-TEST(Centr, CentresInTheBand) {
-  QWidget parent;
-  QLabel label(u"VELTRA"_s, &parent);
-  label.move(0, 17);
-  Centr(label, 5, 330);
-  EXPECT_EQ(label.x(), 5 + (330 - label.width()) / 2);
-  EXPECT_EQ(label.y(), 17);
 }
