@@ -255,6 +255,7 @@ void TForm1::createActions() {
   actOProgramu = commandAction(this, u"Oprogramu1"_s, QKeySequence(u"F1"_s));
 
   connect(actNovhist, &QAction::triggered, this, &TForm1::NovhistClick);
+  connect(actNovy, &QAction::triggered, this, &TForm1::NovyClick);
   connect(actKonec, &QAction::triggered, this, &TForm1::KonecClick);
   connect(actOtevriWord, &QAction::triggered, this, &TForm1::OtevriWordClick);
   connect(actUlozOkno, &QAction::triggered, this, &TForm1::UlozOknoClick);
