@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -524,6 +525,47 @@ TEST_F(InputArea, ThicknessesAreCheckedWhenTheTableIsLeft) {
   EXPECT_TRUE(t->hasFocus());
   EXPECT_EQ(t->currentRow(), 3);
   EXPECT_EQ(t->currentColumn(), 3);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(InputArea, FieldsFilterTheirKeysAndEnterMovesOn) {
+  // Thickness cells: "," becomes ".", letters beep.
+  project().nextLayerRow = 3;
+  w->refreshInputArea();
+  auto* t = get<QTableWidget>("StrGrHorn");
+  t->setFocus();
+  t->setCurrentCell(2, 3);
+  QTest::keyClicks(t, u"2"_s);
+  auto* editor = t->findChild<QLineEdit*>(u"StrGrHornEditor"_s);
+  ASSERT_NE(editor, nullptr);
+  QTest::keyClicks(editor, u",5x"_s);
+  EXPECT_EQ(editor->text(), u"2.5"_s);
+  EXPECT_EQ(dialogs.beeps, 1);
+  QTest::keyClick(editor, Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ(project().layers[1].thickness, "2.5");
+  EXPECT_TRUE(get<QLineEdit>("EdH")->hasFocus());
+
+  // Enter in EdH goes to the K table.
+  QTest::keyClick(get<QLineEdit>("EdH"), Qt::Key_Return);
+  EXPECT_TRUE(get<QTableWidget>("StringGridAlfa")->hasFocus());
+
+  // The results name drops other characters silently.
+  auto* name = get<QLineEdit>("EdNazevVys");
+  name->setFocus();
+  name->clear();
+  for (QChar c : u"Důl/Žofie_1."_s) {  // QTest types ASCII only
+    QKeyEvent press(QEvent::KeyPress, c.isLetterOrNumber() && c.unicode() < 128 ? c.toUpper().unicode() : 0,
+                    Qt::NoModifier, QString(c));
+    QApplication::sendEvent(name, &press);
+  }
+  EXPECT_EQ(name->text(), u"DůlŽofie_1"_s);
+  EXPECT_EQ(project().resultsName, "DůlŽofie_1");
+  EXPECT_EQ(dialogs.beeps, 1);
+  EXPECT_TRUE(dialogs.asked.empty());
 }
 
 }  // namespace
