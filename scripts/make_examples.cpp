@@ -54,7 +54,7 @@ int main(int argc, char* argv[]) {
   folder = argc > 1 ? argv[1] : "examples/Veltra";
 
   // Width of the working: 5.0 m as designed, +-0.15 m as driven.
-  save("Sirka_chodby.dis", discretised(4.55, 5.45, 18, 5.0, 0.15));
+  save("Sirka_chodby.dis", discretised(4.525, 5.475, 19, 5.0, 0.15));
   // Uniaxial compressive strength of the roof layers [MPa].
   save("Jilovec_pevnost.dis", discretised(16, 64, 24, 38, 7, true));
   save("Prachovec_pevnost.dis", discretised(30, 90, 30, 58, 9, true));

@@ -2,8 +2,8 @@
 
 #include <QCloseEvent>
 
-#include "persistence/SettingsKeys.h"
 #include "ui/Services.h"
+#include "ui/WindowPlace.h"
 
 using namespace Qt::StringLiterals;
 
@@ -11,9 +11,7 @@ TForm8::TForm8(Services& services, QWidget* parent) : QWidget(parent), services_
   setObjectName(u"Form8"_s);
   setWindowFlag(Qt::Window);
   setWindowTitle(u"VELTRA"_s);
-  const auto g = settings::readGeometry(services_.settings, settings::kForm8Geometry);
-  move(g.left, g.top);
-  resize(g.width, g.height);
+  restoreWindowPlace(*this, services_.settings, keys::kForm8);
 }
 
 std::optional<std::uint32_t> TForm8::ColorDialog1Execute(std::uint32_t initial) {
@@ -21,6 +19,6 @@ std::optional<std::uint32_t> TForm8::ColorDialog1Execute(std::uint32_t initial) 
 }
 
 void TForm8::closeEvent(QCloseEvent* event) {
-  settings::writeGeometry(services_.settings, settings::kForm8Geometry, {x(), y(), width(), height()});
+  storeWindowPlace(*this, services_.settings, keys::kForm8);
   QWidget::closeEvent(event);
 }

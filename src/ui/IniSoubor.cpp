@@ -8,10 +8,11 @@
 #include <filesystem>
 
 #include "persistence/AtomicFile.h"
-#include "persistence/SettingsKeys.h"
 #include "persistence/TextLines.h"
 #include "ui/Pelmora.h"
 #include "ui/Services.h"
+#include "ui/TextSets.h"
+#include "ui/WindowPlace.h"
 
 using namespace Qt::StringLiterals;
 
@@ -28,9 +29,8 @@ TForm7::TForm7(Services& services, QWidget* parent) : QWidget(parent), services_
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(ValueListEditor1_);
-  const auto g = settings::readGeometry(services_.settings, settings::kForm7Geometry);
-  move(g.left, g.top);
-  resize(g.width, g.height);
+  restoreWindowPlace(*this, services_.settings, keys::kForm7);
+  applyTexts(*this, 7, services_.language());
 }
 
 bool TForm7::loadFile(const std::string& path) {
@@ -54,7 +54,7 @@ bool TForm7::loadFile(const std::string& path) {
 }
 
 void TForm7::closeEvent(QCloseEvent* event) {
-  settings::writeGeometry(services_.settings, settings::kForm7Geometry, {x(), y(), width(), height()});
+  storeWindowPlace(*this, services_.settings, keys::kForm7);
   if (services_.windows.form1) services_.windows.form1->setEnabled(true);
   QWidget::closeEvent(event);
 }
