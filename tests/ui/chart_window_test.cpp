@@ -427,3 +427,17 @@ TEST_F(ChartWindow, CharacteristicsAndConsequenceClassesDialogs) {
   EXPECT_EQ(dialogs.asked[1].caption, MessageText(406, Language::Czech));
   EXPECT_EQ(dialogs.asked[1].text, MessageText(407, Language::Czech));
 }
+
+TEST_F(ChartWindow, EnterRunsTheQueryAndAChartClickHidesTheColourPanel) {
+  form->Fill(kSrcBoltLength, fiveBins());
+  auto* edit = child<QLineEdit>("EditXY");
+  QTest::keyClicks(edit, u"5"_s);
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(cell("StringGrid7", 0, 1), num(0.4));
+  EXPECT_EQ(form->queryMode(), QueryMode::Value);
+
+  child<QPushButton>("BitBtn8")->click();
+  ASSERT_TRUE(child<QWidget>("Panel5")->isVisible());
+  QTest::mouseClick(child<QChartView>("Chart1")->viewport(), Qt::LeftButton);
+  EXPECT_FALSE(child<QWidget>("Panel5")->isVisible());
+}
