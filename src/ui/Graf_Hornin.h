@@ -63,8 +63,10 @@ class TForm3 : public QWidget {
   /// assessment panel is shown. Set by the assessment after each fill of source 13.
   void SetFailureProbability(std::optional<double> pf) { failureProbability_ = pf; }
 
-  /// Puts the texts of `language` on the controls.
+  /// Puts the texts of `language` on the controls (the window's text set).
   void ApplyTexts(Language language);
+  /// Texts composed at run time: caption of the shown source, copy hint, table header, axis titles.
+  void ApplyRuntimeTexts(Language language);
   /// Applies the value and quantile colours to the query fields and the table colour to the tables.
   void ApplyColours();
   /// Preset values: marks item 2, angle 90, marks off, 1000 x 562 at 0, 0.
