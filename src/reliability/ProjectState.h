@@ -73,6 +73,7 @@ struct ProjectState {
   double twoBStar = 0;  // 2 B*
   std::string bStarText, twoBStarText;  // texts of EdB_H and EdB_2H
   std::string beta;                     // text of EdBeta; empty when invalid
+  double betaValue = 0;                 // the layer coefficient Beta behind EdBeta
   std::string depthH;                   // EdH (m)
   std::string d1;                       // EdPS (mm)
   std::string d2 = "0";                 // EdPSV (mm)
@@ -90,6 +91,8 @@ struct ProjectState {
   Histogram boltLoad;            // source 12
   Histogram bearingCapacity;     // source 10
   Histogram reliabilityFunction; // source 13
+  double failureMass = 0;         // F of the subtraction C - S (not stored)
+  double failureProbability = 0;  // Pf of the last assessment (not stored)
 
   bool reducedStrengthDone = false;
   bool boltLengthDone = false;

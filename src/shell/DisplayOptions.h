@@ -32,3 +32,8 @@ struct DisplayOptions {
 std::string shortDateFormat(char dateSeparator);
 /// "hh.mm.ss" or "hh:mm:ss".
 std::string shortTimeFormat(char timeSeparator);
+
+/// A date as text in the short date format of `dateSeparator`, e.g. "7.3.2024".
+std::string formatShortDate(int day, int month, int year, char dateSeparator);
+/// A time of day as text in the short time format of `timeSeparator`, e.g. "09:05:00".
+std::string formatShortTime(int hour, int minute, int second, char timeSeparator);

@@ -10,6 +10,10 @@ class TForm9 : public QWidget {
  public:
   explicit TForm9(Services& services, QWidget* parent = nullptr);
 
+ protected:
+  /// Stores the position and size and enables the main window again.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   Services& services_;
 };

@@ -10,6 +10,10 @@ class TForm13 : public QWidget {
  public:
   explicit TForm13(Services& services, QWidget* parent = nullptr);
 
+ protected:
+  /// Stores the position and size and enables the main window again.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   Services& services_;
 };

@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QColorDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -125,6 +131,96 @@ TEST(QtDialogs, FileFiltersInQtForm) {
   EXPECT_EQ(qtFileFilters("Text|*.txt;*.csv"), (QStringList{u"Text (*.txt *.csv)"_s}));
   EXPECT_EQ(qtFileFilters("Projekty VELTRA (*.hor)|*.hor"), (QStringList{u"Projekty VELTRA (*.hor)"_s}));
   EXPECT_EQ(qtFileFilters(""), (QStringList{u"(*)"_s}));
+}
+
+// Runs `act` on the first modal dialog of type T once it is shown.
+template <typename T>
+void whenModalShows(std::function<void(T*)> act) {
+  auto* timer = new QTimer;
+  QObject::connect(timer, &QTimer::timeout, [timer, act] {
+    if (auto* d = qobject_cast<T*>(QApplication::activeModalWidget())) {
+      timer->stop();
+      timer->deleteLater();
+      act(d);
+    }
+  });
+  timer->start(10);
+}
+
+// Types `name` into a file dialog and accepts it, again while the dialog stays open: the dialog reads
+// its folder in the background and may reset the name field meanwhile.
+void chooseInFileDialog(const QString& name) {
+  auto* timer = new QTimer;
+  QObject::connect(timer, &QTimer::timeout, [timer, name, tries = 0]() mutable {
+    auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!d) return;
+    if (auto* edit = d->findChild<QLineEdit*>(u"fileNameEdit"_s)) edit->setText(name);
+    if (++tries > 250)
+      d->reject();  // give up (the test then fails) rather than hang
+    else
+      static_cast<QDialog*>(d)->accept();
+    if (!d->isVisible()) {
+      timer->stop();
+      timer->deleteLater();
+    }
+  });
+  timer->start(20);
+}
+
+TEST(QtDialogs, FileDialogTakesFolderFiltersAndSuffix) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  QFile existing(dir.filePath(u"a.dis"_s));
+  ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+  existing.close();
+  QtDialogs dialogs;
+  ralvex::FileDialogOptions o;
+  o.title = "Otevřít histogram";
+  o.initialFolder = QDir(dir.path()).absolutePath().toStdString();
+  o.defaultExtension = "dis";
+  o.filter = "Histogram (*.dis)|*.dis|All files (*.*)|*.*";
+  o.filterIndex = 2;
+
+  QString title, selectedFilter, suffix, folder;
+  QStringList filters;
+  whenModalShows<QFileDialog>([&](QFileDialog* d) {
+    title = d->windowTitle();
+    filters = d->nameFilters();
+    selectedFilter = d->selectedNameFilter();
+    suffix = d->defaultSuffix();
+    folder = d->directory().absolutePath();
+    chooseInFileDialog(u"a.dis"_s);
+  });
+  const auto chosen = dialogs.openFileName(o);
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(QString::fromStdString(*chosen), dir.filePath(u"a.dis"_s));
+  EXPECT_EQ(title, u"Otevřít histogram"_s);
+  EXPECT_EQ(filters, (QStringList{u"Histogram (*.dis)"_s, u"All files (*)"_s}));
+  EXPECT_EQ(selectedFilter, u"All files (*)"_s);
+  EXPECT_EQ(suffix, u"dis"_s);
+  EXPECT_EQ(folder, QDir(dir.path()).absolutePath());
+
+  // Saving adds the default suffix; cancelling gives nothing.
+  chooseInFileDialog(u"new"_s);
+  const auto saved = dialogs.saveFileName(o);
+  ASSERT_TRUE(saved.has_value());
+  EXPECT_EQ(QString::fromStdString(*saved), dir.filePath(u"new.dis"_s));
+  whenModalShows<QFileDialog>([](QFileDialog* d) { d->reject(); });
+  EXPECT_FALSE(dialogs.saveFileName(o).has_value());
+}
+
+TEST(QtDialogs, ColourDialogSpeaksBgr) {
+  QtDialogs dialogs;
+  QColor shown;
+  whenModalShows<QColorDialog>([&](QColorDialog* d) {
+    shown = d->currentColor();
+    d->setCurrentColor(QColor(0x11, 0x22, 0x33));
+    d->accept();
+  });
+  EXPECT_EQ(dialogs.chooseColour(15780518), std::optional<std::uint32_t>(0x332211u));
+  EXPECT_EQ(shown, QColor(0xA6, 0xCA, 0xF0));
+  whenModalShows<QColorDialog>([](QColorDialog* d) { d->reject(); });
+  EXPECT_FALSE(dialogs.chooseColour(0).has_value());
 }
 
 TEST(RalvexQt, ColoursAreBgr) {

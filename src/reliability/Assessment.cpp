@@ -1,0 +1,201 @@
+#include "reliability/Assessment.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "creation/SpecialFunctions.h"
+#include "histogram/HistogramArithmetic.h"
+#include "reliability/ChainCommon.h"
+#include "shell/TextyCeskoAngl.h"
+
+namespace {
+
+// Design probabilities of classes 1..3 per standard; compared with Pf as doubles, so that a Pf equal to
+// the shown Pd satisfies its class.
+constexpr double kPd[2][3] = {{8.4e-6, 7.2e-5, 4.8e-4}, {8e-6, 7e-5, 5e-4}};
+constexpr double kClassBeta[3] = {4.3, 3.8, 3.3};
+constexpr const char* kEnLabels[3] = {"RC3/CC3", "RC2/CC2", "RC1/CC1"};
+constexpr int kCsnLabelMessages[3] = {59, 60, 131};
+constexpr int kUnsatisfactoryMessage = 231;
+
+int standardIndex(DesignStandard s) { return s == DesignStandard::Csn731401 ? 1 : 0; }
+
+}  // namespace
+
+double designProbability(DesignStandard standard, int classIndex) {
+  return classIndex >= 1 && classIndex <= 3 ? kPd[standardIndex(standard)][classIndex - 1] : 0.0;
+}
+
+double classReliabilityIndex(int classIndex) {
+  return classIndex >= 1 && classIndex <= 3 ? kClassBeta[classIndex - 1] : 0.0;
+}
+
+std::string classLabel(DesignStandard standard, int classIndex, Language language) {
+  if (classIndex < 1 || classIndex > 3) return MessageText(kUnsatisfactoryMessage, language);
+  if (standard == DesignStandard::En1990) return kEnLabels[classIndex - 1];
+  return MessageText(kCsnLabelMessages[classIndex - 1], language);
+}
+
+double reliabilityIndex(double pf) {
+  const double radicand = -std::log10(pf) / 0.198 - 1.5;
+  if (radicand < 0) return -0.605;
+  return std::sqrt(radicand) - 0.605;
+}
+
+AssessmentResult assessReliability(const Histogram& fs, double failureMass, DesignStandard standard,
+                                   Language language) {
+  AssessmentResult a;
+  a.standard = standard;
+  for (int c = 1; c <= 3; ++c) {
+    a.classLabels[c - 1] = classLabel(standard, c, language);
+    a.pd[c - 1] = designProbability(standard, c);
+    a.classBeta[c - 1] = classReliabilityIndex(c);
+  }
+  a.failureMass = failureMass;
+  a.binCount = binCount(fs);
+  a.fsMin = fs.min;
+
+  const int n = a.binCount;
+  const double h = fs.step;
+  const auto& p = fs.p;
+  // The cumulative distribution at 0: the first bin whose lower edge lies above 0 follows the bin that
+  // holds 0. A zero in the lower half of the last bin is the same case one bin further on, with the
+  // missing bin n + 1 empty.
+  double c = 0;
+  int crossing = 0;  // 1-based bin after the zero; n + 1 for a zero in the last bin
+  double b = 0;      // lower edge of that bin
+  for (int i = 1; i <= n; ++i) {
+    c = c + p[i - 1];
+    const double e = fs.min + (i - 1.5) * h;
+    if (e > 0) {
+      crossing = i;
+      b = e;
+      break;
+    }
+  }
+  if (crossing == 0 && n > 0 && !(fs.max < 0)) {
+    crossing = n + 1;
+    b = fs.min + (n - 0.5) * h;
+  }
+
+  if (crossing == 1) {
+    a.pf = 0;
+  } else if (crossing > 1) {
+    const double pi = crossing <= n ? p[crossing - 1] : 0.0;
+    const double before = p[crossing - 2];
+    const double cBefore = c - pi - before;
+    if (failureMass > 0) {
+      a.pf = failureMass;
+    } else if (before == 0) {
+      a.pf = cBefore;
+    } else {
+      a.pf = cBefore + before * (1 - b / h);
+    }
+  } else {
+    a.pf = 1;  // FS lies entirely below 0
+  }
+
+  if (crossing > 0) {
+    a.crossingFound = true;
+    a.crossingBin = crossing - 1;
+    a.crossingCentre = b + h / 2;
+    if (a.pf > 0) {
+      a.betaFKind = BetaFKind::Value;
+      a.betaF = reliabilityIndex(a.pf);
+    } else {
+      a.betaFKind = BetaFKind::Undefined;
+    }
+  } else {
+    a.betaFKind = BetaFKind::Out;
+  }
+
+  a.classIndex = 0;
+  for (int cls = 1; cls <= 3 && a.classIndex == 0; ++cls)
+    if (a.pd[cls - 1] >= a.pf) a.classIndex = cls;
+  a.verdict = classLabel(standard, a.classIndex, language);
+
+  for (int cls = 0; cls < 3; ++cls) {
+    const double pd = a.pd[cls];
+    double sum = 0;
+    for (int i = 1; i <= n; ++i) {
+      const double previous = sum;
+      sum = sum + p[i - 1];
+      if (sum >= pd) {
+        a.quantiles[cls] = (fs.min - h / 2) + (i - 1) * h + (pd - previous) * h / p[i - 1];
+        break;
+      }
+    }
+  }
+  return a;
+}
+
+double bearingCapacityFactor(double n, double d1, double d2, double ds) {
+  const double a = (d1 - d2) / 1000;
+  return std::numbers::pi * n * a * a / 4 * 1000 / (ds / 1000);
+}
+
+ChainReport runBearingCapacity(ProjectState& p) {
+  ChainReport report;
+  const double n = leadingNumber(p.boltCount);
+  const double d1 = leadingNumber(p.d1);
+  const double d2 = leadingNumber(p.d2);
+  const double ds = leadingNumber(p.rowSpacing);
+  if (d2 > d1) return refuse(report, 29, ralvex::DlgKind::Error, {}, FocusField::EdPSV);
+  if (ds <= 0) return refuse(report, 30, ralvex::DlgKind::Error, {}, FocusField::EdPSds);
+
+  // A bearing capacity of no cross-section or of no bolts is a point at 0 with no width: refuse the
+  // inputs with the messages of their own checks.
+  auto refuseInput = [&](int number, std::string suffix, FocusField focus) -> ChainReport& {
+    refuse(report, number, ralvex::DlgKind::Error, {}, focus);
+    report.messages.back().suffix = std::move(suffix);
+    return report;
+  };
+  if (!(n > 0)) return refuseInput(147, p.boltCount + " )\r\n", FocusField::EdPK);
+  if (!(d1 > 0)) return refuseInput(146, " \"d1\" !  ( " + p.d1 + " )\r\n", FocusField::EdPS);
+  if (d2 < 0) return refuseInput(146, " \" d2 \" !  ( " + p.d2 + " )\r\n", FocusField::EdPSV);
+  if (d2 == d1) return refuseInput(146, " \"d2\" ( d2 >= d1 )  !  ( " + p.d2 + " )\r\n", FocusField::EdPSV);
+
+  if (!usableHistogram(p.sigmaR.histogram)) return refuse(report, kZeroWidthMessage);
+  const double k = bearingCapacityFactor(n, d1, d2, ds);
+  if (!(k > 0) || !std::isfinite(k)) return refuse(report, kZeroWidthMessage);
+
+  Histogram c = p.sigmaR.histogram;
+  ScaleHistogram(c, k);
+  NormaliseHistogram(binCount(c), c);
+  TrimHistogram(c);
+  if (!usableHistogram(c)) return refuseOverflow(report);
+  p.bearingCapacity = c;
+  p.bearingCapacityDone = true;
+  report.ok = true;
+  return report;
+}
+
+ChainReport runAssessment(ProjectState& p, DesignStandard standard, Language language, AssessmentResult& result) {
+  ChainReport report;
+  if (!p.boltLoadDone) return refuse(report, 54);
+  if (p.d1.empty()) return refuse(report, 55, ralvex::DlgKind::Error, {}, FocusField::EdPS);
+  if (p.boltCount.empty()) return refuse(report, 56, ralvex::DlgKind::Error, {}, FocusField::EdPK);
+  if (p.sigmaR.empty()) {
+    refuse(report, 57);
+    report.messages.back().suffix = "\r\n";
+    return report;
+  }
+  report = runBearingCapacity(p);
+  if (!report.ok) return report;
+  if (!usableHistogram(p.boltLoad)) return refuse(report, kZeroWidthMessage);
+
+  const HistogramOpResult difference = SubtractHistograms(p.bearingCapacity, p.boltLoad);
+  if (!difference) return refuseArithmetic(report, difference);
+  Histogram fs = difference.h;
+  const double failureMass = difference.failureMass;
+  NormaliseHistogram(binCount(fs), fs);
+  TrimHistogram(fs);
+
+  result = assessReliability(fs, failureMass, standard, language);
+  p.reliabilityFunction = fs;
+  p.failureMass = failureMass;
+  p.failureProbability = result.pf;
+  p.assessmentDone = true;
+  report.ok = true;
+  return report;
+}

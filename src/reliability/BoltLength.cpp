@@ -1,0 +1,45 @@
+#include "reliability/BoltLength.h"
+
+#include "creation/SpecialFunctions.h"
+#include "histogram/HistogramArithmetic.h"
+#include "reliability/ChainCommon.h"
+
+HistogramOpResult boltLengthProduct(const Histogram& kn, const Histogram& b, const Histogram& k) {
+  HistogramOpResult t;
+  t.ok = true;
+  t.h = kn;
+  ScaleHistogram(t.h, kBoltLengthConstant);
+  for (const Histogram* factor : {&b, &k}) {
+    t = MultiplyHistograms(t.h, *factor);
+    if (!t) break;
+  }
+  return t;
+}
+
+ChainReport runBoltLength(ProjectState& p, const LoopProgress& progress, int threads) {
+  ChainReport report;
+  if (!p.reducedStrengthDone) return refuse(report, 48);
+  if (p.k.empty()) return refuse(report, 49);
+  if (p.kn.empty()) return refuse(report, 50);
+  if (p.depthH.empty()) return refuse(report, 51, ralvex::DlgKind::Error, {}, FocusField::EdH);
+  if (p.combinedSupport && p.q.empty()) return refuse(report, 52);
+
+  const Histogram* q = p.combinedSupport ? &p.q.histogram : nullptr;
+  for (const Histogram* h : {&p.kn.histogram, &p.width.histogram, &p.k.histogram, &p.reducedStrength})
+    if (!usableHistogram(*h)) return refuse(report, kZeroWidthMessage);
+  if (q && !usableHistogram(*q)) return refuse(report, kZeroWidthMessage);
+
+  const HistogramOpResult product = boltLengthProduct(p.kn.histogram, p.width.histogram, p.k.histogram);
+  if (!product) return refuseArithmetic(report, product);
+  const Histogram& t = product.h;
+
+  Histogram l;
+  const LoopStatus status = pressureLoop(t, q, p.reducedStrength, leadingNumber(p.depthH), l, progress, threads);
+  if (!loopCompleted(report, 53, static_cast<int>(status))) return report;
+  NormaliseHistogram(kMaxBins, l);
+  TrimHistogram(l);
+  p.boltLength = l;
+  p.boltLengthDone = true;
+  report.ok = true;
+  return report;
+}

@@ -1,0 +1,63 @@
+#include "reliability/BoltLoad.h"
+
+#include <algorithm>
+
+#include "creation/SpecialFunctions.h"
+#include "histogram/HistogramArithmetic.h"
+#include "reliability/ChainCommon.h"
+
+Histogram rockMassFactor(const Histogram& rmr) {
+  const int n = binCount(rmr);
+  Histogram d;
+  d.count = rmr.count;
+  d.total = rmr.total;
+  d.min = 1 - rmr.max / 100;
+  d.max = 1 - rmr.min / 100;
+  // With one bin there is no spread of centres to divide; the map x -> 1 - x/100 shrinks the width
+  // by 100 exactly as it does for every other histogram.
+  d.step = n > 1 ? (d.max - d.min) / (n - 1) : rmr.step / 100;
+  d.range = (d.max - d.min) + d.step;
+  for (int i = 0; i < n; ++i) d.p[i] = rmr.p[n - 1 - i];
+  return d;
+}
+
+HistogramOpResult boltLoadProduct(const Histogram& gamma, const Histogram& kn, const Histogram& b,
+                                  const Histogram& d) {
+  HistogramOpResult t;
+  t.ok = true;
+  t.h = gamma;
+  ScaleHistogram(t.h, kBoltLoadConstant);
+  // The two B factors are independent copies of the same histogram.
+  for (const Histogram* factor : {&kn, &b, &b, &d}) {
+    t = MultiplyHistograms(t.h, *factor);
+    if (!t) break;
+  }
+  return t;
+}
+
+ChainReport runBoltLoad(ProjectState& p, const LoopProgress& progress, int threads) {
+  ChainReport report;
+  if (!p.boltLengthDone) return refuse(report, 44);
+  if (p.rmr.empty()) return refuse(report, 45);
+  if (p.gamma.empty()) return refuse(report, 46);
+
+  const Histogram* q = p.combinedSupport ? &p.q.histogram : nullptr;
+  const Histogram d = rockMassFactor(p.rmr.histogram);
+  for (const Histogram* h : std::initializer_list<const Histogram*>{&p.gamma.histogram, &p.kn.histogram, &p.width.histogram, &d, &p.reducedStrength})
+    if (!usableHistogram(*h)) return refuse(report, kZeroWidthMessage);
+  if (q && !usableHistogram(*q)) return refuse(report, kZeroWidthMessage);
+
+  const HistogramOpResult product = boltLoadProduct(p.gamma.histogram, p.kn.histogram, p.width.histogram, d);
+  if (!product) return refuseArithmetic(report, product);
+  const Histogram& t = product.h;
+
+  Histogram s;
+  const LoopStatus status = pressureLoop(t, q, p.reducedStrength, leadingNumber(p.depthH), s, progress, threads);
+  if (!loopCompleted(report, 47, static_cast<int>(status))) return report;
+  NormaliseHistogram(kMaxBins, s);
+  TrimHistogram(s);
+  p.boltLoad = s;
+  p.boltLoadDone = true;
+  report.ok = true;
+  return report;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+// Helpers shared by the commands of the computation chain (not part of the public interface).
+
+#include <cmath>
+#include <initializer_list>
+#include <string>
+
+#include "histogram/Histogram.h"
+#include "histogram/HistogramArithmetic.h"
+#include "reliability/ChainMessages.h"
+
+/// Appends message `number` to `report` and returns it (not ok), for `return refuse(...)`.
+inline ChainReport& refuse(ChainReport& report, int number, ralvex::DlgKind kind = ralvex::DlgKind::Error,
+                           std::initializer_list<std::string> args = {}, FocusField focus = FocusField::None) {
+  ChainMessage m;
+  m.number = number;
+  m.kind = kind;
+  m.args = args;
+  m.focus = focus;
+  report.ok = false;
+  report.messages.push_back(std::move(m));
+  return report;
+}
+
+inline ChainReport& refuse(ChainReport& report, int number, std::initializer_list<std::string> args) {
+  return refuse(report, number, ralvex::DlgKind::Error, args);
+}
+
+/// A histogram the arithmetic can work with: at least one bin, a positive finite step, finite centres.
+inline bool usableHistogram(const Histogram& h) {
+  return binCount(h) >= 1 && h.step > 0 && std::isfinite(h.step) && std::isfinite(h.min) && std::isfinite(h.max);
+}
+
+/// Message 35: the values of a histogram would divide by zero.
+inline constexpr int kZeroWidthMessage = 35;
+
+/// Our own refusal for values beyond the range of doubles (no numbered message says it).
+inline ChainReport& refuseOverflow(ChainReport& report) {
+  ChainMessage m;
+  m.number = 0;
+  m.args = {"Výpočet  n e l z e  provést !\r\n\r\n\tHodnoty histogramu přesahují rozsah reálných čísel !",
+            "The computation can not be done !\r\n\r\n\tThe histogram values exceed the range of real numbers !"};
+  report.ok = false;
+  report.messages.push_back(std::move(m));
+  return report;
+}
+
+/// Maps the status of the pressure loop onto the command's report; true when the loop completed.
+inline bool loopCompleted(ChainReport& report, int emptyRangeMessage, int status /*LoopStatus*/) {
+  if (status == 1) refuse(report, emptyRangeMessage);
+  if (status == 2) refuseOverflow(report);
+  return status == 0;
+}
+
+/// The refusal of a histogram operation, worded by the arithmetic in both languages.
+inline ChainReport& refuseArithmetic(ChainReport& report, const HistogramOpResult& op) {
+  ChainMessage m;
+  m.number = op.message;
+  if (op.message == 0) m.args = {op.text(Language::Czech), op.text(Language::English)};
+  report.ok = false;
+  report.messages.push_back(std::move(m));
+  return report;
+}

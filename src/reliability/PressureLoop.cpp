@@ -1,0 +1,272 @@
+#include "reliability/PressureLoop.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <thread>
+#include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include "creation/SpecialFunctions.h"
+#include "histogram/HistogramArithmetic.h"
+
+// The loop visits up to 256 x 256 x 256 triples of bins. Its pair value is T's edge times a factor
+// that depends on the q and R bins alone, so the factors are computed once per (q, R) pair, and the
+// bin of each value is found with a multiplication by the reciprocal of the step, falling back to the
+// division whenever the quotient lies within rounding reach of a half. Every bin receives its masses
+// in the order of the plain triple loop, so the sums are the same to the last bit. Two threads share
+// the work by owning halves of the result bins, never by splitting the triples.
+
+namespace {
+
+constexpr double kDepthFactor = 1.5;
+constexpr double kStrengthDivisor = 45;
+constexpr double kExponent = 0.6;
+constexpr int kResultBins = 256;
+
+double combinedFactor(double depthTerm, double s, double r) {
+  return RealPower(ExpBounded((depthTerm - s) / r) - 1, kExponent);
+}
+
+double plainFactor(double depthTerm, double r) { return RealPower(ExpBounded(depthTerm / r) - 1, kExponent); }
+
+// Result bin (0-based) of quotient x = (v - min) / step, rounded to the nearest centre with ties to even;
+// beyond either end it is the end bin; -1 for a value that is not a number.
+int binOfQuotient(double x) {
+  if (std::isnan(x)) return -1;
+  if (x < -1) return 0;
+  if (x > kResultBins) return kResultBins - 1;
+  const int k = static_cast<int>(std::nearbyint(x));
+  return std::clamp(k, 0, kResultBins - 1);
+}
+
+struct Frame {
+  double min, step, inverse;
+
+  int bin(double v) const noexcept {
+    // (y + 1.5 * 2^52) - 1.5 * 2^52 rounds y to an integer, ties to even. y differs from the quotient
+    // by less than 4e-10 while |y| < 2^20, so away from the halves both round alike.
+    constexpr double kMagic = 6755399441055744.0;
+    const double y = (v - min) * inverse;
+    if (std::fabs(y) < 1048576.0) {
+      const double r = (y + kMagic) - kMagic;
+      if (std::fabs(y - r) < 0.499999999) {
+        const int k = static_cast<int>(r);
+        return k < 0 ? 0 : (k >= kResultBins ? kResultBins - 1 : k);
+      }
+    }
+    return binOfQuotient((v - min) / step);
+  }
+};
+
+// Bins of g[k] x scaled - offset for one row: the rounded estimate where it is safely away from a half
+// and inside the frame, -1 where the exact quotient has to decide.
+void estimateBins(const double* g, int n, double scaled, double offset, int* bins) {
+  constexpr double kMagic = 6755399441055744.0;  // 1.5 x 2^52
+  int k = 0;
+#if defined(__SSE2__)
+  // Two at a time; the same operations as the scalar tail below.
+  const __m128d vScaled = _mm_set1_pd(scaled), vOffset = _mm_set1_pd(offset), vMagic = _mm_set1_pd(kMagic);
+  const __m128d vAbs = _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffffLL));
+  const __m128d vLimit = _mm_set1_pd(1048576.0), vHalf = _mm_set1_pd(0.4999999);
+  for (; k + 2 <= n; k += 2) {
+    const __m128d y = _mm_sub_pd(_mm_mul_pd(_mm_loadu_pd(g + k), vScaled), vOffset);
+    const __m128d shifted = _mm_add_pd(y, vMagic);
+    const __m128d r = _mm_sub_pd(shifted, vMagic);
+    const __m128d sure = _mm_and_pd(_mm_cmplt_pd(_mm_and_pd(y, vAbs), vLimit),
+                                    _mm_cmplt_pd(_mm_and_pd(_mm_sub_pd(y, r), vAbs), vHalf));
+    // Low 32 bits of each lane: round(y); -1 where not sure.
+    const __m128i b = _mm_or_si128(_mm_castpd_si128(shifted), _mm_castpd_si128(_mm_andnot_pd(sure, _mm_castsi128_pd(_mm_set1_epi64x(-1)))));
+    const __m128i packed = _mm_shuffle_epi32(b, _MM_SHUFFLE(3, 3, 2, 0));
+    const __m128i inRange = _mm_and_si128(_mm_cmpgt_epi32(packed, _mm_set1_epi32(-1)),
+                                          _mm_cmplt_epi32(packed, _mm_set1_epi32(kResultBins)));
+    const __m128i result = _mm_or_si128(_mm_and_si128(inRange, packed), _mm_andnot_si128(inRange, _mm_set1_epi32(-1)));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(bins + k), result);
+  }
+#endif
+  for (; k < n; ++k) {
+    const double y = g[k] * scaled - offset;
+    const double shifted = y + kMagic;
+    const double r = shifted - kMagic;
+    std::uint64_t bits;
+    std::memcpy(&bits, &shifted, sizeof bits);
+    const auto b = static_cast<std::int32_t>(static_cast<std::uint32_t>(bits));  // round(y) while |y| < 2^31
+    const bool sure = std::fabs(y) < 1048576.0 && std::fabs(y - r) < 0.4999999 &&
+                      static_cast<std::uint32_t>(b) < static_cast<std::uint32_t>(kResultBins);
+    bins[k] = sure ? b : -1;
+  }
+}
+
+// Upper bin edges from the lower edge of the histogram, adding the width before each use.
+std::vector<double> upperEdges(double lowerEdge, double step, int n) {
+  std::vector<double> edges(n);
+  double e = lowerEdge;
+  for (int i = 0; i < n; ++i) {
+    e = e + step;
+    edges[i] = e;
+  }
+  return edges;
+}
+
+}  // namespace
+
+int pressureLoopBin(double v, double min, double step) { return Frame{min, step, 1 / step}.bin(v); }
+
+LoopStatus pressureLoop(const Histogram& T, const Histogram* q, const Histogram& R, double depthH, Histogram& out,
+                        const LoopProgress& progress, int threads) {
+  const bool combined = q != nullptr;
+  const double depthTerm = combined ? kDepthFactor * depthH : kDepthFactor * depthH / kStrengthDivisor;
+
+  // Corner range over the outer edges of the inputs.
+  const double tLo = T.min - T.step / 2, tHi = T.max + T.step / 2;
+  const double rLo = R.min - R.step / 2, rHi = R.max + R.step / 2;
+  std::vector<double> corners;
+  for (double t : {tLo, tHi}) {
+    if (combined) {
+      const double sLo = q->min - q->step / 2, sHi = q->max + q->step / 2;
+      for (double s : {sLo, sHi})
+        for (double r : {rLo, rHi}) corners.push_back(t * combinedFactor(depthTerm, s, kStrengthDivisor * r));
+    } else {
+      for (double r : {rLo, rHi}) corners.push_back(t * plainFactor(depthTerm, r));
+    }
+  }
+  double lo = corners[0], hi = corners[0];
+  for (double c : corners) {
+    if (!std::isfinite(c)) return LoopStatus::NotFinite;
+    if (c < lo) lo = c;
+    if (c > hi) hi = c;
+  }
+  if (lo == hi) return LoopStatus::EmptyRange;
+
+  Histogram s;
+  s.count = kResultBins;
+  s.range = hi - lo;
+  s.step = (hi - lo) / kResultBins;
+  s.min = lo + s.step / 2;
+  s.max = hi - s.step / 2;
+  if (!std::isfinite(s.step) || !(s.step > 0)) return LoopStatus::NotFinite;
+
+  // Loop values and masses. Without combined support a single q "bin" of mass 1 stands in, which
+  // leaves every product p_T x p_R unchanged.
+  const int nT = binCount(T), nR = binCount(R), nQ = combined ? binCount(*q) : 1;
+  const std::vector<double> tEdges = upperEdges(tLo, T.step, nT);
+  std::vector<double> rEdges;
+  if (combined) {
+    Histogram r45 = R;
+    ScaleHistogram(r45, kStrengthDivisor);
+    rEdges = upperEdges(r45.min - r45.step / 2, r45.step, nR);
+  } else {
+    rEdges = upperEdges(rLo, R.step, nR);
+  }
+  std::vector<double> sEdges = combined ? upperEdges(q->min - q->step / 2, q->step, nQ) : std::vector<double>{0.0};
+  std::vector<double> pq = combined ? std::vector<double>(q->p.begin(), q->p.begin() + nQ) : std::vector<double>{1.0};
+
+  // Only R bins with mass take part: a zero mass added to a bin leaves it as it is.
+  std::vector<int> liveR;
+  for (int k = 0; k < nR; ++k)
+    if (R.p[k] != 0) liveR.push_back(k);
+  const int nLive = static_cast<int>(liveR.size());
+  std::vector<double> pR(nLive), factors(static_cast<size_t>(nQ) * nLive);
+  for (int kk = 0; kk < nLive; ++kk) pR[kk] = R.p[liveR[kk]];
+  for (int j = 0; j < nQ; ++j)
+    for (int kk = 0; kk < nLive; ++kk) {
+      const double r = rEdges[liveR[kk]];
+      factors[static_cast<size_t>(j) * nLive + kk] =
+          combined ? combinedFactor(depthTerm, sEdges[j], r) : plainFactor(depthTerm, r);
+    }
+
+  const Frame frame{s.min, s.step, 1 / s.step};
+  const std::int64_t maximum = static_cast<std::int64_t>(nT) * nQ * nR;
+  // The row pass estimates (v - min) / step as g x (t / step) - min / step. Both that and the exact
+  // quotient stay within 2e-9 of the true value while |min / step| < 2^20, so a row bin is taken from
+  // the estimate only when it lies more than 1e-7 away from a half; otherwise, and for frames far
+  // from 0, the exact quotient decides.
+  const double offset = s.min * frame.inverse;
+  const bool estimate = std::fabs(offset) < 1048576.0;
+
+  // Consecutive pairs often fall into the same bin; its running sum stays in a register until the
+  // bin changes, which keeps the additions (and their order) and saves a store and a load per pair.
+  auto accumulate = [&](int binLo, int binHi, std::array<double, kResultBins>& bins, bool report) {
+    std::vector<int> rowBins(nLive);
+    int current = binLo;
+    double sum = bins[current];
+    for (int i = 0; i < nT; ++i) {
+      const double pT = T.p[i];
+      if (pT != 0) {
+        const double t = tEdges[i];
+        const double scaled = t * frame.inverse;
+        for (int j = 0; j < nQ; ++j) {
+          const double w = pT * pq[j];
+          if (w == 0) continue;
+          const double* g = &factors[static_cast<size_t>(j) * nLive];
+          if (estimate) {
+            estimateBins(g, nLive, scaled, offset, rowBins.data());
+          } else {
+            std::fill(rowBins.begin(), rowBins.end(), -1);
+          }
+          for (int kk = 0; kk < nLive; ++kk) {
+            int b = rowBins[kk];
+            if (b < 0) b = frame.bin(g[kk] * t);
+            const double m = w * pR[kk];
+            if (b == current) {
+              sum = sum + m;
+            } else if (b >= binLo && b < binHi) {
+              bins[current] = sum;
+              current = b;
+              sum = bins[b] + m;
+            }
+          }
+        }
+      }
+      if (report && progress) progress(static_cast<std::int64_t>(i + 1) * nQ * nR, maximum);
+    }
+    bins[current] = sum;
+  };
+
+  const std::int64_t work = static_cast<std::int64_t>(nT) * nQ * nLive;
+  if (threads <= 0) threads = static_cast<int>(std::min(2u, std::max(1u, std::thread::hardware_concurrency())));
+  std::array<double, kResultBins> low{}, high{};
+  if (threads >= 2 && work >= 100000) {
+    // Split the bins where about half of the pairs lie, judged from every eighth bin of T.
+    std::array<std::int64_t, kResultBins + 1> counts{};
+    std::vector<int> rowBins(nLive);
+    for (int i = 0; i < nT; i += 8) {
+      if (T.p[i] == 0) continue;
+      for (int j = 0; j < nQ; ++j) {
+        const double* g = &factors[static_cast<size_t>(j) * nLive];
+        if (estimate) estimateBins(g, nLive, tEdges[i] * frame.inverse, offset, rowBins.data());
+        for (int kk = 0; kk < nLive; ++kk) ++counts[(estimate ? rowBins[kk] : -1) + 1];
+      }
+    }
+    std::int64_t all = 0, below = 0;
+    for (std::int64_t c : counts) all += c;
+    int split = 1;
+    for (; split < kResultBins - 1; ++split) {
+      below += counts[split];  // bins 0 .. split - 1 (the first count holds the undecided ones)
+      if (2 * below >= all) break;
+    }
+    std::thread helper;
+    try {
+      helper = std::thread([&] { accumulate(split, kResultBins, high, false); });
+    } catch (...) {
+      threads = 1;  // no thread to be had: do it all here
+    }
+    if (helper.joinable()) {
+      accumulate(0, split, low, true);
+      helper.join();
+      std::copy(low.begin(), low.begin() + split, s.p.begin());
+      std::copy(high.begin() + split, high.end(), s.p.begin() + split);
+    }
+  }
+  if (threads < 2 || work < 100000) {
+    accumulate(0, kResultBins, low, true);
+    s.p = low;
+  }
+  out = s;
+  return LoopStatus::Ok;
+}

@@ -1,0 +1,125 @@
+#include "reliability/ReducedStrength.h"
+
+#include <array>
+#include <cmath>
+
+#include "creation/SpecialFunctions.h"
+#include "histogram/HistogramArithmetic.h"
+#include "ralvex/Ralvex.h"
+#include "reliability/ChainCommon.h"
+
+double layerCoefficient(int layers) {
+  static constexpr std::array<double, 10> kBeta{1.0, 0.95, 0.9, 0.86, 0.82, 0.79, 0.76, 0.73, 0.71, 0.7};
+  return layers >= 1 && layers <= 10 ? kBeta[layers - 1] : 0.0;
+}
+
+HistogramOpResult reducedStrengthHistogram(std::span<const LayerInput> layers, double beta, double bStar) {
+  const double f = beta / (2 * bStar);
+  HistogramOpResult r;
+  r.ok = true;
+  for (size_t i = 0; i < layers.size(); ++i) {
+    Histogram layer = *layers[i].strength;
+    ScaleHistogram(layer, layers[i].thickness * f);
+    if (i == 0) {
+      r.h = layer;
+    } else {
+      r = AddHistograms(r.h, layer);
+      if (!r) return r;
+    }
+  }
+  NormaliseHistogram(binCount(r.h), r.h);
+  TrimHistogram(r.h);
+  return r;
+}
+
+namespace {
+
+bool tableEmpty(const ProjectState& p) { return p.nextLayerRow == 1 && p.layers[0].rockType.empty(); }
+
+}  // namespace
+
+ChainReport runLayerCoefficient(ProjectState& p) {
+  ChainReport report;
+  if (tableEmpty(p)) return refuse(report, 133, ralvex::DlgKind::Warning);
+
+  int layers = 0;
+  double others = 0;
+  for (int row = 1; row <= ProjectState::kLayers; ++row) {
+    const LayerSlot& layer = p.layers[row - 1];
+    if (layer.name.empty()) continue;
+    ++layers;
+    if (row > 1) others += leadingNumber(layer.thickness);
+  }
+  if (layers > 0) p.betaValue = layerCoefficient(layers);
+  p.beta = ralvex::StrNaCarku(p.betaValue);
+  p.layers[0].thickness.clear();
+
+  if (p.twoBStarText.empty()) {
+    p.beta.clear();
+    return refuse(report, 134);
+  }
+  const double m1 = 2 * p.bStar - others;
+  if (m1 <= 0) {
+    p.beta.clear();
+    ChainMessage m;
+    m.number = 135;
+    m.suffix = ralvex::StrNaCarku(m1) + " ) !";
+    report.messages.push_back(std::move(m));
+    return report;
+  }
+  std::string text = ralvex::StrNaCarku(m1);
+  for (char& c : text)
+    if (c == ',') c = '.';
+  p.layers[0].thickness = text;
+  report.ok = true;
+  return report;
+}
+
+ChainReport runReducedStrength(ProjectState& p) {
+  ChainReport report;
+  if (p.width.empty()) return refuse(report, 36);
+  if (tableEmpty(p)) return refuse(report, 133);
+  if (p.layers[0].thickness.empty()) return refuse(report, 38);
+
+  int n = 0;  // the last row holding anything
+  for (int row = 1; row <= ProjectState::kLayers; ++row) {
+    const LayerSlot& layer = p.layers[row - 1];
+    if (!layer.rockType.empty() || !layer.name.empty() || !layer.thickness.empty()) n = row;
+  }
+  for (int row = 1; row <= n; ++row)
+    if (p.layers[row - 1].name.empty()) return refuse(report, 39, {std::to_string(row)});
+  for (int row = 2; row <= n; ++row)
+    if (p.layers[row - 1].thickness.empty()) return refuse(report, 41, {std::to_string(row)});
+  if (p.beta.empty()) return refuse(report, 42);
+  if (p.bStarText.empty()) return refuse(report, 43);
+
+  // A zero or negative thickness would collapse the layer to a point (or mirror it); the table check
+  // refuses the same texts when the table is left.
+  std::array<LayerInput, ProjectState::kLayers> layers;
+  for (int row = 1; row <= n; ++row) {
+    const LayerSlot& layer = p.layers[row - 1];
+    const double m = leadingNumber(layer.thickness);
+    if (!(m > 0) || !std::isfinite(m)) {
+      ChainMessage msg;
+      msg.number = 149;
+      msg.layerRow = row;
+      msg.suffix = " ! ( " + layer.thickness + " )\r\n";
+      msg.focus = FocusField::LayerTable;
+      report.messages.push_back(std::move(msg));
+      return report;
+    }
+    if (!usableHistogram(layer.histogram)) return refuse(report, 35);
+    layers[row - 1] = {&layer.histogram, m};
+  }
+  // Beta as computed; a state restored from a file may hold only its text, which reads back the same.
+  const double beta = p.betaValue > 0 ? p.betaValue : leadingNumber(p.beta);
+  if (!(beta > 0)) return refuse(report, 42);
+  if (!(p.bStar > 0)) return refuse(report, 43);
+
+  const HistogramOpResult r = reducedStrengthHistogram(std::span(layers.data(), n), beta, p.bStar);
+  if (!r) return refuseArithmetic(report, r);
+  p.reducedStrength = r.h;
+  p.reducedStrengthDone = true;
+  report.ok = true;
+  return report;
+}

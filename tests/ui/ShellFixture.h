@@ -1,0 +1,78 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ScriptedDialogs.h"
+#include "persistence/SettingsFile.h"
+#include "ui/Pelmora.h"
+#include "ui/Services.h"
+
+using namespace Qt::StringLiterals;
+
+/// A main window over a settings file in a temporary folder, with scripted dialogs and a recorded
+/// shell "open".
+class ShellTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(tmp.isValid());
+    settings = std::make_unique<SettingsFile>(path("Veltra.INI"));
+    services = std::make_unique<Services>(Services{dialogs, *settings, {}, "1.5.6.5", {}, {}});
+    services->folders = deriveAppFolders(path("Documents"), tmp.path().toStdString());
+  }
+
+  TForm1& makeMain() {
+    main = std::make_unique<TForm1>(*services);
+    services->windows.form1 = main.get();
+    main->urlOpener = [this](const QUrl& url) {
+      opened.push_back(url);
+      return openResult;
+    };
+    main->programStarter = [this](const QString& program, const QStringList& args) {
+      started.push_back(program + u' ' + args.join(u' '));
+      return true;
+    };
+    return *main;
+  }
+
+  /// A fresh run over the same settings file.
+  TForm1& restart() {
+    main.reset();
+    services->windows = {};
+    services->options = {};
+    settings = std::make_unique<SettingsFile>(path("Veltra.INI"));
+    services = std::make_unique<Services>(Services{dialogs, *settings, services->folders, "1.5.6.5", {}, {}});
+    return makeMain();
+  }
+
+  void TearDown() override {
+    main.reset();
+  }
+
+  std::string path(const char* name) const { return (tmp.path() + u'/' + QString::fromUtf8(name)).toStdString(); }
+
+  QAction* action(const char* name) const { return main->findChild<QAction*>(QString::fromUtf8(name)); }
+
+  /// True when the settings file keeps what is written (the real file, not a stand-in).
+  bool settingsPersist() {
+    SettingsFile probe(path("probe.INI"));
+    probe.writeInteger("s", "k", 42);
+    return SettingsFile(path("probe.INI")).readInteger("s", "k", 0) == 42;
+  }
+
+  QTemporaryDir tmp;
+  ScriptedDialogs dialogs;
+  std::unique_ptr<SettingsFile> settings;
+  std::unique_ptr<Services> services;
+  std::unique_ptr<TForm1> main;
+  std::vector<QUrl> opened;
+  std::vector<QString> started;
+  bool openResult = true;
+};

@@ -1,0 +1,230 @@
+// The main window frame: menus, toolbar, status bar and the general commands.
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "ShellFixture.h"
+#include "ralvex/Ralvex.h"
+#include "shell/TextyCeskoAngl.h"
+#include "ui/Unit10.h"
+
+using MainWindow = ShellTest;
+
+TEST_F(MainWindow, EveryCommandHasItsMenuItemShortcutAndButton) {
+  TForm1& w = makeMain();
+  struct Command {
+    const char *menu, *item, *button, *shortcut;
+  };
+  const Command commands[] = {
+      {"Soubor1", "Novhist1", "Novhist", ""},          {"Soubor1", "Novy1", "Novy", "Ctrl+N"},
+      {"Soubor1", "Otevrit1", "Otevrit", "Ctrl+O"},    {"Soubor1", "SaveTabHorn1", "SaveTabHorn", "Ctrl+S"},
+      {"Soubor1", "Konec1", "Konec", "Alt+X"},         {"Vysledky1", "OpenVysl1", "OpenVysl", ""},
+      {"Vysledky1", "SaveVysl1", "SaveVysl", ""},      {"Nastaveni1", "DefaultHodnoty1", "DefaultHodnoty", ""},
+      {"Nastaveni1", "tabdruhhor1", "tabdruhhor", ""}, {"Nastaveni1", "OtevriWord1", "OtevriWord", ""},
+      {"Nastaveni1", "UlozOkno1", "UlozOkno", ""},     {"Napoveda1", "OAdresach1", "OAdresach", "F3"},
+      {"Napoveda1", "Overzi1", "OVerzi", "F2"},        {"Napoveda1", "Oprogramu1", "OProgramu", "F1"},
+  };
+  for (const Command& c : commands) {
+    SCOPED_TRACE(c.item);
+    auto* menu = w.findChild<QMenu*>(QString::fromUtf8(c.menu));
+    QAction* item = action(c.item);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(menu->actions().contains(item));
+    EXPECT_EQ(item->shortcut(), QKeySequence(QString::fromUtf8(c.shortcut)));
+    auto* button = w.findChild<QToolButton*>(QString::fromUtf8(c.button));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->defaultAction(), item);
+    EXPECT_FALSE(button->icon().isNull());
+  }
+  for (const char* name : {"INIsoubor1", "Jazyk1", "Cestina", "Anglictina", "BarZvy", "Ano1", "Ne1", "Help1", "HTML1",
+                           "WIN1", "BottomAxis", "Index1", "NonIndex", "VsechnyTesnosti", "PlotCom",
+                           "DateSeparator1", "tecka1", "minus1", "lomitko1", "imeSeparator1", "tecka2",
+                           "dvojtecka1"})
+    EXPECT_NE(w.findChild<QObject*>(QString::fromUtf8(name)), nullptr) << name;
+}
+
+TEST_F(MainWindow, ToolbarInFourGroups) {
+  TForm1& w = makeMain();
+  QStringList order;
+  for (QAction* a : w.findChild<QToolBar*>(u"ToolBar1"_s)->actions()) {
+    if (a->isSeparator()) {
+      order << u"|"_s;
+    } else if (auto* b = qobject_cast<QToolButton*>(w.findChild<QToolBar*>(u"ToolBar1"_s)->widgetForAction(a))) {
+      order << b->objectName();
+    }
+  }
+  EXPECT_EQ(order.join(u' '), u"Novhist Novy Otevrit SaveTabHorn Konec | OpenVysl SaveVysl | DefaultHodnoty "
+                              u"tabdruhhor OtevriWord UlozOkno | OAdresach OVerzi OProgramu"_s);
+}
+
+TEST_F(MainWindow, ButtonAndMenuItemRunTheSameActionAndShareTheirState) {
+  TForm1& w = makeMain();
+  int runs = 0;
+  QObject::connect(w.actSaveTabHorn, &QAction::triggered, [&runs] { ++runs; });
+  auto* button = w.findChild<QToolButton*>(u"SaveTabHorn"_s);
+  EXPECT_FALSE(button->isEnabled());  // no project yet
+  w.actSaveTabHorn->setEnabled(true);
+  EXPECT_TRUE(button->isEnabled());
+  EXPECT_TRUE(action("SaveTabHorn1")->isEnabled());
+  button->click();
+  action("SaveTabHorn1")->trigger();
+  EXPECT_EQ(runs, 2);
+  w.actSaveVysl->setEnabled(false);
+  EXPECT_FALSE(w.findChild<QToolButton*>(u"SaveVysl"_s)->isEnabled());
+}
+
+TEST_F(MainWindow, ExitAsksAndNoKeepsRunning) {
+  TForm1& w = makeMain();
+  int ended = 0;
+  w.endProgram = [&ended] { ++ended; };
+  w.show();
+  dialogs.answer(ralvex::mrNo);
+  w.findChild<QToolButton*>(u"Konec"_s)->click();
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].caption, MessageText(1, Language::Czech));
+  EXPECT_EQ(dialogs.asked[0].text, MessageText(10, Language::Czech));
+  EXPECT_EQ(dialogs.asked[0].defaultButton, ralvex::mrYes);
+  EXPECT_TRUE(w.isVisible());
+  EXPECT_EQ(ended, 0);
+
+  dialogs.answer(ralvex::mrYes);
+  w.actKonec->trigger();
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_EQ(ended, 1);
+}
+
+TEST_F(MainWindow, CloseBoxExitsWithoutAsking) {
+  TForm1& w = makeMain();
+  int ended = 0;
+  w.endProgram = [&ended] { ++ended; };
+  w.show();
+  w.close();
+  EXPECT_TRUE(dialogs.asked.empty());
+  EXPECT_EQ(ended, 1);
+}
+
+TEST_F(MainWindow, FolderListing) {
+  services->folders = deriveAppFolders("/home/ing/Dokumenty", "/opt/veltra");
+  TForm1& w = makeMain();
+  w.findChild<QToolButton*>(u"OAdresach"_s)->click();
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  const auto& a = dialogs.asked[0];
+  EXPECT_EQ(a.caption, MessageText(2, Language::Czech));
+  EXPECT_EQ(a.kind, ralvex::DlgKind::Information);
+  EXPECT_EQ(a.text, "\t" + MessageFormat(5, Language::Czech,
+                                         {"/home/ing/Dokumenty/Veltra", "/home/ing/Dokumenty/Veltra/Histograms",
+                                          "/home/ing/Dokumenty/Veltra/Projects", "/home/ing/Dokumenty/Veltra/Results",
+                                          "/home/ing/Dokumenty/Veltra/RawData"}));
+  if (MessageText(5, Language::Czech).rfind("A  d  r", 0) == 0)
+    EXPECT_NE(a.text.find("\tA  d  r  e  s  á  ř  e  :\r\n\r\n\r\nVELTRA\t\t:   /home/ing/Dokumenty/Veltra\r\n"),
+              std::string::npos);
+}
+
+TEST_F(MainWindow, WinHelpWithoutTheFileNamesTheMissingPath) {
+  TForm1& w = makeMain();
+  action("WIN1")->trigger();
+  w.OProgramuClick();
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].caption, MessageText(4, Language::Czech));
+  EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Warning);
+  const std::string missing = services->folders.StartFolder + "/Veltra.HLP";
+  EXPECT_EQ(dialogs.asked[0].text, MessageFormat(128, Language::Czech, {missing}));
+  if (MessageText(128, Language::Czech).find("%s") != std::string::npos)
+    EXPECT_NE(dialogs.asked[0].text.find(missing), std::string::npos);
+  EXPECT_TRUE(opened.empty());
+}
+
+TEST_F(MainWindow, HtmlHelpOpensFromTheStartFolder) {
+  QFile help(QString::fromStdString(path("Veltra.htm")));
+  ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+  help.write("<html></html>");
+  help.close();
+  TForm1& w = makeMain();
+  w.findChild<QToolButton*>(u"OProgramu"_s)->click();
+  EXPECT_TRUE(dialogs.asked.empty());
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0].toLocalFile().toStdString(), path("Veltra.htm"));
+
+  openResult = false;  // the desktop cannot open it
+  w.OProgramuClick();
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].text, MessageText(7, Language::Czech));
+}
+
+TEST_F(MainWindow, WordProcessorStartsWhenInstalledElseSaysSo) {
+  const QByteArray savedPath = qgetenv("PATH");
+  qputenv("PATH", QByteArray(tmp.path().toUtf8()));
+  TForm1& w = makeMain();
+  w.OtevriWordClick();
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Information);
+  EXPECT_NE(dialogs.asked[0].text.find("LibreOffice"), std::string::npos);
+  EXPECT_TRUE(started.empty());
+
+  QFile fake(QString::fromStdString(path("soffice")));
+  ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
+  fake.write("#!/bin/sh\n");
+  fake.close();
+  fake.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  w.OtevriWordClick();
+  qputenv("PATH", savedPath);
+  ASSERT_EQ(started.size(), 1u);
+  EXPECT_EQ(started[0], QString::fromStdString(path("soffice")) + u" --writer"_s);
+  EXPECT_EQ(dialogs.asked.size(), 1u);
+}
+
+TEST_F(MainWindow, CopyWindowPutsAnImageOnTheClipboard) {
+  TForm1& w = makeMain();
+  QGuiApplication::clipboard()->clear();
+  w.UlozOknoClick();
+  EXPECT_FALSE(QGuiApplication::clipboard()->pixmap().isNull());
+}
+
+TEST_F(MainWindow, StatusBarShowsClockAndLongHint) {
+  TForm1& w = makeMain();
+  auto* clock = w.findChild<QLabel*>(u"StatusPanel0"_s);
+  ASSERT_NE(clock, nullptr);
+  EXPECT_EQ(clock->width(), 60);
+  EXPECT_EQ(clock->text().size(), 8);
+  EXPECT_EQ(clock->text()[2], u':');
+
+  auto* button = w.findChild<QToolButton*>(u"Konec"_s);
+  QStatusTipEvent tip(button->statusTip());
+  QApplication::sendEvent(button, &tip);
+  EXPECT_EQ(w.hintText(), action("Konec1")->statusTip());
+  EXPECT_EQ(w.hintText(), u"Ukončí program VELTRA"_s);
+}
+
+TEST_F(MainWindow, AboutWindowDisablesTheMainWindowUntilItCloses) {
+  TForm1& w = makeMain();
+  w.OVerziClick();  // no about window in this test: nothing happens
+  EXPECT_TRUE(w.isEnabled());
+}
+
+TEST_F(MainWindow, SplashIsCentredAndTimed) {
+  TForm1& w = makeMain();
+  TForm10* splash = w.splash();
+  ASSERT_NE(splash, nullptr);
+  EXPECT_EQ(splash->size(), QSize(540, 297));
+  EXPECT_TRUE(splash->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(splash->windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(splash->timer()->interval(), 7000);
+  EXPECT_TRUE(splash->timer()->isActive());
+  const QList<QLabel*> labels = splash->findChildren<QLabel*>();
+  ASSERT_EQ(labels.size(), 6);
+  for (QLabel* l : labels) {
+    EXPECT_LE(std::abs((l->x() - 207) - (207 + 304 - (l->x() + l->width()))), 1) << l->objectName().toStdString();
+  }
+  EXPECT_EQ(splash->findChild<QLabel*>(u"Label1"_s)->text(), u"VELTRA"_s);
+  // The main window's texts do not reach the splash labels.
+  EXPECT_EQ(splash->findChild<QLabel*>(u"Label3"_s)->text(), u"pelmora důlní výztuže"_s);
+  splash->timer()->stop();
+  emit splash->timer()->timeout({});
+}

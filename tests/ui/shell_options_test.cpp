@@ -1,0 +1,286 @@
+// Display options of the settings menu, the language switch and the main window settings.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QToolButton>
+
+#include "ShellFixture.h"
+#include "ralvex/Ralvex.h"
+#include "shell/TextyCeskoAngl.h"
+#include "ui/Color.h"
+#include "ui/DruhyHornin.h"
+#include "ui/Graf_Hornin.h"
+#include "ui/IniSoubor.h"
+#include "ui/KrivkaTrvani.h"
+#include "ui/ParamRozdel.h"
+#include "ui/Prob2_u.h"
+#include "ui/PrvotniData.h"
+#include "ui/RMR.h"
+#include "ui/TabChar.h"
+#include "ui/ZadaniHistogramu.h"
+#include "ui/SettingsKeys.h"
+#include "ui/Startup.h"
+#include "ui/VistaHlp.h"
+
+using Options = ShellTest;
+
+TEST_F(Options, DefaultsWithoutASettingsFile) {
+  TForm1& w = makeMain();
+  for (const char* on : {"Cestina", "HTML1", "Ano1", "NonIndex", "PlotCom", "tecka1", "dvojtecka1"})
+    EXPECT_TRUE(action(on)->isChecked()) << on;
+  for (const char* off : {"Anglictina", "WIN1", "Ne1", "Index1", "VsechnyTesnosti", "minus1", "lomitko1", "tecka2"})
+    EXPECT_FALSE(action(off)->isChecked()) << off;
+  const DisplayOptions& o = services->options;
+  EXPECT_EQ(o.language, Language::Czech);
+  EXPECT_TRUE(o.helpHtml);
+  EXPECT_TRUE(o.highlightRows);
+  EXPECT_FALSE(o.axisIndex);
+  EXPECT_TRUE(o.plotCommander);
+  EXPECT_EQ(o.dateSeparator, '.');
+  EXPECT_EQ(o.timeSeparator, ':');
+  EXPECT_EQ(w.pos(), QPoint(0, 0));
+  EXPECT_EQ(w.size(), QSize(970, 650));
+}
+
+TEST_F(Options, RadioPairs) {
+  TForm1& w = makeMain();
+  struct Pair {
+    const char *first, *second;
+    bool DisplayOptions::*flag;  // follows the first item
+  };
+  const Pair pairs[] = {{"HTML1", "WIN1", &DisplayOptions::helpHtml},
+                        {"Ano1", "Ne1", &DisplayOptions::highlightRows},
+                        {"Index1", "NonIndex", &DisplayOptions::axisIndex}};
+  for (const Pair& p : pairs) {
+    SCOPED_TRACE(p.first);
+    QAction* first = action(p.first);
+    QAction* second = action(p.second);
+    for (QAction* clicked : {first, second, second, first, first}) {
+      clicked->trigger();  // the checked one stays checked, the other one takes over
+      QAction* partner = clicked == first ? second : first;
+      EXPECT_TRUE(clicked->isChecked());
+      EXPECT_FALSE(partner->isChecked());
+      EXPECT_EQ(services->options.*p.flag, clicked == first);
+    }
+  }
+  const bool plot = w.actPlotCom->isChecked();
+  w.actPlotCom->trigger();
+  EXPECT_NE(w.actPlotCom->isChecked(), plot);
+  EXPECT_EQ(services->options.plotCommander, !plot);
+  const bool tesnosti = w.actVsechnyTesnosti->isChecked();
+  w.actVsechnyTesnosti->trigger();
+  EXPECT_EQ(w.actVsechnyTesnosti->isChecked(), tesnosti);
+}
+
+TEST_F(Options, SeparatorsAndTheirFormats) {
+  TForm1& w = makeMain();
+  struct Case {
+    const char* item;
+    char date, time;
+    const char* dateText;
+  };
+  const Case cases[] = {{"lomitko1", '/', ':', "7/3/2024"},
+                        {"minus1", '-', ':', "7-3-2024"},
+                        {"tecka1", '.', ':', "7.3.2024"},
+                        {"tecka2", '.', '.', "7.3.2024"},
+                        {"dvojtecka1", '.', ':', "7.3.2024"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.item);
+    action(c.item)->trigger();
+    EXPECT_EQ(services->options.dateSeparator, c.date);
+    EXPECT_EQ(services->options.timeSeparator, c.time);
+    EXPECT_EQ(formatShortDate(7, 3, 2024, services->options.dateSeparator), c.dateText);
+    EXPECT_EQ(action("tecka1")->isChecked(), c.date == '.');
+    EXPECT_EQ(action("minus1")->isChecked(), c.date == '-');
+    EXPECT_EQ(action("lomitko1")->isChecked(), c.date == '/');
+    EXPECT_EQ(action("tecka2")->isChecked(), c.time == '.');
+    EXPECT_EQ(action("dvojtecka1")->isChecked(), c.time == ':');
+    EXPECT_EQ(w.clockText()[2], QChar(c.time));
+  }
+  EXPECT_EQ(shortDateFormat('/'), "d/m/yyyy");
+  EXPECT_EQ(shortTimeFormat('.'), "hh.mm.ss");
+  EXPECT_EQ(formatShortTime(9, 5, 0, ':'), "09:05:00");
+}
+
+TEST_F(Options, LanguageSwitchReTextsAndTellsTheLibrary) {
+  TForm1& w = makeMain();
+  auto* project = w.findChild<QMenu*>(u"Soubor1"_s);
+  EXPECT_EQ(project->title(), u"&Projekt"_s);
+  project->setTitle(u"sentinel"_s);
+  w.actCestina->trigger();  // already Czech: nothing happens
+  EXPECT_EQ(project->title(), u"sentinel"_s);
+  EXPECT_TRUE(w.actCestina->isChecked());
+
+  w.actAnglictina->trigger();
+  EXPECT_EQ(project->title(), u"&Project"_s);
+  EXPECT_TRUE(w.actAnglictina->isChecked());
+  EXPECT_FALSE(w.actCestina->isChecked());
+  EXPECT_EQ(services->language(), Language::English);
+  EXPECT_FALSE(ralvex::libraryCzech());
+  EXPECT_EQ(w.windowTitle().toStdString(), mainWindowCaption(Language::English, "1.5.6.5"));
+
+  w.actCestina->trigger();
+  EXPECT_EQ(project->title(), u"&Projekt"_s);
+  EXPECT_TRUE(ralvex::libraryCzech());
+}
+
+TEST_F(Options, AxisLabelsSetTheChartSelectors) {
+  TForm1& w = makeMain();
+  QWidget chart;
+  auto* selector = new QComboBox(&chart);
+  selector->setObjectName(u"CBValInd"_s);
+  selector->addItems({u"Index x"_s, u"Value x"_s});
+  selector->setCurrentIndex(1);
+  services->windows.form3 = reinterpret_cast<TForm3*>(&chart);  // only its children are looked at
+  int changes = 0;
+  QObject::connect(&w, &TForm1::displayOptionsChanged, [&changes] { ++changes; });
+  w.actIndex->trigger();
+  EXPECT_EQ(selector->currentIndex(), 0);
+  w.actNonIndex->trigger();
+  EXPECT_EQ(selector->currentIndex(), 1);
+  EXPECT_EQ(changes, 2);
+  services->windows.form3 = nullptr;
+}
+
+TEST_F(Options, WrittenOnCloseAndReadAtTheNextStart) {
+  if (!settingsPersist()) GTEST_SKIP() << "the settings file does not keep values yet";
+  {
+    TForm1& w = makeMain();
+    w.actAnglictina->trigger();
+    w.actWIN->trigger();
+    w.actNe->trigger();
+    w.actIndex->trigger();
+    w.actPlotCom->trigger();
+    w.actLomitko1->trigger();
+    w.actTecka2->trigger();
+    w.setHelpViewerOffer(false);
+    services->options.colours.edit = 0x00FFEE;
+    w.move(40, 30);
+    w.resize(800, 555);
+    w.close();
+  }
+  TForm1& w = restart();
+  EXPECT_TRUE(w.actAnglictina->isChecked());
+  EXPECT_FALSE(w.actCestina->isChecked());
+  EXPECT_TRUE(w.actWIN->isChecked());
+  EXPECT_TRUE(w.actNe->isChecked());
+  EXPECT_TRUE(w.actIndex->isChecked());
+  EXPECT_FALSE(w.actPlotCom->isChecked());
+  EXPECT_TRUE(w.actLomitko1->isChecked());
+  EXPECT_TRUE(w.actTecka2->isChecked());
+  EXPECT_FALSE(w.helpViewerOffer());
+  EXPECT_EQ(services->options.language, Language::English);
+  EXPECT_EQ(services->options.dateSeparator, '/');
+  EXPECT_EQ(services->options.timeSeparator, '.');
+  EXPECT_EQ(services->options.colours.edit, 0x00FFEEu);
+  EXPECT_EQ(w.size(), QSize(800, 555));
+  EXPECT_EQ(w.findChild<QMenu*>(u"Soubor1"_s)->title(), u"&Project"_s);
+  EXPECT_EQ(settings->readInteger(keys::kSetting, keys::kDateSeparator, 0), 47);
+}
+
+TEST_F(Options, StoredFileCanCheckBothItemsOfAPair) {
+  if (!settingsPersist()) GTEST_SKIP() << "the settings file does not keep values yet";
+  settings->writeBool(keys::kNastaveni, keys::kCzech, true);
+  settings->writeBool(keys::kNastaveni, keys::kEnglish, true);
+  settings->writeInteger(keys::kSetting, keys::kDateSeparator, 47);
+  settings->writeInteger(keys::kSetting, keys::kTimeSeparator, 65);  // no such item: ignored
+  TForm1& w = restart();
+  EXPECT_TRUE(w.actCestina->isChecked());
+  EXPECT_TRUE(w.actAnglictina->isChecked());
+  EXPECT_EQ(services->language(), Language::Czech);
+  EXPECT_TRUE(w.actLomitko1->isChecked());
+  EXPECT_FALSE(w.actTecka1->isChecked());
+  EXPECT_TRUE(w.actDvojtecka1->isChecked());
+  EXPECT_EQ(services->options.timeSeparator, ':');
+}
+
+TEST(StartUp, CreatesEveryWindowInOrder) {
+  ScriptedDialogs dialogs;
+  QTemporaryDir tmp;
+  SettingsFile settings((tmp.path() + u"/Veltra.INI"_s).toStdString());
+  Services services{dialogs, settings, {}, "1.5.6.5", {}, {}};
+  auto windows = createWindows(services);
+  const Windows& w = services.windows;
+  const QObject* all[] = {w.form1, w.form2, w.form3, w.form4, w.form5, w.form6, w.form7,
+                          w.form8, w.form9, w.form11, w.form12, w.form13, w.form14};
+  const char* names[] = {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7",
+                         "Form8", "Form9", "Form11", "Form12", "Form13", "Form14"};
+  for (int i = 0; i < 13; ++i) {
+    ASSERT_NE(all[i], nullptr) << names[i];
+    EXPECT_EQ(all[i]->objectName().toStdString(), names[i]);
+  }
+  EXPECT_FALSE(w.form2->isVisible());
+  EXPECT_EQ(w.form2->size(), QSize(340, 526));
+  EXPECT_EQ(w.form11->size(), QSize(605, 205));
+}
+
+TEST(StartUp, SettingsFileBesideTheProgramWhenWritable) {
+  const std::string path = settingsFilePath();
+  EXPECT_TRUE(QString::fromStdString(path).endsWith(u"/Veltra.INI"_s));
+  EXPECT_EQ(QFileInfo(QString::fromStdString(path)).absolutePath(), QCoreApplication::applicationDirPath());
+}
+
+TEST(AboutWindow, VersionLineAndClosing) {
+  ScriptedDialogs dialogs;
+  QTemporaryDir tmp;
+  SettingsFile settings((tmp.path() + u"/Veltra.INI"_s).toStdString());
+  Services services{dialogs, settings, {}, "1.5.6.5", {}, {}};
+  auto windows = createWindows(services);
+  TForm2& about = *windows->form2;
+  auto* version = about.findChild<QLabel*>(u"Label2"_s);
+  ASSERT_NE(version, nullptr);
+  EXPECT_EQ(version->text().toStdString(), MessageText(62, Language::Czech) + " :  1.5.6.5");
+  for (QLabel* l : about.findChildren<QLabel*>())
+    EXPECT_LE(std::abs((l->x() - 5) - (335 - (l->x() + l->width()))), 1) << l->objectName().toStdString();
+
+  windows->form1->OVerziClick();
+  EXPECT_FALSE(windows->form1->isEnabled());
+  EXPECT_TRUE(about.isVisible());
+  about.close();
+  EXPECT_TRUE(windows->form1->isEnabled());
+}
+
+TEST(HelpViewerInformation, LinkFailureAndInstalledViewer) {
+  ScriptedDialogs dialogs;
+  QTemporaryDir tmp;
+  SettingsFile settings((tmp.path() + u"/Veltra.INI"_s).toStdString());
+  Services services{dialogs, settings, {}, "1.5.6.5", {}, {}};
+  services.folders = deriveAppFolders(tmp.path().toStdString(), tmp.path().toStdString());
+  auto windows = createWindows(services);
+  TForm1& main = *windows->form1;
+  std::vector<QUrl> opened;
+  bool result = false;
+  main.urlOpener = [&](const QUrl& u) {
+    opened.push_back(u);
+    return result;
+  };
+  QFile hlp(tmp.path() + u"/Veltra.HLP"_s);
+  ASSERT_TRUE(hlp.open(QIODevice::WriteOnly));
+  hlp.close();
+
+  main.actWIN->trigger();
+  main.OProgramuClick();  // the viewer may be missing: the information window comes first
+  TForm11& info = *windows->form11;
+  EXPECT_TRUE(info.isVisible());
+  EXPECT_FALSE(main.isEnabled());
+  EXPECT_TRUE(opened.empty());
+
+  info.Label2Click();
+  ASSERT_EQ(dialogs.plain.size(), 1u);
+  EXPECT_EQ(dialogs.plain[0], MessageText(7, Language::Czech));
+  EXPECT_FALSE(info.isVisible());
+  EXPECT_TRUE(main.isEnabled());
+
+  result = true;
+  main.OProgramuClick();
+  info.findChild<QCheckBox*>(u"CheckBox1"_s)->click();
+  EXPECT_FALSE(main.helpViewerOffer());
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_TRUE(opened[1].toLocalFile().endsWith(u"/Veltra.HLP"_s));
+  main.OProgramuClick();  // not offered again: the help opens at once
+  EXPECT_EQ(opened.size(), 3u);
+}
