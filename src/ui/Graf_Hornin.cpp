@@ -41,6 +41,7 @@
 #include "shell/TextyCeskoAngl.h"
 #include "ui/Pelmora.h"
 #include "ui/Services.h"
+#include "ui/TextSets.h"
 
 using namespace Qt::StringLiterals;
 
@@ -141,11 +142,19 @@ TForm3::TForm3(Services& services, QWidget* parent) : QWidget(parent), services_
   setWindowFlag(Qt::Window);
   setWindowFlag(Qt::WindowStaysOnTopHint);
   buildControls();
+  for (int r = 0; r < 5; ++r) setCell(StringGrid1_, r, 0, {});
+  for (int r = 0; r < 2; ++r) setCell(StringGrid7_, r, 0, {});
+  setCell(StringGrid6_, 0, 0, {});
   ApplyTexts(services_.language());
   ApplyColours();
   readSettings();
   CheckBox1_->setChecked(false);
   resetQueryCells();
+  if (TForm1* main = services_.windows.form1)
+    connect(main, &TForm1::displayOptionsChanged, this, [this] {
+      highlightTable();
+      updateToolbar();
+    });
   // ---- assessment panel: its contents are built here.
 }
 
@@ -392,63 +401,15 @@ void TForm3::buildControls() {
 // ------------------------------------------------------------------------------------------------
 // Texts, colours, settings
 
-void TForm3::ApplyTexts(Language language) {
-  const bool cs = language == Language::Czech;
-  auto t = [cs](const char* czech, const char* english) { return QString::fromUtf8(cs ? czech : english); };
-  if (captionMessage_ == 0)
-    setWindowTitle(t("VELTRA : Graf histogramu, spolehlivost", "Veltra : Graph of histogram, reliability"));
-  else
-    setWindowTitle(qs(MessageText(captionMessage_, language)));
+void TForm3::ApplyTexts(Language language) { applyTexts(*this, 3, language); }
 
-  SaveGraf_->setText(t("&Uložit histogram", "&Save histogram"));
-  SaveGraf_->setToolTip(t("Uloží zobrazený histogram do souboru (*.dis)", "Saves the shown histogram to a file (*.dis)"));
-  BChar_->setText(t("&Charakteristiky", "&Characteristics"));
-  BChar_->setToolTip(t("Charakteristiky histogramu", "Characteristics of the histogram"));
-  KrivkaTrvani_->setText(t("&Distr. funkce", "&Distr. function"));
-  KrivkaTrvani_->setToolTip(t("Graf distribuční funkce", "Chart of the distribution function"));
-  KontTisk_->setText(t("&Kontrolní tisk", "Check &print"));
-  KontTisk_->setToolTip(t("Kontrolní tisk do tabulkového procesoru", "Check print to a spreadsheet"));
-  BitBtn8_->setText(t("&Barvy", "Co&lours"));
-  BitBtn8_->setToolTip(t("Nastavení barev grafu a tabulek", "Colours of the chart and the tables"));
-  UlozOkno_->setText(t("Kopie &okna", "Copy &window"));
-  ExitProgram_->setText(t("&Zavřít", "&Close"));
-  ExitProgram_->setToolTip(t("Zavře okno grafu", "Closes the chart window"));
+void TForm3::ApplyRuntimeTexts(Language language) {
+  if (captionMessage_ != 0) setWindowTitle(qs(MessageText(captionMessage_, language)));
   UlozOkno_->setToolTip(qs(MessageText(26, language)) + windowTitle() + u" \""_s);
-
-  const char* colourCs[] = {"Histogram", "x", "P(X<=x)", "Posudek", "Tabulka", "Edit okno"};
-  const char* colourEn[] = {"Histogram", "x", "P(X<=x)", "Assessment", "Table", "Edit window"};
-  for (int i = 0; i < 6; ++i) colourButtons_[i]->setText(t(colourCs[i], colourEn[i]));
-  colourButtons_[0]->setToolTip(t("Barva sloupců histogramu", "Colour of the histogram bars"));
-  colourSamples_[0]->setToolTip(colourButtons_[0]->toolTip());
-  Button7_->setText(u"txt"_s);
-  Button7_->setToolTip(t("Definice tříd následků", "Definition of the consequence classes"));
-  Panel3_->setToolTip(t("Posudek spolehlivosti", "Reliability assessment"));
-
-  CheckBox1_->setText(t("Popisky dat", "Data labels"));
-  Label6_->setText(t("Úhel :", "Angle :"));
-  Label7_->setText(t("Osa x :", "Axis x :"));
-  Label1_->setText(t("Hodnota  x :", "Value  x :"));
-  Label5_->setText(t("Pravděpodobnost  P :", "Probability  P :"));
-  EditXY_->setToolTip(t("Hodnota x → P(x), P(X<=x)  (Enter nebo opuštění pole)",
-                        "Value x → P(x), P(X<=x)  (Enter or leave the field)"));
-  EditP_->setToolTip(t("Pravděpodobnost P z (0, 1] → kvantil Qp  (Enter nebo opuštění pole)",
-                       "Probability P in (0, 1] → quantile Qp  (Enter or leave the field)"));
-  Chart1_->setToolTip(t("Graf histogramu", "Chart of the histogram"));
-  StringGrid1_->setToolTip(t("Základní údaje histogramu", "Basic data of the histogram"));
-  StringGrid2_->setToolTip(t("Tabulka pravděpodobností a distribuční funkce",
-                             "Table of probabilities and of the distribution function"));
-  if (auto* g = findChild<QGroupBox*>(u"GBDotazy"_s)) g->setTitle(t("Dotazy", "Queries"));
-  if (auto* g = findChild<QGroupBox*>(u"GBPopisky"_s)) g->setTitle(t("Popisky", "Labels"));
-
-  const char* rowsCs[] = {"Počet intervalů", "Min", "Max", "Suma pravděpodobností", "Suma četností"};
-  const char* rowsEn[] = {"Number of intervals", "Min", "Max", "Sum of probabilities", "Sum of frequencies"};
-  for (int r = 0; r < 5; ++r) setCell(StringGrid1_, r, 0, t(rowsCs[r], rowsEn[r]));
-  setCell(StringGrid7_, 0, 0, u"P(x)"_s);
-  setCell(StringGrid7_, 1, 0, u"P(X<=x)"_s);
-  setCell(StringGrid6_, 0, 0, u"Qp"_s);
   for (QTableWidget* g : {StringGrid1_, StringGrid7_, StringGrid6_})
     for (int r = 0; r < g->rowCount(); ++r) {
       QTableWidgetItem* it = g->item(r, 0);
+      if (!it) continue;
       it->setBackground(palette().color(QPalette::Button));
       QFont f = it->font();
       f.setBold(g != StringGrid1_);

@@ -11,6 +11,7 @@
 
 #include "histogram/Histogram.h"
 #include "histogram/Queries.h"
+#include "reliability/Assessment.h"
 #include "shell/Language.h"
 
 class QBarSeries;
@@ -62,8 +63,10 @@ class TForm3 : public QWidget {
   /// assessment panel is shown. Set by the assessment after each fill of source 13.
   void SetFailureProbability(std::optional<double> pf) { failureProbability_ = pf; }
 
-  /// Puts the texts of `language` on the controls.
+  /// Puts the texts of `language` on the controls (the window's text set).
   void ApplyTexts(Language language);
+  /// Texts composed at run time: caption of the shown source, copy hint, table header, axis titles.
+  void ApplyRuntimeTexts(Language language);
   /// Applies the value and quantile colours to the query fields and the table colour to the tables.
   void ApplyColours();
   /// Preset values: marks item 2, angle 90, marks off, 1000 x 562 at 0, 0.
@@ -97,6 +100,33 @@ class TForm3 : public QWidget {
   // Panel3 (objectName "Panel3") is an empty QWidget under the chart with a QHBoxLayout that ends
   // with the "txt" button Button7; its contents are inserted before that button. It is shown by
   // Fill for source 13 only.
+  // Contents (Graf_Hornin_assessment.cpp): class labels Label2..4, Pd Edit1..3, Beta Edit9..11,
+  // quantiles Edit4..6, Pf Edit7, beta_f Edit12, interval table StringGrid3, verdict Uroven in Panel4,
+  // the standard CBNorma. Built on first use.
+
+  /// Design standard chosen in CBNorma.
+  DesignStandard assessmentStandard();
+  /// Fills the assessment panel from an assessment of the shown reliability function.
+  void ShowAssessment(const AssessmentResult& a);
+  /// CBNorma changed: hides the window, runs the assessment again and shows the window.
+  void CBNormaClick();
+  /// Texts of the assessment panel in `language`.
+  void ApplyAssessmentTexts(Language language);
+
+ private:
+  void ensureAssessmentPanel();
+  QComboBox* CBNorma_ = nullptr;
+  QLabel* Uroven_ = nullptr;
+  std::array<QLabel*, 3> classLabels_{};     // Label2..Label4
+  std::array<QLineEdit*, 3> pdFields_{};     // Edit1..Edit3
+  std::array<QLineEdit*, 3> betaFields_{};   // Edit9..Edit11
+  std::array<QLineEdit*, 3> quantileFields_{};  // Edit4..Edit6
+  QLineEdit* Edit7_ = nullptr;   // Pf
+  QLineEdit* Edit12_ = nullptr;  // beta_f
+  QTableWidget* StringGrid3_ = nullptr;
+  bool normaRunning_ = false;
+
+ public:
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -224,6 +224,7 @@ TForm1::TForm1(Services& services, QWidget* parent) : QMainWindow(parent), servi
   createStatusBar();
 
   setupInputArea();
+  setupChain();
   // Other parts of the window connect their handlers to the actions here.
 
   readMainSettings();

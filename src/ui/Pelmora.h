@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "reliability/Assessment.h"
+#include "reliability/ChainMessages.h"
+#include "reliability/PressureLoop.h"
 #include "reliability/ProjectState.h"
 #include "shell/Language.h"
 
@@ -219,6 +222,25 @@ class TForm1 : public QMainWindow {
   void BitBtn2Click();
 
   // ---- computation chain
+  // Each command runs its core computation on project(), reports its messages through the dialog
+  // service, shows the result in the chart window and enables the result's chart button.
+
+  /// Connects the chain buttons and the result chart buttons (Pelmora_chain.cpp).
+  void setupChain();
+  void ButBetaClick();
+  void BBRedPevClick();
+  void BBDelSvorClick();
+  void BBZatSvorClick();
+  /// The assessment: bearing capacity, reliability function and verdict in the chart window's panel.
+  /// Also run by the results reader and by a change of the standard in the chart window.
+  void BBFunSpojClick();
+  void GrafRePeClick();
+  void GrafDeSvClick();
+  void GrafZaSvClick();
+  void GrafUnSvClick();
+  void GrafFSClick();
+  /// The last assessment shown (valid while project().assessmentDone).
+  const AssessmentResult& assessment() const { return assessment_; }
 
   // ---- project and results files
 
@@ -317,6 +339,12 @@ class TForm1 : public QMainWindow {
   bool checkingLayers_ = false;  // the thickness check is showing its dialog
 
   // ---- chain members
+  AssessmentResult assessment_;
+  /// Shows the messages of a chain command in order and moves the focus as the last one asks.
+  void showChainReport(const ChainReport& report);
+  void focusChainField(FocusField field, int layerRow);
+  /// Runs a long loop with `bar` showing its progress; hidden again afterwards.
+  ChainReport runWithProgress(QProgressBar* bar, const std::function<ChainReport(const LoopProgress&)>& run);
 
   // ---- file members
 };

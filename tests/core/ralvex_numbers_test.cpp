@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cfloat>
+#include <cstdint>
+#include <cerrno>
+#include <cstdlib>
+#include <random>
 #include <climits>
 #include <cmath>
 #include <limits>
@@ -42,6 +47,22 @@ TEST(RalvexNumberTexts, EveryTextReadsBackWithinItsDigits) {
       const double tolerance = std::fabs(x) * 0.51 * std::pow(10.0, 1 - t.digits);
       EXPECT_LE(std::fabs(back - x), tolerance) << t.name << " \"" << s << "\" for " << x;
       EXPECT_EQ(s.find(','), std::string::npos) << t.name << " \"" << s << "\"";
+    }
+  }
+}
+
+TEST(RalvexNumberTexts, RandomBitPatternsReadBack) {
+  std::mt19937_64 random(20261210);
+  for (int i = 0; i < 200000; ++i) {
+    const double x = std::bit_cast<double>(random());
+    if (!std::isfinite(x)) continue;
+    for (const auto& t : kTexters) {
+      const std::string s = t.text(x);
+      double back = 0;
+      ASSERT_TRUE(parseDouble(s, back)) << t.name << " \"" << s << "\"";
+      // Subnormals carry fewer digits than the text; compare them on the scale of the smallest normal.
+      const double scale = std::max(std::fabs(x), DBL_MIN);
+      ASSERT_LE(std::fabs(back - x), scale * 0.51 * std::pow(10.0, 1 - t.digits)) << t.name << " \"" << s << "\"";
     }
   }
 }
@@ -96,6 +117,36 @@ TEST(RalvexParsers, AcceptsPlainNumbersOnly) {
     EXPECT_FALSE(parseDouble(bad, x)) << bad;
     EXPECT_EQ(x, 42) << "a refused text leaves the value: " << bad;
   }
+}
+
+// Random texts over the characters of numbers: the parser agrees with the C library's reading of the
+// whole text, except that it refuses overflow and reads underflow as zero.
+TEST(RalvexParsers, AgreesWithTheCLibraryOnRandomTexts) {
+  const std::string alphabet = "0123456789.+-eE";
+  std::mt19937 random(7);
+  int accepted = 0;
+  for (int i = 0; i < 100000; ++i) {
+    std::string text(1 + random() % 8, ' ');
+    for (char& c : text) c = alphabet[random() % alphabet.size()];
+    if (random() % 4 == 0) text += "E" + std::to_string(static_cast<int>(random() % 800) - 400);
+    double mine = 0;
+    const bool ok = parseDouble(text, mine);
+    char* end = nullptr;
+    errno = 0;
+    const double theirs = std::strtod(text.c_str(), &end);
+    const bool whole = end == text.c_str() + text.size() && text.find_first_of("0123456789") < text.size();
+    if (whole && errno == ERANGE && std::fabs(theirs) > 1) {
+      EXPECT_FALSE(ok) << text;  // overflow
+    } else if (whole && errno == ERANGE) {
+      EXPECT_TRUE(ok) << text;  // underflow
+      EXPECT_LE(std::fabs(mine), DBL_MIN) << text;
+    } else {
+      EXPECT_EQ(ok, whole) << text;
+      if (ok && whole) EXPECT_EQ(mine, theirs) << text;
+    }
+    accepted += ok;
+  }
+  EXPECT_GT(accepted, 1000);
 }
 
 TEST(RalvexParsers, Integers) {

@@ -441,3 +441,20 @@ TEST_F(ChartWindow, EnterRunsTheQueryAndAChartClickHidesTheColourPanel) {
   QTest::mouseClick(child<QChartView>("Chart1")->viewport(), Qt::LeftButton);
   EXPECT_FALSE(child<QWidget>("Panel5")->isVisible());
 }
+
+TEST_F(ChartWindow, TextsFollowTheLanguage) {
+  form->Fill(kSrcWidth, fiveBins(), "Sirka");
+  services->options.language = Language::English;
+  form->ApplyTexts(Language::English);
+  EXPECT_EQ(form->windowTitle().toStdString(), MessageText(164, Language::English));
+  EXPECT_EQ(child<QPushButton>("SaveGraf")->text(), u"&Save histogram"_s);
+  EXPECT_EQ(cell("StringGrid1", 0, 0), u"Number of intervals"_s);
+  EXPECT_EQ(child<QTableWidget>("StringGrid2")->horizontalHeaderItem(2)->text().toStdString(),
+            MessageText(121, Language::English));
+  EXPECT_EQ(child<QPushButton>("UlozOkno")->toolTip().toStdString(),
+            MessageText(26, Language::English) + MessageText(164, Language::English) + " \"");
+  form->ApplyTexts(Language::Czech);
+  EXPECT_EQ(child<QPushButton>("SaveGraf")->text(), u"&Uložit histogram"_s);
+  EXPECT_EQ(cell("StringGrid1", 3, 0), u"Suma pravděpodobností"_s);
+  EXPECT_EQ(cell("StringGrid7", 1, 0), u"P(X<=x)"_s);
+}
