@@ -20,10 +20,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 #include <QValueAxis>
@@ -39,7 +42,10 @@
 #include "persistence/SettingsKeys.h"
 #include "ralvex/Ralvex.h"
 #include "shell/TextyCeskoAngl.h"
+#include "ui/ParamRozdel.h"
 #include "ui/Pelmora.h"
+#include "ui/PrvotniData.h"
+#include "ui/TabChar.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
 
@@ -1008,11 +1014,55 @@ void TForm3::ColourButtonClick(int button) {
                                                : button == 3 && mode_ == QueryMode::Probability ? c.quantile
                                                                                                 : queryColour_);
       break;
+    case 5:
+      applyTableColourElsewhere();
+      break;
+    case 6:
+      applyEditColourElsewhere();
+      break;
     default:
       break;
   }
   ApplyColours();
   emit coloursChanged();
+}
+
+// The table colour also dresses the tables of the creation windows and the data boxes of the raw
+// data window.
+void TForm3::applyTableColourElsewhere() {
+  const QColor colour = fromBgr(services_.options.colours.table);
+  auto paint = [&colour](QWidget* w) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Base, colour);
+    w->setPalette(pal);
+  };
+  const Windows& all = services_.windows;
+  for (QWidget* window : {static_cast<QWidget*>(all.form4), static_cast<QWidget*>(all.form5),
+                          static_cast<QWidget*>(all.form14)}) {
+    if (!window) continue;
+    for (QTableWidget* t : window->findChildren<QTableWidget*>()) paint(t);
+  }
+  if (all.form5) {
+    for (QPlainTextEdit* t : all.form5->findChildren<QPlainTextEdit*>()) paint(t);
+    for (QTextEdit* t : all.form5->findChildren<QTextEdit*>()) paint(t);
+    for (QListWidget* t : all.form5->findChildren<QListWidget*>()) paint(t);
+  }
+}
+
+// The edit colour dresses the bolt fields of the main window and the fields of the raw data window.
+void TForm3::applyEditColourElsewhere() {
+  const QColor colour = fromBgr(services_.options.colours.edit);
+  auto paint = [&colour](QWidget* window, std::initializer_list<const char*> names) {
+    if (!window) return;
+    for (const char* name : names)
+      if (auto* e = window->findChild<QLineEdit*>(QString::fromLatin1(name))) {
+        QPalette pal = e->palette();
+        pal.setColor(QPalette::Base, colour);
+        e->setPalette(pal);
+      }
+  };
+  paint(services_.windows.form1, {"EdPS", "EdPSV", "EdPK", "EdPSds"});
+  paint(services_.windows.form5, {"EdEps", "EdMin", "EdMax", "EdPocetIntervalu"});
 }
 
 // ------------------------------------------------------------------------------------------------

@@ -147,6 +147,8 @@ class TForm3 : public QWidget {
   void clearQuery();
   void resetQueryCells();
   void updateColourSamples();
+  void applyTableColourElsewhere();
+  void applyEditColourElsewhere();
   void updateToolbar();
   bool queryKey(QLineEdit* edit, QKeyEvent* key);
   bool parseQueryField(QLineEdit* edit, double& value);

@@ -409,6 +409,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The splash stays in front of the main window that appears behind it.
+  if (splash_) splash_->raise();
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
   writeMainSettings();
   event->accept();

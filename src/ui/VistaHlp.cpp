@@ -35,7 +35,10 @@ TForm11::TForm11(Services& services, QWidget* parent) : QWidget(parent), service
 
   auto* box = new QCheckBox(this);
   box->setObjectName(u"CheckBox1"_s);
-  box->setGeometry(16, 140, 573, 40);
+  box->setGeometry(8, 140, 592, 40);
+  QFont small = box->font();
+  small.setPointSizeF(small.pointSizeF() * 0.9);  // the long question fits on one line
+  box->setFont(small);
   connect(box, &QCheckBox::clicked, this, &TForm11::CheckBox1Click);
 
   restoreWindowPlace(*this, services_.settings, keys::kForm11);

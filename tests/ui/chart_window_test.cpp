@@ -25,6 +25,7 @@
 #include "ralvex/Ralvex.h"
 #include "shell/TextyCeskoAngl.h"
 #include "ui/Graf_Hornin.h"
+#include "ui/Pelmora.h"
 #include "ui/Services.h"
 
 using namespace Qt::StringLiterals;
@@ -457,4 +458,23 @@ TEST_F(ChartWindow, TextsFollowTheLanguage) {
   EXPECT_EQ(child<QPushButton>("SaveGraf")->text(), u"&Uložit histogram"_s);
   EXPECT_EQ(cell("StringGrid1", 3, 0), u"Suma pravděpodobností"_s);
   EXPECT_EQ(cell("StringGrid7", 1, 0), u"P(X<=x)"_s);
+}
+
+TEST_F(ChartWindow, EditAndTableColoursReachTheOtherWindows) {
+  TForm1 main(*services);
+  services->windows.form1 = &main;
+  form->Fill(kSrcBoltLength, fiveBins());
+  child<QPushButton>("BitBtn8")->click();
+  dialogs.answerColour(0xCCFFFF);  // light yellow
+  child<QPushButton>("Button6")->click();
+  EXPECT_EQ(services->options.colours.edit, 0xCCFFFFu);
+  auto* edit = main.findChild<QLineEdit*>(u"EdPS"_s);
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->palette().color(QPalette::Base), QColor(255, 255, 204));
+
+  dialogs.answerColour(0xE0E0E0);
+  child<QPushButton>("Button5")->click();
+  EXPECT_EQ(child<QTableWidget>("StringGrid1")->palette().color(QPalette::Base), QColor(224, 224, 224));
+  EXPECT_EQ(child<QTableWidget>("StringGrid2")->item(2, 0)->background().color(), QColor(224, 224, 224));
+  services->windows.form1 = nullptr;
 }
