@@ -1010,15 +1010,17 @@ void TForm1::ChBKombVyztClick() {
 // ------------------------------------------------------------------------- created histograms
 
 void TForm1::openCreationWindow(int item) {
-  // The creation windows reset themselves when they are shown.
-  QWidget* w = nullptr;
-  switch (item) {
-    case 0: w = services_.windows.form4; break;
-    case 1: w = services_.windows.form5; break;
-    case 2: w = services_.windows.form13; break;
-    default: break;
+  // The creation windows reset themselves when they are shown; each enables this window again when
+  // it closes.
+  if (item == 2) {
+    NovhistClick();
+    return;
   }
+  QWidget* w = item == 0 ? static_cast<QWidget*>(services_.windows.form4)
+             : item == 1 ? static_cast<QWidget*>(services_.windows.form5)
+                         : nullptr;
   if (!w) return;
+  setEnabled(false);
   w->show();
   w->raise();
   w->activateWindow();
@@ -1079,10 +1081,12 @@ void TForm1::BitBtn1Click() {
 }
 
 void TForm1::BitBtn2Click() {
-  if (QWidget* w = services_.windows.form9) {
-    w->show();
-    w->raise();
-  }
+  QWidget* w = services_.windows.form9;
+  if (!w) return;
+  setEnabled(false);  // the RMR window enables it again when it closes
+  w->show();
+  w->raise();
+  w->activateWindow();
 }
 
 // ------------------------------------------------------------------------------ chart window calls
