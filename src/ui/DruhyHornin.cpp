@@ -89,6 +89,10 @@ std::vector<std::string>* TForm6::offerList() const {
   return services_.windows.form1 ? &services_.windows.form1->project().rockTypes : nullptr;
 }
 
+void TForm6::setOffer(std::vector<std::string> offer) {
+  if (services_.windows.form1) services_.windows.form1->setRockTypes(std::move(offer));
+}
+
 int& TForm6::rockTypeCount() const {
   static int none = 0;
   return services_.windows.form1 ? services_.windows.form1->rockTypeCount() : none;
@@ -124,7 +128,7 @@ void TForm6::Memo1Change() {
   const auto lines = editLines();
   if (lines.empty() || lines.front().empty()) {
     setEditLines({});
-    if (auto* offer = offerList()) offer->clear();
+    setOffer({});
     close();
     return;
   }
@@ -136,11 +140,10 @@ void TForm6::Memo1Change() {
 void TForm6::BBSaveNabidkyClick() {
   const auto lines = editLines();
   rockTypeCount() = static_cast<int>(lines.size());
-  if (auto* offer = offerList()) {
-    offer->clear();
-    for (const auto& l : lines)
-      if (!l.empty()) offer->push_back(l);
-  }
+  std::vector<std::string> offer;
+  for (const auto& l : lines)
+    if (!l.empty()) offer.push_back(l);
+  setOffer(std::move(offer));
   if (!loadedFromFile_) SaveTabHornClick();
   loadedFromFile_ = false;
   BBSaveNabidky_->setEnabled(false);
@@ -161,7 +164,11 @@ void TForm6::OpenTabHornClick() {
   loadedFromFile_ = true;
   rockTypeCount() = file.count;
   // The offer list keeps its earlier items until the offer command rebuilds it.
-  if (auto* offer = offerList()) offer->insert(offer->end(), file.names.begin(), file.names.end());
+  if (const auto* offer = offerList()) {
+    std::vector<std::string> longer = *offer;
+    longer.insert(longer.end(), file.names.begin(), file.names.end());
+    setOffer(std::move(longer));
+  }
   setEditLines(file.names);
   BBSaveNabidky_->setEnabled(true);
 }

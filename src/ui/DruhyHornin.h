@@ -47,4 +47,5 @@ class TForm6 : public QWidget {
 
   std::vector<std::string>* offerList() const;
   int& rockTypeCount() const;
+  void setOffer(std::vector<std::string> offer);
 };

@@ -115,7 +115,7 @@ void TForm1::readRockTypeSettings() {
   const RockTypeList list = ::readRockTypeSettings(services_.settings);
   rockTypeCount_ = list.count;
   // A stored count of 0 leaves the offer list as it is.
-  if (list.count > 0) project_.rockTypes = list.offer;
+  if (list.count > 0) setRockTypes(list.offer);
 }
 
 void TForm1::writeRockTypeSettings() {
