@@ -28,6 +28,8 @@ constexpr double kDepthFactor = 1.5;
 constexpr double kStrengthDivisor = 45;
 constexpr double kExponent = 0.6;
 constexpr int kResultBins = 256;
+// An offset that makes every estimate fail its range test.
+constexpr double kNoEstimate = 1e300;
 
 double combinedFactor(double depthTerm, double s, double r) {
   return RealPower(ExpBounded((depthTerm - s) / r) - 1, kExponent);
@@ -64,41 +66,45 @@ struct Frame {
   }
 };
 
-// Bins of g[k] x scaled - offset for one row: the rounded estimate where it is safely away from a half
-// and inside the frame, -1 where the exact quotient has to decide.
-void estimateBins(const double* g, int n, double scaled, double offset, int* bins) {
-  constexpr double kMagic = 6755399441055744.0;  // 1.5 x 2^52
+// One row of the triple loop: adds w x pR[k] to the bin of g[k] x t for every k, in order, into the
+// bins binLo .. binHi - 1 (the others belong to another thread). The bin is estimated as
+// round(g[k] x scaled - offset) and taken when the estimate lies more than 1e-7 away from a half
+// and inside the frame; otherwise the exact quotient decides.
+template <bool kAllBins>
+void accumulateRow(const double* g, const double* pR, int n, double t, double w, double scaled, double offset,
+                   const Frame& frame, unsigned binLo, unsigned width, double* bins) {
+  constexpr double kMagic = 6755399441055744.0;  // 1.5 x 2^52: adding and removing it rounds to even
+  auto owned = [&](int b) { return kAllBins || static_cast<unsigned>(b) - binLo < width; };
+  auto add = [&](int k, int b) {
+    if (b < 0) b = frame.bin(g[k] * t);
+    if (owned(b)) bins[b] += w * pR[k];
+  };
   int k = 0;
 #if defined(__SSE2__)
-  // Two at a time; the same operations as the scalar tail below.
   const __m128d vScaled = _mm_set1_pd(scaled), vOffset = _mm_set1_pd(offset), vMagic = _mm_set1_pd(kMagic);
   const __m128d vAbs = _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffffLL));
-  const __m128d vLimit = _mm_set1_pd(1048576.0), vHalf = _mm_set1_pd(0.4999999);
+  const __m128d vHalf = _mm_set1_pd(0.4999999), vZero = _mm_setzero_pd(), vLast = _mm_set1_pd(kResultBins - 1);
   for (; k + 2 <= n; k += 2) {
     const __m128d y = _mm_sub_pd(_mm_mul_pd(_mm_loadu_pd(g + k), vScaled), vOffset);
-    const __m128d shifted = _mm_add_pd(y, vMagic);
-    const __m128d r = _mm_sub_pd(shifted, vMagic);
-    const __m128d sure = _mm_and_pd(_mm_cmplt_pd(_mm_and_pd(y, vAbs), vLimit),
-                                    _mm_cmplt_pd(_mm_and_pd(_mm_sub_pd(y, r), vAbs), vHalf));
-    // Low 32 bits of each lane: round(y); -1 where not sure.
-    const __m128i b = _mm_or_si128(_mm_castpd_si128(shifted), _mm_castpd_si128(_mm_andnot_pd(sure, _mm_castsi128_pd(_mm_set1_epi64x(-1)))));
-    const __m128i packed = _mm_shuffle_epi32(b, _MM_SHUFFLE(3, 3, 2, 0));
-    const __m128i inRange = _mm_and_si128(_mm_cmpgt_epi32(packed, _mm_set1_epi32(-1)),
-                                          _mm_cmplt_epi32(packed, _mm_set1_epi32(kResultBins)));
-    const __m128i result = _mm_or_si128(_mm_and_si128(inRange, packed), _mm_andnot_si128(inRange, _mm_set1_epi32(-1)));
-    _mm_storel_epi64(reinterpret_cast<__m128i*>(bins + k), result);
+    const __m128d r = _mm_sub_pd(_mm_add_pd(y, vMagic), vMagic);
+    const __m128d sure = _mm_and_pd(_mm_cmplt_pd(_mm_and_pd(_mm_sub_pd(y, r), vAbs), vHalf),
+                                    _mm_and_pd(_mm_cmpge_pd(r, vZero), _mm_cmple_pd(r, vLast)));
+    const __m128i b = _mm_cvttpd_epi32(r);
+    if (_mm_movemask_pd(sure) == 3) {
+      const int b0 = _mm_cvtsi128_si32(b), b1 = _mm_cvtsi128_si32(_mm_shuffle_epi32(b, 1));
+      if (owned(b0)) bins[b0] += w * pR[k];
+      if (owned(b1)) bins[b1] += w * pR[k + 1];
+    } else {
+      add(k, -1);
+      add(k + 1, -1);
+    }
   }
 #endif
   for (; k < n; ++k) {
     const double y = g[k] * scaled - offset;
-    const double shifted = y + kMagic;
-    const double r = shifted - kMagic;
-    std::uint64_t bits;
-    std::memcpy(&bits, &shifted, sizeof bits);
-    const auto b = static_cast<std::int32_t>(static_cast<std::uint32_t>(bits));  // round(y) while |y| < 2^31
-    const bool sure = std::fabs(y) < 1048576.0 && std::fabs(y - r) < 0.4999999 &&
-                      static_cast<std::uint32_t>(b) < static_cast<std::uint32_t>(kResultBins);
-    bins[k] = sure ? b : -1;
+    const double r = (y + kMagic) - kMagic;
+    const bool sure = std::fabs(y - r) < 0.4999999 && r >= 0 && r <= kResultBins - 1;
+    add(k, sure ? static_cast<int>(r) : -1);
   }
 }
 
@@ -189,12 +195,9 @@ LoopStatus pressureLoop(const Histogram& T, const Histogram* q, const Histogram&
   const double offset = s.min * frame.inverse;
   const bool estimate = std::fabs(offset) < 1048576.0;
 
-  // Consecutive pairs often fall into the same bin; its running sum stays in a register until the
-  // bin changes, which keeps the additions (and their order) and saves a store and a load per pair.
+  // Each thread adds into its own bins only, in the order of the triple loop.
   auto accumulate = [&](int binLo, int binHi, std::array<double, kResultBins>& bins, bool report) {
-    std::vector<int> rowBins(nLive);
-    int current = binLo;
-    double sum = bins[current];
+    const auto lo = static_cast<unsigned>(binLo), width = static_cast<unsigned>(binHi - binLo);
     for (int i = 0; i < nT; ++i) {
       const double pT = T.p[i];
       if (pT != 0) {
@@ -204,44 +207,28 @@ LoopStatus pressureLoop(const Histogram& T, const Histogram* q, const Histogram&
           const double w = pT * pq[j];
           if (w == 0) continue;
           const double* g = &factors[static_cast<size_t>(j) * nLive];
-          if (estimate) {
-            estimateBins(g, nLive, scaled, offset, rowBins.data());
-          } else {
-            std::fill(rowBins.begin(), rowBins.end(), -1);
-          }
-          for (int kk = 0; kk < nLive; ++kk) {
-            int b = rowBins[kk];
-            if (b < 0) b = frame.bin(g[kk] * t);
-            const double m = w * pR[kk];
-            if (b == current) {
-              sum = sum + m;
-            } else if (b >= binLo && b < binHi) {
-              bins[current] = sum;
-              current = b;
-              sum = bins[b] + m;
-            }
-          }
+          // Far from 0 the estimate is not close enough: every bin from the exact quotient.
+          const double o = estimate ? offset : kNoEstimate;
+          if (width == kResultBins)
+            accumulateRow<true>(g, pR.data(), nLive, t, w, scaled, o, frame, lo, width, bins.data());
+          else
+            accumulateRow<false>(g, pR.data(), nLive, t, w, scaled, o, frame, lo, width, bins.data());
         }
       }
       if (report && progress) progress(static_cast<std::int64_t>(i + 1) * nQ * nR, maximum);
     }
-    bins[current] = sum;
   };
 
   const std::int64_t work = static_cast<std::int64_t>(nT) * nQ * nLive;
   if (threads <= 0) threads = static_cast<int>(std::min(2u, std::max(1u, std::thread::hardware_concurrency())));
   std::array<double, kResultBins> low{}, high{};
   if (threads >= 2 && work >= 100000) {
-    // Split the bins where about half of the pairs lie, judged from every eighth bin of T.
+    // Split the bins where about half of the pairs lie, judged from a sample of the triples.
     std::array<std::int64_t, kResultBins + 1> counts{};
-    std::vector<int> rowBins(nLive);
     for (int i = 0; i < nT; i += 8) {
       if (T.p[i] == 0) continue;
-      for (int j = 0; j < nQ; ++j) {
-        const double* g = &factors[static_cast<size_t>(j) * nLive];
-        if (estimate) estimateBins(g, nLive, tEdges[i] * frame.inverse, offset, rowBins.data());
-        for (int kk = 0; kk < nLive; ++kk) ++counts[(estimate ? rowBins[kk] : -1) + 1];
-      }
+      for (int j = 0; j < nQ; j += 4)
+        for (int kk = 0; kk < nLive; kk += 4) ++counts[frame.bin(factors[static_cast<size_t>(j) * nLive + kk] * tEdges[i]) + 1];
     }
     std::int64_t all = 0, below = 0;
     for (std::int64_t c : counts) all += c;
