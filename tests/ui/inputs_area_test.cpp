@@ -489,6 +489,8 @@ TEST_F(InputArea, NewProjectClearsInputsButKeepsSpacing) {
   project().rockTypes = {"Uhlí"};
   chooseRockType(1, 0);
   loadLayer(1, writeDis("P.dis", 10, 20, {1, 1}));
+  EXPECT_TRUE(w->actSaveTabHorn->isEnabled());  // a project exists now
+  w->actSaveVysl->setEnabled(true);
   typeAndLeave("EdH", u"300"_s);
   typeAndLeave("EdPS", u"22"_s);
   typeAndLeave("EdPSds", u"800"_s);
@@ -510,6 +512,8 @@ TEST_F(InputArea, NewProjectClearsInputsButKeepsSpacing) {
   EXPECT_EQ(get<QComboBox>("CBDruhTab")->currentIndex(), 0);
   EXPECT_EQ(get<QLineEdit>("EdNazevVys")->text().toStdString(), msg(156));
   EXPECT_EQ(project().rockTypes.size(), 1u);
+  EXPECT_FALSE(w->actSaveTabHorn->isEnabled());
+  EXPECT_FALSE(w->actSaveVysl->isEnabled());
 }
 
 TEST_F(InputArea, ThicknessesAreCheckedWhenTheTableIsLeft) {
