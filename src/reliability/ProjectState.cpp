@@ -45,7 +45,7 @@ void ProjectState::clear() {
   }
   depthH.clear();
   d1.clear();
-  d2 = "0";
+  d2 = std::string(1, '0');  // not a literal: GCC 12 reports a false -Wrestrict on it
   boltCount.clear();
   invalidate(InvalidateFrom::All);
   nextLayerRow = 1;

@@ -746,11 +746,10 @@ void TForm1::readMainSettings() {
 
   const long long count = s.readInteger(kHorniny, kRockTypeCount, 0);
   if (count > 0 && count <= 10000) {
-    if (auto* list = findChild<QComboBox*>(u"CBTypProm"_s)) {
-      list->clear();
-      for (long long i = 1; i <= count; ++i)
-        list->addItem(qs(s.readString(kHorniny, kRockTypePrefix + std::to_string(i), "")));
-    }
+    std::vector<std::string> rockTypes;
+    for (long long i = 1; i <= count; ++i)
+      rockTypes.push_back(s.readString(kHorniny, kRockTypePrefix + std::to_string(i), ""));
+    setRockTypes(std::move(rockTypes));
   }
   syncOptionsFromMenu();
 }

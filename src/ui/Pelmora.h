@@ -171,6 +171,8 @@ class TForm1 : public QMainWindow {
   void refreshInputArea();
   /// Enables the result chart buttons after the done flags.
   void updateResultButtons();
+  /// The rock type offer list of the layer table (ProjectState::rockTypes and the list CBTypProm).
+  void setRockTypes(std::vector<std::string> rockTypes);
 
   /// Empties the layers, the slot names, H, Beta, d1, n, sets d2 to "0", clears all results and
   /// disables saving of project and results.
@@ -290,6 +292,7 @@ class TForm1 : public QMainWindow {
   void updateLayerFlags();
   void setLayerCell(int row, int col, const std::string& text);
   void hideFloatingControls();
+  void fillRockTypeList();
   void placeOverCell(QWidget* w, QTableWidget* t, int row, int col, bool rightEnd);
   void setSaveEnabled(const char* action, bool enabled);
   void showProblems(const std::vector<InputProblem>& problems, QWidget* focusBack);

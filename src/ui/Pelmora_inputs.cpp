@@ -568,7 +568,20 @@ void TForm1::refreshInputArea() {
   slotTable(kSrcQ)->grid->setEnabled(project_.combinedSupport);
   updateLayerFlags();
   updateResultButtons();
+  fillRockTypeList();
   refreshing_ = was;
+}
+
+void TForm1::setRockTypes(std::vector<std::string> rockTypes) {
+  project_.rockTypes = std::move(rockTypes);
+  fillRockTypeList();
+}
+
+void TForm1::fillRockTypeList() {
+  if (comboOpen_) return;
+  CBTypProm_->clear();
+  for (const auto& t : project_.rockTypes) CBTypProm_->addItem(qs(t));
+  CBTypProm_->setCurrentIndex(-1);
 }
 
 void TForm1::updateResultButtons() {
@@ -644,9 +657,8 @@ void TForm1::StrGrHornSelectCell(int row, int col) {
   }
   switch (col) {
     case 1:
-      CBTypProm_->clear();
-      for (const auto& t : project_.rockTypes) CBTypProm_->addItem(qs(t));
-      CBTypProm_->setCurrentIndex(-1);
+      hideFloatingControls();
+      fillRockTypeList();
       comboRow_ = row;
       comboOpen_ = true;
       placeOverCell(CBTypProm_, StrGrHorn_, row, col, false);

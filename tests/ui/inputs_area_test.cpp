@@ -22,6 +22,7 @@
 #include "ralvex/Ralvex.h"
 #include "reliability/InputChecks.h"
 #include "shell/TextyCeskoAngl.h"
+#include "ui/Graf_Hornin.h"
 #include "ui/Pelmora.h"
 #include "ui/Services.h"
 
@@ -566,6 +567,28 @@ TEST_F(InputArea, FieldsFilterTheirKeysAndEnterMovesOn) {
   EXPECT_EQ(project().resultsName, "DůlŽofie_1");
   EXPECT_EQ(dialogs.beeps, 1);
   EXPECT_TRUE(dialogs.asked.empty());
+}
+
+}  // namespace
+
+
+namespace {
+
+TEST_F(InputArea, ChartButtonsShowTheSlotInTheChartWindow) {
+  TForm3 chart(services);
+  services.windows.form3 = &chart;
+  auto* grid = get<QTableWidget>("StringGridAlfa");
+  clickCell(grid, 1, 2);  // empty slot: no chart button
+  EXPECT_FALSE(get<QToolButton>("GrafHistAlfa")->isVisible());
+
+  loadSlot("StringGridAlfa", "OtevHistAlfa", writeDis("K.dis", 0, 1, {1, 3}));
+  clickCell(grid, 1, 2);
+  auto* b = get<QToolButton>("GrafHistAlfa");
+  ASSERT_TRUE(b->isVisible());
+  QTest::mouseClick(b, Qt::LeftButton);
+  EXPECT_FALSE(b->isVisible());
+  EXPECT_TRUE(chart.isVisible());
+  services.windows.form3 = nullptr;
 }
 
 }  // namespace
