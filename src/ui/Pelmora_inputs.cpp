@@ -13,6 +13,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyledItemDelegate>
@@ -166,6 +168,20 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
   return b;
 }
 
+// A small bar chart: the face of every chart button, the same in both languages.
+QIcon chartIcon() {
+  QPixmap pm(18, 18);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0x2f, 0x5f, 0xa8));
+  const int heights[] = {7, 13, 10, 4};
+  for (int i = 0; i < 4; ++i) p.drawRect(1 + i * 4, 17 - heights[i], 3, heights[i]);
+  p.setPen(QColor(0x40, 0x40, 0x40));
+  p.drawLine(0, 17, 17, 17);
+  return QIcon(pm);
+}
+
 QToolButton* makeFloating(QWidget* parent, const QString& name, const QString& text) {
   auto* b = new QToolButton(parent);
   b->setObjectName(name);
@@ -209,7 +225,13 @@ QTableWidget* TForm1::makeSlotTable(int source, const char* name, const char* op
   t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
   t->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
   t->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Fixed);
-  t->setMinimumWidth(std::max(300, t->fontMetrics().horizontalAdvance(QString::fromUtf8(header)) + 12 + 52 + 24));
+  // The header decides the width; it follows the language.
+  auto fitHeader = [t](QTableWidgetItem* it) {
+    if (it->row() == 0 && it->column() == 1)
+      t->setMinimumWidth(std::max(300, t->fontMetrics().horizontalAdvance(it->text()) + 12 + 52 + 24));
+  };
+  connect(t, &QTableWidget::itemChanged, t, fitHeader);
+  fitHeader(t->item(0, 1));
   fitTableHeight(t);
 
   SlotTable* st = nullptr;
@@ -221,7 +243,8 @@ QTableWidget* TForm1::makeSlotTable(int source, const char* name, const char* op
   st->source = source;
   st->grid = t;
   st->open = makeFloating(t->viewport(), QString::fromLatin1(openName), u"…"_s);
-  st->chart = makeFloating(t->viewport(), QString::fromLatin1(chartName), u"Graf"_s);
+  st->chart = makeFloating(t->viewport(), QString::fromLatin1(chartName), {});
+  st->chart->setIcon(chartIcon());
   st->open->setToolTip(tr("Otevřít soubor histogramu (*.dis)"));
   st->chart->setToolTip(tr("Graf histogramu"));
   connect(t, &QTableWidget::cellClicked, this, [this, source](int r, int c) { StringGridSelectCell(source, r, c); });
@@ -280,11 +303,25 @@ void TForm1::setupInputArea() {
   }
   StrGrHorn_->setColumnWidth(0, 64);
   StrGrHorn_->setColumnWidth(1, 160);
-  StrGrHorn_->setColumnWidth(3, 104);
+  StrGrHorn_->setColumnWidth(3, 124);
   StrGrHorn_->setColumnWidth(4, 52);
   StrGrHorn_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   StrGrHorn_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
-  StrGrHorn_->setMinimumWidth(64 + 160 + 230 + 104 + 52 + 4);
+  // Column widths and the table's width follow the headers of the language in force.
+  auto fitHeaders = [this](QTableWidgetItem* it) {
+    if (it->row() != 0) return;
+    static constexpr int kMin[] = {64, 160, 230, 110, 52};
+    const QFontMetrics fm = StrGrHorn_->fontMetrics();
+    int total = 2 * StrGrHorn_->frameWidth();
+    for (int c = 0; c < 5; ++c) {
+      const int w = std::max(kMin[c], fm.horizontalAdvance(StrGrHorn_->item(0, c)->text()) + 16);
+      if (c != 2) StrGrHorn_->setColumnWidth(c, w);
+      total += w;
+    }
+    StrGrHorn_->setMinimumWidth(total);
+  };
+  connect(StrGrHorn_, &QTableWidget::itemChanged, StrGrHorn_, fitHeaders);
+  fitHeaders(StrGrHorn_->item(0, 1));
   fitTableHeight(StrGrHorn_);
   StrGrHorn_->setItemDelegateForColumn(
       3, new ThicknessDelegate(
@@ -295,7 +332,8 @@ void TForm1::setupInputArea() {
   CBTypProm_->setObjectName(u"CBTypProm"_s);
   CBTypProm_->hide();
   OtevHist_ = makeFloating(StrGrHorn_->viewport(), u"OtevHist"_s, u"…"_s);
-  GrafHist_ = makeFloating(StrGrHorn_->viewport(), u"GrafHist"_s, u"Graf"_s);
+  GrafHist_ = makeFloating(StrGrHorn_->viewport(), u"GrafHist"_s, {});
+  GrafHist_->setIcon(chartIcon());
   OtevHist_->setToolTip(tr("Otevřít soubor histogramu (*.dis)"));
   GrafHist_->setToolTip(tr("Graf histogramu"));
 
@@ -442,7 +480,11 @@ void TForm1::setupInputArea() {
   right->addWidget(GroupBox3_);
   right->addStretch(1);
 
-  for (QPushButton* b : {GrafRePe_, GrafDeSv_, GrafZaSv_, GrafUnSv_, GrafFS_}) b->setFixedWidth(56);
+  for (QPushButton* b : {GrafRePe_, GrafDeSv_, GrafZaSv_, GrafUnSv_, GrafFS_}) {
+    b->setText({});
+    b->setIcon(chartIcon());
+    b->setFixedWidth(44);
+  }
   for (QPushButton* b : {BBRedPev_, BBDelSvor_, BBZatSv_, BBFunSpoj_}) b->setMinimumWidth(170);
   ProgressBar1_->hide();
   ProgressBar2_->hide();
@@ -968,15 +1010,17 @@ void TForm1::ChBKombVyztClick() {
 // ------------------------------------------------------------------------- created histograms
 
 void TForm1::openCreationWindow(int item) {
-  // The creation windows reset themselves when they are shown.
-  QWidget* w = nullptr;
-  switch (item) {
-    case 0: w = services_.windows.form4; break;
-    case 1: w = services_.windows.form5; break;
-    case 2: w = services_.windows.form13; break;
-    default: break;
+  // The creation windows reset themselves when they are shown; each enables this window again when
+  // it closes.
+  if (item == 2) {
+    NovhistClick();
+    return;
   }
+  QWidget* w = item == 0 ? static_cast<QWidget*>(services_.windows.form4)
+             : item == 1 ? static_cast<QWidget*>(services_.windows.form5)
+                         : nullptr;
   if (!w) return;
+  setEnabled(false);
   w->show();
   w->raise();
   w->activateWindow();
@@ -1037,10 +1081,12 @@ void TForm1::BitBtn1Click() {
 }
 
 void TForm1::BitBtn2Click() {
-  if (QWidget* w = services_.windows.form9) {
-    w->show();
-    w->raise();
-  }
+  QWidget* w = services_.windows.form9;
+  if (!w) return;
+  setEnabled(false);  // the RMR window enables it again when it closes
+  w->show();
+  w->raise();
+  w->activateWindow();
 }
 
 // ------------------------------------------------------------------------------ chart window calls

@@ -23,6 +23,7 @@
 #include "reliability/InputChecks.h"
 #include "shell/TextyCeskoAngl.h"
 #include "ui/Graf_Hornin.h"
+#include "ui/ParamRozdel.h"
 #include "ui/Pelmora.h"
 #include "ui/Services.h"
 
@@ -488,6 +489,8 @@ TEST_F(InputArea, NewProjectClearsInputsButKeepsSpacing) {
   project().rockTypes = {"Uhlí"};
   chooseRockType(1, 0);
   loadLayer(1, writeDis("P.dis", 10, 20, {1, 1}));
+  EXPECT_TRUE(w->actSaveTabHorn->isEnabled());  // a project exists now
+  w->actSaveVysl->setEnabled(true);
   typeAndLeave("EdH", u"300"_s);
   typeAndLeave("EdPS", u"22"_s);
   typeAndLeave("EdPSds", u"800"_s);
@@ -509,6 +512,8 @@ TEST_F(InputArea, NewProjectClearsInputsButKeepsSpacing) {
   EXPECT_EQ(get<QComboBox>("CBDruhTab")->currentIndex(), 0);
   EXPECT_EQ(get<QLineEdit>("EdNazevVys")->text().toStdString(), msg(156));
   EXPECT_EQ(project().rockTypes.size(), 1u);
+  EXPECT_FALSE(w->actSaveTabHorn->isEnabled());
+  EXPECT_FALSE(w->actSaveVysl->isEnabled());
 }
 
 TEST_F(InputArea, ThicknessesAreCheckedWhenTheTableIsLeft) {
@@ -589,6 +594,31 @@ TEST_F(InputArea, ChartButtonsShowTheSlotInTheChartWindow) {
   EXPECT_FALSE(b->isVisible());
   EXPECT_TRUE(chart.isVisible());
   services.windows.form3 = nullptr;
+}
+
+}  // namespace
+
+
+namespace {
+
+TEST_F(InputArea, ChoosingACreationMethodForgetsTheLastCreatedHistogram) {
+  TForm4 param(services);
+  services.windows.form4 = &param;
+  services.windows.form1 = w.get();
+  project().histogramCreated = true;
+  project().currentHistogramFile = "x.dis";
+  auto* cb = get<QComboBox>("CBTypOkna");
+  cb->setCurrentIndex(1);
+  QTest::keyClick(cb, Qt::Key_Up);  // the user picks item 0
+  EXPECT_EQ(cb->currentIndex(), 0);
+  EXPECT_FALSE(project().histogramCreated);
+  EXPECT_TRUE(project().currentHistogramFile.empty());
+  EXPECT_TRUE(param.isVisible());
+  EXPECT_FALSE(w->isEnabled());  // until the creation window closes
+  param.close();
+  EXPECT_TRUE(w->isEnabled());
+  services.windows.form4 = nullptr;
+  services.windows.form1 = nullptr;
 }
 
 }  // namespace
