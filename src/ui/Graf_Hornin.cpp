@@ -410,6 +410,7 @@ void TForm3::buildControls() {
 void TForm3::ApplyTexts(Language language) { applyTexts(*this, 3, language); }
 
 void TForm3::ApplyRuntimeTexts(Language language) {
+  ApplyAssessmentTexts(language);  // the assessment panel (Graf_Hornin_assessment.cpp)
   if (captionMessage_ != 0) setWindowTitle(qs(MessageText(captionMessage_, language)));
   UlozOkno_->setToolTip(qs(MessageText(26, language)) + windowTitle() + u" \""_s);
   for (QTableWidget* g : {StringGrid1_, StringGrid7_, StringGrid6_})
