@@ -799,7 +799,7 @@ bool TForm3::parseQueryField(QLineEdit* edit, double& value) {
 }
 
 void TForm3::EditXYExit() {
-  if (inQuery_ || binCount(hist_) == 0) return;
+  if (inQuery_) return;
   inQuery_ = true;
   setCell(StringGrid7_, 0, 1, u"0"_s);
   setCell(StringGrid7_, 1, 1, u"0"_s);
@@ -825,7 +825,7 @@ void TForm3::EditXYExit() {
 }
 
 void TForm3::EditPExit() {
-  if (inQuery_ || binCount(hist_) == 0) return;
+  if (inQuery_) return;
   inQuery_ = true;
   setCell(StringGrid6_, 0, 1, u"0"_s);
   mode_ = QueryMode::Probability;
