@@ -195,6 +195,22 @@ QAction* commandAction(TForm1* form, const QString& name, const QKeySequence& sh
   return a;
 }
 
+// Keeps a toolbar button's action in step when code enables or disables the button itself, so the
+// menu item always follows. Only an explicit change counts: a disabled window disables its buttons
+// without touching their actions.
+class ButtonActionSync final : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::EnabledChange) {
+      auto* b = static_cast<QToolButton*>(watched);
+      const bool enabled = !b->testAttribute(Qt::WA_ForceDisabled);
+      if (QAction* a = b->defaultAction(); a && a->isEnabled() != enabled) a->setEnabled(enabled);
+    }
+    return false;
+  }
+};
+
 // Radio pair: false (and no change) when the clicked item was already checked.
 bool takeCheck(QAction* clicked, QAction* partner) {
   if (clicked->isChecked()) return false;
@@ -343,13 +359,15 @@ void TForm1::createToolBar() {
   toolBar_->setObjectName(u"ToolBar1"_s);
   toolBar_->setMovable(false);
   toolBar_->setIconSize(QSize(24, 24));
-  const auto button = [this](QAction* action, const QString& name) {
+  auto* sync = new ButtonActionSync(toolBar_);
+  const auto button = [this, sync](QAction* action, const QString& name) {
     action->setIcon(drawIcon(name));
     auto* b = new QToolButton(toolBar_);
     b->setObjectName(name);
     b->setDefaultAction(action);
     b->setAutoRaise(true);
     b->setIconSize(QSize(24, 24));
+    b->installEventFilter(sync);
     toolBar_->addWidget(b);
   };
   button(actNovhist, u"Novhist"_s);
