@@ -374,7 +374,6 @@ void TForm3::buildControls() {
   left->addWidget(Panel6_);
   left->addWidget(Chart1_, 1);
   left->addWidget(Panel5_);
-  left->addWidget(Panel3_);
   left->addWidget(marks);
   auto* right = new QVBoxLayout;
   right->setSpacing(6);
@@ -386,11 +385,16 @@ void TForm3::buildControls() {
   rightBox->setLayout(right);
   right->setContentsMargins(0, 0, 0, 0);
   rightBox->setFixedWidth(480);
-  auto* top = new QHBoxLayout(this);
+  auto* columns = new QHBoxLayout;
+  columns->setSpacing(8);
+  columns->addLayout(left, 1);
+  columns->addWidget(rightBox);
+  // The assessment panel runs under both columns: it needs the whole width.
+  auto* top = new QVBoxLayout(this);
   top->setContentsMargins(6, 6, 6, 6);
-  top->setSpacing(8);
-  top->addLayout(left, 1);
-  top->addWidget(rightBox);
+  top->setSpacing(6);
+  top->addLayout(columns, 1);
+  top->addWidget(Panel3_);
 
   connect(ExitProgram_, &QPushButton::clicked, this, &QWidget::close);
   connect(SaveGraf_, &QPushButton::clicked, this, &TForm3::SaveGrafClick);
@@ -426,6 +430,7 @@ void TForm3::ApplyRuntimeTexts(Language language) {
                                            qs(MessageText(122, language)), qs(MessageText(412, language))});
   axisY_->setTitleText(qs(MessageText(121, language)));
   axisX_->setTitleText(services_.options.axisIndex ? u"Index x"_s : qs(MessageText(217, language)));
+  if (CBNorma_) ApplyAssessmentTexts(language);  // once the assessment panel exists
 }
 
 void TForm3::ApplyColours() {
@@ -794,7 +799,7 @@ bool TForm3::parseQueryField(QLineEdit* edit, double& value) {
 }
 
 void TForm3::EditXYExit() {
-  if (inQuery_ || binCount(hist_) == 0) return;
+  if (inQuery_) return;
   inQuery_ = true;
   setCell(StringGrid7_, 0, 1, u"0"_s);
   setCell(StringGrid7_, 1, 1, u"0"_s);
@@ -820,7 +825,7 @@ void TForm3::EditXYExit() {
 }
 
 void TForm3::EditPExit() {
-  if (inQuery_ || binCount(hist_) == 0) return;
+  if (inQuery_) return;
   inQuery_ = true;
   setCell(StringGrid6_, 0, 1, u"0"_s);
   mode_ = QueryMode::Probability;

@@ -97,7 +97,7 @@ class TForm3 : public QWidget {
   const std::vector<std::string>& barLabels() const { return barLabels_; }
 
   // ---- assessment panel
-  // Panel3 (objectName "Panel3") is an empty QWidget under the chart with a QHBoxLayout that ends
+  // Panel3 (objectName "Panel3") is a QFrame across the bottom of the window with a QHBoxLayout that ends
   // with the "txt" button Button7; its contents are inserted before that button. It is shown by
   // Fill for source 13 only.
   // Contents (Graf_Hornin_assessment.cpp): class labels Label2..4, Pd Edit1..3, Beta Edit9..11,

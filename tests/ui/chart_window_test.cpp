@@ -478,3 +478,22 @@ TEST_F(ChartWindow, EditAndTableColoursReachTheOtherWindows) {
   EXPECT_EQ(child<QTableWidget>("StringGrid2")->item(2, 0)->background().color(), QColor(224, 224, 224));
   services->windows.form1 = nullptr;
 }
+
+TEST_F(ChartWindow, DegenerateHistogramsAreShownAndRefuseQueries) {
+  Histogram zeroWidth;  // bearing capacity with d2 = d1: one bin of width 0 at 0
+  zeroWidth.count = 1;
+  zeroWidth.p[0] = 1;
+  zeroWidth.total = 1;
+  for (const Histogram& h : {Histogram{}, zeroWidth}) {
+    form->Fill(kSrcBearingCapacity, h);
+    EXPECT_EQ(child<QTableWidget>("StringGrid2")->rowCount() + 1, 2 * binCount(h) + 3);
+    valueQuery(u"0"_s);  // no interval has a width to hold x
+    EXPECT_TRUE(selectedBars().empty());
+    EXPECT_TRUE(child<QLineEdit>("EditXY")->text().isEmpty());
+    probabilityQuery(u"0.5"_s);
+    EXPECT_TRUE(dialogs.asked.empty());
+  }
+  // All mass in one point: every quantile is that point.
+  EXPECT_EQ(cell("StringGrid6", 0, 1), num(0));
+  EXPECT_EQ(selectedBars(), std::vector<int>{0});
+}

@@ -1,4 +1,5 @@
 // The main window frame: menus, toolbar, status bar and the general commands.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -78,6 +79,25 @@ TEST_F(MainWindow, ButtonAndMenuItemRunTheSameActionAndShareTheirState) {
   EXPECT_EQ(runs, 2);
   w.actSaveVysl->setEnabled(false);
   EXPECT_FALSE(w.findChild<QToolButton*>(u"SaveVysl"_s)->isEnabled());
+}
+
+TEST_F(MainWindow, EnablingTheButtonItselfAlsoEnablesTheMenuItem) {
+  TForm1& w = makeMain();
+  auto* button = w.findChild<QAbstractButton*>(u"SaveVysl"_s);
+  button->setEnabled(true);
+  EXPECT_TRUE(action("SaveVysl1")->isEnabled());
+  int runs = 0;
+  QObject::connect(w.actSaveVysl, &QAction::triggered, [&runs] { ++runs; });
+  dialogs.answerFile(std::nullopt);  // the save command's file dialog, cancelled
+  button->click();
+  EXPECT_EQ(runs, 1);
+  // A window disabled while another one is open leaves the commands' own state alone.
+  w.setEnabled(false);
+  w.setEnabled(true);
+  EXPECT_TRUE(action("SaveVysl1")->isEnabled());
+  EXPECT_TRUE(button->isEnabled());
+  button->setEnabled(false);
+  EXPECT_FALSE(action("SaveVysl1")->isEnabled());
 }
 
 TEST_F(MainWindow, ExitAsksAndNoKeepsRunning) {
