@@ -3,6 +3,7 @@
 
 #include "HistogramCommand.h"
 #include "MessageCommand.h"
+#include "ResultsCommand.h"
 
 int main(int argc, char* argv[]) {
   if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
   }
   if (argc >= 2 && std::strcmp(argv[1], "message") == 0) return runMessageCommand(argc, argv);
   if (argc >= 2 && std::strcmp(argv[1], "histogram") == 0) return runHistogramCommand(argc, argv);
-  std::cerr << "usage: veltra-cli --version | message N [--lang cs|en] | histogram ...\n";
+  if (argc >= 2 && std::strcmp(argv[1], "results-dump") == 0) return runResultsDumpCommand(argc, argv);
+  std::cerr << "usage: veltra-cli --version | message N [--lang cs|en] | histogram ... | results-dump RESULTS.Vys\n";
   return 2;
 }

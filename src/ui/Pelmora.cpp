@@ -242,6 +242,7 @@ TForm1::TForm1(Services& services, QWidget* parent) : QMainWindow(parent), servi
   setupInputArea();
   setupChain();
   // Other parts of the window connect their handlers to the actions here.
+  setupFiles();
 
   readMainSettings();
   applyTexts(*this, 1, services_.language());
@@ -744,13 +745,7 @@ void TForm1::readMainSettings() {
 
   applyEditColour();
 
-  const long long count = s.readInteger(kHorniny, kRockTypeCount, 0);
-  if (count > 0 && count <= 10000) {
-    std::vector<std::string> rockTypes;
-    for (long long i = 1; i <= count; ++i)
-      rockTypes.push_back(s.readString(kHorniny, kRockTypePrefix + std::to_string(i), ""));
-    setRockTypes(std::move(rockTypes));
-  }
+  readRockTypeSettings();
   syncOptionsFromMenu();
 }
 
@@ -780,21 +775,5 @@ void TForm1::writeMainSettings() {
   s.writeBool(kSetting, kHighlightYes, actAno->isChecked());
   s.writeBool(kSetting, kHighlightNo, actNe->isChecked());
 
-  // The rock types come from the rock type window's list; without it, from the layer table's list.
-  // Without either list the stored rock types stay as they are.
-  QStringList rockTypes;
-  QWidget* rockWindow = services_.windows.form6;
-  if (auto* memo = rockWindow ? rockWindow->findChild<QPlainTextEdit*>(u"Memo1"_s) : nullptr) {
-    rockTypes = memo->toPlainText().split(u'\n');
-  } else if (auto* memoRich = rockWindow ? rockWindow->findChild<QTextEdit*>(u"Memo1"_s) : nullptr) {
-    rockTypes = memoRich->toPlainText().split(u'\n');
-  } else if (auto* list = findChild<QComboBox*>(u"CBTypProm"_s)) {
-    for (int i = 0; i < list->count(); ++i) rockTypes << list->itemText(i);
-  } else {
-    return;
-  }
-  while (!rockTypes.isEmpty() && rockTypes.last().trimmed().isEmpty()) rockTypes.removeLast();
-  s.writeInteger(kHorniny, kRockTypeCount, rockTypes.size());
-  for (int i = 0; i < rockTypes.size(); ++i)
-    s.writeString(kHorniny, kRockTypePrefix + std::to_string(i + 1), rockTypes[i].toStdString());
+  writeRockTypeSettings();
 }

@@ -13,6 +13,7 @@
 #include "reliability/ChainMessages.h"
 #include "reliability/PressureLoop.h"
 #include "reliability/ProjectState.h"
+#include "rmr/RmrTables.h"
 #include "shell/Language.h"
 
 struct Services;
@@ -243,6 +244,38 @@ class TForm1 : public QMainWindow {
   const AssessmentResult& assessment() const { return assessment_; }
 
   // ---- project and results files
+  /// Connects the file commands to their actions; called by the constructor.
+  void setupFiles();
+  /// Beta and m1 after the layers of an opened project were read (the chain's Beta command).
+  std::function<void()> computeBeta;
+  /// The assessment command, run after a results file was read.
+  std::function<void()> runAssessmentCommand;
+  /// Told after a project or results file replaced rmrTables(), so the RMR window can show them.
+  std::function<void()> rmrTablesChanged;
+  /// Open project (`Otevrit`, Ctrl+O): reads a project file chosen by the user.
+  void OtevritClick();
+  /// Save project (`SaveTabHorn`, Ctrl+S).
+  void SaveTabHornClick();
+  /// Open results (`OpenVysl`): restores a results file and runs the assessment again.
+  void OpenVyslClick();
+  /// Save results (`SaveVysl`).
+  void SaveVyslClick();
+  /// Preset values (`DefaultHodnoty`).
+  void DefaultHodnotyClick();
+  /// Settings file listing (`INIsoubor1`).
+  void INIsoubor1Click();
+  /// Opens the rock type window (`tabdruhhor`).
+  void tabdruhhorClick();
+  /// Reads N and the rock types from the settings into the offer list (main window creation).
+  void readRockTypeSettings();
+  /// Writes N and the lines of the rock type window to the settings (main window closing).
+  void writeRockTypeSettings();
+  /// The rock type count N kept with the offer list.
+  int& rockTypeCount() { return rockTypeCount_; }
+  /// The tables and labels of the RMR window as stored in project and results files.
+  RmrTables& rmrTables() { return rmrTables_; }
+  /// Full path of the project file last saved or opened; empty before.
+  const std::string& currentProjectFile() const { return currentProjectFile_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -348,4 +381,7 @@ class TForm1 : public QMainWindow {
   ChainReport runWithProgress(QProgressBar* bar, const std::function<ChainReport(const LoopProgress&)>& run);
 
   // ---- file members
+  int rockTypeCount_ = 0;
+  RmrTables rmrTables_;
+  std::string currentProjectFile_;
 };

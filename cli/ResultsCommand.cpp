@@ -1,0 +1,60 @@
+// veltra-cli results-dump: lists the values of a results file.
+
+#include "ResultsCommand.h"
+
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "Json.h"
+#include "persistence/AtomicFile.h"
+#include "persistence/FileError.h"
+#include "persistence/ResultsFile.h"
+
+int runResultsDumpCommand(int argc, char* argv[]) {
+  std::string path;
+  Language language = Language::Czech;
+  bool usage = false;
+  for (int i = 2; i < argc; ++i) {
+    const std::string_view a = argv[i];
+    if (a == "--lang" && i + 1 < argc) {
+      const std::string_view l = argv[++i];
+      usage = usage || (l != "cs" && l != "en");
+      language = l == "en" ? Language::English : Language::Czech;
+    } else {
+      usage = usage || !path.empty();
+      path = std::string(a);
+    }
+  }
+  if (usage || path.empty()) {
+    std::cerr << "usage: veltra-cli results-dump RESULTS.Vys [--lang cs|en]\n";
+    return 2;
+  }
+  std::string bytes;
+  if (!readWholeFile(path, bytes)) {
+    const FileError e = FileError::missing();
+    return cli::refuse(e.message, e.text(language) + " ( " + path + " )");
+  }
+  FileError error;
+  const auto values = listResultsValues(bytes, error);
+  if (!parseResultsFile(bytes, error)) return cli::refuse(error.message, error.text(language));
+  cli::Json list = cli::Json::array();
+  for (const auto& v : values) {
+    cli::Json j;
+    j["name"] = v.name;
+    j["tag"] = v.tag;
+    if (v.kind == "integer")
+      j["value"] = v.integer;
+    else if (v.kind == "real")
+      j["value"] = v.real;  // NaN and infinities print as null
+    else if (v.kind == "boolean")
+      j["value"] = v.boolean;
+    else
+      j["value"] = v.text;
+    list.push_back(std::move(j));
+  }
+  cli::Json out;
+  out["values"] = std::move(list);
+  cli::printJson(out);
+  return 0;
+}

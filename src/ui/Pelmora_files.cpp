@@ -1,0 +1,360 @@
+// Main window: project and results files, the rock type list, preset values and the settings listing.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+#include "histogram/HistogramFile.h"
+#include "persistence/AtomicFile.h"
+#include "persistence/FileError.h"
+#include "persistence/ProjectFile.h"
+#include "persistence/ResultsFile.h"
+#include "persistence/RockTypes.h"
+#include "persistence/SettingsKeys.h"
+#include "ralvex/Ralvex.h"
+#include "reliability/BoltLoad.h"
+#include "shell/TextyCeskoAngl.h"
+#include "ui/Color.h"
+#include "ui/DruhyHornin.h"
+#include "ui/Graf_Hornin.h"
+#include "ui/IniSoubor.h"
+#include "ui/KrivkaTrvani.h"
+#include "ui/ParamRozdel.h"
+#include "ui/Pelmora.h"
+#include "ui/Prob2_u.h"
+#include "ui/PrvotniData.h"
+#include "ui/RMR.h"
+#include "ui/Services.h"
+#include "ui/TabChar.h"
+#include "ui/VistaHlp.h"
+#include "ui/WindowPlace.h"
+#include "ui/ZadaniHistogramu.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void information(Language lang, const std::string& text) {
+  ralvex::DefMessageDlg(MessageText(2, lang), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok, ralvex::mrOk);
+}
+
+void error(Language lang, const std::string& text) {
+  ralvex::DefMessageDlg(MessageText(3, lang), text, ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+}
+
+bool confirm(Language lang, const std::string& text) {
+  return ralvex::DefMessageDlg(MessageText(1, lang), text, ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo,
+                               ralvex::mrYes) == ralvex::mrYes;
+}
+
+// A question about saving a histogram: title of errors, error icon, Yes and No.
+bool askToSave(Language lang, const std::string& text) {
+  return ralvex::DefMessageDlg(MessageText(3, lang), text, ralvex::DlgKind::Error, ralvex::DlgButtons::YesNo,
+                               ralvex::mrYes) == ralvex::mrYes;
+}
+
+ralvex::FileDialogOptions fileDialog(const std::string& folder, const std::string& name, const std::string& ext) {
+  ralvex::FileDialogOptions o;
+  o.fileName = name;
+  o.initialFolder = folder;
+  o.defaultExtension = ext;
+  o.filter = "Distributions Files (*." + ext + ")|*." + ext + "|All files (*.*)|*.*";
+  o.filterIndex = 1;
+  return o;
+}
+
+// The chosen name with the default extension when it has none, as the dialog's default would.
+std::string withExtension(const std::string& path, const std::string& ext) {
+  return fileNameOnly(path).find('.') == std::string::npos ? path + "." + ext : path;
+}
+
+bool fileExists(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::exists(path, ec);
+}
+
+// False when the folder of `path` cannot take a new file: it does not exist or is no folder.
+bool folderTakesFiles(const std::string& path) {
+  const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+  std::error_code ec;
+  return std::filesystem::is_directory(parent.empty() ? std::filesystem::path(".") : parent, ec) &&
+         ::access((parent.empty() ? std::string(".") : parent.string()).c_str(), W_OK) == 0;
+}
+
+// Short date in the format in force: "d.m.yyyy" with the date separator.
+std::string shortDate(char sep) {
+  const QDate d = QDate::currentDate();
+  return std::to_string(d.day()) + sep + std::to_string(d.month()) + sep + std::to_string(d.year());
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- set-up and rock types
+
+void TForm1::setupFiles() {
+  connect(actOtevrit, &QAction::triggered, this, &TForm1::OtevritClick);
+  connect(actSaveTabHorn, &QAction::triggered, this, &TForm1::SaveTabHornClick);
+  connect(actOpenVysl, &QAction::triggered, this, &TForm1::OpenVyslClick);
+  connect(actSaveVysl, &QAction::triggered, this, &TForm1::SaveVyslClick);
+  connect(actDefaultHodnoty, &QAction::triggered, this, &TForm1::DefaultHodnotyClick);
+  connect(actTabdruhhor, &QAction::triggered, this, &TForm1::tabdruhhorClick);
+  connect(actINIsoubor, &QAction::triggered, this, &TForm1::INIsoubor1Click);
+}
+
+void TForm1::readRockTypeSettings() {
+  const RockTypeList list = ::readRockTypeSettings(services_.settings);
+  rockTypeCount_ = list.count;
+  // A stored count of 0 leaves the offer list as it is.
+  if (list.count > 0) setRockTypes(list.offer);
+}
+
+void TForm1::writeRockTypeSettings() {
+  // The rock type window's lines; without that window, the offer list itself.
+  const std::vector<std::string> lines =
+      services_.windows.form6 ? services_.windows.form6->editLines() : project_.rockTypes;
+  ::writeRockTypeSettings(services_.settings, rockTypeCount_, lines);
+}
+
+void TForm1::tabdruhhorClick() {
+  if (services_.windows.form6) services_.windows.form6->openFromMain();
+}
+
+// ---------------------------------------------------------------- settings listing
+
+void TForm1::INIsoubor1Click() {
+  const Language lang = services_.language();
+  // The listing shows the file the settings object really uses.
+  const std::string& path = services_.settings.path();
+  std::error_code ec;
+  TForm7* form7 = services_.windows.form7;
+  if (!std::filesystem::is_regular_file(path, ec) || !form7 || !form7->loadFile(path)) {
+    information(lang, MessageText(148, lang));
+    return;
+  }
+  form7->show();
+  form7->raise();
+}
+
+// ---------------------------------------------------------------- preset values
+
+void TForm1::DefaultHodnotyClick() {
+  const Language lang = services_.language();
+  if (!confirm(lang, MessageText(152, lang) + "\r\n")) return;
+
+  hide();
+  const Windows& w = services_.windows;
+  const std::pair<QWidget*, keys::WindowPlace> places[] = {
+      {this, keys::kForm1},       {w.form2, keys::kForm2},   {w.form3, keys::kForm3},   {w.form4, keys::kForm4},
+      {w.form5, keys::kForm5},    {w.form6, keys::kForm6},   {w.form7, keys::kForm7},   {w.form8, keys::kForm8},
+      {w.form9, keys::kForm9},    {w.form11, keys::kForm11}, {w.form12, keys::kForm12}, {w.form13, keys::kForm13},
+      {w.form14, keys::kForm14}};
+  for (const auto& [window, place] : places)
+    if (window) presetWindowPlace(*window, place);
+
+  // Marks of the chart windows.
+  if (w.form3) w.form3->ApplyPresetValues();
+  for (QWidget* chart : {static_cast<QWidget*>(w.form4), static_cast<QWidget*>(w.form5), static_cast<QWidget*>(w.form12)}) {
+    if (!chart) continue;
+    if (auto* marks = chart->findChild<QComboBox*>(u"CBMarks"_s); marks && marks->count() > 2) marks->setCurrentIndex(2);
+    if (auto* angle = chart->findChild<QSpinBox*>(u"SpinEdAngle"_s)) angle->setValue(90);
+    if (auto* shown = chart->findChild<QCheckBox*>(u"CheckBox1"_s)) shown->setChecked(false);
+  }
+  actVsechnyTesnosti->setChecked(false);
+  for (QWidget* creation : {static_cast<QWidget*>(w.form4), static_cast<QWidget*>(w.form5)}) {
+    if (!creation) continue;
+    if (auto* n = creation->findChild<QLineEdit*>(u"EdPocetIntervalu"_s)) n->setText(u"128"_s);
+    if (auto* eps = creation->findChild<QLineEdit*>(u"EdEps"_s)) eps->setText(u"0.0001"_s);
+  }
+
+  // Colours.
+  DisplayColours& c = services_.options.colours;
+  c.histogram = settings::kPresetColorChart;
+  c.value = settings::kPresetColorFce;
+  c.quantile = settings::kPresetColorKvantil;
+  c.assessment = settings::kPresetColorFS;
+  c.table = settings::kPresetColorTab;
+  c.edit = settings::kPresetColorEdit;
+  applyEditColour();
+  if (w.form4)
+    for (const auto& name : {u"EdPara1"_s, u"EdPara2"_s, u"EdPara3"_s, u"EdPara4"_s, u"EdMin"_s, u"EdMax"_s, u"EdEps"_s,
+                             u"EdPocetIntervalu"_s})
+      if (auto* e = w.form4->findChild<QLineEdit*>(name)) setBaseColour(*e, c.edit);
+  if (w.form5)
+    for (const auto& name : {u"EdEps"_s, u"EdMin"_s, u"EdMax"_s, u"EdPocetIntervalu"_s})
+      if (auto* e = w.form5->findChild<QLineEdit*>(name)) setBaseColour(*e, c.edit);
+  if (w.form3) w.form3->ApplyColours();
+  for (QWidget* tables : {static_cast<QWidget*>(w.form4), static_cast<QWidget*>(w.form5)}) {
+    if (!tables) continue;
+    for (auto* t : tables->findChildren<QTableWidget*>()) setBaseColour(*t, c.table);
+    for (auto* l : tables->findChildren<QListWidget*>()) setBaseColour(*l, c.table);
+    for (auto* m : tables->findChildren<QPlainTextEdit*>(u"Memo1"_s)) setBaseColour(*m, c.table);
+  }
+  if (w.form9)
+    if (auto* t = w.form9->findChild<QTableWidget*>(u"StrGrRMR"_s)) setBaseColour(*t, c.table);
+
+  // Separators and their formats, then the language.
+  checkDateSeparator('.');
+  checkTimeSeparator(':');
+  AnglictinaClick();
+
+  show();
+  actAno->setChecked(true);
+  actNe->setChecked(false);
+  syncOptionsFromMenu();
+  emit displayOptionsChanged();
+}
+
+// ---------------------------------------------------------------- project file
+
+void TForm1::SaveTabHornClick() {
+  const Language lang = services_.language();
+  ProjectState& p = project_;
+  if (p.nextLayerRow <= 1) {
+    error(lang, MessageText(24, lang));
+    return;
+  }
+  const std::string name = cutAt(p.resultsName, kVersionMarker);
+  const auto chosen = services_.dialogs.saveFileName(fileDialog(services_.folders.ProjectsFolder, name, "hor"));
+  if (!chosen || chosen->empty()) return;
+  const std::string path = withExtension(*chosen, "hor");
+  if (fileExists(path) && !confirm(lang, MessageFormat(25, lang, {path}))) return;
+  // The checks that refuse a project come before anything is asked or written.
+  if (p.k.name.empty()) {
+    error(lang, MessageText(31, lang));
+    return;
+  }
+  if (p.combinedSupport && p.q.name.empty()) {
+    error(lang, MessageText(32, lang));
+    return;
+  }
+  if (!folderTakesFiles(path)) {
+    error(lang, FileError::notWritten(path).text(lang));
+    return;
+  }
+
+  // Histograms made in memory are saved to files first, or leave the project.
+  auto askSlot = [&](HistogramSlot& slot, const std::string& label) {
+    if (slot.name.empty() || slot.name.find(".dis") != std::string::npos) return;
+    std::optional<std::string> saved;
+    if (askToSave(lang, MessageFormat(22, lang, {label, slot.name}))) saved = SaveHistogramCommand(services_, slot.histogram);
+    slot.name = saved ? *saved : std::string();
+  };
+  askSlot(p.width, lang == Language::English ? "B : Width of the mine working" : "B : Šířka důlního díla");
+  ProjectFileData data;  // filled below after the questions, from the state they leave
+  std::vector<bool> dropLayer(ProjectState::kLayers, false);
+  for (int r = 1; r <= std::min(p.nextLayerRow, ProjectState::kLayers); ++r) {
+    LayerSlot& l = p.layers[r - 1];
+    if (l.name.empty() || l.name.find('.') != std::string::npos) continue;
+    std::optional<std::string> saved;
+    if (askToSave(lang, MessageFormat(28, lang, {layerRowLabel(r), l.name})))
+      saved = SaveHistogramCommand(services_, l.histogram);
+    if (saved)
+      l.name = *saved;
+    else
+      dropLayer[r - 1] = true;  // written as an empty name and thickness
+  }
+  askSlot(p.k, MessageText(157, lang));
+  askSlot(p.kn, MessageText(158, lang));
+  askSlot(p.rmr, MessageText(159, lang));
+  if (p.combinedSupport) askSlot(p.q, MessageText(160, lang));
+  askSlot(p.gamma, MessageText(161, lang));
+  askSlot(p.sigmaR, MessageText(162, lang));
+  refreshInputArea();
+
+  data = projectFileFromState(p, rmrTables_);
+  for (int r = 0; r < ProjectState::kLayers && r < static_cast<int>(data.layers.size()); ++r)
+    if (dropLayer[r]) data.layers[r].name.clear(), data.layers[r].thickness.clear();
+  const std::string bytes = formatProjectFile(data, services_.programVersion, shortDate(services_.options.dateSeparator));
+  if (!writeFileAtomically(path, bytes)) {
+    error(lang, FileError::notWritten(path).text(lang));
+    return;
+  }
+  currentProjectFile_ = path;
+}
+
+void TForm1::OtevritClick() {
+  const Language lang = services_.language();
+  const auto chosen = services_.dialogs.openFileName(fileDialog(services_.folders.ProjectsFolder, "", "hor"));
+  if (!chosen || chosen->empty()) return;
+  std::string bytes;
+  std::error_code ec;
+  if (std::filesystem::is_directory(*chosen, ec) || !readWholeFile(*chosen, bytes)) {
+    error(lang, MessageText(34, lang));
+    return;
+  }
+  FileError refusal;
+  const auto data = parseProjectFile(bytes, refusal);
+  if (!data) {
+    error(lang, refusal.text(lang));
+    return;
+  }
+  hideFloatingControls();
+  ProjectOpenHooks hooks;
+  hooks.loadHistogram = [this](int source, int row, const std::string& file) { return readSlotFile(source, row, file); };
+  hooks.computeBStar = [this] { computeBStar(); };
+  hooks.computeBeta = [this] {
+    if (computeBeta) computeBeta();
+  };
+  openProjectInto(*data, services_.folders.HistogramsFolder, project_, rmrTables_, hooks);
+  refreshInputArea();
+  if (data->hasRmr) setSaveEnabled("SaveTabHorn1", true);
+  currentProjectFile_ = *chosen;
+  if (rmrTablesChanged) rmrTablesChanged();
+}
+
+// ---------------------------------------------------------------- results file
+
+void TForm1::SaveVyslClick() {
+  const Language lang = services_.language();
+  const std::string name = cutAt(project_.resultsName, kResultsVersionMarker);
+  const auto chosen = services_.dialogs.saveFileName(fileDialog(services_.folders.ResultsFolder, name, "Vys"));
+  if (!chosen || chosen->empty()) return;
+  const std::string path = withExtension(*chosen, "Vys");
+  if (fileExists(path) && !confirm(lang, MessageFormat(6, lang, {path}))) return;
+  project_.selectedLayerRow = 0;
+  const std::array<bool, 5> buttons = {GrafRePe_->isEnabled(), GrafDeSv_->isEnabled(), GrafZaSv_->isEnabled(),
+                                       GrafUnSv_->isEnabled(), GrafFS_->isEnabled()};
+  // D = 1 - RMR/100 is the work histogram of the bolt load, kept in the file for completeness.
+  const Histogram workD = project_.rmr.name.empty() ? Histogram{} : rockMassFactor(project_.rmr.histogram);
+  const ResultsFileData data =
+      resultsFileFromState(project_, rmrTables_, buttons, workD, services_.programVersion, path);
+  if (!writeFileAtomically(path, formatResultsFile(data))) error(lang, FileError::notWritten(path).text(lang));
+}
+
+void TForm1::OpenVyslClick() {
+  const Language lang = services_.language();
+  const auto chosen = services_.dialogs.openFileName(fileDialog(services_.folders.ResultsFolder, "", "Vys"));
+  if (!chosen || chosen->empty()) return;
+  std::string bytes;
+  std::error_code ec;
+  if (std::filesystem::is_directory(*chosen, ec) || !readWholeFile(*chosen, bytes)) {
+    error(lang, MessageText(34, lang));
+    return;
+  }
+  FileError refusal;
+  const auto data = parseResultsFile(bytes, refusal);
+  if (!data) {
+    error(lang, refusal.text(lang));
+    return;
+  }
+  hideFloatingControls();
+  Histogram workD;
+  openResultsInto(*data, project_, rmrTables_, workD);
+  refreshInputArea();
+  QPushButton* buttons[] = {GrafRePe_, GrafDeSv_, GrafZaSv_, GrafUnSv_, GrafFS_};
+  for (int i = 0; i < 5; ++i) buttons[i]->setEnabled(data->buttons[i]);
+  setSaveEnabled("SaveVysl1", true);
+  setSaveEnabled("SaveTabHorn1", true);
+  if (rmrTablesChanged) rmrTablesChanged();
+  if (runAssessmentCommand) runAssessmentCommand();
+}

@@ -1,0 +1,121 @@
+#pragma once
+
+// A main window with the chart and rock type windows over a temporary documents folder holding the
+// example histograms and projects, with scripted dialogs.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "ScriptedDialogs.h"
+#include "persistence/SettingsFile.h"
+#include "shell/TextyCeskoAngl.h"
+#include "ui/DruhyHornin.h"
+#include "ui/Graf_Hornin.h"
+#include "ui/IniSoubor.h"
+#include "ui/Pelmora.h"
+#include "ui/Services.h"
+
+using namespace Qt::StringLiterals;
+
+class FilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(tmp.isValid());
+    namespace fs = std::filesystem;
+    settings = std::make_unique<SettingsFile>(path("Veltra.INI"));
+    services = std::make_unique<Services>(Services{dialogs, *settings, {}, "1.5.6.5", {}, {}});
+    services->folders = deriveAppFolders(path("Documents"), tmp.path().toStdString());
+    const auto& f = services->folders;
+    for (const auto& d : {f.HistogramsFolder, f.ProjectsFolder, f.ResultsFolder}) fs::create_directories(d);
+    const fs::path examples = fs::path(EXAMPLES_DIR) / "Veltra";
+    for (const char* sub : {"Histograms", "Projects"})
+      for (const auto& e : fs::directory_iterator(examples / sub))
+        fs::copy_file(e.path(), fs::path(f.VeltraFolder) / sub / e.path().filename());
+    makeWindows();
+  }
+
+  void makeWindows() {
+    main = std::make_unique<TForm1>(*services);
+    services->windows.form1 = main.get();
+    chart = std::make_unique<TForm3>(*services);
+    services->windows.form3 = chart.get();
+    rocks = std::make_unique<TForm6>(*services);
+    services->windows.form6 = rocks.get();
+    listing = std::make_unique<TForm7>(*services);
+    services->windows.form7 = listing.get();
+  }
+
+  /// A fresh run over the same settings file and folders.
+  void restart() {
+    listing.reset();
+    rocks.reset();
+    chart.reset();
+    main.reset();
+    services->windows = {};
+    services->options = {};
+    settings = std::make_unique<SettingsFile>(path("Veltra.INI"));
+    auto folders = services->folders;
+    services = std::make_unique<Services>(Services{dialogs, *settings, folders, "1.5.6.5", {}, {}});
+    makeWindows();
+  }
+
+  void TearDown() override {
+    listing.reset();
+    rocks.reset();
+    chart.reset();
+    main.reset();
+  }
+
+  std::string path(const char* name) const { return (tmp.path() + u'/' + QString::fromUtf8(name)).toStdString(); }
+  std::string projects(const std::string& name) const { return services->folders.ProjectsFolder + "/" + name; }
+  std::string results(const std::string& name) const { return services->folders.ResultsFolder + "/" + name; }
+
+  template <class T>
+  T* get(const char* name) const {
+    auto* c = main->findChild<T*>(QString::fromUtf8(name));
+    EXPECT_NE(c, nullptr) << name;
+    return c;
+  }
+  QString edit(const char* name) const { return get<QLineEdit>(name)->text(); }
+  QString cell(const char* table, int row, int col) const {
+    auto* t = get<QTableWidget>(table);
+    return t && t->item(row, col) ? t->item(row, col)->text() : QString();
+  }
+  QAction* action(const char* name) const { return main->findChild<QAction*>(QString::fromUtf8(name)); }
+
+  static std::string bytesOf(const std::string& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+  }
+  static void put(const std::string& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
+
+  /// Opens a project file through the command, answering its open dialog with `file`.
+  void openProject(const std::string& file) {
+    dialogs.answerFile(file);
+    main->OtevritClick();
+  }
+
+  static std::string msg(int n) { return MessageText(n, Language::Czech); }
+  bool asked(int message) const { return dialogs.anyTextContains(msg(message)); }
+
+  QTemporaryDir tmp;
+  ScriptedDialogs dialogs;
+  std::unique_ptr<SettingsFile> settings;
+  std::unique_ptr<Services> services;
+  std::unique_ptr<TForm1> main;
+  std::unique_ptr<TForm3> chart;
+  std::unique_ptr<TForm6> rocks;
+  std::unique_ptr<TForm7> listing;
+};

@@ -1,0 +1,229 @@
+// Saving and opening project files through the main window's commands.
+#include "FilesFixture.h"
+
+#include <QCheckBox>
+
+#include "persistence/TextLines.h"
+
+namespace {
+
+using ProjectFiles = FilesTest;
+
+TEST_F(ProjectFiles, OpeningTheExampleFillsTheInputAreaAndReadsEveryHistogram) {
+  openProject(projects("Chodba_K12.hor"));
+  for (const auto& a : dialogs.asked) ADD_FAILURE() << "unexpected dialog: " << a.text;
+  ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
+  EXPECT_EQ(dialogs.fileDialogs[0].initialFolder, services->folders.ProjectsFolder);
+  EXPECT_EQ(dialogs.fileDialogs[0].defaultExtension, "hor");
+  EXPECT_EQ(dialogs.fileDialogs[0].filter, "Distributions Files (*.hor)|*.hor|All files (*.*)|*.*");
+  EXPECT_EQ(dialogs.fileDialogs[0].fileName, "");
+
+  EXPECT_EQ(edit("EdNazevVys"), u"Chodba K12    ( Version  1.5.6.5  /  2.5.2024 )"_s);
+  EXPECT_EQ(cell("StrGrHorn", 1, 1), u"Jílovec"_s);
+  EXPECT_EQ(cell("StrGrHorn", 3, 2), u"Piskovec_pevnost.dis"_s);
+  EXPECT_EQ(cell("StrGrHorn", 2, 3), u"2.0"_s);
+  EXPECT_EQ(cell("StringGridDD", 1, 1), u"Sirka_chodby.dis"_s);
+  EXPECT_EQ(cell("StringGridAlfa", 1, 1), u"K_konvergence.dis"_s);
+  EXPECT_EQ(cell("StringGridPS", 1, 1), u"SigmaR_ocel.dis"_s);
+  EXPECT_EQ(edit("EdH"), u"650"_s);
+  EXPECT_EQ(edit("EdPK"), u"5"_s);
+  EXPECT_FALSE(edit("EdB_H").isEmpty());
+  const ProjectState& p = main->project();
+  EXPECT_EQ(p.nextLayerRow, 4);
+  EXPECT_EQ(binCount(p.layers[2].histogram), 30);
+  EXPECT_EQ(binCount(p.sigmaR.histogram), 32);
+  EXPECT_DOUBLE_EQ(p.bStar, 5.0);
+  EXPECT_FALSE(p.combinedSupport);
+  EXPECT_TRUE(action("SaveTabHorn1")->isEnabled());
+  EXPECT_EQ(main->currentProjectFile(), projects("Chodba_K12.hor"));
+}
+
+TEST_F(ProjectFiles, SavedProjectReadsBackToTheSameInputs) {
+  openProject(projects("Chodba_K12_kombinovana.hor"));
+  main->rmrTables().tables[0].cell(1, 1) = "2/  75% - 90%";
+  main->rmrTables().tables[0].cell(1, 2) = "17";
+  main->rmrTables().rockClass = "III";
+  dialogs.answerFile(projects("Kopie.hor"));
+  main->SaveTabHornClick();
+  for (const auto& a : dialogs.asked) ADD_FAILURE() << "unexpected dialog: " << a.text;
+  EXPECT_EQ(dialogs.fileDialogs.back().fileName, "Chodba K12 kombinovana");
+  EXPECT_EQ(main->currentProjectFile(), projects("Kopie.hor"));
+
+  auto expected = decodeTextLines(bytesOf(projects("Chodba_K12_kombinovana.hor")));
+  const auto saved = decodeTextLines(bytesOf(projects("Kopie.hor")));
+  ASSERT_EQ(saved.size(), expected.size());
+  expected[2] = saved[2];                  // today's date
+  expected[3] = "Chodba K12 kombinovana";  // the version suffix is cut again
+  expected[31] = "2/  75% - 90%";          // the RMR cells set above
+  expected[32] = "17";
+  expected[expected.size() - 2] = "III";
+  EXPECT_EQ(saved, expected);
+
+  const ProjectState before = main->project();
+  const RmrTables rmrBefore = main->rmrTables();
+  restart();
+  openProject(projects("Kopie.hor"));
+  const ProjectState& after = main->project();
+  for (int r = 0; r < ProjectState::kLayers; ++r) {
+    EXPECT_EQ(after.layers[r].rockType, before.layers[r].rockType);
+    EXPECT_EQ(after.layers[r].name, before.layers[r].name);
+    EXPECT_EQ(after.layers[r].thickness, before.layers[r].thickness);
+    EXPECT_EQ(after.layers[r].histogram, before.layers[r].histogram);
+  }
+  for (auto slot : {&ProjectState::width, &ProjectState::k, &ProjectState::kn, &ProjectState::q, &ProjectState::rmr,
+                    &ProjectState::gamma, &ProjectState::sigmaR}) {
+    EXPECT_EQ((after.*slot).name, (before.*slot).name);
+    EXPECT_EQ((after.*slot).histogram, (before.*slot).histogram);
+  }
+  EXPECT_EQ(after.nextLayerRow, before.nextLayerRow);
+  EXPECT_EQ(after.depthH, before.depthH);
+  EXPECT_EQ(after.d1, before.d1);
+  EXPECT_EQ(after.d2, before.d2);
+  EXPECT_EQ(after.boltCount, before.boltCount);
+  EXPECT_TRUE(after.combinedSupport);
+  EXPECT_TRUE(get<QCheckBox>("ChBKombVyzt")->isChecked());
+  EXPECT_EQ(main->rmrTables(), rmrBefore);
+}
+
+TEST_F(ProjectFiles, ChecksThatRefuseASaveRunBeforeAnythingIsWritten) {
+  // No layer: message 24 and no dialog at all.
+  main->SaveTabHornClick();
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].caption, "C h y b a");
+  EXPECT_EQ(dialogs.asked[0].text, msg(24));
+  EXPECT_TRUE(dialogs.fileDialogs.empty());
+
+  // No K: message 31 after the file choice; an existing file keeps its content and no histogram
+  // question is asked.
+  openProject(projects("Chodba_K12.hor"));
+  main->project().k.name.clear();
+  main->project().gamma.name = "Vytvořen ( \"Histogram\" )";
+  const std::string target = projects("Chodba_K12_kombinovana.hor");
+  const std::string old = bytesOf(target);
+  dialogs.asked.clear();
+  dialogs.answerFile(target);
+  dialogs.answer(ralvex::mrYes);  // overwrite
+  main->SaveTabHornClick();
+  ASSERT_EQ(dialogs.asked.size(), 2u);
+  EXPECT_EQ(dialogs.asked[0].text, MessageFormat(25, Language::Czech, {target}));
+  EXPECT_EQ(dialogs.asked[1].text, msg(31));
+  EXPECT_EQ(bytesOf(target), old);
+
+  // Combined support without q: message 32; nothing is created.
+  main->project().k.name = "K_konvergence.dis";
+  main->project().combinedSupport = true;
+  main->project().q.name.clear();
+  dialogs.asked.clear();
+  dialogs.answerFile(projects("Novy.hor"));
+  main->SaveTabHornClick();
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].text, msg(32));
+  EXPECT_FALSE(std::filesystem::exists(projects("Novy.hor")));
+}
+
+TEST_F(ProjectFiles, AFailedSaveReportsMessage27AndLeavesTheOldFileIntact) {
+  openProject(projects("Chodba_K12.hor"));
+  dialogs.asked.clear();
+  // A folder that cannot exist: its parent is a regular file.
+  const std::string blocked = projects("Chodba_K12.hor") + "/Novy.hor";
+  dialogs.answerFile(blocked);
+  main->SaveTabHornClick();
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].text, msg(27) + blocked);
+
+  // The target cannot be replaced (a folder stands there): message 27 at the end, the folder and
+  // everything beside it untouched, no temporary file left behind.
+  const std::string folder = projects("Slozka.hor");
+  std::filesystem::create_directories(folder + "/inside");
+  dialogs.asked.clear();
+  dialogs.answerFile(folder);
+  dialogs.answer(ralvex::mrYes);
+  main->SaveTabHornClick();
+  ASSERT_EQ(dialogs.asked.size(), 2u);
+  EXPECT_EQ(dialogs.asked[1].text, msg(27) + folder);
+  EXPECT_TRUE(std::filesystem::is_directory(folder + "/inside"));
+  for (const auto& e : std::filesystem::directory_iterator(services->folders.ProjectsFolder))
+    EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
+}
+
+TEST_F(ProjectFiles, HistogramsMadeInMemoryAreOfferedForSavingOrLeaveTheProject) {
+  openProject(projects("Chodba_K12.hor"));
+  ProjectState& p = main->project();
+  p.layers[1].name = "Vytvořen ( \"Prvotmí data\" )";
+  p.k.name = "Vytvořen ( \"Parametrické rozdělení\" )";
+  p.gamma.name = "Vytvořen ( \"Histogram\" )";
+  main->refreshInputArea();
+  dialogs.asked.clear();
+  dialogs.answerFile(projects("Pamet.hor"));
+  dialogs.answer(ralvex::mrNo);                                          // layer 2: not saved
+  dialogs.answer(ralvex::mrYes);                                         // K: saved
+  dialogs.answerFile(services->folders.HistogramsFolder + "/K_novy.dis");
+  dialogs.answer(ralvex::mrNo);                                          // gamma: leaves the project
+  main->SaveTabHornClick();
+  ASSERT_EQ(dialogs.asked.size(), 3u);
+  EXPECT_EQ(dialogs.asked[0].text, MessageFormat(28, Language::Czech, {"       2", "Vytvořen ( \"Prvotmí data\" )"}));
+  EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Error);
+  EXPECT_EQ(dialogs.asked[1].text, MessageFormat(22, Language::Czech, {msg(157), "Vytvořen ( \"Parametrické rozdělení\" )"}));
+  EXPECT_EQ(dialogs.asked[2].text, MessageFormat(22, Language::Czech, {msg(161), "Vytvořen ( \"Histogram\" )"}));
+
+  const auto lines = decodeTextLines(bytesOf(projects("Pamet.hor")));
+  EXPECT_EQ(lines[9], "Prachovec");  // row 2: rock type kept, name and thickness empty
+  EXPECT_EQ(lines[10], "");
+  EXPECT_EQ(lines[11], "");
+  EXPECT_EQ(lines[22], "K_novy.dis");
+  EXPECT_EQ(lines[26], "");  // gamma left the project
+  EXPECT_TRUE(std::filesystem::exists(services->folders.HistogramsFolder + "/K_novy.dis"));
+  EXPECT_EQ(cell("StringGridAlfa", 1, 1), u"K_novy.dis"_s);
+  EXPECT_EQ(cell("StringGridOHH", 1, 1), u""_s);
+}
+
+TEST_F(ProjectFiles, ADamagedProjectIsRefusedAndTheOpenProjectStaysAsItWas) {
+  openProject(projects("Chodba_K12.hor"));
+  main->rmrTables().tables[0].cell(1, 2) = "20";
+  const ProjectState before = main->project();
+  const RmrTables rmrBefore = main->rmrTables();
+  std::string damaged = bytesOf(projects("Chodba_K12.hor"));
+  damaged.replace(damaged.find("\r\n4\r\n"), 5, "\r\nx\r\n");
+  put(projects("Poskozeny.hor"), damaged);
+  put(projects("Kratky.hor"), bytesOf(projects("Chodba_K12.hor")).substr(0, 200));
+  for (const char* name : {"Poskozeny.hor", "Kratky.hor", "Chybi.hor"}) {
+    dialogs.asked.clear();
+    openProject(projects(name));
+    ASSERT_EQ(dialogs.asked.size(), 1u) << name;
+    EXPECT_EQ(dialogs.asked[0].caption, "C h y b a");
+    if (std::string(name) == "Chybi.hor")
+      EXPECT_EQ(dialogs.asked[0].text, msg(34));
+    else
+      EXPECT_NE(dialogs.asked[0].text.find("Soubor je poškozený"), std::string::npos) << dialogs.asked[0].text;
+    EXPECT_EQ(main->project().k.name, before.k.name);
+    EXPECT_EQ(main->project().layers[0].histogram, before.layers[0].histogram);
+    EXPECT_EQ(main->project().resultsName, before.resultsName);
+    EXPECT_EQ(main->rmrTables(), rmrBefore);
+    EXPECT_EQ(main->currentProjectFile(), projects("Chodba_K12.hor"));
+  }
+  // Cancelling the dialog changes nothing either.
+  dialogs.answerFile(std::nullopt);
+  main->OtevritClick();
+  EXPECT_EQ(main->rmrTables(), rmrBefore);
+}
+
+TEST_F(ProjectFiles, AMissingHistogramIsReportedByTheReaderAndTheOthersAreRead) {
+  std::string bytes = bytesOf(projects("Chodba_K12.hor"));
+  bytes.replace(bytes.find("Kn_soucinitel.dis"), 17, "Kn_chybi.dis");
+  put(projects("Chybi_Kn.hor"), bytes);
+  openProject(projects("Chybi_Kn.hor"));
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_NE(dialogs.asked[0].text.find("Kn_chybi.dis"), std::string::npos);
+  EXPECT_EQ(cell("StringGridKn", 1, 1), u"Kn_chybi.dis"_s);
+  EXPECT_EQ(binCount(main->project().kn.histogram), 0);
+  EXPECT_EQ(binCount(main->project().gamma.histogram), 20);
+}
+
+TEST_F(ProjectFiles, AnOlderProjectWithoutRmrSectionLeavesSavingAsItWas) {
+  std::filesystem::copy_file(std::string(TEST_DATA_DIR) + "/projects/level16.hor", projects("Stary.hor"));
+  openProject(projects("Stary.hor"));
+  EXPECT_EQ(edit("EdNazevVys"), u"Chodba 16    ( Version  1.0.16  /  7.8.2003 )"_s);
+  EXPECT_FALSE(action("SaveTabHorn1")->isEnabled());
+}
+
+}  // namespace
