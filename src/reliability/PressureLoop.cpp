@@ -5,11 +5,13 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <thread>
 #include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
+#include <immintrin.h>
 #endif
 
 #include "creation/SpecialFunctions.h"
@@ -108,6 +110,46 @@ void accumulateRow(const double* g, const double* pR, int n, double t, double w,
   }
 }
 
+#if defined(__x86_64__) && defined(__GNUC__)
+#define VELTRA_ROW_AVX2 1
+// The same row four at a time where the processor has AVX2. Only exactly rounded operations are used
+// (no fused multiply-add), so the bins equal those of the two-lane routine.
+template <bool kAllBins>
+__attribute__((target("avx2"))) void accumulateRowWide(const double* g, const double* pR, int n, double t, double w,
+                                                        double scaled, double offset, const Frame& frame,
+                                                        unsigned binLo, unsigned width, double* bins) {
+  constexpr double kMagic = 6755399441055744.0;
+  auto owned = [&](int b) { return kAllBins || static_cast<unsigned>(b) - binLo < width; };
+  int k = 0;
+  const __m256d vScaled = _mm256_set1_pd(scaled), vOffset = _mm256_set1_pd(offset), vMagic = _mm256_set1_pd(kMagic);
+  const __m256d vAbs = _mm256_castsi256_pd(_mm256_set1_epi64x(0x7fffffffffffffffLL));
+  const __m256d vHalf = _mm256_set1_pd(0.4999999), vZero = _mm256_setzero_pd(),
+                vLast = _mm256_set1_pd(kResultBins - 1);
+  alignas(16) int b[4];
+  for (; k + 4 <= n; k += 4) {
+    const __m256d y = _mm256_sub_pd(_mm256_mul_pd(_mm256_loadu_pd(g + k), vScaled), vOffset);
+    const __m256d r = _mm256_sub_pd(_mm256_add_pd(y, vMagic), vMagic);
+    const __m256d sure =
+        _mm256_and_pd(_mm256_cmp_pd(_mm256_and_pd(_mm256_sub_pd(y, r), vAbs), vHalf, _CMP_LT_OQ),
+                      _mm256_and_pd(_mm256_cmp_pd(r, vZero, _CMP_GE_OQ), _mm256_cmp_pd(r, vLast, _CMP_LE_OQ)));
+    _mm_store_si128(reinterpret_cast<__m128i*>(b), _mm256_cvttpd_epi32(r));
+    const int mask = _mm256_movemask_pd(sure);
+    for (int l = 0; l < 4; ++l) {
+      int bl = b[l];
+      if (mask != 15 && !(mask & (1 << l))) bl = frame.bin(g[k + l] * t);
+      if (owned(bl)) bins[bl] += w * pR[k + l];
+    }
+  }
+  for (; k < n; ++k) {
+    const double y = g[k] * scaled - offset;
+    const double r = (y + kMagic) - kMagic;
+    int bl = std::fabs(y - r) < 0.4999999 && r >= 0 && r <= kResultBins - 1 ? static_cast<int>(r) : -1;
+    if (bl < 0) bl = frame.bin(g[k] * t);
+    if (owned(bl)) bins[bl] += w * pR[k];
+  }
+}
+#endif
+
 // Upper bin edges from the lower edge of the histogram, adding the width before each use.
 std::vector<double> upperEdges(double lowerEdge, double step, int n) {
   std::vector<double> edges(n);
@@ -120,6 +162,12 @@ std::vector<double> upperEdges(double lowerEdge, double step, int n) {
 }
 
 }  // namespace
+
+namespace {
+bool useWideRows = true;
+}  // namespace
+
+void setPressureLoopWideRows(bool enabled) { useWideRows = enabled; }
 
 int pressureLoopBin(double v, double min, double step) { return Frame{min, step, 1 / step}.bin(v); }
 
@@ -196,23 +244,91 @@ LoopStatus pressureLoop(const Histogram& T, const Histogram* q, const Histogram&
   const bool estimate = std::fabs(offset) < 1048576.0;
 
   // Each thread adds into its own bins only, in the order of the triple loop.
+#if defined(VELTRA_ROW_AVX2)
+  const bool wide = useWideRows && __builtin_cpu_supports("avx2");
+#endif
+  auto row = [&](bool allBins, const double* g, const double* p, int n, double t, double w, double scaled,
+                 unsigned lo, unsigned width, double* bins) {
+    // Far from 0 the estimate is not close enough: every bin from the exact quotient.
+    const double o = estimate ? offset : kNoEstimate;
+#if defined(VELTRA_ROW_AVX2)
+    if (wide) {
+      if (allBins)
+        accumulateRowWide<true>(g, p, n, t, w, scaled, o, frame, lo, width, bins);
+      else
+        accumulateRowWide<false>(g, p, n, t, w, scaled, o, frame, lo, width, bins);
+      return;
+    }
+#endif
+    if (allBins)
+      accumulateRow<true>(g, p, n, t, w, scaled, o, frame, lo, width, bins);
+    else
+      accumulateRow<false>(g, p, n, t, w, scaled, o, frame, lo, width, bins);
+  };
+
+  // With two threads each visits only the triples of its own bins. The bin of g x t is monotone in g
+  // (every operation on the way rounds monotonically), so along a row of monotone factors the pairs
+  // at or above the split form one run of k, found by bisection; other rows check every pair.
+  std::vector<int> rowOrder(nQ, 0);  // +1 non-decreasing in k, -1 non-increasing, 0 neither
   auto accumulate = [&](int binLo, int binHi, std::array<double, kResultBins>& bins, bool report) {
     const auto lo = static_cast<unsigned>(binLo), width = static_cast<unsigned>(binHi - binLo);
+    const bool allBins = width == kResultBins;
+    const bool upper = binLo > 0;  // this thread owns the bins from the split up
+    const int split = upper ? binLo : binHi;
     for (int i = 0; i < nT; ++i) {
       const double pT = T.p[i];
       if (pT != 0) {
         const double t = tEdges[i];
         const double scaled = t * frame.inverse;
+        // Whether the pair of factor g lands at or above the split is a threshold test on g: the factors
+        // are never negative, their bit patterns are ordered like their values, and the bin is monotone
+        // in g, so the threshold is found by bisecting the bit patterns once per bin of T.
+        bool increasing = !(t < 0);
+        double threshold = 0;
+        if (!allBins) {
+          auto above = [&](std::uint64_t u) {
+            double g;
+            std::memcpy(&g, &u, sizeof g);
+            return frame.bin(g * t) >= split;
+          };
+          std::uint64_t l = 0, h = 0x7ff0000000000000ULL;  // 0 .. +infinity
+          // First pattern where `above` turns (to true for t >= 0, to false for t < 0).
+          if (above(l) != increasing) {
+            while (h - l > 1) {
+              const std::uint64_t m = l + (h - l) / 2;
+              (above(m) != increasing ? l : h) = m;
+            }
+            std::memcpy(&threshold, &h, sizeof threshold);
+          }
+        }
+        auto ownedFactor = [&](double g) { return (increasing ? g >= threshold : g < threshold) == upper; };
+        int hint = nLive / 2;
         for (int j = 0; j < nQ; ++j) {
           const double w = pT * pq[j];
           if (w == 0) continue;
           const double* g = &factors[static_cast<size_t>(j) * nLive];
-          // Far from 0 the estimate is not close enough: every bin from the exact quotient.
-          const double o = estimate ? offset : kNoEstimate;
-          if (width == kResultBins)
-            accumulateRow<true>(g, pR.data(), nLive, t, w, scaled, o, frame, lo, width, bins.data());
-          else
-            accumulateRow<false>(g, pR.data(), nLive, t, w, scaled, o, frame, lo, width, bins.data());
+          if (allBins) {
+            row(true, g, pR.data(), nLive, t, w, scaled, lo, width, bins.data());
+          } else if (rowOrder[j] != 0 && nLive > 0) {
+            // Owned k form one run. Neighbouring rows change ownership at nearby k: walk from there.
+            const bool firstOwned = ownedFactor(g[0]);
+            int a = 0, b = nLive;
+            if (firstOwned != ownedFactor(g[nLive - 1])) {
+              int c = std::clamp(hint, 1, nLive - 1);  // first k whose ownership differs from k = 0
+              if (ownedFactor(g[c]) == firstOwned) {
+                while (ownedFactor(g[c]) == firstOwned) ++c;
+              } else {
+                while (c > 1 && ownedFactor(g[c - 1]) != firstOwned) --c;
+              }
+              hint = c;
+              if (firstOwned) b = c; else a = c;
+            } else if (!firstOwned) {
+              a = b;
+            }
+            if (b > a) row(true, g + a, pR.data() + a, b - a, t, w, scaled, lo, width, bins.data());
+          } else {
+            row(false, g, pR.data(), nLive, t, w, scaled, lo, width, bins.data());
+          }
         }
       }
       if (report && progress) progress(static_cast<std::int64_t>(i + 1) * nQ * nR, maximum);
@@ -236,6 +352,15 @@ LoopStatus pressureLoop(const Histogram& T, const Histogram* q, const Histogram&
     for (; split < kResultBins - 1; ++split) {
       below += counts[split];  // bins 0 .. split - 1 (the first count holds the undecided ones)
       if (2 * below >= all) break;
+    }
+    for (int j = 0; j < nQ; ++j) {
+      const double* g = &factors[static_cast<size_t>(j) * nLive];
+      bool up = true, down = true;
+      for (int kk = 1; kk < nLive; ++kk) {
+        up = up && g[kk - 1] <= g[kk];
+        down = down && g[kk - 1] >= g[kk];
+      }
+      rowOrder[j] = up ? 1 : (down ? -1 : 0);
     }
     std::thread helper;
     try {

@@ -22,6 +22,10 @@ enum class LoopStatus {
 /// centre with ties to even, the end bin beyond either end, -1 for a value that is not a number.
 int pressureLoopBin(double v, double min, double step);
 
+/// Lets the loop use four-lane rows where the processor has them (the default); for tests, which
+/// compare both routines.
+void setPressureLoopWideRows(bool enabled);
+
 /// Runs the loop. `q` is nullptr without combined support. On Ok, `out` holds the 256 raw bins
 /// (not normalised, not trimmed). A pair value that rounds to a bin beyond either end goes to the
 /// end bin; a value that is not a number is not binned. `threads` 0 picks the number of cores (at most 2).

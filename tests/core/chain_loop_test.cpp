@@ -59,10 +59,15 @@ TEST_P(PressureLoopMatchesPlainLoop, OnRandomInputs) {
     const Histogram q = randomHistogram(rng, std::max(c.nQ, 1), 0.5 * u(rng), 0.001 + 0.01 * u(rng));
     const double h = 50 + 900 * u(rng);
     const Histogram* qp = c.nQ > 0 ? &q : nullptr;
-    Histogram fast, plain;
+    Histogram plain;
     ASSERT_EQ(chain_reference::literalLoop(t, qp, r, h, plain), LoopStatus::Ok);
-    ASSERT_EQ(pressureLoop(t, qp, r, h, fast, {}, c.threads), LoopStatus::Ok);
-    expectSameBins(fast, plain);
+    for (bool wide : {true, false}) {  // four-lane rows where the processor has them, and two-lane rows
+      setPressureLoopWideRows(wide);
+      Histogram fast;
+      ASSERT_EQ(pressureLoop(t, qp, r, h, fast, {}, c.threads), LoopStatus::Ok);
+      expectSameBins(fast, plain);
+    }
+    setPressureLoopWideRows(true);
   }
 }
 
@@ -88,9 +93,13 @@ TEST(PressureLoop, ValuesExactlyBetweenTwoCentresMatchThePlainLoop) {
     if (chain_reference::literalLoop(t, &q, r, h, plain) != LoopStatus::Ok) continue;
     if ((0 - plain.min) / plain.step != 127.5) continue;
     ++ties;
-    Histogram fast;
-    ASSERT_EQ(pressureLoop(t, &q, r, h, fast, {}, 2), LoopStatus::Ok);
-    expectSameBins(fast, plain);
+    for (bool wide : {true, false}) {
+      setPressureLoopWideRows(wide);
+      Histogram fast;
+      ASSERT_EQ(pressureLoop(t, &q, r, h, fast, {}, 2), LoopStatus::Ok);
+      expectSameBins(fast, plain);
+    }
+    setPressureLoopWideRows(true);
     EXPECT_GT(plain.p[128 - 1 + 1], 0.0);  // 127.5 rounds to the even 128: bin 129
   }
   EXPECT_GE(ties, 1);
