@@ -40,6 +40,8 @@ ChainReport runBoltLoad(ProjectState& p, const LoopProgress& progress, int threa
   if (!p.boltLengthDone) return refuse(report, 44);
   if (p.rmr.empty()) return refuse(report, 45);
   if (p.gamma.empty()) return refuse(report, 46);
+  // Combined support ticked after the bolt length was computed without it: q is still missing.
+  if (p.combinedSupport && p.q.empty()) return refuse(report, 52);
 
   const Histogram* q = p.combinedSupport ? &p.q.histogram : nullptr;
   const Histogram d = rockMassFactor(p.rmr.histogram);

@@ -19,6 +19,6 @@ Histogram rockMassFactor(const Histogram& rmr);
 /// The product histogram 2.51189 x gamma x Kn x B x B x D; refused when a product is.
 HistogramOpResult boltLoadProduct(const Histogram& gamma, const Histogram& kn, const Histogram& b, const Histogram& d);
 
-/// The bolt-load command: checks 44 to 46, then S (normalised, trimmed) with its flag; message 47 when the
+/// The bolt-load command: checks 44 to 46 (and 52 when combined support was ticked since), then S (normalised, trimmed) with its flag; message 47 when the
 /// corner range is empty, 35 when an input histogram has no width.
 ChainReport runBoltLoad(ProjectState& project, const LoopProgress& progress = {}, int threads = 0);

@@ -76,6 +76,8 @@ class TForm3 : public QWidget {
   void EditXYExit();
   void EditPExit();
   void RedrawBars();
+  /// Saves the shown histogram and renames its slot. Windows saving a histogram the chart does not
+  /// show (the new-histogram store, the created histogram) call SaveHistogramCommand themselves.
   void SaveGrafClick();
   void BCharClick();
   void BitBtn8Click();

@@ -144,3 +144,22 @@ TEST(PressureLoop, RefusesAnEmptyRangeAndOverflow) {
 }
 
 }  // namespace
+
+namespace {
+
+// A frame far from 0 compared with its width: every bin is taken from the exact quotient.
+TEST(PressureLoop, NarrowFrameFarFromZeroMatchesThePlainLoop) {
+  std::mt19937_64 rng(77);
+  const Histogram t = randomHistogram(rng, 200, 1e6, 1e-3);
+  const Histogram r = randomHistogram(rng, 100, 20, 1e-7);
+  Histogram plain;
+  ASSERT_EQ(chain_reference::literalLoop(t, nullptr, r, 500, plain), LoopStatus::Ok);
+  ASSERT_GT(std::fabs(plain.min / plain.step), 1048576.0);
+  for (int threads : {1, 2}) {
+    Histogram fast;
+    ASSERT_EQ(pressureLoop(t, nullptr, r, 500, fast, {}, threads), LoopStatus::Ok);
+    expectSameBins(fast, plain);
+  }
+}
+
+}  // namespace

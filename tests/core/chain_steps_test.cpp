@@ -275,6 +275,14 @@ TEST(BoltLoad, ChecksInOrder) {
                       [](ProjectState& p) { return runBoltLoad(p); });
 }
 
+TEST(BoltLoad, CombinedSupportTickedAfterTheBoltLengthNeedsQ) {
+  ProjectState p = withBoltLength(false);
+  p.combinedSupport = true;
+  p.q.name.clear();
+  EXPECT_EQ(runBoltLoad(p).firstNumber(), 52);
+  EXPECT_FALSE(p.boltLoadDone);
+}
+
 TEST(BoltLoad, RockMassFactorReversesTheRmrBins) {
   Histogram rmr = chain_fixture::uniform(40, 5, 5);  // centres 40 .. 60
   rmr.p[0] = 0.1, rmr.p[1] = 0.2, rmr.p[2] = 0.3, rmr.p[3] = 0.15, rmr.p[4] = 0.25;
