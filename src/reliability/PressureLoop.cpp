@@ -134,10 +134,16 @@ __attribute__((target("avx2"))) void accumulateRowWide(const double* g, const do
                       _mm256_and_pd(_mm256_cmp_pd(r, vZero, _CMP_GE_OQ), _mm256_cmp_pd(r, vLast, _CMP_LE_OQ)));
     _mm_store_si128(reinterpret_cast<__m128i*>(b), _mm256_cvttpd_epi32(r));
     const int mask = _mm256_movemask_pd(sure);
-    for (int l = 0; l < 4; ++l) {
-      int bl = b[l];
-      if (mask != 15 && !(mask & (1 << l))) bl = frame.bin(g[k + l] * t);
-      if (owned(bl)) bins[bl] += w * pR[k + l];
+    if (mask == 15) {
+      if (owned(b[0])) bins[b[0]] += w * pR[k];
+      if (owned(b[1])) bins[b[1]] += w * pR[k + 1];
+      if (owned(b[2])) bins[b[2]] += w * pR[k + 2];
+      if (owned(b[3])) bins[b[3]] += w * pR[k + 3];
+    } else {
+      for (int l = 0; l < 4; ++l) {
+        const int bl = mask & (1 << l) ? b[l] : frame.bin(g[k + l] * t);
+        if (owned(bl)) bins[bl] += w * pR[k + l];
+      }
     }
   }
   for (; k < n; ++k) {
