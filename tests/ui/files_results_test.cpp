@@ -1,0 +1,180 @@
+// Saving and opening results files, and the command line's assessment of the same project.
+#include "FilesFixture.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+
+#include <nlohmann/json.hpp>
+
+#include "ralvex/Ralvex.h"
+
+namespace {
+
+class ResultsFiles : public FilesTest {
+ protected:
+  // Opens the example project and runs the whole chain through the window's commands.
+  void computeExample(const char* project = "Chodba_K12.hor") {
+    openProject(projects(project));
+    main->BBRedPevClick();
+    main->BBDelSvorClick();
+    main->BBZatSvorClick();
+    main->BBFunSpojClick();
+    for (const auto& a : dialogs.asked) ADD_FAILURE() << "unexpected dialog: " << a.text;
+    ASSERT_TRUE(main->project().assessmentDone);
+  }
+
+  QString chartText(const char* name) const {
+    if (auto* l = chart->findChild<QLabel*>(QString::fromUtf8(name))) return l->text();
+    if (auto* e = chart->findChild<QLineEdit*>(QString::fromUtf8(name))) return e->text();
+    ADD_FAILURE() << name;
+    return {};
+  }
+};
+
+void expectSameAssessment(const AssessmentResult& a, const AssessmentResult& b) {
+  EXPECT_EQ(a.pf, b.pf);
+  EXPECT_EQ(a.failureMass, b.failureMass);
+  EXPECT_EQ(a.betaFKind, b.betaFKind);
+  EXPECT_EQ(a.betaF, b.betaF);
+  EXPECT_EQ(a.classIndex, b.classIndex);
+  EXPECT_EQ(a.verdict, b.verdict);
+  EXPECT_EQ(a.quantiles, b.quantiles);
+}
+
+TEST_F(ResultsFiles, SavedResultsReadBackToTheSameStateAndTheSameAssessment) {
+  computeExample();
+  const ProjectState before = main->project();
+  const AssessmentResult shown = main->assessment();
+  main->rmrTables().rockClass = "III";
+  const RmrTables rmrBefore = main->rmrTables();
+  dialogs.answerFile(results("Chodba_K12_vysledky.Vys"));
+  main->SaveVyslClick();
+  ASSERT_EQ(dialogs.fileDialogs.size(), 2u);
+  EXPECT_EQ(dialogs.fileDialogs[1].fileName, "Chodba K12");
+  EXPECT_EQ(dialogs.fileDialogs[1].initialFolder, services->folders.ResultsFolder);
+  EXPECT_EQ(dialogs.fileDialogs[1].defaultExtension, "Vys");
+  EXPECT_EQ(dialogs.fileDialogs[1].filter, "Distributions Files (*.Vys)|*.Vys|All files (*.*)|*.*");
+  EXPECT_TRUE(dialogs.asked.empty());
+
+  restart();
+  dialogs.answerFile(results("Chodba_K12_vysledky.Vys"));
+  main->OpenVyslClick();
+  for (const auto& a : dialogs.asked) ADD_FAILURE() << "unexpected dialog: " << a.text;
+  const ProjectState& after = main->project();
+  EXPECT_EQ(edit("EdNazevVys"), u"Chodba K12 vysledky"_s);
+  for (int r = 0; r < ProjectState::kLayers; ++r) {
+    EXPECT_EQ(after.layers[r].rockType, before.layers[r].rockType);
+    EXPECT_EQ(after.layers[r].name, before.layers[r].name);
+    EXPECT_EQ(after.layers[r].thickness, before.layers[r].thickness);
+    EXPECT_EQ(after.layers[r].histogram, before.layers[r].histogram);
+  }
+  for (auto slot : {&ProjectState::width, &ProjectState::k, &ProjectState::kn, &ProjectState::q, &ProjectState::rmr,
+                    &ProjectState::gamma, &ProjectState::sigmaR}) {
+    EXPECT_EQ((after.*slot).name, (before.*slot).name);
+    EXPECT_EQ((after.*slot).histogram, (before.*slot).histogram);
+  }
+  for (auto h : {&ProjectState::reducedStrength, &ProjectState::boltLength, &ProjectState::boltLoad,
+                 &ProjectState::bearingCapacity, &ProjectState::reliabilityFunction})
+    EXPECT_EQ(after.*h, before.*h);
+  for (auto f : {&ProjectState::reducedStrengthDone, &ProjectState::boltLengthDone, &ProjectState::boltLoadDone,
+                 &ProjectState::bearingCapacityDone, &ProjectState::assessmentDone})
+    EXPECT_TRUE(after.*f);
+  EXPECT_EQ(after.bStar, before.bStar);
+  EXPECT_EQ(after.betaValue, before.betaValue);
+  EXPECT_EQ(edit("EdH"), u"900"_s);
+  EXPECT_EQ(edit("EdPSds"), u"1000"_s);
+  EXPECT_EQ(edit("EdBeta"), QString::fromStdString(before.beta));
+  EXPECT_TRUE(get<QPushButton>("GrafFS")->isEnabled());
+  EXPECT_TRUE(action("SaveVysl1")->isEnabled());
+  EXPECT_TRUE(action("SaveTabHorn1")->isEnabled());
+  EXPECT_EQ(main->rmrTables(), rmrBefore);
+  expectSameAssessment(main->assessment(), shown);
+  EXPECT_EQ(chartText("Uroven").toStdString(), shown.verdict);
+}
+
+TEST_F(ResultsFiles, ACutOrMistaggedResultsFileIsRefusedAndTheOpenProjectStays) {
+  computeExample();
+  dialogs.answerFile(results("Plny.Vys"));
+  main->SaveVyslClick();
+  const std::string full = bytesOf(results("Plny.Vys"));
+  const ProjectState before = main->project();
+  const RmrTables rmrBefore = main->rmrTables();
+  put(results("Kratky.Vys"), full.substr(0, full.size() / 2));
+  std::string wrong = full;
+  // The tag of value 4 (nextLayerRow, an integer) made a real: after "POPIS DAT", the version and
+  // the stored path.
+  wrong[11 + 9 + 2 + results("Plny.Vys").size()] = 5;
+  put(results("Spatny.Vys"), wrong);
+  for (const char* name : {"Kratky.Vys", "Spatny.Vys"}) {
+    dialogs.asked.clear();
+    dialogs.answerFile(results(name));
+    main->OpenVyslClick();
+    ASSERT_EQ(dialogs.asked.size(), 1u) << name;
+    EXPECT_EQ(dialogs.asked[0].caption, "C h y b a");
+    EXPECT_NE(dialogs.asked[0].text.find("Soubor je poškozený"), std::string::npos) << dialogs.asked[0].text;
+    const ProjectState& now = main->project();
+    EXPECT_EQ(now.reliabilityFunction, before.reliabilityFunction);
+    EXPECT_EQ(now.layers[0].histogram, before.layers[0].histogram);
+    EXPECT_EQ(now.resultsName, before.resultsName);
+    EXPECT_EQ(now.assessmentDone, before.assessmentDone);
+    EXPECT_EQ(main->rmrTables(), rmrBefore);
+  }
+  EXPECT_NE(dialogs.asked[0].text.find("Neočekávaný typ 5 u hodnoty č. 4 ( nextLayerRow )"), std::string::npos)
+      << dialogs.asked[0].text;
+}
+
+TEST_F(ResultsFiles, TheCommandLineGivesWhatTheWindowShowsForTheSameProject) {
+  computeExample("Chodba_K12_kombinovana.hor");
+  const std::string cli = (QCoreApplication::applicationDirPath() + u"/veltra-cli"_s).toStdString();
+  ASSERT_TRUE(std::filesystem::exists(cli)) << "build veltra-cli first";
+  QProcess run;
+  run.start(QString::fromStdString(cli),
+            {u"assess"_s, QString::fromStdString(projects("Chodba_K12_kombinovana.hor")), u"--histograms"_s,
+             QString::fromStdString(services->folders.HistogramsFolder)});
+  ASSERT_TRUE(run.waitForFinished(60000));
+  ASSERT_EQ(run.exitCode(), 0) << run.readAllStandardOutput().toStdString();
+  const auto j = nlohmann::json::parse(run.readAllStandardOutput().toStdString());
+
+  const ProjectState& p = main->project();
+  const AssessmentResult& a = main->assessment();
+  EXPECT_EQ(j["bStar"].get<double>(), p.bStar);
+  EXPECT_EQ(j["beta"].get<double>(), p.betaValue);
+  EXPECT_EQ(j["m1"].get<double>(), 6.0);
+  const std::pair<const char*, const Histogram*> hists[] = {{"reducedStrength", &p.reducedStrength},
+                                                            {"boltLength", &p.boltLength},
+                                                            {"boltLoad", &p.boltLoad},
+                                                            {"bearingCapacity", &p.bearingCapacity},
+                                                            {"reliabilityFunction", &p.reliabilityFunction}};
+  for (const auto& [key, h] : hists) {
+    const auto& jh = j[key];
+    ASSERT_EQ(jh["count"].get<int>(), binCount(*h)) << key;
+    EXPECT_EQ(jh["min"].get<double>(), h->min) << key;
+    EXPECT_EQ(jh["step"].get<double>(), h->step) << key;
+    for (int i = 0; i < binCount(*h); ++i) ASSERT_EQ(jh["p"][i].get<double>(), h->p[i]) << key << " bin " << i + 1;
+  }
+  EXPECT_EQ(j["failureMass"].get<double>(), a.failureMass);
+  EXPECT_EQ(j["pf"].get<double>(), a.pf);
+  EXPECT_EQ(j["classIndex"].get<int>(), a.classIndex);
+  ASSERT_EQ(j["quantiles"].size(), 3u);
+  for (int i = 0; i < 3; ++i) {
+    if (a.quantiles[i])
+      EXPECT_EQ(j["quantiles"][i].get<double>(), *a.quantiles[i]);
+    else
+      EXPECT_TRUE(j["quantiles"][i].is_null());
+  }
+  // What the assessment panel shows.
+  EXPECT_EQ(chartText("Uroven").toStdString(), j["verdict"].get<std::string>());
+  EXPECT_EQ(chartText("Edit7").toStdString(), ralvex::StrNaCarku1(j["pf"].get<double>()));
+  if (j["betaF"].is_null())
+    EXPECT_EQ(chartText("Edit12").toStdString(), msg(233));
+  else
+    EXPECT_EQ(chartText("Edit12").toStdString(), ralvex::StrNaCarku(j["betaF"].get<double>()));
+  for (int i = 0; i < 3; ++i)
+    if (!j["quantiles"][i].is_null())
+      EXPECT_EQ(chartText(("Edit" + std::to_string(i + 4)).c_str()).toStdString(),
+                ralvex::StrNaCarku(j["quantiles"][i].get<double>()));
+}
+
+}  // namespace
