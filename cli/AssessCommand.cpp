@@ -64,8 +64,13 @@ bool parse(int argc, char* argv[], Options& o) {
   return !o.file.empty();
 }
 
-// The user's documents folder: $XDG_DOCUMENTS_DIR, then xdg-user-dir, then ~/Documents.
+// The user's documents folder: $XDG_DOCUMENTS_DIR, then xdg-user-dir, then ~/Documents. xdg-user-dir
+// answers the home folder itself when no documents folder is configured; the program then uses
+// ~/Documents, and so does this.
 std::string documentsFolder() {
+  const char* homeEnv = std::getenv("HOME");
+  std::string home = homeEnv ? homeEnv : "";
+  while (home.size() > 1 && home.back() == '/') home.pop_back();
   if (const char* x = std::getenv("XDG_DOCUMENTS_DIR"); x && *x) return x;
   if (FILE* p = popen("xdg-user-dir DOCUMENTS 2>/dev/null", "r")) {
     char buf[4096];
@@ -73,10 +78,10 @@ std::string documentsFolder() {
     while (fgets(buf, sizeof buf, p)) out += buf;
     pclose(p);
     while (!out.empty() && (out.back() == '\n' || out.back() == '\r')) out.pop_back();
-    if (!out.empty()) return out;
+    while (out.size() > 1 && out.back() == '/') out.pop_back();
+    if (!out.empty() && out != home) return out;
   }
-  const char* home = std::getenv("HOME");
-  return std::string(home ? home : "") + "/Documents";
+  return home + "/Documents";
 }
 
 bool endsWithNoCase(std::string_view s, std::string_view tail) {

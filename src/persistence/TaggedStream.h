@@ -54,6 +54,7 @@ struct TaggedValue {
 /// neutral value, and `fault()`, `faultOffset()` and `faultTag()` say what went wrong where.
 class TaggedReader {
  public:
+  /// Reads `bytes`, which must outlive the reader.
   explicit TaggedReader(std::string_view bytes) : in_(bytes) {}
 
   std::int32_t readInteger();

@@ -59,7 +59,8 @@ TEST(TaggedStreamTest, ReadsEveryTextTagAndRefusesUnexpectedOnes) {
   EXPECT_EQ(r.readText(), "");  // nothing is read after a fault
   EXPECT_EQ(r.valueIndex(), 7u);
 
-  TaggedReader huge(bytes({20, 0xFF, 0xFF, 0xFF, 0x7F, 'a'}));  // count far beyond the data
+  const std::string short20 = bytes({20, 0xFF, 0xFF, 0xFF, 0x7F, 'a'});  // count far beyond the data
+  TaggedReader huge(short20);
   EXPECT_EQ(huge.readText(), "");
   EXPECT_EQ(huge.fault(), TaggedFault::EndsEarly);
 }
