@@ -1,6 +1,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "AssessCommand.h"
 #include "HistogramCommand.h"
 #include "MessageCommand.h"
 #include "ResultsCommand.h"
@@ -12,7 +13,8 @@ int main(int argc, char* argv[]) {
   }
   if (argc >= 2 && std::strcmp(argv[1], "message") == 0) return runMessageCommand(argc, argv);
   if (argc >= 2 && std::strcmp(argv[1], "histogram") == 0) return runHistogramCommand(argc, argv);
+  if (argc >= 2 && std::strcmp(argv[1], "assess") == 0) return runAssessCommand(argc, argv);
   if (argc >= 2 && std::strcmp(argv[1], "results-dump") == 0) return runResultsDumpCommand(argc, argv);
-  std::cerr << "usage: veltra-cli --version | message N [--lang cs|en] | histogram ... | results-dump RESULTS.Vys\n";
+  std::cerr << "usage: veltra-cli --version | message N [--lang cs|en] | histogram ... | assess FILE ... | results-dump RESULTS.Vys\n";
   return 2;
 }

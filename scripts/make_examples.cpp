@@ -1,5 +1,5 @@
 // Writes the example histograms, projects and results of examples/Veltra from plausible values
-// of a roadway in a coal mine: three roof layers, a 5 m wide working at 650 m effective depth.
+// of a roadway in a coal mine: three roof layers, a 5.5 m wide working at 900 m effective depth.
 // Built and run by scripts/make_examples.sh against the core library.
 
 #include <cmath>
@@ -11,6 +11,13 @@
 #include "histogram/HistogramFile.h"
 #include "persistence/AtomicFile.h"
 #include "persistence/ProjectFile.h"
+#include "persistence/ResultsFile.h"
+#include "ralvex/Ralvex.h"
+#include "reliability/Assessment.h"
+#include "reliability/BoltLength.h"
+#include "reliability/BoltLoad.h"
+#include "reliability/InputChecks.h"
+#include "reliability/ReducedStrength.h"
 
 namespace {
 
@@ -48,22 +55,63 @@ void save(const std::string& name, const Histogram& h) {
   }
 }
 
+// Opens a project as the program does, runs the whole chain and writes the results file.
+void computeResults(const std::string& projectName, const std::string& resultsName) {
+  std::string bytes;
+  FileError e;
+  std::optional<ProjectFileData> data;
+  if (readWholeFile(folder + "/Projects/" + projectName, bytes)) data = parseProjectFile(bytes, e);
+  if (!data) {
+    std::fprintf(stderr, "%s: cannot be read\n", projectName.c_str());
+    std::exit(1);
+  }
+  ProjectState p;
+  RmrTables rmr;
+  ProjectOpenHooks hooks;
+  hooks.loadHistogram = [&](int source, int row, const std::string& path) {
+    HistogramFileError he;
+    const auto h = ReadHistogramFile(path, he);
+    if (h) p.slotForSource(source, row)->histogram = *h;
+    return h.has_value();
+  };
+  hooks.computeBStar = [&] {
+    p.bStar = bStarFromWidth(p.width.histogram).value_or(0);
+    p.twoBStar = 2 * p.bStar;
+    p.bStarText = ralvex::StrNaCarku(p.bStar);
+    p.twoBStarText = ralvex::StrNaCarku(p.twoBStar);
+  };
+  hooks.computeBeta = [&] { runLayerCoefficient(p); };
+  openProjectInto(*data, folder + "/Histograms", p, rmr, hooks);
+  AssessmentResult a;
+  if (!runReducedStrength(p).ok || !runBoltLength(p).ok || !runBoltLoad(p).ok ||
+      !runAssessment(p, DesignStandard::En1990, Language::Czech, a).ok) {
+    std::fprintf(stderr, "%s: the chain refused the project\n", projectName.c_str());
+    std::exit(1);
+  }
+  const ResultsFileData r = resultsFileFromState(p, rmr, {true, true, true, true, true},
+                                                 rockMassFactor(p.rmr.histogram), VELTRA_VERSION, resultsName);
+  if (!writeFileAtomically(folder + "/Results/" + resultsName, formatResultsFile(r))) {
+    std::fprintf(stderr, "cannot write %s\n", resultsName.c_str());
+    std::exit(1);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   folder = argc > 1 ? argv[1] : "examples/Veltra";
 
-  // Width of the working: 5.0 m as designed, +-0.15 m as driven.
-  save("Sirka_chodby.dis", discretised(4.525, 5.475, 19, 5.0, 0.15));
+  // Width of the working: 5.5 m as designed, +-0.15 m as driven.
+  save("Sirka_chodby.dis", discretised(5.025, 5.975, 19, 5.5, 0.15));
   // Uniaxial compressive strength of the roof layers [MPa].
-  save("Jilovec_pevnost.dis", discretised(16, 64, 24, 38, 7, true));
-  save("Prachovec_pevnost.dis", discretised(30, 90, 30, 58, 9, true));
-  save("Piskovec_pevnost.dis", discretised(45, 135, 30, 85, 13, true));
+  save("Jilovec_pevnost.dis", discretised(8, 56, 24, 26, 6, true));
+  save("Prachovec_pevnost.dis", discretised(16, 76, 30, 40, 8, true));
+  save("Piskovec_pevnost.dis", discretised(24, 114, 30, 62, 12, true));
   // Convergence coefficient K and coefficient Kn.
   save("K_konvergence.dis", discretised(0.76, 1.24, 24, 1.0, 0.07));
   save("Kn_soucinitel.dis", discretised(0.88, 1.36, 24, 1.1, 0.07));
   // Rock mass rating of the roof.
-  save("RMR_strop.dis", discretised(32, 68, 18, 50, 5));
+  save("RMR_strop.dis", discretised(22, 58, 18, 40, 5));
   // Rock density [t/m3].
   save("Gamma_hornin.dis", discretised(2.35, 2.75, 20, 2.55, 0.06));
   // Strength of the bolt steel [MPa].
@@ -74,14 +122,14 @@ int main(int argc, char* argv[]) {
   ProjectFileData p;
   p.resultsName = "Chodba_K12";
   p.widthName = "Sirka_chodby.dis";
-  p.layers = {{"Jílovec", "Jilovec_pevnost.dis", "5"},
+  p.layers = {{"Jílovec", "Jilovec_pevnost.dis", "6"},
               {"Prachovec", "Prachovec_pevnost.dis", "2.0"},
               {"Pískovec", "Piskovec_pevnost.dis", "3.0"},
               {"", "", ""}};
-  p.depthH = "650";
-  p.d1 = "22";
+  p.depthH = "900";
+  p.d1 = "20";
   p.d2 = "0";
-  p.boltCount = "5";
+  p.boltCount = "3";
   p.kName = "K_konvergence.dis";
   p.knName = "Kn_soucinitel.dis";
   p.rmrName = "RMR_strop.dis";
@@ -101,5 +149,8 @@ int main(int argc, char* argv[]) {
   c.combinedSupport = true;
   c.qName = "q_oblouky.dis";
   write("Chodba_K12_kombinovana.hor", c);
+
+  computeResults("Chodba_K12.hor", "Chodba_K12.Vys");
+  computeResults("Chodba_K12_kombinovana.hor", "Chodba_K12_kombinovana.Vys");
   return 0;
 }

@@ -284,7 +284,7 @@ ResultsFileData resultsFileFromState(const ProjectState& p, const RmrTables& rmr
   d.storedPath = std::string(storedPath);
   d.nextLayerRow = p.nextLayerRow;
   d.bStar = p.bStar;
-  d.beta = parseBeta(p.beta);
+  d.beta = p.betaValue > 0 ? p.betaValue : parseBeta(p.beta);
   d.layerCols = 5;
   d.layerRows = ProjectState::kLayers + 1;
   for (const auto& l : p.layers) {
@@ -424,6 +424,7 @@ void openResultsInto(const ResultsFileData& d, ProjectState& p, RmrTables& rmr, 
   p.twoBStarText = d.twoBStarText;
   p.depthH = d.depthH;
   p.beta = d.betaText;
+  p.betaValue = d.beta;
   p.width.name = d.widthName;
   if (d.formatLevel > 11) {
     p.k.name = d.kName;

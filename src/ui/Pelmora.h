@@ -246,10 +246,6 @@ class TForm1 : public QMainWindow {
   // ---- project and results files
   /// Connects the file commands to their actions; called by the constructor.
   void setupFiles();
-  /// Beta and m1 after the layers of an opened project were read (the chain's Beta command).
-  std::function<void()> computeBeta;
-  /// The assessment command, run after a results file was read.
-  std::function<void()> runAssessmentCommand;
   /// Told after a project or results file replaced rmrTables(), so the RMR window can show them.
   std::function<void()> rmrTablesChanged;
   /// Open project (`Otevrit`, Ctrl+O): reads a project file chosen by the user.

@@ -302,9 +302,7 @@ void TForm1::OtevritClick() {
   ProjectOpenHooks hooks;
   hooks.loadHistogram = [this](int source, int row, const std::string& file) { return readSlotFile(source, row, file); };
   hooks.computeBStar = [this] { computeBStar(); };
-  hooks.computeBeta = [this] {
-    if (computeBeta) computeBeta();
-  };
+  hooks.computeBeta = [this] { ButBetaClick(); };
   openProjectInto(*data, services_.folders.HistogramsFolder, project_, rmrTables_, hooks);
   refreshInputArea();
   if (data->hasRmr) setSaveEnabled("SaveTabHorn1", true);
@@ -356,5 +354,5 @@ void TForm1::OpenVyslClick() {
   setSaveEnabled("SaveVysl1", true);
   setSaveEnabled("SaveTabHorn1", true);
   if (rmrTablesChanged) rmrTablesChanged();
-  if (runAssessmentCommand) runAssessmentCommand();
+  BBFunSpojClick();
 }

@@ -25,14 +25,16 @@ TEST_F(ProjectFiles, OpeningTheExampleFillsTheInputAreaAndReadsEveryHistogram) {
   EXPECT_EQ(cell("StringGridDD", 1, 1), u"Sirka_chodby.dis"_s);
   EXPECT_EQ(cell("StringGridAlfa", 1, 1), u"K_konvergence.dis"_s);
   EXPECT_EQ(cell("StringGridPS", 1, 1), u"SigmaR_ocel.dis"_s);
-  EXPECT_EQ(edit("EdH"), u"650"_s);
-  EXPECT_EQ(edit("EdPK"), u"5"_s);
+  EXPECT_EQ(edit("EdH"), u"900"_s);
+  EXPECT_EQ(edit("EdPK"), u"3"_s);
   EXPECT_FALSE(edit("EdB_H").isEmpty());
   const ProjectState& p = main->project();
   EXPECT_EQ(p.nextLayerRow, 4);
   EXPECT_EQ(binCount(p.layers[2].histogram), 30);
   EXPECT_EQ(binCount(p.sigmaR.histogram), 32);
-  EXPECT_DOUBLE_EQ(p.bStar, 5.0);
+  EXPECT_DOUBLE_EQ(p.bStar, 5.5);
+  EXPECT_EQ(cell("StrGrHorn", 1, 3), u"6"_s);  // m1 = 2B* - (2 + 3), computed again
+  EXPECT_EQ(edit("EdBeta"), u"0.9"_s);
   EXPECT_FALSE(p.combinedSupport);
   EXPECT_TRUE(action("SaveTabHorn1")->isEnabled());
   EXPECT_EQ(main->currentProjectFile(), projects("Chodba_K12.hor"));

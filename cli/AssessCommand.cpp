@@ -1,0 +1,189 @@
+// veltra-cli assess: the whole chain on a project file, or the assessment of a results file.
+
+#include "AssessCommand.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Json.h"
+#include "histogram/HistogramFile.h"
+#include "persistence/AtomicFile.h"
+#include "ralvex/Ralvex.h"
+#include "persistence/FileError.h"
+#include "persistence/ProjectFile.h"
+#include "persistence/ResultsFile.h"
+#include "reliability/Assessment.h"
+#include "reliability/BoltLength.h"
+#include "reliability/BoltLoad.h"
+#include "reliability/InputChecks.h"
+#include "reliability/ReducedStrength.h"
+#include "rmr/RmrTables.h"
+#include "shell/TextyCeskoAngl.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: veltra-cli assess PROJECT.hor [--histograms DIR] [--ds MM] [--standard 0|1] [--lang cs|en]\n"
+    "       veltra-cli assess RESULTS.Vys [--standard 0|1] [--lang cs|en]\n";
+
+struct Options {
+  std::string file;
+  std::optional<std::string> histograms;
+  std::string ds = "1000";
+  DesignStandard standard = DesignStandard::En1990;
+  Language language = Language::Czech;
+};
+
+bool parse(int argc, char* argv[], Options& o) {
+  for (int i = 2; i < argc; ++i) {
+    const std::string_view a = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (a == "--histograms" && hasValue) {
+      o.histograms = argv[++i];
+    } else if (a == "--ds" && hasValue) {
+      o.ds = argv[++i];
+    } else if (a == "--standard" && hasValue) {
+      const std::string_view s = argv[++i];
+      if (s != "0" && s != "1") return false;
+      o.standard = s == "1" ? DesignStandard::Csn731401 : DesignStandard::En1990;
+    } else if (a == "--lang" && hasValue) {
+      const std::string_view l = argv[++i];
+      if (l != "cs" && l != "en") return false;
+      o.language = l == "en" ? Language::English : Language::Czech;
+    } else if (o.file.empty() && !a.starts_with("--")) {
+      o.file = std::string(a);
+    } else {
+      return false;
+    }
+  }
+  return !o.file.empty();
+}
+
+// The user's documents folder: $XDG_DOCUMENTS_DIR, then xdg-user-dir, then ~/Documents.
+std::string documentsFolder() {
+  if (const char* x = std::getenv("XDG_DOCUMENTS_DIR"); x && *x) return x;
+  if (FILE* p = popen("xdg-user-dir DOCUMENTS 2>/dev/null", "r")) {
+    char buf[4096];
+    std::string out;
+    while (fgets(buf, sizeof buf, p)) out += buf;
+    pclose(p);
+    while (!out.empty() && (out.back() == '\n' || out.back() == '\r')) out.pop_back();
+    if (!out.empty()) return out;
+  }
+  const char* home = std::getenv("HOME");
+  return std::string(home ? home : "") + "/Documents";
+}
+
+bool endsWithNoCase(std::string_view s, std::string_view tail) {
+  if (s.size() < tail.size()) return false;
+  for (size_t i = 0; i < tail.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(s[s.size() - tail.size() + i])) !=
+        std::tolower(static_cast<unsigned char>(tail[i])))
+      return false;
+  return true;
+}
+
+// Prints the first message of a refused command.
+int refuseReport(const ChainReport& r, Language language) {
+  if (r.messages.empty()) return cli::refuse(0, language == Language::English ? "The computation failed." : "Výpočet se nezdařil.");
+  return cli::refuse(r.messages.front().number, chainMessageText(r.messages.front(), language));
+}
+
+cli::Json number(std::optional<double> v) { return v ? cli::Json(*v) : cli::Json(nullptr); }
+
+cli::Json assessmentJson(const ProjectState& p, const AssessmentResult& a) {
+  cli::Json j;
+  j["bStar"] = p.bStar;
+  j["beta"] = p.betaValue > 0 ? cli::Json(p.betaValue) : cli::Json(leadingNumber(p.beta));
+  j["m1"] = leadingNumber(p.layers[0].thickness);
+  j["reducedStrength"] = cli::histogramJson(p.reducedStrength);
+  j["boltLength"] = cli::histogramJson(p.boltLength);
+  j["boltLoad"] = cli::histogramJson(p.boltLoad);
+  j["bearingCapacity"] = cli::histogramJson(p.bearingCapacity);
+  j["reliabilityFunction"] = cli::histogramJson(p.reliabilityFunction);
+  j["failureMass"] = a.failureMass;
+  j["pf"] = a.pf;
+  j["betaF"] = a.betaFKind == BetaFKind::Value ? cli::Json(a.betaF) : cli::Json(nullptr);
+  j["classIndex"] = a.classIndex;
+  j["verdict"] = a.verdict;
+  cli::Json q = cli::Json::array();
+  for (const auto& v : a.quantiles) q.push_back(number(v));
+  j["quantiles"] = std::move(q);
+  return j;
+}
+
+}  // namespace
+
+int runAssessCommand(int argc, char* argv[]) {
+  Options o;
+  if (!parse(argc, argv, o)) {
+    std::cerr << kUsage;
+    return 2;
+  }
+  const Language lang = o.language;
+  std::string bytes;
+  if (!readWholeFile(o.file, bytes)) return cli::refuse(34, FileError::missing().text(lang) + " ( " + o.file + " )");
+
+  ProjectState p;
+  RmrTables rmr;
+  AssessmentResult a;
+  if (endsWithNoCase(o.file, ".vys")) {
+    FileError e;
+    const auto data = parseResultsFile(bytes, e);
+    if (!data) return cli::refuse(e.message, e.text(lang));
+    Histogram workD;
+    openResultsInto(*data, p, rmr, workD);
+    const ChainReport r = runAssessment(p, o.standard, lang, a);
+    if (!r.ok) return refuseReport(r, lang);
+    cli::printJson(assessmentJson(p, a));
+    return 0;
+  }
+
+  FileError e;
+  const auto data = parseProjectFile(bytes, e);
+  if (!data) return cli::refuse(e.message, e.text(lang));
+  const std::string folder = o.histograms ? *o.histograms : documentsFolder() + "/Veltra/Histograms";
+  std::optional<HistogramFileError> histogramError;
+  ProjectOpenHooks hooks;
+  hooks.loadHistogram = [&](int source, int row, const std::string& path) {
+    if (histogramError) return false;
+    HistogramFileError he;
+    auto h = ReadHistogramFile(path, he);
+    HistogramSlot* slot = p.slotForSource(source, row);
+    if (!h || !slot) {
+      histogramError = he;
+      return false;
+    }
+    slot->histogram = *h;
+    return true;
+  };
+  std::optional<int> bStarProblem;
+  hooks.computeBStar = [&] {
+    const auto b = bStarFromWidth(p.width.histogram);
+    if (!b) {
+      bStarProblem = 33;
+      return;
+    }
+    p.bStar = *b;
+    p.twoBStar = 2 * *b;
+    p.bStarText = ralvex::StrNaCarku(p.bStar);
+    p.twoBStarText = ralvex::StrNaCarku(p.twoBStar);
+  };
+  hooks.computeBeta = [&] { runLayerCoefficient(p); };
+  openProjectInto(*data, folder, p, rmr, hooks);
+  if (histogramError) return cli::refuse(histogramError->message, histogramError->text(lang));
+  if (bStarProblem) return cli::refuse(33, MessageText(33, lang));
+  p.rowSpacing = o.ds;
+
+  if (ChainReport r = runReducedStrength(p); !r.ok) return refuseReport(r, lang);
+  if (ChainReport r = runBoltLength(p); !r.ok) return refuseReport(r, lang);
+  if (ChainReport r = runBoltLoad(p); !r.ok) return refuseReport(r, lang);
+  if (ChainReport r = runAssessment(p, o.standard, lang, a); !r.ok) return refuseReport(r, lang);
+  cli::printJson(assessmentJson(p, a));
+  return 0;
+}
