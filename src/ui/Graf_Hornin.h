@@ -127,6 +127,7 @@ class TForm3 : public QWidget {
   QLineEdit* Edit12_ = nullptr;  // beta_f
   QTableWidget* StringGrid3_ = nullptr;
   bool normaRunning_ = false;
+  std::optional<AssessmentResult> shownAssessment_;  // re-worded on a language switch
 
  public:
 

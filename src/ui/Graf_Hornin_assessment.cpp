@@ -150,6 +150,14 @@ void TForm3::ApplyAssessmentTexts(Language language) {
     classLabels_[i]->setText(qs(classLabel(standard, i + 1, language)));
     quantileFields_[i]->setToolTip(qs(MessageText(232, language) + " : " + classLabel(standard, i + 1, language)));
   }
+  // The texts of a shown assessment that depend on the language.
+  if (shownAssessment_) {
+    const AssessmentResult& a = *shownAssessment_;
+    Uroven_->setText(qs(classLabel(a.standard, a.classIndex, language)));
+    if (a.betaFKind == BetaFKind::Undefined) Edit12_->setText(qs(MessageText(233, language)));
+    for (int i = 0; i < 3; ++i)
+      if (!a.quantiles[i]) quantileFields_[i]->setText(qs(MessageText(233, language)));
+  }
   Edit7_->setToolTip(t("Pravděpodobnost poruchy Pf", "Probability of failure Pf"));
   Edit12_->setToolTip(t("Index spolehlivosti beta_f", "Reliability index beta_f"));
   CBNorma_->setToolTip(t("Norma tříd spolehlivosti", "Standard of the reliability classes"));
@@ -163,6 +171,7 @@ DesignStandard TForm3::assessmentStandard() {
 void TForm3::ShowAssessment(const AssessmentResult& a) {
   ensureAssessmentPanel();
   const Language language = services_.language();
+  shownAssessment_.reset();
   ApplyAssessmentTexts(language);
 
   // Classes of the chosen standard.
@@ -204,6 +213,7 @@ void TForm3::ShowAssessment(const AssessmentResult& a) {
   // Quantiles at the design probabilities.
   for (int i = 0; i < 3; ++i)
     quantileFields_[i]->setText(a.quantiles[i] ? qs(ralvex::StrNaCarku(*a.quantiles[i])) : qs(MessageText(233, language)));
+  shownAssessment_ = a;
 }
 
 void TForm3::CBNormaClick() {

@@ -204,6 +204,19 @@ TEST_F(ChainRoad, WeakBoltsFailAndTheStandardCanBeChanged) {
   EXPECT_EQ(in3<QLabel>("Label4")->text(), qs(MessageText(131, Language::Czech)));
 }
 
+TEST_F(ChainRoad, LanguageSwitchRewordsTheShownVerdict) {
+  walkTheRoad(u"5"_s, u"1"_s);
+  auto* norma = in3<QComboBox>("CBNorma");
+  norma->setCurrentIndex(1);
+  chart->CBNormaClick();
+  ASSERT_EQ(in3<QLabel>("Uroven")->text(), qs(MessageText(231, Language::Czech)));
+  services.options.language = Language::English;
+  chart->ApplyTexts(Language::English);
+  EXPECT_EQ(in3<QLabel>("Uroven")->text(), qs(MessageText(231, Language::English)));
+  EXPECT_EQ(in3<QLabel>("Label2")->text(), qs(MessageText(59, Language::English)));
+  EXPECT_EQ(in3<QLabel>("Label15")->text(), u"Standard :"_s);
+}
+
 TEST_F(ChainRoad, CommandsRefuseUntilTheResultTheyNeedExists) {
   press("BBFunSpoj");
   press("BBZatSv");
