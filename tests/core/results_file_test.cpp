@@ -6,6 +6,7 @@
 #include <random>
 
 #include "persistence/Extended80.h"
+#include "persistence/ProjectFile.h"
 #include "persistence/ResultsFile.h"
 #include "persistence/TaggedStream.h"
 
@@ -392,6 +393,40 @@ TEST(ResultsFileTest, ListingNamesEveryValueInOrder) {
   EXPECT_EQ(values[4].kind, "real");
   EXPECT_EQ(values[4].real, 5.0);
   EXPECT_EQ(values.back().name, "LRMR");
+}
+
+}  // namespace
+
+namespace {
+
+// Damaged files of every kind are refused or read, never more: no crash, no hang, no huge allocation.
+TEST(FileRobustnessTest, RandomlyDamagedResultsAndProjectFilesAreHandled) {
+  std::mt19937 rng(7);
+  const std::string results = formatResultsFile(sampleResults());
+  const std::string project = formatProjectFile(projectFileFromState(sampleProject(), sampleRmr()), "1.5.6.5", "d");
+  int refused = 0;
+  for (int i = 0; i < 400; ++i) {
+    for (const std::string* original : {&results, &project}) {
+      std::string s = *original;
+      const int edits = 1 + static_cast<int>(rng() % 8);
+      for (int k = 0; k < edits; ++k) {
+        const size_t at = rng() % s.size();
+        switch (rng() % 3) {
+          case 0: s[at] = static_cast<char>(rng()); break;
+          case 1: s.erase(at, 1 + rng() % 16); break;
+          default: s.insert(at, 1 + rng() % 4, static_cast<char>(rng())); break;
+        }
+        if (s.empty()) s = "x";
+      }
+      FileError err;
+      const bool ok = original == &results ? parseResultsFile(s, err).has_value() : parseProjectFile(s, err).has_value();
+      if (!ok) {
+        ++refused;
+        EXPECT_FALSE(err.text(Language::English).empty());
+      }
+    }
+  }
+  EXPECT_GT(refused, 100);
 }
 
 }  // namespace
