@@ -125,6 +125,24 @@ TEST_F(ResultsFiles, ACutOrMistaggedResultsFileIsRefusedAndTheOpenProjectStays) 
       << dialogs.asked[0].text;
 }
 
+TEST_F(ResultsFiles, OverwritingAsksAndAFailedSaveReportsMessage27LeavingTheOldFile) {
+  computeExample();
+  put(results("Stary.Vys"), "old results");
+  dialogs.answerFile(results("Stary.Vys"));
+  dialogs.answer(ralvex::mrNo);
+  main->SaveVyslClick();
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].text, MessageFormat(6, Language::Czech, {results("Stary.Vys")}));
+  EXPECT_EQ(bytesOf(results("Stary.Vys")), "old results");
+
+  const std::string blocked = results("Stary.Vys") + "/Novy.Vys";  // its folder is a file
+  dialogs.answerFile(blocked);
+  main->SaveVyslClick();
+  ASSERT_EQ(dialogs.asked.size(), 2u);
+  EXPECT_EQ(dialogs.asked[1].text, msg(27) + blocked);
+  EXPECT_EQ(bytesOf(results("Stary.Vys")), "old results");
+}
+
 TEST_F(ResultsFiles, TheCommandLineGivesWhatTheWindowShowsForTheSameProject) {
   computeExample("Chodba_K12_kombinovana.hor");
   const std::string cli = (QCoreApplication::applicationDirPath() + u"/veltra-cli"_s).toStdString();
@@ -175,6 +193,60 @@ TEST_F(ResultsFiles, TheCommandLineGivesWhatTheWindowShowsForTheSameProject) {
     if (!j["quantiles"][i].is_null())
       EXPECT_EQ(chartText(("Edit" + std::to_string(i + 4)).c_str()).toStdString(),
                 ralvex::StrNaCarku(j["quantiles"][i].get<double>()));
+}
+
+}  // namespace
+
+namespace {
+
+struct CliRun {
+  int status = -1;
+  nlohmann::json out;
+};
+
+CliRun runCli(const QStringList& args) {
+  QProcess run;
+  run.start(QCoreApplication::applicationDirPath() + u"/veltra-cli"_s, args);
+  CliRun r;
+  if (!run.waitForFinished(60000)) return r;
+  r.status = run.exitCode();
+  r.out = nlohmann::json::parse(run.readAllStandardOutput().toStdString(), nullptr, false);
+  return r;
+}
+
+TEST(ResultsCommandLine, AssessesAResultsFileDumpsItsValuesAndRefusesDamage) {
+  const QString example = QString::fromUtf8(EXAMPLES_DIR) + u"/Veltra/Results/Chodba_K12.Vys"_s;
+  const CliRun assess = runCli({u"assess"_s, example});
+  ASSERT_EQ(assess.status, 0);
+  EXPECT_EQ(assess.out["classIndex"], 1);
+  EXPECT_EQ(assess.out["verdict"], "RC3/CC3");
+  EXPECT_EQ(assess.out["quantiles"].size(), 3u);
+  const CliRun csn = runCli({u"assess"_s, example, u"--standard"_s, u"1"_s});
+  EXPECT_EQ(csn.out["verdict"], MessageText(59, Language::Czech));
+
+  const CliRun dump = runCli({u"results-dump"_s, example});
+  ASSERT_EQ(dump.status, 0);
+  const auto& values = dump.out["values"];
+  ASSERT_GT(values.size(), 6000u);
+  EXPECT_EQ(values[0]["value"], "POPIS DAT");
+  EXPECT_EQ(values[3]["name"], "nextLayerRow");
+  EXPECT_EQ(values[3]["tag"], 2);
+  EXPECT_EQ(values.back()["name"], "LRMR");
+
+  QTemporaryDir dir;
+  const std::string cut = (dir.path() + u"/cut.Vys"_s).toStdString();
+  std::ifstream in(example.toStdString(), std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), {});
+  std::ofstream(cut, std::ios::binary) << bytes.substr(0, 1000);
+  for (const char* command : {"assess", "results-dump"}) {
+    const CliRun refused = runCli({QString::fromUtf8(command), QString::fromStdString(cut)});
+    EXPECT_EQ(refused.status, 1) << command;
+    EXPECT_EQ(refused.out["error"]["message"], 0) << command;
+    EXPECT_NE(refused.out["error"]["text"].get<std::string>().find("končí předčasně"), std::string::npos);
+  }
+  const CliRun missing = runCli({u"assess"_s, u"/nonexistent/x.hor"_s});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.out["error"]["message"], 34);
 }
 
 }  // namespace
