@@ -26,19 +26,6 @@ char32_t foldCodePoint(char32_t c) {
   return c;
 }
 
-void appendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 std::optional<long long> parseInteger(std::string_view s) {
   s = trimBlanks(s);
   if (!s.empty() && s.front() == '+') s.remove_prefix(1);
@@ -77,23 +64,16 @@ bool hasHighByte(std::string_view s) {
 std::string foldSettingsName(std::string_view s) {
   std::string out;
   out.reserve(s.size());
-  size_t i = 0;
-  while (i < s.size()) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    if (b0 < 0x80) {
-      out += static_cast<char>(foldCodePoint(b0));
-      ++i;
-      continue;
-    }
-    // Two-byte sequences hold every letter that folds; anything else is copied unchanged.
-    if ((b0 >> 5) == 0x6 && i + 1 < s.size() && (static_cast<unsigned char>(s[i + 1]) >> 6) == 0x2) {
-      const char32_t c = (char32_t(b0 & 0x1F) << 6) | (static_cast<unsigned char>(s[i + 1]) & 0x3F);
+  for (std::size_t i = 0; i < s.size();) {
+    const std::size_t at = i;
+    const char32_t c = nextCodePoint(s, i);
+    const std::size_t len = i - at;
+    // One- and two-byte sequences hold every letter that folds; anything else, broken bytes
+    // included, is copied unchanged.
+    if (len <= 2 && !(len == 1 && static_cast<unsigned char>(s[at]) >= 0x80))
       appendUtf8(out, foldCodePoint(c));
-      i += 2;
-      continue;
-    }
-    out += s[i];
-    ++i;
+    else
+      out.append(s.substr(at, len));
   }
   return out;
 }

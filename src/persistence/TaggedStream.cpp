@@ -15,46 +15,10 @@ std::uint32_t getLe(const char* p, int bytes) {
   return v;
 }
 
-// Decodes UTF-8 to code points; broken sequences give U+FFFD.
+// Calls `f` with each code point of `s`; broken sequences give U+FFFD.
 template <class F>
 void forEachCodePoint(std::string_view s, F f) {
-  size_t i = 0;
-  while (i < s.size()) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    int n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-    char32_t cp = n == 1 ? c : n == 2 ? (c & 0x1F) : n == 3 ? (c & 0x0F) : (c & 0x07);
-    bool good = n > 0 && i + n <= s.size();
-    for (int k = 1; good && k < n; ++k) {
-      const auto cc = static_cast<unsigned char>(s[i + k]);
-      if ((cc >> 6) != 0x2) good = false;
-      cp = (cp << 6) | (cc & 0x3F);
-    }
-    if (!good) {
-      f(char32_t{0xFFFD});
-      ++i;
-      continue;
-    }
-    f(cp);
-    i += n;
-  }
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
+  for (std::size_t i = 0; i < s.size();) f(nextCodePoint(s, i));
 }
 
 std::string utf16leToUtf8(const char* p, std::size_t units) {

@@ -1,6 +1,7 @@
 #include "reliability/InputChecks.h"
 
 #include "ralvex/Ralvex.h"
+#include "shell/Encoding.h"
 #include "shell/TextyCeskoAngl.h"
 
 namespace {
@@ -12,45 +13,6 @@ InputProblem error(int message, std::string text) { return {message, std::move(t
 bool positive(const std::string& text) {
   auto v = parseInputNumber(text);
   return v && *v > 0;
-}
-
-// Decodes one UTF-8 sequence at `i`; invalid bytes come back as U+FFFD and advance by one.
-char32_t decodeUtf8(std::string_view s, size_t& i) {
-  const auto b = static_cast<unsigned char>(s[i]);
-  int len = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
-  if (len == 0 || i + len > s.size()) {
-    ++i;
-    return 0xFFFD;
-  }
-  char32_t c = len == 1 ? b : b & (0xFF >> (len + 1));
-  for (int k = 1; k < len; ++k) {
-    const auto cb = static_cast<unsigned char>(s[i + k]);
-    if ((cb >> 6) != 2) {
-      ++i;
-      return 0xFFFD;
-    }
-    c = (c << 6) | (cb & 0x3F);
-  }
-  i += len;
-  return c;
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
 }
 
 }  // namespace
@@ -159,7 +121,7 @@ KeyVerdict filterKey(KeyClass cls, char32_t c) {
 std::string filterText(KeyClass cls, std::string_view text) {
   std::string out;
   for (size_t i = 0; i < text.size();) {
-    const char32_t c = decodeUtf8(text, i);
+    const char32_t c = nextCodePoint(text, i);
     if (c == U'\b') continue;
     const KeyVerdict v = filterKey(cls, c);
     if (v.accept) appendUtf8(out, v.replacement);

@@ -48,15 +48,49 @@ std::string utf8ToCp1250(std::string_view utf8) { return convert(utf8, "WINDOWS-
 
 std::string cp1250ToUtf8(std::string_view cp1250) { return convert(cp1250, "UTF-8", "WINDOWS-1250"); }
 
+char32_t nextCodePoint(std::string_view s, std::size_t& i) {
+  const auto b = static_cast<unsigned char>(s[i]);
+  const std::size_t len = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
+  if (len == 0 || len > s.size() - i) {
+    ++i;
+    return 0xFFFD;
+  }
+  char32_t c = len == 1 ? b : b & (0xFF >> (len + 1));
+  for (std::size_t k = 1; k < len; ++k) {
+    const auto cb = static_cast<unsigned char>(s[i + k]);
+    if ((cb >> 6) != 0x2) {
+      ++i;
+      return 0xFFFD;
+    }
+    c = (c << 6) | (cb & 0x3F);
+  }
+  i += len;
+  return c;
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
 bool isValidUtf8(std::string_view s) {
-  size_t i = 0;
-  while (i < s.size()) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-    if (n == 0 || i + n > s.size()) return false;
-    for (size_t k = 1; k < n; ++k)
-      if ((static_cast<unsigned char>(s[i + k]) >> 6) != 0x2) return false;
-    i += n;
+  // A broken sequence is the only one-byte step that is not ASCII.
+  for (std::size_t i = 0; i < s.size();) {
+    const std::size_t at = i;
+    if (nextCodePoint(s, i) == 0xFFFD && i - at == 1) return false;
   }
   return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -9,3 +10,8 @@ std::string utf8ToCp1250(std::string_view utf8);
 std::string cp1250ToUtf8(std::string_view cp1250);
 /// True when `s` is valid UTF-8 (plain ASCII included).
 bool isValidUtf8(std::string_view s);
+/// Decodes the UTF-8 sequence at `i` (i < s.size()) and moves `i` past it. A broken sequence
+/// gives U+FFFD and moves `i` by one byte.
+char32_t nextCodePoint(std::string_view s, std::size_t& i);
+/// Appends `c` to `out` in UTF-8.
+void appendUtf8(std::string& out, char32_t c);
