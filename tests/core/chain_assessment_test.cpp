@@ -4,22 +4,14 @@
 
 #include <initializer_list>
 
+#include "histogram_fixture.h"
 #include "reliability/Assessment.h"
 #include "shell/TextyCeskoAngl.h"
 
 namespace {
 
 Histogram fs(double min, double step, std::initializer_list<double> bins) {
-  Histogram h;
-  h.count = static_cast<double>(bins.size());
-  h.min = min;
-  h.step = step;
-  h.max = min + (h.count - 1) * step;
-  h.range = h.count * step;
-  int i = 0;
-  for (double p : bins) h.p[i++] = p;
-  h.total = 8;
-  return h;
+  return histogram_fixture::make(min, step, bins, 8);
 }
 
 AssessmentResult assess(const Histogram& h, double f = 0, DesignStandard s = DesignStandard::En1990) {

@@ -1,31 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <initializer_list>
 #include <random>
 #include <vector>
 
+#include "histogram_fixture.h"
 #include "histogram/HistogramArithmetic.h"
 #include "ralvex/Dialogs.h"
 
-namespace {
-
-Histogram make(double min, double step, std::initializer_list<double> p) {
-  Histogram h;
-  h.count = static_cast<double>(p.size());
-  h.min = min;
-  h.step = step;
-  h.max = min + (h.count - 1) * step;
-  h.range = h.count * step;
-  h.total = 1;
-  int i = 0;
-  for (double v : p) h.p[i++] = v;
-  return h;
-}
-
-std::vector<double> bins(const Histogram& h) { return {h.p.begin(), h.p.begin() + binCount(h)}; }
-
-}  // namespace
+using histogram_fixture::bins;
+using histogram_fixture::make;
 
 TEST(HistogramRounding, HalfEvenMatchesNearbyint) {
   for (double x : {0.5, 1.5, 2.5, 3.5, -0.5, -1.5, -2.5, 0.49999999999999994, 1e15 + 0.5, -1e15 - 0.5,

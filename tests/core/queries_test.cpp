@@ -4,20 +4,13 @@
 
 #include <initializer_list>
 
+#include "histogram_fixture.h"
+
 namespace {
 
 // Five intervals of width 2 centred on 1, 3, 5, 7, 9 (edges 0, 2, 4, 6, 8, 10).
 Histogram histogram(std::initializer_list<double> p, double min = 1, double step = 2, double total = 10) {
-  Histogram h;
-  h.count = static_cast<double>(p.size());
-  h.min = min;
-  h.step = step;
-  h.max = min + (h.count - 1) * step;
-  h.range = h.count * step;
-  h.total = total;
-  int i = 0;
-  for (double v : p) h.p[i++] = v;
-  return h;
+  return histogram_fixture::make(min, step, p, total);
 }
 
 const Histogram kFive = histogram({0.1, 0.2, 0.4, 0.2, 0.1});
