@@ -2,8 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-
+#include "chain_fixture.h"
 #include "reliability/Assessment.h"
 #include "reliability/BoltLength.h"
 #include "reliability/BoltLoad.h"
@@ -12,29 +11,9 @@
 
 namespace {
 
-// A bell-shaped histogram of n bins over [lo, hi] (outer edges).
-Histogram bell(double lo, double hi, int n = 256) {
-  Histogram h;
-  h.count = n;
-  h.step = (hi - lo) / n;
-  h.min = lo + h.step / 2;
-  h.max = hi - h.step / 2;
-  h.range = hi - lo;
-  double sum = 0;
-  for (int i = 0; i < n; ++i) {
-    const double z = (i + 0.5 - n / 2.0) / (n / 6.0);
-    h.p[i] = std::exp(-z * z / 2);
-    sum += h.p[i];
-  }
-  for (int i = 0; i < n; ++i) h.p[i] /= sum;
-  h.total = 1e6;
-  return h;
-}
+using chain_fixture::fill;
 
-void fill(HistogramSlot& slot, const Histogram& h) {
-  slot.name = "bench.dis";
-  slot.histogram = h;
-}
+Histogram bell(double lo, double hi) { return chain_fixture::bell(lo, hi, kMaxBins); }
 
 ProjectState project(bool combined) {
   ProjectState p;
