@@ -73,6 +73,30 @@ ralvex::FileDialogOptions fileDialog(const std::string& folder, const std::strin
   return o;
 }
 
+// Asks for a file of type `ext` in `folder`, reads it into `path` and parses it with `parse`. A
+// folder or an unreadable file (message 34) and a refused file are reported and give nothing.
+template <class Data>
+std::optional<Data> openAndParse(Services& services, const std::string& folder, const std::string& ext,
+                                 std::optional<Data> (*parse)(std::string_view, FileError&), std::string& path) {
+  const Language lang = services.language();
+  const auto chosen = services.dialogs.openFileName(fileDialog(folder, "", ext));
+  if (!chosen || chosen->empty()) return std::nullopt;
+  std::string bytes;
+  std::error_code ec;
+  if (std::filesystem::is_directory(*chosen, ec) || !readWholeFile(*chosen, bytes)) {
+    error(lang, MessageText(34, lang));
+    return std::nullopt;
+  }
+  FileError refusal;
+  auto data = parse(bytes, refusal);
+  if (!data) {
+    error(lang, refusal.text(lang));
+    return std::nullopt;
+  }
+  path = *chosen;
+  return data;
+}
+
 // The chosen name with the default extension when it has none, as the dialog's default would.
 std::string withExtension(const std::string& path, const std::string& ext) {
   return fileNameOnly(path).find('.') == std::string::npos ? path + "." + ext : path;
@@ -288,21 +312,9 @@ void TForm1::SaveTabHornClick() {
 }
 
 void TForm1::OtevritClick() {
-  const Language lang = services_.language();
-  const auto chosen = services_.dialogs.openFileName(fileDialog(services_.folders.ProjectsFolder, "", "hor"));
-  if (!chosen || chosen->empty()) return;
-  std::string bytes;
-  std::error_code ec;
-  if (std::filesystem::is_directory(*chosen, ec) || !readWholeFile(*chosen, bytes)) {
-    error(lang, MessageText(34, lang));
-    return;
-  }
-  FileError refusal;
-  const auto data = parseProjectFile(bytes, refusal);
-  if (!data) {
-    error(lang, refusal.text(lang));
-    return;
-  }
+  std::string path;
+  const auto data = openAndParse(services_, services_.folders.ProjectsFolder, "hor", &parseProjectFile, path);
+  if (!data) return;
   hideFloatingControls();
   ProjectOpenHooks hooks;
   hooks.loadHistogram = [this](int source, int row, const std::string& file) { return readSlotFile(source, row, file); };
@@ -311,7 +323,7 @@ void TForm1::OtevritClick() {
   openProjectInto(*data, services_.folders.HistogramsFolder, project_, rmrTables_, hooks);
   refreshInputArea();
   if (data->hasRmr) setSaveEnabled("SaveTabHorn1", true);
-  currentProjectFile_ = *chosen;
+  currentProjectFile_ = path;
   if (rmrTablesChanged) rmrTablesChanged();
 }
 
@@ -335,21 +347,9 @@ void TForm1::SaveVyslClick() {
 }
 
 void TForm1::OpenVyslClick() {
-  const Language lang = services_.language();
-  const auto chosen = services_.dialogs.openFileName(fileDialog(services_.folders.ResultsFolder, "", "Vys"));
-  if (!chosen || chosen->empty()) return;
-  std::string bytes;
-  std::error_code ec;
-  if (std::filesystem::is_directory(*chosen, ec) || !readWholeFile(*chosen, bytes)) {
-    error(lang, MessageText(34, lang));
-    return;
-  }
-  FileError refusal;
-  const auto data = parseResultsFile(bytes, refusal);
-  if (!data) {
-    error(lang, refusal.text(lang));
-    return;
-  }
+  std::string path;
+  const auto data = openAndParse(services_, services_.folders.ResultsFolder, "Vys", &parseResultsFile, path);
+  if (!data) return;
   hideFloatingControls();
   Histogram workD;
   openResultsInto(*data, project_, rmrTables_, workD);
