@@ -63,50 +63,14 @@ class Walker {
   Walker(std::string_view bytes, std::vector<ResultsValue>* listing) : in_(bytes), listing_(listing) {}
 
   long long integer(const Name& name) {
-    if (!ok()) return 0;
-    const std::uint8_t tag = peekTag();
-    const std::int32_t v = in_.readInteger();
-    note(name);
-    if (listing_ && in_.ok()) {
-      ResultsValue r = value(name.str(), tag, "integer");
-      r.integer = v;
-      listing_->push_back(std::move(r));
-    }
-    return v;
+    return take(name, "integer", &TaggedReader::readInteger, &ResultsValue::integer);
   }
-  double real(const Name& name) {
-    if (!ok()) return 0;
-    const double v = in_.readReal();
-    note(name);
-    if (listing_ && in_.ok()) {
-      ResultsValue r = value(name.str(), kTagExtended, "real");
-      r.real = v;
-      listing_->push_back(std::move(r));
-    }
-    return v;
-  }
+  double real(const Name& name) { return take(name, "real", &TaggedReader::readReal, &ResultsValue::real); }
   bool boolean(const Name& name) {
-    if (!ok()) return false;
-    const bool v = in_.readBool();
-    note(name);
-    if (listing_ && in_.ok()) {
-      ResultsValue r = value(name.str(), static_cast<std::uint8_t>(v ? kTagTrue : kTagFalse), "boolean");
-      r.boolean = v;
-      listing_->push_back(std::move(r));
-    }
-    return v;
+    return take(name, "boolean", &TaggedReader::readBool, &ResultsValue::boolean);
   }
   std::string text(const Name& name) {
-    if (!ok()) return {};
-    const std::uint8_t tag = peekTag();
-    std::string v = in_.readText();
-    note(name);
-    if (listing_ && in_.ok()) {
-      ResultsValue r = value(name.str(), tag, "text");
-      r.text = v;
-      listing_->push_back(std::move(r));
-    }
-    return v;
+    return take(name, "text", &TaggedReader::readText, &ResultsValue::text);
   }
   void histogram(const char* name, Histogram& h) {
     for (int i = 0; i < 6; ++i) descriptor(h, i) = real({name, -1, kDescriptorNames[i]});
@@ -158,7 +122,20 @@ class Walker {
   std::string badName_, badText_;
   std::size_t badIndex_ = 0;
 
-  std::uint8_t peekTag() const { return static_cast<std::uint8_t>(in_.peekTag()); }
+  // Reads one value and, when listing, adds a row with the value in `field`.
+  template <class T, class F>
+  T take(const Name& name, const char* kind, T (TaggedReader::*read)(), F ResultsValue::*field) {
+    if (!ok()) return T{};
+    const auto tag = static_cast<std::uint8_t>(in_.peekTag());
+    T v = (in_.*read)();
+    note(name);
+    if (listing_ && in_.ok()) {
+      ResultsValue r = value(name.str(), tag, kind);
+      r.*field = v;
+      listing_->push_back(std::move(r));
+    }
+    return v;
+  }
   void note(const Name& name) {
     if (in_.ok()) return;
     if (lastName_.empty()) lastName_ = name.str();
