@@ -77,7 +77,8 @@ ralvex::FileDialogOptions fileDialog(const std::string& folder, const std::strin
 // folder or an unreadable file (message 34) and a refused file are reported and give nothing.
 template <class Data>
 std::optional<Data> openAndParse(Services& services, const std::string& folder, const std::string& ext,
-                                 std::optional<Data> (*parse)(std::string_view, FileError&), std::string& path) {
+                                 std::optional<Data> (*parse)(std::string_view, FileError&),
+                                 std::string& path) {
   const Language lang = services.language();
   const auto chosen = services.dialogs.openFileName(fileDialog(folder, "", ext));
   if (!chosen || chosen->empty()) return std::nullopt;

@@ -4,8 +4,8 @@
 #include <random>
 #include <vector>
 
-#include "histogram_fixture.h"
 #include "histogram/HistogramArithmetic.h"
+#include "histogram_fixture.h"
 #include "ralvex/Dialogs.h"
 
 using histogram_fixture::bins;

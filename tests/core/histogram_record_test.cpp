@@ -4,8 +4,8 @@
 #include <limits>
 #include <vector>
 
-#include "histogram_fixture.h"
 #include "histogram/Histogram.h"
+#include "histogram_fixture.h"
 
 using histogram_fixture::bins;
 using histogram_fixture::make;
