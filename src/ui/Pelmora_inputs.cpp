@@ -168,6 +168,22 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
   return b;
 }
 
+QProgressBar* makeProgressBar(QWidget* parent, const QString& name) {
+  auto* b = new QProgressBar(parent);
+  b->setObjectName(name);
+  return b;
+}
+
+// One step of the chain in a row: its button, its chart button and its progress bar, if any.
+QHBoxLayout* stepRow(QPushButton* step, QPushButton* chart, QProgressBar* bar = nullptr) {
+  auto* row = new QHBoxLayout;
+  row->addWidget(step);
+  row->addWidget(chart);
+  if (bar) row->addWidget(bar, 1);
+  row->addStretch(1);
+  return row;
+}
+
 // A small bar chart: the face of every chart button, the same in both languages.
 QIcon chartIcon() {
   QPixmap pm(18, 18);
@@ -358,13 +374,9 @@ void TForm1::setupInputArea() {
   betaRow->addStretch(1);
   g2->addLayout(betaRow);
 
-  auto* redRow = new QHBoxLayout;
   BBRedPev_ = makeButton(GroupBox2_, u"BBRedPev"_s, u"&Redukovaná pevnost"_s);
   GrafRePe_ = makeButton(GroupBox2_, u"GrafRePe"_s, u"Graf"_s);
-  redRow->addWidget(BBRedPev_);
-  redRow->addWidget(GrafRePe_);
-  redRow->addStretch(1);
-  g2->addLayout(redRow);
+  g2->addLayout(stepRow(BBRedPev_, GrafRePe_));
   left->addWidget(GroupBox2_);
 
   // ---- Selection and sending of a created histogram.
@@ -412,16 +424,10 @@ void TForm1::setupInputArea() {
   g3->addWidget(makeSlotTable(kSrcQ, "StringGridOPV", "OtevHistOPV", "GrafHistOPV",
                               "  q : Odpor podpěrné výztuže (kombinovaná výztuž)   [ MPa ]"));
 
-  auto* lenRow = new QHBoxLayout;
   BBDelSvor_ = makeButton(GroupBox3_, u"BBDelSvor"_s, u"&Délka svorníku"_s);
   GrafDeSv_ = makeButton(GroupBox3_, u"GrafDeSv"_s, u"Graf"_s);
-  ProgressBar2_ = new QProgressBar(GroupBox3_);
-  ProgressBar2_->setObjectName(u"ProgressBar2"_s);
-  lenRow->addWidget(BBDelSvor_);
-  lenRow->addWidget(GrafDeSv_);
-  lenRow->addWidget(ProgressBar2_, 1);
-  lenRow->addStretch(1);
-  g3->addLayout(lenRow);
+  ProgressBar2_ = makeProgressBar(GroupBox3_, u"ProgressBar2"_s);
+  g3->addLayout(stepRow(BBDelSvor_, GrafDeSv_, ProgressBar2_));
 
   auto* rmrTable = makeSlotTable(kSrcRmr, "StringGridGKK", "OtevHistGKK", "GrafHistGKK",
                                  "  RMR : Geomechancký klasifikační koeficient");
@@ -433,16 +439,10 @@ void TForm1::setupInputArea() {
   g3->addWidget(makeSlotTable(kSrcGamma, "StringGridOHH", "OtevHistOHH", "GrafHistOHH",
                               "  gamma : Objemová hmotnost hornin   [ t/m3 ]"));
 
-  auto* loadRow = new QHBoxLayout;
   BBZatSv_ = makeButton(GroupBox3_, u"BBZatSv"_s, u"&Zatížení svorníků"_s);
   GrafZaSv_ = makeButton(GroupBox3_, u"GrafZaSv"_s, u"Graf"_s);
-  ProgressBar1_ = new QProgressBar(GroupBox3_);
-  ProgressBar1_->setObjectName(u"ProgressBar1"_s);
-  loadRow->addWidget(BBZatSv_);
-  loadRow->addWidget(GrafZaSv_);
-  loadRow->addWidget(ProgressBar1_, 1);
-  loadRow->addStretch(1);
-  g3->addLayout(loadRow);
+  ProgressBar1_ = makeProgressBar(GroupBox3_, u"ProgressBar1"_s);
+  g3->addLayout(stepRow(BBZatSv_, GrafZaSv_, ProgressBar1_));
 
   g3->addWidget(makeSlotTable(kSrcSigmaR, "StringGridPS", "OtevHistPS", "GrafHistPS",
                               "  SigmaH : Pevnost svorníku   [ MPa ]"));
