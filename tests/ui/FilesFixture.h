@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QTableWidget>
-#include <QTemporaryDir>
 
 #include <filesystem>
 #include <fstream>
@@ -16,25 +15,20 @@
 #include <sstream>
 #include <string>
 
-#include "ScriptedDialogs.h"
-#include "persistence/SettingsFile.h"
+#include "ServicesFixture.h"
 #include "shell/TextyCeskoAngl.h"
 #include "ui/DruhyHornin.h"
 #include "ui/Graf_Hornin.h"
 #include "ui/IniSoubor.h"
 #include "ui/Pelmora.h"
-#include "ui/Services.h"
 
 using namespace Qt::StringLiterals;
 
-class FilesTest : public ::testing::Test {
+class FilesTest : public ServicesTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(tmp.isValid());
+    ASSERT_NO_FATAL_FAILURE(ServicesTest::SetUp());
     namespace fs = std::filesystem;
-    settings = std::make_unique<SettingsFile>(path("Veltra.INI"));
-    services = std::make_unique<Services>(Services{dialogs, *settings, {}, "1.5.6.5", {}, {}});
-    services->folders = deriveAppFolders(path("Documents"), tmp.path().toStdString());
     const auto& f = services->folders;
     for (const auto& d : {f.HistogramsFolder, f.ProjectsFolder, f.ResultsFolder}) fs::create_directories(d);
     const fs::path examples = fs::path(EXAMPLES_DIR) / "Veltra";
@@ -61,11 +55,7 @@ class FilesTest : public ::testing::Test {
     rocks.reset();
     chart.reset();
     main.reset();
-    services->windows = {};
-    services->options = {};
-    settings = std::make_unique<SettingsFile>(path("Veltra.INI"));
-    auto folders = services->folders;
-    services = std::make_unique<Services>(Services{dialogs, *settings, folders, "1.5.6.5", {}, {}});
+    reloadServices();
     makeWindows();
   }
 
@@ -76,7 +66,6 @@ class FilesTest : public ::testing::Test {
     main.reset();
   }
 
-  std::string path(const char* name) const { return (tmp.path() + u'/' + QString::fromUtf8(name)).toStdString(); }
   std::string projects(const std::string& name) const { return services->folders.ProjectsFolder + "/" + name; }
   std::string results(const std::string& name) const { return services->folders.ResultsFolder + "/" + name; }
 
@@ -110,10 +99,6 @@ class FilesTest : public ::testing::Test {
   static std::string msg(int n) { return MessageText(n, Language::Czech); }
   bool asked(int message) const { return dialogs.anyTextContains(msg(message)); }
 
-  QTemporaryDir tmp;
-  ScriptedDialogs dialogs;
-  std::unique_ptr<SettingsFile> settings;
-  std::unique_ptr<Services> services;
   std::unique_ptr<TForm1> main;
   std::unique_ptr<TForm3> chart;
   std::unique_ptr<TForm6> rocks;

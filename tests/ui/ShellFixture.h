@@ -3,31 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QTemporaryDir>
 #include <QUrl>
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "ScriptedDialogs.h"
+#include "ServicesFixture.h"
 #include "persistence/SettingsFile.h"
 #include "ui/Pelmora.h"
-#include "ui/Services.h"
 
 using namespace Qt::StringLiterals;
 
 /// A main window over a settings file in a temporary folder, with scripted dialogs and a recorded
 /// shell "open".
-class ShellTest : public ::testing::Test {
+class ShellTest : public ServicesTest {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(tmp.isValid());
-    settings = std::make_unique<SettingsFile>(path("Veltra.INI"));
-    services = std::make_unique<Services>(Services{dialogs, *settings, {}, "1.5.6.5", {}, {}});
-    services->folders = deriveAppFolders(path("Documents"), tmp.path().toStdString());
-  }
-
   TForm1& makeMain() {
     main = std::make_unique<TForm1>(*services);
     services->windows.form1 = main.get();
@@ -45,18 +36,13 @@ class ShellTest : public ::testing::Test {
   /// A fresh run over the same settings file.
   TForm1& restart() {
     main.reset();
-    services->windows = {};
-    services->options = {};
-    settings = std::make_unique<SettingsFile>(path("Veltra.INI"));
-    services = std::make_unique<Services>(Services{dialogs, *settings, services->folders, "1.5.6.5", {}, {}});
+    reloadServices();
     return makeMain();
   }
 
   void TearDown() override {
     main.reset();
   }
-
-  std::string path(const char* name) const { return (tmp.path() + u'/' + QString::fromUtf8(name)).toStdString(); }
 
   QAction* action(const char* name) const { return main->findChild<QAction*>(QString::fromUtf8(name)); }
 
@@ -67,10 +53,6 @@ class ShellTest : public ::testing::Test {
     return SettingsFile(path("probe.INI")).readInteger("s", "k", 0) == 42;
   }
 
-  QTemporaryDir tmp;
-  ScriptedDialogs dialogs;
-  std::unique_ptr<SettingsFile> settings;
-  std::unique_ptr<Services> services;
   std::unique_ptr<TForm1> main;
   std::vector<QUrl> opened;
   std::vector<QString> started;
