@@ -96,6 +96,21 @@ class FilesTest : public ServicesTest {
     main->OtevritClick();
   }
 
+  /// The layers and the input slots of `after` hold the names and histograms of `before`.
+  static void expectSameSlots(const ProjectState& after, const ProjectState& before) {
+    for (int r = 0; r < ProjectState::kLayers; ++r) {
+      EXPECT_EQ(after.layers[r].rockType, before.layers[r].rockType);
+      EXPECT_EQ(after.layers[r].name, before.layers[r].name);
+      EXPECT_EQ(after.layers[r].thickness, before.layers[r].thickness);
+      EXPECT_EQ(after.layers[r].histogram, before.layers[r].histogram);
+    }
+    for (auto slot : {&ProjectState::width, &ProjectState::k, &ProjectState::kn, &ProjectState::q,
+                      &ProjectState::rmr, &ProjectState::gamma, &ProjectState::sigmaR}) {
+      EXPECT_EQ((after.*slot).name, (before.*slot).name);
+      EXPECT_EQ((after.*slot).histogram, (before.*slot).histogram);
+    }
+  }
+
   static std::string msg(int n) { return MessageText(n, Language::Czech); }
   bool asked(int message) const { return dialogs.anyTextContains(msg(message)); }
 

@@ -66,17 +66,7 @@ TEST_F(ProjectFiles, SavedProjectReadsBackToTheSameInputs) {
   restart();
   openProject(projects("Kopie.hor"));
   const ProjectState& after = main->project();
-  for (int r = 0; r < ProjectState::kLayers; ++r) {
-    EXPECT_EQ(after.layers[r].rockType, before.layers[r].rockType);
-    EXPECT_EQ(after.layers[r].name, before.layers[r].name);
-    EXPECT_EQ(after.layers[r].thickness, before.layers[r].thickness);
-    EXPECT_EQ(after.layers[r].histogram, before.layers[r].histogram);
-  }
-  for (auto slot : {&ProjectState::width, &ProjectState::k, &ProjectState::kn, &ProjectState::q, &ProjectState::rmr,
-                    &ProjectState::gamma, &ProjectState::sigmaR}) {
-    EXPECT_EQ((after.*slot).name, (before.*slot).name);
-    EXPECT_EQ((after.*slot).histogram, (before.*slot).histogram);
-  }
+  expectSameSlots(after, before);
   EXPECT_EQ(after.nextLayerRow, before.nextLayerRow);
   EXPECT_EQ(after.depthH, before.depthH);
   EXPECT_EQ(after.d1, before.d1);

@@ -64,17 +64,7 @@ TEST_F(ResultsFiles, SavedResultsReadBackToTheSameStateAndTheSameAssessment) {
   for (const auto& a : dialogs.asked) ADD_FAILURE() << "unexpected dialog: " << a.text;
   const ProjectState& after = main->project();
   EXPECT_EQ(edit("EdNazevVys"), u"Chodba K12 vysledky"_s);
-  for (int r = 0; r < ProjectState::kLayers; ++r) {
-    EXPECT_EQ(after.layers[r].rockType, before.layers[r].rockType);
-    EXPECT_EQ(after.layers[r].name, before.layers[r].name);
-    EXPECT_EQ(after.layers[r].thickness, before.layers[r].thickness);
-    EXPECT_EQ(after.layers[r].histogram, before.layers[r].histogram);
-  }
-  for (auto slot : {&ProjectState::width, &ProjectState::k, &ProjectState::kn, &ProjectState::q, &ProjectState::rmr,
-                    &ProjectState::gamma, &ProjectState::sigmaR}) {
-    EXPECT_EQ((after.*slot).name, (before.*slot).name);
-    EXPECT_EQ((after.*slot).histogram, (before.*slot).histogram);
-  }
+  expectSameSlots(after, before);
   for (auto h : {&ProjectState::reducedStrength, &ProjectState::boltLength, &ProjectState::boltLoad,
                  &ProjectState::bearingCapacity, &ProjectState::reliabilityFunction})
     EXPECT_EQ(after.*h, before.*h);
