@@ -266,8 +266,25 @@ QTableWidget* TForm1::makeSlotTable(int source, const char* name, const char* op
   connect(t, &QTableWidget::cellClicked, this, [this, source](int r, int c) { StringGridSelectCell(source, r, c); });
   connect(t, &QTableWidget::currentCellChanged, this,
           [this, source](int r, int c, int, int) { StringGridSelectCell(source, r, c); });
-  connect(st->open, &QToolButton::clicked, this, [this, source] { openSlotFile(source); });
-  connect(st->chart, &QToolButton::clicked, this, [this, source] { showSlotChart(source, 0); });
+  struct Handlers {
+    int source;
+    void (TForm1::*open)();
+    void (TForm1::*chart)();
+  };
+  static constexpr Handlers kHandlers[] = {
+      {kSrcWidth, &TForm1::OtevHistDDClick, &TForm1::GrafHistDDClick},
+      {kSrcK, &TForm1::OtevHistAlfaClick, &TForm1::GrafHistAlfaClick},
+      {kSrcKn, &TForm1::OtevHistKnClick, &TForm1::GrafHistKnClick},
+      {kSrcQ, &TForm1::OtevHistOPVClick, &TForm1::GrafHistOPVClick},
+      {kSrcRmr, &TForm1::OtevHistGKKClick, &TForm1::GrafHistGKKClick},
+      {kSrcGamma, &TForm1::OtevHistOHHClick, &TForm1::GrafHistOHHClick},
+      {kSrcSigmaR, &TForm1::OtevHistPSClick, &TForm1::GrafHistPSClick},
+  };
+  for (const Handlers& h : kHandlers)
+    if (h.source == source) {
+      connect(st->open, &QToolButton::clicked, this, h.open);
+      connect(st->chart, &QToolButton::clicked, this, h.chart);
+    }
   return t;
 }
 
