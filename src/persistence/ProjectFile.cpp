@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <istream>
-#include <ostream>
 #include <sstream>
 
 #include "persistence/TextLines.h"
@@ -165,12 +164,6 @@ std::string formatProjectFile(const ProjectFileData& d, std::string_view program
   line(d.rmr.rockClass);
   line(d.rmr.rmr);
   return w.bytes();
-}
-
-void writeProject(std::ostream& out, const ProjectFileData& data, std::string_view programVersion,
-                  std::string_view date) {
-  const std::string bytes = formatProjectFile(data, programVersion, date);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::optional<ProjectFileData> parseProjectFile(std::string_view bytes, FileError& error) {

@@ -1,9 +1,5 @@
 #include "persistence/ResultsFile.h"
 
-#include <istream>
-#include <ostream>
-#include <sstream>
-
 #include "persistence/ProjectFile.h"
 #include "persistence/TaggedStream.h"
 
@@ -351,23 +347,8 @@ std::string formatResultsFile(const ResultsFileData& d) {
   return w.bytes();
 }
 
-void writeResults(std::ostream& out, const ResultsFileData& data) {
-  const std::string bytes = formatResultsFile(data);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 std::optional<ResultsFileData> parseResultsFile(std::string_view bytes, FileError& error) {
   return parseImpl(bytes, error, nullptr);
-}
-
-std::optional<ResultsFileData> readResults(std::istream& in, FileError& error) {
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  if (in.bad()) {
-    error = FileError::missing();
-    return std::nullopt;
-  }
-  return parseResultsFile(ss.str(), error);
 }
 
 std::vector<ResultsValue> listResultsValues(std::string_view bytes, FileError& error) {

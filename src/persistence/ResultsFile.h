@@ -4,7 +4,6 @@
 // (persistence/TaggedStream.h), histograms stored whole.
 
 #include <array>
-#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -66,13 +65,11 @@ ResultsFileData resultsFileFromState(const ProjectState& project, const RmrTable
 
 /// The stream of `data` in the current layout.
 std::string formatResultsFile(const ResultsFileData& data);
-void writeResults(std::ostream& out, const ResultsFileData& data);
 
 /// Reads a results file of any format level. Refuses (nullopt, `error` filled) a file that ends
 /// early, holds a value with an unexpected tag, or a count or layer row out of range; the value
 /// that stopped the reading is named in the message.
 std::optional<ResultsFileData> parseResultsFile(std::string_view bytes, FileError& error);
-std::optional<ResultsFileData> readResults(std::istream& in, FileError& error);
 
 /// The results name shown after opening: the stored file name without folder, "_" as blanks,
 /// cut before its first ".".

@@ -257,14 +257,6 @@ bool SettingsFile::exists() const {
   return ::stat(path_.c_str(), &st) == 0;
 }
 
-std::vector<std::string> SettingsFile::sectionNames() const {
-  refresh();
-  std::vector<std::string> out;
-  for (const auto& s : sections_)
-    if (!s.name.empty()) out.push_back(s.name);
-  return out;
-}
-
 std::vector<std::string> SettingsFile::keyNames(std::string_view section) const {
   refresh();
   std::vector<std::string> out;

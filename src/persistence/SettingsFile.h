@@ -43,8 +43,7 @@ class SettingsFile {
   bool lastWriteOk() const { return lastWriteOk_; }
   const std::string& lastError() const { return lastError_; }
 
-  /// Section and key names of the file in order (UTF-8), for listings and tests.
-  std::vector<std::string> sectionNames() const;
+  /// Key names of `section` in file order (UTF-8), for listings and tests.
   std::vector<std::string> keyNames(std::string_view section) const;
 
  private:

@@ -1030,7 +1030,6 @@ void TForm3::ColourButtonClick(int button) {
       break;
   }
   ApplyColours();
-  emit coloursChanged();
 }
 
 // The table colour also dresses the tables of the creation windows and the data boxes of the raw

@@ -56,9 +56,6 @@ class TForm3 : public QWidget {
   /// refresh its table cell.
   std::function<void(int source, int layerRow, const std::string& name)> histogramSaved;
 
-  /// Emitted after a colour of the colour panel changed, so other windows can apply it.
-  Q_SIGNAL void coloursChanged();
-
   /// Probability of failure of the reliability function; a value query at x = 0 shows it while the
   /// assessment panel is shown. Set by the assessment after each fill of source 13.
   void SetFailureProbability(std::optional<double> pf) { failureProbability_ = pf; }

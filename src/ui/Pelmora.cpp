@@ -659,6 +659,7 @@ void TForm1::PlotComClick() {
   emit displayOptionsChanged();
 }
 
+// A stored check mark only: clicking the item leaves it as it is.
 void TForm1::VsechnyTesnostiClick() {}
 
 void TForm1::checkDateSeparator(char sep) {

@@ -311,7 +311,6 @@ class TForm1 : public QMainWindow {
   SlotTable* slotTable(int source);
   void openSlotFile(int source);
   void showSlotChart(int source, int layerRow);
-  void loadSlotFromFile(int source);
   bool saveCreatedHistogram();
   // The two calls into the chart window.
   void showInChart(int source, const Histogram& h, const std::string& name, int layerRow);

@@ -54,7 +54,6 @@ class QtDialogs final : public ralvex::Dialogs {
  public:
   explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
 
-  void setParentWidget(QWidget* parent) { parent_ = parent; }
   QWidget* parentWidget() const;
 
   int message(std::string_view caption, std::string_view text, ralvex::DlgKind kind, ralvex::DlgButtons buttons,
