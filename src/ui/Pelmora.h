@@ -42,8 +42,8 @@ std::string mainWindowCaption(Language language, const std::string& programVersi
 ///
 /// Commands shared by a menu item and a toolbar button are one QAction each (objectName = the menu
 /// item's name, e.g. "Novy1"); the toolbar button showing it is a QToolButton named after the
-/// button ("Novy"). Enabling or disabling the action does both at once. Parts of the window built
-/// in other files connect their handlers to these actions in their own setup functions, e.g.
+/// button ("Novy"). Enabling or disabling the action does both at once. The input area and the file
+/// commands, built in their own files, connect their handlers to these actions, e.g.
 ///   connect(actOtevrit, &QAction::triggered, this, &TForm1::OtevritClick);
 /// Handlers are plain members; tests call them directly or trigger the actions.
 class TForm1 : public QMainWindow {
@@ -55,12 +55,12 @@ class TForm1 : public QMainWindow {
   ProjectState& project() { return project_; }
   Services& services() { return services_; }
 
-  // ---- shell: menus, toolbar, status bar, general commands
+  // ---- menus, toolbar, status bar, general commands
 
   // Commands (menu item + toolbar button). Connected here: Konec, OtevriWord, UlozOkno, OAdresach,
   // OVerzi, OProgramu, Novhist (shows the new-histogram window), Novy (NovyClick of the input area).
-  // The others are left to their parts: actOtevrit, actSaveTabHorn, actOpenVysl, actSaveVysl, actDefaultHodnoty,
-  // actTabdruhhor, actINIsoubor (menu only).
+  // The file commands connect the others (Pelmora_files.cpp): actOtevrit, actSaveTabHorn, actOpenVysl,
+  // actSaveVysl, actDefaultHodnoty, actTabdruhhor, actINIsoubor (menu only).
   QAction* actNovhist = nullptr;
   QAction* actNovy = nullptr;
   QAction* actOtevrit = nullptr;
@@ -282,7 +282,7 @@ class TForm1 : public QMainWindow {
   Services& services_;
   ProjectState project_;
 
-  // ---- shell members
+  // ---- frame members
   void createActions();
   void createMenus();
   void createToolBar();
