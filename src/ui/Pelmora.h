@@ -178,7 +178,8 @@ class TForm1 : public QMainWindow {
   /// Empties the layers, the slot names, H, Beta, d1, n, sets d2 to "0", clears all results and
   /// disables saving of project and results.
   void ClearProject();
-  /// New project: ClearProject, default selections, no combined support, default results name.
+  /// New project: ClearProject, default selections, no combined support, default results name,
+  /// cleared RMR tables.
   void NovyClick();
   /// Clears the done flags from `from` onwards and disables the chart buttons of those results.
   void InvalidateResults(InvalidateFrom from);

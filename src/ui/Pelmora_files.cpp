@@ -134,11 +134,6 @@ void TForm1::setupFiles() {
   connect(actDefaultHodnoty, &QAction::triggered, this, &TForm1::DefaultHodnotyClick);
   connect(actTabdruhhor, &QAction::triggered, this, &TForm1::tabdruhhorClick);
   connect(actINIsoubor, &QAction::triggered, this, &TForm1::INIsoubor1Click);
-  // A new project also clears the RMR tables (after the input area's own handler).
-  connect(actNovy, &QAction::triggered, this, [this] {
-    rmrTables_.clearRatings();
-    if (rmrTablesChanged) rmrTablesChanged();
-  });
 }
 
 void TForm1::readRockTypeSettings() {

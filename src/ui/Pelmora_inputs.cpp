@@ -679,6 +679,8 @@ void TForm1::NovyClick() {
   project_.bStarText.clear();
   project_.twoBStarText.clear();
   refreshInputArea();
+  rmrTables_.clearRatings();  // a new project also clears the RMR tables
+  if (rmrTablesChanged) rmrTablesChanged();
 }
 
 // --------------------------------------------------------------------------------- floating controls
