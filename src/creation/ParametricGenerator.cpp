@@ -1,5 +1,6 @@
 #include "creation/ParametricGenerator.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <cstdio>
@@ -824,7 +825,9 @@ void Generator::fillBins() {
   for (int i = 1; i <= n; ++i) {
     const double x = min_ + (i - 0.5) * step;
     if (cut_ && x < L_) continue;
-    const double f = F(x);
+    // Outside its support a density formula can turn negative (an integral power of a negative
+    // distance); such a centre gets no weight.
+    const double f = std::max(F(x), 0.0);
     res_.p[i - 1] = f;
     S_ += f;
     check();
