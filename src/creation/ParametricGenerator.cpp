@@ -237,6 +237,8 @@ void Generator::deriveFitting() {
   const std::string st = s.sigmaText.empty() ? ralvex::StrNaCarku(sd) : s.sigmaText;
   const std::string gt = s.skewnessText.empty() ? ralvex::StrNaCarku(g) : s.skewnessText;
   auto& T = res_.params;
+  P_[0] = m;  // the moments stand for P1 and P2 until the type replaces them
+  P_[1] = sd;
   auto set = [&](int i, double value, std::string text) {
     P_[i] = value;
     T[i] = std::move(text);

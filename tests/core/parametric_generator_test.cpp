@@ -304,3 +304,151 @@ TEST(ParametricFitting, UserLimitsReplaceTheRangeAndCutNegativeCentres) {
 }
 
 }  // namespace
+
+namespace {
+
+// Densities written independently of the generator (up to a constant factor).
+double shape(int t, const std::array<double, 4>& P, double x) {
+  const double p1 = P[0], p2 = P[1];
+  const double pi = 3.14159265358979323846;
+  switch (t) {
+    case kPtNormal: return std::exp(-(x - p1) * (x - p1) / (2 * p2 * p2));
+    case kPtLogNormal2P: {
+      const double w = 1 + (p2 / p1) * (p2 / p1);
+      const double l = std::log(x * std::sqrt(w) / p1);
+      return std::exp(-l * l / (2 * std::log(w))) / x;
+    }
+    case kPtGumbelI: {
+      const double a = pi / (std::sqrt(6.0) * p2), u = p1 - 0.577 / a, z = -a * (x - u);
+      return std::exp(z - std::exp(z));
+    }
+    case kPtGumbelII: {
+      const double a = pi / (std::sqrt(6.0) * p2), u = p1 + 0.577 / a, z = a * (x - u);
+      return std::exp(z - std::exp(z));
+    }
+    case kPtRaisedCosine: return 1 + std::cos(pi * (x - p1) / p2);
+    case kPtCauchy: return 1 / (1 + std::pow((x - p1) / p2, 2));
+    case kPtFisherTippett: {
+      const double e = std::exp((p1 - x) / p2);
+      return std::exp(-e) * e;
+    }
+    case kPtLaplace: return std::exp(-std::fabs(x - p1) / p2);
+    case kPtLogistic: {
+      const double e = std::exp(-(x - p1) / p2);
+      return e / ((1 + e) * (1 + e));
+    }
+    case kPtWeibull: return std::pow(x / p2, p1 - 1) * std::exp(-std::pow(x / p2, p1));
+    case kPtRayleigh: return x * std::exp(-x * x / (2 * p1 * p1));
+    case kPtLevy: return std::pow(x, -1.5) * std::exp(-p1 / (2 * x));
+    case kPtStudent: return std::pow(1 + x * x / p1, -(p1 + 1) / 2);
+    case kPtBetaAtZero: return std::pow(x, p1 - 1) * std::pow(1 - x, p2 - 1);
+    case kPtBetaGeneral: return std::pow(x - P[2], p1 - 1) * std::pow(P[3] - x, p2 - 1);
+    case kPtGamma: return std::pow(x, p1 - 1) * std::exp(-x / p2);
+    case kPtSnedecor: return std::pow(x, p1 / 2 - 1) * std::pow(1 + p1 / p2 * x, -(p1 + p2) / 2);
+    case kPtPareto: return std::pow(x, -(p2 + 1));
+    case kPtUniform: return 1;
+    case kPtTriangular: return x <= P[2] ? (x - p1) / (P[2] - p1) : (p2 - x) / (p2 - P[2]);
+    case kPtExponential: return std::exp(-x / p1);
+    case kPtChiSquare: return std::pow(x, p1 / 2 - 1) * std::exp(-x / 2);
+    case kPtHalfLogistic: return std::exp(-x) / std::pow(1 + std::exp(-x), 2);
+    default: return 0;
+  }
+}
+
+struct ShapeCase {
+  int type;
+  std::array<double, 4> P;
+  int visible;  // parameter fields shown
+  const char* suffix;
+};
+
+TEST(ParametricGenerator, EveryTypeHasItsDensityShapeAndPresentation) {
+  const ShapeCase cases[] = {
+      {kPtNormal, {10, 1, 1.1, 1.9}, 2, " F (x | Mi,Sigma)"},
+      {kPtLogNormal2P, {10, 3, 1.1, 1.9}, 2, " F (x | Mi,Sigma)"},
+      {kPtGumbelI, {10, 2, 1.1, 1.9}, 2, " F (x | Mi,Sigma)"},
+      {kPtGumbelII, {10, 2, 1.1, 1.9}, 2, " F (x | Mi,Sigma)"},
+      {kPtRaisedCosine, {10, 3, 1.1, 1.9}, 2, " F (x | Mi,s)"},
+      {kPtCauchy, {10, 2, 1.1, 1.9}, 2, " F (x | Xo,gama)"},
+      {kPtFisherTippett, {10, 2, 1.1, 1.9}, 2, " F (x | Mi,beta)"},
+      {kPtLaplace, {10, 2, 1.1, 1.9}, 2, " F (x | Mi,b)"},
+      {kPtLogistic, {10, 2, 1.1, 1.9}, 2, " F (x | Mi,s)"},
+      {kPtWeibull, {2.5, 3, 1.1, 1.9}, 2, " F (x | k,lambda)"},
+      {kPtRayleigh, {3, 1, 1.1, 1.9}, 1, " F (x | Sigma)"},
+      {kPtLevy, {2, 1, 1.1, 1.9}, 1, " F (x | c)"},
+      {kPtStudent, {5, 1, 1.1, 1.9}, 1, " F (x | n)"},
+      {kPtBetaAtZero, {2, 5, 1.1, 1.9}, 2, " F (x | alfa,beta)"},
+      {kPtBetaGeneral, {2, 3, 1, 4}, 4, " F (x | alfa,beta,a,b)"},
+      {kPtGamma, {3, 2, 1.1, 1.9}, 2, " F (x | k,theta)"},
+      {kPtSnedecor, {6, 12, 1.1, 1.9}, 2, " F(x|n1,n2)"},
+      {kPtPareto, {2, 3, 1.1, 1.9}, 2, " F (x | xm,k)"},
+      {kPtUniform, {0, 20, 5, 1.9}, 2, " F (x | a,b)"},
+      {kPtTriangular, {0, 20, 5, 1.9}, 3, " F (x | a,b,c)"},
+      {kPtExponential, {4, 1, 1.1, 1.9}, 1, " F (x | delta)"},
+      {kPtChiSquare, {6, 1, 1.1, 1.9}, 1, " F(x | n)"},
+      {kPtHalfLogistic, {0.5, 1, 1.1, 1.9}, 1, " F (x | delta)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(ParametricTypeName(c.type, Language::English));
+    std::array<std::string, 4> texts;
+    for (int i = 0; i < 4; ++i) {
+      char b[32];
+      std::snprintf(b, sizeof b, "%g", c.P[i]);
+      texts[i] = b;
+    }
+    const auto r = gen(c.type, texts, 1e-6, 64);
+    ASSERT_TRUE(r.valid);
+    EXPECT_NEAR(sumOf(r), 1, 1e-12);
+    EXPECT_LT(r.min, r.max);
+    EXPECT_EQ(r.presentation.captionSuffix, c.suffix);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(r.presentation.fieldVisible[i], i < c.visible || (c.visible == 3 && i == 2));
+    // The largest bin as reference; every kept bin in proportion to the density at its centre.
+    int ref = 0;
+    for (int i = 1; i < 64; ++i)
+      if (r.p[i] > r.p[ref]) ref = i;
+    const double fref = shape(c.type, c.P, r.min + (ref + 0.5) * r.step);
+    for (int i = 0; i < 64; ++i) {
+      if (r.p[i] == 0) continue;
+      const double x = r.min + (i + 0.5) * r.step;
+      EXPECT_NEAR(r.p[i] / r.p[ref], shape(c.type, c.P, x) / fref, 1e-9 * (1 + shape(c.type, c.P, x) / fref)) << i;
+    }
+  }
+}
+
+TEST(ParametricGenerator, ThreeParameterLogNormalMirrorsWithTheSkewness) {
+  const auto right = gen(kPtLogNormal3P, {"10", "2", "1", "1.9"}, 1e-6, 64);
+  const auto left = gen(kPtLogNormal3P, {"10", "2", "-1", "1.9"}, 1e-6, 64);
+  ASSERT_TRUE(right.valid);
+  ASSERT_TRUE(left.valid);
+  // Mirror images about Mi: the same bins in reverse order.
+  EXPECT_NEAR(right.min - 10, 10 - left.max, 0.05);
+  int mr = 0, ml = 0;
+  for (int i = 1; i < 64; ++i) {
+    if (right.p[i] > right.p[mr]) mr = i;
+    if (left.p[i] > left.p[ml]) ml = i;
+  }
+  EXPECT_LT(right.min + (mr + 0.5) * right.step, 10);  // right-skewed: mode below the mean
+  EXPECT_GT(left.min + (ml + 0.5) * left.step, 10);
+}
+
+TEST(ParametricGenerator, ResetLoadsTheTypeDefaultsAndEpsVisibilityFollowsTheParameters) {
+  ParametricRequest rq;
+  rq.type = kPtUniform;
+  rq.params = {"x", "y", "z", "7"};
+  rq.reset = true;
+  auto r = GenerateParametric(rq, Language::English);
+  EXPECT_EQ(r.params, (std::array<std::string, 4>{"0", "20", "5", "7"}));
+  EXPECT_TRUE(r.valid);
+  rq.type = kPtGamma;
+  r = GenerateParametric(rq, Language::English);
+  EXPECT_EQ(r.params, (std::array<std::string, 4>{"10", "1", "1.1", "1.9"}));
+
+  EXPECT_FALSE(gen(kPtWeibull, {"0.8", "2", "1.1", "1.9"}).presentation.epsVisible);
+  EXPECT_TRUE(gen(kPtWeibull, {"1", "2", "1.1", "1.9"}).presentation.epsVisible);
+  EXPECT_FALSE(gen(kPtBetaAtZero, {"1", "2", "1.1", "1.9"}).presentation.epsVisible);
+  EXPECT_TRUE(gen(kPtBetaAtZero, {"2", "2", "1.1", "1.9"}).presentation.epsVisible);
+  EXPECT_EQ(ParametricTypeName(kPtNormal, Language::English), MessageText(91, Language::English));
+  EXPECT_EQ(gen(kPtLogNormal3P, {"10", "1", "1", "1"}).presentation.labels[2], "        Skewness");
+}
+
+}  // namespace
