@@ -452,3 +452,52 @@ TEST(ParametricGenerator, ResetLoadsTheTypeDefaultsAndEpsVisibilityFollowsThePar
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ParametricFitting, FaultsAreReportedInFittingModeToo) {
+  SampleSummary s = sample();
+  s.mean = 0;  // theta = v / m divides by zero
+  const auto r = fit(kPtGamma, s);
+  EXPECT_FALSE(r.valid);
+  ASSERT_TRUE(r.fault);
+  EXPECT_EQ(r.fault->message, 101);
+  EXPECT_EQ(r.fault->text, cs(211) + "Gama\r\n\r\n       " + cs(101));
+  EXPECT_FALSE(r.refusal);
+}
+
+TEST(ParametricFitting, WidenToSampleOnlyWhenTheModeLiesInTheLowerHalf) {
+  SampleSummary s = sample();
+  s.xmin = -50;
+  s.xmax = 60;  // far beyond the searched range
+  s.mode = 0;   // lower half of [-50, 60]
+  const auto wide = fit(kPtFisherTippett, s);
+  ASSERT_TRUE(wide.valid);
+  EXPECT_EQ(wide.min, -50);
+  EXPECT_EQ(wide.max, 60);
+  s.mode = 30;  // upper half: the searched range stays
+  const auto narrow = fit(kPtFisherTippett, s);
+  ASSERT_TRUE(narrow.valid);
+  EXPECT_GT(narrow.min, -50);
+  EXPECT_LT(narrow.max, 60);
+}
+
+TEST(ParametricFitting, LowerCutOfUserLimitsOnATypeThatKeepsItsRange) {
+  // Raised-cosine keeps Min = Mi - s; bins centred below the user's Min stay empty.
+  ParametricRequest rq;
+  rq.type = kPtRaisedCosine;
+  rq.mode = GenerateMode::Fitting;
+  rq.sample = sample();
+  rq.intervals = 10;
+  rq.limits = {true, 8, 30};
+  const auto r = GenerateParametric(rq, Language::Czech);
+  ASSERT_TRUE(r.valid);
+  EXPECT_NEAR(r.min, 10 - 5.53232, 1e-5);
+  for (int i = 0; i < 10; ++i) {
+    const double x = r.min + (i + 0.5) * r.step;
+    if (x < 8) EXPECT_EQ(r.p[i], 0) << i;
+    else EXPECT_GT(r.p[i], 0) << i;
+  }
+}
+
+}  // namespace
