@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QSpinBox>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -111,10 +112,10 @@ void DistributionFunctionWindow::buildControls() {
   CBValInd_->addItems({u"Index  x"_s, u"Value   x"_s});
   UlozGraf_ = new QToolButton(this);
   UlozGraf_->setObjectName(u"UlozGraf"_s);
-  UlozGraf_->setText(u"\u2193"_s);
+  UlozGraf_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   SpeedButton1_ = new QToolButton(this);
   SpeedButton1_->setObjectName(u"SpeedButton1"_s);
-  SpeedButton1_->setText(u"\u2398"_s);
+  SpeedButton1_->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
   OtevriWord_ = new QToolButton(this);
   OtevriWord_->setObjectName(u"OtevriWord"_s);
   OtevriWord_->setText(u"W"_s);
@@ -275,7 +276,8 @@ void DistributionFunctionWindow::fillAgain() {
   barSet_->setPen(n > 80 ? QPen(Qt::NoPen) : QPen(QColor(70, 70, 70), 0));
   Series1_->setBarWidth(n > 80 ? 1.0 : 0.86);
   const bool turned = CheckBox1_->isChecked() && SpinEdAngle_->value() % 180 != 0;
-  axisY_->setRange(0, turned ? 1.3 : 1.05);
+  axisY_->setRange(0, turned ? 1.3 : 1.0);
+  axisY_->applyNiceNumbers();
   axisX_->setRange(-0.5, std::max(0, n - 1) + 0.5);
   labelStep_ = 0;
   updateAxisLabels();

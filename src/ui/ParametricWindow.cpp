@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QShowEvent>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -191,10 +192,10 @@ void ParametricWindow::buildControls() {
   BChar_->setEnabled(false);
   UlozGraf_ = new QToolButton(this);
   UlozGraf_->setObjectName(u"UlozGraf"_s);
-  UlozGraf_->setText(u"\u2193"_s);
+  UlozGraf_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   SpeedButton1_ = new QToolButton(this);
   SpeedButton1_->setObjectName(u"SpeedButton1"_s);
-  SpeedButton1_->setText(u"\u2398"_s);
+  SpeedButton1_->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
   BitBtn1_ = new QPushButton(this);
   BitBtn1_->setObjectName(u"BitBtn1"_s);
   BitBtn1_->setAutoDefault(false);
