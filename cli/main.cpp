@@ -4,6 +4,7 @@
 #include "AssessCommand.h"
 #include "HistogramCommand.h"
 #include "MessageCommand.h"
+#include "RawDataCommand.h"
 #include "ResultsCommand.h"
 
 int main(int argc, char* argv[]) {
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
   if (argc >= 2 && std::strcmp(argv[1], "histogram") == 0) return runHistogramCommand(argc, argv);
   if (argc >= 2 && std::strcmp(argv[1], "assess") == 0) return runAssessCommand(argc, argv);
   if (argc >= 2 && std::strcmp(argv[1], "results-dump") == 0) return runResultsDumpCommand(argc, argv);
-  std::cerr << "usage: veltra-cli --version | message N [--lang cs|en] | histogram ... | assess FILE ... | results-dump RESULTS.Vys\n";
+  if (argc >= 2 && std::strcmp(argv[1], "rawdata") == 0) return runRawDataCommand(argc, argv);
+  std::cerr << "usage: veltra-cli --version | message N [--lang cs|en] | histogram ... | assess FILE ... | results-dump RESULTS.Vys | rawdata FILE.txt ...\n";
   return 2;
 }
