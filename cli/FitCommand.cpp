@@ -11,7 +11,7 @@
 #include "Json.h"
 #include "creation/Fitting.h"
 #include "creation/RawData.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 namespace {
 

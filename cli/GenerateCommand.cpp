@@ -10,7 +10,7 @@
 #include "Json.h"
 #include "creation/ParametricGenerator.h"
 #include "ralvex/Ralvex.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "ralvex/Ralvex.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 namespace {
 

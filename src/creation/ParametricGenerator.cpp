@@ -8,7 +8,7 @@
 
 #include "creation/SpecialFunctions.h"
 #include "ralvex/Ralvex.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <filesystem>
 
 #include "creation/SpecialFunctions.h"
-#include "persistence/AtomicFile.h"
+#include "io/AtomicFile.h"
 #include "ralvex/Ralvex.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 namespace {
 

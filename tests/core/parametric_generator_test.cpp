@@ -5,7 +5,7 @@
 
 #include "creation/ParametricGenerator.h"
 #include "creation/SpecialFunctions.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "creation/RawData.h"
-#include "persistence/AtomicFile.h"
+#include "io/AtomicFile.h"
 
 namespace {
 
