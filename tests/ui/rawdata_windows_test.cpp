@@ -216,6 +216,10 @@ TEST_F(RawDataWindowTest, FittingFillsTheTypeListAndTheSortedTable) {
   const QString third = cell("SGChar", 3, 1, table.get());
   table->SGCharSelectCell(3);
   EXPECT_EQ(types->currentText(), third);
+  // Its P-P plot: the raw distribution function against the fitted one, close to the diagonal.
+  const auto& pp = table->findChild<PPPlot*>(u"ChartPP"_s)->points();
+  ASSERT_GT(pp.size(), 100u);
+  for (const QPointF& q : pp) EXPECT_NEAR(q.x(), q.y(), 0.25);
 
   child<QPushButton>("BKonec", table.get())->click();
   EXPECT_TRUE(window->isEnabled());
