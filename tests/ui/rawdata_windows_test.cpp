@@ -24,6 +24,7 @@
 #include "ralvex/Ralvex.h"
 #include "ui/FitTableWindow.h"
 #include "ui/RawDataWindow.h"
+#include "ui/TextSets.h"
 
 using namespace Qt::StringLiterals;
 
@@ -223,6 +224,23 @@ TEST_F(RawDataWindowTest, FittingFillsTheTypeListAndTheSortedTable) {
 
   child<QPushButton>("BKonec", table.get())->click();
   EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(RawDataWindowTest, LanguageSwitchRetextsTablesAndTypeList) {
+  open(writeFile("normal.txt", sample("normal_mu50_sigma5.txt")));
+  child<QPushButton>("BuParam")->click();
+  ASSERT_GT(child<QComboBox>("CBTypPara")->count(), 0);
+  services->options.language = Language::English;
+  applyTexts(*window, 5, Language::English);
+  applyTexts(*table, 14, Language::English);
+  EXPECT_EQ(window->windowTitle(), u"  Veltra : Raw data"_s);
+  EXPECT_EQ(cell("StringGrid3", 0, 0), u"Count"_s);
+  EXPECT_EQ(cell("SGChar", 0, kFieldTesnost, table.get()), u" Closeness"_s);
+  EXPECT_EQ(cell("SGCharPD", 1, 1, table.get()), u"Raw data"_s);
+  QComboBox* types = child<QComboBox>("CBTypPara");
+  bool normal = false;
+  for (int i = 0; i < types->count(); ++i) normal |= types->itemText(i) == u"Normal"_s;
+  EXPECT_TRUE(normal) << "the Normal type fits its own sample and is named in English";
 }
 
 TEST_F(RawDataWindowTest, RemovalEmptiesTheRowsFromTheFirstUnsuitableOne) {
