@@ -20,6 +20,7 @@
 #include <string>
 
 #include "ServicesFixture.h"
+#include "ShellFixture.h"
 #include "io/AtomicFile.h"
 #include "ralvex/Ralvex.h"
 #include "ui/FitTableWindow.h"
@@ -342,4 +343,37 @@ TEST_F(RawDataWindowTest, Screenshots) {
   QTest::qWait(200);
   table->grab().save(QString::fromLocal8Bit(folder) + u"/fit_table_window.png"_s);
   window->grab().save(QString::fromLocal8Bit(folder) + u"/rawdata_window_fitted.png"_s);
+}
+
+namespace {
+
+class RawDataHandOverTest : public ShellTest {};
+
+}  // namespace
+
+TEST_F(RawDataHandOverTest, CloseHandsTheShownHistogramToTheMainWindow) {
+  MainWindow& m = makeMain();
+  FitTableWindow table(*services);
+  services->windows.fitTable = &table;
+  RawDataWindow raw(*services);
+  services->windows.rawData = &raw;
+  raw.show();
+  const std::string file = path("data.txt");
+  std::ofstream(file, std::ios::binary) << "1\r\n2\r\n2\r\n3\r\n4\r\n";
+  dialogs.answerFile(file);
+  raw.findChild<QPushButton*>(u"OpenData"_s)->click();
+  ASSERT_TRUE(raw.shownHistogram());
+  m.setEnabled(false);
+  dialogs.answer(ralvex::mrNo);  // the main window's store action asks; declined, it keeps the histogram
+  raw.close();
+  EXPECT_TRUE(m.isEnabled());
+  EXPECT_TRUE(m.view().histogramCreated);
+  const Histogram& h = m.view().createdHistogram;
+  EXPECT_EQ(binCount(h), 128);
+  EXPECT_EQ(h.total, 5);
+  EXPECT_DOUBLE_EQ(h.min, 1 + 3.0 / 128 / 2);
+  EXPECT_DOUBLE_EQ(h.range, h.max - h.min + h.step);
+  EXPECT_EQ(m.view().currentSource, 15);
+  services->windows.rawData = nullptr;
+  services->windows.fitTable = nullptr;
 }
