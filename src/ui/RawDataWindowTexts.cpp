@@ -1,4 +1,5 @@
 // Texts of the window RawDataWindow in Czech and English.
+#include "ui/RawDataWindow.h"
 #include "ui/TextSets.h"
 #include "ui/WindowTexts.h"
 
@@ -78,6 +79,11 @@ constexpr TextRow kEnglish[] = {
     {"StringGrid6", TextProp::Hint, "Characteristics|Click for an explanation"},
 };
 
+// Texts the window composes at run time follow the language too.
+void after(QWidget& window, Language language) {
+  if (auto* w = qobject_cast<RawDataWindow*>(&window)) w->ApplyRuntimeTexts(language);
+}
+
 }  // namespace
 
-const TextSet kRawDataWindowTexts{5, kCzech, kEnglish};
+const TextSet kRawDataWindowTexts{5, kCzech, kEnglish, &after};
