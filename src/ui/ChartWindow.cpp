@@ -437,6 +437,7 @@ void ChartWindow::connectControls() {
   connect(ExitProgram_, &QPushButton::clicked, this, &QWidget::close);
   connect(SaveGraf_, &QPushButton::clicked, this, &ChartWindow::SaveGrafClick);
   connect(BChar_, &QPushButton::clicked, this, &ChartWindow::BCharClick);
+  connect(KrivkaTrvani_, &QPushButton::clicked, this, &ChartWindow::KrivkaTrvaniClick);
   connect(BitBtn8_, &QPushButton::clicked, this, &ChartWindow::BitBtn8Click);
   connect(Button7_, &QPushButton::clicked, this, &ChartWindow::Button7Click);
   connect(UlozOkno_, &QPushButton::clicked, this, &ChartWindow::UlozOknoClick);
@@ -574,6 +575,7 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
   if ((source >= 2 && source <= 4) || (source >= 6 && source <= 9))
     canSave = cellText.find('.') == std::string::npos;
   SaveGraf_->setEnabled(canSave);
+  KrivkaTrvani_->setEnabled(true);
 
   // 6. Second title line: date and time in the program's formats.
   const QDateTime now = QDateTime::currentDateTime();
@@ -1090,3 +1092,7 @@ void ChartWindow::closeEvent(QCloseEvent* event) {
   Panel5_->hide();
   QWidget::closeEvent(event);
 }
+
+void ChartWindow::FocusValueField() { EditXY_->setFocus(); }
+
+void ChartWindow::KrivkaTrvaniClick() { services_.windows.showDistributionFunction(hist_, name_); }

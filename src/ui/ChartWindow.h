@@ -76,6 +76,10 @@ class ChartWindow : public QWidget {
   void EditXYExit();
   void EditPExit();
   void RedrawBars();
+  /// Puts the focus into the value field EditXY.
+  void FocusValueField();
+  /// Shows the distribution function of the shown histogram (KrivkaTrvani).
+  void KrivkaTrvaniClick();
   /// Saves the shown histogram and renames its slot. Windows saving a histogram the chart does not
   /// show (the new-histogram store, the created histogram) call SaveHistogramCommand themselves.
   void SaveGrafClick();

@@ -242,6 +242,9 @@ class MainWindow : public QMainWindow {
   void ChBKombVyztClick();
   void CBTypOknaChange();
   void BitBtn1Click();
+  /// A histogram handed over by a creation window: kept as the created histogram (source 15), then
+  /// the store action above runs.
+  void StoreCreatedHistogram(const Histogram& h);
   void BitBtn2Click();
 
   // ---- computation chain

@@ -1083,6 +1083,13 @@ bool MainWindow::saveCreatedHistogram() {
   return true;
 }
 
+void MainWindow::StoreCreatedHistogram(const Histogram& h) {
+  view_.createdHistogram = h;
+  view_.histogramCreated = true;
+  view_.currentSource = 15;
+  BitBtn1Click();
+}
+
 void MainWindow::BitBtn1Click() {
   const Language lang = services_.language();
   const int target = CBDruhTab_->currentIndex();

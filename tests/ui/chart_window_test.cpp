@@ -102,7 +102,7 @@ TEST_F(ChartWindowTest, FillShowsCaptionTitleCharacteristicsAndBars) {
   EXPECT_EQ(bars()->color(), bgr(services->options.colours.histogram));
   EXPECT_EQ(cell("StringGrid7", 0, 1), u"0.000000"_s);
   EXPECT_FALSE(child<QWidget>("Panel3")->isVisible());
-  EXPECT_FALSE(child<QPushButton>("KrivkaTrvani")->isEnabled());
+  EXPECT_TRUE(child<QPushButton>("KrivkaTrvani")->isEnabled());  // opens the distribution function
 }
 
 TEST_F(ChartWindowTest, ProbabilityTableHasCentresEdgesAndDistributionFunction) {

@@ -612,6 +612,7 @@ TEST_F(InputArea, ChoosingACreationMethodForgetsTheLastCreatedHistogram) {
   EXPECT_TRUE(view().currentHistogramFile.empty());
   EXPECT_TRUE(param.isVisible());
   EXPECT_FALSE(w->isEnabled());  // until the creation window closes
+  dialogs.answer(ralvex::mrNo);  // the shown histogram is handed over; not sent to the table
   param.close();
   EXPECT_TRUE(w->isEnabled());
   services.windows.parametric = nullptr;
