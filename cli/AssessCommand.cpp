@@ -29,6 +29,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: veltra-cli assess PROJECT.hor [--histograms DIR] [--ds MM] [--standard 0|1] [--lang cs|en]\n"
+    "                         [--pair-values centres|upper-edges]\n"
     "       veltra-cli assess RESULTS.Vys [--standard 0|1] [--lang cs|en]\n";
 
 struct Options {
@@ -37,6 +38,7 @@ struct Options {
   std::string ds = "1000";
   DesignStandard standard = DesignStandard::En1990;
   Language language = Language::Czech;
+  PairValues pairValues = PairValues::Centres;
 };
 
 bool parse(int argc, char* argv[], Options& o) {
@@ -55,6 +57,10 @@ bool parse(int argc, char* argv[], Options& o) {
       const std::string_view l = argv[++i];
       if (l != "cs" && l != "en") return false;
       o.language = l == "en" ? Language::English : Language::Czech;
+    } else if (a == "--pair-values" && hasValue) {
+      const auto v = parsePairValues(argv[++i]);
+      if (!v) return false;
+      o.pairValues = *v;
     } else if (o.file.empty() && !a.starts_with("--")) {
       o.file = std::string(a);
     } else {
@@ -186,9 +192,11 @@ int runAssessCommand(int argc, char* argv[]) {
   p.rowSpacing = o.ds;
 
   if (ChainReport r = runReducedStrength(p); !r.ok) return refuseReport(r, lang);
-  if (ChainReport r = runBoltLength(p); !r.ok) return refuseReport(r, lang);
-  if (ChainReport r = runBoltLoad(p); !r.ok) return refuseReport(r, lang);
+  if (ChainReport r = runBoltLength(p, {}, 0, o.pairValues); !r.ok) return refuseReport(r, lang);
+  if (ChainReport r = runBoltLoad(p, {}, 0, o.pairValues); !r.ok) return refuseReport(r, lang);
   if (ChainReport r = runAssessment(p, o.standard, lang, a); !r.ok) return refuseReport(r, lang);
-  cli::printJson(assessmentJson(p, a));
+  cli::Json j = assessmentJson(p, a);
+  j["pairValues"] = std::string(pairValuesName(o.pairValues));
+  cli::printJson(j);
   return 0;
 }

@@ -2,10 +2,13 @@
 
 // The pressure-factor loop shared by the bolt length and the bolt load:
 //   result = T x (exp((1.5 H - q) / (45 R)) - 1)^0.6
-// over the upper bin edges of T, q and R, binned into 256 bins spanning the corner values.
+// over the bin centres of T, q and R (or, selectably, their upper bin edges), binned into 256 bins
+// spanning the corner values.
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string_view>
 
 #include "histogram/Histogram.h"
 
@@ -18,6 +21,17 @@ enum class LoopStatus {
   NotFinite,   // a corner value overflows
 };
 
+/// The points at which the loop takes the bins of T, q and R.
+enum class PairValues {
+  Centres,     // min + (i - 1) step, as every other pair loop of the arithmetic
+  UpperEdges,  // the lower edge plus the width added once per bin (results of earlier versions)
+};
+
+/// "centres" or "upper-edges": the name in the settings file and on the command line.
+std::string_view pairValuesName(PairValues values);
+/// The evaluation of a name given by pairValuesName; nullopt for any other text.
+std::optional<PairValues> parsePairValues(std::string_view name);
+
 /// Result bin (0-based) of a pair value v in a frame of 256 bins whose first centre is `min`: the nearest
 /// centre with ties to even, the end bin beyond either end, -1 for a value that is not a number.
 int pressureLoopBin(double v, double min, double step);
@@ -29,6 +43,8 @@ void setPressureLoopWideRows(bool enabled);
 /// Runs the loop. `q` is nullptr without combined support. On Ok, `out` holds the 256 raw bins
 /// (not normalised, not trimmed). A pair value that rounds to a bin beyond either end goes to the
 /// end bin; a value that is not a number is not binned. `threads` 0 picks the number of cores (at most 2).
-/// `progress` is called on the calling thread.
+/// `progress` is called on the calling thread. `values` chooses the points of the bins; the corner
+/// range is taken from the outer edges either way.
 LoopStatus pressureLoop(const Histogram& t, const Histogram* q, const Histogram& r, double depthH, Histogram& out,
-                        const LoopProgress& progress = {}, int threads = 0);
+                        const LoopProgress& progress = {}, int threads = 0,
+                        PairValues values = PairValues::Centres);
