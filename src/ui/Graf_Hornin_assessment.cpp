@@ -16,6 +16,7 @@
 #include "ui/Graf_Hornin.h"
 #include "ui/Pelmora.h"
 #include "ui/Services.h"
+#include "ui/TextSets.h"
 
 using namespace Qt::StringLiterals;
 
@@ -108,6 +109,11 @@ void TForm3::ensureAssessmentPanel() {
   rg->addWidget(makeLabel(result, u"Label14"_s), 2, 0);
   rg->addWidget(Edit12_, 2, 1);
   rg->addWidget(panel4, 3, 0, 1, 2);
+  // Named only when S came from the pressure loop at upper bin edges.
+  LabPairValues_ = makeLabel(result, u"LabPairValues"_s);
+  LabPairValues_->setWordWrap(true);
+  LabPairValues_->setVisible(false);
+  rg->addWidget(LabPairValues_, 4, 0, 1, 2);
   layout->insertWidget(at++, result, 0, Qt::AlignTop);
 
   // The interval that holds 0.
@@ -158,6 +164,8 @@ void TForm3::ApplyAssessmentTexts(Language language) {
     for (int i = 0; i < 3; ++i)
       if (!a.quantiles[i]) quantileFields_[i]->setText(qs(MessageText(233, language)));
   }
+  for (const TextRow& row : textRows(3, language))
+    if (row.control == "LabPairValues") applyTextRow(*this, row, language);
   Edit7_->setToolTip(t("Pravděpodobnost poruchy Pf", "Probability of failure Pf"));
   Edit12_->setToolTip(t("Index spolehlivosti beta_f", "Reliability index beta_f"));
   CBNorma_->setToolTip(t("Norma tříd spolehlivosti", "Standard of the reliability classes"));
@@ -213,6 +221,8 @@ void TForm3::ShowAssessment(const AssessmentResult& a) {
   // Quantiles at the design probabilities.
   for (int i = 0; i < 3; ++i)
     quantileFields_[i]->setText(a.quantiles[i] ? qs(ralvex::StrNaCarku(*a.quantiles[i])) : qs(MessageText(233, language)));
+  TForm1* main = services_.windows.form1;
+  LabPairValues_->setVisible(main && main->project().boltLoadValues == PairValues::UpperEdges);
   shownAssessment_ = a;
 }
 

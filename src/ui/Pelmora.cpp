@@ -328,6 +328,7 @@ void TForm1::createMenus() {
   nastaveni->addAction(actINIsoubor);
   actVsechnyTesnosti = optionAction(this, nastaveni, u"VsechnyTesnosti"_s, &TForm1::VsechnyTesnostiClick);
   actPlotCom = optionAction(this, nastaveni, u"PlotCom"_s, &TForm1::PlotComClick);
+  actPairUpperEdges = optionAction(this, nastaveni, u"PairUpperEdges"_s, &TForm1::PairUpperEdgesClick);
   nastaveni->addSeparator();
   QMenu* dateSep = menu(nastaveni, u"DateSeparator1"_s);
   actTecka1 = optionAction(this, dateSep, u"tecka1"_s, &TForm1::tecka1Click);
@@ -567,6 +568,7 @@ void TForm1::syncOptionsFromMenu() {
   o.axisIndex = actIndex->isChecked();
   o.plotCommander = actPlotCom->isChecked();
   o.allCloseness = actVsechnyTesnosti->isChecked();
+  o.pairUpperEdges = actPairUpperEdges->isChecked();
 }
 
 void TForm1::applyAllTexts() {
@@ -662,6 +664,12 @@ void TForm1::PlotComClick() {
 // A stored check mark only: clicking the item leaves it as it is.
 void TForm1::VsechnyTesnostiClick() {}
 
+// Takes effect at the next bolt length and bolt load.
+void TForm1::PairUpperEdgesClick() {
+  actPairUpperEdges->setChecked(!actPairUpperEdges->isChecked());
+  syncOptionsFromMenu();
+}
+
 void TForm1::checkDateSeparator(char sep) {
   QAction* items[] = {actTecka1, actMinus1, actLomitko1};
   const char seps[] = {'.', '-', '/'};
@@ -724,6 +732,8 @@ void TForm1::readMainSettings() {
   actIndex->setChecked(s.readBool(kComponent, kIndexYes, false));
   actNonIndex->setChecked(s.readBool(kComponent, kIndexNo, true));
   actPlotCom->setChecked(s.readBool(kNastaveni, kPlotCom, true));
+  actPairUpperEdges->setChecked(parsePairValues(s.readString(kNastaveni, kPairValues, "centres")) ==
+                                PairValues::UpperEdges);
 
   const auto colour = [&s](const char* key, std::uint32_t def) {
     const long long v = s.readInteger(kSetting, key, def);
@@ -771,6 +781,8 @@ void TForm1::writeMainSettings() {
   s.writeBool(kComponent, kIndexYes, actIndex->isChecked());
   s.writeBool(kComponent, kIndexNo, actNonIndex->isChecked());
   s.writeBool(kNastaveni, kPlotCom, actPlotCom->isChecked());
+  s.writeString(kNastaveni, kPairValues,
+                pairValuesName(actPairUpperEdges->isChecked() ? PairValues::UpperEdges : PairValues::Centres));
   s.writeInteger(kSetting, kDateSeparator, static_cast<unsigned char>(o.dateSeparator));
   s.writeInteger(kSetting, kTimeSeparator, static_cast<unsigned char>(o.timeSeparator));
   s.writeBool(kSetting, kHighlightYes, actAno->isChecked());

@@ -94,9 +94,15 @@ void TForm1::BBRedPevClick() {
   updateResultButtons();
 }
 
+PairValues TForm1::pairValuesOption() const {
+  return services_.options.pairUpperEdges ? PairValues::UpperEdges : PairValues::Centres;
+}
+
 void TForm1::BBDelSvorClick() {
   const ChainReport report =
-      runWithProgress(ProgressBar2_, [this](const LoopProgress& progress) { return runBoltLength(project_, progress); });
+      runWithProgress(ProgressBar2_, [this](const LoopProgress& progress) {
+        return runBoltLength(project_, progress, 0, pairValuesOption());
+      });
   showChainReport(report);
   if (!report.ok) return;
   showInChart(kSrcBoltLength, project_.boltLength, {}, 0);
@@ -105,7 +111,9 @@ void TForm1::BBDelSvorClick() {
 
 void TForm1::BBZatSvorClick() {
   const ChainReport report =
-      runWithProgress(ProgressBar1_, [this](const LoopProgress& progress) { return runBoltLoad(project_, progress); });
+      runWithProgress(ProgressBar1_, [this](const LoopProgress& progress) {
+        return runBoltLoad(project_, progress, 0, pairValuesOption());
+      });
   showChainReport(report);
   if (!report.ok) return;
   showInChart(kSrcBoltLoad, project_.boltLoad, {}, 0);

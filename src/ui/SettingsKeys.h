@@ -51,6 +51,7 @@ inline constexpr char kEnglish[] = "Form1 Jazyk - anglictina";
 inline constexpr char kHelpHtml[] = "Form1 Help-HTML";
 inline constexpr char kHelpWin[] = "Form1 HELP WIN";
 inline constexpr char kPlotCom[] = "Form1 PlotCom";
+inline constexpr char kPairValues[] = "Form1 PairValues";  // "centres" or "upper-edges"
 
 // Main window, section kComponent.
 inline constexpr char kIndexYes[] = "FORM1 Index Ano";

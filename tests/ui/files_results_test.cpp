@@ -240,3 +240,21 @@ TEST(ResultsCommandLine, AssessesAResultsFileDumpsItsValuesAndRefusesDamage) {
 }
 
 }  // namespace
+
+TEST(ResultsCommandLine, PairValuesChooseThePointsOfThePressureLoop) {
+  const QString examples = QString::fromUtf8(EXAMPLES_DIR) + u"/Veltra"_s;
+  const QStringList project{u"assess"_s, examples + u"/Projects/Chodba_K12_kombinovana.hor"_s, u"--histograms"_s,
+                            examples + u"/Histograms"_s};
+  const CliRun byDefault = runCli(project);
+  ASSERT_EQ(byDefault.status, 0);
+  EXPECT_EQ(byDefault.out["pairValues"], "centres");
+  const CliRun centres = runCli(project + QStringList{u"--pair-values"_s, u"centres"_s});
+  EXPECT_EQ(centres.out["pairValues"], "centres");
+  EXPECT_EQ(centres.out["boltLoad"], byDefault.out["boltLoad"]);
+  const CliRun upper = runCli(project + QStringList{u"--pair-values"_s, u"upper-edges"_s});
+  ASSERT_EQ(upper.status, 0);
+  EXPECT_EQ(upper.out["pairValues"], "upper-edges");
+  EXPECT_NE(upper.out["boltLoad"], byDefault.out["boltLoad"]);
+  EXPECT_NE(upper.out["boltLength"], byDefault.out["boltLength"]);
+  EXPECT_EQ(runCli(project + QStringList{u"--pair-values"_s, u"middle"_s}).status, 2);
+}
