@@ -67,7 +67,7 @@ PfEstimate pfEstimate(std::int64_t failures, std::int64_t samples, double target
   return e;
 }
 
-Sampler::Sampler(const PointModel& model) : model_(model) {
+Sampler::Sampler(const PointModel& model, bool bounds) : model_(model) {
   // Each input's values are scaled once by the constant it is multiplied with.
   auto make = [](const Histogram& h, double scale, double shift = 0) {
     Input in;
@@ -103,6 +103,38 @@ Sampler::Sampler(const PointModel& model) : model_(model) {
     zero.p[0] = 1;
     q_ = make(zero, 0);
   }
+
+  // The range of x over the outer edges of R (45 R) and q.
+  auto span = [](const Input& in) {
+    double lo = in.lower.front(), hi = lo;
+    for (size_t i = 0; i < in.lower.size(); ++i)
+      for (double v : {in.lower[i], in.lower[i] + in.width}) lo = std::min(lo, v), hi = std::max(hi, v);
+    return std::pair{lo, hi};
+  };
+  double rLo = 0, rHi = 0;
+  for (const Input& l : layers_) {
+    const auto [lo, hi] = span(l);
+    rLo += lo;
+    rHi += hi;
+  }
+  const auto [qLo, qHi] = span(q_);
+  const double depthTerm = 1.5 * model.depthH;
+  if (!bounds || !(rLo > 0) || !std::isfinite(rHi) || !std::isfinite(depthTerm)) return;
+  double xLo = std::numeric_limits<double>::infinity(), xHi = -xLo;
+  for (double q : {qLo, qHi})
+    for (double r : {rLo, rHi}) {
+      const double x = (depthTerm - q) / r;
+      xLo = std::min(xLo, x);
+      xHi = std::max(xHi, x);
+    }
+  constexpr int kCells = 4096;
+  if (!(xHi > xLo) || !std::isfinite(xHi - xLo)) return;
+  const double dx = (xHi - xLo) / kCells;
+  xLo_ = xLo - 2 * dx;  // a margin of cells on either side
+  inverseDx_ = 1 / dx;
+  table_.resize(kCells + 6);
+  for (size_t k = 0; k < table_.size(); ++k)
+    table_[k] = RealPower(ExpBounded(xLo_ + static_cast<double>(k) * dx) - 1, 0.6);
 }
 
 BlockCount Sampler::block(std::uint64_t seed, std::int64_t blockIndex, std::int64_t count) const {
@@ -123,6 +155,24 @@ BlockCount Sampler::block(std::uint64_t seed, std::int64_t blockIndex, std::int6
     return Pair{in.centre[bin], in.lower[bin] + u * in.width};
   };
   auto factor = [&](double q, double r45) { return RealPower(ExpBounded((depthTerm - q) / r45) - 1, 0.6); };
+  // FS < 0 for load factor p (gamma Kn B B D), pressure arguments q, 45 R and capacity c. The tabulated
+  // neighbours bound g (one cell of slack either way for the rounding of x and of the grid); only a
+  // sample the bounds leave in doubt is evaluated exactly.
+  const bool tabulated = !table_.empty();
+  const auto last = static_cast<std::int64_t>(table_.size()) - 1;
+  auto fails = [&](double p, double q, double r45, double c) {
+    if (tabulated && p >= 0) {
+      const double position = ((depthTerm - q) / r45 - xLo_) * inverseDx_;
+      if (position >= 1 && position < static_cast<double>(last - 2)) {
+        const auto k = static_cast<std::int64_t>(position);
+        const double below = c - p * table_[k + 2], above = c - p * table_[k - 1];
+        const double margin = 1e-9 * (std::fabs(c) + std::fabs(p * table_[k + 2]));
+        if (below > margin) return false;
+        if (above < -margin) return true;
+      }
+    }
+    return c - p * factor(q, r45) < 0;
+  };
   for (std::int64_t s = 0; s < count; ++s) {
     Pair r{0, 0};
     for (size_t i = 0; i < nLayers; ++i) {
@@ -132,10 +182,9 @@ BlockCount Sampler::block(std::uint64_t seed, std::int64_t blockIndex, std::int6
     }
     const Pair b1 = draw(b_), b2 = draw(b_), kn = draw(kn_), d = draw(d_), g = draw(gamma_), q = draw(q_),
                c = draw(c_);
-    const double sc = g.centre * kn.centre * b1.centre * b2.centre * d.centre * factor(q.centre, r.centre);
-    const double su = g.uniform * kn.uniform * b1.uniform * b2.uniform * d.uniform * factor(q.uniform, r.uniform);
-    counts.centres += c.centre - sc < 0;
-    counts.uniform += c.uniform - su < 0;
+    counts.centres += fails(g.centre * kn.centre * b1.centre * b2.centre * d.centre, q.centre, r.centre, c.centre);
+    counts.uniform +=
+        fails(g.uniform * kn.uniform * b1.uniform * b2.uniform * d.uniform, q.uniform, r.uniform, c.uniform);
   }
   return counts;
 }

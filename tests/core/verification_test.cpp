@@ -141,6 +141,24 @@ TEST(MonteCarlo, TheIntervalHoldsAPlainIndependentSample) {
               r.centres.hi95, r.uniform.pf, plain);
 }
 
+TEST(MonteCarlo, TabulatedBoundsDecideEverySampleAsTheExactFactorDoes) {
+  for (bool combined : {false, true})
+    for (const char* d1 : {"10", "10.8"}) {
+      ProjectState p = failingProject(combined);
+      p.d1 = d1;
+      p = assessed(p);
+      const auto m = pointModelFromProject(p);
+      ASSERT_TRUE(m);
+      const Sampler fast(*m), exact(*m, false);
+      for (std::int64_t block = 0; block < 4; ++block) {
+        const BlockCount a = fast.block(5, block, kSamplesPerBlock), b = exact.block(5, block, kSamplesPerBlock);
+        EXPECT_EQ(a.centres, b.centres) << combined << d1 << block;
+        EXPECT_EQ(a.uniform, b.uniform) << combined << d1 << block;
+        EXPECT_GT(b.centres, 0);
+      }
+    }
+}
+
 TEST(MonteCarlo, StopsWhenCancelledAndAtTheSampleBound) {
   const ProjectState p = assessed(chain_fixture::project(true));
   const auto m = pointModelFromProject(p);
