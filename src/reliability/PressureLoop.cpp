@@ -180,16 +180,6 @@ bool useWideRows = true;
 
 void setPressureLoopWideRows(bool enabled) { useWideRows = enabled; }
 
-std::string_view pairValuesName(PairValues values) {
-  return values == PairValues::UpperEdges ? "upper-edges" : "centres";
-}
-
-std::optional<PairValues> parsePairValues(std::string_view name) {
-  if (name == "centres") return PairValues::Centres;
-  if (name == "upper-edges") return PairValues::UpperEdges;
-  return std::nullopt;
-}
-
 int pressureLoopBin(double v, double min, double step) { return Frame{min, step, 1 / step}.bin(v); }
 
 LoopStatus pressureLoop(const Histogram& T, const Histogram* q, const Histogram& R, double depthH, Histogram& out,

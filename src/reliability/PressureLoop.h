@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "histogram/Histogram.h"
+#include "project/PairValues.h"
 
 /// Progress of the loop: position after each bin of T, and the maximum (nT x nQ x nR).
 using LoopProgress = std::function<void(std::int64_t position, std::int64_t maximum)>;
@@ -20,17 +21,6 @@ enum class LoopStatus {
   EmptyRange,  // every corner value is the same
   NotFinite,   // a corner value overflows
 };
-
-/// The points at which the loop takes the bins of T, q and R.
-enum class PairValues {
-  Centres,     // min + (i - 1) step, as every other pair loop of the arithmetic
-  UpperEdges,  // the lower edge plus the width added once per bin (results of earlier versions)
-};
-
-/// "centres" or "upper-edges": the name in the settings file and on the command line.
-std::string_view pairValuesName(PairValues values);
-/// The evaluation of a name given by pairValuesName; nullopt for any other text.
-std::optional<PairValues> parsePairValues(std::string_view name);
 
 /// Result bin (0-based) of a pair value v in a frame of 256 bins whose first centre is `min`: the nearest
 /// centre with ties to even, the end bin beyond either end, -1 for a value that is not a number.

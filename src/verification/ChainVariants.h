@@ -11,7 +11,7 @@
 
 #include "histogram/Histogram.h"
 #include "reliability/PressureLoop.h"
-#include "reliability/ProjectState.h"
+#include "project/ProjectState.h"
 #include "verification/PointModel.h"
 
 namespace verification {

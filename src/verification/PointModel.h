@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "histogram/Histogram.h"
-#include "reliability/ProjectState.h"
+#include "project/ProjectState.h"
 
 namespace verification {
 
