@@ -16,7 +16,7 @@ HistogramOpResult boltLengthProduct(const Histogram& kn, const Histogram& b, con
   return t;
 }
 
-ChainReport runBoltLength(ProjectState& p, const LoopProgress& progress, int threads) {
+ChainReport runBoltLength(ProjectState& p, const LoopProgress& progress, int threads, PairValues values) {
   ChainReport report;
   if (!p.reducedStrengthDone) return refuse(report, 48);
   if (p.k.empty()) return refuse(report, 49);
@@ -34,12 +34,13 @@ ChainReport runBoltLength(ProjectState& p, const LoopProgress& progress, int thr
   const Histogram& t = product.h;
 
   Histogram l;
-  const LoopStatus status = pressureLoop(t, q, p.reducedStrength, leadingNumber(p.depthH), l, progress, threads);
+  const LoopStatus status = pressureLoop(t, q, p.reducedStrength, leadingNumber(p.depthH), l, progress, threads, values);
   if (!loopCompleted(report, 53, static_cast<int>(status))) return report;
   NormaliseHistogram(kMaxBins, l);
   TrimHistogram(l);
   p.boltLength = l;
   p.boltLengthDone = true;
+  p.boltLengthValues = values;
   report.ok = true;
   return report;
 }

@@ -123,6 +123,7 @@ class ChartWindow : public QWidget {
   void ensureAssessmentPanel();
   QComboBox* CBNorma_ = nullptr;
   QLabel* Uroven_ = nullptr;
+  QLabel* LabPairValues_ = nullptr;
   std::array<QLabel*, 3> classLabels_{};     // Label2..Label4
   std::array<QLineEdit*, 3> pdFields_{};     // Edit1..Edit3
   std::array<QLineEdit*, 3> betaFields_{};   // Edit9..Edit11

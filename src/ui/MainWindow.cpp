@@ -355,6 +355,7 @@ void MainWindow::createMenus() {
   nastaveni->addAction(actINIsoubor);
   actVsechnyTesnosti = optionAction(this, nastaveni, u"VsechnyTesnosti"_s, &MainWindow::VsechnyTesnostiClick);
   actPlotCom = optionAction(this, nastaveni, u"PlotCom"_s, &MainWindow::PlotComClick);
+  actPairUpperEdges = optionAction(this, nastaveni, u"PairUpperEdges"_s, &MainWindow::PairUpperEdgesClick);
   nastaveni->addSeparator();
   QMenu* dateSep = menu(nastaveni, u"DateSeparator1"_s);
   actTecka1 = optionAction(this, dateSep, u"tecka1"_s, &MainWindow::tecka1Click);
@@ -594,6 +595,7 @@ void MainWindow::syncOptionsFromMenu() {
   o.axisIndex = actIndex->isChecked();
   o.plotCommander = actPlotCom->isChecked();
   o.allCloseness = actVsechnyTesnosti->isChecked();
+  o.pairUpperEdges = actPairUpperEdges->isChecked();
 }
 
 void MainWindow::applyAllTexts() {
@@ -674,6 +676,12 @@ void MainWindow::PlotComClick() {
 // A stored check mark only: clicking the item leaves it as it is.
 void MainWindow::VsechnyTesnostiClick() {}
 
+// Takes effect at the next bolt length and bolt load.
+void MainWindow::PairUpperEdgesClick() {
+  actPairUpperEdges->setChecked(!actPairUpperEdges->isChecked());
+  syncOptionsFromMenu();
+}
+
 void MainWindow::checkDateSeparator(char sep) {
   QAction* items[] = {actTecka1, actMinus1, actLomitko1};
   const char seps[] = {'.', '-', '/'};
@@ -751,6 +759,7 @@ void MainWindow::readMainSettings() {
 
   helpViewerOffer_ = settings::readBool(s, kWinHlpOffer);
   for (const auto& [action, key] : storedMenuItems(*this)) action->setChecked(settings::readBool(s, *key));
+  actPairUpperEdges->setChecked(parsePairValues(settings::readText(s, kPairValues)) == PairValues::UpperEdges);
 
   const auto colour = [&s](const Key& key, std::uint32_t def) {
     const long long v = s.readInteger(key.section, key.key, def);
@@ -781,6 +790,7 @@ void MainWindow::writeMainSettings() {
   for (const auto& [member, key] : kStoredColours) settings::write(s, *key, o.colours.*member);
   settings::writeBool(s, kWinHlpOffer, helpViewerOffer_);
   for (const auto& [action, key] : storedMenuItems(*this)) settings::writeBool(s, *key, action->isChecked());
+  settings::writeText(s, kPairValues, pairValuesName(pairValuesOption()));
   settings::write(s, kDateSeparator, static_cast<unsigned char>(o.dateSeparator));
   settings::write(s, kTimeSeparator, static_cast<unsigned char>(o.timeSeparator));
   settings::writeBool(s, kHighlightYes, actAno->isChecked());

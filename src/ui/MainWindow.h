@@ -103,6 +103,7 @@ class MainWindow : public QMainWindow {
   QAction* actNonIndex = nullptr;
   QAction* actPlotCom = nullptr;
   QAction* actVsechnyTesnosti = nullptr;
+  QAction* actPairUpperEdges = nullptr;  // the pressure loop at upper bin edges (earlier versions)
   QAction* actTecka1 = nullptr;      // date "."
   QAction* actMinus1 = nullptr;      // date "-"
   QAction* actLomitko1 = nullptr;    // date "/"
@@ -135,11 +136,15 @@ class MainWindow : public QMainWindow {
   void NonIndexClick();
   void PlotComClick();
   void VsechnyTesnostiClick();
+  void PairUpperEdgesClick();
   void tecka1Click();
   void minus1Click();
   void lomitko1Click();
   void tecka2Click();
   void dvojtecka1Click();
+
+  /// The points of the pressure loop chosen in the settings menu.
+  PairValues pairValuesOption() const;
 
   /// Puts the texts of windows 1 to 14 into the language in force.
   void applyAllTexts();
