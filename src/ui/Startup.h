@@ -3,6 +3,8 @@
 #include <memory>
 #include <string>
 
+#include "persistence/SettingsFile.h"
+
 class QApplication;
 struct Services;
 class TForm1;
@@ -45,8 +47,9 @@ struct VeltraWindows {
 std::unique_ptr<VeltraWindows> createWindows(Services& services);
 
 /// "Veltra.INI" beside the executable when that folder is writable, else in the user's
-/// configuration folder (created when missing).
-std::string settingsFilePath();
+/// configuration folder (created when missing), read from the file beside the program until the
+/// first write.
+SettingsLocation settingsFileLocation();
 
 /// The application title.
 inline constexpr char kApplicationTitle[] = "VELTRA : Program výpočtu spolehlivosti pelmora důlní výztuže";

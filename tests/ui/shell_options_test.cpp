@@ -219,7 +219,7 @@ TEST(StartUp, CreatesEveryWindowInOrder) {
 }
 
 TEST(StartUp, SettingsFileBesideTheProgramWhenWritable) {
-  const std::string path = settingsFilePath();
+  const std::string path = settingsFileLocation().path;
   EXPECT_TRUE(QString::fromStdString(path).endsWith(u"/Veltra.INI"_s));
   EXPECT_EQ(QFileInfo(QString::fromStdString(path)).absolutePath(), QCoreApplication::applicationDirPath());
 }
