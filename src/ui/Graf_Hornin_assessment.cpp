@@ -145,7 +145,8 @@ void TForm3::ApplyAssessmentTexts(Language language) {
   setCellText(StringGrid3_, 0, 0, t("  Interval s 0", "  Interval with 0"));
   setCellText(StringGrid3_, 1, 0, u"  Min"_s);
   setCellText(StringGrid3_, 2, 0, t("  Střed intervalu", "  Interval centre"));
-  const DesignStandard standard = CBNorma_->currentIndex() == 1 ? DesignStandard::Csn731401 : DesignStandard::En1990;
+  DesignStandard standard = CBNorma_->currentIndex() == 1 ? DesignStandard::Csn731401 : DesignStandard::En1990;
+  if (shownAssessment_) standard = shownAssessment_->standard;  // the classes shown are those of its standard
   for (int i = 0; i < 3; ++i) {
     classLabels_[i]->setText(qs(classLabel(standard, i + 1, language)));
     quantileFields_[i]->setToolTip(qs(MessageText(232, language) + " : " + classLabel(standard, i + 1, language)));

@@ -670,6 +670,7 @@ void TForm1::ClearProject() {
 }
 
 void TForm1::NovyClick() {
+  if (!askToSaveWork()) return;
   ClearProject();
   CBDruhTab_->setCurrentIndex(0);
   CBTypOkna_->setCurrentIndex(0);
@@ -681,6 +682,7 @@ void TForm1::NovyClick() {
   refreshInputArea();
   rmrTables_.clearRatings();  // a new project also clears the RMR tables
   if (rmrTablesChanged) rmrTablesChanged();
+  markWorkSaved(true, true);
 }
 
 // --------------------------------------------------------------------------------- floating controls

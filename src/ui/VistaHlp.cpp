@@ -49,7 +49,7 @@ TForm11::TForm11(Services& services, QWidget* parent) : QWidget(parent), service
 void TForm11::Label2Click() {
   TForm1* main = services_.windows.form1;
   const bool opened = main && main->urlOpener && main->urlOpener(QUrl(QString::fromLatin1(kSupportPage)));
-  if (!opened) services_.dialogs.plainMessage(MessageText(7, services_.language()));
+  if (!opened) services_.dialogs.plainMessage(MessageText(7, services_.language()) + "\r\n\r\n" + kSupportPage);
   close();
 }
 

@@ -271,7 +271,7 @@ TEST(HelpViewerInformation, LinkFailureAndInstalledViewer) {
 
   info.Label2Click();
   ASSERT_EQ(dialogs.plain.size(), 1u);
-  EXPECT_EQ(dialogs.plain[0], MessageText(7, Language::Czech));
+  EXPECT_EQ(dialogs.plain[0], MessageText(7, Language::Czech) + "\r\n\r\n" + TForm11::kSupportPage);
   EXPECT_FALSE(info.isVisible());
   EXPECT_TRUE(main.isEnabled());
 
