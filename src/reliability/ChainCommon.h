@@ -9,7 +9,7 @@
 #include "histogram/Histogram.h"
 #include "histogram/HistogramArithmetic.h"
 #include "reliability/ChainMessages.h"
-#include "reliability/ProjectState.h"
+#include "project/ProjectState.h"
 
 /// Appends message `number` to `report` and returns it (not ok), for `return refuse(...)`.
 inline ChainReport& refuse(ChainReport& report, int number, ralvex::DlgKind kind = ralvex::DlgKind::Error,

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "ralvex/Ralvex.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 #include "ui/Services.h"
 
 bool confirmLostLetters(const Services& services, const std::vector<UnencodableText>& texts) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "histogram/HistogramFile.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 namespace {
 
