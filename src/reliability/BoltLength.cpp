@@ -19,10 +19,10 @@ HistogramOpResult boltLengthProduct(const Histogram& kn, const Histogram& b, con
 ChainReport runBoltLength(ProjectState& p, const LoopProgress& progress, int threads, PairValues values) {
   ChainReport report;
   if (!p.reducedStrengthDone) return refuse(report, 48);
-  if (p.k.empty()) return refuse(report, 49);
-  if (p.kn.empty()) return refuse(report, 50);
+  if (missingInput(p.k)) return refuseMissing(report, p.k, 49);
+  if (missingInput(p.kn)) return refuseMissing(report, p.kn, 50);
   if (p.depthH.empty()) return refuse(report, 51, ralvex::DlgKind::Error, {}, FocusField::EdH);
-  if (p.combinedSupport && p.q.empty()) return refuse(report, 52);
+  if (p.combinedSupport && missingInput(p.q)) return refuseMissing(report, p.q, 52);
 
   const Histogram* q = p.combinedSupport ? &p.q.histogram : nullptr;
   for (const Histogram* h : {&p.kn.histogram, &p.width.histogram, &p.k.histogram, &p.reducedStrength})

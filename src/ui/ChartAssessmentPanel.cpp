@@ -141,7 +141,8 @@ void ChartWindow::ApplyAssessmentTexts(Language language) {
   ensureAssessmentPanel();
   applyTextRows(*this, language == Language::Czech ? kChartAssessmentTexts.czech : kChartAssessmentTexts.english,
                 language);
-  const DesignStandard standard = CBNorma_->currentIndex() == 1 ? DesignStandard::Csn731401 : DesignStandard::En1990;
+  DesignStandard standard = CBNorma_->currentIndex() == 1 ? DesignStandard::Csn731401 : DesignStandard::En1990;
+  if (shownAssessment_) standard = shownAssessment_->standard;  // the classes shown are those of its standard
   for (int i = 0; i < 3; ++i) {
     classLabels_[i]->setText(qs(classLabel(standard, i + 1, language)));
     quantileFields_[i]->setToolTip(qs(MessageText(232, language) + " : " + classLabel(standard, i + 1, language)));

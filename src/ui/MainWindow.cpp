@@ -37,6 +37,7 @@
 #include "ui/RawDataWindow.h"
 #include "ui/RmrWindow.h"
 #include "ui/Services.h"
+#include "ui/LostLetters.h"
 #include "persistence/SettingsKeys.h"
 #include "ui/FitTableWindow.h"
 #include "ui/TextSets.h"
@@ -249,15 +250,34 @@ bool takeCheck(QAction* clicked, QAction* partner) {
 
 }  // namespace
 
+// The desktop hands pages and files to a helper that fails silently when nothing can show them:
+// look for something that can before asking it.
+static bool desktopCanOpen(const QUrl& url) {
+  const QString mime = url.isLocalFile() && !url.toLocalFile().endsWith(u".htm"_s, Qt::CaseInsensitive) &&
+                               !url.toLocalFile().endsWith(u".html"_s, Qt::CaseInsensitive)
+                           ? QString()
+                           : u"text/html"_s;
+  if (QStandardPaths::findExecutable(u"xdg-open"_s).isEmpty()) return false;
+  if (mime.isEmpty()) return true;  // other files: the helper is all there is to ask
+  QProcess query;
+  query.start(u"xdg-mime"_s, {u"query"_s, u"default"_s, mime});
+  if (query.waitForFinished(3000) && query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty())
+    return true;
+  for (const char* browser : {"x-www-browser", "sensible-browser", "firefox", "firefox-esr", "chromium", "google-chrome"})
+    if (!QStandardPaths::findExecutable(QString::fromLatin1(browser)).isEmpty()) return true;
+  return false;
+}
+
 MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent), services_(services) {
   setObjectName(u"Form1"_s);
+  watchSettingsWrites(services_);
 
   // Not a child: the main window's texts must not reach the splash labels.
   splash_ = new SplashScreen();
   splash_->show();
   splash_->repaint();
 
-  urlOpener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+  urlOpener = [](const QUrl& url) { return desktopCanOpen(url) && QDesktopServices::openUrl(url); };
   programStarter = [](const QString& program, const QStringList& args) {
     return QProcess::startDetached(program, args);
   };
@@ -274,6 +294,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
 
   readMainSettings();
   applyTexts(*this, 1, services_.language());
+  markWorkSaved(true, true);
 }
 
 MainWindow::~MainWindow() { delete splash_.data(); }
@@ -471,6 +492,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // ---------------------------------------------------------------- general commands
 
 void MainWindow::KonecClick() {
+  if (!askToSaveWork()) return;
   const Language lang = services_.language();
   const int answer = ralvex::DefMessageDlg(MessageText(1, lang), MessageText(10, lang),
                                            ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
@@ -544,9 +566,10 @@ void MainWindow::openHelpFile(const std::string& fileName) {
   QDir::setCurrent(qs(services_.folders.StartFolder));
   QApplication::setOverrideCursor(Qt::BusyCursor);
   QTimer::singleShot(1500, qApp, [] { QApplication::restoreOverrideCursor(); });
-  if (!urlOpener(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())))
-    ralvex::DefMessageDlg(MessageText(3, lang), MessageText(7, lang), ralvex::DlgKind::Error,
-                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+  const QString full = QFileInfo(path).absoluteFilePath();
+  if (!urlOpener(QUrl::fromLocalFile(full)))
+    ralvex::DefMessageDlg(MessageText(3, lang), MessageText(7, lang) + "\r\n\r\n" + full.toStdString(),
+                          ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
 }
 
 void MainWindow::OtevriWordClick() {

@@ -302,6 +302,12 @@ class MainWindow : public QMainWindow {
   RmrTables& rmrTables() { return rmrTables_; }
   /// Full path of the project file last saved or opened; empty before.
   const std::string& currentProjectFile() const { return currentProjectFile_; }
+  /// True when the inputs changed since the last save or results exist that were not saved.
+  bool workUnsaved() const;
+  /// Asks (Yes / No / Cancel) whether to save unsaved work first; Yes saves the results when there
+  /// are unsaved results, else the project. False when the command is to stop (Cancel, or a save
+  /// that did not happen).
+  bool askToSaveWork();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -412,4 +418,9 @@ class MainWindow : public QMainWindow {
   int rockTypeCount_ = 0;
   RmrTables rmrTables_;
   std::string currentProjectFile_;
+  // Unsaved work: the inputs and the results as last saved, opened or started afresh.
+  std::string savedInputs_, savedResults_;
+  std::string inputsSnapshot() const;
+  std::string resultsSnapshot() const;
+  void markWorkSaved(bool inputs, bool results);
 };

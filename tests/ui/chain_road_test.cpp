@@ -155,7 +155,8 @@ class ChainRoad : public ::testing::Test {
   }
 
   ScriptedDialogs dialogs;
-  SettingsFile settings{"/nonexistent/Veltra.INI"};
+  QTemporaryDir settingsDir;  // settings writes go here, out of the way
+  SettingsFile settings{(settingsDir.path() + QStringLiteral("/Veltra.INI")).toStdString()};
   Services services{dialogs, settings, {}, {}, {}, {}};
   QTemporaryDir dir;
   std::unique_ptr<MainWindow> main;

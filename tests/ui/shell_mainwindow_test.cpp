@@ -173,7 +173,8 @@ TEST_F(MainWindowTest, HtmlHelpOpensFromTheStartFolder) {
   openResult = false;  // the desktop cannot open it
   w.OProgramuClick();
   ASSERT_EQ(dialogs.asked.size(), 1u);
-  EXPECT_EQ(dialogs.asked[0].text, MessageText(7, Language::Czech));
+  // The failure says so and names what could not be shown.
+  EXPECT_EQ(dialogs.asked[0].text, MessageText(7, Language::Czech) + "\r\n\r\n" + path("Veltra.htm"));
 }
 
 TEST_F(MainWindowTest, WordProcessorStartsWhenInstalledElseSaysSo) {

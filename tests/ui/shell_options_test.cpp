@@ -229,7 +229,7 @@ TEST(StartUp, CreatesEveryWindowInOrder) {
 }
 
 TEST(StartUp, SettingsFileBesideTheProgramWhenWritable) {
-  const std::string path = settingsFilePath();
+  const std::string path = settingsFileLocation().path;
   EXPECT_TRUE(QString::fromStdString(path).endsWith(u"/Veltra.INI"_s));
   EXPECT_EQ(QFileInfo(QString::fromStdString(path)).absolutePath(), QCoreApplication::applicationDirPath());
 }
@@ -281,7 +281,7 @@ TEST(HelpViewerInformation, LinkFailureAndInstalledViewer) {
 
   info.Label2Click();
   ASSERT_EQ(dialogs.plain.size(), 1u);
-  EXPECT_EQ(dialogs.plain[0], MessageText(7, Language::Czech));
+  EXPECT_EQ(dialogs.plain[0], MessageText(7, Language::Czech) + "\r\n\r\n" + HelpInfoWindow::kSupportPage);
   EXPECT_FALSE(info.isVisible());
   EXPECT_TRUE(main.isEnabled());
 
