@@ -123,6 +123,7 @@ class ChartWindow : public QWidget {
   void ensureAssessmentPanel();
   QComboBox* CBNorma_ = nullptr;
   QLabel* Uroven_ = nullptr;
+  QLabel* LabPairValues_ = nullptr;
   std::array<QLabel*, 3> classLabels_{};     // Label2..Label4
   std::array<QLineEdit*, 3> pdFields_{};     // Edit1..Edit3
   std::array<QLineEdit*, 3> betaFields_{};   // Edit9..Edit11
@@ -177,7 +178,11 @@ class ChartWindow : public QWidget {
   int layerRow_ = 0;
   int captionMessage_ = 0;
   std::string name_;
+  std::string cellText_;  // the name the source was shown with, for titles in another language
   std::array<std::string, 2> titleLines_;
+  void chartTitle(int source, const std::string& cellText, Language language, std::string& title,
+                  std::string& name) const;
+  void showTitle();
   std::vector<std::string> barLabels_;
   bool redrawPositions_ = false;
 
