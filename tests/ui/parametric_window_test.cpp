@@ -23,6 +23,7 @@
 #include "ui/DistributionFunctionWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/ParametricWindow.h"
+#include "ui/TextSets.h"
 
 using namespace Qt::StringLiterals;
 
@@ -86,6 +87,20 @@ TEST_F(ParametricWindowTest, OpenShowsTheNormalHistogram) {
   EXPECT_EQ(child<QTableWidget>("StringGrid2")->rowCount(), 2 * 128 + 2);
   EXPECT_EQ(window->titleLines()[1], cs(78) + " : " + cs(91) + "  F ( x |  Mi=10 , Sigma=1 )");
   EXPECT_TRUE(child<QWidget>("BChar")->isEnabled());
+}
+
+TEST_F(ParametricWindowTest, LanguageSwitchRetextsTheTypeListGroupAndTitle) {
+  window->Open();
+  services->setLanguage(Language::English);
+  applyTexts(*window, 4, Language::English);
+  auto en = [](int n) { return MessageText(n, Language::English); };
+  EXPECT_EQ(child<QComboBox>("CBTypRozdeleni")->itemText(0), qs(en(91)));
+  EXPECT_EQ(child<QComboBox>("CBTypRozdeleni")->itemText(kPtBetaGeneral), qs(en(95)));
+  EXPECT_EQ(child<QGroupBox>("GBParametry")->title(), qs("  " + en(212) + " F (x | Mi,Sigma)  "));
+  EXPECT_EQ(child<QLabel>("LabPara1")->text(), qs(en(89)));
+  EXPECT_EQ(window->titleLines()[1], en(78) + " : " + en(91) + "  F ( x |  Mi=10 , Sigma=1 )");
+  EXPECT_EQ(child<QLabel>("Label6")->text(), u"Eps for Min (x) "_s);
+  services->setLanguage(Language::Czech);
 }
 
 TEST_F(ParametricWindowTest, IntervalCountOutsideThreeTo256IsRefused) {
