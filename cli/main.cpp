@@ -5,6 +5,7 @@
 #include "HistogramCommand.h"
 #include "MessageCommand.h"
 #include "ResultsCommand.h"
+#include "RmrCommand.h"
 
 int main(int argc, char* argv[]) {
   if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
   if (argc >= 2 && std::strcmp(argv[1], "histogram") == 0) return runHistogramCommand(argc, argv);
   if (argc >= 2 && std::strcmp(argv[1], "assess") == 0) return runAssessCommand(argc, argv);
   if (argc >= 2 && std::strcmp(argv[1], "results-dump") == 0) return runResultsDumpCommand(argc, argv);
-  std::cerr << "usage: veltra-cli --version | message N [--lang cs|en] | histogram ... | assess FILE ... | results-dump RESULTS.Vys\n";
+  if (argc >= 2 && std::strcmp(argv[1], "rmr") == 0) return runRmrCommand(argc, argv);
+  std::cerr << "usage: veltra-cli --version | message N [--lang cs|en] | histogram ... | assess FILE ... | results-dump RESULTS.Vys | rmr PROJECT.hor ...\n";
   return 2;
 }
