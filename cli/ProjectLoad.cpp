@@ -4,13 +4,9 @@
 #include <cstdlib>
 
 #include "Json.h"
-#include "histogram/HistogramFile.h"
-#include "persistence/FileError.h"
+#include "persistence/OpenProject.h"
 #include "persistence/ProjectFile.h"
-#include "ralvex/Ralvex.h"
-#include "reliability/InputChecks.h"
-#include "reliability/ReducedStrength.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 namespace cli {
 
@@ -42,36 +38,9 @@ std::optional<int> openProject(std::string_view bytes, const std::string& folder
   FileError e;
   const auto data = parseProjectFile(bytes, e);
   if (!data) return refuse(e.message, e.text(lang));
-  std::optional<HistogramFileError> histogramError;
-  ProjectOpenHooks hooks;
-  hooks.loadHistogram = [&](int source, int row, const std::string& path) {
-    if (histogramError) return false;
-    HistogramFileError he;
-    auto h = ReadHistogramFile(path, he);
-    HistogramSlot* slot = p.slotForSource(source, row);
-    if (!h || !slot) {
-      histogramError = he;
-      return false;
-    }
-    slot->histogram = *h;
-    return true;
-  };
-  std::optional<int> bStarProblem;
-  hooks.computeBStar = [&] {
-    const auto b = bStarFromWidth(p.width.histogram);
-    if (!b) {
-      bStarProblem = 33;
-      return;
-    }
-    p.bStar = *b;
-    p.twoBStar = 2 * *b;
-    p.bStarText = ralvex::StrNaCarku(p.bStar);
-    p.twoBStarText = ralvex::StrNaCarku(p.twoBStar);
-  };
-  hooks.computeBeta = [&] { runLayerCoefficient(p); };
-  openProjectInto(*data, folder, p, rmr, hooks);
-  if (histogramError) return refuse(histogramError->message, histogramError->text(lang));
-  if (bStarProblem) return refuse(33, MessageText(33, lang));
+  const ProjectOpenReport opened = ::openProject(*data, folder, p, rmr);
+  if (const HistogramFileError* he = opened.firstHistogramError()) return refuse(he->message, he->text(lang));
+  if (opened.bStarRefused()) return refuse(33, MessageText(33, lang));
   return std::nullopt;
 }
 

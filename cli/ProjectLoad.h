@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "reliability/ProjectState.h"
+#include "project/ProjectState.h"
 #include "rmr/RmrTables.h"
 #include "shell/Language.h"
 

@@ -9,11 +9,11 @@
 
 #include "Json.h"
 #include "ProjectLoad.h"
-#include "persistence/AtomicFile.h"
+#include "io/AtomicFile.h"
 #include "persistence/FileError.h"
 #include "reliability/ReducedStrength.h"
 #include "rmr/RmrRating.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "creation/FrequencyEntry.h"
 #include "histogram/HistogramFile.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 namespace {
 

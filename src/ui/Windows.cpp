@@ -1,0 +1,116 @@
+#include "ui/Windows.h"
+
+#include "ui/ChartWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/NewHistogramWindow.h"
+#include "ui/RmrWindow.h"
+#include "ui/Services.h"
+#include "ui/SimpleWindow.h"
+#include "ui/WindowTable.h"
+
+namespace {
+
+// Every window of the table that derives from SimpleWindow.
+template <typename F>
+void forEachSimpleWindow(const Windows& w, F f) {
+  for (const WindowEntry& e : windowTable())
+    if (auto* simple = qobject_cast<SimpleWindow*>(e.find(w))) f(*simple);
+}
+
+}  // namespace
+
+ProjectState* Windows::project() const { return main ? &main->project() : nullptr; }
+
+void Windows::runAssessment() const {
+  if (main) main->BBFunSpojClick();
+}
+
+DesignStandard Windows::assessmentStandard() const {
+  return chart ? chart->assessmentStandard() : DesignStandard::En1990;
+}
+
+void Windows::setFailureProbability(double pf) const {
+  if (chart) chart->SetFailureProbability(pf);
+}
+
+void Windows::showAssessment(const AssessmentResult& a) const {
+  if (chart) chart->ShowAssessment(a);
+}
+
+void Windows::renameSlot(int source, int row, const std::string& name) const {
+  if (ProjectState* p = project())
+    if (HistogramSlot* slot = p->slotForSource(source, row)) slot->name = name;
+}
+
+void Windows::applyEditColour() const {
+  if (main) main->applyEditColour();
+  forEachSimpleWindow(*this, [](SimpleWindow& w) { w.applyEditColour(); });
+}
+
+void Windows::applyTableColour() const {
+  forEachSimpleWindow(*this, [](SimpleWindow& w) { w.applyTableColour(); });
+}
+
+void Windows::applyChartColours() const {
+  if (chart) chart->ApplyColours();
+}
+
+void Windows::applyPresetValues() const {
+  if (chart) chart->ApplyPresetValues();
+  forEachSimpleWindow(*this, [](SimpleWindow& w) { w.applyPresetValues(); });
+}
+
+RmrTables* Windows::rmrTables() const { return main ? &main->rmrTables() : nullptr; }
+
+void Windows::rmrTablesReplaced() const {
+  if (rmr) rmr->showTables();
+}
+
+void Windows::rmrSlotChanged(bool invalidate) const {
+  if (!main) return;
+  if (invalidate) main->InvalidateResults(InvalidateFrom::BoltLoad);
+  main->refreshInputArea();
+}
+
+void Windows::showInChart(int source, const Histogram& h) const {
+  if (!chart) return;
+  ProjectState* p = project();
+  const HistogramSlot* slot = p ? p->slotForSource(source) : nullptr;
+  chart->histogramSaved = [this](int, int, const std::string&) {
+    if (main) main->refreshInputArea();
+  };
+  chart->Fill(source, h, slot ? slot->name : std::string());
+}
+
+void Windows::openRmrWindow() const {
+  if (rmr) rmr->Open();
+}
+
+void Windows::openNewHistogramWindow() const {
+  if (newHistogram) newHistogram->Open();
+}
+
+int Windows::creationWindowItem() const { return main ? main->creationWindowItem() : 0; }
+
+void Windows::sendCreatedHistogram(const Histogram& h) const {
+  if (!main) return;
+  InputAreaView& v = main->view();
+  v.createdHistogram = h;
+  v.histogramCreated = true;
+  v.currentSource = kSrcCreated;
+  main->BitBtn1Click();
+}
+
+void Windows::createdHistogramSaved(const std::string& name) const {
+  if (main) main->view().currentHistogramFile = name;
+}
+
+void Windows::setCurrentSource(int source) const {
+  if (main) main->view().currentSource = source;
+}
+
+void Windows::creationWindowClosed() const {
+  if (!main) return;
+  main->selectCreationWindowItem(0);
+  main->view().currentSource = kSrcCreated;
+}

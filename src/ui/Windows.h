@@ -1,0 +1,87 @@
+#pragma once
+
+#include <string>
+
+#include "histogram/Histogram.h"
+#include "reliability/Assessment.h"
+
+struct ProjectState;
+struct RmrTables;
+class QWidget;
+class MainWindow;
+class AboutWindow;
+class ChartWindow;
+class ParametricWindow;
+class RawDataWindow;
+class RockTypesWindow;
+class SettingsListingWindow;
+class ColourWindow;
+class RmrWindow;
+class HelpInfoWindow;
+class DistributionFunctionWindow;
+class NewHistogramWindow;
+class FitTableWindow;
+
+/// The windows of the run by role, filled at start-up from the window table; any may be null in tests.
+/// Windows reach each other only through the requests below, never through each other's handlers
+/// or controls; a request to a missing window does nothing.
+struct Windows {
+  MainWindow* main = nullptr;
+  AboutWindow* about = nullptr;
+  ChartWindow* chart = nullptr;
+  ParametricWindow* parametric = nullptr;
+  RawDataWindow* rawData = nullptr;
+  RockTypesWindow* rockTypes = nullptr;
+  SettingsListingWindow* settingsListing = nullptr;
+  ColourWindow* colour = nullptr;
+  RmrWindow* rmr = nullptr;
+  HelpInfoWindow* helpInfo = nullptr;
+  DistributionFunctionWindow* distributionFunction = nullptr;
+  NewHistogramWindow* newHistogram = nullptr;
+  FitTableWindow* fitTable = nullptr;
+
+  /// The project of the main window, or null.
+  ProjectState* project() const;
+  /// Runs the assessment command of the main window.
+  void runAssessment() const;
+  /// The standard chosen in the chart window's assessment panel (EN 1990 without a chart window).
+  DesignStandard assessmentStandard() const;
+  /// Shows an assessment (Pf first, for the reliability function) in the chart window.
+  void setFailureProbability(double pf) const;
+  void showAssessment(const AssessmentResult& a) const;
+  /// A histogram saved from the chart window: the main window's slot of `source` (layer `row`)
+  /// takes the file name.
+  void renameSlot(int source, int row, const std::string& name) const;
+  /// The display colours in force on the fields and tables of every window.
+  void applyEditColour() const;
+  void applyTableColour() const;
+  void applyChartColours() const;
+  /// The preset values of every window's own controls (marks, precision, intervals).
+  void applyPresetValues() const;
+
+  // ---- RMR window and new-histogram window
+  /// The RMR tables kept with the project (stored in project and results files), or null.
+  RmrTables* rmrTables() const;
+  /// The main window replaced the RMR tables (new project, project or results file read): the RMR
+  /// window shows them.
+  void rmrTablesReplaced() const;
+  /// The RMR slot was changed by the RMR window: the main window shows it and, when `invalidate`,
+  /// takes the results from the bolt load onward back.
+  void rmrSlotChanged(bool invalidate) const;
+  /// Shows `h` in the chart window as source `source` (a save from there renames the slot).
+  void showInChart(int source, const Histogram& h) const;
+  /// Opens the RMR window and the new-histogram window.
+  void openRmrWindow() const;
+  void openNewHistogramWindow() const;
+  /// Item of the main window's histogram-creation selector `CBTypOkna` (2 is "Histogram").
+  int creationWindowItem() const;
+  /// Hands a histogram made by a creation window to the main window as the created histogram and
+  /// runs its store action ("&Ulož"), which asks its own questions.
+  void sendCreatedHistogram(const Histogram& h) const;
+  /// The name (without folder) of the histogram file a creation window has just written.
+  void createdHistogramSaved(const std::string& name) const;
+  /// The current source of the main window (14 the new-histogram store, 15 the created histogram).
+  void setCurrentSource(int source) const;
+  /// A creation window closed: the selector shows its first item again, the current source is 15.
+  void creationWindowClosed() const;
+};
