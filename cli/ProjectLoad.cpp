@@ -33,8 +33,8 @@ std::string histogramsFolder(const std::optional<std::string>& given) {
   return given ? *given : documentsFolder() + "/Veltra/Histograms";
 }
 
-std::optional<int> openProject(std::string_view bytes, const std::string& folder, Language lang, ProjectState& p,
-                               RmrTables& rmr) {
+std::optional<int> openProject(std::string_view bytes, const std::string& folder, Language lang,
+                               ProjectState& p, RmrTables& rmr) {
   FileError e;
   const auto data = parseProjectFile(bytes, e);
   if (!data) return refuse(e.message, e.text(lang));

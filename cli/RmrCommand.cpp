@@ -34,7 +34,8 @@ int runRmrCommand(int argc, char* argv[]) {
     const bool hasValue = i + 1 < argc;
     if (a == "--histograms" && hasValue) {
       histograms = argv[++i];
-    } else if (a == "--lang" && hasValue && (std::string_view(argv[i + 1]) == "cs" || std::string_view(argv[i + 1]) == "en")) {
+    } else if (a == "--lang" && hasValue &&
+               (std::string_view(argv[i + 1]) == "cs" || std::string_view(argv[i + 1]) == "en")) {
       lang = std::string_view(argv[++i]) == "en" ? Language::English : Language::Czech;
     } else if (file.empty() && !a.starts_with("--")) {
       file = std::string(a);
@@ -49,10 +50,12 @@ int runRmrCommand(int argc, char* argv[]) {
   }
 
   std::string bytes;
-  if (!readWholeFile(file, bytes)) return cli::refuse(34, FileError::missing().text(lang) + " ( " + file + " )");
+  if (!readWholeFile(file, bytes))
+    return cli::refuse(34, FileError::missing().text(lang) + " ( " + file + " )");
   ProjectState p;
   RmrTables tables;
-  if (const auto refused = cli::openProject(bytes, cli::histogramsFolder(histograms), lang, p, tables)) return *refused;
+  if (const auto refused = cli::openProject(bytes, cli::histogramsFolder(histograms), lang, p, tables))
+    return *refused;
 
   // R as the main window computes it; without it the window does not open (message 151).
   if (const ChainReport r = runReducedStrength(p); !r.ok) {

@@ -53,8 +53,8 @@ std::optional<double> leadingReal(std::string_view text) {
 }
 
 std::string lineDetail(int line, std::string_view text, Language language) {
-  return "\r\n\r\n\t" + MessageText(228, language) + std::to_string(line) + "\r\n\t" + MessageText(229, language) +
-         std::string(text);
+  return "\r\n\r\n\t" + MessageText(228, language) + std::to_string(line) + "\r\n\t" +
+         MessageText(229, language) + std::string(text);
 }
 
 std::string own(Language language, std::string_view cs, std::string_view en) {
@@ -120,7 +120,8 @@ std::optional<FrequencyEntry> checkFrequencyEntry(const FrequencyEntryInput& in,
   if (!count.ok) return refuse(count.overflow ? 0 : 224, count.message(language));
   const int n = count.n;
   if (n == 0) return refuse(226, MessageText(226, language));
-  if (n > kMaxBins) return refuse(227, MessageFormat(227, language, {std::to_string(kMaxBins)}) + std::to_string(n));
+  if (n > kMaxBins)
+    return refuse(227, MessageFormat(227, language, {std::to_string(kMaxBins)}) + std::to_string(n));
   for (int i = 0; i < n; ++i)
     if (count.f[i] < 0) {
       const auto lines = frequencyLines(in.list);

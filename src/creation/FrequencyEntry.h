@@ -50,7 +50,7 @@ struct FrequencyEntryInput {
   std::string maxText;
   bool discrete = true;  // the type item "Discrete" is selected; otherwise pure discrete
   std::string list;
-  double spacing = 1;    // pure-discrete spacing
+  double spacing = 1;  // pure-discrete spacing
 };
 
 /// A checked entry: the descriptor (count, min, max, range, step) and the frequencies.

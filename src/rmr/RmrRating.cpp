@@ -19,18 +19,18 @@ constexpr int kRatingsD25[] = {6, 5, 3, 1, 0};
 constexpr int kRatingsE[] = {15, 10, 7, 4, 0};
 
 constexpr int kOrientationTable[kWorkKinds][kOrientations] = {
-    {0, -2, -5, -10, -12},   // tunnels and mines
-    {0, -2, -7, -15, -25},   // foundations
-    {0, -5, -25, -50, -100}, // slopes
+    {0, -2, -5, -10, -12},    // tunnels and mines
+    {0, -2, -7, -15, -25},    // foundations
+    {0, -5, -25, -50, -100},  // slopes
 };
 
 using namespace rmr_cells;
 
 const RatingList kLists[] = {
-    {"CBTypPromB", kB, 1, kRatingsB},       {"CBTypPromC", kC, 1, kRatingsC},
-    {"CBTypPromD1", kD1, 1, kRatingsD1},    {"CBTypPromD21", kD2, 1, kRatingsD21},
-    {"CBTypPromD22", kD2, 2, kRatingsD22},  {"CBTypPromD23", kD2, 3, kRatingsD23},
-    {"CBTypPromD24", kD2, 4, kRatingsD24},  {"CBTypPromD25", kD2, 5, kRatingsD25},
+    {"CBTypPromB", kB, 1, kRatingsB},      {"CBTypPromC", kC, 1, kRatingsC},
+    {"CBTypPromD1", kD1, 1, kRatingsD1},   {"CBTypPromD21", kD2, 1, kRatingsD21},
+    {"CBTypPromD22", kD2, 2, kRatingsD22}, {"CBTypPromD23", kD2, 3, kRatingsD23},
+    {"CBTypPromD24", kD2, 4, kRatingsD24}, {"CBTypPromD25", kD2, 5, kRatingsD25},
     {"CBTypPromE", kE, 1, kRatingsE},
 };
 
@@ -76,8 +76,9 @@ void refuseNumber(ChainReport& report, int number) {
 }
 
 void refuseInvalid(ChainReport& report, std::string_view parameter, const std::string& text) {
-  refuseOwn(report, "Hodnocení " + std::string(parameter) + " není platné celé číslo !\r\n\r\n\tZadáno : " + text,
-            "The rating " + std::string(parameter) + " is not a valid whole number !\r\n\r\n\tGiven : " + text);
+  refuseOwn(
+      report, "Hodnocení " + std::string(parameter) + " není platné celé číslo !\r\n\r\n\tZadáno : " + text,
+      "The rating " + std::string(parameter) + " is not a valid whole number !\r\n\r\n\tGiven : " + text);
 }
 
 }  // namespace
@@ -111,10 +112,11 @@ std::optional<Histogram> strengthRatingHistogram(const Histogram& r) {
 
 ChainMessage strengthRatingRefusal() {
   ChainMessage m;
-  m.args = {"Histogram hodnocení pevnosti neporušené horniny nelze vytvořit !\r\n\r\n"
-            "\tHodnocení horní meze \"Redukované pevnosti\" není vyšší než hodnocení dolní meze.",
-            "The histogram of the strength rating of intact rock cannot be made !\r\n\r\n"
-            "\tThe rating of the upper edge of the \"Reduced strength\" is not above that of its lower edge."};
+  m.args = {
+      "Histogram hodnocení pevnosti neporušené horniny nelze vytvořit !\r\n\r\n"
+      "\tHodnocení horní meze \"Redukované pevnosti\" není vyšší než hodnocení dolní meze.",
+      "The histogram of the strength rating of intact rock cannot be made !\r\n\r\n"
+      "\tThe rating of the upper edge of the \"Reduced strength\" is not above that of its lower edge."};
   return m;
 }
 
@@ -165,7 +167,8 @@ RmrOutcome createRmr(const RmrTables& t, const Histogram& a) {
   const GridTable& op = t.tables[kF];
   const bool orientationChosen =
       op.rows > 1 && op.cols > kFOrientation &&
-      !std::all_of(op.cell(1, kFOrientation).begin(), op.cell(1, kFOrientation).end(), [](char c) { return c == ' '; });
+      !std::all_of(op.cell(1, kFOrientation).begin(), op.cell(1, kFOrientation).end(),
+                   [](char c) { return c == ' '; });
   if (!orientationChosen) return refuseNumber(report, 203), out;
   const Rating f = readRating(op, 1, kFRating);
   if (f.state == Cell::Empty) {
@@ -222,7 +225,8 @@ RmrOutcome createRmr(const RmrTables& t, const Histogram& a) {
   if (x < 0) return refuseNumber(report, 205), out;
   if (x > 100) return refuseNumber(report, 206), out;
 
-  out.rmrText = "( " + ralvex::StrNaCarku(h.min) + "," + ralvex::StrNaCarku(h.max) + " ) median = " + medianText;
+  out.rmrText =
+      "( " + ralvex::StrNaCarku(h.min) + "," + ralvex::StrNaCarku(h.max) + " ) median = " + medianText;
   out.classIndex = rockMassClass(x);
   report.ok = true;
   return out;

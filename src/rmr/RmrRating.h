@@ -41,9 +41,9 @@ std::span<const RatingList> ratingLists();
 /// Cells of the tables (row 1 unless said otherwise; the rating is the last column).
 namespace rmr_cells {
 inline constexpr int kB = 0, kC = 1, kD1 = 2, kD2 = 3, kE = 4, kF = 5;  // table indices
-inline constexpr int kDescription = 1;  // column of the chosen description
-inline constexpr int kRating = 2;       // rating column of the tables B .. E
-inline constexpr int kFKind = 1, kFOrientation = 2, kFRating = 3;  // columns of the F table
+inline constexpr int kDescription = 1;                                  // column of the chosen description
+inline constexpr int kRating = 2;                                       // rating column of the tables B .. E
+inline constexpr int kFKind = 1, kFOrientation = 2, kFRating = 3;       // columns of the F table
 }  // namespace rmr_cells
 
 /// Number of kinds of work (rows) and orientations (columns) of the orientation table.
@@ -61,15 +61,15 @@ std::string_view classNumeral(int rockClass);
 
 /// What Create makes of the tables and A.
 struct RmrOutcome {
-  ChainReport report;         // ok only when a class was set
-  bool histogramMade = false; // the RMR histogram stands (also after 205 and 206)
+  ChainReport report;          // ok only when a class was set
+  bool histogramMade = false;  // the RMR histogram stands (also after 205 and 206)
   Histogram rmr;
   int d = 0;
   long long sum = 0;
-  std::string sumText;        // Label3
+  std::string sumText;  // Label3
   double median = 0;
-  std::string rmrText;        // LRMR
-  int classIndex = 0;         // 1..5, 0 without class
+  std::string rmrText;  // LRMR
+  int classIndex = 0;   // 1..5, 0 without class
 };
 
 /// Create the RMR histogram: the ratings B, C, E, the orientation F and D (from D1 and D2) are read

@@ -31,7 +31,8 @@ constexpr int kHandOverItem = 2;  // "Histogram" of the main window's creation s
 
 }  // namespace
 
-NewHistogramWindow::NewHistogramWindow(Services& services, QWidget* parent) : SimpleWindow(services, 13, parent) {
+NewHistogramWindow::NewHistogramWindow(Services& services, QWidget* parent)
+    : SimpleWindow(services, 13, parent) {
   setWindowFlag(Qt::WindowStaysOnTopHint);
   buildControls();
   applyOwnTexts();
@@ -122,7 +123,8 @@ void NewHistogramWindow::Open() {
 }
 
 void NewHistogramWindow::applyEditColour() {
-  for (QWidget* w : {static_cast<QWidget*>(Edit1_), static_cast<QWidget*>(Edit2_), static_cast<QWidget*>(ComboBox1_)})
+  for (QWidget* w :
+       {static_cast<QWidget*>(Edit1_), static_cast<QWidget*>(Edit2_), static_cast<QWidget*>(ComboBox1_)})
     setBaseColour(*w, services_.options.colours.edit);
 }
 
@@ -147,8 +149,8 @@ void NewHistogramWindow::recount() {
   const FrequencyCount c = countFrequencies(ss(Memo1_->toPlainText()));
   if (!c.ok) {
     const Language lang = services_.language();
-    ralvex::DefMessageDlg(MessageText(3, lang), c.message(lang), ralvex::DlgKind::Error, ralvex::DlgButtons::Ok,
-                          ralvex::mrOk);
+    ralvex::DefMessageDlg(MessageText(3, lang), c.message(lang), ralvex::DlgKind::Error,
+                          ralvex::DlgButtons::Ok, ralvex::mrOk);
     return;
   }
   Edit3_->setText(QString::number(c.n));

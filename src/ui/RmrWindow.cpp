@@ -14,7 +14,6 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
-
 #include <charconv>
 
 #include "ralvex/Ralvex.h"
@@ -155,7 +154,8 @@ void RmrWindow::buildControls() {
   lists_.push_back({nullptr, kF, 1, kFOrientation, -1});
   for (size_t i = 0; i < lists_.size(); ++i) {
     List& l = lists_[i];
-    const QString name = i < lists.size() ? QString::fromUtf8(lists[i].control.data(), lists[i].control.size())
+    const QString name = i < lists.size()
+                             ? QString::fromUtf8(lists[i].control.data(), lists[i].control.size())
                          : l.col == kFKind ? u"CBTypPromF1"_s
                                            : u"CBTypPromF2"_s;
     l.box = new QComboBox(tables_[l.table]->viewport());
@@ -313,7 +313,8 @@ void RmrWindow::cellEdited(int table, int row, int col) {
   GridTable& g = model().tables[table];
   if (row < g.rows && col < g.cols) g.cell(row, col) = ss(tables_[table]->item(row, col)->text());
   // A rating typed over invalidates the result as a choice does; header texts do not.
-  if (table != RmrTables::kStrength && row > 0 && col == tables_[table]->columnCount() - 1) invalidateResult();
+  if (table != RmrTables::kStrength && row > 0 && col == tables_[table]->columnCount() - 1)
+    invalidateResult();
 }
 
 void RmrWindow::cellClicked(int table, int row, int col) {
@@ -322,7 +323,8 @@ void RmrWindow::cellClicked(int table, int row, int col) {
   if (table == RmrTables::kStrength) {
     if (col != 3) return;
     chartRow_ = row;
-    GrafPevnost_->setGeometry(tables_[table]->visualItemRect(tables_[table]->item(row, col)).adjusted(1, 1, -1, -1));
+    GrafPevnost_->setGeometry(
+        tables_[table]->visualItemRect(tables_[table]->item(row, col)).adjusted(1, 1, -1, -1));
     GrafPevnost_->show();
     GrafPevnost_->raise();
     GrafPevnost_->setFocus();
@@ -361,8 +363,9 @@ void RmrWindow::writeOrientationRating() {
   const GridTable& f = model().tables[kF];
   const int kind = kindList.box->currentIndex() >= 0 ? kindList.box->currentIndex() + 1
                                                      : leadingItemNumber(f.cell(1, kFKind));
-  const int orientation = orientationList.box->currentIndex() >= 0 ? orientationList.box->currentIndex() + 1
-                                                                   : leadingItemNumber(f.cell(1, kFOrientation));
+  const int orientation = orientationList.box->currentIndex() >= 0
+                              ? orientationList.box->currentIndex() + 1
+                              : leadingItemNumber(f.cell(1, kFOrientation));
   const auto rating = orientationRating(kind, orientation);
   // Without a kind of work the cell is emptied: a rating of another kind must not stay.
   setCell(kF, 1, kFRating, rating ? std::to_string(*rating) : std::string());
@@ -416,7 +419,8 @@ void RmrWindow::highlightClass() {
     for (int c = 1; c < StrGrRMR_->columnCount(); ++c) {
       QTableWidgetItem* it = StrGrRMR_->item(r, c);
       const bool on = c == rockClass_;
-      it->setBackground(on ? palette().color(QPalette::Highlight) : (r == 0 ? palette().color(QPalette::Button) : table));
+      it->setBackground(on ? palette().color(QPalette::Highlight)
+                           : (r == 0 ? palette().color(QPalette::Button) : table));
       it->setForeground(on ? palette().color(QPalette::HighlightedText) : palette().color(QPalette::Text));
     }
 }
@@ -459,7 +463,8 @@ void RmrWindow::BitBtn2Click() {
 }
 
 void RmrWindow::GrafHistRMRClick() {
-  if (const ProjectState* p = services_.windows.project()) services_.windows.showInChart(kSrcRmr, p->rmr.histogram);
+  if (const ProjectState* p = services_.windows.project())
+    services_.windows.showInChart(kSrcRmr, p->rmr.histogram);
 }
 
 void RmrWindow::strengthChartClicked(int row) {

@@ -59,7 +59,7 @@ class RmrWindow : public SimpleWindow {
     QComboBox* box = nullptr;
     int table = 0;  // index into RmrTables::tables
     int row = 1;
-    int col = 1;    // description cell the list opens over
+    int col = 1;         // description cell the list opens over
     int listIndex = -1;  // index into ratingLists(); -1 for the two F lists
   };
 

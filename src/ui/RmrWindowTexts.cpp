@@ -5,23 +5,25 @@
 namespace {
 
 // Rows of the class table that read the same in both languages.
-#define RMR_FIXED_CLASS_ROWS                                                                           \
-  {"StrGrRMR", TextProp::Cell, "                  I", 0, 1},                                           \
-      {"StrGrRMR", TextProp::Cell, "                  II", 0, 2},                                      \
-      {"StrGrRMR", TextProp::Cell, "                  III", 0, 3},                                     \
-      {"StrGrRMR", TextProp::Cell, "                  IV", 0, 4},                                      \
-      {"StrGrRMR", TextProp::Cell, "                  V", 0, 5},                                       \
-      {"StrGrRMR", TextProp::Cell, " 100-81", 1, 1}, {"StrGrRMR", TextProp::Cell, "  80-61", 1, 2},    \
-      {"StrGrRMR", TextProp::Cell, "  60-41", 1, 3}, {"StrGrRMR", TextProp::Cell, "  40-21", 1, 4},    \
-      {"StrGrRMR", TextProp::Cell, "  < 21", 1, 5}, {"StrGrRMR", TextProp::Cell, " > 400", 3, 1},      \
-      {"StrGrRMR", TextProp::Cell, " 300-400", 3, 2}, {"StrGrRMR", TextProp::Cell, " 200-300", 3, 3},  \
-      {"StrGrRMR", TextProp::Cell, " 100-200", 3, 4}, {"StrGrRMR", TextProp::Cell, " < 100", 3, 5},    \
-      {"StrGrRMR", TextProp::Cell, " > 45", 4, 1}, {"StrGrRMR", TextProp::Cell, " 35-45", 4, 2},       \
-      {"StrGrRMR", TextProp::Cell, " 25-35", 4, 3}, {"StrGrRMR", TextProp::Cell, " 15-25", 4, 4},      \
-      {"StrGrRMR", TextProp::Cell, " < 15", 4, 5}
+#define RMR_FIXED_CLASS_ROWS                                                                          \
+  {"StrGrRMR", TextProp::Cell, "                  I", 0, 1},                                          \
+      {"StrGrRMR", TextProp::Cell, "                  II", 0, 2},                                     \
+      {"StrGrRMR", TextProp::Cell, "                  III", 0, 3},                                    \
+      {"StrGrRMR", TextProp::Cell, "                  IV", 0, 4},                                     \
+      {"StrGrRMR", TextProp::Cell, "                  V", 0, 5},                                      \
+      {"StrGrRMR", TextProp::Cell, " 100-81", 1, 1}, {"StrGrRMR", TextProp::Cell, "  80-61", 1, 2},   \
+      {"StrGrRMR", TextProp::Cell, "  60-41", 1, 3}, {"StrGrRMR", TextProp::Cell, "  40-21", 1, 4},   \
+      {"StrGrRMR", TextProp::Cell, "  < 21", 1, 5}, {"StrGrRMR", TextProp::Cell, " > 400", 3, 1},     \
+      {"StrGrRMR", TextProp::Cell, " 300-400", 3, 2}, {"StrGrRMR", TextProp::Cell, " 200-300", 3, 3}, \
+      {"StrGrRMR", TextProp::Cell, " 100-200", 3, 4}, {"StrGrRMR", TextProp::Cell, " < 100", 3, 5},   \
+      {"StrGrRMR", TextProp::Cell, " > 45", 4, 1}, {"StrGrRMR", TextProp::Cell, " 35-45", 4, 2},      \
+      {"StrGrRMR", TextProp::Cell, " 25-35", 4, 3}, {"StrGrRMR", TextProp::Cell, " 15-25", 4, 4}, {   \
+    "StrGrRMR", TextProp::Cell, " < 15", 4, 5                                                         \
+  }
 
 constexpr TextRow kCzech[] = {
-    {"", TextProp::Caption, "  VELTRA :   Třída horninového masivu dle hodnocení  RMR ( podle Bieniawskeho 1989 ) "},
+    {"", TextProp::Caption,
+     "  VELTRA :   Třída horninového masivu dle hodnocení  RMR ( podle Bieniawskeho 1989 ) "},
     {"GroupBox1", TextProp::Text, " B :  Kvalita vrtného jádra RQD "},
     {"GroupBox2", TextProp::Text, " C :  Vzdálenost ploch nespojitosti "},
     {"GroupBox3", TextProp::Text, " D1 :  Charakter ploch nespojitosti "},
@@ -35,7 +37,8 @@ constexpr TextRow kCzech[] = {
     {"Label5", TextProp::Text, "RMR :"},
     {"BitBtn2", TextProp::Text, "&Tvorba  RMR"},
     {"BitBtn2", TextProp::Hint,
-     "Tvorba histogramu RMR| Provede sumaci hodnocení, určí třídu hor.masivu a vytvoří parametricky histogram RMR . "},
+     "Tvorba histogramu RMR| Provede sumaci hodnocení, určí třídu hor.masivu a vytvoří parametricky "
+     "histogram RMR . "},
     {"GrafHistRMR", TextProp::Text, "&Graf RMR"},
     {"GrafHistRMR", TextProp::Hint, "Graf RMR|Zobrazí histogram RMR v okně grafu"},
     {"ClearTabH", TextProp::Text, "&Vymazat tabulky"},
@@ -46,13 +49,16 @@ constexpr TextRow kCzech[] = {
     {"ExitProgram", TextProp::Hint, "Konec|Zavře okno hodnocení RMR"},
     {"GrafPevnost", TextProp::Text, "Graf"},
     {"StrGrRQD", TextProp::Hint, "RQD|Klepnutím do sloupce popisu vyberte kvalitu vrtného jádra"},
-    {"StrGrVPN", TextProp::Hint, "Vzdálenost ploch nespojitosti|Klepnutím do sloupce popisu vyberte vzdálenost"},
-    {"StrGrChPN1", TextProp::Hint, "Charakter ploch nespojitosti|Klepnutím do sloupce popisu vyberte charakter"},
+    {"StrGrVPN", TextProp::Hint,
+     "Vzdálenost ploch nespojitosti|Klepnutím do sloupce popisu vyberte vzdálenost"},
+    {"StrGrChPN1", TextProp::Hint,
+     "Charakter ploch nespojitosti|Klepnutím do sloupce popisu vyberte charakter"},
     {"StrGrChPN2", TextProp::Hint,
      "Charakter ploch nespojitosti podrobně|Vyberte všech pět vlastností; použije se menší z D1 a součtu D2"},
     {"StrGrPTV", TextProp::Hint, "Podzemní voda|Klepnutím do sloupce popisu vyberte přítok a tlak vody"},
     {"StrGrOP", TextProp::Hint, "Orientace puklin|Vyberte nejprve druh díla, potom orientaci puklin"},
-    {"StrGrPNH", TextProp::Hint, "Pevnost|Krajní hodnoty redukované pevnosti a jejího hodnocení; sloupec Graf je zobrazí"},
+    {"StrGrPNH", TextProp::Hint,
+     "Pevnost|Krajní hodnoty redukované pevnosti a jejího hodnocení; sloupec Graf je zobrazí"},
     {"StrGrRMR", TextProp::Hint, "Třídy horninového masivu|Zvýrazněný sloupec je třída vytvořeného RMR"},
     {"StrGrRQD", TextProp::Cell, "  Popis", 0, 1},
     {"StrGrRQD", TextProp::Cell, " Hodnocení", 0, 2},
@@ -110,7 +116,8 @@ constexpr TextRow kCzech[] = {
      "3/ Nepatrně drsný povrch, odlučnost<1mm, velmi zvětralé\n"
      "4/ Ohlazený povrch, odlučnost<5mm, lemy pod 5mm souvislé\n"
      "5/ Měkké lemy nad 5mm tloušťky nebo odlučnost nad 5mm souvislé"},
-    {"CBTypPromD21", TextProp::Items, "1/      < 1m\n2/   1  - 3m\n3/   3  - 10m\n4/  10 - 20m\n5/       >20m"},
+    {"CBTypPromD21", TextProp::Items,
+     "1/      < 1m\n2/   1  - 3m\n3/   3  - 10m\n4/  10 - 20m\n5/       >20m"},
     {"CBTypPromD22", TextProp::Items,
      "1/   žádná\n2/       < 0.1mm\n3/  0.1 - 1.0mm\n4/  1.0 - 5.0mm\n5       >5.0mm"},
     {"CBTypPromD23", TextProp::Items, "1/  velmi hrubé\n2/  hrubé\n3/  málo hrubé\n4/  hladké\n5/  uhlazené"},
@@ -144,7 +151,8 @@ constexpr TextRow kEnglish[] = {
     {"Label5", TextProp::Text, "RMR :"},
     {"BitBtn2", TextProp::Text, "&Create  RMR"},
     {"BitBtn2", TextProp::Hint,
-     "Create RMR histogram| Sums the ratings, determines the rock mass class and creates the RMR histogram . "},
+     "Create RMR histogram| Sums the ratings, determines the rock mass class and creates the RMR histogram "
+     ". "},
     {"GrafHistRMR", TextProp::Text, "RMR &chart"},
     {"GrafHistRMR", TextProp::Hint, "RMR chart|Shows the RMR histogram in the chart window"},
     {"ClearTabH", TextProp::Text, "C&lear tables"},
@@ -155,13 +163,18 @@ constexpr TextRow kEnglish[] = {
     {"ExitProgram", TextProp::Hint, "Exit|Closes the RMR rating window"},
     {"GrafPevnost", TextProp::Text, "Chart"},
     {"StrGrRQD", TextProp::Hint, "RQD|Click the description column to choose the drill core quality"},
-    {"StrGrVPN", TextProp::Hint, "Spacing of discontinuities|Click the description column to choose the spacing"},
-    {"StrGrChPN1", TextProp::Hint, "Condition of discontinuities|Click the description column to choose the condition"},
+    {"StrGrVPN", TextProp::Hint,
+     "Spacing of discontinuities|Click the description column to choose the spacing"},
+    {"StrGrChPN1", TextProp::Hint,
+     "Condition of discontinuities|Click the description column to choose the condition"},
     {"StrGrChPN2", TextProp::Hint,
-     "Condition of discontinuities in detail|Choose all five properties; the smaller of D1 and the D2 sum is used"},
-    {"StrGrPTV", TextProp::Hint, "Groundwater|Click the description column to choose the inflow and pressure"},
+     "Condition of discontinuities in detail|Choose all five properties; the smaller of D1 and the D2 sum is "
+     "used"},
+    {"StrGrPTV", TextProp::Hint,
+     "Groundwater|Click the description column to choose the inflow and pressure"},
     {"StrGrOP", TextProp::Hint, "Orientation of joints|Choose the kind of work first, then the orientation"},
-    {"StrGrPNH", TextProp::Hint, "Strength|Outer values of the reduced strength and of its rating; the Chart column shows them"},
+    {"StrGrPNH", TextProp::Hint,
+     "Strength|Outer values of the reduced strength and of its rating; the Chart column shows them"},
     {"StrGrRMR", TextProp::Hint, "Rock mass classes|The highlighted column is the class of the created RMR"},
     {"StrGrRQD", TextProp::Cell, "  Description", 0, 1},
     {"StrGrRQD", TextProp::Cell, " Rating", 0, 2},
@@ -219,7 +232,8 @@ constexpr TextRow kEnglish[] = {
      "3/ Slightly rough surfaces, separation<1mm, highly weathered\n"
      "4/ Slickensided surfaces, separation<5mm, gouge under 5mm, continuous\n"
      "5/ Soft gouge over 5mm thick or separation over 5mm, continuous"},
-    {"CBTypPromD21", TextProp::Items, "1/      < 1m\n2/   1  - 3m\n3/   3  - 10m\n4/  10 - 20m\n5/       >20m"},
+    {"CBTypPromD21", TextProp::Items,
+     "1/      < 1m\n2/   1  - 3m\n3/   3  - 10m\n4/  10 - 20m\n5/       >20m"},
     {"CBTypPromD22", TextProp::Items,
      "1/   none\n2/       < 0.1mm\n3/  0.1 - 1.0mm\n4/  1.0 - 5.0mm\n5       >5.0mm"},
     {"CBTypPromD23", TextProp::Items,

@@ -46,7 +46,7 @@ TEST(FrequencyCount, LinesEmptyLinesAndTheLastLineBreak) {
       {"1\r\n2\r\n4\r\n2\r\n1", 5, 10},
       {"1\r\n2\r\n4\r\n2\r\n1\r\n", 5, 10},  // an empty last line is no line
       {"1\n\n3\n", 3, 4},                    // an empty line between counts as 0
-      {"  7 \n   \n-2\n+4", 4, 9},            // blanks around; a blank line is empty
+      {"  7 \n   \n-2\n+4", 4, 9},           // blanks around; a blank line is empty
       {"9223372036854775807", 1, 9223372036854775807LL},
   };
   for (const Case& c : cases) {
@@ -64,8 +64,10 @@ TEST(FrequencyCount, ARefusedLineNamesItsNumberAndText) {
   EXPECT_EQ(c.badLine, 3);
   EXPECT_EQ(c.message(Language::Czech),
             "Nebylo zadáno platné číslo !  ( integer )\r\n\r\n\tŘádek :  3\r\n\tPrvek :  1.5");
-  EXPECT_EQ(c.message(Language::English), "Not a valid number !  ( integer )\r\n\r\n\tLine :  3\r\n\tElement :  1.5");
-  for (const char* bad : {"x", "1e3", "9223372036854775808", "1 2", "-"}) EXPECT_FALSE(countFrequencies(bad).ok) << bad;
+  EXPECT_EQ(c.message(Language::English),
+            "Not a valid number !  ( integer )\r\n\r\n\tLine :  3\r\n\tElement :  1.5");
+  for (const char* bad : {"x", "1e3", "9223372036854775808", "1 2", "-"})
+    EXPECT_FALSE(countFrequencies(bad).ok) << bad;
 
   const FrequencyCount overflow = countFrequencies("9223372036854775807\n1");
   ASSERT_FALSE(overflow.ok);
@@ -120,10 +122,12 @@ TEST(FrequencyEntrySave, ChecksInOrder) {
   };
   const std::string m224 = MessageText(224, Language::Czech);
   const Case cases[] = {
-      {entry("", "", "1\n1.5"), 224, "Nebylo zadáno platné číslo !  ( integer )\r\n\r\n\tŘádek :  2\r\n\tPrvek :  1.5"},
+      {entry("", "", "1\n1.5"), 224,
+       "Nebylo zadáno platné číslo !  ( integer )\r\n\r\n\tŘádek :  2\r\n\tPrvek :  1.5"},
       {entry("", "", ""), 226, "Tabulka četností nebyla zadána !"},
       {entry("", "", "\n"), 0, "Součet četností je 0 !"},  // one empty line
-      {entry("0", "1", lines(257, "1")), 227, "Výpočet nelze provést!\r\nPočet dat  > 256\r\n\r\nzadáno :  Pocet  = 257"},
+      {entry("0", "1", lines(257, "1")), 227,
+       "Výpočet nelze provést!\r\nPočet dat  > 256\r\n\r\nzadáno :  Pocet  = 257"},
       {entry("", "", "1\n-2\n3"), 0, "Četnost nesmí být záporná !\r\n\r\n\tŘádek :  2\r\n\tPrvek :  -2"},
       {entry("0", "1", "0\n\n0"), 0, "Součet četností je 0 !"},
       {entry("0", "1", "9007199254740993"), 0, "Součet četností je příliš velký !"},

@@ -107,9 +107,11 @@ TEST(RmrLists, RatingsAndOrientationTable) {
     std::vector<int> ratings;
   };
   const Expect expected[] = {
-      {"CBTypPromB", {20, 17, 13, 8, 3}},  {"CBTypPromC", {20, 15, 10, 8, 5}},  {"CBTypPromD1", {30, 25, 20, 10, 0}},
-      {"CBTypPromD21", {6, 4, 2, 1, 0}},   {"CBTypPromD22", {6, 5, 4, 1, 0}},   {"CBTypPromD23", {6, 5, 3, 1, 0}},
-      {"CBTypPromD24", {6, 4, 2, 2, 0}},   {"CBTypPromD25", {6, 5, 3, 1, 0}},   {"CBTypPromE", {15, 10, 7, 4, 0}},
+      {"CBTypPromB", {20, 17, 13, 8, 3}},   {"CBTypPromC", {20, 15, 10, 8, 5}},
+      {"CBTypPromD1", {30, 25, 20, 10, 0}}, {"CBTypPromD21", {6, 4, 2, 1, 0}},
+      {"CBTypPromD22", {6, 5, 4, 1, 0}},    {"CBTypPromD23", {6, 5, 3, 1, 0}},
+      {"CBTypPromD24", {6, 4, 2, 2, 0}},    {"CBTypPromD25", {6, 5, 3, 1, 0}},
+      {"CBTypPromE", {15, 10, 7, 4, 0}},
   };
   const auto lists = ratingLists();
   ASSERT_EQ(lists.size(), std::size(expected));
@@ -128,8 +130,8 @@ TEST(RmrLists, RatingsAndOrientationTable) {
 }
 
 TEST(RmrClass, BoundariesOfTheClasses) {
-  const std::pair<double, int> cases[] = {{-0.0, 5}, {20.99, 5}, {21, 4}, {40.9, 4}, {41, 3}, {60.9, 3},
-                                          {61, 2},   {80.9, 2},  {81, 1}, {100, 1}};
+  const std::pair<double, int> cases[] = {{-0.0, 5}, {20.99, 5}, {21, 4},   {40.9, 4}, {41, 3},
+                                          {60.9, 3}, {61, 2},    {80.9, 2}, {81, 1},   {100, 1}};
   for (const auto& [median, cls] : cases) EXPECT_EQ(rockMassClass(median), cls) << median;
   EXPECT_EQ(classNumeral(1), "I");
   EXPECT_EQ(classNumeral(5), "V");
@@ -164,8 +166,8 @@ TEST(RmrCreate, DIsTheSmallerOfD1AndACompleteD2) {
   const Case cases[] = {
       {"30", {"6", "4", "2", "1", "5"}, 18},  // D2 sum 18
       {"10", {"6", "4", "2", "1", "5"}, 10},
-      {"", {"6", "6", "6", "6", "6"}, 30},    // D1 missing: the D2 sum
-      {"25", {"6", "", "", "", ""}, 25},      // D2 incomplete: D1
+      {"", {"6", "6", "6", "6", "6"}, 30},  // D1 missing: the D2 sum
+      {"25", {"6", "", "", "", ""}, 25},    // D2 incomplete: D1
   };
   for (const Case& c : cases) {
     Ratings r = siteRatings();
@@ -205,12 +207,9 @@ TEST(RmrCreate, CellsThatHoldNoWholeNumberAreRefusedByName) {
     const char* parameter;
   };
   const Case cases[] = {
-      {[](Ratings& r) { r.b = "1.5"; }, "B"},
-      {[](Ratings& r) { r.c = "x"; }, "C"},
-      {[](Ratings& r) { r.e = "99999999999"; }, "E"},
-      {[](Ratings& r) { r.f = "-"; }, "F"},
-      {[](Ratings& r) { r.d1 = "2 5"; }, "D1"},
-      {[](Ratings& r) { r.d2[4] = "6a"; }, "D2"},
+      {[](Ratings& r) { r.b = "1.5"; }, "B"},         {[](Ratings& r) { r.c = "x"; }, "C"},
+      {[](Ratings& r) { r.e = "99999999999"; }, "E"}, {[](Ratings& r) { r.f = "-"; }, "F"},
+      {[](Ratings& r) { r.d1 = "2 5"; }, "D1"},       {[](Ratings& r) { r.d2[4] = "6a"; }, "D2"},
   };
   for (const Case& c : cases) {
     Ratings r = siteRatings();
@@ -228,7 +227,8 @@ TEST(RmrCreate, CellsThatHoldNoWholeNumberAreRefusedByName) {
   r.f.clear();
   const RmrOutcome o = createRmr(tables(r), ratingHistogram(5));
   EXPECT_EQ(o.report.firstNumber(), 0);
-  EXPECT_NE(chainMessageText(o.report.messages[0], Language::English).find("kind of work"), std::string::npos);
+  EXPECT_NE(chainMessageText(o.report.messages[0], Language::English).find("kind of work"),
+            std::string::npos);
 }
 
 TEST(RmrCreate, MedianIsTheUpperEdgeOfItsBinAndDecidesTheClass) {

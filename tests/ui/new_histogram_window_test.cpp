@@ -65,7 +65,8 @@ TEST_F(NewHistogramTest, OpenEmptiesTheEntryAndTheListIsCountedAsTyped) {
   in13<QPlainTextEdit>("Memo1")->setPlainText(u"4\n2\n1.5\n7"_s);
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].caption, msg(3));
-  EXPECT_EQ(dialogs.asked[0].text, msg(224) + "  ( integer )\r\n\r\n\t" + msg(228) + "3\r\n\t" + msg(229) + "1.5");
+  EXPECT_EQ(dialogs.asked[0].text,
+            msg(224) + "  ( integer )\r\n\r\n\t" + msg(228) + "3\r\n\t" + msg(229) + "1.5");
   EXPECT_EQ(field("Edit3"), u"6"_s);
 
   // Index: the line of the caret; editing the list clears it.
@@ -156,7 +157,8 @@ TEST_F(NewHistogramTest, SaveChecksKeepTheWindowOpen) {
       {u"0"_s, QString(), u"1"_s, "Max - " + msg(224)},
       {u"5"_s, u"5"_s, u"1"_s, msg(225)},
       {u"6"_s, u"5"_s, u"1"_s, msg(225)},
-      {u"0"_s, u"1"_s, u"1\n-1"_s, "Četnost nesmí být záporná !\r\n\r\n\t" + msg(228) + "2\r\n\t" + msg(229) + "-1"},
+      {u"0"_s, u"1"_s, u"1\n-1"_s,
+       "Četnost nesmí být záporná !\r\n\r\n\t" + msg(228) + "2\r\n\t" + msg(229) + "-1"},
       {u"0"_s, u"1"_s, u"0\n0"_s, "Součet četností je 0 !"},
   };
   for (const Case& c : cases) {

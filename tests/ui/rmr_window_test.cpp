@@ -10,7 +10,6 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
-
 #include <nlohmann/json.hpp>
 
 #include "FilesFixture.h"
@@ -42,7 +41,9 @@ class RmrWindowTest : public FilesTest {
     EXPECT_NE(c, nullptr) << name;
     return c;
   }
-  QString cell9(const char* table, int row, int col) const { return in9<QTableWidget>(table)->item(row, col)->text(); }
+  QString cell9(const char* table, int row, int col) const {
+    return in9<QTableWidget>(table)->item(row, col)->text();
+  }
 
   /// The example project with its reduced strength, and the RMR window opened over it.
   void openWithStrength(const char* project = "Chodba_K12.hor") {
@@ -123,12 +124,14 @@ TEST_F(RmrWindowTest, ListsWriteRatingsAndCreateSetsClassAndSlot) {
   ASSERT_TRUE(dialogs.asked.empty()) << dialogs.asked[0].text;
   const RmrOutcome expected = createRmr(main->rmrTables(), rmr->strengthRatingHistogram());
   EXPECT_EQ(in9<QLabel>("Label3")->text(), u"57"_s);
-  EXPECT_EQ(in9<QLabel>("LTrida")->text(), QString::fromStdString(std::string(classNumeral(expected.classIndex))));
+  EXPECT_EQ(in9<QLabel>("LTrida")->text(),
+            QString::fromStdString(std::string(classNumeral(expected.classIndex))));
   EXPECT_EQ(in9<QLabel>("LRMR")->text().toStdString(), expected.rmrText);
   EXPECT_EQ(rmr->rockClass(), expected.classIndex);
   EXPECT_TRUE(in9<QPushButton>("GrafHistRMR")->isEnabled());
   const auto* classTable = in9<QTableWidget>("StrGrRMR");
-  EXPECT_EQ(classTable->item(2, expected.classIndex)->background().color(), rmr->palette().color(QPalette::Highlight));
+  EXPECT_EQ(classTable->item(2, expected.classIndex)->background().color(),
+            rmr->palette().color(QPalette::Highlight));
   EXPECT_NE(classTable->item(2, 1)->background().color(), rmr->palette().color(QPalette::Highlight));
   EXPECT_EQ(main->project().rmr.name, msg(207));
   EXPECT_EQ(main->project().rmr.histogram, expected.rmr);
@@ -254,7 +257,8 @@ TEST_F(RmrWindowTest, SavedAndReopenedProjectGivesTheSameRatingsAndRmr) {
   makeRmr();
   openWithStrength("Rated.hor");
   EXPECT_EQ(main->rmrTables().tables, tables.tables);
-  for (int row = 1; row <= 5; ++row) EXPECT_EQ(cell9("StrGrChPN2", row, 2).toStdString(), tables.tables[3].cell(row, 2));
+  for (int row = 1; row <= 5; ++row)
+    EXPECT_EQ(cell9("StrGrChPN2", row, 2).toStdString(), tables.tables[3].cell(row, 2));
   QTest::mouseClick(in9<QPushButton>("BitBtn2"), Qt::LeftButton);
   EXPECT_EQ(main->project().rmr.histogram, created);
 }
