@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "Json.h"
+#include "ProjectLoad.h"
 #include "histogram/HistogramFile.h"
 #include "io/AtomicFile.h"
 #include "ralvex/Ralvex.h"
@@ -92,26 +93,6 @@ bool parse(int argc, char* argv[], Options& o) {
     }
   }
   return !o.file.empty();
-}
-
-// The user's documents folder: $XDG_DOCUMENTS_DIR, then xdg-user-dir, then ~/Documents. xdg-user-dir
-// answers the home folder itself when no documents folder is configured; the program then uses
-// ~/Documents, and so does this.
-std::string documentsFolder() {
-  const char* homeEnv = std::getenv("HOME");
-  std::string home = homeEnv ? homeEnv : "";
-  while (home.size() > 1 && home.back() == '/') home.pop_back();
-  if (const char* x = std::getenv("XDG_DOCUMENTS_DIR"); x && *x) return x;
-  if (FILE* p = popen("xdg-user-dir DOCUMENTS 2>/dev/null", "r")) {
-    char buf[4096];
-    std::string out;
-    while (fgets(buf, sizeof buf, p)) out += buf;
-    pclose(p);
-    while (!out.empty() && (out.back() == '\n' || out.back() == '\r')) out.pop_back();
-    while (out.size() > 1 && out.back() == '/') out.pop_back();
-    if (!out.empty() && out != home) return out;
-  }
-  return home + "/Documents";
 }
 
 bool endsWithNoCase(std::string_view s, std::string_view tail) {
@@ -228,13 +209,7 @@ int runAssessCommand(int argc, char* argv[]) {
     return 0;
   }
 
-  FileError e;
-  const auto data = parseProjectFile(bytes, e);
-  if (!data) return cli::refuse(e.message, e.text(lang));
-  const std::string folder = o.histograms ? *o.histograms : documentsFolder() + "/Veltra/Histograms";
-  const ProjectOpenReport opened = openProject(*data, folder, p, rmr);
-  if (const HistogramFileError* he = opened.firstHistogramError()) return cli::refuse(he->message, he->text(lang));
-  if (opened.bStarRefused()) return cli::refuse(33, MessageText(33, lang));
+  if (const auto refused = cli::openProject(bytes, cli::histogramsFolder(o.histograms), lang, p, rmr)) return *refused;
   p.rowSpacing = o.ds;
 
   if (ChainReport r = runReducedStrength(p); !r.ok) return refuseReport(r, lang);

@@ -8,6 +8,7 @@
 #include "MessageCommand.h"
 #include "RawDataCommand.h"
 #include "ResultsCommand.h"
+#include "RmrCommand.h"
 
 int main(int argc, char* argv[]) {
   if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
   if (argc >= 2 && std::strcmp(argv[1], "generate") == 0) return runGenerateCommand(argc, argv);
   if (argc >= 2 && std::strcmp(argv[1], "rawdata") == 0) return runRawDataCommand(argc, argv);
   if (argc >= 2 && std::strcmp(argv[1], "fit") == 0) return runFitCommand(argc, argv);
-  std::cerr << "usage: veltra-cli --version | message N [--lang cs|en] | histogram ... | assess FILE ... | results-dump RESULTS.Vys | generate TYPE P1 ... | rawdata FILE.txt ... | fit FILE.txt ...\n";
+  if (argc >= 2 && std::strcmp(argv[1], "rmr") == 0) return runRmrCommand(argc, argv);
+  std::cerr << "usage: veltra-cli --version | message N [--lang cs|en] | histogram ... | assess FILE ... | results-dump RESULTS.Vys | generate TYPE P1 ... | rawdata FILE.txt ... | fit FILE.txt ... | rmr PROJECT.hor ...\n";
   return 2;
 }

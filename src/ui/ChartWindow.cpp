@@ -118,10 +118,11 @@ bool isNumberKey(QChar c) {
 // ------------------------------------------------------------------------------------------------
 // Save command
 
-std::optional<std::string> SaveHistogramCommand(Services& services, const Histogram& h) {
+std::optional<std::string> SaveHistogramCommand(Services& services, const Histogram& h, bool* cancelled) {
   const Language lang = services.language();
   std::optional<std::string> chosen =
       services.dialogs.saveFileName(HistogramFileDialogs::save(services.folders.HistogramsFolder));
+  if (cancelled) *cancelled = !chosen || chosen->empty();
   if (!chosen || chosen->empty()) return std::nullopt;
   std::string path = *chosen;
   // A typed name without extension gets the default one, as the dialog's own default would.

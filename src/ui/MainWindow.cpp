@@ -519,12 +519,7 @@ void MainWindow::OVerziClick() {
 }
 
 void MainWindow::NovhistClick() {
-  NewHistogramWindow* w = services_.windows.newHistogram;
-  if (!w) return;
-  setEnabled(false);
-  w->show();
-  w->raise();
-  w->activateWindow();
+  services_.windows.openNewHistogramWindow();  // it disables this window until it closes
 }
 
 void MainWindow::OProgramuClick() {

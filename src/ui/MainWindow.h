@@ -251,6 +251,9 @@ class MainWindow : public QMainWindow {
   /// the store action above runs.
   void StoreCreatedHistogram(const Histogram& h);
   void BitBtn2Click();
+  /// Item of the histogram-creation selector `CBTypOkna`; selecting one opens no window.
+  int creationWindowItem() const;
+  void selectCreationWindowItem(int item);
 
   // ---- computation chain
   // Each command runs its core computation on project(), reports its messages through the dialog
@@ -276,8 +279,6 @@ class MainWindow : public QMainWindow {
   // ---- project and results files
   /// Connects the file commands to their actions; called by the constructor.
   void setupFiles();
-  /// Told after a project or results file replaced rmrTables(), so the RMR window can show them.
-  std::function<void()> rmrTablesChanged;
   /// Open project (`Otevrit`, Ctrl+O): reads a project file chosen by the user.
   void OtevritClick();
   /// Save project (`SaveTabHorn`, Ctrl+S).

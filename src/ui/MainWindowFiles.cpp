@@ -321,7 +321,7 @@ void MainWindow::OtevritClick() {
   showOpenReport(report);
   if (data->hasRmr) setSaveEnabled("SaveTabHorn1", true);
   currentProjectFile_ = path;
-  if (rmrTablesChanged) rmrTablesChanged();
+  services_.windows.rmrTablesReplaced();
   markWorkSaved(true, true);
 }
 
@@ -361,7 +361,7 @@ void MainWindow::OpenVyslClick() {
   for (int i = 0; i < 5; ++i) buttons[i]->setEnabled(data->buttons[i]);
   setSaveEnabled("SaveVysl1", true);
   setSaveEnabled("SaveTabHorn1", true);
-  if (rmrTablesChanged) rmrTablesChanged();
+  services_.windows.rmrTablesReplaced();
   BBFunSpojClick();
   markWorkSaved(true, true);
 }

@@ -706,7 +706,7 @@ void MainWindow::NovyClick() {
   project_.twoBStarText.clear();
   refreshInputArea();
   rmrTables_.clearRatings();  // a new project also clears the RMR tables
-  if (rmrTablesChanged) rmrTablesChanged();
+  services_.windows.rmrTablesReplaced();
   markWorkSaved(true, true);
 }
 
@@ -1134,13 +1134,13 @@ void MainWindow::BitBtn1Click() {
 }
 
 void MainWindow::BitBtn2Click() {
-  QWidget* w = services_.windows.rmr;
-  if (!w) return;
-  setEnabled(false);  // the RMR window enables it again when it closes
-  w->show();
-  w->raise();
-  w->activateWindow();
+  // The RMR window checks the reduced strength, disables this window and enables it when it closes.
+  services_.windows.openRmrWindow();
 }
+
+int MainWindow::creationWindowItem() const { return CBTypOkna_->currentIndex(); }
+
+void MainWindow::selectCreationWindowItem(int item) { CBTypOkna_->setCurrentIndex(item); }
 
 // ------------------------------------------------------------------------------ chart window calls
 

@@ -1,3 +1,495 @@
 #include "ui/RmrWindow.h"
 
-RmrWindow::RmrWindow(Services& services, QWidget* parent) : SimpleWindow(services, 9, parent) { applyOwnTexts(); }
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <charconv>
+
+#include "ralvex/Ralvex.h"
+#include "rmr/RmrRating.h"
+#include "shell/Messages.h"
+#include "ui/RalvexQt.h"
+#include "ui/Services.h"
+#include "ui/WindowPlace.h"
+#include "ui/WindowTable.h"
+#include "ui/Windows.h"
+
+using namespace Qt::StringLiterals;
+using namespace rmr_cells;
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+std::string ss(const QString& s) { return s.toStdString(); }
+
+constexpr int kRowHeight = 20;
+
+// The grid of a table: row 0 and column 0 are plain fixed cells; `editableCol` is the column the
+// user may type into (-1 for none).
+QTableWidget* makeGrid(QWidget* parent, const char* name, int cols, int rows, int editableCol) {
+  auto* t = new QTableWidget(rows, cols, parent);
+  t->setObjectName(QString::fromUtf8(name));
+  t->horizontalHeader()->hide();
+  t->verticalHeader()->hide();
+  t->verticalHeader()->setDefaultSectionSize(kRowHeight);
+  t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  t->setSelectionMode(QAbstractItemView::SingleSelection);
+  t->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                     QAbstractItemView::AnyKeyPressed);
+  t->setFixedHeight(rows * kRowHeight + 2 * t->frameWidth());
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < cols; ++c) {
+      auto* it = new QTableWidgetItem;
+      if (r == 0 || c == 0) {
+        it->setFlags(Qt::ItemIsEnabled);
+        it->setBackground(t->palette().color(QPalette::Button));
+      } else if (c != editableCol) {
+        it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+      }
+      t->setItem(r, c, it);
+    }
+  return t;
+}
+
+// The number a description starts with ("3/  Špatný" gives 3); 0 when none.
+int leadingItemNumber(const std::string& text) {
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  int n = 0;
+  const auto [end, ec] = std::from_chars(text.data() + i, text.data() + text.size(), n);
+  return ec == std::errc() ? n : 0;
+}
+
+}  // namespace
+
+RmrWindow::RmrWindow(Services& services, QWidget* parent) : SimpleWindow(services, 9, parent) {
+  buildControls();
+  filling_ = true;
+  applyOwnTexts();
+  filling_ = false;
+  showTables();
+}
+
+RmrTables& RmrWindow::model() {
+  if (RmrTables* t = services_.windows.rmrTables()) return *t;
+  static RmrTables alone;  // a window built without a main window (never in the program)
+  return alone;
+}
+
+void RmrWindow::buildControls() {
+  auto group = [this](const char* name) {
+    auto* g = new QGroupBox(this);
+    g->setObjectName(QString::fromUtf8(name));
+    return g;
+  };
+  auto holding = [](QGroupBox* g, QWidget* w) {
+    auto* l = new QVBoxLayout(g);
+    l->setContentsMargins(4, 2, 4, 4);
+    l->addWidget(w);
+    return g;
+  };
+  auto button = [this](const char* name) {
+    auto* b = new QPushButton(this);
+    b->setObjectName(QString::fromUtf8(name));
+    b->setAutoDefault(false);
+    return b;
+  };
+
+  // The six rating tables and the strength table, in the order of RmrTables::tables.
+  constexpr const char* kGroups[] = {"GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4",
+                                     "GroupBox5", "GroupBox6", "GroupBox7"};
+  RmrTables designed;
+  std::array<QGroupBox*, 7> groups{};
+  for (int t = 0; t < RmrTables::kTables; ++t) {
+    const GridTable& g = designed.tables[t];
+    const int editable = t == RmrTables::kStrength ? -1 : g.cols - 1;
+    tables_[t] = makeGrid(this, RmrTables::kNames[t].data(), g.cols, g.rows, editable);
+    groups[t] = holding(group(kGroups[t]), tables_[t]);
+  }
+  for (int t = 0; t < RmrTables::kTables; ++t) {
+    QTableWidget* grid = tables_[t];
+    QHeaderView* h = grid->horizontalHeader();
+    h->setSectionResizeMode(QHeaderView::Fixed);
+    grid->setTextElideMode(Qt::ElideNone);
+    h->resizeSection(0, t == kD2 ? 90 : 40);
+    for (int c = 1; c < grid->columnCount(); ++c) h->resizeSection(c, t == RmrTables::kStrength ? 95 : 80);
+    h->setSectionResizeMode(1, QHeaderView::Stretch);
+    if (t == kF) h->setSectionResizeMode(2, QHeaderView::Stretch);
+    connect(grid, &QTableWidget::cellClicked, this, [this, t](int r, int c) { cellClicked(t, r, c); });
+    connect(grid, &QTableWidget::itemChanged, this, [this, t](QTableWidgetItem* it) {
+      if (!filling_) cellEdited(t, it->row(), it->column());
+    });
+  }
+  QHeaderView* strength = tables_[RmrTables::kStrength]->horizontalHeader();
+  strength->setSectionResizeMode(0, QHeaderView::Stretch);
+  strength->setSectionResizeMode(1, QHeaderView::Fixed);
+  strength->resizeSection(3, 50);
+
+  StrGrRMR_ = makeGrid(this, "StrGrRMR", 6, 6, -1);
+  StrGrRMR_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  StrGrRMR_->setSelectionMode(QAbstractItemView::NoSelection);
+  StrGrRMR_->setFocusPolicy(Qt::NoFocus);
+  StrGrRMR_->setTextElideMode(Qt::ElideNone);
+  StrGrRMR_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  StrGrRMR_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  QGroupBox* classGroup = holding(group("GroupBox8"), StrGrRMR_);
+
+  // The lists over the description cells.
+  const auto lists = ratingLists();
+  for (int i = 0; i < static_cast<int>(lists.size()); ++i)
+    lists_.push_back({nullptr, lists[i].table, lists[i].row, kDescription, i});
+  lists_.push_back({nullptr, kF, 1, kFKind, -1});
+  lists_.push_back({nullptr, kF, 1, kFOrientation, -1});
+  for (size_t i = 0; i < lists_.size(); ++i) {
+    List& l = lists_[i];
+    const QString name = i < lists.size()
+                             ? QString::fromUtf8(lists[i].control.data(), lists[i].control.size())
+                         : l.col == kFKind ? u"CBTypPromF1"_s
+                                           : u"CBTypPromF2"_s;
+    l.box = new QComboBox(tables_[l.table]->viewport());
+    l.box->setObjectName(name);
+    l.box->hide();
+    l.box->installEventFilter(this);
+    connect(l.box, &QComboBox::activated, this, [this, i](int item) { listChosen(lists_[i], item); });
+  }
+
+  GrafPevnost_ = new QToolButton(tables_[RmrTables::kStrength]->viewport());
+  GrafPevnost_->setObjectName(u"GrafPevnost"_s);
+  GrafPevnost_->hide();
+  GrafPevnost_->installEventFilter(this);
+  connect(GrafPevnost_, &QToolButton::clicked, this, [this] { strengthChartClicked(chartRow_); });
+
+  auto label = [this](const char* name) {
+    auto* l = new QLabel(this);
+    l->setObjectName(QString::fromUtf8(name));
+    return l;
+  };
+  Label1_ = label("Label1");
+  Label2_ = label("Label2");
+  Label3_ = label("Label3");
+  Label5_ = label("Label5");
+  LTrida_ = label("LTrida");
+  LRMR_ = label("LRMR");
+  QFont bold = LTrida_->font();
+  bold.setBold(true);
+  for (QLabel* l : {Label3_, LTrida_, LRMR_}) l->setFont(bold);
+
+  BitBtn2_ = button("BitBtn2");
+  GrafHistRMR_ = button("GrafHistRMR");
+  ClearTabH_ = button("ClearTabH");
+  UlozOkno_ = button("UlozOkno");
+  ExitProgram_ = button("ExitProgram");
+  GrafHistRMR_->setEnabled(false);
+  connect(BitBtn2_, &QPushButton::clicked, this, &RmrWindow::BitBtn2Click);
+  connect(GrafHistRMR_, &QPushButton::clicked, this, &RmrWindow::GrafHistRMRClick);
+  connect(ClearTabH_, &QPushButton::clicked, this, &RmrWindow::ClearTabH);
+  connect(UlozOkno_, &QPushButton::clicked, this, &RmrWindow::UlozOknoClick);
+  connect(ExitProgram_, &QPushButton::clicked, this, &RmrWindow::ExitProgramClick);
+
+  // B, C, D1, E and F on the left; D2, the strength table, the result and the buttons on the
+  // right; the class table across the bottom.
+  auto* left = new QVBoxLayout;
+  for (int t : {kB, kC, kD1, kE, kF}) left->addWidget(groups[t]);
+  left->addStretch();
+  auto* result = new QGridLayout;
+  result->addWidget(Label2_, 0, 0, Qt::AlignRight);
+  result->addWidget(Label3_, 0, 1);
+  result->addWidget(Label1_, 1, 0, Qt::AlignRight);
+  result->addWidget(LTrida_, 1, 1);
+  result->addWidget(Label5_, 2, 0, Qt::AlignRight);
+  result->addWidget(LRMR_, 2, 1);
+  result->setColumnStretch(1, 1);
+  auto* buttons = new QGridLayout;
+  buttons->addWidget(BitBtn2_, 0, 0);
+  buttons->addWidget(GrafHistRMR_, 0, 1);
+  buttons->addWidget(ClearTabH_, 0, 2);
+  buttons->addWidget(UlozOkno_, 1, 1);
+  buttons->addWidget(ExitProgram_, 1, 2);
+  auto* right = new QVBoxLayout;
+  right->addWidget(groups[kD2]);
+  right->addWidget(groups[RmrTables::kStrength]);
+  right->addLayout(result);
+  right->addStretch();
+  right->addLayout(buttons);
+  auto* upper = new QHBoxLayout;
+  upper->addLayout(left, 1);
+  upper->addLayout(right, 1);
+  auto* top = new QVBoxLayout(this);
+  top->addLayout(upper);
+  top->addWidget(classGroup);
+}
+
+// ------------------------------------------------------------------------------------------ open
+
+bool RmrWindow::Open() {
+  const ProjectState* project = services_.windows.project();
+  if (!project) return false;
+  const ProjectState& p = *project;
+  const Language lang = services_.language();
+  if (!p.reducedStrengthDone) {
+    ralvex::DefMessageDlg(MessageText(3, lang), MessageText(151, lang), ralvex::DlgKind::Error,
+                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+    return false;
+  }
+  const auto a = ::strengthRatingHistogram(p.reducedStrength);
+  if (!a) {
+    ralvex::DefMessageDlg(MessageText(3, lang), chainMessageText(strengthRatingRefusal(), lang),
+                          ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+    return false;
+  }
+  if (QWidget* main = findWindowEntry(1)->find(services_.windows)) main->setEnabled(false);
+  filling_ = true;
+  applyOwnTexts();
+  filling_ = false;
+  a_ = *a;
+  const Histogram& r = p.reducedStrength;
+  setCell(RmrTables::kStrength, 1, 1, ralvex::StrNaCarku(r.min));
+  setCell(RmrTables::kStrength, 1, 2, ralvex::StrNaCarku(r.max));
+  setCell(RmrTables::kStrength, 2, 1, ralvex::StrNaCarku(a_.min));
+  setCell(RmrTables::kStrength, 2, 2, ralvex::StrNaCarku(a_.max));
+  applyTableColour();
+  show();
+  raise();
+  activateWindow();
+  return true;
+}
+
+void RmrWindow::applyTableColour() {
+  setBaseColour(*StrGrRMR_, services_.options.colours.table);
+  if (rockClass_ > 0) highlightClass();
+}
+
+// ----------------------------------------------------------------------------------- tables
+
+void RmrWindow::showTables() {
+  RmrTables& m = model();
+  filling_ = true;
+  for (int t = 0; t < RmrTables::kTables; ++t) {
+    QTableWidget* grid = tables_[t];
+    GridTable& g = m.tables[t];
+    // A stored table smaller than the window's grows; a larger one keeps its extra cells.
+    if (g.cols < grid->columnCount() || g.rows < grid->rowCount())
+      g.resize(std::max(g.cols, grid->columnCount()), std::max(g.rows, grid->rowCount()));
+    for (int r = 0; r < grid->rowCount(); ++r)
+      for (int c = 0; c < grid->columnCount(); ++c) {
+        if (r == 0 || c == 0)
+          g.cell(r, c) = ss(grid->item(r, c)->text());  // the window's own headers in the current language
+        else
+          grid->item(r, c)->setText(qs(g.cell(r, c)));
+      }
+  }
+  filling_ = false;
+  Label3_->setText(qs(m.sum));
+  LTrida_->setText(qs(m.rockClass));
+  LRMR_->setText(qs(m.rmr));
+  rockClass_ = 0;
+  GrafHistRMR_->setEnabled(false);
+  highlightClass();
+  for (List& l : lists_) l.box->hide();  // a replaced table takes no pending choice
+  GrafPevnost_->hide();
+}
+
+void RmrWindow::setCell(int table, int row, int col, const std::string& text) {
+  filling_ = true;
+  if (QTableWidgetItem* it = tables_[table]->item(row, col)) it->setText(qs(text));
+  filling_ = false;
+  GridTable& g = model().tables[table];
+  if (row < g.rows && col < g.cols) g.cell(row, col) = text;
+}
+
+void RmrWindow::cellEdited(int table, int row, int col) {
+  GridTable& g = model().tables[table];
+  if (row < g.rows && col < g.cols) g.cell(row, col) = ss(tables_[table]->item(row, col)->text());
+  // A rating typed over invalidates the result as a choice does; header texts do not.
+  if (table != RmrTables::kStrength && row > 0 && col == tables_[table]->columnCount() - 1)
+    invalidateResult();
+}
+
+void RmrWindow::cellClicked(int table, int row, int col) {
+  if (row <= 0 || col <= 0) return;
+  closeLists();  // a list left open hands its choice to its cell first
+  if (table == RmrTables::kStrength) {
+    if (col != 3) return;
+    chartRow_ = row;
+    GrafPevnost_->setGeometry(
+        tables_[table]->visualItemRect(tables_[table]->item(row, col)).adjusted(1, 1, -1, -1));
+    GrafPevnost_->show();
+    GrafPevnost_->raise();
+    GrafPevnost_->setFocus();
+    return;
+  }
+  for (List& l : lists_) {
+    if (l.table != table || l.row != row || l.col != col) continue;
+    l.box->setCurrentIndex(-1);
+    l.box->setGeometry(tables_[table]->visualItemRect(tables_[table]->item(row, col)));
+    l.box->show();
+    l.box->raise();
+    l.box->setFocus();
+    return;
+  }
+}
+
+void RmrWindow::listChosen(List& list, int item) {
+  if (item < 0) return;
+  if (list.listIndex >= 0) {
+    const RatingList& r = ratingLists()[list.listIndex];
+    if (item < static_cast<int>(r.ratings.size()))
+      setCell(list.table, list.row, tables_[list.table]->columnCount() - 1, std::to_string(r.ratings[item]));
+  } else if (list.col == kFOrientation) {
+    writeOrientationRating();
+  } else {
+    // A new kind of work re-rates an orientation already chosen, so the rating never belongs to
+    // another kind of work than the one shown.
+    if (leadingItemNumber(model().tables[kF].cell(1, kFOrientation)) > 0) writeOrientationRating();
+  }
+  invalidateResult();
+}
+
+void RmrWindow::writeOrientationRating() {
+  const List& kindList = lists_[lists_.size() - 2];
+  const List& orientationList = lists_.back();
+  const GridTable& f = model().tables[kF];
+  const int kind = kindList.box->currentIndex() >= 0 ? kindList.box->currentIndex() + 1
+                                                     : leadingItemNumber(f.cell(1, kFKind));
+  const int orientation = orientationList.box->currentIndex() >= 0
+                              ? orientationList.box->currentIndex() + 1
+                              : leadingItemNumber(f.cell(1, kFOrientation));
+  const auto rating = orientationRating(kind, orientation);
+  // Without a kind of work the cell is emptied: a rating of another kind must not stay.
+  setCell(kF, 1, kFRating, rating ? std::to_string(*rating) : std::string());
+}
+
+void RmrWindow::closeLists() {
+  for (List& l : lists_) listExit(l);
+  GrafPevnost_->hide();
+}
+
+void RmrWindow::listExit(List& list) {
+  if (!list.box->isVisible()) return;
+  list.box->hide();
+  if (list.box->currentIndex() >= 0) setCell(list.table, list.row, list.col, ss(list.box->currentText()));
+  tables_[list.table]->setCurrentCell(list.row, 0);
+}
+
+bool RmrWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut) {
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+      if (watched == GrafPevnost_) {
+        GrafPevnost_->hide();
+      } else {
+        for (List& l : lists_)
+          if (watched == l.box) {
+            listExit(l);
+            break;
+          }
+      }
+    }
+  }
+  return SimpleWindow::eventFilter(watched, event);
+}
+
+// ----------------------------------------------------------------------------------- result
+
+void RmrWindow::setLabels(const std::string& sum, const std::string& rockClass, const std::string& rmr) {
+  RmrTables& m = model();
+  m.sum = sum;
+  m.rockClass = rockClass;
+  m.rmr = rmr;
+  Label3_->setText(qs(sum));
+  LTrida_->setText(qs(rockClass));
+  LRMR_->setText(qs(rmr));
+}
+
+void RmrWindow::highlightClass() {
+  const QColor table = colourFromBgr(services_.options.colours.table);
+  for (int r = 0; r < StrGrRMR_->rowCount(); ++r)
+    for (int c = 1; c < StrGrRMR_->columnCount(); ++c) {
+      QTableWidgetItem* it = StrGrRMR_->item(r, c);
+      const bool on = c == rockClass_;
+      it->setBackground(on ? palette().color(QPalette::Highlight)
+                           : (r == 0 ? palette().color(QPalette::Button) : table));
+      it->setForeground(on ? palette().color(QPalette::HighlightedText) : palette().color(QPalette::Text));
+    }
+}
+
+void RmrWindow::invalidateResult() {
+  setLabels({}, {}, {});
+  rockClass_ = 0;
+  highlightClass();
+  GrafHistRMR_->setEnabled(false);
+  if (ProjectState* p = services_.windows.project()) {
+    p->rmr.name.clear();
+    services_.windows.rmrSlotChanged(true);
+  }
+}
+
+void RmrWindow::BitBtn2Click() {
+  const Language lang = services_.language();
+  closeLists();
+  invalidateResult();
+  const RmrOutcome o = createRmr(model(), a_);
+  ProjectState* p = services_.windows.project();
+  if (o.histogramMade && p) p->rmr.histogram = o.rmr;
+  setLabels(o.sumText, {}, o.histogramMade ? o.rmrText : std::string());
+  if (!o.report.ok) {
+    if (!o.report.messages.empty())
+      ralvex::DefMessageDlg(MessageText(3, lang), chainMessageText(o.report.messages.front(), lang),
+                            ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+    return;
+  }
+  rockClass_ = o.classIndex;
+  setLabels(o.sumText, std::string(classNumeral(o.classIndex)), o.rmrText);
+  highlightClass();
+  Label1_->setText(qs(MessageText(208, lang)));
+  Label5_->setText(u"RMR :"_s);
+  GrafHistRMR_->setEnabled(true);
+  if (p) {
+    p->rmr.name = MessageText(207, lang);
+    services_.windows.rmrSlotChanged(false);
+  }
+}
+
+void RmrWindow::GrafHistRMRClick() {
+  if (const ProjectState* p = services_.windows.project())
+    services_.windows.showInChart(kSrcRmr, p->rmr.histogram);
+}
+
+void RmrWindow::strengthChartClicked(int row) {
+  GrafPevnost_->hide();
+  const ProjectState* p = services_.windows.project();
+  if (row == 1 && p && p->reducedStrengthDone)
+    services_.windows.showInChart(kSrcReducedStrength, p->reducedStrength);
+  else if (row == 2 && binCount(a_) > 0)
+    services_.windows.showInChart(kSrcNewHistogram, a_);  // titled as the strength rating of intact rock
+}
+
+void RmrWindow::ClearTabH() {
+  model().clearRatings();
+  showTables();
+  invalidateResult();
+}
+
+void RmrWindow::UlozOknoClick() {
+  if (QClipboard* cb = QApplication::clipboard()) cb->setPixmap(grab());
+}
+
+void RmrWindow::ExitProgramClick() { close(); }
+
+void RmrWindow::closeEvent(QCloseEvent* event) {
+  closeLists();
+  if (!GrafHistRMR_->isEnabled()) BitBtn2Click();  // no RMR histogram yet: Create once
+  SimpleWindow::closeEvent(event);
+}

@@ -1,10 +1,100 @@
 #pragma once
 
+#include <array>
+
+#include "histogram/Histogram.h"
 #include "ui/SimpleWindow.h"
 
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QToolButton;
+struct RmrTables;
+
 /// The RMR classification window. Form "Form9", settings prefix "RMR Form9".
+/// The user picks a description in each rating table; Create sums the ratings, shifts the
+/// strength-rating histogram A (built from the reduced strength) into the RMR histogram, sends it
+/// into the main window's RMR slot and highlights the rock mass class. The tables live in the main
+/// window's RmrTables (stored in project and results files); the grids mirror them.
 class RmrWindow : public SimpleWindow {
   Q_OBJECT
  public:
   explicit RmrWindow(Services& services, QWidget* parent = nullptr);
+
+  /// Opening from the main window: message 151 when the reduced strength has not been computed;
+  /// else the main window is disabled, R's and A's outer centres fill `StrGrPNH`, the class table
+  /// takes the table colour and the window is shown. False when it did not open.
+  bool Open();
+
+  /// Create the RMR histogram (`BitBtn2`).
+  void BitBtn2Click();
+  /// Chart of the RMR histogram (`GrafHistRMR`), source 7.
+  void GrafHistRMRClick();
+  /// Empties the rating tables and the result labels and invalidates the RMR result (`ClearTabH`).
+  void ClearTabH();
+  /// Copies the window to the clipboard (`UlozOkno`).
+  void UlozOknoClick();
+  /// Closes the window (`ExitProgram`).
+  void ExitProgramClick();
+
+  /// The main window's RMR tables were replaced (new project, project or results file): the grids
+  /// and labels show them, no class is set and the chart button is disabled.
+  void showTables();
+
+  /// Class number 1 to 5, 0 while no RMR histogram exists.
+  int rockClass() const { return rockClass_; }
+  /// The strength-rating histogram A of the last opening.
+  const Histogram& strengthRatingHistogram() const { return a_; }
+
+  /// The class table takes the table colour.
+  void applyTableColour() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct List {
+    QComboBox* box = nullptr;
+    int table = 0;  // index into RmrTables::tables
+    int row = 1;
+    int col = 1;         // description cell the list opens over
+    int listIndex = -1;  // index into ratingLists(); -1 for the two F lists
+  };
+
+  RmrTables& model();
+  void buildControls();
+  void cellClicked(int table, int row, int col);
+  void listChosen(List& list, int item);
+  void listExit(List& list);
+  /// Hides every open list (each hands its choice to its cell) and the strength chart button.
+  void closeLists();
+  void cellEdited(int table, int row, int col);
+  void setCell(int table, int row, int col, const std::string& text);
+  void writeOrientationRating();
+  void invalidateResult();
+  void setLabels(const std::string& sum, const std::string& rockClass, const std::string& rmr);
+  void highlightClass();
+  void strengthChartClicked(int row);
+
+  std::array<QTableWidget*, 7> tables_{};  // in the order of RmrTables::tables
+  QTableWidget* StrGrRMR_ = nullptr;
+  std::vector<List> lists_;
+  QToolButton* GrafPevnost_ = nullptr;  // chart button over column 3 of StrGrPNH
+  int chartRow_ = 0;
+  QLabel* Label1_ = nullptr;
+  QLabel* Label2_ = nullptr;
+  QLabel* Label3_ = nullptr;
+  QLabel* Label5_ = nullptr;
+  QLabel* LTrida_ = nullptr;
+  QLabel* LRMR_ = nullptr;
+  QPushButton* BitBtn2_ = nullptr;
+  QPushButton* GrafHistRMR_ = nullptr;
+  QPushButton* ClearTabH_ = nullptr;
+  QPushButton* UlozOkno_ = nullptr;
+  QPushButton* ExitProgram_ = nullptr;
+  Histogram a_;
+  int rockClass_ = 0;
+  bool filling_ = false;  // the grids are being written from the model
 };

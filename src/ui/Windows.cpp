@@ -3,6 +3,8 @@
 #include "ui/ChartWindow.h"
 #include "ui/DistributionFunctionWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/NewHistogramWindow.h"
+#include "ui/RmrWindow.h"
 #include "ui/Services.h"
 #include "ui/SimpleWindow.h"
 #include "ui/WindowTable.h"
@@ -85,4 +87,58 @@ void Windows::openWordDocument() const {
 
 void Windows::showDistributionFunction(const Histogram& h, const std::string& name) const {
   if (distributionFunction) distributionFunction->Fill(h, name);
+
+RmrTables* Windows::rmrTables() const { return main ? &main->rmrTables() : nullptr; }
+
+void Windows::rmrTablesReplaced() const {
+  if (rmr) rmr->showTables();
+}
+
+void Windows::rmrSlotChanged(bool invalidate) const {
+  if (!main) return;
+  if (invalidate) main->InvalidateResults(InvalidateFrom::BoltLoad);
+  main->refreshInputArea();
+}
+
+void Windows::showInChart(int source, const Histogram& h) const {
+  if (!chart) return;
+  ProjectState* p = project();
+  const HistogramSlot* slot = p ? p->slotForSource(source) : nullptr;
+  chart->histogramSaved = [this](int, int, const std::string&) {
+    if (main) main->refreshInputArea();
+  };
+  chart->Fill(source, h, slot ? slot->name : std::string());
+}
+
+void Windows::openRmrWindow() const {
+  if (rmr) rmr->Open();
+}
+
+void Windows::openNewHistogramWindow() const {
+  if (newHistogram) newHistogram->Open();
+}
+
+int Windows::creationWindowItem() const { return main ? main->creationWindowItem() : 0; }
+
+void Windows::sendCreatedHistogram(const Histogram& h) const {
+  if (!main) return;
+  InputAreaView& v = main->view();
+  v.createdHistogram = h;
+  v.histogramCreated = true;
+  v.currentSource = kSrcCreated;
+  main->BitBtn1Click();
+}
+
+void Windows::createdHistogramSaved(const std::string& name) const {
+  if (main) main->view().currentHistogramFile = name;
+}
+
+void Windows::setCurrentSource(int source) const {
+  if (main) main->view().currentSource = source;
+}
+
+void Windows::creationWindowClosed() const {
+  if (!main) return;
+  main->selectCreationWindowItem(0);
+  main->view().currentSource = kSrcCreated;
 }

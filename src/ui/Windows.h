@@ -6,6 +6,7 @@
 #include "reliability/Assessment.h"
 
 struct ProjectState;
+struct RmrTables;
 class QWidget;
 class MainWindow;
 class AboutWindow;
@@ -71,4 +72,30 @@ struct Windows {
   void openWordDocument() const;
   /// The distribution function window shows `h`, named `name`.
   void showDistributionFunction(const Histogram& h, const std::string& name) const;
+
+  // ---- RMR window and new-histogram window
+  /// The RMR tables kept with the project (stored in project and results files), or null.
+  RmrTables* rmrTables() const;
+  /// The main window replaced the RMR tables (new project, project or results file read): the RMR
+  /// window shows them.
+  void rmrTablesReplaced() const;
+  /// The RMR slot was changed by the RMR window: the main window shows it and, when `invalidate`,
+  /// takes the results from the bolt load onward back.
+  void rmrSlotChanged(bool invalidate) const;
+  /// Shows `h` in the chart window as source `source` (a save from there renames the slot).
+  void showInChart(int source, const Histogram& h) const;
+  /// Opens the RMR window and the new-histogram window.
+  void openRmrWindow() const;
+  void openNewHistogramWindow() const;
+  /// Item of the main window's histogram-creation selector `CBTypOkna` (2 is "Histogram").
+  int creationWindowItem() const;
+  /// Hands a histogram made by a creation window to the main window as the created histogram and
+  /// runs its store action ("&Ulož"), which asks its own questions.
+  void sendCreatedHistogram(const Histogram& h) const;
+  /// The name (without folder) of the histogram file a creation window has just written.
+  void createdHistogramSaved(const std::string& name) const;
+  /// The current source of the main window (14 the new-histogram store, 15 the created histogram).
+  void setCurrentSource(int source) const;
+  /// A creation window closed: the selector shows its first item again, the current source is 15.
+  void creationWindowClosed() const;
 };

@@ -1,0 +1,83 @@
+// veltra-cli rmr: the RMR histogram and the rock mass class of a project.
+
+#include "RmrCommand.h"
+
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Json.h"
+#include "ProjectLoad.h"
+#include "io/AtomicFile.h"
+#include "persistence/FileError.h"
+#include "reliability/ReducedStrength.h"
+#include "rmr/RmrRating.h"
+#include "shell/Messages.h"
+
+namespace {
+
+constexpr const char* kUsage = "usage: veltra-cli rmr PROJECT.hor [--histograms DIR] [--lang cs|en]\n";
+
+int refuseMessage(const ChainMessage& m, Language language) {
+  return cli::refuse(m.number, chainMessageText(m, language));
+}
+
+}  // namespace
+
+int runRmrCommand(int argc, char* argv[]) {
+  std::string file;
+  std::optional<std::string> histograms;
+  Language lang = Language::Czech;
+  for (int i = 2; i < argc; ++i) {
+    const std::string_view a = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (a == "--histograms" && hasValue) {
+      histograms = argv[++i];
+    } else if (a == "--lang" && hasValue &&
+               (std::string_view(argv[i + 1]) == "cs" || std::string_view(argv[i + 1]) == "en")) {
+      lang = std::string_view(argv[++i]) == "en" ? Language::English : Language::Czech;
+    } else if (file.empty() && !a.starts_with("--")) {
+      file = std::string(a);
+    } else {
+      file.clear();
+      break;
+    }
+  }
+  if (file.empty()) {
+    std::cerr << kUsage;
+    return 2;
+  }
+
+  std::string bytes;
+  if (!readWholeFile(file, bytes))
+    return cli::refuse(34, FileError::missing().text(lang) + " ( " + file + " )");
+  ProjectState p;
+  RmrTables tables;
+  if (const auto refused = cli::openProject(bytes, cli::histogramsFolder(histograms), lang, p, tables))
+    return *refused;
+
+  // R as the main window computes it; without it the window does not open (message 151).
+  if (const ChainReport r = runReducedStrength(p); !r.ok) {
+    std::string text = MessageText(151, lang);
+    if (!r.messages.empty()) text += "\r\n\r\n" + chainMessageText(r.messages.front(), lang);
+    return cli::refuse(151, text);
+  }
+  const auto a = strengthRatingHistogram(p.reducedStrength);
+  if (!a) return refuseMessage(strengthRatingRefusal(), lang);
+
+  const RmrOutcome o = createRmr(tables, *a);
+  if (!o.report.ok) return refuseMessage(o.report.messages.front(), lang);
+
+  cli::Json j;
+  j["sum"] = o.sum;
+  j["d"] = o.d;
+  j["median"] = o.median;
+  j["classIndex"] = o.classIndex;
+  j["class"] = std::string(classNumeral(o.classIndex));
+  j["rmrText"] = o.rmrText;
+  j["a"] = cli::histogramJson(*a);
+  j["rmr"] = cli::histogramJson(o.rmr);
+  cli::printJson(j);
+  return 0;
+}

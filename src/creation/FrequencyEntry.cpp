@@ -1,0 +1,182 @@
+#include "creation/FrequencyEntry.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "ralvex/Ralvex.h"
+#include "shell/Messages.h"
+
+namespace {
+
+std::string_view trimBlanks(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+// The number a typed field starts with, read as far as it forms one; nullopt when no number starts
+// the text or it is beyond the range of the reals.
+std::optional<double> leadingReal(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  std::string number;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    if (text[i] == '-') number.push_back('-');
+    ++i;
+  }
+  size_t digits = 0;
+  auto take = [&] {
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+      number.push_back(text[i++]);
+      ++digits;
+    }
+  };
+  take();
+  if (i < text.size() && text[i] == '.') {
+    number.push_back(text[i++]);
+    take();
+  }
+  if (digits == 0) return std::nullopt;
+  if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+    std::string exponent = "E";
+    size_t j = i + 1;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) exponent.push_back(text[j++]);
+    const size_t first = j;
+    while (j < text.size() && text[j] >= '0' && text[j] <= '9') exponent.push_back(text[j++]);
+    if (j > first) number += exponent;
+  }
+  double x = 0;
+  const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), x);
+  if (ec != std::errc() || !std::isfinite(x)) return std::nullopt;
+  return x;
+}
+
+std::string lineDetail(int line, std::string_view text, Language language) {
+  return "\r\n\r\n\t" + MessageText(228, language) + std::to_string(line) + "\r\n\t" +
+         MessageText(229, language) + std::string(text);
+}
+
+std::string own(Language language, std::string_view cs, std::string_view en) {
+  return std::string(language == Language::Czech ? cs : en);
+}
+
+}  // namespace
+
+std::vector<std::string_view> frequencyLines(std::string_view list) {
+  std::vector<std::string_view> lines;
+  size_t start = 0;
+  while (start < list.size()) {
+    size_t end = list.find('\n', start);
+    const bool last = end == std::string_view::npos;
+    if (last) end = list.size();
+    std::string_view line = list.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+FrequencyCount countFrequencies(std::string_view list) {
+  FrequencyCount c;
+  const auto lines = frequencyLines(list);
+  c.f.reserve(lines.size());
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const std::string_view text = trimBlanks(lines[i]);
+    long v = 0;
+    const bool number = text.empty() || ralvex::parseLong(text, v);
+    std::int64_t next = 0;
+    if (!number || __builtin_add_overflow(c.sum, static_cast<std::int64_t>(v), &next)) {
+      c.ok = false;
+      c.overflow = number;
+      c.badLine = static_cast<int>(i) + 1;
+      c.badText = std::string(lines[i]);
+      return c;
+    }
+    c.sum = next;
+    c.f.push_back(v);
+  }
+  c.n = static_cast<int>(c.f.size());
+  return c;
+}
+
+std::string FrequencyCount::message(Language language) const {
+  const std::string head = overflow ? own(language, "Součet četností přesahuje rozsah celých čísel !",
+                                          "The sum of the frequencies exceeds the range of whole numbers !")
+                                    : MessageText(224, language) + "  ( integer )";
+  return head + lineDetail(badLine, badText, language);
+}
+
+std::optional<FrequencyEntry> checkFrequencyEntry(const FrequencyEntryInput& in, Language language,
+                                                  FrequencyRefusal& refusal) {
+  auto refuse = [&](int message, std::string text) -> std::optional<FrequencyEntry> {
+    refusal = {message, std::move(text)};
+    return std::nullopt;
+  };
+
+  // The list is counted again, so a line refused while typing cannot slip through.
+  const FrequencyCount count = countFrequencies(in.list);
+  if (!count.ok) return refuse(count.overflow ? 0 : 224, count.message(language));
+  const int n = count.n;
+  if (n == 0) return refuse(226, MessageText(226, language));
+  if (n > kMaxBins)
+    return refuse(227, MessageFormat(227, language, {std::to_string(kMaxBins)}) + std::to_string(n));
+  for (int i = 0; i < n; ++i)
+    if (count.f[i] < 0) {
+      const auto lines = frequencyLines(in.list);
+      return refuse(0, own(language, "Četnost nesmí být záporná !", "A frequency must not be negative !") +
+                           lineDetail(i + 1, lines[i], language));
+    }
+  if (count.sum == 0)
+    return refuse(0, own(language, "Součet četností je 0 !\r\n\r\nZadejte alespoň jednu kladnou četnost.",
+                         "The sum of the frequencies is 0 !\r\n\r\nEnter at least one positive frequency."));
+  if (count.sum > kLargestFrequencySum)
+    return refuse(0, own(language, "Součet četností je příliš velký !\r\n\r\n\tNejvýše : ",
+                         "The sum of the frequencies is too large !\r\n\r\n\tAt most : ") +
+                         std::to_string(kLargestFrequencySum) + "\r\n\t" +
+                         own(language, "Zadáno : ", "Given : ") + std::to_string(count.sum));
+
+  const auto lower = leadingReal(in.minText);
+  if (trimBlanks(in.minText).empty() || !lower) return refuse(224, "Min - " + MessageText(224, language));
+
+  FrequencyEntry e;
+  e.f = count.f;
+  e.sum = count.sum;
+  Histogram& h = e.shape;
+  h.count = n;
+  if (in.discrete) {
+    const auto upper = leadingReal(in.maxText);
+    if (trimBlanks(in.maxText).empty() || !upper) return refuse(224, "Max - " + MessageText(224, language));
+    if (*lower >= *upper) return refuse(225, MessageText(225, language));
+    const double range = *upper - *lower;
+    if (!std::isfinite(range))
+      return refuse(0, own(language, "Rozsah Max - Min přesahuje rozsah reálných čísel !",
+                           "The range Max - Min exceeds the range of real numbers !"));
+    h.range = range;
+    h.step = range / n;
+    h.min = *lower + h.step / 2;
+    h.max = *upper - h.step / 2;
+  } else {
+    h.step = in.spacing;
+    h.min = *lower;
+    h.max = *lower + (n - 1) * in.spacing;
+    h.range = (n - 1) * in.spacing;
+  }
+  return e;
+}
+
+Histogram handOverHistogram(const FrequencyEntry& e) {
+  Histogram h = e.shape;
+  const double s = static_cast<double>(e.sum);
+  for (size_t i = 0; i < e.f.size() && i < h.p.size(); ++i) h.p[i] = static_cast<double>(e.f[i]) / s;
+  h.total = s;
+  return h;
+}
+
+Histogram fileRouteHistogram(const FrequencyEntry& e) {
+  Histogram h = e.shape;
+  for (size_t i = 0; i < e.f.size() && i < h.p.size(); ++i) h.p[i] = static_cast<double>(e.f[i]);
+  h.total = 1;
+  return h;
+}
