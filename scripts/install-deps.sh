@@ -11,4 +11,5 @@ $SUDO apt-get install -y -q --no-install-recommends \
   libgl-dev libxkbcommon-dev \
   libxlsxwriter-dev nlohmann-json3-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
-  xvfb xauth xdg-utils fonts-dejavu-core qt6-qpa-plugins
+  xvfb xauth xdg-utils fonts-dejavu-core qt6-qpa-plugins \
+  unzip poppler-utils
