@@ -119,7 +119,7 @@ bool writeCheckSheet(const std::string& path, const Histogram& h, const std::str
   return true;
 }
 
-std::string checkSheetFileName(const std::string& histogramName, const std::string& timestamp) {
+std::string safeFileBase(const std::string& histogramName) {
   std::string name = histogramName;
   if (name.size() > 4) {
     std::string ext = name.substr(name.size() - 4);
@@ -146,5 +146,9 @@ std::string checkSheetFileName(const std::string& histogramName, const std::stri
     base.resize(cut);
   }
   if (base.empty()) base = "Histogram";
-  return base + "_" + timestamp + ".xlsx";
+  return base;
+}
+
+std::string checkSheetFileName(const std::string& histogramName, const std::string& timestamp) {
+  return safeFileBase(histogramName) + "_" + timestamp + ".xlsx";
 }

@@ -27,6 +27,10 @@ std::vector<CheckSheetCell> checkSheetCells(const Histogram& h, const std::strin
 bool writeCheckSheet(const std::string& path, const Histogram& h, const std::string& caption, Language language,
                      std::string* error = nullptr);
 
+/// A name made safe for a file name: without a ".dis" ending; blanks, separators, dots and brackets
+/// become one "_"; at most 60 bytes; "Histogram" when nothing is left.
+std::string safeFileBase(const std::string& name);
+
 /// File name of a check sheet: the histogram name made safe for a file name (blanks, separators and
 /// brackets become "_", at most 60 characters) + "_" + yyyyMMdd_hhmmss + ".xlsx".
 std::string checkSheetFileName(const std::string& histogramName, const std::string& timestamp);

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -474,6 +475,75 @@ TEST_F(ReportTest, CommandWritesReportsOfProjectsAndResultsAndRefusesBadInput) {
   EXPECT_NE(out.find("{\"error\":{\"message\":"), std::string::npos) << out;
   EXPECT_FALSE(QFile::exists(QString::fromStdString(none)));
   EXPECT_EQ(runReport({"--report", "x.hor"}, out), 2);  // no output file
+}
+
+}  // namespace
+
+// ------------------------------------------------------------------------------------------------
+// Window commands
+
+#include "ui/ExportCommands.h"
+
+namespace {
+
+class ExportCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(tmp.isValid());
+    results = str(tmp.path()) + "/Results";
+    QDir().mkpath(QString::fromStdString(results));
+  }
+  QTemporaryDir tmp;
+  std::string results;
+  ScriptedDialogs dialogs;
+};
+
+TEST_F(ExportCommandTest, CheckSheetGoesToTheResultsFolderAndIsOpened) {
+  std::vector<std::string> opened;
+  const auto path = CheckSheetCommand(evenHistogram(5, 0, 1), "cap", "Jilovec_pevnost.dis", results, Language::Czech,
+                                      [&](const std::string& p) {
+                                        opened.push_back(p);
+                                        return true;
+                                      });
+  ASSERT_TRUE(path);
+  EXPECT_EQ(opened, std::vector<std::string>{*path});
+  EXPECT_EQ(std::filesystem::path(*path).parent_path().string(), results);
+  EXPECT_TRUE(QString::fromStdString(*path).contains(u"/Jilovec_pevnost_2"_s));
+  EXPECT_TRUE(dialogs.asked.empty());
+  EXPECT_EQ(readWorkbook(QString::fromStdString(*path)).value.at("A1"), "Histogram : cap");
+}
+
+TEST_F(ExportCommandTest, CheckSheetWithoutSpreadsheetProgramNamesTheFile) {
+  const auto path = CheckSheetCommand(evenHistogram(5, 0, 1), "cap", "R", results, Language::English,
+                                      [](const std::string&) { return false; });
+  ASSERT_TRUE(path);
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Information);
+  EXPECT_NE(dialogs.asked[0].text.find(*path), std::string::npos);
+  EXPECT_EQ(dialogs.asked[0].text.find("Excel"), std::string::npos);
+}
+
+TEST_F(ExportCommandTest, ReportAsksForTheFileAndTheOverwrite) {
+  const AssessedFile r = assessFile(EXAMPLES_DIR "/Veltra/Results/Chodba_K12.Vys", "", "1000",
+                                    DesignStandard::En1990, Language::Czech);
+  ASSERT_TRUE(r.ok);
+  const std::string pdf = results + "/Chodba K12.pdf";
+  dialogs.answerFile(pdf);
+  ASSERT_EQ(AssessmentReportCommand(r.project, "Chodba K12", "1.5.6.5", results, Language::Czech), pdf);
+  EXPECT_EQ(dialogs.fileDialogs.back().fileName, "Chodba_K12.pdf");
+  EXPECT_EQ(dialogs.fileDialogs.back().initialFolder, results);
+  EXPECT_EQ(pdfPages(QString::fromStdString(pdf)), assessmentReportPageCount(r.project));
+  // Existing file, No: kept as it was.
+  const auto size = std::filesystem::file_size(pdf);
+  dialogs.answerFile(pdf);
+  dialogs.answer(ralvex::mrNo);
+  EXPECT_FALSE(AssessmentReportCommand(r.project, "x", "1", results, Language::Czech));
+  EXPECT_EQ(std::filesystem::file_size(pdf), size);
+  // Without an assessment: refused before any dialog.
+  const size_t dialogsBefore = dialogs.fileDialogs.size();
+  EXPECT_FALSE(AssessmentReportCommand(ProjectState{}, "x", "1", results, Language::Czech));
+  EXPECT_EQ(dialogs.fileDialogs.size(), dialogsBefore);
+  EXPECT_EQ(dialogs.asked.back().kind, ralvex::DlgKind::Error);
 }
 
 }  // namespace
