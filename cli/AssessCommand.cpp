@@ -11,8 +11,19 @@
 #include <string_view>
 
 #include "Json.h"
-#include "persistence/AssessFile.h"
+#include "histogram/HistogramFile.h"
+#include "persistence/AtomicFile.h"
+#include "ralvex/Ralvex.h"
+#include "persistence/FileError.h"
+#include "persistence/ProjectFile.h"
+#include "persistence/ResultsFile.h"
 #include "reliability/Assessment.h"
+#include "reliability/BoltLength.h"
+#include "reliability/BoltLoad.h"
+#include "reliability/InputChecks.h"
+#include "reliability/ReducedStrength.h"
+#include "rmr/RmrTables.h"
+#include "shell/TextyCeskoAngl.h"
 
 namespace {
 
@@ -73,6 +84,21 @@ std::string documentsFolder() {
   return home + "/Documents";
 }
 
+bool endsWithNoCase(std::string_view s, std::string_view tail) {
+  if (s.size() < tail.size()) return false;
+  for (size_t i = 0; i < tail.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(s[s.size() - tail.size() + i])) !=
+        std::tolower(static_cast<unsigned char>(tail[i])))
+      return false;
+  return true;
+}
+
+// Prints the first message of a refused command.
+int refuseReport(const ChainReport& r, Language language) {
+  if (r.messages.empty()) return cli::refuse(0, language == Language::English ? "The computation failed." : "Výpočet se nezdařil.");
+  return cli::refuse(r.messages.front().number, chainMessageText(r.messages.front(), language));
+}
+
 cli::Json number(std::optional<double> v) { return v ? cli::Json(*v) : cli::Json(nullptr); }
 
 cli::Json assessmentJson(const ProjectState& p, const AssessmentResult& a) {
@@ -104,11 +130,65 @@ int runAssessCommand(int argc, char* argv[]) {
     std::cerr << kUsage;
     return 2;
   }
+  const Language lang = o.language;
+  std::string bytes;
+  if (!readWholeFile(o.file, bytes)) return cli::refuse(34, FileError::missing().text(lang) + " ( " + o.file + " )");
+
+  ProjectState p;
+  RmrTables rmr;
+  AssessmentResult a;
+  if (endsWithNoCase(o.file, ".vys")) {
+    FileError e;
+    const auto data = parseResultsFile(bytes, e);
+    if (!data) return cli::refuse(e.message, e.text(lang));
+    Histogram workD;
+    openResultsInto(*data, p, rmr, workD);
+    const ChainReport r = runAssessment(p, o.standard, lang, a);
+    if (!r.ok) return refuseReport(r, lang);
+    cli::printJson(assessmentJson(p, a));
+    return 0;
+  }
+
+  FileError e;
+  const auto data = parseProjectFile(bytes, e);
+  if (!data) return cli::refuse(e.message, e.text(lang));
   const std::string folder = o.histograms ? *o.histograms : documentsFolder() + "/Veltra/Histograms";
-  const AssessedFile r = assessFile(o.file, folder, o.ds, o.standard, o.language);
-  if (!r.ok) return cli::refuse(r.message, r.text);
-  const ProjectState& p = r.project;
-  const AssessmentResult& a = r.assessment;
+  std::optional<HistogramFileError> histogramError;
+  ProjectOpenHooks hooks;
+  hooks.loadHistogram = [&](int source, int row, const std::string& path) {
+    if (histogramError) return false;
+    HistogramFileError he;
+    auto h = ReadHistogramFile(path, he);
+    HistogramSlot* slot = p.slotForSource(source, row);
+    if (!h || !slot) {
+      histogramError = he;
+      return false;
+    }
+    slot->histogram = *h;
+    return true;
+  };
+  std::optional<int> bStarProblem;
+  hooks.computeBStar = [&] {
+    const auto b = bStarFromWidth(p.width.histogram);
+    if (!b) {
+      bStarProblem = 33;
+      return;
+    }
+    p.bStar = *b;
+    p.twoBStar = 2 * *b;
+    p.bStarText = ralvex::StrNaCarku(p.bStar);
+    p.twoBStarText = ralvex::StrNaCarku(p.twoBStar);
+  };
+  hooks.computeBeta = [&] { runLayerCoefficient(p); };
+  openProjectInto(*data, folder, p, rmr, hooks);
+  if (histogramError) return cli::refuse(histogramError->message, histogramError->text(lang));
+  if (bStarProblem) return cli::refuse(33, MessageText(33, lang));
+  p.rowSpacing = o.ds;
+
+  if (ChainReport r = runReducedStrength(p); !r.ok) return refuseReport(r, lang);
+  if (ChainReport r = runBoltLength(p); !r.ok) return refuseReport(r, lang);
+  if (ChainReport r = runBoltLoad(p); !r.ok) return refuseReport(r, lang);
+  if (ChainReport r = runAssessment(p, o.standard, lang, a); !r.ok) return refuseReport(r, lang);
   cli::printJson(assessmentJson(p, a));
   return 0;
 }
