@@ -11,5 +11,4 @@ $SUDO apt-get install -y -q --no-install-recommends \
   libgl-dev libxkbcommon-dev \
   libxlsxwriter-dev nlohmann-json3-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
-  xvfb xauth xdg-utils fonts-dejavu-core qt6-qpa-plugins \
-  unzip poppler-utils
+  xvfb xauth xdg-utils fonts-dejavu-core qt6-qpa-plugins
