@@ -14,6 +14,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPen>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -52,6 +53,7 @@ struct Block {
   QString file;  // file name, empty for results
   Histogram h;
   bool result = false;
+  bool markZero = false;
 };
 
 std::vector<Block> inputBlocks(const ProjectState& p, Language l) {
@@ -81,13 +83,15 @@ std::vector<Block> resultBlocks(const ProjectState& p, Language l) {
           {tr(ExportText::ReportBoltLength, l), {}, p.boltLength, true},
           {tr(ExportText::ReportBoltLoad, l), {}, p.boltLoad, true},
           {tr(ExportText::ReportBearingCapacity, l), {}, p.bearingCapacity, true},
-          {tr(ExportText::ReportReliabilityFunction, l), {}, p.reliabilityFunction, true}};
+          {tr(ExportText::ReportReliabilityFunction, l), {}, p.reliabilityFunction, true, true}};
 }
 
 int pagesFor(size_t blocks) { return static_cast<int>((blocks + kBlocksPerPage - 1) / kBlocksPerPage); }
 
 // A histogram as a stepped area over its bin edges.
-void drawHistogramChart(QPainter& painter, const QRectF& target, const Histogram& h, const QColor& colour) {
+// `markZero` draws the line x = 0 (the failure limit of the reliability function) when it lies inside.
+void drawHistogramChart(QPainter& painter, const QRectF& target, const Histogram& h, const QColor& colour,
+                        bool markZero = false) {
   const int n = binCount(h);
   QChart chart;
   chart.setBackgroundVisible(false);
@@ -125,6 +129,15 @@ void drawHistogramChart(QPainter& painter, const QRectF& target, const Histogram
   chart.addAxis(ay, Qt::AlignLeft);
   area->attachAxis(ax);
   area->attachAxis(ay);
+  if (markZero && lower < 0 && lower + width > 0) {
+    auto* zero = new QLineSeries;
+    zero->append(0, 0);
+    zero->append(0, top > 0 ? top * 1.1 : 1);
+    zero->setPen(QPen(QColor(220, 0, 0), 1.5));
+    chart.addSeries(zero);
+    zero->attachAxis(ax);
+    zero->attachAxis(ay);
+  }
   QGraphicsScene scene;
   scene.addItem(&chart);
   chart.setGeometry(QRectF(QPointF(0, 0), target.size()));
@@ -252,7 +265,8 @@ class ReportPainter {
     const QRectF chartArea(area.left(), y + 2, area.width() * 0.48, area.bottom() - y - 2);
     const int n = binCount(b.h);
     if (n > 0)
-      drawHistogramChart(p_, chartArea, b.h, b.result ? QColor(0xC0, 0x80, 0x40) : QColor(0x40, 0x80, 0xC0));
+      drawHistogramChart(p_, chartArea, b.h, b.result ? QColor(0xC0, 0x80, 0x40) : QColor(0x40, 0x80, 0xC0),
+                         b.markZero);
     const double x = area.left() + area.width() * 0.52;
     double ty = y + 4;
     QFont f(u"DejaVu Sans"_s);
