@@ -6,7 +6,7 @@
 #include "reliability/Assessment.h"
 #include "reliability/BoltLength.h"
 #include "reliability/BoltLoad.h"
-#include "reliability/ProjectState.h"
+#include "project/ProjectState.h"
 #include "reliability/ReducedStrength.h"
 
 namespace {

@@ -12,9 +12,10 @@
 
 #include "Json.h"
 #include "histogram/HistogramFile.h"
-#include "persistence/AtomicFile.h"
+#include "io/AtomicFile.h"
 #include "ralvex/Ralvex.h"
 #include "persistence/FileError.h"
+#include "persistence/OpenProject.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/ResultsFile.h"
 #include "reliability/Assessment.h"
@@ -23,7 +24,7 @@
 #include "reliability/InputChecks.h"
 #include "reliability/ReducedStrength.h"
 #include "rmr/RmrTables.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 namespace {
 
@@ -153,36 +154,9 @@ int runAssessCommand(int argc, char* argv[]) {
   const auto data = parseProjectFile(bytes, e);
   if (!data) return cli::refuse(e.message, e.text(lang));
   const std::string folder = o.histograms ? *o.histograms : documentsFolder() + "/Veltra/Histograms";
-  std::optional<HistogramFileError> histogramError;
-  ProjectOpenHooks hooks;
-  hooks.loadHistogram = [&](int source, int row, const std::string& path) {
-    if (histogramError) return false;
-    HistogramFileError he;
-    auto h = ReadHistogramFile(path, he);
-    HistogramSlot* slot = p.slotForSource(source, row);
-    if (!h || !slot) {
-      histogramError = he;
-      return false;
-    }
-    slot->histogram = *h;
-    return true;
-  };
-  std::optional<int> bStarProblem;
-  hooks.computeBStar = [&] {
-    const auto b = bStarFromWidth(p.width.histogram);
-    if (!b) {
-      bStarProblem = 33;
-      return;
-    }
-    p.bStar = *b;
-    p.twoBStar = 2 * *b;
-    p.bStarText = ralvex::StrNaCarku(p.bStar);
-    p.twoBStarText = ralvex::StrNaCarku(p.twoBStar);
-  };
-  hooks.computeBeta = [&] { runLayerCoefficient(p); };
-  openProjectInto(*data, folder, p, rmr, hooks);
-  if (histogramError) return cli::refuse(histogramError->message, histogramError->text(lang));
-  if (bStarProblem) return cli::refuse(33, MessageText(33, lang));
+  const ProjectOpenReport opened = openProject(*data, folder, p, rmr);
+  if (const HistogramFileError* he = opened.firstHistogramError()) return cli::refuse(he->message, he->text(lang));
+  if (opened.bStarRefused()) return cli::refuse(33, MessageText(33, lang));
   p.rowSpacing = o.ds;
 
   if (ChainReport r = runReducedStrength(p); !r.ok) return refuseReport(r, lang);

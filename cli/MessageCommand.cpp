@@ -5,7 +5,7 @@
 #include <iostream>
 
 #include "ralvex/Ralvex.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 // veltra-cli message N [--lang cs|en]: prints the text of message N as stored (UTF-8, CR LF kept).
 int runMessageCommand(int argc, char* argv[]) {

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "Json.h"
-#include "persistence/AtomicFile.h"
+#include "io/AtomicFile.h"
 #include "persistence/FileError.h"
 #include "persistence/ResultsFile.h"
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the dependencies, builds everything and runs every test:
+# Installs the dependencies, checks the format, builds everything and runs every test:
 # the core and window tests, the core tests again under AddressSanitizer + UndefinedBehaviorSanitizer,
 # and a short bounded run of each fuzz target on its seed corpus.
 set -euo pipefail
@@ -7,6 +7,9 @@ cd "$(dirname "$0")/.."
 [ "${VELTRA_SKIP_INSTALL:-0}" = 1 ] || scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
+
+echo "== format"
+scripts/check-format.sh
 
 echo "== sanitizer build of the core"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELTRA_CORE_ONLY=ON -DVELTRA_SANITIZE=ON >/dev/null

@@ -1,6 +1,5 @@
 #include "histogram/HistogramArithmetic.h"
 
-#include "ralvex/Dialogs.h"
 
 namespace hist {
 
@@ -15,6 +14,7 @@ std::string arithmeticFaultText(ArithmeticFault fault, Language language) {
   const bool cs = language == Language::Czech;
   switch (fault) {
     case ArithmeticFault::None:
+    case ArithmeticFault::OutOfFrame:  // worded by HistogramOpResult::text with its index
       return {};
     case ArithmeticFault::EmptyInput:
       return cs ? "Výpočet  n e l z e  provést!\r\n\r\nHistogram nemá žádný interval nebo jich má více než 256."
@@ -36,7 +36,11 @@ std::string arithmeticFaultText(ArithmeticFault fault, Language language) {
 
 }  // namespace hist
 
-std::string HistogramOpResult::text(Language language) const { return hist::arithmeticFaultText(fault, language); }
+std::string HistogramOpResult::text(Language language) const {
+  if (fault == ArithmeticFault::OutOfFrame)
+    return "MIMO index  " + (outOfFrameIndex == hist::kNoBin ? std::string("NaN") : std::to_string(outOfFrameIndex));
+  return hist::arithmeticFaultText(fault, language);
+}
 
 namespace {
 
@@ -92,11 +96,10 @@ HistogramOpResult combine(const Histogram& xIn, const Histogram& yIn) {
           failure += m;
         else if (v == 0)
           failure += m / 2;
-        if (k < 1 || k > n) {
-          // Cannot happen for checked inputs; reported as the original guard did.
-          ralvex::dialogs().plainMessage("MIMO index  " +
-                                         (k == hist::kNoBin ? std::string("NaN") : std::to_string(k)));
-          continue;
+        if (k < 1 || k > n) {  // cannot happen for checked inputs; the caller reports it
+          HistogramOpResult out = refuse(ArithmeticFault::OutOfFrame);
+          out.outOfFrameIndex = k;
+          return out;
         }
       } else {
         if (k < 1 || k > n) continue;  // unreachable for checked inputs; never write out of range

@@ -29,6 +29,7 @@ enum class ArithmeticFault {
   BadStep,          // an input step that is zero, negative or not a number
   BadValues,        // an input min or max that is not finite
   DegenerateFrame,  // the first bin count comes out 0 or undefined
+  OutOfFrame,       // a difference pair fell outside the result's bins (cannot happen for checked inputs)
 };
 
 /// Result of a binary operation. On refusal `ok` is false, `h` is empty and `fault` says why;
@@ -39,6 +40,7 @@ struct HistogramOpResult {
   double failureMass = 0;  // SubtractHistograms only: P(X - Y < 0) + P(X - Y = 0) / 2
   ArithmeticFault fault = ArithmeticFault::None;
   int message = 0;
+  std::int64_t outOfFrameIndex = 0;  // OutOfFrame: the bin index computed (kNoBin for NaN)
   explicit operator bool() const { return ok; }
   /// The refusal in `language`; empty on success.
   std::string text(Language language) const;

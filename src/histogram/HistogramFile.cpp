@@ -11,10 +11,10 @@
 #include <ostream>
 #include <sstream>
 
-#include "persistence/AtomicFile.h"
+#include "io/AtomicFile.h"
 #include "ralvex/Ralvex.h"
 #include "shell/Encoding.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 namespace {
 

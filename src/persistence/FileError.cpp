@@ -1,6 +1,6 @@
 #include "persistence/FileError.h"
 
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 std::string FileError::text(Language language) const {
   if (message == 0) return (language == Language::English ? ownEn : ownCs) + extra;

@@ -275,16 +275,13 @@ std::string openedResultsName(const ProjectFileData& d) {
 
 void openProjectInto(const ProjectFileData& d, const std::string& folder, ProjectState& p, RmrTables& rmr,
                      const ProjectOpenHooks& hooks) {
-  p.currentSource = kSrcLayer;
   p.invalidate(InvalidateFrom::All);
   p.resultsName = openedResultsName(d);
 
   auto load = [&](HistogramSlot& slot, int source, int row, const std::string& name) -> bool {
     slot.name = name;
     if (name.empty()) return false;
-    p.currentSource = source;
     const std::string path = folder + "/" + name;
-    if (source != kSrcLayer) p.currentHistogramFile = path;
     const bool ok = hooks.loadHistogram && hooks.loadHistogram(source, row, path);
     if (!ok) slot.histogram = Histogram{};  // the name stays; nothing stale is computed with
     return ok;
@@ -305,7 +302,6 @@ void openProjectInto(const ProjectFileData& d, const std::string& folder, Projec
     }
     const ProjectLayerRow& row = d.layers[r - 1];
     l.rockType = row.rockType;
-    p.selectedLayerRow = r;
     if (load(l, kSrcLayer, r, row.name) && r == p.nextLayerRow && p.nextLayerRow <= ProjectState::kLayers)
       ++p.nextLayerRow;
     l.thickness = row.thickness;
@@ -345,5 +341,4 @@ void openProjectInto(const ProjectFileData& d, const std::string& folder, Projec
           if ((r == 0 || c == 0) && r < own.rows && c < own.cols) g.cell(r, c) = own.cell(r, c);
     }
   }
-  p.selectedLayerRow = 0;
 }

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "persistence/FileError.h"
-#include "reliability/ProjectState.h"
+#include "project/ProjectState.h"
 #include "rmr/RmrTables.h"
 
 /// Format level of files written by this version.

@@ -415,6 +415,5 @@ void openResultsInto(const ResultsFileData& d, ProjectState& p, RmrTables& rmr, 
   p.boltLoadDone = d.done[2];
   p.bearingCapacityDone = d.done[3];
   p.assessmentDone = d.done[4];
-  p.selectedLayerRow = 0;
   rmr = d.rmr;
 }

@@ -11,7 +11,7 @@
 
 #include "histogram/Histogram.h"
 #include "persistence/FileError.h"
-#include "reliability/ProjectState.h"
+#include "project/ProjectState.h"
 #include "rmr/RmrTables.h"
 
 /// The results name cut at this marker before it proposes a file name.

@@ -5,7 +5,7 @@
 #include <charconv>
 #include <optional>
 
-#include "persistence/AtomicFile.h"
+#include "io/AtomicFile.h"
 #include "shell/Encoding.h"
 
 namespace {

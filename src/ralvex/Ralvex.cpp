@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 namespace ralvex {
 namespace {

@@ -6,7 +6,7 @@
 #include "creation/SpecialFunctions.h"
 #include "histogram/HistogramArithmetic.h"
 #include "reliability/ChainCommon.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 namespace {
 

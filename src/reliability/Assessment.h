@@ -9,7 +9,7 @@
 
 #include "histogram/Histogram.h"
 #include "reliability/ChainMessages.h"
-#include "reliability/ProjectState.h"
+#include "project/ProjectState.h"
 #include "shell/Language.h"
 
 /// Design standards of the combo box CBNorma, in item order.

@@ -7,7 +7,7 @@
 #include "histogram/HistogramArithmetic.h"
 #include "reliability/ChainMessages.h"
 #include "reliability/PressureLoop.h"
-#include "reliability/ProjectState.h"
+#include "project/ProjectState.h"
 
 /// Constant of the bolt length.
 inline constexpr double kBoltLengthConstant = 0.251189;

@@ -7,7 +7,7 @@
 #include "histogram/HistogramArithmetic.h"
 #include "reliability/ChainMessages.h"
 #include "reliability/PressureLoop.h"
-#include "reliability/ProjectState.h"
+#include "project/ProjectState.h"
 
 /// Constant of the bolt load.
 inline constexpr double kBoltLoadConstant = 2.51189;

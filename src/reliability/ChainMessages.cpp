@@ -3,7 +3,7 @@
 #include <cctype>
 #include <charconv>
 
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 int chainTitleNumber(ralvex::DlgKind kind) {
   switch (kind) {

@@ -2,7 +2,7 @@
 
 #include "ralvex/Ralvex.h"
 #include "shell/Encoding.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 namespace {
 

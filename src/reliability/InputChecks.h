@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "histogram/Histogram.h"
-#include "reliability/ProjectState.h"
+#include "project/ProjectState.h"
 #include "shell/Language.h"
 
 /// One dialog a check asks for: its message number and the composed text.

@@ -7,7 +7,7 @@
 #include "histogram/Histogram.h"
 #include "histogram/HistogramArithmetic.h"
 #include "reliability/ChainMessages.h"
-#include "reliability/ProjectState.h"
+#include "project/ProjectState.h"
 
 /// Layering coefficient Beta for 1 to 10 layers (1.0 ... 0.7); 0 outside that range.
 double layerCoefficient(int layers);

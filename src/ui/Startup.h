@@ -3,38 +3,17 @@
 #include <memory>
 #include <string>
 
-class QApplication;
-struct Services;
-class TForm1;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm6;
-class TForm7;
-class TForm8;
-class TForm9;
-class TForm11;
-class TForm12;
-class TForm13;
-class TForm14;
+#include <vector>
 
-/// The windows of a run, created in start-up order (the main window first) and destroyed in reverse.
-struct VeltraWindows {
+#include "ui/Services.h"
+
+class QApplication;
+
+/// The windows of a run, created from the window table (the main window first) and destroyed in
+/// reverse; the role pointers are those of `services.windows`.
+struct VeltraWindows : Windows {
   Services& services;
-  std::unique_ptr<TForm1> form1;
-  std::unique_ptr<TForm2> form2;
-  std::unique_ptr<TForm3> form3;
-  std::unique_ptr<TForm4> form4;
-  std::unique_ptr<TForm5> form5;
-  std::unique_ptr<TForm6> form6;
-  std::unique_ptr<TForm7> form7;
-  std::unique_ptr<TForm8> form8;
-  std::unique_ptr<TForm9> form9;
-  std::unique_ptr<TForm11> form11;
-  std::unique_ptr<TForm12> form12;
-  std::unique_ptr<TForm13> form13;
-  std::unique_ptr<TForm14> form14;
+  std::vector<std::unique_ptr<QWidget>> owned;  // creation order
 
   explicit VeltraWindows(Services& s);
   ~VeltraWindows();

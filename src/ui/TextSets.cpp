@@ -12,18 +12,12 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <map>
 #include <utility>
 
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
+#include "ui/WindowTable.h"
 
 namespace {
-
-// Function-local so that registrations from other files' static initialisers find it ready.
-std::map<int, TextSet>& registry() {
-  static std::map<int, TextSet> sets;
-  return sets;
-}
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
@@ -85,16 +79,15 @@ bool setItems(QObject* target, const QString& text) {
 
 }  // namespace
 
-void registerTextSet(const TextSet& set) { registry()[set.window] = set; }
-
 const TextSet* findTextSet(int window) {
-  const auto it = registry().find(window);
-  return it == registry().end() ? nullptr : &it->second;
+  const WindowEntry* e = findWindowEntry(window);
+  return e ? e->texts : nullptr;
 }
 
 std::vector<int> registeredTextSets() {
   std::vector<int> out;
-  for (const auto& [n, set] : registry()) out.push_back(n);
+  for (const WindowEntry& e : windowTable())
+    if (e.texts) out.push_back(e.number);
   return out;
 }
 
@@ -155,8 +148,18 @@ bool applyTextRow(QWidget& window, const TextRow& row, Language language) {
       return setCell(target, row.row, row.col, QString::fromStdString(text));
     case TextProp::Items:
       return setItems(target, QString::fromStdString(text));
+    case TextProp::Tooltip:
+      if (auto* w = qobject_cast<QWidget*>(target)) {
+        w->setToolTip(QString::fromStdString(text));
+        return true;
+      }
+      return false;
   }
   return false;
+}
+
+void applyTextRows(QWidget& window, std::span<const TextRow> rows, Language language) {
+  for (const TextRow& row : rows) applyTextRow(window, row, language);
 }
 
 void applyTexts(QWidget& window, int windowNumber, Language language) {

@@ -3,7 +3,8 @@
 // Window text sets: the captions, labels, hints, menu items, table headers and combo box items of a
 // window in Czech and in English, applied when the window is created and again at a language switch.
 //
-// Each window keeps its set in its own file, ui/TextSets_FormN.cpp, and registers it there:
+// Each window keeps its set in its own file, ui/<Window>Texts.cpp, declares it in ui/WindowTexts.h
+// and names it in its row of the window table (ui/WindowTable.cpp):
 //
 //   namespace {
 //   constexpr TextRow kCzech[] = {
@@ -14,12 +15,12 @@
 //       {"CBTyp", TextProp::Items, "{m138}\nHistogram"},
 //   };
 //   constexpr TextRow kEnglish[] = { ...same keys in the same order... };
-//   const TextSetRegistration reg{{5, kCzech, kEnglish}};
 //   }  // namespace
+//   const TextSet kRawDataWindowTexts{5, kCzech, kEnglish};
 //
 // and the window calls applyTexts(*this, 5, services.language()) at the end of its constructor.
 // A row whose element does not exist (yet) is skipped. Both languages must list the same keys;
-// a window test checks that for every registered set.
+// a window test checks that for every set of the window table.
 
 #include <span>
 #include <string>
@@ -39,6 +40,7 @@ enum class TextProp {
   Hint,     // "short|long": the short part becomes the tooltip, the long part the status-bar text
   Cell,     // text of cell (row, col) of a QTableWidget; headers live in row 0 / column 0
   Items,    // item list of a QComboBox, items separated by '\n'; the selected index is kept
+  Tooltip,  // tooltip only (no status-bar text)
 };
 
 /// One assignment of a text to an element of a window. "{mN}" in `text` stands for message N.
@@ -53,7 +55,7 @@ struct TextRow {
 /// Work a window does after its rows are applied (texts composed at run time, centring).
 using TextHook = void (*)(QWidget& window, Language language);
 
-/// The text set of window `window` (1 to 14, the number of its TFormN class).
+/// The text set of window `window` (1 to 14, N of its objectName "FormN").
 struct TextSet {
   int window = 0;
   std::span<const TextRow> czech;
@@ -61,17 +63,9 @@ struct TextSet {
   TextHook after = nullptr;
 };
 
-/// Adds (or replaces) the set of `set.window`. The rows must outlive the program (static arrays).
-void registerTextSet(const TextSet& set);
-
-/// Registers a set during static initialisation; put one in the set's own file.
-struct TextSetRegistration {
-  explicit TextSetRegistration(const TextSet& set) { registerTextSet(set); }
-};
-
-/// The registered set of a window, or nullptr.
+/// The set of a window in the window table, or nullptr.
 const TextSet* findTextSet(int window);
-/// Window numbers that have a set, ascending.
+/// Window numbers that have a set, in window table order (ascending).
 std::vector<int> registeredTextSets();
 
 /// Rows of a window's set in `language` (empty when the window has no set).
@@ -80,6 +74,9 @@ std::span<const TextRow> textRows(int window, Language language);
 /// Puts the texts of set `windowNumber` in `language` on `window` and its children, then runs the
 /// set's hook. Windows without a set are left alone.
 void applyTexts(QWidget& window, int windowNumber, Language language);
+
+/// Applies `rows` in order (rows of a part of a window built after its set was applied).
+void applyTextRows(QWidget& window, std::span<const TextRow> rows, Language language);
 
 /// Applies one row; false when the element does not exist or cannot take that property.
 bool applyTextRow(QWidget& window, const TextRow& row, Language language);

@@ -13,7 +13,9 @@
 
 namespace {
 
-std::string key(const keys::WindowPlace& place, const char* what) { return std::string(place.prefix) + "." + what; }
+std::string key(const settings::WindowGeometry& place, const char* what) {
+  return settings::positionKey(place.prefix, what);
+}
 
 int screenWidth() {
   const QScreen* s = QGuiApplication::primaryScreen();
@@ -22,28 +24,28 @@ int screenWidth() {
 
 }  // namespace
 
-void restoreWindowPlace(QWidget& w, const SettingsFile& settings, const keys::WindowPlace& place) {
-  const int defWidth = place.width > 0 ? place.width : screenWidth();
-  const long long left = settings.readInteger(keys::kPosition, key(place, "left"), 0);
-  const long long top = settings.readInteger(keys::kPosition, key(place, "top"), 0);
-  long long width = settings.readInteger(keys::kPosition, key(place, "width"), defWidth);
-  long long height = settings.readInteger(keys::kPosition, key(place, "height"), place.height);
+void restoreWindowPlace(QWidget& w, const SettingsFile& settings, const settings::WindowGeometry& place) {
+  const int defWidth = place.defaultWidth > 0 ? place.defaultWidth : screenWidth();
+  const long long left = settings.readInteger(settings::kPosition, key(place, "left"), 0);
+  const long long top = settings.readInteger(settings::kPosition, key(place, "top"), 0);
+  long long width = settings.readInteger(settings::kPosition, key(place, "width"), defWidth);
+  long long height = settings.readInteger(settings::kPosition, key(place, "height"), place.defaultHeight);
   // A hand-edited or damaged file must not give an invisible or absurd window.
   if (width < 50 || width > 20000) width = defWidth;
-  if (height < 50 || height > 20000) height = place.height;
+  if (height < 50 || height > 20000) height = place.defaultHeight;
   const auto clampPos = [](long long v) { return int(std::max(-10000LL, std::min(v, 20000LL))); };
   w.move(clampPos(left), clampPos(top));
   w.resize(int(width), int(height));
 }
 
-void storeWindowPlace(const QWidget& w, SettingsFile& settings, const keys::WindowPlace& place) {
-  settings.writeInteger(keys::kPosition, key(place, "left"), w.x());
-  settings.writeInteger(keys::kPosition, key(place, "top"), w.y());
-  settings.writeInteger(keys::kPosition, key(place, "width"), w.width());
-  settings.writeInteger(keys::kPosition, key(place, "height"), w.height());
+void storeWindowPlace(const QWidget& w, SettingsFile& settings, const settings::WindowGeometry& place) {
+  settings.writeInteger(settings::kPosition, key(place, "left"), w.x());
+  settings.writeInteger(settings::kPosition, key(place, "top"), w.y());
+  settings.writeInteger(settings::kPosition, key(place, "width"), w.width());
+  settings.writeInteger(settings::kPosition, key(place, "height"), w.height());
 }
 
-void presetWindowPlace(QWidget& w, const keys::WindowPlace& place) {
+void presetWindowPlace(QWidget& w, const settings::WindowGeometry& place) {
   w.setWindowState(w.windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
   w.move(0, 0);
   w.resize(place.presetWidth > 0 ? place.presetWidth : screenWidth(), place.presetHeight);

@@ -6,7 +6,7 @@
 
 #include "histogram_fixture.h"
 #include "reliability/Assessment.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "histogram/Histogram.h"
-#include "reliability/ProjectState.h"
+#include "project/ProjectState.h"
 
 namespace chain_fixture {
 

@@ -12,7 +12,7 @@
 #include "reliability/BoltLength.h"
 #include "reliability/BoltLoad.h"
 #include "reliability/ReducedStrength.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 using chain_fixture::bell;
 using chain_fixture::project;
@@ -22,7 +22,7 @@ namespace {
 using Breaker = std::function<void(ProjectState&)>;
 
 // Applies the breakers from `first` on (all at once) and expects the message of the first one: the
-// checks run in the listed order and each stops the command.
+// checks run in the listed order and each stops the command without changing the project.
 void expectChecksInOrder(const std::function<ProjectState()>& make, const std::vector<std::pair<int, Breaker>>& checks,
                          const std::function<ChainReport(ProjectState&)>& run) {
   for (size_t first = 0; first < checks.size(); ++first) {
@@ -34,6 +34,7 @@ void expectChecksInOrder(const std::function<ProjectState()>& make, const std::v
     ASSERT_EQ(r.messages.size(), 1u) << "check " << first;
     EXPECT_EQ(r.messages[0].number, checks[first].first) << "check " << first;
     EXPECT_EQ(r.messages[0].kind, ralvex::DlgKind::Error);
+    EXPECT_TRUE(p == before) << "check " << first << ": a refusal changes nothing";
   }
 }
 

@@ -6,7 +6,7 @@
 
 #include "histogram/HistogramCharacteristics.h"
 #include "ralvex/Ralvex.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "reliability/InputChecks.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include <set>
 #include <sstream>
 
+#include "histogram_fixture.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/TextLines.h"
 
@@ -17,15 +18,7 @@ std::string readFixture(const std::string& name) {
   return ss.str();
 }
 
-Histogram someHistogram(double min) {
-  Histogram h;
-  h.count = 2;
-  h.min = min;
-  h.max = min + 1;
-  h.step = 1;
-  h.p[0] = h.p[1] = 0.5;
-  return h;
-}
+Histogram someHistogram(double min) { return histogram_fixture::make(min, 1, {0.5, 0.5}); }
 
 ProjectState threeLayers() {
   ProjectState p;
@@ -148,7 +141,6 @@ TEST(ProjectFileTest, SaveThenOpenGivesTheSameInputs) {
   EXPECT_EQ(p.rowSpacing, "1200");
   EXPECT_TRUE(p.combinedSupport);
   EXPECT_EQ(p.resultsName, "Chodba A    ( Version  1.5.6.5  /  1.2.2024 )");
-  EXPECT_EQ(p.selectedLayerRow, 0);
   EXPECT_EQ(opened, rmr);
 }
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "reliability/ProjectState.h"
+#include "project/ProjectState.h"
 
 namespace {
 

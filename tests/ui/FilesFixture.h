@@ -16,11 +16,11 @@
 #include <string>
 
 #include "ServicesFixture.h"
-#include "shell/TextyCeskoAngl.h"
-#include "ui/DruhyHornin.h"
-#include "ui/Graf_Hornin.h"
-#include "ui/IniSoubor.h"
-#include "ui/Pelmora.h"
+#include "shell/Messages.h"
+#include "ui/RockTypesWindow.h"
+#include "ui/ChartWindow.h"
+#include "ui/SettingsListingWindow.h"
+#include "ui/MainWindow.h"
 
 using namespace Qt::StringLiterals;
 
@@ -39,14 +39,14 @@ class FilesTest : public ServicesTest {
   }
 
   void makeWindows() {
-    main = std::make_unique<TForm1>(*services);
-    services->windows.form1 = main.get();
-    chart = std::make_unique<TForm3>(*services);
-    services->windows.form3 = chart.get();
-    rocks = std::make_unique<TForm6>(*services);
-    services->windows.form6 = rocks.get();
-    listing = std::make_unique<TForm7>(*services);
-    services->windows.form7 = listing.get();
+    main = std::make_unique<MainWindow>(*services);
+    services->windows.main = main.get();
+    chart = std::make_unique<ChartWindow>(*services);
+    services->windows.chart = chart.get();
+    rocks = std::make_unique<RockTypesWindow>(*services);
+    services->windows.rockTypes = rocks.get();
+    listing = std::make_unique<SettingsListingWindow>(*services);
+    services->windows.settingsListing = listing.get();
   }
 
   /// A fresh run over the same settings file and folders.
@@ -114,8 +114,8 @@ class FilesTest : public ServicesTest {
   static std::string msg(int n) { return MessageText(n, Language::Czech); }
   bool asked(int message) const { return dialogs.anyTextContains(msg(message)); }
 
-  std::unique_ptr<TForm1> main;
-  std::unique_ptr<TForm3> chart;
-  std::unique_ptr<TForm6> rocks;
-  std::unique_ptr<TForm7> listing;
+  std::unique_ptr<MainWindow> main;
+  std::unique_ptr<ChartWindow> chart;
+  std::unique_ptr<RockTypesWindow> rocks;
+  std::unique_ptr<SettingsListingWindow> listing;
 };

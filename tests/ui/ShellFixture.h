@@ -11,7 +11,7 @@
 
 #include "ServicesFixture.h"
 #include "persistence/SettingsFile.h"
-#include "ui/Pelmora.h"
+#include "ui/MainWindow.h"
 
 using namespace Qt::StringLiterals;
 
@@ -19,9 +19,9 @@ using namespace Qt::StringLiterals;
 /// shell "open".
 class ShellTest : public ServicesTest {
  protected:
-  TForm1& makeMain() {
-    main = std::make_unique<TForm1>(*services);
-    services->windows.form1 = main.get();
+  MainWindow& makeMain() {
+    main = std::make_unique<MainWindow>(*services);
+    services->windows.main = main.get();
     main->urlOpener = [this](const QUrl& url) {
       opened.push_back(url);
       return openResult;
@@ -34,7 +34,7 @@ class ShellTest : public ServicesTest {
   }
 
   /// A fresh run over the same settings file.
-  TForm1& restart() {
+  MainWindow& restart() {
     main.reset();
     reloadServices();
     return makeMain();
@@ -47,13 +47,7 @@ class ShellTest : public ServicesTest {
   QAction* action(const char* name) const { return main->findChild<QAction*>(QString::fromUtf8(name)); }
 
   /// True when the settings file keeps what is written (the real file, not a stand-in).
-  bool settingsPersist() {
-    SettingsFile probe(path("probe.INI"));
-    probe.writeInteger("s", "k", 42);
-    return SettingsFile(path("probe.INI")).readInteger("s", "k", 0) == 42;
-  }
-
-  std::unique_ptr<TForm1> main;
+  std::unique_ptr<MainWindow> main;
   std::vector<QUrl> opened;
   std::vector<QString> started;
   bool openResult = true;

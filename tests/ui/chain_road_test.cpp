@@ -21,9 +21,9 @@
 #include "persistence/SettingsFile.h"
 #include "ralvex/Ralvex.h"
 #include "reliability/Assessment.h"
-#include "shell/TextyCeskoAngl.h"
-#include "ui/Graf_Hornin.h"
-#include "ui/Pelmora.h"
+#include "shell/Messages.h"
+#include "ui/ChartWindow.h"
+#include "ui/MainWindow.h"
 #include "ui/Services.h"
 
 using namespace Qt::StringLiterals;
@@ -37,10 +37,10 @@ class ChainRoad : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
     services.folders.HistogramsFolder = dir.path().toStdString();
-    main = std::make_unique<TForm1>(services);
-    chart = std::make_unique<TForm3>(services);
-    services.windows.form1 = main.get();
-    services.windows.form3 = chart.get();
+    main = std::make_unique<MainWindow>(services);
+    chart = std::make_unique<ChartWindow>(services);
+    services.windows.main = main.get();
+    services.windows.chart = chart.get();
     main->show();
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
@@ -158,8 +158,8 @@ class ChainRoad : public ::testing::Test {
   SettingsFile settings{"/nonexistent/Veltra.INI"};
   Services services{dialogs, settings, {}, {}, {}, {}};
   QTemporaryDir dir;
-  std::unique_ptr<TForm1> main;
-  std::unique_ptr<TForm3> chart;
+  std::unique_ptr<MainWindow> main;
+  std::unique_ptr<ChartWindow> chart;
 };
 
 TEST_F(ChainRoad, FromTheInputHistogramsToTheVerdict) {

@@ -23,9 +23,10 @@
 #include "histogram/Queries.h"
 #include "persistence/SettingsFile.h"
 #include "ralvex/Ralvex.h"
-#include "shell/TextyCeskoAngl.h"
-#include "ui/Graf_Hornin.h"
-#include "ui/Pelmora.h"
+#include "shell/Messages.h"
+#include "histogram_fixture.h"
+#include "ui/ChartWindow.h"
+#include "ui/MainWindow.h"
 #include "ui/Services.h"
 
 using namespace Qt::StringLiterals;
@@ -33,30 +34,19 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Five intervals of width 2 centred on 1, 3, 5, 7, 9 (edges 0 .. 10), 10 values.
-Histogram fiveBins() {
-  Histogram h;
-  h.count = 5;
-  h.min = 1;
-  h.max = 9;
-  h.step = 2;
-  h.range = 10;
-  h.total = 10;
-  const double p[] = {0.1, 0.2, 0.4, 0.2, 0.1};
-  for (int i = 0; i < 5; ++i) h.p[i] = p[i];
-  return h;
-}
+Histogram fiveBins() { return histogram_fixture::make(1, 2, {0.1, 0.2, 0.4, 0.2, 0.1}, 10); }
 
 QColor bgr(std::uint32_t c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 QString num(double x) { return QString::fromStdString(ralvex::StrNaCarku(x)); }
 
-class ChartWindow : public ::testing::Test {
+class ChartWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
     settings = std::make_unique<SettingsFile>(path("Veltra.INI"));
     services = std::make_unique<Services>(Services{dialogs, *settings, {}, {}, {}, {}});
     services->folders.HistogramsFolder = dir.path().toStdString();
-    form = std::make_unique<TForm3>(*services);
+    form = std::make_unique<ChartWindow>(*services);
   }
 
   std::string path(const char* name) const { return (dir.path() + u'/' + QString::fromUtf8(name)).toStdString(); }
@@ -92,12 +82,12 @@ class ChartWindow : public ::testing::Test {
   ScriptedDialogs dialogs;
   std::unique_ptr<SettingsFile> settings;
   std::unique_ptr<Services> services;
-  std::unique_ptr<TForm3> form;
+  std::unique_ptr<ChartWindow> form;
 };
 
 }  // namespace
 
-TEST_F(ChartWindow, FillShowsCaptionTitleCharacteristicsAndBars) {
+TEST_F(ChartWindowTest, FillShowsCaptionTitleCharacteristicsAndBars) {
   form->Fill(kSrcWidth, fiveBins(), "Sirka");
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(form->windowTitle().toStdString(), MessageText(164, Language::Czech));
@@ -115,7 +105,7 @@ TEST_F(ChartWindow, FillShowsCaptionTitleCharacteristicsAndBars) {
   EXPECT_FALSE(child<QPushButton>("KrivkaTrvani")->isEnabled());
 }
 
-TEST_F(ChartWindow, ProbabilityTableHasCentresEdgesAndDistributionFunction) {
+TEST_F(ChartWindowTest, ProbabilityTableHasCentresEdgesAndDistributionFunction) {
   form->Fill(kSrcBoltLength, fiveBins());
   auto* grid = child<QTableWidget>("StringGrid2");
   // The header row is the table's header: 2N + 2 data rows.
@@ -147,7 +137,7 @@ TEST_F(ChartWindow, ProbabilityTableHasCentresEdgesAndDistributionFunction) {
   EXPECT_EQ(cell("StringGrid2", 512, 1), num(255.5));  // last edge row: Max + step/2
 }
 
-TEST_F(ChartWindow, TableRowsAreHighlightedOnlyWhileTheOptionIsOn) {
+TEST_F(ChartWindowTest, TableRowsAreHighlightedOnlyWhileTheOptionIsOn) {
   auto* grid = child<QTableWidget>("StringGrid2");
   auto bg = [&](int row, int column) { return grid->item(row, column)->background().color(); };
   const QColor table = bgr(services->options.colours.table);
@@ -173,7 +163,7 @@ TEST_F(ChartWindow, TableRowsAreHighlightedOnlyWhileTheOptionIsOn) {
   EXPECT_EQ(bg(11, 2), table);
 }
 
-TEST_F(ChartWindow, ValueQuery) {
+TEST_F(ChartWindowTest, ValueQuery) {
   form->Fill(kSrcBoltLength, fiveBins());
   struct Case {
     const char* x;
@@ -204,7 +194,7 @@ TEST_F(ChartWindow, ValueQuery) {
   EXPECT_TRUE(dialogs.asked.empty());
 }
 
-TEST_F(ChartWindow, InvalidNumbersAreReported) {
+TEST_F(ChartWindowTest, InvalidNumbersAreReported) {
   form->Fill(kSrcBoltLength, fiveBins());
   valueQuery(u"5"_s);
   for (const char* text : {"abc", "E5", "-"}) {
@@ -219,7 +209,7 @@ TEST_F(ChartWindow, InvalidNumbersAreReported) {
   EXPECT_EQ(cell("StringGrid7", 0, 1), num(0.4));
 }
 
-TEST_F(ChartWindow, ProbabilityQuery) {
+TEST_F(ChartWindowTest, ProbabilityQuery) {
   form->Fill(kSrcBoltLength, fiveBins());
   probabilityQuery(u"1"_s);
   EXPECT_EQ(cell("StringGrid6", 0, 1), num(9));  // P = 1 gives Max
@@ -242,7 +232,7 @@ TEST_F(ChartWindow, ProbabilityQuery) {
   EXPECT_EQ(cell("StringGrid6", 0, 1), u"0"_s);
 }
 
-TEST_F(ChartWindow, ReliabilityFunctionShowsFailureProbabilityAtZero) {
+TEST_F(ChartWindowTest, ReliabilityFunctionShowsFailureProbabilityAtZero) {
   Histogram fs = fiveBins();
   fs.min = -3;  // edges -4 .. 6
   fs.max = 5;
@@ -258,7 +248,7 @@ TEST_F(ChartWindow, ReliabilityFunctionShowsFailureProbabilityAtZero) {
   EXPECT_EQ(cell("StringGrid7", 1, 1), num(0.1 + 0.2 + 0.4 / 2));
 }
 
-TEST_F(ChartWindow, IndexAndValueLabels) {
+TEST_F(ChartWindowTest, IndexAndValueLabels) {
   services->options.axisIndex = true;
   form->Fill(kSrcBoltLength, fiveBins());
   EXPECT_EQ(form->barLabels(), (std::vector<std::string>{"0", "1", "2", "3", "4"}));
@@ -279,7 +269,7 @@ TEST_F(ChartWindow, IndexAndValueLabels) {
   EXPECT_EQ(cell("StringGrid7", 0, 1), num(0.4));
 }
 
-TEST_F(ChartWindow, ColourDialogChangesBarColourAndKeepsTheQuery) {
+TEST_F(ChartWindowTest, ColourDialogChangesBarColourAndKeepsTheQuery) {
   form->Fill(kSrcBoltLength, fiveBins());
   valueQuery(u"5"_s);
   child<QPushButton>("BitBtn8")->click();
@@ -310,7 +300,7 @@ TEST_F(ChartWindow, ColourDialogChangesBarColourAndKeepsTheQuery) {
   EXPECT_TRUE(child<QPushButton>("Button4")->isEnabled());
 }
 
-TEST_F(ChartWindow, SaveWritesAFileAndRenamesTheSlot) {
+TEST_F(ChartWindowTest, SaveWritesAFileAndRenamesTheSlot) {
   int calls = 0;
   std::string savedName;
   form->histogramSaved = [&](int source, int row, const std::string& name) {
@@ -363,7 +353,7 @@ TEST_F(ChartWindow, SaveWritesAFileAndRenamesTheSlot) {
   EXPECT_EQ(calls, 2);
 }
 
-TEST_F(ChartWindow, SaveIsOfferedOnlyForHistogramsWithoutFile) {
+TEST_F(ChartWindowTest, SaveIsOfferedOnlyForHistogramsWithoutFile) {
   form->Fill(kSrcWidth, fiveBins(), "Sirka.dis");
   EXPECT_FALSE(child<QPushButton>("SaveGraf")->isEnabled());
   form->Fill(kSrcWidth, fiveBins(), "Sirka z dat");
@@ -376,7 +366,7 @@ TEST_F(ChartWindow, SaveIsOfferedOnlyForHistogramsWithoutFile) {
   EXPECT_FALSE(child<QPushButton>("SaveGraf")->isEnabled());
 }
 
-TEST_F(ChartWindow, QueryFieldKeys) {
+TEST_F(ChartWindowTest, QueryFieldKeys) {
   form->Fill(kSrcBoltLength, fiveBins());
   auto* edit = child<QLineEdit>("EditXY");
   QTest::keyClicks(edit, u"1,5e-3"_s);
@@ -387,7 +377,7 @@ TEST_F(ChartWindow, QueryFieldKeys) {
   EXPECT_EQ(dialogs.beeps, 2);
 }
 
-TEST_F(ChartWindow, MarksFollowTheCheckBox) {
+TEST_F(ChartWindowTest, MarksFollowTheCheckBox) {
   form->Fill(kSrcBoltLength, fiveBins());
   auto* box = child<QCheckBox>("CheckBox1");
   EXPECT_FALSE(box->isChecked());
@@ -397,7 +387,7 @@ TEST_F(ChartWindow, MarksFollowTheCheckBox) {
   EXPECT_FALSE(box->isChecked());
 }
 
-TEST_F(ChartWindow, PositionAndMarksAreWrittenOnClose) {
+TEST_F(ChartWindowTest, PositionAndMarksAreWrittenOnClose) {
   form->Fill(kSrcBoltLength, fiveBins());
   child<QSpinBox>("SpinEdAngle")->setValue(30);
   form->resize(1100, 600);
@@ -406,12 +396,12 @@ TEST_F(ChartWindow, PositionAndMarksAreWrittenOnClose) {
   EXPECT_EQ(reread.readInteger("--  Position  --", "Graf_Hornin-Form3.width", 0), 1100);
   EXPECT_EQ(reread.readInteger("--  Setting  --", "Graf_Hornin-Form3.SpinEdAngle.Value", 0), 30);
   EXPECT_EQ(reread.readInteger("--  Setting  --", "Graf_Hornin-Form3.CBMarks.ItemIndex", -1), 0);
-  TForm3 again(*services);
+  ChartWindow again(*services);
   EXPECT_EQ(again.findChild<QSpinBox*>(u"SpinEdAngle"_s)->value(), 30);
   EXPECT_EQ(again.width(), 1100);
 }
 
-TEST_F(ChartWindow, CharacteristicsAndConsequenceClassesDialogs) {
+TEST_F(ChartWindowTest, CharacteristicsAndConsequenceClassesDialogs) {
   form->Fill(kSrcBoltLength, fiveBins());
   child<QPushButton>("BChar")->click();
   ASSERT_EQ(dialogs.asked.size(), 1u);
@@ -429,7 +419,7 @@ TEST_F(ChartWindow, CharacteristicsAndConsequenceClassesDialogs) {
   EXPECT_EQ(dialogs.asked[1].text, MessageText(407, Language::Czech));
 }
 
-TEST_F(ChartWindow, EnterRunsTheQueryAndAChartClickHidesTheColourPanel) {
+TEST_F(ChartWindowTest, EnterRunsTheQueryAndAChartClickHidesTheColourPanel) {
   form->Fill(kSrcBoltLength, fiveBins());
   auto* edit = child<QLineEdit>("EditXY");
   QTest::keyClicks(edit, u"5"_s);
@@ -443,7 +433,7 @@ TEST_F(ChartWindow, EnterRunsTheQueryAndAChartClickHidesTheColourPanel) {
   EXPECT_FALSE(child<QWidget>("Panel5")->isVisible());
 }
 
-TEST_F(ChartWindow, TextsFollowTheLanguage) {
+TEST_F(ChartWindowTest, TextsFollowTheLanguage) {
   form->Fill(kSrcWidth, fiveBins(), "Sirka");
   services->options.language = Language::English;
   form->ApplyTexts(Language::English);
@@ -460,9 +450,9 @@ TEST_F(ChartWindow, TextsFollowTheLanguage) {
   EXPECT_EQ(cell("StringGrid7", 1, 0), u"P(X<=x)"_s);
 }
 
-TEST_F(ChartWindow, EditAndTableColoursReachTheOtherWindows) {
-  TForm1 main(*services);
-  services->windows.form1 = &main;
+TEST_F(ChartWindowTest, EditAndTableColoursReachTheOtherWindows) {
+  MainWindow main(*services);
+  services->windows.main = &main;
   form->Fill(kSrcBoltLength, fiveBins());
   child<QPushButton>("BitBtn8")->click();
   dialogs.answerColour(0xCCFFFF);  // light yellow
@@ -476,10 +466,10 @@ TEST_F(ChartWindow, EditAndTableColoursReachTheOtherWindows) {
   child<QPushButton>("Button5")->click();
   EXPECT_EQ(child<QTableWidget>("StringGrid1")->palette().color(QPalette::Base), QColor(224, 224, 224));
   EXPECT_EQ(child<QTableWidget>("StringGrid2")->item(2, 0)->background().color(), QColor(224, 224, 224));
-  services->windows.form1 = nullptr;
+  services->windows.main = nullptr;
 }
 
-TEST_F(ChartWindow, DegenerateHistogramsAreShownAndRefuseQueries) {
+TEST_F(ChartWindowTest, DegenerateHistogramsAreShownAndRefuseQueries) {
   Histogram zeroWidth;  // bearing capacity with d2 = d1: one bin of width 0 at 0
   zeroWidth.count = 1;
   zeroWidth.p[0] = 1;

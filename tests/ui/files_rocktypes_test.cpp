@@ -8,8 +8,8 @@ namespace {
 
 using RockTypes = FilesTest;
 
-QPlainTextEdit* memo(TForm6& w) { return w.findChild<QPlainTextEdit*>(u"Memo1"_s); }
-QPushButton* button(TForm6& w, const char* name) { return w.findChild<QPushButton*>(QString::fromUtf8(name)); }
+QPlainTextEdit* memo(RockTypesWindow& w) { return w.findChild<QPlainTextEdit*>(u"Memo1"_s); }
+QPushButton* button(RockTypesWindow& w, const char* name) { return w.findChild<QPushButton*>(QString::fromUtf8(name)); }
 
 TEST_F(RockTypes, ANewInstallationStartsWithAnEmptyOffer) {
   EXPECT_TRUE(main->project().rockTypes.empty());

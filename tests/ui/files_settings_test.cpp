@@ -8,9 +8,9 @@
 #include "ScriptedDialogs.h"
 #include "persistence/SettingsFile.h"
 #include "persistence/SettingsKeys.h"
-#include "ui/Color.h"
-#include "ui/IniSoubor.h"
-#include "ui/Pelmora.h"
+#include "ui/ColourWindow.h"
+#include "ui/SettingsListingWindow.h"
+#include "ui/MainWindow.h"
 #include "ui/Services.h"
 
 namespace fs = std::filesystem;
@@ -33,10 +33,10 @@ TEST_F(SettingsListingTest, AMissingFileIsReportedWithMessage148) {
   ScriptedDialogs dialogs;
   SettingsFile settings((dir_ / "Veltra.INI").string());
   Services services{dialogs, settings, {}, {}, {}, {}};
-  TForm1 main(services);
-  TForm7 listing(services);
-  services.windows.form1 = &main;
-  services.windows.form7 = &listing;
+  MainWindow main(services);
+  SettingsListingWindow listing(services);
+  services.windows.main = &main;
+  services.windows.settingsListing = &listing;
   main.INIsoubor1Click();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].caption, "I n f o r m a c e");
@@ -50,10 +50,10 @@ TEST_F(SettingsListingTest, EveryLineBecomesARowAndClosingStoresThePosition) {
   settings.writeInteger("--  Horniny  --", "Celkem druhů hornin", 1);
   settings.writeString("--  Horniny  --", "Hornina 1", "Pískovec = tvrdý");
   Services services{dialogs, settings, {}, {}, {}, {}};
-  TForm1 main(services);
-  TForm7 listing(services);
-  services.windows.form1 = &main;
-  services.windows.form7 = &listing;
+  MainWindow main(services);
+  SettingsListingWindow listing(services);
+  services.windows.main = &main;
+  services.windows.settingsListing = &listing;
   main.INIsoubor1Click();
   EXPECT_TRUE(dialogs.asked.empty());
   EXPECT_TRUE(listing.isVisible());
@@ -79,7 +79,7 @@ TEST_F(SettingsListingTest, ColourWindowKeepsItsPlaceAndAsksTheDialogService) {
   ScriptedDialogs dialogs;
   SettingsFile settings((dir_ / "Veltra.INI").string());
   Services services{dialogs, settings, {}, {}, {}, {}};
-  TForm8 colours(services);
+  ColourWindow colours(services);
   EXPECT_EQ(colours.objectName(), u"Form8"_s);
   EXPECT_EQ(colours.width(), 170);
   dialogs.answerColour(0x00FF00u);

@@ -17,14 +17,15 @@
 #include <memory>
 
 #include "ScriptedDialogs.h"
+#include "histogram_fixture.h"
 #include "histogram/HistogramFile.h"
 #include "persistence/SettingsFile.h"
 #include "ralvex/Ralvex.h"
 #include "reliability/InputChecks.h"
-#include "shell/TextyCeskoAngl.h"
-#include "ui/Graf_Hornin.h"
-#include "ui/ParamRozdel.h"
-#include "ui/Pelmora.h"
+#include "shell/Messages.h"
+#include "ui/ChartWindow.h"
+#include "ui/ParametricWindow.h"
+#include "ui/MainWindow.h"
 #include "ui/Services.h"
 
 using namespace Qt::StringLiterals;
@@ -38,7 +39,7 @@ class InputArea : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
     services.folders.HistogramsFolder = dir.path().toStdString();
-    w = std::make_unique<TForm1>(services);
+    w = std::make_unique<MainWindow>(services);
     w->show();
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
@@ -53,6 +54,7 @@ class InputArea : public ::testing::Test {
   }
 
   ProjectState& project() { return w->project(); }
+  InputAreaView& view() { return w->view(); }
 
   // A histogram file in the temporary folder: edges, frequencies.
   std::string writeDis(const char* name, double min, double max, std::initializer_list<int> freq) {
@@ -141,7 +143,7 @@ class InputArea : public ::testing::Test {
   SettingsFile settings{"/nonexistent/Veltra.INI"};
   Services services{dialogs, settings, {}, {}, {}, {}};
   QTemporaryDir dir;
-  std::unique_ptr<TForm1> w;
+  std::unique_ptr<MainWindow> w;
 };
 
 TEST_F(InputArea, StartsEmptyWithItsNamedControls) {
@@ -197,12 +199,12 @@ TEST_F(InputArea, LayerNeedsARockTypeAndOpensTheNextRow) {
   EXPECT_EQ(project().layers[0].name, "Pevnost.dis");
   EXPECT_EQ(project().layers[0].histogram.count, 5);
   EXPECT_EQ(project().nextLayerRow, 2);
-  EXPECT_EQ(project().currentHistogramFile, path);
+  EXPECT_EQ(view().currentHistogramFile, path);
 
   // Row 2 is open now, row 4 is not; the thickness of row 1 is never typed.
   clickCell(t, 4, 1);
   EXPECT_FALSE(get<QComboBox>("CBTypProm")->isVisible());
-  EXPECT_EQ(project().selectedLayerRow, 0);
+  EXPECT_EQ(view().selectedLayerRow, 0);
   EXPECT_FALSE(t->item(1, 3)->flags() & Qt::ItemIsEditable);
   clickCell(t, 2, 1);
   EXPECT_TRUE(get<QComboBox>("CBTypProm")->isVisible());
@@ -428,14 +430,9 @@ TEST_F(InputArea, CreatedHistogramGoesIntoTheChosenSlot) {
   EXPECT_EQ(dialogs.asked[0].text, msg(140));
   dialogs.asked.clear();
 
-  Histogram h;
-  h.count = 2;
-  h.min = 1;
-  h.max = 2;
-  h.step = 1;
-  h.p[0] = h.p[1] = 0.5;
-  project().createdHistogram = h;
-  project().histogramCreated = true;
+  const Histogram h = histogram_fixture::make(1, 1, {0.5, 0.5});
+  view().createdHistogram = h;
+  view().histogramCreated = true;
   setAllDone();
   target->setCurrentIndex(2);
   dialogs.answer(ralvex::mrYes);  // send it
@@ -452,8 +449,8 @@ TEST_F(InputArea, CreatedHistogramGoesIntoTheChosenSlot) {
   EXPECT_EQ(project().k.name, name);
   EXPECT_EQ(get<QTableWidget>("StringGridAlfa")->item(1, 1)->text().toStdString(), name);
   EXPECT_EQ(project().k.histogram, h);
-  EXPECT_EQ(project().currentSource, kSrcK);
-  EXPECT_FALSE(project().histogramCreated);
+  EXPECT_EQ(view().currentSource, kSrcK);
+  EXPECT_FALSE(view().histogramCreated);
   EXPECT_TRUE(project().reducedStrengthDone);
   EXPECT_FALSE(project().boltLengthDone);
   EXPECT_FALSE(project().assessmentDone);
@@ -462,7 +459,7 @@ TEST_F(InputArea, CreatedHistogramGoesIntoTheChosenSlot) {
 
   // Answering No to the confirmation sends nothing.
   dialogs.asked.clear();
-  project().histogramCreated = true;
+  view().histogramCreated = true;
   target->setCurrentIndex(7);
   dialogs.answer(ralvex::mrNo);
   QTest::mouseClick(send, Qt::LeftButton);
@@ -474,7 +471,7 @@ TEST_F(InputArea, CreatedHistogramGoesIntoTheChosenSlot) {
   project().rockTypes = {"Uhlí"};
   chooseRockType(1, 0);
   target->setCurrentIndex(1);
-  project().histogramCreated = true;
+  view().histogramCreated = true;
   dialogs.answer(ralvex::mrYes);
   dialogs.answer(ralvex::mrNo);
   QTest::mouseClick(send, Qt::LeftButton);
@@ -580,8 +577,8 @@ TEST_F(InputArea, FieldsFilterTheirKeysAndEnterMovesOn) {
 namespace {
 
 TEST_F(InputArea, ChartButtonsShowTheSlotInTheChartWindow) {
-  TForm3 chart(services);
-  services.windows.form3 = &chart;
+  ChartWindow chart(services);
+  services.windows.chart = &chart;
   auto* grid = get<QTableWidget>("StringGridAlfa");
   clickCell(grid, 1, 2);  // empty slot: no chart button
   EXPECT_FALSE(get<QToolButton>("GrafHistAlfa")->isVisible());
@@ -593,7 +590,7 @@ TEST_F(InputArea, ChartButtonsShowTheSlotInTheChartWindow) {
   QTest::mouseClick(b, Qt::LeftButton);
   EXPECT_FALSE(b->isVisible());
   EXPECT_TRUE(chart.isVisible());
-  services.windows.form3 = nullptr;
+  services.windows.chart = nullptr;
 }
 
 }  // namespace
@@ -602,23 +599,23 @@ TEST_F(InputArea, ChartButtonsShowTheSlotInTheChartWindow) {
 namespace {
 
 TEST_F(InputArea, ChoosingACreationMethodForgetsTheLastCreatedHistogram) {
-  TForm4 param(services);
-  services.windows.form4 = &param;
-  services.windows.form1 = w.get();
-  project().histogramCreated = true;
-  project().currentHistogramFile = "x.dis";
+  ParametricWindow param(services);
+  services.windows.parametric = &param;
+  services.windows.main = w.get();
+  view().histogramCreated = true;
+  view().currentHistogramFile = "x.dis";
   auto* cb = get<QComboBox>("CBTypOkna");
   cb->setCurrentIndex(1);
   QTest::keyClick(cb, Qt::Key_Up);  // the user picks item 0
   EXPECT_EQ(cb->currentIndex(), 0);
-  EXPECT_FALSE(project().histogramCreated);
-  EXPECT_TRUE(project().currentHistogramFile.empty());
+  EXPECT_FALSE(view().histogramCreated);
+  EXPECT_TRUE(view().currentHistogramFile.empty());
   EXPECT_TRUE(param.isVisible());
   EXPECT_FALSE(w->isEnabled());  // until the creation window closes
   param.close();
   EXPECT_TRUE(w->isEnabled());
-  services.windows.form4 = nullptr;
-  services.windows.form1 = nullptr;
+  services.windows.parametric = nullptr;
+  services.windows.main = nullptr;
 }
 
 }  // namespace

@@ -10,26 +10,26 @@
 
 #include "ShellFixture.h"
 #include "ralvex/Ralvex.h"
-#include "shell/TextyCeskoAngl.h"
-#include "ui/Color.h"
-#include "ui/DruhyHornin.h"
-#include "ui/Graf_Hornin.h"
-#include "ui/IniSoubor.h"
-#include "ui/KrivkaTrvani.h"
-#include "ui/ParamRozdel.h"
-#include "ui/Prob2_u.h"
-#include "ui/PrvotniData.h"
-#include "ui/RMR.h"
-#include "ui/TabChar.h"
-#include "ui/ZadaniHistogramu.h"
-#include "ui/SettingsKeys.h"
+#include "shell/Messages.h"
+#include "ui/ColourWindow.h"
+#include "ui/RockTypesWindow.h"
+#include "ui/ChartWindow.h"
+#include "ui/SettingsListingWindow.h"
+#include "ui/DistributionFunctionWindow.h"
+#include "ui/ParametricWindow.h"
+#include "ui/AboutWindow.h"
+#include "ui/RawDataWindow.h"
+#include "ui/RmrWindow.h"
+#include "ui/FitTableWindow.h"
+#include "ui/NewHistogramWindow.h"
+#include "persistence/SettingsKeys.h"
 #include "ui/Startup.h"
-#include "ui/VistaHlp.h"
+#include "ui/HelpInfoWindow.h"
 
 using Options = ShellTest;
 
 TEST_F(Options, DefaultsWithoutASettingsFile) {
-  TForm1& w = makeMain();
+  MainWindow& w = makeMain();
   for (const char* on : {"Cestina", "HTML1", "Ano1", "NonIndex", "PlotCom", "tecka1", "dvojtecka1"})
     EXPECT_TRUE(action(on)->isChecked()) << on;
   for (const char* off : {"Anglictina", "WIN1", "Ne1", "Index1", "VsechnyTesnosti", "minus1", "lomitko1", "tecka2"})
@@ -47,7 +47,7 @@ TEST_F(Options, DefaultsWithoutASettingsFile) {
 }
 
 TEST_F(Options, RadioPairs) {
-  TForm1& w = makeMain();
+  MainWindow& w = makeMain();
   struct Pair {
     const char *first, *second;
     bool DisplayOptions::*flag;  // follows the first item
@@ -77,7 +77,7 @@ TEST_F(Options, RadioPairs) {
 }
 
 TEST_F(Options, SeparatorsAndTheirFormats) {
-  TForm1& w = makeMain();
+  MainWindow& w = makeMain();
   struct Case {
     const char* item;
     char date, time;
@@ -107,7 +107,7 @@ TEST_F(Options, SeparatorsAndTheirFormats) {
 }
 
 TEST_F(Options, LanguageSwitchReTextsAndTellsTheLibrary) {
-  TForm1& w = makeMain();
+  MainWindow& w = makeMain();
   auto* project = w.findChild<QMenu*>(u"Soubor1"_s);
   EXPECT_EQ(project->title(), u"&Projekt"_s);
   project->setTitle(u"sentinel"_s);
@@ -129,27 +129,26 @@ TEST_F(Options, LanguageSwitchReTextsAndTellsTheLibrary) {
 }
 
 TEST_F(Options, AxisLabelsSetTheChartSelectors) {
-  TForm1& w = makeMain();
+  MainWindow& w = makeMain();
   QWidget chart;
   auto* selector = new QComboBox(&chart);
   selector->setObjectName(u"CBValInd"_s);
   selector->addItems({u"Index x"_s, u"Value x"_s});
   selector->setCurrentIndex(1);
-  services->windows.form3 = reinterpret_cast<TForm3*>(&chart);  // only its children are looked at
+  services->windows.chart = reinterpret_cast<ChartWindow*>(&chart);  // only its children are looked at
   int changes = 0;
-  QObject::connect(&w, &TForm1::displayOptionsChanged, [&changes] { ++changes; });
+  QObject::connect(&w, &MainWindow::displayOptionsChanged, [&changes] { ++changes; });
   w.actIndex->trigger();
   EXPECT_EQ(selector->currentIndex(), 0);
   w.actNonIndex->trigger();
   EXPECT_EQ(selector->currentIndex(), 1);
   EXPECT_EQ(changes, 2);
-  services->windows.form3 = nullptr;
+  services->windows.chart = nullptr;
 }
 
 TEST_F(Options, WrittenOnCloseAndReadAtTheNextStart) {
-  if (!settingsPersist()) GTEST_SKIP() << "the settings file does not keep values yet";
   {
-    TForm1& w = makeMain();
+    MainWindow& w = makeMain();
     w.actAnglictina->trigger();
     w.actWIN->trigger();
     w.actNe->trigger();
@@ -163,7 +162,7 @@ TEST_F(Options, WrittenOnCloseAndReadAtTheNextStart) {
     w.resize(800, 555);
     w.close();
   }
-  TForm1& w = restart();
+  MainWindow& w = restart();
   EXPECT_TRUE(w.actAnglictina->isChecked());
   EXPECT_FALSE(w.actCestina->isChecked());
   EXPECT_TRUE(w.actWIN->isChecked());
@@ -179,16 +178,15 @@ TEST_F(Options, WrittenOnCloseAndReadAtTheNextStart) {
   EXPECT_EQ(services->options.colours.edit, 0x00FFEEu);
   EXPECT_EQ(w.size(), QSize(800, 555));
   EXPECT_EQ(w.findChild<QMenu*>(u"Soubor1"_s)->title(), u"&Project"_s);
-  EXPECT_EQ(settings->readInteger(keys::kSetting, keys::kDateSeparator, 0), 47);
+  EXPECT_EQ(settings->readInteger(settings::kSetting, settings::kDateSeparator.key, 0), 47);
 }
 
 TEST_F(Options, StoredFileCanCheckBothItemsOfAPair) {
-  if (!settingsPersist()) GTEST_SKIP() << "the settings file does not keep values yet";
-  settings->writeBool(keys::kNastaveni, keys::kCzech, true);
-  settings->writeBool(keys::kNastaveni, keys::kEnglish, true);
-  settings->writeInteger(keys::kSetting, keys::kDateSeparator, 47);
-  settings->writeInteger(keys::kSetting, keys::kTimeSeparator, 65);  // no such item: ignored
-  TForm1& w = restart();
+  settings->writeBool(settings::kNastaveni, settings::kLanguageCzech.key, true);
+  settings->writeBool(settings::kNastaveni, settings::kLanguageEnglish.key, true);
+  settings->writeInteger(settings::kSetting, settings::kDateSeparator.key, 47);
+  settings->writeInteger(settings::kSetting, settings::kTimeSeparator.key, 65);  // no such item: ignored
+  MainWindow& w = restart();
   EXPECT_TRUE(w.actCestina->isChecked());
   EXPECT_TRUE(w.actAnglictina->isChecked());
   EXPECT_EQ(services->language(), Language::Czech);
@@ -205,17 +203,17 @@ TEST(StartUp, CreatesEveryWindowInOrder) {
   Services services{dialogs, settings, {}, "1.5.6.5", {}, {}};
   auto windows = createWindows(services);
   const Windows& w = services.windows;
-  const QObject* all[] = {w.form1, w.form2, w.form3, w.form4, w.form5, w.form6, w.form7,
-                          w.form8, w.form9, w.form11, w.form12, w.form13, w.form14};
+  const QObject* all[] = {w.main, w.about, w.chart, w.parametric, w.rawData, w.rockTypes, w.settingsListing,
+                          w.colour, w.rmr, w.helpInfo, w.distributionFunction, w.newHistogram, w.fitTable};
   const char* names[] = {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7",
                          "Form8", "Form9", "Form11", "Form12", "Form13", "Form14"};
   for (int i = 0; i < 13; ++i) {
     ASSERT_NE(all[i], nullptr) << names[i];
     EXPECT_EQ(all[i]->objectName().toStdString(), names[i]);
   }
-  EXPECT_FALSE(w.form2->isVisible());
-  EXPECT_EQ(w.form2->size(), QSize(340, 526));
-  EXPECT_EQ(w.form11->size(), QSize(605, 205));
+  EXPECT_FALSE(w.about->isVisible());
+  EXPECT_EQ(w.about->size(), QSize(340, 526));
+  EXPECT_EQ(w.helpInfo->size(), QSize(605, 205));
 }
 
 TEST(StartUp, SettingsFileBesideTheProgramWhenWritable) {
@@ -230,18 +228,18 @@ TEST(AboutWindow, VersionLineAndClosing) {
   SettingsFile settings((tmp.path() + u"/Veltra.INI"_s).toStdString());
   Services services{dialogs, settings, {}, "1.5.6.5", {}, {}};
   auto windows = createWindows(services);
-  TForm2& about = *windows->form2;
+  AboutWindow& about = *windows->about;
   auto* version = about.findChild<QLabel*>(u"Label2"_s);
   ASSERT_NE(version, nullptr);
   EXPECT_EQ(version->text().toStdString(), MessageText(62, Language::Czech) + " :  1.5.6.5");
   for (QLabel* l : about.findChildren<QLabel*>())
     EXPECT_LE(std::abs((l->x() - 5) - (335 - (l->x() + l->width()))), 1) << l->objectName().toStdString();
 
-  windows->form1->OVerziClick();
-  EXPECT_FALSE(windows->form1->isEnabled());
+  windows->main->OVerziClick();
+  EXPECT_FALSE(windows->main->isEnabled());
   EXPECT_TRUE(about.isVisible());
   about.close();
-  EXPECT_TRUE(windows->form1->isEnabled());
+  EXPECT_TRUE(windows->main->isEnabled());
 }
 
 TEST(HelpViewerInformation, LinkFailureAndInstalledViewer) {
@@ -251,7 +249,7 @@ TEST(HelpViewerInformation, LinkFailureAndInstalledViewer) {
   Services services{dialogs, settings, {}, "1.5.6.5", {}, {}};
   services.folders = deriveAppFolders(tmp.path().toStdString(), tmp.path().toStdString());
   auto windows = createWindows(services);
-  TForm1& main = *windows->form1;
+  MainWindow& main = *windows->main;
   std::vector<QUrl> opened;
   bool result = false;
   main.urlOpener = [&](const QUrl& u) {
@@ -264,7 +262,7 @@ TEST(HelpViewerInformation, LinkFailureAndInstalledViewer) {
 
   main.actWIN->trigger();
   main.OProgramuClick();  // the viewer may be missing: the information window comes first
-  TForm11& info = *windows->form11;
+  HelpInfoWindow& info = *windows->helpInfo;
   EXPECT_TRUE(info.isVisible());
   EXPECT_FALSE(main.isEnabled());
   EXPECT_TRUE(opened.empty());

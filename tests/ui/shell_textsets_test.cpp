@@ -12,15 +12,16 @@
 #include <tuple>
 
 #include "ShellFixture.h"
-#include "shell/TextyCeskoAngl.h"
-#include "ui/KrivkaTrvani.h"
-#include "ui/ParamRozdel.h"
-#include "ui/Prob2_u.h"
-#include "ui/PrvotniData.h"
+#include "shell/Messages.h"
+#include "ui/DistributionFunctionWindow.h"
+#include "ui/ParametricWindow.h"
+#include "ui/AboutWindow.h"
+#include "ui/RawDataWindow.h"
 #include "ui/Startup.h"
-#include "ui/TabChar.h"
-#include "ui/VistaHlp.h"
+#include "ui/FitTableWindow.h"
+#include "ui/HelpInfoWindow.h"
 #include "ui/TextSets.h"
+#include "ui/WindowTexts.h"
 
 namespace {
 
@@ -44,6 +45,7 @@ TEST(TextSets, CzechAndEnglishHaveTheSameKeys) {
     EXPECT_EQ(cs, en);
     EXPECT_EQ(std::set<Key>(cs.begin(), cs.end()).size(), cs.size()) << "a key appears twice";
   }
+  EXPECT_EQ(keysOf(kChartAssessmentTexts.czech), keysOf(kChartAssessmentTexts.english));
 }
 
 TEST(TextSets, WindowsWithSetsAtStartUp) {
@@ -102,26 +104,25 @@ TEST(TextSets, MessageTokensAndHints) {
 using MainWindowTexts = ShellTest;
 
 TEST_F(MainWindowTexts, EveryRowFindsItsElement) {
-  TForm1& w = makeMain();
+  MainWindow& w = makeMain();
   for (Language lang : {Language::Czech, Language::English})
     for (const TextRow& row : textRows(1, lang)) EXPECT_TRUE(applyTextRow(w, row, lang)) << row.control;
 }
 
 TEST_F(MainWindowTexts, CaptionCarriesDescriptionAndVersion) {
   services->programVersion = "1.5.6.5";
-  TForm1& w = makeMain();
+  MainWindow& w = makeMain();
   const std::string cs = "   V E L T R A  -  " + MessageText(8, Language::Czech) + "       ( " +
                          MessageText(132, Language::Czech) + " : 1.5.6.5 ) ";
   EXPECT_EQ(w.windowTitle().toStdString(), cs);
-  if (MessageText(8, Language::Czech) == "Program výpočtu spolehlivosti pelmora důlní výztuže")
-    EXPECT_EQ(w.windowTitle(), u"   V E L T R A  -  Program výpočtu spolehlivosti pelmora důlní výztuže       ( Verze : 1.5.6.5 ) "_s);
+  EXPECT_EQ(w.windowTitle(), u"   V E L T R A  -  Program výpočtu spolehlivosti pelmora důlní výztuže       ( Verze : 1.5.6.5 ) "_s);
   EXPECT_EQ(mainWindowCaption(Language::English, "2.0"),
             "   V E L T R A  -  " + MessageText(8, Language::English) + "     ( " +
                 MessageText(132, Language::English) + " : 2.0 )  ");
 }
 
 TEST_F(MainWindowTexts, MenuCaptionsInBothLanguages) {
-  TForm1& w = makeMain();
+  MainWindow& w = makeMain();
   EXPECT_EQ(w.findChild<QMenu*>(u"Soubor1"_s)->title(), u"&Projekt"_s);
   EXPECT_EQ(action("SaveTabHorn1")->text(), u"&Uložit ..."_s);
   EXPECT_EQ(action("Cestina")->text(), u"&Čeština"_s);
@@ -136,7 +137,7 @@ TEST_F(MainWindowTexts, MenuCaptionsInBothLanguages) {
 }
 
 TEST_F(MainWindowTexts, ToolbarButtonsShowTheHintsOfTheirMenuItems) {
-  TForm1& w = makeMain();
+  MainWindow& w = makeMain();
   for (const auto& [button, item] : {std::pair{"Novy", "Novy1"}, {"OVerzi", "Overzi1"}, {"SaveVysl", "SaveVysl1"}}) {
     auto* b = w.findChild<QToolButton*>(QString::fromUtf8(button));
     ASSERT_NE(b, nullptr) << button;
@@ -153,12 +154,12 @@ TEST(FrameWindows, CaptionsFollowTheLanguage) {
   SettingsFile settings((tmp.path() + u"/Veltra.INI"_s).toStdString());
   Services services{dialogs, settings, {}, "1.5.6.5", {}, {}};
   auto windows = createWindows(services);
-  EXPECT_EQ(services.windows.form4->windowTitle(), u"  VELTRA :   Parametrické rozdělení"_s);
-  EXPECT_EQ(services.windows.form14->windowTitle(),
+  EXPECT_EQ(services.windows.parametric->windowTitle(), u"  VELTRA :   Parametrické rozdělení"_s);
+  EXPECT_EQ(services.windows.fitTable->windowTitle(),
             u"  VELTRA : Tabulka vhodných histogramů s parametrickým rozdělením pravděpodobnosti"_s);
-  EXPECT_EQ(services.windows.form2->windowTitle(), u"VELTRA "_s);
-  windows->form1->actAnglictina->trigger();
-  EXPECT_EQ(services.windows.form5->windowTitle(), u"  Veltra : Raw data"_s);
-  EXPECT_EQ(services.windows.form12->windowTitle(), u"  VELTRA : Distribution function chart "_s);
-  EXPECT_EQ(services.windows.form11->windowTitle(), u"  VELTRA :   Information "_s);
+  EXPECT_EQ(services.windows.about->windowTitle(), u"VELTRA "_s);
+  windows->main->actAnglictina->trigger();
+  EXPECT_EQ(services.windows.rawData->windowTitle(), u"  Veltra : Raw data"_s);
+  EXPECT_EQ(services.windows.distributionFunction->windowTitle(), u"  VELTRA : Distribution function chart "_s);
+  EXPECT_EQ(services.windows.helpInfo->windowTitle(), u"  VELTRA :   Information "_s);
 }

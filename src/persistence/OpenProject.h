@@ -1,0 +1,42 @@
+#pragma once
+
+// Opening a project: the parsed file applied to the project, its histograms read, B* and Beta
+// computed on the way. Shared by the main window and the command line; shows nothing.
+
+#include <string>
+#include <vector>
+
+#include "histogram/HistogramFile.h"
+#include "persistence/ProjectFile.h"
+#include "project/ProjectState.h"
+#include "reliability/ChainMessages.h"
+#include "rmr/RmrTables.h"
+
+/// One thing that happened while opening, in the order it happened.
+struct ProjectOpenEvent {
+  enum class Kind {
+    HistogramRefused,  // a named histogram could not be read; `histogramError` says why
+    BStarRefused,      // the width histogram gives no B* (message 33)
+    BStarComputed,     // B* and 2B* were computed from the width histogram
+    BetaComputed,      // the layer coefficient ran after the layers were read; `beta` is its report
+  };
+  Kind kind;
+  HistogramFileError histogramError;
+  ChainReport beta;
+};
+
+/// What opening recomputed and every refusal met, in order.
+struct ProjectOpenReport {
+  std::vector<ProjectOpenEvent> events;
+  int lastSource = kSrcLayer;       // source of the last histogram read (the window's current slot)
+  std::string lastHistogramFile;    // path of the last one-row slot histogram read
+
+  /// The first histogram refusal, or null.
+  const HistogramFileError* firstHistogramError() const;
+  bool bStarRefused() const;
+};
+
+/// Applies `data` to `project` and `rmr` (see openProjectInto), reading each named histogram from
+/// `histogramsFolder`, computing B* once the width is read and Beta once the layers are read.
+ProjectOpenReport openProject(const ProjectFileData& data, const std::string& histogramsFolder,
+                              ProjectState& project, RmrTables& rmr);

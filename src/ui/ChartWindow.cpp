@@ -1,0 +1,1092 @@
+#include "ui/ChartWindow.h"
+
+#include <QApplication>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QFrame>
+#include <QGraphicsSimpleTextItem>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <set>
+
+#include "histogram/HistogramCharacteristics.h"
+#include "histogram/HistogramFile.h"
+#include "persistence/SettingsKeys.h"
+#include "ralvex/Ralvex.h"
+#include "shell/Messages.h"
+#include "ui/ParametricWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/RawDataWindow.h"
+#include "ui/FitTableWindow.h"
+#include "ui/Services.h"
+#include "ui/TextSets.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+QColor fromBgr(std::uint32_t c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+
+
+void setFrameColour(QFrame* f, std::uint32_t c) {
+  f->setStyleSheet(u"QFrame { background-color: %1; border: 1px solid #606060; }"_s.arg(fromBgr(c).name()));
+}
+
+void setEditColours(QLineEdit* e, std::uint32_t text, std::uint32_t base) {
+  QPalette pal = e->palette();
+  pal.setColor(QPalette::Text, fromBgr(text));
+  pal.setColor(QPalette::Base, fromBgr(base));
+  e->setPalette(pal);
+}
+
+QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int columns) {
+  auto* g = new QTableWidget(rows, columns, parent);
+  g->setObjectName(name);
+  g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  g->setSelectionMode(QAbstractItemView::NoSelection);
+  g->setFocusPolicy(Qt::NoFocus);
+  g->verticalHeader()->setVisible(false);
+  g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
+  g->verticalHeader()->setMinimumSectionSize(g->fontMetrics().height() + 4);
+  g->setWordWrap(false);
+  return g;
+}
+
+void setCell(QTableWidget* g, int row, int column, const QString& text) {
+  QTableWidgetItem* it = g->item(row, column);
+  if (!it) {
+    it = new QTableWidgetItem;
+    g->setItem(row, column, it);
+  }
+  it->setText(text);
+}
+
+// Height showing all rows of a small grid without a scroll bar.
+void fitGridHeight(QTableWidget* g) {
+  int h = 2 * g->frameWidth();
+  if (g->horizontalHeader()->isVisible()) h += g->horizontalHeader()->sizeHint().height();
+  for (int r = 0; r < g->rowCount(); ++r) h += g->rowHeight(r);
+  g->setFixedHeight(h);
+  g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name) {
+  auto* b = new QPushButton(parent);
+  b->setObjectName(name);
+  b->setAutoDefault(false);
+  return b;
+}
+
+bool isNumberKey(QChar c) {
+  return c.isDigit() || c == u',' || c == u'-' || c == u'.' || c == u'E' || c == u'e';
+}
+
+}  // namespace
+
+// ------------------------------------------------------------------------------------------------
+// Save command
+
+std::optional<std::string> SaveHistogramCommand(Services& services, const Histogram& h) {
+  const Language lang = services.language();
+  std::optional<std::string> chosen =
+      services.dialogs.saveFileName(HistogramFileDialogs::save(services.folders.HistogramsFolder));
+  if (!chosen || chosen->empty()) return std::nullopt;
+  std::string path = *chosen;
+  // A typed name without extension gets the default one, as the dialog's own default would.
+  if (fileNameOnly(path).find('.') == std::string::npos) path += ".dis";
+  std::error_code ec;
+  if (std::filesystem::exists(std::filesystem::path(path), ec)) {
+    const int answer = ralvex::DefMessageDlg(MessageText(1, lang), MessageFormat(6, lang, {path}),
+                                             ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
+    if (answer != ralvex::mrYes) return std::nullopt;
+  }
+  HistogramFileError error;
+  if (!WriteHistogramFile(path, h, error)) {
+    ralvex::DefMessageDlg(MessageText(3, lang), error.text(lang), ralvex::DlgKind::Error, ralvex::DlgButtons::Ok,
+                          ralvex::mrOk);
+    return std::nullopt;
+  }
+  return fileNameOnly(path);
+}
+
+// ------------------------------------------------------------------------------------------------
+// Construction
+
+ChartWindow::ChartWindow(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
+  setObjectName(u"Form3"_s);
+  setWindowFlag(Qt::Window);
+  setWindowFlag(Qt::WindowStaysOnTopHint);
+  buildControls();
+  for (int r = 0; r < 5; ++r) setCell(StringGrid1_, r, 0, {});
+  for (int r = 0; r < 2; ++r) setCell(StringGrid7_, r, 0, {});
+  setCell(StringGrid6_, 0, 0, {});
+  ApplyTexts(services_.language());
+  ApplyColours();
+  readSettings();
+  CheckBox1_->setChecked(false);
+  resetQueryCells();
+  if (MainWindow* main = services_.windows.main)
+    connect(main, &MainWindow::displayOptionsChanged, this, [this] {
+      highlightTable();
+      updateToolbar();
+    });
+  // ---- assessment panel: its contents are built here.
+}
+
+ChartWindow::~ChartWindow() = default;
+
+void ChartWindow::buildControls() {
+  buildChart();
+  buildZoomBar();
+  buildCharacteristics();
+  QGroupBox* queries = buildQueries();
+  buildProbabilityTable();
+  QGroupBox* marks = buildMarks();
+  buildColourPanel();
+  buildAssessmentFrame();
+  QGridLayout* buttons = buildButtons();
+  layoutControls(queries, marks, buttons);
+  connectControls();
+}
+
+// Chart with the bar series; selected bars carry the query colour.
+void ChartWindow::buildChart() {
+  chart_ = new QChart;
+  chart_->legend()->hide();
+  chart_->setAnimationOptions(QChart::NoAnimation);
+  chart_->setBackgroundRoundness(0);
+  chart_->setMargins(QMargins(6, 4, 12, 4));
+  Series1_ = new QBarSeries;
+  Series1_->setObjectName(u"Series1"_s);
+  Series1_->setBarWidth(0.86);
+  barSet_ = new QBarSet(QString());
+  Series1_->append(barSet_);
+  chart_->addSeries(Series1_);
+  axisX_ = new QCategoryAxis;
+  axisX_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  axisX_->setGridLineVisible(false);
+  axisY_ = new QValueAxis;
+  axisY_->setLabelFormat(u"%g"_s);
+  axisY_->setMinorTickCount(1);
+  QFont axisTitleFont = axisX_->titleFont();
+  axisTitleFont.setPointSizeF(axisTitleFont.pointSizeF() * 0.9);
+  axisTitleFont.setBold(false);
+  axisX_->setTitleFont(axisTitleFont);
+  axisY_->setTitleFont(axisTitleFont);
+  chart_->addAxis(axisX_, Qt::AlignBottom);
+  chart_->addAxis(axisY_, Qt::AlignLeft);
+  Series1_->attachAxis(axisX_);
+  Series1_->attachAxis(axisY_);
+  QFont titleFont = chart_->titleFont();
+  titleFont.setBold(true);
+  chart_->setTitleFont(titleFont);
+  connect(chart_, &QChart::plotAreaChanged, this, [this] {
+    updateAxisLabels();
+    updateMarks();
+  });
+
+  Chart1_ = new QChartView(chart_, this);
+  Chart1_->setObjectName(u"Chart1"_s);
+  Chart1_->setRenderHint(QPainter::Antialiasing, false);
+  Chart1_->setMinimumSize(360, 240);
+  Chart1_->viewport()->installEventFilter(this);
+}
+
+// Chart command toolbar: zoom of the plot.
+void ChartWindow::buildZoomBar() {
+  Panel6_ = new QWidget(this);
+  Panel6_->setObjectName(u"Panel6"_s);
+  auto* tb = new QHBoxLayout(Panel6_);
+  tb->setContentsMargins(0, 0, 0, 0);
+  const std::pair<QString, std::function<void()>> tools[] = {
+      {u"+"_s, [this] { chart_->zoom(1.25); }},
+      {u"\u2212"_s, [this] { chart_->zoom(0.8); }},
+      {u"1:1"_s, [this] { chart_->zoomReset(); }},
+  };
+  for (const auto& [text, action] : tools) {
+    auto* b = new QToolButton(Panel6_);
+    b->setText(text);
+    b->setAutoRaise(true);
+    connect(b, &QToolButton::clicked, this, action);
+    tb->addWidget(b);
+  }
+  tb->addStretch();
+  Panel6_->hide();
+}
+
+// Characteristics table.
+void ChartWindow::buildCharacteristics() {
+  StringGrid1_ = makeGrid(this, u"StringGrid1"_s, 5, 2);
+  StringGrid1_->horizontalHeader()->setVisible(false);
+  StringGrid1_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  StringGrid1_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+  fitGridHeight(StringGrid1_);
+}
+
+// Value and probability queries.
+QGroupBox* ChartWindow::buildQueries() {
+  auto* queries = new QGroupBox(this);
+  queries->setObjectName(u"GBDotazy"_s);
+  auto* ql = new QGridLayout(queries);
+  ql->setContentsMargins(8, 6, 8, 8);
+  ql->setHorizontalSpacing(8);
+  ql->setVerticalSpacing(4);
+  Label1_ = new QLabel(queries);
+  Label1_->setObjectName(u"Label1"_s);
+  Label5_ = new QLabel(queries);
+  Label5_->setObjectName(u"Label5"_s);
+  EditXY_ = new QLineEdit(queries);
+  EditXY_->setObjectName(u"EditXY"_s);
+  EditP_ = new QLineEdit(queries);
+  EditP_->setObjectName(u"EditP"_s);
+  for (QLineEdit* e : {EditXY_, EditP_}) {
+    e->setMinimumWidth(110);
+    e->installEventFilter(this);
+  }
+  StringGrid7_ = makeGrid(queries, u"StringGrid7"_s, 2, 2);
+  StringGrid6_ = makeGrid(queries, u"StringGrid6"_s, 1, 2);
+  for (QTableWidget* g : {StringGrid7_, StringGrid6_}) {
+    g->horizontalHeader()->setVisible(false);
+    g->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    g->setColumnWidth(0, 70);
+    g->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    fitGridHeight(g);
+  }
+  ql->addWidget(Label1_, 0, 0);
+  ql->addWidget(EditXY_, 1, 0);
+  ql->addWidget(StringGrid7_, 0, 1, 2, 1);
+  ql->addWidget(Label5_, 2, 0);
+  ql->addWidget(EditP_, 3, 0);
+  ql->addWidget(StringGrid6_, 2, 1, 2, 1, Qt::AlignTop);
+  ql->setColumnStretch(1, 1);
+  return queries;
+}
+
+// Probability table.
+void ChartWindow::buildProbabilityTable() {
+  StringGrid2_ = makeGrid(this, u"StringGrid2"_s, 0, 5);
+  StringGrid2_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  StringGrid2_->horizontalHeader()->setStretchLastSection(false);
+  StringGrid2_->setTextElideMode(Qt::ElideNone);
+  StringGrid2_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  StringGrid2_->setColumnWidth(0, 44);
+  StringGrid2_->setColumnWidth(1, 82);
+  StringGrid2_->setColumnWidth(2, 100);
+  StringGrid2_->setColumnWidth(3, 86);
+}
+
+// Marks and labels of the bars.
+QGroupBox* ChartWindow::buildMarks() {
+  auto* marks = new QGroupBox(this);
+  marks->setObjectName(u"GBPopisky"_s);
+  auto* ml = new QHBoxLayout(marks);
+  ml->setContentsMargins(8, 4, 8, 6);
+  CheckBox1_ = new QCheckBox(marks);
+  CheckBox1_->setObjectName(u"CheckBox1"_s);
+  CBMarks_ = new QComboBox(marks);
+  CBMarks_->setObjectName(u"CBMarks"_s);
+  CBMarks_->addItems({u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT ... x"_s, u"INT & P(x)"_s});
+  Label6_ = new QLabel(marks);
+  Label6_->setObjectName(u"Label6"_s);
+  SpinEdAngle_ = new QSpinBox(marks);
+  SpinEdAngle_->setObjectName(u"SpinEdAngle"_s);
+  SpinEdAngle_->setRange(0, 360);
+  SpinEdAngle_->setSingleStep(15);
+  SpinEdAngle_->setValue(90);
+  SpinEdAngle_->setSuffix(u"\u00B0"_s);
+  Label7_ = new QLabel(marks);
+  Label7_->setObjectName(u"Label7"_s);
+  CBValInd_ = new QComboBox(marks);
+  CBValInd_->setObjectName(u"CBValInd"_s);
+  CBValInd_->addItems({u"Index x"_s, u"Value x"_s});
+  ml->addWidget(CheckBox1_);
+  ml->addWidget(CBMarks_);
+  ml->addSpacing(6);
+  ml->addWidget(Label6_);
+  ml->addWidget(SpinEdAngle_);
+  ml->addSpacing(12);
+  ml->addWidget(Label7_);
+  ml->addWidget(CBValInd_);
+  ml->addStretch();
+  return marks;
+}
+
+// Colour panel.
+void ChartWindow::buildColourPanel() {
+  Panel5_ = new QFrame(this);
+  Panel5_->setObjectName(u"Panel5"_s);
+  static_cast<QFrame*>(Panel5_)->setFrameShape(QFrame::StyledPanel);
+  auto* cl = new QGridLayout(Panel5_);
+  cl->setContentsMargins(8, 4, 8, 4);
+  cl->setHorizontalSpacing(6);
+  cl->setVerticalSpacing(4);
+  for (int i = 0; i < 6; ++i) {
+    colourButtons_[i] = makeButton(Panel5_, u"Button%1"_s.arg(i + 1));
+    colourSamples_[i] = new QFrame(Panel5_);
+    colourSamples_[i]->setObjectName(u"M%1"_s.arg(i + 1));
+    colourSamples_[i]->setFixedSize(18, 18);
+    cl->addWidget(colourSamples_[i], i / 3, 2 * (i % 3));
+    cl->addWidget(colourButtons_[i], i / 3, 2 * (i % 3) + 1);
+    connect(colourButtons_[i], &QPushButton::clicked, this, [this, i] { ColourButtonClick(i + 1); });
+  }
+  cl->setColumnStretch(6, 1);
+  Panel5_->hide();
+}
+
+// Assessment panel frame, filled by the assessment.
+void ChartWindow::buildAssessmentFrame() {
+  Panel3_ = new QFrame(this);
+  Panel3_->setObjectName(u"Panel3"_s);
+  static_cast<QFrame*>(Panel3_)->setFrameShape(QFrame::StyledPanel);
+  auto* al = new QHBoxLayout(Panel3_);
+  al->setContentsMargins(6, 4, 6, 4);
+  Button7_ = makeButton(Panel3_, u"Button7"_s);
+  Button7_->setFixedWidth(44);
+  al->addWidget(Button7_, 0, Qt::AlignTop | Qt::AlignRight);
+  Panel3_->hide();
+}
+
+// Command buttons.
+QGridLayout* ChartWindow::buildButtons() {
+  SaveGraf_ = makeButton(this, u"SaveGraf"_s);
+  BChar_ = makeButton(this, u"BChar"_s);
+  KrivkaTrvani_ = makeButton(this, u"KrivkaTrvani"_s);
+  KontTisk_ = makeButton(this, u"KontTisk"_s);
+  UlozOkno_ = makeButton(this, u"UlozOkno"_s);
+  BitBtn8_ = makeButton(this, u"BitBtn8"_s);
+  ExitProgram_ = makeButton(this, u"ExitProgram"_s);
+  SaveGraf_->setEnabled(false);
+  KrivkaTrvani_->setEnabled(false);
+  KontTisk_->setEnabled(false);
+  auto* buttons = new QGridLayout;
+  buttons->setHorizontalSpacing(6);
+  buttons->setVerticalSpacing(4);
+  buttons->addWidget(SaveGraf_, 0, 0);
+  buttons->addWidget(BChar_, 0, 1);
+  buttons->addWidget(KrivkaTrvani_, 0, 2);
+  buttons->addWidget(BitBtn8_, 0, 3);
+  buttons->addWidget(KontTisk_, 1, 0);
+  buttons->addWidget(UlozOkno_, 1, 1);
+  buttons->addWidget(ExitProgram_, 1, 3);
+  return buttons;
+}
+
+// Chart left, tables and queries right; the assessment panel runs under both columns.
+void ChartWindow::layoutControls(QGroupBox* queries, QGroupBox* marks, QGridLayout* buttons) {
+  auto* left = new QVBoxLayout;
+  left->setSpacing(4);
+  left->addWidget(Panel6_);
+  left->addWidget(Chart1_, 1);
+  left->addWidget(Panel5_);
+  left->addWidget(marks);
+  auto* right = new QVBoxLayout;
+  right->setSpacing(6);
+  right->addWidget(StringGrid1_);
+  right->addWidget(queries);
+  right->addWidget(StringGrid2_, 1);
+  right->addLayout(buttons);
+  auto* rightBox = new QWidget(this);
+  rightBox->setLayout(right);
+  right->setContentsMargins(0, 0, 0, 0);
+  rightBox->setFixedWidth(480);
+  auto* columns = new QHBoxLayout;
+  columns->setSpacing(8);
+  columns->addLayout(left, 1);
+  columns->addWidget(rightBox);
+  // The assessment panel runs under both columns: it needs the whole width.
+  auto* top = new QVBoxLayout(this);
+  top->setContentsMargins(6, 6, 6, 6);
+  top->setSpacing(6);
+  top->addLayout(columns, 1);
+  top->addWidget(Panel3_);
+}
+
+// Handlers of the controls.
+void ChartWindow::connectControls() {
+  connect(ExitProgram_, &QPushButton::clicked, this, &QWidget::close);
+  connect(SaveGraf_, &QPushButton::clicked, this, &ChartWindow::SaveGrafClick);
+  connect(BChar_, &QPushButton::clicked, this, &ChartWindow::BCharClick);
+  connect(BitBtn8_, &QPushButton::clicked, this, &ChartWindow::BitBtn8Click);
+  connect(Button7_, &QPushButton::clicked, this, &ChartWindow::Button7Click);
+  connect(UlozOkno_, &QPushButton::clicked, this, &ChartWindow::UlozOknoClick);
+  connect(CBValInd_, &QComboBox::activated, this, &ChartWindow::CBValIndChange);
+  connect(CheckBox1_, &QCheckBox::clicked, this, &ChartWindow::CheckBox1Click);
+  connect(CBMarks_, &QComboBox::activated, this, &ChartWindow::CBMarksChange);
+  connect(SpinEdAngle_, &QSpinBox::valueChanged, this, &ChartWindow::SpinEdAngleChange);
+}
+
+// ------------------------------------------------------------------------------------------------
+// Texts, colours, settings
+
+void ChartWindow::ApplyTexts(Language language) { applyTexts(*this, 3, language); }
+
+void ChartWindow::ApplyRuntimeTexts(Language language) {
+  ApplyAssessmentTexts(language);  // the assessment panel (ChartAssessmentPanel.cpp)
+  if (captionMessage_ != 0) setWindowTitle(qs(MessageText(captionMessage_, language)));
+  UlozOkno_->setToolTip(qs(MessageText(26, language)) + windowTitle() + u" \""_s);
+  for (QTableWidget* g : {StringGrid1_, StringGrid7_, StringGrid6_})
+    for (int r = 0; r < g->rowCount(); ++r) {
+      QTableWidgetItem* it = g->item(r, 0);
+      if (!it) continue;
+      it->setBackground(palette().color(QPalette::Button));
+      QFont f = it->font();
+      f.setBold(g != StringGrid1_);
+      it->setFont(f);
+    }
+  StringGrid2_->setHorizontalHeaderLabels({u"  INT"_s, u"     x"_s, qs(MessageText(121, language)),
+                                           qs(MessageText(122, language)), qs(MessageText(412, language))});
+  axisY_->setTitleText(qs(MessageText(121, language)));
+  axisX_->setTitleText(services_.options.axisIndex ? u"Index x"_s : qs(MessageText(217, language)));
+  if (CBNorma_) ApplyAssessmentTexts(language);  // once the assessment panel exists
+}
+
+void ChartWindow::ApplyColours() {
+  const DisplayColours& c = services_.options.colours;
+  setEditColours(EditXY_, c.value, 0xFFFFFF);
+  setEditColours(EditP_, c.quantile, 0xFFFFFF);
+  for (QTableWidget* g : {StringGrid1_, StringGrid2_}) {
+    QPalette pal = g->palette();
+    pal.setColor(QPalette::Base, fromBgr(c.table));
+    g->setPalette(pal);
+  }
+  highlightTable();
+  updateColourSamples();
+}
+
+void ChartWindow::ApplyPresetValues() {
+  CBMarks_->setCurrentIndex(2);
+  SpinEdAngle_->setValue(90);
+  CheckBox1_->setChecked(false);
+  setWindowState(windowState() & ~Qt::WindowMaximized);
+  move(0, 0);
+  resize(1000, 562);
+}
+
+void ChartWindow::readSettings() {
+  SettingsFile& s = services_.settings;
+  const settings::Geometry g = settings::readGeometry(s, settings::kForm3Geometry);
+  move(g.left, g.top);
+  resize(std::clamp(g.width, 400, 10000), std::clamp(g.height, 300, 10000));
+  SpinEdAngle_->blockSignals(true);
+  SpinEdAngle_->setValue(int(std::clamp<long long>(settings::readInteger(s, settings::kChartAngle, 90), 0, 360)));
+  SpinEdAngle_->blockSignals(false);
+  settings::write(s, settings::kChartMarks, CBMarks_->currentIndex());
+  settings::write(s, settings::kChartAngle, SpinEdAngle_->value());
+}
+
+void ChartWindow::writeSettings() {
+  SettingsFile& s = services_.settings;
+  settings::writeGeometry(s, settings::kForm3Geometry, {pos().x(), pos().y(), width(), height()});
+  settings::write(s, settings::kChartMarks, CBMarks_->currentIndex());
+  settings::write(s, settings::kChartAngle, SpinEdAngle_->value());
+}
+
+// ------------------------------------------------------------------------------------------------
+// Fill
+
+void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellText, int layerRow) {
+  const Language lang = services_.language();
+  // 1. Controls to their starting state.
+  clearQuery();
+  EditXY_->clear();
+  EditP_->clear();
+  resetQueryCells();
+  CheckBox1_->setChecked(false);
+  CBMarks_->setCurrentIndex(0);
+  redrawPositions_ = false;
+
+  // 4. Title line, caption and name of the source.
+  std::string bolts, d1, d2, results;
+  if (const ProjectState* project = services_.windows.project()) {
+    const ProjectState& p = *project;
+    bolts = p.boltCount;
+    d1 = p.d1;
+    d2 = p.d2;
+    results = p.resultsName;
+  }
+  std::string title;
+  switch (source) {
+    case 1: title = cellText + "  [ MPa ]"; name_ = cellText; break;
+    case 2: title = cellText + "  [ m ]"; name_ = cellText; break;
+    case 3: case 4: case 6: case 7: title = cellText; name_ = cellText; break;
+    case 8: title = cellText + "  [ t/m3 ]"; name_ = cellText; break;
+    case 9: title = cellText + "  [ MPa ]"; name_ = cellText; break;
+    case 5:
+      title = "Redukovaná pevnost nadložních hornin   [ MPa ]";
+      name_ = "Redukovaná pevnost nadložních hornin ";
+      break;
+    case 10:
+      title = "Únosnost " + bolts + " svorníků ( průměry : d1 = " + d1 + "mm, d2 = " + d2 + "mm )  [ kN ]";
+      name_ = "Únosnost svorníků";
+      break;
+    case 11: title = "Délka 1 svorníku  [ m ]"; name_ = "Délka 1 svorníku"; break;
+    case 12: title = "Zatížení svorníků  [ kN / m díla]"; name_ = "Zatížení svorníků"; break;
+    case 13:
+      title = "Posudek spolehlivosti ( " + results + " ) ";
+      name_ = title;
+      break;
+    default:
+      title = "Pevnost neporušené horniny    ( podle hodnocení )";
+      name_ = "Pevnost neporušené horniny";
+      source = kSrcNewHistogram;
+      break;
+  }
+  source_ = source;
+  layerRow_ = layerRow;
+  hist_ = h;
+  captionMessage_ = 162 + source;
+  setWindowTitle(qs(MessageText(captionMessage_, lang)));
+  Panel3_->setVisible(source == kSrcReliability);
+
+  // 5. Only what has no file yet, or a result, can be saved from here.
+  bool canSave = source == 1 || source == 5 || (source >= 10 && source <= 13);
+  if ((source >= 2 && source <= 4) || (source >= 6 && source <= 9))
+    canSave = cellText.find('.') == std::string::npos;
+  SaveGraf_->setEnabled(canSave);
+
+  // 6. Second title line: date and time in the program's formats.
+  const QDateTime now = QDateTime::currentDateTime();
+  const QChar ds = QChar::fromLatin1(services_.options.dateSeparator);
+  const QChar ts = QChar::fromLatin1(services_.options.timeSeparator);
+  titleLines_ = {title, (now.date().toString(u"d%1M%1yyyy"_s.arg(ds)) + u" , "_s +
+                         now.time().toString(u"hh%1mm%1ss"_s.arg(ts))).toStdString()};
+  // The title is rich text: keep runs of blanks.
+  auto html = [](const std::string& s) { return qs(s).toHtmlEscaped().replace(u"  "_s, u"&nbsp; "_s); };
+  chart_->setTitle(u"<div align=\"center\">"_s + html(titleLines_[0]) + u"<br><span style=\"font-weight:normal\">"_s +
+                   html(titleLines_[1]) + u"</span></div>"_s);
+
+  // 7. Characteristics table.
+  const int n = binCount(hist_);
+  double sum = 0;
+  for (int i = 0; i < n; ++i) sum += hist_.p[i];
+  setCell(StringGrid1_, 0, 1, u"         "_s + QString::number(n));
+  setCell(StringGrid1_, 1, 1, u"  "_s + qs(ralvex::StrNaCarku(hist_.min)));
+  setCell(StringGrid1_, 2, 1, u"  "_s + qs(ralvex::StrNaCarku(hist_.max)));
+  setCell(StringGrid1_, 3, 1, u"  "_s + qs(ralvex::StrNaCarku(sum)));
+  setCell(StringGrid1_, 4, 1, u"  "_s + qs(ralvex::StrNaCarku(hist_.total)));
+
+  // 2, 3, 8. Bars in the current colour with their labels.
+  CBValInd_->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
+  rebuildSeries();
+
+  // 9. Hint of the window copy.
+  UlozOkno_->setToolTip(qs(MessageText(26, lang)) + windowTitle() + u" \""_s);
+
+  // 10. Table, window, toolbar, focus.
+  fillTables();
+  ApplyColours();
+  show();
+  raise();
+  activateWindow();
+  updateToolbar();
+  EditP_->setFocus();
+}
+
+std::uint32_t ChartWindow::barColour() const {
+  const DisplayColours& c = services_.options.colours;
+  return source_ == kSrcReliability ? c.assessment : c.histogram;
+}
+
+void ChartWindow::rebuildSeries() {
+  const int n = binCount(hist_);
+  const bool index = services_.options.axisIndex;
+  axisX_->setTitleText(index ? u"Index x"_s : qs(MessageText(217, services_.language())));
+
+  barLabels_.clear();
+  barLabels_.reserve(n);
+  QList<qreal> values;
+  values.reserve(n);
+  double top = 0;
+  for (int i = 1; i <= n; ++i) {
+    const double p = hist_.p[i - 1];
+    values.append(p);
+    top = std::max(top, p);
+    barLabels_.push_back(index ? std::to_string(i - 1)
+                               : ralvex::StrBottomGraf(p, barLabelPosition(hist_, i, redrawPositions_)));
+  }
+  barSet_->remove(0, barSet_->count());
+  barSet_->append(values);
+  const QColor colour = fromBgr(barColour());
+  barSet_->setColor(colour);
+  // Thin outlines while the bars are wide enough to show them.
+  barSet_->setPen(n > 80 ? QPen(Qt::NoPen) : QPen(QColor(70, 70, 70), 0));
+  Series1_->setBarWidth(n > 80 ? 1.0 : 0.86);
+  barSet_->deselectAllBars();
+  if (queryShown_ && queryBars_ > 0) {
+    barSet_->setSelectedColor(fromBgr(queryColour_));
+    QList<int> sel;
+    for (int i = 0; i < std::min(queryBars_, n); ++i) sel.append(i);
+    barSet_->selectBars(sel);
+  }
+  // Turned marks need room above the highest bar.
+  const bool turnedMarks = CheckBox1_->isChecked() && SpinEdAngle_->value() % 180 != 0;
+  axisY_->setRange(0, top > 0 ? top * (turnedMarks ? 1.3 : 1.08) : 1);
+  axisY_->applyNiceNumbers();
+  axisX_->setRange(-0.5, std::max(0, n - 1) + 0.5);
+  labelStep_ = 0;
+  updateAxisLabels();
+  updateMarks();
+}
+
+// The bottom axis shows every k-th label, k chosen so that neighbouring labels keep a gap.
+void ChartWindow::updateAxisLabels() {
+  const int n = int(barLabels_.size());
+  const double width = chart_->plotArea().width() > 10 ? chart_->plotArea().width() : 500;
+  const QFontMetrics fm(axisX_->labelsFont());
+  int widest = 1;
+  for (const auto& l : barLabels_) widest = std::max(widest, fm.horizontalAdvance(qs(l)));
+  const double slot = widest + std::max(12, widest * 30 / 100);
+  const int fit = std::max(1, int(width / slot));
+  const int step = n > 0 ? std::max(1, (n + fit - 1) / fit) : 1;
+  if (step == labelStep_ && axisX_->count() > 0) return;
+  labelStep_ = step;
+  for (const QString& l : axisX_->categoriesLabels()) axisX_->remove(l);
+  axisX_->setStartValue(-0.5);
+  std::set<QString> used;
+  for (int i = 0; i < n; i += step) {
+    QString label = qs(barLabels_[i]);
+    while (used.count(label)) label += u' ';  // category labels must be unique
+    used.insert(label);
+    axisX_->append(label, i);
+  }
+}
+
+void ChartWindow::updateMarks() {
+  const bool visible = CheckBox1_->isChecked();
+  const int n = int(barLabels_.size());
+  if (!visible) {
+    for (auto* m : marks_) m->hide();
+    return;
+  }
+  while (int(marks_.size()) < n) {
+    auto* m = new QGraphicsSimpleTextItem(chart_);
+    QFont f = m->font();
+    f.setPointSizeF(f.pointSizeF() * 0.85);
+    m->setFont(f);
+    m->setZValue(20);
+    marks_.push_back(m);
+  }
+  const auto style = static_cast<MarksStyle>(std::clamp(CBMarks_->currentIndex(), 0, 4));
+  const int angle = SpinEdAngle_->value();
+  for (int i = 0; i < int(marks_.size()); ++i) {
+    QGraphicsSimpleTextItem* m = marks_[i];
+    if (i >= n) {
+      m->hide();
+      continue;
+    }
+    m->setText(qs(markText(style, barLabels_[i], i, hist_.p[i])));
+    const QPointF top = chart_->mapToPosition(QPointF(i, hist_.p[i]), Series1_);
+    const QRectF r = m->boundingRect();
+    QTransform t;
+    t.translate(top.x(), top.y());
+    t.rotate(-angle);
+    // Upright text sits centred above the bar; turned text starts at the bar top.
+    if (angle % 180 == 0)
+      t.translate(-r.width() / 2, -r.height() - 2);
+    else
+      t.translate(3, -r.height() / 2);
+    m->setTransform(t);
+    m->setPos(0, 0);
+    m->show();
+  }
+}
+
+void ChartWindow::fillTables() {
+  const Language lang = services_.language();
+  const std::vector<ProbabilityRow> rows = probabilityRows(hist_);
+  StringGrid2_->setUpdatesEnabled(false);
+  StringGrid2_->clearContents();
+  StringGrid2_->setRowCount(int(rows.size()));
+  for (int r = 0; r < int(rows.size()); ++r) {
+    const ProbabilityRow& row = rows[r];
+    QString c[5];
+    switch (row.kind) {
+      case ProbabilityRow::LowerEdge:
+      case ProbabilityRow::Edge:
+        c[1] = qs(ralvex::StrNaCarku(row.x));
+        c[4] = u"   "_s + qs(ralvex::StrNaCarku(row.cdf));
+        break;
+      case ProbabilityRow::Interval:
+        c[0] = qs(ralvex::TCetnost(5, row.interval));
+        c[1] = qs(ralvex::StrNaCarku(row.x));
+        c[2] = u" "_s + qs(ralvex::StrNaCarku(row.p));
+        c[3] = qs(ralvex::TCetnost(12, row.frequency));
+        c[4] = u"   "_s + qs(ralvex::StrNaCarku(row.cdf));
+        break;
+      case ProbabilityRow::Total:
+        c[1] = qs(MessageText(127, lang));
+        c[2] = u" "_s + qs(ralvex::StrNaCarku(row.p));
+        c[3] = qs(ralvex::TCetnost(12, row.frequency));
+        break;
+    }
+    for (int col = 0; col < 5; ++col) {
+      auto* it = new QTableWidgetItem(c[col]);
+      if (row.kind == ProbabilityRow::Interval) {
+        QFont f = it->font();
+        f.setBold(col == 1);
+        it->setFont(f);
+      } else if (row.kind != ProbabilityRow::Total && col == 1) {
+        it->setForeground(QColor(90, 90, 90));
+      }
+      StringGrid2_->setItem(r, col, it);
+    }
+  }
+  highlightTable();
+  StringGrid2_->resizeColumnsToContents();
+  StringGrid2_->setUpdatesEnabled(true);
+}
+
+void ChartWindow::highlightTable() {
+  const int rows = StringGrid2_->rowCount();
+  if (rows == 0) return;
+  const bool on = services_.options.highlightRows;
+  TableHighlight s;
+  s.mode = mode_;
+  s.reliability = source_ == kSrcReliability;
+  s.tableColour = services_.options.colours.table;
+  s.valueFieldEmpty = EditXY_->text().isEmpty() || !ralvex::parseDouble(EditXY_->text().toStdString(), s.x);
+  s.probabilityFieldEmpty = EditP_->text().isEmpty() || !ralvex::parseDouble(EditP_->text().toStdString(), s.p);
+  const QColor table = fromBgr(s.tableColour);
+  for (int r = 0; r < rows; ++r) {
+    QColor bg = table;
+    const bool intervalRow = r % 2 == 1 && r < rows - 1;
+    if (on && intervalRow) bg = fromBgr(intervalRowColour(hist_, (r + 1) / 2, s));
+    for (int c = 0; c < 5; ++c) {
+      QColor cell = bg;
+      if (on && r == rows - 1 && c >= 1 && c <= 3) cell = fromBgr(kTotalRowColour);
+      if (QTableWidgetItem* it = StringGrid2_->item(r, c)) it->setBackground(cell);
+    }
+  }
+}
+
+// ------------------------------------------------------------------------------------------------
+// Queries
+
+void ChartWindow::resetQueryCells() {
+  setCell(StringGrid7_, 0, 1, u"0.000000"_s);
+  setCell(StringGrid7_, 1, 1, u"0.000000"_s);
+  setCell(StringGrid6_, 0, 1, u"0.000000"_s);
+}
+
+void ChartWindow::clearQuery() {
+  queryShown_ = false;
+  queryBars_ = 0;
+  barSet_->deselectAllBars();
+}
+
+void ChartWindow::showQuery(int bars, std::uint32_t colour) {
+  queryShown_ = true;
+  queryBars_ = bars;
+  queryColour_ = colour;
+  barSet_->setSelectedColor(fromBgr(colour));
+  barSet_->deselectAllBars();
+  QList<int> sel;
+  for (int i = 0; i < std::min(bars, binCount(hist_)); ++i) sel.append(i);
+  barSet_->selectBars(sel);
+  updateMarks();
+}
+
+void ChartWindow::RedrawBars() {
+  clearQuery();
+  redrawPositions_ = true;
+  rebuildSeries();
+  highlightTable();
+}
+
+// Reads a query field; an invalid text is reported and the focus goes back to the field.
+bool ChartWindow::parseQueryField(QLineEdit* edit, double& value) {
+  const std::string text = edit->text().toStdString();
+  if (!text.empty() && text[0] != 'E' && text[0] != 'e' && ralvex::parseDouble(text, value) && std::isfinite(value))
+    return true;
+  QTimer::singleShot(0, edit, [edit] { edit->setFocus(); });
+  const Language lang = services_.language();
+  ralvex::DefMessageDlg(MessageText(3, lang), MessageText(177, lang) + text, ralvex::DlgKind::Error,
+                        ralvex::DlgButtons::Ok, ralvex::mrOk);
+  return false;
+}
+
+void ChartWindow::EditXYExit() {
+  if (inQuery_) return;
+  inQuery_ = true;
+  setCell(StringGrid7_, 0, 1, u"0"_s);
+  setCell(StringGrid7_, 1, 1, u"0"_s);
+  mode_ = QueryMode::Value;
+  double x = 0;
+  if (EditXY_->text().isEmpty()) {
+    RedrawBars();
+  } else if (parseQueryField(EditXY_, x)) {
+    const ValueQuery q = valueQuery(hist_, x);
+    if (!q.inRange) {
+      clearQuery();
+      EditXY_->clear();
+    } else {
+      double cdf = q.cdf;
+      if (source_ == kSrcReliability && Panel3_->isVisible() && x == 0 && failureProbability_) cdf = *failureProbability_;
+      showQuery(q.interval, services_.options.colours.value);
+      setCell(StringGrid7_, 0, 1, qs(ralvex::StrNaCarku(q.px)));
+      setCell(StringGrid7_, 1, 1, qs(ralvex::StrNaCarku(cdf)));
+    }
+  }
+  highlightTable();
+  inQuery_ = false;
+}
+
+void ChartWindow::EditPExit() {
+  if (inQuery_) return;
+  inQuery_ = true;
+  setCell(StringGrid6_, 0, 1, u"0"_s);
+  mode_ = QueryMode::Probability;
+  double p = 0;
+  if (EditP_->text().isEmpty()) {
+    RedrawBars();
+  } else if (parseQueryField(EditP_, p)) {
+    const QuantileQuery q = quantileQuery(hist_, p);
+    if (!q.inRange) {
+      clearQuery();
+      EditP_->clear();
+    } else {
+      if (p == 1) EditP_->setText(u"1"_s);
+      showQuery(q.interval, services_.options.colours.quantile);
+      setCell(StringGrid6_, 0, 1, qs(ralvex::StrNaCarku(q.qp)));
+    }
+  }
+  highlightTable();
+  inQuery_ = false;
+}
+
+bool ChartWindow::queryKey(QLineEdit* edit, QKeyEvent* key) {
+  const int k = key->key();
+  if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+    QLineEdit* other = edit == EditXY_ ? EditP_ : EditXY_;
+    other->setFocus(Qt::TabFocusReason);
+    // Leaving the field runs its query; without a focus change (hidden window) run it here.
+    if (!other->hasFocus()) edit == EditXY_ ? EditXYExit() : EditPExit();
+    return true;
+  }
+  const QString text = key->text();
+  const bool character = !text.isEmpty() && text.at(0).isPrint() && !(key->modifiers() & Qt::ControlModifier);
+  if (k != Qt::Key_Backspace && !character) return false;  // navigation and editing keys
+  if (edit->text().isEmpty()) {
+    mode_ = QueryMode::None;
+    RedrawBars();
+  }
+  if (k == Qt::Key_Backspace) return false;
+  const QChar c = text.at(0);
+  if (!isNumberKey(c)) {
+    services_.dialogs.beep();
+    return true;
+  }
+  edit->insert(c == u',' ? u"."_s : c == u'e' ? u"E"_s : QString(c));
+  return true;
+}
+
+bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == EditXY_ || watched == EditP_) {
+    auto* edit = static_cast<QLineEdit*>(watched);
+    switch (event->type()) {
+      case QEvent::KeyPress:
+        return queryKey(edit, static_cast<QKeyEvent*>(event));
+      case QEvent::FocusOut: {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+          edit == EditXY_ ? EditXYExit() : EditPExit();
+        break;
+      }
+      case QEvent::MouseButtonRelease:
+        edit == EditXY_ ? EditXYExit() : EditPExit();
+        break;
+      default:
+        break;
+    }
+  } else if (Chart1_ && watched == Chart1_->viewport() && event->type() == QEvent::MouseButtonPress) {
+    Panel5_->hide();
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// ------------------------------------------------------------------------------------------------
+// Marks and labels
+
+void ChartWindow::CBValIndChange() {
+  services_.options.axisIndex = CBValInd_->currentText() != u"Value x"_s;
+  clearQuery();
+  if (mode_ == QueryMode::Value && !EditXY_->text().isEmpty()) {
+    redrawPositions_ = true;
+    rebuildSeries();
+    EditXYExit();
+  } else if (mode_ == QueryMode::Probability && !EditP_->text().isEmpty()) {
+    redrawPositions_ = true;
+    rebuildSeries();
+    EditPExit();
+  } else {
+    RedrawBars();
+  }
+}
+
+void ChartWindow::CheckBox1Click() {
+  if (CheckBox1_->isChecked()) {
+    // Redraw keeps a displayed query.
+    const bool shown = queryShown_;
+    const int bars = queryBars_;
+    const std::uint32_t colour = queryColour_;
+    RedrawBars();
+    if (shown) showQuery(bars, colour);
+  } else {
+    updateMarks();
+  }
+}
+
+void ChartWindow::CBMarksChange() {
+  if (CheckBox1_->isChecked()) CheckBox1Click();
+}
+
+void ChartWindow::SpinEdAngleChange() {
+  CheckBox1_->setChecked(false);
+  updateMarks();
+}
+
+// ------------------------------------------------------------------------------------------------
+// Buttons
+
+void ChartWindow::SaveGrafClick() {
+  const std::optional<std::string> saved = SaveHistogramCommand(services_, hist_);
+  if (!saved) return;
+  services_.windows.renameSlot(source_, layerRow_, *saved);
+  if (histogramSaved) histogramSaved(source_, layerRow_, *saved);
+}
+
+void ChartWindow::BCharClick() {
+  const Language lang = services_.language();
+  const int n = binCount(hist_);
+  const std::string text = CharacteristicsText("H i s t o g r a m  : \r\n" + name_,
+                                               std::span<const double>(hist_.p.data(), hist_.p.size()), n, hist_.min,
+                                               hist_.max, hist_.total, lang);
+  ralvex::DefMessageDlg(MessageText(79, lang), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok,
+                        ralvex::mrOk);
+}
+
+void ChartWindow::Button7Click() {
+  const Language lang = services_.language();
+  ralvex::DefMessageDlg(MessageText(406, lang), MessageText(407, lang), ralvex::DlgKind::Information,
+                        ralvex::DlgButtons::Ok, ralvex::mrOk);
+}
+
+void ChartWindow::UlozOknoClick() {
+  if (QClipboard* cb = QApplication::clipboard()) cb->setPixmap(grab());
+}
+
+void ChartWindow::BitBtn8Click() {
+  if (Panel5_->isVisible()) {
+    Panel5_->hide();
+    return;
+  }
+  updateColourSamples();
+  colourButtons_[0]->setEnabled(source_ != kSrcReliability);
+  colourButtons_[3]->setEnabled(source_ == kSrcReliability);
+  Panel5_->show();
+}
+
+void ChartWindow::updateColourSamples() {
+  const DisplayColours& c = services_.options.colours;
+  const std::uint32_t v[] = {c.histogram, c.value, c.quantile, c.assessment, c.table, c.edit};
+  for (int i = 0; i < 6; ++i) setFrameColour(colourSamples_[i], v[i]);
+}
+
+void ChartWindow::ColourButtonClick(int button) {
+  DisplayColours& c = services_.options.colours;
+  std::uint32_t* target[] = {&c.histogram, &c.value, &c.quantile, &c.assessment, &c.table, &c.edit};
+  if (button < 1 || button > 6) return;
+  const std::optional<std::uint32_t> chosen = services_.dialogs.chooseColour(*target[button - 1]);
+  if (!chosen) return;
+  *target[button - 1] = *chosen & 0xFFFFFF;
+  switch (button) {
+    case 1:
+    case 4: {
+      // Fill again; the query fields keep their texts and the last query is shown again.
+      const QString x = EditXY_->text(), p = EditP_->text();
+      const QueryMode mode = mode_;
+      const bool save = SaveGraf_->isEnabled();
+      const std::string cell = name_;
+      const Histogram h = hist_;
+      Fill(source_, h, cell, layerRow_);
+      SaveGraf_->setEnabled(save);
+      EditXY_->setText(x);
+      EditP_->setText(p);
+      mode_ = mode;
+      if (mode == QueryMode::Value && !x.isEmpty()) EditXYExit();
+      if (mode == QueryMode::Probability && !p.isEmpty()) EditPExit();
+      highlightTable();
+      Panel5_->show();
+      break;
+    }
+    case 2:
+    case 3:
+      if (queryShown_) showQuery(queryBars_, button == 2 && mode_ == QueryMode::Value       ? c.value
+                                               : button == 3 && mode_ == QueryMode::Probability ? c.quantile
+                                                                                                : queryColour_);
+      break;
+    case 5:
+      services_.windows.applyTableColour();
+      break;
+    case 6:
+      services_.windows.applyEditColour();
+      break;
+    default:
+      break;
+  }
+  ApplyColours();
+}
+
+// ------------------------------------------------------------------------------------------------
+// Window
+
+void ChartWindow::updateToolbar() {
+  const QScreen* screen = this->screen();
+  const bool wide = screen && width() >= screen->geometry().width();
+  Panel6_->setVisible(wide && services_.options.plotCommander);
+}
+
+void ChartWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  updateToolbar();
+}
+
+void ChartWindow::closeEvent(QCloseEvent* event) {
+  writeSettings();
+  SaveGraf_->setEnabled(false);
+  clearQuery();
+  mode_ = QueryMode::None;
+  Panel5_->hide();
+  QWidget::closeEvent(event);
+}

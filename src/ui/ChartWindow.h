@@ -1,0 +1,224 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "histogram/Histogram.h"
+#include "histogram/Queries.h"
+#include "reliability/Assessment.h"
+#include "shell/Language.h"
+
+class QBarSeries;
+class QGridLayout;
+class QGroupBox;
+class QBarSet;
+class QCategoryAxis;
+class QChart;
+class QChartView;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGraphicsSimpleTextItem;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+class QValueAxis;
+struct Services;
+
+/// Save command of a histogram file: the save dialog in the histograms folder, the overwrite
+/// question, then the file. Returns the chosen file name without its folder, or nullopt when the
+/// dialog was cancelled, the overwrite refused or the file could not be written (reported).
+std::optional<std::string> SaveHistogramCommand(Services& services, const Histogram& h);
+
+/// The histogram chart window: the bar chart of one histogram with its probability table, the
+/// value and probability queries, the display colours and the save of the shown histogram.
+/// Form "Form3", settings prefix "Graf_Hornin-Form3".
+class ChartWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit ChartWindow(Services& services, QWidget* parent = nullptr);
+  ~ChartWindow() override;
+
+  /// Shows histogram `h` as source `source` (1 to 14) and raises the window. `cellText` is the
+  /// name cell the chart was asked from: column 1 of layer row `layerRow` for source 1, cell (1, 1)
+  /// of the input table for sources 2 to 4 and 6 to 9; other sources ignore it. The titles of
+  /// sources 10 and 13 take the bolt texts and the results name from the main window's project.
+  /// The caller hides its own chart button and moves its table cursor.
+  void Fill(int source, const Histogram& h, const std::string& cellText = {}, int layerRow = 0);
+
+  /// Called after the shown histogram was saved: (source, layer row, file name without folder).
+  /// The slot of the main window's project is renamed before the call; the main window uses it to
+  /// refresh its table cell.
+  std::function<void(int source, int layerRow, const std::string& name)> histogramSaved;
+
+  /// Probability of failure of the reliability function; a value query at x = 0 shows it while the
+  /// assessment panel is shown. Set by the assessment after each fill of source 13.
+  void SetFailureProbability(std::optional<double> pf) { failureProbability_ = pf; }
+
+  /// Puts the texts of `language` on the controls (the window's text set).
+  void ApplyTexts(Language language);
+  /// Texts composed at run time: caption of the shown source, copy hint, table header, axis titles.
+  void ApplyRuntimeTexts(Language language);
+  /// Applies the value and quantile colours to the query fields and the table colour to the tables.
+  void ApplyColours();
+  /// Preset values: marks item 2, angle 90, marks off, 1000 x 562 at 0, 0.
+  void ApplyPresetValues();
+
+  // Handlers, public so the window can be driven without a display.
+  void EditXYExit();
+  void EditPExit();
+  void RedrawBars();
+  /// Saves the shown histogram and renames its slot. Windows saving a histogram the chart does not
+  /// show (the new-histogram store, the created histogram) call SaveHistogramCommand themselves.
+  void SaveGrafClick();
+  void BCharClick();
+  void BitBtn8Click();
+  void Button7Click();
+  void CBValIndChange();
+  void CheckBox1Click();
+  void CBMarksChange();
+  void SpinEdAngleChange();
+  void UlozOknoClick();
+  void ColourButtonClick(int button);  // 1 to 6: Button1 .. Button6
+
+  int source() const { return source_; }
+  const Histogram& histogram() const { return hist_; }
+  const std::string& histogramName() const { return name_; }
+  QueryMode queryMode() const { return mode_; }
+  /// The two lines of the chart title.
+  const std::array<std::string, 2>& titleLines() const { return titleLines_; }
+  /// Labels of the bars in their order (the bottom axis shows a thinned selection of them).
+  const std::vector<std::string>& barLabels() const { return barLabels_; }
+
+  // ---- assessment panel
+  // Panel3 (objectName "Panel3") is a QFrame across the bottom of the window with a QHBoxLayout that ends
+  // with the "txt" button Button7; its contents are inserted before that button. It is shown by
+  // Fill for source 13 only.
+  // Contents (ChartAssessmentPanel.cpp): class labels Label2..4, Pd Edit1..3, Beta Edit9..11,
+  // quantiles Edit4..6, Pf Edit7, beta_f Edit12, interval table StringGrid3, verdict Uroven in Panel4,
+  // the standard CBNorma. Built on first use.
+
+  /// Design standard chosen in CBNorma.
+  DesignStandard assessmentStandard();
+  /// Fills the assessment panel from an assessment of the shown reliability function.
+  void ShowAssessment(const AssessmentResult& a);
+  /// CBNorma changed: hides the window, runs the assessment again and shows the window.
+  void CBNormaClick();
+  /// Texts of the assessment panel in `language`.
+  void ApplyAssessmentTexts(Language language);
+
+ private:
+  void ensureAssessmentPanel();
+  QComboBox* CBNorma_ = nullptr;
+  QLabel* Uroven_ = nullptr;
+  std::array<QLabel*, 3> classLabels_{};     // Label2..Label4
+  std::array<QLineEdit*, 3> pdFields_{};     // Edit1..Edit3
+  std::array<QLineEdit*, 3> betaFields_{};   // Edit9..Edit11
+  std::array<QLineEdit*, 3> quantileFields_{};  // Edit4..Edit6
+  QLineEdit* Edit7_ = nullptr;   // Pf
+  QLineEdit* Edit12_ = nullptr;  // beta_f
+  QTableWidget* StringGrid3_ = nullptr;
+  bool normaRunning_ = false;
+  std::optional<AssessmentResult> shownAssessment_;  // re-worded on a language switch
+
+ public:
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildControls();
+  void buildChart();
+  void buildZoomBar();
+  void buildCharacteristics();
+  QGroupBox* buildQueries();
+  void buildProbabilityTable();
+  QGroupBox* buildMarks();
+  void buildColourPanel();
+  void buildAssessmentFrame();
+  QGridLayout* buildButtons();
+  void layoutControls(QGroupBox* queries, QGroupBox* marks, QGridLayout* buttons);
+  void connectControls();
+  void readSettings();
+  void writeSettings();
+  std::uint32_t barColour() const;
+  void rebuildSeries();
+  void updateAxisLabels();
+  void updateMarks();
+  void fillTables();
+  void highlightTable();
+  void showQuery(int bars, std::uint32_t colour);
+  void clearQuery();
+  void resetQueryCells();
+  void updateColourSamples();
+  void updateToolbar();
+  bool queryKey(QLineEdit* edit, QKeyEvent* key);
+  bool parseQueryField(QLineEdit* edit, double& value);
+
+  Services& services_;
+
+  // Shown histogram and what it is.
+  Histogram hist_;
+  int source_ = 0;
+  int layerRow_ = 0;
+  int captionMessage_ = 0;
+  std::string name_;
+  std::array<std::string, 2> titleLines_;
+  std::vector<std::string> barLabels_;
+  bool redrawPositions_ = false;
+
+  // Query state.
+  QueryMode mode_ = QueryMode::None;
+  bool queryShown_ = false;
+  int queryBars_ = 0;
+  std::uint32_t queryColour_ = 0;
+  bool inQuery_ = false;
+  std::optional<double> failureProbability_;
+  int labelStep_ = 0;
+
+  // Controls.
+  QChartView* Chart1_ = nullptr;
+  QChart* chart_ = nullptr;
+  QBarSeries* Series1_ = nullptr;
+  QBarSet* barSet_ = nullptr;
+  QCategoryAxis* axisX_ = nullptr;
+  QValueAxis* axisY_ = nullptr;
+  std::vector<QGraphicsSimpleTextItem*> marks_;
+  QWidget* Panel6_ = nullptr;
+  QTableWidget* StringGrid1_ = nullptr;
+  QTableWidget* StringGrid2_ = nullptr;
+  QTableWidget* StringGrid6_ = nullptr;
+  QTableWidget* StringGrid7_ = nullptr;
+  QLineEdit* EditXY_ = nullptr;
+  QLineEdit* EditP_ = nullptr;
+  QLabel* Label1_ = nullptr;
+  QLabel* Label5_ = nullptr;
+  QLabel* Label6_ = nullptr;
+  QLabel* Label7_ = nullptr;
+  QCheckBox* CheckBox1_ = nullptr;
+  QComboBox* CBMarks_ = nullptr;
+  QSpinBox* SpinEdAngle_ = nullptr;
+  QComboBox* CBValInd_ = nullptr;
+  QPushButton* ExitProgram_ = nullptr;
+  QPushButton* SaveGraf_ = nullptr;
+  QPushButton* BitBtn8_ = nullptr;
+  QPushButton* BChar_ = nullptr;
+  QPushButton* KontTisk_ = nullptr;
+  QPushButton* UlozOkno_ = nullptr;
+  QPushButton* KrivkaTrvani_ = nullptr;
+  QWidget* Panel5_ = nullptr;
+  std::array<QPushButton*, 6> colourButtons_{};
+  std::array<QFrame*, 6> colourSamples_{};
+  QWidget* Panel3_ = nullptr;
+  QPushButton* Button7_ = nullptr;
+};

@@ -1,0 +1,3 @@
+#include "ui/DistributionFunctionWindow.h"
+
+DistributionFunctionWindow::DistributionFunctionWindow(Services& services, QWidget* parent) : SimpleWindow(services, 12, parent) { applyOwnTexts(); }

@@ -1,0 +1,63 @@
+#include "ui/HelpInfoWindow.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QUrl>
+
+#include "ralvex/Dialogs.h"
+#include "shell/Messages.h"
+#include "ui/MainWindow.h"
+#include "ui/Services.h"
+#include "ui/TextSets.h"
+#include "ui/WindowPlace.h"
+
+using namespace Qt::StringLiterals;
+
+HelpInfoWindow::HelpInfoWindow(Services& services, QWidget* parent) : SimpleWindow(services, 11, parent) {
+
+  auto* text = new QLabel(this);
+  text->setObjectName(u"Label1"_s);
+  text->setWordWrap(true);
+  text->setGeometry(16, 12, 573, 84);
+  text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+  auto* link = new QLabel(this);
+  link->setObjectName(u"Label2"_s);
+  link->setGeometry(16, 102, 573, 24);
+  link->setTextFormat(Qt::RichText);
+  link->setText(u"<a href=\"%1\">%1</a>"_s.arg(QString::fromLatin1(kSupportPage)));
+  link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+  connect(link, &QLabel::linkActivated, this, &HelpInfoWindow::Label2Click);
+
+  auto* box = new QCheckBox(this);
+  box->setObjectName(u"CheckBox1"_s);
+  box->setGeometry(8, 140, 592, 40);
+  QFont small = box->font();
+  small.setPointSizeF(small.pointSizeF() * 0.9);  // the long question fits on one line
+  box->setFont(small);
+  connect(box, &QCheckBox::clicked, this, &HelpInfoWindow::CheckBox1Click);
+
+  setFixedSize(605, 205);
+  applyOwnTexts();
+}
+
+void HelpInfoWindow::Label2Click() {
+  MainWindow* main = services_.windows.main;
+  const bool opened = main && main->urlOpener && main->urlOpener(QUrl(QString::fromLatin1(kSupportPage)));
+  if (!opened) services_.dialogs.plainMessage(MessageText(7, services_.language()));
+  close();
+}
+
+void HelpInfoWindow::CheckBox1Click() {
+  auto* box = findChild<QCheckBox*>(u"CheckBox1"_s);
+  if (!box || !box->isChecked()) return;
+  MainWindow* main = services_.windows.main;
+  if (main) {
+    main->setHelpViewerOffer(false);
+    QDir::setCurrent(QString::fromStdString(services_.folders.StartFolder));
+    main->openHelpFile("Veltra.HLP");
+  }
+  close();
+}

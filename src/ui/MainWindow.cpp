@@ -1,0 +1,790 @@
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStandardPaths>
+#include <QTextEdit>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+#include "ralvex/Ralvex.h"
+#include "shell/Messages.h"
+#include "ui/RockTypesWindow.h"
+#include "ui/ChartWindow.h"
+#include "ui/ColourWindow.h"
+#include "ui/SettingsListingWindow.h"
+#include "ui/DistributionFunctionWindow.h"
+#include "ui/ParametricWindow.h"
+#include "ui/AboutWindow.h"
+#include "ui/RawDataWindow.h"
+#include "ui/RmrWindow.h"
+#include "ui/Services.h"
+#include "persistence/SettingsKeys.h"
+#include "ui/FitTableWindow.h"
+#include "ui/TextSets.h"
+#include "ui/WindowTable.h"
+#include "ui/SplashScreen.h"
+#include "ui/HelpInfoWindow.h"
+#include "ui/WindowPlace.h"
+#include "ui/NewHistogramWindow.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// Toolbar pictures, drawn so that they look the same on every desktop: the shapes they share ...
+struct IconPainter {
+  QPainter& p;
+  const QColor ink{0x30, 0x30, 0x30}, blue{0x2a, 0x5d, 0xb0}, yellow{0xf0, 0xc0, 0x40}, red{0xc0, 0x30, 0x30},
+      green{0x30, 0x90, 0x40}, paper{0xfc, 0xfc, 0xf8};
+
+  void page(QColor fill) {
+    QPainterPath path;
+    path.moveTo(5, 2);
+    path.lineTo(15, 2);
+    path.lineTo(20, 7);
+    path.lineTo(20, 22);
+    path.lineTo(5, 22);
+    path.closeSubpath();
+    p.setPen(QPen(ink, 1));
+    p.setBrush(fill);
+    p.drawPath(path);
+    p.drawLine(15, 2, 15, 7);
+    p.drawLine(15, 7, 20, 7);
+  }
+  void folder(QColor fill) {
+    p.setPen(QPen(ink, 1));
+    p.setBrush(fill.darker(115));
+    p.drawRect(2, 5, 8, 4);
+    p.setBrush(fill);
+    p.drawRect(2, 8, 19, 13);
+  }
+  void disk(QColor fill) {
+    p.setPen(QPen(ink, 1));
+    p.setBrush(fill);
+    p.drawRoundedRect(3, 3, 18, 18, 2, 2);
+    p.setBrush(paper);
+    p.drawRect(7, 3, 10, 7);
+    p.setBrush(QColor(0xd0, 0xd0, 0xd0));
+    p.drawRect(7, 14, 10, 7);
+  }
+  void bars(int x, int y, int scale, QColor fill) {
+    const int h[] = {3, 6, 9, 6, 3};
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    for (int i = 0; i < 5; ++i) p.drawRect(x + i * scale, y - h[i] * scale / 3, scale - 1, h[i] * scale / 3);
+  }
+  void letter(const QString& text, QColor colour, int size) {
+    QFont f = p.font();
+    f.setBold(true);
+    f.setPixelSize(size);
+    p.setFont(f);
+    p.setPen(colour);
+    p.drawText(QRect(0, 0, 24, 24), Qt::AlignCenter, text);
+  }
+  void disc(QColor fill) {
+    p.setPen(QPen(fill.darker(130), 1));
+    p.setBrush(fill);
+    p.drawEllipse(2, 2, 20, 20);
+  }
+};
+
+// ... and the picture of each command.
+using IconDrawing = void (*)(IconPainter&);
+const std::pair<const char16_t*, IconDrawing> kIconDrawings[] = {
+    {u"Novhist",
+     [](IconPainter& d) {
+       d.bars(2, 21, 4, d.blue);
+       d.p.setPen(QPen(d.green, 2));
+       d.p.drawLine(17, 3, 17, 11);
+       d.p.drawLine(13, 7, 21, 7);
+     }},
+    {u"Novy", [](IconPainter& d) { d.page(d.paper); }},
+    {u"Otevrit", [](IconPainter& d) { d.folder(d.yellow); }},
+    {u"SaveTabHorn", [](IconPainter& d) { d.disk(d.blue); }},
+    {u"Konec",
+     [](IconPainter& d) {
+       d.p.setPen(QPen(d.ink, 1));
+       d.p.setBrush(QColor(0x8a, 0x5a, 0x30));
+       d.p.drawRect(5, 2, 12, 20);
+       d.p.setPen(QPen(d.red, 3));
+       d.p.drawLine(13, 9, 22, 18);
+       d.p.drawLine(22, 9, 13, 18);
+     }},
+    {u"OpenVysl",
+     [](IconPainter& d) {
+       d.folder(d.yellow);
+       d.bars(6, 19, 3, d.red);
+     }},
+    {u"SaveVysl", [](IconPainter& d) { d.disk(d.green); }},
+    {u"DefaultHodnoty",
+     [](IconPainter& d) {
+       d.p.setPen(QPen(d.blue, 3));
+       d.p.setBrush(Qt::NoBrush);
+       d.p.drawArc(4, 4, 16, 16, 60 * 16, 290 * 16);
+       d.p.setPen(Qt::NoPen);
+       d.p.setBrush(d.blue);
+       d.p.drawPolygon(QPolygon({QPoint(13, 1), QPoint(20, 5), QPoint(13, 9)}));
+     }},
+    {u"tabdruhhor",
+     [](IconPainter& d) {
+       d.p.setPen(QPen(d.ink, 1));
+       d.p.setBrush(d.paper);
+       d.p.drawRect(2, 3, 20, 18);
+       d.p.fillRect(3, 4, 19, 4, QColor(0xb0, 0xc8, 0xe8));
+       for (int y = 8; y < 21; y += 4) d.p.drawLine(2, y, 22, y);
+       d.p.drawLine(9, 3, 9, 21);
+     }},
+    {u"OtevriWord",
+     [](IconPainter& d) {
+       d.page(d.paper);
+       d.letter(u"W"_s, d.blue, 12);
+     }},
+    {u"UlozOkno",
+     [](IconPainter& d) {
+       d.p.setPen(QPen(d.ink, 1));
+       d.p.setBrush(d.paper);
+       d.p.drawRect(2, 3, 16, 13);
+       d.p.fillRect(3, 4, 15, 3, d.blue);
+       d.p.setBrush(QColor(0xc8, 0xa0, 0x60));
+       d.p.drawRect(11, 10, 11, 12);
+       d.p.fillRect(13, 13, 7, 1, d.ink);
+       d.p.fillRect(13, 16, 7, 1, d.ink);
+     }},
+    {u"OAdresach",
+     [](IconPainter& d) {
+       d.folder(d.yellow);
+       d.p.setPen(QPen(d.ink, 1));
+       d.p.drawLine(6, 12, 6, 18);
+       d.p.drawLine(6, 15, 12, 15);
+       d.p.drawLine(6, 18, 12, 18);
+     }},
+    {u"OVerzi",
+     [](IconPainter& d) {
+       d.disc(d.blue);
+       d.letter(u"i"_s, Qt::white, 15);
+     }},
+    {u"OProgramu",
+     [](IconPainter& d) {
+       d.disc(d.green);
+       d.letter(u"?"_s, Qt::white, 15);
+     }},
+};
+
+QIcon drawIcon(const QString& name) {
+  QPixmap pm(24, 24);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  IconPainter painter{p};
+  for (const auto& [command, draw] : kIconDrawings)
+    if (name == QStringView(command)) draw(painter);
+  return QIcon(pm);
+}
+
+// A checkable menu item whose check mark is changed by its handler only: the click's own toggle is
+// undone before the handler runs, so the handler sees the state the user clicked on.
+QAction* optionAction(MainWindow* form, QMenu* menu, const QString& name, void (MainWindow::*handler)()) {
+  auto* a = new QAction(form);
+  a->setObjectName(name);
+  a->setCheckable(true);
+  menu->addAction(a);
+  QObject::connect(a, &QAction::triggered, form, [form, a, handler](bool checked) {
+    a->setChecked(!checked);
+    (form->*handler)();
+  });
+  return a;
+}
+
+QAction* commandAction(MainWindow* form, const QString& name, const QKeySequence& shortcut = {}) {
+  auto* a = new QAction(form);
+  a->setObjectName(name);
+  if (!shortcut.isEmpty()) a->setShortcut(shortcut);
+  return a;
+}
+
+// Keeps a toolbar button's action in step when code enables or disables the button itself, so the
+// menu item always follows. Only an explicit change counts: a disabled window disables its buttons
+// without touching their actions.
+class ButtonActionSync final : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::EnabledChange) {
+      auto* b = static_cast<QToolButton*>(watched);
+      const bool enabled = !b->testAttribute(Qt::WA_ForceDisabled);
+      if (QAction* a = b->defaultAction(); a && a->isEnabled() != enabled) a->setEnabled(enabled);
+    }
+    return false;
+  }
+};
+
+// Radio pair: false (and no change) when the clicked item was already checked.
+bool takeCheck(QAction* clicked, QAction* partner) {
+  if (clicked->isChecked()) return false;
+  clicked->setChecked(true);
+  partner->setChecked(false);
+  return true;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent), services_(services) {
+  setObjectName(u"Form1"_s);
+
+  // Not a child: the main window's texts must not reach the splash labels.
+  splash_ = new SplashScreen();
+  splash_->show();
+  splash_->repaint();
+
+  urlOpener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+  programStarter = [](const QString& program, const QStringList& args) {
+    return QProcess::startDetached(program, args);
+  };
+
+  createActions();
+  createMenus();
+  createToolBar();
+  createStatusBar();
+
+  setupInputArea();
+  setupChain();
+  // Other parts of the window connect their handlers to the actions here.
+  setupFiles();
+
+  readMainSettings();
+  applyTexts(*this, 1, services_.language());
+}
+
+MainWindow::~MainWindow() { delete splash_.data(); }
+
+SplashScreen* MainWindow::splash() const { return splash_.data(); }
+
+// ---------------------------------------------------------------- frame
+
+void MainWindow::createActions() {
+  actNovhist = commandAction(this, u"Novhist1"_s);
+  actNovy = commandAction(this, u"Novy1"_s, QKeySequence(u"Ctrl+N"_s));
+  actOtevrit = commandAction(this, u"Otevrit1"_s, QKeySequence(u"Ctrl+O"_s));
+  actSaveTabHorn = commandAction(this, u"SaveTabHorn1"_s, QKeySequence(u"Ctrl+S"_s));
+  actKonec = commandAction(this, u"Konec1"_s, QKeySequence(u"Alt+X"_s));
+  actOpenVysl = commandAction(this, u"OpenVysl1"_s);
+  actSaveVysl = commandAction(this, u"SaveVysl1"_s);
+  actDefaultHodnoty = commandAction(this, u"DefaultHodnoty1"_s);
+  actTabdruhhor = commandAction(this, u"tabdruhhor1"_s);
+  actOtevriWord = commandAction(this, u"OtevriWord1"_s);
+  actUlozOkno = commandAction(this, u"UlozOkno1"_s);
+  actINIsoubor = commandAction(this, u"INIsoubor1"_s);
+  actOAdresach = commandAction(this, u"OAdresach1"_s, QKeySequence(u"F3"_s));
+  actOVerzi = commandAction(this, u"Overzi1"_s, QKeySequence(u"F2"_s));
+  actOProgramu = commandAction(this, u"Oprogramu1"_s, QKeySequence(u"F1"_s));
+
+  connect(actNovhist, &QAction::triggered, this, &MainWindow::NovhistClick);
+  connect(actNovy, &QAction::triggered, this, &MainWindow::NovyClick);
+  connect(actKonec, &QAction::triggered, this, &MainWindow::KonecClick);
+  connect(actOtevriWord, &QAction::triggered, this, &MainWindow::OtevriWordClick);
+  connect(actUlozOkno, &QAction::triggered, this, &MainWindow::UlozOknoClick);
+  connect(actOAdresach, &QAction::triggered, this, &MainWindow::OAdresachClick);
+  connect(actOVerzi, &QAction::triggered, this, &MainWindow::OVerziClick);
+  connect(actOProgramu, &QAction::triggered, this, &MainWindow::OProgramuClick);
+
+  // Disabled until a project or an assessment exists; their parts enable them.
+  actSaveTabHorn->setEnabled(false);
+  actSaveVysl->setEnabled(false);
+}
+
+void MainWindow::createMenus() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(u"MainMenu1"_s);
+  const auto menu = [this](QWidget* parent, const QString& name) {
+    auto* m = new QMenu(parent);
+    m->setObjectName(name);
+    return m;
+  };
+
+  QMenu* soubor = menu(bar, u"Soubor1"_s);
+  soubor->addActions({actNovhist, actNovy, actOtevrit, actSaveTabHorn});
+  soubor->addSeparator();
+  soubor->addAction(actKonec);
+  bar->addMenu(soubor);
+
+  QMenu* vysledky = menu(bar, u"Vysledky1"_s);
+  vysledky->addActions({actOpenVysl, actSaveVysl});
+  bar->addMenu(vysledky);
+
+  QMenu* nastaveni = menu(bar, u"Nastaveni1"_s);
+  nastaveni->addActions({actDefaultHodnoty, actTabdruhhor, actOtevriWord, actUlozOkno});
+  nastaveni->addSeparator();
+  QMenu* jazyk = menu(nastaveni, u"Jazyk1"_s);
+  actCestina = optionAction(this, jazyk, u"Cestina"_s, &MainWindow::CestinaClick);
+  actAnglictina = optionAction(this, jazyk, u"Anglictina"_s, &MainWindow::AnglictinaClick);
+  nastaveni->addMenu(jazyk);
+  QMenu* barZvy = menu(nastaveni, u"BarZvy"_s);
+  actAno = optionAction(this, barZvy, u"Ano1"_s, &MainWindow::Ano1Click);
+  actNe = optionAction(this, barZvy, u"Ne1"_s, &MainWindow::Ne1Click);
+  nastaveni->addMenu(barZvy);
+  QMenu* help = menu(nastaveni, u"Help1"_s);
+  actHTML = optionAction(this, help, u"HTML1"_s, &MainWindow::HTML1Click);
+  actWIN = optionAction(this, help, u"WIN1"_s, &MainWindow::WIN1Click);
+  nastaveni->addMenu(help);
+  QMenu* axis = menu(nastaveni, u"BottomAxis"_s);
+  actIndex = optionAction(this, axis, u"Index1"_s, &MainWindow::Index1Click);
+  actNonIndex = optionAction(this, axis, u"NonIndex"_s, &MainWindow::NonIndexClick);
+  nastaveni->addMenu(axis);
+  nastaveni->addSeparator();
+  nastaveni->addAction(actINIsoubor);
+  actVsechnyTesnosti = optionAction(this, nastaveni, u"VsechnyTesnosti"_s, &MainWindow::VsechnyTesnostiClick);
+  actPlotCom = optionAction(this, nastaveni, u"PlotCom"_s, &MainWindow::PlotComClick);
+  nastaveni->addSeparator();
+  QMenu* dateSep = menu(nastaveni, u"DateSeparator1"_s);
+  actTecka1 = optionAction(this, dateSep, u"tecka1"_s, &MainWindow::tecka1Click);
+  actMinus1 = optionAction(this, dateSep, u"minus1"_s, &MainWindow::minus1Click);
+  actLomitko1 = optionAction(this, dateSep, u"lomitko1"_s, &MainWindow::lomitko1Click);
+  nastaveni->addMenu(dateSep);
+  QMenu* timeSep = menu(nastaveni, u"imeSeparator1"_s);
+  actTecka2 = optionAction(this, timeSep, u"tecka2"_s, &MainWindow::tecka2Click);
+  actDvojtecka1 = optionAction(this, timeSep, u"dvojtecka1"_s, &MainWindow::dvojtecka1Click);
+  nastaveni->addMenu(timeSep);
+  bar->addMenu(nastaveni);
+
+  QMenu* napoveda = menu(bar, u"Napoveda1"_s);
+  napoveda->addActions({actOAdresach, actOVerzi, actOProgramu});
+  bar->addMenu(napoveda);
+
+  // Defaults of a run without a settings file; readMainSettings replaces them.
+  actCestina->setChecked(true);
+  actAno->setChecked(true);
+  actHTML->setChecked(true);
+  actNonIndex->setChecked(true);
+  actPlotCom->setChecked(true);
+  actTecka1->setChecked(true);
+  actDvojtecka1->setChecked(true);
+}
+
+void MainWindow::createToolBar() {
+  toolBar_ = addToolBar(QString());
+  toolBar_->setObjectName(u"ToolBar1"_s);
+  toolBar_->setMovable(false);
+  toolBar_->setIconSize(QSize(24, 24));
+  auto* sync = new ButtonActionSync(toolBar_);
+  const auto button = [this, sync](QAction* action, const QString& name) {
+    action->setIcon(drawIcon(name));
+    auto* b = new QToolButton(toolBar_);
+    b->setObjectName(name);
+    b->setDefaultAction(action);
+    b->setAutoRaise(true);
+    b->setIconSize(QSize(24, 24));
+    b->installEventFilter(sync);
+    toolBar_->addWidget(b);
+  };
+  button(actNovhist, u"Novhist"_s);
+  button(actNovy, u"Novy"_s);
+  button(actOtevrit, u"Otevrit"_s);
+  button(actSaveTabHorn, u"SaveTabHorn"_s);
+  button(actKonec, u"Konec"_s);
+  toolBar_->addSeparator();
+  button(actOpenVysl, u"OpenVysl"_s);
+  button(actSaveVysl, u"SaveVysl"_s);
+  toolBar_->addSeparator();
+  button(actDefaultHodnoty, u"DefaultHodnoty"_s);
+  button(actTabdruhhor, u"tabdruhhor"_s);
+  button(actOtevriWord, u"OtevriWord"_s);
+  button(actUlozOkno, u"UlozOkno"_s);
+  toolBar_->addSeparator();
+  button(actOAdresach, u"OAdresach"_s);
+  button(actOVerzi, u"OVerzi"_s);
+  button(actOProgramu, u"OProgramu"_s);
+}
+
+void MainWindow::createStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName(u"StatusBar1"_s);
+  clockPanel_ = new QLabel(bar);
+  clockPanel_->setObjectName(u"StatusPanel0"_s);
+  clockPanel_->setFixedWidth(60);
+  clockPanel_->setAlignment(Qt::AlignCenter);
+  hintPanel_ = new QLabel(bar);
+  hintPanel_->setObjectName(u"StatusPanel1"_s);
+  bar->addWidget(clockPanel_);
+  bar->addWidget(hintPanel_, 1);
+  bar->show();
+
+  clock_ = new QTimer(this);
+  clock_->setObjectName(u"Timer1"_s);
+  clock_->setInterval(1000);
+  connect(clock_, &QTimer::timeout, this, [this] { clockPanel_->setText(clockText()); });
+  clock_->start();
+  clockPanel_->setText(clockText());
+
+  // Hints of every window go to this status bar.
+  qApp->installEventFilter(this);
+}
+
+QString MainWindow::clockText() const {
+  const QTime t = QTime::currentTime();
+  return qs(formatShortTime(t.hour(), t.minute(), t.second(), services_.options.timeSeparator));
+}
+
+QString MainWindow::hintText() const { return hintPanel_->text(); }
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::StatusTip) {
+    hintPanel_->setText(static_cast<QStatusTipEvent*>(event)->tip());
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The splash stays in front of the main window that appears behind it.
+  if (splash_) splash_->raise();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  writeMainSettings();
+  event->accept();
+  if (endProgram) endProgram();
+}
+
+// ---------------------------------------------------------------- general commands
+
+void MainWindow::KonecClick() {
+  const Language lang = services_.language();
+  const int answer = ralvex::DefMessageDlg(MessageText(1, lang), MessageText(10, lang),
+                                           ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
+  if (answer != ralvex::mrNo) close();
+}
+
+void MainWindow::OAdresachClick() {
+  const Language lang = services_.language();
+  const AppFolders& f = services_.folders;
+  const std::string text =
+      "\t" + MessageFormat(5, lang,
+                           {f.VeltraFolder, f.HistogramsFolder, f.ProjectsFolder, f.ResultsFolder, f.RawDataFolder});
+  ralvex::DefMessageDlg(MessageText(2, lang), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok,
+                        ralvex::mrOk);
+}
+
+void MainWindow::OVerziClick() {
+  AboutWindow* about = services_.windows.about;
+  if (!about) return;
+  setEnabled(false);
+  about->show();
+  about->raise();
+  about->activateWindow();
+}
+
+void MainWindow::NovhistClick() {
+  NewHistogramWindow* w = services_.windows.newHistogram;
+  if (!w) return;
+  setEnabled(false);
+  w->show();
+  w->raise();
+  w->activateWindow();
+}
+
+void MainWindow::OProgramuClick() {
+  const Language lang = services_.language();
+  if (services_.options.helpHtml) {
+    openHelpFile("Veltra.htm");
+    return;
+  }
+  const std::string path = services_.folders.StartFolder + "/Veltra.HLP";
+  if (!QFileInfo::exists(qs(path))) {
+    ralvex::DefMessageDlg(MessageText(4, lang), MessageFormat(128, lang, {path}), ralvex::DlgKind::Warning,
+                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+    return;
+  }
+  // The legacy viewer is not part of current desktops: explain it once, until the user says it is there.
+  if (helpViewerOffer_ && services_.windows.helpInfo) {
+    HelpInfoWindow* info = services_.windows.helpInfo;
+    setEnabled(false);
+    info->show();
+    info->raise();
+    return;
+  }
+  openHelpFile("Veltra.HLP");
+}
+
+void MainWindow::openHelpFile(const std::string& fileName) {
+  const Language lang = services_.language();
+  QString path = qs(services_.folders.StartFolder + "/" + fileName);
+  // Started from elsewhere, the program still finds the help it ships beside itself.
+  if (!QFileInfo::exists(path)) {
+    const QString beside = QCoreApplication::applicationDirPath() + u'/' + qs(fileName);
+    if (QFileInfo::exists(beside)) path = beside;
+  }
+  if (!QFileInfo::exists(path)) {
+    ralvex::DefMessageDlg(MessageText(4, lang), MessageFormat(128, lang, {path.toStdString()}),
+                          ralvex::DlgKind::Warning, ralvex::DlgButtons::Ok, ralvex::mrOk);
+    return;
+  }
+  QDir::setCurrent(qs(services_.folders.StartFolder));
+  QApplication::setOverrideCursor(Qt::BusyCursor);
+  QTimer::singleShot(1500, qApp, [] { QApplication::restoreOverrideCursor(); });
+  if (!urlOpener(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())))
+    ralvex::DefMessageDlg(MessageText(3, lang), MessageText(7, lang), ralvex::DlgKind::Error,
+                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+}
+
+void MainWindow::OtevriWordClick() {
+  const Language lang = services_.language();
+  struct Candidate {
+    const char16_t* program;
+    QStringList args;
+  };
+  const Candidate candidates[] = {{u"libreoffice", {u"--writer"_s}},
+                                  {u"soffice", {u"--writer"_s}},
+                                  {u"lowriter", {}},
+                                  {u"abiword", {}}};
+  for (const Candidate& c : candidates) {
+    const QString exe = QStandardPaths::findExecutable(QString::fromUtf16(c.program));
+    if (exe.isEmpty()) continue;
+    if (programStarter(exe, c.args)) return;
+    const std::string text = lang == Language::Czech ? "Textový editor se nepodařilo spustit :\r\n\r\n"
+                                                     : "The word processor could not be started :\r\n\r\n";
+    ralvex::DefMessageDlg(MessageText(3, lang), text + exe.toStdString(), ralvex::DlgKind::Error,
+                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+    return;
+  }
+  const std::string text =
+      lang == Language::Czech
+          ? "Na tomto počítači není nainstalován textový editor.\r\n\r\n"
+            "Nainstalujte LibreOffice Writer nebo AbiWord."
+          : "No word processor is installed on this computer.\r\n\r\nInstall LibreOffice Writer or AbiWord.";
+  ralvex::DefMessageDlg(MessageText(2, lang), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok,
+                        ralvex::mrOk);
+}
+
+void MainWindow::UlozOknoClick() {
+  QWidget* w = QApplication::activeWindow();
+  if (!w) w = this;
+  QGuiApplication::clipboard()->setPixmap(w->grab());
+}
+
+// ---------------------------------------------------------------- display options
+
+void MainWindow::syncOptionsFromMenu() {
+  DisplayOptions& o = services_.options;
+  // The language follows Cestina; the other pairs follow their first item.
+  services_.setLanguage(actCestina->isChecked() ? Language::Czech : Language::English);
+  o.helpHtml = actHTML->isChecked() || !actWIN->isChecked();
+  o.highlightRows = actAno->isChecked();
+  o.axisIndex = actIndex->isChecked();
+  o.plotCommander = actPlotCom->isChecked();
+  o.allCloseness = actVsechnyTesnosti->isChecked();
+}
+
+void MainWindow::applyAllTexts() {
+  const Language lang = services_.language();
+  for (const WindowEntry& e : windowTable()) {
+    QWidget* window = e.number == 1 ? this : e.find(services_.windows);
+    if (window) applyTexts(*window, e.number, lang);
+  }
+}
+
+void MainWindow::CestinaClick() {
+  if (!takeCheck(actCestina, actAnglictina)) return;
+  syncOptionsFromMenu();
+  applyAllTexts();
+}
+
+void MainWindow::AnglictinaClick() {
+  if (!takeCheck(actAnglictina, actCestina)) return;
+  syncOptionsFromMenu();
+  applyAllTexts();
+}
+
+void MainWindow::HTML1Click() {
+  if (!takeCheck(actHTML, actWIN)) return;
+  syncOptionsFromMenu();
+}
+
+void MainWindow::WIN1Click() {
+  if (!takeCheck(actWIN, actHTML)) return;
+  syncOptionsFromMenu();
+}
+
+void MainWindow::Ano1Click() {
+  if (!takeCheck(actAno, actNe)) return;
+  syncOptionsFromMenu();
+  emit displayOptionsChanged();
+}
+
+void MainWindow::Ne1Click() {
+  if (!takeCheck(actNe, actAno)) return;
+  syncOptionsFromMenu();
+  emit displayOptionsChanged();
+}
+
+void MainWindow::setAxisSelectors() {
+  // Item 0 of the chart windows' selector is the index, item 1 the value.
+  const int item = services_.options.axisIndex ? 0 : 1;
+  QWidget* charts[] = {services_.windows.chart, services_.windows.parametric, services_.windows.rawData};
+  for (QWidget* w : charts) {
+    if (!w) continue;
+    if (auto* cb = w->findChild<QComboBox*>(u"CBValInd"_s); cb && item < cb->count()) {
+      const QSignalBlocker block(cb);
+      cb->setCurrentIndex(item);
+    }
+  }
+}
+
+void MainWindow::Index1Click() {
+  if (!takeCheck(actIndex, actNonIndex)) return;
+  syncOptionsFromMenu();
+  setAxisSelectors();
+  emit displayOptionsChanged();
+}
+
+void MainWindow::NonIndexClick() {
+  if (!takeCheck(actNonIndex, actIndex)) return;
+  syncOptionsFromMenu();
+  setAxisSelectors();
+  emit displayOptionsChanged();
+}
+
+void MainWindow::PlotComClick() {
+  actPlotCom->setChecked(!actPlotCom->isChecked());
+  syncOptionsFromMenu();
+  emit displayOptionsChanged();
+}
+
+// A stored check mark only: clicking the item leaves it as it is.
+void MainWindow::VsechnyTesnostiClick() {}
+
+void MainWindow::checkDateSeparator(char sep) {
+  QAction* items[] = {actTecka1, actMinus1, actLomitko1};
+  const char seps[] = {'.', '-', '/'};
+  bool known = false;
+  for (int i = 0; i < 3; ++i) known = known || seps[i] == sep;
+  if (!known) return;  // an unknown stored separator changes nothing
+  for (int i = 0; i < 3; ++i) items[i]->setChecked(seps[i] == sep);
+  services_.options.dateSeparator = sep;
+}
+
+void MainWindow::checkTimeSeparator(char sep) {
+  if (sep != '.' && sep != ':') return;
+  actTecka2->setChecked(sep == '.');
+  actDvojtecka1->setChecked(sep == ':');
+  services_.options.timeSeparator = sep;
+  clockPanel_->setText(clockText());
+}
+
+void MainWindow::tecka1Click() {
+  checkDateSeparator('.');
+  emit displayOptionsChanged();
+}
+void MainWindow::minus1Click() {
+  checkDateSeparator('-');
+  emit displayOptionsChanged();
+}
+void MainWindow::lomitko1Click() {
+  checkDateSeparator('/');
+  emit displayOptionsChanged();
+}
+void MainWindow::tecka2Click() {
+  checkTimeSeparator('.');
+  emit displayOptionsChanged();
+}
+void MainWindow::dvojtecka1Click() {
+  checkTimeSeparator(':');
+  emit displayOptionsChanged();
+}
+
+// ---------------------------------------------------------------- settings
+
+void MainWindow::applyEditColour() {
+  for (const auto& name : {u"EdPS"_s, u"EdPSV"_s, u"EdPK"_s, u"EdPSds"_s})
+    if (auto* e = findChild<QLineEdit*>(name)) setBaseColour(*e, services_.options.colours.edit);
+}
+
+namespace {
+
+// The menu items stored as Bool keys, in the order they are read and written.
+std::array<std::pair<QAction*, const settings::Key*>, 8> storedMenuItems(const MainWindow& w) {
+  return {{{w.actVsechnyTesnosti, &settings::kAllCloseness},
+           {w.actCestina, &settings::kLanguageCzech},
+           {w.actAnglictina, &settings::kLanguageEnglish},
+           {w.actHTML, &settings::kHelpHtml},
+           {w.actWIN, &settings::kHelpWin},
+           {w.actIndex, &settings::kIndexYes},
+           {w.actNonIndex, &settings::kIndexNo},
+           {w.actPlotCom, &settings::kPlotCom}}};
+}
+
+// The display colours and their keys.
+constexpr std::pair<std::uint32_t DisplayColours::*, const settings::Key*> kStoredColours[] = {
+    {&DisplayColours::histogram, &settings::kColorChart}, {&DisplayColours::value, &settings::kColorFce},
+    {&DisplayColours::quantile, &settings::kColorKvantil}, {&DisplayColours::assessment, &settings::kColorFS},
+    {&DisplayColours::table, &settings::kColorTab},        {&DisplayColours::edit, &settings::kColorEdit}};
+
+}  // namespace
+
+void MainWindow::readMainSettings() {
+  const SettingsFile& s = services_.settings;
+  DisplayOptions& o = services_.options;
+  using namespace settings;
+
+  restoreWindowPlace(*this, s, kForm1Geometry);
+
+  helpViewerOffer_ = settings::readBool(s, kWinHlpOffer);
+  for (const auto& [action, key] : storedMenuItems(*this)) action->setChecked(settings::readBool(s, *key));
+
+  const auto colour = [&s](const Key& key, std::uint32_t def) {
+    const long long v = s.readInteger(key.section, key.key, def);
+    return v >= 0 && v <= 0xFFFFFF ? std::uint32_t(v) : def;
+  };
+  const DisplayColours defaults;
+  for (const auto& [member, key] : kStoredColours) o.colours.*member = colour(*key, defaults.*member);
+  actAno->setChecked(settings::readBool(s, kHighlightYes));
+  actNe->setChecked(settings::readBool(s, kHighlightNo));
+
+  const long long dateSep = settings::readInteger(s, kDateSeparator, kDateSeparator.intDefault);
+  const long long timeSep = settings::readInteger(s, kTimeSeparator, kTimeSeparator.intDefault);
+  if (dateSep > 0 && dateSep < 128) checkDateSeparator(char(dateSep));
+  if (timeSep > 0 && timeSep < 128) checkTimeSeparator(char(timeSep));
+
+  applyEditColour();
+
+  readRockTypeSettings();
+  syncOptionsFromMenu();
+}
+
+void MainWindow::writeMainSettings() {
+  SettingsFile& s = services_.settings;
+  const DisplayOptions& o = services_.options;
+  using namespace settings;
+
+  storeWindowPlace(*this, s, kForm1Geometry);
+  for (const auto& [member, key] : kStoredColours) settings::write(s, *key, o.colours.*member);
+  settings::writeBool(s, kWinHlpOffer, helpViewerOffer_);
+  for (const auto& [action, key] : storedMenuItems(*this)) settings::writeBool(s, *key, action->isChecked());
+  settings::write(s, kDateSeparator, static_cast<unsigned char>(o.dateSeparator));
+  settings::write(s, kTimeSeparator, static_cast<unsigned char>(o.timeSeparator));
+  settings::writeBool(s, kHighlightYes, actAno->isChecked());
+  settings::writeBool(s, kHighlightNo, actNe->isChecked());
+
+  writeRockTypeSettings();
+}

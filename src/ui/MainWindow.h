@@ -1,0 +1,407 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "reliability/Assessment.h"
+#include "reliability/ChainMessages.h"
+#include "reliability/PressureLoop.h"
+#include "project/ProjectState.h"
+#include "rmr/RmrTables.h"
+#include "shell/Language.h"
+
+struct Services;
+class QCheckBox;
+class QEvent;
+struct InputProblem;
+struct ProjectOpenReport;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+class QToolButton;
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+class QToolBar;
+class QUrl;
+class SplashScreen;
+
+/// Caption of the main window: program description (message 8) and version in `language`.
+std::string mainWindowCaption(Language language, const std::string& programVersion);
+
+/// The main window: the project inputs, the computation chain and the general commands.
+///
+/// Commands shared by a menu item and a toolbar button are one QAction each (objectName = the menu
+/// item's name, e.g. "Novy1"); the toolbar button showing it is a QToolButton named after the
+/// button ("Novy"). Enabling or disabling the action does both at once. The input area and the file
+/// commands, built in their own files, connect their handlers to these actions, e.g.
+///   connect(actOtevrit, &QAction::triggered, this, &MainWindow::OtevritClick);
+/// Handlers are plain members; tests call them directly or trigger the actions.
+/// What the input area shows of the project: selection, current slot and the created histogram.
+struct InputAreaView {
+  int selectedLayerRow = 0;
+  int selectedColumn = 0;
+  int currentSource = 0;
+  bool boltInputsEdited = false;
+  std::string currentHistogramFile;
+  Histogram createdHistogram;
+  bool histogramCreated = false;
+};
+
+/// Form "Form1", settings prefix "Pelmora-Form1".
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(Services& services, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  ProjectState& project() { return project_; }
+  InputAreaView& view() { return view_; }
+  Services& services() { return services_; }
+
+  // ---- menus, toolbar, status bar, general commands
+
+  // Commands (menu item + toolbar button). Connected here: Konec, OtevriWord, UlozOkno, OAdresach,
+  // OVerzi, OProgramu, Novhist (shows the new-histogram window), Novy (NovyClick of the input area).
+  // The file commands connect the others (MainWindowFiles.cpp): actOtevrit, actSaveTabHorn, actOpenVysl,
+  // actSaveVysl, actDefaultHodnoty, actTabdruhhor, actINIsoubor (menu only).
+  QAction* actNovhist = nullptr;
+  QAction* actNovy = nullptr;
+  QAction* actOtevrit = nullptr;
+  QAction* actSaveTabHorn = nullptr;
+  QAction* actKonec = nullptr;
+  QAction* actOpenVysl = nullptr;
+  QAction* actSaveVysl = nullptr;
+  QAction* actDefaultHodnoty = nullptr;
+  QAction* actTabdruhhor = nullptr;
+  QAction* actOtevriWord = nullptr;
+  QAction* actUlozOkno = nullptr;
+  QAction* actINIsoubor = nullptr;
+  QAction* actOAdresach = nullptr;
+  QAction* actOVerzi = nullptr;
+  QAction* actOProgramu = nullptr;
+
+  // Display options: check marks of the settings menu.
+  QAction* actCestina = nullptr;
+  QAction* actAnglictina = nullptr;
+  QAction* actAno = nullptr;   // Ano1
+  QAction* actNe = nullptr;    // Ne1
+  QAction* actHTML = nullptr;  // HTML1
+  QAction* actWIN = nullptr;   // WIN1
+  QAction* actIndex = nullptr; // Index1
+  QAction* actNonIndex = nullptr;
+  QAction* actPlotCom = nullptr;
+  QAction* actVsechnyTesnosti = nullptr;
+  QAction* actTecka1 = nullptr;      // date "."
+  QAction* actMinus1 = nullptr;      // date "-"
+  QAction* actLomitko1 = nullptr;    // date "/"
+  QAction* actTecka2 = nullptr;      // time "."
+  QAction* actDvojtecka1 = nullptr;  // time ":"
+
+  /// Exit with confirmation (message 10); any answer but No closes the window.
+  void KonecClick();
+  /// Information dialog with the working folders (message 5).
+  void OAdresachClick();
+  /// Shows the about window and disables this one until it closes.
+  void OVerziClick();
+  /// Opens the help in the chosen format (HTML or WIN) from the start folder.
+  void OProgramuClick();
+  /// Starts the desktop word processor with a new document, or says that none is installed.
+  void OtevriWordClick();
+  /// Copies the image of the active window to the clipboard.
+  void UlozOknoClick();
+  /// Shows the new-histogram window.
+  void NovhistClick();
+
+  // Radio pairs: clicking the checked item does nothing, the other one takes the check mark.
+  void CestinaClick();
+  void AnglictinaClick();
+  void HTML1Click();
+  void WIN1Click();
+  void Ano1Click();
+  void Ne1Click();
+  void Index1Click();
+  void NonIndexClick();
+  void PlotComClick();
+  void VsechnyTesnostiClick();
+  void tecka1Click();
+  void minus1Click();
+  void lomitko1Click();
+  void tecka2Click();
+  void dvojtecka1Click();
+
+  /// Puts the texts of windows 1 to 14 into the language in force.
+  void applyAllTexts();
+  /// Reads position, display options, colours, separators and rock types (at creation).
+  void readMainSettings();
+  /// Writes what readMainSettings reads (when the window closes).
+  void writeMainSettings();
+  /// Gives the four bolt edits the edit colour.
+  void applyEditColour();
+
+  /// The stored flag "the help viewer information may still be offered".
+  bool helpViewerOffer() const { return helpViewerOffer_; }
+  void setHelpViewerOffer(bool offer) { helpViewerOffer_ = offer; }
+  /// Opens `fileName` (relative to the start folder) with the desktop's default application.
+  void openHelpFile(const std::string& fileName);
+
+  /// The splash window while it is up, else nullptr.
+  SplashScreen* splash() const;
+
+  /// Current time in the time format in force (the status bar clock).
+  QString clockText() const;
+  /// The long hint shown in the status bar.
+  QString hintText() const;
+
+  /// Opens a file or page with the desktop's default application; replaceable for tests.
+  std::function<bool(const QUrl&)> urlOpener;
+  /// Run when the window has closed and written its settings: the start-up ends the program here,
+  /// closing the other windows without their own close handling. Empty in tests.
+  std::function<void()> endProgram;
+  /// Starts a detached program; replaceable for tests.
+  std::function<bool(const QString& program, const QStringList& args)> programStarter;
+
+ signals:
+  /// A display option (highlighting, axis labels, chart toolbars, separators) has changed.
+  void displayOptionsChanged();
+
+  // ---- project inputs
+ public:
+  // ProjectState is the truth; the controls mirror it. Code that changes project() directly (files,
+  // chain) calls refreshInputArea() (or updateResultButtons() for the done flags) afterwards.
+
+  /// Builds the input area of the window (MainWindowInputs.cpp); called by the constructor.
+  void setupInputArea();
+  QGroupBox* buildAssignment1(QWidget* parent);
+  QTableWidget* buildLayerTable(QWidget* parent);
+  QGroupBox* buildSendBox(QWidget* parent);
+  QGroupBox* buildAssignment2(QWidget* parent);
+  QGridLayout* buildBoltFields(QWidget* parent);
+  void connectInputArea(QObject* filter);
+  /// Writes the whole project state into the input controls.
+  void refreshInputArea();
+  /// Enables the result chart buttons after the done flags.
+  void updateResultButtons();
+  /// The rock type offer list of the layer table (ProjectState::rockTypes and the list CBTypProm).
+  void setRockTypes(std::vector<std::string> rockTypes);
+
+  /// Empties the layers, the slot names, H, Beta, d1, n, sets d2 to "0", clears all results and
+  /// disables saving of project and results.
+  void ClearProject();
+  /// New project: ClearProject, default selections, no combined support, default results name,
+  /// cleared RMR tables.
+  void NovyClick();
+  /// Clears the done flags from `from` onwards and disables the chart buttons of those results.
+  void InvalidateResults(InvalidateFrom from);
+
+  /// Reads the histogram file `path` into the slot of `source` (layer `layerRow` for source 1)
+  /// without touching its name; shows the reader's message and returns false when it fails.
+  bool readSlotFile(int source, int layerRow, const std::string& path);
+  /// B* and 2B* from the width slot into the state and EdB_H / EdB_2H; message 33 and false when
+  /// the width histogram gives none (the edits keep their text).
+  bool computeBStar();
+
+  // Handlers of the input area.
+  void StrGrHornSelectCell(int row, int col);
+  void StrGrHornExit();
+  void CBTypPromExit();
+  void OtevHistClick();
+  void OtevHistDDClick();
+  void OtevHistAlfaClick();
+  void OtevHistKnClick();
+  void OtevHistOPVClick();
+  void OtevHistGKKClick();
+  void OtevHistOHHClick();
+  void OtevHistPSClick();
+  void GrafHistClick();
+  void GrafHistDDClick();
+  void GrafHistAlfaClick();
+  void GrafHistKnClick();
+  void GrafHistOPVClick();
+  void GrafHistGKKClick();
+  void GrafHistOHHClick();
+  void GrafHistPSClick();
+  /// Cell (row, col) of the one-row table of `source` was clicked.
+  void StringGridSelectCell(int source, int row, int col);
+  void EdHExit();
+  void EdPSExit();
+  void EdPSVExit();
+  void EdPKExit();
+  void EdPSdsExit();
+  void ChBKombVyztClick();
+  void CBTypOknaChange();
+  void BitBtn1Click();
+  void BitBtn2Click();
+
+  // ---- computation chain
+  // Each command runs its core computation on project(), reports its messages through the dialog
+  // service, shows the result in the chart window and enables the result's chart button.
+
+  /// Connects the chain buttons and the result chart buttons (MainWindowChain.cpp).
+  void setupChain();
+  void ButBetaClick();
+  void BBRedPevClick();
+  void BBDelSvorClick();
+  void BBZatSvorClick();
+  /// The assessment: bearing capacity, reliability function and verdict in the chart window's panel.
+  /// Also run by the results reader and by a change of the standard in the chart window.
+  void BBFunSpojClick();
+  void GrafRePeClick();
+  void GrafDeSvClick();
+  void GrafZaSvClick();
+  void GrafUnSvClick();
+  void GrafFSClick();
+  /// The last assessment shown (valid while project().assessmentDone).
+  const AssessmentResult& assessment() const { return assessment_; }
+
+  // ---- project and results files
+  /// Connects the file commands to their actions; called by the constructor.
+  void setupFiles();
+  /// Told after a project or results file replaced rmrTables(), so the RMR window can show them.
+  std::function<void()> rmrTablesChanged;
+  /// Open project (`Otevrit`, Ctrl+O): reads a project file chosen by the user.
+  void OtevritClick();
+  /// Save project (`SaveTabHorn`, Ctrl+S).
+  void SaveTabHornClick();
+  /// Open results (`OpenVysl`): restores a results file and runs the assessment again.
+  void OpenVyslClick();
+  /// Save results (`SaveVysl`).
+  void SaveVyslClick();
+  /// Preset values (`DefaultHodnoty`).
+  void DefaultHodnotyClick();
+  /// Settings file listing (`INIsoubor1`).
+  void INIsoubor1Click();
+  /// Opens the rock type window (`tabdruhhor`).
+  void tabdruhhorClick();
+  /// Reads N and the rock types from the settings into the offer list (main window creation).
+  void readRockTypeSettings();
+  /// Writes N and the lines of the rock type window to the settings (main window closing).
+  void writeRockTypeSettings();
+  /// The rock type count N kept with the offer list.
+  int& rockTypeCount() { return rockTypeCount_; }
+  /// The tables and labels of the RMR window as stored in project and results files.
+  RmrTables& rmrTables() { return rmrTables_; }
+  /// Full path of the project file last saved or opened; empty before.
+  const std::string& currentProjectFile() const { return currentProjectFile_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  Services& services_;
+  ProjectState project_;
+  InputAreaView view_;
+
+  // ---- frame members
+  void createActions();
+  void createMenus();
+  void createToolBar();
+  void createStatusBar();
+  void syncOptionsFromMenu();
+  void setAxisSelectors();
+  void checkDateSeparator(char sep);
+  void checkTimeSeparator(char sep);
+  QPointer<SplashScreen> splash_;
+  QToolBar* toolBar_ = nullptr;
+  QLabel* clockPanel_ = nullptr;
+  QLabel* hintPanel_ = nullptr;
+  QTimer* clock_ = nullptr;
+  bool helpViewerOffer_ = true;
+
+  // ---- input members
+  friend class InputAreaFilter;
+  int comboRow_ = 0;          // layer row the rock type list was opened for
+  bool comboOpen_ = false;
+  struct SlotTable {
+    int source = 0;
+    QTableWidget* grid = nullptr;
+    QToolButton* open = nullptr;
+    QToolButton* chart = nullptr;
+  };
+  SlotTable* slotTable(int source);
+  void openSlotFile(int source);
+  void showSlotChart(int source, int layerRow);
+  bool saveCreatedHistogram();
+  // The two calls into the chart window.
+  void showInChart(int source, const Histogram& h, const std::string& name, int layerRow);
+  std::optional<std::string> saveHistogramToFile(const Histogram& h);
+  void openCreationWindow(int item);
+  void showSlotName(int source, int layerRow);
+  void updateLayerFlags();
+  void setLayerCell(int row, int col, const std::string& text);
+  void hideFloatingControls();
+  void fillRockTypeList();
+  void placeOverCell(QWidget* w, QTableWidget* t, int row, int col, bool rightEnd);
+  void setSaveEnabled(const char* action, bool enabled);
+  void showProblems(const std::vector<InputProblem>& problems, QWidget* focusBack);
+  void onFocusChanged(QWidget* old, QWidget* now);
+  void thicknessEdited(int row);
+  bool inputFilter(QObject* watched, QEvent* event);
+  QTableWidget* makeSlotTable(int source, const char* name, const char* openName, const char* chartName,
+                              const char* header);
+
+  QGroupBox* GroupBox1_ = nullptr;
+  QGroupBox* GroupBox2_ = nullptr;
+  QGroupBox* GroupBox3_ = nullptr;
+  QTableWidget* StrGrHorn_ = nullptr;
+  QComboBox* CBTypProm_ = nullptr;
+  QToolButton* OtevHist_ = nullptr;
+  QToolButton* GrafHist_ = nullptr;
+  std::array<SlotTable, 7> slotTables_{};
+  QLineEdit* EdNazevVys_ = nullptr;
+  QLineEdit* EdH_ = nullptr;
+  QLineEdit* EdBeta_ = nullptr;
+  QLineEdit* EdB_H_ = nullptr;
+  QLineEdit* EdB_2H_ = nullptr;
+  QLineEdit* EdPS_ = nullptr;
+  QLineEdit* EdPSV_ = nullptr;
+  QLineEdit* EdPK_ = nullptr;
+  QLineEdit* EdPSds_ = nullptr;
+  QPushButton* ButBeta_ = nullptr;
+  QPushButton* BBRedPev_ = nullptr;
+  QPushButton* BitBtn2_ = nullptr;  // opens the RMR window
+  QPushButton* BBDelSvor_ = nullptr;
+  QPushButton* BBZatSv_ = nullptr;
+  QPushButton* BBFunSpoj_ = nullptr;
+  QPushButton* BitBtn1_ = nullptr;  // sends the created histogram
+  QPushButton* GrafRePe_ = nullptr;
+  QPushButton* GrafDeSv_ = nullptr;
+  QPushButton* GrafZaSv_ = nullptr;
+  QPushButton* GrafUnSv_ = nullptr;
+  QPushButton* GrafFS_ = nullptr;
+  QProgressBar* ProgressBar1_ = nullptr;
+  QProgressBar* ProgressBar2_ = nullptr;
+  QComboBox* CBTypOkna_ = nullptr;
+  QComboBox* CBDruhTab_ = nullptr;
+  QCheckBox* ChBKombVyzt_ = nullptr;
+  bool refreshing_ = false;      // controls are being written from the state
+  bool checkingLayers_ = false;  // the thickness check is showing its dialog
+
+  // ---- chain members
+  AssessmentResult assessment_;
+  /// Shows the messages of a chain command in order and moves the focus as the last one asks.
+  void showChainReport(const ChainReport& report);
+  /// Shows the refusals and reports met while opening a project, in their order.
+  void showOpenReport(const ProjectOpenReport& report);
+  void focusChainField(FocusField field, int layerRow);
+  /// Runs a long loop with `bar` showing its progress; hidden again afterwards.
+  ChainReport runWithProgress(QProgressBar* bar, const std::function<ChainReport(const LoopProgress&)>& run);
+
+  // ---- file members
+  int rockTypeCount_ = 0;
+  RmrTables rmrTables_;
+  std::string currentProjectFile_;
+};

@@ -1,0 +1,356 @@
+// Main window: project and results files, the rock type list, preset values and the settings listing.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+#include "histogram/HistogramFile.h"
+#include "io/AtomicFile.h"
+#include "persistence/FileError.h"
+#include "persistence/OpenProject.h"
+#include "persistence/ProjectFile.h"
+#include "persistence/ResultsFile.h"
+#include "persistence/RockTypes.h"
+#include "persistence/SettingsKeys.h"
+#include "reliability/InputChecks.h"
+#include "ralvex/Ralvex.h"
+#include "reliability/BoltLoad.h"
+#include "shell/Messages.h"
+#include "ui/ColourWindow.h"
+#include "ui/RockTypesWindow.h"
+#include "ui/ChartWindow.h"
+#include "ui/SettingsListingWindow.h"
+#include "ui/DistributionFunctionWindow.h"
+#include "ui/ParametricWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/AboutWindow.h"
+#include "ui/RawDataWindow.h"
+#include "ui/RmrWindow.h"
+#include "ui/Services.h"
+#include "ui/FitTableWindow.h"
+#include "ui/HelpInfoWindow.h"
+#include "ui/WindowPlace.h"
+#include "ui/WindowTable.h"
+#include "ui/NewHistogramWindow.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void information(Language lang, const std::string& text) {
+  ralvex::DefMessageDlg(MessageText(2, lang), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok, ralvex::mrOk);
+}
+
+void error(Language lang, const std::string& text) {
+  ralvex::DefMessageDlg(MessageText(3, lang), text, ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+}
+
+bool confirm(Language lang, const std::string& text) {
+  return ralvex::DefMessageDlg(MessageText(1, lang), text, ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo,
+                               ralvex::mrYes) == ralvex::mrYes;
+}
+
+// A question about saving a histogram: title of errors, error icon, Yes and No.
+bool askToSave(Language lang, const std::string& text) {
+  return ralvex::DefMessageDlg(MessageText(3, lang), text, ralvex::DlgKind::Error, ralvex::DlgButtons::YesNo,
+                               ralvex::mrYes) == ralvex::mrYes;
+}
+
+ralvex::FileDialogOptions fileDialog(const std::string& folder, const std::string& name, const std::string& ext) {
+  ralvex::FileDialogOptions o;
+  o.fileName = name;
+  o.initialFolder = folder;
+  o.defaultExtension = ext;
+  o.filter = "Distributions Files (*." + ext + ")|*." + ext + "|All files (*.*)|*.*";
+  o.filterIndex = 1;
+  return o;
+}
+
+// Asks for a file of type `ext` in `folder`, reads it into `path` and parses it with `parse`. A
+// folder or an unreadable file (message 34) and a refused file are reported and give nothing.
+template <class Data>
+std::optional<Data> openAndParse(Services& services, const std::string& folder, const std::string& ext,
+                                 std::optional<Data> (*parse)(std::string_view, FileError&),
+                                 std::string& path) {
+  const Language lang = services.language();
+  const auto chosen = services.dialogs.openFileName(fileDialog(folder, "", ext));
+  if (!chosen || chosen->empty()) return std::nullopt;
+  std::string bytes;
+  std::error_code ec;
+  if (std::filesystem::is_directory(*chosen, ec) || !readWholeFile(*chosen, bytes)) {
+    error(lang, MessageText(34, lang));
+    return std::nullopt;
+  }
+  FileError refusal;
+  auto data = parse(bytes, refusal);
+  if (!data) {
+    error(lang, refusal.text(lang));
+    return std::nullopt;
+  }
+  path = *chosen;
+  return data;
+}
+
+// The chosen name with the default extension when it has none, as the dialog's default would.
+std::string withExtension(const std::string& path, const std::string& ext) {
+  return fileNameOnly(path).find('.') == std::string::npos ? path + "." + ext : path;
+}
+
+bool fileExists(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::exists(path, ec);
+}
+
+// False when the folder of `path` cannot take a new file: it does not exist or is no folder.
+bool folderTakesFiles(const std::string& path) {
+  const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+  std::error_code ec;
+  return std::filesystem::is_directory(parent.empty() ? std::filesystem::path(".") : parent, ec) &&
+         ::access((parent.empty() ? std::string(".") : parent.string()).c_str(), W_OK) == 0;
+}
+
+// Short date in the format in force: "d.m.yyyy" with the date separator.
+std::string shortDate(char sep) {
+  const QDate d = QDate::currentDate();
+  return std::to_string(d.day()) + sep + std::to_string(d.month()) + sep + std::to_string(d.year());
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- set-up and rock types
+
+void MainWindow::setupFiles() {
+  connect(actOtevrit, &QAction::triggered, this, &MainWindow::OtevritClick);
+  connect(actSaveTabHorn, &QAction::triggered, this, &MainWindow::SaveTabHornClick);
+  connect(actOpenVysl, &QAction::triggered, this, &MainWindow::OpenVyslClick);
+  connect(actSaveVysl, &QAction::triggered, this, &MainWindow::SaveVyslClick);
+  connect(actDefaultHodnoty, &QAction::triggered, this, &MainWindow::DefaultHodnotyClick);
+  connect(actTabdruhhor, &QAction::triggered, this, &MainWindow::tabdruhhorClick);
+  connect(actINIsoubor, &QAction::triggered, this, &MainWindow::INIsoubor1Click);
+}
+
+void MainWindow::readRockTypeSettings() {
+  const RockTypeList list = ::readRockTypeSettings(services_.settings);
+  rockTypeCount_ = list.count;
+  // A stored count of 0 leaves the offer list as it is.
+  if (list.count > 0) setRockTypes(list.offer);
+}
+
+void MainWindow::writeRockTypeSettings() {
+  // The rock type window's lines; without that window, the offer list itself.
+  const std::vector<std::string> lines =
+      services_.windows.rockTypes ? services_.windows.rockTypes->editLines() : project_.rockTypes;
+  ::writeRockTypeSettings(services_.settings, rockTypeCount_, lines);
+}
+
+void MainWindow::tabdruhhorClick() {
+  if (services_.windows.rockTypes) services_.windows.rockTypes->openFromMain();
+}
+
+// ---------------------------------------------------------------- settings listing
+
+void MainWindow::INIsoubor1Click() {
+  const Language lang = services_.language();
+  // The listing shows the file the settings object really uses.
+  const std::string& path = services_.settings.path();
+  std::error_code ec;
+  SettingsListingWindow* listing = services_.windows.settingsListing;
+  if (!std::filesystem::is_regular_file(path, ec) || !listing || !listing->loadFile(path)) {
+    information(lang, MessageText(148, lang));
+    return;
+  }
+  listing->show();
+  listing->raise();
+}
+
+// ---------------------------------------------------------------- preset values
+
+void MainWindow::DefaultHodnotyClick() {
+  const Language lang = services_.language();
+  if (!confirm(lang, MessageText(152, lang) + "\r\n")) return;
+
+  hide();
+  const Windows& w = services_.windows;
+  for (const WindowEntry& e : windowTable()) {
+    QWidget* window = e.number == 1 ? this : e.find(w);
+    if (window) presetWindowPlace(*window, *e.place);
+  }
+
+  // Marks, precision and intervals of the other windows.
+  w.applyPresetValues();
+  actVsechnyTesnosti->setChecked(false);
+
+  // Colours.
+  DisplayColours& c = services_.options.colours;
+  c.histogram = settings::kPresetColorChart;
+  c.value = settings::kPresetColorFce;
+  c.quantile = settings::kPresetColorKvantil;
+  c.assessment = settings::kPresetColorFS;
+  c.table = settings::kPresetColorTab;
+  c.edit = settings::kPresetColorEdit;
+  applyEditColour();
+  w.applyEditColour();
+  w.applyChartColours();
+  w.applyTableColour();
+
+  // Separators and their formats, then the language.
+  checkDateSeparator('.');
+  checkTimeSeparator(':');
+  AnglictinaClick();
+
+  show();
+  actAno->setChecked(true);
+  actNe->setChecked(false);
+  syncOptionsFromMenu();
+  emit displayOptionsChanged();
+}
+
+// ---------------------------------------------------------------- project file
+
+void MainWindow::SaveTabHornClick() {
+  const Language lang = services_.language();
+  ProjectState& p = project_;
+  if (p.nextLayerRow <= 1) {
+    error(lang, MessageText(24, lang));
+    return;
+  }
+  const std::string name = cutAt(p.resultsName, kVersionMarker);
+  const auto chosen = services_.dialogs.saveFileName(fileDialog(services_.folders.ProjectsFolder, name, "hor"));
+  if (!chosen || chosen->empty()) return;
+  const std::string path = withExtension(*chosen, "hor");
+  if (fileExists(path) && !confirm(lang, MessageFormat(25, lang, {path}))) return;
+  // The checks that refuse a project come before anything is asked or written.
+  if (p.k.name.empty()) {
+    error(lang, MessageText(31, lang));
+    return;
+  }
+  if (p.combinedSupport && p.q.name.empty()) {
+    error(lang, MessageText(32, lang));
+    return;
+  }
+  if (!folderTakesFiles(path)) {
+    error(lang, FileError::notWritten(path).text(lang));
+    return;
+  }
+
+  // Histograms made in memory are saved to files first, or leave the project.
+  auto askSlot = [&](HistogramSlot& slot, const std::string& label) {
+    if (slot.name.empty() || slot.name.find(".dis") != std::string::npos) return;
+    std::optional<std::string> saved;
+    if (askToSave(lang, MessageFormat(22, lang, {label, slot.name}))) saved = SaveHistogramCommand(services_, slot.histogram);
+    slot.name = saved ? *saved : std::string();
+  };
+  askSlot(p.width, lang == Language::English ? "B : Width of the mine working" : "B : Šířka důlního díla");
+  ProjectFileData data;  // filled below after the questions, from the state they leave
+  std::vector<bool> dropLayer(ProjectState::kLayers, false);
+  for (int r = 1; r <= std::min(p.nextLayerRow, ProjectState::kLayers); ++r) {
+    LayerSlot& l = p.layers[r - 1];
+    if (l.name.empty() || l.name.find('.') != std::string::npos) continue;
+    std::optional<std::string> saved;
+    if (askToSave(lang, MessageFormat(28, lang, {layerRowLabel(r), l.name})))
+      saved = SaveHistogramCommand(services_, l.histogram);
+    if (saved)
+      l.name = *saved;
+    else
+      dropLayer[r - 1] = true;  // written as an empty name and thickness
+  }
+  askSlot(p.k, MessageText(157, lang));
+  askSlot(p.kn, MessageText(158, lang));
+  askSlot(p.rmr, MessageText(159, lang));
+  if (p.combinedSupport) askSlot(p.q, MessageText(160, lang));
+  askSlot(p.gamma, MessageText(161, lang));
+  askSlot(p.sigmaR, MessageText(162, lang));
+  refreshInputArea();
+
+  data = projectFileFromState(p, rmrTables_);
+  for (int r = 0; r < ProjectState::kLayers && r < static_cast<int>(data.layers.size()); ++r)
+    if (dropLayer[r]) data.layers[r].name.clear(), data.layers[r].thickness.clear();
+  const std::string bytes = formatProjectFile(data, services_.programVersion, shortDate(services_.options.dateSeparator));
+  if (!writeFileAtomically(path, bytes)) {
+    error(lang, FileError::notWritten(path).text(lang));
+    return;
+  }
+  currentProjectFile_ = path;
+}
+
+void MainWindow::showOpenReport(const ProjectOpenReport& report) {
+  const Language lang = services_.language();
+  for (const ProjectOpenEvent& e : report.events) {
+    switch (e.kind) {
+      case ProjectOpenEvent::Kind::HistogramRefused:
+        error(lang, e.histogramError.text(lang));
+        break;
+      case ProjectOpenEvent::Kind::BStarRefused:
+        error(lang, bStarProblemText(lang));
+        break;
+      case ProjectOpenEvent::Kind::BStarComputed:
+        break;
+      case ProjectOpenEvent::Kind::BetaComputed:
+        StrGrHorn_->setCurrentCell(-1, -1);
+        showChainReport(e.beta);
+        break;
+    }
+  }
+}
+
+void MainWindow::OtevritClick() {
+  std::string path;
+  const auto data = openAndParse(services_, services_.folders.ProjectsFolder, "hor", &parseProjectFile, path);
+  if (!data) return;
+  hideFloatingControls();
+  const ProjectOpenReport report = openProject(*data, services_.folders.HistogramsFolder, project_, rmrTables_);
+  view_.currentSource = report.lastSource;
+  if (!report.lastHistogramFile.empty()) view_.currentHistogramFile = report.lastHistogramFile;
+  view_.selectedLayerRow = 0;
+  refreshInputArea();
+  showOpenReport(report);
+  if (data->hasRmr) setSaveEnabled("SaveTabHorn1", true);
+  currentProjectFile_ = path;
+  if (rmrTablesChanged) rmrTablesChanged();
+}
+
+// ---------------------------------------------------------------- results file
+
+void MainWindow::SaveVyslClick() {
+  const Language lang = services_.language();
+  const std::string name = cutAt(project_.resultsName, kResultsVersionMarker);
+  const auto chosen = services_.dialogs.saveFileName(fileDialog(services_.folders.ResultsFolder, name, "Vys"));
+  if (!chosen || chosen->empty()) return;
+  const std::string path = withExtension(*chosen, "Vys");
+  if (fileExists(path) && !confirm(lang, MessageFormat(6, lang, {path}))) return;
+  view_.selectedLayerRow = 0;
+  const std::array<bool, 5> buttons = {GrafRePe_->isEnabled(), GrafDeSv_->isEnabled(), GrafZaSv_->isEnabled(),
+                                       GrafUnSv_->isEnabled(), GrafFS_->isEnabled()};
+  // D = 1 - RMR/100 is the work histogram of the bolt load, kept in the file for completeness.
+  const Histogram workD = project_.rmr.name.empty() ? Histogram{} : rockMassFactor(project_.rmr.histogram);
+  const ResultsFileData data =
+      resultsFileFromState(project_, rmrTables_, buttons, workD, services_.programVersion, path);
+  if (!writeFileAtomically(path, formatResultsFile(data))) error(lang, FileError::notWritten(path).text(lang));
+}
+
+void MainWindow::OpenVyslClick() {
+  std::string path;
+  const auto data = openAndParse(services_, services_.folders.ResultsFolder, "Vys", &parseResultsFile, path);
+  if (!data) return;
+  hideFloatingControls();
+  Histogram workD;
+  openResultsInto(*data, project_, rmrTables_, workD);
+  view_.selectedLayerRow = 0;
+  refreshInputArea();
+  QPushButton* buttons[] = {GrafRePe_, GrafDeSv_, GrafZaSv_, GrafUnSv_, GrafFS_};
+  for (int i = 0; i < 5; ++i) buttons[i]->setEnabled(data->buttons[i]);
+  setSaveEnabled("SaveVysl1", true);
+  setSaveEnabled("SaveTabHorn1", true);
+  if (rmrTablesChanged) rmrTablesChanged();
+  BBFunSpojClick();
+}

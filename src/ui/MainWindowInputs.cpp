@@ -1,0 +1,1148 @@
+// The input area of the main window: the layer table, the one-row histogram tables, the typed
+// inputs, the result chart buttons and the panel that sends a created histogram into a slot.
+#include <QAction>
+#include <algorithm>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "histogram/HistogramFile.h"
+#include "ralvex/Ralvex.h"
+#include "reliability/InputChecks.h"
+#include "shell/Messages.h"
+#include "ui/ChartWindow.h"
+#include "ui/ParametricWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/RawDataWindow.h"
+#include "ui/RmrWindow.h"
+#include "ui/Services.h"
+#include "ui/NewHistogramWindow.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+std::string ss(const QString& s) { return s.toStdString(); }
+
+// The key class of each typed edit; read-only edits have none.
+struct TypedEdit {
+  QLineEdit* edit;
+  KeyClass cls;
+};
+
+// Applies a key class to one typed character; true when the event is consumed.
+bool filterTypedKey(ralvex::Dialogs& dialogs, QKeyEvent* ke, KeyClass cls, QLineEdit* edit) {
+  if (ke->matches(QKeySequence::Paste)) {
+    if (edit) edit->insert(qs(filterText(cls, ss(QGuiApplication::clipboard()->text()))));
+    return true;
+  }
+  if (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  const QList<uint> chars = ke->text().toUcs4();
+  if (chars.isEmpty()) return false;
+  const char32_t c = chars.front();
+  if ((c < 0x20 && c != U'\b') || c == 0x7F) return false;  // Tab, Escape, Delete: not typed text
+  const KeyVerdict v = filterKey(cls, c);
+  if (!v.accept) {
+    if (v.beep) dialogs.beep();
+    return true;
+  }
+  if (v.replacement != c) {
+    if (edit) edit->insert(QString::fromUcs4(&v.replacement, 1));
+    return true;
+  }
+  return false;
+}
+
+bool isEnter(QKeyEvent* ke) { return ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter; }
+
+// Editor of the thickness cells: the real-number key filter, Enter commits and moves on to EdH.
+class ThicknessDelegate final : public QStyledItemDelegate {
+ public:
+  ThicknessDelegate(QObject* parent, ralvex::Dialogs& dialogs, std::function<void(int)> edited,
+                    std::function<void()> enter)
+      : QStyledItemDelegate(parent), dialogs_(dialogs), edited_(std::move(edited)), enter_(std::move(enter)) {}
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override {
+    auto* ed = new QLineEdit(parent);
+    ed->setObjectName(u"StrGrHornEditor"_s);
+    ed->setFrame(false);
+    const int row = index.row();
+    QObject::connect(ed, &QLineEdit::textEdited, ed, [f = edited_, row] { f(row); });
+    return ed;
+  }
+
+ protected:
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) {
+      auto* ke = static_cast<QKeyEvent*>(event);
+      auto* ed = qobject_cast<QLineEdit*>(object);
+      if (isEnter(ke)) {
+        if (ed) {
+          emit commitData(ed);
+          emit closeEditor(ed, QAbstractItemDelegate::NoHint);
+        }
+        enter_();
+        return true;
+      }
+      if (filterTypedKey(dialogs_, ke, KeyClass::Real, ed)) return true;
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+  }
+
+ private:
+  ralvex::Dialogs& dialogs_;
+  std::function<void(int)> edited_;
+  std::function<void()> enter_;
+};
+
+QTableWidgetItem* fixedItem(const QString& text, const QPalette& pal) {
+  auto* it = new QTableWidgetItem(text);
+  it->setFlags(Qt::ItemIsEnabled);
+  it->setBackground(pal.button());
+  return it;
+}
+
+QTableWidgetItem* plainItem() {
+  auto* it = new QTableWidgetItem();
+  it->setFlags(Qt::ItemIsEnabled);
+  return it;
+}
+
+int rowHeightFor(const QWidget* w) { return w->fontMetrics().height() + 10; }
+
+void fitTableHeight(QTableWidget* t) {
+  int h = 2 * t->frameWidth();
+  for (int r = 0; r < t->rowCount(); ++r) h += t->rowHeight(r);
+  t->setFixedHeight(h);
+}
+
+void prepareTable(QTableWidget* t, int rows, int cols) {
+  t->setRowCount(rows);
+  t->setColumnCount(cols);
+  t->horizontalHeader()->hide();
+  t->verticalHeader()->hide();
+  t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  t->setSelectionMode(QAbstractItemView::SingleSelection);
+  t->setWordWrap(false);
+  t->setTextElideMode(Qt::ElideRight);
+  const int rh = rowHeightFor(t);
+  t->verticalHeader()->setMinimumSectionSize(rh);
+  for (int r = 0; r < rows; ++r) t->setRowHeight(r, rh);
+}
+
+QLineEdit* makeEdit(QWidget* parent, const QString& name, int width, bool readOnly = false) {
+  auto* e = new QLineEdit(parent);
+  e->setObjectName(name);
+  e->setReadOnly(readOnly);
+  if (width > 0) e->setFixedWidth(width);
+  if (readOnly) e->setFocusPolicy(Qt::ClickFocus);
+  return e;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(name);
+  return l;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text) {
+  auto* b = new QPushButton(text, parent);
+  b->setObjectName(name);
+  return b;
+}
+
+QProgressBar* makeProgressBar(QWidget* parent, const QString& name) {
+  auto* b = new QProgressBar(parent);
+  b->setObjectName(name);
+  return b;
+}
+
+// One step of the chain in a row: its button, its chart button and its progress bar, if any.
+QHBoxLayout* stepRow(QPushButton* step, QPushButton* chart, QProgressBar* bar = nullptr) {
+  auto* row = new QHBoxLayout;
+  row->addWidget(step);
+  row->addWidget(chart);
+  if (bar) row->addWidget(bar, 1);
+  row->addStretch(1);
+  return row;
+}
+
+// A small bar chart: the face of every chart button, the same in both languages.
+QIcon chartIcon() {
+  QPixmap pm(18, 18);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0x2f, 0x5f, 0xa8));
+  const int heights[] = {7, 13, 10, 4};
+  for (int i = 0; i < 4; ++i) p.drawRect(1 + i * 4, 17 - heights[i], 3, heights[i]);
+  p.setPen(QColor(0x40, 0x40, 0x40));
+  p.drawLine(0, 17, 17, 17);
+  return QIcon(pm);
+}
+
+QToolButton* makeFloating(QWidget* parent, const QString& name, const QString& text) {
+  auto* b = new QToolButton(parent);
+  b->setObjectName(name);
+  b->setText(text);
+  b->setFocusPolicy(Qt::StrongFocus);
+  b->setAutoRaise(false);
+  b->hide();
+  return b;
+}
+
+}  // namespace
+
+// Routes the events of the input controls to the main window (which keeps its own eventFilter).
+class InputAreaFilter final : public QObject {
+ public:
+  explicit InputAreaFilter(MainWindow* form) : QObject(form), form_(form) {}
+  bool eventFilter(QObject* watched, QEvent* event) override { return form_->inputFilter(watched, event); }
+
+ private:
+  MainWindow* form_;
+};
+
+// ------------------------------------------------------------------------------------------ setup
+
+QTableWidget* MainWindow::makeSlotTable(int source, const char* name, const char* openName, const char* chartName,
+                                    const char* header) {
+  auto* t = new QTableWidget(this);
+  t->setObjectName(QString::fromLatin1(name));
+  prepareTable(t, 2, 3);
+  t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  t->setSelectionMode(QAbstractItemView::NoSelection);
+  const QPalette pal = t->palette();
+  t->setItem(0, 0, fixedItem({}, pal));
+  t->setItem(0, 1, fixedItem(QString::fromUtf8(header), pal));
+  t->setItem(0, 2, fixedItem(u"Graf"_s, pal));
+  t->setItem(1, 0, fixedItem({}, pal));
+  t->setItem(1, 1, plainItem());
+  t->setItem(1, 2, plainItem());
+  t->setColumnWidth(0, 12);
+  t->setColumnWidth(2, 52);
+  t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+  t->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+  t->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Fixed);
+  // The header decides the width; it follows the language.
+  auto fitHeader = [t](QTableWidgetItem* it) {
+    if (it->row() == 0 && it->column() == 1)
+      t->setMinimumWidth(std::max(300, t->fontMetrics().horizontalAdvance(it->text()) + 12 + 52 + 24));
+  };
+  connect(t, &QTableWidget::itemChanged, t, fitHeader);
+  fitHeader(t->item(0, 1));
+  fitTableHeight(t);
+
+  SlotTable* st = nullptr;
+  for (auto& s : slotTables_)
+    if (s.source == 0) {
+      st = &s;
+      break;
+    }
+  st->source = source;
+  st->grid = t;
+  st->open = makeFloating(t->viewport(), QString::fromLatin1(openName), u"…"_s);
+  st->chart = makeFloating(t->viewport(), QString::fromLatin1(chartName), {});
+  st->chart->setIcon(chartIcon());
+  connect(t, &QTableWidget::cellClicked, this, [this, source](int r, int c) { StringGridSelectCell(source, r, c); });
+  connect(t, &QTableWidget::currentCellChanged, this,
+          [this, source](int r, int c, int, int) { StringGridSelectCell(source, r, c); });
+  struct Handlers {
+    int source;
+    void (MainWindow::*open)();
+    void (MainWindow::*chart)();
+  };
+  static constexpr Handlers kHandlers[] = {
+      {kSrcWidth, &MainWindow::OtevHistDDClick, &MainWindow::GrafHistDDClick},
+      {kSrcK, &MainWindow::OtevHistAlfaClick, &MainWindow::GrafHistAlfaClick},
+      {kSrcKn, &MainWindow::OtevHistKnClick, &MainWindow::GrafHistKnClick},
+      {kSrcQ, &MainWindow::OtevHistOPVClick, &MainWindow::GrafHistOPVClick},
+      {kSrcRmr, &MainWindow::OtevHistGKKClick, &MainWindow::GrafHistGKKClick},
+      {kSrcGamma, &MainWindow::OtevHistOHHClick, &MainWindow::GrafHistOHHClick},
+      {kSrcSigmaR, &MainWindow::OtevHistPSClick, &MainWindow::GrafHistPSClick},
+  };
+  for (const Handlers& h : kHandlers)
+    if (h.source == source) {
+      connect(st->open, &QToolButton::clicked, this, h.open);
+      connect(st->chart, &QToolButton::clicked, this, h.chart);
+    }
+  return t;
+}
+
+void MainWindow::setupInputArea() {
+  auto* central = new QWidget(this);
+  central->setObjectName(u"InputArea"_s);
+  setCentralWidget(central);
+  auto* root = new QVBoxLayout(central);
+  root->setContentsMargins(8, 6, 8, 6);
+  root->setSpacing(6);
+
+  // Results name.
+  auto* nameRow = new QHBoxLayout;
+  nameRow->addWidget(makeLabel(central, u"Label25"_s, u"Název"_s));
+  EdNazevVys_ = makeEdit(central, u"EdNazevVys"_s, 0);
+  nameRow->addWidget(EdNazevVys_, 1);
+  root->addLayout(nameRow);
+
+  auto* columns = new QHBoxLayout;
+  columns->setSpacing(8);
+  root->addLayout(columns, 1);
+  auto* left = new QVBoxLayout;
+  auto* right = new QVBoxLayout;
+  columns->addLayout(left, 4);
+  columns->addLayout(right, 3);
+
+  left->addWidget(buildAssignment1(central));
+  left->addWidget(buildSendBox(central));
+  left->addStretch(1);
+  right->addWidget(buildAssignment2(central));
+  right->addStretch(1);
+  for (QPushButton* b : {GrafRePe_, GrafDeSv_, GrafZaSv_, GrafUnSv_, GrafFS_}) {
+    b->setText({});
+    b->setIcon(chartIcon());
+    b->setFixedWidth(44);
+  }
+  for (QPushButton* b : {BBRedPev_, BBDelSvor_, BBZatSv_, BBFunSpoj_}) b->setMinimumWidth(170);
+  ProgressBar1_->hide();
+  ProgressBar2_->hide();
+
+  connectInputArea(new InputAreaFilter(this));
+
+  // Start-up state: first items, no combined support, no results.
+  project_.resultsName = MessageText(156, services_.language());
+  CBDruhTab_->setCurrentIndex(0);
+  CBTypOkna_->setCurrentIndex(0);
+  view_.histogramCreated = false;
+  project_.invalidate(InvalidateFrom::All);
+  refreshInputArea();
+}
+
+
+// The overburden, the width of the working, Beta, B* and the reduced strength.
+QGroupBox* MainWindow::buildAssignment1(QWidget* parent) {
+  GroupBox2_ = new QGroupBox(u"  Zadání 1 "_s, parent);
+  GroupBox2_->setObjectName(u"GroupBox2"_s);
+  auto* g2 = new QVBoxLayout(GroupBox2_);
+  g2->addWidget(makeLabel(GroupBox2_, u"Label1"_s, u"Horninové poměry nad důlním dílem :"_s));
+
+  g2->addWidget(buildLayerTable(GroupBox2_));
+  g2->addWidget(makeSlotTable(kSrcWidth, "StringGridDD", "OtevHistDD", "GrafHistDD",
+                              "  B : Šířka důlního díla   [ m ]"));
+
+  auto* betaRow = new QHBoxLayout;
+  betaRow->addWidget(makeLabel(GroupBox2_, u"Label21"_s, u"souč.vrstevnatosti (z tabulky)"_s));
+  EdBeta_ = makeEdit(GroupBox2_, u"EdBeta"_s, 80, true);
+  betaRow->addWidget(EdBeta_);
+  ButBeta_ = makeButton(GroupBox2_, u"ButBeta"_s, u"b"_s);
+  ButBeta_->setFixedWidth(32);
+  betaRow->addWidget(ButBeta_);
+  betaRow->addSpacing(16);
+  betaRow->addWidget(new QLabel(u"B*  [ m ]"_s, GroupBox2_));
+  EdB_H_ = makeEdit(GroupBox2_, u"EdB_H"_s, 80, true);
+  betaRow->addWidget(EdB_H_);
+  betaRow->addSpacing(8);
+  betaRow->addWidget(new QLabel(u"2B*  [ m ]"_s, GroupBox2_));
+  EdB_2H_ = makeEdit(GroupBox2_, u"EdB_2H"_s, 80, true);
+  betaRow->addWidget(EdB_2H_);
+  betaRow->addStretch(1);
+  g2->addLayout(betaRow);
+
+  BBRedPev_ = makeButton(GroupBox2_, u"BBRedPev"_s, u"&Redukovaná pevnost"_s);
+  GrafRePe_ = makeButton(GroupBox2_, u"GrafRePe"_s, u"Graf"_s);
+  g2->addLayout(stepRow(BBRedPev_, GrafRePe_));
+  return GroupBox2_;
+}
+
+// The layer table with its thickness editor, the rock type list and the floating open/chart buttons.
+QTableWidget* MainWindow::buildLayerTable(QWidget* parent) {
+  StrGrHorn_ = new QTableWidget(parent);
+  StrGrHorn_->setObjectName(u"StrGrHorn"_s);
+  prepareTable(StrGrHorn_, 11, 5);
+  StrGrHorn_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                              QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
+  {
+    const QPalette pal = StrGrHorn_->palette();
+    const char* headers[] = {" Vrstva", "  Druh horniny", "  Pevnost v jednoosém tlaku   [ MPa ]", "  Mocnost [ m ]",
+                             "Graf"};
+    for (int c = 0; c < 5; ++c) StrGrHorn_->setItem(0, c, fixedItem(QString::fromUtf8(headers[c]), pal));
+    for (int r = 1; r <= ProjectState::kLayers; ++r) {
+      StrGrHorn_->setItem(r, 0, fixedItem(qs(layerRowLabel(r)), pal));
+      StrGrHorn_->item(r, 0)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      for (int c = 1; c < 5; ++c) StrGrHorn_->setItem(r, c, plainItem());
+    }
+  }
+  StrGrHorn_->setColumnWidth(0, 64);
+  StrGrHorn_->setColumnWidth(1, 160);
+  StrGrHorn_->setColumnWidth(3, 124);
+  StrGrHorn_->setColumnWidth(4, 52);
+  StrGrHorn_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  StrGrHorn_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+  // Column widths and the table's width follow the headers of the language in force.
+  auto fitHeaders = [this](QTableWidgetItem* it) {
+    if (it->row() != 0) return;
+    static constexpr int kMin[] = {64, 160, 230, 110, 52};
+    const QFontMetrics fm = StrGrHorn_->fontMetrics();
+    int total = 2 * StrGrHorn_->frameWidth();
+    for (int c = 0; c < 5; ++c) {
+      const int w = std::max(kMin[c], fm.horizontalAdvance(StrGrHorn_->item(0, c)->text()) + 16);
+      if (c != 2) StrGrHorn_->setColumnWidth(c, w);
+      total += w;
+    }
+    StrGrHorn_->setMinimumWidth(total);
+  };
+  connect(StrGrHorn_, &QTableWidget::itemChanged, StrGrHorn_, fitHeaders);
+  fitHeaders(StrGrHorn_->item(0, 1));
+  fitTableHeight(StrGrHorn_);
+  StrGrHorn_->setItemDelegateForColumn(
+      3, new ThicknessDelegate(
+             StrGrHorn_, services_.dialogs, [this](int row) { thicknessEdited(row); }, [this] { EdH_->setFocus(); }));
+
+  CBTypProm_ = new QComboBox(StrGrHorn_->viewport());
+  CBTypProm_->setObjectName(u"CBTypProm"_s);
+  CBTypProm_->hide();
+  OtevHist_ = makeFloating(StrGrHorn_->viewport(), u"OtevHist"_s, u"…"_s);
+  GrafHist_ = makeFloating(StrGrHorn_->viewport(), u"GrafHist"_s, {});
+  GrafHist_->setIcon(chartIcon());
+
+  return StrGrHorn_;
+}
+
+// Selection and sending of a created histogram.
+QGroupBox* MainWindow::buildSendBox(QWidget* parent) {
+  GroupBox1_ = new QGroupBox(u"  Výběr a uložení histogramu    "_s, parent);
+  GroupBox1_->setObjectName(u"GroupBox1"_s);
+  auto* g1 = new QGridLayout(GroupBox1_);
+  g1->addWidget(makeLabel(GroupBox1_, u"Label3"_s, u"výběr typu "_s), 0, 0);
+  CBTypOkna_ = new QComboBox(GroupBox1_);
+  CBTypOkna_->setObjectName(u"CBTypOkna"_s);
+  CBTypOkna_->addItems({qs(MessageText(138, services_.language())), qs(MessageText(139, services_.language())),
+                        u"Histogram"_s});
+  g1->addWidget(CBTypOkna_, 0, 1);
+  g1->addWidget(makeLabel(GroupBox1_, u"Label15"_s, u"do tabulky"_s), 1, 0);
+  CBDruhTab_ = new QComboBox(GroupBox1_);
+  CBDruhTab_->setObjectName(u"CBDruhTab"_s);
+  CBDruhTab_->addItems({u"B      - Šířka důlmího díla"_s, u"vrstva - Hornina vrstva"_s,
+                        u"K      - Konvergenční koeficient"_s, u"Kn     - součinitel"_s,
+                        u"q      - Odpor podpěrné výztuže"_s, u"RMR    - Geom.klas.koeficient"_s,
+                        u"gamma  - Objem.hmotnost hornin"_s, u"SigmaH - Pevnost svorníku"_s});
+  g1->addWidget(CBDruhTab_, 1, 1);
+  BitBtn1_ = makeButton(GroupBox1_, u"BitBtn1"_s, u"&Ulož"_s);
+  BitBtn1_->setMinimumWidth(90);
+  g1->addWidget(BitBtn1_, 0, 2, 2, 1);
+  g1->setColumnStretch(1, 1);
+
+  return GroupBox1_;
+}
+
+// The bolting: K, Kn, H, combined support, q, RMR, gamma, SigmaH, the bolt fields and the commands.
+QGroupBox* MainWindow::buildAssignment2(QWidget* parent) {
+  GroupBox3_ = new QGroupBox(u"  Zadání 2 "_s, parent);
+  GroupBox3_->setObjectName(u"GroupBox3"_s);
+  auto* g3 = new QVBoxLayout(GroupBox3_);
+  g3->addWidget(makeSlotTable(kSrcK, "StringGridAlfa", "OtevHistAlfa", "GrafHistAlfa",
+                              "  K : konvergenční koeficient"));
+  g3->addWidget(makeSlotTable(kSrcKn, "StringGridKn", "OtevHistKn", "GrafHistKn", "  Kn : součinitel"));
+  auto* hRow = new QHBoxLayout;
+  hRow->addWidget(makeLabel(GroupBox3_, u"Label13"_s, u"efektivní hloubka pod povrchem  [ m ]"_s));
+  EdH_ = makeEdit(GroupBox3_, u"EdH"_s, 100);
+  hRow->addWidget(EdH_);
+  hRow->addStretch(1);
+  g3->addLayout(hRow);
+
+  ChBKombVyzt_ = new QCheckBox(u"Kombinovaná výztuž "_s, GroupBox3_);
+  ChBKombVyzt_->setObjectName(u"ChBKombVyzt"_s);
+  g3->addWidget(ChBKombVyzt_);
+  g3->addWidget(makeSlotTable(kSrcQ, "StringGridOPV", "OtevHistOPV", "GrafHistOPV",
+                              "  q : Odpor podpěrné výztuže (kombinovaná výztuž)   [ MPa ]"));
+
+  BBDelSvor_ = makeButton(GroupBox3_, u"BBDelSvor"_s, u"&Délka svorníku"_s);
+  GrafDeSv_ = makeButton(GroupBox3_, u"GrafDeSv"_s, u"Graf"_s);
+  ProgressBar2_ = makeProgressBar(GroupBox3_, u"ProgressBar2"_s);
+  g3->addLayout(stepRow(BBDelSvor_, GrafDeSv_, ProgressBar2_));
+
+  auto* rmrTable = makeSlotTable(kSrcRmr, "StringGridGKK", "OtevHistGKK", "GrafHistGKK",
+                                 "  RMR : Geomechancký klasifikační koeficient");
+  auto* rmrRow = new QHBoxLayout;
+  rmrRow->addWidget(rmrTable, 1);
+  BitBtn2_ = makeButton(GroupBox3_, u"BitBtn2"_s, u"&Tvorba  RMR"_s);
+  rmrRow->addWidget(BitBtn2_, 0, Qt::AlignBottom);
+  g3->addLayout(rmrRow);
+  g3->addWidget(makeSlotTable(kSrcGamma, "StringGridOHH", "OtevHistOHH", "GrafHistOHH",
+                              "  gamma : Objemová hmotnost hornin   [ t/m3 ]"));
+
+  BBZatSv_ = makeButton(GroupBox3_, u"BBZatSv"_s, u"&Zatížení svorníků"_s);
+  GrafZaSv_ = makeButton(GroupBox3_, u"GrafZaSv"_s, u"Graf"_s);
+  ProgressBar1_ = makeProgressBar(GroupBox3_, u"ProgressBar1"_s);
+  g3->addLayout(stepRow(BBZatSv_, GrafZaSv_, ProgressBar1_));
+
+  g3->addWidget(makeSlotTable(kSrcSigmaR, "StringGridPS", "OtevHistPS", "GrafHistPS",
+                              "  SigmaH : Pevnost svorníku   [ MPa ]"));
+  g3->addLayout(buildBoltFields(GroupBox3_));
+
+  auto* fsRow = new QHBoxLayout;
+  auto* l27 = makeLabel(GroupBox3_, u"Label27"_s, u"únosnost &svorníků"_s);
+  GrafUnSv_ = makeButton(GroupBox3_, u"GrafUnSv"_s, u"Graf"_s);
+  l27->setBuddy(GrafUnSv_);
+  BBFunSpoj_ = makeButton(GroupBox3_, u"BBFunSpoj"_s, u"&Posudek spolehlivosti"_s);
+  GrafFS_ = makeButton(GroupBox3_, u"GrafFS"_s, u"Graf"_s);
+  fsRow->addWidget(l27);
+  fsRow->addWidget(GrafUnSv_);
+  fsRow->addSpacing(24);
+  fsRow->addWidget(BBFunSpoj_);
+  fsRow->addWidget(GrafFS_);
+  fsRow->addStretch(1);
+  g3->addLayout(fsRow);
+
+  return GroupBox3_;
+}
+
+// Outer and inner diameter, number and spacing of the bolts.
+QGridLayout* MainWindow::buildBoltFields(QWidget* parent) {
+  auto* bolts = new QGridLayout;
+  bolts->setHorizontalSpacing(8);
+  EdPS_ = makeEdit(parent, u"EdPS"_s, 80);
+  EdPSV_ = makeEdit(parent, u"EdPSV"_s, 80);
+  EdPK_ = makeEdit(parent, u"EdPK"_s, 80);
+  EdPSds_ = makeEdit(parent, u"EdPSds"_s, 80);
+  bolts->setVerticalSpacing(4);
+  bolts->addWidget(makeLabel(parent, u"Label11"_s, u"vnější průměr svorníků [ mm ]"_s), 0, 0);
+  bolts->addWidget(EdPS_, 0, 1);
+  bolts->addWidget(makeLabel(parent, u"Label4"_s, u"vnitřní průměr svorníků [ mm ]"_s), 1, 0);
+  bolts->addWidget(EdPSV_, 1, 1);
+  bolts->addWidget(makeLabel(parent, u"Label12"_s, u"počet kotev"_s), 2, 0);
+  bolts->addWidget(EdPK_, 2, 1);
+  bolts->addWidget(makeLabel(parent, u"Label28"_s, u"vzdálenost kotev [ mm ]"_s), 3, 0);
+  bolts->addWidget(EdPSds_, 3, 1);
+  bolts->setColumnStretch(2, 1);
+  return bolts;
+}
+
+// Signals of the input area and its key and focus filter.
+void MainWindow::connectInputArea(QObject* filter) {
+  connect(StrGrHorn_, &QTableWidget::cellClicked, this, &MainWindow::StrGrHornSelectCell);
+  connect(StrGrHorn_, &QTableWidget::currentCellChanged, this,
+          [this](int r, int c, int, int) { StrGrHornSelectCell(r, c); });
+  connect(StrGrHorn_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* it) {
+    if (refreshing_ || it->column() != 3 || it->row() < 1) return;
+    project_.layers[it->row() - 1].thickness = ss(it->text());
+  });
+  connect(OtevHist_, &QToolButton::clicked, this, &MainWindow::OtevHistClick);
+  connect(GrafHist_, &QToolButton::clicked, this, &MainWindow::GrafHistClick);
+  connect(CBTypProm_, &QComboBox::activated, this, [this] {
+    CBDruhTab_->setCurrentIndex(1);
+    StrGrHorn_->setFocus();  // the list hides and hands its item to the cell
+  });
+
+  connect(EdNazevVys_, &QLineEdit::textEdited, this, [this](const QString& t) { project_.resultsName = ss(t); });
+  connect(EdH_, &QLineEdit::textEdited, this, [this](const QString& t) {
+    project_.depthH = ss(t);
+    InvalidateResults(InvalidateFrom::BoltLength);
+  });
+  const std::pair<QLineEdit*, std::string ProjectState::*> boltEdits[] = {
+      {EdPS_, &ProjectState::d1}, {EdPSV_, &ProjectState::d2}, {EdPK_, &ProjectState::boltCount},
+      {EdPSds_, &ProjectState::rowSpacing}};
+  for (auto [edit, field] : boltEdits)
+    connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& t) {
+      project_.*field = ss(t);
+      view_.boltInputsEdited = true;
+      InvalidateResults(InvalidateFrom::BearingCapacity);
+    });
+
+  connect(ChBKombVyzt_, &QCheckBox::clicked, this, &MainWindow::ChBKombVyztClick);
+  connect(CBTypOkna_, &QComboBox::activated, this, &MainWindow::CBTypOknaChange);
+  connect(BitBtn1_, &QPushButton::clicked, this, &MainWindow::BitBtn1Click);
+  connect(BitBtn2_, &QPushButton::clicked, this, &MainWindow::BitBtn2Click);
+  connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
+
+  for (QObject* o : std::initializer_list<QObject*>{EdNazevVys_, EdH_, EdPS_, EdPSV_, EdPK_, EdPSds_, StrGrHorn_,
+                                                    CBTypProm_, OtevHist_, GrafHist_, StrGrHorn_->viewport()})
+    o->installEventFilter(filter);
+  for (auto& st : slotTables_) {
+    st.open->installEventFilter(filter);
+    st.chart->installEventFilter(filter);
+    st.grid->viewport()->installEventFilter(filter);
+  }
+}
+
+// ------------------------------------------------------------------------------ state <-> controls
+
+MainWindow::SlotTable* MainWindow::slotTable(int source) {
+  for (auto& s : slotTables_)
+    if (s.source == source) return &s;
+  return nullptr;
+}
+
+void MainWindow::setLayerCell(int row, int col, const std::string& text) {
+  const bool was = refreshing_;
+  refreshing_ = true;
+  StrGrHorn_->item(row, col)->setText(qs(text));
+  refreshing_ = was;
+}
+
+void MainWindow::showSlotName(int source, int layerRow) {
+  if (source == kSrcLayer) {
+    if (layerRow >= 1 && layerRow <= ProjectState::kLayers)
+      setLayerCell(layerRow, 2, project_.layers[layerRow - 1].name);
+    return;
+  }
+  SlotTable* st = slotTable(source);
+  HistogramSlot* slot = project_.slotForSource(source);
+  if (!st || !slot) return;
+  st->grid->item(1, 1)->setText(qs(slot->name));
+  st->grid->item(1, 1)->setToolTip(qs(slot->name));
+}
+
+void MainWindow::updateLayerFlags() {
+  const bool was = refreshing_;
+  refreshing_ = true;
+  for (int r = 1; r <= ProjectState::kLayers; ++r) {
+    const bool editable = r >= 2 && r <= project_.nextLayerRow - 1;
+    StrGrHorn_->item(r, 3)->setFlags(editable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
+                                              : Qt::ItemIsEnabled);
+    // Rows that accept input are white; the rest are greyed a little.
+    const bool open = r <= project_.nextLayerRow;
+    for (int c = 1; c < 5; ++c)
+      StrGrHorn_->item(r, c)->setForeground(open ? palette().text() : palette().placeholderText());
+  }
+  refreshing_ = was;
+}
+
+void MainWindow::refreshInputArea() {
+  const bool was = refreshing_;
+  refreshing_ = true;
+  for (int r = 1; r <= ProjectState::kLayers; ++r) {
+    const LayerSlot& l = project_.layers[r - 1];
+    StrGrHorn_->item(r, 1)->setText(qs(l.rockType));
+    StrGrHorn_->item(r, 2)->setText(qs(l.name));
+    StrGrHorn_->item(r, 2)->setToolTip(qs(l.name));
+    StrGrHorn_->item(r, 3)->setText(qs(l.thickness));
+  }
+  for (auto& st : slotTables_) showSlotName(st.source, 0);
+  EdNazevVys_->setText(qs(project_.resultsName));
+  EdH_->setText(qs(project_.depthH));
+  EdBeta_->setText(qs(project_.beta));
+  EdB_H_->setText(qs(project_.bStarText));
+  EdB_2H_->setText(qs(project_.twoBStarText));
+  EdPS_->setText(qs(project_.d1));
+  EdPSV_->setText(qs(project_.d2));
+  EdPK_->setText(qs(project_.boltCount));
+  EdPSds_->setText(qs(project_.rowSpacing));
+  ChBKombVyzt_->setChecked(project_.combinedSupport);
+  slotTable(kSrcQ)->grid->setEnabled(project_.combinedSupport);
+  updateLayerFlags();
+  updateResultButtons();
+  fillRockTypeList();
+  refreshing_ = was;
+}
+
+void MainWindow::setRockTypes(std::vector<std::string> rockTypes) {
+  project_.rockTypes = std::move(rockTypes);
+  fillRockTypeList();
+}
+
+void MainWindow::fillRockTypeList() {
+  if (comboOpen_) return;
+  CBTypProm_->clear();
+  for (const auto& t : project_.rockTypes) CBTypProm_->addItem(qs(t));
+  CBTypProm_->setCurrentIndex(-1);
+}
+
+void MainWindow::updateResultButtons() {
+  GrafRePe_->setEnabled(project_.reducedStrengthDone);
+  GrafDeSv_->setEnabled(project_.boltLengthDone);
+  GrafZaSv_->setEnabled(project_.boltLoadDone);
+  GrafUnSv_->setEnabled(project_.bearingCapacityDone);
+  GrafFS_->setEnabled(project_.assessmentDone);
+}
+
+void MainWindow::InvalidateResults(InvalidateFrom from) {
+  project_.invalidate(from);
+  if (from == InvalidateFrom::All) EdBeta_->clear();
+  updateResultButtons();
+}
+
+void MainWindow::setSaveEnabled(const char* action, bool enabled) {
+  if (auto* a = findChild<QAction*>(QString::fromLatin1(action))) a->setEnabled(enabled);
+}
+
+void MainWindow::ClearProject() {
+  hideFloatingControls();
+  project_.clear();
+  view_.selectedLayerRow = 0;
+  view_.selectedColumn = 0;
+  refreshInputArea();
+  setSaveEnabled("SaveTabHorn1", false);
+  setSaveEnabled("SaveVysl1", false);
+}
+
+void MainWindow::NovyClick() {
+  ClearProject();
+  CBDruhTab_->setCurrentIndex(0);
+  CBTypOkna_->setCurrentIndex(0);
+  project_.combinedSupport = false;
+  project_.resultsName = MessageText(156, services_.language());
+  project_.bStar = project_.twoBStar = 0;
+  project_.bStarText.clear();
+  project_.twoBStarText.clear();
+  refreshInputArea();
+  rmrTables_.clearRatings();  // a new project also clears the RMR tables
+  if (rmrTablesChanged) rmrTablesChanged();
+}
+
+// --------------------------------------------------------------------------------- floating controls
+
+void MainWindow::placeOverCell(QWidget* w, QTableWidget* t, int row, int col, bool rightEnd) {
+  const QRect cell = t->visualItemRect(t->item(row, col));
+  if (rightEnd) {
+    const int side = cell.height() - 2;
+    w->setGeometry(cell.right() - side, cell.top() + 1, side, side);
+  } else {
+    w->setGeometry(cell.adjusted(1, 1, -1, -1));
+  }
+  w->show();
+  w->raise();
+  w->setFocus();
+}
+
+void MainWindow::hideFloatingControls() {
+  comboOpen_ = false;
+  for (QWidget* w : std::initializer_list<QWidget*>{CBTypProm_, OtevHist_, GrafHist_}) w->hide();
+  for (auto& st : slotTables_) {
+    st.open->hide();
+    st.chart->hide();
+  }
+}
+
+void MainWindow::StrGrHornSelectCell(int row, int col) {
+  if (row <= 0 || col <= 0) return;
+  view_.selectedLayerRow = row;
+  view_.selectedColumn = col;
+  view_.currentSource = kSrcLayer;
+  if (row > project_.nextLayerRow) {
+    view_.selectedLayerRow = 0;
+    return;
+  }
+  switch (col) {
+    case 1:
+      hideFloatingControls();
+      fillRockTypeList();
+      comboRow_ = row;
+      comboOpen_ = true;
+      placeOverCell(CBTypProm_, StrGrHorn_, row, col, false);
+      break;
+    case 2:
+      placeOverCell(OtevHist_, StrGrHorn_, row, col, true);
+      break;
+    case 4:
+      if (!project_.layers[row - 1].empty()) placeOverCell(GrafHist_, StrGrHorn_, row, col, false);
+      break;
+    default:
+      break;
+  }
+}
+
+void MainWindow::CBTypPromExit() {
+  if (!comboOpen_) return;
+  comboOpen_ = false;
+  CBTypProm_->hide();
+  const int row = comboRow_;
+  if (CBTypProm_->currentIndex() >= 0 && row >= 1 && row <= ProjectState::kLayers) {
+    project_.layers[row - 1].rockType = ss(CBTypProm_->currentText());
+    setLayerCell(row, 1, project_.layers[row - 1].rockType);
+  }
+  if (project_.rockTypes.empty())
+    ralvex::DefMessageDlg(MessageText(1, services_.language()), MessageText(9, services_.language()),
+                          ralvex::DlgKind::Information, ralvex::DlgButtons::Ok, ralvex::mrOk);
+}
+
+void MainWindow::StringGridSelectCell(int source, int row, int col) {
+  if (row <= 0 || col <= 0) return;
+  if (source == kSrcQ && !project_.combinedSupport) return;
+  SlotTable* st = slotTable(source);
+  HistogramSlot* slot = project_.slotForSource(source);
+  if (!st || !slot) return;
+  view_.currentSource = source;
+  if (col == 1)
+    placeOverCell(st->open, st->grid, 1, 1, true);
+  else if (col == 2 && !slot->empty())
+    placeOverCell(st->chart, st->grid, 1, 2, false);
+}
+
+// ------------------------------------------------------------------------------------- histograms
+
+bool MainWindow::readSlotFile(int source, int layerRow, const std::string& path) {
+  HistogramSlot* slot = project_.slotForSource(source, layerRow);
+  if (!slot) return false;
+  HistogramFileError error;
+  auto h = ReadHistogramFile(path, error);
+  if (!h) {
+    ralvex::DefMessageDlg(MessageText(3, services_.language()), error.text(services_.language()),
+                          ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+    return false;
+  }
+  slot->histogram = *h;
+  return true;
+}
+
+bool MainWindow::computeBStar() {
+  const auto b = bStarFromWidth(project_.width.histogram);
+  if (!b) {
+    ralvex::DefMessageDlg(MessageText(3, services_.language()), bStarProblemText(services_.language()),
+                          ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+    return false;
+  }
+  project_.bStar = *b;
+  project_.twoBStar = 2 * *b;
+  project_.bStarText = ralvex::StrNaCarku(project_.bStar);
+  project_.twoBStarText = ralvex::StrNaCarku(project_.twoBStar);
+  EdB_H_->setText(qs(project_.bStarText));
+  EdB_2H_->setText(qs(project_.twoBStarText));
+  return true;
+}
+
+void MainWindow::openSlotFile(int source) {
+  const Language lang = services_.language();
+  int row = 0;
+  if (source == kSrcLayer) {
+    OtevHist_->hide();
+    row = view_.selectedLayerRow;
+    if (row < 1 || row > ProjectState::kLayers || project_.layers[row - 1].rockType.empty()) {
+      ralvex::DefMessageDlg(MessageText(3, lang), MessageText(21, lang), ralvex::DlgKind::Error,
+                            ralvex::DlgButtons::Ok, ralvex::mrOk);
+      return;
+    }
+  } else if (SlotTable* st = slotTable(source)) {
+    st->open->hide();
+  }
+  HistogramSlot* slot = project_.slotForSource(source, row);
+  if (!slot) return;
+
+  const auto path = services_.dialogs.openFileName(HistogramFileDialogs::open(services_.folders.HistogramsFolder));
+  if (!path) return;
+  InvalidateResults(*invalidationForSource(source));
+  view_.currentHistogramFile = *path;
+  if (readSlotFile(source, row, *path)) {
+    slot->name = fileNameOnly(*path);
+    if (source == kSrcLayer) {
+      setSaveEnabled("SaveTabHorn1", true);
+      if (row == project_.nextLayerRow) ++project_.nextLayerRow;
+      updateLayerFlags();
+    } else if (source == kSrcWidth) {
+      computeBStar();
+    }
+  } else {
+    slot->name.clear();
+  }
+  showSlotName(source, row);
+  if (source == kSrcLayer)
+    StrGrHorn_->setCurrentCell(row, 0);
+  else
+    slotTable(source)->grid->setCurrentCell(1, 0);
+}
+
+void MainWindow::OtevHistClick() { openSlotFile(kSrcLayer); }
+void MainWindow::OtevHistDDClick() { openSlotFile(kSrcWidth); }
+void MainWindow::OtevHistAlfaClick() { openSlotFile(kSrcK); }
+void MainWindow::OtevHistKnClick() { openSlotFile(kSrcKn); }
+void MainWindow::OtevHistOPVClick() { openSlotFile(kSrcQ); }
+void MainWindow::OtevHistGKKClick() { openSlotFile(kSrcRmr); }
+void MainWindow::OtevHistOHHClick() { openSlotFile(kSrcGamma); }
+void MainWindow::OtevHistPSClick() { openSlotFile(kSrcSigmaR); }
+
+void MainWindow::showSlotChart(int source, int layerRow) {
+  if (source == kSrcLayer) {
+    GrafHist_->hide();
+  } else if (SlotTable* st = slotTable(source)) {
+    st->chart->hide();
+    st->grid->setCurrentCell(1, 0);
+  }
+  const HistogramSlot* slot = project_.slotForSource(source, layerRow);
+  if (!slot || slot->empty()) return;
+  showInChart(source, slot->histogram, slot->name, layerRow);
+}
+
+void MainWindow::GrafHistClick() { showSlotChart(kSrcLayer, view_.selectedLayerRow); }
+void MainWindow::GrafHistDDClick() { showSlotChart(kSrcWidth, 0); }
+void MainWindow::GrafHistAlfaClick() { showSlotChart(kSrcK, 0); }
+void MainWindow::GrafHistKnClick() { showSlotChart(kSrcKn, 0); }
+void MainWindow::GrafHistOPVClick() { showSlotChart(kSrcQ, 0); }
+void MainWindow::GrafHistGKKClick() { showSlotChart(kSrcRmr, 0); }
+void MainWindow::GrafHistOHHClick() { showSlotChart(kSrcGamma, 0); }
+void MainWindow::GrafHistPSClick() { showSlotChart(kSrcSigmaR, 0); }
+
+// ------------------------------------------------------------------------------------ typed inputs
+
+void MainWindow::showProblems(const std::vector<InputProblem>& problems, QWidget* focusBack) {
+  const Language lang = services_.language();
+  for (const auto& p : problems)
+    ralvex::DefMessageDlg(MessageText(p.warning ? 4 : 3, lang), p.text,
+                          p.warning ? ralvex::DlgKind::Warning : ralvex::DlgKind::Error, ralvex::DlgButtons::Ok,
+                          ralvex::mrOk);
+  if (!problems.empty() && focusBack) QTimer::singleShot(0, focusBack, [focusBack] { focusBack->setFocus(); });
+}
+
+void MainWindow::EdHExit() { showProblems(checkDepthH(ss(EdH_->text()), services_.language()), EdH_); }
+
+void MainWindow::EdPSExit() {
+  if (!view_.boltInputsEdited) return;
+  auto problems = checkD1(ss(EdPS_->text()), services_.language());
+  view_.boltInputsEdited = false;
+  showProblems(problems, EdPS_);
+}
+
+void MainWindow::EdPSVExit() {
+  if (!view_.boltInputsEdited) return;
+  std::string text = ss(EdPSV_->text());
+  auto problems = checkD2(text, ss(EdPS_->text()), services_.language());
+  if (qs(text) != EdPSV_->text()) EdPSV_->setText(qs(text));
+  project_.d2 = text;
+  view_.boltInputsEdited = false;
+  showProblems(problems, EdPSV_);
+}
+
+void MainWindow::EdPKExit() {
+  if (!view_.boltInputsEdited) return;
+  auto problems = checkBoltCount(ss(EdPK_->text()), services_.language());
+  view_.boltInputsEdited = false;
+  showProblems(problems, EdPK_);
+}
+
+void MainWindow::EdPSdsExit() {
+  if (!view_.boltInputsEdited) return;
+  std::string text = ss(EdPSds_->text());
+  auto problems = checkRowSpacing(text, services_.language());
+  if (qs(text) != EdPSds_->text()) EdPSds_->setText(qs(text));
+  project_.rowSpacing = text;
+  view_.boltInputsEdited = false;
+  showProblems(problems, EdPSds_);
+}
+
+void MainWindow::thicknessEdited(int row) {
+  if (refreshing_ || row < 2) return;
+  InvalidateResults(InvalidateFrom::All);
+  project_.layers[0].thickness.clear();
+  setLayerCell(1, 3, {});
+}
+
+void MainWindow::StrGrHornExit() {
+  if (checkingLayers_) return;
+  const auto problem = checkThicknesses(project_, services_.language());
+  if (!problem) return;
+  checkingLayers_ = true;
+  showProblems({*problem}, nullptr);
+  hideFloatingControls();
+  StrGrHorn_->setFocus();
+  StrGrHorn_->setCurrentCell(problem->row, 3);
+  checkingLayers_ = false;
+}
+
+void MainWindow::onFocusChanged(QWidget* old, QWidget* now) {
+  if (!StrGrHorn_) return;
+  auto inTable = [this](QWidget* w) { return w && (w == StrGrHorn_ || StrGrHorn_->isAncestorOf(w)); };
+  if (inTable(old) && !inTable(now) && now && now->window() == this)
+    QMetaObject::invokeMethod(this, &MainWindow::StrGrHornExit, Qt::QueuedConnection);
+}
+
+bool MainWindow::inputFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+
+  // The floating controls hide when they lose the focus (not to their own popup or another window).
+  if (type == QEvent::FocusOut) {
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) return false;
+    if (watched == CBTypProm_) {
+      CBTypPromExit();
+      return false;
+    }
+    if (auto* w = qobject_cast<QToolButton*>(watched)) {
+      w->hide();
+      return false;
+    }
+  }
+
+  // Edits with a check: leaving or clicking runs it once the event is done.
+  using Check = void (MainWindow::*)();
+  const std::pair<QLineEdit*, Check> checks[] = {{EdH_, &MainWindow::EdHExit},
+                                                  {EdPS_, &MainWindow::EdPSExit},
+                                                  {EdPSV_, &MainWindow::EdPSVExit},
+                                                  {EdPK_, &MainWindow::EdPKExit},
+                                                  {EdPSds_, &MainWindow::EdPSdsExit}};
+  for (auto [edit, check] : checks) {
+    if (watched != edit) continue;
+    if (type == QEvent::FocusOut) {
+      const auto reason = static_cast<QFocusEvent*>(event)->reason();
+      if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+        QMetaObject::invokeMethod(this, check, Qt::QueuedConnection);
+    } else if (type == QEvent::MouseButtonRelease) {
+      QMetaObject::invokeMethod(this, check, Qt::QueuedConnection);
+    }
+  }
+
+  if (type != QEvent::KeyPress) return false;
+  auto* ke = static_cast<QKeyEvent*>(event);
+  auto* edit = qobject_cast<QLineEdit*>(watched);
+
+  if (watched == StrGrHorn_) {
+    if (isEnter(ke)) {
+      EdH_->setFocus();
+      return true;
+    }
+    // Accepted keys open the thickness editor, which filters them itself; refused ones beep here.
+    const QList<uint> chars = ke->text().toUcs4();
+    if (chars.isEmpty() || (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+      return false;
+    const char32_t c = chars.front();
+    if ((c < 0x20 && c != U'\b') || c == 0x7F) return false;
+    if (filterKey(KeyClass::Real, c).accept) return false;
+    services_.dialogs.beep();
+    return true;
+  }
+  if (watched == EdNazevVys_) return isEnter(ke) || filterTypedKey(services_.dialogs, ke, KeyClass::Name, edit);
+  if (watched == EdH_) {
+    if (isEnter(ke)) {
+      slotTable(kSrcK)->grid->setFocus();
+      return true;
+    }
+    return filterTypedKey(services_.dialogs, ke, KeyClass::Real, edit);
+  }
+  const std::pair<QLineEdit*, QLineEdit*> boltChain[] = {
+      {EdPS_, EdPSV_}, {EdPSV_, EdPK_}, {EdPK_, EdPSds_}, {EdPSds_, nullptr}};
+  for (auto [from, to] : boltChain) {
+    if (watched != from) continue;
+    if (isEnter(ke)) {
+      if (to) to->setFocus();
+      return true;
+    }
+    return filterTypedKey(services_.dialogs, ke, KeyClass::Integer, edit);
+  }
+  return false;
+}
+
+// ----------------------------------------------------------------------------- combined support
+
+void MainWindow::ChBKombVyztClick() {
+  project_.combinedSupport = ChBKombVyzt_->isChecked();
+  slotTable(kSrcQ)->grid->setEnabled(project_.combinedSupport);
+  if (!project_.combinedSupport) {
+    slotTable(kSrcQ)->open->hide();
+    slotTable(kSrcQ)->chart->hide();
+    project_.q.name.clear();
+    showSlotName(kSrcQ, 0);
+    if (project_.boltLengthDone) InvalidateResults(InvalidateFrom::BoltLength);
+  }
+}
+
+// ------------------------------------------------------------------------- created histograms
+
+void MainWindow::openCreationWindow(int item) {
+  // The creation windows reset themselves when they are shown; each enables this window again when
+  // it closes.
+  if (item == 2) {
+    NovhistClick();
+    return;
+  }
+  QWidget* w = item == 0 ? static_cast<QWidget*>(services_.windows.parametric)
+             : item == 1 ? static_cast<QWidget*>(services_.windows.rawData)
+                         : nullptr;
+  if (!w) return;
+  setEnabled(false);
+  w->show();
+  w->raise();
+  w->activateWindow();
+}
+
+void MainWindow::CBTypOknaChange() {
+  view_.histogramCreated = false;
+  view_.currentHistogramFile.clear();
+  openCreationWindow(CBTypOkna_->currentIndex());
+}
+
+bool MainWindow::saveCreatedHistogram() {
+  const auto name = saveHistogramToFile(view_.createdHistogram);
+  if (!name) return false;
+  view_.currentHistogramFile = *name;
+  return true;
+}
+
+void MainWindow::BitBtn1Click() {
+  const Language lang = services_.language();
+  const int target = CBDruhTab_->currentIndex();
+  const int source = sourceForTargetItem(target);
+  const int row = source == kSrcLayer ? view_.selectedLayerRow : 0;
+  if (source == kSrcLayer && (row < 1 || row > ProjectState::kLayers || row > project_.nextLayerRow ||
+                              project_.layers[row - 1].rockType.empty())) {
+    ralvex::DefMessageDlg(MessageText(2, lang), MessageText(140, lang), ralvex::DlgKind::Information,
+                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+    return;
+  }
+  if (!view_.histogramCreated) {
+    ralvex::DefMessageDlg(MessageText(2, lang), MessageText(141, lang), ralvex::DlgKind::Information,
+                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+    return;
+  }
+  const std::string method = ss(CBTypOkna_->currentText());
+  if (ralvex::DefMessageDlg(MessageText(1, lang), sendConfirmationText(method, ss(CBDruhTab_->currentText()), row, lang),
+                            ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes) == ralvex::mrNo)
+    return;
+  if (ralvex::DefMessageDlg(MessageText(1, lang), MessageText(144, lang) + "\r\n", ralvex::DlgKind::Error,
+                            ralvex::DlgButtons::YesNo, ralvex::mrYes) == ralvex::mrYes)
+    saveCreatedHistogram();
+
+  const std::string name = view_.currentHistogramFile.empty() ? createdSlotName(method)
+                                                                 : fileNameOnly(view_.currentHistogramFile);
+  project_.fillSlot(source, row, name, view_.createdHistogram);
+  view_.currentSource = source;
+  showSlotName(source, row);
+  if (source == kSrcWidth) computeBStar();
+  if (source == kSrcLayer) {
+    // A project of created layers must be savable as well as one of loaded files.
+    setSaveEnabled("SaveTabHorn1", true);
+    updateLayerFlags();
+    StrGrHorn_->setCurrentCell(row, 0);
+  }
+  InvalidateResults(*invalidationForSource(source));
+  CBTypOkna_->setCurrentIndex(0);
+  view_.histogramCreated = false;
+}
+
+void MainWindow::BitBtn2Click() {
+  QWidget* w = services_.windows.rmr;
+  if (!w) return;
+  setEnabled(false);  // the RMR window enables it again when it closes
+  w->show();
+  w->raise();
+  w->activateWindow();
+}
+
+// ------------------------------------------------------------------------------ chart window calls
+
+void MainWindow::showInChart(int source, const Histogram& h, const std::string& name, int layerRow) {
+  ChartWindow* chart = services_.windows.chart;
+  if (!chart) return;
+  // A save from the chart window renames the slot; its cell follows.
+  chart->histogramSaved = [this](int src, int row, const std::string&) { showSlotName(src, row); };
+  chart->Fill(source, h, name, layerRow);
+}
+
+std::optional<std::string> MainWindow::saveHistogramToFile(const Histogram& h) {
+  return SaveHistogramCommand(services_, h);
+}

@@ -1,0 +1,3 @@
+#include "ui/NewHistogramWindow.h"
+
+NewHistogramWindow::NewHistogramWindow(Services& services, QWidget* parent) : SimpleWindow(services, 13, parent) { applyOwnTexts(); }

@@ -1,0 +1,3 @@
+#include "ui/ParametricWindow.h"
+
+ParametricWindow::ParametricWindow(Services& services, QWidget* parent) : SimpleWindow(services, 4, parent) { applyOwnTexts(); }

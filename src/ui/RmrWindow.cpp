@@ -1,0 +1,3 @@
+#include "ui/RmrWindow.h"
+
+RmrWindow::RmrWindow(Services& services, QWidget* parent) : SimpleWindow(services, 9, parent) { applyOwnTexts(); }

@@ -1,0 +1,54 @@
+#include "ui/WindowTable.h"
+
+#include "ui/AboutWindow.h"
+#include "ui/ChartWindow.h"
+#include "ui/ColourWindow.h"
+#include "ui/DistributionFunctionWindow.h"
+#include "ui/FitTableWindow.h"
+#include "ui/HelpInfoWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/NewHistogramWindow.h"
+#include "ui/ParametricWindow.h"
+#include "ui/RawDataWindow.h"
+#include "ui/RmrWindow.h"
+#include "ui/RockTypesWindow.h"
+#include "ui/Services.h"
+#include "ui/SettingsListingWindow.h"
+#include "ui/WindowTexts.h"
+
+namespace {
+
+// One row: form number, place, texts, and the Windows member that holds the window.
+template <typename W, W* Windows::*Member>
+constexpr WindowEntry entry(int number, const settings::WindowGeometry& place, const TextSet* texts) {
+  return {number, &place, texts,
+          [](Services& s) -> QWidget* { return s.windows.*Member = new W(s); },
+          [](const Windows& w) -> QWidget* { return w.*Member; }};
+}
+
+const WindowEntry kWindows[] = {
+    entry<MainWindow, &Windows::main>(1, settings::kForm1Geometry, &kMainWindowTexts),
+    entry<AboutWindow, &Windows::about>(2, settings::kForm2Geometry, &kAboutWindowTexts),
+    entry<ChartWindow, &Windows::chart>(3, settings::kForm3Geometry, &kChartWindowTexts),
+    entry<ParametricWindow, &Windows::parametric>(4, settings::kForm4Geometry, &kParametricWindowTexts),
+    entry<RawDataWindow, &Windows::rawData>(5, settings::kForm5Geometry, &kRawDataWindowTexts),
+    entry<RockTypesWindow, &Windows::rockTypes>(6, settings::kForm6Geometry, &kRockTypesWindowTexts),
+    entry<SettingsListingWindow, &Windows::settingsListing>(7, settings::kForm7Geometry, &kSettingsListingWindowTexts),
+    entry<ColourWindow, &Windows::colour>(8, settings::kForm8Geometry, &kColourWindowTexts),
+    entry<RmrWindow, &Windows::rmr>(9, settings::kForm9Geometry, &kRmrWindowTexts),
+    entry<HelpInfoWindow, &Windows::helpInfo>(11, settings::kForm11Geometry, &kHelpInfoWindowTexts),
+    entry<DistributionFunctionWindow, &Windows::distributionFunction>(12, settings::kForm12Geometry,
+                                                                       &kDistributionFunctionWindowTexts),
+    entry<NewHistogramWindow, &Windows::newHistogram>(13, settings::kForm13Geometry, &kNewHistogramWindowTexts),
+    entry<FitTableWindow, &Windows::fitTable>(14, settings::kForm14Geometry, &kFitTableWindowTexts),
+};
+
+}  // namespace
+
+std::span<const WindowEntry> windowTable() { return kWindows; }
+
+const WindowEntry* findWindowEntry(int number) {
+  for (const WindowEntry& e : kWindows)
+    if (e.number == number) return &e;
+  return nullptr;
+}

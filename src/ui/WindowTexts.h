@@ -1,0 +1,21 @@
+#pragma once
+
+// The text sets of the windows, one per window file <Window>Texts.cpp; the window table lists them.
+
+#include "ui/TextSets.h"
+
+extern const TextSet kMainWindowTexts;
+extern const TextSet kAboutWindowTexts;
+extern const TextSet kChartWindowTexts;
+/// The assessment panel of the chart window, applied when the panel is built and at each language switch.
+extern const TextSet kChartAssessmentTexts;
+extern const TextSet kParametricWindowTexts;
+extern const TextSet kRawDataWindowTexts;
+extern const TextSet kRockTypesWindowTexts;
+extern const TextSet kSettingsListingWindowTexts;
+extern const TextSet kColourWindowTexts;
+extern const TextSet kRmrWindowTexts;
+extern const TextSet kHelpInfoWindowTexts;
+extern const TextSet kDistributionFunctionWindowTexts;
+extern const TextSet kNewHistogramWindowTexts;
+extern const TextSet kFitTableWindowTexts;

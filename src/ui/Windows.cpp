@@ -1,0 +1,59 @@
+#include "ui/Windows.h"
+
+#include "ui/ChartWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/Services.h"
+#include "ui/SimpleWindow.h"
+#include "ui/WindowTable.h"
+
+namespace {
+
+// Every window of the table that derives from SimpleWindow.
+template <typename F>
+void forEachSimpleWindow(const Windows& w, F f) {
+  for (const WindowEntry& e : windowTable())
+    if (auto* simple = qobject_cast<SimpleWindow*>(e.find(w))) f(*simple);
+}
+
+}  // namespace
+
+ProjectState* Windows::project() const { return main ? &main->project() : nullptr; }
+
+void Windows::runAssessment() const {
+  if (main) main->BBFunSpojClick();
+}
+
+DesignStandard Windows::assessmentStandard() const {
+  return chart ? chart->assessmentStandard() : DesignStandard::En1990;
+}
+
+void Windows::setFailureProbability(double pf) const {
+  if (chart) chart->SetFailureProbability(pf);
+}
+
+void Windows::showAssessment(const AssessmentResult& a) const {
+  if (chart) chart->ShowAssessment(a);
+}
+
+void Windows::renameSlot(int source, int row, const std::string& name) const {
+  if (ProjectState* p = project())
+    if (HistogramSlot* slot = p->slotForSource(source, row)) slot->name = name;
+}
+
+void Windows::applyEditColour() const {
+  if (main) main->applyEditColour();
+  forEachSimpleWindow(*this, [](SimpleWindow& w) { w.applyEditColour(); });
+}
+
+void Windows::applyTableColour() const {
+  forEachSimpleWindow(*this, [](SimpleWindow& w) { w.applyTableColour(); });
+}
+
+void Windows::applyChartColours() const {
+  if (chart) chart->ApplyColours();
+}
+
+void Windows::applyPresetValues() const {
+  if (chart) chart->ApplyPresetValues();
+  forEachSimpleWindow(*this, [](SimpleWindow& w) { w.applyPresetValues(); });
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <string>
+
+#include "reliability/Assessment.h"
+
+struct ProjectState;
+class QWidget;
+class MainWindow;
+class AboutWindow;
+class ChartWindow;
+class ParametricWindow;
+class RawDataWindow;
+class RockTypesWindow;
+class SettingsListingWindow;
+class ColourWindow;
+class RmrWindow;
+class HelpInfoWindow;
+class DistributionFunctionWindow;
+class NewHistogramWindow;
+class FitTableWindow;
+
+/// The windows of the run by role, filled at start-up from the window table; any may be null in tests.
+/// Windows reach each other only through the requests below, never through each other's handlers
+/// or controls; a request to a missing window does nothing.
+struct Windows {
+  MainWindow* main = nullptr;
+  AboutWindow* about = nullptr;
+  ChartWindow* chart = nullptr;
+  ParametricWindow* parametric = nullptr;
+  RawDataWindow* rawData = nullptr;
+  RockTypesWindow* rockTypes = nullptr;
+  SettingsListingWindow* settingsListing = nullptr;
+  ColourWindow* colour = nullptr;
+  RmrWindow* rmr = nullptr;
+  HelpInfoWindow* helpInfo = nullptr;
+  DistributionFunctionWindow* distributionFunction = nullptr;
+  NewHistogramWindow* newHistogram = nullptr;
+  FitTableWindow* fitTable = nullptr;
+
+  /// The project of the main window, or null.
+  ProjectState* project() const;
+  /// Runs the assessment command of the main window.
+  void runAssessment() const;
+  /// The standard chosen in the chart window's assessment panel (EN 1990 without a chart window).
+  DesignStandard assessmentStandard() const;
+  /// Shows an assessment (Pf first, for the reliability function) in the chart window.
+  void setFailureProbability(double pf) const;
+  void showAssessment(const AssessmentResult& a) const;
+  /// A histogram saved from the chart window: the main window's slot of `source` (layer `row`)
+  /// takes the file name.
+  void renameSlot(int source, int row, const std::string& name) const;
+  /// The display colours in force on the fields and tables of every window.
+  void applyEditColour() const;
+  void applyTableColour() const;
+  void applyChartColours() const;
+  /// The preset values of every window's own controls (marks, precision, intervals).
+  void applyPresetValues() const;
+};
