@@ -3,17 +3,15 @@
 #include <cctype>
 #include <string_view>
 
-#include "histogram/HistogramFile.h"
-#include "persistence/AtomicFile.h"
+#include "io/AtomicFile.h"
 #include "persistence/FileError.h"
+#include "persistence/OpenProject.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/ResultsFile.h"
-#include "ralvex/Ralvex.h"
 #include "reliability/BoltLength.h"
 #include "reliability/BoltLoad.h"
-#include "reliability/InputChecks.h"
 #include "reliability/ReducedStrength.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 
 namespace {
 
@@ -64,36 +62,9 @@ AssessedFile assessFile(const std::string& file, const std::string& histogramsFo
   FileError e;
   const auto data = parseProjectFile(bytes, e);
   if (!data) return refuse(out, e.message, e.text(lang));
-  std::optional<HistogramFileError> histogramError;
-  ProjectOpenHooks hooks;
-  hooks.loadHistogram = [&](int source, int row, const std::string& path) {
-    if (histogramError) return false;
-    HistogramFileError he;
-    auto h = ReadHistogramFile(path, he);
-    HistogramSlot* slot = p.slotForSource(source, row);
-    if (!h || !slot) {
-      histogramError = he;
-      return false;
-    }
-    slot->histogram = *h;
-    return true;
-  };
-  bool bStarProblem = false;
-  hooks.computeBStar = [&] {
-    const auto b = bStarFromWidth(p.width.histogram);
-    if (!b) {
-      bStarProblem = true;
-      return;
-    }
-    p.bStar = *b;
-    p.twoBStar = 2 * *b;
-    p.bStarText = ralvex::StrNaCarku(p.bStar);
-    p.twoBStarText = ralvex::StrNaCarku(p.twoBStar);
-  };
-  hooks.computeBeta = [&] { runLayerCoefficient(p); };
-  openProjectInto(*data, histogramsFolder, p, out.rmr, hooks);
-  if (histogramError) return refuse(out, histogramError->message, histogramError->text(lang));
-  if (bStarProblem) return refuse(out, 33, MessageText(33, lang));
+  const ProjectOpenReport opened = openProject(*data, histogramsFolder, p, out.rmr);
+  if (const HistogramFileError* he = opened.firstHistogramError()) return refuse(out, he->message, he->text(lang));
+  if (opened.bStarRefused()) return refuse(out, 33, MessageText(33, lang));
   p.rowSpacing = ds;
 
   if (ChainReport r = runReducedStrength(p); !r.ok) return refuse(out, r, lang);

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "reliability/Assessment.h"
-#include "reliability/ProjectState.h"
+#include "project/ProjectState.h"
 #include "rmr/RmrTables.h"
 #include "shell/Language.h"
 

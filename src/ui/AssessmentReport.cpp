@@ -22,11 +22,11 @@
 #include <vector>
 
 #include "histogram/HistogramCharacteristics.h"
-#include "persistence/AtomicFile.h"
+#include "io/AtomicFile.h"
 #include "ralvex/Ralvex.h"
 #include "reliability/Assessment.h"
 #include "reliability/ChainMessages.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 #include "ui/ExportTexts.h"
 
 using namespace Qt::StringLiterals;

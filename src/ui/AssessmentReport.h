@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "reliability/ProjectState.h"
+#include "project/ProjectState.h"
 #include "shell/Language.h"
 
 /// What heads the report.

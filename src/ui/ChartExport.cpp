@@ -21,9 +21,9 @@
 #include <filesystem>
 #include <string_view>
 
-#include "persistence/AtomicFile.h"
+#include "io/AtomicFile.h"
 #include "ralvex/Ralvex.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 #include "ui/ChartExportTexts.h"
 
 using namespace Qt::StringLiterals;

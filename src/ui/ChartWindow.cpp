@@ -42,12 +42,14 @@
 #include "persistence/SettingsKeys.h"
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
+#include "ui/ExportCommands.h"
 #include "ui/ParametricWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/RawDataWindow.h"
 #include "ui/FitTableWindow.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
+#include "ui/WindowTexts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -440,6 +442,7 @@ void ChartWindow::connectControls() {
   connect(BitBtn8_, &QPushButton::clicked, this, &ChartWindow::BitBtn8Click);
   connect(Button7_, &QPushButton::clicked, this, &ChartWindow::Button7Click);
   connect(UlozOkno_, &QPushButton::clicked, this, &ChartWindow::UlozOknoClick);
+  connect(KontTisk_, &QPushButton::clicked, this, &ChartWindow::KontTiskClick);
   connect(CBValInd_, &QComboBox::activated, this, &ChartWindow::CBValIndChange);
   connect(CheckBox1_, &QCheckBox::clicked, this, &ChartWindow::CheckBox1Click);
   connect(CBMarks_, &QComboBox::activated, this, &ChartWindow::CBMarksChange);
@@ -469,6 +472,14 @@ void ChartWindow::ApplyRuntimeTexts(Language language) {
   axisY_->setTitleText(qs(MessageText(121, language)));
   axisX_->setTitleText(services_.options.axisIndex ? u"Index x"_s : qs(MessageText(217, language)));
   if (CBNorma_) ApplyAssessmentTexts(language);  // once the assessment panel exists
+  // The title and name of a result, and the total row of the table, in the new language.
+  if (source_ != 0) {
+    composeTitle(source_, language, titleLines_[0], name_);
+    showTitle();
+  }
+  const int totalRow = StringGrid2_->rowCount() - 1;
+  if (totalRow > 0)
+    if (QTableWidgetItem* it = StringGrid2_->item(totalRow, 1)) it->setText(qs(MessageText(127, language)));
 }
 
 void ChartWindow::ApplyColours() {
@@ -515,6 +526,43 @@ void ChartWindow::writeSettings() {
 // ------------------------------------------------------------------------------------------------
 // Fill
 
+void ChartWindow::composeTitle(int source, Language lang, std::string& title, std::string& name) const {
+  const auto& [cell, bolts, d1, d2, results] = titleParts_;
+  const auto text = [lang](ChartTitle t) { return chartTitleText(t, lang); };
+  switch (source) {
+    case 1: case 9: title = cell + "  [ MPa ]"; name = cell; break;
+    case 2: title = cell + "  [ m ]"; name = cell; break;
+    case 3: case 4: case 6: case 7: title = cell; name = cell; break;
+    case 8: title = cell + "  [ t/m3 ]"; name = cell; break;
+    case 5:
+      title = text(ChartTitle::ReducedStrength);
+      name = text(ChartTitle::ReducedStrengthName);
+      break;
+    case 10:
+      title = text(ChartTitle::BearingCapacity1) + bolts + text(ChartTitle::BearingCapacity2) + d1 +
+              text(ChartTitle::BearingCapacity3) + d2 + text(ChartTitle::BearingCapacity4);
+      name = text(ChartTitle::BearingCapacityName);
+      break;
+    case 11: title = text(ChartTitle::BoltLength); name = text(ChartTitle::BoltLengthName); break;
+    case 12: title = text(ChartTitle::BoltLoad); name = text(ChartTitle::BoltLoadName); break;
+    case 13:
+      title = text(ChartTitle::Reliability1) + results + text(ChartTitle::Reliability2);
+      name = title;
+      break;
+    default:
+      title = text(ChartTitle::NewHistogram);
+      name = text(ChartTitle::NewHistogramName);
+      break;
+  }
+}
+
+void ChartWindow::showTitle() {
+  // The title is rich text: keep runs of blanks.
+  auto html = [](const std::string& s) { return qs(s).toHtmlEscaped().replace(u"  "_s, u"&nbsp; "_s); };
+  chart_->setTitle(u"<div align=\"center\">"_s + html(titleLines_[0]) + u"<br><span style=\"font-weight:normal\">"_s +
+                   html(titleLines_[1]) + u"</span></div>"_s);
+}
+
 void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellText, int layerRow) {
   const Language lang = services_.language();
   // 1. Controls to their starting state.
@@ -527,41 +575,14 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
   redrawPositions_ = false;
 
   // 4. Title line, caption and name of the source.
-  std::string bolts, d1, d2, results;
+  if (source < 1 || source > 13) source = kSrcNewHistogram;
+  titleParts_ = {cellText, {}, {}, {}, {}};
   if (const ProjectState* project = services_.windows.project()) {
     const ProjectState& p = *project;
-    bolts = p.boltCount;
-    d1 = p.d1;
-    d2 = p.d2;
-    results = p.resultsName;
+    titleParts_ = {cellText, p.boltCount, p.d1, p.d2, p.resultsName};
   }
   std::string title;
-  switch (source) {
-    case 1: title = cellText + "  [ MPa ]"; name_ = cellText; break;
-    case 2: title = cellText + "  [ m ]"; name_ = cellText; break;
-    case 3: case 4: case 6: case 7: title = cellText; name_ = cellText; break;
-    case 8: title = cellText + "  [ t/m3 ]"; name_ = cellText; break;
-    case 9: title = cellText + "  [ MPa ]"; name_ = cellText; break;
-    case 5:
-      title = "Redukovaná pevnost nadložních hornin   [ MPa ]";
-      name_ = "Redukovaná pevnost nadložních hornin ";
-      break;
-    case 10:
-      title = "Únosnost " + bolts + " svorníků ( průměry : d1 = " + d1 + "mm, d2 = " + d2 + "mm )  [ kN ]";
-      name_ = "Únosnost svorníků";
-      break;
-    case 11: title = "Délka 1 svorníku  [ m ]"; name_ = "Délka 1 svorníku"; break;
-    case 12: title = "Zatížení svorníků  [ kN / m díla]"; name_ = "Zatížení svorníků"; break;
-    case 13:
-      title = "Posudek spolehlivosti ( " + results + " ) ";
-      name_ = title;
-      break;
-    default:
-      title = "Pevnost neporušené horniny    ( podle hodnocení )";
-      name_ = "Pevnost neporušené horniny";
-      source = kSrcNewHistogram;
-      break;
-  }
+  composeTitle(source, lang, title, name_);
   source_ = source;
   layerRow_ = layerRow;
   hist_ = h;
@@ -574,6 +595,7 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
   if ((source >= 2 && source <= 4) || (source >= 6 && source <= 9))
     canSave = cellText.find('.') == std::string::npos;
   SaveGraf_->setEnabled(canSave);
+  KontTisk_->setEnabled(binCount(hist_) > 0);
 
   // 6. Second title line: date and time in the program's formats.
   const QDateTime now = QDateTime::currentDateTime();
@@ -581,10 +603,7 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
   const QChar ts = QChar::fromLatin1(services_.options.timeSeparator);
   titleLines_ = {title, (now.date().toString(u"d%1M%1yyyy"_s.arg(ds)) + u" , "_s +
                          now.time().toString(u"hh%1mm%1ss"_s.arg(ts))).toStdString()};
-  // The title is rich text: keep runs of blanks.
-  auto html = [](const std::string& s) { return qs(s).toHtmlEscaped().replace(u"  "_s, u"&nbsp; "_s); };
-  chart_->setTitle(u"<div align=\"center\">"_s + html(titleLines_[0]) + u"<br><span style=\"font-weight:normal\">"_s +
-                   html(titleLines_[1]) + u"</span></div>"_s);
+  showTitle();
 
   // 7. Characteristics table.
   const int n = binCount(hist_);
@@ -1000,6 +1019,11 @@ void ChartWindow::Button7Click() {
   const Language lang = services_.language();
   ralvex::DefMessageDlg(MessageText(406, lang), MessageText(407, lang), ralvex::DlgKind::Information,
                         ralvex::DlgButtons::Ok, ralvex::mrOk);
+}
+
+void ChartWindow::KontTiskClick() {
+  CheckSheetCommand(hist_, windowTitle().toStdString(), name_, services_.folders.ResultsFolder, services_.language(),
+                    checkSheetOpener);
 }
 
 void ChartWindow::UlozOknoClick() {

@@ -7,12 +7,14 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "histogram/Histogram.h"
 #include "histogram/Queries.h"
 #include "reliability/Assessment.h"
 #include "shell/Language.h"
+#include "ui/ExportCommands.h"
 
 class QBarSeries;
 class QGridLayout;
@@ -87,6 +89,9 @@ class ChartWindow : public QWidget {
   void CBMarksChange();
   void SpinEdAngleChange();
   void UlozOknoClick();
+  /// Check sheet of the shown histogram: a workbook in the results folder, opened by `checkSheetOpener`.
+  void KontTiskClick();
+  std::function<bool(const std::string& path)> checkSheetOpener = openWithDesktop;
   void ColourButtonClick(int button);  // 1 to 6: Button1 .. Button6
 
   int source() const { return source_; }
@@ -137,6 +142,11 @@ class ChartWindow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  /// Title line and histogram name of `source` in `lang` from the parts kept at the last fill.
+  void composeTitle(int source, Language lang, std::string& title, std::string& name) const;
+  void showTitle();
+  // Cell text, bolt count, d1, d2 and results name at the last fill.
+  std::tuple<std::string, std::string, std::string, std::string, std::string> titleParts_;
   void buildControls();
   void buildChart();
   void buildZoomBar();

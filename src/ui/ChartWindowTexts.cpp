@@ -146,3 +146,29 @@ void afterTexts(QWidget& window, Language language) {
 
 const TextSet kChartWindowTexts{3, kCzech, kEnglish, afterTexts};
 const TextSet kChartAssessmentTexts{3, kAssessmentCzech, kAssessmentEnglish};
+
+std::string chartTitleText(ChartTitle t, Language language) {
+  struct Pair {
+    const char* cs;
+    const char* en;
+  };
+  static constexpr Pair kTitles[] = {
+      {"Redukovaná pevnost nadložních hornin   [ MPa ]", "Reduced strength of the overburden   [ MPa ]"},
+      {"Redukovaná pevnost nadložních hornin ", "Reduced strength of the overburden "},
+      {"Únosnost ", "Bearing capacity of "},
+      {" svorníků ( průměry : d1 = ", " bolts ( diameters : d1 = "},
+      {"mm, d2 = ", "mm, d2 = "},
+      {"mm )  [ kN ]", "mm )  [ kN ]"},
+      {"Únosnost svorníků", "Bearing capacity of the bolts"},
+      {"Délka 1 svorníku  [ m ]", "Length of 1 bolt  [ m ]"},
+      {"Délka 1 svorníku", "Length of 1 bolt"},
+      {"Zatížení svorníků  [ kN / m díla]", "Bolt load  [ kN / m of working]"},
+      {"Zatížení svorníků", "Bolt load"},
+      {"Posudek spolehlivosti ( ", "Reliability assessment ( "},
+      {" ) ", " ) "},
+      {"Pevnost neporušené horniny    ( podle hodnocení )", "Strength of intact rock    ( from the rating )"},
+      {"Pevnost neporušené horniny", "Strength of intact rock"},
+  };
+  const Pair& p = kTitles[static_cast<int>(t)];
+  return language == Language::English ? p.en : p.cs;
+}

@@ -11,7 +11,7 @@
 
 #include "histogram/HistogramCharacteristics.h"
 #include "ralvex/Ralvex.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 #include "ui/ExportTexts.h"
 
 namespace {

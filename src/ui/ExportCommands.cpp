@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "ralvex/Ralvex.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 #include "ui/AssessmentReport.h"
 #include "ui/CheckSheet.h"
 #include "ui/ExportTexts.h"

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "histogram/Histogram.h"
-#include "reliability/ProjectState.h"
+#include "project/ProjectState.h"
 #include "shell/Language.h"
 
 /// Opens a written file with the desktop's program for it; false when there is none.

@@ -48,8 +48,6 @@ enum class ExportText : int {
   ReportVerdict,
   ReportQuantiles,
   ReportPage,          // %s of %s
-  ReportMenuItem,      // menu item and toolbar button
-  ReportMenuHint,
   ReportWritten,       // %s: path
   ReportNotAssessed,
   ReportRmr,

@@ -29,7 +29,7 @@
 #include "ScriptedDialogs.h"
 #include "persistence/AssessFile.h"
 #include "ralvex/Ralvex.h"
-#include "shell/TextyCeskoAngl.h"
+#include "shell/Messages.h"
 #include "ui/AssessmentReport.h"
 #include "ui/ChartExport.h"
 #include "ui/CheckSheet.h"
