@@ -2,8 +2,11 @@
 #include <iostream>
 
 #include "AssessCommand.h"
+#include "FitCommand.h"
+#include "GenerateCommand.h"
 #include "HistogramCommand.h"
 #include "MessageCommand.h"
+#include "RawDataCommand.h"
 #include "ResultsCommand.h"
 
 int main(int argc, char* argv[]) {
@@ -15,6 +18,9 @@ int main(int argc, char* argv[]) {
   if (argc >= 2 && std::strcmp(argv[1], "histogram") == 0) return runHistogramCommand(argc, argv);
   if (argc >= 2 && std::strcmp(argv[1], "assess") == 0) return runAssessCommand(argc, argv);
   if (argc >= 2 && std::strcmp(argv[1], "results-dump") == 0) return runResultsDumpCommand(argc, argv);
-  std::cerr << "usage: veltra-cli --version | message N [--lang cs|en] | histogram ... | assess FILE ... | results-dump RESULTS.Vys\n";
+  if (argc >= 2 && std::strcmp(argv[1], "generate") == 0) return runGenerateCommand(argc, argv);
+  if (argc >= 2 && std::strcmp(argv[1], "rawdata") == 0) return runRawDataCommand(argc, argv);
+  if (argc >= 2 && std::strcmp(argv[1], "fit") == 0) return runFitCommand(argc, argv);
+  std::cerr << "usage: veltra-cli --version | message N [--lang cs|en] | histogram ... | assess FILE ... | results-dump RESULTS.Vys | generate TYPE P1 ... | rawdata FILE.txt ... | fit FILE.txt ...\n";
   return 2;
 }

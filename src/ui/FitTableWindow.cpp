@@ -1,3 +1,369 @@
 #include "ui/FitTableWindow.h"
 
-FitTableWindow::FitTableWindow(Services& services, QWidget* parent) : SimpleWindow(services, 14, parent) { applyOwnTexts(); }
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "ralvex/Ralvex.h"
+#include "ui/RalvexQt.h"
+#include "ui/RawDataWindow.h"
+#include "ui/Services.h"
+#include "ui/WindowPlace.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr std::uint32_t kRawColour = 8388608;
+constexpr std::uint32_t kBarColour = 15780518;
+constexpr int kColumns = kFitFields + 1;  // row numbers and fields 1..19
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int columns) {
+  auto* g = new QTableWidget(rows, columns, parent);
+  g->setObjectName(name);
+  g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  g->verticalHeader()->setVisible(false);
+  g->horizontalHeader()->setVisible(false);
+  g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
+  g->setWordWrap(false);
+  return g;
+}
+
+void setCell(QTableWidget* g, int row, int column, const QString& text) {
+  QTableWidgetItem* it = g->item(row, column);
+  if (!it) {
+    it = new QTableWidgetItem;
+    g->setItem(row, column, it);
+  }
+  it->setText(text);
+}
+
+QChartView* makeChartView(QWidget* parent, const QString& name, QChart*& chart) {
+  chart = new QChart;
+  chart->legend()->hide();
+  chart->setAnimationOptions(QChart::NoAnimation);
+  chart->setBackgroundRoundness(0);
+  chart->setMargins(QMargins(2, 2, 4, 2));
+  auto* v = new QChartView(chart, parent);
+  v->setObjectName(name);
+  v->setMinimumSize(220, 150);
+  return v;
+}
+
+void clearChart(QChart* chart) {
+  chart->removeAllSeries();
+  for (QAbstractAxis* a : chart->axes()) {
+    chart->removeAxis(a);
+    delete a;
+  }
+}
+
+void fillBars(QChart* chart, const Histogram& h, std::uint32_t colour) {
+  clearChart(chart);
+  const int n = binCount(h);
+  auto* set = new QBarSet(QString());
+  set->setColor(colourFromBgr(colour));
+  set->setBorderColor(colourFromBgr(colour));
+  QStringList labels;
+  double top = 0;
+  for (int i = 0; i < n; ++i) {
+    set->append(h.p[static_cast<size_t>(i)]);
+    top = std::max(top, h.p[static_cast<size_t>(i)]);
+    labels << QString::number(i);
+  }
+  auto* series = new QBarSeries;
+  series->setBarWidth(1.0);
+  series->append(set);
+  chart->addSeries(series);
+  auto* x = new QBarCategoryAxis;
+  x->append(labels);
+  x->setLabelsVisible(n <= 32);
+  x->setGridLineVisible(false);
+  auto* y = new QValueAxis;
+  y->setRange(0, top > 0 ? top * 1.05 : 1);
+  y->setLabelFormat(u"%.3g"_s);
+  chart->addAxis(x, Qt::AlignBottom);
+  chart->addAxis(y, Qt::AlignLeft);
+  series->attachAxis(x);
+  series->attachAxis(y);
+}
+
+}  // namespace
+
+FitTableWindow::FitTableWindow(Services& services, QWidget* parent) : SimpleWindow(services, 14, parent) {
+  setWindowFlag(Qt::WindowStaysOnTopHint);
+  setEnablesMainOnClose(false);  // the raw data window keeps the main window disabled
+  auto* root = new QVBoxLayout(this);
+
+  auto* top = new QHBoxLayout;
+  Label1_ = new QLabel(this);
+  Label1_->setObjectName(u"Label1"_s);
+  CBTypVyberu_ = new QComboBox(this);
+  CBTypVyberu_->setObjectName(u"CBTypVyberu"_s);
+  Label2_ = new QLabel(this);
+  Label2_->setObjectName(u"Label2"_s);
+  CBVyber_ = new QComboBox(this);
+  CBVyber_->setObjectName(u"CBVyber"_s);
+  ChBVymazRadkuTab_ = new QCheckBox(this);
+  ChBVymazRadkuTab_->setObjectName(u"ChBVymazRadkuTab"_s);
+  BKonec_ = new QPushButton(this);
+  BKonec_->setObjectName(u"BKonec"_s);
+  BKonec_->setAutoDefault(false);
+  top->addWidget(Label1_);
+  top->addWidget(CBTypVyberu_);
+  top->addWidget(Label2_);
+  top->addWidget(CBVyber_);
+  top->addWidget(ChBVymazRadkuTab_);
+  top->addStretch();
+  top->addWidget(BKonec_);
+  root->addLayout(top);
+
+  SGChar_ = makeGrid(this, u"SGChar"_s, kFitTableRows + 1, kColumns);
+  SGChar_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  SGChar_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  root->addWidget(SGChar_, 3);
+
+  Label3_ = new QLabel(this);
+  Label3_->setObjectName(u"Label3"_s);
+  root->addWidget(Label3_);
+  SGCharPD_ = makeGrid(this, u"SGCharPD"_s, 2, kColumns);
+  SGCharPD_->setSelectionMode(QAbstractItemView::NoSelection);
+  SGCharPD_->setFixedHeight(2 * SGCharPD_->verticalHeader()->defaultSectionSize() + 2 * SGCharPD_->frameWidth() + 18);
+  root->addWidget(SGCharPD_);
+
+  auto* bottom = new QHBoxLayout;
+  auto* moments = new QVBoxLayout;
+  Label4_ = new QLabel(this);
+  Label4_->setObjectName(u"Label4"_s);
+  SGCharPDZ_ = makeGrid(this, u"SGCharPDZ"_s, 2, 3);
+  SGCharPDZ_->setSelectionMode(QAbstractItemView::NoSelection);
+  SGCharPDZ_->setFixedHeight(2 * SGCharPDZ_->verticalHeader()->defaultSectionSize() + 2 * SGCharPDZ_->frameWidth() + 4);
+  SGCharPDZ_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  moments->addWidget(Label4_);
+  moments->addWidget(SGCharPDZ_);
+  moments->addStretch();
+  bottom->addLayout(moments, 1);
+  Chart1_ = makeChartView(this, u"Chart1"_s, chartRaw_);
+  Chart2_ = makeChartView(this, u"Chart2"_s, chartType_);
+  ChartPP_ = makeChartView(this, u"ChartPP"_s, chartPP_);
+  bottom->addWidget(Chart1_, 1);
+  bottom->addWidget(Chart2_, 1);
+  bottom->addWidget(ChartPP_, 1);
+  root->addLayout(bottom, 2);
+
+  connect(CBTypVyberu_, &QComboBox::activated, this, &FitTableWindow::CBTypVyberuChange);
+  connect(CBVyber_, &QComboBox::activated, this, &FitTableWindow::CBVyberChange);
+  connect(ChBVymazRadkuTab_, &QCheckBox::clicked, this, &FitTableWindow::ChBVymazRadkuTabClick);
+  connect(BKonec_, &QPushButton::clicked, this, &FitTableWindow::BKonecClick);
+  connect(SGChar_, &QTableWidget::cellClicked, this, [this](int row, int) { SGCharSelectCell(row); });
+
+  rows_.assign(kFitTableRows, FitRow{});
+  applyOwnTexts();
+  ApplyRuntimeTexts(services_.language());
+  applyTableColour();
+  ChBVymazRadkuTab_->hide();
+  CBVyber_->hide();
+  Chart2_->hide();
+}
+
+void FitTableWindow::applyTableColour() {
+  for (QTableWidget* g : {SGChar_, SGCharPD_, SGCharPDZ_}) setBaseColour(*g, services_.options.colours.table);
+}
+
+void FitTableWindow::ApplyRuntimeTexts(Language language) {
+  const bool en = language == Language::English;
+  const char* cs[kColumns] = {"",
+                              " Typ",
+                              " Těsnost",
+                              " Median",
+                              " Mode",
+                              " Střední hodnota",
+                              " Rozptyl",
+                              " Směrodatná odchylka",
+                              " Variační koeficient [%]",
+                              " Šikmost",
+                              " Špičatost",
+                              " Parametry",
+                              " K-S vzdálenost",
+                              " K-S p-hodnota",
+                              " A-D statistika",
+                              "", "", "", "", ""};
+  const char* english[kColumns] = {"",
+                                   " Type",
+                                   " Closeness",
+                                   " Median",
+                                   " Mode",
+                                   " Average",
+                                   " Dispersion",
+                                   " Standard deviation",
+                                   " Variation [%]",
+                                   " Skewness",
+                                   " Kurtosis",
+                                   " Parameters",
+                                   " K-S distance",
+                                   " K-S p-value",
+                                   " A-D statistic",
+                                   "", "", "", "", ""};
+  for (int c = 0; c < kColumns; ++c) setCell(SGChar_, 0, c, QString::fromUtf8(en ? english[c] : cs[c]));
+  for (int c = kFieldParameters; c <= kFieldAd; ++c) setCell(SGCharPD_, 0, c, QString::fromUtf8(en ? english[c] : cs[c]));
+  for (int r = 1; r <= kFitTableRows; ++r) setCell(SGChar_, r, 0, r <= 9 ? u"  "_s + QString::number(r) : QString::number(r));
+  if (raw_) writeRows();
+}
+
+// ------------------------------------------------------------------------------------------------
+// Filling and sorting
+
+void FitTableWindow::showFor(RawDataWindow& raw) {
+  raw_ = &raw;
+  const auto& fit = raw.fitResult();
+  CBVyber_->hide();
+  CBVyber_->setCurrentIndex(0);
+  rows_.assign(kFitTableRows, FitRow{});
+  if (fit) {
+    for (size_t i = 0; i < fit->rows.size() && i < rows_.size(); ++i) rows_[i] = fit->rows[i];
+    // The raw-data moments.
+    setCell(SGCharPDZ_, 1, 0, qs(ralvex::StrNaCarku(fit->rawMoments.mean)));
+    setCell(SGCharPDZ_, 1, 1, qs(ralvex::StrNaCarku(fit->rawMoments.standardDeviation)));
+    setCell(SGCharPDZ_, 1, 2, qs(ralvex::StrNaCarku(fit->rawMoments.skewness)));
+  }
+  CBTypVyberu_->setCurrentIndex(1);
+  sortRows();
+  ChBVymazRadkuTab_->setChecked(false);
+  ChBVymazRadkuTab_->hide();
+  firstUnsuitable_.reset();
+  if (fit) {
+    firstUnsuitable_ = FirstUnsuitableRow(rows_, fit->rawMoments.standardDeviation);
+    if (firstUnsuitable_ && !rows_[static_cast<size_t>(*firstUnsuitable_)].field[kFieldTesnost].empty()) {
+      ChBVymazRadkuTab_->show();
+      SGChar_->clearSelection();
+      const auto filled = std::count_if(rows_.begin(), rows_.end(), [](const FitRow& r) { return r.filled(); });
+      SGChar_->setRangeSelected(
+          QTableWidgetSelectionRange(*firstUnsuitable_ + 1, 0, static_cast<int>(filled), kColumns - 1), true);
+    }
+  }
+  show();
+  raise();
+}
+
+void FitTableWindow::writeRows() {
+  const Language language = services_.language();
+  SGChar_->setUpdatesEnabled(false);
+  for (int r = 0; r < kFitTableRows; ++r)
+    for (int k = 1; k <= kFitFields; ++k)
+      setCell(SGChar_, r + 1, k, qs(FitFieldText(rows_[static_cast<size_t>(r)], k, language)));
+  if (raw_ && raw_->fitResult())
+    for (int k = 1; k <= kFitFields; ++k) setCell(SGCharPD_, 1, k, qs(FitFieldText(raw_->fitResult()->rawRow, k, language)));
+  SGChar_->resizeColumnsToContents();
+  SGCharPD_->resizeColumnsToContents();
+  for (int c = 0; c < kColumns; ++c) SGCharPD_->setColumnWidth(c, SGChar_->columnWidth(c));
+  SGChar_->setUpdatesEnabled(true);
+}
+
+void FitTableWindow::sortRows() {
+  const SortReference ref = CBVyber_->currentIndex() == 1 ? SortReference::RawHistogram : SortReference::RawData;
+  if (raw_ && raw_->fitResult()) {
+    const FitResult& fit = *raw_->fitResult();
+    SortFitRows(rows_, CBTypVyberu_->currentIndex(), ref, fit.rawRow, fit.rawMoments);
+  }
+  writeRows();
+  SGChar_->clearSelection();
+}
+
+void FitTableWindow::CBTypVyberuChange() {
+  CBVyber_->setVisible(SortUsesReference(CBTypVyberu_->currentIndex()));
+  sortRows();
+}
+
+void FitTableWindow::CBVyberChange() { sortRows(); }
+
+void FitTableWindow::SGCharSelectCell(int row) {
+  if (!raw_ || !raw_->fitResult()) return;
+  const auto& offered = raw_->fitResult()->offered;
+  const int r = row - 1;
+  const int type = r >= 0 && r < kFitTableRows ? rows_[static_cast<size_t>(r)].type : -1;
+  // The row's own type, wherever the sort has put it.
+  const auto pos = std::find(offered.begin(), offered.end(), type);
+  if (type >= 0 && pos != offered.end()) {
+    raw_->selectType(static_cast<int>(pos - offered.begin()));
+    Chart2_->show();
+    drawPP(type);
+  } else {
+    Chart2_->hide();
+    raw_->selectType(0);
+  }
+}
+
+void FitTableWindow::ChBVymazRadkuTabClick() {
+  if (!ChBVymazRadkuTab_->isChecked() || !firstUnsuitable_) return;
+  ChBVymazRadkuTab_->hide();
+  const int from = *firstUnsuitable_;
+  for (int r = from; r < kFitTableRows; ++r) rows_[static_cast<size_t>(r)] = FitRow{};
+  if (raw_ && raw_->mutableFitResult()) RemoveFromRankingPosition(*raw_->mutableFitResult(), from);
+  writeRows();
+  SGChar_->clearSelection();
+}
+
+void FitTableWindow::BKonecClick() { close(); }
+
+void FitTableWindow::closeEvent(QCloseEvent* event) {
+  SimpleWindow::closeEvent(event);
+  if (raw_) raw_->setEnabled(true);
+}
+
+// ------------------------------------------------------------------------------------------------
+// Charts
+
+void FitTableWindow::showRawHistogram(const Histogram& h) { fillBars(chartRaw_, h, kRawColour); }
+
+void FitTableWindow::showTypeHistogram(const Histogram& h) { fillBars(chartType_, h, kBarColour); }
+
+void FitTableWindow::drawPP(int type) {
+  clearChart(chartPP_);
+  if (!raw_ || !raw_->fitResult()) return;
+  const auto& h = raw_->fitResult()->display[static_cast<size_t>(type)];
+  const auto& x = raw_->values();
+  if (!h || x.empty()) return;
+  auto* points = new QScatterSeries;
+  points->setMarkerSize(4);
+  points->setColor(colourFromBgr(kBarColour));
+  const size_t n = x.size();
+  const size_t stride = std::max<size_t>(1, n / 400);
+  for (size_t i = 0; i < n; i += stride) points->append((i + 0.5) / n, HistogramCdf(*h, x[i]));
+  auto* diagonal = new QLineSeries;
+  diagonal->append(0, 0);
+  diagonal->append(1, 1);
+  diagonal->setColor(Qt::gray);
+  chartPP_->addSeries(diagonal);
+  chartPP_->addSeries(points);
+  chartPP_->createDefaultAxes();
+  const bool en = services_.language() == Language::English;
+  const auto horizontal = chartPP_->axes(Qt::Horizontal);
+  for (QAbstractAxis* a : chartPP_->axes()) {
+    auto* v = qobject_cast<QValueAxis*>(a);
+    if (!v) continue;
+    v->setRange(0, 1);
+    v->setTickCount(3);
+    v->setLabelFormat(u"%.1f"_s);
+    v->setTitleText(horizontal.contains(a) ? (en ? u"F raw data"_s : u"F prvotní data"_s)
+                                           : qs(DistributionTypeName(type, services_.language())));
+  }
+}

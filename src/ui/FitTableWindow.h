@@ -1,10 +1,67 @@
 #pragma once
 
+#include <optional>
+#include <vector>
+
+#include "creation/Fitting.h"
 #include "ui/SimpleWindow.h"
 
-/// The table of suitable parametric histograms. Form "Form14", settings prefix "TabChar-Form14".
+class QChart;
+class QChartView;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class RawDataWindow;
+
+/// The table of suitable parametric histograms: the fit table with its sorting, the raw-data row and
+/// moments, the removal of unsuitable rows, two overview charts and the P-P plot of the selected type.
+/// Form "Form14", settings prefix "TabChar-Form14".
 class FitTableWindow : public SimpleWindow {
   Q_OBJECT
  public:
   explicit FitTableWindow(Services& services, QWidget* parent = nullptr);
+
+  /// Fills the tables from the raw data window's fitting results, sorts by těsnost and shows the window.
+  void showFor(RawDataWindow& raw);
+  /// The raw-data histogram for the first overview chart.
+  void showRawHistogram(const Histogram& h);
+  /// The histogram shown in the raw data window for the second overview chart.
+  void showTypeHistogram(const Histogram& h);
+
+  void CBTypVyberuChange();
+  void CBVyberChange();
+  /// Row r (1-based) of SGChar selected.
+  void SGCharSelectCell(int row);
+  void ChBVymazRadkuTabClick();
+  void BKonecClick();
+
+  /// The fit table rows in their shown order (23 rows; blank ones unfilled).
+  const std::vector<FitRow>& rows() const { return rows_; }
+  /// Index of the first unsuitable row of the last fill, if any.
+  std::optional<int> firstUnsuitable() const { return firstUnsuitable_; }
+  void applyTableColour() override;
+  /// Header cells and row numbers in `language`.
+  void ApplyRuntimeTexts(Language language);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void writeRows();
+  void sortRows();
+  void drawPP(int type);
+
+  RawDataWindow* raw_ = nullptr;
+  std::vector<FitRow> rows_;
+  std::optional<int> firstUnsuitable_;
+
+  QTableWidget *SGChar_ = nullptr, *SGCharPD_ = nullptr, *SGCharPDZ_ = nullptr;
+  QComboBox *CBTypVyberu_ = nullptr, *CBVyber_ = nullptr;
+  QCheckBox* ChBVymazRadkuTab_ = nullptr;
+  QPushButton* BKonec_ = nullptr;
+  QLabel *Label1_ = nullptr, *Label2_ = nullptr, *Label3_ = nullptr, *Label4_ = nullptr;
+  QChart *chartRaw_ = nullptr, *chartType_ = nullptr, *chartPP_ = nullptr;
+  QChartView *Chart1_ = nullptr, *Chart2_ = nullptr, *ChartPP_ = nullptr;
 };

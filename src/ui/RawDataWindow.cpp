@@ -1,3 +1,1020 @@
 #include "ui/RawDataWindow.h"
 
-RawDataWindow::RawDataWindow(Services& services, QWidget* parent) : SimpleWindow(services, 5, parent) { applyOwnTexts(); }
+#include <QApplication>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QShowEvent>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTextBlock>
+#include <QTimer>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+#include "histogram/HistogramCharacteristics.h"
+#include "histogram/HistogramFile.h"
+#include "persistence/SettingsKeys.h"
+#include "ralvex/Ralvex.h"
+#include "shell/Messages.h"
+#include "ui/FitTableWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/RalvexQt.h"
+#include "ui/Services.h"
+#include "ui/WindowPlace.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr std::uint32_t kRawColour = 8388608;     // overview of the raw-data histogram
+constexpr std::uint32_t kBarColour = 15780518;    // bars of the shown histogram
+constexpr std::uint32_t kIntervalRowColour = 16769505;
+constexpr std::uint32_t kTotalRowColour = 11783167;
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+std::string ss(const QString& s) { return s.toStdString(); }
+
+QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int columns) {
+  auto* g = new QTableWidget(rows, columns, parent);
+  g->setObjectName(name);
+  g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  g->setSelectionMode(QAbstractItemView::NoSelection);
+  g->setFocusPolicy(Qt::NoFocus);
+  g->verticalHeader()->setVisible(false);
+  g->horizontalHeader()->setVisible(false);
+  g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
+  g->setWordWrap(false);
+  return g;
+}
+
+void setCell(QTableWidget* g, int row, int column, const QString& text) {
+  QTableWidgetItem* it = g->item(row, column);
+  if (!it) {
+    it = new QTableWidgetItem;
+    g->setItem(row, column, it);
+  }
+  it->setText(text);
+}
+
+void fitGridHeight(QTableWidget* g) {
+  int h = 2 * g->frameWidth();
+  for (int r = 0; r < g->rowCount(); ++r) h += g->rowHeight(r);
+  g->setFixedHeight(h);
+  g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name) {
+  auto* b = new QPushButton(parent);
+  b->setObjectName(name);
+  b->setAutoDefault(false);
+  return b;
+}
+
+QLineEdit* makeEdit(QWidget* parent, const QString& name) {
+  auto* e = new QLineEdit(parent);
+  e->setObjectName(name);
+  return e;
+}
+
+QChart* makeChart() {
+  auto* c = new QChart;
+  c->legend()->hide();
+  c->setAnimationOptions(QChart::NoAnimation);
+  c->setBackgroundRoundness(0);
+  c->setMargins(QMargins(4, 4, 8, 4));
+  return c;
+}
+
+// Bars of h on `chart`, labelled by `labels`.
+void fillBars(QChart* chart, const Histogram& h, std::uint32_t colour, const QStringList& labels) {
+  chart->removeAllSeries();
+  for (QAbstractAxis* a : chart->axes()) {
+    chart->removeAxis(a);
+    delete a;
+  }
+  const int n = binCount(h);
+  auto* set = new QBarSet(QString());
+  set->setColor(colourFromBgr(colour));
+  set->setBorderColor(colourFromBgr(colour).darker(130));
+  QList<qreal> values;
+  values.reserve(n);
+  double top = 0;
+  for (int i = 0; i < n; ++i) {
+    values.append(h.p[static_cast<size_t>(i)]);
+    top = std::max(top, h.p[static_cast<size_t>(i)]);
+  }
+  set->append(values);
+  auto* series = new QBarSeries;
+  series->setBarWidth(0.9);
+  series->append(set);
+  chart->addSeries(series);
+  auto* x = new QBarCategoryAxis;
+  x->append(labels);
+  x->setGridLineVisible(false);
+  auto* y = new QValueAxis;
+  y->setRange(0, top > 0 ? top * 1.08 : 1);
+  y->setLabelFormat(u"%g"_s);
+  chart->addAxis(x, Qt::AlignBottom);
+  chart->addAxis(y, Qt::AlignLeft);
+  series->attachAxis(x);
+  series->attachAxis(y);
+}
+
+QStringList indexLabels(int n) {
+  QStringList l;
+  for (int i = 0; i < n; ++i) l << QString::number(i);
+  return l;
+}
+
+bool numberKey(QChar c) { return c.isDigit() || c == u',' || c == u'-' || c == u'.' || c == u'E' || c == u'e'; }
+
+}  // namespace
+
+// ------------------------------------------------------------------------------------------------
+// Value list
+
+void RawValueModel::setValues(const std::vector<double>* values) {
+  beginResetModel();
+  values_ = values;
+  endResetModel();
+}
+
+int RawValueModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() || !values_ ? 0 : static_cast<int>(values_->size());
+}
+
+QVariant RawValueModel::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole || !values_ || index.row() < 0 || index.row() >= rowCount()) return {};
+  return qs(RawValueLine((*values_)[static_cast<size_t>(index.row())], index.row() + 1));
+}
+
+// ------------------------------------------------------------------------------------------------
+// Construction
+
+RawDataWindow::RawDataWindow(Services& services, QWidget* parent) : SimpleWindow(services, 5, parent) {
+  build();
+  connectControls();
+  readSettings();
+  applyOwnTexts();
+  ApplyRuntimeTexts(lang());
+  applyEditColour();
+  applyTableColour();
+  Reset();
+}
+
+RawDataWindow::~RawDataWindow() = default;
+
+void RawDataWindow::build() {
+  auto* root = new QHBoxLayout(this);
+
+  // Left column: file, value list, raw statistics.
+  auto* left = new QVBoxLayout;
+  OpenData_ = makeButton(this, u"OpenData"_s);
+  EdNazev_ = makeEdit(this, u"EdNazev"_s);
+  EdNazev_->setReadOnly(true);
+  ProgressBar1_ = new QProgressBar(this);
+  ProgressBar1_->setObjectName(u"ProgressBar1"_s);
+  ProgressBar1_->setTextVisible(false);
+  ProgressBar1_->setMaximumHeight(10);
+  MemoDat_ = new QListView(this);
+  MemoDat_->setObjectName(u"MemoDat"_s);
+  MemoDat_->setUniformItemSizes(true);
+  MemoDat_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  MemoDat_->setFont(QFont(u"Monospace"_s));
+  model_ = new RawValueModel(this);
+  MemoDat_->setModel(model_);
+  StringGrid3_ = makeGrid(this, u"StringGrid3"_s, 4, 2);
+  StringGrid3_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  fitGridHeight(StringGrid3_);
+  auto* fileRow = new QHBoxLayout;
+  fileRow->addWidget(OpenData_);
+  fileRow->addWidget(EdNazev_, 1);
+  left->addLayout(fileRow);
+  left->addWidget(ProgressBar1_);
+  left->addWidget(MemoDat_, 1);
+  left->addWidget(StringGrid3_);
+  auto* newRow = new QHBoxLayout;
+  BNovy_ = makeButton(this, u"BNovy"_s);
+  BitBtn1_ = makeButton(this, u"BitBtn1"_s);
+  newRow->addWidget(BNovy_);
+  newRow->addWidget(BitBtn1_);
+  left->addLayout(newRow);
+  root->addLayout(left, 0);
+
+  // Middle: fields, histogram table, type list, chart.
+  auto* mid = new QVBoxLayout;
+  GroupBox5_ = new QGroupBox(this);
+  GroupBox5_->setObjectName(u"GroupBox5"_s);
+  auto* fields = new QGridLayout(GroupBox5_);
+  Label1_ = new QLabel(GroupBox5_);
+  Label1_->setObjectName(u"Label1"_s);
+  Label2_ = new QLabel(GroupBox5_);
+  Label2_->setObjectName(u"Label2"_s);
+  Label3_ = new QLabel(GroupBox5_);
+  Label3_->setObjectName(u"Label3"_s);
+  Label4_ = new QLabel(GroupBox5_);
+  Label4_->setObjectName(u"Label4"_s);
+  EdMin_ = makeEdit(GroupBox5_, u"EdMin"_s);
+  EdMax_ = makeEdit(GroupBox5_, u"EdMax"_s);
+  EdPocetIntervalu_ = makeEdit(GroupBox5_, u"EdPocetIntervalu"_s);
+  EdEps_ = makeEdit(GroupBox5_, u"EdEps"_s);
+  fields->addWidget(Label1_, 0, 0);
+  fields->addWidget(EdMin_, 0, 1);
+  fields->addWidget(Label2_, 0, 2);
+  fields->addWidget(EdMax_, 0, 3);
+  fields->addWidget(Label3_, 1, 0);
+  fields->addWidget(EdPocetIntervalu_, 1, 1);
+  fields->addWidget(Label4_, 1, 2);
+  fields->addWidget(EdEps_, 1, 3);
+  Button2_ = makeButton(GroupBox5_, u"Button2"_s);
+  BChar_ = makeButton(GroupBox5_, u"BChar"_s);
+  BuParam_ = makeButton(GroupBox5_, u"BuParam"_s);
+  BTabChar_ = makeButton(GroupBox5_, u"BTabChar"_s);
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* b : {Button2_, BChar_, BuParam_, BTabChar_}) buttons->addWidget(b);
+  fields->addLayout(buttons, 2, 0, 1, 4);
+  mid->addWidget(GroupBox5_);
+
+  StringGrid1_ = makeGrid(this, u"StringGrid1"_s, 4, 2);
+  StringGrid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  fitGridHeight(StringGrid1_);
+  mid->addWidget(StringGrid1_);
+
+  GroupBox2_ = new QGroupBox(this);
+  GroupBox2_->setObjectName(u"GroupBox2"_s);
+  auto* typeBox = new QGridLayout(GroupBox2_);
+  Label11_ = new QLabel(GroupBox2_);
+  Label11_->setObjectName(u"Label11"_s);
+  CBTypPara_ = new QComboBox(GroupBox2_);
+  CBTypPara_->setObjectName(u"CBTypPara"_s);
+  EdTesnost_ = makeEdit(GroupBox2_, u"EdTesnost"_s);
+  EdTesnost_->setReadOnly(true);
+  typeBox->addWidget(Label11_, 0, 0);
+  typeBox->addWidget(CBTypPara_, 0, 1);
+  typeBox->addWidget(EdTesnost_, 1, 1);
+  mid->addWidget(GroupBox2_);
+
+  StringGrid6_ = makeGrid(this, u"StringGrid6"_s, 3, 2);
+  StringGrid6_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  fitGridHeight(StringGrid6_);
+  mid->addWidget(StringGrid6_);
+
+  chartMin_ = makeChart();
+  Chart1Min_ = new QChartView(chartMin_, this);
+  Chart1Min_->setObjectName(u"Chart1Min"_s);
+  Chart1Min_->setMinimumHeight(120);
+  mid->addWidget(Chart1Min_);
+
+  GBPopisky_ = new QGroupBox(this);
+  GBPopisky_->setObjectName(u"GBPopisky"_s);
+  auto* marks = new QHBoxLayout(GBPopisky_);
+  CheckBox1_ = new QCheckBox(GBPopisky_);
+  CheckBox1_->setObjectName(u"CheckBox1"_s);
+  CBMarks_ = new QComboBox(GBPopisky_);
+  CBMarks_->setObjectName(u"CBMarks"_s);
+  SpinEdAngle_ = new QSpinBox(GBPopisky_);
+  SpinEdAngle_->setObjectName(u"SpinEdAngle"_s);
+  SpinEdAngle_->setRange(0, 360);
+  CBValInd_ = new QComboBox(GBPopisky_);
+  CBValInd_->setObjectName(u"CBValInd"_s);
+  for (QWidget* w : std::initializer_list<QWidget*>{CheckBox1_, CBMarks_, SpinEdAngle_, CBValInd_}) marks->addWidget(w);
+  mid->addWidget(GBPopisky_);
+  UlozGraf_ = makeButton(this, u"UlozGraf"_s);
+  SpeedButton1_ = makeButton(this, u"SpeedButton1"_s);
+  auto* export_ = new QHBoxLayout;
+  export_->addWidget(UlozGraf_);
+  export_->addWidget(SpeedButton1_);
+  mid->addLayout(export_);
+  root->addLayout(mid, 0);
+
+  // Right: chart over the probability table, or the typed-data box.
+  auto* right = new QVBoxLayout;
+  chart_ = makeChart();
+  QFont tf = chart_->titleFont();
+  tf.setBold(true);
+  chart_->setTitleFont(tf);
+  Chart1_ = new QChartView(chart_, this);
+  Chart1_->setObjectName(u"Chart1"_s);
+  Chart1_->setMinimumSize(420, 260);
+  right->addWidget(Chart1_, 3);
+  StringGrid2_ = makeGrid(this, u"StringGrid2"_s, 0, 3);
+  right->addWidget(StringGrid2_, 2);
+  GroupBox6_ = new QGroupBox(this);
+  GroupBox6_->setObjectName(u"GroupBox6"_s);
+  auto* typed = new QVBoxLayout(GroupBox6_);
+  Memo1_ = new QPlainTextEdit(GroupBox6_);
+  Memo1_->setObjectName(u"Memo1"_s);
+  StringGrid5_ = makeGrid(GroupBox6_, u"StringGrid5"_s, 1, 2);
+  StringGrid5_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  fitGridHeight(StringGrid5_);
+  BSave_ = makeButton(GroupBox6_, u"BSave"_s);
+  Bcancel_ = makeButton(GroupBox6_, u"Bcancel"_s);
+  typed->addWidget(Memo1_, 1);
+  typed->addWidget(StringGrid5_);
+  auto* typedButtons = new QHBoxLayout;
+  typedButtons->addWidget(BSave_);
+  typedButtons->addWidget(Bcancel_);
+  typed->addLayout(typedButtons);
+  right->addWidget(GroupBox6_, 2);
+  root->addLayout(right, 1);
+
+  for (QLineEdit* e : {EdMin_, EdMax_, EdPocetIntervalu_, EdEps_}) e->installEventFilter(this);
+  Memo1_->viewport()->installEventFilter(this);
+  for (QTableWidget* g : {StringGrid1_, StringGrid3_, StringGrid6_}) g->viewport()->installEventFilter(this);
+}
+
+void RawDataWindow::connectControls() {
+  connect(OpenData_, &QPushButton::clicked, this, &RawDataWindow::OpenDataClick);
+  connect(Button2_, &QPushButton::clicked, this, &RawDataWindow::Button2Click);
+  connect(BuParam_, &QPushButton::clicked, this, &RawDataWindow::BuParamClick);
+  connect(BTabChar_, &QPushButton::clicked, this, &RawDataWindow::BTabCharClick);
+  connect(BChar_, &QPushButton::clicked, this, &RawDataWindow::BCharClick);
+  connect(BNovy_, &QPushButton::clicked, this, &RawDataWindow::BNovyClick);
+  connect(BSave_, &QPushButton::clicked, this, &RawDataWindow::BSaveClick);
+  connect(Bcancel_, &QPushButton::clicked, this, &RawDataWindow::BcancelClick);
+  connect(BitBtn1_, &QPushButton::clicked, this, &RawDataWindow::BitBtn1Click);
+  connect(CBTypPara_, &QComboBox::activated, this, &RawDataWindow::CBTypParaChange);
+  for (QLineEdit* e : {EdMin_, EdMax_, EdPocetIntervalu_, EdEps_})
+    connect(e, &QLineEdit::textEdited, this, &RawDataWindow::fieldChanged);
+  const auto redraw = [this] {
+    if (shown_ && Chart1_->isVisible()) drawHistogram(*shown_, shownType_);
+  };
+  connect(CBValInd_, &QComboBox::activated, this, [this, redraw](int item) {
+    services_.options.axisIndex = item == 0;
+    redraw();
+  });
+  connect(CheckBox1_, &QCheckBox::clicked, this, redraw);
+  connect(CBMarks_, &QComboBox::activated, this, redraw);
+  connect(SpinEdAngle_, &QSpinBox::valueChanged, this, [this] { CheckBox1_->setChecked(false); });
+  connect(Memo1_, &QPlainTextEdit::textChanged, this,
+          [this] { setCell(StringGrid5_, 0, 0, u" "_s + QString::number(Memo1_->blockCount())); });
+}
+
+Language RawDataWindow::lang() const { return const_cast<RawDataWindow*>(this)->services().language(); }
+
+void RawDataWindow::error(const std::string& text) {
+  ralvex::DefMessageDlg(MessageText(3, lang()), text, ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+}
+
+void RawDataWindow::ApplyRuntimeTexts(Language language) {
+  const char* cs[] = {"Počet dat", "Střední hodnota", "Směr.odchylka", "Šikmost"};
+  const char* en[] = {"Count", "Mean", "Std. deviation", "Skewness"};
+  for (int r = 0; r < 4; ++r) setCell(StringGrid3_, r, 0, QString::fromUtf8(language == Language::English ? en[r] : cs[r]));
+  const char* rows1[] = {"Xmin", "Xmax", "Median", "Mode"};
+  for (int r = 0; r < 4; ++r) setCell(StringGrid1_, r, 0, QString::fromUtf8(rows1[r]));
+  for (int r = 0; r < 3; ++r)
+    setCell(StringGrid6_, r, 0, QString::fromUtf8(language == Language::English ? en[r + 1] : cs[r + 1]));
+  if (CBValInd_->count() == 0) CBValInd_->addItems({u"Index x"_s, u"Value x"_s});
+  CBValInd_->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
+  if (shown_ && Chart1_->isVisible()) drawHistogram(*shown_, shownType_);
+}
+
+void RawDataWindow::readSettings() {
+  const SettingsFile& s = services_.settings;
+  EdEps_->setText(qs(settings::readText(s, settings::kRawEps)));
+  EdPocetIntervalu_->setText(qs(settings::readText(s, settings::kRawIntervals)));
+  ralvex::parseDouble(ss(EdEps_->text()), eps_);
+  long n = 0;
+  if (ralvex::parseLong(ss(EdPocetIntervalu_->text()), n) && n >= 3 && n <= kMaxBins) intervals_ = static_cast<int>(n);
+  if (CBMarks_->count() == 0) CBMarks_->addItems({u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT ... x"_s, u"INT & P(x)"_s});
+  CBMarks_->setCurrentIndex(int(std::clamp<long long>(settings::readInteger(s, settings::kRawMarks, 2), 0, 4)));
+  SpinEdAngle_->setValue(int(std::clamp<long long>(settings::readInteger(s, settings::kRawAngle, 90), 0, 360)));
+}
+
+void RawDataWindow::writeSettings() {
+  SettingsFile& s = services_.settings;
+  settings::writeText(s, settings::kRawEps, ss(EdEps_->text()));
+  settings::writeText(s, settings::kRawIntervals, ss(EdPocetIntervalu_->text()));
+  settings::write(s, settings::kRawMarks, CBMarks_->currentIndex());
+  settings::write(s, settings::kRawAngle, SpinEdAngle_->value());
+}
+
+void RawDataWindow::applyEditColour() {
+  for (QLineEdit* e : {EdMin_, EdMax_, EdPocetIntervalu_, EdEps_}) setBaseColour(*e, services_.options.colours.edit);
+}
+
+void RawDataWindow::applyTableColour() {
+  for (QTableWidget* g : {StringGrid1_, StringGrid2_, StringGrid3_, StringGrid5_, StringGrid6_})
+    setBaseColour(*g, services_.options.colours.table);
+  setBaseColour(*MemoDat_, services_.options.colours.table);
+}
+
+void RawDataWindow::applyPresetValues() {
+  EdEps_->setText(QString::fromUtf8(settings::kRawEps.textDefault.data(), qsizetype(settings::kRawEps.textDefault.size())));
+  EdPocetIntervalu_->setText(QString::fromUtf8(settings::kRawIntervals.textDefault.data(), qsizetype(settings::kRawIntervals.textDefault.size())));
+  CBMarks_->setCurrentIndex(2);
+  SpinEdAngle_->setValue(90);
+}
+
+// ------------------------------------------------------------------------------------------------
+// Reset, open
+
+bool RawDataWindow::loaded() const {
+  const QTableWidgetItem* count = StringGrid3_->item(0, 1);
+  return count && !count->text().trimmed().isEmpty() && !EdNazev_->text().isEmpty() && !values_.empty();
+}
+
+void RawDataWindow::Reset() {
+  Memo1_->clear();
+  model_->setValues(nullptr);
+  values_.clear();
+  stats_ = {};
+  raw_.reset();
+  shown_.reset();
+  shownType_ = -1;
+  fit_.reset();
+  offered_.clear();
+  CBTypPara_->clear();
+  move(0, 0);
+  EdMin_->clear();
+  EdMax_->clear();
+  EdNazev_->clear();
+  fileName_.clear();
+  GroupBox2_->setTitle({});
+  restoreEps_ = EdEps_->text();
+  dirty_ = false;
+  CheckBox1_->setChecked(false);
+  for (QWidget* w : std::initializer_list<QWidget*>{BTabChar_, BChar_, UlozGraf_, SpeedButton1_, EdPocetIntervalu_, EdEps_})
+    w->setEnabled(false);
+  for (int r = 0; r < 4; ++r) {
+    setCell(StringGrid1_, r, 1, {});
+    setCell(StringGrid3_, r, 1, {});
+  }
+  EdTesnost_->clear();
+  setCell(StringGrid5_, 0, 0, {});
+  setCell(StringGrid5_, 0, 1, {});
+  StringGrid1_->hide();
+  Chart1_->hide();
+  StringGrid2_->hide();
+  GroupBox6_->hide();
+  GBPopisky_->hide();
+  fillBars(chartMin_, Histogram{}, kRawColour, {});
+  ProgressBar1_->setValue(0);
+}
+
+void RawDataWindow::OpenDataClick() {
+  Reset();
+  ralvex::FileDialogOptions o;
+  o.initialFolder = services_.folders.RawDataFolder;
+  o.fileName = "Raw_Data";
+  o.defaultExtension = "txt";
+  o.filter = "Distributions Files (*.txt)|*.txt|All files (*.*)|*.*";
+  const auto chosen = services_.dialogs.openFileName(o);
+  Reset();
+  chart_->setTitle({});
+  chart_->removeAllSeries();
+  if (!chosen || chosen->empty()) return;
+  LoadFile(*chosen);
+}
+
+bool RawDataWindow::LoadFile(const std::string& path) {
+  const Language language = lang();
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) {
+    error(MessageFormat(112, language, {path}));
+    return false;
+  }
+  EdNazev_->setText(qs(fileNameOnly(path)));
+  ProgressBar1_->setRange(0, 1000);
+  RawDataError e;
+  QElapsedTimer shown;
+  shown.start();
+  auto x = ReadRawDataFile(path, e, [this, &shown](std::int64_t done, std::int64_t all) {
+    ProgressBar1_->setValue(all > 0 ? static_cast<int>(1000 * done / all) : 0);
+    if (shown.elapsed() >= 100) {
+      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+      shown.restart();
+    }
+  });
+  if (!x) {
+    EdNazev_->clear();
+    error(e.text(language));
+    return false;
+  }
+  fileName_ = fileNameOnly(path);
+  loadedAt_ = ss(QDateTime::currentDateTime().toString(u"d.M.yyyy' , 'hh:mm:ss"_s));
+  values_ = std::move(*x);
+  std::sort(values_.begin(), values_.end());
+  stats_ = ComputeRawStatistics(values_);
+  setCell(StringGrid3_, 0, 1, u"     "_s + QString::number(stats_.n));
+  setCell(StringGrid3_, 1, 1, qs(ralvex::StrNaCarku(stats_.mean)));
+  setCell(StringGrid3_, 2, 1, qs(ralvex::StrNaCarku(stats_.standardDeviation)));
+  setCell(StringGrid3_, 3, 1, qs(ralvex::StrNaCarku(stats_.skewness)));
+  min_ = values_.front();
+  max_ = values_.back();
+  EdMin_->setText(qs(ralvex::StrNaCarku(min_)));
+  EdMax_->setText(qs(ralvex::StrNaCarku(max_)));
+  model_->setValues(&values_);
+  EdEps_->setEnabled(true);
+  restoreMin_ = EdMin_->text();
+  restoreMax_ = EdMax_->text();
+  restoreIntervals_ = EdPocetIntervalu_->text();
+  Button2Click();
+  for (QWidget* w : std::initializer_list<QWidget*>{EdPocetIntervalu_, BChar_, UlozGraf_, SpeedButton1_}) w->setEnabled(true);
+  showFirstLastCentres();
+  ProgressBar1_->setValue(1000);
+  return true;
+}
+
+// ------------------------------------------------------------------------------------------------
+// Histogram
+
+void RawDataWindow::showFirstLastCentres() {
+  if (!(max_ > min_)) return;
+  const double step = (max_ - min_) / intervals_;
+  setCell(StringGrid1_, 0, 1, qs(ralvex::StrNaCarku(min_ + 0.5 * step)));
+  setCell(StringGrid1_, 1, 1, qs(ralvex::StrNaCarku(min_ + (intervals_ - 0.5) * step)));
+}
+
+void RawDataWindow::dropFit() {
+  fit_.reset();
+  offered_.clear();
+  CBTypPara_->clear();
+  CBTypPara_->setEnabled(false);
+  EdTesnost_->clear();
+  BTabChar_->setEnabled(false);
+  GroupBox2_->setTitle({});
+}
+
+void RawDataWindow::Button2Click() {
+  if (!loaded()) {
+    CBTypPara_->clear();
+    EdTesnost_->clear();
+    return;
+  }
+  CheckBox1_->setChecked(false);
+  dropFit();
+  // The fields, unless they still show the texts written for the exact limits.
+  double v = 0;
+  if (EdMin_->text() != qs(ralvex::StrNaCarku(min_)) && ralvex::parseDouble(ss(EdMin_->text()), v)) min_ = v;
+  if (EdMax_->text() != qs(ralvex::StrNaCarku(max_)) && ralvex::parseDouble(ss(EdMax_->text()), v)) max_ = v;
+  long n = 0;
+  if (ralvex::parseLong(ss(EdPocetIntervalu_->text()), n) && n >= 3 && n <= kMaxBins) intervals_ = static_cast<int>(n);
+  const auto h = RawDataHistogram(values_, intervals_, min_, max_);
+  if (!h) {
+    error(min_ < max_ ? RawDataError::own("Rozsah MinX .. MaxX je příliš velký !", "The range MinX .. MaxX is too large !")
+                            .text(lang())
+                      : "MinX >= MaxX !");
+    return;
+  }
+  EdMin_->setText(qs(ralvex::StrNaCarku(min_)));
+  EdMax_->setText(qs(ralvex::StrNaCarku(max_)));
+  StringGrid2_->hide();
+  raw_ = h;
+  drawHistogram(*h, -1);
+  drawOverview(chartMin_, *h, kRawColour);
+  if (auto* table = services_.windows.fitTable) table->showRawHistogram(*h);
+  dirty_ = false;
+}
+
+void RawDataWindow::drawOverview(QChart* chart, const Histogram& h, std::uint32_t colour) {
+  fillBars(chart, h, colour, indexLabels(binCount(h)));
+}
+
+void RawDataWindow::drawHistogram(const Histogram& h, int type) {
+  const Language language = lang();
+  shown_ = h;
+  shownType_ = type;
+  const int N = binCount(h);
+  const std::string typeName = type >= 0 ? DistributionTypeName(type, language) : std::string();
+  const std::string base = fileName_.substr(0, fileName_.find('.'));
+  std::string title = MessageText(108, language) + typeName;
+  if (type >= 0 && fit_ && !fit_->parameterText[static_cast<size_t>(type)].empty())
+    title += " ( " + fit_->parameterText[static_cast<size_t>(type)];
+  title += MessageText(109, language) + base;
+  if (type < 0) title += " ( " + loadedAt_ + " )";
+  chart_->setTitle(qs(title));
+
+  QStringList labels;
+  for (int i = 0; i < N; ++i)
+    labels << (services_.options.axisIndex ? QString::number(i)
+                                           : qs(ralvex::StrBottomGraf(h.p[static_cast<size_t>(i)], h.min + i * h.step)));
+  fillBars(chart_, h, kBarColour, labels);
+  if (auto* x = qobject_cast<QBarCategoryAxis*>(chart_->axes(Qt::Horizontal).value(0))) {
+    x->setTitleText(services_.options.axisIndex ? u"Index   f(z)"_s : qs(MessageText(217, language)));
+    x->setLabelsAngle(-90);
+    x->setTruncateLabels(false);
+    QFont f = x->labelsFont();
+    f.setPointSizeF(std::max(5.0, f.pointSizeF() * (N > 64 ? 0.6 : 0.85)));
+    x->setLabelsFont(f);
+  }
+  if (auto* series = qobject_cast<QBarSeries*>(chart_->series().value(0))) {
+    series->setLabelsVisible(CheckBox1_->isChecked());
+    series->setLabelsAngle(-SpinEdAngle_->value());
+    series->setLabelsFormat(u"@value"_s);
+  }
+  Chart1_->show();
+  if (auto* table = services_.windows.fitTable) table->showTypeHistogram(h);
+
+  // Probability table.
+  const ProbabilityTableModel t =
+      ProbabilityTable(std::span<const double>(h.p.data(), static_cast<size_t>(N)), N, h.step, h.min, language);
+  StringGrid2_->setUpdatesEnabled(false);
+  StringGrid2_->setRowCount(t.rowCount());
+  const bool highlight = services_.options.highlightRows;
+  for (int r = 0; r < t.rowCount(); ++r)
+    for (int c = 0; c < 3; ++c) {
+      setCell(StringGrid2_, r, c, qs(t.cells[static_cast<size_t>(r)][static_cast<size_t>(c)]));
+      QColor bg = colourFromBgr(services_.options.colours.table);
+      if (highlight && r >= 2 && r < t.totalRow() && r % 2 == 0) bg = colourFromBgr(kIntervalRowColour);
+      if (highlight && r == t.totalRow() && c >= 1) bg = colourFromBgr(kTotalRowColour);
+      StringGrid2_->item(r, c)->setBackground(bg);
+    }
+  StringGrid2_->resizeColumnsToContents();
+  StringGrid2_->setUpdatesEnabled(true);
+  if (!GroupBox6_->isVisible()) StringGrid2_->show();
+
+  // Histogram table and characteristics.
+  fillHistogramTable(h);
+  StringGrid1_->show();
+  GBPopisky_->show();
+  for (QWidget* w : std::initializer_list<QWidget*>{BChar_, UlozGraf_, SpeedButton1_}) w->setEnabled(true);
+  CharacteristicsTable ct;
+  CharacteristicsText(MessageText(209, language) + typeName, std::span<const double>(h.p.data(), static_cast<size_t>(N)),
+                      N, h.min, h.max, static_cast<double>(stats_.n), language, &ct);
+  setCell(StringGrid6_, 0, 1, qs(ralvex::StrNaCarku(ct.mean)));
+  setCell(StringGrid6_, 1, 1, qs(ralvex::StrNaCarku(ct.sigma)));
+  setCell(StringGrid6_, 2, 1, qs(ralvex::StrNaCarku(ct.skewness)));
+}
+
+void RawDataWindow::fillHistogramTable(const Histogram& h) {
+  const int N = binCount(h);
+  const std::span<const double> P(h.p.data(), static_cast<size_t>(N));
+  std::string text;
+  setCell(StringGrid1_, 0, 1, qs(ralvex::StrNaCarku(h.min)));
+  setCell(StringGrid1_, 1, 1, qs(ralvex::StrNaCarku(h.max)));
+  ralvex::VypMedian(true, P, h.min, h.max, N, text);
+  setCell(StringGrid1_, 2, 1, qs(text));
+  ralvex::VypMode(P, N, h.min, h.max, text);
+  setCell(StringGrid1_, 3, 1, qs(text));
+}
+
+void RawDataWindow::BCharClick() {
+  if (!shown_) return;
+  const Language language = lang();
+  const int N = binCount(*shown_);
+  const std::string typeName = shownType_ >= 0 ? DistributionTypeName(shownType_, language) : std::string();
+  const std::string text =
+      CharacteristicsText(MessageText(209, language) + typeName, std::span<const double>(shown_->p.data(), static_cast<size_t>(N)),
+                          N, shown_->min, shown_->max, static_cast<double>(stats_.n), language);
+  ralvex::DefMessageDlg(MessageText(79, language), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok, ralvex::mrOk);
+}
+
+// ------------------------------------------------------------------------------------------------
+// Fields
+
+void RawDataWindow::fieldChanged() {
+  Chart1_->hide();
+  StringGrid1_->hide();
+  StringGrid2_->hide();
+  GBPopisky_->hide();
+  dropFit();
+  UlozGraf_->setEnabled(false);
+  SpeedButton1_->setEnabled(false);
+  dirty_ = true;
+}
+
+void RawDataWindow::EdPocetIntervaluExit() {
+  if (!dirty_) return;
+  const Language language = lang();
+  int N = intervals_;
+  const FieldCheck c = CheckIntervalCount(ss(EdPocetIntervalu_->text()), stats_.n, N);
+  if (!c.ok) {
+    error(c.error->text(language));
+    if (c.emptyField) EdPocetIntervalu_->clear();
+    return;
+  }
+  if (c.warning)
+    ralvex::DefMessageDlg(MessageText(4, language), c.warning->text(language), ralvex::DlgKind::Warning,
+                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+  intervals_ = N;
+  restoreIntervals_ = EdPocetIntervalu_->text();
+  showFirstLastCentres();
+  Button2Click();
+}
+
+void RawDataWindow::EdMinExit() {
+  if (!dirty_) return;
+  if (!loaded()) {
+    EdMin_->clear();
+    return;
+  }
+  double v = min_;
+  const FieldCheck c = CheckLimit(ss(EdMin_->text()), true, max_, v);
+  if (!c.ok) {
+    EdMin_->setFocus();
+    error(c.error->text(lang()));
+    EdMin_->setText(restoreMin_);
+    return;
+  }
+  min_ = v;
+  EdMin_->setText(qs(ralvex::StrNaCarku(v)));
+  restoreMin_ = EdMin_->text();
+  showFirstLastCentres();
+  dropFit();
+  Button2Click();
+}
+
+void RawDataWindow::EdMaxExit() {
+  if (!dirty_) return;
+  if (!loaded()) {
+    EdMax_->clear();
+    return;
+  }
+  double v = max_;
+  const FieldCheck c = CheckLimit(ss(EdMax_->text()), false, min_, v);
+  if (!c.ok) {
+    EdMax_->setFocus();
+    error(c.error->text(lang()));
+    EdMax_->setText(restoreMax_);
+    return;
+  }
+  max_ = v;
+  EdMax_->setText(qs(ralvex::StrNaCarku(v)));
+  restoreMax_ = EdMax_->text();
+  showFirstLastCentres();
+  dropFit();
+  Button2Click();
+}
+
+void RawDataWindow::EdEpsExit() {
+  if (!dirty_) return;
+  double v = eps_;
+  const FieldCheck c = CheckEps(ss(EdEps_->text()), v);
+  if (!c.ok) {
+    error(c.error->text(lang()));
+    EdEps_->setText(restoreEps_);
+  } else {
+    eps_ = v;
+    restoreEps_ = EdEps_->text();
+  }
+  Button2Click();
+}
+
+bool RawDataWindow::eventFilter(QObject* watched, QEvent* event) {
+  auto* edit = qobject_cast<QLineEdit*>(watched);
+  if (edit && event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+      focusNextChild();
+      return true;
+    }
+    const QString t = key->text();
+    if (t.isEmpty() || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier) || key->key() == Qt::Key_Backspace ||
+        key->key() == Qt::Key_Delete || !t.at(0).isPrint())
+      return false;
+    const QChar c = t.at(0);
+    const bool ok = edit == EdPocetIntervalu_ ? c.isDigit() : numberKey(c);
+    if (!ok) {
+      services_.dialogs.beep();
+      return true;
+    }
+    QChar put = c;
+    if (c == u',') put = u'.';
+    if (c == u'e' && (edit == EdMin_ || edit == EdMax_)) put = u'E';
+    if (put != c) {
+      edit->insert(QString(put));
+      fieldChanged();
+      return true;
+    }
+    return false;
+  }
+  if (edit && (event->type() == QEvent::FocusOut || event->type() == QEvent::MouseButtonPress)) {
+    // Checked once the focus change is done, so a dialog does not fight it.
+    QTimer::singleShot(0, this, [this, edit] {
+      if (edit == EdPocetIntervalu_) EdPocetIntervaluExit();
+      if (edit == EdMin_) EdMinExit();
+      if (edit == EdMax_) EdMaxExit();
+      if (edit == EdEps_) EdEpsExit();
+    });
+    return false;
+  }
+  if (event->type() == QEvent::MouseButtonRelease) {
+    if (watched == Memo1_->viewport()) {
+      setCell(StringGrid5_, 0, 1, u" "_s + QString::number(Memo1_->textCursor().blockNumber()));
+    } else if (watched == StringGrid1_->viewport()) {
+      StringGrid1Click();
+    } else if (watched == StringGrid3_->viewport()) {
+      StringGrid3Click();
+    } else if (watched == StringGrid6_->viewport()) {
+      StringGrid6Click();
+    }
+  }
+  return SimpleWindow::eventFilter(watched, event);
+}
+
+void RawDataWindow::StringGrid1Click() {
+  ralvex::DefMessageDlg(MessageText(1, lang()), MessageText(214, lang()), ralvex::DlgKind::Information,
+                        ralvex::DlgButtons::Ok, ralvex::mrOk);
+}
+
+void RawDataWindow::StringGrid3Click() {
+  ralvex::DefMessageDlg(MessageText(1, lang()), MessageText(215, lang()), ralvex::DlgKind::Information,
+                        ralvex::DlgButtons::Ok, ralvex::mrOk);
+}
+
+void RawDataWindow::StringGrid6Click() {
+  const Language language = lang();
+  const std::string text = fit_ && shownType_ >= 0
+                               ? MessageFormat(222, language, {DistributionTypeName(shownType_, language)})
+                               : MessageText(221, language);
+  ralvex::DefMessageDlg(MessageText(79, language), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok,
+                        ralvex::mrOk);
+}
+
+// ------------------------------------------------------------------------------------------------
+// Fitting
+
+void RawDataWindow::showTesnost(double t) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.5f", t);
+  EdTesnost_->setText(QString::fromLatin1(buf));
+}
+
+void RawDataWindow::BuParamClick() {
+  if (!loaded()) {
+    CBTypPara_->clear();
+    EdTesnost_->clear();
+    return;
+  }
+  const Language language = lang();
+  GBPopisky_->hide();
+  Button2Click();
+  if (!raw_) return;
+  StringGrid2_->hide();
+  Chart1_->hide();
+  setCell(StringGrid1_, 2, 1, {});
+  setCell(StringGrid1_, 3, 1, {});
+  ProgressBar1_->setRange(0, 1000);
+  QElapsedTimer shown;
+  shown.start();
+  FitResult r = FitDistributions({values_, stats_, *raw_, eps_}, language, [this, &shown](int done, int all) {
+    ProgressBar1_->setValue(all > 0 ? 1000 * done / all : 0);
+    if (shown.elapsed() >= 100) {
+      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+      shown.restart();
+    }
+  });
+  ProgressBar1_->setValue(1000);
+  if (r.fault) {
+    error(r.fault->text);
+    Chart1_->hide();
+    return;
+  }
+  if (!r.anySuitable()) {
+    error(MessageText(110, language));
+    dropFit();
+    Button2Click();
+    return;
+  }
+  fit_ = std::move(r);
+  offered_ = fit_->offered;
+  CBTypPara_->clear();
+  for (int type : offered_) CBTypPara_->addItem(qs(DistributionTypeName(type, language)));
+  CBTypPara_->setEnabled(true);
+  BTabChar_->setEnabled(true);
+  Button2_->setEnabled(true);
+  if (!offered_.empty()) {
+    selectType(0);
+    if (shown_) GroupBox2_->setTitle(u"  "_s + GroupBox2_->title() + u"  "_s);
+  }
+  BTabCharClick();
+}
+
+void RawDataWindow::selectType(int pos) {
+  if (pos < 0 || pos >= CBTypPara_->count()) return;
+  CBTypPara_->setCurrentIndex(pos);
+  CBTypParaChange();
+}
+
+void RawDataWindow::CBTypParaChange() {
+  if (!loaded() || !fit_) {
+    CBTypPara_->clear();
+    EdTesnost_->clear();
+    return;
+  }
+  const int pos = CBTypPara_->currentIndex();
+  if (pos < 0 || pos >= static_cast<int>(offered_.size())) return;
+  const int type = offered_[static_cast<size_t>(pos)];
+  const double t = fit_->tesnost[static_cast<size_t>(type)];
+  showTesnost(t);
+  const auto& h = fit_->display[static_cast<size_t>(type)];
+  if (t == 0 || !h) {
+    Chart1_->hide();
+    StringGrid2_->hide();
+    setCell(StringGrid1_, 2, 1, {});
+    setCell(StringGrid1_, 3, 1, {});
+    GroupBox2_->setTitle({});
+    shown_.reset();
+    shownType_ = -1;
+    return;
+  }
+  GroupBox2_->setTitle(qs(MessageText(117, lang()) + fit_->parameterText[static_cast<size_t>(type)]));
+  drawHistogram(*h, type);
+}
+
+void RawDataWindow::BTabCharClick() {
+  auto* table = services_.windows.fitTable;
+  if (!table || !fit_) return;
+  setEnabled(false);
+  table->showFor(*this);
+}
+
+// ------------------------------------------------------------------------------------------------
+// Typed data
+
+void RawDataWindow::BNovyClick() {
+  Reset();
+  StringGrid2_->hide();
+  GroupBox6_->show();
+  Memo1_->setFocus();
+}
+
+void RawDataWindow::BSaveClick() {
+  const Language language = lang();
+  QStringList lines = Memo1_->toPlainText().split(u'\n');
+  std::vector<std::string> typed;
+  for (const QString& l : lines) typed.push_back(ss(l));
+  if (std::all_of(typed.begin(), typed.end(), [](const std::string& l) { return l.empty() || l == "\r"; })) {
+    error(MessageText(230, language));
+    GroupBox6_->hide();
+    return;
+  }
+  ralvex::FileDialogOptions o;
+  o.initialFolder = services_.folders.RawDataFolder;
+  o.fileName = "Raw_Data";
+  o.defaultExtension = "txt";
+  o.filter = "Distributions Files (*.txt)|*.txt|All files (*.*)|*.*";
+  const auto chosen = services_.dialogs.saveFileName(o);
+  if (!chosen || chosen->empty()) {
+    GroupBox6_->hide();
+    return;
+  }
+  std::string path = *chosen;
+  if (fileNameOnly(path).find('.') == std::string::npos) path += ".txt";
+  std::error_code ec;
+  if (std::filesystem::exists(path, ec) &&
+      ralvex::DefMessageDlg(MessageText(1, language), MessageFormat(25, language, {path}), ralvex::DlgKind::Confirmation,
+                            ralvex::DlgButtons::YesNo, ralvex::mrYes) != ralvex::mrYes)
+    return;
+  RawDataError e;
+  if (!SaveTypedRawData(path, typed, e)) {
+    error(e.text(language));
+    if (e.message == 224) return;  // the box stays open for the correction
+  }
+  GroupBox6_->hide();
+}
+
+void RawDataWindow::BcancelClick() { GroupBox6_->hide(); }
+
+// ------------------------------------------------------------------------------------------------
+// Close
+
+void RawDataWindow::BitBtn1Click() { close(); }
+
+void RawDataWindow::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) Reset();
+  SimpleWindow::showEvent(event);
+}
+
+void RawDataWindow::closeEvent(QCloseEvent* event) {
+  if (shown_ && Chart1_->isVisible()) {
+    if (auto* main = services_.windows.main) {
+      Histogram h = *shown_;
+      h.range = h.max - h.min + h.step;
+      h.total = static_cast<double>(stats_.n);
+      main->view().createdHistogram = h;
+      main->view().histogramCreated = true;
+      main->view().currentSource = 15;
+      main->BitBtn1Click();
+    }
+  }
+  writeSettings();
+  CheckBox1_->setChecked(false);
+  Chart1_->hide();
+  SimpleWindow::closeEvent(event);
+}

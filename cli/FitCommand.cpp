@@ -1,0 +1,114 @@
+// veltra-cli fit ...: fits the parametric distribution types to a raw data file.
+
+#include "FitCommand.h"
+
+#include <algorithm>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Json.h"
+#include "creation/Fitting.h"
+#include "creation/RawData.h"
+#include "shell/Messages.h"
+
+namespace {
+
+constexpr const char* kUsage = "usage: veltra-cli fit FILE.txt [--intervals N] [--eps E] [--lang cs|en]\n";
+
+struct Options {
+  std::string file;
+  std::optional<std::string> intervals, eps;
+  Language language = Language::Czech;
+};
+
+bool parseOptions(int argc, char* argv[], Options& o) {
+  for (int i = 2; i < argc; ++i) {
+    const std::string_view a = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (a == "--intervals" && hasValue) {
+      o.intervals = argv[++i];
+    } else if (a == "--eps" && hasValue) {
+      o.eps = argv[++i];
+    } else if (a == "--lang" && hasValue) {
+      const std::string_view l = argv[++i];
+      if (l != "cs" && l != "en") return false;
+      o.language = l == "cs" ? Language::Czech : Language::English;
+    } else if (o.file.empty() && !a.starts_with("--")) {
+      o.file = a;
+    } else {
+      return false;
+    }
+  }
+  return !o.file.empty();
+}
+
+int refuse(const RawDataError& e, Language language) { return cli::refuse(e.message, e.text(language)); }
+
+// A field as a number; null for a blank or undefined one.
+cli::Json number(const FitRow& row, int field) {
+  const auto v = FieldValue(row.field[static_cast<size_t>(field)]);
+  return v ? cli::Json(*v) : cli::Json(nullptr);
+}
+
+}  // namespace
+
+int runFitCommand(int argc, char* argv[]) {
+  Options o;
+  if (!parseOptions(argc, argv, o)) {
+    std::cerr << kUsage;
+    return 2;
+  }
+  RawDataError error;
+  auto x = ReadRawDataFile(o.file, error);
+  if (!x) return refuse(error, o.language);
+  std::sort(x->begin(), x->end());
+  const RawStatistics s = ComputeRawStatistics(*x);
+
+  int N = 128;
+  if (o.intervals) {
+    const FieldCheck c = CheckIntervalCount(*o.intervals, s.n, N);
+    if (!c.ok) return refuse(*c.error, o.language);
+  }
+  double eps = 1e-7;
+  if (o.eps) {
+    const FieldCheck c = CheckEps(*o.eps, eps);
+    if (!c.ok) return refuse(*c.error, o.language);
+  }
+  const auto h = RawDataHistogram(*x, N, x->front(), x->back());
+  if (!h) return refuse(RawDataError::own("MinX >= MaxX !", "MinX >= MaxX !"), o.language);
+
+  const FitResult r = FitDistributions({*x, s, *h, eps}, o.language);
+  if (r.fault) return cli::refuse(r.fault->message, r.fault->text);
+  if (!r.anySuitable()) return cli::refuse(110, MessageText(110, o.language));
+
+  cli::Json fits = cli::Json::array();
+  for (int type : r.ranking) {
+    const double t = r.tesnost[static_cast<size_t>(type)];
+    if (!(t > 0)) break;
+    const auto row = std::find_if(r.rows.begin(), r.rows.end(), [&](const FitRow& f) { return f.type == type; });
+    if (row == r.rows.end()) continue;
+    cli::Json f;
+    f["type"] = type;
+    f["name"] = DistributionTypeName(type, o.language);
+    f["tesnost"] = t;
+    f["parameters"] = row->field[kFieldParameters];
+    f["median"] = number(*row, kFieldMedian);
+    f["mode"] = number(*row, kFieldMode);
+    f["mean"] = number(*row, kFieldMean);
+    f["dispersion"] = number(*row, kFieldDispersion);
+    f["standardDeviation"] = number(*row, kFieldStandardDeviation);
+    f["variation"] = number(*row, kFieldVariation);
+    f["skewness"] = number(*row, kFieldSkewness);
+    f["kurtosis"] = number(*row, kFieldKurtosis);
+    f["ks"] = number(*row, kFieldKs);
+    f["ksPValue"] = number(*row, kFieldKsPValue);
+    f["ad"] = number(*row, kFieldAd);
+    fits.push_back(std::move(f));
+  }
+  cli::Json j;
+  j["fits"] = std::move(fits);
+  cli::printJson(j);
+  return 0;
+}

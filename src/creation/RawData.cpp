@@ -1,0 +1,277 @@
+#include "creation/RawData.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+
+#include "creation/SpecialFunctions.h"
+#include "io/AtomicFile.h"
+#include "ralvex/Ralvex.h"
+#include "shell/Messages.h"
+
+namespace {
+
+constexpr std::int64_t kProgressEvery = 8192;
+
+RawDataError numbered(int message, std::string extra = {}, std::vector<std::string> args = {}) {
+  RawDataError e;
+  e.message = message;
+  e.extra = std::move(extra);
+  e.args = std::move(args);
+  return e;
+}
+
+std::string_view withoutCr(std::string_view line) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
+}  // namespace
+
+std::string RawDataError::text(Language language) const {
+  if (message == 0) return (language == Language::English ? ownEn : ownCs) + extra;
+  std::string t = MessageText(message, language);
+  size_t from = 0;
+  for (const auto& a : args) {
+    const size_t at = t.find("%s", from);
+    if (at == std::string::npos) break;
+    t.replace(at, 2, a);
+    from = at + a.size();
+  }
+  t += extra;
+  for (const auto& [number, after] : more) t += MessageText(number, language) + after;
+  return t;
+}
+
+RawDataError RawDataError::own(std::string cs, std::string en) {
+  RawDataError e;
+  e.ownCs = std::move(cs);
+  e.ownEn = std::move(en);
+  return e;
+}
+
+bool ParseRawLine(std::string_view line, double& x) {
+  line = withoutCr(line);
+  if (line.empty()) {
+    x = 0;
+    return true;
+  }
+  const size_t comma = line.find(',');
+  if (comma == std::string_view::npos) return ralvex::parseDouble(line, x);
+  std::string copy(line);
+  copy[comma] = '.';
+  return ralvex::parseDouble(copy, x);
+}
+
+std::optional<std::vector<double>> ReadRawValues(std::string_view bytes, RawDataError& error,
+                                                 const RawProgress& progress) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  // Lines as a line-by-line reader sees them: a final line break ends the last line.
+  const auto all = static_cast<std::int64_t>(bytes.size());
+  std::vector<double> x;
+  x.reserve(std::min<size_t>(static_cast<size_t>(kMaxRawValues), bytes.size() / 2 + 1));
+  size_t at = 0;
+  long lineNo = 0;
+  while (at < bytes.size()) {
+    size_t end = bytes.find('\n', at);
+    if (end == std::string_view::npos) end = bytes.size();
+    const std::string_view line = bytes.substr(at, end - at);
+    at = end + 1;
+    if (++lineNo > kMaxRawValues) {
+      error = numbered(113, std::to_string(kMaxRawValues) + " !");
+      return std::nullopt;
+    }
+    double v = 0;
+    if (!ParseRawLine(line, v)) {
+      std::string shown(withoutCr(line));
+      if (shown.size() > 200) shown = shown.substr(0, 200) + "...";
+      error = numbered(118, "\r\n\r\n\tLine " + std::to_string(lineNo) + " : " + shown);
+      return std::nullopt;
+    }
+    x.push_back(v);
+    if (progress && lineNo % kProgressEvery == 0) progress(static_cast<std::int64_t>(at), all);
+  }
+  if (progress) progress(all, all);
+  if (x.size() < 3) {
+    // The message already ends with its exclamation mark.
+    error = numbered(130);
+    return std::nullopt;
+  }
+  return x;
+}
+
+std::optional<std::vector<double>> ReadRawDataFile(const std::string& path, RawDataError& error,
+                                                   const RawProgress& progress) {
+  std::string bytes;
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec) || !readWholeFile(path, bytes)) {
+    error = numbered(112, {}, {path});
+    return std::nullopt;
+  }
+  return ReadRawValues(bytes, error, progress);
+}
+
+RawStatistics ComputeRawStatistics(std::span<const double> x) {
+  RawStatistics s;
+  s.n = static_cast<long>(x.size());
+  if (x.empty()) {
+    s.mean = s.standardDeviation = s.skewness = std::nan("");
+    return s;
+  }
+  // Deviations from the mean (two passes in long double): the one-pass sum of squares loses every
+  // digit of a small spread around a large mean.
+  long double sum = 0;
+  for (double v : x) sum += v;
+  const long double mean = sum / s.n;
+  long double s2 = 0, s3 = 0;
+  for (double v : x) {
+    const long double d = v - mean;
+    s2 += d * d;
+    s3 += d * d * d;
+  }
+  s.mean = static_cast<double>(mean);
+  s.standardDeviation = s.n > 1 ? static_cast<double>(std::sqrt(s2 / (s.n - 1))) : std::nan("");
+  const long double sd = s.standardDeviation;
+  s.skewness = sd > 0 ? static_cast<double>(s3 / (sd * sd * sd) / s.n) : std::nan("");
+  return s;
+}
+
+std::string RawValueLine(double x, long index) {
+  std::string value;
+  if (x < 1 || !(std::fabs(x) < 1e14)) {
+    value = ralvex::StrNaCarku(x);
+  } else {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.5f", x);
+    value = buf;
+  }
+  char idx[32];
+  std::snprintf(idx, sizeof idx, "%06ld", index);
+  return value + "  |  " + idx;
+}
+
+std::optional<Histogram> RawDataHistogram(std::span<const double> x, int N, double Min, double Max) {
+  if (N < 1 || N > kMaxBins || x.empty() || !(Min < Max)) return std::nullopt;
+  const double step = (Max - Min) / N;
+  if (!std::isfinite(step) || !(step > 0)) return std::nullopt;
+  std::array<std::int64_t, kMaxBins> counts{};
+  for (double v : x) {
+    const double r = roundHalfEven((v - Min) / step - 0.5);
+    // Compared as doubles: a value far beyond the limits must not overflow the conversion.
+    const int k = r >= N - 1 ? N : r >= 0 ? static_cast<int>(r) + 1 : 1;
+    ++counts[static_cast<size_t>(k - 1)];
+  }
+  Histogram h;
+  h.count = N;
+  h.step = step;
+  h.min = Min + 0.5 * step;
+  h.max = Min + (N - 0.5) * step;
+  h.range = h.max - h.min + step;
+  h.total = static_cast<double>(x.size());
+  for (int i = 0; i < N; ++i) h.p[static_cast<size_t>(i)] = static_cast<double>(counts[static_cast<size_t>(i)]) / h.total;
+  return h;
+}
+
+int SturgesMinimum(long n) {
+  if (n < 1) return 1;
+  return static_cast<int>(roundHalfEven(3.3 * Log10Bounded(static_cast<double>(n)) + 1));
+}
+
+FieldCheck CheckIntervalCount(std::string_view text, long n, int& N) {
+  FieldCheck c;
+  long v = 0;
+  if (!ralvex::parseLong(text, v)) {
+    c.error = numbered(114, std::string(text));
+    c.emptyField = true;
+    return c;
+  }
+  if (v == 0) {
+    c.error = numbered(115);
+    return c;
+  }
+  if (v < 3 || v > kMaxBins) {
+    c.error = numbered(88, std::to_string(kMaxBins) + " !");
+    c.emptyField = true;
+    return c;
+  }
+  N = static_cast<int>(v);
+  c.ok = true;
+  const int nmin = SturgesMinimum(n);
+  if (N < nmin) c.warning = numbered(116, std::to_string(nmin) + "   !", {std::to_string(n)});
+  return c;
+}
+
+FieldCheck CheckLimit(std::string_view text, bool isMin, double other, double& value) {
+  FieldCheck c;
+  double v = 0;
+  if (!ralvex::parseDouble(text, v)) {
+    c.error = numbered(129, (isMin ? " MinX " : " MaxX ") + std::string(text));
+    return c;
+  }
+  if (isMin ? v >= other : v <= other) {
+    c.error = isMin ? RawDataError::own("MinX >= MaxX !", "MinX >= MaxX !")
+                    : RawDataError::own("MaxX <= MinX !", "MaxX <= MinX !");
+    return c;
+  }
+  if (!std::isfinite(isMin ? other - v : v - other)) {
+    c.error = RawDataError::own("Rozsah MinX .. MaxX je příliš velký !", "The range MinX .. MaxX is too large !");
+    return c;
+  }
+  value = v;
+  c.ok = true;
+  return c;
+}
+
+FieldCheck CheckEps(std::string_view text, double& eps) {
+  FieldCheck c;
+  double v = 0;
+  if (!ralvex::parseDouble(text, v)) {
+    c.error = numbered(129, " Eps : " + std::string(text));
+    return c;
+  }
+  if (v <= 0) {
+    c.error = numbered(97);
+    return c;
+  }
+  if (v < 1e-8 || v > 1) {
+    c.error = numbered(98);
+    return c;
+  }
+  eps = v;
+  c.ok = true;
+  return c;
+}
+
+std::optional<std::string> TypedRawDataText(std::span<const std::string> lines, RawDataError& error) {
+  // Trailing empty lines of the box are no values (a box ends with its last line break).
+  size_t used = lines.size();
+  while (used > 0 && withoutCr(lines[used - 1]).empty()) --used;
+  if (used == 0) {
+    error = numbered(230);
+    return std::nullopt;
+  }
+  std::string out;
+  for (size_t i = 0; i < used; ++i) {
+    const std::string_view line = withoutCr(lines[i]);
+    double v = 0;
+    if (!ParseRawLine(line, v)) {
+      error = numbered(224, "\r\n\r\n\t");
+      error.more = {{228, std::to_string(i + 1) + "\r\n\t"}, {229, std::string(line)}};
+      return std::nullopt;
+    }
+    out += line.empty() ? std::string("0") : std::string(line);
+    out += "\r\n";
+  }
+  return out;
+}
+
+bool SaveTypedRawData(const std::string& path, std::span<const std::string> lines, RawDataError& error) {
+  const auto text = TypedRawDataText(lines, error);
+  if (!text) return false;
+  if (!writeFileAtomically(path, *text)) {
+    error = numbered(27, path);
+    return false;
+  }
+  return true;
+}
