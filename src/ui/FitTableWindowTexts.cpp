@@ -1,4 +1,5 @@
 // Texts of the window FitTableWindow in Czech and English.
+#include "ui/FitTableWindow.h"
 #include "ui/TextSets.h"
 #include "ui/WindowTexts.h"
 
@@ -64,6 +65,11 @@ constexpr TextRow kEnglish[] = {
     {"BKonec", TextProp::Hint, "Exit|Closes the table"},
 };
 
+// Texts the window composes at run time follow the switch.
+void after(QWidget& window, Language language) {
+  if (auto* w = qobject_cast<FitTableWindow*>(&window)) w->ApplyRuntimeTexts(language);
+}
+
 }  // namespace
 
-const TextSet kFitTableWindowTexts{14, kCzech, kEnglish};
+const TextSet kFitTableWindowTexts{14, kCzech, kEnglish, &after};

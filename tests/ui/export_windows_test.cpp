@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QImage>
 #include <QProcess>
 #include <QPushButton>
 #include <QToolButton>
@@ -12,7 +13,9 @@
 #include "histogram/HistogramFile.h"
 #include "ralvex/Ralvex.h"
 #include "ui/AssessmentReport.h"
+#include "ui/ChartExport.h"
 #include "ui/ChartWindow.h"
+#include "ui/RawDataWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/TextSets.h"
 
@@ -100,6 +103,26 @@ TEST_F(MainWindowReport, ReportItemFollowsTheAssessmentAndWritesThePdf) {
   // A new project clears the assessment and takes the report away.
   w.NovyClick();
   EXPECT_FALSE(report->isEnabled());
+}
+
+using RawDataChartExport = ShellTest;
+
+TEST_F(RawDataChartExport, UlozGrafCarriesTheTargetMenuAndExportsFromTheStartFolder) {
+  RawDataWindow w(*services);
+  auto* button = w.findChild<QPushButton*>(u"UlozGraf"_s);
+  ASSERT_NE(button, nullptr);
+  auto* exporter = button->findChild<ChartExport*>();
+  ASSERT_NE(exporter, nullptr);
+  EXPECT_EQ(w.findChild<QAction*>(u"Schranka"_s)->text(), u"&Schránky"_s);
+  applyTexts(w, 5, Language::English);
+  EXPECT_EQ(w.findChild<QAction*>(u"Schranka"_s)->text(), u"&Clipboard"_s);
+  EXPECT_EQ(button->toolTip(), u"Save chart "_s);
+  exporter->item(ChartTarget::Jpeg)->trigger();
+  const std::string jpg = path("raw.jpg");
+  dialogs.answerFile(jpg);
+  ASSERT_TRUE(exporter->UlozGrafClick());
+  EXPECT_EQ(dialogs.fileDialogs.back().initialFolder, services->folders.StartFolder);
+  EXPECT_FALSE(QImage(QString::fromStdString(jpg)).isNull());
 }
 
 }  // namespace
