@@ -12,9 +12,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
+#include <QPainter>
+#include <QPaintEvent>
 #include <QPushButton>
-#include <QScatterSeries>
 #include <QTableWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -109,6 +109,51 @@ void fillBars(QChart* chart, const Histogram& h, std::uint32_t colour) {
 
 }  // namespace
 
+// ------------------------------------------------------------------------------------------------
+// P-P plot
+
+void PPPlot::setPlot(std::vector<QPointF> points, QString xTitle, QString yTitle) {
+  points_ = std::move(points);
+  xTitle_ = std::move(xTitle);
+  yTitle_ = std::move(yTitle);
+  update();
+}
+
+void PPPlot::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), Qt::white);
+  const QFontMetrics fm = fontMetrics();
+  const int left = fm.horizontalAdvance(u"0.0"_s) + fm.height() + 10, bottom = 2 * fm.height() + 8;
+  const QRect area(left, 8, std::max(10, width() - left - 12), std::max(10, height() - bottom - 8));
+  const auto at = [&](double u, double v) {
+    return QPointF(area.left() + u * area.width(), area.bottom() - v * area.height());
+  };
+  p.setPen(QColor(210, 210, 210));
+  for (double g : {0.0, 0.5, 1.0}) {
+    p.drawLine(at(g, 0), at(g, 1));
+    p.drawLine(at(0, g), at(1, g));
+  }
+  p.setPen(Qt::black);
+  for (double g : {0.0, 0.5, 1.0}) {
+    const QString t = QString::number(g, 'f', 1);
+    p.drawText(QRectF(at(g, 0).x() - 20, area.bottom() + 2, 40, fm.height()), Qt::AlignCenter, t);
+    p.drawText(QRectF(area.left() - fm.horizontalAdvance(t) - 4, at(0, g).y() - fm.height() / 2.0,
+                      fm.horizontalAdvance(t), fm.height()), Qt::AlignRight, t);
+  }
+  p.drawText(QRect(area.left(), area.bottom() + fm.height() + 4, area.width(), fm.height()), Qt::AlignCenter, xTitle_);
+  p.save();
+  p.translate(fm.height() / 2.0 + 2, area.center().y());
+  p.rotate(-90);
+  p.drawText(QRectF(-area.height() / 2.0, -fm.height() / 2.0, area.height(), fm.height()), Qt::AlignCenter, yTitle_);
+  p.restore();
+  p.setPen(QPen(Qt::gray, 1, Qt::DashLine));
+  p.drawLine(at(0, 0), at(1, 1));
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(colourFromBgr(kRawColour));
+  for (const QPointF& q : points_) p.drawEllipse(at(q.x(), std::clamp(q.y(), 0.0, 1.0)), 1.8, 1.8);
+}
+
 FitTableWindow::FitTableWindow(Services& services, QWidget* parent) : SimpleWindow(services, 14, parent) {
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setEnablesMainOnClose(false);  // the raw data window keeps the main window disabled
@@ -164,7 +209,9 @@ FitTableWindow::FitTableWindow(Services& services, QWidget* parent) : SimpleWind
   bottom->addLayout(moments, 1);
   Chart1_ = makeChartView(this, u"Chart1"_s, chartRaw_);
   Chart2_ = makeChartView(this, u"Chart2"_s, chartType_);
-  ChartPP_ = makeChartView(this, u"ChartPP"_s, chartPP_);
+  ChartPP_ = new PPPlot(this);
+  ChartPP_->setObjectName(u"ChartPP"_s);
+  ChartPP_->setMinimumSize(220, 150);
   bottom->addWidget(Chart1_, 1);
   bottom->addWidget(Chart2_, 1);
   bottom->addWidget(ChartPP_, 1);
@@ -337,33 +384,18 @@ void FitTableWindow::showRawHistogram(const Histogram& h) { fillBars(chartRaw_, 
 void FitTableWindow::showTypeHistogram(const Histogram& h) { fillBars(chartType_, h, kBarColour); }
 
 void FitTableWindow::drawPP(int type) {
-  clearChart(chartPP_);
-  if (!raw_ || !raw_->fitResult()) return;
-  const auto& h = raw_->fitResult()->display[static_cast<size_t>(type)];
-  const auto& x = raw_->values();
-  if (!h || x.empty()) return;
-  auto* points = new QScatterSeries;
-  points->setMarkerSize(4);
-  points->setColor(colourFromBgr(kBarColour));
-  const size_t n = x.size();
-  const size_t stride = std::max<size_t>(1, n / 400);
-  for (size_t i = 0; i < n; i += stride) points->append((i + 0.5) / n, HistogramCdf(*h, x[i]));
-  auto* diagonal = new QLineSeries;
-  diagonal->append(0, 0);
-  diagonal->append(1, 1);
-  diagonal->setColor(Qt::gray);
-  chartPP_->addSeries(diagonal);
-  chartPP_->addSeries(points);
-  chartPP_->createDefaultAxes();
-  const bool en = services_.language() == Language::English;
-  const auto horizontal = chartPP_->axes(Qt::Horizontal);
-  for (QAbstractAxis* a : chartPP_->axes()) {
-    auto* v = qobject_cast<QValueAxis*>(a);
-    if (!v) continue;
-    v->setRange(0, 1);
-    v->setTickCount(3);
-    v->setLabelFormat(u"%.1f"_s);
-    v->setTitleText(horizontal.contains(a) ? (en ? u"F raw data"_s : u"F prvotní data"_s)
-                                           : qs(DistributionTypeName(type, services_.language())));
+  std::vector<QPointF> points;
+  QString title;
+  if (raw_ && raw_->fitResult()) {
+    const auto& h = raw_->fitResult()->display[static_cast<size_t>(type)];
+    const auto& x = raw_->values();
+    if (h && !x.empty()) {
+      const size_t n = x.size();
+      const size_t stride = std::max<size_t>(1, n / 400);
+      for (size_t i = 0; i < n; i += stride) points.emplace_back((i + 0.5) / n, HistogramCdf(*h, x[i]));
+      title = qs(DistributionTypeName(type, services_.language()));
+    }
   }
+  const bool en = services_.language() == Language::English;
+  ChartPP_->setPlot(std::move(points), en ? u"F raw data"_s : u"F prvotní data"_s, title);
 }

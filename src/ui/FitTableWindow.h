@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QPointF>
+#include <QString>
+#include <QWidget>
+
 #include <optional>
 #include <vector>
 
@@ -14,6 +18,23 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class RawDataWindow;
+
+/// P-P plot: the raw empirical distribution function against the fitted one, with the diagonal.
+class PPPlot : public QWidget {
+  Q_OBJECT
+ public:
+  using QWidget::QWidget;
+  /// Points (F raw, F fitted) in [0, 1]², and the axis titles.
+  void setPlot(std::vector<QPointF> points, QString xTitle, QString yTitle);
+  const std::vector<QPointF>& points() const { return points_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::vector<QPointF> points_;
+  QString xTitle_, yTitle_;
+};
 
 /// The table of suitable parametric histograms: the fit table with its sorting, the raw-data row and
 /// moments, the removal of unsuitable rows, two overview charts and the P-P plot of the selected type.
@@ -62,6 +83,7 @@ class FitTableWindow : public SimpleWindow {
   QCheckBox* ChBVymazRadkuTab_ = nullptr;
   QPushButton* BKonec_ = nullptr;
   QLabel *Label1_ = nullptr, *Label2_ = nullptr, *Label3_ = nullptr, *Label4_ = nullptr;
-  QChart *chartRaw_ = nullptr, *chartType_ = nullptr, *chartPP_ = nullptr;
-  QChartView *Chart1_ = nullptr, *Chart2_ = nullptr, *ChartPP_ = nullptr;
+  QChart *chartRaw_ = nullptr, *chartType_ = nullptr;
+  QChartView *Chart1_ = nullptr, *Chart2_ = nullptr;
+  PPPlot* ChartPP_ = nullptr;
 };

@@ -65,7 +65,7 @@ constexpr TextRow kEnglish[] = {
     {"BKonec", TextProp::Hint, "Exit|Closes the table"},
 };
 
-// Texts the window composes at run time follow the switch.
+// Texts the window composes at run time follow the language too.
 void after(QWidget& window, Language language) {
   if (auto* w = qobject_cast<FitTableWindow*>(&window)) w->ApplyRuntimeTexts(language);
 }

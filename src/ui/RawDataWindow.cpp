@@ -394,6 +394,8 @@ void RawDataWindow::ApplyRuntimeTexts(Language language) {
   for (int r = 0; r < 4; ++r) setCell(StringGrid1_, r, 0, QString::fromUtf8(rows1[r]));
   for (int r = 0; r < 3; ++r)
     setCell(StringGrid6_, r, 0, QString::fromUtf8(language == Language::English ? en[r + 1] : cs[r + 1]));
+  for (int i = 0; i < CBTypPara_->count() && i < static_cast<int>(offered_.size()); ++i)
+    CBTypPara_->setItemText(i, qs(DistributionTypeName(offered_[static_cast<size_t>(i)], language)));
   if (CBValInd_->count() == 0) CBValInd_->addItems({u"Index x"_s, u"Value x"_s});
   CBValInd_->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
   if (shown_ && Chart1_->isVisible()) drawHistogram(*shown_, shownType_);

@@ -83,7 +83,7 @@ constexpr TextRow kOwnEnglish[] = {
 constexpr auto kCzech = joinTextRows(kOwnCzech, kChartExportCzech);
 constexpr auto kEnglish = joinTextRows(kOwnEnglish, kChartExportEnglish);
 
-// Texts the window composes at run time follow the switch.
+// Texts the window composes at run time follow the language too.
 void after(QWidget& window, Language language) {
   if (auto* w = qobject_cast<RawDataWindow*>(&window)) w->ApplyRuntimeTexts(language);
 }

@@ -20,10 +20,12 @@
 #include <string>
 
 #include "ServicesFixture.h"
+#include "ShellFixture.h"
 #include "io/AtomicFile.h"
 #include "ralvex/Ralvex.h"
 #include "ui/FitTableWindow.h"
 #include "ui/RawDataWindow.h"
+#include "ui/TextSets.h"
 
 using namespace Qt::StringLiterals;
 
@@ -216,9 +218,30 @@ TEST_F(RawDataWindowTest, FittingFillsTheTypeListAndTheSortedTable) {
   const QString third = cell("SGChar", 3, 1, table.get());
   table->SGCharSelectCell(3);
   EXPECT_EQ(types->currentText(), third);
+  // Its P-P plot: the raw distribution function against the fitted one, close to the diagonal.
+  const auto& pp = table->findChild<PPPlot*>(u"ChartPP"_s)->points();
+  ASSERT_GT(pp.size(), 100u);
+  for (const QPointF& q : pp) EXPECT_NEAR(q.x(), q.y(), 0.25);
 
   child<QPushButton>("BKonec", table.get())->click();
   EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(RawDataWindowTest, LanguageSwitchRetextsTablesAndTypeList) {
+  open(writeFile("normal.txt", sample("normal_mu50_sigma5.txt")));
+  child<QPushButton>("BuParam")->click();
+  ASSERT_GT(child<QComboBox>("CBTypPara")->count(), 0);
+  services->options.language = Language::English;
+  applyTexts(*window, 5, Language::English);
+  applyTexts(*table, 14, Language::English);
+  EXPECT_EQ(window->windowTitle(), u"  Veltra : Raw data"_s);
+  EXPECT_EQ(cell("StringGrid3", 0, 0), u"Count"_s);
+  EXPECT_EQ(cell("SGChar", 0, kFieldTesnost, table.get()), u" Closeness"_s);
+  EXPECT_EQ(cell("SGCharPD", 1, 1, table.get()), u"Raw data"_s);
+  QComboBox* types = child<QComboBox>("CBTypPara");
+  bool normal = false;
+  for (int i = 0; i < types->count(); ++i) normal |= types->itemText(i) == u"Normal"_s;
+  EXPECT_TRUE(normal) << "the Normal type fits its own sample and is named in English";
 }
 
 TEST_F(RawDataWindowTest, RemovalEmptiesTheRowsFromTheFirstUnsuitableOne) {
@@ -320,4 +343,37 @@ TEST_F(RawDataWindowTest, Screenshots) {
   QTest::qWait(200);
   table->grab().save(QString::fromLocal8Bit(folder) + u"/fit_table_window.png"_s);
   window->grab().save(QString::fromLocal8Bit(folder) + u"/rawdata_window_fitted.png"_s);
+}
+
+namespace {
+
+class RawDataHandOverTest : public ShellTest {};
+
+}  // namespace
+
+TEST_F(RawDataHandOverTest, CloseHandsTheShownHistogramToTheMainWindow) {
+  MainWindow& m = makeMain();
+  FitTableWindow table(*services);
+  services->windows.fitTable = &table;
+  RawDataWindow raw(*services);
+  services->windows.rawData = &raw;
+  raw.show();
+  const std::string file = path("data.txt");
+  std::ofstream(file, std::ios::binary) << "1\r\n2\r\n2\r\n3\r\n4\r\n";
+  dialogs.answerFile(file);
+  raw.findChild<QPushButton*>(u"OpenData"_s)->click();
+  ASSERT_TRUE(raw.shownHistogram());
+  m.setEnabled(false);
+  dialogs.answer(ralvex::mrNo);  // the main window's store action asks; declined, it keeps the histogram
+  raw.close();
+  EXPECT_TRUE(m.isEnabled());
+  EXPECT_TRUE(m.view().histogramCreated);
+  const Histogram& h = m.view().createdHistogram;
+  EXPECT_EQ(binCount(h), 128);
+  EXPECT_EQ(h.total, 5);
+  EXPECT_DOUBLE_EQ(h.min, 1 + 3.0 / 128 / 2);
+  EXPECT_DOUBLE_EQ(h.range, h.max - h.min + h.step);
+  EXPECT_EQ(m.view().currentSource, 15);
+  services->windows.rawData = nullptr;
+  services->windows.fitTable = nullptr;
 }
