@@ -45,7 +45,8 @@ AssessedFile assessFile(const std::string& file, const std::string& histogramsFo
   AssessedFile out;
   ProjectState& p = out.project;
   std::string bytes;
-  if (!readWholeFile(file, bytes)) return refuse(out, 34, FileError::missing().text(lang) + " ( " + file + " )");
+  if (!readWholeFile(file, bytes))
+    return refuse(out, 34, FileError::missing().text(lang) + " ( " + file + " )");
 
   if (endsWithNoCase(file, ".vys")) {
     out.isResults = true;
@@ -63,7 +64,8 @@ AssessedFile assessFile(const std::string& file, const std::string& histogramsFo
   const auto data = parseProjectFile(bytes, e);
   if (!data) return refuse(out, e.message, e.text(lang));
   const ProjectOpenReport opened = openProject(*data, histogramsFolder, p, out.rmr);
-  if (const HistogramFileError* he = opened.firstHistogramError()) return refuse(out, he->message, he->text(lang));
+  if (const HistogramFileError* he = opened.firstHistogramError())
+    return refuse(out, he->message, he->text(lang));
   if (opened.bStarRefused()) return refuse(out, 33, MessageText(33, lang));
   p.rowSpacing = ds;
 

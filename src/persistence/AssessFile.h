@@ -6,16 +6,16 @@
 #include <optional>
 #include <string>
 
-#include "reliability/Assessment.h"
 #include "project/ProjectState.h"
+#include "reliability/Assessment.h"
 #include "rmr/RmrTables.h"
 #include "shell/Language.h"
 
 /// What assessFile gives: the state after the chain and the assessment, or the first refusal.
 struct AssessedFile {
   bool ok = false;
-  int message = 0;    // number of the refusing message (0 for a text without number)
-  std::string text;   // its text in the language asked for
+  int message = 0;   // number of the refusing message (0 for a text without number)
+  std::string text;  // its text in the language asked for
   bool isResults = false;
   ProjectState project;
   RmrTables rmr;

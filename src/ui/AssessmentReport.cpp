@@ -16,7 +16,6 @@
 #include <QPdfWriter>
 #include <QPen>
 #include <QValueAxis>
-
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -64,12 +63,13 @@ std::vector<Block> inputBlocks(const ProjectState& p, Language l) {
     QString title = qs(exportTextFormat(ExportText::ReportLayer, l, {std::to_string(r)}));
     if (!s.rockType.empty()) title += u" ("_s + qs(s.rockType) + u")"_s;
     title += u":  "_s + quantityOf(163, l);
-    if (!s.thickness.empty()) title += u",  "_s + tr(ExportText::ReportThickness, l) + u" = "_s + qs(s.thickness);
+    if (!s.thickness.empty())
+      title += u",  "_s + tr(ExportText::ReportThickness, l) + u" = "_s + qs(s.thickness);
     out.push_back({title, qs(s.name), s.histogram, false});
   }
-  const std::pair<const HistogramSlot*, int> inputSlots[] = {{&p.width, 164}, {&p.k, 165},     {&p.kn, 166},
-                                                        {&p.q, 168},     {&p.rmr, 169},   {&p.gamma, 170},
-                                                        {&p.sigmaR, 171}};
+  const std::pair<const HistogramSlot*, int> inputSlots[] = {{&p.width, 164}, {&p.k, 165},   {&p.kn, 166},
+                                                             {&p.q, 168},     {&p.rmr, 169}, {&p.gamma, 170},
+                                                             {&p.sigmaR, 171}};
   for (const auto& [slot, message] : inputSlots) {
     if (slot->empty()) continue;
     if (slot == &p.q && !p.combinedSupport) continue;
@@ -240,7 +240,8 @@ class ReportPainter {
           qs(a.classLabels[k]), qs(ralvex::StrNaCarku1(a.pd[k])), qs(ralvex::StrNaCarku(a.classBeta[k])),
           a.quantiles[k] ? qs(ralvex::StrNaCarku(*a.quantiles[k])) : qs(MessageText(233, l_)),
           a.pf <= a.pd[k] ? u"\u2713"_s : u"\u2013"_s};
-      for (int c = 0; c < 5; ++c) text(y, cells[c], 9, a.classIndex == k + 1, body_.left() + body_.width() * cols[c]);
+      for (int c = 0; c < 5; ++c)
+        text(y, cells[c], 9, a.classIndex == k + 1, body_.left() + body_.width() * cols[c]);
       y += 15;
     }
     y += 2;
@@ -297,10 +298,11 @@ class ReportPainter {
     p_.setFont(f);
     p_.setPen(Qt::darkGray);
     const QRectF band(body_.left(), page_.bottom() - 40, body_.width(), 20);
-    p_.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, u"VELTRA "_s + qs(header_.version) + u"  \u2013  "_s +
-                                                            qs(header_.projectName));
-    p_.drawText(band, Qt::AlignRight | Qt::AlignVCenter,
-                qs(exportTextFormat(ExportText::ReportPage, l_, {std::to_string(pageNo), std::to_string(pages_)})));
+    p_.drawText(band, Qt::AlignLeft | Qt::AlignVCenter,
+                u"VELTRA "_s + qs(header_.version) + u"  \u2013  "_s + qs(header_.projectName));
+    p_.drawText(
+        band, Qt::AlignRight | Qt::AlignVCenter,
+        qs(exportTextFormat(ExportText::ReportPage, l_, {std::to_string(pageNo), std::to_string(pages_)})));
     p_.setPen(Qt::black);
   }
 
@@ -321,7 +323,8 @@ int assessmentReportPageCount(const ProjectState& project) {
 
 std::string reportDateNow(Language language) {
   const QDateTime now = QDateTime::currentDateTime();
-  return now.toString(language == Language::English ? u"yyyy-MM-dd  hh:mm"_s : u"d.M.yyyy  hh:mm"_s).toStdString();
+  return now.toString(language == Language::English ? u"yyyy-MM-dd  hh:mm"_s : u"d.M.yyyy  hh:mm"_s)
+      .toStdString();
 }
 
 bool writeAssessmentReport(const std::string& path, const ProjectState& project, const ReportHeader& header,
@@ -366,5 +369,6 @@ bool writeAssessmentReport(const std::string& path, const ProjectState& project,
     if (error) *error = "empty PDF";
     return false;
   }
-  return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), error);
+  return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                             error);
 }

@@ -17,7 +17,6 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <QWidget>
-
 #include <filesystem>
 #include <string_view>
 
@@ -96,7 +95,8 @@ void ChartExport::ApplyTexts(Language language) {
       targetMenu_->setTitle(text);
     } else {
       for (QAction* a : items_)
-        if (a->objectName() == QLatin1StringView(row.control.data(), qsizetype(row.control.size()))) a->setText(text);
+        if (a->objectName() == QLatin1StringView(row.control.data(), qsizetype(row.control.size())))
+          a->setText(text);
     }
   }
 }
@@ -209,8 +209,9 @@ bool ChartExport::exportToFile(ChartTarget t) {
   if (std::filesystem::path(path).extension().empty()) path += "." + o.defaultExtension;
   std::error_code ec;
   if (std::filesystem::exists(std::filesystem::path(path), ec)) {
-    const int answer = ralvex::DefMessageDlg(MessageText(1, lang), MessageFormat(6, lang, {path}),
-                                             ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
+    const int answer =
+        ralvex::DefMessageDlg(MessageText(1, lang), MessageFormat(6, lang, {path}),
+                              ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
     if (answer != ralvex::mrYes) return false;
   }
   bool ok = false;

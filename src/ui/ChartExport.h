@@ -10,7 +10,6 @@
 // offered in the same save dialog.
 
 #include <QObject>
-
 #include <array>
 #include <functional>
 #include <optional>

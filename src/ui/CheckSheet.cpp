@@ -30,7 +30,8 @@ void putStatistic(std::vector<CheckSheetCell>& cells, int row, double v, const s
 
 }  // namespace
 
-std::vector<CheckSheetCell> checkSheetCells(const Histogram& h, const std::string& caption, Language language) {
+std::vector<CheckSheetCell> checkSheetCells(const Histogram& h, const std::string& caption,
+                                            Language language) {
   std::vector<CheckSheetCell> cells;
   const int N = binCount(h);
   const std::span<const double> P(h.p.data(), kMaxBins);
@@ -40,16 +41,17 @@ std::vector<CheckSheetCell> checkSheetCells(const Histogram& h, const std::strin
     const CharacteristicsTable t = Characteristics(P, N, h.min, h.max, h.total, language);
     const double meanDeviation = ralvex::StrHodX(P, N, h.min, h.max, t.mean);
     const double variation = ralvex::KoefVariX(t.mean, t.sigma);
-    const double values[12] = {t.lower,     t.upper,        static_cast<double>(N), h.total,
-                               t.mean,      t.dispersion,   t.sigma,                meanDeviation,
-                               variation,   t.skewness,     t.kurtosis + 3.0,       t.kurtosis};
+    const double values[12] = {t.lower,          t.upper,   static_cast<double>(N), h.total,   t.mean,
+                               t.dispersion,     t.sigma,   meanDeviation,          variation, t.skewness,
+                               t.kurtosis + 3.0, t.kurtosis};
     for (int k = 0; k < 12; ++k) {
       put(cells, 3 + k, 1, t.rows[k].label);
       putStatistic(cells, 3 + k, values[k], t.rows[k].value);
     }
   }
 
-  for (int c = 0; c < 5; ++c) put(cells, 16, 1 + c, exportText(ExportText::SheetHeaderInterval + c, language));
+  for (int c = 0; c < 5; ++c)
+    put(cells, 16, 1 + c, exportText(ExportText::SheetHeaderInterval + c, language));
 
   const double step = h.step;
   put(cells, 17, 2, h.min - step / 2);
@@ -77,12 +79,13 @@ std::vector<CheckSheetCell> checkSheetCells(const Histogram& h, const std::strin
   return cells;
 }
 
-bool writeCheckSheet(const std::string& path, const Histogram& h, const std::string& caption, Language language,
-                     std::string* error) {
+bool writeCheckSheet(const std::string& path, const Histogram& h, const std::string& caption,
+                     Language language, std::string* error) {
   namespace fs = std::filesystem;
   const fs::path target(path);
   std::random_device rd;
-  const fs::path temp = target.parent_path() / (target.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
+  const fs::path temp =
+      target.parent_path() / (target.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
   const std::string tempName = temp.string();
 
   lxw_workbook* wb = workbook_new(tempName.c_str());

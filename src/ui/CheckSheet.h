@@ -20,12 +20,13 @@ struct CheckSheetCell {
 
 /// The cells of the check sheet of `h` shown under window caption `caption`, in writing order.
 /// Numbers are numeric cells; a characteristic that is no finite number is written as its text.
-std::vector<CheckSheetCell> checkSheetCells(const Histogram& h, const std::string& caption, Language language);
+std::vector<CheckSheetCell> checkSheetCells(const Histogram& h, const std::string& caption,
+                                            Language language);
 
 /// Writes the workbook to `path` (through a temporary file beside it, renamed over `path`).
 /// False with `error` filled when it could not be written.
-bool writeCheckSheet(const std::string& path, const Histogram& h, const std::string& caption, Language language,
-                     std::string* error = nullptr);
+bool writeCheckSheet(const std::string& path, const Histogram& h, const std::string& caption,
+                     Language language, std::string* error = nullptr);
 
 /// A name made safe for a file name: without a ".dis" ending; blanks, separators, dots and brackets
 /// become one "_"; at most 60 bytes; "Histogram" when nothing is left.

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
-
 #include <filesystem>
 
 #include "ralvex/Ralvex.h"
@@ -17,7 +16,8 @@
 namespace {
 
 void showError(const std::string& text, Language lang) {
-  ralvex::DefMessageDlg(MessageText(3, lang), text, ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+  ralvex::DefMessageDlg(MessageText(3, lang), text, ralvex::DlgKind::Error, ralvex::DlgButtons::Ok,
+                        ralvex::mrOk);
 }
 
 void showInfo(const std::string& text, Language lang) {
@@ -46,25 +46,29 @@ bool openWithDesktop(const std::string& path) {
 }
 
 std::optional<std::string> CheckSheetCommand(const Histogram& h, const std::string& caption,
-                                             const std::string& histogramName, const std::string& resultsFolder,
-                                             Language language, const FileOpener& opener) {
+                                             const std::string& histogramName,
+                                             const std::string& resultsFolder, Language language,
+                                             const FileOpener& opener) {
   std::string folder = resultsFolder;
   if (folder.empty() || !QFileInfo(QString::fromStdString(folder)).isDir())
     folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation).toStdString();
-  const std::string stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss")).toStdString();
-  const std::string path = (std::filesystem::path(folder) / checkSheetFileName(histogramName, stamp)).string();
+  const std::string stamp =
+      QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss")).toStdString();
+  const std::string path =
+      (std::filesystem::path(folder) / checkSheetFileName(histogramName, stamp)).string();
   std::string error;
   if (!writeCheckSheet(path, h, caption, language, &error)) {
     showError(MessageText(27, language) + path, language);
     return std::nullopt;
   }
-  if (!opener || !opener(path)) showInfo(exportTextFormat(ExportText::SheetNoViewer, language, {path}), language);
+  if (!opener || !opener(path))
+    showInfo(exportTextFormat(ExportText::SheetNoViewer, language, {path}), language);
   return path;
 }
 
-std::optional<std::string> AssessmentReportCommand(const ProjectState& project, const std::string& projectName,
-                                                   const std::string& version, const std::string& resultsFolder,
-                                                   Language language) {
+std::optional<std::string> AssessmentReportCommand(const ProjectState& project,
+                                                   const std::string& projectName, const std::string& version,
+                                                   const std::string& resultsFolder, Language language) {
   if (!project.assessmentDone) {
     showError(exportText(ExportText::ReportNotAssessed, language), language);
     return std::nullopt;
@@ -80,8 +84,9 @@ std::optional<std::string> AssessmentReportCommand(const ProjectState& project, 
   if (std::filesystem::path(path).extension().empty()) path += ".pdf";
   std::error_code ec;
   if (std::filesystem::exists(std::filesystem::path(path), ec)) {
-    const int answer = ralvex::DefMessageDlg(MessageText(1, language), MessageFormat(6, language, {path}),
-                                             ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
+    const int answer =
+        ralvex::DefMessageDlg(MessageText(1, language), MessageFormat(6, language, {path}),
+                              ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
     if (answer != ralvex::mrYes) return std::nullopt;
   }
   ReportHeader header{projectName, reportDateNow(language), version};

@@ -22,11 +22,12 @@ bool openWithDesktop(const std::string& path);
 /// Without an opener for it an information message names the file. A failed write shows message 27.
 /// Returns the path written.
 std::optional<std::string> CheckSheetCommand(const Histogram& h, const std::string& caption,
-                                             const std::string& histogramName, const std::string& resultsFolder,
-                                             Language language, const FileOpener& opener = openWithDesktop);
+                                             const std::string& histogramName,
+                                             const std::string& resultsFolder, Language language,
+                                             const FileOpener& opener = openWithDesktop);
 
 /// The report command: save dialog in `resultsFolder` (PDF filter, name from `projectName`), overwrite
 /// question (message 6), the report, then an information message with the path. Returns the path.
-std::optional<std::string> AssessmentReportCommand(const ProjectState& project, const std::string& projectName,
-                                                   const std::string& version, const std::string& resultsFolder,
-                                                   Language language);
+std::optional<std::string> AssessmentReportCommand(const ProjectState& project,
+                                                   const std::string& projectName, const std::string& version,
+                                                   const std::string& resultsFolder, Language language);

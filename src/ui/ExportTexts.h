@@ -14,13 +14,13 @@ enum class ExportText : int {
   SheetHeaderProbability,
   SheetHeaderFrequency,
   SheetHeaderDistribution,
-  SheetNoViewer,       // %s: path of the written workbook
+  SheetNoViewer,  // %s: path of the written workbook
   ReportTitle,
   ReportProject,
   ReportDate,
   ReportVersion,
   ReportInputs,
-  ReportLayer,         // %s: layer row
+  ReportLayer,  // %s: layer row
   ReportFile,
   ReportThickness,
   ReportGivenValues,
@@ -47,8 +47,8 @@ enum class ExportText : int {
   ReportSatisfied,
   ReportVerdict,
   ReportQuantiles,
-  ReportPage,          // %s of %s
-  ReportWritten,       // %s: path
+  ReportPage,     // %s of %s
+  ReportWritten,  // %s: path
   ReportNotAssessed,
   ReportRmr,
   Count

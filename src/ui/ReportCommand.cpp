@@ -5,15 +5,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
-
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include <nlohmann/json.hpp>
 
 #include "persistence/AssessFile.h"
 #include "ralvex/Ralvex.h"

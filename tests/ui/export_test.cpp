@@ -19,7 +19,6 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
-
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -98,10 +97,11 @@ TEST_F(ChartExportTest, TargetItemsKeepExactlyOneCheckMark) {
   };
   // Checking an item unchecks the others; unchecking "&Schránky" checks "&Bitmapy", unchecking any other
   // checks "&Schránky".
-  const Step steps[] = {{ChartTarget::Clipboard, ChartTarget::Bitmap}, {ChartTarget::Bitmap, ChartTarget::Clipboard},
-                        {ChartTarget::Jpeg, ChartTarget::Jpeg},         {ChartTarget::Jpeg, ChartTarget::Clipboard},
-                        {ChartTarget::MetaFile, ChartTarget::MetaFile}, {ChartTarget::Bitmap, ChartTarget::Bitmap},
-                        {ChartTarget::Bitmap, ChartTarget::Clipboard}};
+  const Step steps[] = {
+      {ChartTarget::Clipboard, ChartTarget::Bitmap},  {ChartTarget::Bitmap, ChartTarget::Clipboard},
+      {ChartTarget::Jpeg, ChartTarget::Jpeg},         {ChartTarget::Jpeg, ChartTarget::Clipboard},
+      {ChartTarget::MetaFile, ChartTarget::MetaFile}, {ChartTarget::Bitmap, ChartTarget::Bitmap},
+      {ChartTarget::Bitmap, ChartTarget::Clipboard}};
   for (const Step& s : steps) {
     e.item(s.click)->trigger();  // through the menu, as a click does
     int checked = 0;
@@ -131,7 +131,7 @@ TEST_F(ChartExportTest, EveryFileTargetWritesWhatItsReaderOpens) {
     ChartTarget target;
     const char* chosen;   // answered by the save dialog
     const char* written;  // file expected
-    const char* extension, *format;
+    const char *extension, *format;
   };
   const Case cases[] = {{ChartTarget::Bitmap, "graf", "graf.bmp", "bmp", "bmp"},
                         {ChartTarget::Jpeg, "graf.jpg", "graf.jpg", "jpg", "jpeg"},
@@ -235,10 +235,11 @@ std::string unzipEntry(const QString& xlsx, const QString& entry) {
 }
 
 std::string xmlUnescape(std::string s) {
-  const std::pair<const char*, const char*> map[] = {{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"},
-                                                     {"&amp;", "&"}};
+  const std::pair<const char*, const char*> map[] = {
+      {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&amp;", "&"}};
   for (const auto& [from, to] : map)
-    for (size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + 1)) s.replace(at, strlen(from), to);
+    for (size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + 1))
+      s.replace(at, strlen(from), to);
   return s;
 }
 
@@ -254,7 +255,8 @@ SheetCells readWorkbook(const QString& xlsx) {
                 .globalMatch(strings);
   while (it.hasNext()) shared.push_back(xmlUnescape(str(it.next().captured(1))));
   const QString sheet = QString::fromStdString(unzipEntry(xlsx, u"xl/worksheets/sheet1.xml"_s));
-  auto cells = QRegularExpression(u"<c r=\"([A-Z]+[0-9]+)\"([^>]*)>(?:<v>([^<]*)</v>)?</c>"_s).globalMatch(sheet);
+  auto cells =
+      QRegularExpression(u"<c r=\"([A-Z]+[0-9]+)\"([^>]*)>(?:<v>([^<]*)</v>)?</c>"_s).globalMatch(sheet);
   while (cells.hasNext()) {
     const auto m = cells.next();
     const std::string ref = str(m.captured(1));
@@ -266,7 +268,9 @@ SheetCells readWorkbook(const QString& xlsx) {
   return out;
 }
 
-std::string ref(int row, int col) { return std::string(1, static_cast<char>('A' + col - 1)) + std::to_string(row); }
+std::string ref(int row, int col) {
+  return std::string(1, static_cast<char>('A' + col - 1)) + std::to_string(row);
+}
 
 Histogram evenHistogram(int n, double min, double step) {
   Histogram h;
@@ -312,7 +316,7 @@ TEST_F(CheckSheetTest, FiveBinWorkbookHoldsTheCellsAsNumbers) {
   EXPECT_DOUBLE_EQ(num(4, 2), 10);
   EXPECT_DOUBLE_EQ(num(5, 2), 5);
   EXPECT_DOUBLE_EQ(num(6, 2), 200);
-  EXPECT_NEAR(num(7, 2), 5, 1e-12);  // mean
+  EXPECT_NEAR(num(7, 2), 5, 1e-12);                // mean
   EXPECT_NEAR(num(13, 2), num(14, 2) + 3, 1e-12);  // concentration = kurtosis + 3
   EXPECT_TRUE(s.value.contains("A14") && !s.value.contains("A15") && !s.value.contains("B15"));
   const char* header[] = {" Interval", "     x", " Pravděpodobnost P(x)", " Četnost", " Distr.funkce F(x)"};
@@ -360,15 +364,17 @@ TEST_F(CheckSheetTest, TwoHundredFiftySixBinsEndAtRow530InEnglish) {
 
 TEST_F(CheckSheetTest, UnwritableFolderFailsWithoutLeftovers) {
   std::string error;
-  EXPECT_FALSE(writeCheckSheet(str(tmp.filePath(u"none/x.xlsx"_s)), evenHistogram(5, 0, 1), "c", Language::Czech,
-                               &error));
+  EXPECT_FALSE(writeCheckSheet(str(tmp.filePath(u"none/x.xlsx"_s)), evenHistogram(5, 0, 1), "c",
+                               Language::Czech, &error));
   EXPECT_FALSE(error.empty());
   EXPECT_TRUE(QDir(tmp.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
 }
 
 TEST(CheckSheetName, FromHistogramNameAndTime) {
-  EXPECT_EQ(checkSheetFileName("Jilovec_pevnost.dis", "20261210_130501"), "Jilovec_pevnost_20261210_130501.xlsx");
-  EXPECT_EQ(checkSheetFileName("Posudek spolehlivosti ( Chodba K12 ) ", "t"), "Posudek_spolehlivosti_Chodba_K12_t.xlsx");
+  EXPECT_EQ(checkSheetFileName("Jilovec_pevnost.dis", "20261210_130501"),
+            "Jilovec_pevnost_20261210_130501.xlsx");
+  EXPECT_EQ(checkSheetFileName("Posudek spolehlivosti ( Chodba K12 ) ", "t"),
+            "Posudek_spolehlivosti_Chodba_K12_t.xlsx");
   EXPECT_EQ(checkSheetFileName("../../etc/x", "t"), "etc_x_t.xlsx");
   EXPECT_EQ(checkSheetFileName("", "t"), "Histogram_t.xlsx");
 }
@@ -387,7 +393,8 @@ int pdfPages(const QString& pdf) {
   QProcess p;
   p.start(u"pdfinfo"_s, {pdf});
   p.waitForFinished(30000);
-  const auto m = QRegularExpression(u"Pages:\\s+(\\d+)"_s).match(QString::fromUtf8(p.readAllStandardOutput()));
+  const auto m =
+      QRegularExpression(u"Pages:\\s+(\\d+)"_s).match(QString::fromUtf8(p.readAllStandardOutput()));
   return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
@@ -406,8 +413,8 @@ TEST_F(ReportTest, ExampleProjectReportHoldsPfAndVerdictInBothLanguages) {
     ASSERT_TRUE(r.ok) << r.text;
     const QString path = tmp.filePath(lang == Language::English ? u"en.pdf"_s : u"cs.pdf"_s);
     std::string error;
-    ASSERT_TRUE(writeAssessmentReport(str(path), r.project, {"Chodba_K12", "10.12.2026  13:00", "1.5.6.5"}, lang,
-                                      &error))
+    ASSERT_TRUE(writeAssessmentReport(str(path), r.project, {"Chodba_K12", "10.12.2026  13:00", "1.5.6.5"},
+                                      lang, &error))
         << error;
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -417,12 +424,13 @@ TEST_F(ReportTest, ExampleProjectReportHoldsPfAndVerdictInBothLanguages) {
     ASSERT_FALSE(text.empty()) << "pdftotext";
     EXPECT_NE(text.find(ralvex::StrNaCarku1(r.assessment.pf)), std::string::npos) << text;
     EXPECT_NE(text.find(r.assessment.verdict), std::string::npos);
-    const AssessmentResult other =
-        assessReliability(r.project.reliabilityFunction, r.project.failureMass, DesignStandard::Csn731401, lang);
+    const AssessmentResult other = assessReliability(r.project.reliabilityFunction, r.project.failureMass,
+                                                     DesignStandard::Csn731401, lang);
     EXPECT_NE(text.find(other.verdict), std::string::npos);
     EXPECT_NE(text.find("1.5.6.5"), std::string::npos);
     EXPECT_NE(text.find("Jilovec_pevnost.dis"), std::string::npos);
-    const char* pfLabel = lang == Language::English ? "Probability of failure Pf" : "Pravděpodobnost poruchy Pf";
+    const char* pfLabel =
+        lang == Language::English ? "Probability of failure Pf" : "Pravděpodobnost poruchy Pf";
     EXPECT_NE(text.find(pfLabel), std::string::npos);
     EXPECT_NE(text.find(lang == Language::English ? "Page 1 of" : "Strana 1 z"), std::string::npos);
   }
@@ -453,7 +461,9 @@ int runReport(std::vector<std::string> args, std::string& out) {
 TEST_F(ReportTest, CommandWritesReportsOfProjectsAndResultsAndRefusesBadInput) {
   std::string out;
   const std::string pdf = str(tmp.filePath(u"zprava.pdf"_s));
-  ASSERT_EQ(runReport({"--report", EXAMPLES_DIR "/Veltra/Results/Chodba_K12.Vys", "-o", pdf, "--lang", "en"}, out), 0)
+  ASSERT_EQ(
+      runReport({"--report", EXAMPLES_DIR "/Veltra/Results/Chodba_K12.Vys", "-o", pdf, "--lang", "en"}, out),
+      0)
       << out;
   EXPECT_NE(out.find("\"pages\""), std::string::npos);
   EXPECT_TRUE(QFile::exists(QString::fromStdString(pdf)));
@@ -500,8 +510,8 @@ class ExportCommandTest : public ::testing::Test {
 
 TEST_F(ExportCommandTest, CheckSheetGoesToTheResultsFolderAndIsOpened) {
   std::vector<std::string> opened;
-  const auto path = CheckSheetCommand(evenHistogram(5, 0, 1), "cap", "Jilovec_pevnost.dis", results, Language::Czech,
-                                      [&](const std::string& p) {
+  const auto path = CheckSheetCommand(evenHistogram(5, 0, 1), "cap", "Jilovec_pevnost.dis", results,
+                                      Language::Czech, [&](const std::string& p) {
                                         opened.push_back(p);
                                         return true;
                                       });

@@ -6,7 +6,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QToolButton>
-
 #include <filesystem>
 
 #include "ShellFixture.h"
@@ -15,8 +14,8 @@
 #include "ui/AssessmentReport.h"
 #include "ui/ChartExport.h"
 #include "ui/ChartWindow.h"
-#include "ui/RawDataWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/RawDataWindow.h"
 #include "ui/TextSets.h"
 
 namespace {
@@ -58,7 +57,8 @@ TEST_F(ChartCheckSheet, KontTiskWritesTheShownHistogramIntoTheResultsFolder) {
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(std::filesystem::path(opened[0]).parent_path().string(), services->folders.ResultsFolder);
   EXPECT_EQ(std::filesystem::path(opened[0]).filename().string().rfind("Jilovec_pevnost_", 0), 0u);
-  EXPECT_NE(unzipSheet(opened[0]).find("Histogram : " + chart.windowTitle().toStdString()), std::string::npos);
+  EXPECT_NE(unzipSheet(opened[0]).find("Histogram : " + chart.windowTitle().toStdString()),
+            std::string::npos);
   EXPECT_TRUE(dialogs.asked.empty());
 
   // Without a program for workbooks the path is told instead.

@@ -13,19 +13,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QRegularExpression>
 #include <QTimer>
-
 #include <set>
 #include <string>
 #include <vector>
 
 #include "ServicesFixture.h"
-#include "shell/Messages.h"
 #include "histogram/HistogramFile.h"
+#include "shell/Messages.h"
 #include "ui/ChartWindow.h"
 #include "ui/ExportTexts.h"
 #include "ui/MainWindow.h"
@@ -53,11 +52,13 @@ std::set<QString> textsOf(Language lang) {
   };
   for (int n : registeredTextSets())
     for (const TextRow& r : textRows(n, lang)) addLines(expandTextTokens(r.text, lang));
-  for (const TextRow& r : lang == Language::Czech ? kChartAssessmentTexts.czech : kChartAssessmentTexts.english)
+  for (const TextRow& r :
+       lang == Language::Czech ? kChartAssessmentTexts.czech : kChartAssessmentTexts.english)
     addLines(expandTextTokens(r.text, lang));
   for (int m = 0; m < 1100; ++m)
     if (MessageExists(m)) addLines(MessageText(m, lang));
-  for (int k = 0; k < static_cast<int>(ExportText::Count); ++k) addLines(exportText(static_cast<ExportText>(k), lang));
+  for (int k = 0; k < static_cast<int>(ExportText::Count); ++k)
+    addLines(exportText(static_cast<ExportText>(k), lang));
   // Names of the design standards read the same in both languages.
   out.insert(u"ČSN EN 1990"_s);
   out.insert(u"ČSN (STN) 73 1401"_s);
