@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <QToolButton>
 #include <QWidget>
 #include <filesystem>
 #include <string_view>
@@ -225,4 +226,22 @@ bool ChartExport::exportToFile(ChartTarget t) {
     ralvex::DefMessageDlg(MessageText(3, lang), MessageText(27, lang) + path, ralvex::DlgKind::Error,
                           ralvex::DlgButtons::Ok, ralvex::mrOk);
   return ok;
+}
+
+void SetUpChartExport(QToolButton& button, QWidget& chart, const std::string& folder) {
+  new ChartExport(&button, &chart, [folder] { return folder; });
+}
+
+ChartTarget CheckedChartTarget(const QToolButton& button) {
+  const auto* e = button.findChild<ChartExport*>(QString(), Qt::FindDirectChildrenOnly);
+  return e ? e->target() : ChartTarget::Clipboard;
+}
+
+bool ExportChart(QWidget& chart, ChartTarget target, const std::string& folder) {
+  // A hidden button carries the export for the one call.
+  QToolButton button;
+  ChartExport e(&button, &chart, [folder] { return folder; });
+  e.setParent(nullptr);
+  if (e.target() != target) e.item(target)->trigger();
+  return e.UlozGrafClick();
 }

@@ -69,3 +69,16 @@ class ChartExport : public QObject {
   QMenu* targetMenu_ = nullptr;
   std::array<QAction*, 4> items_{};
 };
+
+class QToolButton;
+
+/// Gives `button` the target menu and the export of `chart` with the save dialogs in `folder`
+/// (a ChartExport owned by the button).
+void SetUpChartExport(QToolButton& button, QWidget& chart, const std::string& folder);
+
+/// The checked target of a button set up by SetUpChartExport (the clipboard for any other button).
+ChartTarget CheckedChartTarget(const QToolButton& button);
+
+/// Exports `chart` to `target` with the save dialogs in `folder`; false when a dialog was cancelled,
+/// the overwrite refused or the file could not be written.
+bool ExportChart(QWidget& chart, ChartTarget target, const std::string& folder);

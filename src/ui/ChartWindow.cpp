@@ -49,7 +49,7 @@
 #include "ui/FitTableWindow.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
-#include "ui/WindowTexts.h"
+#include "ui/LostLetters.h"
 
 using namespace Qt::StringLiterals;
 
@@ -133,8 +133,9 @@ std::optional<std::string> SaveHistogramCommand(Services& services, const Histog
                                              ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
     if (answer != ralvex::mrYes) return std::nullopt;
   }
+  if (!confirmLostLetters(services, unencodableIdentification(path))) return std::nullopt;
   HistogramFileError error;
-  if (!WriteHistogramFile(path, h, error)) {
+  if (!WriteHistogramFile(path, h, error, true)) {
     ralvex::DefMessageDlg(MessageText(3, lang), error.text(lang), ralvex::DlgKind::Error, ralvex::DlgButtons::Ok,
                           ralvex::mrOk);
     return std::nullopt;
@@ -439,6 +440,7 @@ void ChartWindow::connectControls() {
   connect(ExitProgram_, &QPushButton::clicked, this, &QWidget::close);
   connect(SaveGraf_, &QPushButton::clicked, this, &ChartWindow::SaveGrafClick);
   connect(BChar_, &QPushButton::clicked, this, &ChartWindow::BCharClick);
+  connect(KrivkaTrvani_, &QPushButton::clicked, this, &ChartWindow::KrivkaTrvaniClick);
   connect(BitBtn8_, &QPushButton::clicked, this, &ChartWindow::BitBtn8Click);
   connect(Button7_, &QPushButton::clicked, this, &ChartWindow::Button7Click);
   connect(UlozOkno_, &QPushButton::clicked, this, &ChartWindow::UlozOknoClick);
@@ -457,6 +459,10 @@ void ChartWindow::ApplyTexts(Language language) { applyTexts(*this, 3, language)
 void ChartWindow::ApplyRuntimeTexts(Language language) {
   ApplyAssessmentTexts(language);  // the assessment panel (ChartAssessmentPanel.cpp)
   if (captionMessage_ != 0) setWindowTitle(qs(MessageText(captionMessage_, language)));
+  if (source_ != 0 && !titleLines_.empty() && chart_) {
+    chartTitle(source_, cellText_, language, titleLines_[0], name_);
+    showTitle();
+  }
   UlozOkno_->setToolTip(qs(MessageText(26, language)) + windowTitle() + u" \""_s);
   for (QTableWidget* g : {StringGrid1_, StringGrid7_, StringGrid6_})
     for (int r = 0; r < g->rowCount(); ++r) {
@@ -472,11 +478,7 @@ void ChartWindow::ApplyRuntimeTexts(Language language) {
   axisY_->setTitleText(qs(MessageText(121, language)));
   axisX_->setTitleText(services_.options.axisIndex ? u"Index x"_s : qs(MessageText(217, language)));
   if (CBNorma_) ApplyAssessmentTexts(language);  // once the assessment panel exists
-  // The title and name of a result, and the total row of the table, in the new language.
-  if (source_ != 0) {
-    composeTitle(source_, language, titleLines_[0], name_);
-    showTitle();
-  }
+  // The total row of the table in the new language.
   const int totalRow = StringGrid2_->rowCount() - 1;
   if (totalRow > 0)
     if (QTableWidgetItem* it = StringGrid2_->item(totalRow, 1)) it->setText(qs(MessageText(127, language)));
@@ -526,32 +528,54 @@ void ChartWindow::writeSettings() {
 // ------------------------------------------------------------------------------------------------
 // Fill
 
-void ChartWindow::composeTitle(int source, Language lang, std::string& title, std::string& name) const {
-  const auto& [cell, bolts, d1, d2, results] = titleParts_;
-  const auto text = [lang](ChartTitle t) { return chartTitleText(t, lang); };
+void ChartWindow::chartTitle(int source, const std::string& cellText, Language lang, std::string& title,
+                        std::string& name) const {
+  std::string bolts, d1, d2, results;
+  if (const ProjectState* project = services_.windows.project()) {
+    const ProjectState& p = *project;
+    bolts = p.boltCount;
+    d1 = p.d1;
+    d2 = p.d2;
+    results = p.resultsName;
+  }
+  const bool cs = lang == Language::Czech;
+  // A name that already ends in the unit does not get it twice.
+  auto withUnit = [&](const std::string& unit) {
+    const bool has = cellText.size() >= unit.size() - 2 &&
+                     cellText.compare(cellText.size() - (unit.size() - 2), unit.size() - 2, unit.substr(2)) == 0;
+    return has ? cellText : cellText + unit;
+  };
+  name = cellText;
   switch (source) {
-    case 1: case 9: title = cell + "  [ MPa ]"; name = cell; break;
-    case 2: title = cell + "  [ m ]"; name = cell; break;
-    case 3: case 4: case 6: case 7: title = cell; name = cell; break;
-    case 8: title = cell + "  [ t/m3 ]"; name = cell; break;
+    case 1: title = withUnit("  [ MPa ]"); break;
+    case 2: title = withUnit("  [ m ]"); break;
+    case 3: case 4: case 6: case 7: title = cellText; break;
+    case 8: title = withUnit("  [ t/m3 ]"); break;
+    case 9: title = withUnit("  [ MPa ]"); break;
     case 5:
-      title = text(ChartTitle::ReducedStrength);
-      name = text(ChartTitle::ReducedStrengthName);
+      title = cs ? "Redukovaná pevnost nadložních hornin   [ MPa ]" : "Reduced strength of the overburden   [ MPa ]";
+      name = cs ? "Redukovaná pevnost nadložních hornin " : "Reduced strength of the overburden ";
       break;
     case 10:
-      title = text(ChartTitle::BearingCapacity1) + bolts + text(ChartTitle::BearingCapacity2) + d1 +
-              text(ChartTitle::BearingCapacity3) + d2 + text(ChartTitle::BearingCapacity4);
-      name = text(ChartTitle::BearingCapacityName);
+      title = cs ? "Únosnost " + bolts + " svorníků ( průměry : d1 = " + d1 + "mm, d2 = " + d2 + "mm )  [ kN ]"
+                 : "Bearing capacity of " + bolts + " bolts ( diameters : d1 = " + d1 + "mm, d2 = " + d2 + "mm )  [ kN ]";
+      name = cs ? "Únosnost svorníků" : "Bearing capacity of bolts";
       break;
-    case 11: title = text(ChartTitle::BoltLength); name = text(ChartTitle::BoltLengthName); break;
-    case 12: title = text(ChartTitle::BoltLoad); name = text(ChartTitle::BoltLoadName); break;
+    case 11:
+      title = cs ? "Délka 1 svorníku  [ m ]" : "Length of 1 bolt  [ m ]";
+      name = cs ? "Délka 1 svorníku" : "Length of 1 bolt";
+      break;
+    case 12:
+      title = cs ? "Zatížení svorníků  [ kN / m díla]" : "Bolt load  [ kN / m of the working ]";
+      name = cs ? "Zatížení svorníků" : "Bolt load";
+      break;
     case 13:
-      title = text(ChartTitle::Reliability1) + results + text(ChartTitle::Reliability2);
+      title = (cs ? "Posudek spolehlivosti ( " : "Reliability assessment ( ") + results + " ) ";
       name = title;
       break;
     default:
-      title = text(ChartTitle::NewHistogram);
-      name = text(ChartTitle::NewHistogramName);
+      title = cs ? "Pevnost neporušené horniny    ( podle hodnocení )" : "Strength of intact rock    ( from the rating )";
+      name = cs ? "Pevnost neporušené horniny" : "Strength of intact rock";
       break;
   }
 }
@@ -576,13 +600,8 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
 
   // 4. Title line, caption and name of the source.
   if (source < 1 || source > 13) source = kSrcNewHistogram;
-  titleParts_ = {cellText, {}, {}, {}, {}};
-  if (const ProjectState* project = services_.windows.project()) {
-    const ProjectState& p = *project;
-    titleParts_ = {cellText, p.boltCount, p.d1, p.d2, p.resultsName};
-  }
   std::string title;
-  composeTitle(source, lang, title, name_);
+  chartTitle(source, cellText, lang, title, name_);
   source_ = source;
   layerRow_ = layerRow;
   hist_ = h;
@@ -596,6 +615,7 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
     canSave = cellText.find('.') == std::string::npos;
   SaveGraf_->setEnabled(canSave);
   KontTisk_->setEnabled(binCount(hist_) > 0);
+  KrivkaTrvani_->setEnabled(true);
 
   // 6. Second title line: date and time in the program's formats.
   const QDateTime now = QDateTime::currentDateTime();
@@ -603,6 +623,7 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
   const QChar ts = QChar::fromLatin1(services_.options.timeSeparator);
   titleLines_ = {title, (now.date().toString(u"d%1M%1yyyy"_s.arg(ds)) + u" , "_s +
                          now.time().toString(u"hh%1mm%1ss"_s.arg(ts))).toStdString()};
+  cellText_ = cellText;
   showTitle();
 
   // 7. Characteristics table.
@@ -863,6 +884,9 @@ void ChartWindow::EditXYExit() {
   mode_ = QueryMode::Value;
   double x = 0;
   if (EditXY_->text().isEmpty()) {
+    // No value asked: no result, rather than a 0 that reads as one.
+    setCell(StringGrid7_, 0, 1, QString());
+    setCell(StringGrid7_, 1, 1, QString());
     RedrawBars();
   } else if (parseQueryField(EditXY_, x)) {
     const ValueQuery q = valueQuery(hist_, x);
@@ -888,6 +912,7 @@ void ChartWindow::EditPExit() {
   mode_ = QueryMode::Probability;
   double p = 0;
   if (EditP_->text().isEmpty()) {
+    setCell(StringGrid6_, 0, 1, QString());
     RedrawBars();
   } else if (parseQueryField(EditP_, p)) {
     const QuantileQuery q = quantileQuery(hist_, p);
@@ -1114,3 +1139,7 @@ void ChartWindow::closeEvent(QCloseEvent* event) {
   Panel5_->hide();
   QWidget::closeEvent(event);
 }
+
+void ChartWindow::FocusValueField() { EditXY_->setFocus(); }
+
+void ChartWindow::KrivkaTrvaniClick() { services_.windows.showDistributionFunction(hist_, name_); }

@@ -7,7 +7,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "histogram/Histogram.h"
@@ -78,6 +77,10 @@ class ChartWindow : public QWidget {
   void EditXYExit();
   void EditPExit();
   void RedrawBars();
+  /// Puts the focus into the value field EditXY.
+  void FocusValueField();
+  /// Shows the distribution function of the shown histogram (KrivkaTrvani).
+  void KrivkaTrvaniClick();
   /// Saves the shown histogram and renames its slot. Windows saving a histogram the chart does not
   /// show (the new-histogram store, the created histogram) call SaveHistogramCommand themselves.
   void SaveGrafClick();
@@ -124,6 +127,7 @@ class ChartWindow : public QWidget {
   void ensureAssessmentPanel();
   QComboBox* CBNorma_ = nullptr;
   QLabel* Uroven_ = nullptr;
+  QLabel* LabPairValues_ = nullptr;
   std::array<QLabel*, 3> classLabels_{};     // Label2..Label4
   std::array<QLineEdit*, 3> pdFields_{};     // Edit1..Edit3
   std::array<QLineEdit*, 3> betaFields_{};   // Edit9..Edit11
@@ -142,11 +146,6 @@ class ChartWindow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  /// Title line and histogram name of `source` in `lang` from the parts kept at the last fill.
-  void composeTitle(int source, Language lang, std::string& title, std::string& name) const;
-  void showTitle();
-  // Cell text, bolt count, d1, d2 and results name at the last fill.
-  std::tuple<std::string, std::string, std::string, std::string, std::string> titleParts_;
   void buildControls();
   void buildChart();
   void buildZoomBar();
@@ -183,7 +182,11 @@ class ChartWindow : public QWidget {
   int layerRow_ = 0;
   int captionMessage_ = 0;
   std::string name_;
+  std::string cellText_;  // the name the source was shown with, for titles in another language
   std::array<std::string, 2> titleLines_;
+  void chartTitle(int source, const std::string& cellText, Language language, std::string& title,
+                  std::string& name) const;
+  void showTitle();
   std::vector<std::string> barLabels_;
   bool redrawPositions_ = false;
 

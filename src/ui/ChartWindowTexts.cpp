@@ -113,6 +113,7 @@ constexpr TextRow kAssessmentCzech[] = {
     {"Label13", TextProp::Text, "Pf :"},
     {"Label14", TextProp::Text, "beta_f :"},
     {"Label15", TextProp::Text, "Norma :"},
+    {"LabPairValues", TextProp::Text, "S vyhodnoceno na horních mezích intervalů (dřívější verze)"},
     {"StringGrid3", TextProp::Cell, "  Interval s 0", 0, 0},
     {"StringGrid3", TextProp::Cell, "  Min", 1, 0},
     {"StringGrid3", TextProp::Cell, "  Střed intervalu", 2, 0},
@@ -129,6 +130,7 @@ constexpr TextRow kAssessmentEnglish[] = {
     {"Label13", TextProp::Text, "Pf :"},
     {"Label14", TextProp::Text, "beta_f :"},
     {"Label15", TextProp::Text, "Standard :"},
+    {"LabPairValues", TextProp::Text, "S evaluated at the upper bin edges (earlier versions)"},
     {"StringGrid3", TextProp::Cell, "  Interval with 0", 0, 0},
     {"StringGrid3", TextProp::Cell, "  Min", 1, 0},
     {"StringGrid3", TextProp::Cell, "  Interval centre", 2, 0},
@@ -146,29 +148,3 @@ void afterTexts(QWidget& window, Language language) {
 
 const TextSet kChartWindowTexts{3, kCzech, kEnglish, afterTexts};
 const TextSet kChartAssessmentTexts{3, kAssessmentCzech, kAssessmentEnglish};
-
-std::string chartTitleText(ChartTitle t, Language language) {
-  struct Pair {
-    const char* cs;
-    const char* en;
-  };
-  static constexpr Pair kTitles[] = {
-      {"Redukovaná pevnost nadložních hornin   [ MPa ]", "Reduced strength of the overburden   [ MPa ]"},
-      {"Redukovaná pevnost nadložních hornin ", "Reduced strength of the overburden "},
-      {"Únosnost ", "Bearing capacity of "},
-      {" svorníků ( průměry : d1 = ", " bolts ( diameters : d1 = "},
-      {"mm, d2 = ", "mm, d2 = "},
-      {"mm )  [ kN ]", "mm )  [ kN ]"},
-      {"Únosnost svorníků", "Bearing capacity of the bolts"},
-      {"Délka 1 svorníku  [ m ]", "Length of 1 bolt  [ m ]"},
-      {"Délka 1 svorníku", "Length of 1 bolt"},
-      {"Zatížení svorníků  [ kN / m díla]", "Bolt load  [ kN / m of working]"},
-      {"Zatížení svorníků", "Bolt load"},
-      {"Posudek spolehlivosti ( ", "Reliability assessment ( "},
-      {" ) ", " ) "},
-      {"Pevnost neporušené horniny    ( podle hodnocení )", "Strength of intact rock    ( from the rating )"},
-      {"Pevnost neporušené horniny", "Strength of intact rock"},
-  };
-  const Pair& p = kTitles[static_cast<int>(t)];
-  return language == Language::English ? p.en : p.cs;
-}
