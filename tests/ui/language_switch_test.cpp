@@ -59,7 +59,8 @@ std::set<QString> textsOf(Language lang) {
     if (MessageExists(m)) addLines(MessageText(m, lang));
   for (int k = 0; k < static_cast<int>(ExportText::Count); ++k)
     addLines(exportText(static_cast<ExportText>(k), lang));
-  // Names of the design standards read the same in both languages.
+  // Names of the design standards and of the Lévy distribution read the same in both languages.
+  out.insert(u"Lévy"_s);
   out.insert(u"ČSN EN 1990"_s);
   out.insert(u"ČSN (STN) 73 1401"_s);
   return out;
