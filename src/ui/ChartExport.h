@@ -1,24 +1,84 @@
 #pragma once
 
+// Export of a window's chart: the target menu of the `UlozGraf` button ("&Graf do": clipboard, bitmap,
+// metafile, JPEG) and the export to the checked target. A window adopts it with
+//
+//   chartExport_ = new ChartExport(UlozGraf, Chart1L, [this] { return services_.folders.StartFolder; });
+//
+// and puts the menu texts into its text set with joinTextRows(kOwnRows, kChartExportCzech) (see
+// ChartExportTexts.h). The metafile item writes the vector format of this platform, SVG, with PDF
+// offered in the same save dialog.
+
+#include <QObject>
+#include <array>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "shell/Language.h"
 
+class QAbstractButton;
+class QAction;
+class QImage;
 class QMenu;
-class QToolButton;
 class QWidget;
 
-/// Target of a chart export, one checked item of the "&Graf do" menu of a chart window's UlozGraf button.
-enum class ChartTarget { Clipboard = 0, Bitmap = 1, Metafile = 2, Jpeg = 3 };
+/// Targets of the menu, in item order.
+enum class ChartTarget { Clipboard = 0, Bitmap = 1, MetaFile = 2, Jpeg = 3 };
 
-/// Gives `button` the target menu (Schranka, Bitmapa, Metafile, JPGFile; the clipboard checked) and
-/// exports `chart` on a click: the clipboard, or a file chosen in `folder` (an existing file only after
-/// a Yes to message 6). The metafile is written as SVG.
+class ChartExport : public QObject {
+  Q_OBJECT
+ public:
+  /// Gives `button` the target menu (opened by a right click) and exports `chart` when it is clicked.
+  /// `initialFolder` answers the folder the save dialogs open in. The menu is a child of the button:
+  /// sub-menu objectName "Nastaven2", items "Schranka", "Bitmapa", "Metafile", "JPGFile".
+  ChartExport(QAbstractButton* button, QWidget* chart, std::function<std::string()> initialFolder);
+
+  /// Texts of the button hint and the menu in `language` (the window's text set re-texts them at a
+  /// language switch).
+  void ApplyTexts(Language language);
+
+  /// The checked target.
+  ChartTarget target() const;
+  /// A click on a target item: toggles its check mark; a checked item unchecks the other three, an
+  /// unchecked one checks "&Schránky" (from "&Schránky" itself, "&Bitmapy").
+  void TargetItemClick(ChartTarget item);
+  /// Exports the chart to the checked target. True when something was written or copied.
+  bool UlozGrafClick();
+
+  /// The pop-up menu of the button and its target items.
+  QMenu* menu() const { return menu_; }
+  QAction* item(ChartTarget t) const { return items_[static_cast<int>(t)]; }
+
+  /// The chart as an image (what the clipboard, the bitmap and the JPEG receive).
+  QImage chartImage() const;
+
+  /// File writers behind the targets (atomic; false when the file could not be written).
+  bool writeBitmap(const std::string& path) const;
+  bool writeJpeg(const std::string& path) const;  // quality 80
+  bool writeSvg(const std::string& path) const;
+  bool writePdf(const std::string& path) const;
+
+ private:
+  bool exportToFile(ChartTarget target);
+
+  QAbstractButton* button_;
+  QWidget* chart_;
+  std::function<std::string()> initialFolder_;
+  QMenu* menu_ = nullptr;
+  QMenu* targetMenu_ = nullptr;
+  std::array<QAction*, 4> items_{};
+};
+
+class QToolButton;
+
+/// Gives `button` the target menu and the export of `chart` with the save dialogs in `folder`
+/// (a ChartExport owned by the button).
 void SetUpChartExport(QToolButton& button, QWidget& chart, const std::string& folder);
 
-/// The checked target of a button set up by SetUpChartExport.
+/// The checked target of a button set up by SetUpChartExport (the clipboard for any other button).
 ChartTarget CheckedChartTarget(const QToolButton& button);
 
-/// Exports `chart` to `target`; false when a file dialog was cancelled, the overwrite refused or the
-/// file could not be written.
+/// Exports `chart` to `target` with the save dialogs in `folder`; false when a dialog was cancelled,
+/// the overwrite refused or the file could not be written.
 bool ExportChart(QWidget& chart, ChartTarget target, const std::string& folder);

@@ -42,6 +42,7 @@
 #include "persistence/SettingsKeys.h"
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
+#include "ui/ExportCommands.h"
 #include "ui/ParametricWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/RawDataWindow.h"
@@ -444,6 +445,7 @@ void ChartWindow::connectControls() {
   connect(BitBtn8_, &QPushButton::clicked, this, &ChartWindow::BitBtn8Click);
   connect(Button7_, &QPushButton::clicked, this, &ChartWindow::Button7Click);
   connect(UlozOkno_, &QPushButton::clicked, this, &ChartWindow::UlozOknoClick);
+  connect(KontTisk_, &QPushButton::clicked, this, &ChartWindow::KontTiskClick);
   connect(CBValInd_, &QComboBox::activated, this, &ChartWindow::CBValIndChange);
   connect(CheckBox1_, &QCheckBox::clicked, this, &ChartWindow::CheckBox1Click);
   connect(CBMarks_, &QComboBox::activated, this, &ChartWindow::CBMarksChange);
@@ -477,6 +479,10 @@ void ChartWindow::ApplyRuntimeTexts(Language language) {
   axisY_->setTitleText(qs(MessageText(121, language)));
   axisX_->setTitleText(services_.options.axisIndex ? u"Index x"_s : qs(MessageText(217, language)));
   if (CBNorma_) ApplyAssessmentTexts(language);  // once the assessment panel exists
+  // The total row of the table in the new language.
+  const int totalRow = StringGrid2_->rowCount() - 1;
+  if (totalRow > 0)
+    if (QTableWidgetItem* it = StringGrid2_->item(totalRow, 1)) it->setText(qs(MessageText(127, language)));
 }
 
 void ChartWindow::ApplyColours() {
@@ -609,6 +615,7 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
   if ((source >= 2 && source <= 4) || (source >= 6 && source <= 9))
     canSave = cellText.find('.') == std::string::npos;
   SaveGraf_->setEnabled(canSave);
+  KontTisk_->setEnabled(binCount(hist_) > 0);
   KrivkaTrvani_->setEnabled(true);
 
   // 6. Second title line: date and time in the program's formats.
@@ -1038,6 +1045,11 @@ void ChartWindow::Button7Click() {
   const Language lang = services_.language();
   ralvex::DefMessageDlg(MessageText(406, lang), MessageText(407, lang), ralvex::DlgKind::Information,
                         ralvex::DlgButtons::Ok, ralvex::mrOk);
+}
+
+void ChartWindow::KontTiskClick() {
+  CheckSheetCommand(hist_, windowTitle().toStdString(), name_, services_.folders.ResultsFolder, services_.language(),
+                    checkSheetOpener);
 }
 
 void ChartWindow::UlozOknoClick() {

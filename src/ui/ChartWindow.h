@@ -13,6 +13,7 @@
 #include "histogram/Queries.h"
 #include "reliability/Assessment.h"
 #include "shell/Language.h"
+#include "ui/ExportCommands.h"
 
 class QBarSeries;
 class QGridLayout;
@@ -92,6 +93,9 @@ class ChartWindow : public QWidget {
   void CBMarksChange();
   void SpinEdAngleChange();
   void UlozOknoClick();
+  /// Check sheet of the shown histogram: a workbook in the results folder, opened by `checkSheetOpener`.
+  void KontTiskClick();
+  std::function<bool(const std::string& path)> checkSheetOpener = openWithDesktop;
   void ColourButtonClick(int button);  // 1 to 6: Button1 .. Button6
 
   int source() const { return source_; }

@@ -138,6 +138,11 @@ const std::pair<const char16_t*, IconDrawing> kIconDrawings[] = {
        d.bars(6, 19, 3, d.red);
      }},
     {u"SaveVysl", [](IconPainter& d) { d.disk(d.green); }},
+    {u"ZpravaPDF",
+     [](IconPainter& d) {
+       d.page(d.paper);
+       d.letter(u"PDF"_s, d.red, 7);
+     }},
     {u"DefaultHodnoty",
      [](IconPainter& d) {
        d.p.setPen(QPen(d.blue, 3));
@@ -311,6 +316,7 @@ void MainWindow::createActions() {
   actKonec = commandAction(this, u"Konec1"_s, QKeySequence(u"Alt+X"_s));
   actOpenVysl = commandAction(this, u"OpenVysl1"_s);
   actSaveVysl = commandAction(this, u"SaveVysl1"_s);
+  actZpravaPDF = commandAction(this, u"ZpravaPDF1"_s);
   actDefaultHodnoty = commandAction(this, u"DefaultHodnoty1"_s);
   actTabdruhhor = commandAction(this, u"tabdruhhor1"_s);
   actOtevriWord = commandAction(this, u"OtevriWord1"_s);
@@ -328,10 +334,14 @@ void MainWindow::createActions() {
   connect(actOAdresach, &QAction::triggered, this, &MainWindow::OAdresachClick);
   connect(actOVerzi, &QAction::triggered, this, &MainWindow::OVerziClick);
   connect(actOProgramu, &QAction::triggered, this, &MainWindow::OProgramuClick);
+  connect(actZpravaPDF, &QAction::triggered, this, &MainWindow::ZpravaPDFClick);
 
   // Disabled until a project or an assessment exists; their parts enable them.
   actSaveTabHorn->setEnabled(false);
   actSaveVysl->setEnabled(false);
+  // The report exists exactly when the results can be saved: after an assessment.
+  actZpravaPDF->setEnabled(false);
+  connect(actSaveVysl, &QAction::enabledChanged, actZpravaPDF, &QAction::setEnabled);
 }
 
 void MainWindow::createMenus() {
@@ -351,6 +361,8 @@ void MainWindow::createMenus() {
 
   QMenu* vysledky = menu(bar, u"Vysledky1"_s);
   vysledky->addActions({actOpenVysl, actSaveVysl});
+  vysledky->addSeparator();
+  vysledky->addAction(actZpravaPDF);
   bar->addMenu(vysledky);
 
   QMenu* nastaveni = menu(bar, u"Nastaveni1"_s);
@@ -427,6 +439,7 @@ void MainWindow::createToolBar() {
   toolBar_->addSeparator();
   button(actOpenVysl, u"OpenVysl"_s);
   button(actSaveVysl, u"SaveVysl"_s);
+  button(actZpravaPDF, u"ZpravaPDF"_s);
   toolBar_->addSeparator();
   button(actDefaultHodnoty, u"DefaultHodnoty"_s);
   button(actTabdruhhor, u"tabdruhhor"_s);

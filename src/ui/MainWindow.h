@@ -83,6 +83,7 @@ class MainWindow : public QMainWindow {
   QAction* actKonec = nullptr;
   QAction* actOpenVysl = nullptr;
   QAction* actSaveVysl = nullptr;
+  QAction* actZpravaPDF = nullptr;  // assessment report (menu and toolbar)
   QAction* actDefaultHodnoty = nullptr;
   QAction* actTabdruhhor = nullptr;
   QAction* actOtevriWord = nullptr;
@@ -287,6 +288,8 @@ class MainWindow : public QMainWindow {
   void OpenVyslClick();
   /// Save results (`SaveVysl`).
   void SaveVyslClick();
+  /// Assessment report as a PDF (`ZpravaPDF`), enabled with `SaveVysl`.
+  void ZpravaPDFClick();
   /// Preset values (`DefaultHodnoty`).
   void DefaultHodnotyClick();
   /// Settings file listing (`INIsoubor1`).

@@ -29,6 +29,7 @@
 #include "reliability/BoltLoad.h"
 #include "shell/Messages.h"
 #include "ui/ColourWindow.h"
+#include "ui/ExportCommands.h"
 #include "ui/RockTypesWindow.h"
 #include "ui/ChartWindow.h"
 #include "ui/SettingsListingWindow.h"
@@ -326,6 +327,14 @@ void MainWindow::OtevritClick() {
 }
 
 // ---------------------------------------------------------------- results file
+
+void MainWindow::ZpravaPDFClick() {
+  std::string name = project_.resultsName;
+  if (name.empty() && !currentProjectFile_.empty()) name = std::filesystem::path(currentProjectFile_).stem().string();
+  if (name.empty()) name = "Veltra";
+  AssessmentReportCommand(project_, name, services_.programVersion, services_.folders.ResultsFolder,
+                          services_.language());
+}
 
 void MainWindow::SaveVyslClick() {
   const Language lang = services_.language();

@@ -7,6 +7,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
@@ -39,6 +40,7 @@
 #include "persistence/SettingsKeys.h"
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
+#include "ui/ChartExport.h"
 #include "ui/FitTableWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/RalvexQt.h"
@@ -357,6 +359,10 @@ void RawDataWindow::connectControls() {
   connect(BSave_, &QPushButton::clicked, this, &RawDataWindow::BSaveClick);
   connect(Bcancel_, &QPushButton::clicked, this, &RawDataWindow::BcancelClick);
   connect(BitBtn1_, &QPushButton::clicked, this, &RawDataWindow::BitBtn1Click);
+  new ChartExport(UlozGraf_, Chart1_, [this] { return services_.folders.StartFolder; });
+  connect(SpeedButton1_, &QPushButton::clicked, this, [this] {
+    if (QClipboard* cb = QApplication::clipboard()) cb->setPixmap(grab());
+  });
   connect(CBTypPara_, &QComboBox::activated, this, &RawDataWindow::CBTypParaChange);
   for (QLineEdit* e : {EdMin_, EdMax_, EdPocetIntervalu_, EdEps_})
     connect(e, &QLineEdit::textEdited, this, &RawDataWindow::fieldChanged);

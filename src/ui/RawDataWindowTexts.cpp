@@ -1,11 +1,12 @@
 // Texts of the window RawDataWindow in Czech and English.
+#include "ui/ChartExportTexts.h"
 #include "ui/RawDataWindow.h"
 #include "ui/TextSets.h"
 #include "ui/WindowTexts.h"
 
 namespace {
 
-constexpr TextRow kCzech[] = {
+constexpr TextRow kOwnCzech[] = {
     {"", TextProp::Caption, "  VELTRA :   Prvotní data"},
     {"GroupBox5", TextProp::Text, "  Histogram prvotních dat  "},
     {"GroupBox6", TextProp::Text, "Prvotní data"},
@@ -24,7 +25,7 @@ constexpr TextRow kCzech[] = {
     {"BSave", TextProp::Text, "&Save  "},
     {"Bcancel", TextProp::Text, "Zrušit"},
     {"UlozGraf", TextProp::Text, "Uložit graf"},
-    {"SpeedButton1", TextProp::Text, "Graf do schránky"},
+    {"SpeedButton1", TextProp::Text, "Kopie okna"},
     {"BitBtn1", TextProp::Text, "&Zavřít"},
     {"CheckBox1", TextProp::Text, "Popisky dat"},
     {"OpenData", TextProp::Hint, "Otevřít|Načte prvotní data ze souboru (jedna hodnota na řádku)"},
@@ -42,7 +43,7 @@ constexpr TextRow kCzech[] = {
     {"StringGrid6", TextProp::Hint, "Charakteristiky|Klepnutím vysvětlení"},
 };
 
-constexpr TextRow kEnglish[] = {
+constexpr TextRow kOwnEnglish[] = {
     {"", TextProp::Caption, "  Veltra : Raw data"},
     {"GroupBox5", TextProp::Text, "  Raw data histogram  "},
     {"GroupBox6", TextProp::Text, "Raw data"},
@@ -61,7 +62,7 @@ constexpr TextRow kEnglish[] = {
     {"BSave", TextProp::Text, "&Save  "},
     {"Bcancel", TextProp::Text, "Cancel"},
     {"UlozGraf", TextProp::Text, "Save chart"},
-    {"SpeedButton1", TextProp::Text, "Chart to clipboard"},
+    {"SpeedButton1", TextProp::Text, "Copy window"},
     {"BitBtn1", TextProp::Text, "&Close"},
     {"CheckBox1", TextProp::Text, "Data labels"},
     {"OpenData", TextProp::Hint, "Open|Reads raw data from a file (one value a line)"},
@@ -78,6 +79,9 @@ constexpr TextRow kEnglish[] = {
     {"StringGrid3", TextProp::Hint, "Statistics|Click for an explanation"},
     {"StringGrid6", TextProp::Hint, "Characteristics|Click for an explanation"},
 };
+
+constexpr auto kCzech = joinTextRows(kOwnCzech, kChartExportCzech);
+constexpr auto kEnglish = joinTextRows(kOwnEnglish, kChartExportEnglish);
 
 // Texts the window composes at run time follow the language too.
 void after(QWidget& window, Language language) {

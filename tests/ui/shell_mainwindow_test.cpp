@@ -61,7 +61,7 @@ TEST_F(MainWindowTest, ToolbarInFourGroups) {
       order << b->objectName();
     }
   }
-  EXPECT_EQ(order.join(u' '), u"Novhist Novy Otevrit SaveTabHorn Konec | OpenVysl SaveVysl | DefaultHodnoty "
+  EXPECT_EQ(order.join(u' '), u"Novhist Novy Otevrit SaveTabHorn Konec | OpenVysl SaveVysl ZpravaPDF | DefaultHodnoty "
                               u"tabdruhhor OtevriWord UlozOkno | OAdresach OVerzi OProgramu"_s);
 }
 

@@ -1,0 +1,28 @@
+#pragma once
+
+// Assessment of a project or results file without a window: a project runs the whole chain with
+// its histograms read from a folder; a results file runs the assessment again on its stored results.
+
+#include <optional>
+#include <string>
+
+#include "project/ProjectState.h"
+#include "reliability/Assessment.h"
+#include "rmr/RmrTables.h"
+#include "shell/Language.h"
+
+/// What assessFile gives: the state after the chain and the assessment, or the first refusal.
+struct AssessedFile {
+  bool ok = false;
+  int message = 0;   // number of the refusing message (0 for a text without number)
+  std::string text;  // its text in the language asked for
+  bool isResults = false;
+  ProjectState project;
+  RmrTables rmr;
+  AssessmentResult assessment;
+};
+
+/// Assesses `file` (a results file when its name ends in ".vys", any case, else a project file).
+/// `histogramsFolder` is where a project's histograms are read; `ds` the row spacing text of a project.
+AssessedFile assessFile(const std::string& file, const std::string& histogramsFolder, const std::string& ds,
+                        DesignStandard standard, Language language);

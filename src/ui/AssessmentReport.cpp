@@ -1,0 +1,374 @@
+// The assessment report PDF, drawn with QPainter on a QPdfWriter; charts from Qt Charts.
+
+#include "ui/AssessmentReport.h"
+
+#include <QAreaSeries>
+#include <QBuffer>
+#include <QChart>
+#include <QDateTime>
+#include <QFont>
+#include <QFontMetrics>
+#include <QGraphicsScene>
+#include <QLineSeries>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPen>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "histogram/HistogramCharacteristics.h"
+#include "io/AtomicFile.h"
+#include "ralvex/Ralvex.h"
+#include "reliability/Assessment.h"
+#include "reliability/ChainMessages.h"
+#include "shell/Messages.h"
+#include "ui/ExportTexts.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kBlocksPerPage = 4;
+constexpr double kDpi = 96.0;
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString tr(ExportText id, Language l) { return qs(exportText(id, l)); }
+
+// The quantity of a chart caption message ("   VELTRA :   graf histogramu : Kn součinitel").
+QString quantityOf(int message, Language l) {
+  const std::string m = MessageText(message, l);
+  const size_t at = m.rfind(" : ");
+  std::string q = at == std::string::npos ? m : m.substr(at + 3);
+  while (!q.empty() && q.back() == ' ') q.pop_back();
+  return qs(q);
+}
+
+struct Block {
+  QString title;
+  QString file;  // file name, empty for results
+  Histogram h;
+  bool result = false;
+  bool markZero = false;
+};
+
+std::vector<Block> inputBlocks(const ProjectState& p, Language l) {
+  std::vector<Block> out;
+  for (int r = 1; r <= std::min(p.layerCount(), ProjectState::kLayers); ++r) {
+    const LayerSlot& s = p.layers[r - 1];
+    if (s.empty()) continue;
+    QString title = qs(exportTextFormat(ExportText::ReportLayer, l, {std::to_string(r)}));
+    if (!s.rockType.empty()) title += u" ("_s + qs(s.rockType) + u")"_s;
+    title += u":  "_s + quantityOf(163, l);
+    if (!s.thickness.empty())
+      title += u",  "_s + tr(ExportText::ReportThickness, l) + u" = "_s + qs(s.thickness);
+    out.push_back({title, qs(s.name), s.histogram, false});
+  }
+  const std::pair<const HistogramSlot*, int> inputSlots[] = {{&p.width, 164}, {&p.k, 165},   {&p.kn, 166},
+                                                             {&p.q, 168},     {&p.rmr, 169}, {&p.gamma, 170},
+                                                             {&p.sigmaR, 171}};
+  for (const auto& [slot, message] : inputSlots) {
+    if (slot->empty()) continue;
+    if (slot == &p.q && !p.combinedSupport) continue;
+    out.push_back({quantityOf(message, l), qs(slot->name), slot->histogram, false});
+  }
+  return out;
+}
+
+std::vector<Block> resultBlocks(const ProjectState& p, Language l) {
+  return {{tr(ExportText::ReportReducedStrength, l), {}, p.reducedStrength, true},
+          {tr(ExportText::ReportBoltLength, l), {}, p.boltLength, true},
+          {tr(ExportText::ReportBoltLoad, l), {}, p.boltLoad, true},
+          {tr(ExportText::ReportBearingCapacity, l), {}, p.bearingCapacity, true},
+          {tr(ExportText::ReportReliabilityFunction, l), {}, p.reliabilityFunction, true, true}};
+}
+
+int pagesFor(size_t blocks) { return static_cast<int>((blocks + kBlocksPerPage - 1) / kBlocksPerPage); }
+
+// A histogram as a stepped area over its bin edges.
+// `markZero` draws the line x = 0 (the failure limit of the reliability function) when it lies inside.
+void drawHistogramChart(QPainter& painter, const QRectF& target, const Histogram& h, const QColor& colour,
+                        bool markZero = false) {
+  const int n = binCount(h);
+  QChart chart;
+  chart.setBackgroundVisible(false);
+  chart.legend()->hide();
+  chart.setMargins(QMargins(2, 2, 2, 2));
+  chart.setAnimationOptions(QChart::NoAnimation);
+  auto* upper = new QLineSeries;
+  double top = 0;
+  const double lower = h.min - h.step / 2;
+  for (int i = 0; i < n; ++i) {
+    const double a = lower + i * h.step;
+    const double b = a + h.step;
+    upper->append(a, h.p[i]);
+    upper->append(b, h.p[i]);
+    top = std::max(top, h.p[i]);
+  }
+  auto* area = new QAreaSeries(upper);
+  area->setColor(colour);
+  area->setBorderColor(colour.darker(140));
+  chart.addSeries(area);
+  auto* ax = new QValueAxis;
+  auto* ay = new QValueAxis;
+  QFont f(u"DejaVu Sans"_s);
+  f.setPixelSize(9);
+  ax->setLabelsFont(f);
+  ay->setLabelsFont(f);
+  ax->setLabelFormat(u"%.4g"_s);
+  ay->setLabelFormat(u"%.3g"_s);
+  const double width = std::max(h.step * n, 1e-12);
+  ax->setRange(lower, lower + width);
+  ay->setRange(0, top > 0 ? top * 1.1 : 1);
+  ax->setTickCount(5);
+  ay->setTickCount(4);
+  chart.addAxis(ax, Qt::AlignBottom);
+  chart.addAxis(ay, Qt::AlignLeft);
+  area->attachAxis(ax);
+  area->attachAxis(ay);
+  if (markZero && lower < 0 && lower + width > 0) {
+    auto* zero = new QLineSeries;
+    zero->append(0, 0);
+    zero->append(0, top > 0 ? top * 1.1 : 1);
+    zero->setPen(QPen(QColor(220, 0, 0), 1.5));
+    chart.addSeries(zero);
+    zero->attachAxis(ax);
+    zero->attachAxis(ay);
+  }
+  QGraphicsScene scene;
+  scene.addItem(&chart);
+  chart.setGeometry(QRectF(QPointF(0, 0), target.size()));
+  scene.setSceneRect(chart.geometry());
+  scene.render(&painter, target, scene.sceneRect());
+  scene.removeItem(&chart);
+}
+
+class ReportPainter {
+ public:
+  ReportPainter(QPainter& p, const ProjectState& project, const ReportHeader& header, Language l, int pages)
+      : p_(p), project_(project), header_(header), l_(l), pages_(pages) {
+    page_ = QRectF(p_.viewport());
+    body_ = page_.adjusted(56, 48, -56, -56);
+  }
+
+  void summaryPage() {
+    double y = body_.top();
+    y = text(y, tr(ExportText::ReportTitle, l_), 15, true) + 8;
+    y = pair(y, tr(ExportText::ReportProject, l_), qs(header_.projectName));
+    y = pair(y, tr(ExportText::ReportDate, l_), qs(header_.date));
+    y = pair(y, tr(ExportText::ReportVersion, l_), qs(header_.version));
+    y += 10;
+
+    y = text(y, tr(ExportText::ReportGivenValues, l_), 11, true) + 2;
+    y = pair(y, tr(ExportText::ReportDepth, l_), qs(project_.depthH));
+    y = pair(y, tr(ExportText::ReportD1, l_), qs(project_.d1));
+    y = pair(y, tr(ExportText::ReportD2, l_), qs(project_.d2));
+    y = pair(y, tr(ExportText::ReportBoltCount, l_), qs(project_.boltCount));
+    y = pair(y, tr(ExportText::ReportRowSpacing, l_), qs(project_.rowSpacing));
+    y = pair(y, tr(ExportText::ReportCombined, l_),
+             tr(project_.combinedSupport ? ExportText::ReportYes : ExportText::ReportNo, l_));
+    y += 10;
+
+    y = text(y, tr(ExportText::ReportDerived, l_), 11, true) + 2;
+    y = pair(y, u"B*  [ m ]"_s, qs(ralvex::StrNaCarku(project_.bStar)));
+    const double beta = project_.betaValue > 0 ? project_.betaValue : leadingNumber(project_.beta);
+    y = pair(y, u"Beta"_s, qs(ralvex::StrNaCarku(beta)));
+    y = pair(y, u"m1  [ m ]"_s, qs(project_.layers[0].thickness));
+    y += 10;
+
+    y = text(y, tr(ExportText::ReportAssessment, l_), 11, true) + 2;
+    const AssessmentResult a0 =
+        assessReliability(project_.reliabilityFunction, project_.failureMass, DesignStandard::En1990, l_);
+    const AssessmentResult a1 =
+        assessReliability(project_.reliabilityFunction, project_.failureMass, DesignStandard::Csn731401, l_);
+    y = pair(y, tr(ExportText::ReportPf, l_), qs(ralvex::StrNaCarku1(a0.pf)), true);
+    QString betaF;
+    if (a0.betaFKind == BetaFKind::Value)
+      betaF = qs(ralvex::StrNaCarku(a0.betaF));
+    else if (a0.betaFKind == BetaFKind::Out)
+      betaF = u"  <OUT> "_s;
+    else
+      betaF = qs(MessageText(233, l_));
+    y = pair(y, tr(ExportText::ReportBetaF, l_), betaF, true);
+    y += 8;
+    y = classTable(y, a0, u"ČSN EN 1990"_s);
+    y += 10;
+    classTable(y, a1, u"ČSN (STN) 73 1401"_s);
+    footer(1);
+  }
+
+  void blockPage(const std::vector<Block>& blocks, size_t from, const QString& heading, int pageNo) {
+    double y = body_.top();
+    y = text(y, heading, 12, true) + 6;
+    const double blockHeight = (body_.bottom() - y) / kBlocksPerPage;
+    for (size_t k = from; k < std::min(blocks.size(), from + kBlocksPerPage); ++k) {
+      drawBlock(blocks[k], QRectF(body_.left(), y, body_.width(), blockHeight - 8));
+      y += blockHeight;
+    }
+    footer(pageNo);
+  }
+
+ private:
+  double text(double y, const QString& s, double points, bool bold = false, double x = -1) {
+    QFont f(u"DejaVu Sans"_s);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    p_.setFont(f);
+    p_.setPen(Qt::black);
+    const QFontMetricsF m(f, p_.device());
+    p_.drawText(QPointF(x < 0 ? body_.left() : x, y + m.ascent()), s);
+    return y + m.height() + 2;
+  }
+
+  double pair(double y, const QString& label, const QString& value, bool bold = false) {
+    text(y, label, 9.5);
+    return text(y, value, 9.5, bold, body_.left() + body_.width() * 0.55);
+  }
+
+  double classTable(double y, const AssessmentResult& a, const QString& standard) {
+    y = text(y, tr(ExportText::ReportStandard, l_) + u":  "_s + standard, 10, true) + 2;
+    const double cols[] = {0, 0.22, 0.40, 0.52, 0.74};
+    const QString head[] = {tr(ExportText::ReportClass, l_), u"Pd"_s, u"Beta"_s, u"Qpd  [ kN ]"_s,
+                            tr(ExportText::ReportSatisfied, l_)};
+    for (int c = 0; c < 5; ++c) text(y, head[c], 9, true, body_.left() + body_.width() * cols[c]);
+    y += 16;
+    for (int k = 0; k < 3; ++k) {
+      const QString cells[] = {
+          qs(a.classLabels[k]), qs(ralvex::StrNaCarku1(a.pd[k])), qs(ralvex::StrNaCarku(a.classBeta[k])),
+          a.quantiles[k] ? qs(ralvex::StrNaCarku(*a.quantiles[k])) : qs(MessageText(233, l_)),
+          a.pf <= a.pd[k] ? u"\u2713"_s : u"\u2013"_s};
+      for (int c = 0; c < 5; ++c)
+        text(y, cells[c], 9, a.classIndex == k + 1, body_.left() + body_.width() * cols[c]);
+      y += 15;
+    }
+    y += 2;
+    const QString verdict = tr(ExportText::ReportVerdict, l_) + u":  "_s + qs(a.verdict);
+    QFont f(u"DejaVu Sans"_s);
+    f.setPointSizeF(10.5);
+    f.setBold(true);
+    const QFontMetricsF m(f, p_.device());
+    const QRectF box(body_.left(), y, m.horizontalAdvance(verdict) + 16, m.height() + 6);
+    const bool failed = a.classIndex == 0;
+    p_.fillRect(box, failed ? QColor(255, 0, 0) : QColor(0xE6, 0xF2, 0xE6));
+    p_.setFont(f);
+    p_.setPen(failed ? Qt::white : Qt::black);
+    p_.drawText(box, Qt::AlignCenter, verdict);
+    p_.setPen(Qt::black);
+    return box.bottom() + 4;
+  }
+
+  void drawBlock(const Block& b, const QRectF& area) {
+    double y = text(area.top(), b.title, 9.5, true);
+    if (!b.file.isEmpty()) y = text(y, tr(ExportText::ReportFile, l_) + u":  "_s + b.file, 8.5);
+    const QRectF chartArea(area.left(), y + 2, area.width() * 0.48, area.bottom() - y - 2);
+    const int n = binCount(b.h);
+    if (n > 0)
+      drawHistogramChart(p_, chartArea, b.h, b.result ? QColor(0xC0, 0x80, 0x40) : QColor(0x40, 0x80, 0xC0),
+                         b.markZero);
+    const double x = area.left() + area.width() * 0.52;
+    double ty = y + 4;
+    QFont f(u"DejaVu Sans"_s);
+    f.setPointSizeF(7.5);
+    const QFontMetricsF m(f, p_.device());
+    p_.setFont(f);
+    if (n < 3) {
+      p_.drawText(QPointF(x, ty + m.ascent()), qs(MessageText(411, l_)));
+      return;
+    }
+    const std::span<const double> P(b.h.p.data(), kMaxBins);
+    const CharacteristicsTable t = Characteristics(P, n, b.h.min, b.h.max, b.h.total, l_);
+    const double valueX = x + area.width() * 0.30;
+    for (int k = 0; k < 14; ++k) {
+      QString label = qs(t.rows[k].label).trimmed();
+      if (k == 12) label = u"Median"_s;
+      if (k == 13) label = u"Mode"_s;
+      p_.drawText(QPointF(x, ty + m.ascent()), label);
+      p_.drawText(QPointF(valueX, ty + m.ascent()), qs(t.rows[k].value).trimmed());
+      ty += m.height();
+      if (ty > area.bottom()) break;
+    }
+  }
+
+  void footer(int pageNo) {
+    QFont f(u"DejaVu Sans"_s);
+    f.setPointSizeF(8);
+    p_.setFont(f);
+    p_.setPen(Qt::darkGray);
+    const QRectF band(body_.left(), page_.bottom() - 40, body_.width(), 20);
+    p_.drawText(band, Qt::AlignLeft | Qt::AlignVCenter,
+                u"VELTRA "_s + qs(header_.version) + u"  \u2013  "_s + qs(header_.projectName));
+    p_.drawText(
+        band, Qt::AlignRight | Qt::AlignVCenter,
+        qs(exportTextFormat(ExportText::ReportPage, l_, {std::to_string(pageNo), std::to_string(pages_)})));
+    p_.setPen(Qt::black);
+  }
+
+  QPainter& p_;
+  const ProjectState& project_;
+  const ReportHeader& header_;
+  Language l_;
+  int pages_;
+  QRectF page_, body_;
+};
+
+}  // namespace
+
+int assessmentReportPageCount(const ProjectState& project) {
+  return 1 + pagesFor(inputBlocks(project, Language::Czech).size()) +
+         pagesFor(resultBlocks(project, Language::Czech).size());
+}
+
+std::string reportDateNow(Language language) {
+  const QDateTime now = QDateTime::currentDateTime();
+  return now.toString(language == Language::English ? u"yyyy-MM-dd  hh:mm"_s : u"d.M.yyyy  hh:mm"_s)
+      .toStdString();
+}
+
+bool writeAssessmentReport(const std::string& path, const ProjectState& project, const ReportHeader& header,
+                           Language language, std::string* error) {
+  if (!project.assessmentDone) {
+    if (error) *error = exportText(ExportText::ReportNotAssessed, language);
+    return false;
+  }
+  const std::vector<Block> inputs = inputBlocks(project, language);
+  const std::vector<Block> results = resultBlocks(project, language);
+  const int pages = assessmentReportPageCount(project);
+
+  QByteArray bytes;
+  {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setResolution(static_cast<int>(kDpi));
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    pdf.setTitle(qs(exportText(ExportText::ReportTitle, language) + " - " + header.projectName));
+    pdf.setCreator(u"VELTRA "_s + qs(header.version));
+    QPainter painter;
+    if (!painter.begin(&pdf)) {
+      if (error) *error = "cannot start the PDF";
+      return false;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    ReportPainter rp(painter, project, header, language, pages);
+    rp.summaryPage();
+    int pageNo = 1;
+    for (size_t k = 0; k < inputs.size(); k += kBlocksPerPage) {
+      pdf.newPage();
+      rp.blockPage(inputs, k, qs(exportText(ExportText::ReportInputs, language)), ++pageNo);
+    }
+    for (size_t k = 0; k < results.size(); k += kBlocksPerPage) {
+      pdf.newPage();
+      rp.blockPage(results, k, qs(exportText(ExportText::ReportResults, language)), ++pageNo);
+    }
+    painter.end();
+  }
+  if (bytes.isEmpty()) {
+    if (error) *error = "empty PDF";
+    return false;
+  }
+  return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                             error);
+}

@@ -1,0 +1,100 @@
+#include "ui/ExportCommands.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <filesystem>
+
+#include "ralvex/Ralvex.h"
+#include "shell/Messages.h"
+#include "ui/AssessmentReport.h"
+#include "ui/CheckSheet.h"
+#include "ui/ExportTexts.h"
+
+namespace {
+
+void showError(const std::string& text, Language lang) {
+  ralvex::DefMessageDlg(MessageText(3, lang), text, ralvex::DlgKind::Error, ralvex::DlgButtons::Ok,
+                        ralvex::mrOk);
+}
+
+void showInfo(const std::string& text, Language lang) {
+  ralvex::DefMessageDlg(MessageText(2, lang), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok,
+                        ralvex::mrOk);
+}
+
+}  // namespace
+
+bool openWithDesktop(const std::string& path) {
+  const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+  const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+  if (xdgOpen.isEmpty()) return false;
+  if (!xdgMime.isEmpty()) {
+    QProcess query;
+    query.start(xdgMime, {QStringLiteral("query"), QStringLiteral("filetype"), QString::fromStdString(path)});
+    query.waitForFinished(5000);
+    const QString type = QString::fromUtf8(query.readAllStandardOutput()).trimmed();
+    if (type.isEmpty()) return false;
+    QProcess app;
+    app.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), type});
+    app.waitForFinished(5000);
+    if (QString::fromUtf8(app.readAllStandardOutput()).trimmed().isEmpty()) return false;
+  }
+  return QProcess::startDetached(xdgOpen, {QString::fromStdString(path)});
+}
+
+std::optional<std::string> CheckSheetCommand(const Histogram& h, const std::string& caption,
+                                             const std::string& histogramName,
+                                             const std::string& resultsFolder, Language language,
+                                             const FileOpener& opener) {
+  std::string folder = resultsFolder;
+  if (folder.empty() || !QFileInfo(QString::fromStdString(folder)).isDir())
+    folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation).toStdString();
+  const std::string stamp =
+      QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss")).toStdString();
+  const std::string path =
+      (std::filesystem::path(folder) / checkSheetFileName(histogramName, stamp)).string();
+  std::string error;
+  if (!writeCheckSheet(path, h, caption, language, &error)) {
+    showError(MessageText(27, language) + path, language);
+    return std::nullopt;
+  }
+  if (!opener || !opener(path))
+    showInfo(exportTextFormat(ExportText::SheetNoViewer, language, {path}), language);
+  return path;
+}
+
+std::optional<std::string> AssessmentReportCommand(const ProjectState& project,
+                                                   const std::string& projectName, const std::string& version,
+                                                   const std::string& resultsFolder, Language language) {
+  if (!project.assessmentDone) {
+    showError(exportText(ExportText::ReportNotAssessed, language), language);
+    return std::nullopt;
+  }
+  ralvex::FileDialogOptions o;
+  o.initialFolder = resultsFolder;
+  o.fileName = safeFileBase(projectName) + ".pdf";
+  o.defaultExtension = "pdf";
+  o.filter = "PDF (*.pdf)|*.pdf|All files (*.*)|*.*";
+  const std::optional<std::string> chosen = ralvex::dialogs().saveFileName(o);
+  if (!chosen || chosen->empty()) return std::nullopt;
+  std::string path = *chosen;
+  if (std::filesystem::path(path).extension().empty()) path += ".pdf";
+  std::error_code ec;
+  if (std::filesystem::exists(std::filesystem::path(path), ec)) {
+    const int answer =
+        ralvex::DefMessageDlg(MessageText(1, language), MessageFormat(6, language, {path}),
+                              ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
+    if (answer != ralvex::mrYes) return std::nullopt;
+  }
+  ReportHeader header{projectName, reportDateNow(language), version};
+  std::string error;
+  if (!writeAssessmentReport(path, project, header, language, &error)) {
+    showError(MessageText(27, language) + path, language);
+    return std::nullopt;
+  }
+  showInfo(exportTextFormat(ExportText::ReportWritten, language, {path}), language);
+  return path;
+}

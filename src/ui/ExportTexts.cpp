@@ -1,0 +1,97 @@
+#include "ui/ExportTexts.h"
+
+#include <array>
+#include <initializer_list>
+#include <string_view>
+
+namespace {
+
+struct Pair {
+  ExportText id;
+  std::string_view cs, en;
+};
+
+constexpr Pair kTexts[] = {
+    {ExportText::SheetHeaderInterval, " Interval", " Intervals"},
+    {ExportText::SheetHeaderX, "     x", "     x"},
+    {ExportText::SheetHeaderProbability, " Pravděpodobnost P(x)", " Probability P(x)"},
+    {ExportText::SheetHeaderFrequency, " Četnost", " Frequency"},
+    {ExportText::SheetHeaderDistribution, " Distr.funkce F(x)", " Distr.function F(x)"},
+    {ExportText::SheetNoViewer,
+     "Kontrolní tabulka byla uložena do souboru\r\n\r\n    %s\r\n\r\nProgram pro její otevření nebyl "
+     "nalezen.",
+     "The check sheet was saved to the file\r\n\r\n    %s\r\n\r\nNo program to open it was found."},
+    {ExportText::ReportTitle, "Zpráva o posouzení spolehlivosti svorníkové výztuže",
+     "Report on the reliability assessment of the rock-bolt support"},
+    {ExportText::ReportProject, "Projekt", "Project"},
+    {ExportText::ReportDate, "Datum", "Date"},
+    {ExportText::ReportVersion, "Verze programu", "Program version"},
+    {ExportText::ReportInputs, "Vstupní histogramy", "Input histograms"},
+    {ExportText::ReportLayer, "Vrstva %s", "Layer %s"},
+    {ExportText::ReportFile, "Soubor", "File"},
+    {ExportText::ReportThickness, "mocnost [ m ]", "thickness [ m ]"},
+    {ExportText::ReportGivenValues, "Zadané hodnoty", "Given values"},
+    {ExportText::ReportDepth, "efektivní hloubka pod povrchem  [ m ]",
+     "effective depth below the surface  [ m ]"},
+    {ExportText::ReportD1, "vnější průměr svorníků d1 [ mm ]", "outer bolt diameter d1 [ mm ]"},
+    {ExportText::ReportD2, "vnitřní průměr svorníků d2 [ mm ]", "inner bolt diameter d2 [ mm ]"},
+    {ExportText::ReportBoltCount, "počet kotev n", "number of bolts n"},
+    {ExportText::ReportRowSpacing, "vzdálenost kotev ds [ mm ]", "bolt row spacing ds [ mm ]"},
+    {ExportText::ReportCombined, "Kombinovaná výztuž", "Combined support"},
+    {ExportText::ReportYes, "ano", "yes"},
+    {ExportText::ReportNo, "ne", "no"},
+    {ExportText::ReportDerived, "Odvozené hodnoty", "Derived values"},
+    {ExportText::ReportResults, "Výsledné histogramy", "Result histograms"},
+    {ExportText::ReportReducedStrength, "Redukovaná pevnost nadložních hornin R  [ MPa ]",
+     "Reduced strength of the overburden R  [ MPa ]"},
+    {ExportText::ReportBoltLength, "Délka 1 svorníku L  [ m ]", "Length of one bolt L  [ m ]"},
+    {ExportText::ReportBoltLoad, "Zatížení svorníků S  [ kN / m díla ]",
+     "Bolt load S  [ kN / m of working ]"},
+    {ExportText::ReportBearingCapacity, "Únosnost svorníků C  [ kN ]",
+     "Bearing capacity of the bolts C  [ kN ]"},
+    {ExportText::ReportReliabilityFunction, "Funkce spolehlivosti FS = C - S  [ kN ]",
+     "Reliability function FS = C - S  [ kN ]"},
+    {ExportText::ReportAssessment, "Posouzení spolehlivosti", "Reliability assessment"},
+    {ExportText::ReportPf, "Pravděpodobnost poruchy Pf", "Probability of failure Pf"},
+    {ExportText::ReportBetaF, "Index spolehlivosti beta_f", "Reliability index beta_f"},
+    {ExportText::ReportStandard, "Norma", "Standard"},
+    {ExportText::ReportClass, "Třída", "Class"},
+    {ExportText::ReportSatisfied, "vyhovuje", "satisfied"},
+    {ExportText::ReportVerdict, "Výrok", "Verdict"},
+    {ExportText::ReportQuantiles, "Kvantily FS pro Pd  Qpd  [ kN ]", "Quantiles of FS at Pd  Qpd  [ kN ]"},
+    {ExportText::ReportPage, "Strana %s z %s", "Page %s of %s"},
+    {ExportText::ReportWritten, "Zpráva byla uložena do souboru\r\n\r\n    %s",
+     "The report was saved to the file\r\n\r\n    %s"},
+    {ExportText::ReportNotAssessed, "Posouzení spolehlivosti nebylo provedeno.",
+     "The reliability assessment has not been run."},
+    {ExportText::ReportRmr, "RMR", "RMR"},
+};
+
+static_assert(std::size(kTexts) == static_cast<size_t>(ExportText::Count), "one text per id");
+
+constexpr bool inOrder() {
+  for (size_t i = 0; i < std::size(kTexts); ++i)
+    if (static_cast<size_t>(kTexts[i].id) != i) return false;
+  return true;
+}
+static_assert(inOrder(), "texts listed in the order of their ids");
+
+}  // namespace
+
+std::string exportText(ExportText id, Language language) {
+  const auto k = static_cast<size_t>(id);
+  if (k >= std::size(kTexts)) return {};
+  return std::string(language == Language::English ? kTexts[k].en : kTexts[k].cs);
+}
+
+std::string exportTextFormat(ExportText id, Language language, std::initializer_list<std::string> args) {
+  std::string text = exportText(id, language);
+  size_t from = 0;
+  for (const std::string& a : args) {
+    const size_t at = text.find("%s", from);
+    if (at == std::string::npos) break;
+    text.replace(at, 2, a);
+    from = at + a.size();
+  }
+  return text;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+// Texts of the exports (check sheet, assessment report) that are no numbered message, in Czech and
+// English.
+
+#include <initializer_list>
+#include <string>
+
+#include "shell/Language.h"
+
+enum class ExportText : int {
+  SheetHeaderInterval = 0,  // the five column headers of the check sheet, in order
+  SheetHeaderX,
+  SheetHeaderProbability,
+  SheetHeaderFrequency,
+  SheetHeaderDistribution,
+  SheetNoViewer,  // %s: path of the written workbook
+  ReportTitle,
+  ReportProject,
+  ReportDate,
+  ReportVersion,
+  ReportInputs,
+  ReportLayer,  // %s: layer row
+  ReportFile,
+  ReportThickness,
+  ReportGivenValues,
+  ReportDepth,
+  ReportD1,
+  ReportD2,
+  ReportBoltCount,
+  ReportRowSpacing,
+  ReportCombined,
+  ReportYes,
+  ReportNo,
+  ReportDerived,
+  ReportResults,
+  ReportReducedStrength,
+  ReportBoltLength,
+  ReportBoltLoad,
+  ReportBearingCapacity,
+  ReportReliabilityFunction,
+  ReportAssessment,
+  ReportPf,
+  ReportBetaF,
+  ReportStandard,
+  ReportClass,
+  ReportSatisfied,
+  ReportVerdict,
+  ReportQuantiles,
+  ReportPage,     // %s of %s
+  ReportWritten,  // %s: path
+  ReportNotAssessed,
+  ReportRmr,
+  Count
+};
+
+/// The text `id` in `language` (UTF-8, line breaks as CR LF).
+std::string exportText(ExportText id, Language language);
+/// The text with "%s" placeholders filled in order.
+std::string exportTextFormat(ExportText id, Language language, std::initializer_list<std::string> args);
+
+inline ExportText operator+(ExportText t, int k) { return static_cast<ExportText>(static_cast<int>(t) + k); }

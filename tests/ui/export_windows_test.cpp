@@ -1,0 +1,128 @@
+// The exports reached from the windows: the chart window's check sheet and the main window's report.
+
+#include <QAction>
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QPushButton>
+#include <QToolButton>
+#include <filesystem>
+
+#include "ShellFixture.h"
+#include "histogram/HistogramFile.h"
+#include "ralvex/Ralvex.h"
+#include "ui/AssessmentReport.h"
+#include "ui/ChartExport.h"
+#include "ui/ChartWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/RawDataWindow.h"
+#include "ui/TextSets.h"
+
+namespace {
+
+std::string pdfToText(const std::string& pdf) {
+  QProcess p;
+  p.start(u"pdftotext"_s, {QString::fromStdString(pdf), u"-"_s});
+  p.waitForFinished(60000);
+  return p.readAllStandardOutput().toStdString();
+}
+
+std::string unzipSheet(const std::string& xlsx) {
+  QProcess p;
+  p.start(u"unzip"_s, {u"-p"_s, QString::fromStdString(xlsx), u"xl/sharedStrings.xml"_s});
+  p.waitForFinished(30000);
+  return p.readAllStandardOutput().toStdString();
+}
+
+using ChartCheckSheet = ShellTest;
+
+TEST_F(ChartCheckSheet, KontTiskWritesTheShownHistogramIntoTheResultsFolder) {
+  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(services->folders.ResultsFolder)));
+  ChartWindow chart(*services);
+  auto* kontTisk = chart.findChild<QPushButton*>(u"KontTisk"_s);
+  ASSERT_NE(kontTisk, nullptr);
+  EXPECT_FALSE(kontTisk->isEnabled());  // nothing shown yet
+
+  HistogramFileError e;
+  const auto h = ReadHistogramFile(EXAMPLES_DIR "/Veltra/Histograms/Jilovec_pevnost.dis", e);
+  ASSERT_TRUE(h);
+  std::vector<std::string> opened;
+  chart.checkSheetOpener = [&](const std::string& p) {
+    opened.push_back(p);
+    return true;
+  };
+  chart.Fill(1, *h, "Jilovec_pevnost.dis", 1);
+  ASSERT_TRUE(kontTisk->isEnabled());
+  kontTisk->click();
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(std::filesystem::path(opened[0]).parent_path().string(), services->folders.ResultsFolder);
+  EXPECT_EQ(std::filesystem::path(opened[0]).filename().string().rfind("Jilovec_pevnost_", 0), 0u);
+  EXPECT_NE(unzipSheet(opened[0]).find("Histogram : " + chart.windowTitle().toStdString()),
+            std::string::npos);
+  EXPECT_TRUE(dialogs.asked.empty());
+
+  // Without a program for workbooks the path is told instead.
+  chart.checkSheetOpener = [](const std::string&) { return false; };
+  kontTisk->click();
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Information);
+  EXPECT_NE(dialogs.asked[0].text.find(services->folders.ResultsFolder), std::string::npos);
+}
+
+using MainWindowReport = ShellTest;
+
+TEST_F(MainWindowReport, ReportItemFollowsTheAssessmentAndWritesThePdf) {
+  MainWindow& w = makeMain();
+  QAction* report = action("ZpravaPDF1");
+  ASSERT_NE(report, nullptr);
+  auto* button = w.findChild<QToolButton*>(u"ZpravaPDF"_s);
+  ASSERT_NE(button, nullptr);
+  EXPECT_FALSE(report->isEnabled());
+  EXPECT_EQ(report->text(), u"Zpráva o posouzení (PDF)"_s);
+  EXPECT_EQ(button->toolTip(), report->toolTip());
+  applyTexts(w, 1, Language::English);
+  EXPECT_EQ(report->text(), u"Assessment report (PDF)"_s);
+  applyTexts(w, 1, Language::Czech);
+
+  // Opening a results file runs the assessment: the report is offered.
+  dialogs.answerFile(EXAMPLES_DIR "/Veltra/Results/Chodba_K12.Vys");
+  w.OpenVyslClick();
+  ASSERT_TRUE(report->isEnabled());
+  const std::string pdf = path("zprava.pdf");
+  dialogs.answerFile(pdf);
+  report->trigger();
+  ASSERT_TRUE(std::filesystem::exists(pdf));
+  EXPECT_EQ(dialogs.fileDialogs.back().initialFolder, services->folders.ResultsFolder);
+  const std::string text = pdfToText(pdf);
+  EXPECT_NE(text.find(ralvex::StrNaCarku1(w.project().failureProbability)), std::string::npos);
+  EXPECT_NE(text.find("RC3/CC3"), std::string::npos);
+  EXPECT_NE(text.find(services->programVersion), std::string::npos);
+  ASSERT_FALSE(dialogs.asked.empty());
+  EXPECT_NE(dialogs.asked.back().text.find(pdf), std::string::npos);  // told where it went
+
+  // A new project clears the assessment and takes the report away.
+  w.NovyClick();
+  EXPECT_FALSE(report->isEnabled());
+}
+
+using RawDataChartExport = ShellTest;
+
+TEST_F(RawDataChartExport, UlozGrafCarriesTheTargetMenuAndExportsFromTheStartFolder) {
+  RawDataWindow w(*services);
+  auto* button = w.findChild<QPushButton*>(u"UlozGraf"_s);
+  ASSERT_NE(button, nullptr);
+  auto* exporter = button->findChild<ChartExport*>();
+  ASSERT_NE(exporter, nullptr);
+  EXPECT_EQ(w.findChild<QAction*>(u"Schranka"_s)->text(), u"&Schránky"_s);
+  applyTexts(w, 5, Language::English);
+  EXPECT_EQ(w.findChild<QAction*>(u"Schranka"_s)->text(), u"&Clipboard"_s);
+  EXPECT_EQ(button->toolTip(), u"Save chart "_s);
+  exporter->item(ChartTarget::Jpeg)->trigger();
+  const std::string jpg = path("raw.jpg");
+  dialogs.answerFile(jpg);
+  ASSERT_TRUE(exporter->UlozGrafClick());
+  EXPECT_EQ(dialogs.fileDialogs.back().initialFolder, services->folders.StartFolder);
+  EXPECT_FALSE(QImage(QString::fromStdString(jpg)).isNull());
+}
+
+}  // namespace
