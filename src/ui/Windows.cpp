@@ -87,6 +87,7 @@ void Windows::openWordDocument() const {
 
 void Windows::showDistributionFunction(const Histogram& h, const std::string& name) const {
   if (distributionFunction) distributionFunction->Fill(h, name);
+}
 
 RmrTables* Windows::rmrTables() const { return main ? &main->rmrTables() : nullptr; }
 
