@@ -3,6 +3,7 @@
 #include "AssessCommand.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -25,12 +26,16 @@
 #include "reliability/ReducedStrength.h"
 #include "rmr/RmrTables.h"
 #include "shell/Messages.h"
+#include "verification/ChainVariants.h"
+#include "verification/MonteCarlo.h"
+#include "verification/PointModel.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: veltra-cli assess PROJECT.hor [--histograms DIR] [--ds MM] [--standard 0|1] [--lang cs|en]\n"
-    "       veltra-cli assess RESULTS.Vys [--standard 0|1] [--lang cs|en]\n";
+    "                         [--pair-values centres|upper-edges] [--verify [--samples N] [--cov C] [--seed S]]\n"
+    "       veltra-cli assess RESULTS.Vys [--standard 0|1] [--lang cs|en] [--verify ...]\n";
 
 struct Options {
   std::string file;
@@ -38,7 +43,17 @@ struct Options {
   std::string ds = "1000";
   DesignStandard standard = DesignStandard::En1990;
   Language language = Language::Czech;
+  PairValues pairValues = PairValues::Centres;
+  bool verify = false;
+  verification::MonteCarloOptions monteCarlo;
 };
+
+template <typename T>
+bool parseNumber(std::string_view s, T& out) {
+  const char* end = s.data() + s.size();
+  auto [p, ec] = std::from_chars(s.data(), end, out);
+  return ec == std::errc() && p == end;
+}
 
 bool parse(int argc, char* argv[], Options& o) {
   for (int i = 2; i < argc; ++i) {
@@ -56,6 +71,20 @@ bool parse(int argc, char* argv[], Options& o) {
       const std::string_view l = argv[++i];
       if (l != "cs" && l != "en") return false;
       o.language = l == "en" ? Language::English : Language::Czech;
+    } else if (a == "--pair-values" && hasValue) {
+      const auto v = parsePairValues(argv[++i]);
+      if (!v) return false;
+      o.pairValues = *v;
+    } else if (a == "--verify") {
+      o.verify = true;
+    } else if (a == "--samples" && hasValue) {
+      if (!parseNumber(argv[++i], o.monteCarlo.maxSamples) || o.monteCarlo.maxSamples < 1) return false;
+    } else if (a == "--cov" && hasValue) {
+      if (!parseNumber(argv[++i], o.monteCarlo.targetCov) || !(o.monteCarlo.targetCov > 0) ||
+          !(o.monteCarlo.targetCov < 1))
+        return false;
+    } else if (a == "--seed" && hasValue) {
+      if (!parseNumber(argv[++i], o.monteCarlo.seed)) return false;
     } else if (o.file.empty() && !a.starts_with("--")) {
       o.file = std::string(a);
     } else {
@@ -123,6 +152,52 @@ cli::Json assessmentJson(const ProjectState& p, const AssessmentResult& a) {
   return j;
 }
 
+cli::Json estimateJson(const verification::PfEstimate& e) {
+  cli::Json j;
+  j["samples"] = e.samples;
+  j["pf"] = e.pf;
+  j["cov"] = std::isfinite(e.cov) ? cli::Json(e.cov) : cli::Json(nullptr);
+  j["ci95"] = cli::Json::array({e.lo95, e.hi95});
+  return j;
+}
+
+// The cross-checks of the chain's Pf: Monte Carlo on the point model, the chain on coarsened inputs
+// and the sensitivity to each input. Nonzero when the project lacks what the point model needs.
+int addVerification(cli::Json& j, const ProjectState& p, double chainPf, const Options& o) {
+  std::string problem;
+  const auto model = verification::pointModelFromProject(p, &problem);
+  if (!model)
+    return cli::refuse(0, (o.language == Language::English ? "The check can not be done: "
+                                                           : "Ověření  n e l z e  provést: ") + problem);
+  const verification::MonteCarloResult mc = verification::runMonteCarlo(*model, o.monteCarlo);
+  cli::Json m;
+  m["centres"] = estimateJson(mc.centres);
+  m["uniform"] = estimateJson(mc.uniform);
+  m["seconds"] = mc.seconds;
+  m["seed"] = o.monteCarlo.seed;
+  m["timedOut"] = mc.timedOut;
+  m["chainInsideCentres"] = chainPf >= mc.centres.lo95 && chainPf <= mc.centres.hi95;
+  j["monteCarlo"] = std::move(m);
+  cli::Json bins;
+  for (int n : {64, 128}) bins[std::to_string(n)] = number(verification::chainPfWithBins(p, n, o.pairValues));
+  bins["256"] = chainPf;
+  j["pfByBins"] = std::move(bins);
+  verification::SensitivityOptions so;
+  so.values = o.pairValues;
+  cli::Json rows = cli::Json::array();
+  for (const auto& r : verification::sensitivity(p, *model, so)) {
+    cli::Json row;
+    row["input"] = r.key;
+    row["file"] = r.file;
+    row["pf05"] = number(std::isnan(r.pf05) ? std::nullopt : std::optional(r.pf05));
+    row["pf50"] = number(std::isnan(r.pf50) ? std::nullopt : std::optional(r.pf50));
+    row["pf95"] = number(std::isnan(r.pf95) ? std::nullopt : std::optional(r.pf95));
+    rows.push_back(std::move(row));
+  }
+  j["sensitivity"] = std::move(rows);
+  return 0;
+}
+
 }  // namespace
 
 int runAssessCommand(int argc, char* argv[]) {
@@ -146,7 +221,10 @@ int runAssessCommand(int argc, char* argv[]) {
     openResultsInto(*data, p, rmr, workD);
     const ChainReport r = runAssessment(p, o.standard, lang, a);
     if (!r.ok) return refuseReport(r, lang);
-    cli::printJson(assessmentJson(p, a));
+    cli::Json j = assessmentJson(p, a);
+    if (o.verify)
+      if (const int status = addVerification(j, p, a.pf, o)) return status;
+    cli::printJson(j);
     return 0;
   }
 
@@ -160,9 +238,13 @@ int runAssessCommand(int argc, char* argv[]) {
   p.rowSpacing = o.ds;
 
   if (ChainReport r = runReducedStrength(p); !r.ok) return refuseReport(r, lang);
-  if (ChainReport r = runBoltLength(p); !r.ok) return refuseReport(r, lang);
-  if (ChainReport r = runBoltLoad(p); !r.ok) return refuseReport(r, lang);
+  if (ChainReport r = runBoltLength(p, {}, 0, o.pairValues); !r.ok) return refuseReport(r, lang);
+  if (ChainReport r = runBoltLoad(p, {}, 0, o.pairValues); !r.ok) return refuseReport(r, lang);
   if (ChainReport r = runAssessment(p, o.standard, lang, a); !r.ok) return refuseReport(r, lang);
-  cli::printJson(assessmentJson(p, a));
+  cli::Json j = assessmentJson(p, a);
+  j["pairValues"] = std::string(pairValuesName(o.pairValues));
+  if (o.verify)
+    if (const int status = addVerification(j, p, a.pf, o)) return status;
+  cli::printJson(j);
   return 0;
 }

@@ -149,3 +149,37 @@ double totalProbability(const Histogram& h) {
   for (int i = 0, n = binCount(h); i < n; ++i) s += h.p[i];
   return s;
 }
+
+namespace {
+
+// a and b agree up to the rounding of a few operations on numbers of size `scale`.
+bool nearlyEqual(double a, double b, double scale) { return std::fabs(a - b) <= 1e-9 * scale + 1e-300; }
+
+}  // namespace
+
+std::optional<RecordFault> checkHistogramRecord(const Histogram& h) {
+  if (!std::isfinite(h.count) || h.count < 1 || h.count > kMaxBins || h.count != std::floor(h.count))
+    return RecordFault{"count", h.count};
+  const int n = static_cast<int>(h.count);
+  for (const auto& [name, v] : {std::pair{"min", h.min}, {"max", h.max}, {"range", h.range}, {"step", h.step}})
+    if (!std::isfinite(v)) return RecordFault{name, v};
+  if (!std::isfinite(h.total) || !(h.total > 0)) return RecordFault{"total", h.total};
+  if (n > 1 && !(h.step > 0)) return RecordFault{"step", h.step};
+  if (h.min > h.max) return RecordFault{"max", h.max};
+  const double scale = std::fabs(h.min) + std::fabs(h.max) + std::fabs(n * h.step);
+  if (!nearlyEqual(h.max, h.min + (n - 1) * h.step, scale)) return RecordFault{"max", h.max};
+  if (!nearlyEqual(h.range, n * h.step, scale) && !nearlyEqual(h.range, (n - 1) * h.step, scale))
+    return RecordFault{"range", h.range};
+  double sum = 0;
+  for (int i = 0; i < n; ++i) {
+    if (!std::isfinite(h.p[i]) || h.p[i] < 0) return RecordFault{"bin " + std::to_string(i + 1), h.p[i]};
+    sum += h.p[i];
+  }
+  if (!(sum > 0) || !std::isfinite(sum)) return RecordFault{"bins", sum};
+  return std::nullopt;
+}
+
+bool isEmptyRecord(const Histogram& h) {
+  if (h.count != 0 || h.min != 0 || h.max != 0 || h.range != 0 || h.step != 0 || h.total != 0) return false;
+  return std::all_of(h.p.begin(), h.p.end(), [](double p) { return p == 0; });
+}

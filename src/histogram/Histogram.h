@@ -3,7 +3,9 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
 
 /// Maximum number of bins of a histogram.
 inline constexpr int kMaxBins = 256;
@@ -74,3 +76,19 @@ void TrimHistogram(Histogram& h);
 
 /// Sum of the first round(count) probabilities.
 double totalProbability(const Histogram& h);
+
+/// What makes a stored record unusable: the field ("count", "min", "max", "range", "step",
+/// "total", "bin N" or "bins" for their sum) and the value found there.
+struct RecordFault {
+  std::string field;
+  double value = 0;
+};
+
+/// Checks a histogram record read as it stands (not built from frequencies): count a whole
+/// number 1..256; min, max, range, step finite; step > 0 unless count is 1; min <= max and max
+/// at min + (count - 1) step; range n step or (n - 1) step; bins 1..n finite, non-negative, with
+/// a positive sum; total finite and positive. nullopt when the record is sound.
+std::optional<RecordFault> checkHistogramRecord(const Histogram& h);
+
+/// True for the record of a slot that never held a histogram: every real 0.
+bool isEmptyRecord(const Histogram& h);

@@ -118,7 +118,9 @@ std::string fixed5(double x) {
 }  // namespace
 
 std::string HistogramFileError::text(Language language) const {
-  if (message == 0) return language == Language::Czech ? ownCs : ownEn;
+  const std::string named =
+      file.empty() ? std::string() : (language == Language::Czech ? "\r\n\r\nSoubor :  " : "\r\n\r\nFile:  ") + file;
+  if (message == 0) return (language == Language::Czech ? ownCs : ownEn) + named;
   const std::string f = MessageText(message, language);
   std::string out;
   auto it = args.begin();
@@ -130,7 +132,7 @@ std::string HistogramFileError::text(Language language) const {
       out += f[i];
     }
   }
-  return out + extra;
+  return out + extra + named;
 }
 
 std::optional<Histogram> ReadHistogram(std::istream& in, HistogramFileError& error) {
@@ -289,7 +291,9 @@ std::optional<Histogram> ReadHistogramFile(const std::string& path, HistogramFil
     error = numbered(11, {path});
     return std::nullopt;
   }
-  return ReadHistogram(in, error);
+  auto h = ReadHistogram(in, error);
+  if (!h) error.file = path;  // the reader's messages say what, this says where
+  return h;
 }
 
 bool WriteHistogram(std::ostream& out, const Histogram& h, std::string_view identification,
@@ -324,7 +328,15 @@ bool WriteHistogram(std::ostream& out, const Histogram& h, std::string_view iden
   return static_cast<bool>(out);
 }
 
-bool WriteHistogramFile(const std::string& path, const Histogram& h, HistogramFileError& error) {
+std::vector<UnencodableText> unencodableIdentification(const std::string& path) {
+  return unencodableLines("Identification=" + fileNameOnly(path));
+}
+
+bool WriteHistogramFile(const std::string& path, const Histogram& h, HistogramFileError& error, bool acceptLostLetters) {
+  if (const auto lost = unencodableIdentification(path); !lost.empty() && !acceptLostLetters) {
+    error = own(unencodableMessage(lost, Language::Czech, false), unencodableMessage(lost, Language::English, false));
+    return false;
+  }
   std::ostringstream text;
   if (!WriteHistogram(text, h, fileNameOnly(path), error)) return false;
   if (!writeFileAtomically(path, text.str())) {

@@ -13,6 +13,7 @@
 
 #include "histogram/Histogram.h"
 #include "ralvex/Dialogs.h"
+#include "shell/Encoding.h"
 #include "shell/Language.h"
 
 /// A refusal of the reader or the writer: a numbered message, the values for its "%s" places and
@@ -22,6 +23,7 @@ struct HistogramFileError {
   std::vector<std::string> args;
   std::string extra;
   std::string ownCs, ownEn;  // message 0 only
+  std::string file;          // the file refused, named after the text
 
   /// The whole text to show, in `language`.
   std::string text(Language language) const;
@@ -38,7 +40,12 @@ std::optional<Histogram> ReadHistogramFile(const std::string& path, HistogramFil
 bool WriteHistogram(std::ostream& out, const Histogram& h, std::string_view identification,
                     HistogramFileError& error);
 /// Writes h to `path` atomically; message 27 with the path when the file cannot be written.
-bool WriteHistogramFile(const std::string& path, const Histogram& h, HistogramFileError& error);
+/// A file name with letters Windows-1250 cannot store is refused (our message naming them)
+/// unless `acceptLostLetters`, when they are written as "?".
+bool WriteHistogramFile(const std::string& path, const Histogram& h, HistogramFileError& error,
+                        bool acceptLostLetters = false);
+/// The Identification line of a file at `path` when it would lose letters in Windows-1250.
+std::vector<UnencodableText> unencodableIdentification(const std::string& path);
 
 /// File dialog settings of histogram files: initial folder `histogramsFolder`, default extension
 /// "dis", the filter "Distributions Files (*.dis)|*.dis|All files (*.*)|*.*", first filter selected.

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "persistence/TextLines.h"
+#include "shell/Encoding.h"
 
 namespace {
 
@@ -128,6 +129,10 @@ ProjectFileData projectFileFromState(const ProjectState& p, const RmrTables& rmr
 }
 
 std::string formatProjectFile(const ProjectFileData& d, std::string_view programVersion, std::string_view date) {
+  return utf8ToCp1250(formatProjectText(d, programVersion, date));
+}
+
+std::string formatProjectText(const ProjectFileData& d, std::string_view programVersion, std::string_view date) {
   TextLineWriter w;
   auto line = [&](std::string_view s) { w.line(oneLine(s)); };
   line(kProjectHeader);
@@ -163,7 +168,7 @@ std::string formatProjectFile(const ProjectFileData& d, std::string_view program
   line(d.rmr.sum);
   line(d.rmr.rockClass);
   line(d.rmr.rmr);
-  return w.bytes();
+  return w.text();
 }
 
 std::optional<ProjectFileData> parseProjectFile(std::string_view bytes, FileError& error) {

@@ -1,5 +1,7 @@
 #include "persistence/ResultsFile.h"
 
+#include <cstdio>
+
 #include "persistence/ProjectFile.h"
 #include "persistence/TaggedStream.h"
 
@@ -69,8 +71,24 @@ class Walker {
     return take(name, "text", &TaggedReader::readText, &ResultsValue::text);
   }
   void histogram(const char* name, Histogram& h) {
+    const std::size_t first = in_.valueIndex() + 1;
     for (int i = 0; i < 6; ++i) descriptor(h, i) = real({name, -1, kDescriptorNames[i]});
     for (int b = 0; b < kMaxBins && ok(); ++b) h.p[b] = real({name, -1, "bin", b + 1});
+    check(name, h, first, first + 6);
+  }
+  /// Refuses a histogram record that is neither sound nor the untouched record of an empty slot;
+  /// `descriptorAt` and `binsAt` are the value numbers of its count and of its first bin.
+  void check(const std::string& name, const Histogram& h, std::size_t descriptorAt, std::size_t binsAt) {
+    if (!ok() || isEmptyRecord(h)) return;
+    const auto fault = checkHistogramRecord(h);
+    if (!fault) return;
+    std::size_t at = binsAt;  // the sum of the bins is named by the first bin
+    for (int i = 0; i < 6; ++i)
+      if (fault->field == kDescriptorNames[i]) at = descriptorAt + i;
+    if (fault->field.rfind("bin ", 0) == 0) at = binsAt + std::stoul(fault->field.substr(4)) - 1;
+    char text[40];
+    std::snprintf(text, sizeof text, "%.17g", fault->value);
+    badValueAt(name + " " + fault->field, text, at);
   }
   /// A count that sizes a table: refused unless 1 .. kMaxStoredTableSize.
   int count(const Name& name) {
@@ -78,14 +96,16 @@ class Walker {
     if (ok() && (v < 1 || v > kMaxStoredTableSize)) badValue(name.str(), std::to_string(v));
     return ok() ? static_cast<int>(v) : 1;
   }
-  void badValue(const std::string& name, const std::string& value) {
+  void badValue(const std::string& name, const std::string& value) { badValueAt(name, value, in_.valueIndex()); }
+  void badValueAt(const std::string& name, const std::string& value, std::size_t index) {
     if (!badName_.empty() || !in_.ok()) return;
     badName_ = name;
     badText_ = value;
-    badIndex_ = in_.valueIndex();
+    badIndex_ = index;
   }
 
   bool ok() const { return in_.ok() && badName_.empty(); }
+  std::size_t valueIndex() const { return in_.valueIndex(); }
 
   FileError error() const {
     if (!badName_.empty()) {
@@ -105,6 +125,9 @@ class Walker {
         return FileError::damaged("Neočekávaný typ " + t + " u hodnoty č. " + i + " ( " + lastName_ + " ), bajt " + at + ".",
                                   "Unexpected type " + t + " at value no. " + i + " ( " + lastName_ + " ), byte " + at + ".");
       }
+      case TaggedFault::BadUtf8:
+        return FileError::damaged("Text u hodnoty č. " + i + " ( " + lastName_ + " ), bajt " + at + ", není platné UTF-8.",
+                                  "The text at value no. " + i + " ( " + lastName_ + " ), byte " + at + ", is not valid UTF-8.");
       default:
         return FileError::damaged("Neplatná délka textu u hodnoty č. " + i + " ( " + lastName_ + " ).",
                                   "Invalid text length at value no. " + i + " ( " + lastName_ + " ).");
@@ -188,12 +211,16 @@ void walk(Walker& w, ResultsFileData& d) {
   d.boltCount = w.text("EdPK");
   if (d.formatLevel > 12) d.rowSpacing = w.text("EdPSds");
   d.sigmaRName = w.text("SigmaR name");
+  const std::size_t descriptorsAt = w.valueIndex() + 1;
   for (int l = 0; l < ProjectState::kLayers && w.ok(); ++l)
     for (int i = 0; i < 6; ++i)
       descriptor(d.layers[l], i) = w.real({"layer", l + 1, kDescriptorNames[i]});
+  const std::size_t binsAt = w.valueIndex() + 1;
   for (int l = 0; l < ProjectState::kLayers && w.ok(); ++l)
     for (int b = 0; b < kMaxBins && w.ok(); ++b)
       d.layers[l].p[b] = w.real({"layer", l + 1, "bin", b + 1});
+  for (int l = 0; l < ProjectState::kLayers && w.ok(); ++l)
+    w.check("layer " + std::to_string(l + 1), d.layers[l], descriptorsAt + 6 * l, binsAt + kMaxBins * l);
   for (int h = 0; h < kResHistogramCount && w.ok(); ++h) {
     if (h == kResK && d.formatLevel <= 11) continue;
     if (h == kResKn && d.formatLevel <= 13) continue;
@@ -408,6 +435,8 @@ void openResultsInto(const ResultsFileData& d, ProjectState& p, RmrTables& rmr, 
   p.reducedStrength = d.histograms[kResReducedStrength];
   p.boltLength = d.histograms[kResBoltLength];
   p.boltLoad = d.histograms[kResBoltLoad];
+  // The file does not say how its S and L were evaluated; the panel then names no evaluation.
+  p.boltLengthValues = p.boltLoadValues = PairValues::Centres;
   p.bearingCapacity = d.histograms[kResBearingCapacity];
   p.reliabilityFunction = d.histograms[kResReliability];
   p.reducedStrengthDone = d.done[0];

@@ -5,6 +5,7 @@
 #include "persistence/SettingsFile.h"
 #include "persistence/SettingsKeys.h"
 #include "persistence/TextLines.h"
+#include "shell/Encoding.h"
 
 std::vector<std::string> splitTextLines(std::string_view text) {
   std::vector<std::string> out;
@@ -49,11 +50,15 @@ void writeRockTypeSettings(SettingsFile& settings, int count, const std::vector<
 }
 
 std::string formatRockTypeFile(int count, const std::vector<std::string>& lines) {
+  return utf8ToCp1250(formatRockTypeText(count, lines));
+}
+
+std::string formatRockTypeText(int count, const std::vector<std::string>& lines) {
   const auto names = storedRockTypes(count, lines);
   TextLineWriter w;
   w.line(std::to_string(names.size()));
   for (const auto& n : names) w.line(n);
-  return w.bytes();
+  return w.text();
 }
 
 RockTypeFile parseRockTypeFile(std::string_view bytes) {

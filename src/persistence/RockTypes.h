@@ -29,6 +29,8 @@ void writeRockTypeSettings(SettingsFile& settings, int count, const std::vector<
 
 /// A rock type file: N on line 1, then the non-empty lines, CR LF, Windows-1250.
 std::string formatRockTypeFile(int count, const std::vector<std::string>& lines);
+/// The same lines as UTF-8, before the encoding.
+std::string formatRockTypeText(int count, const std::vector<std::string>& lines);
 
 /// Parsed rock type file: N from line 1 and the non-empty ones of the N lines that follow.
 /// A first line that is no count makes the whole file a plain list (every non-empty line).

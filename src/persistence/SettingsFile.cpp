@@ -80,17 +80,29 @@ std::string foldSettingsName(std::string_view s) {
 
 SettingsFile::SettingsFile(std::string path) : path_(std::move(path)) { load(); }
 
+SettingsFile::SettingsFile(std::string path, std::string seedPath)
+    : path_(std::move(path)), seedPath_(std::move(seedPath)) {
+  load();
+}
+
 void SettingsFile::load() const {
   sections_.clear();
   unreadable_ = false;
   stampTime_ = stampSize_ = -1;
+  loadedFrom_.clear();
   struct stat st {};
-  if (::stat(path_.c_str(), &st) != 0) return;  // missing: every read gives its default
+  std::string from = path_;
+  if (::stat(path_.c_str(), &st) != 0) {
+    if (seedPath_.empty() || ::stat(seedPath_.c_str(), &st) != 0) return;  // missing: every read gives its default
+    from = seedPath_;
+  }
   std::string bytes;
-  if (!S_ISREG(st.st_mode) || !readWholeFile(path_, bytes)) {
-    unreadable_ = true;
+  if (!S_ISREG(st.st_mode) || !readWholeFile(from, bytes)) {
+    // An unreadable seed is passed over: writes then start afresh where they may go.
+    if (from == path_) unreadable_ = true;
     return;
   }
+  loadedFrom_ = from;
   stampTime_ = fileStamp(st);
   stampSize_ = static_cast<long long>(st.st_size);
 
@@ -138,11 +150,20 @@ void SettingsFile::load() const {
 void SettingsFile::refresh() const {
   if (unreadable_) return;  // kept for the run: writes stay in memory
   struct stat st {};
-  if (::stat(path_.c_str(), &st) != 0) {
-    if (stampSize_ >= 0) load();  // removed behind our back
+  if (::stat(path_.c_str(), &st) == 0) {
+    if (loadedFrom_ != path_ || fileStamp(st) != stampTime_ || static_cast<long long>(st.st_size) != stampSize_)
+      load();
     return;
   }
-  if (fileStamp(st) != stampTime_ || static_cast<long long>(st.st_size) != stampSize_) load();
+  if (loadedFrom_ == path_) {
+    load();  // removed behind our back
+    return;
+  }
+  if (seedPath_.empty()) return;
+  const bool seedThere = ::stat(seedPath_.c_str(), &st) == 0;
+  if (seedThere != (loadedFrom_ == seedPath_) ||
+      (seedThere && (fileStamp(st) != stampTime_ || static_cast<long long>(st.st_size) != stampSize_)))
+    load();
 }
 
 const SettingsFile::Entry* SettingsFile::find(std::string_view section, std::string_view key) const {
@@ -175,7 +196,7 @@ void SettingsFile::set(std::string_view section, std::string_view key, std::stri
   for (auto& e : target->entries)
     if (!e.raw && foldSettingsName(e.key) == fk) entry = &e;
   if (entry) {
-    if (entry->value == value && stampSize_ >= 0) return;  // already on disk
+    if (entry->value == value && loadedFrom_ == path_) return;  // already on disk
     entry->value = std::move(value);
   } else {
     target->entries.push_back({std::string(key), std::move(value), false});
@@ -183,10 +204,18 @@ void SettingsFile::set(std::string_view section, std::string_view key, std::stri
   save();
 }
 
+void SettingsFile::fail(std::string error) {
+  lastWriteOk_ = false;
+  lastError_ = std::move(error);
+  if (!failureTold_ && writeFailed) {
+    failureTold_ = true;
+    writeFailed(lastError_);
+  }
+}
+
 void SettingsFile::save() {
   if (unreadable_) {
-    lastWriteOk_ = false;
-    lastError_ = "the settings file exists but cannot be read; it is left as it is";
+    fail("the settings file exists but cannot be read; it is left as it is");
     return;
   }
   std::string text;
@@ -197,10 +226,15 @@ void SettingsFile::save() {
     for (const auto& e : s.entries) text += e.raw ? e.key + "\r\n" : e.key + "=" + e.value + "\r\n";
   }
   std::string error;
-  lastWriteOk_ = writeFileAtomically(path_, utf8ToCp1250(text), &error);
-  lastError_ = lastWriteOk_ ? std::string() : error;
+  if (!writeFileAtomically(path_, utf8ToCp1250(text), &error)) {
+    fail(path_ + ": " + error);
+    return;
+  }
+  lastWriteOk_ = true;
+  lastError_.clear();
   struct stat st {};
-  if (lastWriteOk_ && ::stat(path_.c_str(), &st) == 0) {
+  if (::stat(path_.c_str(), &st) == 0) {
+    loadedFrom_ = path_;
     stampTime_ = fileStamp(st);
     stampSize_ = static_cast<long long>(st.st_size);
   }
@@ -235,6 +269,15 @@ void SettingsFile::writeString(std::string_view section, std::string_view key, s
   std::string v(value);
   for (char& c : v)
     if (c == '\r' || c == '\n') c = ' ';
+  const std::string letters = cp1250Unencodable(v);
+  if (!letters.empty()) {
+    const std::string k(trimBlanks(key));
+    if (!confirmUnencodable) {
+      fail(k + "=" + v + ": letters Windows-1250 cannot store: " + letters);
+      return;
+    }
+    if (!confirmUnencodable(k, v, letters)) return;
+  }
   set(section, key, std::move(v));
 }
 
@@ -266,4 +309,14 @@ std::vector<std::string> SettingsFile::keyNames(std::string_view section) const 
       for (const auto& e : s.entries)
         if (!e.raw) out.push_back(e.key);
   return out;
+}
+
+SettingsLocation chooseSettingsLocation(const std::string& programFolder, const std::string& configFolder,
+                                        const std::function<bool(const std::string&)>& writable) {
+  const std::string beside = programFolder + "/Veltra.INI";
+  struct stat st {};
+  const bool besideExists = ::stat(beside.c_str(), &st) == 0;
+  // Writes replace the file through a temporary beside it: the folder must take new files too.
+  if (writable(programFolder) && (!besideExists || writable(beside))) return {beside, {}};
+  return {configFolder + "/Veltra.INI", besideExists ? beside : std::string()};
 }

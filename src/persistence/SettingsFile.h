@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,9 @@
 class SettingsFile {
  public:
   explicit SettingsFile(std::string path);
+  /// Writes go to `path`; while it does not exist the entries are read from `seedPath` (a
+  /// settings file that cannot be written where it stands), so the first write starts from them.
+  SettingsFile(std::string path, std::string seedPath);
 
   const std::string& path() const { return path_; }
 
@@ -43,11 +47,21 @@ class SettingsFile {
   bool lastWriteOk() const { return lastWriteOk_; }
   const std::string& lastError() const { return lastError_; }
 
+  /// Asked before a text value that Windows-1250 cannot hold whole is written: true writes it
+  /// (those letters become "?"), false keeps the value stored before. Without it such a value is
+  /// not written and counts as a failed write.
+  std::function<bool(const std::string& key, const std::string& value, const std::string& letters)> confirmUnencodable;
+  /// Told of the first failed write of the run (with its reason); later failures are not told.
+  std::function<void(const std::string& error)> writeFailed;
+
   /// Key names of `section` in file order (UTF-8), for listings and tests.
   std::vector<std::string> keyNames(std::string_view section) const;
 
  private:
   std::string path_;
+  std::string seedPath_;
+  mutable std::string loadedFrom_;  // the file whose entries are held; empty when none exists
+  bool failureTold_ = false;
   struct Entry {
     std::string key, value;  // a line that is no entry keeps its text in `key` with `raw` set
     bool raw = false;
@@ -68,7 +82,18 @@ class SettingsFile {
   void save();
   const Entry* find(std::string_view section, std::string_view key) const;
   void set(std::string_view section, std::string_view key, std::string value);
+  void fail(std::string error);
 };
+
+/// Where the settings file of a program in `programFolder` lives: "Veltra.INI" there when that
+/// folder (and the file, when it exists) can be written (`writable` decides for a path), else in `configFolder`, read from the file beside
+/// the program until the first write.
+struct SettingsLocation {
+  std::string path;      // where writes go
+  std::string seedPath;  // read while `path` does not exist; empty when there is none
+};
+SettingsLocation chooseSettingsLocation(const std::string& programFolder, const std::string& configFolder,
+                                        const std::function<bool(const std::string&)>& writable);
 
 /// Lower-cases ASCII letters and the letters of Windows-1250 (Czech among them) in a UTF-8 text.
 std::string foldSettingsName(std::string_view utf8);

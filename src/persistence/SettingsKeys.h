@@ -67,6 +67,8 @@ inline constexpr Key kLanguageEnglish{kNastaveni, "Form1 Jazyk - anglictina", Ke
 inline constexpr Key kHelpHtml{kNastaveni, "Form1 Help-HTML", KeyType::Bool, 1};
 inline constexpr Key kHelpWin{kNastaveni, "Form1 HELP WIN", KeyType::Bool, 0};
 inline constexpr Key kPlotCom{kNastaveni, "Form1 PlotCom", KeyType::Bool, 1};
+// Points of the pressure loop: "centres" or "upper-edges" (earlier versions).
+inline constexpr Key kPairValues{kNastaveni, "Form1 PairValues", KeyType::Text, 0, "centres"};
 inline constexpr Key kIndexYes{kComponent, "FORM1 Index Ano", KeyType::Bool, 0};
 inline constexpr Key kIndexNo{kComponent, "FORM1 Index Ne", KeyType::Bool, 1};
 
@@ -81,7 +83,7 @@ inline constexpr std::array kAllKeys{
     kHighlightYes,  kHighlightNo,    kDateSeparator,  kTimeSeparator,  kChartMarks,    kChartAngle,
     kParamMarks,    kParamAngle,     kRawMarks,       kRawAngle,       kDistMarks,     kDistAngle,
     kDistBackground, kLanguageCzech, kLanguageEnglish, kHelpHtml,      kHelpWin,       kPlotCom,
-    kIndexYes,      kIndexNo,        kRockTypeCount,
+    kIndexYes,      kIndexNo,        kRockTypeCount,  kPairValues,
 };
 
 /// Position and size keys of one window: prefix + ".left", ".top", ".width", ".height".

@@ -190,9 +190,8 @@ std::string TaggedReader::textPayload(std::uint8_t tag) {
   const std::string_view raw(p, bytes);
   if (tag == kTagUtf8String) {
     if (isValidUtf8(raw)) return std::string(raw);
-    std::string out;
-    forEachCodePoint(raw, [&](char32_t c) { appendUtf8(out, c); });
-    return out;
+    failAt(TaggedFault::BadUtf8, at, tag);
+    return {};
   }
   return cp1250ToUtf8(raw);
 }

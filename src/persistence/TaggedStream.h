@@ -42,7 +42,7 @@ class TaggedWriter {
 };
 
 /// Why reading stopped.
-enum class TaggedFault { None, EndsEarly, UnexpectedTag, BadLength };
+enum class TaggedFault { None, EndsEarly, UnexpectedTag, BadLength, BadUtf8 };
 
 /// One value of any type, for listings.
 struct TaggedValue {
@@ -60,7 +60,8 @@ class TaggedReader {
   std::int32_t readInteger();
   double readReal();
   bool readBool();
-  /// Texts of every text tag, as UTF-8 (8-bit texts are taken as Windows-1250).
+  /// Texts of every text tag, as UTF-8 (8-bit texts are taken as Windows-1250); a tag-20 text
+  /// that is no valid UTF-8 is a fault.
   std::string readText();
   /// The next value whatever its type.
   TaggedValue readAny();

@@ -14,6 +14,8 @@ class TextLineWriter {
     text_ += "\r\n";
   }
   std::string bytes() const;
+  /// The lines as UTF-8, before the encoding.
+  const std::string& text() const { return text_; }
 
  private:
   std::string text_;

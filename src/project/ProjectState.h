@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "histogram/Histogram.h"
+#include "project/PairValues.h"
 
 /// Source numbers: what a slot or a result is, shared with the chart window and the file reader.
 enum Source : int {
@@ -94,6 +95,9 @@ struct ProjectState {
   Histogram boltLoad;            // source 12
   Histogram bearingCapacity;     // source 10
   Histogram reliabilityFunction; // source 13
+  // Points of the pressure loop behind L and S (not stored: a results file read back counts as centres).
+  PairValues boltLengthValues = PairValues::Centres;
+  PairValues boltLoadValues = PairValues::Centres;
   double failureMass = 0;         // F of the subtraction C - S (not stored)
   double failureProbability = 0;  // Pf of the last assessment (not stored)
 

@@ -10,9 +10,10 @@ namespace ralvex {
 
 /// Dialog kinds as the library numbers them.
 enum class DlgKind { Warning = 0, Error = 1, Information = 2, Confirmation = 3 };
-enum class DlgButtons { Ok, YesNo };
+enum class DlgButtons { Ok, YesNo, YesNoCancel };
 /// Results of a message dialog.
 inline constexpr int mrOk = 1;
+inline constexpr int mrCancel = 2;
 inline constexpr int mrYes = 6;
 inline constexpr int mrNo = 7;
 
@@ -30,7 +31,7 @@ struct FileDialogOptions {
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
-  /// Shows a message box; returns mrOk, mrYes or mrNo.
+  /// Shows a message box; returns mrOk, mrYes, mrNo or mrCancel (Escape or closing a Yes/No/Cancel box).
   virtual int message(std::string_view caption, std::string_view text, DlgKind kind, DlgButtons buttons,
                       int defaultButton) = 0;
   /// A plain message box without icon or numbered title.

@@ -111,6 +111,12 @@ int DefMessageDlg(std::string_view caption, std::string_view text, DlgKind kind,
     dialogs().message(caption, text, kind, buttons, mrOk);
     return mrOk;
   }
+  if (buttons == DlgButtons::YesNoCancel) {
+    if (defaultButton != mrYes && defaultButton != mrNo && defaultButton != mrCancel) defaultButton = mrYes;
+    // A closed box (Escape) cancels.
+    const int a = dialogs().message(caption, text, kind, buttons, defaultButton);
+    return a == mrYes || a == mrNo ? a : mrCancel;
+  }
   if (defaultButton != mrYes && defaultButton != mrNo) defaultButton = mrYes;
   // Anything but an explicit Yes (a closed box, Escape) counts as No and cancels.
   return dialogs().message(caption, text, kind, buttons, defaultButton) == mrYes ? mrYes : mrNo;

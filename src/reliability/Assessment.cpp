@@ -175,11 +175,7 @@ ChainReport runAssessment(ProjectState& p, DesignStandard standard, Language lan
   if (!p.boltLoadDone) return refuse(report, 54);
   if (p.d1.empty()) return refuse(report, 55, ralvex::DlgKind::Error, {}, FocusField::EdPS);
   if (p.boltCount.empty()) return refuse(report, 56, ralvex::DlgKind::Error, {}, FocusField::EdPK);
-  if (p.sigmaR.empty()) {
-    refuse(report, 57);
-    report.messages.back().suffix = "\r\n";
-    return report;
-  }
+  if (missingInput(p.sigmaR)) return refuseMissing(report, p.sigmaR, 57, {}, "\r\n");
   report = runBearingCapacity(p);
   if (!report.ok) return report;
   if (!usableHistogram(p.boltLoad)) return refuse(report, kZeroWidthMessage);

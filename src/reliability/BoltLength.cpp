@@ -16,13 +16,13 @@ HistogramOpResult boltLengthProduct(const Histogram& kn, const Histogram& b, con
   return t;
 }
 
-ChainReport runBoltLength(ProjectState& p, const LoopProgress& progress, int threads) {
+ChainReport runBoltLength(ProjectState& p, const LoopProgress& progress, int threads, PairValues values) {
   ChainReport report;
   if (!p.reducedStrengthDone) return refuse(report, 48);
-  if (p.k.empty()) return refuse(report, 49);
-  if (p.kn.empty()) return refuse(report, 50);
+  if (missingInput(p.k)) return refuseMissing(report, p.k, 49);
+  if (missingInput(p.kn)) return refuseMissing(report, p.kn, 50);
   if (p.depthH.empty()) return refuse(report, 51, ralvex::DlgKind::Error, {}, FocusField::EdH);
-  if (p.combinedSupport && p.q.empty()) return refuse(report, 52);
+  if (p.combinedSupport && missingInput(p.q)) return refuseMissing(report, p.q, 52);
 
   const Histogram* q = p.combinedSupport ? &p.q.histogram : nullptr;
   for (const Histogram* h : {&p.kn.histogram, &p.width.histogram, &p.k.histogram, &p.reducedStrength})
@@ -34,12 +34,13 @@ ChainReport runBoltLength(ProjectState& p, const LoopProgress& progress, int thr
   const Histogram& t = product.h;
 
   Histogram l;
-  const LoopStatus status = pressureLoop(t, q, p.reducedStrength, leadingNumber(p.depthH), l, progress, threads);
+  const LoopStatus status = pressureLoop(t, q, p.reducedStrength, leadingNumber(p.depthH), l, progress, threads, values);
   if (!loopCompleted(report, 53, static_cast<int>(status))) return report;
   NormaliseHistogram(kMaxBins, l);
   TrimHistogram(l);
   p.boltLength = l;
   p.boltLengthDone = true;
+  p.boltLengthValues = values;
   report.ok = true;
   return report;
 }

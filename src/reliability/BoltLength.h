@@ -17,4 +17,6 @@ HistogramOpResult boltLengthProduct(const Histogram& kn, const Histogram& b, con
 
 /// The bolt-length command: checks 48 to 52, then L (normalised, trimmed) with its flag; message 53 when
 /// the corner range is empty, 35 when an input histogram has no width. `q` is used only with combined support.
-ChainReport runBoltLength(ProjectState& project, const LoopProgress& progress = {}, int threads = 0);
+/// `values` chooses the points of the pressure loop (recorded in `boltLengthValues`).
+ChainReport runBoltLength(ProjectState& project, const LoopProgress& progress = {}, int threads = 0,
+                          PairValues values = PairValues::Centres);

@@ -35,13 +35,13 @@ HistogramOpResult boltLoadProduct(const Histogram& gamma, const Histogram& kn, c
   return t;
 }
 
-ChainReport runBoltLoad(ProjectState& p, const LoopProgress& progress, int threads) {
+ChainReport runBoltLoad(ProjectState& p, const LoopProgress& progress, int threads, PairValues values) {
   ChainReport report;
   if (!p.boltLengthDone) return refuse(report, 44);
-  if (p.rmr.empty()) return refuse(report, 45);
-  if (p.gamma.empty()) return refuse(report, 46);
+  if (missingInput(p.rmr)) return refuseMissing(report, p.rmr, 45);
+  if (missingInput(p.gamma)) return refuseMissing(report, p.gamma, 46);
   // Combined support ticked after the bolt length was computed without it: q is still missing.
-  if (p.combinedSupport && p.q.empty()) return refuse(report, 52);
+  if (p.combinedSupport && missingInput(p.q)) return refuseMissing(report, p.q, 52);
 
   const Histogram* q = p.combinedSupport ? &p.q.histogram : nullptr;
   const Histogram d = rockMassFactor(p.rmr.histogram);
@@ -54,12 +54,13 @@ ChainReport runBoltLoad(ProjectState& p, const LoopProgress& progress, int threa
   const Histogram& t = product.h;
 
   Histogram s;
-  const LoopStatus status = pressureLoop(t, q, p.reducedStrength, leadingNumber(p.depthH), s, progress, threads);
+  const LoopStatus status = pressureLoop(t, q, p.reducedStrength, leadingNumber(p.depthH), s, progress, threads, values);
   if (!loopCompleted(report, 47, static_cast<int>(status))) return report;
   NormaliseHistogram(kMaxBins, s);
   TrimHistogram(s);
   p.boltLoad = s;
   p.boltLoadDone = true;
+  p.boltLoadValues = values;
   report.ok = true;
   return report;
 }

@@ -21,4 +21,6 @@ HistogramOpResult boltLoadProduct(const Histogram& gamma, const Histogram& kn, c
 
 /// The bolt-load command: checks 44 to 46 (and 52 when combined support was ticked since), then S (normalised, trimmed) with its flag; message 47 when the
 /// corner range is empty, 35 when an input histogram has no width.
-ChainReport runBoltLoad(ProjectState& project, const LoopProgress& progress = {}, int threads = 0);
+/// `values` chooses the points of the pressure loop (recorded in `boltLoadValues`).
+ChainReport runBoltLoad(ProjectState& project, const LoopProgress& progress = {}, int threads = 0,
+                        PairValues values = PairValues::Centres);

@@ -9,6 +9,7 @@
 #include "histogram/Histogram.h"
 #include "histogram/HistogramArithmetic.h"
 #include "reliability/ChainMessages.h"
+#include "project/ProjectState.h"
 
 /// Appends message `number` to `report` and returns it (not ok), for `return refuse(...)`.
 inline ChainReport& refuse(ChainReport& report, int number, ralvex::DlgKind kind = ralvex::DlgKind::Error,
@@ -25,6 +26,20 @@ inline ChainReport& refuse(ChainReport& report, int number, ralvex::DlgKind kind
 
 inline ChainReport& refuse(ChainReport& report, int number, std::initializer_list<std::string> args) {
   return refuse(report, number, ralvex::DlgKind::Error, args);
+}
+
+/// A slot without its histogram: no name, or a name whose file was never read into it (a project
+/// naming a missing file keeps the name in its cell).
+inline bool missingInput(const HistogramSlot& slot) { return slot.empty() || isEmptyRecord(slot.histogram); }
+
+/// Refuses with the missing-input message `number` of `slot`; when its cell names a file that was
+/// not read, the file name follows the message.
+inline ChainReport& refuseMissing(ChainReport& report, const HistogramSlot& slot, int number,
+                                  std::initializer_list<std::string> args = {}, std::string suffix = {}) {
+  refuse(report, number, args);
+  if (!slot.empty()) suffix += "\r\n\r\n    ( " + slot.name + " )";
+  report.messages.back().suffix = std::move(suffix);
+  return report;
 }
 
 /// A histogram the arithmetic can work with: at least one bin, a positive finite step, finite centres.

@@ -156,15 +156,20 @@ __attribute__((target("avx2"))) void accumulateRowWide(const double* g, const do
 }
 #endif
 
-// Upper bin edges from the lower edge of the histogram, adding the width before each use.
-std::vector<double> upperEdges(double lowerEdge, double step, int n) {
-  std::vector<double> edges(n);
-  double e = lowerEdge;
+// The loop values of a histogram of first centre `min`: the centres min + (i - 1) step, or the upper
+// bin edges from the lower edge, adding the width before each use.
+std::vector<double> loopValues(double min, double step, int n, PairValues values) {
+  std::vector<double> v(n);
+  if (values == PairValues::Centres) {
+    for (int i = 0; i < n; ++i) v[i] = min + i * step;  // the centre of bin i + 1 as hist::binCentre gives it
+    return v;
+  }
+  double e = min - step / 2;
   for (int i = 0; i < n; ++i) {
     e = e + step;
-    edges[i] = e;
+    v[i] = e;
   }
-  return edges;
+  return v;
 }
 
 }  // namespace
@@ -178,7 +183,7 @@ void setPressureLoopWideRows(bool enabled) { useWideRows = enabled; }
 int pressureLoopBin(double v, double min, double step) { return Frame{min, step, 1 / step}.bin(v); }
 
 LoopStatus pressureLoop(const Histogram& T, const Histogram* q, const Histogram& R, double depthH, Histogram& out,
-                        const LoopProgress& progress, int threads) {
+                        const LoopProgress& progress, int threads, PairValues values) {
   const bool combined = q != nullptr;
   const double depthTerm = combined ? kDepthFactor * depthH : kDepthFactor * depthH / kStrengthDivisor;
 
@@ -214,16 +219,16 @@ LoopStatus pressureLoop(const Histogram& T, const Histogram* q, const Histogram&
   // Loop values and masses. Without combined support a single q "bin" of mass 1 stands in, which
   // leaves every product p_T x p_R unchanged.
   const int nT = binCount(T), nR = binCount(R), nQ = combined ? binCount(*q) : 1;
-  const std::vector<double> tEdges = upperEdges(tLo, T.step, nT);
+  const std::vector<double> tEdges = loopValues(T.min, T.step, nT, values);
   std::vector<double> rEdges;
   if (combined) {
     Histogram r45 = R;
     ScaleHistogram(r45, kStrengthDivisor);
-    rEdges = upperEdges(r45.min - r45.step / 2, r45.step, nR);
+    rEdges = loopValues(r45.min, r45.step, nR, values);
   } else {
-    rEdges = upperEdges(rLo, R.step, nR);
+    rEdges = loopValues(R.min, R.step, nR, values);
   }
-  std::vector<double> sEdges = combined ? upperEdges(q->min - q->step / 2, q->step, nQ) : std::vector<double>{0.0};
+  std::vector<double> sEdges = combined ? loopValues(q->min, q->step, nQ, values) : std::vector<double>{0.0};
   std::vector<double> pq = combined ? std::vector<double>(q->p.begin(), q->p.begin() + nQ) : std::vector<double>{1.0};
 
   // Only R bins with mass take part: a zero mass added to a bin leaves it as it is.

@@ -2,12 +2,16 @@
 
 // The pressure-factor loop shared by the bolt length and the bolt load:
 //   result = T x (exp((1.5 H - q) / (45 R)) - 1)^0.6
-// over the upper bin edges of T, q and R, binned into 256 bins spanning the corner values.
+// over the bin centres of T, q and R (or, selectably, their upper bin edges), binned into 256 bins
+// spanning the corner values.
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string_view>
 
 #include "histogram/Histogram.h"
+#include "project/PairValues.h"
 
 /// Progress of the loop: position after each bin of T, and the maximum (nT x nQ x nR).
 using LoopProgress = std::function<void(std::int64_t position, std::int64_t maximum)>;
@@ -29,6 +33,8 @@ void setPressureLoopWideRows(bool enabled);
 /// Runs the loop. `q` is nullptr without combined support. On Ok, `out` holds the 256 raw bins
 /// (not normalised, not trimmed). A pair value that rounds to a bin beyond either end goes to the
 /// end bin; a value that is not a number is not binned. `threads` 0 picks the number of cores (at most 2).
-/// `progress` is called on the calling thread.
+/// `progress` is called on the calling thread. `values` chooses the points of the bins; the corner
+/// range is taken from the outer edges either way.
 LoopStatus pressureLoop(const Histogram& t, const Histogram* q, const Histogram& r, double depthH, Histogram& out,
-                        const LoopProgress& progress = {}, int threads = 0);
+                        const LoopProgress& progress = {}, int threads = 0,
+                        PairValues values = PairValues::Centres);

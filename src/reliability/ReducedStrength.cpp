@@ -7,6 +7,7 @@
 #include "histogram/HistogramArithmetic.h"
 #include "ralvex/Ralvex.h"
 #include "reliability/ChainCommon.h"
+#include "reliability/InputChecks.h"
 
 double layerCoefficient(int layers) {
   static constexpr std::array<double, 10> kBeta{1.0, 0.95, 0.9, 0.86, 0.82, 0.79, 0.76, 0.73, 0.71, 0.7};
@@ -41,6 +42,20 @@ bool tableEmpty(const ProjectState& p) { return p.nextLayerRow == 1 && p.layers[
 ChainReport runLayerCoefficient(ProjectState& p) {
   ChainReport report;
   if (tableEmpty(p)) return refuse(report, 133, ralvex::DlgKind::Warning);
+  // A thickness the table check refuses is not summed into m1 either: same message, nothing changed.
+  for (int row = 2; row <= ProjectState::kLayers; ++row) {
+    const LayerSlot& layer = p.layers[row - 1];
+    if (layer.name.empty() || layer.thickness.empty()) continue;
+    const auto m = parseInputNumber(layer.thickness);
+    if (m && *m > 0 && std::isfinite(*m)) continue;
+    ChainMessage msg;
+    msg.number = 149;
+    msg.layerRow = row;
+    msg.suffix = " ! ( " + layer.thickness + " )\r\n";
+    msg.focus = FocusField::LayerTable;
+    report.messages.push_back(std::move(msg));
+    return report;
+  }
 
   int layers = 0;
   double others = 0;
@@ -77,7 +92,7 @@ ChainReport runLayerCoefficient(ProjectState& p) {
 
 ChainReport runReducedStrength(ProjectState& p) {
   ChainReport report;
-  if (p.width.empty()) return refuse(report, 36);
+  if (missingInput(p.width)) return refuseMissing(report, p.width, 36);
   if (tableEmpty(p)) return refuse(report, 133);
   if (p.layers[0].thickness.empty()) return refuse(report, 38);
 
@@ -87,7 +102,7 @@ ChainReport runReducedStrength(ProjectState& p) {
     if (!layer.rockType.empty() || !layer.name.empty() || !layer.thickness.empty()) n = row;
   }
   for (int row = 1; row <= n; ++row)
-    if (p.layers[row - 1].name.empty()) return refuse(report, 39, {std::to_string(row)});
+    if (missingInput(p.layers[row - 1])) return refuseMissing(report, p.layers[row - 1], 39, {std::to_string(row)});
   for (int row = 2; row <= n; ++row)
     if (p.layers[row - 1].thickness.empty()) return refuse(report, 41, {std::to_string(row)});
   if (p.beta.empty()) return refuse(report, 42);

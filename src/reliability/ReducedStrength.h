@@ -22,8 +22,9 @@ struct LayerInput {
 HistogramOpResult reducedStrengthHistogram(std::span<const LayerInput> layers, double beta, double bStar);
 
 /// The "b" command: Beta from the number of layers with a strength histogram and m1 = 2B* - (m2 + ... + mn)
-/// written into the thickness of row 1. Warning 133 for an empty table, errors 134 and 135; on 134 and 135
-/// Beta is kept but its text is emptied.
+/// written into the thickness of row 1. Warning 133 for an empty table, error 149 for a thickness below
+/// row 1 that is no number above 0 (nothing changed), errors 134 and 135; on 134 and 135 Beta is kept
+/// but its text is emptied.
 ChainReport runLayerCoefficient(ProjectState& project);
 
 /// The reduced-strength command: checks 36, 133, 38, 39, 41, 42, 43 in this order, then R with its flag.

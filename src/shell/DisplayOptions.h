@@ -23,6 +23,7 @@ struct DisplayOptions {
   bool axisIndex = false;               // Index1 / NonIndex
   bool plotCommander = true;            // PlotCom
   bool allCloseness = false;            // VsechnyTesnosti
+  bool pairUpperEdges = false;          // PairUpperEdges: the pressure loop at upper bin edges
   char dateSeparator = '.';
   char timeSeparator = ':';
   DisplayColours colours;

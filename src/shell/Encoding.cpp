@@ -94,3 +94,57 @@ bool isValidUtf8(std::string_view s) {
   }
   return true;
 }
+
+std::string cp1250Unencodable(std::string_view s) {
+  std::string letters;
+  for (std::size_t i = 0; i < s.size();) {
+    const std::size_t at = i;
+    nextCodePoint(s, i);
+    const std::string_view one = s.substr(at, i - at);
+    if (static_cast<unsigned char>(one.front()) < 0x80) continue;
+    // A broken byte never reaches a file as a letter; it is reported like one.
+    if (utf8ToCp1250(one) == "?" && letters.find(one) == std::string::npos) letters += one;
+  }
+  return letters;
+}
+
+std::vector<UnencodableText> unencodableLines(std::string_view utf8) {
+  std::vector<UnencodableText> out;
+  std::size_t pos = 0;
+  while (pos < utf8.size()) {
+    std::size_t eol = utf8.find('\n', pos);
+    if (eol == std::string_view::npos) eol = utf8.size();
+    std::string_view line = utf8.substr(pos, eol - pos);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    pos = eol + 1;
+    std::string letters = cp1250Unencodable(line);
+    if (!letters.empty()) out.push_back({std::string(line), std::move(letters)});
+  }
+  return out;
+}
+
+std::string unencodableMessage(const std::vector<UnencodableText>& texts, Language language, bool ask) {
+  const bool cs = language == Language::Czech;
+  std::string m = cs ? "Tyto texty obsahují znaky, které kódování Windows-1250 neumí uložit :\r\n\r\n"
+                     : "These texts hold letters that the Windows-1250 encoding cannot store:\r\n\r\n";
+  constexpr std::size_t kShown = 10;
+  for (std::size_t i = 0; i < texts.size() && i < kShown; ++i) {
+    std::string letters;
+    for (std::size_t k = 0; k < texts[i].letters.size();) {
+      const std::size_t at = k;
+      nextCodePoint(texts[i].letters, k);
+      if (!letters.empty()) letters += ' ';
+      letters += texts[i].letters.substr(at, k - at);
+    }
+    m += "    \"" + texts[i].text + "\"   :   " + letters + "\r\n";
+  }
+  if (texts.size() > kShown)
+    m += (cs ? "    ... a další texty : " : "    ... and more texts: ") + std::to_string(texts.size() - kShown) + "\r\n";
+  if (ask)
+    m += cs ? "\r\nV souboru by tyto znaky byly nahrazeny znakem \"?\".\r\n\r\nUložit přesto ?"
+            : "\r\nIn the file these letters would become \"?\".\r\n\r\nSave anyway?";
+  else
+    m += cs ? "\r\nSoubor nebyl uložen, aby se tyto znaky neztratily !"
+            : "\r\nThe file was not written, so that these letters are not lost!";
+  return m;
+}

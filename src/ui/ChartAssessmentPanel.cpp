@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QTableWidget>
 
+#include "project/ProjectState.h"
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
 #include "ui/ChartWindow.h"
@@ -108,6 +109,11 @@ void ChartWindow::ensureAssessmentPanel() {
   rg->addWidget(makeLabel(result, u"Label14"_s), 2, 0);
   rg->addWidget(Edit12_, 2, 1);
   rg->addWidget(panel4, 3, 0, 1, 2);
+  // Named only when S came from the pressure loop at upper bin edges.
+  LabPairValues_ = makeLabel(result, u"LabPairValues"_s);
+  LabPairValues_->setWordWrap(true);
+  LabPairValues_->setVisible(false);
+  rg->addWidget(LabPairValues_, 4, 0, 1, 2);
   layout->insertWidget(at++, result, 0, Qt::AlignTop);
 
   // The interval that holds 0.
@@ -134,7 +140,8 @@ void ChartWindow::ApplyAssessmentTexts(Language language) {
   ensureAssessmentPanel();
   applyTextRows(*this, language == Language::Czech ? kChartAssessmentTexts.czech : kChartAssessmentTexts.english,
                 language);
-  const DesignStandard standard = CBNorma_->currentIndex() == 1 ? DesignStandard::Csn731401 : DesignStandard::En1990;
+  DesignStandard standard = CBNorma_->currentIndex() == 1 ? DesignStandard::Csn731401 : DesignStandard::En1990;
+  if (shownAssessment_) standard = shownAssessment_->standard;  // the classes shown are those of its standard
   for (int i = 0; i < 3; ++i) {
     classLabels_[i]->setText(qs(classLabel(standard, i + 1, language)));
     quantileFields_[i]->setToolTip(qs(MessageText(232, language) + " : " + classLabel(standard, i + 1, language)));
@@ -199,6 +206,8 @@ void ChartWindow::ShowAssessment(const AssessmentResult& a) {
   // Quantiles at the design probabilities.
   for (int i = 0; i < 3; ++i)
     quantileFields_[i]->setText(a.quantiles[i] ? qs(ralvex::StrNaCarku(*a.quantiles[i])) : qs(MessageText(233, language)));
+  const ProjectState* project = services_.windows.project();
+  LabPairValues_->setVisible(project && project->boltLoadValues == PairValues::UpperEdges);
   shownAssessment_ = a;
 }
 

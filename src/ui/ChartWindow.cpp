@@ -48,6 +48,7 @@
 #include "ui/FitTableWindow.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
+#include "ui/LostLetters.h"
 
 using namespace Qt::StringLiterals;
 
@@ -131,8 +132,9 @@ std::optional<std::string> SaveHistogramCommand(Services& services, const Histog
                                              ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
     if (answer != ralvex::mrYes) return std::nullopt;
   }
+  if (!confirmLostLetters(services, unencodableIdentification(path))) return std::nullopt;
   HistogramFileError error;
-  if (!WriteHistogramFile(path, h, error)) {
+  if (!WriteHistogramFile(path, h, error, true)) {
     ralvex::DefMessageDlg(MessageText(3, lang), error.text(lang), ralvex::DlgKind::Error, ralvex::DlgButtons::Ok,
                           ralvex::mrOk);
     return std::nullopt;
@@ -437,6 +439,7 @@ void ChartWindow::connectControls() {
   connect(ExitProgram_, &QPushButton::clicked, this, &QWidget::close);
   connect(SaveGraf_, &QPushButton::clicked, this, &ChartWindow::SaveGrafClick);
   connect(BChar_, &QPushButton::clicked, this, &ChartWindow::BCharClick);
+  connect(KrivkaTrvani_, &QPushButton::clicked, this, &ChartWindow::KrivkaTrvaniClick);
   connect(BitBtn8_, &QPushButton::clicked, this, &ChartWindow::BitBtn8Click);
   connect(Button7_, &QPushButton::clicked, this, &ChartWindow::Button7Click);
   connect(UlozOkno_, &QPushButton::clicked, this, &ChartWindow::UlozOknoClick);
@@ -454,6 +457,10 @@ void ChartWindow::ApplyTexts(Language language) { applyTexts(*this, 3, language)
 void ChartWindow::ApplyRuntimeTexts(Language language) {
   ApplyAssessmentTexts(language);  // the assessment panel (ChartAssessmentPanel.cpp)
   if (captionMessage_ != 0) setWindowTitle(qs(MessageText(captionMessage_, language)));
+  if (source_ != 0 && !titleLines_.empty() && chart_) {
+    chartTitle(source_, cellText_, language, titleLines_[0], name_);
+    showTitle();
+  }
   UlozOkno_->setToolTip(qs(MessageText(26, language)) + windowTitle() + u" \""_s);
   for (QTableWidget* g : {StringGrid1_, StringGrid7_, StringGrid6_})
     for (int r = 0; r < g->rowCount(); ++r) {
@@ -515,6 +522,65 @@ void ChartWindow::writeSettings() {
 // ------------------------------------------------------------------------------------------------
 // Fill
 
+void ChartWindow::chartTitle(int source, const std::string& cellText, Language lang, std::string& title,
+                        std::string& name) const {
+  std::string bolts, d1, d2, results;
+  if (const ProjectState* project = services_.windows.project()) {
+    const ProjectState& p = *project;
+    bolts = p.boltCount;
+    d1 = p.d1;
+    d2 = p.d2;
+    results = p.resultsName;
+  }
+  const bool cs = lang == Language::Czech;
+  // A name that already ends in the unit does not get it twice.
+  auto withUnit = [&](const std::string& unit) {
+    const bool has = cellText.size() >= unit.size() - 2 &&
+                     cellText.compare(cellText.size() - (unit.size() - 2), unit.size() - 2, unit.substr(2)) == 0;
+    return has ? cellText : cellText + unit;
+  };
+  name = cellText;
+  switch (source) {
+    case 1: title = withUnit("  [ MPa ]"); break;
+    case 2: title = withUnit("  [ m ]"); break;
+    case 3: case 4: case 6: case 7: title = cellText; break;
+    case 8: title = withUnit("  [ t/m3 ]"); break;
+    case 9: title = withUnit("  [ MPa ]"); break;
+    case 5:
+      title = cs ? "Redukovaná pevnost nadložních hornin   [ MPa ]" : "Reduced strength of the overburden   [ MPa ]";
+      name = cs ? "Redukovaná pevnost nadložních hornin " : "Reduced strength of the overburden ";
+      break;
+    case 10:
+      title = cs ? "Únosnost " + bolts + " svorníků ( průměry : d1 = " + d1 + "mm, d2 = " + d2 + "mm )  [ kN ]"
+                 : "Bearing capacity of " + bolts + " bolts ( diameters : d1 = " + d1 + "mm, d2 = " + d2 + "mm )  [ kN ]";
+      name = cs ? "Únosnost svorníků" : "Bearing capacity of bolts";
+      break;
+    case 11:
+      title = cs ? "Délka 1 svorníku  [ m ]" : "Length of 1 bolt  [ m ]";
+      name = cs ? "Délka 1 svorníku" : "Length of 1 bolt";
+      break;
+    case 12:
+      title = cs ? "Zatížení svorníků  [ kN / m díla]" : "Bolt load  [ kN / m of the working ]";
+      name = cs ? "Zatížení svorníků" : "Bolt load";
+      break;
+    case 13:
+      title = (cs ? "Posudek spolehlivosti ( " : "Reliability assessment ( ") + results + " ) ";
+      name = title;
+      break;
+    default:
+      title = cs ? "Pevnost neporušené horniny    ( podle hodnocení )" : "Strength of intact rock    ( from the rating )";
+      name = cs ? "Pevnost neporušené horniny" : "Strength of intact rock";
+      break;
+  }
+}
+
+void ChartWindow::showTitle() {
+  // The title is rich text: keep runs of blanks.
+  auto html = [](const std::string& s) { return qs(s).toHtmlEscaped().replace(u"  "_s, u"&nbsp; "_s); };
+  chart_->setTitle(u"<div align=\"center\">"_s + html(titleLines_[0]) + u"<br><span style=\"font-weight:normal\">"_s +
+                   html(titleLines_[1]) + u"</span></div>"_s);
+}
+
 void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellText, int layerRow) {
   const Language lang = services_.language();
   // 1. Controls to their starting state.
@@ -527,41 +593,9 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
   redrawPositions_ = false;
 
   // 4. Title line, caption and name of the source.
-  std::string bolts, d1, d2, results;
-  if (const ProjectState* project = services_.windows.project()) {
-    const ProjectState& p = *project;
-    bolts = p.boltCount;
-    d1 = p.d1;
-    d2 = p.d2;
-    results = p.resultsName;
-  }
+  if (source < 1 || source > 13) source = kSrcNewHistogram;
   std::string title;
-  switch (source) {
-    case 1: title = cellText + "  [ MPa ]"; name_ = cellText; break;
-    case 2: title = cellText + "  [ m ]"; name_ = cellText; break;
-    case 3: case 4: case 6: case 7: title = cellText; name_ = cellText; break;
-    case 8: title = cellText + "  [ t/m3 ]"; name_ = cellText; break;
-    case 9: title = cellText + "  [ MPa ]"; name_ = cellText; break;
-    case 5:
-      title = "Redukovaná pevnost nadložních hornin   [ MPa ]";
-      name_ = "Redukovaná pevnost nadložních hornin ";
-      break;
-    case 10:
-      title = "Únosnost " + bolts + " svorníků ( průměry : d1 = " + d1 + "mm, d2 = " + d2 + "mm )  [ kN ]";
-      name_ = "Únosnost svorníků";
-      break;
-    case 11: title = "Délka 1 svorníku  [ m ]"; name_ = "Délka 1 svorníku"; break;
-    case 12: title = "Zatížení svorníků  [ kN / m díla]"; name_ = "Zatížení svorníků"; break;
-    case 13:
-      title = "Posudek spolehlivosti ( " + results + " ) ";
-      name_ = title;
-      break;
-    default:
-      title = "Pevnost neporušené horniny    ( podle hodnocení )";
-      name_ = "Pevnost neporušené horniny";
-      source = kSrcNewHistogram;
-      break;
-  }
+  chartTitle(source, cellText, lang, title, name_);
   source_ = source;
   layerRow_ = layerRow;
   hist_ = h;
@@ -574,6 +608,7 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
   if ((source >= 2 && source <= 4) || (source >= 6 && source <= 9))
     canSave = cellText.find('.') == std::string::npos;
   SaveGraf_->setEnabled(canSave);
+  KrivkaTrvani_->setEnabled(true);
 
   // 6. Second title line: date and time in the program's formats.
   const QDateTime now = QDateTime::currentDateTime();
@@ -581,10 +616,8 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
   const QChar ts = QChar::fromLatin1(services_.options.timeSeparator);
   titleLines_ = {title, (now.date().toString(u"d%1M%1yyyy"_s.arg(ds)) + u" , "_s +
                          now.time().toString(u"hh%1mm%1ss"_s.arg(ts))).toStdString()};
-  // The title is rich text: keep runs of blanks.
-  auto html = [](const std::string& s) { return qs(s).toHtmlEscaped().replace(u"  "_s, u"&nbsp; "_s); };
-  chart_->setTitle(u"<div align=\"center\">"_s + html(titleLines_[0]) + u"<br><span style=\"font-weight:normal\">"_s +
-                   html(titleLines_[1]) + u"</span></div>"_s);
+  cellText_ = cellText;
+  showTitle();
 
   // 7. Characteristics table.
   const int n = binCount(hist_);
@@ -844,6 +877,9 @@ void ChartWindow::EditXYExit() {
   mode_ = QueryMode::Value;
   double x = 0;
   if (EditXY_->text().isEmpty()) {
+    // No value asked: no result, rather than a 0 that reads as one.
+    setCell(StringGrid7_, 0, 1, QString());
+    setCell(StringGrid7_, 1, 1, QString());
     RedrawBars();
   } else if (parseQueryField(EditXY_, x)) {
     const ValueQuery q = valueQuery(hist_, x);
@@ -869,6 +905,7 @@ void ChartWindow::EditPExit() {
   mode_ = QueryMode::Probability;
   double p = 0;
   if (EditP_->text().isEmpty()) {
+    setCell(StringGrid6_, 0, 1, QString());
     RedrawBars();
   } else if (parseQueryField(EditP_, p)) {
     const QuantileQuery q = quantileQuery(hist_, p);
@@ -1090,3 +1127,7 @@ void ChartWindow::closeEvent(QCloseEvent* event) {
   Panel5_->hide();
   QWidget::closeEvent(event);
 }
+
+void ChartWindow::FocusValueField() { EditXY_->setFocus(); }
+
+void ChartWindow::KrivkaTrvaniClick() { services_.windows.showDistributionFunction(hist_, name_); }

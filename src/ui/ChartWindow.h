@@ -75,6 +75,10 @@ class ChartWindow : public QWidget {
   void EditXYExit();
   void EditPExit();
   void RedrawBars();
+  /// Puts the focus into the value field EditXY.
+  void FocusValueField();
+  /// Shows the distribution function of the shown histogram (KrivkaTrvani).
+  void KrivkaTrvaniClick();
   /// Saves the shown histogram and renames its slot. Windows saving a histogram the chart does not
   /// show (the new-histogram store, the created histogram) call SaveHistogramCommand themselves.
   void SaveGrafClick();
@@ -118,6 +122,7 @@ class ChartWindow : public QWidget {
   void ensureAssessmentPanel();
   QComboBox* CBNorma_ = nullptr;
   QLabel* Uroven_ = nullptr;
+  QLabel* LabPairValues_ = nullptr;
   std::array<QLabel*, 3> classLabels_{};     // Label2..Label4
   std::array<QLineEdit*, 3> pdFields_{};     // Edit1..Edit3
   std::array<QLineEdit*, 3> betaFields_{};   // Edit9..Edit11
@@ -172,7 +177,11 @@ class ChartWindow : public QWidget {
   int layerRow_ = 0;
   int captionMessage_ = 0;
   std::string name_;
+  std::string cellText_;  // the name the source was shown with, for titles in another language
   std::array<std::string, 2> titleLines_;
+  void chartTitle(int source, const std::string& cellText, Language language, std::string& title,
+                  std::string& name) const;
+  void showTitle();
   std::vector<std::string> barLabels_;
   bool redrawPositions_ = false;
 

@@ -1,3 +1,429 @@
 #include "ui/DistributionFunctionWindow.h"
 
-DistributionFunctionWindow::DistributionFunctionWindow(Services& services, QWidget* parent) : SimpleWindow(services, 12, parent) { applyOwnTexts(); }
+#include <QApplication>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGraphicsSimpleTextItem>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <set>
+
+#include "histogram/Queries.h"
+#include "persistence/SettingsKeys.h"
+#include "ralvex/Ralvex.h"
+#include "shell/Messages.h"
+#include "ui/ChartExport.h"
+#include "ui/Services.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+QColor fromBgr(std::uint32_t c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+
+constexpr std::uint32_t kBarColour = 12639424;
+constexpr std::uint32_t kCentreRowColour = 14609886;
+
+// Striped centre rows draw their text again at the cell's top-left corner.
+class TopLeftDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (index.data(Qt::UserRole).toBool()) option->displayAlignment = Qt::AlignLeft | Qt::AlignTop;
+  }
+};
+
+}  // namespace
+
+std::vector<DistributionFunctionRow> DistributionFunctionRows(const Histogram& h) {
+  const int n = binCount(h);
+  std::vector<DistributionFunctionRow> rows;
+  rows.reserve(2 * n + 1);
+  rows.push_back({0, h.min - h.step / 2, 0});
+  double F = 0;
+  for (int i = 1; i <= n; ++i) {
+    const double p = h.p[i - 1];
+    rows.push_back({i, h.min + (i - 1) * h.step, F + p / 2});
+    F += p;
+    rows.push_back({0, h.min + (i - 0.5) * h.step, F});
+  }
+  return rows;
+}
+
+std::string DistributionFunctionTitle(const std::string& name) {
+  const size_t dot = name.find('.');
+  if (dot == std::string::npos) return name;
+  std::string t = name;
+  t.erase(dot, std::min<size_t>(4, t.size() - dot));
+  return t;
+}
+
+DistributionFunctionWindow::DistributionFunctionWindow(Services& services, QWidget* parent)
+    : SimpleWindow(services, 12, parent) {
+  setWindowFlag(Qt::WindowStaysOnTopHint);
+  setEnablesMainOnClose(false);
+  buildControls();
+  readSettings();
+  applyOwnTexts();
+  applyTableColour();
+}
+
+DistributionFunctionWindow::~DistributionFunctionWindow() = default;
+
+void DistributionFunctionWindow::buildControls() {
+  auto* root = new QVBoxLayout(this);
+  root->setContentsMargins(6, 6, 6, 6);
+  auto* top = new QHBoxLayout;
+  root->addLayout(top);
+  CheckBox1_ = new QCheckBox(this);
+  CheckBox1_->setObjectName(u"CheckBox1"_s);
+  CheckBox1_->setText(u"Marks"_s);
+  CBMarks_ = new QComboBox(this);
+  CBMarks_->setObjectName(u"CBMarks"_s);
+  CBMarks_->addItems({u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT"_s, u"INT & P(x)"_s});
+  SpinEdAngle_ = new QSpinBox(this);
+  SpinEdAngle_->setObjectName(u"SpinEdAngle"_s);
+  SpinEdAngle_->setRange(0, 360);
+  SpinEdAngle_->setSingleStep(15);
+  CBValInd_ = new QComboBox(this);
+  CBValInd_->setObjectName(u"CBValInd"_s);
+  CBValInd_->addItems({u"Index  x"_s, u"Value   x"_s});
+  UlozGraf_ = new QToolButton(this);
+  UlozGraf_->setObjectName(u"UlozGraf"_s);
+  UlozGraf_->setText(u"\u2193"_s);
+  SpeedButton1_ = new QToolButton(this);
+  SpeedButton1_->setObjectName(u"SpeedButton1"_s);
+  SpeedButton1_->setText(u"\u2398"_s);
+  OtevriWord_ = new QToolButton(this);
+  OtevriWord_->setObjectName(u"OtevriWord"_s);
+  OtevriWord_->setText(u"W"_s);
+  ExitBtn_ = new QPushButton(this);
+  ExitBtn_->setObjectName(u"ExitBtn"_s);
+  ExitBtn_->setAutoDefault(false);
+  for (QWidget* w : std::initializer_list<QWidget*>{CheckBox1_, CBMarks_, SpinEdAngle_, CBValInd_, UlozGraf_,
+                                                    SpeedButton1_, OtevriWord_})
+    top->addWidget(w);
+  top->addStretch();
+  top->addWidget(ExitBtn_);
+
+  auto* body = new QHBoxLayout;
+  root->addLayout(body, 1);
+  chart_ = new QChart;
+  chart_->legend()->hide();
+  chart_->setAnimationOptions(QChart::NoAnimation);
+  chart_->setBackgroundRoundness(0);
+  Series1_ = new QBarSeries;
+  Series1_->setObjectName(u"Series1"_s);
+  barSet_ = new QBarSet(QString());
+  barSet_->setColor(fromBgr(kBarColour));
+  Series1_->append(barSet_);
+  chart_->addSeries(Series1_);
+  axisX_ = new QCategoryAxis;
+  axisX_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  axisX_->setGridLineVisible(false);
+  axisY_ = new QValueAxis;
+  axisY_->setRange(0, 1.05);
+  axisY_->setLabelFormat(u"%g"_s);
+  chart_->addAxis(axisX_, Qt::AlignBottom);
+  chart_->addAxis(axisY_, Qt::AlignLeft);
+  Series1_->attachAxis(axisX_);
+  Series1_->attachAxis(axisY_);
+  QFont titleFont = chart_->titleFont();
+  titleFont.setBold(true);
+  chart_->setTitleFont(titleFont);
+  chart_->setTitleBrush(QBrush(Qt::black));
+  connect(chart_, &QChart::plotAreaChanged, this, [this] {
+    updateAxisLabels();
+    updateMarks();
+  });
+  Chart1L_ = new QChartView(chart_, this);
+  Chart1L_->setObjectName(u"Chart1L"_s);
+  Chart1L_->setMinimumSize(300, 200);
+  body->addWidget(Chart1L_, 3);
+
+  StringGrid2_ = new QTableWidget(0, 3, this);
+  StringGrid2_->setObjectName(u"StringGrid2"_s);
+  StringGrid2_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  StringGrid2_->setSelectionMode(QAbstractItemView::NoSelection);
+  StringGrid2_->verticalHeader()->setVisible(false);
+  StringGrid2_->setItemDelegate(new TopLeftDelegate(StringGrid2_));
+  StringGrid2_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  body->addWidget(StringGrid2_, 2);
+
+  Panel1_ = new QWidget(Chart1L_);
+  Panel1_->setObjectName(u"Panel1"_s);
+  auto* tb = new QHBoxLayout(Panel1_);
+  tb->setContentsMargins(0, 0, 0, 0);
+  const std::pair<QString, std::function<void()>> tools[] = {
+      {u"+"_s, [this] { chart_->zoom(1.25); }},
+      {u"\u2212"_s, [this] { chart_->zoom(0.8); }},
+      {u"1:1"_s, [this] { chart_->zoomReset(); }},
+  };
+  for (const auto& [text, action] : tools) {
+    auto* b = new QToolButton(Panel1_);
+    b->setText(text);
+    b->setAutoRaise(true);
+    connect(b, &QToolButton::clicked, this, action);
+    tb->addWidget(b);
+  }
+  Panel1_->hide();
+
+  SetUpChartExport(*UlozGraf_, *Chart1L_, services_.folders.ResultsFolder);
+
+  connect(CheckBox1_, &QCheckBox::clicked, this, &DistributionFunctionWindow::CheckBox1Click);
+  connect(CBMarks_, &QComboBox::activated, this, &DistributionFunctionWindow::CBMarksChange);
+  connect(SpinEdAngle_, &QSpinBox::valueChanged, this, &DistributionFunctionWindow::SpinEdAngleChange);
+  connect(SpinEdAngle_, &QSpinBox::editingFinished, this, &DistributionFunctionWindow::SpinEdAngleExit);
+  connect(CBValInd_, &QComboBox::activated, this, &DistributionFunctionWindow::CBValIndClick);
+  connect(ExitBtn_, &QPushButton::clicked, this, &QWidget::close);
+  connect(SpeedButton1_, &QToolButton::clicked, this, [this] { QApplication::clipboard()->setPixmap(grab()); });
+  connect(OtevriWord_, &QToolButton::clicked, this, [this] { services_.windows.openWordDocument(); });
+}
+
+void DistributionFunctionWindow::readSettings() {
+  const SettingsFile& s = services_.settings;
+  background_ = std::uint32_t(settings::readInteger(s, settings::kDistBackground, 16777215));
+  chart_->setBackgroundBrush(fromBgr(background_));
+  CBMarks_->setCurrentIndex(int(std::clamp<long long>(settings::readInteger(s, settings::kDistMarks, 2), 0, 4)));
+  SpinEdAngle_->blockSignals(true);
+  SpinEdAngle_->setValue(int(std::clamp<long long>(settings::readInteger(s, settings::kDistAngle, 90), 0, 360)));
+  SpinEdAngle_->blockSignals(false);
+  CBValInd_->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
+}
+
+void DistributionFunctionWindow::writeSettings() {
+  SettingsFile& s = services_.settings;
+  settings::write(s, settings::kDistMarks, CBMarks_->currentIndex());
+  settings::write(s, settings::kDistAngle, SpinEdAngle_->value());
+  settings::write(s, settings::kDistBackground, background_);
+}
+
+void DistributionFunctionWindow::ApplyRuntimeTexts(Language) {
+  if (isVisible()) fillAgain();
+}
+
+void DistributionFunctionWindow::applyTableColour() {
+  QPalette pal = StringGrid2_->palette();
+  pal.setColor(QPalette::Base, fromBgr(services_.options.colours.table));
+  StringGrid2_->setPalette(pal);
+  highlightTable();
+}
+
+void DistributionFunctionWindow::applyPresetValues() {
+  CBMarks_->setCurrentIndex(2);
+  SpinEdAngle_->blockSignals(true);
+  SpinEdAngle_->setValue(90);
+  SpinEdAngle_->blockSignals(false);
+}
+
+// ------------------------------------------------------------------------------------------------
+// Fill
+
+void DistributionFunctionWindow::Fill(const Histogram& h, const std::string& name) {
+  hist_ = h;
+  name_ = name;
+  fillAgain();
+  show();
+  raise();
+  activateWindow();
+}
+
+void DistributionFunctionWindow::fillAgain() {
+  const Language lang = services_.language();
+  applyTableColour();
+  title_ = DistributionFunctionTitle(name_);
+  chart_->setTitle(qs(title_));
+
+  const int n = binCount(hist_);
+  const bool index = services_.options.axisIndex;
+  CBValInd_->setCurrentIndex(index ? 0 : 1);
+  axisX_->setTitleText(index ? u"Index x"_s : qs(MessageText(218, lang)));
+  F_.assign(n, 0);
+  barLabels_.clear();
+  QList<qreal> values;
+  double F = 0;
+  for (int i = 1; i <= n; ++i) {
+    F += hist_.p[i - 1];
+    F_[i - 1] = F;
+    values.append(F);
+    const double x = i < n ? hist_.min + (i - 1) * hist_.step : hist_.max;
+    barLabels_.push_back(index ? std::to_string(i - 1) : ralvex::StrBottomGraf(F, x));
+  }
+  barSet_->remove(0, barSet_->count());
+  barSet_->append(values);
+  barSet_->setPen(n > 80 ? QPen(Qt::NoPen) : QPen(QColor(70, 70, 70), 0));
+  Series1_->setBarWidth(n > 80 ? 1.0 : 0.86);
+  const bool turned = CheckBox1_->isChecked() && SpinEdAngle_->value() % 180 != 0;
+  axisY_->setRange(0, turned ? 1.3 : 1.05);
+  axisX_->setRange(-0.5, std::max(0, n - 1) + 0.5);
+  labelStep_ = 0;
+  updateAxisLabels();
+  updateMarks();
+
+  // Table.
+  const std::vector<DistributionFunctionRow> rows = DistributionFunctionRows(hist_);
+  StringGrid2_->setUpdatesEnabled(false);
+  StringGrid2_->clearContents();
+  StringGrid2_->setRowCount(int(rows.size()));
+  StringGrid2_->setHorizontalHeaderLabels({u" INT"_s, u"     x"_s, u"     F(x)"_s});
+  for (int r = 0; r < int(rows.size()); ++r) {
+    const DistributionFunctionRow& row = rows[r];
+    const QString c0 = row.interval > 0 ? qs(ralvex::TCetnost(4, row.interval)) : QString();
+    const QString cells[3] = {c0, qs(ralvex::StrNaCarku(row.x)), qs(ralvex::StrNaCarku(row.F))};
+    for (int c = 0; c < 3; ++c) StringGrid2_->setItem(r, c, new QTableWidgetItem(cells[c]));
+  }
+  highlightTable();
+  StringGrid2_->resizeColumnsToContents();
+  StringGrid2_->setUpdatesEnabled(true);
+  StringGrid2_->show();
+  placeToolbar();
+}
+
+void DistributionFunctionWindow::highlightTable() {
+  const bool on = services_.options.highlightRows;
+  const QColor table = fromBgr(services_.options.colours.table);
+  for (int r = 0; r < StringGrid2_->rowCount(); ++r) {
+    const bool centre = r % 2 == 1;  // grid rows 2, 4, ..., 2N under the header
+    for (int c = 0; c < 3; ++c)
+      if (QTableWidgetItem* it = StringGrid2_->item(r, c)) {
+        it->setBackground(on && centre ? fromBgr(kCentreRowColour) : table);
+        it->setData(Qt::UserRole, on && centre);
+      }
+  }
+}
+
+void DistributionFunctionWindow::updateAxisLabels() {
+  const int n = int(barLabels_.size());
+  const double width = chart_->plotArea().width() > 10 ? chart_->plotArea().width() : 400;
+  const QFontMetrics fm(axisX_->labelsFont());
+  int widest = 1;
+  for (const auto& l : barLabels_) widest = std::max(widest, fm.horizontalAdvance(qs(l)));
+  const double slot = widest + std::max(12, widest * 30 / 100);
+  const int fit = std::max(1, int(width / slot));
+  const int step = n > 0 ? std::max(1, (n + fit - 1) / fit) : 1;
+  if (step == labelStep_ && axisX_->count() > 0) return;
+  labelStep_ = step;
+  for (const QString& l : axisX_->categoriesLabels()) axisX_->remove(l);
+  axisX_->setStartValue(-0.5);
+  std::set<QString> used;
+  for (int i = 0; i < n; i += step) {
+    QString label = qs(barLabels_[i]);
+    while (used.count(label)) label += u' ';
+    used.insert(label);
+    axisX_->append(label, i);
+  }
+}
+
+void DistributionFunctionWindow::updateMarks() {
+  const int n = int(barLabels_.size());
+  if (!CheckBox1_->isChecked()) {
+    for (auto* m : marks_) m->hide();
+    return;
+  }
+  while (int(marks_.size()) < n) {
+    auto* m = new QGraphicsSimpleTextItem(chart_);
+    QFont f = m->font();
+    f.setPointSizeF(f.pointSizeF() * 0.85);
+    m->setFont(f);
+    m->setZValue(20);
+    marks_.push_back(m);
+  }
+  const auto style = static_cast<MarksStyle>(std::clamp(CBMarks_->currentIndex(), 0, 4));
+  const int angle = SpinEdAngle_->value();
+  for (int i = 0; i < int(marks_.size()); ++i) {
+    QGraphicsSimpleTextItem* m = marks_[i];
+    if (i >= n) {
+      m->hide();
+      continue;
+    }
+    m->setText(qs(markText(style, barLabels_[i], i, F_[i])));
+    const QPointF top = chart_->mapToPosition(QPointF(i, F_[i]), Series1_);
+    const QRectF r = m->boundingRect();
+    QTransform t;
+    t.translate(top.x(), top.y());
+    t.rotate(-angle);
+    if (angle % 180 == 0)
+      t.translate(-r.width() / 2, -r.height() - 2);
+    else
+      t.translate(3, -r.height() / 2);
+    m->setTransform(t);
+    m->setPos(0, 0);
+    m->show();
+  }
+}
+
+void DistributionFunctionWindow::placeToolbar() {
+  const QScreen* screen = this->screen();
+  const bool wide = screen && width() >= screen->geometry().width();
+  Panel1_->setVisible(wide && services_.options.plotCommander);
+  Panel1_->move(Chart1L_->width() - 298, 33);
+}
+
+// ------------------------------------------------------------------------------------------------
+// Handlers
+
+void DistributionFunctionWindow::CheckBox1Click() { fillAgain(); }
+
+void DistributionFunctionWindow::CBMarksChange() {
+  if (CheckBox1_->isChecked()) fillAgain();
+}
+
+void DistributionFunctionWindow::SpinEdAngleChange() {
+  CheckBox1_->setChecked(false);
+  CheckBox1Click();
+}
+
+void DistributionFunctionWindow::SpinEdAngleExit() { updateMarks(); }
+
+void DistributionFunctionWindow::CBValIndClick() {
+  services_.windows.setAxisLabels(CBValInd_->currentIndex() != 1);
+  services_.options.axisIndex = CBValInd_->currentIndex() != 1;
+  fillAgain();
+  services_.windows.redrawChart();
+}
+
+void DistributionFunctionWindow::Deactivated() {
+  if (isVisible() && !closing_) close();
+}
+
+void DistributionFunctionWindow::changeEvent(QEvent* event) {
+  SimpleWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow() && QApplication::activeWindow() &&
+      QApplication::activeWindow() != this)
+    Deactivated();
+}
+
+void DistributionFunctionWindow::resizeEvent(QResizeEvent* event) {
+  SimpleWindow::resizeEvent(event);
+  placeToolbar();
+}
+
+void DistributionFunctionWindow::closeEvent(QCloseEvent* event) {
+  closing_ = true;
+  writeSettings();
+  CheckBox1_->setChecked(false);
+  services_.windows.focusChartValueField();
+  SimpleWindow::closeEvent(event);
+  closing_ = false;
+}

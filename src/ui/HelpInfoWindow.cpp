@@ -46,7 +46,7 @@ HelpInfoWindow::HelpInfoWindow(Services& services, QWidget* parent) : SimpleWind
 void HelpInfoWindow::Label2Click() {
   MainWindow* main = services_.windows.main;
   const bool opened = main && main->urlOpener && main->urlOpener(QUrl(QString::fromLatin1(kSupportPage)));
-  if (!opened) services_.dialogs.plainMessage(MessageText(7, services_.language()));
+  if (!opened) services_.dialogs.plainMessage(MessageText(7, services_.language()) + "\r\n\r\n" + kSupportPage);
   close();
 }
 

@@ -37,6 +37,7 @@
 #include "ui/RawDataWindow.h"
 #include "ui/RmrWindow.h"
 #include "ui/Services.h"
+#include "ui/LostLetters.h"
 #include "persistence/SettingsKeys.h"
 #include "ui/FitTableWindow.h"
 #include "ui/TextSets.h"
@@ -249,15 +250,34 @@ bool takeCheck(QAction* clicked, QAction* partner) {
 
 }  // namespace
 
+// The desktop hands pages and files to a helper that fails silently when nothing can show them:
+// look for something that can before asking it.
+static bool desktopCanOpen(const QUrl& url) {
+  const QString mime = url.isLocalFile() && !url.toLocalFile().endsWith(u".htm"_s, Qt::CaseInsensitive) &&
+                               !url.toLocalFile().endsWith(u".html"_s, Qt::CaseInsensitive)
+                           ? QString()
+                           : u"text/html"_s;
+  if (QStandardPaths::findExecutable(u"xdg-open"_s).isEmpty()) return false;
+  if (mime.isEmpty()) return true;  // other files: the helper is all there is to ask
+  QProcess query;
+  query.start(u"xdg-mime"_s, {u"query"_s, u"default"_s, mime});
+  if (query.waitForFinished(3000) && query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty())
+    return true;
+  for (const char* browser : {"x-www-browser", "sensible-browser", "firefox", "firefox-esr", "chromium", "google-chrome"})
+    if (!QStandardPaths::findExecutable(QString::fromLatin1(browser)).isEmpty()) return true;
+  return false;
+}
+
 MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent), services_(services) {
   setObjectName(u"Form1"_s);
+  watchSettingsWrites(services_);
 
   // Not a child: the main window's texts must not reach the splash labels.
   splash_ = new SplashScreen();
   splash_->show();
   splash_->repaint();
 
-  urlOpener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+  urlOpener = [](const QUrl& url) { return desktopCanOpen(url) && QDesktopServices::openUrl(url); };
   programStarter = [](const QString& program, const QStringList& args) {
     return QProcess::startDetached(program, args);
   };
@@ -274,6 +294,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
 
   readMainSettings();
   applyTexts(*this, 1, services_.language());
+  markWorkSaved(true, true);
 }
 
 MainWindow::~MainWindow() { delete splash_.data(); }
@@ -355,6 +376,7 @@ void MainWindow::createMenus() {
   nastaveni->addAction(actINIsoubor);
   actVsechnyTesnosti = optionAction(this, nastaveni, u"VsechnyTesnosti"_s, &MainWindow::VsechnyTesnostiClick);
   actPlotCom = optionAction(this, nastaveni, u"PlotCom"_s, &MainWindow::PlotComClick);
+  actPairUpperEdges = optionAction(this, nastaveni, u"PairUpperEdges"_s, &MainWindow::PairUpperEdgesClick);
   nastaveni->addSeparator();
   QMenu* dateSep = menu(nastaveni, u"DateSeparator1"_s);
   actTecka1 = optionAction(this, dateSep, u"tecka1"_s, &MainWindow::tecka1Click);
@@ -470,6 +492,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // ---------------------------------------------------------------- general commands
 
 void MainWindow::KonecClick() {
+  if (!askToSaveWork()) return;
   const Language lang = services_.language();
   const int answer = ralvex::DefMessageDlg(MessageText(1, lang), MessageText(10, lang),
                                            ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
@@ -541,9 +564,10 @@ void MainWindow::openHelpFile(const std::string& fileName) {
   QDir::setCurrent(qs(services_.folders.StartFolder));
   QApplication::setOverrideCursor(Qt::BusyCursor);
   QTimer::singleShot(1500, qApp, [] { QApplication::restoreOverrideCursor(); });
-  if (!urlOpener(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())))
-    ralvex::DefMessageDlg(MessageText(3, lang), MessageText(7, lang), ralvex::DlgKind::Error,
-                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+  const QString full = QFileInfo(path).absoluteFilePath();
+  if (!urlOpener(QUrl::fromLocalFile(full)))
+    ralvex::DefMessageDlg(MessageText(3, lang), MessageText(7, lang) + "\r\n\r\n" + full.toStdString(),
+                          ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
 }
 
 void MainWindow::OtevriWordClick() {
@@ -592,6 +616,7 @@ void MainWindow::syncOptionsFromMenu() {
   o.axisIndex = actIndex->isChecked();
   o.plotCommander = actPlotCom->isChecked();
   o.allCloseness = actVsechnyTesnosti->isChecked();
+  o.pairUpperEdges = actPairUpperEdges->isChecked();
 }
 
 void MainWindow::applyAllTexts() {
@@ -662,6 +687,12 @@ void MainWindow::PlotComClick() {
 
 // A stored check mark only: clicking the item leaves it as it is.
 void MainWindow::VsechnyTesnostiClick() {}
+
+// Takes effect at the next bolt length and bolt load.
+void MainWindow::PairUpperEdgesClick() {
+  actPairUpperEdges->setChecked(!actPairUpperEdges->isChecked());
+  syncOptionsFromMenu();
+}
 
 void MainWindow::checkDateSeparator(char sep) {
   QAction* items[] = {actTecka1, actMinus1, actLomitko1};
@@ -740,6 +771,7 @@ void MainWindow::readMainSettings() {
 
   helpViewerOffer_ = settings::readBool(s, kWinHlpOffer);
   for (const auto& [action, key] : storedMenuItems(*this)) action->setChecked(settings::readBool(s, *key));
+  actPairUpperEdges->setChecked(parsePairValues(settings::readText(s, kPairValues)) == PairValues::UpperEdges);
 
   const auto colour = [&s](const Key& key, std::uint32_t def) {
     const long long v = s.readInteger(key.section, key.key, def);
@@ -770,6 +802,7 @@ void MainWindow::writeMainSettings() {
   for (const auto& [member, key] : kStoredColours) settings::write(s, *key, o.colours.*member);
   settings::writeBool(s, kWinHlpOffer, helpViewerOffer_);
   for (const auto& [action, key] : storedMenuItems(*this)) settings::writeBool(s, *key, action->isChecked());
+  settings::writeText(s, kPairValues, pairValuesName(pairValuesOption()));
   settings::write(s, kDateSeparator, static_cast<unsigned char>(o.dateSeparator));
   settings::write(s, kTimeSeparator, static_cast<unsigned char>(o.timeSeparator));
   settings::writeBool(s, kHighlightYes, actAno->isChecked());

@@ -103,6 +103,7 @@ class MainWindow : public QMainWindow {
   QAction* actNonIndex = nullptr;
   QAction* actPlotCom = nullptr;
   QAction* actVsechnyTesnosti = nullptr;
+  QAction* actPairUpperEdges = nullptr;  // the pressure loop at upper bin edges (earlier versions)
   QAction* actTecka1 = nullptr;      // date "."
   QAction* actMinus1 = nullptr;      // date "-"
   QAction* actLomitko1 = nullptr;    // date "/"
@@ -135,11 +136,15 @@ class MainWindow : public QMainWindow {
   void NonIndexClick();
   void PlotComClick();
   void VsechnyTesnostiClick();
+  void PairUpperEdgesClick();
   void tecka1Click();
   void minus1Click();
   void lomitko1Click();
   void tecka2Click();
   void dvojtecka1Click();
+
+  /// The points of the pressure loop chosen in the settings menu.
+  PairValues pairValuesOption() const;
 
   /// Puts the texts of windows 1 to 14 into the language in force.
   void applyAllTexts();
@@ -244,6 +249,9 @@ class MainWindow : public QMainWindow {
   void ChBKombVyztClick();
   void CBTypOknaChange();
   void BitBtn1Click();
+  /// A histogram handed over by a creation window: kept as the created histogram (source 15), then
+  /// the store action above runs.
+  void StoreCreatedHistogram(const Histogram& h);
   void BitBtn2Click();
 
   // ---- computation chain
@@ -296,6 +304,12 @@ class MainWindow : public QMainWindow {
   RmrTables& rmrTables() { return rmrTables_; }
   /// Full path of the project file last saved or opened; empty before.
   const std::string& currentProjectFile() const { return currentProjectFile_; }
+  /// True when the inputs changed since the last save or results exist that were not saved.
+  bool workUnsaved() const;
+  /// Asks (Yes / No / Cancel) whether to save unsaved work first; Yes saves the results when there
+  /// are unsaved results, else the project. False when the command is to stop (Cancel, or a save
+  /// that did not happen).
+  bool askToSaveWork();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -404,4 +418,9 @@ class MainWindow : public QMainWindow {
   int rockTypeCount_ = 0;
   RmrTables rmrTables_;
   std::string currentProjectFile_;
+  // Unsaved work: the inputs and the results as last saved, opened or started afresh.
+  std::string savedInputs_, savedResults_;
+  std::string inputsSnapshot() const;
+  std::string resultsSnapshot() const;
+  void markWorkSaved(bool inputs, bool results);
 };

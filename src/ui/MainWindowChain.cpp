@@ -94,9 +94,15 @@ void MainWindow::BBRedPevClick() {
   updateResultButtons();
 }
 
+PairValues MainWindow::pairValuesOption() const {
+  return services_.options.pairUpperEdges ? PairValues::UpperEdges : PairValues::Centres;
+}
+
 void MainWindow::BBDelSvorClick() {
   const ChainReport report =
-      runWithProgress(ProgressBar2_, [this](const LoopProgress& progress) { return runBoltLength(project_, progress); });
+      runWithProgress(ProgressBar2_, [this](const LoopProgress& progress) {
+        return runBoltLength(project_, progress, 0, pairValuesOption());
+      });
   showChainReport(report);
   if (!report.ok) return;
   showInChart(kSrcBoltLength, project_.boltLength, {}, 0);
@@ -105,7 +111,9 @@ void MainWindow::BBDelSvorClick() {
 
 void MainWindow::BBZatSvorClick() {
   const ChainReport report =
-      runWithProgress(ProgressBar1_, [this](const LoopProgress& progress) { return runBoltLoad(project_, progress); });
+      runWithProgress(ProgressBar1_, [this](const LoopProgress& progress) {
+        return runBoltLoad(project_, progress, 0, pairValuesOption());
+      });
   showChainReport(report);
   if (!report.ok) return;
   showInChart(kSrcBoltLoad, project_.boltLoad, {}, 0);

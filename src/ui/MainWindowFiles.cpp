@@ -14,6 +14,8 @@
 #include <filesystem>
 #include <sys/stat.h>
 
+#include "shell/Encoding.h"
+#include "ui/LostLetters.h"
 #include "histogram/HistogramFile.h"
 #include "io/AtomicFile.h"
 #include "persistence/FileError.h"
@@ -274,12 +276,14 @@ void MainWindow::SaveTabHornClick() {
   data = projectFileFromState(p, rmrTables_);
   for (int r = 0; r < ProjectState::kLayers && r < static_cast<int>(data.layers.size()); ++r)
     if (dropLayer[r]) data.layers[r].name.clear(), data.layers[r].thickness.clear();
-  const std::string bytes = formatProjectFile(data, services_.programVersion, shortDate(services_.options.dateSeparator));
-  if (!writeFileAtomically(path, bytes)) {
+  const std::string text = formatProjectText(data, services_.programVersion, shortDate(services_.options.dateSeparator));
+  if (!confirmLostLetters(services_, unencodableLines(text))) return;
+  if (!writeFileAtomically(path, utf8ToCp1250(text))) {
     error(lang, FileError::notWritten(path).text(lang));
     return;
   }
   currentProjectFile_ = path;
+  markWorkSaved(true, false);
 }
 
 void MainWindow::showOpenReport(const ProjectOpenReport& report) {
@@ -304,6 +308,7 @@ void MainWindow::showOpenReport(const ProjectOpenReport& report) {
 }
 
 void MainWindow::OtevritClick() {
+  if (!askToSaveWork()) return;
   std::string path;
   const auto data = openAndParse(services_, services_.folders.ProjectsFolder, "hor", &parseProjectFile, path);
   if (!data) return;
@@ -317,6 +322,7 @@ void MainWindow::OtevritClick() {
   if (data->hasRmr) setSaveEnabled("SaveTabHorn1", true);
   currentProjectFile_ = path;
   if (rmrTablesChanged) rmrTablesChanged();
+  markWorkSaved(true, true);
 }
 
 // ---------------------------------------------------------------- results file
@@ -335,7 +341,11 @@ void MainWindow::SaveVyslClick() {
   const Histogram workD = project_.rmr.name.empty() ? Histogram{} : rockMassFactor(project_.rmr.histogram);
   const ResultsFileData data =
       resultsFileFromState(project_, rmrTables_, buttons, workD, services_.programVersion, path);
-  if (!writeFileAtomically(path, formatResultsFile(data))) error(lang, FileError::notWritten(path).text(lang));
+  if (!writeFileAtomically(path, formatResultsFile(data))) {
+    error(lang, FileError::notWritten(path).text(lang));
+    return;
+  }
+  markWorkSaved(true, true);
 }
 
 void MainWindow::OpenVyslClick() {
@@ -353,4 +363,47 @@ void MainWindow::OpenVyslClick() {
   setSaveEnabled("SaveTabHorn1", true);
   if (rmrTablesChanged) rmrTablesChanged();
   BBFunSpojClick();
+  markWorkSaved(true, true);
+}
+
+// ---------------------------------------------------------------- unsaved work
+
+std::string MainWindow::inputsSnapshot() const {
+  return formatProjectText(projectFileFromState(project_, rmrTables_), {}, {});
+}
+
+std::string MainWindow::resultsSnapshot() const {
+  const ProjectState& p = project_;
+  if (!(p.reducedStrengthDone || p.boltLengthDone || p.boltLoadDone || p.bearingCapacityDone || p.assessmentDone))
+    return {};
+  return formatResultsFile(resultsFileFromState(p, rmrTables_, {}, Histogram{}, {}, {}));
+}
+
+void MainWindow::markWorkSaved(bool inputs, bool results) {
+  if (inputs) savedInputs_ = inputsSnapshot();
+  if (results) savedResults_ = resultsSnapshot();
+}
+
+bool MainWindow::workUnsaved() const {
+  if (inputsSnapshot() != savedInputs_) return true;
+  const std::string results = resultsSnapshot();
+  return !results.empty() && results != savedResults_;
+}
+
+bool MainWindow::askToSaveWork() {
+  if (!workUnsaved()) return true;
+  const Language lang = services_.language();
+  const std::string text = lang == Language::Czech
+                               ? "Vstupní údaje nebo výsledky nebyly uloženy !\r\n\r\nChcete je nejprve uložit ?"
+                               : "The inputs or the results have not been saved !\r\n\r\nDo you want to save them first?";
+  const int answer = ralvex::DefMessageDlg(MessageText(1, lang), text, ralvex::DlgKind::Confirmation,
+                                           ralvex::DlgButtons::YesNoCancel, ralvex::mrYes);
+  if (answer == ralvex::mrNo) return true;
+  if (answer != ralvex::mrYes) return false;
+  const std::string results = resultsSnapshot();
+  if (!results.empty() && results != savedResults_ && actSaveVysl && actSaveVysl->isEnabled())
+    SaveVyslClick();
+  else
+    SaveTabHornClick();
+  return !workUnsaved();
 }

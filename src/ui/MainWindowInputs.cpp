@@ -680,6 +680,7 @@ void MainWindow::ClearProject() {
 }
 
 void MainWindow::NovyClick() {
+  if (!askToSaveWork()) return;
   ClearProject();
   CBDruhTab_->setCurrentIndex(0);
   CBTypOkna_->setCurrentIndex(0);
@@ -691,6 +692,7 @@ void MainWindow::NovyClick() {
   refreshInputArea();
   rmrTables_.clearRatings();  // a new project also clears the RMR tables
   if (rmrTablesChanged) rmrTablesChanged();
+  markWorkSaved(true, true);
 }
 
 // --------------------------------------------------------------------------------- floating controls
@@ -1066,6 +1068,13 @@ bool MainWindow::saveCreatedHistogram() {
   if (!name) return false;
   view_.currentHistogramFile = *name;
   return true;
+}
+
+void MainWindow::StoreCreatedHistogram(const Histogram& h) {
+  view_.createdHistogram = h;
+  view_.histogramCreated = true;
+  view_.currentSource = 15;
+  BitBtn1Click();
 }
 
 void MainWindow::BitBtn1Click() {

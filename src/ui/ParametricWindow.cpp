@@ -1,3 +1,861 @@
 #include "ui/ParametricWindow.h"
 
-ParametricWindow::ParametricWindow(Services& services, QWidget* parent) : SimpleWindow(services, 4, parent) { applyOwnTexts(); }
+#include <QApplication>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QGraphicsSimpleTextItem>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <set>
+
+#include "histogram/HistogramCharacteristics.h"
+#include "histogram/Queries.h"
+#include "persistence/SettingsKeys.h"
+#include "ralvex/Ralvex.h"
+#include "shell/DisplayOptions.h"
+#include "shell/Messages.h"
+#include "ui/ChartExport.h"
+#include "ui/Services.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+std::string ss(const QString& s) { return s.toStdString(); }
+QColor fromBgr(std::uint32_t c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+
+constexpr std::uint32_t kBarColour = 15780518;
+constexpr std::uint32_t kStripeColour = 16769505;
+
+QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int columns) {
+  auto* g = new QTableWidget(rows, columns, parent);
+  g->setObjectName(name);
+  g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  g->setSelectionMode(QAbstractItemView::NoSelection);
+  g->setFocusPolicy(Qt::NoFocus);
+  g->verticalHeader()->setVisible(false);
+  g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
+  g->setWordWrap(false);
+  return g;
+}
+
+void setCell(QTableWidget* g, int row, int column, const QString& text) {
+  QTableWidgetItem* it = g->item(row, column);
+  if (!it) {
+    it = new QTableWidgetItem;
+    g->setItem(row, column, it);
+  }
+  it->setText(text);
+}
+
+void error(const std::string& text) {
+  const Language l = ralvex::libraryLanguage();
+  ralvex::DefMessageDlg(MessageText(3, l), text, ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+}
+
+void dialog(int titleMessage, const std::string& text) {
+  const Language l = ralvex::libraryLanguage();
+  const auto kind = titleMessage == 2 ? ralvex::DlgKind::Information : ralvex::DlgKind::Error;
+  ralvex::DefMessageDlg(MessageText(titleMessage, l), text, kind, ralvex::DlgButtons::Ok, ralvex::mrOk);
+}
+
+}  // namespace
+
+ParametricWindow::ParametricWindow(Services& services, QWidget* parent) : SimpleWindow(services, 4, parent) {
+  buildControls();
+  readSettings();
+  applyOwnTexts();
+  applyTableColour();
+  applyEditColour();
+}
+
+ParametricWindow::~ParametricWindow() = default;
+
+void ParametricWindow::buildControls() {
+  auto* root = new QHBoxLayout(this);
+  root->setContentsMargins(6, 6, 6, 6);
+  auto* left = new QVBoxLayout;
+  root->addLayout(left, 0);
+
+  // Type and precision.
+  auto* gbType = new QGroupBox(this);
+  gbType->setObjectName(u"GBTypRozd"_s);
+  auto* tl = new QGridLayout(gbType);
+  CBTypRozdeleni_ = new QComboBox(gbType);
+  CBTypRozdeleni_->setObjectName(u"CBTypRozdeleni"_s);
+  CBTypRozdeleni_->setMaxVisibleItems(30);
+  for (int t = 0; t < kParametricTypeCount; ++t) CBTypRozdeleni_->addItem(qs(ParametricTypeName(t, services_.language())));
+  auto* label1 = new QLabel(gbType);
+  label1->setObjectName(u"Label1"_s);
+  auto* label2 = new QLabel(gbType);
+  label2->setObjectName(u"Label2"_s);
+  EdPocetIntervalu_ = new QLineEdit(gbType);
+  EdPocetIntervalu_->setObjectName(u"EdPocetIntervalu"_s);
+  Label6_ = new QLabel(gbType);
+  Label6_->setObjectName(u"Label6"_s);
+  EdEps_ = new QLineEdit(gbType);
+  EdEps_->setObjectName(u"EdEps"_s);
+  tl->addWidget(label1, 0, 0, 1, 2);
+  tl->addWidget(CBTypRozdeleni_, 1, 0, 1, 2);
+  tl->addWidget(label2, 2, 0);
+  tl->addWidget(EdPocetIntervalu_, 2, 1);
+  tl->addWidget(Label6_, 3, 0);
+  tl->addWidget(EdEps_, 3, 1);
+  left->addWidget(gbType);
+
+  // Parameters.
+  GBParametry_ = new QGroupBox(this);
+  GBParametry_->setObjectName(u"GBParametry"_s);
+  auto* pl = new QGridLayout(GBParametry_);
+  for (int i = 0; i < 4; ++i) {
+    LabPara_[i] = new QLabel(GBParametry_);
+    LabPara_[i]->setObjectName(u"LabPara%1"_s.arg(i + 1));
+    EdPara_[i] = new QLineEdit(GBParametry_);
+    EdPara_[i]->setObjectName(u"EdPara%1"_s.arg(i + 1));
+    pl->addWidget(LabPara_[i], i, 0);
+    pl->addWidget(EdPara_[i], i, 1);
+  }
+  left->addWidget(GBParametry_);
+
+  // First and last centre, median, mode.
+  StringGrid1_ = makeGrid(this, u"StringGrid1"_s, 4, 2);
+  StringGrid1_->horizontalHeader()->setVisible(false);
+  StringGrid1_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  StringGrid1_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+  const char* rows[] = {"Xmin", "Xmax", "Median", "Mode"};
+  for (int r = 0; r < 4; ++r) setCell(StringGrid1_, r, 0, QString::fromLatin1(rows[r]));
+  int h = 2 * StringGrid1_->frameWidth();
+  for (int r = 0; r < 4; ++r) h += StringGrid1_->rowHeight(r);
+  StringGrid1_->setFixedHeight(h);
+  StringGrid1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  left->addWidget(StringGrid1_);
+
+  // Marks and axis labels.
+  auto* marks = new QGroupBox(this);
+  marks->setObjectName(u"GBPopisky"_s);
+  auto* ml = new QGridLayout(marks);
+  CheckBox1_ = new QCheckBox(marks);
+  CheckBox1_->setObjectName(u"CheckBox1"_s);
+  CBMarks_ = new QComboBox(marks);
+  CBMarks_->setObjectName(u"CBMarks"_s);
+  CBMarks_->addItems({u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT ... x"_s, u"INT & P(x)"_s});
+  auto* label11 = new QLabel(marks);
+  label11->setObjectName(u"Label11"_s);
+  SpinEdAngle_ = new QSpinBox(marks);
+  SpinEdAngle_->setObjectName(u"SpinEdAngle"_s);
+  SpinEdAngle_->setRange(0, 360);
+  SpinEdAngle_->setSingleStep(15);
+  auto* label4 = new QLabel(marks);
+  label4->setObjectName(u"Label4"_s);
+  CBValInd_ = new QComboBox(marks);
+  CBValInd_->setObjectName(u"CBValInd"_s);
+  CBValInd_->addItems({u"Index x"_s, u"Value x"_s});
+  ml->addWidget(CheckBox1_, 0, 0);
+  ml->addWidget(CBMarks_, 0, 1);
+  ml->addWidget(label11, 1, 0);
+  ml->addWidget(SpinEdAngle_, 1, 1);
+  ml->addWidget(label4, 2, 0);
+  ml->addWidget(CBValInd_, 2, 1);
+  left->addWidget(marks);
+
+  // Buttons.
+  auto* buttons = new QHBoxLayout;
+  BChar_ = new QPushButton(this);
+  BChar_->setObjectName(u"BChar"_s);
+  BChar_->setAutoDefault(false);
+  BChar_->setEnabled(false);
+  UlozGraf_ = new QToolButton(this);
+  UlozGraf_->setObjectName(u"UlozGraf"_s);
+  UlozGraf_->setText(u"\u2193"_s);
+  SpeedButton1_ = new QToolButton(this);
+  SpeedButton1_->setObjectName(u"SpeedButton1"_s);
+  SpeedButton1_->setText(u"\u2398"_s);
+  BitBtn1_ = new QPushButton(this);
+  BitBtn1_->setObjectName(u"BitBtn1"_s);
+  BitBtn1_->setAutoDefault(false);
+  buttons->addWidget(BChar_);
+  buttons->addWidget(UlozGraf_);
+  buttons->addWidget(SpeedButton1_);
+  buttons->addStretch();
+  buttons->addWidget(BitBtn1_);
+  left->addLayout(buttons);
+  left->addStretch();
+
+  // Chart and probability table.
+  auto* right = new QVBoxLayout;
+  root->addLayout(right, 1);
+  chart_ = new QChart;
+  chart_->setAnimationOptions(QChart::NoAnimation);
+  chart_->setBackgroundRoundness(0);
+  chart_->setMargins(QMargins(6, 4, 12, 4));
+  Series1_ = new QBarSeries;
+  Series1_->setObjectName(u"Series1"_s);
+  barSet_ = new QBarSet(u"p    pf(z)"_s);
+  barSet_->setColor(fromBgr(kBarColour));
+  Series1_->append(barSet_);
+  chart_->addSeries(Series1_);
+  chart_->legend()->setAlignment(Qt::AlignRight);
+  axisX_ = new QCategoryAxis;
+  axisX_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  axisX_->setGridLineVisible(false);
+  axisY_ = new QValueAxis;
+  axisY_->setLabelFormat(u"%g"_s);
+  chart_->addAxis(axisX_, Qt::AlignBottom);
+  chart_->addAxis(axisY_, Qt::AlignLeft);
+  Series1_->attachAxis(axisX_);
+  Series1_->attachAxis(axisY_);
+  QFont titleFont = chart_->titleFont();
+  titleFont.setBold(true);
+  chart_->setTitleFont(titleFont);
+  chart_->setTitleBrush(QBrush(Qt::blue));
+  connect(chart_, &QChart::plotAreaChanged, this, [this] {
+    updateAxisLabels();
+    updateMarks();
+  });
+  Chart1L_ = new QChartView(chart_, this);
+  Chart1L_->setObjectName(u"Chart1L"_s);
+  Chart1L_->setMinimumSize(360, 240);
+  Chart1L_->hide();
+  right->addWidget(Chart1L_, 3);
+
+  Panel1_ = new QWidget(this);
+  Panel1_->setObjectName(u"Panel1"_s);
+  auto* tb = new QHBoxLayout(Panel1_);
+  tb->setContentsMargins(0, 0, 0, 0);
+  const std::pair<QString, std::function<void()>> tools[] = {
+      {u"+"_s, [this] { chart_->zoom(1.25); }},
+      {u"\u2212"_s, [this] { chart_->zoom(0.8); }},
+      {u"1:1"_s, [this] { chart_->zoomReset(); }},
+  };
+  for (const auto& [text, action] : tools) {
+    auto* b = new QToolButton(Panel1_);
+    b->setText(text);
+    b->setAutoRaise(true);
+    connect(b, &QToolButton::clicked, this, action);
+    tb->addWidget(b);
+  }
+  tb->addStretch();
+  Panel1_->hide();
+  right->insertWidget(0, Panel1_);
+
+  StringGrid2_ = makeGrid(this, u"StringGrid2"_s, 0, 5);
+  StringGrid2_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  StringGrid2_->hide();
+  right->addWidget(StringGrid2_, 2);
+
+  SetUpChartExport(*UlozGraf_, *Chart1L_, services_.folders.StartFolder);
+
+  // Handlers.
+  connect(CBTypRozdeleni_, &QComboBox::activated, this, &ParametricWindow::CBTypRozdeleniChange);
+  for (int i = 0; i < 4; ++i) {
+    EdPara_[i]->installEventFilter(this);
+    connect(EdPara_[i], &QLineEdit::textEdited, this, [this] {
+      changed_ = true;
+      hideChart();
+    });
+  }
+  for (QLineEdit* e : {EdPocetIntervalu_, EdEps_}) {
+    e->installEventFilter(this);
+    connect(e, &QLineEdit::textEdited, this, [this] {
+      changed_ = true;
+      hideChart();
+    });
+  }
+  CBTypRozdeleni_->installEventFilter(this);
+  StringGrid1_->viewport()->installEventFilter(this);
+  connect(CheckBox1_, &QCheckBox::clicked, this, &ParametricWindow::CheckBox1Click);
+  connect(CBMarks_, &QComboBox::activated, this, &ParametricWindow::CBMarksChange);
+  connect(SpinEdAngle_, &QSpinBox::valueChanged, this, &ParametricWindow::SpinEdAngleChange);
+  connect(CBValInd_, &QComboBox::activated, this, &ParametricWindow::CBValIndChange);
+  connect(BChar_, &QPushButton::clicked, this, &ParametricWindow::BCharClick);
+  connect(SpeedButton1_, &QToolButton::clicked, this, [this] { QApplication::clipboard()->setPixmap(grab()); });
+  connect(BitBtn1_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void ParametricWindow::readSettings() {
+  const SettingsFile& s = services_.settings;
+  EdEps_->setText(qs(settings::readText(s, settings::kParamEps)));
+  EdPocetIntervalu_->setText(qs(settings::readText(s, settings::kParamIntervals)));
+  CBMarks_->setCurrentIndex(int(std::clamp<long long>(settings::readInteger(s, settings::kParamMarks, 2), 0, 4)));
+  SpinEdAngle_->blockSignals(true);
+  SpinEdAngle_->setValue(int(std::clamp<long long>(settings::readInteger(s, settings::kParamAngle, 90), 0, 360)));
+  SpinEdAngle_->blockSignals(false);
+  rememberedEps_ = ss(EdEps_->text());
+  restoreIntervals_ = ss(EdPocetIntervalu_->text());
+}
+
+void ParametricWindow::writeSettings() {
+  SettingsFile& s = services_.settings;
+  settings::writeText(s, settings::kParamEps, ss(EdEps_->text()));
+  settings::writeText(s, settings::kParamIntervals, ss(EdPocetIntervalu_->text()));
+  settings::write(s, settings::kParamMarks, CBMarks_->currentIndex());
+  settings::write(s, settings::kParamAngle, SpinEdAngle_->value());
+}
+
+void ParametricWindow::ApplyRuntimeTexts(Language language) {
+  for (int t = 0; t < kParametricTypeCount && t < CBTypRozdeleni_->count(); ++t)
+    CBTypRozdeleni_->setItemText(t, qs(ParametricTypeName(t, language)));
+  if (!chartShown_) return;
+  ParametricPresentation p = ParametricPresentationOf(CBTypRozdeleni_->currentIndex(), language);
+  p.epsVisible = result_.presentation.epsVisible;
+  result_.presentation = p;
+  applyPresentation(p);
+  draw();
+  if (LabPara_[0]->text() == u"Mi"_s || LabPara_[0]->text() == u"Xo"_s) LabPara_[0]->setText(qs(MessageText(89, language)));
+  if (LabPara_[1]->text() == u"Sigma"_s) LabPara_[1]->setText(qs(MessageText(90, language)));
+}
+
+void ParametricWindow::applyTableColour() {
+  const QColor c = fromBgr(services_.options.colours.table);
+  for (QTableWidget* g : {StringGrid1_, StringGrid2_}) {
+    QPalette pal = g->palette();
+    pal.setColor(QPalette::Base, c);
+    g->setPalette(pal);
+  }
+  highlightTable();
+}
+
+void ParametricWindow::applyEditColour() {
+  const QColor c = fromBgr(services_.options.colours.edit);
+  for (QLineEdit* e : {EdPocetIntervalu_, EdEps_, EdPara_[0], EdPara_[1], EdPara_[2], EdPara_[3]}) {
+    QPalette pal = e->palette();
+    pal.setColor(QPalette::Base, c);
+    e->setPalette(pal);
+  }
+}
+
+void ParametricWindow::applyPresetValues() {
+  EdEps_->setText(u"1E-7"_s);
+  EdPocetIntervalu_->setText(u"128"_s);
+  CBMarks_->setCurrentIndex(2);
+  SpinEdAngle_->blockSignals(true);
+  SpinEdAngle_->setValue(90);
+  SpinEdAngle_->blockSignals(false);
+  rememberedEps_ = "1E-7";
+  restoreIntervals_ = "128";
+}
+
+QLineEdit* ParametricWindow::fieldEdit(int field) const {
+  if (field == 0) return EdPocetIntervalu_;
+  if (field == 5) return EdEps_;
+  return EdPara_[field - 1];
+}
+
+// ------------------------------------------------------------------------------------------------
+// Open and compute
+
+void ParametricWindow::Open() {
+  if (!isVisible()) {
+    show();  // showEvent opens
+    return;
+  }
+  minText_.clear();
+  maxText_.clear();
+  EdPocetIntervalu_->setEnabled(false);
+  changed_ = false;
+  CBTypRozdeleni_->setCurrentIndex(0);
+  const Language lang = services_.language();
+  for (int i = 0; i < 4; ++i) {
+    LabPara_[i]->show();
+    EdPara_[i]->show();
+    EdPara_[i]->setEnabled(false);
+    LabPara_[i]->setText(u"%1.parametr"_s.arg(i + 1));
+  }
+  GBParametry_->setTitle(qs(MessageText(137, lang)));
+  reset_ = true;
+  const char* defaults[] = {"10", "1", "1.1", "1.9"};
+  for (int i = 0; i < 4; ++i) EdPara_[i]->setText(QString::fromLatin1(defaults[i]));
+  CheckBox1_->setChecked(false);
+  applyTableColour();
+  rememberedEps_ = ss(EdEps_->text());
+  VypocetParaRozClick();
+}
+
+void ParametricWindow::showEvent(QShowEvent* event) {
+  SimpleWindow::showEvent(event);
+  // Shown by the main window (which disables itself meanwhile): a new histogram starts.
+  if (!event->spontaneous()) Open();
+}
+
+bool ParametricWindow::checkEps() {
+  const Language lang = services_.language();
+  double eps = 0;
+  std::string text = ss(EdEps_->text());
+  auto putBack = [&] {
+    EdEps_->setText(qs(rememberedEps_));
+    text = rememberedEps_;
+  };
+  bool ok = true;
+  if (!ralvex::parseDouble(text, eps)) {
+    error(MessageText(99, lang) + " Eps : " + text);
+    putBack();
+    ok = false;
+    if (!ralvex::parseDouble(text, eps)) return false;
+  }
+  if (!(eps > 0)) {
+    error(MessageText(97, lang));
+    putBack();
+    ok = false;
+    if (!ralvex::parseDouble(text, eps) || !(eps > 0)) return false;
+  }
+  if (eps < 1e-8 || eps > 1) {
+    error(MessageText(98, lang));
+    putBack();
+    ok = false;
+  }
+  return ok || ralvex::parseDouble(ss(EdEps_->text()), eps);
+}
+
+void ParametricWindow::VypocetParaRozClick() {
+  if (computing_) return;
+  computing_ = true;
+  struct Done {
+    bool& f;
+    ~Done() { f = false; }
+  } done{computing_};
+  const Language lang = services_.language();
+
+  // 1. Eps; the four parameter fields become editable.
+  double eps = 1e-7;
+  if (!ralvex::parseDouble(ss(EdEps_->text()), eps) || !(eps >= 1e-8 && eps <= 1)) {
+    checkEps();
+    if (!ralvex::parseDouble(ss(EdEps_->text()), eps) || !(eps >= 1e-8 && eps <= 1)) eps = 1e-7;
+  }
+  for (QLineEdit* e : EdPara_) e->setEnabled(true);
+
+  // 2. Number of intervals.
+  long n = 0;
+  if (!ralvex::parseLong(ss(EdPocetIntervalu_->text()), n) || n < 3 || n > kMaxBins) {
+    EdPocetIntervalu_->setEnabled(true);
+    EdPocetIntervalu_->setFocus();
+    error(MessageText(88, lang) + "256" + " !");
+    EdPocetIntervalu_->setText(qs(restoreIntervals_));
+    return;
+  }
+
+  // 3. The generator.
+  ParametricRequest rq;
+  rq.type = std::max(0, CBTypRozdeleni_->currentIndex());
+  for (int i = 0; i < 4; ++i) rq.params[i] = ss(EdPara_[i]->text());
+  rq.eps = eps;
+  rq.intervals = int(n);
+  rq.reset = reset_;
+  reset_ = false;
+  result_ = GenerateParametric(rq, lang);
+  applyPresentation(result_.presentation);
+  for (int i = 0; i < 4; ++i)
+    if (qs(result_.params[i]) != EdPara_[i]->text()) EdPara_[i]->setText(qs(result_.params[i]));
+  if (result_.fault) dialog(result_.fault->message == 101 ? 2 : 3, result_.fault->text);
+  if (result_.refusal) {
+    const ParametricRefusal& r = *result_.refusal;
+    QLineEdit* focus = r.focusField >= 1 ? EdPara_[r.focusField - 1] : nullptr;
+    if (focus) {
+      focus->setEnabled(true);
+      focus->setFocus();
+    }
+    dialog(r.titleMessage, r.text);
+    if (focus && r.restoreText) focus->setText(qs(restoreParams_[r.focusField - 1]));
+  }
+
+  // 4. Nothing to draw.
+  if (!result_.valid) {
+    hideChart();
+    EdPocetIntervalu_->setEnabled(true);
+    return;
+  }
+
+  // 5. Chart, kept edges, drawing.
+  minText_ = ralvex::StrNaCarku(result_.min);
+  maxText_ = ralvex::StrNaCarku(result_.max);
+  chartShown_ = true;
+  draw();
+
+  // 6. Longer labels for the mean and the standard deviation.
+  if (LabPara_[0]->text() == u"Mi"_s || LabPara_[0]->text() == u"Xo"_s) LabPara_[0]->setText(qs(MessageText(89, lang)));
+  if (LabPara_[1]->text() == u"Sigma"_s) LabPara_[1]->setText(qs(MessageText(90, lang)));
+
+  // 7. Restore texts.
+  restoreIntervals_ = ss(EdPocetIntervalu_->text());
+  for (int i = 0; i < 4; ++i) restoreParams_[i] = ss(EdPara_[i]->text());
+  changed_ = false;
+}
+
+void ParametricWindow::applyPresentation(const ParametricPresentation& p) {
+  GBParametry_->setTitle(qs(p.caption));
+  for (int i = 0; i < 4; ++i) {
+    LabPara_[i]->setText(qs(p.labels[i]));
+    LabPara_[i]->setVisible(p.fieldVisible[i]);
+    EdPara_[i]->setVisible(p.fieldVisible[i]);
+  }
+  EdEps_->setVisible(p.epsVisible);
+  Label6_->setVisible(p.epsVisible);
+}
+
+void ParametricWindow::hideChart() {
+  chartShown_ = false;
+  Chart1L_->hide();
+  StringGrid2_->hide();
+}
+
+// ------------------------------------------------------------------------------------------------
+// Drawing
+
+void ParametricWindow::draw() {
+  const Language lang = services_.language();
+  updateToolbar();
+  GBParametry_->setTitle(u"  "_s + GBParametry_->title() + u"  "_s);
+
+  // Title.
+  const QDateTime now = QDateTime::currentDateTime();
+  const DisplayOptions& o = services_.options;
+  titleLines_[0] = formatShortDate(now.date().day(), now.date().month(), now.date().year(), o.dateSeparator) +
+                   " , " + formatShortTime(now.time().hour(), now.time().minute(), now.time().second(), o.timeSeparator);
+  std::string second = MessageText(78, lang) + " : " + ss(CBTypRozdeleni_->currentText());
+  const ParametricPresentation& p = result_.presentation;
+  if (p.fieldVisible[0]) {
+    second += "  F ( x |  " + p.labels[0] + "=" + ss(EdPara_[0]->text());
+    for (int i = 1; i < 4; ++i)
+      if (p.fieldVisible[i]) second += " , " + p.labels[i] + "=" + ss(EdPara_[i]->text());
+    second += " )";
+  }
+  titleLines_[1] = second;
+  chart_->setTitle(qs(titleLines_[0]) + u"<br>"_s + qs(titleLines_[1]).toHtmlEscaped());
+
+  rebuildSeries();
+  Chart1L_->show();
+
+  // Summary table.
+  const int n = result_.intervals;
+  const double first = result_.min + result_.step / 2, last = result_.max - result_.step / 2;
+  setCell(StringGrid1_, 0, 1, qs(ralvex::StrNaCarku(first)));
+  setCell(StringGrid1_, 1, 1, qs(ralvex::StrNaCarku(last)));
+  std::string median, mode;
+  const std::span<const double> P(result_.p.data(), result_.p.size());
+  ralvex::VypMedian(true, P, first, last, n, median);
+  ralvex::VypMode(P, n, first, last, mode);
+  setCell(StringGrid1_, 2, 1, qs(median));
+  setCell(StringGrid1_, 3, 1, qs(mode));
+
+  fillTables();
+  StringGrid2_->show();
+  BChar_->setEnabled(true);
+  EdPocetIntervalu_->setEnabled(true);
+}
+
+void ParametricWindow::rebuildSeries() {
+  const int n = result_.intervals;
+  const bool index = services_.options.axisIndex;
+  axisX_->setTitleText(index ? u"Index   f(z)"_s : qs(MessageText(217, services_.language())));
+  CBValInd_->setCurrentIndex(index ? 0 : 1);
+  barLabels_.clear();
+  QList<qreal> values;
+  double top = 0;
+  for (int i = 1; i <= n; ++i) {
+    const double pi = result_.p[i - 1];
+    values.append(pi);
+    top = std::max(top, pi);
+    barLabels_.push_back(index ? std::to_string(i - 1)
+                               : ralvex::StrBottomGraf(pi, result_.min + (i - 0.5) * result_.step));
+  }
+  barSet_->remove(0, barSet_->count());
+  barSet_->append(values);
+  barSet_->setPen(n > 80 ? QPen(Qt::NoPen) : QPen(QColor(70, 70, 70), 0));
+  Series1_->setBarWidth(n > 80 ? 1.0 : 0.86);
+  const bool turned = CheckBox1_->isChecked() && SpinEdAngle_->value() % 180 != 0;
+  axisY_->setRange(0, top > 0 ? top * (turned ? 1.3 : 1.08) : 1);
+  axisY_->applyNiceNumbers();
+  axisX_->setRange(-0.5, std::max(0, n - 1) + 0.5);
+  labelStep_ = 0;
+  updateAxisLabels();
+  updateMarks();
+}
+
+void ParametricWindow::updateAxisLabels() {
+  const int n = int(barLabels_.size());
+  const double width = chart_->plotArea().width() > 10 ? chart_->plotArea().width() : 500;
+  const QFontMetrics fm(axisX_->labelsFont());
+  int widest = 1;
+  for (const auto& l : barLabels_) widest = std::max(widest, fm.horizontalAdvance(qs(l)));
+  const double slot = widest + std::max(12, widest * 30 / 100);
+  const int fit = std::max(1, int(width / slot));
+  const int step = n > 0 ? std::max(1, (n + fit - 1) / fit) : 1;
+  if (step == labelStep_ && axisX_->count() > 0) return;
+  labelStep_ = step;
+  for (const QString& l : axisX_->categoriesLabels()) axisX_->remove(l);
+  axisX_->setStartValue(-0.5);
+  std::set<QString> used;
+  for (int i = 0; i < n; i += step) {
+    QString label = qs(barLabels_[i]);
+    while (used.count(label)) label += u' ';
+    used.insert(label);
+    axisX_->append(label, i);
+  }
+}
+
+void ParametricWindow::updateMarks() {
+  const int n = int(barLabels_.size());
+  if (!CheckBox1_->isChecked() || !chartShown_) {
+    for (auto* m : marks_) m->hide();
+    return;
+  }
+  while (int(marks_.size()) < n) {
+    auto* m = new QGraphicsSimpleTextItem(chart_);
+    QFont f = m->font();
+    f.setPointSizeF(f.pointSizeF() * 0.85);
+    m->setFont(f);
+    m->setZValue(20);
+    marks_.push_back(m);
+  }
+  const auto style = static_cast<MarksStyle>(std::clamp(CBMarks_->currentIndex(), 0, 4));
+  const int angle = SpinEdAngle_->value();
+  for (int i = 0; i < int(marks_.size()); ++i) {
+    QGraphicsSimpleTextItem* m = marks_[i];
+    if (i >= n) {
+      m->hide();
+      continue;
+    }
+    m->setText(qs(markText(style, barLabels_[i], i, result_.p[i])));
+    const QPointF top = chart_->mapToPosition(QPointF(i, result_.p[i]), Series1_);
+    const QRectF r = m->boundingRect();
+    QTransform t;
+    t.translate(top.x(), top.y());
+    t.rotate(-angle);
+    if (angle % 180 == 0)
+      t.translate(-r.width() / 2, -r.height() - 2);
+    else
+      t.translate(3, -r.height() / 2);
+    m->setTransform(t);
+    m->setPos(0, 0);
+    m->show();
+  }
+}
+
+void ParametricWindow::fillTables() {
+  const Language lang = services_.language();
+  const std::vector<ProbabilityRow> rows = probabilityRows(result_.histogram());
+  StringGrid2_->setUpdatesEnabled(false);
+  StringGrid2_->clearContents();
+  StringGrid2_->setRowCount(int(rows.size()));
+  StringGrid2_->setHorizontalHeaderLabels({u"  INT"_s, u"     x"_s, qs(MessageText(121, lang)),
+                                           qs(MessageText(122, lang)), qs(MessageText(412, lang))});
+  for (int r = 0; r < int(rows.size()); ++r) {
+    const ProbabilityRow& row = rows[r];
+    QString c[5];
+    switch (row.kind) {
+      case ProbabilityRow::LowerEdge:
+      case ProbabilityRow::Edge:
+        c[1] = qs(ralvex::StrNaCarku(row.x));
+        c[4] = u"   "_s + qs(ralvex::StrNaCarku(row.cdf));
+        break;
+      case ProbabilityRow::Interval:
+        c[0] = qs(ralvex::TCetnost(5, row.interval));
+        c[1] = qs(ralvex::StrNaCarku(row.x));
+        c[2] = u" "_s + qs(ralvex::StrNaCarku(row.p));
+        c[3] = qs(ralvex::TCetnost(12, row.frequency));
+        c[4] = u"   "_s + qs(ralvex::StrNaCarku(row.cdf));
+        break;
+      case ProbabilityRow::Total:
+        c[1] = qs(MessageText(127, lang));
+        c[2] = u" "_s + qs(ralvex::StrNaCarku(row.p));
+        c[3] = qs(ralvex::TCetnost(12, row.frequency));
+        break;
+    }
+    for (int col = 0; col < 5; ++col) StringGrid2_->setItem(r, col, new QTableWidgetItem(c[col]));
+  }
+  highlightTable();
+  StringGrid2_->resizeColumnsToContents();
+  StringGrid2_->setUpdatesEnabled(true);
+}
+
+void ParametricWindow::highlightTable() {
+  const int rows = StringGrid2_->rowCount();
+  const bool on = services_.options.highlightRows;
+  const QColor table = fromBgr(services_.options.colours.table);
+  for (int r = 0; r < rows; ++r) {
+    const bool intervalRow = r % 2 == 1 && r < rows - 1;
+    for (int c = 0; c < 5; ++c) {
+      QColor cell = table;
+      if (on && intervalRow) cell = fromBgr(kStripeColour);
+      if (on && r == rows - 1 && c >= 1 && c <= 3) cell = fromBgr(kTotalRowColour);
+      if (QTableWidgetItem* it = StringGrid2_->item(r, c)) it->setBackground(cell);
+    }
+  }
+}
+
+void ParametricWindow::updateToolbar() {
+  const QScreen* screen = this->screen();
+  const bool wide = screen && width() >= screen->geometry().width();
+  Panel1_->setVisible(wide && services_.options.plotCommander);
+}
+
+// ------------------------------------------------------------------------------------------------
+// Handlers
+
+void ParametricWindow::CBTypRozdeleniChange() {
+  reset_ = true;
+  minText_.clear();
+  maxText_.clear();
+  EdPocetIntervalu_->setEnabled(false);
+  const int t = CBTypRozdeleni_->currentIndex();
+  EdPara_[2]->setEnabled(t == kPtBetaGeneral || t == kPtTriangular || t == kPtLogNormal3P);
+  VypocetParaRozClick();
+}
+
+void ParametricWindow::FieldExit(int field) {
+  if (computing_) return;
+  if (field == 5) {
+    if (!changed_) return;
+    checkEps();
+    VypocetParaRozClick();
+    return;
+  }
+  if (field == 3 || changed_) VypocetParaRozClick();
+}
+
+void ParametricWindow::CheckBox1Click() {
+  if (chartShown_) rebuildSeries();
+}
+
+void ParametricWindow::CBMarksChange() {
+  if (CheckBox1_->isChecked()) CheckBox1Click();
+}
+
+void ParametricWindow::SpinEdAngleChange() {
+  CheckBox1_->setChecked(false);
+  CheckBox1Click();
+}
+
+void ParametricWindow::CBValIndChange() {
+  services_.windows.setAxisLabels(CBValInd_->currentIndex() == 0);
+  services_.options.axisIndex = CBValInd_->currentIndex() == 0;
+  if (chartShown_) rebuildSeries();
+}
+
+void ParametricWindow::StringGrid1Click() {
+  const Language lang = services_.language();
+  ralvex::DefMessageDlg(MessageText(1, lang), MessageText(214, lang), ralvex::DlgKind::Information,
+                        ralvex::DlgButtons::Ok, ralvex::mrOk);
+}
+
+void ParametricWindow::BCharClick() {
+  if (!chartShown_) return;
+  const Language lang = services_.language();
+  // The library takes the first and last bin centres.
+  const Histogram h = result_.histogram();
+  long n = result_.intervals;
+  ralvex::parseLong(ss(EdPocetIntervalu_->text()), n);
+  const std::string text =
+      CharacteristicsText(MessageText(80, lang) + ss(CBTypRozdeleni_->currentText()),
+                          std::span<const double>(h.p.data(), h.p.size()), int(n), h.min, h.max, h.total, lang);
+  ralvex::DefMessageDlg(MessageText(79, lang), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok,
+                        ralvex::mrOk);
+}
+
+// ------------------------------------------------------------------------------------------------
+// Keys, leaving fields, close
+
+bool ParametricWindow::fieldKey(QLineEdit* edit, int field, QKeyEvent* key) {
+  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+    focusNextChild();
+    return true;
+  }
+  const QString t = key->text();
+  if (t.isEmpty() || !t.at(0).isPrint()) return false;  // navigation and editing keys
+  const QChar c = t.at(0);
+  bool ok = c.isDigit();
+  if (field == 0) {
+    ok = c.isDigit();
+  } else if (field == 4) {
+    ok = c.isDigit() || c == u',' || c == u'.';
+  } else {
+    ok = c.isDigit() || c == u',' || c == u'-' || c == u'.' || c == u'E' || c == u'e';
+  }
+  if (!ok) {
+    ralvex::dialogs().beep();
+    return true;
+  }
+  QString put = t;
+  if (c == u',') put = u"."_s;
+  if (c == u'e' && field >= 1 && field <= 3) put = u"E"_s;
+  if (put != t) {
+    edit->insert(put);
+    emit edit->textEdited(edit->text());
+    return true;
+  }
+  return false;
+}
+
+bool ParametricWindow::eventFilter(QObject* watched, QEvent* event) {
+  int field = -1;
+  if (watched == EdPocetIntervalu_) field = 0;
+  if (watched == EdEps_) field = 5;
+  for (int i = 0; i < 4; ++i)
+    if (watched == EdPara_[i]) field = i + 1;
+  if (field >= 0) {
+    if (event->type() == QEvent::KeyPress)
+      return fieldKey(static_cast<QLineEdit*>(watched), field, static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::FocusOut) {
+      const auto reason = static_cast<QFocusEvent*>(event)->reason();
+      if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) FieldExit(field);
+    }
+    return false;
+  }
+  if (watched == CBTypRozdeleni_ && event->type() == QEvent::KeyPress) {
+    auto* k = static_cast<QKeyEvent*>(event);
+    if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+      VypocetParaRozClick();
+      focusNextChild();
+      return true;
+    }
+  }
+  if (watched == StringGrid1_->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    StringGrid1Click();
+    return true;
+  }
+  return SimpleWindow::eventFilter(watched, event);
+}
+
+void ParametricWindow::resizeEvent(QResizeEvent* event) {
+  SimpleWindow::resizeEvent(event);
+  updateToolbar();
+}
+
+void ParametricWindow::closeEvent(QCloseEvent* event) {
+  if (chartShown_) {
+    const Histogram h = result_.histogram();
+    emit histogramCreated(h);
+    services_.windows.storeCreatedHistogram(h);
+    setCell(StringGrid1_, 2, 1, QString());
+    setCell(StringGrid1_, 3, 1, QString());
+    hideChart();
+  }
+  writeSettings();
+  CheckBox1_->setChecked(false);
+  rememberedEps_ = ss(EdEps_->text());
+  SimpleWindow::closeEvent(event);
+}

@@ -88,7 +88,11 @@ void MessageTextView::paintEvent(QPaintEvent*) {
 
 MessageDialog::MessageDialog(const QString& caption, const QString& text, ralvex::DlgKind kind,
                              ralvex::DlgButtons buttons, int defaultButton, QWidget* parent)
-    : QDialog(parent), kind_(kind), answer_(buttons == ralvex::DlgButtons::Ok ? ralvex::mrOk : ralvex::mrNo) {
+    : QDialog(parent),
+      kind_(kind),
+      answer_(buttons == ralvex::DlgButtons::Ok            ? ralvex::mrOk
+              : buttons == ralvex::DlgButtons::YesNoCancel ? ralvex::mrCancel
+                                                           : ralvex::mrNo) {
   setObjectName(u"MessageDialog"_s);
   setWindowTitle(caption);
   setModal(true);
@@ -116,9 +120,10 @@ MessageDialog::MessageDialog(const QString& caption, const QString& text, ralvex
     return b;
   };
   const bool czech = ralvex::libraryCzech();
-  if (buttons == ralvex::DlgButtons::YesNo) {
+  if (buttons != ralvex::DlgButtons::Ok) {
     add(czech ? u"&Ano"_s : u"&Yes"_s, ralvex::mrYes);
     add(czech ? u"&Ne"_s : u"&No"_s, ralvex::mrNo);
+    if (buttons == ralvex::DlgButtons::YesNoCancel) add(czech ? u"&Storno"_s : u"&Cancel"_s, ralvex::mrCancel);
   } else {
     add(u"OK"_s, ralvex::mrOk);
   }

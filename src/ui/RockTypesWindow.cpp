@@ -19,6 +19,8 @@
 #include "ui/Services.h"
 #include "ui/TextSets.h"
 #include "ui/WindowPlace.h"
+#include "shell/Encoding.h"
+#include "ui/LostLetters.h"
 
 using namespace Qt::StringLiterals;
 
@@ -178,7 +180,9 @@ void RockTypesWindow::SaveTabHornClick() {
                               ralvex::DlgButtons::YesNo, ralvex::mrYes) != ralvex::mrYes)
       return;
   }
-  if (!writeFileAtomically(path, formatRockTypeFile(rockTypeCount(), editLines())))
+  const std::string text = formatRockTypeText(rockTypeCount(), editLines());
+  if (!confirmLostLetters(services_, unencodableLines(text))) return;
+  if (!writeFileAtomically(path, utf8ToCp1250(text)))
     ralvex::DefMessageDlg(MessageText(3, lang), FileError::notWritten(fileNameOnly(path)).text(lang),
                           ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
 }

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <unistd.h>
+
 #include "ralvex/Dialogs.h"
 #include "ralvex/Ralvex.h"
 #include "ui/MainWindow.h"
@@ -29,14 +31,13 @@ std::unique_ptr<VeltraWindows> createWindows(Services& services) {
   return w;
 }
 
-std::string settingsFilePath() {
-  const QString besideProgram = QCoreApplication::applicationDirPath();
-  const QFileInfo file(besideProgram + u"/Veltra.INI"_s);
-  const bool writable = file.exists() ? file.isWritable() : QFileInfo(besideProgram).isWritable();
-  if (writable) return file.absoluteFilePath().toStdString();
+SettingsLocation settingsFileLocation() {
   const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-  QDir().mkpath(config);
-  return (config + u"/Veltra.INI"_s).toStdString();
+  const SettingsLocation where =
+      chooseSettingsLocation(QCoreApplication::applicationDirPath().toStdString(), config.toStdString(),
+                             [](const std::string& path) { return ::access(path.c_str(), W_OK) == 0; });
+  if (where.path.rfind(config.toStdString(), 0) == 0) QDir().mkpath(config);
+  return where;
 }
 
 int runVeltra(QApplication& app) {
@@ -46,7 +47,8 @@ int runVeltra(QApplication& app) {
 
   QtDialogs qtDialogs;
   ralvex::setDialogs(&qtDialogs);
-  SettingsFile settings(settingsFilePath());
+  const SettingsLocation where = settingsFileLocation();
+  SettingsFile settings(where.path, where.seedPath);
   Services services{qtDialogs, settings, {}, {}, {}, {}};
   services.folders = deriveAppFolders(
       QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(),

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "persistence/SettingsFile.h"
+
 #include "ui/Services.h"
 
 class QApplication;
@@ -24,8 +26,9 @@ struct VeltraWindows : Windows {
 std::unique_ptr<VeltraWindows> createWindows(Services& services);
 
 /// "Veltra.INI" beside the executable when that folder is writable, else in the user's
-/// configuration folder (created when missing).
-std::string settingsFilePath();
+/// configuration folder (created when missing), read from the file beside the program until the
+/// first write.
+SettingsLocation settingsFileLocation();
 
 /// The application title.
 inline constexpr char kApplicationTitle[] = "VELTRA : Program výpočtu spolehlivosti pelmora důlní výztuže";

@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 
 #include "ui/ChartWindow.h"
+#include "ui/DistributionFunctionWindow.h"
 #include "ui/HelpInfoWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/ParametricWindow.h"
@@ -95,4 +96,32 @@ void Windows::applyChartColours() const {
 void Windows::applyPresetValues() const {
   if (chart) chart->ApplyPresetValues();
   forEachSimpleWindow(*this, [](SimpleWindow& w) { w.applyPresetValues(); });
+}
+
+void Windows::storeCreatedHistogram(const Histogram& h) const {
+  if (main) main->StoreCreatedHistogram(h);
+}
+
+void Windows::setAxisLabels(bool index) const {
+  if (!main) return;
+  if (index)
+    main->Index1Click();
+  else
+    main->NonIndexClick();
+}
+
+void Windows::redrawChart() const {
+  if (chart) chart->RedrawBars();
+}
+
+void Windows::focusChartValueField() const {
+  if (chart) chart->FocusValueField();
+}
+
+void Windows::openWordDocument() const {
+  if (main) main->OtevriWordClick();
+}
+
+void Windows::showDistributionFunction(const Histogram& h, const std::string& name) const {
+  if (distributionFunction) distributionFunction->Fill(h, name);
 }

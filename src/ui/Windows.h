@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "histogram/Histogram.h"
 #include "reliability/Assessment.h"
 
 struct Histogram;
@@ -68,4 +69,18 @@ struct Windows {
   void applyChartColours() const;
   /// The preset values of every window's own controls (marks, precision, intervals).
   void applyPresetValues() const;
+
+  /// A histogram handed over by a creation window: the main window keeps it as the created histogram
+  /// (source 15) and runs its store action.
+  void storeCreatedHistogram(const Histogram& h) const;
+  /// The axis-label option of the main window's menu pair (index or value); the chart selectors follow.
+  void setAxisLabels(bool index) const;
+  /// The chart window draws its bars again (after a change of the label option).
+  void redrawChart() const;
+  /// The focus goes to the chart window's value field.
+  void focusChartValueField() const;
+  /// A new word-processor document (the main window's command).
+  void openWordDocument() const;
+  /// The distribution function window shows `h`, named `name`.
+  void showDistributionFunction(const Histogram& h, const std::string& name) const;
 };

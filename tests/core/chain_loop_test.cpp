@@ -1,4 +1,5 @@
-// The fast pressure-factor loop against the plain triple loop: every bin equal to the last bit.
+// The fast pressure-factor loop against the plain triple loop: every bin equal to the last bit, with
+// the bins taken at their centres and at their upper edges.
 
 #include <gtest/gtest.h>
 
@@ -59,15 +60,18 @@ TEST_P(PressureLoopMatchesPlainLoop, OnRandomInputs) {
     const Histogram q = randomHistogram(rng, std::max(c.nQ, 1), 0.5 * u(rng), 0.001 + 0.01 * u(rng));
     const double h = 50 + 900 * u(rng);
     const Histogram* qp = c.nQ > 0 ? &q : nullptr;
-    Histogram plain;
-    ASSERT_EQ(chain_reference::literalLoop(t, qp, r, h, plain), LoopStatus::Ok);
-    for (bool wide : {true, false}) {  // four-lane rows where the processor has them, and two-lane rows
-      setPressureLoopWideRows(wide);
-      Histogram fast;
-      ASSERT_EQ(pressureLoop(t, qp, r, h, fast, {}, c.threads), LoopStatus::Ok);
-      expectSameBins(fast, plain);
+    for (PairValues values : {PairValues::Centres, PairValues::UpperEdges}) {
+      SCOPED_TRACE(values == PairValues::Centres ? "centres" : "upper edges");
+      Histogram plain;
+      ASSERT_EQ(chain_reference::literalLoop(t, qp, r, h, plain, values), LoopStatus::Ok);
+      for (bool wide : {true, false}) {  // four-lane rows where the processor has them, and two-lane rows
+        setPressureLoopWideRows(wide);
+        Histogram fast;
+        ASSERT_EQ(pressureLoop(t, qp, r, h, fast, {}, c.threads, values), LoopStatus::Ok);
+        expectSameBins(fast, plain);
+      }
+      setPressureLoopWideRows(true);
     }
-    setPressureLoopWideRows(true);
   }
 }
 
@@ -93,14 +97,17 @@ TEST(PressureLoop, ValuesExactlyBetweenTwoCentresMatchThePlainLoop) {
     if (chain_reference::literalLoop(t, &q, r, h, plain) != LoopStatus::Ok) continue;
     if ((0 - plain.min) / plain.step != 127.5) continue;
     ++ties;
-    for (bool wide : {true, false}) {
-      setPressureLoopWideRows(wide);
-      Histogram fast;
-      ASSERT_EQ(pressureLoop(t, &q, r, h, fast, {}, 2), LoopStatus::Ok);
-      expectSameBins(fast, plain);
+    for (PairValues values : {PairValues::Centres, PairValues::UpperEdges}) {
+      ASSERT_EQ(chain_reference::literalLoop(t, &q, r, h, plain, values), LoopStatus::Ok);
+      for (bool wide : {true, false}) {
+        setPressureLoopWideRows(wide);
+        Histogram fast;
+        ASSERT_EQ(pressureLoop(t, &q, r, h, fast, {}, 2, values), LoopStatus::Ok);
+        expectSameBins(fast, plain);
+      }
+      setPressureLoopWideRows(true);
+      EXPECT_GT(plain.p[128 - 1 + 1], 0.0);  // 127.5 rounds to the even 128: bin 129
     }
-    setPressureLoopWideRows(true);
-    EXPECT_GT(plain.p[128 - 1 + 1], 0.0);  // 127.5 rounds to the even 128: bin 129
   }
   EXPECT_GE(ties, 1);
 }
@@ -152,13 +159,15 @@ TEST(PressureLoop, NarrowFrameFarFromZeroMatchesThePlainLoop) {
   std::mt19937_64 rng(77);
   const Histogram t = randomHistogram(rng, 200, 1e6, 1e-3);
   const Histogram r = randomHistogram(rng, 100, 20, 1e-7);
-  Histogram plain;
-  ASSERT_EQ(chain_reference::literalLoop(t, nullptr, r, 500, plain), LoopStatus::Ok);
-  ASSERT_GT(std::fabs(plain.min / plain.step), 1048576.0);
-  for (int threads : {1, 2}) {
-    Histogram fast;
-    ASSERT_EQ(pressureLoop(t, nullptr, r, 500, fast, {}, threads), LoopStatus::Ok);
-    expectSameBins(fast, plain);
+  for (PairValues values : {PairValues::Centres, PairValues::UpperEdges}) {
+    Histogram plain;
+    ASSERT_EQ(chain_reference::literalLoop(t, nullptr, r, 500, plain, values), LoopStatus::Ok);
+    ASSERT_GT(std::fabs(plain.min / plain.step), 1048576.0);
+    for (int threads : {1, 2}) {
+      Histogram fast;
+      ASSERT_EQ(pressureLoop(t, nullptr, r, 500, fast, {}, threads, values), LoopStatus::Ok);
+      expectSameBins(fast, plain);
+    }
   }
 }
 

@@ -30,8 +30,11 @@ inline void addToBin(Histogram& S, double v, double m) {
   S.p[k] = S.p[k] + m;
 }
 
-/// The loop as written out: q == nullptr without combined support.
-inline LoopStatus literalLoop(const Histogram& T, const Histogram* q, const Histogram& R, double H, Histogram& S) {
+/// The loop as written out: q == nullptr without combined support. With centres bin i is taken at
+/// min + (i - 1) step; with upper edges at the lower edge plus the width added once per bin.
+inline LoopStatus literalLoop(const Histogram& T, const Histogram* q, const Histogram& R, double H, Histogram& S,
+                              PairValues values = PairValues::Centres) {
+  const bool centres = values == PairValues::Centres;
   const bool combined = q != nullptr;
   const double tLo = T.min - T.step / 2, tHi = T.max + T.step / 2;
   const double rLo = R.min - R.step / 2, rHi = R.max + R.step / 2;
@@ -67,13 +70,13 @@ inline LoopStatus literalLoop(const Histogram& T, const Histogram* q, const Hist
     const int nQ = binCount(*q);
     double t = tLo;
     for (int i = 1; i <= nT; ++i) {
-      t = t + T.step;
+      t = centres ? T.min + (i - 1) * T.step : t + T.step;
       double s = q->min - q->step / 2;
       for (int j = 1; j <= nQ; ++j) {
-        s = s + q->step;
+        s = centres ? q->min + (j - 1) * q->step : s + q->step;
         double r = R45.min - R45.step / 2;
         for (int k = 1; k <= nR; ++k) {
-          r = r + R45.step;
+          r = centres ? R45.min + (k - 1) * R45.step : r + R45.step;
           const double v = RealPower(ExpBounded((1.5 * H - s) / r) - 1, 0.6) * t;
           const double m = T.p[i - 1] * q->p[j - 1] * R45.p[k - 1];
           addToBin(S, v, m);
@@ -83,10 +86,10 @@ inline LoopStatus literalLoop(const Histogram& T, const Histogram* q, const Hist
   } else {
     double t = tLo;
     for (int i = 1; i <= nT; ++i) {
-      t = t + T.step;
+      t = centres ? T.min + (i - 1) * T.step : t + T.step;
       double r = rLo;
       for (int k = 1; k <= nR; ++k) {
-        r = r + R.step;
+        r = centres ? R.min + (k - 1) * R.step : r + R.step;
         const double v = RealPower(ExpBounded((1.5 * H / 45) / r) - 1, 0.6) * t;
         const double m = T.p[i - 1] * R.p[k - 1];
         addToBin(S, v, m);

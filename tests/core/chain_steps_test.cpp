@@ -188,10 +188,22 @@ TEST(ReducedStrength, TwoLayersAreTheirThicknessWeightedSum) {
   EXPECT_NEAR(mean, 19.95, 0.1);
 }
 
-TEST(ReducedStrength, AZeroThicknessIsRefusedWithItsRow) {
+TEST(ReducedStrength, AZeroThicknessIsRefusedWithItsRowByBAndByTheSum) {
   ProjectState p = project();
+  ASSERT_TRUE(runLayerCoefficient(p).ok);
+  const std::string m1 = p.layers[0].thickness, beta = p.beta;
+  for (const char* bad : {"0", "-1", "x"}) {
+    p.layers[1].thickness = bad;
+    const ChainReport b = runLayerCoefficient(p);
+    ASSERT_EQ(b.firstNumber(), 149) << bad;
+    EXPECT_FALSE(b.ok);
+    EXPECT_EQ(b.messages[0].layerRow, 2);
+    EXPECT_EQ(b.messages[0].suffix, std::string(" ! ( ") + bad + " )\r\n");
+    EXPECT_EQ(b.messages[0].focus, FocusField::LayerTable);
+    EXPECT_EQ(p.layers[0].thickness, m1) << "nothing changed";
+    EXPECT_EQ(p.beta, beta);
+  }
   p.layers[1].thickness = "0";
-  runLayerCoefficient(p);
   const ChainReport r = runReducedStrength(p);
   ASSERT_EQ(r.firstNumber(), 149);
   EXPECT_EQ(r.messages[0].layerRow, 2);
@@ -421,4 +433,53 @@ TEST(LeadingNumber, ReadsAsFarAsTheTextFormsANumber) {
       {"7.", 7},    {"1E", 1},  {"abc", 0},      {"", 0},       {"  12", 12}, {"-", 0},  {"1e999", 1.7976931348623157e308},
   };
   for (const auto& [text, value] : cases) EXPECT_EQ(leadingNumber(text), value) << text;
+}
+
+// ---------------------------------------------------------------- inputs named but not read
+
+// A project naming a histogram file that could not be read keeps the name with an empty record:
+// every step that needs that input says which one is missing and names the file.
+TEST(ChainInputs, ANamedSlotWhoseFileWasNotReadIsReportedAsMissingWithItsFile) {
+  using Step = std::function<ChainReport(ProjectState&)>;
+  const Step reduced = [](ProjectState& p) { return runReducedStrength(p); };
+  const Step length = [](ProjectState& p) { return runBoltLength(p); };
+  const Step load = [](ProjectState& p) { return runBoltLoad(p); };
+  const Step assess = [](ProjectState& p) {
+    AssessmentResult a;
+    return runAssessment(p, DesignStandard::En1990, Language::Czech, a);
+  };
+  struct Case {
+    const char* what;
+    std::function<ProjectState()> ready;
+    HistogramSlot& (*slot)(ProjectState&);
+    Step step;
+    int message;
+  };
+  const auto withBeta = [] {
+    ProjectState p = project(true);
+    EXPECT_TRUE(runLayerCoefficient(p).ok);
+    return p;
+  };
+  const Case cases[] = {
+      {"width", withBeta, [](ProjectState& p) -> HistogramSlot& { return p.width; }, reduced, 36},
+      {"layer 2", withBeta, [](ProjectState& p) -> HistogramSlot& { return p.layers[1]; }, reduced, 39},
+      {"K", [] { return withReducedStrength(true); }, [](ProjectState& p) -> HistogramSlot& { return p.k; }, length, 49},
+      {"Kn", [] { return withReducedStrength(true); }, [](ProjectState& p) -> HistogramSlot& { return p.kn; }, length, 50},
+      {"q", [] { return withReducedStrength(true); }, [](ProjectState& p) -> HistogramSlot& { return p.q; }, length, 52},
+      {"RMR", [] { return withBoltLength(true); }, [](ProjectState& p) -> HistogramSlot& { return p.rmr; }, load, 45},
+      {"gamma", [] { return withBoltLength(true); }, [](ProjectState& p) -> HistogramSlot& { return p.gamma; }, load, 46},
+      {"SigmaR", [] { return withBoltLoad(true); }, [](ProjectState& p) -> HistogramSlot& { return p.sigmaR; }, assess, 57},
+  };
+  for (const auto& c : cases) {
+    ProjectState p = c.ready();
+    HistogramSlot& slot = c.slot(p);
+    slot.name = "Chybi.dis";
+    slot.histogram = Histogram{};
+    const ChainReport r = c.step(p);
+    ASSERT_FALSE(r.ok) << c.what;
+    ASSERT_EQ(r.firstNumber(), c.message) << c.what;
+    const std::string text = chainMessageText(r.messages[0], Language::English);
+    EXPECT_NE(text.find("Chybi.dis"), std::string::npos) << c.what << ": " << text;
+    EXPECT_EQ(text.find(MessageText(35, Language::English)), std::string::npos) << c.what;
+  }
 }

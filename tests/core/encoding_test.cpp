@@ -49,3 +49,21 @@ TEST(EncodingTest, BrokenSequencesGiveReplacementAndMoveOneByte) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(EncodingTest, LettersWindows1250CannotHoldAreFoundPerLineEachOnce) {
+  EXPECT_EQ(cp1250Unencodable("Žluťoučký kůň úpěl ďábelské ódy"), "");
+  EXPECT_EQ(cp1250Unencodable("Granit α中 αβ"), "α中β");
+  EXPECT_EQ(cp1250Unencodable("€ „uvozovky“ – ©"), "");  // Windows-1250 punctuation is kept
+  const auto lines = unencodableLines("Pískovec\r\nGranit α中\r\nčisté\nŁupek ∑\r\n");
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], (UnencodableText{"Granit α中", "α中"}));
+  EXPECT_EQ(lines[1], (UnencodableText{"Łupek ∑", "∑"}));
+  const std::string cs = unencodableMessage(lines, Language::Czech, true);
+  EXPECT_NE(cs.find("\"Granit α中\"   :   α 中"), std::string::npos) << cs;
+  EXPECT_NE(cs.find("Uložit přesto ?"), std::string::npos);
+  EXPECT_EQ(unencodableMessage(lines, Language::English, false).find("Save anyway"), std::string::npos);
+}
+
+}  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "histogram/HistogramFile.h"
+#include "shell/Messages.h"
 
 namespace {
 
@@ -305,6 +306,37 @@ TEST(HistogramFileWrite, FileRoundTripAndWriteFailure) {
 
   EXPECT_FALSE(WriteHistogramFile((dir / "no" / "such" / "folder" / "X.dis").string(), *h, e));
   EXPECT_EQ(e.message, 27);
+  std::filesystem::remove_all(dir);
+}
+
+TEST(HistogramFileRead, ADamagedFileIsNamedAfterTheReadersMessage) {
+  const auto dir = std::filesystem::temp_directory_path() / ("veltra_damaged_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  const std::string path = (dir / "Poskozeny.dis").string();
+  std::ofstream(path, std::ios::binary) << file({"Min=0", "Max=10", "Bins=5", "Total=10"}, {}, false);
+  HistogramFileError e;
+  EXPECT_FALSE(ReadHistogramFile(path, e));
+  EXPECT_EQ(e.message, 14);
+  EXPECT_EQ(e.text(Language::Czech), MessageText(14, Language::Czech) + "\r\n\r\nSoubor :  " + path);
+  EXPECT_EQ(e.text(Language::English), MessageText(14, Language::English) + "\r\n\r\nFile:  " + path);
+  std::filesystem::remove_all(dir);
+}
+
+TEST(HistogramFileWrite, ANameWindows1250CannotHoldIsRefusedUnlessAccepted) {
+  const auto dir = std::filesystem::temp_directory_path() / ("veltra_names_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  HistogramFileError e;
+  const auto h = read(example(), e);
+  ASSERT_TRUE(h);
+  const std::string path = (dir / "Granit α中.dis").string();
+  EXPECT_FALSE(WriteHistogramFile(path, *h, e));
+  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_NE(e.text(Language::English).find("\"Identification=Granit α中.dis\"   :   α 中"), std::string::npos)
+      << e.text(Language::English);
+  ASSERT_TRUE(WriteHistogramFile(path, *h, e, true));
+  EXPECT_NE(slurp(path).find("Identification=Granit ??.dis\r\n"), std::string::npos);
+  // Czech letters are Windows-1250 letters: nothing to ask.
+  EXPECT_TRUE(WriteHistogramFile((dir / "Šířka.dis").string(), *h, e));
   std::filesystem::remove_all(dir);
 }
 

@@ -13,6 +13,7 @@
 #include "persistence/OpenProject.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/ProjectOpenSteps.h"
+#include "shell/Encoding.h"
 #include "persistence/TextLines.h"
 
 namespace {
@@ -142,6 +143,16 @@ TEST(ProjectFileTest, WritesTheLinesInOrderWindows1250WithCrLf) {
   const auto plainLines = decodeTextLines(formatProjectFile(projectFileFromState(plain, rmr), "1.5.6.5", "x"));
   EXPECT_EQ(plainLines[25], "FALSE");
   EXPECT_EQ(plainLines[26], "Gamma.dis");  // no q line without combined support
+}
+
+TEST(ProjectFileTest, TheUtf8TextShowsWhichTextsWouldLoseLetters) {
+  ProjectState p = threeLayers();
+  p.layers[1].rockType = "Granit α中";
+  const ProjectFileData d = projectFileFromState(p, RmrTables{});
+  const std::string text = formatProjectText(d, "1.5.6.5", "1.2.2024");
+  EXPECT_EQ(unencodableLines(text), (std::vector<UnencodableText>{{"Granit α中", "α中"}}));
+  EXPECT_EQ(utf8ToCp1250(text), formatProjectFile(d, "1.5.6.5", "1.2.2024"));
+  EXPECT_TRUE(unencodableLines(formatProjectText(projectFileFromState(threeLayers(), RmrTables{}), "1.5.6.5", "x")).empty());
 }
 
 TEST(ProjectFileTest, SaveThenOpenGivesTheSameInputs) {

@@ -2,6 +2,9 @@
 
 #include <cmath>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <algorithm>
 #include <limits>
 #include <random>
 
@@ -211,6 +214,8 @@ ResultsFileData sampleResults() {
   d.min = 0.4;
   d.max = 0.5;
   d.step = 0.1;
+  d.range = 0.2;
+  d.total = 2;
   d.p[0] = d.p[1] = 0.5;
   return resultsFileFromState(sampleProject(), sampleRmr(), {true, true, true, true, true}, d, "1.5.6.5",
                               "/home/u/Documents/Veltra/Results/Třída_A.Vys");
@@ -305,6 +310,140 @@ TEST(ResultsFileTest, UnexpectedTagsAndCountsOutOfRangeAreRefusedWithTheValueNam
   std::string junk = file;
   junk[at[100]] = 77;
   EXPECT_FALSE(parseResultsFile(junk, err));
+}
+
+// Value numbers (0-based) of the count of every stored histogram, with its name in messages.
+std::vector<std::pair<size_t, std::string>> histogramCountValues(const std::string& file) {
+  FileError err;
+  const auto values = listResultsValues(file, err);
+  std::vector<std::pair<size_t, std::string>> out;
+  for (size_t i = 0; i < values.size(); ++i) {
+    const std::string& n = values[i].name;
+    if (n.size() > 6 && n.compare(n.size() - 6, 6, " count") == 0) out.emplace_back(i, n);
+  }
+  return out;
+}
+
+std::string withReal(std::string file, size_t valueStart, double v) {
+  const auto b = encodeExtended(v);
+  file.replace(valueStart + 1, 10, reinterpret_cast<const char*>(b.data()), 10);
+  return file;
+}
+
+TEST(ResultsFileTest, DamagedHistogramCountsInEverySlotAreRefusedWithTheValueNamed) {
+  const std::string file = formatResultsFile(sampleResults());
+  const auto at = valueBoundaries(file);
+  const auto counts = histogramCountValues(file);
+  ASSERT_EQ(counts.size(), 10u + kResHistogramCount);
+  const double inf = std::numeric_limits<double>::infinity();
+  const std::pair<double, const char*> bad[] = {
+      {300, "300"}, {std::nan(""), "nan"}, {inf, "inf"}, {-inf, "-inf"}, {-5, "-5"},
+      {0, "0"},     {2.5, "2.5"},          {1e300, "1.0000000000000001e+300"}};
+  FileError listed;
+  const auto values = listResultsValues(file, listed);
+  for (const auto& [index, name] : counts) {
+    // An empty slot is stored as all zeros: a count of 0 there is no damage.
+    const bool empty = values[index].real == 0;
+    for (const auto& [v, text] : bad) {
+      if (empty && v == 0) continue;
+      FileError err;
+      ASSERT_FALSE(parseResultsFile(withReal(file, at[index], v), err)) << name << " = " << text;
+      const std::string msg = err.text(Language::English);
+      EXPECT_NE(msg.find("Value no. " + std::to_string(index + 1) + " ( " + name + " ) is out of range: " + text),
+                std::string::npos) << msg;
+    }
+    // One flipped byte of a stored count (sign, exponent or the integer bit of the significand).
+    for (int byte : {7, 8, 9}) {
+      if (empty) break;
+      std::string flipped = file;
+      flipped[at[index] + 1 + byte] ^= static_cast<char>(0x80);
+      FileError err;
+      EXPECT_FALSE(parseResultsFile(flipped, err)) << name << " byte " << byte;
+      // A count that still reads as a whole number makes another field disagree: the record is named.
+      EXPECT_NE(err.text(Language::Czech).find("( " + name.substr(0, name.size() - 5)), std::string::npos)
+          << err.text(Language::Czech);
+    }
+  }
+}
+
+TEST(ResultsFileTest, EveryDescriptorRuleRefusesItsOwnDamage) {
+  const std::string file = formatResultsFile(sampleResults());
+  const auto at = valueBoundaries(file);
+  const auto counts = histogramCountValues(file);
+  // The width histogram B: 4 bins from 4.0, step 0.5, total 100.
+  const size_t width = std::find_if(counts.begin(), counts.end(), [](const auto& c) { return c.second == "width B count"; })->first;
+  struct Case { size_t offset; double v; const char* named; };
+  const Case cases[] = {
+      {1, std::nan(""), "width B min"},       {2, std::numeric_limits<double>::infinity(), "width B max"},
+      {3, -std::numeric_limits<double>::infinity(), "width B range"},
+      {4, 0, "width B step"},                 {4, -0.5, "width B step"},
+      {5, 0, "width B total"},                {5, std::nan(""), "width B total"},
+      {2, 3.0, "width B max"},                // below min
+      {2, 9.0, "width B max"},                // beyond min + (n - 1) step
+      {3, 7.0, "width B range"},              // neither n step nor (n - 1) step
+      {6, -0.2, "width B bin 1"},             {9, std::nan(""), "width B bin 4"},
+  };
+  for (const auto& c : cases) {
+    FileError err;
+    ASSERT_FALSE(parseResultsFile(withReal(file, at[width + c.offset], c.v), err)) << c.named << " " << c.v;
+    EXPECT_NE(err.text(Language::English).find(std::string("( ") + c.named + " )"), std::string::npos)
+        << err.text(Language::English);
+  }
+  // No mass at all.
+  std::string zero = file;
+  for (int b = 0; b < 4; ++b) zero = withReal(zero, at[width + 6 + b], 0);
+  FileError err;
+  EXPECT_FALSE(parseResultsFile(zero, err));
+  EXPECT_NE(err.text(Language::English).find("( width B bins ) is out of range: 0"), std::string::npos);
+  // A layer record as well: layer 1 descriptors are stored apart from its bins.
+  const auto layer = std::find_if(counts.begin(), counts.end(), [](const auto& c) { return c.second == "layer 1 count"; })->first;
+  EXPECT_FALSE(parseResultsFile(withReal(file, at[layer + 4], 0), err));
+  EXPECT_NE(err.text(Language::English).find("Value no. " + std::to_string(layer + 5) + " ( layer 1 step )"),
+            std::string::npos) << err.text(Language::English);
+}
+
+TEST(ResultsFileTest, SoundRecordsOfEveryShapeAndEmptySlotsAreRead) {
+  ResultsFileData d = sampleResults();
+  // One bin (trimmed: range 0; from a file with Min > Max: a negative step), a trimmed record
+  // with range (n - 1) step, an untouched empty slot.
+  Histogram one;
+  one.count = 1, one.min = one.max = 3, one.step = 0.5, one.range = 0, one.total = 1, one.p[0] = 1;
+  Histogram negative = one;
+  negative.step = negative.range = -4;
+  Histogram trimmed;
+  trimmed.count = 3, trimmed.min = 1, trimmed.max = 2, trimmed.step = 0.5, trimmed.range = 1, trimmed.total = 5;
+  trimmed.p[0] = 0.2, trimmed.p[2] = 0.8;
+  trimmed.p[200] = std::nan("");  // beyond the count: never read
+  d.histograms[kResK] = one;
+  d.histograms[kResKn] = negative;
+  d.histograms[kResBoltLength] = trimmed;
+  d.histograms[kResQ] = Histogram{};
+  FileError err;
+  const std::string file = formatResultsFile(d);
+  EXPECT_TRUE(parseResultsFile(file, err)) << err.text(Language::English);
+  for (const char* name : {"Chodba_K12.Vys", "Chodba_K12_kombinovana.Vys"}) {
+    std::ifstream in(std::string(EXAMPLES_DIR) + "/Veltra/Results/" + name, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_FALSE(bytes.empty()) << name;
+    EXPECT_TRUE(parseResultsFile(bytes, err)) << name << ": " << err.text(Language::English);
+  }
+}
+
+TEST(ResultsFileTest, ATag20TextThatIsNoUtf8IsRefused) {
+  ResultsFileData d = sampleResults();
+  d.bStarText = "5 \xC3\xA9";  // "5 é": tag 20
+  std::string file = formatResultsFile(d);
+  const auto at = valueBoundaries(file);
+  FileError err;
+  const auto values = listResultsValues(file, err);
+  size_t index = 0;
+  while (values[index].name != "EdB_H") ++index;
+  ASSERT_EQ(static_cast<unsigned char>(file[at[index]]), kTagUtf8String);
+  file[at[index] + 5 + 2] = static_cast<char>(0xFF);  // the first byte of "é"
+  EXPECT_FALSE(parseResultsFile(file, err));
+  EXPECT_NE(err.text(Language::English).find("value no. " + std::to_string(index + 1) + " ( EdB_H )"),
+            std::string::npos) << err.text(Language::English);
+  EXPECT_NE(err.text(Language::English).find("not valid UTF-8"), std::string::npos);
 }
 
 TEST(ResultsFileTest, ReadsTheOlderLayouts) {

@@ -4,6 +4,7 @@
 
 #include "persistence/RockTypes.h"
 #include "persistence/SettingsFile.h"
+#include "shell/Encoding.h"
 
 namespace {
 
@@ -17,6 +18,12 @@ TEST(RockTypeFileTest, WritesTheCountAndTheNonEmptyLinesAndReadsThemBack) {
   // A count below the number of lines writes only the first lines; above it, only what exists.
   EXPECT_EQ(formatRockTypeFile(1, lines), "1\r\nJ\xEDlovec\r\n");
   EXPECT_EQ(formatRockTypeFile(9, {"A", "B"}), "2\r\nA\r\nB\r\n");
+}
+
+TEST(RockTypeFileTest, TheUtf8TextShowsWhichRockTypesWouldLoseLetters) {
+  const std::vector<std::string> lines = {"Jílovec", "Granit α中"};
+  EXPECT_EQ(unencodableLines(formatRockTypeText(2, lines)), (std::vector<UnencodableText>{{"Granit α中", "α中"}}));
+  EXPECT_EQ(utf8ToCp1250(formatRockTypeText(2, lines)), formatRockTypeFile(2, lines));
 }
 
 TEST(RockTypeFileTest, ReadingFollowsTheCountSkipsEmptyLinesAndAcceptsPlainLists) {

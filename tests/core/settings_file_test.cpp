@@ -166,6 +166,69 @@ TEST_F(SettingsFileTest, UnreadableOrUnwritablePathsNeverDamageAnythingAndReadsG
   EXPECT_EQ(bytesOf(path("plain")), "x");
 }
 
+TEST_F(SettingsFileTest, AFileBesideAReadOnlyProgramFolderIsReadAndWritesGoToTheConfigurationFolder) {
+  const std::string program = path("program"), config = path("config");
+  fs::create_directories(program);
+  fs::create_directories(config);
+  put(program + "/Veltra.INI", "[--  Nastaveni  --]\r\nForm1 Jazyk - cestina=0\r\nForm1 Jazyk - anglictina=1\r\n");
+  // The test may run with rights that ignore file modes: the folder's writability is given.
+  auto readOnly = [&](const std::string& p) { return p.rfind(program, 0) != 0; };
+  const SettingsLocation where = chooseSettingsLocation(program, config, readOnly);
+  EXPECT_EQ(where.path, config + "/Veltra.INI");
+  EXPECT_EQ(where.seedPath, program + "/Veltra.INI");
+  SettingsFile f(where.path, where.seedPath);
+  EXPECT_TRUE(f.readBool("--  Nastaveni  --", "Form1 Jazyk - anglictina", false));
+  EXPECT_FALSE(f.readBool("--  Nastaveni  --", "Form1 Jazyk - cestina", true));
+  EXPECT_FALSE(fs::exists(where.path));
+  f.writeInteger("--  Setting  --", "DateSeparator", 47);
+  ASSERT_TRUE(f.lastWriteOk()) << f.lastError();
+  // The first write starts from the content beside the program; that file stays as it was.
+  SettingsFile g(where.path, where.seedPath);
+  EXPECT_TRUE(g.readBool("--  Nastaveni  --", "Form1 Jazyk - anglictina", false));
+  EXPECT_EQ(g.readInteger("--  Setting  --", "DateSeparator", 46), 47);
+  EXPECT_EQ(bytesOf(program + "/Veltra.INI"),
+            "[--  Nastaveni  --]\r\nForm1 Jazyk - cestina=0\r\nForm1 Jazyk - anglictina=1\r\n");
+
+  // A writable program folder keeps the file beside the program; none there and read-only: no seed.
+  EXPECT_EQ(chooseSettingsLocation(program, config, [](const std::string&) { return true; }).path,
+            program + "/Veltra.INI");
+  fs::remove(program + "/Veltra.INI");
+  EXPECT_EQ(chooseSettingsLocation(program, config, readOnly).seedPath, "");
+}
+
+TEST_F(SettingsFileTest, AFailedWriteIsToldOncePerRunAndUnencodableTextsAskFirst) {
+  put(path("plain"), "x");
+  SettingsFile p(path("plain") + "/Veltra.INI");
+  std::vector<std::string> told;
+  p.writeFailed = [&](const std::string& e) { told.push_back(e); };
+  p.writeInteger("s", "a", 1);
+  p.writeInteger("s", "b", 2);
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_NE(told[0].find("Veltra.INI"), std::string::npos);
+
+  SettingsFile f(path());
+  f.writeString("--  Horniny  --", "Hornina 1", "Pískovec");
+  // No one to ask: the value is not written and the failure is told.
+  std::string failure;
+  f.writeFailed = [&](const std::string& e) { failure = e; };
+  f.writeString("--  Horniny  --", "Hornina 1", "Granit α中");
+  EXPECT_NE(failure.find("α中"), std::string::npos);
+  EXPECT_EQ(SettingsFile(path()).readString("--  Horniny  --", "Hornina 1", ""), "Pískovec");
+  // Asked: No keeps the stored value, Yes writes the letters as "?".
+  std::vector<std::string> asked;
+  bool answer = false;
+  f.confirmUnencodable = [&](const std::string& key, const std::string& value, const std::string& letters) {
+    asked.push_back(key + "|" + value + "|" + letters);
+    return answer;
+  };
+  f.writeString("--  Horniny  --", "Hornina 1", "Granit α中");
+  EXPECT_EQ(SettingsFile(path()).readString("--  Horniny  --", "Hornina 1", ""), "Pískovec");
+  answer = true;
+  f.writeString("--  Horniny  --", "Hornina 1", "Granit α中");
+  EXPECT_EQ(SettingsFile(path()).readString("--  Horniny  --", "Hornina 1", ""), "Granit ??");
+  EXPECT_EQ(asked, (std::vector<std::string>(2, "Hornina 1|Granit α中|α中")));
+}
+
 TEST_F(SettingsFileTest, LineBreaksInTextValuesCannotSplitTheEntry) {
   SettingsFile f(path());
   f.writeString("S", "k", "a\r\nb=c\n[x]");

@@ -24,7 +24,7 @@ class ScriptedDialogs final : public ralvex::Dialogs {
   ScriptedDialogs() { ralvex::setDialogs(this); }
   ~ScriptedDialogs() override { ralvex::setDialogs(nullptr); }
 
-  /// Answer for the next Yes/No question (mrYes or mrNo); OK boxes need no answer.
+  /// Answer for the next Yes/No or Yes/No/Cancel question (mrYes, mrNo, mrCancel); OK boxes need none.
   void answer(int a) { answers_.push_back(a); }
   void answerFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
   void answerColour(std::optional<std::uint32_t> c) { colours_.push_back(c); }
@@ -32,7 +32,7 @@ class ScriptedDialogs final : public ralvex::Dialogs {
   int message(std::string_view caption, std::string_view text, ralvex::DlgKind kind, ralvex::DlgButtons buttons,
               int defaultButton) override {
     int a = ralvex::mrOk;
-    if (buttons == ralvex::DlgButtons::YesNo) {
+    if (buttons != ralvex::DlgButtons::Ok) {
       if (answers_.empty()) {
         ADD_FAILURE() << "unexpected question: " << text;
         a = ralvex::mrNo;

@@ -155,7 +155,8 @@ class ChainRoad : public ::testing::Test {
   }
 
   ScriptedDialogs dialogs;
-  SettingsFile settings{"/nonexistent/Veltra.INI"};
+  QTemporaryDir settingsDir;  // settings writes go here, out of the way
+  SettingsFile settings{(settingsDir.path() + QStringLiteral("/Veltra.INI")).toStdString()};
   Services services{dialogs, settings, {}, {}, {}, {}};
   QTemporaryDir dir;
   std::unique_ptr<MainWindow> main;
@@ -235,3 +236,27 @@ TEST_F(ChainRoad, CommandsRefuseUntilTheResultTheyNeedExists) {
 }
 
 }  // namespace
+
+TEST_F(ChainRoad, ThePanelNamesTheOldEvaluationOfThePressureLoop) {
+  walkTheRoad(u"5"_s, u"1"_s);
+  const double centres = main->assessment().pf;
+  auto* label = in3<QLabel>("LabPairValues");
+  EXPECT_TRUE(label->isHidden());
+
+  main->actPairUpperEdges->trigger();
+  press("BBDelSvor");
+  press("BBZatSv");
+  press("BBFunSpoj");
+  ASSERT_TRUE(dialogs.asked.empty()) << dialogs.asked.front().text;
+  EXPECT_EQ(main->project().boltLoadValues, PairValues::UpperEdges);
+  EXPECT_FALSE(label->isHidden());
+  EXPECT_EQ(label->text(), u"S vyhodnoceno na horních mezích intervalů (dřívější verze)"_s);
+  EXPECT_NE(main->assessment().pf, centres);
+
+  main->actPairUpperEdges->trigger();
+  press("BBDelSvor");
+  press("BBZatSv");
+  press("BBFunSpoj");
+  EXPECT_TRUE(label->isHidden());
+  EXPECT_EQ(main->assessment().pf, centres);
+}

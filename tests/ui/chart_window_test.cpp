@@ -6,6 +6,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -23,6 +24,7 @@
 #include "histogram/Queries.h"
 #include "persistence/SettingsFile.h"
 #include "ralvex/Ralvex.h"
+#include "reliability/Assessment.h"
 #include "shell/Messages.h"
 #include "histogram_fixture.h"
 #include "ui/ChartWindow.h"
@@ -102,7 +104,7 @@ TEST_F(ChartWindowTest, FillShowsCaptionTitleCharacteristicsAndBars) {
   EXPECT_EQ(bars()->color(), bgr(services->options.colours.histogram));
   EXPECT_EQ(cell("StringGrid7", 0, 1), u"0.000000"_s);
   EXPECT_FALSE(child<QWidget>("Panel3")->isVisible());
-  EXPECT_FALSE(child<QPushButton>("KrivkaTrvani")->isEnabled());
+  EXPECT_TRUE(child<QPushButton>("KrivkaTrvani")->isEnabled());  // opens the distribution function
 }
 
 TEST_F(ChartWindowTest, ProbabilityTableHasCentresEdgesAndDistributionFunction) {
@@ -486,4 +488,82 @@ TEST_F(ChartWindowTest, DegenerateHistogramsAreShownAndRefuseQueries) {
   // All mass in one point: every quantile is that point.
   EXPECT_EQ(cell("StringGrid6", 0, 1), num(0));
   EXPECT_EQ(selectedBars(), std::vector<int>{0});
+}
+
+namespace {
+
+// Czech words of the chart titles, and any letter beyond ASCII (every Czech diacritic).
+bool looksCzech(const std::string& s) {
+  for (unsigned char c : s)
+    if (c >= 0x80) return true;
+  for (const char* w : {"Posudek", "svorn", "Pevnost", "pevnost", "hornin", "podle", "Zat", "Redukovan"})
+    if (s.find(w) != std::string::npos) return true;
+  return false;
+}
+
+bool bracketsBalance(const std::string& s) {
+  int round = 0, square = 0;
+  for (char c : s) {
+    round += c == '(' ? 1 : c == ')' ? -1 : 0;
+    square += c == '[' ? 1 : c == ']' ? -1 : 0;
+    if (round < 0 || square < 0) return false;
+  }
+  return round == 0 && square == 0;
+}
+
+}  // namespace
+
+TEST_F(ChartWindowTest, EveryChartTitleIsEnglishInEnglishAlsoAfterALiveSwitch) {
+  for (bool live : {false, true}) {
+    for (int source = 1; source <= 14; ++source) {
+      SCOPED_TRACE(std::to_string(source) + (live ? " switched" : " shown"));
+      services->options.language = live ? Language::Czech : Language::English;
+      form->ApplyTexts(services->options.language);
+      // Names as the cells hold them, one already ending in its unit.
+      form->Fill(source, fiveBins(), source == 2 ? "Width  [ m ]" : "Sample.dis");
+      if (live) {
+        services->options.language = Language::English;
+        form->ApplyTexts(Language::English);
+      }
+      const std::string title = form->titleLines()[0];
+      EXPECT_FALSE(looksCzech(title)) << title;
+      EXPECT_TRUE(bracketsBalance(title)) << title;
+      EXPECT_EQ(title.find("[ m ]  [ m ]"), std::string::npos) << title;
+      EXPECT_FALSE(looksCzech(form->windowTitle().toStdString())) << form->windowTitle().toStdString();
+      const QString shown = child<QChartView>("Chart1")->chart()->title();
+      EXPECT_FALSE(looksCzech(shown.toStdString())) << shown.toStdString();
+    }
+  }
+  form->Fill(kSrcReliability, fiveBins());
+  EXPECT_EQ(form->titleLines()[0].rfind("Reliability assessment ( ", 0), 0u) << form->titleLines()[0];
+}
+
+TEST_F(ChartWindowTest, ClassNamesOfTheCzechStandardFollowALiveSwitch) {
+  form->Fill(kSrcReliability, fiveBins());
+  AssessmentResult a;
+  a.standard = DesignStandard::Csn731401;
+  for (int i = 0; i < 3; ++i) a.classLabels[i] = classLabel(a.standard, i + 1, Language::Czech);
+  a.classIndex = 1;
+  a.verdict = a.classLabels[0];
+  form->ShowAssessment(a);
+  EXPECT_EQ(child<QLabel>("Uroven")->text(), u"Zvýšená"_s);
+  services->options.language = Language::English;
+  form->ApplyTexts(Language::English);
+  EXPECT_EQ(child<QLabel>("Uroven")->text().toStdString(), MessageText(59, Language::English));
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(child<QLabel>(("Label" + std::to_string(i + 2)).c_str())->text().toStdString(),
+              classLabel(DesignStandard::Csn731401, i + 1, Language::English));
+}
+
+TEST_F(ChartWindowTest, AnEmptyQueryFieldEmptiesItsResult) {
+  form->Fill(kSrcBoltLength, fiveBins());
+  probabilityQuery(u"0.5"_s);
+  ASSERT_EQ(cell("StringGrid6", 0, 1), num(5));
+  probabilityQuery(QString());
+  EXPECT_EQ(cell("StringGrid6", 0, 1), QString());
+  valueQuery(u"5"_s);
+  valueQuery(QString());
+  EXPECT_EQ(cell("StringGrid7", 0, 1), QString());
+  EXPECT_EQ(cell("StringGrid7", 1, 1), QString());
+  EXPECT_TRUE(dialogs.asked.empty());
 }

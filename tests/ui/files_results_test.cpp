@@ -240,3 +240,46 @@ TEST(ResultsCommandLine, AssessesAResultsFileDumpsItsValuesAndRefusesDamage) {
 }
 
 }  // namespace
+
+TEST(ResultsCommandLine, PairValuesChooseThePointsOfThePressureLoop) {
+  const QString examples = QString::fromUtf8(EXAMPLES_DIR) + u"/Veltra"_s;
+  const QStringList project{u"assess"_s, examples + u"/Projects/Chodba_K12_kombinovana.hor"_s, u"--histograms"_s,
+                            examples + u"/Histograms"_s};
+  const CliRun byDefault = runCli(project);
+  ASSERT_EQ(byDefault.status, 0);
+  EXPECT_EQ(byDefault.out["pairValues"], "centres");
+  const CliRun centres = runCli(project + QStringList{u"--pair-values"_s, u"centres"_s});
+  EXPECT_EQ(centres.out["pairValues"], "centres");
+  EXPECT_EQ(centres.out["boltLoad"], byDefault.out["boltLoad"]);
+  const CliRun upper = runCli(project + QStringList{u"--pair-values"_s, u"upper-edges"_s});
+  ASSERT_EQ(upper.status, 0);
+  EXPECT_EQ(upper.out["pairValues"], "upper-edges");
+  EXPECT_NE(upper.out["boltLoad"], byDefault.out["boltLoad"]);
+  EXPECT_NE(upper.out["boltLength"], byDefault.out["boltLength"]);
+  EXPECT_EQ(runCli(project + QStringList{u"--pair-values"_s, u"middle"_s}).status, 2);
+}
+
+TEST(ResultsCommandLine, VerifyAddsTheSampledPfTheBandAndTheSensitivity) {
+  const QString examples = QString::fromUtf8(EXAMPLES_DIR) + u"/Veltra"_s;
+  const QStringList verify{u"assess"_s,       examples + u"/Projects/Chodba_K12_kombinovana.hor"_s,
+                           u"--histograms"_s, examples + u"/Histograms"_s,
+                           u"--verify"_s,     u"--samples"_s,
+                           u"300000"_s,       u"--seed"_s,
+                           u"3"_s};
+  const CliRun a = runCli(verify), b = runCli(verify);
+  ASSERT_EQ(a.status, 0);
+  const auto& mc = a.out["monteCarlo"];
+  EXPECT_EQ(mc["centres"]["samples"], 300000);
+  EXPECT_EQ(mc["centres"]["ci95"].size(), 2u);
+  EXPECT_TRUE(mc["uniform"]["pf"].is_number());
+  EXPECT_EQ(mc["centres"], b.out["monteCarlo"]["centres"]);  // the seed fixes the figures
+  EXPECT_EQ(a.out["pfByBins"]["256"], a.out["pf"]);
+  EXPECT_TRUE(a.out["pfByBins"]["64"].is_number());
+  const auto& rows = a.out["sensitivity"];
+  ASSERT_EQ(rows.size(), 9u);  // three layers, B, Kn, RMR, gamma, q, SigmaR
+  for (const auto& r : rows) EXPECT_TRUE(r["pf05"].is_number() && r["pf95"].is_number()) << r["input"];
+  EXPECT_FALSE(runCli({u"assess"_s, examples + u"/Projects/Chodba_K12.hor"_s, u"--histograms"_s,
+                       examples + u"/Histograms"_s})
+                   .out.contains("monteCarlo"));
+  EXPECT_EQ(runCli(verify + QStringList{u"--cov"_s, u"0"_s}).status, 2);
+}

@@ -45,7 +45,7 @@ TEST_F(MainWindowTest, EveryCommandHasItsMenuItemShortcutAndButton) {
     EXPECT_FALSE(button->icon().isNull());
   }
   for (const char* name : {"INIsoubor1", "Jazyk1", "Cestina", "Anglictina", "BarZvy", "Ano1", "Ne1", "Help1", "HTML1",
-                           "WIN1", "BottomAxis", "Index1", "NonIndex", "VsechnyTesnosti", "PlotCom",
+                           "WIN1", "BottomAxis", "Index1", "NonIndex", "VsechnyTesnosti", "PlotCom", "PairUpperEdges",
                            "DateSeparator1", "tecka1", "minus1", "lomitko1", "imeSeparator1", "tecka2",
                            "dvojtecka1"})
     EXPECT_NE(w.findChild<QObject*>(QString::fromUtf8(name)), nullptr) << name;
@@ -173,7 +173,8 @@ TEST_F(MainWindowTest, HtmlHelpOpensFromTheStartFolder) {
   openResult = false;  // the desktop cannot open it
   w.OProgramuClick();
   ASSERT_EQ(dialogs.asked.size(), 1u);
-  EXPECT_EQ(dialogs.asked[0].text, MessageText(7, Language::Czech));
+  // The failure says so and names what could not be shown.
+  EXPECT_EQ(dialogs.asked[0].text, MessageText(7, Language::Czech) + "\r\n\r\n" + path("Veltra.htm"));
 }
 
 TEST_F(MainWindowTest, WordProcessorStartsWhenInstalledElseSaysSo) {

@@ -32,7 +32,8 @@ TEST_F(Options, DefaultsWithoutASettingsFile) {
   MainWindow& w = makeMain();
   for (const char* on : {"Cestina", "HTML1", "Ano1", "NonIndex", "PlotCom", "tecka1", "dvojtecka1"})
     EXPECT_TRUE(action(on)->isChecked()) << on;
-  for (const char* off : {"Anglictina", "WIN1", "Ne1", "Index1", "VsechnyTesnosti", "minus1", "lomitko1", "tecka2"})
+  for (const char* off :
+       {"Anglictina", "WIN1", "Ne1", "Index1", "VsechnyTesnosti", "PairUpperEdges", "minus1", "lomitko1", "tecka2"})
     EXPECT_FALSE(action(off)->isChecked()) << off;
   const DisplayOptions& o = services->options;
   EXPECT_EQ(o.language, Language::Czech);
@@ -40,6 +41,8 @@ TEST_F(Options, DefaultsWithoutASettingsFile) {
   EXPECT_TRUE(o.highlightRows);
   EXPECT_FALSE(o.axisIndex);
   EXPECT_TRUE(o.plotCommander);
+  EXPECT_FALSE(o.pairUpperEdges);
+  EXPECT_EQ(w.pairValuesOption(), PairValues::Centres);
   EXPECT_EQ(o.dateSeparator, '.');
   EXPECT_EQ(o.timeSeparator, ':');
   EXPECT_EQ(w.pos(), QPoint(0, 0));
@@ -74,6 +77,11 @@ TEST_F(Options, RadioPairs) {
   const bool tesnosti = w.actVsechnyTesnosti->isChecked();
   w.actVsechnyTesnosti->trigger();
   EXPECT_EQ(w.actVsechnyTesnosti->isChecked(), tesnosti);
+  w.actPairUpperEdges->trigger();
+  EXPECT_TRUE(w.actPairUpperEdges->isChecked());
+  EXPECT_EQ(w.pairValuesOption(), PairValues::UpperEdges);
+  w.actPairUpperEdges->trigger();
+  EXPECT_EQ(w.pairValuesOption(), PairValues::Centres);
 }
 
 TEST_F(Options, SeparatorsAndTheirFormats) {
@@ -154,6 +162,7 @@ TEST_F(Options, WrittenOnCloseAndReadAtTheNextStart) {
     w.actNe->trigger();
     w.actIndex->trigger();
     w.actPlotCom->trigger();
+    w.actPairUpperEdges->trigger();
     w.actLomitko1->trigger();
     w.actTecka2->trigger();
     w.setHelpViewerOffer(false);
@@ -169,6 +178,9 @@ TEST_F(Options, WrittenOnCloseAndReadAtTheNextStart) {
   EXPECT_TRUE(w.actNe->isChecked());
   EXPECT_TRUE(w.actIndex->isChecked());
   EXPECT_FALSE(w.actPlotCom->isChecked());
+  EXPECT_TRUE(w.actPairUpperEdges->isChecked());
+  EXPECT_EQ(w.pairValuesOption(), PairValues::UpperEdges);
+  EXPECT_EQ(settings->readString(settings::kNastaveni, settings::kPairValues.key, ""), "upper-edges");
   EXPECT_TRUE(w.actLomitko1->isChecked());
   EXPECT_TRUE(w.actTecka2->isChecked());
   EXPECT_FALSE(w.helpViewerOffer());
@@ -217,7 +229,7 @@ TEST(StartUp, CreatesEveryWindowInOrder) {
 }
 
 TEST(StartUp, SettingsFileBesideTheProgramWhenWritable) {
-  const std::string path = settingsFilePath();
+  const std::string path = settingsFileLocation().path;
   EXPECT_TRUE(QString::fromStdString(path).endsWith(u"/Veltra.INI"_s));
   EXPECT_EQ(QFileInfo(QString::fromStdString(path)).absolutePath(), QCoreApplication::applicationDirPath());
 }
@@ -269,7 +281,7 @@ TEST(HelpViewerInformation, LinkFailureAndInstalledViewer) {
 
   info.Label2Click();
   ASSERT_EQ(dialogs.plain.size(), 1u);
-  EXPECT_EQ(dialogs.plain[0], MessageText(7, Language::Czech));
+  EXPECT_EQ(dialogs.plain[0], MessageText(7, Language::Czech) + "\r\n\r\n" + HelpInfoWindow::kSupportPage);
   EXPECT_FALSE(info.isVisible());
   EXPECT_TRUE(main.isEnabled());
 

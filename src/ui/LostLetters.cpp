@@ -1,0 +1,37 @@
+#include "ui/LostLetters.h"
+
+#include <map>
+#include <memory>
+
+#include "ralvex/Ralvex.h"
+#include "shell/Messages.h"
+#include "ui/Services.h"
+
+bool confirmLostLetters(const Services& services, const std::vector<UnencodableText>& texts) {
+  if (texts.empty()) return true;
+  const Language lang = services.language();
+  return ralvex::DefMessageDlg(MessageText(4, lang), unencodableMessage(texts, lang, true), ralvex::DlgKind::Warning,
+                               ralvex::DlgButtons::YesNo, ralvex::mrNo) == ralvex::mrYes;
+}
+
+void watchSettingsWrites(Services& services) {
+  // Settings are written key by key, often many at a time: one answer per text serves the run.
+  auto answers = std::make_shared<std::map<std::string, bool>>();
+  Services* s = &services;
+  services.settings.confirmUnencodable = [s, answers](const std::string& key, const std::string& value,
+                                                      const std::string& letters) {
+    const auto known = answers->find(value);
+    if (known != answers->end()) return known->second;
+    const bool yes = confirmLostLetters(*s, {{key + "=" + value, letters}});
+    (*answers)[value] = yes;
+    return yes;
+  };
+  services.settings.writeFailed = [s](const std::string& error) {
+    const Language lang = s->language();
+    const std::string text =
+        (lang == Language::Czech ? "Nastavení se nepodařilo uložit; změny platí jen do konce běhu programu.\r\n\r\n"
+                                 : "The settings could not be saved; changes last only until the program ends.\r\n\r\n") +
+        error;
+    ralvex::DefMessageDlg(MessageText(4, lang), text, ralvex::DlgKind::Warning, ralvex::DlgButtons::Ok, ralvex::mrOk);
+  };
+}

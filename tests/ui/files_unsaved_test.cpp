@@ -1,0 +1,145 @@
+// Letters Windows-1250 cannot hold, unsaved work and failed settings writes, driven through the windows.
+
+#include <QPlainTextEdit>
+
+#include "FilesFixture.h"
+#include "persistence/ProjectFile.h"
+#include "persistence/TextLines.h"
+
+namespace {
+
+class UnsavedWork : public FilesTest {};
+
+TEST_F(UnsavedWork, LettersWindows1250CannotHoldAreNamedAndNoKeepsTheOldFile) {
+  openProject(projects("Chodba_K12.hor"));
+  main->project().layers[0].rockType = "Granit α中";
+  const std::string target = projects("Chodba_K12.hor");
+  const std::string old = bytesOf(target);
+  dialogs.asked.clear();
+  dialogs.answerFile(target);
+  dialogs.answer(ralvex::mrYes);  // overwrite
+  dialogs.answer(ralvex::mrNo);   // but not with the letters lost
+  main->SaveTabHornClick();
+  ASSERT_EQ(dialogs.asked.size(), 2u);
+  const auto& warning = dialogs.asked[1];
+  EXPECT_EQ(warning.caption, msg(4));
+  EXPECT_EQ(warning.kind, ralvex::DlgKind::Warning);
+  EXPECT_EQ(warning.defaultButton, ralvex::mrNo);
+  EXPECT_NE(warning.text.find("\"Granit α中\"   :   α 中"), std::string::npos) << warning.text;
+  EXPECT_EQ(bytesOf(target), old);
+
+  dialogs.asked.clear();
+  dialogs.answerFile(target);
+  dialogs.answer(ralvex::mrYes);
+  dialogs.answer(ralvex::mrYes);  // written with "?" as asked
+  main->SaveTabHornClick();
+  EXPECT_EQ(decodeTextLines(bytesOf(target))[6], "Granit ??");
+}
+
+TEST_F(UnsavedWork, HistogramAndRockTypeSavesAskTheSameWay) {
+  // A histogram under a name Windows-1250 cannot hold: No writes nothing.
+  Histogram h;
+  h.count = 2, h.min = 1, h.max = 2, h.step = 1, h.range = 2, h.total = 2, h.p[0] = h.p[1] = 0.5;
+  const std::string name = services->folders.HistogramsFolder + "/Šířka α.dis";
+  dialogs.answerFile(name);
+  dialogs.answer(ralvex::mrNo);
+  EXPECT_FALSE(SaveHistogramCommand(*services, h));
+  EXPECT_FALSE(std::filesystem::exists(name));
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_NE(dialogs.asked[0].text.find("\"Identification=Šířka α.dis\"   :   α"), std::string::npos);
+
+  // The rock type list: the text of the line and its letters.
+  const std::string list = services->folders.VeltraFolder + "/Druhy.txt";
+  put(list, "1\r\nP\xEDskovec\r\n");
+  rocks->findChild<QPlainTextEdit*>(u"Memo1"_s)->setPlainText(u"Pískovec\nGranit α中"_s);
+  main->rockTypeCount() = 2;
+  dialogs.asked.clear();
+  dialogs.answerFile(list);
+  dialogs.answer(ralvex::mrYes);  // overwrite
+  dialogs.answer(ralvex::mrNo);
+  rocks->SaveTabHornClick();
+  ASSERT_EQ(dialogs.asked.size(), 2u);
+  EXPECT_NE(dialogs.asked[1].text.find("\"Granit α中\"   :   α 中"), std::string::npos);
+  EXPECT_EQ(bytesOf(list), "1\r\nP\xEDskovec\r\n");
+}
+
+TEST_F(UnsavedWork, SettingsAskOncePerTextAndAFailedWriteIsToldOnce) {
+  dialogs.answer(ralvex::mrNo);
+  services->settings.writeString("--  Horniny  --", "Hornina 1", "Granit α中");
+  services->settings.writeString("--  Horniny  --", "Hornina 1", "Granit α中");  // answered already
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_NE(dialogs.asked[0].text.find("Hornina 1=Granit α中"), std::string::npos);
+  EXPECT_EQ(services->settings.readString("--  Horniny  --", "Hornina 1", "none"), "none");
+
+  // Writes that cannot reach the disk: one warning for the run, naming the file.
+  const std::string blocked = projects("Chodba_K12.hor") + "/Veltra.INI";
+  SettingsFile unwritable(blocked);
+  services->settings.writeFailed.swap(unwritable.writeFailed);
+  dialogs.asked.clear();
+  unwritable.writeInteger("--  Setting  --", "DateSeparator", 47);
+  unwritable.writeBool("--  Nastaveni  --", "Form1 Jazyk - anglictina", true);
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Warning);
+  EXPECT_NE(dialogs.asked[0].text.find(blocked), std::string::npos);
+}
+
+TEST_F(UnsavedWork, NewOpenAndExitAskFirstAndCancelStops) {
+  // Nothing changed since the start: no question.
+  main->NovyClick();
+  EXPECT_TRUE(dialogs.asked.empty());
+  openProject(projects("Chodba_K12.hor"));
+  EXPECT_TRUE(dialogs.asked.empty());
+  EXPECT_FALSE(main->workUnsaved());
+
+  main->project().depthH = "950";
+  ASSERT_TRUE(main->workUnsaved());
+  // Cancel: the project stays as it is.
+  dialogs.answer(ralvex::mrCancel);
+  main->NovyClick();
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].buttons, ralvex::DlgButtons::YesNoCancel);
+  EXPECT_EQ(dialogs.asked[0].caption, msg(1));
+  EXPECT_EQ(main->project().depthH, "950");
+  // Cancel before the spec's own exit question: it is not asked.
+  dialogs.asked.clear();
+  dialogs.answer(ralvex::mrCancel);
+  main->KonecClick();
+  EXPECT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_FALSE(asked(10));
+  // Yes saves the project first (its save dialog), then the open goes on.
+  dialogs.asked.clear();
+  dialogs.answer(ralvex::mrYes);
+  dialogs.answerFile(projects("Ulozeny.hor"));
+  dialogs.answerFile(projects("Chodba_K12_kombinovana.hor"));
+  main->OtevritClick();
+  FileError err;
+  const auto saved = parseProjectFile(bytesOf(projects("Ulozeny.hor")), err);
+  ASSERT_TRUE(saved) << err.text(Language::English);
+  EXPECT_EQ(saved->depthH, "950");
+  EXPECT_TRUE(main->project().combinedSupport);
+  EXPECT_FALSE(main->workUnsaved());
+  // No: the exit question of its own follows ours.
+  main->project().d1 = "25";
+  dialogs.asked.clear();
+  dialogs.answer(ralvex::mrNo);
+  dialogs.answer(ralvex::mrNo);
+  main->KonecClick();
+  ASSERT_EQ(dialogs.asked.size(), 2u);
+  EXPECT_EQ(dialogs.asked[1].text, msg(10));
+  EXPECT_TRUE(main->isEnabled());
+}
+
+TEST_F(UnsavedWork, ComputedResultsNotSavedAreUnsavedWorkUntilTheResultsFileIsWritten) {
+  openProject(projects("Chodba_K12.hor"));
+  main->project().reducedStrengthDone = true;
+  main->project().reducedStrength = main->project().layers[0].histogram;
+  EXPECT_TRUE(main->workUnsaved());
+  main->findChild<QAction*>(u"SaveVysl1"_s)->setEnabled(true);
+  dialogs.answer(ralvex::mrYes);
+  dialogs.answerFile(results("Vysledky.Vys"));
+  main->NovyClick();
+  EXPECT_TRUE(std::filesystem::exists(results("Vysledky.Vys")));
+  EXPECT_FALSE(main->project().reducedStrengthDone);  // the new project followed the save
+}
+
+}  // namespace
