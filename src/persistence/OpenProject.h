@@ -15,6 +15,7 @@
 /// One thing that happened while opening, in the order it happened.
 struct ProjectOpenEvent {
   enum class Kind {
+    HistogramRead,     // a named histogram was read into its slot
     HistogramRefused,  // a named histogram could not be read; `histogramError` says why
     BStarRefused,      // the width histogram gives no B* (message 33)
     BStarComputed,     // B* and 2B* were computed from the width histogram
@@ -23,6 +24,9 @@ struct ProjectOpenEvent {
   Kind kind;
   HistogramFileError histogramError;
   ChainReport beta;
+  int source = 0;    // slot the event concerns (layer `row` of a layer histogram)
+  int row = 0;
+  std::string path;  // file of a histogram event
 };
 
 /// What opening recomputed and every refusal met, in order.
@@ -36,7 +40,9 @@ struct ProjectOpenReport {
   bool bStarRefused() const;
 };
 
-/// Applies `data` to `project` and `rmr` (see openProjectInto), reading each named histogram from
+/// Applies `data` to `project` and `rmr` (results invalidated, results name with the version
+/// suffix, rows beyond N and the q cell of a project without combined support emptied, the RMR tables
+/// replaced or cleared), reading each named histogram from
 /// `histogramsFolder`, computing B* once the width is read and Beta once the layers are read.
 ProjectOpenReport openProject(const ProjectFileData& data, const std::string& histogramsFolder,
                               ProjectState& project, RmrTables& rmr);

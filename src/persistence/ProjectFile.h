@@ -70,23 +70,5 @@ std::string formatProjectText(const ProjectFileData& data, std::string_view prog
 std::optional<ProjectFileData> parseProjectFile(std::string_view bytes, FileError& error);
 std::optional<ProjectFileData> readProject(std::istream& in, FileError& error);
 
-/// Hooks of opening a project into the main window state.
-struct ProjectOpenHooks {
-  /// Reads `histogramsFolder + "/" + name` into the slot of `source` (layer `row` for source 1);
-  /// returns false when the reader refused it (it reports its own messages).
-  std::function<bool(int source, int row, const std::string& path)> loadHistogram;
-  /// Computes B* after the width histogram was read.
-  std::function<void()> computeBStar;
-  /// Computes Beta and m1 after the layers were read.
-  std::function<void()> computeBeta;
-};
-
-/// Applies a parsed project: results invalidated, results name with the version suffix, every
-/// named histogram read again through the hooks in file order, rows beyond N and the q cell of a
-/// project without combined support emptied, the RMR tables replaced (cleared when the file has
-/// none). A slot whose histogram cannot be read keeps its name and an empty histogram.
-void openProjectInto(const ProjectFileData& data, const std::string& histogramsFolder, ProjectState& project,
-                     RmrTables& rmr, const ProjectOpenHooks& hooks);
-
 /// The results name shown after opening: "_" become blanks, then the version and date suffix.
 std::string openedResultsName(const ProjectFileData& data);

@@ -85,7 +85,6 @@ void ChartWindow::ensureAssessmentPanel() {
   rg->setVerticalSpacing(3);
   CBNorma_ = new QComboBox(result);
   CBNorma_->setObjectName(u"CBNorma"_s);
-  CBNorma_->addItems({u"ČSN EN 1990"_s, u"ČSN (STN) 73 1401"_s});
   CBNorma_->setCurrentIndex(0);
   connect(CBNorma_, &QComboBox::activated, this, [this](int) { CBNormaClick(); });
   Edit7_ = makeField(result, u"Edit7"_s, 90);

@@ -57,8 +57,7 @@ class ChartWindow : public QWidget {
   void Fill(int source, const Histogram& h, const std::string& cellText = {}, int layerRow = 0);
 
   /// Called after the shown histogram was saved: (source, layer row, file name without folder).
-  /// The slot of the main window's project is renamed before the call; the main window uses it to
-  /// refresh its table cell.
+  /// The main window's slot and its table cell are renamed (through Windows) before the call.
   std::function<void(int source, int layerRow, const std::string& name)> histogramSaved;
 
   /// Probability of failure of the reliability function; a value query at x = 0 shows it while the

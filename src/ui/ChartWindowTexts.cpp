@@ -120,6 +120,7 @@ constexpr TextRow kAssessmentCzech[] = {
     {"Edit7", TextProp::Tooltip, "Pravděpodobnost poruchy Pf"},
     {"Edit12", TextProp::Tooltip, "Index spolehlivosti beta_f"},
     {"CBNorma", TextProp::Tooltip, "Norma tříd spolehlivosti"},
+    {"CBNorma", TextProp::Items, "ČSN EN 1990\nČSN (STN) 73 1401"},
 };
 
 constexpr TextRow kAssessmentEnglish[] = {
@@ -137,6 +138,7 @@ constexpr TextRow kAssessmentEnglish[] = {
     {"Edit7", TextProp::Tooltip, "Probability of failure Pf"},
     {"Edit12", TextProp::Tooltip, "Reliability index beta_f"},
     {"CBNorma", TextProp::Tooltip, "Standard of the reliability classes"},
+    {"CBNorma", TextProp::Items, "ČSN EN 1990\nČSN (STN) 73 1401"},
 };
 
 // Texts composed at run time: the caption of the shown source, the table header, the axis titles.

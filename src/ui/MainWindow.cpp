@@ -549,10 +549,8 @@ void MainWindow::OProgramuClick() {
   }
   // The legacy viewer is not part of current desktops: explain it once, until the user says it is there.
   if (helpViewerOffer_ && services_.windows.helpInfo) {
-    HelpInfoWindow* info = services_.windows.helpInfo;
     setEnabled(false);
-    info->show();
-    info->raise();
+    services_.windows.showHelpInfo();
     return;
   }
   openHelpFile("Veltra.HLP");
@@ -672,16 +670,7 @@ void MainWindow::Ne1Click() {
 }
 
 void MainWindow::setAxisSelectors() {
-  // Item 0 of the chart windows' selector is the index, item 1 the value.
-  const int item = services_.options.axisIndex ? 0 : 1;
-  QWidget* charts[] = {services_.windows.chart, services_.windows.parametric, services_.windows.rawData};
-  for (QWidget* w : charts) {
-    if (!w) continue;
-    if (auto* cb = w->findChild<QComboBox*>(u"CBValInd"_s); cb && item < cb->count()) {
-      const QSignalBlocker block(cb);
-      cb->setCurrentIndex(item);
-    }
-  }
+  services_.windows.selectAxis(services_.options.axisIndex);
 }
 
 void MainWindow::Index1Click() {

@@ -201,6 +201,8 @@ class MainWindow : public QMainWindow {
   void updateResultButtons();
   /// The rock type offer list of the layer table (ProjectState::rockTypes and the list CBTypProm).
   void setRockTypes(std::vector<std::string> rockTypes);
+  /// Shows the name of the slot of `source` (layer `layerRow`) in its table cell.
+  void showSlotName(int source, int layerRow);
 
   /// Empties the layers, the slot names, H, Beta, d1, n, sets d2 to "0", clears all results and
   /// disables saving of project and results.
@@ -353,11 +355,10 @@ class MainWindow : public QMainWindow {
   void openSlotFile(int source);
   void showSlotChart(int source, int layerRow);
   bool saveCreatedHistogram();
-  // The two calls into the chart window.
+  // Histograms to the chart window (through Windows) and to a file.
   void showInChart(int source, const Histogram& h, const std::string& name, int layerRow);
   std::optional<std::string> saveHistogramToFile(const Histogram& h);
   void openCreationWindow(int item);
-  void showSlotName(int source, int layerRow);
   void updateLayerFlags();
   void setLayerCell(int row, int col, const std::string& text);
   void hideFloatingControls();
@@ -368,8 +369,7 @@ class MainWindow : public QMainWindow {
   void onFocusChanged(QWidget* old, QWidget* now);
   void thicknessEdited(int row);
   bool inputFilter(QObject* watched, QEvent* event);
-  QTableWidget* makeSlotTable(int source, const char* name, const char* openName, const char* chartName,
-                              const char* header);
+  QTableWidget* makeSlotTable(int source, const char* name, const char* openName, const char* chartName);
 
   QGroupBox* GroupBox1_ = nullptr;
   QGroupBox* GroupBox2_ = nullptr;

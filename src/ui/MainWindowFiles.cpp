@@ -151,13 +151,12 @@ void MainWindow::readRockTypeSettings() {
 
 void MainWindow::writeRockTypeSettings() {
   // The rock type window's lines; without that window, the offer list itself.
-  const std::vector<std::string> lines =
-      services_.windows.rockTypes ? services_.windows.rockTypes->editLines() : project_.rockTypes;
+  const std::vector<std::string> lines = services_.windows.rockTypeLines(project_.rockTypes);
   ::writeRockTypeSettings(services_.settings, rockTypeCount_, lines);
 }
 
 void MainWindow::tabdruhhorClick() {
-  if (services_.windows.rockTypes) services_.windows.rockTypes->openFromMain();
+  services_.windows.openRockTypes();
 }
 
 // ---------------------------------------------------------------- settings listing
@@ -298,6 +297,7 @@ void MainWindow::showOpenReport(const ProjectOpenReport& report) {
       case ProjectOpenEvent::Kind::BStarRefused:
         error(lang, bStarProblemText(lang));
         break;
+      case ProjectOpenEvent::Kind::HistogramRead:
       case ProjectOpenEvent::Kind::BStarComputed:
         break;
       case ProjectOpenEvent::Kind::BetaComputed:

@@ -224,8 +224,7 @@ class InputAreaFilter final : public QObject {
 
 // ------------------------------------------------------------------------------------------ setup
 
-QTableWidget* MainWindow::makeSlotTable(int source, const char* name, const char* openName, const char* chartName,
-                                    const char* header) {
+QTableWidget* MainWindow::makeSlotTable(int source, const char* name, const char* openName, const char* chartName) {
   auto* t = new QTableWidget(this);
   t->setObjectName(QString::fromLatin1(name));
   prepareTable(t, 2, 3);
@@ -233,8 +232,8 @@ QTableWidget* MainWindow::makeSlotTable(int source, const char* name, const char
   t->setSelectionMode(QAbstractItemView::NoSelection);
   const QPalette pal = t->palette();
   t->setItem(0, 0, fixedItem({}, pal));
-  t->setItem(0, 1, fixedItem(QString::fromUtf8(header), pal));
-  t->setItem(0, 2, fixedItem(u"Graf"_s, pal));
+  t->setItem(0, 1, fixedItem({}, pal));
+  t->setItem(0, 2, fixedItem({}, pal));
   t->setItem(1, 0, fixedItem({}, pal));
   t->setItem(1, 1, plainItem());
   t->setItem(1, 2, plainItem());
@@ -298,7 +297,7 @@ void MainWindow::setupInputArea() {
 
   // Results name.
   auto* nameRow = new QHBoxLayout;
-  nameRow->addWidget(makeLabel(central, u"Label25"_s, u"Název"_s));
+  nameRow->addWidget(makeLabel(central, u"Label25"_s, {}));
   EdNazevVys_ = makeEdit(central, u"EdNazevVys"_s, 0);
   nameRow->addWidget(EdNazevVys_, 1);
   root->addLayout(nameRow);
@@ -339,35 +338,34 @@ void MainWindow::setupInputArea() {
 
 // The overburden, the width of the working, Beta, B* and the reduced strength.
 QGroupBox* MainWindow::buildAssignment1(QWidget* parent) {
-  GroupBox2_ = new QGroupBox(u"  Zadání 1 "_s, parent);
+  GroupBox2_ = new QGroupBox(parent);
   GroupBox2_->setObjectName(u"GroupBox2"_s);
   auto* g2 = new QVBoxLayout(GroupBox2_);
-  g2->addWidget(makeLabel(GroupBox2_, u"Label1"_s, u"Horninové poměry nad důlním dílem :"_s));
+  g2->addWidget(makeLabel(GroupBox2_, u"Label1"_s, {}));
 
   g2->addWidget(buildLayerTable(GroupBox2_));
-  g2->addWidget(makeSlotTable(kSrcWidth, "StringGridDD", "OtevHistDD", "GrafHistDD",
-                              "  B : Šířka důlního díla   [ m ]"));
+  g2->addWidget(makeSlotTable(kSrcWidth, "StringGridDD", "OtevHistDD", "GrafHistDD"));
 
   auto* betaRow = new QHBoxLayout;
-  betaRow->addWidget(makeLabel(GroupBox2_, u"Label21"_s, u"souč.vrstevnatosti (z tabulky)"_s));
+  betaRow->addWidget(makeLabel(GroupBox2_, u"Label21"_s, {}));
   EdBeta_ = makeEdit(GroupBox2_, u"EdBeta"_s, 80, true);
   betaRow->addWidget(EdBeta_);
-  ButBeta_ = makeButton(GroupBox2_, u"ButBeta"_s, u"b"_s);
+  ButBeta_ = makeButton(GroupBox2_, u"ButBeta"_s, {});
   ButBeta_->setFixedWidth(32);
   betaRow->addWidget(ButBeta_);
   betaRow->addSpacing(16);
-  betaRow->addWidget(new QLabel(u"B*  [ m ]"_s, GroupBox2_));
+  betaRow->addWidget(makeLabel(GroupBox2_, u"LabelB_H"_s, {}));
   EdB_H_ = makeEdit(GroupBox2_, u"EdB_H"_s, 80, true);
   betaRow->addWidget(EdB_H_);
   betaRow->addSpacing(8);
-  betaRow->addWidget(new QLabel(u"2B*  [ m ]"_s, GroupBox2_));
+  betaRow->addWidget(makeLabel(GroupBox2_, u"LabelB_2H"_s, {}));
   EdB_2H_ = makeEdit(GroupBox2_, u"EdB_2H"_s, 80, true);
   betaRow->addWidget(EdB_2H_);
   betaRow->addStretch(1);
   g2->addLayout(betaRow);
 
-  BBRedPev_ = makeButton(GroupBox2_, u"BBRedPev"_s, u"&Redukovaná pevnost"_s);
-  GrafRePe_ = makeButton(GroupBox2_, u"GrafRePe"_s, u"Graf"_s);
+  BBRedPev_ = makeButton(GroupBox2_, u"BBRedPev"_s, {});
+  GrafRePe_ = makeButton(GroupBox2_, u"GrafRePe"_s, {});
   g2->addLayout(stepRow(BBRedPev_, GrafRePe_));
   return GroupBox2_;
 }
@@ -381,9 +379,7 @@ QTableWidget* MainWindow::buildLayerTable(QWidget* parent) {
                               QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
   {
     const QPalette pal = StrGrHorn_->palette();
-    const char* headers[] = {" Vrstva", "  Druh horniny", "  Pevnost v jednoosém tlaku   [ MPa ]", "  Mocnost [ m ]",
-                             "Graf"};
-    for (int c = 0; c < 5; ++c) StrGrHorn_->setItem(0, c, fixedItem(QString::fromUtf8(headers[c]), pal));
+    for (int c = 0; c < 5; ++c) StrGrHorn_->setItem(0, c, fixedItem({}, pal));
     for (int r = 1; r <= ProjectState::kLayers; ++r) {
       StrGrHorn_->setItem(r, 0, fixedItem(qs(layerRowLabel(r)), pal));
       StrGrHorn_->item(r, 0)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -428,24 +424,18 @@ QTableWidget* MainWindow::buildLayerTable(QWidget* parent) {
 
 // Selection and sending of a created histogram.
 QGroupBox* MainWindow::buildSendBox(QWidget* parent) {
-  GroupBox1_ = new QGroupBox(u"  Výběr a uložení histogramu    "_s, parent);
+  GroupBox1_ = new QGroupBox(parent);
   GroupBox1_->setObjectName(u"GroupBox1"_s);
   auto* g1 = new QGridLayout(GroupBox1_);
-  g1->addWidget(makeLabel(GroupBox1_, u"Label3"_s, u"výběr typu "_s), 0, 0);
+  g1->addWidget(makeLabel(GroupBox1_, u"Label3"_s, {}), 0, 0);
   CBTypOkna_ = new QComboBox(GroupBox1_);
   CBTypOkna_->setObjectName(u"CBTypOkna"_s);
-  CBTypOkna_->addItems({qs(MessageText(138, services_.language())), qs(MessageText(139, services_.language())),
-                        u"Histogram"_s});
   g1->addWidget(CBTypOkna_, 0, 1);
-  g1->addWidget(makeLabel(GroupBox1_, u"Label15"_s, u"do tabulky"_s), 1, 0);
+  g1->addWidget(makeLabel(GroupBox1_, u"Label15"_s, {}), 1, 0);
   CBDruhTab_ = new QComboBox(GroupBox1_);
   CBDruhTab_->setObjectName(u"CBDruhTab"_s);
-  CBDruhTab_->addItems({u"B      - Šířka důlmího díla"_s, u"vrstva - Hornina vrstva"_s,
-                        u"K      - Konvergenční koeficient"_s, u"Kn     - součinitel"_s,
-                        u"q      - Odpor podpěrné výztuže"_s, u"RMR    - Geom.klas.koeficient"_s,
-                        u"gamma  - Objem.hmotnost hornin"_s, u"SigmaH - Pevnost svorníku"_s});
   g1->addWidget(CBDruhTab_, 1, 1);
-  BitBtn1_ = makeButton(GroupBox1_, u"BitBtn1"_s, u"&Ulož"_s);
+  BitBtn1_ = makeButton(GroupBox1_, u"BitBtn1"_s, {});
   BitBtn1_->setMinimumWidth(90);
   g1->addWidget(BitBtn1_, 0, 2, 2, 1);
   g1->setColumnStretch(1, 1);
@@ -455,55 +445,50 @@ QGroupBox* MainWindow::buildSendBox(QWidget* parent) {
 
 // The bolting: K, Kn, H, combined support, q, RMR, gamma, SigmaH, the bolt fields and the commands.
 QGroupBox* MainWindow::buildAssignment2(QWidget* parent) {
-  GroupBox3_ = new QGroupBox(u"  Zadání 2 "_s, parent);
+  GroupBox3_ = new QGroupBox(parent);
   GroupBox3_->setObjectName(u"GroupBox3"_s);
   auto* g3 = new QVBoxLayout(GroupBox3_);
-  g3->addWidget(makeSlotTable(kSrcK, "StringGridAlfa", "OtevHistAlfa", "GrafHistAlfa",
-                              "  K : konvergenční koeficient"));
-  g3->addWidget(makeSlotTable(kSrcKn, "StringGridKn", "OtevHistKn", "GrafHistKn", "  Kn : součinitel"));
+  g3->addWidget(makeSlotTable(kSrcK, "StringGridAlfa", "OtevHistAlfa", "GrafHistAlfa"));
+  g3->addWidget(makeSlotTable(kSrcKn, "StringGridKn", "OtevHistKn", "GrafHistKn"));
   auto* hRow = new QHBoxLayout;
-  hRow->addWidget(makeLabel(GroupBox3_, u"Label13"_s, u"efektivní hloubka pod povrchem  [ m ]"_s));
+  hRow->addWidget(makeLabel(GroupBox3_, u"Label13"_s, {}));
   EdH_ = makeEdit(GroupBox3_, u"EdH"_s, 100);
   hRow->addWidget(EdH_);
   hRow->addStretch(1);
   g3->addLayout(hRow);
 
-  ChBKombVyzt_ = new QCheckBox(u"Kombinovaná výztuž "_s, GroupBox3_);
+  ChBKombVyzt_ = new QCheckBox(GroupBox3_);
   ChBKombVyzt_->setObjectName(u"ChBKombVyzt"_s);
   g3->addWidget(ChBKombVyzt_);
-  g3->addWidget(makeSlotTable(kSrcQ, "StringGridOPV", "OtevHistOPV", "GrafHistOPV",
-                              "  q : Odpor podpěrné výztuže (kombinovaná výztuž)   [ MPa ]"));
+  g3->addWidget(makeSlotTable(kSrcQ, "StringGridOPV", "OtevHistOPV", "GrafHistOPV"));
 
-  BBDelSvor_ = makeButton(GroupBox3_, u"BBDelSvor"_s, u"&Délka svorníku"_s);
-  GrafDeSv_ = makeButton(GroupBox3_, u"GrafDeSv"_s, u"Graf"_s);
+  BBDelSvor_ = makeButton(GroupBox3_, u"BBDelSvor"_s, {});
+  GrafDeSv_ = makeButton(GroupBox3_, u"GrafDeSv"_s, {});
   ProgressBar2_ = makeProgressBar(GroupBox3_, u"ProgressBar2"_s);
   g3->addLayout(stepRow(BBDelSvor_, GrafDeSv_, ProgressBar2_));
 
-  auto* rmrTable = makeSlotTable(kSrcRmr, "StringGridGKK", "OtevHistGKK", "GrafHistGKK",
-                                 "  RMR : Geomechancký klasifikační koeficient");
+  auto* rmrTable = makeSlotTable(kSrcRmr, "StringGridGKK", "OtevHistGKK", "GrafHistGKK");
   auto* rmrRow = new QHBoxLayout;
   rmrRow->addWidget(rmrTable, 1);
-  BitBtn2_ = makeButton(GroupBox3_, u"BitBtn2"_s, u"&Tvorba  RMR"_s);
+  BitBtn2_ = makeButton(GroupBox3_, u"BitBtn2"_s, {});
   rmrRow->addWidget(BitBtn2_, 0, Qt::AlignBottom);
   g3->addLayout(rmrRow);
-  g3->addWidget(makeSlotTable(kSrcGamma, "StringGridOHH", "OtevHistOHH", "GrafHistOHH",
-                              "  gamma : Objemová hmotnost hornin   [ t/m3 ]"));
+  g3->addWidget(makeSlotTable(kSrcGamma, "StringGridOHH", "OtevHistOHH", "GrafHistOHH"));
 
-  BBZatSv_ = makeButton(GroupBox3_, u"BBZatSv"_s, u"&Zatížení svorníků"_s);
-  GrafZaSv_ = makeButton(GroupBox3_, u"GrafZaSv"_s, u"Graf"_s);
+  BBZatSv_ = makeButton(GroupBox3_, u"BBZatSv"_s, {});
+  GrafZaSv_ = makeButton(GroupBox3_, u"GrafZaSv"_s, {});
   ProgressBar1_ = makeProgressBar(GroupBox3_, u"ProgressBar1"_s);
   g3->addLayout(stepRow(BBZatSv_, GrafZaSv_, ProgressBar1_));
 
-  g3->addWidget(makeSlotTable(kSrcSigmaR, "StringGridPS", "OtevHistPS", "GrafHistPS",
-                              "  SigmaH : Pevnost svorníku   [ MPa ]"));
+  g3->addWidget(makeSlotTable(kSrcSigmaR, "StringGridPS", "OtevHistPS", "GrafHistPS"));
   g3->addLayout(buildBoltFields(GroupBox3_));
 
   auto* fsRow = new QHBoxLayout;
-  auto* l27 = makeLabel(GroupBox3_, u"Label27"_s, u"únosnost &svorníků"_s);
-  GrafUnSv_ = makeButton(GroupBox3_, u"GrafUnSv"_s, u"Graf"_s);
+  auto* l27 = makeLabel(GroupBox3_, u"Label27"_s, {});
+  GrafUnSv_ = makeButton(GroupBox3_, u"GrafUnSv"_s, {});
   l27->setBuddy(GrafUnSv_);
-  BBFunSpoj_ = makeButton(GroupBox3_, u"BBFunSpoj"_s, u"&Posudek spolehlivosti"_s);
-  GrafFS_ = makeButton(GroupBox3_, u"GrafFS"_s, u"Graf"_s);
+  BBFunSpoj_ = makeButton(GroupBox3_, u"BBFunSpoj"_s, {});
+  GrafFS_ = makeButton(GroupBox3_, u"GrafFS"_s, {});
   fsRow->addWidget(l27);
   fsRow->addWidget(GrafUnSv_);
   fsRow->addSpacing(24);
@@ -524,13 +509,13 @@ QGridLayout* MainWindow::buildBoltFields(QWidget* parent) {
   EdPK_ = makeEdit(parent, u"EdPK"_s, 80);
   EdPSds_ = makeEdit(parent, u"EdPSds"_s, 80);
   bolts->setVerticalSpacing(4);
-  bolts->addWidget(makeLabel(parent, u"Label11"_s, u"vnější průměr svorníků [ mm ]"_s), 0, 0);
+  bolts->addWidget(makeLabel(parent, u"Label11"_s, {}), 0, 0);
   bolts->addWidget(EdPS_, 0, 1);
-  bolts->addWidget(makeLabel(parent, u"Label4"_s, u"vnitřní průměr svorníků [ mm ]"_s), 1, 0);
+  bolts->addWidget(makeLabel(parent, u"Label4"_s, {}), 1, 0);
   bolts->addWidget(EdPSV_, 1, 1);
-  bolts->addWidget(makeLabel(parent, u"Label12"_s, u"počet kotev"_s), 2, 0);
+  bolts->addWidget(makeLabel(parent, u"Label12"_s, {}), 2, 0);
   bolts->addWidget(EdPK_, 2, 1);
-  bolts->addWidget(makeLabel(parent, u"Label28"_s, u"vzdálenost kotev [ mm ]"_s), 3, 0);
+  bolts->addWidget(makeLabel(parent, u"Label28"_s, {}), 3, 0);
   bolts->addWidget(EdPSds_, 3, 1);
   bolts->setColumnStretch(2, 1);
   return bolts;
@@ -1145,11 +1130,7 @@ void MainWindow::selectCreationWindowItem(int item) { CBTypOkna_->setCurrentInde
 // ------------------------------------------------------------------------------ chart window calls
 
 void MainWindow::showInChart(int source, const Histogram& h, const std::string& name, int layerRow) {
-  ChartWindow* chart = services_.windows.chart;
-  if (!chart) return;
-  // A save from the chart window renames the slot; its cell follows.
-  chart->histogramSaved = [this](int src, int row, const std::string&) { showSlotName(src, row); };
-  chart->Fill(source, h, name, layerRow);
+  services_.windows.showHistogram(source, h, name, layerRow);
 }
 
 std::optional<std::string> MainWindow::saveHistogramToFile(const Histogram& h) {

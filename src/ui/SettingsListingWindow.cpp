@@ -19,7 +19,6 @@ using namespace Qt::StringLiterals;
 SettingsListingWindow::SettingsListingWindow(Services& services, QWidget* parent) : SimpleWindow(services, 7, parent) {
   ValueListEditor1_ = new QTableWidget(0, 2, this);
   ValueListEditor1_->setObjectName(u"ValueListEditor1"_s);
-  ValueListEditor1_->setHorizontalHeaderLabels({u"Key"_s, u"Value"_s});
   ValueListEditor1_->verticalHeader()->setVisible(false);
   ValueListEditor1_->horizontalHeader()->setStretchLastSection(true);
   ValueListEditor1_->verticalHeader()->setDefaultSectionSize(ValueListEditor1_->fontMetrics().height() + 6);

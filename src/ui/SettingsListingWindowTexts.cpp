@@ -6,10 +6,14 @@ namespace {
 
 constexpr TextRow kCzech[] = {
     {"", TextProp::Caption, "  VELTRA :      Výpis INI-souboru"},
+    {"ValueListEditor1", TextProp::Header, "Key", 0, 0},
+    {"ValueListEditor1", TextProp::Header, "Value", 0, 1},
 };
 
 constexpr TextRow kEnglish[] = {
     {"", TextProp::Caption, "  VELTRA :      List of INI-file"},
+    {"ValueListEditor1", TextProp::Header, "Key", 0, 0},
+    {"ValueListEditor1", TextProp::Header, "Value", 0, 1},
 };
 
 }  // namespace

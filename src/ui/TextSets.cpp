@@ -65,15 +65,28 @@ bool setCell(QObject* target, int row, int col, const QString& text) {
   return true;
 }
 
+bool setHeader(QObject* target, int col, const QString& text) {
+  auto* t = qobject_cast<QTableWidget*>(target);
+  if (!t || col < 0 || col >= t->columnCount()) return false;
+  if (auto* item = t->horizontalHeaderItem(col)) {
+    item->setText(text);
+  } else {
+    t->setHorizontalHeaderItem(col, new QTableWidgetItem(text));
+  }
+  return true;
+}
+
 bool setItems(QObject* target, const QString& text) {
   auto* c = qobject_cast<QComboBox*>(target);
   if (!c) return false;
   // Re-texting must not look like a user's choice to the window's handlers.
   const QSignalBlocker block(c);
   const int index = c->currentIndex();
+  const bool filled = c->count() > 0;
   c->clear();
   c->addItems(text.split(u'\n'));
-  if (index < c->count()) c->setCurrentIndex(index);
+  // A combo filled here for the first time starts at its first item.
+  if (filled && index < c->count()) c->setCurrentIndex(index);
   return true;
 }
 
@@ -148,6 +161,8 @@ bool applyTextRow(QWidget& window, const TextRow& row, Language language) {
       return setCell(target, row.row, row.col, QString::fromStdString(text));
     case TextProp::Items:
       return setItems(target, QString::fromStdString(text));
+    case TextProp::Header:
+      return setHeader(target, row.col, QString::fromStdString(text));
     case TextProp::Tooltip:
       if (auto* w = qobject_cast<QWidget*>(target)) {
         w->setToolTip(QString::fromStdString(text));

@@ -41,6 +41,7 @@ enum class TextProp {
   Cell,     // text of cell (row, col) of a QTableWidget; headers live in row 0 / column 0
   Items,    // item list of a QComboBox, items separated by '\n'; the selected index is kept
   Tooltip,  // tooltip only (no status-bar text)
+  Header,   // column header `col` of a QTableWidget
 };
 
 /// One assignment of a text to an element of a window. "{mN}" in `text` stands for message N.
@@ -49,7 +50,7 @@ struct TextRow {
   TextProp prop;
   std::string_view text;
   int row = 0;  // cell of a Cell row
-  int col = 0;
+  int col = 0;  // and column of a Header row
 };
 
 /// Work a window does after its rows are applied (texts composed at run time, centring).

@@ -1,10 +1,17 @@
 #include "ui/Windows.h"
 
+#include <QComboBox>
+#include <QSignalBlocker>
+
 #include "ui/ChartWindow.h"
 #include "ui/DistributionFunctionWindow.h"
+#include "ui/HelpInfoWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/NewHistogramWindow.h"
+#include "ui/ParametricWindow.h"
+#include "ui/RawDataWindow.h"
 #include "ui/RmrWindow.h"
+#include "ui/RockTypesWindow.h"
 #include "ui/Services.h"
 #include "ui/SimpleWindow.h"
 #include "ui/WindowTable.h"
@@ -41,6 +48,38 @@ void Windows::showAssessment(const AssessmentResult& a) const {
 void Windows::renameSlot(int source, int row, const std::string& name) const {
   if (ProjectState* p = project())
     if (HistogramSlot* slot = p->slotForSource(source, row)) slot->name = name;
+  if (main) main->showSlotName(source, row);
+}
+
+void Windows::showHistogram(int source, const Histogram& h, const std::string& name, int layerRow) const {
+  if (chart) chart->Fill(source, h, name, layerRow);
+}
+
+std::vector<std::string> Windows::rockTypeLines(const std::vector<std::string>& fallback) const {
+  return rockTypes ? rockTypes->editLines() : fallback;
+}
+
+void Windows::openRockTypes() const {
+  if (rockTypes) rockTypes->openFromMain();
+}
+
+void Windows::selectAxis(bool index) const {
+  // Item 0 of the chart windows' selector is the index, item 1 the value.
+  const int item = index ? 0 : 1;
+  QWidget* charts[] = {chart, parametric, rawData};
+  for (QWidget* w : charts) {
+    if (!w) continue;
+    if (auto* cb = w->findChild<QComboBox*>(QStringLiteral("CBValInd")); cb && item < cb->count()) {
+      const QSignalBlocker block(cb);
+      cb->setCurrentIndex(item);
+    }
+  }
+}
+
+void Windows::showHelpInfo() const {
+  if (!helpInfo) return;
+  helpInfo->show();
+  helpInfo->raise();
 }
 
 void Windows::applyEditColour() const {

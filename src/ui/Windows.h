@@ -1,10 +1,12 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "histogram/Histogram.h"
 #include "reliability/Assessment.h"
 
+struct Histogram;
 struct ProjectState;
 struct RmrTables;
 class QWidget;
@@ -50,8 +52,18 @@ struct Windows {
   void setFailureProbability(double pf) const;
   void showAssessment(const AssessmentResult& a) const;
   /// A histogram saved from the chart window: the main window's slot of `source` (layer `row`)
-  /// takes the file name.
+  /// takes the file name and its table cell shows it.
   void renameSlot(int source, int row, const std::string& name) const;
+  /// Shows histogram `h` of `source` in the chart window (see ChartWindow::Fill).
+  void showHistogram(int source, const Histogram& h, const std::string& name, int layerRow) const;
+  /// The lines of the rock type window; `fallback` without that window.
+  std::vector<std::string> rockTypeLines(const std::vector<std::string>& fallback) const;
+  /// Opens the rock type window for editing the offer list.
+  void openRockTypes() const;
+  /// Shows the information on the help viewer.
+  void showHelpInfo() const;
+  /// The axis selector of the chart windows on the index (true) or the value, without running their handlers.
+  void selectAxis(bool index) const;
   /// The display colours in force on the fields and tables of every window.
   void applyEditColour() const;
   void applyTableColour() const;

@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
 
+#include <unistd.h>
+
 #include "histogram_fixture.h"
+#include "histogram/HistogramFile.h"
+#include "persistence/OpenProject.h"
 #include "persistence/ProjectFile.h"
+#include "persistence/ProjectOpenSteps.h"
 #include "shell/Encoding.h"
 #include "persistence/TextLines.h"
 
@@ -67,6 +73,42 @@ std::vector<std::string> openWithRecorder(const ProjectFileData& data, ProjectSt
   hooks.computeBeta = [&] { loads.push_back("Beta"); };
   openProjectInto(data, "/h", p, rmr, hooks);
   return loads;
+}
+
+// Opens `data` through openProject from a folder holding every named histogram, and names what
+// happened in order as "source:row:/h/name", "B*" and "Beta".
+std::vector<std::string> openedInOrder(const ProjectFileData& data, ProjectState& p, RmrTables& rmr) {
+  const auto dir = std::filesystem::temp_directory_path() / ("veltra_open_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  std::vector<std::string> names = {data.widthName, data.kName,     data.knName,     data.rmrName,
+                                    data.qName,     data.gammaName, data.sigmaRName};
+  for (const ProjectLayerRow& row : data.layers) names.push_back(row.name);
+  const Histogram stored = histogram_fixture::make(1, 1, {0.5, 0.5}, 10);
+  for (const std::string& name : names) {
+    HistogramFileError error;
+    if (!name.empty()) EXPECT_TRUE(WriteHistogramFile((dir / name).string(), stored, error)) << name;
+  }
+  const ProjectOpenReport report = openProject(data, dir.string(), p, rmr);
+  std::filesystem::remove_all(dir);
+  std::vector<std::string> out;
+  using Kind = ProjectOpenEvent::Kind;
+  for (const ProjectOpenEvent& e : report.events) {
+    switch (e.kind) {
+      case Kind::HistogramRead:
+      case Kind::HistogramRefused:
+        out.push_back(std::to_string(e.source) + ":" + std::to_string(e.row) + ":/h/" +
+                      std::filesystem::path(e.path).filename().string());
+        break;
+      case Kind::BStarRefused:
+      case Kind::BStarComputed:
+        out.push_back("B*");
+        break;
+      case Kind::BetaComputed:
+        out.push_back("Beta");
+        break;
+    }
+  }
+  return out;
 }
 
 TEST(ProjectFileTest, WritesTheLinesInOrderWindows1250WithCrLf) {
@@ -131,11 +173,15 @@ TEST(ProjectFileTest, SaveThenOpenGivesTheSameInputs) {
   p.layers[6].name = "stale.dis";
   RmrTables opened;
   opened.tables[0].cell(1, 1) = "stale";
-  const auto loads = openWithRecorder(*data, p, opened);
-  EXPECT_EQ(loads, (std::vector<std::string>{"2:0:/h/Sirka.dis", "B*", "1:1:/h/Vrstva1.dis", "1:2:/h/Vrstva2.dis",
-                                             "1:3:/h/Vrstva3.dis", "Beta", "3:0:/h/K.dis", "4:0:/h/Kn.dis",
-                                             "7:0:/h/RMR.dis", "6:0:/h/q.dis", "8:0:/h/Gamma.dis",
-                                             "9:0:/h/Ocel.dis"}));
+  openWithRecorder(*data, p, opened);
+  {
+    ProjectState order;
+    RmrTables orderRmr;
+    EXPECT_EQ(openedInOrder(*data, order, orderRmr),
+              (std::vector<std::string>{"2:0:/h/Sirka.dis", "B*", "1:1:/h/Vrstva1.dis", "1:2:/h/Vrstva2.dis",
+                                        "1:3:/h/Vrstva3.dis", "Beta", "3:0:/h/K.dis", "4:0:/h/Kn.dis",
+                                        "7:0:/h/RMR.dis", "6:0:/h/q.dis", "8:0:/h/Gamma.dis", "9:0:/h/Ocel.dis"}));
+  }
   for (int r = 0; r < ProjectState::kLayers; ++r) {
     EXPECT_EQ(p.layers[r].rockType, saved.layers[r].rockType) << r;
     EXPECT_EQ(p.layers[r].name, saved.layers[r].name) << r;

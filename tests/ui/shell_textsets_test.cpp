@@ -21,6 +21,7 @@
 #include "ui/FitTableWindow.h"
 #include "ui/HelpInfoWindow.h"
 #include "ui/TextSets.h"
+#include "ui/WindowTable.h"
 #include "ui/WindowTexts.h"
 
 namespace {
@@ -107,6 +108,53 @@ TEST_F(MainWindowTexts, EveryRowFindsItsElement) {
   MainWindow& w = makeMain();
   for (Language lang : {Language::Czech, Language::English})
     for (const TextRow& row : textRows(1, lang)) EXPECT_TRUE(applyTextRow(w, row, lang)) << row.control;
+}
+
+// Every row of every set reaches an element of the window as start-up builds it, in both languages.
+TEST(TextSets, EveryRowFindsItsElementInAFreshWindow) {
+  ScriptedDialogs dialogs;
+  QTemporaryDir tmp;
+  SettingsFile settings((tmp.path() + u"/Veltra.INI"_s).toStdString());
+  Services services{dialogs, settings, {}, "1.5.6.5", {}, {}};
+  auto windows = createWindows(services);
+  for (const WindowEntry& e : windowTable()) {
+    if (!e.texts) continue;
+    QWidget* window = e.find(services.windows);
+    ASSERT_NE(window, nullptr) << "window " << e.number;
+    for (Language lang : {Language::Czech, Language::English})
+      for (const TextRow& row : textRows(e.number, lang))
+        EXPECT_TRUE(applyTextRow(*window, row, lang)) << "window " << e.number << ": " << row.control;
+  }
+}
+
+// The input area carries no texts of its own: switched to English, it shows no Czech letter.
+TEST_F(MainWindowTexts, InputAreaTextsComeOnlyFromTheSet) {
+  MainWindow& w = makeMain();
+  for (const char* name : {"CBDruhTab", "CBTypOkna"})
+    EXPECT_EQ(w.findChild<QComboBox*>(QString::fromLatin1(name))->currentIndex(), 0) << name;
+  applyTexts(w, 1, Language::English);
+  const QString czech = u"áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ"_s;
+  auto hasCzech = [&](const QString& text) {
+    for (QChar ch : text)
+      if (czech.contains(ch)) return true;
+    return false;
+  };
+  QWidget* area = w.findChild<QWidget*>(u"InputArea"_s);
+  ASSERT_NE(area, nullptr);
+  for (auto* l : area->findChildren<QLabel*>()) EXPECT_FALSE(hasCzech(l->text())) << l->objectName().toStdString();
+  for (auto* b : area->findChildren<QAbstractButton*>())
+    EXPECT_FALSE(hasCzech(b->text())) << b->objectName().toStdString();
+  for (auto* g : area->findChildren<QGroupBox*>()) EXPECT_FALSE(hasCzech(g->title())) << g->objectName().toStdString();
+  for (auto* t : area->findChildren<QTableWidget*>())
+    for (int c = 0; c < t->columnCount(); ++c)
+      if (t->item(0, c)) EXPECT_FALSE(hasCzech(t->item(0, c)->text())) << t->objectName().toStdString();
+  for (const char* name : {"CBDruhTab", "CBTypOkna"}) {
+    auto* combo = w.findChild<QComboBox*>(QString::fromLatin1(name));
+    ASSERT_NE(combo, nullptr);
+    for (int i = 0; i < combo->count(); ++i) EXPECT_FALSE(hasCzech(combo->itemText(i))) << name;
+  }
+  EXPECT_EQ(w.findChild<QLabel*>(u"LabelB_2H"_s)->text(), u"2B*  [ m ]"_s);
+  EXPECT_EQ(w.findChild<QGroupBox*>(u"GroupBox2"_s)->title(), u"  Assignment 1 "_s);
 }
 
 TEST_F(MainWindowTexts, CaptionCarriesDescriptionAndVersion) {
