@@ -299,6 +299,9 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
 
   readMainSettings();
   applyTexts(*this, 1, services_.language());
+  // The two selectors get their items from the text set and start at the first.
+  for (auto* c : {CBTypOkna_, CBDruhTab_})
+    if (c->currentIndex() < 0) c->setCurrentIndex(0);
   markWorkSaved(true, true);
 }
 

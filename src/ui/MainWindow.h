@@ -427,4 +427,8 @@ class MainWindow : public QMainWindow {
   std::string inputsSnapshot() const;
   std::string resultsSnapshot() const;
   void markWorkSaved(bool inputs, bool results);
+
+ public:
+  /// The state as it stands counts as saved (after every window has filled what it shows of it).
+  void startClean() { markWorkSaved(true, true); }
 };

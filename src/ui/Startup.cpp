@@ -28,6 +28,8 @@ std::unique_ptr<VeltraWindows> createWindows(Services& services) {
   auto w = std::make_unique<VeltraWindows>(services);
   for (const WindowEntry& e : windowTable()) w->owned.emplace_back(e.create(services));
   static_cast<Windows&>(*w) = services.windows;
+  // The RMR window writes its description texts into the project's RMR tables when it is built.
+  if (w->main) w->main->startClean();
   return w;
 }
 

@@ -82,11 +82,9 @@ bool setItems(QObject* target, const QString& text) {
   // Re-texting must not look like a user's choice to the window's handlers.
   const QSignalBlocker block(c);
   const int index = c->currentIndex();
-  const bool filled = c->count() > 0;
   c->clear();
   c->addItems(text.split(u'\n'));
-  // A combo filled here for the first time starts at its first item.
-  if (filled && index < c->count()) c->setCurrentIndex(index);
+  if (index < c->count()) c->setCurrentIndex(index);
   return true;
 }
 

@@ -28,6 +28,7 @@ class RmrWindowTest : public FilesTest {
   void makeRmr() {
     rmr = std::make_unique<RmrWindow>(*services);
     services->windows.rmr = rmr.get();
+    main->startClean();
   }
   void TearDown() override {
     services->windows.rmr = nullptr;
@@ -218,6 +219,7 @@ TEST_F(RmrWindowTest, ClearAlsoFromNewProjectAndOpenProject) {
   openWithStrength();
   rateSite();
   QTest::mouseClick(in9<QPushButton>("BitBtn2"), Qt::LeftButton);
+  dialogs.answer(ralvex::mrNo);  // unsaved work: dropped
   main->NovyClick();
   for (const char* t : {"StrGrRQD", "StrGrOP"}) {
     EXPECT_EQ(cell9(t, 1, 1), QString()) << t;
