@@ -3,10 +3,10 @@
 #include <benchmark/benchmark.h>
 
 #include "chain_fixture.h"
+#include "project/ProjectState.h"
 #include "reliability/Assessment.h"
 #include "reliability/BoltLength.h"
 #include "reliability/BoltLoad.h"
-#include "project/ProjectState.h"
 #include "reliability/ReducedStrength.h"
 
 namespace {

@@ -53,6 +53,8 @@ void BM_GeneratePathological(benchmark::State& state) {
   }
   state.SetLabel(std::string(c.name) + (valid ? " (valid)" : " (refused)"));
 }
-BENCHMARK(BM_GeneratePathological)->DenseRange(0, std::size(kPathological) - 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GeneratePathological)
+    ->DenseRange(0, std::size(kPathological) - 1)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

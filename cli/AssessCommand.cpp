@@ -15,11 +15,11 @@
 #include "ProjectLoad.h"
 #include "histogram/HistogramFile.h"
 #include "io/AtomicFile.h"
-#include "ralvex/Ralvex.h"
 #include "persistence/FileError.h"
 #include "persistence/OpenProject.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/ResultsFile.h"
+#include "ralvex/Ralvex.h"
 #include "reliability/Assessment.h"
 #include "reliability/BoltLength.h"
 #include "reliability/BoltLoad.h"
@@ -35,7 +35,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: veltra-cli assess PROJECT.hor [--histograms DIR] [--ds MM] [--standard 0|1] [--lang cs|en]\n"
-    "                         [--pair-values centres|upper-edges] [--verify [--samples N] [--cov C] [--seed S]]\n"
+    "                         [--pair-values centres|upper-edges] [--verify [--samples N] [--cov C] [--seed "
+    "S]]\n"
     "       veltra-cli assess RESULTS.Vys [--standard 0|1] [--lang cs|en] [--verify ...]\n";
 
 struct Options {
@@ -106,7 +107,8 @@ bool endsWithNoCase(std::string_view s, std::string_view tail) {
 
 // Prints the first message of a refused command.
 int refuseReport(const ChainReport& r, Language language) {
-  if (r.messages.empty()) return cli::refuse(0, language == Language::English ? "The computation failed." : "Výpočet se nezdařil.");
+  if (r.messages.empty())
+    return cli::refuse(0, language == Language::English ? "The computation failed." : "Výpočet se nezdařil.");
   return cli::refuse(r.messages.front().number, chainMessageText(r.messages.front(), language));
 }
 
@@ -149,7 +151,8 @@ int addVerification(cli::Json& j, const ProjectState& p, double chainPf, const O
   const auto model = verification::pointModelFromProject(p, &problem);
   if (!model)
     return cli::refuse(0, (o.language == Language::English ? "The check can not be done: "
-                                                           : "Ověření  n e l z e  provést: ") + problem);
+                                                           : "Ověření  n e l z e  provést: ") +
+                              problem);
   const verification::MonteCarloResult mc = verification::runMonteCarlo(*model, o.monteCarlo);
   cli::Json m;
   m["centres"] = estimateJson(mc.centres);
@@ -189,7 +192,8 @@ int runAssessCommand(int argc, char* argv[]) {
   }
   const Language lang = o.language;
   std::string bytes;
-  if (!readWholeFile(o.file, bytes)) return cli::refuse(34, FileError::missing().text(lang) + " ( " + o.file + " )");
+  if (!readWholeFile(o.file, bytes))
+    return cli::refuse(34, FileError::missing().text(lang) + " ( " + o.file + " )");
 
   ProjectState p;
   RmrTables rmr;
@@ -209,7 +213,8 @@ int runAssessCommand(int argc, char* argv[]) {
     return 0;
   }
 
-  if (const auto refused = cli::openProject(bytes, cli::histogramsFolder(o.histograms), lang, p, rmr)) return *refused;
+  if (const auto refused = cli::openProject(bytes, cli::histogramsFolder(o.histograms), lang, p, rmr))
+    return *refused;
   p.rowSpacing = o.ds;
 
   if (ChainReport r = runReducedStrength(p); !r.ok) return refuseReport(r, lang);

@@ -87,7 +87,8 @@ int runFitCommand(int argc, char* argv[]) {
   for (int type : r.ranking) {
     const double t = r.tesnost[static_cast<size_t>(type)];
     if (!(t > 0)) break;
-    const auto row = std::find_if(r.rows.begin(), r.rows.end(), [&](const FitRow& f) { return f.type == type; });
+    const auto row =
+        std::find_if(r.rows.begin(), r.rows.end(), [&](const FitRow& f) { return f.type == type; });
     if (row == r.rows.end()) continue;
     cli::Json f;
     f["type"] = type;

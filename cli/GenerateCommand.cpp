@@ -52,7 +52,8 @@ int runGenerateCommand(int argc, char* argv[]) {
                               positional[0]);
   }
   long n = 0;
-  if (!ralvex::parseLong(nText, n) || n < 3 || n > kMaxBins) return cli::refuse(88, MessageText(88, lang) + "256" + " !");
+  if (!ralvex::parseLong(nText, n) || n < 3 || n > kMaxBins)
+    return cli::refuse(88, MessageText(88, lang) + "256" + " !");
   double eps = 0;
   if (!ralvex::parseDouble(epsText, eps)) return cli::refuse(99, MessageText(99, lang) + " Eps : " + epsText);
   if (!(eps > 0)) return cli::refuse(97, MessageText(97, lang));

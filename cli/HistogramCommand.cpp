@@ -1,5 +1,7 @@
 // veltra-cli histogram ...: reads, combines and describes histogram files.
 
+#include "HistogramCommand.h"
+
 #include <charconv>
 #include <cmath>
 #include <iostream>
@@ -8,7 +10,6 @@
 #include <string_view>
 #include <vector>
 
-#include "HistogramCommand.h"
 #include "Json.h"
 #include "histogram/Histogram.h"
 #include "histogram/HistogramArithmetic.h"
@@ -116,7 +117,8 @@ int runHistogramCommand(int argc, char* argv[]) {
     if (!h) return 1;
     double c = 0;
     if (!parseFactor(args[1], c))
-      return cli::refuse(0, (o.language == Language::Czech ? "Neplatný násobitel: " : "Invalid factor: ") + args[1]);
+      return cli::refuse(
+          0, (o.language == Language::Czech ? "Neplatný násobitel: " : "Invalid factor: ") + args[1]);
     ScaleHistogram(*h, c);
     if (!writeIfAsked(o, *h)) return 1;
     cli::printJson(cli::histogramJson(*h));

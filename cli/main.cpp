@@ -23,6 +23,8 @@ int main(int argc, char* argv[]) {
   if (argc >= 2 && std::strcmp(argv[1], "rawdata") == 0) return runRawDataCommand(argc, argv);
   if (argc >= 2 && std::strcmp(argv[1], "fit") == 0) return runFitCommand(argc, argv);
   if (argc >= 2 && std::strcmp(argv[1], "rmr") == 0) return runRmrCommand(argc, argv);
-  std::cerr << "usage: veltra-cli --version | message N [--lang cs|en] | histogram ... | assess FILE ... | results-dump RESULTS.Vys | generate TYPE P1 ... | rawdata FILE.txt ... | fit FILE.txt ... | rmr PROJECT.hor ...\n";
+  std::cerr << "usage: veltra-cli --version | message N [--lang cs|en] | histogram ... | assess FILE ... | "
+               "results-dump RESULTS.Vys | generate TYPE P1 ... | rawdata FILE.txt ... | fit FILE.txt ... | "
+               "rmr PROJECT.hor ...\n";
   return 2;
 }

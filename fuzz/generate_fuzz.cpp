@@ -49,9 +49,9 @@ double finiteOr(double x, double fallback) { return std::isfinite(x) ? x : fallb
 
 // Reports the request and the result before stopping the run.
 [[noreturn]] static void fail(const ParametricRequest& rq, const ParametricResult& r, const char* what) {
-  std::fprintf(stderr, "%s: type %d N %d eps %g mode %d params [%s] [%s] [%s] [%s] min %g max %g step %g\n", what,
-               rq.type, rq.intervals, rq.eps, static_cast<int>(rq.mode), rq.params[0].c_str(), rq.params[1].c_str(),
-               rq.params[2].c_str(), rq.params[3].c_str(), r.min, r.max, r.step);
+  std::fprintf(stderr, "%s: type %d N %d eps %g mode %d params [%s] [%s] [%s] [%s] min %g max %g step %g\n",
+               what, rq.type, rq.intervals, rq.eps, static_cast<int>(rq.mode), rq.params[0].c_str(),
+               rq.params[1].c_str(), rq.params[2].c_str(), rq.params[3].c_str(), r.min, r.max, r.step);
   for (int i = 0; i < r.intervals; ++i) std::fprintf(stderr, " %g", r.p[i]);
   std::fprintf(stderr, " valid %d fault %d\n", r.valid, r.fault ? r.fault->message : 0);
   std::abort();

@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   HistogramFileError error;
   const auto h = ReadHistogram(in, error);
   if (!h) {
-    if (error.text(Language::Czech).empty() && error.message == 0) std::abort();  // a refusal always has words
+    if (error.text(Language::Czech).empty() && error.message == 0)
+      std::abort();  // a refusal always has words
     return 0;
   }
   const int n = binCount(*h);

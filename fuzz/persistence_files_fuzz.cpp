@@ -11,8 +11,8 @@
 #include <cstring>
 #include <limits>
 #include <string>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 #include "persistence/ProjectFile.h"
 #include "persistence/ResultsFile.h"
@@ -39,19 +39,28 @@ ResultsFileData validResults() {
     s->name = "x.dis";
     s->histogram = hist(1, 2, {3, 1});
   }
-  p.reducedStrength = p.boltLength = p.boltLoad = p.bearingCapacity = p.reliabilityFunction = hist(-1, 3, {1, 1, 2});
-  return resultsFileFromState(p, RmrTables{}, {true, true, true, true, true}, hist(0, 1, {1}), "1.5.6.5", "/r/A.Vys");
+  p.reducedStrength = p.boltLength = p.boltLoad = p.bearingCapacity = p.reliabilityFunction =
+      hist(-1, 3, {1, 1, 2});
+  return resultsFileFromState(p, RmrTables{}, {true, true, true, true, true}, hist(0, 1, {1}), "1.5.6.5",
+                              "/r/A.Vys");
 }
 
 double& field(Histogram& h, unsigned i) {
   switch (i) {
-    case 0: return h.count;
-    case 1: return h.min;
-    case 2: return h.max;
-    case 3: return h.range;
-    case 4: return h.step;
-    case 5: return h.total;
-    default: return h.p[(i - 6) % kMaxBins];
+    case 0:
+      return h.count;
+    case 1:
+      return h.min;
+    case 2:
+      return h.max;
+    case 3:
+      return h.range;
+    case 4:
+      return h.step;
+    case 5:
+      return h.total;
+    default:
+      return h.p[(i - 6) % kMaxBins];
   }
 }
 
@@ -65,8 +74,9 @@ void damageDescriptors(const std::uint8_t* data, std::size_t size) {
     return s < ProjectState::kLayers ? d.layers[s] : d.histograms[s - ProjectState::kLayers];
   };
   const double inf = std::numeric_limits<double>::infinity();
-  const double special[] = {0, -0.0, 1, 2.5, 255, 256, 257, 300, -5, 1e300, -1e300, 1e-300,
-                            std::nan(""), inf, -inf, std::numeric_limits<double>::denorm_min()};
+  const double special[] = {
+      0,  -0.0,  1,      2.5,    255,          256, 257,  300,
+      -5, 1e300, -1e300, 1e-300, std::nan(""), inf, -inf, std::numeric_limits<double>::denorm_min()};
   for (std::size_t at = 0; at + 11 <= size; at += 11) {
     Histogram& h = slot(data[at]);
     const unsigned f = data[at + 1];  // even: a descriptor; odd: one of the first 128 bins
@@ -74,10 +84,18 @@ void damageDescriptors(const std::uint8_t* data, std::size_t size) {
     double v;
     std::memcpy(&v, data + at + 3, sizeof v);
     switch (data[at + 2] % 4) {
-      case 0: x = v; break;                                          // any bit pattern
-      case 1: x = special[data[at + 3] % std::size(special)]; break;  // a value that matters
-      case 2: x = x * (1 + std::ldexp(static_cast<double>(static_cast<std::int8_t>(data[at + 3])), -40)); break;
-      default: x = x + static_cast<std::int8_t>(data[at + 3]); break;  // a neighbour, a count one off
+      case 0:
+        x = v;
+        break;  // any bit pattern
+      case 1:
+        x = special[data[at + 3] % std::size(special)];
+        break;  // a value that matters
+      case 2:
+        x = x * (1 + std::ldexp(static_cast<double>(static_cast<std::int8_t>(data[at + 3])), -40));
+        break;
+      default:
+        x = x + static_cast<std::int8_t>(data[at + 3]);
+        break;  // a neighbour, a count one off
     }
   }
   bool sound = true;

@@ -1,4 +1,5 @@
-// libFuzzer target: the raw data reader on arbitrary bytes, then statistics and histograms of what it accepts.
+// libFuzzer target: the raw data reader on arbitrary bytes, then statistics and histograms of what it
+// accepts.
 
 #include <algorithm>
 #include <cmath>

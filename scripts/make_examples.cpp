@@ -88,8 +88,8 @@ void computeResults(const std::string& projectName, const std::string& resultsNa
     std::fprintf(stderr, "%s: the chain refused the project\n", projectName.c_str());
     std::exit(1);
   }
-  const ResultsFileData r = resultsFileFromState(p, rmr, {true, true, true, true, true},
-                                                 rockMassFactor(p.rmr.histogram), VELTRA_VERSION, resultsName);
+  const ResultsFileData r = resultsFileFromState(
+      p, rmr, {true, true, true, true, true}, rockMassFactor(p.rmr.histogram), VELTRA_VERSION, resultsName);
   if (!writeFileAtomically(folder + "/Results/" + resultsName, formatResultsFile(r))) {
     std::fprintf(stderr, "cannot write %s\n", resultsName.c_str());
     std::exit(1);

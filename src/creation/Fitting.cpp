@@ -23,17 +23,23 @@ double lowerEdge(const Histogram& h) { return h.min - h.step / 2; }
 
 std::string DistributionTypeName(int t, Language language) {
   static constexpr const char* kNames[kDistributionTypes] = {
-      nullptr,        "LogNormal_2P", "Gumbelovo_I", "Gumbelovo_II",  "Raised-cosine", "Cauchy",
-      "Fisher-Tippett", "Laplace",    "Logistic",    "Weibull",       "Rayleigh",      "Lévy",
-      nullptr,        nullptr,        nullptr,       "Gama",          "Snedecorovo",   "Pareto",
-      "Uniform",      "Triangular",   nullptr,       "X2",            "Half-Logistic", "LogNormal_3P"};
+      nullptr,          "LogNormal_2P", "Gumbelovo_I", "Gumbelovo_II", "Raised-cosine", "Cauchy",
+      "Fisher-Tippett", "Laplace",      "Logistic",    "Weibull",      "Rayleigh",      "Lévy",
+      nullptr,          nullptr,        nullptr,       "Gama",         "Snedecorovo",   "Pareto",
+      "Uniform",        "Triangular",   nullptr,       "X2",           "Half-Logistic", "LogNormal_3P"};
   switch (t) {
-    case 0: return MessageText(91, language);
-    case 20: return MessageText(92, language);
-    case 12: return MessageText(93, language);
-    case 13: return MessageText(94, language);
-    case 14: return MessageText(95, language);
-    default: break;
+    case 0:
+      return MessageText(91, language);
+    case 20:
+      return MessageText(92, language);
+    case 12:
+      return MessageText(93, language);
+    case 13:
+      return MessageText(94, language);
+    case 14:
+      return MessageText(95, language);
+    default:
+      break;
   }
   if (t < 0 || t >= kDistributionTypes) return {};
   return kNames[t];
@@ -66,8 +72,8 @@ void sweepCdf(std::span<const double> x, const Histogram& h, Visit visit) {
   double sum = 0;
   for (int i = 0; i < n; ++i) sum += h.p[static_cast<size_t>(i)];
   const double lo = lowerEdge(h);
-  int k = 0;         // bin of the current value
-  double before = 0; // mass below bin k
+  int k = 0;          // bin of the current value
+  double before = 0;  // mass below bin k
   for (size_t j = 0; j < x.size(); ++j) {
     double F;
     if (n < 1 || !(sum > 0) || !(h.step > 0)) {
@@ -94,9 +100,7 @@ double KsDistance(std::span<const double> sortedX, const Histogram& h) {
   const double n = static_cast<double>(sortedX.size());
   if (sortedX.empty()) return std::nan("");
   double d = 0;
-  sweepCdf(sortedX, h, [&](size_t j, double F) {
-    d = std::max({d, (j + 1) / n - F, F - j / n});
-  });
+  sweepCdf(sortedX, h, [&](size_t j, double F) { d = std::max({d, (j + 1) / n - F, F - j / n}); });
   return d;
 }
 
@@ -110,7 +114,8 @@ double KsPValue(double d, long n) {
   for (int k = 1; k <= 100; ++k) {
     const double term = sign * 2 * std::exp(-2.0 * k * k * lambda * lambda);
     sum += term;
-    if (std::fabs(term) <= 1e-10 * std::fabs(sum) || std::fabs(term) <= 1e-12 * previous) return std::clamp(sum, 0.0, 1.0);
+    if (std::fabs(term) <= 1e-10 * std::fabs(sum) || std::fabs(term) <= 1e-12 * previous)
+      return std::clamp(sum, 0.0, 1.0);
     previous = std::fabs(term);
     sign = -sign;
   }
@@ -168,8 +173,9 @@ FitRow RawDataRow(const Histogram& rawHistogram, std::span<const double> sortedX
 std::string FitFieldText(const FitRow& row, int k, Language language) {
   if (k < 1 || k > kFitFields) return {};
   if (k == kFieldName) {
-    if (row.type < 0) return row.field[kFieldTesnost].empty() ? std::string() :
-                                 (language == Language::English ? "Raw data" : "Prvotní data");
+    if (row.type < 0)
+      return row.field[kFieldTesnost].empty() ? std::string()
+                                              : (language == Language::English ? "Raw data" : "Prvotní data");
     return DistributionTypeName(row.type, language);
   }
   return row.field[static_cast<size_t>(k)];
@@ -185,8 +191,8 @@ void ApplyDisplayRule(Histogram& h, double rawMean) {
   const int N = binCount(h);
   if (N < 2) return;
   std::string text;
-  const double m = ralvex::VypMedian(true, std::span<const double>(h.p.data(), static_cast<size_t>(N)), h.min, h.max,
-                                     N, text);
+  const double m = ralvex::VypMedian(true, std::span<const double>(h.p.data(), static_cast<size_t>(N)), h.min,
+                                     h.max, N, text);
   const double mid = (h.min + h.max) / 2;
   if ((m < mid && rawMean > mid) || (m > mid && rawMean < mid)) std::reverse(h.p.begin(), h.p.begin() + N);
 }
@@ -213,7 +219,8 @@ void SortFitRows(std::vector<FitRow>& rows, int item, SortReference reference, c
   const int field = item + 1 <= kFieldKurtosis ? item + 1 : kFieldKs + (item - 10);
   // Close up empty rows first; the sort runs over the filled ones.
   std::stable_partition(rows.begin(), rows.end(), [](const FitRow& r) { return r.filled(); });
-  const auto filled = static_cast<int>(std::count_if(rows.begin(), rows.end(), [](const FitRow& r) { return r.filled(); }));
+  const auto filled =
+      static_cast<int>(std::count_if(rows.begin(), rows.end(), [](const FitRow& r) { return r.filled(); }));
 
   const bool byDistance = SortUsesReference(item);
   const bool smallestFirst = byDistance || item == 10 || item == 12;
@@ -226,7 +233,8 @@ void SortFitRows(std::vector<FitRow>& rows, int item, SortReference reference, c
     }
   }
   // A missing or undefined value goes last.
-  const double worst = smallestFirst ? std::numeric_limits<double>::infinity() : -std::numeric_limits<double>::infinity();
+  const double worst =
+      smallestFirst ? std::numeric_limits<double>::infinity() : -std::numeric_limits<double>::infinity();
   std::vector<double> key(static_cast<size_t>(filled));
   for (int i = 0; i < filled; ++i) {
     const auto v = FieldValue(rows[static_cast<size_t>(i)].field[static_cast<size_t>(field)]);
@@ -305,7 +313,8 @@ FitResult FitDistributions(const FitInput& input, Language language, const FitPr
   const double q = sdY * sdY;
   const auto tesnostOf = [&](const ParametricResult& r) {
     if (!r.valid || q == 0 || r.intervals != N) return 0.0;
-    return ralvex::VypocetCharTesnosti(N, std::span<const double>(r.p.data(), static_cast<size_t>(N)), P2, meanY, q, 0);
+    return ralvex::VypocetCharTesnosti(N, std::span<const double>(r.p.data(), static_cast<size_t>(N)), P2,
+                                       meanY, q, 0);
   };
 
   ParametricRequest request;

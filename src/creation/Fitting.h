@@ -139,7 +139,7 @@ struct FitResult {
   std::vector<FitRow> rows;  // fit table rows in the order the types were found suitable
   FitRow rawRow;
   RawMoments rawMoments;
-  double weibullShape = 1.5;  // best shape (when Weibull suits)
+  double weibullShape = 1.5;             // best shape (when Weibull suits)
   std::optional<ParametricFault> fault;  // an arithmetic fault stopped the fitting: no results
   int faultType = -1;
 

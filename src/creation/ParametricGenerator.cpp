@@ -190,7 +190,9 @@ class Generator {
   template <class Stop>
   double walk(double x0, double h, Stop stop);
   [[noreturn]] void noRange(double h) {
-    refuse(0, fill(own(kNoRange), {formatted(kParametricSearchStepLimit).substr(0, 13), ralvex::StrNaCarku(h)}), 0);
+    refuse(0,
+           fill(own(kNoRange), {formatted(kParametricSearchStepLimit).substr(0, 13), ralvex::StrNaCarku(h)}),
+           0);
   }
   void rangeSymmetric(double x0);
   void rangeGeneral(double x0);
@@ -209,7 +211,8 @@ bool Generator::readParameters(int n) {
     for (int i = 0; i < 4; ++i) {
       double v = 0;
       if (!ralvex::parseDouble(res_.params[i], v)) {
-        refuse(501, msg(501) + "\r\n\r\n" + "        " + msg(502) + label(i) + " : " + res_.params[i], i + 1, true);
+        refuse(501, msg(501) + "\r\n\r\n" + "        " + msg(502) + label(i) + " : " + res_.params[i], i + 1,
+               true);
       }
       P_[i] = v;
     }
@@ -544,12 +547,14 @@ long double Generator::density(double x) const {
 // stride and bisecting, which finds the same crossing of a unimodal density in a few evaluations.
 template <class Stop>
 double Generator::walk(double x0, double h, Stop stop) {
-  if (!(h != 0) || !std::isfinite(h)) refuse(0, fill(own(kStepLost), {ralvex::StrNaCarku(h), ralvex::StrNaCarku(x0)}), 0);
+  if (!(h != 0) || !std::isfinite(h))
+    refuse(0, fill(own(kStepLost), {ralvex::StrNaCarku(h), ralvex::StrNaCarku(x0)}), 0);
   double x = x0;
   for (long long j = 1; j <= kLiteralSteps; ++j) {
     const double prev = x;
     x = x + h;
-    if (x == prev) refuse(0, fill(own(kStepLost), {ralvex::StrNaCarku(std::fabs(h)), ralvex::StrNaCarku(x)}), 0);
+    if (x == prev)
+      refuse(0, fill(own(kStepLost), {ralvex::StrNaCarku(std::fabs(h)), ralvex::StrNaCarku(x)}), 0);
     if (!std::isfinite(x)) noRange(std::fabs(h));
     if (stop(x, prev)) return x;
   }
@@ -560,7 +565,8 @@ double Generator::walk(double x0, double h, Stop stop) {
   while (true) {
     const double xh = at(hi);
     if (!std::isfinite(xh) || hi > kParametricSearchStepLimit) noRange(std::fabs(h));
-    if (xh == at(hi - 1)) refuse(0, fill(own(kStepLost), {ralvex::StrNaCarku(std::fabs(h)), ralvex::StrNaCarku(xh)}), 0);
+    if (xh == at(hi - 1))
+      refuse(0, fill(own(kStepLost), {ralvex::StrNaCarku(std::fabs(h)), ralvex::StrNaCarku(xh)}), 0);
     if (stop(xh, at(hi - 1))) break;
     lo = hi;
     hi *= 2;
@@ -665,7 +671,8 @@ void Generator::range() {
       return;
     case kPtFisherTippett:
       h_ = 0.001 * p2;
-      if (fitting_ && ExpBounded((p1 - s.xmax) / p2) <= eps_ && ExpBounded((p1 - s.xmin) / p2) <= eps_) return;
+      if (fitting_ && ExpBounded((p1 - s.xmax) / p2) <= eps_ && ExpBounded((p1 - s.xmin) / p2) <= eps_)
+        return;
       rangeGeneral(p1);
       widenToSample();
       return;
@@ -681,7 +688,8 @@ void Generator::range() {
       return;
     case kPtLogistic:
       h_ = 0.001 * p2;
-      if (fitting_ && ExpBounded(-(s.xmax - p1) / p2) <= eps_ && ExpBounded(-(s.xmin - p1) / p2) <= eps_) return;
+      if (fitting_ && ExpBounded(-(s.xmax - p1) / p2) <= eps_ && ExpBounded(-(s.xmin - p1) / p2) <= eps_)
+        return;
       rangeSymmetric(p1);
       return;
     case kPtWeibull: {
@@ -718,7 +726,8 @@ void Generator::range() {
       // Lower: f is taken at the point before the step and is 0 once x <= 0.
       min_ = 0;
       if (T < F(xs)) {
-        const double x = walk(xs, -h_, [&](double x, double prev) { return !(T < (x <= 0 ? 0.0 : F(prev))); });
+        const double x =
+            walk(xs, -h_, [&](double x, double prev) { return !(T < (x <= 0 ? 0.0 : F(prev))); });
         if (x > 0) min_ = x + h_;
       }
       max_ = 1;
@@ -919,7 +928,8 @@ ParametricResult Generator::run() {
       case kPtUniform:
       case kPtTriangular:
         if (!(P_[1] > P_[0])) refuse(505, msg(505) + " a < b !", 1);
-        if (t_ == kPtTriangular && !(P_[0] <= P_[2] && P_[2] <= P_[1])) refuse(505, msg(505) + " a <= c <= b !", 3);
+        if (t_ == kPtTriangular && !(P_[0] <= P_[2] && P_[2] <= P_[1]))
+          refuse(505, msg(505) + " a <= c <= b !", 3);
         break;
       case kPtLogNormal3P:
         if (P_[2] == 0) refuse(505, msg(505) + " Skewness <> 0 !", 0);
@@ -942,7 +952,8 @@ ParametricResult Generator::run() {
     if (rq_.limits.active) {
       cut_ = true;
       L_ = rq_.limits.min;
-      if (t_ == kPtWeibull || t_ == kPtRayleigh || t_ == kPtLevy || t_ == kPtGamma || t_ == kPtChiSquare) L_ = 0;
+      if (t_ == kPtWeibull || t_ == kPtRayleigh || t_ == kPtLevy || t_ == kPtGamma || t_ == kPtChiSquare)
+        L_ = 0;
     }
     fillBins();
   } catch (const Refused&) {

@@ -84,10 +84,10 @@ struct ParametricRequest {
 
 /// A refused parameter or type: the message to show (window mode) and the field to focus.
 struct ParametricRefusal {
-  int message = 0;       // leading numbered message; 0 for a text of our own
-  std::string text;      // whole text to show
-  int titleMessage = 3;  // dialog title: 3 error, 2 information
-  int focusField = 0;    // 1 .. 4 the parameter field to focus and enable, 0 none
+  int message = 0;           // leading numbered message; 0 for a text of our own
+  std::string text;          // whole text to show
+  int titleMessage = 3;      // dialog title: 3 error, 2 information
+  int focusField = 0;        // 1 .. 4 the parameter field to focus and enable, 0 none
   bool restoreText = false;  // the focused field gets its text of the last successful computation back
 };
 
@@ -104,18 +104,18 @@ struct ParametricPresentation {
   std::string captionSuffix;           // e.g. " F (x | Mi,Sigma)"
   std::array<std::string, 4> labels;   // "" for a hidden field
   std::array<bool, 4> fieldVisible{};  // P1 always; P2 .. P4 by type
-  bool epsVisible = true;              // hidden for uniform and triangular; Weibull k < 1, beta at 0 a, b <= 1
+  bool epsVisible = true;  // hidden for uniform and triangular; Weibull k < 1, beta at 0 a, b <= 1
 };
 
 struct ParametricResult {
   bool valid = false;
-  int intervals = 0;                     // N
-  std::array<double, kMaxBins> p{};      // p[0 .. N-1], normalised; the rest 0
-  double min = 0, max = 0;               // outer edges of the histogram
-  double step = 0;                       // (max - min) / N
-  double total = 0;                      // frequency scale
-  std::string description;               // fitting mode (and half-logistic): "Mi=10,Sigma=1)" style
-  std::array<std::string, 4> params;     // parameter texts after the call (defaults, estimates)
+  int intervals = 0;                  // N
+  std::array<double, kMaxBins> p{};   // p[0 .. N-1], normalised; the rest 0
+  double min = 0, max = 0;            // outer edges of the histogram
+  double step = 0;                    // (max - min) / N
+  double total = 0;                   // frequency scale
+  std::string description;            // fitting mode (and half-logistic): "Mi=10,Sigma=1)" style
+  std::array<std::string, 4> params;  // parameter texts after the call (defaults, estimates)
   ParametricPresentation presentation;
   std::optional<ParametricRefusal> refusal;  // window mode only
   std::optional<ParametricFault> fault;

@@ -169,7 +169,8 @@ std::optional<Histogram> RawDataHistogram(std::span<const double> x, int N, doub
   h.max = Min + (N - 0.5) * step;
   h.range = h.max - h.min + step;
   h.total = static_cast<double>(x.size());
-  for (int i = 0; i < N; ++i) h.p[static_cast<size_t>(i)] = static_cast<double>(counts[static_cast<size_t>(i)]) / h.total;
+  for (int i = 0; i < N; ++i)
+    h.p[static_cast<size_t>(i)] = static_cast<double>(counts[static_cast<size_t>(i)]) / h.total;
   return h;
 }
 
@@ -215,7 +216,8 @@ FieldCheck CheckLimit(std::string_view text, bool isMin, double other, double& v
     return c;
   }
   if (!std::isfinite(isMin ? other - v : v - other)) {
-    c.error = RawDataError::own("Rozsah MinX .. MaxX je příliš velký !", "The range MinX .. MaxX is too large !");
+    c.error =
+        RawDataError::own("Rozsah MinX .. MaxX je příliš velký !", "The range MinX .. MaxX is too large !");
     return c;
   }
   value = v;

@@ -25,7 +25,7 @@ struct RawDataError {
   std::vector<std::string> args;
   std::string extra;
   std::vector<std::pair<int, std::string>> more;  // further messages, each followed by its text
-  std::string ownCs, ownEn;  // message 0 only
+  std::string ownCs, ownEn;                       // message 0 only
 
   /// The whole text to show, in `language`.
   std::string text(Language language) const;
@@ -74,10 +74,10 @@ int SturgesMinimum(long n);
 
 /// Outcome of checking a typed field.
 struct FieldCheck {
-  bool ok = false;                     // the value is accepted
-  std::optional<RawDataError> error;   // refusal to show as an error
-  std::optional<RawDataError> warning; // accepted with a warning (Sturges)
-  bool emptyField = false;             // the field is emptied after the refusal
+  bool ok = false;                      // the value is accepted
+  std::optional<RawDataError> error;    // refusal to show as an error
+  std::optional<RawDataError> warning;  // accepted with a warning (Sturges)
+  bool emptyField = false;              // the field is emptied after the refusal
 };
 
 /// Number of intervals typed as `text` for n values: 114 + text (not an integer; field emptied),

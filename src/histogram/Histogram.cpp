@@ -161,7 +161,8 @@ std::optional<RecordFault> checkHistogramRecord(const Histogram& h) {
   if (!std::isfinite(h.count) || h.count < 1 || h.count > kMaxBins || h.count != std::floor(h.count))
     return RecordFault{"count", h.count};
   const int n = static_cast<int>(h.count);
-  for (const auto& [name, v] : {std::pair{"min", h.min}, {"max", h.max}, {"range", h.range}, {"step", h.step}})
+  for (const auto& [name, v] :
+       {std::pair{"min", h.min}, {"max", h.max}, {"range", h.range}, {"step", h.step}})
     if (!std::isfinite(v)) return RecordFault{name, v};
   if (!std::isfinite(h.total) || !(h.total > 0)) return RecordFault{"total", h.total};
   if (n > 1 && !(h.step > 0)) return RecordFault{"step", h.step};

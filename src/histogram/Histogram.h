@@ -14,12 +14,12 @@ inline constexpr int kMaxBins = 256;
 /// `min` and `max` are the centres of the first and last bin; only p[0 .. round(count)-1]
 /// are meaningful. A plain value, copied whole.
 struct Histogram {
-  double count = 0;  // bins in use, a whole number 1..256
-  double min = 0;    // centre of bin 1
-  double max = 0;    // centre of bin n
-  double range = 0;  // width carried for files; no computation reads it
-  double step = 0;   // bin width
-  double total = 0;  // frequency scale of the file form
+  double count = 0;                  // bins in use, a whole number 1..256
+  double min = 0;                    // centre of bin 1
+  double max = 0;                    // centre of bin n
+  double range = 0;                  // width carried for files; no computation reads it
+  double step = 0;                   // bin width
+  double total = 0;                  // frequency scale of the file form
   std::array<double, kMaxBins> p{};  // p[i] is the probability of bin i + 1
 
   friend bool operator==(const Histogram&, const Histogram&) = default;
@@ -46,9 +46,9 @@ std::int64_t roundToInt64(long double x);
 
 /// The frequency form of a histogram, as stored in a histogram file.
 struct FrequencyForm {
-  double lower = 0;   // lower edge of bin 1 (Min)
-  double upper = 0;   // upper edge of bin n (Max)
-  int n = 0;          // bin count
+  double lower = 0;                        // lower edge of bin 1 (Min)
+  double upper = 0;                        // upper edge of bin n (Max)
+  int n = 0;                               // bin count
   std::array<std::int64_t, kMaxBins> f{};  // frequencies of bins 1..n
   std::int64_t total = 0;                  // sum of f[0..n-1]
   bool valid = true;  // false when the scale is not finite or the frequencies could not be formed

@@ -1,6 +1,5 @@
 #include "histogram/HistogramArithmetic.h"
 
-
 namespace hist {
 
 ArithmeticFault checkOperand(const Histogram& x) {
@@ -17,18 +16,23 @@ std::string arithmeticFaultText(ArithmeticFault fault, Language language) {
     case ArithmeticFault::OutOfFrame:  // worded by HistogramOpResult::text with its index
       return {};
     case ArithmeticFault::EmptyInput:
-      return cs ? "Výpočet  n e l z e  provést!\r\n\r\nHistogram nemá žádný interval nebo jich má více než 256."
-                : "The computation  c a n n o t  be done!\r\n\r\nA histogram has no interval or more than 256.";
+      return cs ? "Výpočet  n e l z e  provést!\r\n\r\nHistogram nemá žádný interval nebo jich má více než "
+                  "256."
+                : "The computation  c a n n o t  be done!\r\n\r\nA histogram has no interval or more than "
+                  "256.";
     case ArithmeticFault::BadStep:
       return cs ? "Výpočet  n e l z e  provést!\r\n\r\nŠířka intervalu histogramu není kladná."
-                : "The computation  c a n n o t  be done!\r\n\r\nThe interval width of a histogram is not positive.";
+                : "The computation  c a n n o t  be done!\r\n\r\nThe interval width of a histogram is not "
+                  "positive.";
     case ArithmeticFault::BadValues:
       return cs ? "Výpočet  n e l z e  provést!\r\n\r\nMeze histogramu nejsou konečná čísla."
-                : "The computation  c a n n o t  be done!\r\n\r\nThe bounds of a histogram are not finite numbers.";
+                : "The computation  c a n n o t  be done!\r\n\r\nThe bounds of a histogram are not finite "
+                  "numbers.";
     case ArithmeticFault::DegenerateFrame:
       return cs ? "Výpočet  n e l z e  provést!\r\n\r\nVýsledný histogram by neměl žádný interval "
                   "(rozpětí výsledku je menší než polovina počáteční šířky intervalu)."
-                : "The computation  c a n n o t  be done!\r\n\r\nThe resulting histogram would have no interval "
+                : "The computation  c a n n o t  be done!\r\n\r\nThe resulting histogram would have no "
+                  "interval "
                   "(the result spans less than half of the first interval width).";
   }
   return {};
@@ -38,7 +42,8 @@ std::string arithmeticFaultText(ArithmeticFault fault, Language language) {
 
 std::string HistogramOpResult::text(Language language) const {
   if (fault == ArithmeticFault::OutOfFrame)
-    return "MIMO index  " + (outOfFrameIndex == hist::kNoBin ? std::string("NaN") : std::to_string(outOfFrameIndex));
+    return "MIMO index  " +
+           (outOfFrameIndex == hist::kNoBin ? std::string("NaN") : std::to_string(outOfFrameIndex));
   return hist::arithmeticFaultText(fault, language);
 }
 

@@ -14,12 +14,12 @@
 
 /// Frame of a result histogram: outer edges, bin count, bin width and the first and last centre.
 struct BinFrame {
-  double lo = 0;     // lower outer edge
-  double hi = 0;     // upper outer edge
-  int n = 0;         // bins, 1..256
-  double step = 0;   // (hi - lo) / n
-  double min = 0;    // centre of bin 1: lo + step / 2
-  double max = 0;    // centre of bin n: hi - step / 2
+  double lo = 0;    // lower outer edge
+  double hi = 0;    // upper outer edge
+  int n = 0;        // bins, 1..256
+  double step = 0;  // (hi - lo) / n
+  double min = 0;   // centre of bin 1: lo + step / 2
+  double max = 0;   // centre of bin n: hi - step / 2
 };
 
 /// Why a binary operation was refused before its pair loop.
@@ -77,8 +77,8 @@ inline bool makeFrame(double lo, double hi, double w0, BinFrame& f) {
   const double step = (hi - lo) / n;
   const double min = lo + step / 2;
   const double max = hi - step / 2;
-  if (!std::isfinite(lo) || !std::isfinite(hi) || !std::isfinite(step) || !(step > 0) || !std::isfinite(min) ||
-      !std::isfinite(max))
+  if (!std::isfinite(lo) || !std::isfinite(hi) || !std::isfinite(step) || !(step > 0) ||
+      !std::isfinite(min) || !std::isfinite(max))
     return false;
   f.lo = lo;
   f.hi = hi;

@@ -32,7 +32,8 @@ constexpr Label kLabels[14] = {
 
 // Number of characters (code points) of a UTF-8 text.
 std::size_t characters(std::string_view s) {
-  return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+  return static_cast<std::size_t>(
+      std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 std::string padded(std::string_view s, std::size_t width) {
@@ -94,8 +95,8 @@ std::string CharacteristicsText(const std::string& title, std::span<const double
   s += r[5].label + T + r[5].value + "\r\n";
   for (int i = 6; i < 12; ++i) s += r[i].label + "\t" + r[i].value + "\r\n";
   s += "\r\n";
-  s += U + "\r\n\r\n" + "\t   M e d i a n    \t" + r[12].value + "\r\n" + "\t   M o d e        \t" + r[13].value +
-       "\r\n\r\n";
+  s += U + "\r\n\r\n" + "\t   M e d i a n    \t" + r[12].value + "\r\n" + "\t   M o d e        \t" +
+       r[13].value + "\r\n\r\n";
   return s;
 }
 

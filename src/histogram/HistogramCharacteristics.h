@@ -22,11 +22,11 @@ struct Characteristic {
 /// concentration, kurtosis, median, mode; and the numbers callers keep.
 struct CharacteristicsTable {
   std::array<Characteristic, 14> rows;
-  double lower = 0;     // Min - h/2
-  double upper = 0;     // Max + h/2
+  double lower = 0;  // Min - h/2
+  double upper = 0;  // Max + h/2
   double mean = 0;
   double dispersion = 0;
-  double sigma = 0;     // square root of the dispersion
+  double sigma = 0;  // square root of the dispersion
   double skewness = 0;
   double kurtosis = 0;  // excess kurtosis
 };
@@ -38,17 +38,18 @@ CharacteristicsTable Characteristics(std::span<const double> P, int N, double Mi
 /// The characteristics as one text headed by `title`; message 411 alone when N < 3.
 /// `table` (optional) receives the computed table.
 std::string CharacteristicsText(const std::string& title, std::span<const double> P, int N, double Min,
-                                double Max, double total, Language language, CharacteristicsTable* table = nullptr);
+                                double Max, double total, Language language,
+                                CharacteristicsTable* table = nullptr);
 
 /// The three-column probability table: 2N + 3 rows. Row 0 the header, row 1 the lower edge, then for
 /// interval i (1..N) row 2i (number, centre, probability) and row 2i + 1 (upper edge), last row the total.
 struct ProbabilityTableModel {
   int N = 0;
   std::vector<std::array<std::string, 3>> cells;  // [row][column]
-  std::vector<double> centres;        // N centres
-  std::vector<double> edges;          // N + 1 edges, edges[0] the lower edge
-  std::vector<double> probabilities;  // P[1..N]
-  double sum = 0;                     // sum of P[1..N]
+  std::vector<double> centres;                    // N centres
+  std::vector<double> edges;                      // N + 1 edges, edges[0] the lower edge
+  std::vector<double> probabilities;              // P[1..N]
+  double sum = 0;                                 // sum of P[1..N]
 
   int rowCount() const { return static_cast<int>(cells.size()); }
   static int intervalRow(int i) { return 2 * i; }  // i 1-based

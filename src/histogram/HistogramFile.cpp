@@ -91,7 +91,8 @@ bool parseWhole(std::string_view t, std::int64_t& n) {
   if (r.ec != std::errc() || r.ptr != t.data() + t.size()) return false;
   if (negative) {
     if (u > 9223372036854775808ull) return false;
-    n = u == 9223372036854775808ull ? std::numeric_limits<std::int64_t>::min() : -static_cast<std::int64_t>(u);
+    n = u == 9223372036854775808ull ? std::numeric_limits<std::int64_t>::min()
+                                    : -static_cast<std::int64_t>(u);
   } else {
     if (u > 9223372036854775807ull) return false;
     n = static_cast<std::int64_t>(u);
@@ -119,7 +120,8 @@ std::string fixed5(double x) {
 
 std::string HistogramFileError::text(Language language) const {
   const std::string named =
-      file.empty() ? std::string() : (language == Language::Czech ? "\r\n\r\nSoubor :  " : "\r\n\r\nFile:  ") + file;
+      file.empty() ? std::string()
+                   : (language == Language::Czech ? "\r\n\r\nSoubor :  " : "\r\n\r\nFile:  ") + file;
   if (message == 0) return (language == Language::Czech ? ownCs : ownEn) + named;
   const std::string f = MessageText(message, language);
   std::string out;
@@ -332,9 +334,11 @@ std::vector<UnencodableText> unencodableIdentification(const std::string& path) 
   return unencodableLines("Identification=" + fileNameOnly(path));
 }
 
-bool WriteHistogramFile(const std::string& path, const Histogram& h, HistogramFileError& error, bool acceptLostLetters) {
+bool WriteHistogramFile(const std::string& path, const Histogram& h, HistogramFileError& error,
+                        bool acceptLostLetters) {
   if (const auto lost = unencodableIdentification(path); !lost.empty() && !acceptLostLetters) {
-    error = own(unencodableMessage(lost, Language::Czech, false), unencodableMessage(lost, Language::English, false));
+    error = own(unencodableMessage(lost, Language::Czech, false),
+                unencodableMessage(lost, Language::English, false));
     return false;
   }
   std::ostringstream text;

@@ -102,11 +102,16 @@ std::string markValueText(double p) {
 
 std::string markText(MarksStyle style, const std::string& label, int index, double p) {
   switch (style) {
-    case MarksStyle::Value: return markValueText(p);
-    case MarksStyle::Label: return label;
-    case MarksStyle::LabelValue: return label + " " + markValueText(p);
-    case MarksStyle::Index: return std::to_string(index);
-    case MarksStyle::IndexValue: return std::to_string(index) + " " + markValueText(p);
+    case MarksStyle::Value:
+      return markValueText(p);
+    case MarksStyle::Label:
+      return label;
+    case MarksStyle::LabelValue:
+      return label + " " + markValueText(p);
+    case MarksStyle::Index:
+      return std::to_string(index);
+    case MarksStyle::IndexValue:
+      return std::to_string(index) + " " + markValueText(p);
   }
   return {};
 }

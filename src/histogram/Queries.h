@@ -66,7 +66,7 @@ struct TableHighlight {
   double x = 0;
   bool probabilityFieldEmpty = true;
   double p = 0;
-  bool reliability = false;          // the reliability function is shown
+  bool reliability = false;              // the reliability function is shown
   std::uint32_t tableColour = 16777215;  // 0xBBGGRR
 };
 
@@ -84,11 +84,11 @@ std::uint32_t intervalRowColour(const Histogram& h, int i, const TableHighlight&
 /// One row of the chart window's probability table in numbers.
 struct ProbabilityRow {
   enum Kind { LowerEdge, Interval, Edge, Total } kind;
-  int interval = 0;  // 1-based for Interval and Edge rows
-  double x = 0;      // centre (Interval) or edge (LowerEdge, Edge); unused for Total
-  double p = 0;      // probability (Interval), sum of probabilities (Total)
+  int interval = 0;      // 1-based for Interval and Edge rows
+  double x = 0;          // centre (Interval) or edge (LowerEdge, Edge); unused for Total
+  double p = 0;          // probability (Interval), sum of probabilities (Total)
   double frequency = 0;  // total * p (Interval), total (Total)
-  double cdf = 0;    // at the centre (Interval), at the edge (LowerEdge, Edge)
+  double cdf = 0;        // at the centre (Interval), at the edge (LowerEdge, Edge)
 };
 
 /// The data rows of the probability table (without its header row): the lower edge, then for

@@ -14,7 +14,7 @@ std::array<std::uint8_t, 10> encodeExtended(double x) {
     mant = 0x8000000000000000ULL;
   } else if (x != 0) {
     int e = 0;
-    const double f = std::frexp(std::fabs(x), &e);  // f in [0.5, 1), subnormals normalised too
+    const double f = std::frexp(std::fabs(x), &e);         // f in [0.5, 1), subnormals normalised too
     mant = static_cast<std::uint64_t>(std::ldexp(f, 64));  // exact: f has at most 53 bits
     se |= static_cast<std::uint16_t>(e - 1 + 16383);
   }
@@ -58,7 +58,7 @@ double decodeExtended(const std::uint8_t* b) {
       const std::uint64_t rest = mant & ((std::uint64_t{1} << drop) - 1);
       const std::uint64_t half = std::uint64_t{1} << (drop - 1);
       if (rest > half || (rest == half && (kept & 1))) ++kept;  // may carry to 2^keep: still exact
-      v = std::ldexp(static_cast<double>(kept), exp2 + drop);  // kept fits 54 bits: exact
+      v = std::ldexp(static_cast<double>(kept), exp2 + drop);   // kept fits 54 bits: exact
     }
   }
   return negative ? -v : v;

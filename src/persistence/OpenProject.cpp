@@ -121,7 +121,9 @@ ProjectOpenReport openProject(const ProjectFileData& data, const std::string& hi
     p.twoBStarText = ralvex::StrNaCarku(p.twoBStar);
     report.events.push_back({Kind::BStarComputed, {}, {}, kSrcWidth, 0, {}});
   };
-  hooks.computeBeta = [&] { report.events.push_back({Kind::BetaComputed, {}, runLayerCoefficient(p), kSrcLayer, 0, {}}); };
+  hooks.computeBeta = [&] {
+    report.events.push_back({Kind::BetaComputed, {}, runLayerCoefficient(p), kSrcLayer, 0, {}});
+  };
   openProjectInto(data, histogramsFolder, p, rmr, hooks);
   return report;
 }

@@ -24,7 +24,7 @@ struct ProjectOpenEvent {
   Kind kind;
   HistogramFileError histogramError;
   ChainReport beta;
-  int source = 0;    // slot the event concerns (layer `row` of a layer histogram)
+  int source = 0;  // slot the event concerns (layer `row` of a layer histogram)
   int row = 0;
   std::string path;  // file of a histogram event
 };
@@ -32,8 +32,8 @@ struct ProjectOpenEvent {
 /// What opening recomputed and every refusal met, in order.
 struct ProjectOpenReport {
   std::vector<ProjectOpenEvent> events;
-  int lastSource = kSrcLayer;       // source of the last histogram read (the window's current slot)
-  std::string lastHistogramFile;    // path of the last one-row slot histogram read
+  int lastSource = kSrcLayer;     // source of the last histogram read (the window's current slot)
+  std::string lastHistogramFile;  // path of the last one-row slot histogram read
 
   /// The first histogram refusal, or null.
   const HistogramFileError* firstHistogramError() const;

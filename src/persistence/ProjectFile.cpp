@@ -128,11 +128,13 @@ ProjectFileData projectFileFromState(const ProjectState& p, const RmrTables& rmr
   return d;
 }
 
-std::string formatProjectFile(const ProjectFileData& d, std::string_view programVersion, std::string_view date) {
+std::string formatProjectFile(const ProjectFileData& d, std::string_view programVersion,
+                              std::string_view date) {
   return utf8ToCp1250(formatProjectText(d, programVersion, date));
 }
 
-std::string formatProjectText(const ProjectFileData& d, std::string_view programVersion, std::string_view date) {
+std::string formatProjectText(const ProjectFileData& d, std::string_view programVersion,
+                              std::string_view date) {
   TextLineWriter w;
   auto line = [&](std::string_view s) { w.line(oneLine(s)); };
   line(kProjectHeader);

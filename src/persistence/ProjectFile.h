@@ -60,9 +60,11 @@ struct ProjectFileData {
 ProjectFileData projectFileFromState(const ProjectState& project, const RmrTables& rmr);
 
 /// The file bytes (Windows-1250, CR LF) in the current layout with `programVersion` and `date`.
-std::string formatProjectFile(const ProjectFileData& data, std::string_view programVersion, std::string_view date);
+std::string formatProjectFile(const ProjectFileData& data, std::string_view programVersion,
+                              std::string_view date);
 /// The same lines as UTF-8, before the encoding (for the check of letters Windows-1250 lacks).
-std::string formatProjectText(const ProjectFileData& data, std::string_view programVersion, std::string_view date);
+std::string formatProjectText(const ProjectFileData& data, std::string_view programVersion,
+                              std::string_view date);
 
 /// Reads a project file of any format level. Refuses (nullopt, `error` filled) a file that ends
 /// early, whose version line gives no level, or whose layer, column or row count is no integer or

@@ -7,9 +7,19 @@
 
 namespace {
 
-const char* const kHistogramNames[kResHistogramCount] = {
-    "width B", "K", "Kn", "q", "RMR", "D = 1 - RMR/100", "gamma", "SigmaR",
-    "reduced strength", "bolt length", "bolt load", "bearing capacity", "reliability function"};
+const char* const kHistogramNames[kResHistogramCount] = {"width B",
+                                                         "K",
+                                                         "Kn",
+                                                         "q",
+                                                         "RMR",
+                                                         "D = 1 - RMR/100",
+                                                         "gamma",
+                                                         "SigmaR",
+                                                         "reduced strength",
+                                                         "bolt length",
+                                                         "bolt load",
+                                                         "bearing capacity",
+                                                         "reliability function"};
 const char* const kFlagNames[5] = {"reducedStrengthDone", "boltLengthDone", "boltLoadDone",
                                    "bearingCapacityDone", "assessmentDone"};
 const char* const kButtonNames[5] = {"GrafRePe", "GrafDeSv", "GrafZaSv", "GrafUnSv", "GrafFS"};
@@ -17,18 +27,25 @@ const char* const kDescriptorNames[6] = {"count", "min", "max", "range", "step",
 
 double& descriptor(Histogram& h, int i) {
   switch (i) {
-    case 0: return h.count;
-    case 1: return h.min;
-    case 2: return h.max;
-    case 3: return h.range;
-    case 4: return h.step;
-    default: return h.total;
+    case 0:
+      return h.count;
+    case 1:
+      return h.min;
+    case 2:
+      return h.max;
+    case 3:
+      return h.range;
+    case 4:
+      return h.step;
+    default:
+      return h.total;
   }
 }
 
 // The name of a value, built into text only for listings and messages.
 struct Name {
-  Name(const char* a_, int i_ = -1, const char* b_ = nullptr, int j_ = -1, const char* c_ = nullptr, int k_ = -1)
+  Name(const char* a_, int i_ = -1, const char* b_ = nullptr, int j_ = -1, const char* c_ = nullptr,
+       int k_ = -1)
       : a(a_), i(i_), b(b_), j(j_), c(c_), k(k_) {}
   const char* a;
   int i;
@@ -96,7 +113,9 @@ class Walker {
     if (ok() && (v < 1 || v > kMaxStoredTableSize)) badValue(name.str(), std::to_string(v));
     return ok() ? static_cast<int>(v) : 1;
   }
-  void badValue(const std::string& name, const std::string& value) { badValueAt(name, value, in_.valueIndex()); }
+  void badValue(const std::string& name, const std::string& value) {
+    badValueAt(name, value, in_.valueIndex());
+  }
   void badValueAt(const std::string& name, const std::string& value, std::size_t index) {
     if (!badName_.empty() || !in_.ok()) return;
     badName_ = name;
@@ -110,8 +129,9 @@ class Walker {
   FileError error() const {
     if (!badName_.empty()) {
       const std::string i = std::to_string(badIndex_);
-      return FileError::damaged("Hodnota č. " + i + " ( " + badName_ + " ) je mimo platný rozsah : " + badText_,
-                                "Value no. " + i + " ( " + badName_ + " ) is out of range: " + badText_);
+      return FileError::damaged(
+          "Hodnota č. " + i + " ( " + badName_ + " ) je mimo platný rozsah : " + badText_,
+          "Value no. " + i + " ( " + badName_ + " ) is out of range: " + badText_);
     }
     const std::string i = std::to_string(in_.valueIndex());
     const std::string at = std::to_string(in_.faultOffset());
@@ -122,12 +142,14 @@ class Walker {
             "The file ends early at value no. " + i + " ( " + lastName_ + " ), byte " + at + ".");
       case TaggedFault::UnexpectedTag: {
         const std::string t = std::to_string(in_.faultTag());
-        return FileError::damaged("Neočekávaný typ " + t + " u hodnoty č. " + i + " ( " + lastName_ + " ), bajt " + at + ".",
-                                  "Unexpected type " + t + " at value no. " + i + " ( " + lastName_ + " ), byte " + at + ".");
+        return FileError::damaged(
+            "Neočekávaný typ " + t + " u hodnoty č. " + i + " ( " + lastName_ + " ), bajt " + at + ".",
+            "Unexpected type " + t + " at value no. " + i + " ( " + lastName_ + " ), byte " + at + ".");
       }
       case TaggedFault::BadUtf8:
-        return FileError::damaged("Text u hodnoty č. " + i + " ( " + lastName_ + " ), bajt " + at + ", není platné UTF-8.",
-                                  "The text at value no. " + i + " ( " + lastName_ + " ), byte " + at + ", is not valid UTF-8.");
+        return FileError::damaged(
+            "Text u hodnoty č. " + i + " ( " + lastName_ + " ), bajt " + at + ", není platné UTF-8.",
+            "The text at value no. " + i + " ( " + lastName_ + " ), byte " + at + ", is not valid UTF-8.");
       default:
         return FileError::damaged("Neplatná délka textu u hodnoty č. " + i + " ( " + lastName_ + " ).",
                                   "Invalid text length at value no. " + i + " ( " + lastName_ + " ).");
@@ -181,7 +203,8 @@ void walk(Walker& w, ResultsFileData& d) {
     d.storedPath = first;
   }
   const long long next = w.integer("nextLayerRow");
-  if (w.ok() && (next < 1 || next > ProjectState::kLayers + 1)) w.badValue("nextLayerRow", std::to_string(next));
+  if (w.ok() && (next < 1 || next > ProjectState::kLayers + 1))
+    w.badValue("nextLayerRow", std::to_string(next));
   d.nextLayerRow = static_cast<int>(next);
   d.bStar = w.real("B*");
   d.beta = w.real("Beta");
@@ -213,12 +236,10 @@ void walk(Walker& w, ResultsFileData& d) {
   d.sigmaRName = w.text("SigmaR name");
   const std::size_t descriptorsAt = w.valueIndex() + 1;
   for (int l = 0; l < ProjectState::kLayers && w.ok(); ++l)
-    for (int i = 0; i < 6; ++i)
-      descriptor(d.layers[l], i) = w.real({"layer", l + 1, kDescriptorNames[i]});
+    for (int i = 0; i < 6; ++i) descriptor(d.layers[l], i) = w.real({"layer", l + 1, kDescriptorNames[i]});
   const std::size_t binsAt = w.valueIndex() + 1;
   for (int l = 0; l < ProjectState::kLayers && w.ok(); ++l)
-    for (int b = 0; b < kMaxBins && w.ok(); ++b)
-      d.layers[l].p[b] = w.real({"layer", l + 1, "bin", b + 1});
+    for (int b = 0; b < kMaxBins && w.ok(); ++b) d.layers[l].p[b] = w.real({"layer", l + 1, "bin", b + 1});
   for (int l = 0; l < ProjectState::kLayers && w.ok(); ++l)
     w.check("layer " + std::to_string(l + 1), d.layers[l], descriptorsAt + 6 * l, binsAt + kMaxBins * l);
   for (int h = 0; h < kResHistogramCount && w.ok(); ++h) {
@@ -237,8 +258,7 @@ void walk(Walker& w, ResultsFileData& d) {
     GridTable& g = d.rmr.tables[t];
     g.resize(cols, rows);
     for (int r = 0; r < rows && w.ok(); ++r)
-      for (int c = 0; c < cols && w.ok(); ++c)
-        g.cell(r, c) = w.text({name, -1, "row", r, "column", c});
+      for (int c = 0; c < cols && w.ok(); ++c) g.cell(r, c) = w.text({name, -1, "row", r, "column", c});
   }
   d.rmr.sum = w.text("Label3");
   d.rmr.rockClass = w.text("LTrida");
@@ -275,9 +295,9 @@ std::string ResultsFileData::layerCell(int row, int col) const {
   return i < layerCells.size() ? layerCells[i] : std::string();
 }
 
-ResultsFileData resultsFileFromState(const ProjectState& p, const RmrTables& rmr, const std::array<bool, 5>& buttons,
-                                     const Histogram& workD, std::string_view programVersion,
-                                     std::string_view storedPath) {
+ResultsFileData resultsFileFromState(const ProjectState& p, const RmrTables& rmr,
+                                     const std::array<bool, 5>& buttons, const Histogram& workD,
+                                     std::string_view programVersion, std::string_view storedPath) {
   ResultsFileData d;
   d.formatLevel = kCurrentFormatLevel;
   d.version = std::string(programVersion);
@@ -349,8 +369,8 @@ std::string formatResultsFile(const ResultsFileData& d) {
   w.writeText(d.kName);
   w.writeText(d.knName);
   w.writeBool(d.combinedSupport);
-  for (const std::string* s : {&d.qName, &d.rmrName, &d.gammaName, &d.d1, &d.d2, &d.boltCount, &d.rowSpacing,
-                               &d.sigmaRName})
+  for (const std::string* s :
+       {&d.qName, &d.rmrName, &d.gammaName, &d.d1, &d.d2, &d.boltCount, &d.rowSpacing, &d.sigmaRName})
     w.writeText(*s);
   for (auto l : d.layers)
     for (int i = 0; i < 6; ++i) w.writeReal(descriptor(l, i));

@@ -21,8 +21,19 @@ inline constexpr std::string_view kReservedText = "Jalovina";
 
 /// Indices of the stored histograms, in file order.
 enum ResultsHistogram {
-  kResWidth, kResK, kResKn, kResQ, kResRmr, kResWorkD, kResGamma, kResSigmaR,
-  kResReducedStrength, kResBoltLength, kResBoltLoad, kResBearingCapacity, kResReliability,
+  kResWidth,
+  kResK,
+  kResKn,
+  kResQ,
+  kResRmr,
+  kResWorkD,
+  kResGamma,
+  kResSigmaR,
+  kResReducedStrength,
+  kResBoltLength,
+  kResBoltLoad,
+  kResBearingCapacity,
+  kResReliability,
   kResHistogramCount
 };
 
@@ -34,8 +45,8 @@ struct ResultsFileData {
   int nextLayerRow = 1;
   double bStar = 0;
   double beta = 0;
-  int layerCols = 5, layerRows = 11;   // the layer table as stored
-  std::vector<std::string> layerCells; // rows 1.., columns 1.., row by row
+  int layerCols = 5, layerRows = 11;    // the layer table as stored
+  std::vector<std::string> layerCells;  // rows 1.., columns 1.., row by row
   std::string bStarText, twoBStarText, depthH, betaText;
   std::string widthName, kName, knName;  // K and Kn names from level 12
   bool combinedSupport = false;

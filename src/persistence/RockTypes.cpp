@@ -36,8 +36,8 @@ RockTypeList readRockTypeSettings(const SettingsFile& settings) {
   if (n > kMaxRockTypes) n = kMaxRockTypes;
   list.count = static_cast<int>(n);
   for (int i = 1; i <= list.count; ++i)
-    list.offer.push_back(
-        settings.readString(settings::kHorniny, std::string(settings::kRockTypePrefix) + std::to_string(i), ""));
+    list.offer.push_back(settings.readString(settings::kHorniny,
+                                             std::string(settings::kRockTypePrefix) + std::to_string(i), ""));
   return list;
 }
 

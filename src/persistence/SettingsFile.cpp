@@ -93,7 +93,8 @@ void SettingsFile::load() const {
   struct stat st {};
   std::string from = path_;
   if (::stat(path_.c_str(), &st) != 0) {
-    if (seedPath_.empty() || ::stat(seedPath_.c_str(), &st) != 0) return;  // missing: every read gives its default
+    if (seedPath_.empty() || ::stat(seedPath_.c_str(), &st) != 0)
+      return;  // missing: every read gives its default
     from = seedPath_;
   }
   std::string bytes;
@@ -133,7 +134,8 @@ void SettingsFile::load() const {
       continue;
     }
     const size_t eq = line.find('=');
-    const std::string_view key = eq == std::string_view::npos ? std::string_view() : trimBlanks(line.substr(0, eq));
+    const std::string_view key =
+        eq == std::string_view::npos ? std::string_view() : trimBlanks(line.substr(0, eq));
     if (key.empty()) {
       current->entries.push_back({std::string(line), {}, true});
       continue;
@@ -151,7 +153,8 @@ void SettingsFile::refresh() const {
   if (unreadable_) return;  // kept for the run: writes stay in memory
   struct stat st {};
   if (::stat(path_.c_str(), &st) == 0) {
-    if (loadedFrom_ != path_ || fileStamp(st) != stampTime_ || static_cast<long long>(st.st_size) != stampSize_)
+    if (loadedFrom_ != path_ || fileStamp(st) != stampTime_ ||
+        static_cast<long long>(st.st_size) != stampSize_)
       load();
     return;
   }
@@ -240,7 +243,8 @@ void SettingsFile::save() {
   }
 }
 
-std::string SettingsFile::readString(std::string_view section, std::string_view key, std::string_view def) const {
+std::string SettingsFile::readString(std::string_view section, std::string_view key,
+                                     std::string_view def) const {
   const Entry* e = find(section, key);
   return e ? e->value : std::string(def);
 }

@@ -50,7 +50,8 @@ class SettingsFile {
   /// Asked before a text value that Windows-1250 cannot hold whole is written: true writes it
   /// (those letters become "?"), false keeps the value stored before. Without it such a value is
   /// not written and counts as a failed write.
-  std::function<bool(const std::string& key, const std::string& value, const std::string& letters)> confirmUnencodable;
+  std::function<bool(const std::string& key, const std::string& value, const std::string& letters)>
+      confirmUnencodable;
   /// Told of the first failed write of the run (with its reason); later failures are not told.
   std::function<void(const std::string& error)> writeFailed;
 
@@ -86,8 +87,8 @@ class SettingsFile {
 };
 
 /// Where the settings file of a program in `programFolder` lives: "Veltra.INI" there when that
-/// folder (and the file, when it exists) can be written (`writable` decides for a path), else in `configFolder`, read from the file beside
-/// the program until the first write.
+/// folder (and the file, when it exists) can be written (`writable` decides for a path), else in
+/// `configFolder`, read from the file beside the program until the first write.
 struct SettingsLocation {
   std::string path;      // where writes go
   std::string seedPath;  // read while `path` does not exist; empty when there is none

@@ -31,7 +31,8 @@ struct Key {
 
 // ---- creation windows: precision and number of intervals (texts)
 inline constexpr Key kParamEps{kPosition, "ParamRozdel Form4.Eps", KeyType::Text, 0, "1E-7"};
-inline constexpr Key kParamIntervals{kPosition, "ParamRozdel Form4.EdPocetIntervalu", KeyType::Text, 0, "128"};
+inline constexpr Key kParamIntervals{kPosition, "ParamRozdel Form4.EdPocetIntervalu", KeyType::Text, 0,
+                                     "128"};
 inline constexpr Key kRawEps{kPosition, "PrvotniData Form5.Eps", KeyType::Text, 0, "1E-7"};
 inline constexpr Key kRawIntervals{kPosition, "PrvotniData Form5.EdPocetIntervalu", KeyType::Text, 0, "128"};
 
@@ -50,8 +51,10 @@ inline constexpr Key kDateSeparator{kSetting, "DateSeparator", KeyType::Integer,
 inline constexpr Key kTimeSeparator{kSetting, "TimeSeparator", KeyType::Integer, 58};
 
 // ---- chart windows: marks selector, mark angle, background
-inline constexpr Key kChartMarks{kSetting, "Graf_Hornin-Form3.CBMarks.ItemIndex", KeyType::Integer, 2, {}, false};
-inline constexpr Key kChartAngle{kSetting, "Graf_Hornin-Form3.SpinEdAngle.Value", KeyType::Integer, 90, {}, false};
+inline constexpr Key kChartMarks{kSetting, "Graf_Hornin-Form3.CBMarks.ItemIndex", KeyType::Integer, 2, {},
+                                 false};
+inline constexpr Key kChartAngle{kSetting, "Graf_Hornin-Form3.SpinEdAngle.Value", KeyType::Integer, 90, {},
+                                 false};
 inline constexpr Key kParamMarks{kSetting, "ParamRozdel Form4.CBMarks.ItemIndex", KeyType::Integer, 2};
 inline constexpr Key kParamAngle{kSetting, "ParamRozdel Form4.SpinEdAngle.Value", KeyType::Integer, 90};
 inline constexpr Key kRawMarks{kSetting, "PrvotniData Form5.CBMarks.ItemIndex", KeyType::Integer, 2};
@@ -78,12 +81,12 @@ inline constexpr std::string_view kRockTypePrefix = "Hornina ";
 
 /// Every fixed key above, for listings and tests.
 inline constexpr std::array kAllKeys{
-    kParamEps,      kParamIntervals, kRawEps,         kRawIntervals,   kWinHlpOffer,   kAllCloseness,
-    kColorChart,    kColorFce,       kColorKvantil,   kColorFS,        kColorTab,      kColorEdit,
-    kHighlightYes,  kHighlightNo,    kDateSeparator,  kTimeSeparator,  kChartMarks,    kChartAngle,
-    kParamMarks,    kParamAngle,     kRawMarks,       kRawAngle,       kDistMarks,     kDistAngle,
-    kDistBackground, kLanguageCzech, kLanguageEnglish, kHelpHtml,      kHelpWin,       kPlotCom,
-    kIndexYes,      kIndexNo,        kRockTypeCount,  kPairValues,
+    kParamEps,       kParamIntervals, kRawEps,          kRawIntervals,  kWinHlpOffer, kAllCloseness,
+    kColorChart,     kColorFce,       kColorKvantil,    kColorFS,       kColorTab,    kColorEdit,
+    kHighlightYes,   kHighlightNo,    kDateSeparator,   kTimeSeparator, kChartMarks,  kChartAngle,
+    kParamMarks,     kParamAngle,     kRawMarks,        kRawAngle,      kDistMarks,   kDistAngle,
+    kDistBackground, kLanguageCzech,  kLanguageEnglish, kHelpHtml,      kHelpWin,     kPlotCom,
+    kIndexYes,       kIndexNo,        kRockTypeCount,   kPairValues,
 };
 
 /// Position and size keys of one window: prefix + ".left", ".top", ".width", ".height".
@@ -110,9 +113,9 @@ inline constexpr WindowGeometry kForm12Geometry{"KrivkaTrvani-Form12", 704, 426,
 inline constexpr WindowGeometry kForm13Geometry{"PopisHistogramu-Form13", 296, 479, 296, 478};
 inline constexpr WindowGeometry kForm14Geometry{"TabChar-Form14", kScreenWidth, 600, kScreenWidth, 600};
 
-inline constexpr std::array kAllGeometries{kForm1Geometry,  kForm2Geometry,  kForm3Geometry,  kForm4Geometry,
-                                           kForm5Geometry,  kForm6Geometry,  kForm7Geometry,  kForm8Geometry,
-                                           kForm9Geometry,  kForm11Geometry, kForm12Geometry, kForm13Geometry,
+inline constexpr std::array kAllGeometries{kForm1Geometry, kForm2Geometry,  kForm3Geometry,  kForm4Geometry,
+                                           kForm5Geometry, kForm6Geometry,  kForm7Geometry,  kForm8Geometry,
+                                           kForm9Geometry, kForm11Geometry, kForm12Geometry, kForm13Geometry,
                                            kForm14Geometry};
 
 /// Stored position and size of a window; left and top default to 0.
@@ -150,13 +153,17 @@ inline void writeGeometry(SettingsFile& f, const WindowGeometry& w, const Geomet
 inline long long readInteger(const SettingsFile& f, const Key& k, long long fallback = 0) {
   return f.readInteger(k.section, k.key, k.hasDefault ? k.intDefault : fallback);
 }
-inline bool readBool(const SettingsFile& f, const Key& k) { return f.readBool(k.section, k.key, k.intDefault != 0); }
+inline bool readBool(const SettingsFile& f, const Key& k) {
+  return f.readBool(k.section, k.key, k.intDefault != 0);
+}
 inline std::string readText(const SettingsFile& f, const Key& k) {
   return f.readString(k.section, k.key, k.textDefault);
 }
 inline void write(SettingsFile& f, const Key& k, long long v) { f.writeInteger(k.section, k.key, v); }
 inline void writeBool(SettingsFile& f, const Key& k, bool v) { f.writeBool(k.section, k.key, v); }
-inline void writeText(SettingsFile& f, const Key& k, std::string_view v) { f.writeString(k.section, k.key, v); }
+inline void writeText(SettingsFile& f, const Key& k, std::string_view v) {
+  f.writeString(k.section, k.key, v);
+}
 
 /// The colours set by the preset values command (0xBBGGRR): histogram, value, quantile,
 /// assessment, table, edit.

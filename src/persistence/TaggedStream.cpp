@@ -11,7 +11,8 @@ void putLe(std::string& out, std::uint32_t v, int bytes) {
 
 std::uint32_t getLe(const char* p, int bytes) {
   std::uint32_t v = 0;
-  for (int i = 0; i < bytes; ++i) v |= static_cast<std::uint32_t>(static_cast<unsigned char>(p[i])) << (8 * i);
+  for (int i = 0; i < bytes; ++i)
+    v |= static_cast<std::uint32_t>(static_cast<unsigned char>(p[i])) << (8 * i);
   return v;
 }
 

@@ -20,15 +20,24 @@ void ProjectState::invalidate(InvalidateFrom from) {
 
 HistogramSlot* ProjectState::slotForSource(int source, int layerRow) {
   switch (source) {
-    case kSrcLayer: return (layerRow >= 1 && layerRow <= kLayers) ? &layers[layerRow - 1] : nullptr;
-    case kSrcWidth: return &width;
-    case kSrcK: return &k;
-    case kSrcKn: return &kn;
-    case kSrcQ: return &q;
-    case kSrcRmr: return &rmr;
-    case kSrcGamma: return &gamma;
-    case kSrcSigmaR: return &sigmaR;
-    default: return nullptr;
+    case kSrcLayer:
+      return (layerRow >= 1 && layerRow <= kLayers) ? &layers[layerRow - 1] : nullptr;
+    case kSrcWidth:
+      return &width;
+    case kSrcK:
+      return &k;
+    case kSrcKn:
+      return &kn;
+    case kSrcQ:
+      return &q;
+    case kSrcRmr:
+      return &rmr;
+    case kSrcGamma:
+      return &gamma;
+    case kSrcSigmaR:
+      return &sigmaR;
+    default:
+      return nullptr;
   }
 }
 
@@ -70,18 +79,24 @@ std::string layerRowLabel(int row) {
 std::optional<InvalidateFrom> invalidationForSource(int source) {
   switch (source) {
     case kSrcLayer:
-    case kSrcWidth: return InvalidateFrom::All;
+    case kSrcWidth:
+      return InvalidateFrom::All;
     case kSrcK:
     case kSrcKn:
-    case kSrcQ: return InvalidateFrom::BoltLength;
+    case kSrcQ:
+      return InvalidateFrom::BoltLength;
     case kSrcRmr:
-    case kSrcGamma: return InvalidateFrom::BoltLoad;
-    case kSrcSigmaR: return InvalidateFrom::BearingCapacity;
-    default: return std::nullopt;
+    case kSrcGamma:
+      return InvalidateFrom::BoltLoad;
+    case kSrcSigmaR:
+      return InvalidateFrom::BearingCapacity;
+    default:
+      return std::nullopt;
   }
 }
 
 int sourceForTargetItem(int index) {
-  static constexpr int kSources[] = {kSrcWidth, kSrcLayer, kSrcK, kSrcKn, kSrcQ, kSrcRmr, kSrcGamma, kSrcSigmaR};
+  static constexpr int kSources[] = {kSrcWidth, kSrcLayer, kSrcK,     kSrcKn,
+                                     kSrcQ,     kSrcRmr,   kSrcGamma, kSrcSigmaR};
   return (index >= 0 && index < 8) ? kSources[index] : 0;
 }

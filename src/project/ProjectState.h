@@ -73,8 +73,8 @@ struct ProjectState {
   HistogramSlot gamma{kSrcGamma, {}, {}};
   HistogramSlot sigmaR{kSrcSigmaR, {}, {}};
 
-  double bStar = 0;     // B* from the width histogram (m)
-  double twoBStar = 0;  // 2 B*
+  double bStar = 0;                     // B* from the width histogram (m)
+  double twoBStar = 0;                  // 2 B*
   std::string bStarText, twoBStarText;  // texts of EdB_H and EdB_2H
   std::string beta;                     // text of EdBeta; empty when invalid
   double betaValue = 0;                 // the layer coefficient Beta behind EdBeta
@@ -90,11 +90,11 @@ struct ProjectState {
   /// type window).
   std::vector<std::string> rockTypes;
 
-  Histogram reducedStrength;     // source 5
-  Histogram boltLength;          // source 11
-  Histogram boltLoad;            // source 12
-  Histogram bearingCapacity;     // source 10
-  Histogram reliabilityFunction; // source 13
+  Histogram reducedStrength;      // source 5
+  Histogram boltLength;           // source 11
+  Histogram boltLoad;             // source 12
+  Histogram bearingCapacity;      // source 10
+  Histogram reliabilityFunction;  // source 13
   // Points of the pressure loop behind L and S (not stored: a results file read back counts as centres).
   PairValues boltLengthValues = PairValues::Centres;
   PairValues boltLoadValues = PairValues::Centres;

@@ -24,7 +24,7 @@ struct FileDialogOptions {
   std::string fileName;
   std::string defaultExtension;  // without the dot
   std::string filter;
-  int filterIndex = 1;           // 1-based
+  int filterIndex = 1;  // 1-based
 };
 
 /// Every question, notice and file or colour choice goes through this service, so tests can answer it.

@@ -57,7 +57,8 @@ std::string_view trimBlanks(std::string_view t) {
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string padLeft(std::string s, int width) {
-  if (width > 0 && static_cast<int>(s.size()) < width) s.insert(0, static_cast<size_t>(width) - s.size(), ' ');
+  if (width > 0 && static_cast<int>(s.size()) < width)
+    s.insert(0, static_cast<size_t>(width) - s.size(), ' ');
   return s;
 }
 
@@ -294,7 +295,8 @@ double Kurtosis(std::span<const double> P, int N, double Min, double Max, double
   return g2;
 }
 
-double VypMedian(bool interpolate, std::span<const double> P, double Min, double Max, int N, std::string& text) {
+double VypMedian(bool interpolate, std::span<const double> P, double Min, double Max, int N,
+                 std::string& text) {
   const int n = usable(P, N);
   const double w = weight(P, n);
   if (n < 1 || !(w > 0)) {
@@ -346,8 +348,8 @@ double RozptylY(std::span<const double> P, int N, double meanY) {
   return s / n;
 }
 
-double VypocetCharTesnosti(int N, std::span<const double> P1, std::span<const double> P2, double meanY, double q,
-                           int /*mode*/) {
+double VypocetCharTesnosti(int N, std::span<const double> P1, std::span<const double> P2, double meanY,
+                           double q, int /*mode*/) {
   const int n = std::min(usable(P1, N), usable(P2, N));
   if (n < 1 || !(q > 0) || !std::isfinite(meanY)) return 0.0;
   // Coefficient of determination of P1 against the reference P2.

@@ -84,7 +84,8 @@ double Skewness(std::span<const double> P, int N, double Min, double Max, double
 double Kurtosis(std::span<const double> P, int N, double Min, double Max, double mean, double total);
 /// Median; interpolate: linearly within the bin where the distribution function reaches 1/2 (bin edges
 /// half a step beyond the centres), else that bin's centre. `text` = StrNaCarku of the result.
-double VypMedian(bool interpolate, std::span<const double> P, double Min, double Max, int N, std::string& text);
+double VypMedian(bool interpolate, std::span<const double> P, double Min, double Max, int N,
+                 std::string& text);
 /// Centre of the first bin with the largest probability; `text` = StrNaCarku of it.
 double VypMode(std::span<const double> P, int N, double Min, double Max, std::string& text);
 /// Mean of the N probabilities themselves.
@@ -94,7 +95,7 @@ double RozptylY(std::span<const double> P, int N, double meanY);
 /// Goodness of fit of P1 to the reference P2: the coefficient of determination
 /// 1 - sum (P1 - P2)^2 / sum (P2 - meanY)^2, clipped to [0, 1]; 1 is a perfect fit.
 /// meanY = PrumerY(P2); q (the square of RozptylY(P2)) only marks a flat reference: q <= 0 gives 0.
-double VypocetCharTesnosti(int N, std::span<const double> P1, std::span<const double> P2, double meanY, double q,
-                           int mode = 0);
+double VypocetCharTesnosti(int N, std::span<const double> P1, std::span<const double> P2, double meanY,
+                           double q, int mode = 0);
 
 }  // namespace ralvex

@@ -170,7 +170,8 @@ ChainReport runBearingCapacity(ProjectState& p) {
   return report;
 }
 
-ChainReport runAssessment(ProjectState& p, DesignStandard standard, Language language, AssessmentResult& result) {
+ChainReport runAssessment(ProjectState& p, DesignStandard standard, Language language,
+                          AssessmentResult& result) {
   ChainReport report;
   if (!p.boltLoadDone) return refuse(report, 54);
   if (p.d1.empty()) return refuse(report, 55, ralvex::DlgKind::Error, {}, FocusField::EdPS);

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "histogram/Histogram.h"
-#include "reliability/ChainMessages.h"
 #include "project/ProjectState.h"
+#include "reliability/ChainMessages.h"
 #include "shell/Language.h"
 
 /// Design standards of the combo box CBNorma, in item order.
@@ -31,9 +31,9 @@ struct AssessmentResult {
   double failureMass = 0;                  // F of the subtraction C - S
   double pf = 0;                           // probability of failure
   BetaFKind betaFKind = BetaFKind::Undefined;
-  double betaF = 0;                        // reliability index, meaningful for BetaFKind::Value
-  int classIndex = 0;                      // 1 to 3; 0 = no class satisfied
-  std::string verdict;                     // class label, or message 231 when no class is satisfied
+  double betaF = 0;                                // reliability index, meaningful for BetaFKind::Value
+  int classIndex = 0;                              // 1 to 3; 0 = no class satisfied
+  std::string verdict;                             // class label, or message 231 when no class is satisfied
   std::array<std::optional<double>, 3> quantiles;  // Qpd for the Pd of classes 1 to 3; nullopt = not reached
   // Interval table: the bin holding 0 (1-based, 0 when FS lies entirely below 0), of binCount bins.
   bool crossingFound = false;

@@ -34,7 +34,8 @@ ChainReport runBoltLength(ProjectState& p, const LoopProgress& progress, int thr
   const Histogram& t = product.h;
 
   Histogram l;
-  const LoopStatus status = pressureLoop(t, q, p.reducedStrength, leadingNumber(p.depthH), l, progress, threads, values);
+  const LoopStatus status =
+      pressureLoop(t, q, p.reducedStrength, leadingNumber(p.depthH), l, progress, threads, values);
   if (!loopCompleted(report, 53, static_cast<int>(status))) return report;
   NormaliseHistogram(kMaxBins, l);
   TrimHistogram(l);

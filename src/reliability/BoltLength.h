@@ -5,9 +5,9 @@
 
 #include "histogram/Histogram.h"
 #include "histogram/HistogramArithmetic.h"
+#include "project/ProjectState.h"
 #include "reliability/ChainMessages.h"
 #include "reliability/PressureLoop.h"
-#include "project/ProjectState.h"
 
 /// Constant of the bolt length.
 inline constexpr double kBoltLengthConstant = 0.251189;
@@ -16,7 +16,7 @@ inline constexpr double kBoltLengthConstant = 0.251189;
 HistogramOpResult boltLengthProduct(const Histogram& kn, const Histogram& b, const Histogram& k);
 
 /// The bolt-length command: checks 48 to 52, then L (normalised, trimmed) with its flag; message 53 when
-/// the corner range is empty, 35 when an input histogram has no width. `q` is used only with combined support.
-/// `values` chooses the points of the pressure loop (recorded in `boltLengthValues`).
+/// the corner range is empty, 35 when an input histogram has no width. `q` is used only with combined
+/// support. `values` chooses the points of the pressure loop (recorded in `boltLengthValues`).
 ChainReport runBoltLength(ProjectState& project, const LoopProgress& progress = {}, int threads = 0,
                           PairValues values = PairValues::Centres);

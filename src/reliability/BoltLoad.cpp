@@ -45,7 +45,8 @@ ChainReport runBoltLoad(ProjectState& p, const LoopProgress& progress, int threa
 
   const Histogram* q = p.combinedSupport ? &p.q.histogram : nullptr;
   const Histogram d = rockMassFactor(p.rmr.histogram);
-  for (const Histogram* h : std::initializer_list<const Histogram*>{&p.gamma.histogram, &p.kn.histogram, &p.width.histogram, &d, &p.reducedStrength})
+  for (const Histogram* h : std::initializer_list<const Histogram*>{
+           &p.gamma.histogram, &p.kn.histogram, &p.width.histogram, &d, &p.reducedStrength})
     if (!usableHistogram(*h)) return refuse(report, kZeroWidthMessage);
   if (q && !usableHistogram(*q)) return refuse(report, kZeroWidthMessage);
 
@@ -54,7 +55,8 @@ ChainReport runBoltLoad(ProjectState& p, const LoopProgress& progress, int threa
   const Histogram& t = product.h;
 
   Histogram s;
-  const LoopStatus status = pressureLoop(t, q, p.reducedStrength, leadingNumber(p.depthH), s, progress, threads, values);
+  const LoopStatus status =
+      pressureLoop(t, q, p.reducedStrength, leadingNumber(p.depthH), s, progress, threads, values);
   if (!loopCompleted(report, 47, static_cast<int>(status))) return report;
   NormaliseHistogram(kMaxBins, s);
   TrimHistogram(s);

@@ -5,9 +5,9 @@
 
 #include "histogram/Histogram.h"
 #include "histogram/HistogramArithmetic.h"
+#include "project/ProjectState.h"
 #include "reliability/ChainMessages.h"
 #include "reliability/PressureLoop.h"
-#include "project/ProjectState.h"
 
 /// Constant of the bolt load.
 inline constexpr double kBoltLoadConstant = 2.51189;
@@ -17,10 +17,11 @@ inline constexpr double kBoltLoadConstant = 2.51189;
 Histogram rockMassFactor(const Histogram& rmr);
 
 /// The product histogram 2.51189 x gamma x Kn x B x B x D; refused when a product is.
-HistogramOpResult boltLoadProduct(const Histogram& gamma, const Histogram& kn, const Histogram& b, const Histogram& d);
+HistogramOpResult boltLoadProduct(const Histogram& gamma, const Histogram& kn, const Histogram& b,
+                                  const Histogram& d);
 
-/// The bolt-load command: checks 44 to 46 (and 52 when combined support was ticked since), then S (normalised, trimmed) with its flag; message 47 when the
-/// corner range is empty, 35 when an input histogram has no width.
-/// `values` chooses the points of the pressure loop (recorded in `boltLoadValues`).
+/// The bolt-load command: checks 44 to 46 (and 52 when combined support was ticked since), then S
+/// (normalised, trimmed) with its flag; message 47 when the corner range is empty, 35 when an input histogram
+/// has no width. `values` chooses the points of the pressure loop (recorded in `boltLoadValues`).
 ChainReport runBoltLoad(ProjectState& project, const LoopProgress& progress = {}, int threads = 0,
                         PairValues values = PairValues::Centres);

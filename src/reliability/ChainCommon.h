@@ -8,12 +8,13 @@
 
 #include "histogram/Histogram.h"
 #include "histogram/HistogramArithmetic.h"
-#include "reliability/ChainMessages.h"
 #include "project/ProjectState.h"
+#include "reliability/ChainMessages.h"
 
 /// Appends message `number` to `report` and returns it (not ok), for `return refuse(...)`.
 inline ChainReport& refuse(ChainReport& report, int number, ralvex::DlgKind kind = ralvex::DlgKind::Error,
-                           std::initializer_list<std::string> args = {}, FocusField focus = FocusField::None) {
+                           std::initializer_list<std::string> args = {},
+                           FocusField focus = FocusField::None) {
   ChainMessage m;
   m.number = number;
   m.kind = kind;
@@ -44,7 +45,8 @@ inline ChainReport& refuseMissing(ChainReport& report, const HistogramSlot& slot
 
 /// A histogram the arithmetic can work with: at least one bin, a positive finite step, finite centres.
 inline bool usableHistogram(const Histogram& h) {
-  return binCount(h) >= 1 && h.step > 0 && std::isfinite(h.step) && std::isfinite(h.min) && std::isfinite(h.max);
+  return binCount(h) >= 1 && h.step > 0 && std::isfinite(h.step) && std::isfinite(h.min) &&
+         std::isfinite(h.max);
 }
 
 /// Message 35: the values of a histogram would divide by zero.
@@ -54,8 +56,9 @@ inline constexpr int kZeroWidthMessage = 35;
 inline ChainReport& refuseOverflow(ChainReport& report) {
   ChainMessage m;
   m.number = 0;
-  m.args = {"Výpočet  n e l z e  provést !\r\n\r\n\tHodnoty histogramu přesahují rozsah reálných čísel !",
-            "The computation can not be done !\r\n\r\n\tThe histogram values exceed the range of real numbers !"};
+  m.args = {
+      "Výpočet  n e l z e  provést !\r\n\r\n\tHodnoty histogramu přesahují rozsah reálných čísel !",
+      "The computation can not be done !\r\n\r\n\tThe histogram values exceed the range of real numbers !"};
   report.ok = false;
   report.messages.push_back(std::move(m));
   return report;

@@ -7,10 +7,14 @@
 
 int chainTitleNumber(ralvex::DlgKind kind) {
   switch (kind) {
-    case ralvex::DlgKind::Confirmation: return 1;
-    case ralvex::DlgKind::Information: return 2;
-    case ralvex::DlgKind::Error: return 3;
-    case ralvex::DlgKind::Warning: return 4;
+    case ralvex::DlgKind::Confirmation:
+      return 1;
+    case ralvex::DlgKind::Information:
+      return 2;
+    case ralvex::DlgKind::Error:
+      return 3;
+    case ralvex::DlgKind::Warning:
+      return 4;
   }
   return 3;
 }
@@ -20,11 +24,18 @@ std::string chainMessageText(const ChainMessage& message, Language language, std
   if (message.number == 0 && message.args.size() >= 2)
     return (language == Language::Czech ? message.args[0] : message.args[1]) + message.suffix;
   switch (message.args.size()) {
-    case 0: text = MessageText(message.number, language); break;
-    case 1: text = MessageFormat(message.number, language, {message.args[0]}); break;
-    default: text = MessageFormat(message.number, language, {message.args[0], message.args[1]}); break;
+    case 0:
+      text = MessageText(message.number, language);
+      break;
+    case 1:
+      text = MessageFormat(message.number, language, {message.args[0]});
+      break;
+    default:
+      text = MessageFormat(message.number, language, {message.args[0], message.args[1]});
+      break;
   }
-  if (message.layerRow > 0) text += rowLabel.empty() ? std::to_string(message.layerRow) : std::string(rowLabel);
+  if (message.layerRow > 0)
+    text += rowLabel.empty() ? std::to_string(message.layerRow) : std::string(rowLabel);
   return text + message.suffix;
 }
 
@@ -64,8 +75,8 @@ double leadingNumber(std::string_view text) {
   if (r.ec == std::errc::result_out_of_range) {
     // Too large or too small for a double: fall back to the sign-correct limit.
     const bool negative = number[0] == '-';
-    const bool tiny = number.find_first_of("Ee") != std::string::npos &&
-                      number[number.find_first_of("Ee") + 1] == '-';
+    const bool tiny =
+        number.find_first_of("Ee") != std::string::npos && number[number.find_first_of("Ee") + 1] == '-';
     if (tiny) return negative ? -0.0 : 0.0;
     return negative ? -1.7976931348623157e308 : 1.7976931348623157e308;
   }

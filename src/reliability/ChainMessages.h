@@ -15,8 +15,8 @@
 enum class FocusField { None, EdH, EdPS, EdPSV, EdPK, EdPSds, LayerTable };
 
 /// One numbered message: the text of `number` with its "%s" placeholders filled from `args`,
-/// followed by `suffix`. Number 0 is a text of our own: args[0] in Czech, args[1] in English. For a layer-row message `layerRow` names the row whose label goes
-/// between the text and the suffix.
+/// followed by `suffix`. Number 0 is a text of our own: args[0] in Czech, args[1] in English. For a layer-row
+/// message `layerRow` names the row whose label goes between the text and the suffix.
 struct ChainMessage {
   int number = 0;
   ralvex::DlgKind kind = ralvex::DlgKind::Error;

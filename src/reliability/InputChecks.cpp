@@ -42,8 +42,8 @@ std::vector<InputProblem> checkD2(std::string& text, const std::string& d1Text, 
   const double d1 = parseInputNumber(d1Text).value_or(0);
   const double d2v = d2.value_or(0);
   if (d2v != 0 && d2v >= d1)
-    out.push_back(error(146, MessageText(146, lang) + " " + kDq + "d2" + kDq + " ( d2 >= d1 )  !  ( " + text +
-                                 " )\r\n"));
+    out.push_back(error(
+        146, MessageText(146, lang) + " " + kDq + "d2" + kDq + " ( d2 >= d1 )  !  ( " + text + " )\r\n"));
   return out;
 }
 
@@ -62,8 +62,7 @@ std::optional<InputProblem> checkThicknesses(const ProjectState& p, Language lan
   if (p.layerCount() < 2) return std::nullopt;
   for (int r = 2; r <= p.nextLayerRow - 1 && r <= ProjectState::kLayers; ++r) {
     const std::string& t = p.layers[r - 1].thickness;
-    if (t.empty())
-      return InputProblem{150, MessageText(150, lang) + layerRowLabel(r) + " !\r\n", true, r};
+    if (t.empty()) return InputProblem{150, MessageText(150, lang) + layerRowLabel(r) + " !\r\n", true, r};
     if (!positive(t))
       return InputProblem{149, MessageText(149, lang) + layerRowLabel(r) + " ! ( " + t + " )\r\n", false, r};
   }
@@ -110,8 +109,8 @@ KeyVerdict filterKey(KeyClass cls, char32_t c) {
       return {false, true, 0};
     case KeyClass::Name: {
       static constexpr std::u32string_view kCzech = U"ÁČÉĚÍŘÚÝŠŽáčéěířůúýšž";
-      const bool ok = digit || (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z') || c == U' ' || c == U'-' ||
-                      c == U'_' || kCzech.find(c) != std::u32string_view::npos;
+      const bool ok = digit || (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z') || c == U' ' ||
+                      c == U'-' || c == U'_' || kCzech.find(c) != std::u32string_view::npos;
       return {ok, false, ok ? c : 0};
     }
   }

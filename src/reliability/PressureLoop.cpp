@@ -85,7 +85,8 @@ void accumulateRow(const double* g, const double* pR, int n, double t, double w,
 #if defined(__SSE2__)
   const __m128d vScaled = _mm_set1_pd(scaled), vOffset = _mm_set1_pd(offset), vMagic = _mm_set1_pd(kMagic);
   const __m128d vAbs = _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffffLL));
-  const __m128d vHalf = _mm_set1_pd(0.4999999), vZero = _mm_setzero_pd(), vLast = _mm_set1_pd(kResultBins - 1);
+  const __m128d vHalf = _mm_set1_pd(0.4999999), vZero = _mm_setzero_pd(),
+                vLast = _mm_set1_pd(kResultBins - 1);
   for (; k + 2 <= n; k += 2) {
     const __m128d y = _mm_sub_pd(_mm_mul_pd(_mm_loadu_pd(g + k), vScaled), vOffset);
     const __m128d r = _mm_sub_pd(_mm_add_pd(y, vMagic), vMagic);
@@ -115,13 +116,15 @@ void accumulateRow(const double* g, const double* pR, int n, double t, double w,
 // The same row four at a time where the processor has AVX2. Only exactly rounded operations are used
 // (no fused multiply-add), so the bins equal those of the two-lane routine.
 template <bool kAllBins>
-__attribute__((target("avx2"))) void accumulateRowWide(const double* g, const double* pR, int n, double t, double w,
-                                                        double scaled, double offset, const Frame& frame,
-                                                        unsigned binLo, unsigned width, double* bins) {
+__attribute__((target("avx2"))) void accumulateRowWide(const double* g, const double* pR, int n, double t,
+                                                       double w, double scaled, double offset,
+                                                       const Frame& frame, unsigned binLo, unsigned width,
+                                                       double* bins) {
   constexpr double kMagic = 6755399441055744.0;
   auto owned = [&](int b) { return kAllBins || static_cast<unsigned>(b) - binLo < width; };
   int k = 0;
-  const __m256d vScaled = _mm256_set1_pd(scaled), vOffset = _mm256_set1_pd(offset), vMagic = _mm256_set1_pd(kMagic);
+  const __m256d vScaled = _mm256_set1_pd(scaled), vOffset = _mm256_set1_pd(offset),
+                vMagic = _mm256_set1_pd(kMagic);
   const __m256d vAbs = _mm256_castsi256_pd(_mm256_set1_epi64x(0x7fffffffffffffffLL));
   const __m256d vHalf = _mm256_set1_pd(0.4999999), vZero = _mm256_setzero_pd(),
                 vLast = _mm256_set1_pd(kResultBins - 1);
@@ -129,9 +132,9 @@ __attribute__((target("avx2"))) void accumulateRowWide(const double* g, const do
   for (; k + 4 <= n; k += 4) {
     const __m256d y = _mm256_sub_pd(_mm256_mul_pd(_mm256_loadu_pd(g + k), vScaled), vOffset);
     const __m256d r = _mm256_sub_pd(_mm256_add_pd(y, vMagic), vMagic);
-    const __m256d sure =
-        _mm256_and_pd(_mm256_cmp_pd(_mm256_and_pd(_mm256_sub_pd(y, r), vAbs), vHalf, _CMP_LT_OQ),
-                      _mm256_and_pd(_mm256_cmp_pd(r, vZero, _CMP_GE_OQ), _mm256_cmp_pd(r, vLast, _CMP_LE_OQ)));
+    const __m256d sure = _mm256_and_pd(
+        _mm256_cmp_pd(_mm256_and_pd(_mm256_sub_pd(y, r), vAbs), vHalf, _CMP_LT_OQ),
+        _mm256_and_pd(_mm256_cmp_pd(r, vZero, _CMP_GE_OQ), _mm256_cmp_pd(r, vLast, _CMP_LE_OQ)));
     _mm_store_si128(reinterpret_cast<__m128i*>(b), _mm256_cvttpd_epi32(r));
     const int mask = _mm256_movemask_pd(sure);
     if (mask == 15) {
@@ -182,8 +185,8 @@ void setPressureLoopWideRows(bool enabled) { useWideRows = enabled; }
 
 int pressureLoopBin(double v, double min, double step) { return Frame{min, step, 1 / step}.bin(v); }
 
-LoopStatus pressureLoop(const Histogram& T, const Histogram* q, const Histogram& R, double depthH, Histogram& out,
-                        const LoopProgress& progress, int threads, PairValues values) {
+LoopStatus pressureLoop(const Histogram& T, const Histogram* q, const Histogram& R, double depthH,
+                        Histogram& out, const LoopProgress& progress, int threads, PairValues values) {
   const bool combined = q != nullptr;
   const double depthTerm = combined ? kDepthFactor * depthH : kDepthFactor * depthH / kStrengthDivisor;
 
@@ -229,7 +232,8 @@ LoopStatus pressureLoop(const Histogram& T, const Histogram* q, const Histogram&
     rEdges = loopValues(R.min, R.step, nR, values);
   }
   std::vector<double> sEdges = combined ? loopValues(q->min, q->step, nQ, values) : std::vector<double>{0.0};
-  std::vector<double> pq = combined ? std::vector<double>(q->p.begin(), q->p.begin() + nQ) : std::vector<double>{1.0};
+  std::vector<double> pq =
+      combined ? std::vector<double>(q->p.begin(), q->p.begin() + nQ) : std::vector<double>{1.0};
 
   // Only R bins with mass take part: a zero mass added to a bin leaves it as it is.
   std::vector<int> liveR;
@@ -332,7 +336,10 @@ LoopStatus pressureLoop(const Histogram& T, const Histogram* q, const Histogram&
                 while (c > 1 && ownedFactor(g[c - 1]) != firstOwned) --c;
               }
               hint = c;
-              if (firstOwned) b = c; else a = c;
+              if (firstOwned)
+                b = c;
+              else
+                a = c;
             } else if (!firstOwned) {
               a = b;
             }
@@ -347,7 +354,8 @@ LoopStatus pressureLoop(const Histogram& T, const Histogram* q, const Histogram&
   };
 
   const std::int64_t work = static_cast<std::int64_t>(nT) * nQ * nLive;
-  if (threads <= 0) threads = static_cast<int>(std::min(2u, std::max(1u, std::thread::hardware_concurrency())));
+  if (threads <= 0)
+    threads = static_cast<int>(std::min(2u, std::max(1u, std::thread::hardware_concurrency())));
   std::array<double, kResultBins> low{}, high{};
   if (threads >= 2 && work >= 100000) {
     // Split the bins where about half of the pairs lie, judged from a sample of the triples.
@@ -355,7 +363,8 @@ LoopStatus pressureLoop(const Histogram& T, const Histogram* q, const Histogram&
     for (int i = 0; i < nT; i += 8) {
       if (T.p[i] == 0) continue;
       for (int j = 0; j < nQ; j += 4)
-        for (int kk = 0; kk < nLive; kk += 4) ++counts[frame.bin(factors[static_cast<size_t>(j) * nLive + kk] * tEdges[i]) + 1];
+        for (int kk = 0; kk < nLive; kk += 4)
+          ++counts[frame.bin(factors[static_cast<size_t>(j) * nLive + kk] * tEdges[i]) + 1];
     }
     std::int64_t all = 0, below = 0;
     for (std::int64_t c : counts) all += c;

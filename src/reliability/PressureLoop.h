@@ -35,6 +35,6 @@ void setPressureLoopWideRows(bool enabled);
 /// end bin; a value that is not a number is not binned. `threads` 0 picks the number of cores (at most 2).
 /// `progress` is called on the calling thread. `values` chooses the points of the bins; the corner
 /// range is taken from the outer edges either way.
-LoopStatus pressureLoop(const Histogram& t, const Histogram* q, const Histogram& r, double depthH, Histogram& out,
-                        const LoopProgress& progress = {}, int threads = 0,
+LoopStatus pressureLoop(const Histogram& t, const Histogram* q, const Histogram& r, double depthH,
+                        Histogram& out, const LoopProgress& progress = {}, int threads = 0,
                         PairValues values = PairValues::Centres);

@@ -102,7 +102,8 @@ ChainReport runReducedStrength(ProjectState& p) {
     if (!layer.rockType.empty() || !layer.name.empty() || !layer.thickness.empty()) n = row;
   }
   for (int row = 1; row <= n; ++row)
-    if (missingInput(p.layers[row - 1])) return refuseMissing(report, p.layers[row - 1], 39, {std::to_string(row)});
+    if (missingInput(p.layers[row - 1]))
+      return refuseMissing(report, p.layers[row - 1], 39, {std::to_string(row)});
   for (int row = 2; row <= n; ++row)
     if (p.layers[row - 1].thickness.empty()) return refuse(report, 41, {std::to_string(row)});
   if (p.beta.empty()) return refuse(report, 42);

@@ -6,8 +6,8 @@
 
 #include "histogram/Histogram.h"
 #include "histogram/HistogramArithmetic.h"
-#include "reliability/ChainMessages.h"
 #include "project/ProjectState.h"
+#include "reliability/ChainMessages.h"
 
 /// Layering coefficient Beta for 1 to 10 layers (1.0 ... 0.7); 0 outside that range.
 double layerCoefficient(int layers);

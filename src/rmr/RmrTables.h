@@ -36,9 +36,9 @@ struct RmrTables {
       "StrGrRQD", "StrGrVPN", "StrGrChPN1", "StrGrChPN2", "StrGrPTV", "StrGrOP", "StrGrPNH"};
 
   std::array<GridTable, kTables> tables;
-  std::string sum;       // Label3
-  std::string rockClass; // LTrida
-  std::string rmr;       // LRMR
+  std::string sum;        // Label3
+  std::string rockClass;  // LTrida
+  std::string rmr;        // LRMR
 
   /// The tables in their designed sizes, empty.
   RmrTables();

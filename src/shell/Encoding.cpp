@@ -139,7 +139,8 @@ std::string unencodableMessage(const std::vector<UnencodableText>& texts, Langua
     m += "    \"" + texts[i].text + "\"   :   " + letters + "\r\n";
   }
   if (texts.size() > kShown)
-    m += (cs ? "    ... a další texty : " : "    ... and more texts: ") + std::to_string(texts.size() - kShown) + "\r\n";
+    m += (cs ? "    ... a další texty : " : "    ... and more texts: ") +
+         std::to_string(texts.size() - kShown) + "\r\n";
   if (ask)
     m += cs ? "\r\nV souboru by tyto znaky byly nahrazeny znakem \"?\".\r\n\r\nUložit přesto ?"
             : "\r\nIn the file these letters would become \"?\".\r\n\r\nSave anyway?";

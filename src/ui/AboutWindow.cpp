@@ -4,11 +4,10 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-
 #include <cmath>
 
-#include "ui/RalvexQt.h"
 #include "ui/MainWindow.h"
+#include "ui/RalvexQt.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
 #include "ui/WindowPlace.h"
@@ -68,7 +67,8 @@ void AboutWindow::paintEvent(QPaintEvent*) {
   const QRect r(kBandLeft + 65, 20, 200, 190);
   const QColor strata[] = {QColor(0x6b, 0x5b, 0x4a), QColor(0x85, 0x74, 0x5f), QColor(0x5c, 0x55, 0x4f),
                            QColor(0x7a, 0x6a, 0x52)};
-  for (int i = 0; i < 4; ++i) p.fillRect(r.left(), r.top() + i * r.height() / 4, r.width(), r.height() / 4 + 1, strata[i]);
+  for (int i = 0; i < 4; ++i)
+    p.fillRect(r.left(), r.top() + i * r.height() / 4, r.width(), r.height() / 4 + 1, strata[i]);
   const QPointF centre(r.center().x(), r.top() + 110);
   p.setPen(QPen(QColor(0xd8, 0xd8, 0xd0), 3));
   for (int k = 0; k <= 6; ++k) {

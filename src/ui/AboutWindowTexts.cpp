@@ -28,8 +28,8 @@ void after(QWidget& window, Language language) {
   auto* about = qobject_cast<AboutWindow*>(&window);
   if (!about) return;
   if (auto* version = about->findChild<QLabel*>(QStringLiteral("Label2")))
-    version->setText(QString::fromStdString(MessageText(62, language) + " :  " +
-                                            about->services().programVersion));
+    version->setText(
+        QString::fromStdString(MessageText(62, language) + " :  " + about->services().programVersion));
   about->centreLabels();
 }
 

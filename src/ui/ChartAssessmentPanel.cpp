@@ -64,7 +64,8 @@ void ChartWindow::ensureAssessmentPanel() {
   cg->setHorizontalSpacing(6);
   cg->setVerticalSpacing(3);
   const char* heads[] = {"Label9", "Label10", "Label11", "Label12"};
-  for (int c = 0; c < 4; ++c) cg->addWidget(makeLabel(classes, QString::fromLatin1(heads[c])), 0, c, Qt::AlignCenter);
+  for (int c = 0; c < 4; ++c)
+    cg->addWidget(makeLabel(classes, QString::fromLatin1(heads[c])), 0, c, Qt::AlignCenter);
   for (int i = 0; i < 3; ++i) {
     classLabels_[i] = makeLabel(classes, u"Label%1"_s.arg(i + 2));
     pdFields_[i] = makeField(classes, u"Edit%1"_s.arg(i + 1), 80);
@@ -129,7 +130,8 @@ void ChartWindow::ensureAssessmentPanel() {
   StringGrid3_->setColumnWidth(1, 110);
   StringGrid3_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   StringGrid3_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  StringGrid3_->setFixedSize(224, 3 * (StringGrid3_->fontMetrics().height() + 6) + 2 * StringGrid3_->frameWidth());
+  StringGrid3_->setFixedSize(224,
+                             3 * (StringGrid3_->fontMetrics().height() + 6) + 2 * StringGrid3_->frameWidth());
   layout->insertWidget(at++, StringGrid3_, 0, Qt::AlignTop);
   layout->insertStretch(at++, 1);
 
@@ -138,13 +140,16 @@ void ChartWindow::ensureAssessmentPanel() {
 
 void ChartWindow::ApplyAssessmentTexts(Language language) {
   ensureAssessmentPanel();
-  applyTextRows(*this, language == Language::Czech ? kChartAssessmentTexts.czech : kChartAssessmentTexts.english,
+  applyTextRows(*this,
+                language == Language::Czech ? kChartAssessmentTexts.czech : kChartAssessmentTexts.english,
                 language);
-  DesignStandard standard = CBNorma_->currentIndex() == 1 ? DesignStandard::Csn731401 : DesignStandard::En1990;
+  DesignStandard standard =
+      CBNorma_->currentIndex() == 1 ? DesignStandard::Csn731401 : DesignStandard::En1990;
   if (shownAssessment_) standard = shownAssessment_->standard;  // the classes shown are those of its standard
   for (int i = 0; i < 3; ++i) {
     classLabels_[i]->setText(qs(classLabel(standard, i + 1, language)));
-    quantileFields_[i]->setToolTip(qs(MessageText(232, language) + " : " + classLabel(standard, i + 1, language)));
+    quantileFields_[i]->setToolTip(
+        qs(MessageText(232, language) + " : " + classLabel(standard, i + 1, language)));
   }
   // The texts of a shown assessment that depend on the language.
   if (shownAssessment_) {
@@ -179,9 +184,15 @@ void ChartWindow::ShowAssessment(const AssessmentResult& a) {
   // Probability of failure and the reliability index.
   Edit7_->setText(qs(ralvex::StrNaCarku1(a.pf)));
   switch (a.betaFKind) {
-    case BetaFKind::Value: Edit12_->setText(qs(ralvex::StrNaCarku(a.betaF))); break;
-    case BetaFKind::Undefined: Edit12_->setText(qs(MessageText(233, language))); break;
-    case BetaFKind::Out: Edit12_->setText(u"  <OUT> "_s); break;
+    case BetaFKind::Value:
+      Edit12_->setText(qs(ralvex::StrNaCarku(a.betaF)));
+      break;
+    case BetaFKind::Undefined:
+      Edit12_->setText(qs(MessageText(233, language)));
+      break;
+    case BetaFKind::Out:
+      Edit12_->setText(u"  <OUT> "_s);
+      break;
   }
   if (a.crossingFound) {
     setCellText(StringGrid3_, 0, 1, u"  %1 / %2"_s.arg(a.crossingBin).arg(a.binCount));
@@ -205,7 +216,8 @@ void ChartWindow::ShowAssessment(const AssessmentResult& a) {
 
   // Quantiles at the design probabilities.
   for (int i = 0; i < 3; ++i)
-    quantileFields_[i]->setText(a.quantiles[i] ? qs(ralvex::StrNaCarku(*a.quantiles[i])) : qs(MessageText(233, language)));
+    quantileFields_[i]->setText(a.quantiles[i] ? qs(ralvex::StrNaCarku(*a.quantiles[i]))
+                                               : qs(MessageText(233, language)));
   const ProjectState* project = services_.windows.project();
   LabPairValues_->setVisible(project && project->boltLoadValues == PairValues::UpperEdges);
   shownAssessment_ = a;

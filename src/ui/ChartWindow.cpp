@@ -29,9 +29,8 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
-#include <QValueAxis>
 #include <QVBoxLayout>
-
+#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -43,13 +42,13 @@
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
 #include "ui/ExportCommands.h"
-#include "ui/ParametricWindow.h"
-#include "ui/MainWindow.h"
-#include "ui/RawDataWindow.h"
 #include "ui/FitTableWindow.h"
+#include "ui/LostLetters.h"
+#include "ui/MainWindow.h"
+#include "ui/ParametricWindow.h"
+#include "ui/RawDataWindow.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
-#include "ui/LostLetters.h"
 
 using namespace Qt::StringLiterals;
 
@@ -58,7 +57,6 @@ namespace {
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 QColor fromBgr(std::uint32_t c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
-
 
 void setFrameColour(QFrame* f, std::uint32_t c) {
   f->setStyleSheet(u"QFrame { background-color: %1; border: 1px solid #606060; }"_s.arg(fromBgr(c).name()));
@@ -130,15 +128,16 @@ std::optional<std::string> SaveHistogramCommand(Services& services, const Histog
   if (fileNameOnly(path).find('.') == std::string::npos) path += ".dis";
   std::error_code ec;
   if (std::filesystem::exists(std::filesystem::path(path), ec)) {
-    const int answer = ralvex::DefMessageDlg(MessageText(1, lang), MessageFormat(6, lang, {path}),
-                                             ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
+    const int answer =
+        ralvex::DefMessageDlg(MessageText(1, lang), MessageFormat(6, lang, {path}),
+                              ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
     if (answer != ralvex::mrYes) return std::nullopt;
   }
   if (!confirmLostLetters(services, unencodableIdentification(path))) return std::nullopt;
   HistogramFileError error;
   if (!WriteHistogramFile(path, h, error, true)) {
-    ralvex::DefMessageDlg(MessageText(3, lang), error.text(lang), ralvex::DlgKind::Error, ralvex::DlgButtons::Ok,
-                          ralvex::mrOk);
+    ralvex::DefMessageDlg(MessageText(3, lang), error.text(lang), ralvex::DlgKind::Error,
+                          ralvex::DlgButtons::Ok, ralvex::mrOk);
     return std::nullopt;
   }
   return fileNameOnly(path);
@@ -513,7 +512,8 @@ void ChartWindow::readSettings() {
   move(g.left, g.top);
   resize(std::clamp(g.width, 400, 10000), std::clamp(g.height, 300, 10000));
   SpinEdAngle_->blockSignals(true);
-  SpinEdAngle_->setValue(int(std::clamp<long long>(settings::readInteger(s, settings::kChartAngle, 90), 0, 360)));
+  SpinEdAngle_->setValue(
+      int(std::clamp<long long>(settings::readInteger(s, settings::kChartAngle, 90), 0, 360)));
   SpinEdAngle_->blockSignals(false);
   settings::write(s, settings::kChartMarks, CBMarks_->currentIndex());
   settings::write(s, settings::kChartAngle, SpinEdAngle_->value());
@@ -530,7 +530,7 @@ void ChartWindow::writeSettings() {
 // Fill
 
 void ChartWindow::chartTitle(int source, const std::string& cellText, Language lang, std::string& title,
-                        std::string& name) const {
+                             std::string& name) const {
   std::string bolts, d1, d2, results;
   if (const ProjectState* project = services_.windows.project()) {
     const ProjectState& p = *project;
@@ -542,24 +542,41 @@ void ChartWindow::chartTitle(int source, const std::string& cellText, Language l
   const bool cs = lang == Language::Czech;
   // A name that already ends in the unit does not get it twice.
   auto withUnit = [&](const std::string& unit) {
-    const bool has = cellText.size() >= unit.size() - 2 &&
-                     cellText.compare(cellText.size() - (unit.size() - 2), unit.size() - 2, unit.substr(2)) == 0;
+    const bool has =
+        cellText.size() >= unit.size() - 2 &&
+        cellText.compare(cellText.size() - (unit.size() - 2), unit.size() - 2, unit.substr(2)) == 0;
     return has ? cellText : cellText + unit;
   };
   name = cellText;
   switch (source) {
-    case 1: title = withUnit("  [ MPa ]"); break;
-    case 2: title = withUnit("  [ m ]"); break;
-    case 3: case 4: case 6: case 7: title = cellText; break;
-    case 8: title = withUnit("  [ t/m3 ]"); break;
-    case 9: title = withUnit("  [ MPa ]"); break;
+    case 1:
+      title = withUnit("  [ MPa ]");
+      break;
+    case 2:
+      title = withUnit("  [ m ]");
+      break;
+    case 3:
+    case 4:
+    case 6:
+    case 7:
+      title = cellText;
+      break;
+    case 8:
+      title = withUnit("  [ t/m3 ]");
+      break;
+    case 9:
+      title = withUnit("  [ MPa ]");
+      break;
     case 5:
-      title = cs ? "Redukovaná pevnost nadložních hornin   [ MPa ]" : "Reduced strength of the overburden   [ MPa ]";
+      title = cs ? "Redukovaná pevnost nadložních hornin   [ MPa ]"
+                 : "Reduced strength of the overburden   [ MPa ]";
       name = cs ? "Redukovaná pevnost nadložních hornin " : "Reduced strength of the overburden ";
       break;
     case 10:
-      title = cs ? "Únosnost " + bolts + " svorníků ( průměry : d1 = " + d1 + "mm, d2 = " + d2 + "mm )  [ kN ]"
-                 : "Bearing capacity of " + bolts + " bolts ( diameters : d1 = " + d1 + "mm, d2 = " + d2 + "mm )  [ kN ]";
+      title =
+          cs ? "Únosnost " + bolts + " svorníků ( průměry : d1 = " + d1 + "mm, d2 = " + d2 + "mm )  [ kN ]"
+             : "Bearing capacity of " + bolts + " bolts ( diameters : d1 = " + d1 + "mm, d2 = " + d2 +
+                   "mm )  [ kN ]";
       name = cs ? "Únosnost svorníků" : "Bearing capacity of bolts";
       break;
     case 11:
@@ -575,7 +592,8 @@ void ChartWindow::chartTitle(int source, const std::string& cellText, Language l
       name = title;
       break;
     default:
-      title = cs ? "Pevnost neporušené horniny    ( podle hodnocení )" : "Strength of intact rock    ( from the rating )";
+      title = cs ? "Pevnost neporušené horniny    ( podle hodnocení )"
+                 : "Strength of intact rock    ( from the rating )";
       name = cs ? "Pevnost neporušené horniny" : "Strength of intact rock";
       break;
   }
@@ -584,8 +602,8 @@ void ChartWindow::chartTitle(int source, const std::string& cellText, Language l
 void ChartWindow::showTitle() {
   // The title is rich text: keep runs of blanks.
   auto html = [](const std::string& s) { return qs(s).toHtmlEscaped().replace(u"  "_s, u"&nbsp; "_s); };
-  chart_->setTitle(u"<div align=\"center\">"_s + html(titleLines_[0]) + u"<br><span style=\"font-weight:normal\">"_s +
-                   html(titleLines_[1]) + u"</span></div>"_s);
+  chart_->setTitle(u"<div align=\"center\">"_s + html(titleLines_[0]) +
+                   u"<br><span style=\"font-weight:normal\">"_s + html(titleLines_[1]) + u"</span></div>"_s);
 }
 
 void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellText, int layerRow) {
@@ -623,7 +641,8 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
   const QChar ds = QChar::fromLatin1(services_.options.dateSeparator);
   const QChar ts = QChar::fromLatin1(services_.options.timeSeparator);
   titleLines_ = {title, (now.date().toString(u"d%1M%1yyyy"_s.arg(ds)) + u" , "_s +
-                         now.time().toString(u"hh%1mm%1ss"_s.arg(ts))).toStdString()};
+                         now.time().toString(u"hh%1mm%1ss"_s.arg(ts)))
+                            .toStdString()};
   cellText_ = cellText;
   showTitle();
 
@@ -817,7 +836,8 @@ void ChartWindow::highlightTable() {
   s.reliability = source_ == kSrcReliability;
   s.tableColour = services_.options.colours.table;
   s.valueFieldEmpty = EditXY_->text().isEmpty() || !ralvex::parseDouble(EditXY_->text().toStdString(), s.x);
-  s.probabilityFieldEmpty = EditP_->text().isEmpty() || !ralvex::parseDouble(EditP_->text().toStdString(), s.p);
+  s.probabilityFieldEmpty =
+      EditP_->text().isEmpty() || !ralvex::parseDouble(EditP_->text().toStdString(), s.p);
   const QColor table = fromBgr(s.tableColour);
   for (int r = 0; r < rows; ++r) {
     QColor bg = table;
@@ -868,7 +888,8 @@ void ChartWindow::RedrawBars() {
 // Reads a query field; an invalid text is reported and the focus goes back to the field.
 bool ChartWindow::parseQueryField(QLineEdit* edit, double& value) {
   const std::string text = edit->text().toStdString();
-  if (!text.empty() && text[0] != 'E' && text[0] != 'e' && ralvex::parseDouble(text, value) && std::isfinite(value))
+  if (!text.empty() && text[0] != 'E' && text[0] != 'e' && ralvex::parseDouble(text, value) &&
+      std::isfinite(value))
     return true;
   QTimer::singleShot(0, edit, [edit] { edit->setFocus(); });
   const Language lang = services_.language();
@@ -896,7 +917,8 @@ void ChartWindow::EditXYExit() {
       EditXY_->clear();
     } else {
       double cdf = q.cdf;
-      if (source_ == kSrcReliability && Panel3_->isVisible() && x == 0 && failureProbability_) cdf = *failureProbability_;
+      if (source_ == kSrcReliability && Panel3_->isVisible() && x == 0 && failureProbability_)
+        cdf = *failureProbability_;
       showQuery(q.interval, services_.options.colours.value);
       setCell(StringGrid7_, 0, 1, qs(ralvex::StrNaCarku(q.px)));
       setCell(StringGrid7_, 1, 1, qs(ralvex::StrNaCarku(cdf)));
@@ -1035,8 +1057,8 @@ void ChartWindow::BCharClick() {
   const Language lang = services_.language();
   const int n = binCount(hist_);
   const std::string text = CharacteristicsText("H i s t o g r a m  : \r\n" + name_,
-                                               std::span<const double>(hist_.p.data(), hist_.p.size()), n, hist_.min,
-                                               hist_.max, hist_.total, lang);
+                                               std::span<const double>(hist_.p.data(), hist_.p.size()), n,
+                                               hist_.min, hist_.max, hist_.total, lang);
   ralvex::DefMessageDlg(MessageText(79, lang), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok,
                         ralvex::mrOk);
 }
@@ -1048,8 +1070,8 @@ void ChartWindow::Button7Click() {
 }
 
 void ChartWindow::KontTiskClick() {
-  CheckSheetCommand(hist_, windowTitle().toStdString(), name_, services_.folders.ResultsFolder, services_.language(),
-                    checkSheetOpener);
+  CheckSheetCommand(hist_, windowTitle().toStdString(), name_, services_.folders.ResultsFolder,
+                    services_.language(), checkSheetOpener);
 }
 
 void ChartWindow::UlozOknoClick() {
@@ -1102,9 +1124,10 @@ void ChartWindow::ColourButtonClick(int button) {
     }
     case 2:
     case 3:
-      if (queryShown_) showQuery(queryBars_, button == 2 && mode_ == QueryMode::Value       ? c.value
-                                               : button == 3 && mode_ == QueryMode::Probability ? c.quantile
-                                                                                                : queryColour_);
+      if (queryShown_)
+        showQuery(queryBars_, button == 2 && mode_ == QueryMode::Value         ? c.value
+                              : button == 3 && mode_ == QueryMode::Probability ? c.quantile
+                                                                               : queryColour_);
       break;
     case 5:
       services_.windows.applyTableColour();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -38,7 +37,8 @@ struct Services;
 /// question, then the file. Returns the chosen file name without its folder, or nullopt when the
 /// dialog was cancelled, the overwrite refused or the file could not be written (reported).
 /// `cancelled` (when given) tells whether the save dialog was cancelled.
-std::optional<std::string> SaveHistogramCommand(Services& services, const Histogram& h, bool* cancelled = nullptr);
+std::optional<std::string> SaveHistogramCommand(Services& services, const Histogram& h,
+                                                bool* cancelled = nullptr);
 
 /// The histogram chart window: the bar chart of one histogram with its probability table, the
 /// value and probability queries, the display colours and the save of the shown histogram.
@@ -128,18 +128,17 @@ class ChartWindow : public QWidget {
   QComboBox* CBNorma_ = nullptr;
   QLabel* Uroven_ = nullptr;
   QLabel* LabPairValues_ = nullptr;
-  std::array<QLabel*, 3> classLabels_{};     // Label2..Label4
-  std::array<QLineEdit*, 3> pdFields_{};     // Edit1..Edit3
-  std::array<QLineEdit*, 3> betaFields_{};   // Edit9..Edit11
+  std::array<QLabel*, 3> classLabels_{};        // Label2..Label4
+  std::array<QLineEdit*, 3> pdFields_{};        // Edit1..Edit3
+  std::array<QLineEdit*, 3> betaFields_{};      // Edit9..Edit11
   std::array<QLineEdit*, 3> quantileFields_{};  // Edit4..Edit6
-  QLineEdit* Edit7_ = nullptr;   // Pf
-  QLineEdit* Edit12_ = nullptr;  // beta_f
+  QLineEdit* Edit7_ = nullptr;                  // Pf
+  QLineEdit* Edit12_ = nullptr;                 // beta_f
   QTableWidget* StringGrid3_ = nullptr;
   bool normaRunning_ = false;
   std::optional<AssessmentResult> shownAssessment_;  // re-worded on a language switch
 
  public:
-
  protected:
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

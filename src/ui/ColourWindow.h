@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/SimpleWindow.h"
-
 #include <cstdint>
 #include <optional>
+
+#include "ui/SimpleWindow.h"
 
 /// The colour window: holds the colour dialog and its stored position; no command opens it.
 /// Form "Form8", settings prefix "Color+Form8".

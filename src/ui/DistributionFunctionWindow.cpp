@@ -17,14 +17,13 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <QSpinBox>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolButton>
-#include <QValueAxis>
 #include <QVBoxLayout>
-
+#include <QValueAxis>
 #include <algorithm>
 #include <set>
 
@@ -198,7 +197,8 @@ void DistributionFunctionWindow::buildControls() {
   connect(SpinEdAngle_, &QSpinBox::editingFinished, this, &DistributionFunctionWindow::SpinEdAngleExit);
   connect(CBValInd_, &QComboBox::activated, this, &DistributionFunctionWindow::CBValIndClick);
   connect(ExitBtn_, &QPushButton::clicked, this, &QWidget::close);
-  connect(SpeedButton1_, &QToolButton::clicked, this, [this] { QApplication::clipboard()->setPixmap(grab()); });
+  connect(SpeedButton1_, &QToolButton::clicked, this,
+          [this] { QApplication::clipboard()->setPixmap(grab()); });
   connect(OtevriWord_, &QToolButton::clicked, this, [this] { services_.windows.openWordDocument(); });
 }
 
@@ -206,9 +206,11 @@ void DistributionFunctionWindow::readSettings() {
   const SettingsFile& s = services_.settings;
   background_ = std::uint32_t(settings::readInteger(s, settings::kDistBackground, 16777215));
   chart_->setBackgroundBrush(fromBgr(background_));
-  CBMarks_->setCurrentIndex(int(std::clamp<long long>(settings::readInteger(s, settings::kDistMarks, 2), 0, 4)));
+  CBMarks_->setCurrentIndex(
+      int(std::clamp<long long>(settings::readInteger(s, settings::kDistMarks, 2), 0, 4)));
   SpinEdAngle_->blockSignals(true);
-  SpinEdAngle_->setValue(int(std::clamp<long long>(settings::readInteger(s, settings::kDistAngle, 90), 0, 360)));
+  SpinEdAngle_->setValue(
+      int(std::clamp<long long>(settings::readInteger(s, settings::kDistAngle, 90), 0, 360)));
   SpinEdAngle_->blockSignals(false);
   CBValInd_->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
 }

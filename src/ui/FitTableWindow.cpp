@@ -12,13 +12,12 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
-
+#include <QValueAxis>
 #include <algorithm>
 
 #include "ralvex/Ralvex.h"
@@ -138,13 +137,16 @@ void PPPlot::paintEvent(QPaintEvent*) {
     const QString t = QString::number(g, 'f', 1);
     p.drawText(QRectF(at(g, 0).x() - 20, area.bottom() + 2, 40, fm.height()), Qt::AlignCenter, t);
     p.drawText(QRectF(area.left() - fm.horizontalAdvance(t) - 4, at(0, g).y() - fm.height() / 2.0,
-                      fm.horizontalAdvance(t), fm.height()), Qt::AlignRight, t);
+                      fm.horizontalAdvance(t), fm.height()),
+               Qt::AlignRight, t);
   }
-  p.drawText(QRect(area.left(), area.bottom() + fm.height() + 4, area.width(), fm.height()), Qt::AlignCenter, xTitle_);
+  p.drawText(QRect(area.left(), area.bottom() + fm.height() + 4, area.width(), fm.height()), Qt::AlignCenter,
+             xTitle_);
   p.save();
   p.translate(fm.height() / 2.0 + 2, area.center().y());
   p.rotate(-90);
-  p.drawText(QRectF(-area.height() / 2.0, -fm.height() / 2.0, area.height(), fm.height()), Qt::AlignCenter, yTitle_);
+  p.drawText(QRectF(-area.height() / 2.0, -fm.height() / 2.0, area.height(), fm.height()), Qt::AlignCenter,
+             yTitle_);
   p.restore();
   p.setPen(QPen(Qt::gray, 1, Qt::DashLine));
   p.drawLine(at(0, 0), at(1, 1));
@@ -192,7 +194,8 @@ FitTableWindow::FitTableWindow(Services& services, QWidget* parent) : SimpleWind
   root->addWidget(Label3_);
   SGCharPD_ = makeGrid(this, u"SGCharPD"_s, 2, kColumns);
   SGCharPD_->setSelectionMode(QAbstractItemView::NoSelection);
-  SGCharPD_->setFixedHeight(2 * SGCharPD_->verticalHeader()->defaultSectionSize() + 2 * SGCharPD_->frameWidth() + 18);
+  SGCharPD_->setFixedHeight(2 * SGCharPD_->verticalHeader()->defaultSectionSize() +
+                            2 * SGCharPD_->frameWidth() + 18);
   root->addWidget(SGCharPD_);
 
   auto* bottom = new QHBoxLayout;
@@ -201,7 +204,8 @@ FitTableWindow::FitTableWindow(Services& services, QWidget* parent) : SimpleWind
   Label4_->setObjectName(u"Label4"_s);
   SGCharPDZ_ = makeGrid(this, u"SGCharPDZ"_s, 2, 3);
   SGCharPDZ_->setSelectionMode(QAbstractItemView::NoSelection);
-  SGCharPDZ_->setFixedHeight(2 * SGCharPDZ_->verticalHeader()->defaultSectionSize() + 2 * SGCharPDZ_->frameWidth() + 4);
+  SGCharPDZ_->setFixedHeight(2 * SGCharPDZ_->verticalHeader()->defaultSectionSize() +
+                             2 * SGCharPDZ_->frameWidth() + 4);
   SGCharPDZ_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   moments->addWidget(Label4_);
   moments->addWidget(SGCharPDZ_);
@@ -253,7 +257,11 @@ void FitTableWindow::ApplyRuntimeTexts(Language language) {
                               " K-S vzdálenost",
                               " K-S p-hodnota",
                               " A-D statistika",
-                              "", "", "", "", ""};
+                              "",
+                              "",
+                              "",
+                              "",
+                              ""};
   const char* english[kColumns] = {"",
                                    " Type",
                                    " Closeness",
@@ -269,10 +277,16 @@ void FitTableWindow::ApplyRuntimeTexts(Language language) {
                                    " K-S distance",
                                    " K-S p-value",
                                    " A-D statistic",
-                                   "", "", "", "", ""};
+                                   "",
+                                   "",
+                                   "",
+                                   "",
+                                   ""};
   for (int c = 0; c < kColumns; ++c) setCell(SGChar_, 0, c, QString::fromUtf8(en ? english[c] : cs[c]));
-  for (int c = kFieldParameters; c <= kFieldAd; ++c) setCell(SGCharPD_, 0, c, QString::fromUtf8(en ? english[c] : cs[c]));
-  for (int r = 1; r <= kFitTableRows; ++r) setCell(SGChar_, r, 0, r <= 9 ? u"  "_s + QString::number(r) : QString::number(r));
+  for (int c = kFieldParameters; c <= kFieldAd; ++c)
+    setCell(SGCharPD_, 0, c, QString::fromUtf8(en ? english[c] : cs[c]));
+  for (int r = 1; r <= kFitTableRows; ++r)
+    setCell(SGChar_, r, 0, r <= 9 ? u"  "_s + QString::number(r) : QString::number(r));
   if (raw_) writeRows();
 }
 
@@ -302,7 +316,8 @@ void FitTableWindow::showFor(RawDataWindow& raw) {
     if (firstUnsuitable_ && !rows_[static_cast<size_t>(*firstUnsuitable_)].field[kFieldTesnost].empty()) {
       ChBVymazRadkuTab_->show();
       SGChar_->clearSelection();
-      const auto filled = std::count_if(rows_.begin(), rows_.end(), [](const FitRow& r) { return r.filled(); });
+      const auto filled =
+          std::count_if(rows_.begin(), rows_.end(), [](const FitRow& r) { return r.filled(); });
       SGChar_->setRangeSelected(
           QTableWidgetSelectionRange(*firstUnsuitable_ + 1, 0, static_cast<int>(filled), kColumns - 1), true);
     }
@@ -318,7 +333,8 @@ void FitTableWindow::writeRows() {
     for (int k = 1; k <= kFitFields; ++k)
       setCell(SGChar_, r + 1, k, qs(FitFieldText(rows_[static_cast<size_t>(r)], k, language)));
   if (raw_ && raw_->fitResult())
-    for (int k = 1; k <= kFitFields; ++k) setCell(SGCharPD_, 1, k, qs(FitFieldText(raw_->fitResult()->rawRow, k, language)));
+    for (int k = 1; k <= kFitFields; ++k)
+      setCell(SGCharPD_, 1, k, qs(FitFieldText(raw_->fitResult()->rawRow, k, language)));
   SGChar_->resizeColumnsToContents();
   SGCharPD_->resizeColumnsToContents();
   for (int c = 0; c < kColumns; ++c) SGCharPD_->setColumnWidth(c, SGChar_->columnWidth(c));
@@ -326,7 +342,8 @@ void FitTableWindow::writeRows() {
 }
 
 void FitTableWindow::sortRows() {
-  const SortReference ref = CBVyber_->currentIndex() == 1 ? SortReference::RawHistogram : SortReference::RawData;
+  const SortReference ref =
+      CBVyber_->currentIndex() == 1 ? SortReference::RawHistogram : SortReference::RawData;
   if (raw_ && raw_->fitResult()) {
     const FitResult& fit = *raw_->fitResult();
     SortFitRows(rows_, CBTypVyberu_->currentIndex(), ref, fit.rawRow, fit.rawMoments);

@@ -3,7 +3,6 @@
 #include <QPointF>
 #include <QString>
 #include <QWidget>
-
 #include <optional>
 #include <vector>
 

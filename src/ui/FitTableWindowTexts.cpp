@@ -6,7 +6,8 @@
 namespace {
 
 constexpr TextRow kCzech[] = {
-    {"", TextProp::Caption, "  VELTRA : Tabulka vhodných histogramů s parametrickým rozdělením pravděpodobnosti"},
+    {"", TextProp::Caption,
+     "  VELTRA : Tabulka vhodných histogramů s parametrickým rozdělením pravděpodobnosti"},
     {"Label1", TextProp::Text, "Řadit podle :"},
     {"Label2", TextProp::Text, "vzhledem k :"},
     {"Label3", TextProp::Text, "Histogram prvotních dat :"},
@@ -14,7 +15,8 @@ constexpr TextRow kCzech[] = {
     {"ChBVymazRadkuTab", TextProp::Text, "Odstranit ?"},
     {"BKonec", TextProp::Text, "&Konec"},
     {"CBTypVyberu", TextProp::Items,
-     "\nTěsnost\nMedian\nMode\nStřední hodnota\nRozptyl\nSměrodatná odchylka\nVariační koeficient\nŠikmost\nŠpičatost\n"
+     "\nTěsnost\nMedian\nMode\nStřední hodnota\nRozptyl\nSměrodatná odchylka\nVariační "
+     "koeficient\nŠikmost\nŠpičatost\n"
      "K-S vzdálenost\nK-S p-hodnota\nA-D statistika"},
     {"CBVyber", TextProp::Items, "Prvotní data\nHistogram prvotních dat"},
     {"SGCharPD", TextProp::Cell, " Typ", 0, 1},
@@ -36,7 +38,8 @@ constexpr TextRow kCzech[] = {
 };
 
 constexpr TextRow kEnglish[] = {
-    {"", TextProp::Caption, "  VELTRA : Table of applicable histograms with parametric probability distribution"},
+    {"", TextProp::Caption,
+     "  VELTRA : Table of applicable histograms with parametric probability distribution"},
     {"Label1", TextProp::Text, "Sort by :"},
     {"Label2", TextProp::Text, "compared with :"},
     {"Label3", TextProp::Text, "Raw data histogram :"},
@@ -60,7 +63,8 @@ constexpr TextRow kEnglish[] = {
     {"SGCharPDZ", TextProp::Cell, " Average", 0, 0},
     {"SGCharPDZ", TextProp::Cell, " Standard deviation", 0, 1},
     {"SGCharPDZ", TextProp::Cell, " Skewness", 0, 2},
-    {"SGChar", TextProp::Hint, "Suitable distributions|A click on a row shows its type in the raw data window"},
+    {"SGChar", TextProp::Hint,
+     "Suitable distributions|A click on a row shows its type in the raw data window"},
     {"CBTypVyberu", TextProp::Hint, "Sorting|Sorts the table by the chosen characteristic"},
     {"BKonec", TextProp::Hint, "Exit|Closes the table"},
 };

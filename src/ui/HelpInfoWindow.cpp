@@ -16,7 +16,6 @@
 using namespace Qt::StringLiterals;
 
 HelpInfoWindow::HelpInfoWindow(Services& services, QWidget* parent) : SimpleWindow(services, 11, parent) {
-
   auto* text = new QLabel(this);
   text->setObjectName(u"Label1"_s);
   text->setWordWrap(true);
@@ -46,7 +45,8 @@ HelpInfoWindow::HelpInfoWindow(Services& services, QWidget* parent) : SimpleWind
 void HelpInfoWindow::Label2Click() {
   MainWindow* main = services_.windows.main;
   const bool opened = main && main->urlOpener && main->urlOpener(QUrl(QString::fromLatin1(kSupportPage)));
-  if (!opened) services_.dialogs.plainMessage(MessageText(7, services_.language()) + "\r\n\r\n" + kSupportPage);
+  if (!opened)
+    services_.dialogs.plainMessage(MessageText(7, services_.language()) + "\r\n\r\n" + kSupportPage);
   close();
 }
 

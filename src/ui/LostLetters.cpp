@@ -10,8 +10,9 @@
 bool confirmLostLetters(const Services& services, const std::vector<UnencodableText>& texts) {
   if (texts.empty()) return true;
   const Language lang = services.language();
-  return ralvex::DefMessageDlg(MessageText(4, lang), unencodableMessage(texts, lang, true), ralvex::DlgKind::Warning,
-                               ralvex::DlgButtons::YesNo, ralvex::mrNo) == ralvex::mrYes;
+  return ralvex::DefMessageDlg(MessageText(4, lang), unencodableMessage(texts, lang, true),
+                               ralvex::DlgKind::Warning, ralvex::DlgButtons::YesNo,
+                               ralvex::mrNo) == ralvex::mrYes;
 }
 
 void watchSettingsWrites(Services& services) {
@@ -29,9 +30,11 @@ void watchSettingsWrites(Services& services) {
   services.settings.writeFailed = [s](const std::string& error) {
     const Language lang = s->language();
     const std::string text =
-        (lang == Language::Czech ? "Nastavení se nepodařilo uložit; změny platí jen do konce běhu programu.\r\n\r\n"
-                                 : "The settings could not be saved; changes last only until the program ends.\r\n\r\n") +
+        (lang == Language::Czech
+             ? "Nastavení se nepodařilo uložit; změny platí jen do konce běhu programu.\r\n\r\n"
+             : "The settings could not be saved; changes last only until the program ends.\r\n\r\n") +
         error;
-    ralvex::DefMessageDlg(MessageText(4, lang), text, ralvex::DlgKind::Warning, ralvex::DlgButtons::Ok, ralvex::mrOk);
+    ralvex::DefMessageDlg(MessageText(4, lang), text, ralvex::DlgKind::Warning, ralvex::DlgButtons::Ok,
+                          ralvex::mrOk);
   };
 }

@@ -15,9 +15,9 @@
 #include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QStandardPaths>
 #include <QTextEdit>
 #include <QTime>
 #include <QTimer>
@@ -25,27 +25,27 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include "persistence/SettingsKeys.h"
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
-#include "ui/RockTypesWindow.h"
+#include "ui/AboutWindow.h"
 #include "ui/ChartWindow.h"
 #include "ui/ColourWindow.h"
-#include "ui/SettingsListingWindow.h"
 #include "ui/DistributionFunctionWindow.h"
+#include "ui/FitTableWindow.h"
+#include "ui/HelpInfoWindow.h"
+#include "ui/LostLetters.h"
+#include "ui/NewHistogramWindow.h"
 #include "ui/ParametricWindow.h"
-#include "ui/AboutWindow.h"
 #include "ui/RawDataWindow.h"
 #include "ui/RmrWindow.h"
+#include "ui/RockTypesWindow.h"
 #include "ui/Services.h"
-#include "ui/LostLetters.h"
-#include "persistence/SettingsKeys.h"
-#include "ui/FitTableWindow.h"
-#include "ui/TextSets.h"
-#include "ui/WindowTable.h"
+#include "ui/SettingsListingWindow.h"
 #include "ui/SplashScreen.h"
-#include "ui/HelpInfoWindow.h"
+#include "ui/TextSets.h"
 #include "ui/WindowPlace.h"
-#include "ui/NewHistogramWindow.h"
+#include "ui/WindowTable.h"
 
 using namespace Qt::StringLiterals;
 
@@ -266,9 +266,11 @@ static bool desktopCanOpen(const QUrl& url) {
   if (mime.isEmpty()) return true;  // other files: the helper is all there is to ask
   QProcess query;
   query.start(u"xdg-mime"_s, {u"query"_s, u"default"_s, mime});
-  if (query.waitForFinished(3000) && query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty())
+  if (query.waitForFinished(3000) && query.exitCode() == 0 &&
+      !query.readAllStandardOutput().trimmed().isEmpty())
     return true;
-  for (const char* browser : {"x-www-browser", "sensible-browser", "firefox", "firefox-esr", "chromium", "google-chrome"})
+  for (const char* browser :
+       {"x-www-browser", "sensible-browser", "firefox", "firefox-esr", "chromium", "google-chrome"})
     if (!QStandardPaths::findExecutable(QString::fromLatin1(browser)).isEmpty()) return true;
   return false;
 }
@@ -510,17 +512,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::KonecClick() {
   if (!askToSaveWork()) return;
   const Language lang = services_.language();
-  const int answer = ralvex::DefMessageDlg(MessageText(1, lang), MessageText(10, lang),
-                                           ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
+  const int answer =
+      ralvex::DefMessageDlg(MessageText(1, lang), MessageText(10, lang), ralvex::DlgKind::Confirmation,
+                            ralvex::DlgButtons::YesNo, ralvex::mrYes);
   if (answer != ralvex::mrNo) close();
 }
 
 void MainWindow::OAdresachClick() {
   const Language lang = services_.language();
   const AppFolders& f = services_.folders;
-  const std::string text =
-      "\t" + MessageFormat(5, lang,
-                           {f.VeltraFolder, f.HistogramsFolder, f.ProjectsFolder, f.ResultsFolder, f.RawDataFolder});
+  const std::string text = "\t" + MessageFormat(5, lang,
+                                                {f.VeltraFolder, f.HistogramsFolder, f.ProjectsFolder,
+                                                 f.ResultsFolder, f.RawDataFolder});
   ralvex::DefMessageDlg(MessageText(2, lang), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok,
                         ralvex::mrOk);
 }
@@ -587,10 +590,8 @@ void MainWindow::OtevriWordClick() {
     const char16_t* program;
     QStringList args;
   };
-  const Candidate candidates[] = {{u"libreoffice", {u"--writer"_s}},
-                                  {u"soffice", {u"--writer"_s}},
-                                  {u"lowriter", {}},
-                                  {u"abiword", {}}};
+  const Candidate candidates[] = {
+      {u"libreoffice", {u"--writer"_s}}, {u"soffice", {u"--writer"_s}}, {u"lowriter", {}}, {u"abiword", {}}};
   for (const Candidate& c : candidates) {
     const QString exe = QStandardPaths::findExecutable(QString::fromUtf16(c.program));
     if (exe.isEmpty()) continue;
@@ -672,9 +673,7 @@ void MainWindow::Ne1Click() {
   emit displayOptionsChanged();
 }
 
-void MainWindow::setAxisSelectors() {
-  services_.windows.selectAxis(services_.options.axisIndex);
-}
+void MainWindow::setAxisSelectors() { services_.windows.selectAxis(services_.options.axisIndex); }
 
 void MainWindow::Index1Click() {
   if (!takeCheck(actIndex, actNonIndex)) return;
@@ -767,7 +766,7 @@ std::array<std::pair<QAction*, const settings::Key*>, 8> storedMenuItems(const M
 
 // The display colours and their keys.
 constexpr std::pair<std::uint32_t DisplayColours::*, const settings::Key*> kStoredColours[] = {
-    {&DisplayColours::histogram, &settings::kColorChart}, {&DisplayColours::value, &settings::kColorFce},
+    {&DisplayColours::histogram, &settings::kColorChart},  {&DisplayColours::value, &settings::kColorFce},
     {&DisplayColours::quantile, &settings::kColorKvantil}, {&DisplayColours::assessment, &settings::kColorFS},
     {&DisplayColours::table, &settings::kColorTab},        {&DisplayColours::edit, &settings::kColorEdit}};
 
@@ -782,7 +781,8 @@ void MainWindow::readMainSettings() {
 
   helpViewerOffer_ = settings::readBool(s, kWinHlpOffer);
   for (const auto& [action, key] : storedMenuItems(*this)) action->setChecked(settings::readBool(s, *key));
-  actPairUpperEdges->setChecked(parsePairValues(settings::readText(s, kPairValues)) == PairValues::UpperEdges);
+  actPairUpperEdges->setChecked(parsePairValues(settings::readText(s, kPairValues)) ==
+                                PairValues::UpperEdges);
 
   const auto colour = [&s](const Key& key, std::uint32_t def) {
     const long long v = s.readInteger(key.section, key.key, def);

@@ -2,17 +2,16 @@
 
 #include <QMainWindow>
 #include <QPointer>
-
 #include <array>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "project/ProjectState.h"
 #include "reliability/Assessment.h"
 #include "reliability/ChainMessages.h"
 #include "reliability/PressureLoop.h"
-#include "project/ProjectState.h"
 #include "rmr/RmrTables.h"
 #include "shell/Language.h"
 
@@ -96,20 +95,20 @@ class MainWindow : public QMainWindow {
   // Display options: check marks of the settings menu.
   QAction* actCestina = nullptr;
   QAction* actAnglictina = nullptr;
-  QAction* actAno = nullptr;   // Ano1
-  QAction* actNe = nullptr;    // Ne1
-  QAction* actHTML = nullptr;  // HTML1
-  QAction* actWIN = nullptr;   // WIN1
-  QAction* actIndex = nullptr; // Index1
+  QAction* actAno = nullptr;    // Ano1
+  QAction* actNe = nullptr;     // Ne1
+  QAction* actHTML = nullptr;   // HTML1
+  QAction* actWIN = nullptr;    // WIN1
+  QAction* actIndex = nullptr;  // Index1
   QAction* actNonIndex = nullptr;
   QAction* actPlotCom = nullptr;
   QAction* actVsechnyTesnosti = nullptr;
   QAction* actPairUpperEdges = nullptr;  // the pressure loop at upper bin edges (earlier versions)
-  QAction* actTecka1 = nullptr;      // date "."
-  QAction* actMinus1 = nullptr;      // date "-"
-  QAction* actLomitko1 = nullptr;    // date "/"
-  QAction* actTecka2 = nullptr;      // time "."
-  QAction* actDvojtecka1 = nullptr;  // time ":"
+  QAction* actTecka1 = nullptr;          // date "."
+  QAction* actMinus1 = nullptr;          // date "-"
+  QAction* actLomitko1 = nullptr;        // date "/"
+  QAction* actTecka2 = nullptr;          // time "."
+  QAction* actDvojtecka1 = nullptr;      // time ":"
 
   /// Exit with confirmation (message 10); any answer but No closes the window.
   void KonecClick();
@@ -343,7 +342,7 @@ class MainWindow : public QMainWindow {
 
   // ---- input members
   friend class InputAreaFilter;
-  int comboRow_ = 0;          // layer row the rock type list was opened for
+  int comboRow_ = 0;  // layer row the rock type list was opened for
   bool comboOpen_ = false;
   struct SlotTable {
     int source = 0;

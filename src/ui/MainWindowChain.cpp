@@ -38,20 +38,32 @@ void MainWindow::showChainReport(const ChainReport& report) {
     std::string rowLabel;
     if (m.layerRow > 0)
       if (const QTableWidgetItem* it = StrGrHorn_->item(m.layerRow, 0)) rowLabel = it->text().toStdString();
-    ralvex::DefMessageDlg(MessageText(chainTitleNumber(m.kind), language), chainMessageText(m, language, rowLabel),
-                          m.kind, ralvex::DlgButtons::Ok, ralvex::mrOk);
+    ralvex::DefMessageDlg(MessageText(chainTitleNumber(m.kind), language),
+                          chainMessageText(m, language, rowLabel), m.kind, ralvex::DlgButtons::Ok,
+                          ralvex::mrOk);
     focusChainField(m.focus, m.layerRow);
   }
 }
 
 void MainWindow::focusChainField(FocusField field, int layerRow) {
   switch (field) {
-    case FocusField::None: break;
-    case FocusField::EdH: EdH_->setFocus(); break;
-    case FocusField::EdPS: EdPS_->setFocus(); break;
-    case FocusField::EdPSV: EdPSV_->setFocus(); break;
-    case FocusField::EdPK: EdPK_->setFocus(); break;
-    case FocusField::EdPSds: EdPSds_->setFocus(); break;
+    case FocusField::None:
+      break;
+    case FocusField::EdH:
+      EdH_->setFocus();
+      break;
+    case FocusField::EdPS:
+      EdPS_->setFocus();
+      break;
+    case FocusField::EdPSV:
+      EdPSV_->setFocus();
+      break;
+    case FocusField::EdPK:
+      EdPK_->setFocus();
+      break;
+    case FocusField::EdPSds:
+      EdPSds_->setFocus();
+      break;
     case FocusField::LayerTable:
       StrGrHorn_->setFocus();
       if (layerRow > 0) StrGrHorn_->setCurrentCell(layerRow, 3);
@@ -59,7 +71,8 @@ void MainWindow::focusChainField(FocusField field, int layerRow) {
   }
 }
 
-ChainReport MainWindow::runWithProgress(QProgressBar* bar, const std::function<ChainReport(const LoopProgress&)>& run) {
+ChainReport MainWindow::runWithProgress(QProgressBar* bar,
+                                        const std::function<ChainReport(const LoopProgress&)>& run) {
   bar->setMinimum(1);
   bar->setMaximum(1);
   bar->setValue(1);
@@ -99,10 +112,9 @@ PairValues MainWindow::pairValuesOption() const {
 }
 
 void MainWindow::BBDelSvorClick() {
-  const ChainReport report =
-      runWithProgress(ProgressBar2_, [this](const LoopProgress& progress) {
-        return runBoltLength(project_, progress, 0, pairValuesOption());
-      });
+  const ChainReport report = runWithProgress(ProgressBar2_, [this](const LoopProgress& progress) {
+    return runBoltLength(project_, progress, 0, pairValuesOption());
+  });
   showChainReport(report);
   if (!report.ok) return;
   showInChart(kSrcBoltLength, project_.boltLength, {}, 0);
@@ -110,10 +122,9 @@ void MainWindow::BBDelSvorClick() {
 }
 
 void MainWindow::BBZatSvorClick() {
-  const ChainReport report =
-      runWithProgress(ProgressBar1_, [this](const LoopProgress& progress) {
-        return runBoltLoad(project_, progress, 0, pairValuesOption());
-      });
+  const ChainReport report = runWithProgress(ProgressBar1_, [this](const LoopProgress& progress) {
+    return runBoltLoad(project_, progress, 0, pairValuesOption());
+  });
   showChainReport(report);
   if (!report.ok) return;
   showInChart(kSrcBoltLoad, project_.boltLoad, {}, 0);

@@ -1,5 +1,7 @@
 // Main window: project and results files, the rock type list, preset values and the settings listing.
 
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,12 +12,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
-
 #include <filesystem>
-#include <sys/stat.h>
 
-#include "shell/Encoding.h"
-#include "ui/LostLetters.h"
 #include "histogram/HistogramFile.h"
 #include "io/AtomicFile.h"
 #include "persistence/FileError.h"
@@ -24,43 +22,47 @@
 #include "persistence/ResultsFile.h"
 #include "persistence/RockTypes.h"
 #include "persistence/SettingsKeys.h"
-#include "reliability/InputChecks.h"
 #include "ralvex/Ralvex.h"
 #include "reliability/BoltLoad.h"
+#include "reliability/InputChecks.h"
+#include "shell/Encoding.h"
 #include "shell/Messages.h"
-#include "ui/ColourWindow.h"
-#include "ui/ExportCommands.h"
-#include "ui/RockTypesWindow.h"
-#include "ui/ChartWindow.h"
-#include "ui/SettingsListingWindow.h"
-#include "ui/DistributionFunctionWindow.h"
-#include "ui/ParametricWindow.h"
-#include "ui/MainWindow.h"
 #include "ui/AboutWindow.h"
-#include "ui/RawDataWindow.h"
-#include "ui/RmrWindow.h"
-#include "ui/Services.h"
+#include "ui/ChartWindow.h"
+#include "ui/ColourWindow.h"
+#include "ui/DistributionFunctionWindow.h"
+#include "ui/ExportCommands.h"
 #include "ui/FitTableWindow.h"
 #include "ui/HelpInfoWindow.h"
+#include "ui/LostLetters.h"
+#include "ui/MainWindow.h"
+#include "ui/NewHistogramWindow.h"
+#include "ui/ParametricWindow.h"
+#include "ui/RawDataWindow.h"
+#include "ui/RmrWindow.h"
+#include "ui/RockTypesWindow.h"
+#include "ui/Services.h"
+#include "ui/SettingsListingWindow.h"
 #include "ui/WindowPlace.h"
 #include "ui/WindowTable.h"
-#include "ui/NewHistogramWindow.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 void information(Language lang, const std::string& text) {
-  ralvex::DefMessageDlg(MessageText(2, lang), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok, ralvex::mrOk);
+  ralvex::DefMessageDlg(MessageText(2, lang), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok,
+                        ralvex::mrOk);
 }
 
 void error(Language lang, const std::string& text) {
-  ralvex::DefMessageDlg(MessageText(3, lang), text, ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+  ralvex::DefMessageDlg(MessageText(3, lang), text, ralvex::DlgKind::Error, ralvex::DlgButtons::Ok,
+                        ralvex::mrOk);
 }
 
 bool confirm(Language lang, const std::string& text) {
-  return ralvex::DefMessageDlg(MessageText(1, lang), text, ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo,
-                               ralvex::mrYes) == ralvex::mrYes;
+  return ralvex::DefMessageDlg(MessageText(1, lang), text, ralvex::DlgKind::Confirmation,
+                               ralvex::DlgButtons::YesNo, ralvex::mrYes) == ralvex::mrYes;
 }
 
 // A question about saving a histogram: title of errors, error icon, Yes and No.
@@ -69,7 +71,8 @@ bool askToSave(Language lang, const std::string& text) {
                                ralvex::mrYes) == ralvex::mrYes;
 }
 
-ralvex::FileDialogOptions fileDialog(const std::string& folder, const std::string& name, const std::string& ext) {
+ralvex::FileDialogOptions fileDialog(const std::string& folder, const std::string& name,
+                                     const std::string& ext) {
   ralvex::FileDialogOptions o;
   o.fileName = name;
   o.initialFolder = folder;
@@ -155,9 +158,7 @@ void MainWindow::writeRockTypeSettings() {
   ::writeRockTypeSettings(services_.settings, rockTypeCount_, lines);
 }
 
-void MainWindow::tabdruhhorClick() {
-  services_.windows.openRockTypes();
-}
+void MainWindow::tabdruhhorClick() { services_.windows.openRockTypes(); }
 
 // ---------------------------------------------------------------- settings listing
 
@@ -227,7 +228,8 @@ void MainWindow::SaveTabHornClick() {
     return;
   }
   const std::string name = cutAt(p.resultsName, kVersionMarker);
-  const auto chosen = services_.dialogs.saveFileName(fileDialog(services_.folders.ProjectsFolder, name, "hor"));
+  const auto chosen =
+      services_.dialogs.saveFileName(fileDialog(services_.folders.ProjectsFolder, name, "hor"));
   if (!chosen || chosen->empty()) return;
   const std::string path = withExtension(*chosen, "hor");
   if (fileExists(path) && !confirm(lang, MessageFormat(25, lang, {path}))) return;
@@ -249,7 +251,8 @@ void MainWindow::SaveTabHornClick() {
   auto askSlot = [&](HistogramSlot& slot, const std::string& label) {
     if (slot.name.empty() || slot.name.find(".dis") != std::string::npos) return;
     std::optional<std::string> saved;
-    if (askToSave(lang, MessageFormat(22, lang, {label, slot.name}))) saved = SaveHistogramCommand(services_, slot.histogram);
+    if (askToSave(lang, MessageFormat(22, lang, {label, slot.name})))
+      saved = SaveHistogramCommand(services_, slot.histogram);
     slot.name = saved ? *saved : std::string();
   };
   askSlot(p.width, lang == Language::English ? "B : Width of the mine working" : "B : Šířka důlního díla");
@@ -277,7 +280,8 @@ void MainWindow::SaveTabHornClick() {
   data = projectFileFromState(p, rmrTables_);
   for (int r = 0; r < ProjectState::kLayers && r < static_cast<int>(data.layers.size()); ++r)
     if (dropLayer[r]) data.layers[r].name.clear(), data.layers[r].thickness.clear();
-  const std::string text = formatProjectText(data, services_.programVersion, shortDate(services_.options.dateSeparator));
+  const std::string text =
+      formatProjectText(data, services_.programVersion, shortDate(services_.options.dateSeparator));
   if (!confirmLostLetters(services_, unencodableLines(text))) return;
   if (!writeFileAtomically(path, utf8ToCp1250(text))) {
     error(lang, FileError::notWritten(path).text(lang));
@@ -314,7 +318,8 @@ void MainWindow::OtevritClick() {
   const auto data = openAndParse(services_, services_.folders.ProjectsFolder, "hor", &parseProjectFile, path);
   if (!data) return;
   hideFloatingControls();
-  const ProjectOpenReport report = openProject(*data, services_.folders.HistogramsFolder, project_, rmrTables_);
+  const ProjectOpenReport report =
+      openProject(*data, services_.folders.HistogramsFolder, project_, rmrTables_);
   view_.currentSource = report.lastSource;
   if (!report.lastHistogramFile.empty()) view_.currentHistogramFile = report.lastHistogramFile;
   view_.selectedLayerRow = 0;
@@ -330,7 +335,8 @@ void MainWindow::OtevritClick() {
 
 void MainWindow::ZpravaPDFClick() {
   std::string name = project_.resultsName;
-  if (name.empty() && !currentProjectFile_.empty()) name = std::filesystem::path(currentProjectFile_).stem().string();
+  if (name.empty() && !currentProjectFile_.empty())
+    name = std::filesystem::path(currentProjectFile_).stem().string();
   if (name.empty()) name = "Veltra";
   AssessmentReportCommand(project_, name, services_.programVersion, services_.folders.ResultsFolder,
                           services_.language());
@@ -339,7 +345,8 @@ void MainWindow::ZpravaPDFClick() {
 void MainWindow::SaveVyslClick() {
   const Language lang = services_.language();
   const std::string name = cutAt(project_.resultsName, kResultsVersionMarker);
-  const auto chosen = services_.dialogs.saveFileName(fileDialog(services_.folders.ResultsFolder, name, "Vys"));
+  const auto chosen =
+      services_.dialogs.saveFileName(fileDialog(services_.folders.ResultsFolder, name, "Vys"));
   if (!chosen || chosen->empty()) return;
   const std::string path = withExtension(*chosen, "Vys");
   if (fileExists(path) && !confirm(lang, MessageFormat(6, lang, {path}))) return;
@@ -383,7 +390,8 @@ std::string MainWindow::inputsSnapshot() const {
 
 std::string MainWindow::resultsSnapshot() const {
   const ProjectState& p = project_;
-  if (!(p.reducedStrengthDone || p.boltLengthDone || p.boltLoadDone || p.bearingCapacityDone || p.assessmentDone))
+  if (!(p.reducedStrengthDone || p.boltLengthDone || p.boltLoadDone || p.bearingCapacityDone ||
+        p.assessmentDone))
     return {};
   return formatResultsFile(resultsFileFromState(p, rmrTables_, {}, Histogram{}, {}, {}));
 }
@@ -402,9 +410,10 @@ bool MainWindow::workUnsaved() const {
 bool MainWindow::askToSaveWork() {
   if (!workUnsaved()) return true;
   const Language lang = services_.language();
-  const std::string text = lang == Language::Czech
-                               ? "Vstupní údaje nebo výsledky nebyly uloženy !\r\n\r\nChcete je nejprve uložit ?"
-                               : "The inputs or the results have not been saved !\r\n\r\nDo you want to save them first?";
+  const std::string text =
+      lang == Language::Czech
+          ? "Vstupní údaje nebo výsledky nebyly uloženy !\r\n\r\nChcete je nejprve uložit ?"
+          : "The inputs or the results have not been saved !\r\n\r\nDo you want to save them first?";
   const int answer = ralvex::DefMessageDlg(MessageText(1, lang), text, ralvex::DlgKind::Confirmation,
                                            ralvex::DlgButtons::YesNoCancel, ralvex::mrYes);
   if (answer == ralvex::mrNo) return true;

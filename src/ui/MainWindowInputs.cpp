@@ -1,7 +1,6 @@
 // The input area of the main window: the layer table, the one-row histogram tables, the typed
 // inputs, the result chart buttons and the panel that sends a created histogram into a slot.
 #include <QAction>
-#include <algorithm>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -22,18 +21,19 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "histogram/HistogramFile.h"
 #include "ralvex/Ralvex.h"
 #include "reliability/InputChecks.h"
 #include "shell/Messages.h"
 #include "ui/ChartWindow.h"
-#include "ui/ParametricWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/NewHistogramWindow.h"
+#include "ui/ParametricWindow.h"
 #include "ui/RawDataWindow.h"
 #include "ui/RmrWindow.h"
 #include "ui/Services.h"
-#include "ui/NewHistogramWindow.h"
 
 using namespace Qt::StringLiterals;
 
@@ -78,9 +78,13 @@ class ThicknessDelegate final : public QStyledItemDelegate {
  public:
   ThicknessDelegate(QObject* parent, ralvex::Dialogs& dialogs, std::function<void(int)> edited,
                     std::function<void()> enter)
-      : QStyledItemDelegate(parent), dialogs_(dialogs), edited_(std::move(edited)), enter_(std::move(enter)) {}
+      : QStyledItemDelegate(parent),
+        dialogs_(dialogs),
+        edited_(std::move(edited)),
+        enter_(std::move(enter)) {}
 
-  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override {
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                        const QModelIndex& index) const override {
     auto* ed = new QLineEdit(parent);
     ed->setObjectName(u"StrGrHornEditor"_s);
     ed->setFrame(false);
@@ -224,7 +228,8 @@ class InputAreaFilter final : public QObject {
 
 // ------------------------------------------------------------------------------------------ setup
 
-QTableWidget* MainWindow::makeSlotTable(int source, const char* name, const char* openName, const char* chartName) {
+QTableWidget* MainWindow::makeSlotTable(int source, const char* name, const char* openName,
+                                        const char* chartName) {
   auto* t = new QTableWidget(this);
   t->setObjectName(QString::fromLatin1(name));
   prepareTable(t, 2, 3);
@@ -262,7 +267,8 @@ QTableWidget* MainWindow::makeSlotTable(int source, const char* name, const char
   st->open = makeFloating(t->viewport(), QString::fromLatin1(openName), u"…"_s);
   st->chart = makeFloating(t->viewport(), QString::fromLatin1(chartName), {});
   st->chart->setIcon(chartIcon());
-  connect(t, &QTableWidget::cellClicked, this, [this, source](int r, int c) { StringGridSelectCell(source, r, c); });
+  connect(t, &QTableWidget::cellClicked, this,
+          [this, source](int r, int c) { StringGridSelectCell(source, r, c); });
   connect(t, &QTableWidget::currentCellChanged, this,
           [this, source](int r, int c, int, int) { StringGridSelectCell(source, r, c); });
   struct Handlers {
@@ -334,7 +340,6 @@ void MainWindow::setupInputArea() {
   project_.invalidate(InvalidateFrom::All);
   refreshInputArea();
 }
-
 
 // The overburden, the width of the working, Beta, B* and the reduced strength.
 QGroupBox* MainWindow::buildAssignment1(QWidget* parent) {
@@ -410,7 +415,8 @@ QTableWidget* MainWindow::buildLayerTable(QWidget* parent) {
   fitTableHeight(StrGrHorn_);
   StrGrHorn_->setItemDelegateForColumn(
       3, new ThicknessDelegate(
-             StrGrHorn_, services_.dialogs, [this](int row) { thicknessEdited(row); }, [this] { EdH_->setFocus(); }));
+             StrGrHorn_, services_.dialogs, [this](int row) { thicknessEdited(row); },
+             [this] { EdH_->setFocus(); }));
 
   CBTypProm_ = new QComboBox(StrGrHorn_->viewport());
   CBTypProm_->setObjectName(u"CBTypProm"_s);
@@ -537,13 +543,16 @@ void MainWindow::connectInputArea(QObject* filter) {
     StrGrHorn_->setFocus();  // the list hides and hands its item to the cell
   });
 
-  connect(EdNazevVys_, &QLineEdit::textEdited, this, [this](const QString& t) { project_.resultsName = ss(t); });
+  connect(EdNazevVys_, &QLineEdit::textEdited, this,
+          [this](const QString& t) { project_.resultsName = ss(t); });
   connect(EdH_, &QLineEdit::textEdited, this, [this](const QString& t) {
     project_.depthH = ss(t);
     InvalidateResults(InvalidateFrom::BoltLength);
   });
   const std::pair<QLineEdit*, std::string ProjectState::*> boltEdits[] = {
-      {EdPS_, &ProjectState::d1}, {EdPSV_, &ProjectState::d2}, {EdPK_, &ProjectState::boltCount},
+      {EdPS_, &ProjectState::d1},
+      {EdPSV_, &ProjectState::d2},
+      {EdPK_, &ProjectState::boltCount},
       {EdPSds_, &ProjectState::rowSpacing}};
   for (auto [edit, field] : boltEdits)
     connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& t) {
@@ -558,8 +567,9 @@ void MainWindow::connectInputArea(QObject* filter) {
   connect(BitBtn2_, &QPushButton::clicked, this, &MainWindow::BitBtn2Click);
   connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
 
-  for (QObject* o : std::initializer_list<QObject*>{EdNazevVys_, EdH_, EdPS_, EdPSV_, EdPK_, EdPSds_, StrGrHorn_,
-                                                    CBTypProm_, OtevHist_, GrafHist_, StrGrHorn_->viewport()})
+  for (QObject* o :
+       std::initializer_list<QObject*>{EdNazevVys_, EdH_, EdPS_, EdPSV_, EdPK_, EdPSds_, StrGrHorn_,
+                                       CBTypProm_, OtevHist_, GrafHist_, StrGrHorn_->viewport()})
     o->installEventFilter(filter);
   for (auto& st : slotTables_) {
     st.open->installEventFilter(filter);
@@ -823,7 +833,8 @@ void MainWindow::openSlotFile(int source) {
   HistogramSlot* slot = project_.slotForSource(source, row);
   if (!slot) return;
 
-  const auto path = services_.dialogs.openFileName(HistogramFileDialogs::open(services_.folders.HistogramsFolder));
+  const auto path =
+      services_.dialogs.openFileName(HistogramFileDialogs::open(services_.folders.HistogramsFolder));
   if (!path) return;
   InvalidateResults(*invalidationForSource(source));
   view_.currentHistogramFile = *path;
@@ -882,9 +893,10 @@ void MainWindow::showProblems(const std::vector<InputProblem>& problems, QWidget
   const Language lang = services_.language();
   for (const auto& p : problems)
     ralvex::DefMessageDlg(MessageText(p.warning ? 4 : 3, lang), p.text,
-                          p.warning ? ralvex::DlgKind::Warning : ralvex::DlgKind::Error, ralvex::DlgButtons::Ok,
-                          ralvex::mrOk);
-  if (!problems.empty() && focusBack) QTimer::singleShot(0, focusBack, [focusBack] { focusBack->setFocus(); });
+                          p.warning ? ralvex::DlgKind::Warning : ralvex::DlgKind::Error,
+                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+  if (!problems.empty() && focusBack)
+    QTimer::singleShot(0, focusBack, [focusBack] { focusBack->setFocus(); });
 }
 
 void MainWindow::EdHExit() { showProblems(checkDepthH(ss(EdH_->text()), services_.language()), EdH_); }
@@ -969,10 +981,10 @@ bool MainWindow::inputFilter(QObject* watched, QEvent* event) {
   // Edits with a check: leaving or clicking runs it once the event is done.
   using Check = void (MainWindow::*)();
   const std::pair<QLineEdit*, Check> checks[] = {{EdH_, &MainWindow::EdHExit},
-                                                  {EdPS_, &MainWindow::EdPSExit},
-                                                  {EdPSV_, &MainWindow::EdPSVExit},
-                                                  {EdPK_, &MainWindow::EdPKExit},
-                                                  {EdPSds_, &MainWindow::EdPSdsExit}};
+                                                 {EdPS_, &MainWindow::EdPSExit},
+                                                 {EdPSV_, &MainWindow::EdPSVExit},
+                                                 {EdPK_, &MainWindow::EdPKExit},
+                                                 {EdPSds_, &MainWindow::EdPSdsExit}};
   for (auto [edit, check] : checks) {
     if (watched != edit) continue;
     if (type == QEvent::FocusOut) {
@@ -1003,7 +1015,8 @@ bool MainWindow::inputFilter(QObject* watched, QEvent* event) {
     services_.dialogs.beep();
     return true;
   }
-  if (watched == EdNazevVys_) return isEnter(ke) || filterTypedKey(services_.dialogs, ke, KeyClass::Name, edit);
+  if (watched == EdNazevVys_)
+    return isEnter(ke) || filterTypedKey(services_.dialogs, ke, KeyClass::Name, edit);
   if (watched == EdH_) {
     if (isEnter(ke)) {
       slotTable(kSrcK)->grid->setFocus();
@@ -1047,9 +1060,9 @@ void MainWindow::openCreationWindow(int item) {
     NovhistClick();
     return;
   }
-  QWidget* w = item == 0 ? static_cast<QWidget*>(services_.windows.parametric)
-             : item == 1 ? static_cast<QWidget*>(services_.windows.rawData)
-                         : nullptr;
+  QWidget* w = item == 0   ? static_cast<QWidget*>(services_.windows.parametric)
+               : item == 1 ? static_cast<QWidget*>(services_.windows.rawData)
+                           : nullptr;
   if (!w) return;
   setEnabled(false);
   w->show();
@@ -1094,15 +1107,16 @@ void MainWindow::BitBtn1Click() {
     return;
   }
   const std::string method = ss(CBTypOkna_->currentText());
-  if (ralvex::DefMessageDlg(MessageText(1, lang), sendConfirmationText(method, ss(CBDruhTab_->currentText()), row, lang),
-                            ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes) == ralvex::mrNo)
+  if (ralvex::DefMessageDlg(
+          MessageText(1, lang), sendConfirmationText(method, ss(CBDruhTab_->currentText()), row, lang),
+          ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes) == ralvex::mrNo)
     return;
   if (ralvex::DefMessageDlg(MessageText(1, lang), MessageText(144, lang) + "\r\n", ralvex::DlgKind::Error,
                             ralvex::DlgButtons::YesNo, ralvex::mrYes) == ralvex::mrYes)
     saveCreatedHistogram();
 
-  const std::string name = view_.currentHistogramFile.empty() ? createdSlotName(method)
-                                                                 : fileNameOnly(view_.currentHistogramFile);
+  const std::string name =
+      view_.currentHistogramFile.empty() ? createdSlotName(method) : fileNameOnly(view_.currentHistogramFile);
   project_.fillSlot(source, row, name, view_.createdHistogram);
   view_.currentSource = source;
   showSlotName(source, row);

@@ -61,8 +61,11 @@ constexpr TextRow kCzech[] = {
     {"Konec1", P::Hint, "Konec|Ukončí program VELTRA"},
     {"OpenVysl1", P::Hint, "Otevřít výsledky|Otevře soubor výsledků (*.Vys) a zopakuje posudek"},
     {"SaveVysl1", P::Hint, "Uložit výsledky|Uloží zadání a všechny výsledky do souboru (*.Vys)"},
-    {"ZpravaPDF1", P::Hint, "Zpráva o posouzení (PDF)|Uloží zprávu o posouzení spolehlivosti se všemi vstupy a výsledky do souboru PDF"},
-    {"DefaultHodnoty1", P::Hint, "Předvolené hodnoty|Vrátí velikosti oken, barvy a nastavení na předvolené hodnoty"},
+    {"ZpravaPDF1", P::Hint,
+     "Zpráva o posouzení (PDF)|Uloží zprávu o posouzení spolehlivosti se všemi vstupy a výsledky do souboru "
+     "PDF"},
+    {"DefaultHodnoty1", P::Hint,
+     "Předvolené hodnoty|Vrátí velikosti oken, barvy a nastavení na předvolené hodnoty"},
     {"tabdruhhor1", P::Hint, "Druhy hornin|Úprava nabídky druhů hornin pro tabulku horninových poměrů"},
     {"OtevriWord1", P::Hint, "Nový dokument|Otevře nový dokument v textovém editoru"},
     {"UlozOkno1", P::Hint, "Kopie okna|Zkopíruje obraz aktivního okna do schránky"},
@@ -124,7 +127,8 @@ constexpr TextRow kCzech[] = {
     {"BBDelSvor", P::Hint, "Délka svorníku|Výpočet potřebné délky svorníku L"},
     {"BBZatSv", P::Hint, "Zatížení svorníků|Výpočet zatížení svorníků S"},
     {"BBFunSpoj", P::Hint,
-     "Posudek spolehlivosti|Únosnost svorníků, funkce spolehlivosti, pravděpodobnost poruchy a třída spolehlivosti"},
+     "Posudek spolehlivosti|Únosnost svorníků, funkce spolehlivosti, pravděpodobnost poruchy a třída "
+     "spolehlivosti"},
     {"StrGrHorn", P::Hint,
      "Horninové poměry|Vrstvy nad důlním dílem: druh horniny, histogram pevnosti a mocnost vrstvy"},
     {"ButBeta", P::Hint, "Beta|Výpočet součinitele vrstevnatosti Beta a mocnosti první vrstvy"},
@@ -201,8 +205,11 @@ constexpr TextRow kEnglish[] = {
     {"Konec1", P::Hint, "Exit|Ends the VELTRA program"},
     {"OpenVysl1", P::Hint, "Open results|Opens a results file (*.Vys) and repeats the assessment"},
     {"SaveVysl1", P::Hint, "Save results|Saves the inputs and all results to a file (*.Vys)"},
-    {"ZpravaPDF1", P::Hint, "Assessment report (PDF)|Saves a report of the reliability assessment with every input and result as a PDF file"},
-    {"DefaultHodnoty1", P::Hint, "Default values|Restores window sizes, colours and settings to their preset values"},
+    {"ZpravaPDF1", P::Hint,
+     "Assessment report (PDF)|Saves a report of the reliability assessment with every input and result as a "
+     "PDF file"},
+    {"DefaultHodnoty1", P::Hint,
+     "Default values|Restores window sizes, colours and settings to their preset values"},
     {"tabdruhhor1", P::Hint, "Rock types|Edits the rock types offered in the table of rock conditions"},
     {"OtevriWord1", P::Hint, "New document|Opens a new document in the word processor"},
     {"UlozOkno1", P::Hint, "Copy window|Copies the image of the active window to the clipboard"},
@@ -264,7 +271,8 @@ constexpr TextRow kEnglish[] = {
     {"BBDelSvor", P::Hint, "Bolt length|Computes the required bolt length L"},
     {"BBZatSv", P::Hint, "Bolt load|Computes the bolt load S"},
     {"BBFunSpoj", P::Hint,
-     "Reliability assessment|Bearing capacity, reliability function, probability of failure and reliability class"},
+     "Reliability assessment|Bearing capacity, reliability function, probability of failure and reliability "
+     "class"},
     {"StrGrHorn", P::Hint,
      "Rock conditions|Layers above the mine working: rock type, strength histogram and layer thickness"},
     {"ButBeta", P::Hint, "Beta|Computes the layer coefficient Beta and the thickness of the first layer"},
@@ -291,7 +299,8 @@ constexpr TextRow kEnglish[] = {
 
 void after(QWidget& window, Language language) {
   if (auto* form = qobject_cast<MainWindow*>(&window))
-    form->setWindowTitle(QString::fromStdString(mainWindowCaption(language, form->services().programVersion)));
+    form->setWindowTitle(
+        QString::fromStdString(mainWindowCaption(language, form->services().programVersion)));
 }
 
 }  // namespace

@@ -22,14 +22,13 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <QShowEvent>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
-#include <QValueAxis>
 #include <QVBoxLayout>
-
+#include <QValueAxis>
 #include <algorithm>
 #include <set>
 
@@ -76,7 +75,8 @@ void setCell(QTableWidget* g, int row, int column, const QString& text) {
 
 void error(const std::string& text) {
   const Language l = ralvex::libraryLanguage();
-  ralvex::DefMessageDlg(MessageText(3, l), text, ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+  ralvex::DefMessageDlg(MessageText(3, l), text, ralvex::DlgKind::Error, ralvex::DlgButtons::Ok,
+                        ralvex::mrOk);
 }
 
 void dialog(int titleMessage, const std::string& text) {
@@ -110,7 +110,8 @@ void ParametricWindow::buildControls() {
   CBTypRozdeleni_ = new QComboBox(gbType);
   CBTypRozdeleni_->setObjectName(u"CBTypRozdeleni"_s);
   CBTypRozdeleni_->setMaxVisibleItems(30);
-  for (int t = 0; t < kParametricTypeCount; ++t) CBTypRozdeleni_->addItem(qs(ParametricTypeName(t, services_.language())));
+  for (int t = 0; t < kParametricTypeCount; ++t)
+    CBTypRozdeleni_->addItem(qs(ParametricTypeName(t, services_.language())));
   auto* label1 = new QLabel(gbType);
   label1->setObjectName(u"Label1"_s);
   auto* label2 = new QLabel(gbType);
@@ -294,7 +295,8 @@ void ParametricWindow::buildControls() {
   connect(SpinEdAngle_, &QSpinBox::valueChanged, this, &ParametricWindow::SpinEdAngleChange);
   connect(CBValInd_, &QComboBox::activated, this, &ParametricWindow::CBValIndChange);
   connect(BChar_, &QPushButton::clicked, this, &ParametricWindow::BCharClick);
-  connect(SpeedButton1_, &QToolButton::clicked, this, [this] { QApplication::clipboard()->setPixmap(grab()); });
+  connect(SpeedButton1_, &QToolButton::clicked, this,
+          [this] { QApplication::clipboard()->setPixmap(grab()); });
   connect(BitBtn1_, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -302,9 +304,11 @@ void ParametricWindow::readSettings() {
   const SettingsFile& s = services_.settings;
   EdEps_->setText(qs(settings::readText(s, settings::kParamEps)));
   EdPocetIntervalu_->setText(qs(settings::readText(s, settings::kParamIntervals)));
-  CBMarks_->setCurrentIndex(int(std::clamp<long long>(settings::readInteger(s, settings::kParamMarks, 2), 0, 4)));
+  CBMarks_->setCurrentIndex(
+      int(std::clamp<long long>(settings::readInteger(s, settings::kParamMarks, 2), 0, 4)));
   SpinEdAngle_->blockSignals(true);
-  SpinEdAngle_->setValue(int(std::clamp<long long>(settings::readInteger(s, settings::kParamAngle, 90), 0, 360)));
+  SpinEdAngle_->setValue(
+      int(std::clamp<long long>(settings::readInteger(s, settings::kParamAngle, 90), 0, 360)));
   SpinEdAngle_->blockSignals(false);
   rememberedEps_ = ss(EdEps_->text());
   restoreIntervals_ = ss(EdPocetIntervalu_->text());
@@ -327,7 +331,8 @@ void ParametricWindow::ApplyRuntimeTexts(Language language) {
   result_.presentation = p;
   applyPresentation(p);
   draw();
-  if (LabPara_[0]->text() == u"Mi"_s || LabPara_[0]->text() == u"Xo"_s) LabPara_[0]->setText(qs(MessageText(89, language)));
+  if (LabPara_[0]->text() == u"Mi"_s || LabPara_[0]->text() == u"Xo"_s)
+    LabPara_[0]->setText(qs(MessageText(89, language)));
   if (LabPara_[1]->text() == u"Sigma"_s) LabPara_[1]->setText(qs(MessageText(90, language)));
 }
 
@@ -497,7 +502,8 @@ void ParametricWindow::VypocetParaRozClick() {
   draw();
 
   // 6. Longer labels for the mean and the standard deviation.
-  if (LabPara_[0]->text() == u"Mi"_s || LabPara_[0]->text() == u"Xo"_s) LabPara_[0]->setText(qs(MessageText(89, lang)));
+  if (LabPara_[0]->text() == u"Mi"_s || LabPara_[0]->text() == u"Xo"_s)
+    LabPara_[0]->setText(qs(MessageText(89, lang)));
   if (LabPara_[1]->text() == u"Sigma"_s) LabPara_[1]->setText(qs(MessageText(90, lang)));
 
   // 7. Restore texts.
@@ -534,8 +540,9 @@ void ParametricWindow::draw() {
   // Title.
   const QDateTime now = QDateTime::currentDateTime();
   const DisplayOptions& o = services_.options;
-  titleLines_[0] = formatShortDate(now.date().day(), now.date().month(), now.date().year(), o.dateSeparator) +
-                   " , " + formatShortTime(now.time().hour(), now.time().minute(), now.time().second(), o.timeSeparator);
+  titleLines_[0] =
+      formatShortDate(now.date().day(), now.date().month(), now.date().year(), o.dateSeparator) + " , " +
+      formatShortTime(now.time().hour(), now.time().minute(), now.time().second(), o.timeSeparator);
   std::string second = MessageText(78, lang) + " : " + ss(CBTypRozdeleni_->currentText());
   const ParametricPresentation& p = result_.presentation;
   if (p.fieldVisible[0]) {
@@ -770,9 +777,9 @@ void ParametricWindow::BCharClick() {
   const Histogram h = result_.histogram();
   long n = result_.intervals;
   ralvex::parseLong(ss(EdPocetIntervalu_->text()), n);
-  const std::string text =
-      CharacteristicsText(MessageText(80, lang) + ss(CBTypRozdeleni_->currentText()),
-                          std::span<const double>(h.p.data(), h.p.size()), int(n), h.min, h.max, h.total, lang);
+  const std::string text = CharacteristicsText(MessageText(80, lang) + ss(CBTypRozdeleni_->currentText()),
+                                               std::span<const double>(h.p.data(), h.p.size()), int(n), h.min,
+                                               h.max, h.total, lang);
   ralvex::DefMessageDlg(MessageText(79, lang), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok,
                         ralvex::mrOk);
 }

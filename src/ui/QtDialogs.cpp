@@ -24,10 +24,14 @@ QString qt(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<
 
 QStyle::StandardPixmap iconOf(ralvex::DlgKind kind) {
   switch (kind) {
-    case ralvex::DlgKind::Warning: return QStyle::SP_MessageBoxWarning;
-    case ralvex::DlgKind::Error: return QStyle::SP_MessageBoxCritical;
-    case ralvex::DlgKind::Information: return QStyle::SP_MessageBoxInformation;
-    case ralvex::DlgKind::Confirmation: return QStyle::SP_MessageBoxQuestion;
+    case ralvex::DlgKind::Warning:
+      return QStyle::SP_MessageBoxWarning;
+    case ralvex::DlgKind::Error:
+      return QStyle::SP_MessageBoxCritical;
+    case ralvex::DlgKind::Information:
+      return QStyle::SP_MessageBoxInformation;
+    case ralvex::DlgKind::Confirmation:
+      return QStyle::SP_MessageBoxQuestion;
   }
   return QStyle::SP_MessageBoxInformation;
 }
@@ -73,7 +77,8 @@ MessageTextView::MessageTextView(const QString& text, QWidget* parent) : QWidget
 int MessageTextView::tabStop() const { return 8 * fontMetrics().averageCharWidth(); }
 
 QSize MessageTextView::sizeHint() const {
-  const QRect r = fontMetrics().boundingRect(QRect(0, 0, 100000, 100000), Qt::TextExpandTabs, text_, tabStop());
+  const QRect r =
+      fontMetrics().boundingRect(QRect(0, 0, 100000, 100000), Qt::TextExpandTabs, text_, tabStop());
   return r.size() + QSize(2, 2);
 }
 
@@ -123,7 +128,8 @@ MessageDialog::MessageDialog(const QString& caption, const QString& text, ralvex
   if (buttons != ralvex::DlgButtons::Ok) {
     add(czech ? u"&Ano"_s : u"&Yes"_s, ralvex::mrYes);
     add(czech ? u"&Ne"_s : u"&No"_s, ralvex::mrNo);
-    if (buttons == ralvex::DlgButtons::YesNoCancel) add(czech ? u"&Storno"_s : u"&Cancel"_s, ralvex::mrCancel);
+    if (buttons == ralvex::DlgButtons::YesNoCancel)
+      add(czech ? u"&Storno"_s : u"&Cancel"_s, ralvex::mrCancel);
   } else {
     add(u"OK"_s, ralvex::mrOk);
   }
@@ -149,8 +155,8 @@ int QtDialogs::message(std::string_view caption, std::string_view text, ralvex::
 }
 
 void QtDialogs::plainMessage(std::string_view text) {
-  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), qtMessageText(text), QMessageBox::Ok,
-                  parentWidget());
+  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), qtMessageText(text),
+                  QMessageBox::Ok, parentWidget());
   box.setTextFormat(Qt::PlainText);
   box.exec();
 }
@@ -163,9 +169,11 @@ std::optional<std::string> QtDialogs::fileName(const ralvex::FileDialogOptions& 
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
   const QStringList filters = qtFileFilters(o.filter);
   dialog.setNameFilters(filters);
-  if (o.filterIndex >= 1 && o.filterIndex <= filters.size()) dialog.selectNameFilter(filters[o.filterIndex - 1]);
+  if (o.filterIndex >= 1 && o.filterIndex <= filters.size())
+    dialog.selectNameFilter(filters[o.filterIndex - 1]);
   if (!o.defaultExtension.empty()) dialog.setDefaultSuffix(qt(o.defaultExtension));
-  if (!o.initialFolder.empty() && QDir(qt(o.initialFolder)).exists()) dialog.setDirectory(qt(o.initialFolder));
+  if (!o.initialFolder.empty() && QDir(qt(o.initialFolder)).exists())
+    dialog.setDirectory(qt(o.initialFolder));
   if (!o.fileName.empty()) dialog.selectFile(qt(o.fileName));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();

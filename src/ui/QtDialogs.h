@@ -56,8 +56,8 @@ class QtDialogs final : public ralvex::Dialogs {
 
   QWidget* parentWidget() const;
 
-  int message(std::string_view caption, std::string_view text, ralvex::DlgKind kind, ralvex::DlgButtons buttons,
-              int defaultButton) override;
+  int message(std::string_view caption, std::string_view text, ralvex::DlgKind kind,
+              ralvex::DlgButtons buttons, int defaultButton) override;
   void plainMessage(std::string_view text) override;
   std::optional<std::string> openFileName(const ralvex::FileDialogOptions& options) override;
   std::optional<std::string> saveFileName(const ralvex::FileDialogOptions& options) override;

@@ -7,7 +7,8 @@ void Centr(QWidget* control, int left, int width) {
 }
 
 QColor colourFromBgr(std::uint32_t bgr) {
-  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                static_cast<int>((bgr >> 16) & 0xFF));
 }
 
 std::uint32_t bgrFromColour(const QColor& colour) {

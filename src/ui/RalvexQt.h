@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QWidget>
-
 #include <cstdint>
 
 /// Moves `control` horizontally so that it is centred in the strip [left, left + width); its top stays.

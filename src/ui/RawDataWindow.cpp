@@ -22,15 +22,14 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QShowEvent>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTextBlock>
 #include <QTimer>
-#include <QValueAxis>
 #include <QVBoxLayout>
-
+#include <QValueAxis>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -51,8 +50,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr std::uint32_t kRawColour = 8388608;     // overview of the raw-data histogram
-constexpr std::uint32_t kBarColour = 15780518;    // bars of the shown histogram
+constexpr std::uint32_t kRawColour = 8388608;   // overview of the raw-data histogram
+constexpr std::uint32_t kBarColour = 15780518;  // bars of the shown histogram
 constexpr std::uint32_t kIntervalRowColour = 16769505;
 constexpr std::uint32_t kTotalRowColour = 11783167;
 
@@ -152,7 +151,9 @@ QStringList indexLabels(int n) {
   return l;
 }
 
-bool numberKey(QChar c) { return c.isDigit() || c == u',' || c == u'-' || c == u'.' || c == u'E' || c == u'e'; }
+bool numberKey(QChar c) {
+  return c.isDigit() || c == u',' || c == u'-' || c == u'.' || c == u'E' || c == u'e';
+}
 
 }  // namespace
 
@@ -303,7 +304,8 @@ void RawDataWindow::build() {
   SpinEdAngle_->setRange(0, 360);
   CBValInd_ = new QComboBox(GBPopisky_);
   CBValInd_->setObjectName(u"CBValInd"_s);
-  for (QWidget* w : std::initializer_list<QWidget*>{CheckBox1_, CBMarks_, SpinEdAngle_, CBValInd_}) marks->addWidget(w);
+  for (QWidget* w : std::initializer_list<QWidget*>{CheckBox1_, CBMarks_, SpinEdAngle_, CBValInd_})
+    marks->addWidget(w);
   mid->addWidget(GBPopisky_);
   UlozGraf_ = makeButton(this, u"UlozGraf"_s);
   SpeedButton1_ = makeButton(this, u"SpeedButton1"_s);
@@ -383,13 +385,15 @@ void RawDataWindow::connectControls() {
 Language RawDataWindow::lang() const { return const_cast<RawDataWindow*>(this)->services().language(); }
 
 void RawDataWindow::error(const std::string& text) {
-  ralvex::DefMessageDlg(MessageText(3, lang()), text, ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+  ralvex::DefMessageDlg(MessageText(3, lang()), text, ralvex::DlgKind::Error, ralvex::DlgButtons::Ok,
+                        ralvex::mrOk);
 }
 
 void RawDataWindow::ApplyRuntimeTexts(Language language) {
   const char* cs[] = {"Počet dat", "Střední hodnota", "Směr.odchylka", "Šikmost"};
   const char* en[] = {"Count", "Mean", "Std. deviation", "Skewness"};
-  for (int r = 0; r < 4; ++r) setCell(StringGrid3_, r, 0, QString::fromUtf8(language == Language::English ? en[r] : cs[r]));
+  for (int r = 0; r < 4; ++r)
+    setCell(StringGrid3_, r, 0, QString::fromUtf8(language == Language::English ? en[r] : cs[r]));
   const char* rows1[] = {"Xmin", "Xmax", "Median", "Mode"};
   for (int r = 0; r < 4; ++r) setCell(StringGrid1_, r, 0, QString::fromUtf8(rows1[r]));
   for (int r = 0; r < 3; ++r)
@@ -407,10 +411,14 @@ void RawDataWindow::readSettings() {
   EdPocetIntervalu_->setText(qs(settings::readText(s, settings::kRawIntervals)));
   ralvex::parseDouble(ss(EdEps_->text()), eps_);
   long n = 0;
-  if (ralvex::parseLong(ss(EdPocetIntervalu_->text()), n) && n >= 3 && n <= kMaxBins) intervals_ = static_cast<int>(n);
-  if (CBMarks_->count() == 0) CBMarks_->addItems({u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT ... x"_s, u"INT & P(x)"_s});
-  CBMarks_->setCurrentIndex(int(std::clamp<long long>(settings::readInteger(s, settings::kRawMarks, 2), 0, 4)));
-  SpinEdAngle_->setValue(int(std::clamp<long long>(settings::readInteger(s, settings::kRawAngle, 90), 0, 360)));
+  if (ralvex::parseLong(ss(EdPocetIntervalu_->text()), n) && n >= 3 && n <= kMaxBins)
+    intervals_ = static_cast<int>(n);
+  if (CBMarks_->count() == 0)
+    CBMarks_->addItems({u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT ... x"_s, u"INT & P(x)"_s});
+  CBMarks_->setCurrentIndex(
+      int(std::clamp<long long>(settings::readInteger(s, settings::kRawMarks, 2), 0, 4)));
+  SpinEdAngle_->setValue(
+      int(std::clamp<long long>(settings::readInteger(s, settings::kRawAngle, 90), 0, 360)));
 }
 
 void RawDataWindow::writeSettings() {
@@ -422,7 +430,8 @@ void RawDataWindow::writeSettings() {
 }
 
 void RawDataWindow::applyEditColour() {
-  for (QLineEdit* e : {EdMin_, EdMax_, EdPocetIntervalu_, EdEps_}) setBaseColour(*e, services_.options.colours.edit);
+  for (QLineEdit* e : {EdMin_, EdMax_, EdPocetIntervalu_, EdEps_})
+    setBaseColour(*e, services_.options.colours.edit);
 }
 
 void RawDataWindow::applyTableColour() {
@@ -432,8 +441,10 @@ void RawDataWindow::applyTableColour() {
 }
 
 void RawDataWindow::applyPresetValues() {
-  EdEps_->setText(QString::fromUtf8(settings::kRawEps.textDefault.data(), qsizetype(settings::kRawEps.textDefault.size())));
-  EdPocetIntervalu_->setText(QString::fromUtf8(settings::kRawIntervals.textDefault.data(), qsizetype(settings::kRawIntervals.textDefault.size())));
+  EdEps_->setText(QString::fromUtf8(settings::kRawEps.textDefault.data(),
+                                    qsizetype(settings::kRawEps.textDefault.size())));
+  EdPocetIntervalu_->setText(QString::fromUtf8(settings::kRawIntervals.textDefault.data(),
+                                               qsizetype(settings::kRawIntervals.textDefault.size())));
   CBMarks_->setCurrentIndex(2);
   SpinEdAngle_->setValue(90);
 }
@@ -466,7 +477,8 @@ void RawDataWindow::Reset() {
   restoreEps_ = EdEps_->text();
   dirty_ = false;
   CheckBox1_->setChecked(false);
-  for (QWidget* w : std::initializer_list<QWidget*>{BTabChar_, BChar_, UlozGraf_, SpeedButton1_, EdPocetIntervalu_, EdEps_})
+  for (QWidget* w : std::initializer_list<QWidget*>{BTabChar_, BChar_, UlozGraf_, SpeedButton1_,
+                                                    EdPocetIntervalu_, EdEps_})
     w->setEnabled(false);
   for (int r = 0; r < 4; ++r) {
     setCell(StringGrid1_, r, 1, {});
@@ -542,7 +554,8 @@ bool RawDataWindow::LoadFile(const std::string& path) {
   restoreMax_ = EdMax_->text();
   restoreIntervals_ = EdPocetIntervalu_->text();
   Button2Click();
-  for (QWidget* w : std::initializer_list<QWidget*>{EdPocetIntervalu_, BChar_, UlozGraf_, SpeedButton1_}) w->setEnabled(true);
+  for (QWidget* w : std::initializer_list<QWidget*>{EdPocetIntervalu_, BChar_, UlozGraf_, SpeedButton1_})
+    w->setEnabled(true);
   showFirstLastCentres();
   ProgressBar1_->setValue(1000);
   return true;
@@ -581,10 +594,12 @@ void RawDataWindow::Button2Click() {
   if (EdMin_->text() != qs(ralvex::StrNaCarku(min_)) && ralvex::parseDouble(ss(EdMin_->text()), v)) min_ = v;
   if (EdMax_->text() != qs(ralvex::StrNaCarku(max_)) && ralvex::parseDouble(ss(EdMax_->text()), v)) max_ = v;
   long n = 0;
-  if (ralvex::parseLong(ss(EdPocetIntervalu_->text()), n) && n >= 3 && n <= kMaxBins) intervals_ = static_cast<int>(n);
+  if (ralvex::parseLong(ss(EdPocetIntervalu_->text()), n) && n >= 3 && n <= kMaxBins)
+    intervals_ = static_cast<int>(n);
   const auto h = RawDataHistogram(values_, intervals_, min_, max_);
   if (!h) {
-    error(min_ < max_ ? RawDataError::own("Rozsah MinX .. MaxX je příliš velký !", "The range MinX .. MaxX is too large !")
+    error(min_ < max_ ? RawDataError::own("Rozsah MinX .. MaxX je příliš velký !",
+                                          "The range MinX .. MaxX is too large !")
                             .text(lang())
                       : "MinX >= MaxX !");
     return;
@@ -619,8 +634,9 @@ void RawDataWindow::drawHistogram(const Histogram& h, int type) {
 
   QStringList labels;
   for (int i = 0; i < N; ++i)
-    labels << (services_.options.axisIndex ? QString::number(i)
-                                           : qs(ralvex::StrBottomGraf(h.p[static_cast<size_t>(i)], h.min + i * h.step)));
+    labels << (services_.options.axisIndex
+                   ? QString::number(i)
+                   : qs(ralvex::StrBottomGraf(h.p[static_cast<size_t>(i)], h.min + i * h.step)));
   fillBars(chart_, h, kBarColour, labels);
   if (auto* x = qobject_cast<QBarCategoryAxis*>(chart_->axes(Qt::Horizontal).value(0))) {
     x->setTitleText(services_.options.axisIndex ? u"Index   f(z)"_s : qs(MessageText(217, language)));
@@ -639,8 +655,8 @@ void RawDataWindow::drawHistogram(const Histogram& h, int type) {
   if (auto* table = services_.windows.fitTable) table->showTypeHistogram(h);
 
   // Probability table.
-  const ProbabilityTableModel t =
-      ProbabilityTable(std::span<const double>(h.p.data(), static_cast<size_t>(N)), N, h.step, h.min, language);
+  const ProbabilityTableModel t = ProbabilityTable(
+      std::span<const double>(h.p.data(), static_cast<size_t>(N)), N, h.step, h.min, language);
   StringGrid2_->setUpdatesEnabled(false);
   StringGrid2_->setRowCount(t.rowCount());
   const bool highlight = services_.options.highlightRows;
@@ -662,8 +678,9 @@ void RawDataWindow::drawHistogram(const Histogram& h, int type) {
   GBPopisky_->show();
   for (QWidget* w : std::initializer_list<QWidget*>{BChar_, UlozGraf_, SpeedButton1_}) w->setEnabled(true);
   CharacteristicsTable ct;
-  CharacteristicsText(MessageText(209, language) + typeName, std::span<const double>(h.p.data(), static_cast<size_t>(N)),
-                      N, h.min, h.max, static_cast<double>(stats_.n), language, &ct);
+  CharacteristicsText(MessageText(209, language) + typeName,
+                      std::span<const double>(h.p.data(), static_cast<size_t>(N)), N, h.min, h.max,
+                      static_cast<double>(stats_.n), language, &ct);
   setCell(StringGrid6_, 0, 1, qs(ralvex::StrNaCarku(ct.mean)));
   setCell(StringGrid6_, 1, 1, qs(ralvex::StrNaCarku(ct.sigma)));
   setCell(StringGrid6_, 2, 1, qs(ralvex::StrNaCarku(ct.skewness)));
@@ -687,9 +704,11 @@ void RawDataWindow::BCharClick() {
   const int N = binCount(*shown_);
   const std::string typeName = shownType_ >= 0 ? DistributionTypeName(shownType_, language) : std::string();
   const std::string text =
-      CharacteristicsText(MessageText(209, language) + typeName, std::span<const double>(shown_->p.data(), static_cast<size_t>(N)),
-                          N, shown_->min, shown_->max, static_cast<double>(stats_.n), language);
-  ralvex::DefMessageDlg(MessageText(79, language), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok, ralvex::mrOk);
+      CharacteristicsText(MessageText(209, language) + typeName,
+                          std::span<const double>(shown_->p.data(), static_cast<size_t>(N)), N, shown_->min,
+                          shown_->max, static_cast<double>(stats_.n), language);
+  ralvex::DefMessageDlg(MessageText(79, language), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok,
+                        ralvex::mrOk);
 }
 
 // ------------------------------------------------------------------------------------------------
@@ -792,8 +811,8 @@ bool RawDataWindow::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     const QString t = key->text();
-    if (t.isEmpty() || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier) || key->key() == Qt::Key_Backspace ||
-        key->key() == Qt::Key_Delete || !t.at(0).isPrint())
+    if (t.isEmpty() || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier) ||
+        key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete || !t.at(0).isPrint())
       return false;
     const QChar c = t.at(0);
     const bool ok = edit == EdPocetIntervalu_ ? c.isDigit() : numberKey(c);
@@ -986,8 +1005,9 @@ void RawDataWindow::BSaveClick() {
   if (fileNameOnly(path).find('.') == std::string::npos) path += ".txt";
   std::error_code ec;
   if (std::filesystem::exists(path, ec) &&
-      ralvex::DefMessageDlg(MessageText(1, language), MessageFormat(25, language, {path}), ralvex::DlgKind::Confirmation,
-                            ralvex::DlgButtons::YesNo, ralvex::mrYes) != ralvex::mrYes)
+      ralvex::DefMessageDlg(MessageText(1, language), MessageFormat(25, language, {path}),
+                            ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo,
+                            ralvex::mrYes) != ralvex::mrYes)
     return;
   RawDataError e;
   if (!SaveTypedRawData(path, typed, e)) {

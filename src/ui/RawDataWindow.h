@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractListModel>
-
 #include <memory>
 #include <optional>
 #include <string>
@@ -138,8 +137,8 @@ class RawDataWindow : public SimpleWindow {
   QLineEdit *EdNazev_ = nullptr, *EdMin_ = nullptr, *EdMax_ = nullptr, *EdPocetIntervalu_ = nullptr,
             *EdEps_ = nullptr, *EdTesnost_ = nullptr;
   QListView* MemoDat_ = nullptr;
-  QTableWidget *StringGrid1_ = nullptr, *StringGrid2_ = nullptr, *StringGrid3_ = nullptr, *StringGrid5_ = nullptr,
-               *StringGrid6_ = nullptr;
+  QTableWidget *StringGrid1_ = nullptr, *StringGrid2_ = nullptr, *StringGrid3_ = nullptr,
+               *StringGrid5_ = nullptr, *StringGrid6_ = nullptr;
   QPlainTextEdit* Memo1_ = nullptr;
   QGroupBox *GroupBox2_ = nullptr, *GroupBox5_ = nullptr, *GroupBox6_ = nullptr, *GBPopisky_ = nullptr;
   QComboBox *CBTypPara_ = nullptr, *CBMarks_ = nullptr, *CBValInd_ = nullptr;

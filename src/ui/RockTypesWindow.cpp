@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
-
 #include <filesystem>
 
 #include "histogram/HistogramFile.h"
@@ -14,13 +13,13 @@
 #include "persistence/FileError.h"
 #include "persistence/RockTypes.h"
 #include "ralvex/Ralvex.h"
+#include "shell/Encoding.h"
 #include "shell/Messages.h"
+#include "ui/LostLetters.h"
 #include "ui/MainWindow.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
 #include "ui/WindowPlace.h"
-#include "shell/Encoding.h"
-#include "ui/LostLetters.h"
 
 using namespace Qt::StringLiterals;
 
@@ -41,7 +40,6 @@ ralvex::FileDialogOptions rockTypeDialog(const Services& s) {
 }  // namespace
 
 RockTypesWindow::RockTypesWindow(Services& services, QWidget* parent) : SimpleWindow(services, 6, parent) {
-
   Memo1_ = new QPlainTextEdit(this);
   Memo1_->setObjectName(u"Memo1"_s);
   Memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -76,7 +74,8 @@ RockTypesWindow::RockTypesWindow(Services& services, QWidget* parent) : SimpleWi
   // The edit list starts with the first N items of the offer list.
   std::vector<std::string> first;
   if (const auto* offer = offerList())
-    for (int i = 0; i < rockTypeCount() && i < static_cast<int>(offer->size()); ++i) first.push_back((*offer)[i]);
+    for (int i = 0; i < rockTypeCount() && i < static_cast<int>(offer->size()); ++i)
+      first.push_back((*offer)[i]);
   setEditLines(first);
 }
 
@@ -93,7 +92,9 @@ int& RockTypesWindow::rockTypeCount() const {
   return services_.windows.main ? services_.windows.main->rockTypeCount() : none;
 }
 
-std::vector<std::string> RockTypesWindow::editLines() const { return splitTextLines(Memo1_->toPlainText().toStdString()); }
+std::vector<std::string> RockTypesWindow::editLines() const {
+  return splitTextLines(Memo1_->toPlainText().toStdString());
+}
 
 void RockTypesWindow::setEditLines(const std::vector<std::string>& lines) {
   QString text;
@@ -151,8 +152,8 @@ void RockTypesWindow::OpenTabHornClick() {
   if (!chosen || chosen->empty()) return;
   std::string bytes;
   if (!readWholeFile(*chosen, bytes) || std::filesystem::is_directory(*chosen)) {
-    ralvex::DefMessageDlg(MessageText(3, lang), MessageText(34, lang), ralvex::DlgKind::Error, ralvex::DlgButtons::Ok,
-                          ralvex::mrOk);
+    ralvex::DefMessageDlg(MessageText(3, lang), MessageText(34, lang), ralvex::DlgKind::Error,
+                          ralvex::DlgButtons::Ok, ralvex::mrOk);
     return;
   }
   const RockTypeFile file = parseRockTypeFile(bytes);
@@ -176,8 +177,9 @@ void RockTypesWindow::SaveTabHornClick() {
   if (fileNameOnly(path).find('.') == std::string::npos) path += ".txt";
   std::error_code ec;
   if (std::filesystem::exists(path, ec)) {
-    if (ralvex::DefMessageDlg(MessageText(1, lang), MessageFormat(6, lang, {path}), ralvex::DlgKind::Confirmation,
-                              ralvex::DlgButtons::YesNo, ralvex::mrYes) != ralvex::mrYes)
+    if (ralvex::DefMessageDlg(MessageText(1, lang), MessageFormat(6, lang, {path}),
+                              ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo,
+                              ralvex::mrYes) != ralvex::mrYes)
       return;
   }
   const std::string text = formatRockTypeText(rockTypeCount(), editLines());

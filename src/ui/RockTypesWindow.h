@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/SimpleWindow.h"
-
 #include <string>
 #include <vector>
+
+#include "ui/SimpleWindow.h"
 
 class QPlainTextEdit;
 class QPushButton;

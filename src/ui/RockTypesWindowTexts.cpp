@@ -15,7 +15,8 @@ constexpr TextRow kCzech[] = {
 
 constexpr TextRow kEnglish[] = {
     {"", TextProp::Caption, "   VELTRA :      Rock types table"},
-    {"Memo1", TextProp::Hint, "Rock types|The rock types offered in the table of rock conditions, one per line"},
+    {"Memo1", TextProp::Hint,
+     "Rock types|The rock types offered in the table of rock conditions, one per line"},
     {"BBSaveNabidky", TextProp::Text, "&Save to the rock type offer"},
     {"OpenTabHorn", TextProp::Hint, "Open|Reads the table of rock types from a file"},
     {"SaveTabHorn", TextProp::Hint, "Save|Saves the table of rock types to a file"},

@@ -3,12 +3,11 @@
 #include <string>
 
 #include "persistence/SettingsFile.h"
+#include "project/ProjectState.h"
 #include "ralvex/Dialogs.h"
 #include "ralvex/Ralvex.h"
-#include "project/ProjectState.h"
 #include "shell/AppFolders.h"
 #include "shell/DisplayOptions.h"
-
 #include "ui/Windows.h"
 
 /// What every window is given: dialogs, settings, folders, version, options and the other windows.

@@ -4,7 +4,6 @@
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QVBoxLayout>
-
 #include <filesystem>
 
 #include "io/AtomicFile.h"
@@ -16,7 +15,8 @@
 
 using namespace Qt::StringLiterals;
 
-SettingsListingWindow::SettingsListingWindow(Services& services, QWidget* parent) : SimpleWindow(services, 7, parent) {
+SettingsListingWindow::SettingsListingWindow(Services& services, QWidget* parent)
+    : SimpleWindow(services, 7, parent) {
   ValueListEditor1_ = new QTableWidget(0, 2, this);
   ValueListEditor1_->setObjectName(u"ValueListEditor1"_s);
   ValueListEditor1_->verticalHeader()->setVisible(false);

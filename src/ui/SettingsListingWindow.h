@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/SimpleWindow.h"
-
 #include <string>
+
+#include "ui/SimpleWindow.h"
 
 class QTableWidget;
 

@@ -7,7 +7,6 @@
 #include <QPainterPath>
 #include <QScreen>
 #include <QTimer>
-
 #include <cmath>
 
 #include "ui/RalvexQt.h"

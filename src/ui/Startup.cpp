@@ -1,11 +1,11 @@
 #include "ui/Startup.h"
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-
-#include <unistd.h>
 
 #include "ralvex/Dialogs.h"
 #include "ralvex/Ralvex.h"
@@ -52,9 +52,9 @@ int runVeltra(QApplication& app) {
   const SettingsLocation where = settingsFileLocation();
   SettingsFile settings(where.path, where.seedPath);
   Services services{qtDialogs, settings, {}, {}, {}, {}};
-  services.folders = deriveAppFolders(
-      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(),
-      QDir::currentPath().toStdString());
+  services.folders =
+      deriveAppFolders(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(),
+                       QDir::currentPath().toStdString());
   services.programVersion = ralvex::Verze(QCoreApplication::applicationFilePath().toStdString());
 
   const std::unique_ptr<VeltraWindows> windows = createWindows(services);

@@ -2,11 +2,9 @@
 
 #include <memory>
 #include <string>
-
 #include <vector>
 
 #include "persistence/SettingsFile.h"
-
 #include "ui/Services.h"
 
 class QApplication;

@@ -10,7 +10,6 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QWidget>
-
 #include <algorithm>
 #include <utility>
 

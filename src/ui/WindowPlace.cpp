@@ -4,7 +4,6 @@
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
-
 #include <algorithm>
 #include <string>
 

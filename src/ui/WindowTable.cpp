@@ -21,8 +21,7 @@ namespace {
 // One row: form number, place, texts, and the Windows member that holds the window.
 template <typename W, W* Windows::*Member>
 constexpr WindowEntry entry(int number, const settings::WindowGeometry& place, const TextSet* texts) {
-  return {number, &place, texts,
-          [](Services& s) -> QWidget* { return s.windows.*Member = new W(s); },
+  return {number, &place, texts, [](Services& s) -> QWidget* { return s.windows.*Member = new W(s); },
           [](const Windows& w) -> QWidget* { return w.*Member; }};
 }
 
@@ -33,13 +32,15 @@ const WindowEntry kWindows[] = {
     entry<ParametricWindow, &Windows::parametric>(4, settings::kForm4Geometry, &kParametricWindowTexts),
     entry<RawDataWindow, &Windows::rawData>(5, settings::kForm5Geometry, &kRawDataWindowTexts),
     entry<RockTypesWindow, &Windows::rockTypes>(6, settings::kForm6Geometry, &kRockTypesWindowTexts),
-    entry<SettingsListingWindow, &Windows::settingsListing>(7, settings::kForm7Geometry, &kSettingsListingWindowTexts),
+    entry<SettingsListingWindow, &Windows::settingsListing>(7, settings::kForm7Geometry,
+                                                            &kSettingsListingWindowTexts),
     entry<ColourWindow, &Windows::colour>(8, settings::kForm8Geometry, &kColourWindowTexts),
     entry<RmrWindow, &Windows::rmr>(9, settings::kForm9Geometry, &kRmrWindowTexts),
     entry<HelpInfoWindow, &Windows::helpInfo>(11, settings::kForm11Geometry, &kHelpInfoWindowTexts),
     entry<DistributionFunctionWindow, &Windows::distributionFunction>(12, settings::kForm12Geometry,
-                                                                       &kDistributionFunctionWindowTexts),
-    entry<NewHistogramWindow, &Windows::newHistogram>(13, settings::kForm13Geometry, &kNewHistogramWindowTexts),
+                                                                      &kDistributionFunctionWindowTexts),
+    entry<NewHistogramWindow, &Windows::newHistogram>(13, settings::kForm13Geometry,
+                                                      &kNewHistogramWindowTexts),
     entry<FitTableWindow, &Windows::fitTable>(14, settings::kForm14Geometry, &kFitTableWindowTexts),
 };
 

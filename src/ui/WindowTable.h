@@ -14,11 +14,11 @@ struct TextSet;
 struct Windows;
 
 struct WindowEntry {
-  int number;                           // N of its objectName "FormN"; the key of its text set
+  int number;                             // N of its objectName "FormN"; the key of its text set
   const settings::WindowGeometry* place;  // key prefix of its stored position and size
-  const TextSet* texts;                 // null when the window has no texts of its own
-  QWidget* (*create)(Services&);        // makes the window and records it in services.windows
-  QWidget* (*find)(const Windows&);     // the window of the run, or null
+  const TextSet* texts;                   // null when the window has no texts of its own
+  QWidget* (*create)(Services&);          // makes the window and records it in services.windows
+  QWidget* (*find)(const Windows&);       // the window of the run, or null
 };
 
 /// Every window but the splash, which lives for seconds and owns itself.

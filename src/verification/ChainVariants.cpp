@@ -61,13 +61,20 @@ std::optional<double> runFrom(ProjectState& p, From from, PairValues values, int
 
 HistogramSlot* slotOf(ProjectState& p, const ModelInput& in) {
   switch (in.kind) {
-    case InputKind::Layer: return &p.layers[in.layer - 1];
-    case InputKind::Width: return &p.width;
-    case InputKind::Kn: return &p.kn;
-    case InputKind::Rmr: return &p.rmr;
-    case InputKind::Gamma: return &p.gamma;
-    case InputKind::Q: return &p.q;
-    case InputKind::SigmaR: return &p.sigmaR;
+    case InputKind::Layer:
+      return &p.layers[in.layer - 1];
+    case InputKind::Width:
+      return &p.width;
+    case InputKind::Kn:
+      return &p.kn;
+    case InputKind::Rmr:
+      return &p.rmr;
+    case InputKind::Gamma:
+      return &p.gamma;
+    case InputKind::Q:
+      return &p.q;
+    case InputKind::SigmaR:
+      return &p.sigmaR;
   }
   return nullptr;
 }

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "histogram/Histogram.h"
-#include "reliability/PressureLoop.h"
 #include "project/ProjectState.h"
+#include "reliability/PressureLoop.h"
 #include "verification/PointModel.h"
 
 namespace verification {
@@ -30,11 +30,11 @@ std::optional<double> chainPf(const ProjectState& project, PairValues values = P
                               int threads = 0);
 
 /// Pf of the chain with every input histogram coarsened to at most `bins` bins.
-std::optional<double> chainPfWithBins(const ProjectState& project, int bins, PairValues values = PairValues::Centres,
-                                      int threads = 0);
+std::optional<double> chainPfWithBins(const ProjectState& project, int bins,
+                                      PairValues values = PairValues::Centres, int threads = 0);
 
 struct SensitivityRow {
-  std::string key, file;   // input as in PointModel
+  std::string key, file;  // input as in PointModel
   double pf05 = 0, pf50 = 0, pf95 = 0;
   double spread() const;  // largest minus smallest of the three
 };

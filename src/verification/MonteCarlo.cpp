@@ -87,13 +87,27 @@ Sampler::Sampler(const PointModel& model, bool bounds) : model_(model) {
   size_t layer = 0;
   for (const ModelInput& in : model.inputs) {
     switch (in.kind) {
-      case InputKind::Layer: layers_.push_back(make(in.h, 45 * f * model.thickness[layer++])); break;
-      case InputKind::Width: b_ = make(in.h, 1); break;
-      case InputKind::Kn: kn_ = make(in.h, 1); break;
-      case InputKind::Rmr: d_ = make(in.h, -0.01, 1); break;
-      case InputKind::Gamma: gamma_ = make(in.h, kBoltLoadConstant); break;
-      case InputKind::Q: q_ = make(in.h, 1); break;
-      case InputKind::SigmaR: c_ = make(in.h, model.capacityFactor); break;
+      case InputKind::Layer:
+        layers_.push_back(make(in.h, 45 * f * model.thickness[layer++]));
+        break;
+      case InputKind::Width:
+        b_ = make(in.h, 1);
+        break;
+      case InputKind::Kn:
+        kn_ = make(in.h, 1);
+        break;
+      case InputKind::Rmr:
+        d_ = make(in.h, -0.01, 1);
+        break;
+      case InputKind::Gamma:
+        gamma_ = make(in.h, kBoltLoadConstant);
+        break;
+      case InputKind::Q:
+        q_ = make(in.h, 1);
+        break;
+      case InputKind::SigmaR:
+        c_ = make(in.h, model.capacityFactor);
+        break;
     }
   }
   if (!model.combined) {
@@ -182,7 +196,8 @@ BlockCount Sampler::block(std::uint64_t seed, std::int64_t blockIndex, std::int6
     }
     const Pair b1 = draw(b_), b2 = draw(b_), kn = draw(kn_), d = draw(d_), g = draw(gamma_), q = draw(q_),
                c = draw(c_);
-    counts.centres += fails(g.centre * kn.centre * b1.centre * b2.centre * d.centre, q.centre, r.centre, c.centre);
+    counts.centres +=
+        fails(g.centre * kn.centre * b1.centre * b2.centre * d.centre, q.centre, r.centre, c.centre);
     counts.uniform +=
         fails(g.uniform * kn.uniform * b1.uniform * b2.uniform * d.uniform, q.uniform, r.uniform, c.uniform);
   }
@@ -193,8 +208,9 @@ MonteCarloResult runMonteCarlo(const PointModel& model, const MonteCarloOptions&
   using Clock = std::chrono::steady_clock;
   const auto start = Clock::now();
   const Sampler sampler(model);
-  int threads = o.threads > 0 ? o.threads
-                              : static_cast<int>(std::max(1u, std::min(8u, std::thread::hardware_concurrency())));
+  int threads = o.threads > 0
+                    ? o.threads
+                    : static_cast<int>(std::max(1u, std::min(8u, std::thread::hardware_concurrency())));
   const std::int64_t maxSamples = std::max<std::int64_t>(1, o.maxSamples);
   const std::int64_t maxBlocks = (maxSamples + kSamplesPerBlock - 1) / kSamplesPerBlock;
 

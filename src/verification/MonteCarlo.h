@@ -52,10 +52,10 @@ struct SplitMix64 {
 
 struct MonteCarloOptions {
   std::uint64_t seed = 1;
-  double targetCov = 0.10;            // stop once both readings reach it
+  double targetCov = 0.10;  // stop once both readings reach it
   std::int64_t maxSamples = 200'000'000;
   double maxSeconds = 60;
-  int threads = 0;                    // 0: the number of cores
+  int threads = 0;  // 0: the number of cores
   const std::atomic<bool>* cancel = nullptr;
   /// Called on the calling thread between rounds: samples drawn, and the total expected at the
   /// present rate of failures (bounded by maxSamples).
@@ -66,9 +66,9 @@ struct PfEstimate {
   std::int64_t samples = 0;
   std::int64_t failures = 0;
   double pf = 0;
-  double cov = 0;                 // infinity without failures
-  double lo95 = 0, hi95 = 0;      // Wilson score interval
-  bool converged = false;         // the target CoV was reached
+  double cov = 0;             // infinity without failures
+  double lo95 = 0, hi95 = 0;  // Wilson score interval
+  bool converged = false;     // the target CoV was reached
 };
 
 struct MonteCarloResult {

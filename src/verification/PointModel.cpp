@@ -25,8 +25,8 @@ std::optional<PointModel> pointModelFromProject(const ProjectState& p, std::stri
   m.beta = p.betaValue > 0 ? p.betaValue : leadingNumber(p.beta);
   m.bStar = p.bStar;
   m.depthH = leadingNumber(p.depthH);
-  m.capacityFactor = bearingCapacityFactor(leadingNumber(p.boltCount), leadingNumber(p.d1), leadingNumber(p.d2),
-                                           leadingNumber(p.rowSpacing));
+  m.capacityFactor = bearingCapacityFactor(leadingNumber(p.boltCount), leadingNumber(p.d1),
+                                           leadingNumber(p.d2), leadingNumber(p.rowSpacing));
   if (!(m.beta > 0) || !(m.bStar > 0)) return fail("layer coefficient or B* missing");
   if (!std::isfinite(m.depthH)) return fail("depth H missing");
   if (!(m.capacityFactor > 0) || !std::isfinite(m.capacityFactor)) return fail("bolt cross-section missing");
@@ -53,9 +53,9 @@ std::optional<PointModel> pointModelFromProject(const ProjectState& p, std::stri
     InputKind kind;
     const char* key;
     const HistogramSlot& slot;
-  } others[] = {{InputKind::Width, "B", p.width},      {InputKind::Kn, "Kn", p.kn},
-                {InputKind::Rmr, "RMR", p.rmr},        {InputKind::Gamma, "gamma", p.gamma},
-                {InputKind::Q, "q", p.q},              {InputKind::SigmaR, "SigmaR", p.sigmaR}};
+  } others[] = {{InputKind::Width, "B", p.width}, {InputKind::Kn, "Kn", p.kn},
+                {InputKind::Rmr, "RMR", p.rmr},   {InputKind::Gamma, "gamma", p.gamma},
+                {InputKind::Q, "q", p.q},         {InputKind::SigmaR, "SigmaR", p.sigmaR}};
   for (const auto& o : others) {
     if (o.kind == InputKind::Q && !m.combined) continue;
     if (o.slot.empty()) return fail("an input histogram is missing");
@@ -74,8 +74,8 @@ double pressureFactor(double depthH, double q, double r, bool combined) {
   return RealPower(ExpBounded((1.5 * depthH / 45) / r) - 1, 0.6);
 }
 
-double pointReliability(const PointModel& m, const double* layers, double b1, double b2, double kn, double rmr,
-                        double gamma, double q, double sigmaR) {
+double pointReliability(const PointModel& m, const double* layers, double b1, double b2, double kn,
+                        double rmr, double gamma, double q, double sigmaR) {
   double sum = 0;
   for (size_t i = 0; i < m.thickness.size(); ++i) sum += m.thickness[i] * layers[i];
   const double r = m.beta / (2 * m.bStar) * sum;

@@ -31,7 +31,7 @@ struct ModelInput {
 struct PointModel {
   std::vector<double> thickness;  // m_i of the layers, in row order
   double beta = 0, bStar = 0, depthH = 0;
-  double capacityFactor = 0;      // k of C = SigmaR k
+  double capacityFactor = 0;  // k of C = SigmaR k
   bool combined = false;
   std::vector<ModelInput> inputs;  // layers first, then B, Kn, RMR, gamma, (q), SigmaR
 
@@ -47,7 +47,7 @@ double pressureFactor(double depthH, double q, double r, bool combined);
 
 /// FS at one point: `layers` the layer strengths in row order, the rest the other inputs (q ignored
 /// without combined support).
-double pointReliability(const PointModel& m, const double* layers, double b1, double b2, double kn, double rmr,
-                        double gamma, double q, double sigmaR);
+double pointReliability(const PointModel& m, const double* layers, double b1, double b2, double kn,
+                        double rmr, double gamma, double q, double sigmaR);
 
 }  // namespace verification

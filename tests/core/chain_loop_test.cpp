@@ -76,10 +76,10 @@ TEST_P(PressureLoopMatchesPlainLoop, OnRandomInputs) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, PressureLoopMatchesPlainLoop,
-                         ::testing::Values(LoopCase{256, 0, 256, 1}, LoopCase{256, 0, 256, 2}, LoopCase{1, 0, 1, 2},
-                                           LoopCase{37, 0, 200, 2}, LoopCase{40, 30, 50, 1},
-                                           LoopCase{40, 30, 50, 2}, LoopCase{1, 1, 1, 2},
-                                           LoopCase{256, 256, 256, 2}));
+                         ::testing::Values(LoopCase{256, 0, 256, 1}, LoopCase{256, 0, 256, 2},
+                                           LoopCase{1, 0, 1, 2}, LoopCase{37, 0, 200, 2},
+                                           LoopCase{40, 30, 50, 1}, LoopCase{40, 30, 50, 2},
+                                           LoopCase{1, 1, 1, 2}, LoopCase{256, 256, 256, 2}));
 
 // A symmetric T and a support resistance above 1.5 H for part of q make many pair values exactly 0,
 // which is then a tie between two bin centres when the frame is symmetric as well.
@@ -120,7 +120,7 @@ TEST(PressureLoop, BinOfAValueAtAndNextToTheHalfWay) {
     EXPECT_EQ(pressureLoopBin(std::nextafter(tie, 0.0), min, step), k) << k;
     EXPECT_EQ(pressureLoopBin(std::nextafter(tie, 1e9), min, step), k + 1) << k;
   }
-  EXPECT_EQ(pressureLoopBin(min - step / 2, min, step), 0);    // lower edge: -0.5 rounds to 0
+  EXPECT_EQ(pressureLoopBin(min - step / 2, min, step), 0);        // lower edge: -0.5 rounds to 0
   EXPECT_EQ(pressureLoopBin(min + 255.5 * step, min, step), 255);  // upper edge rounds to 256: end bin
   EXPECT_EQ(pressureLoopBin(1e300, min, step), 255);
   EXPECT_EQ(pressureLoopBin(-1e300, min, step), 0);
@@ -134,7 +134,8 @@ TEST(PressureLoop, ProgressRunsOverTheBinsOfT) {
   std::vector<std::int64_t> positions;
   std::int64_t maximum = 0;
   Histogram out;
-  pressureLoop(t, &q, r, 300, out, [&](std::int64_t p, std::int64_t m) { positions.push_back(p), maximum = m; }, 2);
+  pressureLoop(
+      t, &q, r, 300, out, [&](std::int64_t p, std::int64_t m) { positions.push_back(p), maximum = m; }, 2);
   ASSERT_EQ(positions.size(), 10u);
   EXPECT_EQ(positions.front(), 3 * 20);
   EXPECT_EQ(positions.back(), 10 * 3 * 20);

@@ -111,21 +111,25 @@ TEST(PairValues, CoarseHistogramsGiveTheHigherPfAtTheCentres) {
 }
 
 TEST(PairValues, TheOptionRoundTripsThroughItsNameAndTheSettingsFile) {
-  for (PairValues v : {PairValues::Centres, PairValues::UpperEdges}) EXPECT_EQ(parsePairValues(pairValuesName(v)), v);
+  for (PairValues v : {PairValues::Centres, PairValues::UpperEdges})
+    EXPECT_EQ(parsePairValues(pairValuesName(v)), v);
   EXPECT_EQ(pairValuesName(PairValues::UpperEdges), "upper-edges");
   EXPECT_EQ(parsePairValues("Centres"), std::nullopt);
   EXPECT_EQ(parsePairValues(""), std::nullopt);
 
-  const auto dir = std::filesystem::temp_directory_path() / ("veltra_pair_values_" + std::to_string(::getpid()));
+  const auto dir =
+      std::filesystem::temp_directory_path() / ("veltra_pair_values_" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
   const std::string path = (dir / "Veltra.ini").string();
   std::filesystem::remove(path);
-  EXPECT_EQ(parsePairValues(settings::readText(SettingsFile(path), settings::kPairValues)), PairValues::Centres);
+  EXPECT_EQ(parsePairValues(settings::readText(SettingsFile(path), settings::kPairValues)),
+            PairValues::Centres);
   {
     SettingsFile f(path);
     settings::writeText(f, settings::kPairValues, pairValuesName(PairValues::UpperEdges));
   }
-  EXPECT_EQ(parsePairValues(settings::readText(SettingsFile(path), settings::kPairValues)), PairValues::UpperEdges);
+  EXPECT_EQ(parsePairValues(settings::readText(SettingsFile(path), settings::kPairValues)),
+            PairValues::UpperEdges);
   std::filesystem::remove_all(dir);
 }
 

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <limits>
 
-#include "histogram/Histogram.h"
 #include "creation/SpecialFunctions.h"
+#include "histogram/Histogram.h"
 #include "histogram/HistogramArithmetic.h"
 #include "reliability/PressureLoop.h"
 
@@ -22,9 +22,12 @@ inline void addToBin(Histogram& S, double v, double m) {
   const double x = (v - S.min) / S.step;
   if (std::isnan(x)) return;
   long long k;
-  if (x < -1) k = 0;
-  else if (x > 256) k = 255;
-  else k = std::llround(std::nearbyint(x));
+  if (x < -1)
+    k = 0;
+  else if (x > 256)
+    k = 255;
+  else
+    k = std::llround(std::nearbyint(x));
   if (k < 0) k = 0;
   if (k > 255) k = 255;
   S.p[k] = S.p[k] + m;
@@ -32,8 +35,8 @@ inline void addToBin(Histogram& S, double v, double m) {
 
 /// The loop as written out: q == nullptr without combined support. With centres bin i is taken at
 /// min + (i - 1) step; with upper edges at the lower edge plus the width added once per bin.
-inline LoopStatus literalLoop(const Histogram& T, const Histogram* q, const Histogram& R, double H, Histogram& S,
-                              PairValues values = PairValues::Centres) {
+inline LoopStatus literalLoop(const Histogram& T, const Histogram* q, const Histogram& R, double H,
+                              Histogram& S, PairValues values = PairValues::Centres) {
   const bool centres = values == PairValues::Centres;
   const bool combined = q != nullptr;
   const double tLo = T.min - T.step / 2, tHi = T.max + T.step / 2;

@@ -23,7 +23,8 @@ using Breaker = std::function<void(ProjectState&)>;
 
 // Applies the breakers from `first` on (all at once) and expects the message of the first one: the
 // checks run in the listed order and each stops the command without changing the project.
-void expectChecksInOrder(const std::function<ProjectState()>& make, const std::vector<std::pair<int, Breaker>>& checks,
+void expectChecksInOrder(const std::function<ProjectState()>& make,
+                         const std::vector<std::pair<int, Breaker>>& checks,
                          const std::function<ChainReport(ProjectState&)>& run) {
   for (size_t first = 0; first < checks.size(); ++first) {
     ProjectState p = make();
@@ -150,8 +151,7 @@ TEST(ReducedStrength, AGapInTheTableIsReportedForItsRow) {
   const ChainReport r = runReducedStrength(p);
   ASSERT_EQ(r.firstNumber(), 39);
   EXPECT_EQ(r.messages[0].args, std::vector<std::string>{"3"});
-  EXPECT_EQ(chainMessageText(r.messages[0], Language::Czech),
-            MessageFormat(39, Language::Czech, {"3"}));
+  EXPECT_EQ(chainMessageText(r.messages[0], Language::Czech), MessageFormat(39, Language::Czech, {"3"}));
 }
 
 TEST(ReducedStrength, OneLayerGivesItsOwnStrength) {
@@ -397,7 +397,8 @@ TEST(Assessment, MessagesMoveTheFocusAndEndAsTheyShould) {
 
 TEST(Assessment, BearingCapacityFactorOfFourBoltsOf22mm) {
   EXPECT_NEAR(bearingCapacityFactor(4, 22, 0, 1000), 1.5205, 5e-5);
-  EXPECT_DOUBLE_EQ(bearingCapacityFactor(4, 22, 0, 1000), 3.141592653589793 * 4 * 0.022 * 0.022 / 4 * 1000 / 1);
+  EXPECT_DOUBLE_EQ(bearingCapacityFactor(4, 22, 0, 1000),
+                   3.141592653589793 * 4 * 0.022 * 0.022 / 4 * 1000 / 1);
   EXPECT_DOUBLE_EQ(bearingCapacityFactor(4, 22, 0, 2000), bearingCapacityFactor(4, 22, 0, 1000) / 2);
 }
 
@@ -429,8 +430,13 @@ TEST(Assessment, RunsTheWholeChainAndKeepsTheFailureMass) {
 
 TEST(LeadingNumber, ReadsAsFarAsTheTextFormsANumber) {
   const std::pair<const char*, double> cases[] = {
-      {"2.5", 2.5}, {"3 m", 3}, {"1.5E2x", 150}, {"1e-1", 0.1}, {"-4", -4}, {"+.5", 0.5}, {".25", 0.25},
-      {"7.", 7},    {"1E", 1},  {"abc", 0},      {"", 0},       {"  12", 12}, {"-", 0},  {"1e999", 1.7976931348623157e308},
+      {"2.5", 2.5},    {"3 m", 3},
+      {"1.5E2x", 150}, {"1e-1", 0.1},
+      {"-4", -4},      {"+.5", 0.5},
+      {".25", 0.25},   {"7.", 7},
+      {"1E", 1},       {"abc", 0},
+      {"", 0},         {"  12", 12},
+      {"-", 0},        {"1e999", 1.7976931348623157e308},
   };
   for (const auto& [text, value] : cases) EXPECT_EQ(leadingNumber(text), value) << text;
 }
@@ -463,12 +469,18 @@ TEST(ChainInputs, ANamedSlotWhoseFileWasNotReadIsReportedAsMissingWithItsFile) {
   const Case cases[] = {
       {"width", withBeta, [](ProjectState& p) -> HistogramSlot& { return p.width; }, reduced, 36},
       {"layer 2", withBeta, [](ProjectState& p) -> HistogramSlot& { return p.layers[1]; }, reduced, 39},
-      {"K", [] { return withReducedStrength(true); }, [](ProjectState& p) -> HistogramSlot& { return p.k; }, length, 49},
-      {"Kn", [] { return withReducedStrength(true); }, [](ProjectState& p) -> HistogramSlot& { return p.kn; }, length, 50},
-      {"q", [] { return withReducedStrength(true); }, [](ProjectState& p) -> HistogramSlot& { return p.q; }, length, 52},
-      {"RMR", [] { return withBoltLength(true); }, [](ProjectState& p) -> HistogramSlot& { return p.rmr; }, load, 45},
-      {"gamma", [] { return withBoltLength(true); }, [](ProjectState& p) -> HistogramSlot& { return p.gamma; }, load, 46},
-      {"SigmaR", [] { return withBoltLoad(true); }, [](ProjectState& p) -> HistogramSlot& { return p.sigmaR; }, assess, 57},
+      {"K", [] { return withReducedStrength(true); }, [](ProjectState& p) -> HistogramSlot& { return p.k; },
+       length, 49},
+      {"Kn", [] { return withReducedStrength(true); }, [](ProjectState& p) -> HistogramSlot& { return p.kn; },
+       length, 50},
+      {"q", [] { return withReducedStrength(true); }, [](ProjectState& p) -> HistogramSlot& { return p.q; },
+       length, 52},
+      {"RMR", [] { return withBoltLength(true); }, [](ProjectState& p) -> HistogramSlot& { return p.rmr; },
+       load, 45},
+      {"gamma", [] { return withBoltLength(true); },
+       [](ProjectState& p) -> HistogramSlot& { return p.gamma; }, load, 46},
+      {"SigmaR", [] { return withBoltLoad(true); },
+       [](ProjectState& p) -> HistogramSlot& { return p.sigmaR; }, assess, 57},
   };
   for (const auto& c : cases) {
     ProjectState p = c.ready();

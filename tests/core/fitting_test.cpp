@@ -1,3 +1,5 @@
+#include "creation/Fitting.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -5,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "creation/Fitting.h"
 #include "creation/RawData.h"
 #include "ralvex/Ralvex.h"
 
@@ -69,8 +70,8 @@ TEST(FittingRules, AcceptanceInterval) {
   struct Case {
     double t;
     bool accepted;
-  } cases[] = {{1, true}, {0.5, true}, {0.00010001, true}, {0.0001, false}, {0, false},
-               {1.0000001, false}, {-0.3, false}, {std::nan(""), false}};
+  } cases[] = {{1, true},  {0.5, true},        {0.00010001, true}, {0.0001, false},
+               {0, false}, {1.0000001, false}, {-0.3, false},      {std::nan(""), false}};
   for (const auto& c : cases) EXPECT_EQ(FitAccepted(c.t), c.accepted) << c.t;
 }
 
@@ -130,7 +131,8 @@ TEST(FittingMeasures, KolmogorovSmirnovAndAndersonDarling) {
   std::vector<double> even;
   for (int i = 0; i < 100; ++i) even.push_back((i + 0.5) / 100);
   EXPECT_NEAR(KsDistance(even, u), 0.005, 1e-12);
-  EXPECT_NEAR(AndersonDarling(even, u), 0.011495132744073544, 1e-12);  // -n - sum (2i - 1)(ln u_i + ln(1 - u_n+1-i)) / n
+  EXPECT_NEAR(AndersonDarling(even, u), 0.011495132744073544,
+              1e-12);  // -n - sum (2i - 1)(ln u_i + ln(1 - u_n+1-i)) / n
   EXPECT_GT(AndersonDarling(low, u), AndersonDarling(even, u));
   // Values outside the histogram: a large but finite A², D = 1.
   const std::vector<double> outside{5, 6, 7};
@@ -178,8 +180,8 @@ TEST(FittingTable, SortsByFieldAndByDistanceToReference) {
 }
 
 TEST(FittingTable, SkewnessAgainstItsReferenceAndUndefinedValuesLast) {
-  std::vector<FitRow> rows{row(0, "0.9", "10", "10", "2", " undefined"), row(1, "0.8", "12", "10", "2", "0.5"),
-                           row(2, "0.7", "12", "10", "2", "0.2")};
+  std::vector<FitRow> rows{row(0, "0.9", "10", "10", "2", " undefined"),
+                           row(1, "0.8", "12", "10", "2", "0.5"), row(2, "0.7", "12", "10", "2", "0.2")};
   // "Šikmost" against the raw skewness 0.4: 0.5 closest, undefined last.
   SortFitRows(rows, 8, SortReference::RawData, FitRow{}, RawMoments{0, 0, 0.4});
   EXPECT_EQ(types(rows), (std::vector<int>{1, 2, 0}));
@@ -227,7 +229,8 @@ TEST(FittingSamples, GeneratingTypeRanksInTheTopThree) {
                  std::to_string(r.tesnost[static_cast<size_t>(r.ranking[static_cast<size_t>(i)])]) + "; ";
     bool top3 = false;
     for (int i = 0; i < 3; ++i)
-      top3 |= std::find(c.accepted.begin(), c.accepted.end(), r.ranking[static_cast<size_t>(i)]) != c.accepted.end();
+      top3 |= std::find(c.accepted.begin(), c.accepted.end(), r.ranking[static_cast<size_t>(i)]) !=
+              c.accepted.end();
     EXPECT_TRUE(top3) << c.file << ": " << ranking;
     EXPECT_EQ(r.tesnost[kUniformType], 0);
     EXPECT_EQ(r.tesnost[kTriangularType], 0);

@@ -168,7 +168,8 @@ TEST(HistogramOperations, ResultMayOverwriteAnInput) {
 namespace {
 
 // Straightforward reference of the pair loop: long double pair value, nearbyint, no shared helpers.
-std::vector<double> referenceBins(const Histogram& x, const Histogram& y, char op, const Histogram& z, double& f) {
+std::vector<double> referenceBins(const Histogram& x, const Histogram& y, char op, const Histogram& z,
+                                  double& f) {
   const int n = binCount(z);
   std::vector<double> out(static_cast<std::size_t>(n), 0.0);
   f = 0;
@@ -205,7 +206,9 @@ TEST(HistogramOperations, MatchReferenceOnRandomInputs) {
     };
     const Histogram x = random(), y = random();
     for (char op : {'+', '-', '*'}) {
-      const auto r = op == '+' ? AddHistograms(x, y) : op == '-' ? SubtractHistograms(x, y) : MultiplyHistograms(x, y);
+      const auto r = op == '+'   ? AddHistograms(x, y)
+                     : op == '-' ? SubtractHistograms(x, y)
+                                 : MultiplyHistograms(x, y);
       if (op == '*' && !r) continue;  // products straddling 0 with one bin each may be refused
       ASSERT_TRUE(r) << op;
       ASSERT_LE(binCount(r.h), 256);

@@ -30,7 +30,8 @@ TEST(HistogramCharacteristics, TableValuesAndPadding) {
   const std::vector<double> p{0.1, 0.2, 0.4, 0.2, 0.1};
   for (Language lang : {Language::Czech, Language::English}) {
     const auto t = Characteristics(p, 5, 1, 9, 10, lang);
-    for (const auto& r : t.rows) EXPECT_EQ(characters(r.label), lang == Language::Czech ? 30u : 33u) << r.label;
+    for (const auto& r : t.rows)
+      EXPECT_EQ(characters(r.label), lang == Language::Czech ? 30u : 33u) << r.label;
     // Min and Max are the outer edges, half an interval beyond the centres.
     EXPECT_EQ(t.lower, 0);
     EXPECT_EQ(t.upper, 10);
@@ -49,19 +50,22 @@ TEST(HistogramCharacteristics, TableValuesAndPadding) {
   const auto cs = Characteristics(p, 5, 1, 9, 10, Language::Czech);
   EXPECT_EQ(cs.rows[2].label, "Počet intervalů               ");
   EXPECT_EQ(cs.rows[11].label, "Koeficient špičatosti (excesu)");
-  EXPECT_EQ(Characteristics(p, 5, 1, 9, 10, Language::English).rows[11].label, "Coefficient of kurtosis (express)");
+  EXPECT_EQ(Characteristics(p, 5, 1, 9, 10, Language::English).rows[11].label,
+            "Coefficient of kurtosis (express)");
 }
 
 TEST(HistogramCharacteristics, TextLayout) {
   const std::vector<double> p{0.25, 0.5, 0.25};
   CharacteristicsTable t;
-  const std::string s = CharacteristicsText("H i s t o g r a m  : \r\nA.dis", p, 3, 1, 3, 4, Language::Czech, &t);
+  const std::string s =
+      CharacteristicsText("H i s t o g r a m  : \r\nA.dis", p, 3, 1, 3, 4, Language::Czech, &t);
   const std::string U(40, '_');
-  const std::string head = "H i s t o g r a m  : \r\nA.dis\r\n" + U + "\r\n\r\n" + MessageText(81, Language::Czech) +
-                           "\r\n\r\n" + t.rows[0].label + "\t\t" + t.rows[0].value + "\r\n" + t.rows[1].label +
-                           "\t\t" + t.rows[1].value + "\r\n" + t.rows[2].label + "\t\t" + std::string(13, ' ') +
-                           "       3\r\n" + t.rows[3].label + "\t" + t.rows[3].value + "\r\n" + t.rows[4].label +
-                           "\t" + t.rows[4].value + "\r\n" + t.rows[5].label + "\t\t" + t.rows[5].value + "\r\n";
+  const std::string head = "H i s t o g r a m  : \r\nA.dis\r\n" + U + "\r\n\r\n" +
+                           MessageText(81, Language::Czech) + "\r\n\r\n" + t.rows[0].label + "\t\t" +
+                           t.rows[0].value + "\r\n" + t.rows[1].label + "\t\t" + t.rows[1].value + "\r\n" +
+                           t.rows[2].label + "\t\t" + std::string(13, ' ') + "       3\r\n" +
+                           t.rows[3].label + "\t" + t.rows[3].value + "\r\n" + t.rows[4].label + "\t" +
+                           t.rows[4].value + "\r\n" + t.rows[5].label + "\t\t" + t.rows[5].value + "\r\n";
   EXPECT_EQ(s.substr(0, head.size()), head);
   std::string tail;
   for (int i = 6; i < 12; ++i) tail += t.rows[i].label + "\t" + t.rows[i].value + "\r\n";
@@ -71,7 +75,8 @@ TEST(HistogramCharacteristics, TextLayout) {
 
   // English: one tab before the count and the dispersion.
   const std::string en = CharacteristicsText("T", p, 3, 1, 3, 4, Language::English, &t);
-  EXPECT_EQ(lineStarting(en, "Number of intervals"), t.rows[2].label + "\t" + std::string(13, ' ') + "       3");
+  EXPECT_EQ(lineStarting(en, "Number of intervals"),
+            t.rows[2].label + "\t" + std::string(13, ' ') + "       3");
   EXPECT_EQ(lineStarting(en, "Dispersion"), t.rows[5].label + "\t" + t.rows[5].value);
 }
 
@@ -82,12 +87,13 @@ TEST(HistogramCharacteristics, FewerThanThreeIntervalsGiveMessage411Only) {
 }
 
 TEST(HistogramCharacteristics, CountLeadBlanks) {
-  for (const auto& [n, blanks] : std::vector<std::pair<int, int>>{{9, 13}, {10, 12}, {99, 12}, {100, 9}, {999, 9},
-                                                                  {1000, 8}}) {
+  for (const auto& [n, blanks] :
+       std::vector<std::pair<int, int>>{{9, 13}, {10, 12}, {99, 12}, {100, 9}, {999, 9}, {1000, 8}}) {
     const std::vector<double> p(static_cast<std::size_t>(n), 1.0 / n);
     const std::string s = CharacteristicsText("T", p, n, 0, n - 1, n, Language::Czech);
     const std::string line = lineStarting(s, "Počet intervalů");  // 30 characters, 32 bytes
-    EXPECT_EQ(line.substr(32), "\t\t" + std::string(static_cast<std::size_t>(blanks) + 7, ' ') + std::to_string(n))
+    EXPECT_EQ(line.substr(32),
+              "\t\t" + std::string(static_cast<std::size_t>(blanks) + 7, ' ') + std::to_string(n))
         << n;
   }
 }

@@ -15,14 +15,17 @@ namespace {
 // A file with the given parameter lines and frequency lines, CR LF ended.
 std::string file(const std::vector<std::string>& params, const std::vector<std::string>& freqs,
                  bool binsLine = true) {
-  std::string s = "[Description]\r\nIdentification=Test.dis\r\nType=Discrete\r\nForm=Frequency\r\n\r\n[Parameters]\r\n";
+  std::string s =
+      "[Description]\r\nIdentification=Test.dis\r\nType=Discrete\r\nForm=Frequency\r\n\r\n[Parameters]\r\n";
   for (const auto& p : params) s += p + "\r\n";
   if (binsLine) s += "[Bins]\r\n";
   for (const auto& f : freqs) s += f + "\r\n";
   return s;
 }
 
-std::string example() { return file({"Min=0.00000", "Max=10.00000", "Bins=5", "Total=10"}, {"1", "2", "4", "2", "1"}); }
+std::string example() {
+  return file({"Min=0.00000", "Max=10.00000", "Bins=5", "Total=10"}, {"1", "2", "4", "2", "1"});
+}
 
 std::optional<Histogram> read(const std::string& text, HistogramFileError& e) {
   std::istringstream in(text);
@@ -57,14 +60,17 @@ TEST(HistogramFileRead, AcceptedVariants) {
     double min, max, step;
   };
   const std::vector<Case> cases{
-      {"blanks anywhere", file({"Min = 0.5", " Max= 2.5", "Bins = 2", "Total = 3"}, {"  1 ", "", " 2"}), 1, 2, 1},
-      {"LF only and no Type line",
-       "[Parameters]\nMin=0\nMax=4\nBins=2\nTotal=2\n[Bins]\n1\n1", 1, 3, 2},
-      {"Bins=256", [] {
+      {"blanks anywhere", file({"Min = 0.5", " Max= 2.5", "Bins = 2", "Total = 3"}, {"  1 ", "", " 2"}), 1, 2,
+       1},
+      {"LF only and no Type line", "[Parameters]\nMin=0\nMax=4\nBins=2\nTotal=2\n[Bins]\n1\n1", 1, 3, 2},
+      {"Bins=256",
+       [] {
          std::vector<std::string> f(256, "1");
          return file({"Min=0", "Max=256", "Bins=256", "Total=256"}, f);
-       }(), 0.5, 255.5, 1},
-      {"single bin with Min > Max: negative step", file({"Min=5", "Max=1", "Bins=1", "Total=1"}, {"1"}), 3, 3, -4},
+       }(),
+       0.5, 255.5, 1},
+      {"single bin with Min > Max: negative step", file({"Min=5", "Max=1", "Bins=1", "Total=1"}, {"1"}), 3, 3,
+       -4},
       {"exponent and sign", file({"Min=-1E1", "Max=+1.0e1", "Bins=+2", "Total=4"}, {"+2", "2"}), -5, 5, 10},
   };
   for (const auto& c : cases) {
@@ -88,8 +94,11 @@ TEST(HistogramFileRead, ErrorsWithTheirMessages) {
   const std::vector<std::string> five{"1", "2", "4", "2", "1"};
   const std::vector<Case> cases{
       {"wrong type",
-       "[Description]\r\nType=Continuous\r\n[Parameters]\r\nMin=0\r\nMax=1\r\nBins=1\r\nTotal=1\r\n[Bins]\r\n1\r\n", 12,
-       {"Continuous"}, ""},
+       "[Description]\r\nType=Continuous\r\n[Parameters]\r\nMin=0\r\nMax=1\r\nBins=1\r\nTotal=1\r\n[Bins]"
+       "\r\n1\r\n",
+       12,
+       {"Continuous"},
+       ""},
       {"Bins above 256", file({"Min=0", "Max=10", "Bins=300", "Total=10"}, five), 13, {"256"}, "300"},
       {"no [Bins] line", file({"Min=0", "Max=10", "Bins=5", "Total=10"}, five, false), 14, {}, ""},
       {"[Bins] at the end", file({"Min=0", "Max=10", "Bins=5", "Total=10"}, {}), 14, {}, ""},
@@ -98,22 +107,42 @@ TEST(HistogramFileRead, ErrorsWithTheirMessages) {
       {"Min twice", file({"Min=0", "Min=0", "Max=10", "Bins=5", "Total=10"}, five), 15, {}, ""},
       // Eleven Min lines add up to the same key count as Min and Max once each.
       {"Min eleven times, no Max",
-       file({"Min=0", "Min=0", "Min=0", "Min=0", "Min=0", "Min=0", "Min=0", "Min=0", "Min=0", "Min=0", "Min=0",
-             "Bins=5", "Total=10"},
+       file({"Min=0", "Min=0", "Min=0", "Min=0", "Min=0", "Min=0", "Min=0", "Min=0", "Min=0", "Min=0",
+             "Min=0", "Bins=5", "Total=10"},
             five),
-       15, {}, ""},
-      {"fractional frequency", file({"Min=0", "Max=10", "Bins=5", "Total=10"}, {"1", "2", "1.5"}), 16, {"3"}, "1.5"},
-      {"frequency beyond 64 bits", file({"Min=0", "Max=10", "Bins=5", "Total=10"}, {"99999999999999999999"}), 16,
-       {"1"}, "99999999999999999999"},
+       15,
+       {},
+       ""},
+      {"fractional frequency",
+       file({"Min=0", "Max=10", "Bins=5", "Total=10"}, {"1", "2", "1.5"}),
+       16,
+       {"3"},
+       "1.5"},
+      {"frequency beyond 64 bits",
+       file({"Min=0", "Max=10", "Bins=5", "Total=10"}, {"99999999999999999999"}),
+       16,
+       {"1"},
+       "99999999999999999999"},
       {"text frequency", file({"Min=0", "Max=10", "Bins=5", "Total=10"}, {"1", "x"}), 16, {"2"}, "x"},
       {"negative frequency", file({"Min=0", "Max=10", "Bins=5", "Total=10"}, {"1", "-3"}), 17, {"2"}, ""},
-      {"sum above Total", file({"Min=0", "Max=10", "Bins=5", "Total=10"}, {"1", "2", "4", "2", "2"}), 18, {"11"}, "10"},
-      {"five frequencies for six bins", file({"Min=0", "Max=12", "Bins=6", "Total=10"}, five), 19, {"6"}, "5"},
+      {"sum above Total",
+       file({"Min=0", "Max=10", "Bins=5", "Total=10"}, {"1", "2", "4", "2", "2"}),
+       18,
+       {"11"},
+       "10"},
+      {"five frequencies for six bins",
+       file({"Min=0", "Max=12", "Bins=6", "Total=10"}, five),
+       19,
+       {"6"},
+       "5"},
       {"extra frequency lines", file({"Min=0", "Max=10", "Bins=4", "Total=10"}, five), 19, {"4"}, "5"},
       {"negative Bins", file({"Min=0", "Max=10", "Bins=-2", "Total=10"}, five), 19, {"-2"}, "5"},
       {"Min above Max", file({"Min=5", "Max=1", "Bins=2", "Total=2"}, {"1", "1"}), 20, {"4", "2"}, ""},
-      {"edges beyond the range of numbers", file({"Min=-1e308", "Max=1e308", "Bins=1", "Total=1"}, {"1"}), 20,
-       {"INF", "-INF"}, ""},
+      {"edges beyond the range of numbers",
+       file({"Min=-1e308", "Max=1e308", "Bins=1", "Total=1"}, {"1"}),
+       20,
+       {"INF", "-INF"},
+       ""},
       {"Min=0 and Max=0", file({"Min=0", "Max=0", "Bins=2", "Total=2"}, {"1", "1"}), 0, {}, ""},
       {"single bin centred at 0", file({"Min=-1", "Max=1", "Bins=1", "Total=1"}, {"1"}), 0, {}, ""},
       {"Total not a number", file({"Min=0", "Max=10", "Bins=5", "Total=ten"}, five), 37, {}, "ten"},
@@ -125,8 +154,11 @@ TEST(HistogramFileRead, ErrorsWithTheirMessages) {
       {"Max overflow", file({"Min=0", "Max=1e999", "Bins=5", "Total=10"}, five), 143, {}, "Max = 1e999"},
       {"comma decimal", file({"Min=0,5", "Max=10", "Bins=5", "Total=10"}, five), 143, {}, "Min = 0,5"},
       {"key word in the Identification line",
-       "[Description]\r\nIdentification=Maximum.dis\r\n[Parameters]\r\nMin=0\r\nMax=10\r\nBins=5\r\nTotal=10\r\n[Bins]\r\n1\r\n",
-       143, {}, "Max = tification=Maximum.dis"},
+       "[Description]\r\nIdentification=Maximum.dis\r\n[Parameters]\r\nMin=0\r\nMax=10\r\nBins=5\r\nTotal="
+       "10\r\n[Bins]\r\n1\r\n",
+       143,
+       {},
+       "Max = tification=Maximum.dis"},
   };
   for (const auto& c : cases) {
     HistogramFileError e;
@@ -153,7 +185,8 @@ TEST(HistogramFileRead, OwnRefusals) {
     HistogramFileError e;
     EXPECT_FALSE(read(c.text, e)) << c.name;
     EXPECT_EQ(e.message, 0) << c.name;
-    EXPECT_NE(e.text(Language::Czech).find(c.contains), std::string::npos) << c.name << e.text(Language::Czech);
+    EXPECT_NE(e.text(Language::Czech).find(c.contains), std::string::npos)
+        << c.name << e.text(Language::Czech);
     EXPECT_NE(e.text(Language::English).find(c.contains), std::string::npos) << c.name;
   }
 }
@@ -182,9 +215,10 @@ TEST(HistogramFileWrite, ExactLayout) {
   ASSERT_TRUE(h);
   std::ostringstream out;
   ASSERT_TRUE(WriteHistogram(out, *h, "Example.dis", e));
-  EXPECT_EQ(out.str(),
-            "[Description]\r\nIdentification=Example.dis\r\nType=Discrete\r\nForm=Frequency\r\n\r\n[Parameters]\r\n"
-            "Min=0.00000\r\nMax=10.00000\r\nBins=5\r\nTotal=10\r\n[Bins]\r\n1\r\n2\r\n4\r\n2\r\n1\r\n");
+  EXPECT_EQ(
+      out.str(),
+      "[Description]\r\nIdentification=Example.dis\r\nType=Discrete\r\nForm=Frequency\r\n\r\n[Parameters]\r\n"
+      "Min=0.00000\r\nMax=10.00000\r\nBins=5\r\nTotal=10\r\n[Bins]\r\n1\r\n2\r\n4\r\n2\r\n1\r\n");
 }
 
 TEST(HistogramFileWrite, EdgesFixedWithFiveDecimalsAndCp1250Name) {
@@ -269,12 +303,12 @@ TEST(HistogramFileWrite, RefusesHistogramsWithoutAReadableForm) {
   negative.p[0] = -0.5;
   negative.p[1] = 1.5;
   for (const auto& c : std::vector<Case>{{"no bins", noBins},
-                                          {"zero total", zeroTotal},
-                                          {"infinite total", infTotal},
-                                          {"NaN edge", nanEdge},
-                                          {"infinite bin", infBin},
-                                          {"NaN bin", nanBin},
-                                          {"negative bin", negative}}) {
+                                         {"zero total", zeroTotal},
+                                         {"infinite total", infTotal},
+                                         {"NaN edge", nanEdge},
+                                         {"infinite bin", infBin},
+                                         {"NaN bin", nanBin},
+                                         {"negative bin", negative}}) {
     std::ostringstream out;
     HistogramFileError e;
     EXPECT_FALSE(WriteHistogram(out, c.h, "X.dis", e)) << c.name;
@@ -357,15 +391,19 @@ TEST(HistogramFileDialogs, Settings) {
 TEST(HistogramFileRead, CzechAndEnglishTexts) {
   HistogramFileError e;
   EXPECT_FALSE(read(file({"Min=0", "Max=10", "Bins=5", "Total=10"}, {"1", "2", "4", "2", "2"}), e));
-  EXPECT_EQ(e.text(Language::Czech), "Není správný  p o č e t  prvků !\r\n\r\nzadáno :    Prvků = 11     Suma = 10");
+  EXPECT_EQ(e.text(Language::Czech),
+            "Není správný  p o č e t  prvků !\r\n\r\nzadáno :    Prvků = 11     Suma = 10");
   EXPECT_FALSE(read(file({"Min=5", "Max=1", "Bins=2", "Total=2"}, {"1", "1"}), e));
   EXPECT_EQ(e.text(Language::Czech), "Min > Max   (Zadáno: Min 4  Max 2)");
   EXPECT_FALSE(read(file({"Min=0", "Max=10", "Bins=300", "Total=10"}, {"1"}), e));
   EXPECT_EQ(e.text(Language::Czech),
-            "Výpočet  n e l z e  provést!\r\nPočet intervalů u histogramu > 256\r\n\r\nzadáno :  Pocet intervalů = 300");
+            "Výpočet  n e l z e  provést!\r\nPočet intervalů u histogramu > 256\r\n\r\nzadáno :  Pocet "
+            "intervalů = 300");
   EXPECT_FALSE(read(file({"Min=0", "Max=10", "Bins=5", "Total=10"}, {"1", "1.5"}), e));
-  EXPECT_EQ(e.text(Language::Czech), "Nebylo zadáno  p l a t n é  číslo!\r\n\r\nZadáno : Četnost v 2.intervalu = 1.5");
+  EXPECT_EQ(e.text(Language::Czech),
+            "Nebylo zadáno  p l a t n é  číslo!\r\n\r\nZadáno : Četnost v 2.intervalu = 1.5");
   EXPECT_FALSE(ReadHistogramFile("/no/X.dis", e));
-  EXPECT_EQ(e.text(Language::Czech), "Požadovaný dat.soubor histogramu :  /no/X.dis   n e e x i s t u j e  !");
+  EXPECT_EQ(e.text(Language::Czech),
+            "Požadovaný dat.soubor histogramu :  /no/X.dis   n e e x i s t u j e  !");
   EXPECT_NE(e.text(Language::English), e.text(Language::Czech));
 }

@@ -25,8 +25,8 @@ TEST(HistogramRecord, RoundingToInt64TiesToEven) {
                                          {std::numeric_limits<long double>::quiet_NaN(), 0}})
     EXPECT_EQ(roundToInt64(c.x), c.expected) << static_cast<double>(c.x);
   Histogram h;
-  for (const auto& [count, n] : std::vector<std::pair<double, int>>{{2.5, 2}, {3.5, 4}, {0.4, 0}, {-3, 0}, {1e9, 256},
-                                                                    {std::nan(""), 0}}) {
+  for (const auto& [count, n] : std::vector<std::pair<double, int>>{
+           {2.5, 2}, {3.5, 4}, {0.4, 0}, {-3, 0}, {1e9, 256}, {std::nan(""), 0}}) {
     h.count = count;
     EXPECT_EQ(binCount(h), n) << count;
   }
@@ -47,7 +47,8 @@ TEST(HistogramRecord, FrequencyConversionsWorkedExample) {
   EXPECT_EQ(ff.lower, 0);
   EXPECT_EQ(ff.upper, 10);
   EXPECT_EQ(ff.n, 5);
-  EXPECT_EQ(std::vector<std::int64_t>(ff.f.begin(), ff.f.begin() + 5), (std::vector<std::int64_t>{1, 2, 4, 2, 1}));
+  EXPECT_EQ(std::vector<std::int64_t>(ff.f.begin(), ff.f.begin() + 5),
+            (std::vector<std::int64_t>{1, 2, 4, 2, 1}));
   EXPECT_EQ(ff.total, 10);
 }
 

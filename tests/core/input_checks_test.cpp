@@ -81,7 +81,7 @@ TEST(InputChecksTest, ThicknessesOfRowsTwoUpAreCheckedInOrder) {
   p.nextLayerRow = 2;  // one layer: nothing to check
   EXPECT_FALSE(checkThicknesses(p, cz));
 
-  p.nextLayerRow = 4;  // rows 2 and 3
+  p.nextLayerRow = 4;          // rows 2 and 3
   p.layers[0].thickness = "";  // row 1 is computed, never checked
   p.layers[1].thickness = "2.5";
   p.layers[2].thickness = "";
@@ -153,14 +153,14 @@ TEST(InputChecksTest, KeyFiltersPassReplaceOrRefuse) {
     char32_t out;
   };
   const Case cases[] = {
-      {KeyClass::Real, U'7', true, false, U'7'},      {KeyClass::Real, U',', true, false, U'.'},
-      {KeyClass::Real, U'e', true, false, U'E'},      {KeyClass::Real, U'-', true, false, U'-'},
-      {KeyClass::Real, U'a', false, true, 0},         {KeyClass::Real, U' ', false, true, 0},
-      {KeyClass::Real, U'\b', true, false, U'\b'},    {KeyClass::Integer, U'.', false, true, 0},
-      {KeyClass::Integer, U'-', false, true, 0},      {KeyClass::Integer, U'e', true, false, U'e'},
-      {KeyClass::Integer, U'5', true, false, U'5'},   {KeyClass::Name, U'ř', true, false, U'ř'},
-      {KeyClass::Name, U'_', true, false, U'_'},      {KeyClass::Name, U'/', false, false, 0},
-      {KeyClass::Name, U'ä', false, false, 0},        {KeyClass::Name, U'Ů', false, false, 0},
+      {KeyClass::Real, U'7', true, false, U'7'},    {KeyClass::Real, U',', true, false, U'.'},
+      {KeyClass::Real, U'e', true, false, U'E'},    {KeyClass::Real, U'-', true, false, U'-'},
+      {KeyClass::Real, U'a', false, true, 0},       {KeyClass::Real, U' ', false, true, 0},
+      {KeyClass::Real, U'\b', true, false, U'\b'},  {KeyClass::Integer, U'.', false, true, 0},
+      {KeyClass::Integer, U'-', false, true, 0},    {KeyClass::Integer, U'e', true, false, U'e'},
+      {KeyClass::Integer, U'5', true, false, U'5'}, {KeyClass::Name, U'ř', true, false, U'ř'},
+      {KeyClass::Name, U'_', true, false, U'_'},    {KeyClass::Name, U'/', false, false, 0},
+      {KeyClass::Name, U'ä', false, false, 0},      {KeyClass::Name, U'Ů', false, false, 0},
   };
   for (const auto& c : cases) {
     KeyVerdict v = filterKey(c.cls, c.in);
@@ -170,7 +170,10 @@ TEST(InputChecksTest, KeyFiltersPassReplaceOrRefuse) {
   }
   EXPECT_EQ(filterText(KeyClass::Real, "2,5e3 m"), "2.5E3");
   EXPECT_EQ(filterText(KeyClass::Name, "Důl/Žofie\x01_1"), "DůlŽofie_1");
-  EXPECT_EQ(filterText(KeyClass::Name, "\xff\xfe" "ab"), "ab");  // broken UTF-8 is dropped
+  EXPECT_EQ(filterText(KeyClass::Name,
+                       "\xff\xfe"
+                       "ab"),
+            "ab");  // broken UTF-8 is dropped
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
+#include "shell/Messages.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "ralvex/Ralvex.h"
-#include "shell/Messages.h"
 
 namespace {
 
@@ -24,13 +25,19 @@ TEST(MessageTable, CzechTextsAsQuoted) {
       {2, "I n f o r m a c e"},
       {3, "C h y b a"},
       {4, "U p o z o r n ě n í"},
-      {5, "A  d  r  e  s  á  ř  e  :\r\n\r\n\r\nVELTRA\t\t:   %s\r\n\r\nHistogramů\t:   %s\r\nProjektů\t\t:   "
-          "%s\r\nVýsledků\t:   %s\r\nPrvotních dat\t:   %s"},
-      {9, "Nabídka druhů hornin je prázdná !\r\n\r\n\tDoporučení :\r\nTabulku druhů naplňte z MENU : \"Nastavení\" -> "
-          "\"Tabulka druhů hornin\" "},
-      {13, "Výpočet  n e l z e  provést!\r\nPočet intervalů u histogramu > %s\r\n\r\nzadáno :  Pocet intervalů = "},
-      {22, "V tabulce \r\n\r\n\t--- %s ---\r\n\r\n je \"%s\", které  n e n í  u l o ž e n o  do souboru "
-           "!\r\n\r\n\t\tUložit histogram do souboru ?"},
+      {5,
+       "A  d  r  e  s  á  ř  e  :\r\n\r\n\r\nVELTRA\t\t:   %s\r\n\r\nHistogramů\t:   %s\r\nProjektů\t\t:   "
+       "%s\r\nVýsledků\t:   %s\r\nPrvotních dat\t:   %s"},
+      {9,
+       "Nabídka druhů hornin je prázdná !\r\n\r\n\tDoporučení :\r\nTabulku druhů naplňte z MENU : "
+       "\"Nastavení\" -> "
+       "\"Tabulka druhů hornin\" "},
+      {13,
+       "Výpočet  n e l z e  provést!\r\nPočet intervalů u histogramu > %s\r\n\r\nzadáno :  Pocet intervalů "
+       "= "},
+      {22,
+       "V tabulce \r\n\r\n\t--- %s ---\r\n\r\n je \"%s\", které  n e n í  u l o ž e n o  do souboru "
+       "!\r\n\r\n\t\tUložit histogram do souboru ?"},
       {23, " C e l k e m"},
       {26, "Uložit okno | Uloží do schránky aktuální stav okna -   \" "},
       {79, "     C h a r a k t e r i s t i k y"},
@@ -87,7 +94,8 @@ TEST(MessageTable, EnglishTitlesAndTranslationsMatchTheirCzechTexts) {
 
 TEST(MessageTable, FormatFillsPlaceholdersInOrder) {
   EXPECT_EQ(MessageFormat(20, Language::Czech, {"5", "3"}), "Min > Max   (Zadáno: Min 5  Max 3)");
-  EXPECT_EQ(MessageFormat(142, Language::English, {"A", "B", "C"}), "Save \" A \" to the table\r\n\r\n\tB C\r\n");
+  EXPECT_EQ(MessageFormat(142, Language::English, {"A", "B", "C"}),
+            "Save \" A \" to the table\r\n\r\n\tB C\r\n");
   // Texts containing "%s" are not expanded again.
   EXPECT_EQ(MessageFormat(112, Language::Czech, {"%s.dis"}), "Soubor %s.dis  n e e x i s t u j e  !");
 }

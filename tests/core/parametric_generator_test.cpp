@@ -18,7 +18,9 @@ ParametricResult gen(int type, std::array<std::string, 4> params, double eps = 1
   return GenerateParametric(rq, Language::Czech);
 }
 
-double sumOf(const ParametricResult& r) { return std::accumulate(r.p.begin(), r.p.begin() + r.intervals, 0.0); }
+double sumOf(const ParametricResult& r) {
+  return std::accumulate(r.p.begin(), r.p.begin() + r.intervals, 0.0);
+}
 
 std::string cs(int n) { return MessageText(n, Language::Czech); }
 
@@ -89,10 +91,27 @@ struct RefusalCase {
 
 TEST(ParametricGenerator, RefusalsCarryTheirMessageAndFocus) {
   const RefusalCase cases[] = {
-      {"parse", kPtNormal, {"10", "1x", "1.1", "1.9"}, 501,
-       cs(501) + "\r\n\r\n        " + cs(502) + "Sigma : 1x", 2, true},
-      {"sigma", kPtNormal, {"10", "0", "1.1", "1.9"}, 503, cs(503) + "\r\n\r\n     Sigma" + cs(504), 2, false},
-      {"lognormal mi", kPtLogNormal2P, {"-1", "1", "1.1", "1.9"}, 503, cs(503) + "\r\n\r\n     Mi" + cs(504), 1, false},
+      {"parse",
+       kPtNormal,
+       {"10", "1x", "1.1", "1.9"},
+       501,
+       cs(501) + "\r\n\r\n        " + cs(502) + "Sigma : 1x",
+       2,
+       true},
+      {"sigma",
+       kPtNormal,
+       {"10", "0", "1.1", "1.9"},
+       503,
+       cs(503) + "\r\n\r\n     Sigma" + cs(504),
+       2,
+       false},
+      {"lognormal mi",
+       kPtLogNormal2P,
+       {"-1", "1", "1.1", "1.9"},
+       503,
+       cs(503) + "\r\n\r\n     Mi" + cs(504),
+       1,
+       false},
       {"gamma k", kPtGamma, {"0.5", "1", "1.1", "1.9"}, 509, cs(509) + "(k-1).theta >= 0   !", 0, false},
       {"beta a=b", kPtBetaGeneral, {"2", "3", "5", "5"}, 505, cs(505) + " a < b !", 4, false},
       {"uniform", kPtUniform, {"20", "0", "5", "1.9"}, 505, cs(505) + " a < b !", 1, false},
@@ -283,7 +302,7 @@ TEST(ParametricFitting, WrittenParametersAndDescriptions) {
   const auto beta = fit(kPtBetaGeneral, s);
   EXPECT_EQ(beta.params[2], "5.00000");
   EXPECT_EQ(beta.params[3], "16.00000");
-  EXPECT_NE(beta.description.find(")") , std::string::npos);
+  EXPECT_NE(beta.description.find(")"), std::string::npos);
   EXPECT_NE(beta.description.find(beta.params[1] + "a=5.00000,b=16.00000)"), std::string::npos);
 }
 
@@ -312,7 +331,8 @@ double shape(int t, const std::array<double, 4>& P, double x) {
   const double p1 = P[0], p2 = P[1];
   const double pi = 3.14159265358979323846;
   switch (t) {
-    case kPtNormal: return std::exp(-(x - p1) * (x - p1) / (2 * p2 * p2));
+    case kPtNormal:
+      return std::exp(-(x - p1) * (x - p1) / (2 * p2 * p2));
     case kPtLogNormal2P: {
       const double w = 1 + (p2 / p1) * (p2 / p1);
       const double l = std::log(x * std::sqrt(w) / p1);
@@ -326,32 +346,50 @@ double shape(int t, const std::array<double, 4>& P, double x) {
       const double a = pi / (std::sqrt(6.0) * p2), u = p1 + 0.577 / a, z = a * (x - u);
       return std::exp(z - std::exp(z));
     }
-    case kPtRaisedCosine: return 1 + std::cos(pi * (x - p1) / p2);
-    case kPtCauchy: return 1 / (1 + std::pow((x - p1) / p2, 2));
+    case kPtRaisedCosine:
+      return 1 + std::cos(pi * (x - p1) / p2);
+    case kPtCauchy:
+      return 1 / (1 + std::pow((x - p1) / p2, 2));
     case kPtFisherTippett: {
       const double e = std::exp((p1 - x) / p2);
       return std::exp(-e) * e;
     }
-    case kPtLaplace: return std::exp(-std::fabs(x - p1) / p2);
+    case kPtLaplace:
+      return std::exp(-std::fabs(x - p1) / p2);
     case kPtLogistic: {
       const double e = std::exp(-(x - p1) / p2);
       return e / ((1 + e) * (1 + e));
     }
-    case kPtWeibull: return std::pow(x / p2, p1 - 1) * std::exp(-std::pow(x / p2, p1));
-    case kPtRayleigh: return x * std::exp(-x * x / (2 * p1 * p1));
-    case kPtLevy: return std::pow(x, -1.5) * std::exp(-p1 / (2 * x));
-    case kPtStudent: return std::pow(1 + x * x / p1, -(p1 + 1) / 2);
-    case kPtBetaAtZero: return std::pow(x, p1 - 1) * std::pow(1 - x, p2 - 1);
-    case kPtBetaGeneral: return std::pow(x - P[2], p1 - 1) * std::pow(P[3] - x, p2 - 1);
-    case kPtGamma: return std::pow(x, p1 - 1) * std::exp(-x / p2);
-    case kPtSnedecor: return std::pow(x, p1 / 2 - 1) * std::pow(1 + p1 / p2 * x, -(p1 + p2) / 2);
-    case kPtPareto: return std::pow(x, -(p2 + 1));
-    case kPtUniform: return 1;
-    case kPtTriangular: return x <= P[2] ? (x - p1) / (P[2] - p1) : (p2 - x) / (p2 - P[2]);
-    case kPtExponential: return std::exp(-x / p1);
-    case kPtChiSquare: return std::pow(x, p1 / 2 - 1) * std::exp(-x / 2);
-    case kPtHalfLogistic: return std::exp(-x) / std::pow(1 + std::exp(-x), 2);
-    default: return 0;
+    case kPtWeibull:
+      return std::pow(x / p2, p1 - 1) * std::exp(-std::pow(x / p2, p1));
+    case kPtRayleigh:
+      return x * std::exp(-x * x / (2 * p1 * p1));
+    case kPtLevy:
+      return std::pow(x, -1.5) * std::exp(-p1 / (2 * x));
+    case kPtStudent:
+      return std::pow(1 + x * x / p1, -(p1 + 1) / 2);
+    case kPtBetaAtZero:
+      return std::pow(x, p1 - 1) * std::pow(1 - x, p2 - 1);
+    case kPtBetaGeneral:
+      return std::pow(x - P[2], p1 - 1) * std::pow(P[3] - x, p2 - 1);
+    case kPtGamma:
+      return std::pow(x, p1 - 1) * std::exp(-x / p2);
+    case kPtSnedecor:
+      return std::pow(x, p1 / 2 - 1) * std::pow(1 + p1 / p2 * x, -(p1 + p2) / 2);
+    case kPtPareto:
+      return std::pow(x, -(p2 + 1));
+    case kPtUniform:
+      return 1;
+    case kPtTriangular:
+      return x <= P[2] ? (x - p1) / (P[2] - p1) : (p2 - x) / (p2 - P[2]);
+    case kPtExponential:
+      return std::exp(-x / p1);
+    case kPtChiSquare:
+      return std::pow(x, p1 / 2 - 1) * std::exp(-x / 2);
+    case kPtHalfLogistic:
+      return std::exp(-x) / std::pow(1 + std::exp(-x), 2);
+    default:
+      return 0;
   }
 }
 
@@ -401,7 +439,8 @@ TEST(ParametricGenerator, EveryTypeHasItsDensityShapeAndPresentation) {
     EXPECT_NEAR(sumOf(r), 1, 1e-12);
     EXPECT_LT(r.min, r.max);
     EXPECT_EQ(r.presentation.captionSuffix, c.suffix);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(r.presentation.fieldVisible[i], i < c.visible || (c.visible == 3 && i == 2));
+    for (int i = 0; i < 4; ++i)
+      EXPECT_EQ(r.presentation.fieldVisible[i], i < c.visible || (c.visible == 3 && i == 2));
     // The largest bin as reference; every kept bin in proportion to the density at its centre.
     int ref = 0;
     for (int i = 1; i < 64; ++i)
@@ -410,7 +449,8 @@ TEST(ParametricGenerator, EveryTypeHasItsDensityShapeAndPresentation) {
     for (int i = 0; i < 64; ++i) {
       if (r.p[i] == 0) continue;
       const double x = r.min + (i + 0.5) * r.step;
-      EXPECT_NEAR(r.p[i] / r.p[ref], shape(c.type, c.P, x) / fref, 1e-9 * (1 + shape(c.type, c.P, x) / fref)) << i;
+      EXPECT_NEAR(r.p[i] / r.p[ref], shape(c.type, c.P, x) / fref, 1e-9 * (1 + shape(c.type, c.P, x) / fref))
+          << i;
     }
   }
 }
@@ -495,8 +535,10 @@ TEST(ParametricFitting, LowerCutOfUserLimitsOnATypeThatKeepsItsRange) {
   EXPECT_NEAR(r.min, 10 - 5.53232, 1e-5);
   for (int i = 0; i < 10; ++i) {
     const double x = r.min + (i + 0.5) * r.step;
-    if (x < 8) EXPECT_EQ(r.p[i], 0) << i;
-    else EXPECT_GT(r.p[i], 0) << i;
+    if (x < 8)
+      EXPECT_EQ(r.p[i], 0) << i;
+    else
+      EXPECT_GT(r.p[i], 0) << i;
   }
 }
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -6,15 +7,13 @@
 #include <set>
 #include <sstream>
 
-#include <unistd.h>
-
-#include "histogram_fixture.h"
 #include "histogram/HistogramFile.h"
+#include "histogram_fixture.h"
 #include "persistence/OpenProject.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/ProjectOpenSteps.h"
-#include "shell/Encoding.h"
 #include "persistence/TextLines.h"
+#include "shell/Encoding.h"
 
 namespace {
 
@@ -80,7 +79,7 @@ std::vector<std::string> openWithRecorder(const ProjectFileData& data, ProjectSt
 std::vector<std::string> openedInOrder(const ProjectFileData& data, ProjectState& p, RmrTables& rmr) {
   const auto dir = std::filesystem::temp_directory_path() / ("veltra_open_" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
-  std::vector<std::string> names = {data.widthName, data.kName,     data.knName,     data.rmrName,
+  std::vector<std::string> names = {data.widthName, data.kName,     data.knName,    data.rmrName,
                                     data.qName,     data.gammaName, data.sigmaRName};
   for (const ProjectLayerRow& row : data.layers) names.push_back(row.name);
   const Histogram stored = histogram_fixture::make(1, 1, {0.5, 0.5}, 10);
@@ -117,18 +116,45 @@ TEST(ProjectFileTest, WritesTheLinesInOrderWindows1250WithCrLf) {
   rmr.tables[0].cell(1, 2) = "20";
   rmr.tables[6].cell(0, 1) = "  Min";
   rmr.sum = "65";
-  const std::string bytes = formatProjectFile(projectFileFromState(threeLayers(), rmr), "1.5.6.5", "1.2.2024");
-  EXPECT_NE(bytes.find("  Soubor vytvo\xF8" "en ve verzi :  1.5.6.5\r\n"), std::string::npos);
+  const std::string bytes =
+      formatProjectFile(projectFileFromState(threeLayers(), rmr), "1.5.6.5", "1.2.2024");
+  EXPECT_NE(bytes.find("  Soubor vytvo\xF8"
+                       "en ve verzi :  1.5.6.5\r\n"),
+            std::string::npos);
   const auto lines = decodeTextLines(bytes);
-  const std::vector<std::string> head = {"POPIS DAT", "  Soubor vytvořen ve verzi :  1.5.6.5", "  Datum :  1.2.2024",
-                                         "Chodba_A", "Sirka.dis", "4",
-                                         "Jílovec", "Vrstva1.dis", "3.2",
-                                         "Prachovec", "Vrstva2.dis", "1.5",
-                                         "Pískovec", "Vrstva3.dis", "1.5",
-                                         "Uhlí", "", "",
-                                         "650", "22", "0", "5", "K.dis", "Kn.dis", "RMR.dis", "TRUE", "q.dis",
-                                         "Gamma.dis", "Ocel.dis",
-                                         "3", "2", "1/        > 90%", "20"};
+  const std::vector<std::string> head = {"POPIS DAT",
+                                         "  Soubor vytvořen ve verzi :  1.5.6.5",
+                                         "  Datum :  1.2.2024",
+                                         "Chodba_A",
+                                         "Sirka.dis",
+                                         "4",
+                                         "Jílovec",
+                                         "Vrstva1.dis",
+                                         "3.2",
+                                         "Prachovec",
+                                         "Vrstva2.dis",
+                                         "1.5",
+                                         "Pískovec",
+                                         "Vrstva3.dis",
+                                         "1.5",
+                                         "Uhlí",
+                                         "",
+                                         "",
+                                         "650",
+                                         "22",
+                                         "0",
+                                         "5",
+                                         "K.dis",
+                                         "Kn.dis",
+                                         "RMR.dis",
+                                         "TRUE",
+                                         "q.dis",
+                                         "Gamma.dis",
+                                         "Ocel.dis",
+                                         "3",
+                                         "2",
+                                         "1/        > 90%",
+                                         "20"};
   ASSERT_GE(lines.size(), head.size());
   for (size_t i = 0; i < head.size(); ++i) EXPECT_EQ(lines[i], head[i]) << "line " << i + 1;
   // Six rating tables of (cols-1)*(rows-1) cells, the strength table whole, three labels.
@@ -140,7 +166,8 @@ TEST(ProjectFileTest, WritesTheLinesInOrderWindows1250WithCrLf) {
 
   ProjectState plain = threeLayers();
   plain.combinedSupport = false;
-  const auto plainLines = decodeTextLines(formatProjectFile(projectFileFromState(plain, rmr), "1.5.6.5", "x"));
+  const auto plainLines =
+      decodeTextLines(formatProjectFile(projectFileFromState(plain, rmr), "1.5.6.5", "x"));
   EXPECT_EQ(plainLines[25], "FALSE");
   EXPECT_EQ(plainLines[26], "Gamma.dis");  // no q line without combined support
 }
@@ -152,7 +179,9 @@ TEST(ProjectFileTest, TheUtf8TextShowsWhichTextsWouldLoseLetters) {
   const std::string text = formatProjectText(d, "1.5.6.5", "1.2.2024");
   EXPECT_EQ(unencodableLines(text), (std::vector<UnencodableText>{{"Granit α中", "α中"}}));
   EXPECT_EQ(utf8ToCp1250(text), formatProjectFile(d, "1.5.6.5", "1.2.2024"));
-  EXPECT_TRUE(unencodableLines(formatProjectText(projectFileFromState(threeLayers(), RmrTables{}), "1.5.6.5", "x")).empty());
+  EXPECT_TRUE(
+      unencodableLines(formatProjectText(projectFileFromState(threeLayers(), RmrTables{}), "1.5.6.5", "x"))
+          .empty());
 }
 
 TEST(ProjectFileTest, SaveThenOpenGivesTheSameInputs) {
@@ -177,10 +206,11 @@ TEST(ProjectFileTest, SaveThenOpenGivesTheSameInputs) {
   {
     ProjectState order;
     RmrTables orderRmr;
-    EXPECT_EQ(openedInOrder(*data, order, orderRmr),
-              (std::vector<std::string>{"2:0:/h/Sirka.dis", "B*", "1:1:/h/Vrstva1.dis", "1:2:/h/Vrstva2.dis",
-                                        "1:3:/h/Vrstva3.dis", "Beta", "3:0:/h/K.dis", "4:0:/h/Kn.dis",
-                                        "7:0:/h/RMR.dis", "6:0:/h/q.dis", "8:0:/h/Gamma.dis", "9:0:/h/Ocel.dis"}));
+    EXPECT_EQ(
+        openedInOrder(*data, order, orderRmr),
+        (std::vector<std::string>{"2:0:/h/Sirka.dis", "B*", "1:1:/h/Vrstva1.dis", "1:2:/h/Vrstva2.dis",
+                                  "1:3:/h/Vrstva3.dis", "Beta", "3:0:/h/K.dis", "4:0:/h/Kn.dis",
+                                  "7:0:/h/RMR.dis", "6:0:/h/q.dis", "8:0:/h/Gamma.dis", "9:0:/h/Ocel.dis"}));
   }
   for (int r = 0; r < ProjectState::kLayers; ++r) {
     EXPECT_EQ(p.layers[r].rockType, saved.layers[r].rockType) << r;
@@ -188,8 +218,8 @@ TEST(ProjectFileTest, SaveThenOpenGivesTheSameInputs) {
     EXPECT_EQ(p.layers[r].thickness, saved.layers[r].thickness) << r;
   }
   EXPECT_EQ(p.nextLayerRow, 4);
-  for (auto slot : {&ProjectState::width, &ProjectState::k, &ProjectState::kn, &ProjectState::q, &ProjectState::rmr,
-                    &ProjectState::gamma, &ProjectState::sigmaR})
+  for (auto slot : {&ProjectState::width, &ProjectState::k, &ProjectState::kn, &ProjectState::q,
+                    &ProjectState::rmr, &ProjectState::gamma, &ProjectState::sigmaR})
     EXPECT_EQ((p.*slot).name, (saved.*slot).name);
   EXPECT_EQ(p.depthH, "650");
   EXPECT_EQ(p.d1, "22");
@@ -202,9 +232,14 @@ TEST(ProjectFileTest, SaveThenOpenGivesTheSameInputs) {
 }
 
 TEST(ProjectFileTest, FormatLevelFromTheVersion) {
-  const std::map<std::string, std::optional<int>> cases = {
-      {"  Soubor vytvořen ve verzi :  1.5.6.5", 506}, {"1.0.13", 13}, {"1.0.16.2", 16}, {"2.1.0.0", 100},
-      {" 1 . 0 . 11", 11}, {"1.5", std::nullopt}, {"bez verze", std::nullopt}, {"1.x.3", std::nullopt}};
+  const std::map<std::string, std::optional<int>> cases = {{"  Soubor vytvořen ve verzi :  1.5.6.5", 506},
+                                                           {"1.0.13", 13},
+                                                           {"1.0.16.2", 16},
+                                                           {"2.1.0.0", 100},
+                                                           {" 1 . 0 . 11", 11},
+                                                           {"1.5", std::nullopt},
+                                                           {"bez verze", std::nullopt},
+                                                           {"1.x.3", std::nullopt}};
   for (const auto& [line, level] : cases) EXPECT_EQ(formatLevelFromVersion(line), level) << line;
 }
 
@@ -253,7 +288,8 @@ TEST(ProjectFileTest, ReadsEveryOlderLayout) {
 }
 
 TEST(ProjectFileTest, FilesThatEndEarlyOrHoldBadCountsAreRefused) {
-  const std::string good = formatProjectFile(projectFileFromState(threeLayers(), RmrTables()), "1.5.6.5", "d");
+  const std::string good =
+      formatProjectFile(projectFileFromState(threeLayers(), RmrTables()), "1.5.6.5", "d");
   const auto lines = decodeTextLines(good);
   for (size_t n = 0; n < lines.size(); ++n) {
     std::string cut;
@@ -267,7 +303,11 @@ TEST(ProjectFileTest, FilesThatEndEarlyOrHoldBadCountsAreRefused) {
     for (size_t i = 0; i < lines.size(); ++i) s += (i == index ? text : lines[i]) + "\r\n";
     return s;
   };
-  struct Case { size_t line; const char* text; const char* expect; };
+  struct Case {
+    size_t line;
+    const char* text;
+    const char* expect;
+  };
   const Case cases[] = {
       {5, "x", "Line 6 holds no valid count ( x )"},
       {5, "12", "Line 6 holds no valid count ( 12 )"},

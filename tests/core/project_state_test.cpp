@@ -17,7 +17,10 @@ Flags flagsAfter(InvalidateFrom from) {
 }
 
 TEST(ProjectStateTest, InvalidationClearsFromTheGivenResultOnwards) {
-  struct Case { InvalidateFrom from; Flags expected; };
+  struct Case {
+    InvalidateFrom from;
+    Flags expected;
+  };
   const Case cases[] = {
       {InvalidateFrom::All, {false, false, false, false, false}},
       {InvalidateFrom::BoltLength, {true, false, false, false, false}},

@@ -23,12 +23,11 @@ TEST(ValueQuery, ProbabilityUpToX) {
     int interval;
     double px, cdf;
   } cases[] = {
-      {10, 5, 0.1, 1},       // upper end
-      {9.5, 5, 0.1, 0.975},  // inside the last interval: interpolated, not 1
-      {8, 4, 0.2, 0.9},      // inner edge belongs to the lower interval
-      {4, 2, 0.2, 0.3},
-      {5, 3, 0.4, 0.5},   // centre
-      {0.5, 1, 0.1, 0.025},  // just above the lower end
+      {10, 5, 0.1, 1},                         // upper end
+      {9.5, 5, 0.1, 0.975},                    // inside the last interval: interpolated, not 1
+      {8, 4, 0.2, 0.9},                        // inner edge belongs to the lower interval
+      {4, 2, 0.2, 0.3},     {5, 3, 0.4, 0.5},  // centre
+      {0.5, 1, 0.1, 0.025},                    // just above the lower end
       {2.5, 2, 0.2, 0.15},
   };
   for (const auto& c : cases) {
@@ -74,11 +73,7 @@ TEST(QuantileQuery, Quantiles) {
     double qp;
   } cases[] = {
       {1, 5, 9},  // P = 1 gives the last centre
-      {0.05, 1, 1},
-      {0.5, 3, 5},
-      {0.9, 4, 8},
-      {1e-9, 1, 2e-8},
-      {0.999, 5, 9.98},
+      {0.05, 1, 1}, {0.5, 3, 5}, {0.9, 4, 8}, {1e-9, 1, 2e-8}, {0.999, 5, 9.98},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.p);

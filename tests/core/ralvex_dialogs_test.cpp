@@ -87,8 +87,9 @@ TEST_F(RalvexDialogs, NoCancels) {
 }
 
 TEST_F(RalvexDialogs, DefMessageDlgPassesCaptionAndNormalisesDefaults) {
-  EXPECT_EQ(DefMessageDlg("     C h a r a k t e r i s t i k y", "text", DlgKind::Information, DlgButtons::Ok, 6),
-            mrOk);
+  EXPECT_EQ(
+      DefMessageDlg("     C h a r a k t e r i s t i k y", "text", DlgKind::Information, DlgButtons::Ok, 6),
+      mrOk);
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].caption, "     C h a r a k t e r i s t i k y");
   EXPECT_EQ(dialogs.asked[0].defaultButton, mrOk);  // an OK box has only OK

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <cfloat>
-#include <cstdint>
 #include <cerrno>
-#include <cstdlib>
-#include <random>
+#include <cfloat>
 #include <climits>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <limits>
+#include <random>
 
 #include "../support/ScriptedDialogs.h"
 #include "ralvex/Ralvex.h"
@@ -17,10 +17,32 @@ using namespace ralvex;
 
 namespace {
 
-const double kValues[] = {0.0,      -0.0,     1.0,      -1.0,         0.1,          1.0 / 3.0,    -2.0 / 3.0,
-                          0.5,      250.0,    -17.0,    1e-7,         -2.5e-7,      12345.678,    1e10,
-                          1e15,     1.2345678901234567e17, 3.14159e100, -6.02e23, 1e-300 / 3, DBL_MIN,
-                          5e-324,   DBL_MAX,  -DBL_MAX, 0.999999999999, 9.9999999995e9, 123456.5};
+const double kValues[] = {0.0,
+                          -0.0,
+                          1.0,
+                          -1.0,
+                          0.1,
+                          1.0 / 3.0,
+                          -2.0 / 3.0,
+                          0.5,
+                          250.0,
+                          -17.0,
+                          1e-7,
+                          -2.5e-7,
+                          12345.678,
+                          1e10,
+                          1e15,
+                          1.2345678901234567e17,
+                          3.14159e100,
+                          -6.02e23,
+                          1e-300 / 3,
+                          DBL_MIN,
+                          5e-324,
+                          DBL_MAX,
+                          -DBL_MAX,
+                          0.999999999999,
+                          9.9999999995e9,
+                          123456.5};
 
 struct Texter {
   const char* name;
@@ -32,8 +54,10 @@ std::string tiskPrv(double x) { return TiskPrv(x); }
 std::string cetnost12(double x) { return TCetnost(12, x); }
 std::string bottom(double x) { return StrBottomGraf(0.25, x); }
 
-const Texter kTexters[] = {{"StrNaCarku", StrNaCarku, 10},  {"StrNaCarku1", StrNaCarku1, 6},
-                           {"TiskPrv", tiskPrv, 15},        {"TCetnost12", cetnost12, 6},
+const Texter kTexters[] = {{"StrNaCarku", StrNaCarku, 10},
+                           {"StrNaCarku1", StrNaCarku1, 6},
+                           {"TiskPrv", tiskPrv, 15},
+                           {"TCetnost12", cetnost12, 6},
                            {"StrBottomGraf", bottom, 5}};
 
 }  // namespace
@@ -62,7 +86,8 @@ TEST(RalvexNumberTexts, RandomBitPatternsReadBack) {
       ASSERT_TRUE(parseDouble(s, back)) << t.name << " \"" << s << "\"";
       // Subnormals carry fewer digits than the text; compare them on the scale of the smallest normal.
       const double scale = std::max(std::fabs(x), DBL_MIN);
-      ASSERT_LE(std::fabs(back - x), scale * 0.51 * std::pow(10.0, 1 - t.digits)) << t.name << " \"" << s << "\"";
+      ASSERT_LE(std::fabs(back - x), scale * 0.51 * std::pow(10.0, 1 - t.digits))
+          << t.name << " \"" << s << "\"";
     }
   }
 }
@@ -102,17 +127,18 @@ TEST(RalvexParsers, AcceptsPlainNumbersOnly) {
   const struct {
     const char* text;
     double value;
-  } good[] = {{"1", 1},       {"-1.5", -1.5},   {"+2", 2},       {".5", 0.5},      {"5.", 5},
-              {"1E3", 1000},  {"1e-3", 0.001},  {" 7 ", 7},      {"\t0.25", 0.25}, {"1.5E+10", 1.5e10},
-              {"007", 7},     {"-0", 0},        {"1E-400", 0},   {"0.000E999", 0}, {"1.7976931348623157E308", DBL_MAX}};
+  } good[] = {
+      {"1", 1},      {"-1.5", -1.5},  {"+2", 2},     {".5", 0.5},      {"5.", 5},
+      {"1E3", 1000}, {"1e-3", 0.001}, {" 7 ", 7},    {"\t0.25", 0.25}, {"1.5E+10", 1.5e10},
+      {"007", 7},    {"-0", 0},       {"1E-400", 0}, {"0.000E999", 0}, {"1.7976931348623157E308", DBL_MAX}};
   for (const auto& g : good) {
     double x = -99;
     EXPECT_TRUE(parseDouble(g.text, x)) << g.text;
     EXPECT_EQ(x, g.value) << g.text;
   }
-  for (const char* bad : {"", " ", "-", ".", "1,5", "1 000", "inf", "-inf", "nan", "NaN", "infinity", "1e", "e5",
-                          "E5", "1E+", "0x10", "1.2.3", "--1", "+-1", "1E400", "-1E400", "1.8E308", "12abc", "1 2",
-                          "1e5.5", "١"}) {
+  for (const char* bad : {"",    " ",        "-",      ".",       "1,5",   "1 000", "inf",   "-inf",  "nan",
+                          "NaN", "infinity", "1e",     "e5",      "E5",    "1E+",   "0x10",  "1.2.3", "--1",
+                          "+-1", "1E400",    "-1E400", "1.8E308", "12abc", "1 2",   "1e5.5", "١"}) {
     double x = 42;
     EXPECT_FALSE(parseDouble(bad, x)) << bad;
     EXPECT_EQ(x, 42) << "a refused text leaves the value: " << bad;
@@ -162,7 +188,8 @@ TEST(RalvexParsers, Integers) {
   long n = 0;
   EXPECT_TRUE(parseLong(std::to_string(LONG_MIN), n));
   EXPECT_EQ(n, LONG_MIN);
-  for (const char* bad : {"", "4.0", "1e3", "99999999999999999999", "-99999999999999999999", "abc", "1 2", "-", "0x1"}) {
+  for (const char* bad :
+       {"", "4.0", "1e3", "99999999999999999999", "-99999999999999999999", "abc", "1 2", "-", "0x1"}) {
     long m = 5;
     EXPECT_FALSE(parseLong(bad, m)) << bad;
     EXPECT_EQ(m, 5);

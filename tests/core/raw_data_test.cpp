@@ -63,10 +63,10 @@ TEST(RawDataReader, LineForms) {
     bool ok;
     double value;
   } cases[] = {
-      {"1,5", true, 1.5},      {"1.5", true, 1.5},    {"", true, 0},          {"\r", true, 0},
-      {"  -2,5E3\r", true, -2500}, {"1e-3", true, 1e-3}, {"1,5,2", false, 0},  {"abc", false, 0},
-      {"1.5.", false, 0},      {"   ", false, 0},    {"1e999", false, 0},    {"nan", false, 0},
-      {"0x10", false, 0},      {"1 2", false, 0},
+      {"1,5", true, 1.5},          {"1.5", true, 1.5},   {"", true, 0},       {"\r", true, 0},
+      {"  -2,5E3\r", true, -2500}, {"1e-3", true, 1e-3}, {"1,5,2", false, 0}, {"abc", false, 0},
+      {"1.5.", false, 0},          {"   ", false, 0},    {"1e999", false, 0}, {"nan", false, 0},
+      {"0x10", false, 0},          {"1 2", false, 0},
   };
   for (const auto& c : cases) {
     double x = -7;
@@ -86,7 +86,10 @@ TEST(RawDataReader, BadLineNamesItsNumberAndText) {
 
 TEST(RawDataReader, EmptyLinesAreZeroAndBomIsSkipped) {
   RawDataError e;
-  const auto x = ReadRawValues("\xEF\xBB\xBF" "2\n\n1,5", e);
+  const auto x = ReadRawValues(
+      "\xEF\xBB\xBF"
+      "2\n\n1,5",
+      e);
   ASSERT_TRUE(x);
   EXPECT_EQ(*x, (std::vector<double>{2, 0, 1.5}));
 }
@@ -204,10 +207,12 @@ TEST(RawDataChecks, IntervalCount) {
     int error, warning;
     bool emptied;
   } cases[] = {
-      {"2", 100, false, 88, 0, true},   {"257", 100, false, 88, 0, true}, {"0", 100, false, 115, 0, false},
-      {"x", 100, false, 114, 0, true},  {"", 100, false, 114, 0, true},   {"3", 3, true, 0, 0, false},
-      {"256", 100, true, 0, 0, false},  {"7", 100, true, 0, 116, false},  {"8", 100, true, 0, 0, false},
-      {"19", 500000, true, 0, 116, false}, {"20", 500000, true, 0, 0, false},
+      {"2", 100, false, 88, 0, true},    {"257", 100, false, 88, 0, true},
+      {"0", 100, false, 115, 0, false},  {"x", 100, false, 114, 0, true},
+      {"", 100, false, 114, 0, true},    {"3", 3, true, 0, 0, false},
+      {"256", 100, true, 0, 0, false},   {"7", 100, true, 0, 116, false},
+      {"8", 100, true, 0, 0, false},     {"19", 500000, true, 0, 116, false},
+      {"20", 500000, true, 0, 0, false},
   };
   for (const auto& c : cases) {
     int N = -1;
@@ -221,7 +226,8 @@ TEST(RawDataChecks, IntervalCount) {
     }
   }
   int N = 0;
-  EXPECT_EQ(CheckIntervalCount("2", 10, N).error->text(Language::Czech), "Počet intervalů není v rozsahu 3 .. 256 !");
+  EXPECT_EQ(CheckIntervalCount("2", 10, N).error->text(Language::Czech),
+            "Počet intervalů není v rozsahu 3 .. 256 !");
   const auto w = CheckIntervalCount("7", 100, N).warning;
   EXPECT_NE(w->text(Language::Czech).find("Pro n = 100 měřených údajů"), std::string::npos);
   EXPECT_TRUE(w->text(Language::Czech).ends_with("k = 8   !"));
@@ -241,7 +247,8 @@ TEST(RawDataChecks, LimitsAndEps) {
   struct Case {
     const char* text;
     int error;
-  } eps[] = {{"1E-7", 0}, {"1", 0}, {"1E-8", 0}, {"0", 97}, {"-1", 97}, {"9E-9", 98}, {"1.01", 98}, {"e", 129}};
+  } eps[] = {{"1E-7", 0}, {"1", 0},     {"1E-8", 0},  {"0", 97},
+             {"-1", 97},  {"9E-9", 98}, {"1.01", 98}, {"e", 129}};
   for (const auto& c : eps) {
     double e = 0;
     const FieldCheck r = CheckEps(c.text, e);

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <algorithm>
 #include <limits>
 #include <random>
 
@@ -22,9 +22,20 @@ std::string bytes(std::initializer_list<int> b) {
 }
 
 TEST(TaggedStreamTest, WritesTheDocumentedByteForms) {
-  struct Case { const char* what; std::string got, want; };
-  auto text = [](std::string_view t) { TaggedWriter w; w.writeText(t); return w.bytes(); };
-  auto integer = [](int v) { TaggedWriter w; w.writeInteger(v); return w.bytes(); };
+  struct Case {
+    const char* what;
+    std::string got, want;
+  };
+  auto text = [](std::string_view t) {
+    TaggedWriter w;
+    w.writeText(t);
+    return w.bytes();
+  };
+  auto integer = [](int v) {
+    TaggedWriter w;
+    w.writeInteger(v);
+    return w.bytes();
+  };
   const std::string czech = "Pevnost v jednoosém tlaku";  // 25 characters, 26 UTF-8 bytes
   const Case cases[] = {
       {"empty text", text(""), bytes({18, 0, 0, 0, 0})},
@@ -48,10 +59,10 @@ TEST(TaggedStreamTest, WritesTheDocumentedByteForms) {
 
 TEST(TaggedStreamTest, ReadsEveryTextTagAndRefusesUnexpectedOnes) {
   const std::string s = bytes({6, 3}) + "P\xEDs" + bytes({12, 2, 0, 0, 0}) + "ab" +
-                        bytes({18, 2, 0, 0, 0, 0x0D, 0x01, 0x3D, 0xD8}) + bytes({20, 2, 0, 0, 0}) + "\xC5\xAF" +
-                        bytes({3, 0xFF, 0xFF}) + bytes({4, 0xFF, 0xFF, 0xFF, 0x7F}) + bytes({9});
+                        bytes({18, 2, 0, 0, 0, 0x0D, 0x01, 0x3D, 0xD8}) + bytes({20, 2, 0, 0, 0}) +
+                        "\xC5\xAF" + bytes({3, 0xFF, 0xFF}) + bytes({4, 0xFF, 0xFF, 0xFF, 0x7F}) + bytes({9});
   TaggedReader r(s);
-  EXPECT_EQ(r.readText(), "Pís");    // 8-bit texts are Windows-1250
+  EXPECT_EQ(r.readText(), "Pís");  // 8-bit texts are Windows-1250
   EXPECT_EQ(r.readText(), "ab");
   EXPECT_EQ(r.readText(), "č\xEF\xBF\xBD");  // a lone surrogate becomes U+FFFD
   EXPECT_EQ(r.readText(), "ů");
@@ -70,7 +81,10 @@ TEST(TaggedStreamTest, ReadsEveryTextTagAndRefusesUnexpectedOnes) {
 }
 
 TEST(Extended80Test, EncodesKnownValuesAndRoundTripsEveryDoubleClass) {
-  struct Case { double x; std::array<std::uint8_t, 10> b; };
+  struct Case {
+    double x;
+    std::array<std::uint8_t, 10> b;
+  };
   const Case cases[] = {
       {0.0, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
       {-0.0, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0x80}},
@@ -84,8 +98,11 @@ TEST(Extended80Test, EncodesKnownValuesAndRoundTripsEveryDoubleClass) {
     const double back = decodeExtended(c.b.data());
     EXPECT_EQ(std::memcmp(&back, &c.x, sizeof back), 0) << c.x;
   }
-  const double extremes[] = {std::numeric_limits<double>::max(), std::numeric_limits<double>::min(),
-                             std::numeric_limits<double>::denorm_min(), 5e-320, -1.2345678901234567e-300,
+  const double extremes[] = {std::numeric_limits<double>::max(),
+                             std::numeric_limits<double>::min(),
+                             std::numeric_limits<double>::denorm_min(),
+                             5e-320,
+                             -1.2345678901234567e-300,
                              123456.789};
   for (double x : extremes) EXPECT_EQ(decodeExtended(encodeExtended(x).data()), x) << x;
   EXPECT_TRUE(std::isnan(decodeExtended(encodeExtended(std::nan("")).data())));
@@ -112,18 +129,20 @@ TEST(Extended80Test, DecodingRoundsToNearestEvenAndSaturates) {
   EXPECT_EQ(decodeExtended(make(0x8000000000000000ULL, 0x0001).data()), 0.0);
   // NaN payloads and pseudo-infinity patterns.
   EXPECT_TRUE(std::isnan(decodeExtended(make(0xC000000000000001ULL, 0xFFFF).data())));
-  EXPECT_EQ(decodeExtended(make(0x8000000000000000ULL, 0xFFFF).data()), -std::numeric_limits<double>::infinity());
+  EXPECT_EQ(decodeExtended(make(0x8000000000000000ULL, 0xFFFF).data()),
+            -std::numeric_limits<double>::infinity());
 }
 
 TEST(Extended80Test, AgreesWithTheHardwareWhereLongDoubleIsTheX87Format) {
-  if (std::numeric_limits<long double>::digits != 64) GTEST_SKIP() << "long double is not the x87 format here";
+  if (std::numeric_limits<long double>::digits != 64)
+    GTEST_SKIP() << "long double is not the x87 format here";
   std::mt19937_64 rng(42);
   for (int i = 0; i < 200000; ++i) {
     std::array<std::uint8_t, 10> b;
     const std::uint64_t m = rng() | 0x8000000000000000ULL;  // normal numbers (explicit bit set)
     unsigned e = static_cast<unsigned>(rng() % 0x7FFF);
     if (i % 4 == 0) e = 0x3C00 + static_cast<unsigned>(rng() % 0x800);  // the range of double
-    if (i % 16 == 1) e = 0x3BCC - static_cast<unsigned>(rng() % 60);   // subnormal doubles
+    if (i % 16 == 1) e = 0x3BCC - static_cast<unsigned>(rng() % 60);    // subnormal doubles
     e |= (rng() & 1) ? 0x8000 : 0;
     for (int k = 0; k < 8; ++k) b[k] = static_cast<std::uint8_t>(m >> (8 * k));
     b[8] = e & 0xFF;
@@ -279,10 +298,12 @@ TEST(ResultsFileTest, AFileCutAtAnyValueBoundaryOrInsideAValueIsRefused) {
   ASSERT_GT(at.size(), 6000u);
   for (size_t i = 0; i < at.size(); ++i) {
     FileError err;
-    ASSERT_FALSE(parseResultsFile(std::string_view(file).substr(0, at[i]), err)) << "cut before value " << i + 1;
+    ASSERT_FALSE(parseResultsFile(std::string_view(file).substr(0, at[i]), err))
+        << "cut before value " << i + 1;
     ASSERT_EQ(err.message, 0);
     if (i + 1 < at.size() && at[i + 1] - at[i] > 2) {
-      ASSERT_FALSE(parseResultsFile(std::string_view(file).substr(0, at[i] + 2), err)) << "cut inside value " << i + 1;
+      ASSERT_FALSE(parseResultsFile(std::string_view(file).substr(0, at[i] + 2), err))
+          << "cut inside value " << i + 1;
     }
   }
   FileError err;
@@ -336,9 +357,10 @@ TEST(ResultsFileTest, DamagedHistogramCountsInEverySlotAreRefusedWithTheValueNam
   const auto counts = histogramCountValues(file);
   ASSERT_EQ(counts.size(), 10u + kResHistogramCount);
   const double inf = std::numeric_limits<double>::infinity();
-  const std::pair<double, const char*> bad[] = {
-      {300, "300"}, {std::nan(""), "nan"}, {inf, "inf"}, {-inf, "-inf"}, {-5, "-5"},
-      {0, "0"},     {2.5, "2.5"},          {1e300, "1.0000000000000001e+300"}};
+  const std::pair<double, const char*> bad[] = {{300, "300"}, {std::nan(""), "nan"},
+                                                {inf, "inf"}, {-inf, "-inf"},
+                                                {-5, "-5"},   {0, "0"},
+                                                {2.5, "2.5"}, {1e300, "1.0000000000000001e+300"}};
   FileError listed;
   const auto values = listResultsValues(file, listed);
   for (const auto& [index, name] : counts) {
@@ -349,8 +371,10 @@ TEST(ResultsFileTest, DamagedHistogramCountsInEverySlotAreRefusedWithTheValueNam
       FileError err;
       ASSERT_FALSE(parseResultsFile(withReal(file, at[index], v), err)) << name << " = " << text;
       const std::string msg = err.text(Language::English);
-      EXPECT_NE(msg.find("Value no. " + std::to_string(index + 1) + " ( " + name + " ) is out of range: " + text),
-                std::string::npos) << msg;
+      EXPECT_NE(
+          msg.find("Value no. " + std::to_string(index + 1) + " ( " + name + " ) is out of range: " + text),
+          std::string::npos)
+          << msg;
     }
     // One flipped byte of a stored count (sign, exponent or the integer bit of the significand).
     for (int byte : {7, 8, 9}) {
@@ -371,17 +395,27 @@ TEST(ResultsFileTest, EveryDescriptorRuleRefusesItsOwnDamage) {
   const auto at = valueBoundaries(file);
   const auto counts = histogramCountValues(file);
   // The width histogram B: 4 bins from 4.0, step 0.5, total 100.
-  const size_t width = std::find_if(counts.begin(), counts.end(), [](const auto& c) { return c.second == "width B count"; })->first;
-  struct Case { size_t offset; double v; const char* named; };
+  const size_t width = std::find_if(counts.begin(), counts.end(), [](const auto& c) {
+                         return c.second == "width B count";
+                       })->first;
+  struct Case {
+    size_t offset;
+    double v;
+    const char* named;
+  };
   const Case cases[] = {
-      {1, std::nan(""), "width B min"},       {2, std::numeric_limits<double>::infinity(), "width B max"},
+      {1, std::nan(""), "width B min"},
+      {2, std::numeric_limits<double>::infinity(), "width B max"},
       {3, -std::numeric_limits<double>::infinity(), "width B range"},
-      {4, 0, "width B step"},                 {4, -0.5, "width B step"},
-      {5, 0, "width B total"},                {5, std::nan(""), "width B total"},
-      {2, 3.0, "width B max"},                // below min
-      {2, 9.0, "width B max"},                // beyond min + (n - 1) step
-      {3, 7.0, "width B range"},              // neither n step nor (n - 1) step
-      {6, -0.2, "width B bin 1"},             {9, std::nan(""), "width B bin 4"},
+      {4, 0, "width B step"},
+      {4, -0.5, "width B step"},
+      {5, 0, "width B total"},
+      {5, std::nan(""), "width B total"},
+      {2, 3.0, "width B max"},    // below min
+      {2, 9.0, "width B max"},    // beyond min + (n - 1) step
+      {3, 7.0, "width B range"},  // neither n step nor (n - 1) step
+      {6, -0.2, "width B bin 1"},
+      {9, std::nan(""), "width B bin 4"},
   };
   for (const auto& c : cases) {
     FileError err;
@@ -396,10 +430,13 @@ TEST(ResultsFileTest, EveryDescriptorRuleRefusesItsOwnDamage) {
   EXPECT_FALSE(parseResultsFile(zero, err));
   EXPECT_NE(err.text(Language::English).find("( width B bins ) is out of range: 0"), std::string::npos);
   // A layer record as well: layer 1 descriptors are stored apart from its bins.
-  const auto layer = std::find_if(counts.begin(), counts.end(), [](const auto& c) { return c.second == "layer 1 count"; })->first;
+  const auto layer = std::find_if(counts.begin(), counts.end(), [](const auto& c) {
+                       return c.second == "layer 1 count";
+                     })->first;
   EXPECT_FALSE(parseResultsFile(withReal(file, at[layer + 4], 0), err));
   EXPECT_NE(err.text(Language::English).find("Value no. " + std::to_string(layer + 5) + " ( layer 1 step )"),
-            std::string::npos) << err.text(Language::English);
+            std::string::npos)
+      << err.text(Language::English);
 }
 
 TEST(ResultsFileTest, SoundRecordsOfEveryShapeAndEmptySlotsAreRead) {
@@ -411,7 +448,8 @@ TEST(ResultsFileTest, SoundRecordsOfEveryShapeAndEmptySlotsAreRead) {
   Histogram negative = one;
   negative.step = negative.range = -4;
   Histogram trimmed;
-  trimmed.count = 3, trimmed.min = 1, trimmed.max = 2, trimmed.step = 0.5, trimmed.range = 1, trimmed.total = 5;
+  trimmed.count = 3, trimmed.min = 1, trimmed.max = 2, trimmed.step = 0.5, trimmed.range = 1,
+  trimmed.total = 5;
   trimmed.p[0] = 0.2, trimmed.p[2] = 0.8;
   trimmed.p[200] = std::nan("");  // beyond the count: never read
   d.histograms[kResK] = one;
@@ -442,7 +480,8 @@ TEST(ResultsFileTest, ATag20TextThatIsNoUtf8IsRefused) {
   file[at[index] + 5 + 2] = static_cast<char>(0xFF);  // the first byte of "é"
   EXPECT_FALSE(parseResultsFile(file, err));
   EXPECT_NE(err.text(Language::English).find("value no. " + std::to_string(index + 1) + " ( EdB_H )"),
-            std::string::npos) << err.text(Language::English);
+            std::string::npos)
+      << err.text(Language::English);
   EXPECT_NE(err.text(Language::English).find("not valid UTF-8"), std::string::npos);
 }
 
@@ -473,11 +512,14 @@ TEST(ResultsFileTest, ReadsTheOlderLayouts) {
       w.writeText(cur.knName);
     }
     w.writeBool(cur.combinedSupport);
-    for (const auto* s : {&cur.qName, &cur.rmrName, &cur.gammaName, &cur.d1, &cur.d2, &cur.boltCount}) w.writeText(*s);
+    for (const auto* s : {&cur.qName, &cur.rmrName, &cur.gammaName, &cur.d1, &cur.d2, &cur.boltCount})
+      w.writeText(*s);
     if (level > 12) w.writeText(cur.rowSpacing);
     w.writeText(cur.sigmaRName);
-    for (const auto& l : cur.layers) for (double v : {l.count, l.min, l.max, l.range, l.step, l.total}) w.writeReal(v);
-    for (const auto& l : cur.layers) for (double v : l.p) w.writeReal(v);
+    for (const auto& l : cur.layers)
+      for (double v : {l.count, l.min, l.max, l.range, l.step, l.total}) w.writeReal(v);
+    for (const auto& l : cur.layers)
+      for (double v : l.p) w.writeReal(v);
     for (int h = 0; h < kResHistogramCount; ++h) {
       if ((h == kResK && level <= 11) || (h == kResKn && level <= 13)) continue;
       const auto& x = cur.histograms[h];
@@ -542,7 +584,8 @@ namespace {
 TEST(FileRobustnessTest, RandomlyDamagedResultsAndProjectFilesAreHandled) {
   std::mt19937 rng(7);
   const std::string results = formatResultsFile(sampleResults());
-  const std::string project = formatProjectFile(projectFileFromState(sampleProject(), sampleRmr()), "1.5.6.5", "d");
+  const std::string project =
+      formatProjectFile(projectFileFromState(sampleProject(), sampleRmr()), "1.5.6.5", "d");
   int refused = 0;
   for (int i = 0; i < 400; ++i) {
     for (const std::string* original : {&results, &project}) {
@@ -551,14 +594,21 @@ TEST(FileRobustnessTest, RandomlyDamagedResultsAndProjectFilesAreHandled) {
       for (int k = 0; k < edits; ++k) {
         const size_t at = rng() % s.size();
         switch (rng() % 3) {
-          case 0: s[at] = static_cast<char>(rng()); break;
-          case 1: s.erase(at, 1 + rng() % 16); break;
-          default: s.insert(at, 1 + rng() % 4, static_cast<char>(rng())); break;
+          case 0:
+            s[at] = static_cast<char>(rng());
+            break;
+          case 1:
+            s.erase(at, 1 + rng() % 16);
+            break;
+          default:
+            s.insert(at, 1 + rng() % 4, static_cast<char>(rng()));
+            break;
         }
         if (s.empty()) s = "x";
       }
       FileError err;
-      const bool ok = original == &results ? parseResultsFile(s, err).has_value() : parseProjectFile(s, err).has_value();
+      const bool ok =
+          original == &results ? parseResultsFile(s, err).has_value() : parseProjectFile(s, err).has_value();
       if (!ok) {
         ++refused;
         EXPECT_FALSE(err.text(Language::English).empty());

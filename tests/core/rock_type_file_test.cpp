@@ -22,16 +22,21 @@ TEST(RockTypeFileTest, WritesTheCountAndTheNonEmptyLinesAndReadsThemBack) {
 
 TEST(RockTypeFileTest, TheUtf8TextShowsWhichRockTypesWouldLoseLetters) {
   const std::vector<std::string> lines = {"Jílovec", "Granit α中"};
-  EXPECT_EQ(unencodableLines(formatRockTypeText(2, lines)), (std::vector<UnencodableText>{{"Granit α中", "α中"}}));
+  EXPECT_EQ(unencodableLines(formatRockTypeText(2, lines)),
+            (std::vector<UnencodableText>{{"Granit α中", "α中"}}));
   EXPECT_EQ(utf8ToCp1250(formatRockTypeText(2, lines)), formatRockTypeFile(2, lines));
 }
 
 TEST(RockTypeFileTest, ReadingFollowsTheCountSkipsEmptyLinesAndAcceptsPlainLists) {
-  struct Case { std::string bytes; int count; std::vector<std::string> names; };
+  struct Case {
+    std::string bytes;
+    int count;
+    std::vector<std::string> names;
+  };
   const Case cases[] = {
       {"3\r\nA\r\nB\r\nC\r\nD\r\n", 3, {"A", "B", "C"}},
-      {"3\r\nA\r\n\r\nC\r\n", 3, {"A", "C"}},          // an empty line counts among the N lines
-      {"5\r\nA\r\n", 5, {"A"}},                        // ends before N lines
+      {"3\r\nA\r\n\r\nC\r\n", 3, {"A", "C"}},  // an empty line counts among the N lines
+      {"5\r\nA\r\n", 5, {"A"}},                // ends before N lines
       {"0\r\nA\r\n", 0, {}},
       {"Jílovec\nPískovec\n", 2, {"Jílovec", "Pískovec"}},  // no count: every line is a rock type (UTF-8)
       {"", 0, {}},

@@ -15,9 +15,8 @@ namespace {
 class SettingsFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("veltra_settings_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir_ = fs::temp_directory_path() / ("veltra_settings_" + std::to_string(::getpid()) + "_" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
@@ -80,7 +79,9 @@ TEST_F(SettingsFileTest, FileIsWindows1250WithCrLfAndUtf8FilesAreReadToo) {
     f.writeString("--  Horniny  --", "Hornina 1", "Jílovec šedý");
   }
   // "ů" is 0xF9, "í" 0xED, "š" 0x9A, "ý" 0xFD in Windows-1250.
-  EXPECT_EQ(bytesOf(path()), "[--  Horniny  --]\r\nHornina 1=J\xEDlovec \x9A" "ed\xFD\r\n");
+  EXPECT_EQ(bytesOf(path()),
+            "[--  Horniny  --]\r\nHornina 1=J\xEDlovec \x9A"
+            "ed\xFD\r\n");
 
   put(path("utf8.ini"), "[--  Horniny  --]\nCelkem druhů hornin=1\nHornina 1=Pískovec\n");
   SettingsFile u(path("utf8.ini"));
@@ -94,13 +95,18 @@ TEST_F(SettingsFileTest, FileIsWindows1250WithCrLfAndUtf8FilesAreReadToo) {
 }
 
 TEST_F(SettingsFileTest, ValuesThatAreNoIntegerReadAsTheDefault) {
-  put(path(), "[s]\r\na=12\r\nb=  -7 \r\nc=abc\r\nd=12x\r\ne=\r\nf=99999999999999999999\r\ng=1\r\nh=0\r\n"
-              "i=TRUE\r\nj=-1\r\nk=+4\r\nl=2.5\r\n");
+  put(path(),
+      "[s]\r\na=12\r\nb=  -7 \r\nc=abc\r\nd=12x\r\ne=\r\nf=99999999999999999999\r\ng=1\r\nh=0\r\n"
+      "i=TRUE\r\nj=-1\r\nk=+4\r\nl=2.5\r\n");
   SettingsFile f(path());
-  struct Case { const char* key; long long asInt; bool asBool; };
-  const Case cases[] = {{"a", 12, true},  {"b", -7, true},   {"c", 99, false}, {"d", 99, false},
-                        {"e", 99, false}, {"f", 99, false},  {"g", 1, true},   {"h", 0, false},
-                        {"i", 99, false}, {"j", -1, true},   {"k", 4, true},   {"l", 99, false}};
+  struct Case {
+    const char* key;
+    long long asInt;
+    bool asBool;
+  };
+  const Case cases[] = {{"a", 12, true},  {"b", -7, true},  {"c", 99, false}, {"d", 99, false},
+                        {"e", 99, false}, {"f", 99, false}, {"g", 1, true},   {"h", 0, false},
+                        {"i", 99, false}, {"j", -1, true},  {"k", 4, true},   {"l", 99, false}};
   for (const auto& c : cases) {
     EXPECT_EQ(f.readInteger("s", c.key, 99), c.asInt) << c.key;
     EXPECT_EQ(f.readBool("s", c.key, false), c.asBool) << c.key;
@@ -170,7 +176,8 @@ TEST_F(SettingsFileTest, AFileBesideAReadOnlyProgramFolderIsReadAndWritesGoToThe
   const std::string program = path("program"), config = path("config");
   fs::create_directories(program);
   fs::create_directories(config);
-  put(program + "/Veltra.INI", "[--  Nastaveni  --]\r\nForm1 Jazyk - cestina=0\r\nForm1 Jazyk - anglictina=1\r\n");
+  put(program + "/Veltra.INI",
+      "[--  Nastaveni  --]\r\nForm1 Jazyk - cestina=0\r\nForm1 Jazyk - anglictina=1\r\n");
   // The test may run with rights that ignore file modes: the folder's writability is given.
   auto readOnly = [&](const std::string& p) { return p.rfind(program, 0) != 0; };
   const SettingsLocation where = chooseSettingsLocation(program, config, readOnly);
@@ -241,7 +248,8 @@ TEST_F(SettingsFileTest, EveryKnownKeyIsDistinctAndSurvivesTheFileWithItsDefault
   std::set<std::string> seen;
   SettingsFile f(path());
   for (const auto& k : settings::kAllKeys) {
-    EXPECT_TRUE(seen.insert(foldSettingsName(std::string(k.section) + "|" + std::string(k.key))).second) << k.key;
+    EXPECT_TRUE(seen.insert(foldSettingsName(std::string(k.section) + "|" + std::string(k.key))).second)
+        << k.key;
     if (k.type == settings::KeyType::Text)
       settings::writeText(f, k, k.textDefault);
     else

@@ -29,7 +29,7 @@ TEST(GammaFunction, Values) {
       {-0.01, std::tgamma(-0.01), 1e-12},
       {-2.5, std::tgamma(-2.5), 1e-13},
       {10.3, std::tgamma(10.3), 1e-9},
-      {14, 6227020800.0, 6227020800.0 * 1e-14},   // Stirling branch
+      {14, 6227020800.0, 6227020800.0 * 1e-14},  // Stirling branch
       {20.5, std::tgamma(20.5), std::tgamma(20.5) * 1e-14},
       {-13.5, std::tgamma(-13.5), std::fabs(std::tgamma(-13.5)) * 1e-13},  // reflection
       {-20.25, std::tgamma(-20.25), std::fabs(std::tgamma(-20.25)) * 1e-13},
@@ -73,10 +73,22 @@ TEST(PowerFunctions, Values) {
     double x, y, expected;
   };
   const Case cases[] = {
-      {0, 0, 1},         {0, 2.5, 0},         {0, -1, LargestReal}, {-2, 3, -8},  {-8, 1.0 / 3, 0},
-      {5, 1, 5},         {5, 0, 1},           {2, 10, 1024},        {2, -2, 0.25}, {4, 0.5, 2},
-      {-2, -3, -0.125},  {10, -2, 0.01},      {2, 0.5, std::sqrt(2.0)}, {1e10, 40, LargestReal},
-      {1e-10, 40, 0},    {-3, 2e9, std::pow(3, 2e9)},  // integral exponent below 2^31 - 1
+      {0, 0, 1},
+      {0, 2.5, 0},
+      {0, -1, LargestReal},
+      {-2, 3, -8},
+      {-8, 1.0 / 3, 0},
+      {5, 1, 5},
+      {5, 0, 1},
+      {2, 10, 1024},
+      {2, -2, 0.25},
+      {4, 0.5, 2},
+      {-2, -3, -0.125},
+      {10, -2, 0.01},
+      {2, 0.5, std::sqrt(2.0)},
+      {1e10, 40, LargestReal},
+      {1e-10, 40, 0},
+      {-3, 2e9, std::pow(3, 2e9)},  // integral exponent below 2^31 - 1
   };
   for (const auto& c : cases) {
     const double r = RealPower(c.x, c.y);
@@ -90,8 +102,8 @@ TEST(PowerFunctions, Values) {
   EXPECT_EQ(IntegerPower(0.1, -400), LargestReal);
   EXPECT_EQ(IntegerPower(-0.5, -1073), -LargestReal);  // subnormal power below 2^-1024 keeps its sign
   EXPECT_EQ(IntegerPower(-2, 1073), -LargestReal);
-  EXPECT_EQ(IntegerPower(-0.1, -401), LargestReal);    // underflow to -0 counts as positive
-  EXPECT_EQ(IntegerPower(2, INT32_MIN), 0);  // |n| of the smallest int handled without overflow
+  EXPECT_EQ(IntegerPower(-0.1, -401), LargestReal);  // underflow to -0 counts as positive
+  EXPECT_EQ(IntegerPower(2, INT32_MIN), 0);          // |n| of the smallest int handled without overflow
   EXPECT_EQ(IntegerPower(1, INT32_MIN), 1);
   EXPECT_EQ(IntegerPower(3, 0), 1);
 }

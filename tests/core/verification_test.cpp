@@ -115,9 +115,9 @@ double plainPf(const ProjectState& p, const PointModel& m, std::int64_t n) {
   for (std::int64_t s = 0; s < n; ++s) {
     for (size_t i = 0; i < layers.size(); ++i) x[i] = at(p.layers[i].histogram, layers[i](rng));
     const double b1 = at(p.width.histogram, b(rng)), b2 = at(p.width.histogram, b(rng));
-    const double fs = pointReliability(m, x.data(), b1, b2, at(p.kn.histogram, kn(rng)), at(p.rmr.histogram, rmr(rng)),
-                                       at(p.gamma.histogram, gamma(rng)), at(p.q.histogram, q(rng)),
-                                       at(p.sigmaR.histogram, sigma(rng)));
+    const double fs = pointReliability(m, x.data(), b1, b2, at(p.kn.histogram, kn(rng)),
+                                       at(p.rmr.histogram, rmr(rng)), at(p.gamma.histogram, gamma(rng)),
+                                       at(p.q.histogram, q(rng)), at(p.sigmaR.histogram, sigma(rng)));
     failures += fs < 0;
   }
   return static_cast<double>(failures) / static_cast<double>(n);
@@ -137,8 +137,8 @@ TEST(MonteCarlo, TheIntervalHoldsAPlainIndependentSample) {
   const double plain = plainPf(p, *m, 4'000'000);  // its own spread is under half the interval's
   EXPECT_GE(plain, r.centres.lo95);
   EXPECT_LE(plain, r.centres.hi95);
-  std::printf("chain %.4g, centres %.4g [%.4g, %.4g], uniform %.4g, plain %.4g\n", a.pf, r.centres.pf, r.centres.lo95,
-              r.centres.hi95, r.uniform.pf, plain);
+  std::printf("chain %.4g, centres %.4g [%.4g, %.4g], uniform %.4g, plain %.4g\n", a.pf, r.centres.pf,
+              r.centres.lo95, r.centres.hi95, r.uniform.pf, plain);
 }
 
 TEST(MonteCarlo, TabulatedBoundsDecideEverySampleAsTheExactFactorDoes) {
@@ -151,7 +151,8 @@ TEST(MonteCarlo, TabulatedBoundsDecideEverySampleAsTheExactFactorDoes) {
       ASSERT_TRUE(m);
       const Sampler fast(*m), exact(*m, false);
       for (std::int64_t block = 0; block < 4; ++block) {
-        const BlockCount a = fast.block(5, block, kSamplesPerBlock), b = exact.block(5, block, kSamplesPerBlock);
+        const BlockCount a = fast.block(5, block, kSamplesPerBlock),
+                         b = exact.block(5, block, kSamplesPerBlock);
         EXPECT_EQ(a.centres, b.centres) << combined << d1 << block;
         EXPECT_EQ(a.uniform, b.uniform) << combined << d1 << block;
         EXPECT_GT(b.centres, 0);

@@ -29,8 +29,8 @@ class ScriptedDialogs final : public ralvex::Dialogs {
   void answerFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
   void answerColour(std::optional<std::uint32_t> c) { colours_.push_back(c); }
 
-  int message(std::string_view caption, std::string_view text, ralvex::DlgKind kind, ralvex::DlgButtons buttons,
-              int defaultButton) override {
+  int message(std::string_view caption, std::string_view text, ralvex::DlgKind kind,
+              ralvex::DlgButtons buttons, int defaultButton) override {
     int a = ralvex::mrOk;
     if (buttons != ralvex::DlgButtons::Ok) {
       if (answers_.empty()) {
@@ -58,8 +58,8 @@ class ScriptedDialogs final : public ralvex::Dialogs {
   }
   void beep() override { ++beeps; }
 
-  std::vector<Asked> asked;                     // every message dialog, in order
-  std::vector<std::string> plain;               // plain message boxes
+  std::vector<Asked> asked;        // every message dialog, in order
+  std::vector<std::string> plain;  // plain message boxes
   std::vector<ralvex::FileDialogOptions> fileDialogs;
   int beeps = 0;
 

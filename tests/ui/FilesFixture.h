@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QTableWidget>
-
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -17,10 +16,10 @@
 
 #include "ServicesFixture.h"
 #include "shell/Messages.h"
-#include "ui/RockTypesWindow.h"
 #include "ui/ChartWindow.h"
-#include "ui/SettingsListingWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/RockTypesWindow.h"
+#include "ui/SettingsListingWindow.h"
 
 using namespace Qt::StringLiterals;
 
@@ -66,7 +65,9 @@ class FilesTest : public ServicesTest {
     main.reset();
   }
 
-  std::string projects(const std::string& name) const { return services->folders.ProjectsFolder + "/" + name; }
+  std::string projects(const std::string& name) const {
+    return services->folders.ProjectsFolder + "/" + name;
+  }
   std::string results(const std::string& name) const { return services->folders.ResultsFolder + "/" + name; }
 
   template <class T>
@@ -88,7 +89,9 @@ class FilesTest : public ServicesTest {
     ss << in.rdbuf();
     return ss.str();
   }
-  static void put(const std::string& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
+  static void put(const std::string& p, const std::string& bytes) {
+    std::ofstream(p, std::ios::binary) << bytes;
+  }
 
   /// Opens a project file through the command, answering its open dialog with `file`.
   void openProject(const std::string& file) {

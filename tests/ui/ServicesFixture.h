@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QTemporaryDir>
-
 #include <memory>
 #include <string>
 
@@ -29,7 +28,9 @@ class ServicesTest : public ::testing::Test {
     services = std::make_unique<Services>(Services{dialogs, *settings, folders, "1.5.6.5", {}, {}});
   }
 
-  std::string path(const char* name) const { return (tmp.path() + u'/' + QString::fromUtf8(name)).toStdString(); }
+  std::string path(const char* name) const {
+    return (tmp.path() + u'/' + QString::fromUtf8(name)).toStdString();
+  }
 
   QTemporaryDir tmp;
   ScriptedDialogs dialogs;

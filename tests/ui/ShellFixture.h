@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QUrl>
-
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,9 +39,7 @@ class ShellTest : public ServicesTest {
     return makeMain();
   }
 
-  void TearDown() override {
-    main.reset();
-  }
+  void TearDown() override { main.reset(); }
 
   QAction* action(const char* name) const { return main->findChild<QAction*>(QString::fromUtf8(name)); }
 

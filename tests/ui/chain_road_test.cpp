@@ -13,7 +13,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-
 #include <cmath>
 #include <memory>
 
@@ -58,14 +57,19 @@ class ChainRoad : public ::testing::Test {
     return c;
   }
   template <class T>
-  T* in1(const char* name) { return get<T>(main.get(), name); }
+  T* in1(const char* name) {
+    return get<T>(main.get(), name);
+  }
   template <class T>
-  T* in3(const char* name) { return get<T>(chart.get(), name); }
+  T* in3(const char* name) {
+    return get<T>(chart.get(), name);
+  }
 
   // A bell-shaped histogram file over [lo, hi] with 20 intervals.
   std::string bellFile(const char* name, double lo, double hi) {
-    QString text = u"[Description]\r\nIdentification=%1\r\nType=Discrete\r\nForm=Frequency\r\n\r\n[Parameters]\r\n"_s.arg(
-        QString::fromLatin1(name));
+    QString text =
+        u"[Description]\r\nIdentification=%1\r\nType=Discrete\r\nForm=Frequency\r\n\r\n[Parameters]\r\n"_s
+            .arg(QString::fromLatin1(name));
     QStringList bins;
     long total = 0;
     for (int i = 0; i < 20; ++i) {
@@ -74,7 +78,9 @@ class ChainRoad : public ::testing::Test {
       total += f;
       bins << QString::number(f);
     }
-    text += u"Min=%1\r\nMax=%2\r\nBins=20\r\nTotal=%3\r\n[Bins]\r\n"_s.arg(lo, 0, 'f', 5).arg(hi, 0, 'f', 5).arg(total);
+    text += u"Min=%1\r\nMax=%2\r\nBins=20\r\nTotal=%3\r\n[Bins]\r\n"_s.arg(lo, 0, 'f', 5)
+                .arg(hi, 0, 'f', 5)
+                .arg(total);
     text += bins.join(u"\r\n"_s) + u"\r\n"_s;
     const QString path = dir.filePath(QString::fromLatin1(name));
     QFile f(path);
@@ -177,7 +183,8 @@ TEST_F(ChainRoad, FromTheInputHistogramsToTheVerdict) {
   EXPECT_EQ(in3<QLineEdit>("Edit1")->text(), qs(ralvex::StrNaCarku1(8.4e-6)));
   EXPECT_EQ(in3<QLineEdit>("Edit9")->text(), qs(ralvex::StrNaCarku(4.3)));
   EXPECT_EQ(in3<QLabel>("Label2")->text(), u"RC3/CC3"_s);
-  EXPECT_EQ(in3<QTableWidget>("StringGrid3")->item(0, 1)->text(), u"  0 / %1"_s.arg(binCount(p.reliabilityFunction)));
+  EXPECT_EQ(in3<QTableWidget>("StringGrid3")->item(0, 1)->text(),
+            u"  0 / %1"_s.arg(binCount(p.reliabilityFunction)));
   // C = SigmaR x 1.5205 lies near 608 kN, the load near ten: the quantiles lie far above 0.
   ASSERT_TRUE(a.quantiles[0].has_value());
   EXPECT_GT(*a.quantiles[0], 300);

@@ -13,7 +13,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -22,11 +21,11 @@
 #include "ScriptedDialogs.h"
 #include "histogram/HistogramCharacteristics.h"
 #include "histogram/Queries.h"
+#include "histogram_fixture.h"
 #include "persistence/SettingsFile.h"
 #include "ralvex/Ralvex.h"
 #include "reliability/Assessment.h"
 #include "shell/Messages.h"
-#include "histogram_fixture.h"
 #include "ui/ChartWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/Services.h"
@@ -51,7 +50,9 @@ class ChartWindowTest : public ::testing::Test {
     form = std::make_unique<ChartWindow>(*services);
   }
 
-  std::string path(const char* name) const { return (dir.path() + u'/' + QString::fromUtf8(name)).toStdString(); }
+  std::string path(const char* name) const {
+    return (dir.path() + u'/' + QString::fromUtf8(name)).toStdString();
+  }
   template <class T>
   T* child(const char* name) const {
     T* w = form->findChild<T*>(QString::fromUtf8(name));
@@ -116,7 +117,8 @@ TEST_F(ChartWindowTest, ProbabilityTableHasCentresEdgesAndDistributionFunction) 
   EXPECT_EQ(cell("StringGrid2", 0, 1), num(0));  // lower edge
   EXPECT_EQ(cell("StringGrid2", 0, 4), u"   "_s + num(0));
   const double centreF[] = {0.05, 0.2, 0.5, 0.8, 0.95};
-  const double edgeF[] = {0.1, 0.30000000000000004, 0.7000000000000001, 0.9000000000000001, 1.0000000000000002};
+  const double edgeF[] = {0.1, 0.30000000000000004, 0.7000000000000001, 0.9000000000000001,
+                          1.0000000000000002};
   for (int i = 1; i <= 5; ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(cell("StringGrid2", 2 * i - 1, 0).toStdString(), ralvex::TCetnost(5, i));
@@ -172,10 +174,10 @@ TEST_F(ChartWindowTest, ValueQuery) {
     double px, cdf;
     std::vector<int> selected;
   } cases[] = {
-      {"5", 0.4, 0.5, {0, 1, 2}},                // inside an interval
-      {"4", 0.2, 0.30000000000000004, {0, 1}},   // inner edge: the lower interval
-      {"10", 0.1, 1, {0, 1, 2, 3, 4}},           // upper end
-      {"9.5", 0.1, 0.975, {0, 1, 2, 3, 4}},      // last interval: interpolated
+      {"5", 0.4, 0.5, {0, 1, 2}},               // inside an interval
+      {"4", 0.2, 0.30000000000000004, {0, 1}},  // inner edge: the lower interval
+      {"10", 0.1, 1, {0, 1, 2, 3, 4}},          // upper end
+      {"9.5", 0.1, 0.975, {0, 1, 2, 3, 4}},     // last interval: interpolated
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.x);
@@ -410,8 +412,8 @@ TEST_F(ChartWindowTest, CharacteristicsAndConsequenceClassesDialogs) {
   EXPECT_EQ(dialogs.asked[0].caption, MessageText(79, Language::Czech));
   EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Information);
   const Histogram h = fiveBins();
-  EXPECT_EQ(dialogs.asked[0].text,
-            CharacteristicsText("H i s t o g r a m  : \r\nDélka 1 svorníku", h.p, 5, 1, 9, 10, Language::Czech));
+  EXPECT_EQ(dialogs.asked[0].text, CharacteristicsText("H i s t o g r a m  : \r\nDélka 1 svorníku", h.p, 5, 1,
+                                                       9, 10, Language::Czech));
   EXPECT_EQ(dialogs.asked[0].text.rfind("H i s t o g r a m  : \r\nDélka 1 svorníku\r\n", 0), 0u);
 
   form->Fill(kSrcReliability, fiveBins());

@@ -6,16 +6,16 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTest>
 
 #include "ServicesFixture.h"
 #include "persistence/SettingsKeys.h"
 #include "ralvex/Ralvex.h"
 #include "ui/ChartWindow.h"
 #include "ui/DistributionFunctionWindow.h"
-#include <QPushButton>
-#include <QTest>
 
 using namespace Qt::StringLiterals;
 
@@ -76,8 +76,9 @@ TEST_F(DistributionFunctionWindowTest, FiveBinExample) {
   const struct {
     const char* interval;
     double x, F;
-  } rows[] = {{"", 0, 0},    {"   1", 1, 0.05}, {"", 2, 0.1},  {"   2", 3, 0.2}, {"", 4, 0.3},  {"   3", 5, 0.5},
-              {"", 6, 0.7}, {"   4", 7, 0.8},  {"", 8, 0.9},  {"   5", 9, 0.95}, {"", 10, 1}};
+  } rows[] = {{"", 0, 0},   {"   1", 1, 0.05}, {"", 2, 0.1}, {"   2", 3, 0.2},
+              {"", 4, 0.3}, {"   3", 5, 0.5},  {"", 6, 0.7}, {"   4", 7, 0.8},
+              {"", 8, 0.9}, {"   5", 9, 0.95}, {"", 10, 1}};
   for (int r = 0; r < 11; ++r) {
     SCOPED_TRACE(r);
     EXPECT_EQ(g->item(r, 0)->text(), QString::fromLatin1(rows[r].interval));
@@ -105,7 +106,8 @@ TEST_F(DistributionFunctionWindowTest, SingleBinAndTitles) {
   EXPECT_EQ(rows[1].F, 0.5);
   EXPECT_EQ(rows[2].x, 6);
   EXPECT_EQ(rows[2].F, 1);
-  EXPECT_EQ(DistributionFunctionTitle("Redukovaná pevnost nadložních hornin "), "Redukovaná pevnost nadložních hornin ");
+  EXPECT_EQ(DistributionFunctionTitle("Redukovaná pevnost nadložních hornin "),
+            "Redukovaná pevnost nadložních hornin ");
   EXPECT_EQ(DistributionFunctionTitle("a.b"), "a");
   EXPECT_EQ(DistributionFunctionTitle("Sirka.dis.old"), "Sirka.old");
 }

@@ -1,8 +1,7 @@
 // Saving and opening project files through the main window's commands.
-#include "FilesFixture.h"
-
 #include <QCheckBox>
 
+#include "FilesFixture.h"
 #include "persistence/TextLines.h"
 
 namespace {
@@ -147,16 +146,19 @@ TEST_F(ProjectFiles, HistogramsMadeInMemoryAreOfferedForSavingOrLeaveTheProject)
   main->refreshInputArea();
   dialogs.asked.clear();
   dialogs.answerFile(projects("Pamet.hor"));
-  dialogs.answer(ralvex::mrNo);                                          // layer 2: not saved
-  dialogs.answer(ralvex::mrYes);                                         // K: saved
+  dialogs.answer(ralvex::mrNo);   // layer 2: not saved
+  dialogs.answer(ralvex::mrYes);  // K: saved
   dialogs.answerFile(services->folders.HistogramsFolder + "/K_novy.dis");
-  dialogs.answer(ralvex::mrNo);                                          // gamma: leaves the project
+  dialogs.answer(ralvex::mrNo);  // gamma: leaves the project
   main->SaveTabHornClick();
   ASSERT_EQ(dialogs.asked.size(), 3u);
-  EXPECT_EQ(dialogs.asked[0].text, MessageFormat(28, Language::Czech, {"       2", "Vytvořen ( \"Prvotmí data\" )"}));
+  EXPECT_EQ(dialogs.asked[0].text,
+            MessageFormat(28, Language::Czech, {"       2", "Vytvořen ( \"Prvotmí data\" )"}));
   EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Error);
-  EXPECT_EQ(dialogs.asked[1].text, MessageFormat(22, Language::Czech, {msg(157), "Vytvořen ( \"Parametrické rozdělení\" )"}));
-  EXPECT_EQ(dialogs.asked[2].text, MessageFormat(22, Language::Czech, {msg(161), "Vytvořen ( \"Histogram\" )"}));
+  EXPECT_EQ(dialogs.asked[1].text,
+            MessageFormat(22, Language::Czech, {msg(157), "Vytvořen ( \"Parametrické rozdělení\" )"}));
+  EXPECT_EQ(dialogs.asked[2].text,
+            MessageFormat(22, Language::Czech, {msg(161), "Vytvořen ( \"Histogram\" )"}));
 
   const auto lines = decodeTextLines(bytesOf(projects("Pamet.hor")));
   EXPECT_EQ(lines[9], "Prachovec");  // row 2: rock type kept, name and thickness empty
@@ -187,7 +189,8 @@ TEST_F(ProjectFiles, ADamagedProjectIsRefusedAndTheOpenProjectStaysAsItWas) {
     if (std::string(name) == "Chybi.hor")
       EXPECT_EQ(dialogs.asked[1].text, msg(34));
     else
-      EXPECT_NE(dialogs.asked[1].text.find("Soubor je poškozený"), std::string::npos) << dialogs.asked[1].text;
+      EXPECT_NE(dialogs.asked[1].text.find("Soubor je poškozený"), std::string::npos)
+          << dialogs.asked[1].text;
     EXPECT_EQ(main->project().k.name, before.k.name);
     EXPECT_EQ(main->project().layers[0].histogram, before.layers[0].histogram);
     EXPECT_EQ(main->project().resultsName, before.resultsName);

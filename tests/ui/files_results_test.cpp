@@ -1,13 +1,11 @@
 // Saving and opening results files, and the command line's assessment of the same project.
-#include "FilesFixture.h"
-
 #include <QCoreApplication>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
-
 #include <nlohmann/json.hpp>
 
+#include "FilesFixture.h"
 #include "ralvex/Ralvex.h"
 
 namespace {
@@ -68,8 +66,9 @@ TEST_F(ResultsFiles, SavedResultsReadBackToTheSameStateAndTheSameAssessment) {
   for (auto h : {&ProjectState::reducedStrength, &ProjectState::boltLength, &ProjectState::boltLoad,
                  &ProjectState::bearingCapacity, &ProjectState::reliabilityFunction})
     EXPECT_EQ(after.*h, before.*h);
-  for (auto f : {&ProjectState::reducedStrengthDone, &ProjectState::boltLengthDone, &ProjectState::boltLoadDone,
-                 &ProjectState::bearingCapacityDone, &ProjectState::assessmentDone})
+  for (auto f :
+       {&ProjectState::reducedStrengthDone, &ProjectState::boltLengthDone, &ProjectState::boltLoadDone,
+        &ProjectState::bearingCapacityDone, &ProjectState::assessmentDone})
     EXPECT_TRUE(after.*f);
   EXPECT_EQ(after.bStar, before.bStar);
   EXPECT_EQ(after.betaValue, before.betaValue);
@@ -111,7 +110,8 @@ TEST_F(ResultsFiles, ACutOrMistaggedResultsFileIsRefusedAndTheOpenProjectStays) 
     EXPECT_EQ(now.assessmentDone, before.assessmentDone);
     EXPECT_EQ(main->rmrTables(), rmrBefore);
   }
-  EXPECT_NE(dialogs.asked[0].text.find("Neočekávaný typ 5 u hodnoty č. 4 ( nextLayerRow )"), std::string::npos)
+  EXPECT_NE(dialogs.asked[0].text.find("Neočekávaný typ 5 u hodnoty č. 4 ( nextLayerRow )"),
+            std::string::npos)
       << dialogs.asked[0].text;
 }
 
@@ -160,7 +160,8 @@ TEST_F(ResultsFiles, TheCommandLineGivesWhatTheWindowShowsForTheSameProject) {
     ASSERT_EQ(jh["count"].get<int>(), binCount(*h)) << key;
     EXPECT_EQ(jh["min"].get<double>(), h->min) << key;
     EXPECT_EQ(jh["step"].get<double>(), h->step) << key;
-    for (int i = 0; i < binCount(*h); ++i) ASSERT_EQ(jh["p"][i].get<double>(), h->p[i]) << key << " bin " << i + 1;
+    for (int i = 0; i < binCount(*h); ++i)
+      ASSERT_EQ(jh["p"][i].get<double>(), h->p[i]) << key << " bin " << i + 1;
   }
   EXPECT_EQ(j["failureMass"].get<double>(), a.failureMass);
   EXPECT_EQ(j["pf"].get<double>(), a.pf);
@@ -243,8 +244,8 @@ TEST(ResultsCommandLine, AssessesAResultsFileDumpsItsValuesAndRefusesDamage) {
 
 TEST(ResultsCommandLine, PairValuesChooseThePointsOfThePressureLoop) {
   const QString examples = QString::fromUtf8(EXAMPLES_DIR) + u"/Veltra"_s;
-  const QStringList project{u"assess"_s, examples + u"/Projects/Chodba_K12_kombinovana.hor"_s, u"--histograms"_s,
-                            examples + u"/Histograms"_s};
+  const QStringList project{u"assess"_s, examples + u"/Projects/Chodba_K12_kombinovana.hor"_s,
+                            u"--histograms"_s, examples + u"/Histograms"_s};
   const CliRun byDefault = runCli(project);
   ASSERT_EQ(byDefault.status, 0);
   EXPECT_EQ(byDefault.out["pairValues"], "centres");
@@ -261,10 +262,14 @@ TEST(ResultsCommandLine, PairValuesChooseThePointsOfThePressureLoop) {
 
 TEST(ResultsCommandLine, VerifyAddsTheSampledPfTheBandAndTheSensitivity) {
   const QString examples = QString::fromUtf8(EXAMPLES_DIR) + u"/Veltra"_s;
-  const QStringList verify{u"assess"_s,       examples + u"/Projects/Chodba_K12_kombinovana.hor"_s,
-                           u"--histograms"_s, examples + u"/Histograms"_s,
-                           u"--verify"_s,     u"--samples"_s,
-                           u"300000"_s,       u"--seed"_s,
+  const QStringList verify{u"assess"_s,
+                           examples + u"/Projects/Chodba_K12_kombinovana.hor"_s,
+                           u"--histograms"_s,
+                           examples + u"/Histograms"_s,
+                           u"--verify"_s,
+                           u"--samples"_s,
+                           u"300000"_s,
+                           u"--seed"_s,
                            u"3"_s};
   const CliRun a = runCli(verify), b = runCli(verify);
   ASSERT_EQ(a.status, 0);

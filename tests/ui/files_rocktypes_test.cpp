@@ -1,15 +1,17 @@
 // The rock type window, its file and the rock type list kept in the settings.
-#include "FilesFixture.h"
-
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+#include "FilesFixture.h"
 
 namespace {
 
 using RockTypes = FilesTest;
 
 QPlainTextEdit* memo(RockTypesWindow& w) { return w.findChild<QPlainTextEdit*>(u"Memo1"_s); }
-QPushButton* button(RockTypesWindow& w, const char* name) { return w.findChild<QPushButton*>(QString::fromUtf8(name)); }
+QPushButton* button(RockTypesWindow& w, const char* name) {
+  return w.findChild<QPushButton*>(QString::fromUtf8(name));
+}
 
 TEST_F(RockTypes, ANewInstallationStartsWithAnEmptyOffer) {
   EXPECT_TRUE(main->project().rockTypes.empty());

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QTableWidget>
-
 #include <filesystem>
 #include <fstream>
 
@@ -9,9 +8,9 @@
 #include "persistence/SettingsFile.h"
 #include "persistence/SettingsKeys.h"
 #include "ui/ColourWindow.h"
-#include "ui/SettingsListingWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/Services.h"
+#include "ui/SettingsListingWindow.h"
 
 namespace fs = std::filesystem;
 using namespace Qt::StringLiterals;

@@ -12,20 +12,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-
 #include <functional>
 #include <memory>
 
 #include "ScriptedDialogs.h"
-#include "histogram_fixture.h"
 #include "histogram/HistogramFile.h"
+#include "histogram_fixture.h"
 #include "persistence/SettingsFile.h"
 #include "ralvex/Ralvex.h"
 #include "reliability/InputChecks.h"
 #include "shell/Messages.h"
 #include "ui/ChartWindow.h"
-#include "ui/ParametricWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/ParametricWindow.h"
 #include "ui/Services.h"
 
 using namespace Qt::StringLiterals;
@@ -60,8 +59,9 @@ class InputArea : public ::testing::Test {
   std::string writeDis(const char* name, double min, double max, std::initializer_list<int> freq) {
     long total = 0;
     for (int f : freq) total += f;
-    QString text = u"[Description]\r\nIdentification=%1\r\nType=Discrete\r\nForm=Frequency\r\n\r\n[Parameters]\r\n"_s.arg(
-        QString::fromLatin1(name));
+    QString text =
+        u"[Description]\r\nIdentification=%1\r\nType=Discrete\r\nForm=Frequency\r\n\r\n[Parameters]\r\n"_s
+            .arg(QString::fromLatin1(name));
     text += u"Min=%1\r\nMax=%2\r\nBins=%3\r\nTotal=%4\r\n[Bins]\r\n"_s.arg(min, 0, 'f', 5)
                 .arg(max, 0, 'f', 5)
                 .arg(freq.size())
@@ -134,7 +134,8 @@ class InputArea : public ::testing::Test {
 
   void setAllDone() {
     auto& p = project();
-    p.reducedStrengthDone = p.boltLengthDone = p.boltLoadDone = p.bearingCapacityDone = p.assessmentDone = true;
+    p.reducedStrengthDone = p.boltLengthDone = p.boltLoadDone = p.bearingCapacityDone = p.assessmentDone =
+        true;
     p.beta = "0.95";
     w->refreshInputArea();
   }
@@ -148,12 +149,13 @@ class InputArea : public ::testing::Test {
 };
 
 TEST_F(InputArea, StartsEmptyWithItsNamedControls) {
-  for (const char* n : {"GroupBox1", "GroupBox2", "GroupBox3", "StrGrHorn", "StringGridDD", "StringGridAlfa",
-                        "StringGridKn", "StringGridOPV", "StringGridGKK", "StringGridOHH", "StringGridPS",
-                        "CBTypOkna", "CBDruhTab", "ChBKombVyzt", "ButBeta", "BBRedPev", "BitBtn2", "BBDelSvor",
-                        "BBZatSv", "BBFunSpoj", "BitBtn1", "ProgressBar1", "ProgressBar2", "Label25", "Label1",
-                        "Label21", "Label13", "Label11", "Label4", "Label12", "Label28", "Label27", "Label15",
-                        "Label3"})
+  for (const char* n :
+       {"GroupBox1",    "GroupBox2",     "GroupBox3",     "StrGrHorn",     "StringGridDD", "StringGridAlfa",
+        "StringGridKn", "StringGridOPV", "StringGridGKK", "StringGridOHH", "StringGridPS", "CBTypOkna",
+        "CBDruhTab",    "ChBKombVyzt",   "ButBeta",       "BBRedPev",      "BitBtn2",      "BBDelSvor",
+        "BBZatSv",      "BBFunSpoj",     "BitBtn1",       "ProgressBar1",  "ProgressBar2", "Label25",
+        "Label1",       "Label21",       "Label13",       "Label11",       "Label4",       "Label12",
+        "Label28",      "Label27",       "Label15",       "Label3"})
     EXPECT_NE(w->findChild<QWidget*>(QString::fromLatin1(n)), nullptr) << n;
   auto* t = get<QTableWidget>("StrGrHorn");
   EXPECT_EQ(t->rowCount(), 11);
@@ -232,7 +234,8 @@ TEST_F(InputArea, BrokenFileLeavesTheSlotEmptyWithTheReadersMessage) {
   EXPECT_EQ(get<QTableWidget>("StringGridAlfa")->item(1, 1)->text(), u"K.dis"_s);
   ASSERT_TRUE(dialogs.asked.empty());
 
-  const std::string broken = writeRaw("Zly.dis", "[Description]\r\nMin=0\r\nMax=1\r\nBins=2\r\nTotal=4\r\n[Bins]\r\n1\r\nx\r\n");
+  const std::string broken =
+      writeRaw("Zly.dis", "[Description]\r\nMin=0\r\nMax=1\r\nBins=2\r\nTotal=4\r\n[Bins]\r\n1\r\nx\r\n");
   loadSlot("StringGridAlfa", "OtevHistAlfa", broken);
   HistogramFileError expected;
   ASSERT_FALSE(ReadHistogramFile(broken, expected));
@@ -420,7 +423,7 @@ TEST_F(InputArea, CreatedHistogramGoesIntoTheChosenSlot) {
   auto* send = get<QPushButton>("BitBtn1");
   auto* target = get<QComboBox>("CBDruhTab");
 
-  target->setCurrentIndex(2);  // K
+  target->setCurrentIndex(2);               // K
   QTest::mouseClick(send, Qt::LeftButton);  // nothing created yet
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].caption, msg(2));
@@ -444,8 +447,8 @@ TEST_F(InputArea, CreatedHistogramGoesIntoTheChosenSlot) {
   ASSERT_EQ(dialogs.asked.size(), 2u);
   const std::string method = get<QComboBox>("CBTypOkna")->currentText().toStdString();
   EXPECT_EQ(method, msg(138));
-  EXPECT_EQ(dialogs.asked[0].text, sendConfirmationText(method, target->currentText().toStdString(), 0,
-                                                        Language::Czech));
+  EXPECT_EQ(dialogs.asked[0].text,
+            sendConfirmationText(method, target->currentText().toStdString(), 0, Language::Czech));
   EXPECT_EQ(dialogs.asked[1].text, msg(144) + "\r\n");
   EXPECT_EQ(dialogs.asked[1].kind, ralvex::DlgKind::Error);
   const std::string name = "Vytvořen ( \"Parametrické rozdělení\" )";
@@ -479,8 +482,8 @@ TEST_F(InputArea, CreatedHistogramGoesIntoTheChosenSlot) {
   dialogs.answer(ralvex::mrNo);
   QTest::mouseClick(send, Qt::LeftButton);
   ASSERT_EQ(dialogs.asked.size(), 2u);
-  EXPECT_EQ(dialogs.asked[0].text, sendConfirmationText(msg(138), target->currentText().toStdString(), 1,
-                                                        Language::Czech));
+  EXPECT_EQ(dialogs.asked[0].text,
+            sendConfirmationText(msg(138), target->currentText().toStdString(), 1, Language::Czech));
   EXPECT_EQ(project().layers[0].name, name);
   EXPECT_EQ(project().nextLayerRow, 2);
 }
@@ -578,7 +581,6 @@ TEST_F(InputArea, FieldsFilterTheirKeysAndEnterMovesOn) {
 
 }  // namespace
 
-
 namespace {
 
 TEST_F(InputArea, ChartButtonsShowTheSlotInTheChartWindow) {
@@ -599,7 +601,6 @@ TEST_F(InputArea, ChartButtonsShowTheSlotInTheChartWindow) {
 }
 
 }  // namespace
-
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,9 +10,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <cstdlib>
-
 #include <nlohmann/json.hpp>
 
 #include "ServicesFixture.h"
@@ -233,8 +231,9 @@ TEST_F(ParametricWindowTest, CharacteristicsOfTheShownHistogram) {
   ASSERT_EQ(dialogs.asked.size(), 1u);
   const Histogram h = window->shownHistogram();
   EXPECT_EQ(dialogs.asked[0].caption, cs(79));
-  EXPECT_EQ(dialogs.asked[0].text, CharacteristicsText(cs(80) + cs(91), std::span<const double>(h.p.data(), h.p.size()),
-                                                       128, h.min, h.max, h.total, Language::Czech));
+  EXPECT_EQ(dialogs.asked[0].text,
+            CharacteristicsText(cs(80) + cs(91), std::span<const double>(h.p.data(), h.p.size()), 128, h.min,
+                                h.max, h.total, Language::Czech));
   window->StringGrid1Click();
   EXPECT_EQ(dialogs.asked.back().text, cs(214));
   EXPECT_EQ(dialogs.asked.back().caption, cs(1));
@@ -309,7 +308,8 @@ TEST(GenerateCommandLine, PrintsTheHistogramOrTheRefusal) {
 
 namespace {
 
-// Images of both windows in both languages for a look by eye: VELTRA_SHOTS=DIR xvfb-run ui_parametric_window_test.
+// Images of both windows in both languages for a look by eye: VELTRA_SHOTS=DIR xvfb-run
+// ui_parametric_window_test.
 TEST(Screenshots, ParametricAndDistributionFunctionWindows) {
   const char* dir = std::getenv("VELTRA_SHOTS");
   if (!dir) GTEST_SKIP();
@@ -336,7 +336,8 @@ TEST(Screenshots, ParametricAndDistributionFunctionWindows) {
       w.findChild<QLineEdit*>(u"EdPara2"_s)->setText(u"5"_s);
       w.FieldExit(3);
       QTest::qWait(300);
-      w.grab().save(QString::fromLatin1(dir) + u"/parametric_beta_"_s + QString::fromLatin1(suffix) + u".png"_s);
+      w.grab().save(QString::fromLatin1(dir) + u"/parametric_beta_"_s + QString::fromLatin1(suffix) +
+                    u".png"_s);
       const Histogram h = w.shownHistogram();
       DistributionFunctionWindow d(services);
       d.Fill(h, "Beta.dis");

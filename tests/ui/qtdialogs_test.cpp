@@ -1,3 +1,5 @@
+#include "ui/QtDialogs.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -5,16 +7,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
-
 #include <functional>
 
 #include "ralvex/Ralvex.h"
-#include "ui/QtDialogs.h"
 #include "ui/RalvexQt.h"
 
 using namespace Qt::StringLiterals;
@@ -49,7 +49,8 @@ Seen look(MessageDialog* box) {
   auto* icon = box->findChild<QLabel*>(u"MessageIcon"_s);
   s.hasIcon = icon && !icon->pixmap().isNull();
   auto* view = box->findChild<MessageTextView*>(u"MessageText"_s);
-  s.textFits = view && view->width() >= view->sizeHint().width() && view->height() >= view->sizeHint().height();
+  s.textFits =
+      view && view->width() >= view->sizeHint().width() && view->height() >= view->sizeHint().height();
   return s;
 }
 
@@ -85,8 +86,8 @@ TEST(QtDialogs, QuestionHasYesNoWithTheDefaultAndNoCancels) {
     seen = look(box);
     box->reject();
   });
-  EXPECT_EQ(ralvex::DefMessageDlg(ralvex::Msg(1), "Exit ?", ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo,
-                                  ralvex::mrYes),
+  EXPECT_EQ(ralvex::DefMessageDlg(ralvex::Msg(1), "Exit ?", ralvex::DlgKind::Confirmation,
+                                  ralvex::DlgButtons::YesNo, ralvex::mrYes),
             ralvex::mrNo);
   EXPECT_EQ(seen.title, u"C o n f i r m a t i o n"_s);
   EXPECT_EQ(seen.defaultButton, u"&Yes"_s);

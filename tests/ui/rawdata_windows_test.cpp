@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
-
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -255,7 +254,8 @@ TEST_F(RawDataWindowTest, RemovalEmptiesTheRowsFromTheFirstUnsuitableOne) {
   const QString removedType = cell("SGChar", *first + 1, 1, table.get());
   remove->click();
   EXPECT_FALSE(remove->isVisibleTo(table.get()));
-  for (int r = *first + 1; r <= kFitTableRows; ++r) EXPECT_TRUE(cell("SGChar", r, 1, table.get()).isEmpty()) << r;
+  for (int r = *first + 1; r <= kFitTableRows; ++r)
+    EXPECT_TRUE(cell("SGChar", r, 1, table.get()).isEmpty()) << r;
   EXPECT_FALSE(cell("SGChar", *first, 1, table.get()).isEmpty() && *first > 0);
   // The removed type shows an empty chart when chosen.
   QComboBox* types = child<QComboBox>("CBTypPara");
@@ -328,8 +328,8 @@ TEST_F(RawDataWindowTest, Screenshots) {
   QCoreApplication::processEvents();
   const qint64 ms = clock.elapsed();
   const long after = residentKb();
-  std::printf("500000 values: open to histogram shown %lld ms, resident memory +%ld kB\n", static_cast<long long>(ms),
-              after - before);
+  std::printf("500000 values: open to histogram shown %lld ms, resident memory +%ld kB\n",
+              static_cast<long long>(ms), after - before);
   QTest::qWait(200);
   window->grab().save(QString::fromLocal8Bit(folder) + u"/rawdata_window.png"_s);
   typeInto("EdPocetIntervalu", u"40"_s);

@@ -23,13 +23,20 @@ TEST_F(MainWindowTest, EveryCommandHasItsMenuItemShortcutAndButton) {
     const char *menu, *item, *button, *shortcut;
   };
   const Command commands[] = {
-      {"Soubor1", "Novhist1", "Novhist", ""},          {"Soubor1", "Novy1", "Novy", "Ctrl+N"},
-      {"Soubor1", "Otevrit1", "Otevrit", "Ctrl+O"},    {"Soubor1", "SaveTabHorn1", "SaveTabHorn", "Ctrl+S"},
-      {"Soubor1", "Konec1", "Konec", "Alt+X"},         {"Vysledky1", "OpenVysl1", "OpenVysl", ""},
-      {"Vysledky1", "SaveVysl1", "SaveVysl", ""},      {"Nastaveni1", "DefaultHodnoty1", "DefaultHodnoty", ""},
-      {"Nastaveni1", "tabdruhhor1", "tabdruhhor", ""}, {"Nastaveni1", "OtevriWord1", "OtevriWord", ""},
-      {"Nastaveni1", "UlozOkno1", "UlozOkno", ""},     {"Napoveda1", "OAdresach1", "OAdresach", "F3"},
-      {"Napoveda1", "Overzi1", "OVerzi", "F2"},        {"Napoveda1", "Oprogramu1", "OProgramu", "F1"},
+      {"Soubor1", "Novhist1", "Novhist", ""},
+      {"Soubor1", "Novy1", "Novy", "Ctrl+N"},
+      {"Soubor1", "Otevrit1", "Otevrit", "Ctrl+O"},
+      {"Soubor1", "SaveTabHorn1", "SaveTabHorn", "Ctrl+S"},
+      {"Soubor1", "Konec1", "Konec", "Alt+X"},
+      {"Vysledky1", "OpenVysl1", "OpenVysl", ""},
+      {"Vysledky1", "SaveVysl1", "SaveVysl", ""},
+      {"Nastaveni1", "DefaultHodnoty1", "DefaultHodnoty", ""},
+      {"Nastaveni1", "tabdruhhor1", "tabdruhhor", ""},
+      {"Nastaveni1", "OtevriWord1", "OtevriWord", ""},
+      {"Nastaveni1", "UlozOkno1", "UlozOkno", ""},
+      {"Napoveda1", "OAdresach1", "OAdresach", "F3"},
+      {"Napoveda1", "Overzi1", "OVerzi", "F2"},
+      {"Napoveda1", "Oprogramu1", "OProgramu", "F1"},
   };
   for (const Command& c : commands) {
     SCOPED_TRACE(c.item);
@@ -44,10 +51,11 @@ TEST_F(MainWindowTest, EveryCommandHasItsMenuItemShortcutAndButton) {
     EXPECT_EQ(button->defaultAction(), item);
     EXPECT_FALSE(button->icon().isNull());
   }
-  for (const char* name : {"INIsoubor1", "Jazyk1", "Cestina", "Anglictina", "BarZvy", "Ano1", "Ne1", "Help1", "HTML1",
-                           "WIN1", "BottomAxis", "Index1", "NonIndex", "VsechnyTesnosti", "PlotCom", "PairUpperEdges",
-                           "DateSeparator1", "tecka1", "minus1", "lomitko1", "imeSeparator1", "tecka2",
-                           "dvojtecka1"})
+  for (const char* name :
+       {"INIsoubor1", "Jazyk1",          "Cestina",       "Anglictina",     "BarZvy",         "Ano1",
+        "Ne1",        "Help1",           "HTML1",         "WIN1",           "BottomAxis",     "Index1",
+        "NonIndex",   "VsechnyTesnosti", "PlotCom",       "PairUpperEdges", "DateSeparator1", "tecka1",
+        "minus1",     "lomitko1",        "imeSeparator1", "tecka2",         "dvojtecka1"})
     EXPECT_NE(w.findChild<QObject*>(QString::fromUtf8(name)), nullptr) << name;
 }
 
@@ -57,12 +65,14 @@ TEST_F(MainWindowTest, ToolbarInFourGroups) {
   for (QAction* a : w.findChild<QToolBar*>(u"ToolBar1"_s)->actions()) {
     if (a->isSeparator()) {
       order << u"|"_s;
-    } else if (auto* b = qobject_cast<QToolButton*>(w.findChild<QToolBar*>(u"ToolBar1"_s)->widgetForAction(a))) {
+    } else if (auto* b =
+                   qobject_cast<QToolButton*>(w.findChild<QToolBar*>(u"ToolBar1"_s)->widgetForAction(a))) {
       order << b->objectName();
     }
   }
-  EXPECT_EQ(order.join(u' '), u"Novhist Novy Otevrit SaveTabHorn Konec | OpenVysl SaveVysl ZpravaPDF | DefaultHodnoty "
-                              u"tabdruhhor OtevriWord UlozOkno | OAdresach OVerzi OProgramu"_s);
+  EXPECT_EQ(order.join(u' '),
+            u"Novhist Novy Otevrit SaveTabHorn Konec | OpenVysl SaveVysl ZpravaPDF | DefaultHodnoty "
+            u"tabdruhhor OtevriWord UlozOkno | OAdresach OVerzi OProgramu"_s);
 }
 
 TEST_F(MainWindowTest, ButtonAndMenuItemRunTheSameActionAndShareTheirState) {
@@ -138,12 +148,14 @@ TEST_F(MainWindowTest, FolderListing) {
   const auto& a = dialogs.asked[0];
   EXPECT_EQ(a.caption, MessageText(2, Language::Czech));
   EXPECT_EQ(a.kind, ralvex::DlgKind::Information);
-  EXPECT_EQ(a.text, "\t" + MessageFormat(5, Language::Czech,
-                                         {"/home/ing/Dokumenty/Veltra", "/home/ing/Dokumenty/Veltra/Histograms",
-                                          "/home/ing/Dokumenty/Veltra/Projects", "/home/ing/Dokumenty/Veltra/Results",
-                                          "/home/ing/Dokumenty/Veltra/RawData"}));
-  EXPECT_NE(a.text.find("\tA  d  r  e  s  á  ř  e  :\r\n\r\n\r\nVELTRA\t\t:   /home/ing/Dokumenty/Veltra\r\n"),
-            std::string::npos);
+  EXPECT_EQ(a.text,
+            "\t" + MessageFormat(5, Language::Czech,
+                                 {"/home/ing/Dokumenty/Veltra", "/home/ing/Dokumenty/Veltra/Histograms",
+                                  "/home/ing/Dokumenty/Veltra/Projects", "/home/ing/Dokumenty/Veltra/Results",
+                                  "/home/ing/Dokumenty/Veltra/RawData"}));
+  EXPECT_NE(
+      a.text.find("\tA  d  r  e  s  á  ř  e  :\r\n\r\n\r\nVELTRA\t\t:   /home/ing/Dokumenty/Veltra\r\n"),
+      std::string::npos);
 }
 
 TEST_F(MainWindowTest, WinHelpWithoutTheFileNamesTheMissingPath) {
@@ -239,7 +251,8 @@ TEST_F(MainWindowTest, SplashIsCentredAndTimed) {
   const QList<QLabel*> labels = splash->findChildren<QLabel*>();
   ASSERT_EQ(labels.size(), 6);
   for (QLabel* l : labels) {
-    EXPECT_LE(std::abs((l->x() - 207) - (207 + 304 - (l->x() + l->width()))), 1) << l->objectName().toStdString();
+    EXPECT_LE(std::abs((l->x() - 207) - (207 + 304 - (l->x() + l->width()))), 1)
+        << l->objectName().toStdString();
   }
   EXPECT_EQ(splash->findChild<QLabel*>(u"Label1"_s)->text(), u"VELTRA"_s);
   // The main window's texts do not reach the splash labels.

@@ -9,22 +9,22 @@
 #include <QToolButton>
 
 #include "ShellFixture.h"
+#include "persistence/SettingsKeys.h"
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
-#include "ui/ColourWindow.h"
-#include "ui/RockTypesWindow.h"
-#include "ui/ChartWindow.h"
-#include "ui/SettingsListingWindow.h"
-#include "ui/DistributionFunctionWindow.h"
-#include "ui/ParametricWindow.h"
 #include "ui/AboutWindow.h"
+#include "ui/ChartWindow.h"
+#include "ui/ColourWindow.h"
+#include "ui/DistributionFunctionWindow.h"
+#include "ui/FitTableWindow.h"
+#include "ui/HelpInfoWindow.h"
+#include "ui/NewHistogramWindow.h"
+#include "ui/ParametricWindow.h"
 #include "ui/RawDataWindow.h"
 #include "ui/RmrWindow.h"
-#include "ui/FitTableWindow.h"
-#include "ui/NewHistogramWindow.h"
-#include "persistence/SettingsKeys.h"
+#include "ui/RockTypesWindow.h"
+#include "ui/SettingsListingWindow.h"
 #include "ui/Startup.h"
-#include "ui/HelpInfoWindow.h"
 
 using Options = ShellTest;
 
@@ -32,8 +32,8 @@ TEST_F(Options, DefaultsWithoutASettingsFile) {
   MainWindow& w = makeMain();
   for (const char* on : {"Cestina", "HTML1", "Ano1", "NonIndex", "PlotCom", "tecka1", "dvojtecka1"})
     EXPECT_TRUE(action(on)->isChecked()) << on;
-  for (const char* off :
-       {"Anglictina", "WIN1", "Ne1", "Index1", "VsechnyTesnosti", "PairUpperEdges", "minus1", "lomitko1", "tecka2"})
+  for (const char* off : {"Anglictina", "WIN1", "Ne1", "Index1", "VsechnyTesnosti", "PairUpperEdges",
+                          "minus1", "lomitko1", "tecka2"})
     EXPECT_FALSE(action(off)->isChecked()) << off;
   const DisplayOptions& o = services->options;
   EXPECT_EQ(o.language, Language::Czech);
@@ -215,9 +215,10 @@ TEST(StartUp, CreatesEveryWindowInOrder) {
   Services services{dialogs, settings, {}, "1.5.6.5", {}, {}};
   auto windows = createWindows(services);
   const Windows& w = services.windows;
-  const QObject* all[] = {w.main, w.about, w.chart, w.parametric, w.rawData, w.rockTypes, w.settingsListing,
-                          w.colour, w.rmr, w.helpInfo, w.distributionFunction, w.newHistogram, w.fitTable};
-  const char* names[] = {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7",
+  const QObject* all[] = {
+      w.main,   w.about, w.chart,    w.parametric,           w.rawData,      w.rockTypes, w.settingsListing,
+      w.colour, w.rmr,   w.helpInfo, w.distributionFunction, w.newHistogram, w.fitTable};
+  const char* names[] = {"Form1", "Form2", "Form3",  "Form4",  "Form5",  "Form6", "Form7",
                          "Form8", "Form9", "Form11", "Form12", "Form13", "Form14"};
   for (int i = 0; i < 13; ++i) {
     ASSERT_NE(all[i], nullptr) << names[i];

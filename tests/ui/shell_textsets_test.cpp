@@ -5,21 +5,20 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QToolButton>
 #include <QTableWidget>
-
+#include <QToolButton>
 #include <set>
 #include <tuple>
 
 #include "ShellFixture.h"
 #include "shell/Messages.h"
-#include "ui/DistributionFunctionWindow.h"
-#include "ui/ParametricWindow.h"
 #include "ui/AboutWindow.h"
-#include "ui/RawDataWindow.h"
-#include "ui/Startup.h"
+#include "ui/DistributionFunctionWindow.h"
 #include "ui/FitTableWindow.h"
 #include "ui/HelpInfoWindow.h"
+#include "ui/ParametricWindow.h"
+#include "ui/RawDataWindow.h"
+#include "ui/Startup.h"
 #include "ui/TextSets.h"
 #include "ui/WindowTable.h"
 #include "ui/WindowTexts.h"
@@ -95,10 +94,12 @@ TEST(TextSets, RowsReachTheirElements) {
 }
 
 TEST(TextSets, MessageTokensAndHints) {
-  EXPECT_EQ(expandTextTokens("{m138}\nHistogram", Language::Czech), MessageText(138, Language::Czech) + "\nHistogram");
+  EXPECT_EQ(expandTextTokens("{m138}\nHistogram", Language::Czech),
+            MessageText(138, Language::Czech) + "\nHistogram");
   EXPECT_EQ(expandTextTokens("{m138}", Language::English), MessageText(138, Language::English));
   EXPECT_EQ(expandTextTokens("{x} {m} {m12a} {", Language::Czech), "{x} {m} {m12a} {");
-  EXPECT_EQ(splitHint("krátká|dlouhá|s čarou"), std::make_pair(std::string("krátká"), std::string("dlouhá|s čarou")));
+  EXPECT_EQ(splitHint("krátká|dlouhá|s čarou"),
+            std::make_pair(std::string("krátká"), std::string("dlouhá|s čarou")));
   EXPECT_EQ(splitHint("jen jedna"), std::make_pair(std::string("jen jedna"), std::string("jen jedna")));
 }
 
@@ -141,10 +142,12 @@ TEST_F(MainWindowTexts, InputAreaTextsComeOnlyFromTheSet) {
   };
   QWidget* area = w.findChild<QWidget*>(u"InputArea"_s);
   ASSERT_NE(area, nullptr);
-  for (auto* l : area->findChildren<QLabel*>()) EXPECT_FALSE(hasCzech(l->text())) << l->objectName().toStdString();
+  for (auto* l : area->findChildren<QLabel*>())
+    EXPECT_FALSE(hasCzech(l->text())) << l->objectName().toStdString();
   for (auto* b : area->findChildren<QAbstractButton*>())
     EXPECT_FALSE(hasCzech(b->text())) << b->objectName().toStdString();
-  for (auto* g : area->findChildren<QGroupBox*>()) EXPECT_FALSE(hasCzech(g->title())) << g->objectName().toStdString();
+  for (auto* g : area->findChildren<QGroupBox*>())
+    EXPECT_FALSE(hasCzech(g->title())) << g->objectName().toStdString();
   for (auto* t : area->findChildren<QTableWidget*>())
     for (int c = 0; c < t->columnCount(); ++c)
       if (t->item(0, c)) EXPECT_FALSE(hasCzech(t->item(0, c)->text())) << t->objectName().toStdString();
@@ -163,7 +166,9 @@ TEST_F(MainWindowTexts, CaptionCarriesDescriptionAndVersion) {
   const std::string cs = "   V E L T R A  -  " + MessageText(8, Language::Czech) + "       ( " +
                          MessageText(132, Language::Czech) + " : 1.5.6.5 ) ";
   EXPECT_EQ(w.windowTitle().toStdString(), cs);
-  EXPECT_EQ(w.windowTitle(), u"   V E L T R A  -  Program výpočtu spolehlivosti pelmora důlní výztuže       ( Verze : 1.5.6.5 ) "_s);
+  EXPECT_EQ(
+      w.windowTitle(),
+      u"   V E L T R A  -  Program výpočtu spolehlivosti pelmora důlní výztuže       ( Verze : 1.5.6.5 ) "_s);
   EXPECT_EQ(mainWindowCaption(Language::English, "2.0"),
             "   V E L T R A  -  " + MessageText(8, Language::English) + "     ( " +
                 MessageText(132, Language::English) + " : 2.0 )  ");
@@ -186,7 +191,8 @@ TEST_F(MainWindowTexts, MenuCaptionsInBothLanguages) {
 
 TEST_F(MainWindowTexts, ToolbarButtonsShowTheHintsOfTheirMenuItems) {
   MainWindow& w = makeMain();
-  for (const auto& [button, item] : {std::pair{"Novy", "Novy1"}, {"OVerzi", "Overzi1"}, {"SaveVysl", "SaveVysl1"}}) {
+  for (const auto& [button, item] :
+       {std::pair{"Novy", "Novy1"}, {"OVerzi", "Overzi1"}, {"SaveVysl", "SaveVysl1"}}) {
     auto* b = w.findChild<QToolButton*>(QString::fromUtf8(button));
     ASSERT_NE(b, nullptr) << button;
     EXPECT_FALSE(action(item)->toolTip().isEmpty());
@@ -208,6 +214,7 @@ TEST(FrameWindows, CaptionsFollowTheLanguage) {
   EXPECT_EQ(services.windows.about->windowTitle(), u"VELTRA "_s);
   windows->main->actAnglictina->trigger();
   EXPECT_EQ(services.windows.rawData->windowTitle(), u"  Veltra : Raw data"_s);
-  EXPECT_EQ(services.windows.distributionFunction->windowTitle(), u"  VELTRA : Distribution function chart "_s);
+  EXPECT_EQ(services.windows.distributionFunction->windowTitle(),
+            u"  VELTRA : Distribution function chart "_s);
   EXPECT_EQ(services.windows.helpInfo->windowTitle(), u"  VELTRA :   Information "_s);
 }
