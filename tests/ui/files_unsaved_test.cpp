@@ -100,7 +100,7 @@ TEST_F(UnsavedWork, NewOpenAndExitAskFirstAndCancelStops) {
   EXPECT_EQ(dialogs.asked[0].buttons, ralvex::DlgButtons::YesNoCancel);
   EXPECT_EQ(dialogs.asked[0].caption, msg(1));
   EXPECT_EQ(main->project().depthH, "950");
-  // Cancel before the spec's own exit question: it is not asked.
+  // Cancel before the program's own exit question: it is not asked.
   dialogs.asked.clear();
   dialogs.answer(ralvex::mrCancel);
   main->KonecClick();
