@@ -193,6 +193,10 @@ class ReportPainter {
     else
       betaF = qs(MessageText(233, l_));
     y = pair(y, tr(ExportText::ReportBetaF, l_), betaF, true);
+    // Results made with the earlier evaluation of the pressure loop say so.
+    if (project_.boltLengthValues == PairValues::UpperEdges ||
+        project_.boltLoadValues == PairValues::UpperEdges)
+      y = text(y, tr(ExportText::ReportUpperEdges, l_), 9, true);
     y += 8;
     y = classTable(y, a0, u"ČSN EN 1990"_s);
     y += 10;

@@ -54,6 +54,8 @@ constexpr Pair kTexts[] = {
     {ExportText::ReportAssessment, "Posouzení spolehlivosti", "Reliability assessment"},
     {ExportText::ReportPf, "Pravděpodobnost poruchy Pf", "Probability of failure Pf"},
     {ExportText::ReportBetaF, "Index spolehlivosti beta_f", "Reliability index beta_f"},
+    {ExportText::ReportUpperEdges, "S vyhodnoceno na horních mezích intervalů (dřívější verze)",
+     "S evaluated at the upper bin edges (earlier versions)"},
     {ExportText::ReportStandard, "Norma", "Standard"},
     {ExportText::ReportClass, "Třída", "Class"},
     {ExportText::ReportSatisfied, "vyhovuje", "satisfied"},

@@ -42,6 +42,7 @@ enum class ExportText : int {
   ReportAssessment,
   ReportPf,
   ReportBetaF,
+  ReportUpperEdges,
   ReportStandard,
   ReportClass,
   ReportSatisfied,

@@ -436,6 +436,20 @@ TEST_F(ReportTest, ExampleProjectReportHoldsPfAndVerdictInBothLanguages) {
   }
 }
 
+TEST_F(ReportTest, ResultsOfTheUpperEdgeEvaluationAreNamed) {
+  AssessedFile r =
+      assessFile(EXAMPLES_DIR "/Veltra/Projects/Chodba_K12.hor", EXAMPLES_DIR "/Veltra/Histograms", "1000",
+                 DesignStandard::En1990, Language::English);
+  ASSERT_TRUE(r.ok) << r.text;
+  const char* named = "S evaluated at the upper bin edges";
+  const QString centres = tmp.filePath(u"centres.pdf"_s), edges = tmp.filePath(u"edges.pdf"_s);
+  ASSERT_TRUE(writeAssessmentReport(str(centres), r.project, {"K12", "", ""}, Language::English));
+  EXPECT_EQ(pdfText(centres).find(named), std::string::npos);
+  r.project.boltLoadValues = PairValues::UpperEdges;
+  ASSERT_TRUE(writeAssessmentReport(str(edges), r.project, {"K12", "", ""}, Language::English));
+  EXPECT_NE(pdfText(edges).find(named), std::string::npos);
+}
+
 TEST_F(ReportTest, ProjectWithoutAssessmentIsRefused) {
   ProjectState p;
   std::string error;
