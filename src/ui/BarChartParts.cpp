@@ -5,9 +5,13 @@
 #include <QChart>
 #include <QFontMetrics>
 #include <QGraphicsSimpleTextItem>
+#include <QHeaderView>
+#include <QTableWidget>
 #include <QTransform>
 #include <algorithm>
 #include <set>
+
+#include "histogram/Queries.h"
 
 namespace {
 
@@ -75,4 +79,23 @@ void placeBarMarks(QChart* chart, QAbstractSeries* series, std::vector<QGraphics
     m->setPos(0, 0);
     m->show();
   }
+}
+
+QTableWidget* makeReadOnlyGrid(QWidget* parent, const QString& name, int rows, int columns) {
+  auto* g = new QTableWidget(rows, columns, parent);
+  g->setObjectName(name);
+  g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  g->verticalHeader()->setVisible(false);
+  g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
+  g->setWordWrap(false);
+  return g;
+}
+
+void setCell(QTableWidget* g, int row, int column, const QString& text) {
+  QTableWidgetItem* it = g->item(row, column);
+  if (!it) {
+    it = new QTableWidgetItem;
+    g->setItem(row, column, it);
+  }
+  it->setText(text);
 }

@@ -5,12 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "histogram/Queries.h"
+enum class MarksStyle;
 
 class QAbstractSeries;
 class QCategoryAxis;
 class QChart;
 class QGraphicsSimpleTextItem;
+class QString;
+class QTableWidget;
+class QWidget;
 
 /// Shows every k-th bar label on the bottom axis, k chosen so that neighbouring labels keep a gap;
 /// `fallbackWidth` stands for the plot width before the chart is laid out. Returns the step used;
@@ -23,3 +26,9 @@ int placeBarLabels(QCategoryAxis* axis, const QChart* chart, const std::vector<s
 void placeBarMarks(QChart* chart, QAbstractSeries* series, std::vector<QGraphicsSimpleTextItem*>& marks,
                    bool visible, MarksStyle style, int angle, const std::vector<std::string>& labels,
                    std::span<const double> heights);
+
+/// A read-only table without row headers, rows one text line high, no word wrap.
+QTableWidget* makeReadOnlyGrid(QWidget* parent, const QString& name, int rows, int columns);
+
+/// Sets the text of a cell, creating its item when the cell has none.
+void setCell(QTableWidget* g, int row, int column, const QString& text);

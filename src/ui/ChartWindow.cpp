@@ -71,25 +71,11 @@ void setEditColours(QLineEdit* e, std::uint32_t text, std::uint32_t base) {
 }
 
 QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int columns) {
-  auto* g = new QTableWidget(rows, columns, parent);
-  g->setObjectName(name);
-  g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  auto* g = makeReadOnlyGrid(parent, name, rows, columns);
   g->setSelectionMode(QAbstractItemView::NoSelection);
   g->setFocusPolicy(Qt::NoFocus);
-  g->verticalHeader()->setVisible(false);
-  g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
   g->verticalHeader()->setMinimumSectionSize(g->fontMetrics().height() + 4);
-  g->setWordWrap(false);
   return g;
-}
-
-void setCell(QTableWidget* g, int row, int column, const QString& text) {
-  QTableWidgetItem* it = g->item(row, column);
-  if (!it) {
-    it = new QTableWidgetItem;
-    g->setItem(row, column, it);
-  }
-  it->setText(text);
 }
 
 // Height showing all rows of a small grid without a scroll bar.
