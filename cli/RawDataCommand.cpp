@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "FileArguments.h"
 #include "Json.h"
 #include "creation/RawData.h"
 #include "ralvex/Ralvex.h"
@@ -24,26 +25,8 @@ struct Options {
 };
 
 bool parseOptions(int argc, char* argv[], Options& o) {
-  for (int i = 2; i < argc; ++i) {
-    const std::string_view a = argv[i];
-    const bool hasValue = i + 1 < argc;
-    if (a == "--intervals" && hasValue) {
-      o.intervals = argv[++i];
-    } else if (a == "--min" && hasValue) {
-      o.min = argv[++i];
-    } else if (a == "--max" && hasValue) {
-      o.max = argv[++i];
-    } else if (a == "--lang" && hasValue) {
-      const std::string_view l = argv[++i];
-      if (l != "cs" && l != "en") return false;
-      o.language = l == "cs" ? Language::Czech : Language::English;
-    } else if (o.file.empty() && !a.starts_with("--")) {
-      o.file = a;
-    } else {
-      return false;
-    }
-  }
-  return !o.file.empty();
+  return readFileArguments(argc, argv, {{"--intervals", &o.intervals}, {"--min", &o.min}, {"--max", &o.max}},
+                           o.file, o.language);
 }
 
 int refuse(const RawDataError& e, Language language) { return cli::refuse(e.message, e.text(language)); }

@@ -41,6 +41,7 @@
 #include "persistence/SettingsKeys.h"
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
+#include "ui/BarChartParts.h"
 #include "ui/ExportCommands.h"
 #include "ui/FitTableWindow.h"
 #include "ui/LostLetters.h"
@@ -70,25 +71,11 @@ void setEditColours(QLineEdit* e, std::uint32_t text, std::uint32_t base) {
 }
 
 QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int columns) {
-  auto* g = new QTableWidget(rows, columns, parent);
-  g->setObjectName(name);
-  g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  auto* g = makeReadOnlyGrid(parent, name, rows, columns);
   g->setSelectionMode(QAbstractItemView::NoSelection);
   g->setFocusPolicy(Qt::NoFocus);
-  g->verticalHeader()->setVisible(false);
-  g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
   g->verticalHeader()->setMinimumSectionSize(g->fontMetrics().height() + 4);
-  g->setWordWrap(false);
   return g;
-}
-
-void setCell(QTableWidget* g, int row, int column, const QString& text) {
-  QTableWidgetItem* it = g->item(row, column);
-  if (!it) {
-    it = new QTableWidgetItem;
-    g->setItem(row, column, it);
-  }
-  it->setText(text);
 }
 
 // Height showing all rows of a small grid without a scroll bar.
@@ -721,65 +708,13 @@ void ChartWindow::rebuildSeries() {
 
 // The bottom axis shows every k-th label, k chosen so that neighbouring labels keep a gap.
 void ChartWindow::updateAxisLabels() {
-  const int n = int(barLabels_.size());
-  const double width = chart_->plotArea().width() > 10 ? chart_->plotArea().width() : 500;
-  const QFontMetrics fm(axisX_->labelsFont());
-  int widest = 1;
-  for (const auto& l : barLabels_) widest = std::max(widest, fm.horizontalAdvance(qs(l)));
-  const double slot = widest + std::max(12, widest * 30 / 100);
-  const int fit = std::max(1, int(width / slot));
-  const int step = n > 0 ? std::max(1, (n + fit - 1) / fit) : 1;
-  if (step == labelStep_ && axisX_->count() > 0) return;
-  labelStep_ = step;
-  for (const QString& l : axisX_->categoriesLabels()) axisX_->remove(l);
-  axisX_->setStartValue(-0.5);
-  std::set<QString> used;
-  for (int i = 0; i < n; i += step) {
-    QString label = qs(barLabels_[i]);
-    while (used.count(label)) label += u' ';  // category labels must be unique
-    used.insert(label);
-    axisX_->append(label, i);
-  }
+  labelStep_ = placeBarLabels(axisX_, chart_, barLabels_, labelStep_, 500);
 }
 
 void ChartWindow::updateMarks() {
-  const bool visible = CheckBox1_->isChecked();
-  const int n = int(barLabels_.size());
-  if (!visible) {
-    for (auto* m : marks_) m->hide();
-    return;
-  }
-  while (int(marks_.size()) < n) {
-    auto* m = new QGraphicsSimpleTextItem(chart_);
-    QFont f = m->font();
-    f.setPointSizeF(f.pointSizeF() * 0.85);
-    m->setFont(f);
-    m->setZValue(20);
-    marks_.push_back(m);
-  }
-  const auto style = static_cast<MarksStyle>(std::clamp(CBMarks_->currentIndex(), 0, 4));
-  const int angle = SpinEdAngle_->value();
-  for (int i = 0; i < int(marks_.size()); ++i) {
-    QGraphicsSimpleTextItem* m = marks_[i];
-    if (i >= n) {
-      m->hide();
-      continue;
-    }
-    m->setText(qs(markText(style, barLabels_[i], i, hist_.p[i])));
-    const QPointF top = chart_->mapToPosition(QPointF(i, hist_.p[i]), Series1_);
-    const QRectF r = m->boundingRect();
-    QTransform t;
-    t.translate(top.x(), top.y());
-    t.rotate(-angle);
-    // Upright text sits centred above the bar; turned text starts at the bar top.
-    if (angle % 180 == 0)
-      t.translate(-r.width() / 2, -r.height() - 2);
-    else
-      t.translate(3, -r.height() / 2);
-    m->setTransform(t);
-    m->setPos(0, 0);
-    m->show();
-  }
+  placeBarMarks(chart_, Series1_, marks_, CheckBox1_->isChecked(),
+                static_cast<MarksStyle>(std::clamp(CBMarks_->currentIndex(), 0, 4)), SpinEdAngle_->value(),
+                barLabels_, hist_.p);
 }
 
 void ChartWindow::fillTables() {

@@ -31,6 +31,7 @@
 #include "persistence/SettingsKeys.h"
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
+#include "ui/BarChartParts.h"
 #include "ui/ChartExport.h"
 #include "ui/Services.h"
 
@@ -318,63 +319,13 @@ void DistributionFunctionWindow::highlightTable() {
 }
 
 void DistributionFunctionWindow::updateAxisLabels() {
-  const int n = int(barLabels_.size());
-  const double width = chart_->plotArea().width() > 10 ? chart_->plotArea().width() : 400;
-  const QFontMetrics fm(axisX_->labelsFont());
-  int widest = 1;
-  for (const auto& l : barLabels_) widest = std::max(widest, fm.horizontalAdvance(qs(l)));
-  const double slot = widest + std::max(12, widest * 30 / 100);
-  const int fit = std::max(1, int(width / slot));
-  const int step = n > 0 ? std::max(1, (n + fit - 1) / fit) : 1;
-  if (step == labelStep_ && axisX_->count() > 0) return;
-  labelStep_ = step;
-  for (const QString& l : axisX_->categoriesLabels()) axisX_->remove(l);
-  axisX_->setStartValue(-0.5);
-  std::set<QString> used;
-  for (int i = 0; i < n; i += step) {
-    QString label = qs(barLabels_[i]);
-    while (used.count(label)) label += u' ';
-    used.insert(label);
-    axisX_->append(label, i);
-  }
+  labelStep_ = placeBarLabels(axisX_, chart_, barLabels_, labelStep_, 400);
 }
 
 void DistributionFunctionWindow::updateMarks() {
-  const int n = int(barLabels_.size());
-  if (!CheckBox1_->isChecked()) {
-    for (auto* m : marks_) m->hide();
-    return;
-  }
-  while (int(marks_.size()) < n) {
-    auto* m = new QGraphicsSimpleTextItem(chart_);
-    QFont f = m->font();
-    f.setPointSizeF(f.pointSizeF() * 0.85);
-    m->setFont(f);
-    m->setZValue(20);
-    marks_.push_back(m);
-  }
-  const auto style = static_cast<MarksStyle>(std::clamp(CBMarks_->currentIndex(), 0, 4));
-  const int angle = SpinEdAngle_->value();
-  for (int i = 0; i < int(marks_.size()); ++i) {
-    QGraphicsSimpleTextItem* m = marks_[i];
-    if (i >= n) {
-      m->hide();
-      continue;
-    }
-    m->setText(qs(markText(style, barLabels_[i], i, F_[i])));
-    const QPointF top = chart_->mapToPosition(QPointF(i, F_[i]), Series1_);
-    const QRectF r = m->boundingRect();
-    QTransform t;
-    t.translate(top.x(), top.y());
-    t.rotate(-angle);
-    if (angle % 180 == 0)
-      t.translate(-r.width() / 2, -r.height() - 2);
-    else
-      t.translate(3, -r.height() / 2);
-    m->setTransform(t);
-    m->setPos(0, 0);
-    m->show();
-  }
+  placeBarMarks(chart_, Series1_, marks_, CheckBox1_->isChecked(),
+                static_cast<MarksStyle>(std::clamp(CBMarks_->currentIndex(), 0, 4)), SpinEdAngle_->value(),
+                barLabels_, F_);
 }
 
 void DistributionFunctionWindow::placeToolbar() {

@@ -21,6 +21,7 @@
 #include <algorithm>
 
 #include "ralvex/Ralvex.h"
+#include "ui/BarChartParts.h"
 #include "ui/RalvexQt.h"
 #include "ui/RawDataWindow.h"
 #include "ui/Services.h"
@@ -37,23 +38,9 @@ constexpr int kColumns = kFitFields + 1;  // row numbers and fields 1..19
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int columns) {
-  auto* g = new QTableWidget(rows, columns, parent);
-  g->setObjectName(name);
-  g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  g->verticalHeader()->setVisible(false);
+  auto* g = makeReadOnlyGrid(parent, name, rows, columns);
   g->horizontalHeader()->setVisible(false);
-  g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
-  g->setWordWrap(false);
   return g;
-}
-
-void setCell(QTableWidget* g, int row, int column, const QString& text) {
-  QTableWidgetItem* it = g->item(row, column);
-  if (!it) {
-    it = new QTableWidgetItem;
-    g->setItem(row, column, it);
-  }
-  it->setText(text);
 }
 
 QChartView* makeChartView(QWidget* parent, const QString& name, QChart*& chart) {

@@ -38,6 +38,7 @@
 #include "ralvex/Ralvex.h"
 #include "shell/DisplayOptions.h"
 #include "shell/Messages.h"
+#include "ui/BarChartParts.h"
 #include "ui/ChartExport.h"
 #include "ui/Services.h"
 
@@ -53,24 +54,10 @@ constexpr std::uint32_t kBarColour = 15780518;
 constexpr std::uint32_t kStripeColour = 16769505;
 
 QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int columns) {
-  auto* g = new QTableWidget(rows, columns, parent);
-  g->setObjectName(name);
-  g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  auto* g = makeReadOnlyGrid(parent, name, rows, columns);
   g->setSelectionMode(QAbstractItemView::NoSelection);
   g->setFocusPolicy(Qt::NoFocus);
-  g->verticalHeader()->setVisible(false);
-  g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
-  g->setWordWrap(false);
   return g;
-}
-
-void setCell(QTableWidget* g, int row, int column, const QString& text) {
-  QTableWidgetItem* it = g->item(row, column);
-  if (!it) {
-    it = new QTableWidgetItem;
-    g->setItem(row, column, it);
-  }
-  it->setText(text);
 }
 
 void error(const std::string& text) {
@@ -604,63 +591,13 @@ void ParametricWindow::rebuildSeries() {
 }
 
 void ParametricWindow::updateAxisLabels() {
-  const int n = int(barLabels_.size());
-  const double width = chart_->plotArea().width() > 10 ? chart_->plotArea().width() : 500;
-  const QFontMetrics fm(axisX_->labelsFont());
-  int widest = 1;
-  for (const auto& l : barLabels_) widest = std::max(widest, fm.horizontalAdvance(qs(l)));
-  const double slot = widest + std::max(12, widest * 30 / 100);
-  const int fit = std::max(1, int(width / slot));
-  const int step = n > 0 ? std::max(1, (n + fit - 1) / fit) : 1;
-  if (step == labelStep_ && axisX_->count() > 0) return;
-  labelStep_ = step;
-  for (const QString& l : axisX_->categoriesLabels()) axisX_->remove(l);
-  axisX_->setStartValue(-0.5);
-  std::set<QString> used;
-  for (int i = 0; i < n; i += step) {
-    QString label = qs(barLabels_[i]);
-    while (used.count(label)) label += u' ';
-    used.insert(label);
-    axisX_->append(label, i);
-  }
+  labelStep_ = placeBarLabels(axisX_, chart_, barLabels_, labelStep_, 500);
 }
 
 void ParametricWindow::updateMarks() {
-  const int n = int(barLabels_.size());
-  if (!CheckBox1_->isChecked() || !chartShown_) {
-    for (auto* m : marks_) m->hide();
-    return;
-  }
-  while (int(marks_.size()) < n) {
-    auto* m = new QGraphicsSimpleTextItem(chart_);
-    QFont f = m->font();
-    f.setPointSizeF(f.pointSizeF() * 0.85);
-    m->setFont(f);
-    m->setZValue(20);
-    marks_.push_back(m);
-  }
-  const auto style = static_cast<MarksStyle>(std::clamp(CBMarks_->currentIndex(), 0, 4));
-  const int angle = SpinEdAngle_->value();
-  for (int i = 0; i < int(marks_.size()); ++i) {
-    QGraphicsSimpleTextItem* m = marks_[i];
-    if (i >= n) {
-      m->hide();
-      continue;
-    }
-    m->setText(qs(markText(style, barLabels_[i], i, result_.p[i])));
-    const QPointF top = chart_->mapToPosition(QPointF(i, result_.p[i]), Series1_);
-    const QRectF r = m->boundingRect();
-    QTransform t;
-    t.translate(top.x(), top.y());
-    t.rotate(-angle);
-    if (angle % 180 == 0)
-      t.translate(-r.width() / 2, -r.height() - 2);
-    else
-      t.translate(3, -r.height() / 2);
-    m->setTransform(t);
-    m->setPos(0, 0);
-    m->show();
-  }
+  placeBarMarks(chart_, Series1_, marks_, CheckBox1_->isChecked() && chartShown_,
+                static_cast<MarksStyle>(std::clamp(CBMarks_->currentIndex(), 0, 4)), SpinEdAngle_->value(),
+                barLabels_, result_.p);
 }
 
 void ParametricWindow::fillTables() {

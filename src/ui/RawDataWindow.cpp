@@ -39,6 +39,7 @@
 #include "persistence/SettingsKeys.h"
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
+#include "ui/BarChartParts.h"
 #include "ui/ChartExport.h"
 #include "ui/FitTableWindow.h"
 #include "ui/MainWindow.h"
@@ -59,25 +60,11 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 std::string ss(const QString& s) { return s.toStdString(); }
 
 QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int columns) {
-  auto* g = new QTableWidget(rows, columns, parent);
-  g->setObjectName(name);
-  g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  auto* g = makeReadOnlyGrid(parent, name, rows, columns);
   g->setSelectionMode(QAbstractItemView::NoSelection);
   g->setFocusPolicy(Qt::NoFocus);
-  g->verticalHeader()->setVisible(false);
   g->horizontalHeader()->setVisible(false);
-  g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
-  g->setWordWrap(false);
   return g;
-}
-
-void setCell(QTableWidget* g, int row, int column, const QString& text) {
-  QTableWidgetItem* it = g->item(row, column);
-  if (!it) {
-    it = new QTableWidgetItem;
-    g->setItem(row, column, it);
-  }
-  it->setText(text);
 }
 
 void fitGridHeight(QTableWidget* g) {

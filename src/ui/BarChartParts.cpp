@@ -1,0 +1,101 @@
+#include "ui/BarChartParts.h"
+
+#include <QAbstractSeries>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QFontMetrics>
+#include <QGraphicsSimpleTextItem>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QTransform>
+#include <algorithm>
+#include <set>
+
+#include "histogram/Queries.h"
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+int placeBarLabels(QCategoryAxis* axis, const QChart* chart, const std::vector<std::string>& labels,
+                   int lastStep, double fallbackWidth) {
+  const int n = int(labels.size());
+  const double width = chart->plotArea().width() > 10 ? chart->plotArea().width() : fallbackWidth;
+  const QFontMetrics fm(axis->labelsFont());
+  int widest = 1;
+  for (const auto& l : labels) widest = std::max(widest, fm.horizontalAdvance(qs(l)));
+  const double slot = widest + std::max(12, widest * 30 / 100);
+  const int fit = std::max(1, int(width / slot));
+  const int step = n > 0 ? std::max(1, (n + fit - 1) / fit) : 1;
+  if (step == lastStep && axis->count() > 0) return step;
+  for (const QString& l : axis->categoriesLabels()) axis->remove(l);
+  axis->setStartValue(-0.5);
+  std::set<QString> used;
+  for (int i = 0; i < n; i += step) {
+    QString label = qs(labels[i]);
+    while (used.count(label)) label += u' ';  // category labels must be unique
+    used.insert(label);
+    axis->append(label, i);
+  }
+  return step;
+}
+
+void placeBarMarks(QChart* chart, QAbstractSeries* series, std::vector<QGraphicsSimpleTextItem*>& marks,
+                   bool visible, MarksStyle style, int angle, const std::vector<std::string>& labels,
+                   std::span<const double> heights) {
+  if (!visible) {
+    for (auto* m : marks) m->hide();
+    return;
+  }
+  const int n = int(labels.size());
+  while (int(marks.size()) < n) {
+    auto* m = new QGraphicsSimpleTextItem(chart);
+    QFont f = m->font();
+    f.setPointSizeF(f.pointSizeF() * 0.85);
+    m->setFont(f);
+    m->setZValue(20);
+    marks.push_back(m);
+  }
+  for (int i = 0; i < int(marks.size()); ++i) {
+    QGraphicsSimpleTextItem* m = marks[i];
+    if (i >= n) {
+      m->hide();
+      continue;
+    }
+    m->setText(qs(markText(style, labels[i], i, heights[i])));
+    const QPointF top = chart->mapToPosition(QPointF(i, heights[i]), series);
+    const QRectF r = m->boundingRect();
+    QTransform t;
+    t.translate(top.x(), top.y());
+    t.rotate(-angle);
+    // Upright text sits centred above the bar; turned text starts at the bar top.
+    if (angle % 180 == 0)
+      t.translate(-r.width() / 2, -r.height() - 2);
+    else
+      t.translate(3, -r.height() / 2);
+    m->setTransform(t);
+    m->setPos(0, 0);
+    m->show();
+  }
+}
+
+QTableWidget* makeReadOnlyGrid(QWidget* parent, const QString& name, int rows, int columns) {
+  auto* g = new QTableWidget(rows, columns, parent);
+  g->setObjectName(name);
+  g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  g->verticalHeader()->setVisible(false);
+  g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
+  g->setWordWrap(false);
+  return g;
+}
+
+void setCell(QTableWidget* g, int row, int column, const QString& text) {
+  QTableWidgetItem* it = g->item(row, column);
+  if (!it) {
+    it = new QTableWidgetItem;
+    g->setItem(row, column, it);
+  }
+  it->setText(text);
+}
