@@ -12,6 +12,10 @@
 #include <set>
 
 #include "histogram/Queries.h"
+#include "ralvex/Ralvex.h"
+#include "shell/Messages.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -98,4 +102,28 @@ void setCell(QTableWidget* g, int row, int column, const QString& text) {
     g->setItem(row, column, it);
   }
   it->setText(text);
+}
+
+std::array<QString, 5> probabilityRowTexts(const ProbabilityRow& row, Language language) {
+  std::array<QString, 5> c;
+  switch (row.kind) {
+    case ProbabilityRow::LowerEdge:
+    case ProbabilityRow::Edge:
+      c[1] = qs(ralvex::StrNaCarku(row.x));
+      c[4] = u"   "_s + qs(ralvex::StrNaCarku(row.cdf));
+      break;
+    case ProbabilityRow::Interval:
+      c[0] = qs(ralvex::TCetnost(5, row.interval));
+      c[1] = qs(ralvex::StrNaCarku(row.x));
+      c[2] = u" "_s + qs(ralvex::StrNaCarku(row.p));
+      c[3] = qs(ralvex::TCetnost(12, row.frequency));
+      c[4] = u"   "_s + qs(ralvex::StrNaCarku(row.cdf));
+      break;
+    case ProbabilityRow::Total:
+      c[1] = qs(MessageText(127, language));
+      c[2] = u" "_s + qs(ralvex::StrNaCarku(row.p));
+      c[3] = qs(ralvex::TCetnost(12, row.frequency));
+      break;
+  }
+  return c;
 }

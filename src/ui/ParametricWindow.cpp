@@ -610,26 +610,7 @@ void ParametricWindow::fillTables() {
                                            qs(MessageText(122, lang)), qs(MessageText(412, lang))});
   for (int r = 0; r < int(rows.size()); ++r) {
     const ProbabilityRow& row = rows[r];
-    QString c[5];
-    switch (row.kind) {
-      case ProbabilityRow::LowerEdge:
-      case ProbabilityRow::Edge:
-        c[1] = qs(ralvex::StrNaCarku(row.x));
-        c[4] = u"   "_s + qs(ralvex::StrNaCarku(row.cdf));
-        break;
-      case ProbabilityRow::Interval:
-        c[0] = qs(ralvex::TCetnost(5, row.interval));
-        c[1] = qs(ralvex::StrNaCarku(row.x));
-        c[2] = u" "_s + qs(ralvex::StrNaCarku(row.p));
-        c[3] = qs(ralvex::TCetnost(12, row.frequency));
-        c[4] = u"   "_s + qs(ralvex::StrNaCarku(row.cdf));
-        break;
-      case ProbabilityRow::Total:
-        c[1] = qs(MessageText(127, lang));
-        c[2] = u" "_s + qs(ralvex::StrNaCarku(row.p));
-        c[3] = qs(ralvex::TCetnost(12, row.frequency));
-        break;
-    }
+    const std::array<QString, 5> c = probabilityRowTexts(row, lang);
     for (int col = 0; col < 5; ++col) StringGrid2_->setItem(r, col, new QTableWidgetItem(c[col]));
   }
   highlightTable();
