@@ -5,11 +5,15 @@
 #include <QChart>
 #include <QFontMetrics>
 #include <QGraphicsSimpleTextItem>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QTransform>
 #include <algorithm>
+#include <functional>
 #include <set>
+#include <utility>
 
 #include "histogram/Queries.h"
 #include "ralvex/Ralvex.h"
@@ -126,4 +130,22 @@ std::array<QString, 5> probabilityRowTexts(const ProbabilityRow& row, Language l
       break;
   }
   return c;
+}
+
+void addZoomButtons(QWidget* panel, QChart* chart, bool stretch) {
+  auto* tb = new QHBoxLayout(panel);
+  tb->setContentsMargins(0, 0, 0, 0);
+  const std::pair<QString, std::function<void()>> tools[] = {
+      {u"+"_s, [chart] { chart->zoom(1.25); }},
+      {u"\u2212"_s, [chart] { chart->zoom(0.8); }},
+      {u"1:1"_s, [chart] { chart->zoomReset(); }},
+  };
+  for (const auto& [text, action] : tools) {
+    auto* b = new QToolButton(panel);
+    b->setText(text);
+    b->setAutoRaise(true);
+    QObject::connect(b, &QToolButton::clicked, panel, action);
+    tb->addWidget(b);
+  }
+  if (stretch) tb->addStretch();
 }

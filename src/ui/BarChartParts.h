@@ -39,3 +39,7 @@ void setCell(QTableWidget* g, int row, int column, const QString& text);
 
 /// The five texts of a probability-table row: interval, x, probability, frequency, distribution function.
 std::array<QString, 5> probabilityRowTexts(const ProbabilityRow& row, Language language);
+
+/// Lays out the zoom-in, zoom-out and 1:1 buttons of `chart` in `panel`, with a stretch after them on
+/// request.
+void addZoomButtons(QWidget* panel, QChart* chart, bool stretch);

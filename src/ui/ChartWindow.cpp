@@ -217,21 +217,7 @@ void ChartWindow::buildChart() {
 void ChartWindow::buildZoomBar() {
   Panel6_ = new QWidget(this);
   Panel6_->setObjectName(u"Panel6"_s);
-  auto* tb = new QHBoxLayout(Panel6_);
-  tb->setContentsMargins(0, 0, 0, 0);
-  const std::pair<QString, std::function<void()>> tools[] = {
-      {u"+"_s, [this] { chart_->zoom(1.25); }},
-      {u"\u2212"_s, [this] { chart_->zoom(0.8); }},
-      {u"1:1"_s, [this] { chart_->zoomReset(); }},
-  };
-  for (const auto& [text, action] : tools) {
-    auto* b = new QToolButton(Panel6_);
-    b->setText(text);
-    b->setAutoRaise(true);
-    connect(b, &QToolButton::clicked, this, action);
-    tb->addWidget(b);
-  }
-  tb->addStretch();
+  addZoomButtons(Panel6_, chart_, true);
   Panel6_->hide();
 }
 
