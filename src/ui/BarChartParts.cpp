@@ -5,13 +5,21 @@
 #include <QChart>
 #include <QFontMetrics>
 #include <QGraphicsSimpleTextItem>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QTransform>
 #include <algorithm>
+#include <functional>
 #include <set>
+#include <utility>
 
 #include "histogram/Queries.h"
+#include "ralvex/Ralvex.h"
+#include "shell/Messages.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -98,4 +106,46 @@ void setCell(QTableWidget* g, int row, int column, const QString& text) {
     g->setItem(row, column, it);
   }
   it->setText(text);
+}
+
+std::array<QString, 5> probabilityRowTexts(const ProbabilityRow& row, Language language) {
+  std::array<QString, 5> c;
+  switch (row.kind) {
+    case ProbabilityRow::LowerEdge:
+    case ProbabilityRow::Edge:
+      c[1] = qs(ralvex::StrNaCarku(row.x));
+      c[4] = u"   "_s + qs(ralvex::StrNaCarku(row.cdf));
+      break;
+    case ProbabilityRow::Interval:
+      c[0] = qs(ralvex::TCetnost(5, row.interval));
+      c[1] = qs(ralvex::StrNaCarku(row.x));
+      c[2] = u" "_s + qs(ralvex::StrNaCarku(row.p));
+      c[3] = qs(ralvex::TCetnost(12, row.frequency));
+      c[4] = u"   "_s + qs(ralvex::StrNaCarku(row.cdf));
+      break;
+    case ProbabilityRow::Total:
+      c[1] = qs(MessageText(127, language));
+      c[2] = u" "_s + qs(ralvex::StrNaCarku(row.p));
+      c[3] = qs(ralvex::TCetnost(12, row.frequency));
+      break;
+  }
+  return c;
+}
+
+void addZoomButtons(QWidget* panel, QChart* chart, bool stretch) {
+  auto* tb = new QHBoxLayout(panel);
+  tb->setContentsMargins(0, 0, 0, 0);
+  const std::pair<QString, std::function<void()>> tools[] = {
+      {u"+"_s, [chart] { chart->zoom(1.25); }},
+      {u"\u2212"_s, [chart] { chart->zoom(0.8); }},
+      {u"1:1"_s, [chart] { chart->zoomReset(); }},
+  };
+  for (const auto& [text, action] : tools) {
+    auto* b = new QToolButton(panel);
+    b->setText(text);
+    b->setAutoRaise(true);
+    QObject::connect(b, &QToolButton::clicked, panel, action);
+    tb->addWidget(b);
+  }
+  if (stretch) tb->addStretch();
 }

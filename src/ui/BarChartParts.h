@@ -1,17 +1,21 @@
 #pragma once
 // Pieces shared by the windows that draw a histogram as a bar chart.
 
+#include <QString>
+#include <array>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "shell/Language.h"
+
 enum class MarksStyle;
+struct ProbabilityRow;
 
 class QAbstractSeries;
 class QCategoryAxis;
 class QChart;
 class QGraphicsSimpleTextItem;
-class QString;
 class QTableWidget;
 class QWidget;
 
@@ -32,3 +36,10 @@ QTableWidget* makeReadOnlyGrid(QWidget* parent, const QString& name, int rows, i
 
 /// Sets the text of a cell, creating its item when the cell has none.
 void setCell(QTableWidget* g, int row, int column, const QString& text);
+
+/// The five texts of a probability-table row: interval, x, probability, frequency, distribution function.
+std::array<QString, 5> probabilityRowTexts(const ProbabilityRow& row, Language language);
+
+/// Lays out the zoom-in, zoom-out and 1:1 buttons of `chart` in `panel`, with a stretch after them on
+/// request.
+void addZoomButtons(QWidget* panel, QChart* chart, bool stretch);

@@ -174,20 +174,7 @@ void DistributionFunctionWindow::buildControls() {
 
   Panel1_ = new QWidget(Chart1L_);
   Panel1_->setObjectName(u"Panel1"_s);
-  auto* tb = new QHBoxLayout(Panel1_);
-  tb->setContentsMargins(0, 0, 0, 0);
-  const std::pair<QString, std::function<void()>> tools[] = {
-      {u"+"_s, [this] { chart_->zoom(1.25); }},
-      {u"\u2212"_s, [this] { chart_->zoom(0.8); }},
-      {u"1:1"_s, [this] { chart_->zoomReset(); }},
-  };
-  for (const auto& [text, action] : tools) {
-    auto* b = new QToolButton(Panel1_);
-    b->setText(text);
-    b->setAutoRaise(true);
-    connect(b, &QToolButton::clicked, this, action);
-    tb->addWidget(b);
-  }
+  addZoomButtons(Panel1_, chart_, false);
   Panel1_->hide();
 
   SetUpChartExport(*UlozGraf_, *Chart1L_, services_.folders.ResultsFolder);

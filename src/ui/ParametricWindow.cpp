@@ -234,21 +234,7 @@ void ParametricWindow::buildControls() {
 
   Panel1_ = new QWidget(this);
   Panel1_->setObjectName(u"Panel1"_s);
-  auto* tb = new QHBoxLayout(Panel1_);
-  tb->setContentsMargins(0, 0, 0, 0);
-  const std::pair<QString, std::function<void()>> tools[] = {
-      {u"+"_s, [this] { chart_->zoom(1.25); }},
-      {u"\u2212"_s, [this] { chart_->zoom(0.8); }},
-      {u"1:1"_s, [this] { chart_->zoomReset(); }},
-  };
-  for (const auto& [text, action] : tools) {
-    auto* b = new QToolButton(Panel1_);
-    b->setText(text);
-    b->setAutoRaise(true);
-    connect(b, &QToolButton::clicked, this, action);
-    tb->addWidget(b);
-  }
-  tb->addStretch();
+  addZoomButtons(Panel1_, chart_, true);
   Panel1_->hide();
   right->insertWidget(0, Panel1_);
 
@@ -610,26 +596,7 @@ void ParametricWindow::fillTables() {
                                            qs(MessageText(122, lang)), qs(MessageText(412, lang))});
   for (int r = 0; r < int(rows.size()); ++r) {
     const ProbabilityRow& row = rows[r];
-    QString c[5];
-    switch (row.kind) {
-      case ProbabilityRow::LowerEdge:
-      case ProbabilityRow::Edge:
-        c[1] = qs(ralvex::StrNaCarku(row.x));
-        c[4] = u"   "_s + qs(ralvex::StrNaCarku(row.cdf));
-        break;
-      case ProbabilityRow::Interval:
-        c[0] = qs(ralvex::TCetnost(5, row.interval));
-        c[1] = qs(ralvex::StrNaCarku(row.x));
-        c[2] = u" "_s + qs(ralvex::StrNaCarku(row.p));
-        c[3] = qs(ralvex::TCetnost(12, row.frequency));
-        c[4] = u"   "_s + qs(ralvex::StrNaCarku(row.cdf));
-        break;
-      case ProbabilityRow::Total:
-        c[1] = qs(MessageText(127, lang));
-        c[2] = u" "_s + qs(ralvex::StrNaCarku(row.p));
-        c[3] = qs(ralvex::TCetnost(12, row.frequency));
-        break;
-    }
+    const std::array<QString, 5> c = probabilityRowTexts(row, lang);
     for (int col = 0; col < 5; ++col) StringGrid2_->setItem(r, col, new QTableWidgetItem(c[col]));
   }
   highlightTable();
