@@ -1,6 +1,8 @@
 #include "creation/RawData.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -110,6 +112,40 @@ std::optional<std::vector<double>> ReadRawDataFile(const std::string& path, RawD
     return std::nullopt;
   }
   return ReadRawValues(bytes, error, progress);
+}
+
+void SortRawValues(std::vector<double>& x) {
+  const size_t n = x.size();
+  if (n < 2048) {
+    std::sort(x.begin(), x.end());
+    return;
+  }
+  // Keys that order as unsigned integers as the values do: negative numbers have every bit turned,
+  // positive ones the sign bit set.
+  constexpr int kBits = 11, kDigits = 6;  // 66 bits cover the 64 of a key
+  constexpr size_t kBuckets = size_t{1} << kBits;
+  std::vector<std::uint64_t> keys(n), spare(n);
+  std::vector<std::array<size_t, kBuckets>> counts(kDigits);
+  for (auto& c : counts) c.fill(0);
+  for (size_t i = 0; i < n; ++i) {
+    const auto bits = std::bit_cast<std::uint64_t>(x[i]);
+    const std::uint64_t k = bits >> 63 ? ~bits : bits | (std::uint64_t{1} << 63);
+    keys[i] = k;
+    for (int d = 0; d < kDigits; ++d) ++counts[static_cast<size_t>(d)][(k >> (d * kBits)) & (kBuckets - 1)];
+  }
+  for (int d = 0; d < kDigits; ++d) {
+    auto& c = counts[static_cast<size_t>(d)];
+    // A digit all keys share moves nothing.
+    if (std::any_of(c.begin(), c.end(), [n](size_t v) { return v == n; })) continue;
+    size_t at = 0;
+    for (size_t& v : c) at += std::exchange(v, at);
+    for (size_t i = 0; i < n; ++i) spare[c[(keys[i] >> (d * kBits)) & (kBuckets - 1)]++] = keys[i];
+    keys.swap(spare);
+  }
+  for (size_t i = 0; i < n; ++i) {
+    const std::uint64_t k = keys[i];
+    x[i] = std::bit_cast<double>(k >> 63 ? k & ~(std::uint64_t{1} << 63) : ~k);
+  }
 }
 
 RawStatistics ComputeRawStatistics(std::span<const double> x) {
