@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -53,6 +54,24 @@ RawDataError RawDataError::own(std::string cs, std::string en) {
   return e;
 }
 
+namespace {
+
+// A plain decimal number as instruments write it ("-12.5", "3.2E-4"), read in one pass; anything else
+// (blanks, "+", an out-of-range exponent, a bad character) is left to the full parser.
+bool plainNumber(std::string_view t, double& x) {
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  const size_t lead = !t.empty() && t[0] == '-' ? 1 : 0;
+  if (t.size() <= lead || !(digit(t[lead]) || (t[lead] == '.' && t.size() > lead + 1 && digit(t[lead + 1]))))
+    return false;
+  double v = 0;
+  const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::general);
+  if (ec != std::errc() || end != t.data() + t.size() || !std::isfinite(v)) return false;
+  x = v;
+  return true;
+}
+
+}  // namespace
+
 bool ParseRawLine(std::string_view line, double& x) {
   line = withoutCr(line);
   if (line.empty()) {
@@ -60,7 +79,7 @@ bool ParseRawLine(std::string_view line, double& x) {
     return true;
   }
   const size_t comma = line.find(',');
-  if (comma == std::string_view::npos) return ralvex::parseDouble(line, x);
+  if (comma == std::string_view::npos) return plainNumber(line, x) || ralvex::parseDouble(line, x);
   std::string copy(line);
   copy[comma] = '.';
   return ralvex::parseDouble(copy, x);

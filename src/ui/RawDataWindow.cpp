@@ -17,7 +17,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -26,6 +25,7 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTextBlock>
 #include <QTimer>
@@ -155,11 +155,20 @@ void RawDataWindow::build() {
   ProgressBar1_->setObjectName(u"ProgressBar1"_s);
   ProgressBar1_->setTextVisible(false);
   ProgressBar1_->setMaximumHeight(10);
-  MemoDat_ = new QListView(this);
+  // One column of rows of one fixed height: the view's layout does not visit every row (a list view's
+  // does, which costs milliseconds at 500000 values).
+  MemoDat_ = new QTableView(this);
   MemoDat_->setObjectName(u"MemoDat"_s);
-  MemoDat_->setUniformItemSizes(true);
   MemoDat_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  MemoDat_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  MemoDat_->setShowGrid(false);
+  MemoDat_->setWordWrap(false);
   MemoDat_->setFont(QFont(u"Monospace"_s));
+  MemoDat_->horizontalHeader()->hide();
+  MemoDat_->horizontalHeader()->setStretchLastSection(true);
+  MemoDat_->verticalHeader()->hide();
+  MemoDat_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  MemoDat_->verticalHeader()->setDefaultSectionSize(QFontMetrics(MemoDat_->font()).height() + 2);
   model_ = new RawValueModel(this);
   MemoDat_->setModel(model_);
   StringGrid3_ = makeGrid(this, u"StringGrid3"_s, 4, 2);

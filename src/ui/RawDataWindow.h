@@ -19,7 +19,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListView;
+class QTableView;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
@@ -151,7 +151,7 @@ class RawDataWindow : public SimpleWindow {
               *UlozGraf_ = nullptr, *SpeedButton1_ = nullptr, *BitBtn1_ = nullptr;
   QLineEdit *EdNazev_ = nullptr, *EdMin_ = nullptr, *EdMax_ = nullptr, *EdPocetIntervalu_ = nullptr,
             *EdEps_ = nullptr, *EdTesnost_ = nullptr;
-  QListView* MemoDat_ = nullptr;
+  QTableView* MemoDat_ = nullptr;
   QTableWidget *StringGrid1_ = nullptr, *StringGrid2_ = nullptr, *StringGrid3_ = nullptr,
                *StringGrid5_ = nullptr, *StringGrid6_ = nullptr;
   QPlainTextEdit* Memo1_ = nullptr;

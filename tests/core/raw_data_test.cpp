@@ -11,6 +11,7 @@
 
 #include "creation/RawData.h"
 #include "io/AtomicFile.h"
+#include "ralvex/Ralvex.h"
 
 namespace {
 
@@ -115,6 +116,53 @@ TEST(RawDataReader, ProgressReachesTheEnd) {
   }));
   EXPECT_GT(calls, 2);
   EXPECT_EQ(last, all);
+}
+
+TEST(RawDataReader, LinesReadAsTheNumberParserReadsThem) {
+  const char* lines[] = {"12.5",
+                         "-12.5",
+                         "0",
+                         "-0",
+                         ".5",
+                         "-.5",
+                         "5.",
+                         "1e5",
+                         "1E-5",
+                         "1.e5",
+                         "1e+05",
+                         "+3",
+                         " 7",
+                         "7 ",
+                         "1e",
+                         "e1",
+                         "-",
+                         ".",
+                         "-.",
+                         "1..2",
+                         "0x10",
+                         "inf",
+                         "nan",
+                         "-inf",
+                         "1e400",
+                         "1e-400",
+                         "12a",
+                         "1 2",
+                         "00012.500",
+                         "1E5.5",
+                         "--1",
+                         "1e-",
+                         "9007199254740993",
+                         "2.2250738585072011e-308"};
+  for (const char* l : lines) {
+    double a = -99, b = -99;
+    const bool okA = ParseRawLine(l, a);
+    const bool okB = ralvex::parseDouble(l, b);
+    EXPECT_EQ(okA, okB) << l;
+    if (okA && okB) {
+      EXPECT_EQ(a, b) << l;
+      EXPECT_EQ(std::signbit(a), std::signbit(b)) << l;
+    }
+  }
 }
 
 TEST(RawDataReader, WholeFilesOfAnySizeAreReadByteForByte) {
