@@ -48,7 +48,7 @@ int runFitCommand(int argc, char* argv[]) {
   RawDataError error;
   auto x = ReadRawDataFile(o.file, error);
   if (!x) return refuse(error, o.language);
-  std::sort(x->begin(), x->end());
+  SortRawValues(*x);
   const RawStatistics s = ComputeRawStatistics(*x);
 
   int N = 128;

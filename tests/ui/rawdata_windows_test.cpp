@@ -2,7 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QBarSeries>
+#include <QBarSet>
 #include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -403,6 +407,17 @@ TEST_F(RawDataWindowTest, SelectedTableRowNamesItsTypeInTheReferenceSelector) {
   open(writeFile("normal.txt", sample("normal_mu50_sigma5.txt")));
   child<QPushButton>("BuParam")->click();
   ASSERT_TRUE(table->isVisible());
+  // The overviews of the table window: the raw-data histogram and the one shown in the raw data window.
+  const auto bars = [&](const char* chart) {
+    QList<qreal> v;
+    auto* series =
+        qobject_cast<QBarSeries*>(child<QChartView>(chart, table.get())->chart()->series().value(0));
+    if (series && !series->barSets().isEmpty())
+      for (int i = 0; i < series->barSets()[0]->count(); ++i) v.append(series->barSets()[0]->at(i));
+    return v;
+  };
+  const auto bins = [](const Histogram& h) { return QList<qreal>(h.p.begin(), h.p.begin() + binCount(h)); };
+  EXPECT_EQ(bars("Chart1"), bins(*window->rawHistogram()));
   QComboBox* reference = child<QComboBox>("CBVyber", table.get());
   const QString second = cell("SGChar", 2, 1, table.get());
   ASSERT_FALSE(second.isEmpty());
@@ -410,6 +425,7 @@ TEST_F(RawDataWindowTest, SelectedTableRowNamesItsTypeInTheReferenceSelector) {
   EXPECT_EQ(reference->currentIndex(), -1);
   EXPECT_EQ(reference->placeholderText(), second);
   EXPECT_EQ(child<QComboBox>("CBTypPara")->currentText(), second);
+  EXPECT_EQ(bars("Chart2"), bins(*window->shownHistogram()));
   // A row beyond the filled ones selects the first type and hides the second overview.
   table->SGCharSelectCell(kFitTableRows);
   EXPECT_EQ(child<QComboBox>("CBTypPara")->currentIndex(), 0);
