@@ -50,13 +50,6 @@ QChartView* makeChartView(QWidget* parent, const QString& name, QChart*& chart) 
   return v;
 }
 
-std::vector<std::string> indexLabels(int n) {
-  std::vector<std::string> l;
-  l.reserve(static_cast<size_t>(n));
-  for (int i = 0; i < n; ++i) l.push_back(std::to_string(i));
-  return l;
-}
-
 }  // namespace
 
 // ------------------------------------------------------------------------------------------------

@@ -15,6 +15,13 @@
 
 using namespace Qt::StringLiterals;
 
+std::vector<std::string> indexLabels(int n) {
+  std::vector<std::string> l;
+  l.reserve(static_cast<size_t>(std::max(0, n)));
+  for (int i = 0; i < n; ++i) l.push_back(std::to_string(i));
+  return l;
+}
+
 HistogramBars::HistogramBars(QChart* chart, double fallbackWidth)
     : QObject(chart), chart_(chart), fallbackWidth_(fallbackWidth) {
   chart_->legend()->hide();

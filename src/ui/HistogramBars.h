@@ -17,6 +17,9 @@ class QChart;
 class QGraphicsSimpleTextItem;
 class QValueAxis;
 
+/// Labels "0" to "n - 1" of bars labelled by their index.
+std::vector<std::string> indexLabels(int n);
+
 class HistogramBars : public QObject {
   Q_OBJECT
  public:

@@ -96,13 +96,6 @@ QChart* makeChart() {
   return c;
 }
 
-std::vector<std::string> indexLabels(int n) {
-  std::vector<std::string> l;
-  l.reserve(static_cast<size_t>(n));
-  for (int i = 0; i < n; ++i) l.push_back(std::to_string(i));
-  return l;
-}
-
 bool numberKey(QChar c) {
   return c.isDigit() || c == u',' || c == u'-' || c == u'.' || c == u'E' || c == u'e';
 }
