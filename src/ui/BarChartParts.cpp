@@ -1,6 +1,8 @@
 #include "ui/BarChartParts.h"
 
 #include <QAbstractSeries>
+#include <QBarSeries>
+#include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QFontMetrics>
@@ -10,6 +12,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QTransform>
+#include <QValueAxis>
 #include <algorithm>
 #include <functional>
 #include <set>
@@ -26,6 +29,67 @@ namespace {
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
+
+BarChart::BarChart(QObject* context, const QString& setName, double fallbackWidth,
+                   std::function<Marks()> marks)
+    : marks_(std::move(marks)), fallbackWidth_(fallbackWidth) {
+  chart = new QChart;
+  chart->legend()->hide();
+  chart->setAnimationOptions(QChart::NoAnimation);
+  chart->setBackgroundRoundness(0);
+  series = new QBarSeries;
+  series->setObjectName(u"Series1"_s);
+  series->setBarWidth(0.86);
+  set = new QBarSet(setName);
+  series->append(set);
+  chart->addSeries(series);
+  axisX = new QCategoryAxis;
+  axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  axisX->setGridLineVisible(false);
+  axisY = new QValueAxis;
+  axisY->setLabelFormat(u"%g"_s);
+  chart->addAxis(axisX, Qt::AlignBottom);
+  chart->addAxis(axisY, Qt::AlignLeft);
+  series->attachAxis(axisX);
+  series->attachAxis(axisY);
+  QFont titleFont = chart->titleFont();
+  titleFont.setBold(true);
+  chart->setTitleFont(titleFont);
+  QObject::connect(chart, &QChart::plotAreaChanged, context, [this] {
+    placeLabels();
+    placeMarks();
+  });
+}
+
+void BarChart::setBars(const QList<double>& values, std::vector<std::string> labels, double top) {
+  const auto n = int(values.size());
+  labels_ = std::move(labels);
+  set->remove(0, set->count());
+  set->append(values);
+  // Thin outlines while the bars are wide enough to show them.
+  set->setPen(n > 80 ? QPen(Qt::NoPen) : QPen(QColor(70, 70, 70), 0));
+  series->setBarWidth(n > 80 ? 1.0 : 0.86);
+  axisY->setRange(0, top);
+  axisY->applyNiceNumbers();
+  axisX->setRange(-0.5, std::max(0, n - 1) + 0.5);
+  labelStep_ = 0;
+  placeLabels();
+  placeMarks();
+}
+
+void BarChart::placeLabels() {
+  labelStep_ = placeBarLabels(axisX, chart, labels_, labelStep_, fallbackWidth_);
+}
+
+void BarChart::placeMarks() {
+  const Marks m = marks_();
+  placeBarMarks(chart, series, markItems_, m.visible, static_cast<MarksStyle>(std::clamp(m.styleItem, 0, 4)),
+                m.angle, labels_, m.heights);
+}
+
+double barChartTop(double highest, bool turnedMarks) {
+  return highest > 0 ? highest * (turnedMarks ? 1.3 : 1.08) : 1;
+}
 
 int placeBarLabels(QCategoryAxis* axis, const QChart* chart, const std::vector<std::string>& labels,
                    int lastStep, double fallbackWidth) {

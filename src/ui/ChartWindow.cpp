@@ -43,11 +43,7 @@
 #include "shell/Messages.h"
 #include "ui/BarChartParts.h"
 #include "ui/ExportCommands.h"
-#include "ui/FitTableWindow.h"
 #include "ui/LostLetters.h"
-#include "ui/MainWindow.h"
-#include "ui/ParametricWindow.h"
-#include "ui/RawDataWindow.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
 
@@ -133,7 +129,11 @@ std::optional<std::string> SaveHistogramCommand(Services& services, const Histog
 // ------------------------------------------------------------------------------------------------
 // Construction
 
-ChartWindow::ChartWindow(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
+ChartWindow::ChartWindow(Services& services, QWidget* parent)
+    : QWidget(parent), services_(services), bars_(this, QString(), 500, [this] {
+        return BarChart::Marks{CheckBox1_->isChecked(), CBMarks_->currentIndex(), SpinEdAngle_->value(),
+                               hist_.p};
+      }) {
   setObjectName(u"Form3"_s);
   setWindowFlag(Qt::Window);
   setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -146,15 +146,15 @@ ChartWindow::ChartWindow(Services& services, QWidget* parent) : QWidget(parent),
   readSettings();
   CheckBox1_->setChecked(false);
   resetQueryCells();
-  if (MainWindow* main = services_.windows.main)
-    connect(main, &MainWindow::displayOptionsChanged, this, [this] {
-      highlightTable();
-      updateToolbar();
-    });
   // ---- assessment panel: its contents are built here.
 }
 
 ChartWindow::~ChartWindow() = default;
+
+void ChartWindow::applyDisplayOptions() {
+  highlightTable();
+  updateToolbar();
+}
 
 void ChartWindow::buildControls() {
   buildChart();
@@ -172,41 +172,15 @@ void ChartWindow::buildControls() {
 
 // Chart with the bar series; selected bars carry the query colour.
 void ChartWindow::buildChart() {
-  chart_ = new QChart;
-  chart_->legend()->hide();
-  chart_->setAnimationOptions(QChart::NoAnimation);
-  chart_->setBackgroundRoundness(0);
-  chart_->setMargins(QMargins(6, 4, 12, 4));
-  Series1_ = new QBarSeries;
-  Series1_->setObjectName(u"Series1"_s);
-  Series1_->setBarWidth(0.86);
-  barSet_ = new QBarSet(QString());
-  Series1_->append(barSet_);
-  chart_->addSeries(Series1_);
-  axisX_ = new QCategoryAxis;
-  axisX_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-  axisX_->setGridLineVisible(false);
-  axisY_ = new QValueAxis;
-  axisY_->setLabelFormat(u"%g"_s);
-  axisY_->setMinorTickCount(1);
-  QFont axisTitleFont = axisX_->titleFont();
+  bars_.chart->setMargins(QMargins(6, 4, 12, 4));
+  bars_.axisY->setMinorTickCount(1);
+  QFont axisTitleFont = bars_.axisX->titleFont();
   axisTitleFont.setPointSizeF(axisTitleFont.pointSizeF() * 0.9);
   axisTitleFont.setBold(false);
-  axisX_->setTitleFont(axisTitleFont);
-  axisY_->setTitleFont(axisTitleFont);
-  chart_->addAxis(axisX_, Qt::AlignBottom);
-  chart_->addAxis(axisY_, Qt::AlignLeft);
-  Series1_->attachAxis(axisX_);
-  Series1_->attachAxis(axisY_);
-  QFont titleFont = chart_->titleFont();
-  titleFont.setBold(true);
-  chart_->setTitleFont(titleFont);
-  connect(chart_, &QChart::plotAreaChanged, this, [this] {
-    updateAxisLabels();
-    updateMarks();
-  });
+  bars_.axisX->setTitleFont(axisTitleFont);
+  bars_.axisY->setTitleFont(axisTitleFont);
 
-  Chart1_ = new QChartView(chart_, this);
+  Chart1_ = new QChartView(bars_.chart, this);
   Chart1_->setObjectName(u"Chart1"_s);
   Chart1_->setRenderHint(QPainter::Antialiasing, false);
   Chart1_->setMinimumSize(360, 240);
@@ -217,7 +191,7 @@ void ChartWindow::buildChart() {
 void ChartWindow::buildZoomBar() {
   Panel6_ = new QWidget(this);
   Panel6_->setObjectName(u"Panel6"_s);
-  addZoomButtons(Panel6_, chart_, true);
+  addZoomButtons(Panel6_, bars_.chart, true);
   Panel6_->hide();
 }
 
@@ -432,7 +406,7 @@ void ChartWindow::ApplyTexts(Language language) { applyTexts(*this, 3, language)
 void ChartWindow::ApplyRuntimeTexts(Language language) {
   ApplyAssessmentTexts(language);  // the assessment panel (ChartAssessmentPanel.cpp)
   if (captionMessage_ != 0) setWindowTitle(qs(MessageText(captionMessage_, language)));
-  if (source_ != 0 && !titleLines_.empty() && chart_) {
+  if (source_ != 0 && !titleLines_.empty()) {
     chartTitle(source_, cellText_, language, titleLines_[0], name_);
     showTitle();
   }
@@ -448,8 +422,8 @@ void ChartWindow::ApplyRuntimeTexts(Language language) {
     }
   StringGrid2_->setHorizontalHeaderLabels({u"  INT"_s, u"     x"_s, qs(MessageText(121, language)),
                                            qs(MessageText(122, language)), qs(MessageText(412, language))});
-  axisY_->setTitleText(qs(MessageText(121, language)));
-  axisX_->setTitleText(services_.options.axisIndex ? u"Index x"_s : qs(MessageText(217, language)));
+  bars_.axisY->setTitleText(qs(MessageText(121, language)));
+  bars_.axisX->setTitleText(services_.options.axisIndex ? u"Index x"_s : qs(MessageText(217, language)));
   if (CBNorma_) ApplyAssessmentTexts(language);  // once the assessment panel exists
   // The total row of the table in the new language.
   const int totalRow = StringGrid2_->rowCount() - 1;
@@ -575,8 +549,9 @@ void ChartWindow::chartTitle(int source, const std::string& cellText, Language l
 void ChartWindow::showTitle() {
   // The title is rich text: keep runs of blanks.
   auto html = [](const std::string& s) { return qs(s).toHtmlEscaped().replace(u"  "_s, u"&nbsp; "_s); };
-  chart_->setTitle(u"<div align=\"center\">"_s + html(titleLines_[0]) +
-                   u"<br><span style=\"font-weight:normal\">"_s + html(titleLines_[1]) + u"</span></div>"_s);
+  bars_.chart->setTitle(u"<div align=\"center\">"_s + html(titleLines_[0]) +
+                        u"<br><span style=\"font-weight:normal\">"_s + html(titleLines_[1]) +
+                        u"</span></div>"_s);
 }
 
 void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellText, int layerRow) {
@@ -654,10 +629,10 @@ std::uint32_t ChartWindow::barColour() const {
 void ChartWindow::rebuildSeries() {
   const int n = binCount(hist_);
   const bool index = services_.options.axisIndex;
-  axisX_->setTitleText(index ? u"Index x"_s : qs(MessageText(217, services_.language())));
+  bars_.axisX->setTitleText(index ? u"Index x"_s : qs(MessageText(217, services_.language())));
 
-  barLabels_.clear();
-  barLabels_.reserve(n);
+  std::vector<std::string> labels;
+  labels.reserve(n);
   QList<qreal> values;
   values.reserve(n);
   double top = 0;
@@ -665,42 +640,21 @@ void ChartWindow::rebuildSeries() {
     const double p = hist_.p[i - 1];
     values.append(p);
     top = std::max(top, p);
-    barLabels_.push_back(index ? std::to_string(i - 1)
-                               : ralvex::StrBottomGraf(p, barLabelPosition(hist_, i, redrawPositions_)));
-  }
-  barSet_->remove(0, barSet_->count());
-  barSet_->append(values);
-  const QColor colour = fromBgr(barColour());
-  barSet_->setColor(colour);
-  // Thin outlines while the bars are wide enough to show them.
-  barSet_->setPen(n > 80 ? QPen(Qt::NoPen) : QPen(QColor(70, 70, 70), 0));
-  Series1_->setBarWidth(n > 80 ? 1.0 : 0.86);
-  barSet_->deselectAllBars();
-  if (queryShown_ && queryBars_ > 0) {
-    barSet_->setSelectedColor(fromBgr(queryColour_));
-    QList<int> sel;
-    for (int i = 0; i < std::min(queryBars_, n); ++i) sel.append(i);
-    barSet_->selectBars(sel);
+    labels.push_back(index ? std::to_string(i - 1)
+                           : ralvex::StrBottomGraf(p, barLabelPosition(hist_, i, redrawPositions_)));
   }
   // Turned marks need room above the highest bar.
   const bool turnedMarks = CheckBox1_->isChecked() && SpinEdAngle_->value() % 180 != 0;
-  axisY_->setRange(0, top > 0 ? top * (turnedMarks ? 1.3 : 1.08) : 1);
-  axisY_->applyNiceNumbers();
-  axisX_->setRange(-0.5, std::max(0, n - 1) + 0.5);
-  labelStep_ = 0;
-  updateAxisLabels();
-  updateMarks();
-}
-
-// The bottom axis shows every k-th label, k chosen so that neighbouring labels keep a gap.
-void ChartWindow::updateAxisLabels() {
-  labelStep_ = placeBarLabels(axisX_, chart_, barLabels_, labelStep_, 500);
-}
-
-void ChartWindow::updateMarks() {
-  placeBarMarks(chart_, Series1_, marks_, CheckBox1_->isChecked(),
-                static_cast<MarksStyle>(std::clamp(CBMarks_->currentIndex(), 0, 4)), SpinEdAngle_->value(),
-                barLabels_, hist_.p);
+  bars_.setBars(values, std::move(labels), barChartTop(top, turnedMarks));
+  QBarSet* set = bars_.set;
+  set->setColor(fromBgr(barColour()));
+  set->deselectAllBars();
+  if (queryShown_ && queryBars_ > 0) {
+    set->setSelectedColor(fromBgr(queryColour_));
+    QList<int> sel;
+    for (int i = 0; i < std::min(queryBars_, n); ++i) sel.append(i);
+    set->selectBars(sel);
+  }
 }
 
 void ChartWindow::fillTables() {
@@ -765,19 +719,19 @@ void ChartWindow::resetQueryCells() {
 void ChartWindow::clearQuery() {
   queryShown_ = false;
   queryBars_ = 0;
-  barSet_->deselectAllBars();
+  bars_.set->deselectAllBars();
 }
 
 void ChartWindow::showQuery(int bars, std::uint32_t colour) {
   queryShown_ = true;
   queryBars_ = bars;
   queryColour_ = colour;
-  barSet_->setSelectedColor(fromBgr(colour));
-  barSet_->deselectAllBars();
+  bars_.set->setSelectedColor(fromBgr(colour));
+  bars_.set->deselectAllBars();
   QList<int> sel;
   for (int i = 0; i < std::min(bars, binCount(hist_)); ++i) sel.append(i);
-  barSet_->selectBars(sel);
-  updateMarks();
+  bars_.set->selectBars(sel);
+  bars_.placeMarks();
 }
 
 void ChartWindow::RedrawBars() {
@@ -932,7 +886,7 @@ void ChartWindow::CheckBox1Click() {
     RedrawBars();
     if (shown) showQuery(bars, colour);
   } else {
-    updateMarks();
+    bars_.placeMarks();
   }
 }
 
@@ -942,7 +896,7 @@ void ChartWindow::CBMarksChange() {
 
 void ChartWindow::SpinEdAngleChange() {
   CheckBox1_->setChecked(false);
-  updateMarks();
+  bars_.placeMarks();
 }
 
 // ------------------------------------------------------------------------------------------------

@@ -81,7 +81,9 @@ std::string DistributionFunctionTitle(const std::string& name) {
 }
 
 DistributionFunctionWindow::DistributionFunctionWindow(Services& services, QWidget* parent)
-    : SimpleWindow(services, 12, parent) {
+    : SimpleWindow(services, 12, parent), bars_(this, QString(), 400, [this] {
+        return BarChart::Marks{CheckBox1_->isChecked(), CBMarks_->currentIndex(), SpinEdAngle_->value(), F_};
+      }) {
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setEnablesMainOnClose(false);
   buildControls();
@@ -130,35 +132,10 @@ void DistributionFunctionWindow::buildControls() {
 
   auto* body = new QHBoxLayout;
   root->addLayout(body, 1);
-  chart_ = new QChart;
-  chart_->legend()->hide();
-  chart_->setAnimationOptions(QChart::NoAnimation);
-  chart_->setBackgroundRoundness(0);
-  Series1_ = new QBarSeries;
-  Series1_->setObjectName(u"Series1"_s);
-  barSet_ = new QBarSet(QString());
-  barSet_->setColor(fromBgr(kBarColour));
-  Series1_->append(barSet_);
-  chart_->addSeries(Series1_);
-  axisX_ = new QCategoryAxis;
-  axisX_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-  axisX_->setGridLineVisible(false);
-  axisY_ = new QValueAxis;
-  axisY_->setRange(0, 1.05);
-  axisY_->setLabelFormat(u"%g"_s);
-  chart_->addAxis(axisX_, Qt::AlignBottom);
-  chart_->addAxis(axisY_, Qt::AlignLeft);
-  Series1_->attachAxis(axisX_);
-  Series1_->attachAxis(axisY_);
-  QFont titleFont = chart_->titleFont();
-  titleFont.setBold(true);
-  chart_->setTitleFont(titleFont);
-  chart_->setTitleBrush(QBrush(Qt::black));
-  connect(chart_, &QChart::plotAreaChanged, this, [this] {
-    updateAxisLabels();
-    updateMarks();
-  });
-  Chart1L_ = new QChartView(chart_, this);
+  bars_.set->setColor(fromBgr(kBarColour));
+  bars_.axisY->setRange(0, 1.05);
+  bars_.chart->setTitleBrush(QBrush(Qt::black));
+  Chart1L_ = new QChartView(bars_.chart, this);
   Chart1L_->setObjectName(u"Chart1L"_s);
   Chart1L_->setMinimumSize(300, 200);
   body->addWidget(Chart1L_, 3);
@@ -174,7 +151,7 @@ void DistributionFunctionWindow::buildControls() {
 
   Panel1_ = new QWidget(Chart1L_);
   Panel1_->setObjectName(u"Panel1"_s);
-  addZoomButtons(Panel1_, chart_, false);
+  addZoomButtons(Panel1_, bars_.chart, false);
   Panel1_->hide();
 
   SetUpChartExport(*UlozGraf_, *Chart1L_, services_.folders.ResultsFolder);
@@ -193,7 +170,7 @@ void DistributionFunctionWindow::buildControls() {
 void DistributionFunctionWindow::readSettings() {
   const SettingsFile& s = services_.settings;
   background_ = std::uint32_t(settings::readInteger(s, settings::kDistBackground, 16777215));
-  chart_->setBackgroundBrush(fromBgr(background_));
+  bars_.chart->setBackgroundBrush(fromBgr(background_));
   CBMarks_->setCurrentIndex(
       int(std::clamp<long long>(settings::readInteger(s, settings::kDistMarks, 2), 0, 4)));
   SpinEdAngle_->blockSignals(true);
@@ -244,14 +221,14 @@ void DistributionFunctionWindow::fillAgain() {
   const Language lang = services_.language();
   applyTableColour();
   title_ = DistributionFunctionTitle(name_);
-  chart_->setTitle(qs(title_));
+  bars_.chart->setTitle(qs(title_));
 
   const int n = binCount(hist_);
   const bool index = services_.options.axisIndex;
   CBValInd_->setCurrentIndex(index ? 0 : 1);
-  axisX_->setTitleText(index ? u"Index x"_s : qs(MessageText(218, lang)));
+  bars_.axisX->setTitleText(index ? u"Index x"_s : qs(MessageText(218, lang)));
   F_.assign(n, 0);
-  barLabels_.clear();
+  std::vector<std::string> labels;
   QList<qreal> values;
   double F = 0;
   for (int i = 1; i <= n; ++i) {
@@ -259,19 +236,10 @@ void DistributionFunctionWindow::fillAgain() {
     F_[i - 1] = F;
     values.append(F);
     const double x = i < n ? hist_.min + (i - 1) * hist_.step : hist_.max;
-    barLabels_.push_back(index ? std::to_string(i - 1) : ralvex::StrBottomGraf(F, x));
+    labels.push_back(index ? std::to_string(i - 1) : ralvex::StrBottomGraf(F, x));
   }
-  barSet_->remove(0, barSet_->count());
-  barSet_->append(values);
-  barSet_->setPen(n > 80 ? QPen(Qt::NoPen) : QPen(QColor(70, 70, 70), 0));
-  Series1_->setBarWidth(n > 80 ? 1.0 : 0.86);
   const bool turned = CheckBox1_->isChecked() && SpinEdAngle_->value() % 180 != 0;
-  axisY_->setRange(0, turned ? 1.3 : 1.0);
-  axisY_->applyNiceNumbers();
-  axisX_->setRange(-0.5, std::max(0, n - 1) + 0.5);
-  labelStep_ = 0;
-  updateAxisLabels();
-  updateMarks();
+  bars_.setBars(values, std::move(labels), turned ? 1.3 : 1.0);
 
   // Table.
   const std::vector<DistributionFunctionRow> rows = DistributionFunctionRows(hist_);
@@ -305,16 +273,6 @@ void DistributionFunctionWindow::highlightTable() {
   }
 }
 
-void DistributionFunctionWindow::updateAxisLabels() {
-  labelStep_ = placeBarLabels(axisX_, chart_, barLabels_, labelStep_, 400);
-}
-
-void DistributionFunctionWindow::updateMarks() {
-  placeBarMarks(chart_, Series1_, marks_, CheckBox1_->isChecked(),
-                static_cast<MarksStyle>(std::clamp(CBMarks_->currentIndex(), 0, 4)), SpinEdAngle_->value(),
-                barLabels_, F_);
-}
-
 void DistributionFunctionWindow::placeToolbar() {
   const QScreen* screen = this->screen();
   const bool wide = screen && width() >= screen->geometry().width();
@@ -336,7 +294,7 @@ void DistributionFunctionWindow::SpinEdAngleChange() {
   CheckBox1Click();
 }
 
-void DistributionFunctionWindow::SpinEdAngleExit() { updateMarks(); }
+void DistributionFunctionWindow::SpinEdAngleExit() { bars_.placeMarks(); }
 
 void DistributionFunctionWindow::CBValIndClick() {
   services_.windows.setAxisLabels(CBValInd_->currentIndex() != 1);

@@ -74,7 +74,11 @@ void dialog(int titleMessage, const std::string& text) {
 
 }  // namespace
 
-ParametricWindow::ParametricWindow(Services& services, QWidget* parent) : SimpleWindow(services, 4, parent) {
+ParametricWindow::ParametricWindow(Services& services, QWidget* parent)
+    : SimpleWindow(services, 4, parent), bars_(this, u"p    pf(z)"_s, 500, [this] {
+        return BarChart::Marks{CheckBox1_->isChecked() && chartShown_, CBMarks_->currentIndex(),
+                               SpinEdAngle_->value(), result_.p};
+      }) {
   buildControls();
   readSettings();
   applyOwnTexts();
@@ -198,35 +202,13 @@ void ParametricWindow::buildControls() {
   // Chart and probability table.
   auto* right = new QVBoxLayout;
   root->addLayout(right, 1);
-  chart_ = new QChart;
-  chart_->setAnimationOptions(QChart::NoAnimation);
-  chart_->setBackgroundRoundness(0);
-  chart_->setMargins(QMargins(6, 4, 12, 4));
-  Series1_ = new QBarSeries;
-  Series1_->setObjectName(u"Series1"_s);
-  barSet_ = new QBarSet(u"p    pf(z)"_s);
-  barSet_->setColor(fromBgr(kBarColour));
-  Series1_->append(barSet_);
-  chart_->addSeries(Series1_);
-  chart_->legend()->setAlignment(Qt::AlignRight);
-  axisX_ = new QCategoryAxis;
-  axisX_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-  axisX_->setGridLineVisible(false);
-  axisY_ = new QValueAxis;
-  axisY_->setLabelFormat(u"%g"_s);
-  chart_->addAxis(axisX_, Qt::AlignBottom);
-  chart_->addAxis(axisY_, Qt::AlignLeft);
-  Series1_->attachAxis(axisX_);
-  Series1_->attachAxis(axisY_);
-  QFont titleFont = chart_->titleFont();
-  titleFont.setBold(true);
-  chart_->setTitleFont(titleFont);
-  chart_->setTitleBrush(QBrush(Qt::blue));
-  connect(chart_, &QChart::plotAreaChanged, this, [this] {
-    updateAxisLabels();
-    updateMarks();
-  });
-  Chart1L_ = new QChartView(chart_, this);
+  QChart* chart = bars_.chart;
+  chart->setMargins(QMargins(6, 4, 12, 4));
+  bars_.set->setColor(fromBgr(kBarColour));
+  chart->legend()->show();  // the bar set's name
+  chart->legend()->setAlignment(Qt::AlignRight);
+  chart->setTitleBrush(QBrush(Qt::blue));
+  Chart1L_ = new QChartView(chart, this);
   Chart1L_->setObjectName(u"Chart1L"_s);
   Chart1L_->setMinimumSize(360, 240);
   Chart1L_->hide();
@@ -234,7 +216,7 @@ void ParametricWindow::buildControls() {
 
   Panel1_ = new QWidget(this);
   Panel1_->setObjectName(u"Panel1"_s);
-  addZoomButtons(Panel1_, chart_, true);
+  addZoomButtons(Panel1_, chart, true);
   Panel1_->hide();
   right->insertWidget(0, Panel1_);
 
@@ -525,7 +507,7 @@ void ParametricWindow::draw() {
     second += " )";
   }
   titleLines_[1] = second;
-  chart_->setTitle(qs(titleLines_[0]) + u"<br>"_s + qs(titleLines_[1]).toHtmlEscaped());
+  bars_.chart->setTitle(qs(titleLines_[0]) + u"<br>"_s + qs(titleLines_[1]).toHtmlEscaped());
 
   rebuildSeries();
   Chart1L_->show();
@@ -551,39 +533,20 @@ void ParametricWindow::draw() {
 void ParametricWindow::rebuildSeries() {
   const int n = result_.intervals;
   const bool index = services_.options.axisIndex;
-  axisX_->setTitleText(index ? u"Index   f(z)"_s : qs(MessageText(217, services_.language())));
+  bars_.axisX->setTitleText(index ? u"Index   f(z)"_s : qs(MessageText(217, services_.language())));
   CBValInd_->setCurrentIndex(index ? 0 : 1);
-  barLabels_.clear();
+  std::vector<std::string> labels;
   QList<qreal> values;
   double top = 0;
   for (int i = 1; i <= n; ++i) {
     const double pi = result_.p[i - 1];
     values.append(pi);
     top = std::max(top, pi);
-    barLabels_.push_back(index ? std::to_string(i - 1)
-                               : ralvex::StrBottomGraf(pi, result_.min + (i - 0.5) * result_.step));
+    labels.push_back(index ? std::to_string(i - 1)
+                           : ralvex::StrBottomGraf(pi, result_.min + (i - 0.5) * result_.step));
   }
-  barSet_->remove(0, barSet_->count());
-  barSet_->append(values);
-  barSet_->setPen(n > 80 ? QPen(Qt::NoPen) : QPen(QColor(70, 70, 70), 0));
-  Series1_->setBarWidth(n > 80 ? 1.0 : 0.86);
   const bool turned = CheckBox1_->isChecked() && SpinEdAngle_->value() % 180 != 0;
-  axisY_->setRange(0, top > 0 ? top * (turned ? 1.3 : 1.08) : 1);
-  axisY_->applyNiceNumbers();
-  axisX_->setRange(-0.5, std::max(0, n - 1) + 0.5);
-  labelStep_ = 0;
-  updateAxisLabels();
-  updateMarks();
-}
-
-void ParametricWindow::updateAxisLabels() {
-  labelStep_ = placeBarLabels(axisX_, chart_, barLabels_, labelStep_, 500);
-}
-
-void ParametricWindow::updateMarks() {
-  placeBarMarks(chart_, Series1_, marks_, CheckBox1_->isChecked() && chartShown_,
-                static_cast<MarksStyle>(std::clamp(CBMarks_->currentIndex(), 0, 4)), SpinEdAngle_->value(),
-                barLabels_, result_.p);
+  bars_.setBars(values, std::move(labels), barChartTop(top, turned));
 }
 
 void ParametricWindow::fillTables() {
