@@ -545,11 +545,7 @@ void MainWindow::OProgramuClick() {
     return;
   }
   // The legacy viewer is not part of current desktops: explain it once, until the user says it is there.
-  if (helpViewerOffer_ && services_.windows.helpInfo) {
-    setEnabled(false);
-    services_.windows.showHelpInfo();
-    return;
-  }
+  if (helpViewerOffer_ && services_.windows.showHelpInfo()) return;
   openHelpFile("Veltra.HLP");
 }
 

@@ -107,10 +107,12 @@ void Windows::selectAxis(bool index) const {
   }
 }
 
-void Windows::showHelpInfo() const {
-  if (!helpInfo) return;
+bool Windows::showHelpInfo() const {
+  if (!helpInfo) return false;
+  setMainEnabled(false);
   helpInfo->show();
   helpInfo->raise();
+  return true;
 }
 
 void Windows::helpViewerConfirmed() const {

@@ -67,8 +67,8 @@ struct Windows {
   void setRockTypeOffer(std::vector<std::string> offer) const;
   /// The main window's count of rock types written to the settings, or null.
   int* rockTypeCount() const;
-  /// Shows the information on the help viewer.
-  void showHelpInfo() const;
+  /// Shows the information on the help viewer over the disabled main window; false without that window.
+  bool showHelpInfo() const;
   /// The user says the legacy help viewer is there: the main window stops offering the information
   /// and opens its help in that viewer.
   void helpViewerConfirmed() const;
