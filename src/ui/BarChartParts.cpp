@@ -5,10 +5,13 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QTransform>
@@ -89,6 +92,30 @@ void BarChart::placeMarks() {
 
 double barChartTop(double highest, bool turnedMarks) {
   return highest > 0 ? highest * (turnedMarks ? 1.3 : 1.08) : 1;
+}
+
+BarChart::Marks MarksControls::state(std::span<const double> heights, bool chartShown) const {
+  return {CheckBox1->isChecked() && chartShown, CBMarks->currentIndex(), SpinEdAngle->value(), heights};
+}
+
+bool MarksControls::turned() const { return CheckBox1->isChecked() && SpinEdAngle->value() % 180 != 0; }
+
+MarksControls makeMarksControls(QWidget* parent, const QStringList& marksItems,
+                                const QStringList& axisItems) {
+  MarksControls m;
+  m.CheckBox1 = new QCheckBox(parent);
+  m.CheckBox1->setObjectName(u"CheckBox1"_s);
+  m.CBMarks = new QComboBox(parent);
+  m.CBMarks->setObjectName(u"CBMarks"_s);
+  m.CBMarks->addItems(marksItems);
+  m.SpinEdAngle = new QSpinBox(parent);
+  m.SpinEdAngle->setObjectName(u"SpinEdAngle"_s);
+  m.SpinEdAngle->setRange(0, 360);
+  m.SpinEdAngle->setSingleStep(15);
+  m.CBValInd = new QComboBox(parent);
+  m.CBValInd->setObjectName(u"CBValInd"_s);
+  m.CBValInd->addItems(axisItems);
+  return m;
 }
 
 int placeBarLabels(QCategoryAxis* axis, const QChart* chart, const std::vector<std::string>& labels,

@@ -19,7 +19,10 @@ class QBarSeries;
 class QBarSet;
 class QCategoryAxis;
 class QChart;
+class QCheckBox;
+class QComboBox;
 class QGraphicsSimpleTextItem;
+class QSpinBox;
 class QObject;
 class QTableWidget;
 class QValueAxis;
@@ -66,6 +69,24 @@ class BarChart {
 
 /// The top of the value axis over bars up to `highest`, with room for turned marks.
 double barChartTop(double highest, bool turnedMarks);
+
+/// The marks controls of a bar chart window: `CheckBox1` (marks shown), `CBMarks` (what they show),
+/// `SpinEdAngle` (their angle) and `CBValInd` (axis labels by index or by value).
+struct MarksControls {
+  QCheckBox* CheckBox1 = nullptr;
+  QComboBox* CBMarks = nullptr;
+  QSpinBox* SpinEdAngle = nullptr;
+  QComboBox* CBValInd = nullptr;
+
+  /// The marks over bars of `heights` as the controls set them; hidden unless `chartShown`.
+  BarChart::Marks state(std::span<const double> heights, bool chartShown = true) const;
+  /// Marks shown and turned away from upright: they need room above the bars.
+  bool turned() const;
+};
+
+/// Creates the marks controls on `parent` without texts: `CBMarks` with `marksItems`, `SpinEdAngle`
+/// from 0 to 360 by 15, `CBValInd` with `axisItems`.
+MarksControls makeMarksControls(QWidget* parent, const QStringList& marksItems, const QStringList& axisItems);
 
 /// Shows every k-th bar label on the bottom axis, k chosen so that neighbouring labels keep a gap;
 /// `fallbackWidth` stands for the plot width before the chart is laid out. Returns the step used;

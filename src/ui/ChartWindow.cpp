@@ -130,10 +130,9 @@ std::optional<std::string> SaveHistogramCommand(Services& services, const Histog
 // Construction
 
 ChartWindow::ChartWindow(Services& services, QWidget* parent)
-    : QWidget(parent), services_(services), bars_(this, QString(), 500, [this] {
-        return BarChart::Marks{CheckBox1_->isChecked(), CBMarks_->currentIndex(), SpinEdAngle_->value(),
-                               hist_.p};
-      }) {
+    : QWidget(parent),
+      services_(services),
+      bars_(this, QString(), 500, [this] { return marks_.state(hist_.p); }) {
   setObjectName(u"Form3"_s);
   setWindowFlag(Qt::Window);
   setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -144,7 +143,7 @@ ChartWindow::ChartWindow(Services& services, QWidget* parent)
   ApplyTexts(services_.language());
   ApplyColours();
   readSettings();
-  CheckBox1_->setChecked(false);
+  marks_.CheckBox1->setChecked(false);
   resetQueryCells();
   // ---- assessment panel: its contents are built here.
 }
@@ -262,32 +261,22 @@ QGroupBox* ChartWindow::buildMarks() {
   marks->setObjectName(u"GBPopisky"_s);
   auto* ml = new QHBoxLayout(marks);
   ml->setContentsMargins(8, 4, 8, 6);
-  CheckBox1_ = new QCheckBox(marks);
-  CheckBox1_->setObjectName(u"CheckBox1"_s);
-  CBMarks_ = new QComboBox(marks);
-  CBMarks_->setObjectName(u"CBMarks"_s);
-  CBMarks_->addItems({u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT ... x"_s, u"INT & P(x)"_s});
+  marks_ = makeMarksControls(marks, {u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT ... x"_s, u"INT & P(x)"_s},
+                             {u"Index x"_s, u"Value x"_s});
+  marks_.SpinEdAngle->setValue(90);
+  marks_.SpinEdAngle->setSuffix(u"\u00B0"_s);
   Label6_ = new QLabel(marks);
   Label6_->setObjectName(u"Label6"_s);
-  SpinEdAngle_ = new QSpinBox(marks);
-  SpinEdAngle_->setObjectName(u"SpinEdAngle"_s);
-  SpinEdAngle_->setRange(0, 360);
-  SpinEdAngle_->setSingleStep(15);
-  SpinEdAngle_->setValue(90);
-  SpinEdAngle_->setSuffix(u"\u00B0"_s);
   Label7_ = new QLabel(marks);
   Label7_->setObjectName(u"Label7"_s);
-  CBValInd_ = new QComboBox(marks);
-  CBValInd_->setObjectName(u"CBValInd"_s);
-  CBValInd_->addItems({u"Index x"_s, u"Value x"_s});
-  ml->addWidget(CheckBox1_);
-  ml->addWidget(CBMarks_);
+  ml->addWidget(marks_.CheckBox1);
+  ml->addWidget(marks_.CBMarks);
   ml->addSpacing(6);
   ml->addWidget(Label6_);
-  ml->addWidget(SpinEdAngle_);
+  ml->addWidget(marks_.SpinEdAngle);
   ml->addSpacing(12);
   ml->addWidget(Label7_);
-  ml->addWidget(CBValInd_);
+  ml->addWidget(marks_.CBValInd);
   ml->addStretch();
   return marks;
 }
@@ -392,10 +381,10 @@ void ChartWindow::connectControls() {
   connect(Button7_, &QPushButton::clicked, this, &ChartWindow::Button7Click);
   connect(UlozOkno_, &QPushButton::clicked, this, &ChartWindow::UlozOknoClick);
   connect(KontTisk_, &QPushButton::clicked, this, &ChartWindow::KontTiskClick);
-  connect(CBValInd_, &QComboBox::activated, this, &ChartWindow::CBValIndChange);
-  connect(CheckBox1_, &QCheckBox::clicked, this, &ChartWindow::CheckBox1Click);
-  connect(CBMarks_, &QComboBox::activated, this, &ChartWindow::CBMarksChange);
-  connect(SpinEdAngle_, &QSpinBox::valueChanged, this, &ChartWindow::SpinEdAngleChange);
+  connect(marks_.CBValInd, &QComboBox::activated, this, &ChartWindow::CBValIndChange);
+  connect(marks_.CheckBox1, &QCheckBox::clicked, this, &ChartWindow::CheckBox1Click);
+  connect(marks_.CBMarks, &QComboBox::activated, this, &ChartWindow::CBMarksChange);
+  connect(marks_.SpinEdAngle, &QSpinBox::valueChanged, this, &ChartWindow::SpinEdAngleChange);
 }
 
 // ------------------------------------------------------------------------------------------------
@@ -445,9 +434,9 @@ void ChartWindow::ApplyColours() {
 }
 
 void ChartWindow::ApplyPresetValues() {
-  CBMarks_->setCurrentIndex(2);
-  SpinEdAngle_->setValue(90);
-  CheckBox1_->setChecked(false);
+  marks_.CBMarks->setCurrentIndex(2);
+  marks_.SpinEdAngle->setValue(90);
+  marks_.CheckBox1->setChecked(false);
   setWindowState(windowState() & ~Qt::WindowMaximized);
   move(0, 0);
   resize(1000, 562);
@@ -458,19 +447,19 @@ void ChartWindow::readSettings() {
   const settings::Geometry g = settings::readGeometry(s, settings::kForm3Geometry);
   move(g.left, g.top);
   resize(std::clamp(g.width, 400, 10000), std::clamp(g.height, 300, 10000));
-  SpinEdAngle_->blockSignals(true);
-  SpinEdAngle_->setValue(
+  marks_.SpinEdAngle->blockSignals(true);
+  marks_.SpinEdAngle->setValue(
       int(std::clamp<long long>(settings::readInteger(s, settings::kChartAngle, 90), 0, 360)));
-  SpinEdAngle_->blockSignals(false);
-  settings::write(s, settings::kChartMarks, CBMarks_->currentIndex());
-  settings::write(s, settings::kChartAngle, SpinEdAngle_->value());
+  marks_.SpinEdAngle->blockSignals(false);
+  settings::write(s, settings::kChartMarks, marks_.CBMarks->currentIndex());
+  settings::write(s, settings::kChartAngle, marks_.SpinEdAngle->value());
 }
 
 void ChartWindow::writeSettings() {
   SettingsFile& s = services_.settings;
   settings::writeGeometry(s, settings::kForm3Geometry, {pos().x(), pos().y(), width(), height()});
-  settings::write(s, settings::kChartMarks, CBMarks_->currentIndex());
-  settings::write(s, settings::kChartAngle, SpinEdAngle_->value());
+  settings::write(s, settings::kChartMarks, marks_.CBMarks->currentIndex());
+  settings::write(s, settings::kChartAngle, marks_.SpinEdAngle->value());
 }
 
 // ------------------------------------------------------------------------------------------------
@@ -561,8 +550,8 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
   EditXY_->clear();
   EditP_->clear();
   resetQueryCells();
-  CheckBox1_->setChecked(false);
-  CBMarks_->setCurrentIndex(0);
+  marks_.CheckBox1->setChecked(false);
+  marks_.CBMarks->setCurrentIndex(0);
   redrawPositions_ = false;
 
   // 4. Title line, caption and name of the source.
@@ -605,7 +594,7 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
   setCell(StringGrid1_, 4, 1, u"  "_s + qs(ralvex::StrNaCarku(hist_.total)));
 
   // 2, 3, 8. Bars in the current colour with their labels.
-  CBValInd_->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
+  marks_.CBValInd->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
   rebuildSeries();
 
   // 9. Hint of the window copy.
@@ -644,8 +633,7 @@ void ChartWindow::rebuildSeries() {
                            : ralvex::StrBottomGraf(p, barLabelPosition(hist_, i, redrawPositions_)));
   }
   // Turned marks need room above the highest bar.
-  const bool turnedMarks = CheckBox1_->isChecked() && SpinEdAngle_->value() % 180 != 0;
-  bars_.setBars(values, std::move(labels), barChartTop(top, turnedMarks));
+  bars_.setBars(values, std::move(labels), barChartTop(top, marks_.turned()));
   QBarSet* set = bars_.set;
   set->setColor(fromBgr(barColour()));
   set->deselectAllBars();
@@ -862,7 +850,7 @@ bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
 // Marks and labels
 
 void ChartWindow::CBValIndChange() {
-  services_.options.axisIndex = CBValInd_->currentText() != u"Value x"_s;
+  services_.options.axisIndex = marks_.CBValInd->currentText() != u"Value x"_s;
   clearQuery();
   if (mode_ == QueryMode::Value && !EditXY_->text().isEmpty()) {
     redrawPositions_ = true;
@@ -878,7 +866,7 @@ void ChartWindow::CBValIndChange() {
 }
 
 void ChartWindow::CheckBox1Click() {
-  if (CheckBox1_->isChecked()) {
+  if (marks_.CheckBox1->isChecked()) {
     // Redraw keeps a displayed query.
     const bool shown = queryShown_;
     const int bars = queryBars_;
@@ -891,11 +879,11 @@ void ChartWindow::CheckBox1Click() {
 }
 
 void ChartWindow::CBMarksChange() {
-  if (CheckBox1_->isChecked()) CheckBox1Click();
+  if (marks_.CheckBox1->isChecked()) CheckBox1Click();
 }
 
 void ChartWindow::SpinEdAngleChange() {
-  CheckBox1_->setChecked(false);
+  marks_.CheckBox1->setChecked(false);
   bars_.placeMarks();
 }
 

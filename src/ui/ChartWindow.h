@@ -18,13 +18,11 @@
 class QGridLayout;
 class QGroupBox;
 class QChartView;
-class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSpinBox;
 class QTableWidget;
 struct Services;
 
@@ -205,10 +203,7 @@ class ChartWindow : public QWidget {
   QLabel* Label5_ = nullptr;
   QLabel* Label6_ = nullptr;
   QLabel* Label7_ = nullptr;
-  QCheckBox* CheckBox1_ = nullptr;
-  QComboBox* CBMarks_ = nullptr;
-  QSpinBox* SpinEdAngle_ = nullptr;
-  QComboBox* CBValInd_ = nullptr;
+  MarksControls marks_;
   QPushButton* ExitProgram_ = nullptr;
   QPushButton* SaveGraf_ = nullptr;
   QPushButton* BitBtn8_ = nullptr;

@@ -81,9 +81,7 @@ std::string DistributionFunctionTitle(const std::string& name) {
 }
 
 DistributionFunctionWindow::DistributionFunctionWindow(Services& services, QWidget* parent)
-    : SimpleWindow(services, 12, parent), bars_(this, QString(), 400, [this] {
-        return BarChart::Marks{CheckBox1_->isChecked(), CBMarks_->currentIndex(), SpinEdAngle_->value(), F_};
-      }) {
+    : SimpleWindow(services, 12, parent), bars_(this, QString(), 400, [this] { return marks_.state(F_); }) {
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setEnablesMainOnClose(false);
   buildControls();
@@ -99,19 +97,8 @@ void DistributionFunctionWindow::buildControls() {
   root->setContentsMargins(6, 6, 6, 6);
   auto* top = new QHBoxLayout;
   root->addLayout(top);
-  CheckBox1_ = new QCheckBox(this);
-  CheckBox1_->setObjectName(u"CheckBox1"_s);
-  CheckBox1_->setText(u"Marks"_s);
-  CBMarks_ = new QComboBox(this);
-  CBMarks_->setObjectName(u"CBMarks"_s);
-  CBMarks_->addItems({u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT"_s, u"INT & P(x)"_s});
-  SpinEdAngle_ = new QSpinBox(this);
-  SpinEdAngle_->setObjectName(u"SpinEdAngle"_s);
-  SpinEdAngle_->setRange(0, 360);
-  SpinEdAngle_->setSingleStep(15);
-  CBValInd_ = new QComboBox(this);
-  CBValInd_->setObjectName(u"CBValInd"_s);
-  CBValInd_->addItems({u"Index  x"_s, u"Value   x"_s});
+  marks_ = makeMarksControls(this, {u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT"_s, u"INT & P(x)"_s},
+                             {u"Index  x"_s, u"Value   x"_s});
   UlozGraf_ = new QToolButton(this);
   UlozGraf_->setObjectName(u"UlozGraf"_s);
   UlozGraf_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
@@ -124,8 +111,8 @@ void DistributionFunctionWindow::buildControls() {
   ExitBtn_ = new QPushButton(this);
   ExitBtn_->setObjectName(u"ExitBtn"_s);
   ExitBtn_->setAutoDefault(false);
-  for (QWidget* w : std::initializer_list<QWidget*>{CheckBox1_, CBMarks_, SpinEdAngle_, CBValInd_, UlozGraf_,
-                                                    SpeedButton1_, OtevriWord_})
+  for (QWidget* w : std::initializer_list<QWidget*>{marks_.CheckBox1, marks_.CBMarks, marks_.SpinEdAngle,
+                                                    marks_.CBValInd, UlozGraf_, SpeedButton1_, OtevriWord_})
     top->addWidget(w);
   top->addStretch();
   top->addWidget(ExitBtn_);
@@ -156,11 +143,11 @@ void DistributionFunctionWindow::buildControls() {
 
   SetUpChartExport(*UlozGraf_, *Chart1L_, services_.folders.ResultsFolder);
 
-  connect(CheckBox1_, &QCheckBox::clicked, this, &DistributionFunctionWindow::CheckBox1Click);
-  connect(CBMarks_, &QComboBox::activated, this, &DistributionFunctionWindow::CBMarksChange);
-  connect(SpinEdAngle_, &QSpinBox::valueChanged, this, &DistributionFunctionWindow::SpinEdAngleChange);
-  connect(SpinEdAngle_, &QSpinBox::editingFinished, this, &DistributionFunctionWindow::SpinEdAngleExit);
-  connect(CBValInd_, &QComboBox::activated, this, &DistributionFunctionWindow::CBValIndClick);
+  connect(marks_.CheckBox1, &QCheckBox::clicked, this, &DistributionFunctionWindow::CheckBox1Click);
+  connect(marks_.CBMarks, &QComboBox::activated, this, &DistributionFunctionWindow::CBMarksChange);
+  connect(marks_.SpinEdAngle, &QSpinBox::valueChanged, this, &DistributionFunctionWindow::SpinEdAngleChange);
+  connect(marks_.SpinEdAngle, &QSpinBox::editingFinished, this, &DistributionFunctionWindow::SpinEdAngleExit);
+  connect(marks_.CBValInd, &QComboBox::activated, this, &DistributionFunctionWindow::CBValIndClick);
   connect(ExitBtn_, &QPushButton::clicked, this, &QWidget::close);
   connect(SpeedButton1_, &QToolButton::clicked, this,
           [this] { QApplication::clipboard()->setPixmap(grab()); });
@@ -171,19 +158,19 @@ void DistributionFunctionWindow::readSettings() {
   const SettingsFile& s = services_.settings;
   background_ = std::uint32_t(settings::readInteger(s, settings::kDistBackground, 16777215));
   bars_.chart->setBackgroundBrush(fromBgr(background_));
-  CBMarks_->setCurrentIndex(
+  marks_.CBMarks->setCurrentIndex(
       int(std::clamp<long long>(settings::readInteger(s, settings::kDistMarks, 2), 0, 4)));
-  SpinEdAngle_->blockSignals(true);
-  SpinEdAngle_->setValue(
+  marks_.SpinEdAngle->blockSignals(true);
+  marks_.SpinEdAngle->setValue(
       int(std::clamp<long long>(settings::readInteger(s, settings::kDistAngle, 90), 0, 360)));
-  SpinEdAngle_->blockSignals(false);
-  CBValInd_->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
+  marks_.SpinEdAngle->blockSignals(false);
+  marks_.CBValInd->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
 }
 
 void DistributionFunctionWindow::writeSettings() {
   SettingsFile& s = services_.settings;
-  settings::write(s, settings::kDistMarks, CBMarks_->currentIndex());
-  settings::write(s, settings::kDistAngle, SpinEdAngle_->value());
+  settings::write(s, settings::kDistMarks, marks_.CBMarks->currentIndex());
+  settings::write(s, settings::kDistAngle, marks_.SpinEdAngle->value());
   settings::write(s, settings::kDistBackground, background_);
 }
 
@@ -199,10 +186,10 @@ void DistributionFunctionWindow::applyTableColour() {
 }
 
 void DistributionFunctionWindow::applyPresetValues() {
-  CBMarks_->setCurrentIndex(2);
-  SpinEdAngle_->blockSignals(true);
-  SpinEdAngle_->setValue(90);
-  SpinEdAngle_->blockSignals(false);
+  marks_.CBMarks->setCurrentIndex(2);
+  marks_.SpinEdAngle->blockSignals(true);
+  marks_.SpinEdAngle->setValue(90);
+  marks_.SpinEdAngle->blockSignals(false);
 }
 
 // ------------------------------------------------------------------------------------------------
@@ -225,7 +212,7 @@ void DistributionFunctionWindow::fillAgain() {
 
   const int n = binCount(hist_);
   const bool index = services_.options.axisIndex;
-  CBValInd_->setCurrentIndex(index ? 0 : 1);
+  marks_.CBValInd->setCurrentIndex(index ? 0 : 1);
   bars_.axisX->setTitleText(index ? u"Index x"_s : qs(MessageText(218, lang)));
   F_.assign(n, 0);
   std::vector<std::string> labels;
@@ -238,8 +225,7 @@ void DistributionFunctionWindow::fillAgain() {
     const double x = i < n ? hist_.min + (i - 1) * hist_.step : hist_.max;
     labels.push_back(index ? std::to_string(i - 1) : ralvex::StrBottomGraf(F, x));
   }
-  const bool turned = CheckBox1_->isChecked() && SpinEdAngle_->value() % 180 != 0;
-  bars_.setBars(values, std::move(labels), turned ? 1.3 : 1.0);
+  bars_.setBars(values, std::move(labels), marks_.turned() ? 1.3 : 1.0);
 
   // Table.
   const std::vector<DistributionFunctionRow> rows = DistributionFunctionRows(hist_);
@@ -286,19 +272,19 @@ void DistributionFunctionWindow::placeToolbar() {
 void DistributionFunctionWindow::CheckBox1Click() { fillAgain(); }
 
 void DistributionFunctionWindow::CBMarksChange() {
-  if (CheckBox1_->isChecked()) fillAgain();
+  if (marks_.CheckBox1->isChecked()) fillAgain();
 }
 
 void DistributionFunctionWindow::SpinEdAngleChange() {
-  CheckBox1_->setChecked(false);
+  marks_.CheckBox1->setChecked(false);
   CheckBox1Click();
 }
 
 void DistributionFunctionWindow::SpinEdAngleExit() { bars_.placeMarks(); }
 
 void DistributionFunctionWindow::CBValIndClick() {
-  services_.windows.setAxisLabels(CBValInd_->currentIndex() != 1);
-  services_.options.axisIndex = CBValInd_->currentIndex() != 1;
+  services_.windows.setAxisLabels(marks_.CBValInd->currentIndex() != 1);
+  services_.options.axisIndex = marks_.CBValInd->currentIndex() != 1;
   fillAgain();
   services_.windows.redrawChart();
 }
@@ -322,7 +308,7 @@ void DistributionFunctionWindow::resizeEvent(QResizeEvent* event) {
 void DistributionFunctionWindow::closeEvent(QCloseEvent* event) {
   closing_ = true;
   writeSettings();
-  CheckBox1_->setChecked(false);
+  marks_.CheckBox1->setChecked(false);
   services_.windows.focusChartValueField();
   SimpleWindow::closeEvent(event);
   closing_ = false;

@@ -10,10 +10,7 @@
 #include "ui/SimpleWindow.h"
 
 class QChartView;
-class QCheckBox;
-class QComboBox;
 class QPushButton;
-class QSpinBox;
 class QTableWidget;
 class QToolButton;
 
@@ -78,10 +75,7 @@ class DistributionFunctionWindow : public SimpleWindow {
   BarChart bars_;
   QChartView* Chart1L_ = nullptr;
   QTableWidget* StringGrid2_ = nullptr;
-  QCheckBox* CheckBox1_ = nullptr;
-  QComboBox* CBMarks_ = nullptr;
-  QSpinBox* SpinEdAngle_ = nullptr;
-  QComboBox* CBValInd_ = nullptr;
+  MarksControls marks_;
   QPushButton* ExitBtn_ = nullptr;
   QToolButton* UlozGraf_ = nullptr;
   QToolButton* SpeedButton1_ = nullptr;

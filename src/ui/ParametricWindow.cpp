@@ -75,10 +75,8 @@ void dialog(int titleMessage, const std::string& text) {
 }  // namespace
 
 ParametricWindow::ParametricWindow(Services& services, QWidget* parent)
-    : SimpleWindow(services, 4, parent), bars_(this, u"p    pf(z)"_s, 500, [this] {
-        return BarChart::Marks{CheckBox1_->isChecked() && chartShown_, CBMarks_->currentIndex(),
-                               SpinEdAngle_->value(), result_.p};
-      }) {
+    : SimpleWindow(services, 4, parent),
+      bars_(this, u"p    pf(z)"_s, 500, [this] { return marks_.state(result_.p, chartShown_); }) {
   buildControls();
   readSettings();
   applyOwnTexts();
@@ -152,28 +150,18 @@ void ParametricWindow::buildControls() {
   auto* marks = new QGroupBox(this);
   marks->setObjectName(u"GBPopisky"_s);
   auto* ml = new QGridLayout(marks);
-  CheckBox1_ = new QCheckBox(marks);
-  CheckBox1_->setObjectName(u"CheckBox1"_s);
-  CBMarks_ = new QComboBox(marks);
-  CBMarks_->setObjectName(u"CBMarks"_s);
-  CBMarks_->addItems({u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT ... x"_s, u"INT & P(x)"_s});
+  marks_ = makeMarksControls(marks, {u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT ... x"_s, u"INT & P(x)"_s},
+                             {u"Index x"_s, u"Value x"_s});
   auto* label11 = new QLabel(marks);
   label11->setObjectName(u"Label11"_s);
-  SpinEdAngle_ = new QSpinBox(marks);
-  SpinEdAngle_->setObjectName(u"SpinEdAngle"_s);
-  SpinEdAngle_->setRange(0, 360);
-  SpinEdAngle_->setSingleStep(15);
   auto* label4 = new QLabel(marks);
   label4->setObjectName(u"Label4"_s);
-  CBValInd_ = new QComboBox(marks);
-  CBValInd_->setObjectName(u"CBValInd"_s);
-  CBValInd_->addItems({u"Index x"_s, u"Value x"_s});
-  ml->addWidget(CheckBox1_, 0, 0);
-  ml->addWidget(CBMarks_, 0, 1);
+  ml->addWidget(marks_.CheckBox1, 0, 0);
+  ml->addWidget(marks_.CBMarks, 0, 1);
   ml->addWidget(label11, 1, 0);
-  ml->addWidget(SpinEdAngle_, 1, 1);
+  ml->addWidget(marks_.SpinEdAngle, 1, 1);
   ml->addWidget(label4, 2, 0);
-  ml->addWidget(CBValInd_, 2, 1);
+  ml->addWidget(marks_.CBValInd, 2, 1);
   left->addWidget(marks);
 
   // Buttons.
@@ -245,10 +233,10 @@ void ParametricWindow::buildControls() {
   }
   CBTypRozdeleni_->installEventFilter(this);
   StringGrid1_->viewport()->installEventFilter(this);
-  connect(CheckBox1_, &QCheckBox::clicked, this, &ParametricWindow::CheckBox1Click);
-  connect(CBMarks_, &QComboBox::activated, this, &ParametricWindow::CBMarksChange);
-  connect(SpinEdAngle_, &QSpinBox::valueChanged, this, &ParametricWindow::SpinEdAngleChange);
-  connect(CBValInd_, &QComboBox::activated, this, &ParametricWindow::CBValIndChange);
+  connect(marks_.CheckBox1, &QCheckBox::clicked, this, &ParametricWindow::CheckBox1Click);
+  connect(marks_.CBMarks, &QComboBox::activated, this, &ParametricWindow::CBMarksChange);
+  connect(marks_.SpinEdAngle, &QSpinBox::valueChanged, this, &ParametricWindow::SpinEdAngleChange);
+  connect(marks_.CBValInd, &QComboBox::activated, this, &ParametricWindow::CBValIndChange);
   connect(BChar_, &QPushButton::clicked, this, &ParametricWindow::BCharClick);
   connect(SpeedButton1_, &QToolButton::clicked, this,
           [this] { QApplication::clipboard()->setPixmap(grab()); });
@@ -259,12 +247,12 @@ void ParametricWindow::readSettings() {
   const SettingsFile& s = services_.settings;
   EdEps_->setText(qs(settings::readText(s, settings::kParamEps)));
   EdPocetIntervalu_->setText(qs(settings::readText(s, settings::kParamIntervals)));
-  CBMarks_->setCurrentIndex(
+  marks_.CBMarks->setCurrentIndex(
       int(std::clamp<long long>(settings::readInteger(s, settings::kParamMarks, 2), 0, 4)));
-  SpinEdAngle_->blockSignals(true);
-  SpinEdAngle_->setValue(
+  marks_.SpinEdAngle->blockSignals(true);
+  marks_.SpinEdAngle->setValue(
       int(std::clamp<long long>(settings::readInteger(s, settings::kParamAngle, 90), 0, 360)));
-  SpinEdAngle_->blockSignals(false);
+  marks_.SpinEdAngle->blockSignals(false);
   rememberedEps_ = ss(EdEps_->text());
   restoreIntervals_ = ss(EdPocetIntervalu_->text());
 }
@@ -273,8 +261,8 @@ void ParametricWindow::writeSettings() {
   SettingsFile& s = services_.settings;
   settings::writeText(s, settings::kParamEps, ss(EdEps_->text()));
   settings::writeText(s, settings::kParamIntervals, ss(EdPocetIntervalu_->text()));
-  settings::write(s, settings::kParamMarks, CBMarks_->currentIndex());
-  settings::write(s, settings::kParamAngle, SpinEdAngle_->value());
+  settings::write(s, settings::kParamMarks, marks_.CBMarks->currentIndex());
+  settings::write(s, settings::kParamAngle, marks_.SpinEdAngle->value());
 }
 
 void ParametricWindow::ApplyRuntimeTexts(Language language) {
@@ -313,10 +301,10 @@ void ParametricWindow::applyEditColour() {
 void ParametricWindow::applyPresetValues() {
   EdEps_->setText(u"1E-7"_s);
   EdPocetIntervalu_->setText(u"128"_s);
-  CBMarks_->setCurrentIndex(2);
-  SpinEdAngle_->blockSignals(true);
-  SpinEdAngle_->setValue(90);
-  SpinEdAngle_->blockSignals(false);
+  marks_.CBMarks->setCurrentIndex(2);
+  marks_.SpinEdAngle->blockSignals(true);
+  marks_.SpinEdAngle->setValue(90);
+  marks_.SpinEdAngle->blockSignals(false);
   rememberedEps_ = "1E-7";
   restoreIntervals_ = "128";
 }
@@ -351,7 +339,7 @@ void ParametricWindow::Open() {
   reset_ = true;
   const char* defaults[] = {"10", "1", "1.1", "1.9"};
   for (int i = 0; i < 4; ++i) EdPara_[i]->setText(QString::fromLatin1(defaults[i]));
-  CheckBox1_->setChecked(false);
+  marks_.CheckBox1->setChecked(false);
   applyTableColour();
   rememberedEps_ = ss(EdEps_->text());
   VypocetParaRozClick();
@@ -534,7 +522,7 @@ void ParametricWindow::rebuildSeries() {
   const int n = result_.intervals;
   const bool index = services_.options.axisIndex;
   bars_.axisX->setTitleText(index ? u"Index   f(z)"_s : qs(MessageText(217, services_.language())));
-  CBValInd_->setCurrentIndex(index ? 0 : 1);
+  marks_.CBValInd->setCurrentIndex(index ? 0 : 1);
   std::vector<std::string> labels;
   QList<qreal> values;
   double top = 0;
@@ -545,8 +533,7 @@ void ParametricWindow::rebuildSeries() {
     labels.push_back(index ? std::to_string(i - 1)
                            : ralvex::StrBottomGraf(pi, result_.min + (i - 0.5) * result_.step));
   }
-  const bool turned = CheckBox1_->isChecked() && SpinEdAngle_->value() % 180 != 0;
-  bars_.setBars(values, std::move(labels), barChartTop(top, turned));
+  bars_.setBars(values, std::move(labels), barChartTop(top, marks_.turned()));
 }
 
 void ParametricWindow::fillTables() {
@@ -617,17 +604,17 @@ void ParametricWindow::CheckBox1Click() {
 }
 
 void ParametricWindow::CBMarksChange() {
-  if (CheckBox1_->isChecked()) CheckBox1Click();
+  if (marks_.CheckBox1->isChecked()) CheckBox1Click();
 }
 
 void ParametricWindow::SpinEdAngleChange() {
-  CheckBox1_->setChecked(false);
+  marks_.CheckBox1->setChecked(false);
   CheckBox1Click();
 }
 
 void ParametricWindow::CBValIndChange() {
-  services_.windows.setAxisLabels(CBValInd_->currentIndex() == 0);
-  services_.options.axisIndex = CBValInd_->currentIndex() == 0;
+  services_.windows.setAxisLabels(marks_.CBValInd->currentIndex() == 0);
+  services_.options.axisIndex = marks_.CBValInd->currentIndex() == 0;
   if (chartShown_) rebuildSeries();
 }
 
@@ -730,7 +717,7 @@ void ParametricWindow::closeEvent(QCloseEvent* event) {
     hideChart();
   }
   writeSettings();
-  CheckBox1_->setChecked(false);
+  marks_.CheckBox1->setChecked(false);
   rememberedEps_ = ss(EdEps_->text());
   SimpleWindow::closeEvent(event);
 }

@@ -10,13 +10,11 @@
 #include "ui/SimpleWindow.h"
 
 class QChartView;
-class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSpinBox;
 class QTableWidget;
 class QToolButton;
 
@@ -99,10 +97,7 @@ class ParametricWindow : public SimpleWindow {
   QTableWidget* StringGrid2_ = nullptr;
   BarChart bars_;
   QChartView* Chart1L_ = nullptr;
-  QComboBox* CBMarks_ = nullptr;
-  QSpinBox* SpinEdAngle_ = nullptr;
-  QCheckBox* CheckBox1_ = nullptr;
-  QComboBox* CBValInd_ = nullptr;
+  MarksControls marks_;
   QPushButton* BChar_ = nullptr;
   QToolButton* UlozGraf_ = nullptr;
   QToolButton* SpeedButton1_ = nullptr;
