@@ -2,45 +2,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include "chain_fixture.h"
-#include "project/ProjectState.h"
-#include "reliability/Assessment.h"
-#include "reliability/BoltLength.h"
-#include "reliability/BoltLoad.h"
-#include "reliability/ReducedStrength.h"
+#include "full_size_project.h"
 
 namespace {
 
-using chain_fixture::fill;
-
-Histogram bell(double lo, double hi) { return chain_fixture::bell(lo, hi, kMaxBins); }
-
 ProjectState project(bool combined) {
-  ProjectState p;
-  for (int i = 0; i < 3; ++i) {
-    LayerSlot& layer = p.layers[i];
-    layer.rockType = "pískovec";
-    fill(layer, bell(20 + 10 * i, 60 + 15 * i));
-    layer.thickness = i == 0 ? "" : "1.5";
-  }
-  p.nextLayerRow = 4;
-  fill(p.width, bell(4.5, 5.5));
-  p.bStar = 5;
-  p.twoBStar = 10;
-  p.bStarText = "5";
-  p.twoBStarText = "10";
-  fill(p.k, bell(0.8, 1.2));
-  fill(p.kn, bell(0.9, 1.1));
-  fill(p.q, bell(0.05, 0.3));
-  fill(p.rmr, bell(40, 60));
-  fill(p.gamma, bell(2.4, 2.8));
-  fill(p.sigmaR, bell(400, 600));
-  p.depthH = "600";
-  p.d1 = "22";
-  p.d2 = "0";
-  p.boltCount = "6";
-  p.rowSpacing = "1000";
-  p.combinedSupport = combined;
+  ProjectState p = full_size::project({3, 10, 15, "1.5"}, combined);
   runLayerCoefficient(p);
   runReducedStrength(p);
   return p;

@@ -3,53 +3,17 @@
 
 #include <benchmark/benchmark.h>
 
-#include "chain_fixture.h"
-#include "reliability/Assessment.h"
-#include "reliability/BoltLength.h"
-#include "reliability/BoltLoad.h"
-#include "reliability/ReducedStrength.h"
+#include "full_size_project.h"
 #include "verification/ChainVariants.h"
 #include "verification/MonteCarlo.h"
 #include "verification/PointModel.h"
 
 namespace {
 
-using chain_fixture::fill;
-
-Histogram bell(double lo, double hi) { return chain_fixture::bell(lo, hi, kMaxBins); }
-
 // Four layers and B, Kn, RMR, gamma, q, SigmaR: ten random inputs of Pf.
 ProjectState tenInputProject() {
-  ProjectState p;
-  for (int i = 0; i < 4; ++i) {
-    p.layers[i].rockType = "pískovec";
-    fill(p.layers[i], bell(20 + 8 * i, 60 + 10 * i));
-    p.layers[i].thickness = i == 0 ? "" : "1.2";
-  }
-  p.nextLayerRow = 5;
-  fill(p.width, bell(4.5, 5.5));
-  p.bStar = 5;
-  p.twoBStar = 10;
-  p.bStarText = "5";
-  p.twoBStarText = "10";
-  fill(p.k, bell(0.8, 1.2));
-  fill(p.kn, bell(0.9, 1.1));
-  fill(p.q, bell(0.05, 0.3));
-  fill(p.rmr, bell(40, 60));
-  fill(p.gamma, bell(2.4, 2.8));
-  fill(p.sigmaR, bell(400, 600));
-  p.depthH = "600";
-  p.d1 = "22";
-  p.d2 = "0";
-  p.boltCount = "6";
-  p.rowSpacing = "1000";
-  p.combinedSupport = true;
-  AssessmentResult a;
-  runLayerCoefficient(p);
-  runReducedStrength(p);
-  runBoltLength(p);
-  runBoltLoad(p);
-  runAssessment(p, DesignStandard::En1990, Language::Czech, a);
+  ProjectState p = full_size::project({4, 8, 10, "1.2"}, true);
+  full_size::runChain(p);
   return p;
 }
 
@@ -76,12 +40,7 @@ void BM_MonteCarloToTenPercentCombined(benchmark::State& state) {
   ProjectState p = chain_fixture::project(true);
   p.boltCount = "1";
   p.d1 = "12";
-  AssessmentResult a;
-  runLayerCoefficient(p);
-  runReducedStrength(p);
-  runBoltLength(p);
-  runBoltLoad(p);
-  runAssessment(p, DesignStandard::En1990, Language::Czech, a);
+  full_size::runChain(p);
   const auto model = verification::pointModelFromProject(p);
   if (!model) return state.SkipWithError("no model");
   std::int64_t samples = 0;

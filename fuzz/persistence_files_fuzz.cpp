@@ -45,23 +45,10 @@ ResultsFileData validResults() {
                               "/r/A.Vys");
 }
 
+// Descriptors in record order, then the bins.
 double& field(Histogram& h, unsigned i) {
-  switch (i) {
-    case 0:
-      return h.count;
-    case 1:
-      return h.min;
-    case 2:
-      return h.max;
-    case 3:
-      return h.range;
-    case 4:
-      return h.step;
-    case 5:
-      return h.total;
-    default:
-      return h.p[(i - 6) % kMaxBins];
-  }
+  return i < kRecordDescriptors ? recordDescriptor(h, static_cast<int>(i))
+                                : h.p[(i - kRecordDescriptors) % kMaxBins];
 }
 
 // Mutation records of 11 bytes: slot, field (6 descriptors, then bins), kind, 8 value bytes.
@@ -80,7 +67,7 @@ void damageDescriptors(const std::uint8_t* data, std::size_t size) {
   for (std::size_t at = 0; at + 11 <= size; at += 11) {
     Histogram& h = slot(data[at]);
     const unsigned f = data[at + 1];  // even: a descriptor; odd: one of the first 128 bins
-    double& x = field(h, f % 2 == 0 ? (f / 2) % 6 : 6 + f / 2);
+    double& x = field(h, f % 2 == 0 ? (f / 2) % kRecordDescriptors : kRecordDescriptors + f / 2);
     double v;
     std::memcpy(&v, data + at + 3, sizeof v);
     switch (data[at + 2] % 4) {

@@ -5,6 +5,23 @@
 #include "persistence/ProjectFile.h"
 #include "persistence/TaggedStream.h"
 
+double& recordDescriptor(Histogram& h, int i) {
+  switch (i) {
+    case 0:
+      return h.count;
+    case 1:
+      return h.min;
+    case 2:
+      return h.max;
+    case 3:
+      return h.range;
+    case 4:
+      return h.step;
+    default:
+      return h.total;
+  }
+}
+
 namespace {
 
 const char* const kHistogramNames[kResHistogramCount] = {"width B",
@@ -23,24 +40,7 @@ const char* const kHistogramNames[kResHistogramCount] = {"width B",
 const char* const kFlagNames[5] = {"reducedStrengthDone", "boltLengthDone", "boltLoadDone",
                                    "bearingCapacityDone", "assessmentDone"};
 const char* const kButtonNames[5] = {"GrafRePe", "GrafDeSv", "GrafZaSv", "GrafUnSv", "GrafFS"};
-const char* const kDescriptorNames[6] = {"count", "min", "max", "range", "step", "total"};
-
-double& descriptor(Histogram& h, int i) {
-  switch (i) {
-    case 0:
-      return h.count;
-    case 1:
-      return h.min;
-    case 2:
-      return h.max;
-    case 3:
-      return h.range;
-    case 4:
-      return h.step;
-    default:
-      return h.total;
-  }
-}
+const char* const kDescriptorNames[kRecordDescriptors] = {"count", "min", "max", "range", "step", "total"};
 
 // The name of a value, built into text only for listings and messages.
 struct Name {
@@ -89,9 +89,10 @@ class Walker {
   }
   void histogram(const char* name, Histogram& h) {
     const std::size_t first = in_.valueIndex() + 1;
-    for (int i = 0; i < 6; ++i) descriptor(h, i) = real({name, -1, kDescriptorNames[i]});
+    for (int i = 0; i < kRecordDescriptors; ++i)
+      recordDescriptor(h, i) = real({name, -1, kDescriptorNames[i]});
     for (int b = 0; b < kMaxBins && ok(); ++b) h.p[b] = real({name, -1, "bin", b + 1});
-    check(name, h, first, first + 6);
+    check(name, h, first, first + kRecordDescriptors);
   }
   /// Refuses a histogram record that is neither sound nor the untouched record of an empty slot;
   /// `descriptorAt` and `binsAt` are the value numbers of its count and of its first bin.
@@ -100,7 +101,7 @@ class Walker {
     const auto fault = checkHistogramRecord(h);
     if (!fault) return;
     std::size_t at = binsAt;  // the sum of the bins is named by the first bin
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < kRecordDescriptors; ++i)
       if (fault->field == kDescriptorNames[i]) at = descriptorAt + i;
     if (fault->field.rfind("bin ", 0) == 0) at = binsAt + std::stoul(fault->field.substr(4)) - 1;
     char text[40];
@@ -236,12 +237,14 @@ void walk(Walker& w, ResultsFileData& d) {
   d.sigmaRName = w.text("SigmaR name");
   const std::size_t descriptorsAt = w.valueIndex() + 1;
   for (int l = 0; l < ProjectState::kLayers && w.ok(); ++l)
-    for (int i = 0; i < 6; ++i) descriptor(d.layers[l], i) = w.real({"layer", l + 1, kDescriptorNames[i]});
+    for (int i = 0; i < kRecordDescriptors; ++i)
+      recordDescriptor(d.layers[l], i) = w.real({"layer", l + 1, kDescriptorNames[i]});
   const std::size_t binsAt = w.valueIndex() + 1;
   for (int l = 0; l < ProjectState::kLayers && w.ok(); ++l)
     for (int b = 0; b < kMaxBins && w.ok(); ++b) d.layers[l].p[b] = w.real({"layer", l + 1, "bin", b + 1});
   for (int l = 0; l < ProjectState::kLayers && w.ok(); ++l)
-    w.check("layer " + std::to_string(l + 1), d.layers[l], descriptorsAt + 6 * l, binsAt + kMaxBins * l);
+    w.check("layer " + std::to_string(l + 1), d.layers[l], descriptorsAt + kRecordDescriptors * l,
+            binsAt + kMaxBins * l);
   for (int h = 0; h < kResHistogramCount && w.ok(); ++h) {
     if (h == kResK && d.formatLevel <= 11) continue;
     if (h == kResKn && d.formatLevel <= 13) continue;
@@ -373,11 +376,11 @@ std::string formatResultsFile(const ResultsFileData& d) {
        {&d.qName, &d.rmrName, &d.gammaName, &d.d1, &d.d2, &d.boltCount, &d.rowSpacing, &d.sigmaRName})
     w.writeText(*s);
   for (auto l : d.layers)
-    for (int i = 0; i < 6; ++i) w.writeReal(descriptor(l, i));
+    for (int i = 0; i < kRecordDescriptors; ++i) w.writeReal(recordDescriptor(l, i));
   for (const auto& l : d.layers)
     for (double p : l.p) w.writeReal(p);
   for (auto h : d.histograms) {
-    for (int i = 0; i < 6; ++i) w.writeReal(descriptor(h, i));
+    for (int i = 0; i < kRecordDescriptors; ++i) w.writeReal(recordDescriptor(h, i));
     for (double p : h.p) w.writeReal(p);
   }
   for (bool b : d.done) w.writeBool(b);

@@ -37,6 +37,12 @@ enum ResultsHistogram {
   kResHistogramCount
 };
 
+/// A stored histogram record: these descriptors in file order (count, min, max, range, step, total),
+/// then the bins.
+inline constexpr int kRecordDescriptors = 6;
+/// Descriptor `i` (0 to 5) of `h` in record order.
+double& recordDescriptor(Histogram& h, int i);
+
 /// Everything a results file holds, in file order.
 struct ResultsFileData {
   int formatLevel = 506;

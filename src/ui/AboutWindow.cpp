@@ -6,7 +6,6 @@
 #include <QPainterPath>
 #include <cmath>
 
-#include "ui/MainWindow.h"
 #include "ui/RalvexQt.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"

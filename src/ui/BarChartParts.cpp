@@ -1,15 +1,21 @@
 #include "ui/BarChartParts.h"
 
 #include <QAbstractSeries>
+#include <QBarSeries>
+#include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QTransform>
+#include <QValueAxis>
 #include <algorithm>
 #include <functional>
 #include <set>
@@ -26,6 +32,91 @@ namespace {
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
+
+BarChart::BarChart(QObject* context, const QString& setName, double fallbackWidth,
+                   std::function<Marks()> marks)
+    : marks_(std::move(marks)), fallbackWidth_(fallbackWidth) {
+  chart = new QChart;
+  chart->legend()->hide();
+  chart->setAnimationOptions(QChart::NoAnimation);
+  chart->setBackgroundRoundness(0);
+  series = new QBarSeries;
+  series->setObjectName(u"Series1"_s);
+  series->setBarWidth(0.86);
+  set = new QBarSet(setName);
+  series->append(set);
+  chart->addSeries(series);
+  axisX = new QCategoryAxis;
+  axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  axisX->setGridLineVisible(false);
+  axisY = new QValueAxis;
+  axisY->setLabelFormat(u"%g"_s);
+  chart->addAxis(axisX, Qt::AlignBottom);
+  chart->addAxis(axisY, Qt::AlignLeft);
+  series->attachAxis(axisX);
+  series->attachAxis(axisY);
+  QFont titleFont = chart->titleFont();
+  titleFont.setBold(true);
+  chart->setTitleFont(titleFont);
+  QObject::connect(chart, &QChart::plotAreaChanged, context, [this] {
+    placeLabels();
+    placeMarks();
+  });
+}
+
+void BarChart::setBars(const QList<double>& values, std::vector<std::string> labels, double top) {
+  const auto n = int(values.size());
+  labels_ = std::move(labels);
+  set->remove(0, set->count());
+  set->append(values);
+  // Thin outlines while the bars are wide enough to show them.
+  set->setPen(n > 80 ? QPen(Qt::NoPen) : QPen(QColor(70, 70, 70), 0));
+  series->setBarWidth(n > 80 ? 1.0 : 0.86);
+  axisY->setRange(0, top);
+  axisY->applyNiceNumbers();
+  axisX->setRange(-0.5, std::max(0, n - 1) + 0.5);
+  labelStep_ = 0;
+  placeLabels();
+  placeMarks();
+}
+
+void BarChart::placeLabels() {
+  labelStep_ = placeBarLabels(axisX, chart, labels_, labelStep_, fallbackWidth_);
+}
+
+void BarChart::placeMarks() {
+  const Marks m = marks_();
+  placeBarMarks(chart, series, markItems_, m.visible, static_cast<MarksStyle>(std::clamp(m.styleItem, 0, 4)),
+                m.angle, labels_, m.heights);
+}
+
+double barChartTop(double highest, bool turnedMarks) {
+  return highest > 0 ? highest * (turnedMarks ? 1.3 : 1.08) : 1;
+}
+
+BarChart::Marks MarksControls::state(std::span<const double> heights, bool chartShown) const {
+  return {CheckBox1->isChecked() && chartShown, CBMarks->currentIndex(), SpinEdAngle->value(), heights};
+}
+
+bool MarksControls::turned() const { return CheckBox1->isChecked() && SpinEdAngle->value() % 180 != 0; }
+
+MarksControls makeMarksControls(QWidget* parent, const QStringList& marksItems,
+                                const QStringList& axisItems) {
+  MarksControls m;
+  m.CheckBox1 = new QCheckBox(parent);
+  m.CheckBox1->setObjectName(u"CheckBox1"_s);
+  m.CBMarks = new QComboBox(parent);
+  m.CBMarks->setObjectName(u"CBMarks"_s);
+  m.CBMarks->addItems(marksItems);
+  m.SpinEdAngle = new QSpinBox(parent);
+  m.SpinEdAngle->setObjectName(u"SpinEdAngle"_s);
+  m.SpinEdAngle->setRange(0, 360);
+  m.SpinEdAngle->setSingleStep(15);
+  m.CBValInd = new QComboBox(parent);
+  m.CBValInd->setObjectName(u"CBValInd"_s);
+  m.CBValInd->addItems(axisItems);
+  return m;
+}
 
 int placeBarLabels(QCategoryAxis* axis, const QChart* chart, const std::vector<std::string>& labels,
                    int lastStep, double fallbackWidth) {

@@ -1,8 +1,10 @@
 #pragma once
 // Pieces shared by the windows that draw a histogram as a bar chart.
 
+#include <QList>
 #include <QString>
 #include <array>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -13,11 +15,78 @@ enum class MarksStyle;
 struct ProbabilityRow;
 
 class QAbstractSeries;
+class QBarSeries;
+class QBarSet;
 class QCategoryAxis;
 class QChart;
+class QCheckBox;
+class QComboBox;
 class QGraphicsSimpleTextItem;
+class QSpinBox;
+class QObject;
 class QTableWidget;
+class QValueAxis;
 class QWidget;
+
+/// The bar chart of a histogram window: a chart with the bar series "Series1" of one bar set, a
+/// bottom category axis whose labels are thinned to fit, a left value axis and marks over the bars.
+/// Labels and marks follow every change of the plot area. The chart belongs to the view showing it.
+class BarChart {
+ public:
+  /// The state of the window's marks controls when the marks are placed.
+  struct Marks {
+    bool visible = false;
+    int styleItem = 0;  // item of the marks selector
+    int angle = 0;
+    std::span<const double> heights;  // the heights of the bars the marks stand on
+  };
+
+  /// `context` owns the plot-area connection; `setName` names the bar set (the legend text);
+  /// `fallbackWidth` stands for the plot width before the chart is laid out.
+  BarChart(QObject* context, const QString& setName, double fallbackWidth, std::function<Marks()> marks);
+
+  /// Shows `values` as the bars labelled by `labels`: outlines while the bars are wide enough, the
+  /// value axis from 0 to `top` (rounded to nice numbers), labels and marks placed anew.
+  void setBars(const QList<double>& values, std::vector<std::string> labels, double top);
+  const std::vector<std::string>& labels() const { return labels_; }
+  /// Places the axis labels and the marks again.
+  void placeLabels();
+  void placeMarks();
+
+  QChart* chart = nullptr;
+  QBarSeries* series = nullptr;
+  QBarSet* set = nullptr;
+  QCategoryAxis* axisX = nullptr;
+  QValueAxis* axisY = nullptr;
+
+ private:
+  std::function<Marks()> marks_;
+  double fallbackWidth_;
+  std::vector<std::string> labels_;
+  std::vector<QGraphicsSimpleTextItem*> markItems_;
+  int labelStep_ = 0;
+};
+
+/// The top of the value axis over bars up to `highest`, with room for turned marks.
+double barChartTop(double highest, bool turnedMarks);
+
+/// The marks controls of a bar chart window: `CheckBox1` (marks shown), `CBMarks` (what they show),
+/// `SpinEdAngle` (their angle) and `CBValInd` (axis labels by index or by value).
+struct MarksControls {
+  QCheckBox* CheckBox1 = nullptr;
+  QComboBox* CBMarks = nullptr;
+  QSpinBox* SpinEdAngle = nullptr;
+  QComboBox* CBValInd = nullptr;
+
+  /// The marks over bars of `heights` as the controls set them; hidden unless `chartShown`.
+  BarChart::Marks state(std::span<const double> heights, bool chartShown = true) const;
+  /// Marks shown and turned away from upright: they need room above the bars.
+  bool turned() const;
+};
+
+/// Creates the marks controls on `parent` without texts: `CBMarks` with `marksItems`, `SpinEdAngle`
+/// from 0 to 360 by 15, `CBValInd` with `axisItems`.
+MarksControls makeMarksControls(QWidget* parent, const QStringList& marksItems, const QStringList& axisItems);
 
 /// Shows every k-th bar label on the bottom axis, k chosen so that neighbouring labels keep a gap;
 /// `fallbackWidth` stands for the plot width before the chart is laid out. Returns the step used;

@@ -224,7 +224,7 @@ void ChartWindow::ShowAssessment(const AssessmentResult& a) {
 }
 
 void ChartWindow::CBNormaClick() {
-  if (!services_.windows.main || normaRunning_) return;
+  if (!services_.windows.project() || normaRunning_) return;  // nothing to assess without the main window
   normaRunning_ = true;
   hide();
   services_.windows.runAssessment();

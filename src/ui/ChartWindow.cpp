@@ -43,11 +43,7 @@
 #include "shell/Messages.h"
 #include "ui/BarChartParts.h"
 #include "ui/ExportCommands.h"
-#include "ui/FitTableWindow.h"
 #include "ui/LostLetters.h"
-#include "ui/MainWindow.h"
-#include "ui/ParametricWindow.h"
-#include "ui/RawDataWindow.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
 
@@ -133,7 +129,10 @@ std::optional<std::string> SaveHistogramCommand(Services& services, const Histog
 // ------------------------------------------------------------------------------------------------
 // Construction
 
-ChartWindow::ChartWindow(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
+ChartWindow::ChartWindow(Services& services, QWidget* parent)
+    : QWidget(parent),
+      services_(services),
+      bars_(this, QString(), 500, [this] { return marks_.state(hist_.p); }) {
   setObjectName(u"Form3"_s);
   setWindowFlag(Qt::Window);
   setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -144,17 +143,17 @@ ChartWindow::ChartWindow(Services& services, QWidget* parent) : QWidget(parent),
   ApplyTexts(services_.language());
   ApplyColours();
   readSettings();
-  CheckBox1_->setChecked(false);
+  marks_.CheckBox1->setChecked(false);
   resetQueryCells();
-  if (MainWindow* main = services_.windows.main)
-    connect(main, &MainWindow::displayOptionsChanged, this, [this] {
-      highlightTable();
-      updateToolbar();
-    });
   // ---- assessment panel: its contents are built here.
 }
 
 ChartWindow::~ChartWindow() = default;
+
+void ChartWindow::applyDisplayOptions() {
+  highlightTable();
+  updateToolbar();
+}
 
 void ChartWindow::buildControls() {
   buildChart();
@@ -172,41 +171,15 @@ void ChartWindow::buildControls() {
 
 // Chart with the bar series; selected bars carry the query colour.
 void ChartWindow::buildChart() {
-  chart_ = new QChart;
-  chart_->legend()->hide();
-  chart_->setAnimationOptions(QChart::NoAnimation);
-  chart_->setBackgroundRoundness(0);
-  chart_->setMargins(QMargins(6, 4, 12, 4));
-  Series1_ = new QBarSeries;
-  Series1_->setObjectName(u"Series1"_s);
-  Series1_->setBarWidth(0.86);
-  barSet_ = new QBarSet(QString());
-  Series1_->append(barSet_);
-  chart_->addSeries(Series1_);
-  axisX_ = new QCategoryAxis;
-  axisX_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-  axisX_->setGridLineVisible(false);
-  axisY_ = new QValueAxis;
-  axisY_->setLabelFormat(u"%g"_s);
-  axisY_->setMinorTickCount(1);
-  QFont axisTitleFont = axisX_->titleFont();
+  bars_.chart->setMargins(QMargins(6, 4, 12, 4));
+  bars_.axisY->setMinorTickCount(1);
+  QFont axisTitleFont = bars_.axisX->titleFont();
   axisTitleFont.setPointSizeF(axisTitleFont.pointSizeF() * 0.9);
   axisTitleFont.setBold(false);
-  axisX_->setTitleFont(axisTitleFont);
-  axisY_->setTitleFont(axisTitleFont);
-  chart_->addAxis(axisX_, Qt::AlignBottom);
-  chart_->addAxis(axisY_, Qt::AlignLeft);
-  Series1_->attachAxis(axisX_);
-  Series1_->attachAxis(axisY_);
-  QFont titleFont = chart_->titleFont();
-  titleFont.setBold(true);
-  chart_->setTitleFont(titleFont);
-  connect(chart_, &QChart::plotAreaChanged, this, [this] {
-    updateAxisLabels();
-    updateMarks();
-  });
+  bars_.axisX->setTitleFont(axisTitleFont);
+  bars_.axisY->setTitleFont(axisTitleFont);
 
-  Chart1_ = new QChartView(chart_, this);
+  Chart1_ = new QChartView(bars_.chart, this);
   Chart1_->setObjectName(u"Chart1"_s);
   Chart1_->setRenderHint(QPainter::Antialiasing, false);
   Chart1_->setMinimumSize(360, 240);
@@ -217,7 +190,7 @@ void ChartWindow::buildChart() {
 void ChartWindow::buildZoomBar() {
   Panel6_ = new QWidget(this);
   Panel6_->setObjectName(u"Panel6"_s);
-  addZoomButtons(Panel6_, chart_, true);
+  addZoomButtons(Panel6_, bars_.chart, true);
   Panel6_->hide();
 }
 
@@ -288,32 +261,22 @@ QGroupBox* ChartWindow::buildMarks() {
   marks->setObjectName(u"GBPopisky"_s);
   auto* ml = new QHBoxLayout(marks);
   ml->setContentsMargins(8, 4, 8, 6);
-  CheckBox1_ = new QCheckBox(marks);
-  CheckBox1_->setObjectName(u"CheckBox1"_s);
-  CBMarks_ = new QComboBox(marks);
-  CBMarks_->setObjectName(u"CBMarks"_s);
-  CBMarks_->addItems({u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT ... x"_s, u"INT & P(x)"_s});
+  marks_ = makeMarksControls(marks, {u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT ... x"_s, u"INT & P(x)"_s},
+                             {u"Index x"_s, u"Value x"_s});
+  marks_.SpinEdAngle->setValue(90);
+  marks_.SpinEdAngle->setSuffix(u"\u00B0"_s);
   Label6_ = new QLabel(marks);
   Label6_->setObjectName(u"Label6"_s);
-  SpinEdAngle_ = new QSpinBox(marks);
-  SpinEdAngle_->setObjectName(u"SpinEdAngle"_s);
-  SpinEdAngle_->setRange(0, 360);
-  SpinEdAngle_->setSingleStep(15);
-  SpinEdAngle_->setValue(90);
-  SpinEdAngle_->setSuffix(u"\u00B0"_s);
   Label7_ = new QLabel(marks);
   Label7_->setObjectName(u"Label7"_s);
-  CBValInd_ = new QComboBox(marks);
-  CBValInd_->setObjectName(u"CBValInd"_s);
-  CBValInd_->addItems({u"Index x"_s, u"Value x"_s});
-  ml->addWidget(CheckBox1_);
-  ml->addWidget(CBMarks_);
+  ml->addWidget(marks_.CheckBox1);
+  ml->addWidget(marks_.CBMarks);
   ml->addSpacing(6);
   ml->addWidget(Label6_);
-  ml->addWidget(SpinEdAngle_);
+  ml->addWidget(marks_.SpinEdAngle);
   ml->addSpacing(12);
   ml->addWidget(Label7_);
-  ml->addWidget(CBValInd_);
+  ml->addWidget(marks_.CBValInd);
   ml->addStretch();
   return marks;
 }
@@ -418,10 +381,10 @@ void ChartWindow::connectControls() {
   connect(Button7_, &QPushButton::clicked, this, &ChartWindow::Button7Click);
   connect(UlozOkno_, &QPushButton::clicked, this, &ChartWindow::UlozOknoClick);
   connect(KontTisk_, &QPushButton::clicked, this, &ChartWindow::KontTiskClick);
-  connect(CBValInd_, &QComboBox::activated, this, &ChartWindow::CBValIndChange);
-  connect(CheckBox1_, &QCheckBox::clicked, this, &ChartWindow::CheckBox1Click);
-  connect(CBMarks_, &QComboBox::activated, this, &ChartWindow::CBMarksChange);
-  connect(SpinEdAngle_, &QSpinBox::valueChanged, this, &ChartWindow::SpinEdAngleChange);
+  connect(marks_.CBValInd, &QComboBox::activated, this, &ChartWindow::CBValIndChange);
+  connect(marks_.CheckBox1, &QCheckBox::clicked, this, &ChartWindow::CheckBox1Click);
+  connect(marks_.CBMarks, &QComboBox::activated, this, &ChartWindow::CBMarksChange);
+  connect(marks_.SpinEdAngle, &QSpinBox::valueChanged, this, &ChartWindow::SpinEdAngleChange);
 }
 
 // ------------------------------------------------------------------------------------------------
@@ -432,7 +395,7 @@ void ChartWindow::ApplyTexts(Language language) { applyTexts(*this, 3, language)
 void ChartWindow::ApplyRuntimeTexts(Language language) {
   ApplyAssessmentTexts(language);  // the assessment panel (ChartAssessmentPanel.cpp)
   if (captionMessage_ != 0) setWindowTitle(qs(MessageText(captionMessage_, language)));
-  if (source_ != 0 && !titleLines_.empty() && chart_) {
+  if (source_ != 0 && !titleLines_.empty()) {
     chartTitle(source_, cellText_, language, titleLines_[0], name_);
     showTitle();
   }
@@ -448,8 +411,8 @@ void ChartWindow::ApplyRuntimeTexts(Language language) {
     }
   StringGrid2_->setHorizontalHeaderLabels({u"  INT"_s, u"     x"_s, qs(MessageText(121, language)),
                                            qs(MessageText(122, language)), qs(MessageText(412, language))});
-  axisY_->setTitleText(qs(MessageText(121, language)));
-  axisX_->setTitleText(services_.options.axisIndex ? u"Index x"_s : qs(MessageText(217, language)));
+  bars_.axisY->setTitleText(qs(MessageText(121, language)));
+  bars_.axisX->setTitleText(services_.options.axisIndex ? u"Index x"_s : qs(MessageText(217, language)));
   if (CBNorma_) ApplyAssessmentTexts(language);  // once the assessment panel exists
   // The total row of the table in the new language.
   const int totalRow = StringGrid2_->rowCount() - 1;
@@ -471,9 +434,9 @@ void ChartWindow::ApplyColours() {
 }
 
 void ChartWindow::ApplyPresetValues() {
-  CBMarks_->setCurrentIndex(2);
-  SpinEdAngle_->setValue(90);
-  CheckBox1_->setChecked(false);
+  marks_.CBMarks->setCurrentIndex(2);
+  marks_.SpinEdAngle->setValue(90);
+  marks_.CheckBox1->setChecked(false);
   setWindowState(windowState() & ~Qt::WindowMaximized);
   move(0, 0);
   resize(1000, 562);
@@ -484,19 +447,19 @@ void ChartWindow::readSettings() {
   const settings::Geometry g = settings::readGeometry(s, settings::kForm3Geometry);
   move(g.left, g.top);
   resize(std::clamp(g.width, 400, 10000), std::clamp(g.height, 300, 10000));
-  SpinEdAngle_->blockSignals(true);
-  SpinEdAngle_->setValue(
+  marks_.SpinEdAngle->blockSignals(true);
+  marks_.SpinEdAngle->setValue(
       int(std::clamp<long long>(settings::readInteger(s, settings::kChartAngle, 90), 0, 360)));
-  SpinEdAngle_->blockSignals(false);
-  settings::write(s, settings::kChartMarks, CBMarks_->currentIndex());
-  settings::write(s, settings::kChartAngle, SpinEdAngle_->value());
+  marks_.SpinEdAngle->blockSignals(false);
+  settings::write(s, settings::kChartMarks, marks_.CBMarks->currentIndex());
+  settings::write(s, settings::kChartAngle, marks_.SpinEdAngle->value());
 }
 
 void ChartWindow::writeSettings() {
   SettingsFile& s = services_.settings;
   settings::writeGeometry(s, settings::kForm3Geometry, {pos().x(), pos().y(), width(), height()});
-  settings::write(s, settings::kChartMarks, CBMarks_->currentIndex());
-  settings::write(s, settings::kChartAngle, SpinEdAngle_->value());
+  settings::write(s, settings::kChartMarks, marks_.CBMarks->currentIndex());
+  settings::write(s, settings::kChartAngle, marks_.SpinEdAngle->value());
 }
 
 // ------------------------------------------------------------------------------------------------
@@ -575,8 +538,9 @@ void ChartWindow::chartTitle(int source, const std::string& cellText, Language l
 void ChartWindow::showTitle() {
   // The title is rich text: keep runs of blanks.
   auto html = [](const std::string& s) { return qs(s).toHtmlEscaped().replace(u"  "_s, u"&nbsp; "_s); };
-  chart_->setTitle(u"<div align=\"center\">"_s + html(titleLines_[0]) +
-                   u"<br><span style=\"font-weight:normal\">"_s + html(titleLines_[1]) + u"</span></div>"_s);
+  bars_.chart->setTitle(u"<div align=\"center\">"_s + html(titleLines_[0]) +
+                        u"<br><span style=\"font-weight:normal\">"_s + html(titleLines_[1]) +
+                        u"</span></div>"_s);
 }
 
 void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellText, int layerRow) {
@@ -586,8 +550,8 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
   EditXY_->clear();
   EditP_->clear();
   resetQueryCells();
-  CheckBox1_->setChecked(false);
-  CBMarks_->setCurrentIndex(0);
+  marks_.CheckBox1->setChecked(false);
+  marks_.CBMarks->setCurrentIndex(0);
   redrawPositions_ = false;
 
   // 4. Title line, caption and name of the source.
@@ -630,7 +594,7 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
   setCell(StringGrid1_, 4, 1, u"  "_s + qs(ralvex::StrNaCarku(hist_.total)));
 
   // 2, 3, 8. Bars in the current colour with their labels.
-  CBValInd_->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
+  marks_.CBValInd->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
   rebuildSeries();
 
   // 9. Hint of the window copy.
@@ -654,10 +618,10 @@ std::uint32_t ChartWindow::barColour() const {
 void ChartWindow::rebuildSeries() {
   const int n = binCount(hist_);
   const bool index = services_.options.axisIndex;
-  axisX_->setTitleText(index ? u"Index x"_s : qs(MessageText(217, services_.language())));
+  bars_.axisX->setTitleText(index ? u"Index x"_s : qs(MessageText(217, services_.language())));
 
-  barLabels_.clear();
-  barLabels_.reserve(n);
+  std::vector<std::string> labels;
+  labels.reserve(n);
   QList<qreal> values;
   values.reserve(n);
   double top = 0;
@@ -665,42 +629,20 @@ void ChartWindow::rebuildSeries() {
     const double p = hist_.p[i - 1];
     values.append(p);
     top = std::max(top, p);
-    barLabels_.push_back(index ? std::to_string(i - 1)
-                               : ralvex::StrBottomGraf(p, barLabelPosition(hist_, i, redrawPositions_)));
-  }
-  barSet_->remove(0, barSet_->count());
-  barSet_->append(values);
-  const QColor colour = fromBgr(barColour());
-  barSet_->setColor(colour);
-  // Thin outlines while the bars are wide enough to show them.
-  barSet_->setPen(n > 80 ? QPen(Qt::NoPen) : QPen(QColor(70, 70, 70), 0));
-  Series1_->setBarWidth(n > 80 ? 1.0 : 0.86);
-  barSet_->deselectAllBars();
-  if (queryShown_ && queryBars_ > 0) {
-    barSet_->setSelectedColor(fromBgr(queryColour_));
-    QList<int> sel;
-    for (int i = 0; i < std::min(queryBars_, n); ++i) sel.append(i);
-    barSet_->selectBars(sel);
+    labels.push_back(index ? std::to_string(i - 1)
+                           : ralvex::StrBottomGraf(p, barLabelPosition(hist_, i, redrawPositions_)));
   }
   // Turned marks need room above the highest bar.
-  const bool turnedMarks = CheckBox1_->isChecked() && SpinEdAngle_->value() % 180 != 0;
-  axisY_->setRange(0, top > 0 ? top * (turnedMarks ? 1.3 : 1.08) : 1);
-  axisY_->applyNiceNumbers();
-  axisX_->setRange(-0.5, std::max(0, n - 1) + 0.5);
-  labelStep_ = 0;
-  updateAxisLabels();
-  updateMarks();
-}
-
-// The bottom axis shows every k-th label, k chosen so that neighbouring labels keep a gap.
-void ChartWindow::updateAxisLabels() {
-  labelStep_ = placeBarLabels(axisX_, chart_, barLabels_, labelStep_, 500);
-}
-
-void ChartWindow::updateMarks() {
-  placeBarMarks(chart_, Series1_, marks_, CheckBox1_->isChecked(),
-                static_cast<MarksStyle>(std::clamp(CBMarks_->currentIndex(), 0, 4)), SpinEdAngle_->value(),
-                barLabels_, hist_.p);
+  bars_.setBars(values, std::move(labels), barChartTop(top, marks_.turned()));
+  QBarSet* set = bars_.set;
+  set->setColor(fromBgr(barColour()));
+  set->deselectAllBars();
+  if (queryShown_ && queryBars_ > 0) {
+    set->setSelectedColor(fromBgr(queryColour_));
+    QList<int> sel;
+    for (int i = 0; i < std::min(queryBars_, n); ++i) sel.append(i);
+    set->selectBars(sel);
+  }
 }
 
 void ChartWindow::fillTables() {
@@ -765,19 +707,19 @@ void ChartWindow::resetQueryCells() {
 void ChartWindow::clearQuery() {
   queryShown_ = false;
   queryBars_ = 0;
-  barSet_->deselectAllBars();
+  bars_.set->deselectAllBars();
 }
 
 void ChartWindow::showQuery(int bars, std::uint32_t colour) {
   queryShown_ = true;
   queryBars_ = bars;
   queryColour_ = colour;
-  barSet_->setSelectedColor(fromBgr(colour));
-  barSet_->deselectAllBars();
+  bars_.set->setSelectedColor(fromBgr(colour));
+  bars_.set->deselectAllBars();
   QList<int> sel;
   for (int i = 0; i < std::min(bars, binCount(hist_)); ++i) sel.append(i);
-  barSet_->selectBars(sel);
-  updateMarks();
+  bars_.set->selectBars(sel);
+  bars_.placeMarks();
 }
 
 void ChartWindow::RedrawBars() {
@@ -908,7 +850,7 @@ bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
 // Marks and labels
 
 void ChartWindow::CBValIndChange() {
-  services_.options.axisIndex = CBValInd_->currentText() != u"Value x"_s;
+  services_.options.axisIndex = marks_.CBValInd->currentText() != u"Value x"_s;
   clearQuery();
   if (mode_ == QueryMode::Value && !EditXY_->text().isEmpty()) {
     redrawPositions_ = true;
@@ -924,7 +866,7 @@ void ChartWindow::CBValIndChange() {
 }
 
 void ChartWindow::CheckBox1Click() {
-  if (CheckBox1_->isChecked()) {
+  if (marks_.CheckBox1->isChecked()) {
     // Redraw keeps a displayed query.
     const bool shown = queryShown_;
     const int bars = queryBars_;
@@ -932,17 +874,17 @@ void ChartWindow::CheckBox1Click() {
     RedrawBars();
     if (shown) showQuery(bars, colour);
   } else {
-    updateMarks();
+    bars_.placeMarks();
   }
 }
 
 void ChartWindow::CBMarksChange() {
-  if (CheckBox1_->isChecked()) CheckBox1Click();
+  if (marks_.CheckBox1->isChecked()) CheckBox1Click();
 }
 
 void ChartWindow::SpinEdAngleChange() {
-  CheckBox1_->setChecked(false);
-  updateMarks();
+  marks_.CheckBox1->setChecked(false);
+  bars_.placeMarks();
 }
 
 // ------------------------------------------------------------------------------------------------

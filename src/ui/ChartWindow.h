@@ -12,25 +12,18 @@
 #include "histogram/Queries.h"
 #include "reliability/Assessment.h"
 #include "shell/Language.h"
+#include "ui/BarChartParts.h"
 #include "ui/ExportCommands.h"
 
-class QBarSeries;
 class QGridLayout;
 class QGroupBox;
-class QBarSet;
-class QCategoryAxis;
-class QChart;
 class QChartView;
-class QCheckBox;
 class QComboBox;
 class QFrame;
-class QGraphicsSimpleTextItem;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSpinBox;
 class QTableWidget;
-class QValueAxis;
 struct Services;
 
 /// Save command of a histogram file: the save dialog in the histograms folder, the overwrite
@@ -72,6 +65,8 @@ class ChartWindow : public QWidget {
   void ApplyColours();
   /// Preset values: marks item 2, angle 90, marks off, 1000 x 562 at 0, 0.
   void ApplyPresetValues();
+  /// The display options changed: the row highlighting and the toolbar follow them.
+  void applyDisplayOptions();
 
   // Handlers, public so the window can be driven without a display.
   void EditXYExit();
@@ -104,7 +99,7 @@ class ChartWindow : public QWidget {
   /// The two lines of the chart title.
   const std::array<std::string, 2>& titleLines() const { return titleLines_; }
   /// Labels of the bars in their order (the bottom axis shows a thinned selection of them).
-  const std::vector<std::string>& barLabels() const { return barLabels_; }
+  const std::vector<std::string>& barLabels() const { return bars_.labels(); }
 
   // ---- assessment panel
   // Panel3 (objectName "Panel3") is a QFrame across the bottom of the window with a QHBoxLayout that ends
@@ -161,8 +156,6 @@ class ChartWindow : public QWidget {
   void writeSettings();
   std::uint32_t barColour() const;
   void rebuildSeries();
-  void updateAxisLabels();
-  void updateMarks();
   void fillTables();
   void highlightTable();
   void showQuery(int bars, std::uint32_t colour);
@@ -186,7 +179,6 @@ class ChartWindow : public QWidget {
   void chartTitle(int source, const std::string& cellText, Language language, std::string& title,
                   std::string& name) const;
   void showTitle();
-  std::vector<std::string> barLabels_;
   bool redrawPositions_ = false;
 
   // Query state.
@@ -196,16 +188,10 @@ class ChartWindow : public QWidget {
   std::uint32_t queryColour_ = 0;
   bool inQuery_ = false;
   std::optional<double> failureProbability_;
-  int labelStep_ = 0;
 
   // Controls.
   QChartView* Chart1_ = nullptr;
-  QChart* chart_ = nullptr;
-  QBarSeries* Series1_ = nullptr;
-  QBarSet* barSet_ = nullptr;
-  QCategoryAxis* axisX_ = nullptr;
-  QValueAxis* axisY_ = nullptr;
-  std::vector<QGraphicsSimpleTextItem*> marks_;
+  BarChart bars_;
   QWidget* Panel6_ = nullptr;
   QTableWidget* StringGrid1_ = nullptr;
   QTableWidget* StringGrid2_ = nullptr;
@@ -217,10 +203,7 @@ class ChartWindow : public QWidget {
   QLabel* Label5_ = nullptr;
   QLabel* Label6_ = nullptr;
   QLabel* Label7_ = nullptr;
-  QCheckBox* CheckBox1_ = nullptr;
-  QComboBox* CBMarks_ = nullptr;
-  QSpinBox* SpinEdAngle_ = nullptr;
-  QComboBox* CBValInd_ = nullptr;
+  MarksControls marks_;
   QPushButton* ExitProgram_ = nullptr;
   QPushButton* SaveGraf_ = nullptr;
   QPushButton* BitBtn8_ = nullptr;

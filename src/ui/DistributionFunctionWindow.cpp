@@ -81,7 +81,7 @@ std::string DistributionFunctionTitle(const std::string& name) {
 }
 
 DistributionFunctionWindow::DistributionFunctionWindow(Services& services, QWidget* parent)
-    : SimpleWindow(services, 12, parent) {
+    : SimpleWindow(services, 12, parent), bars_(this, QString(), 400, [this] { return marks_.state(F_); }) {
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setEnablesMainOnClose(false);
   buildControls();
@@ -97,19 +97,8 @@ void DistributionFunctionWindow::buildControls() {
   root->setContentsMargins(6, 6, 6, 6);
   auto* top = new QHBoxLayout;
   root->addLayout(top);
-  CheckBox1_ = new QCheckBox(this);
-  CheckBox1_->setObjectName(u"CheckBox1"_s);
-  CheckBox1_->setText(u"Marks"_s);
-  CBMarks_ = new QComboBox(this);
-  CBMarks_->setObjectName(u"CBMarks"_s);
-  CBMarks_->addItems({u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT"_s, u"INT & P(x)"_s});
-  SpinEdAngle_ = new QSpinBox(this);
-  SpinEdAngle_->setObjectName(u"SpinEdAngle"_s);
-  SpinEdAngle_->setRange(0, 360);
-  SpinEdAngle_->setSingleStep(15);
-  CBValInd_ = new QComboBox(this);
-  CBValInd_->setObjectName(u"CBValInd"_s);
-  CBValInd_->addItems({u"Index  x"_s, u"Value   x"_s});
+  marks_ = makeMarksControls(this, {u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT"_s, u"INT & P(x)"_s},
+                             {u"Index  x"_s, u"Value   x"_s});
   UlozGraf_ = new QToolButton(this);
   UlozGraf_->setObjectName(u"UlozGraf"_s);
   UlozGraf_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
@@ -122,43 +111,18 @@ void DistributionFunctionWindow::buildControls() {
   ExitBtn_ = new QPushButton(this);
   ExitBtn_->setObjectName(u"ExitBtn"_s);
   ExitBtn_->setAutoDefault(false);
-  for (QWidget* w : std::initializer_list<QWidget*>{CheckBox1_, CBMarks_, SpinEdAngle_, CBValInd_, UlozGraf_,
-                                                    SpeedButton1_, OtevriWord_})
+  for (QWidget* w : std::initializer_list<QWidget*>{marks_.CheckBox1, marks_.CBMarks, marks_.SpinEdAngle,
+                                                    marks_.CBValInd, UlozGraf_, SpeedButton1_, OtevriWord_})
     top->addWidget(w);
   top->addStretch();
   top->addWidget(ExitBtn_);
 
   auto* body = new QHBoxLayout;
   root->addLayout(body, 1);
-  chart_ = new QChart;
-  chart_->legend()->hide();
-  chart_->setAnimationOptions(QChart::NoAnimation);
-  chart_->setBackgroundRoundness(0);
-  Series1_ = new QBarSeries;
-  Series1_->setObjectName(u"Series1"_s);
-  barSet_ = new QBarSet(QString());
-  barSet_->setColor(fromBgr(kBarColour));
-  Series1_->append(barSet_);
-  chart_->addSeries(Series1_);
-  axisX_ = new QCategoryAxis;
-  axisX_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-  axisX_->setGridLineVisible(false);
-  axisY_ = new QValueAxis;
-  axisY_->setRange(0, 1.05);
-  axisY_->setLabelFormat(u"%g"_s);
-  chart_->addAxis(axisX_, Qt::AlignBottom);
-  chart_->addAxis(axisY_, Qt::AlignLeft);
-  Series1_->attachAxis(axisX_);
-  Series1_->attachAxis(axisY_);
-  QFont titleFont = chart_->titleFont();
-  titleFont.setBold(true);
-  chart_->setTitleFont(titleFont);
-  chart_->setTitleBrush(QBrush(Qt::black));
-  connect(chart_, &QChart::plotAreaChanged, this, [this] {
-    updateAxisLabels();
-    updateMarks();
-  });
-  Chart1L_ = new QChartView(chart_, this);
+  bars_.set->setColor(fromBgr(kBarColour));
+  bars_.axisY->setRange(0, 1.05);
+  bars_.chart->setTitleBrush(QBrush(Qt::black));
+  Chart1L_ = new QChartView(bars_.chart, this);
   Chart1L_->setObjectName(u"Chart1L"_s);
   Chart1L_->setMinimumSize(300, 200);
   body->addWidget(Chart1L_, 3);
@@ -174,16 +138,16 @@ void DistributionFunctionWindow::buildControls() {
 
   Panel1_ = new QWidget(Chart1L_);
   Panel1_->setObjectName(u"Panel1"_s);
-  addZoomButtons(Panel1_, chart_, false);
+  addZoomButtons(Panel1_, bars_.chart, false);
   Panel1_->hide();
 
   SetUpChartExport(*UlozGraf_, *Chart1L_, services_.folders.ResultsFolder);
 
-  connect(CheckBox1_, &QCheckBox::clicked, this, &DistributionFunctionWindow::CheckBox1Click);
-  connect(CBMarks_, &QComboBox::activated, this, &DistributionFunctionWindow::CBMarksChange);
-  connect(SpinEdAngle_, &QSpinBox::valueChanged, this, &DistributionFunctionWindow::SpinEdAngleChange);
-  connect(SpinEdAngle_, &QSpinBox::editingFinished, this, &DistributionFunctionWindow::SpinEdAngleExit);
-  connect(CBValInd_, &QComboBox::activated, this, &DistributionFunctionWindow::CBValIndClick);
+  connect(marks_.CheckBox1, &QCheckBox::clicked, this, &DistributionFunctionWindow::CheckBox1Click);
+  connect(marks_.CBMarks, &QComboBox::activated, this, &DistributionFunctionWindow::CBMarksChange);
+  connect(marks_.SpinEdAngle, &QSpinBox::valueChanged, this, &DistributionFunctionWindow::SpinEdAngleChange);
+  connect(marks_.SpinEdAngle, &QSpinBox::editingFinished, this, &DistributionFunctionWindow::SpinEdAngleExit);
+  connect(marks_.CBValInd, &QComboBox::activated, this, &DistributionFunctionWindow::CBValIndClick);
   connect(ExitBtn_, &QPushButton::clicked, this, &QWidget::close);
   connect(SpeedButton1_, &QToolButton::clicked, this,
           [this] { QApplication::clipboard()->setPixmap(grab()); });
@@ -193,20 +157,20 @@ void DistributionFunctionWindow::buildControls() {
 void DistributionFunctionWindow::readSettings() {
   const SettingsFile& s = services_.settings;
   background_ = std::uint32_t(settings::readInteger(s, settings::kDistBackground, 16777215));
-  chart_->setBackgroundBrush(fromBgr(background_));
-  CBMarks_->setCurrentIndex(
+  bars_.chart->setBackgroundBrush(fromBgr(background_));
+  marks_.CBMarks->setCurrentIndex(
       int(std::clamp<long long>(settings::readInteger(s, settings::kDistMarks, 2), 0, 4)));
-  SpinEdAngle_->blockSignals(true);
-  SpinEdAngle_->setValue(
+  marks_.SpinEdAngle->blockSignals(true);
+  marks_.SpinEdAngle->setValue(
       int(std::clamp<long long>(settings::readInteger(s, settings::kDistAngle, 90), 0, 360)));
-  SpinEdAngle_->blockSignals(false);
-  CBValInd_->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
+  marks_.SpinEdAngle->blockSignals(false);
+  marks_.CBValInd->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
 }
 
 void DistributionFunctionWindow::writeSettings() {
   SettingsFile& s = services_.settings;
-  settings::write(s, settings::kDistMarks, CBMarks_->currentIndex());
-  settings::write(s, settings::kDistAngle, SpinEdAngle_->value());
+  settings::write(s, settings::kDistMarks, marks_.CBMarks->currentIndex());
+  settings::write(s, settings::kDistAngle, marks_.SpinEdAngle->value());
   settings::write(s, settings::kDistBackground, background_);
 }
 
@@ -222,10 +186,10 @@ void DistributionFunctionWindow::applyTableColour() {
 }
 
 void DistributionFunctionWindow::applyPresetValues() {
-  CBMarks_->setCurrentIndex(2);
-  SpinEdAngle_->blockSignals(true);
-  SpinEdAngle_->setValue(90);
-  SpinEdAngle_->blockSignals(false);
+  marks_.CBMarks->setCurrentIndex(2);
+  marks_.SpinEdAngle->blockSignals(true);
+  marks_.SpinEdAngle->setValue(90);
+  marks_.SpinEdAngle->blockSignals(false);
 }
 
 // ------------------------------------------------------------------------------------------------
@@ -244,14 +208,14 @@ void DistributionFunctionWindow::fillAgain() {
   const Language lang = services_.language();
   applyTableColour();
   title_ = DistributionFunctionTitle(name_);
-  chart_->setTitle(qs(title_));
+  bars_.chart->setTitle(qs(title_));
 
   const int n = binCount(hist_);
   const bool index = services_.options.axisIndex;
-  CBValInd_->setCurrentIndex(index ? 0 : 1);
-  axisX_->setTitleText(index ? u"Index x"_s : qs(MessageText(218, lang)));
+  marks_.CBValInd->setCurrentIndex(index ? 0 : 1);
+  bars_.axisX->setTitleText(index ? u"Index x"_s : qs(MessageText(218, lang)));
   F_.assign(n, 0);
-  barLabels_.clear();
+  std::vector<std::string> labels;
   QList<qreal> values;
   double F = 0;
   for (int i = 1; i <= n; ++i) {
@@ -259,19 +223,9 @@ void DistributionFunctionWindow::fillAgain() {
     F_[i - 1] = F;
     values.append(F);
     const double x = i < n ? hist_.min + (i - 1) * hist_.step : hist_.max;
-    barLabels_.push_back(index ? std::to_string(i - 1) : ralvex::StrBottomGraf(F, x));
+    labels.push_back(index ? std::to_string(i - 1) : ralvex::StrBottomGraf(F, x));
   }
-  barSet_->remove(0, barSet_->count());
-  barSet_->append(values);
-  barSet_->setPen(n > 80 ? QPen(Qt::NoPen) : QPen(QColor(70, 70, 70), 0));
-  Series1_->setBarWidth(n > 80 ? 1.0 : 0.86);
-  const bool turned = CheckBox1_->isChecked() && SpinEdAngle_->value() % 180 != 0;
-  axisY_->setRange(0, turned ? 1.3 : 1.0);
-  axisY_->applyNiceNumbers();
-  axisX_->setRange(-0.5, std::max(0, n - 1) + 0.5);
-  labelStep_ = 0;
-  updateAxisLabels();
-  updateMarks();
+  bars_.setBars(values, std::move(labels), marks_.turned() ? 1.3 : 1.0);
 
   // Table.
   const std::vector<DistributionFunctionRow> rows = DistributionFunctionRows(hist_);
@@ -305,16 +259,6 @@ void DistributionFunctionWindow::highlightTable() {
   }
 }
 
-void DistributionFunctionWindow::updateAxisLabels() {
-  labelStep_ = placeBarLabels(axisX_, chart_, barLabels_, labelStep_, 400);
-}
-
-void DistributionFunctionWindow::updateMarks() {
-  placeBarMarks(chart_, Series1_, marks_, CheckBox1_->isChecked(),
-                static_cast<MarksStyle>(std::clamp(CBMarks_->currentIndex(), 0, 4)), SpinEdAngle_->value(),
-                barLabels_, F_);
-}
-
 void DistributionFunctionWindow::placeToolbar() {
   const QScreen* screen = this->screen();
   const bool wide = screen && width() >= screen->geometry().width();
@@ -328,19 +272,19 @@ void DistributionFunctionWindow::placeToolbar() {
 void DistributionFunctionWindow::CheckBox1Click() { fillAgain(); }
 
 void DistributionFunctionWindow::CBMarksChange() {
-  if (CheckBox1_->isChecked()) fillAgain();
+  if (marks_.CheckBox1->isChecked()) fillAgain();
 }
 
 void DistributionFunctionWindow::SpinEdAngleChange() {
-  CheckBox1_->setChecked(false);
+  marks_.CheckBox1->setChecked(false);
   CheckBox1Click();
 }
 
-void DistributionFunctionWindow::SpinEdAngleExit() { updateMarks(); }
+void DistributionFunctionWindow::SpinEdAngleExit() { bars_.placeMarks(); }
 
 void DistributionFunctionWindow::CBValIndClick() {
-  services_.windows.setAxisLabels(CBValInd_->currentIndex() != 1);
-  services_.options.axisIndex = CBValInd_->currentIndex() != 1;
+  services_.windows.setAxisLabels(marks_.CBValInd->currentIndex() != 1);
+  services_.options.axisIndex = marks_.CBValInd->currentIndex() != 1;
   fillAgain();
   services_.windows.redrawChart();
 }
@@ -364,7 +308,7 @@ void DistributionFunctionWindow::resizeEvent(QResizeEvent* event) {
 void DistributionFunctionWindow::closeEvent(QCloseEvent* event) {
   closing_ = true;
   writeSettings();
-  CheckBox1_->setChecked(false);
+  marks_.CheckBox1->setChecked(false);
   services_.windows.focusChartValueField();
   SimpleWindow::closeEvent(event);
   closing_ = false;

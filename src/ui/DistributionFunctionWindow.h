@@ -6,21 +6,13 @@
 
 #include "histogram/Histogram.h"
 #include "shell/Language.h"
+#include "ui/BarChartParts.h"
 #include "ui/SimpleWindow.h"
 
-class QBarSeries;
-class QBarSet;
-class QCategoryAxis;
-class QChart;
 class QChartView;
-class QCheckBox;
-class QComboBox;
-class QGraphicsSimpleTextItem;
 class QPushButton;
-class QSpinBox;
 class QTableWidget;
 class QToolButton;
-class QValueAxis;
 
 /// One row of the distribution function table: interval number (centre rows), x and F(x).
 struct DistributionFunctionRow {
@@ -59,7 +51,7 @@ class DistributionFunctionWindow : public SimpleWindow {
 
   const Histogram& histogram() const { return hist_; }
   const std::string& title() const { return title_; }
-  const std::vector<std::string>& barLabels() const { return barLabels_; }
+  const std::vector<std::string>& barLabels() const { return bars_.labels(); }
 
   /// Texts composed at run time in `language` (axis title, table header): a shown window fills again.
   void ApplyRuntimeTexts(Language language);
@@ -77,23 +69,13 @@ class DistributionFunctionWindow : public SimpleWindow {
   void readSettings();
   void writeSettings();
   void fillAgain();
-  void updateAxisLabels();
-  void updateMarks();
   void highlightTable();
   void placeToolbar();
 
-  QChart* chart_ = nullptr;
+  BarChart bars_;
   QChartView* Chart1L_ = nullptr;
-  QBarSeries* Series1_ = nullptr;
-  QBarSet* barSet_ = nullptr;
-  QCategoryAxis* axisX_ = nullptr;
-  QValueAxis* axisY_ = nullptr;
-  std::vector<QGraphicsSimpleTextItem*> marks_;
   QTableWidget* StringGrid2_ = nullptr;
-  QCheckBox* CheckBox1_ = nullptr;
-  QComboBox* CBMarks_ = nullptr;
-  QSpinBox* SpinEdAngle_ = nullptr;
-  QComboBox* CBValInd_ = nullptr;
+  MarksControls marks_;
   QPushButton* ExitBtn_ = nullptr;
   QToolButton* UlozGraf_ = nullptr;
   QToolButton* SpeedButton1_ = nullptr;
@@ -103,8 +85,6 @@ class DistributionFunctionWindow : public SimpleWindow {
   Histogram hist_;
   std::string name_, title_;
   std::vector<double> F_;
-  std::vector<std::string> barLabels_;
   std::uint32_t background_ = 16777215;
-  int labelStep_ = 0;
   bool closing_ = false;
 };

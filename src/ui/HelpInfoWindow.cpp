@@ -8,7 +8,6 @@
 
 #include "ralvex/Dialogs.h"
 #include "shell/Messages.h"
-#include "ui/MainWindow.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
 #include "ui/WindowPlace.h"
@@ -43,9 +42,7 @@ HelpInfoWindow::HelpInfoWindow(Services& services, QWidget* parent) : SimpleWind
 }
 
 void HelpInfoWindow::Label2Click() {
-  MainWindow* main = services_.windows.main;
-  const bool opened = main && main->urlOpener && main->urlOpener(QUrl(QString::fromLatin1(kSupportPage)));
-  if (!opened)
+  if (!services_.windows.openUrl(kSupportPage))
     services_.dialogs.plainMessage(MessageText(7, services_.language()) + "\r\n\r\n" + kSupportPage);
   close();
 }
@@ -53,11 +50,6 @@ void HelpInfoWindow::Label2Click() {
 void HelpInfoWindow::CheckBox1Click() {
   auto* box = findChild<QCheckBox*>(u"CheckBox1"_s);
   if (!box || !box->isChecked()) return;
-  MainWindow* main = services_.windows.main;
-  if (main) {
-    main->setHelpViewerOffer(false);
-    QDir::setCurrent(QString::fromStdString(services_.folders.StartFolder));
-    main->openHelpFile("Veltra.HLP");
-  }
+  services_.windows.helpViewerConfirmed();
   close();
 }

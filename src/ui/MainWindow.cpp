@@ -28,24 +28,11 @@
 #include "persistence/SettingsKeys.h"
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
-#include "ui/AboutWindow.h"
-#include "ui/ChartWindow.h"
-#include "ui/ColourWindow.h"
-#include "ui/DistributionFunctionWindow.h"
-#include "ui/FitTableWindow.h"
-#include "ui/HelpInfoWindow.h"
 #include "ui/LostLetters.h"
-#include "ui/NewHistogramWindow.h"
-#include "ui/ParametricWindow.h"
-#include "ui/RawDataWindow.h"
-#include "ui/RmrWindow.h"
-#include "ui/RockTypesWindow.h"
 #include "ui/Services.h"
-#include "ui/SettingsListingWindow.h"
 #include "ui/SplashScreen.h"
 #include "ui/TextSets.h"
 #include "ui/WindowPlace.h"
-#include "ui/WindowTable.h"
 
 using namespace Qt::StringLiterals;
 
@@ -284,6 +271,8 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
   splash_->show();
   splash_->repaint();
 
+  connect(this, &MainWindow::displayOptionsChanged, this,
+          [this] { services_.windows.displayOptionsChanged(); });
   urlOpener = [](const QUrl& url) { return desktopCanOpen(url) && QDesktopServices::openUrl(url); };
   programStarter = [](const QString& program, const QStringList& args) {
     return QProcess::startDetached(program, args);
@@ -502,6 +491,13 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  // The close box asks about unsaved work as the exit command does (which asked already); Cancel keeps
+  // the program running.
+  if (!workAskedBeforeClose_ && !askToSaveWork()) {
+    event->ignore();
+    return;
+  }
+  workAskedBeforeClose_ = false;
   writeMainSettings();
   event->accept();
   if (endProgram) endProgram();
@@ -515,7 +511,9 @@ void MainWindow::KonecClick() {
   const int answer =
       ralvex::DefMessageDlg(MessageText(1, lang), MessageText(10, lang), ralvex::DlgKind::Confirmation,
                             ralvex::DlgButtons::YesNo, ralvex::mrYes);
-  if (answer != ralvex::mrNo) close();
+  if (answer == ralvex::mrNo) return;
+  workAskedBeforeClose_ = true;
+  close();
 }
 
 void MainWindow::OAdresachClick() {
@@ -528,14 +526,7 @@ void MainWindow::OAdresachClick() {
                         ralvex::mrOk);
 }
 
-void MainWindow::OVerziClick() {
-  AboutWindow* about = services_.windows.about;
-  if (!about) return;
-  setEnabled(false);
-  about->show();
-  about->raise();
-  about->activateWindow();
-}
+void MainWindow::OVerziClick() { services_.windows.openAbout(); }
 
 void MainWindow::NovhistClick() {
   services_.windows.openNewHistogramWindow();  // it disables this window until it closes
@@ -554,11 +545,13 @@ void MainWindow::OProgramuClick() {
     return;
   }
   // The legacy viewer is not part of current desktops: explain it once, until the user says it is there.
-  if (helpViewerOffer_ && services_.windows.helpInfo) {
-    setEnabled(false);
-    services_.windows.showHelpInfo();
-    return;
-  }
+  if (helpViewerOffer_ && services_.windows.showHelpInfo()) return;
+  openHelpFile("Veltra.HLP");
+}
+
+void MainWindow::helpViewerConfirmed() {
+  setHelpViewerOffer(false);
+  QDir::setCurrent(qs(services_.folders.StartFolder));
   openHelpFile("Veltra.HLP");
 }
 
@@ -633,10 +626,8 @@ void MainWindow::syncOptionsFromMenu() {
 
 void MainWindow::applyAllTexts() {
   const Language lang = services_.language();
-  for (const WindowEntry& e : windowTable()) {
-    QWidget* window = e.number == 1 ? this : e.find(services_.windows);
-    if (window) applyTexts(*window, e.number, lang);
-  }
+  applyTexts(*this, 1, lang);
+  services_.windows.applyTexts(lang);
 }
 
 void MainWindow::CestinaClick() {

@@ -160,6 +160,9 @@ class MainWindow : public QMainWindow {
   void setHelpViewerOffer(bool offer) { helpViewerOffer_ = offer; }
   /// Opens `fileName` (relative to the start folder) with the desktop's default application.
   void openHelpFile(const std::string& fileName);
+  /// The user says the legacy help viewer is there: no more information on it, and the help opens
+  /// in it from the start folder.
+  void helpViewerConfirmed();
 
   /// The splash window while it is up, else nullptr.
   SplashScreen* splash() const;
@@ -339,6 +342,7 @@ class MainWindow : public QMainWindow {
   QLabel* hintPanel_ = nullptr;
   QTimer* clock_ = nullptr;
   bool helpViewerOffer_ = true;
+  bool workAskedBeforeClose_ = false;  // the exit command asked about unsaved work before closing
 
   // ---- input members
   friend class InputAreaFilter;
@@ -357,7 +361,6 @@ class MainWindow : public QMainWindow {
   // Histograms to the chart window (through Windows) and to a file.
   void showInChart(int source, const Histogram& h, const std::string& name, int layerRow);
   std::optional<std::string> saveHistogramToFile(const Histogram& h);
-  void openCreationWindow(int item);
   void updateLayerFlags();
   void setLayerCell(int row, int col, const std::string& text);
   void hideFloatingControls();

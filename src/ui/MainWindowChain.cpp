@@ -13,7 +13,6 @@
 #include "reliability/BoltLoad.h"
 #include "reliability/ReducedStrength.h"
 #include "shell/Messages.h"
-#include "ui/ChartWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/Services.h"
 

@@ -27,22 +27,11 @@
 #include "reliability/InputChecks.h"
 #include "shell/Encoding.h"
 #include "shell/Messages.h"
-#include "ui/AboutWindow.h"
 #include "ui/ChartWindow.h"
-#include "ui/ColourWindow.h"
-#include "ui/DistributionFunctionWindow.h"
 #include "ui/ExportCommands.h"
-#include "ui/FitTableWindow.h"
-#include "ui/HelpInfoWindow.h"
 #include "ui/LostLetters.h"
 #include "ui/MainWindow.h"
-#include "ui/NewHistogramWindow.h"
-#include "ui/ParametricWindow.h"
-#include "ui/RawDataWindow.h"
-#include "ui/RmrWindow.h"
-#include "ui/RockTypesWindow.h"
 #include "ui/Services.h"
-#include "ui/SettingsListingWindow.h"
 #include "ui/WindowPlace.h"
 #include "ui/WindowTable.h"
 
@@ -167,13 +156,8 @@ void MainWindow::INIsoubor1Click() {
   // The listing shows the file the settings object really uses.
   const std::string& path = services_.settings.path();
   std::error_code ec;
-  SettingsListingWindow* listing = services_.windows.settingsListing;
-  if (!std::filesystem::is_regular_file(path, ec) || !listing || !listing->loadFile(path)) {
+  if (!std::filesystem::is_regular_file(path, ec) || !services_.windows.openSettingsListing(path))
     information(lang, MessageText(148, lang));
-    return;
-  }
-  listing->show();
-  listing->raise();
 }
 
 // ---------------------------------------------------------------- preset values
@@ -184,10 +168,8 @@ void MainWindow::DefaultHodnotyClick() {
 
   hide();
   const Windows& w = services_.windows;
-  for (const WindowEntry& e : windowTable()) {
-    QWidget* window = e.number == 1 ? this : e.find(w);
-    if (window) presetWindowPlace(*window, *e.place);
-  }
+  presetWindowPlace(*this, *findWindowEntry(1)->place);
+  w.presetPlaces();
 
   // Marks, precision and intervals of the other windows.
   w.applyPresetValues();

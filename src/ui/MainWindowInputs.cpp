@@ -29,10 +29,6 @@
 #include "shell/Messages.h"
 #include "ui/ChartWindow.h"
 #include "ui/MainWindow.h"
-#include "ui/NewHistogramWindow.h"
-#include "ui/ParametricWindow.h"
-#include "ui/RawDataWindow.h"
-#include "ui/RmrWindow.h"
 #include "ui/Services.h"
 
 using namespace Qt::StringLiterals;
@@ -1053,27 +1049,10 @@ void MainWindow::ChBKombVyztClick() {
 
 // ------------------------------------------------------------------------- created histograms
 
-void MainWindow::openCreationWindow(int item) {
-  // The creation windows reset themselves when they are shown; each enables this window again when
-  // it closes.
-  if (item == 2) {
-    NovhistClick();
-    return;
-  }
-  QWidget* w = item == 0   ? static_cast<QWidget*>(services_.windows.parametric)
-               : item == 1 ? static_cast<QWidget*>(services_.windows.rawData)
-                           : nullptr;
-  if (!w) return;
-  setEnabled(false);
-  w->show();
-  w->raise();
-  w->activateWindow();
-}
-
 void MainWindow::CBTypOknaChange() {
   view_.histogramCreated = false;
   view_.currentHistogramFile.clear();
-  openCreationWindow(CBTypOkna_->currentIndex());
+  services_.windows.openCreationWindow(CBTypOkna_->currentIndex());
 }
 
 bool MainWindow::saveCreatedHistogram() {
@@ -1086,7 +1065,7 @@ bool MainWindow::saveCreatedHistogram() {
 void MainWindow::StoreCreatedHistogram(const Histogram& h) {
   view_.createdHistogram = h;
   view_.histogramCreated = true;
-  view_.currentSource = 15;
+  view_.currentSource = kSrcCreated;
   BitBtn1Click();
 }
 

@@ -18,7 +18,6 @@
 #include "ui/ChartWindow.h"
 #include "ui/Services.h"
 #include "ui/WindowPlace.h"
-#include "ui/WindowTable.h"
 #include "ui/Windows.h"
 
 using namespace Qt::StringLiterals;
@@ -104,7 +103,7 @@ void NewHistogramWindow::buildControls() {
 }
 
 void NewHistogramWindow::Open() {
-  if (QWidget* main = findWindowEntry(1)->find(services_.windows)) main->setEnabled(false);
+  services_.windows.setMainEnabled(false);
   services_.windows.setCurrentSource(kSrcNewHistogram);
   applyEditColour();
   Memo1_->clear();  // runs the recount: the count field shows 0
@@ -206,7 +205,7 @@ void NewHistogramWindow::BNavratClick() {
     return;
   }
   if (services_.windows.creationWindowItem() == kHandOverItem) {
-    services_.windows.sendCreatedHistogram(handOverHistogram(*entry));  // asks its own questions
+    services_.windows.storeCreatedHistogram(handOverHistogram(*entry));  // asks its own questions
     close();
     return;
   }

@@ -74,7 +74,9 @@ void dialog(int titleMessage, const std::string& text) {
 
 }  // namespace
 
-ParametricWindow::ParametricWindow(Services& services, QWidget* parent) : SimpleWindow(services, 4, parent) {
+ParametricWindow::ParametricWindow(Services& services, QWidget* parent)
+    : SimpleWindow(services, 4, parent),
+      bars_(this, u"p    pf(z)"_s, 500, [this] { return marks_.state(result_.p, chartShown_); }) {
   buildControls();
   readSettings();
   applyOwnTexts();
@@ -148,28 +150,18 @@ void ParametricWindow::buildControls() {
   auto* marks = new QGroupBox(this);
   marks->setObjectName(u"GBPopisky"_s);
   auto* ml = new QGridLayout(marks);
-  CheckBox1_ = new QCheckBox(marks);
-  CheckBox1_->setObjectName(u"CheckBox1"_s);
-  CBMarks_ = new QComboBox(marks);
-  CBMarks_->setObjectName(u"CBMarks"_s);
-  CBMarks_->addItems({u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT ... x"_s, u"INT & P(x)"_s});
+  marks_ = makeMarksControls(marks, {u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT ... x"_s, u"INT & P(x)"_s},
+                             {u"Index x"_s, u"Value x"_s});
   auto* label11 = new QLabel(marks);
   label11->setObjectName(u"Label11"_s);
-  SpinEdAngle_ = new QSpinBox(marks);
-  SpinEdAngle_->setObjectName(u"SpinEdAngle"_s);
-  SpinEdAngle_->setRange(0, 360);
-  SpinEdAngle_->setSingleStep(15);
   auto* label4 = new QLabel(marks);
   label4->setObjectName(u"Label4"_s);
-  CBValInd_ = new QComboBox(marks);
-  CBValInd_->setObjectName(u"CBValInd"_s);
-  CBValInd_->addItems({u"Index x"_s, u"Value x"_s});
-  ml->addWidget(CheckBox1_, 0, 0);
-  ml->addWidget(CBMarks_, 0, 1);
+  ml->addWidget(marks_.CheckBox1, 0, 0);
+  ml->addWidget(marks_.CBMarks, 0, 1);
   ml->addWidget(label11, 1, 0);
-  ml->addWidget(SpinEdAngle_, 1, 1);
+  ml->addWidget(marks_.SpinEdAngle, 1, 1);
   ml->addWidget(label4, 2, 0);
-  ml->addWidget(CBValInd_, 2, 1);
+  ml->addWidget(marks_.CBValInd, 2, 1);
   left->addWidget(marks);
 
   // Buttons.
@@ -198,35 +190,13 @@ void ParametricWindow::buildControls() {
   // Chart and probability table.
   auto* right = new QVBoxLayout;
   root->addLayout(right, 1);
-  chart_ = new QChart;
-  chart_->setAnimationOptions(QChart::NoAnimation);
-  chart_->setBackgroundRoundness(0);
-  chart_->setMargins(QMargins(6, 4, 12, 4));
-  Series1_ = new QBarSeries;
-  Series1_->setObjectName(u"Series1"_s);
-  barSet_ = new QBarSet(u"p    pf(z)"_s);
-  barSet_->setColor(fromBgr(kBarColour));
-  Series1_->append(barSet_);
-  chart_->addSeries(Series1_);
-  chart_->legend()->setAlignment(Qt::AlignRight);
-  axisX_ = new QCategoryAxis;
-  axisX_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-  axisX_->setGridLineVisible(false);
-  axisY_ = new QValueAxis;
-  axisY_->setLabelFormat(u"%g"_s);
-  chart_->addAxis(axisX_, Qt::AlignBottom);
-  chart_->addAxis(axisY_, Qt::AlignLeft);
-  Series1_->attachAxis(axisX_);
-  Series1_->attachAxis(axisY_);
-  QFont titleFont = chart_->titleFont();
-  titleFont.setBold(true);
-  chart_->setTitleFont(titleFont);
-  chart_->setTitleBrush(QBrush(Qt::blue));
-  connect(chart_, &QChart::plotAreaChanged, this, [this] {
-    updateAxisLabels();
-    updateMarks();
-  });
-  Chart1L_ = new QChartView(chart_, this);
+  QChart* chart = bars_.chart;
+  chart->setMargins(QMargins(6, 4, 12, 4));
+  bars_.set->setColor(fromBgr(kBarColour));
+  chart->legend()->show();  // the bar set's name
+  chart->legend()->setAlignment(Qt::AlignRight);
+  chart->setTitleBrush(QBrush(Qt::blue));
+  Chart1L_ = new QChartView(chart, this);
   Chart1L_->setObjectName(u"Chart1L"_s);
   Chart1L_->setMinimumSize(360, 240);
   Chart1L_->hide();
@@ -234,7 +204,7 @@ void ParametricWindow::buildControls() {
 
   Panel1_ = new QWidget(this);
   Panel1_->setObjectName(u"Panel1"_s);
-  addZoomButtons(Panel1_, chart_, true);
+  addZoomButtons(Panel1_, chart, true);
   Panel1_->hide();
   right->insertWidget(0, Panel1_);
 
@@ -263,10 +233,10 @@ void ParametricWindow::buildControls() {
   }
   CBTypRozdeleni_->installEventFilter(this);
   StringGrid1_->viewport()->installEventFilter(this);
-  connect(CheckBox1_, &QCheckBox::clicked, this, &ParametricWindow::CheckBox1Click);
-  connect(CBMarks_, &QComboBox::activated, this, &ParametricWindow::CBMarksChange);
-  connect(SpinEdAngle_, &QSpinBox::valueChanged, this, &ParametricWindow::SpinEdAngleChange);
-  connect(CBValInd_, &QComboBox::activated, this, &ParametricWindow::CBValIndChange);
+  connect(marks_.CheckBox1, &QCheckBox::clicked, this, &ParametricWindow::CheckBox1Click);
+  connect(marks_.CBMarks, &QComboBox::activated, this, &ParametricWindow::CBMarksChange);
+  connect(marks_.SpinEdAngle, &QSpinBox::valueChanged, this, &ParametricWindow::SpinEdAngleChange);
+  connect(marks_.CBValInd, &QComboBox::activated, this, &ParametricWindow::CBValIndChange);
   connect(BChar_, &QPushButton::clicked, this, &ParametricWindow::BCharClick);
   connect(SpeedButton1_, &QToolButton::clicked, this,
           [this] { QApplication::clipboard()->setPixmap(grab()); });
@@ -277,12 +247,12 @@ void ParametricWindow::readSettings() {
   const SettingsFile& s = services_.settings;
   EdEps_->setText(qs(settings::readText(s, settings::kParamEps)));
   EdPocetIntervalu_->setText(qs(settings::readText(s, settings::kParamIntervals)));
-  CBMarks_->setCurrentIndex(
+  marks_.CBMarks->setCurrentIndex(
       int(std::clamp<long long>(settings::readInteger(s, settings::kParamMarks, 2), 0, 4)));
-  SpinEdAngle_->blockSignals(true);
-  SpinEdAngle_->setValue(
+  marks_.SpinEdAngle->blockSignals(true);
+  marks_.SpinEdAngle->setValue(
       int(std::clamp<long long>(settings::readInteger(s, settings::kParamAngle, 90), 0, 360)));
-  SpinEdAngle_->blockSignals(false);
+  marks_.SpinEdAngle->blockSignals(false);
   rememberedEps_ = ss(EdEps_->text());
   restoreIntervals_ = ss(EdPocetIntervalu_->text());
 }
@@ -291,8 +261,8 @@ void ParametricWindow::writeSettings() {
   SettingsFile& s = services_.settings;
   settings::writeText(s, settings::kParamEps, ss(EdEps_->text()));
   settings::writeText(s, settings::kParamIntervals, ss(EdPocetIntervalu_->text()));
-  settings::write(s, settings::kParamMarks, CBMarks_->currentIndex());
-  settings::write(s, settings::kParamAngle, SpinEdAngle_->value());
+  settings::write(s, settings::kParamMarks, marks_.CBMarks->currentIndex());
+  settings::write(s, settings::kParamAngle, marks_.SpinEdAngle->value());
 }
 
 void ParametricWindow::ApplyRuntimeTexts(Language language) {
@@ -331,10 +301,10 @@ void ParametricWindow::applyEditColour() {
 void ParametricWindow::applyPresetValues() {
   EdEps_->setText(u"1E-7"_s);
   EdPocetIntervalu_->setText(u"128"_s);
-  CBMarks_->setCurrentIndex(2);
-  SpinEdAngle_->blockSignals(true);
-  SpinEdAngle_->setValue(90);
-  SpinEdAngle_->blockSignals(false);
+  marks_.CBMarks->setCurrentIndex(2);
+  marks_.SpinEdAngle->blockSignals(true);
+  marks_.SpinEdAngle->setValue(90);
+  marks_.SpinEdAngle->blockSignals(false);
   rememberedEps_ = "1E-7";
   restoreIntervals_ = "128";
 }
@@ -369,7 +339,7 @@ void ParametricWindow::Open() {
   reset_ = true;
   const char* defaults[] = {"10", "1", "1.1", "1.9"};
   for (int i = 0; i < 4; ++i) EdPara_[i]->setText(QString::fromLatin1(defaults[i]));
-  CheckBox1_->setChecked(false);
+  marks_.CheckBox1->setChecked(false);
   applyTableColour();
   rememberedEps_ = ss(EdEps_->text());
   VypocetParaRozClick();
@@ -525,7 +495,7 @@ void ParametricWindow::draw() {
     second += " )";
   }
   titleLines_[1] = second;
-  chart_->setTitle(qs(titleLines_[0]) + u"<br>"_s + qs(titleLines_[1]).toHtmlEscaped());
+  bars_.chart->setTitle(qs(titleLines_[0]) + u"<br>"_s + qs(titleLines_[1]).toHtmlEscaped());
 
   rebuildSeries();
   Chart1L_->show();
@@ -551,39 +521,19 @@ void ParametricWindow::draw() {
 void ParametricWindow::rebuildSeries() {
   const int n = result_.intervals;
   const bool index = services_.options.axisIndex;
-  axisX_->setTitleText(index ? u"Index   f(z)"_s : qs(MessageText(217, services_.language())));
-  CBValInd_->setCurrentIndex(index ? 0 : 1);
-  barLabels_.clear();
+  bars_.axisX->setTitleText(index ? u"Index   f(z)"_s : qs(MessageText(217, services_.language())));
+  marks_.CBValInd->setCurrentIndex(index ? 0 : 1);
+  std::vector<std::string> labels;
   QList<qreal> values;
   double top = 0;
   for (int i = 1; i <= n; ++i) {
     const double pi = result_.p[i - 1];
     values.append(pi);
     top = std::max(top, pi);
-    barLabels_.push_back(index ? std::to_string(i - 1)
-                               : ralvex::StrBottomGraf(pi, result_.min + (i - 0.5) * result_.step));
+    labels.push_back(index ? std::to_string(i - 1)
+                           : ralvex::StrBottomGraf(pi, result_.min + (i - 0.5) * result_.step));
   }
-  barSet_->remove(0, barSet_->count());
-  barSet_->append(values);
-  barSet_->setPen(n > 80 ? QPen(Qt::NoPen) : QPen(QColor(70, 70, 70), 0));
-  Series1_->setBarWidth(n > 80 ? 1.0 : 0.86);
-  const bool turned = CheckBox1_->isChecked() && SpinEdAngle_->value() % 180 != 0;
-  axisY_->setRange(0, top > 0 ? top * (turned ? 1.3 : 1.08) : 1);
-  axisY_->applyNiceNumbers();
-  axisX_->setRange(-0.5, std::max(0, n - 1) + 0.5);
-  labelStep_ = 0;
-  updateAxisLabels();
-  updateMarks();
-}
-
-void ParametricWindow::updateAxisLabels() {
-  labelStep_ = placeBarLabels(axisX_, chart_, barLabels_, labelStep_, 500);
-}
-
-void ParametricWindow::updateMarks() {
-  placeBarMarks(chart_, Series1_, marks_, CheckBox1_->isChecked() && chartShown_,
-                static_cast<MarksStyle>(std::clamp(CBMarks_->currentIndex(), 0, 4)), SpinEdAngle_->value(),
-                barLabels_, result_.p);
+  bars_.setBars(values, std::move(labels), barChartTop(top, marks_.turned()));
 }
 
 void ParametricWindow::fillTables() {
@@ -654,17 +604,17 @@ void ParametricWindow::CheckBox1Click() {
 }
 
 void ParametricWindow::CBMarksChange() {
-  if (CheckBox1_->isChecked()) CheckBox1Click();
+  if (marks_.CheckBox1->isChecked()) CheckBox1Click();
 }
 
 void ParametricWindow::SpinEdAngleChange() {
-  CheckBox1_->setChecked(false);
+  marks_.CheckBox1->setChecked(false);
   CheckBox1Click();
 }
 
 void ParametricWindow::CBValIndChange() {
-  services_.windows.setAxisLabels(CBValInd_->currentIndex() == 0);
-  services_.options.axisIndex = CBValInd_->currentIndex() == 0;
+  services_.windows.setAxisLabels(marks_.CBValInd->currentIndex() == 0);
+  services_.options.axisIndex = marks_.CBValInd->currentIndex() == 0;
   if (chartShown_) rebuildSeries();
 }
 
@@ -767,7 +717,7 @@ void ParametricWindow::closeEvent(QCloseEvent* event) {
     hideChart();
   }
   writeSettings();
-  CheckBox1_->setChecked(false);
+  marks_.CheckBox1->setChecked(false);
   rememberedEps_ = ss(EdEps_->text());
   SimpleWindow::closeEvent(event);
 }

@@ -6,24 +6,17 @@
 
 #include "creation/ParametricGenerator.h"
 #include "histogram/Histogram.h"
+#include "ui/BarChartParts.h"
 #include "ui/SimpleWindow.h"
 
-class QBarSeries;
-class QBarSet;
-class QCategoryAxis;
-class QChart;
 class QChartView;
-class QCheckBox;
 class QComboBox;
-class QGraphicsSimpleTextItem;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSpinBox;
 class QTableWidget;
 class QToolButton;
-class QValueAxis;
 
 /// The parametric distribution window: a histogram from one of 24 distribution types, recomputed at
 /// every change of type, parameter, Eps or number of intervals. Form "Form4", settings prefix
@@ -59,7 +52,7 @@ class ParametricWindow : public SimpleWindow {
   /// The two lines of the chart title.
   const std::array<std::string, 2>& titleLines() const { return titleLines_; }
   /// Bar labels in order.
-  const std::vector<std::string>& barLabels() const { return barLabels_; }
+  const std::vector<std::string>& barLabels() const { return bars_.labels(); }
 
   /// Texts composed at run time in `language`: type list, parameter group, chart and table headers.
   void ApplyRuntimeTexts(Language language);
@@ -84,8 +77,6 @@ class ParametricWindow : public SimpleWindow {
   void writeSettings();
   void draw();
   void rebuildSeries();
-  void updateAxisLabels();
-  void updateMarks();
   void fillTables();
   void highlightTable();
   void updateToolbar();
@@ -104,17 +95,9 @@ class ParametricWindow : public SimpleWindow {
   std::array<QLineEdit*, 4> EdPara_{};
   QTableWidget* StringGrid1_ = nullptr;
   QTableWidget* StringGrid2_ = nullptr;
-  QChart* chart_ = nullptr;
+  BarChart bars_;
   QChartView* Chart1L_ = nullptr;
-  QBarSeries* Series1_ = nullptr;
-  QBarSet* barSet_ = nullptr;
-  QCategoryAxis* axisX_ = nullptr;
-  QValueAxis* axisY_ = nullptr;
-  std::vector<QGraphicsSimpleTextItem*> marks_;
-  QComboBox* CBMarks_ = nullptr;
-  QSpinBox* SpinEdAngle_ = nullptr;
-  QCheckBox* CheckBox1_ = nullptr;
-  QComboBox* CBValInd_ = nullptr;
+  MarksControls marks_;
   QPushButton* BChar_ = nullptr;
   QToolButton* UlozGraf_ = nullptr;
   QToolButton* SpeedButton1_ = nullptr;
@@ -131,6 +114,4 @@ class ParametricWindow : public SimpleWindow {
   std::string rememberedEps_ = "1E-7";
   std::string minText_, maxText_;
   std::array<std::string, 2> titleLines_;
-  std::vector<std::string> barLabels_;
-  int labelStep_ = 0;
 };

@@ -22,7 +22,6 @@
 #include "ui/RalvexQt.h"
 #include "ui/Services.h"
 #include "ui/WindowPlace.h"
-#include "ui/WindowTable.h"
 #include "ui/Windows.h"
 
 using namespace Qt::StringLiterals;
@@ -249,7 +248,7 @@ bool RmrWindow::Open() {
                           ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
     return false;
   }
-  if (QWidget* main = findWindowEntry(1)->find(services_.windows)) main->setEnabled(false);
+  services_.windows.setMainEnabled(false);
   filling_ = true;
   applyOwnTexts();
   filling_ = false;

@@ -16,7 +16,6 @@
 #include "shell/Encoding.h"
 #include "shell/Messages.h"
 #include "ui/LostLetters.h"
-#include "ui/MainWindow.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
 #include "ui/WindowPlace.h"
@@ -79,17 +78,16 @@ RockTypesWindow::RockTypesWindow(Services& services, QWidget* parent) : SimpleWi
   setEditLines(first);
 }
 
-std::vector<std::string>* RockTypesWindow::offerList() const {
-  return services_.windows.main ? &services_.windows.main->project().rockTypes : nullptr;
-}
+std::vector<std::string>* RockTypesWindow::offerList() const { return services_.windows.rockTypeOffer(); }
 
 void RockTypesWindow::setOffer(std::vector<std::string> offer) {
-  if (services_.windows.main) services_.windows.main->setRockTypes(std::move(offer));
+  services_.windows.setRockTypeOffer(std::move(offer));
 }
 
 int& RockTypesWindow::rockTypeCount() const {
   static int none = 0;
-  return services_.windows.main ? services_.windows.main->rockTypeCount() : none;
+  int* count = services_.windows.rockTypeCount();
+  return count ? *count : none;
 }
 
 std::vector<std::string> RockTypesWindow::editLines() const {
@@ -111,7 +109,7 @@ void RockTypesWindow::setEditLines(const std::vector<std::string>& lines) {
 }
 
 void RockTypesWindow::openFromMain() {
-  if (services_.windows.main) services_.windows.main->setEnabled(false);
+  services_.windows.setMainEnabled(false);
   BBSaveNabidky_->setEnabled(false);
   loadedFromFile_ = false;
   show();

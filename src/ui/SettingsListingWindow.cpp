@@ -8,7 +8,6 @@
 
 #include "io/AtomicFile.h"
 #include "persistence/TextLines.h"
-#include "ui/MainWindow.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
 #include "ui/WindowPlace.h"

@@ -18,7 +18,6 @@ void SimpleWindow::applyOwnTexts() { applyTexts(*this, entry_.number, services_.
 
 void SimpleWindow::closeEvent(QCloseEvent* event) {
   storeWindowPlace(*this, services_.settings, *entry_.place);
-  if (enablesMainOnClose_)
-    if (QWidget* main = findWindowEntry(1)->find(services_.windows)) main->setEnabled(true);
+  if (enablesMainOnClose_) services_.windows.setMainEnabled(true);
   event->accept();
 }

@@ -2,7 +2,9 @@
 
 #include <QComboBox>
 #include <QSignalBlocker>
+#include <QUrl>
 
+#include "ui/AboutWindow.h"
 #include "ui/ChartWindow.h"
 #include "ui/DistributionFunctionWindow.h"
 #include "ui/HelpInfoWindow.h"
@@ -13,7 +15,10 @@
 #include "ui/RmrWindow.h"
 #include "ui/RockTypesWindow.h"
 #include "ui/Services.h"
+#include "ui/SettingsListingWindow.h"
 #include "ui/SimpleWindow.h"
+#include "ui/TextSets.h"
+#include "ui/WindowPlace.h"
 #include "ui/WindowTable.h"
 
 namespace {
@@ -23,6 +28,21 @@ template <typename F>
 void forEachSimpleWindow(const Windows& w, F f) {
   for (const WindowEntry& e : windowTable())
     if (auto* simple = qobject_cast<SimpleWindow*>(e.find(w))) f(*simple);
+}
+
+// Every window of the table but the main window, with its row.
+template <typename F>
+void forEachOtherWindow(const Windows& w, F f) {
+  for (const WindowEntry& e : windowTable())
+    if (e.number != 1)
+      if (QWidget* window = e.find(w)) f(*window, e);
+}
+
+void showOverMain(const Windows& w, QWidget* window) {
+  w.setMainEnabled(false);
+  window->show();
+  window->raise();
+  window->activateWindow();
 }
 
 }  // namespace
@@ -63,6 +83,17 @@ void Windows::openRockTypes() const {
   if (rockTypes) rockTypes->openFromMain();
 }
 
+std::vector<std::string>* Windows::rockTypeOffer() const {
+  ProjectState* p = project();
+  return p ? &p->rockTypes : nullptr;
+}
+
+void Windows::setRockTypeOffer(std::vector<std::string> offer) const {
+  if (main) main->setRockTypes(std::move(offer));
+}
+
+int* Windows::rockTypeCount() const { return main ? &main->rockTypeCount() : nullptr; }
+
 void Windows::selectAxis(bool index) const {
   // Item 0 of the chart windows' selector is the index, item 1 the value.
   const int item = index ? 0 : 1;
@@ -76,10 +107,60 @@ void Windows::selectAxis(bool index) const {
   }
 }
 
-void Windows::showHelpInfo() const {
-  if (!helpInfo) return;
+bool Windows::showHelpInfo() const {
+  if (!helpInfo) return false;
+  setMainEnabled(false);
   helpInfo->show();
   helpInfo->raise();
+  return true;
+}
+
+void Windows::helpViewerConfirmed() const {
+  if (main) main->helpViewerConfirmed();
+}
+
+bool Windows::openUrl(const std::string& url) const {
+  return main && main->urlOpener && main->urlOpener(QUrl(QString::fromStdString(url)));
+}
+
+void Windows::setMainEnabled(bool enabled) const {
+  if (main) main->setEnabled(enabled);
+}
+
+void Windows::openAbout() const {
+  if (about) showOverMain(*this, about);
+}
+
+bool Windows::openSettingsListing(const std::string& path) const {
+  if (!settingsListing || !settingsListing->loadFile(path)) return false;
+  settingsListing->show();
+  settingsListing->raise();
+  return true;
+}
+
+void Windows::openCreationWindow(int item) const {
+  // The creation windows reset themselves when they are shown.
+  if (item == 2) {
+    openNewHistogramWindow();  // it disables the main window itself
+    return;
+  }
+  QWidget* w = item == 0   ? static_cast<QWidget*>(parametric)
+               : item == 1 ? static_cast<QWidget*>(rawData)
+                           : nullptr;
+  if (w) showOverMain(*this, w);
+}
+
+void Windows::applyTexts(Language lang) const {
+  forEachOtherWindow(*this, [lang](QWidget& w, const WindowEntry& e) { ::applyTexts(w, e.number, lang); });
+}
+
+void Windows::presetPlaces() const {
+  forEachOtherWindow(*this, [](QWidget& w, const WindowEntry& e) { presetWindowPlace(w, *e.place); });
+}
+
+void Windows::displayOptionsChanged() const {
+  // Checked: a stand-in holding only a chart window's selectors may fill the role.
+  if (auto* c = qobject_cast<ChartWindow*>(static_cast<QObject*>(chart))) c->applyDisplayOptions();
 }
 
 void Windows::applyEditColour() const {
@@ -98,10 +179,6 @@ void Windows::applyChartColours() const {
 void Windows::applyPresetValues() const {
   if (chart) chart->ApplyPresetValues();
   forEachSimpleWindow(*this, [](SimpleWindow& w) { w.applyPresetValues(); });
-}
-
-void Windows::storeCreatedHistogram(const Histogram& h) const {
-  if (main) main->StoreCreatedHistogram(h);
 }
 
 void Windows::setAxisLabels(bool index) const {
@@ -160,13 +237,8 @@ void Windows::openNewHistogramWindow() const {
 
 int Windows::creationWindowItem() const { return main ? main->creationWindowItem() : 0; }
 
-void Windows::sendCreatedHistogram(const Histogram& h) const {
-  if (!main) return;
-  InputAreaView& v = main->view();
-  v.createdHistogram = h;
-  v.histogramCreated = true;
-  v.currentSource = kSrcCreated;
-  main->BitBtn1Click();
+void Windows::storeCreatedHistogram(const Histogram& h) const {
+  if (main) main->StoreCreatedHistogram(h);
 }
 
 void Windows::createdHistogramSaved(const std::string& name) const {

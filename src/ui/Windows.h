@@ -5,6 +5,7 @@
 
 #include "histogram/Histogram.h"
 #include "reliability/Assessment.h"
+#include "shell/Language.h"
 
 struct Histogram;
 struct ProjectState;
@@ -60,8 +61,40 @@ struct Windows {
   std::vector<std::string> rockTypeLines(const std::vector<std::string>& fallback) const;
   /// Opens the rock type window for editing the offer list.
   void openRockTypes() const;
-  /// Shows the information on the help viewer.
-  void showHelpInfo() const;
+  /// The rock type offer list of the main window's project, or null.
+  std::vector<std::string>* rockTypeOffer() const;
+  /// The main window takes `offer` as its rock type offer list (its selectors follow).
+  void setRockTypeOffer(std::vector<std::string> offer) const;
+  /// The main window's count of rock types written to the settings, or null.
+  int* rockTypeCount() const;
+  /// Shows the information on the help viewer over the disabled main window; false without that window.
+  bool showHelpInfo() const;
+  /// The user says the legacy help viewer is there: the main window stops offering the information
+  /// and opens its help in that viewer.
+  void helpViewerConfirmed() const;
+  /// Opens `url` by the main window's shell opener; false when it could not (or there is no main window).
+  bool openUrl(const std::string& url) const;
+
+  // ---- opening windows
+  /// The main window is disabled while a window opened from it is shown, and enabled again when it closes.
+  void setMainEnabled(bool enabled) const;
+  /// Shows the about window over the disabled main window.
+  void openAbout() const;
+  /// Shows the settings file `path` in the settings listing window; false when there is no such
+  /// window or the file cannot be read.
+  bool openSettingsListing(const std::string& path) const;
+  /// Opens the creation window of the main window's selector item `item`: 0 the parametric
+  /// distribution, 1 the raw data, 2 the new-histogram window. Each enables the main window again
+  /// when it closes.
+  void openCreationWindow(int item) const;
+
+  // ---- every window at once
+  /// The text sets in `lang` on every window but the main window, which sets its own.
+  void applyTexts(Language lang) const;
+  /// The preset places of every window but the main window, which places itself.
+  void presetPlaces() const;
+  /// The main window's display options changed (row highlighting, axis labels, ...).
+  void displayOptionsChanged() const;
   /// The axis selector of the chart windows on the index (true) or the value, without running their handlers.
   void selectAxis(bool index) const;
   /// The display colours in force on the fields and tables of every window.
@@ -71,9 +104,6 @@ struct Windows {
   /// The preset values of every window's own controls (marks, precision, intervals).
   void applyPresetValues() const;
 
-  /// A histogram handed over by a creation window: the main window keeps it as the created histogram
-  /// (source 15) and runs its store action.
-  void storeCreatedHistogram(const Histogram& h) const;
   /// The axis-label option of the main window's menu pair (index or value); the chart selectors follow.
   void setAxisLabels(bool index) const;
   /// The chart window draws its bars again (after a change of the label option).
@@ -101,9 +131,9 @@ struct Windows {
   void openNewHistogramWindow() const;
   /// Item of the main window's histogram-creation selector `CBTypOkna` (2 is "Histogram").
   int creationWindowItem() const;
-  /// Hands a histogram made by a creation window to the main window as the created histogram and
-  /// runs its store action ("&Ulož"), which asks its own questions.
-  void sendCreatedHistogram(const Histogram& h) const;
+  /// Hands a histogram made by a creation window to the main window as the created histogram
+  /// (source 15) and runs its store action ("&Ulož"), which asks its own questions.
+  void storeCreatedHistogram(const Histogram& h) const;
   /// The name (without folder) of the histogram file a creation window has just written.
   void createdHistogramSaved(const std::string& name) const;
   /// The current source of the main window (14 the new-histogram store, 15 the created histogram).

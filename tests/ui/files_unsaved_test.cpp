@@ -129,6 +129,46 @@ TEST_F(UnsavedWork, NewOpenAndExitAskFirstAndCancelStops) {
   EXPECT_TRUE(main->isEnabled());
 }
 
+TEST_F(UnsavedWork, CloseBoxAsksAboutUnsavedWorkAndCancelKeepsRunning) {
+  int ended = 0;
+  main->endProgram = [&ended] { ++ended; };
+  main->show();
+  openProject(projects("Chodba_K12.hor"));
+  main->project().depthH = "950";
+  ASSERT_TRUE(main->workUnsaved());
+
+  // Cancel, and Yes with its save dialog cancelled: the program runs on with the typed inputs.
+  dialogs.answer(ralvex::mrCancel);
+  dialogs.answer(ralvex::mrYes);
+  dialogs.answerFile(std::nullopt);
+  EXPECT_FALSE(main->close());
+  EXPECT_FALSE(main->close());
+  ASSERT_EQ(dialogs.asked.size(), 2u);
+  EXPECT_EQ(dialogs.asked[0].caption, msg(1));
+  EXPECT_EQ(dialogs.asked[0].buttons, ralvex::DlgButtons::YesNoCancel);
+  EXPECT_FALSE(asked(10));  // the close box has no exit question of its own
+  EXPECT_TRUE(main->isVisible());
+  EXPECT_EQ(ended, 0);
+  EXPECT_EQ(main->project().depthH, "950");
+
+  // No: the program ends without saving.
+  dialogs.asked.clear();
+  dialogs.answer(ralvex::mrNo);
+  EXPECT_TRUE(main->close());
+  EXPECT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(ended, 1);
+
+  // The exit command asks once; its own close does not ask again.
+  main->show();
+  dialogs.asked.clear();
+  dialogs.answer(ralvex::mrNo);
+  dialogs.answer(ralvex::mrYes);
+  main->KonecClick();
+  EXPECT_EQ(dialogs.asked.size(), 2u);
+  EXPECT_FALSE(main->isVisible());
+  EXPECT_EQ(ended, 2);
+}
+
 TEST_F(UnsavedWork, ComputedResultsNotSavedAreUnsavedWorkUntilTheResultsFileIsWritten) {
   openProject(projects("Chodba_K12.hor"));
   main->project().reducedStrengthDone = true;
