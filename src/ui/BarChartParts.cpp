@@ -11,6 +11,8 @@
 #include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPen>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QToolButton>
@@ -35,7 +37,7 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 BarChart::BarChart(QObject* context, const QString& setName, double fallbackWidth,
                    std::function<Marks()> marks)
-    : marks_(std::move(marks)), fallbackWidth_(fallbackWidth) {
+    : marks_(std::move(marks)), fallbackWidth_(fallbackWidth), outline_(70, 70, 70) {
   chart = new QChart;
   chart->legend()->hide();
   chart->setAnimationOptions(QChart::NoAnimation);
@@ -58,19 +60,24 @@ BarChart::BarChart(QObject* context, const QString& setName, double fallbackWidt
   QFont titleFont = chart->titleFont();
   titleFont.setBold(true);
   chart->setTitleFont(titleFont);
-  QObject::connect(chart, &QChart::plotAreaChanged, context, [this] {
+  plotArea_ = QObject::connect(chart, &QChart::plotAreaChanged, context, [this] {
     placeLabels();
     placeMarks();
   });
 }
 
+// The chart outlives this object while its view is torn down.
+BarChart::~BarChart() { QObject::disconnect(plotArea_); }
+
 void BarChart::setBars(const QList<double>& values, std::vector<std::string> labels, double top) {
   const auto n = int(values.size());
+  heights_.assign(values.begin(), values.end());
   labels_ = std::move(labels);
+  labels_.resize(heights_.size());
   set->remove(0, set->count());
   set->append(values);
   // Thin outlines while the bars are wide enough to show them.
-  set->setPen(n > 80 ? QPen(Qt::NoPen) : QPen(QColor(70, 70, 70), 0));
+  set->setPen(n > 80 ? QPen(Qt::NoPen) : QPen(outline_, 0));
   series->setBarWidth(n > 80 ? 1.0 : 0.86);
   axisY->setRange(0, top);
   axisY->applyNiceNumbers();
@@ -80,22 +87,53 @@ void BarChart::setBars(const QList<double>& values, std::vector<std::string> lab
   placeMarks();
 }
 
+void BarChart::setBars(std::span<const double> values, std::vector<std::string> labels, double top) {
+  setBars(QList<double>(values.begin(), values.end()), std::move(labels), top);
+}
+
+void BarChart::clear() { setBars(QList<double>(), {}, 1); }
+
+void BarChart::setColours(const QColor& fill, const QColor& outline) {
+  set->setColor(fill);
+  outline_ = outline;
+  if (set->pen().style() != Qt::NoPen) set->setPen(QPen(outline_, 0));
+}
+
 void BarChart::placeLabels() {
   labelStep_ = placeBarLabels(axisX, chart, labels_, labelStep_, fallbackWidth_);
 }
 
 void BarChart::placeMarks() {
-  const Marks m = marks_();
-  placeBarMarks(chart, series, markItems_, m.visible, static_cast<MarksStyle>(std::clamp(m.styleItem, 0, 4)),
-                m.angle, labels_, m.heights);
+  const Marks m = marks_ ? marks_() : Marks{};
+  placeBarMarks(chart, series, markItems_, m.visible && !heights_.empty(),
+                static_cast<MarksStyle>(std::clamp(m.styleItem, 0, 4)), m.angle, labels_, heights_);
+}
+
+std::vector<QString> BarChart::shownMarks() const {
+  std::vector<QString> out;
+  for (const QGraphicsSimpleTextItem* m : markItems_)
+    if (m->isVisible()) out.push_back(m->text());
+  return out;
+}
+
+std::vector<std::string> indexLabels(int n) {
+  std::vector<std::string> l;
+  l.reserve(static_cast<size_t>(std::max(0, n)));
+  for (int i = 0; i < n; ++i) l.push_back(std::to_string(i));
+  return l;
 }
 
 double barChartTop(double highest, bool turnedMarks) {
   return highest > 0 ? highest * (turnedMarks ? 1.3 : 1.08) : 1;
 }
 
-BarChart::Marks MarksControls::state(std::span<const double> heights, bool chartShown) const {
-  return {CheckBox1->isChecked() && chartShown, CBMarks->currentIndex(), SpinEdAngle->value(), heights};
+double barChartTop(std::span<const double> values, double headroom) {
+  const double highest = values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+  return highest > 0 ? highest * headroom : 1;
+}
+
+BarChart::Marks MarksControls::state(bool chartShown) const {
+  return {CheckBox1->isChecked() && chartShown, CBMarks->currentIndex(), SpinEdAngle->value()};
 }
 
 bool MarksControls::turned() const { return CheckBox1->isChecked() && SpinEdAngle->value() % 180 != 0; }
@@ -178,6 +216,23 @@ void placeBarMarks(QChart* chart, QAbstractSeries* series, std::vector<QGraphics
     m->setPos(0, 0);
     m->show();
   }
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name) {
+  auto* b = new QPushButton(parent);
+  b->setObjectName(name);
+  b->setAutoDefault(false);
+  return b;
+}
+
+// Height showing all rows of a small grid without a scroll bar.
+void fitGridHeight(QTableWidget* g) {
+  int h = 2 * g->frameWidth();
+  if (!g->horizontalHeader()->isHidden()) h += g->horizontalHeader()->sizeHint().height();
+  for (int r = 0; r < g->rowCount(); ++r) h += g->rowHeight(r);
+  g->setFixedHeight(h);
+  g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 QTableWidget* makeReadOnlyGrid(QWidget* parent, const QString& name, int rows, int columns) {

@@ -1,7 +1,9 @@
 #pragma once
 // Pieces shared by the windows that draw a histogram as a bar chart.
 
+#include <QColor>
 #include <QList>
+#include <QMetaObject>
 #include <QString>
 #include <array>
 #include <functional>
@@ -24,13 +26,15 @@ class QComboBox;
 class QGraphicsSimpleTextItem;
 class QSpinBox;
 class QObject;
+class QPushButton;
 class QTableWidget;
 class QValueAxis;
 class QWidget;
 
-/// The bar chart of a histogram window: a chart with the bar series "Series1" of one bar set, a
-/// bottom category axis whose labels are thinned to fit, a left value axis and marks over the bars.
-/// Labels and marks follow every change of the plot area. The chart belongs to the view showing it.
+/// The bar chart of a histogram window: a chart with the bar series "Series1" of one bar set, kept for
+/// the chart's life, a bottom category axis whose labels are thinned to fit, a left value axis and
+/// marks over the bars. A fill replaces the bars in one step; labels and marks follow every change of
+/// the plot area. The chart belongs to the view showing it.
 class BarChart {
  public:
   /// The state of the window's marks controls when the marks are placed.
@@ -38,20 +42,30 @@ class BarChart {
     bool visible = false;
     int styleItem = 0;  // item of the marks selector
     int angle = 0;
-    std::span<const double> heights;  // the heights of the bars the marks stand on
   };
 
   /// `context` owns the plot-area connection; `setName` names the bar set (the legend text);
-  /// `fallbackWidth` stands for the plot width before the chart is laid out.
-  BarChart(QObject* context, const QString& setName, double fallbackWidth, std::function<Marks()> marks);
+  /// `fallbackWidth` stands for the plot width before the chart is laid out; `marks` reads the marks
+  /// controls (none: no marks).
+  BarChart(QObject* context, const QString& setName, double fallbackWidth, std::function<Marks()> marks = {});
+  ~BarChart();
+  BarChart(const BarChart&) = delete;
+  BarChart& operator=(const BarChart&) = delete;
 
-  /// Shows `values` as the bars labelled by `labels`: outlines while the bars are wide enough, the
-  /// value axis from 0 to `top` (rounded to nice numbers), labels and marks placed anew.
+  /// Shows `values` as the bars labelled by `labels` (one each): outlines while the bars are wide
+  /// enough, the value axis from 0 to `top` (rounded to nice numbers), labels and marks placed anew.
   void setBars(const QList<double>& values, std::vector<std::string> labels, double top);
+  void setBars(std::span<const double> values, std::vector<std::string> labels, double top);
+  /// No bars.
+  void clear();
+  /// The fill and the outline of the bars.
+  void setColours(const QColor& fill, const QColor& outline);
   const std::vector<std::string>& labels() const { return labels_; }
   /// Places the axis labels and the marks again.
   void placeLabels();
   void placeMarks();
+  /// Texts of the marks now shown, in bar order.
+  std::vector<QString> shownMarks() const;
 
   QChart* chart = nullptr;
   QBarSeries* series = nullptr;
@@ -62,13 +76,21 @@ class BarChart {
  private:
   std::function<Marks()> marks_;
   double fallbackWidth_;
+  QColor outline_;
+  std::vector<double> heights_;
   std::vector<std::string> labels_;
   std::vector<QGraphicsSimpleTextItem*> markItems_;
   int labelStep_ = 0;
+  QMetaObject::Connection plotArea_;
 };
+
+/// Labels "0" to "n - 1" of bars labelled by their index.
+std::vector<std::string> indexLabels(int n);
 
 /// The top of the value axis over bars up to `highest`, with room for turned marks.
 double barChartTop(double highest, bool turnedMarks);
+/// The top of the value axis over `values`: `headroom` times the highest, 1 over no positive bar.
+double barChartTop(std::span<const double> values, double headroom);
 
 /// The marks controls of a bar chart window: `CheckBox1` (marks shown), `CBMarks` (what they show),
 /// `SpinEdAngle` (their angle) and `CBValInd` (axis labels by index or by value).
@@ -78,8 +100,8 @@ struct MarksControls {
   QSpinBox* SpinEdAngle = nullptr;
   QComboBox* CBValInd = nullptr;
 
-  /// The marks over bars of `heights` as the controls set them; hidden unless `chartShown`.
-  BarChart::Marks state(std::span<const double> heights, bool chartShown = true) const;
+  /// The marks as the controls set them; hidden unless `chartShown`.
+  BarChart::Marks state(bool chartShown = true) const;
   /// Marks shown and turned away from upright: they need room above the bars.
   bool turned() const;
 };
@@ -108,6 +130,12 @@ void setCell(QTableWidget* g, int row, int column, const QString& text);
 
 /// The five texts of a probability-table row: interval, x, probability, frequency, distribution function.
 std::array<QString, 5> probabilityRowTexts(const ProbabilityRow& row, Language language);
+
+/// A push button named `name` that is never the default button.
+QPushButton* makeButton(QWidget* parent, const QString& name);
+
+/// Fixes the height of `g` to its rows and turns its scroll bars off.
+void fitGridHeight(QTableWidget* g);
 
 /// Lays out the zoom-in, zoom-out and 1:1 buttons of `chart` in `panel`, with a stretch after them on
 /// request.

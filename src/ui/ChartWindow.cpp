@@ -74,23 +74,6 @@ QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int colum
   return g;
 }
 
-// Height showing all rows of a small grid without a scroll bar.
-void fitGridHeight(QTableWidget* g) {
-  int h = 2 * g->frameWidth();
-  if (g->horizontalHeader()->isVisible()) h += g->horizontalHeader()->sizeHint().height();
-  for (int r = 0; r < g->rowCount(); ++r) h += g->rowHeight(r);
-  g->setFixedHeight(h);
-  g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name) {
-  auto* b = new QPushButton(parent);
-  b->setObjectName(name);
-  b->setAutoDefault(false);
-  return b;
-}
-
 bool isNumberKey(QChar c) {
   return c.isDigit() || c == u',' || c == u'-' || c == u'.' || c == u'E' || c == u'e';
 }
@@ -130,9 +113,7 @@ std::optional<std::string> SaveHistogramCommand(Services& services, const Histog
 // Construction
 
 ChartWindow::ChartWindow(Services& services, QWidget* parent)
-    : QWidget(parent),
-      services_(services),
-      bars_(this, QString(), 500, [this] { return marks_.state(hist_.p); }) {
+    : QWidget(parent), services_(services), bars_(this, QString(), 500, [this] { return marks_.state(); }) {
   setObjectName(u"Form3"_s);
   setWindowFlag(Qt::Window);
   setWindowFlag(Qt::WindowStaysOnTopHint);

@@ -81,7 +81,7 @@ std::string DistributionFunctionTitle(const std::string& name) {
 }
 
 DistributionFunctionWindow::DistributionFunctionWindow(Services& services, QWidget* parent)
-    : SimpleWindow(services, 12, parent), bars_(this, QString(), 400, [this] { return marks_.state(F_); }) {
+    : SimpleWindow(services, 12, parent), bars_(this, QString(), 400, [this] { return marks_.state(); }) {
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setEnablesMainOnClose(false);
   buildControls();
@@ -214,13 +214,11 @@ void DistributionFunctionWindow::fillAgain() {
   const bool index = services_.options.axisIndex;
   marks_.CBValInd->setCurrentIndex(index ? 0 : 1);
   bars_.axisX->setTitleText(index ? u"Index x"_s : qs(MessageText(218, lang)));
-  F_.assign(n, 0);
   std::vector<std::string> labels;
   QList<qreal> values;
   double F = 0;
   for (int i = 1; i <= n; ++i) {
     F += hist_.p[i - 1];
-    F_[i - 1] = F;
     values.append(F);
     const double x = i < n ? hist_.min + (i - 1) * hist_.step : hist_.max;
     labels.push_back(index ? std::to_string(i - 1) : ralvex::StrBottomGraf(F, x));

@@ -84,7 +84,6 @@ class DistributionFunctionWindow : public SimpleWindow {
 
   Histogram hist_;
   std::string name_, title_;
-  std::vector<double> F_;
   std::uint32_t background_ = 16777215;
   bool closing_ = false;
 };

@@ -19,9 +19,7 @@
 
 #include "ralvex/Ralvex.h"
 #include "ui/BarChartParts.h"
-#include "ui/HistogramBars.h"
 #include "ui/RalvexQt.h"
-#include "ui/RawDataWindow.h"
 #include "ui/Services.h"
 #include "ui/WindowPlace.h"
 
@@ -41,10 +39,12 @@ QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int colum
   return g;
 }
 
-QChartView* makeChartView(QWidget* parent, const QString& name, QChart*& chart) {
-  chart = new QChart;
-  chart->setMargins(QMargins(2, 2, 4, 2));
-  auto* v = new QChartView(chart, parent);
+// An overview chart of bars in `colour` (0xBBGGRR), outlined a shade darker.
+QChartView* makeChartView(QWidget* parent, const QString& name, BarChart& bars, std::uint32_t colour) {
+  bars.chart->setMargins(QMargins(2, 2, 4, 2));
+  const QColor c = colourFromBgr(colour);
+  bars.setColours(c, c.darker(140));
+  auto* v = new QChartView(bars.chart, parent);
   v->setObjectName(name);
   v->setMinimumSize(220, 150);
   return v;
@@ -100,7 +100,8 @@ void PPPlot::paintEvent(QPaintEvent*) {
   for (const QPointF& q : points_) p.drawEllipse(at(q.x(), std::clamp(q.y(), 0.0, 1.0)), 1.8, 1.8);
 }
 
-FitTableWindow::FitTableWindow(Services& services, QWidget* parent) : SimpleWindow(services, 14, parent) {
+FitTableWindow::FitTableWindow(Services& services, QWidget* parent)
+    : SimpleWindow(services, 14, parent), barsRaw_(this, QString(), 200), barsType_(this, QString(), 200) {
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setEnablesMainOnClose(false);  // the raw data window keeps the main window disabled
   auto* root = new QVBoxLayout(this);
@@ -155,10 +156,8 @@ FitTableWindow::FitTableWindow(Services& services, QWidget* parent) : SimpleWind
   moments->addWidget(SGCharPDZ_);
   moments->addStretch();
   bottom->addLayout(moments, 1);
-  Chart1_ = makeChartView(this, u"Chart1"_s, chartRaw_);
-  Chart2_ = makeChartView(this, u"Chart2"_s, chartType_);
-  barsRaw_ = new HistogramBars(chartRaw_, 200);
-  barsType_ = new HistogramBars(chartType_, 200);
+  Chart1_ = makeChartView(this, u"Chart1"_s, barsRaw_, kRawColour);
+  Chart2_ = makeChartView(this, u"Chart2"_s, barsType_, kBarColour);
   ChartPP_ = new PPPlot(this);
   ChartPP_->setObjectName(u"ChartPP"_s);
   ChartPP_->setMinimumSize(220, 150);
@@ -190,15 +189,15 @@ void FitTableWindow::ApplyRuntimeTexts(Language language) {
   for (int r = 1; r <= kFitTableRows; ++r)
     setCell(SGChar_, r, 0, r <= 9 ? u"  "_s + QString::number(r) : QString::number(r));
   if (selectedType_ >= 0) CBVyber_->setPlaceholderText(qs(DistributionTypeName(selectedType_, language)));
-  if (raw_) writeRows();
+  if (filled_) writeRows();
 }
 
 // ------------------------------------------------------------------------------------------------
 // Filling and sorting
 
-void FitTableWindow::showFor(RawDataWindow& raw) {
-  raw_ = &raw;
-  const auto& fit = raw.fitResult();
+void FitTableWindow::showFit() {
+  filled_ = true;
+  const FitResult* fit = services_.windows.fitResult();
   CBVyber_->hide();
   CBVyber_->setCurrentIndex(0);
   selectedType_ = -1;
@@ -237,9 +236,9 @@ void FitTableWindow::writeRows() {
   for (int r = 0; r < kFitTableRows; ++r)
     for (int k = 1; k <= kFitFields; ++k)
       setCell(SGChar_, r + 1, k, qs(FitFieldText(rows_[static_cast<size_t>(r)], k, language)));
-  if (raw_ && raw_->fitResult())
+  if (const FitResult* fit = services_.windows.fitResult())
     for (int k = 1; k <= kFitFields; ++k)
-      setCell(SGCharPD_, 1, k, qs(FitFieldText(raw_->fitResult()->rawRow, k, language)));
+      setCell(SGCharPD_, 1, k, qs(FitFieldText(fit->rawRow, k, language)));
   SGChar_->resizeColumnsToContents();
   SGCharPD_->resizeColumnsToContents();
   for (int c = 0; c < kColumns; ++c) SGCharPD_->setColumnWidth(c, SGChar_->columnWidth(c));
@@ -249,10 +248,8 @@ void FitTableWindow::writeRows() {
 void FitTableWindow::sortRows() {
   const SortReference ref =
       CBVyber_->currentIndex() == 1 ? SortReference::RawHistogram : SortReference::RawData;
-  if (raw_ && raw_->fitResult()) {
-    const FitResult& fit = *raw_->fitResult();
-    SortFitRows(rows_, CBTypVyberu_->currentIndex(), ref, fit.rawRow, fit.rawMoments);
-  }
+  if (const FitResult* fit = services_.windows.fitResult())
+    SortFitRows(rows_, CBTypVyberu_->currentIndex(), ref, fit->rawRow, fit->rawMoments);
   writeRows();
   SGChar_->clearSelection();
 }
@@ -265,14 +262,15 @@ void FitTableWindow::CBTypVyberuChange() {
 void FitTableWindow::CBVyberChange() { sortRows(); }
 
 void FitTableWindow::SGCharSelectCell(int row) {
-  if (!raw_ || !raw_->fitResult()) return;
-  const auto& offered = raw_->fitResult()->offered;
+  const FitResult* fit = services_.windows.fitResult();
+  if (!fit) return;
+  const auto& offered = fit->offered;
   const int r = row - 1;
   const int type = r >= 0 && r < kFitTableRows ? rows_[static_cast<size_t>(r)].type : -1;
   // The row's own type, wherever the sort has put it.
   const auto pos = std::find(offered.begin(), offered.end(), type);
   if (type >= 0 && pos != offered.end()) {
-    raw_->selectType(static_cast<int>(pos - offered.begin()));
+    services_.windows.selectFittedType(static_cast<int>(pos - offered.begin()));
     Chart2_->show();
     drawPP(type);
     // The combo box shows the row's type in place of an item.
@@ -281,7 +279,7 @@ void FitTableWindow::SGCharSelectCell(int row) {
     CBVyber_->setCurrentIndex(-1);
   } else {
     Chart2_->hide();
-    raw_->selectType(0);
+    services_.windows.selectFittedType(0);
   }
 }
 
@@ -290,7 +288,7 @@ void FitTableWindow::ChBVymazRadkuTabClick() {
   ChBVymazRadkuTab_->hide();
   const int from = *firstUnsuitable_;
   for (int r = from; r < kFitTableRows; ++r) rows_[static_cast<size_t>(r)] = FitRow{};
-  if (raw_ && raw_->mutableFitResult()) RemoveFromRankingPosition(*raw_->mutableFitResult(), from);
+  services_.windows.removeFittedTypes(from);
   writeRows();
   SGChar_->clearSelection();
 }
@@ -299,7 +297,7 @@ void FitTableWindow::BKonecClick() { close(); }
 
 void FitTableWindow::closeEvent(QCloseEvent* event) {
   SimpleWindow::closeEvent(event);
-  if (raw_) raw_->setEnabled(true);
+  services_.windows.fitTableClosed();
 }
 
 // ------------------------------------------------------------------------------------------------
@@ -316,14 +314,15 @@ void FitTableWindow::showTypeHistogram(const Histogram& h) {
 }
 
 void FitTableWindow::drawOverviews() {
-  const auto draw = [](HistogramBars* bars, std::optional<Histogram>& h, std::uint32_t colour) {
+  const auto draw = [](BarChart& bars, std::optional<Histogram>& h) {
     if (!h) return;
     const int n = binCount(*h);
-    bars->setBars(std::span<const double>(h->p.data(), static_cast<size_t>(n)), indexLabels(n), colour, 1.05);
+    const std::span<const double> p(h->p.data(), static_cast<size_t>(n));
+    bars.setBars(p, indexLabels(n), barChartTop(p, 1.05));
     h.reset();
   };
-  draw(barsRaw_, pendingRaw_, kRawColour);
-  draw(barsType_, pendingType_, kBarColour);
+  draw(barsRaw_, pendingRaw_);
+  draw(barsType_, pendingType_);
 }
 
 void FitTableWindow::showEvent(QShowEvent* event) {
@@ -334,9 +333,9 @@ void FitTableWindow::showEvent(QShowEvent* event) {
 void FitTableWindow::drawPP(int type) {
   std::vector<QPointF> points;
   QString title;
-  if (raw_ && raw_->fitResult()) {
-    const auto& h = raw_->fitResult()->display[static_cast<size_t>(type)];
-    const auto& x = raw_->values();
+  if (const FitResult* fit = services_.windows.fitResult()) {
+    const auto& h = fit->display[static_cast<size_t>(type)];
+    const std::span<const double> x = services_.windows.rawValues();
     if (h && !x.empty()) {
       const size_t n = x.size();
       const size_t stride = std::max<size_t>(1, n / 400);

@@ -8,17 +8,15 @@
 #include <vector>
 
 #include "creation/Fitting.h"
+#include "ui/BarChartParts.h"
 #include "ui/SimpleWindow.h"
 
-class HistogramBars;
-class QChart;
 class QChartView;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
-class RawDataWindow;
 
 /// Texts the table window composes at run time.
 enum class FitTableText { PPRawAxis };
@@ -50,7 +48,7 @@ class FitTableWindow : public SimpleWindow {
   explicit FitTableWindow(Services& services, QWidget* parent = nullptr);
 
   /// Fills the tables from the raw data window's fitting results, sorts by těsnost and shows the window.
-  void showFor(RawDataWindow& raw);
+  void showFit();
   /// The raw-data histogram for the first overview chart.
   void showRawHistogram(const Histogram& h);
   /// The histogram shown in the raw data window for the second overview chart.
@@ -82,7 +80,7 @@ class FitTableWindow : public SimpleWindow {
   void drawPP(int type);
   void drawOverviews();
 
-  RawDataWindow* raw_ = nullptr;
+  bool filled_ = false;  // the tables show fitting results
   std::vector<FitRow> rows_;
   std::optional<int> firstUnsuitable_;
   std::optional<Histogram> pendingRaw_, pendingType_;  // overviews to draw when shown
@@ -93,8 +91,7 @@ class FitTableWindow : public SimpleWindow {
   QCheckBox* ChBVymazRadkuTab_ = nullptr;
   QPushButton* BKonec_ = nullptr;
   QLabel *Label1_ = nullptr, *Label2_ = nullptr, *Label3_ = nullptr, *Label4_ = nullptr;
-  QChart *chartRaw_ = nullptr, *chartType_ = nullptr;
+  BarChart barsRaw_, barsType_;
   QChartView *Chart1_ = nullptr, *Chart2_ = nullptr;
-  HistogramBars *barsRaw_ = nullptr, *barsType_ = nullptr;
   PPPlot* ChartPP_ = nullptr;
 };

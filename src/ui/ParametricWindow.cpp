@@ -76,7 +76,7 @@ void dialog(int titleMessage, const std::string& text) {
 
 ParametricWindow::ParametricWindow(Services& services, QWidget* parent)
     : SimpleWindow(services, 4, parent),
-      bars_(this, u"p    pf(z)"_s, 500, [this] { return marks_.state(result_.p, chartShown_); }) {
+      bars_(this, u"p    pf(z)"_s, 500, [this] { return marks_.state(chartShown_); }) {
   buildControls();
   readSettings();
   applyOwnTexts();

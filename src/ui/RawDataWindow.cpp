@@ -42,9 +42,6 @@
 #include "shell/Messages.h"
 #include "ui/BarChartParts.h"
 #include "ui/ChartExport.h"
-#include "ui/FitTableWindow.h"
-#include "ui/HistogramBars.h"
-#include "ui/MainWindow.h"
 #include "ui/RalvexQt.h"
 #include "ui/Services.h"
 #include "ui/WindowPlace.h"
@@ -69,31 +66,17 @@ QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int colum
   return g;
 }
 
-void fitGridHeight(QTableWidget* g) {
-  int h = 2 * g->frameWidth();
-  for (int r = 0; r < g->rowCount(); ++r) h += g->rowHeight(r);
-  g->setFixedHeight(h);
-  g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name) {
-  auto* b = new QPushButton(parent);
-  b->setObjectName(name);
-  b->setAutoDefault(false);
-  return b;
-}
-
 QLineEdit* makeEdit(QWidget* parent, const QString& name) {
   auto* e = new QLineEdit(parent);
   e->setObjectName(name);
   return e;
 }
 
-QChart* makeChart() {
-  auto* c = new QChart;
-  c->setMargins(QMargins(4, 4, 8, 4));
-  return c;
+// Raw-data bars in `colour` (0xBBGGRR), outlined a shade darker.
+void setUpChart(BarChart& bars, std::uint32_t colour) {
+  bars.chart->setMargins(QMargins(4, 4, 8, 4));
+  const QColor c = colourFromBgr(colour);
+  bars.setColours(c, c.darker(140));
 }
 
 bool numberKey(QChar c) {
@@ -123,7 +106,10 @@ QVariant RawValueModel::data(const QModelIndex& index, int role) const {
 // ------------------------------------------------------------------------------------------------
 // Construction
 
-RawDataWindow::RawDataWindow(Services& services, QWidget* parent) : SimpleWindow(services, 5, parent) {
+RawDataWindow::RawDataWindow(Services& services, QWidget* parent)
+    : SimpleWindow(services, 5, parent),
+      bars_(this, QString(), 500, [this] { return marks_.state(); }),
+      barsMin_(this, QString(), 240) {
   build();
   connectControls();
   applyOwnTexts();
@@ -240,9 +226,8 @@ void RawDataWindow::build() {
   fitGridHeight(StringGrid6_);
   mid->addWidget(StringGrid6_);
 
-  chartMin_ = makeChart();
-  barsMin_ = new HistogramBars(chartMin_, 240);
-  Chart1Min_ = new QChartView(chartMin_, this);
+  setUpChart(barsMin_, kRawColour);
+  Chart1Min_ = new QChartView(barsMin_.chart, this);
   Chart1Min_->setObjectName(u"Chart1Min"_s);
   Chart1Min_->setMinimumHeight(120);
   mid->addWidget(Chart1Min_);
@@ -250,18 +235,10 @@ void RawDataWindow::build() {
   GBPopisky_ = new QGroupBox(this);
   GBPopisky_->setObjectName(u"GBPopisky"_s);
   auto* marks = new QHBoxLayout(GBPopisky_);
-  CheckBox1_ = new QCheckBox(GBPopisky_);
-  CheckBox1_->setObjectName(u"CheckBox1"_s);
-  CBMarks_ = new QComboBox(GBPopisky_);
-  CBMarks_->setObjectName(u"CBMarks"_s);
-  SpinEdAngle_ = new QSpinBox(GBPopisky_);
-  SpinEdAngle_->setObjectName(u"SpinEdAngle"_s);
-  SpinEdAngle_->setRange(0, 360);
-  SpinEdAngle_->setSingleStep(15);
-  SpinEdAngle_->setSuffix(u"\u00B0"_s);
-  CBValInd_ = new QComboBox(GBPopisky_);
-  CBValInd_->setObjectName(u"CBValInd"_s);
-  for (QWidget* w : std::initializer_list<QWidget*>{CheckBox1_, CBMarks_, SpinEdAngle_, CBValInd_})
+  marks_ = makeMarksControls(GBPopisky_, {}, {});  // items from the window's texts
+  marks_.SpinEdAngle->setSuffix(u"\u00B0"_s);
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{marks_.CheckBox1, marks_.CBMarks, marks_.SpinEdAngle, marks_.CBValInd})
     marks->addWidget(w);
   mid->addWidget(GBPopisky_);
   UlozGraf_ = makeButton(this, u"UlozGraf"_s);
@@ -274,18 +251,14 @@ void RawDataWindow::build() {
 
   // Right: chart over the probability table, or the typed-data box.
   auto* right = new QVBoxLayout;
-  chart_ = makeChart();
-  bars_ = new HistogramBars(chart_, 500);
-  QFont tf = chart_->titleFont();
-  tf.setBold(true);
-  chart_->setTitleFont(tf);
-  Chart1_ = new QChartView(chart_, this);
+  setUpChart(bars_, kBarColour);
+  Chart1_ = new QChartView(bars_.chart, this);
   Chart1_->setObjectName(u"Chart1"_s);
   Chart1_->setMinimumSize(420, 260);
   // Chart command toolbar: zoom of the plot.
   Panel6_ = new QWidget(this);
   Panel6_->setObjectName(u"Panel6"_s);
-  addZoomButtons(Panel6_, chart_, true);
+  addZoomButtons(Panel6_, bars_.chart, true);
   Panel6_->hide();
   right->addWidget(Panel6_);
   right->addWidget(Chart1_, 3);
@@ -332,12 +305,10 @@ void RawDataWindow::connectControls() {
   connect(CBTypPara_, &QComboBox::activated, this, &RawDataWindow::CBTypParaChange);
   for (QLineEdit* e : {EdMin_, EdMax_, EdPocetIntervalu_, EdEps_})
     connect(e, &QLineEdit::textEdited, this, &RawDataWindow::fieldChanged);
-  connect(CBValInd_, &QComboBox::activated, this, &RawDataWindow::CBValIndChange);
-  connect(CheckBox1_, &QCheckBox::clicked, this, &RawDataWindow::CheckBox1Click);
-  connect(CBMarks_, &QComboBox::activated, this, &RawDataWindow::CBMarksChange);
-  connect(SpinEdAngle_, &QSpinBox::valueChanged, this, &RawDataWindow::SpinEdAngleChange);
-  if (MainWindow* main = services_.windows.main)
-    connect(main, &MainWindow::displayOptionsChanged, this, &RawDataWindow::updateToolbar);
+  connect(marks_.CBValInd, &QComboBox::activated, this, &RawDataWindow::CBValIndChange);
+  connect(marks_.CheckBox1, &QCheckBox::clicked, this, &RawDataWindow::CheckBox1Click);
+  connect(marks_.CBMarks, &QComboBox::activated, this, &RawDataWindow::CBMarksChange);
+  connect(marks_.SpinEdAngle, &QSpinBox::valueChanged, this, &RawDataWindow::SpinEdAngleChange);
   connect(Memo1_, &QPlainTextEdit::textChanged, this,
           [this] { setCell(StringGrid5_, 0, 0, u" "_s + QString::number(Memo1_->blockCount())); });
 }
@@ -352,7 +323,7 @@ void RawDataWindow::error(const std::string& text) {
 void RawDataWindow::ApplyRuntimeTexts(Language language) {
   for (int i = 0; i < CBTypPara_->count() && i < static_cast<int>(offered_.size()); ++i)
     CBTypPara_->setItemText(i, qs(DistributionTypeName(offered_[static_cast<size_t>(i)], language)));
-  CBValInd_->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
+  marks_.CBValInd->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
   if (shown_ && Chart1_->isVisible()) drawHistogram(*shown_, shownType_);
 }
 
@@ -364,10 +335,10 @@ void RawDataWindow::readSettings() {
   long n = 0;
   if (ralvex::parseLong(ss(EdPocetIntervalu_->text()), n) && n >= 3 && n <= kMaxBins)
     intervals_ = static_cast<int>(n);
-  CBMarks_->setCurrentIndex(
+  marks_.CBMarks->setCurrentIndex(
       int(std::clamp<long long>(settings::readInteger(s, settings::kRawMarks, 2), 0, 4)));
-  const QSignalBlocker quiet(SpinEdAngle_);
-  SpinEdAngle_->setValue(
+  const QSignalBlocker quiet(marks_.SpinEdAngle);
+  marks_.SpinEdAngle->setValue(
       int(std::clamp<long long>(settings::readInteger(s, settings::kRawAngle, 90), 0, 360)));
 }
 
@@ -375,8 +346,8 @@ void RawDataWindow::writeSettings() {
   SettingsFile& s = services_.settings;
   settings::writeText(s, settings::kRawEps, ss(EdEps_->text()));
   settings::writeText(s, settings::kRawIntervals, ss(EdPocetIntervalu_->text()));
-  settings::write(s, settings::kRawMarks, CBMarks_->currentIndex());
-  settings::write(s, settings::kRawAngle, SpinEdAngle_->value());
+  settings::write(s, settings::kRawMarks, marks_.CBMarks->currentIndex());
+  settings::write(s, settings::kRawAngle, marks_.SpinEdAngle->value());
 }
 
 void RawDataWindow::applyEditColour() {
@@ -395,9 +366,9 @@ void RawDataWindow::applyPresetValues() {
                                     qsizetype(settings::kRawEps.textDefault.size())));
   EdPocetIntervalu_->setText(QString::fromUtf8(settings::kRawIntervals.textDefault.data(),
                                                qsizetype(settings::kRawIntervals.textDefault.size())));
-  CBMarks_->setCurrentIndex(2);
-  const QSignalBlocker quiet(SpinEdAngle_);
-  SpinEdAngle_->setValue(90);
+  marks_.CBMarks->setCurrentIndex(2);
+  const QSignalBlocker quiet(marks_.SpinEdAngle);
+  marks_.SpinEdAngle->setValue(90);
 }
 
 // ------------------------------------------------------------------------------------------------
@@ -427,7 +398,7 @@ void RawDataWindow::Reset() {
   GroupBox2_->setTitle({});
   restoreEps_ = EdEps_->text();
   dirty_ = false;
-  CheckBox1_->setChecked(false);
+  marks_.CheckBox1->setChecked(false);
   for (QWidget* w : std::initializer_list<QWidget*>{BTabChar_, BChar_, UlozGraf_, SpeedButton1_,
                                                     EdPocetIntervalu_, EdEps_})
     w->setEnabled(false);
@@ -443,8 +414,8 @@ void RawDataWindow::Reset() {
   StringGrid2_->hide();
   GroupBox6_->hide();
   GBPopisky_->hide();
-  barsMin_->clear();
-  bars_->clear();
+  barsMin_.clear();
+  bars_.clear();
   updateToolbar();
   ProgressBar1_->setValue(0);
 }
@@ -458,8 +429,8 @@ void RawDataWindow::OpenDataClick() {
   o.filter = "Distributions Files (*.txt)|*.txt|All files (*.*)|*.*";
   const auto chosen = services_.dialogs.openFileName(o);
   Reset();
-  chart_->setTitle({});
-  bars_->clear();
+  bars_.chart->setTitle({});
+  bars_.clear();
   if (!chosen || chosen->empty()) return;
   LoadFile(*chosen);
 }
@@ -540,7 +511,7 @@ void RawDataWindow::Button2Click() {
     EdTesnost_->clear();
     return;
   }
-  CheckBox1_->setChecked(false);
+  marks_.CheckBox1->setChecked(false);
   dropFit();
   // The fields, unless they still show the texts written for the exact limits.
   double v = 0;
@@ -559,9 +530,9 @@ void RawDataWindow::Button2Click() {
   StringGrid2_->hide();
   raw_ = h;
   drawHistogram(*h, -1);
-  barsMin_->setBars(std::span<const double>(h->p.data(), static_cast<size_t>(binCount(*h))),
-                    indexLabels(binCount(*h)), kRawColour);
-  if (auto* table = services_.windows.fitTable) table->showRawHistogram(*h);
+  const std::span<const double> p(h->p.data(), static_cast<size_t>(binCount(*h)));
+  barsMin_.setBars(p, indexLabels(binCount(*h)), barChartTop(p, 1.08));
+  services_.windows.showFitRawHistogram(*h);
   dirty_ = false;
 }
 
@@ -577,10 +548,10 @@ void RawDataWindow::drawHistogram(const Histogram& h, int type) {
     title += " ( " + fit_->parameterText[static_cast<size_t>(type)];
   title += MessageText(109, language) + base;
   if (type < 0) title += " ( " + loadedAt_ + " )";
-  chart_->setTitle(qs(title));
+  bars_.chart->setTitle(qs(title));
   drawBars();
   Chart1_->show();
-  if (auto* table = services_.windows.fitTable) table->showTypeHistogram(h);
+  services_.windows.showFitTypeHistogram(h);
 
   // Probability table.
   const ProbabilityTableModel t = ProbabilityTable(
@@ -625,15 +596,12 @@ void RawDataWindow::drawBars() {
   for (int i = 0; i < N; ++i)
     labels.push_back(index ? std::to_string(i)
                            : ralvex::StrBottomGraf(h.p[static_cast<size_t>(i)], h.min + i * h.step));
-  const bool marks = CheckBox1_->isChecked();
+  bars_.axisX->setTitleText(index ? qs(RawDataWindowText(RawDataText::IndexAxisTitle, lang()))
+                                  : qs(MessageText(217, lang())));
   // Turned marks need room above the highest bar.
-  const double headroom = marks && SpinEdAngle_->value() % 180 != 0 ? 1.3 : 1.08;
-  bars_->axisX()->setTitleText(index ? qs(RawDataWindowText(RawDataText::IndexAxisTitle, lang()))
-                                     : qs(MessageText(217, lang())));
-  bars_->setBars(std::span<const double>(h.p.data(), static_cast<size_t>(N)), std::move(labels), kBarColour,
-                 headroom);
-  bars_->setMarks(marks, static_cast<MarksStyle>(std::clamp(CBMarks_->currentIndex(), 0, 4)),
-                  SpinEdAngle_->value());
+  const std::span<const double> p(h.p.data(), static_cast<size_t>(N));
+  const double highest = p.empty() ? 0 : *std::max_element(p.begin(), p.end());
+  bars_.setBars(p, std::move(labels), barChartTop(highest, marks_.turned()));
 }
 
 void RawDataWindow::CheckBox1Click() {
@@ -641,17 +609,17 @@ void RawDataWindow::CheckBox1Click() {
 }
 
 void RawDataWindow::CBMarksChange() {
-  if (CheckBox1_->isChecked()) CheckBox1Click();
+  if (marks_.CheckBox1->isChecked()) CheckBox1Click();
 }
 
 void RawDataWindow::SpinEdAngleChange() {
-  CheckBox1_->setChecked(false);
+  marks_.CheckBox1->setChecked(false);
   CheckBox1Click();
 }
 
 void RawDataWindow::CBValIndChange() {
-  services_.windows.setAxisLabels(CBValInd_->currentIndex() == 0);
-  services_.options.axisIndex = CBValInd_->currentIndex() == 0;
+  services_.windows.setAxisLabels(marks_.CBValInd->currentIndex() == 0);
+  services_.options.axisIndex = marks_.CBValInd->currentIndex() == 0;
   CheckBox1Click();
 }
 
@@ -946,10 +914,7 @@ void RawDataWindow::CBTypParaChange() {
 }
 
 void RawDataWindow::BTabCharClick() {
-  auto* table = services_.windows.fitTable;
-  if (!table || !fit_) return;
-  setEnabled(false);
-  table->showFor(*this);
+  if (fit_) services_.windows.openFitTable();
 }
 
 // ------------------------------------------------------------------------------------------------
@@ -1011,19 +976,10 @@ void RawDataWindow::showEvent(QShowEvent* event) {
 }
 
 void RawDataWindow::closeEvent(QCloseEvent* event) {
-  if (shown_ && Chart1_->isVisible()) {
-    if (auto* main = services_.windows.main) {
-      Histogram h = *shown_;
-      h.range = h.max - h.min + h.step;
-      h.total = static_cast<double>(stats_.n);
-      main->view().createdHistogram = h;
-      main->view().histogramCreated = true;
-      main->view().currentSource = 15;
-      main->BitBtn1Click();
-    }
-  }
+  // The shown histogram carries its span and the count of values as its total.
+  if (shown_ && Chart1_->isVisible()) services_.windows.storeCreatedHistogram(*shown_);
   writeSettings();
-  CheckBox1_->setChecked(false);
+  marks_.CheckBox1->setChecked(false);
   Chart1_->hide();
   SimpleWindow::closeEvent(event);
 }

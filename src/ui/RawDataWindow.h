@@ -9,12 +9,10 @@
 #include "creation/Fitting.h"
 #include "creation/RawData.h"
 #include "histogram/Histogram.h"
+#include "ui/BarChartParts.h"
 #include "ui/SimpleWindow.h"
 
-class HistogramBars;
-class QChart;
 class QChartView;
-class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -23,7 +21,6 @@ class QTableView;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
-class QSpinBox;
 class QTableWidget;
 
 /// Texts the raw data window composes at run time.
@@ -98,7 +95,7 @@ class RawDataWindow : public SimpleWindow {
   /// The raw-data histogram, if one is built.
   const std::optional<Histogram>& rawHistogram() const { return raw_; }
   /// The bars of the chart.
-  const HistogramBars& bars() const { return *bars_; }
+  const BarChart& bars() const { return bars_; }
   bool dirty() const { return dirty_; }
   /// Selects position `pos` of the type list as if the user chose it.
   void selectType(int pos);
@@ -156,13 +153,11 @@ class RawDataWindow : public SimpleWindow {
                *StringGrid5_ = nullptr, *StringGrid6_ = nullptr;
   QPlainTextEdit* Memo1_ = nullptr;
   QGroupBox *GroupBox2_ = nullptr, *GroupBox5_ = nullptr, *GroupBox6_ = nullptr, *GBPopisky_ = nullptr;
-  QComboBox *CBTypPara_ = nullptr, *CBMarks_ = nullptr, *CBValInd_ = nullptr;
-  QSpinBox* SpinEdAngle_ = nullptr;
-  QCheckBox* CheckBox1_ = nullptr;
+  QComboBox* CBTypPara_ = nullptr;
+  MarksControls marks_;
   QProgressBar* ProgressBar1_ = nullptr;
   QLabel *Label1_ = nullptr, *Label2_ = nullptr, *Label3_ = nullptr, *Label4_ = nullptr, *Label11_ = nullptr;
-  QChart *chart_ = nullptr, *chartMin_ = nullptr;
+  BarChart bars_, barsMin_;
   QChartView *Chart1_ = nullptr, *Chart1Min_ = nullptr;
-  HistogramBars *bars_ = nullptr, *barsMin_ = nullptr;
   QWidget* Panel6_ = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "ui/AboutWindow.h"
 #include "ui/ChartWindow.h"
 #include "ui/DistributionFunctionWindow.h"
+#include "ui/FitTableWindow.h"
 #include "ui/HelpInfoWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/NewHistogramWindow.h"
@@ -161,6 +162,7 @@ void Windows::presetPlaces() const {
 void Windows::displayOptionsChanged() const {
   // Checked: a stand-in holding only a chart window's selectors may fill the role.
   if (auto* c = qobject_cast<ChartWindow*>(static_cast<QObject*>(chart))) c->applyDisplayOptions();
+  if (rawData) rawData->updateToolbar();
 }
 
 void Windows::applyEditColour() const {
@@ -253,4 +255,39 @@ void Windows::creationWindowClosed() const {
   if (!main) return;
   main->selectCreationWindowItem(0);
   main->view().currentSource = kSrcCreated;
+}
+
+const FitResult* Windows::fitResult() const {
+  return rawData && rawData->fitResult() ? &*rawData->fitResult() : nullptr;
+}
+
+std::span<const double> Windows::rawValues() const {
+  return rawData ? std::span<const double>(rawData->values()) : std::span<const double>();
+}
+
+void Windows::selectFittedType(int pos) const {
+  if (rawData) rawData->selectType(pos);
+}
+
+void Windows::removeFittedTypes(int from) const {
+  if (FitResult* fit = rawData ? rawData->mutableFitResult() : nullptr) RemoveFromRankingPosition(*fit, from);
+}
+
+bool Windows::openFitTable() const {
+  if (!fitTable || !fitResult()) return false;
+  rawData->setEnabled(false);
+  fitTable->showFit();
+  return true;
+}
+
+void Windows::fitTableClosed() const {
+  if (rawData) rawData->setEnabled(true);
+}
+
+void Windows::showFitRawHistogram(const Histogram& h) const {
+  if (fitTable) fitTable->showRawHistogram(h);
+}
+
+void Windows::showFitTypeHistogram(const Histogram& h) const {
+  if (fitTable) fitTable->showTypeHistogram(h);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "reliability/Assessment.h"
 #include "shell/Language.h"
 
+struct FitResult;
 struct Histogram;
 struct ProjectState;
 struct RmrTables;
@@ -132,7 +134,8 @@ struct Windows {
   /// Item of the main window's histogram-creation selector `CBTypOkna` (2 is "Histogram").
   int creationWindowItem() const;
   /// Hands a histogram made by a creation window to the main window as the created histogram
-  /// (source 15) and runs its store action ("&Ulož"), which asks its own questions.
+  /// (source 15) and runs its store action ("&Ulož"), which asks its own questions. The histogram
+  /// carries its own range and total.
   void storeCreatedHistogram(const Histogram& h) const;
   /// The name (without folder) of the histogram file a creation window has just written.
   void createdHistogramSaved(const std::string& name) const;
@@ -140,4 +143,22 @@ struct Windows {
   void setCurrentSource(int source) const;
   /// A creation window closed: the selector shows its first item again, the current source is 15.
   void creationWindowClosed() const;
+
+  // ---- raw data window and its table of suitable distributions
+  /// The fitting results of the raw data window, or null.
+  const FitResult* fitResult() const;
+  /// The sorted raw values of the raw data window (empty without that window).
+  std::span<const double> rawValues() const;
+  /// The raw data window shows the type at position `pos` of its type list.
+  void selectFittedType(int pos) const;
+  /// The types from ranking position `from` on leave the raw data window's fitting results.
+  void removeFittedTypes(int from) const;
+  /// Shows the table of suitable distributions over the disabled raw data window; false without a
+  /// table window or fitting results.
+  bool openFitTable() const;
+  /// The table closed: the raw data window is enabled again.
+  void fitTableClosed() const;
+  /// The table's overview charts: the raw-data histogram and the histogram the raw data window shows.
+  void showFitRawHistogram(const Histogram& h) const;
+  void showFitTypeHistogram(const Histogram& h) const;
 };

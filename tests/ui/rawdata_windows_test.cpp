@@ -30,8 +30,8 @@
 #include "ShellFixture.h"
 #include "io/AtomicFile.h"
 #include "ralvex/Ralvex.h"
+#include "ui/BarChartParts.h"
 #include "ui/FitTableWindow.h"
-#include "ui/HistogramBars.h"
 #include "ui/RawDataWindow.h"
 #include "ui/TextSets.h"
 
@@ -353,7 +353,7 @@ TEST_F(RawDataWindowTest, MarksFollowTheSelectorAngleAndLabelOption) {
   style->setCurrentIndex(1);
   style->activated(1);
   EXPECT_EQ(window->bars().shownMarks().back(), u"3"_s);
-  EXPECT_EQ(window->bars().axisX()->titleText(), u"Index   f(z)"_s);
+  EXPECT_EQ(window->bars().axisX->titleText(), u"Index   f(z)"_s);
   // Turning the marks unchecks "Popisky dat" and hides them.
   child<QSpinBox>("SpinEdAngle")->setValue(45);
   EXPECT_FALSE(marks->isChecked());
@@ -512,4 +512,26 @@ TEST_F(RawDataHandOverTest, CloseHandsTheShownHistogramToTheMainWindow) {
   EXPECT_EQ(m.view().currentSource, 15);
   services->windows.rawData = nullptr;
   services->windows.fitTable = nullptr;
+}
+
+TEST_F(RawDataHandOverTest, ChartToolbarFollowsTheMainWindowsOption) {
+  MainWindow& m = makeMain();
+  RawDataWindow raw(*services);
+  services->windows.rawData = &raw;
+  raw.show();
+  raw.layout()->setSizeConstraint(QLayout::SetNoConstraint);
+  const std::string file = path("data.txt");
+  std::ofstream(file, std::ios::binary) << "1\r\n2\r\n2\r\n3\r\n4\r\n";
+  dialogs.answerFile(file);
+  raw.findChild<QPushButton*>(u"OpenData"_s)->click();
+  raw.resize(raw.screen()->geometry().width(), 700);
+  QWidget* toolbar = raw.findChild<QWidget*>(u"Panel6"_s);
+  const bool before = services->options.plotCommander;
+  EXPECT_EQ(toolbar->isVisibleTo(&raw), before);
+  m.PlotComClick();  // the main window's menu item, seen by the raw data window through the mediator
+  EXPECT_NE(services->options.plotCommander, before);
+  EXPECT_EQ(toolbar->isVisibleTo(&raw), !before);
+  m.PlotComClick();
+  EXPECT_EQ(toolbar->isVisibleTo(&raw), before);
+  services->windows.rawData = nullptr;
 }
