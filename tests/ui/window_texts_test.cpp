@@ -40,10 +40,12 @@ namespace {
 // Proper names that keep their letters in every language.
 const QString kProperNames[] = {u"ČSN EN 1990"_s, u"ČSN (STN) 73 1401"_s, u"Lévy"_s};
 
-// The Czech letters of `text` once the proper names are taken out; empty when there are none.
-QString czechLetters(QString text) {
+// The Czech letters of `text` once the proper names and the user's `data` are taken out; empty when
+// there are none.
+QString czechLetters(QString text, const QStringList& data = {}) {
   static const QString czech = u"áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ"_s;
   for (const QString& name : kProperNames) text.remove(name);
+  for (const QString& name : data) text.remove(name);
   QString found;
   for (QChar c : text)
     if (czech.contains(c) && !found.contains(c)) found += c;
@@ -52,10 +54,10 @@ QString czechLetters(QString text) {
 
 // Every visible text of `window` and its children that holds a Czech letter, one line each:
 // window/control.property: "text".
-std::string czechTextsOf(QWidget& window) {
+std::string czechTextsOf(QWidget& window, const QStringList& data = {}) {
   std::string out;
   auto check = [&](const QObject* o, const char* what, const QString& t) {
-    if (czechLetters(t).isEmpty()) return;
+    if (czechLetters(t, data).isEmpty()) return;
     out += (window.objectName() + u'/' + o->objectName() + u'.' + QString::fromLatin1(what) + u": \""_s + t +
             u"\"\n"_s)
                .toStdString();
@@ -128,8 +130,8 @@ class WindowTexts : public ServicesTest {
     ASSERT_EQ(services->language(), lang);
   }
 
-  // The Czech texts of every window of the window table and of the splash.
-  std::string czechTextsOfAllWindows() {
+  // The Czech texts of every window of the window table and of the splash, the user's `data` aside.
+  std::string czechTextsOfAllWindows(const QStringList& data = {}) {
     std::string out;
     for (const WindowEntry& e : windowTable()) {
       QWidget* w = e.find(services->windows);
@@ -137,7 +139,7 @@ class WindowTexts : public ServicesTest {
         out += "window " + std::to_string(e.number) + " missing\n";
         continue;
       }
-      out += czechTextsOf(*w);
+      out += czechTextsOf(*w, data);
     }
     if (SplashScreen* s = main->splash()) out += czechTextsOf(*s);
     return out;
@@ -193,6 +195,29 @@ TEST_F(WindowTexts, NoWindowShowsCzechInEnglishNorAfterComposingItsTexts) {
       << view->chart()->title().toStdString();
   for (const WindowEntry& e : windowTable())
     if (QWidget* w = e.find(services->windows)) w->hide();
+}
+
+TEST_F(WindowTexts, AfterTheWholeChainASwitchToEnglishLeavesNoCzechButTheProjectsOwnNames) {
+  // The rock types of the project's layers are its own names.
+  const QStringList data = {u"Jílovec"_s, u"Pískovec"_s};
+  dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12.hor");
+  main->OtevritClick();
+  ASSERT_GT(main->project().nextLayerRow, 1);
+  main->BBRedPevClick();
+  main->BBDelSvorClick();
+  main->BBZatSvorClick();
+  main->BBFunSpojClick();
+  ASSERT_TRUE(main->project().assessmentDone);
+  QApplication::processEvents();
+  EXPECT_TRUE(dialogs.asked.empty()) << dialogs.asked.front().text;
+  EXPECT_NE(czechTextsOf(*all->chart, data), "") << "the assessment is shown in Czech";
+
+  switchTo(Language::English);
+  EXPECT_EQ(czechTextsOfAllWindows(data), "");
+  // Computed again in English.
+  main->BBFunSpojClick();
+  QApplication::processEvents();
+  EXPECT_EQ(czechTextsOfAllWindows(data), "") << "computed in English";
 }
 
 TEST_F(WindowTexts, QuestionsButtonsAndDefaultsFollowTheLanguage) {
