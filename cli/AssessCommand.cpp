@@ -14,11 +14,7 @@
 #include "Json.h"
 #include "ProjectLoad.h"
 #include "histogram/HistogramFile.h"
-#include "io/AtomicFile.h"
-#include "persistence/FileError.h"
-#include "persistence/OpenProject.h"
-#include "persistence/ProjectFile.h"
-#include "persistence/ResultsFile.h"
+#include "persistence/AssessFile.h"
 #include "ralvex/Ralvex.h"
 #include "reliability/Assessment.h"
 #include "reliability/BoltLength.h"
@@ -94,22 +90,6 @@ bool parse(int argc, char* argv[], Options& o) {
     }
   }
   return !o.file.empty();
-}
-
-bool endsWithNoCase(std::string_view s, std::string_view tail) {
-  if (s.size() < tail.size()) return false;
-  for (size_t i = 0; i < tail.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(s[s.size() - tail.size() + i])) !=
-        std::tolower(static_cast<unsigned char>(tail[i])))
-      return false;
-  return true;
-}
-
-// Prints the first message of a refused command.
-int refuseReport(const ChainReport& r, Language language) {
-  if (r.messages.empty())
-    return cli::refuse(0, language == Language::English ? "The computation failed." : "Výpočet se nezdařil.");
-  return cli::refuse(r.messages.front().number, chainMessageText(r.messages.front(), language));
 }
 
 cli::Json number(std::optional<double> v) { return v ? cli::Json(*v) : cli::Json(nullptr); }
@@ -190,41 +170,13 @@ int runAssessCommand(int argc, char* argv[]) {
     std::cerr << kUsage;
     return 2;
   }
-  const Language lang = o.language;
-  std::string bytes;
-  if (!readWholeFile(o.file, bytes))
-    return cli::refuse(34, FileError::missing().text(lang) + " ( " + o.file + " )");
-
-  ProjectState p;
-  RmrTables rmr;
-  AssessmentResult a;
-  if (endsWithNoCase(o.file, ".vys")) {
-    FileError e;
-    const auto data = parseResultsFile(bytes, e);
-    if (!data) return cli::refuse(e.message, e.text(lang));
-    Histogram workD;
-    openResultsInto(*data, p, rmr, workD);
-    const ChainReport r = runAssessment(p, o.standard, lang, a);
-    if (!r.ok) return refuseReport(r, lang);
-    cli::Json j = assessmentJson(p, a);
-    if (o.verify)
-      if (const int status = addVerification(j, p, a.pf, o)) return status;
-    cli::printJson(j);
-    return 0;
-  }
-
-  if (const auto refused = cli::openProject(bytes, cli::histogramsFolder(o.histograms), lang, p, rmr))
-    return *refused;
-  p.rowSpacing = o.ds;
-
-  if (ChainReport r = runReducedStrength(p); !r.ok) return refuseReport(r, lang);
-  if (ChainReport r = runBoltLength(p, {}, 0, o.pairValues); !r.ok) return refuseReport(r, lang);
-  if (ChainReport r = runBoltLoad(p, {}, 0, o.pairValues); !r.ok) return refuseReport(r, lang);
-  if (ChainReport r = runAssessment(p, o.standard, lang, a); !r.ok) return refuseReport(r, lang);
-  cli::Json j = assessmentJson(p, a);
-  j["pairValues"] = std::string(pairValuesName(o.pairValues));
+  const AssessedFile r =
+      assessFile(o.file, cli::histogramsFolder(o.histograms), o.ds, o.standard, o.language, o.pairValues);
+  if (!r.ok) return cli::refuse(r.message, r.text);
+  cli::Json j = assessmentJson(r.project, r.assessment);
+  if (!r.isResults) j["pairValues"] = std::string(pairValuesName(o.pairValues));
   if (o.verify)
-    if (const int status = addVerification(j, p, a.pf, o)) return status;
+    if (const int status = addVerification(j, r.project, r.assessment.pf, o)) return status;
   cli::printJson(j);
   return 0;
 }

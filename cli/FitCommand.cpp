@@ -10,6 +10,7 @@
 
 #include "FileArguments.h"
 #include "Json.h"
+#include "RawDataLoad.h"
 #include "creation/Fitting.h"
 #include "creation/RawData.h"
 #include "shell/Messages.h"
@@ -29,8 +30,6 @@ bool parseOptions(int argc, char* argv[], Options& o) {
                            o.language);
 }
 
-int refuse(const RawDataError& e, Language language) { return cli::refuse(e.message, e.text(language)); }
-
 // A field as a number; null for a blank or undefined one.
 cli::Json number(const FitRow& row, int field) {
   const auto v = FieldValue(row.field[static_cast<size_t>(field)]);
@@ -45,26 +44,19 @@ int runFitCommand(int argc, char* argv[]) {
     std::cerr << kUsage;
     return 2;
   }
-  RawDataError error;
-  auto x = ReadRawDataFile(o.file, error);
-  if (!x) return refuse(error, o.language);
-  std::sort(x->begin(), x->end());
-  const RawStatistics s = ComputeRawStatistics(*x);
-
-  int N = 128;
-  if (o.intervals) {
-    const FieldCheck c = CheckIntervalCount(*o.intervals, s.n, N);
-    if (!c.ok) return refuse(*c.error, o.language);
-  }
+  LoadedRawData d;
+  if (const auto refused = loadRawData(o.file, o.intervals, o.language, d)) return *refused;
+  const RawStatistics& s = d.statistics;
+  const int N = d.intervals;
   double eps = 1e-7;
   if (o.eps) {
     const FieldCheck c = CheckEps(*o.eps, eps);
-    if (!c.ok) return refuse(*c.error, o.language);
+    if (!c.ok) return refuseRawData(*c.error, o.language);
   }
-  const auto h = RawDataHistogram(*x, N, x->front(), x->back());
-  if (!h) return refuse(RawDataError::own("MinX >= MaxX !", "MinX >= MaxX !"), o.language);
+  const auto h = RawDataHistogram(d.x, N, d.x.front(), d.x.back());
+  if (!h) return refuseRawData(RawDataError::own("MinX >= MaxX !", "MinX >= MaxX !"), o.language);
 
-  const FitResult r = FitDistributions({*x, s, *h, eps}, o.language);
+  const FitResult r = FitDistributions({d.x, s, *h, eps}, o.language);
   if (r.fault) return cli::refuse(r.fault->message, r.fault->text);
   if (!r.anySuitable()) return cli::refuse(110, MessageText(110, o.language));
 

@@ -10,6 +10,7 @@
 
 #include "FileArguments.h"
 #include "Json.h"
+#include "RawDataLoad.h"
 #include "creation/RawData.h"
 #include "ralvex/Ralvex.h"
 
@@ -29,8 +30,6 @@ bool parseOptions(int argc, char* argv[], Options& o) {
                            o.file, o.language);
 }
 
-int refuse(const RawDataError& e, Language language) { return cli::refuse(e.message, e.text(language)); }
-
 }  // namespace
 
 int runRawDataCommand(int argc, char* argv[]) {
@@ -39,34 +38,25 @@ int runRawDataCommand(int argc, char* argv[]) {
     std::cerr << kUsage;
     return 2;
   }
-  RawDataError error;
-  auto x = ReadRawDataFile(o.file, error);
-  if (!x) return refuse(error, o.language);
-  std::sort(x->begin(), x->end());
-  const RawStatistics s = ComputeRawStatistics(*x);
-
-  int N = 128;
-  std::optional<RawDataError> warning;
-  if (o.intervals) {
-    const FieldCheck c = CheckIntervalCount(*o.intervals, s.n, N);
-    if (!c.ok) return refuse(*c.error, o.language);
-    warning = c.warning;
-  }
-  double Min = x->front(), Max = x->back();
+  LoadedRawData d;
+  if (const auto refused = loadRawData(o.file, o.intervals, o.language, d)) return *refused;
+  const RawStatistics& s = d.statistics;
+  const int N = d.intervals;
+  double Min = d.x.front(), Max = d.x.back();
   if (o.min) {
     const FieldCheck c = CheckLimit(*o.min, true, Max, Min);
-    if (!c.ok) return refuse(*c.error, o.language);
+    if (!c.ok) return refuseRawData(*c.error, o.language);
   }
   if (o.max) {
     const FieldCheck c = CheckLimit(*o.max, false, Min, Max);
-    if (!c.ok) return refuse(*c.error, o.language);
+    if (!c.ok) return refuseRawData(*c.error, o.language);
   }
-  const auto h = RawDataHistogram(*x, N, Min, Max);
+  const auto h = RawDataHistogram(d.x, N, Min, Max);
   if (!h) {
     const RawDataError e = Min < Max ? RawDataError::own("Rozsah MinX .. MaxX je příliš velký !",
                                                          "The range MinX .. MaxX is too large !")
                                      : RawDataError::own("MinX >= MaxX !", "MinX >= MaxX !");
-    return refuse(e, o.language);
+    return refuseRawData(e, o.language);
   }
   std::string text;
   const double median = ralvex::VypMedian(true, h->p, h->min, h->max, N, text);
@@ -80,7 +70,8 @@ int runRawDataCommand(int argc, char* argv[]) {
   j["histogram"] = cli::histogramJson(*h);
   j["median"] = median;
   j["mode"] = mode;
-  if (warning) j["warning"] = cli::errorJson(warning->message, warning->text(o.language))["error"];
+  if (d.intervalWarning)
+    j["warning"] = cli::errorJson(d.intervalWarning->message, d.intervalWarning->text(o.language))["error"];
   cli::printJson(j);
   return 0;
 }

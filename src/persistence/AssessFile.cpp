@@ -41,7 +41,7 @@ AssessedFile& refuse(AssessedFile& out, const ChainReport& r, Language language)
 }  // namespace
 
 AssessedFile assessFile(const std::string& file, const std::string& histogramsFolder, const std::string& ds,
-                        DesignStandard standard, Language lang) {
+                        DesignStandard standard, Language lang, PairValues values) {
   AssessedFile out;
   ProjectState& p = out.project;
   std::string bytes;
@@ -70,8 +70,8 @@ AssessedFile assessFile(const std::string& file, const std::string& histogramsFo
   p.rowSpacing = ds;
 
   if (ChainReport r = runReducedStrength(p); !r.ok) return refuse(out, r, lang);
-  if (ChainReport r = runBoltLength(p); !r.ok) return refuse(out, r, lang);
-  if (ChainReport r = runBoltLoad(p); !r.ok) return refuse(out, r, lang);
+  if (ChainReport r = runBoltLength(p, {}, 0, values); !r.ok) return refuse(out, r, lang);
+  if (ChainReport r = runBoltLoad(p, {}, 0, values); !r.ok) return refuse(out, r, lang);
   if (ChainReport r = runAssessment(p, standard, lang, out.assessment); !r.ok) return refuse(out, r, lang);
   out.ok = true;
   return out;

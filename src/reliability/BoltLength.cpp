@@ -31,15 +31,9 @@ ChainReport runBoltLength(ProjectState& p, const LoopProgress& progress, int thr
 
   const HistogramOpResult product = boltLengthProduct(p.kn.histogram, p.width.histogram, p.k.histogram);
   if (!product) return refuseArithmetic(report, product);
-  const Histogram& t = product.h;
-
-  Histogram l;
-  const LoopStatus status =
-      pressureLoop(t, q, p.reducedStrength, leadingNumber(p.depthH), l, progress, threads, values);
-  if (!loopCompleted(report, 53, static_cast<int>(status))) return report;
-  NormaliseHistogram(kMaxBins, l);
-  TrimHistogram(l);
-  p.boltLength = l;
+  const auto result = pressureStep(report, 53, product.h, p, progress, threads, values);
+  if (!result) return report;
+  p.boltLength = *result;
   p.boltLengthDone = true;
   p.boltLengthValues = values;
   report.ok = true;

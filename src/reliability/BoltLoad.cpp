@@ -52,15 +52,9 @@ ChainReport runBoltLoad(ProjectState& p, const LoopProgress& progress, int threa
 
   const HistogramOpResult product = boltLoadProduct(p.gamma.histogram, p.kn.histogram, p.width.histogram, d);
   if (!product) return refuseArithmetic(report, product);
-  const Histogram& t = product.h;
-
-  Histogram s;
-  const LoopStatus status =
-      pressureLoop(t, q, p.reducedStrength, leadingNumber(p.depthH), s, progress, threads, values);
-  if (!loopCompleted(report, 47, static_cast<int>(status))) return report;
-  NormaliseHistogram(kMaxBins, s);
-  TrimHistogram(s);
-  p.boltLoad = s;
+  const auto result = pressureStep(report, 47, product.h, p, progress, threads, values);
+  if (!result) return report;
+  p.boltLoad = *result;
   p.boltLoadDone = true;
   p.boltLoadValues = values;
   report.ok = true;

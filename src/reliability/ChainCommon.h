@@ -4,12 +4,14 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "histogram/Histogram.h"
 #include "histogram/HistogramArithmetic.h"
 #include "project/ProjectState.h"
 #include "reliability/ChainMessages.h"
+#include "reliability/PressureLoop.h"
 
 /// Appends message `number` to `report` and returns it (not ok), for `return refuse(...)`.
 inline ChainReport& refuse(ChainReport& report, int number, ralvex::DlgKind kind = ralvex::DlgKind::Error,
@@ -69,6 +71,21 @@ inline bool loopCompleted(ChainReport& report, int emptyRangeMessage, int status
   if (status == 1) refuse(report, emptyRangeMessage);
   if (status == 2) refuseOverflow(report);
   return status == 0;
+}
+
+/// The pressure loop of the bolt length or the bolt load over the product `t`: the normalised, trimmed
+/// result, or nullopt with the refusal in `report` (`emptyRangeMessage` when every corner value is the same).
+inline std::optional<Histogram> pressureStep(ChainReport& report, int emptyRangeMessage, const Histogram& t,
+                                             const ProjectState& p, const LoopProgress& progress, int threads,
+                                             PairValues values) {
+  const Histogram* q = p.combinedSupport ? &p.q.histogram : nullptr;
+  Histogram out;
+  const LoopStatus status =
+      pressureLoop(t, q, p.reducedStrength, leadingNumber(p.depthH), out, progress, threads, values);
+  if (!loopCompleted(report, emptyRangeMessage, static_cast<int>(status))) return std::nullopt;
+  NormaliseHistogram(kMaxBins, out);
+  TrimHistogram(out);
+  return out;
 }
 
 /// The refusal of a histogram operation, worded by the arithmetic in both languages.

@@ -37,6 +37,17 @@ namespace {
 
 bool tableEmpty(const ProjectState& p) { return p.nextLayerRow == 1 && p.layers[0].rockType.empty(); }
 
+// Message 149 for the thickness `text` of layer `row`, with the focus on the layer table.
+ChainReport& refuseThickness(ChainReport& report, int row, const std::string& text) {
+  ChainMessage msg;
+  msg.number = 149;
+  msg.layerRow = row;
+  msg.suffix = " ! ( " + text + " )\r\n";
+  msg.focus = FocusField::LayerTable;
+  report.messages.push_back(std::move(msg));
+  return report;
+}
+
 }  // namespace
 
 ChainReport runLayerCoefficient(ProjectState& p) {
@@ -48,13 +59,7 @@ ChainReport runLayerCoefficient(ProjectState& p) {
     if (layer.name.empty() || layer.thickness.empty()) continue;
     const auto m = parseInputNumber(layer.thickness);
     if (m && *m > 0 && std::isfinite(*m)) continue;
-    ChainMessage msg;
-    msg.number = 149;
-    msg.layerRow = row;
-    msg.suffix = " ! ( " + layer.thickness + " )\r\n";
-    msg.focus = FocusField::LayerTable;
-    report.messages.push_back(std::move(msg));
-    return report;
+    return refuseThickness(report, row, layer.thickness);
   }
 
   int layers = 0;
@@ -116,13 +121,7 @@ ChainReport runReducedStrength(ProjectState& p) {
     const LayerSlot& layer = p.layers[row - 1];
     const double m = leadingNumber(layer.thickness);
     if (!(m > 0) || !std::isfinite(m)) {
-      ChainMessage msg;
-      msg.number = 149;
-      msg.layerRow = row;
-      msg.suffix = " ! ( " + layer.thickness + " )\r\n";
-      msg.focus = FocusField::LayerTable;
-      report.messages.push_back(std::move(msg));
-      return report;
+      return refuseThickness(report, row, layer.thickness);
     }
     if (!usableHistogram(layer.histogram)) return refuse(report, 35);
     layers[row - 1] = {&layer.histogram, m};

@@ -308,10 +308,10 @@ TEST(GenerateCommandLine, PrintsTheHistogramOrTheRefusal) {
 
 namespace {
 
-// Images of both windows in both languages for a look by eye: VELTRA_SHOTS=DIR xvfb-run
+// Images of both windows in both languages for a look by eye: VELTRA_SCREENSHOTS=DIR xvfb-run
 // ui_parametric_window_test.
 TEST(Screenshots, ParametricAndDistributionFunctionWindows) {
-  const char* dir = std::getenv("VELTRA_SHOTS");
+  const char* dir = std::getenv("VELTRA_SCREENSHOTS");
   if (!dir) GTEST_SKIP();
   for (Language lang : {Language::Czech, Language::English}) {
     QTemporaryDir tmp;
