@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -284,6 +285,17 @@ TEST_F(WindowTexts, QuestionsButtonsAndDefaultsFollowTheLanguage) {
   splash.showTexts(Language::Czech);
   EXPECT_EQ(splash.findChild<QLabel*>(u"Label4"_s)->text(),
             u"Pravděpodobnostní posouzení svorníkové výztuže"_s);
+}
+
+// Pictures of the splash in both languages for a look by eye: written only when VELTRA_SCREENSHOTS
+// names a folder.
+TEST(SplashTexts, ScreenshotsInBothLanguages) {
+  const char* folder = std::getenv("VELTRA_SCREENSHOTS");
+  if (!folder) GTEST_SKIP() << "VELTRA_SCREENSHOTS not set";
+  SplashScreen splash(Language::Czech);
+  EXPECT_TRUE(splash.grab().save(QString::fromUtf8(folder) + u"/splash_cs.png"_s));
+  splash.showTexts(Language::English);
+  EXPECT_TRUE(splash.grab().save(QString::fromUtf8(folder) + u"/splash_en.png"_s));
 }
 
 }  // namespace
