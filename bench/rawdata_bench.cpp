@@ -33,7 +33,7 @@ static void BM_RawDataOpenToHistogram(benchmark::State& state) {
   for (auto _ : state) {
     RawDataError e;
     auto x = ReadRawValues(file, e);
-    std::sort(x->begin(), x->end());
+    SortRawValues(*x);
     const RawStatistics s = ComputeRawStatistics(*x);
     const auto h = RawDataHistogram(*x, 128, x->front(), x->back());
     std::string text;

@@ -13,7 +13,7 @@ std::optional<int> loadRawData(const std::string& file, const std::optional<std:
   RawDataError error;
   auto x = ReadRawDataFile(file, error);
   if (!x) return refuseRawData(error, language);
-  std::sort(x->begin(), x->end());
+  SortRawValues(*x);
   out.statistics = ComputeRawStatistics(*x);
   out.x = std::move(*x);
   if (intervals) {

@@ -1,6 +1,9 @@
 #include "creation/RawData.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -51,6 +54,24 @@ RawDataError RawDataError::own(std::string cs, std::string en) {
   return e;
 }
 
+namespace {
+
+// A plain decimal number as instruments write it ("-12.5", "3.2E-4"), read in one pass; anything else
+// (blanks, "+", an out-of-range exponent, a bad character) is left to the full parser.
+bool plainNumber(std::string_view t, double& x) {
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  const size_t lead = !t.empty() && t[0] == '-' ? 1 : 0;
+  if (t.size() <= lead || !(digit(t[lead]) || (t[lead] == '.' && t.size() > lead + 1 && digit(t[lead + 1]))))
+    return false;
+  double v = 0;
+  const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::general);
+  if (ec != std::errc() || end != t.data() + t.size() || !std::isfinite(v)) return false;
+  x = v;
+  return true;
+}
+
+}  // namespace
+
 bool ParseRawLine(std::string_view line, double& x) {
   line = withoutCr(line);
   if (line.empty()) {
@@ -58,7 +79,7 @@ bool ParseRawLine(std::string_view line, double& x) {
     return true;
   }
   const size_t comma = line.find(',');
-  if (comma == std::string_view::npos) return ralvex::parseDouble(line, x);
+  if (comma == std::string_view::npos) return plainNumber(line, x) || ralvex::parseDouble(line, x);
   std::string copy(line);
   copy[comma] = '.';
   return ralvex::parseDouble(copy, x);
@@ -110,6 +131,40 @@ std::optional<std::vector<double>> ReadRawDataFile(const std::string& path, RawD
     return std::nullopt;
   }
   return ReadRawValues(bytes, error, progress);
+}
+
+void SortRawValues(std::vector<double>& x) {
+  const size_t n = x.size();
+  if (n < 2048) {
+    std::sort(x.begin(), x.end());
+    return;
+  }
+  // Keys that order as unsigned integers as the values do: negative numbers have every bit turned,
+  // positive ones the sign bit set.
+  constexpr int kBits = 11, kDigits = 6;  // 66 bits cover the 64 of a key
+  constexpr size_t kBuckets = size_t{1} << kBits;
+  std::vector<std::uint64_t> keys(n), spare(n);
+  std::vector<std::array<size_t, kBuckets>> counts(kDigits);
+  for (auto& c : counts) c.fill(0);
+  for (size_t i = 0; i < n; ++i) {
+    const auto bits = std::bit_cast<std::uint64_t>(x[i]);
+    const std::uint64_t k = bits >> 63 ? ~bits : bits | (std::uint64_t{1} << 63);
+    keys[i] = k;
+    for (int d = 0; d < kDigits; ++d) ++counts[static_cast<size_t>(d)][(k >> (d * kBits)) & (kBuckets - 1)];
+  }
+  for (int d = 0; d < kDigits; ++d) {
+    auto& c = counts[static_cast<size_t>(d)];
+    // A digit all keys share moves nothing.
+    if (std::any_of(c.begin(), c.end(), [n](size_t v) { return v == n; })) continue;
+    size_t at = 0;
+    for (size_t& v : c) at += std::exchange(v, at);
+    for (size_t i = 0; i < n; ++i) spare[c[(keys[i] >> (d * kBits)) & (kBuckets - 1)]++] = keys[i];
+    keys.swap(spare);
+  }
+  for (size_t i = 0; i < n; ++i) {
+    const std::uint64_t k = keys[i];
+    x[i] = std::bit_cast<double>(k >> 63 ? k & ~(std::uint64_t{1} << 63) : ~k);
+  }
 }
 
 RawStatistics ComputeRawStatistics(std::span<const double> x) {

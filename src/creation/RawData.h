@@ -49,6 +49,9 @@ std::optional<std::vector<double>> ReadRawValues(std::string_view bytes, RawData
 std::optional<std::vector<double>> ReadRawDataFile(const std::string& path, RawDataError& error,
                                                    const RawProgress& progress = {});
 
+/// Sorts the values ascending (a radix sort over the bit patterns: linear in n; -0 before +0).
+void SortRawValues(std::vector<double>& x);
+
 /// Count, mean, standard deviation (n - 1 in the divisor) and skewness (sum (x - m)^3 / s^3 / n).
 /// Non-finite results (a constant sample's skewness, overflow) stay NaN or infinite.
 struct RawStatistics {

@@ -1,8 +1,5 @@
 #include "ui/FitTableWindow.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -15,13 +12,14 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
 #include <algorithm>
 
 #include "ralvex/Ralvex.h"
 #include "ui/BarChartParts.h"
+#include "ui/HistogramBars.h"
 #include "ui/RalvexQt.h"
 #include "ui/RawDataWindow.h"
 #include "ui/Services.h"
@@ -45,52 +43,11 @@ QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int colum
 
 QChartView* makeChartView(QWidget* parent, const QString& name, QChart*& chart) {
   chart = new QChart;
-  chart->legend()->hide();
-  chart->setAnimationOptions(QChart::NoAnimation);
-  chart->setBackgroundRoundness(0);
   chart->setMargins(QMargins(2, 2, 4, 2));
   auto* v = new QChartView(chart, parent);
   v->setObjectName(name);
   v->setMinimumSize(220, 150);
   return v;
-}
-
-void clearChart(QChart* chart) {
-  chart->removeAllSeries();
-  for (QAbstractAxis* a : chart->axes()) {
-    chart->removeAxis(a);
-    delete a;
-  }
-}
-
-void fillBars(QChart* chart, const Histogram& h, std::uint32_t colour) {
-  clearChart(chart);
-  const int n = binCount(h);
-  auto* set = new QBarSet(QString());
-  set->setColor(colourFromBgr(colour));
-  set->setBorderColor(colourFromBgr(colour));
-  QStringList labels;
-  double top = 0;
-  for (int i = 0; i < n; ++i) {
-    set->append(h.p[static_cast<size_t>(i)]);
-    top = std::max(top, h.p[static_cast<size_t>(i)]);
-    labels << QString::number(i);
-  }
-  auto* series = new QBarSeries;
-  series->setBarWidth(1.0);
-  series->append(set);
-  chart->addSeries(series);
-  auto* x = new QBarCategoryAxis;
-  x->append(labels);
-  x->setLabelsVisible(n <= 32);
-  x->setGridLineVisible(false);
-  auto* y = new QValueAxis;
-  y->setRange(0, top > 0 ? top * 1.05 : 1);
-  y->setLabelFormat(u"%.3g"_s);
-  chart->addAxis(x, Qt::AlignBottom);
-  chart->addAxis(y, Qt::AlignLeft);
-  series->attachAxis(x);
-  series->attachAxis(y);
 }
 
 }  // namespace
@@ -200,6 +157,8 @@ FitTableWindow::FitTableWindow(Services& services, QWidget* parent) : SimpleWind
   bottom->addLayout(moments, 1);
   Chart1_ = makeChartView(this, u"Chart1"_s, chartRaw_);
   Chart2_ = makeChartView(this, u"Chart2"_s, chartType_);
+  barsRaw_ = new HistogramBars(chartRaw_, 200);
+  barsType_ = new HistogramBars(chartType_, 200);
   ChartPP_ = new PPPlot(this);
   ChartPP_->setObjectName(u"ChartPP"_s);
   ChartPP_->setMinimumSize(220, 150);
@@ -228,52 +187,9 @@ void FitTableWindow::applyTableColour() {
 }
 
 void FitTableWindow::ApplyRuntimeTexts(Language language) {
-  const bool en = language == Language::English;
-  const char* cs[kColumns] = {"",
-                              " Typ",
-                              " Těsnost",
-                              " Median",
-                              " Mode",
-                              " Střední hodnota",
-                              " Rozptyl",
-                              " Směrodatná odchylka",
-                              " Variační koeficient [%]",
-                              " Šikmost",
-                              " Špičatost",
-                              " Parametry",
-                              " K-S vzdálenost",
-                              " K-S p-hodnota",
-                              " A-D statistika",
-                              "",
-                              "",
-                              "",
-                              "",
-                              ""};
-  const char* english[kColumns] = {"",
-                                   " Type",
-                                   " Closeness",
-                                   " Median",
-                                   " Mode",
-                                   " Average",
-                                   " Dispersion",
-                                   " Standard deviation",
-                                   " Variation [%]",
-                                   " Skewness",
-                                   " Kurtosis",
-                                   " Parameters",
-                                   " K-S distance",
-                                   " K-S p-value",
-                                   " A-D statistic",
-                                   "",
-                                   "",
-                                   "",
-                                   "",
-                                   ""};
-  for (int c = 0; c < kColumns; ++c) setCell(SGChar_, 0, c, QString::fromUtf8(en ? english[c] : cs[c]));
-  for (int c = kFieldParameters; c <= kFieldAd; ++c)
-    setCell(SGCharPD_, 0, c, QString::fromUtf8(en ? english[c] : cs[c]));
   for (int r = 1; r <= kFitTableRows; ++r)
     setCell(SGChar_, r, 0, r <= 9 ? u"  "_s + QString::number(r) : QString::number(r));
+  if (selectedType_ >= 0) CBVyber_->setPlaceholderText(qs(DistributionTypeName(selectedType_, language)));
   if (raw_) writeRows();
 }
 
@@ -285,6 +201,8 @@ void FitTableWindow::showFor(RawDataWindow& raw) {
   const auto& fit = raw.fitResult();
   CBVyber_->hide();
   CBVyber_->setCurrentIndex(0);
+  selectedType_ = -1;
+  CBVyber_->setPlaceholderText({});
   rows_.assign(kFitTableRows, FitRow{});
   if (fit) {
     for (size_t i = 0; i < fit->rows.size() && i < rows_.size(); ++i) rows_[i] = fit->rows[i];
@@ -357,6 +275,10 @@ void FitTableWindow::SGCharSelectCell(int row) {
     raw_->selectType(static_cast<int>(pos - offered.begin()));
     Chart2_->show();
     drawPP(type);
+    // The combo box shows the row's type in place of an item.
+    selectedType_ = type;
+    CBVyber_->setPlaceholderText(qs(DistributionTypeName(type, services_.language())));
+    CBVyber_->setCurrentIndex(-1);
   } else {
     Chart2_->hide();
     raw_->selectType(0);
@@ -383,9 +305,31 @@ void FitTableWindow::closeEvent(QCloseEvent* event) {
 // ------------------------------------------------------------------------------------------------
 // Charts
 
-void FitTableWindow::showRawHistogram(const Histogram& h) { fillBars(chartRaw_, h, kRawColour); }
+void FitTableWindow::showRawHistogram(const Histogram& h) {
+  pendingRaw_ = h;
+  if (isVisible()) drawOverviews();
+}
 
-void FitTableWindow::showTypeHistogram(const Histogram& h) { fillBars(chartType_, h, kBarColour); }
+void FitTableWindow::showTypeHistogram(const Histogram& h) {
+  pendingType_ = h;
+  if (isVisible()) drawOverviews();
+}
+
+void FitTableWindow::drawOverviews() {
+  const auto draw = [](HistogramBars* bars, std::optional<Histogram>& h, std::uint32_t colour) {
+    if (!h) return;
+    const int n = binCount(*h);
+    bars->setBars(std::span<const double>(h->p.data(), static_cast<size_t>(n)), indexLabels(n), colour, 1.05);
+    h.reset();
+  };
+  draw(barsRaw_, pendingRaw_, kRawColour);
+  draw(barsType_, pendingType_, kBarColour);
+}
+
+void FitTableWindow::showEvent(QShowEvent* event) {
+  SimpleWindow::showEvent(event);
+  drawOverviews();
+}
 
 void FitTableWindow::drawPP(int type) {
   std::vector<QPointF> points;
@@ -400,6 +344,6 @@ void FitTableWindow::drawPP(int type) {
       title = qs(DistributionTypeName(type, services_.language()));
     }
   }
-  const bool en = services_.language() == Language::English;
-  ChartPP_->setPlot(std::move(points), en ? u"F raw data"_s : u"F prvotní data"_s, title);
+  ChartPP_->setPlot(std::move(points), qs(FitTableWindowText(FitTableText::PPRawAxis, services_.language())),
+                    title);
 }

@@ -4,11 +4,13 @@
 #include <QString>
 #include <QWidget>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "creation/Fitting.h"
 #include "ui/SimpleWindow.h"
 
+class HistogramBars;
 class QChart;
 class QChartView;
 class QCheckBox;
@@ -17,6 +19,10 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class RawDataWindow;
+
+/// Texts the table window composes at run time.
+enum class FitTableText { PPRawAxis };
+std::string FitTableWindowText(FitTableText text, Language language);
 
 /// P-P plot: the raw empirical distribution function against the fitted one, with the diagonal.
 class PPPlot : public QWidget {
@@ -67,15 +73,20 @@ class FitTableWindow : public SimpleWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  /// Draws the overview charts kept back while the window was hidden.
+  void showEvent(QShowEvent* event) override;
 
  private:
   void writeRows();
   void sortRows();
   void drawPP(int type);
+  void drawOverviews();
 
   RawDataWindow* raw_ = nullptr;
   std::vector<FitRow> rows_;
   std::optional<int> firstUnsuitable_;
+  std::optional<Histogram> pendingRaw_, pendingType_;  // overviews to draw when shown
+  int selectedType_ = -1;                              // type of the selected row, named in CBVyber
 
   QTableWidget *SGChar_ = nullptr, *SGCharPD_ = nullptr, *SGCharPDZ_ = nullptr;
   QComboBox *CBTypVyberu_ = nullptr, *CBVyber_ = nullptr;
@@ -84,5 +95,6 @@ class FitTableWindow : public SimpleWindow {
   QLabel *Label1_ = nullptr, *Label2_ = nullptr, *Label3_ = nullptr, *Label4_ = nullptr;
   QChart *chartRaw_ = nullptr, *chartType_ = nullptr;
   QChartView *Chart1_ = nullptr, *Chart2_ = nullptr;
+  HistogramBars *barsRaw_ = nullptr, *barsType_ = nullptr;
   PPPlot* ChartPP_ = nullptr;
 };

@@ -29,6 +29,24 @@ constexpr TextRow kCzech[] = {
     {"SGCharPD", TextProp::Cell, " Variační koeficient [%]", 0, 8},
     {"SGCharPD", TextProp::Cell, " Šikmost", 0, 9},
     {"SGCharPD", TextProp::Cell, " Špičatost", 0, 10},
+    {"SGChar", TextProp::Cell, " Typ", 0, 1},
+    {"SGChar", TextProp::Cell, " Těsnost", 0, 2},
+    {"SGChar", TextProp::Cell, " Median", 0, 3},
+    {"SGChar", TextProp::Cell, " Mode", 0, 4},
+    {"SGChar", TextProp::Cell, " Střední hodnota", 0, 5},
+    {"SGChar", TextProp::Cell, " Rozptyl", 0, 6},
+    {"SGChar", TextProp::Cell, " Směrodatná odchylka", 0, 7},
+    {"SGChar", TextProp::Cell, " Variační koeficient [%]", 0, 8},
+    {"SGChar", TextProp::Cell, " Šikmost", 0, 9},
+    {"SGChar", TextProp::Cell, " Špičatost", 0, 10},
+    {"SGChar", TextProp::Cell, " Parametry", 0, 11},
+    {"SGChar", TextProp::Cell, " K-S vzdálenost", 0, 12},
+    {"SGChar", TextProp::Cell, " K-S p-hodnota", 0, 13},
+    {"SGChar", TextProp::Cell, " A-D statistika", 0, 14},
+    {"SGCharPD", TextProp::Cell, " Parametry", 0, 11},
+    {"SGCharPD", TextProp::Cell, " K-S vzdálenost", 0, 12},
+    {"SGCharPD", TextProp::Cell, " K-S p-hodnota", 0, 13},
+    {"SGCharPD", TextProp::Cell, " A-D statistika", 0, 14},
     {"SGCharPDZ", TextProp::Cell, " Střední hodnota", 0, 0},
     {"SGCharPDZ", TextProp::Cell, " Směrodatná odchylka", 0, 1},
     {"SGCharPDZ", TextProp::Cell, " Šikmost", 0, 2},
@@ -60,6 +78,24 @@ constexpr TextRow kEnglish[] = {
     {"SGCharPD", TextProp::Cell, " Variation [%]", 0, 8},
     {"SGCharPD", TextProp::Cell, " Skewness", 0, 9},
     {"SGCharPD", TextProp::Cell, " Kurtosis", 0, 10},
+    {"SGChar", TextProp::Cell, " Type", 0, 1},
+    {"SGChar", TextProp::Cell, " Closeness", 0, 2},
+    {"SGChar", TextProp::Cell, " Median", 0, 3},
+    {"SGChar", TextProp::Cell, " Mode", 0, 4},
+    {"SGChar", TextProp::Cell, " Average", 0, 5},
+    {"SGChar", TextProp::Cell, " Dispersion", 0, 6},
+    {"SGChar", TextProp::Cell, " Standard deviation", 0, 7},
+    {"SGChar", TextProp::Cell, " Variation [%]", 0, 8},
+    {"SGChar", TextProp::Cell, " Skewness", 0, 9},
+    {"SGChar", TextProp::Cell, " Kurtosis", 0, 10},
+    {"SGChar", TextProp::Cell, " Parameters", 0, 11},
+    {"SGChar", TextProp::Cell, " K-S distance", 0, 12},
+    {"SGChar", TextProp::Cell, " K-S p-value", 0, 13},
+    {"SGChar", TextProp::Cell, " A-D statistic", 0, 14},
+    {"SGCharPD", TextProp::Cell, " Parameters", 0, 11},
+    {"SGCharPD", TextProp::Cell, " K-S distance", 0, 12},
+    {"SGCharPD", TextProp::Cell, " K-S p-value", 0, 13},
+    {"SGCharPD", TextProp::Cell, " A-D statistic", 0, 14},
     {"SGCharPDZ", TextProp::Cell, " Average", 0, 0},
     {"SGCharPDZ", TextProp::Cell, " Standard deviation", 0, 1},
     {"SGCharPDZ", TextProp::Cell, " Skewness", 0, 2},
@@ -77,3 +113,11 @@ void after(QWidget& window, Language language) {
 }  // namespace
 
 const TextSet kFitTableWindowTexts{14, kCzech, kEnglish, &after};
+
+std::string FitTableWindowText(FitTableText text, Language language) {
+  switch (text) {
+    case FitTableText::PPRawAxis:
+      return language == Language::English ? "F raw data" : "F prvotní data";
+  }
+  return {};
+}

@@ -1,9 +1,7 @@
 #include "ui/RawDataWindow.h"
 
 #include <QApplication>
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -19,12 +17,15 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTextBlock>
 #include <QTimer>
@@ -42,6 +43,7 @@
 #include "ui/BarChartParts.h"
 #include "ui/ChartExport.h"
 #include "ui/FitTableWindow.h"
+#include "ui/HistogramBars.h"
 #include "ui/MainWindow.h"
 #include "ui/RalvexQt.h"
 #include "ui/Services.h"
@@ -90,52 +92,8 @@ QLineEdit* makeEdit(QWidget* parent, const QString& name) {
 
 QChart* makeChart() {
   auto* c = new QChart;
-  c->legend()->hide();
-  c->setAnimationOptions(QChart::NoAnimation);
-  c->setBackgroundRoundness(0);
   c->setMargins(QMargins(4, 4, 8, 4));
   return c;
-}
-
-// Bars of h on `chart`, labelled by `labels`.
-void fillBars(QChart* chart, const Histogram& h, std::uint32_t colour, const QStringList& labels) {
-  chart->removeAllSeries();
-  for (QAbstractAxis* a : chart->axes()) {
-    chart->removeAxis(a);
-    delete a;
-  }
-  const int n = binCount(h);
-  auto* set = new QBarSet(QString());
-  set->setColor(colourFromBgr(colour));
-  set->setBorderColor(colourFromBgr(colour).darker(130));
-  QList<qreal> values;
-  values.reserve(n);
-  double top = 0;
-  for (int i = 0; i < n; ++i) {
-    values.append(h.p[static_cast<size_t>(i)]);
-    top = std::max(top, h.p[static_cast<size_t>(i)]);
-  }
-  set->append(values);
-  auto* series = new QBarSeries;
-  series->setBarWidth(0.9);
-  series->append(set);
-  chart->addSeries(series);
-  auto* x = new QBarCategoryAxis;
-  x->append(labels);
-  x->setGridLineVisible(false);
-  auto* y = new QValueAxis;
-  y->setRange(0, top > 0 ? top * 1.08 : 1);
-  y->setLabelFormat(u"%g"_s);
-  chart->addAxis(x, Qt::AlignBottom);
-  chart->addAxis(y, Qt::AlignLeft);
-  series->attachAxis(x);
-  series->attachAxis(y);
-}
-
-QStringList indexLabels(int n) {
-  QStringList l;
-  for (int i = 0; i < n; ++i) l << QString::number(i);
-  return l;
 }
 
 bool numberKey(QChar c) {
@@ -168,8 +126,8 @@ QVariant RawValueModel::data(const QModelIndex& index, int role) const {
 RawDataWindow::RawDataWindow(Services& services, QWidget* parent) : SimpleWindow(services, 5, parent) {
   build();
   connectControls();
-  readSettings();
   applyOwnTexts();
+  readSettings();
   ApplyRuntimeTexts(lang());
   applyEditColour();
   applyTableColour();
@@ -190,11 +148,20 @@ void RawDataWindow::build() {
   ProgressBar1_->setObjectName(u"ProgressBar1"_s);
   ProgressBar1_->setTextVisible(false);
   ProgressBar1_->setMaximumHeight(10);
-  MemoDat_ = new QListView(this);
+  // One column of rows of one fixed height: the view's layout does not visit every row (a list view's
+  // does, which costs milliseconds at 500000 values).
+  MemoDat_ = new QTableView(this);
   MemoDat_->setObjectName(u"MemoDat"_s);
-  MemoDat_->setUniformItemSizes(true);
   MemoDat_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  MemoDat_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  MemoDat_->setShowGrid(false);
+  MemoDat_->setWordWrap(false);
   MemoDat_->setFont(QFont(u"Monospace"_s));
+  MemoDat_->horizontalHeader()->hide();
+  MemoDat_->horizontalHeader()->setStretchLastSection(true);
+  MemoDat_->verticalHeader()->hide();
+  MemoDat_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  MemoDat_->verticalHeader()->setDefaultSectionSize(QFontMetrics(MemoDat_->font()).height() + 2);
   model_ = new RawValueModel(this);
   MemoDat_->setModel(model_);
   StringGrid3_ = makeGrid(this, u"StringGrid3"_s, 4, 2);
@@ -274,6 +241,7 @@ void RawDataWindow::build() {
   mid->addWidget(StringGrid6_);
 
   chartMin_ = makeChart();
+  barsMin_ = new HistogramBars(chartMin_, 240);
   Chart1Min_ = new QChartView(chartMin_, this);
   Chart1Min_->setObjectName(u"Chart1Min"_s);
   Chart1Min_->setMinimumHeight(120);
@@ -289,6 +257,8 @@ void RawDataWindow::build() {
   SpinEdAngle_ = new QSpinBox(GBPopisky_);
   SpinEdAngle_->setObjectName(u"SpinEdAngle"_s);
   SpinEdAngle_->setRange(0, 360);
+  SpinEdAngle_->setSingleStep(15);
+  SpinEdAngle_->setSuffix(u"\u00B0"_s);
   CBValInd_ = new QComboBox(GBPopisky_);
   CBValInd_->setObjectName(u"CBValInd"_s);
   for (QWidget* w : std::initializer_list<QWidget*>{CheckBox1_, CBMarks_, SpinEdAngle_, CBValInd_})
@@ -305,12 +275,19 @@ void RawDataWindow::build() {
   // Right: chart over the probability table, or the typed-data box.
   auto* right = new QVBoxLayout;
   chart_ = makeChart();
+  bars_ = new HistogramBars(chart_, 500);
   QFont tf = chart_->titleFont();
   tf.setBold(true);
   chart_->setTitleFont(tf);
   Chart1_ = new QChartView(chart_, this);
   Chart1_->setObjectName(u"Chart1"_s);
   Chart1_->setMinimumSize(420, 260);
+  // Chart command toolbar: zoom of the plot.
+  Panel6_ = new QWidget(this);
+  Panel6_->setObjectName(u"Panel6"_s);
+  addZoomButtons(Panel6_, chart_, true);
+  Panel6_->hide();
+  right->addWidget(Panel6_);
   right->addWidget(Chart1_, 3);
   StringGrid2_ = makeGrid(this, u"StringGrid2"_s, 0, 3);
   right->addWidget(StringGrid2_, 2);
@@ -355,16 +332,12 @@ void RawDataWindow::connectControls() {
   connect(CBTypPara_, &QComboBox::activated, this, &RawDataWindow::CBTypParaChange);
   for (QLineEdit* e : {EdMin_, EdMax_, EdPocetIntervalu_, EdEps_})
     connect(e, &QLineEdit::textEdited, this, &RawDataWindow::fieldChanged);
-  const auto redraw = [this] {
-    if (shown_ && Chart1_->isVisible()) drawHistogram(*shown_, shownType_);
-  };
-  connect(CBValInd_, &QComboBox::activated, this, [this, redraw](int item) {
-    services_.options.axisIndex = item == 0;
-    redraw();
-  });
-  connect(CheckBox1_, &QCheckBox::clicked, this, redraw);
-  connect(CBMarks_, &QComboBox::activated, this, redraw);
-  connect(SpinEdAngle_, &QSpinBox::valueChanged, this, [this] { CheckBox1_->setChecked(false); });
+  connect(CBValInd_, &QComboBox::activated, this, &RawDataWindow::CBValIndChange);
+  connect(CheckBox1_, &QCheckBox::clicked, this, &RawDataWindow::CheckBox1Click);
+  connect(CBMarks_, &QComboBox::activated, this, &RawDataWindow::CBMarksChange);
+  connect(SpinEdAngle_, &QSpinBox::valueChanged, this, &RawDataWindow::SpinEdAngleChange);
+  if (MainWindow* main = services_.windows.main)
+    connect(main, &MainWindow::displayOptionsChanged, this, &RawDataWindow::updateToolbar);
   connect(Memo1_, &QPlainTextEdit::textChanged, this,
           [this] { setCell(StringGrid5_, 0, 0, u" "_s + QString::number(Memo1_->blockCount())); });
 }
@@ -377,17 +350,8 @@ void RawDataWindow::error(const std::string& text) {
 }
 
 void RawDataWindow::ApplyRuntimeTexts(Language language) {
-  const char* cs[] = {"Počet dat", "Střední hodnota", "Směr.odchylka", "Šikmost"};
-  const char* en[] = {"Count", "Mean", "Std. deviation", "Skewness"};
-  for (int r = 0; r < 4; ++r)
-    setCell(StringGrid3_, r, 0, QString::fromUtf8(language == Language::English ? en[r] : cs[r]));
-  const char* rows1[] = {"Xmin", "Xmax", "Median", "Mode"};
-  for (int r = 0; r < 4; ++r) setCell(StringGrid1_, r, 0, QString::fromUtf8(rows1[r]));
-  for (int r = 0; r < 3; ++r)
-    setCell(StringGrid6_, r, 0, QString::fromUtf8(language == Language::English ? en[r + 1] : cs[r + 1]));
   for (int i = 0; i < CBTypPara_->count() && i < static_cast<int>(offered_.size()); ++i)
     CBTypPara_->setItemText(i, qs(DistributionTypeName(offered_[static_cast<size_t>(i)], language)));
-  if (CBValInd_->count() == 0) CBValInd_->addItems({u"Index x"_s, u"Value x"_s});
   CBValInd_->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
   if (shown_ && Chart1_->isVisible()) drawHistogram(*shown_, shownType_);
 }
@@ -400,10 +364,9 @@ void RawDataWindow::readSettings() {
   long n = 0;
   if (ralvex::parseLong(ss(EdPocetIntervalu_->text()), n) && n >= 3 && n <= kMaxBins)
     intervals_ = static_cast<int>(n);
-  if (CBMarks_->count() == 0)
-    CBMarks_->addItems({u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT ... x"_s, u"INT & P(x)"_s});
   CBMarks_->setCurrentIndex(
       int(std::clamp<long long>(settings::readInteger(s, settings::kRawMarks, 2), 0, 4)));
+  const QSignalBlocker quiet(SpinEdAngle_);
   SpinEdAngle_->setValue(
       int(std::clamp<long long>(settings::readInteger(s, settings::kRawAngle, 90), 0, 360)));
 }
@@ -433,6 +396,7 @@ void RawDataWindow::applyPresetValues() {
   EdPocetIntervalu_->setText(QString::fromUtf8(settings::kRawIntervals.textDefault.data(),
                                                qsizetype(settings::kRawIntervals.textDefault.size())));
   CBMarks_->setCurrentIndex(2);
+  const QSignalBlocker quiet(SpinEdAngle_);
   SpinEdAngle_->setValue(90);
 }
 
@@ -479,7 +443,9 @@ void RawDataWindow::Reset() {
   StringGrid2_->hide();
   GroupBox6_->hide();
   GBPopisky_->hide();
-  fillBars(chartMin_, Histogram{}, kRawColour, {});
+  barsMin_->clear();
+  bars_->clear();
+  updateToolbar();
   ProgressBar1_->setValue(0);
 }
 
@@ -493,7 +459,7 @@ void RawDataWindow::OpenDataClick() {
   const auto chosen = services_.dialogs.openFileName(o);
   Reset();
   chart_->setTitle({});
-  chart_->removeAllSeries();
+  bars_->clear();
   if (!chosen || chosen->empty()) return;
   LoadFile(*chosen);
 }
@@ -525,7 +491,7 @@ bool RawDataWindow::LoadFile(const std::string& path) {
   fileName_ = fileNameOnly(path);
   loadedAt_ = ss(QDateTime::currentDateTime().toString(u"d.M.yyyy' , 'hh:mm:ss"_s));
   values_ = std::move(*x);
-  std::sort(values_.begin(), values_.end());
+  SortRawValues(values_);
   stats_ = ComputeRawStatistics(values_);
   setCell(StringGrid3_, 0, 1, u"     "_s + QString::number(stats_.n));
   setCell(StringGrid3_, 1, 1, qs(ralvex::StrNaCarku(stats_.mean)));
@@ -585,10 +551,7 @@ void RawDataWindow::Button2Click() {
     intervals_ = static_cast<int>(n);
   const auto h = RawDataHistogram(values_, intervals_, min_, max_);
   if (!h) {
-    error(min_ < max_ ? RawDataError::own("Rozsah MinX .. MaxX je příliš velký !",
-                                          "The range MinX .. MaxX is too large !")
-                            .text(lang())
-                      : "MinX >= MaxX !");
+    error(RawDataWindowText(min_ < max_ ? RawDataText::RangeTooLarge : RawDataText::MinNotBelowMax, lang()));
     return;
   }
   EdMin_->setText(qs(ralvex::StrNaCarku(min_)));
@@ -596,13 +559,10 @@ void RawDataWindow::Button2Click() {
   StringGrid2_->hide();
   raw_ = h;
   drawHistogram(*h, -1);
-  drawOverview(chartMin_, *h, kRawColour);
+  barsMin_->setBars(std::span<const double>(h->p.data(), static_cast<size_t>(binCount(*h))),
+                    indexLabels(binCount(*h)), kRawColour);
   if (auto* table = services_.windows.fitTable) table->showRawHistogram(*h);
   dirty_ = false;
-}
-
-void RawDataWindow::drawOverview(QChart* chart, const Histogram& h, std::uint32_t colour) {
-  fillBars(chart, h, colour, indexLabels(binCount(h)));
 }
 
 void RawDataWindow::drawHistogram(const Histogram& h, int type) {
@@ -618,26 +578,7 @@ void RawDataWindow::drawHistogram(const Histogram& h, int type) {
   title += MessageText(109, language) + base;
   if (type < 0) title += " ( " + loadedAt_ + " )";
   chart_->setTitle(qs(title));
-
-  QStringList labels;
-  for (int i = 0; i < N; ++i)
-    labels << (services_.options.axisIndex
-                   ? QString::number(i)
-                   : qs(ralvex::StrBottomGraf(h.p[static_cast<size_t>(i)], h.min + i * h.step)));
-  fillBars(chart_, h, kBarColour, labels);
-  if (auto* x = qobject_cast<QBarCategoryAxis*>(chart_->axes(Qt::Horizontal).value(0))) {
-    x->setTitleText(services_.options.axisIndex ? u"Index   f(z)"_s : qs(MessageText(217, language)));
-    x->setLabelsAngle(-90);
-    x->setTruncateLabels(false);
-    QFont f = x->labelsFont();
-    f.setPointSizeF(std::max(5.0, f.pointSizeF() * (N > 64 ? 0.6 : 0.85)));
-    x->setLabelsFont(f);
-  }
-  if (auto* series = qobject_cast<QBarSeries*>(chart_->series().value(0))) {
-    series->setLabelsVisible(CheckBox1_->isChecked());
-    series->setLabelsAngle(-SpinEdAngle_->value());
-    series->setLabelsFormat(u"@value"_s);
-  }
+  drawBars();
   Chart1_->show();
   if (auto* table = services_.windows.fitTable) table->showTypeHistogram(h);
 
@@ -671,6 +612,58 @@ void RawDataWindow::drawHistogram(const Histogram& h, int type) {
   setCell(StringGrid6_, 0, 1, qs(ralvex::StrNaCarku(ct.mean)));
   setCell(StringGrid6_, 1, 1, qs(ralvex::StrNaCarku(ct.sigma)));
   setCell(StringGrid6_, 2, 1, qs(ralvex::StrNaCarku(ct.skewness)));
+  updateToolbar();
+}
+
+void RawDataWindow::drawBars() {
+  if (!shown_) return;
+  const Histogram& h = *shown_;
+  const int N = binCount(h);
+  const bool index = services_.options.axisIndex;
+  std::vector<std::string> labels;
+  labels.reserve(static_cast<size_t>(N));
+  for (int i = 0; i < N; ++i)
+    labels.push_back(index ? std::to_string(i)
+                           : ralvex::StrBottomGraf(h.p[static_cast<size_t>(i)], h.min + i * h.step));
+  const bool marks = CheckBox1_->isChecked();
+  // Turned marks need room above the highest bar.
+  const double headroom = marks && SpinEdAngle_->value() % 180 != 0 ? 1.3 : 1.08;
+  bars_->axisX()->setTitleText(index ? qs(RawDataWindowText(RawDataText::IndexAxisTitle, lang()))
+                                     : qs(MessageText(217, lang())));
+  bars_->setBars(std::span<const double>(h.p.data(), static_cast<size_t>(N)), std::move(labels), kBarColour,
+                 headroom);
+  bars_->setMarks(marks, static_cast<MarksStyle>(std::clamp(CBMarks_->currentIndex(), 0, 4)),
+                  SpinEdAngle_->value());
+}
+
+void RawDataWindow::CheckBox1Click() {
+  if (shown_ && !Chart1_->isHidden()) drawBars();
+}
+
+void RawDataWindow::CBMarksChange() {
+  if (CheckBox1_->isChecked()) CheckBox1Click();
+}
+
+void RawDataWindow::SpinEdAngleChange() {
+  CheckBox1_->setChecked(false);
+  CheckBox1Click();
+}
+
+void RawDataWindow::CBValIndChange() {
+  services_.windows.setAxisLabels(CBValInd_->currentIndex() == 0);
+  services_.options.axisIndex = CBValInd_->currentIndex() == 0;
+  CheckBox1Click();
+}
+
+void RawDataWindow::updateToolbar() {
+  const QScreen* screen = this->screen();
+  const bool wide = screen && width() >= screen->geometry().width();
+  Panel6_->setVisible(wide && services_.options.plotCommander && !StringGrid1_->isHidden());
+}
+
+void RawDataWindow::resizeEvent(QResizeEvent* event) {
+  SimpleWindow::resizeEvent(event);
+  updateToolbar();
 }
 
 void RawDataWindow::fillHistogramTable(const Histogram& h) {
@@ -709,6 +702,7 @@ void RawDataWindow::fieldChanged() {
   dropFit();
   UlozGraf_->setEnabled(false);
   SpeedButton1_->setEnabled(false);
+  updateToolbar();
   dirty_ = true;
 }
 

@@ -11,8 +11,7 @@
 #include "histogram/Histogram.h"
 #include "ui/SimpleWindow.h"
 
-class QBarSeries;
-class QBarSet;
+class HistogramBars;
 class QChart;
 class QChartView;
 class QCheckBox;
@@ -20,12 +19,16 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListView;
+class QTableView;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
+
+/// Texts the raw data window composes at run time.
+enum class RawDataText { RangeTooLarge, MinNotBelowMax, IndexAxisTitle };
+std::string RawDataWindowText(RawDataText text, Language language);
 
 /// The sorted raw values as list lines; only the rows a view asks for are formatted.
 class RawValueModel : public QAbstractListModel {
@@ -75,6 +78,15 @@ class RawDataWindow : public SimpleWindow {
   void StringGrid1Click();
   void StringGrid3Click();
   void StringGrid6Click();
+  /// "Popisky dat", the marks selector and their angle.
+  void CheckBox1Click();
+  void CBMarksChange();
+  void SpinEdAngleChange();
+  /// Index or value labels of the bars.
+  void CBValIndChange();
+  /// The chart command toolbar: shown when the window spans the screen, the main window's option asks
+  /// for it and the histogram table is shown.
+  void updateToolbar();
 
   // State the table window and the tests read.
   const std::vector<double>& values() const { return values_; }
@@ -85,6 +97,8 @@ class RawDataWindow : public SimpleWindow {
   const std::optional<Histogram>& shownHistogram() const { return shown_; }
   /// The raw-data histogram, if one is built.
   const std::optional<Histogram>& rawHistogram() const { return raw_; }
+  /// The bars of the chart.
+  const HistogramBars& bars() const { return *bars_; }
   bool dirty() const { return dirty_; }
   /// Selects position `pos` of the type list as if the user chose it.
   void selectType(int pos);
@@ -98,6 +112,7 @@ class RawDataWindow : public SimpleWindow {
   void closeEvent(QCloseEvent* event) override;
   /// Opened from the main window: starts empty.
   void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -106,7 +121,7 @@ class RawDataWindow : public SimpleWindow {
   void readSettings();
   void writeSettings();
   void drawHistogram(const Histogram& h, int type);
-  void drawOverview(QChart* chart, const Histogram& h, std::uint32_t colour);
+  void drawBars();
   void fillHistogramTable(const Histogram& h);
   void showFirstLastCentres();
   void fieldChanged();
@@ -136,7 +151,7 @@ class RawDataWindow : public SimpleWindow {
               *UlozGraf_ = nullptr, *SpeedButton1_ = nullptr, *BitBtn1_ = nullptr;
   QLineEdit *EdNazev_ = nullptr, *EdMin_ = nullptr, *EdMax_ = nullptr, *EdPocetIntervalu_ = nullptr,
             *EdEps_ = nullptr, *EdTesnost_ = nullptr;
-  QListView* MemoDat_ = nullptr;
+  QTableView* MemoDat_ = nullptr;
   QTableWidget *StringGrid1_ = nullptr, *StringGrid2_ = nullptr, *StringGrid3_ = nullptr,
                *StringGrid5_ = nullptr, *StringGrid6_ = nullptr;
   QPlainTextEdit* Memo1_ = nullptr;
@@ -148,4 +163,6 @@ class RawDataWindow : public SimpleWindow {
   QLabel *Label1_ = nullptr, *Label2_ = nullptr, *Label3_ = nullptr, *Label4_ = nullptr, *Label11_ = nullptr;
   QChart *chart_ = nullptr, *chartMin_ = nullptr;
   QChartView *Chart1_ = nullptr, *Chart1Min_ = nullptr;
+  HistogramBars *bars_ = nullptr, *barsMin_ = nullptr;
+  QWidget* Panel6_ = nullptr;
 };

@@ -41,6 +41,22 @@ constexpr TextRow kOwnCzech[] = {
     {"StringGrid1", TextProp::Hint, "Histogram|Klepnutím vysvětlení"},
     {"StringGrid3", TextProp::Hint, "Statistiky|Klepnutím vysvětlení"},
     {"StringGrid6", TextProp::Hint, "Charakteristiky|Klepnutím vysvětlení"},
+    {"StringGrid3", TextProp::Cell, "Počet dat", 0, 0},
+    {"StringGrid3", TextProp::Cell, "Střední hodnota", 1, 0},
+    {"StringGrid3", TextProp::Cell, "Směr.odchylka", 2, 0},
+    {"StringGrid3", TextProp::Cell, "Šikmost", 3, 0},
+    {"StringGrid1", TextProp::Cell, "Xmin", 0, 0},
+    {"StringGrid1", TextProp::Cell, "Xmax", 1, 0},
+    {"StringGrid1", TextProp::Cell, "Median", 2, 0},
+    {"StringGrid1", TextProp::Cell, "Mode", 3, 0},
+    {"StringGrid6", TextProp::Cell, "Střední hodnota", 0, 0},
+    {"StringGrid6", TextProp::Cell, "Směr.odchylka", 1, 0},
+    {"StringGrid6", TextProp::Cell, "Šikmost", 2, 0},
+    {"CBMarks", TextProp::Items, "P(x)\nx\nx & P(x)\nINT ... x\nINT & P(x)"},
+    {"CBValInd", TextProp::Items, "Index x\nValue x"},
+    {"SpinEdAngle", TextProp::Hint, "Úhel|Úhel popisků dat ve stupních"},
+    {"CBMarks", TextProp::Hint, "Popisky|Co popisky sloupců ukazují"},
+    {"Panel6", TextProp::Hint, "Graf|Zvětšení a zmenšení grafu"},
 };
 
 constexpr TextRow kOwnEnglish[] = {
@@ -54,7 +70,7 @@ constexpr TextRow kOwnEnglish[] = {
     {"Label4", TextProp::Text, "Eps P(Xmin)"},
     {"Label11", TextProp::Text, "Type ( by closeness )"},
     {"OpenData", TextProp::Text, "&Open data ..."},
-    {"Button2", TextProp::Text, "NeParam"},
+    {"Button2", TextProp::Text, "NonParam"},
     {"BChar", TextProp::Text, "Characteristics"},
     {"BuParam", TextProp::Text, "Param"},
     {"BTabChar", TextProp::Text, "TAB"},
@@ -78,6 +94,22 @@ constexpr TextRow kOwnEnglish[] = {
     {"StringGrid1", TextProp::Hint, "Histogram|Click for an explanation"},
     {"StringGrid3", TextProp::Hint, "Statistics|Click for an explanation"},
     {"StringGrid6", TextProp::Hint, "Characteristics|Click for an explanation"},
+    {"StringGrid3", TextProp::Cell, "Count", 0, 0},
+    {"StringGrid3", TextProp::Cell, "Mean", 1, 0},
+    {"StringGrid3", TextProp::Cell, "Std. deviation", 2, 0},
+    {"StringGrid3", TextProp::Cell, "Skewness", 3, 0},
+    {"StringGrid1", TextProp::Cell, "Xmin", 0, 0},
+    {"StringGrid1", TextProp::Cell, "Xmax", 1, 0},
+    {"StringGrid1", TextProp::Cell, "Median", 2, 0},
+    {"StringGrid1", TextProp::Cell, "Mode", 3, 0},
+    {"StringGrid6", TextProp::Cell, "Mean", 0, 0},
+    {"StringGrid6", TextProp::Cell, "Std. deviation", 1, 0},
+    {"StringGrid6", TextProp::Cell, "Skewness", 2, 0},
+    {"CBMarks", TextProp::Items, "P(x)\nx\nx & P(x)\nINT ... x\nINT & P(x)"},
+    {"CBValInd", TextProp::Items, "Index x\nValue x"},
+    {"SpinEdAngle", TextProp::Hint, "Angle|Angle of the data labels in degrees"},
+    {"CBMarks", TextProp::Hint, "Labels|What the labels of the bars show"},
+    {"Panel6", TextProp::Hint, "Chart|Zooming the chart in and out"},
 };
 
 constexpr auto kCzech = joinTextRows(kOwnCzech, kChartExportCzech);
@@ -91,3 +123,19 @@ void after(QWidget& window, Language language) {
 }  // namespace
 
 const TextSet kRawDataWindowTexts{5, kCzech, kEnglish, &after};
+
+std::string RawDataWindowText(RawDataText text, Language language) {
+  struct Row {
+    RawDataText key;
+    const char *cs, *en;
+  };
+  static constexpr Row kRows[] = {
+      {RawDataText::RangeTooLarge, "Rozsah MinX .. MaxX je příliš velký !",
+       "The range MinX .. MaxX is too large !"},
+      {RawDataText::MinNotBelowMax, "MinX >= MaxX !", "MinX >= MaxX !"},
+      {RawDataText::IndexAxisTitle, "Index   f(z)", "Index   f(z)"},
+  };
+  for (const Row& r : kRows)
+    if (r.key == text) return language == Language::English ? r.en : r.cs;
+  return {};
+}

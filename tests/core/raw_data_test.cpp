@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <numeric>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "creation/RawData.h"
 #include "io/AtomicFile.h"
+#include "ralvex/Ralvex.h"
 
 namespace {
 
@@ -113,6 +116,92 @@ TEST(RawDataReader, ProgressReachesTheEnd) {
   }));
   EXPECT_GT(calls, 2);
   EXPECT_EQ(last, all);
+}
+
+TEST(RawDataReader, LinesReadAsTheNumberParserReadsThem) {
+  const char* lines[] = {"12.5",
+                         "-12.5",
+                         "0",
+                         "-0",
+                         ".5",
+                         "-.5",
+                         "5.",
+                         "1e5",
+                         "1E-5",
+                         "1.e5",
+                         "1e+05",
+                         "+3",
+                         " 7",
+                         "7 ",
+                         "1e",
+                         "e1",
+                         "-",
+                         ".",
+                         "-.",
+                         "1..2",
+                         "0x10",
+                         "inf",
+                         "nan",
+                         "-inf",
+                         "1e400",
+                         "1e-400",
+                         "12a",
+                         "1 2",
+                         "00012.500",
+                         "1E5.5",
+                         "--1",
+                         "1e-",
+                         "9007199254740993",
+                         "2.2250738585072011e-308"};
+  for (const char* l : lines) {
+    double a = -99, b = -99;
+    const bool okA = ParseRawLine(l, a);
+    const bool okB = ralvex::parseDouble(l, b);
+    EXPECT_EQ(okA, okB) << l;
+    if (okA && okB) {
+      EXPECT_EQ(a, b) << l;
+      EXPECT_EQ(std::signbit(a), std::signbit(b)) << l;
+    }
+  }
+}
+
+TEST(RawDataReader, WholeFilesOfAnySizeAreReadByteForByte) {
+  TempDir dir;
+  for (size_t size : {size_t{0}, size_t{1}, size_t{65536}, size_t{65537}, size_t{3000001}}) {
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>('0' + i * 7 % 43);
+    const auto path = (dir.path / "f.txt").string();
+    std::ofstream(path, std::ios::binary) << bytes;
+    std::string back = "old";
+    ASSERT_TRUE(readWholeFile(path, back)) << size;
+    EXPECT_EQ(back, bytes) << size;
+  }
+  std::string back;
+  EXPECT_FALSE(readWholeFile((dir.path / "missing.txt").string(), back));
+}
+
+TEST(RawDataSort, OrdersLikeStdSort) {
+  std::mt19937_64 rng(5);
+  std::normal_distribution<double> d(0, 1e3);
+  std::vector<std::vector<double>> cases;
+  std::vector<double> mixed;
+  for (int i = 0; i < 50000; ++i) mixed.push_back(i % 11 == 0 ? std::round(d(rng)) : d(rng));
+  for (double v : {0.0, -0.0, 4.9e-324, -4.9e-324, 1.7976931348623157e308, -1.7976931348623157e308, 1e-300})
+    mixed.push_back(v);
+  cases.push_back(mixed);
+  cases.push_back(std::vector<double>(5000, 42.5));  // every digit shared
+  cases.push_back({3, -1, 2});                       // small: the plain sort
+  std::vector<double> descending(10000);
+  std::iota(descending.rbegin(), descending.rend(), -5000.0);
+  cases.push_back(descending);
+  for (auto x : cases) {
+    auto expected = x;
+    std::sort(expected.begin(), expected.end());
+    SortRawValues(x);
+    ASSERT_EQ(x.size(), expected.size());
+    for (size_t i = 0; i < x.size(); ++i) ASSERT_EQ(x[i], expected[i]) << i;  // -0 == +0
+    EXPECT_TRUE(std::is_sorted(x.begin(), x.end()));
+  }
 }
 
 // ------------------------------------------------------------------ statistics and list

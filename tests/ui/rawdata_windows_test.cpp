@@ -1,15 +1,23 @@
 // The raw data window and the table of suitable distributions, driven by their controls.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLayout>
 #include <QLineEdit>
-#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 #include <cstdio>
@@ -23,6 +31,7 @@
 #include "io/AtomicFile.h"
 #include "ralvex/Ralvex.h"
 #include "ui/FitTableWindow.h"
+#include "ui/HistogramBars.h"
 #include "ui/RawDataWindow.h"
 #include "ui/TextSets.h"
 
@@ -102,7 +111,7 @@ TEST_F(RawDataWindowTest, OpenShowsSortedValuesStatisticsAndHistogram) {
   EXPECT_EQ(cell("StringGrid3", 1, 1), u"1.625"_s);
   EXPECT_EQ(child<QLineEdit>("EdMin")->text(), u"0"_s);
   EXPECT_EQ(child<QLineEdit>("EdMax")->text(), u"3"_s);
-  QAbstractItemModel* list = child<QListView>("MemoDat")->model();
+  QAbstractItemModel* list = child<QAbstractItemView>("MemoDat")->model();
   ASSERT_EQ(list->rowCount(), 4);
   EXPECT_EQ(list->index(0, 0).data().toString(), u"0  |  000001"_s);
   EXPECT_EQ(list->index(3, 0).data().toString(), u"3.00000  |  000004"_s);
@@ -126,7 +135,7 @@ TEST_F(RawDataWindowTest, RefusedFilesLeaveTheWindowEmpty) {
     dialogs.asked.clear();
     open(writeFile("bad.txt", c.bytes));
     EXPECT_EQ(lastText(), c.expected);
-    EXPECT_EQ(child<QListView>("MemoDat")->model()->rowCount(), 0);
+    EXPECT_EQ(child<QAbstractItemView>("MemoDat")->model()->rowCount(), 0);
     EXPECT_TRUE(child<QLineEdit>("EdNazev")->text().isEmpty());
   }
   dialogs.asked.clear();
@@ -237,6 +246,9 @@ TEST_F(RawDataWindowTest, LanguageSwitchRetextsTablesAndTypeList) {
   EXPECT_EQ(cell("StringGrid3", 0, 0), u"Count"_s);
   EXPECT_EQ(cell("SGChar", 0, kFieldTesnost, table.get()), u" Closeness"_s);
   EXPECT_EQ(cell("SGCharPD", 1, 1, table.get()), u"Raw data"_s);
+  EXPECT_EQ(cell("SGChar", 0, kFieldParameters, table.get()), u" Parameters"_s);
+  EXPECT_EQ(child<QPushButton>("Button2")->text(), u"NonParam"_s);
+  EXPECT_EQ(cell("StringGrid6", 2, 0), u"Skewness"_s);
   QComboBox* types = child<QComboBox>("CBTypPara");
   bool normal = false;
   for (int i = 0; i < types->count(); ++i) normal |= types->itemText(i) == u"Normal"_s;
@@ -303,6 +315,127 @@ TEST_F(RawDataWindowTest, SettingsKeysAreWrittenOnClose) {
   EXPECT_EQ(settings->readInteger("--  Setting  --", "PrvotniData Form5.SpinEdAngle.Value", 0), 90);
 }
 
+TEST_F(RawDataWindowTest, MarksFollowTheSelectorAngleAndLabelOption) {
+  open(writeFile("four.txt", "1\r\n2\r\n3\r\n4\r\n"));
+  typeInto("EdPocetIntervalu", u"4"_s);
+  window->EdPocetIntervaluExit();
+  ASSERT_TRUE(dialogs.asked.empty()) << lastText();
+  QCheckBox* marks = child<QCheckBox>("CheckBox1");
+  QComboBox* style = child<QComboBox>("CBMarks");
+  QComboBox* labels = child<QComboBox>("CBValInd");
+  ASSERT_EQ(style->count(), 5);
+  EXPECT_EQ(style->currentIndex(), 2) << "stored default";
+  EXPECT_TRUE(window->bars().shownMarks().empty()) << "marks start unchecked";
+  labels->setCurrentIndex(1);  // value labels
+  labels->activated(1);
+  marks->click();
+  struct Case {
+    int item;
+    QString first, last;
+  } cases[] = {
+      {0, u"2.5E-1"_s, u"2.5E-1"_s},
+      {1, u"1.375"_s, u"3.625"_s},
+      {2, u"1.375 2.5E-1"_s, u"3.625 2.5E-1"_s},
+      {3, u"0"_s, u"3"_s},
+      {4, u"0 2.5E-1"_s, u"3 2.5E-1"_s},
+  };
+  for (const Case& c : cases) {
+    style->setCurrentIndex(c.item);
+    style->activated(c.item);
+    const std::vector<QString> shown = window->bars().shownMarks();
+    ASSERT_EQ(shown.size(), 4u) << c.item;
+    EXPECT_EQ(shown.front(), c.first) << c.item;
+    EXPECT_EQ(shown.back(), c.last) << c.item;
+  }
+  // Index labels: the "x" marks are the indices too.
+  labels->setCurrentIndex(0);
+  labels->activated(0);
+  style->setCurrentIndex(1);
+  style->activated(1);
+  EXPECT_EQ(window->bars().shownMarks().back(), u"3"_s);
+  EXPECT_EQ(window->bars().axisX()->titleText(), u"Index   f(z)"_s);
+  // Turning the marks unchecks "Popisky dat" and hides them.
+  child<QSpinBox>("SpinEdAngle")->setValue(45);
+  EXPECT_FALSE(marks->isChecked());
+  EXPECT_TRUE(window->bars().shownMarks().empty());
+  // A rebuilt histogram starts without marks.
+  marks->click();
+  ASSERT_FALSE(window->bars().shownMarks().empty());
+  child<QPushButton>("Button2")->click();
+  EXPECT_FALSE(marks->isChecked());
+  EXPECT_TRUE(window->bars().shownMarks().empty());
+
+  // The selector and the angle are kept in the settings and read by the next window.
+  style->setCurrentIndex(3);
+  window->close();
+  EXPECT_EQ(settings->readInteger("--  Setting  --", "PrvotniData Form5.CBMarks.ItemIndex", 0), 3);
+  EXPECT_EQ(settings->readInteger("--  Setting  --", "PrvotniData Form5.SpinEdAngle.Value", 0), 45);
+  services->windows.rawData = nullptr;
+  window = std::make_unique<RawDataWindow>(*services);
+  services->windows.rawData = window.get();
+  EXPECT_EQ(child<QComboBox>("CBMarks")->currentIndex(), 3);
+  EXPECT_EQ(child<QSpinBox>("SpinEdAngle")->value(), 45);
+}
+
+TEST_F(RawDataWindowTest, ChartToolbarOnlyOnAWindowAsWideAsTheScreenWithTheOptionOn) {
+  window->show();
+  window->layout()->setSizeConstraint(QLayout::SetNoConstraint);  // narrower than the screen, too
+  const int screenWidth = window->screen()->geometry().width();
+  QWidget* toolbar = child<QWidget>("Panel6");
+  struct Case {
+    bool option;
+    int width;
+    bool loaded;
+    bool shown;
+  } cases[] = {
+      {true, screenWidth, true, true},
+      {false, screenWidth, true, false},
+      {true, screenWidth - 200, true, false},
+      {true, screenWidth, false, false},
+  };
+  for (const Case& c : cases) {
+    services->options.plotCommander = c.option;
+    window->Reset();
+    if (c.loaded) open(writeFile("data.txt", "1\r\n2\r\n3\r\n4\r\n"));
+    window->resize(c.width, 700);
+    ASSERT_EQ(window->width(), c.width);
+    EXPECT_EQ(toolbar->isVisibleTo(window.get()), c.shown) << c.option << " " << c.width << " " << c.loaded;
+  }
+}
+
+TEST_F(RawDataWindowTest, SelectedTableRowNamesItsTypeInTheReferenceSelector) {
+  open(writeFile("normal.txt", sample("normal_mu50_sigma5.txt")));
+  child<QPushButton>("BuParam")->click();
+  ASSERT_TRUE(table->isVisible());
+  // The overviews of the table window: the raw-data histogram and the one shown in the raw data window.
+  const auto bars = [&](const char* chart) {
+    QList<qreal> v;
+    auto* series =
+        qobject_cast<QBarSeries*>(child<QChartView>(chart, table.get())->chart()->series().value(0));
+    if (series && !series->barSets().isEmpty())
+      for (int i = 0; i < series->barSets()[0]->count(); ++i) v.append(series->barSets()[0]->at(i));
+    return v;
+  };
+  const auto bins = [](const Histogram& h) { return QList<qreal>(h.p.begin(), h.p.begin() + binCount(h)); };
+  EXPECT_EQ(bars("Chart1"), bins(*window->rawHistogram()));
+  QComboBox* reference = child<QComboBox>("CBVyber", table.get());
+  const QString second = cell("SGChar", 2, 1, table.get());
+  ASSERT_FALSE(second.isEmpty());
+  table->SGCharSelectCell(2);
+  EXPECT_EQ(reference->currentIndex(), -1);
+  EXPECT_EQ(reference->placeholderText(), second);
+  EXPECT_EQ(child<QComboBox>("CBTypPara")->currentText(), second);
+  EXPECT_EQ(bars("Chart2"), bins(*window->shownHistogram()));
+  // A row beyond the filled ones selects the first type and hides the second overview.
+  table->SGCharSelectCell(kFitTableRows);
+  EXPECT_EQ(child<QComboBox>("CBTypPara")->currentIndex(), 0);
+  EXPECT_FALSE(child<QWidget>("Chart2", table.get())->isVisibleTo(table.get()));
+  // Choosing a reference again sorts against it.
+  reference->setCurrentIndex(1);
+  table->CBVyberChange();
+  EXPECT_EQ(reference->currentText(), u"Histogram prvotních dat"_s);
+}
+
 // Screenshots for a look by eye: VELTRA_SCREENSHOTS=<folder> (run under a display or xvfb-run).
 TEST_F(RawDataWindowTest, Screenshots) {
   const QByteArray folder = qgetenv("VELTRA_SCREENSHOTS");
@@ -330,6 +463,9 @@ TEST_F(RawDataWindowTest, Screenshots) {
   const long after = residentKb();
   std::printf("500000 values: open to histogram shown %lld ms, resident memory +%ld kB\n",
               static_cast<long long>(ms), after - before);
+  child<QComboBox>("CBValInd")->setCurrentIndex(1);
+  child<QComboBox>("CBValInd")->activated(1);
+  child<QCheckBox>("CheckBox1")->click();
   QTest::qWait(200);
   window->grab().save(QString::fromLocal8Bit(folder) + u"/rawdata_window.png"_s);
   typeInto("EdPocetIntervalu", u"40"_s);
