@@ -29,8 +29,10 @@
 #include "shell/Messages.h"
 #include "ui/ChartWindow.h"
 #include "ui/ExportTexts.h"
+#include "ui/FitTableWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
+#include "ui/RawDataWindow.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/SplashScreen.h"
 #include "ui/Startup.h"
@@ -223,6 +225,31 @@ TEST_F(WindowTexts, AfterTheWholeChainASwitchToEnglishLeavesNoCzechButTheProject
   main->BBFunSpojClick();
   QApplication::processEvents();
   EXPECT_EQ(czechTextsOfAllWindows(data), "") << "computed in English";
+}
+
+TEST_F(WindowTexts, RawDataAndFittedTypesSwitchToEnglishAndAreFittedInEnglish) {
+  RawDataWindow* raw = services->windows.rawData;
+  FitTableWindow* fits = services->windows.fitTable;
+  ASSERT_TRUE(raw && fits);
+  raw->show();
+  auto fit = [&] {
+    dialogs.answerFile(std::string(TEST_DATA_DIR) + "/rawdata/normal_mu50_sigma5.txt");
+    raw->OpenDataClick();
+    raw->findChild<QPushButton*>(u"BuParam"_s)->click();
+    QApplication::processEvents();
+    ASSERT_TRUE(dialogs.asked.empty()) << dialogs.asked.front().text;
+    ASSERT_GT(raw->findChild<QComboBox*>(u"CBTypPara"_s)->count(), 2);
+  };
+  ASSERT_NO_FATAL_FAILURE(fit());
+  EXPECT_NE(czechTextsOf(*fits), "") << "the fitted table is shown in Czech";
+  switchTo(Language::English);
+  EXPECT_EQ(czechTextsOf(*raw) + czechTextsOf(*fits), "");
+  fits->findChild<QPushButton*>(u"BKonec"_s)->click();
+  ASSERT_NO_FATAL_FAILURE(fit());
+  fits->SGCharSelectCell(2);
+  QApplication::processEvents();
+  EXPECT_EQ(czechTextsOf(*raw) + czechTextsOf(*fits), "") << "fitted in English";
+  fits->findChild<QPushButton*>(u"BKonec"_s)->click();
 }
 
 TEST_F(WindowTexts, QuestionsButtonsAndDefaultsFollowTheLanguage) {
