@@ -4,6 +4,8 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "shell/Messages.h"
+
 namespace {
 
 struct Pair {
@@ -67,6 +69,8 @@ constexpr Pair kTexts[] = {
     {ExportText::ReportNotAssessed, "Posouzení spolehlivosti nebylo provedeno.",
      "The reliability assessment has not been run."},
     {ExportText::ReportRmr, "RMR", "RMR"},
+    {ExportText::ReportStandardEn1990, "ČSN EN 1990", "ČSN EN 1990"},
+    {ExportText::ReportStandardCsn731401, "ČSN (STN) 73 1401", "ČSN (STN) 73 1401"},
 };
 
 static_assert(std::size(kTexts) == static_cast<size_t>(ExportText::Count), "one text per id");
@@ -87,13 +91,5 @@ std::string exportText(ExportText id, Language language) {
 }
 
 std::string exportTextFormat(ExportText id, Language language, std::initializer_list<std::string> args) {
-  std::string text = exportText(id, language);
-  size_t from = 0;
-  for (const std::string& a : args) {
-    const size_t at = text.find("%s", from);
-    if (at == std::string::npos) break;
-    text.replace(at, 2, a);
-    from = at + a.size();
-  }
-  return text;
+  return FillPlaceholders(exportText(id, language), args);
 }
