@@ -4,15 +4,11 @@
 #include <string_view>
 
 #include "shell/Messages.h"
+#include "shell/TextTable.h"
 
 namespace {
 
-struct Pair {
-  FileText id;
-  std::string_view cs, en;
-};
-
-constexpr Pair kTexts[] = {
+constexpr TextPair<FileText> kTexts[] = {
     {FileText::LostLettersIntro,
      "Tyto texty obsahují znaky, které kódování Windows-1250 neumí uložit :\r\n\r\n",
      "These texts hold letters that the Windows-1250 encoding cannot store:\r\n\r\n"},
@@ -25,22 +21,11 @@ constexpr Pair kTexts[] = {
     {FileText::FileNamed, "\r\n\r\nSoubor :  %s", "\r\n\r\nFile:  %s"},
 };
 
-static_assert(std::size(kTexts) == static_cast<size_t>(FileText::Count), "one text per id");
-
-constexpr bool inOrder() {
-  for (size_t i = 0; i < std::size(kTexts); ++i)
-    if (static_cast<size_t>(kTexts[i].id) != i) return false;
-  return true;
-}
-static_assert(inOrder(), "texts listed in the order of their ids");
+static_assert(textTableComplete(kTexts, FileText::Count), "one text per id, in the order of the ids");
 
 }  // namespace
 
-std::string FileTextOf(FileText id, Language language) {
-  const auto k = static_cast<size_t>(id);
-  if (k >= std::size(kTexts)) return {};
-  return std::string(language == Language::English ? kTexts[k].en : kTexts[k].cs);
-}
+std::string FileTextOf(FileText id, Language language) { return textOf(kTexts, id, language); }
 
 std::string FileTextFormat(FileText id, Language language, std::initializer_list<std::string> args) {
   return FillPlaceholders(FileTextOf(id, language), args);

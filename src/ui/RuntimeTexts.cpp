@@ -5,15 +5,11 @@
 #include <string_view>
 
 #include "shell/Messages.h"
+#include "shell/TextTable.h"
 
 namespace {
 
-struct Pair {
-  RuntimeText id;
-  std::string_view cs, en;
-};
-
-constexpr Pair kTexts[] = {
+constexpr TextPair<RuntimeText> kTexts[] = {
     {RuntimeText::ChartTitleReducedStrength, "Redukovaná pevnost nadložních hornin   [ MPa ]",
      "Reduced strength of the overburden   [ MPa ]"},
     {RuntimeText::ChartNameReducedStrength, "Redukovaná pevnost nadložních hornin ",
@@ -57,22 +53,11 @@ constexpr Pair kTexts[] = {
     {RuntimeText::SplashLine5, "© VELTRA, vývojový tým", "© VELTRA, development team"},
 };
 
-static_assert(std::size(kTexts) == static_cast<size_t>(RuntimeText::Count), "one text per id");
-
-constexpr bool inOrder() {
-  for (size_t i = 0; i < std::size(kTexts); ++i)
-    if (static_cast<size_t>(kTexts[i].id) != i) return false;
-  return true;
-}
-static_assert(inOrder(), "texts listed in the order of their ids");
+static_assert(textTableComplete(kTexts, RuntimeText::Count), "one text per id, in the order of the ids");
 
 }  // namespace
 
-std::string runtimeText(RuntimeText id, Language language) {
-  const auto k = static_cast<size_t>(id);
-  if (k >= std::size(kTexts)) return {};
-  return std::string(language == Language::English ? kTexts[k].en : kTexts[k].cs);
-}
+std::string runtimeText(RuntimeText id, Language language) { return textOf(kTexts, id, language); }
 
 std::string runtimeTextFormat(RuntimeText id, Language language, std::initializer_list<std::string> args) {
   return FillPlaceholders(runtimeText(id, language), args);
