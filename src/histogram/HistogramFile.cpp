@@ -14,6 +14,7 @@
 #include "io/AtomicFile.h"
 #include "ralvex/Ralvex.h"
 #include "shell/Encoding.h"
+#include "shell/FileTexts.h"
 #include "shell/Messages.h"
 
 namespace {
@@ -120,8 +121,7 @@ std::string fixed5(double x) {
 
 std::string HistogramFileError::text(Language language) const {
   const std::string named =
-      file.empty() ? std::string()
-                   : (language == Language::Czech ? "\r\n\r\nSoubor :  " : "\r\n\r\nFile:  ") + file;
+      file.empty() ? std::string() : FileTextFormat(FileText::FileNamed, language, {file});
   if (message == 0) return (language == Language::Czech ? ownCs : ownEn) + named;
   const std::string f = MessageText(message, language);
   std::string out;

@@ -4,6 +4,8 @@
 
 #include <cerrno>
 
+#include "shell/FileTexts.h"
+
 namespace {
 
 std::string convert(std::string_view in, const char* to, const char* from) {
@@ -124,9 +126,7 @@ std::vector<UnencodableText> unencodableLines(std::string_view utf8) {
 }
 
 std::string unencodableMessage(const std::vector<UnencodableText>& texts, Language language, bool ask) {
-  const bool cs = language == Language::Czech;
-  std::string m = cs ? "Tyto texty obsahují znaky, které kódování Windows-1250 neumí uložit :\r\n\r\n"
-                     : "These texts hold letters that the Windows-1250 encoding cannot store:\r\n\r\n";
+  std::string m = FileTextOf(FileText::LostLettersIntro, language);
   constexpr std::size_t kShown = 10;
   for (std::size_t i = 0; i < texts.size() && i < kShown; ++i) {
     std::string letters;
@@ -139,13 +139,7 @@ std::string unencodableMessage(const std::vector<UnencodableText>& texts, Langua
     m += "    \"" + texts[i].text + "\"   :   " + letters + "\r\n";
   }
   if (texts.size() > kShown)
-    m += (cs ? "    ... a další texty : " : "    ... and more texts: ") +
-         std::to_string(texts.size() - kShown) + "\r\n";
-  if (ask)
-    m += cs ? "\r\nV souboru by tyto znaky byly nahrazeny znakem \"?\".\r\n\r\nUložit přesto ?"
-            : "\r\nIn the file these letters would become \"?\".\r\n\r\nSave anyway?";
-  else
-    m += cs ? "\r\nSoubor nebyl uložen, aby se tyto znaky neztratily !"
-            : "\r\nThe file was not written, so that these letters are not lost!";
+    m += FileTextFormat(FileText::LostLettersMore, language, {std::to_string(texts.size() - kShown)});
+  m += FileTextOf(ask ? FileText::LostLettersAsk : FileText::LostLettersNotWritten, language);
   return m;
 }

@@ -459,7 +459,7 @@ constexpr Message kMessages[] = {
     {154, "", ""},
     {155, "Neplatná vzdálenost kotev \"ds\" !  ( %s )\r\n",
      "Invalid row spacing of bolts \"ds\" !  ( %s )\r\n"},
-    {156, "Pelmora důlní výztuře", "Rock-bolt support of mine workings"},
+    {156, "Pelmora důlní výztuře", "Results_Veltra"},
     {157, "K : Konvergenční koeficient", "K : Convergence coefficient"},
     {158, "Kn :  koeficient", "Kn :  coefficient"},
     {159, "RMR* : Geomechancký klasifikační koeficient", "RMR* : Rock mass rating"},
@@ -738,7 +738,11 @@ std::string MessageText(int number, Language language) {
 bool MessageExists(int number) { return find(number) != nullptr; }
 
 std::string MessageFormat(int number, Language language, std::initializer_list<std::string> args) {
-  std::string f = MessageText(number, language), out;
+  return FillPlaceholders(MessageText(number, language), args);
+}
+
+std::string FillPlaceholders(std::string_view f, std::initializer_list<std::string> args) {
+  std::string out;
   auto it = args.begin();
   for (size_t i = 0; i < f.size(); ++i) {
     if (f[i] == '%' && i + 1 < f.size() && f[i + 1] == 's' && it != args.end()) {

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "shell/Language.h"
 
@@ -15,3 +16,7 @@ bool MessageExists(int number);
 
 /// MessageText with "%s" placeholders filled in order; surplus placeholders stay as they are.
 std::string MessageFormat(int number, Language language, std::initializer_list<std::string> args);
+
+/// `text` with its "%s" placeholders filled in order by `args`; a "%s" inside an argument and surplus
+/// placeholders stay as they are.
+std::string FillPlaceholders(std::string_view text, std::initializer_list<std::string> args);

@@ -36,7 +36,7 @@ constexpr int kBlocksPerPage = 4;
 constexpr double kDpi = 96.0;
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
-QString tr(ExportText id, Language l) { return qs(exportText(id, l)); }
+QString reportText(ExportText id, Language l) { return qs(exportText(id, l)); }
 
 // The quantity of a chart caption message ("   VELTRA :   graf histogramu : Kn součinitel").
 QString quantityOf(int message, Language l) {
@@ -64,7 +64,7 @@ std::vector<Block> inputBlocks(const ProjectState& p, Language l) {
     if (!s.rockType.empty()) title += u" ("_s + qs(s.rockType) + u")"_s;
     title += u":  "_s + quantityOf(163, l);
     if (!s.thickness.empty())
-      title += u",  "_s + tr(ExportText::ReportThickness, l) + u" = "_s + qs(s.thickness);
+      title += u",  "_s + reportText(ExportText::ReportThickness, l) + u" = "_s + qs(s.thickness);
     out.push_back({title, qs(s.name), s.histogram, false});
   }
   const std::pair<const HistogramSlot*, int> inputSlots[] = {{&p.width, 164}, {&p.k, 165},   {&p.kn, 166},
@@ -79,11 +79,11 @@ std::vector<Block> inputBlocks(const ProjectState& p, Language l) {
 }
 
 std::vector<Block> resultBlocks(const ProjectState& p, Language l) {
-  return {{tr(ExportText::ReportReducedStrength, l), {}, p.reducedStrength, true},
-          {tr(ExportText::ReportBoltLength, l), {}, p.boltLength, true},
-          {tr(ExportText::ReportBoltLoad, l), {}, p.boltLoad, true},
-          {tr(ExportText::ReportBearingCapacity, l), {}, p.bearingCapacity, true},
-          {tr(ExportText::ReportReliabilityFunction, l), {}, p.reliabilityFunction, true, true}};
+  return {{reportText(ExportText::ReportReducedStrength, l), {}, p.reducedStrength, true},
+          {reportText(ExportText::ReportBoltLength, l), {}, p.boltLength, true},
+          {reportText(ExportText::ReportBoltLoad, l), {}, p.boltLoad, true},
+          {reportText(ExportText::ReportBearingCapacity, l), {}, p.bearingCapacity, true},
+          {reportText(ExportText::ReportReliabilityFunction, l), {}, p.reliabilityFunction, true, true}};
 }
 
 int pagesFor(size_t blocks) { return static_cast<int>((blocks + kBlocksPerPage - 1) / kBlocksPerPage); }
@@ -156,35 +156,35 @@ class ReportPainter {
 
   void summaryPage() {
     double y = body_.top();
-    y = text(y, tr(ExportText::ReportTitle, l_), 15, true) + 8;
-    y = pair(y, tr(ExportText::ReportProject, l_), qs(header_.projectName));
-    y = pair(y, tr(ExportText::ReportDate, l_), qs(header_.date));
-    y = pair(y, tr(ExportText::ReportVersion, l_), qs(header_.version));
+    y = text(y, reportText(ExportText::ReportTitle, l_), 15, true) + 8;
+    y = pair(y, reportText(ExportText::ReportProject, l_), qs(header_.projectName));
+    y = pair(y, reportText(ExportText::ReportDate, l_), qs(header_.date));
+    y = pair(y, reportText(ExportText::ReportVersion, l_), qs(header_.version));
     y += 10;
 
-    y = text(y, tr(ExportText::ReportGivenValues, l_), 11, true) + 2;
-    y = pair(y, tr(ExportText::ReportDepth, l_), qs(project_.depthH));
-    y = pair(y, tr(ExportText::ReportD1, l_), qs(project_.d1));
-    y = pair(y, tr(ExportText::ReportD2, l_), qs(project_.d2));
-    y = pair(y, tr(ExportText::ReportBoltCount, l_), qs(project_.boltCount));
-    y = pair(y, tr(ExportText::ReportRowSpacing, l_), qs(project_.rowSpacing));
-    y = pair(y, tr(ExportText::ReportCombined, l_),
-             tr(project_.combinedSupport ? ExportText::ReportYes : ExportText::ReportNo, l_));
+    y = text(y, reportText(ExportText::ReportGivenValues, l_), 11, true) + 2;
+    y = pair(y, reportText(ExportText::ReportDepth, l_), qs(project_.depthH));
+    y = pair(y, reportText(ExportText::ReportD1, l_), qs(project_.d1));
+    y = pair(y, reportText(ExportText::ReportD2, l_), qs(project_.d2));
+    y = pair(y, reportText(ExportText::ReportBoltCount, l_), qs(project_.boltCount));
+    y = pair(y, reportText(ExportText::ReportRowSpacing, l_), qs(project_.rowSpacing));
+    y = pair(y, reportText(ExportText::ReportCombined, l_),
+             reportText(project_.combinedSupport ? ExportText::ReportYes : ExportText::ReportNo, l_));
     y += 10;
 
-    y = text(y, tr(ExportText::ReportDerived, l_), 11, true) + 2;
+    y = text(y, reportText(ExportText::ReportDerived, l_), 11, true) + 2;
     y = pair(y, u"B*  [ m ]"_s, qs(ralvex::StrNaCarku(project_.bStar)));
     const double beta = project_.betaValue > 0 ? project_.betaValue : leadingNumber(project_.beta);
     y = pair(y, u"Beta"_s, qs(ralvex::StrNaCarku(beta)));
     y = pair(y, u"m1  [ m ]"_s, qs(project_.layers[0].thickness));
     y += 10;
 
-    y = text(y, tr(ExportText::ReportAssessment, l_), 11, true) + 2;
+    y = text(y, reportText(ExportText::ReportAssessment, l_), 11, true) + 2;
     const AssessmentResult a0 =
         assessReliability(project_.reliabilityFunction, project_.failureMass, DesignStandard::En1990, l_);
     const AssessmentResult a1 =
         assessReliability(project_.reliabilityFunction, project_.failureMass, DesignStandard::Csn731401, l_);
-    y = pair(y, tr(ExportText::ReportPf, l_), qs(ralvex::StrNaCarku1(a0.pf)), true);
+    y = pair(y, reportText(ExportText::ReportPf, l_), qs(ralvex::StrNaCarku1(a0.pf)), true);
     QString betaF;
     if (a0.betaFKind == BetaFKind::Value)
       betaF = qs(ralvex::StrNaCarku(a0.betaF));
@@ -192,15 +192,15 @@ class ReportPainter {
       betaF = u"  <OUT> "_s;
     else
       betaF = qs(MessageText(233, l_));
-    y = pair(y, tr(ExportText::ReportBetaF, l_), betaF, true);
+    y = pair(y, reportText(ExportText::ReportBetaF, l_), betaF, true);
     // Results made with the earlier evaluation of the pressure loop say so.
     if (project_.boltLengthValues == PairValues::UpperEdges ||
         project_.boltLoadValues == PairValues::UpperEdges)
-      y = text(y, tr(ExportText::ReportUpperEdges, l_), 9, true);
+      y = text(y, reportText(ExportText::ReportUpperEdges, l_), 9, true);
     y += 8;
-    y = classTable(y, a0, u"ČSN EN 1990"_s);
+    y = classTable(y, a0, reportText(ExportText::ReportStandardEn1990, l_));
     y += 10;
-    classTable(y, a1, u"ČSN (STN) 73 1401"_s);
+    classTable(y, a1, reportText(ExportText::ReportStandardCsn731401, l_));
     footer(1);
   }
 
@@ -233,10 +233,10 @@ class ReportPainter {
   }
 
   double classTable(double y, const AssessmentResult& a, const QString& standard) {
-    y = text(y, tr(ExportText::ReportStandard, l_) + u":  "_s + standard, 10, true) + 2;
+    y = text(y, reportText(ExportText::ReportStandard, l_) + u":  "_s + standard, 10, true) + 2;
     const double cols[] = {0, 0.22, 0.40, 0.52, 0.74};
-    const QString head[] = {tr(ExportText::ReportClass, l_), u"Pd"_s, u"Beta"_s, u"Qpd  [ kN ]"_s,
-                            tr(ExportText::ReportSatisfied, l_)};
+    const QString head[] = {reportText(ExportText::ReportClass, l_), u"Pd"_s, u"Beta"_s, u"Qpd  [ kN ]"_s,
+                            reportText(ExportText::ReportSatisfied, l_)};
     for (int c = 0; c < 5; ++c) text(y, head[c], 9, true, body_.left() + body_.width() * cols[c]);
     y += 16;
     for (int k = 0; k < 3; ++k) {
@@ -249,7 +249,7 @@ class ReportPainter {
       y += 15;
     }
     y += 2;
-    const QString verdict = tr(ExportText::ReportVerdict, l_) + u":  "_s + qs(a.verdict);
+    const QString verdict = reportText(ExportText::ReportVerdict, l_) + u":  "_s + qs(a.verdict);
     QFont f(u"DejaVu Sans"_s);
     f.setPointSizeF(10.5);
     f.setBold(true);
@@ -266,7 +266,7 @@ class ReportPainter {
 
   void drawBlock(const Block& b, const QRectF& area) {
     double y = text(area.top(), b.title, 9.5, true);
-    if (!b.file.isEmpty()) y = text(y, tr(ExportText::ReportFile, l_) + u":  "_s + b.file, 8.5);
+    if (!b.file.isEmpty()) y = text(y, reportText(ExportText::ReportFile, l_) + u":  "_s + b.file, 8.5);
     const QRectF chartArea(area.left(), y + 2, area.width() * 0.48, area.bottom() - y - 2);
     const int n = binCount(b.h);
     if (n > 0)

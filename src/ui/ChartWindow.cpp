@@ -44,6 +44,7 @@
 #include "ui/BarChartParts.h"
 #include "ui/ExportCommands.h"
 #include "ui/LostLetters.h"
+#include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
 
@@ -456,7 +457,6 @@ void ChartWindow::chartTitle(int source, const std::string& cellText, Language l
     d2 = p.d2;
     results = p.resultsName;
   }
-  const bool cs = lang == Language::Czech;
   // A name that already ends in the unit does not get it twice.
   auto withUnit = [&](const std::string& unit) {
     const bool has =
@@ -485,33 +485,28 @@ void ChartWindow::chartTitle(int source, const std::string& cellText, Language l
       title = withUnit("  [ MPa ]");
       break;
     case 5:
-      title = cs ? "Redukovaná pevnost nadložních hornin   [ MPa ]"
-                 : "Reduced strength of the overburden   [ MPa ]";
-      name = cs ? "Redukovaná pevnost nadložních hornin " : "Reduced strength of the overburden ";
+      title = runtimeText(RuntimeText::ChartTitleReducedStrength, lang);
+      name = runtimeText(RuntimeText::ChartNameReducedStrength, lang);
       break;
     case 10:
-      title =
-          cs ? "Únosnost " + bolts + " svorníků ( průměry : d1 = " + d1 + "mm, d2 = " + d2 + "mm )  [ kN ]"
-             : "Bearing capacity of " + bolts + " bolts ( diameters : d1 = " + d1 + "mm, d2 = " + d2 +
-                   "mm )  [ kN ]";
-      name = cs ? "Únosnost svorníků" : "Bearing capacity of bolts";
+      title = runtimeTextFormat(RuntimeText::ChartTitleBearingCapacity, lang, {bolts, d1, d2});
+      name = runtimeText(RuntimeText::ChartNameBearingCapacity, lang);
       break;
     case 11:
-      title = cs ? "Délka 1 svorníku  [ m ]" : "Length of 1 bolt  [ m ]";
-      name = cs ? "Délka 1 svorníku" : "Length of 1 bolt";
+      title = runtimeText(RuntimeText::ChartTitleBoltLength, lang);
+      name = runtimeText(RuntimeText::ChartNameBoltLength, lang);
       break;
     case 12:
-      title = cs ? "Zatížení svorníků  [ kN / m díla]" : "Bolt load  [ kN / m of the working ]";
-      name = cs ? "Zatížení svorníků" : "Bolt load";
+      title = runtimeText(RuntimeText::ChartTitleBoltLoad, lang);
+      name = runtimeText(RuntimeText::ChartNameBoltLoad, lang);
       break;
     case 13:
-      title = (cs ? "Posudek spolehlivosti ( " : "Reliability assessment ( ") + results + " ) ";
+      title = runtimeTextFormat(RuntimeText::ChartTitleAssessment, lang, {results});
       name = title;
       break;
     default:
-      title = cs ? "Pevnost neporušené horniny    ( podle hodnocení )"
-                 : "Strength of intact rock    ( from the rating )";
-      name = cs ? "Pevnost neporušené horniny" : "Strength of intact rock";
+      title = runtimeText(RuntimeText::ChartTitleIntactRock, lang);
+      name = runtimeText(RuntimeText::ChartNameIntactRock, lang);
       break;
   }
 }

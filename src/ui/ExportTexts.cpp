@@ -4,14 +4,12 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "shell/Messages.h"
+#include "shell/TextTable.h"
+
 namespace {
 
-struct Pair {
-  ExportText id;
-  std::string_view cs, en;
-};
-
-constexpr Pair kTexts[] = {
+constexpr TextPair<ExportText> kTexts[] = {
     {ExportText::SheetHeaderInterval, " Interval", " Intervals"},
     {ExportText::SheetHeaderX, "     x", "     x"},
     {ExportText::SheetHeaderProbability, " Pravděpodobnost P(x)", " Probability P(x)"},
@@ -67,33 +65,16 @@ constexpr Pair kTexts[] = {
     {ExportText::ReportNotAssessed, "Posouzení spolehlivosti nebylo provedeno.",
      "The reliability assessment has not been run."},
     {ExportText::ReportRmr, "RMR", "RMR"},
+    {ExportText::ReportStandardEn1990, "ČSN EN 1990", "ČSN EN 1990"},
+    {ExportText::ReportStandardCsn731401, "ČSN (STN) 73 1401", "ČSN (STN) 73 1401"},
 };
 
-static_assert(std::size(kTexts) == static_cast<size_t>(ExportText::Count), "one text per id");
-
-constexpr bool inOrder() {
-  for (size_t i = 0; i < std::size(kTexts); ++i)
-    if (static_cast<size_t>(kTexts[i].id) != i) return false;
-  return true;
-}
-static_assert(inOrder(), "texts listed in the order of their ids");
+static_assert(textTableComplete(kTexts, ExportText::Count), "one text per id, in the order of the ids");
 
 }  // namespace
 
-std::string exportText(ExportText id, Language language) {
-  const auto k = static_cast<size_t>(id);
-  if (k >= std::size(kTexts)) return {};
-  return std::string(language == Language::English ? kTexts[k].en : kTexts[k].cs);
-}
+std::string exportText(ExportText id, Language language) { return textOf(kTexts, id, language); }
 
 std::string exportTextFormat(ExportText id, Language language, std::initializer_list<std::string> args) {
-  std::string text = exportText(id, language);
-  size_t from = 0;
-  for (const std::string& a : args) {
-    const size_t at = text.find("%s", from);
-    if (at == std::string::npos) break;
-    text.replace(at, 2, a);
-    from = at + a.size();
-  }
-  return text;
+  return FillPlaceholders(exportText(id, language), args);
 }

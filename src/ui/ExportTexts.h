@@ -52,6 +52,8 @@ enum class ExportText : int {
   ReportWritten,  // %s: path
   ReportNotAssessed,
   ReportRmr,
+  ReportStandardEn1990,  // names of the design standards, the same in both languages
+  ReportStandardCsn731401,
   Count
 };
 

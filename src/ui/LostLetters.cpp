@@ -5,6 +5,7 @@
 
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
+#include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
 
 bool confirmLostLetters(const Services& services, const std::vector<UnencodableText>& texts) {
@@ -29,12 +30,8 @@ void watchSettingsWrites(Services& services) {
   };
   services.settings.writeFailed = [s](const std::string& error) {
     const Language lang = s->language();
-    const std::string text =
-        (lang == Language::Czech
-             ? "Nastavení se nepodařilo uložit; změny platí jen do konce běhu programu.\r\n\r\n"
-             : "The settings could not be saved; changes last only until the program ends.\r\n\r\n") +
-        error;
-    ralvex::DefMessageDlg(MessageText(4, lang), text, ralvex::DlgKind::Warning, ralvex::DlgButtons::Ok,
-                          ralvex::mrOk);
+    ralvex::DefMessageDlg(MessageText(4, lang),
+                          runtimeTextFormat(RuntimeText::SettingsNotSaved, lang, {error}),
+                          ralvex::DlgKind::Warning, ralvex::DlgButtons::Ok, ralvex::mrOk);
   };
 }

@@ -29,6 +29,7 @@
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
 #include "ui/LostLetters.h"
+#include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
 #include "ui/SplashScreen.h"
 #include "ui/TextSets.h"
@@ -267,7 +268,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
   watchSettingsWrites(services_);
 
   // Not a child: the main window's texts must not reach the splash labels.
-  splash_ = new SplashScreen();
+  splash_ = new SplashScreen(services_.language());
   splash_->show();
   splash_->repaint();
 
@@ -290,6 +291,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
 
   readMainSettings();
   applyTexts(*this, 1, services_.language());
+  defaultsFollowLanguage();
   // The two selectors get their items from the text set and start at the first.
   for (auto* c : {CBTypOkna_, CBDruhTab_})
     if (c->currentIndex() < 0) c->setCurrentIndex(0);
@@ -589,19 +591,13 @@ void MainWindow::OtevriWordClick() {
     const QString exe = QStandardPaths::findExecutable(QString::fromUtf16(c.program));
     if (exe.isEmpty()) continue;
     if (programStarter(exe, c.args)) return;
-    const std::string text = lang == Language::Czech ? "Textový editor se nepodařilo spustit :\r\n\r\n"
-                                                     : "The word processor could not be started :\r\n\r\n";
-    ralvex::DefMessageDlg(MessageText(3, lang), text + exe.toStdString(), ralvex::DlgKind::Error,
-                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+    ralvex::DefMessageDlg(MessageText(3, lang),
+                          runtimeTextFormat(RuntimeText::WordProcessorFailed, lang, {exe.toStdString()}),
+                          ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
     return;
   }
-  const std::string text =
-      lang == Language::Czech
-          ? "Na tomto počítači není nainstalován textový editor.\r\n\r\n"
-            "Nainstalujte LibreOffice Writer nebo AbiWord."
-          : "No word processor is installed on this computer.\r\n\r\nInstall LibreOffice Writer or AbiWord.";
-  ralvex::DefMessageDlg(MessageText(2, lang), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok,
-                        ralvex::mrOk);
+  ralvex::DefMessageDlg(MessageText(2, lang), runtimeText(RuntimeText::NoWordProcessor, lang),
+                        ralvex::DlgKind::Information, ralvex::DlgButtons::Ok, ralvex::mrOk);
 }
 
 void MainWindow::UlozOknoClick() {
@@ -630,16 +626,35 @@ void MainWindow::applyAllTexts() {
   services_.windows.applyTexts(lang);
 }
 
-void MainWindow::CestinaClick() {
-  if (!takeCheck(actCestina, actAnglictina)) return;
+void MainWindow::defaultsFollowLanguage() {
+  const Language lang = services_.language();
+  const Language other = lang == Language::Czech ? Language::English : Language::Czech;
+  if (project_.resultsName == MessageText(156, other)) {
+    project_.resultsName = MessageText(156, lang);
+    EdNazevVys_->setText(qs(project_.resultsName));
+  }
+  if (splash_) splash_->showTexts(lang);
+}
+
+void MainWindow::languageSwitched() {
+  // The stored texts of the RMR tables and the default results name change with the language; that
+  // is no work of the user's, so what was saved stays saved.
+  const bool inputsSaved = inputsSnapshot() == savedInputs_;
+  const bool resultsSaved = resultsSnapshot() == savedResults_;
   syncOptionsFromMenu();
   applyAllTexts();
+  defaultsFollowLanguage();
+  markWorkSaved(inputsSaved, resultsSaved);
+}
+
+void MainWindow::CestinaClick() {
+  if (!takeCheck(actCestina, actAnglictina)) return;
+  languageSwitched();
 }
 
 void MainWindow::AnglictinaClick() {
   if (!takeCheck(actAnglictina, actCestina)) return;
-  syncOptionsFromMenu();
-  applyAllTexts();
+  languageSwitched();
 }
 
 void MainWindow::HTML1Click() {

@@ -148,6 +148,11 @@ class MainWindow : public QMainWindow {
 
   /// Puts the texts of windows 1 to 14 into the language in force.
   void applyAllTexts();
+  /// The results name still at its default and the splash lines take the language in force; a name
+  /// the user typed stays.
+  void defaultsFollowLanguage();
+  /// After the language menu changed the language: every window's texts and the defaults follow it.
+  void languageSwitched();
   /// Reads position, display options, colours, separators and rock types (at creation).
   void readMainSettings();
   /// Writes what readMainSettings reads (when the window closes).

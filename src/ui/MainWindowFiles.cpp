@@ -31,6 +31,7 @@
 #include "ui/ExportCommands.h"
 #include "ui/LostLetters.h"
 #include "ui/MainWindow.h"
+#include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
 #include "ui/WindowPlace.h"
 #include "ui/WindowTable.h"
@@ -237,7 +238,7 @@ void MainWindow::SaveTabHornClick() {
       saved = SaveHistogramCommand(services_, slot.histogram);
     slot.name = saved ? *saved : std::string();
   };
-  askSlot(p.width, lang == Language::English ? "B : Width of the mine working" : "B : Šířka důlního díla");
+  askSlot(p.width, runtimeText(RuntimeText::WidthSlotLabel, lang));
   ProjectFileData data;  // filled below after the questions, from the state they leave
   std::vector<bool> dropLayer(ProjectState::kLayers, false);
   for (int r = 1; r <= std::min(p.nextLayerRow, ProjectState::kLayers); ++r) {
@@ -392,12 +393,9 @@ bool MainWindow::workUnsaved() const {
 bool MainWindow::askToSaveWork() {
   if (!workUnsaved()) return true;
   const Language lang = services_.language();
-  const std::string text =
-      lang == Language::Czech
-          ? "Vstupní údaje nebo výsledky nebyly uloženy !\r\n\r\nChcete je nejprve uložit ?"
-          : "The inputs or the results have not been saved !\r\n\r\nDo you want to save them first?";
-  const int answer = ralvex::DefMessageDlg(MessageText(1, lang), text, ralvex::DlgKind::Confirmation,
-                                           ralvex::DlgButtons::YesNoCancel, ralvex::mrYes);
+  const int answer =
+      ralvex::DefMessageDlg(MessageText(1, lang), runtimeText(RuntimeText::UnsavedWork, lang),
+                            ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNoCancel, ralvex::mrYes);
   if (answer == ralvex::mrNo) return true;
   if (answer != ralvex::mrYes) return false;
   const std::string results = resultsSnapshot();

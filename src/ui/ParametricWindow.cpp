@@ -40,6 +40,7 @@
 #include "shell/Messages.h"
 #include "ui/BarChartParts.h"
 #include "ui/ChartExport.h"
+#include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
 
 using namespace Qt::StringLiterals;
@@ -333,7 +334,7 @@ void ParametricWindow::Open() {
     LabPara_[i]->show();
     EdPara_[i]->show();
     EdPara_[i]->setEnabled(false);
-    LabPara_[i]->setText(u"%1.parametr"_s.arg(i + 1));
+    LabPara_[i]->setText(qs(runtimeTextFormat(RuntimeText::ParameterLabel, lang, {std::to_string(i + 1)})));
   }
   GBParametry_->setTitle(qs(MessageText(137, lang)));
   reset_ = true;

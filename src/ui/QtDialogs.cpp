@@ -15,6 +15,7 @@
 
 #include "ralvex/Ralvex.h"
 #include "ui/RalvexQt.h"
+#include "ui/RuntimeTexts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -124,14 +125,14 @@ MessageDialog::MessageDialog(const QString& caption, const QString& text, ralvex
     if (result == defaultButton || buttons_.size() == 1) default_ = b;
     return b;
   };
-  const bool czech = ralvex::libraryCzech();
+  const Language lang = ralvex::libraryCzech() ? Language::Czech : Language::English;
+  const auto label = [lang](RuntimeText id) { return QString::fromStdString(runtimeText(id, lang)); };
   if (buttons != ralvex::DlgButtons::Ok) {
-    add(czech ? u"&Ano"_s : u"&Yes"_s, ralvex::mrYes);
-    add(czech ? u"&Ne"_s : u"&No"_s, ralvex::mrNo);
-    if (buttons == ralvex::DlgButtons::YesNoCancel)
-      add(czech ? u"&Storno"_s : u"&Cancel"_s, ralvex::mrCancel);
+    add(label(RuntimeText::DialogYes), ralvex::mrYes);
+    add(label(RuntimeText::DialogNo), ralvex::mrNo);
+    if (buttons == ralvex::DlgButtons::YesNoCancel) add(label(RuntimeText::DialogCancel), ralvex::mrCancel);
   } else {
-    add(u"OK"_s, ralvex::mrOk);
+    add(label(RuntimeText::DialogOk), ralvex::mrOk);
   }
   for (QPushButton* b : buttons_) b->setAutoDefault(false);
   default_->setDefault(true);

@@ -50,7 +50,7 @@ RockTypesWindow::RockTypesWindow(Services& services, QWidget* parent) : SimpleWi
   SaveTabHorn_->setObjectName(u"SaveTabHorn"_s);
   SaveTabHorn_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   SaveTabHorn_->setEnabled(false);
-  BBSaveNabidky_ = new QPushButton(u"&Uložit do nabídky hornin"_s, this);
+  BBSaveNabidky_ = new QPushButton(this);  // caption from the text set
   BBSaveNabidky_->setObjectName(u"BBSaveNabidky"_s);
   for (auto* b : {OpenTabHorn_, SaveTabHorn_, BBSaveNabidky_}) b->setAutoDefault(false);
 

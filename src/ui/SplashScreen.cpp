@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "ui/RalvexQt.h"
+#include "ui/RuntimeTexts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -82,7 +83,7 @@ void drawSmallPicture(QPainter& p, const QPoint& at) {
 
 }  // namespace
 
-SplashScreen::SplashScreen(QWidget* parent) : QWidget(parent) {
+SplashScreen::SplashScreen(Language language, QWidget* parent) : QWidget(parent) {
   setObjectName(u"Form10"_s);
   setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
   setAttribute(Qt::WA_DeleteOnClose);
@@ -93,15 +94,13 @@ SplashScreen::SplashScreen(QWidget* parent) : QWidget(parent) {
   setPalette(pal);
 
   const QColor ink(0x20, 0x2a, 0x44);
-  QLabel* labels[] = {
-      addLabel(this, u"Label1"_s, u"VELTRA"_s, 18, 40, true, QColor(0x1c, 0x3c, 0x8c)),
-      addLabel(this, u"Label2"_s, u"Program výpočtu spolehlivosti"_s, 96, 11, true, ink),
-      addLabel(this, u"Label3"_s, u"pelmora důlní výztuže"_s, 118, 11, true, ink),
-      addLabel(this, u"Label4"_s, u"Pravděpodobnostní posouzení svorníkové výztuže"_s, 152, 8, false, ink),
-      addLabel(this, u"Label5"_s, u"Histogramy o nejvýše 256 intervalech"_s, 232, 8, false, ink),
-      addLabel(this, u"Label6"_s, u"© VELTRA, vývojový tým"_s, 256, 8, false, ink),
-  };
-  for (QLabel* l : labels) Centr(l, kStripLeft, kStripWidth);
+  addLabel(this, u"Label1"_s, u"VELTRA"_s, 18, 40, true, QColor(0x1c, 0x3c, 0x8c));
+  addLabel(this, u"Label2"_s, {}, 96, 11, true, ink);
+  addLabel(this, u"Label3"_s, {}, 118, 11, true, ink);
+  addLabel(this, u"Label4"_s, {}, 152, 8, false, ink);
+  addLabel(this, u"Label5"_s, {}, 232, 8, false, ink);
+  addLabel(this, u"Label6"_s, {}, 256, 8, false, ink);
+  showTexts(language);
 
   if (const QScreen* s = QGuiApplication::primaryScreen())
     move(s->geometry().center() - QPoint(width() / 2, height() / 2));
@@ -112,6 +111,16 @@ SplashScreen::SplashScreen(QWidget* parent) : QWidget(parent) {
   Timer1_->setInterval(kLifetimeMs);
   connect(Timer1_, &QTimer::timeout, this, &QWidget::close);
   Timer1_->start();
+}
+
+void SplashScreen::showTexts(Language language) {
+  for (int k = 0; k < 5; ++k)
+    if (auto* l = findChild<QLabel*>(u"Label"_s + QString::number(k + 2), Qt::FindDirectChildrenOnly))
+      l->setText(QString::fromStdString(runtimeText(RuntimeText::SplashLine1 + k, language)));
+  for (QLabel* l : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    l->adjustSize();
+    Centr(l, kStripLeft, kStripWidth);
+  }
 }
 
 void SplashScreen::paintEvent(QPaintEvent*) {

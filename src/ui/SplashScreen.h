@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "shell/Language.h"
+
 class QLabel;
 class QTimer;
 
@@ -11,7 +13,10 @@ class QTimer;
 class SplashScreen : public QWidget {
   Q_OBJECT
  public:
-  explicit SplashScreen(QWidget* parent = nullptr);
+  explicit SplashScreen(Language language = Language::Czech, QWidget* parent = nullptr);
+
+  /// Shows the credit lines in `language`, each centred in the text strip again.
+  void showTexts(Language language);
 
   /// Milliseconds the window stays up.
   static constexpr int kLifetimeMs = 7000;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <nlohmann/json.hpp>
 
+#include "CliRun.h"
 #include "FilesFixture.h"
 #include "ralvex/Ralvex.h"
 
@@ -189,21 +190,6 @@ TEST_F(ResultsFiles, TheCommandLineGivesWhatTheWindowShowsForTheSameProject) {
 }  // namespace
 
 namespace {
-
-struct CliRun {
-  int status = -1;
-  nlohmann::json out;
-};
-
-CliRun runCli(const QStringList& args) {
-  QProcess run;
-  run.start(QCoreApplication::applicationDirPath() + u"/veltra-cli"_s, args);
-  CliRun r;
-  if (!run.waitForFinished(60000)) return r;
-  r.status = run.exitCode();
-  r.out = nlohmann::json::parse(run.readAllStandardOutput().toStdString(), nullptr, false);
-  return r;
-}
 
 TEST(ResultsCommandLine, AssessesAResultsFileDumpsItsValuesAndRefusesDamage) {
   const QString example = QString::fromUtf8(EXAMPLES_DIR) + u"/Veltra/Results/Chodba_K12.Vys"_s;

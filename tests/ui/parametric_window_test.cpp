@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 
+#include "CliRun.h"
 #include "ServicesFixture.h"
 #include "histogram/HistogramCharacteristics.h"
 #include "persistence/SettingsKeys.h"
@@ -266,21 +267,6 @@ TEST_F(ParametricWindowTest, TheMainWindowStoresTheHandedOverHistogramInTheChose
   EXPECT_EQ(binCount(slot->histogram), 32);
   EXPECT_FALSE(main.view().histogramCreated);  // the store action took it
   services->windows = {};
-}
-
-struct CliRun {
-  int status = -1;
-  nlohmann::json out;
-};
-
-CliRun runCli(const QStringList& args) {
-  QProcess run;
-  run.start(QCoreApplication::applicationDirPath() + u"/veltra-cli"_s, args);
-  CliRun r;
-  if (!run.waitForFinished(60000)) return r;
-  r.status = run.exitCode();
-  r.out = nlohmann::json::parse(run.readAllStandardOutput().toStdString(), nullptr, false);
-  return r;
 }
 
 TEST(GenerateCommandLine, PrintsTheHistogramOrTheRefusal) {

@@ -9,24 +9,11 @@
 #include <nlohmann/json.hpp>
 #include <numeric>
 
+#include "CliRun.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct CliRun {
-  int status = -1;
-  nlohmann::json out;
-};
-
-CliRun runCli(const QStringList& args) {
-  QProcess run;
-  run.start(QCoreApplication::applicationDirPath() + u"/veltra-cli"_s, args);
-  CliRun r;
-  if (!run.waitForFinished(60000)) return r;
-  r.status = run.exitCode();
-  r.out = nlohmann::json::parse(run.readAllStandardOutput().toStdString(), nullptr, false);
-  return r;
-}
 
 const QString kNormal = QString::fromUtf8(TEST_DATA_DIR) + u"/rawdata/normal_mu50_sigma5.txt"_s;
 

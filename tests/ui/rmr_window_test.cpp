@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <nlohmann/json.hpp>
 
+#include "CliRun.h"
 #include "FilesFixture.h"
 #include "ralvex/Ralvex.h"
 #include "rmr/RmrRating.h"
@@ -296,22 +297,17 @@ TEST_F(RmrWindowTest, RoadFromRatingToTheAssessmentMatchesTheCommandLine) {
   dialogs.answerFile(services->folders.HistogramsFolder + "/RMR_tvorba.dis");
   main->SaveTabHornClick();
 
-  QProcess run;
-  run.start(QCoreApplication::applicationDirPath() + u"/veltra-cli"_s,
-            {u"assess"_s, QString::fromStdString(projects("Rated.hor")), u"--histograms"_s,
-             QString::fromStdString(services->folders.HistogramsFolder)});
-  ASSERT_TRUE(run.waitForFinished(60000));
-  ASSERT_EQ(run.exitCode(), 0) << run.readAllStandardOutput().toStdString();
-  const auto j = nlohmann::json::parse(run.readAllStandardOutput().toStdString());
+  const CliRun assess = runCli({u"assess"_s, QString::fromStdString(projects("Rated.hor")), u"--histograms"_s,
+                                QString::fromStdString(services->folders.HistogramsFolder)});
+  ASSERT_EQ(assess.status, 0) << assess.text;
+  const auto& j = assess.out;
   EXPECT_NEAR(j["pf"].get<double>(), pf, 1e-12 + 1e-9 * pf);
 
   // The rating of the saved project on the command line agrees with the window.
-  run.start(QCoreApplication::applicationDirPath() + u"/veltra-cli"_s,
-            {u"rmr"_s, QString::fromStdString(projects("Rated.hor")), u"--histograms"_s,
-             QString::fromStdString(services->folders.HistogramsFolder)});
-  ASSERT_TRUE(run.waitForFinished(60000));
-  ASSERT_EQ(run.exitCode(), 0) << run.readAllStandardOutput().toStdString();
-  const auto r = nlohmann::json::parse(run.readAllStandardOutput().toStdString());
+  const CliRun rating = runCli({u"rmr"_s, QString::fromStdString(projects("Rated.hor")), u"--histograms"_s,
+                                QString::fromStdString(services->folders.HistogramsFolder)});
+  ASSERT_EQ(rating.status, 0) << rating.text;
+  const auto& r = rating.out;
   EXPECT_EQ(r["sum"], 57);
   EXPECT_EQ(r["classIndex"], rmr->rockClass());
   EXPECT_EQ(r["rmr"]["min"].get<double>(), main->project().rmr.histogram.min);
