@@ -54,7 +54,7 @@ int runFitCommand(int argc, char* argv[]) {
     if (!c.ok) return refuseRawData(*c.error, o.language);
   }
   const auto h = RawDataHistogram(d.x, N, d.x.front(), d.x.back());
-  if (!h) return refuseRawData(RawDataError::own("MinX >= MaxX !", "MinX >= MaxX !"), o.language);
+  if (!h) return refuseRawData(HistogramLimitsError(d.x.front(), d.x.back()), o.language);
 
   const FitResult r = FitDistributions({d.x, s, *h, eps}, o.language);
   if (r.fault) return cli::refuse(r.fault->message, r.fault->text);

@@ -52,12 +52,7 @@ int runRawDataCommand(int argc, char* argv[]) {
     if (!c.ok) return refuseRawData(*c.error, o.language);
   }
   const auto h = RawDataHistogram(d.x, N, Min, Max);
-  if (!h) {
-    const RawDataError e = Min < Max ? RawDataError::own("Rozsah MinX .. MaxX je příliš velký !",
-                                                         "The range MinX .. MaxX is too large !")
-                                     : RawDataError::own("MinX >= MaxX !", "MinX >= MaxX !");
-    return refuseRawData(e, o.language);
-  }
+  if (!h) return refuseRawData(HistogramLimitsError(Min, Max), o.language);
   std::string text;
   const double median = ralvex::VypMedian(true, h->p, h->min, h->max, N, text);
   const double mode = ralvex::VypMode(h->p, N, h->min, h->max, text);

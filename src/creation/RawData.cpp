@@ -266,13 +266,11 @@ FieldCheck CheckLimit(std::string_view text, bool isMin, double other, double& v
     return c;
   }
   if (isMin ? v >= other : v <= other) {
-    c.error = isMin ? RawDataError::own("MinX >= MaxX !", "MinX >= MaxX !")
-                    : RawDataError::own("MaxX <= MinX !", "MaxX <= MinX !");
+    c.error = isMin ? HistogramLimitsError(v, other) : RawDataError::own("MaxX <= MinX !", "MaxX <= MinX !");
     return c;
   }
   if (!std::isfinite(isMin ? other - v : v - other)) {
-    c.error =
-        RawDataError::own("Rozsah MinX .. MaxX je příliš velký !", "The range MinX .. MaxX is too large !");
+    c.error = HistogramLimitsError(isMin ? v : other, isMin ? other : v);
     return c;
   }
   value = v;
@@ -331,4 +329,9 @@ bool SaveTypedRawData(const std::string& path, std::span<const std::string> line
     return false;
   }
   return true;
+}
+
+RawDataError HistogramLimitsError(double Min, double Max) {
+  if (!(Min < Max)) return RawDataError::own("MinX >= MaxX !", "MinX >= MaxX !");
+  return RawDataError::own("Rozsah MinX .. MaxX je příliš velký !", "The range MinX .. MaxX is too large !");
 }

@@ -71,6 +71,9 @@ std::string RawValueLine(double x, long index);
 /// interval; probabilities count / n, total n, min and max the first and last centres.
 /// nullopt unless 1 <= N <= 256, Min < Max, the step is finite and positive and x is not empty.
 std::optional<Histogram> RawDataHistogram(std::span<const double> x, int N, double Min, double Max);
+/// Why RawDataHistogram refused limits `Min`, `Max`: "MinX >= MaxX !", or a range whose step is no
+/// finite positive number.
+RawDataError HistogramLimitsError(double Min, double Max);
 
 /// Sturges' smallest number of intervals for n values: round(3.3 log10 n + 1), halves to even.
 int SturgesMinimum(long n);

@@ -20,6 +20,7 @@
 #include "ralvex/Ralvex.h"
 #include "ui/BarChartParts.h"
 #include "ui/RalvexQt.h"
+#include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
 #include "ui/WindowPlace.h"
 
@@ -343,6 +344,5 @@ void FitTableWindow::drawPP(int type) {
       title = qs(DistributionTypeName(type, services_.language()));
     }
   }
-  ChartPP_->setPlot(std::move(points), qs(FitTableWindowText(FitTableText::PPRawAxis, services_.language())),
-                    title);
+  ChartPP_->setPlot(std::move(points), qs(runtimeText(RuntimeText::PPRawAxis, services_.language())), title);
 }

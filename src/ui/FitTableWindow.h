@@ -19,8 +19,6 @@ class QPushButton;
 class QTableWidget;
 
 /// Texts the table window composes at run time.
-enum class FitTableText { PPRawAxis };
-std::string FitTableWindowText(FitTableText text, Language language);
 
 /// P-P plot: the raw empirical distribution function against the fitted one, with the diagonal.
 class PPPlot : public QWidget {

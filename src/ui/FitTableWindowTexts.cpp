@@ -113,11 +113,3 @@ void after(QWidget& window, Language language) {
 }  // namespace
 
 const TextSet kFitTableWindowTexts{14, kCzech, kEnglish, &after};
-
-std::string FitTableWindowText(FitTableText text, Language language) {
-  switch (text) {
-    case FitTableText::PPRawAxis:
-      return language == Language::English ? "F raw data" : "F prvotní data";
-  }
-  return {};
-}

@@ -43,6 +43,7 @@
 #include "ui/BarChartParts.h"
 #include "ui/ChartExport.h"
 #include "ui/RalvexQt.h"
+#include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
 #include "ui/WindowPlace.h"
 
@@ -522,7 +523,7 @@ void RawDataWindow::Button2Click() {
     intervals_ = static_cast<int>(n);
   const auto h = RawDataHistogram(values_, intervals_, min_, max_);
   if (!h) {
-    error(RawDataWindowText(min_ < max_ ? RawDataText::RangeTooLarge : RawDataText::MinNotBelowMax, lang()));
+    error(HistogramLimitsError(min_, max_).text(lang()));
     return;
   }
   EdMin_->setText(qs(ralvex::StrNaCarku(min_)));
@@ -596,7 +597,7 @@ void RawDataWindow::drawBars() {
   for (int i = 0; i < N; ++i)
     labels.push_back(index ? std::to_string(i)
                            : ralvex::StrBottomGraf(h.p[static_cast<size_t>(i)], h.min + i * h.step));
-  bars_.axisX->setTitleText(index ? qs(RawDataWindowText(RawDataText::IndexAxisTitle, lang()))
+  bars_.axisX->setTitleText(index ? qs(runtimeText(RuntimeText::IndexAxisTitle, lang()))
                                   : qs(MessageText(217, lang())));
   // Turned marks need room above the highest bar.
   const std::span<const double> p(h.p.data(), static_cast<size_t>(N));

@@ -24,8 +24,6 @@ class QPushButton;
 class QTableWidget;
 
 /// Texts the raw data window composes at run time.
-enum class RawDataText { RangeTooLarge, MinNotBelowMax, IndexAxisTitle };
-std::string RawDataWindowText(RawDataText text, Language language);
 
 /// The sorted raw values as list lines; only the rows a view asks for are formatted.
 class RawValueModel : public QAbstractListModel {

@@ -123,19 +123,3 @@ void after(QWidget& window, Language language) {
 }  // namespace
 
 const TextSet kRawDataWindowTexts{5, kCzech, kEnglish, &after};
-
-std::string RawDataWindowText(RawDataText text, Language language) {
-  struct Row {
-    RawDataText key;
-    const char *cs, *en;
-  };
-  static constexpr Row kRows[] = {
-      {RawDataText::RangeTooLarge, "Rozsah MinX .. MaxX je příliš velký !",
-       "The range MinX .. MaxX is too large !"},
-      {RawDataText::MinNotBelowMax, "MinX >= MaxX !", "MinX >= MaxX !"},
-      {RawDataText::IndexAxisTitle, "Index   f(z)", "Index   f(z)"},
-  };
-  for (const Row& r : kRows)
-    if (r.key == text) return language == Language::English ? r.en : r.cs;
-  return {};
-}

@@ -51,6 +51,8 @@ constexpr TextPair<RuntimeText> kTexts[] = {
      "Probabilistic assessment of rock-bolt support"},
     {RuntimeText::SplashLine4, "Histogramy o nejvýše 256 intervalech", "Histograms of at most 256 bins"},
     {RuntimeText::SplashLine5, "© VELTRA, vývojový tým", "© VELTRA, development team"},
+    {RuntimeText::IndexAxisTitle, "Index   f(z)", "Index   f(z)"},
+    {RuntimeText::PPRawAxis, "F prvotní data", "F raw data"},
 };
 
 static_assert(textTableComplete(kTexts, RuntimeText::Count), "one text per id, in the order of the ids");

@@ -35,6 +35,8 @@ enum class RuntimeText : int {
   SplashLine3,
   SplashLine4,
   SplashLine5,
+  IndexAxisTitle,  // bottom axis of the raw data histogram labelled by index
+  PPRawAxis,       // raw axis of the P-P plot
   Count
 };
 
