@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QPen>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QToolButton>
@@ -137,6 +138,19 @@ BarChart::Marks MarksControls::state(bool chartShown) const {
 }
 
 bool MarksControls::turned() const { return CheckBox1->isChecked() && SpinEdAngle->value() % 180 != 0; }
+
+void MarksControls::readSettings(const SettingsFile& s, const settings::Key* marks,
+                                 const settings::Key& angle) const {
+  if (marks) CBMarks->setCurrentIndex(int(std::clamp<long long>(settings::readInteger(s, *marks, 2), 0, 4)));
+  const QSignalBlocker quiet(SpinEdAngle);
+  SpinEdAngle->setValue(int(std::clamp<long long>(settings::readInteger(s, angle, 90), 0, 360)));
+}
+
+void MarksControls::writeSettings(SettingsFile& s, const settings::Key& marks,
+                                  const settings::Key& angle) const {
+  settings::write(s, marks, CBMarks->currentIndex());
+  settings::write(s, angle, SpinEdAngle->value());
+}
 
 MarksControls makeMarksControls(QWidget* parent, const QStringList& marksItems,
                                 const QStringList& axisItems) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "persistence/SettingsKeys.h"
 #include "shell/Language.h"
 
 enum class MarksStyle;
@@ -104,6 +105,10 @@ struct MarksControls {
   BarChart::Marks state(bool chartShown = true) const;
   /// Marks shown and turned away from upright: they need room above the bars.
   bool turned() const;
+  /// Sets `CBMarks` (unless `marks` is null) and `SpinEdAngle` from the settings without running
+  /// the angle's handler.
+  void readSettings(const SettingsFile& s, const settings::Key* marks, const settings::Key& angle) const;
+  void writeSettings(SettingsFile& s, const settings::Key& marks, const settings::Key& angle) const;
 };
 
 /// Creates the marks controls on `parent` without texts: `CBMarks` with `marksItems`, `SpinEdAngle`

@@ -429,19 +429,14 @@ void ChartWindow::readSettings() {
   const settings::Geometry g = settings::readGeometry(s, settings::kForm3Geometry);
   move(g.left, g.top);
   resize(std::clamp(g.width, 400, 10000), std::clamp(g.height, 300, 10000));
-  marks_.SpinEdAngle->blockSignals(true);
-  marks_.SpinEdAngle->setValue(
-      int(std::clamp<long long>(settings::readInteger(s, settings::kChartAngle, 90), 0, 360)));
-  marks_.SpinEdAngle->blockSignals(false);
-  settings::write(s, settings::kChartMarks, marks_.CBMarks->currentIndex());
-  settings::write(s, settings::kChartAngle, marks_.SpinEdAngle->value());
+  marks_.readSettings(s, nullptr, settings::kChartAngle);
+  marks_.writeSettings(s, settings::kChartMarks, settings::kChartAngle);
 }
 
 void ChartWindow::writeSettings() {
   SettingsFile& s = services_.settings;
   settings::writeGeometry(s, settings::kForm3Geometry, {pos().x(), pos().y(), width(), height()});
-  settings::write(s, settings::kChartMarks, marks_.CBMarks->currentIndex());
-  settings::write(s, settings::kChartAngle, marks_.SpinEdAngle->value());
+  marks_.writeSettings(s, settings::kChartMarks, settings::kChartAngle);
 }
 
 // ------------------------------------------------------------------------------------------------

@@ -158,19 +158,13 @@ void DistributionFunctionWindow::readSettings() {
   const SettingsFile& s = services_.settings;
   background_ = std::uint32_t(settings::readInteger(s, settings::kDistBackground, 16777215));
   bars_.chart->setBackgroundBrush(fromBgr(background_));
-  marks_.CBMarks->setCurrentIndex(
-      int(std::clamp<long long>(settings::readInteger(s, settings::kDistMarks, 2), 0, 4)));
-  marks_.SpinEdAngle->blockSignals(true);
-  marks_.SpinEdAngle->setValue(
-      int(std::clamp<long long>(settings::readInteger(s, settings::kDistAngle, 90), 0, 360)));
-  marks_.SpinEdAngle->blockSignals(false);
+  marks_.readSettings(s, &settings::kDistMarks, settings::kDistAngle);
   marks_.CBValInd->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
 }
 
 void DistributionFunctionWindow::writeSettings() {
   SettingsFile& s = services_.settings;
-  settings::write(s, settings::kDistMarks, marks_.CBMarks->currentIndex());
-  settings::write(s, settings::kDistAngle, marks_.SpinEdAngle->value());
+  marks_.writeSettings(s, settings::kDistMarks, settings::kDistAngle);
   settings::write(s, settings::kDistBackground, background_);
 }
 

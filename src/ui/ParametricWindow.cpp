@@ -248,12 +248,7 @@ void ParametricWindow::readSettings() {
   const SettingsFile& s = services_.settings;
   EdEps_->setText(qs(settings::readText(s, settings::kParamEps)));
   EdPocetIntervalu_->setText(qs(settings::readText(s, settings::kParamIntervals)));
-  marks_.CBMarks->setCurrentIndex(
-      int(std::clamp<long long>(settings::readInteger(s, settings::kParamMarks, 2), 0, 4)));
-  marks_.SpinEdAngle->blockSignals(true);
-  marks_.SpinEdAngle->setValue(
-      int(std::clamp<long long>(settings::readInteger(s, settings::kParamAngle, 90), 0, 360)));
-  marks_.SpinEdAngle->blockSignals(false);
+  marks_.readSettings(s, &settings::kParamMarks, settings::kParamAngle);
   rememberedEps_ = ss(EdEps_->text());
   restoreIntervals_ = ss(EdPocetIntervalu_->text());
 }
@@ -262,8 +257,7 @@ void ParametricWindow::writeSettings() {
   SettingsFile& s = services_.settings;
   settings::writeText(s, settings::kParamEps, ss(EdEps_->text()));
   settings::writeText(s, settings::kParamIntervals, ss(EdPocetIntervalu_->text()));
-  settings::write(s, settings::kParamMarks, marks_.CBMarks->currentIndex());
-  settings::write(s, settings::kParamAngle, marks_.SpinEdAngle->value());
+  marks_.writeSettings(s, settings::kParamMarks, settings::kParamAngle);
 }
 
 void ParametricWindow::ApplyRuntimeTexts(Language language) {

@@ -336,19 +336,14 @@ void RawDataWindow::readSettings() {
   long n = 0;
   if (ralvex::parseLong(ss(EdPocetIntervalu_->text()), n) && n >= 3 && n <= kMaxBins)
     intervals_ = static_cast<int>(n);
-  marks_.CBMarks->setCurrentIndex(
-      int(std::clamp<long long>(settings::readInteger(s, settings::kRawMarks, 2), 0, 4)));
-  const QSignalBlocker quiet(marks_.SpinEdAngle);
-  marks_.SpinEdAngle->setValue(
-      int(std::clamp<long long>(settings::readInteger(s, settings::kRawAngle, 90), 0, 360)));
+  marks_.readSettings(s, &settings::kRawMarks, settings::kRawAngle);
 }
 
 void RawDataWindow::writeSettings() {
   SettingsFile& s = services_.settings;
   settings::writeText(s, settings::kRawEps, ss(EdEps_->text()));
   settings::writeText(s, settings::kRawIntervals, ss(EdPocetIntervalu_->text()));
-  settings::write(s, settings::kRawMarks, marks_.CBMarks->currentIndex());
-  settings::write(s, settings::kRawAngle, marks_.SpinEdAngle->value());
+  marks_.writeSettings(s, settings::kRawMarks, settings::kRawAngle);
 }
 
 void RawDataWindow::applyEditColour() {
