@@ -26,13 +26,6 @@ class QPushButton;
 class QTableWidget;
 struct Services;
 
-/// Save command of a histogram file: the save dialog in the histograms folder, the overwrite
-/// question, then the file. Returns the chosen file name without its folder, or nullopt when the
-/// dialog was cancelled, the overwrite refused or the file could not be written (reported).
-/// `cancelled` (when given) tells whether the save dialog was cancelled.
-std::optional<std::string> SaveHistogramCommand(Services& services, const Histogram& h,
-                                                bool* cancelled = nullptr);
-
 /// The histogram chart window: the bar chart of one histogram with its probability table, the
 /// value and probability queries, the display colours and the save of the shown histogram.
 /// Form "Form3", settings prefix "Graf_Hornin-Form3".

@@ -27,7 +27,7 @@
 #include "ralvex/Ralvex.h"
 #include "reliability/InputChecks.h"
 #include "shell/Messages.h"
-#include "ui/ChartWindow.h"
+#include "ui/HistogramSaveCommand.h"
 #include "ui/MainWindow.h"
 #include "ui/Services.h"
 

@@ -15,7 +15,7 @@
 #include "creation/FrequencyEntry.h"
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
-#include "ui/ChartWindow.h"
+#include "ui/HistogramSaveCommand.h"
 #include "ui/Services.h"
 #include "ui/WindowPlace.h"
 #include "ui/Windows.h"

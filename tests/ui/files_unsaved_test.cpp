@@ -5,6 +5,7 @@
 #include "FilesFixture.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/TextLines.h"
+#include "ui/HistogramSaveCommand.h"
 
 namespace {
 

@@ -1,0 +1,35 @@
+#include "ui/HistogramSaveCommand.h"
+
+#include <filesystem>
+
+#include "histogram/HistogramFile.h"
+#include "ralvex/Ralvex.h"
+#include "shell/Messages.h"
+#include "ui/LostLetters.h"
+#include "ui/Services.h"
+
+std::optional<std::string> SaveHistogramCommand(Services& services, const Histogram& h, bool* cancelled) {
+  const Language lang = services.language();
+  std::optional<std::string> chosen =
+      services.dialogs.saveFileName(HistogramFileDialogs::save(services.folders.HistogramsFolder));
+  if (cancelled) *cancelled = !chosen || chosen->empty();
+  if (!chosen || chosen->empty()) return std::nullopt;
+  std::string path = *chosen;
+  // A typed name without extension gets the default one, as the dialog's own default would.
+  if (fileNameOnly(path).find('.') == std::string::npos) path += ".dis";
+  std::error_code ec;
+  if (std::filesystem::exists(std::filesystem::path(path), ec)) {
+    const int answer =
+        ralvex::DefMessageDlg(MessageText(1, lang), MessageFormat(6, lang, {path}),
+                              ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
+    if (answer != ralvex::mrYes) return std::nullopt;
+  }
+  if (!confirmLostLetters(services, unencodableIdentification(path))) return std::nullopt;
+  HistogramFileError error;
+  if (!WriteHistogramFile(path, h, error, true)) {
+    ralvex::DefMessageDlg(MessageText(3, lang), error.text(lang), ralvex::DlgKind::Error,
+                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+    return std::nullopt;
+  }
+  return fileNameOnly(path);
+}
