@@ -27,13 +27,7 @@ class FilesTest : public ServicesTest {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(ServicesTest::SetUp());
-    namespace fs = std::filesystem;
-    const auto& f = services->folders;
-    for (const auto& d : {f.HistogramsFolder, f.ProjectsFolder, f.ResultsFolder}) fs::create_directories(d);
-    const fs::path examples = fs::path(EXAMPLES_DIR) / "Veltra";
-    for (const char* sub : {"Histograms", "Projects"})
-      for (const auto& e : fs::directory_iterator(examples / sub))
-        fs::copy_file(e.path(), fs::path(f.VeltraFolder) / sub / e.path().filename());
+    copyExamples();
     makeWindows();
   }
 

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -26,6 +27,16 @@ class ServicesTest : public ::testing::Test {
     settings = std::make_unique<SettingsFile>(path("Veltra.INI"));
     const AppFolders folders = services->folders;
     services = std::make_unique<Services>(Services{dialogs, *settings, folders, "1.5.6.5", {}, {}});
+  }
+
+  /// The Veltra folders created, with the example histograms and projects copied into them.
+  void copyExamples() const {
+    namespace fs = std::filesystem;
+    const auto& f = services->folders;
+    for (const auto& d : {f.HistogramsFolder, f.ProjectsFolder, f.ResultsFolder}) fs::create_directories(d);
+    for (const char* sub : {"Histograms", "Projects"})
+      for (const auto& e : fs::directory_iterator(fs::path(EXAMPLES_DIR) / "Veltra" / sub))
+        fs::copy_file(e.path(), fs::path(f.VeltraFolder) / sub / e.path().filename());
   }
 
   std::string path(const char* name) const {

@@ -118,12 +118,7 @@ class WindowTexts : public ServicesTest {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(ServicesTest::SetUp());
-    namespace fs = std::filesystem;
-    const auto& f = services->folders;
-    for (const auto& d : {f.HistogramsFolder, f.ProjectsFolder, f.ResultsFolder}) fs::create_directories(d);
-    for (const char* sub : {"Histograms", "Projects"})
-      for (const auto& e : fs::directory_iterator(fs::path(EXAMPLES_DIR) / "Veltra" / sub))
-        fs::copy_file(e.path(), fs::path(f.VeltraFolder) / sub / e.path().filename());
+    copyExamples();
     all = createWindows(*services);
     main = all->main;
     ASSERT_TRUE(main && all->chart);
