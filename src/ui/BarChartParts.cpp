@@ -51,6 +51,7 @@ BarChart::BarChart(QObject* context, const QString& setName, double fallbackWidt
   chart->addSeries(series);
   axisX = new QCategoryAxis;
   axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  axisX->setTruncateLabels(false);  // placeBarLabels keeps the shown labels apart
   axisX->setGridLineVisible(false);
   axisY = new QValueAxis;
   axisY->setLabelFormat(u"%g"_s);
