@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "ui/NamedWidget.h"
 #include "ui/RalvexQt.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
@@ -19,8 +20,7 @@ constexpr int kBandLeft = 5;
 constexpr int kBandWidth = 330;
 
 QLabel* addLabel(QWidget* parent, const QString& name, int y, int pointSize, bool bold) {
-  auto* l = new QLabel(parent);
-  l->setObjectName(name);
+  auto* l = named<QLabel>(parent, name);
   QFont f = l->font();
   f.setPointSize(pointSize);
   f.setBold(bold);

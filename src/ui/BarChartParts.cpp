@@ -27,6 +27,7 @@
 #include "histogram/Queries.h"
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
+#include "ui/NamedWidget.h"
 
 using namespace Qt::StringLiterals;
 
@@ -234,8 +235,7 @@ void placeBarMarks(QChart* chart, QAbstractSeries* series, std::vector<QGraphics
 }
 
 QPushButton* makeButton(QWidget* parent, const QString& name) {
-  auto* b = new QPushButton(parent);
-  b->setObjectName(name);
+  auto* b = named<QPushButton>(parent, name);
   b->setAutoDefault(false);
   return b;
 }

@@ -15,6 +15,7 @@
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
 #include "ui/ChartWindow.h"
+#include "ui/NamedWidget.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
 #include "ui/WindowTexts.h"
@@ -26,19 +27,12 @@ namespace {
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 QLineEdit* makeField(QWidget* parent, const QString& name, int width) {
-  auto* e = new QLineEdit(parent);
-  e->setObjectName(name);
+  auto* e = named<QLineEdit>(parent, name);
   e->setReadOnly(true);
   e->setFocusPolicy(Qt::NoFocus);
   e->setAlignment(Qt::AlignCenter);
   e->setMinimumWidth(width);
   return e;
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& name) {
-  auto* l = new QLabel(parent);
-  l->setObjectName(name);
-  return l;
 }
 
 void setCellText(QTableWidget* g, int row, int column, const QString& text) {
@@ -65,9 +59,9 @@ void ChartWindow::ensureAssessmentPanel() {
   cg->setVerticalSpacing(3);
   const char* heads[] = {"Label9", "Label10", "Label11", "Label12"};
   for (int c = 0; c < 4; ++c)
-    cg->addWidget(makeLabel(classes, QString::fromLatin1(heads[c])), 0, c, Qt::AlignCenter);
+    cg->addWidget(named<QLabel>(classes, QString::fromLatin1(heads[c])), 0, c, Qt::AlignCenter);
   for (int i = 0; i < 3; ++i) {
-    classLabels_[i] = makeLabel(classes, u"Label%1"_s.arg(i + 2));
+    classLabels_[i] = named<QLabel>(classes, u"Label%1"_s.arg(i + 2));
     pdFields_[i] = makeField(classes, u"Edit%1"_s.arg(i + 1), 80);
     betaFields_[i] = makeField(classes, u"Edit%1"_s.arg(i + 9), 44);
     quantileFields_[i] = makeField(classes, u"Edit%1"_s.arg(i + 4), 96);
@@ -84,18 +78,16 @@ void ChartWindow::ensureAssessmentPanel() {
   rg->setContentsMargins(0, 0, 0, 0);
   rg->setHorizontalSpacing(6);
   rg->setVerticalSpacing(3);
-  CBNorma_ = new QComboBox(result);
-  CBNorma_->setObjectName(u"CBNorma"_s);
+  CBNorma_ = named<QComboBox>(result, u"CBNorma"_s);
   CBNorma_->setCurrentIndex(0);
   connect(CBNorma_, &QComboBox::activated, this, [this](int) { CBNormaClick(); });
   Edit7_ = makeField(result, u"Edit7"_s, 90);
   Edit12_ = makeField(result, u"Edit12"_s, 90);
-  auto* panel4 = new QFrame(result);
-  panel4->setObjectName(u"Panel4"_s);
+  auto* panel4 = named<QFrame>(result, u"Panel4"_s);
   panel4->setFrameShape(QFrame::StyledPanel);
   auto* pl = new QHBoxLayout(panel4);
   pl->setContentsMargins(2, 2, 2, 2);
-  Uroven_ = makeLabel(panel4, u"Uroven"_s);
+  Uroven_ = named<QLabel>(panel4, u"Uroven"_s);
   Uroven_->setAlignment(Qt::AlignCenter);
   Uroven_->setAutoFillBackground(true);
   QFont bold = Uroven_->font();
@@ -103,15 +95,15 @@ void ChartWindow::ensureAssessmentPanel() {
   Uroven_->setFont(bold);
   Uroven_->setMinimumWidth(150);
   pl->addWidget(Uroven_);
-  rg->addWidget(makeLabel(result, u"Label15"_s), 0, 0);
+  rg->addWidget(named<QLabel>(result, u"Label15"_s), 0, 0);
   rg->addWidget(CBNorma_, 0, 1);
-  rg->addWidget(makeLabel(result, u"Label13"_s), 1, 0);
+  rg->addWidget(named<QLabel>(result, u"Label13"_s), 1, 0);
   rg->addWidget(Edit7_, 1, 1);
-  rg->addWidget(makeLabel(result, u"Label14"_s), 2, 0);
+  rg->addWidget(named<QLabel>(result, u"Label14"_s), 2, 0);
   rg->addWidget(Edit12_, 2, 1);
   rg->addWidget(panel4, 3, 0, 1, 2);
   // Named only when S came from the pressure loop at upper bin edges.
-  LabPairValues_ = makeLabel(result, u"LabPairValues"_s);
+  LabPairValues_ = named<QLabel>(result, u"LabPairValues"_s);
   LabPairValues_->setWordWrap(true);
   LabPairValues_->setVisible(false);
   rg->addWidget(LabPairValues_, 4, 0, 1, 2);

@@ -25,6 +25,7 @@
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
 #include "ui/ChartExportTexts.h"
+#include "ui/NamedWidget.h"
 
 using namespace Qt::StringLiterals;
 
@@ -59,8 +60,7 @@ void renderChart(QWidget* chart, QPainter& painter, const QRectF& target) {
 
 ChartExport::ChartExport(QAbstractButton* button, QWidget* chart, std::function<std::string()> initialFolder)
     : QObject(button), button_(button), chart_(chart), initialFolder_(std::move(initialFolder)) {
-  menu_ = new QMenu(button);
-  menu_->setObjectName(u"PopupMenu1"_s);
+  menu_ = named<QMenu>(button, u"PopupMenu1"_s);
   targetMenu_ = menu_->addMenu(QString());
   targetMenu_->setObjectName(u"Nastaven2"_s);
   const std::array<QString, 4> names{u"Schranka"_s, u"Bitmapa"_s, u"Metafile"_s, u"JPGFile"_s};

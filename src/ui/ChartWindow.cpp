@@ -45,6 +45,7 @@
 #include "ui/ExportCommands.h"
 #include "ui/HistogramSaveCommand.h"
 #include "ui/LostLetters.h"
+#include "ui/NamedWidget.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
@@ -142,8 +143,7 @@ void ChartWindow::buildChart() {
 
 // Chart command toolbar: zoom of the plot.
 void ChartWindow::buildZoomBar() {
-  Panel6_ = new QWidget(this);
-  Panel6_->setObjectName(u"Panel6"_s);
+  Panel6_ = named<QWidget>(this, u"Panel6"_s);
   addZoomButtons(Panel6_, bars_.chart, true);
   Panel6_->hide();
 }
@@ -159,20 +159,15 @@ void ChartWindow::buildCharacteristics() {
 
 // Value and probability queries.
 QGroupBox* ChartWindow::buildQueries() {
-  auto* queries = new QGroupBox(this);
-  queries->setObjectName(u"GBDotazy"_s);
+  auto* queries = named<QGroupBox>(this, u"GBDotazy"_s);
   auto* ql = new QGridLayout(queries);
   ql->setContentsMargins(8, 6, 8, 8);
   ql->setHorizontalSpacing(8);
   ql->setVerticalSpacing(4);
-  Label1_ = new QLabel(queries);
-  Label1_->setObjectName(u"Label1"_s);
-  Label5_ = new QLabel(queries);
-  Label5_->setObjectName(u"Label5"_s);
-  EditXY_ = new QLineEdit(queries);
-  EditXY_->setObjectName(u"EditXY"_s);
-  EditP_ = new QLineEdit(queries);
-  EditP_->setObjectName(u"EditP"_s);
+  Label1_ = named<QLabel>(queries, u"Label1"_s);
+  Label5_ = named<QLabel>(queries, u"Label5"_s);
+  EditXY_ = named<QLineEdit>(queries, u"EditXY"_s);
+  EditP_ = named<QLineEdit>(queries, u"EditP"_s);
   for (QLineEdit* e : {EditXY_, EditP_}) {
     e->setMinimumWidth(110);
     e->installEventFilter(this);
@@ -211,18 +206,15 @@ void ChartWindow::buildProbabilityTable() {
 
 // Marks and labels of the bars.
 QGroupBox* ChartWindow::buildMarks() {
-  auto* marks = new QGroupBox(this);
-  marks->setObjectName(u"GBPopisky"_s);
+  auto* marks = named<QGroupBox>(this, u"GBPopisky"_s);
   auto* ml = new QHBoxLayout(marks);
   ml->setContentsMargins(8, 4, 8, 6);
   marks_ = makeMarksControls(marks, {u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT ... x"_s, u"INT & P(x)"_s},
                              {u"Index x"_s, u"Value x"_s});
   marks_.SpinEdAngle->setValue(90);
   marks_.SpinEdAngle->setSuffix(u"\u00B0"_s);
-  Label6_ = new QLabel(marks);
-  Label6_->setObjectName(u"Label6"_s);
-  Label7_ = new QLabel(marks);
-  Label7_->setObjectName(u"Label7"_s);
+  Label6_ = named<QLabel>(marks, u"Label6"_s);
+  Label7_ = named<QLabel>(marks, u"Label7"_s);
   ml->addWidget(marks_.CheckBox1);
   ml->addWidget(marks_.CBMarks);
   ml->addSpacing(6);
@@ -237,8 +229,7 @@ QGroupBox* ChartWindow::buildMarks() {
 
 // Colour panel.
 void ChartWindow::buildColourPanel() {
-  Panel5_ = new QFrame(this);
-  Panel5_->setObjectName(u"Panel5"_s);
+  Panel5_ = named<QFrame>(this, u"Panel5"_s);
   static_cast<QFrame*>(Panel5_)->setFrameShape(QFrame::StyledPanel);
   auto* cl = new QGridLayout(Panel5_);
   cl->setContentsMargins(8, 4, 8, 4);
@@ -259,8 +250,7 @@ void ChartWindow::buildColourPanel() {
 
 // Assessment panel frame, filled by the assessment.
 void ChartWindow::buildAssessmentFrame() {
-  Panel3_ = new QFrame(this);
-  Panel3_->setObjectName(u"Panel3"_s);
+  Panel3_ = named<QFrame>(this, u"Panel3"_s);
   static_cast<QFrame*>(Panel3_)->setFrameShape(QFrame::StyledPanel);
   auto* al = new QHBoxLayout(Panel3_);
   al->setContentsMargins(6, 4, 6, 4);

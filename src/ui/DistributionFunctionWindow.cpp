@@ -33,6 +33,7 @@
 #include "shell/Messages.h"
 #include "ui/BarChartParts.h"
 #include "ui/ChartExport.h"
+#include "ui/NamedWidget.h"
 #include "ui/Services.h"
 
 using namespace Qt::StringLiterals;
@@ -99,17 +100,13 @@ void DistributionFunctionWindow::buildControls() {
   root->addLayout(top);
   marks_ = makeMarksControls(this, {u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT"_s, u"INT & P(x)"_s},
                              {u"Index  x"_s, u"Value   x"_s});
-  UlozGraf_ = new QToolButton(this);
-  UlozGraf_->setObjectName(u"UlozGraf"_s);
+  UlozGraf_ = named<QToolButton>(this, u"UlozGraf"_s);
   UlozGraf_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-  SpeedButton1_ = new QToolButton(this);
-  SpeedButton1_->setObjectName(u"SpeedButton1"_s);
+  SpeedButton1_ = named<QToolButton>(this, u"SpeedButton1"_s);
   SpeedButton1_->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
-  OtevriWord_ = new QToolButton(this);
-  OtevriWord_->setObjectName(u"OtevriWord"_s);
+  OtevriWord_ = named<QToolButton>(this, u"OtevriWord"_s);
   OtevriWord_->setText(u"W"_s);
-  ExitBtn_ = new QPushButton(this);
-  ExitBtn_->setObjectName(u"ExitBtn"_s);
+  ExitBtn_ = named<QPushButton>(this, u"ExitBtn"_s);
   ExitBtn_->setAutoDefault(false);
   for (QWidget* w : std::initializer_list<QWidget*>{marks_.CheckBox1, marks_.CBMarks, marks_.SpinEdAngle,
                                                     marks_.CBValInd, UlozGraf_, SpeedButton1_, OtevriWord_})
@@ -136,8 +133,7 @@ void DistributionFunctionWindow::buildControls() {
   StringGrid2_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   body->addWidget(StringGrid2_, 2);
 
-  Panel1_ = new QWidget(Chart1L_);
-  Panel1_->setObjectName(u"Panel1"_s);
+  Panel1_ = named<QWidget>(Chart1L_, u"Panel1"_s);
   addZoomButtons(Panel1_, bars_.chart, false);
   Panel1_->hide();
 

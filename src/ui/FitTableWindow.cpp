@@ -19,6 +19,7 @@
 
 #include "ralvex/Ralvex.h"
 #include "ui/BarChartParts.h"
+#include "ui/NamedWidget.h"
 #include "ui/RalvexQt.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
@@ -108,18 +109,12 @@ FitTableWindow::FitTableWindow(Services& services, QWidget* parent)
   auto* root = new QVBoxLayout(this);
 
   auto* top = new QHBoxLayout;
-  Label1_ = new QLabel(this);
-  Label1_->setObjectName(u"Label1"_s);
-  CBTypVyberu_ = new QComboBox(this);
-  CBTypVyberu_->setObjectName(u"CBTypVyberu"_s);
-  Label2_ = new QLabel(this);
-  Label2_->setObjectName(u"Label2"_s);
-  CBVyber_ = new QComboBox(this);
-  CBVyber_->setObjectName(u"CBVyber"_s);
-  ChBVymazRadkuTab_ = new QCheckBox(this);
-  ChBVymazRadkuTab_->setObjectName(u"ChBVymazRadkuTab"_s);
-  BKonec_ = new QPushButton(this);
-  BKonec_->setObjectName(u"BKonec"_s);
+  Label1_ = named<QLabel>(this, u"Label1"_s);
+  CBTypVyberu_ = named<QComboBox>(this, u"CBTypVyberu"_s);
+  Label2_ = named<QLabel>(this, u"Label2"_s);
+  CBVyber_ = named<QComboBox>(this, u"CBVyber"_s);
+  ChBVymazRadkuTab_ = named<QCheckBox>(this, u"ChBVymazRadkuTab"_s);
+  BKonec_ = named<QPushButton>(this, u"BKonec"_s);
   BKonec_->setAutoDefault(false);
   top->addWidget(Label1_);
   top->addWidget(CBTypVyberu_);
@@ -135,8 +130,7 @@ FitTableWindow::FitTableWindow(Services& services, QWidget* parent)
   SGChar_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   root->addWidget(SGChar_, 3);
 
-  Label3_ = new QLabel(this);
-  Label3_->setObjectName(u"Label3"_s);
+  Label3_ = named<QLabel>(this, u"Label3"_s);
   root->addWidget(Label3_);
   SGCharPD_ = makeGrid(this, u"SGCharPD"_s, 2, kColumns);
   SGCharPD_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -146,8 +140,7 @@ FitTableWindow::FitTableWindow(Services& services, QWidget* parent)
 
   auto* bottom = new QHBoxLayout;
   auto* moments = new QVBoxLayout;
-  Label4_ = new QLabel(this);
-  Label4_->setObjectName(u"Label4"_s);
+  Label4_ = named<QLabel>(this, u"Label4"_s);
   SGCharPDZ_ = makeGrid(this, u"SGCharPDZ"_s, 2, 3);
   SGCharPDZ_->setSelectionMode(QAbstractItemView::NoSelection);
   SGCharPDZ_->setFixedHeight(2 * SGCharPDZ_->verticalHeader()->defaultSectionSize() +
@@ -159,8 +152,7 @@ FitTableWindow::FitTableWindow(Services& services, QWidget* parent)
   bottom->addLayout(moments, 1);
   Chart1_ = makeChartView(this, u"Chart1"_s, barsRaw_, kRawColour);
   Chart2_ = makeChartView(this, u"Chart2"_s, barsType_, kBarColour);
-  ChartPP_ = new PPPlot(this);
-  ChartPP_->setObjectName(u"ChartPP"_s);
+  ChartPP_ = named<PPPlot>(this, u"ChartPP"_s);
   ChartPP_->setMinimumSize(220, 150);
   bottom->addWidget(Chart1_, 1);
   bottom->addWidget(Chart2_, 1);

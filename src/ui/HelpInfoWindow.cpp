@@ -8,6 +8,7 @@
 
 #include "ralvex/Dialogs.h"
 #include "shell/Messages.h"
+#include "ui/NamedWidget.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
 #include "ui/WindowPlace.h"
@@ -15,22 +16,19 @@
 using namespace Qt::StringLiterals;
 
 HelpInfoWindow::HelpInfoWindow(Services& services, QWidget* parent) : SimpleWindow(services, 11, parent) {
-  auto* text = new QLabel(this);
-  text->setObjectName(u"Label1"_s);
+  auto* text = named<QLabel>(this, u"Label1"_s);
   text->setWordWrap(true);
   text->setGeometry(16, 12, 573, 84);
   text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  auto* link = new QLabel(this);
-  link->setObjectName(u"Label2"_s);
+  auto* link = named<QLabel>(this, u"Label2"_s);
   link->setGeometry(16, 102, 573, 24);
   link->setTextFormat(Qt::RichText);
   link->setText(u"<a href=\"%1\">%1</a>"_s.arg(QString::fromLatin1(kSupportPage)));
   link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
   connect(link, &QLabel::linkActivated, this, &HelpInfoWindow::Label2Click);
 
-  auto* box = new QCheckBox(this);
-  box->setObjectName(u"CheckBox1"_s);
+  auto* box = named<QCheckBox>(this, u"CheckBox1"_s);
   box->setGeometry(8, 140, 592, 40);
   QFont small = box->font();
   small.setPointSizeF(small.pointSizeF() * 0.9);  // the long question fits on one line

@@ -29,6 +29,7 @@
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
 #include "ui/LostLetters.h"
+#include "ui/NamedWidget.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
 #include "ui/SplashScreen.h"
@@ -199,8 +200,7 @@ QIcon drawIcon(const QString& name) {
 // A checkable menu item whose check mark is changed by its handler only: the click's own toggle is
 // undone before the handler runs, so the handler sees the state the user clicked on.
 QAction* optionAction(MainWindow* form, QMenu* menu, const QString& name, void (MainWindow::*handler)()) {
-  auto* a = new QAction(form);
-  a->setObjectName(name);
+  auto* a = named<QAction>(form, name);
   a->setCheckable(true);
   menu->addAction(a);
   QObject::connect(a, &QAction::triggered, form, [form, a, handler](bool checked) {
@@ -211,8 +211,7 @@ QAction* optionAction(MainWindow* form, QMenu* menu, const QString& name, void (
 }
 
 QAction* commandAction(MainWindow* form, const QString& name, const QKeySequence& shortcut = {}) {
-  auto* a = new QAction(form);
-  a->setObjectName(name);
+  auto* a = named<QAction>(form, name);
   if (!shortcut.isEmpty()) a->setShortcut(shortcut);
   return a;
 }
@@ -344,8 +343,7 @@ void MainWindow::createMenus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName(u"MainMenu1"_s);
   const auto menu = [this](QWidget* parent, const QString& name) {
-    auto* m = new QMenu(parent);
-    m->setObjectName(name);
+    auto* m = named<QMenu>(parent, name);
     return m;
   };
 
@@ -419,8 +417,7 @@ void MainWindow::createToolBar() {
   auto* sync = new ButtonActionSync(toolBar_);
   const auto button = [this, sync](QAction* action, const QString& name) {
     action->setIcon(drawIcon(name));
-    auto* b = new QToolButton(toolBar_);
-    b->setObjectName(name);
+    auto* b = named<QToolButton>(toolBar_, name);
     b->setDefaultAction(action);
     b->setAutoRaise(true);
     b->setIconSize(QSize(24, 24));
@@ -450,18 +447,15 @@ void MainWindow::createToolBar() {
 void MainWindow::createStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName(u"StatusBar1"_s);
-  clockPanel_ = new QLabel(bar);
-  clockPanel_->setObjectName(u"StatusPanel0"_s);
+  clockPanel_ = named<QLabel>(bar, u"StatusPanel0"_s);
   clockPanel_->setFixedWidth(60);
   clockPanel_->setAlignment(Qt::AlignCenter);
-  hintPanel_ = new QLabel(bar);
-  hintPanel_->setObjectName(u"StatusPanel1"_s);
+  hintPanel_ = named<QLabel>(bar, u"StatusPanel1"_s);
   bar->addWidget(clockPanel_);
   bar->addWidget(hintPanel_, 1);
   bar->show();
 
-  clock_ = new QTimer(this);
-  clock_->setObjectName(u"Timer1"_s);
+  clock_ = named<QTimer>(this, u"Timer1"_s);
   clock_->setInterval(1000);
   connect(clock_, &QTimer::timeout, this, [this] { clockPanel_->setText(clockText()); });
   clock_->start();

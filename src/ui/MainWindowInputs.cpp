@@ -29,6 +29,7 @@
 #include "shell/Messages.h"
 #include "ui/HistogramSaveCommand.h"
 #include "ui/MainWindow.h"
+#include "ui/NamedWidget.h"
 #include "ui/Services.h"
 
 using namespace Qt::StringLiterals;
@@ -81,8 +82,7 @@ class ThicknessDelegate final : public QStyledItemDelegate {
 
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
                         const QModelIndex& index) const override {
-    auto* ed = new QLineEdit(parent);
-    ed->setObjectName(u"StrGrHornEditor"_s);
+    auto* ed = named<QLineEdit>(parent, u"StrGrHornEditor"_s);
     ed->setFrame(false);
     const int row = index.row();
     QObject::connect(ed, &QLineEdit::textEdited, ed, [f = edited_, row] { f(row); });
@@ -150,30 +150,11 @@ void prepareTable(QTableWidget* t, int rows, int cols) {
 }
 
 QLineEdit* makeEdit(QWidget* parent, const QString& name, int width, bool readOnly = false) {
-  auto* e = new QLineEdit(parent);
-  e->setObjectName(name);
+  auto* e = named<QLineEdit>(parent, name);
   e->setReadOnly(readOnly);
   if (width > 0) e->setFixedWidth(width);
   if (readOnly) e->setFocusPolicy(Qt::ClickFocus);
   return e;
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  return l;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  return b;
-}
-
-QProgressBar* makeProgressBar(QWidget* parent, const QString& name) {
-  auto* b = new QProgressBar(parent);
-  b->setObjectName(name);
-  return b;
 }
 
 // One step of the chain in a row: its button, its chart button and its progress bar, if any.
@@ -201,8 +182,7 @@ QIcon chartIcon() {
 }
 
 QToolButton* makeFloating(QWidget* parent, const QString& name, const QString& text) {
-  auto* b = new QToolButton(parent);
-  b->setObjectName(name);
+  auto* b = named<QToolButton>(parent, name);
   b->setText(text);
   b->setFocusPolicy(Qt::StrongFocus);
   b->setAutoRaise(false);
@@ -226,8 +206,7 @@ class InputAreaFilter final : public QObject {
 
 QTableWidget* MainWindow::makeSlotTable(int source, const char* name, const char* openName,
                                         const char* chartName) {
-  auto* t = new QTableWidget(this);
-  t->setObjectName(QString::fromLatin1(name));
+  auto* t = named<QTableWidget>(this, QString::fromLatin1(name));
   prepareTable(t, 2, 3);
   t->setEditTriggers(QAbstractItemView::NoEditTriggers);
   t->setSelectionMode(QAbstractItemView::NoSelection);
@@ -290,8 +269,7 @@ QTableWidget* MainWindow::makeSlotTable(int source, const char* name, const char
 }
 
 void MainWindow::setupInputArea() {
-  auto* central = new QWidget(this);
-  central->setObjectName(u"InputArea"_s);
+  auto* central = named<QWidget>(this, u"InputArea"_s);
   setCentralWidget(central);
   auto* root = new QVBoxLayout(central);
   root->setContentsMargins(8, 6, 8, 6);
@@ -299,7 +277,7 @@ void MainWindow::setupInputArea() {
 
   // Results name.
   auto* nameRow = new QHBoxLayout;
-  nameRow->addWidget(makeLabel(central, u"Label25"_s, {}));
+  nameRow->addWidget(named<QLabel>(central, u"Label25"_s));
   EdNazevVys_ = makeEdit(central, u"EdNazevVys"_s, 0);
   nameRow->addWidget(EdNazevVys_, 1);
   root->addLayout(nameRow);
@@ -339,42 +317,40 @@ void MainWindow::setupInputArea() {
 
 // The overburden, the width of the working, Beta, B* and the reduced strength.
 QGroupBox* MainWindow::buildAssignment1(QWidget* parent) {
-  GroupBox2_ = new QGroupBox(parent);
-  GroupBox2_->setObjectName(u"GroupBox2"_s);
+  GroupBox2_ = named<QGroupBox>(parent, u"GroupBox2"_s);
   auto* g2 = new QVBoxLayout(GroupBox2_);
-  g2->addWidget(makeLabel(GroupBox2_, u"Label1"_s, {}));
+  g2->addWidget(named<QLabel>(GroupBox2_, u"Label1"_s));
 
   g2->addWidget(buildLayerTable(GroupBox2_));
   g2->addWidget(makeSlotTable(kSrcWidth, "StringGridDD", "OtevHistDD", "GrafHistDD"));
 
   auto* betaRow = new QHBoxLayout;
-  betaRow->addWidget(makeLabel(GroupBox2_, u"Label21"_s, {}));
+  betaRow->addWidget(named<QLabel>(GroupBox2_, u"Label21"_s));
   EdBeta_ = makeEdit(GroupBox2_, u"EdBeta"_s, 80, true);
   betaRow->addWidget(EdBeta_);
-  ButBeta_ = makeButton(GroupBox2_, u"ButBeta"_s, {});
+  ButBeta_ = named<QPushButton>(GroupBox2_, u"ButBeta"_s);
   ButBeta_->setFixedWidth(32);
   betaRow->addWidget(ButBeta_);
   betaRow->addSpacing(16);
-  betaRow->addWidget(makeLabel(GroupBox2_, u"LabelB_H"_s, {}));
+  betaRow->addWidget(named<QLabel>(GroupBox2_, u"LabelB_H"_s));
   EdB_H_ = makeEdit(GroupBox2_, u"EdB_H"_s, 80, true);
   betaRow->addWidget(EdB_H_);
   betaRow->addSpacing(8);
-  betaRow->addWidget(makeLabel(GroupBox2_, u"LabelB_2H"_s, {}));
+  betaRow->addWidget(named<QLabel>(GroupBox2_, u"LabelB_2H"_s));
   EdB_2H_ = makeEdit(GroupBox2_, u"EdB_2H"_s, 80, true);
   betaRow->addWidget(EdB_2H_);
   betaRow->addStretch(1);
   g2->addLayout(betaRow);
 
-  BBRedPev_ = makeButton(GroupBox2_, u"BBRedPev"_s, {});
-  GrafRePe_ = makeButton(GroupBox2_, u"GrafRePe"_s, {});
+  BBRedPev_ = named<QPushButton>(GroupBox2_, u"BBRedPev"_s);
+  GrafRePe_ = named<QPushButton>(GroupBox2_, u"GrafRePe"_s);
   g2->addLayout(stepRow(BBRedPev_, GrafRePe_));
   return GroupBox2_;
 }
 
 // The layer table with its thickness editor, the rock type list and the floating open/chart buttons.
 QTableWidget* MainWindow::buildLayerTable(QWidget* parent) {
-  StrGrHorn_ = new QTableWidget(parent);
-  StrGrHorn_->setObjectName(u"StrGrHorn"_s);
+  StrGrHorn_ = named<QTableWidget>(parent, u"StrGrHorn"_s);
   prepareTable(StrGrHorn_, 11, 5);
   StrGrHorn_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                               QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
@@ -426,18 +402,15 @@ QTableWidget* MainWindow::buildLayerTable(QWidget* parent) {
 
 // Selection and sending of a created histogram.
 QGroupBox* MainWindow::buildSendBox(QWidget* parent) {
-  GroupBox1_ = new QGroupBox(parent);
-  GroupBox1_->setObjectName(u"GroupBox1"_s);
+  GroupBox1_ = named<QGroupBox>(parent, u"GroupBox1"_s);
   auto* g1 = new QGridLayout(GroupBox1_);
-  g1->addWidget(makeLabel(GroupBox1_, u"Label3"_s, {}), 0, 0);
-  CBTypOkna_ = new QComboBox(GroupBox1_);
-  CBTypOkna_->setObjectName(u"CBTypOkna"_s);
+  g1->addWidget(named<QLabel>(GroupBox1_, u"Label3"_s), 0, 0);
+  CBTypOkna_ = named<QComboBox>(GroupBox1_, u"CBTypOkna"_s);
   g1->addWidget(CBTypOkna_, 0, 1);
-  g1->addWidget(makeLabel(GroupBox1_, u"Label15"_s, {}), 1, 0);
-  CBDruhTab_ = new QComboBox(GroupBox1_);
-  CBDruhTab_->setObjectName(u"CBDruhTab"_s);
+  g1->addWidget(named<QLabel>(GroupBox1_, u"Label15"_s), 1, 0);
+  CBDruhTab_ = named<QComboBox>(GroupBox1_, u"CBDruhTab"_s);
   g1->addWidget(CBDruhTab_, 1, 1);
-  BitBtn1_ = makeButton(GroupBox1_, u"BitBtn1"_s, {});
+  BitBtn1_ = named<QPushButton>(GroupBox1_, u"BitBtn1"_s);
   BitBtn1_->setMinimumWidth(90);
   g1->addWidget(BitBtn1_, 0, 2, 2, 1);
   g1->setColumnStretch(1, 1);
@@ -447,50 +420,48 @@ QGroupBox* MainWindow::buildSendBox(QWidget* parent) {
 
 // The bolting: K, Kn, H, combined support, q, RMR, gamma, SigmaH, the bolt fields and the commands.
 QGroupBox* MainWindow::buildAssignment2(QWidget* parent) {
-  GroupBox3_ = new QGroupBox(parent);
-  GroupBox3_->setObjectName(u"GroupBox3"_s);
+  GroupBox3_ = named<QGroupBox>(parent, u"GroupBox3"_s);
   auto* g3 = new QVBoxLayout(GroupBox3_);
   g3->addWidget(makeSlotTable(kSrcK, "StringGridAlfa", "OtevHistAlfa", "GrafHistAlfa"));
   g3->addWidget(makeSlotTable(kSrcKn, "StringGridKn", "OtevHistKn", "GrafHistKn"));
   auto* hRow = new QHBoxLayout;
-  hRow->addWidget(makeLabel(GroupBox3_, u"Label13"_s, {}));
+  hRow->addWidget(named<QLabel>(GroupBox3_, u"Label13"_s));
   EdH_ = makeEdit(GroupBox3_, u"EdH"_s, 100);
   hRow->addWidget(EdH_);
   hRow->addStretch(1);
   g3->addLayout(hRow);
 
-  ChBKombVyzt_ = new QCheckBox(GroupBox3_);
-  ChBKombVyzt_->setObjectName(u"ChBKombVyzt"_s);
+  ChBKombVyzt_ = named<QCheckBox>(GroupBox3_, u"ChBKombVyzt"_s);
   g3->addWidget(ChBKombVyzt_);
   g3->addWidget(makeSlotTable(kSrcQ, "StringGridOPV", "OtevHistOPV", "GrafHistOPV"));
 
-  BBDelSvor_ = makeButton(GroupBox3_, u"BBDelSvor"_s, {});
-  GrafDeSv_ = makeButton(GroupBox3_, u"GrafDeSv"_s, {});
-  ProgressBar2_ = makeProgressBar(GroupBox3_, u"ProgressBar2"_s);
+  BBDelSvor_ = named<QPushButton>(GroupBox3_, u"BBDelSvor"_s);
+  GrafDeSv_ = named<QPushButton>(GroupBox3_, u"GrafDeSv"_s);
+  ProgressBar2_ = named<QProgressBar>(GroupBox3_, u"ProgressBar2"_s);
   g3->addLayout(stepRow(BBDelSvor_, GrafDeSv_, ProgressBar2_));
 
   auto* rmrTable = makeSlotTable(kSrcRmr, "StringGridGKK", "OtevHistGKK", "GrafHistGKK");
   auto* rmrRow = new QHBoxLayout;
   rmrRow->addWidget(rmrTable, 1);
-  BitBtn2_ = makeButton(GroupBox3_, u"BitBtn2"_s, {});
+  BitBtn2_ = named<QPushButton>(GroupBox3_, u"BitBtn2"_s);
   rmrRow->addWidget(BitBtn2_, 0, Qt::AlignBottom);
   g3->addLayout(rmrRow);
   g3->addWidget(makeSlotTable(kSrcGamma, "StringGridOHH", "OtevHistOHH", "GrafHistOHH"));
 
-  BBZatSv_ = makeButton(GroupBox3_, u"BBZatSv"_s, {});
-  GrafZaSv_ = makeButton(GroupBox3_, u"GrafZaSv"_s, {});
-  ProgressBar1_ = makeProgressBar(GroupBox3_, u"ProgressBar1"_s);
+  BBZatSv_ = named<QPushButton>(GroupBox3_, u"BBZatSv"_s);
+  GrafZaSv_ = named<QPushButton>(GroupBox3_, u"GrafZaSv"_s);
+  ProgressBar1_ = named<QProgressBar>(GroupBox3_, u"ProgressBar1"_s);
   g3->addLayout(stepRow(BBZatSv_, GrafZaSv_, ProgressBar1_));
 
   g3->addWidget(makeSlotTable(kSrcSigmaR, "StringGridPS", "OtevHistPS", "GrafHistPS"));
   g3->addLayout(buildBoltFields(GroupBox3_));
 
   auto* fsRow = new QHBoxLayout;
-  auto* l27 = makeLabel(GroupBox3_, u"Label27"_s, {});
-  GrafUnSv_ = makeButton(GroupBox3_, u"GrafUnSv"_s, {});
+  auto* l27 = named<QLabel>(GroupBox3_, u"Label27"_s);
+  GrafUnSv_ = named<QPushButton>(GroupBox3_, u"GrafUnSv"_s);
   l27->setBuddy(GrafUnSv_);
-  BBFunSpoj_ = makeButton(GroupBox3_, u"BBFunSpoj"_s, {});
-  GrafFS_ = makeButton(GroupBox3_, u"GrafFS"_s, {});
+  BBFunSpoj_ = named<QPushButton>(GroupBox3_, u"BBFunSpoj"_s);
+  GrafFS_ = named<QPushButton>(GroupBox3_, u"GrafFS"_s);
   fsRow->addWidget(l27);
   fsRow->addWidget(GrafUnSv_);
   fsRow->addSpacing(24);
@@ -511,13 +482,13 @@ QGridLayout* MainWindow::buildBoltFields(QWidget* parent) {
   EdPK_ = makeEdit(parent, u"EdPK"_s, 80);
   EdPSds_ = makeEdit(parent, u"EdPSds"_s, 80);
   bolts->setVerticalSpacing(4);
-  bolts->addWidget(makeLabel(parent, u"Label11"_s, {}), 0, 0);
+  bolts->addWidget(named<QLabel>(parent, u"Label11"_s), 0, 0);
   bolts->addWidget(EdPS_, 0, 1);
-  bolts->addWidget(makeLabel(parent, u"Label4"_s, {}), 1, 0);
+  bolts->addWidget(named<QLabel>(parent, u"Label4"_s), 1, 0);
   bolts->addWidget(EdPSV_, 1, 1);
-  bolts->addWidget(makeLabel(parent, u"Label12"_s, {}), 2, 0);
+  bolts->addWidget(named<QLabel>(parent, u"Label12"_s), 2, 0);
   bolts->addWidget(EdPK_, 2, 1);
-  bolts->addWidget(makeLabel(parent, u"Label28"_s, {}), 3, 0);
+  bolts->addWidget(named<QLabel>(parent, u"Label28"_s), 3, 0);
   bolts->addWidget(EdPSds_, 3, 1);
   bolts->setColumnStretch(2, 1);
   return bolts;

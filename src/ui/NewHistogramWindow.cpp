@@ -16,6 +16,7 @@
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
 #include "ui/HistogramSaveCommand.h"
+#include "ui/NamedWidget.h"
 #include "ui/Services.h"
 #include "ui/WindowPlace.h"
 #include "ui/Windows.h"
@@ -40,13 +41,11 @@ NewHistogramWindow::NewHistogramWindow(Services& services, QWidget* parent)
 
 void NewHistogramWindow::buildControls() {
   auto label = [this](const char* name) {
-    auto* l = new QLabel(this);
-    l->setObjectName(QString::fromUtf8(name));
+    auto* l = named<QLabel>(this, QString::fromUtf8(name));
     return l;
   };
   auto edit = [this](const char* name, bool readOnly) {
-    auto* e = new QLineEdit(this);
-    e->setObjectName(QString::fromUtf8(name));
+    auto* e = named<QLineEdit>(this, QString::fromUtf8(name));
     e->setReadOnly(readOnly);
     return e;
   };
@@ -55,21 +54,17 @@ void NewHistogramWindow::buildControls() {
   Edit3_ = edit("Edit3", true);
   Edit5_ = edit("Edit5", true);
   Edit6_ = edit("Edit6", true);
-  ComboBox1_ = new QComboBox(this);
-  ComboBox1_->setObjectName(u"ComboBox1"_s);
+  ComboBox1_ = named<QComboBox>(this, u"ComboBox1"_s);
   ComboBox1_->setEditable(true);
   ComboBox1_->setInsertPolicy(QComboBox::NoInsert);
-  Memo1_ = new QPlainTextEdit(this);
-  Memo1_->setObjectName(u"Memo1"_s);
+  Memo1_ = named<QPlainTextEdit>(this, u"Memo1"_s);
   Memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo1_->viewport()->installEventFilter(this);
   Memo1_->installEventFilter(this);
   for (QLineEdit* e : {Edit1_, Edit2_}) e->installEventFilter(this);
   Label3_ = label("Label3");
-  BNavrat_ = new QPushButton(this);
-  BNavrat_->setObjectName(u"BNavrat"_s);
-  BitBtn1_ = new QPushButton(this);
-  BitBtn1_->setObjectName(u"BitBtn1"_s);
+  BNavrat_ = named<QPushButton>(this, u"BNavrat"_s);
+  BitBtn1_ = named<QPushButton>(this, u"BitBtn1"_s);
   for (QPushButton* b : {BNavrat_, BitBtn1_}) b->setAutoDefault(false);
 
   connect(Memo1_, &QPlainTextEdit::textChanged, this, &NewHistogramWindow::Memo1Change);

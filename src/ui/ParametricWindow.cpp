@@ -40,6 +40,7 @@
 #include "shell/Messages.h"
 #include "ui/BarChartParts.h"
 #include "ui/ChartExport.h"
+#include "ui/NamedWidget.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
 
@@ -94,24 +95,17 @@ void ParametricWindow::buildControls() {
   root->addLayout(left, 0);
 
   // Type and precision.
-  auto* gbType = new QGroupBox(this);
-  gbType->setObjectName(u"GBTypRozd"_s);
+  auto* gbType = named<QGroupBox>(this, u"GBTypRozd"_s);
   auto* tl = new QGridLayout(gbType);
-  CBTypRozdeleni_ = new QComboBox(gbType);
-  CBTypRozdeleni_->setObjectName(u"CBTypRozdeleni"_s);
+  CBTypRozdeleni_ = named<QComboBox>(gbType, u"CBTypRozdeleni"_s);
   CBTypRozdeleni_->setMaxVisibleItems(30);
   for (int t = 0; t < kParametricTypeCount; ++t)
     CBTypRozdeleni_->addItem(qs(ParametricTypeName(t, services_.language())));
-  auto* label1 = new QLabel(gbType);
-  label1->setObjectName(u"Label1"_s);
-  auto* label2 = new QLabel(gbType);
-  label2->setObjectName(u"Label2"_s);
-  EdPocetIntervalu_ = new QLineEdit(gbType);
-  EdPocetIntervalu_->setObjectName(u"EdPocetIntervalu"_s);
-  Label6_ = new QLabel(gbType);
-  Label6_->setObjectName(u"Label6"_s);
-  EdEps_ = new QLineEdit(gbType);
-  EdEps_->setObjectName(u"EdEps"_s);
+  auto* label1 = named<QLabel>(gbType, u"Label1"_s);
+  auto* label2 = named<QLabel>(gbType, u"Label2"_s);
+  EdPocetIntervalu_ = named<QLineEdit>(gbType, u"EdPocetIntervalu"_s);
+  Label6_ = named<QLabel>(gbType, u"Label6"_s);
+  EdEps_ = named<QLineEdit>(gbType, u"EdEps"_s);
   tl->addWidget(label1, 0, 0, 1, 2);
   tl->addWidget(CBTypRozdeleni_, 1, 0, 1, 2);
   tl->addWidget(label2, 2, 0);
@@ -121,8 +115,7 @@ void ParametricWindow::buildControls() {
   left->addWidget(gbType);
 
   // Parameters.
-  GBParametry_ = new QGroupBox(this);
-  GBParametry_->setObjectName(u"GBParametry"_s);
+  GBParametry_ = named<QGroupBox>(this, u"GBParametry"_s);
   auto* pl = new QGridLayout(GBParametry_);
   for (int i = 0; i < 4; ++i) {
     LabPara_[i] = new QLabel(GBParametry_);
@@ -148,15 +141,12 @@ void ParametricWindow::buildControls() {
   left->addWidget(StringGrid1_);
 
   // Marks and axis labels.
-  auto* marks = new QGroupBox(this);
-  marks->setObjectName(u"GBPopisky"_s);
+  auto* marks = named<QGroupBox>(this, u"GBPopisky"_s);
   auto* ml = new QGridLayout(marks);
   marks_ = makeMarksControls(marks, {u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT ... x"_s, u"INT & P(x)"_s},
                              {u"Index x"_s, u"Value x"_s});
-  auto* label11 = new QLabel(marks);
-  label11->setObjectName(u"Label11"_s);
-  auto* label4 = new QLabel(marks);
-  label4->setObjectName(u"Label4"_s);
+  auto* label11 = named<QLabel>(marks, u"Label11"_s);
+  auto* label4 = named<QLabel>(marks, u"Label4"_s);
   ml->addWidget(marks_.CheckBox1, 0, 0);
   ml->addWidget(marks_.CBMarks, 0, 1);
   ml->addWidget(label11, 1, 0);
@@ -167,18 +157,14 @@ void ParametricWindow::buildControls() {
 
   // Buttons.
   auto* buttons = new QHBoxLayout;
-  BChar_ = new QPushButton(this);
-  BChar_->setObjectName(u"BChar"_s);
+  BChar_ = named<QPushButton>(this, u"BChar"_s);
   BChar_->setAutoDefault(false);
   BChar_->setEnabled(false);
-  UlozGraf_ = new QToolButton(this);
-  UlozGraf_->setObjectName(u"UlozGraf"_s);
+  UlozGraf_ = named<QToolButton>(this, u"UlozGraf"_s);
   UlozGraf_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-  SpeedButton1_ = new QToolButton(this);
-  SpeedButton1_->setObjectName(u"SpeedButton1"_s);
+  SpeedButton1_ = named<QToolButton>(this, u"SpeedButton1"_s);
   SpeedButton1_->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
-  BitBtn1_ = new QPushButton(this);
-  BitBtn1_->setObjectName(u"BitBtn1"_s);
+  BitBtn1_ = named<QPushButton>(this, u"BitBtn1"_s);
   BitBtn1_->setAutoDefault(false);
   buttons->addWidget(BChar_);
   buttons->addWidget(UlozGraf_);
@@ -203,8 +189,7 @@ void ParametricWindow::buildControls() {
   Chart1L_->hide();
   right->addWidget(Chart1L_, 3);
 
-  Panel1_ = new QWidget(this);
-  Panel1_->setObjectName(u"Panel1"_s);
+  Panel1_ = named<QWidget>(this, u"Panel1"_s);
   addZoomButtons(Panel1_, chart, true);
   Panel1_->hide();
   right->insertWidget(0, Panel1_);

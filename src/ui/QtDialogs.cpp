@@ -14,6 +14,7 @@
 #include <QTextOption>
 
 #include "ralvex/Ralvex.h"
+#include "ui/NamedWidget.h"
 #include "ui/RalvexQt.h"
 #include "ui/RuntimeTexts.h"
 
@@ -103,8 +104,7 @@ MessageDialog::MessageDialog(const QString& caption, const QString& text, ralvex
   setWindowTitle(caption);
   setModal(true);
 
-  auto* icon = new QLabel(this);
-  icon->setObjectName(u"MessageIcon"_s);
+  auto* icon = named<QLabel>(this, u"MessageIcon"_s);
   icon->setPixmap(style()->standardIcon(iconOf(kind), nullptr, this).pixmap(32, 32));
   icon->setAlignment(Qt::AlignTop);
   textView_ = new MessageTextView(text, this);

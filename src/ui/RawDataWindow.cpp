@@ -42,6 +42,7 @@
 #include "shell/Messages.h"
 #include "ui/BarChartParts.h"
 #include "ui/ChartExport.h"
+#include "ui/NamedWidget.h"
 #include "ui/RalvexQt.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
@@ -68,8 +69,7 @@ QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int colum
 }
 
 QLineEdit* makeEdit(QWidget* parent, const QString& name) {
-  auto* e = new QLineEdit(parent);
-  e->setObjectName(name);
+  auto* e = named<QLineEdit>(parent, name);
   return e;
 }
 
@@ -131,14 +131,12 @@ void RawDataWindow::build() {
   OpenData_ = makeButton(this, u"OpenData"_s);
   EdNazev_ = makeEdit(this, u"EdNazev"_s);
   EdNazev_->setReadOnly(true);
-  ProgressBar1_ = new QProgressBar(this);
-  ProgressBar1_->setObjectName(u"ProgressBar1"_s);
+  ProgressBar1_ = named<QProgressBar>(this, u"ProgressBar1"_s);
   ProgressBar1_->setTextVisible(false);
   ProgressBar1_->setMaximumHeight(10);
   // One column of rows of one fixed height: the view's layout does not visit every row (a list view's
   // does, which costs milliseconds at 500000 values).
-  MemoDat_ = new QTableView(this);
-  MemoDat_->setObjectName(u"MemoDat"_s);
+  MemoDat_ = named<QTableView>(this, u"MemoDat"_s);
   MemoDat_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   MemoDat_->setSelectionBehavior(QAbstractItemView::SelectRows);
   MemoDat_->setShowGrid(false);
@@ -171,17 +169,12 @@ void RawDataWindow::build() {
 
   // Middle: fields, histogram table, type list, chart.
   auto* mid = new QVBoxLayout;
-  GroupBox5_ = new QGroupBox(this);
-  GroupBox5_->setObjectName(u"GroupBox5"_s);
+  GroupBox5_ = named<QGroupBox>(this, u"GroupBox5"_s);
   auto* fields = new QGridLayout(GroupBox5_);
-  Label1_ = new QLabel(GroupBox5_);
-  Label1_->setObjectName(u"Label1"_s);
-  Label2_ = new QLabel(GroupBox5_);
-  Label2_->setObjectName(u"Label2"_s);
-  Label3_ = new QLabel(GroupBox5_);
-  Label3_->setObjectName(u"Label3"_s);
-  Label4_ = new QLabel(GroupBox5_);
-  Label4_->setObjectName(u"Label4"_s);
+  Label1_ = named<QLabel>(GroupBox5_, u"Label1"_s);
+  Label2_ = named<QLabel>(GroupBox5_, u"Label2"_s);
+  Label3_ = named<QLabel>(GroupBox5_, u"Label3"_s);
+  Label4_ = named<QLabel>(GroupBox5_, u"Label4"_s);
   EdMin_ = makeEdit(GroupBox5_, u"EdMin"_s);
   EdMax_ = makeEdit(GroupBox5_, u"EdMax"_s);
   EdPocetIntervalu_ = makeEdit(GroupBox5_, u"EdPocetIntervalu"_s);
@@ -208,13 +201,10 @@ void RawDataWindow::build() {
   fitGridHeight(StringGrid1_);
   mid->addWidget(StringGrid1_);
 
-  GroupBox2_ = new QGroupBox(this);
-  GroupBox2_->setObjectName(u"GroupBox2"_s);
+  GroupBox2_ = named<QGroupBox>(this, u"GroupBox2"_s);
   auto* typeBox = new QGridLayout(GroupBox2_);
-  Label11_ = new QLabel(GroupBox2_);
-  Label11_->setObjectName(u"Label11"_s);
-  CBTypPara_ = new QComboBox(GroupBox2_);
-  CBTypPara_->setObjectName(u"CBTypPara"_s);
+  Label11_ = named<QLabel>(GroupBox2_, u"Label11"_s);
+  CBTypPara_ = named<QComboBox>(GroupBox2_, u"CBTypPara"_s);
   EdTesnost_ = makeEdit(GroupBox2_, u"EdTesnost"_s);
   EdTesnost_->setReadOnly(true);
   typeBox->addWidget(Label11_, 0, 0);
@@ -233,8 +223,7 @@ void RawDataWindow::build() {
   Chart1Min_->setMinimumHeight(120);
   mid->addWidget(Chart1Min_);
 
-  GBPopisky_ = new QGroupBox(this);
-  GBPopisky_->setObjectName(u"GBPopisky"_s);
+  GBPopisky_ = named<QGroupBox>(this, u"GBPopisky"_s);
   auto* marks = new QHBoxLayout(GBPopisky_);
   marks_ = makeMarksControls(GBPopisky_, {}, {});  // items from the window's texts
   marks_.SpinEdAngle->setSuffix(u"\u00B0"_s);
@@ -257,19 +246,16 @@ void RawDataWindow::build() {
   Chart1_->setObjectName(u"Chart1"_s);
   Chart1_->setMinimumSize(420, 260);
   // Chart command toolbar: zoom of the plot.
-  Panel6_ = new QWidget(this);
-  Panel6_->setObjectName(u"Panel6"_s);
+  Panel6_ = named<QWidget>(this, u"Panel6"_s);
   addZoomButtons(Panel6_, bars_.chart, true);
   Panel6_->hide();
   right->addWidget(Panel6_);
   right->addWidget(Chart1_, 3);
   StringGrid2_ = makeGrid(this, u"StringGrid2"_s, 0, 3);
   right->addWidget(StringGrid2_, 2);
-  GroupBox6_ = new QGroupBox(this);
-  GroupBox6_->setObjectName(u"GroupBox6"_s);
+  GroupBox6_ = named<QGroupBox>(this, u"GroupBox6"_s);
   auto* typed = new QVBoxLayout(GroupBox6_);
-  Memo1_ = new QPlainTextEdit(GroupBox6_);
-  Memo1_->setObjectName(u"Memo1"_s);
+  Memo1_ = named<QPlainTextEdit>(GroupBox6_, u"Memo1"_s);
   StringGrid5_ = makeGrid(GroupBox6_, u"StringGrid5"_s, 1, 2);
   StringGrid5_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   fitGridHeight(StringGrid5_);

@@ -19,6 +19,7 @@
 #include "ralvex/Ralvex.h"
 #include "rmr/RmrRating.h"
 #include "shell/Messages.h"
+#include "ui/NamedWidget.h"
 #include "ui/RalvexQt.h"
 #include "ui/Services.h"
 #include "ui/WindowPlace.h"
@@ -89,8 +90,7 @@ RmrTables& RmrWindow::model() {
 
 void RmrWindow::buildControls() {
   auto group = [this](const char* name) {
-    auto* g = new QGroupBox(this);
-    g->setObjectName(QString::fromUtf8(name));
+    auto* g = named<QGroupBox>(this, QString::fromUtf8(name));
     return g;
   };
   auto holding = [](QGroupBox* g, QWidget* w) {
@@ -100,8 +100,7 @@ void RmrWindow::buildControls() {
     return g;
   };
   auto button = [this](const char* name) {
-    auto* b = new QPushButton(this);
-    b->setObjectName(QString::fromUtf8(name));
+    auto* b = named<QPushButton>(this, QString::fromUtf8(name));
     b->setAutoDefault(false);
     return b;
   };
@@ -171,8 +170,7 @@ void RmrWindow::buildControls() {
   connect(GrafPevnost_, &QToolButton::clicked, this, [this] { strengthChartClicked(chartRow_); });
 
   auto label = [this](const char* name) {
-    auto* l = new QLabel(this);
-    l->setObjectName(QString::fromUtf8(name));
+    auto* l = named<QLabel>(this, QString::fromUtf8(name));
     return l;
   };
   Label1_ = label("Label1");

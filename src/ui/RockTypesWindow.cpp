@@ -16,6 +16,7 @@
 #include "shell/Encoding.h"
 #include "shell/Messages.h"
 #include "ui/LostLetters.h"
+#include "ui/NamedWidget.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
 #include "ui/WindowPlace.h"
@@ -39,15 +40,12 @@ ralvex::FileDialogOptions rockTypeDialog(const Services& s) {
 }  // namespace
 
 RockTypesWindow::RockTypesWindow(Services& services, QWidget* parent) : SimpleWindow(services, 6, parent) {
-  Memo1_ = new QPlainTextEdit(this);
-  Memo1_->setObjectName(u"Memo1"_s);
+  Memo1_ = named<QPlainTextEdit>(this, u"Memo1"_s);
   Memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
 
-  OpenTabHorn_ = new QPushButton(this);
-  OpenTabHorn_->setObjectName(u"OpenTabHorn"_s);
+  OpenTabHorn_ = named<QPushButton>(this, u"OpenTabHorn"_s);
   OpenTabHorn_->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
-  SaveTabHorn_ = new QPushButton(this);
-  SaveTabHorn_->setObjectName(u"SaveTabHorn"_s);
+  SaveTabHorn_ = named<QPushButton>(this, u"SaveTabHorn"_s);
   SaveTabHorn_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   SaveTabHorn_->setEnabled(false);
   BBSaveNabidky_ = new QPushButton(this);  // caption from the text set

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <cmath>
 
+#include "ui/NamedWidget.h"
 #include "ui/RalvexQt.h"
 #include "ui/RuntimeTexts.h"
 
@@ -105,8 +106,7 @@ SplashScreen::SplashScreen(Language language, QWidget* parent) : QWidget(parent)
   if (const QScreen* s = QGuiApplication::primaryScreen())
     move(s->geometry().center() - QPoint(width() / 2, height() / 2));
 
-  Timer1_ = new QTimer(this);
-  Timer1_->setObjectName(u"Timer1"_s);
+  Timer1_ = named<QTimer>(this, u"Timer1"_s);
   Timer1_->setSingleShot(true);
   Timer1_->setInterval(kLifetimeMs);
   connect(Timer1_, &QTimer::timeout, this, &QWidget::close);
