@@ -87,17 +87,6 @@ constexpr OwnText kStepLost{
     "Change the parameters !"};
 constexpr OwnText kBadType{"Neznámý typ rozdělení : ", "Unknown distribution type : "};
 
-std::string fill(std::string t, std::initializer_list<std::string> args) {
-  size_t from = 0;
-  for (const auto& a : args) {
-    const size_t at = t.find("%s", from);
-    if (at == std::string::npos) break;
-    t.replace(at, 2, a);
-    from = at + a.size();
-  }
-  return t;
-}
-
 // Fixed notation with five decimals (scientific beyond 15 digits), decimal point.
 std::string formatted(double x) {
   char buf[64];
@@ -191,7 +180,8 @@ class Generator {
   double walk(double x0, double h, Stop stop);
   [[noreturn]] void noRange(double h) {
     refuse(0,
-           fill(own(kNoRange), {formatted(kParametricSearchStepLimit).substr(0, 13), ralvex::StrNaCarku(h)}),
+           FillPlaceholders(own(kNoRange),
+                            {formatted(kParametricSearchStepLimit).substr(0, 13), ralvex::StrNaCarku(h)}),
            0);
   }
   void rangeSymmetric(double x0);
@@ -548,13 +538,14 @@ long double Generator::density(double x) const {
 template <class Stop>
 double Generator::walk(double x0, double h, Stop stop) {
   if (!(h != 0) || !std::isfinite(h))
-    refuse(0, fill(own(kStepLost), {ralvex::StrNaCarku(h), ralvex::StrNaCarku(x0)}), 0);
+    refuse(0, FillPlaceholders(own(kStepLost), {ralvex::StrNaCarku(h), ralvex::StrNaCarku(x0)}), 0);
   double x = x0;
   for (long long j = 1; j <= kLiteralSteps; ++j) {
     const double prev = x;
     x = x + h;
     if (x == prev)
-      refuse(0, fill(own(kStepLost), {ralvex::StrNaCarku(std::fabs(h)), ralvex::StrNaCarku(x)}), 0);
+      refuse(0, FillPlaceholders(own(kStepLost), {ralvex::StrNaCarku(std::fabs(h)), ralvex::StrNaCarku(x)}),
+             0);
     if (!std::isfinite(x)) noRange(std::fabs(h));
     if (stop(x, prev)) return x;
   }
@@ -566,7 +557,8 @@ double Generator::walk(double x0, double h, Stop stop) {
     const double xh = at(hi);
     if (!std::isfinite(xh) || hi > kParametricSearchStepLimit) noRange(std::fabs(h));
     if (xh == at(hi - 1))
-      refuse(0, fill(own(kStepLost), {ralvex::StrNaCarku(std::fabs(h)), ralvex::StrNaCarku(xh)}), 0);
+      refuse(0, FillPlaceholders(own(kStepLost), {ralvex::StrNaCarku(std::fabs(h)), ralvex::StrNaCarku(xh)}),
+             0);
     if (stop(xh, at(hi - 1))) break;
     lo = hi;
     hi *= 2;

@@ -34,15 +34,7 @@ std::string_view withoutCr(std::string_view line) {
 
 std::string RawDataError::text(Language language) const {
   if (message == 0) return (language == Language::English ? ownEn : ownCs) + extra;
-  std::string t = MessageText(message, language);
-  size_t from = 0;
-  for (const auto& a : args) {
-    const size_t at = t.find("%s", from);
-    if (at == std::string::npos) break;
-    t.replace(at, 2, a);
-    from = at + a.size();
-  }
-  t += extra;
+  std::string t = FillPlaceholders(MessageText(message, language), args) + extra;
   for (const auto& [number, after] : more) t += MessageText(number, language) + after;
   return t;
 }

@@ -4,21 +4,7 @@
 
 std::string FileError::text(Language language) const {
   if (message == 0) return (language == Language::English ? ownEn : ownCs) + extra;
-  std::string t;
-  if (args.empty()) {
-    t = MessageText(message, language);
-  } else {
-    // MessageFormat takes an initializer list; fill the places one by one instead.
-    t = MessageText(message, language);
-    size_t from = 0;
-    for (const auto& a : args) {
-      const size_t at = t.find("%s", from);
-      if (at == std::string::npos) break;
-      t.replace(at, 2, a);
-      from = at + a.size();
-    }
-  }
-  return t + extra;
+  return FillPlaceholders(MessageText(message, language), args) + extra;
 }
 
 FileError FileError::missing() {

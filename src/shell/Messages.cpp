@@ -742,6 +742,10 @@ std::string MessageFormat(int number, Language language, std::initializer_list<s
 }
 
 std::string FillPlaceholders(std::string_view f, std::initializer_list<std::string> args) {
+  return FillPlaceholders(f, std::span<const std::string>(args.begin(), args.size()));
+}
+
+std::string FillPlaceholders(std::string_view f, std::span<const std::string> args) {
   std::string out;
   auto it = args.begin();
   for (size_t i = 0; i < f.size(); ++i) {

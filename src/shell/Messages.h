@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -19,4 +20,5 @@ std::string MessageFormat(int number, Language language, std::initializer_list<s
 
 /// `text` with its "%s" placeholders filled in order by `args`; a "%s" inside an argument and surplus
 /// placeholders stay as they are.
+std::string FillPlaceholders(std::string_view text, std::span<const std::string> args);
 std::string FillPlaceholders(std::string_view text, std::initializer_list<std::string> args);
