@@ -342,39 +342,35 @@ void MainWindow::createActions() {
 void MainWindow::createMenus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName(u"MainMenu1"_s);
-  const auto menu = [this](QWidget* parent, const QString& name) {
-    auto* m = named<QMenu>(parent, name);
-    return m;
-  };
 
-  QMenu* soubor = menu(bar, u"Soubor1"_s);
+  QMenu* soubor = named<QMenu>(bar, u"Soubor1"_s);
   soubor->addActions({actNovhist, actNovy, actOtevrit, actSaveTabHorn});
   soubor->addSeparator();
   soubor->addAction(actKonec);
   bar->addMenu(soubor);
 
-  QMenu* vysledky = menu(bar, u"Vysledky1"_s);
+  QMenu* vysledky = named<QMenu>(bar, u"Vysledky1"_s);
   vysledky->addActions({actOpenVysl, actSaveVysl});
   vysledky->addSeparator();
   vysledky->addAction(actZpravaPDF);
   bar->addMenu(vysledky);
 
-  QMenu* nastaveni = menu(bar, u"Nastaveni1"_s);
+  QMenu* nastaveni = named<QMenu>(bar, u"Nastaveni1"_s);
   nastaveni->addActions({actDefaultHodnoty, actTabdruhhor, actOtevriWord, actUlozOkno});
   nastaveni->addSeparator();
-  QMenu* jazyk = menu(nastaveni, u"Jazyk1"_s);
+  QMenu* jazyk = named<QMenu>(nastaveni, u"Jazyk1"_s);
   actCestina = optionAction(this, jazyk, u"Cestina"_s, &MainWindow::CestinaClick);
   actAnglictina = optionAction(this, jazyk, u"Anglictina"_s, &MainWindow::AnglictinaClick);
   nastaveni->addMenu(jazyk);
-  QMenu* barZvy = menu(nastaveni, u"BarZvy"_s);
+  QMenu* barZvy = named<QMenu>(nastaveni, u"BarZvy"_s);
   actAno = optionAction(this, barZvy, u"Ano1"_s, &MainWindow::Ano1Click);
   actNe = optionAction(this, barZvy, u"Ne1"_s, &MainWindow::Ne1Click);
   nastaveni->addMenu(barZvy);
-  QMenu* help = menu(nastaveni, u"Help1"_s);
+  QMenu* help = named<QMenu>(nastaveni, u"Help1"_s);
   actHTML = optionAction(this, help, u"HTML1"_s, &MainWindow::HTML1Click);
   actWIN = optionAction(this, help, u"WIN1"_s, &MainWindow::WIN1Click);
   nastaveni->addMenu(help);
-  QMenu* axis = menu(nastaveni, u"BottomAxis"_s);
+  QMenu* axis = named<QMenu>(nastaveni, u"BottomAxis"_s);
   actIndex = optionAction(this, axis, u"Index1"_s, &MainWindow::Index1Click);
   actNonIndex = optionAction(this, axis, u"NonIndex"_s, &MainWindow::NonIndexClick);
   nastaveni->addMenu(axis);
@@ -384,18 +380,18 @@ void MainWindow::createMenus() {
   actPlotCom = optionAction(this, nastaveni, u"PlotCom"_s, &MainWindow::PlotComClick);
   actPairUpperEdges = optionAction(this, nastaveni, u"PairUpperEdges"_s, &MainWindow::PairUpperEdgesClick);
   nastaveni->addSeparator();
-  QMenu* dateSep = menu(nastaveni, u"DateSeparator1"_s);
+  QMenu* dateSep = named<QMenu>(nastaveni, u"DateSeparator1"_s);
   actTecka1 = optionAction(this, dateSep, u"tecka1"_s, &MainWindow::tecka1Click);
   actMinus1 = optionAction(this, dateSep, u"minus1"_s, &MainWindow::minus1Click);
   actLomitko1 = optionAction(this, dateSep, u"lomitko1"_s, &MainWindow::lomitko1Click);
   nastaveni->addMenu(dateSep);
-  QMenu* timeSep = menu(nastaveni, u"imeSeparator1"_s);
+  QMenu* timeSep = named<QMenu>(nastaveni, u"imeSeparator1"_s);
   actTecka2 = optionAction(this, timeSep, u"tecka2"_s, &MainWindow::tecka2Click);
   actDvojtecka1 = optionAction(this, timeSep, u"dvojtecka1"_s, &MainWindow::dvojtecka1Click);
   nastaveni->addMenu(timeSep);
   bar->addMenu(nastaveni);
 
-  QMenu* napoveda = menu(bar, u"Napoveda1"_s);
+  QMenu* napoveda = named<QMenu>(bar, u"Napoveda1"_s);
   napoveda->addActions({actOAdresach, actOVerzi, actOProgramu});
   bar->addMenu(napoveda);
 

@@ -40,10 +40,7 @@ NewHistogramWindow::NewHistogramWindow(Services& services, QWidget* parent)
 }
 
 void NewHistogramWindow::buildControls() {
-  auto label = [this](const char* name) {
-    auto* l = named<QLabel>(this, QString::fromUtf8(name));
-    return l;
-  };
+  auto label = [this](const char* name) { return named<QLabel>(this, QString::fromUtf8(name)); };
   auto edit = [this](const char* name, bool readOnly) {
     auto* e = named<QLineEdit>(this, QString::fromUtf8(name));
     e->setReadOnly(readOnly);

@@ -68,11 +68,6 @@ QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int colum
   return g;
 }
 
-QLineEdit* makeEdit(QWidget* parent, const QString& name) {
-  auto* e = named<QLineEdit>(parent, name);
-  return e;
-}
-
 // Raw-data bars in `colour` (0xBBGGRR), outlined a shade darker.
 void setUpChart(BarChart& bars, std::uint32_t colour) {
   bars.chart->setMargins(QMargins(4, 4, 8, 4));
@@ -129,7 +124,7 @@ void RawDataWindow::build() {
   // Left column: file, value list, raw statistics.
   auto* left = new QVBoxLayout;
   OpenData_ = makeButton(this, u"OpenData"_s);
-  EdNazev_ = makeEdit(this, u"EdNazev"_s);
+  EdNazev_ = named<QLineEdit>(this, u"EdNazev"_s);
   EdNazev_->setReadOnly(true);
   ProgressBar1_ = named<QProgressBar>(this, u"ProgressBar1"_s);
   ProgressBar1_->setTextVisible(false);
@@ -175,10 +170,10 @@ void RawDataWindow::build() {
   Label2_ = named<QLabel>(GroupBox5_, u"Label2"_s);
   Label3_ = named<QLabel>(GroupBox5_, u"Label3"_s);
   Label4_ = named<QLabel>(GroupBox5_, u"Label4"_s);
-  EdMin_ = makeEdit(GroupBox5_, u"EdMin"_s);
-  EdMax_ = makeEdit(GroupBox5_, u"EdMax"_s);
-  EdPocetIntervalu_ = makeEdit(GroupBox5_, u"EdPocetIntervalu"_s);
-  EdEps_ = makeEdit(GroupBox5_, u"EdEps"_s);
+  EdMin_ = named<QLineEdit>(GroupBox5_, u"EdMin"_s);
+  EdMax_ = named<QLineEdit>(GroupBox5_, u"EdMax"_s);
+  EdPocetIntervalu_ = named<QLineEdit>(GroupBox5_, u"EdPocetIntervalu"_s);
+  EdEps_ = named<QLineEdit>(GroupBox5_, u"EdEps"_s);
   fields->addWidget(Label1_, 0, 0);
   fields->addWidget(EdMin_, 0, 1);
   fields->addWidget(Label2_, 0, 2);
@@ -205,7 +200,7 @@ void RawDataWindow::build() {
   auto* typeBox = new QGridLayout(GroupBox2_);
   Label11_ = named<QLabel>(GroupBox2_, u"Label11"_s);
   CBTypPara_ = named<QComboBox>(GroupBox2_, u"CBTypPara"_s);
-  EdTesnost_ = makeEdit(GroupBox2_, u"EdTesnost"_s);
+  EdTesnost_ = named<QLineEdit>(GroupBox2_, u"EdTesnost"_s);
   EdTesnost_->setReadOnly(true);
   typeBox->addWidget(Label11_, 0, 0);
   typeBox->addWidget(CBTypPara_, 0, 1);

@@ -89,10 +89,7 @@ RmrTables& RmrWindow::model() {
 }
 
 void RmrWindow::buildControls() {
-  auto group = [this](const char* name) {
-    auto* g = named<QGroupBox>(this, QString::fromUtf8(name));
-    return g;
-  };
+  auto group = [this](const char* name) { return named<QGroupBox>(this, QString::fromUtf8(name)); };
   auto holding = [](QGroupBox* g, QWidget* w) {
     auto* l = new QVBoxLayout(g);
     l->setContentsMargins(4, 2, 4, 4);
@@ -169,10 +166,7 @@ void RmrWindow::buildControls() {
   GrafPevnost_->installEventFilter(this);
   connect(GrafPevnost_, &QToolButton::clicked, this, [this] { strengthChartClicked(chartRow_); });
 
-  auto label = [this](const char* name) {
-    auto* l = named<QLabel>(this, QString::fromUtf8(name));
-    return l;
-  };
+  auto label = [this](const char* name) { return named<QLabel>(this, QString::fromUtf8(name)); };
   Label1_ = label("Label1");
   Label2_ = label("Label2");
   Label3_ = label("Label3");
