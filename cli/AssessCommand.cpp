@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "ChainOptions.h"
 #include "Json.h"
 #include "ProjectLoad.h"
 #include "histogram/HistogramFile.h"
@@ -37,11 +38,7 @@ constexpr const char* kUsage =
 
 struct Options {
   std::string file;
-  std::optional<std::string> histograms;
-  std::string ds = "1000";
-  DesignStandard standard = DesignStandard::En1990;
-  Language language = Language::Czech;
-  PairValues pairValues = PairValues::Centres;
+  cli::ChainOptions chain;
   bool verify = false;
   verification::MonteCarloOptions monteCarlo;
 };
@@ -55,25 +52,12 @@ bool parseNumber(std::string_view s, T& out) {
 
 bool parse(int argc, char* argv[], Options& o) {
   for (int i = 2; i < argc; ++i) {
+    const cli::OptionRead chain = cli::readChainOption(argc, argv, i, o.chain);
+    if (chain == cli::OptionRead::Bad) return false;
+    if (chain == cli::OptionRead::Read) continue;
     const std::string_view a = argv[i];
     const bool hasValue = i + 1 < argc;
-    if (a == "--histograms" && hasValue) {
-      o.histograms = argv[++i];
-    } else if (a == "--ds" && hasValue) {
-      o.ds = argv[++i];
-    } else if (a == "--standard" && hasValue) {
-      const std::string_view s = argv[++i];
-      if (s != "0" && s != "1") return false;
-      o.standard = s == "1" ? DesignStandard::Csn731401 : DesignStandard::En1990;
-    } else if (a == "--lang" && hasValue) {
-      const std::string_view l = argv[++i];
-      if (l != "cs" && l != "en") return false;
-      o.language = l == "en" ? Language::English : Language::Czech;
-    } else if (a == "--pair-values" && hasValue) {
-      const auto v = parsePairValues(argv[++i]);
-      if (!v) return false;
-      o.pairValues = *v;
-    } else if (a == "--verify") {
+    if (a == "--verify") {
       o.verify = true;
     } else if (a == "--samples" && hasValue) {
       if (!parseNumber(argv[++i], o.monteCarlo.maxSamples) || o.monteCarlo.maxSamples < 1) return false;
@@ -130,8 +114,8 @@ int addVerification(cli::Json& j, const ProjectState& p, double chainPf, const O
   std::string problem;
   const auto model = verification::pointModelFromProject(p, &problem);
   if (!model)
-    return cli::refuse(0, (o.language == Language::English ? "The check can not be done: "
-                                                           : "Ověření  n e l z e  provést: ") +
+    return cli::refuse(0, (o.chain.language == Language::English ? "The check can not be done: "
+                                                                 : "Ověření  n e l z e  provést: ") +
                               problem);
   const verification::MonteCarloResult mc = verification::runMonteCarlo(*model, o.monteCarlo);
   cli::Json m;
@@ -143,11 +127,12 @@ int addVerification(cli::Json& j, const ProjectState& p, double chainPf, const O
   m["chainInsideCentres"] = chainPf >= mc.centres.lo95 && chainPf <= mc.centres.hi95;
   j["monteCarlo"] = std::move(m);
   cli::Json bins;
-  for (int n : {64, 128}) bins[std::to_string(n)] = number(verification::chainPfWithBins(p, n, o.pairValues));
+  for (int n : {64, 128})
+    bins[std::to_string(n)] = number(verification::chainPfWithBins(p, n, o.chain.pairValues));
   bins["256"] = chainPf;
   j["pfByBins"] = std::move(bins);
   verification::SensitivityOptions so;
-  so.values = o.pairValues;
+  so.values = o.chain.pairValues;
   cli::Json rows = cli::Json::array();
   for (const auto& r : verification::sensitivity(p, *model, so)) {
     cli::Json row;
@@ -170,11 +155,12 @@ int runAssessCommand(int argc, char* argv[]) {
     std::cerr << kUsage;
     return 2;
   }
+  const cli::ChainOptions& c = o.chain;
   const AssessedFile r =
-      assessFile(o.file, cli::histogramsFolder(o.histograms), o.ds, o.standard, o.language, o.pairValues);
+      assessFile(o.file, cli::histogramsFolder(c.histograms), c.ds, c.standard, c.language, c.pairValues);
   if (!r.ok) return cli::refuse(r.message, r.text);
   cli::Json j = assessmentJson(r.project, r.assessment);
-  if (!r.isResults) j["pairValues"] = std::string(pairValuesName(o.pairValues));
+  if (!r.isResults) j["pairValues"] = std::string(pairValuesName(c.pairValues));
   if (o.verify)
     if (const int status = addVerification(j, r.project, r.assessment.pf, o)) return status;
   cli::printJson(j);

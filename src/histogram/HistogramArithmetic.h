@@ -6,6 +6,7 @@
 // the same arithmetic and produce bit-identical bins.
 
 #include <algorithm>
+#include <cfloat>
 #include <cstdint>
 #include <string>
 
@@ -59,7 +60,15 @@ inline double binCentre(const Histogram& x, int i) { return x.min + (i - 1) * x.
 inline double pairSum(double x, double y) {
   return static_cast<double>(static_cast<long double>(x) + static_cast<long double>(y));
 }
+/// Where x - y is exact in extended precision (neither operand more than 1024 times the other, so the
+/// difference is a whole multiple of the smaller one's unit below 2^64 of them), its one rounding to a
+/// double is the double subtraction itself; only the rest goes the extended way.
 inline double pairDifference(double x, double y) {
+#if FLT_EVAL_METHOD == 0
+  const double ax = std::fabs(x), ay = std::fabs(y);
+  const double lo = std::min(ax, ay), hi = std::max(ax, ay);
+  if (hi <= 1024 * lo || lo == 0) return x - y;
+#endif
   return static_cast<double>(static_cast<long double>(x) - static_cast<long double>(y));
 }
 inline double pairProduct(double x, double y) {

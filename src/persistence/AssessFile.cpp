@@ -40,8 +40,8 @@ AssessedFile& refuse(AssessedFile& out, const ChainReport& r, Language language)
 
 }  // namespace
 
-AssessedFile assessFile(const std::string& file, const std::string& histogramsFolder, const std::string& ds,
-                        DesignStandard standard, Language lang, PairValues values) {
+AssessedFile runFileChain(const std::string& file, const std::string& histogramsFolder, const std::string& ds,
+                          Language lang, PairValues values) {
   AssessedFile out;
   ProjectState& p = out.project;
   std::string bytes;
@@ -55,7 +55,6 @@ AssessedFile assessFile(const std::string& file, const std::string& histogramsFo
     if (!data) return refuse(out, e.message, e.text(lang));
     Histogram workD;
     openResultsInto(*data, p, out.rmr, workD);
-    if (ChainReport r = runAssessment(p, standard, lang, out.assessment); !r.ok) return refuse(out, r, lang);
     out.ok = true;
     return out;
   }
@@ -72,7 +71,17 @@ AssessedFile assessFile(const std::string& file, const std::string& histogramsFo
   if (ChainReport r = runReducedStrength(p); !r.ok) return refuse(out, r, lang);
   if (ChainReport r = runBoltLength(p, {}, 0, values); !r.ok) return refuse(out, r, lang);
   if (ChainReport r = runBoltLoad(p, {}, 0, values); !r.ok) return refuse(out, r, lang);
-  if (ChainReport r = runAssessment(p, standard, lang, out.assessment); !r.ok) return refuse(out, r, lang);
+  out.ok = true;
+  return out;
+}
+
+AssessedFile assessFile(const std::string& file, const std::string& histogramsFolder, const std::string& ds,
+                        DesignStandard standard, Language lang, PairValues values) {
+  AssessedFile out = runFileChain(file, histogramsFolder, ds, lang, values);
+  if (!out.ok) return out;
+  out.ok = false;
+  if (ChainReport r = runAssessment(out.project, standard, lang, out.assessment); !r.ok)
+    return refuse(out, r, lang);
   out.ok = true;
   return out;
 }

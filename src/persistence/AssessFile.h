@@ -12,7 +12,7 @@
 #include "rmr/RmrTables.h"
 #include "shell/Language.h"
 
-/// What assessFile gives: the state after the chain and the assessment, or the first refusal.
+/// What assessFile and runFileChain give: the state after the chain and the assessment, or the first refusal.
 struct AssessedFile {
   bool ok = false;
   int message = 0;   // number of the refusing message (0 for a text without number)
@@ -22,6 +22,12 @@ struct AssessedFile {
   RmrTables rmr;
   AssessmentResult assessment;
 };
+
+/// Reads `file` and brings its chain up to the bolt load: a results file gives its stored results, a
+/// project file runs the reduced strength, the bolt length and the bolt load with `ds` as its row
+/// spacing. `ok` when that succeeded; `assessment` stays empty.
+AssessedFile runFileChain(const std::string& file, const std::string& histogramsFolder, const std::string& ds,
+                          Language language, PairValues values = PairValues::Centres);
 
 /// Assesses `file` (a results file when its name ends in ".vys", any case, else a project file).
 /// `histogramsFolder` is where a project's histograms are read; `ds` the row spacing text of a project;

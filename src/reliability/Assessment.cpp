@@ -42,6 +42,54 @@ double reliabilityIndex(double pf) {
   return std::sqrt(radicand) - 0.605;
 }
 
+int classForPf(DesignStandard standard, double pf) {
+  for (int cls = 1; cls <= 3; ++cls)
+    if (designProbability(standard, cls) >= pf) return cls;
+  return 0;
+}
+
+FailureReading readFailureProbability(const Histogram& fs, double failureMass) {
+  FailureReading r;
+  const int n = binCount(fs);
+  const double h = fs.step;
+  const auto& p = fs.p;
+  // The cumulative distribution at 0: the first bin whose lower edge lies above 0 follows the bin that
+  // holds 0. A zero in the lower half of the last bin is the same case one bin further on, with the
+  // missing bin n + 1 empty.
+  double c = 0;
+  for (int i = 1; i <= n; ++i) {
+    c = c + p[i - 1];
+    const double e = fs.min + (i - 1.5) * h;
+    if (e > 0) {
+      r.crossing = i;
+      r.lowerEdge = e;
+      break;
+    }
+  }
+  if (r.crossing == 0 && n > 0 && !(fs.max < 0)) {
+    r.crossing = n + 1;
+    r.lowerEdge = fs.min + (n - 0.5) * h;
+  }
+
+  if (r.crossing == 1) {
+    r.pf = 0;
+  } else if (r.crossing > 1) {
+    const double pi = r.crossing <= n ? p[r.crossing - 1] : 0.0;
+    const double before = p[r.crossing - 2];
+    const double cBefore = c - pi - before;
+    if (failureMass > 0) {
+      r.pf = failureMass;
+    } else if (before == 0) {
+      r.pf = cBefore;
+    } else {
+      r.pf = cBefore + before * (1 - r.lowerEdge / h);
+    }
+  } else {
+    r.pf = 1;  // FS lies entirely below 0
+  }
+  return r;
+}
+
 AssessmentResult assessReliability(const Histogram& fs, double failureMass, DesignStandard standard,
                                    Language language) {
   AssessmentResult a;
@@ -58,47 +106,13 @@ AssessmentResult assessReliability(const Histogram& fs, double failureMass, Desi
   const int n = a.binCount;
   const double h = fs.step;
   const auto& p = fs.p;
-  // The cumulative distribution at 0: the first bin whose lower edge lies above 0 follows the bin that
-  // holds 0. A zero in the lower half of the last bin is the same case one bin further on, with the
-  // missing bin n + 1 empty.
-  double c = 0;
-  int crossing = 0;  // 1-based bin after the zero; n + 1 for a zero in the last bin
-  double b = 0;      // lower edge of that bin
-  for (int i = 1; i <= n; ++i) {
-    c = c + p[i - 1];
-    const double e = fs.min + (i - 1.5) * h;
-    if (e > 0) {
-      crossing = i;
-      b = e;
-      break;
-    }
-  }
-  if (crossing == 0 && n > 0 && !(fs.max < 0)) {
-    crossing = n + 1;
-    b = fs.min + (n - 0.5) * h;
-  }
+  const FailureReading reading = readFailureProbability(fs, failureMass);
+  a.pf = reading.pf;
 
-  if (crossing == 1) {
-    a.pf = 0;
-  } else if (crossing > 1) {
-    const double pi = crossing <= n ? p[crossing - 1] : 0.0;
-    const double before = p[crossing - 2];
-    const double cBefore = c - pi - before;
-    if (failureMass > 0) {
-      a.pf = failureMass;
-    } else if (before == 0) {
-      a.pf = cBefore;
-    } else {
-      a.pf = cBefore + before * (1 - b / h);
-    }
-  } else {
-    a.pf = 1;  // FS lies entirely below 0
-  }
-
-  if (crossing > 0) {
+  if (reading.crossing > 0) {
     a.crossingFound = true;
-    a.crossingBin = crossing - 1;
-    a.crossingCentre = b + h / 2;
+    a.crossingBin = reading.crossing - 1;
+    a.crossingCentre = reading.lowerEdge + h / 2;
     if (a.pf > 0) {
       a.betaFKind = BetaFKind::Value;
       a.betaF = reliabilityIndex(a.pf);
@@ -109,9 +123,7 @@ AssessmentResult assessReliability(const Histogram& fs, double failureMass, Desi
     a.betaFKind = BetaFKind::Out;
   }
 
-  a.classIndex = 0;
-  for (int cls = 1; cls <= 3 && a.classIndex == 0; ++cls)
-    if (a.pd[cls - 1] >= a.pf) a.classIndex = cls;
+  a.classIndex = classForPf(standard, a.pf);
   a.verdict = classLabel(standard, a.classIndex, language);
 
   for (int cls = 0; cls < 3; ++cls) {
@@ -155,19 +167,50 @@ ChainReport runBearingCapacity(ProjectState& p) {
   if (d2 < 0) return refuseInput(146, " \" d2 \" !  ( " + p.d2 + " )\r\n", FocusField::EdPSV);
   if (d2 == d1) return refuseInput(146, " \"d2\" ( d2 >= d1 )  !  ( " + p.d2 + " )\r\n", FocusField::EdPSV);
 
-  if (!usableHistogram(p.sigmaR.histogram)) return refuse(report, kZeroWidthMessage);
   const double k = bearingCapacityFactor(n, d1, d2, ds);
-  if (!(k > 0) || !std::isfinite(k)) return refuse(report, kZeroWidthMessage);
-
-  Histogram c = p.sigmaR.histogram;
-  ScaleHistogram(c, k);
-  NormaliseHistogram(binCount(c), c);
-  TrimHistogram(c);
-  if (!usableHistogram(c)) return refuseOverflow(report);
-  p.bearingCapacity = c;
+  std::optional<Histogram> c = bearingCapacityAt(p.sigmaR.histogram, k, report);
+  if (!c) return report;
+  p.bearingCapacity = *c;
   p.bearingCapacityDone = true;
   report.ok = true;
   return report;
+}
+
+std::optional<Histogram> bearingCapacityAt(const Histogram& sigmaR, double k, ChainReport& report) {
+  if (!usableHistogram(sigmaR)) {
+    refuse(report, kZeroWidthMessage);
+    return std::nullopt;
+  }
+  if (!(k > 0) || !std::isfinite(k)) {
+    refuse(report, kZeroWidthMessage);
+    return std::nullopt;
+  }
+  Histogram c = sigmaR;
+  ScaleHistogram(c, k);
+  NormaliseHistogram(binCount(c), c);
+  TrimHistogram(c);
+  if (!usableHistogram(c)) {
+    refuseOverflow(report);
+    return std::nullopt;
+  }
+  return c;
+}
+
+std::optional<ReliabilityFunction> reliabilityFunction(const Histogram& c, const Histogram& s,
+                                                       ChainReport& report) {
+  if (!usableHistogram(s)) {
+    refuse(report, kZeroWidthMessage);
+    return std::nullopt;
+  }
+  const HistogramOpResult difference = SubtractHistograms(c, s);
+  if (!difference) {
+    refuseArithmetic(report, difference);
+    return std::nullopt;
+  }
+  ReliabilityFunction r{difference.h, difference.failureMass};
+  NormaliseHistogram(binCount(r.fs), r.fs);
+  TrimHistogram(r.fs);
+  return r;
 }
 
 ChainReport runAssessment(ProjectState& p, DesignStandard standard, Language language,
@@ -179,18 +222,13 @@ ChainReport runAssessment(ProjectState& p, DesignStandard standard, Language lan
   if (missingInput(p.sigmaR)) return refuseMissing(report, p.sigmaR, 57, {}, "\r\n");
   report = runBearingCapacity(p);
   if (!report.ok) return report;
-  if (!usableHistogram(p.boltLoad)) return refuse(report, kZeroWidthMessage);
+  report.ok = false;
+  const std::optional<ReliabilityFunction> r = reliabilityFunction(p.bearingCapacity, p.boltLoad, report);
+  if (!r) return report;
 
-  const HistogramOpResult difference = SubtractHistograms(p.bearingCapacity, p.boltLoad);
-  if (!difference) return refuseArithmetic(report, difference);
-  Histogram fs = difference.h;
-  const double failureMass = difference.failureMass;
-  NormaliseHistogram(binCount(fs), fs);
-  TrimHistogram(fs);
-
-  result = assessReliability(fs, failureMass, standard, language);
-  p.reliabilityFunction = fs;
-  p.failureMass = failureMass;
+  result = assessReliability(r->fs, r->failureMass, standard, language);
+  p.reliabilityFunction = r->fs;
+  p.failureMass = r->failureMass;
   p.failureProbability = result.pf;
   p.assessmentDone = true;
   report.ok = true;

@@ -52,6 +52,19 @@ std::string classLabel(DesignStandard standard, int classIndex, Language languag
 /// the radicand is negative.
 double reliabilityIndex(double pf);
 
+/// The class `pf` satisfies under `standard`: the highest (1 before 2 before 3) whose Pd is not
+/// exceeded; 0 when it exceeds all three.
+int classForPf(DesignStandard standard, double pf);
+
+/// Pf read from a reliability function FS (normalised and trimmed) and the failure mass F of its
+/// subtraction, with the place of the zero crossing.
+struct FailureReading {
+  double pf = 0;
+  int crossing = 0;      // 1-based bin after the zero (n + 1 for a zero in the last bin); 0 when FS < 0
+  double lowerEdge = 0;  // lower edge of that bin
+};
+FailureReading readFailureProbability(const Histogram& fs, double failureMass);
+
 /// Assessment of a reliability function FS (normalised and trimmed) with the failure mass F of its
 /// subtraction.
 AssessmentResult assessReliability(const Histogram& fs, double failureMass, DesignStandard standard,
@@ -60,6 +73,19 @@ AssessmentResult assessReliability(const Histogram& fs, double failureMass, Desi
 /// Bearing-capacity factor k [m2 x 1000 per m of row spacing] of n bolts of diameters d1, d2 [mm] at
 /// row spacing ds [mm].
 double bearingCapacityFactor(double n, double d1, double d2, double ds);
+
+/// C = k x SigmaR, normalised and trimmed, as the bearing capacity is formed for the factor k; nullopt
+/// with the refusal in `report` (message 35, or values beyond the reals).
+std::optional<Histogram> bearingCapacityAt(const Histogram& sigmaR, double k, ChainReport& report);
+
+/// The reliability function FS = C - S, normalised and trimmed, with the failure mass F of the
+/// subtraction.
+struct ReliabilityFunction {
+  Histogram fs;
+  double failureMass = 0;
+};
+std::optional<ReliabilityFunction> reliabilityFunction(const Histogram& c, const Histogram& s,
+                                                       ChainReport& report);
 
 /// The bearing capacity C (`bearingCapacity`, flag) from SigmaR and the bolt texts: checks 29 and 30 and
 /// the zero-cross-section refusals. Does not check the presence of the inputs (see runAssessment).

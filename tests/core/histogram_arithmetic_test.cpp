@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <random>
 #include <vector>
 
@@ -22,6 +25,29 @@ TEST(HistogramRounding, HalfEvenMatchesNearbyint) {
     ASSERT_EQ(roundHalfEven(x), std::nearbyint(x)) << x;
   }
   EXPECT_TRUE(std::isnan(roundHalfEven(NAN)));
+}
+
+TEST(HistogramPairValues, DifferenceIsTheExtendedPrecisionDifference) {
+  auto extended = [](double x, double y) {
+    return static_cast<double>(static_cast<long double>(x) - static_cast<long double>(y));
+  };
+  auto same = [](double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+  };
+  const double tiny = std::numeric_limits<double>::denorm_min();
+  const double cases[][2] = {
+      {1, 1e-17},   {1e300, 1},        {0x1p53, 0.5}, {1, 1 - 0x1p-53}, {1024, 1},    {1025, 1},
+      {1, 1025},    {0x1p-1022, tiny}, {tiny, -tiny}, {0.0, -0.0},      {-0.0, -0.0}, {-0.0, 0.0},
+      {750.1, 0.3}, {0.3, 750.1},      {-3, 5e-320},  {1e308, -1e308},  {5, 5},       {1 + 0x1p-52, 0x1p-11}};
+  for (const auto& c : cases)
+    EXPECT_TRUE(same(hist::pairDifference(c[0], c[1]), extended(c[0], c[1]))) << c[0] << " " << c[1];
+  std::mt19937_64 rng(11);
+  std::uniform_real_distribution<double> unit(-1, 1);
+  std::uniform_int_distribution<int> exponent(-40, 40);
+  for (int i = 0; i < 200000; ++i) {
+    const double x = std::ldexp(unit(rng), exponent(rng)), y = std::ldexp(unit(rng), exponent(rng));
+    ASSERT_TRUE(same(hist::pairDifference(x, y), extended(x, y))) << x << " " << y;
+  }
 }
 
 TEST(HistogramSum, SingleBinsTieGoesToEvenOffset) {
