@@ -100,20 +100,13 @@ std::optional<FactorOutcome> FactorAssessment::at(double k) {
 
 RequiredFactor kRequired(FactorAssessment& assessment, double pd, const RunControl& control) {
   using Status = RequiredFactor::Status;
-  RequiredFactor r;
-  bool stopped = false;  // cancelled or refused
+  RequiredFactor r;  // Refused until found
   auto at = [&](double k) -> std::optional<FactorOutcome> {
     if (control.cancelled()) {
       r.status = Status::Cancelled;
-      stopped = true;
       return std::nullopt;
     }
-    auto o = assessment.at(k);
-    if (!o) {
-      r.status = Status::Refused;
-      stopped = true;
-    }
-    return o;
+    return assessment.at(k);
   };
   auto meets = [&](const FactorOutcome& o) { return o.pf <= pd; };
   auto found = [&](const FactorOutcome& hi, const FactorOutcome& lo) {
@@ -190,7 +183,7 @@ RequiredFactor kRequired(FactorAssessment& assessment, double pd, const RunContr
     if (meets(*o)) return bisect(lo, *o);
     lo = *o;
   }
-  if (!stopped) r.status = Status::NeverReached;
+  r.status = Status::NeverReached;
   return r;
 }
 

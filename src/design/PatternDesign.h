@@ -50,7 +50,7 @@ struct FactorOutcome {
 };
 
 /// Runs the assessment's steps (C = k SigmaR, FS = C - S, Pf) at any k; a k met before is answered
-/// from memory.
+/// from memory. One thread at a time.
 class FactorAssessment {
  public:
   FactorAssessment(const DesignBasis& basis, DesignStandard standard);
@@ -99,7 +99,7 @@ struct RunControl {
 /// from which FS lies wholly above 0 nothing can fail; below it the factors are scanned downwards in
 /// steps of the resolution while no pair of the subtraction fails (there Pf is read by interpolation
 /// and may wobble), and below that Pf is the failure mass, which cannot grow with k, so a bisection
-/// brackets the crossing. The answer is thus the crossing below every failing factor found.
+/// brackets the crossing. The answer thus lies above every failing factor found.
 RequiredFactor kRequired(FactorAssessment& assessment, double pd, const RunControl& control = {});
 
 /// One pattern of a design.
