@@ -70,6 +70,11 @@ TEST(DesignCommandLine, TheLightestPatternOfTheDefaultRangesIsAssessedAsAssessDo
   EXPECT_EQ(lightest, rows[first]);
   EXPECT_GE(lightest["k"].get<double>(), kRequired);
   EXPECT_FALSE(j.contains("bestReachable"));
+  // A results file is designed on the S, L and SigmaR it stores.
+  const CliRun stored = runCli({u"design"_s, kExamples + u"/Results/Chodba_K12.Vys"_s});
+  ASSERT_EQ(stored.status, 0) << stored.text;
+  EXPECT_EQ(stored.out["kRequired"], j["kRequired"]);
+  EXPECT_EQ(stored.out["lightest"], lightest);
 
   QTemporaryDir dir;
   const QString pattern = projectWith(dir, lightest["n"].get<int>(), lightest["d1"].get<double>());
