@@ -48,7 +48,7 @@ bool openWithDesktop(const std::string& path) {
 std::optional<std::string> CheckSheetCommand(const Histogram& h, const std::string& caption,
                                              const std::string& histogramName,
                                              const std::string& resultsFolder, Language language,
-                                             const FileOpener& opener) {
+                                             const FileOpener& opener, const CheckSheetVerdict* verdict) {
   std::string folder = resultsFolder;
   if (folder.empty() || !QFileInfo(QString::fromStdString(folder)).isDir())
     folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation).toStdString();
@@ -57,7 +57,7 @@ std::optional<std::string> CheckSheetCommand(const Histogram& h, const std::stri
   const std::string path =
       (std::filesystem::path(folder) / checkSheetFileName(histogramName, stamp)).string();
   std::string error;
-  if (!writeCheckSheet(path, h, caption, language, &error)) {
+  if (!writeCheckSheet(path, h, caption, language, &error, verdict)) {
     showError(MessageText(27, language) + path, language);
     return std::nullopt;
   }
