@@ -13,7 +13,6 @@
 #include <QTableWidget>
 #include <algorithm>
 #include <atomic>
-#include <cmath>
 #include <thread>
 
 #include "project/ProjectState.h"
@@ -238,22 +237,10 @@ void ChartWindow::showCheck() {
   setCell(StringGridMC_, kFigureRows - 1, 1, pfText(check->chainPf));
 
   // The note: outside the interval of its own reading is a warning; otherwise what the figures say.
-  const verification::PfEstimate& own = check->monteCarlo.centres;
-  const std::string chain = ralvex::StrNaCarku1(check->chainPf);
+  const CheckNote note = checkNote(*check, l);
   QStringList lines;
-  const bool outside = !check->chainInsideOwnReading();
-  if (outside)
-    lines << qs(verificationTextFormat(VerificationText::Outside, l,
-                                       {chain, ralvex::StrNaCarku1(own.lo95), ralvex::StrNaCarku1(own.hi95)}));
-  else
-    lines << qs(verificationTextFormat(VerificationText::Inside, l, {chain}));
-  if (own.failures == 0)
-    lines << qs(verificationTextFormat(VerificationText::NoFailure, l,
-                                       {std::to_string(own.samples), ralvex::StrNaCarku1(own.hi95)}));
-  if (check->monteCarlo.timedOut)
-    lines << qs(verificationTextFormat(VerificationText::TimedOut, l,
-                                       {std::to_string(std::lround(check->monteCarlo.seconds))}));
-  if (outside) {
+  for (const std::string& line : note.lines) lines << qs(line);
+  if (note.warning) {
     pal.setColor(QPalette::Window, QColor(255, 0, 0));
     pal.setColor(QPalette::WindowText, Qt::white);
   }

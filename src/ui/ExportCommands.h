@@ -10,6 +10,7 @@
 #include "histogram/Histogram.h"
 #include "project/ProjectState.h"
 #include "shell/Language.h"
+#include "ui/AssessmentReport.h"
 #include "ui/CheckSheet.h"
 
 /// Opens a written file with the desktop's program for it; false when there is none.
@@ -33,4 +34,8 @@ std::optional<std::string> CheckSheetCommand(const Histogram& h, const std::stri
 /// question (message 6), the report, then an information message with the path. Returns the path.
 std::optional<std::string> AssessmentReportCommand(const ProjectState& project,
                                                    const std::string& projectName, const std::string& version,
+                                                   const std::string& resultsFolder, Language language);
+/// The same with the whole head of the report (its files, author, RMR tables and check); the date is
+/// the time of writing.
+std::optional<std::string> AssessmentReportCommand(const ProjectState& project, ReportHeader header,
                                                    const std::string& resultsFolder, Language language);

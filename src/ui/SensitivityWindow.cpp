@@ -27,14 +27,12 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-std::optional<double> figure(double pf) { return std::isnan(pf) ? std::nullopt : std::optional(pf); }
-
 QString pfCell(const std::optional<double>& pf) { return pf ? qs(ralvex::StrNaCarku1(*pf)) : u"-"_s; }
 
 // The positive figures of the rows and the assessment's Pf.
-std::vector<double> positiveFigures(const std::vector<SensitivityWindowRow>& rows, double chainPf) {
+std::vector<double> positiveFigures(const std::vector<SensitivityLine>& rows, double chainPf) {
   std::vector<double> v;
-  for (const SensitivityWindowRow& r : rows)
+  for (const SensitivityLine& r : rows)
     for (const auto& pf : {r.pf05, r.pf50, r.pf95})
       if (pf && *pf > 0) v.push_back(*pf);
   if (chainPf > 0) v.push_back(chainPf);
@@ -42,17 +40,6 @@ std::vector<double> positiveFigures(const std::vector<SensitivityWindowRow>& row
 }
 
 }  // namespace
-
-std::vector<SensitivityWindowRow> sensitivityWindowRows(const verification::ChainCheck& check,
-                                                        Language language) {
-  std::vector<SensitivityWindowRow> rows;
-  for (const verification::SensitivityRow& r : check.sensitivity)
-    rows.push_back({verificationInputName(r.key, language), r.file, figure(r.pf05), figure(r.pf50),
-                    figure(r.pf95), false});
-  // K enters the bolt length only; the bolt load, and so Pf, does not use it.
-  rows.push_back({verificationInputName("K", language), check.kFile, {}, {}, {}, true});
-  return rows;
-}
 
 SensitivityWindow::SensitivityWindow(Services& services, QWidget* parent) : SimpleWindow(services, 15, parent) {
   setEnablesMainOnClose(false);  // opened from the chart window, over an enabled main window
@@ -113,7 +100,7 @@ void SensitivityWindow::ApplyRuntimeTexts(Language) {
 }
 
 void SensitivityWindow::fillAgain() {
-  rows_ = sensitivityWindowRows(*check_, services_.language());
+  rows_ = sensitivityLines(*check_, services_.language());
   LabPf_->setText(qs(verificationTextFormat(VerificationText::AssessmentPf, services_.language(),
                                             {ralvex::StrNaCarku1(check_->chainPf)})));
   drawTornado();
@@ -172,7 +159,7 @@ void SensitivityWindow::drawTornado() {
   }
   marks[1]->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
   for (int i = 0; i < n; ++i) {
-    const SensitivityWindowRow& r = rows_[static_cast<size_t>(i)];
+    const SensitivityLine& r = rows_[static_cast<size_t>(i)];
     const double y = n - i - 0.5;
     std::vector<double> xs;
     for (const auto& pf : {r.pf05, r.pf50, r.pf95})
@@ -192,7 +179,7 @@ void SensitivityWindow::drawTornado() {
   // Row i spans n - i - 1 .. n - i; the categories go in from the bottom.
   axisY->setStartValue(0);
   for (int i = n - 1; i >= 0; --i) {
-    const SensitivityWindowRow& r = rows_[static_cast<size_t>(i)];
+    const SensitivityLine& r = rows_[static_cast<size_t>(i)];
     QString label = qs(r.input);
     if (r.noEffect) label += u"  ("_s + qs(verificationText(VerificationText::NoEffect, l)) + u')';
     axisY->append(label, n - i);
@@ -219,7 +206,7 @@ void SensitivityWindow::fillTable() {
     StringGrid1_->setItem(row, col, it);
   };
   for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
-    const SensitivityWindowRow& r = rows_[static_cast<size_t>(i)];
+    const SensitivityLine& r = rows_[static_cast<size_t>(i)];
     set(i, 0, qs(r.input));
     set(i, 1, qs(r.file));
     if (r.noEffect) {

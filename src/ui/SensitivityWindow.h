@@ -6,6 +6,7 @@
 
 #include "shell/Language.h"
 #include "ui/SimpleWindow.h"
+#include "ui/VerificationTexts.h"
 #include "verification/ChainCheck.h"
 
 class QChart;
@@ -13,19 +14,6 @@ class QChartView;
 class QLabel;
 class QPushButton;
 class QTableWidget;
-
-/// One row of the sensitivity window: an input, its file, and Pf with the input fixed at its 5, 50
-/// and 95 % quantile (nullopt where the chain refused); `noEffect` for K, which enters the bolt length
-/// only and so leaves Pf as it is.
-struct SensitivityWindowRow {
-  std::string input, file;
-  std::optional<double> pf05, pf50, pf95;
-  bool noEffect = false;
-};
-
-/// The rows of `check` in its order (largest spread first), then K.
-std::vector<SensitivityWindowRow> sensitivityWindowRows(const verification::ChainCheck& check,
-                                                        Language language);
 
 /// The sensitivity window: a tornado of Pf on a log axis, one bar per random input from the smallest
 /// to the largest of its three Pf with marks at the 5, 50 and 95 % quantiles and the Pf of the
@@ -42,7 +30,7 @@ class SensitivityWindow : public SimpleWindow {
   /// Texts composed at run time (the tornado, the table's figures) in `language`.
   void ApplyRuntimeTexts(Language language);
 
-  const std::vector<SensitivityWindowRow>& rows() const { return rows_; }
+  const std::vector<SensitivityLine>& rows() const { return rows_; }
   /// Bounds of the log axis of Pf.
   std::pair<double, double> axisRange() const;
 
@@ -59,5 +47,5 @@ class SensitivityWindow : public SimpleWindow {
   QPushButton* ExitProgram_ = nullptr;
 
   std::optional<verification::ChainCheck> check_;
-  std::vector<SensitivityWindowRow> rows_;
+  std::vector<SensitivityLine> rows_;
 };

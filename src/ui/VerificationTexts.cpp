@@ -1,7 +1,9 @@
 #include "ui/VerificationTexts.h"
 
+#include <cmath>
 #include <string_view>
 
+#include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
 #include "shell/TextTable.h"
 
@@ -98,4 +100,34 @@ std::string verificationInputName(std::string_view key, Language language) {
   for (const auto& n : names)
     if (n.key == key) return verificationText(n.name, language);
   return std::string(key);
+}
+
+std::vector<SensitivityLine> sensitivityLines(const verification::ChainCheck& check, Language language) {
+  auto figure = [](double pf) { return std::isnan(pf) ? std::nullopt : std::optional(pf); };
+  std::vector<SensitivityLine> lines;
+  for (const verification::SensitivityRow& r : check.sensitivity)
+    lines.push_back({verificationInputName(r.key, language), r.file, figure(r.pf05), figure(r.pf50),
+                     figure(r.pf95), false});
+  // K enters the bolt length only; the bolt load, and so Pf, does not use it.
+  lines.push_back({verificationInputName("K", language), check.kFile, {}, {}, {}, true});
+  return lines;
+}
+
+CheckNote checkNote(const verification::ChainCheck& check, Language language) {
+  const verification::PfEstimate& own = check.monteCarlo.centres;
+  const std::string chain = ralvex::StrNaCarku1(check.chainPf);
+  CheckNote note;
+  note.warning = !check.chainInsideOwnReading();
+  if (note.warning)
+    note.lines.push_back(verificationTextFormat(VerificationText::Outside, language,
+                                                {chain, ralvex::StrNaCarku1(own.lo95), ralvex::StrNaCarku1(own.hi95)}));
+  else
+    note.lines.push_back(verificationTextFormat(VerificationText::Inside, language, {chain}));
+  if (own.failures == 0)
+    note.lines.push_back(verificationTextFormat(VerificationText::NoFailure, language,
+                                                {std::to_string(own.samples), ralvex::StrNaCarku1(own.hi95)}));
+  if (check.monteCarlo.timedOut)
+    note.lines.push_back(verificationTextFormat(VerificationText::TimedOut, language,
+                                                {std::to_string(std::lround(check.monteCarlo.seconds))}));
+  return note;
 }

@@ -16,6 +16,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -180,7 +181,7 @@ TEST_F(VerificationWindow, CheckShowsTheFiguresOfTheCommandLineWithTheSameSeed) 
       EXPECT_EQ(*pfs[k], c[keys[k]].get<double>()) << i << keys[k];
     }
   }
-  const SensitivityWindowRow& k = rows.back();
+  const SensitivityLine& k = rows.back();
   EXPECT_TRUE(k.noEffect);
   EXPECT_EQ(k.file, main->project().k.name);
   auto* table = in<QTableWidget>(s, "StringGrid1");
@@ -271,6 +272,12 @@ TEST_F(VerificationWindow, ScreenshotsInBothLanguages) {
     const QString suffix = l == Language::English ? u"_en.png"_s : u"_cs.png"_s;
     EXPECT_TRUE(chart->grab().save(QString::fromUtf8(folder) + u"/verification_panel"_s + suffix));
     EXPECT_TRUE(all->sensitivity->grab().save(QString::fromUtf8(folder) + u"/sensitivity"_s + suffix));
+    // The report with its check, for a look at its pages.
+    const std::string pdf = std::string(folder) + (l == Language::English ? "/report_en.pdf" : "/report_cs.pdf");
+    std::filesystem::remove(pdf);
+    dialogs.answerFile(pdf);
+    main->findChild<QAction*>(u"ZpravaPDF1"_s)->trigger();
+    EXPECT_TRUE(std::filesystem::exists(pdf));
   }
 }
 
