@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QFile>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,7 +29,9 @@
 #include "ui/MainWindow.h"
 #include "ui/SensitivityWindow.h"
 #include "ui/Startup.h"
+#include "ui/TextSets.h"
 #include "ui/VerificationTexts.h"
+#include "ui/WindowTexts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -279,6 +282,28 @@ TEST_F(VerificationWindow, ScreenshotsInBothLanguages) {
     main->findChild<QAction*>(u"ZpravaPDF1"_s)->trigger();
     EXPECT_TRUE(std::filesystem::exists(pdf));
   }
+}
+
+
+// The help explains the check by the texts the windows show, and says that K does not reach Pf.
+TEST(VerificationHelp, NamesTheCheckAndSensitivityAndTellsThatKHasNoEffectOnPf) {
+  QFile file(QStringLiteral(TEST_DATA_DIR "/../../help/Veltra.htm"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const std::string help = file.readAll().toStdString();
+  for (Language l : {Language::Czech, Language::English}) {
+    for (const TextRow& r : l == Language::Czech ? kChartVerificationTexts.czech : kChartVerificationTexts.english)
+      if ((r.control == "BBOvereni" || r.control == "BBCitlivost") && r.prop == TextProp::Text) {
+        const std::string caption = std::string(r.text.substr(0, r.text.find(" ...")));
+        EXPECT_NE(help.find(caption), std::string::npos) << caption;
+      }
+    for (VerificationText t : {VerificationText::NoEffect, VerificationText::RowCentres, VerificationText::RowUniform})
+      EXPECT_NE(help.find(verificationText(t, l)), std::string::npos) << verificationText(t, l);
+  }
+  // The bolt load is made without the bolt length.
+  EXPECT_EQ(help.find("L, RMR, gamma"), std::string::npos);
+  EXPECT_EQ(help.find("from L, RMR and gamma"), std::string::npos);
+  EXPECT_NE(help.find("so K has no effect on"), std::string::npos);
+  EXPECT_NE(help.find("K pravděpodobnost poruchy P<sub>f</sub> neovlivňuje"), std::string::npos);
 }
 
 }  // namespace
