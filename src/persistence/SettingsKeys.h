@@ -116,9 +116,9 @@ inline constexpr WindowGeometry kForm13Geometry{"PopisHistogramu-Form13", 296, 4
 inline constexpr WindowGeometry kForm14Geometry{"TabChar-Form14", kScreenWidth, 600, kScreenWidth, 600};
 inline constexpr WindowGeometry kForm15Geometry{"Citlivost-Form15", 900, 640, 900, 640};
 
-inline constexpr std::array kAllGeometries{kForm1Geometry, kForm2Geometry,  kForm3Geometry,  kForm4Geometry,
-                                           kForm5Geometry, kForm6Geometry,  kForm7Geometry,  kForm8Geometry,
-                                           kForm9Geometry, kForm11Geometry, kForm12Geometry, kForm13Geometry,
+inline constexpr std::array kAllGeometries{kForm1Geometry,  kForm2Geometry,  kForm3Geometry,  kForm4Geometry,
+                                           kForm5Geometry,  kForm6Geometry,  kForm7Geometry,  kForm8Geometry,
+                                           kForm9Geometry,  kForm11Geometry, kForm12Geometry, kForm13Geometry,
                                            kForm14Geometry, kForm15Geometry};
 
 /// Stored position and size of a window; left and top default to 0.

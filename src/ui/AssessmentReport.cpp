@@ -25,8 +25,8 @@
 #include "ralvex/Ralvex.h"
 #include "reliability/Assessment.h"
 #include "reliability/ChainMessages.h"
-#include "shell/Messages.h"
 #include "rmr/RmrRating.h"
+#include "shell/Messages.h"
 #include "ui/ExportTexts.h"
 #include "ui/VerificationTexts.h"
 
@@ -214,9 +214,11 @@ class ReportPainter {
     double y = body_.top();
     y = text(y, reportText(ExportText::ReportModelPage, l_), 12, true) + 6;
     y = text(y, reportText(ExportText::ReportFormulas, l_), 11, true) + 2;
-    for (int k = 0; k <= static_cast<int>(ExportText::ReportFormulaBetaF) - static_cast<int>(ExportText::ReportFormulaR);
-         ++k)
-      y = text(y, reportText(ExportText::ReportFormulaR + k, l_), 9);
+    for (ExportText formula :
+         {ExportText::ReportFormulaR, ExportText::ReportFormulaG, ExportText::ReportFormulaL,
+          ExportText::ReportFormulaS, ExportText::ReportFormulaC, ExportText::ReportFormulaFS,
+          ExportText::ReportFormulaPf, ExportText::ReportFormulaBetaF})
+      y = text(y, reportText(formula, l_), 9);
     y = paragraph(y + 2, reportText(ExportText::ReportKNote, l_), 9, true) + 12;
 
     y = text(y, reportText(ExportText::ReportRmrRatings, l_), 11, true) + 2;
@@ -248,7 +250,8 @@ class ReportPainter {
         return r.row < g.rows && col < g.cols ? qs(g.cell(r.row, col)).trimmed() : QString();
       };
       QString description = cell(r.description);
-      if (r.table == c::kF && !cell(c::kFKind).isEmpty()) description = cell(c::kFKind) + u",  "_s + description;
+      if (r.table == c::kF && !cell(c::kFKind).isEmpty())
+        description = cell(c::kFKind) + u",  "_s + description;
       text(y, reportText(r.name, l_), 8.5, false, body_.left());
       text(y, elided(description, 8.5, body_.width() * (cols[2] - cols[1]) - 8), 8.5, false,
            body_.left() + body_.width() * cols[1]);
@@ -256,9 +259,10 @@ class ReportPainter {
     }
     y += 4;
     // The result labels, when the RMR histogram was created from these ratings.
-    const std::pair<QString, std::string> results[] = {{reportText(ExportText::ReportRmrSum, l_), t.sum},
-                                                       {reportText(ExportText::ReportRmrClass, l_), t.rockClass},
-                                                       {u"RMR"_s, t.rmr}};
+    const std::pair<QString, std::string> results[] = {
+        {reportText(ExportText::ReportRmrSum, l_), t.sum},
+        {reportText(ExportText::ReportRmrClass, l_), t.rockClass},
+        {u"RMR"_s, t.rmr}};
     for (const auto& [label, value] : results)
       if (!value.empty()) y = pair(y, label, qs(value), true);
     footer(pageNo);
@@ -273,7 +277,8 @@ class ReportPainter {
 
     const double cols[] = {0, 0.42, 0.58, 0.86};
     const QStringList head = qs(verificationText(VerificationText::ReportColumns, l_)).split(u'\t');
-    for (int k = 0; k < 4 && k < head.size(); ++k) text(y, head[k], 9, true, body_.left() + body_.width() * cols[k]);
+    for (int k = 0; k < 4 && k < head.size(); ++k)
+      text(y, head[k], 9, true, body_.left() + body_.width() * cols[k]);
     y += 16;
     auto row = [&](const QString& name, double pf, const QString& interval, const QString& samples) {
       const QString cells[] = {name, qs(ralvex::StrNaCarku1(pf)), interval, samples};
@@ -294,20 +299,22 @@ class ReportPainter {
             *check.band[i], {}, {});
     row(qs(verificationText(VerificationText::RowChain, l_)), check.chainPf, {}, {});
     y += 2;
-    y = text(y,
-             qs(verificationTextFormat(VerificationText::ReportSeed, l_,
-                                       {std::to_string(check.seed), qs(QString::number(check.monteCarlo.seconds, 'f', 1).toStdString()).toStdString()})),
-             8.5) +
-        4;
+    const std::string seconds = QString::number(check.monteCarlo.seconds, 'f', 1).toStdString();
+    const QString seed =
+        qs(verificationTextFormat(VerificationText::ReportSeed, l_, {std::to_string(check.seed), seconds}));
+    y = text(y, seed, 8.5) + 4;
     const CheckNote note = checkNote(check, l_);
     for (size_t i = 0; i < note.lines.size(); ++i)
-      y = paragraph(y, qs(note.lines[i]), 9, i == 0, i == 0 && note.warning ? QColor(200, 0, 0) : QColor(Qt::black)) + 2;
+      y = paragraph(y, qs(note.lines[i]), 9, i == 0,
+                    i == 0 && note.warning ? QColor(200, 0, 0) : QColor(Qt::black)) +
+          2;
     y += 10;
 
     y = text(y, qs(verificationText(VerificationText::ReportSensitivity, l_)), 11, true) + 2;
     const double sc[] = {0, 0.34, 0.62, 0.75, 0.88};
     const QStringList sh = qs(verificationText(VerificationText::ReportSensitivityColumns, l_)).split(u'\t');
-    for (int k = 0; k < 5 && k < sh.size(); ++k) text(y, sh[k], 9, true, body_.left() + body_.width() * sc[k]);
+    for (int k = 0; k < 5 && k < sh.size(); ++k)
+      text(y, sh[k], 9, true, body_.left() + body_.width() * sc[k]);
     y += 16;
     auto pf = [](const std::optional<double>& v) { return v ? qs(ralvex::StrNaCarku1(*v)) : u"-"_s; };
     for (const SensitivityLine& r : sensitivityLines(check, l_)) {
@@ -315,7 +322,8 @@ class ReportPainter {
       text(y, elided(qs(r.file), 8.5, body_.width() * (sc[2] - sc[1]) - 8), 8.5, false,
            body_.left() + body_.width() * sc[1]);
       if (r.noEffect) {
-        text(y, qs(verificationText(VerificationText::NoEffect, l_)), 8.5, true, body_.left() + body_.width() * sc[2]);
+        text(y, qs(verificationText(VerificationText::NoEffect, l_)), 8.5, true,
+             body_.left() + body_.width() * sc[2]);
       } else {
         const std::optional<double> v[] = {r.pf05, r.pf50, r.pf95};
         for (int k = 0; k < 3; ++k) text(y, pf(v[k]), 8.5, false, body_.left() + body_.width() * sc[2 + k]);
@@ -399,7 +407,8 @@ class ReportPainter {
     p_.setPen(Qt::black);
     const QFontMetricsF m(f, p_.device());
     const double thirds = body_.width() / 3;
-    const QString labels[] = {reportText(ExportText::ReportPreparedBy, l_), reportText(ExportText::ReportSignedOn, l_),
+    const QString labels[] = {reportText(ExportText::ReportPreparedBy, l_),
+                              reportText(ExportText::ReportSignedOn, l_),
                               reportText(ExportText::ReportSignature, l_)};
     for (int k = 0; k < 3; ++k) {
       const double x = body_.left() + k * thirds;

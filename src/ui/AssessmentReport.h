@@ -16,12 +16,12 @@
 
 /// What heads the report, and what it tells beyond the project's values.
 struct ReportHeader {
-  std::string projectName;  // project or results name
-  std::string date;         // date and time of the report
-  std::string version;      // program version
-  std::string projectFile;  // path of the project file; empty when there is none
-  std::string resultsFile;  // path of the results file; empty when there is none
-  std::string author;       // who prepared it; empty leaves a line to write on
+  std::string projectName;                          // project or results name
+  std::string date;                                 // date and time of the report
+  std::string version;                              // program version
+  std::string projectFile;                          // path of the project file; empty when there is none
+  std::string resultsFile;                          // path of the results file; empty when there is none
+  std::string author;                               // who prepared it; empty leaves a line to write on
   const RmrTables* rmr = nullptr;                   // the RMR ratings of the project, when it has them
   const verification::ChainCheck* check = nullptr;  // a check of Pf; used when made for this assessment
 };

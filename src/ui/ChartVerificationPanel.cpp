@@ -156,7 +156,8 @@ void ChartWindow::BBOvereniClick() {
     std::optional<verification::ChainCheck> check = verification::checkChain(project, options, &problem);
     const bool refused = !check;
     QMetaObject::invokeMethod(
-        this, [this, check = std::move(check), refused]() mutable { checkFinished(std::move(check), refused); },
+        this,
+        [this, check = std::move(check), refused]() mutable { checkFinished(std::move(check), refused); },
         Qt::QueuedConnection);
   });
 }
@@ -200,6 +201,7 @@ void ChartWindow::checkFinished(std::optional<verification::ChainCheck> check, b
 }
 
 void ChartWindow::clearCheck() {
+  if (check_) services_.windows.closeSensitivity();  // it shows the check that goes
   check_.reset();
   checkNote_.reset();
   showCheck();

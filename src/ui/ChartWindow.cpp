@@ -859,13 +859,13 @@ void ChartWindow::KontTiskClick() {
   if (source_ == kSrcReliability && shownAssessment_) {
     const AssessmentResult& a = *shownAssessment_;
     const ExportText standard = a.standard == DesignStandard::Csn731401 ? ExportText::ReportStandardCsn731401
-                                                                          : ExportText::ReportStandardEn1990;
+                                                                        : ExportText::ReportStandardEn1990;
     verdict = CheckSheetVerdict{a.pf, {}, exportText(standard, services_.language()), a.verdict};
     if (a.betaFKind == BetaFKind::Value)
       verdict->betaF = a.betaF;
     else
-      verdict->betaF = a.betaFKind == BetaFKind::Out ? std::string("<OUT>")
-                                                      : MessageText(233, services_.language());
+      verdict->betaF =
+          a.betaFKind == BetaFKind::Out ? std::string("<OUT>") : MessageText(233, services_.language());
   }
   CheckSheetCommand(hist_, windowTitle().toStdString(), name_, services_.folders.ResultsFolder,
                     services_.language(), checkSheetOpener, verdict ? &*verdict : nullptr);

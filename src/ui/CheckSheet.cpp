@@ -30,8 +30,8 @@ void putStatistic(std::vector<CheckSheetCell>& cells, int row, double v, const s
 
 }  // namespace
 
-std::vector<CheckSheetCell> checkSheetCells(const Histogram& h, const std::string& caption,
-                                            Language language, const CheckSheetVerdict* verdict) {
+std::vector<CheckSheetCell> checkSheetCells(const Histogram& h, const std::string& caption, Language language,
+                                            const CheckSheetVerdict* verdict) {
   std::vector<CheckSheetCell> cells;
   const int N = binCount(h);
   const std::span<const double> P(h.p.data(), kMaxBins);

@@ -30,8 +30,8 @@ struct CheckSheetVerdict {
 /// Numbers are numeric cells; a characteristic that is no finite number is written as its text.
 /// With `verdict` the sheet also holds Pf, beta_f, the standard and the verdict in D3:E7, beside the
 /// characteristics.
-std::vector<CheckSheetCell> checkSheetCells(const Histogram& h, const std::string& caption,
-                                            Language language, const CheckSheetVerdict* verdict = nullptr);
+std::vector<CheckSheetCell> checkSheetCells(const Histogram& h, const std::string& caption, Language language,
+                                            const CheckSheetVerdict* verdict = nullptr);
 
 /// Writes the workbook to `path` (through a temporary file beside it, renamed over `path`).
 /// False with `error` filled when it could not be written.

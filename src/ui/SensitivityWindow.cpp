@@ -41,7 +41,8 @@ std::vector<double> positiveFigures(const std::vector<SensitivityLine>& rows, do
 
 }  // namespace
 
-SensitivityWindow::SensitivityWindow(Services& services, QWidget* parent) : SimpleWindow(services, 15, parent) {
+SensitivityWindow::SensitivityWindow(Services& services, QWidget* parent)
+    : SimpleWindow(services, 15, parent) {
   setEnablesMainOnClose(false);  // opened from the chart window, over an enabled main window
   buildControls();
   applyOwnTexts();
@@ -149,7 +150,8 @@ void SensitivityWindow::drawTornado() {
   QScatterSeries* marks[3];
   const VerificationText markNames[3] = {VerificationText::TornadoAt05, VerificationText::TornadoAt50,
                                          VerificationText::TornadoAt95};
-  const QColor markColours[3] = {QColor(0x20, 0x90, 0x20), QColor(0x10, 0x10, 0x10), QColor(0xD0, 0x30, 0x30)};
+  const QColor markColours[3] = {QColor(0x20, 0x90, 0x20), QColor(0x10, 0x10, 0x10),
+                                 QColor(0xD0, 0x30, 0x30)};
   for (int k = 0; k < 3; ++k) {
     marks[k] = new QScatterSeries;
     marks[k]->setName(qs(verificationText(markNames[k], l)));
@@ -171,7 +173,8 @@ void SensitivityWindow::drawTornado() {
     bar->append(*x0, y);
     bar->append(*x1 > *x0 ? *x1 : *x0 * 1.02, y);
     attach(bar);
-    for (const QLegendMarker* m : chart_->legend()->markers(bar)) const_cast<QLegendMarker*>(m)->setVisible(false);
+    for (const QLegendMarker* m : chart_->legend()->markers(bar))
+      const_cast<QLegendMarker*>(m)->setVisible(false);
     const std::optional<double> pfs[3] = {r.pf05, r.pf50, r.pf95};
     for (int k = 0; k < 3; ++k)
       if (pfs[k]) marks[k]->append(at(pfs[k]), y);
@@ -187,8 +190,8 @@ void SensitivityWindow::drawTornado() {
   for (int k = 0; k < 3; ++k) attach(marks[k]);
   if (check_->chainPf > 0) {
     auto* chain = new QLineSeries;
-    chain->setName(qs(verificationTextFormat(VerificationText::AssessmentPf, l,
-                                             {ralvex::StrNaCarku1(check_->chainPf)})));
+    chain->setName(qs(
+        verificationTextFormat(VerificationText::AssessmentPf, l, {ralvex::StrNaCarku1(check_->chainPf)})));
     chain->setPen(QPen(QColor(0xC0, 0x60, 0x00), 2, Qt::DashLine));
     chain->append(check_->chainPf, 0);
     chain->append(check_->chainPf, n);

@@ -27,7 +27,8 @@ constexpr TextRow kEnglish[] = {
     {"Chart1", TextProp::Hint,
      "Tornado|Pf with the input fixed at its 5% quantile, median and 95% quantile, the other inputs "
      "random; the input with the largest spread on top"},
-    {"StringGrid1", TextProp::Hint, "Sensitivity|Pf with the input fixed at a quantile, the other inputs random"},
+    {"StringGrid1", TextProp::Hint,
+     "Sensitivity|Pf with the input fixed at a quantile, the other inputs random"},
     {"StringGrid1", TextProp::Header, "Input", 0, 0},
     {"StringGrid1", TextProp::Header, "File", 0, 1},
     {"StringGrid1", TextProp::Header, "Pf (5 %)", 0, 2},

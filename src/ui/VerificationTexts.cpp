@@ -37,8 +37,7 @@ constexpr TextPair<VerificationText> kTexts[] = {
      "nebo svorníky).",
      "The check cannot be made: the project lacks a value Pf needs (layer thicknesses, H, Beta, B* or the "
      "bolts)."},
-    {VerificationText::Stale,
-     "Posudek se během ověření změnil; ověření bylo zahozeno. Spusťte je znovu.",
+    {VerificationText::Stale, "Posudek se během ověření změnil; ověření bylo zahozeno. Spusťte je znovu.",
      "The assessment changed during the check; the check was discarded. Run it again."},
     {VerificationText::NoEffect, "bez vlivu na Pf", "no effect on Pf"},
     {VerificationText::InputLayer, "Pevnost vrstvy %s", "Strength of layer %s"},
@@ -63,7 +62,8 @@ constexpr TextPair<VerificationText> kTexts[] = {
     {VerificationText::ReportColumns, "Výpočet\tPf\t95% interval\tVzorků",
      "Computation\tPf\t95% interval\tSamples"},
     {VerificationText::ReportSeed, "Semínko %s, doba vzorkování %s s", "Seed %s, sampling time %s s"},
-    {VerificationText::ReportSensitivity, "Citlivost Pf na vstupech (vstup pevně na kvantilu, ostatní náhodné)",
+    {VerificationText::ReportSensitivity,
+     "Citlivost Pf na vstupech (vstup pevně na kvantilu, ostatní náhodné)",
      "Sensitivity of Pf to the inputs (one input fixed at a quantile, the others random)"},
     {VerificationText::ReportSensitivityColumns, "Vstup\tSoubor\tPf (5 %)\tPf (50 %)\tPf (95 %)",
      "Input\tFile\tPf (5 %)\tPf (50 %)\tPf (95 %)"},
@@ -93,9 +93,9 @@ std::string verificationInputName(std::string_view key, Language language) {
   const struct {
     std::string_view key;
     VerificationText name;
-  } names[] = {{"B", VerificationText::InputWidth},         {"Kn", VerificationText::InputKn},
-               {"RMR", VerificationText::InputRmr},         {"gamma", VerificationText::InputGamma},
-               {"q", VerificationText::InputQ},             {"SigmaR", VerificationText::InputSigmaR},
+  } names[] = {{"B", VerificationText::InputWidth}, {"Kn", VerificationText::InputKn},
+               {"RMR", VerificationText::InputRmr}, {"gamma", VerificationText::InputGamma},
+               {"q", VerificationText::InputQ},     {"SigmaR", VerificationText::InputSigmaR},
                {"K", VerificationText::InputK}};
   for (const auto& n : names)
     if (n.key == key) return verificationText(n.name, language);
@@ -119,13 +119,14 @@ CheckNote checkNote(const verification::ChainCheck& check, Language language) {
   CheckNote note;
   note.warning = !check.chainInsideOwnReading();
   if (note.warning)
-    note.lines.push_back(verificationTextFormat(VerificationText::Outside, language,
-                                                {chain, ralvex::StrNaCarku1(own.lo95), ralvex::StrNaCarku1(own.hi95)}));
+    note.lines.push_back(
+        verificationTextFormat(VerificationText::Outside, language,
+                               {chain, ralvex::StrNaCarku1(own.lo95), ralvex::StrNaCarku1(own.hi95)}));
   else
     note.lines.push_back(verificationTextFormat(VerificationText::Inside, language, {chain}));
   if (own.failures == 0)
-    note.lines.push_back(verificationTextFormat(VerificationText::NoFailure, language,
-                                                {std::to_string(own.samples), ralvex::StrNaCarku1(own.hi95)}));
+    note.lines.push_back(verificationTextFormat(
+        VerificationText::NoFailure, language, {std::to_string(own.samples), ralvex::StrNaCarku1(own.hi95)}));
   if (check.monteCarlo.timedOut)
     note.lines.push_back(verificationTextFormat(VerificationText::TimedOut, language,
                                                 {std::to_string(std::lround(check.monteCarlo.seconds))}));

@@ -16,11 +16,11 @@ enum class VerificationText : int {
   ProgressMonteCarlo = 0,  // progress bar formats of the three steps (%p is the bar's percentage)
   ProgressBand,
   ProgressSensitivity,
-  Interval,         // %s lower, %s upper bound
-  Inside,           // %s Pf of the assessment
-  Outside,          // %s Pf of the assessment, %s lower, %s upper bound
-  NoFailure,        // %s samples, %s upper bound
-  TimedOut,         // %s seconds
+  Interval,   // %s lower, %s upper bound
+  Inside,     // %s Pf of the assessment
+  Outside,    // %s Pf of the assessment, %s lower, %s upper bound
+  NoFailure,  // %s samples, %s upper bound
+  TimedOut,   // %s seconds
   Cancelled,
   Refused,
   Stale,

@@ -297,6 +297,10 @@ void Windows::showSensitivity(const verification::ChainCheck& check) const {
   if (sensitivity) sensitivity->Fill(check);
 }
 
+void Windows::closeSensitivity() const {
+  if (sensitivity) sensitivity->close();
+}
+
 const verification::ChainCheck* Windows::currentCheck() const {
   // Checked: a stand-in may fill the chart role.
   auto* c = qobject_cast<ChartWindow*>(static_cast<QObject*>(chart));

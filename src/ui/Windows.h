@@ -170,6 +170,8 @@ struct Windows {
   // ---- check of Pf
   /// The sensitivity window shows `check`.
   void showSensitivity(const verification::ChainCheck& check) const;
+  /// The sensitivity window closes (its check no longer belongs to the assessment).
+  void closeSensitivity() const;
   /// The chart window's last check of the assessment the main window holds now, or null.
   const verification::ChainCheck* currentCheck() const;
 };

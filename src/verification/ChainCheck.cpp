@@ -30,7 +30,9 @@ std::optional<ChainCheck> checkChain(const ProjectState& project, const ChainChe
 
   MonteCarloOptions mc = o.monteCarlo;
   mc.cancel = o.cancel;
-  mc.progress = [&](std::int64_t done, std::int64_t expected) { report(CheckStep::MonteCarlo, done, expected); };
+  mc.progress = [&](std::int64_t done, std::int64_t expected) {
+    report(CheckStep::MonteCarlo, done, expected);
+  };
   check.monteCarlo = runMonteCarlo(*model, mc);
   if (check.monteCarlo.cancelled || cancelled()) {
     check.cancelled = true;

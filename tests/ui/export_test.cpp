@@ -495,8 +495,8 @@ TEST_F(ReportTest, ResultsOfTheUpperEdgeEvaluationAreNamed) {
 
 TEST_F(ReportTest, ReportNamesItsFilesTheModelTheRmrRatingsTheAuthorAndACheckOfItsAssessment) {
   const std::string project = TEST_DATA_DIR "/projects/Chodba_K12_RMR.hor";
-  AssessedFile r = assessFile(project, EXAMPLES_DIR "/Veltra/Histograms", "1800", DesignStandard::En1990,
-                              Language::Czech);
+  AssessedFile r =
+      assessFile(project, EXAMPLES_DIR "/Veltra/Histograms", "1800", DesignStandard::En1990, Language::Czech);
   ASSERT_TRUE(r.ok) << r.text;
   verification::ChainCheckOptions options;
   options.monteCarlo.maxSamples = 1 << 20;
@@ -515,16 +515,16 @@ TEST_F(ReportTest, ReportNamesItsFilesTheModelTheRmrRatingsTheAuthorAndACheckOfI
     EXPECT_EQ(pdfPages(path), assessmentReportPageCount(r.project, true));
     // pdftotext keeps the lines but not the double blanks, and joins "fi" and "ff" into ligatures.
     const std::string text = pdfText(path);
-    for (const std::string& wanted : {
-             std::string(en ? "Project" : "Soubor projektu"), std::string("/projects/Chodba_K12_RMR.hor"),
-             std::string(en ? "Prepared by:" : "Zpracoval:"), header.author,
-             std::string("L = 0.251189 · Kn · B · K · g"), std::string("S = 2.51189 · gamma · Kn · B · B"),
-             std::string(en ? "so K has no" : "proto K na Pf nemá vliv"),
-             std::string(en ? "B Drill core quality RQD" : "B Vzdálenost jádrového vrtu RQD"),
-             std::string("2/ 75% - 90%"), std::string(en ? "Check of Pf" : "Ověření Pf"),
-             std::string(en ? "Monte Carlo, bin centres" : "Monte Carlo, středy intervalů"),
-             ralvex::StrNaCarku1(check->monteCarlo.centres.pf), std::string(en ? "on Pf" : "bez vlivu na Pf"),
-             ralvex::StrNaCarku1(check->sensitivity[0].pf05)})
+    for (const std::string& wanted :
+         {std::string(en ? "Project" : "Soubor projektu"), std::string("/projects/Chodba_K12_RMR.hor"),
+          std::string(en ? "Prepared by:" : "Zpracoval:"), header.author,
+          std::string("L = 0.251189 · Kn · B · K · g"), std::string("S = 2.51189 · gamma · Kn · B · B"),
+          std::string(en ? "so K has no" : "proto K na Pf nemá vliv"),
+          std::string(en ? "B Drill core quality RQD" : "B Vzdálenost jádrového vrtu RQD"),
+          std::string("2/ 75% - 90%"), std::string(en ? "Check of Pf" : "Ověření Pf"),
+          std::string(en ? "Monte Carlo, bin centres" : "Monte Carlo, středy intervalů"),
+          ralvex::StrNaCarku1(check->monteCarlo.centres.pf), std::string(en ? "on Pf" : "bez vlivu na Pf"),
+          ralvex::StrNaCarku1(check->sensitivity[0].pf05)})
       EXPECT_NE(text.find(wanted), std::string::npos) << wanted << "\n" << text;
   }
 

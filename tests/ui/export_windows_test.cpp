@@ -127,7 +127,6 @@ TEST_F(RawDataChartExport, UlozGrafCarriesTheTargetMenuAndExportsFromTheStartFol
   EXPECT_FALSE(QImage(QString::fromStdString(jpg)).isNull());
 }
 
-
 // The documents handed over from an opened project: its results name carries the version the opening
 // appends, which stays out of the chart title, the check sheet's file name and the report.
 class HandOver : public ShellTest {

@@ -7,8 +7,8 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
-#include <QFile>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLogValueAxis>
@@ -214,6 +214,7 @@ TEST_F(VerificationWindow, CheckShowsTheFiguresOfTheCommandLineWithTheSameSeed) 
   EXPECT_EQ(chart->currentCheck(), nullptr);
   EXPECT_EQ(cell(0, 1), QString());
   EXPECT_FALSE(open->isEnabled());
+  EXPECT_FALSE(s->isVisible());
 }
 
 TEST_F(VerificationWindow, AnAssessmentOutsideTheIntervalOfItsOwnReadingIsWarnedOf) {
@@ -224,11 +225,10 @@ TEST_F(VerificationWindow, AnAssessmentOutsideTheIntervalOfItsOwnReadingIsWarned
   ASSERT_NE(check, nullptr);
   ASSERT_FALSE(check->chainInsideOwnReading());
   auto* note = in<QLabel>(chart, "LabOverVarovani");
-  EXPECT_TRUE(note->text().startsWith(
-      qs(verificationTextFormat(VerificationText::Outside, Language::Czech,
-                                {ralvex::StrNaCarku1(check->chainPf),
-                                 ralvex::StrNaCarku1(check->monteCarlo.centres.lo95),
-                                 ralvex::StrNaCarku1(check->monteCarlo.centres.hi95)}))))
+  EXPECT_TRUE(note->text().startsWith(qs(verificationTextFormat(
+      VerificationText::Outside, Language::Czech,
+      {ralvex::StrNaCarku1(check->chainPf), ralvex::StrNaCarku1(check->monteCarlo.centres.lo95),
+       ralvex::StrNaCarku1(check->monteCarlo.centres.hi95)}))))
       << note->text().toStdString();
   EXPECT_EQ(note->palette().color(QPalette::Window), QColor(255, 0, 0));
   // Re-worded in English.
@@ -276,7 +276,8 @@ TEST_F(VerificationWindow, ScreenshotsInBothLanguages) {
     EXPECT_TRUE(chart->grab().save(QString::fromUtf8(folder) + u"/verification_panel"_s + suffix));
     EXPECT_TRUE(all->sensitivity->grab().save(QString::fromUtf8(folder) + u"/sensitivity"_s + suffix));
     // The report with its check, for a look at its pages.
-    const std::string pdf = std::string(folder) + (l == Language::English ? "/report_en.pdf" : "/report_cs.pdf");
+    const std::string pdf =
+        std::string(folder) + (l == Language::English ? "/report_en.pdf" : "/report_cs.pdf");
     std::filesystem::remove(pdf);
     dialogs.answerFile(pdf);
     main->findChild<QAction*>(u"ZpravaPDF1"_s)->trigger();
@@ -284,19 +285,20 @@ TEST_F(VerificationWindow, ScreenshotsInBothLanguages) {
   }
 }
 
-
 // The help explains the check by the texts the windows show, and says that K does not reach Pf.
 TEST(VerificationHelp, NamesTheCheckAndSensitivityAndTellsThatKHasNoEffectOnPf) {
   QFile file(QStringLiteral(TEST_DATA_DIR "/../../help/Veltra.htm"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const std::string help = file.readAll().toStdString();
   for (Language l : {Language::Czech, Language::English}) {
-    for (const TextRow& r : l == Language::Czech ? kChartVerificationTexts.czech : kChartVerificationTexts.english)
+    for (const TextRow& r :
+         l == Language::Czech ? kChartVerificationTexts.czech : kChartVerificationTexts.english)
       if ((r.control == "BBOvereni" || r.control == "BBCitlivost") && r.prop == TextProp::Text) {
         const std::string caption = std::string(r.text.substr(0, r.text.find(" ...")));
         EXPECT_NE(help.find(caption), std::string::npos) << caption;
       }
-    for (VerificationText t : {VerificationText::NoEffect, VerificationText::RowCentres, VerificationText::RowUniform})
+    for (VerificationText t :
+         {VerificationText::NoEffect, VerificationText::RowCentres, VerificationText::RowUniform})
       EXPECT_NE(help.find(verificationText(t, l)), std::string::npos) << verificationText(t, l);
   }
   // The bolt load is made without the bolt length.

@@ -34,9 +34,9 @@
 #include "ui/QtDialogs.h"
 #include "ui/RawDataWindow.h"
 #include "ui/RuntimeTexts.h"
+#include "ui/SensitivityWindow.h"
 #include "ui/SplashScreen.h"
 #include "ui/Startup.h"
-#include "ui/SensitivityWindow.h"
 #include "ui/TextSets.h"
 #include "ui/VerificationTexts.h"
 #include "ui/WindowTable.h"
@@ -348,7 +348,8 @@ TEST(TextTables, EveryRowHasBothLanguagesWithTheSamePlaceholders) {
   }
   for (int k = 0; k < static_cast<int>(VerificationText::Count); ++k) {
     const auto id = static_cast<VerificationText>(k);
-    check("VerificationText", k, verificationText(id, Language::Czech), verificationText(id, Language::English));
+    check("VerificationText", k, verificationText(id, Language::Czech),
+          verificationText(id, Language::English));
   }
   for (int k = 0; k < static_cast<int>(FileText::Count); ++k) {
     const auto id = static_cast<FileText>(k);
