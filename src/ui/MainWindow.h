@@ -146,7 +146,7 @@ class MainWindow : public QMainWindow {
   /// The points of the pressure loop chosen in the settings menu.
   PairValues pairValuesOption() const;
 
-  /// Puts the texts of windows 1 to 14 into the language in force.
+  /// Puts the texts of every window of the window table into the language in force.
   void applyAllTexts();
   /// The results name still at its default and the splash lines take the language in force; a name
   /// the user typed stays.
