@@ -57,6 +57,16 @@ void SensitivityWindow::buildControls() {
   chart_->setAnimationOptions(QChart::NoAnimation);
   chart_->legend()->setAlignment(Qt::AlignBottom);
   chart_->setMargins(QMargins(4, 4, 12, 4));
+  axisX_ = new QLogValueAxis;
+  axisX_->setBase(10);
+  axisX_->setLabelFormat(u"%.0E"_s);
+  axisX_->setMinorTickCount(-1);
+  axisY_ = new QCategoryAxis;
+  axisY_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
+  axisY_->setGridLineVisible(false);
+  axisY_->setStartValue(0);
+  chart_->addAxis(axisX_, Qt::AlignBottom);
+  chart_->addAxis(axisY_, Qt::AlignLeft);
   Chart1_ = new QChartView(chart_, this);
   Chart1_->setObjectName(u"Chart1"_s);
   Chart1_->setRenderHint(QPainter::Antialiasing);
@@ -117,28 +127,20 @@ std::pair<double, double> SensitivityWindow::axisRange() const {
 }
 
 void SensitivityWindow::drawTornado() {
+  // The axes stay (their items would otherwise linger until the event loop deletes them); the series
+  // and the categories are made again.
   chart_->removeAllSeries();
-  for (QAbstractAxis* a : chart_->axes()) {
-    chart_->removeAxis(a);
-    delete a;
-  }
   const Language l = services_.language();
   const auto [lo, hi] = axisRange();
   auto at = [lo](const std::optional<double>& pf) { return *pf > 0 ? *pf : lo; };  // 0 on the left edge
 
-  auto* axisX = new QLogValueAxis;
-  axisX->setBase(10);
-  axisX->setRange(lo, hi);
-  axisX->setLabelFormat(u"%.0E"_s);
-  axisX->setMinorTickCount(-1);
-  axisX->setTitleText(qs(verificationText(VerificationText::TornadoAxis, l)));
-  auto* axisY = new QCategoryAxis;
-  axisY->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
+  axisX_->setRange(lo, hi);
+  axisX_->setTitleText(qs(verificationText(VerificationText::TornadoAxis, l)));
+  for (const QString& label : axisY_->categoriesLabels()) axisY_->remove(label);
   const int n = static_cast<int>(rows_.size());
-  axisY->setRange(0, n);
-  axisY->setGridLineVisible(false);
-  chart_->addAxis(axisX, Qt::AlignBottom);
-  chart_->addAxis(axisY, Qt::AlignLeft);
+  axisY_->setRange(0, n);
+  QLogValueAxis* axisX = axisX_;
+  QCategoryAxis* axisY = axisY_;
 
   auto attach = [&](QAbstractSeries* s) {
     chart_->addSeries(s);
@@ -180,7 +182,6 @@ void SensitivityWindow::drawTornado() {
       if (pfs[k]) marks[k]->append(at(pfs[k]), y);
   }
   // Row i spans n - i - 1 .. n - i; the categories go in from the bottom.
-  axisY->setStartValue(0);
   for (int i = n - 1; i >= 0; --i) {
     const SensitivityLine& r = rows_[static_cast<size_t>(i)];
     QString label = qs(r.input);

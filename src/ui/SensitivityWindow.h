@@ -9,9 +9,11 @@
 #include "ui/VerificationTexts.h"
 #include "verification/ChainCheck.h"
 
+class QCategoryAxis;
 class QChart;
 class QChartView;
 class QLabel;
+class QLogValueAxis;
 class QPushButton;
 class QTableWidget;
 
@@ -42,6 +44,8 @@ class SensitivityWindow : public SimpleWindow {
 
   QChartView* Chart1_ = nullptr;
   QChart* chart_ = nullptr;
+  QLogValueAxis* axisX_ = nullptr;  // Pf
+  QCategoryAxis* axisY_ = nullptr;  // the inputs
   QTableWidget* StringGrid1_ = nullptr;
   QLabel* LabPf_ = nullptr;
   QPushButton* ExitProgram_ = nullptr;
