@@ -55,6 +55,8 @@ inline constexpr Key kChartMarks{kSetting, "Graf_Hornin-Form3.CBMarks.ItemIndex"
                                  false};
 inline constexpr Key kChartAngle{kSetting, "Graf_Hornin-Form3.SpinEdAngle.Value", KeyType::Integer, 90, {},
                                  false};
+// The design standard of the chart window's assessment panel (item of CBNorma).
+inline constexpr Key kChartNorma{kSetting, "Graf_Hornin-Form3.CBNorma.ItemIndex", KeyType::Integer, 0};
 inline constexpr Key kParamMarks{kSetting, "ParamRozdel Form4.CBMarks.ItemIndex", KeyType::Integer, 2};
 inline constexpr Key kParamAngle{kSetting, "ParamRozdel Form4.SpinEdAngle.Value", KeyType::Integer, 90};
 inline constexpr Key kRawMarks{kSetting, "PrvotniData Form5.CBMarks.ItemIndex", KeyType::Integer, 2};
@@ -86,7 +88,7 @@ inline constexpr std::array kAllKeys{
     kHighlightYes,   kHighlightNo,    kDateSeparator,   kTimeSeparator, kChartMarks,  kChartAngle,
     kParamMarks,     kParamAngle,     kRawMarks,        kRawAngle,      kDistMarks,   kDistAngle,
     kDistBackground, kLanguageCzech,  kLanguageEnglish, kHelpHtml,      kHelpWin,     kPlotCom,
-    kIndexYes,       kIndexNo,        kRockTypeCount,   kPairValues,
+    kIndexYes,       kIndexNo,        kRockTypeCount,   kPairValues,    kChartNorma,
 };
 
 /// Position and size keys of one window: prefix + ".left", ".top", ".width", ".height".
@@ -112,11 +114,12 @@ inline constexpr WindowGeometry kForm11Geometry{"VistaHlp-Form11", 605, 205, 605
 inline constexpr WindowGeometry kForm12Geometry{"KrivkaTrvani-Form12", 704, 426, 704, 426};
 inline constexpr WindowGeometry kForm13Geometry{"PopisHistogramu-Form13", 296, 479, 296, 478};
 inline constexpr WindowGeometry kForm14Geometry{"TabChar-Form14", kScreenWidth, 600, kScreenWidth, 600};
+inline constexpr WindowGeometry kForm15Geometry{"Citlivost-Form15", 900, 640, 900, 640};
 
-inline constexpr std::array kAllGeometries{kForm1Geometry, kForm2Geometry,  kForm3Geometry,  kForm4Geometry,
-                                           kForm5Geometry, kForm6Geometry,  kForm7Geometry,  kForm8Geometry,
-                                           kForm9Geometry, kForm11Geometry, kForm12Geometry, kForm13Geometry,
-                                           kForm14Geometry};
+inline constexpr std::array kAllGeometries{kForm1Geometry,  kForm2Geometry,  kForm3Geometry,  kForm4Geometry,
+                                           kForm5Geometry,  kForm6Geometry,  kForm7Geometry,  kForm8Geometry,
+                                           kForm9Geometry,  kForm11Geometry, kForm12Geometry, kForm13Geometry,
+                                           kForm14Geometry, kForm15Geometry};
 
 /// Stored position and size of a window; left and top default to 0.
 struct Geometry {

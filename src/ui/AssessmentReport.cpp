@@ -25,8 +25,10 @@
 #include "ralvex/Ralvex.h"
 #include "reliability/Assessment.h"
 #include "reliability/ChainMessages.h"
+#include "rmr/RmrRating.h"
 #include "shell/Messages.h"
 #include "ui/ExportTexts.h"
+#include "ui/VerificationTexts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -158,6 +160,8 @@ class ReportPainter {
     double y = body_.top();
     y = text(y, reportText(ExportText::ReportTitle, l_), 15, true) + 8;
     y = pair(y, reportText(ExportText::ReportProject, l_), qs(header_.projectName));
+    y = fileLine(y, ExportText::ReportProjectFile, header_.projectFile);
+    if (!header_.resultsFile.empty()) y = fileLine(y, ExportText::ReportResultsFile, header_.resultsFile);
     y = pair(y, reportText(ExportText::ReportDate, l_), qs(header_.date));
     y = pair(y, reportText(ExportText::ReportVersion, l_), qs(header_.version));
     y += 10;
@@ -201,7 +205,132 @@ class ReportPainter {
     y = classTable(y, a0, reportText(ExportText::ReportStandardEn1990, l_));
     y += 10;
     classTable(y, a1, reportText(ExportText::ReportStandardCsn731401, l_));
+    signatureField();
     footer(1);
+  }
+
+  // The formulas of the model, the K note and the RMR rating.
+  void modelPage(int pageNo) {
+    double y = body_.top();
+    y = text(y, reportText(ExportText::ReportModelPage, l_), 12, true) + 6;
+    y = text(y, reportText(ExportText::ReportFormulas, l_), 11, true) + 2;
+    for (ExportText formula :
+         {ExportText::ReportFormulaR, ExportText::ReportFormulaG, ExportText::ReportFormulaL,
+          ExportText::ReportFormulaS, ExportText::ReportFormulaC, ExportText::ReportFormulaFS,
+          ExportText::ReportFormulaPf, ExportText::ReportFormulaBetaF})
+      y = text(y, reportText(formula, l_), 9);
+    y = paragraph(y + 2, reportText(ExportText::ReportKNote, l_), 9, true) + 12;
+
+    y = text(y, reportText(ExportText::ReportRmrRatings, l_), 11, true) + 2;
+    if (!header_.rmr || !hasRatings(*header_.rmr)) {
+      const QString file = project_.rmr.name.empty() ? u"-"_s : qs(project_.rmr.name);
+      paragraph(y, qs(exportTextFormat(ExportText::ReportRmrFromFile, l_, {file.toStdString()})), 9);
+      footer(pageNo);
+      return;
+    }
+    namespace c = rmr_cells;
+    const RmrTables& t = *header_.rmr;
+    const struct {
+      ExportText name;
+      int table, row, description, rating;
+    } rows[] = {{ExportText::ReportRmrB, c::kB, 1, c::kDescription, c::kRating},
+                {ExportText::ReportRmrC, c::kC, 1, c::kDescription, c::kRating},
+                {ExportText::ReportRmrD1, c::kD1, 1, c::kDescription, c::kRating},
+                {ExportText::ReportRmrD2Persistence, c::kD2, 1, c::kDescription, c::kRating},
+                {ExportText::ReportRmrD2Aperture, c::kD2, 2, c::kDescription, c::kRating},
+                {ExportText::ReportRmrD2Roughness, c::kD2, 3, c::kDescription, c::kRating},
+                {ExportText::ReportRmrD2Infilling, c::kD2, 4, c::kDescription, c::kRating},
+                {ExportText::ReportRmrD2Weathering, c::kD2, 5, c::kDescription, c::kRating},
+                {ExportText::ReportRmrE, c::kE, 1, c::kDescription, c::kRating},
+                {ExportText::ReportRmrF, c::kF, 1, c::kFOrientation, c::kFRating}};
+    const double cols[] = {0, 0.42, 0.92};
+    for (const auto& r : rows) {
+      const GridTable& g = t.tables[static_cast<size_t>(r.table)];
+      auto cell = [&](int col) {
+        return r.row < g.rows && col < g.cols ? qs(g.cell(r.row, col)).trimmed() : QString();
+      };
+      QString description = cell(r.description);
+      if (r.table == c::kF && !cell(c::kFKind).isEmpty())
+        description = cell(c::kFKind) + u",  "_s + description;
+      text(y, reportText(r.name, l_), 8.5, false, body_.left());
+      text(y, elided(description, 8.5, body_.width() * (cols[2] - cols[1]) - 8), 8.5, false,
+           body_.left() + body_.width() * cols[1]);
+      y = text(y, cell(r.rating), 8.5, true, body_.left() + body_.width() * cols[2]);
+    }
+    y += 4;
+    // The result labels, when the RMR histogram was created from these ratings.
+    const std::pair<QString, std::string> results[] = {
+        {reportText(ExportText::ReportRmrSum, l_), t.sum},
+        {reportText(ExportText::ReportRmrClass, l_), t.rockClass},
+        {u"RMR"_s, t.rmr}};
+    for (const auto& [label, value] : results)
+      if (!value.empty()) y = pair(y, label, qs(value), true);
+    footer(pageNo);
+  }
+
+  // The check of Pf: both readings of Monte Carlo, the band, the note and the sensitivity.
+  void checkPage(const verification::ChainCheck& check, int pageNo) {
+    using verification::kBandBins;
+    double y = body_.top();
+    y = text(y, qs(verificationText(VerificationText::ReportSection, l_)), 12, true) + 4;
+    y = paragraph(y, qs(verificationText(VerificationText::ReportExplanation, l_)), 9) + 6;
+
+    const double cols[] = {0, 0.42, 0.58, 0.86};
+    const QStringList head = qs(verificationText(VerificationText::ReportColumns, l_)).split(u'\t');
+    for (int k = 0; k < 4 && k < head.size(); ++k)
+      text(y, head[k], 9, true, body_.left() + body_.width() * cols[k]);
+    y += 16;
+    auto row = [&](const QString& name, double pf, const QString& interval, const QString& samples) {
+      const QString cells[] = {name, qs(ralvex::StrNaCarku1(pf)), interval, samples};
+      for (int k = 0; k < 4; ++k) text(y, cells[k], 9, false, body_.left() + body_.width() * cols[k]);
+      y += 15;
+    };
+    const std::pair<VerificationText, const verification::PfEstimate*> readings[] = {
+        {VerificationText::RowCentres, &check.monteCarlo.centres},
+        {VerificationText::RowUniform, &check.monteCarlo.uniform}};
+    for (const auto& [name, e] : readings)
+      row(qs(verificationText(name, l_)), e->pf,
+          qs(verificationTextFormat(VerificationText::Interval, l_,
+                                    {ralvex::StrNaCarku1(e->lo95), ralvex::StrNaCarku1(e->hi95)})),
+          QString::number(e->samples));
+    for (size_t i = 0; i < check.band.size() && i < std::size(kBandBins); ++i)
+      if (check.band[i])
+        row(qs(verificationTextFormat(VerificationText::RowBins, l_, {std::to_string(kBandBins[i])})),
+            *check.band[i], {}, {});
+    row(qs(verificationText(VerificationText::RowChain, l_)), check.chainPf, {}, {});
+    y += 2;
+    const std::string seconds = QString::number(check.monteCarlo.seconds, 'f', 1).toStdString();
+    const QString seed =
+        qs(verificationTextFormat(VerificationText::ReportSeed, l_, {std::to_string(check.seed), seconds}));
+    y = text(y, seed, 8.5) + 4;
+    const CheckNote note = checkNote(check, l_);
+    for (size_t i = 0; i < note.lines.size(); ++i)
+      y = paragraph(y, qs(note.lines[i]), 9, i == 0,
+                    i == 0 && note.warning ? QColor(200, 0, 0) : QColor(Qt::black)) +
+          2;
+    y += 10;
+
+    y = text(y, qs(verificationText(VerificationText::ReportSensitivity, l_)), 11, true) + 2;
+    const double sc[] = {0, 0.34, 0.62, 0.75, 0.88};
+    const QStringList sh = qs(verificationText(VerificationText::ReportSensitivityColumns, l_)).split(u'\t');
+    for (int k = 0; k < 5 && k < sh.size(); ++k)
+      text(y, sh[k], 9, true, body_.left() + body_.width() * sc[k]);
+    y += 16;
+    auto pf = [](const std::optional<double>& v) { return v ? qs(ralvex::StrNaCarku1(*v)) : u"-"_s; };
+    for (const SensitivityLine& r : sensitivityLines(check, l_)) {
+      text(y, qs(r.input), 8.5, false, body_.left());
+      text(y, elided(qs(r.file), 8.5, body_.width() * (sc[2] - sc[1]) - 8), 8.5, false,
+           body_.left() + body_.width() * sc[1]);
+      if (r.noEffect) {
+        text(y, qs(verificationText(VerificationText::NoEffect, l_)), 8.5, true,
+             body_.left() + body_.width() * sc[2]);
+      } else {
+        const std::optional<double> v[] = {r.pf05, r.pf50, r.pf95};
+        for (int k = 0; k < 3; ++k) text(y, pf(v[k]), 8.5, false, body_.left() + body_.width() * sc[2 + k]);
+      }
+      y += 14;
+    }
+    footer(pageNo);
   }
 
   void blockPage(const std::vector<Block>& blocks, size_t from, const QString& heading, int pageNo) {
@@ -230,6 +359,67 @@ class ReportPainter {
   double pair(double y, const QString& label, const QString& value, bool bold = false) {
     text(y, label, 9.5);
     return text(y, value, 9.5, bold, body_.left() + body_.width() * 0.55);
+  }
+
+  // A file line: the label, then the path in small type across the page (or "not saved").
+  double fileLine(double y, ExportText label, const std::string& path) {
+    text(y, reportText(label, l_), 9.5);
+    const QString value = path.empty() ? reportText(ExportText::ReportNotSaved, l_) : qs(path);
+    const double x = body_.left() + body_.width() * 0.30;
+    return text(y, elided(value, 8.5, body_.right() - x), 8.5, false, x);
+  }
+
+  // Text wrapped across the body.
+  double paragraph(double y, const QString& s, double points, bool bold = false,
+                   const QColor& colour = Qt::black) {
+    QFont f(u"DejaVu Sans"_s);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    p_.setFont(f);
+    p_.setPen(colour);
+    QRectF used;
+    p_.drawText(QRectF(body_.left(), y, body_.width(), body_.bottom() - y), Qt::TextWordWrap, s, &used);
+    p_.setPen(Qt::black);
+    return y + used.height() + 2;
+  }
+
+  QString elided(const QString& s, double points, double width) {
+    QFont f(u"DejaVu Sans"_s);
+    f.setPointSizeF(points);
+    return QFontMetricsF(f, p_.device()).elidedText(s, Qt::ElideMiddle, width);
+  }
+
+  static bool hasRatings(const RmrTables& t) {
+    if (!t.sum.empty()) return true;
+    for (int k = 0; k < RmrTables::kStrength; ++k)
+      for (int r = 1; r < t.tables[static_cast<size_t>(k)].rows; ++r)
+        for (int c = 1; c < t.tables[static_cast<size_t>(k)].cols; ++c)
+          if (!t.tables[static_cast<size_t>(k)].cell(r, c).empty()) return true;
+    return false;
+  }
+
+  // Fields to fill in at the foot of the summary page: who prepared the report, the date, a signature.
+  void signatureField() {
+    const double y = body_.bottom() - 44;
+    QFont f(u"DejaVu Sans"_s);
+    f.setPointSizeF(9.5);
+    p_.setFont(f);
+    p_.setPen(Qt::black);
+    const QFontMetricsF m(f, p_.device());
+    const double thirds = body_.width() / 3;
+    const QString labels[] = {reportText(ExportText::ReportPreparedBy, l_),
+                              reportText(ExportText::ReportSignedOn, l_),
+                              reportText(ExportText::ReportSignature, l_)};
+    for (int k = 0; k < 3; ++k) {
+      const double x = body_.left() + k * thirds;
+      const QString label = labels[k] + u":"_s;
+      p_.drawText(QPointF(x, y + m.ascent()), label);
+      const double lineFrom = x + m.horizontalAdvance(label) + 6, lineTo = x + thirds - 14;
+      if (k == 0 && !header_.author.empty())
+        p_.drawText(QPointF(lineFrom, y + m.ascent()), qs(header_.author));
+      else
+        p_.drawLine(QPointF(lineFrom, y + m.ascent() + 2), QPointF(lineTo, y + m.ascent() + 2));
+    }
   }
 
   double classTable(double y, const AssessmentResult& a, const QString& standard) {
@@ -320,8 +510,8 @@ class ReportPainter {
 
 }  // namespace
 
-int assessmentReportPageCount(const ProjectState& project) {
-  return 1 + pagesFor(inputBlocks(project, Language::Czech).size()) +
+int assessmentReportPageCount(const ProjectState& project, bool withCheck) {
+  return 2 + (withCheck ? 1 : 0) + pagesFor(inputBlocks(project, Language::Czech).size()) +
          pagesFor(resultBlocks(project, Language::Czech).size());
 }
 
@@ -339,7 +529,10 @@ bool writeAssessmentReport(const std::string& path, const ProjectState& project,
   }
   const std::vector<Block> inputs = inputBlocks(project, language);
   const std::vector<Block> results = resultBlocks(project, language);
-  const int pages = assessmentReportPageCount(project);
+  // A check belongs in the report only with the assessment it was made for.
+  const verification::ChainCheck* check =
+      header.check && !header.check->cancelled && header.check->madeFor(project) ? header.check : nullptr;
+  const int pages = assessmentReportPageCount(project, check != nullptr);
 
   QByteArray bytes;
   {
@@ -359,6 +552,12 @@ bool writeAssessmentReport(const std::string& path, const ProjectState& project,
     ReportPainter rp(painter, project, header, language, pages);
     rp.summaryPage();
     int pageNo = 1;
+    pdf.newPage();
+    rp.modelPage(++pageNo);
+    if (check) {
+      pdf.newPage();
+      rp.checkPage(*check, ++pageNo);
+    }
     for (size_t k = 0; k < inputs.size(); k += kBlocksPerPage) {
       pdf.newPage();
       rp.blockPage(inputs, k, qs(exportText(ExportText::ReportInputs, language)), ++pageNo);

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QTableWidget>
 
+#include "persistence/SettingsKeys.h"
 #include "project/ProjectState.h"
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
@@ -48,7 +49,7 @@ void setCellText(QTableWidget* g, int row, int column, const QString& text) {
 
 void ChartWindow::ensureAssessmentPanel() {
   if (CBNorma_) return;
-  auto* layout = static_cast<QBoxLayout*>(Panel3_->layout());
+  QBoxLayout* layout = assessmentRow_;
   int at = 0;  // before the "txt" button
 
   // Classes: label, Pd, Beta and the quantile Qpd of each.
@@ -79,8 +80,10 @@ void ChartWindow::ensureAssessmentPanel() {
   rg->setHorizontalSpacing(6);
   rg->setVerticalSpacing(3);
   CBNorma_ = named<QComboBox>(result, u"CBNorma"_s);
-  CBNorma_->setCurrentIndex(0);
-  connect(CBNorma_, &QComboBox::activated, this, [this](int) { CBNormaClick(); });
+  connect(CBNorma_, &QComboBox::activated, this, [this](int index) {
+    settings::write(services_.settings, settings::kChartNorma, index);
+    CBNormaClick();
+  });
   Edit7_ = makeField(result, u"Edit7"_s, 90);
   Edit12_ = makeField(result, u"Edit12"_s, 90);
   auto* panel4 = named<QFrame>(result, u"Panel4"_s);
@@ -126,8 +129,12 @@ void ChartWindow::ensureAssessmentPanel() {
                              3 * (StringGrid3_->fontMetrics().height() + 6) + 2 * StringGrid3_->frameWidth());
   layout->insertWidget(at++, StringGrid3_, 0, Qt::AlignTop);
   layout->insertStretch(at++, 1);
+  buildVerificationPanel(static_cast<QBoxLayout*>(Panel3_->layout()));
 
   ApplyAssessmentTexts(services_.language());
+  // The standard chosen last time; the items exist once the texts are on.
+  const auto norma = settings::readInteger(services_.settings, settings::kChartNorma);
+  CBNorma_->setCurrentIndex(norma == 1 ? 1 : 0);
 }
 
 void ChartWindow::ApplyAssessmentTexts(Language language) {
@@ -135,6 +142,7 @@ void ChartWindow::ApplyAssessmentTexts(Language language) {
   applyTextRows(*this,
                 language == Language::Czech ? kChartAssessmentTexts.czech : kChartAssessmentTexts.english,
                 language);
+  applyVerificationTexts(language);
   DesignStandard standard =
       CBNorma_->currentIndex() == 1 ? DesignStandard::Csn731401 : DesignStandard::En1990;
   if (shownAssessment_) standard = shownAssessment_->standard;  // the classes shown are those of its standard
@@ -213,6 +221,7 @@ void ChartWindow::ShowAssessment(const AssessmentResult& a) {
   const ProjectState* project = services_.windows.project();
   LabPairValues_->setVisible(project && project->boltLoadValues == PairValues::UpperEdges);
   shownAssessment_ = a;
+  if (check_ && !currentCheck()) clearCheck();  // a check of another assessment
 }
 
 void ChartWindow::CBNormaClick() {

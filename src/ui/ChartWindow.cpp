@@ -38,11 +38,13 @@
 
 #include "histogram/HistogramCharacteristics.h"
 #include "histogram/HistogramFile.h"
+#include "persistence/ProjectFile.h"
 #include "persistence/SettingsKeys.h"
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
 #include "ui/BarChartParts.h"
 #include "ui/ExportCommands.h"
+#include "ui/ExportTexts.h"
 #include "ui/HistogramSaveCommand.h"
 #include "ui/LostLetters.h"
 #include "ui/NamedWidget.h"
@@ -252,8 +254,13 @@ void ChartWindow::buildColourPanel() {
 void ChartWindow::buildAssessmentFrame() {
   Panel3_ = named<QFrame>(this, u"Panel3"_s);
   static_cast<QFrame*>(Panel3_)->setFrameShape(QFrame::StyledPanel);
-  auto* al = new QHBoxLayout(Panel3_);
-  al->setContentsMargins(6, 4, 6, 4);
+  // The row of the assessment; the check of Pf goes below it.
+  auto* rows = new QVBoxLayout(Panel3_);
+  rows->setContentsMargins(6, 4, 6, 4);
+  rows->setSpacing(4);
+  auto* al = new QHBoxLayout;
+  rows->addLayout(al);
+  assessmentRow_ = al;
   Button7_ = makeButton(Panel3_, u"Button7"_s);
   Button7_->setFixedWidth(44);
   al->addWidget(Button7_, 0, Qt::AlignTop | Qt::AlignRight);
@@ -412,7 +419,7 @@ void ChartWindow::chartTitle(int source, const std::string& cellText, Language l
     bolts = p.boltCount;
     d1 = p.d1;
     d2 = p.d2;
-    results = p.resultsName;
+    results = cutAt(p.resultsName, kVersionMarker);  // without the version an opened project appends
   }
   // A name that already ends in the unit does not get it twice.
   auto withUnit = [&](const std::string& unit) {
@@ -847,8 +854,21 @@ void ChartWindow::Button7Click() {
 }
 
 void ChartWindow::KontTiskClick() {
+  // The reliability function's sheet sums up the assessment shown with it.
+  std::optional<CheckSheetVerdict> verdict;
+  if (source_ == kSrcReliability && shownAssessment_) {
+    const AssessmentResult& a = *shownAssessment_;
+    const ExportText standard = a.standard == DesignStandard::Csn731401 ? ExportText::ReportStandardCsn731401
+                                                                        : ExportText::ReportStandardEn1990;
+    verdict = CheckSheetVerdict{a.pf, {}, exportText(standard, services_.language()), a.verdict};
+    if (a.betaFKind == BetaFKind::Value)
+      verdict->betaF = a.betaF;
+    else
+      verdict->betaF =
+          a.betaFKind == BetaFKind::Out ? std::string("<OUT>") : MessageText(233, services_.language());
+  }
   CheckSheetCommand(hist_, windowTitle().toStdString(), name_, services_.folders.ResultsFolder,
-                    services_.language(), checkSheetOpener);
+                    services_.language(), checkSheetOpener, verdict ? &*verdict : nullptr);
 }
 
 void ChartWindow::UlozOknoClick() {

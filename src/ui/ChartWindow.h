@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,7 +15,10 @@
 #include "shell/Language.h"
 #include "ui/BarChartParts.h"
 #include "ui/ExportCommands.h"
+#include "ui/VerificationTexts.h"
+#include "verification/ChainCheck.h"
 
+class QBoxLayout;
 class QGridLayout;
 class QGroupBox;
 class QChartView;
@@ -22,6 +26,7 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QTableWidget;
 struct Services;
@@ -95,8 +100,8 @@ class ChartWindow : public QWidget {
   const std::vector<std::string>& barLabels() const { return bars_.labels(); }
 
   // ---- assessment panel
-  // Panel3 (objectName "Panel3") is a QFrame across the bottom of the window with a QHBoxLayout that ends
-  // with the "txt" button Button7; its contents are inserted before that button. It is shown by
+  // Panel3 (objectName "Panel3") is a QFrame across the bottom of the window; its first row ends with
+  // the "txt" button Button7 and its contents are inserted before that button. It is shown by
   // Fill for source 13 only.
   // Contents (ChartAssessmentPanel.cpp): class labels Label2..4, Pd Edit1..3, Beta Edit9..11,
   // quantiles Edit4..6, Pf Edit7, beta_f Edit12, interval table StringGrid3, verdict Uroven in Panel4,
@@ -110,6 +115,39 @@ class ChartWindow : public QWidget {
   void CBNormaClick();
   /// Texts of the assessment panel in `language`.
   void ApplyAssessmentTexts(Language language);
+
+  // ---- check of Pf (ChartVerificationPanel.cpp), in the assessment panel: the group GBOvereni with
+  // the start button BBOvereni, the cancel button BBOvereniStorno, ProgressOvereni, the figures table
+  // StringGridMC, the note LabOverVarovani and BBCitlivost, which opens the sensitivity window.
+
+  /// Options of the next check: seed, target CoV and bounds (the defaults of veltra-cli).
+  verification::MonteCarloOptions verificationOptions;
+  /// Starts the check of the shown assessment off the user-interface thread.
+  void BBOvereniClick();
+  void BBOvereniStornoClick();
+  /// Shows the last check in the sensitivity window.
+  void BBCitlivostClick();
+  bool verificationRunning() const { return checkRun_ != nullptr; }
+  /// The last finished check of the assessment the main window holds now, or null.
+  const verification::ChainCheck* currentCheck() const;
+
+ private:
+  struct CheckRun;
+  void buildVerificationPanel(QBoxLayout* panel);
+  void applyVerificationTexts(Language language);
+  void checkProgress(verification::CheckStep step, std::int64_t done, std::int64_t total);
+  void checkFinished(std::optional<verification::ChainCheck> check, bool refused);
+  void showCheck();
+  void clearCheck();
+  std::shared_ptr<CheckRun> checkRun_;  // the running check; its end joins the thread
+  std::optional<verification::ChainCheck> check_;
+  std::optional<VerificationText> checkNote_;  // why the last check gave no figures
+  QPushButton* BBOvereni_ = nullptr;
+  QPushButton* BBOvereniStorno_ = nullptr;
+  QPushButton* BBCitlivost_ = nullptr;
+  QProgressBar* ProgressOvereni_ = nullptr;
+  QTableWidget* StringGridMC_ = nullptr;
+  QLabel* LabOverVarovani_ = nullptr;
 
  private:
   void ensureAssessmentPanel();
@@ -208,5 +246,6 @@ class ChartWindow : public QWidget {
   std::array<QPushButton*, 6> colourButtons_{};
   std::array<QFrame*, 6> colourSamples_{};
   QWidget* Panel3_ = nullptr;
+  QBoxLayout* assessmentRow_ = nullptr;  // the row of Panel3 that holds the assessment
   QPushButton* Button7_ = nullptr;
 };

@@ -144,6 +144,45 @@ constexpr TextRow kAssessmentEnglish[] = {
     {"CBNorma", TextProp::Items, "ČSN EN 1990\nČSN (STN) 73 1401"},
 };
 
+constexpr TextRow kVerificationCzech[] = {
+    {"GBOvereni", TextProp::Text, "Ověření Pf"},
+    {"BBOvereni", TextProp::Text, "Ověřit (Monte Carlo)"},
+    {"BBOvereni", TextProp::Hint,
+     "Ověřit (Monte Carlo)|Ověří Pf posudku přímým vzorkováním modelu, pásmem diskretizace a citlivostí na "
+     "vstupech"},
+    {"BBOvereniStorno", TextProp::Text, "Přerušit"},
+    {"BBOvereniStorno", TextProp::Hint, "Přerušit|Přeruší běžící ověření"},
+    {"BBCitlivost", TextProp::Text, "Citlivost ..."},
+    {"BBCitlivost", TextProp::Hint, "Citlivost|Okno citlivosti Pf na jednotlivých vstupech (tornádo)"},
+    {"StringGridMC", TextProp::Header, "Výpočet", 0, 0},
+    {"StringGridMC", TextProp::Header, "Pf", 0, 1},
+    {"StringGridMC", TextProp::Header, "95% interval", 0, 2},
+    {"StringGridMC", TextProp::Header, "Vzorků", 0, 3},
+    {"StringGridMC", TextProp::Hint,
+     "Ověření Pf|Monte Carlo: Pf vzorkovaný bod po bodu se vstupy ve středech intervalů (čtení posudku) a "
+     "rovnoměrně v intervalech; pod ním Pf posudku se vstupy zhrubenými na 64 a 128 intervalů"},
+};
+
+constexpr TextRow kVerificationEnglish[] = {
+    {"GBOvereni", TextProp::Text, "Check of Pf"},
+    {"BBOvereni", TextProp::Text, "Verify (Monte Carlo)"},
+    {"BBOvereni", TextProp::Hint,
+     "Verify (Monte Carlo)|Checks the Pf of the assessment by sampling the model directly, by the "
+     "discretisation band and by the sensitivity to the inputs"},
+    {"BBOvereniStorno", TextProp::Text, "Cancel"},
+    {"BBOvereniStorno", TextProp::Hint, "Cancel|Cancels the running check"},
+    {"BBCitlivost", TextProp::Text, "Sensitivity ..."},
+    {"BBCitlivost", TextProp::Hint, "Sensitivity|Window of the sensitivity of Pf to each input (tornado)"},
+    {"StringGridMC", TextProp::Header, "Computation", 0, 0},
+    {"StringGridMC", TextProp::Header, "Pf", 0, 1},
+    {"StringGridMC", TextProp::Header, "95% interval", 0, 2},
+    {"StringGridMC", TextProp::Header, "Samples", 0, 3},
+    {"StringGridMC", TextProp::Hint,
+     "Check of Pf|Monte Carlo: Pf sampled point by point with the inputs at their bin centres (the reading "
+     "of the assessment) and uniform in their bins; below, the Pf of the assessment with the inputs "
+     "coarsened to 64 and 128 bins"},
+};
+
 // Texts composed at run time: the caption of the shown source, the table header, the axis titles.
 void afterTexts(QWidget& window, Language language) {
   if (auto* form = qobject_cast<ChartWindow*>(&window)) form->ApplyRuntimeTexts(language);
@@ -153,3 +192,4 @@ void afterTexts(QWidget& window, Language language) {
 
 const TextSet kChartWindowTexts{3, kCzech, kEnglish, afterTexts};
 const TextSet kChartAssessmentTexts{3, kAssessmentCzech, kAssessmentEnglish};
+const TextSet kChartVerificationTexts{3, kVerificationCzech, kVerificationEnglish};

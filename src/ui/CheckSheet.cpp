@@ -30,12 +30,28 @@ void putStatistic(std::vector<CheckSheetCell>& cells, int row, double v, const s
 
 }  // namespace
 
-std::vector<CheckSheetCell> checkSheetCells(const Histogram& h, const std::string& caption,
-                                            Language language) {
+std::vector<CheckSheetCell> checkSheetCells(const Histogram& h, const std::string& caption, Language language,
+                                            const CheckSheetVerdict* verdict) {
   std::vector<CheckSheetCell> cells;
   const int N = binCount(h);
   const std::span<const double> P(h.p.data(), kMaxBins);
   put(cells, 1, 1, "Histogram : " + caption);
+
+  // The assessment in brief, beside the characteristics: the cells the table below uses stay as they are.
+  if (verdict) {
+    put(cells, 3, 4, exportText(ExportText::ReportAssessment, language));
+    put(cells, 4, 4, "Pf");
+    put(cells, 4, 5, verdict->pf);
+    put(cells, 5, 4, "beta_f");
+    if (const double* b = std::get_if<double>(&verdict->betaF))
+      put(cells, 5, 5, *b);
+    else
+      put(cells, 5, 5, std::get<std::string>(verdict->betaF));
+    put(cells, 6, 4, exportText(ExportText::ReportStandard, language));
+    put(cells, 6, 5, verdict->standard);
+    put(cells, 7, 4, exportText(ExportText::ReportVerdict, language));
+    put(cells, 7, 5, verdict->verdict);
+  }
 
   if (N >= 3) {
     const CharacteristicsTable t = Characteristics(P, N, h.min, h.max, h.total, language);
@@ -80,7 +96,7 @@ std::vector<CheckSheetCell> checkSheetCells(const Histogram& h, const std::strin
 }
 
 bool writeCheckSheet(const std::string& path, const Histogram& h, const std::string& caption,
-                     Language language, std::string* error) {
+                     Language language, std::string* error, const CheckSheetVerdict* verdict) {
   namespace fs = std::filesystem;
   const fs::path target(path);
   std::random_device rd;
@@ -98,7 +114,8 @@ bool writeCheckSheet(const std::string& path, const Histogram& h, const std::str
   format_set_num_format(numberFormat, "General");
   worksheet_set_column(ws, 0, 0, 34, nullptr);
   worksheet_set_column(ws, 1, 4, 20, nullptr);
-  for (const CheckSheetCell& c : checkSheetCells(h, caption, language)) {
+  if (verdict) worksheet_set_column(ws, 3, 3, 26, nullptr);  // the labels of the assessment
+  for (const CheckSheetCell& c : checkSheetCells(h, caption, language, verdict)) {
     const lxw_row_t row = static_cast<lxw_row_t>(c.row - 1);
     const lxw_col_t col = static_cast<lxw_col_t>(c.col - 1);
     if (const double* v = std::get_if<double>(&c.value))

@@ -18,15 +18,26 @@ struct CheckSheetCell {
   std::variant<double, std::string> value;
 };
 
+/// The assessment of a reliability function, summed up at the top of its check sheet.
+struct CheckSheetVerdict {
+  double pf = 0;
+  std::variant<double, std::string> betaF;  // the index, or the text shown in its place
+  std::string standard;                     // name of the design standard
+  std::string verdict;
+};
+
 /// The cells of the check sheet of `h` shown under window caption `caption`, in writing order.
 /// Numbers are numeric cells; a characteristic that is no finite number is written as its text.
-std::vector<CheckSheetCell> checkSheetCells(const Histogram& h, const std::string& caption,
-                                            Language language);
+/// With `verdict` the sheet also holds Pf, beta_f, the standard and the verdict in D3:E7, beside the
+/// characteristics.
+std::vector<CheckSheetCell> checkSheetCells(const Histogram& h, const std::string& caption, Language language,
+                                            const CheckSheetVerdict* verdict = nullptr);
 
 /// Writes the workbook to `path` (through a temporary file beside it, renamed over `path`).
 /// False with `error` filled when it could not be written.
 bool writeCheckSheet(const std::string& path, const Histogram& h, const std::string& caption,
-                     Language language, std::string* error = nullptr);
+                     Language language, std::string* error = nullptr,
+                     const CheckSheetVerdict* verdict = nullptr);
 
 /// A name made safe for a file name: without a ".dis" ending; blanks, separators, dots and brackets
 /// become one "_"; at most 60 bytes; "Histogram" when nothing is left.

@@ -48,7 +48,7 @@ bool openWithDesktop(const std::string& path) {
 std::optional<std::string> CheckSheetCommand(const Histogram& h, const std::string& caption,
                                              const std::string& histogramName,
                                              const std::string& resultsFolder, Language language,
-                                             const FileOpener& opener) {
+                                             const FileOpener& opener, const CheckSheetVerdict* verdict) {
   std::string folder = resultsFolder;
   if (folder.empty() || !QFileInfo(QString::fromStdString(folder)).isDir())
     folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation).toStdString();
@@ -57,7 +57,7 @@ std::optional<std::string> CheckSheetCommand(const Histogram& h, const std::stri
   const std::string path =
       (std::filesystem::path(folder) / checkSheetFileName(histogramName, stamp)).string();
   std::string error;
-  if (!writeCheckSheet(path, h, caption, language, &error)) {
+  if (!writeCheckSheet(path, h, caption, language, &error, verdict)) {
     showError(MessageText(27, language) + path, language);
     return std::nullopt;
   }
@@ -69,13 +69,21 @@ std::optional<std::string> CheckSheetCommand(const Histogram& h, const std::stri
 std::optional<std::string> AssessmentReportCommand(const ProjectState& project,
                                                    const std::string& projectName, const std::string& version,
                                                    const std::string& resultsFolder, Language language) {
+  ReportHeader header;
+  header.projectName = projectName;
+  header.version = version;
+  return AssessmentReportCommand(project, std::move(header), resultsFolder, language);
+}
+
+std::optional<std::string> AssessmentReportCommand(const ProjectState& project, ReportHeader header,
+                                                   const std::string& resultsFolder, Language language) {
   if (!project.assessmentDone) {
     showError(exportText(ExportText::ReportNotAssessed, language), language);
     return std::nullopt;
   }
   ralvex::FileDialogOptions o;
   o.initialFolder = resultsFolder;
-  o.fileName = safeFileBase(projectName) + ".pdf";
+  o.fileName = safeFileBase(header.projectName) + ".pdf";
   o.defaultExtension = "pdf";
   o.filter = "PDF (*.pdf)|*.pdf|All files (*.*)|*.*";
   const std::optional<std::string> chosen = ralvex::dialogs().saveFileName(o);
@@ -89,7 +97,7 @@ std::optional<std::string> AssessmentReportCommand(const ProjectState& project,
                               ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
     if (answer != ralvex::mrYes) return std::nullopt;
   }
-  ReportHeader header{projectName, reportDateNow(language), version};
+  header.date = reportDateNow(language);
   std::string error;
   if (!writeAssessmentReport(path, project, header, language, &error)) {
     showError(MessageText(27, language) + path, language);

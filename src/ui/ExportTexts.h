@@ -54,6 +54,37 @@ enum class ExportText : int {
   ReportRmr,
   ReportStandardEn1990,  // names of the design standards, the same in both languages
   ReportStandardCsn731401,
+  ReportProjectFile,
+  ReportResultsFile,
+  ReportNotSaved,
+  ReportPreparedBy,
+  ReportSignedOn,
+  ReportSignature,
+  ReportModelPage,
+  ReportFormulas,
+  ReportFormulaR,  // the formulas of the model in brief, in chain order
+  ReportFormulaG,
+  ReportFormulaL,
+  ReportFormulaS,
+  ReportFormulaC,
+  ReportFormulaFS,
+  ReportFormulaPf,
+  ReportFormulaBetaF,
+  ReportKNote,
+  ReportRmrRatings,
+  ReportRmrB,  // the rated parameters, in table order
+  ReportRmrC,
+  ReportRmrD1,
+  ReportRmrD2Persistence,
+  ReportRmrD2Aperture,
+  ReportRmrD2Roughness,
+  ReportRmrD2Infilling,
+  ReportRmrD2Weathering,
+  ReportRmrE,
+  ReportRmrF,
+  ReportRmrSum,
+  ReportRmrClass,
+  ReportRmrFromFile,  // %s: file of the RMR histogram
   Count
 };
 

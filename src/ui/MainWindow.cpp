@@ -633,6 +633,7 @@ void MainWindow::languageSwitched() {
   const bool resultsSaved = resultsSnapshot() == savedResults_;
   syncOptionsFromMenu();
   applyAllTexts();
+  hintPanel_->clear();  // the hint shown was in the other language; the next one comes in the new
   defaultsFollowLanguage();
   markWorkSaved(inputsSaved, resultsSaved);
 }

@@ -146,7 +146,7 @@ class MainWindow : public QMainWindow {
   /// The points of the pressure loop chosen in the settings menu.
   PairValues pairValuesOption() const;
 
-  /// Puts the texts of windows 1 to 14 into the language in force.
+  /// Puts the texts of every window of the window table into the language in force.
   void applyAllTexts();
   /// The results name still at its default and the splash lines take the language in force; a name
   /// the user typed stays.
@@ -315,6 +315,8 @@ class MainWindow : public QMainWindow {
   RmrTables& rmrTables() { return rmrTables_; }
   /// Full path of the project file last saved or opened; empty before.
   const std::string& currentProjectFile() const { return currentProjectFile_; }
+  /// The results file last opened or saved since the project was opened or begun; empty when none.
+  const std::string& currentResultsFile() const { return currentResultsFile_; }
   /// True when the inputs changed since the last save or results exist that were not saved.
   bool workUnsaved() const;
   /// Asks (Yes / No / Cancel) whether to save unsaved work first; Yes saves the results when there
@@ -429,6 +431,7 @@ class MainWindow : public QMainWindow {
   int rockTypeCount_ = 0;
   RmrTables rmrTables_;
   std::string currentProjectFile_;
+  std::string currentResultsFile_;
   // Unsaved work: the inputs and the results as last saved, opened or started afresh.
   std::string savedInputs_, savedResults_;
   std::string inputsSnapshot() const;

@@ -310,6 +310,7 @@ void MainWindow::OtevritClick() {
   showOpenReport(report);
   if (data->hasRmr) setSaveEnabled("SaveTabHorn1", true);
   currentProjectFile_ = path;
+  currentResultsFile_.clear();
   services_.windows.rmrTablesReplaced();
   markWorkSaved(true, true);
 }
@@ -317,12 +318,19 @@ void MainWindow::OtevritClick() {
 // ---------------------------------------------------------------- results file
 
 void MainWindow::ZpravaPDFClick() {
-  std::string name = project_.resultsName;
+  // The results name without the version an opened project appends to it.
+  std::string name = cutAt(project_.resultsName, kVersionMarker);
   if (name.empty() && !currentProjectFile_.empty())
     name = std::filesystem::path(currentProjectFile_).stem().string();
   if (name.empty()) name = "Veltra";
-  AssessmentReportCommand(project_, name, services_.programVersion, services_.folders.ResultsFolder,
-                          services_.language());
+  ReportHeader header;
+  header.projectName = name;
+  header.version = services_.programVersion;
+  header.projectFile = currentProjectFile_;
+  header.resultsFile = currentResultsFile_;
+  header.rmr = &rmrTables_;
+  header.check = services_.windows.currentCheck();
+  AssessmentReportCommand(project_, std::move(header), services_.folders.ResultsFolder, services_.language());
 }
 
 void MainWindow::SaveVyslClick() {
@@ -344,6 +352,7 @@ void MainWindow::SaveVyslClick() {
     error(lang, FileError::notWritten(path).text(lang));
     return;
   }
+  currentResultsFile_ = path;
   markWorkSaved(true, true);
 }
 
@@ -361,6 +370,8 @@ void MainWindow::OpenVyslClick() {
   setSaveEnabled("SaveVysl1", true);
   setSaveEnabled("SaveTabHorn1", true);
   services_.windows.rmrTablesReplaced();
+  currentProjectFile_.clear();  // the results stand for themselves
+  currentResultsFile_ = path;
   BBFunSpojClick();
   markWorkSaved(true, true);
 }

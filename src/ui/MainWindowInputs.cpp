@@ -669,6 +669,8 @@ void MainWindow::NovyClick() {
   refreshInputArea();
   rmrTables_.clearRatings();  // a new project also clears the RMR tables
   services_.windows.rmrTablesReplaced();
+  currentProjectFile_.clear();  // a new project has no files yet
+  currentResultsFile_.clear();
   markWorkSaved(true, true);
 }
 

@@ -20,12 +20,14 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: veltra --report PROJECT.hor|RESULTS.Vys [--histograms DIR] -o FILE.pdf [--lang cs|en]\n";
+    "usage: veltra --report PROJECT.hor|RESULTS.Vys [--histograms DIR] -o FILE.pdf [--lang cs|en] "
+    "[--author NAME]\n";
 
 struct Options {
   std::string file;
   std::optional<std::string> histograms;
   std::string output;
+  std::string author;
   Language language = Language::Czech;
 };
 
@@ -37,6 +39,8 @@ bool parse(int argc, char* argv[], Options& o) {
       o.file = argv[++i];
     } else if (a == "--histograms" && hasValue) {
       o.histograms = argv[++i];
+    } else if (a == "--author" && hasValue) {
+      o.author = argv[++i];
     } else if ((a == "-o" || a == "--output") && hasValue) {
       o.output = argv[++i];
     } else if (a == "--lang" && hasValue) {
@@ -87,6 +91,11 @@ int runReportCommand(int argc, char* argv[]) {
                            : std::filesystem::path(o.file).stem().string();
   header.date = reportDateNow(lang);
   header.version = ralvex::Verze(QCoreApplication::applicationFilePath().toStdString());
+  std::error_code ec;
+  const std::string file = std::filesystem::absolute(o.file, ec).string();
+  (r.isResults ? header.resultsFile : header.projectFile) = file;
+  header.author = o.author;
+  header.rmr = &r.rmr;
   std::string error;
   if (!writeAssessmentReport(o.output, r.project, header, lang, &error))
     return refuse(27, ralvex::Msg(27) + o.output + (error.empty() ? "" : " (" + error + ")"));

@@ -56,7 +56,7 @@ struct TextRow {
 /// Work a window does after its rows are applied (texts composed at run time, centring).
 using TextHook = void (*)(QWidget& window, Language language);
 
-/// The text set of window `window` (1 to 14, N of its objectName "FormN").
+/// The text set of window `window` (N of its objectName "FormN").
 struct TextSet {
   int window = 0;
   std::span<const TextRow> czech;

@@ -12,6 +12,7 @@
 #include "ui/RawDataWindow.h"
 #include "ui/RmrWindow.h"
 #include "ui/RockTypesWindow.h"
+#include "ui/SensitivityWindow.h"
 #include "ui/Services.h"
 #include "ui/SettingsListingWindow.h"
 #include "ui/WindowTexts.h"
@@ -42,6 +43,7 @@ const WindowEntry kWindows[] = {
     entry<NewHistogramWindow, &Windows::newHistogram>(13, settings::kForm13Geometry,
                                                       &kNewHistogramWindowTexts),
     entry<FitTableWindow, &Windows::fitTable>(14, settings::kForm14Geometry, &kFitTableWindowTexts),
+    entry<SensitivityWindow, &Windows::sensitivity>(15, settings::kForm15Geometry, &kSensitivityWindowTexts),
 };
 
 }  // namespace

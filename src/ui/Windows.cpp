@@ -15,6 +15,7 @@
 #include "ui/RawDataWindow.h"
 #include "ui/RmrWindow.h"
 #include "ui/RockTypesWindow.h"
+#include "ui/SensitivityWindow.h"
 #include "ui/Services.h"
 #include "ui/SettingsListingWindow.h"
 #include "ui/SimpleWindow.h"
@@ -290,4 +291,18 @@ void Windows::showFitRawHistogram(const Histogram& h) const {
 
 void Windows::showFitTypeHistogram(const Histogram& h) const {
   if (fitTable) fitTable->showTypeHistogram(h);
+}
+
+void Windows::showSensitivity(const verification::ChainCheck& check) const {
+  if (sensitivity) sensitivity->Fill(check);
+}
+
+void Windows::closeSensitivity() const {
+  if (sensitivity) sensitivity->close();
+}
+
+const verification::ChainCheck* Windows::currentCheck() const {
+  // Checked: a stand-in may fill the chart role.
+  auto* c = qobject_cast<ChartWindow*>(static_cast<QObject*>(chart));
+  return c ? c->currentCheck() : nullptr;
 }

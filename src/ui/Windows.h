@@ -26,6 +26,10 @@ class HelpInfoWindow;
 class DistributionFunctionWindow;
 class NewHistogramWindow;
 class FitTableWindow;
+class SensitivityWindow;
+namespace verification {
+struct ChainCheck;
+}
 
 /// The windows of the run by role, filled at start-up from the window table; any may be null in tests.
 /// Windows reach each other only through the requests below, never through each other's handlers
@@ -44,6 +48,7 @@ struct Windows {
   DistributionFunctionWindow* distributionFunction = nullptr;
   NewHistogramWindow* newHistogram = nullptr;
   FitTableWindow* fitTable = nullptr;
+  SensitivityWindow* sensitivity = nullptr;
 
   /// The project of the main window, or null.
   ProjectState* project() const;
@@ -161,4 +166,12 @@ struct Windows {
   /// The table's overview charts: the raw-data histogram and the histogram the raw data window shows.
   void showFitRawHistogram(const Histogram& h) const;
   void showFitTypeHistogram(const Histogram& h) const;
+
+  // ---- check of Pf
+  /// The sensitivity window shows `check`.
+  void showSensitivity(const verification::ChainCheck& check) const;
+  /// The sensitivity window closes (its check no longer belongs to the assessment).
+  void closeSensitivity() const;
+  /// The chart window's last check of the assessment the main window holds now, or null.
+  const verification::ChainCheck* currentCheck() const;
 };

@@ -12,6 +12,7 @@
 #include "reliability/BoltLength.h"
 #include "reliability/BoltLoad.h"
 #include "reliability/ReducedStrength.h"
+#include "verification/ChainCheck.h"
 #include "verification/ChainVariants.h"
 #include "verification/MonteCarlo.h"
 #include "verification/PointModel.h"
@@ -247,6 +248,53 @@ TEST(Sensitivity, AStrongerSteelOrRockLowersPf) {
   SensitivityOptions o;
   o.cancel = &cancel;
   EXPECT_TRUE(sensitivity(p, *m, o).empty());
+}
+
+TEST(ChainCheck, RunsItsStepsInOrderBelongsToItsAssessmentAndStopsWhenCancelled) {
+  ProjectState p = assessed(failingProject(false));
+  ChainCheckOptions o;
+  o.monteCarlo = options();
+  o.monteCarlo.maxSamples = 1 << 20;
+  std::vector<CheckStep> steps;
+  o.progress = [&](CheckStep step, std::int64_t done, std::int64_t total) {
+    EXPECT_LE(done, total);
+    if (steps.empty() || steps.back() != step) steps.push_back(step);
+  };
+  const auto check = checkChain(p, o);
+  ASSERT_TRUE(check);
+  EXPECT_FALSE(check->cancelled);
+  EXPECT_EQ(steps, (std::vector<CheckStep>{CheckStep::MonteCarlo, CheckStep::Band, CheckStep::Sensitivity}));
+  EXPECT_EQ(check->chainPf, p.failureProbability);
+  ASSERT_EQ(check->band.size(), std::size(kBandBins));
+  for (const auto& pf : check->band) EXPECT_TRUE(pf && *pf > 0);
+  EXPECT_EQ(check->sensitivity.size(), pointModelFromProject(p)->inputs.size());
+  EXPECT_EQ(check->kFile, p.k.name);
+  EXPECT_GT(check->monteCarlo.centres.failures, 0);
+  EXPECT_TRUE(check->chainInsideOwnReading())
+      << check->chainPf << " " << check->monteCarlo.centres.lo95 << " " << check->monteCarlo.centres.hi95;
+
+  // The check belongs to the assessment it was made for, not to a later one.
+  EXPECT_TRUE(check->madeFor(p));
+  ProjectState other = assessed(failingProject(true));
+  EXPECT_FALSE(check->madeFor(other));
+  p.invalidate(InvalidateFrom::BoltLoad);
+  EXPECT_FALSE(check->madeFor(p));
+
+  // Cancelled at the first progress call: no band, no sensitivity.
+  std::atomic<bool> cancel{false};
+  o.cancel = &cancel;
+  o.progress = [&](CheckStep, std::int64_t, std::int64_t) { cancel = true; };
+  const auto stopped = checkChain(assessed(failingProject(false)), o);
+  ASSERT_TRUE(stopped);
+  EXPECT_TRUE(stopped->cancelled);
+  EXPECT_TRUE(stopped->band.empty());
+  EXPECT_TRUE(stopped->sensitivity.empty());
+
+  // A project without what the point model needs is refused with the reason.
+  ProjectState empty;
+  std::string problem;
+  EXPECT_FALSE(checkChain(empty, o, &problem));
+  EXPECT_FALSE(problem.empty());
 }
 
 }  // namespace

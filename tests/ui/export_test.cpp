@@ -33,6 +33,7 @@
 #include "ui/ChartExport.h"
 #include "ui/CheckSheet.h"
 #include "ui/ReportCommand.h"
+#include "verification/ChainCheck.h"
 
 using namespace Qt::StringLiterals;
 
@@ -362,6 +363,48 @@ TEST_F(CheckSheetTest, TwoHundredFiftySixBinsEndAtRow530InEnglish) {
   EXPECT_EQ(s.value.at("A3").substr(0, 3), "Min");
 }
 
+TEST_F(CheckSheetTest, AReliabilityFunctionsSheetSumsUpTheAssessmentBesideTheCharacteristics) {
+  const Histogram h = evenHistogram(5, -2, 1);
+  const QString plain = tmp.filePath(u"plain.xlsx"_s), summed = tmp.filePath(u"summed.xlsx"_s);
+  ASSERT_TRUE(writeCheckSheet(str(plain), h, "FS", Language::Czech));
+  const struct {
+    CheckSheetVerdict verdict;
+    Language language;
+    const char* labels[4];
+  } cases[] = {
+      {{2.5e-5, 4.06, "ČSN EN 1990", "RC2/CC2"},
+       Language::Czech,
+       {"Posouzení spolehlivosti", "Pf", "Norma", "Výrok"}},
+      {{0, std::string("undefined"), "ČSN (STN) 73 1401", "Increased"},
+       Language::English,
+       {"Reliability assessment", "Pf", "Standard", "Verdict"}},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(writeCheckSheet(str(summed), h, "FS", c.language, nullptr, &c.verdict));
+    const SheetCells s = readWorkbook(summed);
+    EXPECT_EQ(s.value.at("D3"), c.labels[0]);
+    EXPECT_EQ(s.value.at("D4"), c.labels[1]);
+    EXPECT_TRUE(s.numeric.at("E4"));
+    EXPECT_DOUBLE_EQ(std::stod(s.value.at("E4")), c.verdict.pf);
+    EXPECT_EQ(s.value.at("D5"), "beta_f");
+    if (const double* b = std::get_if<double>(&c.verdict.betaF)) {
+      EXPECT_TRUE(s.numeric.at("E5"));
+      EXPECT_DOUBLE_EQ(std::stod(s.value.at("E5")), *b);
+    } else {
+      EXPECT_EQ(s.value.at("E5"), std::get<std::string>(c.verdict.betaF));
+    }
+    EXPECT_EQ(s.value.at("D6"), c.labels[2]);
+    EXPECT_EQ(s.value.at("E6"), c.verdict.standard);
+    EXPECT_EQ(s.value.at("D7"), c.labels[3]);
+    EXPECT_EQ(s.value.at("E7"), c.verdict.verdict);
+    // Every other cell stays where it was.
+    SheetCells rest = s;
+    for (const char* cell : {"D3", "D4", "E4", "D5", "E5", "D6", "E6", "D7", "E7"}) rest.value.erase(cell);
+    const SheetCells before = readWorkbook(plain);
+    if (c.language == Language::Czech) EXPECT_EQ(rest.value, before.value);
+  }
+}
+
 TEST_F(CheckSheetTest, UnwritableFolderFailsWithoutLeftovers) {
   std::string error;
   EXPECT_FALSE(writeCheckSheet(str(tmp.filePath(u"none/x.xlsx"_s)), evenHistogram(5, 0, 1), "c",
@@ -448,6 +491,56 @@ TEST_F(ReportTest, ResultsOfTheUpperEdgeEvaluationAreNamed) {
   r.project.boltLoadValues = PairValues::UpperEdges;
   ASSERT_TRUE(writeAssessmentReport(str(edges), r.project, {"K12", "", ""}, Language::English));
   EXPECT_NE(pdfText(edges).find(named), std::string::npos);
+}
+
+TEST_F(ReportTest, ReportNamesItsFilesTheModelTheRmrRatingsTheAuthorAndACheckOfItsAssessment) {
+  const std::string project = TEST_DATA_DIR "/projects/Chodba_K12_RMR.hor";
+  AssessedFile r =
+      assessFile(project, EXAMPLES_DIR "/Veltra/Histograms", "1800", DesignStandard::En1990, Language::Czech);
+  ASSERT_TRUE(r.ok) << r.text;
+  verification::ChainCheckOptions options;
+  options.monteCarlo.maxSamples = 1 << 20;
+  const auto check = verification::checkChain(r.project, options);
+  ASSERT_TRUE(check && !check->cancelled);
+
+  for (Language lang : {Language::Czech, Language::English}) {
+    const bool en = lang == Language::English;
+    ReportHeader header{"Chodba K12", "1.1.2027  8:00", "1.5.6.5"};
+    header.projectFile = project;
+    header.author = "Ing. Jana Nováková";
+    header.rmr = &r.rmr;
+    header.check = &*check;
+    const QString path = tmp.filePath(en ? u"en.pdf"_s : u"cs.pdf"_s);
+    ASSERT_TRUE(writeAssessmentReport(str(path), r.project, header, lang));
+    EXPECT_EQ(pdfPages(path), assessmentReportPageCount(r.project, true));
+    // pdftotext keeps the lines but not the double blanks, and joins "fi" and "ff" into ligatures.
+    const std::string text = pdfText(path);
+    for (const std::string& wanted :
+         {std::string(en ? "Project" : "Soubor projektu"), std::string("/projects/Chodba_K12_RMR.hor"),
+          std::string(en ? "Prepared by:" : "Zpracoval:"), header.author,
+          std::string("L = 0.251189 · Kn · B · K · g"), std::string("S = 2.51189 · gamma · Kn · B · B"),
+          std::string(en ? "so K has no" : "proto K na Pf nemá vliv"),
+          std::string(en ? "B Drill core quality RQD" : "B Vzdálenost jádrového vrtu RQD"),
+          std::string("2/ 75% - 90%"), std::string(en ? "Check of Pf" : "Ověření Pf"),
+          std::string(en ? "Monte Carlo, bin centres" : "Monte Carlo, středy intervalů"),
+          ralvex::StrNaCarku1(check->monteCarlo.centres.pf), std::string(en ? "on Pf" : "bez vlivu na Pf"),
+          ralvex::StrNaCarku1(check->sensitivity[0].pf05)})
+      EXPECT_NE(text.find(wanted), std::string::npos) << wanted << "\n" << text;
+  }
+
+  // A check of another assessment stays out; so does the author, which leaves a line to sign on.
+  ProjectState other = r.project;
+  other.failureProbability *= 2;
+  ReportHeader header{"Chodba K12", "", ""};
+  header.check = &*check;
+  const QString path = tmp.filePath(u"other.pdf"_s);
+  ASSERT_TRUE(writeAssessmentReport(str(path), other, header, Language::Czech));
+  EXPECT_EQ(pdfPages(path), assessmentReportPageCount(other, false));
+  const std::string text = pdfText(path);
+  EXPECT_EQ(text.find("Ověření Pf"), std::string::npos);
+  EXPECT_NE(text.find("(neuloženo)"), std::string::npos) << "no project file";
+  // Without ratings the RMR histogram is named by its file.
+  EXPECT_NE(text.find("Histogram RMR načten ze souboru RMR_strop.dis"), std::string::npos) << text;
 }
 
 TEST_F(ReportTest, ProjectWithoutAssessmentIsRefused) {

@@ -1,6 +1,7 @@
 // The exports reached from the windows: the chart window's check sheet and the main window's report.
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QProcess>
@@ -16,6 +17,7 @@
 #include "ui/ChartWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/RawDataWindow.h"
+#include "ui/Startup.h"
 #include "ui/TextSets.h"
 
 namespace {
@@ -123,6 +125,78 @@ TEST_F(RawDataChartExport, UlozGrafCarriesTheTargetMenuAndExportsFromTheStartFol
   ASSERT_TRUE(exporter->UlozGrafClick());
   EXPECT_EQ(dialogs.fileDialogs.back().initialFolder, services->folders.StartFolder);
   EXPECT_FALSE(QImage(QString::fromStdString(jpg)).isNull());
+}
+
+// The documents handed over from an opened project: its results name carries the version the opening
+// appends, which stays out of the chart title, the check sheet's file name and the report.
+class HandOver : public ShellTest {
+ protected:
+  void SetUp() override {
+    ASSERT_NO_FATAL_FAILURE(ShellTest::SetUp());
+    copyExamples();
+    all = createWindows(*services);
+    dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12.hor");
+    all->main->OtevritClick();
+    ASSERT_NE(all->main->project().resultsName.find("Version"), std::string::npos);
+    for (const char* b : {"BBRedPev", "BBDelSvor", "BBZatSv", "BBFunSpoj"})
+      all->main->findChild<QPushButton*>(QString::fromLatin1(b))->click();
+    ASSERT_TRUE(dialogs.asked.empty()) << dialogs.asked.front().text;
+    ASSERT_EQ(all->chart->source(), 13);
+  }
+  void TearDown() override { all.reset(); }
+  std::unique_ptr<VeltraWindows> all;
+};
+
+TEST_F(HandOver, ChartTitleCheckSheetAndReportNameTheResultsWithoutTheVersion) {
+  ChartWindow& chart = *all->chart;
+  EXPECT_EQ(chart.titleLines()[0], "Posudek spolehlivosti ( Chodba K12 ) ");
+
+  // The check sheet of FS: named without the version, with the assessment at its top.
+  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(services->folders.ResultsFolder)));
+  std::vector<std::string> opened;
+  chart.checkSheetOpener = [&](const std::string& p) {
+    opened.push_back(p);
+    return true;
+  };
+  chart.findChild<QPushButton*>(u"KontTisk"_s)->click();
+  ASSERT_EQ(opened.size(), 1u);
+  const std::string name = std::filesystem::path(opened[0]).filename().string();
+  EXPECT_EQ(name.rfind("Posudek_spolehlivosti_Chodba_K12_2", 0), 0u) << name;
+  const std::string strings = unzipSheet(opened[0]);
+  for (const char* wanted : {"Posouzení spolehlivosti", "beta_f", "Norma", "ČSN EN 1990", "Výrok", "RC3/CC3"})
+    EXPECT_NE(strings.find(wanted), std::string::npos) << wanted;
+
+  // The report offers the name without the version and names the project file.
+  const std::string pdf = path("zprava.pdf");
+  dialogs.answerFile(pdf);
+  all->main->findChild<QAction*>(u"ZpravaPDF1"_s)->trigger();
+  ASSERT_TRUE(std::filesystem::exists(pdf));
+  EXPECT_EQ(dialogs.fileDialogs.back().fileName, "Chodba_K12.pdf");
+  const std::string text = pdfToText(pdf);
+  EXPECT_EQ(text.find("Version"), std::string::npos);
+  EXPECT_NE(text.find("Chodba K12"), std::string::npos);
+  EXPECT_NE(text.find("Projects/Chodba_K12.hor"), std::string::npos);
+}
+
+// The design standard chosen in the assessment panel is there again in the next run.
+TEST_F(HandOver, TheStandardKeepsItsChoiceWhenThePanelOpensAgain) {
+  auto* norma = all->chart->findChild<QComboBox*>(u"CBNorma"_s);
+  ASSERT_NE(norma, nullptr);
+  EXPECT_EQ(norma->currentIndex(), 0);
+  EXPECT_EQ(norma->currentText(), u"ČSN EN 1990"_s);
+  norma->setCurrentIndex(1);
+  emit norma->activated(1);
+  EXPECT_EQ(all->main->assessment().standard, DesignStandard::Csn731401);
+
+  all.reset();
+  reloadServices();
+  all = createWindows(*services);
+  all->main->findChild<QPushButton*>(u"BBFunSpoj"_s)->click();  // nothing to assess yet; the panel is built
+  norma = all->chart->findChild<QComboBox*>(u"CBNorma"_s);
+  ASSERT_NE(norma, nullptr);
+  EXPECT_EQ(norma->currentIndex(), 1);
+  EXPECT_EQ(norma->currentText(), u"ČSN (STN) 73 1401"_s);
+  EXPECT_EQ(services->windows.assessmentStandard(), DesignStandard::Csn731401);
 }
 
 }  // namespace

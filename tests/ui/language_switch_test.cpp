@@ -30,6 +30,7 @@
 #include "ui/MainWindow.h"
 #include "ui/Startup.h"
 #include "ui/TextSets.h"
+#include "ui/VerificationTexts.h"
 #include "ui/WindowTexts.h"
 
 using namespace Qt::StringLiterals;
@@ -52,9 +53,11 @@ std::set<QString> textsOf(Language lang) {
   };
   for (int n : registeredTextSets())
     for (const TextRow& r : textRows(n, lang)) addLines(expandTextTokens(r.text, lang));
-  for (const TextRow& r :
-       lang == Language::Czech ? kChartAssessmentTexts.czech : kChartAssessmentTexts.english)
-    addLines(expandTextTokens(r.text, lang));
+  for (const TextSet* set : {&kChartAssessmentTexts, &kChartVerificationTexts})
+    for (const TextRow& r : lang == Language::Czech ? set->czech : set->english)
+      addLines(expandTextTokens(r.text, lang));
+  for (int k = 0; k < static_cast<int>(VerificationText::Count); ++k)
+    addLines(verificationText(static_cast<VerificationText>(k), lang));
   for (int m = 0; m < 1100; ++m)
     if (MessageExists(m)) addLines(MessageText(m, lang));
   for (int k = 0; k < static_cast<int>(ExportText::Count); ++k)

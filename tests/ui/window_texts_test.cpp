@@ -34,9 +34,11 @@
 #include "ui/QtDialogs.h"
 #include "ui/RawDataWindow.h"
 #include "ui/RuntimeTexts.h"
+#include "ui/SensitivityWindow.h"
 #include "ui/SplashScreen.h"
 #include "ui/Startup.h"
 #include "ui/TextSets.h"
+#include "ui/VerificationTexts.h"
 #include "ui/WindowTable.h"
 #include "ui/WindowTexts.h"
 
@@ -213,6 +215,14 @@ TEST_F(WindowTexts, AfterTheWholeChainASwitchToEnglishLeavesNoCzechButTheProject
   QApplication::processEvents();
   EXPECT_TRUE(dialogs.asked.empty()) << dialogs.asked.front().text;
   EXPECT_NE(czechTextsOf(*all->chart, data), "") << "the assessment is shown in Czech";
+  // The check of Pf with its figures and the sensitivity window.
+  all->chart->verificationOptions.maxSamples = 1 << 20;
+  all->chart->findChild<QPushButton*>(u"BBOvereni"_s)->click();
+  QTRY_VERIFY_WITH_TIMEOUT(!all->chart->verificationRunning(), 60000);
+  ASSERT_NE(all->chart->currentCheck(), nullptr);
+  all->chart->findChild<QPushButton*>(u"BBCitlivost"_s)->click();
+  ASSERT_TRUE(all->sensitivity->isVisible());
+  EXPECT_NE(czechTextsOf(*all->sensitivity, data), "") << "the sensitivity is shown in Czech";
 
   switchTo(Language::English);
   EXPECT_EQ(czechTextsOfAllWindows(data), "");
@@ -335,6 +345,11 @@ TEST(TextTables, EveryRowHasBothLanguagesWithTheSamePlaceholders) {
   for (int k = 0; k < static_cast<int>(ExportText::Count); ++k) {
     const auto id = static_cast<ExportText>(k);
     check("ExportText", k, exportText(id, Language::Czech), exportText(id, Language::English));
+  }
+  for (int k = 0; k < static_cast<int>(VerificationText::Count); ++k) {
+    const auto id = static_cast<VerificationText>(k);
+    check("VerificationText", k, verificationText(id, Language::Czech),
+          verificationText(id, Language::English));
   }
   for (int k = 0; k < static_cast<int>(FileText::Count); ++k) {
     const auto id = static_cast<FileText>(k);
