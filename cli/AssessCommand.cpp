@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "ChainOptions.h"
 #include "Json.h"
 #include "ProjectLoad.h"
 #include "histogram/HistogramFile.h"
@@ -31,17 +32,13 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: veltra-cli assess PROJECT.hor [--histograms DIR] [--ds MM] [--standard 0|1] [--lang cs|en]\n"
-    "                         [--pair-values centres|upper-edges] [--verify [--samples N] [--cov C] [--seed "
-    "S]]\n"
+    "                         [--pair-values centres|upper-edges] [--input-reading uniform|centres]\n"
+    "                         [--verify [--samples N] [--cov C] [--seed S]]\n"
     "       veltra-cli assess RESULTS.Vys [--standard 0|1] [--lang cs|en] [--verify ...]\n";
 
 struct Options {
   std::string file;
-  std::optional<std::string> histograms;
-  std::string ds = "1000";
-  DesignStandard standard = DesignStandard::En1990;
-  Language language = Language::Czech;
-  PairValues pairValues = PairValues::Centres;
+  cli::ChainOptions chain;
   bool verify = false;
   verification::MonteCarloOptions monteCarlo;
 };
@@ -57,22 +54,9 @@ bool parse(int argc, char* argv[], Options& o) {
   for (int i = 2; i < argc; ++i) {
     const std::string_view a = argv[i];
     const bool hasValue = i + 1 < argc;
-    if (a == "--histograms" && hasValue) {
-      o.histograms = argv[++i];
-    } else if (a == "--ds" && hasValue) {
-      o.ds = argv[++i];
-    } else if (a == "--standard" && hasValue) {
-      const std::string_view s = argv[++i];
-      if (s != "0" && s != "1") return false;
-      o.standard = s == "1" ? DesignStandard::Csn731401 : DesignStandard::En1990;
-    } else if (a == "--lang" && hasValue) {
-      const std::string_view l = argv[++i];
-      if (l != "cs" && l != "en") return false;
-      o.language = l == "en" ? Language::English : Language::Czech;
-    } else if (a == "--pair-values" && hasValue) {
-      const auto v = parsePairValues(argv[++i]);
-      if (!v) return false;
-      o.pairValues = *v;
+    if (const cli::OptionRead read = cli::readChainOption(argc, argv, i, o.chain);
+        read != cli::OptionRead::NotChainOption) {
+      if (read == cli::OptionRead::Bad) return false;
     } else if (a == "--verify") {
       o.verify = true;
     } else if (a == "--samples" && hasValue) {
@@ -127,12 +111,13 @@ cli::Json estimateJson(const verification::PfEstimate& e) {
 // The cross-checks of the chain's Pf: Monte Carlo on the point model, the chain on coarsened inputs
 // and the sensitivity to each input. Nonzero when the project lacks what the point model needs.
 int addVerification(cli::Json& j, const ProjectState& p, double chainPf, const Options& o) {
+  const Language language = o.chain.language;
   std::string problem;
   const auto model = verification::pointModelFromProject(p, &problem);
   if (!model)
-    return cli::refuse(0, (o.language == Language::English ? "The check can not be done: "
-                                                           : "Ověření  n e l z e  provést: ") +
-                              problem);
+    return cli::refuse(
+        0, (language == Language::English ? "The check can not be done: " : "Ověření  n e l z e  provést: ") +
+               problem);
   const verification::MonteCarloResult mc = verification::runMonteCarlo(*model, o.monteCarlo);
   cli::Json m;
   m["centres"] = estimateJson(mc.centres);
@@ -140,14 +125,19 @@ int addVerification(cli::Json& j, const ProjectState& p, double chainPf, const O
   m["seconds"] = mc.seconds;
   m["seed"] = o.monteCarlo.seed;
   m["timedOut"] = mc.timedOut;
-  m["chainInsideCentres"] = chainPf >= mc.centres.lo95 && chainPf <= mc.centres.hi95;
+  m["chainInsideCentres"] = verification::inside(mc.centres, chainPf);
+  m["chainInsideUniform"] = verification::inside(mc.uniform, chainPf);
   j["monteCarlo"] = std::move(m);
+  // The reading the chain's Pf was made with (a results file: that of its stored S).
+  const ChainReading reading = p.boltLoadReading;
   cli::Json bins;
-  for (int n : {64, 128}) bins[std::to_string(n)] = number(verification::chainPfWithBins(p, n, o.pairValues));
+  for (int n : {64, 128}) bins[std::to_string(n)] = number(verification::chainPfWithBins(p, n, reading));
   bins["256"] = chainPf;
+  for (int n : {16, 64, 256})
+    bins["refine" + std::to_string(n)] = number(verification::chainPfSplit(p, n, reading.values));
   j["pfByBins"] = std::move(bins);
   verification::SensitivityOptions so;
-  so.values = o.pairValues;
+  so.reading = reading;
   cli::Json rows = cli::Json::array();
   for (const auto& r : verification::sensitivity(p, *model, so)) {
     cli::Json row;
@@ -170,11 +160,15 @@ int runAssessCommand(int argc, char* argv[]) {
     std::cerr << kUsage;
     return 2;
   }
+  const cli::ChainOptions& c = o.chain;
   const AssessedFile r =
-      assessFile(o.file, cli::histogramsFolder(o.histograms), o.ds, o.standard, o.language, o.pairValues);
+      assessFile(o.file, cli::histogramsFolder(c.histograms), c.ds, c.standard, c.language, c.reading);
   if (!r.ok) return cli::refuse(r.message, r.text);
   cli::Json j = assessmentJson(r.project, r.assessment);
-  if (!r.isResults) j["pairValues"] = std::string(pairValuesName(o.pairValues));
+  if (!r.isResults) j["pairValues"] = std::string(pairValuesName(c.reading.values));
+  // A results file is assessed again as its stored S was made, when a reading makes it again.
+  j["inputReading"] = std::string(inputReadingName(r.project.boltLoadReading.inputs));
+  if (r.isResults) j["storedReadingKnown"] = r.project.boltLoadReadingKnown;
   if (o.verify)
     if (const int status = addVerification(j, r.project, r.assessment.pf, o)) return status;
   cli::printJson(j);

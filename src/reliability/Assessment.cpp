@@ -6,6 +6,7 @@
 #include "creation/SpecialFunctions.h"
 #include "histogram/HistogramArithmetic.h"
 #include "reliability/ChainCommon.h"
+#include "reliability/InputReading.h"
 #include "shell/Messages.h"
 
 namespace {
@@ -159,7 +160,8 @@ ChainReport runBearingCapacity(ProjectState& p) {
   const double k = bearingCapacityFactor(n, d1, d2, ds);
   if (!(k > 0) || !std::isfinite(k)) return refuse(report, kZeroWidthMessage);
 
-  Histogram c = p.sigmaR.histogram;
+  // SigmaR is read as the bolt load read its inputs, so that C and S of FS = C - S agree.
+  Histogram c = readInput(p.sigmaR.histogram, p.boltLoadReading.inputs);
   ScaleHistogram(c, k);
   NormaliseHistogram(binCount(c), c);
   TrimHistogram(c);

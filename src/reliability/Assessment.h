@@ -62,7 +62,8 @@ AssessmentResult assessReliability(const Histogram& fs, double failureMass, Desi
 double bearingCapacityFactor(double n, double d1, double d2, double ds);
 
 /// The bearing capacity C (`bearingCapacity`, flag) from SigmaR and the bolt texts: checks 29 and 30 and
-/// the zero-cross-section refusals. Does not check the presence of the inputs (see runAssessment).
+/// the zero-cross-section refusals. SigmaR is read as the bolt load read its inputs
+/// (`boltLoadReading`). Does not check the presence of the inputs (see runAssessment).
 ChainReport runBearingCapacity(ProjectState& project);
 
 /// The whole assessment command: checks 54 to 57, the bearing capacity, FS = C - S and the verdict.
