@@ -11,11 +11,11 @@
 #include <string>
 #include <string_view>
 
-#include "ChainOptions.h"
 #include "Json.h"
 #include "ProjectLoad.h"
 #include "histogram/HistogramFile.h"
 #include "persistence/AssessFile.h"
+#include "persistence/ChainOptions.h"
 #include "ralvex/Ralvex.h"
 #include "reliability/Assessment.h"
 #include "reliability/BoltLength.h"
@@ -38,7 +38,7 @@ constexpr const char* kUsage =
 
 struct Options {
   std::string file;
-  cli::ChainOptions chain;
+  ChainOptions chain;
   bool verify = false;
   verification::MonteCarloOptions monteCarlo;
 };
@@ -54,9 +54,8 @@ bool parse(int argc, char* argv[], Options& o) {
   for (int i = 2; i < argc; ++i) {
     const std::string_view a = argv[i];
     const bool hasValue = i + 1 < argc;
-    if (const cli::OptionRead read = cli::readChainOption(argc, argv, i, o.chain);
-        read != cli::OptionRead::NotChainOption) {
-      if (read == cli::OptionRead::Bad) return false;
+    if (const OptionRead read = readChainOption(argc, argv, i, o.chain); read != OptionRead::NotChainOption) {
+      if (read == OptionRead::Bad) return false;
     } else if (a == "--verify") {
       o.verify = true;
     } else if (a == "--samples" && hasValue) {
@@ -160,7 +159,7 @@ int runAssessCommand(int argc, char* argv[]) {
     std::cerr << kUsage;
     return 2;
   }
-  const cli::ChainOptions& c = o.chain;
+  const ChainOptions& c = o.chain;
   const AssessedFile r =
       assessFile(o.file, cli::histogramsFolder(c.histograms), c.ds, c.standard, c.language, c.reading);
   if (!r.ok) return cli::refuse(r.message, r.text);

@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "ChainOptions.h"
 #include "Json.h"
 #include "ProjectLoad.h"
 #include "io/AtomicFile.h"
+#include "persistence/ChainOptions.h"
 #include "persistence/FileError.h"
 #include "reliability/ReducedStrength.h"
 #include "rmr/RmrRating.h"
@@ -29,13 +29,13 @@ int refuseMessage(const ChainMessage& m, Language language) {
 
 int runRmrCommand(int argc, char* argv[]) {
   std::string file;
-  cli::ChainOptions options;
+  ChainOptions options;
   for (int i = 2; i < argc; ++i) {
     const std::string_view a = argv[i];
-    const cli::OptionRead read = cli::readChainOption(
-        argc, argv, i, options, cli::kHistogramsOption | cli::kLangOption | cli::kInputReadingOption);
-    if (read == cli::OptionRead::Read) continue;
-    if (read == cli::OptionRead::NotChainOption && file.empty() && !a.starts_with("--")) {
+    const OptionRead read =
+        readChainOption(argc, argv, i, options, kHistogramsOption | kLangOption | kInputReadingOption);
+    if (read == OptionRead::Read) continue;
+    if (read == OptionRead::NotChainOption && file.empty() && !a.starts_with("--")) {
       file = std::string(a);
     } else {
       file.clear();

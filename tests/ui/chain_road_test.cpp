@@ -244,26 +244,42 @@ TEST_F(ChainRoad, CommandsRefuseUntilTheResultTheyNeedExists) {
 
 }  // namespace
 
-TEST_F(ChainRoad, ThePanelNamesTheOldEvaluationOfThePressureLoop) {
+// Each earlier way of the chain, chosen in the settings menu, is named by its label of the panel from
+// the next run of the chain on; switched back, the label goes and Pf is what it was.
+TEST_F(ChainRoad, ThePanelNamesTheEarlierWaysOfTheChain) {
   walkTheRoad(u"5"_s, u"1"_s);
-  const double centres = main->assessment().pf;
-  auto* label = in3<QLabel>("LabPairValues");
-  EXPECT_TRUE(label->isHidden());
+  const double byDefault = main->assessment().pf;
+  const struct {
+    QAction* item;
+    const char* label;
+    QString text;
+    ChainReading reading;
+  } cases[] = {{main->actPairUpperEdges,
+                "LabPairValues",
+                u"S vyhodnoceno na horních mezích intervalů (dřívější verze)"_s,
+                {PairValues::UpperEdges, InputReading::Uniform}},
+               {main->actInputCentres,
+                "LabInputReading",
+                u"Intervaly vstupů čteny jako body ve svých středech (dřívější verze)"_s,
+                {PairValues::Centres, InputReading::Centres}}};
+  auto runChain = [&] {
+    for (const char* step : {"BBRedPev", "BBDelSvor", "BBZatSv", "BBFunSpoj"}) press(step);
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    auto* label = in3<QLabel>(c.label);
+    EXPECT_TRUE(label->isHidden());
+    c.item->trigger();
+    runChain();
+    ASSERT_TRUE(dialogs.asked.empty()) << dialogs.asked.front().text;
+    EXPECT_EQ(main->project().boltLoadReading, c.reading);
+    EXPECT_FALSE(label->isHidden());
+    EXPECT_EQ(label->text(), c.text);
+    EXPECT_NE(main->assessment().pf, byDefault);
 
-  main->actPairUpperEdges->trigger();
-  press("BBDelSvor");
-  press("BBZatSv");
-  press("BBFunSpoj");
-  ASSERT_TRUE(dialogs.asked.empty()) << dialogs.asked.front().text;
-  EXPECT_EQ(main->project().boltLoadValues, PairValues::UpperEdges);
-  EXPECT_FALSE(label->isHidden());
-  EXPECT_EQ(label->text(), u"S vyhodnoceno na horních mezích intervalů (dřívější verze)"_s);
-  EXPECT_NE(main->assessment().pf, centres);
-
-  main->actPairUpperEdges->trigger();
-  press("BBDelSvor");
-  press("BBZatSv");
-  press("BBFunSpoj");
-  EXPECT_TRUE(label->isHidden());
-  EXPECT_EQ(main->assessment().pf, centres);
+    c.item->trigger();
+    runChain();
+    EXPECT_TRUE(label->isHidden());
+    EXPECT_EQ(main->assessment().pf, byDefault);
+  }
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-// The options of the commands that run the chain, read in one place: the histograms folder, the row
-// spacing, the design standard, the language and how the chain reads its inputs.
+// The command-line options of the commands that run the chain (veltra-cli assess and rmr, veltra --report),
+// read in one place: the histograms folder, the row spacing, the design standard, the language and how
+// the chain reads its inputs.
 
 #include <optional>
 #include <string>
@@ -9,8 +10,6 @@
 #include "project/ChainReading.h"
 #include "reliability/Assessment.h"
 #include "shell/Language.h"
-
-namespace cli {
 
 struct ChainOptions {
   std::optional<std::string> histograms;  // --histograms DIR
@@ -45,5 +44,3 @@ enum class OptionRead {
 /// Reads argv[i] when it is one of the `taken` options (with its value, advancing `i`).
 OptionRead readChainOption(int argc, char* argv[], int& i, ChainOptions& options,
                            unsigned taken = kAllChainOptions);
-
-}  // namespace cli

@@ -1,8 +1,6 @@
-#include "ChainOptions.h"
+#include "persistence/ChainOptions.h"
 
 #include <string_view>
-
-namespace cli {
 
 OptionRead readChainOption(int argc, char* argv[], int& i, ChainOptions& o, unsigned taken) {
   const std::string_view a = argv[i];
@@ -34,5 +32,3 @@ OptionRead readChainOption(int argc, char* argv[], int& i, ChainOptions& o, unsi
   }
   return OptionRead::Read;
 }
-
-}  // namespace cli
