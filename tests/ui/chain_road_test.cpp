@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <cmath>
+#include <cstdlib>
 #include <memory>
 
 #include "ScriptedDialogs.h"
@@ -243,6 +244,28 @@ TEST_F(ChainRoad, CommandsRefuseUntilTheResultTheyNeedExists) {
 }
 
 }  // namespace
+
+// The note of the reading is worded again on a language switch, like the rest of the panel.
+TEST_F(ChainRoad, TheReadingNoteFollowsTheLanguage) {
+  walkTheRoad(u"5"_s, u"1"_s);
+  main->actInputCentres->trigger();
+  for (const char* step : {"BBRedPev", "BBDelSvor", "BBZatSv", "BBFunSpoj"}) press(step);
+  auto* label = in3<QLabel>("LabInputReading");
+  ASSERT_FALSE(label->isHidden());
+  main->AnglictinaClick();
+  QApplication::processEvents();
+  EXPECT_EQ(label->text(), u"Input bins read as points at their centres (earlier versions)"_s);
+  EXPECT_FALSE(label->isHidden());
+  if (const char* folder = std::getenv("VELTRA_SCREENSHOTS")) {
+    // For a look by eye at the panel with the note.
+    chart->resize(1000, 562);
+    QApplication::processEvents();
+    EXPECT_TRUE(chart->grab().save(QString::fromUtf8(folder) + u"/assessment_reading_en.png"_s));
+  }
+  main->CestinaClick();
+  QApplication::processEvents();
+  EXPECT_EQ(label->text(), u"Intervaly vstupů čteny jako body ve svých středech (dřívější verze)"_s);
+}
 
 // Each earlier way of the chain, chosen in the settings menu, is named by its label of the panel from
 // the next run of the chain on; switched back, the label goes and Pf is what it was.
