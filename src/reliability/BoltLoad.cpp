@@ -64,6 +64,7 @@ ChainReport runBoltLoad(ProjectState& p, const LoopProgress& progress, int threa
   p.boltLoad = *result;
   p.boltLoadDone = true;
   p.boltLoadReading = reading;
+  p.boltLoadReadingKnown = true;
   report.ok = true;
   return report;
 }

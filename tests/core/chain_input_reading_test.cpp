@@ -227,6 +227,9 @@ TEST(InputReading, AResultsFileIsAssessedAgainAsItsStoredLoadWasMade) {
   EXPECT_EQ(foreign.boltLoadReading, kCentres);
   EXPECT_EQ(foreign.reducedStrengthReading, InputReading::Uniform);
   EXPECT_EQ(foreign.boltLoad, storedLoad);
+  // Made again, S's reading is known once more.
+  ASSERT_TRUE(runBoltLoad(foreign).ok);
+  EXPECT_TRUE(foreign.boltLoadReadingKnown);
 }
 
 // The example with every input merged to at most four bins, rows 1.7 m apart: read as spread over its
