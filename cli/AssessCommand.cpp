@@ -11,11 +11,11 @@
 #include <string>
 #include <string_view>
 
-#include "ChainOptions.h"
 #include "Json.h"
 #include "ProjectLoad.h"
 #include "histogram/HistogramFile.h"
 #include "persistence/AssessFile.h"
+#include "persistence/ChainOptions.h"
 #include "ralvex/Ralvex.h"
 #include "reliability/Assessment.h"
 #include "reliability/BoltLength.h"
@@ -32,13 +32,13 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: veltra-cli assess PROJECT.hor [--histograms DIR] [--ds MM] [--standard 0|1] [--lang cs|en]\n"
-    "                         [--pair-values centres|upper-edges] [--verify [--samples N] [--cov C] [--seed "
-    "S]]\n"
+    "                         [--pair-values centres|upper-edges] [--input-reading uniform|centres]\n"
+    "                         [--verify [--samples N] [--cov C] [--seed S]]\n"
     "       veltra-cli assess RESULTS.Vys [--standard 0|1] [--lang cs|en] [--verify ...]\n";
 
 struct Options {
   std::string file;
-  cli::ChainOptions chain;
+  ChainOptions chain;
   bool verify = false;
   verification::MonteCarloOptions monteCarlo;
 };
@@ -52,12 +52,11 @@ bool parseNumber(std::string_view s, T& out) {
 
 bool parse(int argc, char* argv[], Options& o) {
   for (int i = 2; i < argc; ++i) {
-    const cli::OptionRead chain = cli::readChainOption(argc, argv, i, o.chain);
-    if (chain == cli::OptionRead::Bad) return false;
-    if (chain == cli::OptionRead::Read) continue;
     const std::string_view a = argv[i];
     const bool hasValue = i + 1 < argc;
-    if (a == "--verify") {
+    if (const OptionRead read = readChainOption(argc, argv, i, o.chain); read != OptionRead::NotChainOption) {
+      if (read == OptionRead::Bad) return false;
+    } else if (a == "--verify") {
       o.verify = true;
     } else if (a == "--samples" && hasValue) {
       if (!parseNumber(argv[++i], o.monteCarlo.maxSamples) || o.monteCarlo.maxSamples < 1) return false;
@@ -111,12 +110,13 @@ cli::Json estimateJson(const verification::PfEstimate& e) {
 // The cross-checks of the chain's Pf: Monte Carlo on the point model, the chain on coarsened inputs
 // and the sensitivity to each input. Nonzero when the project lacks what the point model needs.
 int addVerification(cli::Json& j, const ProjectState& p, double chainPf, const Options& o) {
+  const Language language = o.chain.language;
   std::string problem;
   const auto model = verification::pointModelFromProject(p, &problem);
   if (!model)
-    return cli::refuse(0, (o.chain.language == Language::English ? "The check can not be done: "
-                                                                 : "Ověření  n e l z e  provést: ") +
-                              problem);
+    return cli::refuse(
+        0, (language == Language::English ? "The check can not be done: " : "Ověření  n e l z e  provést: ") +
+               problem);
   const verification::MonteCarloResult mc = verification::runMonteCarlo(*model, o.monteCarlo);
   cli::Json m;
   m["centres"] = estimateJson(mc.centres);
@@ -124,15 +124,19 @@ int addVerification(cli::Json& j, const ProjectState& p, double chainPf, const O
   m["seconds"] = mc.seconds;
   m["seed"] = o.monteCarlo.seed;
   m["timedOut"] = mc.timedOut;
-  m["chainInsideCentres"] = chainPf >= mc.centres.lo95 && chainPf <= mc.centres.hi95;
+  m["chainInsideCentres"] = verification::inside(mc.centres, chainPf);
+  m["chainInsideUniform"] = verification::inside(mc.uniform, chainPf);
   j["monteCarlo"] = std::move(m);
+  // The reading the chain's Pf was made with (a results file: that of its stored S).
+  const ChainReading reading = p.boltLoadReading;
   cli::Json bins;
-  for (int n : {64, 128})
-    bins[std::to_string(n)] = number(verification::chainPfWithBins(p, n, o.chain.pairValues));
+  for (int n : {64, 128}) bins[std::to_string(n)] = number(verification::chainPfWithBins(p, n, reading));
   bins["256"] = chainPf;
+  for (int n : {16, 64, 256})
+    bins["refine" + std::to_string(n)] = number(verification::chainPfSplit(p, n, reading.values));
   j["pfByBins"] = std::move(bins);
   verification::SensitivityOptions so;
-  so.values = o.chain.pairValues;
+  so.reading = reading;
   cli::Json rows = cli::Json::array();
   for (const auto& r : verification::sensitivity(p, *model, so)) {
     cli::Json row;
@@ -155,12 +159,15 @@ int runAssessCommand(int argc, char* argv[]) {
     std::cerr << kUsage;
     return 2;
   }
-  const cli::ChainOptions& c = o.chain;
+  const ChainOptions& c = o.chain;
   const AssessedFile r =
-      assessFile(o.file, cli::histogramsFolder(c.histograms), c.ds, c.standard, c.language, c.pairValues);
+      assessFile(o.file, cli::histogramsFolder(c.histograms), c.ds, c.standard, c.language, c.reading);
   if (!r.ok) return cli::refuse(r.message, r.text);
   cli::Json j = assessmentJson(r.project, r.assessment);
-  if (!r.isResults) j["pairValues"] = std::string(pairValuesName(c.pairValues));
+  if (!r.isResults) j["pairValues"] = std::string(pairValuesName(c.reading.values));
+  // A results file is assessed again as its stored S was made, when a reading makes it again.
+  j["inputReading"] = std::string(inputReadingName(r.project.boltLoadReading.inputs));
+  if (r.isResults) j["storedReadingKnown"] = r.project.boltLoadReadingKnown;
   if (o.verify)
     if (const int status = addVerification(j, r.project, r.assessment.pf, o)) return status;
   cli::printJson(j);

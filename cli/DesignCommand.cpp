@@ -8,12 +8,12 @@
 #include <string>
 #include <string_view>
 
-#include "ChainOptions.h"
 #include "Json.h"
 #include "ProjectLoad.h"
 #include "design/PatternDesign.h"
 #include "io/AtomicFile.h"
 #include "persistence/AssessFile.h"
+#include "persistence/ChainOptions.h"
 #include "shell/Messages.h"
 
 namespace {
@@ -21,20 +21,22 @@ namespace {
 constexpr const char* kUsage =
     "usage: veltra-cli design PROJECT.hor [--histograms DIR] [--ds MM] [--standard 0|1] [--target 1|2|3]\n"
     "                         [--n LIST] [--d1 LIST] [--ds-range MIN:MAX:STEP] [--csv FILE]\n"
-    "                         [--pair-values centres|upper-edges] [--lang cs|en]\n";
+    "                         [--pair-values centres|upper-edges] [--input-reading uniform|centres]\n"
+    "                         [--lang cs|en]\n";
 
 struct Options {
   std::string file;
-  cli::ChainOptions chain;
+  ChainOptions chain;
   int target = 2;
   std::optional<std::string> n, d1, dsRange, csv;
 };
 
 bool parse(int argc, char* argv[], Options& o) {
   for (int i = 2; i < argc; ++i) {
-    const cli::OptionRead chain = cli::readChainOption(argc, argv, i, o.chain);
-    if (chain == cli::OptionRead::Bad) return false;
-    if (chain == cli::OptionRead::Read) continue;
+    if (const OptionRead read = readChainOption(argc, argv, i, o.chain); read != OptionRead::NotChainOption) {
+      if (read == OptionRead::Bad) return false;
+      continue;
+    }
     const std::string_view a = argv[i];
     const bool hasValue = i + 1 < argc;
     if (a == "--target" && hasValue) {
@@ -101,7 +103,7 @@ cli::Json patternJson(const std::optional<design::PatternRow>& r) {
 
 // The project's own pattern, assessed as `assess` assesses it; null when the project's bolt inputs do
 // not allow an assessment.
-cli::Json currentJson(const ProjectState& project, const cli::ChainOptions& c, std::optional<double>& k) {
+cli::Json currentJson(const ProjectState& project, const ChainOptions& c, std::optional<double>& k) {
   ProjectState p = project;
   AssessmentResult a;
   if (!runAssessment(p, c.standard, c.language, a).ok) return nullptr;
@@ -126,10 +128,9 @@ int runDesignCommand(int argc, char* argv[]) {
     std::cerr << kUsage;
     return 2;
   }
-  const cli::ChainOptions& c = o.chain;
+  const ChainOptions& c = o.chain;
   const Language lang = c.language;
-  const AssessedFile chain =
-      runFileChain(o.file, cli::histogramsFolder(c.histograms), c.ds, lang, c.pairValues);
+  const AssessedFile chain = runFileChain(o.file, cli::histogramsFolder(c.histograms), c.ds, lang, c.reading);
   if (!chain.ok) return cli::refuse(chain.message, chain.text);
   ChainReport report;
   const auto basis = design::designBasis(chain.project, report);
@@ -164,7 +165,8 @@ int runDesignCommand(int argc, char* argv[]) {
   j["current"] = currentJson(chain.project, c, currentK);
   j["margin"] = found && currentK ? cli::Json(*currentK / d.required.k) : cli::Json(nullptr);
   j["boltLength"] = d.boltLength;
-  if (!chain.isResults) j["pairValues"] = std::string(pairValuesName(c.pairValues));
+  if (!chain.isResults) j["pairValues"] = std::string(pairValuesName(c.reading.values));
+  j["inputReading"] = std::string(inputReadingName(chain.project.boltLoadReading.inputs));
   cli::Json rows = cli::Json::array();
   for (const design::PatternRow& r : d.patterns) rows.push_back(patternJson(r));
   j["patterns"] = std::move(rows);

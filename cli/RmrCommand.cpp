@@ -10,6 +10,7 @@
 #include "Json.h"
 #include "ProjectLoad.h"
 #include "io/AtomicFile.h"
+#include "persistence/ChainOptions.h"
 #include "persistence/FileError.h"
 #include "reliability/ReducedStrength.h"
 #include "rmr/RmrRating.h"
@@ -17,7 +18,8 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: veltra-cli rmr PROJECT.hor [--histograms DIR] [--lang cs|en]\n";
+constexpr const char* kUsage =
+    "usage: veltra-cli rmr PROJECT.hor [--histograms DIR] [--lang cs|en] [--input-reading uniform|centres]\n";
 
 int refuseMessage(const ChainMessage& m, Language language) {
   return cli::refuse(m.number, chainMessageText(m, language));
@@ -27,17 +29,13 @@ int refuseMessage(const ChainMessage& m, Language language) {
 
 int runRmrCommand(int argc, char* argv[]) {
   std::string file;
-  std::optional<std::string> histograms;
-  Language lang = Language::Czech;
+  ChainOptions options;
   for (int i = 2; i < argc; ++i) {
     const std::string_view a = argv[i];
-    const bool hasValue = i + 1 < argc;
-    if (a == "--histograms" && hasValue) {
-      histograms = argv[++i];
-    } else if (a == "--lang" && hasValue &&
-               (std::string_view(argv[i + 1]) == "cs" || std::string_view(argv[i + 1]) == "en")) {
-      lang = std::string_view(argv[++i]) == "en" ? Language::English : Language::Czech;
-    } else if (file.empty() && !a.starts_with("--")) {
+    const OptionRead read =
+        readChainOption(argc, argv, i, options, kHistogramsOption | kLangOption | kInputReadingOption);
+    if (read == OptionRead::Read) continue;
+    if (read == OptionRead::NotChainOption && file.empty() && !a.starts_with("--")) {
       file = std::string(a);
     } else {
       file.clear();
@@ -48,17 +46,19 @@ int runRmrCommand(int argc, char* argv[]) {
     std::cerr << kUsage;
     return 2;
   }
+  const Language lang = options.language;
 
   std::string bytes;
   if (!readWholeFile(file, bytes))
     return cli::refuse(34, FileError::missing().text(lang) + " ( " + file + " )");
   ProjectState p;
   RmrTables tables;
-  if (const auto refused = cli::openProject(bytes, cli::histogramsFolder(histograms), lang, p, tables))
+  if (const auto refused =
+          cli::openProject(bytes, cli::histogramsFolder(options.histograms), lang, p, tables))
     return *refused;
 
   // R as the main window computes it; without it the window does not open (message 151).
-  if (const ChainReport r = runReducedStrength(p); !r.ok) {
+  if (const ChainReport r = runReducedStrength(p, options.reading.inputs); !r.ok) {
     std::string text = MessageText(151, lang);
     if (!r.messages.empty()) text += "\r\n\r\n" + chainMessageText(r.messages.front(), lang);
     return cli::refuse(151, text);
@@ -78,6 +78,7 @@ int runRmrCommand(int argc, char* argv[]) {
   j["rmrText"] = o.rmrText;
   j["a"] = cli::histogramJson(*a);
   j["rmr"] = cli::histogramJson(o.rmr);
+  j["inputReading"] = std::string(inputReadingName(options.reading.inputs));
   cli::printJson(j);
   return 0;
 }

@@ -9,15 +9,11 @@
 
 #include "histogram/Histogram.h"
 #include "histogram/HistogramFile.h"
-#include "persistence/AtomicFile.h"
+#include "io/AtomicFile.h"
+#include "persistence/AssessFile.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/ResultsFile.h"
-#include "ralvex/Ralvex.h"
-#include "reliability/Assessment.h"
-#include "reliability/BoltLength.h"
 #include "reliability/BoltLoad.h"
-#include "reliability/InputChecks.h"
-#include "reliability/ReducedStrength.h"
 
 namespace {
 
@@ -55,42 +51,19 @@ void save(const std::string& name, const Histogram& h) {
   }
 }
 
-// Opens a project as the program does, runs the whole chain and writes the results file.
+// Assesses a project as `veltra-cli assess` does (the chain's default reading, ds 1000 mm) and writes
+// the results file.
 void computeResults(const std::string& projectName, const std::string& resultsName) {
-  std::string bytes;
-  FileError e;
-  std::optional<ProjectFileData> data;
-  if (readWholeFile(folder + "/Projects/" + projectName, bytes)) data = parseProjectFile(bytes, e);
-  if (!data) {
-    std::fprintf(stderr, "%s: cannot be read\n", projectName.c_str());
+  const AssessedFile r = assessFile(folder + "/Projects/" + projectName, folder + "/Histograms", "1000",
+                                    DesignStandard::En1990, Language::Czech);
+  if (!r.ok) {
+    std::fprintf(stderr, "%s: %s\n", projectName.c_str(), r.text.c_str());
     std::exit(1);
   }
-  ProjectState p;
-  RmrTables rmr;
-  ProjectOpenHooks hooks;
-  hooks.loadHistogram = [&](int source, int row, const std::string& path) {
-    HistogramFileError he;
-    const auto h = ReadHistogramFile(path, he);
-    if (h) p.slotForSource(source, row)->histogram = *h;
-    return h.has_value();
-  };
-  hooks.computeBStar = [&] {
-    p.bStar = bStarFromWidth(p.width.histogram).value_or(0);
-    p.twoBStar = 2 * p.bStar;
-    p.bStarText = ralvex::StrNaCarku(p.bStar);
-    p.twoBStarText = ralvex::StrNaCarku(p.twoBStar);
-  };
-  hooks.computeBeta = [&] { runLayerCoefficient(p); };
-  openProjectInto(*data, folder + "/Histograms", p, rmr, hooks);
-  AssessmentResult a;
-  if (!runReducedStrength(p).ok || !runBoltLength(p).ok || !runBoltLoad(p).ok ||
-      !runAssessment(p, DesignStandard::En1990, Language::Czech, a).ok) {
-    std::fprintf(stderr, "%s: the chain refused the project\n", projectName.c_str());
-    std::exit(1);
-  }
-  const ResultsFileData r = resultsFileFromState(
-      p, rmr, {true, true, true, true, true}, rockMassFactor(p.rmr.histogram), VELTRA_VERSION, resultsName);
-  if (!writeFileAtomically(folder + "/Results/" + resultsName, formatResultsFile(r))) {
+  const ResultsFileData data =
+      resultsFileFromState(r.project, r.rmr, {true, true, true, true, true},
+                           rockMassFactor(r.project.rmr.histogram), VELTRA_VERSION, resultsName);
+  if (!writeFileAtomically(folder + "/Results/" + resultsName, formatResultsFile(data))) {
     std::fprintf(stderr, "cannot write %s\n", resultsName.c_str());
     std::exit(1);
   }

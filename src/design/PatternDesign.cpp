@@ -8,6 +8,7 @@
 #include "histogram/HistogramArithmetic.h"
 #include "histogram/Queries.h"
 #include "reliability/ChainCommon.h"
+#include "reliability/InputReading.h"
 
 namespace design {
 
@@ -56,7 +57,8 @@ std::optional<DesignBasis> designBasis(const ProjectState& p, ChainReport& repor
     return std::nullopt;
   }
   DesignBasis b;
-  b.sigmaR = p.sigmaR.histogram;
+  // SigmaR is read as the bolt load read its inputs, as the assessment reads it.
+  b.sigmaR = readInput(p.sigmaR.histogram, p.boltLoadReading.inputs);
   b.boltLoad = p.boltLoad;
   b.boltLength = quantileQuery(p.boltLength, kBoltLengthQuantile).qp;
   b.d2 = d2;

@@ -11,6 +11,7 @@
 #include "reliability/BoltLength.h"
 #include "reliability/BoltLoad.h"
 #include "reliability/ReducedStrength.h"
+#include "reliability/StoredReading.h"
 #include "shell/Messages.h"
 
 namespace {
@@ -41,7 +42,7 @@ AssessedFile& refuse(AssessedFile& out, const ChainReport& r, Language language)
 }  // namespace
 
 AssessedFile runFileChain(const std::string& file, const std::string& histogramsFolder, const std::string& ds,
-                          Language lang, PairValues values) {
+                          Language lang, ChainReading reading) {
   AssessedFile out;
   ProjectState& p = out.project;
   std::string bytes;
@@ -55,6 +56,7 @@ AssessedFile runFileChain(const std::string& file, const std::string& histograms
     if (!data) return refuse(out, e.message, e.text(lang));
     Histogram workD;
     openResultsInto(*data, p, out.rmr, workD);
+    settleStoredReading(p, reading);
     out.ok = true;
     return out;
   }
@@ -68,16 +70,16 @@ AssessedFile runFileChain(const std::string& file, const std::string& histograms
   if (opened.bStarRefused()) return refuse(out, 33, MessageText(33, lang));
   p.rowSpacing = ds;
 
-  if (ChainReport r = runReducedStrength(p); !r.ok) return refuse(out, r, lang);
-  if (ChainReport r = runBoltLength(p, {}, 0, values); !r.ok) return refuse(out, r, lang);
-  if (ChainReport r = runBoltLoad(p, {}, 0, values); !r.ok) return refuse(out, r, lang);
+  if (ChainReport r = runReducedStrength(p, reading.inputs); !r.ok) return refuse(out, r, lang);
+  if (ChainReport r = runBoltLength(p, {}, 0, reading); !r.ok) return refuse(out, r, lang);
+  if (ChainReport r = runBoltLoad(p, {}, 0, reading); !r.ok) return refuse(out, r, lang);
   out.ok = true;
   return out;
 }
 
 AssessedFile assessFile(const std::string& file, const std::string& histogramsFolder, const std::string& ds,
-                        DesignStandard standard, Language lang, PairValues values) {
-  AssessedFile out = runFileChain(file, histogramsFolder, ds, lang, values);
+                        DesignStandard standard, Language lang, ChainReading reading) {
+  AssessedFile out = runFileChain(file, histogramsFolder, ds, lang, reading);
   if (!out.ok) return out;
   out.ok = false;
   if (ChainReport r = runAssessment(out.project, standard, lang, out.assessment); !r.ok)

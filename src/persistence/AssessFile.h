@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "project/PairValues.h"
+#include "project/ChainReading.h"
 #include "project/ProjectState.h"
 #include "reliability/Assessment.h"
 #include "rmr/RmrTables.h"
@@ -25,12 +25,14 @@ struct AssessedFile {
 
 /// Reads `file` and brings its chain up to the bolt load: a results file gives its stored results, a
 /// project file runs the reduced strength, the bolt length and the bolt load with `ds` as its row
-/// spacing. `ok` when that succeeded; `assessment` stays empty.
+/// spacing and `reading`; a results file's reading fields say how its stored S was made
+/// (settleStoredReading, `reading` first). `ok` when that succeeded; `assessment` stays empty.
 AssessedFile runFileChain(const std::string& file, const std::string& histogramsFolder, const std::string& ds,
-                          Language language, PairValues values = PairValues::Centres);
+                          Language language, ChainReading reading = {});
 
 /// Assesses `file` (a results file when its name ends in ".vys", any case, else a project file).
 /// `histogramsFolder` is where a project's histograms are read; `ds` the row spacing text of a project;
-/// `values` where the bolt length and bolt load evaluate their pairs.
+/// `reading` how the chain reads the inputs of a project. A results file is assessed again as its stored
+/// S was made (settleStoredReading, `reading` first); the project's reading fields say how.
 AssessedFile assessFile(const std::string& file, const std::string& histogramsFolder, const std::string& ds,
-                        DesignStandard standard, Language language, PairValues values = PairValues::Centres);
+                        DesignStandard standard, Language language, ChainReading reading = {});

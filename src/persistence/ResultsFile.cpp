@@ -458,8 +458,10 @@ void openResultsInto(const ResultsFileData& d, ProjectState& p, RmrTables& rmr, 
   p.reducedStrength = d.histograms[kResReducedStrength];
   p.boltLength = d.histograms[kResBoltLength];
   p.boltLoad = d.histograms[kResBoltLoad];
-  // The file does not say how its S and L were evaluated; the panel then names no evaluation.
-  p.boltLengthValues = p.boltLoadValues = PairValues::Centres;
+  // The file does not say how R, L and S were made; settleStoredReading finds out.
+  p.reducedStrengthReading = InputReading::Uniform;
+  p.boltLengthReading = p.boltLoadReading = ChainReading{};
+  p.boltLoadReadingKnown = true;
   p.bearingCapacity = d.histograms[kResBearingCapacity];
   p.reliabilityFunction = d.histograms[kResReliability];
   p.reducedStrengthDone = d.done[0];

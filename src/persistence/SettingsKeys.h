@@ -74,6 +74,8 @@ inline constexpr Key kHelpWin{kNastaveni, "Form1 HELP WIN", KeyType::Bool, 0};
 inline constexpr Key kPlotCom{kNastaveni, "Form1 PlotCom", KeyType::Bool, 1};
 // Points of the pressure loop: "centres" or "upper-edges" (earlier versions).
 inline constexpr Key kPairValues{kNastaveni, "Form1 PairValues", KeyType::Text, 0, "centres"};
+// Reading of the input bins: "uniform" or "centres" (earlier versions).
+inline constexpr Key kInputReading{kNastaveni, "Form1 InputReading", KeyType::Text, 0, "uniform"};
 inline constexpr Key kIndexYes{kComponent, "FORM1 Index Ano", KeyType::Bool, 0};
 inline constexpr Key kIndexNo{kComponent, "FORM1 Index Ne", KeyType::Bool, 1};
 
@@ -83,12 +85,12 @@ inline constexpr std::string_view kRockTypePrefix = "Hornina ";
 
 /// Every fixed key above, for listings and tests.
 inline constexpr std::array kAllKeys{
-    kParamEps,       kParamIntervals, kRawEps,          kRawIntervals,  kWinHlpOffer, kAllCloseness,
-    kColorChart,     kColorFce,       kColorKvantil,    kColorFS,       kColorTab,    kColorEdit,
-    kHighlightYes,   kHighlightNo,    kDateSeparator,   kTimeSeparator, kChartMarks,  kChartAngle,
-    kParamMarks,     kParamAngle,     kRawMarks,        kRawAngle,      kDistMarks,   kDistAngle,
-    kDistBackground, kLanguageCzech,  kLanguageEnglish, kHelpHtml,      kHelpWin,     kPlotCom,
-    kIndexYes,       kIndexNo,        kRockTypeCount,   kPairValues,    kChartNorma,
+    kParamEps,       kParamIntervals, kRawEps,          kRawIntervals,  kWinHlpOffer,  kAllCloseness,
+    kColorChart,     kColorFce,       kColorKvantil,    kColorFS,       kColorTab,     kColorEdit,
+    kHighlightYes,   kHighlightNo,    kDateSeparator,   kTimeSeparator, kChartMarks,   kChartAngle,
+    kParamMarks,     kParamAngle,     kRawMarks,        kRawAngle,      kDistMarks,    kDistAngle,
+    kDistBackground, kLanguageCzech,  kLanguageEnglish, kHelpHtml,      kHelpWin,      kPlotCom,
+    kIndexYes,       kIndexNo,        kRockTypeCount,   kPairValues,    kInputReading, kChartNorma,
 };
 
 /// Position and size keys of one window: prefix + ".left", ".top", ".width", ".height".

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "histogram/Histogram.h"
-#include "project/PairValues.h"
+#include "project/ChainReading.h"
 
 /// Source numbers: what a slot or a result is, shared with the chart window and the file reader.
 enum Source : int {
@@ -95,17 +95,26 @@ struct ProjectState {
   Histogram boltLoad;             // source 12
   Histogram bearingCapacity;      // source 10
   Histogram reliabilityFunction;  // source 13
-  // Points of the pressure loop behind L and S (not stored: a results file read back counts as centres).
-  PairValues boltLengthValues = PairValues::Centres;
-  PairValues boltLoadValues = PairValues::Centres;
-  double failureMass = 0;         // F of the subtraction C - S (not stored)
-  double failureProbability = 0;  // Pf of the last assessment (not stored)
+  // How R, L and S were made (not stored in files; see readingOfStoredResults for a results file).
+  InputReading reducedStrengthReading = InputReading::Uniform;
+  ChainReading boltLengthReading;
+  ChainReading boltLoadReading;
+  bool boltLoadReadingKnown = true;  // false: S read from a results file that no reading makes again
+  double failureMass = 0;            // F of the subtraction C - S (not stored)
+  double failureProbability = 0;     // Pf of the last assessment (not stored)
 
   bool reducedStrengthDone = false;
   bool boltLengthDone = false;
   bool boltLoadDone = false;
   bool bearingCapacityDone = false;
   bool assessmentDone = false;
+
+  /// How the inputs behind S were read: centres when R or S read them so.
+  InputReading loadInputReading() const {
+    return reducedStrengthReading == InputReading::Centres || boltLoadReading.inputs == InputReading::Centres
+               ? InputReading::Centres
+               : InputReading::Uniform;
+  }
 
   /// Number of layers with a strength histogram.
   int layerCount() const { return nextLayerRow - 1; }

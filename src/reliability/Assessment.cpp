@@ -6,6 +6,7 @@
 #include "creation/SpecialFunctions.h"
 #include "histogram/HistogramArithmetic.h"
 #include "reliability/ChainCommon.h"
+#include "reliability/InputReading.h"
 #include "shell/Messages.h"
 
 namespace {
@@ -168,7 +169,9 @@ ChainReport runBearingCapacity(ProjectState& p) {
   if (d2 == d1) return refuseInput(146, " \"d2\" ( d2 >= d1 )  !  ( " + p.d2 + " )\r\n", FocusField::EdPSV);
 
   const double k = bearingCapacityFactor(n, d1, d2, ds);
-  std::optional<Histogram> c = bearingCapacityAt(p.sigmaR.histogram, k, report);
+  // SigmaR is read as the bolt load read its inputs, so that C and S of FS = C - S agree.
+  std::optional<Histogram> c =
+      bearingCapacityAt(readInput(p.sigmaR.histogram, p.boltLoadReading.inputs), k, report);
   if (!c) return report;
   p.bearingCapacity = *c;
   p.bearingCapacityDone = true;

@@ -88,7 +88,8 @@ std::optional<ReliabilityFunction> reliabilityFunction(const Histogram& c, const
                                                        ChainReport& report);
 
 /// The bearing capacity C (`bearingCapacity`, flag) from SigmaR and the bolt texts: checks 29 and 30 and
-/// the zero-cross-section refusals. Does not check the presence of the inputs (see runAssessment).
+/// the zero-cross-section refusals. SigmaR is read as the bolt load read its inputs
+/// (`boltLoadReading`). Does not check the presence of the inputs (see runAssessment).
 ChainReport runBearingCapacity(ProjectState& project);
 
 /// The whole assessment command: checks 54 to 57, the bearing capacity, FS = C - S and the verdict.

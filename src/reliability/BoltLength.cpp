@@ -3,6 +3,7 @@
 #include "creation/SpecialFunctions.h"
 #include "histogram/HistogramArithmetic.h"
 #include "reliability/ChainCommon.h"
+#include "reliability/InputReading.h"
 
 HistogramOpResult boltLengthProduct(const Histogram& kn, const Histogram& b, const Histogram& k) {
   HistogramOpResult t;
@@ -16,7 +17,7 @@ HistogramOpResult boltLengthProduct(const Histogram& kn, const Histogram& b, con
   return t;
 }
 
-ChainReport runBoltLength(ProjectState& p, const LoopProgress& progress, int threads, PairValues values) {
+ChainReport runBoltLength(ProjectState& p, const LoopProgress& progress, int threads, ChainReading reading) {
   ChainReport report;
   if (!p.reducedStrengthDone) return refuse(report, 48);
   if (missingInput(p.k)) return refuseMissing(report, p.k, 49);
@@ -24,18 +25,23 @@ ChainReport runBoltLength(ProjectState& p, const LoopProgress& progress, int thr
   if (p.depthH.empty()) return refuse(report, 51, ralvex::DlgKind::Error, {}, FocusField::EdH);
   if (p.combinedSupport && missingInput(p.q)) return refuseMissing(report, p.q, 52);
 
-  const Histogram* q = p.combinedSupport ? &p.q.histogram : nullptr;
   for (const Histogram* h : {&p.kn.histogram, &p.width.histogram, &p.k.histogram, &p.reducedStrength})
     if (!usableHistogram(*h)) return refuse(report, kZeroWidthMessage);
-  if (q && !usableHistogram(*q)) return refuse(report, kZeroWidthMessage);
+  if (p.combinedSupport && !usableHistogram(p.q.histogram)) return refuse(report, kZeroWidthMessage);
 
-  const HistogramOpResult product = boltLengthProduct(p.kn.histogram, p.width.histogram, p.k.histogram);
+  const Histogram kn = readInput(p.kn.histogram, reading.inputs);
+  const Histogram b = readInput(p.width.histogram, reading.inputs);
+  const Histogram k = readInput(p.k.histogram, reading.inputs);
+  std::optional<Histogram> q;
+  if (p.combinedSupport) q = readInput(p.q.histogram, reading.inputs);
+  const HistogramOpResult product = boltLengthProduct(kn, b, k);
   if (!product) return refuseArithmetic(report, product);
-  const auto result = pressureStep(report, 53, product.h, p, progress, threads, values);
+  const auto result =
+      pressureStep(report, 53, product.h, q ? &*q : nullptr, p, progress, threads, reading.values);
   if (!result) return report;
   p.boltLength = *result;
   p.boltLengthDone = true;
-  p.boltLengthValues = values;
+  p.boltLengthReading = reading;
   report.ok = true;
   return report;
 }

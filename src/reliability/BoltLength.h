@@ -5,6 +5,7 @@
 
 #include "histogram/Histogram.h"
 #include "histogram/HistogramArithmetic.h"
+#include "project/ChainReading.h"
 #include "project/ProjectState.h"
 #include "reliability/ChainMessages.h"
 #include "reliability/PressureLoop.h"
@@ -17,6 +18,7 @@ HistogramOpResult boltLengthProduct(const Histogram& kn, const Histogram& b, con
 
 /// The bolt-length command: checks 48 to 52, then L (normalised, trimmed) with its flag; message 53 when
 /// the corner range is empty, 35 when an input histogram has no width. `q` is used only with combined
-/// support. `values` chooses the points of the pressure loop (recorded in `boltLengthValues`).
+/// support. `reading` says how Kn, B, K and q are read and where the pressure loop takes its points
+/// (recorded in `boltLengthReading`).
 ChainReport runBoltLength(ProjectState& project, const LoopProgress& progress = {}, int threads = 0,
-                          PairValues values = PairValues::Centres);
+                          ChainReading reading = {});

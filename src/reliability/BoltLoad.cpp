@@ -5,6 +5,7 @@
 #include "creation/SpecialFunctions.h"
 #include "histogram/HistogramArithmetic.h"
 #include "reliability/ChainCommon.h"
+#include "reliability/InputReading.h"
 
 Histogram rockMassFactor(const Histogram& rmr) {
   const int n = binCount(rmr);
@@ -35,7 +36,7 @@ HistogramOpResult boltLoadProduct(const Histogram& gamma, const Histogram& kn, c
   return t;
 }
 
-ChainReport runBoltLoad(ProjectState& p, const LoopProgress& progress, int threads, PairValues values) {
+ChainReport runBoltLoad(ProjectState& p, const LoopProgress& progress, int threads, ChainReading reading) {
   ChainReport report;
   if (!p.boltLengthDone) return refuse(report, 44);
   if (missingInput(p.rmr)) return refuseMissing(report, p.rmr, 45);
@@ -43,20 +44,27 @@ ChainReport runBoltLoad(ProjectState& p, const LoopProgress& progress, int threa
   // Combined support ticked after the bolt length was computed without it: q is still missing.
   if (p.combinedSupport && missingInput(p.q)) return refuseMissing(report, p.q, 52);
 
-  const Histogram* q = p.combinedSupport ? &p.q.histogram : nullptr;
   const Histogram d = rockMassFactor(p.rmr.histogram);
   for (const Histogram* h : std::initializer_list<const Histogram*>{
            &p.gamma.histogram, &p.kn.histogram, &p.width.histogram, &d, &p.reducedStrength})
     if (!usableHistogram(*h)) return refuse(report, kZeroWidthMessage);
-  if (q && !usableHistogram(*q)) return refuse(report, kZeroWidthMessage);
+  if (p.combinedSupport && !usableHistogram(p.q.histogram)) return refuse(report, kZeroWidthMessage);
 
-  const HistogramOpResult product = boltLoadProduct(p.gamma.histogram, p.kn.histogram, p.width.histogram, d);
+  const Histogram gamma = readInput(p.gamma.histogram, reading.inputs);
+  const Histogram kn = readInput(p.kn.histogram, reading.inputs);
+  const Histogram b = readInput(p.width.histogram, reading.inputs);
+  const Histogram rmr = readInput(p.rmr.histogram, reading.inputs);
+  std::optional<Histogram> q;
+  if (p.combinedSupport) q = readInput(p.q.histogram, reading.inputs);
+  const HistogramOpResult product = boltLoadProduct(gamma, kn, b, rockMassFactor(rmr));
   if (!product) return refuseArithmetic(report, product);
-  const auto result = pressureStep(report, 47, product.h, p, progress, threads, values);
+  const auto result =
+      pressureStep(report, 47, product.h, q ? &*q : nullptr, p, progress, threads, reading.values);
   if (!result) return report;
   p.boltLoad = *result;
   p.boltLoadDone = true;
-  p.boltLoadValues = values;
+  p.boltLoadReading = reading;
+  p.boltLoadReadingKnown = true;
   report.ok = true;
   return report;
 }

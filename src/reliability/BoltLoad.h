@@ -5,6 +5,7 @@
 
 #include "histogram/Histogram.h"
 #include "histogram/HistogramArithmetic.h"
+#include "project/ChainReading.h"
 #include "project/ProjectState.h"
 #include "reliability/ChainMessages.h"
 #include "reliability/PressureLoop.h"
@@ -22,6 +23,7 @@ HistogramOpResult boltLoadProduct(const Histogram& gamma, const Histogram& kn, c
 
 /// The bolt-load command: checks 44 to 46 (and 52 when combined support was ticked since), then S
 /// (normalised, trimmed) with its flag; message 47 when the corner range is empty, 35 when an input histogram
-/// has no width. `values` chooses the points of the pressure loop (recorded in `boltLoadValues`).
+/// has no width. `reading` says how gamma, Kn, B, RMR and q are read and where the pressure loop takes
+/// its points (recorded in `boltLoadReading`; the assessment reads SigmaR the same way).
 ChainReport runBoltLoad(ProjectState& project, const LoopProgress& progress = {}, int threads = 0,
-                        PairValues values = PairValues::Centres);
+                        ChainReading reading = {});

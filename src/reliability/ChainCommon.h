@@ -73,12 +73,12 @@ inline bool loopCompleted(ChainReport& report, int emptyRangeMessage, int status
   return status == 0;
 }
 
-/// The pressure loop of the bolt length or the bolt load over the product `t`: the normalised, trimmed
-/// result, or nullopt with the refusal in `report` (`emptyRangeMessage` when every corner value is the same).
+/// The pressure loop of the bolt length or the bolt load over the product `t` and the support resistance
+/// `q` as read (nullptr without combined support): the normalised, trimmed result, or nullopt with the
+/// refusal in `report` (`emptyRangeMessage` when every corner value is the same).
 inline std::optional<Histogram> pressureStep(ChainReport& report, int emptyRangeMessage, const Histogram& t,
-                                             const ProjectState& p, const LoopProgress& progress, int threads,
-                                             PairValues values) {
-  const Histogram* q = p.combinedSupport ? &p.q.histogram : nullptr;
+                                             const Histogram* q, const ProjectState& p,
+                                             const LoopProgress& progress, int threads, PairValues values) {
   Histogram out;
   const LoopStatus status =
       pressureLoop(t, q, p.reducedStrength, leadingNumber(p.depthH), out, progress, threads, values);

@@ -8,6 +8,7 @@
 #include "ralvex/Ralvex.h"
 #include "reliability/ChainCommon.h"
 #include "reliability/InputChecks.h"
+#include "reliability/InputReading.h"
 
 double layerCoefficient(int layers) {
   static constexpr std::array<double, 10> kBeta{1.0, 0.95, 0.9, 0.86, 0.82, 0.79, 0.76, 0.73, 0.71, 0.7};
@@ -95,7 +96,7 @@ ChainReport runLayerCoefficient(ProjectState& p) {
   return report;
 }
 
-ChainReport runReducedStrength(ProjectState& p) {
+ChainReport runReducedStrength(ProjectState& p, InputReading reading) {
   ChainReport report;
   if (missingInput(p.width)) return refuseMissing(report, p.width, 36);
   if (tableEmpty(p)) return refuse(report, 133);
@@ -116,6 +117,7 @@ ChainReport runReducedStrength(ProjectState& p) {
 
   // A zero or negative thickness would collapse the layer to a point (or mirror it); the table check
   // refuses the same texts when the table is left.
+  std::array<Histogram, ProjectState::kLayers> strengths;
   std::array<LayerInput, ProjectState::kLayers> layers;
   for (int row = 1; row <= n; ++row) {
     const LayerSlot& layer = p.layers[row - 1];
@@ -124,7 +126,8 @@ ChainReport runReducedStrength(ProjectState& p) {
       return refuseThickness(report, row, layer.thickness);
     }
     if (!usableHistogram(layer.histogram)) return refuse(report, 35);
-    layers[row - 1] = {&layer.histogram, m};
+    strengths[row - 1] = readInput(layer.histogram, reading);
+    layers[row - 1] = {&strengths[row - 1], m};
   }
   // Beta as computed; a state restored from a file may hold only its text, which reads back the same.
   const double beta = p.betaValue > 0 ? p.betaValue : leadingNumber(p.beta);
@@ -135,6 +138,7 @@ ChainReport runReducedStrength(ProjectState& p) {
   if (!r) return refuseArithmetic(report, r);
   p.reducedStrength = r.h;
   p.reducedStrengthDone = true;
+  p.reducedStrengthReading = reading;
   report.ok = true;
   return report;
 }

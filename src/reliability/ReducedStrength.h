@@ -6,6 +6,7 @@
 
 #include "histogram/Histogram.h"
 #include "histogram/HistogramArithmetic.h"
+#include "project/ChainReading.h"
 #include "project/ProjectState.h"
 #include "reliability/ChainMessages.h"
 
@@ -29,4 +30,5 @@ ChainReport runLayerCoefficient(ProjectState& project);
 
 /// The reduced-strength command: checks 36, 133, 38, 39, 41, 42, 43 in this order, then R with its flag.
 /// A thickness that does not read as a positive number in rows 2..n is refused with message 149.
-ChainReport runReducedStrength(ProjectState& project);
+/// `reading` says how the layer strengths are read (recorded in `reducedStrengthReading`).
+ChainReport runReducedStrength(ProjectState& project, InputReading reading = InputReading::Uniform);

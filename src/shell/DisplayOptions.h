@@ -24,6 +24,7 @@ struct DisplayOptions {
   bool plotCommander = true;            // PlotCom
   bool allCloseness = false;            // VsechnyTesnosti
   bool pairUpperEdges = false;          // PairUpperEdges: the pressure loop at upper bin edges
+  bool inputCentres = false;            // InputCentres: input bins read as points at their centres
   char dateSeparator = '.';
   char timeSeparator = ':';
   DisplayColours colours;

@@ -28,6 +28,7 @@
 #include "rmr/RmrRating.h"
 #include "shell/Messages.h"
 #include "ui/ExportTexts.h"
+#include "ui/RuntimeTexts.h"
 #include "ui/VerificationTexts.h"
 
 using namespace Qt::StringLiterals;
@@ -197,10 +198,14 @@ class ReportPainter {
     else
       betaF = qs(MessageText(233, l_));
     y = pair(y, reportText(ExportText::ReportBetaF, l_), betaF, true);
-    // Results made with the earlier evaluation of the pressure loop say so.
-    if (project_.boltLengthValues == PairValues::UpperEdges ||
-        project_.boltLoadValues == PairValues::UpperEdges)
+    // Results made with the earlier evaluation of the pressure loop or reading of the inputs say so.
+    if (project_.boltLengthReading.values == PairValues::UpperEdges ||
+        project_.boltLoadReading.values == PairValues::UpperEdges)
       y = text(y, reportText(ExportText::ReportUpperEdges, l_), 9, true);
+    if (const std::string note =
+            inputReadingNote(project_.loadInputReading(), project_.boltLoadReadingKnown, false, l_);
+        !note.empty())
+      y = text(y, qs(note), 9, true);
     y += 8;
     y = classTable(y, a0, reportText(ExportText::ReportStandardEn1990, l_));
     y += 10;

@@ -17,6 +17,7 @@
 #include "shell/Messages.h"
 #include "ui/ChartWindow.h"
 #include "ui/NamedWidget.h"
+#include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
 #include "ui/WindowTexts.h"
@@ -110,6 +111,11 @@ void ChartWindow::ensureAssessmentPanel() {
   LabPairValues_->setWordWrap(true);
   LabPairValues_->setVisible(false);
   rg->addWidget(LabPairValues_, 4, 0, 1, 2);
+  // Named only when the inputs were not read as piecewise uniform, or not as the settings say.
+  LabInputReading_ = named<QLabel>(result, u"LabInputReading"_s);
+  LabInputReading_->setWordWrap(true);
+  LabInputReading_->setVisible(false);
+  rg->addWidget(LabInputReading_, 5, 0, 1, 2);
   layout->insertWidget(at++, result, 0, Qt::AlignTop);
 
   // The interval that holds 0.
@@ -159,6 +165,15 @@ void ChartWindow::ApplyAssessmentTexts(Language language) {
     for (int i = 0; i < 3; ++i)
       if (!a.quantiles[i]) quantileFields_[i]->setText(qs(MessageText(233, language)));
   }
+  showInputReading(language);
+}
+
+void ChartWindow::showInputReading(Language language) {
+  const std::string note = shownReading_ ? inputReadingNote(shownReading_->reading, shownReading_->known,
+                                                            shownReading_->sayUniform, language)
+                                         : std::string();
+  LabInputReading_->setText(qs(note));
+  LabInputReading_->setVisible(!note.empty());
 }
 
 DesignStandard ChartWindow::assessmentStandard() {
@@ -219,7 +234,16 @@ void ChartWindow::ShowAssessment(const AssessmentResult& a) {
     quantileFields_[i]->setText(a.quantiles[i] ? qs(ralvex::StrNaCarku(*a.quantiles[i]))
                                                : qs(MessageText(233, language)));
   const ProjectState* project = services_.windows.project();
-  LabPairValues_->setVisible(project && project->boltLoadValues == PairValues::UpperEdges);
+  LabPairValues_->setVisible(project && project->boltLoadReading.values == PairValues::UpperEdges);
+  shownReading_.reset();
+  if (project) {
+    // A reassessment of a results file whose S was read otherwise than the settings say names its reading.
+    const InputReading reading = project->loadInputReading();
+    const InputReading option =
+        services_.options.inputCentres ? InputReading::Centres : InputReading::Uniform;
+    shownReading_ = ReadingShown{reading, project->boltLoadReadingKnown, reading != option};
+  }
+  showInputReading(language);
   shownAssessment_ = a;
   if (check_ && !currentCheck()) clearCheck();  // a check of another assessment
 }

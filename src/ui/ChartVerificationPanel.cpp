@@ -137,7 +137,6 @@ void ChartWindow::BBOvereniClick() {
   clearCheck();
   verification::ChainCheckOptions options;
   options.monteCarlo = verificationOptions;
-  options.values = project->boltLoadValues;
   auto run = std::make_shared<CheckRun>();
   options.cancel = &run->cancel;
   // Progress and the end come back to this window through its event queue.

@@ -154,6 +154,7 @@ class ChartWindow : public QWidget {
   QComboBox* CBNorma_ = nullptr;
   QLabel* Uroven_ = nullptr;
   QLabel* LabPairValues_ = nullptr;
+  QLabel* LabInputReading_ = nullptr;
   std::array<QLabel*, 3> classLabels_{};        // Label2..Label4
   std::array<QLineEdit*, 3> pdFields_{};        // Edit1..Edit3
   std::array<QLineEdit*, 3> betaFields_{};      // Edit9..Edit11
@@ -163,6 +164,12 @@ class ChartWindow : public QWidget {
   QTableWidget* StringGrid3_ = nullptr;
   bool normaRunning_ = false;
   std::optional<AssessmentResult> shownAssessment_;  // re-worded on a language switch
+  struct ReadingShown {
+    InputReading reading;
+    bool known, sayUniform;
+  };
+  std::optional<ReadingShown> shownReading_;  // the reading LabInputReading names
+  void showInputReading(Language language);
 
  public:
  protected:

@@ -379,6 +379,7 @@ void MainWindow::createMenus() {
   actVsechnyTesnosti = optionAction(this, nastaveni, u"VsechnyTesnosti"_s, &MainWindow::VsechnyTesnostiClick);
   actPlotCom = optionAction(this, nastaveni, u"PlotCom"_s, &MainWindow::PlotComClick);
   actPairUpperEdges = optionAction(this, nastaveni, u"PairUpperEdges"_s, &MainWindow::PairUpperEdgesClick);
+  actInputCentres = optionAction(this, nastaveni, u"InputCentres"_s, &MainWindow::InputCentresClick);
   nastaveni->addSeparator();
   QMenu* dateSep = named<QMenu>(nastaveni, u"DateSeparator1"_s);
   actTecka1 = optionAction(this, dateSep, u"tecka1"_s, &MainWindow::tecka1Click);
@@ -608,6 +609,7 @@ void MainWindow::syncOptionsFromMenu() {
   o.plotCommander = actPlotCom->isChecked();
   o.allCloseness = actVsechnyTesnosti->isChecked();
   o.pairUpperEdges = actPairUpperEdges->isChecked();
+  o.inputCentres = actInputCentres->isChecked();
 }
 
 void MainWindow::applyAllTexts() {
@@ -695,9 +697,14 @@ void MainWindow::PlotComClick() {
 // A stored check mark only: clicking the item leaves it as it is.
 void MainWindow::VsechnyTesnostiClick() {}
 
-// Takes effect at the next bolt length and bolt load.
+// The reading options take effect at the next step of the chain; results made already stay.
 void MainWindow::PairUpperEdgesClick() {
   actPairUpperEdges->setChecked(!actPairUpperEdges->isChecked());
+  syncOptionsFromMenu();
+}
+
+void MainWindow::InputCentresClick() {
+  actInputCentres->setChecked(!actInputCentres->isChecked());
   syncOptionsFromMenu();
 }
 
@@ -761,6 +768,21 @@ std::array<std::pair<QAction*, const settings::Key*>, 8> storedMenuItems(const M
            {w.actPlotCom, &settings::kPlotCom}}};
 }
 
+// The menu items of the chain's reading, stored as text keys: the item, its key and the names stored
+// with the item checked and unchecked.
+struct ReadingMenuItem {
+  QAction* action;
+  const settings::Key* key;
+  std::string_view checked, unchecked;
+};
+
+std::array<ReadingMenuItem, 2> readingMenuItems(const MainWindow& w) {
+  return {{{w.actPairUpperEdges, &settings::kPairValues, pairValuesName(PairValues::UpperEdges),
+            pairValuesName(PairValues::Centres)},
+           {w.actInputCentres, &settings::kInputReading, inputReadingName(InputReading::Centres),
+            inputReadingName(InputReading::Uniform)}}};
+}
+
 // The display colours and their keys.
 constexpr std::pair<std::uint32_t DisplayColours::*, const settings::Key*> kStoredColours[] = {
     {&DisplayColours::histogram, &settings::kColorChart},  {&DisplayColours::value, &settings::kColorFce},
@@ -778,8 +800,8 @@ void MainWindow::readMainSettings() {
 
   helpViewerOffer_ = settings::readBool(s, kWinHlpOffer);
   for (const auto& [action, key] : storedMenuItems(*this)) action->setChecked(settings::readBool(s, *key));
-  actPairUpperEdges->setChecked(parsePairValues(settings::readText(s, kPairValues)) ==
-                                PairValues::UpperEdges);
+  for (const ReadingMenuItem& item : readingMenuItems(*this))
+    item.action->setChecked(settings::readText(s, *item.key) == item.checked);
 
   const auto colour = [&s](const Key& key, std::uint32_t def) {
     const long long v = s.readInteger(key.section, key.key, def);
@@ -810,7 +832,8 @@ void MainWindow::writeMainSettings() {
   for (const auto& [member, key] : kStoredColours) settings::write(s, *key, o.colours.*member);
   settings::writeBool(s, kWinHlpOffer, helpViewerOffer_);
   for (const auto& [action, key] : storedMenuItems(*this)) settings::writeBool(s, *key, action->isChecked());
-  settings::writeText(s, kPairValues, pairValuesName(pairValuesOption()));
+  for (const ReadingMenuItem& item : readingMenuItems(*this))
+    settings::writeText(s, *item.key, item.action->isChecked() ? item.checked : item.unchecked);
   settings::write(s, kDateSeparator, static_cast<unsigned char>(o.dateSeparator));
   settings::write(s, kTimeSeparator, static_cast<unsigned char>(o.timeSeparator));
   settings::writeBool(s, kHighlightYes, actAno->isChecked());

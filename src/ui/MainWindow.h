@@ -104,6 +104,7 @@ class MainWindow : public QMainWindow {
   QAction* actPlotCom = nullptr;
   QAction* actVsechnyTesnosti = nullptr;
   QAction* actPairUpperEdges = nullptr;  // the pressure loop at upper bin edges (earlier versions)
+  QAction* actInputCentres = nullptr;    // input bins read as points at their centres (earlier versions)
   QAction* actTecka1 = nullptr;          // date "."
   QAction* actMinus1 = nullptr;          // date "-"
   QAction* actLomitko1 = nullptr;        // date "/"
@@ -137,14 +138,15 @@ class MainWindow : public QMainWindow {
   void PlotComClick();
   void VsechnyTesnostiClick();
   void PairUpperEdgesClick();
+  void InputCentresClick();
   void tecka1Click();
   void minus1Click();
   void lomitko1Click();
   void tecka2Click();
   void dvojtecka1Click();
 
-  /// The points of the pressure loop chosen in the settings menu.
-  PairValues pairValuesOption() const;
+  /// How the chain reads its inputs, as chosen in the settings menu.
+  ChainReading chainReadingOption() const;
 
   /// Puts the texts of every window of the window table into the language in force.
   void applyAllTexts();

@@ -99,20 +99,22 @@ void MainWindow::ButBetaClick() {
 }
 
 void MainWindow::BBRedPevClick() {
-  const ChainReport report = runReducedStrength(project_);
+  const ChainReport report = runReducedStrength(project_, chainReadingOption().inputs);
   showChainReport(report);
   if (!report.ok) return;
   showInChart(kSrcReducedStrength, project_.reducedStrength, {}, 0);
   updateResultButtons();
 }
 
-PairValues MainWindow::pairValuesOption() const {
-  return services_.options.pairUpperEdges ? PairValues::UpperEdges : PairValues::Centres;
+ChainReading MainWindow::chainReadingOption() const {
+  const DisplayOptions& o = services_.options;
+  return {o.pairUpperEdges ? PairValues::UpperEdges : PairValues::Centres,
+          o.inputCentres ? InputReading::Centres : InputReading::Uniform};
 }
 
 void MainWindow::BBDelSvorClick() {
   const ChainReport report = runWithProgress(ProgressBar2_, [this](const LoopProgress& progress) {
-    return runBoltLength(project_, progress, 0, pairValuesOption());
+    return runBoltLength(project_, progress, 0, chainReadingOption());
   });
   showChainReport(report);
   if (!report.ok) return;
@@ -122,7 +124,7 @@ void MainWindow::BBDelSvorClick() {
 
 void MainWindow::BBZatSvorClick() {
   const ChainReport report = runWithProgress(ProgressBar1_, [this](const LoopProgress& progress) {
-    return runBoltLoad(project_, progress, 0, pairValuesOption());
+    return runBoltLoad(project_, progress, 0, chainReadingOption());
   });
   showChainReport(report);
   if (!report.ok) return;

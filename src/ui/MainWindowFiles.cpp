@@ -25,6 +25,7 @@
 #include "ralvex/Ralvex.h"
 #include "reliability/BoltLoad.h"
 #include "reliability/InputChecks.h"
+#include "reliability/StoredReading.h"
 #include "shell/Encoding.h"
 #include "shell/Messages.h"
 #include "ui/ExportCommands.h"
@@ -363,6 +364,7 @@ void MainWindow::OpenVyslClick() {
   hideFloatingControls();
   Histogram workD;
   openResultsInto(*data, project_, rmrTables_, workD);
+  settleStoredReading(project_, chainReadingOption());
   view_.selectedLayerRow = 0;
   refreshInputArea();
   QPushButton* buttons[] = {GrafRePe_, GrafDeSv_, GrafZaSv_, GrafUnSv_, GrafFS_};

@@ -14,39 +14,39 @@
 #include <string_view>
 
 #include "persistence/AssessFile.h"
+#include "persistence/ChainOptions.h"
 #include "ralvex/Ralvex.h"
 #include "ui/AssessmentReport.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: veltra --report PROJECT.hor|RESULTS.Vys [--histograms DIR] -o FILE.pdf [--lang cs|en] "
-    "[--author NAME]\n";
+    "usage: veltra --report PROJECT.hor|RESULTS.Vys [--histograms DIR] -o FILE.pdf [--lang cs|en]\n"
+    "                       [--pair-values centres|upper-edges] [--input-reading uniform|centres]\n"
+    "                       [--author NAME]\n";
 
 struct Options {
   std::string file;
-  std::optional<std::string> histograms;
   std::string output;
   std::string author;
-  Language language = Language::Czech;
+  ChainOptions chain;
 };
 
 bool parse(int argc, char* argv[], Options& o) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view a = argv[i];
     const bool hasValue = i + 1 < argc;
-    if (a == "--report" && hasValue && o.file.empty()) {
+    if (const OptionRead read =
+            readChainOption(argc, argv, i, o.chain,
+                            kHistogramsOption | kLangOption | kPairValuesOption | kInputReadingOption);
+        read != OptionRead::NotChainOption) {
+      if (read == OptionRead::Bad) return false;
+    } else if (a == "--report" && hasValue && o.file.empty()) {
       o.file = argv[++i];
-    } else if (a == "--histograms" && hasValue) {
-      o.histograms = argv[++i];
     } else if (a == "--author" && hasValue) {
       o.author = argv[++i];
     } else if ((a == "-o" || a == "--output") && hasValue) {
       o.output = argv[++i];
-    } else if (a == "--lang" && hasValue) {
-      const std::string_view l = argv[++i];
-      if (l != "cs" && l != "en") return false;
-      o.language = l == "en" ? Language::English : Language::Czech;
     } else {
       return false;
     }
@@ -75,14 +75,14 @@ int runReportCommand(int argc, char* argv[]) {
     std::cerr << kUsage;
     return 2;
   }
-  const Language lang = o.language;
+  const Language lang = o.chain.language;
   ralvex::DodejDoMessage(lang == Language::Czech);
   // The histograms folder of the program: the documents folder + /Veltra/Histograms.
   const std::string folder =
-      o.histograms ? *o.histograms
-                   : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString() +
-                         "/Veltra/Histograms";
-  const AssessedFile r = assessFile(o.file, folder, "1000", DesignStandard::En1990, lang);
+      o.chain.histograms ? *o.chain.histograms
+                         : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString() +
+                               "/Veltra/Histograms";
+  const AssessedFile r = assessFile(o.file, folder, "1000", DesignStandard::En1990, lang, o.chain.reading);
   if (!r.ok) return refuse(r.message, r.text);
 
   ReportHeader header;

@@ -53,6 +53,12 @@ constexpr TextPair<RuntimeText> kTexts[] = {
     {RuntimeText::SplashLine5, "© VELTRA, vývojový tým", "© VELTRA, development team"},
     {RuntimeText::IndexAxisTitle, "Index   f(z)", "Index   f(z)"},
     {RuntimeText::PPRawAxis, "F prvotní data", "F raw data"},
+    {RuntimeText::InputReadingCentres, "Intervaly vstupů čteny jako body ve svých středech (dřívější verze)",
+     "Input bins read as points at their centres (earlier versions)"},
+    {RuntimeText::InputReadingUniform, "Intervaly vstupů čteny jako rozložené po své šířce",
+     "Input bins read as spread over their width"},
+    {RuntimeText::InputReadingUnknown, "; jak bylo spočteno uložené S, nelze zjistit",
+     "; how the stored S was made cannot be told"},
 };
 
 static_assert(textTableComplete(kTexts, RuntimeText::Count), "one text per id, in the order of the ids");
@@ -63,4 +69,13 @@ std::string runtimeText(RuntimeText id, Language language) { return textOf(kText
 
 std::string runtimeTextFormat(RuntimeText id, Language language, std::initializer_list<std::string> args) {
   return FillPlaceholders(runtimeText(id, language), args);
+}
+
+std::string inputReadingNote(InputReading reading, bool known, bool sayUniform, Language language) {
+  if (reading == InputReading::Uniform && known && !sayUniform) return {};
+  std::string note = runtimeText(
+      reading == InputReading::Centres ? RuntimeText::InputReadingCentres : RuntimeText::InputReadingUniform,
+      language);
+  if (!known) note += runtimeText(RuntimeText::InputReadingUnknown, language);
+  return note;
 }

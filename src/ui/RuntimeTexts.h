@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "project/ChainReading.h"
 #include "shell/Language.h"
 
 enum class RuntimeText : int {
@@ -35,8 +36,11 @@ enum class RuntimeText : int {
   SplashLine3,
   SplashLine4,
   SplashLine5,
-  IndexAxisTitle,  // bottom axis of the raw data histogram labelled by index
-  PPRawAxis,       // raw axis of the P-P plot
+  IndexAxisTitle,       // bottom axis of the raw data histogram labelled by index
+  PPRawAxis,            // raw axis of the P-P plot
+  InputReadingCentres,  // how an assessment read its input bins
+  InputReadingUniform,
+  InputReadingUnknown,  // appended when the reading of a stored S could not be told
   Count
 };
 
@@ -44,6 +48,11 @@ enum class RuntimeText : int {
 std::string runtimeText(RuntimeText id, Language language);
 /// The text with "%s" placeholders filled in order.
 std::string runtimeTextFormat(RuntimeText id, Language language, std::initializer_list<std::string> args);
+
+/// What the assessment panel and the report say of how an assessment read its input bins: the reading,
+/// and that the reading of its stored S could not be told when `known` is false. Empty when the inputs
+/// were read as piecewise uniform (the default) and nothing else needs saying (`sayUniform` false).
+std::string inputReadingNote(InputReading reading, bool known, bool sayUniform, Language language);
 
 inline RuntimeText operator+(RuntimeText t, int k) {
   return static_cast<RuntimeText>(static_cast<int>(t) + k);

@@ -15,15 +15,15 @@ constexpr TextPair<VerificationText> kTexts[] = {
     {VerificationText::ProgressSensitivity, "Citlivost  %p %", "Sensitivity  %p %"},
     {VerificationText::Interval, "%s  až  %s", "%s  to  %s"},
     {VerificationText::Inside,
-     "Pf posudku (%s) leží v 95% intervalu Monte Carlo se stejným čtením vstupů (středy intervalů).",
+     "Pf posudku (%s) leží v 95% intervalu Monte Carlo se stejným čtením vstupů (%s).",
      "The Pf of the assessment (%s) lies inside the 95% interval of Monte Carlo with the same reading of "
-     "the inputs (bin centres)."},
+     "the inputs (%s)."},
     {VerificationText::Outside,
-     "Pozor: Pf posudku (%s) leží MIMO 95% interval Monte Carlo se stejným čtením vstupů (%s až %s). "
+     "Pozor: Pf posudku (%s) leží MIMO 95% interval Monte Carlo se stejným čtením vstupů (%s: %s až %s). "
      "Histogramový výpočet se tu od přímého vzorkování liší víc, než vysvětlí náhoda; Pf posudku berte "
      "s rezervou a porovnejte jej s pásmem diskretizace.",
      "Caution: the Pf of the assessment (%s) lies OUTSIDE the 95% interval of Monte Carlo with the same "
-     "reading of the inputs (%s to %s). The histogram computation differs from direct sampling by more "
+     "reading of the inputs (%s: %s to %s). The histogram computation differs from direct sampling by more "
      "than chance explains; treat the Pf of the assessment with reserve and compare it with the "
      "discretisation band."},
     {VerificationText::NoFailure,
@@ -68,12 +68,14 @@ constexpr TextPair<VerificationText> kTexts[] = {
     {VerificationText::ReportSensitivityColumns, "Vstup\tSoubor\tPf (5 %)\tPf (50 %)\tPf (95 %)",
      "Input\tFile\tPf (5 %)\tPf (50 %)\tPf (95 %)"},
     {VerificationText::ReportExplanation,
-     "Monte Carlo vzorkuje týž model bod po bodu: se vstupy ve středech intervalů (čtení posudku) a "
-     "rovnoměrně v intervalech. Pásmo diskretizace ukazuje Pf posudku se vstupy zhrubenými na méně "
-     "intervalů.",
-     "Monte Carlo samples the same model point by point: with the inputs at their bin centres (the "
-     "reading of the assessment) and uniform in their bins. The discretisation band shows the Pf of the "
-     "assessment with the inputs coarsened to fewer bins."},
+     "Monte Carlo vzorkuje týž model bod po bodu: se vstupy ve středech intervalů a rovnoměrně "
+     "v intervalech; posudek se porovnává se vzorkem téhož čtení vstupů, jaké použil. Pásmo diskretizace "
+     "ukazuje Pf posudku se vstupy zhrubenými na méně intervalů.",
+     "Monte Carlo samples the same model point by point: with the inputs at their bin centres and uniform "
+     "in their bins; the assessment is compared with the sample of the reading of the inputs it used. The "
+     "discretisation band shows the Pf of the assessment with the inputs coarsened to fewer bins."},
+    {VerificationText::ReadingCentres, "středy intervalů", "bin centres"},
+    {VerificationText::ReadingUniform, "rovnoměrně v intervalech", "uniform in bins"},
 };
 
 static_assert(textTableComplete(kTexts, VerificationText::Count), "one text per id, in the order of the ids");
@@ -114,16 +116,21 @@ std::vector<SensitivityLine> sensitivityLines(const verification::ChainCheck& ch
 }
 
 CheckNote checkNote(const verification::ChainCheck& check, Language language) {
-  const verification::PfEstimate& own = check.monteCarlo.centres;
+  const verification::PfEstimate& own =
+      verification::matchingEstimate(check.monteCarlo, check.reading.inputs);
+  const std::string reading =
+      verificationText(check.reading.inputs == InputReading::Centres ? VerificationText::ReadingCentres
+                                                                     : VerificationText::ReadingUniform,
+                       language);
   const std::string chain = ralvex::StrNaCarku1(check.chainPf);
   CheckNote note;
   note.warning = !check.chainInsideOwnReading();
   if (note.warning)
-    note.lines.push_back(
-        verificationTextFormat(VerificationText::Outside, language,
-                               {chain, ralvex::StrNaCarku1(own.lo95), ralvex::StrNaCarku1(own.hi95)}));
+    note.lines.push_back(verificationTextFormat(
+        VerificationText::Outside, language,
+        {chain, reading, ralvex::StrNaCarku1(own.lo95), ralvex::StrNaCarku1(own.hi95)}));
   else
-    note.lines.push_back(verificationTextFormat(VerificationText::Inside, language, {chain}));
+    note.lines.push_back(verificationTextFormat(VerificationText::Inside, language, {chain, reading}));
   if (own.failures == 0)
     note.lines.push_back(verificationTextFormat(
         VerificationText::NoFailure, language, {std::to_string(own.samples), ralvex::StrNaCarku1(own.hi95)}));

@@ -17,8 +17,8 @@ enum class VerificationText : int {
   ProgressBand,
   ProgressSensitivity,
   Interval,   // %s lower, %s upper bound
-  Inside,     // %s Pf of the assessment
-  Outside,    // %s Pf of the assessment, %s lower, %s upper bound
+  Inside,     // %s Pf of the assessment, %s reading of the inputs
+  Outside,    // %s Pf of the assessment, %s reading of the inputs, %s lower, %s upper bound
   NoFailure,  // %s samples, %s upper bound
   TimedOut,   // %s seconds
   Cancelled,
@@ -48,6 +48,8 @@ enum class VerificationText : int {
   ReportSensitivity,
   ReportSensitivityColumns,  // tab-separated headers: input, file, Pf at 5, 50, 95 %
   ReportExplanation,
+  ReadingCentres,  // names of the reading of the inputs
+  ReadingUniform,
   Count
 };
 

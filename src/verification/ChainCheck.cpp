@@ -5,7 +5,7 @@
 namespace verification {
 
 bool ChainCheck::chainInsideOwnReading() const {
-  return chainPf >= monteCarlo.centres.lo95 && chainPf <= monteCarlo.centres.hi95;
+  return inside(matchingEstimate(monteCarlo, reading.inputs), chainPf);
 }
 
 bool ChainCheck::madeFor(const ProjectState& p) const {
@@ -20,6 +20,7 @@ std::optional<ChainCheck> checkChain(const ProjectState& project, const ChainChe
   ChainCheck check;
   check.chainPf = project.failureProbability;
   check.seed = o.monteCarlo.seed;
+  check.reading = project.boltLoadReading;
   check.kFile = project.k.name;
   check.reliabilityFunction = project.reliabilityFunction;
   check.failureMass = project.failureMass;
@@ -42,7 +43,7 @@ std::optional<ChainCheck> checkChain(const ProjectState& project, const ChainChe
   const int bands = static_cast<int>(std::size(kBandBins));
   for (int i = 0; i < bands; ++i) {
     report(CheckStep::Band, i, bands);
-    check.band.push_back(chainPfWithBins(project, kBandBins[i], o.values, o.monteCarlo.threads));
+    check.band.push_back(chainPfWithBins(project, kBandBins[i], check.reading, o.monteCarlo.threads));
     if (cancelled()) {
       check.cancelled = true;
       return check;
@@ -50,7 +51,7 @@ std::optional<ChainCheck> checkChain(const ProjectState& project, const ChainChe
   }
 
   SensitivityOptions so;
-  so.values = o.values;
+  so.reading = check.reading;
   so.threads = o.monteCarlo.threads;
   so.cancel = o.cancel;
   so.progress = [&](int done, int total) { report(CheckStep::Sensitivity, done, total); };

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "histogram/Histogram.h"
-#include "project/PairValues.h"
+#include "project/ChainReading.h"
 #include "project/ProjectState.h"
 #include "verification/ChainVariants.h"
 #include "verification/MonteCarlo.h"
@@ -24,7 +24,6 @@ enum class CheckStep { MonteCarlo, Band, Sensitivity };
 
 struct ChainCheckOptions {
   MonteCarloOptions monteCarlo;  // seed, target CoV, bounds, threads; its cancel and progress are set here
-  PairValues values = PairValues::Centres;  // pair values of the chain runs
   const std::atomic<bool>* cancel = nullptr;
   /// Called on the checking thread: the step and its progress (done of total).
   std::function<void(CheckStep step, std::int64_t done, std::int64_t total)> progress;
@@ -36,6 +35,7 @@ inline constexpr int kBandBins[] = {64, 128};
 struct ChainCheck {
   double chainPf = 0;  // Pf of the assessment checked
   std::uint64_t seed = 1;
+  ChainReading reading;  // how the checked chain read its inputs (that of its bolt load)
   MonteCarloResult monteCarlo;
   std::vector<std::optional<double>> band;  // Pf with the inputs coarsened to kBandBins (nullopt: refused)
   std::vector<SensitivityRow> sensitivity;  // largest spread first
@@ -46,15 +46,15 @@ struct ChainCheck {
   Histogram reliabilityFunction;
   double failureMass = 0;
 
-  /// The chain's Pf lies inside the 95 % interval of the sample of its own reading (bin centres).
+  /// The chain's Pf lies inside the 95 % interval of the sample of its own reading.
   bool chainInsideOwnReading() const;
   /// The check was made for the assessment `p` holds now.
   bool madeFor(const ProjectState& p) const;
 };
 
-/// Checks the assessment of `project` (assessmentDone set). nullopt with `problem` set when the
-/// project lacks a value the point model needs; a cancelled check comes back with `cancelled` set
-/// and its figures incomplete.
+/// Checks the assessment of `project` (assessmentDone set) in the reading its bolt load was made with.
+/// nullopt with `problem` set when the project lacks a value the point model needs; a cancelled check comes
+/// back with `cancelled` set and its figures incomplete.
 std::optional<ChainCheck> checkChain(const ProjectState& project, const ChainCheckOptions& options,
                                      std::string* problem = nullptr);
 

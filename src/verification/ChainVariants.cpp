@@ -7,6 +7,7 @@
 #include "histogram/Queries.h"
 #include "reliability/Assessment.h"
 #include "reliability/BoltLoad.h"
+#include "reliability/InputReading.h"
 #include "reliability/ReducedStrength.h"
 
 namespace verification {
@@ -42,17 +43,17 @@ namespace {
 enum class From { ReducedStrength, BoltLoad, Assessment };
 
 // Runs the chain on `p` from the given step on; the steps before it must hold their results.
-std::optional<double> runFrom(ProjectState& p, From from, PairValues values, int threads) {
+std::optional<double> runFrom(ProjectState& p, From from, ChainReading reading, int threads) {
   if (from == From::ReducedStrength) {
     p.invalidate(InvalidateFrom::BoltLength);
     p.reducedStrengthDone = false;
-    if (!runReducedStrength(p).ok) return std::nullopt;
+    if (!runReducedStrength(p, reading.inputs).ok) return std::nullopt;
   }
   if (from != From::Assessment) {
     // The bolt length does not enter Pf: the bolt load only needs the order of the chain kept.
     p.boltLengthDone = true;
     p.boltLoadDone = false;
-    if (!runBoltLoad(p, {}, threads, values).ok) return std::nullopt;
+    if (!runBoltLoad(p, {}, threads, reading).ok) return std::nullopt;
   }
   AssessmentResult a;
   if (!runAssessment(p, DesignStandard::En1990, Language::Czech, a).ok) return std::nullopt;
@@ -87,18 +88,25 @@ From firstStepOf(InputKind kind) {
 
 }  // namespace
 
-std::optional<double> chainPf(const ProjectState& project, PairValues values, int threads) {
+std::optional<double> chainPf(const ProjectState& project, ChainReading reading, int threads) {
   ProjectState p = project;
-  return runFrom(p, From::ReducedStrength, values, threads);
+  return runFrom(p, From::ReducedStrength, reading, threads);
 }
 
-std::optional<double> chainPfWithBins(const ProjectState& project, int bins, PairValues values, int threads) {
+std::optional<double> chainPfWithBins(const ProjectState& project, int bins, ChainReading reading,
+                                      int threads) {
   ProjectState p = project;
   for (LayerSlot& layer : p.layers)
     if (!layer.empty()) layer.histogram = coarsened(layer.histogram, bins);
   for (HistogramSlot* s : {&p.width, &p.k, &p.kn, &p.q, &p.rmr, &p.gamma, &p.sigmaR})
     if (!s->empty()) s->histogram = coarsened(s->histogram, bins);
-  return runFrom(p, From::ReducedStrength, values, threads);
+  return runFrom(p, From::ReducedStrength, reading, threads);
+}
+
+std::optional<double> chainPfSplit(const ProjectState& project, int target, PairValues values, int threads) {
+  ProjectState p = project;
+  readInputsInPlace(p, InputReading::Uniform, target);
+  return runFrom(p, From::ReducedStrength, {values, InputReading::Centres}, threads);
 }
 
 double SensitivityRow::spread() const {
@@ -108,9 +116,12 @@ double SensitivityRow::spread() const {
 
 std::vector<SensitivityRow> sensitivity(const ProjectState& project, const PointModel& model,
                                         const SensitivityOptions& o) {
-  // The base state holds every result, so a variant re-runs only the steps after its input.
+  // The base state holds every result, so a variant re-runs only the steps after its input. Its inputs
+  // are read once beforehand, so that the fixed input stays a point under either reading.
   ProjectState base = project;
-  if (!runFrom(base, From::ReducedStrength, o.values, o.threads)) return {};
+  readInputsInPlace(base, o.reading.inputs);
+  const ChainReading asRead{o.reading.values, InputReading::Centres};
+  if (!runFrom(base, From::ReducedStrength, asRead, o.threads)) return {};
   const int total = 3 * static_cast<int>(model.inputs.size());
   int done = 0;
   std::vector<SensitivityRow> rows;
@@ -125,7 +136,7 @@ std::vector<SensitivityRow> sensitivity(const ProjectState& project, const Point
       ProjectState p = base;
       HistogramSlot* slot = slotOf(p, in);
       slot->histogram = pointHistogram(in.h, quantileQuery(in.h, levels[l]).qp);
-      const auto pf = runFrom(p, firstStepOf(in.kind), o.values, o.threads);
+      const auto pf = runFrom(p, firstStepOf(in.kind), asRead, o.threads);
       *out[l] = pf ? *pf : std::numeric_limits<double>::quiet_NaN();
       if (o.progress) o.progress(++done, total);
     }

@@ -25,13 +25,18 @@ Histogram coarsened(const Histogram& h, int bins);
 Histogram pointHistogram(const Histogram& h, double value);
 
 /// Pf of the histogram chain (reduced strength, bolt load, assessment) on `project`, whose inputs may
-/// have been changed; nullopt when the chain refuses. The bolt length does not enter Pf and is skipped.
-std::optional<double> chainPf(const ProjectState& project, PairValues values = PairValues::Centres,
-                              int threads = 0);
+/// have been changed, read with `reading`; nullopt when the chain refuses. The bolt length does not
+/// enter Pf and is skipped.
+std::optional<double> chainPf(const ProjectState& project, ChainReading reading = {}, int threads = 0);
 
 /// Pf of the chain with every input histogram coarsened to at most `bins` bins.
-std::optional<double> chainPfWithBins(const ProjectState& project, int bins,
-                                      PairValues values = PairValues::Centres, int threads = 0);
+std::optional<double> chainPfWithBins(const ProjectState& project, int bins, ChainReading reading = {},
+                                      int threads = 0);
+
+/// Pf of the chain with every input read as piecewise uniform through at least `target` bins (as far
+/// as whole sub-bins fit into 256), for seeing whether Pf has settled with the splitting.
+std::optional<double> chainPfSplit(const ProjectState& project, int target,
+                                   PairValues values = PairValues::Centres, int threads = 0);
 
 struct SensitivityRow {
   std::string key, file;  // input as in PointModel
@@ -40,7 +45,7 @@ struct SensitivityRow {
 };
 
 struct SensitivityOptions {
-  PairValues values = PairValues::Centres;
+  ChainReading reading;
   int threads = 0;
   const std::atomic<bool>* cancel = nullptr;
   std::function<void(int done, int total)> progress;  // chain runs done of the total
@@ -48,7 +53,7 @@ struct SensitivityOptions {
 
 /// For each random input of `model` (taken from `project`), Pf with that input fixed at its 5, 50 and
 /// 95 % quantiles; ranked by the spread of Pf, largest first. Empty when cancelled; a run the chain
-/// refuses gives NaN.
+/// refuses gives NaN. The fixed input is a point; the others are read with `options.reading`.
 std::vector<SensitivityRow> sensitivity(const ProjectState& project, const PointModel& model,
                                         const SensitivityOptions& options = {});
 

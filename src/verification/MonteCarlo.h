@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "histogram/Histogram.h"
+#include "project/ChainReading.h"
 #include "verification/PointModel.h"
 
 namespace verification {
@@ -110,6 +111,17 @@ class Sampler {
   std::vector<double> table_;
   double xLo_ = 0, inverseDx_ = 0;
 };
+
+/// Whether `pf` lies inside the 95 % interval of `estimate`.
+inline bool inside(const PfEstimate& estimate, double pf) {
+  return pf >= estimate.lo95 && pf <= estimate.hi95;
+}
+
+/// The sampled reading that matches the chain's reading of its inputs: the one to compare the chain's Pf
+/// with.
+inline const PfEstimate& matchingEstimate(const MonteCarloResult& result, InputReading reading) {
+  return reading == InputReading::Centres ? result.centres : result.uniform;
+}
 
 /// Runs the estimate until both readings reach the target CoV, or a bound, or cancellation.
 MonteCarloResult runMonteCarlo(const PointModel& model, const MonteCarloOptions& options);

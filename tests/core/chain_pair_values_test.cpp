@@ -1,4 +1,5 @@
 // The points at which the pressure loop takes its bins: centres by default, upper edges on request.
+// The inputs are read at their bin centres here, as the points are what is compared.
 
 #include <gtest/gtest.h>
 
@@ -18,17 +19,19 @@ namespace {
 
 using chain_fixture::fill;
 
+ChainReading atCentres(PairValues values) { return {values, InputReading::Centres}; }
+
 ProjectState withBoltLength(ProjectState p, PairValues values) {
   EXPECT_TRUE(runLayerCoefficient(p).ok);
-  EXPECT_TRUE(runReducedStrength(p).ok);
-  EXPECT_TRUE(runBoltLength(p, {}, 0, values).ok);
+  EXPECT_TRUE(runReducedStrength(p, InputReading::Centres).ok);
+  EXPECT_TRUE(runBoltLength(p, {}, 0, atCentres(values)).ok);
   return p;
 }
 
 double assessedPf(ProjectState p, PairValues values, AssessmentResult* result = nullptr) {
   p = withBoltLength(std::move(p), values);
-  EXPECT_TRUE(runBoltLoad(p, {}, 0, values).ok);
-  EXPECT_EQ(p.boltLoadValues, values);
+  EXPECT_TRUE(runBoltLoad(p, {}, 0, atCentres(values)).ok);
+  EXPECT_EQ(p.boltLoadReading, atCentres(values));
   AssessmentResult a;
   EXPECT_TRUE(runAssessment(p, DesignStandard::En1990, Language::Czech, a).ok);
   if (result) *result = a;
@@ -52,7 +55,7 @@ TEST(PairValues, OneBinInputsGiveTheFormulaAtTheChosenPoints) {
     for (PairValues values : {PairValues::Centres, PairValues::UpperEdges}) {
       SCOPED_TRACE(::testing::Message() << "combined " << combined << ", " << pairValuesName(values));
       ProjectState p = withBoltLength(base, values);
-      ASSERT_TRUE(runBoltLoad(p, {}, 0, values).ok);
+      ASSERT_TRUE(runBoltLoad(p, {}, 0, atCentres(values)).ok);
       const Histogram& s = p.boltLoad;
       ASSERT_EQ(binCount(s), 1);
 

@@ -11,6 +11,7 @@
 #include "reliability/Assessment.h"
 #include "reliability/BoltLength.h"
 #include "reliability/BoltLoad.h"
+#include "reliability/InputReading.h"
 #include "reliability/ReducedStrength.h"
 #include "shell/Messages.h"
 
@@ -139,7 +140,7 @@ TEST(ReducedStrength, ChecksInOrder) {
                           {42, [](ProjectState& p) { p.beta.clear(); }},
                           {43, [](ProjectState& p) { p.bStarText.clear(); }},
                       },
-                      runReducedStrength);
+                      [](ProjectState& p) { return runReducedStrength(p); });
 }
 
 TEST(ReducedStrength, AGapInTheTableIsReportedForItsRow) {
@@ -154,26 +155,32 @@ TEST(ReducedStrength, AGapInTheTableIsReportedForItsRow) {
   EXPECT_EQ(chainMessageText(r.messages[0], Language::Czech), MessageFormat(39, Language::Czech, {"3"}));
 }
 
+// The layer strength as the chain reads it: as it stands, or split into sub-bins.
 TEST(ReducedStrength, OneLayerGivesItsOwnStrength) {
-  ProjectState p = project();
-  p.layers[1] = LayerSlot{};
-  p.nextLayerRow = 2;
-  ASSERT_TRUE(runLayerCoefficient(p).ok);
-  EXPECT_EQ(p.betaValue, 1.0);
-  ASSERT_TRUE(runReducedStrength(p).ok);
-  EXPECT_TRUE(p.reducedStrengthDone);
-  const Histogram& r = p.reducedStrength;
-  const Histogram& sigma = p.layers[0].histogram;
-  EXPECT_EQ(r.count, sigma.count);
-  EXPECT_DOUBLE_EQ(r.min, sigma.min);
-  EXPECT_DOUBLE_EQ(r.step, sigma.step);
-  for (int i = 0; i < binCount(sigma); ++i) EXPECT_EQ(r.p[i], sigma.p[i]) << i;
+  for (InputReading reading : {InputReading::Centres, InputReading::Uniform}) {
+    SCOPED_TRACE(inputReadingName(reading));
+    ProjectState p = project();
+    p.layers[1] = LayerSlot{};
+    p.nextLayerRow = 2;
+    ASSERT_TRUE(runLayerCoefficient(p).ok);
+    EXPECT_EQ(p.betaValue, 1.0);
+    ASSERT_TRUE(runReducedStrength(p, reading).ok);
+    EXPECT_TRUE(p.reducedStrengthDone);
+    EXPECT_EQ(p.reducedStrengthReading, reading);
+    const Histogram& r = p.reducedStrength;
+    const Histogram sigma = readInput(p.layers[0].histogram, reading);
+    EXPECT_EQ(r.count, reading == InputReading::Centres ? 20 : 240);
+    EXPECT_EQ(r.count, sigma.count);
+    EXPECT_DOUBLE_EQ(r.min, sigma.min);
+    EXPECT_DOUBLE_EQ(r.step, sigma.step);
+    for (int i = 0; i < binCount(sigma); ++i) EXPECT_EQ(r.p[i], sigma.p[i]) << i;
+  }
 }
 
 TEST(ReducedStrength, TwoLayersAreTheirThicknessWeightedSum) {
   ProjectState p = project();
   ASSERT_TRUE(runLayerCoefficient(p).ok);
-  ASSERT_TRUE(runReducedStrength(p).ok);
+  ASSERT_TRUE(runReducedStrength(p, InputReading::Centres).ok);
   Histogram a = p.layers[0].histogram, b = p.layers[1].histogram;
   const double f = 0.95 / 5;
   ScaleHistogram(a, 2 * f);
@@ -259,10 +266,15 @@ TEST(BoltLength, SingleBinInputsStillSpanARange) {
   p.kn.histogram = chain_fixture::uniform(1, 0.1, 1);
   p.width.histogram = chain_fixture::uniform(5, 0.5, 1);
   p.reducedStrength = chain_fixture::uniform(20, 1, 1);
-  ASSERT_TRUE(runBoltLength(p).ok);
+  ProjectState spread = p;
+  ASSERT_TRUE(runBoltLength(p, {}, 0, {PairValues::Centres, InputReading::Centres}).ok);
   // One pair value: all of the mass in one bin.
   EXPECT_EQ(p.boltLength.count, 1);
   EXPECT_EQ(p.boltLength.p[0], 1.0);
+  // Read as spread over their bins, the same inputs fill the range.
+  ASSERT_TRUE(runBoltLength(spread).ok);
+  EXPECT_GT(binCount(spread.boltLength), 100);
+  EXPECT_NEAR(totalProbability(spread.boltLength), 1.0, 1e-12);
 }
 
 TEST(BoltLength, MatchesTheFormulaAtTheMean) {
@@ -411,8 +423,10 @@ TEST(Assessment, RunsTheWholeChainAndKeepsTheFailureMass) {
   EXPECT_TRUE(p.assessmentDone);
   EXPECT_EQ(p.failureProbability, a.pf);
   EXPECT_EQ(p.failureMass, a.failureMass);
-  // C = SigmaR x 1.5205: the scaled histogram, normalised and trimmed.
-  Histogram c = p.sigmaR.histogram;
+  // C = SigmaR x 1.5205: the scaled histogram, normalised and trimmed; SigmaR read as S read its inputs.
+  ASSERT_EQ(p.boltLoadReading.inputs, InputReading::Uniform);
+  Histogram c = readInput(p.sigmaR.histogram, InputReading::Uniform);
+  ASSERT_EQ(binCount(c), 240);
   ScaleHistogram(c, bearingCapacityFactor(4, 22, 0, 1000));
   NormaliseHistogram(binCount(c), c);
   TrimHistogram(c);

@@ -191,14 +191,14 @@ TEST(DesignTable, NothingReachingTheTargetGivesTheBestReached) {
   design::DesignRequest request;
   request.ranges.n = {5};
   request.ranges.d1 = {16};
-  request.ranges.ds = {1900, 2000, 50};
+  request.ranges.ds = {1850, 2000, 50};
   request.target = 1;
   const design::DesignResult d = design::runDesign(b, request);
   ASSERT_TRUE(d.ok);
   EXPECT_FALSE(d.lightest.has_value());
   ASSERT_TRUE(d.bestReachable.has_value());
   EXPECT_EQ(d.bestReachable->classIndex, 2);
-  EXPECT_EQ(d.bestReachable->ds, 1900);
+  EXPECT_EQ(d.bestReachable->ds, 1850);
 
   request.ranges.ds = {2000, 2000, 50};  // class 0 only
   request.ranges.n = {2};

@@ -22,11 +22,11 @@ using chain_fixture::fill;
 
 namespace {
 
-ProjectState assessed(ProjectState p, AssessmentResult* result = nullptr) {
+ProjectState assessed(ProjectState p, AssessmentResult* result = nullptr, ChainReading reading = {}) {
   EXPECT_TRUE(runLayerCoefficient(p).ok);
-  EXPECT_TRUE(runReducedStrength(p).ok);
-  EXPECT_TRUE(runBoltLength(p).ok);
-  EXPECT_TRUE(runBoltLoad(p).ok);
+  EXPECT_TRUE(runReducedStrength(p, reading.inputs).ok);
+  EXPECT_TRUE(runBoltLength(p, {}, 0, reading).ok);
+  EXPECT_TRUE(runBoltLoad(p, {}, 0, reading).ok);
   AssessmentResult a;
   EXPECT_TRUE(runAssessment(p, DesignStandard::En1990, Language::Czech, a).ok);
   if (result) *result = a;
@@ -60,7 +60,7 @@ TEST(PointModel, AgreesWithTheChainOnOneBinInputs) {
     fill(p.rmr, chain_fixture::uniform(50, 0.005, 1));
     fill(p.gamma, chain_fixture::uniform(2.6, 0.00026, 1));
     fill(p.sigmaR, chain_fixture::uniform(500, 0.05, 1));
-    p = assessed(p);
+    p = assessed(p, nullptr, {PairValues::Centres, InputReading::Centres});
     const Histogram& fs = p.reliabilityFunction;
     int nonEmpty = 0;
     double value = 0;

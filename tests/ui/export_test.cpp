@@ -19,11 +19,15 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <sstream>
+#include <vector>
 
 #include "ScriptedDialogs.h"
 #include "persistence/AssessFile.h"
@@ -479,18 +483,37 @@ TEST_F(ReportTest, ExampleProjectReportHoldsPfAndVerdictInBothLanguages) {
   }
 }
 
-TEST_F(ReportTest, ResultsOfTheUpperEdgeEvaluationAreNamed) {
+// Results of an earlier way of the chain say so; those of the default say nothing of it.
+TEST_F(ReportTest, ResultsOfTheEarlierWaysOfTheChainAreNamed) {
   AssessedFile r =
       assessFile(EXAMPLES_DIR "/Veltra/Projects/Chodba_K12.hor", EXAMPLES_DIR "/Veltra/Histograms", "1000",
                  DesignStandard::En1990, Language::English);
   ASSERT_TRUE(r.ok) << r.text;
-  const char* named = "S evaluated at the upper bin edges";
-  const QString centres = tmp.filePath(u"centres.pdf"_s), edges = tmp.filePath(u"edges.pdf"_s);
-  ASSERT_TRUE(writeAssessmentReport(str(centres), r.project, {"K12", "", ""}, Language::English));
-  EXPECT_EQ(pdfText(centres).find(named), std::string::npos);
-  r.project.boltLoadValues = PairValues::UpperEdges;
-  ASSERT_TRUE(writeAssessmentReport(str(edges), r.project, {"K12", "", ""}, Language::English));
-  EXPECT_NE(pdfText(edges).find(named), std::string::npos);
+  const char* edges = "S evaluated at the upper bin edges";
+  const char* centres = "Input bins read as points at their centres";
+  const char* unknown = "how the stored S was made cannot be told";
+  const struct {
+    const char* file;
+    std::function<void(ProjectState&)> change;
+    std::vector<const char*> named;
+  } cases[] = {
+      {"default.pdf", [](ProjectState&) {}, {}},
+      {"edges.pdf", [](ProjectState& p) { p.boltLoadReading.values = PairValues::UpperEdges; }, {edges}},
+      {"centres.pdf", [](ProjectState& p) { p.boltLoadReading.inputs = InputReading::Centres; }, {centres}},
+      {"rcentres.pdf", [](ProjectState& p) { p.reducedStrengthReading = InputReading::Centres; }, {centres}},
+      {"unknown.pdf", [](ProjectState& p) { p.boltLoadReadingKnown = false; }, {unknown}},
+  };
+  for (const auto& c : cases) {
+    ProjectState p = r.project;
+    c.change(p);
+    const QString path = tmp.filePath(QString::fromUtf8(c.file));
+    ASSERT_TRUE(writeAssessmentReport(str(path), p, {"K12", "", ""}, Language::English));
+    const std::string text = pdfText(path);
+    for (const char* phrase : {edges, centres, unknown}) {
+      const bool wanted = std::find(c.named.begin(), c.named.end(), phrase) != c.named.end();
+      EXPECT_EQ(text.find(phrase) != std::string::npos, wanted) << c.file << ": " << phrase;
+    }
+  }
 }
 
 TEST_F(ReportTest, ReportNamesItsFilesTheModelTheRmrRatingsTheAuthorAndACheckOfItsAssessment) {
@@ -592,6 +615,23 @@ TEST_F(ReportTest, CommandWritesReportsOfProjectsAndResultsAndRefusesBadInput) {
   EXPECT_NE(out.find("{\"error\":{\"message\":"), std::string::npos) << out;
   EXPECT_FALSE(QFile::exists(QString::fromStdString(none)));
   EXPECT_EQ(runReport({"--report", "x.hor"}, out), 2);  // no output file
+
+  // The chain's reading, as veltra-cli assess takes it; the report names the earlier reading.
+  const std::vector<std::string> project{"--report",     EXAMPLES_DIR "/Veltra/Projects/Chodba_K12.hor",
+                                         "--histograms", EXAMPLES_DIR "/Veltra/Histograms",
+                                         "-o",           pdf,
+                                         "--lang",       "en"};
+  std::string uniform, centres;
+  ASSERT_EQ(runReport(project, uniform), 0) << uniform;
+  EXPECT_EQ(pdfText(QString::fromStdString(pdf)).find("Input bins read as points"), std::string::npos);
+  auto withReading = project;
+  withReading.insert(withReading.end(), {"--input-reading", "centres"});
+  ASSERT_EQ(runReport(withReading, centres), 0) << centres;
+  EXPECT_NE(pdfText(QString::fromStdString(pdf)).find("Input bins read as points"), std::string::npos);
+  EXPECT_LT(nlohmann::json::parse(centres)["pf"].get<double>(),
+            nlohmann::json::parse(uniform)["pf"].get<double>());
+  withReading.back() = "middle";
+  EXPECT_EQ(runReport(withReading, out), 2);
 }
 
 }  // namespace

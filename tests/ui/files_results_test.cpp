@@ -84,6 +84,41 @@ TEST_F(ResultsFiles, SavedResultsReadBackToTheSameStateAndTheSameAssessment) {
   EXPECT_EQ(chartText("Uroven").toStdString(), shown.verdict);
 }
 
+// A results file does not say how its S was made: opened under another reading than the settings say,
+// it is assessed again as it was made, and the panel names that reading.
+TEST_F(ResultsFiles, OpenedResultsOfTheOtherReadingAreAssessedAsMadeAndNamed) {
+  computeExample();
+  const double uniformPf = main->assessment().pf;
+  dialogs.answerFile(results("uniform.Vys"));
+  main->SaveVyslClick();
+  const std::string legacy = std::string(TEST_DATA_DIR) + "/results/Chodba_K12_centres.Vys";
+  const QString uniform = u"Intervaly vstupů čteny jako rozložené po své šířce"_s;
+  const QString centres = u"Intervaly vstupů čteny jako body ve svých středech (dřívější verze)"_s;
+  const struct {
+    bool optionCentres;
+    std::string file;
+    InputReading madeWith;
+    QString named;  // empty: the label is hidden
+  } cases[] = {{true, results("uniform.Vys"), InputReading::Uniform, uniform},
+               {true, legacy, InputReading::Centres, centres},
+               {false, legacy, InputReading::Centres, centres},
+               {false, results("uniform.Vys"), InputReading::Uniform, {}}};
+  auto* label = chart->findChild<QLabel*>(u"LabInputReading"_s);
+  ASSERT_NE(label, nullptr);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file + (c.optionCentres ? ", centres chosen" : ", default"));
+    if (main->actInputCentres->isChecked() != c.optionCentres) main->actInputCentres->trigger();
+    dialogs.answerFile(c.file);
+    main->OpenVyslClick();
+    for (const auto& a : dialogs.asked) ADD_FAILURE() << "unexpected dialog: " << a.text;
+    EXPECT_EQ(main->project().boltLoadReading.inputs, c.madeWith);
+    EXPECT_TRUE(main->project().boltLoadReadingKnown);
+    EXPECT_EQ(label->isHidden(), c.named.isEmpty());
+    if (!c.named.isEmpty()) EXPECT_EQ(label->text(), c.named);
+    if (c.madeWith == InputReading::Uniform) EXPECT_EQ(main->assessment().pf, uniformPf);
+  }
+}
+
 TEST_F(ResultsFiles, ACutOrMistaggedResultsFileIsRefusedAndTheOpenProjectStays) {
   computeExample();
   dialogs.answerFile(results("Plny.Vys"));
@@ -246,6 +281,53 @@ TEST(ResultsCommandLine, PairValuesChooseThePointsOfThePressureLoop) {
   EXPECT_EQ(runCli(project + QStringList{u"--pair-values"_s, u"middle"_s}).status, 2);
 }
 
+TEST(ResultsCommandLine, InputReadingChoosesHowTheBinsAreRead) {
+  const QString examples = QString::fromUtf8(EXAMPLES_DIR) + u"/Veltra"_s;
+  const QStringList files{examples + u"/Projects/Chodba_K12.hor"_s, u"--histograms"_s,
+                          examples + u"/Histograms"_s};
+  const CliRun byDefault = runCli(QStringList{u"assess"_s} + files);
+  ASSERT_EQ(byDefault.status, 0);
+  EXPECT_EQ(byDefault.out["inputReading"], "uniform");
+  const CliRun uniform =
+      runCli(QStringList{u"assess"_s} + files + QStringList{u"--input-reading"_s, u"uniform"_s});
+  EXPECT_EQ(uniform.out, byDefault.out);
+  const CliRun centres =
+      runCli(QStringList{u"assess"_s} + files + QStringList{u"--input-reading"_s, u"centres"_s});
+  ASSERT_EQ(centres.status, 0);
+  EXPECT_EQ(centres.out["inputReading"], "centres");
+  EXPECT_NE(centres.out["reducedStrength"], byDefault.out["reducedStrength"]);
+  EXPECT_LT(centres.out["pf"].get<double>(), byDefault.out["pf"].get<double>());
+  for (const char* bad : {"Centres", "points", ""})
+    EXPECT_EQ(
+        runCli(QStringList{u"assess"_s} + files + QStringList{u"--input-reading"_s, QString::fromUtf8(bad)})
+            .status,
+        2)
+        << bad;
+  EXPECT_EQ(runCli(QStringList{u"assess"_s} + files + QStringList{u"--input-reading"_s}).status, 2);
+
+  // The RMR of a project rests on R, which follows the reading too.
+  const QStringList rated{QString::fromUtf8(TEST_DATA_DIR) + u"/projects/Chodba_K12_RMR.hor"_s,
+                          u"--histograms"_s, examples + u"/Histograms"_s};
+  const CliRun rmr = runCli(QStringList{u"rmr"_s} + rated);
+  const CliRun rmrCentres =
+      runCli(QStringList{u"rmr"_s} + rated + QStringList{u"--input-reading"_s, u"centres"_s});
+  ASSERT_EQ(rmr.status, 0);
+  ASSERT_EQ(rmrCentres.status, 0);
+  EXPECT_EQ(rmr.out["inputReading"], "uniform");
+  EXPECT_EQ(rmrCentres.out["inputReading"], "centres");
+  EXPECT_NE(rmr.out["a"], rmrCentres.out["a"]);
+  EXPECT_EQ(runCli(QStringList{u"rmr"_s} + rated + QStringList{u"--input-reading"_s, u"x"_s}).status, 2);
+  EXPECT_EQ(runCli(QStringList{u"rmr"_s} + rated + QStringList{u"--ds"_s, u"1000"_s}).status, 2);
+
+  // A results file made with the bin-centre reading is assessed again as it was made, and says so.
+  const QString legacy = QString::fromUtf8(TEST_DATA_DIR) + u"/results/Chodba_K12_centres.Vys"_s;
+  const CliRun stored = runCli({u"assess"_s, legacy});
+  ASSERT_EQ(stored.status, 0);
+  EXPECT_EQ(stored.out["inputReading"], "centres");
+  EXPECT_EQ(stored.out["storedReadingKnown"], true);
+  EXPECT_EQ(stored.out["pf"], centres.out["pf"]);
+}
+
 TEST(ResultsCommandLine, VerifyAddsTheSampledPfTheBandAndTheSensitivity) {
   const QString examples = QString::fromUtf8(EXAMPLES_DIR) + u"/Veltra"_s;
   const QStringList verify{u"assess"_s,
@@ -266,6 +348,12 @@ TEST(ResultsCommandLine, VerifyAddsTheSampledPfTheBandAndTheSensitivity) {
   EXPECT_EQ(mc["centres"], b.out["monteCarlo"]["centres"]);  // the seed fixes the figures
   EXPECT_EQ(a.out["pfByBins"]["256"], a.out["pf"]);
   EXPECT_TRUE(a.out["pfByBins"]["64"].is_number());
+  EXPECT_TRUE(mc["chainInsideCentres"].is_boolean());
+  EXPECT_TRUE(mc["chainInsideUniform"].is_boolean());
+  // The chain splits these inputs of 24 bins tenfold: refining to 256 bins is the chain itself.
+  for (const char* level : {"refine16", "refine64", "refine256"})
+    EXPECT_TRUE(a.out["pfByBins"][level].is_number()) << level;
+  EXPECT_EQ(a.out["pfByBins"]["refine256"], a.out["pf"]);
   const auto& rows = a.out["sensitivity"];
   ASSERT_EQ(rows.size(), 9u);  // three layers, B, Kn, RMR, gamma, q, SigmaR
   for (const auto& r : rows) EXPECT_TRUE(r["pf05"].is_number() && r["pf95"].is_number()) << r["input"];

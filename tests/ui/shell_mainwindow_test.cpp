@@ -52,10 +52,10 @@ TEST_F(MainWindowTest, EveryCommandHasItsMenuItemShortcutAndButton) {
     EXPECT_FALSE(button->icon().isNull());
   }
   for (const char* name :
-       {"INIsoubor1", "Jazyk1",          "Cestina",       "Anglictina",     "BarZvy",         "Ano1",
-        "Ne1",        "Help1",           "HTML1",         "WIN1",           "BottomAxis",     "Index1",
-        "NonIndex",   "VsechnyTesnosti", "PlotCom",       "PairUpperEdges", "DateSeparator1", "tecka1",
-        "minus1",     "lomitko1",        "imeSeparator1", "tecka2",         "dvojtecka1"})
+       {"INIsoubor1", "Jazyk1",          "Cestina",  "Anglictina",     "BarZvy",       "Ano1",
+        "Ne1",        "Help1",           "HTML1",    "WIN1",           "BottomAxis",   "Index1",
+        "NonIndex",   "VsechnyTesnosti", "PlotCom",  "PairUpperEdges", "InputCentres", "DateSeparator1",
+        "tecka1",     "minus1",          "lomitko1", "imeSeparator1",  "tecka2",       "dvojtecka1"})
     EXPECT_NE(w.findChild<QObject*>(QString::fromUtf8(name)), nullptr) << name;
 }
 

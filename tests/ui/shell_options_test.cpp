@@ -33,7 +33,7 @@ TEST_F(Options, DefaultsWithoutASettingsFile) {
   for (const char* on : {"Cestina", "HTML1", "Ano1", "NonIndex", "PlotCom", "tecka1", "dvojtecka1"})
     EXPECT_TRUE(action(on)->isChecked()) << on;
   for (const char* off : {"Anglictina", "WIN1", "Ne1", "Index1", "VsechnyTesnosti", "PairUpperEdges",
-                          "minus1", "lomitko1", "tecka2"})
+                          "InputCentres", "minus1", "lomitko1", "tecka2"})
     EXPECT_FALSE(action(off)->isChecked()) << off;
   const DisplayOptions& o = services->options;
   EXPECT_EQ(o.language, Language::Czech);
@@ -42,7 +42,9 @@ TEST_F(Options, DefaultsWithoutASettingsFile) {
   EXPECT_FALSE(o.axisIndex);
   EXPECT_TRUE(o.plotCommander);
   EXPECT_FALSE(o.pairUpperEdges);
-  EXPECT_EQ(w.pairValuesOption(), PairValues::Centres);
+  EXPECT_FALSE(o.inputCentres);
+  EXPECT_EQ(w.chainReadingOption(), ChainReading{});
+  EXPECT_EQ(w.chainReadingOption().inputs, InputReading::Uniform);
   EXPECT_EQ(o.dateSeparator, '.');
   EXPECT_EQ(o.timeSeparator, ':');
   EXPECT_EQ(w.pos(), QPoint(0, 0));
@@ -79,9 +81,13 @@ TEST_F(Options, RadioPairs) {
   EXPECT_EQ(w.actVsechnyTesnosti->isChecked(), tesnosti);
   w.actPairUpperEdges->trigger();
   EXPECT_TRUE(w.actPairUpperEdges->isChecked());
-  EXPECT_EQ(w.pairValuesOption(), PairValues::UpperEdges);
+  EXPECT_EQ(w.chainReadingOption(), (ChainReading{PairValues::UpperEdges, InputReading::Uniform}));
+  w.actInputCentres->trigger();
+  EXPECT_TRUE(w.actInputCentres->isChecked());
+  EXPECT_EQ(w.chainReadingOption(), (ChainReading{PairValues::UpperEdges, InputReading::Centres}));
   w.actPairUpperEdges->trigger();
-  EXPECT_EQ(w.pairValuesOption(), PairValues::Centres);
+  w.actInputCentres->trigger();
+  EXPECT_EQ(w.chainReadingOption(), ChainReading{});
 }
 
 TEST_F(Options, SeparatorsAndTheirFormats) {
@@ -163,6 +169,7 @@ TEST_F(Options, WrittenOnCloseAndReadAtTheNextStart) {
     w.actIndex->trigger();
     w.actPlotCom->trigger();
     w.actPairUpperEdges->trigger();
+    w.actInputCentres->trigger();
     w.actLomitko1->trigger();
     w.actTecka2->trigger();
     w.setHelpViewerOffer(false);
@@ -179,8 +186,10 @@ TEST_F(Options, WrittenOnCloseAndReadAtTheNextStart) {
   EXPECT_TRUE(w.actIndex->isChecked());
   EXPECT_FALSE(w.actPlotCom->isChecked());
   EXPECT_TRUE(w.actPairUpperEdges->isChecked());
-  EXPECT_EQ(w.pairValuesOption(), PairValues::UpperEdges);
+  EXPECT_TRUE(w.actInputCentres->isChecked());
+  EXPECT_EQ(w.chainReadingOption(), (ChainReading{PairValues::UpperEdges, InputReading::Centres}));
   EXPECT_EQ(settings->readString(settings::kNastaveni, settings::kPairValues.key, ""), "upper-edges");
+  EXPECT_EQ(settings->readString(settings::kNastaveni, settings::kInputReading.key, ""), "centres");
   EXPECT_TRUE(w.actLomitko1->isChecked());
   EXPECT_TRUE(w.actTecka2->isChecked());
   EXPECT_FALSE(w.helpViewerOffer());

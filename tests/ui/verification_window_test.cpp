@@ -157,10 +157,12 @@ TEST_F(VerificationWindow, CheckShowsTheFiguresOfTheCommandLineWithTheSameSeed) 
   EXPECT_EQ(cell(4, 1), qs(ralvex::StrNaCarku1(j["pfByBins"]["256"].get<double>())));
 
   // Inside the interval of its own reading: said in plain words, no warning colour.
-  ASSERT_TRUE(j["monteCarlo"]["chainInsideCentres"].get<bool>());
+  ASSERT_TRUE(j["monteCarlo"]["chainInsideUniform"].get<bool>());
   auto* note = in<QLabel>(chart, "LabOverVarovani");
-  EXPECT_TRUE(note->text().startsWith(qs(verificationTextFormat(VerificationText::Inside, Language::Czech,
-                                                                {ralvex::StrNaCarku1(check->chainPf)}))))
+  EXPECT_TRUE(note->text().startsWith(
+      qs(verificationTextFormat(VerificationText::Inside, Language::Czech,
+                                {ralvex::StrNaCarku1(check->chainPf),
+                                 verificationText(VerificationText::ReadingUniform, Language::Czech)}))))
       << note->text().toStdString();
   EXPECT_NE(note->palette().color(QPalette::Window), QColor(255, 0, 0));
 
@@ -218,17 +220,21 @@ TEST_F(VerificationWindow, CheckShowsTheFiguresOfTheCommandLineWithTheSameSeed) 
 }
 
 TEST_F(VerificationWindow, AnAssessmentOutsideTheIntervalOfItsOwnReadingIsWarnedOf) {
-  // At 2 m row spacing the assessment's Pf lies below the sampled one by more than chance explains.
+  // Read at the bin centres, at 2 m row spacing the assessment's Pf lies below the sampled one of the
+  // same reading by more than chance explains.
+  main->findChild<QAction*>(u"InputCentres"_s)->trigger();
   ASSERT_NO_FATAL_FAILURE(assessExample(u"2000"_s));
   ASSERT_NO_FATAL_FAILURE(runCheck());
   const verification::ChainCheck* check = chart->currentCheck();
   ASSERT_NE(check, nullptr);
   ASSERT_FALSE(check->chainInsideOwnReading());
   auto* note = in<QLabel>(chart, "LabOverVarovani");
-  EXPECT_TRUE(note->text().startsWith(qs(verificationTextFormat(
-      VerificationText::Outside, Language::Czech,
-      {ralvex::StrNaCarku1(check->chainPf), ralvex::StrNaCarku1(check->monteCarlo.centres.lo95),
-       ralvex::StrNaCarku1(check->monteCarlo.centres.hi95)}))))
+  EXPECT_TRUE(note->text().startsWith(
+      qs(verificationTextFormat(VerificationText::Outside, Language::Czech,
+                                {ralvex::StrNaCarku1(check->chainPf),
+                                 verificationText(VerificationText::ReadingCentres, Language::Czech),
+                                 ralvex::StrNaCarku1(check->monteCarlo.centres.lo95),
+                                 ralvex::StrNaCarku1(check->monteCarlo.centres.hi95)}))))
       << note->text().toStdString();
   EXPECT_EQ(note->palette().color(QPalette::Window), QColor(255, 0, 0));
   // Re-worded in English.
