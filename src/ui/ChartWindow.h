@@ -35,7 +35,8 @@ class ChartWindow : public QWidget {
   explicit ChartWindow(Services& services, QWidget* parent = nullptr);
   ~ChartWindow() override;
 
-  /// Shows histogram `h` as source `source` (1 to 14) and raises the window. `cellText` is the
+  /// Shows histogram `h` as source `source` (1 to 14, or kSrcHistogramFile for a histogram file
+  /// shown by itself, titled with `cellText`, its file name) and raises the window. `cellText` is the
   /// name cell the chart was asked from: column 1 of layer row `layerRow` for source 1, cell (1, 1)
   /// of the input table for sources 2 to 4 and 6 to 9; other sources ignore it. The titles of
   /// sources 10 and 13 take the bolt texts and the results name from the main window's project.
@@ -171,6 +172,8 @@ class ChartWindow : public QWidget {
   std::array<std::string, 2> titleLines_;
   void chartTitle(int source, const std::string& cellText, Language language, std::string& title,
                   std::string& name) const;
+  /// The window caption of the shown source.
+  std::string caption(Language language) const;
   void showTitle();
   bool redrawPositions_ = false;
 
