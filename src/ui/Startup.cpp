@@ -39,15 +39,20 @@ std::unique_ptr<VeltraWindows> createWindows(Services& services) {
   return w;
 }
 
-SettingsLocation settingsFileLocation() {
-  const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+SettingsLocation settingsFileLocation(const std::string& programFolder, const std::string& configFolder) {
   // An installed program never writes into its own folder, even when run by an administrator.
-  const bool installed = programInstalled();
+  const bool installed = programInstalled(programFolder);
   const SettingsLocation where = chooseSettingsLocation(
-      QCoreApplication::applicationDirPath().toStdString(), config.toStdString(),
+      programFolder, configFolder,
       [installed](const std::string& path) { return !installed && ::access(path.c_str(), W_OK) == 0; });
-  if (where.path.rfind(config.toStdString(), 0) == 0) QDir().mkpath(config);
+  if (where.path.rfind(configFolder, 0) == 0) QDir().mkpath(QString::fromStdString(configFolder));
   return where;
+}
+
+SettingsLocation settingsFileLocation() {
+  return settingsFileLocation(
+      QCoreApplication::applicationDirPath().toStdString(),
+      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString());
 }
 
 int runVeltra(QApplication& app) {

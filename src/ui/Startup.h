@@ -27,6 +27,8 @@ std::unique_ptr<VeltraWindows> createWindows(Services& services);
 /// (see programInstalled), else in the user's configuration folder (created when missing), read from
 /// the file beside the program until the first write.
 SettingsLocation settingsFileLocation();
+/// The same for an executable in `programFolder` and the configuration folder `configFolder`.
+SettingsLocation settingsFileLocation(const std::string& programFolder, const std::string& configFolder);
 
 /// The application title.
 inline constexpr char kApplicationTitle[] = "VELTRA : Program výpočtu spolehlivosti pelmora důlní výztuže";
