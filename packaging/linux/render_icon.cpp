@@ -1,13 +1,13 @@
 // Renders the program's SVG icon to PNG files of the given sizes:
 //   veltra_render_icon ICON.svg OUT_DIR SIZE... -> OUT_DIR/<size>x<size>/apps/<icon name>.png
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
 #include <QString>
 #include <QSvgRenderer>
-#include <QDir>
-#include <QFileInfo>
 #include <iostream>
 
 int main(int argc, char* argv[]) {

@@ -25,7 +25,6 @@ enum Source : int {
   kSrcReliability = 13,
   kSrcNewHistogram = 14,
   kSrcCreated = 15,
-  kSrcHistogramFile = 16,  // a histogram file shown by itself in the chart window
 };
 
 /// One named input histogram; its histogram means something only while `name` is not empty.

@@ -26,6 +26,10 @@ class QPushButton;
 class QTableWidget;
 struct Services;
 
+/// Source number of a histogram file shown by itself (opened from the command line), after the
+/// sources of the project.
+inline constexpr int kSrcHistogramFile = 16;
+
 /// The histogram chart window: the bar chart of one histogram with its probability table, the
 /// value and probability queries, the display colours and the save of the shown histogram.
 /// Form "Form3", settings prefix "Graf_Hornin-Form3".

@@ -62,6 +62,7 @@ int runVeltra(QApplication& app) {
     return 2;
   }
   QCoreApplication::setApplicationName(u"Veltra"_s);
+  QGuiApplication::setDesktopFileName(u"cz.veltra.Veltra"_s);  // the menu entry of an installed program
   // The title names the program to the desktop; it is not appended to window captions.
   app.setProperty("applicationTitle", QString::fromUtf8(kApplicationTitle));
 

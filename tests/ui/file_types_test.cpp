@@ -72,7 +72,8 @@ TEST_F(FileTypes, NamesDecideAndTheFirstBytesIdentifyFilesWithoutTheirExtension)
       {put(u"poznamka"_s, "Viz POPIS DAT\r\n"), u"text/plain"_s},
   };
   QMimeDatabase db;
-  for (const Case& c : cases) EXPECT_EQ(db.mimeTypeForFile(c.file).name().toStdString(), c.type.toStdString()) << c.file.toStdString();
+  for (const Case& c : cases)
+    EXPECT_EQ(db.mimeTypeForFile(c.file).name().toStdString(), c.type.toStdString()) << c.file.toStdString();
   EXPECT_TRUE(db.mimeTypeForName(u"application/x-veltra-project"_s).inherits(u"text/plain"_s));
   EXPECT_TRUE(db.mimeTypeForName(u"application/x-veltra-histogram"_s).inherits(u"text/plain"_s));
 }
