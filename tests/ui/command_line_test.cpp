@@ -162,9 +162,10 @@ TEST_F(CommandLine, AFileThatCannotBeOpenedGetsItsMessageAndNothingIsLoaded) {
   EXPECT_EQ(main->currentProjectFile(), projects("Chodba_K12.hor"));
 }
 
-// The main window with the example project, for the desktop's software catalogue and a look by eye:
+// The main window with the example project (for the desktop's software catalogue) and the chart of a
+// histogram file, for a look by eye:
 // written only when VELTRA_SCREENSHOTS names a folder.
-TEST_F(CommandLine, ScreenshotOfTheExampleProject) {
+TEST_F(CommandLine, ScreenshotsOfTheExampleProjectAndAHistogramFile) {
   const char* folder = std::getenv("VELTRA_SCREENSHOTS");
   if (!folder) GTEST_SKIP() << "VELTRA_SCREENSHOTS not set";
   open({projects("Chodba_K12.hor")});
@@ -172,6 +173,9 @@ TEST_F(CommandLine, ScreenshotOfTheExampleProject) {
   main->show();
   QCoreApplication::processEvents();
   EXPECT_TRUE(main->grab().save(QString::fromUtf8(folder) + u"/main-window.png"_s));
+  open({services->folders.HistogramsFolder + "/Piskovec_pevnost.dis"});
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(chart->grab().save(QString::fromUtf8(folder) + u"/chart-histogram-file.png"_s));
 }
 
 TEST(ProgramArgumentsTest, OptionsAndFileNames) {
