@@ -345,7 +345,7 @@ void ChartWindow::ApplyTexts(Language language) { applyTexts(*this, 3, language)
 
 void ChartWindow::ApplyRuntimeTexts(Language language) {
   ApplyAssessmentTexts(language);  // the assessment panel (ChartAssessmentPanel.cpp)
-  if (captionMessage_ != 0) setWindowTitle(qs(MessageText(captionMessage_, language)));
+  if (captionMessage_ != 0 || source_ == kSrcHistogramFile) setWindowTitle(qs(caption(language)));
   if (source_ != 0 && !titleLines_.empty()) {
     chartTitle(source_, cellText_, language, titleLines_[0], name_);
     showTitle();
@@ -468,11 +468,20 @@ void ChartWindow::chartTitle(int source, const std::string& cellText, Language l
       title = runtimeTextFormat(RuntimeText::ChartTitleAssessment, lang, {results});
       name = title;
       break;
+    case kSrcHistogramFile:
+      title = cellText;
+      break;
     default:
       title = runtimeText(RuntimeText::ChartTitleIntactRock, lang);
       name = runtimeText(RuntimeText::ChartNameIntactRock, lang);
       break;
   }
+}
+
+std::string ChartWindow::caption(Language lang) const {
+  if (source_ == kSrcHistogramFile)
+    return runtimeTextFormat(RuntimeText::ChartCaptionHistogramFile, lang, {cellText_});
+  return MessageText(captionMessage_, lang);
 }
 
 void ChartWindow::showTitle() {
@@ -495,14 +504,15 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
   redrawPositions_ = false;
 
   // 4. Title line, caption and name of the source.
-  if (source < 1 || source > 13) source = kSrcNewHistogram;
+  if ((source < 1 || source > 13) && source != kSrcHistogramFile) source = kSrcNewHistogram;
   std::string title;
   chartTitle(source, cellText, lang, title, name_);
   source_ = source;
   layerRow_ = layerRow;
   hist_ = h;
-  captionMessage_ = 162 + source;
-  setWindowTitle(qs(MessageText(captionMessage_, lang)));
+  cellText_ = cellText;
+  captionMessage_ = source == kSrcHistogramFile ? 0 : 162 + source;
+  setWindowTitle(qs(caption(lang)));
   Panel3_->setVisible(source == kSrcReliability);
 
   // 5. Only what has no file yet, or a result, can be saved from here.
@@ -520,7 +530,6 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
   titleLines_ = {title, (now.date().toString(u"d%1M%1yyyy"_s.arg(ds)) + u" , "_s +
                          now.time().toString(u"hh%1mm%1ss"_s.arg(ts)))
                             .toStdString()};
-  cellText_ = cellText;
   showTitle();
 
   // 7. Characteristics table.

@@ -31,6 +31,10 @@ class QPushButton;
 class QTableWidget;
 struct Services;
 
+/// Source number of a histogram file shown by itself (opened from the command line), after the
+/// sources of the project.
+inline constexpr int kSrcHistogramFile = 16;
+
 /// The histogram chart window: the bar chart of one histogram with its probability table, the
 /// value and probability queries, the display colours and the save of the shown histogram.
 /// Form "Form3", settings prefix "Graf_Hornin-Form3".
@@ -40,7 +44,8 @@ class ChartWindow : public QWidget {
   explicit ChartWindow(Services& services, QWidget* parent = nullptr);
   ~ChartWindow() override;
 
-  /// Shows histogram `h` as source `source` (1 to 14) and raises the window. `cellText` is the
+  /// Shows histogram `h` as source `source` (1 to 14, or kSrcHistogramFile for a histogram file
+  /// shown by itself, titled with `cellText`, its file name) and raises the window. `cellText` is the
   /// name cell the chart was asked from: column 1 of layer row `layerRow` for source 1, cell (1, 1)
   /// of the input table for sources 2 to 4 and 6 to 9; other sources ignore it. The titles of
   /// sources 10 and 13 take the bolt texts and the results name from the main window's project.
@@ -216,6 +221,8 @@ class ChartWindow : public QWidget {
   std::array<std::string, 2> titleLines_;
   void chartTitle(int source, const std::string& cellText, Language language, std::string& title,
                   std::string& name) const;
+  /// The window caption of the shown source.
+  std::string caption(Language language) const;
   void showTitle();
   bool redrawPositions_ = false;
 

@@ -33,3 +33,12 @@ std::optional<std::string> SaveHistogramCommand(Services& services, const Histog
   }
   return fileNameOnly(path);
 }
+
+std::optional<Histogram> ReadHistogramCommand(const Services& services, const std::string& path) {
+  HistogramFileError error;
+  auto h = ReadHistogramFile(path, error);
+  if (!h)
+    ralvex::DefMessageDlg(MessageText(3, services.language()), error.text(services.language()),
+                          ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+  return h;
+}

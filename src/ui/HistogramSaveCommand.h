@@ -1,6 +1,6 @@
 #pragma once
 
-// The save command of a histogram file, shared by the windows that save one.
+// The save and read commands of a histogram file, shared by the windows that save or read one.
 
 #include <optional>
 #include <string>
@@ -15,3 +15,7 @@ struct Services;
 /// `cancelled` (when given) tells whether the save dialog was cancelled.
 std::optional<std::string> SaveHistogramCommand(Services& services, const Histogram& h,
                                                 bool* cancelled = nullptr);
+
+/// Reads the histogram file `path`; a file that cannot be read or is refused is reported (title of
+/// errors, the reader's message) and gives nullopt.
+std::optional<Histogram> ReadHistogramCommand(const Services& services, const std::string& path);

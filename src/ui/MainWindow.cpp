@@ -30,6 +30,7 @@
 #include "shell/Messages.h"
 #include "ui/LostLetters.h"
 #include "ui/NamedWidget.h"
+#include "ui/ProgramData.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
 #include "ui/SplashScreen.h"
@@ -551,9 +552,9 @@ void MainWindow::helpViewerConfirmed() {
 void MainWindow::openHelpFile(const std::string& fileName) {
   const Language lang = services_.language();
   QString path = qs(services_.folders.StartFolder + "/" + fileName);
-  // Started from elsewhere, the program still finds the help it ships beside itself.
+  // Started from elsewhere, the program still finds the help it ships with.
   if (!QFileInfo::exists(path)) {
-    const QString beside = QCoreApplication::applicationDirPath() + u'/' + qs(fileName);
+    const QString beside = qs(programDataFolder() + "/" + fileName);
     if (QFileInfo::exists(beside)) path = beside;
   }
   if (!QFileInfo::exists(path)) {

@@ -299,6 +299,10 @@ class MainWindow : public QMainWindow {
   void OpenVyslClick();
   /// Save results (`SaveVysl`).
   void SaveVyslClick();
+  /// Open project and open results with `path` in place of the open dialog's answer (a file named
+  /// on the command line): the same questions, checks and messages as the commands.
+  void openProjectFile(const std::string& path);
+  void openResultsFile(const std::string& path);
   /// Assessment report as a PDF (`ZpravaPDF`), enabled with `SaveVysl`.
   void ZpravaPDFClick();
   /// Preset values (`DefaultHodnoty`).
@@ -434,6 +438,7 @@ class MainWindow : public QMainWindow {
   RmrTables rmrTables_;
   std::string currentProjectFile_;
   std::string currentResultsFile_;
+  std::string givenFile_;  // answers the open dialog of the project or results command when set
   // Unsaved work: the inputs and the results as last saved, opened or started afresh.
   std::string savedInputs_, savedResults_;
   std::string inputsSnapshot() const;

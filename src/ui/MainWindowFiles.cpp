@@ -73,14 +73,16 @@ ralvex::FileDialogOptions fileDialog(const std::string& folder, const std::strin
   return o;
 }
 
-// Asks for a file of type `ext` in `folder`, reads it into `path` and parses it with `parse`. A
-// folder or an unreadable file (message 34) and a refused file are reported and give nothing.
+// Asks for a file of type `ext` in `folder` (unless `given` names one), reads it into `path` and
+// parses it with `parse`. A folder or an unreadable file (message 34) and a refused file are
+// reported and give nothing.
 template <class Data>
 std::optional<Data> openAndParse(Services& services, const std::string& folder, const std::string& ext,
                                  std::optional<Data> (*parse)(std::string_view, FileError&),
-                                 std::string& path) {
+                                 const std::string& given, std::string& path) {
   const Language lang = services.language();
-  const auto chosen = services.dialogs.openFileName(fileDialog(folder, "", ext));
+  const auto chosen =
+      given.empty() ? services.dialogs.openFileName(fileDialog(folder, "", ext)) : std::optional(given);
   if (!chosen || chosen->empty()) return std::nullopt;
   std::string bytes;
   std::error_code ec;
@@ -299,7 +301,8 @@ void MainWindow::showOpenReport(const ProjectOpenReport& report) {
 void MainWindow::OtevritClick() {
   if (!askToSaveWork()) return;
   std::string path;
-  const auto data = openAndParse(services_, services_.folders.ProjectsFolder, "hor", &parseProjectFile, path);
+  const auto data =
+      openAndParse(services_, services_.folders.ProjectsFolder, "hor", &parseProjectFile, givenFile_, path);
   if (!data) return;
   hideFloatingControls();
   const ProjectOpenReport report =
@@ -359,7 +362,8 @@ void MainWindow::SaveVyslClick() {
 
 void MainWindow::OpenVyslClick() {
   std::string path;
-  const auto data = openAndParse(services_, services_.folders.ResultsFolder, "Vys", &parseResultsFile, path);
+  const auto data =
+      openAndParse(services_, services_.folders.ResultsFolder, "Vys", &parseResultsFile, givenFile_, path);
   if (!data) return;
   hideFloatingControls();
   Histogram workD;
@@ -376,6 +380,18 @@ void MainWindow::OpenVyslClick() {
   currentResultsFile_ = path;
   BBFunSpojClick();
   markWorkSaved(true, true);
+}
+
+void MainWindow::openProjectFile(const std::string& path) {
+  givenFile_ = path;
+  OtevritClick();
+  givenFile_.clear();
+}
+
+void MainWindow::openResultsFile(const std::string& path) {
+  givenFile_ = path;
+  OpenVyslClick();
+  givenFile_.clear();
 }
 
 // ---------------------------------------------------------------- unsaved work

@@ -758,13 +758,8 @@ void MainWindow::StringGridSelectCell(int source, int row, int col) {
 bool MainWindow::readSlotFile(int source, int layerRow, const std::string& path) {
   HistogramSlot* slot = project_.slotForSource(source, layerRow);
   if (!slot) return false;
-  HistogramFileError error;
-  auto h = ReadHistogramFile(path, error);
-  if (!h) {
-    ralvex::DefMessageDlg(MessageText(3, services_.language()), error.text(services_.language()),
-                          ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
-    return false;
-  }
+  const auto h = ReadHistogramCommand(services_, path);
+  if (!h) return false;
   slot->histogram = *h;
   return true;
 }

@@ -27,6 +27,8 @@ constexpr TextPair<RuntimeText> kTexts[] = {
     {RuntimeText::ChartTitleIntactRock, "Pevnost neporušené horniny    ( podle hodnocení )",
      "Strength of intact rock    ( from the rating )"},
     {RuntimeText::ChartNameIntactRock, "Pevnost neporušené horniny", "Strength of intact rock"},
+    {RuntimeText::ChartCaptionHistogramFile, "   VELTRA :   graf histogramu : %s",
+     "   VELTRA :   histogram chart : %s"},
     {RuntimeText::WordProcessorFailed, "Textový editor se nepodařilo spustit :\r\n\r\n%s",
      "The word processor could not be started :\r\n\r\n%s"},
     {RuntimeText::NoWordProcessor,
@@ -40,6 +42,11 @@ constexpr TextPair<RuntimeText> kTexts[] = {
     {RuntimeText::SettingsNotSaved,
      "Nastavení se nepodařilo uložit; změny platí jen do konce běhu programu.\r\n\r\n%s",
      "The settings could not be saved; changes last only until the program ends.\r\n\r\n%s"},
+    {RuntimeText::UnknownFileType,
+     "Soubor nelze otevřít : VELTRA otevírá projekty (*.hor), výsledky (*.Vys) a histogramy "
+     "(*.dis).\r\n\r\n%s",
+     "The file cannot be opened : VELTRA opens projects (*.hor), results (*.Vys) and histograms "
+     "(*.dis).\r\n\r\n%s"},
     {RuntimeText::ParameterLabel, "%s.parametr", "%s.parameter"},
     {RuntimeText::DialogYes, "&Ano", "&Yes"},
     {RuntimeText::DialogNo, "&Ne", "&No"},

@@ -21,11 +21,13 @@ enum class RuntimeText : int {
   ChartTitleAssessment,  // %s results name; also the histogram name
   ChartTitleIntactRock,
   ChartNameIntactRock,
-  WordProcessorFailed,  // %s program path
+  ChartCaptionHistogramFile,  // %s file name
+  WordProcessorFailed,        // %s program path
   NoWordProcessor,
   WidthSlotLabel,
   UnsavedWork,
   SettingsNotSaved,  // %s error
+  UnknownFileType,   // %s path
   ParameterLabel,    // %s parameter number
   DialogYes,
   DialogNo,

@@ -6,12 +6,18 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTimer>
+#include <iostream>
 
+#include "io/FolderCopy.h"
 #include "ralvex/Dialogs.h"
 #include "ralvex/Ralvex.h"
+#include "ui/CommandLineFiles.h"
 #include "ui/MainWindow.h"
+#include "ui/ProgramData.h"
 #include "ui/QtDialogs.h"
 #include "ui/Services.h"
+#include "ui/SplashScreen.h"
 #include "ui/WindowTable.h"
 
 using namespace Qt::StringLiterals;
@@ -33,17 +39,30 @@ std::unique_ptr<VeltraWindows> createWindows(Services& services) {
   return w;
 }
 
-SettingsLocation settingsFileLocation() {
-  const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-  const SettingsLocation where =
-      chooseSettingsLocation(QCoreApplication::applicationDirPath().toStdString(), config.toStdString(),
-                             [](const std::string& path) { return ::access(path.c_str(), W_OK) == 0; });
-  if (where.path.rfind(config.toStdString(), 0) == 0) QDir().mkpath(config);
+SettingsLocation settingsFileLocation(const std::string& programFolder, const std::string& configFolder) {
+  // An installed program never writes into its own folder, even when run by an administrator.
+  const bool installed = programInstalled(programFolder);
+  const SettingsLocation where = chooseSettingsLocation(
+      programFolder, configFolder,
+      [installed](const std::string& path) { return !installed && ::access(path.c_str(), W_OK) == 0; });
+  if (where.path.rfind(configFolder, 0) == 0) QDir().mkpath(QString::fromStdString(configFolder));
   return where;
 }
 
+SettingsLocation settingsFileLocation() {
+  return settingsFileLocation(
+      QCoreApplication::applicationDirPath().toStdString(),
+      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString());
+}
+
 int runVeltra(QApplication& app) {
+  const ProgramArguments arguments = parseProgramArguments(app.arguments().mid(1));
+  if (arguments.action == ProgramArguments::Action::Usage) {
+    std::cerr << "veltra: unknown option " << arguments.unknownOption << '\n' << programUsage();
+    return 2;
+  }
   QCoreApplication::setApplicationName(u"Veltra"_s);
+  QGuiApplication::setDesktopFileName(u"cz.veltra.Veltra"_s);  // the menu entry of an installed program
   // The title names the program to the desktop; it is not appended to window captions.
   app.setProperty("applicationTitle", QString::fromUtf8(kApplicationTitle));
 
@@ -56,10 +75,21 @@ int runVeltra(QApplication& app) {
       deriveAppFolders(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(),
                        QDir::currentPath().toStdString());
   services.programVersion = ralvex::Verze(QCoreApplication::applicationFilePath().toStdString());
+  std::string copyError;
+  if (copyFolderIfMissing(exampleTemplateFolder(), services.folders.VeltraFolder, &copyError) ==
+      FolderCopy::Failed)
+    std::cerr << "veltra: the examples could not be copied to " << services.folders.VeltraFolder << ": "
+              << copyError << '\n';
 
   const std::unique_ptr<VeltraWindows> windows = createWindows(services);
   windows->main->endProgram = [] { QCoreApplication::exit(0); };
   windows->main->show();
+  // Files named on the command line open once the event loop runs; the splash would hide their dialogs.
+  if (!arguments.files.empty())
+    QTimer::singleShot(0, &app, [&services, &windows, files = arguments.files] {
+      if (SplashScreen* splash = windows->main->splash()) splash->close();
+      openCommandLineFiles(services, files);
+    });
   const int code = app.exec();
   ralvex::setDialogs(nullptr);
   return code;

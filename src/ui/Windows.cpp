@@ -230,6 +230,18 @@ void Windows::showInChart(int source, const Histogram& h) const {
   chart->Fill(source, h, slot ? slot->name : std::string());
 }
 
+void Windows::openProjectFile(const std::string& path) const {
+  if (main) main->openProjectFile(path);
+}
+
+void Windows::openResultsFile(const std::string& path) const {
+  if (main) main->openResultsFile(path);
+}
+
+void Windows::showHistogramFile(const Histogram& h, const std::string& fileName) const {
+  if (chart) chart->Fill(kSrcHistogramFile, h, fileName);
+}
+
 void Windows::openRmrWindow() const {
   if (rmr) rmr->Open();
 }

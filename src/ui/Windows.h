@@ -82,6 +82,13 @@ struct Windows {
   /// Opens `url` by the main window's shell opener; false when it could not (or there is no main window).
   bool openUrl(const std::string& url) const;
 
+  // ---- files named on the command line
+  /// The main window opens the project or results file `path` as its open commands do.
+  void openProjectFile(const std::string& path) const;
+  void openResultsFile(const std::string& path) const;
+  /// Shows histogram `h`, read from the file `fileName` (without folder), in the chart window.
+  void showHistogramFile(const Histogram& h, const std::string& fileName) const;
+
   // ---- opening windows
   /// The main window is disabled while a window opened from it is shown, and enabled again when it closes.
   void setMainEnabled(bool enabled) const;
