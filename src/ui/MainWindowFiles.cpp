@@ -348,6 +348,7 @@ void MainWindow::SaveVyslClick() {
 }
 
 void MainWindow::OpenVyslClick() {
+  if (!askToSaveWork()) return;
   std::string path;
   const auto data = openAndParse(services_, services_.folders.ResultsFolder, "Vys", &parseResultsFile, path);
   if (!data) return;
