@@ -98,7 +98,7 @@ AssessmentResult assessReliability(const Histogram& fs, double failureMass, Desi
   if (crossing > 0) {
     a.crossingFound = true;
     a.crossingBin = crossing - 1;
-    a.crossingCentre = b + h / 2;
+    a.crossingCentre = b - h / 2;  // b is the upper edge of the bin holding 0
     if (a.pf > 0) {
       a.betaFKind = BetaFKind::Value;
       a.betaF = reliabilityIndex(a.pf);

@@ -201,6 +201,15 @@ TEST_F(ChainRoad, WeakBoltsFailAndTheStandardCanBeChanged) {
   EXPECT_EQ(uroven->text(), qs(MessageText(231, Language::Czech)));
   EXPECT_EQ(uroven->palette().color(QPalette::Window), QColor(255, 0, 0));
   EXPECT_EQ(uroven->palette().color(QPalette::WindowText), QColor(Qt::white));
+  // The interval table names the bin holding 0 and shows its centre, not the next bin's.
+  const Histogram& fs = main->project().reliabilityFunction;
+  auto* intervals = in3<QTableWidget>("StringGrid3");
+  const int k = intervals->item(0, 1)->text().split(u'/').front().trimmed().toInt();
+  EXPECT_EQ(intervals->item(0, 1)->text(), u"  %1 / %2"_s.arg(k).arg(binCount(fs)));
+  EXPECT_LE(fs.min + (k - 1.5) * fs.step, 0.0);
+  EXPECT_GT(fs.min + (k - 0.5) * fs.step, 0.0);
+  EXPECT_EQ(intervals->item(1, 1)->text().toStdString(), ralvex::StrNaCarku(fs.min));
+  EXPECT_EQ(intervals->item(2, 1)->text().toStdString(), ralvex::StrNaCarku(fs.min + (k - 1) * fs.step));
 
   // Another standard: the same Pf, the classes of ČSN 73 1401.
   auto* norma = in3<QComboBox>("CBNorma");
