@@ -303,9 +303,9 @@ void RmrWindow::setCell(int table, int row, int col, const std::string& text) {
 void RmrWindow::cellEdited(int table, int row, int col) {
   GridTable& g = model().tables[table];
   if (row < g.rows && col < g.cols) g.cell(row, col) = ss(tables_[table]->item(row, col)->text());
-  // A rating typed over invalidates the result as a choice does; header texts do not.
+  // A rating typed over takes the result back as a choice does; header texts do not.
   if (table != RmrTables::kStrength && row > 0 && col == tables_[table]->columnCount() - 1)
-    invalidateResult();
+    clearResult();
 }
 
 void RmrWindow::cellClicked(int table, int row, int col) {
@@ -345,7 +345,7 @@ void RmrWindow::listChosen(List& list, int item) {
     // another kind of work than the one shown.
     if (leadingItemNumber(model().tables[kF].cell(1, kFOrientation)) > 0) writeOrientationRating();
   }
-  invalidateResult();
+  clearResult();
 }
 
 void RmrWindow::writeOrientationRating() {
@@ -416,24 +416,26 @@ void RmrWindow::highlightClass() {
     }
 }
 
-void RmrWindow::invalidateResult() {
+void RmrWindow::clearResult() {
   setLabels({}, {}, {});
   rockClass_ = 0;
   highlightClass();
   GrafHistRMR_->setEnabled(false);
-  if (ProjectState* p = services_.windows.project()) {
-    p->rmr.name.clear();
-    services_.windows.rmrSlotChanged(true);
-  }
 }
 
 void RmrWindow::BitBtn2Click() {
   const Language lang = services_.language();
   closeLists();
-  invalidateResult();
+  clearResult();
   const RmrOutcome o = createRmr(model(), a_);
   ProjectState* p = services_.windows.project();
-  if (o.histogramMade && p) p->rmr.histogram = o.rmr;
+  // The slot takes the histogram once one is made; it is named only with a class (below). A Create
+  // refused for a rating leaves the slot as it was.
+  if (o.histogramMade && p) {
+    p->rmr.histogram = o.rmr;
+    p->rmr.name.clear();
+    services_.windows.rmrSlotChanged(true);
+  }
   setLabels(o.sumText, {}, o.histogramMade ? o.rmrText : std::string());
   if (!o.report.ok) {
     if (!o.report.messages.empty())
@@ -470,7 +472,7 @@ void RmrWindow::strengthChartClicked(int row) {
 void RmrWindow::ClearTabH() {
   model().clearRatings();
   showTables();
-  invalidateResult();
+  clearResult();
 }
 
 void RmrWindow::UlozOknoClick() {
@@ -480,7 +482,6 @@ void RmrWindow::UlozOknoClick() {
 void RmrWindow::ExitProgramClick() { close(); }
 
 void RmrWindow::closeEvent(QCloseEvent* event) {
-  closeLists();
-  if (!GrafHistRMR_->isEnabled()) BitBtn2Click();  // no RMR histogram yet: Create once
+  closeLists();  // the project's RMR slot changes only by Create
   SimpleWindow::closeEvent(event);
 }
