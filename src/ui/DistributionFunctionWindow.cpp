@@ -27,6 +27,7 @@
 #include <algorithm>
 #include <set>
 
+#include "histogram/HistogramFile.h"
 #include "histogram/Queries.h"
 #include "persistence/SettingsKeys.h"
 #include "ralvex/Ralvex.h"
@@ -73,13 +74,7 @@ std::vector<DistributionFunctionRow> DistributionFunctionRows(const Histogram& h
   return rows;
 }
 
-std::string DistributionFunctionTitle(const std::string& name) {
-  const size_t dot = name.find('.');
-  if (dot == std::string::npos) return name;
-  std::string t = name;
-  t.erase(dot, std::min<size_t>(4, t.size() - dot));
-  return t;
-}
+std::string DistributionFunctionTitle(const std::string& name) { return withoutFileExtension(name, "dis"); }
 
 DistributionFunctionWindow::DistributionFunctionWindow(Services& services, QWidget* parent)
     : SimpleWindow(services, 12, parent), bars_(this, QString(), 400, [this] { return marks_.state(); }) {

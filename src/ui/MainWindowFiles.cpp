@@ -97,9 +97,9 @@ std::optional<Data> openAndParse(Services& services, const std::string& folder, 
   return data;
 }
 
-// The chosen name with the default extension when it has none, as the dialog's default would.
+// The chosen name with the file type's extension unless it ends in it (a name may hold dots of its own).
 std::string withExtension(const std::string& path, const std::string& ext) {
-  return fileNameOnly(path).find('.') == std::string::npos ? path + "." + ext : path;
+  return withFileExtension(path, ext);
 }
 
 bool fileExists(const std::string& path) {

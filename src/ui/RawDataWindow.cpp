@@ -519,7 +519,7 @@ void RawDataWindow::drawHistogram(const Histogram& h, int type) {
   shownType_ = type;
   const int N = binCount(h);
   const std::string typeName = type >= 0 ? DistributionTypeName(type, language) : std::string();
-  const std::string base = fileName_.substr(0, fileName_.find('.'));
+  const std::string base = fileName_.substr(0, fileName_.rfind('.'));  // whole name, extension dropped
   std::string title = MessageText(108, language) + typeName;
   if (type >= 0 && fit_ && !fit_->parameterText[static_cast<size_t>(type)].empty())
     title += " ( " + fit_->parameterText[static_cast<size_t>(type)];

@@ -304,8 +304,7 @@ void RmrWindow::cellEdited(int table, int row, int col) {
   GridTable& g = model().tables[table];
   if (row < g.rows && col < g.cols) g.cell(row, col) = ss(tables_[table]->item(row, col)->text());
   // A rating typed over takes the result back as a choice does; header texts do not.
-  if (table != RmrTables::kStrength && row > 0 && col == tables_[table]->columnCount() - 1)
-    clearResult();
+  if (table != RmrTables::kStrength && row > 0 && col == tables_[table]->columnCount() - 1) clearResult();
 }
 
 void RmrWindow::cellClicked(int table, int row, int col) {

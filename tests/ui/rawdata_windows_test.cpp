@@ -30,6 +30,7 @@
 #include "ShellFixture.h"
 #include "io/AtomicFile.h"
 #include "ralvex/Ralvex.h"
+#include "shell/Messages.h"
 #include "ui/BarChartParts.h"
 #include "ui/FitTableWindow.h"
 #include "ui/RawDataWindow.h"
@@ -121,6 +122,15 @@ TEST_F(RawDataWindowTest, OpenShowsSortedValuesStatisticsAndHistogram) {
   EXPECT_EQ(binCount(*window->rawHistogram()), 128);
   EXPECT_TRUE(child<QPushButton>("BChar")->isEnabled());
   EXPECT_FALSE(child<QPushButton>("BTabChar")->isEnabled());
+}
+
+TEST_F(RawDataWindowTest, ChartTitleNamesTheWholeFileName) {
+  open(writeFile("vzorek_2.5_mm.txt", "3\r\n1,5\r\n2\r\n"));
+  ASSERT_TRUE(dialogs.asked.empty()) << lastText();
+  const QString title = child<QChartView>("Chart1")->chart()->title();
+  EXPECT_TRUE(
+      title.contains(QString::fromStdString(MessageText(109, Language::Czech)) + u"vzorek_2.5_mm ( "_s))
+      << title.toStdString();
 }
 
 TEST_F(RawDataWindowTest, RefusedFilesLeaveTheWindowEmpty) {
