@@ -312,6 +312,7 @@ void MainWindow::createActions() {
   actOpenVysl = commandAction(this, u"OpenVysl1"_s);
   actSaveVysl = commandAction(this, u"SaveVysl1"_s);
   actZpravaPDF = commandAction(this, u"ZpravaPDF1"_s);
+  actSpocitatVse = commandAction(this, u"SpocitatVse1"_s, QKeySequence(Qt::Key_F9));
   actDefaultHodnoty = commandAction(this, u"DefaultHodnoty1"_s);
   actTabdruhhor = commandAction(this, u"tabdruhhor1"_s);
   actOtevriWord = commandAction(this, u"OtevriWord1"_s);
@@ -350,6 +351,8 @@ void MainWindow::createMenus() {
   bar->addMenu(soubor);
 
   QMenu* vysledky = named<QMenu>(bar, u"Vysledky1"_s);
+  vysledky->addAction(actSpocitatVse);
+  vysledky->addSeparator();
   vysledky->addActions({actOpenVysl, actSaveVysl});
   vysledky->addSeparator();
   vysledky->addAction(actZpravaPDF);

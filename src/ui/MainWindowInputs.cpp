@@ -300,7 +300,7 @@ void MainWindow::setupInputArea() {
     b->setIcon(chartIcon());
     b->setFixedWidth(44);
   }
-  for (QPushButton* b : {BBRedPev_, BBDelSvor_, BBZatSv_, BBFunSpoj_}) b->setMinimumWidth(170);
+  for (QPushButton* b : {BBRedPev_, BBDelSvor_, BBZatSv_, BBFunSpoj_, SpocitatVse_}) b->setMinimumWidth(170);
   ProgressBar1_->hide();
   ProgressBar2_->hide();
 
@@ -469,6 +469,12 @@ QGroupBox* MainWindow::buildAssignment2(QWidget* parent) {
   fsRow->addWidget(GrafFS_);
   fsRow->addStretch(1);
   g3->addLayout(fsRow);
+
+  SpocitatVse_ = named<QPushButton>(GroupBox3_, u"SpocitatVse"_s);
+  auto* allRow = new QHBoxLayout;
+  allRow->addStretch(1);
+  allRow->addWidget(SpocitatVse_);
+  g3->addLayout(allRow);
 
   return GroupBox3_;
 }
