@@ -586,10 +586,18 @@ void MainWindow::updateLayerFlags() {
     const bool editable = r >= 2 && r <= project_.nextLayerRow - 1;
     StrGrHorn_->item(r, 3)->setFlags(editable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
                                               : Qt::ItemIsEnabled);
-    // Rows that accept input are white; the rest are greyed a little.
+    // Rows that accept input keep the table's own text colour (so they follow the window's enabled
+    // state: a row opened while a creation window disables this one must not stay grey); the rest are
+    // greyed a little.
     const bool open = r <= project_.nextLayerRow;
-    for (int c = 1; c < 5; ++c)
-      StrGrHorn_->item(r, c)->setForeground(open ? palette().text() : palette().placeholderText());
+    const QColor grey = palette().color(QPalette::Active, QPalette::PlaceholderText);
+    for (int c = 1; c < 5; ++c) {
+      QTableWidgetItem* it = StrGrHorn_->item(r, c);
+      if (open)
+        it->setData(Qt::ForegroundRole, QVariant());
+      else
+        it->setForeground(grey);
+    }
   }
   refreshing_ = was;
 }

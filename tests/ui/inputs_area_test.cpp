@@ -604,6 +604,37 @@ TEST_F(InputArea, ChartButtonsShowTheSlotInTheChartWindow) {
 
 namespace {
 
+// A histogram handed over by a creation window reaches its layer row while this window is disabled;
+// once it is enabled again the open rows are drawn in the normal text colour, the closed ones grey.
+TEST_F(InputArea, LayerRowsOpenedWhileDisabledAreNotLeftGrey) {
+  ParametricWindow param(services);
+  services.windows.parametric = &param;
+  services.windows.main = w.get();
+  project().rockTypes = {"Uhlí"};
+  chooseRockType(1, 0);
+  get<QComboBox>("CBDruhTab")->setCurrentIndex(1);  // a layer
+  auto* method = get<QComboBox>("CBTypOkna");
+  method->setCurrentIndex(1);
+  QTest::keyClick(method, Qt::Key_Up);  // the parametric window, over the disabled main window
+  ASSERT_FALSE(w->isEnabled());
+  dialogs.answer(ralvex::mrYes);  // send it into row 1
+  dialogs.answer(ralvex::mrNo);   // without a file
+  param.close();
+  ASSERT_TRUE(w->isEnabled());
+  ASSERT_EQ(project().nextLayerRow, 2);
+  auto* t = get<QTableWidget>("StrGrHorn");
+  const QColor text = t->palette().color(QPalette::Active, QPalette::Text);
+  auto shown = [t](int row, int col) {
+    const QVariant f = t->item(row, col)->data(Qt::ForegroundRole);
+    return f.isValid() ? f.value<QBrush>().color() : t->palette().color(QPalette::Active, QPalette::Text);
+  };
+  for (int row : {1, 2})
+    for (int col = 1; col < 5; ++col) EXPECT_EQ(shown(row, col), text) << row << "," << col;
+  EXPECT_NE(shown(3, 1), text);
+  services.windows.parametric = nullptr;
+  services.windows.main = nullptr;
+}
+
 TEST_F(InputArea, ChoosingACreationMethodForgetsTheLastCreatedHistogram) {
   ParametricWindow param(services);
   services.windows.parametric = &param;
