@@ -812,6 +812,8 @@ void RawDataWindow::BuParamClick() {
   if (!loaded()) {
     CBTypPara_->clear();
     EdTesnost_->clear();
+    ralvex::DefMessageDlg(MessageText(2, lang()), runtimeText(RuntimeText::FitNeedsRawData, lang()),
+                          ralvex::DlgKind::Information, ralvex::DlgButtons::Ok, ralvex::mrOk);
     return;
   }
   const Language language = lang();

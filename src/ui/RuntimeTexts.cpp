@@ -53,6 +53,11 @@ constexpr TextPair<RuntimeText> kTexts[] = {
     {RuntimeText::SplashLine5, "© VELTRA, vývojový tým", "© VELTRA, development team"},
     {RuntimeText::IndexAxisTitle, "Index   f(z)", "Index   f(z)"},
     {RuntimeText::PPRawAxis, "F prvotní data", "F raw data"},
+    {RuntimeText::FitNeedsRawData,
+     "Nejsou načtena žádná prvotní data.\r\n\r\nNejprve je otevřete tlačítkem \"Otevřít data ...\" nebo zapište "
+     "tlačítkem \"Nová data\" a uložte.",
+     "No raw data have been read.\r\n\r\nOpen them first with \"Open data ...\", or type them with \"New "
+     "data\" and save them."},
 };
 
 static_assert(textTableComplete(kTexts, RuntimeText::Count), "one text per id, in the order of the ids");

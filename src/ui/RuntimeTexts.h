@@ -37,6 +37,7 @@ enum class RuntimeText : int {
   SplashLine5,
   IndexAxisTitle,  // bottom axis of the raw data histogram labelled by index
   PPRawAxis,       // raw axis of the P-P plot
+  FitNeedsRawData,  // "Param" pressed before raw data were read
   Count
 };
 

@@ -34,6 +34,7 @@
 #include "ui/BarChartParts.h"
 #include "ui/FitTableWindow.h"
 #include "ui/RawDataWindow.h"
+#include "ui/RuntimeTexts.h"
 #include "ui/TextSets.h"
 
 using namespace Qt::StringLiterals;
@@ -122,6 +123,14 @@ TEST_F(RawDataWindowTest, OpenShowsSortedValuesStatisticsAndHistogram) {
   EXPECT_EQ(binCount(*window->rawHistogram()), 128);
   EXPECT_TRUE(child<QPushButton>("BChar")->isEnabled());
   EXPECT_FALSE(child<QPushButton>("BTabChar")->isEnabled());
+}
+
+TEST_F(RawDataWindowTest, ParamWithoutRawDataSaysWhatIsMissing) {
+  child<QPushButton>("BuParam")->click();
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].caption, MessageText(2, Language::Czech));
+  EXPECT_EQ(dialogs.asked[0].text, runtimeText(RuntimeText::FitNeedsRawData, Language::Czech));
+  EXPECT_EQ(child<QComboBox>("CBTypPara")->count(), 0);
 }
 
 TEST_F(RawDataWindowTest, ChartTitleNamesTheWholeFileName) {
