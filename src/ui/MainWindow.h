@@ -36,6 +36,10 @@ class QToolBar;
 class QUrl;
 class SplashScreen;
 
+/// True when the desktop can show `url`: xdg-open is installed and, for a page, a browser it can start
+/// (the default application for HTML with its program installed, $BROWSER or a browser of a usual name).
+bool desktopCanOpen(const QUrl& url);
+
 /// Caption of the main window: program description (message 8) and version in `language`.
 std::string mainWindowCaption(Language language, const std::string& programVersion);
 
