@@ -41,6 +41,15 @@ QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int colum
   return g;
 }
 
+// The fit measures stand together after the těsnost (the long parameter texts would push the
+// Kolmogorov-Smirnov and Anderson-Darling columns off the window); the blank fields are not shown.
+// The columns keep their field numbers.
+void orderFitColumns(QTableWidget* g) {
+  QHeaderView* h = g->horizontalHeader();
+  for (int k = 0; k < 3; ++k) h->moveSection(h->visualIndex(kFieldKs + k), kFieldTesnost + 1 + k);
+  for (int k = kFieldAd + 1; k <= kFitFields; ++k) g->setColumnHidden(k, true);
+}
+
 // An overview chart of bars in `colour` (0xBBGGRR), outlined a shade darker.
 QChartView* makeChartView(QWidget* parent, const QString& name, BarChart& bars, std::uint32_t colour) {
   bars.chart->setMargins(QMargins(2, 2, 4, 2));
@@ -128,12 +137,14 @@ FitTableWindow::FitTableWindow(Services& services, QWidget* parent)
   SGChar_ = makeGrid(this, u"SGChar"_s, kFitTableRows + 1, kColumns);
   SGChar_->setSelectionBehavior(QAbstractItemView::SelectRows);
   SGChar_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  orderFitColumns(SGChar_);
   root->addWidget(SGChar_, 3);
 
   Label3_ = named<QLabel>(this, u"Label3"_s);
   root->addWidget(Label3_);
   SGCharPD_ = makeGrid(this, u"SGCharPD"_s, 2, kColumns);
   SGCharPD_->setSelectionMode(QAbstractItemView::NoSelection);
+  orderFitColumns(SGCharPD_);
   SGCharPD_->setFixedHeight(2 * SGCharPD_->verticalHeader()->defaultSectionSize() +
                             2 * SGCharPD_->frameWidth() + 18);
   root->addWidget(SGCharPD_);

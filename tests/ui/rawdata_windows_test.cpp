@@ -218,6 +218,17 @@ TEST_F(RawDataWindowTest, FittingFillsTheTypeListAndTheSortedTable) {
   EXPECT_EQ(cell("SGChar", 1, 1, table.get()), types->itemText(0));
   EXPECT_EQ(cell("SGCharPD", 1, 1, table.get()), u"Prvotní data"_s);
   EXPECT_FALSE(cell("SGChar", 1, kFieldKs, table.get()).isEmpty());
+  // The fit measures follow the těsnost, inside the window as it opens, above their raw-data cells.
+  auto* grid = child<QTableWidget>("SGChar", table.get());
+  auto* raw = child<QTableWidget>("SGCharPD", table.get());
+  int right = grid->columnViewportPosition(kFieldTesnost) + grid->columnWidth(kFieldTesnost);
+  for (int k : {kFieldKs, kFieldKsPValue, kFieldAd}) {
+    EXPECT_EQ(grid->columnViewportPosition(k), right) << k;
+    right += grid->columnWidth(k);
+    EXPECT_LE(right, grid->viewport()->width()) << k;
+    EXPECT_EQ(raw->columnViewportPosition(k), grid->columnViewportPosition(k)) << k;
+  }
+  EXPECT_GT(grid->columnViewportPosition(kFieldParameters), grid->columnViewportPosition(kFieldAd));
 
   // Sort by "Median": largest first.
   QComboBox* sort = child<QComboBox>("CBTypVyberu", table.get());
