@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <charconv>
@@ -327,6 +328,10 @@ void RmrWindow::cellClicked(int table, int row, int col) {
     l.box->show();
     l.box->raise();
     l.box->setFocus();
+    // The click that opens the list shows its items at once (after the click has ended in the grid).
+    QTimer::singleShot(0, l.box, [box = l.box] {
+      if (box->isVisible()) box->showPopup();
+    });
     return;
   }
 }
@@ -376,7 +381,9 @@ void RmrWindow::listExit(List& list) {
 bool RmrWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusOut) {
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+    // The focus moving into a list's own drop-down (its popup) is no leaving.
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
+        !QApplication::activePopupWidget()) {
       if (watched == GrafPevnost_) {
         GrafPevnost_->hide();
       } else {

@@ -64,6 +64,8 @@ class RmrWindowTest : public FilesTest {
     QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualItemRect(t->item(row, col)).center());
     auto* box = in9<QComboBox>(list);
     ASSERT_TRUE(box->isVisible()) << list;
+    QApplication::processEvents();  // the list drops open
+    box->hidePopup();
     EXPECT_EQ(box->currentIndex(), -1);
     box->setCurrentIndex(item);
     emit box->activated(item);
@@ -159,6 +161,24 @@ TEST_F(RmrWindowTest, ListsWriteRatingsAndCreateSetsClassAndSlot) {
   EXPECT_NE(main->project().rmr.histogram, expected.rmr);
   EXPECT_EQ(main->project().rmr.name, msg(207));
   EXPECT_FALSE(main->project().boltLoadDone);
+}
+
+// One click on a description cell drops its list open; a choice by the keyboard writes the rating.
+TEST_F(RmrWindowTest, OneClickOpensTheListOfACell) {
+  openWithStrength();
+  auto* t = in9<QTableWidget>("StrGrVPN");
+  QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualItemRect(t->item(1, 1)).center());
+  auto* box = in9<QComboBox>("CBTypPromC");
+  ASSERT_TRUE(box->isVisible());
+  QApplication::processEvents();
+  ASSERT_TRUE(box->view()->isVisible()) << "the list is open";
+  QTest::keyClick(box->view(), Qt::Key_Home);
+  QTest::keyClick(box->view(), Qt::Key_Return);
+  EXPECT_FALSE(box->view()->isVisible());
+  EXPECT_EQ(cell9("StrGrVPN", 1, 2), u"20"_s);
+  in9<QPushButton>("BitBtn2")->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(cell9("StrGrVPN", 1, 1), u"1/       > 2000 mm"_s);
 }
 
 TEST_F(RmrWindowTest, KindOfWorkRatesTheOrientationAndTypedRatingsCount) {
