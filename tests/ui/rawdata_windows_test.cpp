@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QAreaSeries>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -14,12 +15,14 @@
 #include <QFile>
 #include <QLayout>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
+#include <QValueAxis>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -437,17 +440,27 @@ TEST_F(RawDataWindowTest, SelectedTableRowNamesItsTypeInTheReferenceSelector) {
   open(writeFile("normal.txt", sample("normal_mu50_sigma5.txt")));
   child<QPushButton>("BuParam")->click();
   ASSERT_TRUE(table->isVisible());
-  // The overviews of the table window: the raw-data histogram and the one shown in the raw data window.
-  const auto bars = [&](const char* chart) {
-    QList<qreal> v;
-    auto* series =
-        qobject_cast<QBarSeries*>(child<QChartView>(chart, table.get())->chart()->series().value(0));
-    if (series && !series->barSets().isEmpty())
-      for (int i = 0; i < series->barSets()[0]->count(); ++i) v.append(series->barSets()[0]->at(i));
+  // The overviews of the table window: the raw-data histogram and the one shown in the raw data window,
+  // each as steps over its own bin edges, both on one x range, so a fitted type of another range
+  // stands where its values lie.
+  const auto steps = [&](const char* chart) {
+    auto* area =
+        qobject_cast<QAreaSeries*>(child<QChartView>(chart, table.get())->chart()->series().value(0));
+    return area ? area->upperSeries()->points() : QList<QPointF>();
+  };
+  const auto stepsOf = [](const Histogram& h) {
+    QList<QPointF> v;
+    for (int i = 0; i < binCount(h); ++i)
+      v << QPointF(h.min + (i - 0.5) * h.step, h.p[i]) << QPointF(h.min + (i + 0.5) * h.step, h.p[i]);
     return v;
   };
-  const auto bins = [](const Histogram& h) { return QList<qreal>(h.p.begin(), h.p.begin() + binCount(h)); };
-  EXPECT_EQ(bars("Chart1"), bins(*window->rawHistogram()));
+  const auto xRange = [&](const char* chart) {
+    auto* x = qobject_cast<QValueAxis*>(
+        child<QChartView>(chart, table.get())->chart()->axes(Qt::Horizontal).value(0));
+    return x ? std::pair(x->min(), x->max()) : std::pair(0.0, 0.0);
+  };
+  const Histogram rawH = *window->rawHistogram();
+  EXPECT_EQ(steps("Chart1"), stepsOf(rawH));
   QComboBox* reference = child<QComboBox>("CBVyber", table.get());
   const QString second = cell("SGChar", 2, 1, table.get());
   ASSERT_FALSE(second.isEmpty());
@@ -455,7 +468,12 @@ TEST_F(RawDataWindowTest, SelectedTableRowNamesItsTypeInTheReferenceSelector) {
   EXPECT_EQ(reference->currentIndex(), -1);
   EXPECT_EQ(reference->placeholderText(), second);
   EXPECT_EQ(child<QComboBox>("CBTypPara")->currentText(), second);
-  EXPECT_EQ(bars("Chart2"), bins(*window->shownHistogram()));
+  const Histogram typeH = *window->shownHistogram();
+  ASSERT_NE(typeH.min, rawH.min) << "the fitted type spans another range";
+  EXPECT_EQ(steps("Chart2"), stepsOf(typeH));
+  EXPECT_EQ(xRange("Chart1"), xRange("Chart2"));
+  EXPECT_DOUBLE_EQ(xRange("Chart1").first, std::min(rawH.min - rawH.step / 2, typeH.min - typeH.step / 2));
+  EXPECT_DOUBLE_EQ(xRange("Chart1").second, std::max(rawH.max + rawH.step / 2, typeH.max + typeH.step / 2));
   // A row beyond the filled ones selects the first type and hides the second overview.
   table->SGCharSelectCell(kFitTableRows);
   EXPECT_EQ(child<QComboBox>("CBTypPara")->currentIndex(), 0);
