@@ -79,6 +79,7 @@ class DistributionFunctionWindow : public SimpleWindow {
   QPushButton* ExitBtn_ = nullptr;
   QToolButton* UlozGraf_ = nullptr;
   QToolButton* SpeedButton1_ = nullptr;
+  QPushButton* UlozObrazek_ = nullptr;  // "Uložit obrázek…"
   QToolButton* OtevriWord_ = nullptr;
   QWidget* Panel1_ = nullptr;
 

@@ -67,6 +67,13 @@ constexpr TextPair<ExportText> kTexts[] = {
     {ExportText::ReportRmr, "RMR", "RMR"},
     {ExportText::ReportStandardEn1990, "ČSN EN 1990", "ČSN EN 1990"},
     {ExportText::ReportStandardCsn731401, "ČSN (STN) 73 1401", "ČSN (STN) 73 1401"},
+    {ExportText::ImageFilter,
+     "Obrázek PNG (*.png)|*.png|Vektorový obrázek SVG (*.svg)|*.svg|Dokument PDF (*.pdf)|*.pdf|"
+     "Obrázek JPEG (*.jpg)|*.jpg;*.jpeg|Obrázek BMP (*.bmp)|*.bmp",
+     "PNG image (*.png)|*.png|SVG vector image (*.svg)|*.svg|PDF document (*.pdf)|*.pdf|"
+     "JPEG image (*.jpg)|*.jpg;*.jpeg|BMP image (*.bmp)|*.bmp"},
+    {ExportText::ReportFilter, "Dokument PDF (*.pdf)|*.pdf|Všechny soubory (*.*)|*.*",
+     "PDF document (*.pdf)|*.pdf|All files (*.*)|*.*"},
 };
 
 static_assert(textTableComplete(kTexts, ExportText::Count), "one text per id, in the order of the ids");

@@ -54,6 +54,8 @@ enum class ExportText : int {
   ReportRmr,
   ReportStandardEn1990,  // names of the design standards, the same in both languages
   ReportStandardCsn731401,
+  ImageFilter,   // the save dialog of chart images: PNG, SVG, PDF, JPEG, BMP in this order
+  ReportFilter,  // the save dialog of the report
   Count
 };
 

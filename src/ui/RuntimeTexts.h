@@ -35,8 +35,8 @@ enum class RuntimeText : int {
   SplashLine3,
   SplashLine4,
   SplashLine5,
-  IndexAxisTitle,  // bottom axis of the raw data histogram labelled by index
-  PPRawAxis,       // raw axis of the P-P plot
+  IndexAxisTitle,   // bottom axis of the raw data histogram labelled by index
+  PPRawAxis,        // raw axis of the P-P plot
   FitNeedsRawData,  // "Param" pressed before raw data were read
   Count
 };
