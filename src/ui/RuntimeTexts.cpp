@@ -54,9 +54,8 @@ constexpr TextPair<RuntimeText> kTexts[] = {
     {RuntimeText::IndexAxisTitle, "Index   f(z)", "Index   f(z)"},
     {RuntimeText::PPRawAxis, "F prvotní data", "F raw data"},
     {RuntimeText::FitNeedsRawData,
-     "Nejsou načtena žádná prvotní data.\r\n\r\nNejprve je otevřete tlačítkem \"Otevřít data ...\" nebo "
-     "zapište "
-     "tlačítkem \"Nová data\" a uložte.",
+     "Nejsou načtena žádná prvotní data.\r\n\r\nNejprve je otevřete tlačítkem \"Otevřít data ...\" "
+     "nebo zapište tlačítkem \"Nová data\" a uložte.",
      "No raw data have been read.\r\n\r\nOpen them first with \"Open data ...\", or type them with \"New "
      "data\" and save them."},
 };
