@@ -7,16 +7,20 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QTextOption>
+#include <QTranslator>
 
 #include "ralvex/Ralvex.h"
 #include "ui/NamedWidget.h"
 #include "ui/RalvexQt.h"
 #include "ui/RuntimeTexts.h"
+#include "ui/Services.h"
 
 using namespace Qt::StringLiterals;
 
@@ -45,6 +49,25 @@ QString qtMessageText(std::string_view text) {
   s.replace(u"\r\n"_s, u"\n"_s);
   s.replace(u'\r', u'\n');
   return s;
+}
+
+void applyQtLanguage(Language language) {
+  static QTranslator* czech = nullptr;
+  static bool installed = false;
+  if (!QCoreApplication::instance()) return;
+  if (language == Language::Czech && !czech) {
+    auto* t = new QTranslator(QCoreApplication::instance());
+    if (t->load(QLocale(QLocale::Czech), u"qtbase"_s, u"_"_s,
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+      czech = t;
+    else
+      delete t;  // Qt's translations are not installed: Qt speaks English
+  }
+  if (!czech) return;
+  const bool wanted = language == Language::Czech;
+  if (wanted == installed) return;
+  installed =
+      wanted ? QCoreApplication::installTranslator(czech) : !QCoreApplication::removeTranslator(czech);
 }
 
 QStringList qtFileFilters(std::string_view filter) {
