@@ -22,27 +22,8 @@ double lowerEdge(const Histogram& h) { return h.min - h.step / 2; }
 }  // namespace
 
 std::string DistributionTypeName(int t, Language language) {
-  static constexpr const char* kNames[kDistributionTypes] = {
-      nullptr,          "LogNormal_2P", "Gumbelovo_I", "Gumbelovo_II", "Raised-cosine", "Cauchy",
-      "Fisher-Tippett", "Laplace",      "Logistic",    "Weibull",      "Rayleigh",      "Lévy",
-      nullptr,          nullptr,        nullptr,       "Gama",         "Snedecorovo",   "Pareto",
-      "Uniform",        "Triangular",   nullptr,       "X2",           "Half-Logistic", "LogNormal_3P"};
-  switch (t) {
-    case 0:
-      return MessageText(91, language);
-    case 20:
-      return MessageText(92, language);
-    case 12:
-      return MessageText(93, language);
-    case 13:
-      return MessageText(94, language);
-    case 14:
-      return MessageText(95, language);
-    default:
-      break;
-  }
   if (t < 0 || t >= kDistributionTypes) return {};
-  return kNames[t];
+  return ParametricTypeName(t, language);  // the list texts of the generator
 }
 
 bool FitAccepted(double tesnost) { return tesnost > 0.0001 && tesnost <= 1; }

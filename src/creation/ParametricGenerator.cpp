@@ -972,21 +972,41 @@ ParametricResult Generator::run() {
 
 // ------------------------------------------------------------------ public
 
+namespace {
+
+// English list texts where they differ from the Czech ones (the names taken from messages have their
+// own English texts), and the English spelling of Cauchy's scale "Gama".
+constexpr std::pair<int, const char*> kEnglishNames[] = {
+    {2, "Gumbel_I"}, {3, "Gumbel_II"}, {15, "Gamma"}, {16, "Snedecor"}};
+
+std::string inEnglish(std::string text) {
+  if (text == "Gama") return "Gamma";
+  if (const size_t at = text.find(",gama)"); at != std::string::npos) text.replace(at, 6, ",gamma)");
+  return text;
+}
+
+}  // namespace
+
 std::string ParametricTypeName(int type, Language language) {
   if (type < 0 || type >= kParametricTypeCount) return "";
   const TypeInfo& ti = kTypes[type];
-  return ti.name ? ti.name : MessageText(ti.nameMessage, language);
+  if (!ti.name) return MessageText(ti.nameMessage, language);
+  if (language == Language::English)
+    for (const auto& [t, name] : kEnglishNames)
+      if (t == type) return name;
+  return ti.name;
 }
 
 ParametricPresentation ParametricPresentationOf(int type, Language language) {
   ParametricPresentation pr;
   if (type < 0 || type >= kParametricTypeCount) return pr;
   const TypeInfo& ti = kTypes[type];
-  pr.captionSuffix = ti.suffix;
-  pr.caption = MessageText(212, language) + ti.suffix;
+  const bool english = language == Language::English;
+  pr.captionSuffix = english ? inEnglish(ti.suffix) : ti.suffix;
+  pr.caption = MessageText(212, language) + pr.captionSuffix;
   for (int i = 0; i < 4; ++i) {
     pr.fieldVisible[i] = fieldShown(type, i);
-    pr.labels[i] = pr.fieldVisible[i] ? ti.labels[i] : "";
+    pr.labels[i] = !pr.fieldVisible[i] ? "" : english ? inEnglish(ti.labels[i]) : ti.labels[i];
   }
   pr.epsVisible = type != kPtUniform && type != kPtTriangular;
   return pr;

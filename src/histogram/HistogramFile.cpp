@@ -1,5 +1,7 @@
 #include "histogram/HistogramFile.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -373,4 +375,23 @@ ralvex::FileDialogOptions HistogramFileDialogs::open(const std::string& histogra
 std::string fileNameOnly(std::string_view path) {
   const auto cut = path.find_last_of("/\\");
   return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
+}
+
+bool hasFileExtension(std::string_view path, std::string_view extension) {
+  const std::string name = fileNameOnly(path);
+  if (name.size() <= extension.size() || name[name.size() - extension.size() - 1] != '.') return false;
+  const std::string_view tail = std::string_view(name).substr(name.size() - extension.size());
+  return std::equal(tail.begin(), tail.end(), extension.begin(), [](char a, char b) {
+    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+  });
+}
+
+std::string withFileExtension(std::string path, std::string_view extension) {
+  if (!hasFileExtension(path, extension)) path += "." + std::string(extension);
+  return path;
+}
+
+std::string withoutFileExtension(std::string name, std::string_view extension) {
+  if (hasFileExtension(name, extension)) name.resize(name.size() - extension.size() - 1);
+  return name;
 }

@@ -58,3 +58,11 @@ struct HistogramFileDialogs {
 
 /// File name without folder ("/" or "\\" separated).
 std::string fileNameOnly(std::string_view path);
+
+/// True when the file name of `path` ends in "." + `extension`, letters of any case.
+bool hasFileExtension(std::string_view path, std::string_view extension);
+/// `path` with "." + `extension` appended unless its file name already ends in it: a name with dots
+/// of its own ("Gamma_2.6_0.08") still gets the extension.
+std::string withFileExtension(std::string path, std::string_view extension);
+/// `name` without a trailing "." + `extension` (any letter case); other dots stay.
+std::string withoutFileExtension(std::string name, std::string_view extension);

@@ -39,6 +39,13 @@ class Dialogs {
   /// Chosen full path, or nullopt on cancel.
   virtual std::optional<std::string> openFileName(const FileDialogOptions& options) = 0;
   virtual std::optional<std::string> saveFileName(const FileDialogOptions& options) = 0;
+  /// A save dialog that also tells the filter (1-based) the name was chosen under; a service that
+  /// cannot tell answers the options' own filter.
+  virtual std::optional<std::string> saveFileNameFiltered(const FileDialogOptions& options,
+                                                          int& chosenFilter) {
+    chosenFilter = options.filterIndex;
+    return saveFileName(options);
+  }
   /// Chosen colour as 0xBBGGRR, or nullopt on cancel.
   virtual std::optional<std::uint32_t> chooseColour(std::uint32_t initial) = 0;
   /// The error beep for a refused key.

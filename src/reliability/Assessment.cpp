@@ -113,7 +113,8 @@ AssessmentResult assessReliability(const Histogram& fs, double failureMass, Desi
   if (reading.crossing > 0) {
     a.crossingFound = true;
     a.crossingBin = reading.crossing - 1;
-    a.crossingCentre = reading.lowerEdge + h / 2;
+    a.crossingCentre =
+        reading.lowerEdge - h / 2;  // the crossing bin's lower edge is the upper edge of the bin holding 0
     if (a.pf > 0) {
       a.betaFKind = BetaFKind::Value;
       a.betaF = reliabilityIndex(a.pf);

@@ -40,7 +40,7 @@ struct AssessmentResult {
   int crossingBin = 0;
   int binCount = 0;
   double fsMin = 0;           // centre of the first bin of FS
-  double crossingCentre = 0;  // centre of the bin after the crossing bin
+  double crossingCentre = 0;  // centre of the bin holding 0 (crossingBin)
 };
 
 /// Design probability and index of class 1..3 of `standard`; labels follow `language`.

@@ -6,7 +6,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QBuffer>
+#include <QChart>
+#include <QChartView>
 #include <QClipboard>
+#include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QImage>
@@ -16,8 +19,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QWidget>
+#include <cmath>
 #include <filesystem>
 #include <string_view>
 
@@ -25,6 +30,7 @@
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
 #include "ui/ChartExportTexts.h"
+#include "ui/ExportTexts.h"
 #include "ui/NamedWidget.h"
 
 using namespace Qt::StringLiterals;
@@ -47,20 +53,185 @@ bool writeBytes(const std::string& path, const QByteArray& bytes) {
   return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
+// While it lives, a chart whose title is wider than the chart (Qt Charts would cut it short) is laid
+// out as wide as the title needs; the chart takes its own geometry back afterwards.
+class WholeTitle {
+ public:
+  explicit WholeTitle(QWidget& widget) {
+    auto* view = qobject_cast<QChartView*>(&widget);
+    if (!view || !view->chart() || view->chart()->title().isEmpty()) return;
+    QChart* chart = view->chart();
+    // A chart never laid out in its view (a window not shown yet) is drawn as the widget stands.
+    if (chart->size().toSize() != view->viewport()->size()) return;
+    QTextDocument title;
+    title.setDefaultFont(chart->titleFont());
+    title.setHtml(chart->title());
+    const QMarginsF m = chart->margins();
+    const double need = std::ceil(title.idealWidth() + m.left() + m.right() + 12);
+    const QRectF old = chart->geometry();
+    if (need <= old.width()) return;
+    chart_ = chart;
+    old_ = old;
+    chart->setGeometry(QRectF(old.topLeft(), QSizeF(need, old.height())));
+    if (chart->layout()) chart->layout()->activate();
+  }
+  ~WholeTitle() {
+    if (!chart_) return;
+    chart_->setGeometry(old_);
+    if (chart_->layout()) chart_->layout()->activate();
+  }
+  WholeTitle(const WholeTitle&) = delete;
+  WholeTitle& operator=(const WholeTitle&) = delete;
+
+  /// The widened chart, or null when the chart keeps its size.
+  QChart* widened() const { return chart_; }
+
+ private:
+  QChart* chart_ = nullptr;
+  QRectF old_;
+};
+
+// The size a picture of `chart` takes: the widened chart's, else the widget's.
+QSize pictureSize(QWidget& chart, const WholeTitle& whole) {
+  return whole.widened() ? whole.widened()->size().toSize() : chart.size();
+}
+
 // Draws the chart into `painter` over `target`: a graphics view (Qt Charts) draws its scene as vectors.
-void renderChart(QWidget* chart, QPainter& painter, const QRectF& target) {
-  if (auto* view = qobject_cast<QGraphicsView*>(chart); view && view->scene()) {
+void renderChart(QWidget* chart, QPainter& painter, const QRectF& target, const WholeTitle& whole) {
+  if (QChart* c = whole.widened()) {
+    c->scene()->render(&painter, target, c->sceneBoundingRect());
+  } else if (auto* view = qobject_cast<QGraphicsView*>(chart); view && view->scene()) {
     view->scene()->render(&painter, target, view->mapToScene(view->viewport()->rect()).boundingRect());
   } else {
     chart->render(&painter, target.topLeft().toPoint());
   }
 }
 
+QByteArray encoded(const QImage& image, const char* format, int quality = -1) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, format);
+  if (quality >= 0) writer.setQuality(quality);
+  if (!writer.write(image)) return {};
+  return bytes;
+}
+
+QByteArray svgOf(QWidget& chart) {
+  const WholeTitle whole(chart);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  const QSize size = pictureSize(chart, whole);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  svg.setSize(size);
+  svg.setViewBox(QRect(QPoint(0, 0), size));
+  svg.setTitle(chart.window()->windowTitle());
+  QPainter painter;
+  if (!painter.begin(&svg)) return {};
+  renderChart(&chart, painter, QRectF(QPointF(0, 0), QSizeF(size)), whole);
+  painter.end();
+  return bytes;
+}
+
+QByteArray pdfOf(QWidget& chart) {
+  const WholeTitle whole(chart);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter pdf(&buffer);
+    const QSize size = pictureSize(chart, whole);
+    pdf.setResolution(96);
+    pdf.setPageSize(QPageSize(QSizeF(size), QPageSize::Point));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setTitle(chart.window()->windowTitle());
+    QPainter painter;
+    if (!painter.begin(&pdf)) return {};
+    const QRect page = painter.viewport();
+    renderChart(&chart, painter, QRectF(page), whole);
+  }
+  return bytes;
+}
+
+constexpr const char* kImageExtensions[] = {"png", "svg", "pdf", "jpg", "bmp"};
+
 }  // namespace
+
+QImage chartImage(QWidget& chart) {
+  const WholeTitle whole(chart);
+  if (!whole.widened()) return chart.grab().toImage();
+  QImage image(pictureSize(chart, whole), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  renderChart(&chart, painter, QRectF(image.rect()), whole);
+  return image;
+}
+
+bool writeChartImage(QWidget& chart, const std::string& path, ImageType type) {
+  QByteArray bytes;
+  switch (type) {
+    case ImageType::Png:
+      bytes = encoded(chartImage(chart), "png");
+      break;
+    case ImageType::Svg:
+      bytes = svgOf(chart);
+      break;
+    case ImageType::Pdf:
+      bytes = pdfOf(chart);
+      break;
+    case ImageType::Jpeg:
+      bytes = encoded(chartImage(chart).convertToFormat(QImage::Format_RGB32), "jpg", 80);
+      break;
+    case ImageType::Bmp:
+      bytes = encoded(chartImage(chart), "bmp");
+      break;
+  }
+  return writeBytes(path, bytes);
+}
+
+std::pair<std::string, ImageType> imageFileOf(const std::string& chosen, int filterIndex) {
+  const std::string ext = lowerExtension(chosen);
+  for (int t = 0; t < 5; ++t)
+    if (ext == std::string(".") + kImageExtensions[t]) return {chosen, static_cast<ImageType>(t)};
+  if (ext == ".jpeg") return {chosen, ImageType::Jpeg};
+  const int t = filterIndex >= 1 && filterIndex <= 5 ? filterIndex - 1 : 0;
+  return {chosen + "." + kImageExtensions[t], static_cast<ImageType>(t)};
+}
+
+bool SaveChartImage(QWidget& chart, const std::string& folder, const std::string& proposedName) {
+  const Language lang = ralvex::libraryLanguage();
+  ralvex::FileDialogOptions o;
+  o.initialFolder = folder;
+  o.fileName = proposedName;
+  o.defaultExtension = "png";
+  o.filter = exportText(ExportText::ImageFilter, lang);
+  int filter = o.filterIndex;
+  const std::optional<std::string> chosen = ralvex::dialogs().saveFileNameFiltered(o, filter);
+  if (!chosen || chosen->empty()) return false;
+  const auto [path, type] = imageFileOf(*chosen, filter);
+  std::error_code ec;
+  if (std::filesystem::exists(std::filesystem::path(path), ec)) {
+    const int answer =
+        ralvex::DefMessageDlg(MessageText(1, lang), MessageFormat(6, lang, {path}),
+                              ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
+    if (answer != ralvex::mrYes) return false;
+  }
+  if (writeChartImage(chart, path, type)) return true;
+  ralvex::DefMessageDlg(MessageText(3, lang), MessageText(27, lang) + path, ralvex::DlgKind::Error,
+                        ralvex::DlgButtons::Ok, ralvex::mrOk);
+  return false;
+}
 
 ChartExport::ChartExport(QAbstractButton* button, QWidget* chart, std::function<std::string()> initialFolder)
     : QObject(button), button_(button), chart_(chart), initialFolder_(std::move(initialFolder)) {
   menu_ = named<QMenu>(button, u"PopupMenu1"_s);
+  saveImage_ = menu_->addAction(QString());
+  saveImage_->setObjectName(u"UlozObrazek1"_s);
+  connect(saveImage_, &QAction::triggered, this, [this] { SaveImageClick(); });
   targetMenu_ = menu_->addMenu(QString());
   targetMenu_->setObjectName(u"Nastaven2"_s);
   const std::array<QString, 4> names{u"Schranka"_s, u"Bitmapa"_s, u"Metafile"_s, u"JPGFile"_s};
@@ -94,6 +265,8 @@ void ChartExport::ApplyTexts(Language language) {
       button_->setStatusTip(QString::fromStdString(longHint));
     } else if (row.control == "Nastaven2") {
       targetMenu_->setTitle(text);
+    } else if (row.control == "UlozObrazek1") {
+      saveImage_->setText(text);
     } else {
       for (QAction* a : items_)
         if (a->objectName() == QLatin1StringView(row.control.data(), qsizetype(row.control.size())))
@@ -118,61 +291,24 @@ void ChartExport::TargetItemClick(ChartTarget item) {
     items_[item == ChartTarget::Clipboard ? 1 : 0]->setChecked(true);
 }
 
-QImage ChartExport::chartImage() const { return chart_->grab().toImage(); }
+QImage ChartExport::chartImage() const { return ::chartImage(*chart_); }
 
 bool ChartExport::writeBitmap(const std::string& path) const {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!chartImage().save(&buffer, "BMP")) return false;
-  return writeBytes(path, bytes);
+  return writeChartImage(*chart_, path, ImageType::Bmp);
 }
-
 bool ChartExport::writeJpeg(const std::string& path) const {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter writer(&buffer, "jpg");
-  writer.setQuality(80);
-  if (!writer.write(chartImage().convertToFormat(QImage::Format_RGB32))) return false;
-  return writeBytes(path, bytes);
+  return writeChartImage(*chart_, path, ImageType::Jpeg);
 }
-
 bool ChartExport::writeSvg(const std::string& path) const {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  const QSize size = chart_->size();
-  QSvgGenerator svg;
-  svg.setOutputDevice(&buffer);
-  svg.setSize(size);
-  svg.setViewBox(QRect(QPoint(0, 0), size));
-  svg.setTitle(chart_->window()->windowTitle());
-  {
-    QPainter painter;
-    if (!painter.begin(&svg)) return false;
-    renderChart(chart_, painter, QRectF(QPointF(0, 0), QSizeF(size)));
-  }
-  return writeBytes(path, bytes);
+  return writeChartImage(*chart_, path, ImageType::Svg);
+}
+bool ChartExport::writePdf(const std::string& path) const {
+  return writeChartImage(*chart_, path, ImageType::Pdf);
 }
 
-bool ChartExport::writePdf(const std::string& path) const {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter pdf(&buffer);
-    const QSize size = chart_->size();
-    pdf.setResolution(96);
-    pdf.setPageSize(QPageSize(QSizeF(size), QPageSize::Point));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setTitle(chart_->window()->windowTitle());
-    QPainter painter;
-    if (!painter.begin(&pdf)) return false;
-    const QRect page = painter.viewport();
-    renderChart(chart_, painter, QRectF(page));
-  }
-  return writeBytes(path, bytes);
+bool ChartExport::SaveImageClick() {
+  return SaveChartImage(*chart_, initialFolder_ ? initialFolder_() : std::string(),
+                        proposedName ? proposedName() : std::string());
 }
 
 bool ChartExport::UlozGrafClick() {
@@ -228,8 +364,8 @@ bool ChartExport::exportToFile(ChartTarget t) {
   return ok;
 }
 
-void SetUpChartExport(QToolButton& button, QWidget& chart, const std::string& folder) {
-  new ChartExport(&button, &chart, [folder] { return folder; });
+ChartExport* SetUpChartExport(QToolButton& button, QWidget& chart, const std::string& folder) {
+  return new ChartExport(&button, &chart, [folder] { return folder; });
 }
 
 ChartTarget CheckedChartTarget(const QToolButton& button) {

@@ -1,7 +1,8 @@
 #pragma once
 
 // Export of a window's chart: the target menu of the `UlozGraf` button ("&Graf do": clipboard, bitmap,
-// metafile, JPEG) and the export to the checked target. A window adopts it with
+// metafile, JPEG) and the export to the checked target, and "Uložit obrázek…" (a save dialog of PNG,
+// SVG, PDF, JPEG and BMP). A window adopts it with
 //
 //   chartExport_ = new ChartExport(UlozGraf, Chart1L, [this] { return services_.folders.StartFolder; });
 //
@@ -14,6 +15,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "shell/Language.h"
 
@@ -25,6 +27,27 @@ class QWidget;
 
 /// Targets of the menu, in item order.
 enum class ChartTarget { Clipboard = 0, Bitmap = 1, MetaFile = 2, Jpeg = 3 };
+
+/// Types of "Uložit obrázek…", in the order of its filter (filter index = type + 1).
+enum class ImageType { Png = 0, Svg = 1, Pdf = 2, Jpeg = 3, Bmp = 4 };
+
+/// The file a chosen name is written to and its type: the type its extension names (png, svg, pdf,
+/// jpg, jpeg, bmp; any letter case), else the type of the chosen filter (1-based; PNG outside 1..5),
+/// whose extension the name then gets, dots of its own or not.
+std::pair<std::string, ImageType> imageFileOf(const std::string& chosen, int filterIndex);
+
+/// `chart` as a raster image. A chart title wider than the chart (which the chart would cut short) is
+/// drawn whole: the picture is made as wide as the title needs.
+QImage chartImage(QWidget& chart);
+/// Writes `chart` to `path` as `type`, atomically, with the title whole as above; JPEG with quality 80.
+/// False when nothing could be written.
+bool writeChartImage(QWidget& chart, const std::string& path, ImageType type);
+
+/// "Uložit obrázek…" / "Save image…": the save dialog of the five types (filter of the export texts,
+/// PNG first) in `folder`, proposing `proposedName`; the file is written in the type the chosen
+/// extension or filter names, after the overwrite question (message 6); a failed write shows message
+/// 27. True when written.
+bool SaveChartImage(QWidget& chart, const std::string& folder, const std::string& proposedName);
 
 class ChartExport : public QObject {
   Q_OBJECT
@@ -45,10 +68,17 @@ class ChartExport : public QObject {
   void TargetItemClick(ChartTarget item);
   /// Exports the chart to the checked target. True when something was written or copied.
   bool UlozGrafClick();
+  /// "Uložit obrázek…" (the window's button `UlozObrazek` and the menu item `UlozObrazek1`): SaveChartImage
+  /// in the initial folder with the proposed name.
+  bool SaveImageClick();
+  /// The name the save-image dialog proposes (none when empty).
+  std::function<std::string()> proposedName;
 
   /// The pop-up menu of the button and its target items.
   QMenu* menu() const { return menu_; }
   QAction* item(ChartTarget t) const { return items_[static_cast<int>(t)]; }
+  /// The menu item "Uložit obrázek…" (objectName "UlozObrazek1"), above the targets.
+  QAction* saveImageItem() const { return saveImage_; }
 
   /// The chart as an image (what the clipboard, the bitmap and the JPEG receive).
   QImage chartImage() const;
@@ -68,13 +98,14 @@ class ChartExport : public QObject {
   QMenu* menu_ = nullptr;
   QMenu* targetMenu_ = nullptr;
   std::array<QAction*, 4> items_{};
+  QAction* saveImage_ = nullptr;
 };
 
 class QToolButton;
 
 /// Gives `button` the target menu and the export of `chart` with the save dialogs in `folder`
-/// (a ChartExport owned by the button).
-void SetUpChartExport(QToolButton& button, QWidget& chart, const std::string& folder);
+/// (a ChartExport owned by the button, returned).
+ChartExport* SetUpChartExport(QToolButton& button, QWidget& chart, const std::string& folder);
 
 /// The checked target of a button set up by SetUpChartExport (the clipboard for any other button).
 ChartTarget CheckedChartTarget(const QToolButton& button);

@@ -18,6 +18,10 @@ inline constexpr TextRow kChartExportCzech[] = {
     {"Bitmapa", TextProp::Text, "&Bitmapy"},
     {"Metafile", TextProp::Text, "&MetaFile"},
     {"JPGFile", TextProp::Text, "&JPGFile"},
+    {"UlozObrazek1", TextProp::Text, "Uložit &obrázek…"},
+    {"UlozObrazek", TextProp::Text, "Uložit obrázek…"},
+    {"UlozObrazek", TextProp::Hint,
+     "Uložit obrázek|Uloží graf do souboru PNG, SVG, PDF, JPEG nebo BMP podle zvoleného typu nebo přípony"},
 };
 
 inline constexpr TextRow kChartExportEnglish[] = {
@@ -28,6 +32,10 @@ inline constexpr TextRow kChartExportEnglish[] = {
     {"Bitmapa", TextProp::Text, "&Bitmap"},
     {"Metafile", TextProp::Text, "&MetaFile"},
     {"JPGFile", TextProp::Text, "&JPGFile"},
+    {"UlozObrazek1", TextProp::Text, "Save &image…"},
+    {"UlozObrazek", TextProp::Text, "Save image…"},
+    {"UlozObrazek", TextProp::Hint,
+     "Save image|Saves the chart to a PNG, SVG, PDF, JPEG or BMP file by the chosen type or extension"},
 };
 
 /// The rows of `a` followed by those of `b`, as one static array.

@@ -43,6 +43,8 @@
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
 #include "ui/BarChartParts.h"
+#include "ui/ChartExport.h"
+#include "ui/CheckSheet.h"
 #include "ui/ExportCommands.h"
 #include "ui/ExportTexts.h"
 #include "ui/HistogramSaveCommand.h"
@@ -274,6 +276,7 @@ QGridLayout* ChartWindow::buildButtons() {
   KrivkaTrvani_ = makeButton(this, u"KrivkaTrvani"_s);
   KontTisk_ = makeButton(this, u"KontTisk"_s);
   UlozOkno_ = makeButton(this, u"UlozOkno"_s);
+  UlozObrazek_ = makeButton(this, u"UlozObrazek"_s);
   BitBtn8_ = makeButton(this, u"BitBtn8"_s);
   ExitProgram_ = makeButton(this, u"ExitProgram"_s);
   SaveGraf_->setEnabled(false);
@@ -288,6 +291,7 @@ QGridLayout* ChartWindow::buildButtons() {
   buttons->addWidget(BitBtn8_, 0, 3);
   buttons->addWidget(KontTisk_, 1, 0);
   buttons->addWidget(UlozOkno_, 1, 1);
+  buttons->addWidget(UlozObrazek_, 1, 2);
   buttons->addWidget(ExitProgram_, 1, 3);
   return buttons;
 }
@@ -332,6 +336,7 @@ void ChartWindow::connectControls() {
   connect(Button7_, &QPushButton::clicked, this, &ChartWindow::Button7Click);
   connect(UlozOkno_, &QPushButton::clicked, this, &ChartWindow::UlozOknoClick);
   connect(KontTisk_, &QPushButton::clicked, this, &ChartWindow::KontTiskClick);
+  connect(UlozObrazek_, &QPushButton::clicked, this, &ChartWindow::UlozObrazekClick);
   connect(marks_.CBValInd, &QComboBox::activated, this, &ChartWindow::CBValIndChange);
   connect(marks_.CheckBox1, &QCheckBox::clicked, this, &ChartWindow::CheckBox1Click);
   connect(marks_.CBMarks, &QComboBox::activated, this, &ChartWindow::CBMarksChange);
@@ -521,6 +526,7 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
     canSave = cellText.find('.') == std::string::npos;
   SaveGraf_->setEnabled(canSave);
   KontTisk_->setEnabled(binCount(hist_) > 0);
+  UlozObrazek_->setEnabled(binCount(hist_) > 0);
   KrivkaTrvani_->setEnabled(true);
 
   // 6. Second title line: date and time in the program's formats.
@@ -878,6 +884,10 @@ void ChartWindow::KontTiskClick() {
   }
   CheckSheetCommand(hist_, windowTitle().toStdString(), name_, services_.folders.ResultsFolder,
                     services_.language(), checkSheetOpener, verdict ? &*verdict : nullptr);
+}
+
+void ChartWindow::UlozObrazekClick() {
+  SaveChartImage(*Chart1_, services_.folders.ResultsFolder, safeFileBase(name_));
 }
 
 void ChartWindow::UlozOknoClick() {

@@ -93,6 +93,9 @@ class ChartWindow : public QWidget {
   /// Check sheet of the shown histogram: a workbook in the results folder, opened by `checkSheetOpener`.
   void KontTiskClick();
   std::function<bool(const std::string& path)> checkSheetOpener = openWithDesktop;
+  /// "Uložit obrázek…" (`UlozObrazek`): the chart as a PNG, SVG, PDF, JPEG or BMP file, offered in the
+  /// results folder under the histogram's name.
+  void UlozObrazekClick();
   void ColourButtonClick(int button);  // 1 to 6: Button1 .. Button6
 
   int source() const { return source_; }
@@ -254,6 +257,7 @@ class ChartWindow : public QWidget {
   QPushButton* BitBtn8_ = nullptr;
   QPushButton* BChar_ = nullptr;
   QPushButton* KontTisk_ = nullptr;
+  QPushButton* UlozObrazek_ = nullptr;
   QPushButton* UlozOkno_ = nullptr;
   QPushButton* KrivkaTrvani_ = nullptr;
   QWidget* Panel5_ = nullptr;

@@ -27,12 +27,14 @@
 #include <algorithm>
 #include <set>
 
+#include "histogram/HistogramFile.h"
 #include "histogram/Queries.h"
 #include "persistence/SettingsKeys.h"
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
 #include "ui/BarChartParts.h"
 #include "ui/ChartExport.h"
+#include "ui/CheckSheet.h"
 #include "ui/NamedWidget.h"
 #include "ui/Services.h"
 
@@ -73,13 +75,7 @@ std::vector<DistributionFunctionRow> DistributionFunctionRows(const Histogram& h
   return rows;
 }
 
-std::string DistributionFunctionTitle(const std::string& name) {
-  const size_t dot = name.find('.');
-  if (dot == std::string::npos) return name;
-  std::string t = name;
-  t.erase(dot, std::min<size_t>(4, t.size() - dot));
-  return t;
-}
+std::string DistributionFunctionTitle(const std::string& name) { return withoutFileExtension(name, "dis"); }
 
 DistributionFunctionWindow::DistributionFunctionWindow(Services& services, QWidget* parent)
     : SimpleWindow(services, 12, parent), bars_(this, QString(), 400, [this] { return marks_.state(); }) {
@@ -106,10 +102,12 @@ void DistributionFunctionWindow::buildControls() {
   SpeedButton1_->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
   OtevriWord_ = named<QToolButton>(this, u"OtevriWord"_s);
   OtevriWord_->setText(u"W"_s);
+  UlozObrazek_ = makeButton(this, u"UlozObrazek"_s);
   ExitBtn_ = named<QPushButton>(this, u"ExitBtn"_s);
   ExitBtn_->setAutoDefault(false);
-  for (QWidget* w : std::initializer_list<QWidget*>{marks_.CheckBox1, marks_.CBMarks, marks_.SpinEdAngle,
-                                                    marks_.CBValInd, UlozGraf_, SpeedButton1_, OtevriWord_})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{marks_.CheckBox1, marks_.CBMarks, marks_.SpinEdAngle, marks_.CBValInd,
+                                       UlozObrazek_, UlozGraf_, SpeedButton1_, OtevriWord_})
     top->addWidget(w);
   top->addStretch();
   top->addWidget(ExitBtn_);
@@ -137,7 +135,9 @@ void DistributionFunctionWindow::buildControls() {
   addZoomButtons(Panel1_, bars_.chart, false);
   Panel1_->hide();
 
-  SetUpChartExport(*UlozGraf_, *Chart1L_, services_.folders.ResultsFolder);
+  ChartExport* exporter = SetUpChartExport(*UlozGraf_, *Chart1L_, services_.folders.ResultsFolder);
+  exporter->proposedName = [this] { return safeFileBase(title_); };
+  connect(UlozObrazek_, &QPushButton::clicked, exporter, &ChartExport::SaveImageClick);
 
   connect(marks_.CheckBox1, &QCheckBox::clicked, this, &DistributionFunctionWindow::CheckBox1Click);
   connect(marks_.CBMarks, &QComboBox::activated, this, &DistributionFunctionWindow::CBMarksChange);

@@ -25,7 +25,7 @@ struct DistributionFunctionRow {
 /// bin its centre with F_(i-1) + P_i / 2 and its upper edge with F_i.
 std::vector<DistributionFunctionRow> DistributionFunctionRows(const Histogram& h);
 
-/// The title of a histogram name: the first "." and the three characters after it removed.
+/// The title of a histogram name: the name without its extension ".dis"; other dots stay.
 std::string DistributionFunctionTitle(const std::string& name);
 
 /// The distribution function window: bars of F_i and the table of F at every bin edge and centre of
@@ -79,6 +79,7 @@ class DistributionFunctionWindow : public SimpleWindow {
   QPushButton* ExitBtn_ = nullptr;
   QToolButton* UlozGraf_ = nullptr;
   QToolButton* SpeedButton1_ = nullptr;
+  QPushButton* UlozObrazek_ = nullptr;  // "Uložit obrázek…"
   QToolButton* OtevriWord_ = nullptr;
   QWidget* Panel1_ = nullptr;
 

@@ -85,7 +85,7 @@ std::optional<std::string> AssessmentReportCommand(const ProjectState& project, 
   o.initialFolder = resultsFolder;
   o.fileName = safeFileBase(header.projectName) + ".pdf";
   o.defaultExtension = "pdf";
-  o.filter = "PDF (*.pdf)|*.pdf|All files (*.*)|*.*";
+  o.filter = exportText(ExportText::ReportFilter, language);
   const std::optional<std::string> chosen = ralvex::dialogs().saveFileName(o);
   if (!chosen || chosen->empty()) return std::nullopt;
   std::string path = *chosen;

@@ -115,6 +115,13 @@ constexpr TextPair<ExportText> kTexts[] = {
     {ExportText::ReportRmrClass, "Třída horninového masivu", "Rock mass class"},
     {ExportText::ReportRmrFromFile, "Histogram RMR načten ze souboru %s; hodnocení nebylo zadáno.",
      "The RMR histogram was read from the file %s; no rating was given."},
+    {ExportText::ImageFilter,
+     "Obrázek PNG (*.png)|*.png|Vektorový obrázek SVG (*.svg)|*.svg|Dokument PDF (*.pdf)|*.pdf|"
+     "Obrázek JPEG (*.jpg)|*.jpg;*.jpeg|Obrázek BMP (*.bmp)|*.bmp",
+     "PNG image (*.png)|*.png|SVG vector image (*.svg)|*.svg|PDF document (*.pdf)|*.pdf|"
+     "JPEG image (*.jpg)|*.jpg;*.jpeg|BMP image (*.bmp)|*.bmp"},
+    {ExportText::ReportFilter, "Dokument PDF (*.pdf)|*.pdf|Všechny soubory (*.*)|*.*",
+     "PDF document (*.pdf)|*.pdf|All files (*.*)|*.*"},
 };
 
 static_assert(textTableComplete(kTexts, ExportText::Count), "one text per id, in the order of the ids");

@@ -85,6 +85,8 @@ enum class ExportText : int {
   ReportRmrSum,
   ReportRmrClass,
   ReportRmrFromFile,  // %s: file of the RMR histogram
+  ImageFilter,        // the save dialog of chart images: PNG, SVG, PDF, JPEG, BMP in this order
+  ReportFilter,       // the save dialog of the report
   Count
 };
 

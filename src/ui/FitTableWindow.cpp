@@ -1,5 +1,6 @@
 #include "ui/FitTableWindow.h"
 
+#include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -9,13 +10,16 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineSeries>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <algorithm>
+#include <limits>
 
 #include "ralvex/Ralvex.h"
 #include "ui/BarChartParts.h"
@@ -41,15 +45,13 @@ QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int colum
   return g;
 }
 
-// An overview chart of bars in `colour` (0xBBGGRR), outlined a shade darker.
-QChartView* makeChartView(QWidget* parent, const QString& name, BarChart& bars, std::uint32_t colour) {
-  bars.chart->setMargins(QMargins(2, 2, 4, 2));
-  const QColor c = colourFromBgr(colour);
-  bars.setColours(c, c.darker(140));
-  auto* v = new QChartView(bars.chart, parent);
-  v->setObjectName(name);
-  v->setMinimumSize(220, 150);
-  return v;
+// The fit measures stand together after the těsnost (the long parameter texts would push the
+// Kolmogorov-Smirnov and Anderson-Darling columns off the window); the blank fields are not shown.
+// The columns keep their field numbers.
+void orderFitColumns(QTableWidget* g) {
+  QHeaderView* h = g->horizontalHeader();
+  for (int k = 0; k < 3; ++k) h->moveSection(h->visualIndex(kFieldKs + k), kFieldTesnost + 1 + k);
+  for (int k = kFieldAd + 1; k <= kFitFields; ++k) g->setColumnHidden(k, true);
 }
 
 }  // namespace
@@ -102,8 +104,7 @@ void PPPlot::paintEvent(QPaintEvent*) {
   for (const QPointF& q : points_) p.drawEllipse(at(q.x(), std::clamp(q.y(), 0.0, 1.0)), 1.8, 1.8);
 }
 
-FitTableWindow::FitTableWindow(Services& services, QWidget* parent)
-    : SimpleWindow(services, 14, parent), barsRaw_(this, QString(), 200), barsType_(this, QString(), 200) {
+FitTableWindow::FitTableWindow(Services& services, QWidget* parent) : SimpleWindow(services, 14, parent) {
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setEnablesMainOnClose(false);  // the raw data window keeps the main window disabled
   auto* root = new QVBoxLayout(this);
@@ -128,12 +129,14 @@ FitTableWindow::FitTableWindow(Services& services, QWidget* parent)
   SGChar_ = makeGrid(this, u"SGChar"_s, kFitTableRows + 1, kColumns);
   SGChar_->setSelectionBehavior(QAbstractItemView::SelectRows);
   SGChar_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  orderFitColumns(SGChar_);
   root->addWidget(SGChar_, 3);
 
   Label3_ = named<QLabel>(this, u"Label3"_s);
   root->addWidget(Label3_);
   SGCharPD_ = makeGrid(this, u"SGCharPD"_s, 2, kColumns);
   SGCharPD_->setSelectionMode(QAbstractItemView::NoSelection);
+  orderFitColumns(SGCharPD_);
   SGCharPD_->setFixedHeight(2 * SGCharPD_->verticalHeader()->defaultSectionSize() +
                             2 * SGCharPD_->frameWidth() + 18);
   root->addWidget(SGCharPD_);
@@ -150,8 +153,8 @@ FitTableWindow::FitTableWindow(Services& services, QWidget* parent)
   moments->addWidget(SGCharPDZ_);
   moments->addStretch();
   bottom->addLayout(moments, 1);
-  Chart1_ = makeChartView(this, u"Chart1"_s, barsRaw_, kRawColour);
-  Chart2_ = makeChartView(this, u"Chart2"_s, barsType_, kBarColour);
+  Chart1_ = makeOverview(u"Chart1"_s, raw_, kRawColour);
+  Chart2_ = makeOverview(u"Chart2"_s, type_, kBarColour);
   ChartPP_ = named<PPPlot>(this, u"ChartPP"_s);
   ChartPP_->setMinimumSize(220, 150);
   bottom->addWidget(Chart1_, 1);
@@ -265,6 +268,7 @@ void FitTableWindow::SGCharSelectCell(int row) {
   if (type >= 0 && pos != offered.end()) {
     services_.windows.selectFittedType(static_cast<int>(pos - offered.begin()));
     Chart2_->show();
+    alignOverviews();
     drawPP(type);
     // The combo box shows the row's type in place of an item.
     selectedType_ = type;
@@ -273,6 +277,7 @@ void FitTableWindow::SGCharSelectCell(int row) {
   } else {
     Chart2_->hide();
     services_.windows.selectFittedType(0);
+    alignOverviews();
   }
 }
 
@@ -298,6 +303,7 @@ void FitTableWindow::closeEvent(QCloseEvent* event) {
 
 void FitTableWindow::showRawHistogram(const Histogram& h) {
   pendingRaw_ = h;
+  type_.shown.reset();  // a fitted type of other data no longer belongs beside it
   if (isVisible()) drawOverviews();
 }
 
@@ -306,16 +312,66 @@ void FitTableWindow::showTypeHistogram(const Histogram& h) {
   if (isVisible()) drawOverviews();
 }
 
+QChartView* FitTableWindow::makeOverview(const QString& name, Overview& o, std::uint32_t colour) {
+  o.chart = new QChart;
+  o.chart->legend()->hide();
+  o.chart->setMargins(QMargins(2, 2, 4, 2));
+  o.chart->setAnimationOptions(QChart::NoAnimation);
+  o.steps = new QLineSeries(o.chart);
+  o.area = new QAreaSeries(o.steps);
+  const QColor c = colourFromBgr(colour);
+  o.area->setColor(c);
+  o.area->setBorderColor(c.darker(140));
+  o.chart->addSeries(o.area);
+  o.x = new QValueAxis;
+  o.y = new QValueAxis;
+  o.x->setLabelFormat(u"%.4g"_s);
+  o.y->setLabelFormat(u"%.3g"_s);
+  o.x->setTickCount(5);
+  o.y->setTickCount(4);
+  o.chart->addAxis(o.x, Qt::AlignBottom);
+  o.chart->addAxis(o.y, Qt::AlignLeft);
+  o.area->attachAxis(o.x);
+  o.area->attachAxis(o.y);
+  auto* v = new QChartView(o.chart, this);
+  v->setObjectName(name);
+  v->setMinimumSize(220, 150);
+  return v;
+}
+
 void FitTableWindow::drawOverviews() {
-  const auto draw = [](BarChart& bars, std::optional<Histogram>& h) {
-    if (!h) return;
-    const int n = binCount(*h);
-    const std::span<const double> p(h->p.data(), static_cast<size_t>(n));
-    bars.setBars(p, indexLabels(n), barChartTop(p, 1.05));
-    h.reset();
+  // Each histogram over its own bin edges: the raw data and a fitted type of another range stand
+  // where their values lie, not bin by bin.
+  const auto draw = [](Overview& o, std::optional<Histogram>& pending) {
+    if (!pending) return;
+    const Histogram& h = *pending;
+    const int n = binCount(h);
+    QList<QPointF> points;
+    double top = 0;
+    for (int i = 0; i < n; ++i) {
+      const double a = h.min + (i - 0.5) * h.step;
+      points << QPointF(a, h.p[i]) << QPointF(a + h.step, h.p[i]);
+      top = std::max(top, h.p[i]);
+    }
+    o.steps->replace(points);
+    o.y->setRange(0, top > 0 ? top * 1.05 : 1);
+    o.shown = h;
+    pending.reset();
   };
-  draw(barsRaw_, pendingRaw_);
-  draw(barsType_, pendingType_);
+  draw(raw_, pendingRaw_);
+  draw(type_, pendingType_);
+  alignOverviews();
+}
+
+void FitTableWindow::alignOverviews() {
+  double lo = std::numeric_limits<double>::infinity(), hi = -lo;
+  for (const Overview* o : {&raw_, &type_})
+    if (o->shown && binCount(*o->shown) > 0 && !(o == &type_ && Chart2_->isHidden())) {
+      lo = std::min(lo, o->shown->min - o->shown->step / 2);
+      hi = std::max(hi, o->shown->max + o->shown->step / 2);
+    }
+  if (!(lo < hi)) return;
+  for (Overview* o : {&raw_, &type_}) o->x->setRange(lo, hi);
 }
 
 void FitTableWindow::showEvent(QShowEvent* event) {

@@ -11,8 +11,12 @@
 #include "ui/BarChartParts.h"
 #include "ui/SimpleWindow.h"
 
+class QAreaSeries;
+class QChart;
 class QChartView;
 class QCheckBox;
+class QLineSeries;
+class QValueAxis;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -89,7 +93,18 @@ class FitTableWindow : public SimpleWindow {
   QCheckBox* ChBVymazRadkuTab_ = nullptr;
   QPushButton* BKonec_ = nullptr;
   QLabel *Label1_ = nullptr, *Label2_ = nullptr, *Label3_ = nullptr, *Label4_ = nullptr;
-  BarChart barsRaw_, barsType_;
+  /// An overview chart: a histogram as a filled step line over its bin edges, on an x axis of values.
+  struct Overview {
+    QChart* chart = nullptr;
+    QLineSeries* steps = nullptr;
+    QAreaSeries* area = nullptr;
+    QValueAxis *x = nullptr, *y = nullptr;
+    std::optional<Histogram> shown;
+  };
+  QChartView* makeOverview(const QString& name, Overview& o, std::uint32_t colour);
+  /// Both overviews on the one x range that holds every histogram they show.
+  void alignOverviews();
+  Overview raw_, type_;
   QChartView *Chart1_ = nullptr, *Chart2_ = nullptr;
   PPPlot* ChartPP_ = nullptr;
 };

@@ -14,9 +14,8 @@ std::optional<std::string> SaveHistogramCommand(Services& services, const Histog
       services.dialogs.saveFileName(HistogramFileDialogs::save(services.folders.HistogramsFolder));
   if (cancelled) *cancelled = !chosen || chosen->empty();
   if (!chosen || chosen->empty()) return std::nullopt;
-  std::string path = *chosen;
-  // A typed name without extension gets the default one, as the dialog's own default would.
-  if (fileNameOnly(path).find('.') == std::string::npos) path += ".dis";
+  // A name not ending in ".dis" gets it, also one with dots of its own ("Gamma_2.6_0.08").
+  const std::string path = withFileExtension(*chosen, "dis");
   std::error_code ec;
   if (std::filesystem::exists(std::filesystem::path(path), ec)) {
     const int answer =

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -243,23 +244,62 @@ bool takeCheck(QAction* clicked, QAction* partner) {
 
 }  // namespace
 
-// The desktop hands pages and files to a helper that fails silently when nothing can show them:
-// look for something that can before asking it.
-static bool desktopCanOpen(const QUrl& url) {
-  const QString mime = url.isLocalFile() && !url.toLocalFile().endsWith(u".htm"_s, Qt::CaseInsensitive) &&
-                               !url.toLocalFile().endsWith(u".html"_s, Qt::CaseInsensitive)
-                           ? QString()
-                           : u"text/html"_s;
+// True when `program` (a path or a name looked up on the PATH) can be started.
+static bool programInstalled(const QString& program) {
+  if (program.isEmpty()) return false;
+  if (program.contains(u'/')) return QFileInfo(program).isExecutable();
+  return !QStandardPaths::findExecutable(program).isEmpty();
+}
+
+// The program a desktop entry starts: its TryExec, else the first word of its Exec after any "env"
+// assignments; empty when the entry names none.
+static QString desktopEntryProgram(const QString& file) {
+  QFile f(file);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  QString tryExec, exec;
+  bool inEntry = false;
+  while (!f.atEnd()) {
+    const QString line = QString::fromUtf8(f.readLine()).trimmed();
+    if (line.startsWith(u'[')) inEntry = line == u"[Desktop Entry]"_s;
+    if (!inEntry) continue;
+    if (line.startsWith(u"TryExec="_s)) tryExec = line.mid(8).trimmed();
+    if (line.startsWith(u"Exec="_s)) exec = line.mid(5).trimmed();
+  }
+  if (!tryExec.isEmpty()) return tryExec;
+  QStringList words = exec.split(u' ', Qt::SkipEmptyParts);
+  if (!words.isEmpty() && words.front() == u"env"_s) {
+    words.removeFirst();
+    while (!words.isEmpty() && words.front().contains(u'=')) words.removeFirst();
+  }
+  if (words.isEmpty()) return {};
+  QString program = words.front();
+  if (program.size() > 1 && program.startsWith(u'"') && program.endsWith(u'"'))
+    program = program.mid(1, program.size() - 2);
+  return program;
+}
+
+bool desktopCanOpen(const QUrl& url) {
   if (QStandardPaths::findExecutable(u"xdg-open"_s).isEmpty()) return false;
-  if (mime.isEmpty()) return true;  // other files: the helper is all there is to ask
+  const bool page = !url.isLocalFile() || url.toLocalFile().endsWith(u".htm"_s, Qt::CaseInsensitive) ||
+                    url.toLocalFile().endsWith(u".html"_s, Qt::CaseInsensitive);
+  if (!page) return true;  // other files: the helper is all there is to ask
+  // The default application for pages, when its desktop entry is there and its program is installed.
   QProcess query;
-  query.start(u"xdg-mime"_s, {u"query"_s, u"default"_s, mime});
-  if (query.waitForFinished(3000) && query.exitCode() == 0 &&
-      !query.readAllStandardOutput().trimmed().isEmpty())
-    return true;
-  for (const char* browser :
-       {"x-www-browser", "sensible-browser", "firefox", "firefox-esr", "chromium", "google-chrome"})
-    if (!QStandardPaths::findExecutable(QString::fromLatin1(browser)).isEmpty()) return true;
+  query.start(u"xdg-mime"_s, {u"query"_s, u"default"_s, u"text/html"_s});
+  if (query.waitForFinished(3000) && query.exitCode() == 0) {
+    const QString entry = QString::fromUtf8(query.readAllStandardOutput()).trimmed();
+    if (!entry.isEmpty())
+      for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation))
+        if (const QString file = dir + u'/' + entry; QFileInfo::exists(file))
+          if (programInstalled(desktopEntryProgram(file))) return true;
+  }
+  // Without a default, xdg-open tries $BROWSER and the usual browsers. ("sensible-browser" is only a
+  // wrapper that Debian always installs: it says nothing about a browser being there.)
+  for (const QString& b : qEnvironmentVariable("BROWSER").split(u':', Qt::SkipEmptyParts))
+    if (programInstalled(b.split(u' ', Qt::SkipEmptyParts).value(0))) return true;
+  for (const char* browser : {"x-www-browser", "firefox", "firefox-esr", "iceweasel", "seamonkey", "epiphany",
+                              "konqueror", "falkon", "chromium", "chromium-browser", "google-chrome"})
+    if (programInstalled(QString::fromLatin1(browser))) return true;
   return false;
 }
 
@@ -313,6 +353,7 @@ void MainWindow::createActions() {
   actOpenVysl = commandAction(this, u"OpenVysl1"_s);
   actSaveVysl = commandAction(this, u"SaveVysl1"_s);
   actZpravaPDF = commandAction(this, u"ZpravaPDF1"_s);
+  actSpocitatVse = commandAction(this, u"SpocitatVse1"_s, QKeySequence(Qt::Key_F9));
   actDefaultHodnoty = commandAction(this, u"DefaultHodnoty1"_s);
   actTabdruhhor = commandAction(this, u"tabdruhhor1"_s);
   actOtevriWord = commandAction(this, u"OtevriWord1"_s);
@@ -351,6 +392,8 @@ void MainWindow::createMenus() {
   bar->addMenu(soubor);
 
   QMenu* vysledky = named<QMenu>(bar, u"Vysledky1"_s);
+  vysledky->addAction(actSpocitatVse);
+  vysledky->addSeparator();
   vysledky->addActions({actOpenVysl, actSaveVysl});
   vysledky->addSeparator();
   vysledky->addAction(actZpravaPDF);

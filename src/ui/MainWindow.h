@@ -36,6 +36,10 @@ class QToolBar;
 class QUrl;
 class SplashScreen;
 
+/// True when the desktop can show `url`: xdg-open is installed and, for a page, a browser it can start
+/// (the default application for HTML with its program installed, $BROWSER or a browser of a usual name).
+bool desktopCanOpen(const QUrl& url);
+
 /// Caption of the main window: program description (message 8) and version in `language`.
 std::string mainWindowCaption(Language language, const std::string& programVersion);
 
@@ -82,7 +86,8 @@ class MainWindow : public QMainWindow {
   QAction* actKonec = nullptr;
   QAction* actOpenVysl = nullptr;
   QAction* actSaveVysl = nullptr;
-  QAction* actZpravaPDF = nullptr;  // assessment report (menu and toolbar)
+  QAction* actZpravaPDF = nullptr;    // assessment report (menu and toolbar)
+  QAction* actSpocitatVse = nullptr;  // the whole chain at once (menu, F9; the button SpocitatVse)
   QAction* actDefaultHodnoty = nullptr;
   QAction* actTabdruhhor = nullptr;
   QAction* actOtevriWord = nullptr;
@@ -274,12 +279,16 @@ class MainWindow : public QMainWindow {
   /// Connects the chain buttons and the result chart buttons (MainWindowChain.cpp).
   void setupChain();
   void ButBetaClick();
-  void BBRedPevClick();
-  void BBDelSvorClick();
-  void BBZatSvorClick();
+  /// The steps of the chain; each returns false when it refused (its message and focus are shown).
+  bool BBRedPevClick();
+  bool BBDelSvorClick();
+  bool BBZatSvorClick();
   /// The assessment: bearing capacity, reliability function and verdict in the chart window's panel.
   /// Also run by the results reader and by a change of the standard in the chart window.
-  void BBFunSpojClick();
+  bool BBFunSpojClick();
+  /// Runs reduced strength, bolt length, bolt load and the assessment in this order through their
+  /// commands and stops at the first that refuses (`SpocitatVse`, menu item `SpocitatVse1`, F9).
+  void SpocitatVseClick();
   void GrafRePeClick();
   void GrafDeSvClick();
   void GrafZaSvClick();
@@ -409,7 +418,8 @@ class MainWindow : public QMainWindow {
   QPushButton* BBDelSvor_ = nullptr;
   QPushButton* BBZatSv_ = nullptr;
   QPushButton* BBFunSpoj_ = nullptr;
-  QPushButton* BitBtn1_ = nullptr;  // sends the created histogram
+  QPushButton* SpocitatVse_ = nullptr;  // runs the whole chain
+  QPushButton* BitBtn1_ = nullptr;      // sends the created histogram
   QPushButton* GrafRePe_ = nullptr;
   QPushButton* GrafDeSv_ = nullptr;
   QPushButton* GrafZaSv_ = nullptr;

@@ -24,6 +24,8 @@ void MainWindow::setupChain() {
   connect(BBDelSvor_, &QPushButton::clicked, this, &MainWindow::BBDelSvorClick);
   connect(BBZatSv_, &QPushButton::clicked, this, &MainWindow::BBZatSvorClick);
   connect(BBFunSpoj_, &QPushButton::clicked, this, &MainWindow::BBFunSpojClick);
+  connect(SpocitatVse_, &QPushButton::clicked, this, &MainWindow::SpocitatVseClick);
+  connect(actSpocitatVse, &QAction::triggered, this, &MainWindow::SpocitatVseClick);
   connect(GrafRePe_, &QPushButton::clicked, this, &MainWindow::GrafRePeClick);
   connect(GrafDeSv_, &QPushButton::clicked, this, &MainWindow::GrafDeSvClick);
   connect(GrafZaSv_, &QPushButton::clicked, this, &MainWindow::GrafZaSvClick);
@@ -98,12 +100,13 @@ void MainWindow::ButBetaClick() {
   showChainReport(report);
 }
 
-void MainWindow::BBRedPevClick() {
+bool MainWindow::BBRedPevClick() {
   const ChainReport report = runReducedStrength(project_, chainReadingOption().inputs);
   showChainReport(report);
-  if (!report.ok) return;
+  if (!report.ok) return false;
   showInChart(kSrcReducedStrength, project_.reducedStrength, {}, 0);
   updateResultButtons();
+  return true;
 }
 
 ChainReading MainWindow::chainReadingOption() const {
@@ -112,34 +115,42 @@ ChainReading MainWindow::chainReadingOption() const {
           o.inputCentres ? InputReading::Centres : InputReading::Uniform};
 }
 
-void MainWindow::BBDelSvorClick() {
+bool MainWindow::BBDelSvorClick() {
   const ChainReport report = runWithProgress(ProgressBar2_, [this](const LoopProgress& progress) {
     return runBoltLength(project_, progress, 0, chainReadingOption());
   });
   showChainReport(report);
-  if (!report.ok) return;
+  if (!report.ok) return false;
   showInChart(kSrcBoltLength, project_.boltLength, {}, 0);
   updateResultButtons();
+  return true;
 }
 
-void MainWindow::BBZatSvorClick() {
+bool MainWindow::BBZatSvorClick() {
   const ChainReport report = runWithProgress(ProgressBar1_, [this](const LoopProgress& progress) {
     return runBoltLoad(project_, progress, 0, chainReadingOption());
   });
   showChainReport(report);
-  if (!report.ok) return;
+  if (!report.ok) return false;
   showInChart(kSrcBoltLoad, project_.boltLoad, {}, 0);
   updateResultButtons();
+  return true;
 }
 
-void MainWindow::BBFunSpojClick() {
+void MainWindow::SpocitatVseClick() {
+  for (bool (MainWindow::*step)() : {&MainWindow::BBRedPevClick, &MainWindow::BBDelSvorClick,
+                                     &MainWindow::BBZatSvorClick, &MainWindow::BBFunSpojClick})
+    if (!(this->*step)()) return;
+}
+
+bool MainWindow::BBFunSpojClick() {
   const Windows& windows = services_.windows;
   const DesignStandard standard = windows.assessmentStandard();
   AssessmentResult a;
   const ChainReport report = runAssessment(project_, standard, services_.language(), a);
   showChainReport(report);
   updateResultButtons();
-  if (!report.ok) return;
+  if (!report.ok) return false;
   assessment_ = a;
   showInChart(kSrcBearingCapacity, project_.bearingCapacity, {}, 0);
   windows.setFailureProbability(a.pf);
@@ -147,6 +158,7 @@ void MainWindow::BBFunSpojClick() {
   windows.showAssessment(a);
   setSaveEnabled("SaveVysl1", true);
   if (auto* b = findChild<QAbstractButton*>(u"SaveVysl"_s)) b->setEnabled(true);
+  return true;
 }
 
 void MainWindow::GrafRePeClick() {

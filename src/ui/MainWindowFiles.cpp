@@ -100,9 +100,9 @@ std::optional<Data> openAndParse(Services& services, const std::string& folder, 
   return data;
 }
 
-// The chosen name with the default extension when it has none, as the dialog's default would.
+// The chosen name with the file type's extension unless it ends in it (a name may hold dots of its own).
 std::string withExtension(const std::string& path, const std::string& ext) {
-  return fileNameOnly(path).find('.') == std::string::npos ? path + "." + ext : path;
+  return withFileExtension(path, ext);
 }
 
 bool fileExists(const std::string& path) {
@@ -361,6 +361,7 @@ void MainWindow::SaveVyslClick() {
 }
 
 void MainWindow::OpenVyslClick() {
+  if (!askToSaveWork()) return;
   std::string path;
   const auto data =
       openAndParse(services_, services_.folders.ResultsFolder, "Vys", &parseResultsFile, givenFile_, path);

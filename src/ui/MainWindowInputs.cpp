@@ -16,6 +16,7 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTimer>
@@ -181,6 +182,29 @@ QIcon chartIcon() {
   return QIcon(pm);
 }
 
+// Item role that marks a chart cell whose slot holds a histogram.
+constexpr int kChartCellRole = Qt::UserRole + 1;
+
+// Chart cells of a slot with a histogram are drawn as a button with the chart icon, so the one click
+// that opens the chart is visible before it is made.
+class ChartCellDelegate final : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    if (!index.data(kChartCellRole).toBool()) {
+      QStyledItemDelegate::paint(painter, option, index);
+      return;
+    }
+    QStyleOptionButton button;
+    button.rect = option.rect.adjusted(1, 1, -1, -1);
+    button.state = option.state | QStyle::State_Raised;
+    button.icon = chartIcon();
+    button.iconSize = QSize(18, 18);
+    const QWidget* w = option.widget;
+    (w ? w->style() : QApplication::style())->drawControl(QStyle::CE_PushButton, &button, painter, w);
+  }
+};
+
 QToolButton* makeFloating(QWidget* parent, const QString& name, const QString& text) {
   auto* b = named<QToolButton>(parent, name);
   b->setText(text);
@@ -242,8 +266,12 @@ QTableWidget* MainWindow::makeSlotTable(int source, const char* name, const char
   st->open = makeFloating(t->viewport(), QString::fromLatin1(openName), u"…"_s);
   st->chart = makeFloating(t->viewport(), QString::fromLatin1(chartName), {});
   st->chart->setIcon(chartIcon());
-  connect(t, &QTableWidget::cellClicked, this,
-          [this, source](int r, int c) { StringGridSelectCell(source, r, c); });
+  t->setItemDelegateForColumn(2, new ChartCellDelegate(t));
+  connect(t, &QTableWidget::cellClicked, this, [this, source](int r, int c) {
+    StringGridSelectCell(source, r, c);
+    // One click on a chart cell opens the chart: the button the selection put there is pressed at once.
+    if (SlotTable* st = slotTable(source); st && c == 2 && st->chart->isVisible()) st->chart->click();
+  });
   connect(t, &QTableWidget::currentCellChanged, this,
           [this, source](int r, int c, int, int) { StringGridSelectCell(source, r, c); });
   struct Handlers {
@@ -300,7 +328,7 @@ void MainWindow::setupInputArea() {
     b->setIcon(chartIcon());
     b->setFixedWidth(44);
   }
-  for (QPushButton* b : {BBRedPev_, BBDelSvor_, BBZatSv_, BBFunSpoj_}) b->setMinimumWidth(170);
+  for (QPushButton* b : {BBRedPev_, BBDelSvor_, BBZatSv_, BBFunSpoj_, SpocitatVse_}) b->setMinimumWidth(170);
   ProgressBar1_->hide();
   ProgressBar2_->hide();
 
@@ -396,6 +424,7 @@ QTableWidget* MainWindow::buildLayerTable(QWidget* parent) {
   OtevHist_ = makeFloating(StrGrHorn_->viewport(), u"OtevHist"_s, u"…"_s);
   GrafHist_ = makeFloating(StrGrHorn_->viewport(), u"GrafHist"_s, {});
   GrafHist_->setIcon(chartIcon());
+  StrGrHorn_->setItemDelegateForColumn(4, new ChartCellDelegate(StrGrHorn_));
 
   return StrGrHorn_;
 }
@@ -470,6 +499,12 @@ QGroupBox* MainWindow::buildAssignment2(QWidget* parent) {
   fsRow->addStretch(1);
   g3->addLayout(fsRow);
 
+  SpocitatVse_ = named<QPushButton>(GroupBox3_, u"SpocitatVse"_s);
+  auto* allRow = new QHBoxLayout;
+  allRow->addStretch(1);
+  allRow->addWidget(SpocitatVse_);
+  g3->addLayout(allRow);
+
   return GroupBox3_;
 }
 
@@ -496,7 +531,10 @@ QGridLayout* MainWindow::buildBoltFields(QWidget* parent) {
 
 // Signals of the input area and its key and focus filter.
 void MainWindow::connectInputArea(QObject* filter) {
-  connect(StrGrHorn_, &QTableWidget::cellClicked, this, &MainWindow::StrGrHornSelectCell);
+  connect(StrGrHorn_, &QTableWidget::cellClicked, this, [this](int r, int c) {
+    StrGrHornSelectCell(r, c);
+    if (c == 4 && GrafHist_->isVisible()) GrafHist_->click();  // one click on a chart cell opens the chart
+  });
   connect(StrGrHorn_, &QTableWidget::currentCellChanged, this,
           [this](int r, int c, int, int) { StrGrHornSelectCell(r, c); });
   connect(StrGrHorn_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* it) {
@@ -564,6 +602,7 @@ void MainWindow::showSlotName(int source, int layerRow) {
   if (source == kSrcLayer) {
     if (layerRow >= 1 && layerRow <= ProjectState::kLayers)
       setLayerCell(layerRow, 2, project_.layers[layerRow - 1].name);
+    updateLayerFlags();  // the chart cell follows the name
     return;
   }
   SlotTable* st = slotTable(source);
@@ -571,6 +610,7 @@ void MainWindow::showSlotName(int source, int layerRow) {
   if (!st || !slot) return;
   st->grid->item(1, 1)->setText(qs(slot->name));
   st->grid->item(1, 1)->setToolTip(qs(slot->name));
+  st->grid->item(1, 2)->setData(kChartCellRole, !slot->empty());
 }
 
 void MainWindow::updateLayerFlags() {
@@ -580,10 +620,19 @@ void MainWindow::updateLayerFlags() {
     const bool editable = r >= 2 && r <= project_.nextLayerRow - 1;
     StrGrHorn_->item(r, 3)->setFlags(editable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
                                               : Qt::ItemIsEnabled);
-    // Rows that accept input are white; the rest are greyed a little.
+    // Rows that accept input keep the table's own text colour (so they follow the window's enabled
+    // state: a row opened while a creation window disables this one must not stay grey); the rest are
+    // greyed a little.
     const bool open = r <= project_.nextLayerRow;
-    for (int c = 1; c < 5; ++c)
-      StrGrHorn_->item(r, c)->setForeground(open ? palette().text() : palette().placeholderText());
+    StrGrHorn_->item(r, 4)->setData(kChartCellRole, open && !project_.layers[r - 1].empty());
+    const QColor grey = palette().color(QPalette::Active, QPalette::PlaceholderText);
+    for (int c = 1; c < 5; ++c) {
+      QTableWidgetItem* it = StrGrHorn_->item(r, c);
+      if (open)
+        it->setData(Qt::ForegroundRole, QVariant());
+      else
+        it->setForeground(grey);
+    }
   }
   refreshing_ = was;
 }

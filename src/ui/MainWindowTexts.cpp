@@ -18,6 +18,7 @@ constexpr TextRow kCzech[] = {
     {"SaveTabHorn1", P::Text, "&Uložit ..."},
     {"Konec1", P::Text, "&Konec"},
     {"Vysledky1", P::Text, "&Výsledky"},
+    {"SpocitatVse1", P::Text, "Spočítat &vše"},
     {"OpenVysl1", P::Text, "&Otevřít výsledky ..."},
     {"SaveVysl1", P::Text, "&Uložit výsledky ..."},
     {"ZpravaPDF1", P::Text, "Zpráva o posouzení (PDF)"},
@@ -60,6 +61,9 @@ constexpr TextRow kCzech[] = {
     {"Otevrit1", P::Hint, "Otevřít projekt|Otevře soubor projektu (*.hor) a načte jeho histogramy"},
     {"SaveTabHorn1", P::Hint, "Uložit projekt|Uloží zadání projektu do souboru (*.hor)"},
     {"Konec1", P::Hint, "Konec|Ukončí program VELTRA"},
+    {"SpocitatVse1", P::Hint,
+     "Spočítat vše|Spočítá za sebou redukovanou pevnost, délku svorníku, zatížení svorníků a posudek "
+     "spolehlivosti (F9)"},
     {"OpenVysl1", P::Hint, "Otevřít výsledky|Otevře soubor výsledků (*.Vys) a zopakuje posudek"},
     {"SaveVysl1", P::Hint, "Uložit výsledky|Uloží zadání a všechny výsledky do souboru (*.Vys)"},
     {"ZpravaPDF1", P::Hint,
@@ -94,6 +98,7 @@ constexpr TextRow kCzech[] = {
     {"BBDelSvor", P::Text, "&Délka svorníku"},
     {"BBZatSv", P::Text, "&Zatížení svorníků"},
     {"BBFunSpoj", P::Text, "&Posudek spolehlivosti"},
+    {"SpocitatVse", P::Text, "Spočítat vše"},
     {"BitBtn1", P::Text, "&Ulož"},
     {"ChBKombVyzt", P::Text, "Kombinovaná výztuž "},
     {"ButBeta", P::Text, "b"},
@@ -130,6 +135,9 @@ constexpr TextRow kCzech[] = {
     {"BBFunSpoj", P::Hint,
      "Posudek spolehlivosti|Únosnost svorníků, funkce spolehlivosti, pravděpodobnost poruchy a třída "
      "spolehlivosti"},
+    {"SpocitatVse", P::Hint,
+     "Spočítat vše|Spočítá za sebou redukovanou pevnost, délku svorníku, zatížení svorníků a posudek "
+     "spolehlivosti (F9); zastaví se u prvního kroku, který nelze provést"},
     {"StrGrHorn", P::Hint,
      "Horninové poměry|Vrstvy nad důlním dílem: druh horniny, histogram pevnosti a mocnost vrstvy"},
     {"ButBeta", P::Hint, "Beta|Výpočet součinitele vrstevnatosti Beta a mocnosti první vrstvy"},
@@ -163,6 +171,7 @@ constexpr TextRow kEnglish[] = {
     {"SaveTabHorn1", P::Text, "&SaveAs ..."},
     {"Konec1", P::Text, "&Exit"},
     {"Vysledky1", P::Text, "&Results"},
+    {"SpocitatVse1", P::Text, "Run &all"},
     {"OpenVysl1", P::Text, "&Open results ..."},
     {"SaveVysl1", P::Text, "&Save results ..."},
     {"ZpravaPDF1", P::Text, "Assessment report (PDF)"},
@@ -205,6 +214,9 @@ constexpr TextRow kEnglish[] = {
     {"Otevrit1", P::Hint, "Open project|Opens a project file (*.hor) and reads its histograms"},
     {"SaveTabHorn1", P::Hint, "Save project|Saves the project inputs to a file (*.hor)"},
     {"Konec1", P::Hint, "Exit|Ends the VELTRA program"},
+    {"SpocitatVse1", P::Hint,
+     "Run all|Computes the reduced strength, the bolt length, the bolt load and the reliability assessment "
+     "in turn (F9)"},
     {"OpenVysl1", P::Hint, "Open results|Opens a results file (*.Vys) and repeats the assessment"},
     {"SaveVysl1", P::Hint, "Save results|Saves the inputs and all results to a file (*.Vys)"},
     {"ZpravaPDF1", P::Hint,
@@ -239,6 +251,7 @@ constexpr TextRow kEnglish[] = {
     {"BBDelSvor", P::Text, "Bolt &length"},
     {"BBZatSv", P::Text, "Bolt l&oad"},
     {"BBFunSpoj", P::Text, "Reliability &assessment"},
+    {"SpocitatVse", P::Text, "Run all"},
     {"BitBtn1", P::Text, "&Save"},
     {"ChBKombVyzt", P::Text, "Combined support "},
     {"ButBeta", P::Text, "b"},
@@ -275,6 +288,9 @@ constexpr TextRow kEnglish[] = {
     {"BBFunSpoj", P::Hint,
      "Reliability assessment|Bearing capacity, reliability function, probability of failure and reliability "
      "class"},
+    {"SpocitatVse", P::Hint,
+     "Run all|Computes the reduced strength, the bolt length, the bolt load and the reliability assessment "
+     "in turn (F9); stops at the first step that cannot be made"},
     {"StrGrHorn", P::Hint,
      "Rock conditions|Layers above the mine working: rock type, strength histogram and layer thickness"},
     {"ButBeta", P::Hint, "Beta|Computes the layer coefficient Beta and the thickness of the first layer"},

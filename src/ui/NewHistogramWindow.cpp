@@ -65,6 +65,9 @@ void NewHistogramWindow::buildControls() {
   for (QPushButton* b : {BNavrat_, BitBtn1_}) b->setAutoDefault(false);
 
   connect(Memo1_, &QPlainTextEdit::textChanged, this, &NewHistogramWindow::Memo1Change);
+  connect(Memo1_, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+    if (unfinishedLine_ > 0 && caretLine() != unfinishedLine_) recount(false);  // the line is finished
+  });
   connect(ComboBox1_, &QComboBox::currentTextChanged, this, &NewHistogramWindow::typeChanged);
   connect(BNavrat_, &QPushButton::clicked, this, &NewHistogramWindow::BNavratClick);
   connect(BitBtn1_, &QPushButton::clicked, this, &NewHistogramWindow::BitBtn1Click);
@@ -133,12 +136,21 @@ void NewHistogramWindow::typeChanged() {
 
 void NewHistogramWindow::Memo1Change() {
   Edit6_->clear();
-  recount();
+  recount(true);
 }
 
-void NewHistogramWindow::recount() {
+int NewHistogramWindow::caretLine() const { return Memo1_->textCursor().blockNumber() + 1; }
+
+void NewHistogramWindow::recount(bool typing) {
   const FrequencyCount c = countFrequencies(ss(Memo1_->toPlainText()));
+  unfinishedLine_ = 0;
   if (!c.ok) {
+    // A sign alone at the caret is a number being typed: it is checked when its line is finished.
+    const QString bad = QString::fromStdString(c.badText).trimmed();
+    if (typing && !c.overflow && c.badLine == caretLine() && (bad == u"-"_s || bad == u"+"_s)) {
+      unfinishedLine_ = c.badLine;
+      return;
+    }
     const Language lang = services_.language();
     ralvex::DefMessageDlg(MessageText(3, lang), c.message(lang), ralvex::DlgKind::Error,
                           ralvex::DlgButtons::Ok, ralvex::mrOk);

@@ -26,6 +26,8 @@ class NewHistogramWindow : public SimpleWindow {
   /// Cancel (`BitBtn1`).
   void BitBtn1Click();
   /// Recount of the list: line count and sum, or the message of the first line that is no whole number.
+  /// The line being typed that so far holds only a sign ("-") is checked once it is finished: when the
+  /// caret leaves it, or by Save, which counts the list again.
   void Memo1Change();
 
   /// Min, Max and the type take the edit colour.
@@ -40,7 +42,9 @@ class NewHistogramWindow : public SimpleWindow {
 
  private:
   void buildControls();
-  void recount();
+  /// `typing`: run by a change of the list, so an unfinished line at the caret waits.
+  void recount(bool typing);
+  int caretLine() const;
   void typeChanged();
   bool discrete() const;
   bool numberKey(QLineEdit* edit, QKeyEvent* key);
@@ -56,4 +60,5 @@ class NewHistogramWindow : public SimpleWindow {
   QPushButton* BNavrat_ = nullptr;
   QPushButton* BitBtn1_ = nullptr;
   double spacing_ = 1;
+  int unfinishedLine_ = 0;  // 1-based line left unchecked while it is typed; 0 for none
 };

@@ -19,7 +19,7 @@ constexpr TextRow kCzech[] = {
     {"Edit1", TextProp::Hint, "Min|Dolní mez prvního intervalu (u čistě diskrétního typu první hodnota)"},
     {"Edit2", TextProp::Hint, "Max|Horní mez posledního intervalu"},
     {"ComboBox1", TextProp::Hint,
-     "Typ histogramu|Discrete: intervaly mezi Min a Max; jiný text: hodnoty Min, Min + 1, ..."},
+     "Typ histogramu|\"Discrete\": intervaly mezi Min a Max; jiný text: hodnoty Min, Min + 1, ..."},
     {"Memo1", TextProp::Hint,
      "Četnosti|Jedna celočíselná četnost na řádek, řádek i je interval i (nejvýše 256)"},
     {"Edit3", TextProp::Hint, "Počet dat|Počet řádků seznamu četností"},

@@ -40,6 +40,7 @@
 #include "shell/Messages.h"
 #include "ui/BarChartParts.h"
 #include "ui/ChartExport.h"
+#include "ui/CheckSheet.h"
 #include "ui/NamedWidget.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
@@ -164,9 +165,11 @@ void ParametricWindow::buildControls() {
   UlozGraf_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   SpeedButton1_ = named<QToolButton>(this, u"SpeedButton1"_s);
   SpeedButton1_->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+  UlozObrazek_ = makeButton(this, u"UlozObrazek"_s);
   BitBtn1_ = named<QPushButton>(this, u"BitBtn1"_s);
   BitBtn1_->setAutoDefault(false);
   buttons->addWidget(BChar_);
+  buttons->addWidget(UlozObrazek_);
   buttons->addWidget(UlozGraf_);
   buttons->addWidget(SpeedButton1_);
   buttons->addStretch();
@@ -199,7 +202,9 @@ void ParametricWindow::buildControls() {
   StringGrid2_->hide();
   right->addWidget(StringGrid2_, 2);
 
-  SetUpChartExport(*UlozGraf_, *Chart1L_, services_.folders.StartFolder);
+  ChartExport* exporter = SetUpChartExport(*UlozGraf_, *Chart1L_, services_.folders.StartFolder);
+  exporter->proposedName = [this] { return safeFileBase(ss(CBTypRozdeleni_->currentText())); };
+  connect(UlozObrazek_, &QPushButton::clicked, exporter, &ChartExport::SaveImageClick);
 
   // Handlers.
   connect(CBTypRozdeleni_, &QComboBox::activated, this, &ParametricWindow::CBTypRozdeleniChange);

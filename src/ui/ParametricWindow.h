@@ -101,6 +101,7 @@ class ParametricWindow : public SimpleWindow {
   QPushButton* BChar_ = nullptr;
   QToolButton* UlozGraf_ = nullptr;
   QToolButton* SpeedButton1_ = nullptr;
+  QPushButton* UlozObrazek_ = nullptr;  // "Uložit obrázek…"
   QPushButton* BitBtn1_ = nullptr;
   QWidget* Panel1_ = nullptr;
 

@@ -1,11 +1,12 @@
 // Texts of the parametric distribution window (ParametricWindow) in Czech and English.
+#include "ui/ChartExportTexts.h"
 #include "ui/ParametricWindow.h"
 #include "ui/TextSets.h"
 #include "ui/WindowTexts.h"
 
 namespace {
 
-constexpr TextRow kCzech[] = {
+constexpr TextRow kOwnCzech[] = {
     {"", TextProp::Caption, "  VELTRA :   Parametrické rozdělení"},
     {"GBTypRozd", TextProp::Text, " Typ rozdělení "},
     {"Label1", TextProp::Text, "Rozdělení pravděpodobnosti :"},
@@ -17,11 +18,6 @@ constexpr TextRow kCzech[] = {
     {"Label4", TextProp::Text, "Osa x :"},
     {"BChar", TextProp::Text, "Char"},
     {"BitBtn1", TextProp::Text, "&Zavřít"},
-    {"Nastaven2", TextProp::Text, "&Graf do"},
-    {"Schranka", TextProp::Text, "&Schránky"},
-    {"Bitmapa", TextProp::Text, "&Bitmapy"},
-    {"Metafile", TextProp::Text, "&MetaFile"},
-    {"JPGFile", TextProp::Text, "&JPGFile"},
     {"CBTypRozdeleni", TextProp::Hint, "Typ rozdělení|Výběr typu parametrického rozdělení pravděpodobnosti"},
     {"EdPocetIntervalu", TextProp::Hint, "Počet intervalů|Počet intervalů histogramu (3 .. 256)"},
     {"EdEps", TextProp::Hint, "Eps|Min f(x) = Eps * Max f(x) : určuje meze histogramu"},
@@ -30,8 +26,6 @@ constexpr TextRow kCzech[] = {
     {"EdPara3", TextProp::Hint, "3. parametr|Třetí parametr rozdělení"},
     {"EdPara4", TextProp::Hint, "4. parametr|Čtvrtý parametr rozdělení"},
     {"BChar", TextProp::Hint, "Charakteristiky|Charakteristiky zobrazeného histogramu"},
-    {"UlozGraf", TextProp::Hint,
-     "Uložit graf | Uloží graf. Předem klikem pravého tlačítka myši na ikonu grafu zvolte typ uložení !"},
     {"SpeedButton1", TextProp::Hint, "Kopie okna|Zkopíruje obraz okna do schránky"},
     {"BitBtn1", TextProp::Hint, "Zavřít|Zavře okno a předá histogram hlavnímu oknu"},
     {"StringGrid1", TextProp::Hint, "Xmin, Xmax, Median, Mode|Klikem se zobrazí vysvětlení"},
@@ -43,7 +37,7 @@ constexpr TextRow kCzech[] = {
     {"CBValInd", TextProp::Hint, "Osa x|Popisky osy x : index nebo hodnota"},
 };
 
-constexpr TextRow kEnglish[] = {
+constexpr TextRow kOwnEnglish[] = {
     {"", TextProp::Caption, "  Veltra :   Parametric distribution"},
     {"GBTypRozd", TextProp::Text, " Distribution type "},
     {"Label1", TextProp::Text, "Probability distribution :"},
@@ -55,11 +49,6 @@ constexpr TextRow kEnglish[] = {
     {"Label4", TextProp::Text, "Axis x :"},
     {"BChar", TextProp::Text, "Char"},
     {"BitBtn1", TextProp::Text, "&Close"},
-    {"Nastaven2", TextProp::Text, "&Chart to"},
-    {"Schranka", TextProp::Text, "&Clipboard"},
-    {"Bitmapa", TextProp::Text, "&Bitmap"},
-    {"Metafile", TextProp::Text, "&MetaFile"},
-    {"JPGFile", TextProp::Text, "&JPGFile"},
     {"CBTypRozdeleni", TextProp::Hint, "Distribution type|Choice of the parametric probability distribution"},
     {"EdPocetIntervalu", TextProp::Hint,
      "Number of intervals|Number of intervals of the histogram (3 .. 256)"},
@@ -69,8 +58,6 @@ constexpr TextRow kEnglish[] = {
     {"EdPara3", TextProp::Hint, "3rd parameter|Third parameter of the distribution"},
     {"EdPara4", TextProp::Hint, "4th parameter|Fourth parameter of the distribution"},
     {"BChar", TextProp::Hint, "Characteristics|Characteristics of the shown histogram"},
-    {"UlozGraf", TextProp::Hint,
-     "Save chart | Saves the chart. Choose the kind of saving first by a right click on the chart icon !"},
     {"SpeedButton1", TextProp::Hint, "Window copy|Copies the image of the window to the clipboard"},
     {"BitBtn1", TextProp::Hint, "Close|Closes the window and hands the histogram to the main window"},
     {"StringGrid1", TextProp::Hint, "Xmin, Xmax, Median, Mode|Click for an explanation"},
@@ -81,6 +68,9 @@ constexpr TextRow kEnglish[] = {
     {"SpinEdAngle", TextProp::Hint, "Angle|Angle of the bar labels"},
     {"CBValInd", TextProp::Hint, "Axis x|Labels of axis x : index or value"},
 };
+
+constexpr auto kCzech = joinTextRows(kOwnCzech, kChartExportCzech);
+constexpr auto kEnglish = joinTextRows(kOwnEnglish, kChartExportEnglish);
 
 void afterTexts(QWidget& window, Language language) {
   if (auto* w = qobject_cast<ParametricWindow*>(&window)) w->ApplyRuntimeTexts(language);

@@ -7,16 +7,20 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QTextOption>
+#include <QTranslator>
 
 #include "ralvex/Ralvex.h"
 #include "ui/NamedWidget.h"
 #include "ui/RalvexQt.h"
 #include "ui/RuntimeTexts.h"
+#include "ui/Services.h"
 
 using namespace Qt::StringLiterals;
 
@@ -45,6 +49,25 @@ QString qtMessageText(std::string_view text) {
   s.replace(u"\r\n"_s, u"\n"_s);
   s.replace(u'\r', u'\n');
   return s;
+}
+
+void applyQtLanguage(Language language) {
+  static QTranslator* czech = nullptr;
+  static bool installed = false;
+  if (!QCoreApplication::instance()) return;
+  if (language == Language::Czech && !czech) {
+    auto* t = new QTranslator(QCoreApplication::instance());
+    if (t->load(QLocale(QLocale::Czech), u"qtbase"_s, u"_"_s,
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+      czech = t;
+    else
+      delete t;  // Qt's translations are not installed: Qt speaks English
+  }
+  if (!czech) return;
+  const bool wanted = language == Language::Czech;
+  if (wanted == installed) return;
+  installed =
+      wanted ? QCoreApplication::installTranslator(czech) : !QCoreApplication::removeTranslator(czech);
 }
 
 QStringList qtFileFilters(std::string_view filter) {
@@ -162,7 +185,15 @@ void QtDialogs::plainMessage(std::string_view text) {
   box.exec();
 }
 
-std::optional<std::string> QtDialogs::fileName(const ralvex::FileDialogOptions& o, bool save) {
+// The extension of a Qt name filter's first pattern ("PNG (*.png *.PNG)" gives "png"); empty for "*".
+static QString filterExtension(const QString& filter) {
+  const qsizetype open = filter.lastIndexOf(u'(');
+  const QString first = filter.mid(open + 1).section(u' ', 0, 0).remove(u')');
+  return first.startsWith(u"*."_s) && first.count(u'*') == 1 ? first.mid(2) : QString();
+}
+
+std::optional<std::string> QtDialogs::fileName(const ralvex::FileDialogOptions& o, bool save,
+                                               int* chosenFilter) {
   QFileDialog dialog(parentWidget(), qt(o.title));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -173,12 +204,18 @@ std::optional<std::string> QtDialogs::fileName(const ralvex::FileDialogOptions& 
   if (o.filterIndex >= 1 && o.filterIndex <= filters.size())
     dialog.selectNameFilter(filters[o.filterIndex - 1]);
   if (!o.defaultExtension.empty()) dialog.setDefaultSuffix(qt(o.defaultExtension));
+  // A name typed without extension takes the one of the filter chosen for it.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &o](const QString& f) {
+    const QString ext = filterExtension(f);
+    dialog.setDefaultSuffix(ext.isEmpty() ? qt(o.defaultExtension) : ext);
+  });
   if (!o.initialFolder.empty() && QDir(qt(o.initialFolder)).exists())
     dialog.setDirectory(qt(o.initialFolder));
   if (!o.fileName.empty()) dialog.selectFile(qt(o.fileName));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty() || chosen.front().isEmpty()) return std::nullopt;
+  if (chosenFilter) *chosenFilter = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
   return QDir::fromNativeSeparators(chosen.front()).toStdString();
 }
 
@@ -188,6 +225,12 @@ std::optional<std::string> QtDialogs::openFileName(const ralvex::FileDialogOptio
 
 std::optional<std::string> QtDialogs::saveFileName(const ralvex::FileDialogOptions& options) {
   return fileName(options, true);
+}
+
+std::optional<std::string> QtDialogs::saveFileNameFiltered(const ralvex::FileDialogOptions& options,
+                                                           int& chosenFilter) {
+  chosenFilter = options.filterIndex;
+  return fileName(options, true, &chosenFilter);
 }
 
 std::optional<std::uint32_t> QtDialogs::chooseColour(std::uint32_t initial) {

@@ -61,11 +61,14 @@ class QtDialogs final : public ralvex::Dialogs {
   void plainMessage(std::string_view text) override;
   std::optional<std::string> openFileName(const ralvex::FileDialogOptions& options) override;
   std::optional<std::string> saveFileName(const ralvex::FileDialogOptions& options) override;
+  std::optional<std::string> saveFileNameFiltered(const ralvex::FileDialogOptions& options,
+                                                  int& chosenFilter) override;
   std::optional<std::uint32_t> chooseColour(std::uint32_t initial) override;
   void beep() override;
 
  private:
-  std::optional<std::string> fileName(const ralvex::FileDialogOptions& options, bool save);
+  std::optional<std::string> fileName(const ralvex::FileDialogOptions& options, bool save,
+                                      int* chosenFilter = nullptr);
   QPointer<QWidget> parent_;
 };
 

@@ -42,6 +42,7 @@
 #include "shell/Messages.h"
 #include "ui/BarChartParts.h"
 #include "ui/ChartExport.h"
+#include "ui/CheckSheet.h"
 #include "ui/NamedWidget.h"
 #include "ui/RalvexQt.h"
 #include "ui/RuntimeTexts.h"
@@ -228,7 +229,9 @@ void RawDataWindow::build() {
   mid->addWidget(GBPopisky_);
   UlozGraf_ = makeButton(this, u"UlozGraf"_s);
   SpeedButton1_ = makeButton(this, u"SpeedButton1"_s);
+  UlozObrazek_ = makeButton(this, u"UlozObrazek"_s);
   auto* export_ = new QHBoxLayout;
+  export_->addWidget(UlozObrazek_);
   export_->addWidget(UlozGraf_);
   export_->addWidget(SpeedButton1_);
   mid->addLayout(export_);
@@ -280,7 +283,9 @@ void RawDataWindow::connectControls() {
   connect(BSave_, &QPushButton::clicked, this, &RawDataWindow::BSaveClick);
   connect(Bcancel_, &QPushButton::clicked, this, &RawDataWindow::BcancelClick);
   connect(BitBtn1_, &QPushButton::clicked, this, &RawDataWindow::BitBtn1Click);
-  new ChartExport(UlozGraf_, Chart1_, [this] { return services_.folders.StartFolder; });
+  auto* exporter = new ChartExport(UlozGraf_, Chart1_, [this] { return services_.folders.StartFolder; });
+  exporter->proposedName = [this] { return safeFileBase(fileName_.substr(0, fileName_.rfind('.'))); };
+  connect(UlozObrazek_, &QPushButton::clicked, exporter, &ChartExport::SaveImageClick);
   connect(SpeedButton1_, &QPushButton::clicked, this, [this] {
     if (QClipboard* cb = QApplication::clipboard()) cb->setPixmap(grab());
   });
@@ -376,7 +381,7 @@ void RawDataWindow::Reset() {
   restoreEps_ = EdEps_->text();
   dirty_ = false;
   marks_.CheckBox1->setChecked(false);
-  for (QWidget* w : std::initializer_list<QWidget*>{BTabChar_, BChar_, UlozGraf_, SpeedButton1_,
+  for (QWidget* w : std::initializer_list<QWidget*>{BTabChar_, BChar_, UlozGraf_, UlozObrazek_, SpeedButton1_,
                                                     EdPocetIntervalu_, EdEps_})
     w->setEnabled(false);
   for (int r = 0; r < 4; ++r) {
@@ -455,7 +460,8 @@ bool RawDataWindow::LoadFile(const std::string& path) {
   restoreMax_ = EdMax_->text();
   restoreIntervals_ = EdPocetIntervalu_->text();
   Button2Click();
-  for (QWidget* w : std::initializer_list<QWidget*>{EdPocetIntervalu_, BChar_, UlozGraf_, SpeedButton1_})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{EdPocetIntervalu_, BChar_, UlozGraf_, UlozObrazek_, SpeedButton1_})
     w->setEnabled(true);
   showFirstLastCentres();
   ProgressBar1_->setValue(1000);
@@ -519,7 +525,7 @@ void RawDataWindow::drawHistogram(const Histogram& h, int type) {
   shownType_ = type;
   const int N = binCount(h);
   const std::string typeName = type >= 0 ? DistributionTypeName(type, language) : std::string();
-  const std::string base = fileName_.substr(0, fileName_.find('.'));
+  const std::string base = fileName_.substr(0, fileName_.rfind('.'));  // whole name, extension dropped
   std::string title = MessageText(108, language) + typeName;
   if (type >= 0 && fit_ && !fit_->parameterText[static_cast<size_t>(type)].empty())
     title += " ( " + fit_->parameterText[static_cast<size_t>(type)];
@@ -552,7 +558,8 @@ void RawDataWindow::drawHistogram(const Histogram& h, int type) {
   fillHistogramTable(h);
   StringGrid1_->show();
   GBPopisky_->show();
-  for (QWidget* w : std::initializer_list<QWidget*>{BChar_, UlozGraf_, SpeedButton1_}) w->setEnabled(true);
+  for (QWidget* w : std::initializer_list<QWidget*>{BChar_, UlozGraf_, UlozObrazek_, SpeedButton1_})
+    w->setEnabled(true);
   CharacteristicsTable ct;
   CharacteristicsText(MessageText(209, language) + typeName,
                       std::span<const double>(h.p.data(), static_cast<size_t>(N)), N, h.min, h.max,
@@ -646,6 +653,7 @@ void RawDataWindow::fieldChanged() {
   GBPopisky_->hide();
   dropFit();
   UlozGraf_->setEnabled(false);
+  UlozObrazek_->setEnabled(false);
   SpeedButton1_->setEnabled(false);
   updateToolbar();
   dirty_ = true;
@@ -812,6 +820,8 @@ void RawDataWindow::BuParamClick() {
   if (!loaded()) {
     CBTypPara_->clear();
     EdTesnost_->clear();
+    ralvex::DefMessageDlg(MessageText(2, lang()), runtimeText(RuntimeText::FitNeedsRawData, lang()),
+                          ralvex::DlgKind::Information, ralvex::DlgButtons::Ok, ralvex::mrOk);
     return;
   }
   const Language language = lang();

@@ -143,7 +143,7 @@ class RawDataWindow : public SimpleWindow {
   RawValueModel* model_ = nullptr;
   QPushButton *OpenData_ = nullptr, *Button2_ = nullptr, *BChar_ = nullptr, *BuParam_ = nullptr,
               *BTabChar_ = nullptr, *BNovy_ = nullptr, *BSave_ = nullptr, *Bcancel_ = nullptr,
-              *UlozGraf_ = nullptr, *SpeedButton1_ = nullptr, *BitBtn1_ = nullptr;
+              *UlozGraf_ = nullptr, *UlozObrazek_ = nullptr, *SpeedButton1_ = nullptr, *BitBtn1_ = nullptr;
   QLineEdit *EdNazev_ = nullptr, *EdMin_ = nullptr, *EdMax_ = nullptr, *EdPocetIntervalu_ = nullptr,
             *EdEps_ = nullptr, *EdTesnost_ = nullptr;
   QTableView* MemoDat_ = nullptr;

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <charconv>
@@ -303,9 +304,8 @@ void RmrWindow::setCell(int table, int row, int col, const std::string& text) {
 void RmrWindow::cellEdited(int table, int row, int col) {
   GridTable& g = model().tables[table];
   if (row < g.rows && col < g.cols) g.cell(row, col) = ss(tables_[table]->item(row, col)->text());
-  // A rating typed over invalidates the result as a choice does; header texts do not.
-  if (table != RmrTables::kStrength && row > 0 && col == tables_[table]->columnCount() - 1)
-    invalidateResult();
+  // A rating typed over takes the result back as a choice does; header texts do not.
+  if (table != RmrTables::kStrength && row > 0 && col == tables_[table]->columnCount() - 1) clearResult();
 }
 
 void RmrWindow::cellClicked(int table, int row, int col) {
@@ -328,6 +328,10 @@ void RmrWindow::cellClicked(int table, int row, int col) {
     l.box->show();
     l.box->raise();
     l.box->setFocus();
+    // The click that opens the list shows its items at once (after the click has ended in the grid).
+    QTimer::singleShot(0, l.box, [box = l.box] {
+      if (box->isVisible()) box->showPopup();
+    });
     return;
   }
 }
@@ -345,7 +349,7 @@ void RmrWindow::listChosen(List& list, int item) {
     // another kind of work than the one shown.
     if (leadingItemNumber(model().tables[kF].cell(1, kFOrientation)) > 0) writeOrientationRating();
   }
-  invalidateResult();
+  clearResult();
 }
 
 void RmrWindow::writeOrientationRating() {
@@ -377,7 +381,9 @@ void RmrWindow::listExit(List& list) {
 bool RmrWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusOut) {
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+    // The focus moving into a list's own drop-down (its popup) is no leaving.
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
+        !QApplication::activePopupWidget()) {
       if (watched == GrafPevnost_) {
         GrafPevnost_->hide();
       } else {
@@ -416,24 +422,26 @@ void RmrWindow::highlightClass() {
     }
 }
 
-void RmrWindow::invalidateResult() {
+void RmrWindow::clearResult() {
   setLabels({}, {}, {});
   rockClass_ = 0;
   highlightClass();
   GrafHistRMR_->setEnabled(false);
-  if (ProjectState* p = services_.windows.project()) {
-    p->rmr.name.clear();
-    services_.windows.rmrSlotChanged(true);
-  }
 }
 
 void RmrWindow::BitBtn2Click() {
   const Language lang = services_.language();
   closeLists();
-  invalidateResult();
+  clearResult();
   const RmrOutcome o = createRmr(model(), a_);
   ProjectState* p = services_.windows.project();
-  if (o.histogramMade && p) p->rmr.histogram = o.rmr;
+  // The slot takes the histogram once one is made; it is named only with a class (below). A Create
+  // refused for a rating leaves the slot as it was.
+  if (o.histogramMade && p) {
+    p->rmr.histogram = o.rmr;
+    p->rmr.name.clear();
+    services_.windows.rmrSlotChanged(true);
+  }
   setLabels(o.sumText, {}, o.histogramMade ? o.rmrText : std::string());
   if (!o.report.ok) {
     if (!o.report.messages.empty())
@@ -470,7 +478,7 @@ void RmrWindow::strengthChartClicked(int row) {
 void RmrWindow::ClearTabH() {
   model().clearRatings();
   showTables();
-  invalidateResult();
+  clearResult();
 }
 
 void RmrWindow::UlozOknoClick() {
@@ -480,7 +488,6 @@ void RmrWindow::UlozOknoClick() {
 void RmrWindow::ExitProgramClick() { close(); }
 
 void RmrWindow::closeEvent(QCloseEvent* event) {
-  closeLists();
-  if (!GrafHistRMR_->isEnabled()) BitBtn2Click();  // no RMR histogram yet: Create once
+  closeLists();  // the project's RMR slot changes only by Create
   SimpleWindow::closeEvent(event);
 }

@@ -15,7 +15,8 @@ struct RmrTables;
 /// The RMR classification window. Form "Form9", settings prefix "RMR Form9".
 /// The user picks a description in each rating table; Create sums the ratings, shifts the
 /// strength-rating histogram A (built from the reduced strength) into the RMR histogram, sends it
-/// into the main window's RMR slot and highlights the rock mass class. The tables live in the main
+/// into the main window's RMR slot and highlights the rock mass class. Only Create changes the slot:
+/// choices, Clear and closing the window leave the project as it is. The tables live in the main
 /// window's RmrTables (stored in project and results files); the grids mirror them.
 class RmrWindow : public SimpleWindow {
   Q_OBJECT
@@ -31,7 +32,7 @@ class RmrWindow : public SimpleWindow {
   void BitBtn2Click();
   /// Chart of the RMR histogram (`GrafHistRMR`), source 7.
   void GrafHistRMRClick();
-  /// Empties the rating tables and the result labels and invalidates the RMR result (`ClearTabH`).
+  /// Empties the rating tables and the result labels (`ClearTabH`); the RMR slot stays until Create.
   void ClearTabH();
   /// Copies the window to the clipboard (`UlozOkno`).
   void UlozOknoClick();
@@ -73,7 +74,8 @@ class RmrWindow : public SimpleWindow {
   void cellEdited(int table, int row, int col);
   void setCell(int table, int row, int col, const std::string& text);
   void writeOrientationRating();
-  void invalidateResult();
+  /// The window's result (sum, class, RMR text, chart button) is taken back; the project is untouched.
+  void clearResult();
   void setLabels(const std::string& sum, const std::string& rockClass, const std::string& rmr);
   void highlightClass();
   void strengthChartClicked(int row);

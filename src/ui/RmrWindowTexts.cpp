@@ -34,6 +34,8 @@ constexpr TextRow kCzech[] = {
     {"GroupBox8", TextProp::Text, " Třída horninového masivu "},
     {"Label1", TextProp::Text, "{m208}"},
     {"Label2", TextProp::Text, "Suma  B + C + D1 ( D2 ) + E - F  ="},
+    {"Label3", TextProp::Hint,
+     "Součet hodnocení|B + C + D + E + F, kde hodnocení F (orientace puklin) je 0 nebo záporné a přičítá se"},
     {"Label5", TextProp::Text, "RMR :"},
     {"BitBtn2", TextProp::Text, "&Tvorba  RMR"},
     {"BitBtn2", TextProp::Hint,
@@ -148,6 +150,10 @@ constexpr TextRow kEnglish[] = {
     {"GroupBox8", TextProp::Text, " Rock mass class "},
     {"Label1", TextProp::Text, "{m208}"},
     {"Label2", TextProp::Text, "Sum  B + C + D1 ( D2 ) + E - F  ="},
+    {"Label3", TextProp::Hint,
+     "Sum of the ratings|B + C + D + E + F, where the rating F (orientation of discontinuities) is 0 or "
+     "negative "
+     "and is added"},
     {"Label5", TextProp::Text, "RMR :"},
     {"BitBtn2", TextProp::Text, "&Create  RMR"},
     {"BitBtn2", TextProp::Hint,

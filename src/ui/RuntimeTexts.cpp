@@ -66,6 +66,11 @@ constexpr TextPair<RuntimeText> kTexts[] = {
      "Input bins read as spread over their width"},
     {RuntimeText::InputReadingUnknown, "; jak bylo spočteno uložené S, nelze zjistit",
      "; how the stored S was made cannot be told"},
+    {RuntimeText::FitNeedsRawData,
+     "Nejsou načtena žádná prvotní data.\r\n\r\nNejprve je otevřete tlačítkem \"Otevřít data ...\" "
+     "nebo zapište tlačítkem \"Nová data\" a uložte.",
+     "No raw data have been read.\r\n\r\nOpen them first with \"Open data ...\", or type them with \"New "
+     "data\" and save them."},
 };
 
 static_assert(textTableComplete(kTexts, RuntimeText::Count), "one text per id, in the order of the ids");

@@ -43,6 +43,7 @@ enum class RuntimeText : int {
   InputReadingCentres,  // how an assessment read its input bins
   InputReadingUniform,
   InputReadingUnknown,  // appended when the reading of a stored S could not be told
+  FitNeedsRawData,      // "Param" pressed before raw data were read
   Count
 };
 

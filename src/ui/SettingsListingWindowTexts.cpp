@@ -6,8 +6,8 @@ namespace {
 
 constexpr TextRow kCzech[] = {
     {"", TextProp::Caption, "  VELTRA :      Výpis INI-souboru"},
-    {"ValueListEditor1", TextProp::Header, "Key", 0, 0},
-    {"ValueListEditor1", TextProp::Header, "Value", 0, 1},
+    {"ValueListEditor1", TextProp::Header, "Klíč", 0, 0},
+    {"ValueListEditor1", TextProp::Header, "Hodnota", 0, 1},
 };
 
 constexpr TextRow kEnglish[] = {

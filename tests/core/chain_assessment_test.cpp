@@ -58,7 +58,7 @@ TEST(ProbabilityOfFailure, InterpolatedInTheBinHoldingZero) {
   const AssessmentResult a = assess(fs(-0.25, 1, {0.125, 0.25, 0.625}));
   EXPECT_EQ(a.pf, 0.125 * 0.75);
   EXPECT_EQ(a.crossingBin, 1);
-  EXPECT_EQ(a.crossingCentre, 0.75);  // centre of bin 2
+  EXPECT_EQ(a.crossingCentre, -0.25);  // centre of bin 1, the bin holding 0
   EXPECT_EQ(a.fsMin, -0.25);
   // An empty bin before the crossing: the mass of the bins before it.
   EXPECT_EQ(assess(fs(-1.25, 1, {0.125, 0.0, 0.875})).pf, 0.125);
@@ -70,6 +70,7 @@ TEST(ProbabilityOfFailure, ZeroInTheLowerHalfOfTheLastBin) {
   EXPECT_EQ(a.pf, 0.75);
   EXPECT_EQ(a.betaFKind, BetaFKind::Value);
   EXPECT_EQ(a.crossingBin, 2);
+  EXPECT_EQ(a.crossingCentre, 0.0);  // the centre of bin 2
   EXPECT_EQ(assess(fs(-1, 1, {0.5, 0.5}), 0.7).pf, 0.7);
 }
 

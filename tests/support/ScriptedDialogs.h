@@ -27,6 +27,8 @@ class ScriptedDialogs final : public ralvex::Dialogs {
   /// Answer for the next Yes/No or Yes/No/Cancel question (mrYes, mrNo, mrCancel); OK boxes need none.
   void answer(int a) { answers_.push_back(a); }
   void answerFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
+  /// The filter (1-based) the next filtered save dialog reports as chosen.
+  void answerFileFilter(int filterIndex) { filters_.push_back(filterIndex); }
   void answerColour(std::optional<std::uint32_t> c) { colours_.push_back(c); }
 
   int message(std::string_view caption, std::string_view text, ralvex::DlgKind kind,
@@ -47,6 +49,16 @@ class ScriptedDialogs final : public ralvex::Dialogs {
   void plainMessage(std::string_view text) override { plain.emplace_back(text); }
   std::optional<std::string> openFileName(const ralvex::FileDialogOptions& o) override { return nextFile(o); }
   std::optional<std::string> saveFileName(const ralvex::FileDialogOptions& o) override { return nextFile(o); }
+  /// The filter answered by answerFileFilter, else the options' own.
+  std::optional<std::string> saveFileNameFiltered(const ralvex::FileDialogOptions& o,
+                                                  int& chosenFilter) override {
+    chosenFilter = o.filterIndex;
+    if (!filters_.empty()) {
+      chosenFilter = filters_.front();
+      filters_.pop_front();
+    }
+    return nextFile(o);
+  }
   std::optional<std::uint32_t> chooseColour(std::uint32_t) override {
     if (colours_.empty()) {
       ADD_FAILURE() << "unexpected colour dialog";
@@ -82,5 +94,6 @@ class ScriptedDialogs final : public ralvex::Dialogs {
   }
   std::deque<int> answers_;
   std::deque<std::optional<std::string>> files_;
+  std::deque<int> filters_;
   std::deque<std::optional<std::uint32_t>> colours_;
 };

@@ -2,6 +2,7 @@
 // "Délka svorníku", "Zatížení svorníků", "Posudek spolehlivosti", then the assessment panel.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -15,6 +16,7 @@
 #include <QToolButton>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 #include "ScriptedDialogs.h"
@@ -121,8 +123,8 @@ class ChainRoad : public ::testing::Test {
     QApplication::processEvents();
   }
 
-  // The whole road up to the assessment; every step is checked on its way.
-  void walkTheRoad(const QString& d1, const QString& n) {
+  // The input histograms and numbers of the road, and "b".
+  void prepareInputs(const QString& d1, const QString& n) {
     loadLayer(1, "Pískovec", bellFile("Piskovec.dis", 30, 90));
     loadLayer(2, "Jílovec", bellFile("Jilovec.dis", 15, 45));
     auto* t = in1<QTableWidget>("StrGrHorn");
@@ -141,6 +143,11 @@ class ChainRoad : public ::testing::Test {
     press("ButBeta");
     EXPECT_EQ(in1<QLineEdit>("EdBeta")->text(), qs(ralvex::StrNaCarku(0.95)));
     EXPECT_NEAR(leadingNumber(t->item(1, 3)->text().toStdString()), 2 * main->project().bStar - 3, 1e-9);
+  }
+
+  // The whole road up to the assessment; every step is checked on its way.
+  void walkTheRoad(const QString& d1, const QString& n) {
+    prepareInputs(d1, n);
 
     press("BBRedPev");
     EXPECT_TRUE(in1<QPushButton>("GrafRePe")->isEnabled());
@@ -192,6 +199,63 @@ TEST_F(ChainRoad, FromTheInputHistogramsToTheVerdict) {
   EXPECT_EQ(in3<QLineEdit>("Edit4")->text(), qs(ralvex::StrNaCarku(*a.quantiles[0])));
 }
 
+// "Spočítat vše" (button, menu item, F9) runs the four steps in order through their commands and stops
+// at the first refusal with that step's message and focus.
+TEST_F(ChainRoad, RunAllRunsTheStepsInOrderAndStopsAtTheFirstRefusal) {
+  prepareInputs(u"22"_s, u"4"_s);
+  ASSERT_TRUE(dialogs.asked.empty()) << dialogs.asked.front().text;
+  const ProjectState& p = main->project();
+  QAction* item = main->findChild<QAction*>(u"SpocitatVse1"_s);
+  ASSERT_TRUE(item);
+  EXPECT_EQ(item->shortcut(), QKeySequence(Qt::Key_F9));
+  auto empty = [this](const char* edit) {
+    auto* e = in1<QLineEdit>(edit);
+    e->setFocus();
+    e->selectAll();
+    QTest::keyClick(e, Qt::Key_Backspace);
+    in1<QLineEdit>("EdNazevVys")->setFocus();
+    QApplication::processEvents();
+  };
+  struct Case {
+    const char* emptied;  // the input taken away, or none
+    std::function<void()> run;
+    int message;        // of the refusing step, 0 for none
+    const char* focus;  // the field it asks for
+    int done;           // steps done: reduced strength, bolt length, bolt load, assessment
+  };
+  const Case cases[] = {
+      {"EdH", [this] { press("SpocitatVse"); }, 51, "EdH", 1},
+      {"EdPS", [item] { item->trigger(); }, 55, "EdPS", 3},
+      {nullptr,
+       [this] {
+         main->activateWindow();  // the chart window of the last step is on top
+         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+         QTest::keyClick(main.get(), Qt::Key_F9);
+       },
+       0, nullptr, 4},
+  };
+  for (const Case& c : cases) {
+    typeInto("EdH", u"600"_s);
+    typeInto("EdPS", u"22"_s);
+    if (c.emptied) empty(c.emptied);  // typing took the results from the bolt length on back
+    dialogs.asked.clear();
+    c.run();
+    QApplication::processEvents();
+    const bool done[] = {p.reducedStrengthDone, p.boltLengthDone, p.boltLoadDone, p.assessmentDone};
+    for (int step = 0; step < 4; ++step)
+      EXPECT_EQ(done[step], step < c.done) << c.message << " step " << step;
+    if (c.message) {
+      ASSERT_EQ(dialogs.asked.size(), 1u) << c.message;
+      EXPECT_EQ(dialogs.asked[0].text, MessageText(c.message, Language::Czech));
+      EXPECT_EQ(main->focusWidget(), in1<QLineEdit>(c.focus)) << c.message;
+    } else {
+      EXPECT_TRUE(dialogs.asked.empty()) << dialogs.asked.front().text;
+      EXPECT_EQ(chart->source(), kSrcReliability);
+      EXPECT_TRUE(in3<QWidget>("Panel3")->isVisible());
+    }
+  }
+}
+
 TEST_F(ChainRoad, WeakBoltsFailAndTheStandardCanBeChanged) {
   walkTheRoad(u"5"_s, u"1"_s);
   const AssessmentResult a = main->assessment();
@@ -202,6 +266,15 @@ TEST_F(ChainRoad, WeakBoltsFailAndTheStandardCanBeChanged) {
   EXPECT_EQ(uroven->text(), qs(MessageText(231, Language::Czech)));
   EXPECT_EQ(uroven->palette().color(QPalette::Window), QColor(255, 0, 0));
   EXPECT_EQ(uroven->palette().color(QPalette::WindowText), QColor(Qt::white));
+  // The interval table names the bin holding 0 and shows its centre, not the next bin's.
+  const Histogram& fs = main->project().reliabilityFunction;
+  auto* intervals = in3<QTableWidget>("StringGrid3");
+  const int k = intervals->item(0, 1)->text().split(u'/').front().trimmed().toInt();
+  EXPECT_EQ(intervals->item(0, 1)->text(), u"  %1 / %2"_s.arg(k).arg(binCount(fs)));
+  EXPECT_LE(fs.min + (k - 1.5) * fs.step, 0.0);
+  EXPECT_GT(fs.min + (k - 0.5) * fs.step, 0.0);
+  EXPECT_EQ(intervals->item(1, 1)->text().toStdString(), ralvex::StrNaCarku(fs.min));
+  EXPECT_EQ(intervals->item(2, 1)->text().toStdString(), ralvex::StrNaCarku(fs.min + (k - 1) * fs.step));
 
   // Another standard: the same Pf, the classes of ČSN 73 1401.
   auto* norma = in3<QComboBox>("CBNorma");

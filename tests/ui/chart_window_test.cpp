@@ -20,6 +20,7 @@
 
 #include "ScriptedDialogs.h"
 #include "histogram/HistogramCharacteristics.h"
+#include "histogram/HistogramFile.h"
 #include "histogram/Queries.h"
 #include "histogram_fixture.h"
 #include "persistence/SettingsFile.h"
@@ -27,6 +28,7 @@
 #include "reliability/Assessment.h"
 #include "shell/Messages.h"
 #include "ui/ChartWindow.h"
+#include "ui/DistributionFunctionWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/Services.h"
 
@@ -355,6 +357,38 @@ TEST_F(ChartWindowTest, SaveWritesAFileAndRenamesTheSlot) {
   dialogs.answerFile(std::nullopt);
   save->click();
   EXPECT_EQ(calls, 2);
+}
+
+// A chosen name gets ".dis" unless it ends in it, dots of its own or not; the saved file is found by
+// the open dialog's filter and the distribution function window shows the whole name.
+TEST_F(ChartWindowTest, SavedNamesEndInTheExtensionAndStayWhole) {
+  DistributionFunctionWindow distribution(*services);
+  services->windows.chart = form.get();
+  services->windows.distributionFunction = &distribution;
+  std::string savedName;
+  form->histogramSaved = [&](int, int, const std::string& name) { savedName = name; };
+  struct Case {
+    const char *typed, *file, *title;
+  };
+  for (const Case& c :
+       {Case{"Gamma_normal_2.6_0.08", "Gamma_normal_2.6_0.08.dis", "Gamma_normal_2.6_0.08"},
+        Case{"Pevnost.dis", "Pevnost.dis", "Pevnost"}, Case{"Pevnost_B.DIS", "Pevnost_B.DIS", "Pevnost_B"},
+        Case{"data.txt", "data.txt.dis", "data.txt"}}) {
+    form->Fill(kSrcLayer, fiveBins(), "Vytvořen", 3);
+    dialogs.answerFile(path(c.typed));
+    child<QPushButton>("SaveGraf")->click();
+    EXPECT_EQ(savedName, c.file) << c.typed;
+    HistogramFileError error;
+    EXPECT_TRUE(ReadHistogramFile(path(c.file), error)) << c.typed;
+    EXPECT_TRUE(hasFileExtension(savedName, "dis")) << c.typed;
+    form->Fill(kSrcLayer, fiveBins(), savedName, 3);
+    QTest::mouseClick(child<QPushButton>("KrivkaTrvani"), Qt::LeftButton);
+    EXPECT_EQ(distribution.title(), c.title) << c.typed;
+    distribution.close();
+  }
+  EXPECT_TRUE(dialogs.asked.empty());
+  services->windows.distributionFunction = nullptr;
+  services->windows.chart = nullptr;
 }
 
 TEST_F(ChartWindowTest, SaveIsOfferedOnlyForHistogramsWithoutFile) {

@@ -108,8 +108,11 @@ TEST_F(DistributionFunctionWindowTest, SingleBinAndTitles) {
   EXPECT_EQ(rows[2].F, 1);
   EXPECT_EQ(DistributionFunctionTitle("Redukovaná pevnost nadložních hornin "),
             "Redukovaná pevnost nadložních hornin ");
-  EXPECT_EQ(DistributionFunctionTitle("a.b"), "a");
-  EXPECT_EQ(DistributionFunctionTitle("Sirka.dis.old"), "Sirka.old");
+  // Only the extension goes: a name with dots of its own stays whole.
+  EXPECT_EQ(DistributionFunctionTitle("a.b"), "a.b");
+  EXPECT_EQ(DistributionFunctionTitle("Sirka.dis.old"), "Sirka.dis.old");
+  EXPECT_EQ(DistributionFunctionTitle("Gamma_normal_2.6_0.08.dis"), "Gamma_normal_2.6_0.08");
+  EXPECT_EQ(DistributionFunctionTitle("Pevnost.DIS"), "Pevnost");
 }
 
 TEST_F(DistributionFunctionWindowTest, AngleClearsMarksAndCloseStoresTheSettings) {

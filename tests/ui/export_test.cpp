@@ -36,6 +36,7 @@
 #include "ui/AssessmentReport.h"
 #include "ui/ChartExport.h"
 #include "ui/CheckSheet.h"
+#include "ui/ExportTexts.h"
 #include "ui/ReportCommand.h"
 #include "verification/ChainCheck.h"
 
@@ -220,6 +221,95 @@ TEST_F(ChartExportTest, UnwritableFileIsReportedWithMessage27) {
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Error);
   EXPECT_EQ(dialogs.asked[0].text, MessageText(27, Language::Czech) + path);
+}
+
+// "Uložit obrázek…": the written type follows a typed image extension, else the chosen filter, whose
+// extension the name then gets (dots of the name or not).
+TEST_F(ChartExportTest, SaveImageTypeFollowsTheExtensionOrTheChosenFilter) {
+  ChartWindow w(file(""));
+  ChartExport& e = *w.exporter;
+  e.proposedName = [] { return std::string("Pevnost"); };
+  struct Case {
+    const char* typed;
+    int filter;  // 1 PNG, 2 SVG, 3 PDF, 4 JPEG, 5 BMP
+    const char *written, *format;
+  };
+  const Case cases[] = {{"a", 1, "a.png", "png"},
+                        {"b", 2, "b.svg", "svg"},
+                        {"c", 3, "c.pdf", "pdf"},
+                        {"d", 4, "d.jpg", "jpeg"},
+                        {"e", 5, "e.bmp", "bmp"},
+                        {"f.SVG", 1, "f.SVG", "svg"},
+                        {"g.jpeg", 5, "g.jpeg", "jpeg"},
+                        {"h.pdf", 4, "h.pdf", "pdf"},
+                        {"Gamma_2.6", 3, "Gamma_2.6.pdf", "pdf"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    dialogs.answerFile(file(c.typed));
+    dialogs.answerFileFilter(c.filter);
+    // The button's menu item, as the windows' "Uložit obrázek…" buttons do.
+    e.saveImageItem()->trigger();
+    const ralvex::FileDialogOptions& o = dialogs.fileDialogs.back();
+    EXPECT_EQ(o.initialFolder, w.folder);
+    EXPECT_EQ(o.fileName, "Pevnost");
+    EXPECT_EQ(o.filter, exportText(ExportText::ImageFilter, Language::Czech));
+    const QString path = QString::fromStdString(file(c.written));
+    ASSERT_TRUE(QFile::exists(path));
+    const std::string format = c.format;
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray head = f.read(5);
+    if (format == "svg")
+      EXPECT_TRUE(QSvgRenderer(path).isValid());
+    else if (format == "pdf")
+      EXPECT_EQ(head, QByteArray("%PDF-"));
+    else
+      EXPECT_EQ(QImageReader(path).format().toStdString(), format);
+  }
+  EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files).size(), std::size(cases));
+  EXPECT_TRUE(dialogs.asked.empty());
+  // The five types in both languages, PNG first.
+  for (Language l : {Language::Czech, Language::English}) {
+    const std::string filter = exportText(ExportText::ImageFilter, l);
+    size_t at = 0;
+    for (const char* ext : {"*.png", "*.svg", "*.pdf", "*.jpg", "*.bmp"}) {
+      const size_t next = filter.find(ext, at);
+      EXPECT_NE(next, std::string::npos) << ext;
+      at = next;
+    }
+  }
+}
+
+// A title wider than the chart (which Qt Charts cuts short with "...") is written whole in every type.
+TEST_F(ChartExportTest, ExportedTitlesAreWhole) {
+  ChartWindow w(file(""));
+  const QString first = u"Posudek spolehlivosti ( Chodba K12 kombinovaná výztuž s oblouky TH a svorníky )"_s;
+  const QString second = u"12.3.2025 , 14:05:33"_s;
+  w.chart->chart()->setTitle(u"<div align=\"center\">"_s + first + u"<br>"_s + second + u"</div>"_s);
+  w.window.resize(360, 280);
+  w.window.show();
+  QApplication::processEvents();
+  const QSize shown = w.chart->size();
+  for (const char* name : {"t.svg", "t.pdf", "t.png"}) {
+    dialogs.answerFile(file(name));
+    ASSERT_TRUE(w.exporter->SaveImageClick()) << name;
+  }
+  // The chart on screen keeps its size.
+  EXPECT_EQ(w.chart->size(), shown);
+  QFile svg(QString::fromStdString(file("t.svg")));
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  const QString svgText = QString::fromUtf8(svg.readAll());
+  EXPECT_TRUE(svgText.contains(first)) << "SVG title cut";
+  QProcess pdf;
+  pdf.start(u"pdftotext"_s, {QString::fromStdString(file("t.pdf")), u"-"_s});
+  pdf.waitForFinished(60000);
+  const QString pdfText = QString::fromUtf8(pdf.readAllStandardOutput()).simplified();
+  EXPECT_TRUE(pdfText.contains(first)) << pdfText.toStdString();
+  EXPECT_TRUE(pdfText.contains(second)) << pdfText.toStdString();
+  // The picture is as wide as the title needs.
+  const QImage png(QString::fromStdString(file("t.png")));
+  QFont font = w.chart->chart()->titleFont();
+  EXPECT_GT(png.width(), QFontMetrics(font).horizontalAdvance(first));
 }
 
 // ------------------------------------------------------------------------------------------------

@@ -15,7 +15,9 @@
 #include "ui/AssessmentReport.h"
 #include "ui/ChartExport.h"
 #include "ui/ChartWindow.h"
+#include "ui/DistributionFunctionWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/ParametricWindow.h"
 #include "ui/RawDataWindow.h"
 #include "ui/Startup.h"
 #include "ui/TextSets.h"
@@ -197,6 +199,67 @@ TEST_F(HandOver, TheStandardKeepsItsChoiceWhenThePanelOpensAgain) {
   EXPECT_EQ(norma->currentIndex(), 1);
   EXPECT_EQ(norma->currentText(), u"ČSN (STN) 73 1401"_s);
   EXPECT_EQ(services->windows.assessmentStandard(), DesignStandard::Csn731401);
+}
+
+using ChartImages = ShellTest;
+
+// Every chart window carries "Uložit obrázek…" beside its other controls (the histogram chart window,
+// which has no chart export menu, too): one click, the save dialog in the window's folder, the chart
+// written in the chosen type. The right-click menu of `UlozGraf` stays, with the same item on top.
+TEST_F(ChartImages, EveryChartWindowSavesItsChartAsAnImage) {
+  HistogramFileError e;
+  const auto h = ReadHistogramFile(EXAMPLES_DIR "/Veltra/Histograms/Jilovec_pevnost.dis", e);
+  ASSERT_TRUE(h);
+  ChartWindow chart(*services);
+  chart.Fill(1, *h, "Jilovec_pevnost.dis", 1);
+  ParametricWindow parametric(*services);
+  parametric.Open();
+  DistributionFunctionWindow distribution(*services);
+  distribution.Fill(*h, "Jilovec_pevnost.dis");
+  RawDataWindow raw(*services);
+  dialogs.answerFile(std::string(TEST_DATA_DIR) + "/rawdata/normal_mu50_sigma5.txt");
+  raw.OpenDataClick();
+  ASSERT_TRUE(dialogs.asked.empty()) << dialogs.asked.front().text;
+  struct Case {
+    QWidget* window;
+    const char* chart;
+    std::string folder;
+    bool menu;  // carries the chart export menu of UlozGraf
+  };
+  const Case cases[] = {{&chart, "Chart1", services->folders.ResultsFolder, false},
+                        {&parametric, "Chart1L", services->folders.StartFolder, true},
+                        {&distribution, "Chart1L", services->folders.ResultsFolder, true},
+                        {&raw, "Chart1", services->folders.StartFolder, true}};
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.window->objectName().toStdString());
+    auto* button = c.window->findChild<QPushButton*>(u"UlozObrazek"_s);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), u"Uložit obrázek…"_s);
+    ASSERT_TRUE(button->isEnabled());
+    const std::string file = path(("obrazek" + std::to_string(++n)).c_str());
+    dialogs.answerFile(file);
+    dialogs.answerFileFilter(1);
+    button->click();
+    EXPECT_EQ(dialogs.fileDialogs.back().initialFolder, c.folder);
+    const QImage image(QString::fromStdString(file + ".png"));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_GE(image.width(), c.window->findChild<QWidget*>(QString::fromLatin1(c.chart))->width());
+    if (c.menu) {
+      auto* export_ = c.window->findChild<QWidget*>(u"UlozGraf"_s);
+      ASSERT_NE(export_, nullptr);
+      EXPECT_NE(export_->findChild<QAction*>(u"Schranka"_s), nullptr);
+      EXPECT_EQ(export_->findChild<QAction*>(u"UlozObrazek1"_s)->text(), u"Uložit &obrázek…"_s);
+    }
+    applyTexts(*c.window,
+               c.window == &chart        ? 3
+               : c.window == &parametric ? 4
+               : c.window == &raw        ? 5
+                                         : 12,
+               Language::English);
+    EXPECT_EQ(button->text(), u"Save image…"_s);
+  }
+  EXPECT_TRUE(dialogs.asked.empty()) << dialogs.asked.front().text;
 }
 
 }  // namespace

@@ -76,6 +76,25 @@ TEST_F(ProjectFiles, SavedProjectReadsBackToTheSameInputs) {
   EXPECT_EQ(main->rmrTables(), rmrBefore);
 }
 
+// A chosen name with dots of its own still gets the file type's extension, so the open dialogs list it.
+TEST_F(ProjectFiles, ADottedNameGetsTheExtensionOfItsFileType) {
+  openProject(projects("Chodba_K12.hor"));
+  struct Case {
+    void (MainWindow::*save)();
+    std::string typed, written;
+  };
+  for (const Case& c :
+       {Case{&MainWindow::SaveTabHornClick, projects("Chodba 2.5m"), projects("Chodba 2.5m.hor")},
+        Case{&MainWindow::SaveVyslClick, results("Chodba 2.5m"), results("Chodba 2.5m.Vys")},
+        Case{&MainWindow::SaveTabHornClick, projects("Kopie.HOR"), projects("Kopie.HOR")}}) {
+    dialogs.answerFile(c.typed);
+    (main.get()->*c.save)();
+    EXPECT_TRUE(std::filesystem::exists(c.written)) << c.typed;
+  }
+  EXPECT_TRUE(dialogs.asked.empty());
+  EXPECT_EQ(main->currentProjectFile(), projects("Kopie.HOR"));
+}
+
 TEST_F(ProjectFiles, ChecksThatRefuseASaveRunBeforeAnythingIsWritten) {
   // No layer: message 24 and no dialog at all.
   main->SaveTabHornClick();

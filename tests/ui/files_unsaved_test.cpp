@@ -6,6 +6,7 @@
 #include "persistence/ProjectFile.h"
 #include "persistence/TextLines.h"
 #include "ui/HistogramSaveCommand.h"
+#include "ui/RuntimeTexts.h"
 
 namespace {
 
@@ -181,6 +182,37 @@ TEST_F(UnsavedWork, ComputedResultsNotSavedAreUnsavedWorkUntilTheResultsFileIsWr
   main->NovyClick();
   EXPECT_TRUE(std::filesystem::exists(results("Vysledky.Vys")));
   EXPECT_FALSE(main->project().reducedStrengthDone);  // the new project followed the save
+}
+
+TEST_F(UnsavedWork, OpenResultsAsksTheSameQuestionBeforeReplacingTheProject) {
+  const std::string stored = results("Chodba_K12.Vys");
+  std::filesystem::copy_file(std::string(EXAMPLES_DIR) + "/Veltra/Results/Chodba_K12.Vys", stored);
+  openProject(projects("Chodba_K12.hor"));
+  main->project().depthH = "950";
+  ASSERT_TRUE(main->workUnsaved());
+  QAction* openResults = action("OpenVysl1");
+  ASSERT_TRUE(openResults);
+
+  // Cancel: no file dialog, the typed input stays.
+  const size_t fileDialogs = dialogs.fileDialogs.size();
+  dialogs.answer(ralvex::mrCancel);
+  openResults->trigger();
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].text, runtimeText(RuntimeText::UnsavedWork, Language::Czech));
+  EXPECT_EQ(dialogs.asked[0].buttons, ralvex::DlgButtons::YesNoCancel);
+  EXPECT_EQ(dialogs.fileDialogs.size(), fileDialogs);
+  EXPECT_EQ(main->project().depthH, "950");
+
+  // No: the results replace the project and count as saved.
+  dialogs.asked.clear();
+  dialogs.answer(ralvex::mrNo);
+  dialogs.answerFile(stored);
+  openResults->trigger();
+  ASSERT_FALSE(dialogs.asked.empty());
+  EXPECT_EQ(dialogs.asked[0].text, runtimeText(RuntimeText::UnsavedWork, Language::Czech));
+  EXPECT_NE(main->project().depthH, "950");
+  EXPECT_TRUE(main->project().assessmentDone);
+  EXPECT_FALSE(main->workUnsaved());
 }
 
 }  // namespace

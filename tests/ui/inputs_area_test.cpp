@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -212,7 +213,7 @@ TEST_F(InputArea, LayerNeedsARockTypeAndOpensTheNextRow) {
   clickCell(t, 2, 1);
   EXPECT_TRUE(get<QComboBox>("CBTypProm")->isVisible());
   get<QComboBox>("CBTypProm")->hidePopup();
-  clickCell(t, 1, 4);
+  t->setCurrentCell(1, 4);  // reached by the keyboard: the chart button stands over the cell
   EXPECT_TRUE(get<QToolButton>("GrafHist")->isVisible());
 }
 
@@ -583,26 +584,84 @@ TEST_F(InputArea, FieldsFilterTheirKeysAndEnterMovesOn) {
 
 namespace {
 
-TEST_F(InputArea, ChartButtonsShowTheSlotInTheChartWindow) {
+// The chart cell of a slot with a histogram is drawn as a button and opens the chart at one click; an
+// empty slot's cell is plain and does nothing.
+TEST_F(InputArea, ChartCellsLookLikeButtonsAndOpenTheChartAtOneClick) {
   ChartWindow chart(services);
   services.windows.chart = &chart;
+  // The colours drawn in a cell: a plain cell has one, a button with its icon several.
+  auto colours = [](QTableWidget* t, int row, int col) {
+    const QImage im = t->viewport()->grab(t->visualItemRect(t->item(row, col))).toImage();
+    QSet<QRgb> seen;
+    for (int y = 0; y < im.height(); ++y)
+      for (int x = 0; x < im.width(); ++x) seen.insert(im.pixel(x, y));
+    return seen.size();
+  };
   auto* grid = get<QTableWidget>("StringGridAlfa");
-  clickCell(grid, 1, 2);  // empty slot: no chart button
+  const int plain = colours(grid, 1, 2);
+  clickCell(grid, 1, 2);  // empty slot: nothing
   EXPECT_FALSE(get<QToolButton>("GrafHistAlfa")->isVisible());
+  EXPECT_FALSE(chart.isVisible());
 
   loadSlot("StringGridAlfa", "OtevHistAlfa", writeDis("K.dis", 0, 1, {1, 3}));
+  EXPECT_GT(colours(grid, 1, 2), plain + 3);
   clickCell(grid, 1, 2);
-  auto* b = get<QToolButton>("GrafHistAlfa");
-  ASSERT_TRUE(b->isVisible());
-  QTest::mouseClick(b, Qt::LeftButton);
-  EXPECT_FALSE(b->isVisible());
   EXPECT_TRUE(chart.isVisible());
+  EXPECT_EQ(chart.source(), kSrcK);
+  EXPECT_FALSE(get<QToolButton>("GrafHistAlfa")->isVisible());
+  chart.hide();
+  w->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+
+  // A layer: its chart cell after the histogram is read, the chart of that row at one click.
+  project().rockTypes = {"Uhlí"};
+  chooseRockType(1, 0);
+  auto* layers = get<QTableWidget>("StrGrHorn");
+  EXPECT_LE(colours(layers, 1, 4), plain);
+  loadLayer(1, writeDis("P.dis", 10, 20, {1, 1}));
+  ASSERT_EQ(project().layers[0].name, "P.dis");
+  EXPECT_GT(colours(layers, 1, 4), plain + 3);
+  EXPECT_LE(colours(layers, 2, 4), plain);
+  clickCell(layers, 1, 4);
+  EXPECT_TRUE(chart.isVisible());
+  EXPECT_EQ(chart.source(), kSrcLayer);
   services.windows.chart = nullptr;
 }
 
 }  // namespace
 
 namespace {
+
+// A histogram handed over by a creation window reaches its layer row while this window is disabled;
+// once it is enabled again the open rows are drawn in the normal text colour, the closed ones grey.
+TEST_F(InputArea, LayerRowsOpenedWhileDisabledAreNotLeftGrey) {
+  ParametricWindow param(services);
+  services.windows.parametric = &param;
+  services.windows.main = w.get();
+  project().rockTypes = {"Uhlí"};
+  chooseRockType(1, 0);
+  get<QComboBox>("CBDruhTab")->setCurrentIndex(1);  // a layer
+  auto* method = get<QComboBox>("CBTypOkna");
+  method->setCurrentIndex(1);
+  QTest::keyClick(method, Qt::Key_Up);  // the parametric window, over the disabled main window
+  ASSERT_FALSE(w->isEnabled());
+  dialogs.answer(ralvex::mrYes);  // send it into row 1
+  dialogs.answer(ralvex::mrNo);   // without a file
+  param.close();
+  ASSERT_TRUE(w->isEnabled());
+  ASSERT_EQ(project().nextLayerRow, 2);
+  auto* t = get<QTableWidget>("StrGrHorn");
+  const QColor text = t->palette().color(QPalette::Active, QPalette::Text);
+  auto shown = [t](int row, int col) {
+    const QVariant f = t->item(row, col)->data(Qt::ForegroundRole);
+    return f.isValid() ? f.value<QBrush>().color() : t->palette().color(QPalette::Active, QPalette::Text);
+  };
+  for (int row : {1, 2})
+    for (int col = 1; col < 5; ++col) EXPECT_EQ(shown(row, col), text) << row << "," << col;
+  EXPECT_NE(shown(3, 1), text);
+  services.windows.parametric = nullptr;
+  services.windows.main = nullptr;
+}
 
 TEST_F(InputArea, ChoosingACreationMethodForgetsTheLastCreatedHistogram) {
   ParametricWindow param(services);

@@ -79,6 +79,42 @@ TEST_F(NewHistogramTest, OpenEmptiesTheEntryAndTheListIsCountedAsTyped) {
   EXPECT_EQ(field("Edit6"), QString());
 }
 
+// A negative frequency is typed sign first: the sign alone is no error while its line is typed; the
+// line is checked when the caret leaves it.
+TEST_F(NewHistogramTest, ASignBeingTypedIsCheckedWhenItsLineIsFinished) {
+  main->NovhistClick();
+  auto* memo = in13<QPlainTextEdit>("Memo1");
+  memo->setFocus();
+  // Types `text`, a "|" standing for Enter.
+  auto type = [memo](const QString& text) {
+    const QStringList parts = text.split(u'|');
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+      if (i > 0) QTest::keyClick(memo, Qt::Key_Return);
+      QTest::keyClicks(memo, parts[i]);
+    }
+  };
+  type(u"5|-"_s);
+  EXPECT_TRUE(dialogs.asked.empty()) << dialogs.asked.front().text;
+  EXPECT_EQ(field("Edit3"), u"1"_s);  // the unfinished line is not counted yet
+  type(u"3|7"_s);
+  EXPECT_TRUE(dialogs.asked.empty()) << dialogs.asked.front().text;
+  EXPECT_EQ(field("Edit3"), u"3"_s);
+  EXPECT_EQ(field("Edit5"), u"9"_s);
+
+  // A sign left alone: reported as soon as the caret leaves its line.
+  type(u"|-"_s);
+  EXPECT_TRUE(dialogs.asked.empty());
+  QTest::keyClick(memo, Qt::Key_Up);
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].text,
+            msg(224) + "  ( integer )\r\n\r\n\t" + msg(228) + "4\r\n\t" + msg(229) + "-");
+  EXPECT_EQ(field("Edit3"), u"3"_s);
+  // Other texts are reported at once.
+  QTest::keyClick(memo, Qt::Key_End);
+  QTest::keyClicks(memo, u"x"_s);
+  EXPECT_EQ(dialogs.asked.size(), 2u);
+}
+
 TEST_F(NewHistogramTest, FileRouteWritesTheExampleFile) {
   main->NovhistClick();
   enter(u"0"_s, u"10"_s, u"1\n2\n4\n2\n1"_s);

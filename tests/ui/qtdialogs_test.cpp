@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -208,6 +209,31 @@ TEST(QtDialogs, FileDialogTakesFolderFiltersAndSuffix) {
   EXPECT_EQ(QString::fromStdString(*saved), dir.filePath(u"new.dis"_s));
   whenModalShows<QFileDialog>([](QFileDialog* d) { d->reject(); });
   EXPECT_FALSE(dialogs.saveFileName(o).has_value());
+}
+
+// A save dialog of several types: a name typed without extension takes the one of the filter the user
+// picks, and the dialog tells which filter that was.
+TEST(QtDialogs, SaveDialogTellsTheChosenFilterAndTakesItsExtension) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  QtDialogs dialogs;
+  ralvex::FileDialogOptions o;
+  o.initialFolder = QDir(dir.path()).absolutePath().toStdString();
+  o.defaultExtension = "png";
+  o.filter = "PNG (*.png)|*.png|SVG (*.svg)|*.svg|JPEG (*.jpg)|*.jpg;*.jpeg";
+  whenModalShows<QFileDialog>([](QFileDialog* d) {
+    auto* types = d->findChild<QComboBox*>(u"fileTypeCombo"_s);
+    ASSERT_NE(types, nullptr);
+    types->setCurrentIndex(1);  // as the user picks "SVG"
+    emit types->activated(1);
+    emit types->textActivated(types->itemText(1));
+    chooseInFileDialog(u"obr"_s);
+  });
+  int chosen = 0;
+  const auto saved = dialogs.saveFileNameFiltered(o, chosen);
+  ASSERT_TRUE(saved.has_value());
+  EXPECT_EQ(chosen, 2);
+  EXPECT_EQ(*saved, dir.filePath(u"obr.svg"_s).toStdString());
 }
 
 TEST(QtDialogs, ColourDialogSpeaksBgr) {

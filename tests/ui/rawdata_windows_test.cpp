@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QAreaSeries>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -14,12 +15,14 @@
 #include <QFile>
 #include <QLayout>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
+#include <QValueAxis>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -30,9 +33,11 @@
 #include "ShellFixture.h"
 #include "io/AtomicFile.h"
 #include "ralvex/Ralvex.h"
+#include "shell/Messages.h"
 #include "ui/BarChartParts.h"
 #include "ui/FitTableWindow.h"
 #include "ui/RawDataWindow.h"
+#include "ui/RuntimeTexts.h"
 #include "ui/TextSets.h"
 
 using namespace Qt::StringLiterals;
@@ -123,6 +128,23 @@ TEST_F(RawDataWindowTest, OpenShowsSortedValuesStatisticsAndHistogram) {
   EXPECT_FALSE(child<QPushButton>("BTabChar")->isEnabled());
 }
 
+TEST_F(RawDataWindowTest, ParamWithoutRawDataSaysWhatIsMissing) {
+  child<QPushButton>("BuParam")->click();
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].caption, MessageText(2, Language::Czech));
+  EXPECT_EQ(dialogs.asked[0].text, runtimeText(RuntimeText::FitNeedsRawData, Language::Czech));
+  EXPECT_EQ(child<QComboBox>("CBTypPara")->count(), 0);
+}
+
+TEST_F(RawDataWindowTest, ChartTitleNamesTheWholeFileName) {
+  open(writeFile("vzorek_2.5_mm.txt", "3\r\n1,5\r\n2\r\n"));
+  ASSERT_TRUE(dialogs.asked.empty()) << lastText();
+  const QString title = child<QChartView>("Chart1")->chart()->title();
+  EXPECT_TRUE(
+      title.contains(QString::fromStdString(MessageText(109, Language::Czech)) + u"vzorek_2.5_mm ( "_s))
+      << title.toStdString();
+}
+
 TEST_F(RawDataWindowTest, RefusedFilesLeaveTheWindowEmpty) {
   struct Case {
     const char* bytes;
@@ -199,6 +221,17 @@ TEST_F(RawDataWindowTest, FittingFillsTheTypeListAndTheSortedTable) {
   EXPECT_EQ(cell("SGChar", 1, 1, table.get()), types->itemText(0));
   EXPECT_EQ(cell("SGCharPD", 1, 1, table.get()), u"Prvotní data"_s);
   EXPECT_FALSE(cell("SGChar", 1, kFieldKs, table.get()).isEmpty());
+  // The fit measures follow the těsnost, inside the window as it opens, above their raw-data cells.
+  auto* grid = child<QTableWidget>("SGChar", table.get());
+  auto* raw = child<QTableWidget>("SGCharPD", table.get());
+  int right = grid->columnViewportPosition(kFieldTesnost) + grid->columnWidth(kFieldTesnost);
+  for (int k : {kFieldKs, kFieldKsPValue, kFieldAd}) {
+    EXPECT_EQ(grid->columnViewportPosition(k), right) << k;
+    right += grid->columnWidth(k);
+    EXPECT_LE(right, grid->viewport()->width()) << k;
+    EXPECT_EQ(raw->columnViewportPosition(k), grid->columnViewportPosition(k)) << k;
+  }
+  EXPECT_GT(grid->columnViewportPosition(kFieldParameters), grid->columnViewportPosition(kFieldAd));
 
   // Sort by "Median": largest first.
   QComboBox* sort = child<QComboBox>("CBTypVyberu", table.get());
@@ -407,17 +440,27 @@ TEST_F(RawDataWindowTest, SelectedTableRowNamesItsTypeInTheReferenceSelector) {
   open(writeFile("normal.txt", sample("normal_mu50_sigma5.txt")));
   child<QPushButton>("BuParam")->click();
   ASSERT_TRUE(table->isVisible());
-  // The overviews of the table window: the raw-data histogram and the one shown in the raw data window.
-  const auto bars = [&](const char* chart) {
-    QList<qreal> v;
-    auto* series =
-        qobject_cast<QBarSeries*>(child<QChartView>(chart, table.get())->chart()->series().value(0));
-    if (series && !series->barSets().isEmpty())
-      for (int i = 0; i < series->barSets()[0]->count(); ++i) v.append(series->barSets()[0]->at(i));
+  // The overviews of the table window: the raw-data histogram and the one shown in the raw data window,
+  // each as steps over its own bin edges, both on one x range, so a fitted type of another range
+  // stands where its values lie.
+  const auto steps = [&](const char* chart) {
+    auto* area =
+        qobject_cast<QAreaSeries*>(child<QChartView>(chart, table.get())->chart()->series().value(0));
+    return area ? area->upperSeries()->points() : QList<QPointF>();
+  };
+  const auto stepsOf = [](const Histogram& h) {
+    QList<QPointF> v;
+    for (int i = 0; i < binCount(h); ++i)
+      v << QPointF(h.min + (i - 0.5) * h.step, h.p[i]) << QPointF(h.min + (i + 0.5) * h.step, h.p[i]);
     return v;
   };
-  const auto bins = [](const Histogram& h) { return QList<qreal>(h.p.begin(), h.p.begin() + binCount(h)); };
-  EXPECT_EQ(bars("Chart1"), bins(*window->rawHistogram()));
+  const auto xRange = [&](const char* chart) {
+    auto* x = qobject_cast<QValueAxis*>(
+        child<QChartView>(chart, table.get())->chart()->axes(Qt::Horizontal).value(0));
+    return x ? std::pair(x->min(), x->max()) : std::pair(0.0, 0.0);
+  };
+  const Histogram rawH = *window->rawHistogram();
+  EXPECT_EQ(steps("Chart1"), stepsOf(rawH));
   QComboBox* reference = child<QComboBox>("CBVyber", table.get());
   const QString second = cell("SGChar", 2, 1, table.get());
   ASSERT_FALSE(second.isEmpty());
@@ -425,7 +468,12 @@ TEST_F(RawDataWindowTest, SelectedTableRowNamesItsTypeInTheReferenceSelector) {
   EXPECT_EQ(reference->currentIndex(), -1);
   EXPECT_EQ(reference->placeholderText(), second);
   EXPECT_EQ(child<QComboBox>("CBTypPara")->currentText(), second);
-  EXPECT_EQ(bars("Chart2"), bins(*window->shownHistogram()));
+  const Histogram typeH = *window->shownHistogram();
+  ASSERT_NE(typeH.min, rawH.min) << "the fitted type spans another range";
+  EXPECT_EQ(steps("Chart2"), stepsOf(typeH));
+  EXPECT_EQ(xRange("Chart1"), xRange("Chart2"));
+  EXPECT_DOUBLE_EQ(xRange("Chart1").first, std::min(rawH.min - rawH.step / 2, typeH.min - typeH.step / 2));
+  EXPECT_DOUBLE_EQ(xRange("Chart1").second, std::max(rawH.max + rawH.step / 2, typeH.max + typeH.step / 2));
   // A row beyond the filled ones selects the first type and hides the second overview.
   table->SGCharSelectCell(kFitTableRows);
   EXPECT_EQ(child<QComboBox>("CBTypPara")->currentIndex(), 0);

@@ -64,6 +64,8 @@ class RmrWindowTest : public FilesTest {
     QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualItemRect(t->item(row, col)).center());
     auto* box = in9<QComboBox>(list);
     ASSERT_TRUE(box->isVisible()) << list;
+    QApplication::processEvents();  // the list drops open
+    box->hidePopup();
     EXPECT_EQ(box->currentIndex(), -1);
     box->setCurrentIndex(item);
     emit box->activated(item);
@@ -142,7 +144,7 @@ TEST_F(RmrWindowTest, ListsWriteRatingsAndCreateSetsClassAndSlot) {
   QTest::mouseClick(in9<QPushButton>("GrafHistRMR"), Qt::LeftButton);
   EXPECT_EQ(chart->source(), kSrcRmr);
 
-  // A new choice takes the result back everywhere.
+  // A new choice takes the window's result back; the project keeps its RMR until Create runs again.
   main->project().boltLoadDone = true;
   choose("StrGrRQD", 1, 1, "CBTypPromB", 0);
   EXPECT_EQ(cell9("StrGrRQD", 1, 2), u"20"_s);
@@ -151,9 +153,32 @@ TEST_F(RmrWindowTest, ListsWriteRatingsAndCreateSetsClassAndSlot) {
   EXPECT_EQ(in9<QLabel>("LRMR")->text(), QString());
   EXPECT_EQ(rmr->rockClass(), 0);
   EXPECT_FALSE(in9<QPushButton>("GrafHistRMR")->isEnabled());
-  EXPECT_EQ(main->project().rmr.name, "");
+  EXPECT_EQ(main->project().rmr.name, msg(207));
+  EXPECT_EQ(main->project().rmr.histogram, expected.rmr);
+  EXPECT_TRUE(main->project().boltLoadDone);
+  // Create again: the new RMR replaces the slot and takes the results from the bolt load back.
+  QTest::mouseClick(in9<QPushButton>("BitBtn2"), Qt::LeftButton);
+  EXPECT_NE(main->project().rmr.histogram, expected.rmr);
+  EXPECT_EQ(main->project().rmr.name, msg(207));
   EXPECT_FALSE(main->project().boltLoadDone);
-  EXPECT_EQ(cell("StringGridGKK", 1, 1), QString());
+}
+
+// One click on a description cell drops its list open; a choice by the keyboard writes the rating.
+TEST_F(RmrWindowTest, OneClickOpensTheListOfACell) {
+  openWithStrength();
+  auto* t = in9<QTableWidget>("StrGrVPN");
+  QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualItemRect(t->item(1, 1)).center());
+  auto* box = in9<QComboBox>("CBTypPromC");
+  ASSERT_TRUE(box->isVisible());
+  QApplication::processEvents();
+  ASSERT_TRUE(box->view()->isVisible()) << "the list is open";
+  QTest::keyClick(box->view(), Qt::Key_Home);
+  QTest::keyClick(box->view(), Qt::Key_Return);
+  EXPECT_FALSE(box->view()->isVisible());
+  EXPECT_EQ(cell9("StrGrVPN", 1, 2), u"20"_s);
+  in9<QPushButton>("BitBtn2")->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(cell9("StrGrVPN", 1, 1), u"1/       > 2000 mm"_s);
 }
 
 TEST_F(RmrWindowTest, KindOfWorkRatesTheOrientationAndTypedRatingsCount) {
@@ -192,28 +217,50 @@ TEST_F(RmrWindowTest, MissingRatingAndMedianOutsideTheScale) {
   EXPECT_DOUBLE_EQ(main->project().rmr.histogram.min, rmr->strengthRatingHistogram().min + 130);
 }
 
-TEST_F(RmrWindowTest, CloseCreatesOnceWhenNoHistogramExistsAndStoresThePlace) {
+// Only Create changes the project: leaving the window after choices, after Clear or after a refused
+// Create keeps the RMR slot, its name and the results.
+TEST_F(RmrWindowTest, LeavingWithoutCreateChangesNothingAndStoresThePlace) {
   openWithStrength();
-  rateSite();
-  rmr->close();
+  ProjectState& p = main->project();
+  p.boltLengthDone = p.boltLoadDone = p.bearingCapacityDone = p.assessmentDone = true;
+  main->updateResultButtons();
+  const ProjectState before = p;
+  ASSERT_FALSE(before.rmr.name.empty());
+  auto unchanged = [&](const char* step) {
+    EXPECT_EQ(p.rmr.name, before.rmr.name) << step;
+    EXPECT_EQ(p.rmr.histogram, before.rmr.histogram) << step;
+    EXPECT_EQ(cell("StringGridGKK", 1, 1).toStdString(), before.rmr.name) << step;
+    EXPECT_TRUE(p.boltLoadDone && p.assessmentDone) << step;
+    EXPECT_TRUE(get<QPushButton>("GrafFS")->isEnabled()) << step;
+  };
+
+  rmr->close();  // nothing chosen
   EXPECT_TRUE(main->isEnabled());
-  EXPECT_EQ(main->project().rmr.name, msg(207));
-  EXPECT_GT(rmr->rockClass(), 0);
   EXPECT_TRUE(dialogs.asked.empty());
+  unchanged("exit");
   EXPECT_EQ(settings->readInteger("--  Position  --", "RMR Form9.width", 0), rmr->width());
 
-  // Reopened with the histogram standing: closing does not create again (no question about it).
   main->BitBtn2Click();
-  main->project().rmr.histogram = Histogram{};
-  rmr->close();
-  EXPECT_EQ(main->project().rmr.histogram, Histogram{});
+  rateSite();
+  QTest::mouseClick(in9<QPushButton>("ExitProgram"), Qt::LeftButton);
+  EXPECT_FALSE(rmr->isVisible());
+  unchanged("ratings chosen");
 
-  // Without ratings the close runs Create once and shows its message.
   main->BitBtn2Click();
   QTest::mouseClick(in9<QPushButton>("ClearTabH"), Qt::LeftButton);
-  rmr->close();
+  QTest::mouseClick(in9<QPushButton>("BitBtn2"), Qt::LeftButton);  // refused: no ratings
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].text, msg(200));
+  QTest::mouseClick(in9<QPushButton>("ExitProgram"), Qt::LeftButton);
+  unchanged("cleared and refused");
+
+  // Create is what changes the slot.
+  main->BitBtn2Click();
+  rateSite();
+  QTest::mouseClick(in9<QPushButton>("BitBtn2"), Qt::LeftButton);
+  QTest::mouseClick(in9<QPushButton>("ExitProgram"), Qt::LeftButton);
+  EXPECT_EQ(p.rmr.name, msg(207));
+  EXPECT_FALSE(p.boltLoadDone);
 }
 
 TEST_F(RmrWindowTest, ClearAlsoFromNewProjectAndOpenProject) {
@@ -284,7 +331,8 @@ TEST_F(RmrWindowTest, StrengthChartButtons) {
 TEST_F(RmrWindowTest, RoadFromRatingToTheAssessmentMatchesTheCommandLine) {
   openWithStrength();
   rateSite();
-  rmr->close();  // creates the RMR histogram
+  QTest::mouseClick(in9<QPushButton>("BitBtn2"), Qt::LeftButton);
+  rmr->close();
   ASSERT_EQ(main->project().rmr.name, msg(207));
   main->BBDelSvorClick();
   main->BBZatSvorClick();

@@ -2,13 +2,17 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QStatusTipEvent>
+#include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <functional>
+#include <vector>
 
 #include "ShellFixture.h"
 #include "ralvex/Ralvex.h"
@@ -209,6 +213,82 @@ TEST_F(MainWindowTest, WordProcessorStartsWhenInstalledElseSaysSo) {
   ASSERT_EQ(started.size(), 1u);
   EXPECT_EQ(started[0], QString::fromStdString(path("soffice")) + u" --writer"_s);
   EXPECT_EQ(dialogs.asked.size(), 1u);
+}
+
+// The help page is handed to the desktop only when a browser it can start is there; "sensible-browser"
+// alone (always installed on Debian) or a default entry whose program is gone is no browser, and F1
+// then says so with message 7 as the other commands do.
+TEST_F(MainWindowTest, HelpPageNeedsABrowserTheDesktopCanStart) {
+  const char* vars[] = {"PATH", "XDG_DATA_DIRS", "XDG_DATA_HOME", "BROWSER"};
+  std::vector<QByteArray> saved;
+  for (const char* v : vars) saved.push_back(qgetenv(v));
+  const QString bin = tmp.path() + u"/bin"_s, data = tmp.path() + u"/share"_s;
+  ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(data + u"/applications"_s));
+  qputenv("PATH", bin.toUtf8());
+  qputenv("XDG_DATA_DIRS", data.toUtf8());
+  qputenv("XDG_DATA_HOME", (tmp.path() + u"/home"_s).toUtf8());
+  qunsetenv("BROWSER");
+  auto write = [](const QString& file, const QByteArray& text, bool program) {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+    f.close();
+    if (program) f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  };
+  auto script = [&](const char* name, const QByteArray& body = {}) {
+    write(bin + u'/' + QString::fromLatin1(name), "#!/bin/sh\n" + body, true);
+  };
+  const QUrl page = QUrl::fromLocalFile(QString::fromStdString(path("Veltra.htm")));
+  write(page.toLocalFile(), "<html></html>", false);
+
+  struct Step {
+    const char* what;
+    std::function<void()> change;
+    bool canOpen;
+  };
+  const Step steps[] = {
+      {"nothing installed", [] {}, false},
+      {"the helper and the browser wrapper only",
+       [&] {
+         script("xdg-open");
+         script("xdg-mime");
+         script("sensible-browser");
+       },
+       false},
+      {"a default entry whose program is gone",
+       [&] {
+         script("xdg-mime", "echo ghost.desktop\n");
+         write(data + u"/applications/ghost.desktop"_s, "[Desktop Entry]\nType=Application\nExec=ghost %u\n",
+               false);
+       },
+       false},
+      {"the default entry and its program", [&] { script("ghost"); }, true},
+      {"no default, a browser of a usual name",
+       [&] {
+         QFile::remove(bin + u"/ghost"_s);
+         script("firefox");
+       },
+       true},
+  };
+  for (const Step& s : steps) {
+    s.change();
+    EXPECT_EQ(desktopCanOpen(page), s.canOpen) << s.what;
+  }
+  // Other files need only the helper.
+  EXPECT_TRUE(desktopCanOpen(QUrl::fromLocalFile(QString::fromStdString(path("a.pdf")))));
+
+  // F1 with the desktop's own opener and no browser: message 7 with the page.
+  QFile::remove(bin + u"/firefox"_s);
+  MainWindow w(*services);
+  w.show();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  QTest::keyClick(&w, Qt::Key_F1);
+  for (size_t i = 0; i < saved.size(); ++i)
+    saved[i].isNull() ? qunsetenv(vars[i]) : qputenv(vars[i], saved[i]);
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].caption, MessageText(3, Language::Czech));
+  EXPECT_EQ(dialogs.asked[0].text, MessageText(7, Language::Czech) + "\r\n\r\n" + path("Veltra.htm"));
 }
 
 TEST_F(MainWindowTest, CopyWindowPutsAnImageOnTheClipboard) {

@@ -9,21 +9,26 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QColorDialog>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QSet>
 #include <QTableWidget>
 #include <QTest>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "ServicesFixture.h"
+#include "creation/ParametricGenerator.h"
 #include "histogram/HistogramFile.h"
 #include "shell/FileTexts.h"
 #include "shell/Messages.h"
@@ -61,58 +66,146 @@ QString czechLetters(QString text, const QStringList& data = {}) {
   return found;
 }
 
-// Every visible text of `window` and its children that holds a Czech letter, one line each:
-// window/control.property: "text".
-std::string czechTextsOf(QWidget& window, const QStringList& data = {}) {
-  std::string out;
-  auto check = [&](const QObject* o, const char* what, const QString& t) {
-    if (czechLetters(t, data).isEmpty()) return;
-    out += (window.objectName() + u'/' + o->objectName() + u'.' + QString::fromLatin1(what) + u": \""_s + t +
-            u"\"\n"_s)
-               .toStdString();
-  };
+// Calls `visit` with every visible text of `window` and its children: the object, what the text is and
+// the text.
+void visitTexts(QWidget& window,
+                const std::function<void(const QObject*, const char*, const QString&)>& visit) {
   QList<QWidget*> widgets = window.findChildren<QWidget*>();
   widgets.prepend(&window);
   for (QWidget* w : widgets) {
-    check(w, "windowTitle", w->windowTitle());
-    check(w, "toolTip", w->toolTip());
-    check(w, "statusTip", w->statusTip());
-    if (auto* l = qobject_cast<QLabel*>(w)) check(l, "text", l->text());
-    if (auto* b = qobject_cast<QAbstractButton*>(w)) check(b, "text", b->text());
-    if (auto* g = qobject_cast<QGroupBox*>(w)) check(g, "title", g->title());
+    visit(w, "windowTitle", w->windowTitle());
+    visit(w, "toolTip", w->toolTip());
+    visit(w, "statusTip", w->statusTip());
+    if (auto* l = qobject_cast<QLabel*>(w)) visit(l, "text", l->text());
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) visit(b, "text", b->text());
+    if (auto* g = qobject_cast<QGroupBox*>(w)) visit(g, "title", g->title());
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
-      check(e, "text", e->text());
-      check(e, "placeholder", e->placeholderText());
+      visit(e, "text", e->text());
+      visit(e, "placeholder", e->placeholderText());
     }
-    if (auto* m = qobject_cast<QMenu*>(w)) check(m, "title", m->title());
+    if (auto* m = qobject_cast<QMenu*>(w)) visit(m, "title", m->title());
     if (auto* c = qobject_cast<QComboBox*>(w))
-      for (int i = 0; i < c->count(); ++i) check(c, "item", c->itemText(i));
+      for (int i = 0; i < c->count(); ++i) visit(c, "item", c->itemText(i));
     if (auto* l = qobject_cast<QListWidget*>(w))
-      for (int i = 0; i < l->count(); ++i) check(l, "item", l->item(i)->text());
+      for (int i = 0; i < l->count(); ++i) visit(l, "item", l->item(i)->text());
     if (auto* t = qobject_cast<QTableWidget*>(w)) {
       for (int c = 0; c < t->columnCount(); ++c)
-        if (auto* h = t->horizontalHeaderItem(c)) check(t, "header", h->text());
+        if (auto* h = t->horizontalHeaderItem(c)) visit(t, "header", h->text());
       for (int r = 0; r < t->rowCount(); ++r) {
-        if (auto* h = t->verticalHeaderItem(r)) check(t, "header", h->text());
+        if (auto* h = t->verticalHeaderItem(r)) visit(t, "header", h->text());
         for (int c = 0; c < t->columnCount(); ++c)
           if (auto* i = t->item(r, c)) {
-            check(t, "cell", i->text());
-            check(t, "cellToolTip", i->toolTip());
+            visit(t, "cell", i->text());
+            visit(t, "cellToolTip", i->toolTip());
           }
       }
     }
     if (auto* v = qobject_cast<QChartView*>(w); v && v->chart()) {
-      check(v, "chartTitle", v->chart()->title());
-      for (const auto* axis : v->chart()->axes()) check(v, "axisTitle", axis->titleText());
-      for (const auto* series : v->chart()->series()) check(v, "seriesName", series->name());
+      visit(v, "chartTitle", v->chart()->title());
+      for (const auto* axis : v->chart()->axes()) visit(v, "axisTitle", axis->titleText());
+      for (const auto* series : v->chart()->series()) visit(v, "seriesName", series->name());
     }
     for (const QAction* a : w->actions()) {
-      check(a, "text", a->text());
-      check(a, "toolTip", a->toolTip());
-      check(a, "statusTip", a->statusTip());
-      if (a->menu()) check(a->menu(), "title", a->menu()->title());
+      visit(a, "text", a->text());
+      visit(a, "toolTip", a->toolTip());
+      visit(a, "statusTip", a->statusTip());
+      if (a->menu()) visit(a->menu(), "title", a->menu()->title());
     }
   }
+}
+
+// One line of a walk's finding: window/control.property: "text".
+std::string finding(const QWidget& window, const QObject* o, const char* what, const QString& t) {
+  return (window.objectName() + u'/' + o->objectName() + u'.' + QString::fromLatin1(what) + u": \""_s + t +
+          u"\"\n"_s)
+      .toStdString();
+}
+
+// Every visible text of `window` and its children that holds a Czech letter, one line each.
+std::string czechTextsOf(QWidget& window, const QStringList& data = {}) {
+  std::string out;
+  visitTexts(window, [&](const QObject* o, const char* what, const QString& t) {
+    if (!czechLetters(t, data).isEmpty()) out += finding(window, o, what, t);
+  });
+  return out;
+}
+
+// English words that have no place on a Czech screen (whole words, any letter case). Words Czech
+// shares with English (histogram, data, index, interval, program, text, editor, panel) are not here.
+const QSet<QString> kEnglishWords = {
+    u"all"_s,   u"and"_s,       u"back"_s,       u"basic"_s,  u"cancel"_s,    u"chart"_s,     u"clear"_s,
+    u"close"_s, u"closeness"_s, u"color"_s,      u"colors"_s, u"copy"_s,      u"custom"_s,    u"cut"_s,
+    u"date"_s,  u"default"_s,   u"delete"_s,     u"detail"_s, u"directory"_s, u"discrete"_s,  u"exit"_s,
+    u"file"_s,  u"files"_s,     u"folder"_s,     u"help"_s,   u"image"_s,     u"key"_s,       u"labels"_s,
+    u"look"_s,  u"marks"_s,     u"name"_s,       u"new"_s,    u"open"_s,      u"paste"_s,     u"pick"_s,
+    u"print"_s, u"redo"_s,      u"save"_s,       u"screen"_s, u"select"_s,    u"separator"_s, u"settings"_s,
+    u"the"_s,   u"time"_s,      u"triangular"_s, u"type"_s,   u"undo"_s,      u"uniform"_s,   u"value"_s,
+    u"view"_s,  u"window"_s,    u"yes"_s,        u"no"_s};
+
+// Texts the Czech screens show as quoted for them, English words and all: menu items kept in both
+// languages, the new-histogram and raw-data buttons, the histogram type, list texts of distribution
+// types, the distribution function's marks box, the axis selectors, the histogram file keywords, the
+// browser and the preset values of the messages, and the filters of the original's file dialogs.
+const QStringList kQuotedTexts = {
+    u"&Help"_s,
+    u"D&ate Separator"_s,
+    u"T&ime Separator"_s,
+    u"&All closeness"_s,
+    u"Plotix&Commander - visible ?"_s,
+    u"&value f(z)"_s,
+    u"Marks"_s,
+    u"&Save"_s,
+    u"&Save  "_s,
+    u"Discrete"_s,
+    u"Uniform"_s,
+    u"Triangular"_s,
+    u"Value x"_s,
+    u"Value   x"_s,
+    u"Chyba při spuštění programu Internet Explorer"_s,
+    u"Není správný typ ( Discrete ) !\r\n\r\n\t( zadáno: Type= %s )"_s,
+    u"Nebyl zadán některý z klíčových slov : Min | Max | Bins | Total "_s,
+    u"Chcete opravdu přejít k default hodnotám objektů  ?"_s,
+    u"Distributions Files (*.dis)|*.dis|All files (*.*)|*.*"_s,
+    u"&Labels na základní ose grafu"_s,
+    u"WinHlp32.exe je už nainstalován ?  ( při ANO se vyvolá Help a okno se již víckrát nezobrazí !)"_s,
+    u"Adresář souboru Help nenalezen !\r\n\r\n%s"_s};
+
+// The English words of `text`, unless the text is one of the quoted ones, the message of a composed text
+// being one of them, or the words stand in double quotes (a name cited, such as a list item).
+QStringList englishWords(QString text) {
+  text.remove(u'&');  // accelerators; an item's tool tip is its text without them
+  for (QString q : kQuotedTexts) {
+    q.remove(u'&');
+    if (text == q) return {};
+    // A composed text: a quoted message followed by what the program puts after it (a path).
+    const QString head = q.left(q.indexOf(u"%s"_s));
+    if (q.contains(u"%s"_s) && text.startsWith(head)) return {};
+  }
+  QStringList found;
+  QString word;
+  bool cited = false;
+  auto flush = [&] {
+    if (!cited && kEnglishWords.contains(word.toLower()) && !found.contains(word)) found << word;
+    word.clear();
+  };
+  for (QChar c : text) {
+    if (c.isLetter()) {
+      word += c;
+      continue;
+    }
+    flush();
+    if (c == u'"') cited = !cited;
+  }
+  flush();
+  return found;
+}
+
+// Every visible text of `window` and its children holding an English word, one line each.
+std::string englishTextsOf(QWidget& window) {
+  std::string out;
+  visitTexts(window, [&](const QObject* o, const char* what, const QString& t) {
+    if (!englishWords(t).isEmpty()) out += finding(window, o, what, t);
+  });
   return out;
 }
 
@@ -254,7 +347,46 @@ TEST_F(WindowTexts, RawDataAndFittedTypesSwitchToEnglishAndAreFittedInEnglish) {
   fits->SGCharSelectCell(2);
   QApplication::processEvents();
   EXPECT_EQ(czechTextsOf(*raw) + czechTextsOf(*fits), "") << "fitted in English";
+  // Type names spelt the Czech way without a Czech letter are English too: "Gama" is "Gamma".
+  const QComboBox* types = raw->findChild<QComboBox*>(u"CBTypPara"_s);
+  QStringList names;
+  for (int i = 0; i < types->count(); ++i) names << types->itemText(i);
+  EXPECT_TRUE(names.contains(u"Gamma"_s)) << names.join(u' ').toStdString();
+  for (const QString& czech : {u"Gama"_s, u"Gumbelovo_I"_s, u"Gumbelovo_II"_s, u"Snedecorovo"_s})
+    EXPECT_FALSE(names.contains(czech)) << czech.toStdString();
   fits->findChild<QPushButton*>(u"BKonec"_s)->click();
+}
+
+// Czech screens show no English word but the texts quoted for them: every window after the whole
+// chain and a fit, and Qt's own file and colour dialogs (Qt's translations).
+TEST_F(WindowTexts, CzechScreensShowNoEnglishWordsButTheQuotedTexts) {
+  dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12.hor");
+  main->OtevritClick();
+  main->SpocitatVseClick();
+  ASSERT_TRUE(main->project().assessmentDone);
+  RawDataWindow* raw = services->windows.rawData;
+  dialogs.answerFile(std::string(TEST_DATA_DIR) + "/rawdata/normal_mu50_sigma5.txt");
+  raw->OpenDataClick();
+  raw->findChild<QPushButton*>(u"BuParam"_s)->click();
+  for (const WindowEntry& e : windowTable())
+    if (QWidget* w = e.find(services->windows)) w->show();
+  QApplication::processEvents();
+  ASSERT_TRUE(dialogs.asked.empty()) << dialogs.asked.front().text;
+  std::string out;
+  for (const WindowEntry& e : windowTable())
+    if (QWidget* w = e.find(services->windows)) out += englishTextsOf(*w);
+  QFileDialog files;
+  files.setOption(QFileDialog::DontUseNativeDialog);
+  files.setAcceptMode(QFileDialog::AcceptSave);
+  files.setObjectName(u"QFileDialog"_s);
+  out += englishTextsOf(files);
+  QColorDialog colours;
+  colours.setOption(QColorDialog::DontUseNativeDialog);
+  colours.setObjectName(u"QColorDialog"_s);
+  out += englishTextsOf(colours);
+  EXPECT_EQ(out, "");
+  for (const WindowEntry& e : windowTable())
+    if (QWidget* w = e.find(services->windows)) w->hide();
 }
 
 TEST_F(WindowTexts, QuestionsButtonsAndDefaultsFollowTheLanguage) {
@@ -369,6 +501,56 @@ TEST(TextTables, EveryRowHasBothLanguagesWithTheSamePlaceholders) {
   EXPECT_EQ(runtimeTextFormat(RuntimeText::ChartTitleAssessment, Language::English, {"100 %s"}),
             "Reliability assessment ( 100 %s ) ");
   EXPECT_EQ(FileTextFormat(FileText::FileNamed, Language::Czech, {"a.dis"}), "\r\n\r\nSoubor :  a.dis");
+}
+
+// Every Czech row of the text sets and tables is free of English words, the quoted texts aside (rows a
+// walk through the windows may never reach).
+TEST(TextTables, CzechRowsHoldNoEnglishWordsButTheQuotedTexts) {
+  std::string bad;
+  auto check = [&](const std::string& where, const std::string& text) {
+    const QStringList words = englishWords(QString::fromStdString(text));
+    if (!words.isEmpty()) bad += where + " [" + words.join(u',').toStdString() + "]: " + text + "\n";
+  };
+  for (int k = 0; k < static_cast<int>(RuntimeText::Count); ++k)
+    check("RuntimeText " + std::to_string(k), runtimeText(static_cast<RuntimeText>(k), Language::Czech));
+  for (int k = 0; k < static_cast<int>(ExportText::Count); ++k)
+    check("ExportText " + std::to_string(k), exportText(static_cast<ExportText>(k), Language::Czech));
+  for (int k = 0; k < static_cast<int>(FileText::Count); ++k)
+    check("FileText " + std::to_string(k), FileTextOf(static_cast<FileText>(k), Language::Czech));
+  for (int n : registeredTextSets())
+    for (const TextRow& r : textRows(n, Language::Czech)) {
+      const std::string text = expandTextTokens(r.text, Language::Czech);
+      const std::string where = "text set " + std::to_string(n) + " " + std::string(r.control);
+      if (r.prop == TextProp::Items)
+        for (const QString& item : QString::fromStdString(text).split(u'\n'))
+          check(where, item.toStdString());
+      else if (r.prop == TextProp::Hint)
+        for (const std::string& part : {splitHint(text).first, splitHint(text).second}) check(where, part);
+      else
+        check(where, text);
+    }
+  for (int m = 0; m < 1100; ++m)
+    if (MessageExists(m)) check("message " + std::to_string(m), MessageText(m, Language::Czech));
+  for (int t = 0; t < kParametricTypeCount; ++t)
+    check("type " + std::to_string(t), ParametricTypeName(t, Language::Czech));
+  EXPECT_EQ(bad, "");
+  // Distribution types: the Czech list texts as quoted, English ones of our own.
+  struct Name {
+    int type;
+    const char *czech, *english;
+  };
+  for (const Name& n :
+       {Name{2, "Gumbelovo_I", "Gumbel_I"}, Name{3, "Gumbelovo_II", "Gumbel_II"}, Name{15, "Gama", "Gamma"},
+        Name{16, "Snedecorovo", "Snedecor"}, Name{18, "Uniform", "Uniform"}}) {
+    EXPECT_EQ(ParametricTypeName(n.type, Language::Czech), n.czech);
+    EXPECT_EQ(ParametricTypeName(n.type, Language::English), n.english);
+  }
+  // Cauchy's scale parameter in English.
+  EXPECT_EQ(ParametricPresentationOf(5, Language::English).labels[1], "Gamma");
+  EXPECT_EQ(ParametricPresentationOf(5, Language::Czech).labels[1], "Gama");
+  // The walk names an English word, and a quoted text passes.
+  EXPECT_EQ(englishWords(u"Uložit graf do souboru (Save)"_s), QStringList{u"Save"_s});
+  EXPECT_TRUE(englishWords(u"D&ate Separator"_s).isEmpty());
 }
 
 // Pictures of the splash in both languages for a look by eye: written only when VELTRA_SCREENSHOTS
