@@ -97,8 +97,8 @@ cli::Json number(std::optional<double> v) { return v ? cli::Json(*v) : cli::Json
 cli::Json assessmentJson(const ProjectState& p, const AssessmentResult& a) {
   cli::Json j;
   j["bStar"] = p.bStar;
-  j["beta"] = p.betaValue > 0 ? cli::Json(p.betaValue) : cli::Json(leadingNumber(p.beta));
-  j["m1"] = leadingNumber(p.layers[0].thickness);
+  j["beta"] = p.betaValue > 0 ? cli::Json(p.betaValue) : cli::Json(parseInputNumber(p.beta).value_or(0));
+  j["m1"] = parseInputNumber(p.layers[0].thickness).value_or(0);
   j["reducedStrength"] = cli::histogramJson(p.reducedStrength);
   j["boltLength"] = cli::histogramJson(p.boltLength);
   j["boltLoad"] = cli::histogramJson(p.boltLoad);
