@@ -175,6 +175,7 @@ int runAssessCommand(int argc, char* argv[]) {
   if (!r.ok) return cli::refuse(r.message, r.text);
   cli::Json j = assessmentJson(r.project, r.assessment);
   if (!r.isResults) j["pairValues"] = std::string(pairValuesName(o.pairValues));
+  if (!r.warnings.empty()) j["warnings"] = r.warnings;
   if (o.verify)
     if (const int status = addVerification(j, r.project, r.assessment.pf, o)) return status;
   cli::printJson(j);

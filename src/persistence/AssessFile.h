@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "project/PairValues.h"
 #include "project/ProjectState.h"
@@ -21,10 +22,14 @@ struct AssessedFile {
   ProjectState project;
   RmrTables rmr;
   AssessmentResult assessment;
+  /// Warnings about the inputs (valid but physically absurd values, numbers read as an earlier version
+  /// read them), each naming its file where it came from one.
+  std::vector<std::string> warnings;
 };
 
 /// Assesses `file` (a results file when its name ends in ".vys", any case, else a project file).
 /// `histogramsFolder` is where a project's histograms are read; `ds` the row spacing text of a project;
-/// `values` where the bolt length and bolt load evaluate their pairs.
+/// `values` where the bolt length and bolt load evaluate their pairs. The typed inputs are checked
+/// before the chain runs: the first refusal ends it with the field's message (naming the file).
 AssessedFile assessFile(const std::string& file, const std::string& histogramsFolder, const std::string& ds,
                         DesignStandard standard, Language language, PairValues values = PairValues::Centres);
