@@ -2,7 +2,6 @@
 
 #include "AssessCommand.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "Arguments.h"
 #include "Json.h"
 #include "ProjectLoad.h"
 #include "histogram/HistogramFile.h"
@@ -46,50 +46,23 @@ struct Options {
   verification::MonteCarloOptions monteCarlo;
 };
 
-template <typename T>
-bool parseNumber(std::string_view s, T& out) {
-  const char* end = s.data() + s.size();
-  auto [p, ec] = std::from_chars(s.data(), end, out);
-  return ec == std::errc() && p == end;
-}
-
-bool parse(int argc, char* argv[], Options& o) {
-  for (int i = 2; i < argc; ++i) {
-    const std::string_view a = argv[i];
-    const bool hasValue = i + 1 < argc;
-    if (a == "--histograms" && hasValue) {
-      o.histograms = argv[++i];
-    } else if (a == "--ds" && hasValue) {
-      o.ds = argv[++i];
-    } else if (a == "--standard" && hasValue) {
-      const std::string_view s = argv[++i];
-      if (s != "0" && s != "1") return false;
-      o.standard = s == "1" ? DesignStandard::Csn731401 : DesignStandard::En1990;
-    } else if (a == "--lang" && hasValue) {
-      const std::string_view l = argv[++i];
-      if (l != "cs" && l != "en") return false;
-      o.language = l == "en" ? Language::English : Language::Czech;
-    } else if (a == "--pair-values" && hasValue) {
-      const auto v = parsePairValues(argv[++i]);
-      if (!v) return false;
-      o.pairValues = *v;
-    } else if (a == "--verify") {
-      o.verify = true;
-    } else if (a == "--samples" && hasValue) {
-      if (!parseNumber(argv[++i], o.monteCarlo.maxSamples) || o.monteCarlo.maxSamples < 1) return false;
-    } else if (a == "--cov" && hasValue) {
-      if (!parseNumber(argv[++i], o.monteCarlo.targetCov) || !(o.monteCarlo.targetCov > 0) ||
-          !(o.monteCarlo.targetCov < 1))
-        return false;
-    } else if (a == "--seed" && hasValue) {
-      if (!parseNumber(argv[++i], o.monteCarlo.seed)) return false;
-    } else if (o.file.empty() && !a.starts_with("--")) {
-      o.file = std::string(a);
-    } else {
-      return false;
-    }
-  }
-  return !o.file.empty();
+// The options as read; nullopt after a refused argument (reported on standard error).
+std::optional<Options> parse(int argc, char* argv[]) {
+  const auto a = cli::readArguments(argc, argv, 2, "assess", kUsage);
+  if (!a) return std::nullopt;
+  Options o;
+  o.file = a->positional[0];
+  o.histograms = a->text("--histograms");
+  o.ds = a->text("--ds").value_or("1000");
+  if (a->text("--standard") == "1") o.standard = DesignStandard::Csn731401;
+  o.language = cli::languageOf(*a);
+  if (const auto v = a->text("--pair-values")) o.pairValues = parsePairValues(*v).value_or(PairValues::Centres);
+  o.verify = a->has("--verify");
+  o.monteCarlo.maxSamples =
+      static_cast<std::int64_t>(a->whole("--samples", static_cast<std::uint64_t>(o.monteCarlo.maxSamples)));
+  o.monteCarlo.targetCov = a->real("--cov", o.monteCarlo.targetCov);
+  o.monteCarlo.seed = a->whole("--seed", o.monteCarlo.seed);
+  return o;
 }
 
 cli::Json number(std::optional<double> v) { return v ? cli::Json(*v) : cli::Json(nullptr); }
@@ -165,11 +138,9 @@ int addVerification(cli::Json& j, const ProjectState& p, double chainPf, const O
 }  // namespace
 
 int runAssessCommand(int argc, char* argv[]) {
-  Options o;
-  if (!parse(argc, argv, o)) {
-    std::cerr << kUsage;
-    return 2;
-  }
+  const auto parsed = parse(argc, argv);
+  if (!parsed) return 2;
+  const Options& o = *parsed;
   const AssessedFile r =
       assessFile(o.file, cli::histogramsFolder(o.histograms), o.ds, o.standard, o.language, o.pairValues);
   if (!r.ok) return cli::refuse(r.message, r.text);

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "Arguments.h"
 #include "Json.h"
 #include "ProjectLoad.h"
 #include "io/AtomicFile.h"
@@ -26,28 +27,11 @@ int refuseMessage(const ChainMessage& m, Language language) {
 }  // namespace
 
 int runRmrCommand(int argc, char* argv[]) {
-  std::string file;
-  std::optional<std::string> histograms;
-  Language lang = Language::Czech;
-  for (int i = 2; i < argc; ++i) {
-    const std::string_view a = argv[i];
-    const bool hasValue = i + 1 < argc;
-    if (a == "--histograms" && hasValue) {
-      histograms = argv[++i];
-    } else if (a == "--lang" && hasValue &&
-               (std::string_view(argv[i + 1]) == "cs" || std::string_view(argv[i + 1]) == "en")) {
-      lang = std::string_view(argv[++i]) == "en" ? Language::English : Language::Czech;
-    } else if (file.empty() && !a.starts_with("--")) {
-      file = std::string(a);
-    } else {
-      file.clear();
-      break;
-    }
-  }
-  if (file.empty()) {
-    std::cerr << kUsage;
-    return 2;
-  }
+  const auto args = cli::readArguments(argc, argv, 2, "rmr", kUsage);
+  if (!args) return 2;
+  const std::string file = args->positional[0];
+  const std::optional<std::string> histograms = args->text("--histograms");
+  const Language lang = cli::languageOf(*args);
 
   std::string bytes;
   if (!readWholeFile(file, bytes))

@@ -274,7 +274,18 @@ void MainWindow::SaveTabHornClick() {
   markWorkSaved(true, false);
 }
 
-void MainWindow::showOpenReport(const ProjectOpenReport& report) {
+void MainWindow::showFileValueMessages(const std::vector<ChainMessage>& messages, const std::string& path) {
+  const Language lang = services_.language();
+  const ChainMessage* firstRefusal = nullptr;
+  for (const ChainMessage& m : messages) {
+    ralvex::DefMessageDlg(MessageText(chainTitleNumber(m.kind), lang), fileValueText(m, path, lang), m.kind,
+                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+    if (!firstRefusal && m.kind != ralvex::DlgKind::Warning) firstRefusal = &m;
+  }
+  if (firstRefusal) focusChainField(firstRefusal->focus, firstRefusal->layerRow);
+}
+
+void MainWindow::showOpenReport(const ProjectOpenReport& report, const std::string& path) {
   const Language lang = services_.language();
   for (const ProjectOpenEvent& e : report.events) {
     switch (e.kind) {
@@ -289,10 +300,12 @@ void MainWindow::showOpenReport(const ProjectOpenReport& report) {
         break;
       case ProjectOpenEvent::Kind::BetaComputed:
         StrGrHorn_->setCurrentCell(-1, -1);
-        showChainReport(e.beta);
+        // A thickness refusal is shown with the file's name among the typed inputs below.
+        if (e.beta.firstNumber() != 149) showChainReport(e.beta);
         break;
     }
   }
+  showFileValueMessages(report.inputs, path);
 }
 
 void MainWindow::OtevritClick() {
@@ -307,7 +320,7 @@ void MainWindow::OtevritClick() {
   if (!report.lastHistogramFile.empty()) view_.currentHistogramFile = report.lastHistogramFile;
   view_.selectedLayerRow = 0;
   refreshInputArea();
-  showOpenReport(report);
+  showOpenReport(report, path);
   if (data->hasRmr) setSaveEnabled("SaveTabHorn1", true);
   currentProjectFile_ = path;
   services_.windows.rmrTablesReplaced();
@@ -353,9 +366,11 @@ void MainWindow::OpenVyslClick() {
   if (!data) return;
   hideFloatingControls();
   Histogram workD;
-  openResultsInto(*data, project_, rmrTables_, workD);
+  std::vector<ChainMessage> values = openResultsInto(*data, project_, rmrTables_, workD);
+  for (ChainMessage& m : typedInputMessages(project_)) values.push_back(std::move(m));
   view_.selectedLayerRow = 0;
   refreshInputArea();
+  showFileValueMessages(values, path);
   QPushButton* buttons[] = {GrafRePe_, GrafDeSv_, GrafZaSv_, GrafUnSv_, GrafFS_};
   for (int i = 0; i < 5; ++i) buttons[i]->setEnabled(data->buttons[i]);
   setSaveEnabled("SaveVysl1", true);

@@ -833,13 +833,9 @@ void RawDataWindow::BuParamClick() {
     }
   });
   ProgressBar1_->setValue(1000);
-  if (r.fault) {
-    error(r.fault->text);
-    Chart1_->hide();
-    return;
-  }
+  const std::string failed = FitFailureWarning(r, language);
   if (!r.anySuitable()) {
-    error(MessageText(110, language));
+    error(MessageText(110, language) + (failed.empty() ? "" : "\r\n\r\n" + failed));
     dropFit();
     Button2Click();
     return;
@@ -856,6 +852,9 @@ void RawDataWindow::BuParamClick() {
     if (shown_) GroupBox2_->setTitle(u"  "_s + GroupBox2_->title() + u"  "_s);
   }
   BTabCharClick();
+  if (!failed.empty())
+    ralvex::DefMessageDlg(MessageText(4, language), failed, ralvex::DlgKind::Warning, ralvex::DlgButtons::Ok,
+                          ralvex::mrOk);
 }
 
 void RawDataWindow::selectType(int pos) {
