@@ -311,8 +311,8 @@ void RawDataWindow::ApplyRuntimeTexts(Language language) {
 
 void RawDataWindow::readSettings() {
   const SettingsFile& s = services_.settings;
-  EdEps_->setText(qs(settings::readText(s, settings::kRawEps)));
-  EdPocetIntervalu_->setText(qs(settings::readText(s, settings::kRawIntervals)));
+  EdEps_->setText(qs(settings::readEpsText(s, settings::kRawEps)));
+  EdPocetIntervalu_->setText(qs(settings::readIntervalsText(s, settings::kRawIntervals)));
   ralvex::parseDouble(ss(EdEps_->text()), eps_);
   long n = 0;
   if (ralvex::parseLong(ss(EdPocetIntervalu_->text()), n) && n >= 3 && n <= kMaxBins)
