@@ -56,7 +56,8 @@ std::optional<Options> parse(int argc, char* argv[]) {
   o.ds = a->text("--ds").value_or("1000");
   if (a->text("--standard") == "1") o.standard = DesignStandard::Csn731401;
   o.language = cli::languageOf(*a);
-  if (const auto v = a->text("--pair-values")) o.pairValues = parsePairValues(*v).value_or(PairValues::Centres);
+  if (const auto v = a->text("--pair-values"))
+    o.pairValues = parsePairValues(*v).value_or(PairValues::Centres);
   o.verify = a->has("--verify");
   o.monteCarlo.maxSamples =
       static_cast<std::int64_t>(a->whole("--samples", static_cast<std::uint64_t>(o.monteCarlo.maxSamples)));

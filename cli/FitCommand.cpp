@@ -90,7 +90,9 @@ int runFitCommand(int argc, char* argv[]) {
   if (!failed.empty()) {
     cli::Json left = cli::Json::array();
     for (const FitFailure& f : r.failures)
-      left.push_back({{"type", f.type}, {"name", DistributionTypeName(f.type, o.language)}, {"message", f.fault.message}});
+      left.push_back({{"type", f.type},
+                      {"name", DistributionTypeName(f.type, o.language)},
+                      {"message", f.fault.message}});
     j["failed"] = std::move(left);
     j["warnings"] = cli::Json::array({failed});
   }

@@ -13,7 +13,8 @@
 #include "persistence/ResultsFile.h"
 
 int runResultsDumpCommand(int argc, char* argv[]) {
-  const auto a = cli::readArguments(argc, argv, 2, "results-dump", "usage: veltra-cli results-dump RESULTS.Vys [--lang cs|en]\n");
+  const auto a = cli::readArguments(argc, argv, 2, "results-dump",
+                                    "usage: veltra-cli results-dump RESULTS.Vys [--lang cs|en]\n");
   if (!a) return 2;
   const std::string path = a->positional[0];
   const Language language = cli::languageOf(*a);

@@ -59,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (spec->kind == OptionKind::Whole) {
       const auto v = parseWholeNumber(value);
-      if (!v || static_cast<double>(*v) < spec->lowest) fail(syntax, args, "a whole number outside its range");
+      if (!v || static_cast<double>(*v) < spec->lowest)
+        fail(syntax, args, "a whole number outside its range");
     }
   }
   // The same arguments read again give the same result.

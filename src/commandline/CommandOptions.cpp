@@ -116,7 +116,8 @@ std::optional<std::uint64_t> parseWholeNumber(std::string_view text) {
     return v;
   }
   double x = 0;
-  if (!ralvex::parseDouble(text, x) || !(x >= 0) || !(x < kTwoTo63) || x != std::floor(x)) return std::nullopt;
+  if (!ralvex::parseDouble(text, x) || !(x >= 0) || !(x < kTwoTo63) || x != std::floor(x))
+    return std::nullopt;
   return static_cast<std::uint64_t>(x);
 }
 
@@ -170,10 +171,10 @@ ParsedOptions parseCommandOptions(std::span<const std::string> args, const Comma
   }
   const size_t n = out.positional.size();
   if (n < syntax.minPositional || n > syntax.maxPositional) {
-    const std::string count = syntax.minPositional == syntax.maxPositional
-                                  ? std::to_string(syntax.minPositional)
-                                  : std::to_string(syntax.minPositional) + " to " +
-                                        std::to_string(syntax.maxPositional);
+    const std::string count =
+        syntax.minPositional == syntax.maxPositional
+            ? std::to_string(syntax.minPositional)
+            : std::to_string(syntax.minPositional) + " to " + std::to_string(syntax.maxPositional);
     return fail((n < syntax.minPositional ? "too few arguments" : "too many arguments") + std::string(": ") +
                 count + " expected besides the options, " + std::to_string(n) + " given");
   }

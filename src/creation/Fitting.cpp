@@ -417,12 +417,14 @@ FitResult FitDistributions(const FitInput& input, Language language, const FitPr
 
 std::string FitFailureWarning(const FitResult& result, Language language) {
   if (result.failures.empty()) return {};
-  std::string text = language == Language::Czech
-                         ? "Tyto typy rozdělení nebylo možné proložit pro chybu výpočtu, v tabulce nejsou :\r\n\r\n"
-                         : "These distribution types could not be fitted for an arithmetic fault and are not in "
-                           "the table :\r\n\r\n";
+  std::string text =
+      language == Language::Czech
+          ? "Tyto typy rozdělení nebylo možné proložit pro chybu výpočtu, v tabulce nejsou :\r\n\r\n"
+          : "These distribution types could not be fitted for an arithmetic fault and are not in "
+            "the table :\r\n\r\n";
   for (const FitFailure& f : result.failures)
-    text += "\t" + DistributionTypeName(f.type, language) + " :  " + MessageText(f.fault.message, language) + "\r\n";
+    text += "\t" + DistributionTypeName(f.type, language) + " :  " + MessageText(f.fault.message, language) +
+            "\r\n";
   return text;
 }
 

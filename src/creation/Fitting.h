@@ -145,7 +145,7 @@ struct FitResult {
   std::vector<FitRow> rows;  // fit table rows in the order the types were found suitable
   FitRow rawRow;
   RawMoments rawMoments;
-  double weibullShape = 1.5;          // best shape (when Weibull suits)
+  double weibullShape = 1.5;         // best shape (when Weibull suits)
   std::vector<FitFailure> failures;  // types whose computation faulted, in the order tried
 
   bool anySuitable() const;

@@ -859,8 +859,8 @@ void Generator::postProcess() {
     res_.valid = false;
     res_.p.fill(0);
     if (!fitting_)
-      res_.refusal = ParametricRefusal{0, FillPlaceholders(own(kNoMass), {formatted(min_), formatted(max_)}), 3, 0,
-                                       false};
+      res_.refusal = ParametricRefusal{0, FillPlaceholders(own(kNoMass), {formatted(min_), formatted(max_)}),
+                                       3, 0, false};
     return;
   }
   for (int i = 0; i < n; ++i) res_.p[i] = res_.p[i] / S_;
@@ -951,8 +951,7 @@ ParametricResult Generator::run() {
     }
     constants();
     if (t_ == kPtBetaGeneral && !(C1_ <= 1e308)) refuse(506, msg(506), 2);
-    if (t_ == kPtGamma && C1_ == 0)
-      refuse(0, own(kZeroDensity), 0);
+    if (t_ == kPtGamma && C1_ == 0) refuse(0, own(kZeroDensity), 0);
     if (t_ == kPtSnedecor && !(C1_ <= 1e308)) refuse(506, msg(506), 1);
     range();
     if (rq_.limits.active && t_ != kPtRaisedCosine && t_ != kPtUniform && t_ != kPtTriangular) {

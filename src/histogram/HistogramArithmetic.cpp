@@ -38,7 +38,8 @@ std::string arithmeticFaultText(ArithmeticFault fault, Language language) {
                   "(the result spans less than half of the first interval width).";
     case ArithmeticFault::Overflow:
       return cs ? "Výpočet  n e l z e  provést!\r\n\r\nHodnoty histogramu přesahují rozsah reálných čísel."
-                : "The computation  c a n n o t  be done!\r\n\r\nThe histogram values exceed the range of real "
+                : "The computation  c a n n o t  be done!\r\n\r\nThe histogram values exceed the range of "
+                  "real "
                   "numbers.";
   }
   return {};

@@ -168,7 +168,8 @@ bool parseDouble(std::string_view text, double& x) {
   // A decimal comma reads as the point: one comma in a text that has no point.
   std::string pointed;
   if (const size_t comma = t.find(','); comma != std::string_view::npos) {
-    if (t.find(',', comma + 1) != std::string_view::npos || t.find('.') != std::string_view::npos) return false;
+    if (t.find(',', comma + 1) != std::string_view::npos || t.find('.') != std::string_view::npos)
+      return false;
     pointed.assign(t);
     pointed[comma] = '.';
     t = pointed;

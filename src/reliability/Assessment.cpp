@@ -144,7 +144,8 @@ ChainReport runBearingCapacity(ProjectState& p) {
                                                               {InputField::RowSpacing, &p.rowSpacing}};
   // An empty d2 is a solid bolt; an empty ds counts as 0 (message 30).
   for (const auto& [field, text] : fields) {
-    if (fieldNumber(field, *text) || (text->empty() && (field == InputField::D2 || field == InputField::RowSpacing)))
+    if (fieldNumber(field, *text) ||
+        (text->empty() && (field == InputField::D2 || field == InputField::RowSpacing)))
       continue;
     report.messages.push_back(*fieldRefusal(field, *text));
     return report;

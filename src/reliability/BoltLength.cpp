@@ -22,6 +22,7 @@ ChainReport runBoltLength(ProjectState& p, const LoopProgress& progress, int thr
   if (missingInput(p.k)) return refuseMissing(report, p.k, 49);
   if (missingInput(p.kn)) return refuseMissing(report, p.kn, 50);
   if (refusedDepth(report, p)) return report;
+  if (refusedWidth(report, p)) return report;
   if (p.combinedSupport && missingInput(p.q)) return refuseMissing(report, p.q, 52);
 
   const Histogram* q = p.combinedSupport ? &p.q.histogram : nullptr;

@@ -46,6 +46,15 @@ inline bool refusedDepth(ChainReport& report, const ProjectState& p) {
   return true;
 }
 
+/// Refuses a width histogram holding widths of 0 or below; false when it holds none.
+inline bool refusedWidth(ChainReport& report, const ProjectState& p) {
+  auto m = widthRefusal(p.width.histogram);
+  if (!m) return false;
+  report.ok = false;
+  report.messages.push_back(std::move(*m));
+  return true;
+}
+
 /// A slot without its histogram: no name, or a name whose file was never read into it (a project
 /// naming a missing file keeps the name in its cell).
 inline bool missingInput(const HistogramSlot& slot) { return slot.empty() || isEmptyRecord(slot.histogram); }
@@ -96,8 +105,8 @@ inline std::optional<Histogram> pressureStep(ChainReport& report, int emptyRange
   const Histogram* q = p.combinedSupport ? &p.q.histogram : nullptr;
   Histogram out;
   const LoopStatus status =
-      pressureLoop(t, q, p.reducedStrength, fieldValue(InputField::DepthH, p.depthH).value_or(0), out, progress,
-                   threads, values);
+      pressureLoop(t, q, p.reducedStrength, fieldValue(InputField::DepthH, p.depthH).value_or(0), out,
+                   progress, threads, values);
   if (!loopCompleted(report, emptyRangeMessage, static_cast<int>(status))) return std::nullopt;
   NormaliseHistogram(kMaxBins, out);
   TrimHistogram(out);

@@ -15,12 +15,12 @@ const std::string kDq = "\"";
 // (deeper than the crust, bolts a metre thick, rows 100 m apart); the plausible bounds are what
 // rock bolting meets in practice.
 const FieldDomain kDomains[] = {
-    {0, false, 100000, 5000, "H", " m"},   // DepthH
-    {0, false, 100000, 0, "m", " m"},      // Thickness
-    {0, false, 1000, 60, "d1", " mm"},     // D1
-    {0, true, 1000, 0, "d2", " mm"},       // D2
-    {0, false, 1000, 20, "n", ""},         // BoltCount
-    {0, false, 100000, 5000, "ds", " mm"}, // RowSpacing
+    {0, false, 100000, 5000, "H", " m"},    // DepthH
+    {0, false, 100000, 0, "m", " m"},       // Thickness
+    {0, false, 1000, 60, "d1", " mm"},      // D1
+    {0, true, 1000, 0, "d2", " mm"},        // D2
+    {0, false, 1000, 20, "n", ""},          // BoltCount
+    {0, false, 100000, 5000, "ds", " mm"},  // RowSpacing
 };
 
 // Texts of the warnings: the field and its value, then the bound.
@@ -40,9 +40,11 @@ const WarningText kWarnings[] = {
     {"Vzdálenost kotev \"ds\" = %s mm je neobvykle velká (více než %s mm) !",
      "The row spacing \"ds\" = %s mm is unusually large (more than %s mm) !"},
 };
-const WarningText kWidthWarning = {
-    "Histogram šířky důlního díla \"B\" sahá až k %s m (více než %s m) !",
-    "The width histogram \"B\" reaches %s m (more than %s m) !"};
+const WarningText kWidthRefusal = {
+    "Histogram šířky důlního díla \"B\" obsahuje šířky <= 0  ( nejmenší %s m ) !",
+    "The width histogram \"B\" holds widths <= 0  ( the smallest %s m ) !"};
+const WarningText kWidthWarning = {"Histogram šířky důlního díla \"B\" sahá až k %s m (více než %s m) !",
+                                   "The width histogram \"B\" reaches %s m (more than %s m) !"};
 constexpr const char* kCheckCs = "\r\n\r\nZkontrolujte prosím zadání.";
 constexpr const char* kCheckEn = "\r\n\r\nPlease check the input.";
 
@@ -166,6 +168,20 @@ std::optional<ChainMessage> widthWarning(const Histogram& width) {
   return warning(kWidthWarning, boundText(largest), kPlausibleWidth);
 }
 
+std::optional<ChainMessage> widthRefusal(const Histogram& width) {
+  const int n = binCount(width);
+  for (int i = 0; i < n; ++i) {
+    if (!(width.p[i] > 0)) continue;
+    const double b = width.min + i * width.step;
+    if (b > 0) return std::nullopt;
+    ChainMessage m;
+    m.args = {FillPlaceholders(kWidthRefusal.cs, {boundText(b)}),
+              FillPlaceholders(kWidthRefusal.en, {boundText(b)})};
+    return m;
+  }
+  return std::nullopt;
+}
+
 std::vector<ChainMessage> typedInputMessages(const ProjectState& p) {
   std::vector<ChainMessage> out;
   auto field = [&](InputField f, const std::string& text, int row = 0) {
@@ -175,8 +191,12 @@ std::vector<ChainMessage> typedInputMessages(const ProjectState& p) {
     else if (auto w = fieldWarning(f, text))
       out.push_back(std::move(*w));
   };
-  if (!p.width.empty())
-    if (auto w = widthWarning(p.width.histogram)) out.push_back(std::move(*w));
+  if (!p.width.empty()) {
+    if (auto r = widthRefusal(p.width.histogram))
+      out.push_back(std::move(*r));
+    else if (auto w = widthWarning(p.width.histogram))
+      out.push_back(std::move(*w));
+  }
   for (int r = 2; r <= p.nextLayerRow - 1 && r <= ProjectState::kLayers; ++r)
     field(InputField::Thickness, p.layers[r - 1].thickness, r);
   field(InputField::DepthH, p.depthH);

@@ -62,10 +62,14 @@ std::optional<ChainMessage> fieldWarning(InputField field, const std::string& te
 inline constexpr double kPlausibleWidth = 50;
 /// The warning for a width histogram reaching beyond kPlausibleWidth (naming its largest value).
 std::optional<ChainMessage> widthWarning(const Histogram& width);
+/// The refusal of a width histogram holding widths of 0 or below (a bin with mass centred there),
+/// naming the smallest; nullopt otherwise. Such widths would lower the bolt load.
+std::optional<ChainMessage> widthRefusal(const Histogram& width);
 
 /// The refusals and warnings of every typed input of `p` that holds a text (H, the thicknesses of
-/// rows 2 .. nextLayerRow - 1, d1, d2 with its relation to d1, n, ds) and of the width histogram, in
-/// the order of the form. For a project or results file just opened.
+/// rows 2 .. nextLayerRow - 1, d1, d2 with its relation to d1, n, ds) and of the width histogram
+/// (widthRefusal, else widthWarning), in the order of the form. For a project or results file just
+/// opened.
 std::vector<ChainMessage> typedInputMessages(const ProjectState& p);
 
 /// A message about a value of the file `path`: its text followed by the file's name.

@@ -780,7 +780,9 @@ bool MainWindow::computeBStar() {
   project_.twoBStarText = ralvex::StrNaCarku(project_.twoBStar);
   EdB_H_->setText(qs(project_.bStarText));
   EdB_2H_->setText(qs(project_.twoBStarText));
-  if (const auto w = widthWarning(project_.width.histogram))
+  if (const auto r = widthRefusal(project_.width.histogram))
+    showProblems({inputProblem(*r, services_.language())}, nullptr);
+  else if (const auto w = widthWarning(project_.width.histogram))
     showProblems({inputProblem(*w, services_.language())}, nullptr);
   return true;
 }

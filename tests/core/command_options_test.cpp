@@ -34,7 +34,9 @@ TEST(CommandOptions, RefusalsNameTheArgumentAndWhatWasExpected) {
       {"assess", {"p.hor", "--seed", "18446744073709551616"}, "--seed \"18446744073709551616\""},
       {"assess", {"p.hor", "--seed", "18446744073709551615"}, ""},
       {"assess", {"p.hor", "--standard", "2"}, "--standard \"2\": one of 0, 1 expected"},
-      {"assess", {"p.hor", "--pair-values", "middle"}, "--pair-values \"middle\": one of centres, upper-edges"},
+      {"assess",
+       {"p.hor", "--pair-values", "middle"},
+       "--pair-values \"middle\": one of centres, upper-edges"},
       {"assess", {"p.hor", "--lang", "de"}, "--lang \"de\": one of cs, en expected"},
       {"assess", {"p.hor", "--ds"}, "--ds needs a value"},
       {"assess", {"p.hor", "--cov"}, "--cov needs a value: a number above 0 and below 1"},
@@ -74,9 +76,11 @@ TEST(CommandOptions, ValuesAreReadAsTheirKind) {
   EXPECT_EQ(p.whole("--samples-missing", 3), 3u);
 
   const std::pair<const char*, std::optional<std::uint64_t>> whole[] = {
-      {"0", 0u},         {" +12 ", 12u},        {"2e8", 200000000u}, {"1,5E3", 1500u},
-      {"1.5", {}},       {"-1", {}},            {"abc", {}},         {"18446744073709551615", 18446744073709551615u},
-      {"1e19", {}},      {"18446744073709551616", {}}};
+      {"0", 0u},           {" +12 ", 12u},
+      {"2e8", 200000000u}, {"1,5E3", 1500u},
+      {"1.5", {}},         {"-1", {}},
+      {"abc", {}},         {"18446744073709551615", 18446744073709551615u},
+      {"1e19", {}},        {"18446744073709551616", {}}};
   for (const auto& [text, value] : whole) EXPECT_EQ(parseWholeNumber(text), value) << text;
 }
 

@@ -297,9 +297,9 @@ TEST(FittingSamples, ATypeThatFaultsIsLeftOutAndNamed) {
     EXPECT_EQ(r.anySuitable(), c.fitted) << c.name;
     const std::string warning = FitFailureWarning(r, Language::English);
     for (int type : c.failed) {
-      EXPECT_TRUE(std::any_of(r.failures.begin(), r.failures.end(), [&](const FitFailure& f) {
-        return f.type == type;
-      })) << c.name << ": " << warning;
+      EXPECT_TRUE(std::any_of(r.failures.begin(), r.failures.end(),
+                              [&](const FitFailure& f) { return f.type == type; }))
+          << c.name << ": " << warning;
       EXPECT_NE(warning.find(DistributionTypeName(type, Language::English)), std::string::npos) << warning;
       EXPECT_EQ(r.tesnost[static_cast<size_t>(type)], 0) << c.name;
       for (const FitRow& row : r.rows) EXPECT_NE(row.type, type) << c.name;

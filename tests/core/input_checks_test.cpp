@@ -180,10 +180,11 @@ TEST(InputChecksTest, OpenedInputsAreCheckedInTheOrderOfTheForm) {
   EXPECT_EQ(m[1].layerRow, 2);
   EXPECT_EQ(m[2].number, 145);
   EXPECT_EQ(m[3].kind, ralvex::DlgKind::Warning);  // d1 = 80 mm
-  EXPECT_EQ(m[4].number, 146);                      // d2 >= d1
+  EXPECT_EQ(m[4].number, 146);                     // d2 >= d1
   EXPECT_EQ(fileValueText(m[2], "/p/a.hor", Language::English),
             MessageText(145, Language::English) + "devetset )\r\n\r\nFile:  /p/a.hor");
-  EXPECT_EQ(fileValueText(m[1], "/p/a.hor", cz), msg(149) + "       2 ! ( 2x )\r\n\r\n\r\nSoubor :  /p/a.hor");
+  EXPECT_EQ(fileValueText(m[1], "/p/a.hor", cz),
+            msg(149) + "       2 ! ( 2x )\r\n\r\n\r\nSoubor :  /p/a.hor");
 }
 
 TEST(InputChecksTest, BStarIsTheCentreOfTheMedianBin) {

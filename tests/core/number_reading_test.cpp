@@ -74,9 +74,9 @@ TEST(NumberReading, EveryReaderTakesTheWholeTextWithAPointOrAComma) {
     const char* text;
     std::optional<double> value;
   } cases[] = {
-      {"1500", 1500},    {"1,5", 1.5},        {"2,5e3", 2500},  {"-0,25", -0.25}, {" 7,0 ", 7},
-      {"1 500", {}},     {"1000abc", {}},     {"1,5,0", {}},    {"1.000,5", {}},  {"2.5 m", {}},
-      {"inf", {}},       {"nan", {}},         {"1e999", {}},    {"0x10", {}},     {"", {}},
+      {"1500", 1500}, {"1,5", 1.5},    {"2,5e3", 2500}, {"-0,25", -0.25}, {" 7,0 ", 7},
+      {"1 500", {}},  {"1000abc", {}}, {"1,5,0", {}},   {"1.000,5", {}},  {"2.5 m", {}},
+      {"inf", {}},    {"nan", {}},     {"1e999", {}},   {"0x10", {}},     {"", {}},
   };
   for (const auto& c : cases) {
     const std::string t = c.text;
@@ -107,11 +107,8 @@ TEST(NumberReading, StoredEpsAndIntervalTextsOutsideTheirFieldReadAsTheDefault) 
     const char* epsRead;
     const char* intervalsRead;
   } cases[] = {
-      {"1E-6", "64", "1E-6", "64"},
-      {"1,5E-6", "64 ", "1,5E-6", "64 "},
-      {"1E-6x", "64x", "1E-7", "128"},
-      {"5", "2", "1E-7", "128"},
-      {"nan", "1E2", "1E-7", "128"},
+      {"1E-6", "64", "1E-6", "64"}, {"1,5E-6", "64 ", "1,5E-6", "64 "}, {"1E-6x", "64x", "1E-7", "128"},
+      {"5", "2", "1E-7", "128"},    {"nan", "1E2", "1E-7", "128"},
   };
   for (const auto& c : cases) {
     std::ofstream(path, std::ios::binary) << "[--  Position  --]\r\n"

@@ -598,7 +598,8 @@ TEST(ResultsFileTest, AnEarlierVersionsNumberTextsAreReadAsItReadThem) {
     }
     ASSERT_EQ(warnings.size(), 1u) << c.stored;
     EXPECT_EQ(warnings[0].kind, ralvex::DlgKind::Warning);
-    EXPECT_NE(chainMessageText(warnings[0], Language::English).find("\"" + c.stored + "\""), std::string::npos);
+    EXPECT_NE(chainMessageText(warnings[0], Language::English).find("\"" + c.stored + "\""),
+              std::string::npos);
   }
   // A layer thickness too.
   ResultsFileData d = sampleResults();

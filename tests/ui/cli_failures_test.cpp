@@ -78,7 +78,8 @@ TEST_F(CliFailures, InvalidResultsAndArgumentsExitNonZeroNamingTheirFault) {
       continue;
     }
     EXPECT_EQ(r.out["error"]["message"], c.message) << what;
-    EXPECT_NE(r.out["error"]["text"].get<std::string>().find(c.part), std::string::npos) << what << ": " << r.text;
+    EXPECT_NE(r.out["error"]["text"].get<std::string>().find(c.part), std::string::npos)
+        << what << ": " << r.text;
   }
 }
 
@@ -97,14 +98,15 @@ TEST_F(CliFailures, NumbersWithADecimalCommaGiveTheResultOfThePoint) {
 
   const CliRun scaled = runCli({u"histogram"_s, u"scale"_s, kExample, u"2,5"_s});
   ASSERT_EQ(scaled.status, 0) << scaled.text;
-  EXPECT_EQ(scaled.out["step"], 12.5);
+  EXPECT_EQ(scaled.out, runCli({u"histogram"_s, u"scale"_s, kExample, u"2.5"_s}).out);
 }
 
 TEST_F(CliFailures, AbsurdButValidInputsAreAssessedWithAWarning) {
   const CliRun deep = runCli(assess(projectWithDepth("6000")));
   ASSERT_EQ(deep.status, 0) << deep.text;
   ASSERT_EQ(deep.out["warnings"].size(), 1u);
-  EXPECT_NE(deep.out["warnings"][0].get<std::string>().find("\"H\" = 6000 m is unusually large"), std::string::npos);
+  EXPECT_NE(deep.out["warnings"][0].get<std::string>().find("\"H\" = 6000 m is unusually large"),
+            std::string::npos);
   const CliRun wide = runCli(assess(kProject) << u"--ds"_s << u"6000"_s);
   ASSERT_EQ(wide.status, 0);
   EXPECT_NE(wide.out["warnings"][0].get<std::string>().find("\"ds\" = 6000 mm"), std::string::npos);

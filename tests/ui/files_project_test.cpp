@@ -248,6 +248,7 @@ TEST_F(ProjectFiles, TypedInputsAreCheckedWhenOpenedAndBeforeTheChain) {
     bytes.replace(bytes.find("\r\n900\r\n"), 7, "\r\n" + std::string(c.depth) + "\r\n");
     const std::string file = projects("H" + std::to_string(++n) + ".hor");
     put(file, bytes);
+    restart();  // nothing unsaved from the case before
     dialogs.asked.clear();
     openProject(file);
     if (c.openTitle == 0) {
@@ -261,7 +262,8 @@ TEST_F(ProjectFiles, TypedInputsAreCheckedWhenOpenedAndBeforeTheChain) {
     EXPECT_EQ(edit("EdH"), QString::fromUtf8(c.depth));  // the text stays as stored
 
     dialogs.asked.clear();
-    for (const char* step : {"BBRedPev", "BBDelSvor"}) QTest::mouseClick(get<QPushButton>(step), Qt::LeftButton);
+    for (const char* step : {"BBRedPev", "BBDelSvor"})
+      QTest::mouseClick(get<QPushButton>(step), Qt::LeftButton);
     if (c.chainRuns) {
       EXPECT_TRUE(dialogs.asked.empty()) << c.depth << ": " << dialogs.asked[0].text;
       EXPECT_TRUE(main->project().boltLengthDone) << c.depth;

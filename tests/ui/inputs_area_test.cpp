@@ -364,13 +364,25 @@ TEST_F(InputArea, TabOutOfAFieldRefusesOutOfDomainValuesAndWarnsAboutAbsurdOnes)
   EXPECT_TRUE(dialogs.asked.empty());
 }
 
-// A width histogram reaching beyond tens of metres is warned about, naming its largest width.
-TEST_F(InputArea, AnAbsurdWidthIsWarnedAboutWhenLoaded) {
-  loadSlot("StringGridDD", "OtevHistDD", writeDis("B120.dis", 95, 125, {2, 2, 2}));
-  ASSERT_EQ(dialogs.asked.size(), 1u);
-  EXPECT_EQ(dialogs.asked[0].caption, msg(4));
-  EXPECT_NE(dialogs.asked[0].text.find("sahá až k 120 m"), std::string::npos) << dialogs.asked[0].text;
-  EXPECT_DOUBLE_EQ(project().bStar, 110);  // accepted
+// A width histogram holding widths of 0 or below is refused at once, one reaching beyond tens of
+// metres is warned about; each names its extreme width.
+TEST_F(InputArea, AWidthOutOfItsDomainIsRefusedAndAnAbsurdOneWarnedAbout) {
+  const struct {
+    const char* file;
+    double lo, hi;
+    int title;
+    std::string part;
+  } cases[] = {
+      {"B120.dis", 95, 125, 4, "sahá až k 120 m (více než 50 m)"},
+      {"Bneg.dis", -3, 9, 3, "obsahuje šířky <= 0  ( nejmenší -1 m )"},
+  };
+  for (const auto& c : cases) {
+    dialogs.asked.clear();
+    loadSlot("StringGridDD", "OtevHistDD", writeDis(c.file, c.lo, c.hi, {2, 2, 2}));
+    ASSERT_EQ(dialogs.asked.size(), 1u) << c.file;
+    EXPECT_EQ(dialogs.asked[0].caption, msg(c.title)) << c.file;
+    EXPECT_NE(dialogs.asked[0].text.find(c.part), std::string::npos) << dialogs.asked[0].text;
+  }
 }
 
 TEST_F(InputArea, BStarComesFromTheWidthHistogram) {
