@@ -419,9 +419,10 @@ std::string FitFailureWarning(const FitResult& result, Language language) {
   if (result.failures.empty()) return {};
   std::string text =
       language == Language::Czech
-          ? "Tyto typy rozdělení nebylo možné proložit pro chybu výpočtu, v tabulce nejsou :\r\n\r\n"
-          : "These distribution types could not be fitted for an arithmetic fault and are not in "
-            "the table :\r\n\r\n";
+          ? "Tyto typy rozdělení nebylo možné proložit\r\npro chybu výpočtu, v tabulce nejsou :\r\n\r\n"
+          : "These distribution types could not be fitted\r\nfor an arithmetic fault, they are not in the "
+            "table :"
+            "\r\n\r\n";
   for (const FitFailure& f : result.failures)
     text += "\t" + DistributionTypeName(f.type, language) + " :  " + MessageText(f.fault.message, language) +
             "\r\n";

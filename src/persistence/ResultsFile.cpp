@@ -302,11 +302,11 @@ void readAsEarlierVersions(std::string& text, const std::string& fieldCs, const 
   const std::string number = ralvex::StrNaCarku(leadingNumber(text));
   ChainMessage m;
   m.kind = ralvex::DlgKind::Warning;
-  m.args = {"Hodnota \"" + text + "\" (" + fieldCs + "), uložená starší verzí programu, je čtena jako " +
+  m.args = {"Hodnota \"" + text + "\" (" + fieldCs + "), uložená starší verzí programu,\r\nje čtena jako " +
                 number + ", jak ji četla tato verze.",
             "The value \"" + text + "\" (" + fieldEn +
-                "), stored by an earlier version of the program, is read as " + number +
-                " as that version read it."};
+                "), stored by an earlier version of the program,\r\nis read as " + number +
+                ", as that version read it."};
   out.push_back(std::move(m));
   text = number;
 }

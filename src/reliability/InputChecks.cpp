@@ -29,22 +29,22 @@ struct WarningText {
   const char* en;
 };
 const WarningText kWarnings[] = {
-    {"Efektivní hloubka \"H\" = %s m je neobvykle velká (více než %s m) !",
-     "The effective depth \"H\" = %s m is unusually large (more than %s m) !"},
+    {"Efektivní hloubka \"H\" = %s m je neobvykle velká !\r\n( více než %s m )",
+     "The effective depth \"H\" = %s m is unusually large !\r\n( more than %s m )"},
     {"", ""},
-    {"Průměr svorníku \"d1\" = %s mm je neobvykle velký (více než %s mm) !",
-     "The bolt diameter \"d1\" = %s mm is unusually large (more than %s mm) !"},
+    {"Průměr svorníku \"d1\" = %s mm je neobvykle velký !\r\n( více než %s mm )",
+     "The bolt diameter \"d1\" = %s mm is unusually large !\r\n( more than %s mm )"},
     {"", ""},
-    {"Počet kotev \"n\" = %s je neobvykle velký (více než %s) !",
-     "The number of bolts \"n\" = %s is unusually large (more than %s) !"},
-    {"Vzdálenost kotev \"ds\" = %s mm je neobvykle velká (více než %s mm) !",
-     "The row spacing \"ds\" = %s mm is unusually large (more than %s mm) !"},
+    {"Počet kotev \"n\" = %s je neobvykle velký !\r\n( více než %s )",
+     "The number of bolts \"n\" = %s is unusually large !\r\n( more than %s )"},
+    {"Vzdálenost kotev \"ds\" = %s mm je neobvykle velká !\r\n( více než %s mm )",
+     "The row spacing \"ds\" = %s mm is unusually large !\r\n( more than %s mm )"},
 };
 const WarningText kWidthRefusal = {
     "Histogram šířky důlního díla \"B\" obsahuje šířky <= 0  ( nejmenší %s m ) !",
     "The width histogram \"B\" holds widths <= 0  ( the smallest %s m ) !"};
-const WarningText kWidthWarning = {"Histogram šířky důlního díla \"B\" sahá až k %s m (více než %s m) !",
-                                   "The width histogram \"B\" reaches %s m (more than %s m) !"};
+const WarningText kWidthWarning = {"Histogram šířky důlního díla \"B\" sahá až k %s m !\r\n( více než %s m )",
+                                   "The width histogram \"B\" reaches %s m !\r\n( more than %s m )"};
 constexpr const char* kCheckCs = "\r\n\r\nZkontrolujte prosím zadání.";
 constexpr const char* kCheckEn = "\r\n\r\nPlease check the input.";
 

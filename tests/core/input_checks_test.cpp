@@ -117,21 +117,21 @@ TEST(InputChecksTest, FieldsRefuseValuesOutOfTheirDomainAndWarnAboutAbsurdOnes) 
   const Case cases[] = {
       {H, "900", -1, ""},
       {H, "5000", -1, ""},
-      {H, "5000,5", 0, "\"H\" = 5000,5 m je neobvykle velká (více než 5000 m)"},
+      {H, "5000,5", 0, "\"H\" = 5000,5 m je neobvykle velká !\r\n( více než 5000 m )"},
       {H, "9E4", 0, "\"H\" = 9E4 m"},
       {H, "100000", 0, "= 100000 m"},  // the highest value is valid, and absurd
       {H, "100001", 145, "( 100001 )\r\n\r\n0 < H <= 100000 m"},
       {H, "1e308", 145, "0 < H <= 100000 m"},
       {H, "inf", 145, "( inf )"},
       {D1, "60", -1, ""},
-      {D1, "61", 0, "\"d1\" = 61 mm je neobvykle velký (více než 60 mm)"},
+      {D1, "61", 0, "\"d1\" = 61 mm je neobvykle velký !\r\n( více než 60 mm )"},
       {D1, "1001", 146, "\"d1\" !  ( 1001 )\r\n\r\n0 < d1 <= 1000 mm\r\n"},
       {D2, "1e5", 146, "0 <= d2 <= 1000 mm"},
       {N, "20", -1, ""},
-      {N, "21", 0, "\"n\" = 21 je neobvykle velký (více než 20)"},
+      {N, "21", 0, "\"n\" = 21 je neobvykle velký !\r\n( více než 20 )"},
       {N, "2E3", 147, "( 2E3 )\r\n\r\n0 < n <= 1000"},
       {Ds, "5000", -1, ""},
-      {Ds, "5001", 0, "\"ds\" = 5001 mm je neobvykle velká (více než 5000 mm)"},
+      {Ds, "5001", 0, "\"ds\" = 5001 mm je neobvykle velká !\r\n( více než 5000 mm )"},
       {Ds, "1e300", 155, "0 < ds <= 100000 mm"},
   };
   for (const Case& c : cases) {
@@ -152,7 +152,7 @@ TEST(InputChecksTest, FieldsRefuseValuesOutOfTheirDomainAndWarnAboutAbsurdOnes) 
   }
   // The English warning says the same.
   EXPECT_EQ(checkDepthH("6000", Language::English)[0].text,
-            "The effective depth \"H\" = 6000 m is unusually large (more than 5000 m) !\r\n\r\n"
+            "The effective depth \"H\" = 6000 m is unusually large !\r\n( more than 5000 m )\r\n\r\n"
             "Please check the input.");
 }
 

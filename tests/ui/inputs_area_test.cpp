@@ -325,7 +325,7 @@ TEST_F(InputArea, TabOutOfAFieldRefusesOutOfDomainValuesAndWarnsAboutAbsurdOnes)
   const Case cases[] = {
       {"EdH", u"-900"_s, 3, msg(145) + "-900 )"},
       {"EdH", u"1E9"_s, 3, "( 1E9 )\r\n\r\n0 < H <= 100000 m"},
-      {"EdH", u"6000"_s, 4, "\"H\" = 6000 m je neobvykle velká (více než 5000 m)"},
+      {"EdH", u"6000"_s, 4, "\"H\" = 6000 m je neobvykle velká !\r\n( více než 5000 m )"},
       {"EdH", u"900.5"_s, 0, ""},
       {"EdPS", u"80"_s, 4, "\"d1\" = 80 mm"},
       {"EdPS", u"5E3"_s, 3, "0 < d1 <= 1000 mm"},
@@ -373,7 +373,7 @@ TEST_F(InputArea, AWidthOutOfItsDomainIsRefusedAndAnAbsurdOneWarnedAbout) {
     int title;
     std::string part;
   } cases[] = {
-      {"B120.dis", 95, 125, 4, "sahá až k 120 m (více než 50 m)"},
+      {"B120.dis", 95, 125, 4, "sahá až k 120 m !\r\n( více než 50 m )"},
       {"Bneg.dis", -3, 9, 3, "obsahuje šířky <= 0  ( nejmenší -1 m )"},
   };
   for (const auto& c : cases) {
