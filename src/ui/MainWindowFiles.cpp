@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <algorithm>
 #include <filesystem>
 
 #include "histogram/HistogramFile.h"
@@ -300,8 +301,12 @@ void MainWindow::showOpenReport(const ProjectOpenReport& report, const std::stri
         break;
       case ProjectOpenEvent::Kind::BetaComputed:
         StrGrHorn_->setCurrentCell(-1, -1);
-        // A thickness refusal is shown with the file's name among the typed inputs below.
-        if (e.beta.firstNumber() != 149) showChainReport(e.beta);
+        // A thickness refusal the typed inputs below repeat is shown there, with the file's name.
+        if (std::none_of(report.inputs.begin(), report.inputs.end(), [&](const ChainMessage& m) {
+              return e.beta.firstNumber() == 149 && m.number == 149 &&
+                     m.layerRow == e.beta.messages[0].layerRow;
+            }))
+          showChainReport(e.beta);
         break;
     }
   }

@@ -273,6 +273,17 @@ TEST_F(ProjectFiles, TypedInputsAreCheckedWhenOpenedAndBeforeTheChain) {
       EXPECT_FALSE(main->project().boltLengthDone) << c.depth;
     }
   }
+  // A thickness that is no number is reported once, naming the file (not again as Beta's report).
+  std::string bytes = bytesOf(projects("Chodba_K12.hor"));
+  bytes.replace(bytes.find("\r\n2.0\r\n"), 7, "\r\n2,0x\r\n");
+  put(projects("M.hor"), bytes);
+  restart();
+  dialogs.asked.clear();
+  openProject(projects("M.hor"));
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_TRUE(dialogs.asked[0].text.starts_with(msg(149))) << dialogs.asked[0].text;
+  EXPECT_NE(dialogs.asked[0].text.find("( 2,0x )"), std::string::npos);
+  EXPECT_NE(dialogs.asked[0].text.find(projects("M.hor")), std::string::npos);
 }
 
 }  // namespace
