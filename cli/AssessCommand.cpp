@@ -2,7 +2,6 @@
 
 #include "AssessCommand.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -11,11 +10,12 @@
 #include <string>
 #include <string_view>
 
+#include "Arguments.h"
 #include "Json.h"
 #include "ProjectLoad.h"
+#include "commandline/ChainOptions.h"
 #include "histogram/HistogramFile.h"
 #include "persistence/AssessFile.h"
-#include "persistence/ChainOptions.h"
 #include "ralvex/Ralvex.h"
 #include "reliability/Assessment.h"
 #include "reliability/BoltLength.h"
@@ -43,36 +43,19 @@ struct Options {
   verification::MonteCarloOptions monteCarlo;
 };
 
-template <typename T>
-bool parseNumber(std::string_view s, T& out) {
-  const char* end = s.data() + s.size();
-  auto [p, ec] = std::from_chars(s.data(), end, out);
-  return ec == std::errc() && p == end;
-}
-
-bool parse(int argc, char* argv[], Options& o) {
-  for (int i = 2; i < argc; ++i) {
-    const std::string_view a = argv[i];
-    const bool hasValue = i + 1 < argc;
-    if (const OptionRead read = readChainOption(argc, argv, i, o.chain); read != OptionRead::NotChainOption) {
-      if (read == OptionRead::Bad) return false;
-    } else if (a == "--verify") {
-      o.verify = true;
-    } else if (a == "--samples" && hasValue) {
-      if (!parseNumber(argv[++i], o.monteCarlo.maxSamples) || o.monteCarlo.maxSamples < 1) return false;
-    } else if (a == "--cov" && hasValue) {
-      if (!parseNumber(argv[++i], o.monteCarlo.targetCov) || !(o.monteCarlo.targetCov > 0) ||
-          !(o.monteCarlo.targetCov < 1))
-        return false;
-    } else if (a == "--seed" && hasValue) {
-      if (!parseNumber(argv[++i], o.monteCarlo.seed)) return false;
-    } else if (o.file.empty() && !a.starts_with("--")) {
-      o.file = std::string(a);
-    } else {
-      return false;
-    }
-  }
-  return !o.file.empty();
+// The options as read; nullopt after a refused argument (reported on standard error).
+std::optional<Options> parse(int argc, char* argv[]) {
+  const auto a = cli::readArguments(argc, argv, 2, "assess", kUsage);
+  if (!a) return std::nullopt;
+  Options o;
+  o.file = a->positional[0];
+  o.chain = chainOptionsOf(*a);
+  o.verify = a->has("--verify");
+  o.monteCarlo.maxSamples =
+      static_cast<std::int64_t>(a->whole("--samples", static_cast<std::uint64_t>(o.monteCarlo.maxSamples)));
+  o.monteCarlo.targetCov = a->real("--cov", o.monteCarlo.targetCov);
+  o.monteCarlo.seed = a->whole("--seed", o.monteCarlo.seed);
+  return o;
 }
 
 cli::Json number(std::optional<double> v) { return v ? cli::Json(*v) : cli::Json(nullptr); }
@@ -80,8 +63,8 @@ cli::Json number(std::optional<double> v) { return v ? cli::Json(*v) : cli::Json
 cli::Json assessmentJson(const ProjectState& p, const AssessmentResult& a) {
   cli::Json j;
   j["bStar"] = p.bStar;
-  j["beta"] = p.betaValue > 0 ? cli::Json(p.betaValue) : cli::Json(leadingNumber(p.beta));
-  j["m1"] = leadingNumber(p.layers[0].thickness);
+  j["beta"] = p.betaValue > 0 ? cli::Json(p.betaValue) : cli::Json(parseInputNumber(p.beta).value_or(0));
+  j["m1"] = parseInputNumber(p.layers[0].thickness).value_or(0);
   j["reducedStrength"] = cli::histogramJson(p.reducedStrength);
   j["boltLength"] = cli::histogramJson(p.boltLength);
   j["boltLoad"] = cli::histogramJson(p.boltLoad);
@@ -154,11 +137,9 @@ int addVerification(cli::Json& j, const ProjectState& p, double chainPf, const O
 }  // namespace
 
 int runAssessCommand(int argc, char* argv[]) {
-  Options o;
-  if (!parse(argc, argv, o)) {
-    std::cerr << kUsage;
-    return 2;
-  }
+  const auto parsed = parse(argc, argv);
+  if (!parsed) return 2;
+  const Options& o = *parsed;
   const ChainOptions& c = o.chain;
   const AssessedFile r =
       assessFile(o.file, cli::histogramsFolder(c.histograms), c.ds, c.standard, c.language, c.reading);
@@ -168,6 +149,7 @@ int runAssessCommand(int argc, char* argv[]) {
   // A results file is assessed again as its stored S was made, when a reading makes it again.
   j["inputReading"] = std::string(inputReadingName(r.project.boltLoadReading.inputs));
   if (r.isResults) j["storedReadingKnown"] = r.project.boltLoadReadingKnown;
+  if (!r.warnings.empty()) j["warnings"] = r.warnings;
   if (o.verify)
     if (const int status = addVerification(j, r.project, r.assessment.pf, o)) return status;
   cli::printJson(j);

@@ -8,12 +8,13 @@
 #include <string>
 #include <string_view>
 
+#include "Arguments.h"
 #include "Json.h"
 #include "ProjectLoad.h"
+#include "commandline/ChainOptions.h"
 #include "design/PatternDesign.h"
 #include "io/AtomicFile.h"
 #include "persistence/AssessFile.h"
-#include "persistence/ChainOptions.h"
 #include "shell/Messages.h"
 
 namespace {
@@ -31,33 +32,19 @@ struct Options {
   std::optional<std::string> n, d1, dsRange, csv;
 };
 
-bool parse(int argc, char* argv[], Options& o) {
-  for (int i = 2; i < argc; ++i) {
-    if (const OptionRead read = readChainOption(argc, argv, i, o.chain); read != OptionRead::NotChainOption) {
-      if (read == OptionRead::Bad) return false;
-      continue;
-    }
-    const std::string_view a = argv[i];
-    const bool hasValue = i + 1 < argc;
-    if (a == "--target" && hasValue) {
-      const std::string_view t = argv[++i];
-      if (t != "1" && t != "2" && t != "3") return false;
-      o.target = t[0] - '0';
-    } else if (a == "--n" && hasValue) {
-      o.n = argv[++i];
-    } else if (a == "--d1" && hasValue) {
-      o.d1 = argv[++i];
-    } else if (a == "--ds-range" && hasValue) {
-      o.dsRange = argv[++i];
-    } else if (a == "--csv" && hasValue) {
-      o.csv = argv[++i];
-    } else if (o.file.empty() && !a.starts_with("--")) {
-      o.file = std::string(a);
-    } else {
-      return false;
-    }
-  }
-  return !o.file.empty();
+// The options as read; nullopt after a refused argument (reported on standard error).
+std::optional<Options> parse(int argc, char* argv[]) {
+  const auto a = cli::readArguments(argc, argv, 2, "design", kUsage);
+  if (!a) return std::nullopt;
+  Options o;
+  o.file = a->positional[0];
+  o.chain = chainOptionsOf(*a);
+  if (const auto t = a->text("--target")) o.target = (*t)[0] - '0';
+  o.n = a->text("--n");
+  o.d1 = a->text("--d1");
+  o.dsRange = a->text("--ds-range");
+  o.csv = a->text("--csv");
+  return o;
 }
 
 int refuseMessage(const ChainMessage& m, Language language) {
@@ -123,11 +110,9 @@ cli::Json currentJson(const ProjectState& project, const ChainOptions& c, std::o
 }  // namespace
 
 int runDesignCommand(int argc, char* argv[]) {
-  Options o;
-  if (!parse(argc, argv, o)) {
-    std::cerr << kUsage;
-    return 2;
-  }
+  const auto parsed = parse(argc, argv);
+  if (!parsed) return 2;
+  const Options& o = *parsed;
   const ChainOptions& c = o.chain;
   const Language lang = c.language;
   const AssessedFile chain = runFileChain(o.file, cli::histogramsFolder(c.histograms), c.ds, lang, c.reading);

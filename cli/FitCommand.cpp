@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "FileArguments.h"
+#include "Arguments.h"
 #include "Json.h"
 #include "RawDataLoad.h"
 #include "creation/Fitting.h"
@@ -25,9 +25,10 @@ struct Options {
   Language language = Language::Czech;
 };
 
-bool parseOptions(int argc, char* argv[], Options& o) {
-  return readFileArguments(argc, argv, {{"--intervals", &o.intervals}, {"--eps", &o.eps}}, o.file,
-                           o.language);
+std::optional<Options> parseOptions(int argc, char* argv[]) {
+  const auto a = cli::readArguments(argc, argv, 2, "fit", kUsage);
+  if (!a) return std::nullopt;
+  return Options{a->positional[0], a->text("--intervals"), a->text("--eps"), cli::languageOf(*a)};
 }
 
 // A field as a number; null for a blank or undefined one.
@@ -39,11 +40,9 @@ cli::Json number(const FitRow& row, int field) {
 }  // namespace
 
 int runFitCommand(int argc, char* argv[]) {
-  Options o;
-  if (!parseOptions(argc, argv, o)) {
-    std::cerr << kUsage;
-    return 2;
-  }
+  const auto parsed = parseOptions(argc, argv);
+  if (!parsed) return 2;
+  const Options& o = *parsed;
   LoadedRawData d;
   if (const auto refused = loadRawData(o.file, o.intervals, o.language, d)) return *refused;
   const RawStatistics& s = d.statistics;
@@ -57,8 +56,9 @@ int runFitCommand(int argc, char* argv[]) {
   if (!h) return refuseRawData(HistogramLimitsError(d.x.front(), d.x.back()), o.language);
 
   const FitResult r = FitDistributions({d.x, s, *h, eps}, o.language);
-  if (r.fault) return cli::refuse(r.fault->message, r.fault->text);
-  if (!r.anySuitable()) return cli::refuse(110, MessageText(110, o.language));
+  const std::string failed = FitFailureWarning(r, o.language);
+  if (!r.anySuitable())
+    return cli::refuse(110, MessageText(110, o.language) + (failed.empty() ? "" : "\r\n\r\n" + failed));
 
   cli::Json fits = cli::Json::array();
   for (int type : r.ranking) {
@@ -87,6 +87,15 @@ int runFitCommand(int argc, char* argv[]) {
   }
   cli::Json j;
   j["fits"] = std::move(fits);
+  if (!failed.empty()) {
+    cli::Json left = cli::Json::array();
+    for (const FitFailure& f : r.failures)
+      left.push_back({{"type", f.type},
+                      {"name", DistributionTypeName(f.type, o.language)},
+                      {"message", f.fault.message}});
+    j["failed"] = std::move(left);
+    j["warnings"] = cli::Json::array({failed});
+  }
   cli::printJson(j);
   return 0;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Arguments.h"
 #include "Json.h"
 #include "creation/ParametricGenerator.h"
 #include "ralvex/Ralvex.h"
@@ -21,30 +22,12 @@ constexpr const char* kUsage =
 }  // namespace
 
 int runGenerateCommand(int argc, char* argv[]) {
-  std::vector<std::string> positional;
-  std::string epsText = "1E-7", nText = "128";
-  Language lang = Language::Czech;
-  for (int i = 2; i < argc; ++i) {
-    const std::string_view a = argv[i];
-    if (a == "--eps" && i + 1 < argc) {
-      epsText = argv[++i];
-    } else if (a == "--intervals" && i + 1 < argc) {
-      nText = argv[++i];
-    } else if (a == "--lang" && i + 1 < argc) {
-      const std::string_view l = argv[++i];
-      if (l != "cs" && l != "en") {
-        std::cerr << kUsage;
-        return 2;
-      }
-      lang = l == "en" ? Language::English : Language::Czech;
-    } else {
-      positional.emplace_back(a);
-    }
-  }
-  if (positional.size() < 2 || positional.size() > 5) {
-    std::cerr << kUsage;
-    return 2;
-  }
+  const auto a = cli::readArguments(argc, argv, 2, "generate", kUsage);
+  if (!a) return 2;
+  const std::vector<std::string>& positional = a->positional;
+  const std::string epsText = a->text("--eps").value_or("1E-7");
+  const std::string nText = a->text("--intervals").value_or("128");
+  const Language lang = cli::languageOf(*a);
   long type = -1;
   if (!ralvex::parseLong(positional[0], type) || type < 0 || type >= kParametricTypeCount) {
     return cli::refuse(0, (lang == Language::Czech ? "Typ rozdělení není v rozsahu 0 .. 23 : "
@@ -68,7 +51,10 @@ int runGenerateCommand(int argc, char* argv[]) {
   const ParametricResult r = GenerateParametric(rq, lang);
   if (r.refusal) return cli::refuse(r.refusal->message, r.refusal->text);
   if (r.fault && !r.valid) return cli::refuse(r.fault->message, r.fault->text);
-  cli::Json j = cli::histogramJson(r.valid ? r.histogram() : Histogram{});
+  if (!r.valid)
+    return cli::refuse(0, lang == Language::Czech ? "Pro uvedené parametry nevznikl žádný histogram !"
+                                                  : "These parameters give no histogram !");
+  cli::Json j = cli::histogramJson(r.histogram());
   j["valid"] = r.valid;
   if (!r.description.empty()) j["description"] = r.description;
   if (r.fault) j["fault"] = cli::errorJson(r.fault->message, r.fault->text)["error"];

@@ -2,7 +2,6 @@
 
 #include "HistogramCommand.h"
 
-#include <charconv>
 #include <cmath>
 #include <iostream>
 #include <optional>
@@ -10,11 +9,13 @@
 #include <string_view>
 #include <vector>
 
+#include "Arguments.h"
 #include "Json.h"
 #include "histogram/Histogram.h"
 #include "histogram/HistogramArithmetic.h"
 #include "histogram/HistogramCharacteristics.h"
 #include "histogram/HistogramFile.h"
+#include "ralvex/Ralvex.h"
 
 namespace {
 
@@ -25,36 +26,10 @@ constexpr const char* kUsage =
     "       veltra-cli histogram characteristics FILE.dis [--lang cs|en]\n";
 
 struct Options {
-  std::vector<std::string> positional;
+  std::vector<std::string> positional;  // after the subcommand
   std::optional<std::string> output;
   Language language = Language::Czech;
 };
-
-bool parseOptions(int argc, char* argv[], int first, Options& o) {
-  for (int i = first; i < argc; ++i) {
-    const std::string_view a = argv[i];
-    if (a == "-o" && i + 1 < argc) {
-      o.output = argv[++i];
-    } else if (a == "--lang" && i + 1 < argc) {
-      const std::string_view l = argv[++i];
-      if (l == "cs")
-        o.language = Language::Czech;
-      else if (l == "en")
-        o.language = Language::English;
-      else
-        return false;
-    } else {
-      o.positional.emplace_back(a);
-    }
-  }
-  return true;
-}
-
-bool parseFactor(std::string_view t, double& c) {
-  if (!t.empty() && t.front() == '+') t.remove_prefix(1);
-  const auto r = std::from_chars(t.data(), t.data() + t.size(), c);
-  return !t.empty() && r.ec == std::errc() && r.ptr == t.data() + t.size() && std::isfinite(c);
-}
 
 // Reads a file or prints the refusal; nullopt after a refusal.
 std::optional<Histogram> readOrRefuse(const std::string& path, Language language) {
@@ -76,17 +51,11 @@ bool writeIfAsked(const Options& o, const Histogram& h) {
 }  // namespace
 
 int runHistogramCommand(int argc, char* argv[]) {
-  // argv[1] is "histogram".
-  if (argc < 3) {
-    std::cerr << kUsage;
-    return 2;
-  }
-  const std::string_view command = argv[2];
-  Options o;
-  if (!parseOptions(argc, argv, 3, o)) {
-    std::cerr << kUsage;
-    return 2;
-  }
+  // argv[1] is "histogram"; the subcommand is the first positional argument.
+  const auto a = cli::readArguments(argc, argv, 2, "histogram", kUsage);
+  if (!a) return 2;
+  const std::string command = a->positional[0];
+  const Options o{{a->positional.begin() + 1, a->positional.end()}, a->text("-o"), cli::languageOf(*a)};
   const auto& args = o.positional;
 
   if (command == "read" && args.size() == 1) {
@@ -116,12 +85,13 @@ int runHistogramCommand(int argc, char* argv[]) {
     auto h = readOrRefuse(args[0], o.language);
     if (!h) return 1;
     double c = 0;
-    if (!parseFactor(args[1], c))
+    if (!ralvex::parseDouble(args[1], c))
       return cli::refuse(
           0, (o.language == Language::Czech ? "Neplatný násobitel: " : "Invalid factor: ") + args[1]);
-    ScaleHistogram(*h, c);
-    if (!writeIfAsked(o, *h)) return 1;
-    cli::printJson(cli::histogramJson(*h));
+    const HistogramOpResult r = ScaledHistogram(*h, c);
+    if (!r) return cli::refuse(r.message, r.text(o.language) + "  ( C = " + args[1] + " )");
+    if (!writeIfAsked(o, r.h)) return 1;
+    cli::printJson(cli::histogramJson(r.h));
     return 0;
   }
 

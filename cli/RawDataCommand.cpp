@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "FileArguments.h"
+#include "Arguments.h"
 #include "Json.h"
 #include "RawDataLoad.h"
 #include "creation/RawData.h"
@@ -25,19 +25,19 @@ struct Options {
   Language language = Language::Czech;
 };
 
-bool parseOptions(int argc, char* argv[], Options& o) {
-  return readFileArguments(argc, argv, {{"--intervals", &o.intervals}, {"--min", &o.min}, {"--max", &o.max}},
-                           o.file, o.language);
+std::optional<Options> parseOptions(int argc, char* argv[]) {
+  const auto a = cli::readArguments(argc, argv, 2, "rawdata", kUsage);
+  if (!a) return std::nullopt;
+  return Options{a->positional[0], a->text("--intervals"), a->text("--min"), a->text("--max"),
+                 cli::languageOf(*a)};
 }
 
 }  // namespace
 
 int runRawDataCommand(int argc, char* argv[]) {
-  Options o;
-  if (!parseOptions(argc, argv, o)) {
-    std::cerr << kUsage;
-    return 2;
-  }
+  const auto parsed = parseOptions(argc, argv);
+  if (!parsed) return 2;
+  const Options& o = *parsed;
   LoadedRawData d;
   if (const auto refused = loadRawData(o.file, o.intervals, o.language, d)) return *refused;
   const RawStatistics& s = d.statistics;

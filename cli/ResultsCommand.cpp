@@ -6,30 +6,18 @@
 #include <string>
 #include <string_view>
 
+#include "Arguments.h"
 #include "Json.h"
 #include "io/AtomicFile.h"
 #include "persistence/FileError.h"
 #include "persistence/ResultsFile.h"
 
 int runResultsDumpCommand(int argc, char* argv[]) {
-  std::string path;
-  Language language = Language::Czech;
-  bool usage = false;
-  for (int i = 2; i < argc; ++i) {
-    const std::string_view a = argv[i];
-    if (a == "--lang" && i + 1 < argc) {
-      const std::string_view l = argv[++i];
-      usage = usage || (l != "cs" && l != "en");
-      language = l == "en" ? Language::English : Language::Czech;
-    } else {
-      usage = usage || !path.empty();
-      path = std::string(a);
-    }
-  }
-  if (usage || path.empty()) {
-    std::cerr << "usage: veltra-cli results-dump RESULTS.Vys [--lang cs|en]\n";
-    return 2;
-  }
+  const auto a = cli::readArguments(argc, argv, 2, "results-dump",
+                                    "usage: veltra-cli results-dump RESULTS.Vys [--lang cs|en]\n");
+  if (!a) return 2;
+  const std::string path = a->positional[0];
+  const Language language = cli::languageOf(*a);
   std::string bytes;
   if (!readWholeFile(path, bytes)) {
     const FileError e = FileError::missing();

@@ -7,10 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "Arguments.h"
 #include "Json.h"
 #include "ProjectLoad.h"
+#include "commandline/ChainOptions.h"
 #include "io/AtomicFile.h"
-#include "persistence/ChainOptions.h"
 #include "persistence/FileError.h"
 #include "reliability/ReducedStrength.h"
 #include "rmr/RmrRating.h"
@@ -28,24 +29,10 @@ int refuseMessage(const ChainMessage& m, Language language) {
 }  // namespace
 
 int runRmrCommand(int argc, char* argv[]) {
-  std::string file;
-  ChainOptions options;
-  for (int i = 2; i < argc; ++i) {
-    const std::string_view a = argv[i];
-    const OptionRead read =
-        readChainOption(argc, argv, i, options, kHistogramsOption | kLangOption | kInputReadingOption);
-    if (read == OptionRead::Read) continue;
-    if (read == OptionRead::NotChainOption && file.empty() && !a.starts_with("--")) {
-      file = std::string(a);
-    } else {
-      file.clear();
-      break;
-    }
-  }
-  if (file.empty()) {
-    std::cerr << kUsage;
-    return 2;
-  }
+  const auto args = cli::readArguments(argc, argv, 2, "rmr", kUsage);
+  if (!args) return 2;
+  const std::string file = args->positional[0];
+  const ChainOptions options = chainOptionsOf(*args);
   const Language lang = options.language;
 
   std::string bytes;

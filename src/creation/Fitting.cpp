@@ -326,18 +326,25 @@ FitResult FitDistributions(const FitInput& input, Language language, const FitPr
     if (type == kUniformType || type == kTriangularType) continue;
     request.type = type;
     if (type == kWeibullType) {
-      size_t tried = 0;
+      size_t tried = 0, faulted = 0;
+      std::optional<ParametricFault> firstFault;
       double best = 0;
       const double bestShape = BestWeibullShape(
           [&](double shape) {
             sample.weibullShape = shape;
             const ParametricResult r = GenerateParametric(request, language);
             if (++tried % 32 == 0) advance(32);
+            if (r.fault) {
+              ++faulted;
+              if (!firstFault) firstFault = r.fault;
+            }
             return r.fault ? 0.0 : tesnostOf(r);
           },
           best);
       advance(static_cast<int>(tried % 32));
       if (!(best > 0)) {
+        // Left out as unsuitable; named as failed when every shape faulted.
+        if (firstFault && faulted == tried) result.failures.push_back({type, *firstFault});
         advance(1);
         continue;
       }
@@ -347,14 +354,9 @@ FitResult FitDistributions(const FitInput& input, Language language, const FitPr
     const ParametricResult r = GenerateParametric(request, language);
     advance(1);
     if (r.fault) {
-      // An arithmetic fault ends the fitting without results.
-      FitResult stopped;
-      stopped.rawRow = result.rawRow;
-      stopped.rawMoments = result.rawMoments;
-      stopped.ranking = result.ranking;
-      stopped.fault = r.fault;
-      stopped.faultType = type;
-      return stopped;
+      // This type's arithmetic fault leaves it out; the others are fitted.
+      result.failures.push_back({type, *r.fault});
+      continue;
     }
     if (!r.valid) continue;
     const double t = tesnostOf(r);
@@ -392,6 +394,20 @@ FitResult FitDistributions(const FitInput& input, Language language, const FitPr
   });
   result.offered.assign(result.ranking.begin(), result.ranking.begin() + K);
   return result;
+}
+
+std::string FitFailureWarning(const FitResult& result, Language language) {
+  if (result.failures.empty()) return {};
+  std::string text =
+      language == Language::Czech
+          ? "Tyto typy rozdělení nebylo možné proložit\r\npro chybu výpočtu, v tabulce nejsou :\r\n\r\n"
+          : "These distribution types could not be fitted\r\nfor an arithmetic fault, they are not in the "
+            "table :"
+            "\r\n\r\n";
+  for (const FitFailure& f : result.failures)
+    text += "\t" + DistributionTypeName(f.type, language) + " :  " + MessageText(f.fault.message, language) +
+            "\r\n";
+  return text;
 }
 
 void RemoveFromRankingPosition(FitResult& result, int from) {

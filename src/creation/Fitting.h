@@ -127,6 +127,12 @@ std::vector<double> WeibullShapes();
 /// when none is above 0); `best` receives that těsnost.
 double BestWeibullShape(const std::function<double(double)>& tesnost, double& best);
 
+/// A type left out of the fitting by an arithmetic fault of its own computation.
+struct FitFailure {
+  int type = 0;
+  ParametricFault fault;
+};
+
 /// Everything the fitting found. Types are indexed by their code 0..23.
 struct FitResult {
   std::array<double, kDistributionTypes> tesnost{};             // 0 = unsuitable
@@ -139,17 +145,21 @@ struct FitResult {
   std::vector<FitRow> rows;  // fit table rows in the order the types were found suitable
   FitRow rawRow;
   RawMoments rawMoments;
-  double weibullShape = 1.5;             // best shape (when Weibull suits)
-  std::optional<ParametricFault> fault;  // an arithmetic fault stopped the fitting: no results
-  int faultType = -1;
+  double weibullShape = 1.5;         // best shape (when Weibull suits)
+  std::vector<FitFailure> failures;  // types whose computation faulted, in the order tried
 
   bool anySuitable() const;
 };
 
+/// The one warning after a fit naming each type left out by an arithmetic fault and its fault; empty
+/// when none was.
+std::string FitFailureWarning(const FitResult& result, Language language);
+
 /// Progress over the types: done out of all steps (each Weibull shape is a step).
 using FitProgress = std::function<void(int done, int all)>;
 
-/// Fits every type but 18 and 19 to the raw data and ranks the suitable ones.
+/// Fits every type but 18 and 19 to the raw data and ranks the suitable ones. A type whose computation
+/// faults is left out (FitResult::failures); the others are fitted as usual.
 FitResult FitDistributions(const FitInput& input, Language language, const FitProgress& progress = {});
 
 /// Drops the fitting results from table row `from` on (ranking positions from `from` on): their

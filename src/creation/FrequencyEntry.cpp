@@ -1,7 +1,6 @@
 #include "creation/FrequencyEntry.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 #include "ralvex/Ralvex.h"
@@ -15,40 +14,10 @@ std::string_view trimBlanks(std::string_view s) {
   return s;
 }
 
-// The number a typed field starts with, read as far as it forms one; nullopt when no number starts
-// the text or it is beyond the range of the reals.
-std::optional<double> leadingReal(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
-  std::string number;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    if (text[i] == '-') number.push_back('-');
-    ++i;
-  }
-  size_t digits = 0;
-  auto take = [&] {
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-      number.push_back(text[i++]);
-      ++digits;
-    }
-  };
-  take();
-  if (i < text.size() && text[i] == '.') {
-    number.push_back(text[i++]);
-    take();
-  }
-  if (digits == 0) return std::nullopt;
-  if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
-    std::string exponent = "E";
-    size_t j = i + 1;
-    if (j < text.size() && (text[j] == '+' || text[j] == '-')) exponent.push_back(text[j++]);
-    const size_t first = j;
-    while (j < text.size() && text[j] >= '0' && text[j] <= '9') exponent.push_back(text[j++]);
-    if (j > first) number += exponent;
-  }
+// A typed Min or Max: the whole text a finite number (a decimal comma as the point); nullopt otherwise.
+std::optional<double> typedReal(std::string_view text) {
   double x = 0;
-  const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), x);
-  if (ec != std::errc() || !std::isfinite(x)) return std::nullopt;
+  if (!ralvex::parseDouble(text, x) || !std::isfinite(x)) return std::nullopt;
   return x;
 }
 
@@ -137,7 +106,7 @@ std::optional<FrequencyEntry> checkFrequencyEntry(const FrequencyEntryInput& in,
                          std::to_string(kLargestFrequencySum) + "\r\n\t" +
                          own(language, "Zadáno : ", "Given : ") + std::to_string(count.sum));
 
-  const auto lower = leadingReal(in.minText);
+  const auto lower = typedReal(in.minText);
   if (trimBlanks(in.minText).empty() || !lower) return refuse(224, "Min - " + MessageText(224, language));
 
   FrequencyEntry e;
@@ -146,7 +115,7 @@ std::optional<FrequencyEntry> checkFrequencyEntry(const FrequencyEntryInput& in,
   Histogram& h = e.shape;
   h.count = n;
   if (in.discrete) {
-    const auto upper = leadingReal(in.maxText);
+    const auto upper = typedReal(in.maxText);
     if (trimBlanks(in.maxText).empty() || !upper) return refuse(224, "Max - " + MessageText(224, language));
     if (*lower >= *upper) return refuse(225, MessageText(225, language));
     const double range = *upper - *lower;

@@ -67,7 +67,7 @@ inline constexpr std::int64_t kLargestFrequencySum = std::int64_t{1} << 53;
 /// (226), more than 256 lines (227 with the count), a negative frequency, a sum of 0 or above
 /// kLargestFrequencySum (texts of our own), Min missing or no number ("Min - " + 224), and for
 /// "Discrete" Max missing or no number ("Max - " + 224), Min >= Max (225), a width beyond the reals.
-/// Min and Max read as far as they form a number ("2.5x" reads 2.5).
+/// Min and Max are read whole, a decimal comma as the point ("2,5" is 2.5; "2.5 m" is no number).
 std::optional<FrequencyEntry> checkFrequencyEntry(const FrequencyEntryInput& input, Language language,
                                                   FrequencyRefusal& refusal);
 

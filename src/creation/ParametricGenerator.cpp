@@ -86,6 +86,20 @@ constexpr OwnText kStepLost{
     "the search step h = %s is below the precision of numbers at x = %s.\r\n"
     "Change the parameters !"};
 constexpr OwnText kBadType{"Neznámý typ rozdělení : ", "Unknown distribution type : "};
+constexpr OwnText kNoMass{
+    "Pro uvedené parametry nevznikl žádný histogram :\r\n\r\n"
+    "hustota je v celém rozsahu %s .. %s nulová nebo není konečné číslo.\r\n"
+    "Změňte parametry !",
+    "These parameters give no histogram :\r\n\r\n"
+    "the density is zero or not a finite number over the whole range %s .. %s.\r\n"
+    "Change the parameters !"};
+constexpr OwnText kZeroDensity{
+    "Pro uvedené parametry nevznikl žádný histogram :\r\n\r\n"
+    "hustota je všude nulová (její konstanta je menší než nejmenší reálné číslo).\r\n"
+    "Změňte parametry !",
+    "These parameters give no histogram :\r\n\r\n"
+    "the density is zero everywhere (its constant is below the smallest real number).\r\n"
+    "Change the parameters !"};
 
 // Fixed notation with five decimals (scientific beyond 15 digits), decimal point.
 std::string formatted(double x) {
@@ -844,6 +858,9 @@ void Generator::postProcess() {
   if (!(S_ != 0) || !std::isfinite(S_)) {
     res_.valid = false;
     res_.p.fill(0);
+    if (!fitting_)
+      res_.refusal = ParametricRefusal{0, FillPlaceholders(own(kNoMass), {formatted(min_), formatted(max_)}),
+                                       3, 0, false};
     return;
   }
   for (int i = 0; i < n; ++i) res_.p[i] = res_.p[i] / S_;
@@ -934,7 +951,7 @@ ParametricResult Generator::run() {
     }
     constants();
     if (t_ == kPtBetaGeneral && !(C1_ <= 1e308)) refuse(506, msg(506), 2);
-    if (t_ == kPtGamma && C1_ == 0) refuse(0, "", 0);
+    if (t_ == kPtGamma && C1_ == 0) refuse(0, own(kZeroDensity), 0);
     if (t_ == kPtSnedecor && !(C1_ <= 1e308)) refuse(506, msg(506), 1);
     range();
     if (rq_.limits.active && t_ != kPtRaisedCosine && t_ != kPtUniform && t_ != kPtTriangular) {

@@ -1,5 +1,7 @@
 #include "histogram/HistogramArithmetic.h"
 
+#include <cmath>
+
 namespace hist {
 
 ArithmeticFault checkOperand(const Histogram& x) {
@@ -34,6 +36,11 @@ std::string arithmeticFaultText(ArithmeticFault fault, Language language) {
                 : "The computation  c a n n o t  be done!\r\n\r\nThe resulting histogram would have no "
                   "interval "
                   "(the result spans less than half of the first interval width).";
+    case ArithmeticFault::Overflow:
+      return cs ? "Výpočet  n e l z e  provést!\r\n\r\nHodnoty histogramu přesahují rozsah reálných čísel."
+                : "The computation  c a n n o t  be done!\r\n\r\nThe histogram values exceed the range of "
+                  "real "
+                  "numbers.";
   }
   return {};
 }
@@ -50,6 +57,24 @@ std::string HistogramOpResult::text(Language language) const {
 namespace {
 
 enum class Op { Sum, Difference, Product };
+
+HistogramOpResult refuse(ArithmeticFault fault);
+
+}  // namespace
+
+HistogramOpResult ScaledHistogram(const Histogram& h, double c) {
+  if (auto f = hist::checkOperand(h); f != ArithmeticFault::None) return refuse(f);
+  HistogramOpResult r;
+  r.h = h;
+  ScaleHistogram(r.h, c);
+  if (!std::isfinite(c) || !std::isfinite(r.h.min) || !std::isfinite(r.h.max) || !std::isfinite(r.h.range) ||
+      !std::isfinite(r.h.step))
+    return refuse(ArithmeticFault::Overflow);
+  r.ok = true;
+  return r;
+}
+
+namespace {
 
 HistogramOpResult refuse(ArithmeticFault fault) {
   HistogramOpResult r;

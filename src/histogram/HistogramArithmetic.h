@@ -31,6 +31,7 @@ enum class ArithmeticFault {
   BadValues,        // an input min or max that is not finite
   DegenerateFrame,  // the first bin count comes out 0 or undefined
   OutOfFrame,       // a difference pair fell outside the result's bins (cannot happen for checked inputs)
+  Overflow,         // a scaled histogram's values leave the range of real numbers
 };
 
 /// Result of a binary operation. On refusal `ok` is false, `h` is empty and `fault` says why;
@@ -46,6 +47,10 @@ struct HistogramOpResult {
   /// The refusal in `language`; empty on success.
   std::string text(Language language) const;
 };
+
+/// ScaleHistogram of a copy of `h` by `c`, refused (Overflow) when `c` or a value of the result is not a
+/// finite number, and like the binary operations for an input they refuse.
+HistogramOpResult ScaledHistogram(const Histogram& h, double c);
 
 namespace hist {
 

@@ -69,9 +69,13 @@ bool isNumberSyntax(std::string_view t) {
   return i == t.size();
 }
 
-// The Total text as an extended real (already accepted by the library's parser).
+// The Total text as an extended real (already accepted by the library's parser, which reads a
+// decimal comma as the point).
 template <class Real>
-bool parseReal(std::string_view t, Real& x) {
+bool parseReal(std::string_view text, Real& x) {
+  std::string pointed(text);
+  if (const size_t comma = pointed.find(','); comma != std::string::npos) pointed[comma] = '.';
+  std::string_view t = pointed;
   if (!isNumberSyntax(t)) return false;
   if (t.front() == '+') t.remove_prefix(1);  // from_chars takes no plus sign
   const auto r = std::from_chars(t.data(), t.data() + t.size(), x);

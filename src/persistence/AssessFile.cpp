@@ -10,6 +10,7 @@
 #include "persistence/ResultsFile.h"
 #include "reliability/BoltLength.h"
 #include "reliability/BoltLoad.h"
+#include "reliability/InputChecks.h"
 #include "reliability/ReducedStrength.h"
 #include "reliability/StoredReading.h"
 #include "shell/Messages.h"
@@ -39,6 +40,28 @@ AssessedFile& refuse(AssessedFile& out, const ChainReport& r, Language language)
   return refuse(out, r.messages.front().number, chainMessageText(r.messages.front(), language));
 }
 
+// Keeps the warnings among `inputs` and refuses at the first refusal; false after a refusal. `file`
+// is named after each message when given.
+bool takeInputs(AssessedFile& out, const std::vector<ChainMessage>& inputs, const std::string& file,
+                Language lang) {
+  for (const ChainMessage& m : inputs) {
+    const std::string text = file.empty() ? chainMessageText(m, lang) : fileValueText(m, file, lang);
+    if (m.kind != ralvex::DlgKind::Warning) {
+      refuse(out, m.number, text);
+      return false;
+    }
+    out.warnings.push_back(text);
+  }
+  return true;
+}
+
+// The row spacing given for a project: its refusal or warning.
+std::vector<ChainMessage> typedInputMessagesOfRowSpacing(const std::string& ds) {
+  if (auto m = fieldRefusal(InputField::RowSpacing, ds)) return {*m};
+  if (auto w = fieldWarning(InputField::RowSpacing, ds)) return {*w};
+  return {};
+}
+
 }  // namespace
 
 AssessedFile runFileChain(const std::string& file, const std::string& histogramsFolder, const std::string& ds,
@@ -55,7 +78,9 @@ AssessedFile runFileChain(const std::string& file, const std::string& histograms
     const auto data = parseResultsFile(bytes, e);
     if (!data) return refuse(out, e.message, e.text(lang));
     Histogram workD;
-    openResultsInto(*data, p, out.rmr, workD);
+    std::vector<ChainMessage> inputs = openResultsInto(*data, p, out.rmr, workD);
+    for (ChainMessage& m : typedInputMessages(p)) inputs.push_back(std::move(m));
+    if (!takeInputs(out, inputs, file, lang)) return out;
     settleStoredReading(p, reading);
     out.ok = true;
     return out;
@@ -68,7 +93,13 @@ AssessedFile runFileChain(const std::string& file, const std::string& histograms
   if (const HistogramFileError* he = opened.firstHistogramError())
     return refuse(out, he->message, he->text(lang));
   if (opened.bStarRefused()) return refuse(out, 33, MessageText(33, lang));
+  if (!takeInputs(out, opened.inputs, file, lang)) return out;
+  // Layers thicker than 2B* are refused with m1 (message 135); the chain would only miss row 1's thickness.
+  for (const ProjectOpenEvent& ev : opened.events)
+    if (ev.kind == ProjectOpenEvent::Kind::BetaComputed && ev.beta.firstNumber() == 135)
+      return refuse(out, ev.beta, lang);
   p.rowSpacing = ds;
+  if (!takeInputs(out, typedInputMessagesOfRowSpacing(ds), {}, lang)) return out;
 
   if (ChainReport r = runReducedStrength(p, reading.inputs); !r.ok) return refuse(out, r, lang);
   if (ChainReport r = runBoltLength(p, {}, 0, reading); !r.ok) return refuse(out, r, lang);

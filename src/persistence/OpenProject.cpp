@@ -89,6 +89,12 @@ bool ProjectOpenReport::bStarRefused() const {
   return false;
 }
 
+const ChainMessage* ProjectOpenReport::firstInputRefusal() const {
+  for (const ChainMessage& m : inputs)
+    if (m.kind != ralvex::DlgKind::Warning) return &m;
+  return nullptr;
+}
+
 ProjectOpenReport openProject(const ProjectFileData& data, const std::string& histogramsFolder,
                               ProjectState& p, RmrTables& rmr) {
   using Kind = ProjectOpenEvent::Kind;
@@ -125,5 +131,6 @@ ProjectOpenReport openProject(const ProjectFileData& data, const std::string& hi
     report.events.push_back({Kind::BetaComputed, {}, runLayerCoefficient(p), kSrcLayer, 0, {}});
   };
   openProjectInto(data, histogramsFolder, p, rmr, hooks);
+  report.inputs = typedInputMessages(p);
   return report;
 }

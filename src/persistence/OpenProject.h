@@ -32,12 +32,16 @@ struct ProjectOpenEvent {
 /// What opening recomputed and every refusal met, in order.
 struct ProjectOpenReport {
   std::vector<ProjectOpenEvent> events;
+  /// Refusals and warnings of the typed inputs as opened (typedInputMessages), after the events.
+  std::vector<ChainMessage> inputs;
   int lastSource = kSrcLayer;     // source of the last histogram read (the window's current slot)
   std::string lastHistogramFile;  // path of the last one-row slot histogram read
 
   /// The first histogram refusal, or null.
   const HistogramFileError* firstHistogramError() const;
   bool bStarRefused() const;
+  /// The first refusal of a typed input, or null.
+  const ChainMessage* firstInputRefusal() const;
 };
 
 /// Applies `data` to `project` and `rmr` (results invalidated, results name with the version

@@ -4,6 +4,8 @@
 
 #include "persistence/ProjectFile.h"
 #include "persistence/TaggedStream.h"
+#include "ralvex/Ralvex.h"
+#include "reliability/InputChecks.h"
 
 double& recordDescriptor(Histogram& h, int i) {
   switch (i) {
@@ -280,14 +282,33 @@ std::optional<ResultsFileData> parseImpl(std::string_view bytes, FileError& erro
   return d;
 }
 
-double parseBeta(const std::string& text) {
-  try {
-    size_t used = 0;
-    const double v = std::stod(text, &used);
-    return used == text.size() ? v : 0.0;
-  } catch (...) {
-    return 0.0;
-  }
+double parseBeta(const std::string& text) { return parseInputNumber(text).value_or(0); }
+
+// A text that starts with a number ("22E", "1.2.3", "900-"): blanks, a sign, then a digit or a point
+// before a digit.
+bool startsWithNumber(std::string_view t) {
+  size_t i = 0;
+  while (i < t.size() && t[i] == ' ') ++i;
+  if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+  if (i < t.size() && t[i] == '.') ++i;
+  return i < t.size() && t[i] >= '0' && t[i] <= '9';
+}
+
+// An earlier version read its number texts as far as they formed a number and stored its results
+// computed so: such a text is replaced by that number, with a warning naming the field.
+void readAsEarlierVersions(std::string& text, const std::string& fieldCs, const std::string& fieldEn,
+                           std::vector<ChainMessage>& out) {
+  if (text.empty() || parseInputNumber(text) || !startsWithNumber(text)) return;
+  const std::string number = ralvex::StrNaCarku(leadingNumber(text));
+  ChainMessage m;
+  m.kind = ralvex::DlgKind::Warning;
+  m.args = {"Hodnota \"" + text + "\" (" + fieldCs + "), uložená starší verzí programu,\r\nje čtena jako " +
+                number + ", jak ji četla tato verze.",
+            "The value \"" + text + "\" (" + fieldEn +
+                "), stored by an earlier version of the program,\r\nis read as " + number +
+                ", as that version read it."};
+  out.push_back(std::move(m));
+  text = number;
 }
 
 }  // namespace
@@ -416,7 +437,8 @@ std::string resultsNameFromPath(std::string_view path) {
   return dot == std::string::npos ? std::string() : name.substr(0, dot);
 }
 
-void openResultsInto(const ResultsFileData& d, ProjectState& p, RmrTables& rmr, Histogram& workD) {
+std::vector<ChainMessage> openResultsInto(const ResultsFileData& d, ProjectState& p, RmrTables& rmr,
+                                          Histogram& workD) {
   p.resultsName = resultsNameFromPath(d.storedPath);
   p.nextLayerRow = d.nextLayerRow;
   p.bStar = d.bStar;
@@ -470,4 +492,17 @@ void openResultsInto(const ResultsFileData& d, ProjectState& p, RmrTables& rmr, 
   p.bearingCapacityDone = d.done[3];
   p.assessmentDone = d.done[4];
   rmr = d.rmr;
+
+  std::vector<ChainMessage> read;
+  if (d.formatLevel < kCurrentFormatLevel) {
+    for (int r = 1; r <= ProjectState::kLayers; ++r)
+      readAsEarlierVersions(p.layers[r - 1].thickness, "mocnost vrstvy " + std::to_string(r),
+                            "thickness of layer " + std::to_string(r), read);
+    readAsEarlierVersions(p.depthH, "H", "H", read);
+    readAsEarlierVersions(p.d1, "d1", "d1", read);
+    readAsEarlierVersions(p.d2, "d2", "d2", read);
+    readAsEarlierVersions(p.boltCount, "n", "n", read);
+    readAsEarlierVersions(p.rowSpacing, "ds", "ds", read);
+  }
+  return read;
 }

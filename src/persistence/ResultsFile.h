@@ -12,6 +12,7 @@
 #include "histogram/Histogram.h"
 #include "persistence/FileError.h"
 #include "project/ProjectState.h"
+#include "reliability/ChainMessages.h"
 #include "rmr/RmrTables.h"
 
 /// The results name cut at this marker before it proposes a file name.
@@ -94,7 +95,12 @@ std::string resultsNameFromPath(std::string_view storedPath);
 
 /// Puts the file's inputs, histograms and flags into `project` and its tables into `rmr`; values
 /// that an older layout lacks keep what `project` held. `workD` receives the stored D.
-void openResultsInto(const ResultsFileData& data, ProjectState& project, RmrTables& rmr, Histogram& workD);
+/// A file of an earlier version keeps its results: a number text of H, d1, d2, n, ds or a layer
+/// thickness that starts with a number but is not one as a whole ("22E") is read as far as it forms
+/// one, as that version read it, and replaced by that number; each such reading is returned as a
+/// warning.
+std::vector<ChainMessage> openResultsInto(const ResultsFileData& data, ProjectState& project, RmrTables& rmr,
+                                          Histogram& workD);
 
 /// Every stored value in order, with its name and tag, for listings; stops at the first fault.
 struct ResultsValue {

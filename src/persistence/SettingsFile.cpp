@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "io/AtomicFile.h"
+#include "ralvex/Ralvex.h"
 #include "shell/Encoding.h"
 
 namespace {
@@ -36,13 +37,10 @@ std::optional<long long> parseInteger(std::string_view s) {
   return v;
 }
 
+// A stored real is read as every stored number: the whole text, a decimal comma as the point.
 std::optional<double> parseReal(std::string_view s) {
-  s = trimBlanks(s);
-  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-  if (s.empty() || s.front() == '+') return std::nullopt;
   double v = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v, std::chars_format::general);
-  if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+  if (!ralvex::parseDouble(s, v)) return std::nullopt;
   return v;
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "persistence/SettingsFile.h"
+#include "ralvex/Ralvex.h"
 
 namespace settings {
 
@@ -163,6 +164,19 @@ inline bool readBool(const SettingsFile& f, const Key& k) {
 }
 inline std::string readText(const SettingsFile& f, const Key& k) {
   return f.readString(k.section, k.key, k.textDefault);
+}
+/// A stored Eps of the parametric or raw data window: its default unless the whole text is a number
+/// within [1E-8, 1] (a decimal comma read as the point).
+inline std::string readEpsText(const SettingsFile& f, const Key& k) {
+  const std::string t = readText(f, k);
+  double eps = 0;
+  return ralvex::parseDouble(t, eps) && eps >= 1e-8 && eps <= 1 ? t : std::string(k.textDefault);
+}
+/// A stored number of intervals: its default unless the whole text is a whole number 3 .. 256.
+inline std::string readIntervalsText(const SettingsFile& f, const Key& k) {
+  const std::string t = readText(f, k);
+  long n = 0;
+  return ralvex::parseLong(t, n) && n >= 3 && n <= 256 ? t : std::string(k.textDefault);
 }
 inline void write(SettingsFile& f, const Key& k, long long v) { f.writeInteger(k.section, k.key, v); }
 inline void writeBool(SettingsFile& f, const Key& k, bool v) { f.writeBool(k.section, k.key, v); }

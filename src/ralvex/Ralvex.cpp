@@ -165,6 +165,15 @@ std::string StrBottomGraf(double /*p*/, double x) { return readableText(x, 5); }
 
 bool parseDouble(std::string_view text, double& x) {
   std::string_view t = trimBlanks(text);
+  // A decimal comma reads as the point: one comma in a text that has no point.
+  std::string pointed;
+  if (const size_t comma = t.find(','); comma != std::string_view::npos) {
+    if (t.find(',', comma + 1) != std::string_view::npos || t.find('.') != std::string_view::npos)
+      return false;
+    pointed.assign(t);
+    pointed[comma] = '.';
+    t = pointed;
+  }
   size_t i = 0;
   bool negative = false;
   if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';

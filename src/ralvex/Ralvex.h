@@ -57,9 +57,11 @@ std::string StrBottomGraf(double p, double x);
 bool prevod_doub(std::string_view text, double& x, std::string_view message);
 bool prevod_long(std::string_view text, long& n, std::string_view message);
 
-/// Silent parsers behind prevod_doub / prevod_long. Blanks around the number are allowed; otherwise the
-/// whole text must be the number: [+-]digits[.digits][E[+-]digits] (no inf, nan, hex, comma). A value
-/// beyond the range of double fails; one below the smallest double reads as 0. On failure x is unchanged.
+/// Silent parsers behind prevod_doub / prevod_long, and the one reader of every typed or stored real.
+/// Blanks around the number are allowed; otherwise the whole text must be the number:
+/// [+-]digits[.digits][E[+-]digits], where a decimal comma may stand for the point ("1,5" is 1.5; no
+/// thousands separator, inf, nan or hex). A value beyond the range of double fails; one below the
+/// smallest double reads as 0. On failure x is unchanged.
 bool parseDouble(std::string_view text, double& x);
 /// [+-]digits within the range of long.
 bool parseLong(std::string_view text, long& n);

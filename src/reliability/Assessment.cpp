@@ -150,10 +150,24 @@ double bearingCapacityFactor(double n, double d1, double d2, double ds) {
 
 ChainReport runBearingCapacity(ProjectState& p) {
   ChainReport report;
-  const double n = leadingNumber(p.boltCount);
-  const double d1 = leadingNumber(p.d1);
-  const double d2 = leadingNumber(p.d2);
-  const double ds = leadingNumber(p.rowSpacing);
+  // A text that is no number, or one beyond its field's range, gets its field's message first; the
+  // numbers then meet the checks of their values.
+  const std::pair<InputField, const std::string*> fields[] = {{InputField::D1, &p.d1},
+                                                              {InputField::D2, &p.d2},
+                                                              {InputField::BoltCount, &p.boltCount},
+                                                              {InputField::RowSpacing, &p.rowSpacing}};
+  // An empty d2 is a solid bolt; an empty ds counts as 0 (message 30).
+  for (const auto& [field, text] : fields) {
+    if (fieldNumber(field, *text) ||
+        (text->empty() && (field == InputField::D2 || field == InputField::RowSpacing)))
+      continue;
+    report.messages.push_back(*fieldRefusal(field, *text));
+    return report;
+  }
+  const double n = *fieldNumber(InputField::BoltCount, p.boltCount);
+  const double d1 = *fieldNumber(InputField::D1, p.d1);
+  const double d2 = fieldNumber(InputField::D2, p.d2).value_or(0);
+  const double ds = fieldNumber(InputField::RowSpacing, p.rowSpacing).value_or(0);
   if (d2 > d1) return refuse(report, 29, ralvex::DlgKind::Error, {}, FocusField::EdPSV);
   if (ds <= 0) return refuse(report, 30, ralvex::DlgKind::Error, {}, FocusField::EdPSds);
 

@@ -22,7 +22,8 @@ ChainReport runBoltLength(ProjectState& p, const LoopProgress& progress, int thr
   if (!p.reducedStrengthDone) return refuse(report, 48);
   if (missingInput(p.k)) return refuseMissing(report, p.k, 49);
   if (missingInput(p.kn)) return refuseMissing(report, p.kn, 50);
-  if (p.depthH.empty()) return refuse(report, 51, ralvex::DlgKind::Error, {}, FocusField::EdH);
+  if (refusedDepth(report, p)) return report;
+  if (refusedWidth(report, p)) return report;
   if (p.combinedSupport && missingInput(p.q)) return refuseMissing(report, p.q, 52);
 
   for (const Histogram* h : {&p.kn.histogram, &p.width.histogram, &p.k.histogram, &p.reducedStrength})

@@ -41,6 +41,9 @@ ChainReport runBoltLoad(ProjectState& p, const LoopProgress& progress, int threa
   if (!p.boltLengthDone) return refuse(report, 44);
   if (missingInput(p.rmr)) return refuseMissing(report, p.rmr, 45);
   if (missingInput(p.gamma)) return refuseMissing(report, p.gamma, 46);
+  // H as a results file restored it with the bolt length.
+  if (refusedDepth(report, p)) return report;
+  if (refusedWidth(report, p)) return report;
   // Combined support ticked after the bolt length was computed without it: q is still missing.
   if (p.combinedSupport && missingInput(p.q)) return refuseMissing(report, p.q, 52);
 

@@ -11,6 +11,7 @@
 #include "histogram/HistogramArithmetic.h"
 #include "project/ProjectState.h"
 #include "reliability/ChainMessages.h"
+#include "reliability/InputChecks.h"
 #include "reliability/PressureLoop.h"
 
 /// Appends message `number` to `report` and returns it (not ok), for `return refuse(...)`.
@@ -29,6 +30,29 @@ inline ChainReport& refuse(ChainReport& report, int number, ralvex::DlgKind kind
 
 inline ChainReport& refuse(ChainReport& report, int number, std::initializer_list<std::string> args) {
   return refuse(report, number, ralvex::DlgKind::Error, args);
+}
+
+/// Refuses a depth H that is missing (message 51) or no depth (message 145), with the focus on EdH;
+/// false when H is a depth.
+inline bool refusedDepth(ChainReport& report, const ProjectState& p) {
+  if (p.depthH.empty()) {
+    refuse(report, 51, ralvex::DlgKind::Error, {}, FocusField::EdH);
+    return true;
+  }
+  auto m = fieldRefusal(InputField::DepthH, p.depthH);
+  if (!m) return false;
+  report.ok = false;
+  report.messages.push_back(std::move(*m));
+  return true;
+}
+
+/// Refuses a width histogram holding widths of 0 or below; false when it holds none.
+inline bool refusedWidth(ChainReport& report, const ProjectState& p) {
+  auto m = widthRefusal(p.width.histogram);
+  if (!m) return false;
+  report.ok = false;
+  report.messages.push_back(std::move(*m));
+  return true;
 }
 
 /// A slot without its histogram: no name, or a name whose file was never read into it (a project
@@ -81,7 +105,8 @@ inline std::optional<Histogram> pressureStep(ChainReport& report, int emptyRange
                                              const LoopProgress& progress, int threads, PairValues values) {
   Histogram out;
   const LoopStatus status =
-      pressureLoop(t, q, p.reducedStrength, leadingNumber(p.depthH), out, progress, threads, values);
+      pressureLoop(t, q, p.reducedStrength, fieldValue(InputField::DepthH, p.depthH).value_or(0), out,
+                   progress, threads, values);
   if (!loopCompleted(report, emptyRangeMessage, static_cast<int>(status))) return std::nullopt;
   NormaliseHistogram(kMaxBins, out);
   TrimHistogram(out);

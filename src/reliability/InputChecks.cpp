@@ -1,18 +1,96 @@
 #include "reliability/InputChecks.h"
 
+#include <cmath>
+
 #include "ralvex/Ralvex.h"
 #include "shell/Encoding.h"
+#include "shell/FileTexts.h"
 #include "shell/Messages.h"
 
 namespace {
 
 const std::string kDq = "\"";
 
-InputProblem error(int message, std::string text) { return {message, std::move(text), false, 0}; }
+// The domains by InputField. Beyond `highest` a number no longer describes a mine working at all
+// (deeper than the crust, bolts a metre thick, rows 100 m apart); the plausible bounds are what
+// rock bolting meets in practice.
+const FieldDomain kDomains[] = {
+    {0, false, 100000, 5000, "H", " m"},    // DepthH
+    {0, false, 100000, 0, "m", " m"},       // Thickness
+    {0, false, 1000, 60, "d1", " mm"},      // D1
+    {0, true, 1000, 0, "d2", " mm"},        // D2
+    {0, false, 1000, 20, "n", ""},          // BoltCount
+    {0, false, 100000, 5000, "ds", " mm"},  // RowSpacing
+};
 
-bool positive(const std::string& text) {
-  auto v = parseInputNumber(text);
-  return v && *v > 0;
+// Texts of the warnings: the field and its value, then the bound.
+struct WarningText {
+  const char* cs;
+  const char* en;
+};
+const WarningText kWarnings[] = {
+    {"Efektivní hloubka \"H\" = %s m je neobvykle velká !\r\n( více než %s m )",
+     "The effective depth \"H\" = %s m is unusually large !\r\n( more than %s m )"},
+    {"", ""},
+    {"Průměr svorníku \"d1\" = %s mm je neobvykle velký !\r\n( více než %s mm )",
+     "The bolt diameter \"d1\" = %s mm is unusually large !\r\n( more than %s mm )"},
+    {"", ""},
+    {"Počet kotev \"n\" = %s je neobvykle velký !\r\n( více než %s )",
+     "The number of bolts \"n\" = %s is unusually large !\r\n( more than %s )"},
+    {"Vzdálenost kotev \"ds\" = %s mm je neobvykle velká !\r\n( více než %s mm )",
+     "The row spacing \"ds\" = %s mm is unusually large !\r\n( more than %s mm )"},
+};
+const WarningText kWidthRefusal = {
+    "Histogram šířky důlního díla \"B\" obsahuje šířky <= 0  ( nejmenší %s m ) !",
+    "The width histogram \"B\" holds widths <= 0  ( the smallest %s m ) !"};
+const WarningText kWidthWarning = {"Histogram šířky důlního díla \"B\" sahá až k %s m !\r\n( více než %s m )",
+                                   "The width histogram \"B\" reaches %s m !\r\n( more than %s m )"};
+constexpr const char* kCheckCs = "\r\n\r\nZkontrolujte prosím zadání.";
+constexpr const char* kCheckEn = "\r\n\r\nPlease check the input.";
+
+std::string boundText(double x) { return ralvex::StrNaCarku(x); }
+
+ChainMessage warning(const WarningText& w, const std::string& value, double bound) {
+  ChainMessage m;
+  m.number = 0;
+  m.kind = ralvex::DlgKind::Warning;
+  m.args = {FillPlaceholders(w.cs, {value, boundText(bound)}) + kCheckCs,
+            FillPlaceholders(w.en, {value, boundText(bound)}) + kCheckEn};
+  return m;
+}
+
+FocusField focusOf(InputField f) {
+  switch (f) {
+    case InputField::DepthH:
+      return FocusField::EdH;
+    case InputField::Thickness:
+      return FocusField::LayerTable;
+    case InputField::D1:
+      return FocusField::EdPS;
+    case InputField::D2:
+      return FocusField::EdPSV;
+    case InputField::BoltCount:
+      return FocusField::EdPK;
+    case InputField::RowSpacing:
+      return FocusField::EdPSds;
+  }
+  return FocusField::None;
+}
+
+// The allowed range on a line of its own: "0 < H <= 100000 m".
+std::string rangeLine(InputField f) {
+  const FieldDomain& d = fieldDomain(f);
+  return boundText(d.lowest) + (d.lowestAllowed ? " <= " : " < ") + d.symbol + " <= " + boundText(d.highest) +
+         d.unit;
+}
+
+// The refusal of a field as an InputProblem list, then its warning when it has none.
+std::vector<InputProblem> checkField(InputField f, const std::string& text, Language lang) {
+  std::vector<InputProblem> out;
+  if (auto m = fieldRefusal(f, text)) out.push_back(inputProblem(*m, lang));
+  if (out.empty())
+    if (auto w = fieldWarning(f, text)) out.push_back(inputProblem(*w, lang));
+  return out;
 }
 
 }  // namespace
@@ -23,39 +101,161 @@ std::optional<double> parseInputNumber(std::string_view text) {
   return x;
 }
 
+const FieldDomain& fieldDomain(InputField field) { return kDomains[static_cast<int>(field)]; }
+
+std::optional<double> fieldNumber(InputField field, std::string_view text) {
+  const auto v = parseInputNumber(text);
+  if (!v || !std::isfinite(*v) || *v > fieldDomain(field).highest) return std::nullopt;
+  return v;
+}
+
+std::optional<double> fieldValue(InputField field, std::string_view text) {
+  const auto v = fieldNumber(field, text);
+  const FieldDomain& d = fieldDomain(field);
+  if (!v || !(d.lowestAllowed ? *v >= d.lowest : *v > d.lowest)) return std::nullopt;
+  return v;
+}
+
+std::optional<ChainMessage> fieldRefusal(InputField field, const std::string& text, int layerRow) {
+  if (fieldValue(field, text)) return std::nullopt;
+  ChainMessage m;
+  m.focus = focusOf(field);
+  const auto v = parseInputNumber(text);
+  const std::string range = v && std::isfinite(*v) && *v > fieldDomain(field).highest ? rangeLine(field) : "";
+  switch (field) {
+    case InputField::DepthH:
+      m.number = 145;
+      m.suffix = text + " )" + (range.empty() ? "" : "\r\n\r\n" + range);
+      break;
+    case InputField::Thickness:
+      m.number = 149;
+      m.layerRow = layerRow;
+      m.suffix = " ! ( " + text + " )\r\n" + (range.empty() ? "" : "\r\n" + range + "\r\n");
+      break;
+    case InputField::D1:
+    case InputField::D2:
+      m.number = 146;
+      m.suffix = " " + kDq + (field == InputField::D1 ? "d1" : " d2 ") + kDq + " !  ( " + text + " )\r\n" +
+                 (range.empty() ? "" : "\r\n" + range + "\r\n");
+      break;
+    case InputField::BoltCount:
+      m.number = 147;
+      m.suffix = text + " )\r\n" + (range.empty() ? "" : "\r\n" + range + "\r\n");
+      break;
+    case InputField::RowSpacing:
+      m.number = 155;
+      m.args = {text};
+      m.suffix = range.empty() ? "" : "\r\n" + range + "\r\n";
+      break;
+  }
+  return m;
+}
+
+std::optional<ChainMessage> fieldWarning(InputField field, const std::string& text) {
+  const auto v = fieldValue(field, text);
+  const FieldDomain& d = fieldDomain(field);
+  if (!v || d.plausible <= 0 || !(*v > d.plausible)) return std::nullopt;
+  ChainMessage m = warning(kWarnings[static_cast<int>(field)], text, d.plausible);
+  m.focus = focusOf(field);
+  return m;
+}
+
+std::optional<ChainMessage> widthWarning(const Histogram& width) {
+  const int n = binCount(width);
+  if (n < 1) return std::nullopt;
+  const double largest = width.min + (n - 1) * width.step;
+  if (!(largest > kPlausibleWidth)) return std::nullopt;
+  return warning(kWidthWarning, boundText(largest), kPlausibleWidth);
+}
+
+std::optional<ChainMessage> widthRefusal(const Histogram& width) {
+  const int n = binCount(width);
+  for (int i = 0; i < n; ++i) {
+    if (!(width.p[i] > 0)) continue;
+    const double b = width.min + i * width.step;
+    if (b > 0) return std::nullopt;
+    ChainMessage m;
+    m.args = {FillPlaceholders(kWidthRefusal.cs, {boundText(b)}),
+              FillPlaceholders(kWidthRefusal.en, {boundText(b)})};
+    return m;
+  }
+  return std::nullopt;
+}
+
+std::vector<ChainMessage> typedInputMessages(const ProjectState& p) {
+  std::vector<ChainMessage> out;
+  auto field = [&](InputField f, const std::string& text, int row = 0) {
+    if (text.empty()) return;
+    if (auto m = fieldRefusal(f, text, row))
+      out.push_back(std::move(*m));
+    else if (auto w = fieldWarning(f, text))
+      out.push_back(std::move(*w));
+  };
+  if (!p.width.empty()) {
+    if (auto r = widthRefusal(p.width.histogram))
+      out.push_back(std::move(*r));
+    else if (auto w = widthWarning(p.width.histogram))
+      out.push_back(std::move(*w));
+  }
+  for (int r = 2; r <= p.nextLayerRow - 1 && r <= ProjectState::kLayers; ++r)
+    field(InputField::Thickness, p.layers[r - 1].thickness, r);
+  field(InputField::DepthH, p.depthH);
+  field(InputField::D1, p.d1);
+  field(InputField::D2, p.d2);
+  const auto d1 = fieldValue(InputField::D1, p.d1);
+  const auto d2 = fieldValue(InputField::D2, p.d2);
+  if (d1 && d2 && *d2 != 0 && *d2 >= *d1) {
+    ChainMessage m;
+    m.number = 146;
+    m.suffix = " " + kDq + "d2" + kDq + " ( d2 >= d1 )  !  ( " + p.d2 + " )\r\n";
+    m.focus = FocusField::EdPSV;
+    out.push_back(std::move(m));
+  }
+  field(InputField::BoltCount, p.boltCount);
+  field(InputField::RowSpacing, p.rowSpacing);
+  return out;
+}
+
+std::string fileValueText(const ChainMessage& m, const std::string& path, Language lang) {
+  const std::string label = m.layerRow > 0 ? layerRowLabel(m.layerRow) : std::string();
+  return chainMessageText(m, lang, label) + FileTextFormat(FileText::FileNamed, lang, {path});
+}
+
+InputProblem inputProblem(const ChainMessage& m, Language lang, int row) {
+  const int r = row > 0 ? row : m.layerRow;
+  const std::string label = r > 0 ? layerRowLabel(r) : std::string();
+  return {m.number, chainMessageText(m, lang, label), m.kind == ralvex::DlgKind::Warning, r};
+}
+
 std::vector<InputProblem> checkDepthH(const std::string& text, Language lang) {
-  if (text.empty() || positive(text)) return {};
-  return {error(145, MessageText(145, lang) + text + " )")};
+  if (text.empty()) return {};
+  return checkField(InputField::DepthH, text, lang);
 }
 
 std::vector<InputProblem> checkD1(const std::string& text, Language lang) {
-  if (text.empty() || positive(text)) return {};
-  return {error(146, MessageText(146, lang) + " " + kDq + "d1" + kDq + " !  ( " + text + " )\r\n")};
+  if (text.empty()) return {};
+  return checkField(InputField::D1, text, lang);
 }
 
 std::vector<InputProblem> checkD2(std::string& text, const std::string& d1Text, Language lang) {
   if (text.empty()) text = "0";
-  std::vector<InputProblem> out;
-  const auto d2 = parseInputNumber(text);
-  if (!d2 || *d2 < 0)
-    out.push_back(error(146, MessageText(146, lang) + " " + kDq + " d2 " + kDq + " !  ( " + text + " )\r\n"));
+  std::vector<InputProblem> out = checkField(InputField::D2, text, lang);
   const double d1 = parseInputNumber(d1Text).value_or(0);
-  const double d2v = d2.value_or(0);
+  const double d2v = parseInputNumber(text).value_or(0);
   if (d2v != 0 && d2v >= d1)
-    out.push_back(error(
-        146, MessageText(146, lang) + " " + kDq + "d2" + kDq + " ( d2 >= d1 )  !  ( " + text + " )\r\n"));
+    out.push_back({146,
+                   MessageText(146, lang) + " " + kDq + "d2" + kDq + " ( d2 >= d1 )  !  ( " + text + " )\r\n",
+                   false, 0});
   return out;
 }
 
 std::vector<InputProblem> checkBoltCount(const std::string& text, Language lang) {
-  if (positive(text)) return {};
-  return {error(147, MessageText(147, lang) + text + " )\r\n")};
+  return checkField(InputField::BoltCount, text, lang);
 }
 
 std::vector<InputProblem> checkRowSpacing(std::string& text, Language lang) {
   if (text.empty()) text = "1000";
-  if (positive(text)) return {};
-  return {error(155, MessageFormat(155, lang, {text}))};
+  return checkField(InputField::RowSpacing, text, lang);
 }
 
 std::optional<InputProblem> checkThicknesses(const ProjectState& p, Language lang) {
@@ -63,8 +263,7 @@ std::optional<InputProblem> checkThicknesses(const ProjectState& p, Language lan
   for (int r = 2; r <= p.nextLayerRow - 1 && r <= ProjectState::kLayers; ++r) {
     const std::string& t = p.layers[r - 1].thickness;
     if (t.empty()) return InputProblem{150, MessageText(150, lang) + layerRowLabel(r) + " !\r\n", true, r};
-    if (!positive(t))
-      return InputProblem{149, MessageText(149, lang) + layerRowLabel(r) + " ! ( " + t + " )\r\n", false, r};
+    if (auto m = fieldRefusal(InputField::Thickness, t, r)) return inputProblem(*m, lang, r);
   }
   return std::nullopt;
 }

@@ -11,6 +11,7 @@
 
 #include "histogram/Histogram.h"
 #include "project/ProjectState.h"
+#include "reliability/ChainMessages.h"
 #include "shell/Language.h"
 
 /// One dialog a check asks for: its message number and the composed text.
@@ -22,8 +23,62 @@ struct InputProblem {
   friend bool operator==(const InputProblem&, const InputProblem&) = default;
 };
 
-/// A typed number: decimal point, no thousands separator, optional exponent; the whole text.
+/// A typed or stored number: the whole text (blanks around allowed), a decimal point or comma, no
+/// thousands separator, an optional exponent; nullopt for anything else, an empty text included.
 std::optional<double> parseInputNumber(std::string_view text);
+
+/// The typed number fields of a project.
+enum class InputField { DepthH, Thickness, D1, D2, BoltCount, RowSpacing };
+
+/// Domain of a field: a value must lie above `lowest` (or at it, when `lowestAllowed`) and at most
+/// `highest`; above `plausible` it is valid but physically absurd and gets a warning (0: never).
+struct FieldDomain {
+  double lowest = 0;
+  bool lowestAllowed = false;
+  double highest = 0;
+  double plausible = 0;
+  const char* symbol = "";  // as the range line names the field: "H", "d1", ...
+  const char* unit = "";    // " m", " mm" or ""
+};
+const FieldDomain& fieldDomain(InputField field);
+
+/// The number of a field's text when it lies within the field's domain; nullopt otherwise.
+std::optional<double> fieldValue(InputField field, std::string_view text);
+
+/// The number of a field's text when it is a finite number not above the field's highest value (the
+/// chain's own checks of zero and negative values follow it); nullopt otherwise.
+std::optional<double> fieldNumber(InputField field, std::string_view text);
+
+/// The field's own refusal of `text` when it is no number of the field's domain, nullopt when it is
+/// one. A value above the field's highest value gets the allowed range on a line of its own. The
+/// refusal of d2 against d1 is checkD2's. `layerRow` names the row of a thickness.
+std::optional<ChainMessage> fieldRefusal(InputField field, const std::string& text, int layerRow = 0);
+
+/// The warning for a valid but physically absurd value of a field (above its plausible bound), naming
+/// the value as typed; nullopt otherwise.
+std::optional<ChainMessage> fieldWarning(InputField field, const std::string& text);
+
+/// Largest width B that is not warned about, in m.
+inline constexpr double kPlausibleWidth = 50;
+/// The warning for a width histogram reaching beyond kPlausibleWidth (naming its largest value).
+std::optional<ChainMessage> widthWarning(const Histogram& width);
+/// The refusal of a width histogram holding widths of 0 or below (a bin with mass centred there),
+/// naming the smallest; nullopt otherwise. Such widths would lower the bolt load.
+std::optional<ChainMessage> widthRefusal(const Histogram& width);
+
+/// The refusals and warnings of every typed input of `p` that holds a text (H, the thicknesses of
+/// rows 2 .. nextLayerRow - 1, d1, d2 with its relation to d1, n, ds) and of the width histogram
+/// (widthRefusal, else widthWarning), in the order of the form. For a project or results file just
+/// opened.
+std::vector<ChainMessage> typedInputMessages(const ProjectState& p);
+
+/// A message about a value of the file `path`: its text followed by the file's name.
+std::string fileValueText(const ChainMessage& m, const std::string& path, Language lang);
+
+/// An InputProblem of a field check from its message.
+InputProblem inputProblem(const ChainMessage& m, Language lang, int row = 0);
+
+// The checks of a field when it is left: its refusals, then a warning for a valid but absurd value.
 
 /// Depth H: empty is accepted; otherwise a number above 0.
 std::vector<InputProblem> checkDepthH(const std::string& text, Language lang);

@@ -38,15 +38,14 @@ namespace {
 
 bool tableEmpty(const ProjectState& p) { return p.nextLayerRow == 1 && p.layers[0].rockType.empty(); }
 
-// Message 149 for the thickness `text` of layer `row`, with the focus on the layer table.
-ChainReport& refuseThickness(ChainReport& report, int row, const std::string& text) {
-  ChainMessage msg;
-  msg.number = 149;
-  msg.layerRow = row;
-  msg.suffix = " ! ( " + text + " )\r\n";
-  msg.focus = FocusField::LayerTable;
-  report.messages.push_back(std::move(msg));
-  return report;
+// Message 149 for the thickness of layer `row` when it is no thickness, with the focus on the layer
+// table; false when it is one.
+bool refusedThickness(ChainReport& report, int row, const std::string& text) {
+  auto m = fieldRefusal(InputField::Thickness, text, row);
+  if (!m) return false;
+  report.ok = false;
+  report.messages.push_back(std::move(*m));
+  return true;
 }
 
 }  // namespace
@@ -58,9 +57,7 @@ ChainReport runLayerCoefficient(ProjectState& p) {
   for (int row = 2; row <= ProjectState::kLayers; ++row) {
     const LayerSlot& layer = p.layers[row - 1];
     if (layer.name.empty() || layer.thickness.empty()) continue;
-    const auto m = parseInputNumber(layer.thickness);
-    if (m && *m > 0 && std::isfinite(*m)) continue;
-    return refuseThickness(report, row, layer.thickness);
+    if (refusedThickness(report, row, layer.thickness)) return report;
   }
 
   int layers = 0;
@@ -69,7 +66,7 @@ ChainReport runLayerCoefficient(ProjectState& p) {
     const LayerSlot& layer = p.layers[row - 1];
     if (layer.name.empty()) continue;
     ++layers;
-    if (row > 1) others += leadingNumber(layer.thickness);
+    if (row > 1) others += fieldValue(InputField::Thickness, layer.thickness).value_or(0);
   }
   if (layers > 0) p.betaValue = layerCoefficient(layers);
   p.beta = ralvex::StrNaCarku(p.betaValue);
@@ -121,16 +118,13 @@ ChainReport runReducedStrength(ProjectState& p, InputReading reading) {
   std::array<LayerInput, ProjectState::kLayers> layers;
   for (int row = 1; row <= n; ++row) {
     const LayerSlot& layer = p.layers[row - 1];
-    const double m = leadingNumber(layer.thickness);
-    if (!(m > 0) || !std::isfinite(m)) {
-      return refuseThickness(report, row, layer.thickness);
-    }
+    if (refusedThickness(report, row, layer.thickness)) return report;
     if (!usableHistogram(layer.histogram)) return refuse(report, 35);
     strengths[row - 1] = readInput(layer.histogram, reading);
-    layers[row - 1] = {&strengths[row - 1], m};
+    layers[row - 1] = {&strengths[row - 1], *fieldValue(InputField::Thickness, layer.thickness)};
   }
   // Beta as computed; a state restored from a file may hold only its text, which reads back the same.
-  const double beta = p.betaValue > 0 ? p.betaValue : leadingNumber(p.beta);
+  const double beta = p.betaValue > 0 ? p.betaValue : parseInputNumber(p.beta).value_or(0);
   if (!(beta > 0)) return refuse(report, 42);
   if (!(p.bStar > 0)) return refuse(report, 43);
 

@@ -25,6 +25,7 @@
 #include "ralvex/Ralvex.h"
 #include "reliability/Assessment.h"
 #include "reliability/ChainMessages.h"
+#include "reliability/InputChecks.h"
 #include "rmr/RmrRating.h"
 #include "shell/Messages.h"
 #include "ui/ExportTexts.h"
@@ -179,7 +180,8 @@ class ReportPainter {
 
     y = text(y, reportText(ExportText::ReportDerived, l_), 11, true) + 2;
     y = pair(y, u"B*  [ m ]"_s, qs(ralvex::StrNaCarku(project_.bStar)));
-    const double beta = project_.betaValue > 0 ? project_.betaValue : leadingNumber(project_.beta);
+    const double beta =
+        project_.betaValue > 0 ? project_.betaValue : parseInputNumber(project_.beta).value_or(0);
     y = pair(y, u"Beta"_s, qs(ralvex::StrNaCarku(beta)));
     y = pair(y, u"m1  [ m ]"_s, qs(project_.layers[0].thickness));
     y += 10;

@@ -432,13 +432,18 @@ class MainWindow : public QMainWindow {
   QCheckBox* ChBKombVyzt_ = nullptr;
   bool refreshing_ = false;      // controls are being written from the state
   bool checkingLayers_ = false;  // the thickness check is showing its dialog
+  std::string depthWarned_;      // the EdH text last warned about
 
   // ---- chain members
   AssessmentResult assessment_;
   /// Shows the messages of a chain command in order and moves the focus as the last one asks.
   void showChainReport(const ChainReport& report);
-  /// Shows the refusals and reports met while opening a project, in their order.
-  void showOpenReport(const ProjectOpenReport& report);
+  /// Shows the refusals and reports met while opening the project `path`, in their order, then the
+  /// refusals and warnings of its typed inputs.
+  void showOpenReport(const ProjectOpenReport& report, const std::string& path);
+  /// Shows messages about the values of the file `path` (each naming the file); the focus goes where
+  /// the first refusal asks.
+  void showFileValueMessages(const std::vector<ChainMessage>& messages, const std::string& path);
   void focusChainField(FocusField field, int layerRow);
   /// Runs a long loop with `bar` showing its progress; hidden again afterwards.
   ChainReport runWithProgress(QProgressBar* bar, const std::function<ChainReport(const LoopProgress&)>& run);

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <algorithm>
 #include <filesystem>
 
 #include "histogram/HistogramFile.h"
@@ -277,7 +278,18 @@ void MainWindow::SaveTabHornClick() {
   markWorkSaved(true, false);
 }
 
-void MainWindow::showOpenReport(const ProjectOpenReport& report) {
+void MainWindow::showFileValueMessages(const std::vector<ChainMessage>& messages, const std::string& path) {
+  const Language lang = services_.language();
+  const ChainMessage* firstRefusal = nullptr;
+  for (const ChainMessage& m : messages) {
+    ralvex::DefMessageDlg(MessageText(chainTitleNumber(m.kind), lang), fileValueText(m, path, lang), m.kind,
+                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+    if (!firstRefusal && m.kind != ralvex::DlgKind::Warning) firstRefusal = &m;
+  }
+  if (firstRefusal) focusChainField(firstRefusal->focus, firstRefusal->layerRow);
+}
+
+void MainWindow::showOpenReport(const ProjectOpenReport& report, const std::string& path) {
   const Language lang = services_.language();
   for (const ProjectOpenEvent& e : report.events) {
     switch (e.kind) {
@@ -292,10 +304,16 @@ void MainWindow::showOpenReport(const ProjectOpenReport& report) {
         break;
       case ProjectOpenEvent::Kind::BetaComputed:
         StrGrHorn_->setCurrentCell(-1, -1);
-        showChainReport(e.beta);
+        // A thickness refusal the typed inputs below repeat is shown there, with the file's name.
+        if (std::none_of(report.inputs.begin(), report.inputs.end(), [&](const ChainMessage& m) {
+              return e.beta.firstNumber() == 149 && m.number == 149 &&
+                     m.layerRow == e.beta.messages[0].layerRow;
+            }))
+          showChainReport(e.beta);
         break;
     }
   }
+  showFileValueMessages(report.inputs, path);
 }
 
 void MainWindow::OtevritClick() {
@@ -311,7 +329,7 @@ void MainWindow::OtevritClick() {
   if (!report.lastHistogramFile.empty()) view_.currentHistogramFile = report.lastHistogramFile;
   view_.selectedLayerRow = 0;
   refreshInputArea();
-  showOpenReport(report);
+  showOpenReport(report, path);
   if (data->hasRmr) setSaveEnabled("SaveTabHorn1", true);
   currentProjectFile_ = path;
   currentResultsFile_.clear();
@@ -368,10 +386,12 @@ void MainWindow::OpenVyslClick() {
   if (!data) return;
   hideFloatingControls();
   Histogram workD;
-  openResultsInto(*data, project_, rmrTables_, workD);
+  std::vector<ChainMessage> values = openResultsInto(*data, project_, rmrTables_, workD);
+  for (ChainMessage& m : typedInputMessages(project_)) values.push_back(std::move(m));
   settleStoredReading(project_, chainReadingOption());
   view_.selectedLayerRow = 0;
   refreshInputArea();
+  showFileValueMessages(values, path);
   QPushButton* buttons[] = {GrafRePe_, GrafDeSv_, GrafZaSv_, GrafUnSv_, GrafFS_};
   for (int i = 0; i < 5; ++i) buttons[i]->setEnabled(data->buttons[i]);
   setSaveEnabled("SaveVysl1", true);

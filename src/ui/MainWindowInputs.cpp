@@ -826,6 +826,10 @@ bool MainWindow::computeBStar() {
   project_.twoBStarText = ralvex::StrNaCarku(project_.twoBStar);
   EdB_H_->setText(qs(project_.bStarText));
   EdB_2H_->setText(qs(project_.twoBStarText));
+  if (const auto r = widthRefusal(project_.width.histogram))
+    showProblems({inputProblem(*r, services_.language())}, nullptr);
+  else if (const auto w = widthWarning(project_.width.histogram))
+    showProblems({inputProblem(*w, services_.language())}, nullptr);
   return true;
 }
 
@@ -904,15 +908,26 @@ void MainWindow::GrafHistPSClick() { showSlotChart(kSrcSigmaR, 0); }
 
 void MainWindow::showProblems(const std::vector<InputProblem>& problems, QWidget* focusBack) {
   const Language lang = services_.language();
-  for (const auto& p : problems)
+  bool refused = false;
+  for (const auto& p : problems) {
     ralvex::DefMessageDlg(MessageText(p.warning ? 4 : 3, lang), p.text,
                           p.warning ? ralvex::DlgKind::Warning : ralvex::DlgKind::Error,
                           ralvex::DlgButtons::Ok, ralvex::mrOk);
-  if (!problems.empty() && focusBack)
-    QTimer::singleShot(0, focusBack, [focusBack] { focusBack->setFocus(); });
+    refused = refused || !p.warning;
+  }
+  // A warning leaves the value accepted; a refusal puts the focus back for the correction.
+  if (refused && focusBack) QTimer::singleShot(0, focusBack, [focusBack] { focusBack->setFocus(); });
 }
 
-void MainWindow::EdHExit() { showProblems(checkDepthH(ss(EdH_->text()), services_.language()), EdH_); }
+void MainWindow::EdHExit() {
+  // EdH is checked whenever it is left; a value already warned about is not warned about again.
+  const std::string text = ss(EdH_->text());
+  std::vector<InputProblem> problems = checkDepthH(text, services_.language());
+  const bool onlyWarning = problems.size() == 1 && problems[0].warning;
+  if (onlyWarning && text == depthWarned_) problems.clear();
+  if (onlyWarning) depthWarned_ = text;
+  showProblems(problems, EdH_);
+}
 
 void MainWindow::EdPSExit() {
   if (!view_.boltInputsEdited) return;

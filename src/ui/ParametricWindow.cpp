@@ -236,8 +236,8 @@ void ParametricWindow::buildControls() {
 
 void ParametricWindow::readSettings() {
   const SettingsFile& s = services_.settings;
-  EdEps_->setText(qs(settings::readText(s, settings::kParamEps)));
-  EdPocetIntervalu_->setText(qs(settings::readText(s, settings::kParamIntervals)));
+  EdEps_->setText(qs(settings::readEpsText(s, settings::kParamEps)));
+  EdPocetIntervalu_->setText(qs(settings::readIntervalsText(s, settings::kParamIntervals)));
   marks_.readSettings(s, &settings::kParamMarks, settings::kParamAngle);
   rememberedEps_ = ss(EdEps_->text());
   restoreIntervals_ = ss(EdPocetIntervalu_->text());

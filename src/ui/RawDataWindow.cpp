@@ -316,8 +316,8 @@ void RawDataWindow::ApplyRuntimeTexts(Language language) {
 
 void RawDataWindow::readSettings() {
   const SettingsFile& s = services_.settings;
-  EdEps_->setText(qs(settings::readText(s, settings::kRawEps)));
-  EdPocetIntervalu_->setText(qs(settings::readText(s, settings::kRawIntervals)));
+  EdEps_->setText(qs(settings::readEpsText(s, settings::kRawEps)));
+  EdPocetIntervalu_->setText(qs(settings::readIntervalsText(s, settings::kRawIntervals)));
   ralvex::parseDouble(ss(EdEps_->text()), eps_);
   long n = 0;
   if (ralvex::parseLong(ss(EdPocetIntervalu_->text()), n) && n >= 3 && n <= kMaxBins)
@@ -843,13 +843,9 @@ void RawDataWindow::BuParamClick() {
     }
   });
   ProgressBar1_->setValue(1000);
-  if (r.fault) {
-    error(r.fault->text);
-    Chart1_->hide();
-    return;
-  }
+  const std::string failed = FitFailureWarning(r, language);
   if (!r.anySuitable()) {
-    error(MessageText(110, language));
+    error(MessageText(110, language) + (failed.empty() ? "" : "\r\n\r\n" + failed));
     dropFit();
     Button2Click();
     return;
@@ -866,6 +862,9 @@ void RawDataWindow::BuParamClick() {
     if (shown_) GroupBox2_->setTitle(u"  "_s + GroupBox2_->title() + u"  "_s);
   }
   BTabCharClick();
+  if (!failed.empty())
+    ralvex::DefMessageDlg(MessageText(4, language), failed, ralvex::DlgKind::Warning, ralvex::DlgButtons::Ok,
+                          ralvex::mrOk);
 }
 
 void RawDataWindow::selectType(int pos) {

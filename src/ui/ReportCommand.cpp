@@ -12,9 +12,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "commandline/ChainOptions.h"
 #include "persistence/AssessFile.h"
-#include "persistence/ChainOptions.h"
 #include "ralvex/Ralvex.h"
 #include "ui/AssessmentReport.h"
 
@@ -32,26 +33,22 @@ struct Options {
   ChainOptions chain;
 };
 
-bool parse(int argc, char* argv[], Options& o) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view a = argv[i];
-    const bool hasValue = i + 1 < argc;
-    if (const OptionRead read =
-            readChainOption(argc, argv, i, o.chain,
-                            kHistogramsOption | kLangOption | kPairValuesOption | kInputReadingOption);
-        read != OptionRead::NotChainOption) {
-      if (read == OptionRead::Bad) return false;
-    } else if (a == "--report" && hasValue && o.file.empty()) {
-      o.file = argv[++i];
-    } else if (a == "--author" && hasValue) {
-      o.author = argv[++i];
-    } else if ((a == "-o" || a == "--output") && hasValue) {
-      o.output = argv[++i];
-    } else {
-      return false;
-    }
+// The options as read; nullopt (with the refused argument on standard error) when they do not read or
+// name no file or no output.
+std::optional<Options> parse(int argc, char* argv[]) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const ParsedOptions a = parseCommandOptions(args, *commandSyntax("--report"));
+  if (!a.ok()) {
+    std::cerr << "veltra --report: " << a.error << '\n';
+    return std::nullopt;
   }
-  return !o.file.empty() && !o.output.empty();
+  Options o;
+  o.file = a.text("--report").value_or("");
+  o.output = a.text("-o").value_or(a.text("--output").value_or(""));
+  o.author = a.text("--author").value_or("");
+  o.chain = chainOptionsOf(a);
+  if (o.file.empty() || o.output.empty()) return std::nullopt;
+  return o;
 }
 
 int refuse(int message, const std::string& text) {
@@ -70,11 +67,12 @@ bool isReportCommand(int argc, char* argv[]) {
 }
 
 int runReportCommand(int argc, char* argv[]) {
-  Options o;
-  if (!parse(argc, argv, o)) {
+  const auto parsed = parse(argc, argv);
+  if (!parsed) {
     std::cerr << kUsage;
     return 2;
   }
+  const Options& o = *parsed;
   const Language lang = o.chain.language;
   ralvex::DodejDoMessage(lang == Language::Czech);
   // The histograms folder of the program: the documents folder + /Veltra/Histograms.

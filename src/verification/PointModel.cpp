@@ -5,7 +5,7 @@
 #include "creation/SpecialFunctions.h"
 #include "reliability/Assessment.h"
 #include "reliability/BoltLoad.h"
-#include "reliability/ChainMessages.h"
+#include "reliability/InputChecks.h"
 
 namespace verification {
 
@@ -22,13 +22,16 @@ std::optional<PointModel> pointModelFromProject(const ProjectState& p, std::stri
   };
   PointModel m;
   m.combined = p.combinedSupport;
-  m.beta = p.betaValue > 0 ? p.betaValue : leadingNumber(p.beta);
+  m.beta = p.betaValue > 0 ? p.betaValue : parseInputNumber(p.beta).value_or(0);
   m.bStar = p.bStar;
-  m.depthH = leadingNumber(p.depthH);
-  m.capacityFactor = bearingCapacityFactor(leadingNumber(p.boltCount), leadingNumber(p.d1),
-                                           leadingNumber(p.d2), leadingNumber(p.rowSpacing));
+  const auto depth = fieldValue(InputField::DepthH, p.depthH);
+  m.depthH = depth.value_or(0);
+  m.capacityFactor = bearingCapacityFactor(fieldNumber(InputField::BoltCount, p.boltCount).value_or(0),
+                                           fieldNumber(InputField::D1, p.d1).value_or(0),
+                                           fieldNumber(InputField::D2, p.d2).value_or(0),
+                                           fieldNumber(InputField::RowSpacing, p.rowSpacing).value_or(0));
   if (!(m.beta > 0) || !(m.bStar > 0)) return fail("layer coefficient or B* missing");
-  if (!std::isfinite(m.depthH)) return fail("depth H missing");
+  if (!depth) return fail("depth H missing");
   if (!(m.capacityFactor > 0) || !std::isfinite(m.capacityFactor)) return fail("bolt cross-section missing");
 
   auto add = [&m](InputKind kind, int layer, std::string key, const HistogramSlot& slot) {
@@ -43,9 +46,9 @@ std::optional<PointModel> pointModelFromProject(const ProjectState& p, std::stri
   for (int row = 1; row <= ProjectState::kLayers; ++row) {
     const LayerSlot& layer = p.layers[row - 1];
     if (layer.empty()) break;
-    const double t = leadingNumber(layer.thickness);
-    if (!(t > 0) || !std::isfinite(t)) return fail("layer thickness missing");
-    m.thickness.push_back(t);
+    const auto t = fieldValue(InputField::Thickness, layer.thickness);
+    if (!t) return fail("layer thickness missing");
+    m.thickness.push_back(*t);
     add(InputKind::Layer, row, "sigma" + std::to_string(row), layer);
   }
   if (m.thickness.empty()) return fail("no layer");

@@ -253,10 +253,12 @@ TEST(BoltLength, WithoutCombinedSupportTheQTableIsIgnored) {
   EXPECT_NE(p.boltLength.p[binCount(p.boltLength) - 1], 0.0);
 }
 
-TEST(BoltLength, ZeroDepthGivesAnEmptyRange) {
+TEST(BoltLength, ZeroDepthIsRefusedAsNoDepth) {
   ProjectState p = withReducedStrength();
   p.depthH = "0";
-  EXPECT_EQ(runBoltLength(p).firstNumber(), 53);
+  const ChainReport r = runBoltLength(p);
+  EXPECT_EQ(r.firstNumber(), 145);
+  EXPECT_EQ(r.messages[0].focus, FocusField::EdH);
   EXPECT_FALSE(p.boltLengthDone);
 }
 
@@ -390,7 +392,8 @@ TEST(Assessment, MessagesMoveTheFocusAndEndAsTheyShould) {
       {[](ProjectState& p) { p.boltCount.clear(); }, 56, FocusField::EdPK, ""},
       {[](ProjectState& p) { p.sigmaR.name.clear(); }, 57, FocusField::None, "\r\n"},
       {[](ProjectState& p) { p.d2 = "25"; }, 29, FocusField::EdPSV, ""},
-      {[](ProjectState& p) { p.rowSpacing = "abc"; }, 30, FocusField::EdPSds, ""},  // unreadable counts as 0
+      {[](ProjectState& p) { p.rowSpacing = ""; }, 30, FocusField::EdPSds, ""},  // empty counts as 0
+      {[](ProjectState& p) { p.rowSpacing = "abc"; }, 155, FocusField::EdPSds, ""},
       {[](ProjectState& p) { p.boltCount = "0"; }, 147, FocusField::EdPK, "0 )\r\n"},
       {[](ProjectState& p) { p.d2 = "22"; }, 146, FocusField::EdPSV, " \"d2\" ( d2 >= d1 )  !  ( 22 )\r\n"},
   };
@@ -441,6 +444,79 @@ TEST(Assessment, RunsTheWholeChainAndKeepsTheFailureMass) {
 }
 
 }  // namespace
+
+// Every command checks the typed inputs it reads before it computes: a text that is no number, is not
+// finite or lies beyond its field's range gets the field's own message (not min = max or beta = 0
+// later), and a decimal comma reads as the point.
+TEST(ChainInputs, TypedInputsOutOfTheirDomainGetTheirFieldsMessage) {
+  enum Step { Beta, Reduced, Length, Load, Assess };
+  struct Case {
+    Step step;
+    Breaker change;
+    int number;  // -1: the step runs
+    FocusField focus;
+    std::string suffixPart;
+  };
+  const std::string range = "0 < H <= 100000 m";
+  const Case cases[] = {
+      {Beta, [](ProjectState& p) { p.layers[1].thickness = "inf"; }, 149, FocusField::LayerTable, "( inf )"},
+      {Beta, [](ProjectState& p) { p.layers[1].thickness = "-0"; }, 149, FocusField::LayerTable, "( -0 )"},
+      {Reduced, [](ProjectState& p) { p.layers[1].thickness = "1e308"; }, 149, FocusField::LayerTable,
+       "0 < m <= 100000 m"},
+      {Reduced, [](ProjectState& p) { p.layers[1].thickness = "3 m"; }, 149, FocusField::LayerTable,
+       "( 3 m )"},
+      {Length, [](ProjectState& p) { p.depthH = "devetset"; }, 145, FocusField::EdH, "devetset )"},
+      {Length, [](ProjectState& p) { p.depthH = "-900"; }, 145, FocusField::EdH, "-900 )"},
+      {Length, [](ProjectState& p) { p.depthH = "1e308"; }, 145, FocusField::EdH, range},
+      {Length, [](ProjectState& p) { p.depthH = "1E9"; }, 145, FocusField::EdH, range},
+      {Length, [](ProjectState& p) { p.depthH = "nan"; }, 145, FocusField::EdH, "nan )"},
+      {Length, [](ProjectState& p) { p.depthH = "1200xyz"; }, 145, FocusField::EdH, "1200xyz )"},
+      {Length, [](ProjectState& p) { p.depthH = "900,5"; }, -1, FocusField::None, ""},
+      {Length, [](ProjectState& p) { p.width.histogram.min = -0.5; }, 0, FocusField::None,
+       "widths <= 0  ( the smallest -0.5 m )"},
+      {Load, [](ProjectState& p) { p.width.histogram.min = 0; }, 0, FocusField::None, "widths <= 0"},
+      {Load, [](ProjectState& p) { p.depthH = "1 500"; }, 145, FocusField::EdH, "1 500 )"},
+      {Assess, [](ProjectState& p) { p.d1 = "22abc"; }, 146, FocusField::EdPS, "\"d1\" !  ( 22abc )"},
+      {Assess, [](ProjectState& p) { p.d1 = "5000"; }, 146, FocusField::EdPS, "0 < d1 <= 1000 mm"},
+      {Assess, [](ProjectState& p) { p.d2 = "inf"; }, 146, FocusField::EdPSV, "\" d2 \" !  ( inf )"},
+      {Assess, [](ProjectState& p) { p.boltCount = "1e300"; }, 147, FocusField::EdPK, "0 < n <= 1000"},
+      {Assess, [](ProjectState& p) { p.rowSpacing = "1e300"; }, 155, FocusField::EdPSds,
+       "0 < ds <= 100000 mm"},
+      {Assess, [](ProjectState& p) { p.rowSpacing = "2,5e3"; }, -1, FocusField::None, ""},
+  };
+  for (const Case& c : cases) {
+    ProjectState p = c.step == Beta      ? project(false)
+                     : c.step == Reduced ? withReducedStrength()
+                     : c.step == Length  ? withReducedStrength()
+                     : c.step == Load    ? withBoltLength()
+                                         : withBoltLoad();
+    c.change(p);
+    AssessmentResult a;
+    const ChainReport r = c.step == Beta      ? runLayerCoefficient(p)
+                          : c.step == Reduced ? runReducedStrength(p)
+                          : c.step == Length  ? runBoltLength(p)
+                          : c.step == Load    ? runBoltLoad(p)
+                                              : runAssessment(p, DesignStandard::En1990, Language::Czech, a);
+    if (c.number < 0) {
+      EXPECT_TRUE(r.ok) << c.step << " " << r.firstNumber();
+      continue;
+    }
+    ASSERT_FALSE(r.ok) << c.step << " " << c.suffixPart;
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_EQ(r.firstNumber(), c.number) << c.suffixPart;
+    EXPECT_EQ(r.messages[0].focus, c.focus) << c.suffixPart;
+    const std::string text = chainMessageText(r.messages[0], Language::English);
+    EXPECT_NE(text.find(c.suffixPart), std::string::npos) << text;
+  }
+  // A decimal comma gives the same result as the point.
+  ProjectState comma = withBoltLoad(), point = withBoltLoad();
+  comma.rowSpacing = "2,5e3";
+  point.rowSpacing = "2500";
+  AssessmentResult a, b;
+  ASSERT_TRUE(runAssessment(comma, DesignStandard::En1990, Language::Czech, a).ok);
+  ASSERT_TRUE(runAssessment(point, DesignStandard::En1990, Language::Czech, b).ok);
+  EXPECT_EQ(a.pf, b.pf);
+}
 
 TEST(LeadingNumber, ReadsAsFarAsTheTextFormsANumber) {
   const std::pair<const char*, double> cases[] = {

@@ -135,6 +135,8 @@ TEST(FrequencyEntrySave, ChecksInOrder) {
       {entry(" - ", "10", "1"), 224, "Min - " + m224},
       {entry("0", "", "1"), 224, "Max - " + m224},
       {entry("0", "E5", "1"), 224, "Max - " + m224},
+      {entry("2.5 m", "10", "1"), 224, "Min - " + m224},
+      {entry("0", "4E1x", "1"), 224, "Max - " + m224},
       {entry("5", "5", "1"), 225, "Hodnota min > max !"},
       {entry("6", "5", "1"), 225, "Hodnota min > max !"},
       {entry("-1.5E308", "1.5E308", "1"), 0, "Rozsah Max - Min"},
@@ -152,8 +154,8 @@ TEST(FrequencyEntrySave, LimitsThatPass) {
   const auto full = checkFrequencyEntry(entry("0", "256", lines(256, "1")), Language::English, refusal);
   ASSERT_TRUE(full) << refusal.text;
   EXPECT_EQ(full->shape.count, 256);
-  // Numbers read as far as they form one; the pure-discrete type needs no Max.
-  const auto partial = checkFrequencyEntry(entry("2.5 m", "4E1x", "1\n0\n3"), Language::English, refusal);
+  // A decimal comma reads as the point; the pure-discrete type needs no Max.
+  const auto partial = checkFrequencyEntry(entry("2,5", " 4E1 ", "1\n0\n3"), Language::English, refusal);
   ASSERT_TRUE(partial) << refusal.text;
   EXPECT_EQ(partial->shape.range, 37.5);
   EXPECT_TRUE(checkFrequencyEntry(entry("-3", "", "2", false), Language::English, refusal));

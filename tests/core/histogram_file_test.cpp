@@ -152,7 +152,11 @@ TEST(HistogramFileRead, ErrorsWithTheirMessages) {
       {"Min not a number", file({"Min=abc", "Max=10", "Bins=5", "Total=10"}, five), 143, {}, "Min = abc"},
       {"Max NaN", file({"Min=0", "Max=nan", "Bins=5", "Total=10"}, five), 143, {}, "Max = nan"},
       {"Max overflow", file({"Min=0", "Max=1e999", "Bins=5", "Total=10"}, five), 143, {}, "Max = 1e999"},
-      {"comma decimal", file({"Min=0,5", "Max=10", "Bins=5", "Total=10"}, five), 143, {}, "Min = 0,5"},
+      {"comma decimal with a unit",
+       file({"Min=0,5m", "Max=10", "Bins=5", "Total=10"}, five),
+       143,
+       {},
+       "Min = 0,5m"},
       {"key word in the Identification line",
        "[Description]\r\nIdentification=Maximum.dis\r\n[Parameters]\r\nMin=0\r\nMax=10\r\nBins=5\r\nTotal="
        "10\r\n[Bins]\r\n1\r\n",

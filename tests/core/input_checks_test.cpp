@@ -13,7 +13,8 @@ TEST(InputChecksTest, DepthHAcceptsEmptyAndPositiveNumbers) {
   EXPECT_TRUE(checkDepthH("", cz).empty());
   EXPECT_TRUE(checkDepthH("2.5", cz).empty());
   EXPECT_TRUE(checkDepthH("1E3", cz).empty());
-  for (const std::string bad : {"-3", "0", "2,5", "abc", "1.5x"}) {
+  EXPECT_TRUE(checkDepthH("2,5", cz).empty());
+  for (const std::string bad : {"-3", "0", "abc", "1.5x", "1 500", "nan", "-0"}) {
     auto p = checkDepthH(bad, cz);
     ASSERT_EQ(p.size(), 1u) << bad;
     EXPECT_EQ(p[0].message, 145);
@@ -101,6 +102,89 @@ TEST(InputChecksTest, ThicknessesOfRowsTwoUpAreCheckedInOrder) {
   p.layers[1].thickness = "2";
   p.layers[2].thickness = "3";
   EXPECT_FALSE(checkThicknesses(p, cz));
+}
+
+// Leaving a field: values out of its domain get its own message (with the allowed range above its
+// highest value); valid but physically absurd values get a warning naming the value.
+TEST(InputChecksTest, FieldsRefuseValuesOutOfTheirDomainAndWarnAboutAbsurdOnes) {
+  enum Field { H, D1, D2, N, Ds };
+  struct Case {
+    Field field;
+    std::string text;
+    int message;  // -1: nothing, 0: a warning
+    std::string part;
+  };
+  const Case cases[] = {
+      {H, "900", -1, ""},
+      {H, "5000", -1, ""},
+      {H, "5000,5", 0, "\"H\" = 5000,5 m je neobvykle velká !\r\n( více než 5000 m )"},
+      {H, "9E4", 0, "\"H\" = 9E4 m"},
+      {H, "100000", 0, "= 100000 m"},  // the highest value is valid, and absurd
+      {H, "100001", 145, "( 100001 )\r\n\r\n0 < H <= 100000 m"},
+      {H, "1e308", 145, "0 < H <= 100000 m"},
+      {H, "inf", 145, "( inf )"},
+      {D1, "60", -1, ""},
+      {D1, "61", 0, "\"d1\" = 61 mm je neobvykle velký !\r\n( více než 60 mm )"},
+      {D1, "1001", 146, "\"d1\" !  ( 1001 )\r\n\r\n0 < d1 <= 1000 mm\r\n"},
+      {D2, "1e5", 146, "0 <= d2 <= 1000 mm"},
+      {N, "20", -1, ""},
+      {N, "21", 0, "\"n\" = 21 je neobvykle velký !\r\n( více než 20 )"},
+      {N, "2E3", 147, "( 2E3 )\r\n\r\n0 < n <= 1000"},
+      {Ds, "5000", -1, ""},
+      {Ds, "5001", 0, "\"ds\" = 5001 mm je neobvykle velká !\r\n( více než 5000 mm )"},
+      {Ds, "1e300", 155, "0 < ds <= 100000 mm"},
+  };
+  for (const Case& c : cases) {
+    std::string text = c.text;
+    const std::vector<InputProblem> p = c.field == H    ? checkDepthH(text, cz)
+                                        : c.field == D1 ? checkD1(text, cz)
+                                        : c.field == D2 ? checkD2(text, "2000", cz)
+                                        : c.field == N  ? checkBoltCount(text, cz)
+                                                        : checkRowSpacing(text, cz);
+    if (c.message < 0) {
+      EXPECT_TRUE(p.empty()) << c.text;
+      continue;
+    }
+    ASSERT_FALSE(p.empty()) << c.text;
+    EXPECT_EQ(p[0].warning, c.message == 0) << c.text;
+    EXPECT_EQ(p[0].message, c.message) << c.text;
+    EXPECT_NE(p[0].text.find(c.part), std::string::npos) << c.text << ": " << p[0].text;
+  }
+  // The English warning says the same.
+  EXPECT_EQ(checkDepthH("6000", Language::English)[0].text,
+            "The effective depth \"H\" = 6000 m is unusually large !\r\n( more than 5000 m )\r\n\r\n"
+            "Please check the input.");
+}
+
+// A file just opened: every typed input holding a text is checked in the order of the form, with the
+// width histogram's warning first; the file is named after each message.
+TEST(InputChecksTest, OpenedInputsAreCheckedInTheOrderOfTheForm) {
+  ProjectState p;
+  p.nextLayerRow = 3;
+  p.layers[1].thickness = "2x";
+  p.depthH = "devetset";
+  p.d1 = "80";
+  p.d2 = "90";
+  p.boltCount = "";  // not given yet: the chain asks for it
+  p.rowSpacing = "1000";
+  p.width.name = "B.dis";
+  p.width.histogram.count = 3;
+  p.width.histogram.min = 40;
+  p.width.histogram.step = 10;
+  p.width.histogram.max = 60;
+  const auto m = typedInputMessages(p);
+  ASSERT_EQ(m.size(), 5u);
+  EXPECT_EQ(m[0].kind, ralvex::DlgKind::Warning);  // B reaches 60 m
+  EXPECT_NE(chainMessageText(m[0], cz).find("60 m"), std::string::npos);
+  EXPECT_EQ(m[1].number, 149);
+  EXPECT_EQ(m[1].layerRow, 2);
+  EXPECT_EQ(m[2].number, 145);
+  EXPECT_EQ(m[3].kind, ralvex::DlgKind::Warning);  // d1 = 80 mm
+  EXPECT_EQ(m[4].number, 146);                     // d2 >= d1
+  EXPECT_EQ(fileValueText(m[2], "/p/a.hor", Language::English),
+            MessageText(145, Language::English) + "devetset )\r\n\r\nFile:  /p/a.hor");
+  EXPECT_EQ(fileValueText(m[1], "/p/a.hor", cz),
+            msg(149) + "       2 ! ( 2x )\r\n\r\n\r\nSoubor :  /p/a.hor");
 }
 
 TEST(InputChecksTest, BStarIsTheCentreOfTheMedianBin) {

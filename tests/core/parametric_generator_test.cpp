@@ -135,16 +135,18 @@ TEST(ParametricGenerator, RefusalsCarryTheirMessageAndFocus) {
   EXPECT_TRUE(gen(kPtTriangular, {"0", "20", "20", "1.9"}).valid);
 }
 
-TEST(ParametricGenerator, SilentFailures) {
+TEST(ParametricGenerator, NoHistogramIsExplained) {
   // Every bin centre underflows.
   const auto b = gen(kPtBetaAtZero, {"1000", "1000", "1.1", "1.9"});
   EXPECT_FALSE(b.valid);
-  EXPECT_FALSE(b.refusal);
+  ASSERT_TRUE(b.refusal);
+  EXPECT_NE(b.refusal->text.find("nevznikl žádný histogram"), std::string::npos) << b.refusal->text;
   EXPECT_FALSE(b.fault);
   // Gamma(k) theta^k = 0.
   const auto g = gen(kPtGamma, {"2", "1E-300", "1.1", "1.9"});
   EXPECT_FALSE(g.valid);
-  EXPECT_FALSE(g.refusal);
+  ASSERT_TRUE(g.refusal);
+  EXPECT_NE(g.refusal->text.find("všude nulová"), std::string::npos) << g.refusal->text;
 }
 
 TEST(ParametricGenerator, TinyBinsArePrunedToZero) {

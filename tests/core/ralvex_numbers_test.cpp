@@ -127,18 +127,36 @@ TEST(RalvexParsers, AcceptsPlainNumbersOnly) {
   const struct {
     const char* text;
     double value;
-  } good[] = {
-      {"1", 1},      {"-1.5", -1.5},  {"+2", 2},     {".5", 0.5},      {"5.", 5},
-      {"1E3", 1000}, {"1e-3", 0.001}, {" 7 ", 7},    {"\t0.25", 0.25}, {"1.5E+10", 1.5e10},
-      {"007", 7},    {"-0", 0},       {"1E-400", 0}, {"0.000E999", 0}, {"1.7976931348623157E308", DBL_MAX}};
+  } good[] = {{"1", 1},
+              {"-1.5", -1.5},
+              {"+2", 2},
+              {".5", 0.5},
+              {"5.", 5},
+              {"1E3", 1000},
+              {"1e-3", 0.001},
+              {" 7 ", 7},
+              {"\t0.25", 0.25},
+              {"1.5E+10", 1.5e10},
+              {"007", 7},
+              {"-0", 0},
+              {"1E-400", 0},
+              {"0.000E999", 0},
+              {"1.7976931348623157E308", DBL_MAX},
+              // A decimal comma stands for the point.
+              {"1,5", 1.5},
+              {"2,5e3", 2500},
+              {",5", 0.5},
+              {"-3,", -3},
+              {" 1200,7 ", 1200.7}};
   for (const auto& g : good) {
     double x = -99;
     EXPECT_TRUE(parseDouble(g.text, x)) << g.text;
     EXPECT_EQ(x, g.value) << g.text;
   }
-  for (const char* bad : {"",    " ",        "-",      ".",       "1,5",   "1 000", "inf",   "-inf",  "nan",
-                          "NaN", "infinity", "1e",     "e5",      "E5",    "1E+",   "0x10",  "1.2.3", "--1",
-                          "+-1", "1E400",    "-1E400", "1.8E308", "12abc", "1 2",   "1e5.5", "١"}) {
+  for (const char* bad : {"",    " ",        "-",     ".",       "1 500",   "1 000", "inf",     "-inf",
+                          "nan", "NaN",      "1e",    "e5",      "E5",      "1E+",   "0x10",    "1.2.3",
+                          "--1", "+-1",      "1E400", "-1E400",  "1.8E308", "12abc", "1 2",     "1e5.5",
+                          "١",   "infinity", "1,5,0", "1,000.5", "1.5,0",   ",",     "1000abc", "2,5e3x"}) {
     double x = 42;
     EXPECT_FALSE(parseDouble(bad, x)) << bad;
     EXPECT_EQ(x, 42) << "a refused text leaves the value: " << bad;
@@ -202,7 +220,7 @@ TEST(RalvexParsers, FailureShowsTheMessageWithTheTextUnderTheErrorTitle) {
   double x = 1.0;
   EXPECT_TRUE(prevod_doub("2.5", x, "never shown"));
   EXPECT_EQ(x, 2.5);
-  EXPECT_FALSE(prevod_doub("2,5", x, "Zadáno : "));
+  EXPECT_FALSE(prevod_doub("2 5", x, "Zadáno : "));
   EXPECT_EQ(x, 2.5);
   long n = 3;
   DodejDoMessage(false);
@@ -211,7 +229,7 @@ TEST(RalvexParsers, FailureShowsTheMessageWithTheTextUnderTheErrorTitle) {
   DodejDoMessage(true);
   ASSERT_EQ(dialogs.asked.size(), 2u);
   EXPECT_EQ(dialogs.asked[0].caption, "C h y b a");
-  EXPECT_EQ(dialogs.asked[0].text, "Zadáno : 2,5");
+  EXPECT_EQ(dialogs.asked[0].text, "Zadáno : 2 5");
   EXPECT_EQ(dialogs.asked[0].kind, DlgKind::Error);
   EXPECT_EQ(dialogs.asked[0].buttons, DlgButtons::Ok);
   EXPECT_EQ(dialogs.asked[1].caption, "E r r o r");

@@ -325,8 +325,8 @@ TEST(RawDataChecks, IntervalCount) {
 
 TEST(RawDataChecks, LimitsAndEps) {
   double v = 0;
-  EXPECT_EQ(CheckLimit("1,5", true, 10, v).error->text(Language::Czech),
-            "Nebylo zadáno platné číslo!\r\n\r\nZadáno :  MinX 1,5");
+  EXPECT_EQ(CheckLimit("1,5x", true, 10, v).error->text(Language::Czech),
+            "Nebylo zadáno platné číslo!\r\n\r\nZadáno :  MinX 1,5x");
   EXPECT_EQ(CheckLimit("10", true, 10, v).error->text(Language::English), "MinX >= MaxX !");
   EXPECT_EQ(CheckLimit("1", false, 1, v).error->text(Language::Czech), "MaxX <= MinX !");
   EXPECT_FALSE(CheckLimit("1E308", false, -1E308, v).ok);

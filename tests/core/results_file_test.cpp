@@ -561,6 +561,57 @@ TEST(ResultsFileTest, ReadsTheOlderLayouts) {
   }
 }
 
+// An earlier version read its number texts as far as they formed a number, and its stored results
+// were computed so: such texts are read the same way (with a warning), and only in its files.
+TEST(ResultsFileTest, AnEarlierVersionsNumberTextsAreReadAsItReadThem) {
+  struct Case {
+    int level;
+    std::string ResultsFileData::*field;
+    std::string stored, read;
+  };
+  const Case cases[] = {
+      {16, &ResultsFileData::d1, "22E", "22"},
+      {16, &ResultsFileData::depthH, "900-", "900"},
+      {13, &ResultsFileData::boltCount, "3E", "3"},
+      {16, &ResultsFileData::rowSpacing, "1.2.3", "1.2"},
+      {16, &ResultsFileData::rowSpacing, "E5", "E5"},  // no number starts it: refused later as it is
+      {16, &ResultsFileData::d2, "0", "0"},
+      {kCurrentFormatLevel, &ResultsFileData::d1, "22E", "22E"},  // this version reads numbers whole
+  };
+  for (const Case& c : cases) {
+    ResultsFileData d = sampleResults();
+    d.formatLevel = c.level;
+    d.*c.field = c.stored;
+    ProjectState p;
+    RmrTables rmr;
+    Histogram workD;
+    const std::vector<ChainMessage> warnings = openResultsInto(d, p, rmr, workD);
+    const std::string read = c.field == &ResultsFileData::d1          ? p.d1
+                             : c.field == &ResultsFileData::depthH    ? p.depthH
+                             : c.field == &ResultsFileData::boltCount ? p.boltCount
+                             : c.field == &ResultsFileData::d2        ? p.d2
+                                                                      : p.rowSpacing;
+    EXPECT_EQ(read, c.read) << c.stored;
+    if (c.read == c.stored) {
+      EXPECT_TRUE(warnings.empty()) << c.stored;
+      continue;
+    }
+    ASSERT_EQ(warnings.size(), 1u) << c.stored;
+    EXPECT_EQ(warnings[0].kind, ralvex::DlgKind::Warning);
+    EXPECT_NE(chainMessageText(warnings[0], Language::English).find("\"" + c.stored + "\""),
+              std::string::npos);
+  }
+  // A layer thickness too.
+  ResultsFileData d = sampleResults();
+  d.formatLevel = 16;
+  d.layerCells[1 * (d.layerCols - 1) + 2] = "3 m";
+  ProjectState p;
+  RmrTables rmr;
+  Histogram workD;
+  ASSERT_EQ(openResultsInto(d, p, rmr, workD).size(), 1u);
+  EXPECT_EQ(p.layers[1].thickness, "3");
+}
+
 TEST(ResultsFileTest, ListingNamesEveryValueInOrder) {
   const std::string file = formatResultsFile(sampleResults());
   FileError err;

@@ -11,6 +11,7 @@ struct CliRun {
   int status = -1;     // exit status; -1 when the program did not finish
   nlohmann::json out;  // standard output as JSON (discarded when it is none)
   std::string text;    // standard output as printed
+  std::string err;     // standard error
 };
 
 inline CliRun runCli(const QStringList& args) {
@@ -20,6 +21,7 @@ inline CliRun runCli(const QStringList& args) {
   if (!run.waitForFinished(60000)) return r;
   r.status = run.exitCode();
   r.text = run.readAllStandardOutput().toStdString();
+  r.err = run.readAllStandardError().toStdString();
   r.out = nlohmann::json::parse(r.text, nullptr, false);
   return r;
 }

@@ -1,5 +1,7 @@
 // Saving and opening project files through the main window's commands.
 #include <QCheckBox>
+#include <QPushButton>
+#include <QTest>
 
 #include "FilesFixture.h"
 #include "persistence/TextLines.h"
@@ -240,6 +242,67 @@ TEST_F(ProjectFiles, AnOlderProjectWithoutRmrSectionLeavesSavingAsItWas) {
   openProject(projects("Stary.hor"));
   EXPECT_EQ(edit("EdNazevVys"), u"Chodba 16    ( Version  1.0.16  /  7.8.2003 )"_s);
   EXPECT_FALSE(action("SaveTabHorn1")->isEnabled());
+}
+
+// A typed input of a project file that is out of its field's domain gets the field's message when the
+// file is opened (naming the file) and again before the chain computes with it, not "min = max"
+// later; a physically absurd value is warned about; a decimal comma reads as the point.
+TEST_F(ProjectFiles, TypedInputsAreCheckedWhenOpenedAndBeforeTheChain) {
+  struct Case {
+    const char* depth;
+    int openTitle;  // 3 refused, 4 warned, 0 nothing
+    std::string openPart;
+    bool chainRuns;
+  };
+  const Case cases[] = {
+      {"devetset", 3, msg(145) + "devetset )\r\n\r\nSoubor :  ", false},
+      {"1E9", 3, "( 1E9 )\r\n\r\n0 < H <= 100000 m\r\n\r\nSoubor :  ", false},
+      {"-900", 3, msg(145) + "-900 )", false},
+      {"6000", 4, "\"H\" = 6000 m je neobvykle velká", true},
+      {"900,5", 0, "", true},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    std::string bytes = bytesOf(projects("Chodba_K12.hor"));
+    bytes.replace(bytes.find("\r\n900\r\n"), 7, "\r\n" + std::string(c.depth) + "\r\n");
+    const std::string file = projects("H" + std::to_string(++n) + ".hor");
+    put(file, bytes);
+    restart();  // nothing unsaved from the case before
+    dialogs.asked.clear();
+    openProject(file);
+    if (c.openTitle == 0) {
+      EXPECT_TRUE(dialogs.asked.empty()) << c.depth;
+    } else {
+      ASSERT_EQ(dialogs.asked.size(), 1u) << c.depth;
+      EXPECT_EQ(dialogs.asked[0].caption, msg(c.openTitle)) << c.depth;
+      EXPECT_NE(dialogs.asked[0].text.find(c.openPart), std::string::npos) << dialogs.asked[0].text;
+      EXPECT_NE(dialogs.asked[0].text.find(file), std::string::npos) << dialogs.asked[0].text;
+    }
+    EXPECT_EQ(edit("EdH"), QString::fromUtf8(c.depth));  // the text stays as stored
+
+    dialogs.asked.clear();
+    for (const char* step : {"BBRedPev", "BBDelSvor"})
+      QTest::mouseClick(get<QPushButton>(step), Qt::LeftButton);
+    if (c.chainRuns) {
+      EXPECT_TRUE(dialogs.asked.empty()) << c.depth << ": " << dialogs.asked[0].text;
+      EXPECT_TRUE(main->project().boltLengthDone) << c.depth;
+    } else {
+      ASSERT_EQ(dialogs.asked.size(), 1u) << c.depth;
+      EXPECT_TRUE(dialogs.asked[0].text.starts_with(msg(145))) << dialogs.asked[0].text;
+      EXPECT_FALSE(main->project().boltLengthDone) << c.depth;
+    }
+  }
+  // A thickness that is no number is reported once, naming the file (not again as Beta's report).
+  std::string bytes = bytesOf(projects("Chodba_K12.hor"));
+  bytes.replace(bytes.find("\r\n2.0\r\n"), 7, "\r\n2,0x\r\n");
+  put(projects("M.hor"), bytes);
+  restart();
+  dialogs.asked.clear();
+  openProject(projects("M.hor"));
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_TRUE(dialogs.asked[0].text.starts_with(msg(149))) << dialogs.asked[0].text;
+  EXPECT_NE(dialogs.asked[0].text.find("( 2,0x )"), std::string::npos);
+  EXPECT_NE(dialogs.asked[0].text.find(projects("M.hor")), std::string::npos);
 }
 
 }  // namespace

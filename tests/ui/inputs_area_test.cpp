@@ -313,6 +313,79 @@ TEST_F(InputArea, BoltInputsAreCheckedWhenLeft) {
   EXPECT_TRUE(get<QLineEdit>("EdPSds")->hasFocus());
 }
 
+// Leaving a field with Tab: a value out of its domain gets the field's message and the focus back;
+// a valid but physically absurd value gets a warning naming it and keeps the focus moving; EdH,
+// checked whenever it is left, does not warn twice about the same text.
+TEST_F(InputArea, TabOutOfAFieldRefusesOutOfDomainValuesAndWarnsAboutAbsurdOnes) {
+  struct Case {
+    const char* edit;
+    QString text;
+    int title;         // 3 refused, 4 warned, 0 nothing
+    std::string part;  // of the dialog's text
+  };
+  const Case cases[] = {
+      {"EdH", u"-900"_s, 3, msg(145) + "-900 )"},
+      {"EdH", u"1E9"_s, 3, "( 1E9 )\r\n\r\n0 < H <= 100000 m"},
+      {"EdH", u"6000"_s, 4, "\"H\" = 6000 m je neobvykle velká !\r\n( více než 5000 m )"},
+      {"EdH", u"900.5"_s, 0, ""},
+      {"EdPS", u"80"_s, 4, "\"d1\" = 80 mm"},
+      {"EdPS", u"5E3"_s, 3, "0 < d1 <= 1000 mm"},
+      {"EdPK", u"25"_s, 4, "\"n\" = 25 je neobvykle velký"},
+      {"EdPSds", u"6000"_s, 4, "\"ds\" = 6000 mm"},
+      {"EdPSds", u"1E9"_s, 3, "0 < ds <= 100000 mm"},
+  };
+  for (const Case& c : cases) {
+    dialogs.asked.clear();
+    auto* e = get<QLineEdit>(c.edit);
+    e->setFocus();
+    QApplication::processEvents();
+    e->selectAll();
+    QTest::keyClicks(e, c.text);
+    QTest::keyClick(e, Qt::Key_Tab);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    if (c.title == 0) {
+      EXPECT_TRUE(dialogs.asked.empty()) << c.edit << " " << c.text.toStdString();
+      continue;
+    }
+    ASSERT_EQ(dialogs.asked.size(), 1u) << c.edit << " " << c.text.toStdString();
+    EXPECT_EQ(dialogs.asked[0].caption, msg(c.title)) << c.text.toStdString();
+    EXPECT_NE(dialogs.asked[0].text.find(c.part), std::string::npos) << dialogs.asked[0].text;
+    EXPECT_EQ(e->hasFocus(), c.title == 3) << c.edit << " " << c.text.toStdString();
+    EXPECT_EQ(e->text(), c.text);
+  }
+  // EdH left again with the text it was warned about: no second warning.
+  typeAndLeave("EdH", u"6000"_s);
+  dialogs.asked.clear();
+  get<QLineEdit>("EdH")->setFocus();
+  QApplication::processEvents();
+  QTest::keyClick(get<QLineEdit>("EdH"), Qt::Key_Tab);
+  QApplication::processEvents();
+  QApplication::processEvents();
+  EXPECT_TRUE(dialogs.asked.empty());
+}
+
+// A width histogram holding widths of 0 or below is refused at once, one reaching beyond tens of
+// metres is warned about; each names its extreme width.
+TEST_F(InputArea, AWidthOutOfItsDomainIsRefusedAndAnAbsurdOneWarnedAbout) {
+  const struct {
+    const char* file;
+    double lo, hi;
+    int title;
+    std::string part;
+  } cases[] = {
+      {"B120.dis", 95, 125, 4, "sahá až k 120 m !\r\n( více než 50 m )"},
+      {"Bneg.dis", -3, 9, 3, "obsahuje šířky <= 0  ( nejmenší -1 m )"},
+  };
+  for (const auto& c : cases) {
+    dialogs.asked.clear();
+    loadSlot("StringGridDD", "OtevHistDD", writeDis(c.file, c.lo, c.hi, {2, 2, 2}));
+    ASSERT_EQ(dialogs.asked.size(), 1u) << c.file;
+    EXPECT_EQ(dialogs.asked[0].caption, msg(c.title)) << c.file;
+    EXPECT_NE(dialogs.asked[0].text.find(c.part), std::string::npos) << dialogs.asked[0].text;
+  }
+}
+
 TEST_F(InputArea, BStarComesFromTheWidthHistogram) {
   // Centres 4.0, 4.5, 5.0, 5.5 with 0.2, 0.2, 0.2, 0.4: the running sum reaches 0.5 in bin 3.
   loadSlot("StringGridDD", "OtevHistDD", writeDis("B.dis", 3.75, 5.75, {2, 2, 2, 4}));

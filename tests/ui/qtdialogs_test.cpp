@@ -13,9 +13,11 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cstdlib>
 #include <functional>
 
 #include "ralvex/Ralvex.h"
+#include "reliability/InputChecks.h"
 #include "ui/RalvexQt.h"
 
 using namespace Qt::StringLiterals;
@@ -274,4 +276,34 @@ TEST(RalvexQt, CentrCentresInTheStrip) {
   EXPECT_EQ(autoSized->x(), 5 + (330 - autoSized->width()) / 2);
   EXPECT_EQ(autoSized->y(), 70);
   Centr(nullptr, 0, 10);  // harmless
+}
+
+// Images of the input messages (a warning naming an absurd value, a refusal with the allowed range)
+// in both languages for a look by eye: VELTRA_SCREENSHOTS=DIR xvfb-run ...
+TEST(QtDialogs, ScreenshotsOfInputMessages) {
+  const char* dir = std::getenv("VELTRA_SCREENSHOTS");
+  if (!dir) GTEST_SKIP() << "VELTRA_SCREENSHOTS not set";
+  QtDialogs dialogs;
+  ralvex::setDialogs(&dialogs);
+  for (const Language lang : {Language::Czech, Language::English}) {
+    ralvex::DodejDoMessage(lang == Language::Czech);
+    const std::string code = lang == Language::Czech ? "cs" : "en";
+    std::string depth = "6000";
+    const InputProblem warned = checkDepthH(depth, lang).front();
+    const InputProblem refused = checkRowSpacing(depth = "1e300", lang).front();
+    const std::pair<const InputProblem*, const char*> shots[] = {{&warned, "warning"}, {&refused, "refusal"}};
+    for (const auto& [problem, name] : shots) {
+      whenBoxShows([&, name = name](MessageDialog* box) {
+        box->grab().save(QString::fromUtf8(dir) + u"/input_"_s + QString::fromUtf8(name) + u"_"_s +
+                         QString::fromStdString(code) + u".png"_s);
+        box->defaultButton()->click();
+      });
+      if (problem->warning)
+        ralvex::Warning(problem->text);
+      else
+        ralvex::Error(problem->text);
+    }
+  }
+  ralvex::DodejDoMessage(true);
+  ralvex::setDialogs(nullptr);
 }

@@ -23,11 +23,13 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QValueAxis>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "ServicesFixture.h"
 #include "ShellFixture.h"
@@ -266,6 +268,35 @@ TEST_F(RawDataWindowTest, FittingFillsTheTypeListAndTheSortedTable) {
 
   child<QPushButton>("BKonec", table.get())->click();
   EXPECT_TRUE(window->isEnabled());
+}
+
+// A type whose computation faults is left out of the list and the table and named in one warning
+// after the fit; the other types are fitted.
+TEST_F(RawDataWindowTest, ATypeThatFaultsIsLeftOutAndNamedInOneWarning) {
+  // A binomial bell about 2 on steps of 1/64: the mean is exactly 2, where the Snedecor estimate
+  // divides by zero.
+  std::string bytes;
+  double c = 1;
+  std::vector<double> weight(41);
+  for (int j = 20; j <= 40; ++j) {
+    weight[static_cast<size_t>(j)] = weight[static_cast<size_t>(40 - j)] = c;
+    c = c * (40 - j) / (j + 1);
+  }
+  for (int j = 0; j <= 40; ++j)
+    for (long k = 0; k < std::lround(300 * weight[static_cast<size_t>(j)]); ++k)
+      bytes += std::to_string(2 + (j - 20) / 64.0) + "\r\n";
+  open(writeFile("bell.txt", bytes));
+  dialogs.asked.clear();
+  child<QPushButton>("BuParam")->click();
+  ASSERT_EQ(dialogs.asked.size(), 1u) << lastText();
+  EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Warning);
+  EXPECT_NE(lastText().find("Snedecorovo :  " + MessageText(101, Language::Czech)), std::string::npos)
+      << lastText();
+  QComboBox* types = child<QComboBox>("CBTypPara");
+  EXPECT_GT(types->count(), 3);
+  for (int i = 0; i < types->count(); ++i) EXPECT_NE(types->itemText(i), u"Snedecorovo"_s);
+  EXPECT_TRUE(table->isVisible());
+  for (int r = 1; r <= kFitTableRows; ++r) EXPECT_NE(cell("SGChar", r, 1, table.get()), u"Snedecorovo"_s);
 }
 
 TEST_F(RawDataWindowTest, LanguageSwitchRetextsTablesAndTypeList) {
