@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "Json.h"
-#include "io/AtomicFile.h"
+#include "io/FileRead.h"
 #include "persistence/FileError.h"
 #include "persistence/ResultsFile.h"
 
@@ -31,9 +31,9 @@ int runResultsDumpCommand(int argc, char* argv[]) {
     return 2;
   }
   std::string bytes;
-  if (!readWholeFile(path, bytes)) {
-    const FileError e = FileError::missing();
-    return cli::refuse(e.message, e.text(language) + " ( " + path + " )");
+  if (const auto refused = readWholeFile(path, FileKind::Results, bytes)) {
+    const FileError e = FileError::notRead(*refused);
+    return cli::refuse(e.message, e.text(language) + (e.message == 34 ? " ( " + path + " )" : ""));
   }
   FileError error;
   const auto values = listResultsValues(bytes, error);

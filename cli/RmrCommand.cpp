@@ -9,7 +9,7 @@
 
 #include "Json.h"
 #include "ProjectLoad.h"
-#include "io/AtomicFile.h"
+#include "io/FileRead.h"
 #include "persistence/FileError.h"
 #include "reliability/ReducedStrength.h"
 #include "rmr/RmrRating.h"
@@ -50,8 +50,10 @@ int runRmrCommand(int argc, char* argv[]) {
   }
 
   std::string bytes;
-  if (!readWholeFile(file, bytes))
-    return cli::refuse(34, FileError::missing().text(lang) + " ( " + file + " )");
+  if (const auto refused = readWholeFile(file, FileKind::Project, bytes)) {
+    const FileError e = FileError::notRead(*refused);
+    return cli::refuse(e.message, e.text(lang) + (e.message == 34 ? " ( " + file + " )" : ""));
+  }
   ProjectState p;
   RmrTables tables;
   if (const auto refused = cli::openProject(bytes, cli::histogramsFolder(histograms), lang, p, tables))

@@ -373,6 +373,9 @@ bool writeAssessmentReport(const std::string& path, const ProjectState& project,
     if (error) *error = "empty PDF";
     return false;
   }
-  return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
-                             error);
+  WriteRefusal why;
+  if (writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), &why))
+    return true;
+  if (error) *error = why.text(language);
+  return false;
 }

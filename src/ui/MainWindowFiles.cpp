@@ -16,6 +16,7 @@
 
 #include "histogram/HistogramFile.h"
 #include "io/AtomicFile.h"
+#include "io/FileRead.h"
 #include "persistence/FileError.h"
 #include "persistence/OpenProject.h"
 #include "persistence/ProjectFile.h"
@@ -73,18 +74,18 @@ ralvex::FileDialogOptions fileDialog(const std::string& folder, const std::strin
 }
 
 // Asks for a file of type `ext` in `folder`, reads it into `path` and parses it with `parse`. A
-// folder or an unreadable file (message 34) and a refused file are reported and give nothing.
+// missing file (message 34), a path that is no regular file or one above the limit of `kind`, and a
+// refused file are reported and give nothing.
 template <class Data>
 std::optional<Data> openAndParse(Services& services, const std::string& folder, const std::string& ext,
-                                 std::optional<Data> (*parse)(std::string_view, FileError&),
+                                 FileKind kind, std::optional<Data> (*parse)(std::string_view, FileError&),
                                  std::string& path) {
   const Language lang = services.language();
   const auto chosen = services.dialogs.openFileName(fileDialog(folder, "", ext));
   if (!chosen || chosen->empty()) return std::nullopt;
   std::string bytes;
-  std::error_code ec;
-  if (std::filesystem::is_directory(*chosen, ec) || !readWholeFile(*chosen, bytes)) {
-    error(lang, MessageText(34, lang));
+  if (const auto refused = readWholeFile(*chosen, kind, bytes)) {
+    error(lang, FileError::notRead(*refused).text(lang));
     return std::nullopt;
   }
   FileError refusal;
@@ -266,8 +267,8 @@ void MainWindow::SaveTabHornClick() {
   const std::string text =
       formatProjectText(data, services_.programVersion, shortDate(services_.options.dateSeparator));
   if (!confirmLostLetters(services_, unencodableLines(text))) return;
-  if (!writeFileAtomically(path, utf8ToCp1250(text))) {
-    error(lang, FileError::notWritten(path).text(lang));
+  if (WriteRefusal why; !writeFileAtomically(path, utf8ToCp1250(text), &why)) {
+    error(lang, FileError::notWritten(path, why).text(lang));
     return;
   }
   currentProjectFile_ = path;
@@ -298,7 +299,8 @@ void MainWindow::showOpenReport(const ProjectOpenReport& report) {
 void MainWindow::OtevritClick() {
   if (!askToSaveWork()) return;
   std::string path;
-  const auto data = openAndParse(services_, services_.folders.ProjectsFolder, "hor", &parseProjectFile, path);
+  const auto data = openAndParse(services_, services_.folders.ProjectsFolder, "hor", FileKind::Project,
+                                 &parseProjectFile, path);
   if (!data) return;
   hideFloatingControls();
   const ProjectOpenReport report =
@@ -340,8 +342,8 @@ void MainWindow::SaveVyslClick() {
   const Histogram workD = project_.rmr.name.empty() ? Histogram{} : rockMassFactor(project_.rmr.histogram);
   const ResultsFileData data =
       resultsFileFromState(project_, rmrTables_, buttons, workD, services_.programVersion, path);
-  if (!writeFileAtomically(path, formatResultsFile(data))) {
-    error(lang, FileError::notWritten(path).text(lang));
+  if (WriteRefusal why; !writeFileAtomically(path, formatResultsFile(data), &why)) {
+    error(lang, FileError::notWritten(path, why).text(lang));
     return;
   }
   markWorkSaved(true, true);
@@ -349,7 +351,8 @@ void MainWindow::SaveVyslClick() {
 
 void MainWindow::OpenVyslClick() {
   std::string path;
-  const auto data = openAndParse(services_, services_.folders.ResultsFolder, "Vys", &parseResultsFile, path);
+  const auto data = openAndParse(services_, services_.folders.ResultsFolder, "Vys", FileKind::Results,
+                                 &parseResultsFile, path);
   if (!data) return;
   hideFloatingControls();
   Histogram workD;

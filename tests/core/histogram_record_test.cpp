@@ -53,13 +53,14 @@ TEST(HistogramRecord, FrequencyConversionsWorkedExample) {
 }
 
 TEST(HistogramRecord, ToFrequenciesRoundsHalvesToEven) {
-  // total 2: 0.25 x 2 = 0.5 -> 0, 0.75 x 2 = 1.5 -> 2.
-  Histogram h = make(1, 1, {0.25, 0.75});
-  h.total = 2;
+  // A scale that holds both bins: 1e9 + 0.5 -> 1e9 and 7589934591.5 -> 7589934592.
+  constexpr double kScale = 8589934592.0;  // 2^33
+  Histogram h = make(1, 1, {1000000000.5 / kScale, 7589934591.5 / kScale});
+  h.total = kScale;
   const FrequencyForm ff = ToFrequencies(h);
-  EXPECT_EQ(ff.f[0], 0);
-  EXPECT_EQ(ff.f[1], 2);
-  EXPECT_EQ(ff.total, 2);
+  EXPECT_EQ(ff.f[0], 1000000000);
+  EXPECT_EQ(ff.f[1], 7589934592);
+  EXPECT_EQ(ff.total, 8589934592);
 }
 
 TEST(HistogramRecord, ToFrequenciesStaysWithin64Bits) {
