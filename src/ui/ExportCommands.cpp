@@ -68,7 +68,8 @@ std::optional<std::string> CheckSheetCommand(const Histogram& h, const std::stri
 
 std::optional<std::string> AssessmentReportCommand(const ProjectState& project,
                                                    const std::string& projectName, const std::string& version,
-                                                   const std::string& resultsFolder, Language language) {
+                                                   const std::string& resultsFolder, Language language,
+                                                   const std::string& histogramsFolder) {
   if (!project.assessmentDone) {
     showError(exportText(ExportText::ReportNotAssessed, language), language);
     return std::nullopt;
@@ -89,10 +90,11 @@ std::optional<std::string> AssessmentReportCommand(const ProjectState& project,
                               ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
     if (answer != ralvex::mrYes) return std::nullopt;
   }
-  ReportHeader header{projectName, reportDateNow(language), version};
+  ReportHeader header{projectName, reportDateNow(language), version, histogramsFolder};
   std::string error;
-  if (!writeAssessmentReport(path, project, header, language, &error)) {
-    showError(MessageText(27, language) + path, language);
+  std::optional<WriteRefusal> why;
+  if (!writeAssessmentReport(path, project, header, language, &error, &why)) {
+    showError(MessageText(27, language) + path + (why ? "\r\n\r\n" + why->text(language) : ""), language);
     return std::nullopt;
   }
   showInfo(exportTextFormat(ExportText::ReportWritten, language, {path}), language);

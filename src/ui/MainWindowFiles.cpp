@@ -324,7 +324,7 @@ void MainWindow::ZpravaPDFClick() {
     name = std::filesystem::path(currentProjectFile_).stem().string();
   if (name.empty()) name = "Veltra";
   AssessmentReportCommand(project_, name, services_.programVersion, services_.folders.ResultsFolder,
-                          services_.language());
+                          services_.language(), services_.folders.HistogramsFolder);
 }
 
 void MainWindow::SaveVyslClick() {

@@ -87,6 +87,7 @@ int runReportCommand(int argc, char* argv[]) {
                            : std::filesystem::path(o.file).stem().string();
   header.date = reportDateNow(lang);
   header.version = ralvex::Verze(QCoreApplication::applicationFilePath().toStdString());
+  header.histogramsFolder = folder;
   std::string error;
   if (!writeAssessmentReport(o.output, r.project, header, lang, &error))
     return refuse(27, ralvex::Msg(27) + o.output + (error.empty() ? "" : " (" + error + ")"));
