@@ -278,6 +278,65 @@ TEST(HistogramFileWrite, FrequencyScaleDividedBelow2To63) {
   EXPECT_EQ(back->total, 1e18);
 }
 
+TEST(HistogramFileWrite, WhatIsWrittenReadsBackAsTheSameHistogram) {
+  HistogramFileError e;
+  const auto example5 = read(example(), e);
+  ASSERT_TRUE(example5);
+  struct Case {
+    const char* name;
+    double factor;      // the example scaled by it
+    const char* lines;  // expected in the file
+  };
+  const std::vector<Case> cases{
+      {"five decimals where they hold the edges", 2, "Min=0.00000\r\nMax=20.00000\r\n"},
+      {"more where they do not", 1.234567e-4, "Max=0.0012345669999999998\r\n"},
+      {"a third", 1.0 / 3, "Max=3.333333333333333"},
+      {"tiny", 1e-200, "Min=0.00000"},
+      {"negative", -7, "Min=-70.00000\r\nMax=0.00000\r\n"},
+  };
+  for (const Case& c : cases) {
+    Histogram h = *example5;
+    ScaleHistogram(h, c.factor);
+    std::string text;
+    ASSERT_TRUE(HistogramFileText(h, "X.dis", text, e)) << c.name << ": " << e.text(Language::English);
+    EXPECT_NE(text.find(c.lines), std::string::npos) << c.name << ":\n" << text;
+    const auto back = ReadHistogramText(text, e);
+    ASSERT_TRUE(back) << c.name;
+    EXPECT_EQ(back->count, h.count) << c.name;
+    const double width = std::fabs(h.step) * h.count;
+    EXPECT_NEAR(back->min, h.min, 1e-9 * width) << c.name;
+    EXPECT_NEAR(back->max, h.max, 1e-9 * width) << c.name;
+    EXPECT_NEAR(back->step, h.step, 1e-9 * width) << c.name;
+    for (int i = 0; i < 5; ++i) EXPECT_NEAR(back->p[i], h.p[i], 1e-9 * h.p[i]) << c.name;
+  }
+  // What the reader refuses is never written: a histogram scaled by 0 has both centres at 0.
+  Histogram zero = *example5;
+  ScaleHistogram(zero, 0);
+  std::ostringstream out;
+  EXPECT_FALSE(WriteHistogram(out, zero, "Zero.dis", e));
+  EXPECT_TRUE(out.str().empty());
+  EXPECT_NE(e.text(Language::Czech).find("Histogram nelze uložit tak, aby se ze souboru načetl stejný"),
+            std::string::npos)
+      << e.text(Language::Czech);
+  EXPECT_NE(e.text(Language::English).find("Min=0 a Max=0"), std::string::npos) << e.text(Language::English);
+  // Nor a record whose last centre does not follow from its first and its step.
+  Histogram skewed = *example5;
+  skewed.max += 1;
+  EXPECT_FALSE(WriteHistogram(out, skewed, "Skewed.dis", e));
+  EXPECT_NE(e.text(Language::English).find("differs: Min 1 / 1.1"), std::string::npos)
+      << e.text(Language::English);
+}
+
+TEST(HistogramFileRead, AFolderAPipeOrADeviceIsNamedForWhatItIs) {
+  HistogramFileError e;
+  EXPECT_FALSE(ReadHistogramFile(TEST_DATA_DIR, e));
+  EXPECT_EQ(e.message, 0);
+  EXPECT_EQ(e.text(Language::English), std::string(TEST_DATA_DIR) + "\r\n\r\nis a folder, not a file!");
+  EXPECT_EQ(e.text(Language::Czech), std::string(TEST_DATA_DIR) + "\r\n\r\nje složka, ne soubor !");
+  EXPECT_FALSE(ReadHistogramFile("/dev/zero", e));
+  EXPECT_EQ(e.text(Language::English), "/dev/zero\r\n\r\nis a device, not a file!");
+}
+
 TEST(HistogramFileWrite, RefusesHistogramsWithoutAReadableForm) {
   struct Case {
     const char* name;

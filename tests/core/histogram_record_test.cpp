@@ -63,6 +63,41 @@ TEST(HistogramRecord, ToFrequenciesRoundsHalvesToEven) {
   EXPECT_EQ(ff.total, 8589934592);
 }
 
+TEST(HistogramRecord, TheFrequencyScaleKeepsEveryBinWithin1e9) {
+  struct Case {
+    const char* name;
+    std::vector<double> p;
+    double total;
+    double scale;  // expected
+  };
+  const std::vector<Case> cases{
+      {"counts stay counts", {1.0 / 49996, 3.0 / 49996, 49992.0 / 49996}, 49996, 49996},
+      {"a scale too large is divided by 10 as before", {0.25, 0.5, 0.25}, 1e20, 1e18},
+      {"a scale that loses a bin is replaced", {0.25, 0.75}, 2, 1e10},
+      {"the smallest power of ten that holds the smallest bin", {3e-7, 0.5, 0.5 - 3e-7}, 1 / 3e-7, 1e16},
+      {"where no 64-bit scale holds a bin, the largest that fits",
+       {1e-12, 1 - 1e-12},
+       1,
+       9223372036854771712.0},
+  };
+  for (const Case& c : cases) {
+    Histogram h = make(1, 1, {});
+    h.count = static_cast<double>(c.p.size());
+    h.max = h.count;
+    std::copy(c.p.begin(), c.p.end(), h.p.begin());
+    h.total = c.total;
+    EXPECT_EQ(frequencyScale(h), c.scale) << c.name;
+    const FrequencyForm ff = ToFrequencies(h);
+    ASSERT_TRUE(ff.valid) << c.name;
+    for (size_t i = 0; i < c.p.size(); ++i) {
+      EXPECT_GE(ff.f[i], 1) << c.name << ", bin " << i + 1;
+      const double back = static_cast<double>(ff.f[i]) / static_cast<double>(ff.total);
+      if (c.p[i] * static_cast<double>(ff.total) >= 5e8)
+        EXPECT_NEAR(back, c.p[i], kFrequencyPrecision * c.p[i]) << c.name << ", bin " << i + 1;
+    }
+  }
+}
+
 TEST(HistogramRecord, ToFrequenciesStaysWithin64Bits) {
   // Scaled sum just below 2^63 - 1 but every bin rounding up: the integer total must not overflow.
   Histogram h;
