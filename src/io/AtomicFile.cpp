@@ -34,8 +34,9 @@ WriteRefusal fromErrno(int error, const std::string& folder) {
     case EISDIR:
       return refusal(Why::IsFolder, error);
     case ENOENT:
-    case ENOTDIR:
       return refusal(Why::FolderMissing, error, folder);
+    case ENOTDIR:
+      return refusal(Why::NotAFolder, error, folder);
     case ENAMETOOLONG:
       return refusal(Why::NameTooLong, error);
     case ENOSPC:
@@ -149,6 +150,8 @@ std::string WriteRefusal::text(Language language) const {
     }
     case Why::FolderMissing:
       return FileTextFormat(FileText::WriteFolderMissing, language, {folder});
+    case Why::NotAFolder:
+      return FileTextFormat(FileText::WriteNotAFolder, language, {folder});
     case Why::NameTooLong:
       return FileTextOf(FileText::WriteNameTooLong, language);
     case Why::DiskFull:
@@ -176,7 +179,7 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, WriteR
 
   struct stat dir {};
   if (::stat(folder.c_str(), &dir) != 0) return fail(fromErrno(errno, folder));
-  if (!S_ISDIR(dir.st_mode)) return fail(refusal(WriteRefusal::Why::FolderMissing, ENOTDIR, folder));
+  if (!S_ISDIR(dir.st_mode)) return fail(refusal(WriteRefusal::Why::NotAFolder, ENOTDIR, folder));
 
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;

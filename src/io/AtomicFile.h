@@ -14,6 +14,7 @@ struct WriteRefusal {
     IsFolder,            // the target is a folder
     NotRegular,          // the target is a pipe, a device, a socket
     FolderMissing,       // the folder does not exist
+    NotAFolder,          // what should be the folder is a file
     NameTooLong,         // a name or the path is too long
     DiskFull,            // no space or quota left
     ReadOnlyFileSystem,  // the file system is mounted read-only
@@ -23,7 +24,7 @@ struct WriteRefusal {
   enum class Target { Pipe, Device, Socket, Other };
   Why why = Why::Failed;
   Target target = Target::Other;  // NotRegular: what the target is
-  std::string folder;             // FolderReadOnly, FolderMissing: the folder
+  std::string folder;             // FolderReadOnly, FolderMissing, NotAFolder: the folder
   int error = 0;                  // errno, where the system gave one
 
   /// Why the write failed, one sentence in `language` (shown after message 27 and the path).

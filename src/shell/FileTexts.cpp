@@ -41,6 +41,7 @@ constexpr TextPair<FileText> kTexts[] = {
     {FileText::WriteNotRegular, "Cíl není obyčejný soubor : je to %s.",
      "The target is not a regular file: it is %s."},
     {FileText::WriteFolderMissing, "Složka %s neexistuje.", "The folder %s does not exist."},
+    {FileText::WriteNotAFolder, "%s není složka, ale soubor.", "%s is not a folder but a file."},
     {FileText::WriteNameTooLong, "Název souboru je příliš dlouhý.", "The file name is too long."},
     {FileText::WriteDiskFull, "Na disku není dost místa.", "The disk is full."},
     {FileText::WriteReadOnlyFileSystem, "Souborový systém je jen pro čtení.",

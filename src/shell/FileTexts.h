@@ -29,6 +29,7 @@ enum class FileText : int {
   WriteIsFolder,
   WriteNotRegular,     // %s: what the target is (one of the words below)
   WriteFolderMissing,  // %s: folder
+  WriteNotAFolder,     // %s: the path that should be a folder
   WriteNameTooLong,
   WriteDiskFull,
   WriteReadOnlyFileSystem,

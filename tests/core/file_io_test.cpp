@@ -406,7 +406,7 @@ TEST(AtomicWrite, RefusesWhatMayNotOrCannotBeWrittenAndSaysWhy) {
          put(d / "plain", "old");
          return d / "plain/x.dis";
        },
-       Why::FolderMissing},
+       Why::NotAFolder},
       {"a name of 256 characters", [](const TempDir& d) { return d / (std::string(252, 'n') + ".dis"); },
        Why::NameTooLong},
       {"links in a loop",
