@@ -1,7 +1,9 @@
 // Saving and opening project files through the main window's commands.
 #include <sys/stat.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <cstdlib>
 
 #include "FilesFixture.h"
 #include "persistence/TextLines.h"
@@ -247,6 +249,13 @@ TEST_F(ProjectFiles, HistogramNamesLeadingOutOfTheFolderAreReadAndShownWhereThey
   EXPECT_NE(main->project().k.histogram, Histogram{});
   EXPECT_NE(main->project().kn.histogram, Histogram{});
   EXPECT_EQ(cell("StringGridOHH", 1, 1), u"Gamma_hornin.dis"_s);
+  // A picture for a look by eye when VELTRA_SCREENSHOTS names a folder.
+  if (const char* folder = std::getenv("VELTRA_SCREENSHOTS")) {
+    main->resize(1400, 900);
+    main->show();
+    QApplication::processEvents();
+    EXPECT_TRUE(main->grab().save(QString::fromUtf8(folder) + u"/main_names_outside_folder.png"_s));
+  }
 }
 
 TEST_F(ProjectFiles, AFolderOrAPipeChosenAsAProjectIsNamedForWhatItIs) {
