@@ -25,19 +25,24 @@
 
 namespace {
 
-const std::string& folder() {
-  static const std::string dir = [] {
-    char name[] = "/tmp/veltra_file_read_fuzz_XXXXXX";
-    if (!::mkdtemp(name)) std::abort();
-    return std::string(name);
-  }();
-  return dir;
-}
-
 void clear(const std::string& path) {
   ::unlink(path.c_str());
   ::rmdir(path.c_str());
 }
+
+// A folder for one input's objects, removed with everything in it when the input is done.
+struct Folder {
+  std::string path;
+  Folder() {
+    char name[] = "/tmp/veltra_file_read_fuzz_XXXXXX";
+    if (!::mkdtemp(name)) std::abort();
+    path = name;
+  }
+  ~Folder() {
+    for (const char* f : {"/file", "/link", "/loop"}) clear(path + f);
+    ::rmdir(path.c_str());
+  }
+};
 
 void put(const std::string& path, std::string_view bytes) {
   std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -54,8 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::uint64_t limit = data[2] == 0 ? 0 : std::uint64_t{data[2]} * 8;
   const std::string_view content(reinterpret_cast<const char*>(data + 3), size - 3);
 
-  const std::string file = folder() + "/file", link = folder() + "/link", loop = folder() + "/loop";
-  for (const std::string& p : {file, link, loop}) clear(p);
+  const Folder folder;
+  const std::string file = folder.path + "/file", link = folder.path + "/link", loop = folder.path + "/loop";
   std::string path = file;
   std::uint64_t fileSize = content.size();
   switch (object) {
