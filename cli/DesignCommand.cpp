@@ -132,9 +132,8 @@ int runDesignCommand(int argc, char* argv[]) {
   }
 
   if (o.csv) {
-    std::string error;
-    if (!writeFileAtomically(*o.csv, design::patternTableCsv(d.patterns), &error))
-      return cli::refuse(27, MessageText(27, lang) + *o.csv + (error.empty() ? "" : "\r\n" + error));
+    if (WriteRefusal why; !writeFileAtomically(*o.csv, design::patternTableCsv(d.patterns), &why))
+      return cli::refuse(27, MessageText(27, lang) + *o.csv + "\r\n\r\n" + why.text(lang));
   }
 
   using Status = design::RequiredFactor::Status;

@@ -8,7 +8,7 @@
 
 #include "Arguments.h"
 #include "Json.h"
-#include "io/AtomicFile.h"
+#include "io/FileRead.h"
 #include "persistence/FileError.h"
 #include "persistence/ResultsFile.h"
 
@@ -19,9 +19,9 @@ int runResultsDumpCommand(int argc, char* argv[]) {
   const std::string path = a->positional[0];
   const Language language = cli::languageOf(*a);
   std::string bytes;
-  if (!readWholeFile(path, bytes)) {
-    const FileError e = FileError::missing();
-    return cli::refuse(e.message, e.text(language) + " ( " + path + " )");
+  if (const auto refused = readWholeFile(path, FileKind::Results, bytes)) {
+    const FileError e = FileError::notRead(*refused);
+    return cli::refuse(e.message, e.text(language) + (e.message == 34 ? " ( " + path + " )" : ""));
   }
   FileError error;
   const auto values = listResultsValues(bytes, error);

@@ -12,6 +12,7 @@
 #include "ProjectLoad.h"
 #include "commandline/ChainOptions.h"
 #include "io/AtomicFile.h"
+#include "io/FileRead.h"
 #include "persistence/FileError.h"
 #include "reliability/ReducedStrength.h"
 #include "rmr/RmrRating.h"
@@ -36,8 +37,10 @@ int runRmrCommand(int argc, char* argv[]) {
   const Language lang = options.language;
 
   std::string bytes;
-  if (!readWholeFile(file, bytes))
-    return cli::refuse(34, FileError::missing().text(lang) + " ( " + file + " )");
+  if (const auto refused = readWholeFile(file, FileKind::Project, bytes)) {
+    const FileError e = FileError::notRead(*refused);
+    return cli::refuse(e.message, e.text(lang) + (e.message == 34 ? " ( " + file + " )" : ""));
+  }
   ProjectState p;
   RmrTables tables;
   if (const auto refused =

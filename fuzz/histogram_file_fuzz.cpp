@@ -22,12 +22,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int n = binCount(*h);
   if (n < 1 || n > kMaxBins || !std::isfinite(h->min) || !std::isfinite(h->max)) std::abort();
 
-  // What was read can be written, and what was written reads back with the same bin count.
+  // What was read can be written (unless its Total is beyond 64-bit frequencies), and what was
+  // written reads back with the same bins.
   std::ostringstream out;
   if (WriteHistogram(out, *h, "Fuzz.dis", error)) {
     std::istringstream again(out.str());
     const auto back = ReadHistogram(again, error);
-    if (back && binCount(*back) != n) std::abort();
+    if (!back || binCount(*back) != n) std::abort();
+    for (int i = 0; i < n; ++i)
+      if (std::fabs(back->p[i] - h->p[i]) > kFrequencyPrecision * h->p[i]) std::abort();
+  } else if (!(h->total > 9.2e18)) {
+    std::abort();
   }
 
   // The arithmetic accepts or refuses it, never writes out of range.

@@ -383,6 +383,8 @@ FitResult FitDistributions(const FitInput& input, Language language, const FitPr
     // The fit measures compare the raw values with what is shown.
     ApplyDisplayRule(h, input.statistics.mean);
     FillFitMeasures(row, h, input.sortedX);
+    // Handed over and saved with a frequency scale that keeps every bin, not the count of values.
+    h.total = frequencyScale(h);
     result.display[static_cast<size_t>(type)] = h;
     result.rows.push_back(std::move(row));
   }

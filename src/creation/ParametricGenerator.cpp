@@ -869,7 +869,8 @@ void Generator::postProcess() {
   h.p = res_.p;
   NormaliseHistogram(n, h);
   res_.p = h.p;
-  res_.total = h.total;
+  // A frequency scale that keeps every bin when the histogram is saved.
+  res_.total = frequencyScale(h);
 }
 
 ParametricResult Generator::run() {

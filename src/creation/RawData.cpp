@@ -5,12 +5,14 @@
 #include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
-#include <filesystem>
 
 #include "creation/SpecialFunctions.h"
 #include "io/AtomicFile.h"
+#include "io/FileRead.h"
 #include "ralvex/Ralvex.h"
+#include "shell/FileTexts.h"
 #include "shell/Messages.h"
 
 namespace {
@@ -33,9 +35,15 @@ std::string_view withoutCr(std::string_view line) {
 }  // namespace
 
 std::string RawDataError::text(Language language) const {
-  if (message == 0) return (language == Language::English ? ownEn : ownCs) + extra;
-  std::string t = FillPlaceholders(MessageText(message, language), args) + extra;
-  for (const auto& [number, after] : more) t += MessageText(number, language) + after;
+  std::string t;
+  if (message == 0) {
+    t = (language == Language::English ? ownEn : ownCs) + extra;
+  } else {
+    t = FillPlaceholders(MessageText(message, language), args) + extra;
+    for (const auto& [number, after] : more) t += MessageText(number, language) + after;
+  }
+  if (!file.empty()) t += FileTextFormat(FileText::FileNamed, language, {file});
+  if (writeRefusal) t += "\r\n\r\n" + writeRefusal->text(language);
   return t;
 }
 
@@ -77,52 +85,128 @@ bool ParseRawLine(std::string_view line, double& x) {
   return ralvex::parseDouble(copy, x);
 }
 
+namespace {
+
+// The values of a raw data file, taken line by line as a line-by-line reader sees them.
+class RawLines {
+ public:
+  RawLines(RawDataError& error, std::size_t expected) : error_(error) {
+    x_.reserve(std::min<size_t>(static_cast<size_t>(kMaxRawValues), expected));
+  }
+  /// Takes the next line (without its LF); false when the file is refused.
+  bool take(std::string_view line) {
+    if (++lineNo_ > kMaxRawValues) {
+      error_ = numbered(113, std::to_string(kMaxRawValues) + " !");
+      return false;
+    }
+    double v = 0;
+    if (line.size() > kMaxRawLineLength || !ParseRawLine(line, v)) {
+      std::string shown(withoutCr(line.substr(0, 201)));
+      if (shown.size() > 200) shown = shown.substr(0, 200) + "...";
+      error_ = numbered(118, "\r\n\r\n\tLine " + std::to_string(lineNo_) + " : " + shown);
+      return false;
+    }
+    x_.push_back(v);
+    return true;
+  }
+  long lines() const { return lineNo_; }
+  std::optional<std::vector<double>> finish() {
+    if (x_.size() < 3) {
+      // The message already ends with its exclamation mark.
+      error_ = numbered(130);
+      return std::nullopt;
+    }
+    return std::move(x_);
+  }
+
+ private:
+  RawDataError& error_;
+  std::vector<double> x_;
+  long lineNo_ = 0;
+};
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+}  // namespace
+
 std::optional<std::vector<double>> ReadRawValues(std::string_view bytes, RawDataError& error,
                                                  const RawProgress& progress) {
-  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(3);
   // Lines as a line-by-line reader sees them: a final line break ends the last line.
   const auto all = static_cast<std::int64_t>(bytes.size());
-  std::vector<double> x;
-  x.reserve(std::min<size_t>(static_cast<size_t>(kMaxRawValues), bytes.size() / 2 + 1));
+  RawLines values(error, bytes.size() / 2 + 1);
   size_t at = 0;
-  long lineNo = 0;
   while (at < bytes.size()) {
     size_t end = bytes.find('\n', at);
     if (end == std::string_view::npos) end = bytes.size();
-    const std::string_view line = bytes.substr(at, end - at);
+    if (!values.take(bytes.substr(at, end - at))) return std::nullopt;
     at = end + 1;
-    if (++lineNo > kMaxRawValues) {
-      error = numbered(113, std::to_string(kMaxRawValues) + " !");
-      return std::nullopt;
-    }
-    double v = 0;
-    if (!ParseRawLine(line, v)) {
-      std::string shown(withoutCr(line));
-      if (shown.size() > 200) shown = shown.substr(0, 200) + "...";
-      error = numbered(118, "\r\n\r\n\tLine " + std::to_string(lineNo) + " : " + shown);
-      return std::nullopt;
-    }
-    x.push_back(v);
-    if (progress && lineNo % kProgressEvery == 0) progress(static_cast<std::int64_t>(at), all);
+    if (progress && values.lines() % kProgressEvery == 0) progress(static_cast<std::int64_t>(at), all);
   }
   if (progress) progress(all, all);
-  if (x.size() < 3) {
-    // The message already ends with its exclamation mark.
-    error = numbered(130);
-    return std::nullopt;
-  }
-  return x;
+  return values.finish();
 }
 
 std::optional<std::vector<double>> ReadRawDataFile(const std::string& path, RawDataError& error,
-                                                   const RawProgress& progress) {
-  std::string bytes;
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec) || !readWholeFile(path, bytes)) {
-    error = numbered(112, {}, {path});
+                                                   const RawProgress& progress, std::size_t chunk) {
+  FileRefusal refused;
+  auto file = InputFile::open(path, fileSizeLimit(FileKind::RawData), refused);
+  if (!file) {
+    error = refused.why == FileRefusal::Why::Missing
+                ? numbered(112, {}, {path})
+                : RawDataError::own(refused.text(Language::Czech), refused.text(Language::English));
     return std::nullopt;
   }
-  return ReadRawValues(bytes, error, progress);
+  // Read in pieces and stop at the first refused line: a huge file costs no more than its first
+  // 500001 lines.
+  const auto all = static_cast<std::int64_t>(file->size());
+  RawLines values(error, static_cast<std::size_t>(std::min<std::uint64_t>(file->size() / 2 + 1, SIZE_MAX)));
+  std::vector<char> buffer(std::max<std::size_t>(chunk, 1));
+  std::string line;    // the line being read, without its LF
+  size_t bomSeen = 0;  // leading bytes that matched the byte order mark so far
+  bool bomDone = false;
+  std::int64_t done = 0;
+  auto refuse = [&] {
+    if (error.message == 113) error.file = path;
+    return std::nullopt;
+  };
+  for (;;) {
+    const auto got = file->read(buffer.data(), buffer.size(), refused);
+    if (!got) {
+      error = RawDataError::own(refused.text(Language::Czech), refused.text(Language::English));
+      return std::nullopt;
+    }
+    if (*got == 0) break;
+    std::string_view piece(buffer.data(), *got);
+    done += static_cast<std::int64_t>(*got);
+    // A byte order mark may arrive over several pieces; a partial one is data after all.
+    while (!bomDone && !piece.empty()) {
+      if (piece.front() != kUtf8Bom[bomSeen]) {
+        line.append(kUtf8Bom.substr(0, bomSeen));
+        bomDone = true;
+        break;
+      }
+      piece.remove_prefix(1);
+      bomDone = ++bomSeen == kUtf8Bom.size();
+    }
+    while (!piece.empty()) {
+      const size_t end = piece.find('\n');
+      line.append(piece.substr(0, end == std::string_view::npos ? piece.size() : end));
+      if (end == std::string_view::npos) {
+        // A line already too long to be a number is refused without reading the rest of it.
+        if (line.size() > kMaxRawLineLength && !values.take(line)) return refuse();
+        break;
+      }
+      if (!values.take(line)) return refuse();
+      line.clear();
+      piece.remove_prefix(end + 1);
+      if (progress && values.lines() % kProgressEvery == 0) progress(done, all);
+    }
+  }
+  if (!bomDone) line.append(kUtf8Bom.substr(0, bomSeen));
+  if (!line.empty() && !values.take(line)) return refuse();
+  if (progress) progress(all, all);
+  return values.finish();
 }
 
 void SortRawValues(std::vector<double>& x) {
@@ -316,8 +400,10 @@ std::optional<std::string> TypedRawDataText(std::span<const std::string> lines, 
 bool SaveTypedRawData(const std::string& path, std::span<const std::string> lines, RawDataError& error) {
   const auto text = TypedRawDataText(lines, error);
   if (!text) return false;
-  if (!writeFileAtomically(path, *text)) {
+  WriteRefusal why;
+  if (!writeFileAtomically(path, *text, &why)) {
     error = numbered(27, path);
+    error.writeRefusal = why;
     return false;
   }
   return true;

@@ -13,10 +13,13 @@
 #include <vector>
 
 #include "histogram/Histogram.h"
+#include "io/AtomicFile.h"
 #include "shell/Language.h"
 
 /// Most values a raw data file may hold.
 inline constexpr long kMaxRawValues = 500000;
+/// Longest line a raw data file may hold; a longer line is no number (a value needs a few dozen).
+inline constexpr std::size_t kMaxRawLineLength = 4096;
 
 /// A refusal or warning about raw data: a numbered message with the values for its "%s" places and
 /// a text appended after it. Message 0 is a text of our own, held in both languages.
@@ -26,6 +29,8 @@ struct RawDataError {
   std::string extra;
   std::vector<std::pair<int, std::string>> more;  // further messages, each followed by its text
   std::string ownCs, ownEn;                       // message 0 only
+  std::string file;                               // the file refused, named after the text
+  std::optional<WriteRefusal> writeRefusal;       // why a file was not written, after the text
 
   /// The whole text to show, in `language`.
   std::string text(Language language) const;
@@ -41,13 +46,16 @@ bool ParseRawLine(std::string_view line, double& x);
 using RawProgress = std::function<void(std::int64_t done, std::int64_t all)>;
 
 /// Reads the values of a raw data file held in `bytes`, in file order. Refusals: more than 500000
-/// values (113), a line that is no number (118 with its 1-based number and text), fewer than 3 values
-/// (130). A UTF-8 byte order mark before the first line is skipped.
+/// values (113), a line that is no number or longer than kMaxRawLineLength (118 with its 1-based number
+/// and text), fewer than 3 values (130). A UTF-8 byte order mark before the first line is skipped.
 std::optional<std::vector<double>> ReadRawValues(std::string_view bytes, RawDataError& error,
                                                  const RawProgress& progress = {});
-/// Reads the raw data file at `path`; a file that cannot be opened gives message 112 with `path`.
+/// Reads the raw data file at `path` as ReadRawValues reads its bytes, `chunk` bytes at a time, and
+/// stops at the first refused line (113 then names the file). A missing file gives message 112 with
+/// `path`; a path that is no regular file is refused naming what it is.
 std::optional<std::vector<double>> ReadRawDataFile(const std::string& path, RawDataError& error,
-                                                   const RawProgress& progress = {});
+                                                   const RawProgress& progress = {},
+                                                   std::size_t chunk = 65536);
 
 /// Sorts the values ascending (a radix sort over the bit patterns: linear in n; -0 before +0).
 void SortRawValues(std::vector<double>& x);

@@ -40,6 +40,44 @@ Histogram FromFrequencies(double lower, double upper, int n, std::span<const std
   return h;
 }
 
+namespace {
+
+// True when every positive bin scaled by s rounds to a frequency of at least 1 that differs from the
+// scaled probability by at most kFrequencyPrecision of it.
+bool scaleHolds(const Histogram& h, int n, long double s) {
+  for (int i = 0; i < n; ++i) {
+    const long double v = s * h.p[i];
+    if (!(h.p[i] > 0)) continue;
+    const long double f = std::nearbyint(v);
+    if (f < 1 || std::fabs(f - v) > kFrequencyPrecision * v) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+double frequencyScale(const Histogram& h) {
+  const int n = binCount(h);
+  long double smallest = 0, sum = 0;
+  for (int i = 0; i < n; ++i)
+    if (h.p[i] > 0) {
+      smallest = smallest == 0 ? h.p[i] : std::min<long double>(smallest, h.p[i]);
+      sum += h.p[i];
+    }
+  long double s = h.total;
+  if (!(sum > 0) || !std::isfinite(sum) || !std::isfinite(s) || !(s > 0)) return h.total;
+  while (s * sum > kInt64MaxL) s /= 10;
+  if (scaleHolds(h, n, s)) return static_cast<double>(s);
+  // The smallest power of ten that holds the smallest bin, within the 64-bit range of the frequencies
+  // (the rounding of each bin may add a half; the conversion to double a few units more).
+  const long double needed = 0.5L / (kFrequencyPrecision * smallest);
+  const long double cap = std::floor((kInt64MaxL - 4096 - n) / sum);
+  s = 1;
+  while (s < needed && s * 10 <= cap) s *= 10;
+  if (s < needed) s = cap;
+  return static_cast<double>(s);
+}
+
 FrequencyForm ToFrequencies(const Histogram& h) {
   FrequencyForm out;
   out.lower = h.min - h.step / 2;
@@ -47,7 +85,7 @@ FrequencyForm ToFrequencies(const Histogram& h) {
   out.n = binCount(h);
   const int n = out.n;
 
-  long double s = h.total;
+  long double s = frequencyScale(h);
   if (!std::isfinite(s)) {
     out.valid = false;
     return out;

@@ -58,8 +58,16 @@ struct FrequencyForm {
 /// and their sum Total.
 Histogram FromFrequencies(double lower, double upper, int n, std::span<const std::int64_t> f, double total);
 
-/// Frequency form of h: outer edges, round(count) bins, f_i = round(s p_i) with s the `total`
-/// divided by 10 until the scaled probabilities sum to at most 2^63 - 1.
+/// Largest relative change a frequency scale may make to a positive bin.
+inline constexpr double kFrequencyPrecision = 1e-9;
+
+/// The frequency scale of h's file form: its `total`, divided by 10 until the scaled probabilities sum
+/// to at most 2^63 - 1, when that scale turns every positive bin into a frequency of at least 1 within
+/// kFrequencyPrecision of it (counts stay counts); otherwise the smallest power of ten that does, or,
+/// where the 64-bit frequencies cannot hold so small a bin, the largest scale they can hold.
+double frequencyScale(const Histogram& h);
+
+/// Frequency form of h: outer edges, round(count) bins, f_i = round(s p_i) with s = frequencyScale(h).
 FrequencyForm ToFrequencies(const Histogram& h);
 
 /// Reverses the bins (and swaps min and max) when min >= max.

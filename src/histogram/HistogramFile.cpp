@@ -12,8 +12,10 @@
 #include <limits>
 #include <ostream>
 #include <sstream>
+#include <tuple>
 
 #include "io/AtomicFile.h"
+#include "io/FileRead.h"
 #include "ralvex/Ralvex.h"
 #include "shell/Encoding.h"
 #include "shell/FileTexts.h"
@@ -113,21 +115,62 @@ std::string generalNumber(double x) {
   return buf;
 }
 
-std::string fixed5(double x) {
-  // %.5f on a finite double; the C library's decimal point is '.' regardless of the locale.
-  char buf[400];
-  std::snprintf(buf, sizeof buf, "%.5f", x);
+std::string fixed(double x, int decimals) {
+  // %.*f on a finite double; the C library's decimal point is '.' regardless of the locale.
+  char buf[800];
+  std::snprintf(buf, sizeof buf, "%.*f", decimals, x);
   std::string s = buf;
   for (char& c : s)
     if (c == ',') c = '.';
   return s;
 }
 
+// An edge in fixed point: five decimals where they read back as the same double, else the fewest
+// decimals that do.
+std::string edgeText(double x) {
+  for (int decimals = 5;; ++decimals) {
+    std::string t = fixed(x, decimals);
+    double back = 0;
+    if (decimals >= 360 || (ralvex::parseDouble(t, back) && back == x)) return t;
+  }
+}
+
+HistogramFileError own(FileText id, std::initializer_list<std::string> args = {}, std::string after = {}) {
+  return own(FileTextFormat(id, Language::Czech, args) + after,
+             FileTextFormat(id, Language::English, args) + after);
+}
+
+// The lines of a histogram file without their ends: LF or CR LF, or CR alone in a file without LF.
+class Lines {
+ public:
+  explicit Lines(std::string_view data)
+      : data_(data),
+        end_(data.find('\n') == std::string_view::npos && data.find('\r') != std::string_view::npos ? '\r'
+                                                                                                    : '\n') {}
+  /// The next line; false at the end of the data.
+  bool next(std::string_view& line) {
+    if (pos_ >= data_.size()) return false;
+    std::size_t end = data_.find(end_, pos_);
+    if (end == std::string_view::npos) end = data_.size();
+    line = data_.substr(pos_, end - pos_);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    pos_ = end + 1;
+    return true;
+  }
+  bool more() const { return pos_ < data_.size(); }
+
+ private:
+  std::string_view data_;
+  char end_;
+  std::size_t pos_ = 0;
+};
+
 }  // namespace
 
 std::string HistogramFileError::text(Language language) const {
   const std::string named =
       file.empty() ? std::string() : FileTextFormat(FileText::FileNamed, language, {file});
+  const std::string why = writeRefusal ? "\r\n\r\n" + writeRefusal->text(language) : std::string();
   if (message == 0) return (language == Language::Czech ? ownCs : ownEn) + named;
   const std::string f = MessageText(message, language);
   std::string out;
@@ -140,23 +183,16 @@ std::string HistogramFileError::text(Language language) const {
       out += f[i];
     }
   }
-  return out + extra + named;
+  return out + extra + named + why;
 }
 
 std::optional<Histogram> ReadHistogram(std::istream& in, HistogramFileError& error) {
   const std::string data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  std::size_t pos = 0;
-  // Next line without its CR LF; false at the end of the data.
-  auto nextLine = [&](std::string_view& line) {
-    if (pos >= data.size()) return false;
-    std::size_t end = data.find('\n', pos);
-    if (end == std::string::npos) end = data.size();
-    line = std::string_view(data).substr(pos, end - pos);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    pos = end + 1;
-    return true;
-  };
-  auto moreLines = [&] { return pos < data.size(); };
+  return ReadHistogramText(data, error);
+}
+
+std::optional<Histogram> ReadHistogramText(std::string_view data, HistogramFileError& error) {
+  Lines lines(data);
 
   // Header: every key counted on its own, so that no combination of repeated keys passes as complete.
   int seenMin = 0, seenMax = 0, seenBins = 0, seenTotal = 0;
@@ -165,8 +201,10 @@ std::optional<Histogram> ReadHistogram(std::istream& in, HistogramFileError& err
   std::string totalText;
   bool headerDone = false;
   std::string_view raw;
-  while (!headerDone && nextLine(raw)) {
+  while (!headerDone && lines.next(raw)) {
     const std::string line = removeBlanks(raw);
+    // The file's own name: a key word in it ("Maximum.dis") is no key.
+    if (line.starts_with("Identification=")) continue;
     if (contains(line, "Min")) {
       ++seenMin;
       const std::string_view rest = dropFirst(line, 4);
@@ -179,7 +217,7 @@ std::optional<Histogram> ReadHistogram(std::istream& in, HistogramFileError& err
       ++seenMax;
       const std::string_view rest = dropFirst(line, 4);
       if (!ralvex::parseDouble(rest, upper)) {
-        error = numbered(143, {}, "Max = " + std::string(rest));
+        error = own(FileText::HistogramMaxInvalid, {}, "Max = " + std::string(rest));
         return std::nullopt;
       }
     }
@@ -215,7 +253,7 @@ std::optional<Histogram> ReadHistogram(std::istream& in, HistogramFileError& err
       }
     }
     if (line == "[Bins]") {
-      if (!moreLines()) break;
+      if (!lines.more()) break;
       headerDone = true;
     }
   }
@@ -223,6 +261,14 @@ std::optional<Histogram> ReadHistogram(std::istream& in, HistogramFileError& err
     error = numbered(14);
     return std::nullopt;
   }
+  for (const auto& [key, seen] : {std::pair<const char*, int>{"Min", seenMin},
+                                  {"Max", seenMax},
+                                  {"Bins", seenBins},
+                                  {"Total", seenTotal}})
+    if (seen > 1) {
+      error = own(FileText::HistogramKeyRepeated, {key, std::to_string(seen)});
+      return std::nullopt;
+    }
   if (seenMin != 1 || seenMax != 1 || seenBins != 1 || seenTotal != 1) {
     error = numbered(15);
     return std::nullopt;
@@ -232,7 +278,7 @@ std::optional<Histogram> ReadHistogram(std::istream& in, HistogramFileError& err
   std::array<std::int64_t, kMaxBins> f{};
   long double sum = 0;
   std::int64_t read = 0;
-  while (nextLine(raw)) {
+  while (lines.next(raw)) {
     const std::string line = removeBlanks(raw);
     if (line.empty()) continue;
     std::int64_t value = 0;
@@ -273,6 +319,11 @@ std::optional<Histogram> ReadHistogram(std::istream& in, HistogramFileError& err
   }
   const double total = static_cast<double>(totalExtended);
   const Histogram h = FromFrequencies(lower, upper, static_cast<int>(bins), f, total);
+  // Edges whose span overflows give infinite centres; say so before comparing them.
+  if (!std::isfinite(h.step) || !std::isfinite(h.min) || !std::isfinite(h.max) || !std::isfinite(total)) {
+    error = own(FileText::HistogramEdgesOutOfRange, {generalNumber(lower), generalNumber(upper)});
+    return std::nullopt;
+  }
   if (h.min > h.max) {
     error = numbered(20, {generalNumber(h.min), generalNumber(h.max)});
     return std::nullopt;
@@ -281,31 +332,25 @@ std::optional<Histogram> ReadHistogram(std::istream& in, HistogramFileError& err
     error = own("Min=0 a Max=0", "Min=0 a Max=0");
     return std::nullopt;
   }
-  if (!std::isfinite(h.step) || !std::isfinite(h.min) || !std::isfinite(h.max) || !std::isfinite(total)) {
-    error = own("Meze histogramu jsou mimo rozsah čísel !\r\n\r\nzadáno :  Min = " + generalNumber(lower) +
-                    "   Max = " + generalNumber(upper),
-                "The histogram bounds are out of the range of numbers!\r\n\r\nentered :  Min = " +
-                    generalNumber(lower) + "   Max = " + generalNumber(upper));
-    return std::nullopt;
-  }
   return h;
 }
 
 std::optional<Histogram> ReadHistogramFile(const std::string& path, HistogramFileError& error) {
-  std::error_code ec;
-  std::ifstream in;
-  if (std::filesystem::is_regular_file(path, ec)) in.open(path, std::ios::binary);
-  if (!in.is_open()) {
-    error = numbered(11, {path});
+  std::string data;
+  if (const auto refused = readWholeFile(path, FileKind::Histogram, data)) {
+    if (refused->why == FileRefusal::Why::Missing)
+      error = numbered(11, {path});
+    else
+      error = own(refused->text(Language::Czech), refused->text(Language::English));
     return std::nullopt;
   }
-  auto h = ReadHistogram(in, error);
+  auto h = ReadHistogramText(data, error);
   if (!h) error.file = path;  // the reader's messages say what, this says where
   return h;
 }
 
-bool WriteHistogram(std::ostream& out, const Histogram& h, std::string_view identification,
-                    HistogramFileError& error) {
+bool HistogramFileText(const Histogram& h, std::string_view identification, std::string& text,
+                       HistogramFileError& error) {
   const FrequencyForm ff = ToFrequencies(h);
   bool sound = ff.valid && ff.n >= 1 && ff.total > 0 && std::isfinite(ff.lower) && std::isfinite(ff.upper);
   for (int i = 0; sound && i < ff.n; ++i) sound = ff.f[i] >= 0;
@@ -314,6 +359,11 @@ bool WriteHistogram(std::ostream& out, const Histogram& h, std::string_view iden
                 "The histogram cannot be saved: its bounds, intervals or frequencies are not valid.");
     return false;
   }
+  for (int i = 0; i < ff.n; ++i)
+    if (h.p[i] > 0 && ff.f[i] == 0) {
+      error = own(FileText::HistogramBinLost, {std::to_string(i + 1), generalNumber(h.p[i])});
+      return false;
+    }
   std::string s;
   s.reserve(256 + 22 * static_cast<std::size_t>(ff.n));
   auto line = [&s](std::string_view t) {
@@ -326,12 +376,41 @@ bool WriteHistogram(std::ostream& out, const Histogram& h, std::string_view iden
   line("Form=Frequency");
   line("");
   line("[Parameters]");
-  line("Min=" + fixed5(ff.lower));
-  line("Max=" + fixed5(ff.upper));
+  line("Min=" + edgeText(ff.lower));
+  line("Max=" + edgeText(ff.upper));
   line("Bins=" + std::to_string(ff.n));
   line("Total=" + std::to_string(ff.total));
   line("[Bins]");
   for (int i = 0; i < ff.n; ++i) line(std::to_string(ff.f[i]));
+
+  // What is written must read back as the same histogram.
+  HistogramFileError refusal;
+  const auto back = ReadHistogramText(s, refusal);
+  if (!back) {
+    error = own(FileTextOf(FileText::HistogramNotSaved, Language::Czech) + refusal.text(Language::Czech),
+                FileTextOf(FileText::HistogramNotSaved, Language::English) + refusal.text(Language::English));
+    return false;
+  }
+  // Within the precision asked of the width, and the rounding of centres far from 0.
+  const double tolerance =
+      kFrequencyPrecision * std::fabs(ff.upper - ff.lower) +
+      8 * std::numeric_limits<double>::epsilon() * std::max(std::fabs(ff.lower), std::fabs(ff.upper));
+  for (const auto& [name, was, is] : {std::tuple<const char*, double, double>{"Min", h.min, back->min},
+                                      {"Max", h.max, back->max},
+                                      {"Step", h.step, back->step}})
+    if (!(std::fabs(is - was) <= tolerance)) {
+      error = own(FileText::HistogramNotEqual,
+                  {std::string(name) + " " + generalNumber(was) + " / " + generalNumber(is)});
+      return false;
+    }
+  text = std::move(s);
+  return true;
+}
+
+bool WriteHistogram(std::ostream& out, const Histogram& h, std::string_view identification,
+                    HistogramFileError& error) {
+  std::string s;
+  if (!HistogramFileText(h, identification, s, error)) return false;
   out.write(s.data(), static_cast<std::streamsize>(s.size()));
   return static_cast<bool>(out);
 }
@@ -347,10 +426,12 @@ bool WriteHistogramFile(const std::string& path, const Histogram& h, HistogramFi
                 unencodableMessage(lost, Language::English, false));
     return false;
   }
-  std::ostringstream text;
-  if (!WriteHistogram(text, h, fileNameOnly(path), error)) return false;
-  if (!writeFileAtomically(path, text.str())) {
+  std::string text;
+  if (!HistogramFileText(h, fileNameOnly(path), text, error)) return false;
+  WriteRefusal why;
+  if (!writeFileAtomically(path, text, &why)) {
     error = numbered(27, {}, path);
+    error.writeRefusal = why;
     return false;
   }
   return true;

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <string_view>
 
-#include "io/AtomicFile.h"
+#include "io/FileRead.h"
 #include "persistence/FileError.h"
 #include "persistence/OpenProject.h"
 #include "persistence/ProjectFile.h"
@@ -69,10 +69,14 @@ AssessedFile runFileChain(const std::string& file, const std::string& histograms
   AssessedFile out;
   ProjectState& p = out.project;
   std::string bytes;
-  if (!readWholeFile(file, bytes))
-    return refuse(out, 34, FileError::missing().text(lang) + " ( " + file + " )");
+  const bool results = endsWithNoCase(file, ".vys");
+  if (const auto refused = readWholeFile(file, results ? FileKind::Results : FileKind::Project, bytes)) {
+    if (refused->why == FileRefusal::Why::Missing)
+      return refuse(out, 34, FileError::missing().text(lang) + " ( " + file + " )");
+    return refuse(out, 0, refused->text(lang));
+  }
 
-  if (endsWithNoCase(file, ".vys")) {
+  if (results) {
     out.isResults = true;
     FileError e;
     const auto data = parseResultsFile(bytes, e);

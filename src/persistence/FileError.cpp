@@ -3,8 +3,10 @@
 #include "shell/Messages.h"
 
 std::string FileError::text(Language language) const {
-  if (message == 0) return (language == Language::English ? ownEn : ownCs) + extra;
-  return FillPlaceholders(MessageText(message, language), args) + extra;
+  std::string t = message == 0 ? (language == Language::English ? ownEn : ownCs) + extra
+                               : FillPlaceholders(MessageText(message, language), args) + extra;
+  if (writeRefusal) t += "\r\n\r\n" + writeRefusal->text(language);
+  return t;
 }
 
 FileError FileError::missing() {
@@ -13,10 +15,19 @@ FileError FileError::missing() {
   return e;
 }
 
-FileError FileError::notWritten(const std::string& name) {
+FileError FileError::notRead(const FileRefusal& refusal) {
+  if (refusal.why == FileRefusal::Why::Missing) return missing();
+  FileError e;
+  e.ownCs = refusal.text(Language::Czech);
+  e.ownEn = refusal.text(Language::English);
+  return e;
+}
+
+FileError FileError::notWritten(const std::string& name, std::optional<WriteRefusal> why) {
   FileError e;
   e.message = 27;
   e.extra = name;
+  e.writeRefusal = std::move(why);
   return e;
 }
 

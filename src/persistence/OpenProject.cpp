@@ -1,6 +1,7 @@
 #include "persistence/OpenProject.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "persistence/ProjectOpenSteps.h"
 #include "ralvex/Ralvex.h"
@@ -15,7 +16,7 @@ void openProjectInto(const ProjectFileData& d, const std::string& folder, Projec
   auto load = [&](HistogramSlot& slot, int source, int row, const std::string& name) -> bool {
     slot.name = name;
     if (name.empty()) return false;
-    const std::string path = folder + "/" + name;
+    const std::string path = projectHistogramPath(folder, name);
     const bool ok = hooks.loadHistogram && hooks.loadHistogram(source, row, path);
     if (!ok) slot.histogram = Histogram{};  // the name stays; nothing stale is computed with
     return ok;
@@ -75,6 +76,18 @@ void openProjectInto(const ProjectFileData& d, const std::string& folder, Projec
           if ((r == 0 || c == 0) && r < own.rows && c < own.cols) g.cell(r, c) = own.cell(r, c);
     }
   }
+}
+
+std::string projectHistogramPath(const std::string& histogramsFolder, const std::string& name) {
+  return !name.empty() && name.front() == '/' ? name : histogramsFolder + "/" + name;
+}
+
+std::string shownHistogramName(const std::string& histogramsFolder, const std::string& name) {
+  const std::filesystem::path p(name);
+  const bool leaves =
+      p.is_absolute() || std::any_of(p.begin(), p.end(), [](const auto& c) { return c == ".."; });
+  if (!leaves) return name;
+  return std::filesystem::path(projectHistogramPath(histogramsFolder, name)).lexically_normal().string();
 }
 
 const HistogramFileError* ProjectOpenReport::firstHistogramError() const {

@@ -44,6 +44,13 @@ struct ProjectOpenReport {
   const ChainMessage* firstInputRefusal() const;
 };
 
+/// Where a project's histogram `name` is read: the name itself when it is an absolute path, else
+/// `histogramsFolder` + "/" + name.
+std::string projectHistogramPath(const std::string& histogramsFolder, const std::string& name);
+/// The name as the input area and the report show it: the name itself, or, when it leads out of
+/// `histogramsFolder` (an absolute path or one through ".."), the path it is read from, normalised.
+std::string shownHistogramName(const std::string& histogramsFolder, const std::string& name);
+
 /// Applies `data` to `project` and `rmr` (results invalidated, results name with the version
 /// suffix, rows beyond N and the q cell of a project without combined support emptied, the RMR tables
 /// replaced or cleared), reading each named histogram from

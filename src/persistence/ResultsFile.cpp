@@ -77,7 +77,8 @@ ResultsValue value(const std::string& name, std::uint8_t tag, const char* kind) 
 // Reads values in order and, when asked, lists each with its name; the first fault stops all.
 class Walker {
  public:
-  Walker(std::string_view bytes, std::vector<ResultsValue>* listing) : in_(bytes), listing_(listing) {}
+  Walker(std::string_view bytes, std::vector<ResultsValue>* listing)
+      : bytes_(bytes), in_(bytes), listing_(listing) {}
 
   long long integer(const Name& name) {
     return take(name, "integer", &TaggedReader::readInteger, &ResultsValue::integer);
@@ -126,10 +127,22 @@ class Walker {
     badIndex_ = index;
   }
 
-  bool ok() const { return in_.ok() && badName_.empty(); }
+  /// Refuses bytes after the last value.
+  void end() {
+    if (ok() && !in_.atEnd()) trailing_ = bytes_.size() - in_.offset();
+  }
+
+  bool ok() const { return in_.ok() && badName_.empty() && trailing_ == 0; }
   std::size_t valueIndex() const { return in_.valueIndex(); }
 
   FileError error() const {
+    if (trailing_ != 0) {
+      const std::string at = std::to_string(in_.offset()), n = std::to_string(trailing_);
+      return FileError::damaged("Za poslední hodnotou ( č. " + std::to_string(in_.valueIndex()) +
+                                    " ) následuje od bajtu " + at + " ještě " + n + " bajtů.",
+                                "After the last value ( no. " + std::to_string(in_.valueIndex()) +
+                                    " ) follow " + n + " more bytes from byte " + at + ".");
+    }
     if (!badName_.empty()) {
       const std::string i = std::to_string(badIndex_);
       return FileError::damaged(
@@ -160,7 +173,9 @@ class Walker {
   }
 
  private:
+  std::string_view bytes_;
   TaggedReader in_;
+  std::size_t trailing_ = 0;
   std::vector<ResultsValue>* listing_;
   std::string lastName_;
   std::string badName_, badText_;
@@ -275,6 +290,7 @@ std::optional<ResultsFileData> parseImpl(std::string_view bytes, FileError& erro
   Walker w(bytes, listing);
   ResultsFileData d;
   walk(w, d);
+  w.end();
   if (!w.ok()) {
     error = w.error();
     return std::nullopt;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "io/AtomicFile.h"
+#include "io/FileRead.h"
 #include "ralvex/Ralvex.h"
 #include "shell/Encoding.h"
 
@@ -96,7 +97,7 @@ void SettingsFile::load() const {
     from = seedPath_;
   }
   std::string bytes;
-  if (!S_ISREG(st.st_mode) || !readWholeFile(from, bytes)) {
+  if (!S_ISREG(st.st_mode) || readWholeFile(from, FileKind::Settings, bytes)) {
     // An unreadable seed is passed over: writes then start afresh where they may go.
     if (from == path_) unreadable_ = true;
     return;
@@ -226,9 +227,9 @@ void SettingsFile::save() {
     if (!s.name.empty()) text += "[" + s.name + "]\r\n";
     for (const auto& e : s.entries) text += e.raw ? e.key + "\r\n" : e.key + "=" + e.value + "\r\n";
   }
-  std::string error;
-  if (!writeFileAtomically(path_, utf8ToCp1250(text), &error)) {
-    fail(path_ + ": " + error);
+  WriteRefusal why;
+  if (!writeFileAtomically(path_, utf8ToCp1250(text), &why)) {
+    fail(path_ + ": " + why.text(Language::English));
     return;
   }
   lastWriteOk_ = true;

@@ -19,9 +19,11 @@ std::string decodeTextFile(std::string_view bytes) {
 std::vector<std::string> decodeTextLines(std::string_view bytes) {
   const std::string text = decodeTextFile(bytes);
   std::vector<std::string> out;
+  // A file without LF but with CR has CR-only line ends.
+  const char end = text.find('\n') == std::string::npos && text.find('\r') != std::string::npos ? '\r' : '\n';
   size_t pos = 0;
   while (pos < text.size()) {
-    size_t eol = text.find('\n', pos);
+    size_t eol = text.find(end, pos);
     if (eol == std::string::npos) eol = text.size();
     std::string_view line(text.data() + pos, eol - pos);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);

@@ -25,5 +25,6 @@ class TextLineWriter {
 /// skipped; anything else is Windows-1250).
 std::string decodeTextFile(std::string_view bytes);
 
-/// The lines of a file (CR LF or LF), decoded to UTF-8; a final line break opens no new line.
+/// The lines of a file (CR LF or LF, or CR alone in a file without LF), decoded to UTF-8; a final line
+/// break opens no new line.
 std::vector<std::string> decodeTextLines(std::string_view bytes);

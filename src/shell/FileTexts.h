@@ -13,6 +13,39 @@ enum class FileText : int {
   LostLettersAsk,         // the question after the list
   LostLettersNotWritten,  // the refusal after the list
   FileNamed,              // %s: path, appended to a file's error
+  // Reading: a path that is no regular file, or one beyond its kind's limit (%s: path ...).
+  ReadIsFolder,  // %s: path
+  ReadIsPipe,    // %s: path
+  ReadIsDevice,  // %s: path
+  ReadIsSocket,  // %s: path
+  ReadIsOther,   // %s: path
+  ReadNoAccess,  // %s: path
+  ReadTooLarge,  // %s: path, its size, the limit
+  ReadFailed,    // %s: path, the system's reason
+  // Writing: why a file could not be written, appended after message 27 and the path.
+  WriteNoAccess,
+  WriteReadOnlyFile,
+  WriteFolderReadOnly,  // %s: folder
+  WriteIsFolder,
+  WriteNotRegular,     // %s: what the target is (one of the words below)
+  WriteFolderMissing,  // %s: folder
+  WriteNotAFolder,     // %s: the path that should be a folder
+  WriteNameTooLong,
+  WriteDiskFull,
+  WriteReadOnlyFileSystem,
+  WriteLinkLoop,
+  WriteFailed,  // %s: the system's reason
+  KindPipe,
+  KindDevice,
+  KindSocket,
+  KindOther,
+  // Histogram files.
+  HistogramMaxInvalid,       // followed by "Max = " and the text
+  HistogramKeyRepeated,      // %s: key, how many times
+  HistogramEdgesOutOfRange,  // %s: Min, Max as written
+  HistogramNotSaved,         // heads the reader's refusal of the text the writer would write
+  HistogramBinLost,          // %s: bin number, its probability
+  HistogramNotEqual,         // %s: what differs
   Count
 };
 

@@ -22,6 +22,7 @@
 
 #include "histogram/HistogramCharacteristics.h"
 #include "io/AtomicFile.h"
+#include "persistence/OpenProject.h"
 #include "ralvex/Ralvex.h"
 #include "reliability/Assessment.h"
 #include "reliability/ChainMessages.h"
@@ -59,7 +60,7 @@ struct Block {
   bool markZero = false;
 };
 
-std::vector<Block> inputBlocks(const ProjectState& p, Language l) {
+std::vector<Block> inputBlocks(const ProjectState& p, const std::string& folder, Language l) {
   std::vector<Block> out;
   for (int r = 1; r <= std::min(p.layerCount(), ProjectState::kLayers); ++r) {
     const LayerSlot& s = p.layers[r - 1];
@@ -69,7 +70,7 @@ std::vector<Block> inputBlocks(const ProjectState& p, Language l) {
     title += u":  "_s + quantityOf(163, l);
     if (!s.thickness.empty())
       title += u",  "_s + reportText(ExportText::ReportThickness, l) + u" = "_s + qs(s.thickness);
-    out.push_back({title, qs(s.name), s.histogram, false});
+    out.push_back({title, qs(shownHistogramName(folder, s.name)), s.histogram, false});
   }
   const std::pair<const HistogramSlot*, int> inputSlots[] = {{&p.width, 164}, {&p.k, 165},   {&p.kn, 166},
                                                              {&p.q, 168},     {&p.rmr, 169}, {&p.gamma, 170},
@@ -77,7 +78,8 @@ std::vector<Block> inputBlocks(const ProjectState& p, Language l) {
   for (const auto& [slot, message] : inputSlots) {
     if (slot->empty()) continue;
     if (slot == &p.q && !p.combinedSupport) continue;
-    out.push_back({quantityOf(message, l), qs(slot->name), slot->histogram, false});
+    out.push_back(
+        {quantityOf(message, l), qs(shownHistogramName(folder, slot->name)), slot->histogram, false});
   }
   return out;
 }
@@ -518,7 +520,7 @@ class ReportPainter {
 }  // namespace
 
 int assessmentReportPageCount(const ProjectState& project, bool withCheck) {
-  return 2 + (withCheck ? 1 : 0) + pagesFor(inputBlocks(project, Language::Czech).size()) +
+  return 2 + (withCheck ? 1 : 0) + pagesFor(inputBlocks(project, {}, Language::Czech).size()) +
          pagesFor(resultBlocks(project, Language::Czech).size());
 }
 
@@ -529,12 +531,12 @@ std::string reportDateNow(Language language) {
 }
 
 bool writeAssessmentReport(const std::string& path, const ProjectState& project, const ReportHeader& header,
-                           Language language, std::string* error) {
+                           Language language, std::string* error, std::optional<WriteRefusal>* refusal) {
   if (!project.assessmentDone) {
     if (error) *error = exportText(ExportText::ReportNotAssessed, language);
     return false;
   }
-  const std::vector<Block> inputs = inputBlocks(project, language);
+  const std::vector<Block> inputs = inputBlocks(project, header.histogramsFolder, language);
   const std::vector<Block> results = resultBlocks(project, language);
   // A check belongs in the report only with the assessment it was made for.
   const verification::ChainCheck* check =
@@ -579,6 +581,10 @@ bool writeAssessmentReport(const std::string& path, const ProjectState& project,
     if (error) *error = "empty PDF";
     return false;
   }
-  return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
-                             error);
+  WriteRefusal why;
+  if (writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), &why))
+    return true;
+  if (error) *error = why.text(Language::English);
+  if (refusal) *refusal = why;
+  return false;
 }

@@ -7,8 +7,10 @@
 // made, the check of Pf.
 // Needs a QApplication (the charts are drawn by Qt Charts, also offscreen).
 
+#include <optional>
 #include <string>
 
+#include "io/AtomicFile.h"
 #include "project/ProjectState.h"
 #include "rmr/RmrTables.h"
 #include "shell/Language.h"
@@ -24,6 +26,8 @@ struct ReportHeader {
   std::string author;                               // who prepared it; empty leaves a line to write on
   const RmrTables* rmr = nullptr;                   // the RMR ratings of the project, when it has them
   const verification::ChainCheck* check = nullptr;  // a check of Pf; used when made for this assessment
+  std::string
+      histogramsFolder;  // where the project's histogram names lead (a name leaving it is shown resolved)
 };
 
 /// Pages the report of `project` takes: the summary page, the page of the model and the RMR rating,
@@ -32,9 +36,11 @@ struct ReportHeader {
 int assessmentReportPageCount(const ProjectState& project, bool withCheck = false);
 
 /// Writes the report of an assessed `project` (assessmentDone set) to `path`, atomically. False with
-/// `error` filled when the project holds no assessment or the file could not be written.
+/// `error` filled when the project holds no assessment or the file could not be written (then also
+/// `refusal`, why).
 bool writeAssessmentReport(const std::string& path, const ProjectState& project, const ReportHeader& header,
-                           Language language, std::string* error = nullptr);
+                           Language language, std::string* error = nullptr,
+                           std::optional<WriteRefusal>* refusal = nullptr);
 
 /// The date text of a report: "d.M.yyyy  hh:mm" in Czech, "yyyy-MM-dd  hh:mm" in English.
 std::string reportDateNow(Language language);

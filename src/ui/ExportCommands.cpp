@@ -68,10 +68,12 @@ std::optional<std::string> CheckSheetCommand(const Histogram& h, const std::stri
 
 std::optional<std::string> AssessmentReportCommand(const ProjectState& project,
                                                    const std::string& projectName, const std::string& version,
-                                                   const std::string& resultsFolder, Language language) {
+                                                   const std::string& resultsFolder, Language language,
+                                                   const std::string& histogramsFolder) {
   ReportHeader header;
   header.projectName = projectName;
   header.version = version;
+  header.histogramsFolder = histogramsFolder;
   return AssessmentReportCommand(project, std::move(header), resultsFolder, language);
 }
 
@@ -99,8 +101,9 @@ std::optional<std::string> AssessmentReportCommand(const ProjectState& project, 
   }
   header.date = reportDateNow(language);
   std::string error;
-  if (!writeAssessmentReport(path, project, header, language, &error)) {
-    showError(MessageText(27, language) + path, language);
+  std::optional<WriteRefusal> why;
+  if (!writeAssessmentReport(path, project, header, language, &error, &why)) {
+    showError(MessageText(27, language) + path + (why ? "\r\n\r\n" + why->text(language) : ""), language);
     return std::nullopt;
   }
   showInfo(exportTextFormat(ExportText::ReportWritten, language, {path}), language);

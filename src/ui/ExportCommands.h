@@ -32,10 +32,12 @@ std::optional<std::string> CheckSheetCommand(const Histogram& h, const std::stri
 
 /// The report command: save dialog in `resultsFolder` (PDF filter, name from `projectName`), overwrite
 /// question (message 6), the report, then an information message with the path. Returns the path.
+/// Histogram names leading out of `histogramsFolder` are shown as the paths they lead to.
 std::optional<std::string> AssessmentReportCommand(const ProjectState& project,
                                                    const std::string& projectName, const std::string& version,
-                                                   const std::string& resultsFolder, Language language);
-/// The same with the whole head of the report (its files, author, RMR tables and check); the date is
-/// the time of writing.
+                                                   const std::string& resultsFolder, Language language,
+                                                   const std::string& histogramsFolder = {});
+/// The same with the whole head of the report (its files, author, RMR tables, check and histograms
+/// folder); the date is the time of writing.
 std::optional<std::string> AssessmentReportCommand(const ProjectState& project, ReportHeader header,
                                                    const std::string& resultsFolder, Language language);

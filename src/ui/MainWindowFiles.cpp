@@ -17,6 +17,7 @@
 
 #include "histogram/HistogramFile.h"
 #include "io/AtomicFile.h"
+#include "io/FileRead.h"
 #include "persistence/FileError.h"
 #include "persistence/OpenProject.h"
 #include "persistence/ProjectFile.h"
@@ -75,20 +76,19 @@ ralvex::FileDialogOptions fileDialog(const std::string& folder, const std::strin
 }
 
 // Asks for a file of type `ext` in `folder` (unless `given` names one), reads it into `path` and
-// parses it with `parse`. A folder or an unreadable file (message 34) and a refused file are
-// reported and give nothing.
+// parses it with `parse`. A missing file (message 34), a path that is no regular file or one above the
+// limit of `kind`, and a refused file are reported and give nothing.
 template <class Data>
 std::optional<Data> openAndParse(Services& services, const std::string& folder, const std::string& ext,
-                                 std::optional<Data> (*parse)(std::string_view, FileError&),
+                                 FileKind kind, std::optional<Data> (*parse)(std::string_view, FileError&),
                                  const std::string& given, std::string& path) {
   const Language lang = services.language();
   const auto chosen =
       given.empty() ? services.dialogs.openFileName(fileDialog(folder, "", ext)) : std::optional(given);
   if (!chosen || chosen->empty()) return std::nullopt;
   std::string bytes;
-  std::error_code ec;
-  if (std::filesystem::is_directory(*chosen, ec) || !readWholeFile(*chosen, bytes)) {
-    error(lang, MessageText(34, lang));
+  if (const auto refused = readWholeFile(*chosen, kind, bytes)) {
+    error(lang, FileError::notRead(*refused).text(lang));
     return std::nullopt;
   }
   FileError refusal;
@@ -270,8 +270,8 @@ void MainWindow::SaveTabHornClick() {
   const std::string text =
       formatProjectText(data, services_.programVersion, shortDate(services_.options.dateSeparator));
   if (!confirmLostLetters(services_, unencodableLines(text))) return;
-  if (!writeFileAtomically(path, utf8ToCp1250(text))) {
-    error(lang, FileError::notWritten(path).text(lang));
+  if (WriteRefusal why; !writeFileAtomically(path, utf8ToCp1250(text), &why)) {
+    error(lang, FileError::notWritten(path, why).text(lang));
     return;
   }
   currentProjectFile_ = path;
@@ -319,8 +319,8 @@ void MainWindow::showOpenReport(const ProjectOpenReport& report, const std::stri
 void MainWindow::OtevritClick() {
   if (!askToSaveWork()) return;
   std::string path;
-  const auto data =
-      openAndParse(services_, services_.folders.ProjectsFolder, "hor", &parseProjectFile, givenFile_, path);
+  const auto data = openAndParse(services_, services_.folders.ProjectsFolder, "hor", FileKind::Project,
+                                 &parseProjectFile, givenFile_, path);
   if (!data) return;
   hideFloatingControls();
   const ProjectOpenReport report =
@@ -352,6 +352,7 @@ void MainWindow::ZpravaPDFClick() {
   header.resultsFile = currentResultsFile_;
   header.rmr = &rmrTables_;
   header.check = services_.windows.currentCheck();
+  header.histogramsFolder = services_.folders.HistogramsFolder;
   AssessmentReportCommand(project_, std::move(header), services_.folders.ResultsFolder, services_.language());
 }
 
@@ -370,8 +371,8 @@ void MainWindow::SaveVyslClick() {
   const Histogram workD = project_.rmr.name.empty() ? Histogram{} : rockMassFactor(project_.rmr.histogram);
   const ResultsFileData data =
       resultsFileFromState(project_, rmrTables_, buttons, workD, services_.programVersion, path);
-  if (!writeFileAtomically(path, formatResultsFile(data))) {
-    error(lang, FileError::notWritten(path).text(lang));
+  if (WriteRefusal why; !writeFileAtomically(path, formatResultsFile(data), &why)) {
+    error(lang, FileError::notWritten(path, why).text(lang));
     return;
   }
   currentResultsFile_ = path;
@@ -381,8 +382,8 @@ void MainWindow::SaveVyslClick() {
 void MainWindow::OpenVyslClick() {
   if (!askToSaveWork()) return;
   std::string path;
-  const auto data =
-      openAndParse(services_, services_.folders.ResultsFolder, "Vys", &parseResultsFile, givenFile_, path);
+  const auto data = openAndParse(services_, services_.folders.ResultsFolder, "Vys", FileKind::Results,
+                                 &parseResultsFile, givenFile_, path);
   if (!data) return;
   hideFloatingControls();
   Histogram workD;

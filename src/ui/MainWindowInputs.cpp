@@ -25,6 +25,7 @@
 #include <algorithm>
 
 #include "histogram/HistogramFile.h"
+#include "persistence/OpenProject.h"
 #include "ralvex/Ralvex.h"
 #include "reliability/InputChecks.h"
 #include "shell/Messages.h"
@@ -601,15 +602,19 @@ void MainWindow::setLayerCell(int row, int col, const std::string& text) {
 void MainWindow::showSlotName(int source, int layerRow) {
   if (source == kSrcLayer) {
     if (layerRow >= 1 && layerRow <= ProjectState::kLayers)
-      setLayerCell(layerRow, 2, project_.layers[layerRow - 1].name);
+      setLayerCell(
+          layerRow, 2,
+          shownHistogramName(services_.folders.HistogramsFolder, project_.layers[layerRow - 1].name));
     updateLayerFlags();  // the chart cell follows the name
     return;
   }
   SlotTable* st = slotTable(source);
   HistogramSlot* slot = project_.slotForSource(source);
   if (!st || !slot) return;
-  st->grid->item(1, 1)->setText(qs(slot->name));
-  st->grid->item(1, 1)->setToolTip(qs(slot->name));
+  // A name leading out of the histograms folder shows where it leads.
+  const QString shown = qs(shownHistogramName(services_.folders.HistogramsFolder, slot->name));
+  st->grid->item(1, 1)->setText(shown);
+  st->grid->item(1, 1)->setToolTip(shown);
   st->grid->item(1, 2)->setData(kChartCellRole, !slot->empty());
 }
 
@@ -643,8 +648,9 @@ void MainWindow::refreshInputArea() {
   for (int r = 1; r <= ProjectState::kLayers; ++r) {
     const LayerSlot& l = project_.layers[r - 1];
     StrGrHorn_->item(r, 1)->setText(qs(l.rockType));
-    StrGrHorn_->item(r, 2)->setText(qs(l.name));
-    StrGrHorn_->item(r, 2)->setToolTip(qs(l.name));
+    const QString shown = qs(shownHistogramName(services_.folders.HistogramsFolder, l.name));
+    StrGrHorn_->item(r, 2)->setText(shown);
+    StrGrHorn_->item(r, 2)->setToolTip(shown);
     StrGrHorn_->item(r, 3)->setText(qs(l.thickness));
   }
   for (auto& st : slotTables_) showSlotName(st.source, 0);

@@ -94,6 +94,7 @@ int runReportCommand(int argc, char* argv[]) {
   (r.isResults ? header.resultsFile : header.projectFile) = file;
   header.author = o.author;
   header.rmr = &r.rmr;
+  header.histogramsFolder = folder;
   std::string error;
   if (!writeAssessmentReport(o.output, r.project, header, lang, &error))
     return refuse(27, ralvex::Msg(27) + o.output + (error.empty() ? "" : " (" + error + ")"));

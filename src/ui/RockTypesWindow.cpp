@@ -10,6 +10,7 @@
 
 #include "histogram/HistogramFile.h"
 #include "io/AtomicFile.h"
+#include "io/FileRead.h"
 #include "persistence/FileError.h"
 #include "persistence/RockTypes.h"
 #include "ralvex/Ralvex.h"
@@ -147,9 +148,9 @@ void RockTypesWindow::OpenTabHornClick() {
   const auto chosen = services_.dialogs.openFileName(rockTypeDialog(services_));
   if (!chosen || chosen->empty()) return;
   std::string bytes;
-  if (!readWholeFile(*chosen, bytes) || std::filesystem::is_directory(*chosen)) {
-    ralvex::DefMessageDlg(MessageText(3, lang), MessageText(34, lang), ralvex::DlgKind::Error,
-                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+  if (const auto refused = readWholeFile(*chosen, FileKind::RockTypes, bytes)) {
+    ralvex::DefMessageDlg(MessageText(3, lang), FileError::notRead(*refused).text(lang),
+                          ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
     return;
   }
   const RockTypeFile file = parseRockTypeFile(bytes);
@@ -180,7 +181,7 @@ void RockTypesWindow::SaveTabHornClick() {
   }
   const std::string text = formatRockTypeText(rockTypeCount(), editLines());
   if (!confirmLostLetters(services_, unencodableLines(text))) return;
-  if (!writeFileAtomically(path, utf8ToCp1250(text)))
-    ralvex::DefMessageDlg(MessageText(3, lang), FileError::notWritten(fileNameOnly(path)).text(lang),
+  if (WriteRefusal why; !writeFileAtomically(path, utf8ToCp1250(text), &why))
+    ralvex::DefMessageDlg(MessageText(3, lang), FileError::notWritten(fileNameOnly(path), why).text(lang),
                           ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
 }

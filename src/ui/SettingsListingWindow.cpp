@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "io/AtomicFile.h"
+#include "io/FileRead.h"
 #include "persistence/TextLines.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
@@ -29,8 +29,7 @@ SettingsListingWindow::SettingsListingWindow(Services& services, QWidget* parent
 
 bool SettingsListingWindow::loadFile(const std::string& path) {
   std::string bytes;
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec) || !readWholeFile(path, bytes)) return false;
+  if (readWholeFile(path, FileKind::Settings, bytes)) return false;
   const auto lines = decodeTextLines(bytes);
   ValueListEditor1_->clearContents();
   ValueListEditor1_->setRowCount(static_cast<int>(lines.size()));

@@ -8,6 +8,7 @@
 #include "chain_fixture.h"
 #include "histogram/Refinement.h"
 #include "io/AtomicFile.h"
+#include "io/FileRead.h"
 #include "persistence/AssessFile.h"
 #include "persistence/FileError.h"
 #include "persistence/ResultsFile.h"
@@ -159,7 +160,7 @@ std::string legacyResults(const std::string& name) {
 
 ResultsFileData readResults(const std::string& path) {
   std::string bytes;
-  EXPECT_TRUE(readWholeFile(path, bytes)) << path;
+  EXPECT_FALSE(readWholeFile(path, FileKind::Results, bytes)) << path;
   FileError e;
   const auto data = parseResultsFile(bytes, e);
   EXPECT_TRUE(data) << path;

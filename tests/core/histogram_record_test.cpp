@@ -53,13 +53,49 @@ TEST(HistogramRecord, FrequencyConversionsWorkedExample) {
 }
 
 TEST(HistogramRecord, ToFrequenciesRoundsHalvesToEven) {
-  // total 2: 0.25 x 2 = 0.5 -> 0, 0.75 x 2 = 1.5 -> 2.
-  Histogram h = make(1, 1, {0.25, 0.75});
-  h.total = 2;
+  // A scale that holds both bins: 1e9 + 0.5 -> 1e9 and 7589934591.5 -> 7589934592.
+  constexpr double kScale = 8589934592.0;  // 2^33
+  Histogram h = make(1, 1, {1000000000.5 / kScale, 7589934591.5 / kScale});
+  h.total = kScale;
   const FrequencyForm ff = ToFrequencies(h);
-  EXPECT_EQ(ff.f[0], 0);
-  EXPECT_EQ(ff.f[1], 2);
-  EXPECT_EQ(ff.total, 2);
+  EXPECT_EQ(ff.f[0], 1000000000);
+  EXPECT_EQ(ff.f[1], 7589934592);
+  EXPECT_EQ(ff.total, 8589934592);
+}
+
+TEST(HistogramRecord, TheFrequencyScaleKeepsEveryBinWithin1e9) {
+  struct Case {
+    const char* name;
+    std::vector<double> p;
+    double total;
+    double scale;  // expected
+  };
+  const std::vector<Case> cases{
+      {"counts stay counts", {1.0 / 49996, 3.0 / 49996, 49992.0 / 49996}, 49996, 49996},
+      {"a scale too large is divided by 10 as before", {0.25, 0.5, 0.25}, 1e20, 1e18},
+      {"a scale that loses a bin is replaced", {0.25, 0.75}, 2, 1e10},
+      {"the smallest power of ten that holds the smallest bin", {3e-7, 0.5, 0.5 - 3e-7}, 1 / 3e-7, 1e16},
+      {"where no 64-bit scale holds a bin, the largest that fits",
+       {1e-12, 1 - 1e-12},
+       1,
+       9223372036854771712.0},
+  };
+  for (const Case& c : cases) {
+    Histogram h = make(1, 1, {});
+    h.count = static_cast<double>(c.p.size());
+    h.max = h.count;
+    std::copy(c.p.begin(), c.p.end(), h.p.begin());
+    h.total = c.total;
+    EXPECT_EQ(frequencyScale(h), c.scale) << c.name;
+    const FrequencyForm ff = ToFrequencies(h);
+    ASSERT_TRUE(ff.valid) << c.name;
+    for (size_t i = 0; i < c.p.size(); ++i) {
+      EXPECT_GE(ff.f[i], 1) << c.name << ", bin " << i + 1;
+      const double back = static_cast<double>(ff.f[i]) / static_cast<double>(ff.total);
+      if (c.p[i] * static_cast<double>(ff.total) >= 5e8)
+        EXPECT_NEAR(back, c.p[i], kFrequencyPrecision * c.p[i]) << c.name << ", bin " << i + 1;
+    }
+  }
 }
 
 TEST(HistogramRecord, ToFrequenciesStaysWithin64Bits) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -353,4 +354,49 @@ TEST(ProjectFileTest, OpeningEmptiesRowsBeyondTheFileAndKeepsNamesOfUnreadableHi
   EXPECT_EQ(q.nextLayerRow, 5);
 }
 
+TEST(ProjectFileTest, HistogramNamesLeadingOutOfTheFolderAreReadThereAndShownResolved) {
+  struct Case {
+    const char* name;
+    std::string path;   // where it is read
+    std::string shown;  // what the input area and the report show
+  };
+  const std::vector<Case> cases{
+      {"Sirka.dis", "/h/Sirka.dis", "Sirka.dis"},
+      {"sub/Sirka.dis", "/h/sub/Sirka.dis", "sub/Sirka.dis"},
+      {"/data/Sirka.dis", "/data/Sirka.dis", "/data/Sirka.dis"},
+      {"/data/./x/../Sirka.dis", "/data/./x/../Sirka.dis", "/data/Sirka.dis"},
+      {"../Sirka.dis", "/h/../Sirka.dis", "/Sirka.dis"},
+      {"a/../../b/Sirka.dis", "/h/a/../../b/Sirka.dis", "/b/Sirka.dis"},
+      {"", "/h/", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(projectHistogramPath("/h", c.name), c.path) << c.name;
+    EXPECT_EQ(shownHistogramName("/h", c.name), c.shown) << c.name;
+  }
+  // Opening reads an absolute name where it is, not inside the histograms folder.
+  ProjectFileData d = projectFileFromState(threeLayers(), RmrTables());
+  d.widthName = "/elsewhere/Sirka.dis";
+  d.kName = "../K.dis";
+  ProjectState p;
+  RmrTables rmr;
+  const auto loads = openWithRecorder(d, p, rmr);
+  EXPECT_EQ(loads.front(), "2:0:/elsewhere/Sirka.dis");
+  EXPECT_NE(std::find(loads.begin(), loads.end(), "3:0:/h/../K.dis"), loads.end());
+  EXPECT_EQ(p.width.name, "/elsewhere/Sirka.dis");
+}
+
+TEST(ProjectFileTest, ALineEndOfCrAloneIsReadAsALineEnd) {
+  const std::string crlf =
+      formatProjectFile(projectFileFromState(threeLayers(), RmrTables()), "1.5.6.5", "1.1.2024");
+  std::string cr = crlf;
+  for (size_t at = cr.find("\r\n"); at != std::string::npos; at = cr.find("\r\n", at)) cr.erase(at + 1, 1);
+  FileError e1, e2;
+  const auto a = parseProjectFile(crlf, e1);
+  const auto b = parseProjectFile(cr, e2);
+  ASSERT_TRUE(a) << e1.text(Language::English);
+  ASSERT_TRUE(b) << e2.text(Language::English);
+  EXPECT_EQ(*a, *b);
+  // In a file with LF a lone CR stays inside its line.
+  EXPECT_EQ(decodeTextLines("a\rb\nc"), (std::vector<std::string>{"a\rb", "c"}));
+}
 }  // namespace

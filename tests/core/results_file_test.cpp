@@ -333,6 +333,22 @@ TEST(ResultsFileTest, UnexpectedTagsAndCountsOutOfRangeAreRefusedWithTheValueNam
   EXPECT_FALSE(parseResultsFile(junk, err));
 }
 
+TEST(ResultsFileTest, BytesAfterTheLastValueAreRefusedNamingWhereTheyStart) {
+  const std::string file = formatResultsFile(sampleResults());
+  for (const std::string& tail :
+       {std::string(1, '\0'), std::string("garbage!!"), std::string(1, char(kTagTrue))}) {
+    FileError err;
+    EXPECT_FALSE(parseResultsFile(file + tail, err)) << tail.size();
+    for (Language l : {Language::Czech, Language::English})
+      EXPECT_NE(err.text(l).find(std::to_string(file.size())), std::string::npos) << err.text(l);
+    EXPECT_NE(err.text(Language::English).find(std::to_string(tail.size()) + " more bytes"),
+              std::string::npos)
+        << err.text(Language::English);
+  }
+  FileError err;
+  EXPECT_TRUE(parseResultsFile(file, err));
+}
+
 // Value numbers (0-based) of the count of every stored histogram, with its name in messages.
 std::vector<std::pair<size_t, std::string>> histogramCountValues(const std::string& file) {
   FileError err;

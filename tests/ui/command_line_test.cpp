@@ -8,6 +8,7 @@
 
 #include "FilesFixture.h"
 #include "histogram/HistogramFile.h"
+#include "io/FileRead.h"
 #include "persistence/FileError.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/ResultsFile.h"
@@ -124,7 +125,8 @@ TEST_F(CommandLine, AFileThatCannotBeOpenedGetsItsMessageAndNothingIsLoaded) {
   const Case cases[] = {
       {"poskozeny.hor", badProject, projectRefusal(badProject)},
       {"chybi.hor", std::nullopt, msg(34)},
-      {"slozka.hor", "<folder>", msg(34)},
+      {"slozka.hor", "<folder>",
+       FileRefusal{FileRefusal::Why::Folder, dir + "/slozka.hor"}.text(Language::Czech)},
       {"poskozene.Vys", badResults, resultsRefusal(badResults)},
       {"chybi.VYS", std::nullopt, msg(34)},
       {"poskozeny.dis", badHistogram, {}},

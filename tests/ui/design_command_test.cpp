@@ -12,6 +12,7 @@
 #include "CliRun.h"
 #include "design/PatternRanges.h"
 #include "io/AtomicFile.h"
+#include "io/FileRead.h"
 #include "persistence/ProjectFile.h"
 
 using namespace Qt::StringLiterals;
@@ -29,7 +30,7 @@ QStringList design(const QStringList& more = {}) {
 // A copy of the example project with n and d1 replaced, in `dir`.
 QString projectWith(const QTemporaryDir& dir, int n, double d1) {
   std::string bytes;
-  EXPECT_TRUE(readWholeFile(kProject.toStdString(), bytes));
+  EXPECT_FALSE(readWholeFile(kProject.toStdString(), FileKind::Project, bytes));
   FileError e;
   auto data = parseProjectFile(bytes, e);
   EXPECT_TRUE(data.has_value());

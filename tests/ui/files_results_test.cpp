@@ -165,7 +165,8 @@ TEST_F(ResultsFiles, OverwritingAsksAndAFailedSaveReportsMessage27LeavingTheOldF
   dialogs.answerFile(blocked);
   main->SaveVyslClick();
   ASSERT_EQ(dialogs.asked.size(), 2u);
-  EXPECT_EQ(dialogs.asked[1].text, msg(27) + blocked);
+  EXPECT_EQ(dialogs.asked[1].text,
+            msg(27) + blocked + "\r\n\r\n" + results("Stary.Vys") + " není složka, ale soubor.");
   EXPECT_EQ(bytesOf(results("Stary.Vys")), "old results");
 }
 

@@ -91,7 +91,8 @@ TEST_F(RockTypes, SavingAsksBeforeOverwritingAndReportsAFileThatCannotBeWritten)
 
   dialogs.answerFile(projects("DruhyHornin.txt") + "/x.txt");
   button(*rocks, "SaveTabHorn")->click();
-  EXPECT_EQ(dialogs.asked.back().text, msg(27) + "x.txt");
+  EXPECT_EQ(dialogs.asked.back().text,
+            msg(27) + "x.txt\r\n\r\n" + projects("DruhyHornin.txt") + " není složka, ale soubor.");
 }
 
 TEST_F(RockTypes, TheOfferSurvivesTheRunThroughTheSettings) {

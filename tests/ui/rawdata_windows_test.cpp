@@ -33,7 +33,7 @@
 
 #include "ServicesFixture.h"
 #include "ShellFixture.h"
-#include "io/AtomicFile.h"
+#include "io/FileRead.h"
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
 #include "ui/BarChartParts.h"
@@ -104,7 +104,7 @@ long residentKb() {
 
 std::string sample(const char* name) {
   std::string bytes;
-  readWholeFile(std::string(TEST_DATA_DIR) + "/rawdata/" + name, bytes);
+  readWholeFile(std::string(TEST_DATA_DIR) + "/rawdata/" + name, 0, bytes);
   return bytes;
 }
 
@@ -351,7 +351,7 @@ TEST_F(RawDataWindowTest, TypedDataIsSavedAndRefusedWhole) {
   dialogs.answerFile(file);
   child<QPushButton>("BSave")->click();
   std::string bytes;
-  ASSERT_TRUE(readWholeFile(file, bytes));
+  ASSERT_FALSE(readWholeFile(file, 0, bytes).has_value());
   EXPECT_EQ(bytes, "1\r\n2,5\r\n0\r\n4\r\n");
   EXPECT_FALSE(box->isVisibleTo(window.get()));
 
@@ -361,7 +361,7 @@ TEST_F(RawDataWindowTest, TypedDataIsSavedAndRefusedWhole) {
   dialogs.answer(ralvex::mrYes);  // overwrite
   child<QPushButton>("BSave")->click();
   EXPECT_NE(lastText().find("Řádek :  2"), std::string::npos);
-  ASSERT_TRUE(readWholeFile(file, bytes));
+  ASSERT_FALSE(readWholeFile(file, 0, bytes).has_value());
   EXPECT_EQ(bytes, "1\r\n2,5\r\n0\r\n4\r\n") << "a refused text writes nothing";
 
   child<QPushButton>("BNovy")->click();
