@@ -175,30 +175,18 @@ std::vector<double> loopValues(double min, double step, int n, PairValues values
   return v;
 }
 
-}  // namespace
-
-namespace {
-bool useWideRows = true;
-}  // namespace
-
-void setPressureLoopWideRows(bool enabled) { useWideRows = enabled; }
-
-int pressureLoopBin(double v, double min, double step) { return Frame{min, step, 1 / step}.bin(v); }
-
-LoopStatus pressureLoop(const Histogram& T, const Histogram* q, const Histogram& R, double depthH,
-                        Histogram& out, const LoopProgress& progress, int threads, PairValues values) {
-  const bool combined = q != nullptr;
-  const double depthTerm = combined ? kDepthFactor * depthH : kDepthFactor * depthH / kStrengthDivisor;
-
-  // Corner range over the outer edges of the inputs.
+// The result frame: 256 bins spanning the values at the outer edges (the corners) of T, q and R.
+LoopStatus resultFrame(const Histogram& T, const Histogram* q, const Histogram& R, double depthTerm,
+                       Histogram& s) {
   const double tLo = T.min - T.step / 2, tHi = T.max + T.step / 2;
   const double rLo = R.min - R.step / 2, rHi = R.max + R.step / 2;
   std::vector<double> corners;
   for (double t : {tLo, tHi}) {
-    if (combined) {
+    if (q != nullptr) {
       const double sLo = q->min - q->step / 2, sHi = q->max + q->step / 2;
-      for (double s : {sLo, sHi})
-        for (double r : {rLo, rHi}) corners.push_back(t * combinedFactor(depthTerm, s, kStrengthDivisor * r));
+      for (double sq : {sLo, sHi})
+        for (double r : {rLo, rHi})
+          corners.push_back(t * combinedFactor(depthTerm, sq, kStrengthDivisor * r));
     } else {
       for (double r : {rLo, rHi}) corners.push_back(t * plainFactor(depthTerm, r));
     }
@@ -211,120 +199,119 @@ LoopStatus pressureLoop(const Histogram& T, const Histogram* q, const Histogram&
   }
   if (lo == hi) return LoopStatus::EmptyRange;
 
-  Histogram s;
+  s = Histogram{};
   s.count = kResultBins;
   s.range = hi - lo;
   s.step = (hi - lo) / kResultBins;
   s.min = lo + s.step / 2;
   s.max = hi - s.step / 2;
   if (!std::isfinite(s.step) || !(s.step > 0)) return LoopStatus::NotFinite;
+  return LoopStatus::Ok;
+}
 
-  // Loop values and masses. Without combined support a single q "bin" of mass 1 stands in, which
-  // leaves every product p_T x p_R unchanged.
-  const int nT = binCount(T), nR = binCount(R), nQ = combined ? binCount(*q) : 1;
-  const std::vector<double> tEdges = loopValues(T.min, T.step, nT, values);
-  std::vector<double> rEdges;
+// What the triple loop multiplies: T's loop values, the masses of q and of the R bins with mass, and
+// the pressure factor of every (q, R) pair, row by row. Without combined support a single q "bin" of
+// mass 1 stands in, which leaves every product p_T x p_R unchanged.
+struct LoopFactors {
+  int nQ = 1, nLive = 0;
+  std::vector<double> tValues, pq, pR, factors;
+
+  const double* row(int j) const { return &factors[static_cast<size_t>(j) * nLive]; }
+};
+
+LoopFactors loopFactors(const Histogram& T, const Histogram* q, const Histogram& R, double depthTerm,
+                        PairValues values) {
+  const bool combined = q != nullptr;
+  LoopFactors f;
+  const int nR = binCount(R);
+  f.nQ = combined ? binCount(*q) : 1;
+  f.tValues = loopValues(T.min, T.step, binCount(T), values);
+  std::vector<double> rValues;
   if (combined) {
     Histogram r45 = R;
     ScaleHistogram(r45, kStrengthDivisor);
-    rEdges = loopValues(r45.min, r45.step, nR, values);
+    rValues = loopValues(r45.min, r45.step, nR, values);
   } else {
-    rEdges = loopValues(R.min, R.step, nR, values);
+    rValues = loopValues(R.min, R.step, nR, values);
   }
-  std::vector<double> sEdges = combined ? loopValues(q->min, q->step, nQ, values) : std::vector<double>{0.0};
-  std::vector<double> pq =
-      combined ? std::vector<double>(q->p.begin(), q->p.begin() + nQ) : std::vector<double>{1.0};
+  const std::vector<double> sValues =
+      combined ? loopValues(q->min, q->step, f.nQ, values) : std::vector<double>{0.0};
+  f.pq = combined ? std::vector<double>(q->p.begin(), q->p.begin() + f.nQ) : std::vector<double>{1.0};
 
   // Only R bins with mass take part: a zero mass added to a bin leaves it as it is.
   std::vector<int> liveR;
   for (int k = 0; k < nR; ++k)
     if (R.p[k] != 0) liveR.push_back(k);
-  const int nLive = static_cast<int>(liveR.size());
-  std::vector<double> pR(nLive), factors(static_cast<size_t>(nQ) * nLive);
-  for (int kk = 0; kk < nLive; ++kk) pR[kk] = R.p[liveR[kk]];
-  for (int j = 0; j < nQ; ++j)
-    for (int kk = 0; kk < nLive; ++kk) {
-      const double r = rEdges[liveR[kk]];
-      factors[static_cast<size_t>(j) * nLive + kk] =
-          combined ? combinedFactor(depthTerm, sEdges[j], r) : plainFactor(depthTerm, r);
+  f.nLive = static_cast<int>(liveR.size());
+  f.pR.resize(f.nLive);
+  f.factors.resize(static_cast<size_t>(f.nQ) * f.nLive);
+  for (int kk = 0; kk < f.nLive; ++kk) f.pR[kk] = R.p[liveR[kk]];
+  for (int j = 0; j < f.nQ; ++j)
+    for (int kk = 0; kk < f.nLive; ++kk) {
+      const double r = rValues[liveR[kk]];
+      f.factors[static_cast<size_t>(j) * f.nLive + kk] =
+          combined ? combinedFactor(depthTerm, sValues[j], r) : plainFactor(depthTerm, r);
     }
+  return f;
+}
 
-  const Frame frame{s.min, s.step, 1 / s.step};
-  const std::int64_t maximum = static_cast<std::int64_t>(nT) * nQ * nR;
-  // The row pass estimates (v - min) / step as g x (t / step) - min / step. Both that and the exact
-  // quotient stay within 2e-9 of the true value while |min / step| < 2^20, so a row bin is taken from
-  // the estimate only when it lies more than 1e-7 away from a half; otherwise, and for frames far
-  // from 0, the exact quotient decides.
-  const double offset = s.min * frame.inverse;
-  const bool estimate = std::fabs(offset) < 1048576.0;
-
-  // Each thread adds into its own bins only, in the order of the triple loop.
+// The triple loop over the bins of T, q and R into the result bins binLo .. binHi - 1.
+class TripleLoop {
+ public:
+  TripleLoop(const Histogram& T, const LoopFactors& f, const Frame& frame, RowKernel kernel)
+      : T_(T), f_(f), frame_(frame), rowOrder_(f.nQ, 0) {
+    // The row pass estimates (v - min) / step as g x (t / step) - min / step. Both that and the exact
+    // quotient stay within 2e-9 of the true value while |min / step| < 2^20, so a row bin is taken from
+    // the estimate only when it lies more than 1e-7 away from a half; otherwise, and for frames far
+    // from 0, the exact quotient decides.
+    const double offset = frame.min * frame.inverse;
+    offset_ = std::fabs(offset) < 1048576.0 ? offset : kNoEstimate;
 #if defined(VELTRA_ROW_AVX2)
-  const bool wide = useWideRows && __builtin_cpu_supports("avx2");
+    wide_ = kernel == RowKernel::Fastest && __builtin_cpu_supports("avx2");
+#else
+    (void)kernel;
 #endif
-  auto row = [&](bool allBins, const double* g, const double* p, int n, double t, double w, double scaled,
-                 unsigned lo, unsigned width, double* bins) {
-    // Far from 0 the estimate is not close enough: every bin from the exact quotient.
-    const double o = estimate ? offset : kNoEstimate;
-#if defined(VELTRA_ROW_AVX2)
-    if (wide) {
-      if (allBins)
-        accumulateRowWide<true>(g, p, n, t, w, scaled, o, frame, lo, width, bins);
-      else
-        accumulateRowWide<false>(g, p, n, t, w, scaled, o, frame, lo, width, bins);
-      return;
+  }
+
+  // Records for each q row whether its factors are monotone in k, which lets a thread that owns part
+  // of the bins find its run of k by bisection.
+  void orderRows() {
+    for (int j = 0; j < f_.nQ; ++j) {
+      const double* g = f_.row(j);
+      bool up = true, down = true;
+      for (int kk = 1; kk < f_.nLive; ++kk) {
+        up = up && g[kk - 1] <= g[kk];
+        down = down && g[kk - 1] >= g[kk];
+      }
+      rowOrder_[j] = up ? 1 : (down ? -1 : 0);
     }
-#endif
-    if (allBins)
-      accumulateRow<true>(g, p, n, t, w, scaled, o, frame, lo, width, bins);
-    else
-      accumulateRow<false>(g, p, n, t, w, scaled, o, frame, lo, width, bins);
-  };
+  }
 
-  // With two threads each visits only the triples of its own bins. The bin of g x t is monotone in g
-  // (every operation on the way rounds monotonically), so along a row of monotone factors the pairs
-  // at or above the split form one run of k, found by bisection; other rows check every pair.
-  std::vector<int> rowOrder(nQ, 0);  // +1 non-decreasing in k, -1 non-increasing, 0 neither
-  auto accumulate = [&](int binLo, int binHi, std::array<double, kResultBins>& bins, bool report) {
+  // Adds every triple whose bin lies in binLo .. binHi - 1 into `bins`, in the order of the plain loop.
+  void run(int binLo, int binHi, std::array<double, kResultBins>& bins, const LoopProgress* progress,
+           std::int64_t nR) const {
     const auto lo = static_cast<unsigned>(binLo), width = static_cast<unsigned>(binHi - binLo);
     const bool allBins = width == kResultBins;
     const bool upper = binLo > 0;  // this thread owns the bins from the split up
     const int split = upper ? binLo : binHi;
+    const int nT = static_cast<int>(f_.tValues.size()), nLive = f_.nLive;
+    const std::int64_t maximum = static_cast<std::int64_t>(nT) * f_.nQ * nR;
     for (int i = 0; i < nT; ++i) {
-      const double pT = T.p[i];
+      const double pT = T_.p[i];
       if (pT != 0) {
-        const double t = tEdges[i];
-        const double scaled = t * frame.inverse;
-        // Whether the pair of factor g lands at or above the split is a threshold test on g: the factors
-        // are never negative, their bit patterns are ordered like their values, and the bin is monotone
-        // in g, so the threshold is found by bisecting the bit patterns once per bin of T.
-        bool increasing = !(t < 0);
-        double threshold = 0;
-        if (!allBins) {
-          auto above = [&](std::uint64_t u) {
-            double g;
-            std::memcpy(&g, &u, sizeof g);
-            return frame.bin(g * t) >= split;
-          };
-          std::uint64_t l = 0, h = 0x7ff0000000000000ULL;  // 0 .. +infinity
-          // First pattern where `above` turns (to true for t >= 0, to false for t < 0).
-          if (above(l) != increasing) {
-            while (h - l > 1) {
-              const std::uint64_t m = l + (h - l) / 2;
-              (above(m) != increasing ? l : h) = m;
-            }
-            std::memcpy(&threshold, &h, sizeof threshold);
-          }
-        }
+        const double t = f_.tValues[i];
+        const double scaled = t * frame_.inverse;
+        const bool increasing = !(t < 0);
+        const double threshold = allBins ? 0 : splitThreshold(t, split, increasing);
         auto ownedFactor = [&](double g) { return (increasing ? g >= threshold : g < threshold) == upper; };
         int hint = nLive / 2;
-        for (int j = 0; j < nQ; ++j) {
-          const double w = pT * pq[j];
+        for (int j = 0; j < f_.nQ; ++j) {
+          const double w = pT * f_.pq[j];
           if (w == 0) continue;
-          const double* g = &factors[static_cast<size_t>(j) * nLive];
+          const double* g = f_.row(j);
           if (allBins) {
-            row(true, g, pR.data(), nLive, t, w, scaled, lo, width, bins.data());
-          } else if (rowOrder[j] != 0 && nLive > 0) {
+            row(true, g, f_.pR.data(), nLive, t, w, scaled, lo, width, bins.data());
+          } else if (rowOrder_[j] != 0 && nLive > 0) {
             // Owned k form one run. Neighbouring rows change ownership at nearby k: walk from there.
             const bool firstOwned = ownedFactor(g[0]);
             int a = 0, b = nLive;
@@ -343,28 +330,24 @@ LoopStatus pressureLoop(const Histogram& T, const Histogram* q, const Histogram&
             } else if (!firstOwned) {
               a = b;
             }
-            if (b > a) row(true, g + a, pR.data() + a, b - a, t, w, scaled, lo, width, bins.data());
+            if (b > a) row(true, g + a, f_.pR.data() + a, b - a, t, w, scaled, lo, width, bins.data());
           } else {
-            row(false, g, pR.data(), nLive, t, w, scaled, lo, width, bins.data());
+            row(false, g, f_.pR.data(), nLive, t, w, scaled, lo, width, bins.data());
           }
         }
       }
-      if (report && progress) progress(static_cast<std::int64_t>(i + 1) * nQ * nR, maximum);
+      if (progress && *progress) (*progress)(static_cast<std::int64_t>(i + 1) * f_.nQ * nR, maximum);
     }
-  };
+  }
 
-  const std::int64_t work = static_cast<std::int64_t>(nT) * nQ * nLive;
-  if (threads <= 0)
-    threads = static_cast<int>(std::min(2u, std::max(1u, std::thread::hardware_concurrency())));
-  std::array<double, kResultBins> low{}, high{};
-  if (threads >= 2 && work >= 100000) {
-    // Split the bins where about half of the pairs lie, judged from a sample of the triples.
+  // The bin below which about half of the pairs fall, judged from a sample of the triples.
+  int balancedSplit() const {
     std::array<std::int64_t, kResultBins + 1> counts{};
+    const int nT = static_cast<int>(f_.tValues.size());
     for (int i = 0; i < nT; i += 8) {
-      if (T.p[i] == 0) continue;
-      for (int j = 0; j < nQ; j += 4)
-        for (int kk = 0; kk < nLive; kk += 4)
-          ++counts[frame.bin(factors[static_cast<size_t>(j) * nLive + kk] * tEdges[i]) + 1];
+      if (T_.p[i] == 0) continue;
+      for (int j = 0; j < f_.nQ; j += 4)
+        for (int kk = 0; kk < f_.nLive; kk += 4) ++counts[frame_.bin(f_.row(j)[kk] * f_.tValues[i]) + 1];
     }
     std::int64_t all = 0, below = 0;
     for (std::int64_t c : counts) all += c;
@@ -373,30 +356,98 @@ LoopStatus pressureLoop(const Histogram& T, const Histogram* q, const Histogram&
       below += counts[split];  // bins 0 .. split - 1 (the first count holds the undecided ones)
       if (2 * below >= all) break;
     }
-    for (int j = 0; j < nQ; ++j) {
-      const double* g = &factors[static_cast<size_t>(j) * nLive];
-      bool up = true, down = true;
-      for (int kk = 1; kk < nLive; ++kk) {
-        up = up && g[kk - 1] <= g[kk];
-        down = down && g[kk - 1] >= g[kk];
+    return split;
+  }
+
+ private:
+  // Whether the pair of factor g lands at or above the split is a threshold test on g: the factors are
+  // never negative, their bit patterns are ordered like their values, and the bin is monotone in g, so
+  // the threshold is found by bisecting the bit patterns once per bin of T.
+  double splitThreshold(double t, int split, bool increasing) const {
+    auto above = [&](std::uint64_t u) {
+      double g;
+      std::memcpy(&g, &u, sizeof g);
+      return frame_.bin(g * t) >= split;
+    };
+    double threshold = 0;
+    std::uint64_t l = 0, h = 0x7ff0000000000000ULL;  // 0 .. +infinity
+    // First pattern where `above` turns (to true for t >= 0, to false for t < 0).
+    if (above(l) != increasing) {
+      while (h - l > 1) {
+        const std::uint64_t m = l + (h - l) / 2;
+        (above(m) != increasing ? l : h) = m;
       }
-      rowOrder[j] = up ? 1 : (down ? -1 : 0);
+      std::memcpy(&threshold, &h, sizeof threshold);
     }
+    return threshold;
+  }
+
+  void row(bool allBins, const double* g, const double* p, int n, double t, double w, double scaled,
+           unsigned lo, unsigned width, double* bins) const {
+#if defined(VELTRA_ROW_AVX2)
+    if (wide_) {
+      if (allBins)
+        accumulateRowWide<true>(g, p, n, t, w, scaled, offset_, frame_, lo, width, bins);
+      else
+        accumulateRowWide<false>(g, p, n, t, w, scaled, offset_, frame_, lo, width, bins);
+      return;
+    }
+#endif
+    if (allBins)
+      accumulateRow<true>(g, p, n, t, w, scaled, offset_, frame_, lo, width, bins);
+    else
+      accumulateRow<false>(g, p, n, t, w, scaled, offset_, frame_, lo, width, bins);
+  }
+
+  const Histogram& T_;
+  const LoopFactors& f_;
+  const Frame frame_;
+  double offset_ = kNoEstimate;
+  bool wide_ = false;
+  std::vector<int> rowOrder_;  // +1 non-decreasing in k, -1 non-increasing, 0 neither
+};
+
+}  // namespace
+
+int pressureLoopBin(double v, double min, double step) { return Frame{min, step, 1 / step}.bin(v); }
+
+LoopStatus pressureLoop(const Histogram& T, const Histogram* q, const Histogram& R, double depthH,
+                        Histogram& out, const LoopProgress& progress, int threads, PairValues values,
+                        RowKernel kernel) {
+  const double depthTerm = q != nullptr ? kDepthFactor * depthH : kDepthFactor * depthH / kStrengthDivisor;
+  Histogram s;
+  if (const LoopStatus status = resultFrame(T, q, R, depthTerm, s); status != LoopStatus::Ok) return status;
+
+  const LoopFactors f = loopFactors(T, q, R, depthTerm, values);
+  TripleLoop loop(T, f, Frame{s.min, s.step, 1 / s.step}, kernel);
+  const std::int64_t nR = binCount(R);
+
+  // Each thread adds into its own bins only, in the order of the triple loop: with two threads each
+  // visits only the triples of its own bins.
+  const std::int64_t work = static_cast<std::int64_t>(f.tValues.size()) * f.nQ * f.nLive;
+  if (threads <= 0)
+    threads = static_cast<int>(std::min(2u, std::max(1u, std::thread::hardware_concurrency())));
+  std::array<double, kResultBins> low{}, high{};
+  bool done = false;
+  if (threads >= 2 && work >= 100000) {
+    const int split = loop.balancedSplit();
+    loop.orderRows();
     std::thread helper;
     try {
-      helper = std::thread([&] { accumulate(split, kResultBins, high, false); });
+      helper = std::thread([&] { loop.run(split, kResultBins, high, nullptr, nR); });
     } catch (...) {
-      threads = 1;  // no thread to be had: do it all here
+      // no thread to be had: do it all here
     }
     if (helper.joinable()) {
-      accumulate(0, split, low, true);
+      loop.run(0, split, low, &progress, nR);
       helper.join();
       std::copy(low.begin(), low.begin() + split, s.p.begin());
       std::copy(high.begin() + split, high.end(), s.p.begin() + split);
+      done = true;
     }
   }
-  if (threads < 2 || work < 100000) {
-    accumulate(0, kResultBins, low, true);
+  if (!done) {
+    loop.run(0, kResultBins, low, &progress, nR);
     s.p = low;
   }
   out = s;

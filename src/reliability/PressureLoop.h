@@ -26,9 +26,9 @@ enum class LoopStatus {
 /// centre with ties to even, the end bin beyond either end, -1 for a value that is not a number.
 int pressureLoopBin(double v, double min, double step);
 
-/// Lets the loop use four-lane rows where the processor has them (the default); for tests, which
-/// compare both routines.
-void setPressureLoopWideRows(bool enabled);
+/// The row routine: four-lane rows where the processor has them, or always two-lane rows (tests compare
+/// both).
+enum class RowKernel { Fastest, TwoLane };
 
 /// Runs the loop. `q` is nullptr without combined support. On Ok, `out` holds the 256 raw bins
 /// (not normalised, not trimmed). A pair value that rounds to a bin beyond either end goes to the
@@ -37,4 +37,4 @@ void setPressureLoopWideRows(bool enabled);
 /// range is taken from the outer edges either way.
 LoopStatus pressureLoop(const Histogram& t, const Histogram* q, const Histogram& r, double depthH,
                         Histogram& out, const LoopProgress& progress = {}, int threads = 0,
-                        PairValues values = PairValues::Centres);
+                        PairValues values = PairValues::Centres, RowKernel kernel = RowKernel::Fastest);

@@ -64,13 +64,11 @@ TEST_P(PressureLoopMatchesPlainLoop, OnRandomInputs) {
       SCOPED_TRACE(values == PairValues::Centres ? "centres" : "upper edges");
       Histogram plain;
       ASSERT_EQ(chain_reference::literalLoop(t, qp, r, h, plain, values), LoopStatus::Ok);
-      for (bool wide : {true, false}) {  // four-lane rows where the processor has them, and two-lane rows
-        setPressureLoopWideRows(wide);
+      for (RowKernel kernel : {RowKernel::Fastest, RowKernel::TwoLane}) {
         Histogram fast;
-        ASSERT_EQ(pressureLoop(t, qp, r, h, fast, {}, c.threads, values), LoopStatus::Ok);
+        ASSERT_EQ(pressureLoop(t, qp, r, h, fast, {}, c.threads, values, kernel), LoopStatus::Ok);
         expectSameBins(fast, plain);
       }
-      setPressureLoopWideRows(true);
     }
   }
 }
@@ -99,13 +97,11 @@ TEST(PressureLoop, ValuesExactlyBetweenTwoCentresMatchThePlainLoop) {
     ++ties;
     for (PairValues values : {PairValues::Centres, PairValues::UpperEdges}) {
       ASSERT_EQ(chain_reference::literalLoop(t, &q, r, h, plain, values), LoopStatus::Ok);
-      for (bool wide : {true, false}) {
-        setPressureLoopWideRows(wide);
+      for (RowKernel kernel : {RowKernel::Fastest, RowKernel::TwoLane}) {
         Histogram fast;
-        ASSERT_EQ(pressureLoop(t, &q, r, h, fast, {}, 2, values), LoopStatus::Ok);
+        ASSERT_EQ(pressureLoop(t, &q, r, h, fast, {}, 2, values, kernel), LoopStatus::Ok);
         expectSameBins(fast, plain);
       }
-      setPressureLoopWideRows(true);
       EXPECT_GT(plain.p[128 - 1 + 1], 0.0);  // 127.5 rounds to the even 128: bin 129
     }
   }
