@@ -204,6 +204,13 @@ class Generator {
   double modeSearch(double xStart, double h, bool stopOnEqual, double upperClamp);
   void widenToSample();
   void range();
+  void rangeWeibull();
+  void rangeBetaAtZero();
+  void rangeBetaGeneral();
+  void rangeGamma();
+  void rangeSnedecor();
+  void rangePareto();
+  void rangeDecaying();  // exponential and half-logistic
   void fillBins();
   void postProcess();
 };
@@ -639,10 +646,111 @@ void Generator::widenToSample() {
   }
 }
 
+void Generator::rangeWeibull() {
+  const double p1 = P_[0], p2 = P_[1];
+  const double inf = std::numeric_limits<double>::infinity();
+  const double k = p1, l = p2;
+  h_ = l > 1 ? 0.001 * std::max(k, l) : 0.001 * std::min(k, l);
+  eps_ = 0.01 * eps_;
+  double xs = 1e-5;
+  if (k > 1) xs = fitting_ ? modeSearch(1e-6, h_, false, inf) : l * RealPower((k - 1) / k, 1 / k);
+  check();
+  rangeOneSided(xs);
+  min_ = 0;
+}
+
+void Generator::rangeBetaAtZero() {
+  const double p1 = P_[0], p2 = P_[1];
+  const double a = p1, b = p2;
+  h_ = 0.001;
+  const double xs = (a > 1 && b > 1) ? (a - 1) / (a + b - 2) : 1e-5;
+  const double T = F(xs) * eps_;
+  // Lower: f is taken at the point before the step and is 0 once x <= 0.
+  min_ = 0;
+  if (T < F(xs)) {
+    const double x = walk(xs, -h_, [&](double x, double prev) { return !(T < (x <= 0 ? 0.0 : F(prev))); });
+    if (x > 0) min_ = x + h_;
+  }
+  max_ = 1;
+  if (T < F(xs)) {
+    const double x = walk(xs, h_, [&](double x, double prev) { return !(T < (x >= 1 ? 0.0 : F(prev))); });
+    if (x < 1) max_ = x - h_;
+  }
+}
+
+void Generator::rangeBetaGeneral() {
+  const double a = P_[2], b = P_[3];
+  h_ = 0.0001;
+  const double xm = modeSearch(a, h_, false, b);
+  const double T = F(xm) * eps_;
+  min_ = a;
+  if (T < F(xm)) {
+    const double x = walk(xm, -h_, [&](double x, double) { return x <= a || !(T < F(x)); });
+    if (x > a) min_ = x + h_;
+  }
+  max_ = b;
+  if (T < F(xm)) {
+    bool flat = false;
+    const double x = walk(xm, h_, [&](double x, double prev) {
+      const double f = F(x);
+      flat = f == F(prev);
+      return flat || x >= b || !(T < f);
+    });
+    if (flat && fitting_) reject();
+    if (x < b) max_ = x - h_;
+  }
+}
+
+void Generator::rangeGamma() {
+  const double p1 = P_[0], p2 = P_[1];
+  const double k = p1, th = p2;
+  h_ = 0.001 * p2;
+  eps_ = 1e-5 * eps_;
+  rangeOneSided((k - 1) * th);
+  if (min_ == max_) refuse(104, msg(104), 0);
+}
+
+void Generator::rangeSnedecor() {
+  const double inf = std::numeric_limits<double>::infinity();
+  h_ = 0.01;
+  const double mode = modeSearch(0.01, 0.01, true, inf);
+  rangeOneSided(mode);
+  min_ = 0;
+  if (min_ > max_) refuse(507, msg(507), 2, false, 2);
+}
+
+void Generator::rangePareto() {
+  const double p1 = P_[0], p2 = P_[1];
+  h_ = 0.1;
+  if (p2 > 1) h_ = h_ / p2;
+  if (p1 < 1) h_ = h_ * p1;
+  min_ = p1;
+  const double T = F(p1) * eps_;
+  double x = p1;
+  if (F(p1) > T) {
+    bool flat = false;
+    x = walk(p1, h_, [&](double x, double prev) {
+      const double f = F(x);
+      flat = f == F(prev) && f > T;
+      return !(f > T) || f == F(prev);
+    });
+    if (flat && fitting_) reject();
+  }
+  max_ = x - h_;
+}
+
+void Generator::rangeDecaying() {
+  const double p1 = P_[0];
+  h_ = t_ == kPtExponential ? 0.1 * p1 : 0.1;
+  min_ = p1;
+  const double T = (t_ == kPtExponential ? 1.0 : 0.1) * eps_ * F(p1);
+  const double x = F(p1) > T ? walk(p1, h_, [&](double x, double) { return !(F(x) > T); }) : p1;
+  if (x > 0) max_ = x - h_;
+}
+
 void Generator::range() {
   const double p1 = P_[0], p2 = P_[1];
   const SampleSummary& s = rq_.sample;
-  const double inf = std::numeric_limits<double>::infinity();
   switch (t_) {
     case kPtNormal:
       h_ = 0.01 * p2;
@@ -698,17 +806,9 @@ void Generator::range() {
         return;
       rangeSymmetric(p1);
       return;
-    case kPtWeibull: {
-      const double k = p1, l = p2;
-      h_ = l > 1 ? 0.001 * std::max(k, l) : 0.001 * std::min(k, l);
-      eps_ = 0.01 * eps_;
-      double xs = 1e-5;
-      if (k > 1) xs = fitting_ ? modeSearch(1e-6, h_, false, inf) : l * RealPower((k - 1) / k, 1 / k);
-      check();
-      rangeOneSided(xs);
-      min_ = 0;
+    case kPtWeibull:
+      rangeWeibull();
       return;
-    }
     case kPtRayleigh:
       h_ = 0.001 * p1;
       eps_ = 0.01 * eps_;
@@ -724,97 +824,30 @@ void Generator::range() {
       h_ = 0.1;
       rangeSymmetric(0);
       return;
-    case kPtBetaAtZero: {
-      const double a = p1, b = p2;
-      h_ = 0.001;
-      const double xs = (a > 1 && b > 1) ? (a - 1) / (a + b - 2) : 1e-5;
-      const double T = F(xs) * eps_;
-      // Lower: f is taken at the point before the step and is 0 once x <= 0.
-      min_ = 0;
-      if (T < F(xs)) {
-        const double x =
-            walk(xs, -h_, [&](double x, double prev) { return !(T < (x <= 0 ? 0.0 : F(prev))); });
-        if (x > 0) min_ = x + h_;
-      }
-      max_ = 1;
-      if (T < F(xs)) {
-        const double x = walk(xs, h_, [&](double x, double prev) { return !(T < (x >= 1 ? 0.0 : F(prev))); });
-        if (x < 1) max_ = x - h_;
-      }
+    case kPtBetaAtZero:
+      rangeBetaAtZero();
       return;
-    }
-    case kPtBetaGeneral: {
-      const double a = P_[2], b = P_[3];
-      h_ = 0.0001;
-      const double xm = modeSearch(a, h_, false, b);
-      const double T = F(xm) * eps_;
-      min_ = a;
-      if (T < F(xm)) {
-        const double x = walk(xm, -h_, [&](double x, double) { return x <= a || !(T < F(x)); });
-        if (x > a) min_ = x + h_;
-      }
-      max_ = b;
-      if (T < F(xm)) {
-        bool flat = false;
-        const double x = walk(xm, h_, [&](double x, double prev) {
-          const double f = F(x);
-          flat = f == F(prev);
-          return flat || x >= b || !(T < f);
-        });
-        if (flat && fitting_) reject();
-        if (x < b) max_ = x - h_;
-      }
+    case kPtBetaGeneral:
+      rangeBetaGeneral();
       return;
-    }
-    case kPtGamma: {
-      const double k = p1, th = p2;
-      h_ = 0.001 * p2;
-      eps_ = 1e-5 * eps_;
-      rangeOneSided((k - 1) * th);
-      if (min_ == max_) refuse(104, msg(104), 0);
+    case kPtGamma:
+      rangeGamma();
       return;
-    }
-    case kPtSnedecor: {
-      h_ = 0.01;
-      const double mode = modeSearch(0.01, 0.01, true, inf);
-      rangeOneSided(mode);
-      min_ = 0;
-      if (min_ > max_) refuse(507, msg(507), 2, false, 2);
+    case kPtSnedecor:
+      rangeSnedecor();
       return;
-    }
-    case kPtPareto: {
-      h_ = 0.1;
-      if (p2 > 1) h_ = h_ / p2;
-      if (p1 < 1) h_ = h_ * p1;
-      min_ = p1;
-      const double T = F(p1) * eps_;
-      double x = p1;
-      if (F(p1) > T) {
-        bool flat = false;
-        x = walk(p1, h_, [&](double x, double prev) {
-          const double f = F(x);
-          flat = f == F(prev) && f > T;
-          return !(f > T) || f == F(prev);
-        });
-        if (flat && fitting_) reject();
-      }
-      max_ = x - h_;
+    case kPtPareto:
+      rangePareto();
       return;
-    }
     case kPtUniform:
     case kPtTriangular:
       min_ = p1;
       max_ = p2;
       return;
     case kPtExponential:
-    case kPtHalfLogistic: {
-      h_ = t_ == kPtExponential ? 0.1 * p1 : 0.1;
-      min_ = p1;
-      const double T = (t_ == kPtExponential ? 1.0 : 0.1) * eps_ * F(p1);
-      const double x = F(p1) > T ? walk(p1, h_, [&](double x, double) { return !(F(x) > T); }) : p1;
-      if (x > 0) max_ = x - h_;
+    case kPtHalfLogistic:
+      rangeDecaying();
       return;
-    }
     case kPtChiSquare:
       h_ = 0.01;
       rangeOneSided(p1);
