@@ -89,30 +89,37 @@ RmrTables& RmrWindow::model() {
   return alone;
 }
 
-void RmrWindow::buildControls() {
-  auto group = [this](const char* name) { return named<QGroupBox>(this, QString::fromUtf8(name)); };
-  auto holding = [](QGroupBox* g, QWidget* w) {
-    auto* l = new QVBoxLayout(g);
-    l->setContentsMargins(4, 2, 4, 4);
-    l->addWidget(w);
-    return g;
-  };
-  auto button = [this](const char* name) {
-    auto* b = named<QPushButton>(this, QString::fromUtf8(name));
-    b->setAutoDefault(false);
-    return b;
-  };
+namespace {
 
-  // The six rating tables and the strength table, in the order of RmrTables::tables.
+QGroupBox* holding(QGroupBox* g, QWidget* w) {
+  auto* l = new QVBoxLayout(g);
+  l->setContentsMargins(4, 2, 4, 4);
+  l->addWidget(w);
+  return g;
+}
+
+}  // namespace
+
+void RmrWindow::buildControls() {
+  static_assert(std::tuple_size_v<TableGroups> == RmrTables::kTables);
+  const TableGroups groups = buildRatingTables();
+  QGroupBox* classGroup = buildClassTable();
+  buildLists();
+  buildResultAndButtons();
+  layOut(groups, classGroup);
+}
+
+// The six rating tables and the strength table, in the order of RmrTables::tables, each in its group.
+RmrWindow::TableGroups RmrWindow::buildRatingTables() {
   constexpr const char* kGroups[] = {"GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4",
                                      "GroupBox5", "GroupBox6", "GroupBox7"};
   RmrTables designed;
-  std::array<QGroupBox*, 7> groups{};
+  TableGroups groups{};
   for (int t = 0; t < RmrTables::kTables; ++t) {
     const GridTable& g = designed.tables[t];
     const int editable = t == RmrTables::kStrength ? -1 : g.cols - 1;
     tables_[t] = makeGrid(this, RmrTables::kNames[t].data(), g.cols, g.rows, editable);
-    groups[t] = holding(group(kGroups[t]), tables_[t]);
+    groups[t] = holding(named<QGroupBox>(this, QString::fromUtf8(kGroups[t])), tables_[t]);
   }
   for (int t = 0; t < RmrTables::kTables; ++t) {
     QTableWidget* grid = tables_[t];
@@ -133,16 +140,28 @@ void RmrWindow::buildControls() {
   strength->setSectionResizeMode(1, QHeaderView::Fixed);
   strength->resizeSection(3, 50);
 
-  StrGrRMR_ = makeGrid(this, "StrGrRMR", 6, 6, -1);
-  StrGrRMR_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  StrGrRMR_->setSelectionMode(QAbstractItemView::NoSelection);
-  StrGrRMR_->setFocusPolicy(Qt::NoFocus);
-  StrGrRMR_->setTextElideMode(Qt::ElideNone);
-  StrGrRMR_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  StrGrRMR_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-  QGroupBox* classGroup = holding(group("GroupBox8"), StrGrRMR_);
+  strengthChartButton_ = new QToolButton(tables_[RmrTables::kStrength]->viewport());
+  strengthChartButton_->setObjectName(u"GrafPevnost"_s);
+  strengthChartButton_->hide();
+  strengthChartButton_->installEventFilter(this);
+  connect(strengthChartButton_, &QToolButton::clicked, this, [this] { strengthChartClicked(chartRow_); });
+  return groups;
+}
 
-  // The lists over the description cells.
+// The table of the five rock classes, shown only.
+QGroupBox* RmrWindow::buildClassTable() {
+  classTable_ = makeGrid(this, "StrGrRMR", 6, 6, -1);
+  classTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  classTable_->setSelectionMode(QAbstractItemView::NoSelection);
+  classTable_->setFocusPolicy(Qt::NoFocus);
+  classTable_->setTextElideMode(Qt::ElideNone);
+  classTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  classTable_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  return holding(named<QGroupBox>(this, u"GroupBox8"_s), classTable_);
+}
+
+// The lists over the description cells and the two lists of F.
+void RmrWindow::buildLists() {
   const auto lists = ratingLists();
   for (int i = 0; i < static_cast<int>(lists.size()); ++i)
     lists_.push_back({nullptr, lists[i].table, lists[i].row, kDescription, i});
@@ -160,55 +179,58 @@ void RmrWindow::buildControls() {
     l.box->installEventFilter(this);
     connect(l.box, &QComboBox::activated, this, [this, i](int item) { listChosen(lists_[i], item); });
   }
+}
 
-  GrafPevnost_ = new QToolButton(tables_[RmrTables::kStrength]->viewport());
-  GrafPevnost_->setObjectName(u"GrafPevnost"_s);
-  GrafPevnost_->hide();
-  GrafPevnost_->installEventFilter(this);
-  connect(GrafPevnost_, &QToolButton::clicked, this, [this] { strengthChartClicked(chartRow_); });
-
+void RmrWindow::buildResultAndButtons() {
   auto label = [this](const char* name) { return named<QLabel>(this, QString::fromUtf8(name)); };
-  Label1_ = label("Label1");
-  Label2_ = label("Label2");
-  Label3_ = label("Label3");
-  Label5_ = label("Label5");
-  LTrida_ = label("LTrida");
-  LRMR_ = label("LRMR");
-  QFont bold = LTrida_->font();
+  classCaption_ = label("Label1");
+  sumCaption_ = label("Label2");
+  sumLabel_ = label("Label3");
+  rmrCaption_ = label("Label5");
+  classLabel_ = label("LTrida");
+  rmrLabel_ = label("LRMR");
+  QFont bold = classLabel_->font();
   bold.setBold(true);
-  for (QLabel* l : {Label3_, LTrida_, LRMR_}) l->setFont(bold);
+  for (QLabel* l : {sumLabel_, classLabel_, rmrLabel_}) l->setFont(bold);
 
-  BitBtn2_ = button("BitBtn2");
-  GrafHistRMR_ = button("GrafHistRMR");
-  ClearTabH_ = button("ClearTabH");
-  UlozOkno_ = button("UlozOkno");
-  ExitProgram_ = button("ExitProgram");
-  GrafHistRMR_->setEnabled(false);
-  connect(BitBtn2_, &QPushButton::clicked, this, &RmrWindow::BitBtn2Click);
-  connect(GrafHistRMR_, &QPushButton::clicked, this, &RmrWindow::GrafHistRMRClick);
-  connect(ClearTabH_, &QPushButton::clicked, this, &RmrWindow::ClearTabH);
-  connect(UlozOkno_, &QPushButton::clicked, this, &RmrWindow::UlozOknoClick);
-  connect(ExitProgram_, &QPushButton::clicked, this, &RmrWindow::ExitProgramClick);
+  auto button = [this](const char* name) {
+    auto* b = named<QPushButton>(this, QString::fromUtf8(name));
+    b->setAutoDefault(false);
+    return b;
+  };
+  createButton_ = button("BitBtn2");
+  chartButton_ = button("GrafHistRMR");
+  clearButton_ = button("ClearTabH");
+  saveWindowButton_ = button("UlozOkno");
+  exitButton_ = button("ExitProgram");
+  chartButton_->setEnabled(false);
+  connect(createButton_, &QPushButton::clicked, this, &RmrWindow::BitBtn2Click);
+  connect(chartButton_, &QPushButton::clicked, this, &RmrWindow::GrafHistRMRClick);
+  connect(clearButton_, &QPushButton::clicked, this, &RmrWindow::ClearTabH);
+  connect(saveWindowButton_, &QPushButton::clicked, this, &RmrWindow::UlozOknoClick);
+  connect(exitButton_, &QPushButton::clicked, this, &RmrWindow::ExitProgramClick);
+}
 
-  // B, C, D1, E and F on the left; D2, the strength table, the result and the buttons on the
-  // right; the class table across the bottom.
+// B, C, D1, E and F on the left; D2, the strength table, the result and the buttons on the right; the
+// class table across the bottom.
+void RmrWindow::layOut(const TableGroups& groups, QGroupBox* classGroup) {
   auto* left = new QVBoxLayout;
   for (int t : {kB, kC, kD1, kE, kF}) left->addWidget(groups[t]);
   left->addStretch();
   auto* result = new QGridLayout;
-  result->addWidget(Label2_, 0, 0, Qt::AlignRight);
-  result->addWidget(Label3_, 0, 1);
-  result->addWidget(Label1_, 1, 0, Qt::AlignRight);
-  result->addWidget(LTrida_, 1, 1);
-  result->addWidget(Label5_, 2, 0, Qt::AlignRight);
-  result->addWidget(LRMR_, 2, 1);
+  result->addWidget(sumCaption_, 0, 0, Qt::AlignRight);
+  result->addWidget(sumLabel_, 0, 1);
+  result->addWidget(classCaption_, 1, 0, Qt::AlignRight);
+  result->addWidget(classLabel_, 1, 1);
+  result->addWidget(rmrCaption_, 2, 0, Qt::AlignRight);
+  result->addWidget(rmrLabel_, 2, 1);
   result->setColumnStretch(1, 1);
   auto* buttons = new QGridLayout;
-  buttons->addWidget(BitBtn2_, 0, 0);
-  buttons->addWidget(GrafHistRMR_, 0, 1);
-  buttons->addWidget(ClearTabH_, 0, 2);
-  buttons->addWidget(UlozOkno_, 1, 1);
-  buttons->addWidget(ExitProgram_, 1, 2);
+  buttons->addWidget(createButton_, 0, 0);
+  buttons->addWidget(chartButton_, 0, 1);
+  buttons->addWidget(clearButton_, 0, 2);
+  buttons->addWidget(saveWindowButton_, 1, 1);
+  buttons->addWidget(exitButton_, 1, 2);
   auto* right = new QVBoxLayout;
   right->addWidget(groups[kD2]);
   right->addWidget(groups[RmrTables::kStrength]);
@@ -259,7 +281,7 @@ bool RmrWindow::Open() {
 }
 
 void RmrWindow::applyTableColour() {
-  setBaseColour(*StrGrRMR_, services_.options.colours.table);
+  setBaseColour(*classTable_, services_.options.colours.table);
   if (rockClass_ > 0) highlightClass();
 }
 
@@ -283,14 +305,14 @@ void RmrWindow::showTables() {
       }
   }
   filling_ = false;
-  Label3_->setText(qs(m.sum));
-  LTrida_->setText(qs(m.rockClass));
-  LRMR_->setText(qs(m.rmr));
+  sumLabel_->setText(qs(m.sum));
+  classLabel_->setText(qs(m.rockClass));
+  rmrLabel_->setText(qs(m.rmr));
   rockClass_ = 0;
-  GrafHistRMR_->setEnabled(false);
+  chartButton_->setEnabled(false);
   highlightClass();
   for (List& l : lists_) l.box->hide();  // a replaced table takes no pending choice
-  GrafPevnost_->hide();
+  strengthChartButton_->hide();
 }
 
 void RmrWindow::setCell(int table, int row, int col, const std::string& text) {
@@ -314,11 +336,11 @@ void RmrWindow::cellClicked(int table, int row, int col) {
   if (table == RmrTables::kStrength) {
     if (col != 3) return;
     chartRow_ = row;
-    GrafPevnost_->setGeometry(
+    strengthChartButton_->setGeometry(
         tables_[table]->visualItemRect(tables_[table]->item(row, col)).adjusted(1, 1, -1, -1));
-    GrafPevnost_->show();
-    GrafPevnost_->raise();
-    GrafPevnost_->setFocus();
+    strengthChartButton_->show();
+    strengthChartButton_->raise();
+    strengthChartButton_->setFocus();
     return;
   }
   for (List& l : lists_) {
@@ -368,7 +390,7 @@ void RmrWindow::writeOrientationRating() {
 
 void RmrWindow::closeLists() {
   for (List& l : lists_) listExit(l);
-  GrafPevnost_->hide();
+  strengthChartButton_->hide();
 }
 
 void RmrWindow::listExit(List& list) {
@@ -384,8 +406,8 @@ bool RmrWindow::eventFilter(QObject* watched, QEvent* event) {
     // The focus moving into a list's own drop-down (its popup) is no leaving.
     if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
         !QApplication::activePopupWidget()) {
-      if (watched == GrafPevnost_) {
-        GrafPevnost_->hide();
+      if (watched == strengthChartButton_) {
+        strengthChartButton_->hide();
       } else {
         for (List& l : lists_)
           if (watched == l.box) {
@@ -405,16 +427,16 @@ void RmrWindow::setLabels(const std::string& sum, const std::string& rockClass, 
   m.sum = sum;
   m.rockClass = rockClass;
   m.rmr = rmr;
-  Label3_->setText(qs(sum));
-  LTrida_->setText(qs(rockClass));
-  LRMR_->setText(qs(rmr));
+  sumLabel_->setText(qs(sum));
+  classLabel_->setText(qs(rockClass));
+  rmrLabel_->setText(qs(rmr));
 }
 
 void RmrWindow::highlightClass() {
   const QColor table = colourFromBgr(services_.options.colours.table);
-  for (int r = 0; r < StrGrRMR_->rowCount(); ++r)
-    for (int c = 1; c < StrGrRMR_->columnCount(); ++c) {
-      QTableWidgetItem* it = StrGrRMR_->item(r, c);
+  for (int r = 0; r < classTable_->rowCount(); ++r)
+    for (int c = 1; c < classTable_->columnCount(); ++c) {
+      QTableWidgetItem* it = classTable_->item(r, c);
       const bool on = c == rockClass_;
       it->setBackground(on ? palette().color(QPalette::Highlight)
                            : (r == 0 ? palette().color(QPalette::Button) : table));
@@ -426,7 +448,7 @@ void RmrWindow::clearResult() {
   setLabels({}, {}, {});
   rockClass_ = 0;
   highlightClass();
-  GrafHistRMR_->setEnabled(false);
+  chartButton_->setEnabled(false);
 }
 
 void RmrWindow::BitBtn2Click() {
@@ -452,9 +474,9 @@ void RmrWindow::BitBtn2Click() {
   rockClass_ = o.classIndex;
   setLabels(o.sumText, std::string(classNumeral(o.classIndex)), o.rmrText);
   highlightClass();
-  Label1_->setText(qs(MessageText(208, lang)));
-  Label5_->setText(u"RMR :"_s);
-  GrafHistRMR_->setEnabled(true);
+  classCaption_->setText(qs(MessageText(208, lang)));
+  rmrCaption_->setText(u"RMR :"_s);
+  chartButton_->setEnabled(true);
   if (p) {
     p->rmr.name = MessageText(207, lang);
     services_.windows.rmrSlotChanged(false);
@@ -467,7 +489,7 @@ void RmrWindow::GrafHistRMRClick() {
 }
 
 void RmrWindow::strengthChartClicked(int row) {
-  GrafPevnost_->hide();
+  strengthChartButton_->hide();
   const ProjectState* p = services_.windows.project();
   if (row == 1 && p && p->reducedStrengthDone)
     services_.windows.showInChart(kSrcReducedStrength, p->reducedStrength);

@@ -6,6 +6,7 @@
 #include "ui/SimpleWindow.h"
 
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -64,8 +65,15 @@ class RmrWindow : public SimpleWindow {
     int listIndex = -1;  // index into ratingLists(); -1 for the two F lists
   };
 
+  using TableGroups = std::array<QGroupBox*, 7>;  // in the order of RmrTables::tables
+
   RmrTables& model();
   void buildControls();
+  TableGroups buildRatingTables();
+  QGroupBox* buildClassTable();
+  void buildLists();
+  void buildResultAndButtons();
+  void layOut(const TableGroups& groups, QGroupBox* classGroup);
   void cellClicked(int table, int row, int col);
   void listChosen(List& list, int item);
   void listExit(List& list);
@@ -81,21 +89,21 @@ class RmrWindow : public SimpleWindow {
   void strengthChartClicked(int row);
 
   std::array<QTableWidget*, 7> tables_{};  // in the order of RmrTables::tables
-  QTableWidget* StrGrRMR_ = nullptr;
+  QTableWidget* classTable_ = nullptr;
   std::vector<List> lists_;
-  QToolButton* GrafPevnost_ = nullptr;  // chart button over column 3 of StrGrPNH
+  QToolButton* strengthChartButton_ = nullptr;  // chart button over column 3 of StrGrPNH
   int chartRow_ = 0;
-  QLabel* Label1_ = nullptr;
-  QLabel* Label2_ = nullptr;
-  QLabel* Label3_ = nullptr;
-  QLabel* Label5_ = nullptr;
-  QLabel* LTrida_ = nullptr;
-  QLabel* LRMR_ = nullptr;
-  QPushButton* BitBtn2_ = nullptr;
-  QPushButton* GrafHistRMR_ = nullptr;
-  QPushButton* ClearTabH_ = nullptr;
-  QPushButton* UlozOkno_ = nullptr;
-  QPushButton* ExitProgram_ = nullptr;
+  QLabel* classCaption_ = nullptr;
+  QLabel* sumCaption_ = nullptr;
+  QLabel* sumLabel_ = nullptr;
+  QLabel* rmrCaption_ = nullptr;
+  QLabel* classLabel_ = nullptr;
+  QLabel* rmrLabel_ = nullptr;
+  QPushButton* createButton_ = nullptr;
+  QPushButton* chartButton_ = nullptr;
+  QPushButton* clearButton_ = nullptr;
+  QPushButton* saveWindowButton_ = nullptr;
+  QPushButton* exitButton_ = nullptr;
   Histogram a_;
   int rockClass_ = 0;
   bool filling_ = false;  // the grids are being written from the model
