@@ -281,6 +281,14 @@ TEST_F(VerificationWindow, ScreenshotsInBothLanguages) {
     const QString suffix = l == Language::English ? u"_en.png"_s : u"_cs.png"_s;
     EXPECT_TRUE(chart->grab().save(QString::fromUtf8(folder) + u"/verification_panel"_s + suffix));
     EXPECT_TRUE(all->sensitivity->grab().save(QString::fromUtf8(folder) + u"/sensitivity"_s + suffix));
+    // The result chart as "Uložit obrázek…" saves it.
+    const std::string png =
+        std::string(folder) + (l == Language::English ? "/chart_en.png" : "/chart_cs.png");
+    std::filesystem::remove(png);
+    dialogs.answerFile(png);
+    dialogs.answerFileFilter(1);
+    in<QPushButton>(chart, "UlozObrazek")->click();
+    EXPECT_TRUE(std::filesystem::exists(png));
     // The report with its check, for a look at its pages.
     const std::string pdf =
         std::string(folder) + (l == Language::English ? "/report_en.pdf" : "/report_cs.pdf");
