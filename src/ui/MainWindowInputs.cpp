@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "design/PatternRanges.h"
 #include "histogram/HistogramFile.h"
 #include "persistence/OpenProject.h"
 #include "ralvex/Ralvex.h"
@@ -689,6 +690,7 @@ void MainWindow::updateResultButtons() {
   GrafZaSv_->setEnabled(project_.boltLoadDone);
   GrafUnSv_->setEnabled(project_.bearingCapacityDone);
   GrafFS_->setEnabled(project_.assessmentDone);
+  emit resultsChanged();
 }
 
 void MainWindow::InvalidateResults(InvalidateFrom from) {
@@ -967,6 +969,22 @@ void MainWindow::EdPSdsExit() {
   project_.rowSpacing = text;
   view_.boltInputsEdited = false;
   showProblems(problems, EdPSds_);
+}
+
+void MainWindow::takeDesignedPattern(int n, double d1, double ds) {
+  std::string d1Text = design::numberText(d1), dsText = design::numberText(ds);
+  if (services_.language() == Language::Czech) {
+    std::replace(d1Text.begin(), d1Text.end(), '.', ',');
+    std::replace(dsText.begin(), dsText.end(), '.', ',');
+  }
+  project_.boltCount = std::to_string(n);
+  project_.d1 = d1Text;
+  project_.rowSpacing = dsText;
+  EdPK_->setText(qs(project_.boltCount));
+  EdPS_->setText(qs(project_.d1));
+  EdPSds_->setText(qs(project_.rowSpacing));
+  view_.boltInputsEdited = false;
+  InvalidateResults(InvalidateFrom::BearingCapacity);
 }
 
 void MainWindow::thicknessEdited(int row) {
