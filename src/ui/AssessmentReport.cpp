@@ -354,7 +354,7 @@ class ReportPainter {
     y = text(y, qs(designText(DesignText::ReportSection, l_)), 12, true) + 6;
     y = text(y,
              qs(designTextFormat(DesignText::ReportTarget, l_,
-                                 {classLabel(o.standard, d.target, l_), ralvex::StrNaCarku1(d.pd)})),
+                                 {classLabel(o.standard, d.target, l_), pfText(d.pd, l_)})),
              10) +
         4;
     y = text(y,
@@ -365,9 +365,9 @@ class ReportPainter {
     using Status = design::RequiredFactor::Status;
     const QString required =
         d.required.status == Status::Found
-            ? qs(designTextFormat(DesignText::KRequired, l_,
-                                  {designNumber(std::round(d.required.k * 10000) / 10000, l_),
-                                   ralvex::StrNaCarku1(d.required.pf)}))
+            ? qs(designTextFormat(
+                  DesignText::KRequired, l_,
+                  {designNumber(std::round(d.required.k * 10000) / 10000, l_), pfText(d.required.pf, l_)}))
         : d.required.status == Status::AlwaysReached ? qs(designText(DesignText::KAlwaysReached, l_))
                                                      : qs(designText(DesignText::KNeverReached, l_));
     y = text(y, required, 10, true) + 4;
@@ -380,16 +380,16 @@ class ReportPainter {
       return qs(designTextFormat(
           id, l_,
           {std::to_string(r.n), designNumber(r.d1, l_), designNumber(r.ds, l_),
-           num(r.steel, 0.01).toStdString(), ralvex::StrNaCarku1(r.pf), cls(r.classIndex).toStdString()}));
+           num(r.steel, 0.01).toStdString(), pfText(r.pf, l_), cls(r.classIndex).toStdString()}));
     };
     if (o.current)
-      y = paragraph(y,
-                    qs(designTextFormat(
-                        DesignText::Current, l_,
-                        {std::to_string(o.current->n), designNumber(o.current->d1, l_),
-                         designNumber(o.current->ds, l_), num(o.current->k, 0.001).toStdString(),
-                         ralvex::StrNaCarku1(o.current->pf), cls(o.current->classIndex).toStdString()})),
-                    10) +
+      y = paragraph(
+              y,
+              qs(designTextFormat(DesignText::Current, l_,
+                                  {std::to_string(o.current->n), designNumber(o.current->d1, l_),
+                                   designNumber(o.current->ds, l_), num(o.current->k, 0.001).toStdString(),
+                                   pfText(o.current->pf, l_), cls(o.current->classIndex).toStdString()})),
+              10) +
           4;
     if (d.lightest) {
       y = paragraph(y, patternLine(DesignText::Lightest, *d.lightest), 10, true) + 10;
@@ -413,10 +413,9 @@ class ReportPainter {
     int listed = 0;
     for (const design::PatternRow& r : d.patterns) {
       if (!r.reaches(d.target)) continue;
-      const QString cells[] = {
-          QString::number(r.n), qs(designNumber(r.d1, l_)),    qs(designNumber(r.ds, l_)),
-          num(r.k, 0.001),      qs(ralvex::StrNaCarku1(r.pf)), cls(r.classIndex),
-          num(r.steel, 0.01)};
+      const QString cells[] = {QString::number(r.n), qs(designNumber(r.d1, l_)), qs(designNumber(r.ds, l_)),
+                               num(r.k, 0.001),      qs(pfText(r.pf, l_)),       cls(r.classIndex),
+                               num(r.steel, 0.01)};
       for (int k = 0; k < 7; ++k) text(y, cells[k], 9, listed == 0, body_.left() + body_.width() * cols[k]);
       y += 14;
       if (++listed == 25) break;

@@ -78,6 +78,12 @@ std::optional<design::PatternRow> projectPattern(const ProjectState& p, double d
 
 }  // namespace
 
+std::string pfText(double x, Language language) {
+  std::string t = ralvex::StrNaCarku1(x);
+  if (language == Language::Czech) std::replace(t.begin(), t.end(), '.', ',');
+  return t;
+}
+
 std::string designNumber(double x, Language language) {
   std::string t = design::numberText(x);
   if (language == Language::Czech) std::replace(t.begin(), t.end(), '.', ',');
@@ -426,7 +432,7 @@ void DesignWindow::ApplyRuntimeTexts(Language language) {
 void DesignWindow::showOutcome() {
   const Language l = services_.language();
   auto num = [l](double x) { return designNumber(x, l); };
-  auto pf = [](double x) { return ralvex::StrNaCarku1(x); };
+  auto pf = [l](double x) { return pfText(x, l); };
   auto cls = [&](const design::PatternRow& r, DesignStandard s) {
     return r.classIndex >= 1 && r.classIndex <= 3 ? classLabel(s, r.classIndex, l)
                                                   : designText(DesignText::ClassNone, l);
@@ -453,8 +459,8 @@ void DesignWindow::showOutcome() {
   using Status = design::RequiredFactor::Status;
   switch (d.required.status) {
     case Status::Found:
-      LabKPotreb_->setText(
-          qs(designTextFormat(DesignText::KRequired, l, {num(d.required.k), pf(d.required.pf)})));
+      LabKPotreb_->setText(qs(designTextFormat(
+          DesignText::KRequired, l, {num(std::round(d.required.k * 1e4) / 1e4), pf(d.required.pf)})));
       break;
     case Status::AlwaysReached:
       LabKPotreb_->setText(qs(designText(DesignText::KAlwaysReached, l)));
@@ -497,7 +503,13 @@ void DesignWindow::fillTable() {
   const std::optional<design::PatternRow>& lightest = o.result.lightest;
   QFont bold = StringGrid1_->font();
   bold.setBold(true);
-  for (int i = 0; i < shown; ++i) {
+  // The patterns that reach the target first, each part lightest first.
+  std::vector<int> order(rows.size());
+  for (size_t i = 0; i < rows.size(); ++i) order[i] = static_cast<int>(i);
+  std::stable_partition(order.begin(), order.end(),
+                        [&](int i) { return rows[static_cast<size_t>(i)].reaches(o.result.target); });
+  for (int row = 0; row < shown; ++row) {
+    const int i = order[static_cast<size_t>(row)];
     const design::PatternRow& r = rows[static_cast<size_t>(i)];
     const bool isLightest = lightest && r.n == lightest->n && r.d1 == lightest->d1 && r.ds == lightest->ds;
     const std::pair<QString, double> cells[] = {
@@ -506,7 +518,7 @@ void DesignWindow::fillTable() {
         {qs(designNumber(r.d2, l)), r.d2},
         {qs(designNumber(r.ds, l)), r.ds},
         {qs(designNumber(std::round(r.k * 1000) / 1000, l)), r.k},
-        {qs(ralvex::StrNaCarku1(r.pf)), r.pf},
+        {qs(pfText(r.pf, l)), r.pf},
         {r.classIndex ? qs(classLabel(o.standard, r.classIndex, l))
                       : qs(designText(DesignText::ClassNone, l)),
          r.classIndex ? r.classIndex : 4},
@@ -521,11 +533,12 @@ void DesignWindow::fillTable() {
       } else if (!r.reaches(o.result.target)) {
         it->setForeground(QColor(0x80, 0x80, 0x80));
       }
-      StringGrid1_->setItem(i, c, it);
+      StringGrid1_->setItem(row, c, it);
     }
   }
+  // As listed until the user sorts.
+  StringGrid1_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   StringGrid1_->setSortingEnabled(true);
-  StringGrid1_->sortByColumn(-1, Qt::AscendingOrder);
   LabPocet_->setText(qs(
       designTextFormat(DesignText::PatternCount, l, {std::to_string(shown), std::to_string(rows.size())})));
 }
@@ -565,6 +578,8 @@ std::pair<double, double> DesignWindow::pfAxisRange() const {
       if (std::find(shown_.begin(), shown_.end(), std::pair(r.n, r.d1)) != shown_.end()) take(r.pf);
   }
   if (hi <= 0) return {1e-7, 1};
+  // Three decades below the smallest Pd show a curve leave the classes; lower Pf sit at the bottom.
+  if (outcome_) lo = std::max(lo, designProbability(outcome_->standard, 1) * 1e-3);
   // Whole decades, one below the smallest figure so that Pf = 0 has its own place at the bottom.
   return {std::pow(10.0, std::floor(std::log10(lo)) - 1),
           std::min(1.0, std::pow(10.0, std::ceil(std::log10(hi))))};
@@ -577,6 +592,7 @@ void DesignWindow::drawChart() {
   axisY_->setTitleText(qs(designText(DesignText::AxisPf, l)));
   const auto [lo, hi] = pfAxisRange();
   axisY_->setRange(lo, hi > lo ? hi : lo * 10);
+  axisY_->setLabelFormat(u"%.0E"_s);  // labels laid out again for the new range
   if (!outcome_ || outcome_->result.patterns.empty()) {
     axisX_->setRange(0, 1);
     return;
@@ -610,8 +626,7 @@ void DesignWindow::drawChart() {
   for (int c = 1; c <= 3; ++c) {
     const double pd = designProbability(o.standard, c);
     auto* s = new QLineSeries;
-    s->setName(
-        qs(designTextFormat(DesignText::PdLine, l, {classLabel(o.standard, c, l), ralvex::StrNaCarku1(pd)})));
+    s->setName(qs(designTextFormat(DesignText::PdLine, l, {classLabel(o.standard, c, l), pfText(pd, l)})));
     s->setPen(QPen(pdColours[c - 1], c == o.result.target ? 2.5 : 1.5, Qt::DashLine));
     s->append(x0, pd);
     s->append(x1, pd);

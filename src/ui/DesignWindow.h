@@ -65,6 +65,8 @@ std::string designTextFormat(DesignText id, Language language, const std::vector
 
 /// A figure of the design window in the decimals of `language` (a comma in Czech).
 std::string designNumber(double x, Language language);
+/// A probability as the program shows it (six significant digits), in the decimals of `language`.
+std::string pfText(double x, Language language);
 
 /// The bolt-pattern design window: the target class, the ranges of n, d1 and ds, the chart of Pf
 /// against ds (one line per chosen (n, d1), log axis, the three Pd of the standard), the pattern
