@@ -420,9 +420,9 @@ void DesignWindow::showStatus(const QString& text) {
 }
 
 void DesignWindow::ApplyRuntimeTexts(Language language) {
-  if (lastInputs_)
-    for (int c = 1; c <= 3; ++c)
-      CBTrida_->setItemText(c - 1, qs(classLabel(lastInputs_->standard, c, language)));
+  const DesignStandard standard =
+      lastInputs_ ? lastInputs_->standard : services_.windows.assessmentStandard();
+  for (int c = 1; c <= 3; ++c) CBTrida_->setItemText(c - 1, qs(classLabel(standard, c, language)));
   if (running_)
     showStatus(qs(designText(DesignText::Computing, language)));
   else

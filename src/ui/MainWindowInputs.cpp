@@ -972,14 +972,10 @@ void MainWindow::EdPSdsExit() {
 }
 
 void MainWindow::takeDesignedPattern(int n, double d1, double ds) {
-  std::string d1Text = design::numberText(d1), dsText = design::numberText(ds);
-  if (services_.language() == Language::Czech) {
-    std::replace(d1Text.begin(), d1Text.end(), '.', ',');
-    std::replace(dsText.begin(), dsText.end(), '.', ',');
-  }
+  // The chain reads these fields with "." decimals, in either language.
   project_.boltCount = std::to_string(n);
-  project_.d1 = d1Text;
-  project_.rowSpacing = dsText;
+  project_.d1 = design::numberText(d1);
+  project_.rowSpacing = design::numberText(ds);
   EdPK_->setText(qs(project_.boltCount));
   EdPS_->setText(qs(project_.d1));
   EdPSds_->setText(qs(project_.rowSpacing));

@@ -147,6 +147,23 @@ TEST_F(DesignWindowTest, UsingAPatternFillsTheFieldsAsAnInputChange) {
   main->BBFunSpojClick();
   EXPECT_NEAR(main->assessment().pf, window->outcome()->current->pf,
               1e-12 + 1e-9 * window->outcome()->current->pf);
+
+  // A diameter with decimals reaches the chain whole, in Czech too.
+  ASSERT_EQ(services->language(), Language::Czech);
+  in<QLineEdit>("EdNavrhPK")->setText(u"3"_s);
+  in<QLineEdit>("EdNavrhPS")->setText(u"22.5"_s);
+  in<QLineEdit>("EdNavrhDs")->setText(u"1000:1000:1"_s);
+  window->BBSpocitatClick();
+  settle();
+  ASSERT_TRUE(window->outcome());
+  ASSERT_EQ(window->outcome()->result.patterns.size(), 1u);
+  EXPECT_EQ(in<QTableWidget>("StringGrid1")->item(0, 1)->text(), u"22,5"_s);
+  in<QTableWidget>("StringGrid1")->selectRow(0);
+  in<QPushButton>("BBPouzit")->click();
+  EXPECT_EQ(main->project().d1, "22.5");
+  settle();
+  ASSERT_TRUE(window->outcome()->current);
+  EXPECT_EQ(window->outcome()->current->d1, 22.5);
 }
 
 TEST_F(DesignWindowTest, DesignsAgainWhenTheBoltLoadChanges) {
