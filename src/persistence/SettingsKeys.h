@@ -118,11 +118,12 @@ inline constexpr WindowGeometry kForm12Geometry{"KrivkaTrvani-Form12", 704, 426,
 inline constexpr WindowGeometry kForm13Geometry{"PopisHistogramu-Form13", 296, 479, 296, 478};
 inline constexpr WindowGeometry kForm14Geometry{"TabChar-Form14", kScreenWidth, 600, kScreenWidth, 600};
 inline constexpr WindowGeometry kForm15Geometry{"Citlivost-Form15", 900, 640, 900, 640};
+inline constexpr WindowGeometry kForm16Geometry{"NavrhKotveni-Form16", 1000, 720, 1000, 720};
 
 inline constexpr std::array kAllGeometries{kForm1Geometry,  kForm2Geometry,  kForm3Geometry,  kForm4Geometry,
                                            kForm5Geometry,  kForm6Geometry,  kForm7Geometry,  kForm8Geometry,
                                            kForm9Geometry,  kForm11Geometry, kForm12Geometry, kForm13Geometry,
-                                           kForm14Geometry, kForm15Geometry};
+                                           kForm14Geometry, kForm15Geometry, kForm16Geometry};
 
 /// Stored position and size of a window; left and top default to 0.
 struct Geometry {

@@ -29,6 +29,7 @@
 #include "reliability/InputChecks.h"
 #include "rmr/RmrRating.h"
 #include "shell/Messages.h"
+#include "ui/DesignWindow.h"
 #include "ui/ExportTexts.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/VerificationTexts.h"
@@ -342,6 +343,86 @@ class ReportPainter {
     footer(pageNo);
   }
 
+  // The design of the bolt pattern: target, required k, margin, the lightest patterns.
+  void designPage(const DesignOutcome& o, int pageNo) {
+    const design::DesignResult& d = o.result;
+    auto num = [this](double x, double unit) { return qs(designNumber(std::round(x / unit) * unit, l_)); };
+    auto cls = [&](int c) {
+      return qs(c >= 1 && c <= 3 ? classLabel(o.standard, c, l_) : designText(DesignText::ClassNone, l_));
+    };
+    double y = body_.top();
+    y = text(y, qs(designText(DesignText::ReportSection, l_)), 12, true) + 6;
+    y = text(y,
+             qs(designTextFormat(DesignText::ReportTarget, l_,
+                                 {classLabel(o.standard, d.target, l_), pfText(d.pd, l_)})),
+             10) +
+        4;
+    y = text(y,
+             qs(designTextFormat(DesignText::ReportLength, l_,
+                                 {designNumber(std::round(d.boltLength * 1000) / 1000, l_)})),
+             10) +
+        4;
+    using Status = design::RequiredFactor::Status;
+    const QString required =
+        d.required.status == Status::Found
+            ? qs(designTextFormat(
+                  DesignText::KRequired, l_,
+                  {designNumber(std::round(d.required.k * 10000) / 10000, l_), pfText(d.required.pf, l_)}))
+        : d.required.status == Status::AlwaysReached ? qs(designText(DesignText::KAlwaysReached, l_))
+                                                     : qs(designText(DesignText::KNeverReached, l_));
+    y = text(y, required, 10, true) + 4;
+    y = text(y,
+             o.margin ? qs(designTextFormat(DesignText::Margin, l_, {num(*o.margin, 0.001).toStdString()}))
+                      : qs(designText(DesignText::MarginNone, l_)),
+             10) +
+        4;
+    auto patternLine = [&](DesignText id, const design::PatternRow& r) {
+      return qs(designTextFormat(
+          id, l_,
+          {std::to_string(r.n), designNumber(r.d1, l_), designNumber(r.ds, l_),
+           num(r.steel, 0.01).toStdString(), pfText(r.pf, l_), cls(r.classIndex).toStdString()}));
+    };
+    if (o.current)
+      y = paragraph(
+              y,
+              qs(designTextFormat(DesignText::Current, l_,
+                                  {std::to_string(o.current->n), designNumber(o.current->d1, l_),
+                                   designNumber(o.current->ds, l_), num(o.current->k, 0.001).toStdString(),
+                                   pfText(o.current->pf, l_), cls(o.current->classIndex).toStdString()})),
+              10) +
+          4;
+    if (d.lightest) {
+      y = paragraph(y, patternLine(DesignText::Lightest, *d.lightest), 10, true) + 10;
+    } else {
+      y = paragraph(y,
+                    qs(chainMessageText(
+                        design::nothingReaches(d.target, classLabel(o.standard, d.target, l_)), l_)),
+                    10, true, QColor(200, 0, 0)) +
+          4;
+      if (d.bestReachable) y = paragraph(y, patternLine(DesignText::BestReachable, *d.bestReachable), 10) + 4;
+      footer(pageNo);
+      return;
+    }
+    // The lightest patterns that reach the target, at most 25.
+    y = text(y, qs(designText(DesignText::ReportBest, l_)), 11, true) + 4;
+    const double cols[] = {0, 0.1, 0.24, 0.38, 0.52, 0.68, 0.84};
+    const QStringList head = qs(designText(DesignText::ReportColumns, l_)).split(u'\t');
+    for (int k = 0; k < 7 && k < head.size(); ++k)
+      text(y, head[k], 9, true, body_.left() + body_.width() * cols[k]);
+    y += 16;
+    int listed = 0;
+    for (const design::PatternRow& r : d.patterns) {
+      if (!r.reaches(d.target)) continue;
+      const QString cells[] = {QString::number(r.n), qs(designNumber(r.d1, l_)), qs(designNumber(r.ds, l_)),
+                               num(r.k, 0.001),      qs(pfText(r.pf, l_)),       cls(r.classIndex),
+                               num(r.steel, 0.01)};
+      for (int k = 0; k < 7; ++k) text(y, cells[k], 9, listed == 0, body_.left() + body_.width() * cols[k]);
+      y += 14;
+      if (++listed == 25) break;
+    }
+    footer(pageNo);
+  }
+
   void blockPage(const std::vector<Block>& blocks, size_t from, const QString& heading, int pageNo) {
     double y = body_.top();
     y = text(y, heading, 12, true) + 6;
@@ -519,8 +600,9 @@ class ReportPainter {
 
 }  // namespace
 
-int assessmentReportPageCount(const ProjectState& project, bool withCheck) {
-  return 2 + (withCheck ? 1 : 0) + pagesFor(inputBlocks(project, {}, Language::Czech).size()) +
+int assessmentReportPageCount(const ProjectState& project, bool withCheck, bool withDesign) {
+  return 2 + (withCheck ? 1 : 0) + (withDesign ? 1 : 0) +
+         pagesFor(inputBlocks(project, {}, Language::Czech).size()) +
          pagesFor(resultBlocks(project, Language::Czech).size());
 }
 
@@ -541,7 +623,8 @@ bool writeAssessmentReport(const std::string& path, const ProjectState& project,
   // A check belongs in the report only with the assessment it was made for.
   const verification::ChainCheck* check =
       header.check && !header.check->cancelled && header.check->madeFor(project) ? header.check : nullptr;
-  const int pages = assessmentReportPageCount(project, check != nullptr);
+  const DesignOutcome* design = header.design && header.design->result.ok ? header.design : nullptr;
+  const int pages = assessmentReportPageCount(project, check != nullptr, design != nullptr);
 
   QByteArray bytes;
   {
@@ -566,6 +649,10 @@ bool writeAssessmentReport(const std::string& path, const ProjectState& project,
     if (check) {
       pdf.newPage();
       rp.checkPage(*check, ++pageNo);
+    }
+    if (design) {
+      pdf.newPage();
+      rp.designPage(*design, ++pageNo);
     }
     for (size_t k = 0; k < inputs.size(); k += kBlocksPerPage) {
       pdf.newPage();

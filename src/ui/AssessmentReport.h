@@ -4,7 +4,7 @@
 // characteristics and a small chart, the derived values, the result histograms, the probability of
 // failure, the reliability index, the verdict and the class table under both design standards, the
 // quantiles, a field for the author and date, the model's formulas, the RMR rating and, when one was
-// made, the check of Pf.
+// made, the check of Pf and the design of the bolt pattern.
 // Needs a QApplication (the charts are drawn by Qt Charts, also offscreen).
 
 #include <optional>
@@ -16,6 +16,8 @@
 #include "shell/Language.h"
 #include "verification/ChainCheck.h"
 
+struct DesignOutcome;
+
 /// What heads the report, and what it tells beyond the project's values.
 struct ReportHeader {
   std::string projectName;                          // project or results name
@@ -26,14 +28,15 @@ struct ReportHeader {
   std::string author;                               // who prepared it; empty leaves a line to write on
   const RmrTables* rmr = nullptr;                   // the RMR ratings of the project, when it has them
   const verification::ChainCheck* check = nullptr;  // a check of Pf; used when made for this assessment
+  const DesignOutcome* design = nullptr;            // a design of the bolt pattern; used when it succeeded
   std::string
       histogramsFolder;  // where the project's histogram names lead (a name leaving it is shown resolved)
 };
 
 /// Pages the report of `project` takes: the summary page, the page of the model and the RMR rating,
 /// the page of the check of Pf when `withCheck`, the input pages (four inputs a page) and the result
-/// pages (four results a page).
-int assessmentReportPageCount(const ProjectState& project, bool withCheck = false);
+/// pages (four results a page), and the page of the bolt-pattern design when `withDesign`.
+int assessmentReportPageCount(const ProjectState& project, bool withCheck = false, bool withDesign = false);
 
 /// Writes the report of an assessed `project` (assessmentDone set) to `path`, atomically. False with
 /// `error` filled when the project holds no assessment or the file could not be written (then also

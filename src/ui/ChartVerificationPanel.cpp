@@ -57,7 +57,8 @@ void ChartWindow::buildVerificationPanel(QBoxLayout* panel) {
   BBOvereni_ = named<QPushButton>(group, u"BBOvereni"_s);
   BBOvereniStorno_ = named<QPushButton>(group, u"BBOvereniStorno"_s);
   BBCitlivost_ = named<QPushButton>(group, u"BBCitlivost"_s);
-  for (QPushButton* b : {BBOvereni_, BBOvereniStorno_, BBCitlivost_}) b->setAutoDefault(false);
+  auto* BBNavrh = named<QPushButton>(group, u"BBNavrh"_s);
+  for (QPushButton* b : {BBOvereni_, BBOvereniStorno_, BBCitlivost_, BBNavrh}) b->setAutoDefault(false);
   BBOvereniStorno_->setEnabled(false);
   BBCitlivost_->setEnabled(false);
   ProgressOvereni_ = named<QProgressBar>(group, u"ProgressOvereni"_s);
@@ -97,6 +98,7 @@ void ChartWindow::buildVerificationPanel(QBoxLayout* panel) {
   buttons->addWidget(BBOvereni_);
   buttons->addWidget(BBOvereniStorno_);
   buttons->addWidget(BBCitlivost_);
+  buttons->addWidget(BBNavrh);
   buttons->addWidget(ProgressOvereni_, 1);
   buttons->addStretch();
   g->addLayout(buttons, 0, 0, 1, 2);
@@ -108,6 +110,7 @@ void ChartWindow::buildVerificationPanel(QBoxLayout* panel) {
   connect(BBOvereni_, &QPushButton::clicked, this, &ChartWindow::BBOvereniClick);
   connect(BBOvereniStorno_, &QPushButton::clicked, this, &ChartWindow::BBOvereniStornoClick);
   connect(BBCitlivost_, &QPushButton::clicked, this, &ChartWindow::BBCitlivostClick);
+  connect(BBNavrh, &QPushButton::clicked, this, [this] { services_.windows.openDesign(); });
 }
 
 void ChartWindow::applyVerificationTexts(Language language) {

@@ -126,7 +126,8 @@ class ChartWindow : public QWidget {
 
   // ---- check of Pf (ChartVerificationPanel.cpp), in the assessment panel: the group GBOvereni with
   // the start button BBOvereni, the cancel button BBOvereniStorno, ProgressOvereni, the figures table
-  // StringGridMC, the note LabOverVarovani and BBCitlivost, which opens the sensitivity window.
+  // StringGridMC, the note LabOverVarovani, BBCitlivost, which opens the sensitivity window, and
+  // BBNavrh, which opens the design window of the bolt pattern.
 
   /// Options of the next check: seed, target CoV and bounds (the defaults of veltra-cli).
   verification::MonteCarloOptions verificationOptions;

@@ -354,6 +354,7 @@ void MainWindow::createActions() {
   actSaveVysl = commandAction(this, u"SaveVysl1"_s);
   actZpravaPDF = commandAction(this, u"ZpravaPDF1"_s);
   actSpocitatVse = commandAction(this, u"SpocitatVse1"_s, QKeySequence(Qt::Key_F9));
+  actNavrhKotveni = commandAction(this, u"NavrhKotveni1"_s);
   actDefaultHodnoty = commandAction(this, u"DefaultHodnoty1"_s);
   actTabdruhhor = commandAction(this, u"tabdruhhor1"_s);
   actOtevriWord = commandAction(this, u"OtevriWord1"_s);
@@ -372,6 +373,7 @@ void MainWindow::createActions() {
   connect(actOVerzi, &QAction::triggered, this, &MainWindow::OVerziClick);
   connect(actOProgramu, &QAction::triggered, this, &MainWindow::OProgramuClick);
   connect(actZpravaPDF, &QAction::triggered, this, &MainWindow::ZpravaPDFClick);
+  connect(actNavrhKotveni, &QAction::triggered, this, [this] { services_.windows.openDesign(); });
 
   // Disabled until a project or an assessment exists; their parts enable them.
   actSaveTabHorn->setEnabled(false);
@@ -393,6 +395,7 @@ void MainWindow::createMenus() {
 
   QMenu* vysledky = named<QMenu>(bar, u"Vysledky1"_s);
   vysledky->addAction(actSpocitatVse);
+  vysledky->addAction(actNavrhKotveni);
   vysledky->addSeparator();
   vysledky->addActions({actOpenVysl, actSaveVysl});
   vysledky->addSeparator();

@@ -86,8 +86,9 @@ class MainWindow : public QMainWindow {
   QAction* actKonec = nullptr;
   QAction* actOpenVysl = nullptr;
   QAction* actSaveVysl = nullptr;
-  QAction* actZpravaPDF = nullptr;    // assessment report (menu and toolbar)
-  QAction* actSpocitatVse = nullptr;  // the whole chain at once (menu, F9; the button SpocitatVse)
+  QAction* actZpravaPDF = nullptr;     // assessment report (menu and toolbar)
+  QAction* actSpocitatVse = nullptr;   // the whole chain at once (menu, F9; the button SpocitatVse)
+  QAction* actNavrhKotveni = nullptr;  // the design window of the bolt pattern (menu)
   QAction* actDefaultHodnoty = nullptr;
   QAction* actTabdruhhor = nullptr;
   QAction* actOtevriWord = nullptr;
@@ -195,6 +196,9 @@ class MainWindow : public QMainWindow {
  signals:
   /// A display option (highlighting, axis labels, chart toolbars, separators) has changed.
   void displayOptionsChanged();
+  /// The results of the chain or the inputs behind them may have changed (emitted whenever the
+  /// result buttons are brought up to date: after each step, each invalidation, each file read).
+  void resultsChanged();
 
   // ---- project inputs
  public:
@@ -267,6 +271,9 @@ class MainWindow : public QMainWindow {
   /// A histogram handed over by a creation window: kept as the created histogram (source 15), then
   /// the store action above runs.
   void StoreCreatedHistogram(const Histogram& h);
+  /// A designed pattern: n, d1 and ds [mm] go into EdPK, EdPS and EdPSds as an input change, so the
+  /// bearing capacity and what follows fall and the work is unsaved.
+  void takeDesignedPattern(int n, double d1, double ds);
   void BitBtn2Click();
   /// Item of the histogram-creation selector `CBTypOkna`; selecting one opens no window.
   int creationWindowItem() const;

@@ -352,6 +352,7 @@ void MainWindow::ZpravaPDFClick() {
   header.resultsFile = currentResultsFile_;
   header.rmr = &rmrTables_;
   header.check = services_.windows.currentCheck();
+  header.design = services_.windows.currentDesign();
   header.histogramsFolder = services_.folders.HistogramsFolder;
   AssessmentReportCommand(project_, std::move(header), services_.folders.ResultsFolder, services_.language());
 }

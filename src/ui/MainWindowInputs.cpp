@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "design/PatternRanges.h"
 #include "histogram/HistogramFile.h"
 #include "persistence/OpenProject.h"
 #include "ralvex/Ralvex.h"
@@ -689,6 +690,7 @@ void MainWindow::updateResultButtons() {
   GrafZaSv_->setEnabled(project_.boltLoadDone);
   GrafUnSv_->setEnabled(project_.bearingCapacityDone);
   GrafFS_->setEnabled(project_.assessmentDone);
+  emit resultsChanged();
 }
 
 void MainWindow::InvalidateResults(InvalidateFrom from) {
@@ -967,6 +969,18 @@ void MainWindow::EdPSdsExit() {
   project_.rowSpacing = text;
   view_.boltInputsEdited = false;
   showProblems(problems, EdPSds_);
+}
+
+void MainWindow::takeDesignedPattern(int n, double d1, double ds) {
+  // The chain reads these fields with "." decimals, in either language.
+  project_.boltCount = std::to_string(n);
+  project_.d1 = design::numberText(d1);
+  project_.rowSpacing = design::numberText(ds);
+  EdPK_->setText(qs(project_.boltCount));
+  EdPS_->setText(qs(project_.d1));
+  EdPSds_->setText(qs(project_.rowSpacing));
+  view_.boltInputsEdited = false;
+  InvalidateResults(InvalidateFrom::BearingCapacity);
 }
 
 void MainWindow::thicknessEdited(int row) {

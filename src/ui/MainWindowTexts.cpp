@@ -19,6 +19,7 @@ constexpr TextRow kCzech[] = {
     {"Konec1", P::Text, "&Konec"},
     {"Vysledky1", P::Text, "&Výsledky"},
     {"SpocitatVse1", P::Text, "Spočítat &vše"},
+    {"NavrhKotveni1", P::Text, "&Návrh kotvení ..."},
     {"OpenVysl1", P::Text, "&Otevřít výsledky ..."},
     {"SaveVysl1", P::Text, "&Uložit výsledky ..."},
     {"ZpravaPDF1", P::Text, "Zpráva o posouzení (PDF)"},
@@ -61,6 +62,9 @@ constexpr TextRow kCzech[] = {
     {"Otevrit1", P::Hint, "Otevřít projekt|Otevře soubor projektu (*.hor) a načte jeho histogramy"},
     {"SaveTabHorn1", P::Hint, "Uložit projekt|Uloží zadání projektu do souboru (*.hor)"},
     {"Konec1", P::Hint, "Konec|Ukončí program VELTRA"},
+    {"NavrhKotveni1", P::Hint,
+     "Návrh kotvení|Nejlehčí vzor kotvení (počet svorníků, průměr, rozteč řad), který dosáhne zvolené třídy "
+     "spolehlivosti"},
     {"SpocitatVse1", P::Hint,
      "Spočítat vše|Spočítá za sebou redukovanou pevnost, délku svorníku, zatížení svorníků a posudek "
      "spolehlivosti (F9)"},
@@ -172,6 +176,7 @@ constexpr TextRow kEnglish[] = {
     {"Konec1", P::Text, "&Exit"},
     {"Vysledky1", P::Text, "&Results"},
     {"SpocitatVse1", P::Text, "Run &all"},
+    {"NavrhKotveni1", P::Text, "Bolt pattern &design ..."},
     {"OpenVysl1", P::Text, "&Open results ..."},
     {"SaveVysl1", P::Text, "&Save results ..."},
     {"ZpravaPDF1", P::Text, "Assessment report (PDF)"},
@@ -214,6 +219,9 @@ constexpr TextRow kEnglish[] = {
     {"Otevrit1", P::Hint, "Open project|Opens a project file (*.hor) and reads its histograms"},
     {"SaveTabHorn1", P::Hint, "Save project|Saves the project inputs to a file (*.hor)"},
     {"Konec1", P::Hint, "Exit|Ends the VELTRA program"},
+    {"NavrhKotveni1", P::Hint,
+     "Bolt pattern design|The lightest bolt pattern (bolts in a row, diameter, row spacing) that reaches the "
+     "chosen reliability class"},
     {"SpocitatVse1", P::Hint,
      "Run all|Computes the reduced strength, the bolt length, the bolt load and the reliability assessment "
      "in turn (F9)"},

@@ -3,6 +3,7 @@
 #include "ui/AboutWindow.h"
 #include "ui/ChartWindow.h"
 #include "ui/ColourWindow.h"
+#include "ui/DesignWindow.h"
 #include "ui/DistributionFunctionWindow.h"
 #include "ui/FitTableWindow.h"
 #include "ui/HelpInfoWindow.h"
@@ -44,6 +45,7 @@ const WindowEntry kWindows[] = {
                                                       &kNewHistogramWindowTexts),
     entry<FitTableWindow, &Windows::fitTable>(14, settings::kForm14Geometry, &kFitTableWindowTexts),
     entry<SensitivityWindow, &Windows::sensitivity>(15, settings::kForm15Geometry, &kSensitivityWindowTexts),
+    entry<DesignWindow, &Windows::design>(16, settings::kForm16Geometry, &kDesignWindowTexts),
 };
 
 }  // namespace

@@ -22,3 +22,4 @@ extern const TextSet kDistributionFunctionWindowTexts;
 extern const TextSet kNewHistogramWindowTexts;
 extern const TextSet kFitTableWindowTexts;
 extern const TextSet kSensitivityWindowTexts;
+extern const TextSet kDesignWindowTexts;

@@ -6,6 +6,7 @@
 
 #include "ui/AboutWindow.h"
 #include "ui/ChartWindow.h"
+#include "ui/DesignWindow.h"
 #include "ui/DistributionFunctionWindow.h"
 #include "ui/FitTableWindow.h"
 #include "ui/HelpInfoWindow.h"
@@ -317,4 +318,17 @@ const verification::ChainCheck* Windows::currentCheck() const {
   // Checked: a stand-in may fill the chart role.
   auto* c = qobject_cast<ChartWindow*>(static_cast<QObject*>(chart));
   return c ? c->currentCheck() : nullptr;
+}
+
+void Windows::openDesign() const {
+  if (design) design->Open();
+}
+
+void Windows::usePattern(int n, double d1, double ds) const {
+  if (main) main->takeDesignedPattern(n, d1, ds);
+}
+
+const DesignOutcome* Windows::currentDesign() const {
+  // A design still running supersedes the one shown.
+  return design && !design->computing() ? design->outcome() : nullptr;
 }

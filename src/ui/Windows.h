@@ -27,6 +27,8 @@ class DistributionFunctionWindow;
 class NewHistogramWindow;
 class FitTableWindow;
 class SensitivityWindow;
+class DesignWindow;
+struct DesignOutcome;
 namespace verification {
 struct ChainCheck;
 }
@@ -49,6 +51,7 @@ struct Windows {
   NewHistogramWindow* newHistogram = nullptr;
   FitTableWindow* fitTable = nullptr;
   SensitivityWindow* sensitivity = nullptr;
+  DesignWindow* design = nullptr;
 
   /// The project of the main window, or null.
   ProjectState* project() const;
@@ -181,4 +184,13 @@ struct Windows {
   void closeSensitivity() const;
   /// The chart window's last check of the assessment the main window holds now, or null.
   const verification::ChainCheck* currentCheck() const;
+
+  // ---- design of the bolt pattern
+  /// Opens the design window, which designs for the project as it is.
+  void openDesign() const;
+  /// The main window takes n, d1 and ds [mm] into its bolt fields as an input change (the bearing
+  /// capacity and what follows fall, the work is unsaved).
+  void usePattern(int n, double d1, double ds) const;
+  /// The design window's last design of the project as it is, or null.
+  const DesignOutcome* currentDesign() const;
 };

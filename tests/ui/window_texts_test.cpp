@@ -33,6 +33,7 @@
 #include "shell/FileTexts.h"
 #include "shell/Messages.h"
 #include "ui/ChartWindow.h"
+#include "ui/DesignWindow.h"
 #include "ui/ExportTexts.h"
 #include "ui/FitTableWindow.h"
 #include "ui/MainWindow.h"
@@ -316,12 +317,17 @@ TEST_F(WindowTexts, AfterTheWholeChainASwitchToEnglishLeavesNoCzechButTheProject
   all->chart->findChild<QPushButton*>(u"BBCitlivost"_s)->click();
   ASSERT_TRUE(all->sensitivity->isVisible());
   EXPECT_NE(czechTextsOf(*all->sensitivity, data), "") << "the sensitivity is shown in Czech";
+  // The design of the bolt pattern with its figures, table and chart.
+  all->chart->findChild<QPushButton*>(u"BBNavrh"_s)->click();
+  QTRY_VERIFY_WITH_TIMEOUT(all->design->outcome() && !all->design->computing(), 60000);
+  EXPECT_NE(czechTextsOf(*all->design, data), "") << "the design is shown in Czech";
 
   switchTo(Language::English);
   EXPECT_EQ(czechTextsOfAllWindows(data), "");
-  // Computed again in English.
+  // Computed again in English; the design follows the new results.
   main->BBFunSpojClick();
   QApplication::processEvents();
+  QTRY_VERIFY_WITH_TIMEOUT(all->design->outcome() && !all->design->computing(), 60000);
   EXPECT_EQ(czechTextsOfAllWindows(data), "") << "computed in English";
 }
 
