@@ -8,6 +8,7 @@
 #include "histogram/HistogramArithmetic.h"
 #include "histogram/Queries.h"
 #include "reliability/ChainCommon.h"
+#include "reliability/InputChecks.h"
 #include "reliability/InputReading.h"
 
 namespace design {
@@ -45,7 +46,13 @@ std::optional<DesignBasis> designBasis(const ProjectState& p, ChainReport& repor
     refuseMissing(report, p.sigmaR, 57, {}, "\r\n");
     return std::nullopt;
   }
-  const double d2 = leadingNumber(p.d2);
+  // d2 is read as the assessment reads it: a text that is no number gets its field's message, an empty
+  // one is a solid bolt.
+  if (!p.d2.empty() && !fieldNumber(InputField::D2, p.d2)) {
+    report.messages.push_back(*fieldRefusal(InputField::D2, p.d2));
+    return std::nullopt;
+  }
+  const double d2 = fieldNumber(InputField::D2, p.d2).value_or(0);
   if (d2 < 0) {
     refuse(report, 146, ralvex::DlgKind::Error, {}, FocusField::EdPSV);
     report.messages.back().suffix = " \" d2 \" !  ( " + p.d2 + " )\r\n";

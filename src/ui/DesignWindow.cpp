@@ -30,9 +30,9 @@
 #include "ralvex/Ralvex.h"
 #include "reliability/Assessment.h"
 #include "reliability/ChainMessages.h"
+#include "reliability/InputChecks.h"
 #include "shell/Messages.h"
 #include "ui/ChartExport.h"
-#include "ui/MainWindow.h"
 #include "ui/NamedWidget.h"
 #include "ui/Services.h"
 
@@ -64,9 +64,13 @@ bool sameBasis(const design::DesignBasis& a, const design::DesignBasis& b) {
 
 // The project's own pattern from its fields; nullopt when they do not give one.
 std::optional<design::PatternRow> projectPattern(const ProjectState& p, double d2) {
-  const double n = leadingNumber(p.boltCount), d1 = leadingNumber(p.d1), ds = leadingNumber(p.rowSpacing);
-  if (!std::isfinite(n) || !std::isfinite(d1) || !std::isfinite(ds) || n < 1 || d1 <= d2 || ds <= 0)
-    return std::nullopt;
+  // The fields as the assessment reads them.
+  const auto nText = fieldNumber(InputField::BoltCount, p.boltCount),
+             d1Text = fieldNumber(InputField::D1, p.d1),
+             dsText = fieldNumber(InputField::RowSpacing, p.rowSpacing);
+  if (!nText || !d1Text || !dsText) return std::nullopt;
+  const double n = *nText, d1 = *d1Text, ds = *dsText;
+  if (n < 1 || d1 <= d2 || ds <= 0) return std::nullopt;
   design::PatternRow r;
   r.n = static_cast<int>(n);
   r.d1 = d1;
@@ -115,8 +119,7 @@ DesignWindow::DesignWindow(Services& services, QWidget* parent) : SimpleWindow(s
   setEnablesMainOnClose(false);  // opened over an enabled main window
   buildControls();
   applyOwnTexts();
-  if (services.windows.main)
-    connect(services.windows.main, &MainWindow::resultsChanged, this, &DesignWindow::projectChanged);
+  services.windows.onResultsChanged(this, [this] { projectChanged(); });
 }
 
 DesignWindow::~DesignWindow() {

@@ -324,6 +324,10 @@ void Windows::openDesign() const {
   if (design) design->Open();
 }
 
+void Windows::onResultsChanged(QObject* context, std::function<void()> changed) const {
+  if (main) QObject::connect(main, &MainWindow::resultsChanged, context, std::move(changed));
+}
+
 void Windows::usePattern(int n, double d1, double ds) const {
   if (main) main->takeDesignedPattern(n, d1, ds);
 }

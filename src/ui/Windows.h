@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@ struct FitResult;
 struct Histogram;
 struct ProjectState;
 struct RmrTables;
+class QObject;
 class QWidget;
 class MainWindow;
 class AboutWindow;
@@ -188,6 +190,9 @@ struct Windows {
   // ---- design of the bolt pattern
   /// Opens the design window, which designs for the project as it is.
   void openDesign() const;
+  /// Calls `changed` whenever the main window's results change (a chain step, an invalidation, a file
+  /// read), for as long as `context` lives.
+  void onResultsChanged(QObject* context, std::function<void()> changed) const;
   /// The main window takes n, d1 and ds [mm] into its bolt fields as an input change (the bearing
   /// capacity and what follows fall, the work is unsaved).
   void usePattern(int n, double d1, double ds) const;

@@ -297,6 +297,17 @@ TEST(DesignRefusals, TheChainMustHaveRunToTheBoltLoad) {
   EXPECT_FALSE(design::designBasis(negative, report).has_value());
   EXPECT_EQ(report.firstNumber(), 146);
 
+  // d2 is read as the assessment reads it: whole, with a decimal comma.
+  ProjectState comma = p;
+  comma.d2 = "2,5";
+  const auto withComma = design::designBasis(comma, report);
+  ASSERT_TRUE(withComma.has_value());
+  EXPECT_EQ(withComma->d2, 2.5);
+  ProjectState junk = p;
+  junk.d2 = "2x";
+  EXPECT_FALSE(design::designBasis(junk, report).has_value());
+  EXPECT_FALSE(report.messages.empty());
+
   ASSERT_TRUE(design::designBasis(p, report).has_value());
   design::DesignRequest request;
   request.target = 4;
