@@ -50,6 +50,7 @@
 #include "ui/HistogramSaveCommand.h"
 #include "ui/LostLetters.h"
 #include "ui/NamedWidget.h"
+#include "ui/QtText.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
@@ -57,10 +58,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-QColor fromBgr(std::uint32_t c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 
 void setFrameColour(QFrame* f, std::uint32_t c) {
   f->setStyleSheet(u"QFrame { background-color: %1; border: 1px solid #606060; }"_s.arg(fromBgr(c).name()));

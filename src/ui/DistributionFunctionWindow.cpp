@@ -36,14 +36,12 @@
 #include "ui/ChartExport.h"
 #include "ui/CheckSheet.h"
 #include "ui/NamedWidget.h"
+#include "ui/QtText.h"
 #include "ui/Services.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-QColor fromBgr(std::uint32_t c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 
 constexpr std::uint32_t kBarColour = 12639424;
 constexpr std::uint32_t kCentreRowColour = 14609886;

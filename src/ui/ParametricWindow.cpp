@@ -42,6 +42,7 @@
 #include "ui/ChartExport.h"
 #include "ui/CheckSheet.h"
 #include "ui/NamedWidget.h"
+#include "ui/QtText.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
 
@@ -49,9 +50,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 std::string ss(const QString& s) { return s.toStdString(); }
-QColor fromBgr(std::uint32_t c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 
 constexpr std::uint32_t kBarColour = 15780518;
 constexpr std::uint32_t kStripeColour = 16769505;

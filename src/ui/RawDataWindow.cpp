@@ -44,6 +44,7 @@
 #include "ui/ChartExport.h"
 #include "ui/CheckSheet.h"
 #include "ui/NamedWidget.h"
+#include "ui/QtText.h"
 #include "ui/RalvexQt.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
@@ -58,7 +59,6 @@ constexpr std::uint32_t kBarColour = 15780518;  // bars of the shown histogram
 constexpr std::uint32_t kIntervalRowColour = 16769505;
 constexpr std::uint32_t kTotalRowColour = 11783167;
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 std::string ss(const QString& s) { return s.toStdString(); }
 
 QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int columns) {
