@@ -802,7 +802,7 @@ bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
 // Marks and labels
 
 void ChartWindow::CBValIndChange() {
-  services_.options.axisIndex = marks_.CBValInd->currentText() != u"Value x"_s;
+  services_.options.axisIndex = marks_.CBValInd->currentIndex() != 1;  // item 0: by index, 1: by value
   clearQuery();
   if (mode_ == QueryMode::Value && !EditXY_->text().isEmpty()) {
     redrawPositions_ = true;
