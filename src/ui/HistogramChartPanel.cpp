@@ -22,38 +22,50 @@ HistogramChartPanel::HistogramChartPanel(Services& services, Setup setup, QWidge
     : QChartView(window),
       services_(services),
       bars_(window, setup.seriesName, setup.fallbackWidth,
-            [this, shown = std::move(setup.chartShown)] { return marks_.state(!shown || shown()); }),
+            [this, shown = std::move(setup.chartShown)] {
+              return marks_.CheckBox1 ? marks_.state(!shown || shown()) : BarChart::Marks{};
+            }),
+      marksHandlers_(setup.marksHandlers),
       zoomOverChart_(setup.zoomOverChart) {
   setObjectName(setup.name);
   // The marks are read at every change of the plot area, the first one when the chart is set.
-  marks_ =
-      makeMarksControls(setup.marksParent ? setup.marksParent : window, setup.marksItems, setup.axisItems);
+  if (!setup.marksLater)
+    createMarks(setup.marksParent ? setup.marksParent : window, setup.marksItems, setup.axisItems);
   QChart* placeholder = chart();  // the view's own empty chart, released by setChart
   setChart(bars_.chart);
   delete placeholder;
 
-  if (setup.pushButtons) {
-    saveChart_ = makeButton(window, u"UlozGraf"_s);
-    copy_ = makeButton(window, u"SpeedButton1"_s);
-  } else {
-    saveChart_ = named<QToolButton>(window, u"UlozGraf"_s);
-    saveChart_->setIcon(window->style()->standardIcon(QStyle::SP_DialogSaveButton));
-    copy_ = named<QToolButton>(window, u"SpeedButton1"_s);
-    copy_->setIcon(window->style()->standardIcon(QStyle::SP_FileDialogContentsView));
+  if (setup.toolbar) {
+    if (setup.pushButtons) {
+      saveChart_ = makeButton(window, u"UlozGraf"_s);
+      copy_ = makeButton(window, u"SpeedButton1"_s);
+    } else {
+      saveChart_ = named<QToolButton>(window, u"UlozGraf"_s);
+      saveChart_->setIcon(window->style()->standardIcon(QStyle::SP_DialogSaveButton));
+      copy_ = named<QToolButton>(window, u"SpeedButton1"_s);
+      copy_->setIcon(window->style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    }
+    saveImage_ = makeButton(window, u"UlozObrazek"_s);
   }
-  saveImage_ = makeButton(window, u"UlozObrazek"_s);
 
   zoomBar_ = named<QWidget>(setup.zoomOverChart ? static_cast<QWidget*>(this) : window, setup.zoomName);
   addZoomButtons(zoomBar_, bars_.chart, setup.zoomStretch);
   zoomBar_->hide();
 
-  auto* exporter = new ChartExport(saveChart_, this, std::move(setup.folder));
-  exporter->proposedName = std::move(setup.proposedName);
-  connect(saveImage_, &QAbstractButton::clicked, exporter, &ChartExport::SaveImageClick);
-  connect(copy_, &QAbstractButton::clicked, this, [this] {
-    if (QClipboard* cb = QApplication::clipboard()) cb->setPixmap(this->window()->grab());
-  });
+  if (setup.toolbar) {
+    auto* exporter = new ChartExport(saveChart_, this, std::move(setup.folder));
+    exporter->proposedName = std::move(setup.proposedName);
+    connect(saveImage_, &QAbstractButton::clicked, exporter, &ChartExport::SaveImageClick);
+    connect(copy_, &QAbstractButton::clicked, this, [this] {
+      if (QClipboard* cb = QApplication::clipboard()) cb->setPixmap(this->window()->grab());
+    });
+  }
+}
 
+void HistogramChartPanel::createMarks(QWidget* parent, const QStringList& marksItems,
+                                      const QStringList& axisItems) {
+  marks_ = makeMarksControls(parent, marksItems, axisItems);
+  if (!marksHandlers_) return;
   connect(marks_.CheckBox1, &QCheckBox::clicked, this, &HistogramChartPanel::marksSwitched);
   connect(marks_.CBMarks, &QComboBox::activated, this, &HistogramChartPanel::marksStyleChosen);
   connect(marks_.SpinEdAngle, &QSpinBox::valueChanged, this, &HistogramChartPanel::angleChanged);

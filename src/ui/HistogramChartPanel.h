@@ -26,7 +26,10 @@ class HistogramChartPanel : public QChartView {
     double fallbackWidth = 400;
     QWidget* marksParent = nullptr;  // the marks controls' parent (none: the window)
     QStringList marksItems, axisItems;
-    bool pushButtons = false;  // save chart and copy as push buttons, else tool buttons with icons
+    bool marksLater = false;    // the window creates the marks with createMarks (no marks until then)
+    bool marksHandlers = true;  // the panel handles the marks controls, else the window does
+    bool toolbar = true;        // save chart, copy window and save image buttons with the chart export
+    bool pushButtons = false;   // save chart and copy as push buttons, else tool buttons with icons
     QString zoomName = QStringLiteral("Panel1");
     bool zoomOverChart =
         false;  // the zoom bar floats over the chart's top right, else the window lays it out
@@ -44,10 +47,13 @@ class HistogramChartPanel : public QChartView {
   const BarChart& bars() const { return bars_; }
   const MarksControls& marks() const { return marks_; }
   QWidget* zoomBar() const { return zoomBar_; }
+  /// The toolbar buttons (null without `toolbar`).
   QAbstractButton* saveChartButton() const { return saveChart_; }
   QAbstractButton* copyButton() const { return copy_; }
   QAbstractButton* saveImageButton() const { return saveImage_; }
 
+  /// Creates the marks controls on `parent` (a window setting `marksLater`).
+  void createMarks(QWidget* parent, const QStringList& marksItems, const QStringList& axisItems);
   /// Reads the marks style (unless `marks` is null) and angle from the settings.
   void readSettings(const settings::Key* marks, const settings::Key& angle);
   void writeSettings(const settings::Key& marks, const settings::Key& angle) const;
@@ -73,6 +79,7 @@ class HistogramChartPanel : public QChartView {
   Services& services_;
   BarChart bars_;
   MarksControls marks_;
+  bool marksHandlers_ = true;
   QWidget* zoomBar_ = nullptr;
   bool zoomOverChart_ = false;
   QAbstractButton* saveChart_ = nullptr;
