@@ -31,6 +31,7 @@
 #include "shell/Messages.h"
 #include "ui/DesignWindow.h"
 #include "ui/ExportTexts.h"
+#include "ui/QtText.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/VerificationTexts.h"
 
@@ -41,7 +42,6 @@ namespace {
 constexpr int kBlocksPerPage = 4;
 constexpr double kDpi = 96.0;
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 QString reportText(ExportText id, Language l) { return qs(exportText(id, l)); }
 
 // The quantity of a chart caption message ("   VELTRA :   graf histogramu : Kn součinitel").

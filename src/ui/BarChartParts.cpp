@@ -28,14 +28,9 @@
 #include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
 #include "ui/NamedWidget.h"
+#include "ui/QtText.h"
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-}  // namespace
 
 BarChart::BarChart(QObject* context, const QString& setName, double fallbackWidth,
                    std::function<Marks()> marks)

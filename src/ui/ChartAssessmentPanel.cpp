@@ -17,6 +17,7 @@
 #include "shell/Messages.h"
 #include "ui/ChartWindow.h"
 #include "ui/NamedWidget.h"
+#include "ui/QtText.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
@@ -25,8 +26,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 QLineEdit* makeField(QWidget* parent, const QString& name, int width) {
   auto* e = named<QLineEdit>(parent, name);

@@ -19,6 +19,7 @@
 #include "ralvex/Ralvex.h"
 #include "ui/ChartWindow.h"
 #include "ui/NamedWidget.h"
+#include "ui/QtText.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
 #include "ui/VerificationTexts.h"
@@ -28,7 +29,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 QString vt(VerificationText id, Language l) { return qs(verificationText(id, l)); }
 QString pfText(double pf) { return qs(ralvex::StrNaCarku1(pf)); }
 

@@ -47,9 +47,11 @@
 #include "ui/CheckSheet.h"
 #include "ui/ExportCommands.h"
 #include "ui/ExportTexts.h"
+#include "ui/HistogramChartPanel.h"
 #include "ui/HistogramSaveCommand.h"
 #include "ui/LostLetters.h"
 #include "ui/NamedWidget.h"
+#include "ui/QtText.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
@@ -57,10 +59,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-QColor fromBgr(std::uint32_t c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 
 void setFrameColour(QFrame* f, std::uint32_t c) {
   f->setStyleSheet(u"QFrame { background-color: %1; border: 1px solid #606060; }"_s.arg(fromBgr(c).name()));
@@ -90,8 +88,7 @@ bool isNumberKey(QChar c) {
 // ------------------------------------------------------------------------------------------------
 // Construction
 
-ChartWindow::ChartWindow(Services& services, QWidget* parent)
-    : QWidget(parent), services_(services), bars_(this, QString(), 500, [this] { return marks_.state(); }) {
+ChartWindow::ChartWindow(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
   setObjectName(u"Form3"_s);
   setWindowFlag(Qt::Window);
   setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -102,7 +99,7 @@ ChartWindow::ChartWindow(Services& services, QWidget* parent)
   ApplyTexts(services_.language());
   ApplyColours();
   readSettings();
-  marks_.CheckBox1->setChecked(false);
+  chart_->marks().CheckBox1->setChecked(false);
   resetQueryCells();
   // ---- assessment panel: its contents are built here.
 }
@@ -116,7 +113,6 @@ void ChartWindow::applyDisplayOptions() {
 
 void ChartWindow::buildControls() {
   buildChart();
-  buildZoomBar();
   buildCharacteristics();
   QGroupBox* queries = buildQueries();
   buildProbabilityTable();
@@ -130,26 +126,25 @@ void ChartWindow::buildControls() {
 
 // Chart with the bar series; selected bars carry the query colour.
 void ChartWindow::buildChart() {
-  bars_.chart->setMargins(QMargins(6, 4, 12, 4));
-  bars_.axisY->setMinorTickCount(1);
-  QFont axisTitleFont = bars_.axisX->titleFont();
+  HistogramChartPanel::Setup setup;
+  setup.name = u"Chart1"_s;
+  setup.fallbackWidth = 500;
+  setup.marksLater = true;
+  setup.marksHandlers = false;  // the marks also keep a shown query
+  setup.toolbar = false;
+  setup.zoomName = u"Panel6"_s;
+  chart_ = new HistogramChartPanel(services_, std::move(setup), this);
+  chart_->bars().chart->setMargins(QMargins(6, 4, 12, 4));
+  chart_->bars().axisY->setMinorTickCount(1);
+  QFont axisTitleFont = chart_->bars().axisX->titleFont();
   axisTitleFont.setPointSizeF(axisTitleFont.pointSizeF() * 0.9);
   axisTitleFont.setBold(false);
-  bars_.axisX->setTitleFont(axisTitleFont);
-  bars_.axisY->setTitleFont(axisTitleFont);
+  chart_->bars().axisX->setTitleFont(axisTitleFont);
+  chart_->bars().axisY->setTitleFont(axisTitleFont);
 
-  Chart1_ = new QChartView(bars_.chart, this);
-  Chart1_->setObjectName(u"Chart1"_s);
-  Chart1_->setRenderHint(QPainter::Antialiasing, false);
-  Chart1_->setMinimumSize(360, 240);
-  Chart1_->viewport()->installEventFilter(this);
-}
-
-// Chart command toolbar: zoom of the plot.
-void ChartWindow::buildZoomBar() {
-  Panel6_ = named<QWidget>(this, u"Panel6"_s);
-  addZoomButtons(Panel6_, bars_.chart, true);
-  Panel6_->hide();
+  chart_->setRenderHint(QPainter::Antialiasing, false);
+  chart_->setMinimumSize(360, 240);
+  chart_->viewport()->installEventFilter(this);
 }
 
 // Characteristics table.
@@ -213,20 +208,20 @@ QGroupBox* ChartWindow::buildMarks() {
   auto* marks = named<QGroupBox>(this, u"GBPopisky"_s);
   auto* ml = new QHBoxLayout(marks);
   ml->setContentsMargins(8, 4, 8, 6);
-  marks_ = makeMarksControls(marks, {u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT ... x"_s, u"INT & P(x)"_s},
-                             {u"Index x"_s, u"Value x"_s});
-  marks_.SpinEdAngle->setValue(90);
-  marks_.SpinEdAngle->setSuffix(u"\u00B0"_s);
+  chart_->createMarks(marks, {u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT ... x"_s, u"INT & P(x)"_s},
+                      {u"Index x"_s, u"Value x"_s});
+  chart_->marks().SpinEdAngle->setValue(90);
+  chart_->marks().SpinEdAngle->setSuffix(u"\u00B0"_s);
   Label6_ = named<QLabel>(marks, u"Label6"_s);
   Label7_ = named<QLabel>(marks, u"Label7"_s);
-  ml->addWidget(marks_.CheckBox1);
-  ml->addWidget(marks_.CBMarks);
+  ml->addWidget(chart_->marks().CheckBox1);
+  ml->addWidget(chart_->marks().CBMarks);
   ml->addSpacing(6);
   ml->addWidget(Label6_);
-  ml->addWidget(marks_.SpinEdAngle);
+  ml->addWidget(chart_->marks().SpinEdAngle);
   ml->addSpacing(12);
   ml->addWidget(Label7_);
-  ml->addWidget(marks_.CBValInd);
+  ml->addWidget(chart_->marks().CBValInd);
   ml->addStretch();
   return marks;
 }
@@ -300,8 +295,8 @@ QGridLayout* ChartWindow::buildButtons() {
 void ChartWindow::layoutControls(QGroupBox* queries, QGroupBox* marks, QGridLayout* buttons) {
   auto* left = new QVBoxLayout;
   left->setSpacing(4);
-  left->addWidget(Panel6_);
-  left->addWidget(Chart1_, 1);
+  left->addWidget(chart_->zoomBar());
+  left->addWidget(chart_, 1);
   left->addWidget(Panel5_);
   left->addWidget(marks);
   auto* right = new QVBoxLayout;
@@ -337,10 +332,10 @@ void ChartWindow::connectControls() {
   connect(UlozOkno_, &QPushButton::clicked, this, &ChartWindow::UlozOknoClick);
   connect(KontTisk_, &QPushButton::clicked, this, &ChartWindow::KontTiskClick);
   connect(UlozObrazek_, &QPushButton::clicked, this, &ChartWindow::UlozObrazekClick);
-  connect(marks_.CBValInd, &QComboBox::activated, this, &ChartWindow::CBValIndChange);
-  connect(marks_.CheckBox1, &QCheckBox::clicked, this, &ChartWindow::CheckBox1Click);
-  connect(marks_.CBMarks, &QComboBox::activated, this, &ChartWindow::CBMarksChange);
-  connect(marks_.SpinEdAngle, &QSpinBox::valueChanged, this, &ChartWindow::SpinEdAngleChange);
+  connect(chart_->marks().CBValInd, &QComboBox::activated, this, &ChartWindow::CBValIndChange);
+  connect(chart_->marks().CheckBox1, &QCheckBox::clicked, this, &ChartWindow::CheckBox1Click);
+  connect(chart_->marks().CBMarks, &QComboBox::activated, this, &ChartWindow::CBMarksChange);
+  connect(chart_->marks().SpinEdAngle, &QSpinBox::valueChanged, this, &ChartWindow::SpinEdAngleChange);
 }
 
 // ------------------------------------------------------------------------------------------------
@@ -367,8 +362,9 @@ void ChartWindow::ApplyRuntimeTexts(Language language) {
     }
   StringGrid2_->setHorizontalHeaderLabels({u"  INT"_s, u"     x"_s, qs(MessageText(121, language)),
                                            qs(MessageText(122, language)), qs(MessageText(412, language))});
-  bars_.axisY->setTitleText(qs(MessageText(121, language)));
-  bars_.axisX->setTitleText(services_.options.axisIndex ? u"Index x"_s : qs(MessageText(217, language)));
+  chart_->bars().axisY->setTitleText(qs(MessageText(121, language)));
+  chart_->bars().axisX->setTitleText(services_.options.axisIndex ? u"Index x"_s
+                                                                 : qs(MessageText(217, language)));
   if (CBNorma_) ApplyAssessmentTexts(language);  // once the assessment panel exists
   // The total row of the table in the new language.
   const int totalRow = StringGrid2_->rowCount() - 1;
@@ -390,9 +386,9 @@ void ChartWindow::ApplyColours() {
 }
 
 void ChartWindow::ApplyPresetValues() {
-  marks_.CBMarks->setCurrentIndex(2);
-  marks_.SpinEdAngle->setValue(90);
-  marks_.CheckBox1->setChecked(false);
+  chart_->marks().CBMarks->setCurrentIndex(2);
+  chart_->marks().SpinEdAngle->setValue(90);
+  chart_->marks().CheckBox1->setChecked(false);
   setWindowState(windowState() & ~Qt::WindowMaximized);
   move(0, 0);
   resize(1000, 562);
@@ -403,14 +399,14 @@ void ChartWindow::readSettings() {
   const settings::Geometry g = settings::readGeometry(s, settings::kForm3Geometry);
   move(g.left, g.top);
   resize(std::clamp(g.width, 400, 10000), std::clamp(g.height, 300, 10000));
-  marks_.readSettings(s, nullptr, settings::kChartAngle);
-  marks_.writeSettings(s, settings::kChartMarks, settings::kChartAngle);
+  chart_->readSettings(nullptr, settings::kChartAngle);
+  chart_->writeSettings(settings::kChartMarks, settings::kChartAngle);
 }
 
 void ChartWindow::writeSettings() {
   SettingsFile& s = services_.settings;
   settings::writeGeometry(s, settings::kForm3Geometry, {pos().x(), pos().y(), width(), height()});
-  marks_.writeSettings(s, settings::kChartMarks, settings::kChartAngle);
+  chart_->writeSettings(settings::kChartMarks, settings::kChartAngle);
 }
 
 // ------------------------------------------------------------------------------------------------
@@ -492,9 +488,9 @@ std::string ChartWindow::caption(Language lang) const {
 void ChartWindow::showTitle() {
   // The title is rich text: keep runs of blanks.
   auto html = [](const std::string& s) { return qs(s).toHtmlEscaped().replace(u"  "_s, u"&nbsp; "_s); };
-  bars_.chart->setTitle(u"<div align=\"center\">"_s + html(titleLines_[0]) +
-                        u"<br><span style=\"font-weight:normal\">"_s + html(titleLines_[1]) +
-                        u"</span></div>"_s);
+  chart_->bars().chart->setTitle(u"<div align=\"center\">"_s + html(titleLines_[0]) +
+                                 u"<br><span style=\"font-weight:normal\">"_s + html(titleLines_[1]) +
+                                 u"</span></div>"_s);
 }
 
 void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellText, int layerRow) {
@@ -504,8 +500,8 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
   EditXY_->clear();
   EditP_->clear();
   resetQueryCells();
-  marks_.CheckBox1->setChecked(false);
-  marks_.CBMarks->setCurrentIndex(0);
+  chart_->marks().CheckBox1->setChecked(false);
+  chart_->marks().CBMarks->setCurrentIndex(0);
   redrawPositions_ = false;
 
   // 4. Title line, caption and name of the source.
@@ -549,7 +545,7 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
   setCell(StringGrid1_, 4, 1, u"  "_s + qs(ralvex::StrNaCarku(hist_.total)));
 
   // 2, 3, 8. Bars in the current colour with their labels.
-  marks_.CBValInd->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
+  chart_->marks().CBValInd->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
   rebuildSeries();
 
   // 9. Hint of the window copy.
@@ -573,7 +569,7 @@ std::uint32_t ChartWindow::barColour() const {
 void ChartWindow::rebuildSeries() {
   const int n = binCount(hist_);
   const bool index = services_.options.axisIndex;
-  bars_.axisX->setTitleText(index ? u"Index x"_s : qs(MessageText(217, services_.language())));
+  chart_->bars().axisX->setTitleText(index ? u"Index x"_s : qs(MessageText(217, services_.language())));
 
   std::vector<std::string> labels;
   labels.reserve(n);
@@ -588,8 +584,8 @@ void ChartWindow::rebuildSeries() {
                            : ralvex::StrBottomGraf(p, barLabelPosition(hist_, i, redrawPositions_)));
   }
   // Turned marks need room above the highest bar.
-  bars_.setBars(values, std::move(labels), barChartTop(top, marks_.turned()));
-  QBarSet* set = bars_.set;
+  chart_->bars().setBars(values, std::move(labels), barChartTop(top, chart_->marks().turned()));
+  QBarSet* set = chart_->bars().set;
   set->setColor(fromBgr(barColour()));
   set->deselectAllBars();
   if (queryShown_ && queryBars_ > 0) {
@@ -662,19 +658,19 @@ void ChartWindow::resetQueryCells() {
 void ChartWindow::clearQuery() {
   queryShown_ = false;
   queryBars_ = 0;
-  bars_.set->deselectAllBars();
+  chart_->bars().set->deselectAllBars();
 }
 
 void ChartWindow::showQuery(int bars, std::uint32_t colour) {
   queryShown_ = true;
   queryBars_ = bars;
   queryColour_ = colour;
-  bars_.set->setSelectedColor(fromBgr(colour));
-  bars_.set->deselectAllBars();
+  chart_->bars().set->setSelectedColor(fromBgr(colour));
+  chart_->bars().set->deselectAllBars();
   QList<int> sel;
   for (int i = 0; i < std::min(bars, binCount(hist_)); ++i) sel.append(i);
-  bars_.set->selectBars(sel);
-  bars_.placeMarks();
+  chart_->bars().set->selectBars(sel);
+  chart_->bars().placeMarks();
 }
 
 void ChartWindow::RedrawBars() {
@@ -795,7 +791,7 @@ bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
       default:
         break;
     }
-  } else if (Chart1_ && watched == Chart1_->viewport() && event->type() == QEvent::MouseButtonPress) {
+  } else if (chart_ && watched == chart_->viewport() && event->type() == QEvent::MouseButtonPress) {
     Panel5_->hide();
   }
   return QWidget::eventFilter(watched, event);
@@ -805,7 +801,8 @@ bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
 // Marks and labels
 
 void ChartWindow::CBValIndChange() {
-  services_.options.axisIndex = marks_.CBValInd->currentText() != u"Value x"_s;
+  services_.options.axisIndex =
+      chart_->marks().CBValInd->currentIndex() != 1;  // item 0: by index, 1: by value
   clearQuery();
   if (mode_ == QueryMode::Value && !EditXY_->text().isEmpty()) {
     redrawPositions_ = true;
@@ -821,7 +818,7 @@ void ChartWindow::CBValIndChange() {
 }
 
 void ChartWindow::CheckBox1Click() {
-  if (marks_.CheckBox1->isChecked()) {
+  if (chart_->marks().CheckBox1->isChecked()) {
     // Redraw keeps a displayed query.
     const bool shown = queryShown_;
     const int bars = queryBars_;
@@ -829,17 +826,17 @@ void ChartWindow::CheckBox1Click() {
     RedrawBars();
     if (shown) showQuery(bars, colour);
   } else {
-    bars_.placeMarks();
+    chart_->bars().placeMarks();
   }
 }
 
 void ChartWindow::CBMarksChange() {
-  if (marks_.CheckBox1->isChecked()) CheckBox1Click();
+  if (chart_->marks().CheckBox1->isChecked()) CheckBox1Click();
 }
 
 void ChartWindow::SpinEdAngleChange() {
-  marks_.CheckBox1->setChecked(false);
-  bars_.placeMarks();
+  chart_->marks().CheckBox1->setChecked(false);
+  chart_->bars().placeMarks();
 }
 
 // ------------------------------------------------------------------------------------------------
@@ -887,7 +884,7 @@ void ChartWindow::KontTiskClick() {
 }
 
 void ChartWindow::UlozObrazekClick() {
-  SaveChartImage(*Chart1_, services_.folders.ResultsFolder, safeFileBase(name_));
+  SaveChartImage(*chart_, services_.folders.ResultsFolder, safeFileBase(name_));
 }
 
 void ChartWindow::UlozOknoClick() {
@@ -960,11 +957,9 @@ void ChartWindow::ColourButtonClick(int button) {
 // ------------------------------------------------------------------------------------------------
 // Window
 
-void ChartWindow::updateToolbar() {
-  const QScreen* screen = this->screen();
-  const bool wide = screen && width() >= screen->geometry().width();
-  Panel6_->setVisible(wide && services_.options.plotCommander);
-}
+void ChartWindow::updateToolbar() { chart_->placeZoomBar(); }
+
+const std::vector<std::string>& ChartWindow::barLabels() const { return chart_->bars().labels(); }
 
 void ChartWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);

@@ -21,6 +21,7 @@
 class QBoxLayout;
 class QGridLayout;
 class QGroupBox;
+class HistogramChartPanel;
 class QChartView;
 class QComboBox;
 class QFrame;
@@ -105,7 +106,7 @@ class ChartWindow : public QWidget {
   /// The two lines of the chart title.
   const std::array<std::string, 2>& titleLines() const { return titleLines_; }
   /// Labels of the bars in their order (the bottom axis shows a thinned selection of them).
-  const std::vector<std::string>& barLabels() const { return bars_.labels(); }
+  const std::vector<std::string>& barLabels() const;
 
   // ---- assessment panel
   // Panel3 (objectName "Panel3") is a QFrame across the bottom of the window; its first row ends with
@@ -239,9 +240,7 @@ class ChartWindow : public QWidget {
   std::optional<double> failureProbability_;
 
   // Controls.
-  QChartView* Chart1_ = nullptr;
-  BarChart bars_;
-  QWidget* Panel6_ = nullptr;
+  HistogramChartPanel* chart_ = nullptr;
   QTableWidget* StringGrid1_ = nullptr;
   QTableWidget* StringGrid2_ = nullptr;
   QTableWidget* StringGrid6_ = nullptr;
@@ -252,7 +251,6 @@ class ChartWindow : public QWidget {
   QLabel* Label5_ = nullptr;
   QLabel* Label6_ = nullptr;
   QLabel* Label7_ = nullptr;
-  MarksControls marks_;
   QPushButton* ExitProgram_ = nullptr;
   QPushButton* SaveGraf_ = nullptr;
   QPushButton* BitBtn8_ = nullptr;

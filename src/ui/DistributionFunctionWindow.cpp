@@ -35,15 +35,14 @@
 #include "ui/BarChartParts.h"
 #include "ui/ChartExport.h"
 #include "ui/CheckSheet.h"
+#include "ui/HistogramChartPanel.h"
 #include "ui/NamedWidget.h"
+#include "ui/QtText.h"
 #include "ui/Services.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-QColor fromBgr(std::uint32_t c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 
 constexpr std::uint32_t kBarColour = 12639424;
 constexpr std::uint32_t kCentreRowColour = 14609886;
@@ -78,7 +77,7 @@ std::vector<DistributionFunctionRow> DistributionFunctionRows(const Histogram& h
 std::string DistributionFunctionTitle(const std::string& name) { return withoutFileExtension(name, "dis"); }
 
 DistributionFunctionWindow::DistributionFunctionWindow(Services& services, QWidget* parent)
-    : SimpleWindow(services, 12, parent), bars_(this, QString(), 400, [this] { return marks_.state(); }) {
+    : SimpleWindow(services, 12, parent) {
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setEnablesMainOnClose(false);
   buildControls();
@@ -94,74 +93,66 @@ void DistributionFunctionWindow::buildControls() {
   root->setContentsMargins(6, 6, 6, 6);
   auto* top = new QHBoxLayout;
   root->addLayout(top);
-  marks_ = makeMarksControls(this, {u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT"_s, u"INT & P(x)"_s},
-                             {u"Index  x"_s, u"Value   x"_s});
-  UlozGraf_ = named<QToolButton>(this, u"UlozGraf"_s);
-  UlozGraf_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-  SpeedButton1_ = named<QToolButton>(this, u"SpeedButton1"_s);
-  SpeedButton1_->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
-  OtevriWord_ = named<QToolButton>(this, u"OtevriWord"_s);
-  OtevriWord_->setText(u"W"_s);
-  UlozObrazek_ = makeButton(this, u"UlozObrazek"_s);
-  ExitBtn_ = named<QPushButton>(this, u"ExitBtn"_s);
-  ExitBtn_->setAutoDefault(false);
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{marks_.CheckBox1, marks_.CBMarks, marks_.SpinEdAngle, marks_.CBValInd,
-                                       UlozObrazek_, UlozGraf_, SpeedButton1_, OtevriWord_})
+  HistogramChartPanel::Setup setup;
+  setup.name = u"Chart1L"_s;
+  setup.marksItems = {u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT"_s, u"INT & P(x)"_s};
+  setup.axisItems = {u"Index  x"_s, u"Value   x"_s};
+  setup.zoomOverChart = true;
+  setup.zoomStretch = false;
+  setup.folder = [folder = services_.folders.ResultsFolder] { return folder; };
+  setup.proposedName = [this] { return safeFileBase(title_); };
+  chart_ = new HistogramChartPanel(services_, std::move(setup), this);
+  wordButton_ = named<QToolButton>(this, u"OtevriWord"_s);
+  wordButton_->setText(u"W"_s);
+  exitButton_ = named<QPushButton>(this, u"ExitBtn"_s);
+  exitButton_->setAutoDefault(false);
+  const MarksControls& marks = chart_->marks();
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           marks.CheckBox1, marks.CBMarks, marks.SpinEdAngle, marks.CBValInd, chart_->saveImageButton(),
+           chart_->saveChartButton(), chart_->copyButton(), wordButton_})
     top->addWidget(w);
   top->addStretch();
-  top->addWidget(ExitBtn_);
+  top->addWidget(exitButton_);
 
   auto* body = new QHBoxLayout;
   root->addLayout(body, 1);
-  bars_.set->setColor(fromBgr(kBarColour));
-  bars_.axisY->setRange(0, 1.05);
-  bars_.chart->setTitleBrush(QBrush(Qt::black));
-  Chart1L_ = new QChartView(bars_.chart, this);
-  Chart1L_->setObjectName(u"Chart1L"_s);
-  Chart1L_->setMinimumSize(300, 200);
-  body->addWidget(Chart1L_, 3);
+  BarChart& bars = chart_->bars();
+  bars.set->setColor(fromBgr(kBarColour));
+  bars.axisY->setRange(0, 1.05);
+  bars.chart->setTitleBrush(QBrush(Qt::black));
+  chart_->setMinimumSize(300, 200);
+  body->addWidget(chart_, 3);
 
-  StringGrid2_ = new QTableWidget(0, 3, this);
-  StringGrid2_->setObjectName(u"StringGrid2"_s);
-  StringGrid2_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  StringGrid2_->setSelectionMode(QAbstractItemView::NoSelection);
-  StringGrid2_->verticalHeader()->setVisible(false);
-  StringGrid2_->setItemDelegate(new TopLeftDelegate(StringGrid2_));
-  StringGrid2_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  body->addWidget(StringGrid2_, 2);
+  table_ = new QTableWidget(0, 3, this);
+  table_->setObjectName(u"StringGrid2"_s);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionMode(QAbstractItemView::NoSelection);
+  table_->verticalHeader()->setVisible(false);
+  table_->setItemDelegate(new TopLeftDelegate(table_));
+  table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  body->addWidget(table_, 2);
+  // The tab order the window has always had.
+  setTabOrder(chart_->copyButton(), wordButton_);
+  setTabOrder(exitButton_, chart_);
 
-  Panel1_ = named<QWidget>(Chart1L_, u"Panel1"_s);
-  addZoomButtons(Panel1_, bars_.chart, false);
-  Panel1_->hide();
-
-  ChartExport* exporter = SetUpChartExport(*UlozGraf_, *Chart1L_, services_.folders.ResultsFolder);
-  exporter->proposedName = [this] { return safeFileBase(title_); };
-  connect(UlozObrazek_, &QPushButton::clicked, exporter, &ChartExport::SaveImageClick);
-
-  connect(marks_.CheckBox1, &QCheckBox::clicked, this, &DistributionFunctionWindow::CheckBox1Click);
-  connect(marks_.CBMarks, &QComboBox::activated, this, &DistributionFunctionWindow::CBMarksChange);
-  connect(marks_.SpinEdAngle, &QSpinBox::valueChanged, this, &DistributionFunctionWindow::SpinEdAngleChange);
-  connect(marks_.SpinEdAngle, &QSpinBox::editingFinished, this, &DistributionFunctionWindow::SpinEdAngleExit);
-  connect(marks_.CBValInd, &QComboBox::activated, this, &DistributionFunctionWindow::CBValIndClick);
-  connect(ExitBtn_, &QPushButton::clicked, this, &QWidget::close);
-  connect(SpeedButton1_, &QToolButton::clicked, this,
-          [this] { QApplication::clipboard()->setPixmap(grab()); });
-  connect(OtevriWord_, &QToolButton::clicked, this, [this] { services_.windows.openWordDocument(); });
+  connect(chart_, &HistogramChartPanel::redrawWanted, this, &DistributionFunctionWindow::fillAgain);
+  connect(chart_, &HistogramChartPanel::axisLabelsChanged, this,
+          &DistributionFunctionWindow::axisLabelsChanged);
+  connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+  connect(wordButton_, &QToolButton::clicked, this, [this] { services_.windows.openWordDocument(); });
 }
 
 void DistributionFunctionWindow::readSettings() {
   const SettingsFile& s = services_.settings;
   background_ = std::uint32_t(settings::readInteger(s, settings::kDistBackground, 16777215));
-  bars_.chart->setBackgroundBrush(fromBgr(background_));
-  marks_.readSettings(s, &settings::kDistMarks, settings::kDistAngle);
-  marks_.CBValInd->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
+  chart_->bars().chart->setBackgroundBrush(fromBgr(background_));
+  chart_->readSettings(&settings::kDistMarks, settings::kDistAngle);
+  chart_->marks().CBValInd->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
 }
 
 void DistributionFunctionWindow::writeSettings() {
-  SettingsFile& s = services_.settings;
-  marks_.writeSettings(s, settings::kDistMarks, settings::kDistAngle);
-  settings::write(s, settings::kDistBackground, background_);
+  chart_->writeSettings(settings::kDistMarks, settings::kDistAngle);
+  settings::write(services_.settings, settings::kDistBackground, background_);
 }
 
 void DistributionFunctionWindow::ApplyRuntimeTexts(Language) {
@@ -169,17 +160,16 @@ void DistributionFunctionWindow::ApplyRuntimeTexts(Language) {
 }
 
 void DistributionFunctionWindow::applyTableColour() {
-  QPalette pal = StringGrid2_->palette();
+  QPalette pal = table_->palette();
   pal.setColor(QPalette::Base, fromBgr(services_.options.colours.table));
-  StringGrid2_->setPalette(pal);
+  table_->setPalette(pal);
   highlightTable();
 }
 
-void DistributionFunctionWindow::applyPresetValues() {
-  marks_.CBMarks->setCurrentIndex(2);
-  marks_.SpinEdAngle->blockSignals(true);
-  marks_.SpinEdAngle->setValue(90);
-  marks_.SpinEdAngle->blockSignals(false);
+void DistributionFunctionWindow::applyPresetValues() { chart_->presetMarks(); }
+
+const std::vector<std::string>& DistributionFunctionWindow::barLabels() const {
+  return chart_->bars().labels();
 }
 
 // ------------------------------------------------------------------------------------------------
@@ -198,12 +188,13 @@ void DistributionFunctionWindow::fillAgain() {
   const Language lang = services_.language();
   applyTableColour();
   title_ = DistributionFunctionTitle(name_);
-  bars_.chart->setTitle(qs(title_));
+  BarChart& bars = chart_->bars();
+  bars.chart->setTitle(qs(title_));
 
   const int n = binCount(hist_);
   const bool index = services_.options.axisIndex;
-  marks_.CBValInd->setCurrentIndex(index ? 0 : 1);
-  bars_.axisX->setTitleText(index ? u"Index x"_s : qs(MessageText(218, lang)));
+  chart_->marks().CBValInd->setCurrentIndex(index ? 0 : 1);
+  bars.axisX->setTitleText(index ? u"Index x"_s : qs(MessageText(218, lang)));
   std::vector<std::string> labels;
   QList<qreal> values;
   double F = 0;
@@ -213,66 +204,44 @@ void DistributionFunctionWindow::fillAgain() {
     const double x = i < n ? hist_.min + (i - 1) * hist_.step : hist_.max;
     labels.push_back(index ? std::to_string(i - 1) : ralvex::StrBottomGraf(F, x));
   }
-  bars_.setBars(values, std::move(labels), marks_.turned() ? 1.3 : 1.0);
+  bars.setBars(values, std::move(labels), chart_->marks().turned() ? 1.3 : 1.0);
 
   // Table.
   const std::vector<DistributionFunctionRow> rows = DistributionFunctionRows(hist_);
-  StringGrid2_->setUpdatesEnabled(false);
-  StringGrid2_->clearContents();
-  StringGrid2_->setRowCount(int(rows.size()));
-  StringGrid2_->setHorizontalHeaderLabels({u" INT"_s, u"     x"_s, u"     F(x)"_s});
+  table_->setUpdatesEnabled(false);
+  table_->clearContents();
+  table_->setRowCount(int(rows.size()));
+  table_->setHorizontalHeaderLabels({u" INT"_s, u"     x"_s, u"     F(x)"_s});
   for (int r = 0; r < int(rows.size()); ++r) {
     const DistributionFunctionRow& row = rows[r];
     const QString c0 = row.interval > 0 ? qs(ralvex::TCetnost(4, row.interval)) : QString();
     const QString cells[3] = {c0, qs(ralvex::StrNaCarku(row.x)), qs(ralvex::StrNaCarku(row.F))};
-    for (int c = 0; c < 3; ++c) StringGrid2_->setItem(r, c, new QTableWidgetItem(cells[c]));
+    for (int c = 0; c < 3; ++c) table_->setItem(r, c, new QTableWidgetItem(cells[c]));
   }
   highlightTable();
-  StringGrid2_->resizeColumnsToContents();
-  StringGrid2_->setUpdatesEnabled(true);
-  StringGrid2_->show();
-  placeToolbar();
+  table_->resizeColumnsToContents();
+  table_->setUpdatesEnabled(true);
+  table_->show();
+  chart_->placeZoomBar();
 }
 
 void DistributionFunctionWindow::highlightTable() {
   const bool on = services_.options.highlightRows;
   const QColor table = fromBgr(services_.options.colours.table);
-  for (int r = 0; r < StringGrid2_->rowCount(); ++r) {
+  for (int r = 0; r < table_->rowCount(); ++r) {
     const bool centre = r % 2 == 1;  // grid rows 2, 4, ..., 2N under the header
     for (int c = 0; c < 3; ++c)
-      if (QTableWidgetItem* it = StringGrid2_->item(r, c)) {
+      if (QTableWidgetItem* it = table_->item(r, c)) {
         it->setBackground(on && centre ? fromBgr(kCentreRowColour) : table);
         it->setData(Qt::UserRole, on && centre);
       }
   }
 }
 
-void DistributionFunctionWindow::placeToolbar() {
-  const QScreen* screen = this->screen();
-  const bool wide = screen && width() >= screen->geometry().width();
-  Panel1_->setVisible(wide && services_.options.plotCommander);
-  Panel1_->move(Chart1L_->width() - 298, 33);
-}
-
 // ------------------------------------------------------------------------------------------------
 // Handlers
 
-void DistributionFunctionWindow::CheckBox1Click() { fillAgain(); }
-
-void DistributionFunctionWindow::CBMarksChange() {
-  if (marks_.CheckBox1->isChecked()) fillAgain();
-}
-
-void DistributionFunctionWindow::SpinEdAngleChange() {
-  marks_.CheckBox1->setChecked(false);
-  CheckBox1Click();
-}
-
-void DistributionFunctionWindow::SpinEdAngleExit() { bars_.placeMarks(); }
-
-void DistributionFunctionWindow::CBValIndClick() {
-  services_.windows.setAxisLabels(marks_.CBValInd->currentIndex() != 1);
-  services_.options.axisIndex = marks_.CBValInd->currentIndex() != 1;
+void DistributionFunctionWindow::axisLabelsChanged() {
   fillAgain();
   services_.windows.redrawChart();
 }
@@ -290,13 +259,13 @@ void DistributionFunctionWindow::changeEvent(QEvent* event) {
 
 void DistributionFunctionWindow::resizeEvent(QResizeEvent* event) {
   SimpleWindow::resizeEvent(event);
-  placeToolbar();
+  chart_->placeZoomBar();
 }
 
 void DistributionFunctionWindow::closeEvent(QCloseEvent* event) {
   closing_ = true;
   writeSettings();
-  marks_.CheckBox1->setChecked(false);
+  chart_->marks().CheckBox1->setChecked(false);
   services_.windows.focusChartValueField();
   SimpleWindow::closeEvent(event);
   closing_ = false;

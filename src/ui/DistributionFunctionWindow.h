@@ -6,10 +6,9 @@
 
 #include "histogram/Histogram.h"
 #include "shell/Language.h"
-#include "ui/BarChartParts.h"
 #include "ui/SimpleWindow.h"
 
-class QChartView;
+class HistogramChartPanel;
 class QPushButton;
 class QTableWidget;
 class QToolButton;
@@ -40,18 +39,12 @@ class DistributionFunctionWindow : public SimpleWindow {
   /// Builds chart and table from `h` named `name` and shows the window.
   void Fill(const Histogram& h, const std::string& name);
 
-  // Handlers, public so the window can be driven without a display.
-  void CheckBox1Click();
-  void CBMarksChange();
-  void SpinEdAngleChange();
-  void SpinEdAngleExit();
-  void CBValIndClick();
   /// The window lost activation: it closes.
   void Deactivated();
 
   const Histogram& histogram() const { return hist_; }
   const std::string& title() const { return title_; }
-  const std::vector<std::string>& barLabels() const { return bars_.labels(); }
+  const std::vector<std::string>& barLabels() const;
 
   /// Texts composed at run time in `language` (axis title, table header): a shown window fills again.
   void ApplyRuntimeTexts(Language language);
@@ -70,18 +63,12 @@ class DistributionFunctionWindow : public SimpleWindow {
   void writeSettings();
   void fillAgain();
   void highlightTable();
-  void placeToolbar();
+  void axisLabelsChanged();
 
-  BarChart bars_;
-  QChartView* Chart1L_ = nullptr;
-  QTableWidget* StringGrid2_ = nullptr;
-  MarksControls marks_;
-  QPushButton* ExitBtn_ = nullptr;
-  QToolButton* UlozGraf_ = nullptr;
-  QToolButton* SpeedButton1_ = nullptr;
-  QPushButton* UlozObrazek_ = nullptr;  // "Uložit obrázek…"
-  QToolButton* OtevriWord_ = nullptr;
-  QWidget* Panel1_ = nullptr;
+  HistogramChartPanel* chart_ = nullptr;
+  QTableWidget* table_ = nullptr;
+  QPushButton* exitButton_ = nullptr;
+  QToolButton* wordButton_ = nullptr;
 
   Histogram hist_;
   std::string name_, title_;

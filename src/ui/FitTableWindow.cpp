@@ -24,6 +24,7 @@
 #include "ralvex/Ralvex.h"
 #include "ui/BarChartParts.h"
 #include "ui/NamedWidget.h"
+#include "ui/QtText.h"
 #include "ui/RalvexQt.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
@@ -36,8 +37,6 @@ namespace {
 constexpr std::uint32_t kRawColour = 8388608;
 constexpr std::uint32_t kBarColour = 15780518;
 constexpr int kColumns = kFitFields + 1;  // row numbers and fields 1..19
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int columns) {
   auto* g = makeReadOnlyGrid(parent, name, rows, columns);

@@ -32,6 +32,7 @@
 #include "ui/LostLetters.h"
 #include "ui/NamedWidget.h"
 #include "ui/ProgramData.h"
+#include "ui/QtText.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
 #include "ui/SplashScreen.h"
@@ -41,8 +42,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 // Toolbar pictures, drawn so that they look the same on every desktop: the shapes they share ...
 struct IconPainter {

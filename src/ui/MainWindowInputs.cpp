@@ -33,13 +33,13 @@
 #include "ui/HistogramSaveCommand.h"
 #include "ui/MainWindow.h"
 #include "ui/NamedWidget.h"
+#include "ui/QtText.h"
 #include "ui/Services.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 std::string ss(const QString& s) { return s.toStdString(); }
 
 // The key class of each typed edit; read-only edits have none.

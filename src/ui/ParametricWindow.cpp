@@ -41,7 +41,9 @@
 #include "ui/BarChartParts.h"
 #include "ui/ChartExport.h"
 #include "ui/CheckSheet.h"
+#include "ui/HistogramChartPanel.h"
 #include "ui/NamedWidget.h"
+#include "ui/QtText.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
 
@@ -49,9 +51,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 std::string ss(const QString& s) { return s.toStdString(); }
-QColor fromBgr(std::uint32_t c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 
 constexpr std::uint32_t kBarColour = 15780518;
 constexpr std::uint32_t kStripeColour = 16769505;
@@ -77,9 +77,7 @@ void dialog(int titleMessage, const std::string& text) {
 
 }  // namespace
 
-ParametricWindow::ParametricWindow(Services& services, QWidget* parent)
-    : SimpleWindow(services, 4, parent),
-      bars_(this, u"p    pf(z)"_s, 500, [this] { return marks_.state(chartShown_); }) {
+ParametricWindow::ParametricWindow(Services& services, QWidget* parent) : SimpleWindow(services, 4, parent) {
   buildControls();
   readSettings();
   applyOwnTexts();
@@ -144,16 +142,26 @@ void ParametricWindow::buildControls() {
   // Marks and axis labels.
   auto* marks = named<QGroupBox>(this, u"GBPopisky"_s);
   auto* ml = new QGridLayout(marks);
-  marks_ = makeMarksControls(marks, {u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT ... x"_s, u"INT & P(x)"_s},
-                             {u"Index x"_s, u"Value x"_s});
+  HistogramChartPanel::Setup setup;
+  setup.name = u"Chart1L"_s;
+  setup.seriesName = u"p    pf(z)"_s;
+  setup.fallbackWidth = 500;
+  setup.marksParent = marks;
+  setup.marksItems = {u"P(x)"_s, u"x"_s, u"x & P(x)"_s, u"INT ... x"_s, u"INT & P(x)"_s};
+  setup.axisItems = {u"Index x"_s, u"Value x"_s};
+  setup.folder = [folder = services_.folders.StartFolder] { return folder; };
+  setup.proposedName = [this] { return safeFileBase(ss(CBTypRozdeleni_->currentText())); };
+  setup.chartShown = [this] { return chartShown_; };
+  chart_ = new HistogramChartPanel(services_, std::move(setup), this);
+  const MarksControls& markControls = chart_->marks();
   auto* label11 = named<QLabel>(marks, u"Label11"_s);
   auto* label4 = named<QLabel>(marks, u"Label4"_s);
-  ml->addWidget(marks_.CheckBox1, 0, 0);
-  ml->addWidget(marks_.CBMarks, 0, 1);
+  ml->addWidget(markControls.CheckBox1, 0, 0);
+  ml->addWidget(markControls.CBMarks, 0, 1);
   ml->addWidget(label11, 1, 0);
-  ml->addWidget(marks_.SpinEdAngle, 1, 1);
+  ml->addWidget(markControls.SpinEdAngle, 1, 1);
   ml->addWidget(label4, 2, 0);
-  ml->addWidget(marks_.CBValInd, 2, 1);
+  ml->addWidget(markControls.CBValInd, 2, 1);
   left->addWidget(marks);
 
   // Buttons.
@@ -161,17 +169,12 @@ void ParametricWindow::buildControls() {
   BChar_ = named<QPushButton>(this, u"BChar"_s);
   BChar_->setAutoDefault(false);
   BChar_->setEnabled(false);
-  UlozGraf_ = named<QToolButton>(this, u"UlozGraf"_s);
-  UlozGraf_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-  SpeedButton1_ = named<QToolButton>(this, u"SpeedButton1"_s);
-  SpeedButton1_->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
-  UlozObrazek_ = makeButton(this, u"UlozObrazek"_s);
   BitBtn1_ = named<QPushButton>(this, u"BitBtn1"_s);
   BitBtn1_->setAutoDefault(false);
   buttons->addWidget(BChar_);
-  buttons->addWidget(UlozObrazek_);
-  buttons->addWidget(UlozGraf_);
-  buttons->addWidget(SpeedButton1_);
+  buttons->addWidget(chart_->saveImageButton());
+  buttons->addWidget(chart_->saveChartButton());
+  buttons->addWidget(chart_->copyButton());
   buttons->addStretch();
   buttons->addWidget(BitBtn1_);
   left->addLayout(buttons);
@@ -180,31 +183,28 @@ void ParametricWindow::buildControls() {
   // Chart and probability table.
   auto* right = new QVBoxLayout;
   root->addLayout(right, 1);
-  QChart* chart = bars_.chart;
+  QChart* chart = chart_->bars().chart;
   chart->setMargins(QMargins(6, 4, 12, 4));
-  bars_.set->setColor(fromBgr(kBarColour));
+  chart_->bars().set->setColor(fromBgr(kBarColour));
   chart->legend()->show();  // the bar set's name
   chart->legend()->setAlignment(Qt::AlignRight);
   chart->setTitleBrush(QBrush(Qt::blue));
-  Chart1L_ = new QChartView(chart, this);
-  Chart1L_->setObjectName(u"Chart1L"_s);
-  Chart1L_->setMinimumSize(360, 240);
-  Chart1L_->hide();
-  right->addWidget(Chart1L_, 3);
+  chart_->setMinimumSize(360, 240);
+  chart_->hide();
+  right->addWidget(chart_, 3);
+  right->insertWidget(0, chart_->zoomBar());
 
-  Panel1_ = named<QWidget>(this, u"Panel1"_s);
-  addZoomButtons(Panel1_, chart, true);
-  Panel1_->hide();
-  right->insertWidget(0, Panel1_);
-
-  StringGrid2_ = makeGrid(this, u"StringGrid2"_s, 0, 5);
-  StringGrid2_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  StringGrid2_->hide();
-  right->addWidget(StringGrid2_, 2);
-
-  ChartExport* exporter = SetUpChartExport(*UlozGraf_, *Chart1L_, services_.folders.StartFolder);
-  exporter->proposedName = [this] { return safeFileBase(ss(CBTypRozdeleni_->currentText())); };
-  connect(UlozObrazek_, &QPushButton::clicked, exporter, &ChartExport::SaveImageClick);
+  probabilityTable_ = makeGrid(this, u"StringGrid2"_s, 0, 5);
+  probabilityTable_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  probabilityTable_->hide();
+  right->addWidget(probabilityTable_, 2);
+  // The tab order the window has always had.
+  setTabOrder(markControls.CBValInd, BChar_);
+  setTabOrder(BChar_, chart_->saveChartButton());
+  setTabOrder(chart_->saveChartButton(), chart_->copyButton());
+  setTabOrder(chart_->copyButton(), chart_->saveImageButton());
+  setTabOrder(chart_->saveImageButton(), BitBtn1_);
+  setTabOrder(BitBtn1_, chart_);
 
   // Handlers.
   connect(CBTypRozdeleni_, &QComboBox::activated, this, &ParametricWindow::CBTypRozdeleniChange);
@@ -224,13 +224,12 @@ void ParametricWindow::buildControls() {
   }
   CBTypRozdeleni_->installEventFilter(this);
   StringGrid1_->viewport()->installEventFilter(this);
-  connect(marks_.CheckBox1, &QCheckBox::clicked, this, &ParametricWindow::CheckBox1Click);
-  connect(marks_.CBMarks, &QComboBox::activated, this, &ParametricWindow::CBMarksChange);
-  connect(marks_.SpinEdAngle, &QSpinBox::valueChanged, this, &ParametricWindow::SpinEdAngleChange);
-  connect(marks_.CBValInd, &QComboBox::activated, this, &ParametricWindow::CBValIndChange);
+  const auto redraw = [this] {
+    if (chartShown_) rebuildSeries();
+  };
+  connect(chart_, &HistogramChartPanel::redrawWanted, this, redraw);
+  connect(chart_, &HistogramChartPanel::axisLabelsChanged, this, redraw);
   connect(BChar_, &QPushButton::clicked, this, &ParametricWindow::BCharClick);
-  connect(SpeedButton1_, &QToolButton::clicked, this,
-          [this] { QApplication::clipboard()->setPixmap(grab()); });
   connect(BitBtn1_, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -238,7 +237,7 @@ void ParametricWindow::readSettings() {
   const SettingsFile& s = services_.settings;
   EdEps_->setText(qs(settings::readEpsText(s, settings::kParamEps)));
   EdPocetIntervalu_->setText(qs(settings::readIntervalsText(s, settings::kParamIntervals)));
-  marks_.readSettings(s, &settings::kParamMarks, settings::kParamAngle);
+  chart_->readSettings(&settings::kParamMarks, settings::kParamAngle);
   rememberedEps_ = ss(EdEps_->text());
   restoreIntervals_ = ss(EdPocetIntervalu_->text());
 }
@@ -247,7 +246,7 @@ void ParametricWindow::writeSettings() {
   SettingsFile& s = services_.settings;
   settings::writeText(s, settings::kParamEps, ss(EdEps_->text()));
   settings::writeText(s, settings::kParamIntervals, ss(EdPocetIntervalu_->text()));
-  marks_.writeSettings(s, settings::kParamMarks, settings::kParamAngle);
+  chart_->writeSettings(settings::kParamMarks, settings::kParamAngle);
 }
 
 void ParametricWindow::ApplyRuntimeTexts(Language language) {
@@ -266,7 +265,7 @@ void ParametricWindow::ApplyRuntimeTexts(Language language) {
 
 void ParametricWindow::applyTableColour() {
   const QColor c = fromBgr(services_.options.colours.table);
-  for (QTableWidget* g : {StringGrid1_, StringGrid2_}) {
+  for (QTableWidget* g : {StringGrid1_, probabilityTable_}) {
     QPalette pal = g->palette();
     pal.setColor(QPalette::Base, c);
     g->setPalette(pal);
@@ -286,10 +285,7 @@ void ParametricWindow::applyEditColour() {
 void ParametricWindow::applyPresetValues() {
   EdEps_->setText(u"1E-7"_s);
   EdPocetIntervalu_->setText(u"128"_s);
-  marks_.CBMarks->setCurrentIndex(2);
-  marks_.SpinEdAngle->blockSignals(true);
-  marks_.SpinEdAngle->setValue(90);
-  marks_.SpinEdAngle->blockSignals(false);
+  chart_->presetMarks();
   rememberedEps_ = "1E-7";
   restoreIntervals_ = "128";
 }
@@ -324,7 +320,7 @@ void ParametricWindow::Open() {
   reset_ = true;
   const char* defaults[] = {"10", "1", "1.1", "1.9"};
   for (int i = 0; i < 4; ++i) EdPara_[i]->setText(QString::fromLatin1(defaults[i]));
-  marks_.CheckBox1->setChecked(false);
+  chart_->marks().CheckBox1->setChecked(false);
   applyTableColour();
   rememberedEps_ = ss(EdEps_->text());
   VypocetParaRozClick();
@@ -453,8 +449,8 @@ void ParametricWindow::applyPresentation(const ParametricPresentation& p) {
 
 void ParametricWindow::hideChart() {
   chartShown_ = false;
-  Chart1L_->hide();
-  StringGrid2_->hide();
+  chart_->hide();
+  probabilityTable_->hide();
 }
 
 // ------------------------------------------------------------------------------------------------
@@ -462,7 +458,7 @@ void ParametricWindow::hideChart() {
 
 void ParametricWindow::draw() {
   const Language lang = services_.language();
-  updateToolbar();
+  chart_->placeZoomBar();
   GBParametry_->setTitle(u"  "_s + GBParametry_->title() + u"  "_s);
 
   // Title.
@@ -480,10 +476,10 @@ void ParametricWindow::draw() {
     second += " )";
   }
   titleLines_[1] = second;
-  bars_.chart->setTitle(qs(titleLines_[0]) + u"<br>"_s + qs(titleLines_[1]).toHtmlEscaped());
+  chart_->bars().chart->setTitle(qs(titleLines_[0]) + u"<br>"_s + qs(titleLines_[1]).toHtmlEscaped());
 
   rebuildSeries();
-  Chart1L_->show();
+  chart_->show();
 
   // Summary table.
   const int n = result_.intervals;
@@ -498,7 +494,7 @@ void ParametricWindow::draw() {
   setCell(StringGrid1_, 3, 1, qs(mode));
 
   fillTables();
-  StringGrid2_->show();
+  probabilityTable_->show();
   BChar_->setEnabled(true);
   EdPocetIntervalu_->setEnabled(true);
 }
@@ -506,8 +502,9 @@ void ParametricWindow::draw() {
 void ParametricWindow::rebuildSeries() {
   const int n = result_.intervals;
   const bool index = services_.options.axisIndex;
-  bars_.axisX->setTitleText(index ? u"Index   f(z)"_s : qs(MessageText(217, services_.language())));
-  marks_.CBValInd->setCurrentIndex(index ? 0 : 1);
+  BarChart& bars = chart_->bars();
+  bars.axisX->setTitleText(index ? u"Index   f(z)"_s : qs(MessageText(217, services_.language())));
+  chart_->marks().CBValInd->setCurrentIndex(index ? 0 : 1);
   std::vector<std::string> labels;
   QList<qreal> values;
   double top = 0;
@@ -518,29 +515,29 @@ void ParametricWindow::rebuildSeries() {
     labels.push_back(index ? std::to_string(i - 1)
                            : ralvex::StrBottomGraf(pi, result_.min + (i - 0.5) * result_.step));
   }
-  bars_.setBars(values, std::move(labels), barChartTop(top, marks_.turned()));
+  bars.setBars(values, std::move(labels), barChartTop(top, chart_->marks().turned()));
 }
 
 void ParametricWindow::fillTables() {
   const Language lang = services_.language();
   const std::vector<ProbabilityRow> rows = probabilityRows(result_.histogram());
-  StringGrid2_->setUpdatesEnabled(false);
-  StringGrid2_->clearContents();
-  StringGrid2_->setRowCount(int(rows.size()));
-  StringGrid2_->setHorizontalHeaderLabels({u"  INT"_s, u"     x"_s, qs(MessageText(121, lang)),
-                                           qs(MessageText(122, lang)), qs(MessageText(412, lang))});
+  probabilityTable_->setUpdatesEnabled(false);
+  probabilityTable_->clearContents();
+  probabilityTable_->setRowCount(int(rows.size()));
+  probabilityTable_->setHorizontalHeaderLabels({u"  INT"_s, u"     x"_s, qs(MessageText(121, lang)),
+                                                qs(MessageText(122, lang)), qs(MessageText(412, lang))});
   for (int r = 0; r < int(rows.size()); ++r) {
     const ProbabilityRow& row = rows[r];
     const std::array<QString, 5> c = probabilityRowTexts(row, lang);
-    for (int col = 0; col < 5; ++col) StringGrid2_->setItem(r, col, new QTableWidgetItem(c[col]));
+    for (int col = 0; col < 5; ++col) probabilityTable_->setItem(r, col, new QTableWidgetItem(c[col]));
   }
   highlightTable();
-  StringGrid2_->resizeColumnsToContents();
-  StringGrid2_->setUpdatesEnabled(true);
+  probabilityTable_->resizeColumnsToContents();
+  probabilityTable_->setUpdatesEnabled(true);
 }
 
 void ParametricWindow::highlightTable() {
-  const int rows = StringGrid2_->rowCount();
+  const int rows = probabilityTable_->rowCount();
   const bool on = services_.options.highlightRows;
   const QColor table = fromBgr(services_.options.colours.table);
   for (int r = 0; r < rows; ++r) {
@@ -549,16 +546,12 @@ void ParametricWindow::highlightTable() {
       QColor cell = table;
       if (on && intervalRow) cell = fromBgr(kStripeColour);
       if (on && r == rows - 1 && c >= 1 && c <= 3) cell = fromBgr(kTotalRowColour);
-      if (QTableWidgetItem* it = StringGrid2_->item(r, c)) it->setBackground(cell);
+      if (QTableWidgetItem* it = probabilityTable_->item(r, c)) it->setBackground(cell);
     }
   }
 }
 
-void ParametricWindow::updateToolbar() {
-  const QScreen* screen = this->screen();
-  const bool wide = screen && width() >= screen->geometry().width();
-  Panel1_->setVisible(wide && services_.options.plotCommander);
-}
+const std::vector<std::string>& ParametricWindow::barLabels() const { return chart_->bars().labels(); }
 
 // ------------------------------------------------------------------------------------------------
 // Handlers
@@ -582,25 +575,6 @@ void ParametricWindow::FieldExit(int field) {
     return;
   }
   if (field == 3 || changed_) VypocetParaRozClick();
-}
-
-void ParametricWindow::CheckBox1Click() {
-  if (chartShown_) rebuildSeries();
-}
-
-void ParametricWindow::CBMarksChange() {
-  if (marks_.CheckBox1->isChecked()) CheckBox1Click();
-}
-
-void ParametricWindow::SpinEdAngleChange() {
-  marks_.CheckBox1->setChecked(false);
-  CheckBox1Click();
-}
-
-void ParametricWindow::CBValIndChange() {
-  services_.windows.setAxisLabels(marks_.CBValInd->currentIndex() == 0);
-  services_.options.axisIndex = marks_.CBValInd->currentIndex() == 0;
-  if (chartShown_) rebuildSeries();
 }
 
 void ParametricWindow::StringGrid1Click() {
@@ -689,7 +663,7 @@ bool ParametricWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void ParametricWindow::resizeEvent(QResizeEvent* event) {
   SimpleWindow::resizeEvent(event);
-  updateToolbar();
+  chart_->placeZoomBar();
 }
 
 void ParametricWindow::closeEvent(QCloseEvent* event) {
@@ -702,7 +676,7 @@ void ParametricWindow::closeEvent(QCloseEvent* event) {
     hideChart();
   }
   writeSettings();
-  marks_.CheckBox1->setChecked(false);
+  chart_->marks().CheckBox1->setChecked(false);
   rememberedEps_ = ss(EdEps_->text());
   SimpleWindow::closeEvent(event);
 }

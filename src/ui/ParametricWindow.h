@@ -6,10 +6,9 @@
 
 #include "creation/ParametricGenerator.h"
 #include "histogram/Histogram.h"
-#include "ui/BarChartParts.h"
 #include "ui/SimpleWindow.h"
 
-class QChartView;
+class HistogramChartPanel;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -37,10 +36,6 @@ class ParametricWindow : public SimpleWindow {
   void CBTypRozdeleniChange();
   /// Leaving a parameter field (1 .. 4), the interval field (0) or the Eps field (5).
   void FieldExit(int field);
-  void CheckBox1Click();
-  void CBMarksChange();
-  void SpinEdAngleChange();
-  void CBValIndChange();
   void StringGrid1Click();
   void BCharClick();
 
@@ -52,7 +47,7 @@ class ParametricWindow : public SimpleWindow {
   /// The two lines of the chart title.
   const std::array<std::string, 2>& titleLines() const { return titleLines_; }
   /// Bar labels in order.
-  const std::vector<std::string>& barLabels() const { return bars_.labels(); }
+  const std::vector<std::string>& barLabels() const;
 
   /// Texts composed at run time in `language`: type list, parameter group, chart and table headers.
   void ApplyRuntimeTexts(Language language);
@@ -79,7 +74,6 @@ class ParametricWindow : public SimpleWindow {
   void rebuildSeries();
   void fillTables();
   void highlightTable();
-  void updateToolbar();
   void hideChart();
   void applyPresentation(const ParametricPresentation& p);
   bool checkEps();
@@ -94,16 +88,10 @@ class ParametricWindow : public SimpleWindow {
   std::array<QLabel*, 4> LabPara_{};
   std::array<QLineEdit*, 4> EdPara_{};
   QTableWidget* StringGrid1_ = nullptr;
-  QTableWidget* StringGrid2_ = nullptr;
-  BarChart bars_;
-  QChartView* Chart1L_ = nullptr;
-  MarksControls marks_;
+  QTableWidget* probabilityTable_ = nullptr;
+  HistogramChartPanel* chart_ = nullptr;
   QPushButton* BChar_ = nullptr;
-  QToolButton* UlozGraf_ = nullptr;
-  QToolButton* SpeedButton1_ = nullptr;
-  QPushButton* UlozObrazek_ = nullptr;  // "Uložit obrázek…"
   QPushButton* BitBtn1_ = nullptr;
-  QWidget* Panel1_ = nullptr;
 
   ParametricResult result_;
   bool chartShown_ = false;

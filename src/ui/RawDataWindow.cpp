@@ -1,5 +1,6 @@
 #include "ui/RawDataWindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCategoryAxis>
 #include <QChart>
@@ -43,7 +44,9 @@
 #include "ui/BarChartParts.h"
 #include "ui/ChartExport.h"
 #include "ui/CheckSheet.h"
+#include "ui/HistogramChartPanel.h"
 #include "ui/NamedWidget.h"
+#include "ui/QtText.h"
 #include "ui/RalvexQt.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
@@ -58,7 +61,6 @@ constexpr std::uint32_t kBarColour = 15780518;  // bars of the shown histogram
 constexpr std::uint32_t kIntervalRowColour = 16769505;
 constexpr std::uint32_t kTotalRowColour = 11783167;
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 std::string ss(const QString& s) { return s.toStdString(); }
 
 QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int columns) {
@@ -104,9 +106,7 @@ QVariant RawValueModel::data(const QModelIndex& index, int role) const {
 // Construction
 
 RawDataWindow::RawDataWindow(Services& services, QWidget* parent)
-    : SimpleWindow(services, 5, parent),
-      bars_(this, QString(), 500, [this] { return marks_.state(); }),
-      barsMin_(this, QString(), 240) {
+    : SimpleWindow(services, 5, parent), barsMin_(this, QString(), 240) {
   build();
   connectControls();
   applyOwnTexts();
@@ -221,34 +221,36 @@ void RawDataWindow::build() {
 
   GBPopisky_ = named<QGroupBox>(this, u"GBPopisky"_s);
   auto* marks = new QHBoxLayout(GBPopisky_);
-  marks_ = makeMarksControls(GBPopisky_, {}, {});  // items from the window's texts
-  marks_.SpinEdAngle->setSuffix(u"\u00B0"_s);
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{marks_.CheckBox1, marks_.CBMarks, marks_.SpinEdAngle, marks_.CBValInd})
+  HistogramChartPanel::Setup setup;
+  setup.name = u"Chart1"_s;
+  setup.fallbackWidth = 500;
+  setup.marksParent = GBPopisky_;  // items from the window's texts
+  setup.pushButtons = true;
+  setup.zoomName = u"Panel6"_s;
+  setup.folder = [this] { return services_.folders.StartFolder; };
+  setup.proposedName = [this] { return safeFileBase(fileName_.substr(0, fileName_.rfind('.'))); };
+  chart_ = new HistogramChartPanel(services_, std::move(setup), this);
+  const MarksControls& markControls = chart_->marks();
+  markControls.SpinEdAngle->setSuffix(u"\u00B0"_s);
+  for (QWidget* w : std::initializer_list<QWidget*>{markControls.CheckBox1, markControls.CBMarks,
+                                                    markControls.SpinEdAngle, markControls.CBValInd})
     marks->addWidget(w);
   mid->addWidget(GBPopisky_);
-  UlozGraf_ = makeButton(this, u"UlozGraf"_s);
-  SpeedButton1_ = makeButton(this, u"SpeedButton1"_s);
-  UlozObrazek_ = makeButton(this, u"UlozObrazek"_s);
   auto* export_ = new QHBoxLayout;
-  export_->addWidget(UlozObrazek_);
-  export_->addWidget(UlozGraf_);
-  export_->addWidget(SpeedButton1_);
+  export_->addWidget(chart_->saveImageButton());
+  export_->addWidget(chart_->saveChartButton());
+  export_->addWidget(chart_->copyButton());
   mid->addLayout(export_);
   root->addLayout(mid, 0);
 
   // Right: chart over the probability table, or the typed-data box.
   auto* right = new QVBoxLayout;
-  setUpChart(bars_, kBarColour);
-  Chart1_ = new QChartView(bars_.chart, this);
-  Chart1_->setObjectName(u"Chart1"_s);
-  Chart1_->setMinimumSize(420, 260);
+  setUpChart(chart_->bars(), kBarColour);
+  chart_->setMinimumSize(420, 260);
+  setTabOrder(chart_->saveImageButton(), chart_);  // the tab order the window has always had
   // Chart command toolbar: zoom of the plot.
-  Panel6_ = named<QWidget>(this, u"Panel6"_s);
-  addZoomButtons(Panel6_, bars_.chart, true);
-  Panel6_->hide();
-  right->addWidget(Panel6_);
-  right->addWidget(Chart1_, 3);
+  right->addWidget(chart_->zoomBar());
+  right->addWidget(chart_, 3);
   StringGrid2_ = makeGrid(this, u"StringGrid2"_s, 0, 3);
   right->addWidget(StringGrid2_, 2);
   GroupBox6_ = named<QGroupBox>(this, u"GroupBox6"_s);
@@ -283,19 +285,14 @@ void RawDataWindow::connectControls() {
   connect(BSave_, &QPushButton::clicked, this, &RawDataWindow::BSaveClick);
   connect(Bcancel_, &QPushButton::clicked, this, &RawDataWindow::BcancelClick);
   connect(BitBtn1_, &QPushButton::clicked, this, &RawDataWindow::BitBtn1Click);
-  auto* exporter = new ChartExport(UlozGraf_, Chart1_, [this] { return services_.folders.StartFolder; });
-  exporter->proposedName = [this] { return safeFileBase(fileName_.substr(0, fileName_.rfind('.'))); };
-  connect(UlozObrazek_, &QPushButton::clicked, exporter, &ChartExport::SaveImageClick);
-  connect(SpeedButton1_, &QPushButton::clicked, this, [this] {
-    if (QClipboard* cb = QApplication::clipboard()) cb->setPixmap(grab());
-  });
   connect(CBTypPara_, &QComboBox::activated, this, &RawDataWindow::CBTypParaChange);
   for (QLineEdit* e : {EdMin_, EdMax_, EdPocetIntervalu_, EdEps_})
     connect(e, &QLineEdit::textEdited, this, &RawDataWindow::fieldChanged);
-  connect(marks_.CBValInd, &QComboBox::activated, this, &RawDataWindow::CBValIndChange);
-  connect(marks_.CheckBox1, &QCheckBox::clicked, this, &RawDataWindow::CheckBox1Click);
-  connect(marks_.CBMarks, &QComboBox::activated, this, &RawDataWindow::CBMarksChange);
-  connect(marks_.SpinEdAngle, &QSpinBox::valueChanged, this, &RawDataWindow::SpinEdAngleChange);
+  const auto redraw = [this] {
+    if (shown_ && !chart_->isHidden()) drawBars();
+  };
+  connect(chart_, &HistogramChartPanel::redrawWanted, this, redraw);
+  connect(chart_, &HistogramChartPanel::axisLabelsChanged, this, redraw);
   connect(Memo1_, &QPlainTextEdit::textChanged, this,
           [this] { setCell(StringGrid5_, 0, 0, u" "_s + QString::number(Memo1_->blockCount())); });
 }
@@ -310,8 +307,8 @@ void RawDataWindow::error(const std::string& text) {
 void RawDataWindow::ApplyRuntimeTexts(Language language) {
   for (int i = 0; i < CBTypPara_->count() && i < static_cast<int>(offered_.size()); ++i)
     CBTypPara_->setItemText(i, qs(DistributionTypeName(offered_[static_cast<size_t>(i)], language)));
-  marks_.CBValInd->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
-  if (shown_ && Chart1_->isVisible()) drawHistogram(*shown_, shownType_);
+  chart_->marks().CBValInd->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
+  if (shown_ && chart_->isVisible()) drawHistogram(*shown_, shownType_);
 }
 
 void RawDataWindow::readSettings() {
@@ -322,14 +319,14 @@ void RawDataWindow::readSettings() {
   long n = 0;
   if (ralvex::parseLong(ss(EdPocetIntervalu_->text()), n) && n >= 3 && n <= kMaxBins)
     intervals_ = static_cast<int>(n);
-  marks_.readSettings(s, &settings::kRawMarks, settings::kRawAngle);
+  chart_->readSettings(&settings::kRawMarks, settings::kRawAngle);
 }
 
 void RawDataWindow::writeSettings() {
   SettingsFile& s = services_.settings;
   settings::writeText(s, settings::kRawEps, ss(EdEps_->text()));
   settings::writeText(s, settings::kRawIntervals, ss(EdPocetIntervalu_->text()));
-  marks_.writeSettings(s, settings::kRawMarks, settings::kRawAngle);
+  chart_->writeSettings(settings::kRawMarks, settings::kRawAngle);
 }
 
 void RawDataWindow::applyEditColour() {
@@ -348,9 +345,7 @@ void RawDataWindow::applyPresetValues() {
                                     qsizetype(settings::kRawEps.textDefault.size())));
   EdPocetIntervalu_->setText(QString::fromUtf8(settings::kRawIntervals.textDefault.data(),
                                                qsizetype(settings::kRawIntervals.textDefault.size())));
-  marks_.CBMarks->setCurrentIndex(2);
-  const QSignalBlocker quiet(marks_.SpinEdAngle);
-  marks_.SpinEdAngle->setValue(90);
+  chart_->presetMarks();
 }
 
 // ------------------------------------------------------------------------------------------------
@@ -380,8 +375,9 @@ void RawDataWindow::Reset() {
   GroupBox2_->setTitle({});
   restoreEps_ = EdEps_->text();
   dirty_ = false;
-  marks_.CheckBox1->setChecked(false);
-  for (QWidget* w : std::initializer_list<QWidget*>{BTabChar_, BChar_, UlozGraf_, UlozObrazek_, SpeedButton1_,
+  chart_->marks().CheckBox1->setChecked(false);
+  for (QWidget* w : std::initializer_list<QWidget*>{BTabChar_, BChar_, chart_->saveChartButton(),
+                                                    chart_->saveImageButton(), chart_->copyButton(),
                                                     EdPocetIntervalu_, EdEps_})
     w->setEnabled(false);
   for (int r = 0; r < 4; ++r) {
@@ -392,12 +388,12 @@ void RawDataWindow::Reset() {
   setCell(StringGrid5_, 0, 0, {});
   setCell(StringGrid5_, 0, 1, {});
   StringGrid1_->hide();
-  Chart1_->hide();
+  chart_->hide();
   StringGrid2_->hide();
   GroupBox6_->hide();
   GBPopisky_->hide();
   barsMin_.clear();
-  bars_.clear();
+  chart_->bars().clear();
   updateToolbar();
   ProgressBar1_->setValue(0);
 }
@@ -411,8 +407,8 @@ void RawDataWindow::OpenDataClick() {
   o.filter = "Distributions Files (*.txt)|*.txt|All files (*.*)|*.*";
   const auto chosen = services_.dialogs.openFileName(o);
   Reset();
-  bars_.chart->setTitle({});
-  bars_.clear();
+  chart_->bars().chart->setTitle({});
+  chart_->bars().clear();
   if (!chosen || chosen->empty()) return;
   LoadFile(*chosen);
 }
@@ -460,8 +456,8 @@ bool RawDataWindow::LoadFile(const std::string& path) {
   restoreMax_ = EdMax_->text();
   restoreIntervals_ = EdPocetIntervalu_->text();
   Button2Click();
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{EdPocetIntervalu_, BChar_, UlozGraf_, UlozObrazek_, SpeedButton1_})
+  for (QWidget* w : std::initializer_list<QWidget*>{EdPocetIntervalu_, BChar_, chart_->saveChartButton(),
+                                                    chart_->saveImageButton(), chart_->copyButton()})
     w->setEnabled(true);
   showFirstLastCentres();
   ProgressBar1_->setValue(1000);
@@ -494,7 +490,7 @@ void RawDataWindow::Button2Click() {
     EdTesnost_->clear();
     return;
   }
-  marks_.CheckBox1->setChecked(false);
+  chart_->marks().CheckBox1->setChecked(false);
   dropFit();
   // The fields, unless they still show the texts written for the exact limits.
   double v = 0;
@@ -531,9 +527,9 @@ void RawDataWindow::drawHistogram(const Histogram& h, int type) {
     title += " ( " + fit_->parameterText[static_cast<size_t>(type)];
   title += MessageText(109, language) + base;
   if (type < 0) title += " ( " + loadedAt_ + " )";
-  bars_.chart->setTitle(qs(title));
+  chart_->bars().chart->setTitle(qs(title));
   drawBars();
-  Chart1_->show();
+  chart_->show();
   services_.windows.showFitTypeHistogram(h);
 
   // Probability table.
@@ -558,7 +554,8 @@ void RawDataWindow::drawHistogram(const Histogram& h, int type) {
   fillHistogramTable(h);
   StringGrid1_->show();
   GBPopisky_->show();
-  for (QWidget* w : std::initializer_list<QWidget*>{BChar_, UlozGraf_, UlozObrazek_, SpeedButton1_})
+  for (QWidget* w : std::initializer_list<QWidget*>{BChar_, chart_->saveChartButton(),
+                                                    chart_->saveImageButton(), chart_->copyButton()})
     w->setEnabled(true);
   CharacteristicsTable ct;
   CharacteristicsText(MessageText(209, language) + typeName,
@@ -580,38 +577,17 @@ void RawDataWindow::drawBars() {
   for (int i = 0; i < N; ++i)
     labels.push_back(index ? std::to_string(i)
                            : ralvex::StrBottomGraf(h.p[static_cast<size_t>(i)], h.min + i * h.step));
-  bars_.axisX->setTitleText(index ? qs(runtimeText(RuntimeText::IndexAxisTitle, lang()))
-                                  : qs(MessageText(217, lang())));
+  chart_->bars().axisX->setTitleText(index ? qs(runtimeText(RuntimeText::IndexAxisTitle, lang()))
+                                           : qs(MessageText(217, lang())));
   // Turned marks need room above the highest bar.
   const std::span<const double> p(h.p.data(), static_cast<size_t>(N));
   const double highest = p.empty() ? 0 : *std::max_element(p.begin(), p.end());
-  bars_.setBars(p, std::move(labels), barChartTop(highest, marks_.turned()));
+  chart_->bars().setBars(p, std::move(labels), barChartTop(highest, chart_->marks().turned()));
 }
 
-void RawDataWindow::CheckBox1Click() {
-  if (shown_ && !Chart1_->isHidden()) drawBars();
-}
+const BarChart& RawDataWindow::bars() const { return chart_->bars(); }
 
-void RawDataWindow::CBMarksChange() {
-  if (marks_.CheckBox1->isChecked()) CheckBox1Click();
-}
-
-void RawDataWindow::SpinEdAngleChange() {
-  marks_.CheckBox1->setChecked(false);
-  CheckBox1Click();
-}
-
-void RawDataWindow::CBValIndChange() {
-  services_.windows.setAxisLabels(marks_.CBValInd->currentIndex() == 0);
-  services_.options.axisIndex = marks_.CBValInd->currentIndex() == 0;
-  CheckBox1Click();
-}
-
-void RawDataWindow::updateToolbar() {
-  const QScreen* screen = this->screen();
-  const bool wide = screen && width() >= screen->geometry().width();
-  Panel6_->setVisible(wide && services_.options.plotCommander && !StringGrid1_->isHidden());
-}
+void RawDataWindow::updateToolbar() { chart_->placeZoomBar(!StringGrid1_->isHidden()); }
 
 void RawDataWindow::resizeEvent(QResizeEvent* event) {
   SimpleWindow::resizeEvent(event);
@@ -647,14 +623,13 @@ void RawDataWindow::BCharClick() {
 // Fields
 
 void RawDataWindow::fieldChanged() {
-  Chart1_->hide();
+  chart_->hide();
   StringGrid1_->hide();
   StringGrid2_->hide();
   GBPopisky_->hide();
   dropFit();
-  UlozGraf_->setEnabled(false);
-  UlozObrazek_->setEnabled(false);
-  SpeedButton1_->setEnabled(false);
+  for (QAbstractButton* b : {chart_->saveChartButton(), chart_->saveImageButton(), chart_->copyButton()})
+    b->setEnabled(false);
   updateToolbar();
   dirty_ = true;
 }
@@ -829,7 +804,7 @@ void RawDataWindow::BuParamClick() {
   Button2Click();
   if (!raw_) return;
   StringGrid2_->hide();
-  Chart1_->hide();
+  chart_->hide();
   setCell(StringGrid1_, 2, 1, {});
   setCell(StringGrid1_, 3, 1, {});
   ProgressBar1_->setRange(0, 1000);
@@ -886,7 +861,7 @@ void RawDataWindow::CBTypParaChange() {
   showTesnost(t);
   const auto& h = fit_->display[static_cast<size_t>(type)];
   if (t == 0 || !h) {
-    Chart1_->hide();
+    chart_->hide();
     StringGrid2_->hide();
     setCell(StringGrid1_, 2, 1, {});
     setCell(StringGrid1_, 3, 1, {});
@@ -963,9 +938,9 @@ void RawDataWindow::showEvent(QShowEvent* event) {
 
 void RawDataWindow::closeEvent(QCloseEvent* event) {
   // The shown histogram carries its span and the count of values as its total.
-  if (shown_ && Chart1_->isVisible()) services_.windows.storeCreatedHistogram(*shown_);
+  if (shown_ && chart_->isVisible()) services_.windows.storeCreatedHistogram(*shown_);
   writeSettings();
-  marks_.CheckBox1->setChecked(false);
-  Chart1_->hide();
+  chart_->marks().CheckBox1->setChecked(false);
+  chart_->hide();
   SimpleWindow::closeEvent(event);
 }

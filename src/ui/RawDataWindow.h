@@ -12,6 +12,7 @@
 #include "ui/BarChartParts.h"
 #include "ui/SimpleWindow.h"
 
+class HistogramChartPanel;
 class QChartView;
 class QComboBox;
 class QGroupBox;
@@ -73,12 +74,6 @@ class RawDataWindow : public SimpleWindow {
   void StringGrid1Click();
   void StringGrid3Click();
   void StringGrid6Click();
-  /// "Popisky dat", the marks selector and their angle.
-  void CheckBox1Click();
-  void CBMarksChange();
-  void SpinEdAngleChange();
-  /// Index or value labels of the bars.
-  void CBValIndChange();
   /// The chart command toolbar: shown when the window spans the screen, the main window's option asks
   /// for it and the histogram table is shown.
   void updateToolbar();
@@ -93,7 +88,7 @@ class RawDataWindow : public SimpleWindow {
   /// The raw-data histogram, if one is built.
   const std::optional<Histogram>& rawHistogram() const { return raw_; }
   /// The bars of the chart.
-  const BarChart& bars() const { return bars_; }
+  const BarChart& bars() const;
   bool dirty() const { return dirty_; }
   /// Selects position `pos` of the type list as if the user chose it.
   void selectType(int pos);
@@ -143,7 +138,7 @@ class RawDataWindow : public SimpleWindow {
   RawValueModel* model_ = nullptr;
   QPushButton *OpenData_ = nullptr, *Button2_ = nullptr, *BChar_ = nullptr, *BuParam_ = nullptr,
               *BTabChar_ = nullptr, *BNovy_ = nullptr, *BSave_ = nullptr, *Bcancel_ = nullptr,
-              *UlozGraf_ = nullptr, *UlozObrazek_ = nullptr, *SpeedButton1_ = nullptr, *BitBtn1_ = nullptr;
+              *BitBtn1_ = nullptr;
   QLineEdit *EdNazev_ = nullptr, *EdMin_ = nullptr, *EdMax_ = nullptr, *EdPocetIntervalu_ = nullptr,
             *EdEps_ = nullptr, *EdTesnost_ = nullptr;
   QTableView* MemoDat_ = nullptr;
@@ -152,10 +147,9 @@ class RawDataWindow : public SimpleWindow {
   QPlainTextEdit* Memo1_ = nullptr;
   QGroupBox *GroupBox2_ = nullptr, *GroupBox5_ = nullptr, *GroupBox6_ = nullptr, *GBPopisky_ = nullptr;
   QComboBox* CBTypPara_ = nullptr;
-  MarksControls marks_;
   QProgressBar* ProgressBar1_ = nullptr;
   QLabel *Label1_ = nullptr, *Label2_ = nullptr, *Label3_ = nullptr, *Label4_ = nullptr, *Label11_ = nullptr;
-  BarChart bars_, barsMin_;
-  QChartView *Chart1_ = nullptr, *Chart1Min_ = nullptr;
-  QWidget* Panel6_ = nullptr;
+  HistogramChartPanel* chart_ = nullptr;
+  BarChart barsMin_;
+  QChartView* Chart1Min_ = nullptr;
 };

@@ -21,6 +21,7 @@
 #include "rmr/RmrRating.h"
 #include "shell/Messages.h"
 #include "ui/NamedWidget.h"
+#include "ui/QtText.h"
 #include "ui/RalvexQt.h"
 #include "ui/Services.h"
 #include "ui/WindowPlace.h"
@@ -31,7 +32,6 @@ using namespace rmr_cells;
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 std::string ss(const QString& s) { return s.toStdString(); }
 
 constexpr int kRowHeight = 20;

@@ -18,6 +18,7 @@
 #include "shell/Messages.h"
 #include "ui/LostLetters.h"
 #include "ui/NamedWidget.h"
+#include "ui/QtText.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
 #include "ui/WindowPlace.h"
@@ -25,8 +26,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 ralvex::FileDialogOptions rockTypeDialog(const Services& s) {
   ralvex::FileDialogOptions o;

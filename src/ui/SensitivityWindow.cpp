@@ -18,14 +18,13 @@
 
 #include "ralvex/Ralvex.h"
 #include "ui/NamedWidget.h"
+#include "ui/QtText.h"
 #include "ui/Services.h"
 #include "ui/VerificationTexts.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 QString pfCell(const std::optional<double>& pf) { return pf ? qs(ralvex::StrNaCarku1(*pf)) : u"-"_s; }
 

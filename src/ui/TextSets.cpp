@@ -14,11 +14,10 @@
 #include <utility>
 
 #include "shell/Messages.h"
+#include "ui/QtText.h"
 #include "ui/WindowTable.h"
 
 namespace {
-
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 bool setText(QObject* target, const QString& text) {
   if (auto* a = qobject_cast<QAction*>(target)) {

@@ -118,8 +118,8 @@ TEST_F(DistributionFunctionWindowTest, SingleBinAndTitles) {
 TEST_F(DistributionFunctionWindowTest, AngleClearsMarksAndCloseStoresTheSettings) {
   window->Fill(fiveBins(), "Pevnost.dis");
   auto* marks = child<QCheckBox>("CheckBox1");
-  marks->setChecked(true);
-  window->CheckBox1Click();
+  marks->click();
+  ASSERT_TRUE(marks->isChecked());
   child<QSpinBox>("SpinEdAngle")->setValue(45);
   EXPECT_FALSE(marks->isChecked());
   child<QComboBox>("CBMarks")->setCurrentIndex(4);
@@ -145,7 +145,7 @@ TEST_F(DistributionFunctionWindowTest, OpenedFromTheChartWindowsButton) {
   // The label selector switches the main option and both windows follow.
   auto* sel = child<QComboBox>("CBValInd");
   sel->setCurrentIndex(0);
-  window->CBValIndClick();
+  emit sel->activated(0);
   EXPECT_TRUE(services->options.axisIndex);
   EXPECT_EQ(window->barLabels()[0], "0");
   services->windows = {};
