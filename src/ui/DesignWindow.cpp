@@ -34,13 +34,13 @@
 #include "shell/Messages.h"
 #include "ui/ChartExport.h"
 #include "ui/NamedWidget.h"
+#include "ui/QtText.h"
 #include "ui/Services.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 std::string ss(const QString& s) { return s.toStdString(); }
 
 // The most rows the table shows (the lightest); the CSV holds them all.
