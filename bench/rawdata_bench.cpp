@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "creation/RawData.h"
-#include "ralvex/Ralvex.h"
+#include "histogram/Statistics.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ static void BM_RawDataOpenToHistogram(benchmark::State& state) {
     const RawStatistics s = ComputeRawStatistics(*x);
     const auto h = RawDataHistogram(*x, 128, x->front(), x->back());
     std::string text;
-    benchmark::DoNotOptimize(ralvex::VypMedian(true, h->p, h->min, h->max, 128, text));
+    benchmark::DoNotOptimize(binMedian(true, h->p, h->min, h->max, 128, text));
     benchmark::DoNotOptimize(s);
   }
   state.counters["valueBytes"] = static_cast<double>(state.range(0)) * sizeof(double);

@@ -16,7 +16,6 @@
 #include "commandline/ChainOptions.h"
 #include "histogram/HistogramFile.h"
 #include "persistence/AssessFile.h"
-#include "ralvex/Ralvex.h"
 #include "reliability/Assessment.h"
 #include "reliability/BoltLength.h"
 #include "reliability/BoltLoad.h"

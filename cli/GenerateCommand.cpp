@@ -10,8 +10,8 @@
 #include "Arguments.h"
 #include "Json.h"
 #include "creation/ParametricGenerator.h"
-#include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 
 namespace {
 
@@ -29,16 +29,16 @@ int runGenerateCommand(int argc, char* argv[]) {
   const std::string nText = a->text("--intervals").value_or("128");
   const Language lang = cli::languageOf(*a);
   long type = -1;
-  if (!ralvex::parseLong(positional[0], type) || type < 0 || type >= kParametricTypeCount) {
+  if (!parseLong(positional[0], type) || type < 0 || type >= kParametricTypeCount) {
     return cli::refuse(0, (lang == Language::Czech ? "Typ rozdělení není v rozsahu 0 .. 23 : "
                                                    : "Distribution type is not in the range 0 .. 23 : ") +
                               positional[0]);
   }
   long n = 0;
-  if (!ralvex::parseLong(nText, n) || n < 3 || n > kMaxBins)
+  if (!parseLong(nText, n) || n < 3 || n > kMaxBins)
     return cli::refuse(88, MessageText(88, lang) + "256" + " !");
   double eps = 0;
-  if (!ralvex::parseDouble(epsText, eps)) return cli::refuse(99, MessageText(99, lang) + " Eps : " + epsText);
+  if (!parseDouble(epsText, eps)) return cli::refuse(99, MessageText(99, lang) + " Eps : " + epsText);
   if (!(eps > 0)) return cli::refuse(97, MessageText(97, lang));
   if (eps < 1e-8 || eps > 1) return cli::refuse(98, MessageText(98, lang));
 

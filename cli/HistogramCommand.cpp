@@ -15,7 +15,7 @@
 #include "histogram/HistogramArithmetic.h"
 #include "histogram/HistogramCharacteristics.h"
 #include "histogram/HistogramFile.h"
-#include "ralvex/Ralvex.h"
+#include "shell/NumberText.h"
 
 namespace {
 
@@ -85,7 +85,7 @@ int runHistogramCommand(int argc, char* argv[]) {
     auto h = readOrRefuse(args[0], o.language);
     if (!h) return 1;
     double c = 0;
-    if (!ralvex::parseDouble(args[1], c))
+    if (!parseDouble(args[1], c))
       return cli::refuse(
           0, (o.language == Language::Czech ? "Neplatný násobitel: " : "Invalid factor: ") + args[1]);
     const HistogramOpResult r = ScaledHistogram(*h, c);

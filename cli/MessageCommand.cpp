@@ -6,8 +6,8 @@
 
 #include "Arguments.h"
 #include "Json.h"
-#include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 
 // veltra-cli message N [--lang cs|en]: prints the text of message N as stored (UTF-8, CR LF kept).
 int runMessageCommand(int argc, char* argv[]) {
@@ -16,7 +16,7 @@ int runMessageCommand(int argc, char* argv[]) {
   if (!a) return 2;
   const std::string& text = a->positional[0];
   long number = 0;
-  if (!ralvex::parseLong(text, number) || number < INT_MIN || number > INT_MAX) {
+  if (!parseLong(text, number) || number < INT_MIN || number > INT_MAX) {
     std::cerr << "veltra-cli message: message number expected, got \"" << text << "\"\n" << usage;
     return 2;
   }

@@ -12,7 +12,7 @@
 #include "Json.h"
 #include "RawDataLoad.h"
 #include "creation/RawData.h"
-#include "ralvex/Ralvex.h"
+#include "histogram/Statistics.h"
 
 namespace {
 
@@ -54,8 +54,8 @@ int runRawDataCommand(int argc, char* argv[]) {
   const auto h = RawDataHistogram(d.x, N, Min, Max);
   if (!h) return refuseRawData(HistogramLimitsError(Min, Max), o.language);
   std::string text;
-  const double median = ralvex::VypMedian(true, h->p, h->min, h->max, N, text);
-  const double mode = ralvex::VypMode(h->p, N, h->min, h->max, text);
+  const double median = binMedian(true, h->p, h->min, h->max, N, text);
+  const double mode = binMode(h->p, N, h->min, h->max, text);
 
   cli::Json j;
   j["count"] = s.n;

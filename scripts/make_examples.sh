@@ -2,7 +2,7 @@
 # Regenerates examples/Veltra from scripts/make_examples.cpp against the core libraries of build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-core="persistence rmr reliability project creation histogram ralvex io shell"
+core="persistence rmr reliability project creation histogram io shell"
 cmake --build build --target $(printf 'veltra_%s ' $core) veltra-cli >/dev/null
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT

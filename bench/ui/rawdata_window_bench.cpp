@@ -51,7 +51,7 @@ struct Bench {
   Bench() {
     const std::string dir = tmp.path().toStdString();
     settings = std::make_unique<SettingsFile>(dir + "/Veltra.INI");
-    services = std::make_unique<Services>(Services{ralvex::dialogs(), *settings, {}, "1.5.6.5", {}, {}});
+    services = std::make_unique<Services>(Services{dialogs(), *settings, {}, "1.5.6.5", {}, {}});
     services->folders = deriveAppFolders(dir + "/Documents", dir);
     table = std::make_unique<FitTableWindow>(*services);
     services->windows.fitTable = table.get();

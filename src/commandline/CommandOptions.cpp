@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "commandline/ChainOptions.h"
-#include "ralvex/Ralvex.h"
+#include "shell/NumberText.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ std::string quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
 // A bound as the number texts write it ("1E+15"); the largest seed in full.
 std::string boundText(double x) {
   if (x == kLargestWhole) return "18446744073709551615";
-  return ralvex::StrNaCarku(x);
+  return formatNumber(x);
 }
 
 std::string expected(const OptionSpec& o) {
@@ -97,7 +97,7 @@ bool accepted(const OptionSpec& o, std::string_view value) {
       return true;
     case OptionKind::Real: {
       double v = 0;
-      return ralvex::parseDouble(value, v) && std::isfinite(v) && inRange(o, v);
+      return parseDouble(value, v) && std::isfinite(v) && inRange(o, v);
     }
     case OptionKind::Whole: {
       const auto v = parseWholeNumber(value);
@@ -133,8 +133,7 @@ std::optional<std::uint64_t> parseWholeNumber(std::string_view text) {
     return v;
   }
   double x = 0;
-  if (!ralvex::parseDouble(text, x) || !(x >= 0) || !(x < kTwoTo63) || x != std::floor(x))
-    return std::nullopt;
+  if (!parseDouble(text, x) || !(x >= 0) || !(x < kTwoTo63) || x != std::floor(x)) return std::nullopt;
   return static_cast<std::uint64_t>(x);
 }
 
@@ -147,7 +146,7 @@ std::optional<std::string> ParsedOptions::text(std::string_view name) const {
 double ParsedOptions::real(std::string_view name, double fallback) const {
   const auto it = values.find(name);
   double v = fallback;
-  if (it != values.end() && !ralvex::parseDouble(it->second, v)) v = fallback;
+  if (it != values.end() && !parseDouble(it->second, v)) v = fallback;
   return v;
 }
 

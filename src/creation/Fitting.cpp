@@ -4,17 +4,18 @@
 #include <cmath>
 #include <limits>
 
-#include "ralvex/Ralvex.h"
+#include "histogram/Statistics.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 
 namespace {
 
 constexpr double kAdFloor = 1e-10;
 
-std::string numberText(double x) { return ralvex::StrNaCarku(x); }
+std::string numberText(double x) { return formatNumber(x); }
 
 // Skewness and kurtosis: StrNaCarku gives " undefined" for a value that is no number.
-std::string shapeText(double x) { return ralvex::StrNaCarku(x); }
+std::string shapeText(double x) { return formatNumber(x); }
 
 // Lower outer edge of h.
 double lowerEdge(const Histogram& h) { return h.min - h.step / 2; }
@@ -118,19 +119,19 @@ void FillRowStatistics(FitRow& row, const Histogram& h) {
   const int N = binCount(h);
   const std::span<const double> P(h.p.data(), static_cast<size_t>(N));
   std::string text;
-  ralvex::VypMedian(true, P, h.min, h.max, N, text);
+  binMedian(true, P, h.min, h.max, N, text);
   row.field[kFieldMedian] = text;
-  ralvex::VypMode(P, N, h.min, h.max, text);
+  binMode(P, N, h.min, h.max, text);
   row.field[kFieldMode] = text;
-  const double mean = ralvex::PrumerX(P, N, h.min, h.max);
-  const double d = ralvex::RozptylX(P, N, h.min, h.max, mean);
+  const double mean = binMean(P, N, h.min, h.max);
+  const double d = binVariance(P, N, h.min, h.max, mean);
   const double sigma = std::sqrt(d);
   row.field[kFieldMean] = numberText(mean);
   row.field[kFieldDispersion] = numberText(d);
   row.field[kFieldStandardDeviation] = numberText(sigma);
-  row.field[kFieldVariation] = numberText(ralvex::KoefVariX(mean, sigma));
-  row.field[kFieldSkewness] = shapeText(ralvex::Skewness(P, N, h.min, h.max, mean, h.total));
-  row.field[kFieldKurtosis] = shapeText(ralvex::Kurtosis(P, N, h.min, h.max, mean, h.total));
+  row.field[kFieldVariation] = numberText(coefficientOfVariation(mean, sigma));
+  row.field[kFieldSkewness] = shapeText(binSkewness(P, N, h.min, h.max, mean, h.total));
+  row.field[kFieldKurtosis] = shapeText(binKurtosis(P, N, h.min, h.max, mean, h.total));
 }
 
 void FillFitMeasures(FitRow& row, const Histogram& h, std::span<const double> sortedX) {
@@ -164,7 +165,7 @@ std::string FitFieldText(const FitRow& row, int k, Language language) {
 
 std::optional<double> FieldValue(const std::string& text) {
   double x = 0;
-  if (!ralvex::parseDouble(text, x)) return std::nullopt;
+  if (!parseDouble(text, x)) return std::nullopt;
   return x;
 }
 
@@ -172,8 +173,8 @@ void ApplyDisplayRule(Histogram& h, double rawMean) {
   const int N = binCount(h);
   if (N < 2) return;
   std::string text;
-  const double m = ralvex::VypMedian(true, std::span<const double>(h.p.data(), static_cast<size_t>(N)), h.min,
-                                     h.max, N, text);
+  const double m =
+      binMedian(true, std::span<const double>(h.p.data(), static_cast<size_t>(N)), h.min, h.max, N, text);
   const double mid = (h.min + h.max) / 2;
   if ((m < mid && rawMean > mid) || (m > mid && rawMean < mid)) std::reverse(h.p.begin(), h.p.begin() + N);
 }
@@ -289,13 +290,12 @@ FitResult FitDistributions(const FitInput& input, Language language, const FitPr
   result.rawMoments = {input.statistics.mean, input.statistics.standardDeviation, input.statistics.skewness};
   for (int i = 0; i < kDistributionTypes; ++i) result.ranking[static_cast<size_t>(i)] = i;
 
-  const double meanY = ralvex::PrumerY(P2, N);
-  const double sdY = ralvex::RozptylY(P2, N, meanY);
+  const double meanY = probabilityMean(P2, N);
+  const double sdY = probabilityVariance(P2, N, meanY);
   const double q = sdY * sdY;
   const auto tesnostOf = [&](const ParametricResult& r) {
     if (!r.valid || q == 0 || r.intervals != N) return 0.0;
-    return ralvex::VypocetCharTesnosti(N, std::span<const double>(r.p.data(), static_cast<size_t>(N)), P2,
-                                       meanY, q, 0);
+    return goodnessOfFit(N, std::span<const double>(r.p.data(), static_cast<size_t>(N)), P2, meanY, q, 0);
   };
 
   ParametricRequest request;
@@ -312,8 +312,8 @@ FitResult FitDistributions(const FitInput& input, Language language, const FitPr
   sample.xmin = raw.min;
   sample.xmax = raw.max;
   std::string text;
-  sample.median = ralvex::VypMedian(true, P2, raw.min, raw.max, N, text);
-  sample.mode = ralvex::VypMode(P2, N, raw.min, raw.max, text);
+  sample.median = binMedian(true, P2, raw.min, raw.max, N, text);
+  sample.mode = binMode(P2, N, raw.min, raw.max, text);
 
   const int all = kDistributionTypes - 2 + static_cast<int>(WeibullShapes().size());
   int done = 0;
@@ -377,7 +377,7 @@ FitResult FitDistributions(const FitInput& input, Language language, const FitPr
 
     FitRow row;
     row.type = type;
-    row.field[kFieldTesnost] = ralvex::StrNaCarku(t);
+    row.field[kFieldTesnost] = formatNumber(t);
     FillRowStatistics(row, h);
     row.field[kFieldParameters] = result.parameterText[static_cast<size_t>(type)];
     // The fit measures compare the raw values with what is shown.

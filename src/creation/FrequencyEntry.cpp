@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ std::string_view trimBlanks(std::string_view s) {
 // A typed Min or Max: the whole text a finite number (a decimal comma as the point); nullopt otherwise.
 std::optional<double> typedReal(std::string_view text) {
   double x = 0;
-  if (!ralvex::parseDouble(text, x) || !std::isfinite(x)) return std::nullopt;
+  if (!parseDouble(text, x) || !std::isfinite(x)) return std::nullopt;
   return x;
 }
 
@@ -54,7 +54,7 @@ FrequencyCount countFrequencies(std::string_view list) {
   for (size_t i = 0; i < lines.size(); ++i) {
     const std::string_view text = trimBlanks(lines[i]);
     long v = 0;
-    const bool number = text.empty() || ralvex::parseLong(text, v);
+    const bool number = text.empty() || parseLong(text, v);
     std::int64_t next = 0;
     if (!number || __builtin_add_overflow(c.sum, static_cast<std::int64_t>(v), &next)) {
       c.ok = false;

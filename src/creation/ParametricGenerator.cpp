@@ -8,8 +8,8 @@
 #include <limits>
 
 #include "creation/SpecialFunctions.h"
-#include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 
 namespace {
 
@@ -195,7 +195,7 @@ class Generator {
   [[noreturn]] void noRange(double h) {
     refuse(0,
            FillPlaceholders(own(kNoRange),
-                            {formatted(kParametricSearchStepLimit).substr(0, 13), ralvex::StrNaCarku(h)}),
+                            {formatted(kParametricSearchStepLimit).substr(0, 13), formatNumber(h)}),
            0);
   }
   void rangeSymmetric(double x0);
@@ -221,7 +221,7 @@ bool Generator::readParameters(int n) {
   if (n == 0) {
     for (int i = 0; i < 4; ++i) {
       double v = 0;
-      if (!ralvex::parseDouble(res_.params[i], v)) {
+      if (!parseDouble(res_.params[i], v)) {
         refuse(501, msg(501) + "\r\n\r\n" + "        " + msg(502) + label(i) + " : " + res_.params[i], i + 1,
                true);
       }
@@ -232,7 +232,7 @@ bool Generator::readParameters(int n) {
   double v = P_[n - 1];
   if (fitting_) {
     // The written estimate is checked like a typed value.
-    if (!ralvex::parseDouble(res_.params[n - 1], v)) reject();
+    if (!parseDouble(res_.params[n - 1], v)) reject();
   }
   if (v <= 0) refuse(503, msg(503) + "\r\n\r\n" + "     " + label(n - 1) + msg(504), n);
   return true;
@@ -247,9 +247,9 @@ void Generator::presentation() {
 void Generator::deriveFitting() {
   const SampleSummary& s = rq_.sample;
   const double m = s.mean, sd = s.sigma, g = s.skewness, v = sd * sd;
-  const std::string mt = s.meanText.empty() ? ralvex::StrNaCarku(m) : s.meanText;
-  const std::string st = s.sigmaText.empty() ? ralvex::StrNaCarku(sd) : s.sigmaText;
-  const std::string gt = s.skewnessText.empty() ? ralvex::StrNaCarku(g) : s.skewnessText;
+  const std::string mt = s.meanText.empty() ? formatNumber(m) : s.meanText;
+  const std::string st = s.sigmaText.empty() ? formatNumber(sd) : s.sigmaText;
+  const std::string gt = s.skewnessText.empty() ? formatNumber(g) : s.skewnessText;
   auto& T = res_.params;
   P_[0] = m;  // the moments stand for P1 and P2 until the type replaces them
   P_[1] = sd;
@@ -559,14 +559,13 @@ long double Generator::density(double x) const {
 template <class Stop>
 double Generator::walk(double x0, double h, Stop stop) {
   if (!(h != 0) || !std::isfinite(h))
-    refuse(0, FillPlaceholders(own(kStepLost), {ralvex::StrNaCarku(h), ralvex::StrNaCarku(x0)}), 0);
+    refuse(0, FillPlaceholders(own(kStepLost), {formatNumber(h), formatNumber(x0)}), 0);
   double x = x0;
   for (long long j = 1; j <= kLiteralSteps; ++j) {
     const double prev = x;
     x = x + h;
     if (x == prev)
-      refuse(0, FillPlaceholders(own(kStepLost), {ralvex::StrNaCarku(std::fabs(h)), ralvex::StrNaCarku(x)}),
-             0);
+      refuse(0, FillPlaceholders(own(kStepLost), {formatNumber(std::fabs(h)), formatNumber(x)}), 0);
     if (!std::isfinite(x)) noRange(std::fabs(h));
     if (stop(x, prev)) return x;
   }
@@ -578,8 +577,7 @@ double Generator::walk(double x0, double h, Stop stop) {
     const double xh = at(hi);
     if (!std::isfinite(xh) || hi > kParametricSearchStepLimit) noRange(std::fabs(h));
     if (xh == at(hi - 1))
-      refuse(0, FillPlaceholders(own(kStepLost), {ralvex::StrNaCarku(std::fabs(h)), ralvex::StrNaCarku(xh)}),
-             0);
+      refuse(0, FillPlaceholders(own(kStepLost), {formatNumber(std::fabs(h)), formatNumber(xh)}), 0);
     if (stop(xh, at(hi - 1))) break;
     lo = hi;
     hi *= 2;

@@ -11,9 +11,9 @@
 #include "creation/SpecialFunctions.h"
 #include "io/AtomicFile.h"
 #include "io/FileRead.h"
-#include "ralvex/Ralvex.h"
 #include "shell/FileTexts.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 
 namespace {
 
@@ -79,10 +79,10 @@ bool ParseRawLine(std::string_view line, double& x) {
     return true;
   }
   const size_t comma = line.find(',');
-  if (comma == std::string_view::npos) return plainNumber(line, x) || ralvex::parseDouble(line, x);
+  if (comma == std::string_view::npos) return plainNumber(line, x) || parseDouble(line, x);
   std::string copy(line);
   copy[comma] = '.';
-  return ralvex::parseDouble(copy, x);
+  return parseDouble(copy, x);
 }
 
 namespace {
@@ -271,7 +271,7 @@ RawStatistics ComputeRawStatistics(std::span<const double> x) {
 std::string RawValueLine(double x, long index) {
   std::string value;
   if (x < 1 || !(std::fabs(x) < 1e14)) {
-    value = ralvex::StrNaCarku(x);
+    value = formatNumber(x);
   } else {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.5f", x);
@@ -313,7 +313,7 @@ int SturgesMinimum(long n) {
 FieldCheck CheckIntervalCount(std::string_view text, long n, int& N) {
   FieldCheck c;
   long v = 0;
-  if (!ralvex::parseLong(text, v)) {
+  if (!parseLong(text, v)) {
     c.error = numbered(114, std::string(text));
     c.emptyField = true;
     return c;
@@ -337,7 +337,7 @@ FieldCheck CheckIntervalCount(std::string_view text, long n, int& N) {
 FieldCheck CheckLimit(std::string_view text, bool isMin, double other, double& value) {
   FieldCheck c;
   double v = 0;
-  if (!ralvex::parseDouble(text, v)) {
+  if (!parseDouble(text, v)) {
     c.error = numbered(129, (isMin ? " MinX " : " MaxX ") + std::string(text));
     return c;
   }
@@ -357,7 +357,7 @@ FieldCheck CheckLimit(std::string_view text, bool isMin, double other, double& v
 FieldCheck CheckEps(std::string_view text, double& eps) {
   FieldCheck c;
   double v = 0;
-  if (!ralvex::parseDouble(text, v)) {
+  if (!parseDouble(text, v)) {
     c.error = numbered(129, " Eps : " + std::string(text));
     return c;
   }

@@ -54,7 +54,7 @@ std::optional<DesignBasis> designBasis(const ProjectState& p, ChainReport& repor
   }
   const double d2 = fieldNumber(InputField::D2, p.d2).value_or(0);
   if (d2 < 0) {
-    refuse(report, 146, ralvex::DlgKind::Error, {}, FocusField::EdPSV);
+    refuse(report, 146, DlgKind::Error, {}, FocusField::EdPSV);
     report.messages.back().suffix = " \" d2 \" !  ( " + p.d2 + " )\r\n";
     return std::nullopt;
   }

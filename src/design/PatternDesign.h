@@ -18,7 +18,7 @@
 #include "histogram/Histogram.h"
 #include "project/ProjectState.h"
 #include "reliability/Assessment.h"
-#include "reliability/ChainMessages.h"
+#include "shell/ChainMessages.h"
 
 namespace design {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "reliability/ChainMessages.h"
+#include "shell/ChainMessages.h"
 
 namespace design {
 

@@ -4,8 +4,9 @@
 #include <cmath>
 #include <string_view>
 
-#include "ralvex/Ralvex.h"
+#include "histogram/Statistics.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 
 namespace {
 
@@ -46,7 +47,6 @@ std::string padded(std::string_view s, std::size_t width) {
 
 CharacteristicsTable Characteristics(std::span<const double> P, int N, double Min, double Max, double total,
                                      Language language) {
-  using namespace ralvex;
   CharacteristicsTable t;
   const bool cs = language == Language::Czech;
   for (int i = 0; i < 14; ++i) t.rows[i].label = padded(cs ? kLabels[i].cs : kLabels[i].en, cs ? 30 : 33);
@@ -54,28 +54,28 @@ CharacteristicsTable Characteristics(std::span<const double> P, int N, double Mi
   const double h = N > 1 ? (Max - Min) / (N - 1) : 0;
   t.lower = Min - h / 2;
   t.upper = Max + h / 2;
-  t.mean = PrumerX(P, N, Min, Max);
-  t.dispersion = RozptylX(P, N, Min, Max, t.mean);
+  t.mean = binMean(P, N, Min, Max);
+  t.dispersion = binVariance(P, N, Min, Max, t.mean);
   t.sigma = std::sqrt(t.dispersion);
-  const double meanDeviation = StrHodX(P, N, Min, Max, t.mean);
-  const double variation = KoefVariX(t.mean, t.sigma);
-  t.skewness = Skewness(P, N, Min, Max, t.mean, total);
-  t.kurtosis = Kurtosis(P, N, Min, Max, t.mean, total);
+  const double meanDeviation = binMeanDeviation(P, N, Min, Max, t.mean);
+  const double variation = coefficientOfVariation(t.mean, t.sigma);
+  t.skewness = binSkewness(P, N, Min, Max, t.mean, total);
+  t.kurtosis = binKurtosis(P, N, Min, Max, t.mean, total);
 
-  t.rows[0].value = StrNaCarku1(t.lower);
-  t.rows[1].value = StrNaCarku1(t.upper);
+  t.rows[0].value = formatNumberShort(t.lower);
+  t.rows[1].value = formatNumberShort(t.upper);
   t.rows[2].value = "       " + std::to_string(N);
-  t.rows[3].value = StrNaCarku1(total);
-  t.rows[4].value = StrNaCarku1(t.mean);
-  t.rows[5].value = StrNaCarku1(t.dispersion);
-  t.rows[6].value = StrNaCarku1(t.sigma);
-  t.rows[7].value = StrNaCarku1(meanDeviation);
-  t.rows[8].value = StrNaCarku1(variation);
-  t.rows[9].value = StrNaCarku1(t.skewness);
-  t.rows[10].value = StrNaCarku1(t.kurtosis + 3.0);
-  t.rows[11].value = StrNaCarku1(t.kurtosis);
-  VypMedian(true, P, Min, Max, N, t.rows[12].value);
-  VypMode(P, N, Min, Max, t.rows[13].value);
+  t.rows[3].value = formatNumberShort(total);
+  t.rows[4].value = formatNumberShort(t.mean);
+  t.rows[5].value = formatNumberShort(t.dispersion);
+  t.rows[6].value = formatNumberShort(t.sigma);
+  t.rows[7].value = formatNumberShort(meanDeviation);
+  t.rows[8].value = formatNumberShort(variation);
+  t.rows[9].value = formatNumberShort(t.skewness);
+  t.rows[10].value = formatNumberShort(t.kurtosis + 3.0);
+  t.rows[11].value = formatNumberShort(t.kurtosis);
+  binMedian(true, P, Min, Max, N, t.rows[12].value);
+  binMode(P, N, Min, Max, t.rows[13].value);
   return t;
 }
 
@@ -102,7 +102,6 @@ std::string CharacteristicsText(const std::string& title, std::span<const double
 
 ProbabilityTableModel ProbabilityTable(std::span<const double> P, int N, double step, double Min,
                                        Language language) {
-  using ralvex::StrNaCarku;
   ProbabilityTableModel m;
   N = std::clamp(N, 0, static_cast<int>(P.size()));
   m.N = N;
@@ -110,7 +109,7 @@ ProbabilityTableModel ProbabilityTable(std::span<const double> P, int N, double 
   m.cells[0] = {" INT", "        x", "     P(x)"};
   const double lower = Min - step / 2;
   m.edges.push_back(lower);
-  m.cells[1][1] = StrNaCarku(lower);
+  m.cells[1][1] = formatNumber(lower);
   for (int i = 1; i <= N; ++i) {
     const double centre = Min + (i - 1) * step;
     const double p = P[static_cast<std::size_t>(i - 1)];
@@ -120,13 +119,13 @@ ProbabilityTableModel ProbabilityTable(std::span<const double> P, int N, double 
     m.edges.push_back(edge);
     m.sum += p;
     auto& row = m.cells[static_cast<std::size_t>(ProbabilityTableModel::intervalRow(i))];
-    row[0] = ralvex::TCetnost(4, i);
-    row[1] = StrNaCarku(centre);
-    row[2] = StrNaCarku(p);
-    m.cells[static_cast<std::size_t>(ProbabilityTableModel::edgeRow(i))][1] = StrNaCarku(edge);
+    row[0] = formatNumberAligned(4, i);
+    row[1] = formatNumber(centre);
+    row[2] = formatNumber(p);
+    m.cells[static_cast<std::size_t>(ProbabilityTableModel::edgeRow(i))][1] = formatNumber(edge);
   }
   auto& last = m.cells[static_cast<std::size_t>(m.totalRow())];
   last[1] = MessageText(23, language);
-  last[2] = StrNaCarku(m.sum);
+  last[2] = formatNumber(m.sum);
   return m;
 }

@@ -16,10 +16,11 @@
 
 #include "io/AtomicFile.h"
 #include "io/FileRead.h"
-#include "ralvex/Ralvex.h"
+#include "shell/Dialogs.h"
 #include "shell/Encoding.h"
 #include "shell/FileTexts.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 
 namespace {
 
@@ -131,7 +132,7 @@ std::string edgeText(double x) {
   for (int decimals = 5;; ++decimals) {
     std::string t = fixed(x, decimals);
     double back = 0;
-    if (decimals >= 360 || (ralvex::parseDouble(t, back) && back == x)) return t;
+    if (decimals >= 360 || (parseDouble(t, back) && back == x)) return t;
   }
 }
 
@@ -208,7 +209,7 @@ std::optional<Histogram> ReadHistogramText(std::string_view data, HistogramFileE
     if (contains(line, "Min")) {
       ++seenMin;
       const std::string_view rest = dropFirst(line, 4);
-      if (!ralvex::parseDouble(rest, lower)) {
+      if (!parseDouble(rest, lower)) {
         error = numbered(143, {}, "Min = " + std::string(rest));
         return std::nullopt;
       }
@@ -216,7 +217,7 @@ std::optional<Histogram> ReadHistogramText(std::string_view data, HistogramFileE
     if (contains(line, "Max")) {
       ++seenMax;
       const std::string_view rest = dropFirst(line, 4);
-      if (!ralvex::parseDouble(rest, upper)) {
+      if (!parseDouble(rest, upper)) {
         error = own(FileText::HistogramMaxInvalid, {}, "Max = " + std::string(rest));
         return std::nullopt;
       }
@@ -232,7 +233,7 @@ std::optional<Histogram> ReadHistogramText(std::string_view data, HistogramFileE
       ++seenBins;
       const std::string_view rest = dropFirst(line, 5);
       long value = 0;
-      if (!ralvex::parseLong(rest, value)) {
+      if (!parseLong(rest, value)) {
         error = numbered(40, {}, std::string(rest));
         return std::nullopt;
       }
@@ -247,7 +248,7 @@ std::optional<Histogram> ReadHistogramText(std::string_view data, HistogramFileE
       const std::string_view rest = dropFirst(line, 6);
       totalText = rest;
       double total = 0;
-      if (!ralvex::parseDouble(rest, total)) {
+      if (!parseDouble(rest, total)) {
         error = numbered(37, {}, std::string(rest));
         return std::nullopt;
       }
@@ -438,8 +439,8 @@ bool WriteHistogramFile(const std::string& path, const Histogram& h, HistogramFi
 }
 
 namespace {
-ralvex::FileDialogOptions histogramDialog(const std::string& folder, std::string name) {
-  ralvex::FileDialogOptions o;
+FileDialogOptions histogramDialog(const std::string& folder, std::string name) {
+  FileDialogOptions o;
   o.initialFolder = folder;
   o.fileName = std::move(name);
   o.defaultExtension = "dis";
@@ -449,11 +450,11 @@ ralvex::FileDialogOptions histogramDialog(const std::string& folder, std::string
 }
 }  // namespace
 
-ralvex::FileDialogOptions HistogramFileDialogs::save(const std::string& histogramsFolder) {
+FileDialogOptions HistogramFileDialogs::save(const std::string& histogramsFolder) {
   return histogramDialog(histogramsFolder, "Histogram");
 }
 
-ralvex::FileDialogOptions HistogramFileDialogs::open(const std::string& histogramsFolder) {
+FileDialogOptions HistogramFileDialogs::open(const std::string& histogramsFolder) {
   return histogramDialog(histogramsFolder, "");
 }
 

@@ -13,7 +13,7 @@
 
 #include "histogram/Histogram.h"
 #include "io/AtomicFile.h"
-#include "ralvex/Dialogs.h"
+#include "shell/Dialogs.h"
 #include "shell/Encoding.h"
 #include "shell/Language.h"
 
@@ -63,9 +63,9 @@ std::vector<UnencodableText> unencodableIdentification(const std::string& path);
 /// "dis", the filter "Distributions Files (*.dis)|*.dis|All files (*.*)|*.*", first filter selected.
 struct HistogramFileDialogs {
   /// Save dialog: proposed name "Histogram".
-  static ralvex::FileDialogOptions save(const std::string& histogramsFolder);
+  static FileDialogOptions save(const std::string& histogramsFolder);
   /// Open dialog: no proposed name.
-  static ralvex::FileDialogOptions open(const std::string& histogramsFolder);
+  static FileDialogOptions open(const std::string& histogramsFolder);
 };
 
 /// File name without folder ("/" or "\\" separated).

@@ -46,7 +46,7 @@ bool takeInputs(AssessedFile& out, const std::vector<ChainMessage>& inputs, cons
                 Language lang) {
   for (const ChainMessage& m : inputs) {
     const std::string text = file.empty() ? chainMessageText(m, lang) : fileValueText(m, file, lang);
-    if (m.kind != ralvex::DlgKind::Warning) {
+    if (m.kind != DlgKind::Warning) {
       refuse(out, m.number, text);
       return false;
     }

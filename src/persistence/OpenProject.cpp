@@ -4,9 +4,10 @@
 #include <filesystem>
 
 #include "persistence/ProjectOpenSteps.h"
-#include "ralvex/Ralvex.h"
 #include "reliability/InputChecks.h"
 #include "reliability/ReducedStrength.h"
+#include "shell/Dialogs.h"
+#include "shell/NumberText.h"
 
 void openProjectInto(const ProjectFileData& d, const std::string& folder, ProjectState& p, RmrTables& rmr,
                      const ProjectOpenHooks& hooks) {
@@ -104,7 +105,7 @@ bool ProjectOpenReport::bStarRefused() const {
 
 const ChainMessage* ProjectOpenReport::firstInputRefusal() const {
   for (const ChainMessage& m : inputs)
-    if (m.kind != ralvex::DlgKind::Warning) return &m;
+    if (m.kind != DlgKind::Warning) return &m;
   return nullptr;
 }
 
@@ -136,8 +137,8 @@ ProjectOpenReport openProject(const ProjectFileData& data, const std::string& hi
     }
     p.bStar = *b;
     p.twoBStar = 2 * *b;
-    p.bStarText = ralvex::StrNaCarku(p.bStar);
-    p.twoBStarText = ralvex::StrNaCarku(p.twoBStar);
+    p.bStarText = formatNumber(p.bStar);
+    p.twoBStarText = formatNumber(p.twoBStar);
     report.events.push_back({Kind::BStarComputed, {}, {}, kSrcWidth, 0, {}});
   };
   hooks.computeBeta = [&] {

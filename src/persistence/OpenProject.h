@@ -9,8 +9,8 @@
 #include "histogram/HistogramFile.h"
 #include "persistence/ProjectFile.h"
 #include "project/ProjectState.h"
-#include "reliability/ChainMessages.h"
 #include "rmr/RmrTables.h"
+#include "shell/ChainMessages.h"
 
 /// One thing that happened while opening, in the order it happened.
 struct ProjectOpenEvent {

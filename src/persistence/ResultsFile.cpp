@@ -4,8 +4,9 @@
 
 #include "persistence/ProjectFile.h"
 #include "persistence/TaggedStream.h"
-#include "ralvex/Ralvex.h"
 #include "reliability/InputChecks.h"
+#include "shell/Dialogs.h"
+#include "shell/NumberText.h"
 
 double& recordDescriptor(Histogram& h, int i) {
   switch (i) {
@@ -315,9 +316,9 @@ bool startsWithNumber(std::string_view t) {
 void readAsEarlierVersions(std::string& text, const std::string& fieldCs, const std::string& fieldEn,
                            std::vector<ChainMessage>& out) {
   if (text.empty() || parseInputNumber(text) || !startsWithNumber(text)) return;
-  const std::string number = ralvex::StrNaCarku(leadingNumber(text));
+  const std::string number = formatNumber(leadingNumber(text));
   ChainMessage m;
-  m.kind = ralvex::DlgKind::Warning;
+  m.kind = DlgKind::Warning;
   m.args = {"Hodnota \"" + text + "\" (" + fieldCs + "), uložená starší verzí programu,\r\nje čtena jako " +
                 number + ", jak ji četla tato verze.",
             "The value \"" + text + "\" (" + fieldEn +

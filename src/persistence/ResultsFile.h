@@ -12,8 +12,8 @@
 #include "histogram/Histogram.h"
 #include "persistence/FileError.h"
 #include "project/ProjectState.h"
-#include "reliability/ChainMessages.h"
 #include "rmr/RmrTables.h"
+#include "shell/ChainMessages.h"
 
 /// The results name cut at this marker before it proposes a file name.
 inline constexpr std::string_view kResultsVersionMarker = "    ( Version  ";

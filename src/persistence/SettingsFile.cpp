@@ -7,8 +7,8 @@
 
 #include "io/AtomicFile.h"
 #include "io/FileRead.h"
-#include "ralvex/Ralvex.h"
 #include "shell/Encoding.h"
+#include "shell/NumberText.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ std::optional<long long> parseInteger(std::string_view s) {
 // A stored real is read as every stored number: the whole text, a decimal comma as the point.
 std::optional<double> parseReal(std::string_view s) {
   double v = 0;
-  if (!ralvex::parseDouble(s, v)) return std::nullopt;
+  if (!parseDouble(s, v)) return std::nullopt;
   return v;
 }
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "persistence/SettingsFile.h"
-#include "ralvex/Ralvex.h"
+#include "shell/NumberText.h"
 
 namespace settings {
 
@@ -171,13 +171,13 @@ inline std::string readText(const SettingsFile& f, const Key& k) {
 inline std::string readEpsText(const SettingsFile& f, const Key& k) {
   const std::string t = readText(f, k);
   double eps = 0;
-  return ralvex::parseDouble(t, eps) && eps >= 1e-8 && eps <= 1 ? t : std::string(k.textDefault);
+  return parseDouble(t, eps) && eps >= 1e-8 && eps <= 1 ? t : std::string(k.textDefault);
 }
 /// A stored number of intervals: its default unless the whole text is a whole number 3 .. 256.
 inline std::string readIntervalsText(const SettingsFile& f, const Key& k) {
   const std::string t = readText(f, k);
   long n = 0;
-  return ralvex::parseLong(t, n) && n >= 3 && n <= 256 ? t : std::string(k.textDefault);
+  return parseLong(t, n) && n >= 3 && n <= 256 ? t : std::string(k.textDefault);
 }
 inline void write(SettingsFile& f, const Key& k, long long v) { f.writeInteger(k.section, k.key, v); }
 inline void writeBool(SettingsFile& f, const Key& k, bool v) { f.writeBool(k.section, k.key, v); }

@@ -168,13 +168,13 @@ ChainReport runBearingCapacity(ProjectState& p) {
   const double d1 = *fieldNumber(InputField::D1, p.d1);
   const double d2 = fieldNumber(InputField::D2, p.d2).value_or(0);
   const double ds = fieldNumber(InputField::RowSpacing, p.rowSpacing).value_or(0);
-  if (d2 > d1) return refuse(report, 29, ralvex::DlgKind::Error, {}, FocusField::EdPSV);
-  if (ds <= 0) return refuse(report, 30, ralvex::DlgKind::Error, {}, FocusField::EdPSds);
+  if (d2 > d1) return refuse(report, 29, DlgKind::Error, {}, FocusField::EdPSV);
+  if (ds <= 0) return refuse(report, 30, DlgKind::Error, {}, FocusField::EdPSds);
 
   // A bearing capacity of no cross-section or of no bolts is a point at 0 with no width: refuse the
   // inputs with the messages of their own checks.
   auto refuseInput = [&](int number, std::string suffix, FocusField focus) -> ChainReport& {
-    refuse(report, number, ralvex::DlgKind::Error, {}, focus);
+    refuse(report, number, DlgKind::Error, {}, focus);
     report.messages.back().suffix = std::move(suffix);
     return report;
   };
@@ -235,8 +235,8 @@ ChainReport runAssessment(ProjectState& p, DesignStandard standard, Language lan
                           AssessmentResult& result) {
   ChainReport report;
   if (!p.boltLoadDone) return refuse(report, 54);
-  if (p.d1.empty()) return refuse(report, 55, ralvex::DlgKind::Error, {}, FocusField::EdPS);
-  if (p.boltCount.empty()) return refuse(report, 56, ralvex::DlgKind::Error, {}, FocusField::EdPK);
+  if (p.d1.empty()) return refuse(report, 55, DlgKind::Error, {}, FocusField::EdPS);
+  if (p.boltCount.empty()) return refuse(report, 56, DlgKind::Error, {}, FocusField::EdPK);
   if (missingInput(p.sigmaR)) return refuseMissing(report, p.sigmaR, 57, {}, "\r\n");
   report = runBearingCapacity(p);
   if (!report.ok) return report;

@@ -9,7 +9,7 @@
 
 #include "histogram/Histogram.h"
 #include "project/ProjectState.h"
-#include "reliability/ChainMessages.h"
+#include "shell/ChainMessages.h"
 #include "shell/Language.h"
 
 /// Design standards of the combo box CBNorma, in item order.

@@ -7,8 +7,8 @@
 #include "histogram/HistogramArithmetic.h"
 #include "project/ChainReading.h"
 #include "project/ProjectState.h"
-#include "reliability/ChainMessages.h"
 #include "reliability/PressureLoop.h"
+#include "shell/ChainMessages.h"
 
 /// Constant of the bolt length.
 inline constexpr double kBoltLengthConstant = 0.251189;

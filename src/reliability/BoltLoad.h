@@ -7,8 +7,8 @@
 #include "histogram/HistogramArithmetic.h"
 #include "project/ChainReading.h"
 #include "project/ProjectState.h"
-#include "reliability/ChainMessages.h"
 #include "reliability/PressureLoop.h"
+#include "shell/ChainMessages.h"
 
 /// Constant of the bolt load.
 inline constexpr double kBoltLoadConstant = 2.51189;

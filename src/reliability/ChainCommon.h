@@ -10,12 +10,12 @@
 #include "histogram/Histogram.h"
 #include "histogram/HistogramArithmetic.h"
 #include "project/ProjectState.h"
-#include "reliability/ChainMessages.h"
 #include "reliability/InputChecks.h"
 #include "reliability/PressureLoop.h"
+#include "shell/ChainMessages.h"
 
 /// Appends message `number` to `report` and returns it (not ok), for `return refuse(...)`.
-inline ChainReport& refuse(ChainReport& report, int number, ralvex::DlgKind kind = ralvex::DlgKind::Error,
+inline ChainReport& refuse(ChainReport& report, int number, DlgKind kind = DlgKind::Error,
                            std::initializer_list<std::string> args = {},
                            FocusField focus = FocusField::None) {
   ChainMessage m;
@@ -29,14 +29,14 @@ inline ChainReport& refuse(ChainReport& report, int number, ralvex::DlgKind kind
 }
 
 inline ChainReport& refuse(ChainReport& report, int number, std::initializer_list<std::string> args) {
-  return refuse(report, number, ralvex::DlgKind::Error, args);
+  return refuse(report, number, DlgKind::Error, args);
 }
 
 /// Refuses a depth H that is missing (message 51) or no depth (message 145), with the focus on EdH;
 /// false when H is a depth.
 inline bool refusedDepth(ChainReport& report, const ProjectState& p) {
   if (p.depthH.empty()) {
-    refuse(report, 51, ralvex::DlgKind::Error, {}, FocusField::EdH);
+    refuse(report, 51, DlgKind::Error, {}, FocusField::EdH);
     return true;
   }
   auto m = fieldRefusal(InputField::DepthH, p.depthH);

@@ -2,10 +2,11 @@
 
 #include <cmath>
 
-#include "ralvex/Ralvex.h"
+#include "shell/Dialogs.h"
 #include "shell/Encoding.h"
 #include "shell/FileTexts.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 
 namespace {
 
@@ -48,12 +49,12 @@ const WarningText kWidthWarning = {"Histogram šířky důlního díla \"B\" sah
 constexpr const char* kCheckCs = "\r\n\r\nZkontrolujte prosím zadání.";
 constexpr const char* kCheckEn = "\r\n\r\nPlease check the input.";
 
-std::string boundText(double x) { return ralvex::StrNaCarku(x); }
+std::string boundText(double x) { return formatNumber(x); }
 
 ChainMessage warning(const WarningText& w, const std::string& value, double bound) {
   ChainMessage m;
   m.number = 0;
-  m.kind = ralvex::DlgKind::Warning;
+  m.kind = DlgKind::Warning;
   m.args = {FillPlaceholders(w.cs, {value, boundText(bound)}) + kCheckCs,
             FillPlaceholders(w.en, {value, boundText(bound)}) + kCheckEn};
   return m;
@@ -97,7 +98,7 @@ std::vector<InputProblem> checkField(InputField f, const std::string& text, Lang
 
 std::optional<double> parseInputNumber(std::string_view text) {
   double x = 0;
-  if (text.empty() || !ralvex::parseDouble(text, x)) return std::nullopt;
+  if (text.empty() || !parseDouble(text, x)) return std::nullopt;
   return x;
 }
 
@@ -224,7 +225,7 @@ std::string fileValueText(const ChainMessage& m, const std::string& path, Langua
 InputProblem inputProblem(const ChainMessage& m, Language lang, int row) {
   const int r = row > 0 ? row : m.layerRow;
   const std::string label = r > 0 ? layerRowLabel(r) : std::string();
-  return {m.number, chainMessageText(m, lang, label), m.kind == ralvex::DlgKind::Warning, r};
+  return {m.number, chainMessageText(m, lang, label), m.kind == DlgKind::Warning, r};
 }
 
 std::vector<InputProblem> checkDepthH(const std::string& text, Language lang) {

@@ -11,7 +11,7 @@
 
 #include "histogram/Histogram.h"
 #include "project/ProjectState.h"
-#include "reliability/ChainMessages.h"
+#include "shell/ChainMessages.h"
 #include "shell/Language.h"
 
 /// One dialog a check asks for: its message number and the composed text.

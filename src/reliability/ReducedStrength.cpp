@@ -5,10 +5,11 @@
 
 #include "creation/SpecialFunctions.h"
 #include "histogram/HistogramArithmetic.h"
-#include "ralvex/Ralvex.h"
 #include "reliability/ChainCommon.h"
 #include "reliability/InputChecks.h"
 #include "reliability/InputReading.h"
+#include "shell/Dialogs.h"
+#include "shell/NumberText.h"
 
 double layerCoefficient(int layers) {
   static constexpr std::array<double, 10> kBeta{1.0, 0.95, 0.9, 0.86, 0.82, 0.79, 0.76, 0.73, 0.71, 0.7};
@@ -52,7 +53,7 @@ bool refusedThickness(ChainReport& report, int row, const std::string& text) {
 
 ChainReport runLayerCoefficient(ProjectState& p) {
   ChainReport report;
-  if (tableEmpty(p)) return refuse(report, 133, ralvex::DlgKind::Warning);
+  if (tableEmpty(p)) return refuse(report, 133, DlgKind::Warning);
   // A thickness the table check refuses is not summed into m1 either: same message, nothing changed.
   for (int row = 2; row <= ProjectState::kLayers; ++row) {
     const LayerSlot& layer = p.layers[row - 1];
@@ -69,7 +70,7 @@ ChainReport runLayerCoefficient(ProjectState& p) {
     if (row > 1) others += fieldValue(InputField::Thickness, layer.thickness).value_or(0);
   }
   if (layers > 0) p.betaValue = layerCoefficient(layers);
-  p.beta = ralvex::StrNaCarku(p.betaValue);
+  p.beta = formatNumber(p.betaValue);
   p.layers[0].thickness.clear();
 
   if (p.twoBStarText.empty()) {
@@ -81,11 +82,11 @@ ChainReport runLayerCoefficient(ProjectState& p) {
     p.beta.clear();
     ChainMessage m;
     m.number = 135;
-    m.suffix = ralvex::StrNaCarku(m1) + " ) !";
+    m.suffix = formatNumber(m1) + " ) !";
     report.messages.push_back(std::move(m));
     return report;
   }
-  std::string text = ralvex::StrNaCarku(m1);
+  std::string text = formatNumber(m1);
   for (char& c : text)
     if (c == ',') c = '.';
   p.layers[0].thickness = text;

@@ -8,7 +8,7 @@
 #include "histogram/HistogramArithmetic.h"
 #include "project/ChainReading.h"
 #include "project/ProjectState.h"
-#include "reliability/ChainMessages.h"
+#include "shell/ChainMessages.h"
 
 /// Layering coefficient Beta for 1 to 10 layers (1.0 ... 0.7); 0 outside that range.
 double layerCoefficient(int layers);

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <utility>
 
-#include "ralvex/Ralvex.h"
+#include "shell/NumberText.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ Rating readRating(const GridTable& g, int row, int col) {
   const bool blank = std::all_of(r.text.begin(), r.text.end(), [](char c) { return c == ' '; });
   if (blank) return r;
   long v = 0;
-  if (!ralvex::parseLong(r.text, v) || v > kLargestRating || v < -kLargestRating) {
+  if (!parseLong(r.text, v) || v > kLargestRating || v < -kLargestRating) {
     r.state = Cell::Invalid;
     return r;
   }
@@ -215,18 +215,17 @@ RmrOutcome createRmr(const RmrTables& t, const Histogram& a) {
     x += h.step;
     cumulative += h.p[i];
     if (cumulative >= 0.5) {
-      medianText = ralvex::StrNaCarku(x);
+      medianText = formatNumber(x);
       break;
     }
   }
-  if (medianText.empty()) medianText = ralvex::StrNaCarku(x);  // not reached: the last upper edge
+  if (medianText.empty()) medianText = formatNumber(x);  // not reached: the last upper edge
   out.median = x;
   out.rmrText = medianText;
   if (x < 0) return refuseNumber(report, 205), out;
   if (x > 100) return refuseNumber(report, 206), out;
 
-  out.rmrText =
-      "( " + ralvex::StrNaCarku(h.min) + "," + ralvex::StrNaCarku(h.max) + " ) median = " + medianText;
+  out.rmrText = "( " + formatNumber(h.min) + "," + formatNumber(h.max) + " ) median = " + medianText;
   out.classIndex = rockMassClass(x);
   report.ok = true;
   return out;

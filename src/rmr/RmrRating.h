@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "histogram/Histogram.h"
-#include "reliability/ChainMessages.h"
 #include "rmr/RmrTables.h"
+#include "shell/ChainMessages.h"
 
 /// Rating of the strength of intact rock s (MPa): -0.0001 s^2 + 0.0816 s + 0.9085.
 double strengthRating(double s);

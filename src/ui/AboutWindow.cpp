@@ -7,9 +7,9 @@
 #include <cmath>
 
 #include "ui/NamedWidget.h"
-#include "ui/RalvexQt.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
+#include "ui/WidgetHelpers.h"
 #include "ui/WindowPlace.h"
 
 using namespace Qt::StringLiterals;

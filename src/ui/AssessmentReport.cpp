@@ -23,12 +23,12 @@
 #include "histogram/HistogramCharacteristics.h"
 #include "io/AtomicFile.h"
 #include "persistence/OpenProject.h"
-#include "ralvex/Ralvex.h"
 #include "reliability/Assessment.h"
-#include "reliability/ChainMessages.h"
 #include "reliability/InputChecks.h"
 #include "rmr/RmrRating.h"
+#include "shell/ChainMessages.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 #include "ui/DesignWindow.h"
 #include "ui/ExportTexts.h"
 #include "ui/QtText.h"
@@ -182,10 +182,10 @@ class ReportPainter {
     y += 10;
 
     y = text(y, reportText(ExportText::ReportDerived, l_), 11, true) + 2;
-    y = pair(y, u"B*  [ m ]"_s, qs(ralvex::StrNaCarku(project_.bStar)));
+    y = pair(y, u"B*  [ m ]"_s, qs(formatNumber(project_.bStar)));
     const double beta =
         project_.betaValue > 0 ? project_.betaValue : parseInputNumber(project_.beta).value_or(0);
-    y = pair(y, u"Beta"_s, qs(ralvex::StrNaCarku(beta)));
+    y = pair(y, u"Beta"_s, qs(formatNumber(beta)));
     y = pair(y, u"m1  [ m ]"_s, qs(project_.layers[0].thickness));
     y += 10;
 
@@ -194,10 +194,10 @@ class ReportPainter {
         assessReliability(project_.reliabilityFunction, project_.failureMass, DesignStandard::En1990, l_);
     const AssessmentResult a1 =
         assessReliability(project_.reliabilityFunction, project_.failureMass, DesignStandard::Csn731401, l_);
-    y = pair(y, reportText(ExportText::ReportPf, l_), qs(ralvex::StrNaCarku1(a0.pf)), true);
+    y = pair(y, reportText(ExportText::ReportPf, l_), qs(formatNumberShort(a0.pf)), true);
     QString betaF;
     if (a0.betaFKind == BetaFKind::Value)
-      betaF = qs(ralvex::StrNaCarku(a0.betaF));
+      betaF = qs(formatNumber(a0.betaF));
     else if (a0.betaFKind == BetaFKind::Out)
       betaF = u"  <OUT> "_s;
     else
@@ -291,7 +291,7 @@ class ReportPainter {
       text(y, head[k], 9, true, body_.left() + body_.width() * cols[k]);
     y += 16;
     auto row = [&](const QString& name, double pf, const QString& interval, const QString& samples) {
-      const QString cells[] = {name, qs(ralvex::StrNaCarku1(pf)), interval, samples};
+      const QString cells[] = {name, qs(formatNumberShort(pf)), interval, samples};
       for (int k = 0; k < 4; ++k) text(y, cells[k], 9, false, body_.left() + body_.width() * cols[k]);
       y += 15;
     };
@@ -301,7 +301,7 @@ class ReportPainter {
     for (const auto& [name, e] : readings)
       row(qs(verificationText(name, l_)), e->pf,
           qs(verificationTextFormat(VerificationText::Interval, l_,
-                                    {ralvex::StrNaCarku1(e->lo95), ralvex::StrNaCarku1(e->hi95)})),
+                                    {formatNumberShort(e->lo95), formatNumberShort(e->hi95)})),
           QString::number(e->samples));
     for (size_t i = 0; i < check.band.size() && i < std::size(kBandBins); ++i)
       if (check.band[i])
@@ -326,7 +326,7 @@ class ReportPainter {
     for (int k = 0; k < 5 && k < sh.size(); ++k)
       text(y, sh[k], 9, true, body_.left() + body_.width() * sc[k]);
     y += 16;
-    auto pf = [](const std::optional<double>& v) { return v ? qs(ralvex::StrNaCarku1(*v)) : u"-"_s; };
+    auto pf = [](const std::optional<double>& v) { return v ? qs(formatNumberShort(*v)) : u"-"_s; };
     for (const SensitivityLine& r : sensitivityLines(check, l_)) {
       text(y, qs(r.input), 8.5, false, body_.left());
       text(y, elided(qs(r.file), 8.5, body_.width() * (sc[2] - sc[1]) - 8), 8.5, false,
@@ -520,10 +520,10 @@ class ReportPainter {
     for (int c = 0; c < 5; ++c) text(y, head[c], 9, true, body_.left() + body_.width() * cols[c]);
     y += 16;
     for (int k = 0; k < 3; ++k) {
-      const QString cells[] = {
-          qs(a.classLabels[k]), qs(ralvex::StrNaCarku1(a.pd[k])), qs(ralvex::StrNaCarku(a.classBeta[k])),
-          a.quantiles[k] ? qs(ralvex::StrNaCarku(*a.quantiles[k])) : qs(MessageText(233, l_)),
-          a.pf <= a.pd[k] ? u"\u2713"_s : u"\u2013"_s};
+      const QString cells[] = {qs(a.classLabels[k]), qs(formatNumberShort(a.pd[k])),
+                               qs(formatNumber(a.classBeta[k])),
+                               a.quantiles[k] ? qs(formatNumber(*a.quantiles[k])) : qs(MessageText(233, l_)),
+                               a.pf <= a.pd[k] ? u"\u2713"_s : u"\u2013"_s};
       for (int c = 0; c < 5; ++c)
         text(y, cells[c], 9, a.classIndex == k + 1, body_.left() + body_.width() * cols[c]);
       y += 15;

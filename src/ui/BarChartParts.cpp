@@ -25,8 +25,8 @@
 #include <utility>
 
 #include "histogram/Queries.h"
-#include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 #include "ui/NamedWidget.h"
 #include "ui/QtText.h"
 
@@ -269,20 +269,20 @@ std::array<QString, 5> probabilityRowTexts(const ProbabilityRow& row, Language l
   switch (row.kind) {
     case ProbabilityRow::LowerEdge:
     case ProbabilityRow::Edge:
-      c[1] = qs(ralvex::StrNaCarku(row.x));
-      c[4] = u"   "_s + qs(ralvex::StrNaCarku(row.cdf));
+      c[1] = qs(formatNumber(row.x));
+      c[4] = u"   "_s + qs(formatNumber(row.cdf));
       break;
     case ProbabilityRow::Interval:
-      c[0] = qs(ralvex::TCetnost(5, row.interval));
-      c[1] = qs(ralvex::StrNaCarku(row.x));
-      c[2] = u" "_s + qs(ralvex::StrNaCarku(row.p));
-      c[3] = qs(ralvex::TCetnost(12, row.frequency));
-      c[4] = u"   "_s + qs(ralvex::StrNaCarku(row.cdf));
+      c[0] = qs(formatNumberAligned(5, row.interval));
+      c[1] = qs(formatNumber(row.x));
+      c[2] = u" "_s + qs(formatNumber(row.p));
+      c[3] = qs(formatNumberAligned(12, row.frequency));
+      c[4] = u"   "_s + qs(formatNumber(row.cdf));
       break;
     case ProbabilityRow::Total:
       c[1] = qs(MessageText(127, language));
-      c[2] = u" "_s + qs(ralvex::StrNaCarku(row.p));
-      c[3] = qs(ralvex::TCetnost(12, row.frequency));
+      c[2] = u" "_s + qs(formatNumber(row.p));
+      c[3] = qs(formatNumberAligned(12, row.frequency));
       break;
   }
   return c;

@@ -13,8 +13,8 @@
 
 #include "persistence/SettingsKeys.h"
 #include "project/ProjectState.h"
-#include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 #include "ui/ChartWindow.h"
 #include "ui/NamedWidget.h"
 #include "ui/QtText.h"
@@ -191,15 +191,15 @@ void ChartWindow::ShowAssessment(const AssessmentResult& a) {
   Edit7_->setText(u"0.00000"_s);
   for (int i = 0; i < 3; ++i) {
     classLabels_[i]->setText(qs(a.classLabels[i]));
-    pdFields_[i]->setText(qs(ralvex::StrNaCarku1(a.pd[i])));
-    betaFields_[i]->setText(qs(ralvex::StrNaCarku(a.classBeta[i])));
+    pdFields_[i]->setText(qs(formatNumberShort(a.pd[i])));
+    betaFields_[i]->setText(qs(formatNumber(a.classBeta[i])));
   }
 
   // Probability of failure and the reliability index.
-  Edit7_->setText(qs(ralvex::StrNaCarku1(a.pf)));
+  Edit7_->setText(qs(formatNumberShort(a.pf)));
   switch (a.betaFKind) {
     case BetaFKind::Value:
-      Edit12_->setText(qs(ralvex::StrNaCarku(a.betaF)));
+      Edit12_->setText(qs(formatNumber(a.betaF)));
       break;
     case BetaFKind::Undefined:
       Edit12_->setText(qs(MessageText(233, language)));
@@ -210,8 +210,8 @@ void ChartWindow::ShowAssessment(const AssessmentResult& a) {
   }
   if (a.crossingFound) {
     setCellText(StringGrid3_, 0, 1, u"  %1 / %2"_s.arg(a.crossingBin).arg(a.binCount));
-    setCellText(StringGrid3_, 1, 1, qs(ralvex::StrNaCarku(a.fsMin)));
-    setCellText(StringGrid3_, 2, 1, qs(ralvex::StrNaCarku(a.crossingCentre)));
+    setCellText(StringGrid3_, 1, 1, qs(formatNumber(a.fsMin)));
+    setCellText(StringGrid3_, 2, 1, qs(formatNumber(a.crossingCentre)));
   } else {
     for (int r = 0; r < 3; ++r) setCellText(StringGrid3_, r, 1, QString());
   }
@@ -230,7 +230,7 @@ void ChartWindow::ShowAssessment(const AssessmentResult& a) {
 
   // Quantiles at the design probabilities.
   for (int i = 0; i < 3; ++i)
-    quantileFields_[i]->setText(a.quantiles[i] ? qs(ralvex::StrNaCarku(*a.quantiles[i]))
+    quantileFields_[i]->setText(a.quantiles[i] ? qs(formatNumber(*a.quantiles[i]))
                                                : qs(MessageText(233, language)));
   const ProjectState* project = services_.windows.project();
   LabPairValues_->setVisible(project && project->boltLoadReading.values == PairValues::UpperEdges);

@@ -27,7 +27,8 @@
 #include <string_view>
 
 #include "io/AtomicFile.h"
-#include "ralvex/Ralvex.h"
+#include "shell/Dialogs.h"
+#include "shell/Language.h"
 #include "shell/Messages.h"
 #include "ui/ChartExportTexts.h"
 #include "ui/ExportTexts.h"
@@ -203,26 +204,24 @@ std::pair<std::string, ImageType> imageFileOf(const std::string& chosen, int fil
 }
 
 bool SaveChartImage(QWidget& chart, const std::string& folder, const std::string& proposedName) {
-  const Language lang = ralvex::libraryLanguage();
-  ralvex::FileDialogOptions o;
+  const Language lang = currentLanguage();
+  FileDialogOptions o;
   o.initialFolder = folder;
   o.fileName = proposedName;
   o.defaultExtension = "png";
   o.filter = exportText(ExportText::ImageFilter, lang);
   int filter = o.filterIndex;
-  const std::optional<std::string> chosen = ralvex::dialogs().saveFileNameFiltered(o, filter);
+  const std::optional<std::string> chosen = dialogs().saveFileNameFiltered(o, filter);
   if (!chosen || chosen->empty()) return false;
   const auto [path, type] = imageFileOf(*chosen, filter);
   std::error_code ec;
   if (std::filesystem::exists(std::filesystem::path(path), ec)) {
-    const int answer =
-        ralvex::DefMessageDlg(MessageText(1, lang), MessageFormat(6, lang, {path}),
-                              ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
-    if (answer != ralvex::mrYes) return false;
+    const int answer = messageDialog(MessageText(1, lang), MessageFormat(6, lang, {path}),
+                                     DlgKind::Confirmation, DlgButtons::YesNo, mrYes);
+    if (answer != mrYes) return false;
   }
   if (writeChartImage(chart, path, type)) return true;
-  ralvex::DefMessageDlg(MessageText(3, lang), MessageText(27, lang) + path, ralvex::DlgKind::Error,
-                        ralvex::DlgButtons::Ok, ralvex::mrOk);
+  messageDialog(MessageText(3, lang), MessageText(27, lang) + path, DlgKind::Error, DlgButtons::Ok, mrOk);
   return false;
 }
 
@@ -251,7 +250,7 @@ ChartExport::ChartExport(QAbstractButton* button, QWidget* chart, std::function<
   connect(button_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { menu_->popup(button_->mapToGlobal(at)); });
   connect(button_, &QAbstractButton::clicked, this, [this] { UlozGrafClick(); });
-  ApplyTexts(ralvex::libraryLanguage());
+  ApplyTexts(currentLanguage());
 }
 
 void ChartExport::ApplyTexts(Language language) {
@@ -323,8 +322,8 @@ bool ChartExport::UlozGrafClick() {
 }
 
 bool ChartExport::exportToFile(ChartTarget t) {
-  const Language lang = ralvex::libraryLanguage();
-  ralvex::FileDialogOptions o;
+  const Language lang = currentLanguage();
+  FileDialogOptions o;
   o.initialFolder = initialFolder_ ? initialFolder_() : std::string();
   switch (t) {
     case ChartTarget::Bitmap:
@@ -340,16 +339,15 @@ bool ChartExport::exportToFile(ChartTarget t) {
       o.filter = kJpegFilter;
       break;
   }
-  const std::optional<std::string> chosen = ralvex::dialogs().saveFileName(o);
+  const std::optional<std::string> chosen = dialogs().saveFileName(o);
   if (!chosen || chosen->empty()) return false;
   std::string path = *chosen;
   if (std::filesystem::path(path).extension().empty()) path += "." + o.defaultExtension;
   std::error_code ec;
   if (std::filesystem::exists(std::filesystem::path(path), ec)) {
-    const int answer =
-        ralvex::DefMessageDlg(MessageText(1, lang), MessageFormat(6, lang, {path}),
-                              ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
-    if (answer != ralvex::mrYes) return false;
+    const int answer = messageDialog(MessageText(1, lang), MessageFormat(6, lang, {path}),
+                                     DlgKind::Confirmation, DlgButtons::YesNo, mrYes);
+    if (answer != mrYes) return false;
   }
   bool ok = false;
   if (t == ChartTarget::Bitmap)
@@ -359,8 +357,7 @@ bool ChartExport::exportToFile(ChartTarget t) {
   else
     ok = lowerExtension(path) == ".pdf" ? writePdf(path) : writeSvg(path);
   if (!ok)
-    ralvex::DefMessageDlg(MessageText(3, lang), MessageText(27, lang) + path, ralvex::DlgKind::Error,
-                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+    messageDialog(MessageText(3, lang), MessageText(27, lang) + path, DlgKind::Error, DlgButtons::Ok, mrOk);
   return ok;
 }
 

@@ -16,7 +16,7 @@
 #include <thread>
 
 #include "project/ProjectState.h"
-#include "ralvex/Ralvex.h"
+#include "shell/NumberText.h"
 #include "ui/ChartWindow.h"
 #include "ui/NamedWidget.h"
 #include "ui/QtText.h"
@@ -30,7 +30,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QString vt(VerificationText id, Language l) { return qs(verificationText(id, l)); }
-QString pfText(double pf) { return qs(ralvex::StrNaCarku1(pf)); }
+QString pfText(double pf) { return qs(formatNumberShort(pf)); }
 
 // Rows of the figures table: the two readings of Monte Carlo, the band, the assessment itself.
 constexpr int kRowCentres = 0, kRowUniform = 1, kRowBand = 2;
@@ -231,7 +231,7 @@ void ChartWindow::showCheck() {
     setCell(StringGridMC_, row, 1, pfText(e.pf));
     setCell(StringGridMC_, row, 2,
             qs(verificationTextFormat(VerificationText::Interval, l,
-                                      {ralvex::StrNaCarku1(e.lo95), ralvex::StrNaCarku1(e.hi95)})));
+                                      {formatNumberShort(e.lo95), formatNumberShort(e.hi95)})));
     setCell(StringGridMC_, row, 3, QString::number(e.samples));
   };
   estimateRow(kRowCentres, check->monteCarlo.centres);

@@ -40,8 +40,9 @@
 #include "histogram/HistogramFile.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/SettingsKeys.h"
-#include "ralvex/Ralvex.h"
+#include "shell/Dialogs.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 #include "ui/BarChartParts.h"
 #include "ui/ChartExport.h"
 #include "ui/CheckSheet.h"
@@ -539,10 +540,10 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
   double sum = 0;
   for (int i = 0; i < n; ++i) sum += hist_.p[i];
   setCell(StringGrid1_, 0, 1, u"         "_s + QString::number(n));
-  setCell(StringGrid1_, 1, 1, u"  "_s + qs(ralvex::StrNaCarku(hist_.min)));
-  setCell(StringGrid1_, 2, 1, u"  "_s + qs(ralvex::StrNaCarku(hist_.max)));
-  setCell(StringGrid1_, 3, 1, u"  "_s + qs(ralvex::StrNaCarku(sum)));
-  setCell(StringGrid1_, 4, 1, u"  "_s + qs(ralvex::StrNaCarku(hist_.total)));
+  setCell(StringGrid1_, 1, 1, u"  "_s + qs(formatNumber(hist_.min)));
+  setCell(StringGrid1_, 2, 1, u"  "_s + qs(formatNumber(hist_.max)));
+  setCell(StringGrid1_, 3, 1, u"  "_s + qs(formatNumber(sum)));
+  setCell(StringGrid1_, 4, 1, u"  "_s + qs(formatNumber(hist_.total)));
 
   // 2, 3, 8. Bars in the current colour with their labels.
   chart_->marks().CBValInd->setCurrentIndex(services_.options.axisIndex ? 0 : 1);
@@ -581,7 +582,7 @@ void ChartWindow::rebuildSeries() {
     values.append(p);
     top = std::max(top, p);
     labels.push_back(index ? std::to_string(i - 1)
-                           : ralvex::StrBottomGraf(p, barLabelPosition(hist_, i, redrawPositions_)));
+                           : formatBarLabel(p, barLabelPosition(hist_, i, redrawPositions_)));
   }
   // Turned marks need room above the highest bar.
   chart_->bars().setBars(values, std::move(labels), barChartTop(top, chart_->marks().turned()));
@@ -630,9 +631,8 @@ void ChartWindow::highlightTable() {
   s.mode = mode_;
   s.reliability = source_ == kSrcReliability;
   s.tableColour = services_.options.colours.table;
-  s.valueFieldEmpty = EditXY_->text().isEmpty() || !ralvex::parseDouble(EditXY_->text().toStdString(), s.x);
-  s.probabilityFieldEmpty =
-      EditP_->text().isEmpty() || !ralvex::parseDouble(EditP_->text().toStdString(), s.p);
+  s.valueFieldEmpty = EditXY_->text().isEmpty() || !parseDouble(EditXY_->text().toStdString(), s.x);
+  s.probabilityFieldEmpty = EditP_->text().isEmpty() || !parseDouble(EditP_->text().toStdString(), s.p);
   const QColor table = fromBgr(s.tableColour);
   for (int r = 0; r < rows; ++r) {
     QColor bg = table;
@@ -683,13 +683,11 @@ void ChartWindow::RedrawBars() {
 // Reads a query field; an invalid text is reported and the focus goes back to the field.
 bool ChartWindow::parseQueryField(QLineEdit* edit, double& value) {
   const std::string text = edit->text().toStdString();
-  if (!text.empty() && text[0] != 'E' && text[0] != 'e' && ralvex::parseDouble(text, value) &&
-      std::isfinite(value))
+  if (!text.empty() && text[0] != 'E' && text[0] != 'e' && parseDouble(text, value) && std::isfinite(value))
     return true;
   QTimer::singleShot(0, edit, [edit] { edit->setFocus(); });
   const Language lang = services_.language();
-  ralvex::DefMessageDlg(MessageText(3, lang), MessageText(177, lang) + text, ralvex::DlgKind::Error,
-                        ralvex::DlgButtons::Ok, ralvex::mrOk);
+  messageDialog(MessageText(3, lang), MessageText(177, lang) + text, DlgKind::Error, DlgButtons::Ok, mrOk);
   return false;
 }
 
@@ -715,8 +713,8 @@ void ChartWindow::EditXYExit() {
       if (source_ == kSrcReliability && Panel3_->isVisible() && x == 0 && failureProbability_)
         cdf = *failureProbability_;
       showQuery(q.interval, services_.options.colours.value);
-      setCell(StringGrid7_, 0, 1, qs(ralvex::StrNaCarku(q.px)));
-      setCell(StringGrid7_, 1, 1, qs(ralvex::StrNaCarku(cdf)));
+      setCell(StringGrid7_, 0, 1, qs(formatNumber(q.px)));
+      setCell(StringGrid7_, 1, 1, qs(formatNumber(cdf)));
     }
   }
   highlightTable();
@@ -740,7 +738,7 @@ void ChartWindow::EditPExit() {
     } else {
       if (p == 1) EditP_->setText(u"1"_s);
       showQuery(q.interval, services_.options.colours.quantile);
-      setCell(StringGrid6_, 0, 1, qs(ralvex::StrNaCarku(q.qp)));
+      setCell(StringGrid6_, 0, 1, qs(formatNumber(q.qp)));
     }
   }
   highlightTable();
@@ -855,14 +853,12 @@ void ChartWindow::BCharClick() {
   const std::string text = CharacteristicsText("H i s t o g r a m  : \r\n" + name_,
                                                std::span<const double>(hist_.p.data(), hist_.p.size()), n,
                                                hist_.min, hist_.max, hist_.total, lang);
-  ralvex::DefMessageDlg(MessageText(79, lang), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok,
-                        ralvex::mrOk);
+  messageDialog(MessageText(79, lang), text, DlgKind::Information, DlgButtons::Ok, mrOk);
 }
 
 void ChartWindow::Button7Click() {
   const Language lang = services_.language();
-  ralvex::DefMessageDlg(MessageText(406, lang), MessageText(407, lang), ralvex::DlgKind::Information,
-                        ralvex::DlgButtons::Ok, ralvex::mrOk);
+  messageDialog(MessageText(406, lang), MessageText(407, lang), DlgKind::Information, DlgButtons::Ok, mrOk);
 }
 
 void ChartWindow::KontTiskClick() {

@@ -10,8 +10,9 @@
 #include <random>
 
 #include "histogram/HistogramCharacteristics.h"
-#include "ralvex/Ralvex.h"
+#include "histogram/Statistics.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 #include "ui/ExportTexts.h"
 
 namespace {
@@ -55,8 +56,8 @@ std::vector<CheckSheetCell> checkSheetCells(const Histogram& h, const std::strin
 
   if (N >= 3) {
     const CharacteristicsTable t = Characteristics(P, N, h.min, h.max, h.total, language);
-    const double meanDeviation = ralvex::StrHodX(P, N, h.min, h.max, t.mean);
-    const double variation = ralvex::KoefVariX(t.mean, t.sigma);
+    const double meanDeviation = binMeanDeviation(P, N, h.min, h.max, t.mean);
+    const double variation = coefficientOfVariation(t.mean, t.sigma);
     const double values[12] = {t.lower,          t.upper,   static_cast<double>(N), h.total,   t.mean,
                                t.dispersion,     t.sigma,   meanDeviation,          variation, t.skewness,
                                t.kurtosis + 3.0, t.kurtosis};
@@ -79,7 +80,7 @@ std::vector<CheckSheetCell> checkSheetCells(const Histogram& h, const std::strin
     double centre = h.min + (i - 1) * step;
     // The centre as its six-digit text shows it, kept a number.
     double shown = centre;
-    if (ralvex::parseDouble(ralvex::StrNaCarku1(centre), shown)) centre = shown;
+    if (parseDouble(formatNumberShort(centre), shown)) centre = shown;
     put(cells, r, 1, static_cast<double>(i));
     put(cells, r, 2, centre);
     put(cells, r, 3, p);

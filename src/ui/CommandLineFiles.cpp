@@ -4,7 +4,7 @@
 #include <QUrl>
 #include <filesystem>
 
-#include "ralvex/Ralvex.h"
+#include "shell/Dialogs.h"
 #include "shell/Messages.h"
 #include "ui/HistogramSaveCommand.h"
 #include "ui/RuntimeTexts.h"
@@ -73,9 +73,8 @@ void openCommandLineFiles(Services& services, const std::vector<std::string>& fi
         break;
       case FileKind::Other: {
         const Language lang = services.language();
-        ralvex::DefMessageDlg(MessageText(3, lang),
-                              runtimeTextFormat(RuntimeText::UnknownFileType, lang, {f}),
-                              ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+        messageDialog(MessageText(3, lang), runtimeTextFormat(RuntimeText::UnknownFileType, lang, {f}),
+                      DlgKind::Error, DlgButtons::Ok, mrOk);
         break;
       }
     }

@@ -27,11 +27,12 @@
 
 #include "io/AtomicFile.h"
 #include "project/ProjectState.h"
-#include "ralvex/Ralvex.h"
 #include "reliability/Assessment.h"
-#include "reliability/ChainMessages.h"
 #include "reliability/InputChecks.h"
+#include "shell/ChainMessages.h"
+#include "shell/Dialogs.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 #include "ui/ChartExport.h"
 #include "ui/NamedWidget.h"
 #include "ui/QtText.h"
@@ -83,7 +84,7 @@ std::optional<design::PatternRow> projectPattern(const ProjectState& p, double d
 }  // namespace
 
 std::string pfText(double x, Language language) {
-  std::string t = ralvex::StrNaCarku1(x);
+  std::string t = formatNumberShort(x);
   if (language == Language::Czech) std::replace(t.begin(), t.end(), '.', ',');
   return t;
 }
@@ -311,8 +312,8 @@ void DesignWindow::designAgain(bool force, bool askOnBadRanges) {
     refusal_ = m;
     showOutcome();
     if (ask && m)
-      ralvex::DefMessageDlg(MessageText(chainTitleNumber(m->kind), lang), chainMessageText(*m, lang), m->kind,
-                            ralvex::DlgButtons::Ok, ralvex::mrOk);
+      messageDialog(MessageText(chainTitleNumber(m->kind), lang), chainMessageText(*m, lang), m->kind,
+                    DlgButtons::Ok, mrOk);
     emit designFinished();
   };
   if (!in.basis) {
@@ -655,7 +656,7 @@ void DesignWindow::BBPouzitClick() {
 void DesignWindow::BBUlozTabulkuClick() {
   if (!outcome_) return;
   const Language lang = services_.language();
-  ralvex::FileDialogOptions o;
+  FileDialogOptions o;
   o.title = designText(DesignText::TableTitle, lang);
   o.initialFolder = services_.folders.ResultsFolder;
   o.fileName = "Navrh.csv";
@@ -667,12 +668,11 @@ void DesignWindow::BBUlozTabulkuClick() {
   if (std::filesystem::path(path).extension().empty()) path += ".csv";
   std::error_code ec;
   if (std::filesystem::exists(std::filesystem::path(path), ec) &&
-      ralvex::DefMessageDlg(MessageText(1, lang), MessageFormat(6, lang, {path}),
-                            ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo,
-                            ralvex::mrYes) != ralvex::mrYes)
+      messageDialog(MessageText(1, lang), MessageFormat(6, lang, {path}), DlgKind::Confirmation,
+                    DlgButtons::YesNo, mrYes) != mrYes)
     return;
   WriteRefusal why;
   if (!writeFileAtomically(path, design::patternTableCsv(outcome_->result.patterns), &why))
-    ralvex::DefMessageDlg(MessageText(3, lang), MessageText(27, lang) + path + "\r\n\r\n" + why.text(lang),
-                          ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+    messageDialog(MessageText(3, lang), MessageText(27, lang) + path + "\r\n\r\n" + why.text(lang),
+                  DlgKind::Error, DlgButtons::Ok, mrOk);
 }

@@ -30,8 +30,8 @@
 #include "histogram/HistogramFile.h"
 #include "histogram/Queries.h"
 #include "persistence/SettingsKeys.h"
-#include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 #include "ui/BarChartParts.h"
 #include "ui/ChartExport.h"
 #include "ui/CheckSheet.h"
@@ -202,7 +202,7 @@ void DistributionFunctionWindow::fillAgain() {
     F += hist_.p[i - 1];
     values.append(F);
     const double x = i < n ? hist_.min + (i - 1) * hist_.step : hist_.max;
-    labels.push_back(index ? std::to_string(i - 1) : ralvex::StrBottomGraf(F, x));
+    labels.push_back(index ? std::to_string(i - 1) : formatBarLabel(F, x));
   }
   bars.setBars(values, std::move(labels), chart_->marks().turned() ? 1.3 : 1.0);
 
@@ -214,8 +214,8 @@ void DistributionFunctionWindow::fillAgain() {
   table_->setHorizontalHeaderLabels({u" INT"_s, u"     x"_s, u"     F(x)"_s});
   for (int r = 0; r < int(rows.size()); ++r) {
     const DistributionFunctionRow& row = rows[r];
-    const QString c0 = row.interval > 0 ? qs(ralvex::TCetnost(4, row.interval)) : QString();
-    const QString cells[3] = {c0, qs(ralvex::StrNaCarku(row.x)), qs(ralvex::StrNaCarku(row.F))};
+    const QString c0 = row.interval > 0 ? qs(formatNumberAligned(4, row.interval)) : QString();
+    const QString cells[3] = {c0, qs(formatNumber(row.x)), qs(formatNumber(row.F))};
     for (int c = 0; c < 3; ++c) table_->setItem(r, c, new QTableWidgetItem(cells[c]));
   }
   highlightTable();

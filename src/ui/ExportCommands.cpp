@@ -7,7 +7,7 @@
 #include <QStandardPaths>
 #include <filesystem>
 
-#include "ralvex/Ralvex.h"
+#include "shell/Dialogs.h"
 #include "shell/Messages.h"
 #include "ui/AssessmentReport.h"
 #include "ui/CheckSheet.h"
@@ -16,13 +16,11 @@
 namespace {
 
 void showError(const std::string& text, Language lang) {
-  ralvex::DefMessageDlg(MessageText(3, lang), text, ralvex::DlgKind::Error, ralvex::DlgButtons::Ok,
-                        ralvex::mrOk);
+  messageDialog(MessageText(3, lang), text, DlgKind::Error, DlgButtons::Ok, mrOk);
 }
 
 void showInfo(const std::string& text, Language lang) {
-  ralvex::DefMessageDlg(MessageText(2, lang), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok,
-                        ralvex::mrOk);
+  messageDialog(MessageText(2, lang), text, DlgKind::Information, DlgButtons::Ok, mrOk);
 }
 
 }  // namespace
@@ -83,21 +81,20 @@ std::optional<std::string> AssessmentReportCommand(const ProjectState& project, 
     showError(exportText(ExportText::ReportNotAssessed, language), language);
     return std::nullopt;
   }
-  ralvex::FileDialogOptions o;
+  FileDialogOptions o;
   o.initialFolder = resultsFolder;
   o.fileName = safeFileBase(header.projectName) + ".pdf";
   o.defaultExtension = "pdf";
   o.filter = exportText(ExportText::ReportFilter, language);
-  const std::optional<std::string> chosen = ralvex::dialogs().saveFileName(o);
+  const std::optional<std::string> chosen = dialogs().saveFileName(o);
   if (!chosen || chosen->empty()) return std::nullopt;
   std::string path = *chosen;
   if (std::filesystem::path(path).extension().empty()) path += ".pdf";
   std::error_code ec;
   if (std::filesystem::exists(std::filesystem::path(path), ec)) {
-    const int answer =
-        ralvex::DefMessageDlg(MessageText(1, language), MessageFormat(6, language, {path}),
-                              ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
-    if (answer != ralvex::mrYes) return std::nullopt;
+    const int answer = messageDialog(MessageText(1, language), MessageFormat(6, language, {path}),
+                                     DlgKind::Confirmation, DlgButtons::YesNo, mrYes);
+    if (answer != mrYes) return std::nullopt;
   }
   header.date = reportDateNow(language);
   std::string error;

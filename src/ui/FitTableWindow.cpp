@@ -21,13 +21,13 @@
 #include <algorithm>
 #include <limits>
 
-#include "ralvex/Ralvex.h"
+#include "shell/NumberText.h"
 #include "ui/BarChartParts.h"
 #include "ui/NamedWidget.h"
 #include "ui/QtText.h"
-#include "ui/RalvexQt.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
+#include "ui/WidgetHelpers.h"
 #include "ui/WindowPlace.h"
 
 using namespace Qt::StringLiterals;
@@ -201,9 +201,9 @@ void FitTableWindow::showFit() {
   if (fit) {
     for (size_t i = 0; i < fit->rows.size() && i < rows_.size(); ++i) rows_[i] = fit->rows[i];
     // The raw-data moments.
-    setCell(SGCharPDZ_, 1, 0, qs(ralvex::StrNaCarku(fit->rawMoments.mean)));
-    setCell(SGCharPDZ_, 1, 1, qs(ralvex::StrNaCarku(fit->rawMoments.standardDeviation)));
-    setCell(SGCharPDZ_, 1, 2, qs(ralvex::StrNaCarku(fit->rawMoments.skewness)));
+    setCell(SGCharPDZ_, 1, 0, qs(formatNumber(fit->rawMoments.mean)));
+    setCell(SGCharPDZ_, 1, 1, qs(formatNumber(fit->rawMoments.standardDeviation)));
+    setCell(SGCharPDZ_, 1, 2, qs(formatNumber(fit->rawMoments.skewness)));
   }
   CBTypVyberu_->setCurrentIndex(1);
   sortRows();

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QUrl>
 
-#include "ralvex/Dialogs.h"
+#include "shell/Dialogs.h"
 #include "shell/Messages.h"
 #include "ui/NamedWidget.h"
 #include "ui/Services.h"

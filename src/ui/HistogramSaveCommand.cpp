@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "histogram/HistogramFile.h"
-#include "ralvex/Ralvex.h"
+#include "shell/Dialogs.h"
 #include "shell/Messages.h"
 #include "ui/LostLetters.h"
 #include "ui/Services.h"
@@ -18,16 +18,14 @@ std::optional<std::string> SaveHistogramCommand(Services& services, const Histog
   const std::string path = withFileExtension(*chosen, "dis");
   std::error_code ec;
   if (std::filesystem::exists(std::filesystem::path(path), ec)) {
-    const int answer =
-        ralvex::DefMessageDlg(MessageText(1, lang), MessageFormat(6, lang, {path}),
-                              ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes);
-    if (answer != ralvex::mrYes) return std::nullopt;
+    const int answer = messageDialog(MessageText(1, lang), MessageFormat(6, lang, {path}),
+                                     DlgKind::Confirmation, DlgButtons::YesNo, mrYes);
+    if (answer != mrYes) return std::nullopt;
   }
   if (!confirmLostLetters(services, unencodableIdentification(path))) return std::nullopt;
   HistogramFileError error;
   if (!WriteHistogramFile(path, h, error, true)) {
-    ralvex::DefMessageDlg(MessageText(3, lang), error.text(lang), ralvex::DlgKind::Error,
-                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+    messageDialog(MessageText(3, lang), error.text(lang), DlgKind::Error, DlgButtons::Ok, mrOk);
     return std::nullopt;
   }
   return fileNameOnly(path);
@@ -37,7 +35,7 @@ std::optional<Histogram> ReadHistogramCommand(const Services& services, const st
   HistogramFileError error;
   auto h = ReadHistogramFile(path, error);
   if (!h)
-    ralvex::DefMessageDlg(MessageText(3, services.language()), error.text(services.language()),
-                          ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+    messageDialog(MessageText(3, services.language()), error.text(services.language()), DlgKind::Error,
+                  DlgButtons::Ok, mrOk);
   return h;
 }

@@ -3,7 +3,7 @@
 #include <map>
 #include <memory>
 
-#include "ralvex/Ralvex.h"
+#include "shell/Dialogs.h"
 #include "shell/Messages.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
@@ -11,9 +11,8 @@
 bool confirmLostLetters(const Services& services, const std::vector<UnencodableText>& texts) {
   if (texts.empty()) return true;
   const Language lang = services.language();
-  return ralvex::DefMessageDlg(MessageText(4, lang), unencodableMessage(texts, lang, true),
-                               ralvex::DlgKind::Warning, ralvex::DlgButtons::YesNo,
-                               ralvex::mrNo) == ralvex::mrYes;
+  return messageDialog(MessageText(4, lang), unencodableMessage(texts, lang, true), DlgKind::Warning,
+                       DlgButtons::YesNo, mrNo) == mrYes;
 }
 
 void watchSettingsWrites(Services& services) {
@@ -30,8 +29,7 @@ void watchSettingsWrites(Services& services) {
   };
   services.settings.writeFailed = [s](const std::string& error) {
     const Language lang = s->language();
-    ralvex::DefMessageDlg(MessageText(4, lang),
-                          runtimeTextFormat(RuntimeText::SettingsNotSaved, lang, {error}),
-                          ralvex::DlgKind::Warning, ralvex::DlgButtons::Ok, ralvex::mrOk);
+    messageDialog(MessageText(4, lang), runtimeTextFormat(RuntimeText::SettingsNotSaved, lang, {error}),
+                  DlgKind::Warning, DlgButtons::Ok, mrOk);
   };
 }

@@ -27,7 +27,7 @@
 #include <QUrl>
 
 #include "persistence/SettingsKeys.h"
-#include "ralvex/Ralvex.h"
+#include "shell/Dialogs.h"
 #include "shell/Messages.h"
 #include "ui/LostLetters.h"
 #include "ui/NamedWidget.h"
@@ -547,10 +547,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::KonecClick() {
   if (!askToSaveWork()) return;
   const Language lang = services_.language();
-  const int answer =
-      ralvex::DefMessageDlg(MessageText(1, lang), MessageText(10, lang), ralvex::DlgKind::Confirmation,
-                            ralvex::DlgButtons::YesNo, ralvex::mrYes);
-  if (answer == ralvex::mrNo) return;
+  const int answer = messageDialog(MessageText(1, lang), MessageText(10, lang), DlgKind::Confirmation,
+                                   DlgButtons::YesNo, mrYes);
+  if (answer == mrNo) return;
   workAskedBeforeClose_ = true;
   close();
 }
@@ -561,8 +560,7 @@ void MainWindow::OAdresachClick() {
   const std::string text = "\t" + MessageFormat(5, lang,
                                                 {f.VeltraFolder, f.HistogramsFolder, f.ProjectsFolder,
                                                  f.ResultsFolder, f.RawDataFolder});
-  ralvex::DefMessageDlg(MessageText(2, lang), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok,
-                        ralvex::mrOk);
+  messageDialog(MessageText(2, lang), text, DlgKind::Information, DlgButtons::Ok, mrOk);
 }
 
 void MainWindow::OVerziClick() { services_.windows.openAbout(); }
@@ -579,8 +577,8 @@ void MainWindow::OProgramuClick() {
   }
   const std::string path = services_.folders.StartFolder + "/Veltra.HLP";
   if (!QFileInfo::exists(qs(path))) {
-    ralvex::DefMessageDlg(MessageText(4, lang), MessageFormat(128, lang, {path}), ralvex::DlgKind::Warning,
-                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+    messageDialog(MessageText(4, lang), MessageFormat(128, lang, {path}), DlgKind::Warning, DlgButtons::Ok,
+                  mrOk);
     return;
   }
   // The legacy viewer is not part of current desktops: explain it once, until the user says it is there.
@@ -603,8 +601,8 @@ void MainWindow::openHelpFile(const std::string& fileName) {
     if (QFileInfo::exists(beside)) path = beside;
   }
   if (!QFileInfo::exists(path)) {
-    ralvex::DefMessageDlg(MessageText(4, lang), MessageFormat(128, lang, {path.toStdString()}),
-                          ralvex::DlgKind::Warning, ralvex::DlgButtons::Ok, ralvex::mrOk);
+    messageDialog(MessageText(4, lang), MessageFormat(128, lang, {path.toStdString()}), DlgKind::Warning,
+                  DlgButtons::Ok, mrOk);
     return;
   }
   QDir::setCurrent(qs(services_.folders.StartFolder));
@@ -612,8 +610,8 @@ void MainWindow::openHelpFile(const std::string& fileName) {
   QTimer::singleShot(1500, qApp, [] { QApplication::restoreOverrideCursor(); });
   const QString full = QFileInfo(path).absoluteFilePath();
   if (!urlOpener(QUrl::fromLocalFile(full)))
-    ralvex::DefMessageDlg(MessageText(3, lang), MessageText(7, lang) + "\r\n\r\n" + full.toStdString(),
-                          ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+    messageDialog(MessageText(3, lang), MessageText(7, lang) + "\r\n\r\n" + full.toStdString(),
+                  DlgKind::Error, DlgButtons::Ok, mrOk);
 }
 
 void MainWindow::OtevriWordClick() {
@@ -628,13 +626,13 @@ void MainWindow::OtevriWordClick() {
     const QString exe = QStandardPaths::findExecutable(QString::fromUtf16(c.program));
     if (exe.isEmpty()) continue;
     if (programStarter(exe, c.args)) return;
-    ralvex::DefMessageDlg(MessageText(3, lang),
-                          runtimeTextFormat(RuntimeText::WordProcessorFailed, lang, {exe.toStdString()}),
-                          ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+    messageDialog(MessageText(3, lang),
+                  runtimeTextFormat(RuntimeText::WordProcessorFailed, lang, {exe.toStdString()}),
+                  DlgKind::Error, DlgButtons::Ok, mrOk);
     return;
   }
-  ralvex::DefMessageDlg(MessageText(2, lang), runtimeText(RuntimeText::NoWordProcessor, lang),
-                        ralvex::DlgKind::Information, ralvex::DlgButtons::Ok, ralvex::mrOk);
+  messageDialog(MessageText(2, lang), runtimeText(RuntimeText::NoWordProcessor, lang), DlgKind::Information,
+                DlgButtons::Ok, mrOk);
 }
 
 void MainWindow::UlozOknoClick() {

@@ -10,9 +10,9 @@
 
 #include "project/ProjectState.h"
 #include "reliability/Assessment.h"
-#include "reliability/ChainMessages.h"
 #include "reliability/PressureLoop.h"
 #include "rmr/RmrTables.h"
+#include "shell/ChainMessages.h"
 #include "shell/Language.h"
 
 struct Services;

@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "ralvex/Ralvex.h"
 #include "reliability/BoltLength.h"
 #include "reliability/BoltLoad.h"
 #include "reliability/ReducedStrength.h"
+#include "shell/Dialogs.h"
 #include "shell/Messages.h"
 #include "ui/MainWindow.h"
 #include "ui/Services.h"
@@ -39,9 +39,8 @@ void MainWindow::showChainReport(const ChainReport& report) {
     std::string rowLabel;
     if (m.layerRow > 0)
       if (const QTableWidgetItem* it = StrGrHorn_->item(m.layerRow, 0)) rowLabel = it->text().toStdString();
-    ralvex::DefMessageDlg(MessageText(chainTitleNumber(m.kind), language),
-                          chainMessageText(m, language, rowLabel), m.kind, ralvex::DlgButtons::Ok,
-                          ralvex::mrOk);
+    messageDialog(MessageText(chainTitleNumber(m.kind), language), chainMessageText(m, language, rowLabel),
+                  m.kind, DlgButtons::Ok, mrOk);
     focusChainField(m.focus, m.layerRow);
   }
 }

@@ -24,10 +24,10 @@
 #include "persistence/ResultsFile.h"
 #include "persistence/RockTypes.h"
 #include "persistence/SettingsKeys.h"
-#include "ralvex/Ralvex.h"
 #include "reliability/BoltLoad.h"
 #include "reliability/InputChecks.h"
 #include "reliability/StoredReading.h"
+#include "shell/Dialogs.h"
 #include "shell/Encoding.h"
 #include "shell/Messages.h"
 #include "ui/ExportCommands.h"
@@ -44,29 +44,24 @@ using namespace Qt::StringLiterals;
 namespace {
 
 void information(Language lang, const std::string& text) {
-  ralvex::DefMessageDlg(MessageText(2, lang), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok,
-                        ralvex::mrOk);
+  messageDialog(MessageText(2, lang), text, DlgKind::Information, DlgButtons::Ok, mrOk);
 }
 
 void error(Language lang, const std::string& text) {
-  ralvex::DefMessageDlg(MessageText(3, lang), text, ralvex::DlgKind::Error, ralvex::DlgButtons::Ok,
-                        ralvex::mrOk);
+  messageDialog(MessageText(3, lang), text, DlgKind::Error, DlgButtons::Ok, mrOk);
 }
 
 bool confirm(Language lang, const std::string& text) {
-  return ralvex::DefMessageDlg(MessageText(1, lang), text, ralvex::DlgKind::Confirmation,
-                               ralvex::DlgButtons::YesNo, ralvex::mrYes) == ralvex::mrYes;
+  return messageDialog(MessageText(1, lang), text, DlgKind::Confirmation, DlgButtons::YesNo, mrYes) == mrYes;
 }
 
 // A question about saving a histogram: title of errors, error icon, Yes and No.
 bool askToSave(Language lang, const std::string& text) {
-  return ralvex::DefMessageDlg(MessageText(3, lang), text, ralvex::DlgKind::Error, ralvex::DlgButtons::YesNo,
-                               ralvex::mrYes) == ralvex::mrYes;
+  return messageDialog(MessageText(3, lang), text, DlgKind::Error, DlgButtons::YesNo, mrYes) == mrYes;
 }
 
-ralvex::FileDialogOptions fileDialog(const std::string& folder, const std::string& name,
-                                     const std::string& ext) {
-  ralvex::FileDialogOptions o;
+FileDialogOptions fileDialog(const std::string& folder, const std::string& name, const std::string& ext) {
+  FileDialogOptions o;
   o.fileName = name;
   o.initialFolder = folder;
   o.defaultExtension = ext;
@@ -282,9 +277,9 @@ void MainWindow::showFileValueMessages(const std::vector<ChainMessage>& messages
   const Language lang = services_.language();
   const ChainMessage* firstRefusal = nullptr;
   for (const ChainMessage& m : messages) {
-    ralvex::DefMessageDlg(MessageText(chainTitleNumber(m.kind), lang), fileValueText(m, path, lang), m.kind,
-                          ralvex::DlgButtons::Ok, ralvex::mrOk);
-    if (!firstRefusal && m.kind != ralvex::DlgKind::Warning) firstRefusal = &m;
+    messageDialog(MessageText(chainTitleNumber(m.kind), lang), fileValueText(m, path, lang), m.kind,
+                  DlgButtons::Ok, mrOk);
+    if (!firstRefusal && m.kind != DlgKind::Warning) firstRefusal = &m;
   }
   if (firstRefusal) focusChainField(firstRefusal->focus, firstRefusal->layerRow);
 }
@@ -445,11 +440,10 @@ bool MainWindow::workUnsaved() const {
 bool MainWindow::askToSaveWork() {
   if (!workUnsaved()) return true;
   const Language lang = services_.language();
-  const int answer =
-      ralvex::DefMessageDlg(MessageText(1, lang), runtimeText(RuntimeText::UnsavedWork, lang),
-                            ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNoCancel, ralvex::mrYes);
-  if (answer == ralvex::mrNo) return true;
-  if (answer != ralvex::mrYes) return false;
+  const int answer = messageDialog(MessageText(1, lang), runtimeText(RuntimeText::UnsavedWork, lang),
+                                   DlgKind::Confirmation, DlgButtons::YesNoCancel, mrYes);
+  if (answer == mrNo) return true;
+  if (answer != mrYes) return false;
   const std::string results = resultsSnapshot();
   if (!results.empty() && results != savedResults_ && actSaveVysl && actSaveVysl->isEnabled())
     SaveVyslClick();

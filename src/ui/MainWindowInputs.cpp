@@ -27,9 +27,10 @@
 #include "design/PatternRanges.h"
 #include "histogram/HistogramFile.h"
 #include "persistence/OpenProject.h"
-#include "ralvex/Ralvex.h"
 #include "reliability/InputChecks.h"
+#include "shell/Dialogs.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 #include "ui/HistogramSaveCommand.h"
 #include "ui/MainWindow.h"
 #include "ui/NamedWidget.h"
@@ -49,7 +50,7 @@ struct TypedEdit {
 };
 
 // Applies a key class to one typed character; true when the event is consumed.
-bool filterTypedKey(ralvex::Dialogs& dialogs, QKeyEvent* ke, KeyClass cls, QLineEdit* edit) {
+bool filterTypedKey(Dialogs& dialogs, QKeyEvent* ke, KeyClass cls, QLineEdit* edit) {
   if (ke->matches(QKeySequence::Paste)) {
     if (edit) edit->insert(qs(filterText(cls, ss(QGuiApplication::clipboard()->text()))));
     return true;
@@ -76,7 +77,7 @@ bool isEnter(QKeyEvent* ke) { return ke->key() == Qt::Key_Return || ke->key() ==
 // Editor of the thickness cells: the real-number key filter, Enter commits and moves on to EdH.
 class ThicknessDelegate final : public QStyledItemDelegate {
  public:
-  ThicknessDelegate(QObject* parent, ralvex::Dialogs& dialogs, std::function<void(int)> edited,
+  ThicknessDelegate(QObject* parent, Dialogs& dialogs, std::function<void(int)> edited,
                     std::function<void()> enter)
       : QStyledItemDelegate(parent),
         dialogs_(dialogs),
@@ -111,7 +112,7 @@ class ThicknessDelegate final : public QStyledItemDelegate {
   }
 
  private:
-  ralvex::Dialogs& dialogs_;
+  Dialogs& dialogs_;
   std::function<void(int)> edited_;
   std::function<void()> enter_;
 };
@@ -793,8 +794,8 @@ void MainWindow::CBTypPromExit() {
     setLayerCell(row, 1, project_.layers[row - 1].rockType);
   }
   if (project_.rockTypes.empty())
-    ralvex::DefMessageDlg(MessageText(1, services_.language()), MessageText(9, services_.language()),
-                          ralvex::DlgKind::Information, ralvex::DlgButtons::Ok, ralvex::mrOk);
+    messageDialog(MessageText(1, services_.language()), MessageText(9, services_.language()),
+                  DlgKind::Information, DlgButtons::Ok, mrOk);
 }
 
 void MainWindow::StringGridSelectCell(int source, int row, int col) {
@@ -824,14 +825,14 @@ bool MainWindow::readSlotFile(int source, int layerRow, const std::string& path)
 bool MainWindow::computeBStar() {
   const auto b = bStarFromWidth(project_.width.histogram);
   if (!b) {
-    ralvex::DefMessageDlg(MessageText(3, services_.language()), bStarProblemText(services_.language()),
-                          ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+    messageDialog(MessageText(3, services_.language()), bStarProblemText(services_.language()),
+                  DlgKind::Error, DlgButtons::Ok, mrOk);
     return false;
   }
   project_.bStar = *b;
   project_.twoBStar = 2 * *b;
-  project_.bStarText = ralvex::StrNaCarku(project_.bStar);
-  project_.twoBStarText = ralvex::StrNaCarku(project_.twoBStar);
+  project_.bStarText = formatNumber(project_.bStar);
+  project_.twoBStarText = formatNumber(project_.twoBStar);
   EdB_H_->setText(qs(project_.bStarText));
   EdB_2H_->setText(qs(project_.twoBStarText));
   if (const auto r = widthRefusal(project_.width.histogram))
@@ -848,8 +849,7 @@ void MainWindow::openSlotFile(int source) {
     OtevHist_->hide();
     row = view_.selectedLayerRow;
     if (row < 1 || row > ProjectState::kLayers || project_.layers[row - 1].rockType.empty()) {
-      ralvex::DefMessageDlg(MessageText(3, lang), MessageText(21, lang), ralvex::DlgKind::Error,
-                            ralvex::DlgButtons::Ok, ralvex::mrOk);
+      messageDialog(MessageText(3, lang), MessageText(21, lang), DlgKind::Error, DlgButtons::Ok, mrOk);
       return;
     }
   } else if (SlotTable* st = slotTable(source)) {
@@ -918,9 +918,8 @@ void MainWindow::showProblems(const std::vector<InputProblem>& problems, QWidget
   const Language lang = services_.language();
   bool refused = false;
   for (const auto& p : problems) {
-    ralvex::DefMessageDlg(MessageText(p.warning ? 4 : 3, lang), p.text,
-                          p.warning ? ralvex::DlgKind::Warning : ralvex::DlgKind::Error,
-                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+    messageDialog(MessageText(p.warning ? 4 : 3, lang), p.text, p.warning ? DlgKind::Warning : DlgKind::Error,
+                  DlgButtons::Ok, mrOk);
     refused = refused || !p.warning;
   }
   // A warning leaves the value accepted; a refusal puts the focus back for the correction.
@@ -1128,22 +1127,20 @@ void MainWindow::BitBtn1Click() {
   const int row = source == kSrcLayer ? view_.selectedLayerRow : 0;
   if (source == kSrcLayer && (row < 1 || row > ProjectState::kLayers || row > project_.nextLayerRow ||
                               project_.layers[row - 1].rockType.empty())) {
-    ralvex::DefMessageDlg(MessageText(2, lang), MessageText(140, lang), ralvex::DlgKind::Information,
-                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+    messageDialog(MessageText(2, lang), MessageText(140, lang), DlgKind::Information, DlgButtons::Ok, mrOk);
     return;
   }
   if (!view_.histogramCreated) {
-    ralvex::DefMessageDlg(MessageText(2, lang), MessageText(141, lang), ralvex::DlgKind::Information,
-                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+    messageDialog(MessageText(2, lang), MessageText(141, lang), DlgKind::Information, DlgButtons::Ok, mrOk);
     return;
   }
   const std::string method = ss(CBTypOkna_->currentText());
-  if (ralvex::DefMessageDlg(
-          MessageText(1, lang), sendConfirmationText(method, ss(CBDruhTab_->currentText()), row, lang),
-          ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo, ralvex::mrYes) == ralvex::mrNo)
+  if (messageDialog(MessageText(1, lang),
+                    sendConfirmationText(method, ss(CBDruhTab_->currentText()), row, lang),
+                    DlgKind::Confirmation, DlgButtons::YesNo, mrYes) == mrNo)
     return;
-  if (ralvex::DefMessageDlg(MessageText(1, lang), MessageText(144, lang) + "\r\n", ralvex::DlgKind::Error,
-                            ralvex::DlgButtons::YesNo, ralvex::mrYes) == ralvex::mrYes)
+  if (messageDialog(MessageText(1, lang), MessageText(144, lang) + "\r\n", DlgKind::Error, DlgButtons::YesNo,
+                    mrYes) == mrYes)
     saveCreatedHistogram();
 
   const std::string name =

@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "creation/FrequencyEntry.h"
-#include "ralvex/Ralvex.h"
+#include "shell/Dialogs.h"
 #include "shell/Messages.h"
 #include "ui/HistogramSaveCommand.h"
 #include "ui/NamedWidget.h"
@@ -152,8 +152,7 @@ void NewHistogramWindow::recount(bool typing) {
       return;
     }
     const Language lang = services_.language();
-    ralvex::DefMessageDlg(MessageText(3, lang), c.message(lang), ralvex::DlgKind::Error,
-                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+    messageDialog(MessageText(3, lang), c.message(lang), DlgKind::Error, DlgButtons::Ok, mrOk);
     return;
   }
   Edit3_->setText(QString::number(c.n));
@@ -204,8 +203,7 @@ void NewHistogramWindow::BNavratClick() {
   FrequencyRefusal refusal;
   const auto entry = checkFrequencyEntry(in, lang, refusal);
   if (!entry) {
-    ralvex::DefMessageDlg(MessageText(3, lang), refusal.text, ralvex::DlgKind::Error, ralvex::DlgButtons::Ok,
-                          ralvex::mrOk);
+    messageDialog(MessageText(3, lang), refusal.text, DlgKind::Error, DlgButtons::Ok, mrOk);
     return;
   }
   if (services_.windows.creationWindowItem() == kHandOverItem) {

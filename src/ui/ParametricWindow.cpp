@@ -34,13 +34,16 @@
 
 #include "histogram/HistogramCharacteristics.h"
 #include "histogram/Queries.h"
+#include "histogram/Statistics.h"
 #include "persistence/SettingsKeys.h"
-#include "ralvex/Ralvex.h"
-#include "shell/DisplayOptions.h"
+#include "shell/Dialogs.h"
+#include "shell/Language.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 #include "ui/BarChartParts.h"
 #include "ui/ChartExport.h"
 #include "ui/CheckSheet.h"
+#include "ui/DisplayOptions.h"
 #include "ui/HistogramChartPanel.h"
 #include "ui/NamedWidget.h"
 #include "ui/QtText.h"
@@ -64,15 +67,14 @@ QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int colum
 }
 
 void error(const std::string& text) {
-  const Language l = ralvex::libraryLanguage();
-  ralvex::DefMessageDlg(MessageText(3, l), text, ralvex::DlgKind::Error, ralvex::DlgButtons::Ok,
-                        ralvex::mrOk);
+  const Language l = currentLanguage();
+  messageDialog(MessageText(3, l), text, DlgKind::Error, DlgButtons::Ok, mrOk);
 }
 
 void dialog(int titleMessage, const std::string& text) {
-  const Language l = ralvex::libraryLanguage();
-  const auto kind = titleMessage == 2 ? ralvex::DlgKind::Information : ralvex::DlgKind::Error;
-  ralvex::DefMessageDlg(MessageText(titleMessage, l), text, kind, ralvex::DlgButtons::Ok, ralvex::mrOk);
+  const Language l = currentLanguage();
+  const auto kind = titleMessage == 2 ? DlgKind::Information : DlgKind::Error;
+  messageDialog(MessageText(titleMessage, l), text, kind, DlgButtons::Ok, mrOk);
 }
 
 }  // namespace
@@ -341,24 +343,24 @@ bool ParametricWindow::checkEps() {
     text = rememberedEps_;
   };
   bool ok = true;
-  if (!ralvex::parseDouble(text, eps)) {
+  if (!parseDouble(text, eps)) {
     error(MessageText(99, lang) + " Eps : " + text);
     putBack();
     ok = false;
-    if (!ralvex::parseDouble(text, eps)) return false;
+    if (!parseDouble(text, eps)) return false;
   }
   if (!(eps > 0)) {
     error(MessageText(97, lang));
     putBack();
     ok = false;
-    if (!ralvex::parseDouble(text, eps) || !(eps > 0)) return false;
+    if (!parseDouble(text, eps) || !(eps > 0)) return false;
   }
   if (eps < 1e-8 || eps > 1) {
     error(MessageText(98, lang));
     putBack();
     ok = false;
   }
-  return ok || ralvex::parseDouble(ss(EdEps_->text()), eps);
+  return ok || parseDouble(ss(EdEps_->text()), eps);
 }
 
 void ParametricWindow::VypocetParaRozClick() {
@@ -372,15 +374,15 @@ void ParametricWindow::VypocetParaRozClick() {
 
   // 1. Eps; the four parameter fields become editable.
   double eps = 1e-7;
-  if (!ralvex::parseDouble(ss(EdEps_->text()), eps) || !(eps >= 1e-8 && eps <= 1)) {
+  if (!parseDouble(ss(EdEps_->text()), eps) || !(eps >= 1e-8 && eps <= 1)) {
     checkEps();
-    if (!ralvex::parseDouble(ss(EdEps_->text()), eps) || !(eps >= 1e-8 && eps <= 1)) eps = 1e-7;
+    if (!parseDouble(ss(EdEps_->text()), eps) || !(eps >= 1e-8 && eps <= 1)) eps = 1e-7;
   }
   for (QLineEdit* e : EdPara_) e->setEnabled(true);
 
   // 2. Number of intervals.
   long n = 0;
-  if (!ralvex::parseLong(ss(EdPocetIntervalu_->text()), n) || n < 3 || n > kMaxBins) {
+  if (!parseLong(ss(EdPocetIntervalu_->text()), n) || n < 3 || n > kMaxBins) {
     EdPocetIntervalu_->setEnabled(true);
     EdPocetIntervalu_->setFocus();
     error(MessageText(88, lang) + "256" + " !");
@@ -420,8 +422,8 @@ void ParametricWindow::VypocetParaRozClick() {
   }
 
   // 5. Chart, kept edges, drawing.
-  minText_ = ralvex::StrNaCarku(result_.min);
-  maxText_ = ralvex::StrNaCarku(result_.max);
+  minText_ = formatNumber(result_.min);
+  maxText_ = formatNumber(result_.max);
   chartShown_ = true;
   draw();
 
@@ -484,12 +486,12 @@ void ParametricWindow::draw() {
   // Summary table.
   const int n = result_.intervals;
   const double first = result_.min + result_.step / 2, last = result_.max - result_.step / 2;
-  setCell(StringGrid1_, 0, 1, qs(ralvex::StrNaCarku(first)));
-  setCell(StringGrid1_, 1, 1, qs(ralvex::StrNaCarku(last)));
+  setCell(StringGrid1_, 0, 1, qs(formatNumber(first)));
+  setCell(StringGrid1_, 1, 1, qs(formatNumber(last)));
   std::string median, mode;
   const std::span<const double> P(result_.p.data(), result_.p.size());
-  ralvex::VypMedian(true, P, first, last, n, median);
-  ralvex::VypMode(P, n, first, last, mode);
+  binMedian(true, P, first, last, n, median);
+  binMode(P, n, first, last, mode);
   setCell(StringGrid1_, 2, 1, qs(median));
   setCell(StringGrid1_, 3, 1, qs(mode));
 
@@ -513,7 +515,7 @@ void ParametricWindow::rebuildSeries() {
     values.append(pi);
     top = std::max(top, pi);
     labels.push_back(index ? std::to_string(i - 1)
-                           : ralvex::StrBottomGraf(pi, result_.min + (i - 0.5) * result_.step));
+                           : formatBarLabel(pi, result_.min + (i - 0.5) * result_.step));
   }
   bars.setBars(values, std::move(labels), barChartTop(top, chart_->marks().turned()));
 }
@@ -579,8 +581,7 @@ void ParametricWindow::FieldExit(int field) {
 
 void ParametricWindow::StringGrid1Click() {
   const Language lang = services_.language();
-  ralvex::DefMessageDlg(MessageText(1, lang), MessageText(214, lang), ralvex::DlgKind::Information,
-                        ralvex::DlgButtons::Ok, ralvex::mrOk);
+  messageDialog(MessageText(1, lang), MessageText(214, lang), DlgKind::Information, DlgButtons::Ok, mrOk);
 }
 
 void ParametricWindow::BCharClick() {
@@ -589,12 +590,11 @@ void ParametricWindow::BCharClick() {
   // The library takes the first and last bin centres.
   const Histogram h = result_.histogram();
   long n = result_.intervals;
-  ralvex::parseLong(ss(EdPocetIntervalu_->text()), n);
+  parseLong(ss(EdPocetIntervalu_->text()), n);
   const std::string text = CharacteristicsText(MessageText(80, lang) + ss(CBTypRozdeleni_->currentText()),
                                                std::span<const double>(h.p.data(), h.p.size()), int(n), h.min,
                                                h.max, h.total, lang);
-  ralvex::DefMessageDlg(MessageText(79, lang), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok,
-                        ralvex::mrOk);
+  messageDialog(MessageText(79, lang), text, DlgKind::Information, DlgButtons::Ok, mrOk);
 }
 
 // ------------------------------------------------------------------------------------------------
@@ -617,7 +617,7 @@ bool ParametricWindow::fieldKey(QLineEdit* edit, int field, QKeyEvent* key) {
     ok = c.isDigit() || c == u',' || c == u'-' || c == u'.' || c == u'E' || c == u'e';
   }
   if (!ok) {
-    ralvex::dialogs().beep();
+    dialogs().beep();
     return true;
   }
   QString put = t;

@@ -16,11 +16,12 @@
 #include <QTextOption>
 #include <QTranslator>
 
-#include "ralvex/Ralvex.h"
+#include "shell/Dialogs.h"
+#include "shell/Language.h"
 #include "ui/NamedWidget.h"
-#include "ui/RalvexQt.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
+#include "ui/WidgetHelpers.h"
 
 using namespace Qt::StringLiterals;
 
@@ -28,15 +29,15 @@ namespace {
 
 QString qt(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-QStyle::StandardPixmap iconOf(ralvex::DlgKind kind) {
+QStyle::StandardPixmap iconOf(DlgKind kind) {
   switch (kind) {
-    case ralvex::DlgKind::Warning:
+    case DlgKind::Warning:
       return QStyle::SP_MessageBoxWarning;
-    case ralvex::DlgKind::Error:
+    case DlgKind::Error:
       return QStyle::SP_MessageBoxCritical;
-    case ralvex::DlgKind::Information:
+    case DlgKind::Information:
       return QStyle::SP_MessageBoxInformation;
-    case ralvex::DlgKind::Confirmation:
+    case DlgKind::Confirmation:
       return QStyle::SP_MessageBoxQuestion;
   }
   return QStyle::SP_MessageBoxInformation;
@@ -116,13 +117,13 @@ void MessageTextView::paintEvent(QPaintEvent*) {
   painter.drawText(QRectF(rect()), text_, option);
 }
 
-MessageDialog::MessageDialog(const QString& caption, const QString& text, ralvex::DlgKind kind,
-                             ralvex::DlgButtons buttons, int defaultButton, QWidget* parent)
+MessageDialog::MessageDialog(const QString& caption, const QString& text, DlgKind kind, DlgButtons buttons,
+                             int defaultButton, QWidget* parent)
     : QDialog(parent),
       kind_(kind),
-      answer_(buttons == ralvex::DlgButtons::Ok            ? ralvex::mrOk
-              : buttons == ralvex::DlgButtons::YesNoCancel ? ralvex::mrCancel
-                                                           : ralvex::mrNo) {
+      answer_(buttons == DlgButtons::Ok            ? mrOk
+              : buttons == DlgButtons::YesNoCancel ? mrCancel
+                                                   : mrNo) {
   setObjectName(u"MessageDialog"_s);
   setWindowTitle(caption);
   setModal(true);
@@ -148,14 +149,14 @@ MessageDialog::MessageDialog(const QString& caption, const QString& text, ralvex
     if (result == defaultButton || buttons_.size() == 1) default_ = b;
     return b;
   };
-  const Language lang = ralvex::libraryCzech() ? Language::Czech : Language::English;
+  const Language lang = currentLanguageCzech() ? Language::Czech : Language::English;
   const auto label = [lang](RuntimeText id) { return QString::fromStdString(runtimeText(id, lang)); };
-  if (buttons != ralvex::DlgButtons::Ok) {
-    add(label(RuntimeText::DialogYes), ralvex::mrYes);
-    add(label(RuntimeText::DialogNo), ralvex::mrNo);
-    if (buttons == ralvex::DlgButtons::YesNoCancel) add(label(RuntimeText::DialogCancel), ralvex::mrCancel);
+  if (buttons != DlgButtons::Ok) {
+    add(label(RuntimeText::DialogYes), mrYes);
+    add(label(RuntimeText::DialogNo), mrNo);
+    if (buttons == DlgButtons::YesNoCancel) add(label(RuntimeText::DialogCancel), mrCancel);
   } else {
-    add(label(RuntimeText::DialogOk), ralvex::mrOk);
+    add(label(RuntimeText::DialogOk), mrOk);
   }
   for (QPushButton* b : buttons_) b->setAutoDefault(false);
   default_->setDefault(true);
@@ -170,8 +171,8 @@ MessageDialog::MessageDialog(const QString& caption, const QString& text, ralvex
   layout->addWidget(box);
 }
 
-int QtDialogs::message(std::string_view caption, std::string_view text, ralvex::DlgKind kind,
-                       ralvex::DlgButtons buttons, int defaultButton) {
+int QtDialogs::message(std::string_view caption, std::string_view text, DlgKind kind, DlgButtons buttons,
+                       int defaultButton) {
   // A closed box (Escape, the window's close) keeps the initial answer: OK, or No for a question.
   MessageDialog dialog(qt(caption), qtMessageText(text), kind, buttons, defaultButton, parentWidget());
   dialog.exec();
@@ -192,8 +193,7 @@ static QString filterExtension(const QString& filter) {
   return first.startsWith(u"*."_s) && first.count(u'*') == 1 ? first.mid(2) : QString();
 }
 
-std::optional<std::string> QtDialogs::fileName(const ralvex::FileDialogOptions& o, bool save,
-                                               int* chosenFilter) {
+std::optional<std::string> QtDialogs::fileName(const FileDialogOptions& o, bool save, int* chosenFilter) {
   QFileDialog dialog(parentWidget(), qt(o.title));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -219,15 +219,15 @@ std::optional<std::string> QtDialogs::fileName(const ralvex::FileDialogOptions& 
   return QDir::fromNativeSeparators(chosen.front()).toStdString();
 }
 
-std::optional<std::string> QtDialogs::openFileName(const ralvex::FileDialogOptions& options) {
+std::optional<std::string> QtDialogs::openFileName(const FileDialogOptions& options) {
   return fileName(options, false);
 }
 
-std::optional<std::string> QtDialogs::saveFileName(const ralvex::FileDialogOptions& options) {
+std::optional<std::string> QtDialogs::saveFileName(const FileDialogOptions& options) {
   return fileName(options, true);
 }
 
-std::optional<std::string> QtDialogs::saveFileNameFiltered(const ralvex::FileDialogOptions& options,
+std::optional<std::string> QtDialogs::saveFileNameFiltered(const FileDialogOptions& options,
                                                            int& chosenFilter) {
   chosenFilter = options.filterIndex;
   return fileName(options, true, &chosenFilter);

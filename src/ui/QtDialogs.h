@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "ralvex/Dialogs.h"
+#include "shell/Dialogs.h"
 
 class QPushButton;
 
@@ -31,17 +31,17 @@ class MessageTextView final : public QWidget {
 class MessageDialog final : public QDialog {
   Q_OBJECT
  public:
-  MessageDialog(const QString& caption, const QString& text, ralvex::DlgKind kind, ralvex::DlgButtons buttons,
+  MessageDialog(const QString& caption, const QString& text, DlgKind kind, DlgButtons buttons,
                 int defaultButton, QWidget* parent);
   /// mrOk, mrYes or mrNo once closed.
   int answer() const { return answer_; }
-  ralvex::DlgKind kind() const { return kind_; }
+  DlgKind kind() const { return kind_; }
   QString text() const { return textView_->text(); }
   QList<QPushButton*> buttons() const { return buttons_; }
   QPushButton* defaultButton() const { return default_; }
 
  private:
-  ralvex::DlgKind kind_;
+  DlgKind kind_;
   MessageTextView* textView_;
   QList<QPushButton*> buttons_;
   QPushButton* default_ = nullptr;
@@ -50,24 +50,24 @@ class MessageDialog final : public QDialog {
 
 /// The desktop dialog service: message boxes, file and colour choices and the beep, all modal to the
 /// parent widget (the active window when none is set).
-class QtDialogs final : public ralvex::Dialogs {
+class QtDialogs final : public Dialogs {
  public:
   explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
 
   QWidget* parentWidget() const;
 
-  int message(std::string_view caption, std::string_view text, ralvex::DlgKind kind,
-              ralvex::DlgButtons buttons, int defaultButton) override;
+  int message(std::string_view caption, std::string_view text, DlgKind kind, DlgButtons buttons,
+              int defaultButton) override;
   void plainMessage(std::string_view text) override;
-  std::optional<std::string> openFileName(const ralvex::FileDialogOptions& options) override;
-  std::optional<std::string> saveFileName(const ralvex::FileDialogOptions& options) override;
-  std::optional<std::string> saveFileNameFiltered(const ralvex::FileDialogOptions& options,
+  std::optional<std::string> openFileName(const FileDialogOptions& options) override;
+  std::optional<std::string> saveFileName(const FileDialogOptions& options) override;
+  std::optional<std::string> saveFileNameFiltered(const FileDialogOptions& options,
                                                   int& chosenFilter) override;
   std::optional<std::uint32_t> chooseColour(std::uint32_t initial) override;
   void beep() override;
 
  private:
-  std::optional<std::string> fileName(const ralvex::FileDialogOptions& options, bool save,
+  std::optional<std::string> fileName(const FileDialogOptions& options, bool save,
                                       int* chosenFilter = nullptr);
   QPointer<QWidget> parent_;
 };

@@ -38,18 +38,20 @@
 
 #include "histogram/HistogramCharacteristics.h"
 #include "histogram/HistogramFile.h"
+#include "histogram/Statistics.h"
 #include "persistence/SettingsKeys.h"
-#include "ralvex/Ralvex.h"
+#include "shell/Dialogs.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 #include "ui/BarChartParts.h"
 #include "ui/ChartExport.h"
 #include "ui/CheckSheet.h"
 #include "ui/HistogramChartPanel.h"
 #include "ui/NamedWidget.h"
 #include "ui/QtText.h"
-#include "ui/RalvexQt.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
+#include "ui/WidgetHelpers.h"
 #include "ui/WindowPlace.h"
 
 using namespace Qt::StringLiterals;
@@ -300,8 +302,7 @@ void RawDataWindow::connectControls() {
 Language RawDataWindow::lang() const { return const_cast<RawDataWindow*>(this)->services().language(); }
 
 void RawDataWindow::error(const std::string& text) {
-  ralvex::DefMessageDlg(MessageText(3, lang()), text, ralvex::DlgKind::Error, ralvex::DlgButtons::Ok,
-                        ralvex::mrOk);
+  messageDialog(MessageText(3, lang()), text, DlgKind::Error, DlgButtons::Ok, mrOk);
 }
 
 void RawDataWindow::ApplyRuntimeTexts(Language language) {
@@ -315,9 +316,9 @@ void RawDataWindow::readSettings() {
   const SettingsFile& s = services_.settings;
   EdEps_->setText(qs(settings::readEpsText(s, settings::kRawEps)));
   EdPocetIntervalu_->setText(qs(settings::readIntervalsText(s, settings::kRawIntervals)));
-  ralvex::parseDouble(ss(EdEps_->text()), eps_);
+  parseDouble(ss(EdEps_->text()), eps_);
   long n = 0;
-  if (ralvex::parseLong(ss(EdPocetIntervalu_->text()), n) && n >= 3 && n <= kMaxBins)
+  if (parseLong(ss(EdPocetIntervalu_->text()), n) && n >= 3 && n <= kMaxBins)
     intervals_ = static_cast<int>(n);
   chart_->readSettings(&settings::kRawMarks, settings::kRawAngle);
 }
@@ -400,7 +401,7 @@ void RawDataWindow::Reset() {
 
 void RawDataWindow::OpenDataClick() {
   Reset();
-  ralvex::FileDialogOptions o;
+  FileDialogOptions o;
   o.initialFolder = services_.folders.RawDataFolder;
   o.fileName = "Raw_Data";
   o.defaultExtension = "txt";
@@ -443,13 +444,13 @@ bool RawDataWindow::LoadFile(const std::string& path) {
   SortRawValues(values_);
   stats_ = ComputeRawStatistics(values_);
   setCell(StringGrid3_, 0, 1, u"     "_s + QString::number(stats_.n));
-  setCell(StringGrid3_, 1, 1, qs(ralvex::StrNaCarku(stats_.mean)));
-  setCell(StringGrid3_, 2, 1, qs(ralvex::StrNaCarku(stats_.standardDeviation)));
-  setCell(StringGrid3_, 3, 1, qs(ralvex::StrNaCarku(stats_.skewness)));
+  setCell(StringGrid3_, 1, 1, qs(formatNumber(stats_.mean)));
+  setCell(StringGrid3_, 2, 1, qs(formatNumber(stats_.standardDeviation)));
+  setCell(StringGrid3_, 3, 1, qs(formatNumber(stats_.skewness)));
   min_ = values_.front();
   max_ = values_.back();
-  EdMin_->setText(qs(ralvex::StrNaCarku(min_)));
-  EdMax_->setText(qs(ralvex::StrNaCarku(max_)));
+  EdMin_->setText(qs(formatNumber(min_)));
+  EdMax_->setText(qs(formatNumber(max_)));
   model_->setValues(&values_);
   EdEps_->setEnabled(true);
   restoreMin_ = EdMin_->text();
@@ -470,8 +471,8 @@ bool RawDataWindow::LoadFile(const std::string& path) {
 void RawDataWindow::showFirstLastCentres() {
   if (!(max_ > min_)) return;
   const double step = (max_ - min_) / intervals_;
-  setCell(StringGrid1_, 0, 1, qs(ralvex::StrNaCarku(min_ + 0.5 * step)));
-  setCell(StringGrid1_, 1, 1, qs(ralvex::StrNaCarku(min_ + (intervals_ - 0.5) * step)));
+  setCell(StringGrid1_, 0, 1, qs(formatNumber(min_ + 0.5 * step)));
+  setCell(StringGrid1_, 1, 1, qs(formatNumber(min_ + (intervals_ - 0.5) * step)));
 }
 
 void RawDataWindow::dropFit() {
@@ -494,18 +495,18 @@ void RawDataWindow::Button2Click() {
   dropFit();
   // The fields, unless they still show the texts written for the exact limits.
   double v = 0;
-  if (EdMin_->text() != qs(ralvex::StrNaCarku(min_)) && ralvex::parseDouble(ss(EdMin_->text()), v)) min_ = v;
-  if (EdMax_->text() != qs(ralvex::StrNaCarku(max_)) && ralvex::parseDouble(ss(EdMax_->text()), v)) max_ = v;
+  if (EdMin_->text() != qs(formatNumber(min_)) && parseDouble(ss(EdMin_->text()), v)) min_ = v;
+  if (EdMax_->text() != qs(formatNumber(max_)) && parseDouble(ss(EdMax_->text()), v)) max_ = v;
   long n = 0;
-  if (ralvex::parseLong(ss(EdPocetIntervalu_->text()), n) && n >= 3 && n <= kMaxBins)
+  if (parseLong(ss(EdPocetIntervalu_->text()), n) && n >= 3 && n <= kMaxBins)
     intervals_ = static_cast<int>(n);
   const auto h = RawDataHistogram(values_, intervals_, min_, max_);
   if (!h) {
     error(HistogramLimitsError(min_, max_).text(lang()));
     return;
   }
-  EdMin_->setText(qs(ralvex::StrNaCarku(min_)));
-  EdMax_->setText(qs(ralvex::StrNaCarku(max_)));
+  EdMin_->setText(qs(formatNumber(min_)));
+  EdMax_->setText(qs(formatNumber(max_)));
   StringGrid2_->hide();
   raw_ = h;
   drawHistogram(*h, -1);
@@ -561,9 +562,9 @@ void RawDataWindow::drawHistogram(const Histogram& h, int type) {
   CharacteristicsText(MessageText(209, language) + typeName,
                       std::span<const double>(h.p.data(), static_cast<size_t>(N)), N, h.min, h.max,
                       static_cast<double>(stats_.n), language, &ct);
-  setCell(StringGrid6_, 0, 1, qs(ralvex::StrNaCarku(ct.mean)));
-  setCell(StringGrid6_, 1, 1, qs(ralvex::StrNaCarku(ct.sigma)));
-  setCell(StringGrid6_, 2, 1, qs(ralvex::StrNaCarku(ct.skewness)));
+  setCell(StringGrid6_, 0, 1, qs(formatNumber(ct.mean)));
+  setCell(StringGrid6_, 1, 1, qs(formatNumber(ct.sigma)));
+  setCell(StringGrid6_, 2, 1, qs(formatNumber(ct.skewness)));
   updateToolbar();
 }
 
@@ -576,7 +577,7 @@ void RawDataWindow::drawBars() {
   labels.reserve(static_cast<size_t>(N));
   for (int i = 0; i < N; ++i)
     labels.push_back(index ? std::to_string(i)
-                           : ralvex::StrBottomGraf(h.p[static_cast<size_t>(i)], h.min + i * h.step));
+                           : formatBarLabel(h.p[static_cast<size_t>(i)], h.min + i * h.step));
   chart_->bars().axisX->setTitleText(index ? qs(runtimeText(RuntimeText::IndexAxisTitle, lang()))
                                            : qs(MessageText(217, lang())));
   // Turned marks need room above the highest bar.
@@ -598,11 +599,11 @@ void RawDataWindow::fillHistogramTable(const Histogram& h) {
   const int N = binCount(h);
   const std::span<const double> P(h.p.data(), static_cast<size_t>(N));
   std::string text;
-  setCell(StringGrid1_, 0, 1, qs(ralvex::StrNaCarku(h.min)));
-  setCell(StringGrid1_, 1, 1, qs(ralvex::StrNaCarku(h.max)));
-  ralvex::VypMedian(true, P, h.min, h.max, N, text);
+  setCell(StringGrid1_, 0, 1, qs(formatNumber(h.min)));
+  setCell(StringGrid1_, 1, 1, qs(formatNumber(h.max)));
+  binMedian(true, P, h.min, h.max, N, text);
   setCell(StringGrid1_, 2, 1, qs(text));
-  ralvex::VypMode(P, N, h.min, h.max, text);
+  binMode(P, N, h.min, h.max, text);
   setCell(StringGrid1_, 3, 1, qs(text));
 }
 
@@ -615,8 +616,7 @@ void RawDataWindow::BCharClick() {
       CharacteristicsText(MessageText(209, language) + typeName,
                           std::span<const double>(shown_->p.data(), static_cast<size_t>(N)), N, shown_->min,
                           shown_->max, static_cast<double>(stats_.n), language);
-  ralvex::DefMessageDlg(MessageText(79, language), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok,
-                        ralvex::mrOk);
+  messageDialog(MessageText(79, language), text, DlgKind::Information, DlgButtons::Ok, mrOk);
 }
 
 // ------------------------------------------------------------------------------------------------
@@ -645,8 +645,8 @@ void RawDataWindow::EdPocetIntervaluExit() {
     return;
   }
   if (c.warning)
-    ralvex::DefMessageDlg(MessageText(4, language), c.warning->text(language), ralvex::DlgKind::Warning,
-                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+    messageDialog(MessageText(4, language), c.warning->text(language), DlgKind::Warning, DlgButtons::Ok,
+                  mrOk);
   intervals_ = N;
   restoreIntervals_ = EdPocetIntervalu_->text();
   showFirstLastCentres();
@@ -668,7 +668,7 @@ void RawDataWindow::EdMinExit() {
     return;
   }
   min_ = v;
-  EdMin_->setText(qs(ralvex::StrNaCarku(v)));
+  EdMin_->setText(qs(formatNumber(v)));
   restoreMin_ = EdMin_->text();
   showFirstLastCentres();
   dropFit();
@@ -690,7 +690,7 @@ void RawDataWindow::EdMaxExit() {
     return;
   }
   max_ = v;
-  EdMax_->setText(qs(ralvex::StrNaCarku(v)));
+  EdMax_->setText(qs(formatNumber(v)));
   restoreMax_ = EdMax_->text();
   showFirstLastCentres();
   dropFit();
@@ -764,13 +764,11 @@ bool RawDataWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void RawDataWindow::StringGrid1Click() {
-  ralvex::DefMessageDlg(MessageText(1, lang()), MessageText(214, lang()), ralvex::DlgKind::Information,
-                        ralvex::DlgButtons::Ok, ralvex::mrOk);
+  messageDialog(MessageText(1, lang()), MessageText(214, lang()), DlgKind::Information, DlgButtons::Ok, mrOk);
 }
 
 void RawDataWindow::StringGrid3Click() {
-  ralvex::DefMessageDlg(MessageText(1, lang()), MessageText(215, lang()), ralvex::DlgKind::Information,
-                        ralvex::DlgButtons::Ok, ralvex::mrOk);
+  messageDialog(MessageText(1, lang()), MessageText(215, lang()), DlgKind::Information, DlgButtons::Ok, mrOk);
 }
 
 void RawDataWindow::StringGrid6Click() {
@@ -778,8 +776,7 @@ void RawDataWindow::StringGrid6Click() {
   const std::string text = fit_ && shownType_ >= 0
                                ? MessageFormat(222, language, {DistributionTypeName(shownType_, language)})
                                : MessageText(221, language);
-  ralvex::DefMessageDlg(MessageText(79, language), text, ralvex::DlgKind::Information, ralvex::DlgButtons::Ok,
-                        ralvex::mrOk);
+  messageDialog(MessageText(79, language), text, DlgKind::Information, DlgButtons::Ok, mrOk);
 }
 
 // ------------------------------------------------------------------------------------------------
@@ -795,8 +792,8 @@ void RawDataWindow::BuParamClick() {
   if (!loaded()) {
     CBTypPara_->clear();
     EdTesnost_->clear();
-    ralvex::DefMessageDlg(MessageText(2, lang()), runtimeText(RuntimeText::FitNeedsRawData, lang()),
-                          ralvex::DlgKind::Information, ralvex::DlgButtons::Ok, ralvex::mrOk);
+    messageDialog(MessageText(2, lang()), runtimeText(RuntimeText::FitNeedsRawData, lang()),
+                  DlgKind::Information, DlgButtons::Ok, mrOk);
     return;
   }
   const Language language = lang();
@@ -838,8 +835,7 @@ void RawDataWindow::BuParamClick() {
   }
   BTabCharClick();
   if (!failed.empty())
-    ralvex::DefMessageDlg(MessageText(4, language), failed, ralvex::DlgKind::Warning, ralvex::DlgButtons::Ok,
-                          ralvex::mrOk);
+    messageDialog(MessageText(4, language), failed, DlgKind::Warning, DlgButtons::Ok, mrOk);
 }
 
 void RawDataWindow::selectType(int pos) {
@@ -898,7 +894,7 @@ void RawDataWindow::BSaveClick() {
     GroupBox6_->hide();
     return;
   }
-  ralvex::FileDialogOptions o;
+  FileDialogOptions o;
   o.initialFolder = services_.folders.RawDataFolder;
   o.fileName = "Raw_Data";
   o.defaultExtension = "txt";
@@ -912,9 +908,8 @@ void RawDataWindow::BSaveClick() {
   if (fileNameOnly(path).find('.') == std::string::npos) path += ".txt";
   std::error_code ec;
   if (std::filesystem::exists(path, ec) &&
-      ralvex::DefMessageDlg(MessageText(1, language), MessageFormat(25, language, {path}),
-                            ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo,
-                            ralvex::mrYes) != ralvex::mrYes)
+      messageDialog(MessageText(1, language), MessageFormat(25, language, {path}), DlgKind::Confirmation,
+                    DlgButtons::YesNo, mrYes) != mrYes)
     return;
   RawDataError e;
   if (!SaveTypedRawData(path, typed, e)) {

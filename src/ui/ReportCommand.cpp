@@ -16,7 +16,8 @@
 
 #include "commandline/ChainOptions.h"
 #include "persistence/AssessFile.h"
-#include "ralvex/Ralvex.h"
+#include "shell/Language.h"
+#include "shell/Version.h"
 #include "ui/AssessmentReport.h"
 
 namespace {
@@ -74,7 +75,7 @@ int runReportCommand(int argc, char* argv[]) {
   }
   const Options& o = *parsed;
   const Language lang = o.chain.language;
-  ralvex::DodejDoMessage(lang == Language::Czech);
+  setCurrentLanguageCzech(lang == Language::Czech);
   // The histograms folder of the program: the documents folder + /Veltra/Histograms.
   const std::string folder =
       o.chain.histograms ? *o.chain.histograms
@@ -88,7 +89,7 @@ int runReportCommand(int argc, char* argv[]) {
                            ? r.project.resultsName
                            : std::filesystem::path(o.file).stem().string();
   header.date = reportDateNow(lang);
-  header.version = ralvex::Verze(QCoreApplication::applicationFilePath().toStdString());
+  header.version = programVersionText(QCoreApplication::applicationFilePath().toStdString());
   std::error_code ec;
   const std::string file = std::filesystem::absolute(o.file, ec).string();
   (r.isResults ? header.resultsFile : header.projectFile) = file;
@@ -97,7 +98,7 @@ int runReportCommand(int argc, char* argv[]) {
   header.histogramsFolder = folder;
   std::string error;
   if (!writeAssessmentReport(o.output, r.project, header, lang, &error))
-    return refuse(27, ralvex::Msg(27) + o.output + (error.empty() ? "" : " (" + error + ")"));
+    return refuse(27, currentMessageText(27) + o.output + (error.empty() ? "" : " (" + error + ")"));
 
   nlohmann::json j;
   j["report"] = o.output;

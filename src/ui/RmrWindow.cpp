@@ -17,13 +17,14 @@
 #include <QVBoxLayout>
 #include <charconv>
 
-#include "ralvex/Ralvex.h"
 #include "rmr/RmrRating.h"
+#include "shell/Dialogs.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 #include "ui/NamedWidget.h"
 #include "ui/QtText.h"
-#include "ui/RalvexQt.h"
 #include "ui/Services.h"
+#include "ui/WidgetHelpers.h"
 #include "ui/WindowPlace.h"
 #include "ui/Windows.h"
 
@@ -253,14 +254,13 @@ bool RmrWindow::Open() {
   const ProjectState& p = *project;
   const Language lang = services_.language();
   if (!p.reducedStrengthDone) {
-    ralvex::DefMessageDlg(MessageText(3, lang), MessageText(151, lang), ralvex::DlgKind::Error,
-                          ralvex::DlgButtons::Ok, ralvex::mrOk);
+    messageDialog(MessageText(3, lang), MessageText(151, lang), DlgKind::Error, DlgButtons::Ok, mrOk);
     return false;
   }
   const auto a = ::strengthRatingHistogram(p.reducedStrength);
   if (!a) {
-    ralvex::DefMessageDlg(MessageText(3, lang), chainMessageText(strengthRatingRefusal(), lang),
-                          ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+    messageDialog(MessageText(3, lang), chainMessageText(strengthRatingRefusal(), lang), DlgKind::Error,
+                  DlgButtons::Ok, mrOk);
     return false;
   }
   services_.windows.setMainEnabled(false);
@@ -269,10 +269,10 @@ bool RmrWindow::Open() {
   filling_ = false;
   a_ = *a;
   const Histogram& r = p.reducedStrength;
-  setCell(RmrTables::kStrength, 1, 1, ralvex::StrNaCarku(r.min));
-  setCell(RmrTables::kStrength, 1, 2, ralvex::StrNaCarku(r.max));
-  setCell(RmrTables::kStrength, 2, 1, ralvex::StrNaCarku(a_.min));
-  setCell(RmrTables::kStrength, 2, 2, ralvex::StrNaCarku(a_.max));
+  setCell(RmrTables::kStrength, 1, 1, formatNumber(r.min));
+  setCell(RmrTables::kStrength, 1, 2, formatNumber(r.max));
+  setCell(RmrTables::kStrength, 2, 1, formatNumber(a_.min));
+  setCell(RmrTables::kStrength, 2, 2, formatNumber(a_.max));
   applyTableColour();
   show();
   raise();
@@ -467,8 +467,8 @@ void RmrWindow::BitBtn2Click() {
   setLabels(o.sumText, {}, o.histogramMade ? o.rmrText : std::string());
   if (!o.report.ok) {
     if (!o.report.messages.empty())
-      ralvex::DefMessageDlg(MessageText(3, lang), chainMessageText(o.report.messages.front(), lang),
-                            ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+      messageDialog(MessageText(3, lang), chainMessageText(o.report.messages.front(), lang), DlgKind::Error,
+                    DlgButtons::Ok, mrOk);
     return;
   }
   rockClass_ = o.classIndex;

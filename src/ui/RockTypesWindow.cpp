@@ -13,7 +13,7 @@
 #include "io/FileRead.h"
 #include "persistence/FileError.h"
 #include "persistence/RockTypes.h"
-#include "ralvex/Ralvex.h"
+#include "shell/Dialogs.h"
 #include "shell/Encoding.h"
 #include "shell/Messages.h"
 #include "ui/LostLetters.h"
@@ -27,8 +27,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-ralvex::FileDialogOptions rockTypeDialog(const Services& s) {
-  ralvex::FileDialogOptions o;
+FileDialogOptions rockTypeDialog(const Services& s) {
+  FileDialogOptions o;
   o.fileName = "DruhyHornin";
   o.initialFolder = s.folders.ProjectsFolder;
   o.defaultExtension = "txt";
@@ -148,8 +148,8 @@ void RockTypesWindow::OpenTabHornClick() {
   if (!chosen || chosen->empty()) return;
   std::string bytes;
   if (const auto refused = readWholeFile(*chosen, FileKind::RockTypes, bytes)) {
-    ralvex::DefMessageDlg(MessageText(3, lang), FileError::notRead(*refused).text(lang),
-                          ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+    messageDialog(MessageText(3, lang), FileError::notRead(*refused).text(lang), DlgKind::Error,
+                  DlgButtons::Ok, mrOk);
     return;
   }
   const RockTypeFile file = parseRockTypeFile(bytes);
@@ -173,14 +173,13 @@ void RockTypesWindow::SaveTabHornClick() {
   if (fileNameOnly(path).find('.') == std::string::npos) path += ".txt";
   std::error_code ec;
   if (std::filesystem::exists(path, ec)) {
-    if (ralvex::DefMessageDlg(MessageText(1, lang), MessageFormat(6, lang, {path}),
-                              ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNo,
-                              ralvex::mrYes) != ralvex::mrYes)
+    if (messageDialog(MessageText(1, lang), MessageFormat(6, lang, {path}), DlgKind::Confirmation,
+                      DlgButtons::YesNo, mrYes) != mrYes)
       return;
   }
   const std::string text = formatRockTypeText(rockTypeCount(), editLines());
   if (!confirmLostLetters(services_, unencodableLines(text))) return;
   if (WriteRefusal why; !writeFileAtomically(path, utf8ToCp1250(text), &why))
-    ralvex::DefMessageDlg(MessageText(3, lang), FileError::notWritten(fileNameOnly(path), why).text(lang),
-                          ralvex::DlgKind::Error, ralvex::DlgButtons::Ok, ralvex::mrOk);
+    messageDialog(MessageText(3, lang), FileError::notWritten(fileNameOnly(path), why).text(lang),
+                  DlgKind::Error, DlgButtons::Ok, mrOk);
 }

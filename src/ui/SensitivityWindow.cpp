@@ -16,7 +16,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ralvex/Ralvex.h"
+#include "shell/NumberText.h"
 #include "ui/NamedWidget.h"
 #include "ui/QtText.h"
 #include "ui/Services.h"
@@ -26,7 +26,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString pfCell(const std::optional<double>& pf) { return pf ? qs(ralvex::StrNaCarku1(*pf)) : u"-"_s; }
+QString pfCell(const std::optional<double>& pf) { return pf ? qs(formatNumberShort(*pf)) : u"-"_s; }
 
 // The positive figures of the rows and the assessment's Pf.
 std::vector<double> positiveFigures(const std::vector<SensitivityLine>& rows, double chainPf) {
@@ -112,7 +112,7 @@ void SensitivityWindow::ApplyRuntimeTexts(Language) {
 void SensitivityWindow::fillAgain() {
   rows_ = sensitivityLines(*check_, services_.language());
   LabPf_->setText(qs(verificationTextFormat(VerificationText::AssessmentPf, services_.language(),
-                                            {ralvex::StrNaCarku1(check_->chainPf)})));
+                                            {formatNumberShort(check_->chainPf)})));
   drawTornado();
   fillTable();
 }
@@ -190,8 +190,8 @@ void SensitivityWindow::drawTornado() {
   for (int k = 0; k < 3; ++k) attach(marks[k]);
   if (check_->chainPf > 0) {
     auto* chain = new QLineSeries;
-    chain->setName(qs(
-        verificationTextFormat(VerificationText::AssessmentPf, l, {ralvex::StrNaCarku1(check_->chainPf)})));
+    chain->setName(
+        qs(verificationTextFormat(VerificationText::AssessmentPf, l, {formatNumberShort(check_->chainPf)})));
     chain->setPen(QPen(QColor(0xC0, 0x60, 0x00), 2, Qt::DashLine));
     chain->append(check_->chainPf, 0);
     chain->append(check_->chainPf, n);

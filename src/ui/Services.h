@@ -4,10 +4,10 @@
 
 #include "persistence/SettingsFile.h"
 #include "project/ProjectState.h"
-#include "ralvex/Dialogs.h"
-#include "ralvex/Ralvex.h"
 #include "shell/AppFolders.h"
-#include "shell/DisplayOptions.h"
+#include "shell/Dialogs.h"
+#include "shell/Language.h"
+#include "ui/DisplayOptions.h"
 #include "ui/Windows.h"
 
 /// Qt's own texts (file and colour dialogs, the edit menus of text fields) in `language`: Czech from
@@ -16,7 +16,7 @@ void applyQtLanguage(Language language);
 
 /// What every window is given: dialogs, settings, folders, version, options and the other windows.
 struct Services {
-  ralvex::Dialogs& dialogs;
+  Dialogs& dialogs;
   SettingsFile& settings;
   AppFolders folders;
   std::string programVersion;
@@ -24,11 +24,11 @@ struct Services {
   Windows windows;
 
   Language language() const { return options.language; }
-  /// The one way to switch the language: the windows' options, the library's messages and Qt's own
+  /// The one way to switch the language: the windows' options, the core's current language and Qt's own
   /// dialogs.
   void setLanguage(Language l) {
     options.language = l;
-    ralvex::DodejDoMessage(l == Language::Czech);
+    setCurrentLanguageCzech(l == Language::Czech);
     applyQtLanguage(l);
   }
 };

@@ -10,8 +10,8 @@
 #include <cmath>
 
 #include "ui/NamedWidget.h"
-#include "ui/RalvexQt.h"
 #include "ui/RuntimeTexts.h"
+#include "ui/WidgetHelpers.h"
 
 using namespace Qt::StringLiterals;
 

@@ -10,8 +10,8 @@
 #include <iostream>
 
 #include "io/FolderCopy.h"
-#include "ralvex/Dialogs.h"
-#include "ralvex/Ralvex.h"
+#include "shell/Dialogs.h"
+#include "shell/Version.h"
 #include "ui/CommandLineFiles.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramData.h"
@@ -67,14 +67,14 @@ int runVeltra(QApplication& app) {
   app.setProperty("applicationTitle", QString::fromUtf8(kApplicationTitle));
 
   QtDialogs qtDialogs;
-  ralvex::setDialogs(&qtDialogs);
+  setDialogs(&qtDialogs);
   const SettingsLocation where = settingsFileLocation();
   SettingsFile settings(where.path, where.seedPath);
   Services services{qtDialogs, settings, {}, {}, {}, {}};
   services.folders =
       deriveAppFolders(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(),
                        QDir::currentPath().toStdString());
-  services.programVersion = ralvex::Verze(QCoreApplication::applicationFilePath().toStdString());
+  services.programVersion = programVersionText(QCoreApplication::applicationFilePath().toStdString());
   std::string copyError;
   if (copyFolderIfMissing(exampleTemplateFolder(), services.folders.VeltraFolder, &copyError) ==
       FolderCopy::Failed)
@@ -91,6 +91,6 @@ int runVeltra(QApplication& app) {
       openCommandLineFiles(services, files);
     });
   const int code = app.exec();
-  ralvex::setDialogs(nullptr);
+  setDialogs(nullptr);
   return code;
 }

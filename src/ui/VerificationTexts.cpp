@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string_view>
 
-#include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 #include "shell/TextTable.h"
 
 namespace {
@@ -122,18 +122,18 @@ CheckNote checkNote(const verification::ChainCheck& check, Language language) {
       verificationText(check.reading.inputs == InputReading::Centres ? VerificationText::ReadingCentres
                                                                      : VerificationText::ReadingUniform,
                        language);
-  const std::string chain = ralvex::StrNaCarku1(check.chainPf);
+  const std::string chain = formatNumberShort(check.chainPf);
   CheckNote note;
   note.warning = !check.chainInsideOwnReading();
   if (note.warning)
-    note.lines.push_back(verificationTextFormat(
-        VerificationText::Outside, language,
-        {chain, reading, ralvex::StrNaCarku1(own.lo95), ralvex::StrNaCarku1(own.hi95)}));
+    note.lines.push_back(
+        verificationTextFormat(VerificationText::Outside, language,
+                               {chain, reading, formatNumberShort(own.lo95), formatNumberShort(own.hi95)}));
   else
     note.lines.push_back(verificationTextFormat(VerificationText::Inside, language, {chain, reading}));
   if (own.failures == 0)
-    note.lines.push_back(verificationTextFormat(
-        VerificationText::NoFailure, language, {std::to_string(own.samples), ralvex::StrNaCarku1(own.hi95)}));
+    note.lines.push_back(verificationTextFormat(VerificationText::NoFailure, language,
+                                                {std::to_string(own.samples), formatNumberShort(own.hi95)}));
   if (check.monteCarlo.timedOut)
     note.lines.push_back(verificationTextFormat(VerificationText::TimedOut, language,
                                                 {std::to_string(std::lround(check.monteCarlo.seconds))}));

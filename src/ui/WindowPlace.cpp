@@ -8,7 +8,7 @@
 #include <string>
 
 #include "persistence/SettingsFile.h"
-#include "ui/RalvexQt.h"
+#include "ui/WidgetHelpers.h"
 
 namespace {
 

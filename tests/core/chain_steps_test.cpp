@@ -35,7 +35,7 @@ void expectChecksInOrder(const std::function<ProjectState()>& make,
     EXPECT_FALSE(r.ok);
     ASSERT_EQ(r.messages.size(), 1u) << "check " << first;
     EXPECT_EQ(r.messages[0].number, checks[first].first) << "check " << first;
-    EXPECT_EQ(r.messages[0].kind, ralvex::DlgKind::Error);
+    EXPECT_EQ(r.messages[0].kind, DlgKind::Error);
     EXPECT_TRUE(p == before) << "check " << first << ": a refusal changes nothing";
   }
 }
@@ -91,7 +91,7 @@ TEST(LayerCoefficient, EmptyTableIsAWarning) {
   const ChainReport r = runLayerCoefficient(p);
   EXPECT_FALSE(r.ok);
   ASSERT_EQ(r.firstNumber(), 133);
-  EXPECT_EQ(r.messages[0].kind, ralvex::DlgKind::Warning);
+  EXPECT_EQ(r.messages[0].kind, DlgKind::Warning);
 }
 
 TEST(LayerCoefficient, NoWidthHistogramKeepsBetaButEmptiesItsText) {

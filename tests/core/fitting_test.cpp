@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "creation/RawData.h"
-#include "ralvex/Ralvex.h"
+#include "shell/NumberText.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ FitRow row(int type, const char* tesnost, const char* median, const char* mean, 
   r.field[kFieldTesnost] = tesnost;
   r.field[kFieldMedian] = median;
   r.field[kFieldMean] = mean;
-  r.field[kFieldDispersion] = ralvex::StrNaCarku(std::stod(sigma) * std::stod(sigma));
+  r.field[kFieldDispersion] = formatNumber(std::stod(sigma) * std::stod(sigma));
   r.field[kFieldStandardDeviation] = sigma;
   r.field[kFieldSkewness] = skewness;
   return r;

@@ -9,7 +9,7 @@
 
 #include "histogram/HistogramArithmetic.h"
 #include "histogram_fixture.h"
-#include "ralvex/Dialogs.h"
+#include "shell/Dialogs.h"
 
 using histogram_fixture::bins;
 using histogram_fixture::make;

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "histogram/HistogramCharacteristics.h"
-#include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 
 namespace {
 
@@ -35,15 +35,15 @@ TEST(HistogramCharacteristics, TableValuesAndPadding) {
     // Min and Max are the outer edges, half an interval beyond the centres.
     EXPECT_EQ(t.lower, 0);
     EXPECT_EQ(t.upper, 10);
-    EXPECT_EQ(t.rows[0].value, ralvex::StrNaCarku1(0));
-    EXPECT_EQ(t.rows[1].value, ralvex::StrNaCarku1(10));
+    EXPECT_EQ(t.rows[0].value, formatNumberShort(0));
+    EXPECT_EQ(t.rows[1].value, formatNumberShort(10));
     EXPECT_EQ(t.rows[2].value, "       5");
-    EXPECT_EQ(t.rows[3].value, ralvex::StrNaCarku1(10));
+    EXPECT_EQ(t.rows[3].value, formatNumberShort(10));
     EXPECT_NEAR(t.mean, 5, 1e-12);
     EXPECT_EQ(t.sigma, std::sqrt(t.dispersion));
     // The concentration is always the excess kurtosis plus 3.
-    EXPECT_EQ(t.rows[10].value, ralvex::StrNaCarku1(t.kurtosis + 3.0));
-    EXPECT_EQ(t.rows[11].value, ralvex::StrNaCarku1(t.kurtosis));
+    EXPECT_EQ(t.rows[10].value, formatNumberShort(t.kurtosis + 3.0));
+    EXPECT_EQ(t.rows[11].value, formatNumberShort(t.kurtosis));
     EXPECT_FALSE(t.rows[12].value.empty());
     EXPECT_FALSE(t.rows[13].value.empty());
   }
@@ -112,25 +112,25 @@ TEST(ProbabilityTable, RowsAndCells) {
   EXPECT_EQ(m.cells[0][1], "        x");
   EXPECT_EQ(m.cells[0][2], "     P(x)");
   EXPECT_EQ(m.cells[1][0], "");
-  EXPECT_EQ(m.cells[1][1], ralvex::StrNaCarku(0));
+  EXPECT_EQ(m.cells[1][1], formatNumber(0));
   EXPECT_EQ(m.cells[1][2], "");
   for (int i = 1; i <= 5; ++i) {
     const auto& row = m.cells[ProbabilityTableModel::intervalRow(i)];
-    EXPECT_EQ(row[0], ralvex::TCetnost(4, i));
-    EXPECT_EQ(row[1], ralvex::StrNaCarku(1 + (i - 1) * 2.0));
-    EXPECT_EQ(row[2], ralvex::StrNaCarku(p[i - 1]));
+    EXPECT_EQ(row[0], formatNumberAligned(4, i));
+    EXPECT_EQ(row[1], formatNumber(1 + (i - 1) * 2.0));
+    EXPECT_EQ(row[2], formatNumber(p[i - 1]));
     const auto& edge = m.cells[ProbabilityTableModel::edgeRow(i)];
     EXPECT_EQ(edge[0], "");
-    EXPECT_EQ(edge[1], ralvex::StrNaCarku(1 + (i - 0.5) * 2));
+    EXPECT_EQ(edge[1], formatNumber(1 + (i - 0.5) * 2));
     EXPECT_EQ(edge[2], "");
   }
   // The last edge row holds Max + step/2.
-  EXPECT_EQ(m.cells[ProbabilityTableModel::edgeRow(5)][1], ralvex::StrNaCarku(10));
+  EXPECT_EQ(m.cells[ProbabilityTableModel::edgeRow(5)][1], formatNumber(10));
   EXPECT_EQ(m.edges.back(), 10);
   EXPECT_EQ(m.totalRow(), 12);
   EXPECT_EQ(m.cells[12][1], MessageText(23, Language::Czech));
   EXPECT_EQ(m.cells[12][1], " C e l k e m");
-  EXPECT_EQ(m.cells[12][2], ralvex::StrNaCarku(m.sum));
+  EXPECT_EQ(m.cells[12][2], formatNumber(m.sum));
   EXPECT_NEAR(m.sum, 1, 1e-15);
   EXPECT_EQ(m.centres.size(), 5u);
   EXPECT_EQ(m.edges.size(), 6u);

@@ -174,13 +174,13 @@ TEST(InputChecksTest, OpenedInputsAreCheckedInTheOrderOfTheForm) {
   p.width.histogram.max = 60;
   const auto m = typedInputMessages(p);
   ASSERT_EQ(m.size(), 5u);
-  EXPECT_EQ(m[0].kind, ralvex::DlgKind::Warning);  // B reaches 60 m
+  EXPECT_EQ(m[0].kind, DlgKind::Warning);  // B reaches 60 m
   EXPECT_NE(chainMessageText(m[0], cz).find("60 m"), std::string::npos);
   EXPECT_EQ(m[1].number, 149);
   EXPECT_EQ(m[1].layerRow, 2);
   EXPECT_EQ(m[2].number, 145);
-  EXPECT_EQ(m[3].kind, ralvex::DlgKind::Warning);  // d1 = 80 mm
-  EXPECT_EQ(m[4].number, 146);                     // d2 >= d1
+  EXPECT_EQ(m[3].kind, DlgKind::Warning);  // d1 = 80 mm
+  EXPECT_EQ(m[4].number, 146);             // d2 >= d1
   EXPECT_EQ(fileValueText(m[2], "/p/a.hor", Language::English),
             MessageText(145, Language::English) + "devetset )\r\n\r\nFile:  /p/a.hor");
   EXPECT_EQ(fileValueText(m[1], "/p/a.hor", cz),

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ralvex/Ralvex.h"
+#include "shell/Language.h"
 
 namespace {
 
@@ -101,10 +101,10 @@ TEST(MessageTable, FormatFillsPlaceholdersInOrder) {
 }
 
 TEST(MessageTable, LibraryLanguageSelectsTheTexts) {
-  ralvex::DodejDoMessage(false);
-  EXPECT_EQ(ralvex::Msg(3), "E r r o r");
-  EXPECT_EQ(ralvex::Msg(600), "TextCis[600] no exist !");
-  ralvex::DodejDoMessage(true);
-  EXPECT_EQ(ralvex::Msg(3), "C h y b a");
-  EXPECT_EQ(ralvex::Msg(0), "TextCis[0] neexistuje !");
+  setCurrentLanguageCzech(false);
+  EXPECT_EQ(currentMessageText(3), "E r r o r");
+  EXPECT_EQ(currentMessageText(600), "TextCis[600] no exist !");
+  setCurrentLanguageCzech(true);
+  EXPECT_EQ(currentMessageText(3), "C h y b a");
+  EXPECT_EQ(currentMessageText(0), "TextCis[0] neexistuje !");
 }

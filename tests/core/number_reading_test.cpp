@@ -15,14 +15,14 @@
 #include "histogram/HistogramFile.h"
 #include "persistence/SettingsFile.h"
 #include "persistence/SettingsKeys.h"
-#include "ralvex/Ralvex.h"
 #include "reliability/InputChecks.h"
+#include "shell/NumberText.h"
 
 namespace {
 
 std::optional<double> viaParser(const std::string& t) {
   double x = 0;
-  if (!ralvex::parseDouble(t, x)) return std::nullopt;
+  if (!parseDouble(t, x)) return std::nullopt;
   return x;
 }
 

@@ -11,7 +11,7 @@
 
 #include "creation/RawData.h"
 #include "io/FileRead.h"
-#include "ralvex/Ralvex.h"
+#include "shell/NumberText.h"
 
 namespace {
 
@@ -153,7 +153,7 @@ TEST(RawDataReader, LinesReadAsTheNumberParserReadsThem) {
   for (const char* l : lines) {
     double a = -99, b = -99;
     const bool okA = ParseRawLine(l, a);
-    const bool okB = ralvex::parseDouble(l, b);
+    const bool okB = parseDouble(l, b);
     EXPECT_EQ(okA, okB) << l;
     if (okA && okB) {
       EXPECT_EQ(a, b) << l;

@@ -613,7 +613,7 @@ TEST(ResultsFileTest, AnEarlierVersionsNumberTextsAreReadAsItReadThem) {
       continue;
     }
     ASSERT_EQ(warnings.size(), 1u) << c.stored;
-    EXPECT_EQ(warnings[0].kind, ralvex::DlgKind::Warning);
+    EXPECT_EQ(warnings[0].kind, DlgKind::Warning);
     EXPECT_NE(chainMessageText(warnings[0], Language::English).find("\"" + c.stored + "\""),
               std::string::npos);
   }

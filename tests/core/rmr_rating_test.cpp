@@ -7,8 +7,8 @@
 
 #include "chain_fixture.h"
 #include "histogram_fixture.h"
-#include "ralvex/Ralvex.h"
 #include "rmr/RmrRating.h"
+#include "shell/NumberText.h"
 
 using namespace rmr_cells;
 
@@ -153,8 +153,8 @@ TEST(RmrCreate, SiteRatingsGiveClassTwo) {
   EXPECT_EQ(o.rmr.step, a.step);
   EXPECT_EQ(o.rmr.total, a.total);
   EXPECT_EQ(o.rmr.p, a.p);
-  EXPECT_EQ(o.rmrText, "( " + ralvex::StrNaCarku(o.rmr.min) + "," + ralvex::StrNaCarku(o.rmr.max) +
-                           " ) median = " + ralvex::StrNaCarku(o.median));
+  EXPECT_EQ(o.rmrText, "( " + formatNumber(o.rmr.min) + "," + formatNumber(o.rmr.max) +
+                           " ) median = " + formatNumber(o.median));
 }
 
 TEST(RmrCreate, DIsTheSmallerOfD1AndACompleteD2) {
@@ -264,6 +264,6 @@ TEST(RmrCreate, MedianOutsideZeroToHundredKeepsTheHistogramWithoutClass) {
     EXPECT_DOUBLE_EQ(o.rmr.min, ratingHistogram(c.centre).min + 65);
     EXPECT_EQ(o.classIndex, 0);
     EXPECT_EQ(o.sumText, "65");
-    EXPECT_EQ(o.rmrText, ralvex::StrNaCarku(o.median));  // the median text alone
+    EXPECT_EQ(o.rmrText, formatNumber(o.median));  // the median text alone
   }
 }

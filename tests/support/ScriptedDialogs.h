@@ -7,22 +7,22 @@
 #include <string>
 #include <vector>
 
-#include "ralvex/Dialogs.h"
+#include "shell/Dialogs.h"
 
 /// Answers dialogs from queues and records every question; an unexpected question fails the test.
 /// Installs itself as the dialog service for its lifetime.
-class ScriptedDialogs final : public ralvex::Dialogs {
+class ScriptedDialogs final : public Dialogs {
  public:
   struct Asked {
     std::string caption, text;
-    ralvex::DlgKind kind;
-    ralvex::DlgButtons buttons;
+    DlgKind kind;
+    DlgButtons buttons;
     int defaultButton;
     int answer;
   };
 
-  ScriptedDialogs() { ralvex::setDialogs(this); }
-  ~ScriptedDialogs() override { ralvex::setDialogs(nullptr); }
+  ScriptedDialogs() { setDialogs(this); }
+  ~ScriptedDialogs() override { setDialogs(nullptr); }
 
   /// Answer for the next Yes/No or Yes/No/Cancel question (mrYes, mrNo, mrCancel); OK boxes need none.
   void answer(int a) { answers_.push_back(a); }
@@ -31,13 +31,13 @@ class ScriptedDialogs final : public ralvex::Dialogs {
   void answerFileFilter(int filterIndex) { filters_.push_back(filterIndex); }
   void answerColour(std::optional<std::uint32_t> c) { colours_.push_back(c); }
 
-  int message(std::string_view caption, std::string_view text, ralvex::DlgKind kind,
-              ralvex::DlgButtons buttons, int defaultButton) override {
-    int a = ralvex::mrOk;
-    if (buttons != ralvex::DlgButtons::Ok) {
+  int message(std::string_view caption, std::string_view text, DlgKind kind, DlgButtons buttons,
+              int defaultButton) override {
+    int a = mrOk;
+    if (buttons != DlgButtons::Ok) {
       if (answers_.empty()) {
         ADD_FAILURE() << "unexpected question: " << text;
-        a = ralvex::mrNo;
+        a = mrNo;
       } else {
         a = answers_.front();
         answers_.pop_front();
@@ -47,11 +47,10 @@ class ScriptedDialogs final : public ralvex::Dialogs {
     return a;
   }
   void plainMessage(std::string_view text) override { plain.emplace_back(text); }
-  std::optional<std::string> openFileName(const ralvex::FileDialogOptions& o) override { return nextFile(o); }
-  std::optional<std::string> saveFileName(const ralvex::FileDialogOptions& o) override { return nextFile(o); }
+  std::optional<std::string> openFileName(const FileDialogOptions& o) override { return nextFile(o); }
+  std::optional<std::string> saveFileName(const FileDialogOptions& o) override { return nextFile(o); }
   /// The filter answered by answerFileFilter, else the options' own.
-  std::optional<std::string> saveFileNameFiltered(const ralvex::FileDialogOptions& o,
-                                                  int& chosenFilter) override {
+  std::optional<std::string> saveFileNameFiltered(const FileDialogOptions& o, int& chosenFilter) override {
     chosenFilter = o.filterIndex;
     if (!filters_.empty()) {
       chosenFilter = filters_.front();
@@ -72,7 +71,7 @@ class ScriptedDialogs final : public ralvex::Dialogs {
 
   std::vector<Asked> asked;        // every message dialog, in order
   std::vector<std::string> plain;  // plain message boxes
-  std::vector<ralvex::FileDialogOptions> fileDialogs;
+  std::vector<FileDialogOptions> fileDialogs;
   int beeps = 0;
 
   bool anyTextContains(std::string_view s) const {
@@ -82,7 +81,7 @@ class ScriptedDialogs final : public ralvex::Dialogs {
   }
 
  private:
-  std::optional<std::string> nextFile(const ralvex::FileDialogOptions& o) {
+  std::optional<std::string> nextFile(const FileDialogOptions& o) {
     fileDialogs.push_back(o);
     if (files_.empty()) {
       ADD_FAILURE() << "unexpected file dialog";

@@ -21,9 +21,9 @@
 
 #include "ScriptedDialogs.h"
 #include "persistence/SettingsFile.h"
-#include "ralvex/Ralvex.h"
 #include "reliability/Assessment.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 #include "ui/ChartWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/Services.h"
@@ -141,7 +141,7 @@ class ChainRoad : public ::testing::Test {
     ASSERT_TRUE(dialogs.asked.empty()) << dialogs.asked.front().text;
 
     press("ButBeta");
-    EXPECT_EQ(in1<QLineEdit>("EdBeta")->text(), qs(ralvex::StrNaCarku(0.95)));
+    EXPECT_EQ(in1<QLineEdit>("EdBeta")->text(), qs(formatNumber(0.95)));
     EXPECT_NEAR(leadingNumber(t->item(1, 3)->text().toStdString()), 2 * main->project().bStar - 3, 1e-9);
   }
 
@@ -185,18 +185,18 @@ TEST_F(ChainRoad, FromTheInputHistogramsToTheVerdict) {
 
   // Strong bolts: the whole reliability function lies above 0.
   EXPECT_EQ(a.pf, 0.0);
-  EXPECT_EQ(in3<QLineEdit>("Edit7")->text(), qs(ralvex::StrNaCarku1(0)));
+  EXPECT_EQ(in3<QLineEdit>("Edit7")->text(), qs(formatNumberShort(0)));
   EXPECT_EQ(in3<QLineEdit>("Edit12")->text(), qs(MessageText(233, Language::Czech)));
   EXPECT_EQ(in3<QLabel>("Uroven")->text(), u"RC3/CC3"_s);
-  EXPECT_EQ(in3<QLineEdit>("Edit1")->text(), qs(ralvex::StrNaCarku1(8.4e-6)));
-  EXPECT_EQ(in3<QLineEdit>("Edit9")->text(), qs(ralvex::StrNaCarku(4.3)));
+  EXPECT_EQ(in3<QLineEdit>("Edit1")->text(), qs(formatNumberShort(8.4e-6)));
+  EXPECT_EQ(in3<QLineEdit>("Edit9")->text(), qs(formatNumber(4.3)));
   EXPECT_EQ(in3<QLabel>("Label2")->text(), u"RC3/CC3"_s);
   EXPECT_EQ(in3<QTableWidget>("StringGrid3")->item(0, 1)->text(),
             u"  0 / %1"_s.arg(binCount(p.reliabilityFunction)));
   // C = SigmaR x 1.5205 lies near 608 kN, the load near ten: the quantiles lie far above 0.
   ASSERT_TRUE(a.quantiles[0].has_value());
   EXPECT_GT(*a.quantiles[0], 300);
-  EXPECT_EQ(in3<QLineEdit>("Edit4")->text(), qs(ralvex::StrNaCarku(*a.quantiles[0])));
+  EXPECT_EQ(in3<QLineEdit>("Edit4")->text(), qs(formatNumber(*a.quantiles[0])));
 }
 
 // "Spočítat vše" (button, menu item, F9) runs the four steps in order through their commands and stops
@@ -260,8 +260,8 @@ TEST_F(ChainRoad, WeakBoltsFailAndTheStandardCanBeChanged) {
   walkTheRoad(u"5"_s, u"1"_s);
   const AssessmentResult a = main->assessment();
   EXPECT_GT(a.pf, 4.8e-4);
-  EXPECT_EQ(in3<QLineEdit>("Edit7")->text(), qs(ralvex::StrNaCarku1(a.pf)));
-  EXPECT_EQ(in3<QLineEdit>("Edit12")->text(), qs(ralvex::StrNaCarku(a.betaF)));
+  EXPECT_EQ(in3<QLineEdit>("Edit7")->text(), qs(formatNumberShort(a.pf)));
+  EXPECT_EQ(in3<QLineEdit>("Edit12")->text(), qs(formatNumber(a.betaF)));
   auto* uroven = in3<QLabel>("Uroven");
   EXPECT_EQ(uroven->text(), qs(MessageText(231, Language::Czech)));
   EXPECT_EQ(uroven->palette().color(QPalette::Window), QColor(255, 0, 0));
@@ -273,8 +273,8 @@ TEST_F(ChainRoad, WeakBoltsFailAndTheStandardCanBeChanged) {
   EXPECT_EQ(intervals->item(0, 1)->text(), u"  %1 / %2"_s.arg(k).arg(binCount(fs)));
   EXPECT_LE(fs.min + (k - 1.5) * fs.step, 0.0);
   EXPECT_GT(fs.min + (k - 0.5) * fs.step, 0.0);
-  EXPECT_EQ(intervals->item(1, 1)->text().toStdString(), ralvex::StrNaCarku(fs.min));
-  EXPECT_EQ(intervals->item(2, 1)->text().toStdString(), ralvex::StrNaCarku(fs.min + (k - 1) * fs.step));
+  EXPECT_EQ(intervals->item(1, 1)->text().toStdString(), formatNumber(fs.min));
+  EXPECT_EQ(intervals->item(2, 1)->text().toStdString(), formatNumber(fs.min + (k - 1) * fs.step));
 
   // Another standard: the same Pf, the classes of ČSN 73 1401.
   auto* norma = in3<QComboBox>("CBNorma");
@@ -282,7 +282,7 @@ TEST_F(ChainRoad, WeakBoltsFailAndTheStandardCanBeChanged) {
   chart->CBNormaClick();
   EXPECT_TRUE(chart->isVisible());
   EXPECT_EQ(main->assessment().pf, a.pf);
-  EXPECT_EQ(in3<QLineEdit>("Edit1")->text(), qs(ralvex::StrNaCarku1(8e-6)));
+  EXPECT_EQ(in3<QLineEdit>("Edit1")->text(), qs(formatNumberShort(8e-6)));
   EXPECT_EQ(in3<QLabel>("Label4")->text(), qs(MessageText(131, Language::Czech)));
 }
 

@@ -24,9 +24,10 @@
 #include "histogram/Queries.h"
 #include "histogram_fixture.h"
 #include "persistence/SettingsFile.h"
-#include "ralvex/Ralvex.h"
 #include "reliability/Assessment.h"
+#include "shell/Dialogs.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 #include "ui/ChartWindow.h"
 #include "ui/DistributionFunctionWindow.h"
 #include "ui/MainWindow.h"
@@ -40,7 +41,7 @@ namespace {
 Histogram fiveBins() { return histogram_fixture::make(1, 2, {0.1, 0.2, 0.4, 0.2, 0.1}, 10); }
 
 QColor bgr(std::uint32_t c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
-QString num(double x) { return QString::fromStdString(ralvex::StrNaCarku(x)); }
+QString num(double x) { return QString::fromStdString(formatNumber(x)); }
 
 class ChartWindowTest : public ::testing::Test {
  protected:
@@ -123,14 +124,14 @@ TEST_F(ChartWindowTest, ProbabilityTableHasCentresEdgesAndDistributionFunction) 
                           1.0000000000000002};
   for (int i = 1; i <= 5; ++i) {
     SCOPED_TRACE(i);
-    EXPECT_EQ(cell("StringGrid2", 2 * i - 1, 0).toStdString(), ralvex::TCetnost(5, i));
+    EXPECT_EQ(cell("StringGrid2", 2 * i - 1, 0).toStdString(), formatNumberAligned(5, i));
     EXPECT_EQ(cell("StringGrid2", 2 * i - 1, 1), num(2 * i - 1));
     EXPECT_EQ(cell("StringGrid2", 2 * i - 1, 4), u"   "_s + num(centreF[i - 1]));
     EXPECT_EQ(cell("StringGrid2", 2 * i, 1), num(2 * i));
     EXPECT_EQ(cell("StringGrid2", 2 * i, 4), u"   "_s + num(edgeF[i - 1]));
   }
   EXPECT_EQ(cell("StringGrid2", 11, 1).toStdString(), MessageText(127, Language::Czech));
-  EXPECT_EQ(cell("StringGrid2", 11, 3).toStdString(), ralvex::TCetnost(12, 10));
+  EXPECT_EQ(cell("StringGrid2", 11, 3).toStdString(), formatNumberAligned(12, 10));
 
   Histogram big;
   big.count = 256;
@@ -268,8 +269,8 @@ TEST_F(ChartWindowTest, IndexAndValueLabels) {
   selector->setCurrentIndex(1);
   form->CBValIndChange();
   EXPECT_FALSE(services->options.axisIndex);
-  EXPECT_EQ(form->barLabels()[0], ralvex::StrBottomGraf(0.1, 1));
-  EXPECT_EQ(form->barLabels()[4], ralvex::StrBottomGraf(0.1, 9));
+  EXPECT_EQ(form->barLabels()[0], formatBarLabel(0.1, 1));
+  EXPECT_EQ(form->barLabels()[4], formatBarLabel(0.1, 9));
   EXPECT_EQ(chart->axes(Qt::Horizontal).at(0)->titleText().toStdString(), MessageText(217, Language::Czech));
   EXPECT_EQ(selectedBars(), (std::vector<int>{0, 1, 2}));
   EXPECT_EQ(cell("StringGrid7", 0, 1), num(0.4));
@@ -333,19 +334,19 @@ TEST_F(ChartWindowTest, SaveWritesAFileAndRenamesTheSlot) {
   const std::string target = path("Vrstva.dis");
   { std::ofstream(target, std::ios::binary) << "old"; }
   dialogs.answerFile(target);
-  dialogs.answer(ralvex::mrNo);
+  dialogs.answer(mrNo);
   save->click();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].caption, MessageText(1, Language::Czech));
   EXPECT_EQ(dialogs.asked[0].text, MessageFormat(6, Language::Czech, {target}));
-  EXPECT_EQ(dialogs.asked[0].buttons, ralvex::DlgButtons::YesNo);
+  EXPECT_EQ(dialogs.asked[0].buttons, DlgButtons::YesNo);
   std::stringstream old;
   old << std::ifstream(target, std::ios::binary).rdbuf();
   EXPECT_EQ(old.str(), "old");
   EXPECT_EQ(calls, 1);
 
   dialogs.answerFile(target);
-  dialogs.answer(ralvex::mrYes);
+  dialogs.answer(mrYes);
   save->click();
   std::stringstream replaced;
   replaced << std::ifstream(target, std::ios::binary).rdbuf();
@@ -444,7 +445,7 @@ TEST_F(ChartWindowTest, CharacteristicsAndConsequenceClassesDialogs) {
   child<QPushButton>("BChar")->click();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].caption, MessageText(79, Language::Czech));
-  EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Information);
+  EXPECT_EQ(dialogs.asked[0].kind, DlgKind::Information);
   const Histogram h = fiveBins();
   EXPECT_EQ(dialogs.asked[0].text, CharacteristicsText("H i s t o g r a m  : \r\nDélka 1 svorníku", h.p, 5, 1,
                                                        9, 10, Language::Czech));

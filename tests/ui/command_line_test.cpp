@@ -88,7 +88,7 @@ TEST_F(CommandLine, TheProjectOrResultsFileOpensFirstThenTheHistograms) {
 TEST_F(CommandLine, UnsavedWorkIsAskedAboutAsByTheOpenCommand) {
   open({projects("Chodba_K12.hor")});
   main->project().depthH = "950";
-  dialogs.answer(ralvex::mrCancel);
+  dialogs.answer(mrCancel);
   open({projects("Chodba_K12_kombinovana.hor")});
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].text, runtimeText(RuntimeText::UnsavedWork, Language::Czech));
@@ -148,7 +148,7 @@ TEST_F(CommandLine, AFileThatCannotBeOpenedGetsItsMessageAndNothingIsLoaded) {
     ASSERT_EQ(dialogs.asked.size(), 1u);
     EXPECT_EQ(dialogs.asked[0].text, message);
     EXPECT_EQ(dialogs.asked[0].caption, msg(3));
-    EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Error);
+    EXPECT_EQ(dialogs.asked[0].kind, DlgKind::Error);
     EXPECT_TRUE(dialogs.fileDialogs.empty());
     EXPECT_EQ(main->project(), before);
     EXPECT_TRUE(main->currentProjectFile().empty());

@@ -174,7 +174,7 @@ TEST_F(DesignWindowTest, DesignsAgainWhenTheBoltLoadChanges) {
   const double first = window->outcome()->result.required.k;
 
   // Another project: without its S the window says why, with it the design is of the new S.
-  dialogs.answer(ralvex::mrNo);  // the results of the first are not saved
+  dialogs.answer(mrNo);  // the results of the first are not saved
   dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12_kombinovana.hor");
   main->OtevritClick();
   dialogs.asked.clear();
@@ -220,7 +220,7 @@ TEST_F(DesignWindowTest, RefusesBadRangesThroughTheDialogs) {
     window->BBSpocitatClick();
     settle();
     ASSERT_EQ(dialogs.asked.size(), 1u) << c.text;
-    EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Error) << c.text;
+    EXPECT_EQ(dialogs.asked[0].kind, DlgKind::Error) << c.text;
     EXPECT_NE(dialogs.asked[0].text.find(c.text), std::string::npos) << dialogs.asked[0].text;
     EXPECT_EQ(window->outcome(), nullptr) << c.text;
     EXPECT_FALSE(in<QPushButton>("BBPouzit")->isEnabled());

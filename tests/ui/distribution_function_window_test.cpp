@@ -13,7 +13,7 @@
 
 #include "ServicesFixture.h"
 #include "persistence/SettingsKeys.h"
-#include "ralvex/Ralvex.h"
+#include "shell/NumberText.h"
 #include "ui/ChartWindow.h"
 #include "ui/DistributionFunctionWindow.h"
 
@@ -21,7 +21,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString num(double x) { return QString::fromStdString(ralvex::StrNaCarku(x)); }
+QString num(double x) { return QString::fromStdString(formatNumber(x)); }
 QColor bgr(std::uint32_t c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 
 Histogram fiveBins() {

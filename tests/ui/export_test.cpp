@@ -31,8 +31,10 @@
 
 #include "ScriptedDialogs.h"
 #include "persistence/AssessFile.h"
-#include "ralvex/Ralvex.h"
+#include "shell/Dialogs.h"
+#include "shell/Language.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 #include "ui/AssessmentReport.h"
 #include "ui/ChartExport.h"
 #include "ui/CheckSheet.h"
@@ -148,7 +150,7 @@ TEST_F(ChartExportTest, EveryFileTargetWritesWhatItsReaderOpens) {
     if (e.target() != c.target) e.item(c.target)->trigger();
     dialogs.answerFile(file(c.chosen));
     ASSERT_TRUE(e.UlozGrafClick());
-    const ralvex::FileDialogOptions& o = dialogs.fileDialogs.back();
+    const FileDialogOptions& o = dialogs.fileDialogs.back();
     EXPECT_EQ(o.initialFolder, w.folder);
     EXPECT_EQ(o.defaultExtension, c.extension);
     EXPECT_TRUE(o.fileName.empty());
@@ -190,19 +192,19 @@ TEST_F(ChartExportTest, ExistingFileAsksMessage6AndNoKeepsIt) {
     f.write("old");
   }
   dialogs.answerFile(path);
-  dialogs.answer(ralvex::mrNo);
+  dialogs.answer(mrNo);
   EXPECT_FALSE(e.UlozGrafClick());
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].text, MessageFormat(6, Language::Czech, {path}));
   EXPECT_EQ(dialogs.asked[0].caption, MessageText(1, Language::Czech));
-  EXPECT_EQ(dialogs.asked[0].defaultButton, ralvex::mrYes);
+  EXPECT_EQ(dialogs.asked[0].defaultButton, mrYes);
   QFile f(QString::fromStdString(path));
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   EXPECT_EQ(f.readAll(), QByteArray("old"));
   f.close();
 
   dialogs.answerFile(path);
-  dialogs.answer(ralvex::mrYes);
+  dialogs.answer(mrYes);
   EXPECT_TRUE(e.UlozGrafClick());
   EXPECT_FALSE(QImageReader(QString::fromStdString(path)).read().isNull());
 
@@ -219,7 +221,7 @@ TEST_F(ChartExportTest, UnwritableFileIsReportedWithMessage27) {
   dialogs.answerFile(path);
   EXPECT_FALSE(w.exporter->UlozGrafClick());
   ASSERT_EQ(dialogs.asked.size(), 1u);
-  EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Error);
+  EXPECT_EQ(dialogs.asked[0].kind, DlgKind::Error);
   EXPECT_EQ(dialogs.asked[0].text, MessageText(27, Language::Czech) + path);
 }
 
@@ -249,7 +251,7 @@ TEST_F(ChartExportTest, SaveImageTypeFollowsTheExtensionOrTheChosenFilter) {
     dialogs.answerFileFilter(c.filter);
     // The button's menu item, as the windows' "Uložit obrázek…" buttons do.
     e.saveImageItem()->trigger();
-    const ralvex::FileDialogOptions& o = dialogs.fileDialogs.back();
+    const FileDialogOptions& o = dialogs.fileDialogs.back();
     EXPECT_EQ(o.initialFolder, w.folder);
     EXPECT_EQ(o.fileName, "Pevnost");
     EXPECT_EQ(o.filter, exportText(ExportText::ImageFilter, Language::Czech));
@@ -538,7 +540,7 @@ int pdfPages(const QString& pdf) {
 class ReportTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(tmp.isValid()); }
-  void TearDown() override { ralvex::DodejDoMessage(true); }
+  void TearDown() override { setCurrentLanguageCzech(true); }
   QTemporaryDir tmp;
 };
 
@@ -559,7 +561,7 @@ TEST_F(ReportTest, ExampleProjectReportHoldsPfAndVerdictInBothLanguages) {
     EXPECT_EQ(pdfPages(path), assessmentReportPageCount(r.project));
     const std::string text = pdfText(path);
     ASSERT_FALSE(text.empty()) << "pdftotext";
-    EXPECT_NE(text.find(ralvex::StrNaCarku1(r.assessment.pf)), std::string::npos) << text;
+    EXPECT_NE(text.find(formatNumberShort(r.assessment.pf)), std::string::npos) << text;
     EXPECT_NE(text.find(r.assessment.verdict), std::string::npos);
     const AssessmentResult other = assessReliability(r.project.reliabilityFunction, r.project.failureMass,
                                                      DesignStandard::Csn731401, lang);
@@ -636,8 +638,8 @@ TEST_F(ReportTest, ReportNamesItsFilesTheModelTheRmrRatingsTheAuthorAndACheckOfI
           std::string(en ? "B Drill core quality RQD" : "B Vzdálenost jádrového vrtu RQD"),
           std::string("2/ 75% - 90%"), std::string(en ? "Check of Pf" : "Ověření Pf"),
           std::string(en ? "Monte Carlo, bin centres" : "Monte Carlo, středy intervalů"),
-          ralvex::StrNaCarku1(check->monteCarlo.centres.pf), std::string(en ? "on Pf" : "bez vlivu na Pf"),
-          ralvex::StrNaCarku1(check->sensitivity[0].pf05)})
+          formatNumberShort(check->monteCarlo.centres.pf), std::string(en ? "on Pf" : "bez vlivu na Pf"),
+          formatNumberShort(check->sensitivity[0].pf05)})
       EXPECT_NE(text.find(wanted), std::string::npos) << wanted << "\n" << text;
   }
 
@@ -765,7 +767,7 @@ TEST_F(ExportCommandTest, CheckSheetWithoutSpreadsheetProgramNamesTheFile) {
                                       [](const std::string&) { return false; });
   ASSERT_TRUE(path);
   ASSERT_EQ(dialogs.asked.size(), 1u);
-  EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Information);
+  EXPECT_EQ(dialogs.asked[0].kind, DlgKind::Information);
   EXPECT_NE(dialogs.asked[0].text.find(*path), std::string::npos);
   EXPECT_EQ(dialogs.asked[0].text.find("Excel"), std::string::npos);
 }
@@ -783,14 +785,14 @@ TEST_F(ExportCommandTest, ReportAsksForTheFileAndTheOverwrite) {
   // Existing file, No: kept as it was.
   const auto size = std::filesystem::file_size(pdf);
   dialogs.answerFile(pdf);
-  dialogs.answer(ralvex::mrNo);
+  dialogs.answer(mrNo);
   EXPECT_FALSE(AssessmentReportCommand(r.project, "x", "1", results, Language::Czech));
   EXPECT_EQ(std::filesystem::file_size(pdf), size);
   // Without an assessment: refused before any dialog.
   const size_t dialogsBefore = dialogs.fileDialogs.size();
   EXPECT_FALSE(AssessmentReportCommand(ProjectState{}, "x", "1", results, Language::Czech));
   EXPECT_EQ(dialogs.fileDialogs.size(), dialogsBefore);
-  EXPECT_EQ(dialogs.asked.back().kind, ralvex::DlgKind::Error);
+  EXPECT_EQ(dialogs.asked.back().kind, DlgKind::Error);
 }
 
 }  // namespace

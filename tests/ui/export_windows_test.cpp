@@ -11,7 +11,8 @@
 
 #include "ShellFixture.h"
 #include "histogram/HistogramFile.h"
-#include "ralvex/Ralvex.h"
+#include "shell/Dialogs.h"
+#include "shell/NumberText.h"
 #include "ui/AssessmentReport.h"
 #include "ui/ChartExport.h"
 #include "ui/ChartWindow.h"
@@ -69,7 +70,7 @@ TEST_F(ChartCheckSheet, KontTiskWritesTheShownHistogramIntoTheResultsFolder) {
   chart.checkSheetOpener = [](const std::string&) { return false; };
   kontTisk->click();
   ASSERT_EQ(dialogs.asked.size(), 1u);
-  EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Information);
+  EXPECT_EQ(dialogs.asked[0].kind, DlgKind::Information);
   EXPECT_NE(dialogs.asked[0].text.find(services->folders.ResultsFolder), std::string::npos);
 }
 
@@ -98,7 +99,7 @@ TEST_F(MainWindowReport, ReportItemFollowsTheAssessmentAndWritesThePdf) {
   ASSERT_TRUE(std::filesystem::exists(pdf));
   EXPECT_EQ(dialogs.fileDialogs.back().initialFolder, services->folders.ResultsFolder);
   const std::string text = pdfToText(pdf);
-  EXPECT_NE(text.find(ralvex::StrNaCarku1(w.project().failureProbability)), std::string::npos);
+  EXPECT_NE(text.find(formatNumberShort(w.project().failureProbability)), std::string::npos);
   EXPECT_NE(text.find("RC3/CC3"), std::string::npos);
   EXPECT_NE(text.find(services->programVersion), std::string::npos);
   ASSERT_FALSE(dialogs.asked.empty());

@@ -8,19 +8,19 @@ using PresetValues = FilesTest;
 TEST_F(PresetValues, NoKeepsEverythingYesRestoresThePresetsAndSwitchesToEnglish) {
   main->resize(800, 500);
   services->options.colours.histogram = 1;
-  dialogs.answer(ralvex::mrNo);
+  dialogs.answer(mrNo);
   main->DefaultHodnotyClick();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].caption, "P o t v r z e n í");
   EXPECT_EQ(dialogs.asked[0].text, msg(152) + "\r\n");
-  EXPECT_EQ(dialogs.asked[0].defaultButton, ralvex::mrYes);
+  EXPECT_EQ(dialogs.asked[0].defaultButton, mrYes);
   EXPECT_EQ(main->width(), 800);
   EXPECT_EQ(services->options.colours.histogram, 1u);
 
   action("minus1")->trigger();
   action("Ne1")->trigger();
   rocks->resize(350, 500);
-  dialogs.answer(ralvex::mrYes);
+  dialogs.answer(mrYes);
   main->DefaultHodnotyClick();
   // 1000 x 600, unless the window's content needs more.
   EXPECT_EQ(main->pos(), QPoint(0, 0));

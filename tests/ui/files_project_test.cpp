@@ -118,7 +118,7 @@ TEST_F(ProjectFiles, ChecksThatRefuseASaveRunBeforeAnythingIsWritten) {
   const std::string old = bytesOf(target);
   dialogs.asked.clear();
   dialogs.answerFile(target);
-  dialogs.answer(ralvex::mrYes);  // overwrite
+  dialogs.answer(mrYes);  // overwrite
   main->SaveTabHornClick();
   ASSERT_EQ(dialogs.asked.size(), 2u);
   EXPECT_EQ(dialogs.asked[0].text, MessageFormat(25, Language::Czech, {target}));
@@ -153,7 +153,7 @@ TEST_F(ProjectFiles, AFailedSaveReportsMessage27AndLeavesTheOldFileIntact) {
   std::filesystem::create_directories(folder + "/inside");
   dialogs.asked.clear();
   dialogs.answerFile(folder);
-  dialogs.answer(ralvex::mrYes);
+  dialogs.answer(mrYes);
   main->SaveTabHornClick();
   ASSERT_EQ(dialogs.asked.size(), 2u);
   EXPECT_EQ(dialogs.asked[1].text, msg(27) + folder + "\r\n\r\nCíl je složka, ne soubor.");
@@ -171,15 +171,15 @@ TEST_F(ProjectFiles, HistogramsMadeInMemoryAreOfferedForSavingOrLeaveTheProject)
   main->refreshInputArea();
   dialogs.asked.clear();
   dialogs.answerFile(projects("Pamet.hor"));
-  dialogs.answer(ralvex::mrNo);   // layer 2: not saved
-  dialogs.answer(ralvex::mrYes);  // K: saved
+  dialogs.answer(mrNo);   // layer 2: not saved
+  dialogs.answer(mrYes);  // K: saved
   dialogs.answerFile(services->folders.HistogramsFolder + "/K_novy.dis");
-  dialogs.answer(ralvex::mrNo);  // gamma: leaves the project
+  dialogs.answer(mrNo);  // gamma: leaves the project
   main->SaveTabHornClick();
   ASSERT_EQ(dialogs.asked.size(), 3u);
   EXPECT_EQ(dialogs.asked[0].text,
             MessageFormat(28, Language::Czech, {"       2", "Vytvořen ( \"Prvotmí data\" )"}));
-  EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Error);
+  EXPECT_EQ(dialogs.asked[0].kind, DlgKind::Error);
   EXPECT_EQ(dialogs.asked[1].text,
             MessageFormat(22, Language::Czech, {msg(157), "Vytvořen ( \"Parametrické rozdělení\" )"}));
   EXPECT_EQ(dialogs.asked[2].text,
@@ -207,7 +207,7 @@ TEST_F(ProjectFiles, ADamagedProjectIsRefusedAndTheOpenProjectStaysAsItWas) {
   put(projects("Kratky.hor"), bytesOf(projects("Chodba_K12.hor")).substr(0, 200));
   for (const char* name : {"Poskozeny.hor", "Kratky.hor", "Chybi.hor"}) {
     dialogs.asked.clear();
-    dialogs.answer(ralvex::mrNo);  // the RMR cell set above was never saved: go on without saving
+    dialogs.answer(mrNo);  // the RMR cell set above was never saved: go on without saving
     openProject(projects(name));
     ASSERT_EQ(dialogs.asked.size(), 2u) << name;
     EXPECT_EQ(dialogs.asked[1].caption, "C h y b a");
@@ -223,7 +223,7 @@ TEST_F(ProjectFiles, ADamagedProjectIsRefusedAndTheOpenProjectStaysAsItWas) {
     EXPECT_EQ(main->currentProjectFile(), projects("Chodba_K12.hor"));
   }
   // Cancelling the dialog changes nothing either.
-  dialogs.answer(ralvex::mrNo);
+  dialogs.answer(mrNo);
   dialogs.answerFile(std::nullopt);
   main->OtevritClick();
   EXPECT_EQ(main->rmrTables(), rmrBefore);

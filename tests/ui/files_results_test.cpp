@@ -7,7 +7,8 @@
 
 #include "CliRun.h"
 #include "FilesFixture.h"
-#include "ralvex/Ralvex.h"
+#include "shell/Dialogs.h"
+#include "shell/NumberText.h"
 
 namespace {
 
@@ -155,7 +156,7 @@ TEST_F(ResultsFiles, OverwritingAsksAndAFailedSaveReportsMessage27LeavingTheOldF
   computeExample();
   put(results("Stary.Vys"), "old results");
   dialogs.answerFile(results("Stary.Vys"));
-  dialogs.answer(ralvex::mrNo);
+  dialogs.answer(mrNo);
   main->SaveVyslClick();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].text, MessageFormat(6, Language::Czech, {results("Stary.Vys")}));
@@ -212,15 +213,15 @@ TEST_F(ResultsFiles, TheCommandLineGivesWhatTheWindowShowsForTheSameProject) {
   }
   // What the assessment panel shows.
   EXPECT_EQ(chartText("Uroven").toStdString(), j["verdict"].get<std::string>());
-  EXPECT_EQ(chartText("Edit7").toStdString(), ralvex::StrNaCarku1(j["pf"].get<double>()));
+  EXPECT_EQ(chartText("Edit7").toStdString(), formatNumberShort(j["pf"].get<double>()));
   if (j["betaF"].is_null())
     EXPECT_EQ(chartText("Edit12").toStdString(), msg(233));
   else
-    EXPECT_EQ(chartText("Edit12").toStdString(), ralvex::StrNaCarku(j["betaF"].get<double>()));
+    EXPECT_EQ(chartText("Edit12").toStdString(), formatNumber(j["betaF"].get<double>()));
   for (int i = 0; i < 3; ++i)
     if (!j["quantiles"][i].is_null())
       EXPECT_EQ(chartText(("Edit" + std::to_string(i + 4)).c_str()).toStdString(),
-                ralvex::StrNaCarku(j["quantiles"][i].get<double>()));
+                formatNumber(j["quantiles"][i].get<double>()));
 }
 
 }  // namespace

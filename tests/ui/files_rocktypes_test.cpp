@@ -84,7 +84,7 @@ TEST_F(RockTypes, SavingAsksBeforeOverwritingAndReportsAFileThatCannotBeWritten)
   main->rockTypeCount() = 2;
   put(projects("DruhyHornin.txt"), "old");
   dialogs.answerFile(projects("DruhyHornin.txt"));
-  dialogs.answer(ralvex::mrNo);
+  dialogs.answer(mrNo);
   button(*rocks, "SaveTabHorn")->click();
   EXPECT_EQ(dialogs.asked.back().text, MessageFormat(6, Language::Czech, {projects("DruhyHornin.txt")}));
   EXPECT_EQ(bytesOf(projects("DruhyHornin.txt")), "old");

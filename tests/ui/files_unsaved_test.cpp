@@ -19,21 +19,21 @@ TEST_F(UnsavedWork, LettersWindows1250CannotHoldAreNamedAndNoKeepsTheOldFile) {
   const std::string old = bytesOf(target);
   dialogs.asked.clear();
   dialogs.answerFile(target);
-  dialogs.answer(ralvex::mrYes);  // overwrite
-  dialogs.answer(ralvex::mrNo);   // but not with the letters lost
+  dialogs.answer(mrYes);  // overwrite
+  dialogs.answer(mrNo);   // but not with the letters lost
   main->SaveTabHornClick();
   ASSERT_EQ(dialogs.asked.size(), 2u);
   const auto& warning = dialogs.asked[1];
   EXPECT_EQ(warning.caption, msg(4));
-  EXPECT_EQ(warning.kind, ralvex::DlgKind::Warning);
-  EXPECT_EQ(warning.defaultButton, ralvex::mrNo);
+  EXPECT_EQ(warning.kind, DlgKind::Warning);
+  EXPECT_EQ(warning.defaultButton, mrNo);
   EXPECT_NE(warning.text.find("\"Granit α中\"   :   α 中"), std::string::npos) << warning.text;
   EXPECT_EQ(bytesOf(target), old);
 
   dialogs.asked.clear();
   dialogs.answerFile(target);
-  dialogs.answer(ralvex::mrYes);
-  dialogs.answer(ralvex::mrYes);  // written with "?" as asked
+  dialogs.answer(mrYes);
+  dialogs.answer(mrYes);  // written with "?" as asked
   main->SaveTabHornClick();
   EXPECT_EQ(decodeTextLines(bytesOf(target))[6], "Granit ??");
 }
@@ -44,7 +44,7 @@ TEST_F(UnsavedWork, HistogramAndRockTypeSavesAskTheSameWay) {
   h.count = 2, h.min = 1, h.max = 2, h.step = 1, h.range = 2, h.total = 2, h.p[0] = h.p[1] = 0.5;
   const std::string name = services->folders.HistogramsFolder + "/Šířka α.dis";
   dialogs.answerFile(name);
-  dialogs.answer(ralvex::mrNo);
+  dialogs.answer(mrNo);
   EXPECT_FALSE(SaveHistogramCommand(*services, h));
   EXPECT_FALSE(std::filesystem::exists(name));
   ASSERT_EQ(dialogs.asked.size(), 1u);
@@ -57,8 +57,8 @@ TEST_F(UnsavedWork, HistogramAndRockTypeSavesAskTheSameWay) {
   main->rockTypeCount() = 2;
   dialogs.asked.clear();
   dialogs.answerFile(list);
-  dialogs.answer(ralvex::mrYes);  // overwrite
-  dialogs.answer(ralvex::mrNo);
+  dialogs.answer(mrYes);  // overwrite
+  dialogs.answer(mrNo);
   rocks->SaveTabHornClick();
   ASSERT_EQ(dialogs.asked.size(), 2u);
   EXPECT_NE(dialogs.asked[1].text.find("\"Granit α中\"   :   α 中"), std::string::npos);
@@ -66,7 +66,7 @@ TEST_F(UnsavedWork, HistogramAndRockTypeSavesAskTheSameWay) {
 }
 
 TEST_F(UnsavedWork, SettingsAskOncePerTextAndAFailedWriteIsToldOnce) {
-  dialogs.answer(ralvex::mrNo);
+  dialogs.answer(mrNo);
   services->settings.writeString("--  Horniny  --", "Hornina 1", "Granit α中");
   services->settings.writeString("--  Horniny  --", "Hornina 1", "Granit α中");  // answered already
   ASSERT_EQ(dialogs.asked.size(), 1u);
@@ -81,7 +81,7 @@ TEST_F(UnsavedWork, SettingsAskOncePerTextAndAFailedWriteIsToldOnce) {
   unwritable.writeInteger("--  Setting  --", "DateSeparator", 47);
   unwritable.writeBool("--  Nastaveni  --", "Form1 Jazyk - anglictina", true);
   ASSERT_EQ(dialogs.asked.size(), 1u);
-  EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Warning);
+  EXPECT_EQ(dialogs.asked[0].kind, DlgKind::Warning);
   EXPECT_NE(dialogs.asked[0].text.find(blocked), std::string::npos);
 }
 
@@ -96,21 +96,21 @@ TEST_F(UnsavedWork, NewOpenAndExitAskFirstAndCancelStops) {
   main->project().depthH = "950";
   ASSERT_TRUE(main->workUnsaved());
   // Cancel: the project stays as it is.
-  dialogs.answer(ralvex::mrCancel);
+  dialogs.answer(mrCancel);
   main->NovyClick();
   ASSERT_EQ(dialogs.asked.size(), 1u);
-  EXPECT_EQ(dialogs.asked[0].buttons, ralvex::DlgButtons::YesNoCancel);
+  EXPECT_EQ(dialogs.asked[0].buttons, DlgButtons::YesNoCancel);
   EXPECT_EQ(dialogs.asked[0].caption, msg(1));
   EXPECT_EQ(main->project().depthH, "950");
   // Cancel before the program's own exit question: it is not asked.
   dialogs.asked.clear();
-  dialogs.answer(ralvex::mrCancel);
+  dialogs.answer(mrCancel);
   main->KonecClick();
   EXPECT_EQ(dialogs.asked.size(), 1u);
   EXPECT_FALSE(asked(10));
   // Yes saves the project first (its save dialog), then the open goes on.
   dialogs.asked.clear();
-  dialogs.answer(ralvex::mrYes);
+  dialogs.answer(mrYes);
   dialogs.answerFile(projects("Ulozeny.hor"));
   dialogs.answerFile(projects("Chodba_K12_kombinovana.hor"));
   main->OtevritClick();
@@ -123,8 +123,8 @@ TEST_F(UnsavedWork, NewOpenAndExitAskFirstAndCancelStops) {
   // No: the exit question of its own follows ours.
   main->project().d1 = "25";
   dialogs.asked.clear();
-  dialogs.answer(ralvex::mrNo);
-  dialogs.answer(ralvex::mrNo);
+  dialogs.answer(mrNo);
+  dialogs.answer(mrNo);
   main->KonecClick();
   ASSERT_EQ(dialogs.asked.size(), 2u);
   EXPECT_EQ(dialogs.asked[1].text, msg(10));
@@ -140,14 +140,14 @@ TEST_F(UnsavedWork, CloseBoxAsksAboutUnsavedWorkAndCancelKeepsRunning) {
   ASSERT_TRUE(main->workUnsaved());
 
   // Cancel, and Yes with its save dialog cancelled: the program runs on with the typed inputs.
-  dialogs.answer(ralvex::mrCancel);
-  dialogs.answer(ralvex::mrYes);
+  dialogs.answer(mrCancel);
+  dialogs.answer(mrYes);
   dialogs.answerFile(std::nullopt);
   EXPECT_FALSE(main->close());
   EXPECT_FALSE(main->close());
   ASSERT_EQ(dialogs.asked.size(), 2u);
   EXPECT_EQ(dialogs.asked[0].caption, msg(1));
-  EXPECT_EQ(dialogs.asked[0].buttons, ralvex::DlgButtons::YesNoCancel);
+  EXPECT_EQ(dialogs.asked[0].buttons, DlgButtons::YesNoCancel);
   EXPECT_FALSE(asked(10));  // the close box has no exit question of its own
   EXPECT_TRUE(main->isVisible());
   EXPECT_EQ(ended, 0);
@@ -155,7 +155,7 @@ TEST_F(UnsavedWork, CloseBoxAsksAboutUnsavedWorkAndCancelKeepsRunning) {
 
   // No: the program ends without saving.
   dialogs.asked.clear();
-  dialogs.answer(ralvex::mrNo);
+  dialogs.answer(mrNo);
   EXPECT_TRUE(main->close());
   EXPECT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(ended, 1);
@@ -163,8 +163,8 @@ TEST_F(UnsavedWork, CloseBoxAsksAboutUnsavedWorkAndCancelKeepsRunning) {
   // The exit command asks once; its own close does not ask again.
   main->show();
   dialogs.asked.clear();
-  dialogs.answer(ralvex::mrNo);
-  dialogs.answer(ralvex::mrYes);
+  dialogs.answer(mrNo);
+  dialogs.answer(mrYes);
   main->KonecClick();
   EXPECT_EQ(dialogs.asked.size(), 2u);
   EXPECT_FALSE(main->isVisible());
@@ -177,7 +177,7 @@ TEST_F(UnsavedWork, ComputedResultsNotSavedAreUnsavedWorkUntilTheResultsFileIsWr
   main->project().reducedStrength = main->project().layers[0].histogram;
   EXPECT_TRUE(main->workUnsaved());
   main->findChild<QAction*>(u"SaveVysl1"_s)->setEnabled(true);
-  dialogs.answer(ralvex::mrYes);
+  dialogs.answer(mrYes);
   dialogs.answerFile(results("Vysledky.Vys"));
   main->NovyClick();
   EXPECT_TRUE(std::filesystem::exists(results("Vysledky.Vys")));
@@ -195,17 +195,17 @@ TEST_F(UnsavedWork, OpenResultsAsksTheSameQuestionBeforeReplacingTheProject) {
 
   // Cancel: no file dialog, the typed input stays.
   const size_t fileDialogs = dialogs.fileDialogs.size();
-  dialogs.answer(ralvex::mrCancel);
+  dialogs.answer(mrCancel);
   openResults->trigger();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].text, runtimeText(RuntimeText::UnsavedWork, Language::Czech));
-  EXPECT_EQ(dialogs.asked[0].buttons, ralvex::DlgButtons::YesNoCancel);
+  EXPECT_EQ(dialogs.asked[0].buttons, DlgButtons::YesNoCancel);
   EXPECT_EQ(dialogs.fileDialogs.size(), fileDialogs);
   EXPECT_EQ(main->project().depthH, "950");
 
   // No: the results replace the project and count as saved.
   dialogs.asked.clear();
-  dialogs.answer(ralvex::mrNo);
+  dialogs.answer(mrNo);
   dialogs.answerFile(stored);
   openResults->trigger();
   ASSERT_FALSE(dialogs.asked.empty());

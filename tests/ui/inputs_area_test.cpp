@@ -20,9 +20,10 @@
 #include "histogram/HistogramFile.h"
 #include "histogram_fixture.h"
 #include "persistence/SettingsFile.h"
-#include "ralvex/Ralvex.h"
 #include "reliability/InputChecks.h"
+#include "shell/Dialogs.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 #include "ui/ChartWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/ParametricWindow.h"
@@ -225,7 +226,7 @@ TEST_F(InputArea, EmptyRockTypeListIsReportedWhenTheListCloses) {
   ASSERT_FALSE(dialogs.asked.empty());
   EXPECT_EQ(dialogs.asked[0].caption, msg(1));
   EXPECT_EQ(dialogs.asked[0].text, msg(9));
-  EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Information);
+  EXPECT_EQ(dialogs.asked[0].kind, DlgKind::Information);
   EXPECT_FALSE(get<QComboBox>("CBTypProm")->isVisible());
 }
 
@@ -392,14 +393,14 @@ TEST_F(InputArea, BStarComesFromTheWidthHistogram) {
   EXPECT_TRUE(dialogs.asked.empty());
   EXPECT_DOUBLE_EQ(project().bStar, 5.0);
   EXPECT_DOUBLE_EQ(project().twoBStar, 10.0);
-  EXPECT_EQ(get<QLineEdit>("EdB_H")->text().toStdString(), ralvex::StrNaCarku(5.0));
-  EXPECT_EQ(get<QLineEdit>("EdB_2H")->text().toStdString(), ralvex::StrNaCarku(10.0));
+  EXPECT_EQ(get<QLineEdit>("EdB_H")->text().toStdString(), formatNumber(5.0));
+  EXPECT_EQ(get<QLineEdit>("EdB_2H")->text().toStdString(), formatNumber(10.0));
 
   // A median bin centred at 0: message 33, the edits keep their texts.
   loadSlot("StringGridDD", "OtevHistDD", writeDis("B0.dis", -0.25, 1.75, {6, 2, 1, 1}));
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].text, msg(33));
-  EXPECT_EQ(get<QLineEdit>("EdB_H")->text().toStdString(), ralvex::StrNaCarku(5.0));
+  EXPECT_EQ(get<QLineEdit>("EdB_H")->text().toStdString(), formatNumber(5.0));
   EXPECT_EQ(project().width.name, "B0.dis");
 }
 
@@ -463,7 +464,7 @@ TEST_F(InputArea, EachInputInvalidatesExactlyItsResults) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    if (w->workUnsaved()) dialogs.answer(ralvex::mrNo);  // the last case's work is dropped
+    if (w->workUnsaved()) dialogs.answer(mrNo);  // the last case's work is dropped
     w->NovyClick();
     setAllDone();
     c.act();
@@ -483,7 +484,7 @@ TEST_F(InputArea, EachInputInvalidatesExactlyItsResults) {
   }
 
   // Unchecking the combined support before the bolt length exists changes no flag.
-  if (w->workUnsaved()) dialogs.answer(ralvex::mrNo);
+  if (w->workUnsaved()) dialogs.answer(mrNo);
   w->NovyClick();
   project().combinedSupport = true;
   project().reducedStrengthDone = true;
@@ -515,8 +516,8 @@ TEST_F(InputArea, CreatedHistogramGoesIntoTheChosenSlot) {
   view().histogramCreated = true;
   setAllDone();
   target->setCurrentIndex(2);
-  dialogs.answer(ralvex::mrYes);  // send it
-  dialogs.answer(ralvex::mrNo);   // do not save it
+  dialogs.answer(mrYes);  // send it
+  dialogs.answer(mrNo);   // do not save it
   QTest::mouseClick(send, Qt::LeftButton);
   ASSERT_EQ(dialogs.asked.size(), 2u);
   const std::string method = get<QComboBox>("CBTypOkna")->currentText().toStdString();
@@ -524,7 +525,7 @@ TEST_F(InputArea, CreatedHistogramGoesIntoTheChosenSlot) {
   EXPECT_EQ(dialogs.asked[0].text,
             sendConfirmationText(method, target->currentText().toStdString(), 0, Language::Czech));
   EXPECT_EQ(dialogs.asked[1].text, msg(144) + "\r\n");
-  EXPECT_EQ(dialogs.asked[1].kind, ralvex::DlgKind::Error);
+  EXPECT_EQ(dialogs.asked[1].kind, DlgKind::Error);
   const std::string name = "Vytvořen ( \"Parametrické rozdělení\" )";
   EXPECT_EQ(project().k.name, name);
   EXPECT_EQ(get<QTableWidget>("StringGridAlfa")->item(1, 1)->text().toStdString(), name);
@@ -541,7 +542,7 @@ TEST_F(InputArea, CreatedHistogramGoesIntoTheChosenSlot) {
   dialogs.asked.clear();
   view().histogramCreated = true;
   target->setCurrentIndex(7);
-  dialogs.answer(ralvex::mrNo);
+  dialogs.answer(mrNo);
   QTest::mouseClick(send, Qt::LeftButton);
   EXPECT_EQ(dialogs.asked.size(), 1u);
   EXPECT_TRUE(project().sigmaR.empty());
@@ -552,8 +553,8 @@ TEST_F(InputArea, CreatedHistogramGoesIntoTheChosenSlot) {
   chooseRockType(1, 0);
   target->setCurrentIndex(1);
   view().histogramCreated = true;
-  dialogs.answer(ralvex::mrYes);
-  dialogs.answer(ralvex::mrNo);
+  dialogs.answer(mrYes);
+  dialogs.answer(mrNo);
   QTest::mouseClick(send, Qt::LeftButton);
   ASSERT_EQ(dialogs.asked.size(), 2u);
   EXPECT_EQ(dialogs.asked[0].text,
@@ -575,10 +576,10 @@ TEST_F(InputArea, NewProjectClearsInputsButKeepsSpacing) {
   get<QComboBox>("CBDruhTab")->setCurrentIndex(4);
   dialogs.asked.clear();
 
-  dialogs.answer(ralvex::mrNo);  // unsaved work: asked once, dropped
+  dialogs.answer(mrNo);  // unsaved work: asked once, dropped
   w->NovyClick();
   ASSERT_EQ(dialogs.asked.size(), 1u);
-  EXPECT_EQ(dialogs.asked[0].buttons, ralvex::DlgButtons::YesNoCancel);
+  EXPECT_EQ(dialogs.asked[0].buttons, DlgButtons::YesNoCancel);
   EXPECT_EQ(project().nextLayerRow, 1);
   EXPECT_TRUE(get<QTableWidget>("StrGrHorn")->item(1, 1)->text().isEmpty());
   EXPECT_TRUE(get<QTableWidget>("StrGrHorn")->item(1, 2)->text().isEmpty());
@@ -718,8 +719,8 @@ TEST_F(InputArea, LayerRowsOpenedWhileDisabledAreNotLeftGrey) {
   method->setCurrentIndex(1);
   QTest::keyClick(method, Qt::Key_Up);  // the parametric window, over the disabled main window
   ASSERT_FALSE(w->isEnabled());
-  dialogs.answer(ralvex::mrYes);  // send it into row 1
-  dialogs.answer(ralvex::mrNo);   // without a file
+  dialogs.answer(mrYes);  // send it into row 1
+  dialogs.answer(mrNo);   // without a file
   param.close();
   ASSERT_TRUE(w->isEnabled());
   ASSERT_EQ(project().nextLayerRow, 2);
@@ -750,7 +751,7 @@ TEST_F(InputArea, ChoosingACreationMethodForgetsTheLastCreatedHistogram) {
   EXPECT_TRUE(view().currentHistogramFile.empty());
   EXPECT_TRUE(param.isVisible());
   EXPECT_FALSE(w->isEnabled());  // until the creation window closes
-  dialogs.answer(ralvex::mrNo);  // the shown histogram is handed over; not sent to the table
+  dialogs.answer(mrNo);          // the shown histogram is handed over; not sent to the table
   param.close();
   EXPECT_TRUE(w->isEnabled());
   services.windows.parametric = nullptr;

@@ -136,7 +136,7 @@ TEST_F(NewHistogramTest, FileRouteWritesTheExampleFile) {
   main->NovhistClick();
   enter(u"0"_s, u"1"_s, u"3"_s);
   dialogs.answerFile(histograms("Example.dis"));
-  dialogs.answer(ralvex::mrNo);
+  dialogs.answer(mrNo);
   save();
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(bytesOf(histograms("Example.dis")), bytesOf(TEST_DATA_DIR "/histograms/Example.dis"));
@@ -161,8 +161,8 @@ TEST_F(NewHistogramTest, HandOverRouteSendsTheCreatedHistogram) {
   main->CBTypOknaChange();
   ASSERT_TRUE(window->isVisible());
   enter(u"0"_s, u"10"_s, u"1\n2\n4\n2\n1"_s);
-  dialogs.answer(ralvex::mrYes);  // send into the table K
-  dialogs.answer(ralvex::mrNo);   // do not save it to a file first
+  dialogs.answer(mrYes);  // send into the table K
+  dialogs.answer(mrNo);   // do not save it to a file first
   save();
   EXPECT_FALSE(window->isVisible());
   const Histogram& h = main->view().createdHistogram;

@@ -17,8 +17,9 @@
 #include "ServicesFixture.h"
 #include "histogram/HistogramCharacteristics.h"
 #include "persistence/SettingsKeys.h"
-#include "ralvex/Ralvex.h"
+#include "shell/Dialogs.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 #include "ui/DistributionFunctionWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/ParametricWindow.h"
@@ -80,8 +81,8 @@ TEST_F(ParametricWindowTest, OpenShowsTheNormalHistogram) {
   EXPECT_TRUE(child<QLabel>("LabPara3")->isHidden());
   auto* grid = child<QTableWidget>("StringGrid1");
   EXPECT_EQ(grid->item(0, 0)->text(), u"Xmin"_s);
-  EXPECT_EQ(grid->item(0, 1)->text(), qs(ralvex::StrNaCarku(r.min + r.step / 2)));
-  EXPECT_EQ(grid->item(1, 1)->text(), qs(ralvex::StrNaCarku(r.max - r.step / 2)));
+  EXPECT_EQ(grid->item(0, 1)->text(), qs(formatNumber(r.min + r.step / 2)));
+  EXPECT_EQ(grid->item(1, 1)->text(), qs(formatNumber(r.max - r.step / 2)));
   EXPECT_FALSE(grid->item(2, 1)->text().isEmpty());
   EXPECT_EQ(child<QTableWidget>("StringGrid2")->rowCount(), 2 * 128 + 2);
   EXPECT_EQ(window->titleLines()[1], cs(78) + " : " + cs(91) + "  F ( x |  Mi=10 , Sigma=1 )");
@@ -257,8 +258,8 @@ TEST_F(ParametricWindowTest, TheMainWindowStoresTheHandedOverHistogramInTheChose
   const Histogram shown = window->shownHistogram();
 
   dialogs.asked.clear();
-  dialogs.answer(ralvex::mrYes);  // send it to the table
-  dialogs.answer(ralvex::mrNo);   // without saving a file
+  dialogs.answer(mrYes);  // send it to the table
+  dialogs.answer(mrNo);   // without saving a file
   window->close();
   EXPECT_TRUE(main.isEnabled());
   const HistogramSlot* slot = main.project().slotForSource(2, 0);

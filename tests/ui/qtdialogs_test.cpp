@@ -16,9 +16,10 @@
 #include <cstdlib>
 #include <functional>
 
-#include "ralvex/Ralvex.h"
 #include "reliability/InputChecks.h"
-#include "ui/RalvexQt.h"
+#include "shell/Dialogs.h"
+#include "shell/Language.h"
+#include "ui/WidgetHelpers.h"
 
 using namespace Qt::StringLiterals;
 
@@ -39,7 +40,7 @@ void whenBoxShows(std::function<void(MessageDialog*)> act) {
 
 struct Seen {
   QString title, text;
-  ralvex::DlgKind kind = ralvex::DlgKind::Warning;
+  DlgKind kind = DlgKind::Warning;
   QStringList buttons;
   QString defaultButton;
   bool hasIcon = false, textFits = false;
@@ -67,51 +68,50 @@ QPushButton* buttonWithText(MessageDialog* box, const QString& text) {
 
 TEST(QtDialogs, QuestionHasYesNoWithTheDefaultAndNoCancels) {
   QtDialogs dialogs;
-  ralvex::setDialogs(&dialogs);
-  ralvex::DodejDoMessage(true);
+  setDialogs(&dialogs);
+  setCurrentLanguageCzech(true);
   Seen seen;
   whenBoxShows([&](MessageDialog* box) {
     seen = look(box);
     buttonWithText(box, u"&Ne"_s)->click();
   });
-  EXPECT_FALSE(ralvex::Confirm("Soubor \r\n\r\n    a.dis\r\n\r\njiž existuje ! Přepsat ?", ralvex::mrNo));
+  EXPECT_FALSE(confirmDialog("Soubor \r\n\r\n    a.dis\r\n\r\njiž existuje ! Přepsat ?", mrNo));
   EXPECT_EQ(seen.title, u"P o t v r z e n í"_s);
   EXPECT_EQ(seen.text, u"Soubor \n\n    a.dis\n\njiž existuje ! Přepsat ?"_s);
-  EXPECT_EQ(seen.kind, ralvex::DlgKind::Confirmation);
+  EXPECT_EQ(seen.kind, DlgKind::Confirmation);
   EXPECT_TRUE(seen.hasIcon);
   EXPECT_TRUE(seen.textFits);
   EXPECT_EQ(seen.buttons, (QStringList{u"&Ano"_s, u"&Ne"_s}));
   EXPECT_EQ(seen.defaultButton, u"&Ne"_s);
 
   // Escape answers No; in English the buttons and the title follow the language.
-  ralvex::DodejDoMessage(false);
+  setCurrentLanguageCzech(false);
   whenBoxShows([&](MessageDialog* box) {
     seen = look(box);
     box->reject();
   });
-  EXPECT_EQ(ralvex::DefMessageDlg(ralvex::Msg(1), "Exit ?", ralvex::DlgKind::Confirmation,
-                                  ralvex::DlgButtons::YesNo, ralvex::mrYes),
-            ralvex::mrNo);
+  EXPECT_EQ(messageDialog(currentMessageText(1), "Exit ?", DlgKind::Confirmation, DlgButtons::YesNo, mrYes),
+            mrNo);
   EXPECT_EQ(seen.title, u"C o n f i r m a t i o n"_s);
   EXPECT_EQ(seen.defaultButton, u"&Yes"_s);
 
   whenBoxShows([&](MessageDialog* box) { buttonWithText(box, u"&Yes"_s)->click(); });
-  EXPECT_TRUE(ralvex::Confirm("Exit ?"));
-  ralvex::DodejDoMessage(true);
-  ralvex::setDialogs(nullptr);
+  EXPECT_TRUE(confirmDialog("Exit ?"));
+  setCurrentLanguageCzech(true);
+  setDialogs(nullptr);
 }
 
 TEST(QtDialogs, NoticesHaveTheirIconAndOk) {
   QtDialogs dialogs;
-  ralvex::setDialogs(&dialogs);
-  ralvex::DodejDoMessage(true);
+  setDialogs(&dialogs);
+  setCurrentLanguageCzech(true);
   const struct {
     void (*show)(std::string_view);
     const char* title;
-    ralvex::DlgKind kind;
-  } cases[] = {{ralvex::Info, "I n f o r m a c e", ralvex::DlgKind::Information},
-               {ralvex::Error, "C h y b a", ralvex::DlgKind::Error},
-               {ralvex::Warning, "U p o z o r n ě n í", ralvex::DlgKind::Warning}};
+    DlgKind kind;
+  } cases[] = {{infoDialog, "I n f o r m a c e", DlgKind::Information},
+               {errorDialog, "C h y b a", DlgKind::Error},
+               {warningDialog, "U p o z o r n ě n í", DlgKind::Warning}};
   for (const auto& c : cases) {
     Seen seen;
     whenBoxShows([&](MessageDialog* box) {
@@ -126,7 +126,7 @@ TEST(QtDialogs, NoticesHaveTheirIconAndOk) {
     EXPECT_EQ(seen.defaultButton, u"OK"_s);
     EXPECT_EQ(seen.text, u"<b>not markup</b>"_s);
   }
-  ralvex::setDialogs(nullptr);
+  setDialogs(nullptr);
 }
 
 TEST(QtDialogs, FileFiltersInQtForm) {
@@ -178,7 +178,7 @@ TEST(QtDialogs, FileDialogTakesFolderFiltersAndSuffix) {
   ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
   existing.close();
   QtDialogs dialogs;
-  ralvex::FileDialogOptions o;
+  FileDialogOptions o;
   o.title = "Otevřít histogram";
   o.initialFolder = QDir(dir.path()).absolutePath().toStdString();
   o.defaultExtension = "dis";
@@ -219,7 +219,7 @@ TEST(QtDialogs, SaveDialogTellsTheChosenFilterAndTakesItsExtension) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   QtDialogs dialogs;
-  ralvex::FileDialogOptions o;
+  FileDialogOptions o;
   o.initialFolder = QDir(dir.path()).absolutePath().toStdString();
   o.defaultExtension = "png";
   o.filter = "PNG (*.png)|*.png|SVG (*.svg)|*.svg|JPEG (*.jpg)|*.jpg;*.jpeg";
@@ -252,7 +252,7 @@ TEST(QtDialogs, ColourDialogSpeaksBgr) {
   EXPECT_FALSE(dialogs.chooseColour(0).has_value());
 }
 
-TEST(RalvexQt, ColoursAreBgr) {
+TEST(WidgetHelpers, ColoursAreBgr) {
   EXPECT_EQ(colourFromBgr(0x0000FF), QColor(255, 0, 0));
   EXPECT_EQ(colourFromBgr(15780518), QColor(0xA6, 0xCA, 0xF0));
   for (std::uint32_t c : {0u, 0xFFFFFFu, 8388608u, 16769505u, 11783167u, 12639424u})
@@ -260,7 +260,7 @@ TEST(RalvexQt, ColoursAreBgr) {
   EXPECT_EQ(bgrFromColour(QColor(1, 2, 3)), 0x030201u);
 }
 
-TEST(RalvexQt, CentrCentresInTheStrip) {
+TEST(WidgetHelpers, CentrCentresInTheStrip) {
   QWidget window;
   auto* fixed = new QLabel(u"VELTRA"_s, &window);
   fixed->setGeometry(10, 40, 100, 20);
@@ -284,9 +284,9 @@ TEST(QtDialogs, ScreenshotsOfInputMessages) {
   const char* dir = std::getenv("VELTRA_SCREENSHOTS");
   if (!dir) GTEST_SKIP() << "VELTRA_SCREENSHOTS not set";
   QtDialogs dialogs;
-  ralvex::setDialogs(&dialogs);
+  setDialogs(&dialogs);
   for (const Language lang : {Language::Czech, Language::English}) {
-    ralvex::DodejDoMessage(lang == Language::Czech);
+    setCurrentLanguageCzech(lang == Language::Czech);
     const std::string code = lang == Language::Czech ? "cs" : "en";
     std::string depth = "6000";
     const InputProblem warned = checkDepthH(depth, lang).front();
@@ -299,11 +299,11 @@ TEST(QtDialogs, ScreenshotsOfInputMessages) {
         box->defaultButton()->click();
       });
       if (problem->warning)
-        ralvex::Warning(problem->text);
+        warningDialog(problem->text);
       else
-        ralvex::Error(problem->text);
+        errorDialog(problem->text);
     }
   }
-  ralvex::DodejDoMessage(true);
-  ralvex::setDialogs(nullptr);
+  setCurrentLanguageCzech(true);
+  setDialogs(nullptr);
 }

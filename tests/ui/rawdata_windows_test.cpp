@@ -34,7 +34,7 @@
 #include "ServicesFixture.h"
 #include "ShellFixture.h"
 #include "io/FileRead.h"
-#include "ralvex/Ralvex.h"
+#include "shell/Dialogs.h"
 #include "shell/Messages.h"
 #include "ui/BarChartParts.h"
 #include "ui/FitTableWindow.h"
@@ -181,7 +181,7 @@ TEST_F(RawDataWindowTest, FieldChecksAndKeys) {
 
   typeInto("EdPocetIntervalu", u"7"_s);  // below Sturges (8): a warning, then accepted
   window->EdPocetIntervaluExit();
-  EXPECT_EQ(dialogs.asked.back().kind, ralvex::DlgKind::Warning);
+  EXPECT_EQ(dialogs.asked.back().kind, DlgKind::Warning);
   ASSERT_TRUE(window->rawHistogram());
   EXPECT_EQ(binCount(*window->rawHistogram()), 7);
   EXPECT_FALSE(window->dirty());
@@ -289,7 +289,7 @@ TEST_F(RawDataWindowTest, ATypeThatFaultsIsLeftOutAndNamedInOneWarning) {
   dialogs.asked.clear();
   child<QPushButton>("BuParam")->click();
   ASSERT_EQ(dialogs.asked.size(), 1u) << lastText();
-  EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Warning);
+  EXPECT_EQ(dialogs.asked[0].kind, DlgKind::Warning);
   EXPECT_NE(lastText().find("Snedecorovo :  " + MessageText(101, Language::Czech)), std::string::npos)
       << lastText();
   QComboBox* types = child<QComboBox>("CBTypPara");
@@ -358,7 +358,7 @@ TEST_F(RawDataWindowTest, TypedDataIsSavedAndRefusedWhole) {
   child<QPushButton>("BNovy")->click();
   box->setPlainText(u"1\nx\n3"_s);
   dialogs.answerFile(file);
-  dialogs.answer(ralvex::mrYes);  // overwrite
+  dialogs.answer(mrYes);  // overwrite
   child<QPushButton>("BSave")->click();
   EXPECT_NE(lastText().find("Řádek :  2"), std::string::npos);
   ASSERT_FALSE(readWholeFile(file, 0, bytes).has_value());
@@ -579,7 +579,7 @@ TEST_F(RawDataHandOverTest, CloseHandsTheShownHistogramToTheMainWindow) {
   raw.findChild<QPushButton*>(u"OpenData"_s)->click();
   ASSERT_TRUE(raw.shownHistogram());
   m.setEnabled(false);
-  dialogs.answer(ralvex::mrNo);  // the main window's store action asks; declined, it keeps the histogram
+  dialogs.answer(mrNo);  // the main window's store action asks; declined, it keeps the histogram
   raw.close();
   EXPECT_TRUE(m.isEnabled());
   EXPECT_TRUE(m.view().histogramCreated);

@@ -14,8 +14,9 @@
 
 #include "CliRun.h"
 #include "FilesFixture.h"
-#include "ralvex/Ralvex.h"
 #include "rmr/RmrRating.h"
+#include "shell/Dialogs.h"
+#include "shell/NumberText.h"
 #include "ui/RmrWindow.h"
 
 namespace {
@@ -99,10 +100,10 @@ TEST_F(RmrWindowTest, OpensOnlyOverAReducedStrength) {
   const Histogram& r = main->project().reducedStrength;
   const Histogram& a = rmr->strengthRatingHistogram();
   EXPECT_EQ(*::strengthRatingHistogram(r), a);
-  EXPECT_EQ(cell9("StrGrPNH", 1, 1).toStdString(), ralvex::StrNaCarku(r.min));
-  EXPECT_EQ(cell9("StrGrPNH", 1, 2).toStdString(), ralvex::StrNaCarku(r.max));
-  EXPECT_EQ(cell9("StrGrPNH", 2, 1).toStdString(), ralvex::StrNaCarku(a.min));
-  EXPECT_EQ(cell9("StrGrPNH", 2, 2).toStdString(), ralvex::StrNaCarku(a.max));
+  EXPECT_EQ(cell9("StrGrPNH", 1, 1).toStdString(), formatNumber(r.min));
+  EXPECT_EQ(cell9("StrGrPNH", 1, 2).toStdString(), formatNumber(r.max));
+  EXPECT_EQ(cell9("StrGrPNH", 2, 1).toStdString(), formatNumber(a.min));
+  EXPECT_EQ(cell9("StrGrPNH", 2, 2).toStdString(), formatNumber(a.max));
   EXPECT_EQ(cell9("StrGrPNH", 0, 0), u"    Pevnost"_s);
   EXPECT_EQ(cell9("StrGrRMR", 0, 3), u"                  III"_s);
   EXPECT_FALSE(in9<QPushButton>("GrafHistRMR")->isEnabled());
@@ -267,7 +268,7 @@ TEST_F(RmrWindowTest, ClearAlsoFromNewProjectAndOpenProject) {
   openWithStrength();
   rateSite();
   QTest::mouseClick(in9<QPushButton>("BitBtn2"), Qt::LeftButton);
-  dialogs.answer(ralvex::mrNo);  // unsaved work: dropped
+  dialogs.answer(mrNo);  // unsaved work: dropped
   main->NovyClick();
   for (const char* t : {"StrGrRQD", "StrGrOP"}) {
     EXPECT_EQ(cell9(t, 1, 1), QString()) << t;
@@ -298,7 +299,7 @@ TEST_F(RmrWindowTest, SavedAndReopenedProjectGivesTheSameRatingsAndRmr) {
 
   // The RMR made in memory is saved as a histogram file when the project is saved.
   dialogs.answerFile(projects("Rated.hor"));
-  dialogs.answer(ralvex::mrYes);
+  dialogs.answer(mrYes);
   dialogs.answerFile(services->folders.HistogramsFolder + "/RMR_tvorba.dis");
   main->SaveTabHornClick();
   EXPECT_EQ(main->project().rmr.name, "RMR_tvorba.dis");
@@ -341,7 +342,7 @@ TEST_F(RmrWindowTest, RoadFromRatingToTheAssessmentMatchesTheCommandLine) {
   const double pf = main->assessment().pf;
 
   dialogs.answerFile(projects("Rated.hor"));
-  dialogs.answer(ralvex::mrYes);
+  dialogs.answer(mrYes);
   dialogs.answerFile(services->folders.HistogramsFolder + "/RMR_tvorba.dis");
   main->SaveTabHornClick();
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "ShellFixture.h"
-#include "ralvex/Ralvex.h"
+#include "shell/Dialogs.h"
 #include "shell/Messages.h"
 #include "ui/SplashScreen.h"
 
@@ -119,16 +119,16 @@ TEST_F(MainWindowTest, ExitAsksAndNoKeepsRunning) {
   int ended = 0;
   w.endProgram = [&ended] { ++ended; };
   w.show();
-  dialogs.answer(ralvex::mrNo);
+  dialogs.answer(mrNo);
   w.findChild<QToolButton*>(u"Konec"_s)->click();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].caption, MessageText(1, Language::Czech));
   EXPECT_EQ(dialogs.asked[0].text, MessageText(10, Language::Czech));
-  EXPECT_EQ(dialogs.asked[0].defaultButton, ralvex::mrYes);
+  EXPECT_EQ(dialogs.asked[0].defaultButton, mrYes);
   EXPECT_TRUE(w.isVisible());
   EXPECT_EQ(ended, 0);
 
-  dialogs.answer(ralvex::mrYes);
+  dialogs.answer(mrYes);
   w.actKonec->trigger();
   EXPECT_FALSE(w.isVisible());
   EXPECT_EQ(ended, 1);
@@ -151,7 +151,7 @@ TEST_F(MainWindowTest, FolderListing) {
   ASSERT_EQ(dialogs.asked.size(), 1u);
   const auto& a = dialogs.asked[0];
   EXPECT_EQ(a.caption, MessageText(2, Language::Czech));
-  EXPECT_EQ(a.kind, ralvex::DlgKind::Information);
+  EXPECT_EQ(a.kind, DlgKind::Information);
   EXPECT_EQ(a.text,
             "\t" + MessageFormat(5, Language::Czech,
                                  {"/home/ing/Dokumenty/Veltra", "/home/ing/Dokumenty/Veltra/Histograms",
@@ -168,7 +168,7 @@ TEST_F(MainWindowTest, WinHelpWithoutTheFileNamesTheMissingPath) {
   w.OProgramuClick();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].caption, MessageText(4, Language::Czech));
-  EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Warning);
+  EXPECT_EQ(dialogs.asked[0].kind, DlgKind::Warning);
   const std::string missing = services->folders.StartFolder + "/Veltra.HLP";
   EXPECT_EQ(dialogs.asked[0].text, MessageFormat(128, Language::Czech, {missing}));
   EXPECT_NE(dialogs.asked[0].text.find(missing), std::string::npos);
@@ -199,7 +199,7 @@ TEST_F(MainWindowTest, WordProcessorStartsWhenInstalledElseSaysSo) {
   MainWindow& w = makeMain();
   w.OtevriWordClick();
   ASSERT_EQ(dialogs.asked.size(), 1u);
-  EXPECT_EQ(dialogs.asked[0].kind, ralvex::DlgKind::Information);
+  EXPECT_EQ(dialogs.asked[0].kind, DlgKind::Information);
   EXPECT_NE(dialogs.asked[0].text.find("LibreOffice"), std::string::npos);
   EXPECT_TRUE(started.empty());
 

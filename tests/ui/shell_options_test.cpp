@@ -10,7 +10,7 @@
 
 #include "ShellFixture.h"
 #include "persistence/SettingsKeys.h"
-#include "ralvex/Ralvex.h"
+#include "shell/Language.h"
 #include "shell/Messages.h"
 #include "ui/AboutWindow.h"
 #include "ui/ChartWindow.h"
@@ -134,12 +134,12 @@ TEST_F(Options, LanguageSwitchReTextsAndTellsTheLibrary) {
   EXPECT_TRUE(w.actAnglictina->isChecked());
   EXPECT_FALSE(w.actCestina->isChecked());
   EXPECT_EQ(services->language(), Language::English);
-  EXPECT_FALSE(ralvex::libraryCzech());
+  EXPECT_FALSE(currentLanguageCzech());
   EXPECT_EQ(w.windowTitle().toStdString(), mainWindowCaption(Language::English, "1.5.6.5"));
 
   w.actCestina->trigger();
   EXPECT_EQ(project->title(), u"&Projekt"_s);
-  EXPECT_TRUE(ralvex::libraryCzech());
+  EXPECT_TRUE(currentLanguageCzech());
 }
 
 TEST_F(Options, AxisLabelsSetTheChartSelectors) {

@@ -23,8 +23,8 @@
 
 #include "CliRun.h"
 #include "ServicesFixture.h"
-#include "ralvex/Ralvex.h"
 #include "shell/Messages.h"
+#include "shell/NumberText.h"
 #include "ui/ChartWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/SensitivityWindow.h"
@@ -141,27 +141,26 @@ TEST_F(VerificationWindow, CheckShowsTheFiguresOfTheCommandLineWithTheSameSeed) 
     EXPECT_EQ(r.estimate.lo95, cli["ci95"][0].get<double>()) << r.reading;
     EXPECT_EQ(r.estimate.hi95, cli["ci95"][1].get<double>()) << r.reading;
     EXPECT_GT(r.estimate.failures, 0) << r.reading;
-    EXPECT_EQ(cell(r.row, 1), qs(ralvex::StrNaCarku1(cli["pf"].get<double>()))) << r.reading;
-    EXPECT_EQ(cell(r.row, 2),
-              qs(verificationTextFormat(VerificationText::Interval, Language::Czech,
-                                        {ralvex::StrNaCarku1(cli["ci95"][0].get<double>()),
-                                         ralvex::StrNaCarku1(cli["ci95"][1].get<double>())})));
+    EXPECT_EQ(cell(r.row, 1), qs(formatNumberShort(cli["pf"].get<double>()))) << r.reading;
+    EXPECT_EQ(cell(r.row, 2), qs(verificationTextFormat(VerificationText::Interval, Language::Czech,
+                                                        {formatNumberShort(cli["ci95"][0].get<double>()),
+                                                         formatNumberShort(cli["ci95"][1].get<double>())})));
     EXPECT_EQ(cell(r.row, 3), QString::number(cli["samples"].get<std::int64_t>()));
   }
   // The band: the assessment on 64 and 128 bins, then as it is.
   ASSERT_EQ(check->band.size(), 2u);
   EXPECT_EQ(*check->band[0], j["pfByBins"]["64"].get<double>());
   EXPECT_EQ(*check->band[1], j["pfByBins"]["128"].get<double>());
-  EXPECT_EQ(cell(2, 1), qs(ralvex::StrNaCarku1(j["pfByBins"]["64"].get<double>())));
-  EXPECT_EQ(cell(3, 1), qs(ralvex::StrNaCarku1(j["pfByBins"]["128"].get<double>())));
-  EXPECT_EQ(cell(4, 1), qs(ralvex::StrNaCarku1(j["pfByBins"]["256"].get<double>())));
+  EXPECT_EQ(cell(2, 1), qs(formatNumberShort(j["pfByBins"]["64"].get<double>())));
+  EXPECT_EQ(cell(3, 1), qs(formatNumberShort(j["pfByBins"]["128"].get<double>())));
+  EXPECT_EQ(cell(4, 1), qs(formatNumberShort(j["pfByBins"]["256"].get<double>())));
 
   // Inside the interval of its own reading: said in plain words, no warning colour.
   ASSERT_TRUE(j["monteCarlo"]["chainInsideUniform"].get<bool>());
   auto* note = in<QLabel>(chart, "LabOverVarovani");
   EXPECT_TRUE(note->text().startsWith(
       qs(verificationTextFormat(VerificationText::Inside, Language::Czech,
-                                {ralvex::StrNaCarku1(check->chainPf),
+                                {formatNumberShort(check->chainPf),
                                  verificationText(VerificationText::ReadingUniform, Language::Czech)}))))
       << note->text().toStdString();
   EXPECT_NE(note->palette().color(QPalette::Window), QColor(255, 0, 0));
@@ -193,7 +192,7 @@ TEST_F(VerificationWindow, CheckShowsTheFiguresOfTheCommandLineWithTheSameSeed) 
   const int last = table->rowCount() - 1;
   EXPECT_EQ(table->item(last, 0)->text(), qs(verificationInputName("K", Language::Czech)));
   EXPECT_EQ(table->item(last, 2)->text(), u"bez vlivu na Pf"_s);
-  EXPECT_EQ(table->item(0, 2)->text(), qs(ralvex::StrNaCarku1(cliRows[0]["pf05"].get<double>())));
+  EXPECT_EQ(table->item(0, 2)->text(), qs(formatNumberShort(cliRows[0]["pf05"].get<double>())));
   // A tornado on a log axis that holds every figure.
   auto* view = in<QChartView>(s, "Chart1");
   ASSERT_EQ(view->chart()->axes(Qt::Horizontal).size(), 1);
@@ -229,12 +228,11 @@ TEST_F(VerificationWindow, AnAssessmentOutsideTheIntervalOfItsOwnReadingIsWarned
   ASSERT_NE(check, nullptr);
   ASSERT_FALSE(check->chainInsideOwnReading());
   auto* note = in<QLabel>(chart, "LabOverVarovani");
-  EXPECT_TRUE(note->text().startsWith(
-      qs(verificationTextFormat(VerificationText::Outside, Language::Czech,
-                                {ralvex::StrNaCarku1(check->chainPf),
-                                 verificationText(VerificationText::ReadingCentres, Language::Czech),
-                                 ralvex::StrNaCarku1(check->monteCarlo.centres.lo95),
-                                 ralvex::StrNaCarku1(check->monteCarlo.centres.hi95)}))))
+  EXPECT_TRUE(note->text().startsWith(qs(verificationTextFormat(
+      VerificationText::Outside, Language::Czech,
+      {formatNumberShort(check->chainPf), verificationText(VerificationText::ReadingCentres, Language::Czech),
+       formatNumberShort(check->monteCarlo.centres.lo95),
+       formatNumberShort(check->monteCarlo.centres.hi95)}))))
       << note->text().toStdString();
   EXPECT_EQ(note->palette().color(QPalette::Window), QColor(255, 0, 0));
   // Re-worded in English.

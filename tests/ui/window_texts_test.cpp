@@ -419,7 +419,7 @@ TEST_F(WindowTexts, QuestionsButtonsAndDefaultsFollowTheLanguage) {
   EXPECT_EQ(name->text(), u"Chodba 12"_s);
 
   // The unsaved-work question in English.
-  dialogs.answer(ralvex::mrCancel);
+  dialogs.answer(mrCancel);
   main->NovyClick();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].text, runtimeText(RuntimeText::UnsavedWork, Language::English));
@@ -427,14 +427,14 @@ TEST_F(WindowTexts, QuestionsButtonsAndDefaultsFollowTheLanguage) {
 
   // Saving a project whose width histogram was made in memory names the slot in English.
   dialogs.asked.clear();
-  dialogs.answer(ralvex::mrNo);  // the work is not saved first
+  dialogs.answer(mrNo);  // the work is not saved first
   dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12.hor");
   main->OtevritClick();
   ASSERT_GT(main->project().nextLayerRow, 1);
   main->project().width.name = "B";
   dialogs.asked.clear();
   dialogs.answerFile(services->folders.ProjectsFolder + "/Copy.hor");
-  dialogs.answer(ralvex::mrNo);  // leave the width histogram out of the project
+  dialogs.answer(mrNo);  // leave the width histogram out of the project
   main->SaveTabHornClick();
   ASSERT_FALSE(dialogs.asked.empty());
   const std::string& question = dialogs.asked[0].text;
@@ -444,8 +444,7 @@ TEST_F(WindowTexts, QuestionsButtonsAndDefaultsFollowTheLanguage) {
   // The message box buttons speak the library language.
   for (Language lang : {Language::English, Language::Czech}) {
     services->setLanguage(lang);
-    MessageDialog box(u"?"_s, u"?"_s, ralvex::DlgKind::Confirmation, ralvex::DlgButtons::YesNoCancel,
-                      ralvex::mrYes, nullptr);
+    MessageDialog box(u"?"_s, u"?"_s, DlgKind::Confirmation, DlgButtons::YesNoCancel, mrYes, nullptr);
     QStringList captions;
     for (QPushButton* b : box.buttons()) captions << b->text();
     EXPECT_EQ(captions.join(u' '), lang == Language::English ? u"&Yes &No &Cancel"_s : u"&Ano &Ne &Storno"_s);

@@ -1,4 +1,4 @@
-#include "shell/DisplayOptions.h"
+#include "ui/DisplayOptions.h"
 
 std::string shortDateFormat(char dateSeparator) {
   const std::string s(1, dateSeparator);

@@ -6,9 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace ralvex {
-
-/// Dialog kinds as the library numbers them.
+/// Dialog kinds, numbered as the original numbered them.
 enum class DlgKind { Warning = 0, Error = 1, Information = 2, Confirmation = 3 };
 enum class DlgButtons { Ok, YesNo, YesNoCancel };
 /// Results of a message dialog.
@@ -52,9 +50,19 @@ class Dialogs {
   virtual void beep() = 0;
 };
 
+/// Shows a message dialog through the service in force; returns mrOk, mrYes or mrNo.
+/// kind: 0 warning, 1 error, 2 information, 3 confirmation; buttons Ok (default 1) or YesNo (default 6).
+int messageDialog(std::string_view caption, std::string_view text, DlgKind kind, DlgButtons buttons,
+                  int defaultButton, int help = 0);
+
+/// Dialogs titled with messages 1 to 4 in the current language (shell/Language.h).
+/// Confirm: Yes/No question, true only for Yes (a No or a closed box cancels).
+bool confirmDialog(std::string_view text, int defaultButton = mrYes);
+void infoDialog(std::string_view text);     // OK, title message 2
+void errorDialog(std::string_view text);    // OK, title message 3
+void warningDialog(std::string_view text);  // OK, title message 4
+
 /// The service in force; a silent one that answers the default button until one is installed.
 Dialogs& dialogs();
 /// Installs `d` (not owned) as the service in force; nullptr restores the silent one.
 void setDialogs(Dialogs* d);
-
-}  // namespace ralvex

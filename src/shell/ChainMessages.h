@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ralvex/Dialogs.h"
+#include "shell/Dialogs.h"
 #include "shell/Language.h"
 
 /// The input field that takes the focus after a message.
@@ -19,7 +19,7 @@ enum class FocusField { None, EdH, EdPS, EdPSV, EdPK, EdPSds, LayerTable };
 /// message `layerRow` names the row whose label goes between the text and the suffix.
 struct ChainMessage {
   int number = 0;
-  ralvex::DlgKind kind = ralvex::DlgKind::Error;
+  DlgKind kind = DlgKind::Error;
   std::vector<std::string> args;
   std::string suffix;
   FocusField focus = FocusField::None;
@@ -38,7 +38,7 @@ struct ChainReport {
 };
 
 /// Dialog title number for a message kind (3 error, 4 warning, 2 information, 1 confirmation).
-int chainTitleNumber(ralvex::DlgKind kind);
+int chainTitleNumber(DlgKind kind);
 
 /// Full text of a message in `language`; `rowLabel` is the label of `layerRow` as the layer table shows it
 /// (empty: the row number).

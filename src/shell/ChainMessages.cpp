@@ -1,19 +1,19 @@
-#include "reliability/ChainMessages.h"
+#include "shell/ChainMessages.h"
 
 #include <cctype>
 #include <charconv>
 
 #include "shell/Messages.h"
 
-int chainTitleNumber(ralvex::DlgKind kind) {
+int chainTitleNumber(DlgKind kind) {
   switch (kind) {
-    case ralvex::DlgKind::Confirmation:
+    case DlgKind::Confirmation:
       return 1;
-    case ralvex::DlgKind::Information:
+    case DlgKind::Information:
       return 2;
-    case ralvex::DlgKind::Error:
+    case DlgKind::Error:
       return 3;
-    case ralvex::DlgKind::Warning:
+    case DlgKind::Warning:
       return 4;
   }
   return 3;

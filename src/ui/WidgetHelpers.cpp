@@ -1,4 +1,4 @@
-#include "ui/RalvexQt.h"
+#include "ui/WidgetHelpers.h"
 
 void Centr(QWidget* control, int left, int width) {
   if (!control) return;

@@ -3,9 +3,8 @@
 #include <cmath>
 #include <vector>
 
-#include "ralvex/Ralvex.h"
-
-using namespace ralvex;
+#include "histogram/Statistics.h"
+#include "shell/NumberText.h"
 
 namespace {
 
@@ -65,66 +64,66 @@ void expectNear(double expected, double actual, const char* what, const char* na
 
 }  // namespace
 
-TEST(RalvexStatistics, HandComputedHistograms) {
+TEST(HistogramStatistics, HandComputedHistograms) {
   for (const Case& c : kCases) {
     const int N = static_cast<int>(c.P.size());
-    const double m = PrumerX(c.P, N, c.Min, c.Max);
+    const double m = binMean(c.P, N, c.Min, c.Max);
     expectNear(c.mean, m, "mean", c.name);
-    expectNear(c.variance, RozptylX(c.P, N, c.Min, c.Max, m), "variance", c.name);
-    expectNear(c.meanAbsDev, StrHodX(c.P, N, c.Min, c.Max, m), "mean absolute deviation", c.name);
-    expectNear(c.skewness, Skewness(c.P, N, c.Min, c.Max, m, c.total), "skewness", c.name);
-    expectNear(c.kurtosis, Kurtosis(c.P, N, c.Min, c.Max, m, c.total), "kurtosis", c.name);
+    expectNear(c.variance, binVariance(c.P, N, c.Min, c.Max, m), "variance", c.name);
+    expectNear(c.meanAbsDev, binMeanDeviation(c.P, N, c.Min, c.Max, m), "mean absolute deviation", c.name);
+    expectNear(c.skewness, binSkewness(c.P, N, c.Min, c.Max, m, c.total), "skewness", c.name);
+    expectNear(c.kurtosis, binKurtosis(c.P, N, c.Min, c.Max, m, c.total), "kurtosis", c.name);
     std::string text;
-    expectNear(c.median, VypMedian(true, c.P, c.Min, c.Max, N, text), "median", c.name);
+    expectNear(c.median, binMedian(true, c.P, c.Min, c.Max, N, text), "median", c.name);
     double back;
     ASSERT_TRUE(parseDouble(text, back)) << c.name << " median text " << text;
-    EXPECT_EQ(text, StrNaCarku(c.median)) << c.name;
-    expectNear(c.medianCentre, VypMedian(false, c.P, c.Min, c.Max, N, text), "median centre", c.name);
-    expectNear(c.mode, VypMode(c.P, N, c.Min, c.Max, text), "mode", c.name);
-    EXPECT_EQ(text, StrNaCarku(c.mode)) << c.name;
+    EXPECT_EQ(text, formatNumber(c.median)) << c.name;
+    expectNear(c.medianCentre, binMedian(false, c.P, c.Min, c.Max, N, text), "median centre", c.name);
+    expectNear(c.mode, binMode(c.P, N, c.Min, c.Max, text), "mode", c.name);
+    EXPECT_EQ(text, formatNumber(c.mode)) << c.name;
   }
 }
 
-TEST(RalvexStatistics, OnlyTheFirstNBinsCount) {
+TEST(HistogramStatistics, OnlyTheFirstNBinsCount) {
   std::vector<double> P(256, 0.0);
   P[0] = 0.5, P[1] = 0.5, P[2] = 7;  // beyond N
-  EXPECT_DOUBLE_EQ(PrumerX(P, 2, 10, 20), 15);
+  EXPECT_DOUBLE_EQ(binMean(P, 2, 10, 20), 15);
   // N larger than the array is cut to the array.
-  EXPECT_DOUBLE_EQ(PrumerY(std::span<const double>(P.data(), 2), 5), 0.5);
+  EXPECT_DOUBLE_EQ(probabilityMean(std::span<const double>(P.data(), 2), 5), 0.5);
 }
 
-TEST(RalvexStatistics, EmptyHistogramIsUndefined) {
+TEST(HistogramStatistics, EmptyHistogramIsUndefined) {
   const std::vector<double> P(4, 0.0);
   std::string median, mode;
-  EXPECT_TRUE(std::isnan(PrumerX(P, 4, 0, 3)));
-  EXPECT_TRUE(std::isnan(RozptylX(P, 4, 0, 3, 1.5)));
-  EXPECT_TRUE(std::isnan(VypMedian(true, P, 0, 3, 4, median)));
-  EXPECT_TRUE(std::isnan(VypMode(P, 4, 0, 3, mode)));
+  EXPECT_TRUE(std::isnan(binMean(P, 4, 0, 3)));
+  EXPECT_TRUE(std::isnan(binVariance(P, 4, 0, 3, 1.5)));
+  EXPECT_TRUE(std::isnan(binMedian(true, P, 0, 3, 4, median)));
+  EXPECT_TRUE(std::isnan(binMode(P, 4, 0, 3, mode)));
   EXPECT_EQ(median, " undefined");
   EXPECT_EQ(mode, " undefined");
-  EXPECT_EQ(StrNaCarku(Skewness(P, 4, 0, 3, 1.5, 10)), " undefined");
-  EXPECT_TRUE(std::isnan(PrumerX(P, 0, 0, 3)));
+  EXPECT_EQ(formatNumber(binSkewness(P, 4, 0, 3, 1.5, 10)), " undefined");
+  EXPECT_TRUE(std::isnan(binMean(P, 0, 0, 3)));
 }
 
-TEST(RalvexStatistics, CoefficientOfVariation) {
-  EXPECT_DOUBLE_EQ(KoefVariX(2, 1), 50);
-  EXPECT_DOUBLE_EQ(KoefVariX(-4, 1), 25);
-  EXPECT_TRUE(std::isnan(KoefVariX(0, 1)));
+TEST(HistogramStatistics, CoefficientOfVariation) {
+  EXPECT_DOUBLE_EQ(coefficientOfVariation(2, 1), 50);
+  EXPECT_DOUBLE_EQ(coefficientOfVariation(-4, 1), 25);
+  EXPECT_TRUE(std::isnan(coefficientOfVariation(0, 1)));
   // Consistent use: the standard deviation is the square root of the dispersion.
   const std::vector<double> P{0.1, 0.2, 0.3, 0.4};
-  const double m = PrumerX(P, 4, 0, 6);
-  EXPECT_DOUBLE_EQ(KoefVariX(m, std::sqrt(RozptylX(P, 4, 0, 6, m))), 50);
+  const double m = binMean(P, 4, 0, 6);
+  EXPECT_DOUBLE_EQ(coefficientOfVariation(m, std::sqrt(binVariance(P, 4, 0, 6, m))), 50);
 }
 
-TEST(RalvexStatistics, ProbabilityMeanAndDispersion) {
+TEST(HistogramStatistics, ProbabilityMeanAndDispersion) {
   const std::vector<double> P{0.1, 0.2, 0.3, 0.4};
-  EXPECT_DOUBLE_EQ(PrumerY(P, 4), 0.25);
-  EXPECT_NEAR(RozptylY(P, 4, 0.25), 0.0125, 1e-15);
+  EXPECT_DOUBLE_EQ(probabilityMean(P, 4), 0.25);
+  EXPECT_NEAR(probabilityVariance(P, 4, 0.25), 0.0125, 1e-15);
 }
 
-TEST(RalvexStatistics, GoodnessOfFit) {
+TEST(HistogramStatistics, GoodnessOfFit) {
   const std::vector<double> ref{0.1, 0.2, 0.3, 0.4};
-  const double meanY = PrumerY(ref, 4), q = std::pow(RozptylY(ref, 4, meanY), 2);
+  const double meanY = probabilityMean(ref, 4), q = std::pow(probabilityVariance(ref, 4, meanY), 2);
   const struct {
     std::vector<double> P;
     double fit;
@@ -135,13 +134,13 @@ TEST(RalvexStatistics, GoodnessOfFit) {
       {{0.4, 0.3, 0.2, 0.1}, 0.0},      // worse than the mean: clipped
   };
   for (const auto& c : cases) {
-    const double t = VypocetCharTesnosti(4, c.P, ref, meanY, q, 0);
+    const double t = goodnessOfFit(4, c.P, ref, meanY, q, 0);
     EXPECT_NEAR(t, c.fit, 1e-12);
     EXPECT_GE(t, 0.0);
     EXPECT_LE(t, 1.0);
   }
   // A flat reference has no spread to explain.
   const std::vector<double> flat{0.25, 0.25, 0.25, 0.25};
-  EXPECT_EQ(VypocetCharTesnosti(4, flat, flat, 0.25, 0.0, 0), 0.0);
-  EXPECT_EQ(VypocetCharTesnosti(0, ref, ref, meanY, q, 0), 0.0);
+  EXPECT_EQ(goodnessOfFit(4, flat, flat, 0.25, 0.0, 0), 0.0);
+  EXPECT_EQ(goodnessOfFit(0, ref, ref, meanY, q, 0), 0.0);
 }

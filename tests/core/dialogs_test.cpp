@@ -1,16 +1,17 @@
+#include "shell/Dialogs.h"
+
 #include <gtest/gtest.h>
 
 #include "../support/ScriptedDialogs.h"
-#include "ralvex/Ralvex.h"
-
-using namespace ralvex;
+#include "shell/Language.h"
+#include "shell/Version.h"
 
 namespace {
 
-class RalvexDialogs : public ::testing::Test {
+class DialogHelpers : public ::testing::Test {
  protected:
-  void SetUp() override { DodejDoMessage(true); }
-  void TearDown() override { DodejDoMessage(true); }
+  void SetUp() override { setCurrentLanguageCzech(true); }
+  void TearDown() override { setCurrentLanguageCzech(true); }
   ScriptedDialogs dialogs;
 };
 
@@ -31,12 +32,12 @@ class ClosingDialogs final : public Dialogs {
 
 }  // namespace
 
-TEST_F(RalvexDialogs, HelpersTakeTheirTitlesFromTheFirstFourMessages) {
+TEST_F(DialogHelpers, HelpersTakeTheirTitlesFromTheFirstFourMessages) {
   dialogs.answer(mrYes);
-  EXPECT_TRUE(Confirm("Chcete opravdu končit ?"));
-  Info("i");
-  Error("e");
-  Warning("w");
+  EXPECT_TRUE(confirmDialog("Chcete opravdu končit ?"));
+  infoDialog("i");
+  errorDialog("e");
+  warningDialog("w");
   ASSERT_EQ(dialogs.asked.size(), 4u);
   const struct {
     const char* caption;
@@ -56,16 +57,16 @@ TEST_F(RalvexDialogs, HelpersTakeTheirTitlesFromTheFirstFourMessages) {
   EXPECT_EQ(dialogs.asked[0].text, "Chcete opravdu končit ?");
 }
 
-TEST_F(RalvexDialogs, TitlesFollowTheLanguageSwitch) {
-  DodejDoMessage(false);
-  EXPECT_FALSE(libraryCzech());
-  Error("x");
+TEST_F(DialogHelpers, TitlesFollowTheLanguageSwitch) {
+  setCurrentLanguageCzech(false);
+  EXPECT_FALSE(currentLanguageCzech());
+  errorDialog("x");
   dialogs.answer(mrYes);
-  Confirm("y");
-  Info("z");
-  Warning("w");
-  DodejDoMessage(true);
-  Error("x");
+  confirmDialog("y");
+  infoDialog("z");
+  warningDialog("w");
+  setCurrentLanguageCzech(true);
+  errorDialog("x");
   ASSERT_EQ(dialogs.asked.size(), 5u);
   EXPECT_EQ(dialogs.asked[0].caption, "E r r o r");
   EXPECT_EQ(dialogs.asked[1].caption, "C o n f i r m a t i o n");
@@ -74,43 +75,43 @@ TEST_F(RalvexDialogs, TitlesFollowTheLanguageSwitch) {
   EXPECT_EQ(dialogs.asked[4].caption, "C h y b a");
 }
 
-TEST_F(RalvexDialogs, NoCancels) {
+TEST_F(DialogHelpers, NoCancels) {
   dialogs.answer(mrNo);
-  EXPECT_FALSE(Confirm("Přepsat ?"));
+  EXPECT_FALSE(confirmDialog("Přepsat ?"));
   dialogs.answer(mrNo);
-  EXPECT_EQ(DefMessageDlg("T", "Q", DlgKind::Confirmation, DlgButtons::YesNo, mrNo), mrNo);
+  EXPECT_EQ(messageDialog("T", "Q", DlgKind::Confirmation, DlgButtons::YesNo, mrNo), mrNo);
   dialogs.answer(mrYes);
-  EXPECT_EQ(DefMessageDlg("T", "Q", DlgKind::Confirmation, DlgButtons::YesNo, mrNo), mrYes);
+  EXPECT_EQ(messageDialog("T", "Q", DlgKind::Confirmation, DlgButtons::YesNo, mrNo), mrYes);
   ASSERT_EQ(dialogs.asked.size(), 3u);
   EXPECT_EQ(dialogs.asked[1].defaultButton, mrNo);
   EXPECT_EQ(dialogs.asked[1].caption, "T");
 }
 
-TEST_F(RalvexDialogs, DefMessageDlgPassesCaptionAndNormalisesDefaults) {
+TEST_F(DialogHelpers, DefMessageDlgPassesCaptionAndNormalisesDefaults) {
   EXPECT_EQ(
-      DefMessageDlg("     C h a r a k t e r i s t i k y", "text", DlgKind::Information, DlgButtons::Ok, 6),
+      messageDialog("     C h a r a k t e r i s t i k y", "text", DlgKind::Information, DlgButtons::Ok, 6),
       mrOk);
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].caption, "     C h a r a k t e r i s t i k y");
   EXPECT_EQ(dialogs.asked[0].defaultButton, mrOk);  // an OK box has only OK
   dialogs.answer(mrYes);
-  DefMessageDlg("T", "Q", DlgKind::Confirmation, DlgButtons::YesNo, 1);
+  messageDialog("T", "Q", DlgKind::Confirmation, DlgButtons::YesNo, 1);
   EXPECT_EQ(dialogs.asked[1].defaultButton, mrYes);  // a Yes/No box defaults to Yes unless told No
 }
 
-TEST(RalvexDialogsService, AClosedQuestionCountsAsNo) {
+TEST(DialogsService, AClosedQuestionCountsAsNo) {
   ClosingDialogs closing;
   setDialogs(&closing);
-  EXPECT_EQ(DefMessageDlg("T", "Q", DlgKind::Confirmation, DlgButtons::YesNo, mrYes), mrNo);
-  EXPECT_FALSE(Confirm("Q"));
-  EXPECT_EQ(DefMessageDlg("T", "Q", DlgKind::Error, DlgButtons::Ok, mrOk), mrOk);
+  EXPECT_EQ(messageDialog("T", "Q", DlgKind::Confirmation, DlgButtons::YesNo, mrYes), mrNo);
+  EXPECT_FALSE(confirmDialog("Q"));
+  EXPECT_EQ(messageDialog("T", "Q", DlgKind::Error, DlgButtons::Ok, mrOk), mrOk);
   setDialogs(nullptr);
   // The silent service in force without an installed one answers with the default button.
-  EXPECT_EQ(DefMessageDlg("T", "Q", DlgKind::Confirmation, DlgButtons::YesNo, mrNo), mrNo);
-  EXPECT_TRUE(Confirm("Q"));
+  EXPECT_EQ(messageDialog("T", "Q", DlgKind::Confirmation, DlgButtons::YesNo, mrNo), mrNo);
+  EXPECT_TRUE(confirmDialog("Q"));
 }
 
-TEST(RalvexVersion, FourNumbersOfTheBuild) {
-  EXPECT_EQ(Verze("/any/path/veltra"), "1.5.6.5");
-  EXPECT_EQ(Verze(""), VELTRA_VERSION);
+TEST(ProgramVersion, FourNumbersOfTheBuild) {
+  EXPECT_EQ(programVersionText("/any/path/veltra"), "1.5.6.5");
+  EXPECT_EQ(programVersionText(""), VELTRA_VERSION);
 }

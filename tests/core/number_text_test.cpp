@@ -11,9 +11,9 @@
 #include <random>
 
 #include "../support/ScriptedDialogs.h"
-#include "ralvex/Ralvex.h"
-
-using namespace ralvex;
+#include "shell/Dialogs.h"
+#include "shell/Language.h"
+#include "shell/NumberText.h"
 
 namespace {
 
@@ -50,19 +50,19 @@ struct Texter {
   int digits;
 };
 
-std::string tiskPrv(double x) { return TiskPrv(x); }
-std::string cetnost12(double x) { return TCetnost(12, x); }
-std::string bottom(double x) { return StrBottomGraf(0.25, x); }
+std::string tiskPrv(double x) { return formatNumberCell(x); }
+std::string cetnost12(double x) { return formatNumberAligned(12, x); }
+std::string bottom(double x) { return formatBarLabel(0.25, x); }
 
-const Texter kTexters[] = {{"StrNaCarku", StrNaCarku, 10},
-                           {"StrNaCarku1", StrNaCarku1, 6},
-                           {"TiskPrv", tiskPrv, 15},
+const Texter kTexters[] = {{"formatNumber", formatNumber, 10},
+                           {"formatNumberShort", formatNumberShort, 6},
+                           {"formatNumberCell", tiskPrv, 15},
                            {"TCetnost12", cetnost12, 6},
-                           {"StrBottomGraf", bottom, 5}};
+                           {"formatBarLabel", bottom, 5}};
 
 }  // namespace
 
-TEST(RalvexNumberTexts, EveryTextReadsBackWithinItsDigits) {
+TEST(NumberTexts, EveryTextReadsBackWithinItsDigits) {
   for (const auto& t : kTexters) {
     for (double x : kValues) {
       const std::string s = t.text(x);
@@ -75,7 +75,7 @@ TEST(RalvexNumberTexts, EveryTextReadsBackWithinItsDigits) {
   }
 }
 
-TEST(RalvexNumberTexts, RandomBitPatternsReadBack) {
+TEST(NumberTexts, RandomBitPatternsReadBack) {
   std::mt19937_64 random(20261210);
   for (int i = 0; i < 200000; ++i) {
     const double x = std::bit_cast<double>(random());
@@ -92,38 +92,38 @@ TEST(RalvexNumberTexts, RandomBitPatternsReadBack) {
   }
 }
 
-TEST(RalvexNumberTexts, Layout) {
-  EXPECT_EQ(StrNaCarku(0.5), "0.5");
-  EXPECT_EQ(StrNaCarku(250), "250");
-  EXPECT_EQ(StrNaCarku(-0.125), "-0.125");
-  EXPECT_EQ(StrNaCarku(1e-7), "1E-07");
-  EXPECT_EQ(StrNaCarku(1.0 / 3.0), "0.3333333333");
-  EXPECT_EQ(StrNaCarku1(1.0 / 3.0), "0.333333");
-  EXPECT_EQ(StrNaCarku1(7.2e-5), "7.2E-05");
-  EXPECT_EQ(TiskPrv(0.1L), "0.1");
+TEST(NumberTexts, Layout) {
+  EXPECT_EQ(formatNumber(0.5), "0.5");
+  EXPECT_EQ(formatNumber(250), "250");
+  EXPECT_EQ(formatNumber(-0.125), "-0.125");
+  EXPECT_EQ(formatNumber(1e-7), "1E-07");
+  EXPECT_EQ(formatNumber(1.0 / 3.0), "0.3333333333");
+  EXPECT_EQ(formatNumberShort(1.0 / 3.0), "0.333333");
+  EXPECT_EQ(formatNumberShort(7.2e-5), "7.2E-05");
+  EXPECT_EQ(formatNumberCell(0.1L), "0.1");
   // Non-finite values are never shown as numbers.
   for (double bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
                      -std::numeric_limits<double>::infinity()}) {
-    EXPECT_EQ(StrNaCarku(bad), " undefined");
-    EXPECT_EQ(StrNaCarku1(bad), " undefined");
-    EXPECT_EQ(TiskPrv(bad), " undefined");
+    EXPECT_EQ(formatNumber(bad), " undefined");
+    EXPECT_EQ(formatNumberShort(bad), " undefined");
+    EXPECT_EQ(formatNumberCell(bad), " undefined");
   }
-  EXPECT_EQ(TiskPrv(std::numeric_limits<long double>::max()), " undefined");
+  EXPECT_EQ(formatNumberCell(std::numeric_limits<long double>::max()), " undefined");
 }
 
-TEST(RalvexNumberTexts, FixedWidthCounts) {
-  EXPECT_EQ(TCetnost(4, 7), "   7");
-  EXPECT_EQ(TCetnost(5, 256), "  256");
-  EXPECT_EQ(TCetnost(4, 2.5), "   2");  // ties to even
-  EXPECT_EQ(TCetnost(4, 3.5), "   4");
-  EXPECT_EQ(TCetnost(4, 12345), "12345");  // never cut
-  EXPECT_EQ(TCetnost(12, 0.125), "       0.125");
-  EXPECT_EQ(TCetnost(12, 37), "          37");
-  EXPECT_EQ(TCetnost(12, -1.234567e-5), "-1.23457E-05");
-  EXPECT_EQ(TCetnost(12, 1.0 / 3.0).size(), 12u);
+TEST(NumberTexts, FixedWidthCounts) {
+  EXPECT_EQ(formatNumberAligned(4, 7), "   7");
+  EXPECT_EQ(formatNumberAligned(5, 256), "  256");
+  EXPECT_EQ(formatNumberAligned(4, 2.5), "   2");  // ties to even
+  EXPECT_EQ(formatNumberAligned(4, 3.5), "   4");
+  EXPECT_EQ(formatNumberAligned(4, 12345), "12345");  // never cut
+  EXPECT_EQ(formatNumberAligned(12, 0.125), "       0.125");
+  EXPECT_EQ(formatNumberAligned(12, 37), "          37");
+  EXPECT_EQ(formatNumberAligned(12, -1.234567e-5), "-1.23457E-05");
+  EXPECT_EQ(formatNumberAligned(12, 1.0 / 3.0).size(), 12u);
 }
 
-TEST(RalvexParsers, AcceptsPlainNumbersOnly) {
+TEST(NumberParsers, AcceptsPlainNumbersOnly) {
   const struct {
     const char* text;
     double value;
@@ -165,7 +165,7 @@ TEST(RalvexParsers, AcceptsPlainNumbersOnly) {
 
 // Random texts over the characters of numbers: the parser agrees with the C library's reading of the
 // whole text, except that it refuses overflow and reads underflow as zero.
-TEST(RalvexParsers, AgreesWithTheCLibraryOnRandomTexts) {
+TEST(NumberParsers, AgreesWithTheCLibraryOnRandomTexts) {
   const std::string alphabet = "0123456789.+-eE";
   std::mt19937 random(7);
   int accepted = 0;
@@ -193,7 +193,7 @@ TEST(RalvexParsers, AgreesWithTheCLibraryOnRandomTexts) {
   EXPECT_GT(accepted, 1000);
 }
 
-TEST(RalvexParsers, Integers) {
+TEST(NumberParsers, Integers) {
   const struct {
     const char* text;
     long value;
@@ -214,19 +214,19 @@ TEST(RalvexParsers, Integers) {
   }
 }
 
-TEST(RalvexParsers, FailureShowsTheMessageWithTheTextUnderTheErrorTitle) {
+TEST(NumberParsers, FailureShowsTheMessageWithTheTextUnderTheErrorTitle) {
   ScriptedDialogs dialogs;
-  DodejDoMessage(true);
+  setCurrentLanguageCzech(true);
   double x = 1.0;
-  EXPECT_TRUE(prevod_doub("2.5", x, "never shown"));
+  EXPECT_TRUE(parseDoubleOrShowError("2.5", x, "never shown"));
   EXPECT_EQ(x, 2.5);
-  EXPECT_FALSE(prevod_doub("2 5", x, "Zadáno : "));
+  EXPECT_FALSE(parseDoubleOrShowError("2 5", x, "Zadáno : "));
   EXPECT_EQ(x, 2.5);
   long n = 3;
-  DodejDoMessage(false);
-  EXPECT_FALSE(prevod_long("3.0", n, "Given : "));
+  setCurrentLanguageCzech(false);
+  EXPECT_FALSE(parseLongOrShowError("3.0", n, "Given : "));
   EXPECT_EQ(n, 3);
-  DodejDoMessage(true);
+  setCurrentLanguageCzech(true);
   ASSERT_EQ(dialogs.asked.size(), 2u);
   EXPECT_EQ(dialogs.asked[0].caption, "C h y b a");
   EXPECT_EQ(dialogs.asked[0].text, "Zadáno : 2 5");
