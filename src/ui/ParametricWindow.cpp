@@ -94,8 +94,17 @@ void ParametricWindow::buildControls() {
   root->setContentsMargins(6, 6, 6, 6);
   auto* left = new QVBoxLayout;
   root->addLayout(left, 0);
+  buildTypeGroup(left);
+  buildParameters(left);
+  buildCentresTable(left);
+  buildMarksAndChart(left);
+  buildButtons(left);
+  buildChartArea(root);
+  connectHandlers();
+}
 
-  // Type and precision.
+// The distribution type, the interval count and the precision.
+void ParametricWindow::buildTypeGroup(QVBoxLayout* left) {
   auto* gbType = named<QGroupBox>(this, u"GBTypRozd"_s);
   auto* tl = new QGridLayout(gbType);
   CBTypRozdeleni_ = named<QComboBox>(gbType, u"CBTypRozdeleni"_s);
@@ -114,8 +123,10 @@ void ParametricWindow::buildControls() {
   tl->addWidget(Label6_, 3, 0);
   tl->addWidget(EdEps_, 3, 1);
   left->addWidget(gbType);
+}
 
-  // Parameters.
+// The parameters of the type.
+void ParametricWindow::buildParameters(QVBoxLayout* left) {
   GBParametry_ = named<QGroupBox>(this, u"GBParametry"_s);
   auto* pl = new QGridLayout(GBParametry_);
   for (int i = 0; i < 4; ++i) {
@@ -127,8 +138,10 @@ void ParametricWindow::buildControls() {
     pl->addWidget(EdPara_[i], i, 1);
   }
   left->addWidget(GBParametry_);
+}
 
-  // First and last centre, median, mode.
+// First and last centre, median, mode.
+void ParametricWindow::buildCentresTable(QVBoxLayout* left) {
   StringGrid1_ = makeGrid(this, u"StringGrid1"_s, 4, 2);
   StringGrid1_->horizontalHeader()->setVisible(false);
   StringGrid1_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
@@ -140,8 +153,10 @@ void ParametricWindow::buildControls() {
   StringGrid1_->setFixedHeight(h);
   StringGrid1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   left->addWidget(StringGrid1_);
+}
 
-  // Marks and axis labels.
+// Marks and axis labels, with the chart panel that owns their controls.
+void ParametricWindow::buildMarksAndChart(QVBoxLayout* left) {
   auto* marks = named<QGroupBox>(this, u"GBPopisky"_s);
   auto* ml = new QGridLayout(marks);
   HistogramChartPanel::Setup setup;
@@ -165,8 +180,10 @@ void ParametricWindow::buildControls() {
   ml->addWidget(label4, 2, 0);
   ml->addWidget(markControls.CBValInd, 2, 1);
   left->addWidget(marks);
+}
 
-  // Buttons.
+// The buttons below the controls.
+void ParametricWindow::buildButtons(QVBoxLayout* left) {
   auto* buttons = new QHBoxLayout;
   BChar_ = named<QPushButton>(this, u"BChar"_s);
   BChar_->setAutoDefault(false);
@@ -181,8 +198,11 @@ void ParametricWindow::buildControls() {
   buttons->addWidget(BitBtn1_);
   left->addLayout(buttons);
   left->addStretch();
+}
 
-  // Chart and probability table.
+// Chart and probability table.
+void ParametricWindow::buildChartArea(QHBoxLayout* root) {
+  const MarksControls& markControls = chart_->marks();
   auto* right = new QVBoxLayout;
   root->addLayout(right, 1);
   QChart* chart = chart_->bars().chart;
@@ -207,8 +227,10 @@ void ParametricWindow::buildControls() {
   setTabOrder(chart_->copyButton(), chart_->saveImageButton());
   setTabOrder(chart_->saveImageButton(), BitBtn1_);
   setTabOrder(BitBtn1_, chart_);
+}
 
-  // Handlers.
+// The handlers of the controls.
+void ParametricWindow::connectHandlers() {
   connect(CBTypRozdeleni_, &QComboBox::activated, this, &ParametricWindow::CBTypRozdeleniChange);
   for (int i = 0; i < 4; ++i) {
     EdPara_[i]->installEventFilter(this);

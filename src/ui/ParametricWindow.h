@@ -11,11 +11,13 @@
 class HistogramChartPanel;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
 class QToolButton;
+class QVBoxLayout;
 
 /// The parametric distribution window: a histogram from one of 24 distribution types, recomputed at
 /// every change of type, parameter, Eps or number of intervals. Form "Form4", settings prefix
@@ -68,6 +70,13 @@ class ParametricWindow : public SimpleWindow {
 
  private:
   void buildControls();
+  void buildTypeGroup(QVBoxLayout* left);
+  void buildParameters(QVBoxLayout* left);
+  void buildCentresTable(QVBoxLayout* left);
+  void buildMarksAndChart(QVBoxLayout* left);
+  void buildButtons(QVBoxLayout* left);
+  void buildChartArea(QHBoxLayout* root);
+  void connectHandlers();
   void readSettings();
   void writeSettings();
   void draw();

@@ -123,8 +123,21 @@ RawDataWindow::~RawDataWindow() = default;
 
 void RawDataWindow::build() {
   auto* root = new QHBoxLayout(this);
+  root->addLayout(buildValueColumn(), 0);
+  auto* mid = new QVBoxLayout;
+  buildFields(mid);
+  buildTypeTables(mid);
+  buildChartControls(mid);
+  root->addLayout(mid, 0);
+  root->addLayout(buildChartColumn(), 1);
 
-  // Left column: file, value list, raw statistics.
+  for (QLineEdit* e : {EdMin_, EdMax_, EdPocetIntervalu_, EdEps_}) e->installEventFilter(this);
+  Memo1_->viewport()->installEventFilter(this);
+  for (QTableWidget* g : {StringGrid1_, StringGrid3_, StringGrid6_}) g->viewport()->installEventFilter(this);
+}
+
+// Left column: file, value list, raw statistics, and the new/close buttons.
+QVBoxLayout* RawDataWindow::buildValueColumn() {
   auto* left = new QVBoxLayout;
   OpenData_ = makeButton(this, u"OpenData"_s);
   EdNazev_ = named<QLineEdit>(this, u"EdNazev"_s);
@@ -163,10 +176,11 @@ void RawDataWindow::build() {
   newRow->addWidget(BNovy_);
   newRow->addWidget(BitBtn1_);
   left->addLayout(newRow);
-  root->addLayout(left, 0);
+  return left;
+}
 
-  // Middle: fields, histogram table, type list, chart.
-  auto* mid = new QVBoxLayout;
+// The histogram's fields (Min, Max, intervals, Eps) and their buttons.
+void RawDataWindow::buildFields(QVBoxLayout* mid) {
   GroupBox5_ = named<QGroupBox>(this, u"GroupBox5"_s);
   auto* fields = new QGridLayout(GroupBox5_);
   Label1_ = named<QLabel>(GroupBox5_, u"Label1"_s);
@@ -193,7 +207,10 @@ void RawDataWindow::build() {
   for (QPushButton* b : {Button2_, BChar_, BuParam_, BTabChar_}) buttons->addWidget(b);
   fields->addLayout(buttons, 2, 0, 1, 4);
   mid->addWidget(GroupBox5_);
+}
 
+// The histogram table, the fitted type with its closeness, and the small chart of the raw histogram.
+void RawDataWindow::buildTypeTables(QVBoxLayout* mid) {
   StringGrid1_ = makeGrid(this, u"StringGrid1"_s, 4, 2);
   StringGrid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   fitGridHeight(StringGrid1_);
@@ -220,7 +237,10 @@ void RawDataWindow::build() {
   Chart1Min_->setObjectName(u"Chart1Min"_s);
   Chart1Min_->setMinimumHeight(120);
   mid->addWidget(Chart1Min_);
+}
 
+// The marks controls and the export buttons, with the chart panel that owns them.
+void RawDataWindow::buildChartControls(QVBoxLayout* mid) {
   GBPopisky_ = named<QGroupBox>(this, u"GBPopisky"_s);
   auto* marks = new QHBoxLayout(GBPopisky_);
   HistogramChartPanel::Setup setup;
@@ -243,9 +263,10 @@ void RawDataWindow::build() {
   export_->addWidget(chart_->saveChartButton());
   export_->addWidget(chart_->copyButton());
   mid->addLayout(export_);
-  root->addLayout(mid, 0);
+}
 
-  // Right: chart over the probability table, or the typed-data box.
+// Right: chart over the probability table, or the typed-data box.
+QVBoxLayout* RawDataWindow::buildChartColumn() {
   auto* right = new QVBoxLayout;
   setUpChart(chart_->bars(), kBarColour);
   chart_->setMinimumSize(420, 260);
@@ -270,11 +291,7 @@ void RawDataWindow::build() {
   typedButtons->addWidget(Bcancel_);
   typed->addLayout(typedButtons);
   right->addWidget(GroupBox6_, 2);
-  root->addLayout(right, 1);
-
-  for (QLineEdit* e : {EdMin_, EdMax_, EdPocetIntervalu_, EdEps_}) e->installEventFilter(this);
-  Memo1_->viewport()->installEventFilter(this);
-  for (QTableWidget* g : {StringGrid1_, StringGrid3_, StringGrid6_}) g->viewport()->installEventFilter(this);
+  return right;
 }
 
 void RawDataWindow::connectControls() {

@@ -23,6 +23,7 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
+class QVBoxLayout;
 
 /// Texts the raw data window composes at run time.
 
@@ -107,6 +108,11 @@ class RawDataWindow : public SimpleWindow {
 
  private:
   void build();
+  QVBoxLayout* buildValueColumn();
+  void buildFields(QVBoxLayout* mid);
+  void buildTypeTables(QVBoxLayout* mid);
+  void buildChartControls(QVBoxLayout* mid);
+  QVBoxLayout* buildChartColumn();
   void connectControls();
   void readSettings();
   void writeSettings();
