@@ -432,41 +432,41 @@ void ChartWindow::chartTitle(int source, const std::string& cellText, Language l
   };
   name = cellText;
   switch (source) {
-    case 1:
+    case kSrcLayer:
       title = withUnit("  [ MPa ]");
       break;
-    case 2:
+    case kSrcWidth:
       title = withUnit("  [ m ]");
       break;
-    case 3:
-    case 4:
-    case 6:
-    case 7:
+    case kSrcK:
+    case kSrcKn:
+    case kSrcQ:
+    case kSrcRmr:
       title = cellText;
       break;
-    case 8:
+    case kSrcGamma:
       title = withUnit("  [ t/m3 ]");
       break;
-    case 9:
+    case kSrcSigmaR:
       title = withUnit("  [ MPa ]");
       break;
-    case 5:
+    case kSrcReducedStrength:
       title = runtimeText(RuntimeText::ChartTitleReducedStrength, lang);
       name = runtimeText(RuntimeText::ChartNameReducedStrength, lang);
       break;
-    case 10:
+    case kSrcBearingCapacity:
       title = runtimeTextFormat(RuntimeText::ChartTitleBearingCapacity, lang, {bolts, d1, d2});
       name = runtimeText(RuntimeText::ChartNameBearingCapacity, lang);
       break;
-    case 11:
+    case kSrcBoltLength:
       title = runtimeText(RuntimeText::ChartTitleBoltLength, lang);
       name = runtimeText(RuntimeText::ChartNameBoltLength, lang);
       break;
-    case 12:
+    case kSrcBoltLoad:
       title = runtimeText(RuntimeText::ChartTitleBoltLoad, lang);
       name = runtimeText(RuntimeText::ChartNameBoltLoad, lang);
       break;
-    case 13:
+    case kSrcReliability:
       title = runtimeTextFormat(RuntimeText::ChartTitleAssessment, lang, {results});
       name = title;
       break;
@@ -506,7 +506,8 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
   redrawPositions_ = false;
 
   // 4. Title line, caption and name of the source.
-  if ((source < 1 || source > 13) && source != kSrcHistogramFile) source = kSrcNewHistogram;
+  if ((source < kSrcLayer || source > kSrcReliability) && source != kSrcHistogramFile)
+    source = kSrcNewHistogram;
   std::string title;
   chartTitle(source, cellText, lang, title, name_);
   source_ = source;
@@ -518,9 +519,13 @@ void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellTe
   Panel3_->setVisible(source == kSrcReliability);
 
   // 5. Only what has no file yet, or a result, can be saved from here.
-  bool canSave = source == 1 || source == 5 || (source >= 10 && source <= 13);
-  if ((source >= 2 && source <= 4) || (source >= 6 && source <= 9))
-    canSave = cellText.find('.') == std::string::npos;
+  // Layers and results can always be saved; an input slot only while it names no file.
+  const bool result =
+      source == kSrcReducedStrength || (source >= kSrcBearingCapacity && source <= kSrcReliability);
+  const bool inputSlot =
+      (source >= kSrcWidth && source <= kSrcKn) || (source >= kSrcQ && source <= kSrcSigmaR);
+  bool canSave = source == kSrcLayer || result;
+  if (inputSlot) canSave = cellText.find('.') == std::string::npos;
   SaveGraf_->setEnabled(canSave);
   KontTisk_->setEnabled(binCount(hist_) > 0);
   UlozObrazek_->setEnabled(binCount(hist_) > 0);
