@@ -47,19 +47,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (p.positional.size() < syntax.minPositional || p.positional.size() > syntax.maxPositional)
     fail(syntax, args, "positional count");
   for (const auto& [name, value] : p.values) {
-    const OptionSpec* spec = nullptr;
-    for (const OptionSpec& o : syntax.options)
-      if (o.name == name) spec = &o;
-    if (!spec) fail(syntax, args, "an option outside the syntax");
-    if (spec->kind == OptionKind::Real) {
+    const OptionRule* rule = nullptr;
+    for (const OptionRule& o : syntax.options)
+      if (o.name == name) rule = &o;
+    if (!rule) fail(syntax, args, "an option outside the syntax");
+    if (rule->kind == OptionKind::Real) {
       const double v = p.real(name, std::nan(""));
-      const bool inside = (spec->lowestExcluded ? v > spec->lowest : v >= spec->lowest) &&
-                          (spec->highestExcluded ? v < spec->highest : v <= spec->highest);
+      const bool inside = (rule->lowestExcluded ? v > rule->lowest : v >= rule->lowest) &&
+                          (rule->highestExcluded ? v < rule->highest : v <= rule->highest);
       if (!std::isfinite(v) || !inside) fail(syntax, args, "a real outside its range");
     }
-    if (spec->kind == OptionKind::Whole) {
+    if (rule->kind == OptionKind::Whole) {
       const auto v = parseWholeNumber(value);
-      if (!v || static_cast<double>(*v) < spec->lowest)
+      if (!v || static_cast<double>(*v) < rule->lowest)
         fail(syntax, args, "a whole number outside its range");
     }
   }

@@ -1,24 +1,24 @@
 #include "commandline/ChainOptions.h"
 
-std::vector<OptionSpec> chainOptionSpecs(unsigned taken) {
+std::vector<OptionRule> chainOptionRules(unsigned taken) {
   auto choice = [](std::string_view name, std::vector<std::string_view> choices) {
-    return OptionSpec{name, OptionKind::Choice, 0, 0, false, false, std::move(choices)};
+    return OptionRule{name, OptionKind::Choice, 0, 0, false, false, std::move(choices)};
   };
   auto text = [](std::string_view name) {
-    return OptionSpec{name, OptionKind::Text, 0, 0, false, false, {}};
+    return OptionRule{name, OptionKind::Text, 0, 0, false, false, {}};
   };
-  std::vector<OptionSpec> specs;
-  if (taken & kHistogramsOption) specs.push_back(text("--histograms"));
-  if (taken & kDsOption) specs.push_back(text("--ds"));
-  if (taken & kStandardOption) specs.push_back(choice("--standard", {"0", "1"}));
-  if (taken & kLangOption) specs.push_back(choice("--lang", {"cs", "en"}));
+  std::vector<OptionRule> rules;
+  if (taken & kHistogramsOption) rules.push_back(text("--histograms"));
+  if (taken & kDsOption) rules.push_back(text("--ds"));
+  if (taken & kStandardOption) rules.push_back(choice("--standard", {"0", "1"}));
+  if (taken & kLangOption) rules.push_back(choice("--lang", {"cs", "en"}));
   if (taken & kPairValuesOption)
-    specs.push_back(choice("--pair-values",
+    rules.push_back(choice("--pair-values",
                            {pairValuesName(PairValues::Centres), pairValuesName(PairValues::UpperEdges)}));
   if (taken & kInputReadingOption)
-    specs.push_back(choice("--input-reading", {inputReadingName(InputReading::Uniform),
+    rules.push_back(choice("--input-reading", {inputReadingName(InputReading::Uniform),
                                                inputReadingName(InputReading::Centres)}));
-  return specs;
+  return rules;
 }
 
 ChainOptions chainOptionsOf(const ParsedOptions& parsed) {

@@ -38,8 +38,8 @@ inline constexpr const char* kChainOptionsUsage =
     "      [--pair-values centres|upper-edges] [--input-reading uniform|centres]";
 
 /// The syntax of the `taken` options, for a command's syntax table.
-std::vector<OptionSpec> chainOptionSpecs(unsigned taken = kAllChainOptions);
+std::vector<OptionRule> chainOptionRules(unsigned taken = kAllChainOptions);
 
-/// The chain options of accepted arguments (read against a syntax holding chainOptionSpecs); each one
+/// The chain options of accepted arguments (read against a syntax holding chainOptionRules); each one
 /// not given keeps its default.
 ChainOptions chainOptionsOf(const ParsedOptions& parsed);

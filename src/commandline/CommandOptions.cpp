@@ -13,12 +13,12 @@ namespace {
 constexpr double kTwoTo63 = 9223372036854775808.0;
 constexpr double kLargestWhole = 18446744073709551615.0;
 
-OptionSpec lang() { return {"--lang", OptionKind::Choice, 0, 0, false, false, {"cs", "en"}}; }
-OptionSpec text(std::string_view name) { return {name, OptionKind::Text, 0, 0, false, false, {}}; }
+OptionRule lang() { return {"--lang", OptionKind::Choice, 0, 0, false, false, {"cs", "en"}}; }
+OptionRule text(std::string_view name) { return {name, OptionKind::Text, 0, 0, false, false, {}}; }
 
 // The chain options a command takes, then its own.
-std::vector<OptionSpec> withChainOptions(unsigned taken, std::vector<OptionSpec> own) {
-  std::vector<OptionSpec> all = chainOptionSpecs(taken);
+std::vector<OptionRule> withChainOptions(unsigned taken, std::vector<OptionRule> own) {
+  std::vector<OptionRule> all = chainOptionRules(taken);
   all.insert(all.end(), own.begin(), own.end());
   return all;
 }
@@ -44,7 +44,7 @@ const std::vector<CommandSyntax>& syntaxes() {
       {"generate", {text("--eps"), text("--intervals"), lang()}, 2, 5},
       {"rawdata", {text("--intervals"), text("--min"), text("--max"), lang()}, 1, 1},
       {"fit", {text("--intervals"), text("--eps"), lang()}, 1, 1},
-      {"rmr", chainOptionSpecs(kHistogramsOption | kLangOption | kInputReadingOption), 1, 1},
+      {"rmr", chainOptionRules(kHistogramsOption | kLangOption | kInputReadingOption), 1, 1},
       {"histogram", {text("-o"), lang()}, 2, 3},
       {"message", {lang()}, 1, 1},
       // veltra --report FILE -o PDF: the report of the desktop program, read from its arguments after
@@ -65,7 +65,7 @@ std::string boundText(double x) {
   return formatNumber(x);
 }
 
-std::string expected(const OptionSpec& o) {
+std::string expected(const OptionRule& o) {
   switch (o.kind) {
     case OptionKind::Real:
       return std::string("a number ") + (o.lowestExcluded ? "above " : "from ") + boundText(o.lowest) +
@@ -84,13 +84,13 @@ std::string expected(const OptionSpec& o) {
   return "a value";
 }
 
-bool inRange(const OptionSpec& o, double v) {
+bool inRange(const OptionRule& o, double v) {
   const bool above = o.lowestExcluded ? v > o.lowest : v >= o.lowest;
   const bool below = o.highestExcluded ? v < o.highest : v <= o.highest;
   return above && below;
 }
 
-bool accepted(const OptionSpec& o, std::string_view value) {
+bool accepted(const OptionRule& o, std::string_view value) {
   switch (o.kind) {
     case OptionKind::Flag:
     case OptionKind::Text:
@@ -166,23 +166,23 @@ ParsedOptions parseCommandOptions(std::span<const std::string> args, const Comma
   };
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    const auto spec = std::find_if(syntax.options.begin(), syntax.options.end(),
-                                   [&](const OptionSpec& o) { return o.name == a; });
-    if (spec == syntax.options.end()) {
+    const auto rule = std::find_if(syntax.options.begin(), syntax.options.end(),
+                                   [&](const OptionRule& o) { return o.name == a; });
+    if (rule == syntax.options.end()) {
       if (a.starts_with("--")) return fail("unknown option " + quoted(a));
       out.positional.push_back(a);
       continue;
     }
     if (out.has(a)) return fail(a + " is given twice");
-    if (spec->kind == OptionKind::Flag) {
+    if (rule->kind == OptionKind::Flag) {
       out.values.emplace(a, std::string());
       continue;
     }
     if (i + 1 >= args.size())
       return fail(a + " needs a value" +
-                  (spec->kind == OptionKind::Text ? std::string() : ": " + expected(*spec)));
+                  (rule->kind == OptionKind::Text ? std::string() : ": " + expected(*rule)));
     const std::string& value = args[++i];
-    if (!accepted(*spec, value)) return fail(a + " " + quoted(value) + ": " + expected(*spec) + " expected");
+    if (!accepted(*rule, value)) return fail(a + " " + quoted(value) + ": " + expected(*rule) + " expected");
     out.values.emplace(a, value);
   }
   const size_t n = out.positional.size();

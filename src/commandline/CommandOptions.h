@@ -20,7 +20,7 @@ enum class OptionKind {
   Choice,  // one of `choices`
 };
 
-struct OptionSpec {
+struct OptionRule {
   std::string_view name;  // "--ds", "-o"
   OptionKind kind = OptionKind::Text;
   double lowest = 0;
@@ -33,7 +33,7 @@ struct OptionSpec {
 /// The arguments a command takes: its options, and how many other arguments (positional) it needs.
 struct CommandSyntax {
   std::string_view command;  // "assess", "histogram", ...
-  std::vector<OptionSpec> options;
+  std::vector<OptionRule> options;
   std::size_t minPositional = 0;
   std::size_t maxPositional = 0;
 };
