@@ -42,8 +42,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-std::string ss(const QString& s) { return s.toStdString(); }
-
 // The most rows the table shows (the lightest); the CSV holds them all.
 constexpr int kMaxTableRows = 2000;
 

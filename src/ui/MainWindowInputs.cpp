@@ -41,8 +41,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-std::string ss(const QString& s) { return s.toStdString(); }
-
 // The key class of each typed edit; read-only edits have none.
 struct TypedEdit {
   QLineEdit* edit;

@@ -17,6 +17,7 @@
 #include "shell/Messages.h"
 #include "ui/HistogramSaveCommand.h"
 #include "ui/NamedWidget.h"
+#include "ui/QtText.h"
 #include "ui/Services.h"
 #include "ui/WindowPlace.h"
 #include "ui/Windows.h"
@@ -24,8 +25,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-std::string ss(const QString& s) { return s.toStdString(); }
 
 constexpr int kHandOverItem = 2;  // "Histogram" of the main window's creation selector
 

@@ -54,8 +54,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-std::string ss(const QString& s) { return s.toStdString(); }
-
 constexpr std::uint32_t kBarColour = 15780518;
 constexpr std::uint32_t kStripeColour = 16769505;
 

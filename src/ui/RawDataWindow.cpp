@@ -63,8 +63,6 @@ constexpr std::uint32_t kBarColour = 15780518;  // bars of the shown histogram
 constexpr std::uint32_t kIntervalRowColour = 16769505;
 constexpr std::uint32_t kTotalRowColour = 11783167;
 
-std::string ss(const QString& s) { return s.toStdString(); }
-
 QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int columns) {
   auto* g = makeReadOnlyGrid(parent, name, rows, columns);
   g->setSelectionMode(QAbstractItemView::NoSelection);

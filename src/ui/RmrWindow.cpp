@@ -33,8 +33,6 @@ using namespace rmr_cells;
 
 namespace {
 
-std::string ss(const QString& s) { return s.toStdString(); }
-
 constexpr int kRowHeight = 20;
 
 // The grid of a table: row 0 and column 0 are plain fixed cells; `editableCol` is the column the

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "CliRun.h"
+#include "RawDataSamples.h"
 
 using namespace Qt::StringLiterals;
 
@@ -115,18 +116,7 @@ TEST_F(CliFailures, AbsurdButValidInputsAreAssessedWithAWarning) {
 
 // A type whose fit faults is left out and named; the others are fitted.
 TEST_F(CliFailures, FitNamesTheTypesItLeftOut) {
-  // A binomial bell about 2 on steps of 1/64: the mean is exactly 2, where the Snedecor estimate
-  // divides by zero.
-  std::string values;
-  double c = 1;
-  std::vector<double> weight(41);
-  for (int j = 20; j <= 40; ++j) {
-    weight[static_cast<size_t>(j)] = weight[static_cast<size_t>(40 - j)] = c;
-    c = c * (40 - j) / (j + 1);
-  }
-  for (int j = 0; j <= 40; ++j)
-    for (long k = 0; k < std::lround(300 * weight[static_cast<size_t>(j)]); ++k)
-      values += std::to_string(2 + (j - 20) / 64.0) + "\r\n";
+  const std::string values = bellAboutTwo();
   const QString file = dir.path() + u"/bell.txt"_s;
   std::ofstream(file.toStdString(), std::ios::binary) << values;
   const CliRun r = runCli({u"fit"_s, file, u"--lang"_s, u"en"_s});

@@ -31,6 +31,7 @@
 #include <string>
 #include <vector>
 
+#include "RawDataSamples.h"
 #include "ServicesFixture.h"
 #include "ShellFixture.h"
 #include "io/FileRead.h"
@@ -273,18 +274,7 @@ TEST_F(RawDataWindowTest, FittingFillsTheTypeListAndTheSortedTable) {
 // A type whose computation faults is left out of the list and the table and named in one warning
 // after the fit; the other types are fitted.
 TEST_F(RawDataWindowTest, ATypeThatFaultsIsLeftOutAndNamedInOneWarning) {
-  // A binomial bell about 2 on steps of 1/64: the mean is exactly 2, where the Snedecor estimate
-  // divides by zero.
-  std::string bytes;
-  double c = 1;
-  std::vector<double> weight(41);
-  for (int j = 20; j <= 40; ++j) {
-    weight[static_cast<size_t>(j)] = weight[static_cast<size_t>(40 - j)] = c;
-    c = c * (40 - j) / (j + 1);
-  }
-  for (int j = 0; j <= 40; ++j)
-    for (long k = 0; k < std::lround(300 * weight[static_cast<size_t>(j)]); ++k)
-      bytes += std::to_string(2 + (j - 20) / 64.0) + "\r\n";
+  const std::string bytes = bellAboutTwo();
   open(writeFile("bell.txt", bytes));
   dialogs.asked.clear();
   child<QPushButton>("BuParam")->click();
