@@ -89,6 +89,21 @@ void BarChart::setBars(std::span<const double> values, std::vector<std::string> 
   setBars(QList<double>(values.begin(), values.end()), std::move(labels), top);
 }
 
+void BarChart::setHistogramBars(std::span<const double> p, bool indexLabels,
+                                const std::function<double(int)>& position, bool turnedMarks) {
+  const double highest = p.empty() ? 0 : *std::max_element(p.begin(), p.end());
+  setBars(p, barLabels(p, indexLabels, position), barChartTop(highest, turnedMarks));
+}
+
+std::vector<std::string> barLabels(std::span<const double> values, bool indexLabels,
+                                   const std::function<double(int)>& position) {
+  std::vector<std::string> labels;
+  labels.reserve(values.size());
+  for (size_t i = 0; i < values.size(); ++i)
+    labels.push_back(indexLabels ? std::to_string(i) : formatBarLabel(values[i], position(int(i))));
+  return labels;
+}
+
 void BarChart::clear() { setBars(QList<double>(), {}, 1); }
 
 void BarChart::setColours(const QColor& fill, const QColor& outline) {

@@ -57,6 +57,10 @@ class BarChart {
   /// enough, the value axis from 0 to `top` (rounded to nice numbers), labels and marks placed anew.
   void setBars(const QList<double>& values, std::vector<std::string> labels, double top);
   void setBars(std::span<const double> values, std::vector<std::string> labels, double top);
+  /// Shows the probabilities `p` of a histogram as its bars: labelled by index or by `position(i)` of
+  /// bar i (0-based), the value axis above the highest with room for turned marks.
+  void setHistogramBars(std::span<const double> p, bool indexLabels,
+                        const std::function<double(int)>& position, bool turnedMarks);
   /// No bars.
   void clear();
   /// The fill and the outline of the bars.
@@ -90,6 +94,9 @@ std::vector<std::string> indexLabels(int n);
 
 /// The top of the value axis over bars up to `highest`, with room for turned marks.
 double barChartTop(double highest, bool turnedMarks);
+/// Axis labels of bars with heights `values`: the index (from 0) or the bar's height at `position(i)`.
+std::vector<std::string> barLabels(std::span<const double> values, bool indexLabels,
+                                   const std::function<double(int)>& position);
 /// The top of the value axis over `values`: `headroom` times the highest, 1 over no positive bar.
 double barChartTop(std::span<const double> values, double headroom);
 

@@ -577,20 +577,9 @@ void ChartWindow::rebuildSeries() {
   const bool index = services_.options.axisIndex;
   chart_->bars().axisX->setTitleText(index ? u"Index x"_s : qs(MessageText(217, services_.language())));
 
-  std::vector<std::string> labels;
-  labels.reserve(n);
-  QList<qreal> values;
-  values.reserve(n);
-  double top = 0;
-  for (int i = 1; i <= n; ++i) {
-    const double p = hist_.p[i - 1];
-    values.append(p);
-    top = std::max(top, p);
-    labels.push_back(index ? std::to_string(i - 1)
-                           : formatBarLabel(p, barLabelPosition(hist_, i, redrawPositions_)));
-  }
-  // Turned marks need room above the highest bar.
-  chart_->bars().setBars(values, std::move(labels), barChartTop(top, chart_->marks().turned()));
+  chart_->bars().setHistogramBars(
+      std::span<const double>(hist_.p.data(), size_t(n)), index,
+      [this](int i) { return barLabelPosition(hist_, i + 1, redrawPositions_); }, chart_->marks().turned());
   QBarSet* set = chart_->bars().set;
   set->setColor(fromBgr(barColour()));
   set->deselectAllBars();

@@ -195,16 +195,13 @@ void DistributionFunctionWindow::fillAgain() {
   const bool index = services_.options.axisIndex;
   chart_->marks().CBValInd->setCurrentIndex(index ? 0 : 1);
   bars.axisX->setTitleText(index ? u"Index x"_s : qs(MessageText(218, lang)));
-  std::vector<std::string> labels;
-  QList<qreal> values;
-  double F = 0;
-  for (int i = 1; i <= n; ++i) {
-    F += hist_.p[i - 1];
-    values.append(F);
-    const double x = i < n ? hist_.min + (i - 1) * hist_.step : hist_.max;
-    labels.push_back(index ? std::to_string(i - 1) : formatBarLabel(F, x));
-  }
-  bars.setBars(values, std::move(labels), chart_->marks().turned() ? 1.3 : 1.0);
+  std::vector<double> F(size_t(std::max(n, 0)));
+  double sum = 0;
+  for (int i = 0; i < n; ++i) F[i] = sum += hist_.p[i];
+  bars.setBars(
+      F,
+      ::barLabels(F, index, [this, n](int i) { return i + 1 < n ? hist_.min + i * hist_.step : hist_.max; }),
+      chart_->marks().turned() ? 1.3 : 1.0);
 
   // Table.
   const std::vector<DistributionFunctionRow> rows = DistributionFunctionRows(hist_);

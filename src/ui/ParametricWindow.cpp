@@ -525,17 +525,9 @@ void ParametricWindow::rebuildSeries() {
   BarChart& bars = chart_->bars();
   bars.axisX->setTitleText(index ? u"Index   f(z)"_s : qs(MessageText(217, services_.language())));
   chart_->marks().CBValInd->setCurrentIndex(index ? 0 : 1);
-  std::vector<std::string> labels;
-  QList<qreal> values;
-  double top = 0;
-  for (int i = 1; i <= n; ++i) {
-    const double pi = result_.p[i - 1];
-    values.append(pi);
-    top = std::max(top, pi);
-    labels.push_back(index ? std::to_string(i - 1)
-                           : formatBarLabel(pi, result_.min + (i - 0.5) * result_.step));
-  }
-  bars.setBars(values, std::move(labels), barChartTop(top, chart_->marks().turned()));
+  bars.setHistogramBars(
+      std::span<const double>(result_.p.data(), size_t(n)), index,
+      [this](int i) { return result_.min + (i + 0.5) * result_.step; }, chart_->marks().turned());
 }
 
 void ParametricWindow::fillTables() {

@@ -588,17 +588,11 @@ void RawDataWindow::drawBars() {
   const Histogram& h = *shown_;
   const int N = binCount(h);
   const bool index = services_.options.axisIndex;
-  std::vector<std::string> labels;
-  labels.reserve(static_cast<size_t>(N));
-  for (int i = 0; i < N; ++i)
-    labels.push_back(index ? std::to_string(i)
-                           : formatBarLabel(h.p[static_cast<size_t>(i)], h.min + i * h.step));
   chart_->bars().axisX->setTitleText(index ? qs(runtimeText(RuntimeText::IndexAxisTitle, lang()))
                                            : qs(MessageText(217, lang())));
-  // Turned marks need room above the highest bar.
-  const std::span<const double> p(h.p.data(), static_cast<size_t>(N));
-  const double highest = p.empty() ? 0 : *std::max_element(p.begin(), p.end());
-  chart_->bars().setBars(p, std::move(labels), barChartTop(highest, chart_->marks().turned()));
+  chart_->bars().setHistogramBars(
+      std::span<const double>(h.p.data(), static_cast<size_t>(N)), index,
+      [&h](int i) { return h.min + i * h.step; }, chart_->marks().turned());
 }
 
 const BarChart& RawDataWindow::bars() const { return chart_->bars(); }
