@@ -29,6 +29,7 @@
 #include "persistence/SettingsKeys.h"
 #include "shell/Dialogs.h"
 #include "shell/Messages.h"
+#include "ui/ChainController.h"
 #include "ui/LostLetters.h"
 #include "ui/NamedWidget.h"
 #include "ui/ProgramData.h"
@@ -324,7 +325,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
   createStatusBar();
 
   setupInputArea();
-  setupChain();
+  chain_ = new ChainController(services_, model_, this);
   // Other parts of the window connect their handlers to the actions here.
   setupFiles();
 
@@ -885,3 +886,7 @@ void MainWindow::writeMainSettings() {
 
   writeRockTypeSettings();
 }
+
+ChainReading MainWindow::chainReadingOption() const { return chain_->readingOption(); }
+
+const AssessmentResult& MainWindow::assessment() const { return chain_->assessment(); }

@@ -14,8 +14,10 @@
 #include "rmr/RmrTables.h"
 #include "shell/ChainMessages.h"
 #include "shell/Language.h"
+#include "ui/ProjectModel.h"
 
 struct Services;
+class ChainController;
 class QCheckBox;
 class QEvent;
 struct InputProblem;
@@ -70,6 +72,8 @@ class MainWindow : public QMainWindow {
   ~MainWindow() override;
 
   ProjectState& project() { return project_; }
+  /// The project and the signals of what changed in it.
+  ProjectModel& model() { return model_; }
   InputAreaView& view() { return view_; }
   Services& services() { return services_; }
 
@@ -196,14 +200,10 @@ class MainWindow : public QMainWindow {
  signals:
   /// A display option (highlighting, axis labels, chart toolbars, separators) has changed.
   void displayOptionsChanged();
-  /// The results of the chain or the inputs behind them may have changed (emitted whenever the
-  /// result buttons are brought up to date: after each step, each invalidation, each file read).
-  void resultsChanged();
 
   // ---- project inputs
  public:
-  // ProjectState is the truth; the controls mirror it. Code that changes project() directly (files,
-  // chain) calls refreshInputArea() (or updateResultButtons() for the done flags) afterwards.
+  // The model's ProjectState is the truth; the controls mirror it and follow the model's signals.
 
   /// Builds the input area of the window (MainWindowInputs.cpp); called by the constructor.
   void setupInputArea();
@@ -213,10 +213,6 @@ class MainWindow : public QMainWindow {
   QGroupBox* buildAssignment2(QWidget* parent);
   QGridLayout* buildBoltFields(QWidget* parent);
   void connectInputArea(QObject* filter);
-  /// Writes the whole project state into the input controls.
-  void refreshInputArea();
-  /// Enables the result chart buttons after the done flags.
-  void updateResultButtons();
   /// The rock type offer list of the layer table (ProjectState::rockTypes and the list CBTypProm).
   void setRockTypes(std::vector<std::string> rockTypes);
   /// Shows the name of the slot of `source` (layer `layerRow`) in its table cell.
@@ -271,38 +267,16 @@ class MainWindow : public QMainWindow {
   /// A histogram handed over by a creation window: kept as the created histogram (source 15), then
   /// the store action above runs.
   void StoreCreatedHistogram(const Histogram& h);
-  /// A designed pattern: n, d1 and ds [mm] go into EdPK, EdPS and EdPSds as an input change, so the
-  /// bearing capacity and what follows fall and the work is unsaved.
-  void takeDesignedPattern(int n, double d1, double ds);
   void BitBtn2Click();
   /// Item of the histogram-creation selector `CBTypOkna`; selecting one opens no window.
   int creationWindowItem() const;
   void selectCreationWindowItem(int item);
 
-  // ---- computation chain
-  // Each command runs its core computation on project(), reports its messages through the dialog
-  // service, shows the result in the chart window and enables the result's chart button.
-
-  /// Connects the chain buttons and the result chart buttons (MainWindowChain.cpp).
-  void setupChain();
-  void ButBetaClick();
-  /// The steps of the chain; each returns false when it refused (its message and focus are shown).
-  bool BBRedPevClick();
-  bool BBDelSvorClick();
-  bool BBZatSvorClick();
-  /// The assessment: bearing capacity, reliability function and verdict in the chart window's panel.
-  /// Also run by the results reader and by a change of the standard in the chart window.
-  bool BBFunSpojClick();
-  /// Runs reduced strength, bolt length, bolt load and the assessment in this order through their
-  /// commands and stops at the first that refuses (`SpocitatVse`, menu item `SpocitatVse1`, F9).
-  void SpocitatVseClick();
-  void GrafRePeClick();
-  void GrafDeSvClick();
-  void GrafZaSvClick();
-  void GrafUnSvClick();
-  void GrafFSClick();
+  // ---- computation chain (ChainController)
+  /// The chain commands, their messages and the last assessment.
+  ChainController& chain() { return *chain_; }
   /// The last assessment shown (valid while project().assessmentDone).
-  const AssessmentResult& assessment() const { return assessment_; }
+  const AssessmentResult& assessment() const;
 
   // ---- project and results files
   /// Connects the file commands to their actions; called by the constructor.
@@ -336,9 +310,9 @@ class MainWindow : public QMainWindow {
   /// The tables and labels of the RMR window as stored in project and results files.
   RmrTables& rmrTables() { return rmrTables_; }
   /// Full path of the project file last saved or opened; empty before.
-  const std::string& currentProjectFile() const { return currentProjectFile_; }
+  const std::string& currentProjectFile() const { return model_.projectFile(); }
   /// The results file last opened or saved since the project was opened or begun; empty when none.
-  const std::string& currentResultsFile() const { return currentResultsFile_; }
+  const std::string& currentResultsFile() const { return model_.resultsFile(); }
   /// True when the inputs changed since the last save or results exist that were not saved.
   bool workUnsaved() const;
   /// Asks (Yes / No / Cancel) whether to save unsaved work first; Yes saves the results when there
@@ -353,7 +327,8 @@ class MainWindow : public QMainWindow {
 
  private:
   Services& services_;
-  ProjectState project_;
+  ProjectModel model_;
+  ProjectState& project_ = model_.state();
   InputAreaView view_;
 
   // ---- frame members
@@ -398,6 +373,12 @@ class MainWindow : public QMainWindow {
   void setSaveEnabled(const char* action, bool enabled);
   void showProblems(const std::vector<InputProblem>& problems, QWidget* focusBack);
   void onFocusChanged(QWidget* old, QWidget* now);
+  /// Writes the whole project state into the input controls (on the model's inputsChanged).
+  void refreshInputArea();
+  /// Enables the result chart buttons after the done flags (on the model's resultsChanged).
+  void updateResultButtons();
+  /// Shows the bolt pattern inputs (on the model's patternChanged).
+  void showPattern();
   void thicknessEdited(int row);
   bool inputFilter(QObject* watched, QEvent* event);
   QTableWidget* makeSlotTable(int source, const char* name, const char* openName, const char* chartName);
@@ -442,24 +423,17 @@ class MainWindow : public QMainWindow {
   std::string depthWarned_;      // the EdH text last warned about
 
   // ---- chain members
-  AssessmentResult assessment_;
-  /// Shows the messages of a chain command in order and moves the focus as the last one asks.
-  void showChainReport(const ChainReport& report);
+  ChainController* chain_ = nullptr;
   /// Shows the refusals and reports met while opening the project `path`, in their order, then the
   /// refusals and warnings of its typed inputs.
   void showOpenReport(const ProjectOpenReport& report, const std::string& path);
   /// Shows messages about the values of the file `path` (each naming the file); the focus goes where
   /// the first refusal asks.
   void showFileValueMessages(const std::vector<ChainMessage>& messages, const std::string& path);
-  void focusChainField(FocusField field, int layerRow);
-  /// Runs a long loop with `bar` showing its progress; hidden again afterwards.
-  ChainReport runWithProgress(QProgressBar* bar, const std::function<ChainReport(const LoopProgress&)>& run);
 
   // ---- file members
   int rockTypeCount_ = 0;
   RmrTables rmrTables_;
-  std::string currentProjectFile_;
-  std::string currentResultsFile_;
   std::string givenFile_;  // answers the open dialog of the project or results command when set
   // Unsaved work: the inputs and the results as last saved, opened or started afresh.
   std::string savedInputs_, savedResults_;

@@ -30,6 +30,7 @@
 #include "shell/Dialogs.h"
 #include "shell/Encoding.h"
 #include "shell/Messages.h"
+#include "ui/ChainController.h"
 #include "ui/ExportCommands.h"
 #include "ui/HistogramSaveCommand.h"
 #include "ui/LostLetters.h"
@@ -257,7 +258,7 @@ void MainWindow::SaveTabHornClick() {
   if (p.combinedSupport) askSlot(p.q, MessageText(160, lang));
   askSlot(p.gamma, MessageText(161, lang));
   askSlot(p.sigmaR, MessageText(162, lang));
-  refreshInputArea();
+  model_.inputsReplaced();
 
   data = projectFileFromState(p, rmrTables_);
   for (int r = 0; r < ProjectState::kLayers && r < static_cast<int>(data.layers.size()); ++r)
@@ -269,7 +270,7 @@ void MainWindow::SaveTabHornClick() {
     error(lang, FileError::notWritten(path, why).text(lang));
     return;
   }
-  currentProjectFile_ = path;
+  model_.setFiles(path, model_.resultsFile());
   markWorkSaved(true, false);
 }
 
@@ -281,7 +282,7 @@ void MainWindow::showFileValueMessages(const std::vector<ChainMessage>& messages
                   DlgButtons::Ok, mrOk);
     if (!firstRefusal && m.kind != DlgKind::Warning) firstRefusal = &m;
   }
-  if (firstRefusal) focusChainField(firstRefusal->focus, firstRefusal->layerRow);
+  if (firstRefusal) chain_->focusField(firstRefusal->focus, firstRefusal->layerRow);
 }
 
 void MainWindow::showOpenReport(const ProjectOpenReport& report, const std::string& path) {
@@ -304,7 +305,7 @@ void MainWindow::showOpenReport(const ProjectOpenReport& report, const std::stri
               return e.beta.firstNumber() == 149 && m.number == 149 &&
                      m.layerRow == e.beta.messages[0].layerRow;
             }))
-          showChainReport(e.beta);
+          chain_->showReport(e.beta);
         break;
     }
   }
@@ -323,11 +324,10 @@ void MainWindow::OtevritClick() {
   view_.currentSource = report.lastSource;
   if (!report.lastHistogramFile.empty()) view_.currentHistogramFile = report.lastHistogramFile;
   view_.selectedLayerRow = 0;
-  refreshInputArea();
+  model_.inputsReplaced();
   showOpenReport(report, path);
   if (data->hasRmr) setSaveEnabled("SaveTabHorn1", true);
-  currentProjectFile_ = path;
-  currentResultsFile_.clear();
+  model_.setFiles(path, {});
   services_.windows.rmrTablesReplaced();
   markWorkSaved(true, true);
 }
@@ -337,14 +337,14 @@ void MainWindow::OtevritClick() {
 void MainWindow::ZpravaPDFClick() {
   // The results name without the version an opened project appends to it.
   std::string name = cutAt(project_.resultsName, kVersionMarker);
-  if (name.empty() && !currentProjectFile_.empty())
-    name = std::filesystem::path(currentProjectFile_).stem().string();
+  if (name.empty() && !model_.projectFile().empty())
+    name = std::filesystem::path(model_.projectFile()).stem().string();
   if (name.empty()) name = "Veltra";
   ReportHeader header;
   header.projectName = name;
   header.version = services_.programVersion;
-  header.projectFile = currentProjectFile_;
-  header.resultsFile = currentResultsFile_;
+  header.projectFile = model_.projectFile();
+  header.resultsFile = model_.resultsFile();
   header.rmr = &rmrTables_;
   header.check = services_.windows.currentCheck();
   header.design = services_.windows.currentDesign();
@@ -371,7 +371,7 @@ void MainWindow::SaveVyslClick() {
     error(lang, FileError::notWritten(path, why).text(lang));
     return;
   }
-  currentResultsFile_ = path;
+  model_.setFiles(model_.projectFile(), path);
   markWorkSaved(true, true);
 }
 
@@ -387,16 +387,15 @@ void MainWindow::OpenVyslClick() {
   for (ChainMessage& m : typedInputMessages(project_)) values.push_back(std::move(m));
   settleStoredReading(project_, chainReadingOption());
   view_.selectedLayerRow = 0;
-  refreshInputArea();
+  model_.inputsReplaced();
   showFileValueMessages(values, path);
   QPushButton* buttons[] = {GrafRePe_, GrafDeSv_, GrafZaSv_, GrafUnSv_, GrafFS_};
   for (int i = 0; i < 5; ++i) buttons[i]->setEnabled(data->buttons[i]);
   setSaveEnabled("SaveVysl1", true);
   setSaveEnabled("SaveTabHorn1", true);
   services_.windows.rmrTablesReplaced();
-  currentProjectFile_.clear();  // the results stand for themselves
-  currentResultsFile_ = path;
-  BBFunSpojClick();
+  model_.setFiles({}, path);  // the results stand for themselves
+  chain_->runAssessment();
   markWorkSaved(true, true);
 }
 
@@ -429,6 +428,7 @@ std::string MainWindow::resultsSnapshot() const {
 void MainWindow::markWorkSaved(bool inputs, bool results) {
   if (inputs) savedInputs_ = inputsSnapshot();
   if (results) savedResults_ = resultsSnapshot();
+  model_.workSaved();
 }
 
 bool MainWindow::workUnsaved() const {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QChartView>
 #include <QComboBox>
@@ -42,7 +43,7 @@ class DesignWindowTest : public ServicesTest {
   void assess(const char* project) {
     dialogs.answerFile(services->folders.ProjectsFolder + "/" + project);
     main->OtevritClick();
-    main->SpocitatVseClick();
+    main->findChild<QAbstractButton*>(u"SpocitatVse"_s)->click();
     ASSERT_TRUE(main->project().assessmentDone);
   }
 
@@ -144,7 +145,7 @@ TEST_F(DesignWindowTest, UsingAPatternFillsTheFieldsAsAnInputChange) {
     EXPECT_EQ(window->outcome()->current->ds, want.ds);
   }
   // The assessment of the used lightest pattern gives its Pf.
-  main->BBFunSpojClick();
+  main->findChild<QAbstractButton*>(u"BBFunSpoj"_s)->click();
   EXPECT_NEAR(main->assessment().pf, window->outcome()->current->pf,
               1e-12 + 1e-9 * window->outcome()->current->pf);
 
@@ -182,7 +183,7 @@ TEST_F(DesignWindowTest, DesignsAgainWhenTheBoltLoadChanges) {
   EXPECT_EQ(window->outcome(), nullptr);
   EXPECT_FALSE(in<QLabel>("LabStav")->text().isEmpty());
   EXPECT_FALSE(in<QPushButton>("BBPouzit")->isEnabled());
-  main->SpocitatVseClick();
+  main->findChild<QAbstractButton*>(u"SpocitatVse"_s)->click();
   settle();
   ASSERT_TRUE(window->outcome());
   EXPECT_NE(window->outcome()->result.required.k, first);

@@ -168,7 +168,7 @@ TEST_F(ProjectFiles, HistogramsMadeInMemoryAreOfferedForSavingOrLeaveTheProject)
   p.layers[1].name = "Vytvořen ( \"Prvotmí data\" )";
   p.k.name = "Vytvořen ( \"Parametrické rozdělení\" )";
   p.gamma.name = "Vytvořen ( \"Histogram\" )";
-  main->refreshInputArea();
+  main->model().inputsReplaced();
   dialogs.asked.clear();
   dialogs.answerFile(projects("Pamet.hor"));
   dialogs.answer(mrNo);   // layer 2: not saved

@@ -1,4 +1,5 @@
 // Saving and opening results files, and the command line's assessment of the same project.
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QProcess>
@@ -10,6 +11,8 @@
 #include "shell/Dialogs.h"
 #include "shell/NumberText.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class ResultsFiles : public FilesTest {
@@ -17,10 +20,10 @@ class ResultsFiles : public FilesTest {
   // Opens the example project and runs the whole chain through the window's commands.
   void computeExample(const char* project = "Chodba_K12.hor") {
     openProject(projects(project));
-    main->BBRedPevClick();
-    main->BBDelSvorClick();
-    main->BBZatSvorClick();
-    main->BBFunSpojClick();
+    main->findChild<QAbstractButton*>(u"BBRedPev"_s)->click();
+    main->findChild<QAbstractButton*>(u"BBDelSvor"_s)->click();
+    main->findChild<QAbstractButton*>(u"BBZatSv"_s)->click();
+    main->findChild<QAbstractButton*>(u"BBFunSpoj"_s)->click();
     for (const auto& a : dialogs.asked) ADD_FAILURE() << "unexpected dialog: " << a.text;
     ASSERT_TRUE(main->project().assessmentDone);
   }

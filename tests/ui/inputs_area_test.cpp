@@ -139,7 +139,7 @@ class InputArea : public ::testing::Test {
     p.reducedStrengthDone = p.boltLengthDone = p.boltLoadDone = p.bearingCapacityDone = p.assessmentDone =
         true;
     p.beta = "0.95";
-    w->refreshInputArea();
+    w->model().inputsReplaced();
   }
 
   ScriptedDialogs dialogs;
@@ -416,7 +416,7 @@ TEST_F(InputArea, EachInputInvalidatesExactlyItsResults) {
       {"layer file",
        [&] {
          project().layers[0].rockType = "X";
-         w->refreshInputArea();
+         w->model().inputsReplaced();
          loadLayer(1, dis);
        },
        All},
@@ -425,7 +425,7 @@ TEST_F(InputArea, EachInputInvalidatesExactlyItsResults) {
        [&] {
          project().nextLayerRow = 3;
          project().layers[0].thickness = "4";
-         w->refreshInputArea();
+         w->model().inputsReplaced();
          auto* t = get<QTableWidget>("StrGrHorn");
          t->setFocus();
          t->setCurrentCell(2, 3);
@@ -447,7 +447,7 @@ TEST_F(InputArea, EachInputInvalidatesExactlyItsResults) {
       {"uncheck combined support",
        [&] {
          project().combinedSupport = true;
-         w->refreshInputArea();
+         w->model().inputsReplaced();
          setAllDone();
          toggleCombined();
          EXPECT_FALSE(get<QTableWidget>("StringGridOPV")->isEnabled());
@@ -488,7 +488,7 @@ TEST_F(InputArea, EachInputInvalidatesExactlyItsResults) {
   w->NovyClick();
   project().combinedSupport = true;
   project().reducedStrengthDone = true;
-  w->refreshInputArea();
+  w->model().inputsReplaced();
   toggleCombined();
   EXPECT_TRUE(project().reducedStrengthDone);
   EXPECT_TRUE(get<QPushButton>("GrafRePe")->isEnabled());
@@ -599,7 +599,7 @@ TEST_F(InputArea, NewProjectClearsInputsButKeepsSpacing) {
 TEST_F(InputArea, ThicknessesAreCheckedWhenTheTableIsLeft) {
   project().nextLayerRow = 4;  // three layers
   project().layers[1].thickness = "2";
-  w->refreshInputArea();
+  w->model().inputsReplaced();
   auto* t = get<QTableWidget>("StrGrHorn");
   t->setFocus();
   t->setCurrentCell(3, 3);
@@ -620,7 +620,7 @@ namespace {
 TEST_F(InputArea, FieldsFilterTheirKeysAndEnterMovesOn) {
   // Thickness cells: "," becomes ".", letters beep.
   project().nextLayerRow = 3;
-  w->refreshInputArea();
+  w->model().inputsReplaced();
   auto* t = get<QTableWidget>("StrGrHorn");
   t->setFocus();
   t->setCurrentCell(2, 3);

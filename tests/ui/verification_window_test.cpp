@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QChart>
@@ -207,11 +208,11 @@ TEST_F(VerificationWindow, CheckShowsTheFiguresOfTheCommandLineWithTheSameSeed) 
   EXPECT_LT(axis->min(), s->axisRange().second);
 
   // Another assessment takes the check away: its figures belong to the one before.
-  main->BBFunSpojClick();
+  main->findChild<QAbstractButton*>(u"BBFunSpoj"_s)->click();
   EXPECT_NE(chart->currentCheck(), nullptr) << "the same assessment again keeps the check";
   main->project().failureMass += 1e-9;
   main->project().failureProbability += 1e-9;
-  main->GrafFSClick();
+  main->findChild<QAbstractButton*>(u"GrafFS"_s)->click();
   EXPECT_EQ(chart->currentCheck(), nullptr);
   EXPECT_EQ(cell(0, 1), QString());
   EXPECT_FALSE(open->isEnabled());

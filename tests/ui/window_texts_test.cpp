@@ -301,10 +301,10 @@ TEST_F(WindowTexts, AfterTheWholeChainASwitchToEnglishLeavesNoCzechButTheProject
   dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12.hor");
   main->OtevritClick();
   ASSERT_GT(main->project().nextLayerRow, 1);
-  main->BBRedPevClick();
-  main->BBDelSvorClick();
-  main->BBZatSvorClick();
-  main->BBFunSpojClick();
+  main->findChild<QAbstractButton*>(u"BBRedPev"_s)->click();
+  main->findChild<QAbstractButton*>(u"BBDelSvor"_s)->click();
+  main->findChild<QAbstractButton*>(u"BBZatSv"_s)->click();
+  main->findChild<QAbstractButton*>(u"BBFunSpoj"_s)->click();
   ASSERT_TRUE(main->project().assessmentDone);
   QApplication::processEvents();
   EXPECT_TRUE(dialogs.asked.empty()) << dialogs.asked.front().text;
@@ -325,7 +325,7 @@ TEST_F(WindowTexts, AfterTheWholeChainASwitchToEnglishLeavesNoCzechButTheProject
   switchTo(Language::English);
   EXPECT_EQ(czechTextsOfAllWindows(data), "");
   // Computed again in English; the design follows the new results.
-  main->BBFunSpojClick();
+  main->findChild<QAbstractButton*>(u"BBFunSpoj"_s)->click();
   QApplication::processEvents();
   QTRY_VERIFY_WITH_TIMEOUT(all->design->outcome() && !all->design->computing(), 60000);
   EXPECT_EQ(czechTextsOfAllWindows(data), "") << "computed in English";
@@ -368,7 +368,7 @@ TEST_F(WindowTexts, RawDataAndFittedTypesSwitchToEnglishAndAreFittedInEnglish) {
 TEST_F(WindowTexts, CzechScreensShowNoEnglishWordsButTheQuotedTexts) {
   dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12.hor");
   main->OtevritClick();
-  main->SpocitatVseClick();
+  main->findChild<QAbstractButton*>(u"SpocitatVse"_s)->click();
   ASSERT_TRUE(main->project().assessmentDone);
   RawDataWindow* raw = services->windows.rawData;
   dialogs.answerFile(std::string(TEST_DATA_DIR) + "/rawdata/normal_mu50_sigma5.txt");
