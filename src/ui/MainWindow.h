@@ -18,6 +18,7 @@
 
 struct Services;
 class ChainController;
+class ProjectFiles;
 class QCheckBox;
 class QEvent;
 struct InputProblem;
@@ -51,7 +52,7 @@ std::string mainWindowCaption(Language language, const std::string& programVersi
 /// item's name, e.g. "Novy1"); the toolbar button showing it is a QToolButton named after the
 /// button ("Novy"). Enabling or disabling the action does both at once. The input area and the file
 /// commands, built in their own files, connect their handlers to these actions, e.g.
-///   connect(actOtevrit, &QAction::triggered, this, &MainWindow::OtevritClick);
+///   connect(actDefaultHodnoty, &QAction::triggered, this, &MainWindow::DefaultHodnotyClick);
 /// Handlers are plain members; tests call them directly or trigger the actions.
 /// What the input area shows of the project: selection, current slot and the created histogram.
 struct InputAreaView {
@@ -281,20 +282,8 @@ class MainWindow : public QMainWindow {
   // ---- project and results files
   /// Connects the file commands to their actions; called by the constructor.
   void setupFiles();
-  /// Open project (`Otevrit`, Ctrl+O): reads a project file chosen by the user.
-  void OtevritClick();
-  /// Save project (`SaveTabHorn`, Ctrl+S).
-  void SaveTabHornClick();
-  /// Open results (`OpenVysl`): restores a results file and runs the assessment again.
-  void OpenVyslClick();
-  /// Save results (`SaveVysl`).
-  void SaveVyslClick();
-  /// Open project and open results with `path` in place of the open dialog's answer (a file named
-  /// on the command line): the same questions, checks and messages as the commands.
-  void openProjectFile(const std::string& path);
-  void openResultsFile(const std::string& path);
-  /// Assessment report as a PDF (`ZpravaPDF`), enabled with `SaveVysl`.
-  void ZpravaPDFClick();
+  /// Open and save of project and results, the report and the unsaved work.
+  ProjectFiles& files() { return *files_; }
   /// Preset values (`DefaultHodnoty`).
   void DefaultHodnotyClick();
   /// Settings file listing (`INIsoubor1`).
@@ -313,12 +302,6 @@ class MainWindow : public QMainWindow {
   const std::string& currentProjectFile() const { return model_.projectFile(); }
   /// The results file last opened or saved since the project was opened or begun; empty when none.
   const std::string& currentResultsFile() const { return model_.resultsFile(); }
-  /// True when the inputs changed since the last save or results exist that were not saved.
-  bool workUnsaved() const;
-  /// Asks (Yes / No / Cancel) whether to save unsaved work first; Yes saves the results when there
-  /// are unsaved results, else the project. False when the command is to stop (Cancel, or a save
-  /// that did not happen).
-  bool askToSaveWork();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -424,24 +407,13 @@ class MainWindow : public QMainWindow {
 
   // ---- chain members
   ChainController* chain_ = nullptr;
-  /// Shows the refusals and reports met while opening the project `path`, in their order, then the
-  /// refusals and warnings of its typed inputs.
-  void showOpenReport(const ProjectOpenReport& report, const std::string& path);
-  /// Shows messages about the values of the file `path` (each naming the file); the focus goes where
-  /// the first refusal asks.
-  void showFileValueMessages(const std::vector<ChainMessage>& messages, const std::string& path);
 
   // ---- file members
   int rockTypeCount_ = 0;
   RmrTables rmrTables_;
-  std::string givenFile_;  // answers the open dialog of the project or results command when set
-  // Unsaved work: the inputs and the results as last saved, opened or started afresh.
-  std::string savedInputs_, savedResults_;
-  std::string inputsSnapshot() const;
-  std::string resultsSnapshot() const;
-  void markWorkSaved(bool inputs, bool results);
+  ProjectFiles* files_ = nullptr;
 
  public:
   /// The state as it stands counts as saved (after every window has filled what it shows of it).
-  void startClean() { markWorkSaved(true, true); }
+  void startClean();
 };

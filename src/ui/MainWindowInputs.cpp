@@ -34,6 +34,7 @@
 #include "ui/HistogramSaveCommand.h"
 #include "ui/MainWindow.h"
 #include "ui/NamedWidget.h"
+#include "ui/ProjectFiles.h"
 #include "ui/QtText.h"
 #include "ui/Services.h"
 
@@ -714,7 +715,7 @@ void MainWindow::ClearProject() {
 }
 
 void MainWindow::NovyClick() {
-  if (!askToSaveWork()) return;
+  if (!files_->askToSaveWork()) return;
   ClearProject();
   CBDruhTab_->setCurrentIndex(0);
   CBTypOkna_->setCurrentIndex(0);
@@ -727,7 +728,7 @@ void MainWindow::NovyClick() {
   rmrTables_.clearRatings();  // a new project also clears the RMR tables
   services_.windows.rmrTablesReplaced();
   model_.setFiles({}, {});  // a new project has no files yet
-  markWorkSaved(true, true);
+  files_->markWorkSaved(true, true);
 }
 
 // --------------------------------------------------------------------------------- floating controls

@@ -14,6 +14,7 @@
 #include "ui/MainWindow.h"
 #include "ui/NewHistogramWindow.h"
 #include "ui/ParametricWindow.h"
+#include "ui/ProjectFiles.h"
 #include "ui/RawDataWindow.h"
 #include "ui/RmrWindow.h"
 #include "ui/RockTypesWindow.h"
@@ -229,11 +230,11 @@ void Windows::showInChart(int source, const Histogram& h) const {
 }
 
 void Windows::openProjectFile(const std::string& path) const {
-  if (main) main->openProjectFile(path);
+  if (main) main->files().openProjectFile(path);
 }
 
 void Windows::openResultsFile(const std::string& path) const {
-  if (main) main->openResultsFile(path);
+  if (main) main->files().openResultsFile(path);
 }
 
 void Windows::showHistogramFile(const Histogram& h, const std::string& fileName) const {

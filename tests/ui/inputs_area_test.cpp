@@ -27,6 +27,7 @@
 #include "ui/ChartWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/ParametricWindow.h"
+#include "ui/ProjectFiles.h"
 #include "ui/Services.h"
 
 using namespace Qt::StringLiterals;
@@ -464,7 +465,7 @@ TEST_F(InputArea, EachInputInvalidatesExactlyItsResults) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    if (w->workUnsaved()) dialogs.answer(mrNo);  // the last case's work is dropped
+    if (w->files().workUnsaved()) dialogs.answer(mrNo);  // the last case's work is dropped
     w->NovyClick();
     setAllDone();
     c.act();
@@ -484,7 +485,7 @@ TEST_F(InputArea, EachInputInvalidatesExactlyItsResults) {
   }
 
   // Unchecking the combined support before the bolt length exists changes no flag.
-  if (w->workUnsaved()) dialogs.answer(mrNo);
+  if (w->files().workUnsaved()) dialogs.answer(mrNo);
   w->NovyClick();
   project().combinedSupport = true;
   project().reducedStrengthDone = true;

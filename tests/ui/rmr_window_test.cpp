@@ -304,7 +304,7 @@ TEST_F(RmrWindowTest, SavedAndReopenedProjectGivesTheSameRatingsAndRmr) {
   dialogs.answerFile(projects("Rated.hor"));
   dialogs.answer(mrYes);
   dialogs.answerFile(services->folders.HistogramsFolder + "/RMR_tvorba.dis");
-  main->SaveTabHornClick();
+  main->files().saveProject();
   EXPECT_EQ(main->project().rmr.name, "RMR_tvorba.dis");
 
   restart();
@@ -347,7 +347,7 @@ TEST_F(RmrWindowTest, RoadFromRatingToTheAssessmentMatchesTheCommandLine) {
   dialogs.answerFile(projects("Rated.hor"));
   dialogs.answer(mrYes);
   dialogs.answerFile(services->folders.HistogramsFolder + "/RMR_tvorba.dis");
-  main->SaveTabHornClick();
+  main->files().saveProject();
 
   const CliRun assess = runCli({u"assess"_s, QString::fromStdString(projects("Rated.hor")), u"--histograms"_s,
                                 QString::fromStdString(services->folders.HistogramsFolder)});

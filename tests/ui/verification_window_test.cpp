@@ -28,6 +28,7 @@
 #include "shell/NumberText.h"
 #include "ui/ChartWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/ProjectFiles.h"
 #include "ui/SensitivityWindow.h"
 #include "ui/Startup.h"
 #include "ui/TextSets.h"
@@ -68,7 +69,7 @@ class VerificationWindow : public ServicesTest {
   // The example project opened and assessed with row spacing `ds` (mm).
   void assessExample(const QString& ds) {
     dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12.hor");
-    main->OtevritClick();
+    main->actOtevrit->trigger();
     ASSERT_GT(main->project().nextLayerRow, 1);
     auto* e = in<QLineEdit>(main, "EdPSds");
     e->setFocus();

@@ -37,6 +37,7 @@
 #include "ui/ExportTexts.h"
 #include "ui/FitTableWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/ProjectFiles.h"
 #include "ui/QtDialogs.h"
 #include "ui/RawDataWindow.h"
 #include "ui/RuntimeTexts.h"
@@ -299,7 +300,7 @@ TEST_F(WindowTexts, AfterTheWholeChainASwitchToEnglishLeavesNoCzechButTheProject
   // The rock types of the project's layers are its own names.
   const QStringList data = {u"Jílovec"_s, u"Pískovec"_s};
   dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12.hor");
-  main->OtevritClick();
+  main->actOtevrit->trigger();
   ASSERT_GT(main->project().nextLayerRow, 1);
   main->findChild<QAbstractButton*>(u"BBRedPev"_s)->click();
   main->findChild<QAbstractButton*>(u"BBDelSvor"_s)->click();
@@ -367,7 +368,7 @@ TEST_F(WindowTexts, RawDataAndFittedTypesSwitchToEnglishAndAreFittedInEnglish) {
 // chain and a fit, and Qt's own file and colour dialogs (Qt's translations).
 TEST_F(WindowTexts, CzechScreensShowNoEnglishWordsButTheQuotedTexts) {
   dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12.hor");
-  main->OtevritClick();
+  main->actOtevrit->trigger();
   main->findChild<QAbstractButton*>(u"SpocitatVse"_s)->click();
   ASSERT_TRUE(main->project().assessmentDone);
   RawDataWindow* raw = services->windows.rawData;
@@ -429,13 +430,13 @@ TEST_F(WindowTexts, QuestionsButtonsAndDefaultsFollowTheLanguage) {
   dialogs.asked.clear();
   dialogs.answer(mrNo);  // the work is not saved first
   dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12.hor");
-  main->OtevritClick();
+  main->actOtevrit->trigger();
   ASSERT_GT(main->project().nextLayerRow, 1);
   main->project().width.name = "B";
   dialogs.asked.clear();
   dialogs.answerFile(services->folders.ProjectsFolder + "/Copy.hor");
   dialogs.answer(mrNo);  // leave the width histogram out of the project
-  main->SaveTabHornClick();
+  main->files().saveProject();
   ASSERT_FALSE(dialogs.asked.empty());
   const std::string& question = dialogs.asked[0].text;
   EXPECT_NE(question.find("B : Width of the mine working"), std::string::npos) << question;
