@@ -175,6 +175,10 @@ TEST_F(CommandLine, ScreenshotsOfTheExampleProjectAndAHistogramFile) {
   main->show();
   QCoreApplication::processEvents();
   EXPECT_TRUE(main->grab().save(QString::fromUtf8(folder) + u"/main-window.png"_s));
+  main->actAnglictina->trigger();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(main->grab().save(QString::fromUtf8(folder) + u"/main-window-en.png"_s));
+  main->actCestina->trigger();
   open({services->folders.HistogramsFolder + "/Piskovec_pevnost.dis"});
   QCoreApplication::processEvents();
   EXPECT_TRUE(chart->grab().save(QString::fromUtf8(folder) + u"/chart-histogram-file.png"_s));
