@@ -1,6 +1,6 @@
 #include "shell/Dialogs.h"
 
-#include "shell/Language.h"
+#include "shell/Messages.h"
 
 namespace {
 
@@ -39,18 +39,18 @@ int messageDialog(std::string_view caption, std::string_view text, DlgKind kind,
   return dialogs().message(caption, text, kind, buttons, defaultButton) == mrYes ? mrYes : mrNo;
 }
 
-bool confirmDialog(std::string_view text, int defaultButton) {
-  return messageDialog(currentMessageText(1), text, DlgKind::Confirmation, DlgButtons::YesNo,
+bool confirmDialog(Language language, std::string_view text, int defaultButton) {
+  return messageDialog(MessageText(1, language), text, DlgKind::Confirmation, DlgButtons::YesNo,
                        defaultButton) == mrYes;
 }
-void infoDialog(std::string_view text) {
-  messageDialog(currentMessageText(2), text, DlgKind::Information, DlgButtons::Ok, mrOk);
+void infoDialog(Language language, std::string_view text) {
+  messageDialog(MessageText(2, language), text, DlgKind::Information, DlgButtons::Ok, mrOk);
 }
-void errorDialog(std::string_view text) {
-  messageDialog(currentMessageText(3), text, DlgKind::Error, DlgButtons::Ok, mrOk);
+void errorDialog(Language language, std::string_view text) {
+  messageDialog(MessageText(3, language), text, DlgKind::Error, DlgButtons::Ok, mrOk);
 }
-void warningDialog(std::string_view text) {
-  messageDialog(currentMessageText(4), text, DlgKind::Warning, DlgButtons::Ok, mrOk);
+void warningDialog(Language language, std::string_view text) {
+  messageDialog(MessageText(4, language), text, DlgKind::Warning, DlgButtons::Ok, mrOk);
 }
 
 Dialogs& dialogs() { return *current; }

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/Language.h"
+
 /// Dialog kinds, numbered as the original numbered them.
 enum class DlgKind { Warning = 0, Error = 1, Information = 2, Confirmation = 3 };
 enum class DlgButtons { Ok, YesNo, YesNoCancel };
@@ -55,12 +57,12 @@ class Dialogs {
 int messageDialog(std::string_view caption, std::string_view text, DlgKind kind, DlgButtons buttons,
                   int defaultButton, int help = 0);
 
-/// Dialogs titled with messages 1 to 4 in the current language (shell/Language.h).
+/// Dialogs titled with messages 1 to 4 in `language`.
 /// Confirm: Yes/No question, true only for Yes (a No or a closed box cancels).
-bool confirmDialog(std::string_view text, int defaultButton = mrYes);
-void infoDialog(std::string_view text);     // OK, title message 2
-void errorDialog(std::string_view text);    // OK, title message 3
-void warningDialog(std::string_view text);  // OK, title message 4
+bool confirmDialog(Language language, std::string_view text, int defaultButton = mrYes);
+void infoDialog(Language language, std::string_view text);     // OK, title message 2
+void errorDialog(Language language, std::string_view text);    // OK, title message 3
+void warningDialog(Language language, std::string_view text);  // OK, title message 4
 
 /// The service in force; a silent one that answers the default button until one is installed.
 Dialogs& dialogs();

@@ -5,8 +5,6 @@
 #include <cmath>
 #include <limits>
 
-#include "shell/Dialogs.h"
-
 namespace {
 
 constexpr std::string_view kUndefined = " undefined";
@@ -164,16 +162,4 @@ bool parseLong(std::string_view text, long& n) {
   if (ec != std::errc() || end != s.data() + s.size()) return false;
   n = value;
   return true;
-}
-
-bool parseDoubleOrShowError(std::string_view text, double& x, std::string_view message) {
-  if (parseDouble(text, x)) return true;
-  errorDialog(std::string(message) + std::string(text));
-  return false;
-}
-
-bool parseLongOrShowError(std::string_view text, long& n, std::string_view message) {
-  if (parseLong(text, n)) return true;
-  errorDialog(std::string(message) + std::string(text));
-  return false;
 }

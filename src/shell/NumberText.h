@@ -18,14 +18,8 @@ std::string formatNumberAligned(int width, double x);
 /// Axis label of a bar: its centre x with up to 5 significant digits; p is not shown.
 std::string formatBarLabel(double p, double x);
 
-/// Parses a number with a decimal point, no thousands separator and an optional exponent.
-/// On failure shows an error dialog (title message 3) with `message` followed by the offending text,
-/// leaves x unchanged and returns false.
-bool parseDoubleOrShowError(std::string_view text, double& x, std::string_view message);
-bool parseLongOrShowError(std::string_view text, long& n, std::string_view message);
-
-/// Silent parsers behind parseDoubleOrShowError / parseLongOrShowError, and the one reader of every typed or
-/// stored real. Blanks around the number are allowed; otherwise the whole text must be the number:
+/// The one reader of every typed or stored real. Blanks around the number are allowed; otherwise the whole
+/// text must be the number:
 /// [+-]digits[.digits][E[+-]digits], where a decimal comma may stand for the point ("1,5" is 1.5; no
 /// thousands separator, inf, nan or hex). A value beyond the range of double fails; one below the
 /// smallest double reads as 0. On failure x is unchanged.

@@ -203,8 +203,8 @@ std::pair<std::string, ImageType> imageFileOf(const std::string& chosen, int fil
   return {chosen + "." + kImageExtensions[t], static_cast<ImageType>(t)};
 }
 
-bool SaveChartImage(QWidget& chart, const std::string& folder, const std::string& proposedName) {
-  const Language lang = currentLanguage();
+bool SaveChartImage(QWidget& chart, const std::string& folder, const std::string& proposedName,
+                    Language lang) {
   FileDialogOptions o;
   o.initialFolder = folder;
   o.fileName = proposedName;
@@ -225,8 +225,13 @@ bool SaveChartImage(QWidget& chart, const std::string& folder, const std::string
   return false;
 }
 
-ChartExport::ChartExport(QAbstractButton* button, QWidget* chart, std::function<std::string()> initialFolder)
-    : QObject(button), button_(button), chart_(chart), initialFolder_(std::move(initialFolder)) {
+ChartExport::ChartExport(QAbstractButton* button, QWidget* chart, std::function<std::string()> initialFolder,
+                         std::function<Language()> language)
+    : QObject(button),
+      button_(button),
+      chart_(chart),
+      initialFolder_(std::move(initialFolder)),
+      language_(std::move(language)) {
   menu_ = named<QMenu>(button, u"PopupMenu1"_s);
   saveImage_ = menu_->addAction(QString());
   saveImage_->setObjectName(u"UlozObrazek1"_s);
@@ -250,7 +255,7 @@ ChartExport::ChartExport(QAbstractButton* button, QWidget* chart, std::function<
   connect(button_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { menu_->popup(button_->mapToGlobal(at)); });
   connect(button_, &QAbstractButton::clicked, this, [this] { UlozGrafClick(); });
-  ApplyTexts(currentLanguage());
+  ApplyTexts(language_());
 }
 
 void ChartExport::ApplyTexts(Language language) {
@@ -307,7 +312,7 @@ bool ChartExport::writePdf(const std::string& path) const {
 
 bool ChartExport::SaveImageClick() {
   return SaveChartImage(*chart_, initialFolder_ ? initialFolder_() : std::string(),
-                        proposedName ? proposedName() : std::string());
+                        proposedName ? proposedName() : std::string(), language_());
 }
 
 bool ChartExport::UlozGrafClick() {
@@ -322,7 +327,7 @@ bool ChartExport::UlozGrafClick() {
 }
 
 bool ChartExport::exportToFile(ChartTarget t) {
-  const Language lang = currentLanguage();
+  const Language lang = language_();
   FileDialogOptions o;
   o.initialFolder = initialFolder_ ? initialFolder_() : std::string();
   switch (t) {
@@ -359,22 +364,4 @@ bool ChartExport::exportToFile(ChartTarget t) {
   if (!ok)
     messageDialog(MessageText(3, lang), MessageText(27, lang) + path, DlgKind::Error, DlgButtons::Ok, mrOk);
   return ok;
-}
-
-ChartExport* SetUpChartExport(QToolButton& button, QWidget& chart, const std::string& folder) {
-  return new ChartExport(&button, &chart, [folder] { return folder; });
-}
-
-ChartTarget CheckedChartTarget(const QToolButton& button) {
-  const auto* e = button.findChild<ChartExport*>(QString(), Qt::FindDirectChildrenOnly);
-  return e ? e->target() : ChartTarget::Clipboard;
-}
-
-bool ExportChart(QWidget& chart, ChartTarget target, const std::string& folder) {
-  // A hidden button carries the export for the one call.
-  QToolButton button;
-  ChartExport e(&button, &chart, [folder] { return folder; });
-  e.setParent(nullptr);
-  if (e.target() != target) e.item(target)->trigger();
-  return e.UlozGrafClick();
 }

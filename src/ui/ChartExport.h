@@ -47,15 +47,18 @@ bool writeChartImage(QWidget& chart, const std::string& path, ImageType type);
 /// PNG first) in `folder`, proposing `proposedName`; the file is written in the type the chosen
 /// extension or filter names, after the overwrite question (message 6); a failed write shows message
 /// 27. True when written.
-bool SaveChartImage(QWidget& chart, const std::string& folder, const std::string& proposedName);
+bool SaveChartImage(QWidget& chart, const std::string& folder, const std::string& proposedName,
+                    Language language);
 
 class ChartExport : public QObject {
   Q_OBJECT
  public:
   /// Gives `button` the target menu (opened by a right click) and exports `chart` when it is clicked.
-  /// `initialFolder` answers the folder the save dialogs open in. The menu is a child of the button:
-  /// sub-menu objectName "Nastaven2", items "Schranka", "Bitmapa", "Metafile", "JPGFile".
-  ChartExport(QAbstractButton* button, QWidget* chart, std::function<std::string()> initialFolder);
+  /// `initialFolder` answers the folder the save dialogs open in, `language` the program's language.
+  /// The menu is a child of the button: sub-menu objectName "Nastaven2", items "Schranka", "Bitmapa",
+  /// "Metafile", "JPGFile".
+  ChartExport(QAbstractButton* button, QWidget* chart, std::function<std::string()> initialFolder,
+              std::function<Language()> language);
 
   /// Texts of the button hint and the menu in `language` (the window's text set re-texts them at a
   /// language switch).
@@ -95,21 +98,9 @@ class ChartExport : public QObject {
   QAbstractButton* button_;
   QWidget* chart_;
   std::function<std::string()> initialFolder_;
+  std::function<Language()> language_;
   QMenu* menu_ = nullptr;
   QMenu* targetMenu_ = nullptr;
   std::array<QAction*, 4> items_{};
   QAction* saveImage_ = nullptr;
 };
-
-class QToolButton;
-
-/// Gives `button` the target menu and the export of `chart` with the save dialogs in `folder`
-/// (a ChartExport owned by the button, returned).
-ChartExport* SetUpChartExport(QToolButton& button, QWidget& chart, const std::string& folder);
-
-/// The checked target of a button set up by SetUpChartExport (the clipboard for any other button).
-ChartTarget CheckedChartTarget(const QToolButton& button);
-
-/// Exports `chart` to `target` with the save dialogs in `folder`; false when a dialog was cancelled,
-/// the overwrite refused or the file could not be written.
-bool ExportChart(QWidget& chart, ChartTarget target, const std::string& folder);

@@ -885,7 +885,7 @@ void ChartWindow::KontTiskClick() {
 }
 
 void ChartWindow::UlozObrazekClick() {
-  SaveChartImage(*chart_, services_.folders.ResultsFolder, safeFileBase(name_));
+  SaveChartImage(*chart_, services_.folders.ResultsFolder, safeFileBase(name_), services_.language());
 }
 
 void ChartWindow::UlozOknoClick() {

@@ -248,7 +248,9 @@ void DesignWindow::buildControls() {
   BBUlozTabulku_->setEnabled(false);
   root->addLayout(bottom);
 
-  chartExport_ = new ChartExport(UlozGraf_, Chart1_, [this] { return services_.folders.ResultsFolder; });
+  chartExport_ = new ChartExport(
+      UlozGraf_, Chart1_, [this] { return services_.folders.ResultsFolder; },
+      [this] { return services_.language(); });
   chartExport_->proposedName = [] { return std::string("Navrh"); };
   connect(UlozObrazek, &QPushButton::clicked, chartExport_, &ChartExport::SaveImageClick);
   connect(BBSpocitat_, &QPushButton::clicked, this, &DesignWindow::BBSpocitatClick);

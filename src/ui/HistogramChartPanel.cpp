@@ -53,7 +53,8 @@ HistogramChartPanel::HistogramChartPanel(Services& services, Setup setup, QWidge
   zoomBar_->hide();
 
   if (setup.toolbar) {
-    auto* exporter = new ChartExport(saveChart_, this, std::move(setup.folder));
+    auto* exporter = new ChartExport(saveChart_, this, std::move(setup.folder),
+                                     [&services] { return services.language(); });
     exporter->proposedName = std::move(setup.proposedName);
     connect(saveImage_, &QAbstractButton::clicked, exporter, &ChartExport::SaveImageClick);
     connect(copy_, &QAbstractButton::clicked, this, [this] {

@@ -64,13 +64,11 @@ QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int colum
   return g;
 }
 
-void error(const std::string& text) {
-  const Language l = currentLanguage();
+void error(Language l, const std::string& text) {
   messageDialog(MessageText(3, l), text, DlgKind::Error, DlgButtons::Ok, mrOk);
 }
 
-void dialog(int titleMessage, const std::string& text) {
-  const Language l = currentLanguage();
+void dialog(Language l, int titleMessage, const std::string& text) {
   const auto kind = titleMessage == 2 ? DlgKind::Information : DlgKind::Error;
   messageDialog(MessageText(titleMessage, l), text, kind, DlgButtons::Ok, mrOk);
 }
@@ -364,19 +362,19 @@ bool ParametricWindow::checkEps() {
   };
   bool ok = true;
   if (!parseDouble(text, eps)) {
-    error(MessageText(99, lang) + " Eps : " + text);
+    error(lang, MessageText(99, lang) + " Eps : " + text);
     putBack();
     ok = false;
     if (!parseDouble(text, eps)) return false;
   }
   if (!(eps > 0)) {
-    error(MessageText(97, lang));
+    error(lang, MessageText(97, lang));
     putBack();
     ok = false;
     if (!parseDouble(text, eps) || !(eps > 0)) return false;
   }
   if (eps < 1e-8 || eps > 1) {
-    error(MessageText(98, lang));
+    error(lang, MessageText(98, lang));
     putBack();
     ok = false;
   }
@@ -405,7 +403,7 @@ void ParametricWindow::VypocetParaRozClick() {
   if (!parseLong(ss(EdPocetIntervalu_->text()), n) || n < 3 || n > kMaxBins) {
     EdPocetIntervalu_->setEnabled(true);
     EdPocetIntervalu_->setFocus();
-    error(MessageText(88, lang) + "256" + " !");
+    error(lang, MessageText(88, lang) + "256" + " !");
     EdPocetIntervalu_->setText(qs(restoreIntervals_));
     return;
   }
@@ -422,7 +420,7 @@ void ParametricWindow::VypocetParaRozClick() {
   applyPresentation(result_.presentation);
   for (int i = 0; i < 4; ++i)
     if (qs(result_.params[i]) != EdPara_[i]->text()) EdPara_[i]->setText(qs(result_.params[i]));
-  if (result_.fault) dialog(result_.fault->message == 101 ? 2 : 3, result_.fault->text);
+  if (result_.fault) dialog(lang, result_.fault->message == 101 ? 2 : 3, result_.fault->text);
   if (result_.refusal) {
     const ParametricRefusal& r = *result_.refusal;
     QLineEdit* focus = r.focusField >= 1 ? EdPara_[r.focusField - 1] : nullptr;
@@ -430,7 +428,7 @@ void ParametricWindow::VypocetParaRozClick() {
       focus->setEnabled(true);
       focus->setFocus();
     }
-    dialog(r.titleMessage, r.text);
+    dialog(lang, r.titleMessage, r.text);
     if (focus && r.restoreText) focus->setText(qs(restoreParams_[r.focusField - 1]));
   }
 

@@ -118,7 +118,7 @@ void MessageTextView::paintEvent(QPaintEvent*) {
 }
 
 MessageDialog::MessageDialog(const QString& caption, const QString& text, DlgKind kind, DlgButtons buttons,
-                             int defaultButton, QWidget* parent)
+                             int defaultButton, Language language, QWidget* parent)
     : QDialog(parent),
       kind_(kind),
       answer_(buttons == DlgButtons::Ok            ? mrOk
@@ -149,8 +149,7 @@ MessageDialog::MessageDialog(const QString& caption, const QString& text, DlgKin
     if (result == defaultButton || buttons_.size() == 1) default_ = b;
     return b;
   };
-  const Language lang = currentLanguageCzech() ? Language::Czech : Language::English;
-  const auto label = [lang](RuntimeText id) { return QString::fromStdString(runtimeText(id, lang)); };
+  const auto label = [language](RuntimeText id) { return QString::fromStdString(runtimeText(id, language)); };
   if (buttons != DlgButtons::Ok) {
     add(label(RuntimeText::DialogYes), mrYes);
     add(label(RuntimeText::DialogNo), mrNo);
@@ -174,7 +173,9 @@ MessageDialog::MessageDialog(const QString& caption, const QString& text, DlgKin
 int QtDialogs::message(std::string_view caption, std::string_view text, DlgKind kind, DlgButtons buttons,
                        int defaultButton) {
   // A closed box (Escape, the window's close) keeps the initial answer: OK, or No for a question.
-  MessageDialog dialog(qt(caption), qtMessageText(text), kind, buttons, defaultButton, parentWidget());
+  const Language language = language_ ? language_() : Language::Czech;
+  MessageDialog dialog(qt(caption), qtMessageText(text), kind, buttons, defaultButton, language,
+                       parentWidget());
   dialog.exec();
   return dialog.answer();
 }

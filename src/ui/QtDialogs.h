@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 #include "shell/Dialogs.h"
 
@@ -32,7 +33,7 @@ class MessageDialog final : public QDialog {
   Q_OBJECT
  public:
   MessageDialog(const QString& caption, const QString& text, DlgKind kind, DlgButtons buttons,
-                int defaultButton, QWidget* parent);
+                int defaultButton, Language language, QWidget* parent);
   /// mrOk, mrYes or mrNo once closed.
   int answer() const { return answer_; }
   DlgKind kind() const { return kind_; }
@@ -52,7 +53,9 @@ class MessageDialog final : public QDialog {
 /// parent widget (the active window when none is set).
 class QtDialogs final : public Dialogs {
  public:
-  explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+  /// `language` answers the program's language (the buttons' texts); Czech when none is given.
+  explicit QtDialogs(std::function<Language()> language = {}, QWidget* parent = nullptr)
+      : language_(std::move(language)), parent_(parent) {}
 
   QWidget* parentWidget() const;
 
@@ -69,6 +72,7 @@ class QtDialogs final : public Dialogs {
  private:
   std::optional<std::string> fileName(const FileDialogOptions& options, bool save,
                                       int* chosenFilter = nullptr);
+  std::function<Language()> language_;
   QPointer<QWidget> parent_;
 };
 

@@ -17,6 +17,7 @@
 #include "commandline/ChainOptions.h"
 #include "persistence/AssessFile.h"
 #include "shell/Language.h"
+#include "shell/Messages.h"
 #include "shell/Version.h"
 #include "ui/AssessmentReport.h"
 
@@ -75,7 +76,6 @@ int runReportCommand(int argc, char* argv[]) {
   }
   const Options& o = *parsed;
   const Language lang = o.chain.language;
-  setCurrentLanguageCzech(lang == Language::Czech);
   // The histograms folder of the program: the documents folder + /Veltra/Histograms.
   const std::string folder =
       o.chain.histograms ? *o.chain.histograms
@@ -98,7 +98,7 @@ int runReportCommand(int argc, char* argv[]) {
   header.histogramsFolder = folder;
   std::string error;
   if (!writeAssessmentReport(o.output, r.project, header, lang, &error))
-    return refuse(27, currentMessageText(27) + o.output + (error.empty() ? "" : " (" + error + ")"));
+    return refuse(27, MessageText(27, lang) + o.output + (error.empty() ? "" : " (" + error + ")"));
 
   nlohmann::json j;
   j["report"] = o.output;

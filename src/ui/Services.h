@@ -24,11 +24,10 @@ struct Services {
   Windows windows;
 
   Language language() const { return options.language; }
-  /// The one way to switch the language: the windows' options, the core's current language and Qt's own
-  /// dialogs.
+  /// The one way to switch the language: the windows' options (which the dialogs service and every
+  /// window read) and Qt's own dialogs.
   void setLanguage(Language l) {
     options.language = l;
-    setCurrentLanguageCzech(l == Language::Czech);
     applyQtLanguage(l);
   }
 };

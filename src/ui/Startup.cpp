@@ -66,11 +66,13 @@ int runVeltra(QApplication& app) {
   // The title names the program to the desktop; it is not appended to window captions.
   app.setProperty("applicationTitle", QString::fromUtf8(kApplicationTitle));
 
-  QtDialogs qtDialogs;
+  const Services* running = nullptr;  // the language of the dialogs' buttons, once the services exist
+  QtDialogs qtDialogs([&running] { return running ? running->language() : Language::Czech; });
   setDialogs(&qtDialogs);
   const SettingsLocation where = settingsFileLocation();
   SettingsFile settings(where.path, where.seedPath);
   Services services{qtDialogs, settings, {}, {}, {}, {}};
+  running = &services;
   services.folders =
       deriveAppFolders(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(),
                        QDir::currentPath().toStdString());

@@ -10,8 +10,6 @@ namespace {
 
 class DialogHelpers : public ::testing::Test {
  protected:
-  void SetUp() override { setCurrentLanguageCzech(true); }
-  void TearDown() override { setCurrentLanguageCzech(true); }
   ScriptedDialogs dialogs;
 };
 
@@ -34,10 +32,10 @@ class ClosingDialogs final : public Dialogs {
 
 TEST_F(DialogHelpers, HelpersTakeTheirTitlesFromTheFirstFourMessages) {
   dialogs.answer(mrYes);
-  EXPECT_TRUE(confirmDialog("Chcete opravdu končit ?"));
-  infoDialog("i");
-  errorDialog("e");
-  warningDialog("w");
+  EXPECT_TRUE(confirmDialog(Language::Czech, "Chcete opravdu končit ?"));
+  infoDialog(Language::Czech, "i");
+  errorDialog(Language::Czech, "e");
+  warningDialog(Language::Czech, "w");
   ASSERT_EQ(dialogs.asked.size(), 4u);
   const struct {
     const char* caption;
@@ -57,16 +55,13 @@ TEST_F(DialogHelpers, HelpersTakeTheirTitlesFromTheFirstFourMessages) {
   EXPECT_EQ(dialogs.asked[0].text, "Chcete opravdu končit ?");
 }
 
-TEST_F(DialogHelpers, TitlesFollowTheLanguageSwitch) {
-  setCurrentLanguageCzech(false);
-  EXPECT_FALSE(currentLanguageCzech());
-  errorDialog("x");
+TEST_F(DialogHelpers, TitlesAreInTheGivenLanguage) {
+  errorDialog(Language::English, "x");
   dialogs.answer(mrYes);
-  confirmDialog("y");
-  infoDialog("z");
-  warningDialog("w");
-  setCurrentLanguageCzech(true);
-  errorDialog("x");
+  confirmDialog(Language::English, "y");
+  infoDialog(Language::English, "z");
+  warningDialog(Language::English, "w");
+  errorDialog(Language::Czech, "x");
   ASSERT_EQ(dialogs.asked.size(), 5u);
   EXPECT_EQ(dialogs.asked[0].caption, "E r r o r");
   EXPECT_EQ(dialogs.asked[1].caption, "C o n f i r m a t i o n");
@@ -77,7 +72,7 @@ TEST_F(DialogHelpers, TitlesFollowTheLanguageSwitch) {
 
 TEST_F(DialogHelpers, NoCancels) {
   dialogs.answer(mrNo);
-  EXPECT_FALSE(confirmDialog("Přepsat ?"));
+  EXPECT_FALSE(confirmDialog(Language::Czech, "Přepsat ?"));
   dialogs.answer(mrNo);
   EXPECT_EQ(messageDialog("T", "Q", DlgKind::Confirmation, DlgButtons::YesNo, mrNo), mrNo);
   dialogs.answer(mrYes);
@@ -103,12 +98,12 @@ TEST(DialogsService, AClosedQuestionCountsAsNo) {
   ClosingDialogs closing;
   setDialogs(&closing);
   EXPECT_EQ(messageDialog("T", "Q", DlgKind::Confirmation, DlgButtons::YesNo, mrYes), mrNo);
-  EXPECT_FALSE(confirmDialog("Q"));
+  EXPECT_FALSE(confirmDialog(Language::Czech, "Q"));
   EXPECT_EQ(messageDialog("T", "Q", DlgKind::Error, DlgButtons::Ok, mrOk), mrOk);
   setDialogs(nullptr);
   // The silent service in force without an installed one answers with the default button.
   EXPECT_EQ(messageDialog("T", "Q", DlgKind::Confirmation, DlgButtons::YesNo, mrNo), mrNo);
-  EXPECT_TRUE(confirmDialog("Q"));
+  EXPECT_TRUE(confirmDialog(Language::Czech, "Q"));
 }
 
 TEST(ProgramVersion, FourNumbersOfTheBuild) {

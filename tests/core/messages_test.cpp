@@ -100,11 +100,9 @@ TEST(MessageTable, FormatFillsPlaceholdersInOrder) {
   EXPECT_EQ(MessageFormat(112, Language::Czech, {"%s.dis"}), "Soubor %s.dis  n e e x i s t u j e  !");
 }
 
-TEST(MessageTable, LibraryLanguageSelectsTheTexts) {
-  setCurrentLanguageCzech(false);
-  EXPECT_EQ(currentMessageText(3), "E r r o r");
-  EXPECT_EQ(currentMessageText(600), "TextCis[600] no exist !");
-  setCurrentLanguageCzech(true);
-  EXPECT_EQ(currentMessageText(3), "C h y b a");
-  EXPECT_EQ(currentMessageText(0), "TextCis[0] neexistuje !");
+TEST(MessageTable, LanguageSelectsTheTexts) {
+  EXPECT_EQ(MessageText(3, Language::English), "E r r o r");
+  EXPECT_EQ(MessageText(600, Language::English), "TextCis[600] no exist !");
+  EXPECT_EQ(MessageText(3, Language::Czech), "C h y b a");
+  EXPECT_EQ(MessageText(0, Language::Czech), "TextCis[0] neexistuje !");
 }

@@ -213,25 +213,3 @@ TEST(NumberParsers, Integers) {
     EXPECT_EQ(m, 5);
   }
 }
-
-TEST(NumberParsers, FailureShowsTheMessageWithTheTextUnderTheErrorTitle) {
-  ScriptedDialogs dialogs;
-  setCurrentLanguageCzech(true);
-  double x = 1.0;
-  EXPECT_TRUE(parseDoubleOrShowError("2.5", x, "never shown"));
-  EXPECT_EQ(x, 2.5);
-  EXPECT_FALSE(parseDoubleOrShowError("2 5", x, "Zadáno : "));
-  EXPECT_EQ(x, 2.5);
-  long n = 3;
-  setCurrentLanguageCzech(false);
-  EXPECT_FALSE(parseLongOrShowError("3.0", n, "Given : "));
-  EXPECT_EQ(n, 3);
-  setCurrentLanguageCzech(true);
-  ASSERT_EQ(dialogs.asked.size(), 2u);
-  EXPECT_EQ(dialogs.asked[0].caption, "C h y b a");
-  EXPECT_EQ(dialogs.asked[0].text, "Zadáno : 2 5");
-  EXPECT_EQ(dialogs.asked[0].kind, DlgKind::Error);
-  EXPECT_EQ(dialogs.asked[0].buttons, DlgButtons::Ok);
-  EXPECT_EQ(dialogs.asked[1].caption, "E r r o r");
-  EXPECT_EQ(dialogs.asked[1].text, "Given : 3.0");
-}

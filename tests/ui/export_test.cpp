@@ -73,7 +73,8 @@ struct ChartWindow {
     layout->addWidget(chart);
     layout->addWidget(button);
     window.resize(480, 320);
-    exporter = new ChartExport(button, chart, [this] { return folder; });
+    exporter = new ChartExport(
+        button, chart, [this] { return folder; }, [] { return Language::Czech; });
   }
 };
 
@@ -540,7 +541,6 @@ int pdfPages(const QString& pdf) {
 class ReportTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(tmp.isValid()); }
-  void TearDown() override { setCurrentLanguageCzech(true); }
   QTemporaryDir tmp;
 };
 

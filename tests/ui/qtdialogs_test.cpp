@@ -19,6 +19,7 @@
 #include "reliability/InputChecks.h"
 #include "shell/Dialogs.h"
 #include "shell/Language.h"
+#include "shell/Messages.h"
 #include "ui/WidgetHelpers.h"
 
 using namespace Qt::StringLiterals;
@@ -67,15 +68,15 @@ QPushButton* buttonWithText(MessageDialog* box, const QString& text) {
 }  // namespace
 
 TEST(QtDialogs, QuestionHasYesNoWithTheDefaultAndNoCancels) {
-  QtDialogs dialogs;
+  Language language = Language::Czech;
+  QtDialogs dialogs([&language] { return language; });
   setDialogs(&dialogs);
-  setCurrentLanguageCzech(true);
   Seen seen;
   whenBoxShows([&](MessageDialog* box) {
     seen = look(box);
     buttonWithText(box, u"&Ne"_s)->click();
   });
-  EXPECT_FALSE(confirmDialog("Soubor \r\n\r\n    a.dis\r\n\r\njiž existuje ! Přepsat ?", mrNo));
+  EXPECT_FALSE(confirmDialog(language, "Soubor \r\n\r\n    a.dis\r\n\r\njiž existuje ! Přepsat ?", mrNo));
   EXPECT_EQ(seen.title, u"P o t v r z e n í"_s);
   EXPECT_EQ(seen.text, u"Soubor \n\n    a.dis\n\njiž existuje ! Přepsat ?"_s);
   EXPECT_EQ(seen.kind, DlgKind::Confirmation);
@@ -85,28 +86,27 @@ TEST(QtDialogs, QuestionHasYesNoWithTheDefaultAndNoCancels) {
   EXPECT_EQ(seen.defaultButton, u"&Ne"_s);
 
   // Escape answers No; in English the buttons and the title follow the language.
-  setCurrentLanguageCzech(false);
+  language = Language::English;
   whenBoxShows([&](MessageDialog* box) {
     seen = look(box);
     box->reject();
   });
-  EXPECT_EQ(messageDialog(currentMessageText(1), "Exit ?", DlgKind::Confirmation, DlgButtons::YesNo, mrYes),
-            mrNo);
+  EXPECT_EQ(
+      messageDialog(MessageText(1, language), "Exit ?", DlgKind::Confirmation, DlgButtons::YesNo, mrYes),
+      mrNo);
   EXPECT_EQ(seen.title, u"C o n f i r m a t i o n"_s);
   EXPECT_EQ(seen.defaultButton, u"&Yes"_s);
 
   whenBoxShows([&](MessageDialog* box) { buttonWithText(box, u"&Yes"_s)->click(); });
-  EXPECT_TRUE(confirmDialog("Exit ?"));
-  setCurrentLanguageCzech(true);
+  EXPECT_TRUE(confirmDialog(language, "Exit ?"));
   setDialogs(nullptr);
 }
 
 TEST(QtDialogs, NoticesHaveTheirIconAndOk) {
   QtDialogs dialogs;
   setDialogs(&dialogs);
-  setCurrentLanguageCzech(true);
   const struct {
-    void (*show)(std::string_view);
+    void (*show)(Language, std::string_view);
     const char* title;
     DlgKind kind;
   } cases[] = {{infoDialog, "I n f o r m a c e", DlgKind::Information},
@@ -118,7 +118,7 @@ TEST(QtDialogs, NoticesHaveTheirIconAndOk) {
       seen = look(box);
       box->defaultButton()->click();
     });
-    c.show("<b>not markup</b>");
+    c.show(Language::Czech, "<b>not markup</b>");
     EXPECT_EQ(seen.title, QString::fromUtf8(c.title));
     EXPECT_EQ(seen.kind, c.kind);
     EXPECT_TRUE(seen.hasIcon);
@@ -283,10 +283,11 @@ TEST(WidgetHelpers, CentrCentresInTheStrip) {
 TEST(QtDialogs, ScreenshotsOfInputMessages) {
   const char* dir = std::getenv("VELTRA_SCREENSHOTS");
   if (!dir) GTEST_SKIP() << "VELTRA_SCREENSHOTS not set";
-  QtDialogs dialogs;
+  Language language = Language::Czech;
+  QtDialogs dialogs([&language] { return language; });
   setDialogs(&dialogs);
   for (const Language lang : {Language::Czech, Language::English}) {
-    setCurrentLanguageCzech(lang == Language::Czech);
+    language = lang;
     const std::string code = lang == Language::Czech ? "cs" : "en";
     std::string depth = "6000";
     const InputProblem warned = checkDepthH(depth, lang).front();
@@ -299,11 +300,10 @@ TEST(QtDialogs, ScreenshotsOfInputMessages) {
         box->defaultButton()->click();
       });
       if (problem->warning)
-        warningDialog(problem->text);
+        warningDialog(lang, problem->text);
       else
-        errorDialog(problem->text);
+        errorDialog(lang, problem->text);
     }
   }
-  setCurrentLanguageCzech(true);
   setDialogs(nullptr);
 }

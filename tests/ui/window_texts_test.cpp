@@ -442,10 +442,11 @@ TEST_F(WindowTexts, QuestionsButtonsAndDefaultsFollowTheLanguage) {
   EXPECT_NE(question.find("B : Width of the mine working"), std::string::npos) << question;
   EXPECT_TRUE(czechLetters(QString::fromStdString(question)).isEmpty()) << question;
 
-  // The message box buttons speak the library language.
+  // The message box buttons speak the program's language.
   for (Language lang : {Language::English, Language::Czech}) {
     services->setLanguage(lang);
-    MessageDialog box(u"?"_s, u"?"_s, DlgKind::Confirmation, DlgButtons::YesNoCancel, mrYes, nullptr);
+    MessageDialog box(u"?"_s, u"?"_s, DlgKind::Confirmation, DlgButtons::YesNoCancel, mrYes,
+                      services->language(), nullptr);
     QStringList captions;
     for (QPushButton* b : box.buttons()) captions << b->text();
     EXPECT_EQ(captions.join(u' '), lang == Language::English ? u"&Yes &No &Cancel"_s : u"&Ano &Ne &Storno"_s);
