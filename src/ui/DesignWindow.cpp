@@ -35,6 +35,7 @@
 #include "shell/NumberText.h"
 #include "ui/ChartExport.h"
 #include "ui/NamedWidget.h"
+#include "ui/ProjectModel.h"
 #include "ui/QtText.h"
 #include "ui/Services.h"
 
@@ -118,7 +119,11 @@ DesignWindow::DesignWindow(Services& services, QWidget* parent) : SimpleWindow(s
   setEnablesMainOnClose(false);  // opened over an enabled main window
   buildControls();
   applyOwnTexts();
-  services.windows.onResultsChanged(this, [this] { projectChanged(); });
+  if (ProjectModel* project = services.windows.projectModel()) {
+    for (auto changed :
+         {&ProjectModel::inputsChanged, &ProjectModel::resultsChanged, &ProjectModel::patternChanged})
+      connect(project, changed, this, &DesignWindow::projectChanged);
+  }
 }
 
 DesignWindow::~DesignWindow() {
@@ -650,7 +655,8 @@ std::optional<design::PatternRow> DesignWindow::chosenPattern() const {
 }
 
 void DesignWindow::BBPouzitClick() {
-  if (const auto r = chosenPattern()) services_.windows.usePattern(r->n, r->d1, r->ds);
+  if (const auto r = chosenPattern())
+    if (ProjectModel* project = services_.windows.projectModel()) project->takePattern(r->n, r->d1, r->ds);
 }
 
 void DesignWindow::BBUlozTabulkuClick() {

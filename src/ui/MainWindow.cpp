@@ -29,9 +29,11 @@
 #include "persistence/SettingsKeys.h"
 #include "shell/Dialogs.h"
 #include "shell/Messages.h"
+#include "ui/ChainController.h"
 #include "ui/LostLetters.h"
 #include "ui/NamedWidget.h"
 #include "ui/ProgramData.h"
+#include "ui/ProjectFiles.h"
 #include "ui/QtText.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
@@ -324,7 +326,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
   createStatusBar();
 
   setupInputArea();
-  setupChain();
+  chain_ = new ChainController(services_, model_, this);
   // Other parts of the window connect their handlers to the actions here.
   setupFiles();
 
@@ -334,7 +336,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
   // The two selectors get their items from the text set and start at the first.
   for (auto* c : {CBTypOkna_, CBDruhTab_})
     if (c->currentIndex() < 0) c->setCurrentIndex(0);
-  markWorkSaved(true, true);
+  files_->markWorkSaved(true, true);
 }
 
 MainWindow::~MainWindow() { delete splash_.data(); }
@@ -371,7 +373,6 @@ void MainWindow::createActions() {
   connect(actOAdresach, &QAction::triggered, this, &MainWindow::OAdresachClick);
   connect(actOVerzi, &QAction::triggered, this, &MainWindow::OVerziClick);
   connect(actOProgramu, &QAction::triggered, this, &MainWindow::OProgramuClick);
-  connect(actZpravaPDF, &QAction::triggered, this, &MainWindow::ZpravaPDFClick);
   connect(actNavrhKotveni, &QAction::triggered, this, [this] { services_.windows.openDesign(); });
 
   // Disabled until a project or an assessment exists; their parts enable them.
@@ -532,7 +533,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   // The close box asks about unsaved work as the exit command does (which asked already); Cancel keeps
   // the program running.
-  if (!workAskedBeforeClose_ && !askToSaveWork()) {
+  if (!workAskedBeforeClose_ && !files_->askToSaveWork()) {
     event->ignore();
     return;
   }
@@ -545,7 +546,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // ---------------------------------------------------------------- general commands
 
 void MainWindow::KonecClick() {
-  if (!askToSaveWork()) return;
+  if (!files_->askToSaveWork()) return;
   const Language lang = services_.language();
   const int answer = messageDialog(MessageText(1, lang), MessageText(10, lang), DlgKind::Confirmation,
                                    DlgButtons::YesNo, mrYes);
@@ -675,13 +676,13 @@ void MainWindow::defaultsFollowLanguage() {
 void MainWindow::languageSwitched() {
   // The stored texts of the RMR tables and the default results name change with the language; that
   // is no work of the user's, so what was saved stays saved.
-  const bool inputsSaved = inputsSnapshot() == savedInputs_;
-  const bool resultsSaved = resultsSnapshot() == savedResults_;
+  const bool inputsSaved = files_->inputsSaved();
+  const bool resultsSaved = files_->resultsSaved();
   syncOptionsFromMenu();
   applyAllTexts();
   hintPanel_->clear();  // the hint shown was in the other language; the next one comes in the new
   defaultsFollowLanguage();
-  markWorkSaved(inputsSaved, resultsSaved);
+  files_->markWorkSaved(inputsSaved, resultsSaved);
 }
 
 void MainWindow::CestinaClick() {
@@ -885,3 +886,9 @@ void MainWindow::writeMainSettings() {
 
   writeRockTypeSettings();
 }
+
+ChainReading MainWindow::chainReadingOption() const { return chain_->readingOption(); }
+
+const AssessmentResult& MainWindow::assessment() const { return chain_->assessment(); }
+
+void MainWindow::startClean() { files_->markWorkSaved(true, true); }

@@ -14,8 +14,11 @@
 #include "rmr/RmrTables.h"
 #include "shell/ChainMessages.h"
 #include "shell/Language.h"
+#include "ui/ProjectModel.h"
 
 struct Services;
+class ChainController;
+class ProjectFiles;
 class QCheckBox;
 class QEvent;
 struct InputProblem;
@@ -49,7 +52,7 @@ std::string mainWindowCaption(Language language, const std::string& programVersi
 /// item's name, e.g. "Novy1"); the toolbar button showing it is a QToolButton named after the
 /// button ("Novy"). Enabling or disabling the action does both at once. The input area and the file
 /// commands, built in their own files, connect their handlers to these actions, e.g.
-///   connect(actOtevrit, &QAction::triggered, this, &MainWindow::OtevritClick);
+///   connect(actDefaultHodnoty, &QAction::triggered, this, &MainWindow::DefaultHodnotyClick);
 /// Handlers are plain members; tests call them directly or trigger the actions.
 /// What the input area shows of the project: selection, current slot and the created histogram.
 struct InputAreaView {
@@ -70,6 +73,8 @@ class MainWindow : public QMainWindow {
   ~MainWindow() override;
 
   ProjectState& project() { return project_; }
+  /// The project and the signals of what changed in it.
+  ProjectModel& model() { return model_; }
   InputAreaView& view() { return view_; }
   Services& services() { return services_; }
 
@@ -196,14 +201,10 @@ class MainWindow : public QMainWindow {
  signals:
   /// A display option (highlighting, axis labels, chart toolbars, separators) has changed.
   void displayOptionsChanged();
-  /// The results of the chain or the inputs behind them may have changed (emitted whenever the
-  /// result buttons are brought up to date: after each step, each invalidation, each file read).
-  void resultsChanged();
 
   // ---- project inputs
  public:
-  // ProjectState is the truth; the controls mirror it. Code that changes project() directly (files,
-  // chain) calls refreshInputArea() (or updateResultButtons() for the done flags) afterwards.
+  // The model's ProjectState is the truth; the controls mirror it and follow the model's signals.
 
   /// Builds the input area of the window (MainWindowInputs.cpp); called by the constructor.
   void setupInputArea();
@@ -213,10 +214,6 @@ class MainWindow : public QMainWindow {
   QGroupBox* buildAssignment2(QWidget* parent);
   QGridLayout* buildBoltFields(QWidget* parent);
   void connectInputArea(QObject* filter);
-  /// Writes the whole project state into the input controls.
-  void refreshInputArea();
-  /// Enables the result chart buttons after the done flags.
-  void updateResultButtons();
   /// The rock type offer list of the layer table (ProjectState::rockTypes and the list CBTypProm).
   void setRockTypes(std::vector<std::string> rockTypes);
   /// Shows the name of the slot of `source` (layer `layerRow`) in its table cell.
@@ -271,56 +268,22 @@ class MainWindow : public QMainWindow {
   /// A histogram handed over by a creation window: kept as the created histogram (source 15), then
   /// the store action above runs.
   void StoreCreatedHistogram(const Histogram& h);
-  /// A designed pattern: n, d1 and ds [mm] go into EdPK, EdPS and EdPSds as an input change, so the
-  /// bearing capacity and what follows fall and the work is unsaved.
-  void takeDesignedPattern(int n, double d1, double ds);
   void BitBtn2Click();
   /// Item of the histogram-creation selector `CBTypOkna`; selecting one opens no window.
   int creationWindowItem() const;
   void selectCreationWindowItem(int item);
 
-  // ---- computation chain
-  // Each command runs its core computation on project(), reports its messages through the dialog
-  // service, shows the result in the chart window and enables the result's chart button.
-
-  /// Connects the chain buttons and the result chart buttons (MainWindowChain.cpp).
-  void setupChain();
-  void ButBetaClick();
-  /// The steps of the chain; each returns false when it refused (its message and focus are shown).
-  bool BBRedPevClick();
-  bool BBDelSvorClick();
-  bool BBZatSvorClick();
-  /// The assessment: bearing capacity, reliability function and verdict in the chart window's panel.
-  /// Also run by the results reader and by a change of the standard in the chart window.
-  bool BBFunSpojClick();
-  /// Runs reduced strength, bolt length, bolt load and the assessment in this order through their
-  /// commands and stops at the first that refuses (`SpocitatVse`, menu item `SpocitatVse1`, F9).
-  void SpocitatVseClick();
-  void GrafRePeClick();
-  void GrafDeSvClick();
-  void GrafZaSvClick();
-  void GrafUnSvClick();
-  void GrafFSClick();
+  // ---- computation chain (ChainController)
+  /// The chain commands, their messages and the last assessment.
+  ChainController& chain() { return *chain_; }
   /// The last assessment shown (valid while project().assessmentDone).
-  const AssessmentResult& assessment() const { return assessment_; }
+  const AssessmentResult& assessment() const;
 
   // ---- project and results files
   /// Connects the file commands to their actions; called by the constructor.
   void setupFiles();
-  /// Open project (`Otevrit`, Ctrl+O): reads a project file chosen by the user.
-  void OtevritClick();
-  /// Save project (`SaveTabHorn`, Ctrl+S).
-  void SaveTabHornClick();
-  /// Open results (`OpenVysl`): restores a results file and runs the assessment again.
-  void OpenVyslClick();
-  /// Save results (`SaveVysl`).
-  void SaveVyslClick();
-  /// Open project and open results with `path` in place of the open dialog's answer (a file named
-  /// on the command line): the same questions, checks and messages as the commands.
-  void openProjectFile(const std::string& path);
-  void openResultsFile(const std::string& path);
-  /// Assessment report as a PDF (`ZpravaPDF`), enabled with `SaveVysl`.
-  void ZpravaPDFClick();
+  /// Open and save of project and results, the report and the unsaved work.
+  ProjectFiles& files() { return *files_; }
   /// Preset values (`DefaultHodnoty`).
   void DefaultHodnotyClick();
   /// Settings file listing (`INIsoubor1`).
@@ -336,15 +299,9 @@ class MainWindow : public QMainWindow {
   /// The tables and labels of the RMR window as stored in project and results files.
   RmrTables& rmrTables() { return rmrTables_; }
   /// Full path of the project file last saved or opened; empty before.
-  const std::string& currentProjectFile() const { return currentProjectFile_; }
+  const std::string& currentProjectFile() const { return model_.projectFile(); }
   /// The results file last opened or saved since the project was opened or begun; empty when none.
-  const std::string& currentResultsFile() const { return currentResultsFile_; }
-  /// True when the inputs changed since the last save or results exist that were not saved.
-  bool workUnsaved() const;
-  /// Asks (Yes / No / Cancel) whether to save unsaved work first; Yes saves the results when there
-  /// are unsaved results, else the project. False when the command is to stop (Cancel, or a save
-  /// that did not happen).
-  bool askToSaveWork();
+  const std::string& currentResultsFile() const { return model_.resultsFile(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -353,7 +310,8 @@ class MainWindow : public QMainWindow {
 
  private:
   Services& services_;
-  ProjectState project_;
+  ProjectModel model_;
+  ProjectState& project_ = model_.state();
   InputAreaView view_;
 
   // ---- frame members
@@ -398,6 +356,12 @@ class MainWindow : public QMainWindow {
   void setSaveEnabled(const char* action, bool enabled);
   void showProblems(const std::vector<InputProblem>& problems, QWidget* focusBack);
   void onFocusChanged(QWidget* old, QWidget* now);
+  /// Writes the whole project state into the input controls (on the model's inputsChanged).
+  void refreshInputArea();
+  /// Enables the result chart buttons after the done flags (on the model's resultsChanged).
+  void updateResultButtons();
+  /// Shows the bolt pattern inputs (on the model's patternChanged).
+  void showPattern();
   void thicknessEdited(int row);
   bool inputFilter(QObject* watched, QEvent* event);
   QTableWidget* makeSlotTable(int source, const char* name, const char* openName, const char* chartName);
@@ -442,32 +406,14 @@ class MainWindow : public QMainWindow {
   std::string depthWarned_;      // the EdH text last warned about
 
   // ---- chain members
-  AssessmentResult assessment_;
-  /// Shows the messages of a chain command in order and moves the focus as the last one asks.
-  void showChainReport(const ChainReport& report);
-  /// Shows the refusals and reports met while opening the project `path`, in their order, then the
-  /// refusals and warnings of its typed inputs.
-  void showOpenReport(const ProjectOpenReport& report, const std::string& path);
-  /// Shows messages about the values of the file `path` (each naming the file); the focus goes where
-  /// the first refusal asks.
-  void showFileValueMessages(const std::vector<ChainMessage>& messages, const std::string& path);
-  void focusChainField(FocusField field, int layerRow);
-  /// Runs a long loop with `bar` showing its progress; hidden again afterwards.
-  ChainReport runWithProgress(QProgressBar* bar, const std::function<ChainReport(const LoopProgress&)>& run);
+  ChainController* chain_ = nullptr;
 
   // ---- file members
   int rockTypeCount_ = 0;
   RmrTables rmrTables_;
-  std::string currentProjectFile_;
-  std::string currentResultsFile_;
-  std::string givenFile_;  // answers the open dialog of the project or results command when set
-  // Unsaved work: the inputs and the results as last saved, opened or started afresh.
-  std::string savedInputs_, savedResults_;
-  std::string inputsSnapshot() const;
-  std::string resultsSnapshot() const;
-  void markWorkSaved(bool inputs, bool results);
+  ProjectFiles* files_ = nullptr;
 
  public:
   /// The state as it stands counts as saved (after every window has filled what it shows of it).
-  void startClean() { markWorkSaved(true, true); }
+  void startClean();
 };

@@ -34,6 +34,7 @@
 #include "ui/HistogramSaveCommand.h"
 #include "ui/MainWindow.h"
 #include "ui/NamedWidget.h"
+#include "ui/ProjectFiles.h"
 #include "ui/QtText.h"
 #include "ui/Services.h"
 
@@ -340,8 +341,11 @@ void MainWindow::setupInputArea() {
   CBDruhTab_->setCurrentIndex(0);
   CBTypOkna_->setCurrentIndex(0);
   view_.histogramCreated = false;
+  connect(&model_, &ProjectModel::inputsChanged, this, &MainWindow::refreshInputArea);
+  connect(&model_, &ProjectModel::resultsChanged, this, &MainWindow::updateResultButtons);
+  connect(&model_, &ProjectModel::patternChanged, this, &MainWindow::showPattern);
   project_.invalidate(InvalidateFrom::All);
-  refreshInputArea();
+  model_.inputsReplaced();
 }
 
 // The overburden, the width of the working, Beta, B* and the reduced strength.
@@ -689,13 +693,11 @@ void MainWindow::updateResultButtons() {
   GrafZaSv_->setEnabled(project_.boltLoadDone);
   GrafUnSv_->setEnabled(project_.bearingCapacityDone);
   GrafFS_->setEnabled(project_.assessmentDone);
-  emit resultsChanged();
 }
 
 void MainWindow::InvalidateResults(InvalidateFrom from) {
-  project_.invalidate(from);
+  model_.invalidate(from);
   if (from == InvalidateFrom::All) EdBeta_->clear();
-  updateResultButtons();
 }
 
 void MainWindow::setSaveEnabled(const char* action, bool enabled) {
@@ -707,13 +709,13 @@ void MainWindow::ClearProject() {
   project_.clear();
   view_.selectedLayerRow = 0;
   view_.selectedColumn = 0;
-  refreshInputArea();
+  model_.inputsReplaced();
   setSaveEnabled("SaveTabHorn1", false);
   setSaveEnabled("SaveVysl1", false);
 }
 
 void MainWindow::NovyClick() {
-  if (!askToSaveWork()) return;
+  if (!files_->askToSaveWork()) return;
   ClearProject();
   CBDruhTab_->setCurrentIndex(0);
   CBTypOkna_->setCurrentIndex(0);
@@ -722,12 +724,11 @@ void MainWindow::NovyClick() {
   project_.bStar = project_.twoBStar = 0;
   project_.bStarText.clear();
   project_.twoBStarText.clear();
-  refreshInputArea();
+  model_.inputsReplaced();
   rmrTables_.clearRatings();  // a new project also clears the RMR tables
   services_.windows.rmrTablesReplaced();
-  currentProjectFile_.clear();  // a new project has no files yet
-  currentResultsFile_.clear();
-  markWorkSaved(true, true);
+  model_.setFiles({}, {});  // a new project has no files yet
+  files_->markWorkSaved(true, true);
 }
 
 // --------------------------------------------------------------------------------- floating controls
@@ -968,16 +969,11 @@ void MainWindow::EdPSdsExit() {
   showProblems(problems, EdPSds_);
 }
 
-void MainWindow::takeDesignedPattern(int n, double d1, double ds) {
-  // The chain reads these fields with "." decimals, in either language.
-  project_.boltCount = std::to_string(n);
-  project_.d1 = design::numberText(d1);
-  project_.rowSpacing = design::numberText(ds);
+void MainWindow::showPattern() {
   EdPK_->setText(qs(project_.boltCount));
   EdPS_->setText(qs(project_.d1));
   EdPSds_->setText(qs(project_.rowSpacing));
   view_.boltInputsEdited = false;
-  InvalidateResults(InvalidateFrom::BearingCapacity);
 }
 
 void MainWindow::thicknessEdited(int row) {

@@ -22,6 +22,7 @@
 #include "shell/Messages.h"
 #include "shell/NumberText.h"
 #include "ui/NamedWidget.h"
+#include "ui/ProjectModel.h"
 #include "ui/QtText.h"
 #include "ui/Services.h"
 #include "ui/WidgetHelpers.h"
@@ -460,7 +461,10 @@ void RmrWindow::BitBtn2Click() {
   if (o.histogramMade && p) {
     p->rmr.histogram = o.rmr;
     p->rmr.name.clear();
-    services_.windows.rmrSlotChanged(true);
+    if (ProjectModel* project = services_.windows.projectModel()) {
+      project->invalidate(InvalidateFrom::BoltLoad);
+      project->inputsReplaced();
+    }
   }
   setLabels(o.sumText, {}, o.histogramMade ? o.rmrText : std::string());
   if (!o.report.ok) {
@@ -477,7 +481,7 @@ void RmrWindow::BitBtn2Click() {
   chartButton_->setEnabled(true);
   if (p) {
     p->rmr.name = MessageText(207, lang);
-    services_.windows.rmrSlotChanged(false);
+    services_.windows.projectModel()->inputsReplaced();
   }
 }
 

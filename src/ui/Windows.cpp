@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include "ui/AboutWindow.h"
+#include "ui/ChainController.h"
 #include "ui/ChartWindow.h"
 #include "ui/DesignWindow.h"
 #include "ui/DistributionFunctionWindow.h"
@@ -13,6 +14,7 @@
 #include "ui/MainWindow.h"
 #include "ui/NewHistogramWindow.h"
 #include "ui/ParametricWindow.h"
+#include "ui/ProjectFiles.h"
 #include "ui/RawDataWindow.h"
 #include "ui/RmrWindow.h"
 #include "ui/RockTypesWindow.h"
@@ -52,8 +54,10 @@ void showOverMain(const Windows& w, QWidget* window) {
 
 ProjectState* Windows::project() const { return main ? &main->project() : nullptr; }
 
+ProjectModel* Windows::projectModel() const { return main ? &main->model() : nullptr; }
+
 void Windows::runAssessment() const {
-  if (main) main->BBFunSpojClick();
+  if (main) main->chain().runAssessment();
 }
 
 DesignStandard Windows::assessmentStandard() const {
@@ -215,28 +219,22 @@ void Windows::rmrTablesReplaced() const {
   if (rmr) rmr->showTables();
 }
 
-void Windows::rmrSlotChanged(bool invalidate) const {
-  if (!main) return;
-  if (invalidate) main->InvalidateResults(InvalidateFrom::BoltLoad);
-  main->refreshInputArea();
-}
-
 void Windows::showInChart(int source, const Histogram& h) const {
   if (!chart) return;
   ProjectState* p = project();
   const HistogramSlot* slot = p ? p->slotForSource(source) : nullptr;
   chart->histogramSaved = [this](int, int, const std::string&) {
-    if (main) main->refreshInputArea();
+    if (main) main->model().inputsReplaced();
   };
   chart->Fill(source, h, slot ? slot->name : std::string());
 }
 
 void Windows::openProjectFile(const std::string& path) const {
-  if (main) main->openProjectFile(path);
+  if (main) main->files().openProjectFile(path);
 }
 
 void Windows::openResultsFile(const std::string& path) const {
-  if (main) main->openResultsFile(path);
+  if (main) main->files().openResultsFile(path);
 }
 
 void Windows::showHistogramFile(const Histogram& h, const std::string& fileName) const {
@@ -322,14 +320,6 @@ const verification::ChainCheck* Windows::currentCheck() const {
 
 void Windows::openDesign() const {
   if (design) design->Open();
-}
-
-void Windows::onResultsChanged(QObject* context, std::function<void()> changed) const {
-  if (main) QObject::connect(main, &MainWindow::resultsChanged, context, std::move(changed));
-}
-
-void Windows::usePattern(int n, double d1, double ds) const {
-  if (main) main->takeDesignedPattern(n, d1, ds);
 }
 
 const DesignOutcome* Windows::currentDesign() const {

@@ -12,6 +12,7 @@
 struct FitResult;
 struct Histogram;
 struct ProjectState;
+class ProjectModel;
 struct RmrTables;
 class QObject;
 class QWidget;
@@ -57,6 +58,8 @@ struct Windows {
 
   /// The project of the main window, or null.
   ProjectState* project() const;
+  /// The project model of the main window (its signals say what changed), or null.
+  ProjectModel* projectModel() const;
   /// Runs the assessment command of the main window.
   void runAssessment() const;
   /// The standard chosen in the chart window's assessment panel (EN 1990 without a chart window).
@@ -140,9 +143,6 @@ struct Windows {
   /// The main window replaced the RMR tables (new project, project or results file read): the RMR
   /// window shows them.
   void rmrTablesReplaced() const;
-  /// The RMR slot was changed by the RMR window: the main window shows it and, when `invalidate`,
-  /// takes the results from the bolt load onward back.
-  void rmrSlotChanged(bool invalidate) const;
   /// Shows `h` in the chart window as source `source` (a save from there renames the slot).
   void showInChart(int source, const Histogram& h) const;
   /// Opens the RMR window and the new-histogram window.
@@ -190,12 +190,6 @@ struct Windows {
   // ---- design of the bolt pattern
   /// Opens the design window, which designs for the project as it is.
   void openDesign() const;
-  /// Calls `changed` whenever the main window's results change (a chain step, an invalidation, a file
-  /// read), for as long as `context` lives.
-  void onResultsChanged(QObject* context, std::function<void()> changed) const;
-  /// The main window takes n, d1 and ds [mm] into its bolt fields as an input change (the bearing
-  /// capacity and what follows fall, the work is unsaved).
-  void usePattern(int n, double d1, double ds) const;
   /// The design window's last design of the project as it is, or null.
   const DesignOutcome* currentDesign() const;
 };

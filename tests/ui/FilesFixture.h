@@ -18,6 +18,7 @@
 #include "shell/Messages.h"
 #include "ui/ChartWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/ProjectFiles.h"
 #include "ui/RockTypesWindow.h"
 #include "ui/SettingsListingWindow.h"
 
@@ -90,7 +91,7 @@ class FilesTest : public ServicesTest {
   /// Opens a project file through the command, answering its open dialog with `file`.
   void openProject(const std::string& file) {
     dialogs.answerFile(file);
-    main->OtevritClick();
+    main->actOtevrit->trigger();
   }
 
   /// The layers and the input slots of `after` hold the names and histograms of `before`.

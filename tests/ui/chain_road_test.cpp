@@ -104,7 +104,7 @@ class ChainRoad : public ::testing::Test {
   }
   void loadLayer(int row, const char* rockType, const std::string& path) {
     main->project().layers[row - 1].rockType = rockType;
-    main->refreshInputArea();
+    main->model().inputsReplaced();
     clickCell(in1<QTableWidget>("StrGrHorn"), row, 2);
     dialogs.answerFile(path);
     QTest::mouseClick(in1<QToolButton>("OtevHist"), Qt::LeftButton);

@@ -39,10 +39,10 @@ TEST_F(CommandLine, AProjectOpensAsTheOpenCommandOpensItWithoutItsDialog) {
   EXPECT_EQ(cell("StringGridDD", 1, 1), u"Sirka_chodby.dis"_s);
   EXPECT_EQ(binCount(main->project().sigmaR.histogram), 32);
   EXPECT_EQ(edit("EdBeta"), u"0.9"_s);
-  EXPECT_FALSE(main->workUnsaved());
+  EXPECT_FALSE(main->files().workUnsaved());
   // The open command itself still asks for its file afterwards.
   dialogs.answerFile(std::nullopt);
-  main->OtevritClick();
+  main->actOtevrit->trigger();
   EXPECT_EQ(dialogs.fileDialogs.size(), 1u);
 }
 
@@ -152,7 +152,7 @@ TEST_F(CommandLine, AFileThatCannotBeOpenedGetsItsMessageAndNothingIsLoaded) {
     EXPECT_TRUE(dialogs.fileDialogs.empty());
     EXPECT_EQ(main->project(), before);
     EXPECT_TRUE(main->currentProjectFile().empty());
-    EXPECT_FALSE(main->workUnsaved());
+    EXPECT_FALSE(main->files().workUnsaved());
     EXPECT_TRUE(main->isEnabled());
     EXPECT_FALSE(chart->isVisible());
     EXPECT_EQ(chart->source(), 0);
@@ -175,6 +175,10 @@ TEST_F(CommandLine, ScreenshotsOfTheExampleProjectAndAHistogramFile) {
   main->show();
   QCoreApplication::processEvents();
   EXPECT_TRUE(main->grab().save(QString::fromUtf8(folder) + u"/main-window.png"_s));
+  main->actAnglictina->trigger();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(main->grab().save(QString::fromUtf8(folder) + u"/main-window-en.png"_s));
+  main->actCestina->trigger();
   open({services->folders.HistogramsFolder + "/Piskovec_pevnost.dis"});
   QCoreApplication::processEvents();
   EXPECT_TRUE(chart->grab().save(QString::fromUtf8(folder) + u"/chart-histogram-file.png"_s));

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QChartView>
 #include <QComboBox>
@@ -21,6 +22,7 @@
 #include "ui/AssessmentReport.h"
 #include "ui/DesignWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/ProjectFiles.h"
 #include "ui/Startup.h"
 
 using namespace Qt::StringLiterals;
@@ -41,8 +43,8 @@ class DesignWindowTest : public ServicesTest {
   // Opens `project` of the examples and runs the whole chain.
   void assess(const char* project) {
     dialogs.answerFile(services->folders.ProjectsFolder + "/" + project);
-    main->OtevritClick();
-    main->SpocitatVseClick();
+    main->actOtevrit->trigger();
+    main->findChild<QAbstractButton*>(u"SpocitatVse"_s)->click();
     ASSERT_TRUE(main->project().assessmentDone);
   }
 
@@ -106,9 +108,9 @@ TEST_F(DesignWindowTest, DesignsLikeTheCommandAndMarksTheLightestRow) {
 TEST_F(DesignWindowTest, UsingAPatternFillsTheFieldsAsAnInputChange) {
   // A results file read is saved work; its S is there to design on.
   dialogs.answerFile(std::string(EXAMPLES_DIR) + "/Veltra/Results/Chodba_K12.Vys");
-  main->OpenVyslClick();
+  main->actOpenVysl->trigger();
   ASSERT_TRUE(main->project().assessmentDone);
-  ASSERT_FALSE(main->workUnsaved());
+  ASSERT_FALSE(main->files().workUnsaved());
   window->Open();
   settle();
   ASSERT_TRUE(window->outcome() && window->outcome()->result.lightest);
@@ -136,7 +138,7 @@ TEST_F(DesignWindowTest, UsingAPatternFillsTheFieldsAsAnInputChange) {
     EXPECT_FALSE(main->project().bearingCapacityDone);
     EXPECT_FALSE(main->project().assessmentDone);
     EXPECT_TRUE(main->project().boltLoadDone);
-    EXPECT_TRUE(main->workUnsaved());
+    EXPECT_TRUE(main->files().workUnsaved());
     // The window takes the new pattern as the present one.
     settle();
     ASSERT_TRUE(window->outcome() && window->outcome()->current);
@@ -144,7 +146,7 @@ TEST_F(DesignWindowTest, UsingAPatternFillsTheFieldsAsAnInputChange) {
     EXPECT_EQ(window->outcome()->current->ds, want.ds);
   }
   // The assessment of the used lightest pattern gives its Pf.
-  main->BBFunSpojClick();
+  main->findChild<QAbstractButton*>(u"BBFunSpoj"_s)->click();
   EXPECT_NEAR(main->assessment().pf, window->outcome()->current->pf,
               1e-12 + 1e-9 * window->outcome()->current->pf);
 
@@ -176,13 +178,13 @@ TEST_F(DesignWindowTest, DesignsAgainWhenTheBoltLoadChanges) {
   // Another project: without its S the window says why, with it the design is of the new S.
   dialogs.answer(mrNo);  // the results of the first are not saved
   dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12_kombinovana.hor");
-  main->OtevritClick();
+  main->actOtevrit->trigger();
   dialogs.asked.clear();
   settle();
   EXPECT_EQ(window->outcome(), nullptr);
   EXPECT_FALSE(in<QLabel>("LabStav")->text().isEmpty());
   EXPECT_FALSE(in<QPushButton>("BBPouzit")->isEnabled());
-  main->SpocitatVseClick();
+  main->findChild<QAbstractButton*>(u"SpocitatVse"_s)->click();
   settle();
   ASSERT_TRUE(window->outcome());
   EXPECT_NE(window->outcome()->result.required.k, first);

@@ -19,6 +19,7 @@
 #include "ui/DistributionFunctionWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/ParametricWindow.h"
+#include "ui/ProjectFiles.h"
 #include "ui/RawDataWindow.h"
 #include "ui/Startup.h"
 #include "ui/TextSets.h"
@@ -91,7 +92,7 @@ TEST_F(MainWindowReport, ReportItemFollowsTheAssessmentAndWritesThePdf) {
 
   // Opening a results file runs the assessment: the report is offered.
   dialogs.answerFile(EXAMPLES_DIR "/Veltra/Results/Chodba_K12.Vys");
-  w.OpenVyslClick();
+  w.actOpenVysl->trigger();
   ASSERT_TRUE(report->isEnabled());
   const std::string pdf = path("zprava.pdf");
   dialogs.answerFile(pdf);
@@ -139,7 +140,7 @@ class HandOver : public ShellTest {
     copyExamples();
     all = createWindows(*services);
     dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12.hor");
-    all->main->OtevritClick();
+    all->main->actOtevrit->trigger();
     ASSERT_NE(all->main->project().resultsName.find("Version"), std::string::npos);
     for (const char* b : {"BBRedPev", "BBDelSvor", "BBZatSv", "BBFunSpoj"})
       all->main->findChild<QPushButton*>(QString::fromLatin1(b))->click();

@@ -10,6 +10,8 @@
 #include "FilesFixture.h"
 #include "persistence/TextLines.h"
 
+// Named, so that the fixture name of the tests hides the class ProjectFiles.
+namespace project_files_test {
 namespace {
 
 using ProjectFiles = FilesTest;
@@ -51,7 +53,7 @@ TEST_F(ProjectFiles, SavedProjectReadsBackToTheSameInputs) {
   main->rmrTables().tables[0].cell(1, 2) = "17";
   main->rmrTables().rockClass = "III";
   dialogs.answerFile(projects("Kopie.hor"));
-  main->SaveTabHornClick();
+  main->files().saveProject();
   for (const auto& a : dialogs.asked) ADD_FAILURE() << "unexpected dialog: " << a.text;
   EXPECT_EQ(dialogs.fileDialogs.back().fileName, "Chodba K12 kombinovana");
   EXPECT_EQ(main->currentProjectFile(), projects("Kopie.hor"));
@@ -86,15 +88,15 @@ TEST_F(ProjectFiles, SavedProjectReadsBackToTheSameInputs) {
 TEST_F(ProjectFiles, ADottedNameGetsTheExtensionOfItsFileType) {
   openProject(projects("Chodba_K12.hor"));
   struct Case {
-    void (MainWindow::*save)();
+    void (::ProjectFiles::*save)();
     std::string typed, written;
   };
   for (const Case& c :
-       {Case{&MainWindow::SaveTabHornClick, projects("Chodba 2.5m"), projects("Chodba 2.5m.hor")},
-        Case{&MainWindow::SaveVyslClick, results("Chodba 2.5m"), results("Chodba 2.5m.Vys")},
-        Case{&MainWindow::SaveTabHornClick, projects("Kopie.HOR"), projects("Kopie.HOR")}}) {
+       {Case{&::ProjectFiles::saveProject, projects("Chodba 2.5m"), projects("Chodba 2.5m.hor")},
+        Case{&::ProjectFiles::saveResults, results("Chodba 2.5m"), results("Chodba 2.5m.Vys")},
+        Case{&::ProjectFiles::saveProject, projects("Kopie.HOR"), projects("Kopie.HOR")}}) {
     dialogs.answerFile(c.typed);
-    (main.get()->*c.save)();
+    (main->files().*c.save)();
     EXPECT_TRUE(std::filesystem::exists(c.written)) << c.typed;
   }
   EXPECT_TRUE(dialogs.asked.empty());
@@ -103,7 +105,7 @@ TEST_F(ProjectFiles, ADottedNameGetsTheExtensionOfItsFileType) {
 
 TEST_F(ProjectFiles, ChecksThatRefuseASaveRunBeforeAnythingIsWritten) {
   // No layer: message 24 and no dialog at all.
-  main->SaveTabHornClick();
+  main->files().saveProject();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].caption, "C h y b a");
   EXPECT_EQ(dialogs.asked[0].text, msg(24));
@@ -119,7 +121,7 @@ TEST_F(ProjectFiles, ChecksThatRefuseASaveRunBeforeAnythingIsWritten) {
   dialogs.asked.clear();
   dialogs.answerFile(target);
   dialogs.answer(mrYes);  // overwrite
-  main->SaveTabHornClick();
+  main->files().saveProject();
   ASSERT_EQ(dialogs.asked.size(), 2u);
   EXPECT_EQ(dialogs.asked[0].text, MessageFormat(25, Language::Czech, {target}));
   EXPECT_EQ(dialogs.asked[1].text, msg(31));
@@ -131,7 +133,7 @@ TEST_F(ProjectFiles, ChecksThatRefuseASaveRunBeforeAnythingIsWritten) {
   main->project().q.name.clear();
   dialogs.asked.clear();
   dialogs.answerFile(projects("Novy.hor"));
-  main->SaveTabHornClick();
+  main->files().saveProject();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].text, msg(32));
   EXPECT_FALSE(std::filesystem::exists(projects("Novy.hor")));
@@ -143,7 +145,7 @@ TEST_F(ProjectFiles, AFailedSaveReportsMessage27AndLeavesTheOldFileIntact) {
   // A folder that cannot exist: its parent is a regular file.
   const std::string blocked = projects("Chodba_K12.hor") + "/Novy.hor";
   dialogs.answerFile(blocked);
-  main->SaveTabHornClick();
+  main->files().saveProject();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].text, msg(27) + blocked);
 
@@ -154,7 +156,7 @@ TEST_F(ProjectFiles, AFailedSaveReportsMessage27AndLeavesTheOldFileIntact) {
   dialogs.asked.clear();
   dialogs.answerFile(folder);
   dialogs.answer(mrYes);
-  main->SaveTabHornClick();
+  main->files().saveProject();
   ASSERT_EQ(dialogs.asked.size(), 2u);
   EXPECT_EQ(dialogs.asked[1].text, msg(27) + folder + "\r\n\r\nCíl je složka, ne soubor.");
   EXPECT_TRUE(std::filesystem::is_directory(folder + "/inside"));
@@ -168,14 +170,14 @@ TEST_F(ProjectFiles, HistogramsMadeInMemoryAreOfferedForSavingOrLeaveTheProject)
   p.layers[1].name = "Vytvořen ( \"Prvotmí data\" )";
   p.k.name = "Vytvořen ( \"Parametrické rozdělení\" )";
   p.gamma.name = "Vytvořen ( \"Histogram\" )";
-  main->refreshInputArea();
+  main->model().inputsReplaced();
   dialogs.asked.clear();
   dialogs.answerFile(projects("Pamet.hor"));
   dialogs.answer(mrNo);   // layer 2: not saved
   dialogs.answer(mrYes);  // K: saved
   dialogs.answerFile(services->folders.HistogramsFolder + "/K_novy.dis");
   dialogs.answer(mrNo);  // gamma: leaves the project
-  main->SaveTabHornClick();
+  main->files().saveProject();
   ASSERT_EQ(dialogs.asked.size(), 3u);
   EXPECT_EQ(dialogs.asked[0].text,
             MessageFormat(28, Language::Czech, {"       2", "Vytvořen ( \"Prvotmí data\" )"}));
@@ -225,7 +227,7 @@ TEST_F(ProjectFiles, ADamagedProjectIsRefusedAndTheOpenProjectStaysAsItWas) {
   // Cancelling the dialog changes nothing either.
   dialogs.answer(mrNo);
   dialogs.answerFile(std::nullopt);
-  main->OtevritClick();
+  main->actOtevrit->trigger();
   EXPECT_EQ(main->rmrTables(), rmrBefore);
 }
 
@@ -352,3 +354,5 @@ TEST_F(ProjectFiles, AFolderOrAPipeChosenAsAProjectIsNamedForWhatItIs) {
         << dialogs.asked[0].text;
   }
 }
+
+}  // namespace project_files_test

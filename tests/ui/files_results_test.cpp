@@ -1,4 +1,5 @@
 // Saving and opening results files, and the command line's assessment of the same project.
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QProcess>
@@ -10,6 +11,8 @@
 #include "shell/Dialogs.h"
 #include "shell/NumberText.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class ResultsFiles : public FilesTest {
@@ -17,10 +20,10 @@ class ResultsFiles : public FilesTest {
   // Opens the example project and runs the whole chain through the window's commands.
   void computeExample(const char* project = "Chodba_K12.hor") {
     openProject(projects(project));
-    main->BBRedPevClick();
-    main->BBDelSvorClick();
-    main->BBZatSvorClick();
-    main->BBFunSpojClick();
+    main->findChild<QAbstractButton*>(u"BBRedPev"_s)->click();
+    main->findChild<QAbstractButton*>(u"BBDelSvor"_s)->click();
+    main->findChild<QAbstractButton*>(u"BBZatSv"_s)->click();
+    main->findChild<QAbstractButton*>(u"BBFunSpoj"_s)->click();
     for (const auto& a : dialogs.asked) ADD_FAILURE() << "unexpected dialog: " << a.text;
     ASSERT_TRUE(main->project().assessmentDone);
   }
@@ -50,7 +53,7 @@ TEST_F(ResultsFiles, SavedResultsReadBackToTheSameStateAndTheSameAssessment) {
   main->rmrTables().rockClass = "III";
   const RmrTables rmrBefore = main->rmrTables();
   dialogs.answerFile(results("Chodba_K12_vysledky.Vys"));
-  main->SaveVyslClick();
+  main->files().saveResults();
   ASSERT_EQ(dialogs.fileDialogs.size(), 2u);
   EXPECT_EQ(dialogs.fileDialogs[1].fileName, "Chodba K12");
   EXPECT_EQ(dialogs.fileDialogs[1].initialFolder, services->folders.ResultsFolder);
@@ -60,7 +63,7 @@ TEST_F(ResultsFiles, SavedResultsReadBackToTheSameStateAndTheSameAssessment) {
 
   restart();
   dialogs.answerFile(results("Chodba_K12_vysledky.Vys"));
-  main->OpenVyslClick();
+  main->actOpenVysl->trigger();
   for (const auto& a : dialogs.asked) ADD_FAILURE() << "unexpected dialog: " << a.text;
   const ProjectState& after = main->project();
   EXPECT_EQ(edit("EdNazevVys"), u"Chodba K12 vysledky"_s);
@@ -91,7 +94,7 @@ TEST_F(ResultsFiles, OpenedResultsOfTheOtherReadingAreAssessedAsMadeAndNamed) {
   computeExample();
   const double uniformPf = main->assessment().pf;
   dialogs.answerFile(results("uniform.Vys"));
-  main->SaveVyslClick();
+  main->files().saveResults();
   const std::string legacy = std::string(TEST_DATA_DIR) + "/results/Chodba_K12_centres.Vys";
   const QString uniform = u"Intervaly vstupů čteny jako rozložené po své šířce"_s;
   const QString centres = u"Intervaly vstupů čteny jako body ve svých středech (dřívější verze)"_s;
@@ -110,7 +113,7 @@ TEST_F(ResultsFiles, OpenedResultsOfTheOtherReadingAreAssessedAsMadeAndNamed) {
     SCOPED_TRACE(c.file + (c.optionCentres ? ", centres chosen" : ", default"));
     if (main->actInputCentres->isChecked() != c.optionCentres) main->actInputCentres->trigger();
     dialogs.answerFile(c.file);
-    main->OpenVyslClick();
+    main->actOpenVysl->trigger();
     for (const auto& a : dialogs.asked) ADD_FAILURE() << "unexpected dialog: " << a.text;
     EXPECT_EQ(main->project().boltLoadReading.inputs, c.madeWith);
     EXPECT_TRUE(main->project().boltLoadReadingKnown);
@@ -123,7 +126,7 @@ TEST_F(ResultsFiles, OpenedResultsOfTheOtherReadingAreAssessedAsMadeAndNamed) {
 TEST_F(ResultsFiles, ACutOrMistaggedResultsFileIsRefusedAndTheOpenProjectStays) {
   computeExample();
   dialogs.answerFile(results("Plny.Vys"));
-  main->SaveVyslClick();
+  main->files().saveResults();
   const std::string full = bytesOf(results("Plny.Vys"));
   const ProjectState before = main->project();
   const RmrTables rmrBefore = main->rmrTables();
@@ -136,7 +139,7 @@ TEST_F(ResultsFiles, ACutOrMistaggedResultsFileIsRefusedAndTheOpenProjectStays) 
   for (const char* name : {"Kratky.Vys", "Spatny.Vys"}) {
     dialogs.asked.clear();
     dialogs.answerFile(results(name));
-    main->OpenVyslClick();
+    main->actOpenVysl->trigger();
     ASSERT_EQ(dialogs.asked.size(), 1u) << name;
     EXPECT_EQ(dialogs.asked[0].caption, "C h y b a");
     EXPECT_NE(dialogs.asked[0].text.find("Soubor je poškozený"), std::string::npos) << dialogs.asked[0].text;
@@ -157,14 +160,14 @@ TEST_F(ResultsFiles, OverwritingAsksAndAFailedSaveReportsMessage27LeavingTheOldF
   put(results("Stary.Vys"), "old results");
   dialogs.answerFile(results("Stary.Vys"));
   dialogs.answer(mrNo);
-  main->SaveVyslClick();
+  main->files().saveResults();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].text, MessageFormat(6, Language::Czech, {results("Stary.Vys")}));
   EXPECT_EQ(bytesOf(results("Stary.Vys")), "old results");
 
   const std::string blocked = results("Stary.Vys") + "/Novy.Vys";  // its folder is a file
   dialogs.answerFile(blocked);
-  main->SaveVyslClick();
+  main->files().saveResults();
   ASSERT_EQ(dialogs.asked.size(), 2u);
   EXPECT_EQ(dialogs.asked[1].text,
             msg(27) + blocked + "\r\n\r\n" + results("Stary.Vys") + " není složka, ale soubor.");

@@ -21,7 +21,7 @@ TEST_F(UnsavedWork, LettersWindows1250CannotHoldAreNamedAndNoKeepsTheOldFile) {
   dialogs.answerFile(target);
   dialogs.answer(mrYes);  // overwrite
   dialogs.answer(mrNo);   // but not with the letters lost
-  main->SaveTabHornClick();
+  main->files().saveProject();
   ASSERT_EQ(dialogs.asked.size(), 2u);
   const auto& warning = dialogs.asked[1];
   EXPECT_EQ(warning.caption, msg(4));
@@ -34,7 +34,7 @@ TEST_F(UnsavedWork, LettersWindows1250CannotHoldAreNamedAndNoKeepsTheOldFile) {
   dialogs.answerFile(target);
   dialogs.answer(mrYes);
   dialogs.answer(mrYes);  // written with "?" as asked
-  main->SaveTabHornClick();
+  main->files().saveProject();
   EXPECT_EQ(decodeTextLines(bytesOf(target))[6], "Granit ??");
 }
 
@@ -91,10 +91,10 @@ TEST_F(UnsavedWork, NewOpenAndExitAskFirstAndCancelStops) {
   EXPECT_TRUE(dialogs.asked.empty());
   openProject(projects("Chodba_K12.hor"));
   EXPECT_TRUE(dialogs.asked.empty());
-  EXPECT_FALSE(main->workUnsaved());
+  EXPECT_FALSE(main->files().workUnsaved());
 
   main->project().depthH = "950";
-  ASSERT_TRUE(main->workUnsaved());
+  ASSERT_TRUE(main->files().workUnsaved());
   // Cancel: the project stays as it is.
   dialogs.answer(mrCancel);
   main->NovyClick();
@@ -113,13 +113,13 @@ TEST_F(UnsavedWork, NewOpenAndExitAskFirstAndCancelStops) {
   dialogs.answer(mrYes);
   dialogs.answerFile(projects("Ulozeny.hor"));
   dialogs.answerFile(projects("Chodba_K12_kombinovana.hor"));
-  main->OtevritClick();
+  main->actOtevrit->trigger();
   FileError err;
   const auto saved = parseProjectFile(bytesOf(projects("Ulozeny.hor")), err);
   ASSERT_TRUE(saved) << err.text(Language::English);
   EXPECT_EQ(saved->depthH, "950");
   EXPECT_TRUE(main->project().combinedSupport);
-  EXPECT_FALSE(main->workUnsaved());
+  EXPECT_FALSE(main->files().workUnsaved());
   // No: the exit question of its own follows ours.
   main->project().d1 = "25";
   dialogs.asked.clear();
@@ -137,7 +137,7 @@ TEST_F(UnsavedWork, CloseBoxAsksAboutUnsavedWorkAndCancelKeepsRunning) {
   main->show();
   openProject(projects("Chodba_K12.hor"));
   main->project().depthH = "950";
-  ASSERT_TRUE(main->workUnsaved());
+  ASSERT_TRUE(main->files().workUnsaved());
 
   // Cancel, and Yes with its save dialog cancelled: the program runs on with the typed inputs.
   dialogs.answer(mrCancel);
@@ -175,7 +175,7 @@ TEST_F(UnsavedWork, ComputedResultsNotSavedAreUnsavedWorkUntilTheResultsFileIsWr
   openProject(projects("Chodba_K12.hor"));
   main->project().reducedStrengthDone = true;
   main->project().reducedStrength = main->project().layers[0].histogram;
-  EXPECT_TRUE(main->workUnsaved());
+  EXPECT_TRUE(main->files().workUnsaved());
   main->findChild<QAction*>(u"SaveVysl1"_s)->setEnabled(true);
   dialogs.answer(mrYes);
   dialogs.answerFile(results("Vysledky.Vys"));
@@ -189,7 +189,7 @@ TEST_F(UnsavedWork, OpenResultsAsksTheSameQuestionBeforeReplacingTheProject) {
   std::filesystem::copy_file(std::string(EXAMPLES_DIR) + "/Veltra/Results/Chodba_K12.Vys", stored);
   openProject(projects("Chodba_K12.hor"));
   main->project().depthH = "950";
-  ASSERT_TRUE(main->workUnsaved());
+  ASSERT_TRUE(main->files().workUnsaved());
   QAction* openResults = action("OpenVysl1");
   ASSERT_TRUE(openResults);
 
@@ -212,7 +212,7 @@ TEST_F(UnsavedWork, OpenResultsAsksTheSameQuestionBeforeReplacingTheProject) {
   EXPECT_EQ(dialogs.asked[0].text, runtimeText(RuntimeText::UnsavedWork, Language::Czech));
   EXPECT_NE(main->project().depthH, "950");
   EXPECT_TRUE(main->project().assessmentDone);
-  EXPECT_FALSE(main->workUnsaved());
+  EXPECT_FALSE(main->files().workUnsaved());
 }
 
 }  // namespace

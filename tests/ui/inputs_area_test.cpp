@@ -27,6 +27,7 @@
 #include "ui/ChartWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/ParametricWindow.h"
+#include "ui/ProjectFiles.h"
 #include "ui/Services.h"
 
 using namespace Qt::StringLiterals;
@@ -139,7 +140,7 @@ class InputArea : public ::testing::Test {
     p.reducedStrengthDone = p.boltLengthDone = p.boltLoadDone = p.bearingCapacityDone = p.assessmentDone =
         true;
     p.beta = "0.95";
-    w->refreshInputArea();
+    w->model().inputsReplaced();
   }
 
   ScriptedDialogs dialogs;
@@ -416,7 +417,7 @@ TEST_F(InputArea, EachInputInvalidatesExactlyItsResults) {
       {"layer file",
        [&] {
          project().layers[0].rockType = "X";
-         w->refreshInputArea();
+         w->model().inputsReplaced();
          loadLayer(1, dis);
        },
        All},
@@ -425,7 +426,7 @@ TEST_F(InputArea, EachInputInvalidatesExactlyItsResults) {
        [&] {
          project().nextLayerRow = 3;
          project().layers[0].thickness = "4";
-         w->refreshInputArea();
+         w->model().inputsReplaced();
          auto* t = get<QTableWidget>("StrGrHorn");
          t->setFocus();
          t->setCurrentCell(2, 3);
@@ -447,7 +448,7 @@ TEST_F(InputArea, EachInputInvalidatesExactlyItsResults) {
       {"uncheck combined support",
        [&] {
          project().combinedSupport = true;
-         w->refreshInputArea();
+         w->model().inputsReplaced();
          setAllDone();
          toggleCombined();
          EXPECT_FALSE(get<QTableWidget>("StringGridOPV")->isEnabled());
@@ -464,7 +465,7 @@ TEST_F(InputArea, EachInputInvalidatesExactlyItsResults) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    if (w->workUnsaved()) dialogs.answer(mrNo);  // the last case's work is dropped
+    if (w->files().workUnsaved()) dialogs.answer(mrNo);  // the last case's work is dropped
     w->NovyClick();
     setAllDone();
     c.act();
@@ -484,11 +485,11 @@ TEST_F(InputArea, EachInputInvalidatesExactlyItsResults) {
   }
 
   // Unchecking the combined support before the bolt length exists changes no flag.
-  if (w->workUnsaved()) dialogs.answer(mrNo);
+  if (w->files().workUnsaved()) dialogs.answer(mrNo);
   w->NovyClick();
   project().combinedSupport = true;
   project().reducedStrengthDone = true;
-  w->refreshInputArea();
+  w->model().inputsReplaced();
   toggleCombined();
   EXPECT_TRUE(project().reducedStrengthDone);
   EXPECT_TRUE(get<QPushButton>("GrafRePe")->isEnabled());
@@ -599,7 +600,7 @@ TEST_F(InputArea, NewProjectClearsInputsButKeepsSpacing) {
 TEST_F(InputArea, ThicknessesAreCheckedWhenTheTableIsLeft) {
   project().nextLayerRow = 4;  // three layers
   project().layers[1].thickness = "2";
-  w->refreshInputArea();
+  w->model().inputsReplaced();
   auto* t = get<QTableWidget>("StrGrHorn");
   t->setFocus();
   t->setCurrentCell(3, 3);
@@ -620,7 +621,7 @@ namespace {
 TEST_F(InputArea, FieldsFilterTheirKeysAndEnterMovesOn) {
   // Thickness cells: "," becomes ".", letters beep.
   project().nextLayerRow = 3;
-  w->refreshInputArea();
+  w->model().inputsReplaced();
   auto* t = get<QTableWidget>("StrGrHorn");
   t->setFocus();
   t->setCurrentCell(2, 3);

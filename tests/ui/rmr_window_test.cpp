@@ -2,6 +2,7 @@
 // Clear, the close rules, the stored tables and the road to the assessment.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -18,6 +19,8 @@
 #include "shell/Dialogs.h"
 #include "shell/NumberText.h"
 #include "ui/RmrWindow.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -51,7 +54,7 @@ class RmrWindowTest : public FilesTest {
   /// The example project with its reduced strength, and the RMR window opened over it.
   void openWithStrength(const char* project = "Chodba_K12.hor") {
     openProject(projects(project));
-    main->BBRedPevClick();
+    main->findChild<QAbstractButton*>(u"BBRedPev"_s)->click();
     ASSERT_TRUE(main->project().reducedStrengthDone);
     main->BitBtn2Click();
     ASSERT_TRUE(rmr->isVisible());
@@ -224,7 +227,7 @@ TEST_F(RmrWindowTest, LeavingWithoutCreateChangesNothingAndStoresThePlace) {
   openWithStrength();
   ProjectState& p = main->project();
   p.boltLengthDone = p.boltLoadDone = p.bearingCapacityDone = p.assessmentDone = true;
-  main->updateResultButtons();
+  main->model().resultsReplaced();
   const ProjectState before = p;
   ASSERT_FALSE(before.rmr.name.empty());
   auto unchanged = [&](const char* step) {
@@ -301,7 +304,7 @@ TEST_F(RmrWindowTest, SavedAndReopenedProjectGivesTheSameRatingsAndRmr) {
   dialogs.answerFile(projects("Rated.hor"));
   dialogs.answer(mrYes);
   dialogs.answerFile(services->folders.HistogramsFolder + "/RMR_tvorba.dis");
-  main->SaveTabHornClick();
+  main->files().saveProject();
   EXPECT_EQ(main->project().rmr.name, "RMR_tvorba.dis");
 
   restart();
@@ -335,16 +338,16 @@ TEST_F(RmrWindowTest, RoadFromRatingToTheAssessmentMatchesTheCommandLine) {
   QTest::mouseClick(in9<QPushButton>("BitBtn2"), Qt::LeftButton);
   rmr->close();
   ASSERT_EQ(main->project().rmr.name, msg(207));
-  main->BBDelSvorClick();
-  main->BBZatSvorClick();
-  main->BBFunSpojClick();
+  main->findChild<QAbstractButton*>(u"BBDelSvor"_s)->click();
+  main->findChild<QAbstractButton*>(u"BBZatSv"_s)->click();
+  main->findChild<QAbstractButton*>(u"BBFunSpoj"_s)->click();
   ASSERT_TRUE(main->project().assessmentDone);
   const double pf = main->assessment().pf;
 
   dialogs.answerFile(projects("Rated.hor"));
   dialogs.answer(mrYes);
   dialogs.answerFile(services->folders.HistogramsFolder + "/RMR_tvorba.dis");
-  main->SaveTabHornClick();
+  main->files().saveProject();
 
   const CliRun assess = runCli({u"assess"_s, QString::fromStdString(projects("Rated.hor")), u"--histograms"_s,
                                 QString::fromStdString(services->folders.HistogramsFolder)});

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QChart>
@@ -27,6 +28,7 @@
 #include "shell/NumberText.h"
 #include "ui/ChartWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/ProjectFiles.h"
 #include "ui/SensitivityWindow.h"
 #include "ui/Startup.h"
 #include "ui/TextSets.h"
@@ -67,7 +69,7 @@ class VerificationWindow : public ServicesTest {
   // The example project opened and assessed with row spacing `ds` (mm).
   void assessExample(const QString& ds) {
     dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12.hor");
-    main->OtevritClick();
+    main->actOtevrit->trigger();
     ASSERT_GT(main->project().nextLayerRow, 1);
     auto* e = in<QLineEdit>(main, "EdPSds");
     e->setFocus();
@@ -207,11 +209,11 @@ TEST_F(VerificationWindow, CheckShowsTheFiguresOfTheCommandLineWithTheSameSeed) 
   EXPECT_LT(axis->min(), s->axisRange().second);
 
   // Another assessment takes the check away: its figures belong to the one before.
-  main->BBFunSpojClick();
+  main->findChild<QAbstractButton*>(u"BBFunSpoj"_s)->click();
   EXPECT_NE(chart->currentCheck(), nullptr) << "the same assessment again keeps the check";
   main->project().failureMass += 1e-9;
   main->project().failureProbability += 1e-9;
-  main->GrafFSClick();
+  main->findChild<QAbstractButton*>(u"GrafFS"_s)->click();
   EXPECT_EQ(chart->currentCheck(), nullptr);
   EXPECT_EQ(cell(0, 1), QString());
   EXPECT_FALSE(open->isEnabled());

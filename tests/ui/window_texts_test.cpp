@@ -37,6 +37,7 @@
 #include "ui/ExportTexts.h"
 #include "ui/FitTableWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/ProjectFiles.h"
 #include "ui/QtDialogs.h"
 #include "ui/RawDataWindow.h"
 #include "ui/RuntimeTexts.h"
@@ -299,12 +300,12 @@ TEST_F(WindowTexts, AfterTheWholeChainASwitchToEnglishLeavesNoCzechButTheProject
   // The rock types of the project's layers are its own names.
   const QStringList data = {u"Jílovec"_s, u"Pískovec"_s};
   dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12.hor");
-  main->OtevritClick();
+  main->actOtevrit->trigger();
   ASSERT_GT(main->project().nextLayerRow, 1);
-  main->BBRedPevClick();
-  main->BBDelSvorClick();
-  main->BBZatSvorClick();
-  main->BBFunSpojClick();
+  main->findChild<QAbstractButton*>(u"BBRedPev"_s)->click();
+  main->findChild<QAbstractButton*>(u"BBDelSvor"_s)->click();
+  main->findChild<QAbstractButton*>(u"BBZatSv"_s)->click();
+  main->findChild<QAbstractButton*>(u"BBFunSpoj"_s)->click();
   ASSERT_TRUE(main->project().assessmentDone);
   QApplication::processEvents();
   EXPECT_TRUE(dialogs.asked.empty()) << dialogs.asked.front().text;
@@ -325,7 +326,7 @@ TEST_F(WindowTexts, AfterTheWholeChainASwitchToEnglishLeavesNoCzechButTheProject
   switchTo(Language::English);
   EXPECT_EQ(czechTextsOfAllWindows(data), "");
   // Computed again in English; the design follows the new results.
-  main->BBFunSpojClick();
+  main->findChild<QAbstractButton*>(u"BBFunSpoj"_s)->click();
   QApplication::processEvents();
   QTRY_VERIFY_WITH_TIMEOUT(all->design->outcome() && !all->design->computing(), 60000);
   EXPECT_EQ(czechTextsOfAllWindows(data), "") << "computed in English";
@@ -367,8 +368,8 @@ TEST_F(WindowTexts, RawDataAndFittedTypesSwitchToEnglishAndAreFittedInEnglish) {
 // chain and a fit, and Qt's own file and colour dialogs (Qt's translations).
 TEST_F(WindowTexts, CzechScreensShowNoEnglishWordsButTheQuotedTexts) {
   dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12.hor");
-  main->OtevritClick();
-  main->SpocitatVseClick();
+  main->actOtevrit->trigger();
+  main->findChild<QAbstractButton*>(u"SpocitatVse"_s)->click();
   ASSERT_TRUE(main->project().assessmentDone);
   RawDataWindow* raw = services->windows.rawData;
   dialogs.answerFile(std::string(TEST_DATA_DIR) + "/rawdata/normal_mu50_sigma5.txt");
@@ -429,13 +430,13 @@ TEST_F(WindowTexts, QuestionsButtonsAndDefaultsFollowTheLanguage) {
   dialogs.asked.clear();
   dialogs.answer(mrNo);  // the work is not saved first
   dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12.hor");
-  main->OtevritClick();
+  main->actOtevrit->trigger();
   ASSERT_GT(main->project().nextLayerRow, 1);
   main->project().width.name = "B";
   dialogs.asked.clear();
   dialogs.answerFile(services->folders.ProjectsFolder + "/Copy.hor");
   dialogs.answer(mrNo);  // leave the width histogram out of the project
-  main->SaveTabHornClick();
+  main->files().saveProject();
   ASSERT_FALSE(dialogs.asked.empty());
   const std::string& question = dialogs.asked[0].text;
   EXPECT_NE(question.find("B : Width of the mine working"), std::string::npos) << question;

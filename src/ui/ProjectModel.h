@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <string>
+
+#include "project/ProjectState.h"
+
+/// The project the windows share: owns the `ProjectState` and announces what changed of it. Code that
+/// writes `state()` itself says what it changed (`inputsReplaced`, `resultsReplaced`, ...); the windows
+/// follow the signals instead of being told by hand.
+class ProjectModel : public QObject {
+  Q_OBJECT
+ public:
+  explicit ProjectModel(QObject* parent = nullptr) : QObject(parent) {}
+
+  ProjectState& state() { return state_; }
+  const ProjectState& state() const { return state_; }
+
+  /// The inputs were written by someone other than the input area's own controls (a file read, a new
+  /// project, a chain step, another window): the input area shows them again.
+  void inputsReplaced() { emit inputsChanged(); }
+  /// The results or their done flags changed.
+  void resultsReplaced() { emit resultsChanged(); }
+  /// Clears the done flags from `from` onwards (see ProjectState::invalidate).
+  void invalidate(InvalidateFrom from);
+  /// n, d1 and ds [mm] of a designed bolt pattern become the bolt inputs; the bearing capacity and
+  /// what follows fall.
+  void takePattern(int boltCount, double d1, double rowSpacing);
+
+  /// The project file last saved or opened and the results file since then; empty when none.
+  const std::string& projectFile() const { return projectFile_; }
+  const std::string& resultsFile() const { return resultsFile_; }
+  void setFiles(std::string projectFile, std::string resultsFile);
+  /// The work was saved, opened or started afresh (the unsaved-work check starts again).
+  void workSaved() { emit fileStateChanged(); }
+
+ signals:
+  /// The inputs changed other than through the input area's controls.
+  void inputsChanged();
+  /// The results or their done flags changed (a chain step, an invalidation, a file read).
+  void resultsChanged();
+  /// The bolt pattern inputs (d1, n, ds) were replaced by a designed pattern.
+  void patternChanged();
+  /// The file names or the saved state of the work changed.
+  void fileStateChanged();
+
+ private:
+  ProjectState state_;
+  std::string projectFile_;
+  std::string resultsFile_;
+};
