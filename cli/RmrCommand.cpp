@@ -13,10 +13,10 @@
 #include "commandline/ChainOptions.h"
 #include "io/AtomicFile.h"
 #include "io/FileRead.h"
-#include "persistence/FileError.h"
 #include "reliability/ReducedStrength.h"
 #include "rmr/RmrRating.h"
 #include "shell/Messages.h"
+#include "shell/Refusal.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ int runRmrCommand(int argc, char* argv[]) {
 
   std::string bytes;
   if (const auto refused = readWholeFile(file, FileKind::Project, bytes)) {
-    const FileError e = FileError::notRead(*refused);
+    const Refusal e = fileNotRead(*refused);
     return cli::refuse(e.message, e.text(lang) + (e.message == 34 ? " ( " + file + " )" : ""));
   }
   ProjectState p;

@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "io/FileRead.h"
-#include "persistence/FileError.h"
 #include "persistence/OpenProject.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/ResultsFile.h"
@@ -14,6 +13,7 @@
 #include "reliability/ReducedStrength.h"
 #include "reliability/StoredReading.h"
 #include "shell/Messages.h"
+#include "shell/Refusal.h"
 
 namespace {
 
@@ -35,8 +35,7 @@ AssessedFile& refuse(AssessedFile& out, int message, std::string text) {
 
 // The first message of a refused command.
 AssessedFile& refuse(AssessedFile& out, const ChainReport& r, Language language) {
-  if (r.messages.empty())
-    return refuse(out, 0, language == Language::English ? "The computation failed." : "Výpočet se nezdařil.");
+  if (r.messages.empty()) return refuse(out, 0, RefusalTextOf(RefusalText::ComputationFailed, language));
   return refuse(out, r.messages.front().number, chainMessageText(r.messages.front(), language));
 }
 
@@ -72,13 +71,13 @@ AssessedFile runFileChain(const std::string& file, const std::string& histograms
   const bool results = endsWithNoCase(file, ".vys");
   if (const auto refused = readWholeFile(file, results ? FileKind::Results : FileKind::Project, bytes)) {
     if (refused->why == FileRefusal::Why::Missing)
-      return refuse(out, 34, FileError::missing().text(lang) + " ( " + file + " )");
+      return refuse(out, 34, fileMissing().text(lang) + " ( " + file + " )");
     return refuse(out, 0, refused->text(lang));
   }
 
   if (results) {
     out.isResults = true;
-    FileError e;
+    Refusal e;
     const auto data = parseResultsFile(bytes, e);
     if (!data) return refuse(out, e.message, e.text(lang));
     Histogram workD;
@@ -90,12 +89,11 @@ AssessedFile runFileChain(const std::string& file, const std::string& histograms
     return out;
   }
 
-  FileError e;
+  Refusal e;
   const auto data = parseProjectFile(bytes, e);
   if (!data) return refuse(out, e.message, e.text(lang));
   const ProjectOpenReport opened = openProject(*data, histogramsFolder, p, out.rmr);
-  if (const HistogramFileError* he = opened.firstHistogramError())
-    return refuse(out, he->message, he->text(lang));
+  if (const Refusal* he = opened.firstHistogramError()) return refuse(out, he->message, he->text(lang));
   if (opened.bStarRefused()) return refuse(out, 33, MessageText(33, lang));
   if (!takeInputs(out, opened.inputs, file, lang)) return out;
   // Layers thicker than 2B* are refused with m1 (message 135); the chain would only miss row 1's thickness.

@@ -91,7 +91,7 @@ std::string shownHistogramName(const std::string& histogramsFolder, const std::s
   return std::filesystem::path(projectHistogramPath(histogramsFolder, name)).lexically_normal().string();
 }
 
-const HistogramFileError* ProjectOpenReport::firstHistogramError() const {
+const Refusal* ProjectOpenReport::firstHistogramError() const {
   for (const ProjectOpenEvent& e : events)
     if (e.kind == ProjectOpenEvent::Kind::HistogramRefused) return &e.histogramError;
   return nullptr;
@@ -119,7 +119,7 @@ ProjectOpenReport openProject(const ProjectFileData& data, const std::string& hi
     if (source != kSrcLayer) report.lastHistogramFile = path;
     HistogramSlot* slot = p.slotForSource(source, row);
     if (!slot) return false;
-    HistogramFileError error;
+    Refusal error;
     auto h = ReadHistogramFile(path, error);
     if (!h) {
       report.events.push_back({Kind::HistogramRefused, error, {}, source, row, path});

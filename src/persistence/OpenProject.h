@@ -22,7 +22,7 @@ struct ProjectOpenEvent {
     BetaComputed,      // the layer coefficient ran after the layers were read; `beta` is its report
   };
   Kind kind;
-  HistogramFileError histogramError;
+  Refusal histogramError;
   ChainReport beta;
   int source = 0;  // slot the event concerns (layer `row` of a layer histogram)
   int row = 0;
@@ -38,7 +38,7 @@ struct ProjectOpenReport {
   std::string lastHistogramFile;  // path of the last one-row slot histogram read
 
   /// The first histogram refusal, or null.
-  const HistogramFileError* firstHistogramError() const;
+  const Refusal* firstHistogramError() const;
   bool bStarRefused() const;
   /// The first refusal of a typed input, or null.
   const ChainMessage* firstInputRefusal() const;

@@ -136,40 +136,31 @@ class Walker {
   bool ok() const { return in_.ok() && badName_.empty() && trailing_ == 0; }
   std::size_t valueIndex() const { return in_.valueIndex(); }
 
-  FileError error() const {
+  Refusal error() const {
     if (trailing_ != 0) {
       const std::string at = std::to_string(in_.offset()), n = std::to_string(trailing_);
-      return FileError::damaged("Za poslední hodnotou ( č. " + std::to_string(in_.valueIndex()) +
-                                    " ) následuje od bajtu " + at + " ještě " + n + " bajtů.",
-                                "After the last value ( no. " + std::to_string(in_.valueIndex()) +
-                                    " ) follow " + n + " more bytes from byte " + at + ".");
+      // The two languages name the byte and the count in different order: the end is a text apart.
+      Refusal r = fileDamaged(RefusalText::ResultsTrailingBytes, {std::to_string(in_.valueIndex()), at});
+      r.then.push_back(ownRefusal(RefusalText::ResultsTrailingBytesEnd, {n, at}));
+      return r;
     }
     if (!badName_.empty()) {
       const std::string i = std::to_string(badIndex_);
-      return FileError::damaged(
-          "Hodnota č. " + i + " ( " + badName_ + " ) je mimo platný rozsah : " + badText_,
-          "Value no. " + i + " ( " + badName_ + " ) is out of range: " + badText_);
+      return fileDamaged(RefusalText::ResultsOutOfRange, {i, badName_, badText_});
     }
     const std::string i = std::to_string(in_.valueIndex());
     const std::string at = std::to_string(in_.faultOffset());
     switch (in_.fault()) {
       case TaggedFault::EndsEarly:
-        return FileError::damaged(
-            "Soubor končí předčasně u hodnoty č. " + i + " ( " + lastName_ + " ), bajt " + at + ".",
-            "The file ends early at value no. " + i + " ( " + lastName_ + " ), byte " + at + ".");
+        return fileDamaged(RefusalText::ResultsEndsEarly, {i, lastName_, at});
       case TaggedFault::UnexpectedTag: {
         const std::string t = std::to_string(in_.faultTag());
-        return FileError::damaged(
-            "Neočekávaný typ " + t + " u hodnoty č. " + i + " ( " + lastName_ + " ), bajt " + at + ".",
-            "Unexpected type " + t + " at value no. " + i + " ( " + lastName_ + " ), byte " + at + ".");
+        return fileDamaged(RefusalText::ResultsUnexpectedType, {t, i, lastName_, at});
       }
       case TaggedFault::BadUtf8:
-        return FileError::damaged(
-            "Text u hodnoty č. " + i + " ( " + lastName_ + " ), bajt " + at + ", není platné UTF-8.",
-            "The text at value no. " + i + " ( " + lastName_ + " ), byte " + at + ", is not valid UTF-8.");
+        return fileDamaged(RefusalText::ResultsBadUtf8, {i, lastName_, at});
       default:
-        return FileError::damaged("Neplatná délka textu u hodnoty č. " + i + " ( " + lastName_ + " ).",
-                                  "Invalid text length at value no. " + i + " ( " + lastName_ + " ).");
+        return fileDamaged(RefusalText::ResultsBadTextLength, {i, lastName_});
     }
   }
 
@@ -286,7 +277,7 @@ void walk(Walker& w, ResultsFileData& d) {
   d.rmr.rmr = w.text("LRMR");
 }
 
-std::optional<ResultsFileData> parseImpl(std::string_view bytes, FileError& error,
+std::optional<ResultsFileData> parseImpl(std::string_view bytes, Refusal& error,
                                          std::vector<ResultsValue>* listing) {
   Walker w(bytes, listing);
   ResultsFileData d;
@@ -435,11 +426,11 @@ std::string formatResultsFile(const ResultsFileData& d) {
   return w.bytes();
 }
 
-std::optional<ResultsFileData> parseResultsFile(std::string_view bytes, FileError& error) {
+std::optional<ResultsFileData> parseResultsFile(std::string_view bytes, Refusal& error) {
   return parseImpl(bytes, error, nullptr);
 }
 
-std::vector<ResultsValue> listResultsValues(std::string_view bytes, FileError& error) {
+std::vector<ResultsValue> listResultsValues(std::string_view bytes, Refusal& error) {
   std::vector<ResultsValue> out;
   parseImpl(bytes, error, &out);
   return out;

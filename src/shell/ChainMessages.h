@@ -10,9 +10,7 @@
 
 #include "shell/Dialogs.h"
 #include "shell/Language.h"
-
-/// The input field that takes the focus after a message.
-enum class FocusField { None, EdH, EdPS, EdPSV, EdPK, EdPSds, LayerTable };
+#include "shell/Refusal.h"
 
 /// One numbered message: the text of `number` with its "%s" placeholders filled from `args`,
 /// followed by `suffix`. Number 0 is a text of our own: args[0] in Czech, args[1] in English. For a layer-row

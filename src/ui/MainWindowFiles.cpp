@@ -18,7 +18,6 @@
 #include "histogram/HistogramFile.h"
 #include "io/AtomicFile.h"
 #include "io/FileRead.h"
-#include "persistence/FileError.h"
 #include "persistence/OpenProject.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/ResultsFile.h"
@@ -30,6 +29,7 @@
 #include "shell/Dialogs.h"
 #include "shell/Encoding.h"
 #include "shell/Messages.h"
+#include "shell/Refusal.h"
 #include "ui/ExportCommands.h"
 #include "ui/HistogramSaveCommand.h"
 #include "ui/LostLetters.h"
@@ -75,7 +75,7 @@ FileDialogOptions fileDialog(const std::string& folder, const std::string& name,
 // limit of `kind`, and a refused file are reported and give nothing.
 template <class Data>
 std::optional<Data> openAndParse(Services& services, const std::string& folder, const std::string& ext,
-                                 FileKind kind, std::optional<Data> (*parse)(std::string_view, FileError&),
+                                 FileKind kind, std::optional<Data> (*parse)(std::string_view, Refusal&),
                                  const std::string& given, std::string& path) {
   const Language lang = services.language();
   const auto chosen =
@@ -83,10 +83,10 @@ std::optional<Data> openAndParse(Services& services, const std::string& folder, 
   if (!chosen || chosen->empty()) return std::nullopt;
   std::string bytes;
   if (const auto refused = readWholeFile(*chosen, kind, bytes)) {
-    error(lang, FileError::notRead(*refused).text(lang));
+    error(lang, fileNotRead(*refused).text(lang));
     return std::nullopt;
   }
-  FileError refusal;
+  Refusal refusal;
   auto data = parse(bytes, refusal);
   if (!data) {
     error(lang, refusal.text(lang));
@@ -225,7 +225,7 @@ void MainWindow::SaveTabHornClick() {
     return;
   }
   if (!folderTakesFiles(path)) {
-    error(lang, FileError::notWritten(path).text(lang));
+    error(lang, fileNotWritten(path).text(lang));
     return;
   }
 
@@ -266,7 +266,7 @@ void MainWindow::SaveTabHornClick() {
       formatProjectText(data, services_.programVersion, shortDate(services_.options.dateSeparator));
   if (!confirmLostLetters(services_, unencodableLines(text))) return;
   if (WriteRefusal why; !writeFileAtomically(path, utf8ToCp1250(text), &why)) {
-    error(lang, FileError::notWritten(path, why).text(lang));
+    error(lang, fileNotWritten(path, why).text(lang));
     return;
   }
   currentProjectFile_ = path;
@@ -368,7 +368,7 @@ void MainWindow::SaveVyslClick() {
   const ResultsFileData data =
       resultsFileFromState(project_, rmrTables_, buttons, workD, services_.programVersion, path);
   if (WriteRefusal why; !writeFileAtomically(path, formatResultsFile(data), &why)) {
-    error(lang, FileError::notWritten(path, why).text(lang));
+    error(lang, fileNotWritten(path, why).text(lang));
     return;
   }
   currentResultsFile_ = path;
