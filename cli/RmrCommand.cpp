@@ -23,9 +23,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: veltra-cli rmr PROJECT.hor [--histograms DIR] [--lang cs|en] [--input-reading uniform|centres]\n";
 
-int refuseMessage(const ChainMessage& m, Language language) {
-  return cli::refuse(m.number, chainMessageText(m, language));
-}
+int refuseMessage(const Refusal& m, Language language) { return cli::refuse(m.message, m.text(language)); }
 
 }  // namespace
 
@@ -50,7 +48,7 @@ int runRmrCommand(int argc, char* argv[]) {
   // R as the main window computes it; without it the window does not open (message 151).
   if (const ChainReport r = runReducedStrength(p, options.reading.inputs); !r.ok) {
     std::string text = MessageText(151, lang);
-    if (!r.messages.empty()) text += "\r\n\r\n" + chainMessageText(r.messages.front(), lang);
+    if (!r.messages.empty()) text += "\r\n\r\n" + r.messages.front().text(lang);
     return cli::refuse(151, text);
   }
   const auto a = strengthRatingHistogram(p.reducedStrength);

@@ -36,17 +36,17 @@ AssessedFile& refuse(AssessedFile& out, int message, std::string text) {
 // The first message of a refused command.
 AssessedFile& refuse(AssessedFile& out, const ChainReport& r, Language language) {
   if (r.messages.empty()) return refuse(out, 0, RefusalTextOf(RefusalText::ComputationFailed, language));
-  return refuse(out, r.messages.front().number, chainMessageText(r.messages.front(), language));
+  return refuse(out, r.messages.front().message, r.messages.front().text(language));
 }
 
 // Keeps the warnings among `inputs` and refuses at the first refusal; false after a refusal. `file`
 // is named after each message when given.
-bool takeInputs(AssessedFile& out, const std::vector<ChainMessage>& inputs, const std::string& file,
+bool takeInputs(AssessedFile& out, const std::vector<Refusal>& inputs, const std::string& file,
                 Language lang) {
-  for (const ChainMessage& m : inputs) {
-    const std::string text = file.empty() ? chainMessageText(m, lang) : fileValueText(m, file, lang);
+  for (const Refusal& m : inputs) {
+    const std::string text = file.empty() ? m.text(lang) : fileValueText(m, file, lang);
     if (m.kind != DlgKind::Warning) {
-      refuse(out, m.number, text);
+      refuse(out, m.message, text);
       return false;
     }
     out.warnings.push_back(text);
@@ -55,7 +55,7 @@ bool takeInputs(AssessedFile& out, const std::vector<ChainMessage>& inputs, cons
 }
 
 // The row spacing given for a project: its refusal or warning.
-std::vector<ChainMessage> typedInputMessagesOfRowSpacing(const std::string& ds) {
+std::vector<Refusal> typedInputMessagesOfRowSpacing(const std::string& ds) {
   if (auto m = fieldRefusal(InputField::RowSpacing, ds)) return {*m};
   if (auto w = fieldWarning(InputField::RowSpacing, ds)) return {*w};
   return {};
@@ -81,8 +81,8 @@ AssessedFile runFileChain(const std::string& file, const std::string& histograms
     const auto data = parseResultsFile(bytes, e);
     if (!data) return refuse(out, e.message, e.text(lang));
     Histogram workD;
-    std::vector<ChainMessage> inputs = openResultsInto(*data, p, out.rmr, workD);
-    for (ChainMessage& m : typedInputMessages(p)) inputs.push_back(std::move(m));
+    std::vector<Refusal> inputs = openResultsInto(*data, p, out.rmr, workD);
+    for (Refusal& m : typedInputMessages(p)) inputs.push_back(std::move(m));
     if (!takeInputs(out, inputs, file, lang)) return out;
     settleStoredReading(p, reading);
     out.ok = true;

@@ -103,8 +103,8 @@ bool ProjectOpenReport::bStarRefused() const {
   return false;
 }
 
-const ChainMessage* ProjectOpenReport::firstInputRefusal() const {
-  for (const ChainMessage& m : inputs)
+const Refusal* ProjectOpenReport::firstInputRefusal() const {
+  for (const Refusal& m : inputs)
     if (m.kind != DlgKind::Warning) return &m;
   return nullptr;
 }

@@ -33,7 +33,7 @@ struct ProjectOpenEvent {
 struct ProjectOpenReport {
   std::vector<ProjectOpenEvent> events;
   /// Refusals and warnings of the typed inputs as opened (typedInputMessages), after the events.
-  std::vector<ChainMessage> inputs;
+  std::vector<Refusal> inputs;
   int lastSource = kSrcLayer;     // source of the last histogram read (the window's current slot)
   std::string lastHistogramFile;  // path of the last one-row slot histogram read
 
@@ -41,7 +41,7 @@ struct ProjectOpenReport {
   const Refusal* firstHistogramError() const;
   bool bStarRefused() const;
   /// The first refusal of a typed input, or null.
-  const ChainMessage* firstInputRefusal() const;
+  const Refusal* firstInputRefusal() const;
 };
 
 /// Where a project's histogram `name` is read: the name itself when it is an absolute path, else

@@ -304,17 +304,12 @@ bool startsWithNumber(std::string_view t) {
 
 // An earlier version read its number texts as far as they formed a number and stored its results
 // computed so: such a text is replaced by that number, with a warning naming the field.
-void readAsEarlierVersions(std::string& text, const std::string& fieldCs, const std::string& fieldEn,
-                           std::vector<ChainMessage>& out) {
+void readAsEarlierVersions(std::string& text, Refusal field, std::vector<Refusal>& out) {
   if (text.empty() || parseInputNumber(text) || !startsWithNumber(text)) return;
   const std::string number = formatNumber(leadingNumber(text));
-  ChainMessage m;
+  Refusal m = ownRefusal(RefusalText::ReadAsEarlierVersion, {text});
+  m.then = {std::move(field), ownRefusal(RefusalText::ReadAsEarlierVersionEnd, {number})};
   m.kind = DlgKind::Warning;
-  m.args = {"Hodnota \"" + text + "\" (" + fieldCs + "), uložená starší verzí programu,\r\nje čtena jako " +
-                number + ", jak ji četla tato verze.",
-            "The value \"" + text + "\" (" + fieldEn +
-                "), stored by an earlier version of the program,\r\nis read as " + number +
-                ", as that version read it."};
   out.push_back(std::move(m));
   text = number;
 }
@@ -445,8 +440,8 @@ std::string resultsNameFromPath(std::string_view path) {
   return dot == std::string::npos ? std::string() : name.substr(0, dot);
 }
 
-std::vector<ChainMessage> openResultsInto(const ResultsFileData& d, ProjectState& p, RmrTables& rmr,
-                                          Histogram& workD) {
+std::vector<Refusal> openResultsInto(const ResultsFileData& d, ProjectState& p, RmrTables& rmr,
+                                     Histogram& workD) {
   p.resultsName = resultsNameFromPath(d.storedPath);
   p.nextLayerRow = d.nextLayerRow;
   p.bStar = d.bStar;
@@ -501,16 +496,16 @@ std::vector<ChainMessage> openResultsInto(const ResultsFileData& d, ProjectState
   p.assessmentDone = d.done[4];
   rmr = d.rmr;
 
-  std::vector<ChainMessage> read;
+  std::vector<Refusal> read;
   if (d.formatLevel < kCurrentFormatLevel) {
     for (int r = 1; r <= ProjectState::kLayers; ++r)
-      readAsEarlierVersions(p.layers[r - 1].thickness, "mocnost vrstvy " + std::to_string(r),
-                            "thickness of layer " + std::to_string(r), read);
-    readAsEarlierVersions(p.depthH, "H", "H", read);
-    readAsEarlierVersions(p.d1, "d1", "d1", read);
-    readAsEarlierVersions(p.d2, "d2", "d2", read);
-    readAsEarlierVersions(p.boltCount, "n", "n", read);
-    readAsEarlierVersions(p.rowSpacing, "ds", "ds", read);
+      readAsEarlierVersions(p.layers[r - 1].thickness,
+                            ownRefusal(RefusalText::LayerThicknessField, {std::to_string(r)}), read);
+    readAsEarlierVersions(p.depthH, numberedRefusal(0, {}, "H"), read);
+    readAsEarlierVersions(p.d1, numberedRefusal(0, {}, "d1"), read);
+    readAsEarlierVersions(p.d2, numberedRefusal(0, {}, "d2"), read);
+    readAsEarlierVersions(p.boltCount, numberedRefusal(0, {}, "n"), read);
+    readAsEarlierVersions(p.rowSpacing, numberedRefusal(0, {}, "ds"), read);
   }
   return read;
 }

@@ -99,8 +99,8 @@ std::string resultsNameFromPath(std::string_view storedPath);
 /// thickness that starts with a number but is not one as a whole ("22E") is read as far as it forms
 /// one, as that version read it, and replaced by that number; each such reading is returned as a
 /// warning.
-std::vector<ChainMessage> openResultsInto(const ResultsFileData& data, ProjectState& project, RmrTables& rmr,
-                                          Histogram& workD);
+std::vector<Refusal> openResultsInto(const ResultsFileData& data, ProjectState& project, RmrTables& rmr,
+                                     Histogram& workD);
 
 /// Every stored value in order, with its name and tag, for listings; stops at the first fault.
 struct ResultsValue {

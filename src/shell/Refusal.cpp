@@ -16,7 +16,10 @@ std::string Refusal::text(Language language, std::string_view rowLabel) const {
     t += readReason->text(language);
   else if (!lostLetters.empty())
     t += unencodableMessage(lostLetters, language, false);
-  if (layerRow > 0) t += rowLabel.empty() ? std::to_string(layerRow) : std::string(rowLabel);
+  if (layerRow > 0)
+    t += !rowLabel.empty()         ? std::string(rowLabel)
+         : !this->rowLabel.empty() ? this->rowLabel
+                                   : std::to_string(layerRow);
   t += extra;
   for (const Refusal& r : then) t += r.text(language);
   if (!file.empty()) t += FileTextFormat(FileText::FileNamed, language, {file});

@@ -32,12 +32,13 @@ struct Refusal {
   DlgKind kind = DlgKind::Error;             // error, warning or information
   FocusField focus = FocusField::None;       // main window: the field to focus
   int layerRow = 0;                          // main window: the layer row, whose label follows the text
+  std::string rowLabel;                      // how the layer row is named (empty: its number)
   int parameterField = 0;                    // parametric window: 1 .. 4 the parameter field to focus, 0 none
   bool restoreText = false;                  // parametric window: that field gets its last computed text back
 
   /// The whole text in `language`: the texts of `before`, the message (or own text) filled with `args`, the
-  /// label of `layerRow` (`rowLabel`, or its number when empty), `extra`, the texts of `then`, the file's
-  /// name and the write reason.
+  /// label of `layerRow` (the `rowLabel` given, else the member `rowLabel`, else its number), `extra`, the
+  /// texts of `then`, the file's name and the write reason.
   std::string text(Language language, std::string_view rowLabel = {}) const;
   /// The dialog title message: 3 error, 4 warning, 2 information (1 confirmation).
   int titleMessage() const;

@@ -53,6 +53,34 @@ enum class RefusalText : int {
   FitFailuresHead,  // heads the list of types left out of the fit for an arithmetic fault
   // The computation chain.
   ComputationFailed,  // a command that failed without a message
+  // Values, chain, RMR, design, histogram arithmetic.
+  DepthUnusual,      // %s: value, bound
+  DiameterUnusual,   // %s: value, bound
+  BoltCountUnusual,  // %s: value, bound
+  SpacingUnusual,    // %s: value, bound
+  WidthUnusual,      // %s: largest width, bound
+  WidthNotPositive,  // %s: smallest width
+  CheckTheInput,     // follows a warning of a value
+  RatingInvalid,     // %s: the rating, its text
+  OrientationRatingMissing,
+  StrengthRatingReversed,
+  DesignNothingReaches,  // %s: class, its label
+  DesignBadTarget,
+  DesignImpossible,       // heads a refusal of the design ranges
+  DesignBadBoltCounts,    // %s: most bolts, the text
+  DesignBadDiameters,     // %s: d2, the text
+  DesignBadSpacingRange,  // %s: most values, the text
+  DesignTooManyPatterns,  // %s: patterns, most
+  ChainOverflow,
+  ReadAsEarlierVersion,     // %s: the text; the field and ReadAsEarlierVersionEnd follow
+  LayerThicknessField,      // %s: layer row
+  ReadAsEarlierVersionEnd,  // %s: the number read
+  ArithmeticEmptyInput,
+  ArithmeticBadStep,
+  ArithmeticBadValues,
+  ArithmeticDegenerateFrame,
+  ArithmeticOverflow,
+  ArithmeticOutOfFrame,  // %s: the bin index computed
   Count
 };
 

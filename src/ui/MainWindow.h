@@ -18,7 +18,7 @@
 struct Services;
 class QCheckBox;
 class QEvent;
-struct InputProblem;
+struct Refusal;
 struct ProjectOpenReport;
 class QComboBox;
 class QGridLayout;
@@ -396,7 +396,7 @@ class MainWindow : public QMainWindow {
   void fillRockTypeList();
   void placeOverCell(QWidget* w, QTableWidget* t, int row, int col, bool rightEnd);
   void setSaveEnabled(const char* action, bool enabled);
-  void showProblems(const std::vector<InputProblem>& problems, QWidget* focusBack);
+  void showProblems(const std::vector<Refusal>& problems, QWidget* focusBack);
   void onFocusChanged(QWidget* old, QWidget* now);
   void thicknessEdited(int row);
   bool inputFilter(QObject* watched, QEvent* event);
@@ -450,7 +450,7 @@ class MainWindow : public QMainWindow {
   void showOpenReport(const ProjectOpenReport& report, const std::string& path);
   /// Shows messages about the values of the file `path` (each naming the file); the focus goes where
   /// the first refusal asks.
-  void showFileValueMessages(const std::vector<ChainMessage>& messages, const std::string& path);
+  void showFileValueMessages(const std::vector<Refusal>& messages, const std::string& path);
   void focusChainField(FocusField field, int layerRow);
   /// Runs a long loop with `bar` showing its progress; hidden again afterwards.
   ChainReport runWithProgress(QProgressBar* bar, const std::function<ChainReport(const LoopProgress&)>& run);

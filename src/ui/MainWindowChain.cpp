@@ -35,12 +35,12 @@ void MainWindow::setupChain() {
 
 void MainWindow::showChainReport(const ChainReport& report) {
   const Language language = services_.language();
-  for (const ChainMessage& m : report.messages) {
+  for (const Refusal& m : report.messages) {
     std::string rowLabel;
     if (m.layerRow > 0)
       if (const QTableWidgetItem* it = StrGrHorn_->item(m.layerRow, 0)) rowLabel = it->text().toStdString();
-    messageDialog(MessageText(chainTitleNumber(m.kind), language), chainMessageText(m, language, rowLabel),
-                  m.kind, DlgButtons::Ok, mrOk);
+    messageDialog(MessageText(titleNumberOf(m.kind), language), m.text(language, rowLabel), m.kind,
+                  DlgButtons::Ok, mrOk);
     focusChainField(m.focus, m.layerRow);
   }
 }

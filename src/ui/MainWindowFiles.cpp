@@ -273,11 +273,11 @@ void MainWindow::SaveTabHornClick() {
   markWorkSaved(true, false);
 }
 
-void MainWindow::showFileValueMessages(const std::vector<ChainMessage>& messages, const std::string& path) {
+void MainWindow::showFileValueMessages(const std::vector<Refusal>& messages, const std::string& path) {
   const Language lang = services_.language();
-  const ChainMessage* firstRefusal = nullptr;
-  for (const ChainMessage& m : messages) {
-    messageDialog(MessageText(chainTitleNumber(m.kind), lang), fileValueText(m, path, lang), m.kind,
+  const Refusal* firstRefusal = nullptr;
+  for (const Refusal& m : messages) {
+    messageDialog(MessageText(titleNumberOf(m.kind), lang), fileValueText(m, path, lang), m.kind,
                   DlgButtons::Ok, mrOk);
     if (!firstRefusal && m.kind != DlgKind::Warning) firstRefusal = &m;
   }
@@ -300,8 +300,8 @@ void MainWindow::showOpenReport(const ProjectOpenReport& report, const std::stri
       case ProjectOpenEvent::Kind::BetaComputed:
         StrGrHorn_->setCurrentCell(-1, -1);
         // A thickness refusal the typed inputs below repeat is shown there, with the file's name.
-        if (std::none_of(report.inputs.begin(), report.inputs.end(), [&](const ChainMessage& m) {
-              return e.beta.firstNumber() == 149 && m.number == 149 &&
+        if (std::none_of(report.inputs.begin(), report.inputs.end(), [&](const Refusal& m) {
+              return e.beta.firstNumber() == 149 && m.message == 149 &&
                      m.layerRow == e.beta.messages[0].layerRow;
             }))
           showChainReport(e.beta);
@@ -383,8 +383,8 @@ void MainWindow::OpenVyslClick() {
   if (!data) return;
   hideFloatingControls();
   Histogram workD;
-  std::vector<ChainMessage> values = openResultsInto(*data, project_, rmrTables_, workD);
-  for (ChainMessage& m : typedInputMessages(project_)) values.push_back(std::move(m));
+  std::vector<Refusal> values = openResultsInto(*data, project_, rmrTables_, workD);
+  for (Refusal& m : typedInputMessages(project_)) values.push_back(std::move(m));
   settleStoredReading(project_, chainReadingOption());
   view_.selectedLayerRow = 0;
   refreshInputArea();

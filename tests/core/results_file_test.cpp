@@ -601,7 +601,7 @@ TEST(ResultsFileTest, AnEarlierVersionsNumberTextsAreReadAsItReadThem) {
     ProjectState p;
     RmrTables rmr;
     Histogram workD;
-    const std::vector<ChainMessage> warnings = openResultsInto(d, p, rmr, workD);
+    const std::vector<Refusal> warnings = openResultsInto(d, p, rmr, workD);
     const std::string read = c.field == &ResultsFileData::d1          ? p.d1
                              : c.field == &ResultsFileData::depthH    ? p.depthH
                              : c.field == &ResultsFileData::boltCount ? p.boltCount
@@ -614,8 +614,7 @@ TEST(ResultsFileTest, AnEarlierVersionsNumberTextsAreReadAsItReadThem) {
     }
     ASSERT_EQ(warnings.size(), 1u) << c.stored;
     EXPECT_EQ(warnings[0].kind, DlgKind::Warning);
-    EXPECT_NE(chainMessageText(warnings[0], Language::English).find("\"" + c.stored + "\""),
-              std::string::npos);
+    EXPECT_NE(warnings[0].text(Language::English).find("\"" + c.stored + "\""), std::string::npos);
   }
   // A layer thickness too.
   ResultsFileData d = sampleResults();
