@@ -31,7 +31,7 @@ std::string rawFile(long n) {
 static void BM_RawDataOpenToHistogram(benchmark::State& state) {
   const std::string file = rawFile(state.range(0));
   for (auto _ : state) {
-    RawDataError e;
+    Refusal e;
     auto x = ReadRawValues(file, e);
     SortRawValues(*x);
     const RawStatistics s = ComputeRawStatistics(*x);

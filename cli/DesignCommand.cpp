@@ -47,12 +47,10 @@ std::optional<Options> parse(int argc, char* argv[]) {
   return o;
 }
 
-int refuseMessage(const ChainMessage& m, Language language) {
-  return cli::refuse(m.number, chainMessageText(m, language));
-}
+int refuseMessage(const Refusal& m, Language language) { return cli::refuse(m.message, m.text(language)); }
 
 // The ranges of the options over the defaults; a refusal when a text does not read.
-std::optional<ChainMessage> readRanges(const Options& o, double d2, design::PatternRanges& ranges) {
+std::optional<Refusal> readRanges(const Options& o, double d2, design::PatternRanges& ranges) {
   if (o.n) {
     const auto n = design::parseBoltCounts(*o.n);
     if (!n) return design::badBoltCounts(*o.n);
@@ -157,10 +155,10 @@ int runDesignCommand(int argc, char* argv[]) {
   j["lightest"] = patternJson(d.lightest);
   if (!d.lightest) {
     j["bestReachable"] = patternJson(d.bestReachable);
-    const ChainMessage m = design::nothingReaches(d.target, classLabel(c.standard, d.target, lang));
+    const Refusal m = design::nothingReaches(d.target, classLabel(c.standard, d.target, lang));
     cli::Json w;
-    w["message"] = m.number;
-    w["text"] = chainMessageText(m, lang);
+    w["message"] = m.message;
+    w["text"] = m.text(lang);
     j["warning"] = std::move(w);
   }
   cli::printJson(j);

@@ -49,15 +49,13 @@ int runGenerateCommand(int argc, char* argv[]) {
   rq.eps = eps;
   rq.intervals = static_cast<int>(n);
   const ParametricResult r = GenerateParametric(rq, lang);
-  if (r.refusal) return cli::refuse(r.refusal->message, r.refusal->text);
-  if (r.fault && !r.valid) return cli::refuse(r.fault->message, r.fault->text);
-  if (!r.valid)
-    return cli::refuse(0, lang == Language::Czech ? "Pro uvedené parametry nevznikl žádný histogram !"
-                                                  : "These parameters give no histogram !");
+  if (r.refusal) return cli::refuse(r.refusal->message, r.refusal->text(lang));
+  if (r.fault && !r.valid) return cli::refuse(r.fault->message, r.fault->text(lang));
+  if (!r.valid) return cli::refuse(0, RefusalTextOf(RefusalText::ParametricNoHistogram, lang));
   cli::Json j = cli::histogramJson(r.histogram());
   j["valid"] = r.valid;
   if (!r.description.empty()) j["description"] = r.description;
-  if (r.fault) j["fault"] = cli::errorJson(r.fault->message, r.fault->text)["error"];
+  if (r.fault) j["fault"] = cli::errorJson(r.fault->message, r.fault->text(lang))["error"];
   cli::printJson(j);
   return 0;
 }

@@ -33,7 +33,7 @@ struct Options {
 
 // Reads a file or prints the refusal; nullopt after a refusal.
 std::optional<Histogram> readOrRefuse(const std::string& path, Language language) {
-  HistogramFileError e;
+  Refusal e;
   auto h = ReadHistogramFile(path, e);
   if (!h) cli::refuse(e.message, e.text(language));
   return h;
@@ -42,7 +42,7 @@ std::optional<Histogram> readOrRefuse(const std::string& path, Language language
 // Writes to -o when asked; false after a refusal.
 bool writeIfAsked(const Options& o, const Histogram& h) {
   if (!o.output) return true;
-  HistogramFileError e;
+  Refusal e;
   if (WriteHistogramFile(*o.output, h, e)) return true;
   cli::refuse(e.message, e.text(o.language));
   return false;

@@ -35,11 +35,11 @@ std::string histogramsFolder(const std::optional<std::string>& given) {
 
 std::optional<int> openProject(std::string_view bytes, const std::string& folder, Language lang,
                                ProjectState& p, RmrTables& rmr) {
-  FileError e;
+  Refusal e;
   const auto data = parseProjectFile(bytes, e);
   if (!data) return refuse(e.message, e.text(lang));
   const ProjectOpenReport opened = ::openProject(*data, folder, p, rmr);
-  if (const HistogramFileError* he = opened.firstHistogramError()) return refuse(he->message, he->text(lang));
+  if (const Refusal* he = opened.firstHistogramError()) return refuse(he->message, he->text(lang));
   if (opened.bStarRefused()) return refuse(33, MessageText(33, lang));
   return std::nullopt;
 }

@@ -4,13 +4,11 @@
 
 #include "Json.h"
 
-int refuseRawData(const RawDataError& e, Language language) {
-  return cli::refuse(e.message, e.text(language));
-}
+int refuseRawData(const Refusal& e, Language language) { return cli::refuse(e.message, e.text(language)); }
 
 std::optional<int> loadRawData(const std::string& file, const std::optional<std::string>& intervals,
                                Language language, LoadedRawData& out) {
-  RawDataError error;
+  Refusal error;
   auto x = ReadRawDataFile(file, error);
   if (!x) return refuseRawData(error, language);
   SortRawValues(*x);

@@ -13,7 +13,7 @@ struct LoadedRawData {
   std::vector<double> x;  // ascending
   RawStatistics statistics;
   int intervals = 128;
-  std::optional<RawDataError> intervalWarning;  // fewer intervals than Sturges' rule
+  std::optional<Refusal> intervalWarning;  // fewer intervals than Sturges' rule
 };
 
 /// Reads `file` and checks `intervals` (default 128). On a refusal prints it and returns the exit
@@ -22,4 +22,4 @@ std::optional<int> loadRawData(const std::string& file, const std::optional<std:
                                Language language, LoadedRawData& out);
 
 /// Prints a refusal of the raw data checks; returns the exit status 1.
-int refuseRawData(const RawDataError& e, Language language);
+int refuseRawData(const Refusal& e, Language language);

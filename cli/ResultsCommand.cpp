@@ -9,8 +9,8 @@
 #include "Arguments.h"
 #include "Json.h"
 #include "io/FileRead.h"
-#include "persistence/FileError.h"
 #include "persistence/ResultsFile.h"
+#include "shell/Refusal.h"
 
 int runResultsDumpCommand(int argc, char* argv[]) {
   const auto a = cli::readArguments(argc, argv, 2, "results-dump",
@@ -20,10 +20,10 @@ int runResultsDumpCommand(int argc, char* argv[]) {
   const Language language = cli::languageOf(*a);
   std::string bytes;
   if (const auto refused = readWholeFile(path, FileKind::Results, bytes)) {
-    const FileError e = FileError::notRead(*refused);
+    const Refusal e = fileNotRead(*refused);
     return cli::refuse(e.message, e.text(language) + (e.message == 34 ? " ( " + path + " )" : ""));
   }
-  FileError error;
+  Refusal error;
   const auto values = listResultsValues(bytes, error);
   if (!parseResultsFile(bytes, error)) return cli::refuse(error.message, error.text(language));
   cli::Json list = cli::Json::array();

@@ -13,19 +13,17 @@
 #include "commandline/ChainOptions.h"
 #include "io/AtomicFile.h"
 #include "io/FileRead.h"
-#include "persistence/FileError.h"
 #include "reliability/ReducedStrength.h"
 #include "rmr/RmrRating.h"
 #include "shell/Messages.h"
+#include "shell/Refusal.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: veltra-cli rmr PROJECT.hor [--histograms DIR] [--lang cs|en] [--input-reading uniform|centres]\n";
 
-int refuseMessage(const ChainMessage& m, Language language) {
-  return cli::refuse(m.number, chainMessageText(m, language));
-}
+int refuseMessage(const Refusal& m, Language language) { return cli::refuse(m.message, m.text(language)); }
 
 }  // namespace
 
@@ -38,7 +36,7 @@ int runRmrCommand(int argc, char* argv[]) {
 
   std::string bytes;
   if (const auto refused = readWholeFile(file, FileKind::Project, bytes)) {
-    const FileError e = FileError::notRead(*refused);
+    const Refusal e = fileNotRead(*refused);
     return cli::refuse(e.message, e.text(lang) + (e.message == 34 ? " ( " + file + " )" : ""));
   }
   ProjectState p;
@@ -50,7 +48,7 @@ int runRmrCommand(int argc, char* argv[]) {
   // R as the main window computes it; without it the window does not open (message 151).
   if (const ChainReport r = runReducedStrength(p, options.reading.inputs); !r.ok) {
     std::string text = MessageText(151, lang);
-    if (!r.messages.empty()) text += "\r\n\r\n" + chainMessageText(r.messages.front(), lang);
+    if (!r.messages.empty()) text += "\r\n\r\n" + r.messages.front().text(lang);
     return cli::refuse(151, text);
   }
   const auto a = strengthRatingHistogram(p.reducedStrength);

@@ -124,7 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   // In pieces: raw data as its reader of bytes reads them.
-  RawDataError streamed, whole;
+  Refusal streamed, whole;
   const auto x = ReadRawDataFile(path, streamed, {}, chunk);
   if (regular) {
     std::string all(content);
@@ -138,7 +138,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   // A histogram file as its text; what is read is written again and reads back the same.
-  HistogramFileError fromFile, fromText;
+  Refusal fromFile, fromText;
   const auto h = ReadHistogramFile(path, fromFile);
   if (!regular || fileSize > fileSizeLimit(FileKind::Histogram)) {
     if (h) std::abort();
@@ -150,7 +150,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (h.has_value() != g.has_value() || (h && !(*h == *g))) std::abort();
   if (!h) return 0;
   std::string text;
-  HistogramFileError written;
+  Refusal written;
   if (!HistogramFileText(*h, "Fuzz.dis", text, written)) {
     // Only a file whose Total is beyond the 64-bit frequencies may hold bins no file can write.
     if (!(h->total > 9.2e18)) std::abort();

@@ -12,7 +12,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
-  HistogramFileError error;
+  Refusal error;
   const auto h = ReadHistogram(in, error);
   if (!h) {
     if (error.text(Language::Czech).empty() && error.message == 0)

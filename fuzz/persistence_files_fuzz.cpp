@@ -90,7 +90,7 @@ void damageDescriptors(const std::uint8_t* data, std::size_t size) {
     const Histogram& h = slot(static_cast<unsigned>(s));
     if (!isEmptyRecord(h) && checkHistogramRecord(h)) sound = false;
   }
-  FileError error;
+  Refusal error;
   const auto back = parseResultsFile(formatResultsFile(d), error);
   if (back.has_value() != sound) std::abort();
   if (!back && error.text(Language::English).find("is out of range") == std::string::npos) std::abort();
@@ -100,7 +100,7 @@ void damageDescriptors(const std::uint8_t* data, std::size_t size) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  FileError error;
+  Refusal error;
   if (const auto r = parseResultsFile(bytes, error)) {
     ResultsFileData current = *r;
     current.formatLevel = kCurrentFormatLevel;

@@ -13,7 +13,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  RawDataError error;
+  Refusal error;
   auto x = ReadRawValues(bytes, error);
   if (!x) {
     if (error.message != 113 && error.message != 118 && error.message != 130) std::abort();

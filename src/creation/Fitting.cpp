@@ -7,6 +7,7 @@
 #include "histogram/Statistics.h"
 #include "shell/Messages.h"
 #include "shell/NumberText.h"
+#include "shell/RefusalTexts.h"
 
 namespace {
 
@@ -327,7 +328,7 @@ FitResult FitDistributions(const FitInput& input, Language language, const FitPr
     request.type = type;
     if (type == kWeibullType) {
       size_t tried = 0, faulted = 0;
-      std::optional<ParametricFault> firstFault;
+      std::optional<Refusal> firstFault;
       double best = 0;
       const double bestShape = BestWeibullShape(
           [&](double shape) {
@@ -400,12 +401,7 @@ FitResult FitDistributions(const FitInput& input, Language language, const FitPr
 
 std::string FitFailureWarning(const FitResult& result, Language language) {
   if (result.failures.empty()) return {};
-  std::string text =
-      language == Language::Czech
-          ? "Tyto typy rozdělení nebylo možné proložit\r\npro chybu výpočtu, v tabulce nejsou :\r\n\r\n"
-          : "These distribution types could not be fitted\r\nfor an arithmetic fault, they are not in the "
-            "table :"
-            "\r\n\r\n";
+  std::string text = RefusalTextOf(RefusalText::FitFailuresHead, language);
   for (const FitFailure& f : result.failures)
     text += "\t" + DistributionTypeName(f.type, language) + " :  " + MessageText(f.fault.message, language) +
             "\r\n";

@@ -130,7 +130,7 @@ double BestWeibullShape(const std::function<double(double)>& tesnost, double& be
 /// A type left out of the fitting by an arithmetic fault of its own computation.
 struct FitFailure {
   int type = 0;
-  ParametricFault fault;
+  Refusal fault;
 };
 
 /// Everything the fitting found. Types are indexed by their code 0..23.

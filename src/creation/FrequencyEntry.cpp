@@ -21,13 +21,19 @@ std::optional<double> typedReal(std::string_view text) {
   return x;
 }
 
-std::string lineDetail(int line, std::string_view text, Language language) {
-  return "\r\n\r\n\t" + MessageText(228, language) + std::to_string(line) + "\r\n\t" +
-         MessageText(229, language) + std::string(text);
+// "\r\n\r\n\t" + message 228 + the line number + "\r\n\t" + message 229 + its text, after `r`.
+Refusal withLead(std::string lead, Refusal r) {
+  Refusal text;
+  text.extra = std::move(lead);
+  r.before.push_back(std::move(text));
+  return r;
 }
 
-std::string own(Language language, std::string_view cs, std::string_view en) {
-  return std::string(language == Language::Czech ? cs : en);
+Refusal withLineDetail(Refusal r, int line, std::string_view text) {
+  r.extra += "\r\n\r\n\t";
+  r.then.push_back(numberedRefusal(228, {}, std::to_string(line) + "\r\n\t"));
+  r.then.push_back(numberedRefusal(229, {}, std::string(text)));
+  return r;
 }
 
 }  // namespace
@@ -70,44 +76,36 @@ FrequencyCount countFrequencies(std::string_view list) {
   return c;
 }
 
-std::string FrequencyCount::message(Language language) const {
-  const std::string head = overflow ? own(language, "Součet četností přesahuje rozsah celých čísel !",
-                                          "The sum of the frequencies exceeds the range of whole numbers !")
-                                    : MessageText(224, language) + "  ( integer )";
-  return head + lineDetail(badLine, badText, language);
+Refusal FrequencyCount::refusal() const {
+  return withLineDetail(
+      overflow ? ownRefusal(RefusalText::FrequencySumOverflow) : numberedRefusal(224, {}, "  ( integer )"),
+      badLine, badText);
 }
 
-std::optional<FrequencyEntry> checkFrequencyEntry(const FrequencyEntryInput& in, Language language,
-                                                  FrequencyRefusal& refusal) {
-  auto refuse = [&](int message, std::string text) -> std::optional<FrequencyEntry> {
-    refusal = {message, std::move(text)};
+std::optional<FrequencyEntry> checkFrequencyEntry(const FrequencyEntryInput& in, Refusal& refusal) {
+  auto refuse = [&](Refusal r) -> std::optional<FrequencyEntry> {
+    refusal = std::move(r);
     return std::nullopt;
   };
 
   // The list is counted again, so a line refused while typing cannot slip through.
   const FrequencyCount count = countFrequencies(in.list);
-  if (!count.ok) return refuse(count.overflow ? 0 : 224, count.message(language));
+  if (!count.ok) return refuse(count.refusal());
   const int n = count.n;
-  if (n == 0) return refuse(226, MessageText(226, language));
-  if (n > kMaxBins)
-    return refuse(227, MessageFormat(227, language, {std::to_string(kMaxBins)}) + std::to_string(n));
+  if (n == 0) return refuse(numberedRefusal(226));
+  if (n > kMaxBins) return refuse(numberedRefusal(227, {std::to_string(kMaxBins)}, std::to_string(n)));
   for (int i = 0; i < n; ++i)
     if (count.f[i] < 0) {
       const auto lines = frequencyLines(in.list);
-      return refuse(0, own(language, "Četnost nesmí být záporná !", "A frequency must not be negative !") +
-                           lineDetail(i + 1, lines[i], language));
+      return refuse(withLineDetail(ownRefusal(RefusalText::FrequencyNegative), i + 1, lines[i]));
     }
-  if (count.sum == 0)
-    return refuse(0, own(language, "Součet četností je 0 !\r\n\r\nZadejte alespoň jednu kladnou četnost.",
-                         "The sum of the frequencies is 0 !\r\n\r\nEnter at least one positive frequency."));
+  if (count.sum == 0) return refuse(ownRefusal(RefusalText::FrequencySumZero));
   if (count.sum > kLargestFrequencySum)
-    return refuse(0, own(language, "Součet četností je příliš velký !\r\n\r\n\tNejvýše : ",
-                         "The sum of the frequencies is too large !\r\n\r\n\tAt most : ") +
-                         std::to_string(kLargestFrequencySum) + "\r\n\t" +
-                         own(language, "Zadáno : ", "Given : ") + std::to_string(count.sum));
+    return refuse(ownRefusal(RefusalText::FrequencySumTooLarge,
+                             {std::to_string(kLargestFrequencySum), std::to_string(count.sum)}));
 
   const auto lower = typedReal(in.minText);
-  if (trimBlanks(in.minText).empty() || !lower) return refuse(224, "Min - " + MessageText(224, language));
+  if (trimBlanks(in.minText).empty() || !lower) return refuse(withLead("Min - ", numberedRefusal(224)));
 
   FrequencyEntry e;
   e.f = count.f;
@@ -116,12 +114,10 @@ std::optional<FrequencyEntry> checkFrequencyEntry(const FrequencyEntryInput& in,
   h.count = n;
   if (in.discrete) {
     const auto upper = typedReal(in.maxText);
-    if (trimBlanks(in.maxText).empty() || !upper) return refuse(224, "Max - " + MessageText(224, language));
-    if (*lower >= *upper) return refuse(225, MessageText(225, language));
+    if (trimBlanks(in.maxText).empty() || !upper) return refuse(withLead("Max - ", numberedRefusal(224)));
+    if (*lower >= *upper) return refuse(numberedRefusal(225));
     const double range = *upper - *lower;
-    if (!std::isfinite(range))
-      return refuse(0, own(language, "Rozsah Max - Min přesahuje rozsah reálných čísel !",
-                           "The range Max - Min exceeds the range of real numbers !"));
+    if (!std::isfinite(range)) return refuse(ownRefusal(RefusalText::FrequencyRangeTooLarge));
     h.range = range;
     h.step = range / n;
     h.min = *lower + h.step / 2;

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "histogram/Histogram.h"
-#include "shell/Language.h"
+#include "shell/Refusal.h"
 
 /// The lines of the frequency list: split at LF (a CR before it is dropped); an empty last line after
 /// the final line break is no line.
@@ -28,21 +28,14 @@ struct FrequencyCount {
   std::string badText;          // its text
   bool overflow = false;        // the line is a number, but S left the 64-bit range there
 
-  /// The refusal of a stopped count in `language`: message 224 + "  ( integer )", then the line
-  /// number (message 228) and the text (message 229) on tab-indented lines; an overflowing sum has
-  /// its own first line.
-  std::string message(Language language) const;
+  /// The refusal of a stopped count: message 224 + "  ( integer )", then the line number (message
+  /// 228) and the text (message 229) on tab-indented lines; an overflowing sum has its own first line.
+  Refusal refusal() const;
 };
 
 /// Counts the list: every line a whole number in the signed 64-bit range (blanks around it allowed);
 /// an empty or blank line counts as 0.
 FrequencyCount countFrequencies(std::string_view list);
-
-/// A refusal of Save: message number (0 for a text of our own) and the whole text.
-struct FrequencyRefusal {
-  int message = 0;
-  std::string text;
-};
 
 /// What the window holds at Save.
 struct FrequencyEntryInput {
@@ -68,8 +61,7 @@ inline constexpr std::int64_t kLargestFrequencySum = std::int64_t{1} << 53;
 /// kLargestFrequencySum (texts of our own), Min missing or no number ("Min - " + 224), and for
 /// "Discrete" Max missing or no number ("Max - " + 224), Min >= Max (225), a width beyond the reals.
 /// Min and Max are read whole, a decimal comma as the point ("2,5" is 2.5; "2.5 m" is no number).
-std::optional<FrequencyEntry> checkFrequencyEntry(const FrequencyEntryInput& input, Language language,
-                                                  FrequencyRefusal& refusal);
+std::optional<FrequencyEntry> checkFrequencyEntry(const FrequencyEntryInput& input, Refusal& refusal);
 
 /// The created histogram handed to the main window: p_i = f_i / S, total S.
 Histogram handOverHistogram(const FrequencyEntry& entry);

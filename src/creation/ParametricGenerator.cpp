@@ -66,41 +66,6 @@ bool fieldShown(int type, int field) {
   return type == kPtBetaGeneral;
 }
 
-// Own texts (message 0) in both languages.
-struct OwnText {
-  const char* cs;
-  const char* en;
-};
-constexpr OwnText kNoRange{
-    "Pro uvedené parametry nelze rozsah rozdělení najít :\r\n\r\n"
-    "hustota neklesne pod Eps * Max f(x) do %s kroků hledání (krok h = %s).\r\n"
-    "Zvětšete Eps nebo změňte parametry !",
-    "The range of the distribution cannot be found for these parameters :\r\n\r\n"
-    "the density does not fall below Eps * Max f(x) within %s search steps (step h = %s).\r\n"
-    "Increase Eps or change the parameters !"};
-constexpr OwnText kStepLost{
-    "Pro uvedené parametry nelze rozsah rozdělení najít :\r\n\r\n"
-    "krok hledání h = %s je u x = %s menší než přesnost čísla.\r\n"
-    "Změňte parametry !",
-    "The range of the distribution cannot be found for these parameters :\r\n\r\n"
-    "the search step h = %s is below the precision of numbers at x = %s.\r\n"
-    "Change the parameters !"};
-constexpr OwnText kBadType{"Neznámý typ rozdělení : ", "Unknown distribution type : "};
-constexpr OwnText kNoMass{
-    "Pro uvedené parametry nevznikl žádný histogram :\r\n\r\n"
-    "hustota je v celém rozsahu %s .. %s nulová nebo není konečné číslo.\r\n"
-    "Změňte parametry !",
-    "These parameters give no histogram :\r\n\r\n"
-    "the density is zero or not a finite number over the whole range %s .. %s.\r\n"
-    "Change the parameters !"};
-constexpr OwnText kZeroDensity{
-    "Pro uvedené parametry nevznikl žádný histogram :\r\n\r\n"
-    "hustota je všude nulová (její konstanta je menší než nejmenší reálné číslo).\r\n"
-    "Změňte parametry !",
-    "These parameters give no histogram :\r\n\r\n"
-    "the density is zero everywhere (its constant is below the smallest real number).\r\n"
-    "Change the parameters !"};
-
 // Fixed notation with five decimals (scientific beyond 15 digits), decimal point.
 std::string formatted(double x) {
   char buf[64];
@@ -153,13 +118,16 @@ class Generator {
   double cf_[2] = {0, 0};
   int cnext_ = 0;
 
-  std::string msg(int n) const { return MessageText(n, lang_); }
-  std::string own(const OwnText& o) const { return lang_ == Language::English ? o.en : o.cs; }
   std::string label(int field) const { return res_.presentation.labels[field]; }
 
-  [[noreturn]] void refuse(int message, std::string text, int focus, bool restore = false, int title = 3) {
+  [[noreturn]] void refuse(Refusal r, int focus, bool restore = false, DlgKind kind = DlgKind::Error) {
     res_.valid = false;
-    if (!fitting_) res_.refusal = ParametricRefusal{message, std::move(text), title, focus, restore};
+    if (!fitting_) {
+      r.parameterField = focus;
+      r.restoreText = restore;
+      r.kind = kind;
+      res_.refusal = std::move(r);
+    }
     throw Refused{};
   }
   [[noreturn]] void reject() {
@@ -193,9 +161,8 @@ class Generator {
   template <class Stop>
   double walk(double x0, double h, Stop stop);
   [[noreturn]] void noRange(double h) {
-    refuse(0,
-           FillPlaceholders(own(kNoRange),
-                            {formatted(kParametricSearchStepLimit).substr(0, 13), formatNumber(h)}),
+    refuse(ownRefusal(RefusalText::ParametricNoRange,
+                      {formatted(kParametricSearchStepLimit).substr(0, 13), formatNumber(h)}),
            0);
   }
   void rangeSymmetric(double x0);
@@ -222,8 +189,9 @@ bool Generator::readParameters(int n) {
     for (int i = 0; i < 4; ++i) {
       double v = 0;
       if (!parseDouble(res_.params[i], v)) {
-        refuse(501, msg(501) + "\r\n\r\n" + "        " + msg(502) + label(i) + " : " + res_.params[i], i + 1,
-               true);
+        Refusal r = numberedRefusal(501, {}, "\r\n\r\n        ");
+        r.then.push_back(numberedRefusal(502, {}, label(i) + " : " + res_.params[i]));
+        refuse(std::move(r), i + 1, true);
       }
       P_[i] = v;
     }
@@ -234,7 +202,11 @@ bool Generator::readParameters(int n) {
     // The written estimate is checked like a typed value.
     if (!parseDouble(res_.params[n - 1], v)) reject();
   }
-  if (v <= 0) refuse(503, msg(503) + "\r\n\r\n" + "     " + label(n - 1) + msg(504), n);
+  if (v <= 0) {
+    Refusal r = numberedRefusal(503, {}, "\r\n\r\n     " + label(n - 1));
+    r.then.push_back(numberedRefusal(504));
+    refuse(std::move(r), n);
+  }
   return true;
 }
 
@@ -459,7 +431,7 @@ void Generator::constants() {
       const double g2 = g * g;
       const double C = RP(std::sqrt(g2 + 4) / (2 * g2) - (g2 + 2) / (2 * g2 * g), 0.3333333333333333);
       check();
-      if (C == 0) refuse(508, msg(508), 0);
+      if (C == 0) refuse(numberedRefusal(508), 0);
       double z0 = 1 / (g2 * C) + C - 1 / g;
       if (neg23_) z0 = -z0;
       C1_ = z0;
@@ -559,13 +531,13 @@ long double Generator::density(double x) const {
 template <class Stop>
 double Generator::walk(double x0, double h, Stop stop) {
   if (!(h != 0) || !std::isfinite(h))
-    refuse(0, FillPlaceholders(own(kStepLost), {formatNumber(h), formatNumber(x0)}), 0);
+    refuse(ownRefusal(RefusalText::ParametricStepLost, {formatNumber(h), formatNumber(x0)}), 0);
   double x = x0;
   for (long long j = 1; j <= kLiteralSteps; ++j) {
     const double prev = x;
     x = x + h;
     if (x == prev)
-      refuse(0, FillPlaceholders(own(kStepLost), {formatNumber(std::fabs(h)), formatNumber(x)}), 0);
+      refuse(ownRefusal(RefusalText::ParametricStepLost, {formatNumber(std::fabs(h)), formatNumber(x)}), 0);
     if (!std::isfinite(x)) noRange(std::fabs(h));
     if (stop(x, prev)) return x;
   }
@@ -577,7 +549,7 @@ double Generator::walk(double x0, double h, Stop stop) {
     const double xh = at(hi);
     if (!std::isfinite(xh) || hi > kParametricSearchStepLimit) noRange(std::fabs(h));
     if (xh == at(hi - 1))
-      refuse(0, FillPlaceholders(own(kStepLost), {formatNumber(std::fabs(h)), formatNumber(xh)}), 0);
+      refuse(ownRefusal(RefusalText::ParametricStepLost, {formatNumber(std::fabs(h)), formatNumber(xh)}), 0);
     if (stop(xh, at(hi - 1))) break;
     lo = hi;
     hi *= 2;
@@ -705,7 +677,7 @@ void Generator::rangeGamma() {
   h_ = 0.001 * p2;
   eps_ = 1e-5 * eps_;
   rangeOneSided((k - 1) * th);
-  if (min_ == max_) refuse(104, msg(104), 0);
+  if (min_ == max_) refuse(numberedRefusal(104), 0);
 }
 
 void Generator::rangeSnedecor() {
@@ -714,7 +686,7 @@ void Generator::rangeSnedecor() {
   const double mode = modeSearch(0.01, 0.01, true, inf);
   rangeOneSided(mode);
   min_ = 0;
-  if (min_ > max_) refuse(507, msg(507), 2, false, 2);
+  if (min_ > max_) refuse(numberedRefusal(507), 2, false, DlgKind::Information);
 }
 
 void Generator::rangePareto() {
@@ -868,7 +840,7 @@ void Generator::fillBins() {
   check();
   if (!fitting_ && !(step > 0 && std::isfinite(step))) {
     // A range without width (or reversed) gives no histogram.
-    refuse(507, msg(507), 0, false, 2);
+    refuse(numberedRefusal(507), 0, false, DlgKind::Information);
   }
   for (int i = 1; i <= n; ++i) {
     const double x = min_ + (i - 0.5) * step;
@@ -890,8 +862,7 @@ void Generator::postProcess() {
     res_.valid = false;
     res_.p.fill(0);
     if (!fitting_)
-      res_.refusal = ParametricRefusal{0, FillPlaceholders(own(kNoMass), {formatted(min_), formatted(max_)}),
-                                       3, 0, false};
+      res_.refusal = ownRefusal(RefusalText::ParametricNoMass, {formatted(min_), formatted(max_)});
     return;
   }
   for (int i = 0; i < n; ++i) res_.p[i] = res_.p[i] / S_;
@@ -911,12 +882,12 @@ ParametricResult Generator::run() {
   fitting_ = rq_.mode == GenerateMode::Fitting;
   if (t_ < 0 || t_ >= kParametricTypeCount) {
     res_.valid = false;
-    if (!fitting_) res_.refusal = ParametricRefusal{0, own(kBadType) + std::to_string(t_), 3, 0, false};
+    if (!fitting_) res_.refusal = ownRefusal(RefusalText::ParametricBadType, {}, std::to_string(t_));
     return res_;
   }
   if (rq_.intervals < 1 || rq_.intervals > kMaxBins) {
     res_.valid = false;
-    res_.refusal = ParametricRefusal{88, msg(88) + "256" + " !", 3, 0, false};
+    res_.refusal = numberedRefusal(88, {}, "256 !");
     return res_;
   }
   eps_ = rq_.eps;
@@ -948,7 +919,12 @@ ParametricResult Generator::run() {
     min_ = rq_.limits.min;
     L_ = min_;
   }
-  const std::string header = msg(211) + ParametricTypeName(t_, lang_) + "\r\n\r\n" + "       ";
+  // The fault's message follows message 211 with the type's name (in the generator's language).
+  auto fault = [this](int message) {
+    Refusal r = numberedRefusal(message);
+    r.before.push_back(numberedRefusal(211, {}, ParametricTypeName(t_, lang_) + "\r\n\r\n       "));
+    return r;
+  };
 
   fenv_t saved;
   std::feholdexcept(&saved);
@@ -961,19 +937,19 @@ ParametricResult Generator::run() {
     if (kTypes[t_].p2Positive) readParameters(2);
     switch (t_) {
       case kPtBetaGeneral:
-        if (!(P_[3] > P_[2])) refuse(505, msg(505) + " a < b !", 4);
+        if (!(P_[3] > P_[2])) refuse(numberedRefusal(505, {}, " a < b !"), 4);
         break;
       case kPtGamma:
-        if (P_[0] < 1) refuse(509, msg(509) + "(k-1).theta >= 0   !", 0);
+        if (P_[0] < 1) refuse(numberedRefusal(509, {}, "(k-1).theta >= 0   !"), 0);
         break;
       case kPtUniform:
       case kPtTriangular:
-        if (!(P_[1] > P_[0])) refuse(505, msg(505) + " a < b !", 1);
+        if (!(P_[1] > P_[0])) refuse(numberedRefusal(505, {}, " a < b !"), 1);
         if (t_ == kPtTriangular && !(P_[0] <= P_[2] && P_[2] <= P_[1]))
-          refuse(505, msg(505) + " a <= c <= b !", 3);
+          refuse(numberedRefusal(505, {}, " a <= c <= b !"), 3);
         break;
       case kPtLogNormal3P:
-        if (P_[2] == 0) refuse(505, msg(505) + " Skewness <> 0 !", 0);
+        if (P_[2] == 0) refuse(numberedRefusal(505, {}, " Skewness <> 0 !"), 0);
         break;
       case kPtHalfLogistic:
         res_.description = "Delta=" + res_.params[0] + ")";
@@ -982,9 +958,9 @@ ParametricResult Generator::run() {
         break;
     }
     constants();
-    if (t_ == kPtBetaGeneral && !(C1_ <= 1e308)) refuse(506, msg(506), 2);
-    if (t_ == kPtGamma && C1_ == 0) refuse(0, own(kZeroDensity), 0);
-    if (t_ == kPtSnedecor && !(C1_ <= 1e308)) refuse(506, msg(506), 1);
+    if (t_ == kPtBetaGeneral && !(C1_ <= 1e308)) refuse(numberedRefusal(506), 2);
+    if (t_ == kPtGamma && C1_ == 0) refuse(ownRefusal(RefusalText::ParametricZeroDensity), 0);
+    if (t_ == kPtSnedecor && !(C1_ <= 1e308)) refuse(numberedRefusal(506), 1);
     range();
     if (rq_.limits.active && t_ != kPtRaisedCosine && t_ != kPtUniform && t_ != kPtTriangular) {
       min_ = rq_.limits.min;
@@ -1000,15 +976,15 @@ ParametricResult Generator::run() {
   } catch (const Refused&) {
     refused = true;
   } catch (const ArithmeticFault& f) {
-    res_.fault = ParametricFault{f.message, header + msg(f.message)};
+    res_.fault = fault(f.message);
   } catch (...) {
-    res_.fault = ParametricFault{106, header + msg(106)};
+    res_.fault = fault(106);
   }
   std::feclearexcept(FE_ALL_EXCEPT);
   std::fesetenv(&saved);
   std::fesetround(savedRound);
   if (refused) {
-    if (res_.refusal && res_.refusal->text.empty()) res_.refusal.reset();
+    if (res_.refusal && res_.refusal->text(lang_).empty()) res_.refusal.reset();
     res_.valid = false;
     res_.p.fill(0);
     return res_;

@@ -14,6 +14,7 @@
 
 #include "histogram/Histogram.h"
 #include "shell/Language.h"
+#include "shell/Refusal.h"
 
 /// Number of distribution types (indices 0 .. 23).
 inline constexpr int kParametricTypeCount = 24;
@@ -82,22 +83,6 @@ struct ParametricRequest {
   UserLimits limits;
 };
 
-/// A refused parameter or type: the message to show (window mode) and the field to focus.
-struct ParametricRefusal {
-  int message = 0;           // leading numbered message; 0 for a text of our own
-  std::string text;          // whole text to show
-  int titleMessage = 3;      // dialog title: 3 error, 2 information
-  int focusField = 0;        // 1 .. 4 the parameter field to focus and enable, 0 none
-  bool restoreText = false;  // the focused field gets its text of the last successful computation back
-};
-
-/// An arithmetic fault caught during the computation (shown in both modes, titled message 3).
-struct ParametricFault {
-  int message = 0;   // 101 division by zero, 102 overflow, 103 underflow, 104 invalid operation,
-                     // 105 other arithmetic fault, 106 other fault
-  std::string text;  // error header (message 211 + type + blanks) followed by the message
-};
-
 /// How the parameter group looks for a type.
 struct ParametricPresentation {
   std::string caption;                 // message 212 + the type's suffix
@@ -117,8 +102,13 @@ struct ParametricResult {
   std::string description;            // fitting mode (and half-logistic): "Mi=10,Sigma=1)" style
   std::array<std::string, 4> params;  // parameter texts after the call (defaults, estimates)
   ParametricPresentation presentation;
-  std::optional<ParametricRefusal> refusal;  // window mode only
-  std::optional<ParametricFault> fault;
+  // A refusal of the parameters (window mode only): the dialog kind is error or information,
+  // parameterField / restoreText say which field takes the focus and gets its last text back.
+  std::optional<Refusal> refusal;
+  // An arithmetic fault caught during the computation (shown in both modes, titled message 3):
+  // message 101 division by zero, 102 overflow, 103 underflow, 104 invalid operation, 105 other
+  // arithmetic fault, 106 other fault, after message 211 with the type's name.
+  std::optional<Refusal> fault;
 
   /// The histogram record: count N, min/max the first/last centre, range = max - min, step, total, bins.
   Histogram histogram() const;

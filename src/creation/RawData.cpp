@@ -19,8 +19,8 @@ namespace {
 
 constexpr std::int64_t kProgressEvery = 8192;
 
-RawDataError numbered(int message, std::string extra = {}, std::vector<std::string> args = {}) {
-  RawDataError e;
+Refusal numbered(int message, std::string extra = {}, std::vector<std::string> args = {}) {
+  Refusal e;
   e.message = message;
   e.extra = std::move(extra);
   e.args = std::move(args);
@@ -33,26 +33,6 @@ std::string_view withoutCr(std::string_view line) {
 }
 
 }  // namespace
-
-std::string RawDataError::text(Language language) const {
-  std::string t;
-  if (message == 0) {
-    t = (language == Language::English ? ownEn : ownCs) + extra;
-  } else {
-    t = FillPlaceholders(MessageText(message, language), args) + extra;
-    for (const auto& [number, after] : more) t += MessageText(number, language) + after;
-  }
-  if (!file.empty()) t += FileTextFormat(FileText::FileNamed, language, {file});
-  if (writeRefusal) t += "\r\n\r\n" + writeRefusal->text(language);
-  return t;
-}
-
-RawDataError RawDataError::own(std::string cs, std::string en) {
-  RawDataError e;
-  e.ownCs = std::move(cs);
-  e.ownEn = std::move(en);
-  return e;
-}
 
 namespace {
 
@@ -90,7 +70,7 @@ namespace {
 // The values of a raw data file, taken line by line as a line-by-line reader sees them.
 class RawLines {
  public:
-  RawLines(RawDataError& error, std::size_t expected) : error_(error) {
+  RawLines(Refusal& error, std::size_t expected) : error_(error) {
     x_.reserve(std::min<size_t>(static_cast<size_t>(kMaxRawValues), expected));
   }
   /// Takes the next line (without its LF); false when the file is refused.
@@ -120,7 +100,7 @@ class RawLines {
   }
 
  private:
-  RawDataError& error_;
+  Refusal& error_;
   std::vector<double> x_;
   long lineNo_ = 0;
 };
@@ -129,7 +109,7 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 }  // namespace
 
-std::optional<std::vector<double>> ReadRawValues(std::string_view bytes, RawDataError& error,
+std::optional<std::vector<double>> ReadRawValues(std::string_view bytes, Refusal& error,
                                                  const RawProgress& progress) {
   if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(3);
   // Lines as a line-by-line reader sees them: a final line break ends the last line.
@@ -147,14 +127,12 @@ std::optional<std::vector<double>> ReadRawValues(std::string_view bytes, RawData
   return values.finish();
 }
 
-std::optional<std::vector<double>> ReadRawDataFile(const std::string& path, RawDataError& error,
+std::optional<std::vector<double>> ReadRawDataFile(const std::string& path, Refusal& error,
                                                    const RawProgress& progress, std::size_t chunk) {
   FileRefusal refused;
   auto file = InputFile::open(path, fileSizeLimit(FileKind::RawData), refused);
   if (!file) {
-    error = refused.why == FileRefusal::Why::Missing
-                ? numbered(112, {}, {path})
-                : RawDataError::own(refused.text(Language::Czech), refused.text(Language::English));
+    error = refused.why == FileRefusal::Why::Missing ? numbered(112, {}, {path}) : fileNotRead(refused);
     return std::nullopt;
   }
   // Read in pieces and stop at the first refused line: a huge file costs no more than its first
@@ -173,7 +151,8 @@ std::optional<std::vector<double>> ReadRawDataFile(const std::string& path, RawD
   for (;;) {
     const auto got = file->read(buffer.data(), buffer.size(), refused);
     if (!got) {
-      error = RawDataError::own(refused.text(Language::Czech), refused.text(Language::English));
+      error = Refusal{};
+      error.readReason = refused;
       return std::nullopt;
     }
     if (*got == 0) break;
@@ -342,7 +321,7 @@ FieldCheck CheckLimit(std::string_view text, bool isMin, double other, double& v
     return c;
   }
   if (isMin ? v >= other : v <= other) {
-    c.error = isMin ? HistogramLimitsError(v, other) : RawDataError::own("MaxX <= MinX !", "MaxX <= MinX !");
+    c.error = isMin ? HistogramLimitsError(v, other) : ownRefusal(RefusalText::RawMaxNotAboveMin);
     return c;
   }
   if (!std::isfinite(isMin ? other - v : v - other)) {
@@ -374,7 +353,7 @@ FieldCheck CheckEps(std::string_view text, double& eps) {
   return c;
 }
 
-std::optional<std::string> TypedRawDataText(std::span<const std::string> lines, RawDataError& error) {
+std::optional<std::string> TypedRawDataText(std::span<const std::string> lines, Refusal& error) {
   // Trailing empty lines of the box are no values (a box ends with its last line break).
   size_t used = lines.size();
   while (used > 0 && withoutCr(lines[used - 1]).empty()) --used;
@@ -388,7 +367,8 @@ std::optional<std::string> TypedRawDataText(std::span<const std::string> lines, 
     double v = 0;
     if (!ParseRawLine(line, v)) {
       error = numbered(224, "\r\n\r\n\t");
-      error.more = {{228, std::to_string(i + 1) + "\r\n\t"}, {229, std::string(line)}};
+      error.then = {numberedRefusal(228, {}, std::to_string(i + 1) + "\r\n\t"),
+                    numberedRefusal(229, {}, std::string(line))};
       return std::nullopt;
     }
     out += line.empty() ? std::string("0") : std::string(line);
@@ -397,19 +377,19 @@ std::optional<std::string> TypedRawDataText(std::span<const std::string> lines, 
   return out;
 }
 
-bool SaveTypedRawData(const std::string& path, std::span<const std::string> lines, RawDataError& error) {
+bool SaveTypedRawData(const std::string& path, std::span<const std::string> lines, Refusal& error) {
   const auto text = TypedRawDataText(lines, error);
   if (!text) return false;
   WriteRefusal why;
   if (!writeFileAtomically(path, *text, &why)) {
     error = numbered(27, path);
-    error.writeRefusal = why;
+    error.writeReason = why;
     return false;
   }
   return true;
 }
 
-RawDataError HistogramLimitsError(double Min, double Max) {
-  if (!(Min < Max)) return RawDataError::own("MinX >= MaxX !", "MinX >= MaxX !");
-  return RawDataError::own("Rozsah MinX .. MaxX je příliš velký !", "The range MinX .. MaxX is too large !");
+Refusal HistogramLimitsError(double Min, double Max) {
+  if (!(Min < Max)) return ownRefusal(RefusalText::RawMinNotBelowMax);
+  return ownRefusal(RefusalText::RawRangeTooLarge);
 }

@@ -15,28 +15,12 @@
 #include "histogram/Histogram.h"
 #include "io/AtomicFile.h"
 #include "shell/Language.h"
+#include "shell/Refusal.h"
 
 /// Most values a raw data file may hold.
 inline constexpr long kMaxRawValues = 500000;
 /// Longest line a raw data file may hold; a longer line is no number (a value needs a few dozen).
 inline constexpr std::size_t kMaxRawLineLength = 4096;
-
-/// A refusal or warning about raw data: a numbered message with the values for its "%s" places and
-/// a text appended after it. Message 0 is a text of our own, held in both languages.
-struct RawDataError {
-  int message = 0;
-  std::vector<std::string> args;
-  std::string extra;
-  std::vector<std::pair<int, std::string>> more;  // further messages, each followed by its text
-  std::string ownCs, ownEn;                       // message 0 only
-  std::string file;                               // the file refused, named after the text
-  std::optional<WriteRefusal> writeRefusal;       // why a file was not written, after the text
-
-  /// The whole text to show, in `language`.
-  std::string text(Language language) const;
-  /// A text without number, in both languages.
-  static RawDataError own(std::string cs, std::string en);
-};
 
 /// Reads one line as a value: the first "," counts as "."; an empty line is 0; a trailing CR is
 /// ignored. False when the line is no number.
@@ -48,12 +32,12 @@ using RawProgress = std::function<void(std::int64_t done, std::int64_t all)>;
 /// Reads the values of a raw data file held in `bytes`, in file order. Refusals: more than 500000
 /// values (113), a line that is no number or longer than kMaxRawLineLength (118 with its 1-based number
 /// and text), fewer than 3 values (130). A UTF-8 byte order mark before the first line is skipped.
-std::optional<std::vector<double>> ReadRawValues(std::string_view bytes, RawDataError& error,
+std::optional<std::vector<double>> ReadRawValues(std::string_view bytes, Refusal& error,
                                                  const RawProgress& progress = {});
 /// Reads the raw data file at `path` as ReadRawValues reads its bytes, `chunk` bytes at a time, and
 /// stops at the first refused line (113 then names the file). A missing file gives message 112 with
 /// `path`; a path that is no regular file is refused naming what it is.
-std::optional<std::vector<double>> ReadRawDataFile(const std::string& path, RawDataError& error,
+std::optional<std::vector<double>> ReadRawDataFile(const std::string& path, Refusal& error,
                                                    const RawProgress& progress = {},
                                                    std::size_t chunk = 65536);
 
@@ -81,17 +65,17 @@ std::string RawValueLine(double x, long index);
 std::optional<Histogram> RawDataHistogram(std::span<const double> x, int N, double Min, double Max);
 /// Why RawDataHistogram refused limits `Min`, `Max`: "MinX >= MaxX !", or a range whose step is no
 /// finite positive number.
-RawDataError HistogramLimitsError(double Min, double Max);
+Refusal HistogramLimitsError(double Min, double Max);
 
 /// Sturges' smallest number of intervals for n values: round(3.3 log10 n + 1), halves to even.
 int SturgesMinimum(long n);
 
 /// Outcome of checking a typed field.
 struct FieldCheck {
-  bool ok = false;                      // the value is accepted
-  std::optional<RawDataError> error;    // refusal to show as an error
-  std::optional<RawDataError> warning;  // accepted with a warning (Sturges)
-  bool emptyField = false;              // the field is emptied after the refusal
+  bool ok = false;                 // the value is accepted
+  std::optional<Refusal> error;    // refusal to show as an error
+  std::optional<Refusal> warning;  // accepted with a warning (Sturges)
+  bool emptyField = false;         // the field is emptied after the refusal
 };
 
 /// Number of intervals typed as `text` for n values: 114 + text (not an integer; field emptied),
@@ -110,7 +94,7 @@ FieldCheck CheckEps(std::string_view text, double& eps);
 /// a valid line kept as typed, an empty line written as "0"; lines ended by CR LF. A non-empty line that
 /// is no number refuses the whole text: message 224 + "\r\n\r\n\t" + 228 + its 1-based number +
 /// "\r\n\t" + 229 + its text. An empty box (no line with text) gives message 230.
-std::optional<std::string> TypedRawDataText(std::span<const std::string> lines, RawDataError& error);
+std::optional<std::string> TypedRawDataText(std::span<const std::string> lines, Refusal& error);
 /// Writes TypedRawDataText(lines) to `path` atomically; message 27 with `path` when it cannot be written.
 /// Nothing is written after a refusal.
-bool SaveTypedRawData(const std::string& path, std::span<const std::string> lines, RawDataError& error);
+bool SaveTypedRawData(const std::string& path, std::span<const std::string> lines, Refusal& error);

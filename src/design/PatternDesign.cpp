@@ -23,13 +23,6 @@ constexpr double kBoltLengthQuantile = 0.95;
 constexpr int kMaxScanSteps = 4000;
 constexpr int kMaxBracketSteps = 128;
 
-ChainMessage ownMessage(std::string cs, std::string en) {
-  ChainMessage m;
-  m.number = 0;
-  m.args = {std::move(cs), std::move(en)};
-  return m;
-}
-
 }  // namespace
 
 std::optional<DesignBasis> designBasis(const ProjectState& p, ChainReport& report) {
@@ -55,7 +48,7 @@ std::optional<DesignBasis> designBasis(const ProjectState& p, ChainReport& repor
   const double d2 = fieldNumber(InputField::D2, p.d2).value_or(0);
   if (d2 < 0) {
     refuse(report, 146, DlgKind::Error, {}, FocusField::EdPSV);
-    report.messages.back().suffix = " \" d2 \" !  ( " + p.d2 + " )\r\n";
+    report.messages.back().extra = " \" d2 \" !  ( " + p.d2 + " )\r\n";
     return std::nullopt;
   }
   if (!usableHistogram(p.sigmaR.histogram) || !usableHistogram(p.boltLoad) ||
@@ -274,10 +267,9 @@ std::optional<PatternRow> bestReachable(const std::vector<PatternRow>& rows) {
   return lightest(rows, best);
 }
 
-ChainMessage nothingReaches(int target, const std::string& label) {
+Refusal nothingReaches(int target, const std::string& label) {
   const std::string t = std::to_string(target);
-  return ownMessage("Žádný vzor kotvení v zadaných rozsazích nedosahuje třídy " + t + " ( " + label + " ).",
-                    "No bolt pattern in the ranges reaches class " + t + " ( " + label + " ).");
+  return ownRefusal(RefusalText::DesignNothingReaches, {t, label});
 }
 
 DesignResult runDesign(const DesignBasis& basis, const DesignRequest& request, const RunControl& control) {
@@ -285,8 +277,7 @@ DesignResult runDesign(const DesignBasis& basis, const DesignRequest& request, c
   res.target = request.target;
   res.boltLength = basis.boltLength;
   if (request.target < 1 || request.target > 3) {
-    res.report.messages.push_back(
-        ownMessage("Cílová třída musí být 1, 2 nebo 3.", "The target class must be 1, 2 or 3."));
+    res.report.messages.push_back(ownRefusal(RefusalText::DesignBadTarget));
     return res;
   }
   res.pd = designProbability(request.standard, request.target);

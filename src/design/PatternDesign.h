@@ -158,7 +158,7 @@ DesignResult runDesign(const DesignBasis& basis, const DesignRequest& request,
                        const RunControl& control = {});
 
 /// Our own notice that no pattern of the ranges reaches class `target` (`label` its name).
-ChainMessage nothingReaches(int target, const std::string& label);
+Refusal nothingReaches(int target, const std::string& label);
 
 /// The pattern table as CSV: a header row, then n, d1, d2, ds, k, pf, classIndex, steel per row;
 /// "." decimals, numbers that read back exactly, lines ended by CR LF.

@@ -39,11 +39,9 @@ void sortUnique(std::vector<T>& v) {
   v.erase(std::unique(v.begin(), v.end()), v.end());
 }
 
-ChainMessage ownMessage(std::string cs, std::string en) {
-  ChainMessage m;
-  m.number = 0;
-  m.args = {"Návrh  n e l z e  provést !\r\n\r\n" + std::move(cs),
-            "The design can not be done !\r\n\r\n" + std::move(en)};
+Refusal ownMessage(RefusalText id, std::vector<std::string> args) {
+  Refusal m = ownRefusal(id, std::move(args));
+  m.before.push_back(ownRefusal(RefusalText::DesignImpossible));
   return m;
 }
 
@@ -98,37 +96,27 @@ std::optional<SpacingRange> parseSpacingRange(std::string_view text) {
   return r;
 }
 
-ChainMessage badBoltCounts(std::string_view text) {
+Refusal badBoltCounts(std::string_view text) {
   const std::string t(text);
-  return ownMessage("Počty svorníků n musí být celá čísla od 1 do " + std::to_string(kMaxBoltsInRow) +
-                        " oddělená čárkami.  ( " + t + " )",
-                    "The numbers of bolts n must be whole numbers from 1 to " +
-                        std::to_string(kMaxBoltsInRow) + " separated by commas.  ( " + t + " )");
+  return ownMessage(RefusalText::DesignBadBoltCounts, {std::to_string(kMaxBoltsInRow), t});
 }
 
-ChainMessage badDiameters(std::string_view text, double d2) {
+Refusal badDiameters(std::string_view text, double d2) {
   const std::string t(text), d = numberText(d2);
-  return ownMessage(
-      "Průměry d1 musí být čísla větší než d2 = " + d + " mm oddělená čárkami.  ( " + t + " )",
-      "The diameters d1 must be numbers above d2 = " + d + " mm separated by commas.  ( " + t + " )");
+  return ownMessage(RefusalText::DesignBadDiameters, {d, t});
 }
 
-ChainMessage badSpacingRange(std::string_view text) {
+Refusal badSpacingRange(std::string_view text) {
   const std::string t(text), most = std::to_string(kMaxSpacings);
-  return ownMessage(
-      "Rozsah vzdáleností řad ds musí mít tvar MIN:MAX:KROK s 0 < MIN <= MAX, KROK > 0 a nejvýše " + most +
-          " hodnotami.  ( " + t + " )",
-      "The range of row spacings ds must read MIN:MAX:STEP with 0 < MIN <= MAX, STEP > 0 and at most " +
-          most + " values.  ( " + t + " )");
+  return ownMessage(RefusalText::DesignBadSpacingRange, {most, t});
 }
 
-ChainMessage tooManyPatterns(std::size_t count) {
+Refusal tooManyPatterns(std::size_t count) {
   const std::string c = std::to_string(count), most = std::to_string(kMaxPatterns);
-  return ownMessage("Rozsahy dávají " + c + " vzorů kotvení; lze jich posoudit nejvýše " + most + ".",
-                    "The ranges give " + c + " bolt patterns; at most " + most + " can be assessed.");
+  return ownMessage(RefusalText::DesignTooManyPatterns, {c, most});
 }
 
-std::optional<ChainMessage> checkRanges(const PatternRanges& r, double d2) {
+std::optional<Refusal> checkRanges(const PatternRanges& r, double d2) {
   if (r.n.empty() ||
       !std::all_of(r.n.begin(), r.n.end(), [](int n) { return n >= 1 && n <= kMaxBoltsInRow; })) {
     std::string nText;

@@ -43,14 +43,14 @@ std::optional<std::vector<double>> parseDiameters(std::string_view text);
 std::optional<SpacingRange> parseSpacingRange(std::string_view text);
 
 /// The refusals of the range checks (our own texts, message 0), in both languages.
-ChainMessage badBoltCounts(std::string_view text);
-ChainMessage badDiameters(std::string_view text, double d2);
-ChainMessage badSpacingRange(std::string_view text);
-ChainMessage tooManyPatterns(std::size_t count);
+Refusal badBoltCounts(std::string_view text);
+Refusal badDiameters(std::string_view text, double d2);
+Refusal badSpacingRange(std::string_view text);
+Refusal tooManyPatterns(std::size_t count);
 
 /// Checks parsed ranges against the inner diameter d2: every d1 above d2, at most kMaxPatterns
 /// patterns. nullopt when they can be designed over.
-std::optional<ChainMessage> checkRanges(const PatternRanges& ranges, double d2);
+std::optional<Refusal> checkRanges(const PatternRanges& ranges, double d2);
 
 /// A number as the shortest text that reads back to it ("." decimals).
 std::string numberText(double x);

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "shell/RefusalTexts.h"
+
 namespace hist {
 
 ArithmeticFault checkOperand(const Histogram& x) {
@@ -11,47 +13,48 @@ ArithmeticFault checkOperand(const Histogram& x) {
   return ArithmeticFault::None;
 }
 
-std::string arithmeticFaultText(ArithmeticFault fault, Language language) {
-  const bool cs = language == Language::Czech;
+RefusalText arithmeticFaultTextId(ArithmeticFault fault) {
   switch (fault) {
     case ArithmeticFault::None:
-    case ArithmeticFault::OutOfFrame:  // worded by HistogramOpResult::text with its index
-      return {};
+      return RefusalText::None;
+    case ArithmeticFault::OutOfFrame:
+      return RefusalText::ArithmeticOutOfFrame;
     case ArithmeticFault::EmptyInput:
-      return cs ? "Výpočet  n e l z e  provést!\r\n\r\nHistogram nemá žádný interval nebo jich má více než "
-                  "256."
-                : "The computation  c a n n o t  be done!\r\n\r\nA histogram has no interval or more than "
-                  "256.";
+      return RefusalText::ArithmeticEmptyInput;
     case ArithmeticFault::BadStep:
-      return cs ? "Výpočet  n e l z e  provést!\r\n\r\nŠířka intervalu histogramu není kladná."
-                : "The computation  c a n n o t  be done!\r\n\r\nThe interval width of a histogram is not "
-                  "positive.";
+      return RefusalText::ArithmeticBadStep;
     case ArithmeticFault::BadValues:
-      return cs ? "Výpočet  n e l z e  provést!\r\n\r\nMeze histogramu nejsou konečná čísla."
-                : "The computation  c a n n o t  be done!\r\n\r\nThe bounds of a histogram are not finite "
-                  "numbers.";
+      return RefusalText::ArithmeticBadValues;
     case ArithmeticFault::DegenerateFrame:
-      return cs ? "Výpočet  n e l z e  provést!\r\n\r\nVýsledný histogram by neměl žádný interval "
-                  "(rozpětí výsledku je menší než polovina počáteční šířky intervalu)."
-                : "The computation  c a n n o t  be done!\r\n\r\nThe resulting histogram would have no "
-                  "interval "
-                  "(the result spans less than half of the first interval width).";
+      return RefusalText::ArithmeticDegenerateFrame;
     case ArithmeticFault::Overflow:
-      return cs ? "Výpočet  n e l z e  provést!\r\n\r\nHodnoty histogramu přesahují rozsah reálných čísel."
-                : "The computation  c a n n o t  be done!\r\n\r\nThe histogram values exceed the range of "
-                  "real "
-                  "numbers.";
+      return RefusalText::ArithmeticOverflow;
   }
-  return {};
+  return RefusalText::None;
+}
+
+std::string arithmeticFaultText(ArithmeticFault fault, Language language) {
+  // OutOfFrame is worded by HistogramOpResult::refusal with its index.
+  if (fault == ArithmeticFault::OutOfFrame) return {};
+  return RefusalTextOf(arithmeticFaultTextId(fault), language);
 }
 
 }  // namespace hist
 
+Refusal HistogramOpResult::refusal() const {
+  Refusal r = fault == ArithmeticFault::OutOfFrame
+                  ? ownRefusal(RefusalText::ArithmeticOutOfFrame,
+                               {outOfFrameIndex == hist::kNoBin ? std::string("NaN")
+                                                                : std::to_string(outOfFrameIndex)})
+                  : ownRefusal(hist::arithmeticFaultTextId(fault));
+  r.message = message;  // a numbered message is shown instead of the fault's own text
+  return r;
+}
+
 std::string HistogramOpResult::text(Language language) const {
-  if (fault == ArithmeticFault::OutOfFrame)
-    return "MIMO index  " +
-           (outOfFrameIndex == hist::kNoBin ? std::string("NaN") : std::to_string(outOfFrameIndex));
-  return hist::arithmeticFaultText(fault, language);
+  Refusal r = refusal();
+  r.message = 0;
+  return r.text(language);
 }
 
 namespace {

@@ -12,6 +12,7 @@
 
 #include "histogram/Histogram.h"
 #include "shell/Language.h"
+#include "shell/Refusal.h"
 
 /// Frame of a result histogram: outer edges, bin count, bin width and the first and last centre.
 struct BinFrame {
@@ -44,8 +45,10 @@ struct HistogramOpResult {
   int message = 0;
   std::int64_t outOfFrameIndex = 0;  // OutOfFrame: the bin index computed (kNoBin for NaN)
   explicit operator bool() const { return ok; }
-  /// The refusal in `language`; empty on success.
+  /// The fault's own text in `language`; empty on success.
   std::string text(Language language) const;
+  /// The refusal: `message`, or the arithmetic fault's own text.
+  Refusal refusal() const;
 };
 
 /// ScaleHistogram of a copy of `h` by `c`, refused (Overflow) when `c` or a value of the result is not a
@@ -142,6 +145,8 @@ ArithmeticFault checkOperand(const Histogram& x);
 
 /// Text of a refusal in `language`.
 std::string arithmeticFaultText(ArithmeticFault fault, Language language);
+/// The own text id of a fault (None for none).
+RefusalText arithmeticFaultTextId(ArithmeticFault fault);
 
 }  // namespace hist
 

@@ -24,19 +24,12 @@
 
 namespace {
 
-HistogramFileError numbered(int message, std::vector<std::string> args = {}, std::string extra = {}) {
-  HistogramFileError e;
-  e.message = message;
-  e.args = std::move(args);
-  e.extra = std::move(extra);
-  return e;
+Refusal numbered(int message, std::vector<std::string> args = {}, std::string extra = {}) {
+  return numberedRefusal(message, std::move(args), std::move(extra));
 }
 
-HistogramFileError own(std::string cs, std::string en) {
-  HistogramFileError e;
-  e.ownCs = std::move(cs);
-  e.ownEn = std::move(en);
-  return e;
+Refusal own(RefusalText id, std::vector<std::string> args = {}, std::string extra = {}) {
+  return ownRefusal(id, std::move(args), std::move(extra));
 }
 
 std::string removeBlanks(std::string_view s) {
@@ -136,11 +129,6 @@ std::string edgeText(double x) {
   }
 }
 
-HistogramFileError own(FileText id, std::initializer_list<std::string> args = {}, std::string after = {}) {
-  return own(FileTextFormat(id, Language::Czech, args) + after,
-             FileTextFormat(id, Language::English, args) + after);
-}
-
 // The lines of a histogram file without their ends: LF or CR LF, or CR alone in a file without LF.
 class Lines {
  public:
@@ -168,31 +156,12 @@ class Lines {
 
 }  // namespace
 
-std::string HistogramFileError::text(Language language) const {
-  const std::string named =
-      file.empty() ? std::string() : FileTextFormat(FileText::FileNamed, language, {file});
-  const std::string why = writeRefusal ? "\r\n\r\n" + writeRefusal->text(language) : std::string();
-  if (message == 0) return (language == Language::Czech ? ownCs : ownEn) + named;
-  const std::string f = MessageText(message, language);
-  std::string out;
-  auto it = args.begin();
-  for (std::size_t i = 0; i < f.size(); ++i) {
-    if (f[i] == '%' && i + 1 < f.size() && f[i + 1] == 's' && it != args.end()) {
-      out += *it++;
-      ++i;
-    } else {
-      out += f[i];
-    }
-  }
-  return out + extra + named + why;
-}
-
-std::optional<Histogram> ReadHistogram(std::istream& in, HistogramFileError& error) {
+std::optional<Histogram> ReadHistogram(std::istream& in, Refusal& error) {
   const std::string data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   return ReadHistogramText(data, error);
 }
 
-std::optional<Histogram> ReadHistogramText(std::string_view data, HistogramFileError& error) {
+std::optional<Histogram> ReadHistogramText(std::string_view data, Refusal& error) {
   Lines lines(data);
 
   // Header: every key counted on its own, so that no combination of repeated keys passes as complete.
@@ -218,7 +187,7 @@ std::optional<Histogram> ReadHistogramText(std::string_view data, HistogramFileE
       ++seenMax;
       const std::string_view rest = dropFirst(line, 4);
       if (!parseDouble(rest, upper)) {
-        error = own(FileText::HistogramMaxInvalid, {}, "Max = " + std::string(rest));
+        error = own(RefusalText::HistogramMaxInvalid, {}, "Max = " + std::string(rest));
         return std::nullopt;
       }
     }
@@ -267,7 +236,7 @@ std::optional<Histogram> ReadHistogramText(std::string_view data, HistogramFileE
                                   {"Bins", seenBins},
                                   {"Total", seenTotal}})
     if (seen > 1) {
-      error = own(FileText::HistogramKeyRepeated, {key, std::to_string(seen)});
+      error = own(RefusalText::HistogramKeyRepeated, {key, std::to_string(seen)});
       return std::nullopt;
     }
   if (seenMin != 1 || seenMax != 1 || seenBins != 1 || seenTotal != 1) {
@@ -309,20 +278,18 @@ std::optional<Histogram> ReadHistogramText(std::string_view data, HistogramFileE
     return std::nullopt;
   }
   if (bins <= 0) {
-    error = own("Histogram nemá žádný interval !\r\n\r\nzadáno :  Bins = " + std::to_string(bins),
-                "The histogram has no interval!\r\n\r\nentered :  Bins = " + std::to_string(bins));
+    error = own(RefusalText::HistogramNoBins, {std::to_string(bins)});
     return std::nullopt;
   }
   if (sum == 0) {
-    error = own("Součet četností je nulový !\r\n\r\nzadáno :  Total = " + totalText,
-                "The sum of the frequencies is zero!\r\n\r\nentered :  Total = " + totalText);
+    error = own(RefusalText::HistogramZeroTotal, {totalText});
     return std::nullopt;
   }
   const double total = static_cast<double>(totalExtended);
   const Histogram h = FromFrequencies(lower, upper, static_cast<int>(bins), f, total);
   // Edges whose span overflows give infinite centres; say so before comparing them.
   if (!std::isfinite(h.step) || !std::isfinite(h.min) || !std::isfinite(h.max) || !std::isfinite(total)) {
-    error = own(FileText::HistogramEdgesOutOfRange, {generalNumber(lower), generalNumber(upper)});
+    error = own(RefusalText::HistogramEdgesOutOfRange, {generalNumber(lower), generalNumber(upper)});
     return std::nullopt;
   }
   if (h.min > h.max) {
@@ -330,19 +297,19 @@ std::optional<Histogram> ReadHistogramText(std::string_view data, HistogramFileE
     return std::nullopt;
   }
   if (h.min == 0 && h.max == 0) {
-    error = own("Min=0 a Max=0", "Min=0 a Max=0");
+    error = own(RefusalText::HistogramMinMaxZero);
     return std::nullopt;
   }
   return h;
 }
 
-std::optional<Histogram> ReadHistogramFile(const std::string& path, HistogramFileError& error) {
+std::optional<Histogram> ReadHistogramFile(const std::string& path, Refusal& error) {
   std::string data;
   if (const auto refused = readWholeFile(path, FileKind::Histogram, data)) {
     if (refused->why == FileRefusal::Why::Missing)
       error = numbered(11, {path});
     else
-      error = own(refused->text(Language::Czech), refused->text(Language::English));
+      error = fileNotRead(*refused);
     return std::nullopt;
   }
   auto h = ReadHistogramText(data, error);
@@ -351,18 +318,17 @@ std::optional<Histogram> ReadHistogramFile(const std::string& path, HistogramFil
 }
 
 bool HistogramFileText(const Histogram& h, std::string_view identification, std::string& text,
-                       HistogramFileError& error) {
+                       Refusal& error) {
   const FrequencyForm ff = ToFrequencies(h);
   bool sound = ff.valid && ff.n >= 1 && ff.total > 0 && std::isfinite(ff.lower) && std::isfinite(ff.upper);
   for (int i = 0; sound && i < ff.n; ++i) sound = ff.f[i] >= 0;
   if (!sound) {
-    error = own("Histogram nelze uložit: nemá platné meze, intervaly nebo četnosti.",
-                "The histogram cannot be saved: its bounds, intervals or frequencies are not valid.");
+    error = own(RefusalText::HistogramNotSavable);
     return false;
   }
   for (int i = 0; i < ff.n; ++i)
     if (h.p[i] > 0 && ff.f[i] == 0) {
-      error = own(FileText::HistogramBinLost, {std::to_string(i + 1), generalNumber(h.p[i])});
+      error = own(RefusalText::HistogramBinLost, {std::to_string(i + 1), generalNumber(h.p[i])});
       return false;
     }
   std::string s;
@@ -385,11 +351,11 @@ bool HistogramFileText(const Histogram& h, std::string_view identification, std:
   for (int i = 0; i < ff.n; ++i) line(std::to_string(ff.f[i]));
 
   // What is written must read back as the same histogram.
-  HistogramFileError refusal;
+  Refusal refusal;
   const auto back = ReadHistogramText(s, refusal);
   if (!back) {
-    error = own(FileTextOf(FileText::HistogramNotSaved, Language::Czech) + refusal.text(Language::Czech),
-                FileTextOf(FileText::HistogramNotSaved, Language::English) + refusal.text(Language::English));
+    error = own(RefusalText::HistogramNotSaved);
+    error.then.push_back(std::move(refusal));
     return false;
   }
   // Within the precision asked of the width, and the rounding of centres far from 0.
@@ -400,7 +366,7 @@ bool HistogramFileText(const Histogram& h, std::string_view identification, std:
                                       {"Max", h.max, back->max},
                                       {"Step", h.step, back->step}})
     if (!(std::fabs(is - was) <= tolerance)) {
-      error = own(FileText::HistogramNotEqual,
+      error = own(RefusalText::HistogramNotEqual,
                   {std::string(name) + " " + generalNumber(was) + " / " + generalNumber(is)});
       return false;
     }
@@ -408,8 +374,7 @@ bool HistogramFileText(const Histogram& h, std::string_view identification, std:
   return true;
 }
 
-bool WriteHistogram(std::ostream& out, const Histogram& h, std::string_view identification,
-                    HistogramFileError& error) {
+bool WriteHistogram(std::ostream& out, const Histogram& h, std::string_view identification, Refusal& error) {
   std::string s;
   if (!HistogramFileText(h, identification, s, error)) return false;
   out.write(s.data(), static_cast<std::streamsize>(s.size()));
@@ -420,19 +385,17 @@ std::vector<UnencodableText> unencodableIdentification(const std::string& path) 
   return unencodableLines("Identification=" + fileNameOnly(path));
 }
 
-bool WriteHistogramFile(const std::string& path, const Histogram& h, HistogramFileError& error,
-                        bool acceptLostLetters) {
+bool WriteHistogramFile(const std::string& path, const Histogram& h, Refusal& error, bool acceptLostLetters) {
   if (const auto lost = unencodableIdentification(path); !lost.empty() && !acceptLostLetters) {
-    error = own(unencodableMessage(lost, Language::Czech, false),
-                unencodableMessage(lost, Language::English, false));
+    error = Refusal{};
+    error.lostLetters = lost;
     return false;
   }
   std::string text;
   if (!HistogramFileText(h, fileNameOnly(path), text, error)) return false;
   WriteRefusal why;
   if (!writeFileAtomically(path, text, &why)) {
-    error = numbered(27, {}, path);
-    error.writeRefusal = why;
+    error = fileNotWritten(path, why);
     return false;
   }
   return true;

@@ -16,29 +16,16 @@
 #include "shell/Dialogs.h"
 #include "shell/Encoding.h"
 #include "shell/Language.h"
-
-/// A refusal of the reader or the writer: a numbered message, the values for its "%s" places and
-/// a text appended after it. Message 0 is a text of our own, held in both languages.
-struct HistogramFileError {
-  int message = 0;
-  std::vector<std::string> args;
-  std::string extra;
-  std::string ownCs, ownEn;                  // message 0 only
-  std::string file;                          // the file refused, named after the text
-  std::optional<WriteRefusal> writeRefusal;  // why the file was not written, after the text
-
-  /// The whole text to show, in `language`.
-  std::string text(Language language) const;
-};
+#include "shell/Refusal.h"
 
 /// Reads a histogram file from `in`; nullopt with `error` filled on any refusal.
-std::optional<Histogram> ReadHistogram(std::istream& in, HistogramFileError& error);
+std::optional<Histogram> ReadHistogram(std::istream& in, Refusal& error);
 /// Reads the text of a histogram file. Lines end in LF or CR LF, or in CR alone in a file without
 /// LF; key words in the Identification line are no keys.
-std::optional<Histogram> ReadHistogramText(std::string_view data, HistogramFileError& error);
+std::optional<Histogram> ReadHistogramText(std::string_view data, Refusal& error);
 /// Reads the histogram file at `path` (message 11 with the path when it does not exist; a path that
 /// is no regular file, or a file above the histogram file limit, is refused naming what it is).
-std::optional<Histogram> ReadHistogramFile(const std::string& path, HistogramFileError& error);
+std::optional<Histogram> ReadHistogramFile(const std::string& path, Refusal& error);
 
 /// The text of the file of h, with `identification` (the file name without folder, UTF-8; written
 /// in Windows-1250) on its Identification line. The frequencies are those of ToFrequencies; the edges
@@ -47,14 +34,13 @@ std::optional<Histogram> ReadHistogramFile(const std::string& path, HistogramFil
 /// when a positive bin would get the frequency 0, or when the text would not read back as h (within
 /// kFrequencyPrecision of its width).
 bool HistogramFileText(const Histogram& h, std::string_view identification, std::string& text,
-                       HistogramFileError& error);
+                       Refusal& error);
 /// HistogramFileText written to `out`.
-bool WriteHistogram(std::ostream& out, const Histogram& h, std::string_view identification,
-                    HistogramFileError& error);
+bool WriteHistogram(std::ostream& out, const Histogram& h, std::string_view identification, Refusal& error);
 /// Writes h to `path` atomically; message 27 with the path and the reason when the file cannot be written.
 /// A file name with letters Windows-1250 cannot store is refused (our message naming them)
 /// unless `acceptLostLetters`, when they are written as "?".
-bool WriteHistogramFile(const std::string& path, const Histogram& h, HistogramFileError& error,
+bool WriteHistogramFile(const std::string& path, const Histogram& h, Refusal& error,
                         bool acceptLostLetters = false);
 /// The Identification line of a file at `path` when it would lose letters in Windows-1250.
 std::vector<UnencodableText> unencodableIdentification(const std::string& path);

@@ -131,41 +131,6 @@ void keepOwnerAndMode(int fd, const struct stat& old) {
 
 }  // namespace
 
-std::string WriteRefusal::text(Language language) const {
-  switch (why) {
-    case Why::NoAccess:
-      return FileTextOf(FileText::WriteNoAccess, language);
-    case Why::ReadOnlyFile:
-      return FileTextOf(FileText::WriteReadOnlyFile, language);
-    case Why::FolderReadOnly:
-      return FileTextFormat(FileText::WriteFolderReadOnly, language, {folder});
-    case Why::IsFolder:
-      return FileTextOf(FileText::WriteIsFolder, language);
-    case Why::NotRegular: {
-      const FileText kind = target == Target::Pipe     ? FileText::KindPipe
-                            : target == Target::Device ? FileText::KindDevice
-                            : target == Target::Socket ? FileText::KindSocket
-                                                       : FileText::KindOther;
-      return FileTextFormat(FileText::WriteNotRegular, language, {FileTextOf(kind, language)});
-    }
-    case Why::FolderMissing:
-      return FileTextFormat(FileText::WriteFolderMissing, language, {folder});
-    case Why::NotAFolder:
-      return FileTextFormat(FileText::WriteNotAFolder, language, {folder});
-    case Why::NameTooLong:
-      return FileTextOf(FileText::WriteNameTooLong, language);
-    case Why::DiskFull:
-      return FileTextOf(FileText::WriteDiskFull, language);
-    case Why::ReadOnlyFileSystem:
-      return FileTextOf(FileText::WriteReadOnlyFileSystem, language);
-    case Why::LinkLoop:
-      return FileTextOf(FileText::WriteLinkLoop, language);
-    case Why::Failed:
-      return FileTextFormat(FileText::WriteFailed, language, {std::strerror(error)});
-  }
-  return {};
-}
-
 bool writeFileAtomically(const std::string& path, std::string_view bytes, WriteRefusal* out) {
   WriteRefusal r;
   auto fail = [&](WriteRefusal why) {

@@ -66,44 +66,6 @@ std::uint64_t fileSizeLimit(FileKind kind) {
   return 0;
 }
 
-std::string sizeText(std::uint64_t bytes) {
-  static const char* const kUnits[] = {"kB", "MB", "GB", "TB", "PB", "EB"};
-  if (bytes < 1000) return std::to_string(bytes) + " B";
-  double v = static_cast<double>(bytes) / 1000;
-  int u = 0;
-  while (v >= 999.95 && u < 5) {
-    v /= 1000;
-    ++u;
-  }
-  char buf[32];
-  std::snprintf(buf, sizeof buf, v < 10 ? "%.1f %s" : "%.0f %s", v, kUnits[u]);
-  return buf;
-}
-
-std::string FileRefusal::text(Language language) const {
-  switch (why) {
-    case Why::Missing:
-      return {};
-    case Why::NoAccess:
-      return FileTextFormat(FileText::ReadNoAccess, language, {path});
-    case Why::Folder:
-      return FileTextFormat(FileText::ReadIsFolder, language, {path});
-    case Why::Pipe:
-      return FileTextFormat(FileText::ReadIsPipe, language, {path});
-    case Why::Device:
-      return FileTextFormat(FileText::ReadIsDevice, language, {path});
-    case Why::Socket:
-      return FileTextFormat(FileText::ReadIsSocket, language, {path});
-    case Why::NotRegular:
-      return FileTextFormat(FileText::ReadIsOther, language, {path});
-    case Why::TooLarge:
-      return FileTextFormat(FileText::ReadTooLarge, language, {path, sizeText(size), sizeText(limit)});
-    case Why::Failed:
-      return FileTextFormat(FileText::ReadFailed, language, {path, std::strerror(error)});
-  }
-  return {};
-}
-
 std::optional<InputFile> InputFile::open(const std::string& path, std::uint64_t limit, FileRefusal& out) {
   // The kind is looked at before opening: opening a named pipe would wait for a writer.
   struct stat st {};

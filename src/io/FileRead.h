@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "shell/FileReasons.h"
 #include "shell/Language.h"
 
 /// What a file holds, for its size limit.
@@ -16,32 +17,6 @@ enum class FileKind { Histogram, Project, Results, Settings, RockTypes, RawData 
 
 /// Largest file of `kind` the readers take, in bytes; 0 for raw data, whose limit is its line count.
 std::uint64_t fileSizeLimit(FileKind kind);
-
-/// Why a file was not read.
-struct FileRefusal {
-  enum class Why {
-    Missing,     // no such file (or a folder on its path is missing)
-    NoAccess,    // permission denied
-    Folder,      // a folder
-    Pipe,        // a named pipe
-    Device,      // a character or block device
-    Socket,      // a socket
-    NotRegular,  // any other kind of file
-    TooLarge,    // above the limit of its kind
-    Failed,      // the system refused for another reason (`error` holds errno)
-  };
-  Why why = Why::Missing;
-  std::string path;
-  std::uint64_t size = 0;   // TooLarge: the file's size
-  std::uint64_t limit = 0;  // TooLarge: the limit
-  int error = 0;            // errno, where the system gave one
-
-  /// The whole text naming the file (no text for Missing: callers keep their own message).
-  std::string text(Language language) const;
-};
-
-/// A size in bytes as people read it: "812 B", "1.5 kB", "3.2 GB" (powers of 1000).
-std::string sizeText(std::uint64_t bytes);
 
 /// An open regular file, read in order; closed with the object.
 class InputFile {

@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "io/FileRead.h"
-#include "persistence/FileError.h"
 #include "persistence/OpenProject.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/ResultsFile.h"
@@ -14,6 +13,7 @@
 #include "reliability/ReducedStrength.h"
 #include "reliability/StoredReading.h"
 #include "shell/Messages.h"
+#include "shell/Refusal.h"
 
 namespace {
 
@@ -35,19 +35,18 @@ AssessedFile& refuse(AssessedFile& out, int message, std::string text) {
 
 // The first message of a refused command.
 AssessedFile& refuse(AssessedFile& out, const ChainReport& r, Language language) {
-  if (r.messages.empty())
-    return refuse(out, 0, language == Language::English ? "The computation failed." : "Výpočet se nezdařil.");
-  return refuse(out, r.messages.front().number, chainMessageText(r.messages.front(), language));
+  if (r.messages.empty()) return refuse(out, 0, RefusalTextOf(RefusalText::ComputationFailed, language));
+  return refuse(out, r.messages.front().message, r.messages.front().text(language));
 }
 
 // Keeps the warnings among `inputs` and refuses at the first refusal; false after a refusal. `file`
 // is named after each message when given.
-bool takeInputs(AssessedFile& out, const std::vector<ChainMessage>& inputs, const std::string& file,
+bool takeInputs(AssessedFile& out, const std::vector<Refusal>& inputs, const std::string& file,
                 Language lang) {
-  for (const ChainMessage& m : inputs) {
-    const std::string text = file.empty() ? chainMessageText(m, lang) : fileValueText(m, file, lang);
+  for (const Refusal& m : inputs) {
+    const std::string text = file.empty() ? m.text(lang) : fileValueText(m, file, lang);
     if (m.kind != DlgKind::Warning) {
-      refuse(out, m.number, text);
+      refuse(out, m.message, text);
       return false;
     }
     out.warnings.push_back(text);
@@ -56,7 +55,7 @@ bool takeInputs(AssessedFile& out, const std::vector<ChainMessage>& inputs, cons
 }
 
 // The row spacing given for a project: its refusal or warning.
-std::vector<ChainMessage> typedInputMessagesOfRowSpacing(const std::string& ds) {
+std::vector<Refusal> typedInputMessagesOfRowSpacing(const std::string& ds) {
   if (auto m = fieldRefusal(InputField::RowSpacing, ds)) return {*m};
   if (auto w = fieldWarning(InputField::RowSpacing, ds)) return {*w};
   return {};
@@ -72,30 +71,29 @@ AssessedFile runFileChain(const std::string& file, const std::string& histograms
   const bool results = endsWithNoCase(file, ".vys");
   if (const auto refused = readWholeFile(file, results ? FileKind::Results : FileKind::Project, bytes)) {
     if (refused->why == FileRefusal::Why::Missing)
-      return refuse(out, 34, FileError::missing().text(lang) + " ( " + file + " )");
+      return refuse(out, 34, fileMissing().text(lang) + " ( " + file + " )");
     return refuse(out, 0, refused->text(lang));
   }
 
   if (results) {
     out.isResults = true;
-    FileError e;
+    Refusal e;
     const auto data = parseResultsFile(bytes, e);
     if (!data) return refuse(out, e.message, e.text(lang));
     Histogram workD;
-    std::vector<ChainMessage> inputs = openResultsInto(*data, p, out.rmr, workD);
-    for (ChainMessage& m : typedInputMessages(p)) inputs.push_back(std::move(m));
+    std::vector<Refusal> inputs = openResultsInto(*data, p, out.rmr, workD);
+    for (Refusal& m : typedInputMessages(p)) inputs.push_back(std::move(m));
     if (!takeInputs(out, inputs, file, lang)) return out;
     settleStoredReading(p, reading);
     out.ok = true;
     return out;
   }
 
-  FileError e;
+  Refusal e;
   const auto data = parseProjectFile(bytes, e);
   if (!data) return refuse(out, e.message, e.text(lang));
   const ProjectOpenReport opened = openProject(*data, histogramsFolder, p, out.rmr);
-  if (const HistogramFileError* he = opened.firstHistogramError())
-    return refuse(out, he->message, he->text(lang));
+  if (const Refusal* he = opened.firstHistogramError()) return refuse(out, he->message, he->text(lang));
   if (opened.bStarRefused()) return refuse(out, 33, MessageText(33, lang));
   if (!takeInputs(out, opened.inputs, file, lang)) return out;
   // Layers thicker than 2B* are refused with m1 (message 135); the chain would only miss row 1's thickness.

@@ -91,7 +91,7 @@ std::string shownHistogramName(const std::string& histogramsFolder, const std::s
   return std::filesystem::path(projectHistogramPath(histogramsFolder, name)).lexically_normal().string();
 }
 
-const HistogramFileError* ProjectOpenReport::firstHistogramError() const {
+const Refusal* ProjectOpenReport::firstHistogramError() const {
   for (const ProjectOpenEvent& e : events)
     if (e.kind == ProjectOpenEvent::Kind::HistogramRefused) return &e.histogramError;
   return nullptr;
@@ -103,8 +103,8 @@ bool ProjectOpenReport::bStarRefused() const {
   return false;
 }
 
-const ChainMessage* ProjectOpenReport::firstInputRefusal() const {
-  for (const ChainMessage& m : inputs)
+const Refusal* ProjectOpenReport::firstInputRefusal() const {
+  for (const Refusal& m : inputs)
     if (m.kind != DlgKind::Warning) return &m;
   return nullptr;
 }
@@ -119,7 +119,7 @@ ProjectOpenReport openProject(const ProjectFileData& data, const std::string& hi
     if (source != kSrcLayer) report.lastHistogramFile = path;
     HistogramSlot* slot = p.slotForSource(source, row);
     if (!slot) return false;
-    HistogramFileError error;
+    Refusal error;
     auto h = ReadHistogramFile(path, error);
     if (!h) {
       report.events.push_back({Kind::HistogramRefused, error, {}, source, row, path});

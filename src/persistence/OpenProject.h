@@ -22,7 +22,7 @@ struct ProjectOpenEvent {
     BetaComputed,      // the layer coefficient ran after the layers were read; `beta` is its report
   };
   Kind kind;
-  HistogramFileError histogramError;
+  Refusal histogramError;
   ChainReport beta;
   int source = 0;  // slot the event concerns (layer `row` of a layer histogram)
   int row = 0;
@@ -33,15 +33,15 @@ struct ProjectOpenEvent {
 struct ProjectOpenReport {
   std::vector<ProjectOpenEvent> events;
   /// Refusals and warnings of the typed inputs as opened (typedInputMessages), after the events.
-  std::vector<ChainMessage> inputs;
+  std::vector<Refusal> inputs;
   int lastSource = kSrcLayer;     // source of the last histogram read (the window's current slot)
   std::string lastHistogramFile;  // path of the last one-row slot histogram read
 
   /// The first histogram refusal, or null.
-  const HistogramFileError* firstHistogramError() const;
+  const Refusal* firstHistogramError() const;
   bool bStarRefused() const;
   /// The first refusal of a typed input, or null.
-  const ChainMessage* firstInputRefusal() const;
+  const Refusal* firstInputRefusal() const;
 };
 
 /// Where a project's histogram `name` is read: the name itself when it is an absolute path, else

@@ -60,17 +60,15 @@ class LineReader {
   size_t endedAt_ = 0;
 };
 
-FileError endsEarly(size_t line) {
+Refusal endsEarly(size_t line) {
   const std::string n = std::to_string(line);
-  return FileError::damaged("Soubor končí předčasně (chybí řádek " + n + ").",
-                            "The file ends early (line " + n + " is missing).");
+  return fileDamaged(RefusalText::ProjectEndsEarly, {n});
 }
 
-FileError badCount(size_t line, std::string_view text) {
+Refusal badCount(size_t line, std::string_view text) {
   const std::string n = std::to_string(line);
   const std::string t(text);
-  return FileError::damaged("Na řádku " + n + " není platný počet ( " + t + " ).",
-                            "Line " + n + " holds no valid count ( " + t + " ).");
+  return fileDamaged(RefusalText::ProjectBadCount, {n, t});
 }
 
 }  // namespace
@@ -173,7 +171,7 @@ std::string formatProjectText(const ProjectFileData& d, std::string_view program
   return w.text();
 }
 
-std::optional<ProjectFileData> parseProjectFile(std::string_view bytes, FileError& error) {
+std::optional<ProjectFileData> parseProjectFile(std::string_view bytes, Refusal& error) {
   LineReader in(decodeTextLines(bytes));
   ProjectFileData d;
   std::string first = in.next();
@@ -185,8 +183,7 @@ std::optional<ProjectFileData> parseProjectFile(std::string_view bytes, FileErro
     const std::string versionLine = in.next();
     const auto level = formatLevelFromVersion(versionLine);
     if (!in.ended() && !level) {
-      error = FileError::damaged("Řádek verze nelze přečíst ( " + versionLine + " ).",
-                                 "The version line cannot be read ( " + versionLine + " ).");
+      error = fileDamaged(RefusalText::ProjectBadVersion, {versionLine});
       return std::nullopt;
     }
     d.formatLevel = level.value_or(0);
@@ -263,11 +260,11 @@ std::optional<ProjectFileData> parseProjectFile(std::string_view bytes, FileErro
   return d;
 }
 
-std::optional<ProjectFileData> readProject(std::istream& in, FileError& error) {
+std::optional<ProjectFileData> readProject(std::istream& in, Refusal& error) {
   std::ostringstream ss;
   ss << in.rdbuf();
   if (in.bad()) {
-    error = FileError::missing();
+    error = fileMissing();
     return std::nullopt;
   }
   return parseProjectFile(ss.str(), error);

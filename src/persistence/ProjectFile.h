@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "persistence/FileError.h"
 #include "project/ProjectState.h"
 #include "rmr/RmrTables.h"
+#include "shell/Refusal.h"
 
 /// Format level of files written by this version.
 inline constexpr int kCurrentFormatLevel = 506;
@@ -69,8 +69,8 @@ std::string formatProjectText(const ProjectFileData& data, std::string_view prog
 /// Reads a project file of any format level. Refuses (nullopt, `error` filled) a file that ends
 /// early, whose version line gives no level, or whose layer, column or row count is no integer or
 /// out of range.
-std::optional<ProjectFileData> parseProjectFile(std::string_view bytes, FileError& error);
-std::optional<ProjectFileData> readProject(std::istream& in, FileError& error);
+std::optional<ProjectFileData> parseProjectFile(std::string_view bytes, Refusal& error);
+std::optional<ProjectFileData> readProject(std::istream& in, Refusal& error);
 
 /// The results name shown after opening: "_" become blanks, then the version and date suffix.
 std::string openedResultsName(const ProjectFileData& data);

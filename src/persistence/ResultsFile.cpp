@@ -136,40 +136,31 @@ class Walker {
   bool ok() const { return in_.ok() && badName_.empty() && trailing_ == 0; }
   std::size_t valueIndex() const { return in_.valueIndex(); }
 
-  FileError error() const {
+  Refusal error() const {
     if (trailing_ != 0) {
       const std::string at = std::to_string(in_.offset()), n = std::to_string(trailing_);
-      return FileError::damaged("Za poslední hodnotou ( č. " + std::to_string(in_.valueIndex()) +
-                                    " ) následuje od bajtu " + at + " ještě " + n + " bajtů.",
-                                "After the last value ( no. " + std::to_string(in_.valueIndex()) +
-                                    " ) follow " + n + " more bytes from byte " + at + ".");
+      // The two languages name the byte and the count in different order: the end is a text apart.
+      Refusal r = fileDamaged(RefusalText::ResultsTrailingBytes, {std::to_string(in_.valueIndex()), at});
+      r.then.push_back(ownRefusal(RefusalText::ResultsTrailingBytesEnd, {n, at}));
+      return r;
     }
     if (!badName_.empty()) {
       const std::string i = std::to_string(badIndex_);
-      return FileError::damaged(
-          "Hodnota č. " + i + " ( " + badName_ + " ) je mimo platný rozsah : " + badText_,
-          "Value no. " + i + " ( " + badName_ + " ) is out of range: " + badText_);
+      return fileDamaged(RefusalText::ResultsOutOfRange, {i, badName_, badText_});
     }
     const std::string i = std::to_string(in_.valueIndex());
     const std::string at = std::to_string(in_.faultOffset());
     switch (in_.fault()) {
       case TaggedFault::EndsEarly:
-        return FileError::damaged(
-            "Soubor končí předčasně u hodnoty č. " + i + " ( " + lastName_ + " ), bajt " + at + ".",
-            "The file ends early at value no. " + i + " ( " + lastName_ + " ), byte " + at + ".");
+        return fileDamaged(RefusalText::ResultsEndsEarly, {i, lastName_, at});
       case TaggedFault::UnexpectedTag: {
         const std::string t = std::to_string(in_.faultTag());
-        return FileError::damaged(
-            "Neočekávaný typ " + t + " u hodnoty č. " + i + " ( " + lastName_ + " ), bajt " + at + ".",
-            "Unexpected type " + t + " at value no. " + i + " ( " + lastName_ + " ), byte " + at + ".");
+        return fileDamaged(RefusalText::ResultsUnexpectedType, {t, i, lastName_, at});
       }
       case TaggedFault::BadUtf8:
-        return FileError::damaged(
-            "Text u hodnoty č. " + i + " ( " + lastName_ + " ), bajt " + at + ", není platné UTF-8.",
-            "The text at value no. " + i + " ( " + lastName_ + " ), byte " + at + ", is not valid UTF-8.");
+        return fileDamaged(RefusalText::ResultsBadUtf8, {i, lastName_, at});
       default:
-        return FileError::damaged("Neplatná délka textu u hodnoty č. " + i + " ( " + lastName_ + " ).",
-                                  "Invalid text length at value no. " + i + " ( " + lastName_ + " ).");
+        return fileDamaged(RefusalText::ResultsBadTextLength, {i, lastName_});
     }
   }
 
@@ -286,7 +277,7 @@ void walk(Walker& w, ResultsFileData& d) {
   d.rmr.rmr = w.text("LRMR");
 }
 
-std::optional<ResultsFileData> parseImpl(std::string_view bytes, FileError& error,
+std::optional<ResultsFileData> parseImpl(std::string_view bytes, Refusal& error,
                                          std::vector<ResultsValue>* listing) {
   Walker w(bytes, listing);
   ResultsFileData d;
@@ -313,17 +304,12 @@ bool startsWithNumber(std::string_view t) {
 
 // An earlier version read its number texts as far as they formed a number and stored its results
 // computed so: such a text is replaced by that number, with a warning naming the field.
-void readAsEarlierVersions(std::string& text, const std::string& fieldCs, const std::string& fieldEn,
-                           std::vector<ChainMessage>& out) {
+void readAsEarlierVersions(std::string& text, Refusal field, std::vector<Refusal>& out) {
   if (text.empty() || parseInputNumber(text) || !startsWithNumber(text)) return;
   const std::string number = formatNumber(leadingNumber(text));
-  ChainMessage m;
+  Refusal m = ownRefusal(RefusalText::ReadAsEarlierVersion, {text});
+  m.then = {std::move(field), ownRefusal(RefusalText::ReadAsEarlierVersionEnd, {number})};
   m.kind = DlgKind::Warning;
-  m.args = {"Hodnota \"" + text + "\" (" + fieldCs + "), uložená starší verzí programu,\r\nje čtena jako " +
-                number + ", jak ji četla tato verze.",
-            "The value \"" + text + "\" (" + fieldEn +
-                "), stored by an earlier version of the program,\r\nis read as " + number +
-                ", as that version read it."};
   out.push_back(std::move(m));
   text = number;
 }
@@ -435,11 +421,11 @@ std::string formatResultsFile(const ResultsFileData& d) {
   return w.bytes();
 }
 
-std::optional<ResultsFileData> parseResultsFile(std::string_view bytes, FileError& error) {
+std::optional<ResultsFileData> parseResultsFile(std::string_view bytes, Refusal& error) {
   return parseImpl(bytes, error, nullptr);
 }
 
-std::vector<ResultsValue> listResultsValues(std::string_view bytes, FileError& error) {
+std::vector<ResultsValue> listResultsValues(std::string_view bytes, Refusal& error) {
   std::vector<ResultsValue> out;
   parseImpl(bytes, error, &out);
   return out;
@@ -454,8 +440,8 @@ std::string resultsNameFromPath(std::string_view path) {
   return dot == std::string::npos ? std::string() : name.substr(0, dot);
 }
 
-std::vector<ChainMessage> openResultsInto(const ResultsFileData& d, ProjectState& p, RmrTables& rmr,
-                                          Histogram& workD) {
+std::vector<Refusal> openResultsInto(const ResultsFileData& d, ProjectState& p, RmrTables& rmr,
+                                     Histogram& workD) {
   p.resultsName = resultsNameFromPath(d.storedPath);
   p.nextLayerRow = d.nextLayerRow;
   p.bStar = d.bStar;
@@ -510,16 +496,16 @@ std::vector<ChainMessage> openResultsInto(const ResultsFileData& d, ProjectState
   p.assessmentDone = d.done[4];
   rmr = d.rmr;
 
-  std::vector<ChainMessage> read;
+  std::vector<Refusal> read;
   if (d.formatLevel < kCurrentFormatLevel) {
     for (int r = 1; r <= ProjectState::kLayers; ++r)
-      readAsEarlierVersions(p.layers[r - 1].thickness, "mocnost vrstvy " + std::to_string(r),
-                            "thickness of layer " + std::to_string(r), read);
-    readAsEarlierVersions(p.depthH, "H", "H", read);
-    readAsEarlierVersions(p.d1, "d1", "d1", read);
-    readAsEarlierVersions(p.d2, "d2", "d2", read);
-    readAsEarlierVersions(p.boltCount, "n", "n", read);
-    readAsEarlierVersions(p.rowSpacing, "ds", "ds", read);
+      readAsEarlierVersions(p.layers[r - 1].thickness,
+                            ownRefusal(RefusalText::LayerThicknessField, {std::to_string(r)}), read);
+    readAsEarlierVersions(p.depthH, numberedRefusal(0, {}, "H"), read);
+    readAsEarlierVersions(p.d1, numberedRefusal(0, {}, "d1"), read);
+    readAsEarlierVersions(p.d2, numberedRefusal(0, {}, "d2"), read);
+    readAsEarlierVersions(p.boltCount, numberedRefusal(0, {}, "n"), read);
+    readAsEarlierVersions(p.rowSpacing, numberedRefusal(0, {}, "ds"), read);
   }
   return read;
 }

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "histogram/Histogram.h"
-#include "persistence/FileError.h"
 #include "project/ProjectState.h"
 #include "rmr/RmrTables.h"
 #include "shell/ChainMessages.h"
+#include "shell/Refusal.h"
 
 /// The results name cut at this marker before it proposes a file name.
 inline constexpr std::string_view kResultsVersionMarker = "    ( Version  ";
@@ -87,7 +87,7 @@ std::string formatResultsFile(const ResultsFileData& data);
 /// Reads a results file of any format level. Refuses (nullopt, `error` filled) a file that ends
 /// early, holds a value with an unexpected tag, or a count or layer row out of range; the value
 /// that stopped the reading is named in the message.
-std::optional<ResultsFileData> parseResultsFile(std::string_view bytes, FileError& error);
+std::optional<ResultsFileData> parseResultsFile(std::string_view bytes, Refusal& error);
 
 /// The results name shown after opening: the stored file name without folder, "_" as blanks,
 /// cut before its first ".".
@@ -99,8 +99,8 @@ std::string resultsNameFromPath(std::string_view storedPath);
 /// thickness that starts with a number but is not one as a whole ("22E") is read as far as it forms
 /// one, as that version read it, and replaced by that number; each such reading is returned as a
 /// warning.
-std::vector<ChainMessage> openResultsInto(const ResultsFileData& data, ProjectState& project, RmrTables& rmr,
-                                          Histogram& workD);
+std::vector<Refusal> openResultsInto(const ResultsFileData& data, ProjectState& project, RmrTables& rmr,
+                                     Histogram& workD);
 
 /// Every stored value in order, with its name and tag, for listings; stops at the first fault.
 struct ResultsValue {
@@ -112,4 +112,4 @@ struct ResultsValue {
   bool boolean = false;
   std::string text;
 };
-std::vector<ResultsValue> listResultsValues(std::string_view bytes, FileError& error);
+std::vector<ResultsValue> listResultsValues(std::string_view bytes, Refusal& error);

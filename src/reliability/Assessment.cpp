@@ -175,7 +175,7 @@ ChainReport runBearingCapacity(ProjectState& p) {
   // inputs with the messages of their own checks.
   auto refuseInput = [&](int number, std::string suffix, FocusField focus) -> ChainReport& {
     refuse(report, number, DlgKind::Error, {}, focus);
-    report.messages.back().suffix = std::move(suffix);
+    report.messages.back().extra = std::move(suffix);
     return report;
   };
   if (!(n > 0)) return refuseInput(147, p.boltCount + " )\r\n", FocusField::EdPK);

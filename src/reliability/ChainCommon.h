@@ -18,8 +18,8 @@
 inline ChainReport& refuse(ChainReport& report, int number, DlgKind kind = DlgKind::Error,
                            std::initializer_list<std::string> args = {},
                            FocusField focus = FocusField::None) {
-  ChainMessage m;
-  m.number = number;
+  Refusal m;
+  m.message = number;
   m.kind = kind;
   m.args = args;
   m.focus = focus;
@@ -65,7 +65,7 @@ inline ChainReport& refuseMissing(ChainReport& report, const HistogramSlot& slot
                                   std::initializer_list<std::string> args = {}, std::string suffix = {}) {
   refuse(report, number, args);
   if (!slot.empty()) suffix += "\r\n\r\n    ( " + slot.name + " )";
-  report.messages.back().suffix = std::move(suffix);
+  report.messages.back().extra = std::move(suffix);
   return report;
 }
 
@@ -80,13 +80,8 @@ inline constexpr int kZeroWidthMessage = 35;
 
 /// Our own refusal for values beyond the range of doubles (no numbered message says it).
 inline ChainReport& refuseOverflow(ChainReport& report) {
-  ChainMessage m;
-  m.number = 0;
-  m.args = {
-      "Výpočet  n e l z e  provést !\r\n\r\n\tHodnoty histogramu přesahují rozsah reálných čísel !",
-      "The computation can not be done !\r\n\r\n\tThe histogram values exceed the range of real numbers !"};
   report.ok = false;
-  report.messages.push_back(std::move(m));
+  report.messages.push_back(ownRefusal(RefusalText::ChainOverflow));
   return report;
 }
 
@@ -115,10 +110,7 @@ inline std::optional<Histogram> pressureStep(ChainReport& report, int emptyRange
 
 /// The refusal of a histogram operation, worded by the arithmetic in both languages.
 inline ChainReport& refuseArithmetic(ChainReport& report, const HistogramOpResult& op) {
-  ChainMessage m;
-  m.number = op.message;
-  if (op.message == 0) m.args = {op.text(Language::Czech), op.text(Language::English)};
   report.ok = false;
-  report.messages.push_back(std::move(m));
+  report.messages.push_back(op.refusal());
   return report;
 }

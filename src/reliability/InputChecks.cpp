@@ -24,39 +24,17 @@ const FieldDomain kDomains[] = {
     {0, false, 100000, 5000, "ds", " mm"},  // RowSpacing
 };
 
-// Texts of the warnings: the field and its value, then the bound.
-struct WarningText {
-  const char* cs;
-  const char* en;
-};
-const WarningText kWarnings[] = {
-    {"Efektivní hloubka \"H\" = %s m je neobvykle velká !\r\n( více než %s m )",
-     "The effective depth \"H\" = %s m is unusually large !\r\n( more than %s m )"},
-    {"", ""},
-    {"Průměr svorníku \"d1\" = %s mm je neobvykle velký !\r\n( více než %s mm )",
-     "The bolt diameter \"d1\" = %s mm is unusually large !\r\n( more than %s mm )"},
-    {"", ""},
-    {"Počet kotev \"n\" = %s je neobvykle velký !\r\n( více než %s )",
-     "The number of bolts \"n\" = %s is unusually large !\r\n( more than %s )"},
-    {"Vzdálenost kotev \"ds\" = %s mm je neobvykle velká !\r\n( více než %s mm )",
-     "The row spacing \"ds\" = %s mm is unusually large !\r\n( more than %s mm )"},
-};
-const WarningText kWidthRefusal = {
-    "Histogram šířky důlního díla \"B\" obsahuje šířky <= 0  ( nejmenší %s m ) !",
-    "The width histogram \"B\" holds widths <= 0  ( the smallest %s m ) !"};
-const WarningText kWidthWarning = {"Histogram šířky důlního díla \"B\" sahá až k %s m !\r\n( více než %s m )",
-                                   "The width histogram \"B\" reaches %s m !\r\n( more than %s m )"};
-constexpr const char* kCheckCs = "\r\n\r\nZkontrolujte prosím zadání.";
-constexpr const char* kCheckEn = "\r\n\r\nPlease check the input.";
+// The warnings of the fields: the field and its value, then the bound (none for the thickness and d2).
+constexpr RefusalText kWarnings[] = {RefusalText::DepthUnusual,     RefusalText::None,
+                                     RefusalText::DiameterUnusual,  RefusalText::None,
+                                     RefusalText::BoltCountUnusual, RefusalText::SpacingUnusual};
 
 std::string boundText(double x) { return formatNumber(x); }
 
-ChainMessage warning(const WarningText& w, const std::string& value, double bound) {
-  ChainMessage m;
-  m.number = 0;
+Refusal warning(RefusalText id, const std::string& value, double bound) {
+  Refusal m = ownRefusal(id, {value, boundText(bound)});
   m.kind = DlgKind::Warning;
-  m.args = {FillPlaceholders(w.cs, {value, boundText(bound)}) + kCheckCs,
-            FillPlaceholders(w.en, {value, boundText(bound)}) + kCheckEn};
+  m.then.push_back(ownRefusal(RefusalText::CheckTheInput));
   return m;
 }
 
@@ -85,12 +63,12 @@ std::string rangeLine(InputField f) {
          d.unit;
 }
 
-// The refusal of a field as an InputProblem list, then its warning when it has none.
-std::vector<InputProblem> checkField(InputField f, const std::string& text, Language lang) {
-  std::vector<InputProblem> out;
-  if (auto m = fieldRefusal(f, text)) out.push_back(inputProblem(*m, lang));
+// The refusal of a field as a list, then its warning when it has none.
+std::vector<Refusal> checkField(InputField f, const std::string& text) {
+  std::vector<Refusal> out;
+  if (auto m = fieldRefusal(f, text)) out.push_back(inputProblem(*m));
   if (out.empty())
-    if (auto w = fieldWarning(f, text)) out.push_back(inputProblem(*w, lang));
+    if (auto w = fieldWarning(f, text)) out.push_back(inputProblem(*w));
   return out;
 }
 
@@ -117,74 +95,71 @@ std::optional<double> fieldValue(InputField field, std::string_view text) {
   return v;
 }
 
-std::optional<ChainMessage> fieldRefusal(InputField field, const std::string& text, int layerRow) {
+std::optional<Refusal> fieldRefusal(InputField field, const std::string& text, int layerRow) {
   if (fieldValue(field, text)) return std::nullopt;
-  ChainMessage m;
+  Refusal m;
   m.focus = focusOf(field);
   const auto v = parseInputNumber(text);
   const std::string range = v && std::isfinite(*v) && *v > fieldDomain(field).highest ? rangeLine(field) : "";
   switch (field) {
     case InputField::DepthH:
-      m.number = 145;
-      m.suffix = text + " )" + (range.empty() ? "" : "\r\n\r\n" + range);
+      m.message = 145;
+      m.extra = text + " )" + (range.empty() ? "" : "\r\n\r\n" + range);
       break;
     case InputField::Thickness:
-      m.number = 149;
+      m.message = 149;
       m.layerRow = layerRow;
-      m.suffix = " ! ( " + text + " )\r\n" + (range.empty() ? "" : "\r\n" + range + "\r\n");
+      m.extra = " ! ( " + text + " )\r\n" + (range.empty() ? "" : "\r\n" + range + "\r\n");
       break;
     case InputField::D1:
     case InputField::D2:
-      m.number = 146;
-      m.suffix = " " + kDq + (field == InputField::D1 ? "d1" : " d2 ") + kDq + " !  ( " + text + " )\r\n" +
-                 (range.empty() ? "" : "\r\n" + range + "\r\n");
+      m.message = 146;
+      m.extra = " " + kDq + (field == InputField::D1 ? "d1" : " d2 ") + kDq + " !  ( " + text + " )\r\n" +
+                (range.empty() ? "" : "\r\n" + range + "\r\n");
       break;
     case InputField::BoltCount:
-      m.number = 147;
-      m.suffix = text + " )\r\n" + (range.empty() ? "" : "\r\n" + range + "\r\n");
+      m.message = 147;
+      m.extra = text + " )\r\n" + (range.empty() ? "" : "\r\n" + range + "\r\n");
       break;
     case InputField::RowSpacing:
-      m.number = 155;
+      m.message = 155;
       m.args = {text};
-      m.suffix = range.empty() ? "" : "\r\n" + range + "\r\n";
+      m.extra = range.empty() ? "" : "\r\n" + range + "\r\n";
       break;
   }
   return m;
 }
 
-std::optional<ChainMessage> fieldWarning(InputField field, const std::string& text) {
+std::optional<Refusal> fieldWarning(InputField field, const std::string& text) {
   const auto v = fieldValue(field, text);
   const FieldDomain& d = fieldDomain(field);
   if (!v || d.plausible <= 0 || !(*v > d.plausible)) return std::nullopt;
-  ChainMessage m = warning(kWarnings[static_cast<int>(field)], text, d.plausible);
+  Refusal m = warning(kWarnings[static_cast<int>(field)], text, d.plausible);
   m.focus = focusOf(field);
   return m;
 }
 
-std::optional<ChainMessage> widthWarning(const Histogram& width) {
+std::optional<Refusal> widthWarning(const Histogram& width) {
   const int n = binCount(width);
   if (n < 1) return std::nullopt;
   const double largest = width.min + (n - 1) * width.step;
   if (!(largest > kPlausibleWidth)) return std::nullopt;
-  return warning(kWidthWarning, boundText(largest), kPlausibleWidth);
+  return warning(RefusalText::WidthUnusual, boundText(largest), kPlausibleWidth);
 }
 
-std::optional<ChainMessage> widthRefusal(const Histogram& width) {
+std::optional<Refusal> widthRefusal(const Histogram& width) {
   const int n = binCount(width);
   for (int i = 0; i < n; ++i) {
     if (!(width.p[i] > 0)) continue;
     const double b = width.min + i * width.step;
     if (b > 0) return std::nullopt;
-    ChainMessage m;
-    m.args = {FillPlaceholders(kWidthRefusal.cs, {boundText(b)}),
-              FillPlaceholders(kWidthRefusal.en, {boundText(b)})};
-    return m;
+    return ownRefusal(RefusalText::WidthNotPositive, {boundText(b)});
   }
   return std::nullopt;
 }
 
-std::vector<ChainMessage> typedInputMessages(const ProjectState& p) {
-  std::vector<ChainMessage> out;
+std::vector<Refusal> typedInputMessages(const ProjectState& p) {
+  std::vector<Refusal> out;
   auto field = [&](InputField f, const std::string& text, int row = 0) {
     if (text.empty()) return;
     if (auto m = fieldRefusal(f, text, row))
@@ -206,9 +181,9 @@ std::vector<ChainMessage> typedInputMessages(const ProjectState& p) {
   const auto d1 = fieldValue(InputField::D1, p.d1);
   const auto d2 = fieldValue(InputField::D2, p.d2);
   if (d1 && d2 && *d2 != 0 && *d2 >= *d1) {
-    ChainMessage m;
-    m.number = 146;
-    m.suffix = " " + kDq + "d2" + kDq + " ( d2 >= d1 )  !  ( " + p.d2 + " )\r\n";
+    Refusal m;
+    m.message = 146;
+    m.extra = " " + kDq + "d2" + kDq + " ( d2 >= d1 )  !  ( " + p.d2 + " )\r\n";
     m.focus = FocusField::EdPSV;
     out.push_back(std::move(m));
   }
@@ -217,54 +192,58 @@ std::vector<ChainMessage> typedInputMessages(const ProjectState& p) {
   return out;
 }
 
-std::string fileValueText(const ChainMessage& m, const std::string& path, Language lang) {
+std::string fileValueText(const Refusal& m, const std::string& path, Language lang) {
   const std::string label = m.layerRow > 0 ? layerRowLabel(m.layerRow) : std::string();
-  return chainMessageText(m, lang, label) + FileTextFormat(FileText::FileNamed, lang, {path});
+  return m.text(lang, label) + FileTextFormat(FileText::FileNamed, lang, {path});
 }
 
-InputProblem inputProblem(const ChainMessage& m, Language lang, int row) {
-  const int r = row > 0 ? row : m.layerRow;
-  const std::string label = r > 0 ? layerRowLabel(r) : std::string();
-  return {m.number, chainMessageText(m, lang, label), m.kind == DlgKind::Warning, r};
+Refusal inputProblem(const Refusal& m, int row) {
+  Refusal p = m;
+  if (row > 0) p.layerRow = row;
+  if (p.layerRow > 0) p.rowLabel = layerRowLabel(p.layerRow);
+  return p;
 }
 
-std::vector<InputProblem> checkDepthH(const std::string& text, Language lang) {
+std::vector<Refusal> checkDepthH(const std::string& text) {
   if (text.empty()) return {};
-  return checkField(InputField::DepthH, text, lang);
+  return checkField(InputField::DepthH, text);
 }
 
-std::vector<InputProblem> checkD1(const std::string& text, Language lang) {
+std::vector<Refusal> checkD1(const std::string& text) {
   if (text.empty()) return {};
-  return checkField(InputField::D1, text, lang);
+  return checkField(InputField::D1, text);
 }
 
-std::vector<InputProblem> checkD2(std::string& text, const std::string& d1Text, Language lang) {
+std::vector<Refusal> checkD2(std::string& text, const std::string& d1Text) {
   if (text.empty()) text = "0";
-  std::vector<InputProblem> out = checkField(InputField::D2, text, lang);
+  std::vector<Refusal> out = checkField(InputField::D2, text);
   const double d1 = parseInputNumber(d1Text).value_or(0);
   const double d2v = parseInputNumber(text).value_or(0);
   if (d2v != 0 && d2v >= d1)
-    out.push_back({146,
-                   MessageText(146, lang) + " " + kDq + "d2" + kDq + " ( d2 >= d1 )  !  ( " + text + " )\r\n",
-                   false, 0});
+    out.push_back(
+        numberedRefusal(146, {}, " " + kDq + "d2" + kDq + " ( d2 >= d1 )  !  ( " + text + " )\r\n"));
   return out;
 }
 
-std::vector<InputProblem> checkBoltCount(const std::string& text, Language lang) {
-  return checkField(InputField::BoltCount, text, lang);
+std::vector<Refusal> checkBoltCount(const std::string& text) {
+  return checkField(InputField::BoltCount, text);
 }
 
-std::vector<InputProblem> checkRowSpacing(std::string& text, Language lang) {
+std::vector<Refusal> checkRowSpacing(std::string& text) {
   if (text.empty()) text = "1000";
-  return checkField(InputField::RowSpacing, text, lang);
+  return checkField(InputField::RowSpacing, text);
 }
 
-std::optional<InputProblem> checkThicknesses(const ProjectState& p, Language lang) {
+std::optional<Refusal> checkThicknesses(const ProjectState& p) {
   if (p.layerCount() < 2) return std::nullopt;
   for (int r = 2; r <= p.nextLayerRow - 1 && r <= ProjectState::kLayers; ++r) {
     const std::string& t = p.layers[r - 1].thickness;
-    if (t.empty()) return InputProblem{150, MessageText(150, lang) + layerRowLabel(r) + " !\r\n", true, r};
-    if (auto m = fieldRefusal(InputField::Thickness, t, r)) return inputProblem(*m, lang, r);
+    if (t.empty()) {
+      Refusal w = numberedRefusal(150, {}, " !\r\n");
+      w.kind = DlgKind::Warning;
+      return inputProblem(w, r);
+    }
+    if (auto m = fieldRefusal(InputField::Thickness, t, r)) return inputProblem(*m, r);
   }
   return std::nullopt;
 }

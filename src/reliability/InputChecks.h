@@ -14,15 +14,6 @@
 #include "shell/ChainMessages.h"
 #include "shell/Language.h"
 
-/// One dialog a check asks for: its message number and the composed text.
-struct InputProblem {
-  int message = 0;
-  std::string text;
-  bool warning = false;  // a warning (title message 4) rather than an error (title message 3)
-  int row = 0;           // layer row of a thickness problem
-  friend bool operator==(const InputProblem&, const InputProblem&) = default;
-};
-
 /// A typed or stored number: the whole text (blanks around allowed), a decimal point or comma, no
 /// thousands separator, an optional exponent; nullopt for anything else, an empty text included.
 std::optional<double> parseInputNumber(std::string_view text);
@@ -52,50 +43,51 @@ std::optional<double> fieldNumber(InputField field, std::string_view text);
 /// The field's own refusal of `text` when it is no number of the field's domain, nullopt when it is
 /// one. A value above the field's highest value gets the allowed range on a line of its own. The
 /// refusal of d2 against d1 is checkD2's. `layerRow` names the row of a thickness.
-std::optional<ChainMessage> fieldRefusal(InputField field, const std::string& text, int layerRow = 0);
+std::optional<Refusal> fieldRefusal(InputField field, const std::string& text, int layerRow = 0);
 
 /// The warning for a valid but physically absurd value of a field (above its plausible bound), naming
 /// the value as typed; nullopt otherwise.
-std::optional<ChainMessage> fieldWarning(InputField field, const std::string& text);
+std::optional<Refusal> fieldWarning(InputField field, const std::string& text);
 
 /// Largest width B that is not warned about, in m.
 inline constexpr double kPlausibleWidth = 50;
 /// The warning for a width histogram reaching beyond kPlausibleWidth (naming its largest value).
-std::optional<ChainMessage> widthWarning(const Histogram& width);
+std::optional<Refusal> widthWarning(const Histogram& width);
 /// The refusal of a width histogram holding widths of 0 or below (a bin with mass centred there),
 /// naming the smallest; nullopt otherwise. Such widths would lower the bolt load.
-std::optional<ChainMessage> widthRefusal(const Histogram& width);
+std::optional<Refusal> widthRefusal(const Histogram& width);
 
 /// The refusals and warnings of every typed input of `p` that holds a text (H, the thicknesses of
 /// rows 2 .. nextLayerRow - 1, d1, d2 with its relation to d1, n, ds) and of the width histogram
 /// (widthRefusal, else widthWarning), in the order of the form. For a project or results file just
 /// opened.
-std::vector<ChainMessage> typedInputMessages(const ProjectState& p);
+std::vector<Refusal> typedInputMessages(const ProjectState& p);
 
 /// A message about a value of the file `path`: its text followed by the file's name.
-std::string fileValueText(const ChainMessage& m, const std::string& path, Language lang);
+std::string fileValueText(const Refusal& m, const std::string& path, Language lang);
 
-/// An InputProblem of a field check from its message.
-InputProblem inputProblem(const ChainMessage& m, Language lang, int row = 0);
+/// The refusal or warning of a field check, naming layer row `row` (else the message's row) as the
+/// layer table does.
+Refusal inputProblem(const Refusal& m, int row = 0);
 
 // The checks of a field when it is left: its refusals, then a warning for a valid but absurd value.
 
 /// Depth H: empty is accepted; otherwise a number above 0.
-std::vector<InputProblem> checkDepthH(const std::string& text, Language lang);
+std::vector<Refusal> checkDepthH(const std::string& text);
 /// Outer bolt diameter d1: empty is accepted; otherwise a number above 0.
-std::vector<InputProblem> checkD1(const std::string& text, Language lang);
+std::vector<Refusal> checkD1(const std::string& text);
 /// Inner bolt diameter d2; empty `text` becomes "0". Needs d2 >= 0 and, unless d2 is 0, d2 < d1
 /// (a d1 that is no number counts as 0). Both problems can be reported.
-std::vector<InputProblem> checkD2(std::string& text, const std::string& d1Text, Language lang);
+std::vector<Refusal> checkD2(std::string& text, const std::string& d1Text);
 /// Number of bolts n: a number above 0; empty is invalid.
-std::vector<InputProblem> checkBoltCount(const std::string& text, Language lang);
+std::vector<Refusal> checkBoltCount(const std::string& text);
 /// Row spacing ds; empty `text` becomes "1000". Needs a number above 0.
-std::vector<InputProblem> checkRowSpacing(std::string& text, Language lang);
+std::vector<Refusal> checkRowSpacing(std::string& text);
 
 /// Thicknesses of layer rows 2 .. nextLayerRow - 1 (only with two layers or more): the first row whose
 /// text is no number above 0 (error, message 149) or is empty (warning, message 150); nullopt when all
 /// are fine.
-std::optional<InputProblem> checkThicknesses(const ProjectState& p, Language lang);
+std::optional<Refusal> checkThicknesses(const ProjectState& p);
 
 /// B*: the centre of the first bin where the cumulative probability reaches 0.5; nullopt when no bin
 /// does or B* is exactly 0 (message 33).

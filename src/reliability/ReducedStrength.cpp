@@ -80,9 +80,9 @@ ChainReport runLayerCoefficient(ProjectState& p) {
   const double m1 = 2 * p.bStar - others;
   if (m1 <= 0) {
     p.beta.clear();
-    ChainMessage m;
-    m.number = 135;
-    m.suffix = formatNumber(m1) + " ) !";
+    Refusal m;
+    m.message = 135;
+    m.extra = formatNumber(m1) + " ) !";
     report.messages.push_back(std::move(m));
     return report;
   }

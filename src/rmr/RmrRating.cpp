@@ -61,24 +61,21 @@ Rating readRating(const GridTable& g, int row, int col) {
   return r;
 }
 
-void refuseOwn(ChainReport& report, std::string cs, std::string en) {
-  ChainMessage m;
-  m.args = {std::move(cs), std::move(en)};
+void refuseOwn(ChainReport& report, RefusalText id, std::vector<std::string> args = {}) {
+  Refusal m = ownRefusal(id, std::move(args));
   report.ok = false;
   report.messages.push_back(std::move(m));
 }
 
 void refuseNumber(ChainReport& report, int number) {
-  ChainMessage m;
-  m.number = number;
+  Refusal m;
+  m.message = number;
   report.ok = false;
   report.messages.push_back(std::move(m));
 }
 
 void refuseInvalid(ChainReport& report, std::string_view parameter, const std::string& text) {
-  refuseOwn(
-      report, "Hodnocení " + std::string(parameter) + " není platné celé číslo !\r\n\r\n\tZadáno : " + text,
-      "The rating " + std::string(parameter) + " is not a valid whole number !\r\n\r\n\tGiven : " + text);
+  refuseOwn(report, RefusalText::RatingInvalid, {std::string(parameter), text});
 }
 
 }  // namespace
@@ -110,15 +107,7 @@ std::optional<Histogram> strengthRatingHistogram(const Histogram& r) {
   return a;
 }
 
-ChainMessage strengthRatingRefusal() {
-  ChainMessage m;
-  m.args = {
-      "Histogram hodnocení pevnosti neporušené horniny nelze vytvořit !\r\n\r\n"
-      "\tHodnocení horní meze \"Redukované pevnosti\" není vyšší než hodnocení dolní meze.",
-      "The histogram of the strength rating of intact rock cannot be made !\r\n\r\n"
-      "\tThe rating of the upper edge of the \"Reduced strength\" is not above that of its lower edge."};
-  return m;
-}
+Refusal strengthRatingRefusal() { return ownRefusal(RefusalText::StrengthRatingReversed); }
 
 std::span<const RatingList> ratingLists() { return kLists; }
 
@@ -172,11 +161,7 @@ RmrOutcome createRmr(const RmrTables& t, const Histogram& a) {
   if (!orientationChosen) return refuseNumber(report, 203), out;
   const Rating f = readRating(op, 1, kFRating);
   if (f.state == Cell::Empty) {
-    refuseOwn(report,
-              "Není zadáno hodnocení \"Orientace puklin vzhledem ke směru ražby\" !\r\n\r\n"
-              "\tVyberte druh díla a potom orientaci puklin.",
-              "The rating of \"Orientation of joints to the direction of driving\" is not given !\r\n\r\n"
-              "\tChoose the kind of work, then the orientation of joints.");
+    refuseOwn(report, RefusalText::OrientationRatingMissing);
     return out;
   }
   if (f.state == Cell::Invalid) return refuseInvalid(report, "F", f.text), out;

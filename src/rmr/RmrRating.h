@@ -23,7 +23,7 @@ double strengthRating(double s);
 /// its lower edge.
 std::optional<Histogram> strengthRatingHistogram(const Histogram& r);
 /// Our refusal when strengthRatingHistogram gives nothing although R exists.
-ChainMessage strengthRatingRefusal();
+Refusal strengthRatingRefusal();
 
 /// One choice list of a rating table: its control, the table (index into RmrTables::tables) and row
 /// it rates, and the rating of each item in list order.

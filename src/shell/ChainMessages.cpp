@@ -5,40 +5,6 @@
 
 #include "shell/Messages.h"
 
-int chainTitleNumber(DlgKind kind) {
-  switch (kind) {
-    case DlgKind::Confirmation:
-      return 1;
-    case DlgKind::Information:
-      return 2;
-    case DlgKind::Error:
-      return 3;
-    case DlgKind::Warning:
-      return 4;
-  }
-  return 3;
-}
-
-std::string chainMessageText(const ChainMessage& message, Language language, std::string_view rowLabel) {
-  std::string text;
-  if (message.number == 0 && message.args.size() >= 2)
-    return (language == Language::Czech ? message.args[0] : message.args[1]) + message.suffix;
-  switch (message.args.size()) {
-    case 0:
-      text = MessageText(message.number, language);
-      break;
-    case 1:
-      text = MessageFormat(message.number, language, {message.args[0]});
-      break;
-    default:
-      text = MessageFormat(message.number, language, {message.args[0], message.args[1]});
-      break;
-  }
-  if (message.layerRow > 0)
-    text += rowLabel.empty() ? std::to_string(message.layerRow) : std::string(rowLabel);
-  return text + message.suffix;
-}
-
 double leadingNumber(std::string_view text) {
   size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;

@@ -52,22 +52,6 @@ constexpr TextPair<FileText> kTexts[] = {
     {FileText::KindDevice, "zařízení", "a device"},
     {FileText::KindSocket, "socket", "a socket"},
     {FileText::KindOther, "zvláštní soubor", "a special file"},
-    {FileText::HistogramMaxInvalid,
-     "Výpočet  n e l z e  provést!\r\nHodnota Max u histogramu je neplatná!\r\n\r\nzadáno :  ",
-     "The computation  c a n n o t  be done!\r\nThe Max of the histogram is invalid!\r\n\r\ngiven :  "},
-    {FileText::HistogramKeyRepeated, "Klíčové slovo %s je zadáno vícekrát ( %s× ) !",
-     "The key word %s is given more than once ( %s times )!"},
-    {FileText::HistogramEdgesOutOfRange,
-     "Meze histogramu jsou mimo rozsah čísel !\r\n\r\nzadáno :  Min = %s   Max = %s",
-     "The histogram bounds are out of the range of numbers!\r\n\r\nentered :  Min = %s   Max = %s"},
-    {FileText::HistogramNotSaved, "Histogram nelze uložit tak, aby se ze souboru načetl stejný :\r\n\r\n",
-     "The histogram cannot be saved so that it reads back the same:\r\n\r\n"},
-    {FileText::HistogramBinLost,
-     "Četnost %s.intervalu ( pravděpodobnost %s ) by v souboru byla 0 : pravděpodobnosti histogramu se "
-     "nevejdou do 64bitových četností.",
-     "The frequency of interval %s ( probability %s ) would be 0 in the file: the histogram's probabilities "
-     "do not fit 64-bit frequencies."},
-    {FileText::HistogramNotEqual, "Načtený histogram se liší : %s", "The histogram read back differs: %s"},
 };
 
 static_assert(textTableComplete(kTexts, FileText::Count), "one text per id, in the order of the ids");

@@ -39,13 +39,6 @@ enum class FileText : int {
   KindDevice,
   KindSocket,
   KindOther,
-  // Histogram files.
-  HistogramMaxInvalid,       // followed by "Max = " and the text
-  HistogramKeyRepeated,      // %s: key, how many times
-  HistogramEdgesOutOfRange,  // %s: Min, Max as written
-  HistogramNotSaved,         // heads the reader's refusal of the text the writer would write
-  HistogramBinLost,          // %s: bin number, its probability
-  HistogramNotEqual,         // %s: what differs
   Count
 };
 

@@ -394,9 +394,7 @@ class ReportPainter {
     if (d.lightest) {
       y = paragraph(y, patternLine(DesignText::Lightest, *d.lightest), 10, true) + 10;
     } else {
-      y = paragraph(y,
-                    qs(chainMessageText(
-                        design::nothingReaches(d.target, classLabel(o.standard, d.target, l_)), l_)),
+      y = paragraph(y, qs(design::nothingReaches(d.target, classLabel(o.standard, d.target, l_)).text(l_)),
                     10, true, QColor(200, 0, 0)) +
           4;
       if (d.bestReachable) y = paragraph(y, patternLine(DesignText::BestReachable, *d.bestReachable), 10) + 4;

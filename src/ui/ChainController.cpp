@@ -11,6 +11,7 @@
 #include "reliability/ReducedStrength.h"
 #include "shell/Dialogs.h"
 #include "shell/Messages.h"
+#include "shell/Refusal.h"
 #include "ui/ProjectModel.h"
 #include "ui/Services.h"
 
@@ -50,12 +51,12 @@ ChainController::ChainController(Services& services, ProjectModel& model, QWidge
 
 void ChainController::showReport(const ChainReport& report) {
   const Language language = services_.language();
-  for (const ChainMessage& m : report.messages) {
+  for (const Refusal& m : report.messages) {
     std::string rowLabel;
     if (m.layerRow > 0)
       if (const QTableWidgetItem* it = layerTable_->item(m.layerRow, 0)) rowLabel = it->text().toStdString();
-    messageDialog(MessageText(chainTitleNumber(m.kind), language), chainMessageText(m, language, rowLabel),
-                  m.kind, DlgButtons::Ok, mrOk);
+    messageDialog(MessageText(titleNumberOf(m.kind), language), m.text(language, rowLabel), m.kind,
+                  DlgButtons::Ok, mrOk);
     focusField(m.focus, m.layerRow);
   }
 }

@@ -312,13 +312,12 @@ void DesignWindow::designAgain(bool force, bool askOnBadRanges) {
   CBTrida_->setItemText(1, qs(classLabel(in.standard, 2, lang)));
   CBTrida_->setItemText(2, qs(classLabel(in.standard, 3, lang)));
 
-  auto refuse = [&](std::optional<ChainMessage> m, bool ask) {
+  auto refuse = [&](std::optional<Refusal> m, bool ask) {
     outcome_.reset();
     refusal_ = m;
     showOutcome();
     if (ask && m)
-      messageDialog(MessageText(chainTitleNumber(m->kind), lang), chainMessageText(*m, lang), m->kind,
-                    DlgButtons::Ok, mrOk);
+      messageDialog(MessageText(titleNumberOf(m->kind), lang), m->text(lang), m->kind, DlgButtons::Ok, mrOk);
     emit designFinished();
   };
   if (!in.basis) {
@@ -332,7 +331,7 @@ void DesignWindow::designAgain(bool force, bool askOnBadRanges) {
   const auto n = design::parseBoltCounts(in.nText);
   const auto d1 = design::parseDiameters(in.d1Text);
   const auto ds = design::parseSpacingRange(in.dsText);
-  std::optional<ChainMessage> bad;
+  std::optional<Refusal> bad;
   if (!n)
     bad = design::badBoltCounts(in.nText);
   else if (!d1)
@@ -389,8 +388,7 @@ void DesignWindow::finished(const std::shared_ptr<Run>& run) {
   running_.reset();
   if (!o.result.ok) {
     outcome_.reset();
-    refusal_ =
-        o.result.report.messages.empty() ? std::optional<ChainMessage>() : o.result.report.messages.front();
+    refusal_ = o.result.report.messages.empty() ? std::optional<Refusal>() : o.result.report.messages.front();
   } else {
     refusal_.reset();
     // The curves shown stay when the ranges still hold them; else the lightest's and the project's.
@@ -452,7 +450,7 @@ void DesignWindow::showOutcome() {
                                 num(std::round(r.steel * 100) / 100), pf(r.pf), cls(r, s)}));
   };
   const bool has = outcome_.has_value();
-  showStatus(refusal_ ? qs(chainMessageText(*refusal_, l)) : QString());
+  showStatus(refusal_ ? qs(refusal_->text(l)) : QString());
   for (QLabel* lab : {LabKPotreb_, LabRezerva_, LabSoucasny_, LabNejlehci_}) lab->setVisible(has);
   BBPouzit_->setEnabled(has && !outcome_->result.patterns.empty());
   BBUlozTabulku_->setEnabled(has && !outcome_->result.patterns.empty());
@@ -491,8 +489,7 @@ void DesignWindow::showOutcome() {
   if (d.lightest) {
     LabNejlehci_->setText(pattern(DesignText::Lightest, *d.lightest, o.standard));
   } else {
-    QString t =
-        qs(chainMessageText(design::nothingReaches(d.target, classLabel(o.standard, d.target, l)), l));
+    QString t = qs(design::nothingReaches(d.target, classLabel(o.standard, d.target, l)).text(l));
     if (d.bestReachable) t += u"\n"_s + pattern(DesignText::BestReachable, *d.bestReachable, o.standard);
     LabNejlehci_->setText(t);
   }

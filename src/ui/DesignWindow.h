@@ -148,7 +148,7 @@ class DesignWindow : public SimpleWindow {
   std::unique_ptr<Inputs> lastInputs_;  // of the design shown or running
   std::shared_ptr<Run> running_;        // the newest design still running
   std::optional<DesignOutcome> outcome_;
-  std::optional<ChainMessage> refusal_;  // why there is no design
+  std::optional<Refusal> refusal_;  // why there is no design
   std::vector<std::pair<int, double>> shown_;
   bool pending_ = false;
 };

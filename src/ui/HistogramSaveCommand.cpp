@@ -23,7 +23,7 @@ std::optional<std::string> SaveHistogramCommand(Services& services, const Histog
     if (answer != mrYes) return std::nullopt;
   }
   if (!confirmLostLetters(services, unencodableIdentification(path))) return std::nullopt;
-  HistogramFileError error;
+  Refusal error;
   if (!WriteHistogramFile(path, h, error, true)) {
     messageDialog(MessageText(3, lang), error.text(lang), DlgKind::Error, DlgButtons::Ok, mrOk);
     return std::nullopt;
@@ -32,7 +32,7 @@ std::optional<std::string> SaveHistogramCommand(Services& services, const Histog
 }
 
 std::optional<Histogram> ReadHistogramCommand(const Services& services, const std::string& path) {
-  HistogramFileError error;
+  Refusal error;
   auto h = ReadHistogramFile(path, error);
   if (!h)
     messageDialog(MessageText(3, services.language()), error.text(services.language()), DlgKind::Error,

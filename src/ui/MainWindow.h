@@ -21,7 +21,7 @@ class ChainController;
 class ProjectFiles;
 class QCheckBox;
 class QEvent;
-struct InputProblem;
+struct Refusal;
 struct ProjectOpenReport;
 class QComboBox;
 class QGridLayout;
@@ -354,7 +354,7 @@ class MainWindow : public QMainWindow {
   void fillRockTypeList();
   void placeOverCell(QWidget* w, QTableWidget* t, int row, int col, bool rightEnd);
   void setSaveEnabled(const char* action, bool enabled);
-  void showProblems(const std::vector<InputProblem>& problems, QWidget* focusBack);
+  void showProblems(const std::vector<Refusal>& problems, QWidget* focusBack);
   void onFocusChanged(QWidget* old, QWidget* now);
   /// Writes the whole project state into the input controls (on the model's inputsChanged).
   void refreshInputArea();

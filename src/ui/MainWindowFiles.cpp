@@ -18,7 +18,6 @@
 #include "histogram/HistogramFile.h"
 #include "io/AtomicFile.h"
 #include "io/FileRead.h"
-#include "persistence/FileError.h"
 #include "persistence/OpenProject.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/ResultsFile.h"

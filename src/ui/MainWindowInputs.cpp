@@ -835,9 +835,9 @@ bool MainWindow::computeBStar() {
   EdB_H_->setText(qs(project_.bStarText));
   EdB_2H_->setText(qs(project_.twoBStarText));
   if (const auto r = widthRefusal(project_.width.histogram))
-    showProblems({inputProblem(*r, services_.language())}, nullptr);
+    showProblems({inputProblem(*r)}, nullptr);
   else if (const auto w = widthWarning(project_.width.histogram))
-    showProblems({inputProblem(*w, services_.language())}, nullptr);
+    showProblems({inputProblem(*w)}, nullptr);
   return true;
 }
 
@@ -913,13 +913,14 @@ void MainWindow::GrafHistPSClick() { showSlotChart(kSrcSigmaR, 0); }
 
 // ------------------------------------------------------------------------------------ typed inputs
 
-void MainWindow::showProblems(const std::vector<InputProblem>& problems, QWidget* focusBack) {
+void MainWindow::showProblems(const std::vector<Refusal>& problems, QWidget* focusBack) {
   const Language lang = services_.language();
   bool refused = false;
   for (const auto& p : problems) {
-    messageDialog(MessageText(p.warning ? 4 : 3, lang), p.text, p.warning ? DlgKind::Warning : DlgKind::Error,
-                  DlgButtons::Ok, mrOk);
-    refused = refused || !p.warning;
+    const bool warning = p.kind == DlgKind::Warning;
+    messageDialog(MessageText(warning ? 4 : 3, lang), p.text(lang),
+                  warning ? DlgKind::Warning : DlgKind::Error, DlgButtons::Ok, mrOk);
+    refused = refused || !warning;
   }
   // A warning leaves the value accepted; a refusal puts the focus back for the correction.
   if (refused && focusBack) QTimer::singleShot(0, focusBack, [focusBack] { focusBack->setFocus(); });
@@ -928,8 +929,8 @@ void MainWindow::showProblems(const std::vector<InputProblem>& problems, QWidget
 void MainWindow::EdHExit() {
   // EdH is checked whenever it is left; a value already warned about is not warned about again.
   const std::string text = ss(EdH_->text());
-  std::vector<InputProblem> problems = checkDepthH(text, services_.language());
-  const bool onlyWarning = problems.size() == 1 && problems[0].warning;
+  std::vector<Refusal> problems = checkDepthH(text);
+  const bool onlyWarning = problems.size() == 1 && problems[0].kind == DlgKind::Warning;
   if (onlyWarning && text == depthWarned_) problems.clear();
   if (onlyWarning) depthWarned_ = text;
   showProblems(problems, EdH_);
@@ -937,7 +938,7 @@ void MainWindow::EdHExit() {
 
 void MainWindow::EdPSExit() {
   if (!view_.boltInputsEdited) return;
-  auto problems = checkD1(ss(EdPS_->text()), services_.language());
+  auto problems = checkD1(ss(EdPS_->text()));
   view_.boltInputsEdited = false;
   showProblems(problems, EdPS_);
 }
@@ -945,7 +946,7 @@ void MainWindow::EdPSExit() {
 void MainWindow::EdPSVExit() {
   if (!view_.boltInputsEdited) return;
   std::string text = ss(EdPSV_->text());
-  auto problems = checkD2(text, ss(EdPS_->text()), services_.language());
+  auto problems = checkD2(text, ss(EdPS_->text()));
   if (qs(text) != EdPSV_->text()) EdPSV_->setText(qs(text));
   project_.d2 = text;
   view_.boltInputsEdited = false;
@@ -954,7 +955,7 @@ void MainWindow::EdPSVExit() {
 
 void MainWindow::EdPKExit() {
   if (!view_.boltInputsEdited) return;
-  auto problems = checkBoltCount(ss(EdPK_->text()), services_.language());
+  auto problems = checkBoltCount(ss(EdPK_->text()));
   view_.boltInputsEdited = false;
   showProblems(problems, EdPK_);
 }
@@ -962,7 +963,7 @@ void MainWindow::EdPKExit() {
 void MainWindow::EdPSdsExit() {
   if (!view_.boltInputsEdited) return;
   std::string text = ss(EdPSds_->text());
-  auto problems = checkRowSpacing(text, services_.language());
+  auto problems = checkRowSpacing(text);
   if (qs(text) != EdPSds_->text()) EdPSds_->setText(qs(text));
   project_.rowSpacing = text;
   view_.boltInputsEdited = false;
@@ -985,13 +986,13 @@ void MainWindow::thicknessEdited(int row) {
 
 void MainWindow::StrGrHornExit() {
   if (checkingLayers_) return;
-  const auto problem = checkThicknesses(project_, services_.language());
+  const auto problem = checkThicknesses(project_);
   if (!problem) return;
   checkingLayers_ = true;
   showProblems({*problem}, nullptr);
   hideFloatingControls();
   StrGrHorn_->setFocus();
-  StrGrHorn_->setCurrentCell(problem->row, 3);
+  StrGrHorn_->setCurrentCell(problem->layerRow, 3);
   checkingLayers_ = false;
 }
 

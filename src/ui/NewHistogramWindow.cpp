@@ -151,7 +151,7 @@ void NewHistogramWindow::recount(bool typing) {
       return;
     }
     const Language lang = services_.language();
-    messageDialog(MessageText(3, lang), c.message(lang), DlgKind::Error, DlgButtons::Ok, mrOk);
+    messageDialog(MessageText(3, lang), c.refusal().text(lang), DlgKind::Error, DlgButtons::Ok, mrOk);
     return;
   }
   Edit3_->setText(QString::number(c.n));
@@ -199,10 +199,10 @@ void NewHistogramWindow::BNavratClick() {
   in.discrete = discrete();
   in.list = ss(Memo1_->toPlainText());
   in.spacing = spacing_;
-  FrequencyRefusal refusal;
-  const auto entry = checkFrequencyEntry(in, lang, refusal);
+  Refusal refusal;
+  const auto entry = checkFrequencyEntry(in, refusal);
   if (!entry) {
-    messageDialog(MessageText(3, lang), refusal.text, DlgKind::Error, DlgButtons::Ok, mrOk);
+    messageDialog(MessageText(3, lang), refusal.text(lang), DlgKind::Error, DlgButtons::Ok, mrOk);
     return;
   }
   if (services_.windows.creationWindowItem() == kHandOverItem) {

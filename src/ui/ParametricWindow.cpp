@@ -420,16 +420,16 @@ void ParametricWindow::VypocetParaRozClick() {
   applyPresentation(result_.presentation);
   for (int i = 0; i < 4; ++i)
     if (qs(result_.params[i]) != EdPara_[i]->text()) EdPara_[i]->setText(qs(result_.params[i]));
-  if (result_.fault) dialog(lang, result_.fault->message == 101 ? 2 : 3, result_.fault->text);
+  if (result_.fault) dialog(lang, result_.fault->message == 101 ? 2 : 3, result_.fault->text(lang));
   if (result_.refusal) {
-    const ParametricRefusal& r = *result_.refusal;
-    QLineEdit* focus = r.focusField >= 1 ? EdPara_[r.focusField - 1] : nullptr;
+    const Refusal& r = *result_.refusal;
+    QLineEdit* focus = r.parameterField >= 1 ? EdPara_[r.parameterField - 1] : nullptr;
     if (focus) {
       focus->setEnabled(true);
       focus->setFocus();
     }
-    dialog(lang, r.titleMessage, r.text);
-    if (focus && r.restoreText) focus->setText(qs(restoreParams_[r.focusField - 1]));
+    dialog(lang, r.titleMessage(), r.text(lang));
+    if (focus && r.restoreText) focus->setText(qs(restoreParams_[r.parameterField - 1]));
   }
 
   // 4. Nothing to draw.

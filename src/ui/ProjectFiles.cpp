@@ -19,7 +19,6 @@
 #include "histogram/HistogramFile.h"
 #include "io/AtomicFile.h"
 #include "io/FileRead.h"
-#include "persistence/FileError.h"
 #include "persistence/OpenProject.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/ResultsFile.h"
@@ -31,6 +30,7 @@
 #include "shell/Dialogs.h"
 #include "shell/Encoding.h"
 #include "shell/Messages.h"
+#include "shell/Refusal.h"
 #include "ui/ChainController.h"
 #include "ui/ExportCommands.h"
 #include "ui/HistogramSaveCommand.h"
@@ -74,7 +74,7 @@ FileDialogOptions fileDialog(const std::string& folder, const std::string& name,
 // limit of `kind`, and a refused file are reported and give nothing.
 template <class Data>
 std::optional<Data> openAndParse(Services& services, const std::string& folder, const std::string& ext,
-                                 FileKind kind, std::optional<Data> (*parse)(std::string_view, FileError&),
+                                 FileKind kind, std::optional<Data> (*parse)(std::string_view, Refusal&),
                                  const std::string& given, std::string& path) {
   const Language lang = services.language();
   const auto chosen =
@@ -82,10 +82,10 @@ std::optional<Data> openAndParse(Services& services, const std::string& folder, 
   if (!chosen || chosen->empty()) return std::nullopt;
   std::string bytes;
   if (const auto refused = readWholeFile(*chosen, kind, bytes)) {
-    error(lang, FileError::notRead(*refused).text(lang));
+    error(lang, fileNotRead(*refused).text(lang));
     return std::nullopt;
   }
-  FileError refusal;
+  Refusal refusal;
   auto data = parse(bytes, refusal);
   if (!data) {
     error(lang, refusal.text(lang));
@@ -182,7 +182,7 @@ void ProjectFiles::saveProject() {
     return;
   }
   if (!folderTakesFiles(path)) {
-    error(lang, FileError::notWritten(path).text(lang));
+    error(lang, fileNotWritten(path).text(lang));
     return;
   }
 
@@ -223,18 +223,18 @@ void ProjectFiles::saveProject() {
       formatProjectText(data, services_.programVersion, shortDate(services_.options.dateSeparator));
   if (!confirmLostLetters(services_, unencodableLines(text))) return;
   if (WriteRefusal why; !writeFileAtomically(path, utf8ToCp1250(text), &why)) {
-    error(lang, FileError::notWritten(path, why).text(lang));
+    error(lang, fileNotWritten(path, why).text(lang));
     return;
   }
   model_.setFiles(path, model_.resultsFile());
   markWorkSaved(true, false);
 }
 
-void ProjectFiles::showFileValueMessages(const std::vector<ChainMessage>& messages, const std::string& path) {
+void ProjectFiles::showFileValueMessages(const std::vector<Refusal>& messages, const std::string& path) {
   const Language lang = services_.language();
-  const ChainMessage* firstRefusal = nullptr;
-  for (const ChainMessage& m : messages) {
-    messageDialog(MessageText(chainTitleNumber(m.kind), lang), fileValueText(m, path, lang), m.kind,
+  const Refusal* firstRefusal = nullptr;
+  for (const Refusal& m : messages) {
+    messageDialog(MessageText(titleNumberOf(m.kind), lang), fileValueText(m, path, lang), m.kind,
                   DlgButtons::Ok, mrOk);
     if (!firstRefusal && m.kind != DlgKind::Warning) firstRefusal = &m;
   }
@@ -257,8 +257,8 @@ void ProjectFiles::showOpenReport(const ProjectOpenReport& report, const std::st
       case ProjectOpenEvent::Kind::BetaComputed:
         if (auto* table = window_->findChild<QTableWidget*>(u"StrGrHorn"_s)) table->setCurrentCell(-1, -1);
         // A thickness refusal the typed inputs below repeat is shown there, with the file's name.
-        if (std::none_of(report.inputs.begin(), report.inputs.end(), [&](const ChainMessage& m) {
-              return e.beta.firstNumber() == 149 && m.number == 149 &&
+        if (std::none_of(report.inputs.begin(), report.inputs.end(), [&](const Refusal& m) {
+              return e.beta.firstNumber() == 149 && m.message == 149 &&
                      m.layerRow == e.beta.messages[0].layerRow;
             }))
           chain_.showReport(e.beta);
@@ -324,7 +324,7 @@ void ProjectFiles::saveResults() {
   const ResultsFileData data =
       resultsFileFromState(project_, rmrTables_, buttons, workD, services_.programVersion, path);
   if (WriteRefusal why; !writeFileAtomically(path, formatResultsFile(data), &why)) {
-    error(lang, FileError::notWritten(path, why).text(lang));
+    error(lang, fileNotWritten(path, why).text(lang));
     return;
   }
   model_.setFiles(model_.projectFile(), path);
@@ -339,8 +339,8 @@ void ProjectFiles::openResults() {
   if (!data) return;
   closeFloatingControls_();
   Histogram workD;
-  std::vector<ChainMessage> values = openResultsInto(*data, project_, rmrTables_, workD);
-  for (ChainMessage& m : typedInputMessages(project_)) values.push_back(std::move(m));
+  std::vector<Refusal> values = openResultsInto(*data, project_, rmrTables_, workD);
+  for (Refusal& m : typedInputMessages(project_)) values.push_back(std::move(m));
   settleStoredReading(project_, chain_.readingOption());
   view_.selectedLayerRow = 0;
   model_.inputsReplaced();

@@ -10,7 +10,7 @@ struct InputAreaView;
 struct ProjectOpenReport;
 struct ProjectState;
 struct RmrTables;
-struct ChainMessage;
+struct Refusal;
 class ChainController;
 class ProjectModel;
 class QAbstractButton;
@@ -62,7 +62,7 @@ class ProjectFiles : public QObject {
   void showOpenReport(const ProjectOpenReport& report, const std::string& path);
   /// Shows messages about the values of the file `path` (each naming the file); the focus goes where
   /// the first refusal asks.
-  void showFileValueMessages(const std::vector<ChainMessage>& messages, const std::string& path);
+  void showFileValueMessages(const std::vector<Refusal>& messages, const std::string& path);
   // The inputs and the results as a file would hold them.
   std::string inputsSnapshot() const;
   std::string resultsSnapshot() const;

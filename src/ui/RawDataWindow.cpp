@@ -438,7 +438,7 @@ bool RawDataWindow::LoadFile(const std::string& path) {
   }
   EdNazev_->setText(qs(fileNameOnly(path)));
   ProgressBar1_->setRange(0, 1000);
-  RawDataError e;
+  Refusal e;
   QElapsedTimer shown;
   shown.start();
   auto x = ReadRawDataFile(path, e, [this, &shown](std::int64_t done, std::int64_t all) {
@@ -920,7 +920,7 @@ void RawDataWindow::BSaveClick() {
       messageDialog(MessageText(1, language), MessageFormat(25, language, {path}), DlgKind::Confirmation,
                     DlgButtons::YesNo, mrYes) != mrYes)
     return;
-  RawDataError e;
+  Refusal e;
   if (!SaveTypedRawData(path, typed, e)) {
     error(e.text(language));
     if (e.message == 224) return;  // the box stays open for the correction

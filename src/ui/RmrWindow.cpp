@@ -258,8 +258,8 @@ bool RmrWindow::Open() {
   }
   const auto a = ::strengthRatingHistogram(p.reducedStrength);
   if (!a) {
-    messageDialog(MessageText(3, lang), chainMessageText(strengthRatingRefusal(), lang), DlgKind::Error,
-                  DlgButtons::Ok, mrOk);
+    messageDialog(MessageText(3, lang), strengthRatingRefusal().text(lang), DlgKind::Error, DlgButtons::Ok,
+                  mrOk);
     return false;
   }
   services_.windows.setMainEnabled(false);
@@ -469,7 +469,7 @@ void RmrWindow::BitBtn2Click() {
   setLabels(o.sumText, {}, o.histogramMade ? o.rmrText : std::string());
   if (!o.report.ok) {
     if (!o.report.messages.empty())
-      messageDialog(MessageText(3, lang), chainMessageText(o.report.messages.front(), lang), DlgKind::Error,
+      messageDialog(MessageText(3, lang), o.report.messages.front().text(lang), DlgKind::Error,
                     DlgButtons::Ok, mrOk);
     return;
   }

@@ -11,11 +11,11 @@
 #include "histogram/HistogramFile.h"
 #include "io/AtomicFile.h"
 #include "io/FileRead.h"
-#include "persistence/FileError.h"
 #include "persistence/RockTypes.h"
 #include "shell/Dialogs.h"
 #include "shell/Encoding.h"
 #include "shell/Messages.h"
+#include "shell/Refusal.h"
 #include "ui/LostLetters.h"
 #include "ui/NamedWidget.h"
 #include "ui/QtText.h"
@@ -148,8 +148,8 @@ void RockTypesWindow::OpenTabHornClick() {
   if (!chosen || chosen->empty()) return;
   std::string bytes;
   if (const auto refused = readWholeFile(*chosen, FileKind::RockTypes, bytes)) {
-    messageDialog(MessageText(3, lang), FileError::notRead(*refused).text(lang), DlgKind::Error,
-                  DlgButtons::Ok, mrOk);
+    messageDialog(MessageText(3, lang), fileNotRead(*refused).text(lang), DlgKind::Error, DlgButtons::Ok,
+                  mrOk);
     return;
   }
   const RockTypeFile file = parseRockTypeFile(bytes);
@@ -180,6 +180,6 @@ void RockTypesWindow::SaveTabHornClick() {
   const std::string text = formatRockTypeText(rockTypeCount(), editLines());
   if (!confirmLostLetters(services_, unencodableLines(text))) return;
   if (WriteRefusal why; !writeFileAtomically(path, utf8ToCp1250(text), &why))
-    messageDialog(MessageText(3, lang), FileError::notWritten(fileNameOnly(path), why).text(lang),
-                  DlgKind::Error, DlgButtons::Ok, mrOk);
+    messageDialog(MessageText(3, lang), fileNotWritten(fileNameOnly(path), why).text(lang), DlgKind::Error,
+                  DlgButtons::Ok, mrOk);
 }

@@ -10,7 +10,6 @@
 #include "io/AtomicFile.h"
 #include "io/FileRead.h"
 #include "persistence/AssessFile.h"
-#include "persistence/FileError.h"
 #include "persistence/ResultsFile.h"
 #include "persistence/SettingsKeys.h"
 #include "reliability/Assessment.h"
@@ -19,6 +18,7 @@
 #include "reliability/InputReading.h"
 #include "reliability/ReducedStrength.h"
 #include "reliability/StoredReading.h"
+#include "shell/Refusal.h"
 #include "verification/ChainVariants.h"
 #include "verification/MonteCarlo.h"
 #include "verification/PointModel.h"
@@ -161,7 +161,7 @@ std::string legacyResults(const std::string& name) {
 ResultsFileData readResults(const std::string& path) {
   std::string bytes;
   EXPECT_FALSE(readWholeFile(path, FileKind::Results, bytes)) << path;
-  FileError e;
+  Refusal e;
   const auto data = parseResultsFile(bytes, e);
   EXPECT_TRUE(data) << path;
   return data ? *data : ResultsFileData{};

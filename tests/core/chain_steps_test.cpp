@@ -34,7 +34,7 @@ void expectChecksInOrder(const std::function<ProjectState()>& make,
     const ChainReport r = run(p);
     EXPECT_FALSE(r.ok);
     ASSERT_EQ(r.messages.size(), 1u) << "check " << first;
-    EXPECT_EQ(r.messages[0].number, checks[first].first) << "check " << first;
+    EXPECT_EQ(r.messages[0].message, checks[first].first) << "check " << first;
     EXPECT_EQ(r.messages[0].kind, DlgKind::Error);
     EXPECT_TRUE(p == before) << "check " << first << ": a refusal changes nothing";
   }
@@ -110,8 +110,8 @@ TEST(LayerCoefficient, LayersThickerThanTwoBStarReportTheNegativeM1) {
   p.layers[1].thickness = "7.5";
   const ChainReport r = runLayerCoefficient(p);
   ASSERT_EQ(r.firstNumber(), 135);
-  EXPECT_EQ(leadingNumber(r.messages[0].suffix), -2.5);
-  EXPECT_NE(r.messages[0].suffix.find(" ) !"), std::string::npos);
+  EXPECT_EQ(leadingNumber(r.messages[0].extra), -2.5);
+  EXPECT_NE(r.messages[0].extra.find(" ) !"), std::string::npos);
   EXPECT_TRUE(p.beta.empty());
   EXPECT_TRUE(p.layers[0].thickness.empty());
   // The reduced strength then stops at the missing first thickness.
@@ -152,7 +152,7 @@ TEST(ReducedStrength, AGapInTheTableIsReportedForItsRow) {
   const ChainReport r = runReducedStrength(p);
   ASSERT_EQ(r.firstNumber(), 39);
   EXPECT_EQ(r.messages[0].args, std::vector<std::string>{"3"});
-  EXPECT_EQ(chainMessageText(r.messages[0], Language::Czech), MessageFormat(39, Language::Czech, {"3"}));
+  EXPECT_EQ(r.messages[0].text(Language::Czech), MessageFormat(39, Language::Czech, {"3"}));
 }
 
 // The layer strength as the chain reads it: as it stands, or split into sub-bins.
@@ -205,7 +205,7 @@ TEST(ReducedStrength, AZeroThicknessIsRefusedWithItsRowByBAndByTheSum) {
     ASSERT_EQ(b.firstNumber(), 149) << bad;
     EXPECT_FALSE(b.ok);
     EXPECT_EQ(b.messages[0].layerRow, 2);
-    EXPECT_EQ(b.messages[0].suffix, std::string(" ! ( ") + bad + " )\r\n");
+    EXPECT_EQ(b.messages[0].extra, std::string(" ! ( ") + bad + " )\r\n");
     EXPECT_EQ(b.messages[0].focus, FocusField::LayerTable);
     EXPECT_EQ(p.layers[0].thickness, m1) << "nothing changed";
     EXPECT_EQ(p.beta, beta);
@@ -214,8 +214,8 @@ TEST(ReducedStrength, AZeroThicknessIsRefusedWithItsRowByBAndByTheSum) {
   const ChainReport r = runReducedStrength(p);
   ASSERT_EQ(r.firstNumber(), 149);
   EXPECT_EQ(r.messages[0].layerRow, 2);
-  EXPECT_EQ(r.messages[0].suffix, " ! ( 0 )\r\n");
-  EXPECT_EQ(chainMessageText(r.messages[0], Language::Czech, "  2."),
+  EXPECT_EQ(r.messages[0].extra, " ! ( 0 )\r\n");
+  EXPECT_EQ(r.messages[0].text(Language::Czech, "  2."),
             MessageText(149, Language::Czech) + "  2. ! ( 0 )\r\n");
   EXPECT_FALSE(p.reducedStrengthDone);
 }
@@ -404,7 +404,7 @@ TEST(Assessment, MessagesMoveTheFocusAndEndAsTheyShould) {
     const ChainReport r = runAssessment(p, DesignStandard::En1990, Language::Czech, a);
     ASSERT_EQ(r.firstNumber(), c.number);
     EXPECT_EQ(r.messages[0].focus, c.focus) << c.number;
-    EXPECT_EQ(r.messages[0].suffix, c.suffix) << c.number;
+    EXPECT_EQ(r.messages[0].extra, c.suffix) << c.number;
     EXPECT_FALSE(p.bearingCapacityDone);
     EXPECT_FALSE(p.assessmentDone);
   }
@@ -505,7 +505,7 @@ TEST(ChainInputs, TypedInputsOutOfTheirDomainGetTheirFieldsMessage) {
     ASSERT_EQ(r.messages.size(), 1u);
     EXPECT_EQ(r.firstNumber(), c.number) << c.suffixPart;
     EXPECT_EQ(r.messages[0].focus, c.focus) << c.suffixPart;
-    const std::string text = chainMessageText(r.messages[0], Language::English);
+    const std::string text = r.messages[0].text(Language::English);
     EXPECT_NE(text.find(c.suffixPart), std::string::npos) << text;
   }
   // A decimal comma gives the same result as the point.
@@ -580,7 +580,7 @@ TEST(ChainInputs, ANamedSlotWhoseFileWasNotReadIsReportedAsMissingWithItsFile) {
     const ChainReport r = c.step(p);
     ASSERT_FALSE(r.ok) << c.what;
     ASSERT_EQ(r.firstNumber(), c.message) << c.what;
-    const std::string text = chainMessageText(r.messages[0], Language::English);
+    const std::string text = r.messages[0].text(Language::English);
     EXPECT_NE(text.find("Chybi.dis"), std::string::npos) << c.what << ": " << text;
     EXPECT_EQ(text.find(MessageText(35, Language::English)), std::string::npos) << c.what;
   }

@@ -19,8 +19,8 @@
 #include "io/AtomicFile.h"
 #include "io/FileRead.h"
 #include "persistence/AssessFile.h"
-#include "persistence/FileError.h"
 #include "shell/Messages.h"
+#include "shell/Refusal.h"
 
 namespace fs = std::filesystem;
 
@@ -104,13 +104,13 @@ TEST(FileRead, WhatIsNoRegularFileIsRefusedAtOnceNamingWhatItIs) {
   const std::vector<std::pair<const char*, Reader>> readers{
       {"histogram",
        [](const std::string& p, Language l) {
-         HistogramFileError e;
+         Refusal e;
          EXPECT_FALSE(ReadHistogramFile(p, e));
          return e.text(l);
        }},
       {"raw data",
        [](const std::string& p, Language l) {
-         RawDataError e;
+         Refusal e;
          EXPECT_FALSE(ReadRawDataFile(p, e));
          return e.text(l);
        }},
@@ -129,7 +129,7 @@ TEST(FileRead, WhatIsNoRegularFileIsRefusedAtOnceNamingWhatItIs) {
          std::string bytes = "old";
          const auto r = readWholeFile(p, FileKind::RockTypes, bytes);
          EXPECT_EQ(bytes, "old");
-         return r ? FileError::notRead(*r).text(l) : std::string();
+         return r ? fileNotRead(*r).text(l) : std::string();
        }},
   };
   for (const Object& o : objects)
@@ -175,7 +175,7 @@ TEST(FileRead, FilesAboveTheLimitOfTheirKindAreRefusedNamingFileAndLimit) {
   }
   // Through the readers of the program.
   sparse(dir / "big.dis", 2000000);
-  HistogramFileError he;
+  Refusal he;
   EXPECT_FALSE(ReadHistogramFile(dir / "big.dis", he));
   EXPECT_NE(he.text(Language::English).find("at most 1.0 MB"), std::string::npos)
       << he.text(Language::English);
@@ -207,7 +207,7 @@ TEST(FileRead, RawDataStopsReadingAtItsLimits) {
   for (const Case& c : cases) {
     const std::string path = dir / "raw.txt";
     c.make(path);
-    RawDataError e;
+    Refusal e;
     std::int64_t read = 0, all = 0;
     EXPECT_FALSE(ReadRawDataFile(path, e, [&](std::int64_t d, std::int64_t a) { read = d, all = a; }))
         << c.name;
@@ -241,7 +241,7 @@ TEST(FileRead, RawDataReadInPiecesEqualsRawDataReadWhole) {
       std::string(kMaxRawLineLength, '9'),
   };
   for (const std::string& bytes : files) {
-    RawDataError whole, pieces;
+    Refusal whole, pieces;
     const auto expected = ReadRawValues(bytes, whole);
     put(dir / "raw.txt", bytes);
     for (std::size_t chunk :
@@ -440,7 +440,7 @@ TEST(AtomicWrite, RefusesWhatMayNotOrCannotBeWrittenAndSaysWhy) {
   EXPECT_EQ(r.text(Language::Czech), "Cíl není obyčejný soubor : je to pojmenovaná roura.");
   EXPECT_EQ(r.text(Language::English), "The target is not a regular file: it is a named pipe.");
   // The writers of the program put the reason after message 27 and the path.
-  HistogramFileError he;
+  Refusal he;
   Histogram h;
   h.count = 1;
   h.min = h.max = 1;

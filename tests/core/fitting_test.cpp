@@ -52,7 +52,7 @@ struct Sample {
 };
 
 Sample loadSample(const std::string& name, int N) {
-  RawDataError e;
+  Refusal e;
   auto x = ReadRawDataFile(std::string(TEST_DATA_DIR) + "/rawdata/" + name, e);
   EXPECT_TRUE(x) << name << ": " << e.text(Language::English);
   if (!x) return {};

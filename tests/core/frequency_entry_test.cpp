@@ -22,7 +22,7 @@ FrequencyEntryInput entry(std::string min, std::string max, std::string list, bo
 
 std::string fileText(const Histogram& h, const std::string& name) {
   std::ostringstream out;
-  HistogramFileError e;
+  Refusal e;
   EXPECT_TRUE(WriteHistogram(out, h, name, e));
   return out.str();
 }
@@ -62,9 +62,9 @@ TEST(FrequencyCount, ARefusedLineNamesItsNumberAndText) {
   const FrequencyCount c = countFrequencies("4\r\n2\r\n1.5\r\n7");
   ASSERT_FALSE(c.ok);
   EXPECT_EQ(c.badLine, 3);
-  EXPECT_EQ(c.message(Language::Czech),
+  EXPECT_EQ(c.refusal().text(Language::Czech),
             "Nebylo zadáno platné číslo !  ( integer )\r\n\r\n\tŘádek :  3\r\n\tPrvek :  1.5");
-  EXPECT_EQ(c.message(Language::English),
+  EXPECT_EQ(c.refusal().text(Language::English),
             "Not a valid number !  ( integer )\r\n\r\n\tLine :  3\r\n\tElement :  1.5");
   for (const char* bad : {"x", "1e3", "9223372036854775808", "1 2", "-"})
     EXPECT_FALSE(countFrequencies(bad).ok) << bad;
@@ -76,9 +76,9 @@ TEST(FrequencyCount, ARefusedLineNamesItsNumberAndText) {
 }
 
 TEST(FrequencyEntrySave, FileRouteWritesTheExampleFileByteForByte) {
-  FrequencyRefusal refusal;
-  const auto e = checkFrequencyEntry(entry("0", "10", "1\r\n2\r\n4\r\n2\r\n1"), Language::Czech, refusal);
-  ASSERT_TRUE(e) << refusal.text;
+  Refusal refusal;
+  const auto e = checkFrequencyEntry(entry("0", "10", "1\r\n2\r\n4\r\n2\r\n1"), refusal);
+  ASSERT_TRUE(e) << refusal.text(Language::Czech);
   std::ifstream f(TEST_DATA_DIR "/histograms/Example.dis", std::ios::binary);
   const std::string expected{std::istreambuf_iterator<char>(f), {}};
   ASSERT_FALSE(expected.empty());
@@ -86,8 +86,8 @@ TEST(FrequencyEntrySave, FileRouteWritesTheExampleFileByteForByte) {
 }
 
 TEST(FrequencyEntrySave, HandOverRouteGivesProbabilitiesAndTotal) {
-  FrequencyRefusal refusal;
-  const auto e = checkFrequencyEntry(entry("0", "10", "1\n2\n4\n2\n1\n"), Language::Czech, refusal);
+  Refusal refusal;
+  const auto e = checkFrequencyEntry(entry("0", "10", "1\n2\n4\n2\n1\n"), refusal);
   ASSERT_TRUE(e);
   const Histogram h = handOverHistogram(*e);
   EXPECT_EQ(h.count, 5);
@@ -102,9 +102,9 @@ TEST(FrequencyEntrySave, HandOverRouteGivesProbabilitiesAndTotal) {
 }
 
 TEST(FrequencyEntrySave, PureDiscreteIgnoresMaxAndCentresOnTheValues) {
-  FrequencyRefusal refusal;
-  const auto e = checkFrequencyEntry(entry("3", "", "1\n1\n1\n1\n1", false), Language::Czech, refusal);
-  ASSERT_TRUE(e) << refusal.text;
+  Refusal refusal;
+  const auto e = checkFrequencyEntry(entry("3", "", "1\n1\n1\n1\n1", false), refusal);
+  ASSERT_TRUE(e) << refusal.text(Language::Czech);
   const Histogram h = handOverHistogram(*e);
   EXPECT_EQ(h.min, 3);
   EXPECT_EQ(h.max, 7);
@@ -142,22 +142,22 @@ TEST(FrequencyEntrySave, ChecksInOrder) {
       {entry("-1.5E308", "1.5E308", "1"), 0, "Rozsah Max - Min"},
   };
   for (const Case& c : cases) {
-    FrequencyRefusal refusal;
-    EXPECT_FALSE(checkFrequencyEntry(c.in, Language::Czech, refusal)) << c.text;
+    Refusal refusal;
+    EXPECT_FALSE(checkFrequencyEntry(c.in, refusal)) << c.text;
     EXPECT_EQ(refusal.message, c.message) << c.text;
-    EXPECT_EQ(refusal.text.substr(0, c.text.size()), c.text);
+    EXPECT_EQ(refusal.text(Language::Czech).substr(0, c.text.size()), c.text);
   }
 }
 
 TEST(FrequencyEntrySave, LimitsThatPass) {
-  FrequencyRefusal refusal;
-  const auto full = checkFrequencyEntry(entry("0", "256", lines(256, "1")), Language::English, refusal);
-  ASSERT_TRUE(full) << refusal.text;
+  Refusal refusal;
+  const auto full = checkFrequencyEntry(entry("0", "256", lines(256, "1")), refusal);
+  ASSERT_TRUE(full) << refusal.text(Language::Czech);
   EXPECT_EQ(full->shape.count, 256);
   // A decimal comma reads as the point; the pure-discrete type needs no Max.
-  const auto partial = checkFrequencyEntry(entry("2,5", " 4E1 ", "1\n0\n3"), Language::English, refusal);
-  ASSERT_TRUE(partial) << refusal.text;
+  const auto partial = checkFrequencyEntry(entry("2,5", " 4E1 ", "1\n0\n3"), refusal);
+  ASSERT_TRUE(partial) << refusal.text(Language::Czech);
   EXPECT_EQ(partial->shape.range, 37.5);
-  EXPECT_TRUE(checkFrequencyEntry(entry("-3", "", "2", false), Language::English, refusal));
-  EXPECT_TRUE(checkFrequencyEntry(entry("0", "1", "9007199254740992"), Language::English, refusal));
+  EXPECT_TRUE(checkFrequencyEntry(entry("-3", "", "2", false), refusal));
+  EXPECT_TRUE(checkFrequencyEntry(entry("0", "1", "9007199254740992"), refusal));
 }

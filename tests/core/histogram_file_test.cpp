@@ -27,7 +27,7 @@ std::string example() {
   return file({"Min=0.00000", "Max=10.00000", "Bins=5", "Total=10"}, {"1", "2", "4", "2", "1"});
 }
 
-std::optional<Histogram> read(const std::string& text, HistogramFileError& e) {
+std::optional<Histogram> read(const std::string& text, Refusal& e) {
   std::istringstream in(text);
   return ReadHistogram(in, e);
 }
@@ -40,7 +40,7 @@ std::string slurp(const std::string& path) {
 }  // namespace
 
 TEST(HistogramFileRead, ExampleFile) {
-  HistogramFileError e;
+  Refusal e;
   const auto h = read(example(), e);
   ASSERT_TRUE(h) << e.text(Language::English);
   EXPECT_EQ(h->count, 5);
@@ -84,7 +84,7 @@ TEST(HistogramFileRead, AcceptedVariants) {
        1, 3, 2},
   };
   for (const auto& c : cases) {
-    HistogramFileError e;
+    Refusal e;
     const auto h = read(c.text, e);
     ASSERT_TRUE(h) << c.name << ": " << e.text(Language::English);
     EXPECT_EQ(h->min, c.min) << c.name;
@@ -153,7 +153,7 @@ TEST(HistogramFileRead, ErrorsWithTheirMessages) {
        "Min = 0,5m"},
   };
   for (const auto& c : cases) {
-    HistogramFileError e;
+    Refusal e;
     EXPECT_FALSE(read(c.text, e)) << c.name;
     EXPECT_EQ(e.message, c.message) << c.name;
     EXPECT_EQ(e.args, c.args) << c.name;
@@ -190,7 +190,7 @@ TEST(HistogramFileRead, OwnRefusals) {
       {"Total twice", file({"Min=0", "Max=10", "Bins=5", "Total=10", "Total=10"}, five), "Total", "Min"},
   };
   for (const auto& c : cases) {
-    HistogramFileError e;
+    Refusal e;
     EXPECT_FALSE(read(c.text, e)) << c.name;
     EXPECT_EQ(e.message, 0) << c.name;
     for (Language l : {Language::Czech, Language::English}) {
@@ -201,7 +201,7 @@ TEST(HistogramFileRead, OwnRefusals) {
 }
 
 TEST(HistogramFileRead, MissingFileIsMessage11WithThePath) {
-  HistogramFileError e;
+  Refusal e;
   EXPECT_FALSE(ReadHistogramFile("/nonexistent/folder/X.dis", e));
   EXPECT_EQ(e.message, 11);
   EXPECT_EQ(e.args, std::vector<std::string>{"/nonexistent/folder/X.dis"});
@@ -209,7 +209,7 @@ TEST(HistogramFileRead, MissingFileIsMessage11WithThePath) {
 
 TEST(HistogramFileRead, FixtureFiles) {
   for (const char* name : {"Example.dis", "Sirka.dis", "Pevnost.dis"}) {
-    HistogramFileError e;
+    Refusal e;
     const auto h = ReadHistogramFile(std::string(TEST_DATA_DIR) + "/histograms/" + name, e);
     ASSERT_TRUE(h) << name << ": " << e.text(Language::English);
     EXPECT_NEAR(totalProbability(*h), 1, 1e-12) << name;
@@ -217,7 +217,7 @@ TEST(HistogramFileRead, FixtureFiles) {
 }
 
 TEST(HistogramFileWrite, ExactLayout) {
-  HistogramFileError e;
+  Refusal e;
   const auto h = read(example(), e);
   ASSERT_TRUE(h);
   std::ostringstream out;
@@ -237,7 +237,7 @@ TEST(HistogramFileWrite, EdgesFixedWithFiveDecimalsAndCp1250Name) {
   h.total = 256;
   for (int i = 0; i < 256; ++i) h.p[i] = 1.0 / 256;
   std::ostringstream out;
-  HistogramFileError e;
+  Refusal e;
   ASSERT_TRUE(WriteHistogram(out, h, "Šířka.dis", e));
   const std::string s = out.str();
   EXPECT_NE(s.find("\r\nMin=-0.50000\r\nMax=255.50000\r\nBins=256\r\nTotal=256\r\n"), std::string::npos);
@@ -273,7 +273,7 @@ TEST(HistogramFileWrite, FrequencyScaleDividedBelow2To63) {
   EXPECT_EQ(ff.f[1], 500000000000000000);
   // Round trip: probabilities come back exactly.
   std::ostringstream out;
-  HistogramFileError e;
+  Refusal e;
   ASSERT_TRUE(WriteHistogram(out, h, "Scale.dis", e));
   std::istringstream in(out.str());
   const auto back = ReadHistogram(in, e);
@@ -283,7 +283,7 @@ TEST(HistogramFileWrite, FrequencyScaleDividedBelow2To63) {
 }
 
 TEST(HistogramFileWrite, WhatIsWrittenReadsBackAsTheSameHistogram) {
-  HistogramFileError e;
+  Refusal e;
   const auto example5 = read(example(), e);
   ASSERT_TRUE(example5);
   struct Case {
@@ -332,7 +332,7 @@ TEST(HistogramFileWrite, WhatIsWrittenReadsBackAsTheSameHistogram) {
 }
 
 TEST(HistogramFileRead, AFolderAPipeOrADeviceIsNamedForWhatItIs) {
-  HistogramFileError e;
+  Refusal e;
   EXPECT_FALSE(ReadHistogramFile(TEST_DATA_DIR, e));
   EXPECT_EQ(e.message, 0);
   EXPECT_EQ(e.text(Language::English), std::string(TEST_DATA_DIR) + "\r\n\r\nis a folder, not a file!");
@@ -376,7 +376,7 @@ TEST(HistogramFileWrite, RefusesHistogramsWithoutAReadableForm) {
                                          {"NaN bin", nanBin},
                                          {"negative bin", negative}}) {
     std::ostringstream out;
-    HistogramFileError e;
+    Refusal e;
     EXPECT_FALSE(WriteHistogram(out, c.h, "X.dis", e)) << c.name;
     EXPECT_TRUE(out.str().empty()) << c.name;
     EXPECT_FALSE(e.text(Language::English).empty()) << c.name;
@@ -386,7 +386,7 @@ TEST(HistogramFileWrite, RefusesHistogramsWithoutAReadableForm) {
 TEST(HistogramFileWrite, FileRoundTripAndWriteFailure) {
   const auto dir = std::filesystem::temp_directory_path() / ("veltra_hist_" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
-  HistogramFileError e;
+  Refusal e;
   const auto h = ReadHistogramFile(std::string(TEST_DATA_DIR) + "/histograms/Pevnost.dis", e);
   ASSERT_TRUE(h);
   const std::string path = (dir / "Kopie.dis").string();
@@ -414,7 +414,7 @@ TEST(HistogramFileRead, ADamagedFileIsNamedAfterTheReadersMessage) {
   std::filesystem::create_directories(dir);
   const std::string path = (dir / "Poskozeny.dis").string();
   std::ofstream(path, std::ios::binary) << file({"Min=0", "Max=10", "Bins=5", "Total=10"}, {}, false);
-  HistogramFileError e;
+  Refusal e;
   EXPECT_FALSE(ReadHistogramFile(path, e));
   EXPECT_EQ(e.message, 14);
   EXPECT_EQ(e.text(Language::Czech), MessageText(14, Language::Czech) + "\r\n\r\nSoubor :  " + path);
@@ -425,7 +425,7 @@ TEST(HistogramFileRead, ADamagedFileIsNamedAfterTheReadersMessage) {
 TEST(HistogramFileWrite, ANameWindows1250CannotHoldIsRefusedUnlessAccepted) {
   const auto dir = std::filesystem::temp_directory_path() / ("veltra_names_" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
-  HistogramFileError e;
+  Refusal e;
   const auto h = read(example(), e);
   ASSERT_TRUE(h);
   const std::string path = (dir / "Granit α中.dis").string();
@@ -455,7 +455,7 @@ TEST(HistogramFileDialogs, Settings) {
 }
 
 TEST(HistogramFileRead, CzechAndEnglishTexts) {
-  HistogramFileError e;
+  Refusal e;
   EXPECT_FALSE(read(file({"Min=0", "Max=10", "Bins=5", "Total=10"}, {"1", "2", "4", "2", "2"}), e));
   EXPECT_EQ(e.text(Language::Czech),
             "Není správný  p o č e t  prvků !\r\n\r\nzadáno :    Prvků = 11     Suma = 10");

@@ -38,7 +38,7 @@ Example example(const std::string& project = kExamples + "/Projects/Chodba_K12.h
   Example e;
   std::string bytes;
   EXPECT_FALSE(readWholeFile(project, FileKind::Project, bytes).has_value());
-  FileError error;
+  Refusal error;
   const auto data = parseProjectFile(bytes, error);
   EXPECT_TRUE(data) << error.text(Language::English);
   if (data) openProject(*data, kExamples + "/Histograms", e.project, e.rmr);
@@ -66,7 +66,7 @@ struct TempDir {
 };
 
 Histogram savedAndRead(const Histogram& h, const std::string& path) {
-  HistogramFileError e;
+  Refusal e;
   EXPECT_TRUE(WriteHistogramFile(path, h, e)) << e.text(Language::English);
   const auto back = ReadHistogramFile(path, e);
   EXPECT_TRUE(back) << e.text(Language::English);
@@ -137,9 +137,9 @@ TEST(HistogramRoundTrip, EveryCreationRouteGivesTheSamePfAfterSavingAndReading) 
       {"typed frequencies", kSrcLayer,
        [] {
          FrequencyEntryInput in{"8", "52", true, "1\n3\n7\n20\n41\n60\n41\n20\n7\n3\n1\n", 1};
-         FrequencyRefusal refusal;
-         const auto entry = checkFrequencyEntry(in, Language::English, refusal);
-         EXPECT_TRUE(entry) << refusal.text;
+         Refusal refusal;
+         const auto entry = checkFrequencyEntry(in, refusal);
+         EXPECT_TRUE(entry) << refusal.text(Language::English);
          return entry ? handOverHistogram(*entry) : Histogram{};
        }},
       {"raw data counts", kSrcLayer,

@@ -36,8 +36,8 @@ std::optional<double> viaSettings(const std::string& t) {
 }
 
 std::optional<double> viaFrequencyMin(const std::string& t) {
-  FrequencyRefusal refusal;
-  const auto e = checkFrequencyEntry({t, "1E9", true, "1\n1", 1}, Language::Czech, refusal);
+  Refusal refusal;
+  const auto e = checkFrequencyEntry({t, "1E9", true, "1\n1", 1}, refusal);
   if (!e) return std::nullopt;
   return e->shape.min - e->shape.step / 2;
 }
@@ -52,7 +52,7 @@ std::optional<double> viaRawLimit(const std::string& t) {
 std::optional<double> viaHistogramFile(const std::string& t) {
   std::istringstream in("[Description]\r\nType=Discrete\r\n[Parameters]\r\nMin=" + t +
                         "\r\nMax=1E9\r\nBins=2\r\nTotal=2\r\n[Bins]\r\n1\r\n1\r\n");
-  HistogramFileError e;
+  Refusal e;
   const auto h = ReadHistogram(in, e);
   if (!h) return std::nullopt;
   return h->min;

@@ -124,10 +124,10 @@ TEST(ParametricGenerator, RefusalsCarryTheirMessageAndFocus) {
     EXPECT_FALSE(r.valid);
     ASSERT_TRUE(r.refusal);
     EXPECT_EQ(r.refusal->message, c.message);
-    EXPECT_EQ(r.refusal->text, c.text);
-    EXPECT_EQ(r.refusal->focusField, c.focus);
+    EXPECT_EQ(r.refusal->text(Language::Czech), c.text);
+    EXPECT_EQ(r.refusal->parameterField, c.focus);
     EXPECT_EQ(r.refusal->restoreText, c.restore);
-    EXPECT_EQ(r.refusal->titleMessage, 3);
+    EXPECT_EQ(r.refusal->titleMessage(), 3);
     EXPECT_EQ(sumOf(r), 0);
   }
   EXPECT_TRUE(gen(kPtGamma, {"1", "1", "1.1", "1.9"}).valid);
@@ -140,13 +140,15 @@ TEST(ParametricGenerator, NoHistogramIsExplained) {
   const auto b = gen(kPtBetaAtZero, {"1000", "1000", "1.1", "1.9"});
   EXPECT_FALSE(b.valid);
   ASSERT_TRUE(b.refusal);
-  EXPECT_NE(b.refusal->text.find("nevznikl žádný histogram"), std::string::npos) << b.refusal->text;
+  EXPECT_NE(b.refusal->text(Language::Czech).find("nevznikl žádný histogram"), std::string::npos)
+      << b.refusal->text(Language::Czech);
   EXPECT_FALSE(b.fault);
   // Gamma(k) theta^k = 0.
   const auto g = gen(kPtGamma, {"2", "1E-300", "1.1", "1.9"});
   EXPECT_FALSE(g.valid);
   ASSERT_TRUE(g.refusal);
-  EXPECT_NE(g.refusal->text.find("všude nulová"), std::string::npos) << g.refusal->text;
+  EXPECT_NE(g.refusal->text(Language::Czech).find("všude nulová"), std::string::npos)
+      << g.refusal->text(Language::Czech);
 }
 
 TEST(ParametricGenerator, TinyBinsArePrunedToZero) {
@@ -164,7 +166,7 @@ TEST(ParametricGenerator, ArithmeticFaultIsReportedWithTheHeader) {
   EXPECT_FALSE(r.valid);
   ASSERT_TRUE(r.fault);
   EXPECT_EQ(r.fault->message, 102);
-  EXPECT_EQ(r.fault->text, cs(211) + "Uniform\r\n\r\n       " + cs(102));
+  EXPECT_EQ(r.fault->text(Language::Czech), cs(211) + "Uniform\r\n\r\n       " + cs(102));
 }
 
 TEST(ParametricGenerator, PathologicalParametersEndWithAClearRefusal) {
@@ -172,7 +174,7 @@ TEST(ParametricGenerator, PathologicalParametersEndWithAClearRefusal) {
   const auto huge = gen(kPtNormal, {"1E20", "1", "1.1", "1.9"});
   ASSERT_TRUE(huge.refusal);
   EXPECT_EQ(huge.refusal->message, 0);
-  EXPECT_NE(huge.refusal->text.find("h = 0.01"), std::string::npos);
+  EXPECT_NE(huge.refusal->text(Language::Czech).find("h = 0.01"), std::string::npos);
   // Lévy with a tiny c needs more steps than the bound.
   const auto levy = gen(kPtLevy, {"1E-10", "1", "1.1", "1.9"}, 1e-8);
   ASSERT_TRUE(levy.refusal);
@@ -504,7 +506,7 @@ TEST(ParametricFitting, FaultsAreReportedInFittingModeToo) {
   EXPECT_FALSE(r.valid);
   ASSERT_TRUE(r.fault);
   EXPECT_EQ(r.fault->message, 101);
-  EXPECT_EQ(r.fault->text, cs(211) + "Gama\r\n\r\n       " + cs(101));
+  EXPECT_EQ(r.fault->text(Language::Czech), cs(211) + "Gama\r\n\r\n       " + cs(101));
   EXPECT_FALSE(r.refusal);
 }
 

@@ -85,7 +85,7 @@ std::vector<std::string> openedInOrder(const ProjectFileData& data, ProjectState
   for (const ProjectLayerRow& row : data.layers) names.push_back(row.name);
   const Histogram stored = histogram_fixture::make(1, 1, {0.5, 0.5}, 10);
   for (const std::string& name : names) {
-    HistogramFileError error;
+    Refusal error;
     if (!name.empty()) EXPECT_TRUE(WriteHistogramFile((dir / name).string(), stored, error)) << name;
   }
   const ProjectOpenReport report = openProject(data, dir.string(), p, rmr);
@@ -193,7 +193,7 @@ TEST(ProjectFileTest, SaveThenOpenGivesTheSameInputs) {
   rmr.tables[6].cell(1, 1) = "18.6";
   rmr.rockClass = "II";
   std::istringstream in(formatProjectFile(projectFileFromState(saved, rmr), "1.5.6.5", "1.2.2024"));
-  FileError err;
+  Refusal err;
   const auto data = readProject(in, err);
   ASSERT_TRUE(data) << err.text(Language::English);
   EXPECT_EQ(data->formatLevel, 506);
@@ -258,7 +258,7 @@ TEST(ProjectFileTest, ReadsEveryOlderLayout) {
       {"level16.hor", 16, "Chodba 16    ( Version  1.0.16  /  7.8.2003 )", true, false, false},
   };
   for (const auto& c : cases) {
-    FileError err;
+    Refusal err;
     const auto d = parseProjectFile(readFixture(c.file), err);
     ASSERT_TRUE(d) << c.file << ": " << err.text(Language::English);
     EXPECT_EQ(d->formatLevel, c.level) << c.file;
@@ -295,7 +295,7 @@ TEST(ProjectFileTest, FilesThatEndEarlyOrHoldBadCountsAreRefused) {
   for (size_t n = 0; n < lines.size(); ++n) {
     std::string cut;
     for (size_t i = 0; i < n; ++i) cut += lines[i] + "\r\n";
-    FileError err;
+    Refusal err;
     ASSERT_FALSE(parseProjectFile(cut, err)) << "cut after " << n << " lines";
     ASSERT_EQ(err.message, 0);
   }
@@ -318,11 +318,11 @@ TEST(ProjectFileTest, FilesThatEndEarlyOrHoldBadCountsAreRefused) {
       {1, "  Soubor vytvořen ve verzi :  nová", "The version line cannot be read"},
   };
   for (const auto& c : cases) {
-    FileError err;
+    Refusal err;
     EXPECT_FALSE(parseProjectFile(withLine(c.line, c.text), err)) << c.text;
     EXPECT_NE(err.text(Language::English).find(c.expect), std::string::npos) << err.text(Language::English);
   }
-  FileError err;
+  Refusal err;
   EXPECT_FALSE(parseProjectFile("", err));
 }
 
@@ -390,7 +390,7 @@ TEST(ProjectFileTest, ALineEndOfCrAloneIsReadAsALineEnd) {
       formatProjectFile(projectFileFromState(threeLayers(), RmrTables()), "1.5.6.5", "1.1.2024");
   std::string cr = crlf;
   for (size_t at = cr.find("\r\n"); at != std::string::npos; at = cr.find("\r\n", at)) cr.erase(at + 1, 1);
-  FileError e1, e2;
+  Refusal e1, e2;
   const auto a = parseProjectFile(crlf, e1);
   const auto b = parseProjectFile(cr, e2);
   ASSERT_TRUE(a) << e1.text(Language::English);

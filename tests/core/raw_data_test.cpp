@@ -43,7 +43,7 @@ TEST(RawDataReader, CountLimits) {
     int message;  // 0 = loads
   } cases[] = {{2, 130}, {3, 0}, {kMaxRawValues, 0}, {kMaxRawValues + 1, 113}};
   for (const auto& c : cases) {
-    RawDataError e;
+    Refusal e;
     const auto x = ReadRawValues(linesOf(c.n), e);
     if (c.message == 0) {
       ASSERT_TRUE(x) << c.n;
@@ -53,7 +53,7 @@ TEST(RawDataReader, CountLimits) {
       EXPECT_EQ(e.message, c.message) << c.n;
     }
   }
-  RawDataError e;
+  Refusal e;
   ReadRawValues(linesOf(kMaxRawValues + 1), e);
   EXPECT_EQ(e.text(Language::Czech), "Počet měřěných údajů je > 500000 !");
   ReadRawValues(linesOf(2), e);
@@ -81,14 +81,14 @@ TEST(RawDataReader, LineForms) {
 }
 
 TEST(RawDataReader, BadLineNamesItsNumberAndText) {
-  RawDataError e;
+  Refusal e;
   EXPECT_FALSE(ReadRawValues("1\r\n\r\n1,5,2\r\n4\r\n", e));
   EXPECT_EQ(e.message, 118);
   EXPECT_EQ(e.text(Language::Czech), "V souboru nebylo zadáno platné číslo!\r\n\r\n\tLine 3 : 1,5,2");
 }
 
 TEST(RawDataReader, EmptyLinesAreZeroAndBomIsSkipped) {
-  RawDataError e;
+  Refusal e;
   const auto x = ReadRawValues(
       "\xEF\xBB\xBF"
       "2\n\n1,5",
@@ -98,13 +98,13 @@ TEST(RawDataReader, EmptyLinesAreZeroAndBomIsSkipped) {
 }
 
 TEST(RawDataReader, MissingFileGivesMessage112WithItsName) {
-  RawDataError e;
+  Refusal e;
   EXPECT_FALSE(ReadRawDataFile("/nonexistent/Raw_Data.txt", e));
   EXPECT_EQ(e.text(Language::Czech), "Soubor /nonexistent/Raw_Data.txt  n e e x i s t u j e  !");
 }
 
 TEST(RawDataReader, ProgressReachesTheEnd) {
-  RawDataError e;
+  Refusal e;
   std::int64_t last = -1, all = 0;
   int calls = 0;
   ASSERT_TRUE(ReadRawValues(linesOf(100000), e, [&](std::int64_t d, std::int64_t a) {
@@ -349,7 +349,7 @@ TEST(RawDataChecks, LimitsAndEps) {
 TEST(RawDataTyped, SaveWritesValidLinesAndRefusesWholly) {
   TempDir dir;
   const std::string path = (dir.path / "typed.txt").string();
-  RawDataError e;
+  Refusal e;
   const std::vector<std::string> good{"1,5", "", "2.25", "", ""};
   ASSERT_TRUE(SaveTypedRawData(path, good, e));
   std::string bytes;

@@ -243,7 +243,7 @@ ResultsFileData sampleResults() {
 TEST(ResultsFileTest, SavedAndReadBackGivesTheSameTablesEditsHistogramsAndFlags) {
   const ResultsFileData d = sampleResults();
   const std::string file = formatResultsFile(d);
-  FileError err;
+  Refusal err;
   const auto back = parseResultsFile(file, err);
   ASSERT_TRUE(back) << err.text(Language::English);
   EXPECT_EQ(*back, d);
@@ -297,7 +297,7 @@ TEST(ResultsFileTest, AFileCutAtAnyValueBoundaryOrInsideAValueIsRefused) {
   const auto at = valueBoundaries(file);
   ASSERT_GT(at.size(), 6000u);
   for (size_t i = 0; i < at.size(); ++i) {
-    FileError err;
+    Refusal err;
     ASSERT_FALSE(parseResultsFile(std::string_view(file).substr(0, at[i]), err))
         << "cut before value " << i + 1;
     ASSERT_EQ(err.message, 0);
@@ -306,7 +306,7 @@ TEST(ResultsFileTest, AFileCutAtAnyValueBoundaryOrInsideAValueIsRefused) {
           << "cut inside value " << i + 1;
     }
   }
-  FileError err;
+  Refusal err;
   parseResultsFile(std::string_view(file).substr(0, at[20]), err);
   EXPECT_NE(err.text(Language::English).find("ends early at value no. 21"), std::string::npos)
       << err.text(Language::English);
@@ -318,7 +318,7 @@ TEST(ResultsFileTest, UnexpectedTagsAndCountsOutOfRangeAreRefusedWithTheValueNam
   // Value 5 is B*, a real: put an integer tag there.
   std::string wrong = file;
   wrong[at[4]] = static_cast<char>(kTagInt8);
-  FileError err;
+  Refusal err;
   EXPECT_FALSE(parseResultsFile(wrong, err));
   EXPECT_NE(err.text(Language::English).find("Unexpected type 2 at value no. 5 ( B* )"), std::string::npos)
       << err.text(Language::English);
@@ -337,7 +337,7 @@ TEST(ResultsFileTest, BytesAfterTheLastValueAreRefusedNamingWhereTheyStart) {
   const std::string file = formatResultsFile(sampleResults());
   for (const std::string& tail :
        {std::string(1, '\0'), std::string("garbage!!"), std::string(1, char(kTagTrue))}) {
-    FileError err;
+    Refusal err;
     EXPECT_FALSE(parseResultsFile(file + tail, err)) << tail.size();
     for (Language l : {Language::Czech, Language::English})
       EXPECT_NE(err.text(l).find(std::to_string(file.size())), std::string::npos) << err.text(l);
@@ -345,13 +345,13 @@ TEST(ResultsFileTest, BytesAfterTheLastValueAreRefusedNamingWhereTheyStart) {
               std::string::npos)
         << err.text(Language::English);
   }
-  FileError err;
+  Refusal err;
   EXPECT_TRUE(parseResultsFile(file, err));
 }
 
 // Value numbers (0-based) of the count of every stored histogram, with its name in messages.
 std::vector<std::pair<size_t, std::string>> histogramCountValues(const std::string& file) {
-  FileError err;
+  Refusal err;
   const auto values = listResultsValues(file, err);
   std::vector<std::pair<size_t, std::string>> out;
   for (size_t i = 0; i < values.size(); ++i) {
@@ -377,14 +377,14 @@ TEST(ResultsFileTest, DamagedHistogramCountsInEverySlotAreRefusedWithTheValueNam
                                                 {inf, "inf"}, {-inf, "-inf"},
                                                 {-5, "-5"},   {0, "0"},
                                                 {2.5, "2.5"}, {1e300, "1.0000000000000001e+300"}};
-  FileError listed;
+  Refusal listed;
   const auto values = listResultsValues(file, listed);
   for (const auto& [index, name] : counts) {
     // An empty slot is stored as all zeros: a count of 0 there is no damage.
     const bool empty = values[index].real == 0;
     for (const auto& [v, text] : bad) {
       if (empty && v == 0) continue;
-      FileError err;
+      Refusal err;
       ASSERT_FALSE(parseResultsFile(withReal(file, at[index], v), err)) << name << " = " << text;
       const std::string msg = err.text(Language::English);
       EXPECT_NE(
@@ -397,7 +397,7 @@ TEST(ResultsFileTest, DamagedHistogramCountsInEverySlotAreRefusedWithTheValueNam
       if (empty) break;
       std::string flipped = file;
       flipped[at[index] + 1 + byte] ^= static_cast<char>(0x80);
-      FileError err;
+      Refusal err;
       EXPECT_FALSE(parseResultsFile(flipped, err)) << name << " byte " << byte;
       // A count that still reads as a whole number makes another field disagree: the record is named.
       EXPECT_NE(err.text(Language::Czech).find("( " + name.substr(0, name.size() - 5)), std::string::npos)
@@ -434,7 +434,7 @@ TEST(ResultsFileTest, EveryDescriptorRuleRefusesItsOwnDamage) {
       {9, std::nan(""), "width B bin 4"},
   };
   for (const auto& c : cases) {
-    FileError err;
+    Refusal err;
     ASSERT_FALSE(parseResultsFile(withReal(file, at[width + c.offset], c.v), err)) << c.named << " " << c.v;
     EXPECT_NE(err.text(Language::English).find(std::string("( ") + c.named + " )"), std::string::npos)
         << err.text(Language::English);
@@ -442,7 +442,7 @@ TEST(ResultsFileTest, EveryDescriptorRuleRefusesItsOwnDamage) {
   // No mass at all.
   std::string zero = file;
   for (int b = 0; b < 4; ++b) zero = withReal(zero, at[width + 6 + b], 0);
-  FileError err;
+  Refusal err;
   EXPECT_FALSE(parseResultsFile(zero, err));
   EXPECT_NE(err.text(Language::English).find("( width B bins ) is out of range: 0"), std::string::npos);
   // A layer record as well: layer 1 descriptors are stored apart from its bins.
@@ -472,7 +472,7 @@ TEST(ResultsFileTest, SoundRecordsOfEveryShapeAndEmptySlotsAreRead) {
   d.histograms[kResKn] = negative;
   d.histograms[kResBoltLength] = trimmed;
   d.histograms[kResQ] = Histogram{};
-  FileError err;
+  Refusal err;
   const std::string file = formatResultsFile(d);
   EXPECT_TRUE(parseResultsFile(file, err)) << err.text(Language::English);
   for (const char* name : {"Chodba_K12.Vys", "Chodba_K12_kombinovana.Vys"}) {
@@ -488,7 +488,7 @@ TEST(ResultsFileTest, ATag20TextThatIsNoUtf8IsRefused) {
   d.bStarText = "5 \xC3\xA9";  // "5 é": tag 20
   std::string file = formatResultsFile(d);
   const auto at = valueBoundaries(file);
-  FileError err;
+  Refusal err;
   const auto values = listResultsValues(file, err);
   size_t index = 0;
   while (values[index].name != "EdB_H") ++index;
@@ -556,7 +556,7 @@ TEST(ResultsFileTest, ReadsTheOlderLayouts) {
     return w.bytes();
   };
   for (int level : {11, 12, 13}) {
-    FileError err;
+    Refusal err;
     const auto d = parseResultsFile(build(level), err);
     ASSERT_TRUE(d) << level << ": " << err.text(Language::English);
     EXPECT_EQ(d->formatLevel, level);
@@ -601,7 +601,7 @@ TEST(ResultsFileTest, AnEarlierVersionsNumberTextsAreReadAsItReadThem) {
     ProjectState p;
     RmrTables rmr;
     Histogram workD;
-    const std::vector<ChainMessage> warnings = openResultsInto(d, p, rmr, workD);
+    const std::vector<Refusal> warnings = openResultsInto(d, p, rmr, workD);
     const std::string read = c.field == &ResultsFileData::d1          ? p.d1
                              : c.field == &ResultsFileData::depthH    ? p.depthH
                              : c.field == &ResultsFileData::boltCount ? p.boltCount
@@ -614,8 +614,7 @@ TEST(ResultsFileTest, AnEarlierVersionsNumberTextsAreReadAsItReadThem) {
     }
     ASSERT_EQ(warnings.size(), 1u) << c.stored;
     EXPECT_EQ(warnings[0].kind, DlgKind::Warning);
-    EXPECT_NE(chainMessageText(warnings[0], Language::English).find("\"" + c.stored + "\""),
-              std::string::npos);
+    EXPECT_NE(warnings[0].text(Language::English).find("\"" + c.stored + "\""), std::string::npos);
   }
   // A layer thickness too.
   ResultsFileData d = sampleResults();
@@ -630,7 +629,7 @@ TEST(ResultsFileTest, AnEarlierVersionsNumberTextsAreReadAsItReadThem) {
 
 TEST(ResultsFileTest, ListingNamesEveryValueInOrder) {
   const std::string file = formatResultsFile(sampleResults());
-  FileError err;
+  Refusal err;
   const auto values = listResultsValues(file, err);
   EXPECT_EQ(values.size(), valueBoundaries(file).size());
   ASSERT_GT(values.size(), 10u);
@@ -673,7 +672,7 @@ TEST(FileRobustnessTest, RandomlyDamagedResultsAndProjectFilesAreHandled) {
         }
         if (s.empty()) s = "x";
       }
-      FileError err;
+      Refusal err;
       const bool ok =
           original == &results ? parseResultsFile(s, err).has_value() : parseProjectFile(s, err).has_value();
       if (!ok) {

@@ -217,7 +217,7 @@ TEST(RmrCreate, CellsThatHoldNoWholeNumberAreRefusedByName) {
     const RmrOutcome o = createRmr(tables(r), ratingHistogram(5));
     ASSERT_FALSE(o.report.ok) << c.parameter;
     EXPECT_EQ(o.report.firstNumber(), 0);
-    const std::string cs = chainMessageText(o.report.messages[0], Language::Czech);
+    const std::string cs = o.report.messages[0].text(Language::Czech);
     EXPECT_NE(cs.find("Hodnocení " + std::string(c.parameter) + " není"), std::string::npos) << cs;
     EXPECT_FALSE(o.histogramMade);
   }
@@ -227,8 +227,7 @@ TEST(RmrCreate, CellsThatHoldNoWholeNumberAreRefusedByName) {
   r.f.clear();
   const RmrOutcome o = createRmr(tables(r), ratingHistogram(5));
   EXPECT_EQ(o.report.firstNumber(), 0);
-  EXPECT_NE(chainMessageText(o.report.messages[0], Language::English).find("kind of work"),
-            std::string::npos);
+  EXPECT_NE(o.report.messages[0].text(Language::English).find("kind of work"), std::string::npos);
 }
 
 TEST(RmrCreate, MedianIsTheUpperEdgeOfItsBinAndDecidesTheClass) {

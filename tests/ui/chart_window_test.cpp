@@ -379,7 +379,7 @@ TEST_F(ChartWindowTest, SavedNamesEndInTheExtensionAndStayWhole) {
     dialogs.answerFile(path(c.typed));
     child<QPushButton>("SaveGraf")->click();
     EXPECT_EQ(savedName, c.file) << c.typed;
-    HistogramFileError error;
+    Refusal error;
     EXPECT_TRUE(ReadHistogramFile(path(c.file), error)) << c.typed;
     EXPECT_TRUE(hasFileExtension(savedName, "dis")) << c.typed;
     form->Fill(kSrcLayer, fiveBins(), savedName, 3);

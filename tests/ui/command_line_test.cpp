@@ -9,9 +9,9 @@
 #include "FilesFixture.h"
 #include "histogram/HistogramFile.h"
 #include "io/FileRead.h"
-#include "persistence/FileError.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/ResultsFile.h"
+#include "shell/Refusal.h"
 #include "ui/CommandLineFiles.h"
 #include "ui/ProgramData.h"
 #include "ui/RuntimeTexts.h"
@@ -60,7 +60,7 @@ TEST_F(CommandLine, AHistogramIsShownInTheChartWindowUnderItsFileName) {
   const std::string file = services->folders.HistogramsFolder + "/K_konvergence.dis";
   open({file});
   expectNoDialogs();
-  HistogramFileError error;
+  Refusal error;
   const auto expected = ReadHistogramFile(file, error);
   ASSERT_TRUE(expected);
   EXPECT_EQ(chart->source(), kSrcHistogramFile);
@@ -100,17 +100,17 @@ TEST_F(CommandLine, UnsavedWorkIsAskedAboutAsByTheOpenCommand) {
 TEST_F(CommandLine, AFileThatCannotBeOpenedGetsItsMessageAndNothingIsLoaded) {
   const std::string dir = tmp.path().toStdString();
   auto projectRefusal = [](const std::string& bytes) {
-    FileError e;
+    Refusal e;
     EXPECT_FALSE(parseProjectFile(bytes, e));
     return e.text(Language::Czech);
   };
   auto resultsRefusal = [](const std::string& bytes) {
-    FileError e;
+    Refusal e;
     EXPECT_FALSE(parseResultsFile(bytes, e));
     return e.text(Language::Czech);
   };
   auto histogramRefusal = [](const std::string& path) {
-    HistogramFileError e;
+    Refusal e;
     EXPECT_FALSE(ReadHistogramFile(path, e));
     return e.text(Language::Czech);
   };

@@ -31,7 +31,7 @@ QStringList design(const QStringList& more = {}) {
 QString projectWith(const QTemporaryDir& dir, int n, double d1) {
   std::string bytes;
   EXPECT_FALSE(readWholeFile(kProject.toStdString(), FileKind::Project, bytes));
-  FileError e;
+  Refusal e;
   auto data = parseProjectFile(bytes, e);
   EXPECT_TRUE(data.has_value());
   data->boltCount = std::to_string(n);

@@ -49,7 +49,7 @@ TEST_F(ChartCheckSheet, KontTiskWritesTheShownHistogramIntoTheResultsFolder) {
   ASSERT_NE(kontTisk, nullptr);
   EXPECT_FALSE(kontTisk->isEnabled());  // nothing shown yet
 
-  HistogramFileError e;
+  Refusal e;
   const auto h = ReadHistogramFile(EXAMPLES_DIR "/Veltra/Histograms/Jilovec_pevnost.dis", e);
   ASSERT_TRUE(h);
   std::vector<std::string> opened;
@@ -209,7 +209,7 @@ using ChartImages = ShellTest;
 // which has no chart export menu, too): one click, the save dialog in the window's folder, the chart
 // written in the chosen type. The right-click menu of `UlozGraf` stays, with the same item on top.
 TEST_F(ChartImages, EveryChartWindowSavesItsChartAsAnImage) {
-  HistogramFileError e;
+  Refusal e;
   const auto h = ReadHistogramFile(EXAMPLES_DIR "/Veltra/Histograms/Jilovec_pevnost.dis", e);
   ASSERT_TRUE(h);
   ChartWindow chart(*services);

@@ -114,7 +114,7 @@ TEST_F(UnsavedWork, NewOpenAndExitAskFirstAndCancelStops) {
   dialogs.answerFile(projects("Ulozeny.hor"));
   dialogs.answerFile(projects("Chodba_K12_kombinovana.hor"));
   main->actOtevrit->trigger();
-  FileError err;
+  Refusal err;
   const auto saved = parseProjectFile(bytesOf(projects("Ulozeny.hor")), err);
   ASSERT_TRUE(saved) << err.text(Language::English);
   EXPECT_EQ(saved->depthH, "950");

@@ -240,7 +240,7 @@ TEST_F(InputArea, BrokenFileLeavesTheSlotEmptyWithTheReadersMessage) {
   const std::string broken =
       writeRaw("Zly.dis", "[Description]\r\nMin=0\r\nMax=1\r\nBins=2\r\nTotal=4\r\n[Bins]\r\n1\r\nx\r\n");
   loadSlot("StringGridAlfa", "OtevHistAlfa", broken);
-  HistogramFileError expected;
+  Refusal expected;
   ASSERT_FALSE(ReadHistogramFile(broken, expected));
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].caption, msg(3));

@@ -170,7 +170,7 @@ TEST_F(LanguageSwitch, EveryOpenWindowLeavesNoTextOfTheOtherLanguage) {
   ASSERT_GE(windows.size(), 12u);
   for (QWidget* w : windows) w->show();
   // The chart window with a histogram, so its composed caption and tables are walked too.
-  HistogramFileError e;
+  Refusal e;
   const auto h = ReadHistogramFile(EXAMPLES_DIR "/Veltra/Histograms/Jilovec_pevnost.dis", e);
   ASSERT_TRUE(h);
   all->chart->Fill(5, *h);

@@ -290,19 +290,19 @@ TEST(QtDialogs, ScreenshotsOfInputMessages) {
     language = lang;
     const std::string code = lang == Language::Czech ? "cs" : "en";
     std::string depth = "6000";
-    const InputProblem warned = checkDepthH(depth, lang).front();
-    const InputProblem refused = checkRowSpacing(depth = "1e300", lang).front();
-    const std::pair<const InputProblem*, const char*> shots[] = {{&warned, "warning"}, {&refused, "refusal"}};
+    const Refusal warned = checkDepthH(depth).front();
+    const Refusal refused = checkRowSpacing(depth = "1e300").front();
+    const std::pair<const Refusal*, const char*> shots[] = {{&warned, "warning"}, {&refused, "refusal"}};
     for (const auto& [problem, name] : shots) {
       whenBoxShows([&, name = name](MessageDialog* box) {
         box->grab().save(QString::fromUtf8(dir) + u"/input_"_s + QString::fromUtf8(name) + u"_"_s +
                          QString::fromStdString(code) + u".png"_s);
         box->defaultButton()->click();
       });
-      if (problem->warning)
-        warningDialog(lang, problem->text);
+      if (problem->kind == DlgKind::Warning)
+        warningDialog(lang, problem->text(lang));
       else
-        errorDialog(lang, problem->text);
+        errorDialog(lang, problem->text(lang));
     }
   }
   setDialogs(nullptr);

@@ -257,7 +257,7 @@ TEST_F(WindowTexts, NoWindowShowsCzechInEnglishNorAfterComposingItsTexts) {
   EXPECT_EQ(czechTextsOfAllWindows(), "");
 
   // The chart window composes its title, caption and series name for the computed histograms.
-  HistogramFileError error;
+  Refusal error;
   const auto h = ReadHistogramFile(EXAMPLES_DIR "/Veltra/Histograms/Jilovec_pevnost.dis", error);
   ASSERT_TRUE(h);
   main->project().boltCount = "4";
