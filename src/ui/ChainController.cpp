@@ -12,6 +12,7 @@
 #include "shell/Dialogs.h"
 #include "shell/Messages.h"
 #include "shell/Refusal.h"
+#include "ui/Notices.h"
 #include "ui/ProjectModel.h"
 #include "ui/Services.h"
 
@@ -55,8 +56,7 @@ void ChainController::showReport(const ChainReport& report) {
     std::string rowLabel;
     if (m.layerRow > 0)
       if (const QTableWidgetItem* it = layerTable_->item(m.layerRow, 0)) rowLabel = it->text().toStdString();
-    messageDialog(MessageText(titleNumberOf(m.kind), language), m.text(language, rowLabel), m.kind,
-                  DlgButtons::Ok, mrOk);
+    showRefusal(language, m, rowLabel);
     focusField(m.focus, m.layerRow);
   }
 }

@@ -221,7 +221,7 @@ bool SaveChartImage(QWidget& chart, const std::string& folder, const std::string
     if (answer != mrYes) return false;
   }
   if (writeChartImage(chart, path, type)) return true;
-  messageDialog(MessageText(3, lang), MessageText(27, lang) + path, DlgKind::Error, DlgButtons::Ok, mrOk);
+  errorDialog(lang, MessageText(27, lang) + path);
   return false;
 }
 
@@ -361,7 +361,6 @@ bool ChartExport::exportToFile(ChartTarget t) {
     ok = writeJpeg(path);
   else
     ok = lowerExtension(path) == ".pdf" ? writePdf(path) : writeSvg(path);
-  if (!ok)
-    messageDialog(MessageText(3, lang), MessageText(27, lang) + path, DlgKind::Error, DlgButtons::Ok, mrOk);
+  if (!ok) errorDialog(lang, MessageText(27, lang) + path);
   return ok;
 }

@@ -681,7 +681,7 @@ bool ChartWindow::parseQueryField(QLineEdit* edit, double& value) {
     return true;
   QTimer::singleShot(0, edit, [edit] { edit->setFocus(); });
   const Language lang = services_.language();
-  messageDialog(MessageText(3, lang), MessageText(177, lang) + text, DlgKind::Error, DlgButtons::Ok, mrOk);
+  errorDialog(lang, MessageText(177, lang) + text);
   return false;
 }
 

@@ -73,8 +73,7 @@ void openCommandLineFiles(Services& services, const std::vector<std::string>& fi
         break;
       case FileKind::Other: {
         const Language lang = services.language();
-        messageDialog(MessageText(3, lang), runtimeTextFormat(RuntimeText::UnknownFileType, lang, {f}),
-                      DlgKind::Error, DlgButtons::Ok, mrOk);
+        errorDialog(lang, runtimeTextFormat(RuntimeText::UnknownFileType, lang, {f}));
         break;
       }
     }

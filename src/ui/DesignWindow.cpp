@@ -35,6 +35,7 @@
 #include "shell/NumberText.h"
 #include "ui/ChartExport.h"
 #include "ui/NamedWidget.h"
+#include "ui/Notices.h"
 #include "ui/ProjectModel.h"
 #include "ui/QtText.h"
 #include "ui/Services.h"
@@ -316,8 +317,7 @@ void DesignWindow::designAgain(bool force, bool askOnBadRanges) {
     outcome_.reset();
     refusal_ = m;
     showOutcome();
-    if (ask && m)
-      messageDialog(MessageText(titleNumberOf(m->kind), lang), m->text(lang), m->kind, DlgButtons::Ok, mrOk);
+    if (ask && m) showRefusal(lang, *m);
     emit designFinished();
   };
   if (!in.basis) {
@@ -671,11 +671,9 @@ void DesignWindow::BBUlozTabulkuClick() {
   if (std::filesystem::path(path).extension().empty()) path += ".csv";
   std::error_code ec;
   if (std::filesystem::exists(std::filesystem::path(path), ec) &&
-      messageDialog(MessageText(1, lang), MessageFormat(6, lang, {path}), DlgKind::Confirmation,
-                    DlgButtons::YesNo, mrYes) != mrYes)
+      !confirmDialog(lang, MessageFormat(6, lang, {path})))
     return;
   WriteRefusal why;
   if (!writeFileAtomically(path, design::patternTableCsv(outcome_->result.patterns), &why))
-    messageDialog(MessageText(3, lang), MessageText(27, lang) + path + "\r\n\r\n" + why.text(lang),
-                  DlgKind::Error, DlgButtons::Ok, mrOk);
+    errorDialog(lang, MessageText(27, lang) + path + "\r\n\r\n" + why.text(lang));
 }

@@ -15,13 +15,9 @@
 
 namespace {
 
-void showError(const std::string& text, Language lang) {
-  messageDialog(MessageText(3, lang), text, DlgKind::Error, DlgButtons::Ok, mrOk);
-}
+void showError(const std::string& text, Language lang) { errorDialog(lang, text); }
 
-void showInfo(const std::string& text, Language lang) {
-  messageDialog(MessageText(2, lang), text, DlgKind::Information, DlgButtons::Ok, mrOk);
-}
+void showInfo(const std::string& text, Language lang) { infoDialog(lang, text); }
 
 }  // namespace
 

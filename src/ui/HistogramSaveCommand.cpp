@@ -6,6 +6,7 @@
 #include "shell/Dialogs.h"
 #include "shell/Messages.h"
 #include "ui/LostLetters.h"
+#include "ui/Notices.h"
 #include "ui/Services.h"
 
 std::optional<std::string> SaveHistogramCommand(Services& services, const Histogram& h, bool* cancelled) {
@@ -25,7 +26,7 @@ std::optional<std::string> SaveHistogramCommand(Services& services, const Histog
   if (!confirmLostLetters(services, unencodableIdentification(path))) return std::nullopt;
   Refusal error;
   if (!WriteHistogramFile(path, h, error, true)) {
-    messageDialog(MessageText(3, lang), error.text(lang), DlgKind::Error, DlgButtons::Ok, mrOk);
+    errorDialog(lang, error.text(lang));
     return std::nullopt;
   }
   return fileNameOnly(path);
@@ -34,8 +35,6 @@ std::optional<std::string> SaveHistogramCommand(Services& services, const Histog
 std::optional<Histogram> ReadHistogramCommand(const Services& services, const std::string& path) {
   Refusal error;
   auto h = ReadHistogramFile(path, error);
-  if (!h)
-    messageDialog(MessageText(3, services.language()), error.text(services.language()), DlgKind::Error,
-                  DlgButtons::Ok, mrOk);
+  if (!h) showRefusal(services.language(), error);
   return h;
 }

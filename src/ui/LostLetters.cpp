@@ -29,7 +29,6 @@ void watchSettingsWrites(Services& services) {
   };
   services.settings.writeFailed = [s](const std::string& error) {
     const Language lang = s->language();
-    messageDialog(MessageText(4, lang), runtimeTextFormat(RuntimeText::SettingsNotSaved, lang, {error}),
-                  DlgKind::Warning, DlgButtons::Ok, mrOk);
+    warningDialog(lang, runtimeTextFormat(RuntimeText::SettingsNotSaved, lang, {error}));
   };
 }

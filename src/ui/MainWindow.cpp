@@ -561,7 +561,7 @@ void MainWindow::OAdresachClick() {
   const std::string text = "\t" + MessageFormat(5, lang,
                                                 {f.VeltraFolder, f.HistogramsFolder, f.ProjectsFolder,
                                                  f.ResultsFolder, f.RawDataFolder});
-  messageDialog(MessageText(2, lang), text, DlgKind::Information, DlgButtons::Ok, mrOk);
+  infoDialog(lang, text);
 }
 
 void MainWindow::OVerziClick() { services_.windows.openAbout(); }
@@ -578,8 +578,7 @@ void MainWindow::OProgramuClick() {
   }
   const std::string path = services_.folders.StartFolder + "/Veltra.HLP";
   if (!QFileInfo::exists(qs(path))) {
-    messageDialog(MessageText(4, lang), MessageFormat(128, lang, {path}), DlgKind::Warning, DlgButtons::Ok,
-                  mrOk);
+    warningDialog(lang, MessageFormat(128, lang, {path}));
     return;
   }
   // The legacy viewer is not part of current desktops: explain it once, until the user says it is there.
@@ -602,8 +601,7 @@ void MainWindow::openHelpFile(const std::string& fileName) {
     if (QFileInfo::exists(beside)) path = beside;
   }
   if (!QFileInfo::exists(path)) {
-    messageDialog(MessageText(4, lang), MessageFormat(128, lang, {path.toStdString()}), DlgKind::Warning,
-                  DlgButtons::Ok, mrOk);
+    warningDialog(lang, MessageFormat(128, lang, {path.toStdString()}));
     return;
   }
   QDir::setCurrent(qs(services_.folders.StartFolder));
@@ -611,8 +609,7 @@ void MainWindow::openHelpFile(const std::string& fileName) {
   QTimer::singleShot(1500, qApp, [] { QApplication::restoreOverrideCursor(); });
   const QString full = QFileInfo(path).absoluteFilePath();
   if (!urlOpener(QUrl::fromLocalFile(full)))
-    messageDialog(MessageText(3, lang), MessageText(7, lang) + "\r\n\r\n" + full.toStdString(),
-                  DlgKind::Error, DlgButtons::Ok, mrOk);
+    errorDialog(lang, MessageText(7, lang) + "\r\n\r\n" + full.toStdString());
 }
 
 void MainWindow::OtevriWordClick() {
@@ -627,13 +624,10 @@ void MainWindow::OtevriWordClick() {
     const QString exe = QStandardPaths::findExecutable(QString::fromUtf16(c.program));
     if (exe.isEmpty()) continue;
     if (programStarter(exe, c.args)) return;
-    messageDialog(MessageText(3, lang),
-                  runtimeTextFormat(RuntimeText::WordProcessorFailed, lang, {exe.toStdString()}),
-                  DlgKind::Error, DlgButtons::Ok, mrOk);
+    errorDialog(lang, runtimeTextFormat(RuntimeText::WordProcessorFailed, lang, {exe.toStdString()}));
     return;
   }
-  messageDialog(MessageText(2, lang), runtimeText(RuntimeText::NoWordProcessor, lang), DlgKind::Information,
-                DlgButtons::Ok, mrOk);
+  infoDialog(lang, runtimeText(RuntimeText::NoWordProcessor, lang));
 }
 
 void MainWindow::UlozOknoClick() {

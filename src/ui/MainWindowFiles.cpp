@@ -44,13 +44,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void information(Language lang, const std::string& text) {
-  messageDialog(MessageText(2, lang), text, DlgKind::Information, DlgButtons::Ok, mrOk);
-}
+void information(Language lang, const std::string& text) { infoDialog(lang, text); }
 
-bool confirm(Language lang, const std::string& text) {
-  return messageDialog(MessageText(1, lang), text, DlgKind::Confirmation, DlgButtons::YesNo, mrYes) == mrYes;
-}
+bool confirm(Language lang, const std::string& text) { return confirmDialog(lang, text); }
 
 }  // namespace
 

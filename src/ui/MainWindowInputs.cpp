@@ -34,6 +34,7 @@
 #include "ui/HistogramSaveCommand.h"
 #include "ui/MainWindow.h"
 #include "ui/NamedWidget.h"
+#include "ui/Notices.h"
 #include "ui/ProjectFiles.h"
 #include "ui/QtText.h"
 #include "ui/Services.h"
@@ -824,8 +825,7 @@ bool MainWindow::readSlotFile(int source, int layerRow, const std::string& path)
 bool MainWindow::computeBStar() {
   const auto b = bStarFromWidth(project_.width.histogram);
   if (!b) {
-    messageDialog(MessageText(3, services_.language()), bStarProblemText(services_.language()),
-                  DlgKind::Error, DlgButtons::Ok, mrOk);
+    errorDialog(services_.language(), bStarProblemText(services_.language()));
     return false;
   }
   project_.bStar = *b;
@@ -848,7 +848,7 @@ void MainWindow::openSlotFile(int source) {
     OtevHist_->hide();
     row = view_.selectedLayerRow;
     if (row < 1 || row > ProjectState::kLayers || project_.layers[row - 1].rockType.empty()) {
-      messageDialog(MessageText(3, lang), MessageText(21, lang), DlgKind::Error, DlgButtons::Ok, mrOk);
+      errorDialog(lang, MessageText(21, lang));
       return;
     }
   } else if (SlotTable* st = slotTable(source)) {
@@ -917,10 +917,8 @@ void MainWindow::showProblems(const std::vector<Refusal>& problems, QWidget* foc
   const Language lang = services_.language();
   bool refused = false;
   for (const auto& p : problems) {
-    const bool warning = p.kind == DlgKind::Warning;
-    messageDialog(MessageText(warning ? 4 : 3, lang), p.text(lang),
-                  warning ? DlgKind::Warning : DlgKind::Error, DlgButtons::Ok, mrOk);
-    refused = refused || !warning;
+    showRefusal(lang, p);
+    refused = refused || p.kind != DlgKind::Warning;
   }
   // A warning leaves the value accepted; a refusal puts the focus back for the correction.
   if (refused && focusBack) QTimer::singleShot(0, focusBack, [focusBack] { focusBack->setFocus(); });
@@ -1122,11 +1120,11 @@ void MainWindow::BitBtn1Click() {
   const int row = source == kSrcLayer ? view_.selectedLayerRow : 0;
   if (source == kSrcLayer && (row < 1 || row > ProjectState::kLayers || row > project_.nextLayerRow ||
                               project_.layers[row - 1].rockType.empty())) {
-    messageDialog(MessageText(2, lang), MessageText(140, lang), DlgKind::Information, DlgButtons::Ok, mrOk);
+    infoDialog(lang, MessageText(140, lang));
     return;
   }
   if (!view_.histogramCreated) {
-    messageDialog(MessageText(2, lang), MessageText(141, lang), DlgKind::Information, DlgButtons::Ok, mrOk);
+    infoDialog(lang, MessageText(141, lang));
     return;
   }
   const std::string method = ss(CBTypOkna_->currentText());

@@ -151,7 +151,7 @@ void NewHistogramWindow::recount(bool typing) {
       return;
     }
     const Language lang = services_.language();
-    messageDialog(MessageText(3, lang), c.refusal().text(lang), DlgKind::Error, DlgButtons::Ok, mrOk);
+    errorDialog(lang, c.refusal().text(lang));
     return;
   }
   Edit3_->setText(QString::number(c.n));
@@ -202,7 +202,7 @@ void NewHistogramWindow::BNavratClick() {
   Refusal refusal;
   const auto entry = checkFrequencyEntry(in, refusal);
   if (!entry) {
-    messageDialog(MessageText(3, lang), refusal.text(lang), DlgKind::Error, DlgButtons::Ok, mrOk);
+    errorDialog(lang, refusal.text(lang));
     return;
   }
   if (services_.windows.creationWindowItem() == kHandOverItem) {

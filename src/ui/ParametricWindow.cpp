@@ -64,9 +64,7 @@ QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows, int colum
   return g;
 }
 
-void error(Language l, const std::string& text) {
-  messageDialog(MessageText(3, l), text, DlgKind::Error, DlgButtons::Ok, mrOk);
-}
+void error(Language l, const std::string& text) { errorDialog(l, text); }
 
 void dialog(Language l, int titleMessage, const std::string& text) {
   const auto kind = titleMessage == 2 ? DlgKind::Information : DlgKind::Error;

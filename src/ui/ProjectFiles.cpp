@@ -46,13 +46,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void error(Language lang, const std::string& text) {
-  messageDialog(MessageText(3, lang), text, DlgKind::Error, DlgButtons::Ok, mrOk);
-}
+void error(Language lang, const std::string& text) { errorDialog(lang, text); }
 
-bool confirm(Language lang, const std::string& text) {
-  return messageDialog(MessageText(1, lang), text, DlgKind::Confirmation, DlgButtons::YesNo, mrYes) == mrYes;
-}
+bool confirm(Language lang, const std::string& text) { return confirmDialog(lang, text); }
 
 // A question about saving a histogram: title of errors, error icon, Yes and No.
 bool askToSave(Language lang, const std::string& text) {

@@ -316,9 +316,7 @@ void RawDataWindow::connectControls() {
 
 Language RawDataWindow::lang() const { return const_cast<RawDataWindow*>(this)->services().language(); }
 
-void RawDataWindow::error(const std::string& text) {
-  messageDialog(MessageText(3, lang()), text, DlgKind::Error, DlgButtons::Ok, mrOk);
-}
+void RawDataWindow::error(const std::string& text) { errorDialog(lang(), text); }
 
 void RawDataWindow::ApplyRuntimeTexts(Language language) {
   for (int i = 0; i < CBTypPara_->count() && i < static_cast<int>(offered_.size()); ++i)
@@ -653,9 +651,7 @@ void RawDataWindow::EdPocetIntervaluExit() {
     if (c.emptyField) EdPocetIntervalu_->clear();
     return;
   }
-  if (c.warning)
-    messageDialog(MessageText(4, language), c.warning->text(language), DlgKind::Warning, DlgButtons::Ok,
-                  mrOk);
+  if (c.warning) warningDialog(language, c.warning->text(language));
   intervals_ = N;
   restoreIntervals_ = EdPocetIntervalu_->text();
   showFirstLastCentres();
@@ -801,8 +797,7 @@ void RawDataWindow::BuParamClick() {
   if (!loaded()) {
     CBTypPara_->clear();
     EdTesnost_->clear();
-    messageDialog(MessageText(2, lang()), runtimeText(RuntimeText::FitNeedsRawData, lang()),
-                  DlgKind::Information, DlgButtons::Ok, mrOk);
+    infoDialog(lang(), runtimeText(RuntimeText::FitNeedsRawData, lang()));
     return;
   }
   const Language language = lang();
@@ -843,8 +838,7 @@ void RawDataWindow::BuParamClick() {
     if (shown_) GroupBox2_->setTitle(u"  "_s + GroupBox2_->title() + u"  "_s);
   }
   BTabCharClick();
-  if (!failed.empty())
-    messageDialog(MessageText(4, language), failed, DlgKind::Warning, DlgButtons::Ok, mrOk);
+  if (!failed.empty()) warningDialog(language, failed);
 }
 
 void RawDataWindow::selectType(int pos) {
@@ -916,9 +910,7 @@ void RawDataWindow::BSaveClick() {
   std::string path = *chosen;
   if (fileNameOnly(path).find('.') == std::string::npos) path += ".txt";
   std::error_code ec;
-  if (std::filesystem::exists(path, ec) &&
-      messageDialog(MessageText(1, language), MessageFormat(25, language, {path}), DlgKind::Confirmation,
-                    DlgButtons::YesNo, mrYes) != mrYes)
+  if (std::filesystem::exists(path, ec) && !confirmDialog(language, MessageFormat(25, language, {path})))
     return;
   Refusal e;
   if (!SaveTypedRawData(path, typed, e)) {

@@ -253,13 +253,12 @@ bool RmrWindow::Open() {
   const ProjectState& p = *project;
   const Language lang = services_.language();
   if (!p.reducedStrengthDone) {
-    messageDialog(MessageText(3, lang), MessageText(151, lang), DlgKind::Error, DlgButtons::Ok, mrOk);
+    errorDialog(lang, MessageText(151, lang));
     return false;
   }
   const auto a = ::strengthRatingHistogram(p.reducedStrength);
   if (!a) {
-    messageDialog(MessageText(3, lang), strengthRatingRefusal().text(lang), DlgKind::Error, DlgButtons::Ok,
-                  mrOk);
+    errorDialog(lang, strengthRatingRefusal().text(lang));
     return false;
   }
   services_.windows.setMainEnabled(false);
@@ -468,9 +467,7 @@ void RmrWindow::BitBtn2Click() {
   }
   setLabels(o.sumText, {}, o.histogramMade ? o.rmrText : std::string());
   if (!o.report.ok) {
-    if (!o.report.messages.empty())
-      messageDialog(MessageText(3, lang), o.report.messages.front().text(lang), DlgKind::Error,
-                    DlgButtons::Ok, mrOk);
+    if (!o.report.messages.empty()) errorDialog(lang, o.report.messages.front().text(lang));
     return;
   }
   rockClass_ = o.classIndex;

@@ -148,8 +148,7 @@ void RockTypesWindow::OpenTabHornClick() {
   if (!chosen || chosen->empty()) return;
   std::string bytes;
   if (const auto refused = readWholeFile(*chosen, FileKind::RockTypes, bytes)) {
-    messageDialog(MessageText(3, lang), fileNotRead(*refused).text(lang), DlgKind::Error, DlgButtons::Ok,
-                  mrOk);
+    errorDialog(lang, fileNotRead(*refused).text(lang));
     return;
   }
   const RockTypeFile file = parseRockTypeFile(bytes);
@@ -173,13 +172,10 @@ void RockTypesWindow::SaveTabHornClick() {
   if (fileNameOnly(path).find('.') == std::string::npos) path += ".txt";
   std::error_code ec;
   if (std::filesystem::exists(path, ec)) {
-    if (messageDialog(MessageText(1, lang), MessageFormat(6, lang, {path}), DlgKind::Confirmation,
-                      DlgButtons::YesNo, mrYes) != mrYes)
-      return;
+    if (!confirmDialog(lang, MessageFormat(6, lang, {path}))) return;
   }
   const std::string text = formatRockTypeText(rockTypeCount(), editLines());
   if (!confirmLostLetters(services_, unencodableLines(text))) return;
   if (WriteRefusal why; !writeFileAtomically(path, utf8ToCp1250(text), &why))
-    messageDialog(MessageText(3, lang), fileNotWritten(fileNameOnly(path), why).text(lang), DlgKind::Error,
-                  DlgButtons::Ok, mrOk);
+    errorDialog(lang, fileNotWritten(fileNameOnly(path), why).text(lang));
 }
