@@ -14,7 +14,7 @@ void openProjectInto(const ProjectFileData& d, const std::string& folder, Projec
   p.invalidate(InvalidateFrom::All);
   p.resultsName = openedResultsName(d);
 
-  auto load = [&](HistogramSlot& slot, int source, int row, const std::string& name) -> bool {
+  auto load = [&](HistogramSlot& slot, Source source, int row, const std::string& name) -> bool {
     slot.name = name;
     if (name.empty()) return false;
     const std::string path = projectHistogramPath(folder, name);
@@ -114,7 +114,7 @@ ProjectOpenReport openProject(const ProjectFileData& data, const std::string& hi
   using Kind = ProjectOpenEvent::Kind;
   ProjectOpenReport report;
   ProjectOpenHooks hooks;
-  hooks.loadHistogram = [&](int source, int row, const std::string& path) {
+  hooks.loadHistogram = [&](Source source, int row, const std::string& path) {
     report.lastSource = source;
     if (source != kSrcLayer) report.lastHistogramFile = path;
     HistogramSlot* slot = p.slotForSource(source, row);

@@ -24,7 +24,7 @@ struct ProjectOpenEvent {
   Kind kind;
   Refusal histogramError;
   ChainReport beta;
-  int source = 0;  // slot the event concerns (layer `row` of a layer histogram)
+  Source source = kSrcNone;  // slot the event concerns (layer `row` of a layer histogram)
   int row = 0;
   std::string path;  // file of a histogram event
 };
@@ -34,7 +34,7 @@ struct ProjectOpenReport {
   std::vector<ProjectOpenEvent> events;
   /// Refusals and warnings of the typed inputs as opened (typedInputMessages), after the events.
   std::vector<Refusal> inputs;
-  int lastSource = kSrcLayer;     // source of the last histogram read (the window's current slot)
+  Source lastSource = kSrcLayer;  // source of the last histogram read (the window's current slot)
   std::string lastHistogramFile;  // path of the last one-row slot histogram read
 
   /// The first histogram refusal, or null.

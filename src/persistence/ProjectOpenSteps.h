@@ -14,7 +14,7 @@
 struct ProjectOpenHooks {
   /// Reads `histogramsFolder + "/" + name` into the slot of `source` (layer `row` for source 1);
   /// false when the reader refused it.
-  std::function<bool(int source, int row, const std::string& path)> loadHistogram;
+  std::function<bool(Source source, int row, const std::string& path)> loadHistogram;
   /// Computes B* after the width histogram was read.
   std::function<void()> computeBStar;
   /// Computes Beta and m1 after the layers were read.

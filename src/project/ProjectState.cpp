@@ -18,7 +18,7 @@ void ProjectState::invalidate(InvalidateFrom from) {
   }
 }
 
-HistogramSlot* ProjectState::slotForSource(int source, int layerRow) {
+HistogramSlot* ProjectState::slotForSource(Source source, int layerRow) {
   switch (source) {
     case kSrcLayer:
       return (layerRow >= 1 && layerRow <= kLayers) ? &layers[layerRow - 1] : nullptr;
@@ -60,7 +60,7 @@ void ProjectState::clear() {
   nextLayerRow = 1;
 }
 
-bool ProjectState::fillSlot(int source, int layerRow, const std::string& name, const Histogram& h) {
+bool ProjectState::fillSlot(Source source, int layerRow, const std::string& name, const Histogram& h) {
   if (source == kSrcLayer && (layerRow < 1 || layerRow > nextLayerRow || layerRow > kLayers)) return false;
   HistogramSlot* slot = slotForSource(source, layerRow);
   if (!slot) return false;
@@ -76,7 +76,7 @@ std::string layerRowLabel(int row) {
   return std::string(n.size() == 1 ? 7 : 5, ' ') + n;
 }
 
-std::optional<InvalidateFrom> invalidationForSource(int source) {
+std::optional<InvalidateFrom> invalidationForSource(Source source) {
   switch (source) {
     case kSrcLayer:
     case kSrcWidth:
@@ -95,8 +95,8 @@ std::optional<InvalidateFrom> invalidationForSource(int source) {
   }
 }
 
-int sourceForTargetItem(int index) {
-  static constexpr int kSources[] = {kSrcWidth, kSrcLayer, kSrcK,     kSrcKn,
-                                     kSrcQ,     kSrcRmr,   kSrcGamma, kSrcSigmaR};
-  return (index >= 0 && index < 8) ? kSources[index] : 0;
+Source sourceForTargetItem(int index) {
+  static constexpr Source kSources[] = {kSrcWidth, kSrcLayer, kSrcK,     kSrcKn,
+                                        kSrcQ,     kSrcRmr,   kSrcGamma, kSrcSigmaR};
+  return (index >= 0 && index < 8) ? kSources[index] : kSrcNone;
 }

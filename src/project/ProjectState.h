@@ -10,6 +10,7 @@
 
 /// Source numbers: what a slot or a result is, shared with the chart window and the file reader.
 enum Source : int {
+  kSrcNone = 0,  // nothing shown yet; no slot
   kSrcLayer = 1,
   kSrcWidth = 2,
   kSrcK = 3,
@@ -25,11 +26,12 @@ enum Source : int {
   kSrcReliability = 13,
   kSrcNewHistogram = 14,
   kSrcCreated = 15,
+  kSrcHistogramFile = 16,  // a histogram file shown by itself (opened from the command line)
 };
 
 /// One named input histogram; its histogram means something only while `name` is not empty.
 struct HistogramSlot {
-  int source = 0;
+  Source source = kSrcNone;
   std::string name;
   Histogram histogram;
   bool empty() const { return name.empty(); }
@@ -52,10 +54,10 @@ std::string layerRowLabel(int row);
 
 /// Results that fall when the input of `source` (1..9, also 15 is never an input) changes; nullopt for
 /// sources that are no input slot.
-std::optional<InvalidateFrom> invalidationForSource(int source);
+std::optional<InvalidateFrom> invalidationForSource(Source source);
 
 /// Target slot of item `index` (0..7) of the send target list: B, layer, K, Kn, q, RMR, gamma, SigmaR.
-int sourceForTargetItem(int index);
+Source sourceForTargetItem(int index);
 
 /// A project: its input slots, typed inputs and computed results. What the window shows of it
 /// (selection, current slot) lives in the main window.
@@ -130,10 +132,10 @@ struct ProjectState {
   /// Sends a histogram into the slot of `source` (layer row `layerRow` for source 1) under `name`:
   /// opens the next layer row when `layerRow` is the first free one. Does not invalidate.
   /// Returns false when the source or row names no slot that accepts input.
-  bool fillSlot(int source, int layerRow, const std::string& name, const Histogram& h);
+  bool fillSlot(Source source, int layerRow, const std::string& name, const Histogram& h);
 
   /// The slot of a one-row table or layer source; nullptr for result sources.
-  HistogramSlot* slotForSource(int source, int layerRow = 0);
+  HistogramSlot* slotForSource(Source source, int layerRow = 0);
 
   friend bool operator==(const ProjectState&, const ProjectState&) = default;
 };

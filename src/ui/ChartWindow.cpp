@@ -413,7 +413,7 @@ void ChartWindow::writeSettings() {
 // ------------------------------------------------------------------------------------------------
 // Fill
 
-void ChartWindow::chartTitle(int source, const std::string& cellText, Language lang, std::string& title,
+void ChartWindow::chartTitle(Source source, const std::string& cellText, Language lang, std::string& title,
                              std::string& name) const {
   std::string bolts, d1, d2, results;
   if (const ProjectState* project = services_.windows.project()) {
@@ -494,7 +494,7 @@ void ChartWindow::showTitle() {
                                  u"</span></div>"_s);
 }
 
-void ChartWindow::Fill(int source, const Histogram& h, const std::string& cellText, int layerRow) {
+void ChartWindow::Fill(Source source, const Histogram& h, const std::string& cellText, int layerRow) {
   const Language lang = services_.language();
   // 1. Controls to their starting state.
   clearQuery();

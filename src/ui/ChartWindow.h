@@ -32,10 +32,6 @@ class QPushButton;
 class QTableWidget;
 struct Services;
 
-/// Source number of a histogram file shown by itself (opened from the command line), after the
-/// sources of the project.
-inline constexpr int kSrcHistogramFile = 16;
-
 /// The histogram chart window: the bar chart of one histogram with its probability table, the
 /// value and probability queries, the display colours and the save of the shown histogram.
 /// Form "Form3", settings prefix "Graf_Hornin-Form3".
@@ -51,11 +47,11 @@ class ChartWindow : public QWidget {
   /// of the input table for sources 2 to 4 and 6 to 9; other sources ignore it. The titles of
   /// sources 10 and 13 take the bolt texts and the results name from the main window's project.
   /// The caller hides its own chart button and moves its table cursor.
-  void Fill(int source, const Histogram& h, const std::string& cellText = {}, int layerRow = 0);
+  void Fill(Source source, const Histogram& h, const std::string& cellText = {}, int layerRow = 0);
 
   /// Called after the shown histogram was saved: (source, layer row, file name without folder).
   /// The main window's slot and its table cell are renamed (through Windows) before the call.
-  std::function<void(int source, int layerRow, const std::string& name)> histogramSaved;
+  std::function<void(Source source, int layerRow, const std::string& name)> histogramSaved;
 
   /// Probability of failure of the reliability function; a value query at x = 0 shows it while the
   /// assessment panel is shown. Set by the assessment after each fill of source 13.
@@ -99,7 +95,7 @@ class ChartWindow : public QWidget {
   void UlozObrazekClick();
   void ColourButtonClick(int button);  // 1 to 6: Button1 .. Button6
 
-  int source() const { return source_; }
+  Source source() const { return source_; }
   const Histogram& histogram() const { return hist_; }
   const std::string& histogramName() const { return name_; }
   QueryMode queryMode() const { return mode_; }
@@ -218,13 +214,13 @@ class ChartWindow : public QWidget {
 
   // Shown histogram and what it is.
   Histogram hist_;
-  int source_ = 0;
+  Source source_ = kSrcNone;
   int layerRow_ = 0;
   int captionMessage_ = 0;
   std::string name_;
   std::string cellText_;  // the name the source was shown with, for titles in another language
   std::array<std::string, 2> titleLines_;
-  void chartTitle(int source, const std::string& cellText, Language language, std::string& title,
+  void chartTitle(Source source, const std::string& cellText, Language language, std::string& title,
                   std::string& name) const;
   /// The window caption of the shown source.
   std::string caption(Language language) const;

@@ -58,7 +58,7 @@ std::string mainWindowCaption(Language language, const std::string& programVersi
 struct InputAreaView {
   int selectedLayerRow = 0;
   int selectedColumn = 0;
-  int currentSource = 0;
+  Source currentSource = kSrcNone;
   bool boltInputsEdited = false;
   std::string currentHistogramFile;
   Histogram createdHistogram;
@@ -217,7 +217,7 @@ class MainWindow : public QMainWindow {
   /// The rock type offer list of the layer table (ProjectState::rockTypes and the list CBTypProm).
   void setRockTypes(std::vector<std::string> rockTypes);
   /// Shows the name of the slot of `source` (layer `layerRow`) in its table cell.
-  void showSlotName(int source, int layerRow);
+  void showSlotName(Source source, int layerRow);
 
   /// Empties the layers, the slot names, H, Beta, d1, n, sets d2 to "0", clears all results and
   /// disables saving of project and results.
@@ -230,7 +230,7 @@ class MainWindow : public QMainWindow {
 
   /// Reads the histogram file `path` into the slot of `source` (layer `layerRow` for source 1)
   /// without touching its name; shows the reader's message and returns false when it fails.
-  bool readSlotFile(int source, int layerRow, const std::string& path);
+  bool readSlotFile(Source source, int layerRow, const std::string& path);
   /// B* and 2B* from the width slot into the state and EdB_H / EdB_2H; message 33 and false when
   /// the width histogram gives none (the edits keep their text).
   bool computeBStar();
@@ -256,7 +256,7 @@ class MainWindow : public QMainWindow {
   void GrafHistOHHClick();
   void GrafHistPSClick();
   /// Cell (row, col) of the one-row table of `source` was clicked.
-  void StringGridSelectCell(int source, int row, int col);
+  void StringGridSelectCell(Source source, int row, int col);
   void EdHExit();
   void EdPSExit();
   void EdPSVExit();
@@ -336,17 +336,17 @@ class MainWindow : public QMainWindow {
   int comboRow_ = 0;  // layer row the rock type list was opened for
   bool comboOpen_ = false;
   struct SlotTable {
-    int source = 0;
+    Source source = kSrcNone;
     QTableWidget* grid = nullptr;
     QToolButton* open = nullptr;
     QToolButton* chart = nullptr;
   };
-  SlotTable* slotTable(int source);
-  void openSlotFile(int source);
-  void showSlotChart(int source, int layerRow);
+  SlotTable* slotTable(Source source);
+  void openSlotFile(Source source);
+  void showSlotChart(Source source, int layerRow);
   bool saveCreatedHistogram();
   // Histograms to the chart window (through Windows) and to a file.
-  void showInChart(int source, const Histogram& h, const std::string& name, int layerRow);
+  void showInChart(Source source, const Histogram& h, const std::string& name, int layerRow);
   std::optional<std::string> saveHistogramToFile(const Histogram& h);
   void updateLayerFlags();
   void setLayerCell(int row, int col, const std::string& text);
@@ -364,7 +364,7 @@ class MainWindow : public QMainWindow {
   void showPattern();
   void thicknessEdited(int row);
   bool inputFilter(QObject* watched, QEvent* event);
-  QTableWidget* makeSlotTable(int source, const char* name, const char* openName, const char* chartName);
+  QTableWidget* makeSlotTable(Source source, const char* name, const char* openName, const char* chartName);
 
   QGroupBox* GroupBox1_ = nullptr;
   QGroupBox* GroupBox2_ = nullptr;

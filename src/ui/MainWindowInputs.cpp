@@ -231,7 +231,7 @@ class InputAreaFilter final : public QObject {
 
 // ------------------------------------------------------------------------------------------ setup
 
-QTableWidget* MainWindow::makeSlotTable(int source, const char* name, const char* openName,
+QTableWidget* MainWindow::makeSlotTable(Source source, const char* name, const char* openName,
                                         const char* chartName) {
   auto* t = named<QTableWidget>(this, QString::fromLatin1(name));
   prepareTable(t, 2, 3);
@@ -278,7 +278,7 @@ QTableWidget* MainWindow::makeSlotTable(int source, const char* name, const char
   connect(t, &QTableWidget::currentCellChanged, this,
           [this, source](int r, int c, int, int) { StringGridSelectCell(source, r, c); });
   struct Handlers {
-    int source;
+    Source source;
     void (MainWindow::*open)();
     void (MainWindow::*chart)();
   };
@@ -591,7 +591,7 @@ void MainWindow::connectInputArea(QObject* filter) {
 
 // ------------------------------------------------------------------------------ state <-> controls
 
-MainWindow::SlotTable* MainWindow::slotTable(int source) {
+MainWindow::SlotTable* MainWindow::slotTable(Source source) {
   for (auto& s : slotTables_)
     if (s.source == source) return &s;
   return nullptr;
@@ -604,7 +604,7 @@ void MainWindow::setLayerCell(int row, int col, const std::string& text) {
   refreshing_ = was;
 }
 
-void MainWindow::showSlotName(int source, int layerRow) {
+void MainWindow::showSlotName(Source source, int layerRow) {
   if (source == kSrcLayer) {
     if (layerRow >= 1 && layerRow <= ProjectState::kLayers)
       setLayerCell(
@@ -798,7 +798,7 @@ void MainWindow::CBTypPromExit() {
                   DlgKind::Information, DlgButtons::Ok, mrOk);
 }
 
-void MainWindow::StringGridSelectCell(int source, int row, int col) {
+void MainWindow::StringGridSelectCell(Source source, int row, int col) {
   if (row <= 0 || col <= 0) return;
   if (source == kSrcQ && !project_.combinedSupport) return;
   SlotTable* st = slotTable(source);
@@ -813,7 +813,7 @@ void MainWindow::StringGridSelectCell(int source, int row, int col) {
 
 // ------------------------------------------------------------------------------------- histograms
 
-bool MainWindow::readSlotFile(int source, int layerRow, const std::string& path) {
+bool MainWindow::readSlotFile(Source source, int layerRow, const std::string& path) {
   HistogramSlot* slot = project_.slotForSource(source, layerRow);
   if (!slot) return false;
   const auto h = ReadHistogramCommand(services_, path);
@@ -841,7 +841,7 @@ bool MainWindow::computeBStar() {
   return true;
 }
 
-void MainWindow::openSlotFile(int source) {
+void MainWindow::openSlotFile(Source source) {
   const Language lang = services_.language();
   int row = 0;
   if (source == kSrcLayer) {
@@ -890,7 +890,7 @@ void MainWindow::OtevHistGKKClick() { openSlotFile(kSrcRmr); }
 void MainWindow::OtevHistOHHClick() { openSlotFile(kSrcGamma); }
 void MainWindow::OtevHistPSClick() { openSlotFile(kSrcSigmaR); }
 
-void MainWindow::showSlotChart(int source, int layerRow) {
+void MainWindow::showSlotChart(Source source, int layerRow) {
   if (source == kSrcLayer) {
     GrafHist_->hide();
   } else if (SlotTable* st = slotTable(source)) {
@@ -1116,7 +1116,7 @@ void MainWindow::StoreCreatedHistogram(const Histogram& h) {
 void MainWindow::BitBtn1Click() {
   const Language lang = services_.language();
   const int target = CBDruhTab_->currentIndex();
-  const int source = sourceForTargetItem(target);
+  const Source source = sourceForTargetItem(target);
   const int row = source == kSrcLayer ? view_.selectedLayerRow : 0;
   if (source == kSrcLayer && (row < 1 || row > ProjectState::kLayers || row > project_.nextLayerRow ||
                               project_.layers[row - 1].rockType.empty())) {
@@ -1164,7 +1164,7 @@ void MainWindow::selectCreationWindowItem(int item) { CBTypOkna_->setCurrentInde
 
 // ------------------------------------------------------------------------------ chart window calls
 
-void MainWindow::showInChart(int source, const Histogram& h, const std::string& name, int layerRow) {
+void MainWindow::showInChart(Source source, const Histogram& h, const std::string& name, int layerRow) {
   services_.windows.showHistogram(source, h, name, layerRow);
 }
 

@@ -72,13 +72,13 @@ void Windows::showAssessment(const AssessmentResult& a) const {
   if (chart) chart->ShowAssessment(a);
 }
 
-void Windows::renameSlot(int source, int row, const std::string& name) const {
+void Windows::renameSlot(Source source, int row, const std::string& name) const {
   if (ProjectState* p = project())
     if (HistogramSlot* slot = p->slotForSource(source, row)) slot->name = name;
   if (main) main->showSlotName(source, row);
 }
 
-void Windows::showHistogram(int source, const Histogram& h, const std::string& name, int layerRow) const {
+void Windows::showHistogram(Source source, const Histogram& h, const std::string& name, int layerRow) const {
   if (chart) chart->Fill(source, h, name, layerRow);
 }
 
@@ -219,11 +219,11 @@ void Windows::rmrTablesReplaced() const {
   if (rmr) rmr->showTables();
 }
 
-void Windows::showInChart(int source, const Histogram& h) const {
+void Windows::showInChart(Source source, const Histogram& h) const {
   if (!chart) return;
   ProjectState* p = project();
   const HistogramSlot* slot = p ? p->slotForSource(source) : nullptr;
-  chart->histogramSaved = [this](int, int, const std::string&) {
+  chart->histogramSaved = [this](Source, int, const std::string&) {
     if (main) main->model().inputsReplaced();
   };
   chart->Fill(source, h, slot ? slot->name : std::string());
@@ -259,7 +259,7 @@ void Windows::createdHistogramSaved(const std::string& name) const {
   if (main) main->view().currentHistogramFile = name;
 }
 
-void Windows::setCurrentSource(int source) const {
+void Windows::setCurrentSource(Source source) const {
   if (main) main->view().currentSource = source;
 }
 

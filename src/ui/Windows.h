@@ -69,9 +69,9 @@ struct Windows {
   void showAssessment(const AssessmentResult& a) const;
   /// A histogram saved from the chart window: the main window's slot of `source` (layer `row`)
   /// takes the file name and its table cell shows it.
-  void renameSlot(int source, int row, const std::string& name) const;
+  void renameSlot(Source source, int row, const std::string& name) const;
   /// Shows histogram `h` of `source` in the chart window (see ChartWindow::Fill).
-  void showHistogram(int source, const Histogram& h, const std::string& name, int layerRow) const;
+  void showHistogram(Source source, const Histogram& h, const std::string& name, int layerRow) const;
   /// The lines of the rock type window; `fallback` without that window.
   std::vector<std::string> rockTypeLines(const std::vector<std::string>& fallback) const;
   /// Opens the rock type window for editing the offer list.
@@ -144,7 +144,7 @@ struct Windows {
   /// window shows them.
   void rmrTablesReplaced() const;
   /// Shows `h` in the chart window as source `source` (a save from there renames the slot).
-  void showInChart(int source, const Histogram& h) const;
+  void showInChart(Source source, const Histogram& h) const;
   /// Opens the RMR window and the new-histogram window.
   void openRmrWindow() const;
   void openNewHistogramWindow() const;
@@ -157,7 +157,7 @@ struct Windows {
   /// The name (without folder) of the histogram file a creation window has just written.
   void createdHistogramSaved(const std::string& name) const;
   /// The current source of the main window (14 the new-histogram store, 15 the created histogram).
-  void setCurrentSource(int source) const;
+  void setCurrentSource(Source source) const;
   /// A creation window closed: the selector shows its first item again, the current source is 15.
   void creationWindowClosed() const;
 

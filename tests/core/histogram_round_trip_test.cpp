@@ -46,7 +46,7 @@ Example example(const std::string& project = kExamples + "/Projects/Chodba_K12.h
 }
 
 // Pf of the example with `h` in the slot of `source` (layer 1 for a layer strength).
-double pfWith(const Histogram& h, int source) {
+double pfWith(const Histogram& h, Source source) {
   Example e = example();
   e.project.slotForSource(source, 1)->histogram = h;
   if (source == kSrcLayer) runLayerCoefficient(e.project);
@@ -111,7 +111,7 @@ int positiveBins(const Histogram& h) {
 TEST(HistogramRoundTrip, EveryCreationRouteGivesTheSamePfAfterSavingAndReading) {
   struct Route {
     const char* name;
-    int source;
+    Source source;
     std::function<Histogram()> make;
   };
   const std::vector<double> strengths = lognormalSample(50000, std::log(25.0), 0.3);

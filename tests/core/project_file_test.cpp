@@ -60,7 +60,7 @@ std::vector<std::string> openWithRecorder(const ProjectFileData& data, ProjectSt
                                           const std::set<std::string>& missing = {}) {
   std::vector<std::string> loads;
   ProjectOpenHooks hooks;
-  hooks.loadHistogram = [&](int source, int row, const std::string& path) {
+  hooks.loadHistogram = [&](Source source, int row, const std::string& path) {
     loads.push_back(std::to_string(source) + ":" + std::to_string(row) + ":" + path);
     const std::string name = path.substr(path.rfind('/') + 1);
     if (missing.count(name)) return false;

@@ -310,7 +310,7 @@ TEST_F(ChartWindowTest, ColourDialogChangesBarColourAndKeepsTheQuery) {
 TEST_F(ChartWindowTest, SaveWritesAFileAndRenamesTheSlot) {
   int calls = 0;
   std::string savedName;
-  form->histogramSaved = [&](int source, int row, const std::string& name) {
+  form->histogramSaved = [&](Source source, int row, const std::string& name) {
     ++calls;
     EXPECT_EQ(source, kSrcLayer);
     EXPECT_EQ(row, 3);
@@ -557,7 +557,7 @@ TEST_F(ChartWindowTest, EveryChartTitleIsEnglishInEnglishAlsoAfterALiveSwitch) {
       services->options.language = live ? Language::Czech : Language::English;
       form->ApplyTexts(services->options.language);
       // Names as the cells hold them, one already ending in its unit.
-      form->Fill(source, fiveBins(), source == 2 ? "Width  [ m ]" : "Sample.dis");
+      form->Fill(static_cast<Source>(source), fiveBins(), source == 2 ? "Width  [ m ]" : "Sample.dis");
       if (live) {
         services->options.language = Language::English;
         form->ApplyTexts(Language::English);

@@ -134,7 +134,7 @@ TEST_F(DistributionFunctionWindowTest, OpenedFromTheChartWindowsButton) {
   ChartWindow chart(*services);
   services->windows.chart = &chart;
   services->windows.distributionFunction = window.get();
-  chart.Fill(1, fiveBins(), "Pevnost.dis", 1);
+  chart.Fill(kSrcLayer, fiveBins(), "Pevnost.dis", 1);
   auto* button = chart.findChild<QPushButton*>(u"KrivkaTrvani"_s);
   ASSERT_NE(button, nullptr);
   ASSERT_TRUE(button->isEnabled());

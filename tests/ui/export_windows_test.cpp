@@ -57,7 +57,7 @@ TEST_F(ChartCheckSheet, KontTiskWritesTheShownHistogramIntoTheResultsFolder) {
     opened.push_back(p);
     return true;
   };
-  chart.Fill(1, *h, "Jilovec_pevnost.dis", 1);
+  chart.Fill(kSrcLayer, *h, "Jilovec_pevnost.dis", 1);
   ASSERT_TRUE(kontTisk->isEnabled());
   kontTisk->click();
   ASSERT_EQ(opened.size(), 1u);
@@ -213,7 +213,7 @@ TEST_F(ChartImages, EveryChartWindowSavesItsChartAsAnImage) {
   const auto h = ReadHistogramFile(EXAMPLES_DIR "/Veltra/Histograms/Jilovec_pevnost.dis", e);
   ASSERT_TRUE(h);
   ChartWindow chart(*services);
-  chart.Fill(1, *h, "Jilovec_pevnost.dis", 1);
+  chart.Fill(kSrcLayer, *h, "Jilovec_pevnost.dis", 1);
   ParametricWindow parametric(*services);
   parametric.Open();
   DistributionFunctionWindow distribution(*services);

@@ -173,7 +173,7 @@ TEST_F(LanguageSwitch, EveryOpenWindowLeavesNoTextOfTheOtherLanguage) {
   Refusal e;
   const auto h = ReadHistogramFile(EXAMPLES_DIR "/Veltra/Histograms/Jilovec_pevnost.dis", e);
   ASSERT_TRUE(h);
-  all->chart->Fill(5, *h);
+  all->chart->Fill(kSrcReducedStrength, *h);
   QApplication::processEvents();
 
   auto* czech = all->main->findChild<QAction*>(u"Cestina"_s);

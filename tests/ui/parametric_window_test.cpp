@@ -262,7 +262,7 @@ TEST_F(ParametricWindowTest, TheMainWindowStoresTheHandedOverHistogramInTheChose
   dialogs.answer(mrNo);   // without saving a file
   window->close();
   EXPECT_TRUE(main.isEnabled());
-  const HistogramSlot* slot = main.project().slotForSource(2, 0);
+  const HistogramSlot* slot = main.project().slotForSource(kSrcWidth, 0);
   ASSERT_NE(slot, nullptr);
   EXPECT_EQ(slot->histogram, shown);
   EXPECT_EQ(binCount(slot->histogram), 32);

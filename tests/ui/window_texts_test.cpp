@@ -263,7 +263,8 @@ TEST_F(WindowTexts, NoWindowShowsCzechInEnglishNorAfterComposingItsTexts) {
   main->project().boltCount = "4";
   main->project().d1 = "22";
   main->project().d2 = "0";
-  for (int source : {5, 10, 11, 12, 13, 14}) {
+  for (Source source : {kSrcReducedStrength, kSrcBearingCapacity, kSrcBoltLength, kSrcBoltLoad,
+                        kSrcReliability, kSrcNewHistogram}) {
     all->chart->Fill(source, *h);
     QApplication::processEvents();
     EXPECT_EQ(czechTextsOf(*all->chart), "") << "source " << source;
@@ -273,10 +274,10 @@ TEST_F(WindowTexts, NoWindowShowsCzechInEnglishNorAfterComposingItsTexts) {
   ASSERT_TRUE(view);
   EXPECT_TRUE(view->chart()->title().contains(u"Strength of intact rock"_s))
       << view->chart()->title().toStdString();
-  all->chart->Fill(13, *h);
+  all->chart->Fill(kSrcReliability, *h);
   EXPECT_TRUE(view->chart()->title().contains(u"Reliability assessment ( Results_Veltra )"_s))
       << view->chart()->title().toStdString();
-  all->chart->Fill(10, *h);
+  all->chart->Fill(kSrcBearingCapacity, *h);
   EXPECT_TRUE(
       view->chart()->title().contains(u"Bearing capacity of 4 bolts ( diameters : d1 = 22mm, d2 = 0mm )"_s))
       << view->chart()->title().toStdString();
@@ -289,7 +290,7 @@ TEST_F(WindowTexts, NoWindowShowsCzechInEnglishNorAfterComposingItsTexts) {
 
   // Back in Czech the composed texts are Czech again.
   switchTo(Language::Czech);
-  all->chart->Fill(12, *h);
+  all->chart->Fill(kSrcBoltLoad, *h);
   EXPECT_TRUE(view->chart()->title().contains(u"Zatížení svorníků"_s))
       << view->chart()->title().toStdString();
   for (const WindowEntry& e : windowTable())
