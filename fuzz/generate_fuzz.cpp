@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (flags & 4) rq.limits = {true, finiteOr(in.real(), 0), finiteOr(in.real(), 20)};
 
   const ParametricResult r = GenerateParametric(rq, flags & 8 ? Language::English : Language::Czech);
-  if (r.refusal && r.refusal->text.empty()) fail(rq, r, "refusal without text");
+  if (r.refusal && r.refusal->text(Language::English).empty()) fail(rq, r, "refusal without text");
   if (r.fault && (r.fault->message < 101 || r.fault->message > 106)) fail(rq, r, "fault message");
   if (r.valid) {
     double sum = 0;
