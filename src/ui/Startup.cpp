@@ -32,7 +32,14 @@ VeltraWindows::~VeltraWindows() {
 
 std::unique_ptr<VeltraWindows> createWindows(Services& services) {
   auto w = std::make_unique<VeltraWindows>(services);
-  for (const WindowEntry& e : windowTable()) w->owned.emplace_back(e.create(services));
+  for (const WindowEntry& e : windowTable())
+    if (!e.onFirstOpen) w->owned.emplace_back(e.create(services));
+  services.windows.createOnFirstOpen = [all = w.get()](int number) {
+    const WindowEntry* e = findWindowEntry(number);
+    if (!e || e->find(all->services.windows)) return;
+    all->owned.emplace_back(e->create(all->services));
+    static_cast<Windows&>(*all) = all->services.windows;
+  };
   static_cast<Windows&>(*w) = services.windows;
   // The RMR window writes its description texts into the project's RMR tables when it is built.
   if (w->main) w->main->startClean();

@@ -19,7 +19,8 @@ struct VeltraWindows : Windows {
   ~VeltraWindows();
 };
 
-/// Creates every window for `services` in start-up order and records them in `services.windows`.
+/// Creates every window for `services` in start-up order and records them in `services.windows`;
+/// the rarely used ones (about, settings listing, colour, help information) are made when first opened.
 /// Shows nothing but the splash; the caller shows the main window.
 std::unique_ptr<VeltraWindows> createWindows(Services& services);
 

@@ -43,6 +43,13 @@ void forEachOtherWindow(const Windows& w, F f) {
       if (QWidget* window = e.find(w)) f(*window, e);
 }
 
+// The window of `member` (table row `number`), made now when it is made on first opening.
+template <typename W>
+W* opened(const Windows& w, W* Windows::*member, int number) {
+  if (!(w.*member) && w.createOnFirstOpen) w.createOnFirstOpen(number);
+  return w.*member;
+}
+
 void showOverMain(const Windows& w, QWidget* window) {
   w.setMainEnabled(false);
   window->show();
@@ -115,7 +122,7 @@ void Windows::selectAxis(bool index) const {
 }
 
 bool Windows::showHelpInfo() const {
-  if (!helpInfo) return false;
+  if (!opened(*this, &Windows::helpInfo, 11)) return false;
   setMainEnabled(false);
   helpInfo->show();
   helpInfo->raise();
@@ -135,11 +142,11 @@ void Windows::setMainEnabled(bool enabled) const {
 }
 
 void Windows::openAbout() const {
-  if (about) showOverMain(*this, about);
+  if (opened(*this, &Windows::about, 2)) showOverMain(*this, about);
 }
 
 bool Windows::openSettingsListing(const std::string& path) const {
-  if (!settingsListing || !settingsListing->loadFile(path)) return false;
+  if (!opened(*this, &Windows::settingsListing, 7) || !settingsListing->loadFile(path)) return false;
   settingsListing->show();
   settingsListing->raise();
   return true;
@@ -162,6 +169,10 @@ void Windows::applyTexts(Language lang) const {
 }
 
 void Windows::presetPlaces() const {
+  // A window made later would take its old stored place: make it now and place it.
+  if (createOnFirstOpen)
+    for (const WindowEntry& e : windowTable())
+      if (e.onFirstOpen && !e.find(*this)) createOnFirstOpen(e.number);
   forEachOtherWindow(*this, [](QWidget& w, const WindowEntry& e) { presetWindowPlace(w, *e.place); });
 }
 

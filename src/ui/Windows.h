@@ -56,6 +56,10 @@ struct Windows {
   SensitivityWindow* sensitivity = nullptr;
   DesignWindow* design = nullptr;
 
+  /// Makes window `number` of the window table that is made when first opened (start-up sets it;
+  /// none in tests that build their windows by hand).
+  std::function<void(int number)> createOnFirstOpen;
+
   /// The project of the main window, or null.
   ProjectState* project() const;
   /// The project model of the main window (its signals say what changed), or null.
@@ -113,7 +117,8 @@ struct Windows {
   // ---- every window at once
   /// The text sets in `lang` on every window but the main window, which sets its own.
   void applyTexts(Language lang) const;
-  /// The preset places of every window but the main window, which places itself.
+  /// The preset places of every window but the main window, which places itself (the windows made
+  /// when first opened are made for it).
   void presetPlaces() const;
   /// The main window's display options changed (row highlighting, axis labels, ...).
   void displayOptionsChanged() const;

@@ -11,6 +11,13 @@
 #include "ScriptedDialogs.h"
 #include "persistence/SettingsFile.h"
 #include "ui/Services.h"
+#include "ui/WindowTable.h"
+
+/// Makes the windows that are made when first opened, for tests that walk every window.
+inline void makeEveryWindow(const Windows& w) {
+  for (const WindowEntry& e : windowTable())
+    if (e.onFirstOpen && w.createOnFirstOpen) w.createOnFirstOpen(e.number);
+}
 
 /// Services over a settings file and a documents folder in a temporary folder, with scripted dialogs.
 class ServicesTest : public ::testing::Test {

@@ -164,6 +164,7 @@ class LanguageSwitch : public ServicesTest {};
 
 TEST_F(LanguageSwitch, EveryOpenWindowLeavesNoTextOfTheOtherLanguage) {
   const std::unique_ptr<VeltraWindows> all = createWindows(*services);
+  makeEveryWindow(services->windows);
   std::vector<QWidget*> windows;
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w->objectName().startsWith(u"Form"_s) && w->objectName() != u"Form10"_s) windows.push_back(w);

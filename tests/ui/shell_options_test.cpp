@@ -15,6 +15,7 @@
 #include "ui/AboutWindow.h"
 #include "ui/ChartWindow.h"
 #include "ui/ColourWindow.h"
+#include "ui/DesignWindow.h"
 #include "ui/DistributionFunctionWindow.h"
 #include "ui/FitTableWindow.h"
 #include "ui/HelpInfoWindow.h"
@@ -23,6 +24,7 @@
 #include "ui/RawDataWindow.h"
 #include "ui/RmrWindow.h"
 #include "ui/RockTypesWindow.h"
+#include "ui/SensitivityWindow.h"
 #include "ui/SettingsListingWindow.h"
 #include "ui/Startup.h"
 
@@ -224,17 +226,33 @@ TEST(StartUp, CreatesEveryWindowInOrder) {
   auto windows = createWindows(services);
   const Windows& w = services.windows;
   const QObject* all[] = {
-      w.main,   w.about, w.chart,    w.parametric,           w.rawData,      w.rockTypes, w.settingsListing,
-      w.colour, w.rmr,   w.helpInfo, w.distributionFunction, w.newHistogram, w.fitTable};
-  const char* names[] = {"Form1", "Form2", "Form3",  "Form4",  "Form5",  "Form6", "Form7",
-                         "Form8", "Form9", "Form11", "Form12", "Form13", "Form14"};
-  for (int i = 0; i < 13; ++i) {
+      w.main,         w.chart,    w.parametric,  w.rawData, w.rockTypes, w.rmr, w.distributionFunction,
+      w.newHistogram, w.fitTable, w.sensitivity, w.design};
+  const char* names[] = {"Form1",  "Form3",  "Form4",  "Form5",  "Form6", "Form9",
+                         "Form12", "Form13", "Form14", "Form15", "Form16"};
+  for (int i = 0; i < 11; ++i) {
     ASSERT_NE(all[i], nullptr) << names[i];
     EXPECT_EQ(all[i]->objectName().toStdString(), names[i]);
   }
-  EXPECT_FALSE(w.about->isVisible());
+  // The rarely used windows are made when first opened (the colour window, never opened, by the
+  // preset places).
+  EXPECT_EQ(w.about, nullptr);
+  EXPECT_EQ(w.helpInfo, nullptr);
+  EXPECT_EQ(w.settingsListing, nullptr);
+  EXPECT_EQ(w.colour, nullptr);
+  w.openAbout();
+  ASSERT_NE(w.about, nullptr);
+  EXPECT_EQ(w.about->objectName(), u"Form2"_s);
+  EXPECT_TRUE(w.about->isVisible());
   EXPECT_EQ(w.about->size(), QSize(340, 526));
+  ASSERT_TRUE(w.showHelpInfo());
+  EXPECT_EQ(w.helpInfo->objectName(), u"Form11"_s);
   EXPECT_EQ(w.helpInfo->size(), QSize(605, 205));
+  w.presetPlaces();
+  ASSERT_NE(w.colour, nullptr);
+  ASSERT_NE(w.settingsListing, nullptr);
+  EXPECT_EQ(w.colour->objectName(), u"Form8"_s);
+  EXPECT_EQ(w.settingsListing->objectName(), u"Form7"_s);
 }
 
 TEST(StartUp, SettingsFileBesideTheProgramWhenWritable) {
@@ -249,14 +267,16 @@ TEST(AboutWindow, VersionLineAndClosing) {
   SettingsFile settings((tmp.path() + u"/Veltra.INI"_s).toStdString());
   Services services{dialogs, settings, {}, "1.5.6.5", {}, {}};
   auto windows = createWindows(services);
-  AboutWindow& about = *windows->about;
+  ASSERT_EQ(services.windows.about, nullptr);  // made when first opened
+  windows->main->OVerziClick();
+  ASSERT_NE(services.windows.about, nullptr);
+  AboutWindow& about = *services.windows.about;
   auto* version = about.findChild<QLabel*>(u"Label2"_s);
   ASSERT_NE(version, nullptr);
   EXPECT_EQ(version->text().toStdString(), MessageText(62, Language::Czech) + " :  1.5.6.5");
   for (QLabel* l : about.findChildren<QLabel*>())
     EXPECT_LE(std::abs((l->x() - 5) - (335 - (l->x() + l->width()))), 1) << l->objectName().toStdString();
 
-  windows->main->OVerziClick();
   EXPECT_FALSE(windows->main->isEnabled());
   EXPECT_TRUE(about.isVisible());
   about.close();

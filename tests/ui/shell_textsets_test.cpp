@@ -118,6 +118,7 @@ TEST(TextSets, EveryRowFindsItsElementInAFreshWindow) {
   SettingsFile settings((tmp.path() + u"/Veltra.INI"_s).toStdString());
   Services services{dialogs, settings, {}, "1.5.6.5", {}, {}};
   auto windows = createWindows(services);
+  makeEveryWindow(services.windows);
   for (const WindowEntry& e : windowTable()) {
     if (!e.texts) continue;
     QWidget* window = e.find(services.windows);
@@ -211,10 +212,13 @@ TEST(FrameWindows, CaptionsFollowTheLanguage) {
   EXPECT_EQ(services.windows.parametric->windowTitle(), u"  VELTRA :   Parametrické rozdělení"_s);
   EXPECT_EQ(services.windows.fitTable->windowTitle(),
             u"  VELTRA : Tabulka vhodných histogramů s parametrickým rozdělením pravděpodobnosti"_s);
+  services.windows.openAbout();
+  ASSERT_NE(services.windows.about, nullptr);
   EXPECT_EQ(services.windows.about->windowTitle(), u"VELTRA "_s);
   windows->main->actAnglictina->trigger();
   EXPECT_EQ(services.windows.rawData->windowTitle(), u"  Veltra : Raw data"_s);
   EXPECT_EQ(services.windows.distributionFunction->windowTitle(),
             u"  VELTRA : Distribution function chart "_s);
+  ASSERT_TRUE(services.windows.showHelpInfo());  // made now, in the language in force
   EXPECT_EQ(services.windows.helpInfo->windowTitle(), u"  VELTRA :   Information "_s);
 }

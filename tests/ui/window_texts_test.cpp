@@ -217,6 +217,7 @@ class WindowTexts : public ServicesTest {
     ASSERT_NO_FATAL_FAILURE(ServicesTest::SetUp());
     copyExamples();
     all = createWindows(*services);
+    makeEveryWindow(services->windows);
     main = all->main;
     ASSERT_TRUE(main && all->chart);
   }
