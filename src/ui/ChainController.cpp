@@ -127,14 +127,18 @@ void ChainController::computeLayerCoefficient() {
   showReport(report);
 }
 
+bool ChainController::finishStep(const ChainReport& report, Source source, const Histogram& result) {
+  showReport(report);
+  if (!report.ok) return false;
+  showInChart(source, result);
+  model_.resultsReplaced();
+  return true;
+}
+
 bool ChainController::computeReducedStrength() {
   ProjectState& project = model_.state();
   const ChainReport report = runReducedStrength(project, readingOption().inputs);
-  showReport(report);
-  if (!report.ok) return false;
-  showInChart(kSrcReducedStrength, project.reducedStrength);
-  model_.resultsReplaced();
-  return true;
+  return finishStep(report, kSrcReducedStrength, project.reducedStrength);
 }
 
 bool ChainController::computeBoltLength() {
@@ -142,11 +146,7 @@ bool ChainController::computeBoltLength() {
   const ChainReport report = runWithProgress(boltLengthProgress_, [&](const LoopProgress& progress) {
     return runBoltLength(project, progress, 0, readingOption());
   });
-  showReport(report);
-  if (!report.ok) return false;
-  showInChart(kSrcBoltLength, project.boltLength);
-  model_.resultsReplaced();
-  return true;
+  return finishStep(report, kSrcBoltLength, project.boltLength);
 }
 
 bool ChainController::computeBoltLoad() {
@@ -154,11 +154,7 @@ bool ChainController::computeBoltLoad() {
   const ChainReport report = runWithProgress(boltLoadProgress_, [&](const LoopProgress& progress) {
     return runBoltLoad(project, progress, 0, readingOption());
   });
-  showReport(report);
-  if (!report.ok) return false;
-  showInChart(kSrcBoltLoad, project.boltLoad);
-  model_.resultsReplaced();
-  return true;
+  return finishStep(report, kSrcBoltLoad, project.boltLoad);
 }
 
 void ChainController::computeAll() {

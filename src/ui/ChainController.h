@@ -55,6 +55,9 @@ class ChainController : public QObject {
   void chartReliability();
 
   void showInChart(Source source, const Histogram& h);
+  /// Shows a step's messages; when it succeeded, its result in the chart window and the new results
+  /// to the model. True when it succeeded.
+  bool finishStep(const ChainReport& report, Source source, const Histogram& result);
   /// Runs a long loop with `bar` showing its progress; hidden again afterwards.
   ChainReport runWithProgress(QProgressBar* bar, const std::function<ChainReport(const LoopProgress&)>& run);
 
