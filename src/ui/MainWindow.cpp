@@ -202,15 +202,19 @@ QIcon drawIcon(const QString& name) {
 
 // A checkable menu item whose check mark is changed by its handler only: the click's own toggle is
 // undone before the handler runs, so the handler sees the state the user clicked on.
-QAction* optionAction(MainWindow* form, QMenu* menu, const QString& name, void (MainWindow::*handler)()) {
+QAction* optionAction(MainWindow* form, QMenu* menu, const QString& name) {
   auto* a = named<QAction>(form, name);
   a->setCheckable(true);
   menu->addAction(a);
-  QObject::connect(a, &QAction::triggered, form, [form, a, handler](bool checked) {
-    a->setChecked(!checked);
-    (form->*handler)();
-  });
   return a;
+}
+
+// Connects an option item to its handler, with the click's own toggle undone first.
+void onOptionClicked(MainWindow* form, QAction* a, std::function<void()> handler) {
+  QObject::connect(a, &QAction::triggered, form, [a, handler = std::move(handler)](bool checked) {
+    a->setChecked(!checked);
+    handler();
+  });
 }
 
 QAction* commandAction(MainWindow* form, const QString& name, const QKeySequence& shortcut = {}) {
@@ -365,14 +369,14 @@ void MainWindow::createActions() {
   actOVerzi = commandAction(this, u"Overzi1"_s, QKeySequence(u"F2"_s));
   actOProgramu = commandAction(this, u"Oprogramu1"_s, QKeySequence(u"F1"_s));
 
-  connect(actNovhist, &QAction::triggered, this, &MainWindow::NovhistClick);
+  connect(actNovhist, &QAction::triggered, this, &MainWindow::openNewHistogram);
   connect(actNovy, &QAction::triggered, this, &MainWindow::NovyClick);
-  connect(actKonec, &QAction::triggered, this, &MainWindow::KonecClick);
-  connect(actOtevriWord, &QAction::triggered, this, &MainWindow::OtevriWordClick);
-  connect(actUlozOkno, &QAction::triggered, this, &MainWindow::UlozOknoClick);
-  connect(actOAdresach, &QAction::triggered, this, &MainWindow::OAdresachClick);
-  connect(actOVerzi, &QAction::triggered, this, &MainWindow::OVerziClick);
-  connect(actOProgramu, &QAction::triggered, this, &MainWindow::OProgramuClick);
+  connect(actKonec, &QAction::triggered, this, &MainWindow::exitProgram);
+  connect(actOtevriWord, &QAction::triggered, this, &MainWindow::openWordProcessor);
+  connect(actUlozOkno, &QAction::triggered, this, &MainWindow::copyActiveWindow);
+  connect(actOAdresach, &QAction::triggered, this, &MainWindow::showFolders);
+  connect(actOVerzi, &QAction::triggered, this, &MainWindow::openAbout);
+  connect(actOProgramu, &QAction::triggered, this, &MainWindow::openHelp);
   connect(actNavrhKotveni, &QAction::triggered, this, [this] { services_.windows.openDesign(); });
 
   // Disabled until a project or an assessment exists; their parts enable them.
@@ -406,37 +410,38 @@ void MainWindow::createMenus() {
   nastaveni->addActions({actDefaultHodnoty, actTabdruhhor, actOtevriWord, actUlozOkno});
   nastaveni->addSeparator();
   QMenu* jazyk = named<QMenu>(nastaveni, u"Jazyk1"_s);
-  actCestina = optionAction(this, jazyk, u"Cestina"_s, &MainWindow::CestinaClick);
-  actAnglictina = optionAction(this, jazyk, u"Anglictina"_s, &MainWindow::AnglictinaClick);
+  actCestina = optionAction(this, jazyk, u"Cestina"_s);
+  actAnglictina = optionAction(this, jazyk, u"Anglictina"_s);
   nastaveni->addMenu(jazyk);
   QMenu* barZvy = named<QMenu>(nastaveni, u"BarZvy"_s);
-  actAno = optionAction(this, barZvy, u"Ano1"_s, &MainWindow::Ano1Click);
-  actNe = optionAction(this, barZvy, u"Ne1"_s, &MainWindow::Ne1Click);
+  actAno = optionAction(this, barZvy, u"Ano1"_s);
+  actNe = optionAction(this, barZvy, u"Ne1"_s);
   nastaveni->addMenu(barZvy);
   QMenu* help = named<QMenu>(nastaveni, u"Help1"_s);
-  actHTML = optionAction(this, help, u"HTML1"_s, &MainWindow::HTML1Click);
-  actWIN = optionAction(this, help, u"WIN1"_s, &MainWindow::WIN1Click);
+  actHTML = optionAction(this, help, u"HTML1"_s);
+  actWIN = optionAction(this, help, u"WIN1"_s);
   nastaveni->addMenu(help);
   QMenu* axis = named<QMenu>(nastaveni, u"BottomAxis"_s);
-  actIndex = optionAction(this, axis, u"Index1"_s, &MainWindow::Index1Click);
-  actNonIndex = optionAction(this, axis, u"NonIndex"_s, &MainWindow::NonIndexClick);
+  actIndex = optionAction(this, axis, u"Index1"_s);
+  actNonIndex = optionAction(this, axis, u"NonIndex"_s);
   nastaveni->addMenu(axis);
   nastaveni->addSeparator();
   nastaveni->addAction(actINIsoubor);
-  actVsechnyTesnosti = optionAction(this, nastaveni, u"VsechnyTesnosti"_s, &MainWindow::VsechnyTesnostiClick);
-  actPlotCom = optionAction(this, nastaveni, u"PlotCom"_s, &MainWindow::PlotComClick);
-  actPairUpperEdges = optionAction(this, nastaveni, u"PairUpperEdges"_s, &MainWindow::PairUpperEdgesClick);
-  actInputCentres = optionAction(this, nastaveni, u"InputCentres"_s, &MainWindow::InputCentresClick);
+  actVsechnyTesnosti = optionAction(this, nastaveni, u"VsechnyTesnosti"_s);
+  actPlotCom = optionAction(this, nastaveni, u"PlotCom"_s);
+  actPairUpperEdges = optionAction(this, nastaveni, u"PairUpperEdges"_s);
+  actInputCentres = optionAction(this, nastaveni, u"InputCentres"_s);
   nastaveni->addSeparator();
   QMenu* dateSep = named<QMenu>(nastaveni, u"DateSeparator1"_s);
-  actTecka1 = optionAction(this, dateSep, u"tecka1"_s, &MainWindow::tecka1Click);
-  actMinus1 = optionAction(this, dateSep, u"minus1"_s, &MainWindow::minus1Click);
-  actLomitko1 = optionAction(this, dateSep, u"lomitko1"_s, &MainWindow::lomitko1Click);
+  actTecka1 = optionAction(this, dateSep, u"tecka1"_s);
+  actMinus1 = optionAction(this, dateSep, u"minus1"_s);
+  actLomitko1 = optionAction(this, dateSep, u"lomitko1"_s);
   nastaveni->addMenu(dateSep);
   QMenu* timeSep = named<QMenu>(nastaveni, u"imeSeparator1"_s);
-  actTecka2 = optionAction(this, timeSep, u"tecka2"_s, &MainWindow::tecka2Click);
-  actDvojtecka1 = optionAction(this, timeSep, u"dvojtecka1"_s, &MainWindow::dvojtecka1Click);
+  actTecka2 = optionAction(this, timeSep, u"tecka2"_s);
+  actDvojtecka1 = optionAction(this, timeSep, u"dvojtecka1"_s);
   nastaveni->addMenu(timeSep);
+  connectOptionItems();
   bar->addMenu(nastaveni);
 
   QMenu* napoveda = named<QMenu>(bar, u"Napoveda1"_s);
@@ -545,7 +550,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 // ---------------------------------------------------------------- general commands
 
-void MainWindow::KonecClick() {
+void MainWindow::exitProgram() {
   if (!files_->askToSaveWork()) return;
   const Language lang = services_.language();
   const int answer = messageDialog(MessageText(1, lang), MessageText(10, lang), DlgKind::Confirmation,
@@ -555,7 +560,7 @@ void MainWindow::KonecClick() {
   close();
 }
 
-void MainWindow::OAdresachClick() {
+void MainWindow::showFolders() {
   const Language lang = services_.language();
   const AppFolders& f = services_.folders;
   const std::string text = "\t" + MessageFormat(5, lang,
@@ -564,13 +569,13 @@ void MainWindow::OAdresachClick() {
   infoDialog(lang, text);
 }
 
-void MainWindow::OVerziClick() { services_.windows.openAbout(); }
+void MainWindow::openAbout() { services_.windows.openAbout(); }
 
-void MainWindow::NovhistClick() {
+void MainWindow::openNewHistogram() {
   services_.windows.openNewHistogramWindow();  // it disables this window until it closes
 }
 
-void MainWindow::OProgramuClick() {
+void MainWindow::openHelp() {
   const Language lang = services_.language();
   if (services_.options.helpHtml) {
     openHelpFile("Veltra.htm");
@@ -612,7 +617,7 @@ void MainWindow::openHelpFile(const std::string& fileName) {
     errorDialog(lang, MessageText(7, lang) + "\r\n\r\n" + full.toStdString());
 }
 
-void MainWindow::OtevriWordClick() {
+void MainWindow::openWordProcessor() {
   const Language lang = services_.language();
   struct Candidate {
     const char16_t* program;
@@ -630,7 +635,7 @@ void MainWindow::OtevriWordClick() {
   infoDialog(lang, runtimeText(RuntimeText::NoWordProcessor, lang));
 }
 
-void MainWindow::UlozOknoClick() {
+void MainWindow::copyActiveWindow() {
   QWidget* w = QApplication::activeWindow();
   if (!w) w = this;
   QGuiApplication::clipboard()->setPixmap(w->grab());
@@ -679,73 +684,49 @@ void MainWindow::languageSwitched() {
   files_->markWorkSaved(inputsSaved, resultsSaved);
 }
 
-void MainWindow::CestinaClick() {
-  if (!takeCheck(actCestina, actAnglictina)) return;
-  languageSwitched();
+void MainWindow::connectOptionItems() {
+  using E = OptionEffect;
+  const auto pair = [this](QAction* first, QAction* second, E effect) {
+    onOptionClicked(this, first, [=, this] { pairItemClicked(first, second, effect); });
+    onOptionClicked(this, second, [=, this] { pairItemClicked(second, first, effect); });
+  };
+  pair(actCestina, actAnglictina, E::Language);
+  pair(actAno, actNe, E::Display);
+  pair(actHTML, actWIN, E::Options);
+  pair(actIndex, actNonIndex, E::Axis);
+  // A stored check mark only: clicking the item leaves it as it is.
+  onOptionClicked(this, actVsechnyTesnosti, [] {});
+  onOptionClicked(this, actPlotCom, [this] { toggleItemClicked(actPlotCom, E::Display); });
+  // The reading options take effect at the next step of the chain; results made already stay.
+  onOptionClicked(this, actPairUpperEdges, [this] { toggleItemClicked(actPairUpperEdges, E::Options); });
+  onOptionClicked(this, actInputCentres, [this] { toggleItemClicked(actInputCentres, E::Options); });
+  for (auto [item, sep] : {std::pair{actTecka1, '.'}, {actMinus1, '-'}, {actLomitko1, '/'}})
+    onOptionClicked(this, item, [this, sep] { dateSeparatorClicked(sep); });
+  for (auto [item, sep] : {std::pair{actTecka2, '.'}, {actDvojtecka1, ':'}})
+    onOptionClicked(this, item, [this, sep] { timeSeparatorClicked(sep); });
 }
 
-void MainWindow::AnglictinaClick() {
-  if (!takeCheck(actAnglictina, actCestina)) return;
-  languageSwitched();
+void MainWindow::pairItemClicked(QAction* clicked, QAction* partner, OptionEffect effect) {
+  if (!takeCheck(clicked, partner)) return;
+  optionChanged(effect);
 }
 
-void MainWindow::HTML1Click() {
-  if (!takeCheck(actHTML, actWIN)) return;
+void MainWindow::toggleItemClicked(QAction* item, OptionEffect effect) {
+  item->setChecked(!item->isChecked());
+  optionChanged(effect);
+}
+
+void MainWindow::optionChanged(OptionEffect effect) {
+  if (effect == OptionEffect::Language) {
+    languageSwitched();
+    return;
+  }
   syncOptionsFromMenu();
-}
-
-void MainWindow::WIN1Click() {
-  if (!takeCheck(actWIN, actHTML)) return;
-  syncOptionsFromMenu();
-}
-
-void MainWindow::Ano1Click() {
-  if (!takeCheck(actAno, actNe)) return;
-  syncOptionsFromMenu();
-  emit displayOptionsChanged();
-}
-
-void MainWindow::Ne1Click() {
-  if (!takeCheck(actNe, actAno)) return;
-  syncOptionsFromMenu();
-  emit displayOptionsChanged();
+  if (effect == OptionEffect::Axis) setAxisSelectors();
+  if (effect != OptionEffect::Options) emit displayOptionsChanged();
 }
 
 void MainWindow::setAxisSelectors() { services_.windows.selectAxis(services_.options.axisIndex); }
-
-void MainWindow::Index1Click() {
-  if (!takeCheck(actIndex, actNonIndex)) return;
-  syncOptionsFromMenu();
-  setAxisSelectors();
-  emit displayOptionsChanged();
-}
-
-void MainWindow::NonIndexClick() {
-  if (!takeCheck(actNonIndex, actIndex)) return;
-  syncOptionsFromMenu();
-  setAxisSelectors();
-  emit displayOptionsChanged();
-}
-
-void MainWindow::PlotComClick() {
-  actPlotCom->setChecked(!actPlotCom->isChecked());
-  syncOptionsFromMenu();
-  emit displayOptionsChanged();
-}
-
-// A stored check mark only: clicking the item leaves it as it is.
-void MainWindow::VsechnyTesnostiClick() {}
-
-// The reading options take effect at the next step of the chain; results made already stay.
-void MainWindow::PairUpperEdgesClick() {
-  actPairUpperEdges->setChecked(!actPairUpperEdges->isChecked());
-  syncOptionsFromMenu();
-}
-
-void MainWindow::InputCentresClick() {
-  actInputCentres->setChecked(!actInputCentres->isChecked());
-  syncOptionsFromMenu();
-}
 
 void MainWindow::checkDateSeparator(char sep) {
   QAction* items[] = {actTecka1, actMinus1, actLomitko1};
@@ -765,24 +746,13 @@ void MainWindow::checkTimeSeparator(char sep) {
   clockPanel_->setText(clockText());
 }
 
-void MainWindow::tecka1Click() {
-  checkDateSeparator('.');
+void MainWindow::dateSeparatorClicked(char sep) {
+  checkDateSeparator(sep);
   emit displayOptionsChanged();
 }
-void MainWindow::minus1Click() {
-  checkDateSeparator('-');
-  emit displayOptionsChanged();
-}
-void MainWindow::lomitko1Click() {
-  checkDateSeparator('/');
-  emit displayOptionsChanged();
-}
-void MainWindow::tecka2Click() {
-  checkTimeSeparator('.');
-  emit displayOptionsChanged();
-}
-void MainWindow::dvojtecka1Click() {
-  checkTimeSeparator(':');
+
+void MainWindow::timeSeparatorClicked(char sep) {
+  checkTimeSeparator(sep);
   emit displayOptionsChanged();
 }
 

@@ -11,7 +11,6 @@
 #include "project/ProjectState.h"
 #include "reliability/Assessment.h"
 #include "reliability/PressureLoop.h"
-#include "rmr/RmrTables.h"
 #include "shell/ChainMessages.h"
 #include "shell/Language.h"
 #include "ui/ProjectModel.h"
@@ -50,10 +49,9 @@ std::string mainWindowCaption(Language language, const std::string& programVersi
 ///
 /// Commands shared by a menu item and a toolbar button are one QAction each (objectName = the menu
 /// item's name, e.g. "Novy1"); the toolbar button showing it is a QToolButton named after the
-/// button ("Novy"). Enabling or disabling the action does both at once. The input area and the file
-/// commands, built in their own files, connect their handlers to these actions, e.g.
-///   connect(actDefaultHodnoty, &QAction::triggered, this, &MainWindow::DefaultHodnotyClick);
-/// Handlers are plain members; tests call them directly or trigger the actions.
+/// button ("Novy"). Enabling or disabling the action does both at once. The parts of the window
+/// (input area, chain, project files) connect their own handlers to these actions. Every handler is
+/// private: tests trigger the actions or click the controls, as a user does.
 /// What the input area shows of the project: selection, current slot and the created histogram.
 struct InputAreaView {
   int selectedLayerRow = 0;
@@ -81,9 +79,8 @@ class MainWindow : public QMainWindow {
   // ---- menus, toolbar, status bar, general commands
 
   // Commands (menu item + toolbar button). Connected here: Konec, OtevriWord, UlozOkno, OAdresach,
-  // OVerzi, OProgramu, Novhist (shows the new-histogram window), Novy (NovyClick of the input area).
-  // The file commands connect the others (MainWindowFiles.cpp): actOtevrit, actSaveTabHorn, actOpenVysl,
-  // actSaveVysl, actDefaultHodnoty, actTabdruhhor, actINIsoubor (menu only).
+  // OVerzi, OProgramu, Novhist, DefaultHodnoty, tabdruhhor and INIsoubor (menu only); Novy by the
+  // input area; the file and report commands by ProjectFiles; SpocitatVse by ChainController.
   QAction* actNovhist = nullptr;
   QAction* actNovy = nullptr;
   QAction* actOtevrit = nullptr;
@@ -122,62 +119,15 @@ class MainWindow : public QMainWindow {
   QAction* actTecka2 = nullptr;          // time "."
   QAction* actDvojtecka1 = nullptr;      // time ":"
 
-  /// Exit with confirmation (message 10); any answer but No closes the window.
-  void KonecClick();
-  /// Information dialog with the working folders (message 5).
-  void OAdresachClick();
-  /// Shows the about window and disables this one until it closes.
-  void OVerziClick();
-  /// Opens the help in the chosen format (HTML or WIN) from the start folder.
-  void OProgramuClick();
-  /// Starts the desktop word processor with a new document, or says that none is installed.
-  void OtevriWordClick();
-  /// Copies the image of the active window to the clipboard.
-  void UlozOknoClick();
-  /// Shows the new-histogram window.
-  void NovhistClick();
-
-  // Radio pairs: clicking the checked item does nothing, the other one takes the check mark.
-  void CestinaClick();
-  void AnglictinaClick();
-  void HTML1Click();
-  void WIN1Click();
-  void Ano1Click();
-  void Ne1Click();
-  void Index1Click();
-  void NonIndexClick();
-  void PlotComClick();
-  void VsechnyTesnostiClick();
-  void PairUpperEdgesClick();
-  void InputCentresClick();
-  void tecka1Click();
-  void minus1Click();
-  void lomitko1Click();
-  void tecka2Click();
-  void dvojtecka1Click();
-
   /// How the chain reads its inputs, as chosen in the settings menu.
   ChainReading chainReadingOption() const;
 
-  /// Puts the texts of every window of the window table into the language in force.
-  void applyAllTexts();
-  /// The results name still at its default and the splash lines take the language in force; a name
-  /// the user typed stays.
-  void defaultsFollowLanguage();
-  /// After the language menu changed the language: every window's texts and the defaults follow it.
-  void languageSwitched();
-  /// Reads position, display options, colours, separators and rock types (at creation).
-  void readMainSettings();
-  /// Writes what readMainSettings reads (when the window closes).
-  void writeMainSettings();
   /// Gives the four bolt edits the edit colour.
   void applyEditColour();
 
   /// The stored flag "the help viewer information may still be offered".
   bool helpViewerOffer() const { return helpViewerOffer_; }
   void setHelpViewerOffer(bool offer) { helpViewerOffer_ = offer; }
-  /// Opens `fileName` (relative to the start folder) with the desktop's default application.
-  void openHelpFile(const std::string& fileName);
   /// The user says the legacy help viewer is there: no more information on it, and the help opens
   /// in it from the start folder.
   void helpViewerConfirmed();
@@ -280,24 +230,10 @@ class MainWindow : public QMainWindow {
   const AssessmentResult& assessment() const;
 
   // ---- project and results files
-  /// Connects the file commands to their actions; called by the constructor.
-  void setupFiles();
   /// Open and save of project and results, the report and the unsaved work.
   ProjectFiles& files() { return *files_; }
-  /// Preset values (`DefaultHodnoty`).
-  void DefaultHodnotyClick();
-  /// Settings file listing (`INIsoubor1`).
-  void INIsoubor1Click();
-  /// Opens the rock type window (`tabdruhhor`).
-  void tabdruhhorClick();
-  /// Reads N and the rock types from the settings into the offer list (main window creation).
-  void readRockTypeSettings();
-  /// Writes N and the lines of the rock type window to the settings (main window closing).
-  void writeRockTypeSettings();
   /// The rock type count N kept with the offer list.
   int& rockTypeCount() { return rockTypeCount_; }
-  /// The tables and labels of the RMR window as stored in project and results files.
-  RmrTables& rmrTables() { return rmrTables_; }
   /// Full path of the project file last saved or opened; empty before.
   const std::string& currentProjectFile() const { return model_.projectFile(); }
   /// The results file last opened or saved since the project was opened or begun; empty when none.
@@ -315,6 +251,59 @@ class MainWindow : public QMainWindow {
   InputAreaView view_;
 
   // ---- frame members
+  // General commands (menu item and toolbar button).
+  /// Exit with confirmation (message 10); any answer but No closes the window.
+  void exitProgram();
+  /// Information dialog with the working folders (message 5).
+  void showFolders();
+  /// Shows the about window, which disables this one until it closes.
+  void openAbout();
+  /// Shows the new-histogram window.
+  void openNewHistogram();
+  /// Opens the help in the chosen format (HTML or WIN) from the start folder.
+  void openHelp();
+  /// Opens `fileName` (relative to the start folder) with the desktop's default application.
+  void openHelpFile(const std::string& fileName);
+  /// Starts the desktop word processor with a new document, or says that none is installed.
+  void openWordProcessor();
+  /// Copies the image of the active window to the clipboard.
+  void copyActiveWindow();
+  /// Preset values of every window (`DefaultHodnoty`).
+  void presetValues();
+  /// Settings file listing (`INIsoubor1`).
+  void showSettingsListing();
+
+  // Display options of the settings menu.
+  /// What follows a changed option: the options only, the windows' display, the chart axis selectors,
+  /// or the language and every text.
+  enum class OptionEffect { Options, Display, Axis, Language };
+  /// Radio pair: clicking the checked item does nothing, the other one takes the check mark.
+  void pairItemClicked(QAction* clicked, QAction* partner, OptionEffect effect);
+  /// Single check mark: the click turns it over.
+  void toggleItemClicked(QAction* item, OptionEffect effect);
+  void optionChanged(OptionEffect effect);
+  void connectOptionItems();
+  void dateSeparatorClicked(char sep);
+  void timeSeparatorClicked(char sep);
+  /// Puts the texts of every window of the window table into the language in force.
+  void applyAllTexts();
+  /// The results name still at its default and the splash lines take the language in force; a name
+  /// the user typed stays.
+  void defaultsFollowLanguage();
+  /// After the language menu changed the language: every window's texts and the defaults follow it.
+  void languageSwitched();
+  /// Reads position, display options, colours, separators and rock types (at creation).
+  void readMainSettings();
+  /// Writes what readMainSettings reads (when the window closes).
+  void writeMainSettings();
+
+  /// Makes the project files part and connects the settings commands; called by the constructor.
+  void setupFiles();
+  /// Reads N and the rock types from the settings into the offer list (main window creation).
+  void readRockTypeSettings();
+  /// Writes N and the lines of the rock type window to the settings (main window closing).
+  void writeRockTypeSettings();
+
   void createActions();
   void createMenus();
   void createToolBar();
@@ -410,7 +399,6 @@ class MainWindow : public QMainWindow {
 
   // ---- file members
   int rockTypeCount_ = 0;
-  RmrTables rmrTables_;
   ProjectFiles* files_ = nullptr;
 
  public:

@@ -54,10 +54,10 @@ bool confirm(Language lang, const std::string& text) { return confirmDialog(lang
 
 void MainWindow::setupFiles() {
   files_ = new ProjectFiles(
-      services_, model_, *chain_, rmrTables_, view_, [this] { hideFloatingControls(); }, this);
-  connect(actDefaultHodnoty, &QAction::triggered, this, &MainWindow::DefaultHodnotyClick);
-  connect(actTabdruhhor, &QAction::triggered, this, &MainWindow::tabdruhhorClick);
-  connect(actINIsoubor, &QAction::triggered, this, &MainWindow::INIsoubor1Click);
+      services_, model_, *chain_, view_, [this] { hideFloatingControls(); }, this);
+  connect(actDefaultHodnoty, &QAction::triggered, this, &MainWindow::presetValues);
+  connect(actTabdruhhor, &QAction::triggered, this, [this] { services_.windows.openRockTypes(); });
+  connect(actINIsoubor, &QAction::triggered, this, &MainWindow::showSettingsListing);
 }
 
 void MainWindow::readRockTypeSettings() {
@@ -73,11 +73,9 @@ void MainWindow::writeRockTypeSettings() {
   ::writeRockTypeSettings(services_.settings, rockTypeCount_, lines);
 }
 
-void MainWindow::tabdruhhorClick() { services_.windows.openRockTypes(); }
-
 // ---------------------------------------------------------------- settings listing
 
-void MainWindow::INIsoubor1Click() {
+void MainWindow::showSettingsListing() {
   const Language lang = services_.language();
   // The listing shows the file the settings object really uses.
   const std::string& path = services_.settings.path();
@@ -88,7 +86,7 @@ void MainWindow::INIsoubor1Click() {
 
 // ---------------------------------------------------------------- preset values
 
-void MainWindow::DefaultHodnotyClick() {
+void MainWindow::presetValues() {
   const Language lang = services_.language();
   if (!confirm(lang, MessageText(152, lang) + "\r\n")) return;
 
@@ -117,7 +115,7 @@ void MainWindow::DefaultHodnotyClick() {
   // Separators and their formats, then the language.
   checkDateSeparator('.');
   checkTimeSeparator(':');
-  AnglictinaClick();
+  pairItemClicked(actAnglictina, actCestina, OptionEffect::Language);
 
   show();
   actAno->setChecked(true);

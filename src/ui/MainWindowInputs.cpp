@@ -726,8 +726,8 @@ void MainWindow::NovyClick() {
   project_.bStarText.clear();
   project_.twoBStarText.clear();
   model_.inputsReplaced();
-  rmrTables_.clearRatings();  // a new project also clears the RMR tables
-  services_.windows.rmrTablesReplaced();
+  model_.rmrTables().clearRatings();  // a new project also clears the RMR tables
+  model_.rmrTablesReplaced();
   model_.setFiles({}, {});  // a new project has no files yet
   files_->markWorkSaved(true, true);
 }

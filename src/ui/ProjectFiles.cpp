@@ -118,14 +118,13 @@ std::string shortDate(char sep) {
 }  // namespace
 
 ProjectFiles::ProjectFiles(Services& services, ProjectModel& model, ChainController& chain,
-                           RmrTables& rmrTables, InputAreaView& view,
-                           std::function<void()> closeFloatingControls, QWidget* window)
+                           InputAreaView& view, std::function<void()> closeFloatingControls, QWidget* window)
     : QObject(window),
       services_(services),
       model_(model),
       project_(model.state()),
       chain_(chain),
-      rmrTables_(rmrTables),
+      rmrTables_(model.rmrTables()),
       view_(view),
       closeFloatingControls_(std::move(closeFloatingControls)),
       window_(window) {
@@ -280,7 +279,7 @@ void ProjectFiles::openProject() {
   showOpenReport(report, path);
   if (data->hasRmr) setActionEnabled("SaveTabHorn1", true);
   model_.setFiles(path, {});
-  services_.windows.rmrTablesReplaced();
+  model_.rmrTablesReplaced();
   markWorkSaved(true, true);
 }
 
@@ -344,7 +343,7 @@ void ProjectFiles::openResults() {
   for (int i = 0; i < 5; ++i) resultButton(i)->setEnabled(data->buttons[i]);
   setActionEnabled("SaveVysl1", true);
   setActionEnabled("SaveTabHorn1", true);
-  services_.windows.rmrTablesReplaced();
+  model_.rmrTablesReplaced();
   model_.setFiles({}, path);  // the results stand for themselves
   chain_.runAssessment();
   markWorkSaved(true, true);

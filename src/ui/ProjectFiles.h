@@ -25,8 +25,8 @@ class ProjectFiles : public QObject {
   /// Finds the actions and the result chart buttons in `window` by their names and connects the actions.
   /// `view` is what the input area shows of the project; `closeFloatingControls` closes the editors
   /// over the layer table before a file replaces the project.
-  ProjectFiles(Services& services, ProjectModel& model, ChainController& chain, RmrTables& rmrTables,
-               InputAreaView& view, std::function<void()> closeFloatingControls, QWidget* window);
+  ProjectFiles(Services& services, ProjectModel& model, ChainController& chain, InputAreaView& view,
+               std::function<void()> closeFloatingControls, QWidget* window);
 
   /// Save project (`SaveTabHorn`, Ctrl+S) and save results (`SaveVysl`); also offered by the
   /// unsaved-work question.

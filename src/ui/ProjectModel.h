@@ -4,10 +4,11 @@
 #include <string>
 
 #include "project/ProjectState.h"
+#include "rmr/RmrTables.h"
 
-/// The project the windows share: owns the `ProjectState` and announces what changed of it. Code that
-/// writes `state()` itself says what it changed (`inputsReplaced`, `resultsReplaced`, ...); the windows
-/// follow the signals instead of being told by hand.
+/// The project the windows share: owns the `ProjectState` and the RMR tables and announces what changed of
+/// it. Code that writes `state()` itself says what it changed (`inputsReplaced`, `resultsReplaced`, ...); the
+/// windows follow the signals instead of being told by hand.
 class ProjectModel : public QObject {
   Q_OBJECT
  public:
@@ -16,11 +17,17 @@ class ProjectModel : public QObject {
   ProjectState& state() { return state_; }
   const ProjectState& state() const { return state_; }
 
+  /// The tables and labels of the RMR window as stored in project and results files.
+  RmrTables& rmrTables() { return rmrTables_; }
+  const RmrTables& rmrTables() const { return rmrTables_; }
+
   /// The inputs were written by someone other than the input area's own controls (a file read, a new
   /// project, a chain step, another window): the input area shows them again.
   void inputsReplaced() { emit inputsChanged(); }
   /// The results or their done flags changed.
   void resultsReplaced() { emit resultsChanged(); }
+  /// The RMR tables were replaced (new project, project or results file read).
+  void rmrTablesReplaced() { emit rmrTablesChanged(); }
   /// Clears the done flags from `from` onwards (see ProjectState::invalidate).
   void invalidate(InvalidateFrom from);
   /// n, d1 and ds [mm] of a designed bolt pattern become the bolt inputs; the bearing capacity and
@@ -43,9 +50,12 @@ class ProjectModel : public QObject {
   void patternChanged();
   /// The file names or the saved state of the work changed.
   void fileStateChanged();
+  /// The RMR tables were replaced as a whole.
+  void rmrTablesChanged();
 
  private:
   ProjectState state_;
+  RmrTables rmrTables_;
   std::string projectFile_;
   std::string resultsFile_;
 };

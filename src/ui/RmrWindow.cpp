@@ -81,10 +81,12 @@ RmrWindow::RmrWindow(Services& services, QWidget* parent) : SimpleWindow(service
   applyOwnTexts();
   filling_ = false;
   showTables();
+  if (ProjectModel* project = services_.windows.projectModel())
+    connect(project, &ProjectModel::rmrTablesChanged, this, &RmrWindow::showTables);
 }
 
 RmrTables& RmrWindow::model() {
-  if (RmrTables* t = services_.windows.rmrTables()) return *t;
+  if (ProjectModel* project = services_.windows.projectModel()) return project->rmrTables();
   static RmrTables alone;  // a window built without a main window (never in the program)
   return alone;
 }

@@ -40,8 +40,8 @@ class RmrWindow : public SimpleWindow {
   /// Closes the window (`ExitProgram`).
   void ExitProgramClick();
 
-  /// The main window's RMR tables were replaced (new project, project or results file): the grids
-  /// and labels show them, no class is set and the chart button is disabled.
+  /// The project's RMR tables were replaced (new project, project or results file): the grids and
+  /// labels show them, no class is set and the chart button is disabled. Follows the model.
   void showTables();
 
   /// Class number 1 to 5, 0 while no RMR histogram exists.

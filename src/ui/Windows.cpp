@@ -1,5 +1,6 @@
 #include "ui/Windows.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QSignalBlocker>
 #include <QUrl>
@@ -201,11 +202,8 @@ void Windows::applyPresetValues() const {
 }
 
 void Windows::setAxisLabels(bool index) const {
-  if (!main) return;
-  if (index)
-    main->Index1Click();
-  else
-    main->NonIndexClick();
+  // As if the user clicked the menu item.
+  if (main) (index ? main->actIndex : main->actNonIndex)->trigger();
 }
 
 void Windows::redrawChart() const {
@@ -217,17 +215,11 @@ void Windows::focusChartValueField() const {
 }
 
 void Windows::openWordDocument() const {
-  if (main) main->OtevriWordClick();
+  if (main) main->actOtevriWord->trigger();
 }
 
 void Windows::showDistributionFunction(const Histogram& h, const std::string& name) const {
   if (distributionFunction) distributionFunction->Fill(h, name);
-}
-
-RmrTables* Windows::rmrTables() const { return main ? &main->rmrTables() : nullptr; }
-
-void Windows::rmrTablesReplaced() const {
-  if (rmr) rmr->showTables();
 }
 
 void Windows::showInChart(Source source, const Histogram& h) const {

@@ -13,7 +13,6 @@ struct FitResult;
 struct Histogram;
 struct ProjectState;
 class ProjectModel;
-struct RmrTables;
 class QObject;
 class QWidget;
 class MainWindow;
@@ -143,11 +142,6 @@ struct Windows {
   void showDistributionFunction(const Histogram& h, const std::string& name) const;
 
   // ---- RMR window and new-histogram window
-  /// The RMR tables kept with the project (stored in project and results files), or null.
-  RmrTables* rmrTables() const;
-  /// The main window replaced the RMR tables (new project, project or results file read): the RMR
-  /// window shows them.
-  void rmrTablesReplaced() const;
   /// Shows `h` in the chart window as source `source` (a save from there renames the slot).
   void showInChart(Source source, const Histogram& h) const;
   /// Opens the RMR window and the new-histogram window.

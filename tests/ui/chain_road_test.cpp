@@ -325,7 +325,7 @@ TEST_F(ChainRoad, TheReadingNoteFollowsTheLanguage) {
   for (const char* step : {"BBRedPev", "BBDelSvor", "BBZatSv", "BBFunSpoj"}) press(step);
   auto* label = in3<QLabel>("LabInputReading");
   ASSERT_FALSE(label->isHidden());
-  main->AnglictinaClick();
+  main->actAnglictina->trigger();
   QApplication::processEvents();
   EXPECT_EQ(label->text(), u"Input bins read as points at their centres (earlier versions)"_s);
   EXPECT_FALSE(label->isHidden());
@@ -335,7 +335,7 @@ TEST_F(ChainRoad, TheReadingNoteFollowsTheLanguage) {
     QApplication::processEvents();
     EXPECT_TRUE(chart->grab().save(QString::fromUtf8(folder) + u"/assessment_reading_en.png"_s));
   }
-  main->CestinaClick();
+  main->actCestina->trigger();
   QApplication::processEvents();
   EXPECT_EQ(label->text(), u"Intervaly vstupů čteny jako body ve svých středech (dřívější verze)"_s);
 }

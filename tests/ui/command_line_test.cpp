@@ -71,7 +71,7 @@ TEST_F(CommandLine, AHistogramIsShownInTheChartWindowUnderItsFileName) {
   // Already a file: nothing to save; the project is not touched.
   EXPECT_FALSE(chart->findChild<QPushButton*>(u"SaveGraf"_s)->isEnabled());
   EXPECT_EQ(main->project(), before);
-  main->AnglictinaClick();
+  main->actAnglictina->trigger();
   EXPECT_EQ(chart->windowTitle(), u"   VELTRA :   histogram chart : K_konvergence.dis"_s);
 }
 

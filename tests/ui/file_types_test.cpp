@@ -64,7 +64,9 @@ TEST_F(FileTypes, NamesDecideAndTheFirstBytesIdentifyFilesWithoutTheirExtension)
       // the header alone
       {copy(project, u"projekt"_s), u"application/x-veltra-project"_s},
       {copy(results, u"vysledky"_s), u"application/x-veltra-results"_s},
-      {put(u"lf-projekt"_s, "POPIS DAT\n  Soubor vytvo\xf8en ve verzi :  1.5.6.5\n"),
+      {put(u"lf-projekt"_s,
+           "POPIS DAT\n  Soubor vytvo\xf8"
+           "en ve verzi :  1.5.6.5\n"),
        u"application/x-veltra-project"_s},
       // a project of an old version begins with its results name: its extension still names it
       {put(u"stary.hor"_s, "Chodba K12\r\nSirka_chodby.dis\r\n1\r\n"), u"application/x-veltra-project"_s},

@@ -49,9 +49,9 @@ TEST_F(ProjectFiles, OpeningTheExampleFillsTheInputAreaAndReadsEveryHistogram) {
 
 TEST_F(ProjectFiles, SavedProjectReadsBackToTheSameInputs) {
   openProject(projects("Chodba_K12_kombinovana.hor"));
-  main->rmrTables().tables[0].cell(1, 1) = "2/  75% - 90%";
-  main->rmrTables().tables[0].cell(1, 2) = "17";
-  main->rmrTables().rockClass = "III";
+  main->model().rmrTables().tables[0].cell(1, 1) = "2/  75% - 90%";
+  main->model().rmrTables().tables[0].cell(1, 2) = "17";
+  main->model().rmrTables().rockClass = "III";
   dialogs.answerFile(projects("Kopie.hor"));
   main->files().saveProject();
   for (const auto& a : dialogs.asked) ADD_FAILURE() << "unexpected dialog: " << a.text;
@@ -69,7 +69,7 @@ TEST_F(ProjectFiles, SavedProjectReadsBackToTheSameInputs) {
   EXPECT_EQ(saved, expected);
 
   const ProjectState before = main->project();
-  const RmrTables rmrBefore = main->rmrTables();
+  const RmrTables rmrBefore = main->model().rmrTables();
   restart();
   openProject(projects("Kopie.hor"));
   const ProjectState& after = main->project();
@@ -81,7 +81,7 @@ TEST_F(ProjectFiles, SavedProjectReadsBackToTheSameInputs) {
   EXPECT_EQ(after.boltCount, before.boltCount);
   EXPECT_TRUE(after.combinedSupport);
   EXPECT_TRUE(get<QCheckBox>("ChBKombVyzt")->isChecked());
-  EXPECT_EQ(main->rmrTables(), rmrBefore);
+  EXPECT_EQ(main->model().rmrTables(), rmrBefore);
 }
 
 // A chosen name with dots of its own still gets the file type's extension, so the open dialogs list it.
@@ -200,9 +200,9 @@ TEST_F(ProjectFiles, HistogramsMadeInMemoryAreOfferedForSavingOrLeaveTheProject)
 
 TEST_F(ProjectFiles, ADamagedProjectIsRefusedAndTheOpenProjectStaysAsItWas) {
   openProject(projects("Chodba_K12.hor"));
-  main->rmrTables().tables[0].cell(1, 2) = "20";
+  main->model().rmrTables().tables[0].cell(1, 2) = "20";
   const ProjectState before = main->project();
-  const RmrTables rmrBefore = main->rmrTables();
+  const RmrTables rmrBefore = main->model().rmrTables();
   std::string damaged = bytesOf(projects("Chodba_K12.hor"));
   damaged.replace(damaged.find("\r\n4\r\n"), 5, "\r\nx\r\n");
   put(projects("Poskozeny.hor"), damaged);
@@ -221,14 +221,14 @@ TEST_F(ProjectFiles, ADamagedProjectIsRefusedAndTheOpenProjectStaysAsItWas) {
     EXPECT_EQ(main->project().k.name, before.k.name);
     EXPECT_EQ(main->project().layers[0].histogram, before.layers[0].histogram);
     EXPECT_EQ(main->project().resultsName, before.resultsName);
-    EXPECT_EQ(main->rmrTables(), rmrBefore);
+    EXPECT_EQ(main->model().rmrTables(), rmrBefore);
     EXPECT_EQ(main->currentProjectFile(), projects("Chodba_K12.hor"));
   }
   // Cancelling the dialog changes nothing either.
   dialogs.answer(mrNo);
   dialogs.answerFile(std::nullopt);
   main->actOtevrit->trigger();
-  EXPECT_EQ(main->rmrTables(), rmrBefore);
+  EXPECT_EQ(main->model().rmrTables(), rmrBefore);
 }
 
 TEST_F(ProjectFiles, AMissingHistogramIsReportedByTheReaderAndTheOthersAreRead) {

@@ -50,8 +50,8 @@ TEST_F(ResultsFiles, SavedResultsReadBackToTheSameStateAndTheSameAssessment) {
   computeExample();
   const ProjectState before = main->project();
   const AssessmentResult shown = main->assessment();
-  main->rmrTables().rockClass = "III";
-  const RmrTables rmrBefore = main->rmrTables();
+  main->model().rmrTables().rockClass = "III";
+  const RmrTables rmrBefore = main->model().rmrTables();
   dialogs.answerFile(results("Chodba_K12_vysledky.Vys"));
   main->files().saveResults();
   ASSERT_EQ(dialogs.fileDialogs.size(), 2u);
@@ -83,7 +83,7 @@ TEST_F(ResultsFiles, SavedResultsReadBackToTheSameStateAndTheSameAssessment) {
   EXPECT_TRUE(get<QPushButton>("GrafFS")->isEnabled());
   EXPECT_TRUE(action("SaveVysl1")->isEnabled());
   EXPECT_TRUE(action("SaveTabHorn1")->isEnabled());
-  EXPECT_EQ(main->rmrTables(), rmrBefore);
+  EXPECT_EQ(main->model().rmrTables(), rmrBefore);
   expectSameAssessment(main->assessment(), shown);
   EXPECT_EQ(chartText("Uroven").toStdString(), shown.verdict);
 }
@@ -129,7 +129,7 @@ TEST_F(ResultsFiles, ACutOrMistaggedResultsFileIsRefusedAndTheOpenProjectStays) 
   main->files().saveResults();
   const std::string full = bytesOf(results("Plny.Vys"));
   const ProjectState before = main->project();
-  const RmrTables rmrBefore = main->rmrTables();
+  const RmrTables rmrBefore = main->model().rmrTables();
   put(results("Kratky.Vys"), full.substr(0, full.size() / 2));
   std::string wrong = full;
   // The tag of value 4 (nextLayerRow, an integer) made a real: after "POPIS DAT", the version and
@@ -148,7 +148,7 @@ TEST_F(ResultsFiles, ACutOrMistaggedResultsFileIsRefusedAndTheOpenProjectStays) 
     EXPECT_EQ(now.layers[0].histogram, before.layers[0].histogram);
     EXPECT_EQ(now.resultsName, before.resultsName);
     EXPECT_EQ(now.assessmentDone, before.assessmentDone);
-    EXPECT_EQ(main->rmrTables(), rmrBefore);
+    EXPECT_EQ(main->model().rmrTables(), rmrBefore);
   }
   EXPECT_NE(dialogs.asked[0].text.find("Neočekávaný typ 5 u hodnoty č. 4 ( nextLayerRow )"),
             std::string::npos)

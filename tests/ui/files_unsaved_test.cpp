@@ -105,7 +105,7 @@ TEST_F(UnsavedWork, NewOpenAndExitAskFirstAndCancelStops) {
   // Cancel before the program's own exit question: it is not asked.
   dialogs.asked.clear();
   dialogs.answer(mrCancel);
-  main->KonecClick();
+  main->actKonec->trigger();
   EXPECT_EQ(dialogs.asked.size(), 1u);
   EXPECT_FALSE(asked(10));
   // Yes saves the project first (its save dialog), then the open goes on.
@@ -125,7 +125,7 @@ TEST_F(UnsavedWork, NewOpenAndExitAskFirstAndCancelStops) {
   dialogs.asked.clear();
   dialogs.answer(mrNo);
   dialogs.answer(mrNo);
-  main->KonecClick();
+  main->actKonec->trigger();
   ASSERT_EQ(dialogs.asked.size(), 2u);
   EXPECT_EQ(dialogs.asked[1].text, msg(10));
   EXPECT_TRUE(main->isEnabled());
@@ -165,7 +165,7 @@ TEST_F(UnsavedWork, CloseBoxAsksAboutUnsavedWorkAndCancelKeepsRunning) {
   dialogs.asked.clear();
   dialogs.answer(mrNo);
   dialogs.answer(mrYes);
-  main->KonecClick();
+  main->actKonec->trigger();
   EXPECT_EQ(dialogs.asked.size(), 2u);
   EXPECT_FALSE(main->isVisible());
   EXPECT_EQ(ended, 2);

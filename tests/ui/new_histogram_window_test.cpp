@@ -48,7 +48,7 @@ class NewHistogramTest : public FilesTest {
 };
 
 TEST_F(NewHistogramTest, OpenEmptiesTheEntryAndTheListIsCountedAsTyped) {
-  main->NovhistClick();
+  main->actNovhist->trigger();
   ASSERT_TRUE(window->isVisible());
   EXPECT_FALSE(main->isEnabled());
   EXPECT_EQ(main->view().currentSource, kSrcNewHistogram);
@@ -82,7 +82,7 @@ TEST_F(NewHistogramTest, OpenEmptiesTheEntryAndTheListIsCountedAsTyped) {
 // A negative frequency is typed sign first: the sign alone is no error while its line is typed; the
 // line is checked when the caret leaves it.
 TEST_F(NewHistogramTest, ASignBeingTypedIsCheckedWhenItsLineIsFinished) {
-  main->NovhistClick();
+  main->actNovhist->trigger();
   auto* memo = in13<QPlainTextEdit>("Memo1");
   memo->setFocus();
   // Types `text`, a "|" standing for Enter.
@@ -116,7 +116,7 @@ TEST_F(NewHistogramTest, ASignBeingTypedIsCheckedWhenItsLineIsFinished) {
 }
 
 TEST_F(NewHistogramTest, FileRouteWritesTheExampleFile) {
-  main->NovhistClick();
+  main->actNovhist->trigger();
   enter(u"0"_s, u"10"_s, u"1\n2\n4\n2\n1"_s);
   dialogs.answerFile(std::nullopt);  // cancelled: the window stays with its entry
   save();
@@ -133,7 +133,7 @@ TEST_F(NewHistogramTest, FileRouteWritesTheExampleFile) {
   EXPECT_EQ(get<QComboBox>("CBTypOkna")->currentIndex(), 0);
 
   // A declined overwrite closes the window without writing.
-  main->NovhistClick();
+  main->actNovhist->trigger();
   enter(u"0"_s, u"1"_s, u"3"_s);
   dialogs.answerFile(histograms("Example.dis"));
   dialogs.answer(mrNo);
@@ -143,7 +143,7 @@ TEST_F(NewHistogramTest, FileRouteWritesTheExampleFile) {
 }
 
 TEST_F(NewHistogramTest, PureDiscreteHidesMaxAndCentresOnTheValues) {
-  main->NovhistClick();
+  main->actNovhist->trigger();
   in13<QComboBox>("ComboBox1")->setEditText(u"Diskrétní"_s);
   EXPECT_FALSE(in13<QLineEdit>("Edit2")->isVisible());
   EXPECT_FALSE(in13<QLabel>("Label3")->isVisible());
@@ -179,7 +179,7 @@ TEST_F(NewHistogramTest, HandOverRouteSendsTheCreatedHistogram) {
 }
 
 TEST_F(NewHistogramTest, SaveChecksKeepTheWindowOpen) {
-  main->NovhistClick();
+  main->actNovhist->trigger();
   struct Case {
     QString min, max, list;
     std::string text;
@@ -212,7 +212,7 @@ TEST_F(NewHistogramTest, SaveChecksKeepTheWindowOpen) {
 }
 
 TEST_F(NewHistogramTest, KeysOfTheMinAndMaxFields) {
-  main->NovhistClick();
+  main->actNovhist->trigger();
   auto* min = in13<QLineEdit>("Edit1");
   min->setFocus();
   QTest::keyClicks(min, u"-1,5e3a"_s);
@@ -223,7 +223,7 @@ TEST_F(NewHistogramTest, KeysOfTheMinAndMaxFields) {
 }
 
 TEST_F(NewHistogramTest, CloseStoresThePlaceAndResetsTheSelector) {
-  main->NovhistClick();
+  main->actNovhist->trigger();
   window->resize(300, 480);
   QTest::mouseClick(in13<QPushButton>("BitBtn1"), Qt::LeftButton);
   EXPECT_FALSE(window->isVisible());
@@ -241,12 +241,12 @@ namespace {
 TEST_F(NewHistogramTest, ScreenshotsInBothLanguages) {
   const char* folder = std::getenv("VELTRA_SCREENSHOTS");
   if (!folder) GTEST_SKIP() << "VELTRA_SCREENSHOTS not set";
-  main->NovhistClick();
+  main->actNovhist->trigger();
   enter(u"0"_s, u"10"_s, u"1\n2\n4\n2\n1"_s);
   window->resize(296, 479);
   QApplication::processEvents();
   EXPECT_TRUE(window->grab().save(QString::fromUtf8(folder) + u"/new_histogram_cs.png"_s));
-  main->AnglictinaClick();
+  main->actAnglictina->trigger();
   QApplication::processEvents();
   EXPECT_EQ(window->windowTitle(), u"  VELTRA :  Definition of new histogram"_s);
   EXPECT_TRUE(window->grab().save(QString::fromUtf8(folder) + u"/new_histogram_en.png"_s));

@@ -125,12 +125,12 @@ TEST_F(RmrWindowTest, ListsWriteRatingsAndCreateSetsClassAndSlot) {
   EXPECT_EQ(cell9("StrGrOP", 1, 2), u"3/  Špatný"_s);
   EXPECT_EQ(cell9("StrGrOP", 1, 3), u"-5"_s);
   // The tables of the project follow the grids.
-  EXPECT_EQ(main->rmrTables().tables[rmr_cells::kF].cell(1, 3), "-5");
+  EXPECT_EQ(main->model().rmrTables().tables[rmr_cells::kF].cell(1, 3), "-5");
 
   ASSERT_TRUE(dialogs.asked.empty()) << dialogs.asked[0].text;
   QTest::mouseClick(in9<QPushButton>("BitBtn2"), Qt::LeftButton);
   ASSERT_TRUE(dialogs.asked.empty()) << dialogs.asked[0].text;
-  const RmrOutcome expected = createRmr(main->rmrTables(), rmr->strengthRatingHistogram());
+  const RmrOutcome expected = createRmr(main->model().rmrTables(), rmr->strengthRatingHistogram());
   EXPECT_EQ(in9<QLabel>("Label3")->text(), u"57"_s);
   EXPECT_EQ(in9<QLabel>("LTrida")->text(),
             QString::fromStdString(std::string(classNumeral(expected.classIndex))));
@@ -297,7 +297,7 @@ TEST_F(RmrWindowTest, SavedAndReopenedProjectGivesTheSameRatingsAndRmr) {
   rateSite();
   QTest::mouseClick(in9<QPushButton>("BitBtn2"), Qt::LeftButton);
   const Histogram created = main->project().rmr.histogram;
-  const RmrTables tables = main->rmrTables();
+  const RmrTables tables = main->model().rmrTables();
   rmr->close();
 
   // The RMR made in memory is saved as a histogram file when the project is saved.
@@ -310,7 +310,7 @@ TEST_F(RmrWindowTest, SavedAndReopenedProjectGivesTheSameRatingsAndRmr) {
   restart();
   makeRmr();
   openWithStrength("Rated.hor");
-  EXPECT_EQ(main->rmrTables().tables, tables.tables);
+  EXPECT_EQ(main->model().rmrTables().tables, tables.tables);
   for (int row = 1; row <= 5; ++row)
     EXPECT_EQ(cell9("StrGrChPN2", row, 2).toStdString(), tables.tables[3].cell(row, 2));
   QTest::mouseClick(in9<QPushButton>("BitBtn2"), Qt::LeftButton);
@@ -380,7 +380,7 @@ TEST_F(RmrWindowTest, ScreenshotsInBothLanguages) {
   rmr->resize(890, 600);
   QApplication::processEvents();
   EXPECT_TRUE(rmr->grab().save(QString::fromUtf8(folder) + u"/rmr_cs.png"_s));
-  main->AnglictinaClick();
+  main->actAnglictina->trigger();
   QApplication::processEvents();
   EXPECT_EQ(rmr->windowTitle(), u"  VELTRA :   Rock Mass Rating - RMR ( according Bienawski, 1989 ) "_s);
   EXPECT_TRUE(rmr->grab().save(QString::fromUtf8(folder) + u"/rmr_en.png"_s));

@@ -165,7 +165,7 @@ TEST_F(MainWindowTest, FolderListing) {
 TEST_F(MainWindowTest, WinHelpWithoutTheFileNamesTheMissingPath) {
   MainWindow& w = makeMain();
   action("WIN1")->trigger();
-  w.OProgramuClick();
+  w.actOProgramu->trigger();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].caption, MessageText(4, Language::Czech));
   EXPECT_EQ(dialogs.asked[0].kind, DlgKind::Warning);
@@ -187,7 +187,7 @@ TEST_F(MainWindowTest, HtmlHelpOpensFromTheStartFolder) {
   EXPECT_EQ(opened[0].toLocalFile().toStdString(), path("Veltra.htm"));
 
   openResult = false;  // the desktop cannot open it
-  w.OProgramuClick();
+  w.actOProgramu->trigger();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   // The failure says so and names what could not be shown.
   EXPECT_EQ(dialogs.asked[0].text, MessageText(7, Language::Czech) + "\r\n\r\n" + path("Veltra.htm"));
@@ -197,7 +197,7 @@ TEST_F(MainWindowTest, WordProcessorStartsWhenInstalledElseSaysSo) {
   const QByteArray savedPath = qgetenv("PATH");
   qputenv("PATH", QByteArray(tmp.path().toUtf8()));
   MainWindow& w = makeMain();
-  w.OtevriWordClick();
+  w.actOtevriWord->trigger();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].kind, DlgKind::Information);
   EXPECT_NE(dialogs.asked[0].text.find("LibreOffice"), std::string::npos);
@@ -208,7 +208,7 @@ TEST_F(MainWindowTest, WordProcessorStartsWhenInstalledElseSaysSo) {
   fake.write("#!/bin/sh\n");
   fake.close();
   fake.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  w.OtevriWordClick();
+  w.actOtevriWord->trigger();
   qputenv("PATH", savedPath);
   ASSERT_EQ(started.size(), 1u);
   EXPECT_EQ(started[0], QString::fromStdString(path("soffice")) + u" --writer"_s);
@@ -294,7 +294,7 @@ TEST_F(MainWindowTest, HelpPageNeedsABrowserTheDesktopCanStart) {
 TEST_F(MainWindowTest, CopyWindowPutsAnImageOnTheClipboard) {
   MainWindow& w = makeMain();
   QGuiApplication::clipboard()->clear();
-  w.UlozOknoClick();
+  w.actUlozOkno->trigger();
   EXPECT_FALSE(QGuiApplication::clipboard()->pixmap().isNull());
 }
 
@@ -315,7 +315,7 @@ TEST_F(MainWindowTest, StatusBarShowsClockAndLongHint) {
 
 TEST_F(MainWindowTest, AboutWindowDisablesTheMainWindowUntilItCloses) {
   MainWindow& w = makeMain();
-  w.OVerziClick();  // no about window in this test: nothing happens
+  w.actOVerzi->trigger();  // no about window in this test: nothing happens
   EXPECT_TRUE(w.isEnabled());
 }
 

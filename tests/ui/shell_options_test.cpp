@@ -268,7 +268,7 @@ TEST(AboutWindow, VersionLineAndClosing) {
   Services services{dialogs, settings, {}, "1.5.6.5", {}, {}};
   auto windows = createWindows(services);
   ASSERT_EQ(services.windows.about, nullptr);  // made when first opened
-  windows->main->OVerziClick();
+  windows->main->actOVerzi->trigger();
   ASSERT_NE(services.windows.about, nullptr);
   AboutWindow& about = *services.windows.about;
   auto* version = about.findChild<QLabel*>(u"Label2"_s);
@@ -302,7 +302,7 @@ TEST(HelpViewerInformation, LinkFailureAndInstalledViewer) {
   hlp.close();
 
   main.actWIN->trigger();
-  main.OProgramuClick();  // the viewer may be missing: the information window comes first
+  main.actOProgramu->trigger();  // the viewer may be missing: the information window comes first
   HelpInfoWindow& info = *windows->helpInfo;
   EXPECT_TRUE(info.isVisible());
   EXPECT_FALSE(main.isEnabled());
@@ -315,11 +315,11 @@ TEST(HelpViewerInformation, LinkFailureAndInstalledViewer) {
   EXPECT_TRUE(main.isEnabled());
 
   result = true;
-  main.OProgramuClick();
+  main.actOProgramu->trigger();
   info.findChild<QCheckBox*>(u"CheckBox1"_s)->click();
   EXPECT_FALSE(main.helpViewerOffer());
   ASSERT_EQ(opened.size(), 2u);
   EXPECT_TRUE(opened[1].toLocalFile().endsWith(u"/Veltra.HLP"_s));
-  main.OProgramuClick();  // not offered again: the help opens at once
+  main.actOProgramu->trigger();  // not offered again: the help opens at once
   EXPECT_EQ(opened.size(), 3u);
 }
