@@ -122,7 +122,7 @@ TEST_F(Options, SeparatorsAndTheirFormats) {
   EXPECT_EQ(formatShortTime(9, 5, 0, ':'), "09:05:00");
 }
 
-TEST_F(Options, LanguageSwitchReTextsAndTellsTheLibrary) {
+TEST_F(Options, LanguageItemsSwitchTheLanguageAndEveryText) {
   MainWindow& w = makeMain();
   auto* project = w.findChild<QMenu*>(u"Soubor1"_s);
   EXPECT_EQ(project->title(), u"&Projekt"_s);
@@ -218,7 +218,7 @@ TEST_F(Options, StoredFileCanCheckBothItemsOfAPair) {
   EXPECT_EQ(services->options.timeSeparator, ':');
 }
 
-TEST(StartUp, CreatesEveryWindowInOrder) {
+TEST(StartUp, MakesCommonWindowsAtOnceAndRareOnesWhenFirstOpened) {
   ScriptedDialogs dialogs;
   QTemporaryDir tmp;
   SettingsFile settings((tmp.path() + u"/Veltra.INI"_s).toStdString());
