@@ -32,6 +32,7 @@
 #include "ui/ChainController.h"
 #include "ui/ExportCommands.h"
 #include "ui/HistogramSaveCommand.h"
+#include "ui/InputArea.h"
 #include "ui/LostLetters.h"
 #include "ui/MainWindow.h"
 #include "ui/ProjectFiles.h"
@@ -54,7 +55,8 @@ bool confirm(Language lang, const std::string& text) { return confirmDialog(lang
 
 void MainWindow::setupFiles() {
   files_ = new ProjectFiles(
-      services_, model_, *chain_, rmrTables_, view_, [this] { hideFloatingControls(); }, this);
+      services_, model_, *chain_, rmrTables_, inputArea_->view(),
+      [this] { inputArea_->closeFloatingControls(); }, this);
   connect(actDefaultHodnoty, &QAction::triggered, this, &MainWindow::DefaultHodnotyClick);
   connect(actTabdruhhor, &QAction::triggered, this, &MainWindow::tabdruhhorClick);
   connect(actINIsoubor, &QAction::triggered, this, &MainWindow::INIsoubor1Click);
@@ -64,7 +66,7 @@ void MainWindow::readRockTypeSettings() {
   const RockTypeList list = ::readRockTypeSettings(services_.settings);
   rockTypeCount_ = list.count;
   // A stored count of 0 leaves the offer list as it is.
-  if (list.count > 0) setRockTypes(list.offer);
+  if (list.count > 0) inputArea_->setRockTypeOffer(list.offer);
 }
 
 void MainWindow::writeRockTypeSettings() {
@@ -109,7 +111,7 @@ void MainWindow::DefaultHodnotyClick() {
   c.assessment = settings::kPresetColorFS;
   c.table = settings::kPresetColorTab;
   c.edit = settings::kPresetColorEdit;
-  applyEditColour();
+  inputArea_->applyEditColour();
   w.applyEditColour();
   w.applyChartColours();
   w.applyTableColour();

@@ -11,6 +11,7 @@
 #include "ui/DistributionFunctionWindow.h"
 #include "ui/FitTableWindow.h"
 #include "ui/HelpInfoWindow.h"
+#include "ui/InputArea.h"
 #include "ui/MainWindow.h"
 #include "ui/NewHistogramWindow.h"
 #include "ui/ParametricWindow.h"
@@ -82,7 +83,7 @@ void Windows::showAssessment(const AssessmentResult& a) const {
 void Windows::renameSlot(Source source, int row, const std::string& name) const {
   if (ProjectState* p = project())
     if (HistogramSlot* slot = p->slotForSource(source, row)) slot->name = name;
-  if (main) main->showSlotName(source, row);
+  if (main) main->inputArea().showSlotName(source, row);
 }
 
 void Windows::showHistogram(Source source, const Histogram& h, const std::string& name, int layerRow) const {
@@ -103,7 +104,7 @@ std::vector<std::string>* Windows::rockTypeOffer() const {
 }
 
 void Windows::setRockTypeOffer(std::vector<std::string> offer) const {
-  if (main) main->setRockTypes(std::move(offer));
+  if (main) main->inputArea().setRockTypeOffer(std::move(offer));
 }
 
 int* Windows::rockTypeCount() const { return main ? &main->rockTypeCount() : nullptr; }
@@ -183,7 +184,7 @@ void Windows::displayOptionsChanged() const {
 }
 
 void Windows::applyEditColour() const {
-  if (main) main->applyEditColour();
+  if (main) main->inputArea().applyEditColour();
   forEachSimpleWindow(*this, [](SimpleWindow& w) { w.applyEditColour(); });
 }
 
@@ -260,24 +261,24 @@ void Windows::openNewHistogramWindow() const {
   if (newHistogram) newHistogram->Open();
 }
 
-int Windows::creationWindowItem() const { return main ? main->creationWindowItem() : 0; }
+int Windows::creationWindowItem() const { return main ? main->inputArea().creationMethod() : 0; }
 
 void Windows::storeCreatedHistogram(const Histogram& h) const {
-  if (main) main->StoreCreatedHistogram(h);
+  if (main) main->inputArea().storeCreatedHistogram(h);
 }
 
 void Windows::createdHistogramSaved(const std::string& name) const {
-  if (main) main->view().currentHistogramFile = name;
+  if (main) main->inputArea().view().currentHistogramFile = name;
 }
 
 void Windows::setCurrentSource(Source source) const {
-  if (main) main->view().currentSource = source;
+  if (main) main->inputArea().view().currentSource = source;
 }
 
 void Windows::creationWindowClosed() const {
   if (!main) return;
-  main->selectCreationWindowItem(0);
-  main->view().currentSource = kSrcCreated;
+  main->inputArea().selectCreationMethod(0);
+  main->inputArea().view().currentSource = kSrcCreated;
 }
 
 const FitResult* Windows::fitResult() const {

@@ -25,6 +25,7 @@
 #include "shell/Messages.h"
 #include "shell/NumberText.h"
 #include "ui/ChartWindow.h"
+#include "ui/InputArea.h"
 #include "ui/MainWindow.h"
 #include "ui/ParametricWindow.h"
 #include "ui/ProjectFiles.h"
@@ -56,7 +57,7 @@ class InputArea : public ::testing::Test {
   }
 
   ProjectState& project() { return w->project(); }
-  InputAreaView& view() { return w->view(); }
+  InputAreaView& view() { return w->inputArea().view(); }
 
   // A histogram file in the temporary folder: edges, frequencies.
   std::string writeDis(const char* name, double min, double max, std::initializer_list<int> freq) {
@@ -466,7 +467,7 @@ TEST_F(InputArea, EachInputInvalidatesExactlyItsResults) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     if (w->files().workUnsaved()) dialogs.answer(mrNo);  // the last case's work is dropped
-    w->NovyClick();
+    w->actNovy->trigger();
     setAllDone();
     c.act();
     const auto& p = project();
@@ -486,7 +487,7 @@ TEST_F(InputArea, EachInputInvalidatesExactlyItsResults) {
 
   // Unchecking the combined support before the bolt length exists changes no flag.
   if (w->files().workUnsaved()) dialogs.answer(mrNo);
-  w->NovyClick();
+  w->actNovy->trigger();
   project().combinedSupport = true;
   project().reducedStrengthDone = true;
   w->model().inputsReplaced();
@@ -578,7 +579,7 @@ TEST_F(InputArea, NewProjectClearsInputsButKeepsSpacing) {
   dialogs.asked.clear();
 
   dialogs.answer(mrNo);  // unsaved work: asked once, dropped
-  w->NovyClick();
+  w->actNovy->trigger();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].buttons, DlgButtons::YesNoCancel);
   EXPECT_EQ(project().nextLayerRow, 1);
