@@ -325,6 +325,8 @@ InputArea::InputArea(Services& services, ProjectModel& model, RmrTables& rmrTabl
   connect(&model_, &ProjectModel::inputsChanged, this, &InputArea::showProject);
   connect(&model_, &ProjectModel::resultsChanged, this, &InputArea::showResultButtons);
   connect(&model_, &ProjectModel::patternChanged, this, &InputArea::showPattern);
+  connect(&model_, &ProjectModel::slotRenamed, this, &InputArea::showSlotName);
+  connect(&model_, &ProjectModel::rockTypesChanged, this, &InputArea::fillRockTypeList);
   project_.invalidate(InvalidateFrom::All);
   model_.inputsReplaced();
 }
@@ -658,11 +660,6 @@ void InputArea::showProject() {
   showResultButtons();
   fillRockTypeList();
   refreshing_ = was;
-}
-
-void InputArea::setRockTypeOffer(std::vector<std::string> rockTypes) {
-  project_.rockTypes = std::move(rockTypes);
-  fillRockTypeList();
 }
 
 void InputArea::fillRockTypeList() {
@@ -1124,7 +1121,7 @@ void InputArea::sendCreatedHistogram() {
 }
 
 void InputArea::openRmrWindow() {
-  // The RMR window checks the reduced strength, disables this window and enables it when it closes.
+  // The RMR window checks the reduced strength, disables the main window and enables it when it closes.
   services_.windows.openRmrWindow();
 }
 

@@ -40,10 +40,10 @@ struct InputAreaView {
 /// their chart buttons and progress bars, and the panel that sends a created histogram into a slot.
 ///
 /// The model's ProjectState is the truth; the controls mirror it and follow the model's signals
-/// (inputsChanged, resultsChanged, patternChanged). The chain controller and the project files find
-/// the controls they serve by object name; the input area finds the main window's actions it serves
-/// (`Novy1`, `SaveTabHorn1`, `SaveVysl1`) by name in its window. Its handlers are private: tests click
-/// the controls or trigger the actions.
+/// (inputsChanged, resultsChanged, patternChanged, slotRenamed, rockTypesChanged). The chain
+/// controller and the project files find the controls they serve by object name; the input area finds
+/// the main window's actions it serves (`Novy1`, `SaveTabHorn1`, `SaveVysl1`) by name in its window.
+/// Its handlers are private: tests click the controls or trigger the actions.
 class InputArea : public QWidget {
   Q_OBJECT
  public:
@@ -55,10 +55,6 @@ class InputArea : public QWidget {
   /// and the creation windows).
   InputAreaView& view() { return view_; }
 
-  /// The rock type offer list of the layer table (ProjectState::rockTypes and the list CBTypProm).
-  void setRockTypeOffer(std::vector<std::string> rockTypes);
-  /// Shows the name of the slot of `source` (layer `layerRow`) in its table cell.
-  void showSlotName(Source source, int layerRow);
   /// A histogram handed over by a creation window: kept as the created histogram (source 15), then
   /// sent into the chosen table as the send button does, with its questions.
   void storeCreatedHistogram(const Histogram& h);
@@ -102,9 +98,13 @@ class InputArea : public QWidget {
   void showResultButtons();
   /// Shows the bolt pattern inputs (on the model's patternChanged).
   void showPattern();
+  /// Shows the name of the slot of `source` (layer `layerRow`) in its table cell (also on the model's
+  /// slotRenamed).
+  void showSlotName(Source source, int layerRow);
   SlotTable* slotTable(Source source);
   void updateLayerFlags();
   void setLayerCell(int row, int col, const std::string& text);
+  /// The rock type list CBTypProm offers ProjectState::rockTypes (also on the model's rockTypesChanged).
   void fillRockTypeList();
   void placeOverCell(QWidget* w, QTableWidget* t, int row, int col, bool rightEnd);
   void setActionEnabled(const char* action, bool enabled);

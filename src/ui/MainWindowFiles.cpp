@@ -66,7 +66,7 @@ void MainWindow::readRockTypeSettings() {
   const RockTypeList list = ::readRockTypeSettings(services_.settings);
   rockTypeCount_ = list.count;
   // A stored count of 0 leaves the offer list as it is.
-  if (list.count > 0) inputArea_->setRockTypeOffer(list.offer);
+  if (list.count > 0) model_.setRockTypes(list.offer);
 }
 
 void MainWindow::writeRockTypeSettings() {

@@ -80,12 +80,6 @@ void Windows::showAssessment(const AssessmentResult& a) const {
   if (chart) chart->ShowAssessment(a);
 }
 
-void Windows::renameSlot(Source source, int row, const std::string& name) const {
-  if (ProjectState* p = project())
-    if (HistogramSlot* slot = p->slotForSource(source, row)) slot->name = name;
-  if (main) main->inputArea().showSlotName(source, row);
-}
-
 void Windows::showHistogram(Source source, const Histogram& h, const std::string& name, int layerRow) const {
   if (chart) chart->Fill(source, h, name, layerRow);
 }
@@ -101,10 +95,6 @@ void Windows::openRockTypes() const {
 std::vector<std::string>* Windows::rockTypeOffer() const {
   ProjectState* p = project();
   return p ? &p->rockTypes : nullptr;
-}
-
-void Windows::setRockTypeOffer(std::vector<std::string> offer) const {
-  if (main) main->inputArea().setRockTypeOffer(std::move(offer));
 }
 
 int* Windows::rockTypeCount() const { return main ? &main->rockTypeCount() : nullptr; }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSet>
 #include <QTableWidget>
@@ -29,6 +30,7 @@
 #include "ui/MainWindow.h"
 #include "ui/ParametricWindow.h"
 #include "ui/ProjectFiles.h"
+#include "ui/RockTypesWindow.h"
 #include "ui/Services.h"
 
 using namespace Qt::StringLiterals;
@@ -758,6 +760,35 @@ TEST_F(InputArea, ChoosingACreationMethodForgetsTheLastCreatedHistogram) {
   EXPECT_TRUE(w->isEnabled());
   services.windows.parametric = nullptr;
   services.windows.main = nullptr;
+}
+
+// Other windows change the project through the model; the input area shows what they changed: the
+// name a histogram saved from the chart window gives its slot, and the rock type window's new offer.
+TEST_F(InputArea, ASlotNamedByTheChartWindowAndANewRockTypeOfferAreShown) {
+  ChartWindow chart(services);
+  RockTypesWindow rocks(services);
+  services.windows.chart = &chart;
+  services.windows.rockTypes = &rocks;
+  services.windows.main = w.get();
+  Refusal error;
+  const auto h = ReadHistogramFile(writeDis("K.dis", 0, 1, {1, 3}), error);
+  ASSERT_TRUE(h);
+  chart.Fill(kSrcK, *h, "Vytvořen");
+  dialogs.answerFile(dir.filePath(u"Nova.dis"_s).toStdString());
+  chart.findChild<QPushButton*>(u"SaveGraf"_s)->click();
+  EXPECT_EQ(project().k.name, "Nova.dis");
+  EXPECT_EQ(get<QTableWidget>("StringGridAlfa")->item(1, 1)->text(), u"Nova.dis"_s);
+
+  rocks.openFromMain();
+  rocks.findChild<QPlainTextEdit*>(u"Memo1"_s)->setPlainText(u"Jílovec\nUhlí"_s);
+  dialogs.answerFile(std::nullopt);  // the offer is taken without a file
+  rocks.findChild<QPushButton*>(u"BBSaveNabidky"_s)->click();
+  auto* list = get<QComboBox>("CBTypProm");
+  ASSERT_EQ(list->count(), 2);
+  EXPECT_EQ(list->itemText(0), u"Jílovec"_s);
+  EXPECT_EQ(list->itemText(1), u"Uhlí"_s);
+  EXPECT_TRUE(dialogs.asked.empty());
+  services.windows = {};
 }
 
 }  // namespace
