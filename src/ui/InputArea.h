@@ -2,7 +2,6 @@
 
 #include <QWidget>
 #include <array>
-#include <optional>
 #include <string>
 #include <vector>
 
