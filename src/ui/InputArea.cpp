@@ -225,57 +225,6 @@ QToolButton* makeFloating(QWidget* parent, const QString& name, const QString& t
 
 // ------------------------------------------------------------------------------------------ setup
 
-QTableWidget* InputArea::makeSlotTable(Source source, const char* name, const char* openName,
-                                       const char* chartName) {
-  auto* t = named<QTableWidget>(this, QString::fromLatin1(name));
-  prepareTable(t, 2, 3);
-  t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  t->setSelectionMode(QAbstractItemView::NoSelection);
-  const QPalette pal = t->palette();
-  t->setItem(0, 0, fixedItem({}, pal));
-  t->setItem(0, 1, fixedItem({}, pal));
-  t->setItem(0, 2, fixedItem({}, pal));
-  t->setItem(1, 0, fixedItem({}, pal));
-  t->setItem(1, 1, plainItem());
-  t->setItem(1, 2, plainItem());
-  t->setColumnWidth(0, 12);
-  t->setColumnWidth(2, 52);
-  t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
-  t->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-  t->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Fixed);
-  // The header decides the width; it follows the language.
-  auto fitHeader = [t](QTableWidgetItem* it) {
-    if (it->row() == 0 && it->column() == 1)
-      t->setMinimumWidth(std::max(300, t->fontMetrics().horizontalAdvance(it->text()) + 12 + 52 + 24));
-  };
-  connect(t, &QTableWidget::itemChanged, t, fitHeader);
-  fitHeader(t->item(0, 1));
-  fitTableHeight(t);
-
-  SlotTable* st = nullptr;
-  for (auto& s : slotTables_)
-    if (s.source == 0) {
-      st = &s;
-      break;
-    }
-  st->source = source;
-  st->grid = t;
-  st->open = makeFloating(t->viewport(), QString::fromLatin1(openName), u"…"_s);
-  st->chart = makeFloating(t->viewport(), QString::fromLatin1(chartName), {});
-  st->chart->setIcon(chartIcon());
-  t->setItemDelegateForColumn(2, new ChartCellDelegate(t));
-  connect(t, &QTableWidget::cellClicked, this, [this, source](int r, int c) {
-    slotCellSelected(source, r, c);
-    // One click on a chart cell opens the chart: the button the selection put there is pressed at once.
-    if (SlotTable* st = slotTable(source); st && c == 2 && st->chart->isVisible()) st->chart->click();
-  });
-  connect(t, &QTableWidget::currentCellChanged, this,
-          [this, source](int r, int c, int, int) { slotCellSelected(source, r, c); });
-  connect(st->open, &QToolButton::clicked, this, [this, source] { openSlotFile(source); });
-  connect(st->chart, &QToolButton::clicked, this, [this, source] { showSlotChart(source, 0); });
-  return t;
-}
-
 InputArea::InputArea(Services& services, ProjectModel& model, RmrTables& rmrTables, QWidget* parent)
     : QWidget(parent), services_(services), model_(model), project_(model.state()), rmrTables_(rmrTables) {
   setObjectName(u"InputArea"_s);
@@ -329,6 +278,57 @@ InputArea::InputArea(Services& services, ProjectModel& model, RmrTables& rmrTabl
   connect(&model_, &ProjectModel::rockTypesChanged, this, &InputArea::fillRockTypeList);
   project_.invalidate(InvalidateFrom::All);
   model_.inputsReplaced();
+}
+
+QTableWidget* InputArea::makeSlotTable(Source source, const char* name, const char* openName,
+                                       const char* chartName) {
+  auto* t = named<QTableWidget>(this, QString::fromLatin1(name));
+  prepareTable(t, 2, 3);
+  t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  t->setSelectionMode(QAbstractItemView::NoSelection);
+  const QPalette pal = t->palette();
+  t->setItem(0, 0, fixedItem({}, pal));
+  t->setItem(0, 1, fixedItem({}, pal));
+  t->setItem(0, 2, fixedItem({}, pal));
+  t->setItem(1, 0, fixedItem({}, pal));
+  t->setItem(1, 1, plainItem());
+  t->setItem(1, 2, plainItem());
+  t->setColumnWidth(0, 12);
+  t->setColumnWidth(2, 52);
+  t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+  t->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+  t->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Fixed);
+  // The header decides the width; it follows the language.
+  auto fitHeader = [t](QTableWidgetItem* it) {
+    if (it->row() == 0 && it->column() == 1)
+      t->setMinimumWidth(std::max(300, t->fontMetrics().horizontalAdvance(it->text()) + 12 + 52 + 24));
+  };
+  connect(t, &QTableWidget::itemChanged, t, fitHeader);
+  fitHeader(t->item(0, 1));
+  fitTableHeight(t);
+
+  SlotTable* st = nullptr;
+  for (auto& s : slotTables_)
+    if (s.source == kSrcNone) {
+      st = &s;
+      break;
+    }
+  st->source = source;
+  st->grid = t;
+  st->open = makeFloating(t->viewport(), QString::fromLatin1(openName), u"…"_s);
+  st->chart = makeFloating(t->viewport(), QString::fromLatin1(chartName), {});
+  st->chart->setIcon(chartIcon());
+  t->setItemDelegateForColumn(2, new ChartCellDelegate(t));
+  connect(t, &QTableWidget::cellClicked, this, [this, source](int r, int c) {
+    slotCellSelected(source, r, c);
+    // One click on a chart cell opens the chart: the button the selection put there is pressed at once.
+    if (SlotTable* st = slotTable(source); st && c == 2 && st->chart->isVisible()) st->chart->click();
+  });
+  connect(t, &QTableWidget::currentCellChanged, this,
+          [this, source](int r, int c, int, int) { slotCellSelected(source, r, c); });
+  connect(st->open, &QToolButton::clicked, this, [this, source] { openSlotFile(source); });
+  connect(st->chart, &QToolButton::clicked, this, [this, source] { showSlotChart(source, 0); });
+  return t;
 }
 
 // The overburden, the width of the working, Beta, B* and the reduced strength.
