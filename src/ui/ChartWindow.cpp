@@ -52,6 +52,7 @@
 #include "ui/HistogramSaveCommand.h"
 #include "ui/LostLetters.h"
 #include "ui/NamedWidget.h"
+#include "ui/ProjectModel.h"
 #include "ui/QtText.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
@@ -837,7 +838,8 @@ void ChartWindow::SpinEdAngleChange() {
 void ChartWindow::SaveGrafClick() {
   const std::optional<std::string> saved = SaveHistogramCommand(services_, hist_);
   if (!saved) return;
-  services_.windows.renameSlot(source_, layerRow_, *saved);
+  // The slot shown takes the file's name (the input area follows the model).
+  if (ProjectModel* model = services_.windows.projectModel()) model->renameSlot(source_, layerRow_, *saved);
   if (histogramSaved) histogramSaved(source_, layerRow_, *saved);
 }
 

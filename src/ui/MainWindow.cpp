@@ -30,6 +30,7 @@
 #include "shell/Dialogs.h"
 #include "shell/Messages.h"
 #include "ui/ChainController.h"
+#include "ui/InputArea.h"
 #include "ui/LostLetters.h"
 #include "ui/NamedWidget.h"
 #include "ui/ProgramData.h"
@@ -329,7 +330,8 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
   createToolBar();
   createStatusBar();
 
-  setupInputArea();
+  inputArea_ = new InputArea(services_, model_, this);
+  setCentralWidget(inputArea_);
   chain_ = new ChainController(services_, model_, this);
   // Other parts of the window connect their handlers to the actions here.
   setupFiles();
@@ -337,9 +339,7 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
   readMainSettings();
   applyTexts(*this, 1, services_.language());
   defaultsFollowLanguage();
-  // The two selectors get their items from the text set and start at the first.
-  for (auto* c : {CBTypOkna_, CBDruhTab_})
-    if (c->currentIndex() < 0) c->setCurrentIndex(0);
+  inputArea_->selectFirstItems();
   files_->markWorkSaved(true, true);
 }
 
@@ -370,7 +370,6 @@ void MainWindow::createActions() {
   actOProgramu = commandAction(this, u"Oprogramu1"_s, QKeySequence(u"F1"_s));
 
   connect(actNovhist, &QAction::triggered, this, &MainWindow::openNewHistogram);
-  connect(actNovy, &QAction::triggered, this, &MainWindow::NovyClick);
   connect(actKonec, &QAction::triggered, this, &MainWindow::exitProgram);
   connect(actOtevriWord, &QAction::triggered, this, &MainWindow::openWordProcessor);
   connect(actUlozOkno, &QAction::triggered, this, &MainWindow::copyActiveWindow);
@@ -663,13 +662,8 @@ void MainWindow::applyAllTexts() {
 }
 
 void MainWindow::defaultsFollowLanguage() {
-  const Language lang = services_.language();
-  const Language other = lang == Language::Czech ? Language::English : Language::Czech;
-  if (project_.resultsName == MessageText(156, other)) {
-    project_.resultsName = MessageText(156, lang);
-    EdNazevVys_->setText(qs(project_.resultsName));
-  }
-  if (splash_) splash_->showTexts(lang);
+  inputArea_->followLanguage();
+  if (splash_) splash_->showTexts(services_.language());
 }
 
 void MainWindow::languageSwitched() {
@@ -758,11 +752,6 @@ void MainWindow::timeSeparatorClicked(char sep) {
 
 // ---------------------------------------------------------------- settings
 
-void MainWindow::applyEditColour() {
-  for (const auto& name : {u"EdPS"_s, u"EdPSV"_s, u"EdPK"_s, u"EdPSds"_s})
-    if (auto* e = findChild<QLineEdit*>(name)) setBaseColour(*e, services_.options.colours.edit);
-}
-
 namespace {
 
 // The menu items stored as Bool keys, in the order they are read and written.
@@ -826,7 +815,7 @@ void MainWindow::readMainSettings() {
   if (dateSep > 0 && dateSep < 128) checkDateSeparator(char(dateSep));
   if (timeSep > 0 && timeSep < 128) checkTimeSeparator(char(timeSep));
 
-  applyEditColour();
+  inputArea_->applyEditColour();
 
   readRockTypeSettings();
   syncOptionsFromMenu();

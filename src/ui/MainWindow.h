@@ -17,19 +17,11 @@
 
 struct Services;
 class ChainController;
+class InputArea;
 class ProjectFiles;
-class QCheckBox;
 class QEvent;
 struct Refusal;
 struct ProjectOpenReport;
-class QComboBox;
-class QGridLayout;
-class QGroupBox;
-class QLineEdit;
-class QProgressBar;
-class QPushButton;
-class QTableWidget;
-class QToolButton;
 class QAction;
 class QLabel;
 class QMenu;
@@ -45,24 +37,14 @@ bool desktopCanOpen(const QUrl& url);
 /// Caption of the main window: program description (message 8) and version in `language`.
 std::string mainWindowCaption(Language language, const std::string& programVersion);
 
-/// The main window: the project inputs, the computation chain and the general commands.
+/// The main window: the menus, the toolbar, the status bar and the general commands around the input
+/// area (`InputArea`, its central widget).
 ///
 /// Commands shared by a menu item and a toolbar button are one QAction each (objectName = the menu
 /// item's name, e.g. "Novy1"); the toolbar button showing it is a QToolButton named after the
 /// button ("Novy"). Enabling or disabling the action does both at once. The parts of the window
 /// (input area, chain, project files) connect their own handlers to these actions. Every handler is
 /// private: tests trigger the actions or click the controls, as a user does.
-/// What the input area shows of the project: selection, current slot and the created histogram.
-struct InputAreaView {
-  int selectedLayerRow = 0;
-  int selectedColumn = 0;
-  Source currentSource = kSrcNone;
-  bool boltInputsEdited = false;
-  std::string currentHistogramFile;
-  Histogram createdHistogram;
-  bool histogramCreated = false;
-};
-
 /// Form "Form1", settings prefix "Pelmora-Form1".
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -73,7 +55,8 @@ class MainWindow : public QMainWindow {
   ProjectState& project() { return project_; }
   /// The project and the signals of what changed in it.
   ProjectModel& model() { return model_; }
-  InputAreaView& view() { return view_; }
+  /// The input area, the central widget.
+  InputArea& inputArea() { return *inputArea_; }
   Services& services() { return services_; }
 
   // ---- menus, toolbar, status bar, general commands
@@ -122,9 +105,6 @@ class MainWindow : public QMainWindow {
   /// How the chain reads its inputs, as chosen in the settings menu.
   ChainReading chainReadingOption() const;
 
-  /// Gives the four bolt edits the edit colour.
-  void applyEditColour();
-
   /// The stored flag "the help viewer information may still be offered".
   bool helpViewerOffer() const { return helpViewerOffer_; }
   void setHelpViewerOffer(bool offer) { helpViewerOffer_ = offer; }
@@ -152,77 +132,7 @@ class MainWindow : public QMainWindow {
   /// A display option (highlighting, axis labels, chart toolbars, separators) has changed.
   void displayOptionsChanged();
 
-  // ---- project inputs
  public:
-  // The model's ProjectState is the truth; the controls mirror it and follow the model's signals.
-
-  /// Builds the input area of the window (MainWindowInputs.cpp); called by the constructor.
-  void setupInputArea();
-  QGroupBox* buildAssignment1(QWidget* parent);
-  QTableWidget* buildLayerTable(QWidget* parent);
-  QGroupBox* buildSendBox(QWidget* parent);
-  QGroupBox* buildAssignment2(QWidget* parent);
-  QGridLayout* buildBoltFields(QWidget* parent);
-  void connectInputArea(QObject* filter);
-  /// The rock type offer list of the layer table (ProjectState::rockTypes and the list CBTypProm).
-  void setRockTypes(std::vector<std::string> rockTypes);
-  /// Shows the name of the slot of `source` (layer `layerRow`) in its table cell.
-  void showSlotName(Source source, int layerRow);
-
-  /// Empties the layers, the slot names, H, Beta, d1, n, sets d2 to "0", clears all results and
-  /// disables saving of project and results.
-  void ClearProject();
-  /// New project: ClearProject, default selections, no combined support, default results name,
-  /// cleared RMR tables.
-  void NovyClick();
-  /// Clears the done flags from `from` onwards and disables the chart buttons of those results.
-  void InvalidateResults(InvalidateFrom from);
-
-  /// Reads the histogram file `path` into the slot of `source` (layer `layerRow` for source 1)
-  /// without touching its name; shows the reader's message and returns false when it fails.
-  bool readSlotFile(Source source, int layerRow, const std::string& path);
-  /// B* and 2B* from the width slot into the state and EdB_H / EdB_2H; message 33 and false when
-  /// the width histogram gives none (the edits keep their text).
-  bool computeBStar();
-
-  // Handlers of the input area.
-  void StrGrHornSelectCell(int row, int col);
-  void StrGrHornExit();
-  void CBTypPromExit();
-  void OtevHistClick();
-  void OtevHistDDClick();
-  void OtevHistAlfaClick();
-  void OtevHistKnClick();
-  void OtevHistOPVClick();
-  void OtevHistGKKClick();
-  void OtevHistOHHClick();
-  void OtevHistPSClick();
-  void GrafHistClick();
-  void GrafHistDDClick();
-  void GrafHistAlfaClick();
-  void GrafHistKnClick();
-  void GrafHistOPVClick();
-  void GrafHistGKKClick();
-  void GrafHistOHHClick();
-  void GrafHistPSClick();
-  /// Cell (row, col) of the one-row table of `source` was clicked.
-  void StringGridSelectCell(Source source, int row, int col);
-  void EdHExit();
-  void EdPSExit();
-  void EdPSVExit();
-  void EdPKExit();
-  void EdPSdsExit();
-  void ChBKombVyztClick();
-  void CBTypOknaChange();
-  void BitBtn1Click();
-  /// A histogram handed over by a creation window: kept as the created histogram (source 15), then
-  /// the store action above runs.
-  void StoreCreatedHistogram(const Histogram& h);
-  void BitBtn2Click();
-  /// Item of the histogram-creation selector `CBTypOkna`; selecting one opens no window.
-  int creationWindowItem() const;
-  void selectCreationWindowItem(int item);
-
   // ---- computation chain (ChainController)
   /// The chain commands, their messages and the last assessment.
   ChainController& chain() { return *chain_; }
@@ -248,7 +158,6 @@ class MainWindow : public QMainWindow {
   Services& services_;
   ProjectModel model_;
   ProjectState& project_ = model_.state();
-  InputAreaView view_;
 
   // ---- frame members
   // General commands (menu item and toolbar button).
@@ -320,79 +229,8 @@ class MainWindow : public QMainWindow {
   bool helpViewerOffer_ = true;
   bool workAskedBeforeClose_ = false;  // the exit command asked about unsaved work before closing
 
-  // ---- input members
-  friend class InputAreaFilter;
-  int comboRow_ = 0;  // layer row the rock type list was opened for
-  bool comboOpen_ = false;
-  struct SlotTable {
-    Source source = kSrcNone;
-    QTableWidget* grid = nullptr;
-    QToolButton* open = nullptr;
-    QToolButton* chart = nullptr;
-  };
-  SlotTable* slotTable(Source source);
-  void openSlotFile(Source source);
-  void showSlotChart(Source source, int layerRow);
-  bool saveCreatedHistogram();
-  // Histograms to the chart window (through Windows) and to a file.
-  void showInChart(Source source, const Histogram& h, const std::string& name, int layerRow);
-  std::optional<std::string> saveHistogramToFile(const Histogram& h);
-  void updateLayerFlags();
-  void setLayerCell(int row, int col, const std::string& text);
-  void hideFloatingControls();
-  void fillRockTypeList();
-  void placeOverCell(QWidget* w, QTableWidget* t, int row, int col, bool rightEnd);
-  void setSaveEnabled(const char* action, bool enabled);
-  void showProblems(const std::vector<Refusal>& problems, QWidget* focusBack);
-  void onFocusChanged(QWidget* old, QWidget* now);
-  /// Writes the whole project state into the input controls (on the model's inputsChanged).
-  void refreshInputArea();
-  /// Enables the result chart buttons after the done flags (on the model's resultsChanged).
-  void updateResultButtons();
-  /// Shows the bolt pattern inputs (on the model's patternChanged).
-  void showPattern();
-  void thicknessEdited(int row);
-  bool inputFilter(QObject* watched, QEvent* event);
-  QTableWidget* makeSlotTable(Source source, const char* name, const char* openName, const char* chartName);
-
-  QGroupBox* GroupBox1_ = nullptr;
-  QGroupBox* GroupBox2_ = nullptr;
-  QGroupBox* GroupBox3_ = nullptr;
-  QTableWidget* StrGrHorn_ = nullptr;
-  QComboBox* CBTypProm_ = nullptr;
-  QToolButton* OtevHist_ = nullptr;
-  QToolButton* GrafHist_ = nullptr;
-  std::array<SlotTable, 7> slotTables_{};
-  QLineEdit* EdNazevVys_ = nullptr;
-  QLineEdit* EdH_ = nullptr;
-  QLineEdit* EdBeta_ = nullptr;
-  QLineEdit* EdB_H_ = nullptr;
-  QLineEdit* EdB_2H_ = nullptr;
-  QLineEdit* EdPS_ = nullptr;
-  QLineEdit* EdPSV_ = nullptr;
-  QLineEdit* EdPK_ = nullptr;
-  QLineEdit* EdPSds_ = nullptr;
-  QPushButton* ButBeta_ = nullptr;
-  QPushButton* BBRedPev_ = nullptr;
-  QPushButton* BitBtn2_ = nullptr;  // opens the RMR window
-  QPushButton* BBDelSvor_ = nullptr;
-  QPushButton* BBZatSv_ = nullptr;
-  QPushButton* BBFunSpoj_ = nullptr;
-  QPushButton* SpocitatVse_ = nullptr;  // runs the whole chain
-  QPushButton* BitBtn1_ = nullptr;      // sends the created histogram
-  QPushButton* GrafRePe_ = nullptr;
-  QPushButton* GrafDeSv_ = nullptr;
-  QPushButton* GrafZaSv_ = nullptr;
-  QPushButton* GrafUnSv_ = nullptr;
-  QPushButton* GrafFS_ = nullptr;
-  QProgressBar* ProgressBar1_ = nullptr;
-  QProgressBar* ProgressBar2_ = nullptr;
-  QComboBox* CBTypOkna_ = nullptr;
-  QComboBox* CBDruhTab_ = nullptr;
-  QCheckBox* ChBKombVyzt_ = nullptr;
-  bool refreshing_ = false;      // controls are being written from the state
-  bool checkingLayers_ = false;  // the thickness check is showing its dialog
-  std::string depthWarned_;      // the EdH text last warned about
+  // ---- input area
+  InputArea* inputArea_ = nullptr;
 
   // ---- chain members
   ChainController* chain_ = nullptr;

@@ -32,6 +32,7 @@
 #include "ui/ChainController.h"
 #include "ui/ExportCommands.h"
 #include "ui/HistogramSaveCommand.h"
+#include "ui/InputArea.h"
 #include "ui/LostLetters.h"
 #include "ui/MainWindow.h"
 #include "ui/ProjectFiles.h"
@@ -54,7 +55,7 @@ bool confirm(Language lang, const std::string& text) { return confirmDialog(lang
 
 void MainWindow::setupFiles() {
   files_ = new ProjectFiles(
-      services_, model_, *chain_, view_, [this] { hideFloatingControls(); }, this);
+      services_, model_, *chain_, inputArea_->view(), [this] { inputArea_->closeFloatingControls(); }, this);
   connect(actDefaultHodnoty, &QAction::triggered, this, &MainWindow::presetValues);
   connect(actTabdruhhor, &QAction::triggered, this, [this] { services_.windows.openRockTypes(); });
   connect(actINIsoubor, &QAction::triggered, this, &MainWindow::showSettingsListing);
@@ -64,7 +65,7 @@ void MainWindow::readRockTypeSettings() {
   const RockTypeList list = ::readRockTypeSettings(services_.settings);
   rockTypeCount_ = list.count;
   // A stored count of 0 leaves the offer list as it is.
-  if (list.count > 0) setRockTypes(list.offer);
+  if (list.count > 0) model_.setRockTypes(list.offer);
 }
 
 void MainWindow::writeRockTypeSettings() {
@@ -107,7 +108,7 @@ void MainWindow::presetValues() {
   c.assessment = settings::kPresetColorFS;
   c.table = settings::kPresetColorTab;
   c.edit = settings::kPresetColorEdit;
-  applyEditColour();
+  inputArea_->applyEditColour();
   w.applyEditColour();
   w.applyChartColours();
   w.applyTableColour();

@@ -7,6 +7,16 @@ void ProjectModel::invalidate(InvalidateFrom from) {
   emit resultsChanged();
 }
 
+void ProjectModel::renameSlot(Source source, int layerRow, std::string name) {
+  if (HistogramSlot* slot = state_.slotForSource(source, layerRow)) slot->name = std::move(name);
+  emit slotRenamed(source, layerRow);
+}
+
+void ProjectModel::setRockTypes(std::vector<std::string> rockTypes) {
+  state_.rockTypes = std::move(rockTypes);
+  emit rockTypesChanged();
+}
+
 void ProjectModel::takePattern(int boltCount, double d1, double rowSpacing) {
   // The chain reads these fields with "." decimals, in either language.
   state_.boltCount = std::to_string(boltCount);

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <string>
+#include <vector>
 
 #include "project/ProjectState.h"
 #include "rmr/RmrTables.h"
@@ -30,6 +31,11 @@ class ProjectModel : public QObject {
   void rmrTablesReplaced() { emit rmrTablesChanged(); }
   /// Clears the done flags from `from` onwards (see ProjectState::invalidate).
   void invalidate(InvalidateFrom from);
+  /// A histogram saved from the chart window names the slot of `source` (layer `layerRow`).
+  void renameSlot(Source source, int layerRow, std::string name);
+  /// The rock type offer list (ProjectState::rockTypes) is replaced by the rock type window's lines or
+  /// by the stored list.
+  void setRockTypes(std::vector<std::string> rockTypes);
   /// n, d1 and ds [mm] of a designed bolt pattern become the bolt inputs; the bearing capacity and
   /// what follows fall.
   void takePattern(int boltCount, double d1, double rowSpacing);
@@ -48,6 +54,10 @@ class ProjectModel : public QObject {
   void resultsChanged();
   /// The bolt pattern inputs (d1, n, ds) were replaced by a designed pattern.
   void patternChanged();
+  /// The slot of `source` (layer `layerRow`) has a new name.
+  void slotRenamed(Source source, int layerRow);
+  /// The rock type offer list was replaced.
+  void rockTypesChanged();
   /// The file names or the saved state of the work changed.
   void fileStateChanged();
   /// The RMR tables were replaced as a whole.

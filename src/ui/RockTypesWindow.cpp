@@ -18,6 +18,7 @@
 #include "shell/Refusal.h"
 #include "ui/LostLetters.h"
 #include "ui/NamedWidget.h"
+#include "ui/ProjectModel.h"
 #include "ui/QtText.h"
 #include "ui/Services.h"
 #include "ui/TextSets.h"
@@ -79,7 +80,7 @@ RockTypesWindow::RockTypesWindow(Services& services, QWidget* parent) : SimpleWi
 std::vector<std::string>* RockTypesWindow::offerList() const { return services_.windows.rockTypeOffer(); }
 
 void RockTypesWindow::setOffer(std::vector<std::string> offer) {
-  services_.windows.setRockTypeOffer(std::move(offer));
+  if (ProjectModel* model = services_.windows.projectModel()) model->setRockTypes(std::move(offer));
 }
 
 int& RockTypesWindow::rockTypeCount() const {

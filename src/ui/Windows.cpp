@@ -12,6 +12,7 @@
 #include "ui/DistributionFunctionWindow.h"
 #include "ui/FitTableWindow.h"
 #include "ui/HelpInfoWindow.h"
+#include "ui/InputArea.h"
 #include "ui/MainWindow.h"
 #include "ui/NewHistogramWindow.h"
 #include "ui/ParametricWindow.h"
@@ -80,12 +81,6 @@ void Windows::showAssessment(const AssessmentResult& a) const {
   if (chart) chart->ShowAssessment(a);
 }
 
-void Windows::renameSlot(Source source, int row, const std::string& name) const {
-  if (ProjectState* p = project())
-    if (HistogramSlot* slot = p->slotForSource(source, row)) slot->name = name;
-  if (main) main->showSlotName(source, row);
-}
-
 void Windows::showHistogram(Source source, const Histogram& h, const std::string& name, int layerRow) const {
   if (chart) chart->Fill(source, h, name, layerRow);
 }
@@ -101,10 +96,6 @@ void Windows::openRockTypes() const {
 std::vector<std::string>* Windows::rockTypeOffer() const {
   ProjectState* p = project();
   return p ? &p->rockTypes : nullptr;
-}
-
-void Windows::setRockTypeOffer(std::vector<std::string> offer) const {
-  if (main) main->setRockTypes(std::move(offer));
 }
 
 int* Windows::rockTypeCount() const { return main ? &main->rockTypeCount() : nullptr; }
@@ -184,7 +175,7 @@ void Windows::displayOptionsChanged() const {
 }
 
 void Windows::applyEditColour() const {
-  if (main) main->applyEditColour();
+  if (main) main->inputArea().applyEditColour();
   forEachSimpleWindow(*this, [](SimpleWindow& w) { w.applyEditColour(); });
 }
 
@@ -252,24 +243,24 @@ void Windows::openNewHistogramWindow() const {
   if (newHistogram) newHistogram->Open();
 }
 
-int Windows::creationWindowItem() const { return main ? main->creationWindowItem() : 0; }
+int Windows::creationWindowItem() const { return main ? main->inputArea().creationMethod() : 0; }
 
 void Windows::storeCreatedHistogram(const Histogram& h) const {
-  if (main) main->StoreCreatedHistogram(h);
+  if (main) main->inputArea().storeCreatedHistogram(h);
 }
 
 void Windows::createdHistogramSaved(const std::string& name) const {
-  if (main) main->view().currentHistogramFile = name;
+  if (main) main->inputArea().view().currentHistogramFile = name;
 }
 
 void Windows::setCurrentSource(Source source) const {
-  if (main) main->view().currentSource = source;
+  if (main) main->inputArea().view().currentSource = source;
 }
 
 void Windows::creationWindowClosed() const {
   if (!main) return;
-  main->selectCreationWindowItem(0);
-  main->view().currentSource = kSrcCreated;
+  main->inputArea().selectCreationMethod(0);
+  main->inputArea().view().currentSource = kSrcCreated;
 }
 
 const FitResult* Windows::fitResult() const {

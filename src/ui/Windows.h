@@ -70,9 +70,6 @@ struct Windows {
   /// Shows an assessment (Pf first, for the reliability function) in the chart window.
   void setFailureProbability(double pf) const;
   void showAssessment(const AssessmentResult& a) const;
-  /// A histogram saved from the chart window: the main window's slot of `source` (layer `row`)
-  /// takes the file name and its table cell shows it.
-  void renameSlot(Source source, int row, const std::string& name) const;
   /// Shows histogram `h` of `source` in the chart window (see ChartWindow::Fill).
   void showHistogram(Source source, const Histogram& h, const std::string& name, int layerRow) const;
   /// The lines of the rock type window; `fallback` without that window.
@@ -81,8 +78,6 @@ struct Windows {
   void openRockTypes() const;
   /// The rock type offer list of the main window's project, or null.
   std::vector<std::string>* rockTypeOffer() const;
-  /// The main window takes `offer` as its rock type offer list (its selectors follow).
-  void setRockTypeOffer(std::vector<std::string> offer) const;
   /// The main window's count of rock types written to the settings, or null.
   int* rockTypeCount() const;
   /// Shows the information on the help viewer over the disabled main window; false without that window.

@@ -107,7 +107,7 @@ TEST_F(MainWindowReport, ReportItemFollowsTheAssessmentAndWritesThePdf) {
   EXPECT_NE(dialogs.asked.back().text.find(pdf), std::string::npos);  // told where it went
 
   // A new project clears the assessment and takes the report away.
-  w.NovyClick();
+  w.actNovy->trigger();
   EXPECT_FALSE(report->isEnabled());
 }
 

@@ -87,7 +87,7 @@ TEST_F(UnsavedWork, SettingsAskOncePerTextAndAFailedWriteIsToldOnce) {
 
 TEST_F(UnsavedWork, NewOpenAndExitAskFirstAndCancelStops) {
   // Nothing changed since the start: no question.
-  main->NovyClick();
+  main->actNovy->trigger();
   EXPECT_TRUE(dialogs.asked.empty());
   openProject(projects("Chodba_K12.hor"));
   EXPECT_TRUE(dialogs.asked.empty());
@@ -97,7 +97,7 @@ TEST_F(UnsavedWork, NewOpenAndExitAskFirstAndCancelStops) {
   ASSERT_TRUE(main->files().workUnsaved());
   // Cancel: the project stays as it is.
   dialogs.answer(mrCancel);
-  main->NovyClick();
+  main->actNovy->trigger();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].buttons, DlgButtons::YesNoCancel);
   EXPECT_EQ(dialogs.asked[0].caption, msg(1));
@@ -179,7 +179,7 @@ TEST_F(UnsavedWork, ComputedResultsNotSavedAreUnsavedWorkUntilTheResultsFileIsWr
   main->findChild<QAction*>(u"SaveVysl1"_s)->setEnabled(true);
   dialogs.answer(mrYes);
   dialogs.answerFile(results("Vysledky.Vys"));
-  main->NovyClick();
+  main->actNovy->trigger();
   EXPECT_TRUE(std::filesystem::exists(results("Vysledky.Vys")));
   EXPECT_FALSE(main->project().reducedStrengthDone);  // the new project followed the save
 }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSet>
 #include <QTableWidget>
@@ -25,9 +26,11 @@
 #include "shell/Messages.h"
 #include "shell/NumberText.h"
 #include "ui/ChartWindow.h"
+#include "ui/InputArea.h"
 #include "ui/MainWindow.h"
 #include "ui/ParametricWindow.h"
 #include "ui/ProjectFiles.h"
+#include "ui/RockTypesWindow.h"
 #include "ui/Services.h"
 
 using namespace Qt::StringLiterals;
@@ -56,7 +59,7 @@ class InputArea : public ::testing::Test {
   }
 
   ProjectState& project() { return w->project(); }
-  InputAreaView& view() { return w->view(); }
+  InputAreaView& view() { return w->inputArea().view(); }
 
   // A histogram file in the temporary folder: edges, frequencies.
   std::string writeDis(const char* name, double min, double max, std::initializer_list<int> freq) {
@@ -466,7 +469,7 @@ TEST_F(InputArea, EachInputInvalidatesExactlyItsResults) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     if (w->files().workUnsaved()) dialogs.answer(mrNo);  // the last case's work is dropped
-    w->NovyClick();
+    w->actNovy->trigger();
     setAllDone();
     c.act();
     const auto& p = project();
@@ -486,7 +489,7 @@ TEST_F(InputArea, EachInputInvalidatesExactlyItsResults) {
 
   // Unchecking the combined support before the bolt length exists changes no flag.
   if (w->files().workUnsaved()) dialogs.answer(mrNo);
-  w->NovyClick();
+  w->actNovy->trigger();
   project().combinedSupport = true;
   project().reducedStrengthDone = true;
   w->model().inputsReplaced();
@@ -578,7 +581,7 @@ TEST_F(InputArea, NewProjectClearsInputsButKeepsSpacing) {
   dialogs.asked.clear();
 
   dialogs.answer(mrNo);  // unsaved work: asked once, dropped
-  w->NovyClick();
+  w->actNovy->trigger();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].buttons, DlgButtons::YesNoCancel);
   EXPECT_EQ(project().nextLayerRow, 1);
@@ -757,6 +760,35 @@ TEST_F(InputArea, ChoosingACreationMethodForgetsTheLastCreatedHistogram) {
   EXPECT_TRUE(w->isEnabled());
   services.windows.parametric = nullptr;
   services.windows.main = nullptr;
+}
+
+// Other windows change the project through the model; the input area shows what they changed: the
+// name a histogram saved from the chart window gives its slot, and the rock type window's new offer.
+TEST_F(InputArea, ASlotNamedByTheChartWindowAndANewRockTypeOfferAreShown) {
+  ChartWindow chart(services);
+  RockTypesWindow rocks(services);
+  services.windows.chart = &chart;
+  services.windows.rockTypes = &rocks;
+  services.windows.main = w.get();
+  Refusal error;
+  const auto h = ReadHistogramFile(writeDis("K.dis", 0, 1, {1, 3}), error);
+  ASSERT_TRUE(h);
+  chart.Fill(kSrcK, *h, "Vytvořen");
+  dialogs.answerFile(dir.filePath(u"Nova.dis"_s).toStdString());
+  chart.findChild<QPushButton*>(u"SaveGraf"_s)->click();
+  EXPECT_EQ(project().k.name, "Nova.dis");
+  EXPECT_EQ(get<QTableWidget>("StringGridAlfa")->item(1, 1)->text(), u"Nova.dis"_s);
+
+  rocks.openFromMain();
+  rocks.findChild<QPlainTextEdit*>(u"Memo1"_s)->setPlainText(u"Jílovec\nUhlí"_s);
+  dialogs.answerFile(std::nullopt);  // the offer is taken without a file
+  rocks.findChild<QPushButton*>(u"BBSaveNabidky"_s)->click();
+  auto* list = get<QComboBox>("CBTypProm");
+  ASSERT_EQ(list->count(), 2);
+  EXPECT_EQ(list->itemText(0), u"Jílovec"_s);
+  EXPECT_EQ(list->itemText(1), u"Uhlí"_s);
+  EXPECT_TRUE(dialogs.asked.empty());
+  services.windows = {};
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QTextBlock>
 
 #include "FilesFixture.h"
+#include "ui/InputArea.h"
 #include "ui/NewHistogramWindow.h"
 
 namespace {
@@ -51,7 +52,7 @@ TEST_F(NewHistogramTest, OpenEmptiesTheEntryAndTheListIsCountedAsTyped) {
   main->actNovhist->trigger();
   ASSERT_TRUE(window->isVisible());
   EXPECT_FALSE(main->isEnabled());
-  EXPECT_EQ(main->view().currentSource, kSrcNewHistogram);
+  EXPECT_EQ(main->inputArea().view().currentSource, kSrcNewHistogram);
   EXPECT_EQ(field("Edit3"), u"0"_s);
   EXPECT_EQ(field("Edit5"), u"0"_s);
   EXPECT_EQ(in13<QComboBox>("ComboBox1")->currentText(), u"Discrete"_s);
@@ -128,8 +129,8 @@ TEST_F(NewHistogramTest, FileRouteWritesTheExampleFile) {
   EXPECT_FALSE(window->isVisible());
   EXPECT_TRUE(main->isEnabled());
   EXPECT_EQ(bytesOf(histograms("Example.dis")), bytesOf(TEST_DATA_DIR "/histograms/Example.dis"));
-  EXPECT_EQ(main->view().currentHistogramFile, "Example.dis");
-  EXPECT_EQ(main->view().currentSource, kSrcCreated);
+  EXPECT_EQ(main->inputArea().view().currentHistogramFile, "Example.dis");
+  EXPECT_EQ(main->inputArea().view().currentSource, kSrcCreated);
   EXPECT_EQ(get<QComboBox>("CBTypOkna")->currentIndex(), 0);
 
   // A declined overwrite closes the window without writing.
@@ -158,14 +159,14 @@ TEST_F(NewHistogramTest, HandOverRouteSendsTheCreatedHistogram) {
   auto* selector = get<QComboBox>("CBTypOkna");
   get<QComboBox>("CBDruhTab")->setCurrentIndex(2);  // K
   selector->setCurrentIndex(2);
-  main->CBTypOknaChange();
+  emit selector->activated(2);
   ASSERT_TRUE(window->isVisible());
   enter(u"0"_s, u"10"_s, u"1\n2\n4\n2\n1"_s);
   dialogs.answer(mrYes);  // send into the table K
   dialogs.answer(mrNo);   // do not save it to a file first
   save();
   EXPECT_FALSE(window->isVisible());
-  const Histogram& h = main->view().createdHistogram;
+  const Histogram& h = main->inputArea().view().createdHistogram;
   EXPECT_EQ(h.count, 5);
   EXPECT_EQ(h.min, 1);
   EXPECT_EQ(h.max, 9);
@@ -228,7 +229,7 @@ TEST_F(NewHistogramTest, CloseStoresThePlaceAndResetsTheSelector) {
   QTest::mouseClick(in13<QPushButton>("BitBtn1"), Qt::LeftButton);
   EXPECT_FALSE(window->isVisible());
   EXPECT_TRUE(main->isEnabled());
-  EXPECT_EQ(main->view().currentSource, kSrcCreated);
+  EXPECT_EQ(main->inputArea().view().currentSource, kSrcCreated);
   EXPECT_EQ(settings->readInteger("--  Position  --", "PopisHistogramu-Form13.height", 0), 480);
 }
 

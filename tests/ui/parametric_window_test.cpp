@@ -21,6 +21,7 @@
 #include "shell/Messages.h"
 #include "shell/NumberText.h"
 #include "ui/DistributionFunctionWindow.h"
+#include "ui/InputArea.h"
 #include "ui/MainWindow.h"
 #include "ui/ParametricWindow.h"
 #include "ui/TextSets.h"
@@ -250,7 +251,7 @@ TEST_F(ParametricWindowTest, TheMainWindowStoresTheHandedOverHistogramInTheChose
   target->setCurrentIndex(0);  // B, the width of the working
   auto* method = main.findChild<QComboBox*>(u"CBTypOkna"_s);
   method->setCurrentIndex(0);
-  main.CBTypOknaChange();  // "Parametrické rozdělení"
+  emit method->activated(0);  // "Parametrické rozdělení"
   ASSERT_TRUE(window->isVisible());
   EXPECT_FALSE(main.isEnabled());
   EXPECT_TRUE(window->chartShown());  // shown by the main window: the normal histogram at once
@@ -266,7 +267,7 @@ TEST_F(ParametricWindowTest, TheMainWindowStoresTheHandedOverHistogramInTheChose
   ASSERT_NE(slot, nullptr);
   EXPECT_EQ(slot->histogram, shown);
   EXPECT_EQ(binCount(slot->histogram), 32);
-  EXPECT_FALSE(main.view().histogramCreated);  // the store action took it
+  EXPECT_FALSE(main.inputArea().view().histogramCreated);  // the store action took it
   services->windows = {};
 }
 

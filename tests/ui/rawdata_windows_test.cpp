@@ -39,6 +39,7 @@
 #include "shell/Messages.h"
 #include "ui/BarChartParts.h"
 #include "ui/FitTableWindow.h"
+#include "ui/InputArea.h"
 #include "ui/RawDataWindow.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/TextSets.h"
@@ -572,13 +573,13 @@ TEST_F(RawDataHandOverTest, CloseHandsTheShownHistogramToTheMainWindow) {
   dialogs.answer(mrNo);  // the main window's store action asks; declined, it keeps the histogram
   raw.close();
   EXPECT_TRUE(m.isEnabled());
-  EXPECT_TRUE(m.view().histogramCreated);
-  const Histogram& h = m.view().createdHistogram;
+  EXPECT_TRUE(m.inputArea().view().histogramCreated);
+  const Histogram& h = m.inputArea().view().createdHistogram;
   EXPECT_EQ(binCount(h), 128);
   EXPECT_EQ(h.total, 5);
   EXPECT_DOUBLE_EQ(h.min, 1 + 3.0 / 128 / 2);
   EXPECT_DOUBLE_EQ(h.range, h.max - h.min + h.step);
-  EXPECT_EQ(m.view().currentSource, 15);
+  EXPECT_EQ(m.inputArea().view().currentSource, 15);
   services->windows.rawData = nullptr;
   services->windows.fitTable = nullptr;
 }

@@ -56,7 +56,7 @@ class RmrWindowTest : public FilesTest {
     openProject(projects(project));
     main->findChild<QAbstractButton*>(u"BBRedPev"_s)->click();
     ASSERT_TRUE(main->project().reducedStrengthDone);
-    main->BitBtn2Click();
+    main->findChild<QAbstractButton*>(u"BitBtn2"_s)->click();
     ASSERT_TRUE(rmr->isVisible());
     rmr->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(rmr.get()));
@@ -92,7 +92,7 @@ class RmrWindowTest : public FilesTest {
 };
 
 TEST_F(RmrWindowTest, OpensOnlyOverAReducedStrength) {
-  main->BitBtn2Click();
+  main->findChild<QAbstractButton*>(u"BitBtn2"_s)->click();
   EXPECT_FALSE(rmr->isVisible());
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].text, msg(151));
@@ -244,13 +244,13 @@ TEST_F(RmrWindowTest, LeavingWithoutCreateChangesNothingAndStoresThePlace) {
   unchanged("exit");
   EXPECT_EQ(settings->readInteger("--  Position  --", "RMR Form9.width", 0), rmr->width());
 
-  main->BitBtn2Click();
+  main->findChild<QAbstractButton*>(u"BitBtn2"_s)->click();
   rateSite();
   QTest::mouseClick(in9<QPushButton>("ExitProgram"), Qt::LeftButton);
   EXPECT_FALSE(rmr->isVisible());
   unchanged("ratings chosen");
 
-  main->BitBtn2Click();
+  main->findChild<QAbstractButton*>(u"BitBtn2"_s)->click();
   QTest::mouseClick(in9<QPushButton>("ClearTabH"), Qt::LeftButton);
   QTest::mouseClick(in9<QPushButton>("BitBtn2"), Qt::LeftButton);  // refused: no ratings
   ASSERT_EQ(dialogs.asked.size(), 1u);
@@ -259,7 +259,7 @@ TEST_F(RmrWindowTest, LeavingWithoutCreateChangesNothingAndStoresThePlace) {
   unchanged("cleared and refused");
 
   // Create is what changes the slot.
-  main->BitBtn2Click();
+  main->findChild<QAbstractButton*>(u"BitBtn2"_s)->click();
   rateSite();
   QTest::mouseClick(in9<QPushButton>("BitBtn2"), Qt::LeftButton);
   QTest::mouseClick(in9<QPushButton>("ExitProgram"), Qt::LeftButton);
@@ -272,7 +272,7 @@ TEST_F(RmrWindowTest, ClearAlsoFromNewProjectAndOpenProject) {
   rateSite();
   QTest::mouseClick(in9<QPushButton>("BitBtn2"), Qt::LeftButton);
   dialogs.answer(mrNo);  // unsaved work: dropped
-  main->NovyClick();
+  main->actNovy->trigger();
   for (const char* t : {"StrGrRQD", "StrGrOP"}) {
     EXPECT_EQ(cell9(t, 1, 1), QString()) << t;
     EXPECT_EQ(cell9(t, 1, 2), QString()) << t;

@@ -403,13 +403,13 @@ TEST_F(WindowTexts, QuestionsButtonsAndDefaultsFollowTheLanguage) {
   ASSERT_TRUE(name);
   EXPECT_EQ(name->text().toStdString(), MessageText(156, Language::Czech));
 
-  main->NovyClick();
+  main->actNovy->trigger();
   EXPECT_TRUE(dialogs.asked.empty()) << "at start";
   // The default results name follows the language and leaves the work saved: New asks nothing.
   switchTo(Language::English);
   EXPECT_EQ(name->text(), u"Results_Veltra"_s);
   EXPECT_EQ(main->project().resultsName, "Results_Veltra");
-  main->NovyClick();
+  main->actNovy->trigger();
   EXPECT_TRUE(dialogs.asked.empty());
   switchTo(Language::Czech);
   EXPECT_EQ(name->text().toStdString(), MessageText(156, Language::Czech));
@@ -423,7 +423,7 @@ TEST_F(WindowTexts, QuestionsButtonsAndDefaultsFollowTheLanguage) {
 
   // The unsaved-work question in English.
   dialogs.answer(mrCancel);
-  main->NovyClick();
+  main->actNovy->trigger();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].text, runtimeText(RuntimeText::UnsavedWork, Language::English));
   EXPECT_EQ(dialogs.asked[0].caption, MessageText(1, Language::English));

@@ -1,5 +1,7 @@
 // The input area of the main window: the layer table, the one-row histogram tables, the typed
 // inputs, the result chart buttons and the panel that sends a created histogram into a slot.
+#include "ui/InputArea.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -32,12 +34,13 @@
 #include "shell/Messages.h"
 #include "shell/NumberText.h"
 #include "ui/HistogramSaveCommand.h"
-#include "ui/MainWindow.h"
 #include "ui/NamedWidget.h"
 #include "ui/Notices.h"
 #include "ui/ProjectFiles.h"
+#include "ui/ProjectModel.h"
 #include "ui/QtText.h"
 #include "ui/Services.h"
+#include "ui/WindowPlace.h"
 
 using namespace Qt::StringLiterals;
 
@@ -219,20 +222,65 @@ QToolButton* makeFloating(QWidget* parent, const QString& name, const QString& t
 
 }  // namespace
 
-// Routes the events of the input controls to the main window (which keeps its own eventFilter).
-class InputAreaFilter final : public QObject {
- public:
-  explicit InputAreaFilter(MainWindow* form) : QObject(form), form_(form) {}
-  bool eventFilter(QObject* watched, QEvent* event) override { return form_->inputFilter(watched, event); }
-
- private:
-  MainWindow* form_;
-};
-
 // ------------------------------------------------------------------------------------------ setup
 
-QTableWidget* MainWindow::makeSlotTable(Source source, const char* name, const char* openName,
-                                        const char* chartName) {
+InputArea::InputArea(Services& services, ProjectModel& model, QWidget* parent)
+    : QWidget(parent), services_(services), model_(model), project_(model.state()) {
+  setObjectName(u"InputArea"_s);
+  auto* root = new QVBoxLayout(this);
+  root->setContentsMargins(8, 6, 8, 6);
+  root->setSpacing(6);
+
+  // Results name.
+  auto* nameRow = new QHBoxLayout;
+  nameRow->addWidget(named<QLabel>(this, u"Label25"_s));
+  resultsNameEdit_ = makeEdit(this, u"EdNazevVys"_s, 0);
+  nameRow->addWidget(resultsNameEdit_, 1);
+  root->addLayout(nameRow);
+
+  auto* columns = new QHBoxLayout;
+  columns->setSpacing(8);
+  root->addLayout(columns, 1);
+  auto* left = new QVBoxLayout;
+  auto* right = new QVBoxLayout;
+  columns->addLayout(left, 4);
+  columns->addLayout(right, 3);
+
+  left->addWidget(buildRockMassBox());
+  left->addWidget(buildSendBox());
+  left->addStretch(1);
+  right->addWidget(buildBoltingBox());
+  right->addStretch(1);
+  for (QPushButton* b :
+       {reducedStrengthChart_, boltLengthChart_, boltLoadChart_, bearingCapacityChart_, reliabilityChart_}) {
+    b->setText({});
+    b->setIcon(chartIcon());
+    b->setFixedWidth(44);
+  }
+  for (QPushButton* b :
+       {reducedStrengthButton_, boltLengthButton_, boltLoadButton_, assessmentButton_, computeAllButton_})
+    b->setMinimumWidth(170);
+  boltLoadProgress_->hide();
+  boltLengthProgress_->hide();
+
+  connectControls();
+
+  // Start-up state: first items, no combined support, no results.
+  project_.resultsName = MessageText(156, services_.language());
+  targetSelector_->setCurrentIndex(0);
+  creationSelector_->setCurrentIndex(0);
+  view_.histogramCreated = false;
+  connect(&model_, &ProjectModel::inputsChanged, this, &InputArea::showProject);
+  connect(&model_, &ProjectModel::resultsChanged, this, &InputArea::showResultButtons);
+  connect(&model_, &ProjectModel::patternChanged, this, &InputArea::showPattern);
+  connect(&model_, &ProjectModel::slotRenamed, this, &InputArea::showSlotName);
+  connect(&model_, &ProjectModel::rockTypesChanged, this, &InputArea::fillRockTypeList);
+  project_.invalidate(InvalidateFrom::All);
+  model_.inputsReplaced();
+}
+
+QTableWidget* InputArea::makeSlotTable(Source source, const char* name, const char* openName,
+                                       const char* chartName) {
   auto* t = named<QTableWidget>(this, QString::fromLatin1(name));
   prepareTable(t, 2, 3);
   t->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -260,7 +308,7 @@ QTableWidget* MainWindow::makeSlotTable(Source source, const char* name, const c
 
   SlotTable* st = nullptr;
   for (auto& s : slotTables_)
-    if (s.source == 0) {
+    if (s.source == kSrcNone) {
       st = &s;
       break;
     }
@@ -271,340 +319,277 @@ QTableWidget* MainWindow::makeSlotTable(Source source, const char* name, const c
   st->chart->setIcon(chartIcon());
   t->setItemDelegateForColumn(2, new ChartCellDelegate(t));
   connect(t, &QTableWidget::cellClicked, this, [this, source](int r, int c) {
-    StringGridSelectCell(source, r, c);
+    slotCellSelected(source, r, c);
     // One click on a chart cell opens the chart: the button the selection put there is pressed at once.
     if (SlotTable* st = slotTable(source); st && c == 2 && st->chart->isVisible()) st->chart->click();
   });
   connect(t, &QTableWidget::currentCellChanged, this,
-          [this, source](int r, int c, int, int) { StringGridSelectCell(source, r, c); });
-  struct Handlers {
-    Source source;
-    void (MainWindow::*open)();
-    void (MainWindow::*chart)();
-  };
-  static constexpr Handlers kHandlers[] = {
-      {kSrcWidth, &MainWindow::OtevHistDDClick, &MainWindow::GrafHistDDClick},
-      {kSrcK, &MainWindow::OtevHistAlfaClick, &MainWindow::GrafHistAlfaClick},
-      {kSrcKn, &MainWindow::OtevHistKnClick, &MainWindow::GrafHistKnClick},
-      {kSrcQ, &MainWindow::OtevHistOPVClick, &MainWindow::GrafHistOPVClick},
-      {kSrcRmr, &MainWindow::OtevHistGKKClick, &MainWindow::GrafHistGKKClick},
-      {kSrcGamma, &MainWindow::OtevHistOHHClick, &MainWindow::GrafHistOHHClick},
-      {kSrcSigmaR, &MainWindow::OtevHistPSClick, &MainWindow::GrafHistPSClick},
-  };
-  for (const Handlers& h : kHandlers)
-    if (h.source == source) {
-      connect(st->open, &QToolButton::clicked, this, h.open);
-      connect(st->chart, &QToolButton::clicked, this, h.chart);
-    }
+          [this, source](int r, int c, int, int) { slotCellSelected(source, r, c); });
+  connect(st->open, &QToolButton::clicked, this, [this, source] { openSlotFile(source); });
+  connect(st->chart, &QToolButton::clicked, this, [this, source] { showSlotChart(source, 0); });
   return t;
 }
 
-void MainWindow::setupInputArea() {
-  auto* central = named<QWidget>(this, u"InputArea"_s);
-  setCentralWidget(central);
-  auto* root = new QVBoxLayout(central);
-  root->setContentsMargins(8, 6, 8, 6);
-  root->setSpacing(6);
-
-  // Results name.
-  auto* nameRow = new QHBoxLayout;
-  nameRow->addWidget(named<QLabel>(central, u"Label25"_s));
-  EdNazevVys_ = makeEdit(central, u"EdNazevVys"_s, 0);
-  nameRow->addWidget(EdNazevVys_, 1);
-  root->addLayout(nameRow);
-
-  auto* columns = new QHBoxLayout;
-  columns->setSpacing(8);
-  root->addLayout(columns, 1);
-  auto* left = new QVBoxLayout;
-  auto* right = new QVBoxLayout;
-  columns->addLayout(left, 4);
-  columns->addLayout(right, 3);
-
-  left->addWidget(buildAssignment1(central));
-  left->addWidget(buildSendBox(central));
-  left->addStretch(1);
-  right->addWidget(buildAssignment2(central));
-  right->addStretch(1);
-  for (QPushButton* b : {GrafRePe_, GrafDeSv_, GrafZaSv_, GrafUnSv_, GrafFS_}) {
-    b->setText({});
-    b->setIcon(chartIcon());
-    b->setFixedWidth(44);
-  }
-  for (QPushButton* b : {BBRedPev_, BBDelSvor_, BBZatSv_, BBFunSpoj_, SpocitatVse_}) b->setMinimumWidth(170);
-  ProgressBar1_->hide();
-  ProgressBar2_->hide();
-
-  connectInputArea(new InputAreaFilter(this));
-
-  // Start-up state: first items, no combined support, no results.
-  project_.resultsName = MessageText(156, services_.language());
-  CBDruhTab_->setCurrentIndex(0);
-  CBTypOkna_->setCurrentIndex(0);
-  view_.histogramCreated = false;
-  connect(&model_, &ProjectModel::inputsChanged, this, &MainWindow::refreshInputArea);
-  connect(&model_, &ProjectModel::resultsChanged, this, &MainWindow::updateResultButtons);
-  connect(&model_, &ProjectModel::patternChanged, this, &MainWindow::showPattern);
-  project_.invalidate(InvalidateFrom::All);
-  model_.inputsReplaced();
-}
-
 // The overburden, the width of the working, Beta, B* and the reduced strength.
-QGroupBox* MainWindow::buildAssignment1(QWidget* parent) {
-  GroupBox2_ = named<QGroupBox>(parent, u"GroupBox2"_s);
-  auto* g2 = new QVBoxLayout(GroupBox2_);
-  g2->addWidget(named<QLabel>(GroupBox2_, u"Label1"_s));
+QGroupBox* InputArea::buildRockMassBox() {
+  auto* box = named<QGroupBox>(this, u"GroupBox2"_s);
+  auto* g2 = new QVBoxLayout(box);
+  g2->addWidget(named<QLabel>(box, u"Label1"_s));
 
-  g2->addWidget(buildLayerTable(GroupBox2_));
+  g2->addWidget(buildLayerTable(box));
   g2->addWidget(makeSlotTable(kSrcWidth, "StringGridDD", "OtevHistDD", "GrafHistDD"));
 
   auto* betaRow = new QHBoxLayout;
-  betaRow->addWidget(named<QLabel>(GroupBox2_, u"Label21"_s));
-  EdBeta_ = makeEdit(GroupBox2_, u"EdBeta"_s, 80, true);
-  betaRow->addWidget(EdBeta_);
-  ButBeta_ = named<QPushButton>(GroupBox2_, u"ButBeta"_s);
-  ButBeta_->setFixedWidth(32);
-  betaRow->addWidget(ButBeta_);
+  betaRow->addWidget(named<QLabel>(box, u"Label21"_s));
+  betaEdit_ = makeEdit(box, u"EdBeta"_s, 80, true);
+  betaRow->addWidget(betaEdit_);
+  betaButton_ = named<QPushButton>(box, u"ButBeta"_s);
+  betaButton_->setFixedWidth(32);
+  betaRow->addWidget(betaButton_);
   betaRow->addSpacing(16);
-  betaRow->addWidget(named<QLabel>(GroupBox2_, u"LabelB_H"_s));
-  EdB_H_ = makeEdit(GroupBox2_, u"EdB_H"_s, 80, true);
-  betaRow->addWidget(EdB_H_);
+  betaRow->addWidget(named<QLabel>(box, u"LabelB_H"_s));
+  bStarEdit_ = makeEdit(box, u"EdB_H"_s, 80, true);
+  betaRow->addWidget(bStarEdit_);
   betaRow->addSpacing(8);
-  betaRow->addWidget(named<QLabel>(GroupBox2_, u"LabelB_2H"_s));
-  EdB_2H_ = makeEdit(GroupBox2_, u"EdB_2H"_s, 80, true);
-  betaRow->addWidget(EdB_2H_);
+  betaRow->addWidget(named<QLabel>(box, u"LabelB_2H"_s));
+  twoBStarEdit_ = makeEdit(box, u"EdB_2H"_s, 80, true);
+  betaRow->addWidget(twoBStarEdit_);
   betaRow->addStretch(1);
   g2->addLayout(betaRow);
 
-  BBRedPev_ = named<QPushButton>(GroupBox2_, u"BBRedPev"_s);
-  GrafRePe_ = named<QPushButton>(GroupBox2_, u"GrafRePe"_s);
-  g2->addLayout(stepRow(BBRedPev_, GrafRePe_));
-  return GroupBox2_;
+  reducedStrengthButton_ = named<QPushButton>(box, u"BBRedPev"_s);
+  reducedStrengthChart_ = named<QPushButton>(box, u"GrafRePe"_s);
+  g2->addLayout(stepRow(reducedStrengthButton_, reducedStrengthChart_));
+  return box;
 }
 
 // The layer table with its thickness editor, the rock type list and the floating open/chart buttons.
-QTableWidget* MainWindow::buildLayerTable(QWidget* parent) {
-  StrGrHorn_ = named<QTableWidget>(parent, u"StrGrHorn"_s);
-  prepareTable(StrGrHorn_, 11, 5);
-  StrGrHorn_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
-                              QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
+QTableWidget* InputArea::buildLayerTable(QWidget* parent) {
+  layerTable_ = named<QTableWidget>(parent, u"StrGrHorn"_s);
+  prepareTable(layerTable_, 11, 5);
+  layerTable_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                               QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
   {
-    const QPalette pal = StrGrHorn_->palette();
-    for (int c = 0; c < 5; ++c) StrGrHorn_->setItem(0, c, fixedItem({}, pal));
+    const QPalette pal = layerTable_->palette();
+    for (int c = 0; c < 5; ++c) layerTable_->setItem(0, c, fixedItem({}, pal));
     for (int r = 1; r <= ProjectState::kLayers; ++r) {
-      StrGrHorn_->setItem(r, 0, fixedItem(qs(layerRowLabel(r)), pal));
-      StrGrHorn_->item(r, 0)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      for (int c = 1; c < 5; ++c) StrGrHorn_->setItem(r, c, plainItem());
+      layerTable_->setItem(r, 0, fixedItem(qs(layerRowLabel(r)), pal));
+      layerTable_->item(r, 0)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      for (int c = 1; c < 5; ++c) layerTable_->setItem(r, c, plainItem());
     }
   }
-  StrGrHorn_->setColumnWidth(0, 64);
-  StrGrHorn_->setColumnWidth(1, 160);
-  StrGrHorn_->setColumnWidth(3, 124);
-  StrGrHorn_->setColumnWidth(4, 52);
-  StrGrHorn_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  StrGrHorn_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+  layerTable_->setColumnWidth(0, 64);
+  layerTable_->setColumnWidth(1, 160);
+  layerTable_->setColumnWidth(3, 124);
+  layerTable_->setColumnWidth(4, 52);
+  layerTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  layerTable_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
   // Column widths and the table's width follow the headers of the language in force.
   auto fitHeaders = [this](QTableWidgetItem* it) {
     if (it->row() != 0) return;
     static constexpr int kMin[] = {64, 160, 230, 110, 52};
-    const QFontMetrics fm = StrGrHorn_->fontMetrics();
-    int total = 2 * StrGrHorn_->frameWidth();
+    const QFontMetrics fm = layerTable_->fontMetrics();
+    int total = 2 * layerTable_->frameWidth();
     for (int c = 0; c < 5; ++c) {
-      const int w = std::max(kMin[c], fm.horizontalAdvance(StrGrHorn_->item(0, c)->text()) + 16);
-      if (c != 2) StrGrHorn_->setColumnWidth(c, w);
+      const int w = std::max(kMin[c], fm.horizontalAdvance(layerTable_->item(0, c)->text()) + 16);
+      if (c != 2) layerTable_->setColumnWidth(c, w);
       total += w;
     }
-    StrGrHorn_->setMinimumWidth(total);
+    layerTable_->setMinimumWidth(total);
   };
-  connect(StrGrHorn_, &QTableWidget::itemChanged, StrGrHorn_, fitHeaders);
-  fitHeaders(StrGrHorn_->item(0, 1));
-  fitTableHeight(StrGrHorn_);
-  StrGrHorn_->setItemDelegateForColumn(
+  connect(layerTable_, &QTableWidget::itemChanged, layerTable_, fitHeaders);
+  fitHeaders(layerTable_->item(0, 1));
+  fitTableHeight(layerTable_);
+  layerTable_->setItemDelegateForColumn(
       3, new ThicknessDelegate(
-             StrGrHorn_, services_.dialogs, [this](int row) { thicknessEdited(row); },
-             [this] { EdH_->setFocus(); }));
+             layerTable_, services_.dialogs, [this](int row) { thicknessEdited(row); },
+             [this] { depthHEdit_->setFocus(); }));
 
-  CBTypProm_ = new QComboBox(StrGrHorn_->viewport());
-  CBTypProm_->setObjectName(u"CBTypProm"_s);
-  CBTypProm_->hide();
-  OtevHist_ = makeFloating(StrGrHorn_->viewport(), u"OtevHist"_s, u"…"_s);
-  GrafHist_ = makeFloating(StrGrHorn_->viewport(), u"GrafHist"_s, {});
-  GrafHist_->setIcon(chartIcon());
-  StrGrHorn_->setItemDelegateForColumn(4, new ChartCellDelegate(StrGrHorn_));
+  rockTypeList_ = new QComboBox(layerTable_->viewport());
+  rockTypeList_->setObjectName(u"CBTypProm"_s);
+  rockTypeList_->hide();
+  layerOpenButton_ = makeFloating(layerTable_->viewport(), u"OtevHist"_s, u"…"_s);
+  layerChartButton_ = makeFloating(layerTable_->viewport(), u"GrafHist"_s, {});
+  layerChartButton_->setIcon(chartIcon());
+  layerTable_->setItemDelegateForColumn(4, new ChartCellDelegate(layerTable_));
 
-  return StrGrHorn_;
+  return layerTable_;
 }
 
 // Selection and sending of a created histogram.
-QGroupBox* MainWindow::buildSendBox(QWidget* parent) {
-  GroupBox1_ = named<QGroupBox>(parent, u"GroupBox1"_s);
-  auto* g1 = new QGridLayout(GroupBox1_);
-  g1->addWidget(named<QLabel>(GroupBox1_, u"Label3"_s), 0, 0);
-  CBTypOkna_ = named<QComboBox>(GroupBox1_, u"CBTypOkna"_s);
-  g1->addWidget(CBTypOkna_, 0, 1);
-  g1->addWidget(named<QLabel>(GroupBox1_, u"Label15"_s), 1, 0);
-  CBDruhTab_ = named<QComboBox>(GroupBox1_, u"CBDruhTab"_s);
-  g1->addWidget(CBDruhTab_, 1, 1);
-  BitBtn1_ = named<QPushButton>(GroupBox1_, u"BitBtn1"_s);
-  BitBtn1_->setMinimumWidth(90);
-  g1->addWidget(BitBtn1_, 0, 2, 2, 1);
+QGroupBox* InputArea::buildSendBox() {
+  auto* box = named<QGroupBox>(this, u"GroupBox1"_s);
+  auto* g1 = new QGridLayout(box);
+  g1->addWidget(named<QLabel>(box, u"Label3"_s), 0, 0);
+  creationSelector_ = named<QComboBox>(box, u"CBTypOkna"_s);
+  g1->addWidget(creationSelector_, 0, 1);
+  g1->addWidget(named<QLabel>(box, u"Label15"_s), 1, 0);
+  targetSelector_ = named<QComboBox>(box, u"CBDruhTab"_s);
+  g1->addWidget(targetSelector_, 1, 1);
+  sendButton_ = named<QPushButton>(box, u"BitBtn1"_s);
+  sendButton_->setMinimumWidth(90);
+  g1->addWidget(sendButton_, 0, 2, 2, 1);
   g1->setColumnStretch(1, 1);
 
-  return GroupBox1_;
+  return box;
 }
 
 // The bolting: K, Kn, H, combined support, q, RMR, gamma, SigmaH, the bolt fields and the commands.
-QGroupBox* MainWindow::buildAssignment2(QWidget* parent) {
-  GroupBox3_ = named<QGroupBox>(parent, u"GroupBox3"_s);
-  auto* g3 = new QVBoxLayout(GroupBox3_);
+QGroupBox* InputArea::buildBoltingBox() {
+  auto* box = named<QGroupBox>(this, u"GroupBox3"_s);
+  auto* g3 = new QVBoxLayout(box);
   g3->addWidget(makeSlotTable(kSrcK, "StringGridAlfa", "OtevHistAlfa", "GrafHistAlfa"));
   g3->addWidget(makeSlotTable(kSrcKn, "StringGridKn", "OtevHistKn", "GrafHistKn"));
   auto* hRow = new QHBoxLayout;
-  hRow->addWidget(named<QLabel>(GroupBox3_, u"Label13"_s));
-  EdH_ = makeEdit(GroupBox3_, u"EdH"_s, 100);
-  hRow->addWidget(EdH_);
+  hRow->addWidget(named<QLabel>(box, u"Label13"_s));
+  depthHEdit_ = makeEdit(box, u"EdH"_s, 100);
+  hRow->addWidget(depthHEdit_);
   hRow->addStretch(1);
   g3->addLayout(hRow);
 
-  ChBKombVyzt_ = named<QCheckBox>(GroupBox3_, u"ChBKombVyzt"_s);
-  g3->addWidget(ChBKombVyzt_);
+  combinedSupportBox_ = named<QCheckBox>(box, u"ChBKombVyzt"_s);
+  g3->addWidget(combinedSupportBox_);
   g3->addWidget(makeSlotTable(kSrcQ, "StringGridOPV", "OtevHistOPV", "GrafHistOPV"));
 
-  BBDelSvor_ = named<QPushButton>(GroupBox3_, u"BBDelSvor"_s);
-  GrafDeSv_ = named<QPushButton>(GroupBox3_, u"GrafDeSv"_s);
-  ProgressBar2_ = named<QProgressBar>(GroupBox3_, u"ProgressBar2"_s);
-  g3->addLayout(stepRow(BBDelSvor_, GrafDeSv_, ProgressBar2_));
+  boltLengthButton_ = named<QPushButton>(box, u"BBDelSvor"_s);
+  boltLengthChart_ = named<QPushButton>(box, u"GrafDeSv"_s);
+  boltLengthProgress_ = named<QProgressBar>(box, u"ProgressBar2"_s);
+  g3->addLayout(stepRow(boltLengthButton_, boltLengthChart_, boltLengthProgress_));
 
   auto* rmrTable = makeSlotTable(kSrcRmr, "StringGridGKK", "OtevHistGKK", "GrafHistGKK");
   auto* rmrRow = new QHBoxLayout;
   rmrRow->addWidget(rmrTable, 1);
-  BitBtn2_ = named<QPushButton>(GroupBox3_, u"BitBtn2"_s);
-  rmrRow->addWidget(BitBtn2_, 0, Qt::AlignBottom);
+  rmrButton_ = named<QPushButton>(box, u"BitBtn2"_s);
+  rmrRow->addWidget(rmrButton_, 0, Qt::AlignBottom);
   g3->addLayout(rmrRow);
   g3->addWidget(makeSlotTable(kSrcGamma, "StringGridOHH", "OtevHistOHH", "GrafHistOHH"));
 
-  BBZatSv_ = named<QPushButton>(GroupBox3_, u"BBZatSv"_s);
-  GrafZaSv_ = named<QPushButton>(GroupBox3_, u"GrafZaSv"_s);
-  ProgressBar1_ = named<QProgressBar>(GroupBox3_, u"ProgressBar1"_s);
-  g3->addLayout(stepRow(BBZatSv_, GrafZaSv_, ProgressBar1_));
+  boltLoadButton_ = named<QPushButton>(box, u"BBZatSv"_s);
+  boltLoadChart_ = named<QPushButton>(box, u"GrafZaSv"_s);
+  boltLoadProgress_ = named<QProgressBar>(box, u"ProgressBar1"_s);
+  g3->addLayout(stepRow(boltLoadButton_, boltLoadChart_, boltLoadProgress_));
 
   g3->addWidget(makeSlotTable(kSrcSigmaR, "StringGridPS", "OtevHistPS", "GrafHistPS"));
-  g3->addLayout(buildBoltFields(GroupBox3_));
+  g3->addLayout(buildBoltFields(box));
 
   auto* fsRow = new QHBoxLayout;
-  auto* l27 = named<QLabel>(GroupBox3_, u"Label27"_s);
-  GrafUnSv_ = named<QPushButton>(GroupBox3_, u"GrafUnSv"_s);
-  l27->setBuddy(GrafUnSv_);
-  BBFunSpoj_ = named<QPushButton>(GroupBox3_, u"BBFunSpoj"_s);
-  GrafFS_ = named<QPushButton>(GroupBox3_, u"GrafFS"_s);
+  auto* l27 = named<QLabel>(box, u"Label27"_s);
+  bearingCapacityChart_ = named<QPushButton>(box, u"GrafUnSv"_s);
+  l27->setBuddy(bearingCapacityChart_);
+  assessmentButton_ = named<QPushButton>(box, u"BBFunSpoj"_s);
+  reliabilityChart_ = named<QPushButton>(box, u"GrafFS"_s);
   fsRow->addWidget(l27);
-  fsRow->addWidget(GrafUnSv_);
+  fsRow->addWidget(bearingCapacityChart_);
   fsRow->addSpacing(24);
-  fsRow->addWidget(BBFunSpoj_);
-  fsRow->addWidget(GrafFS_);
+  fsRow->addWidget(assessmentButton_);
+  fsRow->addWidget(reliabilityChart_);
   fsRow->addStretch(1);
   g3->addLayout(fsRow);
 
-  SpocitatVse_ = named<QPushButton>(GroupBox3_, u"SpocitatVse"_s);
+  computeAllButton_ = named<QPushButton>(box, u"SpocitatVse"_s);
   auto* allRow = new QHBoxLayout;
   allRow->addStretch(1);
-  allRow->addWidget(SpocitatVse_);
+  allRow->addWidget(computeAllButton_);
   g3->addLayout(allRow);
 
-  return GroupBox3_;
+  return box;
 }
 
 // Outer and inner diameter, number and spacing of the bolts.
-QGridLayout* MainWindow::buildBoltFields(QWidget* parent) {
+QGridLayout* InputArea::buildBoltFields(QWidget* parent) {
   auto* bolts = new QGridLayout;
   bolts->setHorizontalSpacing(8);
-  EdPS_ = makeEdit(parent, u"EdPS"_s, 80);
-  EdPSV_ = makeEdit(parent, u"EdPSV"_s, 80);
-  EdPK_ = makeEdit(parent, u"EdPK"_s, 80);
-  EdPSds_ = makeEdit(parent, u"EdPSds"_s, 80);
+  d1Edit_ = makeEdit(parent, u"EdPS"_s, 80);
+  d2Edit_ = makeEdit(parent, u"EdPSV"_s, 80);
+  boltCountEdit_ = makeEdit(parent, u"EdPK"_s, 80);
+  rowSpacingEdit_ = makeEdit(parent, u"EdPSds"_s, 80);
   bolts->setVerticalSpacing(4);
   bolts->addWidget(named<QLabel>(parent, u"Label11"_s), 0, 0);
-  bolts->addWidget(EdPS_, 0, 1);
+  bolts->addWidget(d1Edit_, 0, 1);
   bolts->addWidget(named<QLabel>(parent, u"Label4"_s), 1, 0);
-  bolts->addWidget(EdPSV_, 1, 1);
+  bolts->addWidget(d2Edit_, 1, 1);
   bolts->addWidget(named<QLabel>(parent, u"Label12"_s), 2, 0);
-  bolts->addWidget(EdPK_, 2, 1);
+  bolts->addWidget(boltCountEdit_, 2, 1);
   bolts->addWidget(named<QLabel>(parent, u"Label28"_s), 3, 0);
-  bolts->addWidget(EdPSds_, 3, 1);
+  bolts->addWidget(rowSpacingEdit_, 3, 1);
   bolts->setColumnStretch(2, 1);
   return bolts;
 }
 
 // Signals of the input area and its key and focus filter.
-void MainWindow::connectInputArea(QObject* filter) {
-  connect(StrGrHorn_, &QTableWidget::cellClicked, this, [this](int r, int c) {
-    StrGrHornSelectCell(r, c);
-    if (c == 4 && GrafHist_->isVisible()) GrafHist_->click();  // one click on a chart cell opens the chart
+void InputArea::connectControls() {
+  connect(layerTable_, &QTableWidget::cellClicked, this, [this](int r, int c) {
+    layerCellSelected(r, c);
+    if (c == 4 && layerChartButton_->isVisible())
+      layerChartButton_->click();  // one click on a chart cell opens the chart
   });
-  connect(StrGrHorn_, &QTableWidget::currentCellChanged, this,
-          [this](int r, int c, int, int) { StrGrHornSelectCell(r, c); });
-  connect(StrGrHorn_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* it) {
+  connect(layerTable_, &QTableWidget::currentCellChanged, this,
+          [this](int r, int c, int, int) { layerCellSelected(r, c); });
+  connect(layerTable_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* it) {
     if (refreshing_ || it->column() != 3 || it->row() < 1) return;
     project_.layers[it->row() - 1].thickness = ss(it->text());
   });
-  connect(OtevHist_, &QToolButton::clicked, this, &MainWindow::OtevHistClick);
-  connect(GrafHist_, &QToolButton::clicked, this, &MainWindow::GrafHistClick);
-  connect(CBTypProm_, &QComboBox::activated, this, [this] {
-    CBDruhTab_->setCurrentIndex(1);
-    StrGrHorn_->setFocus();  // the list hides and hands its item to the cell
+  connect(layerOpenButton_, &QToolButton::clicked, this, [this] { openSlotFile(kSrcLayer); });
+  connect(layerChartButton_, &QToolButton::clicked, this,
+          [this] { showSlotChart(kSrcLayer, view_.selectedLayerRow); });
+  connect(rockTypeList_, &QComboBox::activated, this, [this] {
+    targetSelector_->setCurrentIndex(1);
+    layerTable_->setFocus();  // the list hides and hands its item to the cell
   });
 
-  connect(EdNazevVys_, &QLineEdit::textEdited, this,
+  connect(resultsNameEdit_, &QLineEdit::textEdited, this,
           [this](const QString& t) { project_.resultsName = ss(t); });
-  connect(EdH_, &QLineEdit::textEdited, this, [this](const QString& t) {
+  connect(depthHEdit_, &QLineEdit::textEdited, this, [this](const QString& t) {
     project_.depthH = ss(t);
-    InvalidateResults(InvalidateFrom::BoltLength);
+    invalidateResults(InvalidateFrom::BoltLength);
   });
   const std::pair<QLineEdit*, std::string ProjectState::*> boltEdits[] = {
-      {EdPS_, &ProjectState::d1},
-      {EdPSV_, &ProjectState::d2},
-      {EdPK_, &ProjectState::boltCount},
-      {EdPSds_, &ProjectState::rowSpacing}};
+      {d1Edit_, &ProjectState::d1},
+      {d2Edit_, &ProjectState::d2},
+      {boltCountEdit_, &ProjectState::boltCount},
+      {rowSpacingEdit_, &ProjectState::rowSpacing}};
   for (auto [edit, field] : boltEdits)
     connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& t) {
       project_.*field = ss(t);
       view_.boltInputsEdited = true;
-      InvalidateResults(InvalidateFrom::BearingCapacity);
+      invalidateResults(InvalidateFrom::BearingCapacity);
     });
 
-  connect(ChBKombVyzt_, &QCheckBox::clicked, this, &MainWindow::ChBKombVyztClick);
-  connect(CBTypOkna_, &QComboBox::activated, this, &MainWindow::CBTypOknaChange);
-  connect(BitBtn1_, &QPushButton::clicked, this, &MainWindow::BitBtn1Click);
-  connect(BitBtn2_, &QPushButton::clicked, this, &MainWindow::BitBtn2Click);
-  connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
+  connect(combinedSupportBox_, &QCheckBox::clicked, this, &InputArea::combinedSupportToggled);
+  connect(creationSelector_, &QComboBox::activated, this, &InputArea::creationMethodChosen);
+  connect(sendButton_, &QPushButton::clicked, this, &InputArea::sendCreatedHistogram);
+  connect(rmrButton_, &QPushButton::clicked, this, &InputArea::openRmrWindow);
+  connect(qApp, &QApplication::focusChanged, this, &InputArea::focusChanged);
+  if (auto* newAction = window()->findChild<QAction*>(u"Novy1"_s))
+    connect(newAction, &QAction::triggered, this, &InputArea::newProject);
 
-  for (QObject* o :
-       std::initializer_list<QObject*>{EdNazevVys_, EdH_, EdPS_, EdPSV_, EdPK_, EdPSds_, StrGrHorn_,
-                                       CBTypProm_, OtevHist_, GrafHist_, StrGrHorn_->viewport()})
-    o->installEventFilter(filter);
+  for (QObject* o : std::initializer_list<QObject*>{
+           resultsNameEdit_, depthHEdit_, d1Edit_, d2Edit_, boltCountEdit_, rowSpacingEdit_, layerTable_,
+           rockTypeList_, layerOpenButton_, layerChartButton_, layerTable_->viewport()})
+    o->installEventFilter(this);
   for (auto& st : slotTables_) {
-    st.open->installEventFilter(filter);
-    st.chart->installEventFilter(filter);
-    st.grid->viewport()->installEventFilter(filter);
+    st.open->installEventFilter(this);
+    st.chart->installEventFilter(this);
+    st.grid->viewport()->installEventFilter(this);
   }
 }
 
 // ------------------------------------------------------------------------------ state <-> controls
 
-MainWindow::SlotTable* MainWindow::slotTable(Source source) {
+InputArea::SlotTable* InputArea::slotTable(Source source) {
   for (auto& s : slotTables_)
     if (s.source == source) return &s;
   return nullptr;
 }
 
-void MainWindow::setLayerCell(int row, int col, const std::string& text) {
+void InputArea::setLayerCell(int row, int col, const std::string& text) {
   const bool was = refreshing_;
   refreshing_ = true;
-  StrGrHorn_->item(row, col)->setText(qs(text));
+  layerTable_->item(row, col)->setText(qs(text));
   refreshing_ = was;
 }
 
-void MainWindow::showSlotName(Source source, int layerRow) {
+void InputArea::showSlotName(Source source, int layerRow) {
   if (source == kSrcLayer) {
     if (layerRow >= 1 && layerRow <= ProjectState::kLayers)
       setLayerCell(
@@ -623,21 +608,21 @@ void MainWindow::showSlotName(Source source, int layerRow) {
   st->grid->item(1, 2)->setData(kChartCellRole, !slot->empty());
 }
 
-void MainWindow::updateLayerFlags() {
+void InputArea::updateLayerFlags() {
   const bool was = refreshing_;
   refreshing_ = true;
   for (int r = 1; r <= ProjectState::kLayers; ++r) {
     const bool editable = r >= 2 && r <= project_.nextLayerRow - 1;
-    StrGrHorn_->item(r, 3)->setFlags(editable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
-                                              : Qt::ItemIsEnabled);
+    layerTable_->item(r, 3)->setFlags(editable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
+                                               : Qt::ItemIsEnabled);
     // Rows that accept input keep the table's own text colour (so they follow the window's enabled
     // state: a row opened while a creation window disables this one must not stay grey); the rest are
     // greyed a little.
     const bool open = r <= project_.nextLayerRow;
-    StrGrHorn_->item(r, 4)->setData(kChartCellRole, open && !project_.layers[r - 1].empty());
+    layerTable_->item(r, 4)->setData(kChartCellRole, open && !project_.layers[r - 1].empty());
     const QColor grey = palette().color(QPalette::Active, QPalette::PlaceholderText);
     for (int c = 1; c < 5; ++c) {
-      QTableWidgetItem* it = StrGrHorn_->item(r, c);
+      QTableWidgetItem* it = layerTable_->item(r, c);
       if (open)
         it->setData(Qt::ForegroundRole, QVariant());
       else
@@ -647,79 +632,75 @@ void MainWindow::updateLayerFlags() {
   refreshing_ = was;
 }
 
-void MainWindow::refreshInputArea() {
+void InputArea::showProject() {
   const bool was = refreshing_;
   refreshing_ = true;
   for (int r = 1; r <= ProjectState::kLayers; ++r) {
     const LayerSlot& l = project_.layers[r - 1];
-    StrGrHorn_->item(r, 1)->setText(qs(l.rockType));
+    layerTable_->item(r, 1)->setText(qs(l.rockType));
     const QString shown = qs(shownHistogramName(services_.folders.HistogramsFolder, l.name));
-    StrGrHorn_->item(r, 2)->setText(shown);
-    StrGrHorn_->item(r, 2)->setToolTip(shown);
-    StrGrHorn_->item(r, 3)->setText(qs(l.thickness));
+    layerTable_->item(r, 2)->setText(shown);
+    layerTable_->item(r, 2)->setToolTip(shown);
+    layerTable_->item(r, 3)->setText(qs(l.thickness));
   }
   for (auto& st : slotTables_) showSlotName(st.source, 0);
-  EdNazevVys_->setText(qs(project_.resultsName));
-  EdH_->setText(qs(project_.depthH));
-  EdBeta_->setText(qs(project_.beta));
-  EdB_H_->setText(qs(project_.bStarText));
-  EdB_2H_->setText(qs(project_.twoBStarText));
-  EdPS_->setText(qs(project_.d1));
-  EdPSV_->setText(qs(project_.d2));
-  EdPK_->setText(qs(project_.boltCount));
-  EdPSds_->setText(qs(project_.rowSpacing));
-  ChBKombVyzt_->setChecked(project_.combinedSupport);
+  resultsNameEdit_->setText(qs(project_.resultsName));
+  depthHEdit_->setText(qs(project_.depthH));
+  betaEdit_->setText(qs(project_.beta));
+  bStarEdit_->setText(qs(project_.bStarText));
+  twoBStarEdit_->setText(qs(project_.twoBStarText));
+  d1Edit_->setText(qs(project_.d1));
+  d2Edit_->setText(qs(project_.d2));
+  boltCountEdit_->setText(qs(project_.boltCount));
+  rowSpacingEdit_->setText(qs(project_.rowSpacing));
+  combinedSupportBox_->setChecked(project_.combinedSupport);
   slotTable(kSrcQ)->grid->setEnabled(project_.combinedSupport);
   updateLayerFlags();
-  updateResultButtons();
+  showResultButtons();
   fillRockTypeList();
   refreshing_ = was;
 }
 
-void MainWindow::setRockTypes(std::vector<std::string> rockTypes) {
-  project_.rockTypes = std::move(rockTypes);
-  fillRockTypeList();
+void InputArea::fillRockTypeList() {
+  if (rockTypeListOpen_) return;
+  rockTypeList_->clear();
+  for (const auto& t : project_.rockTypes) rockTypeList_->addItem(qs(t));
+  rockTypeList_->setCurrentIndex(-1);
 }
 
-void MainWindow::fillRockTypeList() {
-  if (comboOpen_) return;
-  CBTypProm_->clear();
-  for (const auto& t : project_.rockTypes) CBTypProm_->addItem(qs(t));
-  CBTypProm_->setCurrentIndex(-1);
+void InputArea::showResultButtons() {
+  reducedStrengthChart_->setEnabled(project_.reducedStrengthDone);
+  boltLengthChart_->setEnabled(project_.boltLengthDone);
+  boltLoadChart_->setEnabled(project_.boltLoadDone);
+  bearingCapacityChart_->setEnabled(project_.bearingCapacityDone);
+  reliabilityChart_->setEnabled(project_.assessmentDone);
 }
 
-void MainWindow::updateResultButtons() {
-  GrafRePe_->setEnabled(project_.reducedStrengthDone);
-  GrafDeSv_->setEnabled(project_.boltLengthDone);
-  GrafZaSv_->setEnabled(project_.boltLoadDone);
-  GrafUnSv_->setEnabled(project_.bearingCapacityDone);
-  GrafFS_->setEnabled(project_.assessmentDone);
-}
-
-void MainWindow::InvalidateResults(InvalidateFrom from) {
+void InputArea::invalidateResults(InvalidateFrom from) {
   model_.invalidate(from);
-  if (from == InvalidateFrom::All) EdBeta_->clear();
+  if (from == InvalidateFrom::All) betaEdit_->clear();
 }
 
-void MainWindow::setSaveEnabled(const char* action, bool enabled) {
-  if (auto* a = findChild<QAction*>(QString::fromLatin1(action))) a->setEnabled(enabled);
+void InputArea::setActionEnabled(const char* action, bool enabled) {
+  if (auto* a = window()->findChild<QAction*>(QString::fromLatin1(action))) a->setEnabled(enabled);
 }
 
-void MainWindow::ClearProject() {
-  hideFloatingControls();
+void InputArea::clearProject() {
+  closeFloatingControls();
   project_.clear();
   view_.selectedLayerRow = 0;
   view_.selectedColumn = 0;
   model_.inputsReplaced();
-  setSaveEnabled("SaveTabHorn1", false);
-  setSaveEnabled("SaveVysl1", false);
+  setActionEnabled("SaveTabHorn1", false);
+  setActionEnabled("SaveVysl1", false);
 }
 
-void MainWindow::NovyClick() {
-  if (!files_->askToSaveWork()) return;
-  ClearProject();
-  CBDruhTab_->setCurrentIndex(0);
-  CBTypOkna_->setCurrentIndex(0);
+void InputArea::newProject() {
+  ProjectFiles* files = window()->findChild<ProjectFiles*>();
+  if (files && !files->askToSaveWork()) return;
+  clearProject();
+  targetSelector_->setCurrentIndex(0);
+  creationSelector_->setCurrentIndex(0);
   project_.combinedSupport = false;
   project_.resultsName = MessageText(156, services_.language());
   project_.bStar = project_.twoBStar = 0;
@@ -729,12 +710,12 @@ void MainWindow::NovyClick() {
   model_.rmrTables().clearRatings();  // a new project also clears the RMR tables
   model_.rmrTablesReplaced();
   model_.setFiles({}, {});  // a new project has no files yet
-  files_->markWorkSaved(true, true);
+  if (files) files->markWorkSaved(true, true);
 }
 
 // --------------------------------------------------------------------------------- floating controls
 
-void MainWindow::placeOverCell(QWidget* w, QTableWidget* t, int row, int col, bool rightEnd) {
+void InputArea::placeOverCell(QWidget* w, QTableWidget* t, int row, int col, bool rightEnd) {
   const QRect cell = t->visualItemRect(t->item(row, col));
   if (rightEnd) {
     const int side = cell.height() - 2;
@@ -747,16 +728,17 @@ void MainWindow::placeOverCell(QWidget* w, QTableWidget* t, int row, int col, bo
   w->setFocus();
 }
 
-void MainWindow::hideFloatingControls() {
-  comboOpen_ = false;
-  for (QWidget* w : std::initializer_list<QWidget*>{CBTypProm_, OtevHist_, GrafHist_}) w->hide();
+void InputArea::closeFloatingControls() {
+  rockTypeListOpen_ = false;
+  for (QWidget* w : std::initializer_list<QWidget*>{rockTypeList_, layerOpenButton_, layerChartButton_})
+    w->hide();
   for (auto& st : slotTables_) {
     st.open->hide();
     st.chart->hide();
   }
 }
 
-void MainWindow::StrGrHornSelectCell(int row, int col) {
+void InputArea::layerCellSelected(int row, int col) {
   if (row <= 0 || col <= 0) return;
   view_.selectedLayerRow = row;
   view_.selectedColumn = col;
@@ -767,30 +749,30 @@ void MainWindow::StrGrHornSelectCell(int row, int col) {
   }
   switch (col) {
     case 1:
-      hideFloatingControls();
+      closeFloatingControls();
       fillRockTypeList();
-      comboRow_ = row;
-      comboOpen_ = true;
-      placeOverCell(CBTypProm_, StrGrHorn_, row, col, false);
+      rockTypeRow_ = row;
+      rockTypeListOpen_ = true;
+      placeOverCell(rockTypeList_, layerTable_, row, col, false);
       break;
     case 2:
-      placeOverCell(OtevHist_, StrGrHorn_, row, col, true);
+      placeOverCell(layerOpenButton_, layerTable_, row, col, true);
       break;
     case 4:
-      if (!project_.layers[row - 1].empty()) placeOverCell(GrafHist_, StrGrHorn_, row, col, false);
+      if (!project_.layers[row - 1].empty()) placeOverCell(layerChartButton_, layerTable_, row, col, false);
       break;
     default:
       break;
   }
 }
 
-void MainWindow::CBTypPromExit() {
-  if (!comboOpen_) return;
-  comboOpen_ = false;
-  CBTypProm_->hide();
-  const int row = comboRow_;
-  if (CBTypProm_->currentIndex() >= 0 && row >= 1 && row <= ProjectState::kLayers) {
-    project_.layers[row - 1].rockType = ss(CBTypProm_->currentText());
+void InputArea::rockTypeListClosed() {
+  if (!rockTypeListOpen_) return;
+  rockTypeListOpen_ = false;
+  rockTypeList_->hide();
+  const int row = rockTypeRow_;
+  if (rockTypeList_->currentIndex() >= 0 && row >= 1 && row <= ProjectState::kLayers) {
+    project_.layers[row - 1].rockType = ss(rockTypeList_->currentText());
     setLayerCell(row, 1, project_.layers[row - 1].rockType);
   }
   if (project_.rockTypes.empty())
@@ -798,7 +780,7 @@ void MainWindow::CBTypPromExit() {
                   DlgKind::Information, DlgButtons::Ok, mrOk);
 }
 
-void MainWindow::StringGridSelectCell(Source source, int row, int col) {
+void InputArea::slotCellSelected(Source source, int row, int col) {
   if (row <= 0 || col <= 0) return;
   if (source == kSrcQ && !project_.combinedSupport) return;
   SlotTable* st = slotTable(source);
@@ -813,7 +795,7 @@ void MainWindow::StringGridSelectCell(Source source, int row, int col) {
 
 // ------------------------------------------------------------------------------------- histograms
 
-bool MainWindow::readSlotFile(Source source, int layerRow, const std::string& path) {
+bool InputArea::readSlotFile(Source source, int layerRow, const std::string& path) {
   HistogramSlot* slot = project_.slotForSource(source, layerRow);
   if (!slot) return false;
   const auto h = ReadHistogramCommand(services_, path);
@@ -822,7 +804,7 @@ bool MainWindow::readSlotFile(Source source, int layerRow, const std::string& pa
   return true;
 }
 
-bool MainWindow::computeBStar() {
+bool InputArea::computeBStar() {
   const auto b = bStarFromWidth(project_.width.histogram);
   if (!b) {
     errorDialog(services_.language(), bStarProblemText(services_.language()));
@@ -832,8 +814,8 @@ bool MainWindow::computeBStar() {
   project_.twoBStar = 2 * *b;
   project_.bStarText = formatNumber(project_.bStar);
   project_.twoBStarText = formatNumber(project_.twoBStar);
-  EdB_H_->setText(qs(project_.bStarText));
-  EdB_2H_->setText(qs(project_.twoBStarText));
+  bStarEdit_->setText(qs(project_.bStarText));
+  twoBStarEdit_->setText(qs(project_.twoBStarText));
   if (const auto r = widthRefusal(project_.width.histogram))
     showProblems({inputProblem(*r)}, nullptr);
   else if (const auto w = widthWarning(project_.width.histogram))
@@ -841,11 +823,11 @@ bool MainWindow::computeBStar() {
   return true;
 }
 
-void MainWindow::openSlotFile(Source source) {
+void InputArea::openSlotFile(Source source) {
   const Language lang = services_.language();
   int row = 0;
   if (source == kSrcLayer) {
-    OtevHist_->hide();
+    layerOpenButton_->hide();
     row = view_.selectedLayerRow;
     if (row < 1 || row > ProjectState::kLayers || project_.layers[row - 1].rockType.empty()) {
       errorDialog(lang, MessageText(21, lang));
@@ -860,12 +842,12 @@ void MainWindow::openSlotFile(Source source) {
   const auto path =
       services_.dialogs.openFileName(HistogramFileDialogs::open(services_.folders.HistogramsFolder));
   if (!path) return;
-  InvalidateResults(*invalidationForSource(source));
+  invalidateResults(*invalidationForSource(source));
   view_.currentHistogramFile = *path;
   if (readSlotFile(source, row, *path)) {
     slot->name = fileNameOnly(*path);
     if (source == kSrcLayer) {
-      setSaveEnabled("SaveTabHorn1", true);
+      setActionEnabled("SaveTabHorn1", true);
       if (row == project_.nextLayerRow) ++project_.nextLayerRow;
       updateLayerFlags();
     } else if (source == kSrcWidth) {
@@ -876,44 +858,26 @@ void MainWindow::openSlotFile(Source source) {
   }
   showSlotName(source, row);
   if (source == kSrcLayer)
-    StrGrHorn_->setCurrentCell(row, 0);
+    layerTable_->setCurrentCell(row, 0);
   else
     slotTable(source)->grid->setCurrentCell(1, 0);
 }
 
-void MainWindow::OtevHistClick() { openSlotFile(kSrcLayer); }
-void MainWindow::OtevHistDDClick() { openSlotFile(kSrcWidth); }
-void MainWindow::OtevHistAlfaClick() { openSlotFile(kSrcK); }
-void MainWindow::OtevHistKnClick() { openSlotFile(kSrcKn); }
-void MainWindow::OtevHistOPVClick() { openSlotFile(kSrcQ); }
-void MainWindow::OtevHistGKKClick() { openSlotFile(kSrcRmr); }
-void MainWindow::OtevHistOHHClick() { openSlotFile(kSrcGamma); }
-void MainWindow::OtevHistPSClick() { openSlotFile(kSrcSigmaR); }
-
-void MainWindow::showSlotChart(Source source, int layerRow) {
+void InputArea::showSlotChart(Source source, int layerRow) {
   if (source == kSrcLayer) {
-    GrafHist_->hide();
+    layerChartButton_->hide();
   } else if (SlotTable* st = slotTable(source)) {
     st->chart->hide();
     st->grid->setCurrentCell(1, 0);
   }
   const HistogramSlot* slot = project_.slotForSource(source, layerRow);
   if (!slot || slot->empty()) return;
-  showInChart(source, slot->histogram, slot->name, layerRow);
+  services_.windows.showHistogram(source, slot->histogram, slot->name, layerRow);
 }
-
-void MainWindow::GrafHistClick() { showSlotChart(kSrcLayer, view_.selectedLayerRow); }
-void MainWindow::GrafHistDDClick() { showSlotChart(kSrcWidth, 0); }
-void MainWindow::GrafHistAlfaClick() { showSlotChart(kSrcK, 0); }
-void MainWindow::GrafHistKnClick() { showSlotChart(kSrcKn, 0); }
-void MainWindow::GrafHistOPVClick() { showSlotChart(kSrcQ, 0); }
-void MainWindow::GrafHistGKKClick() { showSlotChart(kSrcRmr, 0); }
-void MainWindow::GrafHistOHHClick() { showSlotChart(kSrcGamma, 0); }
-void MainWindow::GrafHistPSClick() { showSlotChart(kSrcSigmaR, 0); }
 
 // ------------------------------------------------------------------------------------ typed inputs
 
-void MainWindow::showProblems(const std::vector<Refusal>& problems, QWidget* focusBack) {
+void InputArea::showProblems(const std::vector<Refusal>& problems, QWidget* focusBack) {
   const Language lang = services_.language();
   bool refused = false;
   for (const auto& p : problems) {
@@ -924,92 +888,92 @@ void MainWindow::showProblems(const std::vector<Refusal>& problems, QWidget* foc
   if (refused && focusBack) QTimer::singleShot(0, focusBack, [focusBack] { focusBack->setFocus(); });
 }
 
-void MainWindow::EdHExit() {
+void InputArea::depthHLeft() {
   // EdH is checked whenever it is left; a value already warned about is not warned about again.
-  const std::string text = ss(EdH_->text());
+  const std::string text = ss(depthHEdit_->text());
   std::vector<Refusal> problems = checkDepthH(text);
   const bool onlyWarning = problems.size() == 1 && problems[0].kind == DlgKind::Warning;
   if (onlyWarning && text == depthWarned_) problems.clear();
   if (onlyWarning) depthWarned_ = text;
-  showProblems(problems, EdH_);
+  showProblems(problems, depthHEdit_);
 }
 
-void MainWindow::EdPSExit() {
+void InputArea::d1Left() {
   if (!view_.boltInputsEdited) return;
-  auto problems = checkD1(ss(EdPS_->text()));
+  auto problems = checkD1(ss(d1Edit_->text()));
   view_.boltInputsEdited = false;
-  showProblems(problems, EdPS_);
+  showProblems(problems, d1Edit_);
 }
 
-void MainWindow::EdPSVExit() {
+void InputArea::d2Left() {
   if (!view_.boltInputsEdited) return;
-  std::string text = ss(EdPSV_->text());
-  auto problems = checkD2(text, ss(EdPS_->text()));
-  if (qs(text) != EdPSV_->text()) EdPSV_->setText(qs(text));
+  std::string text = ss(d2Edit_->text());
+  auto problems = checkD2(text, ss(d1Edit_->text()));
+  if (qs(text) != d2Edit_->text()) d2Edit_->setText(qs(text));
   project_.d2 = text;
   view_.boltInputsEdited = false;
-  showProblems(problems, EdPSV_);
+  showProblems(problems, d2Edit_);
 }
 
-void MainWindow::EdPKExit() {
+void InputArea::boltCountLeft() {
   if (!view_.boltInputsEdited) return;
-  auto problems = checkBoltCount(ss(EdPK_->text()));
+  auto problems = checkBoltCount(ss(boltCountEdit_->text()));
   view_.boltInputsEdited = false;
-  showProblems(problems, EdPK_);
+  showProblems(problems, boltCountEdit_);
 }
 
-void MainWindow::EdPSdsExit() {
+void InputArea::rowSpacingLeft() {
   if (!view_.boltInputsEdited) return;
-  std::string text = ss(EdPSds_->text());
+  std::string text = ss(rowSpacingEdit_->text());
   auto problems = checkRowSpacing(text);
-  if (qs(text) != EdPSds_->text()) EdPSds_->setText(qs(text));
+  if (qs(text) != rowSpacingEdit_->text()) rowSpacingEdit_->setText(qs(text));
   project_.rowSpacing = text;
   view_.boltInputsEdited = false;
-  showProblems(problems, EdPSds_);
+  showProblems(problems, rowSpacingEdit_);
 }
 
-void MainWindow::showPattern() {
-  EdPK_->setText(qs(project_.boltCount));
-  EdPS_->setText(qs(project_.d1));
-  EdPSds_->setText(qs(project_.rowSpacing));
+void InputArea::showPattern() {
+  boltCountEdit_->setText(qs(project_.boltCount));
+  d1Edit_->setText(qs(project_.d1));
+  rowSpacingEdit_->setText(qs(project_.rowSpacing));
   view_.boltInputsEdited = false;
 }
 
-void MainWindow::thicknessEdited(int row) {
+void InputArea::thicknessEdited(int row) {
   if (refreshing_ || row < 2) return;
-  InvalidateResults(InvalidateFrom::All);
+  invalidateResults(InvalidateFrom::All);
   project_.layers[0].thickness.clear();
   setLayerCell(1, 3, {});
 }
 
-void MainWindow::StrGrHornExit() {
+void InputArea::layerTableLeft() {
   if (checkingLayers_) return;
   const auto problem = checkThicknesses(project_);
   if (!problem) return;
   checkingLayers_ = true;
   showProblems({*problem}, nullptr);
-  hideFloatingControls();
-  StrGrHorn_->setFocus();
-  StrGrHorn_->setCurrentCell(problem->layerRow, 3);
+  closeFloatingControls();
+  layerTable_->setFocus();
+  layerTable_->setCurrentCell(problem->layerRow, 3);
   checkingLayers_ = false;
 }
 
-void MainWindow::onFocusChanged(QWidget* old, QWidget* now) {
-  if (!StrGrHorn_) return;
-  auto inTable = [this](QWidget* w) { return w && (w == StrGrHorn_ || StrGrHorn_->isAncestorOf(w)); };
-  if (inTable(old) && !inTable(now) && now && now->window() == this)
-    QMetaObject::invokeMethod(this, &MainWindow::StrGrHornExit, Qt::QueuedConnection);
+void InputArea::focusChanged(QWidget* old, QWidget* now) {
+  if (!layerTable_) return;
+  auto inTable = [this](QWidget* w) { return w && (w == layerTable_ || layerTable_->isAncestorOf(w)); };
+  if (inTable(old) && !inTable(now) && now && now->window() == window())
+    QMetaObject::invokeMethod(this, &InputArea::layerTableLeft, Qt::QueuedConnection);
 }
 
-bool MainWindow::inputFilter(QObject* watched, QEvent* event) {
+bool InputArea::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
 
   // The floating controls hide when they lose the focus (not to their own popup or another window).
   if (type == QEvent::FocusOut) {
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) return false;
-    if (watched == CBTypProm_) {
-      CBTypPromExit();
+    if (watched == rockTypeList_) {
+      rockTypeListClosed();
       return false;
     }
     if (auto* w = qobject_cast<QToolButton*>(watched)) {
@@ -1019,12 +983,12 @@ bool MainWindow::inputFilter(QObject* watched, QEvent* event) {
   }
 
   // Edits with a check: leaving or clicking runs it once the event is done.
-  using Check = void (MainWindow::*)();
-  const std::pair<QLineEdit*, Check> checks[] = {{EdH_, &MainWindow::EdHExit},
-                                                 {EdPS_, &MainWindow::EdPSExit},
-                                                 {EdPSV_, &MainWindow::EdPSVExit},
-                                                 {EdPK_, &MainWindow::EdPKExit},
-                                                 {EdPSds_, &MainWindow::EdPSdsExit}};
+  using Check = void (InputArea::*)();
+  const std::pair<QLineEdit*, Check> checks[] = {{depthHEdit_, &InputArea::depthHLeft},
+                                                 {d1Edit_, &InputArea::d1Left},
+                                                 {d2Edit_, &InputArea::d2Left},
+                                                 {boltCountEdit_, &InputArea::boltCountLeft},
+                                                 {rowSpacingEdit_, &InputArea::rowSpacingLeft}};
   for (auto [edit, check] : checks) {
     if (watched != edit) continue;
     if (type == QEvent::FocusOut) {
@@ -1040,9 +1004,9 @@ bool MainWindow::inputFilter(QObject* watched, QEvent* event) {
   auto* ke = static_cast<QKeyEvent*>(event);
   auto* edit = qobject_cast<QLineEdit*>(watched);
 
-  if (watched == StrGrHorn_) {
+  if (watched == layerTable_) {
     if (isEnter(ke)) {
-      EdH_->setFocus();
+      depthHEdit_->setFocus();
       return true;
     }
     // Accepted keys open the thickness editor, which filters them itself; refused ones beep here.
@@ -1055,17 +1019,19 @@ bool MainWindow::inputFilter(QObject* watched, QEvent* event) {
     services_.dialogs.beep();
     return true;
   }
-  if (watched == EdNazevVys_)
+  if (watched == resultsNameEdit_)
     return isEnter(ke) || filterTypedKey(services_.dialogs, ke, KeyClass::Name, edit);
-  if (watched == EdH_) {
+  if (watched == depthHEdit_) {
     if (isEnter(ke)) {
       slotTable(kSrcK)->grid->setFocus();
       return true;
     }
     return filterTypedKey(services_.dialogs, ke, KeyClass::Real, edit);
   }
-  const std::pair<QLineEdit*, QLineEdit*> boltChain[] = {
-      {EdPS_, EdPSV_}, {EdPSV_, EdPK_}, {EdPK_, EdPSds_}, {EdPSds_, nullptr}};
+  const std::pair<QLineEdit*, QLineEdit*> boltChain[] = {{d1Edit_, d2Edit_},
+                                                         {d2Edit_, boltCountEdit_},
+                                                         {boltCountEdit_, rowSpacingEdit_},
+                                                         {rowSpacingEdit_, nullptr}};
   for (auto [from, to] : boltChain) {
     if (watched != from) continue;
     if (isEnter(ke)) {
@@ -1079,43 +1045,43 @@ bool MainWindow::inputFilter(QObject* watched, QEvent* event) {
 
 // ----------------------------------------------------------------------------- combined support
 
-void MainWindow::ChBKombVyztClick() {
-  project_.combinedSupport = ChBKombVyzt_->isChecked();
+void InputArea::combinedSupportToggled() {
+  project_.combinedSupport = combinedSupportBox_->isChecked();
   slotTable(kSrcQ)->grid->setEnabled(project_.combinedSupport);
   if (!project_.combinedSupport) {
     slotTable(kSrcQ)->open->hide();
     slotTable(kSrcQ)->chart->hide();
     project_.q.name.clear();
     showSlotName(kSrcQ, 0);
-    if (project_.boltLengthDone) InvalidateResults(InvalidateFrom::BoltLength);
+    if (project_.boltLengthDone) invalidateResults(InvalidateFrom::BoltLength);
   }
 }
 
 // ------------------------------------------------------------------------- created histograms
 
-void MainWindow::CBTypOknaChange() {
+void InputArea::creationMethodChosen() {
   view_.histogramCreated = false;
   view_.currentHistogramFile.clear();
-  services_.windows.openCreationWindow(CBTypOkna_->currentIndex());
+  services_.windows.openCreationWindow(creationSelector_->currentIndex());
 }
 
-bool MainWindow::saveCreatedHistogram() {
-  const auto name = saveHistogramToFile(view_.createdHistogram);
+bool InputArea::saveCreatedHistogram() {
+  const auto name = SaveHistogramCommand(services_, view_.createdHistogram);
   if (!name) return false;
   view_.currentHistogramFile = *name;
   return true;
 }
 
-void MainWindow::StoreCreatedHistogram(const Histogram& h) {
+void InputArea::storeCreatedHistogram(const Histogram& h) {
   view_.createdHistogram = h;
   view_.histogramCreated = true;
   view_.currentSource = kSrcCreated;
-  BitBtn1Click();
+  sendCreatedHistogram();
 }
 
-void MainWindow::BitBtn1Click() {
+void InputArea::sendCreatedHistogram() {
   const Language lang = services_.language();
-  const int target = CBDruhTab_->currentIndex();
+  const int target = targetSelector_->currentIndex();
   const Source source = sourceForTargetItem(target);
   const int row = source == kSrcLayer ? view_.selectedLayerRow : 0;
   if (source == kSrcLayer && (row < 1 || row > ProjectState::kLayers || row > project_.nextLayerRow ||
@@ -1127,9 +1093,9 @@ void MainWindow::BitBtn1Click() {
     infoDialog(lang, MessageText(141, lang));
     return;
   }
-  const std::string method = ss(CBTypOkna_->currentText());
+  const std::string method = ss(creationSelector_->currentText());
   if (messageDialog(MessageText(1, lang),
-                    sendConfirmationText(method, ss(CBDruhTab_->currentText()), row, lang),
+                    sendConfirmationText(method, ss(targetSelector_->currentText()), row, lang),
                     DlgKind::Confirmation, DlgButtons::YesNo, mrYes) == mrNo)
     return;
   if (messageDialog(MessageText(1, lang), MessageText(144, lang) + "\r\n", DlgKind::Error, DlgButtons::YesNo,
@@ -1144,30 +1110,41 @@ void MainWindow::BitBtn1Click() {
   if (source == kSrcWidth) computeBStar();
   if (source == kSrcLayer) {
     // A project of created layers must be savable as well as one of loaded files.
-    setSaveEnabled("SaveTabHorn1", true);
+    setActionEnabled("SaveTabHorn1", true);
     updateLayerFlags();
-    StrGrHorn_->setCurrentCell(row, 0);
+    layerTable_->setCurrentCell(row, 0);
   }
-  InvalidateResults(*invalidationForSource(source));
-  CBTypOkna_->setCurrentIndex(0);
+  invalidateResults(*invalidationForSource(source));
+  creationSelector_->setCurrentIndex(0);
   view_.histogramCreated = false;
 }
 
-void MainWindow::BitBtn2Click() {
-  // The RMR window checks the reduced strength, disables this window and enables it when it closes.
+void InputArea::openRmrWindow() {
+  // The RMR window checks the reduced strength, disables the main window and enables it when it closes.
   services_.windows.openRmrWindow();
 }
 
-int MainWindow::creationWindowItem() const { return CBTypOkna_->currentIndex(); }
+int InputArea::creationMethod() const { return creationSelector_->currentIndex(); }
 
-void MainWindow::selectCreationWindowItem(int item) { CBTypOkna_->setCurrentIndex(item); }
+void InputArea::selectCreationMethod(int item) { creationSelector_->setCurrentIndex(item); }
 
-// ------------------------------------------------------------------------------ chart window calls
+// ------------------------------------------------------------------------------ display options
 
-void MainWindow::showInChart(Source source, const Histogram& h, const std::string& name, int layerRow) {
-  services_.windows.showHistogram(source, h, name, layerRow);
+void InputArea::applyEditColour() {
+  for (QLineEdit* e : {d1Edit_, d2Edit_, boltCountEdit_, rowSpacingEdit_})
+    setBaseColour(*e, services_.options.colours.edit);
 }
 
-std::optional<std::string> MainWindow::saveHistogramToFile(const Histogram& h) {
-  return SaveHistogramCommand(services_, h);
+void InputArea::followLanguage() {
+  const Language lang = services_.language();
+  const Language other = lang == Language::Czech ? Language::English : Language::Czech;
+  if (project_.resultsName == MessageText(156, other)) {
+    project_.resultsName = MessageText(156, lang);
+    resultsNameEdit_->setText(qs(project_.resultsName));
+  }
+}
+
+void InputArea::selectFirstItems() {
+  for (QComboBox* c : {creationSelector_, targetSelector_})
+    if (c->currentIndex() < 0) c->setCurrentIndex(0);
 }
