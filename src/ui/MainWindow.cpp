@@ -350,40 +350,40 @@ SplashScreen* MainWindow::splash() const { return splash_.data(); }
 // ---------------------------------------------------------------- frame
 
 void MainWindow::createActions() {
-  actNovhist = commandAction(this, u"Novhist1"_s);
-  actNovy = commandAction(this, u"Novy1"_s, QKeySequence(u"Ctrl+N"_s));
-  actOtevrit = commandAction(this, u"Otevrit1"_s, QKeySequence(u"Ctrl+O"_s));
-  actSaveTabHorn = commandAction(this, u"SaveTabHorn1"_s, QKeySequence(u"Ctrl+S"_s));
-  actKonec = commandAction(this, u"Konec1"_s, QKeySequence(u"Alt+X"_s));
-  actOpenVysl = commandAction(this, u"OpenVysl1"_s);
-  actSaveVysl = commandAction(this, u"SaveVysl1"_s);
-  actZpravaPDF = commandAction(this, u"ZpravaPDF1"_s);
-  actSpocitatVse = commandAction(this, u"SpocitatVse1"_s, QKeySequence(Qt::Key_F9));
-  actNavrhKotveni = commandAction(this, u"NavrhKotveni1"_s);
-  actDefaultHodnoty = commandAction(this, u"DefaultHodnoty1"_s);
-  actTabdruhhor = commandAction(this, u"tabdruhhor1"_s);
-  actOtevriWord = commandAction(this, u"OtevriWord1"_s);
-  actUlozOkno = commandAction(this, u"UlozOkno1"_s);
-  actINIsoubor = commandAction(this, u"INIsoubor1"_s);
-  actOAdresach = commandAction(this, u"OAdresach1"_s, QKeySequence(u"F3"_s));
-  actOVerzi = commandAction(this, u"Overzi1"_s, QKeySequence(u"F2"_s));
-  actOProgramu = commandAction(this, u"Oprogramu1"_s, QKeySequence(u"F1"_s));
+  newHistogramAction = commandAction(this, u"Novhist1"_s);
+  newProjectAction = commandAction(this, u"Novy1"_s, QKeySequence(u"Ctrl+N"_s));
+  openProjectAction = commandAction(this, u"Otevrit1"_s, QKeySequence(u"Ctrl+O"_s));
+  saveProjectAction = commandAction(this, u"SaveTabHorn1"_s, QKeySequence(u"Ctrl+S"_s));
+  exitAction = commandAction(this, u"Konec1"_s, QKeySequence(u"Alt+X"_s));
+  openResultsAction = commandAction(this, u"OpenVysl1"_s);
+  saveResultsAction = commandAction(this, u"SaveVysl1"_s);
+  reportAction = commandAction(this, u"ZpravaPDF1"_s);
+  computeAllAction = commandAction(this, u"SpocitatVse1"_s, QKeySequence(Qt::Key_F9));
+  designAction = commandAction(this, u"NavrhKotveni1"_s);
+  presetValuesAction = commandAction(this, u"DefaultHodnoty1"_s);
+  rockTypesAction = commandAction(this, u"tabdruhhor1"_s);
+  wordProcessorAction = commandAction(this, u"OtevriWord1"_s);
+  copyWindowAction = commandAction(this, u"UlozOkno1"_s);
+  settingsListingAction = commandAction(this, u"INIsoubor1"_s);
+  foldersAction = commandAction(this, u"OAdresach1"_s, QKeySequence(u"F3"_s));
+  aboutAction = commandAction(this, u"Overzi1"_s, QKeySequence(u"F2"_s));
+  helpAction = commandAction(this, u"Oprogramu1"_s, QKeySequence(u"F1"_s));
 
-  connect(actNovhist, &QAction::triggered, this, &MainWindow::openNewHistogram);
-  connect(actKonec, &QAction::triggered, this, &MainWindow::exitProgram);
-  connect(actOtevriWord, &QAction::triggered, this, &MainWindow::openWordProcessor);
-  connect(actUlozOkno, &QAction::triggered, this, &MainWindow::copyActiveWindow);
-  connect(actOAdresach, &QAction::triggered, this, &MainWindow::showFolders);
-  connect(actOVerzi, &QAction::triggered, this, &MainWindow::openAbout);
-  connect(actOProgramu, &QAction::triggered, this, &MainWindow::openHelp);
-  connect(actNavrhKotveni, &QAction::triggered, this, [this] { services_.windows.openDesign(); });
+  connect(newHistogramAction, &QAction::triggered, this, &MainWindow::openNewHistogram);
+  connect(exitAction, &QAction::triggered, this, &MainWindow::exitProgram);
+  connect(wordProcessorAction, &QAction::triggered, this, &MainWindow::openWordProcessor);
+  connect(copyWindowAction, &QAction::triggered, this, &MainWindow::copyActiveWindow);
+  connect(foldersAction, &QAction::triggered, this, &MainWindow::showFolders);
+  connect(aboutAction, &QAction::triggered, this, &MainWindow::openAbout);
+  connect(helpAction, &QAction::triggered, this, &MainWindow::openHelp);
+  connect(designAction, &QAction::triggered, this, [this] { services_.windows.openDesign(); });
 
   // Disabled until a project or an assessment exists; their parts enable them.
-  actSaveTabHorn->setEnabled(false);
-  actSaveVysl->setEnabled(false);
+  saveProjectAction->setEnabled(false);
+  saveResultsAction->setEnabled(false);
   // The report exists exactly when the results can be saved: after an assessment.
-  actZpravaPDF->setEnabled(false);
-  connect(actSaveVysl, &QAction::enabledChanged, actZpravaPDF, &QAction::setEnabled);
+  reportAction->setEnabled(false);
+  connect(saveResultsAction, &QAction::enabledChanged, reportAction, &QAction::setEnabled);
 }
 
 void MainWindow::createMenus() {
@@ -391,70 +391,70 @@ void MainWindow::createMenus() {
   bar->setObjectName(u"MainMenu1"_s);
 
   QMenu* soubor = named<QMenu>(bar, u"Soubor1"_s);
-  soubor->addActions({actNovhist, actNovy, actOtevrit, actSaveTabHorn});
+  soubor->addActions({newHistogramAction, newProjectAction, openProjectAction, saveProjectAction});
   soubor->addSeparator();
-  soubor->addAction(actKonec);
+  soubor->addAction(exitAction);
   bar->addMenu(soubor);
 
   QMenu* vysledky = named<QMenu>(bar, u"Vysledky1"_s);
-  vysledky->addAction(actSpocitatVse);
-  vysledky->addAction(actNavrhKotveni);
+  vysledky->addAction(computeAllAction);
+  vysledky->addAction(designAction);
   vysledky->addSeparator();
-  vysledky->addActions({actOpenVysl, actSaveVysl});
+  vysledky->addActions({openResultsAction, saveResultsAction});
   vysledky->addSeparator();
-  vysledky->addAction(actZpravaPDF);
+  vysledky->addAction(reportAction);
   bar->addMenu(vysledky);
 
   QMenu* nastaveni = named<QMenu>(bar, u"Nastaveni1"_s);
-  nastaveni->addActions({actDefaultHodnoty, actTabdruhhor, actOtevriWord, actUlozOkno});
+  nastaveni->addActions({presetValuesAction, rockTypesAction, wordProcessorAction, copyWindowAction});
   nastaveni->addSeparator();
   QMenu* jazyk = named<QMenu>(nastaveni, u"Jazyk1"_s);
-  actCestina = optionAction(this, jazyk, u"Cestina"_s);
-  actAnglictina = optionAction(this, jazyk, u"Anglictina"_s);
+  czechItem = optionAction(this, jazyk, u"Cestina"_s);
+  englishItem = optionAction(this, jazyk, u"Anglictina"_s);
   nastaveni->addMenu(jazyk);
   QMenu* barZvy = named<QMenu>(nastaveni, u"BarZvy"_s);
-  actAno = optionAction(this, barZvy, u"Ano1"_s);
-  actNe = optionAction(this, barZvy, u"Ne1"_s);
+  highlightRowsItem = optionAction(this, barZvy, u"Ano1"_s);
+  plainRowsItem = optionAction(this, barZvy, u"Ne1"_s);
   nastaveni->addMenu(barZvy);
   QMenu* help = named<QMenu>(nastaveni, u"Help1"_s);
-  actHTML = optionAction(this, help, u"HTML1"_s);
-  actWIN = optionAction(this, help, u"WIN1"_s);
+  htmlHelpItem = optionAction(this, help, u"HTML1"_s);
+  winHelpItem = optionAction(this, help, u"WIN1"_s);
   nastaveni->addMenu(help);
   QMenu* axis = named<QMenu>(nastaveni, u"BottomAxis"_s);
-  actIndex = optionAction(this, axis, u"Index1"_s);
-  actNonIndex = optionAction(this, axis, u"NonIndex"_s);
+  axisIndexItem = optionAction(this, axis, u"Index1"_s);
+  axisValueItem = optionAction(this, axis, u"NonIndex"_s);
   nastaveni->addMenu(axis);
   nastaveni->addSeparator();
-  nastaveni->addAction(actINIsoubor);
-  actVsechnyTesnosti = optionAction(this, nastaveni, u"VsechnyTesnosti"_s);
-  actPlotCom = optionAction(this, nastaveni, u"PlotCom"_s);
-  actPairUpperEdges = optionAction(this, nastaveni, u"PairUpperEdges"_s);
-  actInputCentres = optionAction(this, nastaveni, u"InputCentres"_s);
+  nastaveni->addAction(settingsListingAction);
+  allClosenessItem = optionAction(this, nastaveni, u"VsechnyTesnosti"_s);
+  chartToolbarsItem = optionAction(this, nastaveni, u"PlotCom"_s);
+  pairUpperEdgesItem = optionAction(this, nastaveni, u"PairUpperEdges"_s);
+  inputCentresItem = optionAction(this, nastaveni, u"InputCentres"_s);
   nastaveni->addSeparator();
   QMenu* dateSep = named<QMenu>(nastaveni, u"DateSeparator1"_s);
-  actTecka1 = optionAction(this, dateSep, u"tecka1"_s);
-  actMinus1 = optionAction(this, dateSep, u"minus1"_s);
-  actLomitko1 = optionAction(this, dateSep, u"lomitko1"_s);
+  dateDotItem = optionAction(this, dateSep, u"tecka1"_s);
+  dateDashItem = optionAction(this, dateSep, u"minus1"_s);
+  dateSlashItem = optionAction(this, dateSep, u"lomitko1"_s);
   nastaveni->addMenu(dateSep);
   QMenu* timeSep = named<QMenu>(nastaveni, u"imeSeparator1"_s);
-  actTecka2 = optionAction(this, timeSep, u"tecka2"_s);
-  actDvojtecka1 = optionAction(this, timeSep, u"dvojtecka1"_s);
+  timeDotItem = optionAction(this, timeSep, u"tecka2"_s);
+  timeColonItem = optionAction(this, timeSep, u"dvojtecka1"_s);
   nastaveni->addMenu(timeSep);
   connectOptionItems();
   bar->addMenu(nastaveni);
 
   QMenu* napoveda = named<QMenu>(bar, u"Napoveda1"_s);
-  napoveda->addActions({actOAdresach, actOVerzi, actOProgramu});
+  napoveda->addActions({foldersAction, aboutAction, helpAction});
   bar->addMenu(napoveda);
 
   // Defaults of a run without a settings file; readMainSettings replaces them.
-  actCestina->setChecked(true);
-  actAno->setChecked(true);
-  actHTML->setChecked(true);
-  actNonIndex->setChecked(true);
-  actPlotCom->setChecked(true);
-  actTecka1->setChecked(true);
-  actDvojtecka1->setChecked(true);
+  czechItem->setChecked(true);
+  highlightRowsItem->setChecked(true);
+  htmlHelpItem->setChecked(true);
+  axisValueItem->setChecked(true);
+  chartToolbarsItem->setChecked(true);
+  dateDotItem->setChecked(true);
+  timeColonItem->setChecked(true);
 }
 
 void MainWindow::createToolBar() {
@@ -472,24 +472,24 @@ void MainWindow::createToolBar() {
     b->installEventFilter(sync);
     toolBar_->addWidget(b);
   };
-  button(actNovhist, u"Novhist"_s);
-  button(actNovy, u"Novy"_s);
-  button(actOtevrit, u"Otevrit"_s);
-  button(actSaveTabHorn, u"SaveTabHorn"_s);
-  button(actKonec, u"Konec"_s);
+  button(newHistogramAction, u"Novhist"_s);
+  button(newProjectAction, u"Novy"_s);
+  button(openProjectAction, u"Otevrit"_s);
+  button(saveProjectAction, u"SaveTabHorn"_s);
+  button(exitAction, u"Konec"_s);
   toolBar_->addSeparator();
-  button(actOpenVysl, u"OpenVysl"_s);
-  button(actSaveVysl, u"SaveVysl"_s);
-  button(actZpravaPDF, u"ZpravaPDF"_s);
+  button(openResultsAction, u"OpenVysl"_s);
+  button(saveResultsAction, u"SaveVysl"_s);
+  button(reportAction, u"ZpravaPDF"_s);
   toolBar_->addSeparator();
-  button(actDefaultHodnoty, u"DefaultHodnoty"_s);
-  button(actTabdruhhor, u"tabdruhhor"_s);
-  button(actOtevriWord, u"OtevriWord"_s);
-  button(actUlozOkno, u"UlozOkno"_s);
+  button(presetValuesAction, u"DefaultHodnoty"_s);
+  button(rockTypesAction, u"tabdruhhor"_s);
+  button(wordProcessorAction, u"OtevriWord"_s);
+  button(copyWindowAction, u"UlozOkno"_s);
   toolBar_->addSeparator();
-  button(actOAdresach, u"OAdresach"_s);
-  button(actOVerzi, u"OVerzi"_s);
-  button(actOProgramu, u"OProgramu"_s);
+  button(foldersAction, u"OAdresach"_s);
+  button(aboutAction, u"OVerzi"_s);
+  button(helpAction, u"OProgramu"_s);
 }
 
 void MainWindow::createStatusBar() {
@@ -645,14 +645,14 @@ void MainWindow::copyActiveWindow() {
 void MainWindow::syncOptionsFromMenu() {
   DisplayOptions& o = services_.options;
   // The language follows Cestina; the other pairs follow their first item.
-  services_.setLanguage(actCestina->isChecked() ? Language::Czech : Language::English);
-  o.helpHtml = actHTML->isChecked() || !actWIN->isChecked();
-  o.highlightRows = actAno->isChecked();
-  o.axisIndex = actIndex->isChecked();
-  o.plotCommander = actPlotCom->isChecked();
-  o.allCloseness = actVsechnyTesnosti->isChecked();
-  o.pairUpperEdges = actPairUpperEdges->isChecked();
-  o.inputCentres = actInputCentres->isChecked();
+  services_.setLanguage(czechItem->isChecked() ? Language::Czech : Language::English);
+  o.helpHtml = htmlHelpItem->isChecked() || !winHelpItem->isChecked();
+  o.highlightRows = highlightRowsItem->isChecked();
+  o.axisIndex = axisIndexItem->isChecked();
+  o.plotCommander = chartToolbarsItem->isChecked();
+  o.allCloseness = allClosenessItem->isChecked();
+  o.pairUpperEdges = pairUpperEdgesItem->isChecked();
+  o.inputCentres = inputCentresItem->isChecked();
 }
 
 void MainWindow::applyAllTexts() {
@@ -684,19 +684,19 @@ void MainWindow::connectOptionItems() {
     onOptionClicked(this, first, [=, this] { pairItemClicked(first, second, effect); });
     onOptionClicked(this, second, [=, this] { pairItemClicked(second, first, effect); });
   };
-  pair(actCestina, actAnglictina, E::Language);
-  pair(actAno, actNe, E::Display);
-  pair(actHTML, actWIN, E::Options);
-  pair(actIndex, actNonIndex, E::Axis);
+  pair(czechItem, englishItem, E::Language);
+  pair(highlightRowsItem, plainRowsItem, E::Display);
+  pair(htmlHelpItem, winHelpItem, E::Options);
+  pair(axisIndexItem, axisValueItem, E::Axis);
   // A stored check mark only: clicking the item leaves it as it is.
-  onOptionClicked(this, actVsechnyTesnosti, [] {});
-  onOptionClicked(this, actPlotCom, [this] { toggleItemClicked(actPlotCom, E::Display); });
+  onOptionClicked(this, allClosenessItem, [] {});
+  onOptionClicked(this, chartToolbarsItem, [this] { toggleItemClicked(chartToolbarsItem, E::Display); });
   // The reading options take effect at the next step of the chain; results made already stay.
-  onOptionClicked(this, actPairUpperEdges, [this] { toggleItemClicked(actPairUpperEdges, E::Options); });
-  onOptionClicked(this, actInputCentres, [this] { toggleItemClicked(actInputCentres, E::Options); });
-  for (auto [item, sep] : {std::pair{actTecka1, '.'}, {actMinus1, '-'}, {actLomitko1, '/'}})
+  onOptionClicked(this, pairUpperEdgesItem, [this] { toggleItemClicked(pairUpperEdgesItem, E::Options); });
+  onOptionClicked(this, inputCentresItem, [this] { toggleItemClicked(inputCentresItem, E::Options); });
+  for (auto [item, sep] : {std::pair{dateDotItem, '.'}, {dateDashItem, '-'}, {dateSlashItem, '/'}})
     onOptionClicked(this, item, [this, sep] { dateSeparatorClicked(sep); });
-  for (auto [item, sep] : {std::pair{actTecka2, '.'}, {actDvojtecka1, ':'}})
+  for (auto [item, sep] : {std::pair{timeDotItem, '.'}, {timeColonItem, ':'}})
     onOptionClicked(this, item, [this, sep] { timeSeparatorClicked(sep); });
 }
 
@@ -723,7 +723,7 @@ void MainWindow::optionChanged(OptionEffect effect) {
 void MainWindow::setAxisSelectors() { services_.windows.selectAxis(services_.options.axisIndex); }
 
 void MainWindow::checkDateSeparator(char sep) {
-  QAction* items[] = {actTecka1, actMinus1, actLomitko1};
+  QAction* items[] = {dateDotItem, dateDashItem, dateSlashItem};
   const char seps[] = {'.', '-', '/'};
   bool known = false;
   for (int i = 0; i < 3; ++i) known = known || seps[i] == sep;
@@ -734,8 +734,8 @@ void MainWindow::checkDateSeparator(char sep) {
 
 void MainWindow::checkTimeSeparator(char sep) {
   if (sep != '.' && sep != ':') return;
-  actTecka2->setChecked(sep == '.');
-  actDvojtecka1->setChecked(sep == ':');
+  timeDotItem->setChecked(sep == '.');
+  timeColonItem->setChecked(sep == ':');
   services_.options.timeSeparator = sep;
   clockPanel_->setText(clockText());
 }
@@ -756,14 +756,14 @@ namespace {
 
 // The menu items stored as Bool keys, in the order they are read and written.
 std::array<std::pair<QAction*, const settings::Key*>, 8> storedMenuItems(const MainWindow& w) {
-  return {{{w.actVsechnyTesnosti, &settings::kAllCloseness},
-           {w.actCestina, &settings::kLanguageCzech},
-           {w.actAnglictina, &settings::kLanguageEnglish},
-           {w.actHTML, &settings::kHelpHtml},
-           {w.actWIN, &settings::kHelpWin},
-           {w.actIndex, &settings::kIndexYes},
-           {w.actNonIndex, &settings::kIndexNo},
-           {w.actPlotCom, &settings::kPlotCom}}};
+  return {{{w.allClosenessItem, &settings::kAllCloseness},
+           {w.czechItem, &settings::kLanguageCzech},
+           {w.englishItem, &settings::kLanguageEnglish},
+           {w.htmlHelpItem, &settings::kHelpHtml},
+           {w.winHelpItem, &settings::kHelpWin},
+           {w.axisIndexItem, &settings::kIndexYes},
+           {w.axisValueItem, &settings::kIndexNo},
+           {w.chartToolbarsItem, &settings::kPlotCom}}};
 }
 
 // The menu items of the chain's reading, stored as text keys: the item, its key and the names stored
@@ -775,9 +775,9 @@ struct ReadingMenuItem {
 };
 
 std::array<ReadingMenuItem, 2> readingMenuItems(const MainWindow& w) {
-  return {{{w.actPairUpperEdges, &settings::kPairValues, pairValuesName(PairValues::UpperEdges),
+  return {{{w.pairUpperEdgesItem, &settings::kPairValues, pairValuesName(PairValues::UpperEdges),
             pairValuesName(PairValues::Centres)},
-           {w.actInputCentres, &settings::kInputReading, inputReadingName(InputReading::Centres),
+           {w.inputCentresItem, &settings::kInputReading, inputReadingName(InputReading::Centres),
             inputReadingName(InputReading::Uniform)}}};
 }
 
@@ -807,8 +807,8 @@ void MainWindow::readMainSettings() {
   };
   const DisplayColours defaults;
   for (const auto& [member, key] : kStoredColours) o.colours.*member = colour(*key, defaults.*member);
-  actAno->setChecked(settings::readBool(s, kHighlightYes));
-  actNe->setChecked(settings::readBool(s, kHighlightNo));
+  highlightRowsItem->setChecked(settings::readBool(s, kHighlightYes));
+  plainRowsItem->setChecked(settings::readBool(s, kHighlightNo));
 
   const long long dateSep = settings::readInteger(s, kDateSeparator, kDateSeparator.intDefault);
   const long long timeSep = settings::readInteger(s, kTimeSeparator, kTimeSeparator.intDefault);
@@ -834,8 +834,8 @@ void MainWindow::writeMainSettings() {
     settings::writeText(s, *item.key, item.action->isChecked() ? item.checked : item.unchecked);
   settings::write(s, kDateSeparator, static_cast<unsigned char>(o.dateSeparator));
   settings::write(s, kTimeSeparator, static_cast<unsigned char>(o.timeSeparator));
-  settings::writeBool(s, kHighlightYes, actAno->isChecked());
-  settings::writeBool(s, kHighlightNo, actNe->isChecked());
+  settings::writeBool(s, kHighlightYes, highlightRowsItem->isChecked());
+  settings::writeBool(s, kHighlightNo, plainRowsItem->isChecked());
 
   writeRockTypeSettings();
 }

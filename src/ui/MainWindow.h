@@ -64,43 +64,44 @@ class MainWindow : public QMainWindow {
   // Commands (menu item + toolbar button). Connected here: Konec, OtevriWord, UlozOkno, OAdresach,
   // OVerzi, OProgramu, Novhist, DefaultHodnoty, tabdruhhor and INIsoubor (menu only); Novy by the
   // input area; the file and report commands by ProjectFiles; SpocitatVse by ChainController.
-  QAction* actNovhist = nullptr;
-  QAction* actNovy = nullptr;
-  QAction* actOtevrit = nullptr;
-  QAction* actSaveTabHorn = nullptr;
-  QAction* actKonec = nullptr;
-  QAction* actOpenVysl = nullptr;
-  QAction* actSaveVysl = nullptr;
-  QAction* actZpravaPDF = nullptr;     // assessment report (menu and toolbar)
-  QAction* actSpocitatVse = nullptr;   // the whole chain at once (menu, F9; the button SpocitatVse)
-  QAction* actNavrhKotveni = nullptr;  // the design window of the bolt pattern (menu)
-  QAction* actDefaultHodnoty = nullptr;
-  QAction* actTabdruhhor = nullptr;
-  QAction* actOtevriWord = nullptr;
-  QAction* actUlozOkno = nullptr;
-  QAction* actINIsoubor = nullptr;
-  QAction* actOAdresach = nullptr;
-  QAction* actOVerzi = nullptr;
-  QAction* actOProgramu = nullptr;
+  // Object names in comments.
+  QAction* newHistogramAction = nullptr;     // Novhist1
+  QAction* newProjectAction = nullptr;       // Novy1
+  QAction* openProjectAction = nullptr;      // Otevrit1
+  QAction* saveProjectAction = nullptr;      // SaveTabHorn1
+  QAction* exitAction = nullptr;             // Konec1
+  QAction* openResultsAction = nullptr;      // OpenVysl1
+  QAction* saveResultsAction = nullptr;      // SaveVysl1
+  QAction* reportAction = nullptr;           // ZpravaPDF1: assessment report (menu and toolbar)
+  QAction* computeAllAction = nullptr;       // SpocitatVse1: the whole chain (menu, F9; button SpocitatVse)
+  QAction* designAction = nullptr;           // NavrhKotveni1: the design window of the bolt pattern (menu)
+  QAction* presetValuesAction = nullptr;     // DefaultHodnoty1
+  QAction* rockTypesAction = nullptr;        // tabdruhhor1
+  QAction* wordProcessorAction = nullptr;    // OtevriWord1
+  QAction* copyWindowAction = nullptr;       // UlozOkno1
+  QAction* settingsListingAction = nullptr;  // INIsoubor1 (menu only)
+  QAction* foldersAction = nullptr;          // OAdresach1
+  QAction* aboutAction = nullptr;            // Overzi1
+  QAction* helpAction = nullptr;             // Oprogramu1
 
-  // Display options: check marks of the settings menu.
-  QAction* actCestina = nullptr;
-  QAction* actAnglictina = nullptr;
-  QAction* actAno = nullptr;    // Ano1
-  QAction* actNe = nullptr;     // Ne1
-  QAction* actHTML = nullptr;   // HTML1
-  QAction* actWIN = nullptr;    // WIN1
-  QAction* actIndex = nullptr;  // Index1
-  QAction* actNonIndex = nullptr;
-  QAction* actPlotCom = nullptr;
-  QAction* actVsechnyTesnosti = nullptr;
-  QAction* actPairUpperEdges = nullptr;  // the pressure loop at upper bin edges (earlier versions)
-  QAction* actInputCentres = nullptr;    // input bins read as points at their centres (earlier versions)
-  QAction* actTecka1 = nullptr;          // date "."
-  QAction* actMinus1 = nullptr;          // date "-"
-  QAction* actLomitko1 = nullptr;        // date "/"
-  QAction* actTecka2 = nullptr;          // time "."
-  QAction* actDvojtecka1 = nullptr;      // time ":"
+  // Display options: check marks of the settings menu (object names in comments).
+  QAction* czechItem = nullptr;           // Cestina
+  QAction* englishItem = nullptr;         // Anglictina
+  QAction* highlightRowsItem = nullptr;   // Ano1
+  QAction* plainRowsItem = nullptr;       // Ne1
+  QAction* htmlHelpItem = nullptr;        // HTML1
+  QAction* winHelpItem = nullptr;         // WIN1
+  QAction* axisIndexItem = nullptr;       // Index1
+  QAction* axisValueItem = nullptr;       // NonIndex
+  QAction* chartToolbarsItem = nullptr;   // PlotCom
+  QAction* allClosenessItem = nullptr;    // VsechnyTesnosti
+  QAction* pairUpperEdgesItem = nullptr;  // PairUpperEdges: pairs at upper bin edges (earlier versions)
+  QAction* inputCentresItem = nullptr;    // InputCentres: inputs read at bin centres (earlier versions)
+  QAction* dateDotItem = nullptr;         // tecka1: date "."
+  QAction* dateDashItem = nullptr;        // minus1: date "-"
+  QAction* dateSlashItem = nullptr;       // lomitko1: date "/"
+  QAction* timeDotItem = nullptr;         // tecka2: time "."
+  QAction* timeColonItem = nullptr;       // dvojtecka1: time ":"
 
   /// How the chain reads its inputs, as chosen in the settings menu.
   ChainReading chainReadingOption() const;

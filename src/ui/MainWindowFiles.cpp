@@ -56,9 +56,9 @@ bool confirm(Language lang, const std::string& text) { return confirmDialog(lang
 void MainWindow::setupFiles() {
   files_ = new ProjectFiles(
       services_, model_, *chain_, inputArea_->view(), [this] { inputArea_->closeFloatingControls(); }, this);
-  connect(actDefaultHodnoty, &QAction::triggered, this, &MainWindow::presetValues);
-  connect(actTabdruhhor, &QAction::triggered, this, [this] { services_.windows.openRockTypes(); });
-  connect(actINIsoubor, &QAction::triggered, this, &MainWindow::showSettingsListing);
+  connect(presetValuesAction, &QAction::triggered, this, &MainWindow::presetValues);
+  connect(rockTypesAction, &QAction::triggered, this, [this] { services_.windows.openRockTypes(); });
+  connect(settingsListingAction, &QAction::triggered, this, &MainWindow::showSettingsListing);
 }
 
 void MainWindow::readRockTypeSettings() {
@@ -98,7 +98,7 @@ void MainWindow::presetValues() {
 
   // Marks, precision and intervals of the other windows.
   w.applyPresetValues();
-  actVsechnyTesnosti->setChecked(false);
+  allClosenessItem->setChecked(false);
 
   // Colours.
   DisplayColours& c = services_.options.colours;
@@ -116,11 +116,11 @@ void MainWindow::presetValues() {
   // Separators and their formats, then the language.
   checkDateSeparator('.');
   checkTimeSeparator(':');
-  pairItemClicked(actAnglictina, actCestina, OptionEffect::Language);
+  pairItemClicked(englishItem, czechItem, OptionEffect::Language);
 
   show();
-  actAno->setChecked(true);
-  actNe->setChecked(false);
+  highlightRowsItem->setChecked(true);
+  plainRowsItem->setChecked(false);
   syncOptionsFromMenu();
   emit displayOptionsChanged();
 }

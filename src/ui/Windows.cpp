@@ -194,7 +194,7 @@ void Windows::applyPresetValues() const {
 
 void Windows::setAxisLabels(bool index) const {
   // As if the user clicked the menu item.
-  if (main) (index ? main->actIndex : main->actNonIndex)->trigger();
+  if (main) (index ? main->axisIndexItem : main->axisValueItem)->trigger();
 }
 
 void Windows::redrawChart() const {
@@ -206,7 +206,7 @@ void Windows::focusChartValueField() const {
 }
 
 void Windows::openWordDocument() const {
-  if (main) main->actOtevriWord->trigger();
+  if (main) main->wordProcessorAction->trigger();
 }
 
 void Windows::showDistributionFunction(const Histogram& h, const std::string& name) const {

@@ -91,7 +91,7 @@ class FilesTest : public ServicesTest {
   /// Opens a project file through the command, answering its open dialog with `file`.
   void openProject(const std::string& file) {
     dialogs.answerFile(file);
-    main->actOtevrit->trigger();
+    main->openProjectAction->trigger();
   }
 
   /// The layers and the input slots of `after` hold the names and histograms of `before`.

@@ -321,11 +321,11 @@ TEST_F(ChainRoad, CommandsRefuseUntilTheResultTheyNeedExists) {
 // The note of the reading is worded again on a language switch, like the rest of the panel.
 TEST_F(ChainRoad, TheReadingNoteFollowsTheLanguage) {
   walkTheRoad(u"5"_s, u"1"_s);
-  main->actInputCentres->trigger();
+  main->inputCentresItem->trigger();
   for (const char* step : {"BBRedPev", "BBDelSvor", "BBZatSv", "BBFunSpoj"}) press(step);
   auto* label = in3<QLabel>("LabInputReading");
   ASSERT_FALSE(label->isHidden());
-  main->actAnglictina->trigger();
+  main->englishItem->trigger();
   QApplication::processEvents();
   EXPECT_EQ(label->text(), u"Input bins read as points at their centres (earlier versions)"_s);
   EXPECT_FALSE(label->isHidden());
@@ -335,7 +335,7 @@ TEST_F(ChainRoad, TheReadingNoteFollowsTheLanguage) {
     QApplication::processEvents();
     EXPECT_TRUE(chart->grab().save(QString::fromUtf8(folder) + u"/assessment_reading_en.png"_s));
   }
-  main->actCestina->trigger();
+  main->czechItem->trigger();
   QApplication::processEvents();
   EXPECT_EQ(label->text(), u"Intervaly vstupů čteny jako body ve svých středech (dřívější verze)"_s);
 }
@@ -350,11 +350,11 @@ TEST_F(ChainRoad, ThePanelNamesTheEarlierWaysOfTheChain) {
     const char* label;
     QString text;
     ChainReading reading;
-  } cases[] = {{main->actPairUpperEdges,
+  } cases[] = {{main->pairUpperEdgesItem,
                 "LabPairValues",
                 u"S vyhodnoceno na horních mezích intervalů (dřívější verze)"_s,
                 {PairValues::UpperEdges, InputReading::Uniform}},
-               {main->actInputCentres,
+               {main->inputCentresItem,
                 "LabInputReading",
                 u"Intervaly vstupů čteny jako body ve svých středech (dřívější verze)"_s,
                 {PairValues::Centres, InputReading::Centres}}};

@@ -42,7 +42,7 @@ TEST_F(CommandLine, AProjectOpensAsTheOpenCommandOpensItWithoutItsDialog) {
   EXPECT_FALSE(main->files().workUnsaved());
   // The open command itself still asks for its file afterwards.
   dialogs.answerFile(std::nullopt);
-  main->actOtevrit->trigger();
+  main->openProjectAction->trigger();
   EXPECT_EQ(dialogs.fileDialogs.size(), 1u);
 }
 
@@ -71,7 +71,7 @@ TEST_F(CommandLine, AHistogramIsShownInTheChartWindowUnderItsFileName) {
   // Already a file: nothing to save; the project is not touched.
   EXPECT_FALSE(chart->findChild<QPushButton*>(u"SaveGraf"_s)->isEnabled());
   EXPECT_EQ(main->project(), before);
-  main->actAnglictina->trigger();
+  main->englishItem->trigger();
   EXPECT_EQ(chart->windowTitle(), u"   VELTRA :   histogram chart : K_konvergence.dis"_s);
 }
 
@@ -175,10 +175,10 @@ TEST_F(CommandLine, ScreenshotsOfTheExampleProjectAndAHistogramFile) {
   main->show();
   QCoreApplication::processEvents();
   EXPECT_TRUE(main->grab().save(QString::fromUtf8(folder) + u"/main-window.png"_s));
-  main->actAnglictina->trigger();
+  main->englishItem->trigger();
   QCoreApplication::processEvents();
   EXPECT_TRUE(main->grab().save(QString::fromUtf8(folder) + u"/main-window-en.png"_s));
-  main->actCestina->trigger();
+  main->czechItem->trigger();
   open({services->folders.HistogramsFolder + "/Piskovec_pevnost.dis"});
   QCoreApplication::processEvents();
   EXPECT_TRUE(chart->grab().save(QString::fromUtf8(folder) + u"/chart-histogram-file.png"_s));

@@ -43,7 +43,7 @@ class DesignWindowTest : public ServicesTest {
   // Opens `project` of the examples and runs the whole chain.
   void assess(const char* project) {
     dialogs.answerFile(services->folders.ProjectsFolder + "/" + project);
-    main->actOtevrit->trigger();
+    main->openProjectAction->trigger();
     main->findChild<QAbstractButton*>(u"SpocitatVse"_s)->click();
     ASSERT_TRUE(main->project().assessmentDone);
   }
@@ -108,7 +108,7 @@ TEST_F(DesignWindowTest, DesignsLikeTheCommandAndMarksTheLightestRow) {
 TEST_F(DesignWindowTest, UsingAPatternFillsTheFieldsAsAnInputChange) {
   // A results file read is saved work; its S is there to design on.
   dialogs.answerFile(std::string(EXAMPLES_DIR) + "/Veltra/Results/Chodba_K12.Vys");
-  main->actOpenVysl->trigger();
+  main->openResultsAction->trigger();
   ASSERT_TRUE(main->project().assessmentDone);
   ASSERT_FALSE(main->files().workUnsaved());
   window->Open();
@@ -178,7 +178,7 @@ TEST_F(DesignWindowTest, DesignsAgainWhenTheBoltLoadChanges) {
   // Another project: without its S the window says why, with it the design is of the new S.
   dialogs.answer(mrNo);  // the results of the first are not saved
   dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12_kombinovana.hor");
-  main->actOtevrit->trigger();
+  main->openProjectAction->trigger();
   dialogs.asked.clear();
   settle();
   EXPECT_EQ(window->outcome(), nullptr);

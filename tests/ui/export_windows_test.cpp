@@ -92,7 +92,7 @@ TEST_F(MainWindowReport, ReportItemFollowsTheAssessmentAndWritesThePdf) {
 
   // Opening a results file runs the assessment: the report is offered.
   dialogs.answerFile(EXAMPLES_DIR "/Veltra/Results/Chodba_K12.Vys");
-  w.actOpenVysl->trigger();
+  w.openResultsAction->trigger();
   ASSERT_TRUE(report->isEnabled());
   const std::string pdf = path("zprava.pdf");
   dialogs.answerFile(pdf);
@@ -107,7 +107,7 @@ TEST_F(MainWindowReport, ReportItemFollowsTheAssessmentAndWritesThePdf) {
   EXPECT_NE(dialogs.asked.back().text.find(pdf), std::string::npos);  // told where it went
 
   // A new project clears the assessment and takes the report away.
-  w.actNovy->trigger();
+  w.newProjectAction->trigger();
   EXPECT_FALSE(report->isEnabled());
 }
 
@@ -140,7 +140,7 @@ class HandOver : public ShellTest {
     copyExamples();
     all = createWindows(*services);
     dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12.hor");
-    all->main->actOtevrit->trigger();
+    all->main->openProjectAction->trigger();
     ASSERT_NE(all->main->project().resultsName.find("Version"), std::string::npos);
     for (const char* b : {"BBRedPev", "BBDelSvor", "BBZatSv", "BBFunSpoj"})
       all->main->findChild<QPushButton*>(QString::fromLatin1(b))->click();

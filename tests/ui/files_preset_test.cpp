@@ -9,7 +9,7 @@ TEST_F(PresetValues, NoKeepsEverythingYesRestoresThePresetsAndSwitchesToEnglish)
   main->resize(800, 500);
   services->options.colours.histogram = 1;
   dialogs.answer(mrNo);
-  main->actDefaultHodnoty->trigger();
+  main->presetValuesAction->trigger();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].caption, "P o t v r z e n í");
   EXPECT_EQ(dialogs.asked[0].text, msg(152) + "\r\n");
@@ -21,7 +21,7 @@ TEST_F(PresetValues, NoKeepsEverythingYesRestoresThePresetsAndSwitchesToEnglish)
   action("Ne1")->trigger();
   rocks->resize(350, 500);
   dialogs.answer(mrYes);
-  main->actDefaultHodnoty->trigger();
+  main->presetValuesAction->trigger();
   // 1000 x 600, unless the window's content needs more.
   EXPECT_EQ(main->pos(), QPoint(0, 0));
   EXPECT_EQ(main->width(), std::max(1000, main->minimumSizeHint().width()));

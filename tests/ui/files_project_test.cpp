@@ -227,7 +227,7 @@ TEST_F(ProjectFiles, ADamagedProjectIsRefusedAndTheOpenProjectStaysAsItWas) {
   // Cancelling the dialog changes nothing either.
   dialogs.answer(mrNo);
   dialogs.answerFile(std::nullopt);
-  main->actOtevrit->trigger();
+  main->openProjectAction->trigger();
   EXPECT_EQ(main->model().rmrTables(), rmrBefore);
 }
 

@@ -63,7 +63,7 @@ TEST_F(ResultsFiles, SavedResultsReadBackToTheSameStateAndTheSameAssessment) {
 
   restart();
   dialogs.answerFile(results("Chodba_K12_vysledky.Vys"));
-  main->actOpenVysl->trigger();
+  main->openResultsAction->trigger();
   for (const auto& a : dialogs.asked) ADD_FAILURE() << "unexpected dialog: " << a.text;
   const ProjectState& after = main->project();
   EXPECT_EQ(edit("EdNazevVys"), u"Chodba K12 vysledky"_s);
@@ -111,9 +111,9 @@ TEST_F(ResultsFiles, OpenedResultsOfTheOtherReadingAreAssessedAsMadeAndNamed) {
   ASSERT_NE(label, nullptr);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file + (c.optionCentres ? ", centres chosen" : ", default"));
-    if (main->actInputCentres->isChecked() != c.optionCentres) main->actInputCentres->trigger();
+    if (main->inputCentresItem->isChecked() != c.optionCentres) main->inputCentresItem->trigger();
     dialogs.answerFile(c.file);
-    main->actOpenVysl->trigger();
+    main->openResultsAction->trigger();
     for (const auto& a : dialogs.asked) ADD_FAILURE() << "unexpected dialog: " << a.text;
     EXPECT_EQ(main->project().boltLoadReading.inputs, c.madeWith);
     EXPECT_TRUE(main->project().boltLoadReadingKnown);
@@ -139,7 +139,7 @@ TEST_F(ResultsFiles, ACutOrMistaggedResultsFileIsRefusedAndTheOpenProjectStays) 
   for (const char* name : {"Kratky.Vys", "Spatny.Vys"}) {
     dialogs.asked.clear();
     dialogs.answerFile(results(name));
-    main->actOpenVysl->trigger();
+    main->openResultsAction->trigger();
     ASSERT_EQ(dialogs.asked.size(), 1u) << name;
     EXPECT_EQ(dialogs.asked[0].caption, "C h y b a");
     EXPECT_NE(dialogs.asked[0].text.find("Soubor je poškozený"), std::string::npos) << dialogs.asked[0].text;

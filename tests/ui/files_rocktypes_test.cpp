@@ -21,7 +21,7 @@ TEST_F(RockTypes, ANewInstallationStartsWithAnEmptyOffer) {
 }
 
 TEST_F(RockTypes, OneLineCannotBeOfferedTwoLinesCanAndTheOfferAsksForAFile) {
-  main->actTabdruhhor->trigger();
+  main->rockTypesAction->trigger();
   EXPECT_TRUE(rocks->isVisible());
   EXPECT_FALSE(main->isEnabled());
   memo(*rocks)->setPlainText(u"Jílovec"_s);
@@ -47,7 +47,7 @@ TEST_F(RockTypes, OneLineCannotBeOfferedTwoLinesCanAndTheOfferAsksForAFile) {
 TEST_F(RockTypes, ALoadedFileIsOfferedWithoutAskingForASave) {
   put(projects("Horniny.txt"), "3\r\nJ\xEDlovec\r\nPrachovec\r\nP\xEDskovec\r\n");
   main->project().rockTypes = {"Starý"};
-  main->actTabdruhhor->trigger();
+  main->rockTypesAction->trigger();
   dialogs.answerFile(projects("Horniny.txt"));
   button(*rocks, "OpenTabHorn")->click();
   EXPECT_TRUE(rocks->loadedFromFile());
@@ -60,7 +60,7 @@ TEST_F(RockTypes, ALoadedFileIsOfferedWithoutAskingForASave) {
   EXPECT_EQ(main->project().rockTypes, (std::vector<std::string>{"Jílovec", "Prachovec", "Pískovec"}));
 
   // A file that cannot be opened: message 34.
-  main->actTabdruhhor->trigger();
+  main->rockTypesAction->trigger();
   dialogs.answerFile(projects("Neni.txt"));
   button(*rocks, "OpenTabHorn")->click();
   ASSERT_EQ(dialogs.asked.size(), 1u);
@@ -69,7 +69,7 @@ TEST_F(RockTypes, ALoadedFileIsOfferedWithoutAskingForASave) {
 
 TEST_F(RockTypes, EmptyingTheFirstLineClearsBothListsAndClosesTheWindow) {
   main->project().rockTypes = {"A", "B"};
-  main->actTabdruhhor->trigger();
+  main->rockTypesAction->trigger();
   memo(*rocks)->setPlainText(u"A\nB"_s);
   memo(*rocks)->setPlainText(u"\nB"_s);
   EXPECT_TRUE(main->project().rockTypes.empty());
@@ -79,7 +79,7 @@ TEST_F(RockTypes, EmptyingTheFirstLineClearsBothListsAndClosesTheWindow) {
 }
 
 TEST_F(RockTypes, SavingAsksBeforeOverwritingAndReportsAFileThatCannotBeWritten) {
-  main->actTabdruhhor->trigger();
+  main->rockTypesAction->trigger();
   memo(*rocks)->setPlainText(u"A\nB"_s);
   main->rockTypeCount() = 2;
   put(projects("DruhyHornin.txt"), "old");
@@ -96,7 +96,7 @@ TEST_F(RockTypes, SavingAsksBeforeOverwritingAndReportsAFileThatCannotBeWritten)
 }
 
 TEST_F(RockTypes, TheOfferSurvivesTheRunThroughTheSettings) {
-  main->actTabdruhhor->trigger();
+  main->rockTypesAction->trigger();
   memo(*rocks)->setPlainText(u"Jílovec\nPískovec"_s);
   dialogs.answerFile(std::nullopt);  // the offer's save dialog is cancelled
   button(*rocks, "BBSaveNabidky")->click();

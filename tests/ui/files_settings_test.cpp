@@ -36,7 +36,7 @@ TEST_F(SettingsListingTest, AMissingFileIsReportedWithMessage148) {
   SettingsListingWindow listing(services);
   services.windows.main = &main;
   services.windows.settingsListing = &listing;
-  main.actINIsoubor->trigger();
+  main.settingsListingAction->trigger();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].caption, "I n f o r m a c e");
   EXPECT_EQ(dialogs.asked[0].text, "Inicializační soubor ještě nebyl vytvořen !");
@@ -53,7 +53,7 @@ TEST_F(SettingsListingTest, EveryLineBecomesARowAndClosingStoresThePosition) {
   SettingsListingWindow listing(services);
   services.windows.main = &main;
   services.windows.settingsListing = &listing;
-  main.actINIsoubor->trigger();
+  main.settingsListingAction->trigger();
   EXPECT_TRUE(dialogs.asked.empty());
   EXPECT_TRUE(listing.isVisible());
   EXPECT_TRUE(main.isEnabled());

@@ -87,7 +87,7 @@ TEST_F(UnsavedWork, SettingsAskOncePerTextAndAFailedWriteIsToldOnce) {
 
 TEST_F(UnsavedWork, NewOpenAndExitAskFirstAndCancelStops) {
   // Nothing changed since the start: no question.
-  main->actNovy->trigger();
+  main->newProjectAction->trigger();
   EXPECT_TRUE(dialogs.asked.empty());
   openProject(projects("Chodba_K12.hor"));
   EXPECT_TRUE(dialogs.asked.empty());
@@ -97,7 +97,7 @@ TEST_F(UnsavedWork, NewOpenAndExitAskFirstAndCancelStops) {
   ASSERT_TRUE(main->files().workUnsaved());
   // Cancel: the project stays as it is.
   dialogs.answer(mrCancel);
-  main->actNovy->trigger();
+  main->newProjectAction->trigger();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].buttons, DlgButtons::YesNoCancel);
   EXPECT_EQ(dialogs.asked[0].caption, msg(1));
@@ -105,7 +105,7 @@ TEST_F(UnsavedWork, NewOpenAndExitAskFirstAndCancelStops) {
   // Cancel before the program's own exit question: it is not asked.
   dialogs.asked.clear();
   dialogs.answer(mrCancel);
-  main->actKonec->trigger();
+  main->exitAction->trigger();
   EXPECT_EQ(dialogs.asked.size(), 1u);
   EXPECT_FALSE(asked(10));
   // Yes saves the project first (its save dialog), then the open goes on.
@@ -113,7 +113,7 @@ TEST_F(UnsavedWork, NewOpenAndExitAskFirstAndCancelStops) {
   dialogs.answer(mrYes);
   dialogs.answerFile(projects("Ulozeny.hor"));
   dialogs.answerFile(projects("Chodba_K12_kombinovana.hor"));
-  main->actOtevrit->trigger();
+  main->openProjectAction->trigger();
   Refusal err;
   const auto saved = parseProjectFile(bytesOf(projects("Ulozeny.hor")), err);
   ASSERT_TRUE(saved) << err.text(Language::English);
@@ -125,7 +125,7 @@ TEST_F(UnsavedWork, NewOpenAndExitAskFirstAndCancelStops) {
   dialogs.asked.clear();
   dialogs.answer(mrNo);
   dialogs.answer(mrNo);
-  main->actKonec->trigger();
+  main->exitAction->trigger();
   ASSERT_EQ(dialogs.asked.size(), 2u);
   EXPECT_EQ(dialogs.asked[1].text, msg(10));
   EXPECT_TRUE(main->isEnabled());
@@ -165,7 +165,7 @@ TEST_F(UnsavedWork, CloseBoxAsksAboutUnsavedWorkAndCancelKeepsRunning) {
   dialogs.asked.clear();
   dialogs.answer(mrNo);
   dialogs.answer(mrYes);
-  main->actKonec->trigger();
+  main->exitAction->trigger();
   EXPECT_EQ(dialogs.asked.size(), 2u);
   EXPECT_FALSE(main->isVisible());
   EXPECT_EQ(ended, 2);
@@ -179,7 +179,7 @@ TEST_F(UnsavedWork, ComputedResultsNotSavedAreUnsavedWorkUntilTheResultsFileIsWr
   main->findChild<QAction*>(u"SaveVysl1"_s)->setEnabled(true);
   dialogs.answer(mrYes);
   dialogs.answerFile(results("Vysledky.Vys"));
-  main->actNovy->trigger();
+  main->newProjectAction->trigger();
   EXPECT_TRUE(std::filesystem::exists(results("Vysledky.Vys")));
   EXPECT_FALSE(main->project().reducedStrengthDone);  // the new project followed the save
 }

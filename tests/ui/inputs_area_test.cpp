@@ -469,7 +469,7 @@ TEST_F(InputArea, EachInputInvalidatesExactlyItsResults) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     if (w->files().workUnsaved()) dialogs.answer(mrNo);  // the last case's work is dropped
-    w->actNovy->trigger();
+    w->newProjectAction->trigger();
     setAllDone();
     c.act();
     const auto& p = project();
@@ -489,7 +489,7 @@ TEST_F(InputArea, EachInputInvalidatesExactlyItsResults) {
 
   // Unchecking the combined support before the bolt length exists changes no flag.
   if (w->files().workUnsaved()) dialogs.answer(mrNo);
-  w->actNovy->trigger();
+  w->newProjectAction->trigger();
   project().combinedSupport = true;
   project().reducedStrengthDone = true;
   w->model().inputsReplaced();
@@ -571,8 +571,8 @@ TEST_F(InputArea, NewProjectClearsInputsButKeepsSpacing) {
   project().rockTypes = {"Uhlí"};
   chooseRockType(1, 0);
   loadLayer(1, writeDis("P.dis", 10, 20, {1, 1}));
-  EXPECT_TRUE(w->actSaveTabHorn->isEnabled());  // a project exists now
-  w->actSaveVysl->setEnabled(true);
+  EXPECT_TRUE(w->saveProjectAction->isEnabled());  // a project exists now
+  w->saveResultsAction->setEnabled(true);
   typeAndLeave("EdH", u"300"_s);
   typeAndLeave("EdPS", u"22"_s);
   typeAndLeave("EdPSds", u"800"_s);
@@ -581,7 +581,7 @@ TEST_F(InputArea, NewProjectClearsInputsButKeepsSpacing) {
   dialogs.asked.clear();
 
   dialogs.answer(mrNo);  // unsaved work: asked once, dropped
-  w->actNovy->trigger();
+  w->newProjectAction->trigger();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].buttons, DlgButtons::YesNoCancel);
   EXPECT_EQ(project().nextLayerRow, 1);
@@ -596,8 +596,8 @@ TEST_F(InputArea, NewProjectClearsInputsButKeepsSpacing) {
   EXPECT_EQ(get<QComboBox>("CBDruhTab")->currentIndex(), 0);
   EXPECT_EQ(get<QLineEdit>("EdNazevVys")->text().toStdString(), msg(156));
   EXPECT_EQ(project().rockTypes.size(), 1u);
-  EXPECT_FALSE(w->actSaveTabHorn->isEnabled());
-  EXPECT_FALSE(w->actSaveVysl->isEnabled());
+  EXPECT_FALSE(w->saveProjectAction->isEnabled());
+  EXPECT_FALSE(w->saveResultsAction->isEnabled());
 }
 
 TEST_F(InputArea, ThicknessesAreCheckedWhenTheTableIsLeft) {

@@ -49,7 +49,7 @@ class NewHistogramTest : public FilesTest {
 };
 
 TEST_F(NewHistogramTest, OpenEmptiesTheEntryAndTheListIsCountedAsTyped) {
-  main->actNovhist->trigger();
+  main->newHistogramAction->trigger();
   ASSERT_TRUE(window->isVisible());
   EXPECT_FALSE(main->isEnabled());
   EXPECT_EQ(main->inputArea().view().currentSource, kSrcNewHistogram);
@@ -83,7 +83,7 @@ TEST_F(NewHistogramTest, OpenEmptiesTheEntryAndTheListIsCountedAsTyped) {
 // A negative frequency is typed sign first: the sign alone is no error while its line is typed; the
 // line is checked when the caret leaves it.
 TEST_F(NewHistogramTest, ASignBeingTypedIsCheckedWhenItsLineIsFinished) {
-  main->actNovhist->trigger();
+  main->newHistogramAction->trigger();
   auto* memo = in13<QPlainTextEdit>("Memo1");
   memo->setFocus();
   // Types `text`, a "|" standing for Enter.
@@ -117,7 +117,7 @@ TEST_F(NewHistogramTest, ASignBeingTypedIsCheckedWhenItsLineIsFinished) {
 }
 
 TEST_F(NewHistogramTest, FileRouteWritesTheExampleFile) {
-  main->actNovhist->trigger();
+  main->newHistogramAction->trigger();
   enter(u"0"_s, u"10"_s, u"1\n2\n4\n2\n1"_s);
   dialogs.answerFile(std::nullopt);  // cancelled: the window stays with its entry
   save();
@@ -134,7 +134,7 @@ TEST_F(NewHistogramTest, FileRouteWritesTheExampleFile) {
   EXPECT_EQ(get<QComboBox>("CBTypOkna")->currentIndex(), 0);
 
   // A declined overwrite closes the window without writing.
-  main->actNovhist->trigger();
+  main->newHistogramAction->trigger();
   enter(u"0"_s, u"1"_s, u"3"_s);
   dialogs.answerFile(histograms("Example.dis"));
   dialogs.answer(mrNo);
@@ -144,7 +144,7 @@ TEST_F(NewHistogramTest, FileRouteWritesTheExampleFile) {
 }
 
 TEST_F(NewHistogramTest, PureDiscreteHidesMaxAndCentresOnTheValues) {
-  main->actNovhist->trigger();
+  main->newHistogramAction->trigger();
   in13<QComboBox>("ComboBox1")->setEditText(u"Diskrétní"_s);
   EXPECT_FALSE(in13<QLineEdit>("Edit2")->isVisible());
   EXPECT_FALSE(in13<QLabel>("Label3")->isVisible());
@@ -180,7 +180,7 @@ TEST_F(NewHistogramTest, HandOverRouteSendsTheCreatedHistogram) {
 }
 
 TEST_F(NewHistogramTest, SaveChecksKeepTheWindowOpen) {
-  main->actNovhist->trigger();
+  main->newHistogramAction->trigger();
   struct Case {
     QString min, max, list;
     std::string text;
@@ -213,7 +213,7 @@ TEST_F(NewHistogramTest, SaveChecksKeepTheWindowOpen) {
 }
 
 TEST_F(NewHistogramTest, KeysOfTheMinAndMaxFields) {
-  main->actNovhist->trigger();
+  main->newHistogramAction->trigger();
   auto* min = in13<QLineEdit>("Edit1");
   min->setFocus();
   QTest::keyClicks(min, u"-1,5e3a"_s);
@@ -224,7 +224,7 @@ TEST_F(NewHistogramTest, KeysOfTheMinAndMaxFields) {
 }
 
 TEST_F(NewHistogramTest, CloseStoresThePlaceAndResetsTheSelector) {
-  main->actNovhist->trigger();
+  main->newHistogramAction->trigger();
   window->resize(300, 480);
   QTest::mouseClick(in13<QPushButton>("BitBtn1"), Qt::LeftButton);
   EXPECT_FALSE(window->isVisible());
@@ -242,12 +242,12 @@ namespace {
 TEST_F(NewHistogramTest, ScreenshotsInBothLanguages) {
   const char* folder = std::getenv("VELTRA_SCREENSHOTS");
   if (!folder) GTEST_SKIP() << "VELTRA_SCREENSHOTS not set";
-  main->actNovhist->trigger();
+  main->newHistogramAction->trigger();
   enter(u"0"_s, u"10"_s, u"1\n2\n4\n2\n1"_s);
   window->resize(296, 479);
   QApplication::processEvents();
   EXPECT_TRUE(window->grab().save(QString::fromUtf8(folder) + u"/new_histogram_cs.png"_s));
-  main->actAnglictina->trigger();
+  main->englishItem->trigger();
   QApplication::processEvents();
   EXPECT_EQ(window->windowTitle(), u"  VELTRA :  Definition of new histogram"_s);
   EXPECT_TRUE(window->grab().save(QString::fromUtf8(folder) + u"/new_histogram_en.png"_s));

@@ -598,10 +598,11 @@ TEST_F(RawDataHandOverTest, ChartToolbarFollowsTheMainWindowsOption) {
   QWidget* toolbar = raw.findChild<QWidget*>(u"Panel6"_s);
   const bool before = services->options.plotCommander;
   EXPECT_EQ(toolbar->isVisibleTo(&raw), before);
-  m.actPlotCom->trigger();  // the main window's menu item, seen by the raw data window through the mediator
+  m.chartToolbarsItem
+      ->trigger();  // the main window's menu item, seen by the raw data window through the mediator
   EXPECT_NE(services->options.plotCommander, before);
   EXPECT_EQ(toolbar->isVisibleTo(&raw), !before);
-  m.actPlotCom->trigger();
+  m.chartToolbarsItem->trigger();
   EXPECT_EQ(toolbar->isVisibleTo(&raw), before);
   services->windows.rawData = nullptr;
 }

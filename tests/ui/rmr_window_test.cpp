@@ -272,7 +272,7 @@ TEST_F(RmrWindowTest, ClearAlsoFromNewProjectAndOpenProject) {
   rateSite();
   QTest::mouseClick(in9<QPushButton>("BitBtn2"), Qt::LeftButton);
   dialogs.answer(mrNo);  // unsaved work: dropped
-  main->actNovy->trigger();
+  main->newProjectAction->trigger();
   for (const char* t : {"StrGrRQD", "StrGrOP"}) {
     EXPECT_EQ(cell9(t, 1, 1), QString()) << t;
     EXPECT_EQ(cell9(t, 1, 2), QString()) << t;
@@ -380,7 +380,7 @@ TEST_F(RmrWindowTest, ScreenshotsInBothLanguages) {
   rmr->resize(890, 600);
   QApplication::processEvents();
   EXPECT_TRUE(rmr->grab().save(QString::fromUtf8(folder) + u"/rmr_cs.png"_s));
-  main->actAnglictina->trigger();
+  main->englishItem->trigger();
   QApplication::processEvents();
   EXPECT_EQ(rmr->windowTitle(), u"  VELTRA :   Rock Mass Rating - RMR ( according Bienawski, 1989 ) "_s);
   EXPECT_TRUE(rmr->grab().save(QString::fromUtf8(folder) + u"/rmr_en.png"_s));

@@ -82,16 +82,16 @@ TEST_F(MainWindowTest, ToolbarInFourGroups) {
 TEST_F(MainWindowTest, ButtonAndMenuItemRunTheSameActionAndShareTheirState) {
   MainWindow& w = makeMain();
   int runs = 0;
-  QObject::connect(w.actSaveTabHorn, &QAction::triggered, [&runs] { ++runs; });
+  QObject::connect(w.saveProjectAction, &QAction::triggered, [&runs] { ++runs; });
   auto* button = w.findChild<QToolButton*>(u"SaveTabHorn"_s);
   EXPECT_FALSE(button->isEnabled());  // no project yet
-  w.actSaveTabHorn->setEnabled(true);
+  w.saveProjectAction->setEnabled(true);
   EXPECT_TRUE(button->isEnabled());
   EXPECT_TRUE(action("SaveTabHorn1")->isEnabled());
   button->click();
   action("SaveTabHorn1")->trigger();
   EXPECT_EQ(runs, 2);
-  w.actSaveVysl->setEnabled(false);
+  w.saveResultsAction->setEnabled(false);
   EXPECT_FALSE(w.findChild<QToolButton*>(u"SaveVysl"_s)->isEnabled());
 }
 
@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, EnablingTheButtonItselfAlsoEnablesTheMenuItem) {
   button->setEnabled(true);
   EXPECT_TRUE(action("SaveVysl1")->isEnabled());
   int runs = 0;
-  QObject::connect(w.actSaveVysl, &QAction::triggered, [&runs] { ++runs; });
+  QObject::connect(w.saveResultsAction, &QAction::triggered, [&runs] { ++runs; });
   dialogs.answerFile(std::nullopt);  // the save command's file dialog, cancelled
   button->click();
   EXPECT_EQ(runs, 1);
@@ -129,7 +129,7 @@ TEST_F(MainWindowTest, ExitAsksAndNoKeepsRunning) {
   EXPECT_EQ(ended, 0);
 
   dialogs.answer(mrYes);
-  w.actKonec->trigger();
+  w.exitAction->trigger();
   EXPECT_FALSE(w.isVisible());
   EXPECT_EQ(ended, 1);
 }
@@ -165,7 +165,7 @@ TEST_F(MainWindowTest, FolderListing) {
 TEST_F(MainWindowTest, WinHelpWithoutTheFileNamesTheMissingPath) {
   MainWindow& w = makeMain();
   action("WIN1")->trigger();
-  w.actOProgramu->trigger();
+  w.helpAction->trigger();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].caption, MessageText(4, Language::Czech));
   EXPECT_EQ(dialogs.asked[0].kind, DlgKind::Warning);
@@ -187,7 +187,7 @@ TEST_F(MainWindowTest, HtmlHelpOpensFromTheStartFolder) {
   EXPECT_EQ(opened[0].toLocalFile().toStdString(), path("Veltra.htm"));
 
   openResult = false;  // the desktop cannot open it
-  w.actOProgramu->trigger();
+  w.helpAction->trigger();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   // The failure says so and names what could not be shown.
   EXPECT_EQ(dialogs.asked[0].text, MessageText(7, Language::Czech) + "\r\n\r\n" + path("Veltra.htm"));
@@ -197,7 +197,7 @@ TEST_F(MainWindowTest, WordProcessorStartsWhenInstalledElseSaysSo) {
   const QByteArray savedPath = qgetenv("PATH");
   qputenv("PATH", QByteArray(tmp.path().toUtf8()));
   MainWindow& w = makeMain();
-  w.actOtevriWord->trigger();
+  w.wordProcessorAction->trigger();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].kind, DlgKind::Information);
   EXPECT_NE(dialogs.asked[0].text.find("LibreOffice"), std::string::npos);
@@ -208,7 +208,7 @@ TEST_F(MainWindowTest, WordProcessorStartsWhenInstalledElseSaysSo) {
   fake.write("#!/bin/sh\n");
   fake.close();
   fake.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  w.actOtevriWord->trigger();
+  w.wordProcessorAction->trigger();
   qputenv("PATH", savedPath);
   ASSERT_EQ(started.size(), 1u);
   EXPECT_EQ(started[0], QString::fromStdString(path("soffice")) + u" --writer"_s);
@@ -294,7 +294,7 @@ TEST_F(MainWindowTest, HelpPageNeedsABrowserTheDesktopCanStart) {
 TEST_F(MainWindowTest, CopyWindowPutsAnImageOnTheClipboard) {
   MainWindow& w = makeMain();
   QGuiApplication::clipboard()->clear();
-  w.actUlozOkno->trigger();
+  w.copyWindowAction->trigger();
   EXPECT_FALSE(QGuiApplication::clipboard()->pixmap().isNull());
 }
 
@@ -315,7 +315,7 @@ TEST_F(MainWindowTest, StatusBarShowsClockAndLongHint) {
 
 TEST_F(MainWindowTest, AboutWindowDisablesTheMainWindowUntilItCloses) {
   MainWindow& w = makeMain();
-  w.actOVerzi->trigger();  // no about window in this test: nothing happens
+  w.aboutAction->trigger();  // no about window in this test: nothing happens
   EXPECT_TRUE(w.isEnabled());
 }
 

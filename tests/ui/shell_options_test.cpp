@@ -74,21 +74,21 @@ TEST_F(Options, RadioPairs) {
       EXPECT_EQ(services->options.*p.flag, clicked == first);
     }
   }
-  const bool plot = w.actPlotCom->isChecked();
-  w.actPlotCom->trigger();
-  EXPECT_NE(w.actPlotCom->isChecked(), plot);
+  const bool plot = w.chartToolbarsItem->isChecked();
+  w.chartToolbarsItem->trigger();
+  EXPECT_NE(w.chartToolbarsItem->isChecked(), plot);
   EXPECT_EQ(services->options.plotCommander, !plot);
-  const bool tesnosti = w.actVsechnyTesnosti->isChecked();
-  w.actVsechnyTesnosti->trigger();
-  EXPECT_EQ(w.actVsechnyTesnosti->isChecked(), tesnosti);
-  w.actPairUpperEdges->trigger();
-  EXPECT_TRUE(w.actPairUpperEdges->isChecked());
+  const bool tesnosti = w.allClosenessItem->isChecked();
+  w.allClosenessItem->trigger();
+  EXPECT_EQ(w.allClosenessItem->isChecked(), tesnosti);
+  w.pairUpperEdgesItem->trigger();
+  EXPECT_TRUE(w.pairUpperEdgesItem->isChecked());
   EXPECT_EQ(w.chainReadingOption(), (ChainReading{PairValues::UpperEdges, InputReading::Uniform}));
-  w.actInputCentres->trigger();
-  EXPECT_TRUE(w.actInputCentres->isChecked());
+  w.inputCentresItem->trigger();
+  EXPECT_TRUE(w.inputCentresItem->isChecked());
   EXPECT_EQ(w.chainReadingOption(), (ChainReading{PairValues::UpperEdges, InputReading::Centres}));
-  w.actPairUpperEdges->trigger();
-  w.actInputCentres->trigger();
+  w.pairUpperEdgesItem->trigger();
+  w.inputCentresItem->trigger();
   EXPECT_EQ(w.chainReadingOption(), ChainReading{});
 }
 
@@ -127,18 +127,18 @@ TEST_F(Options, LanguageItemsSwitchTheLanguageAndEveryText) {
   auto* project = w.findChild<QMenu*>(u"Soubor1"_s);
   EXPECT_EQ(project->title(), u"&Projekt"_s);
   project->setTitle(u"sentinel"_s);
-  w.actCestina->trigger();  // already Czech: nothing happens
+  w.czechItem->trigger();  // already Czech: nothing happens
   EXPECT_EQ(project->title(), u"sentinel"_s);
-  EXPECT_TRUE(w.actCestina->isChecked());
+  EXPECT_TRUE(w.czechItem->isChecked());
 
-  w.actAnglictina->trigger();
+  w.englishItem->trigger();
   EXPECT_EQ(project->title(), u"&Project"_s);
-  EXPECT_TRUE(w.actAnglictina->isChecked());
-  EXPECT_FALSE(w.actCestina->isChecked());
+  EXPECT_TRUE(w.englishItem->isChecked());
+  EXPECT_FALSE(w.czechItem->isChecked());
   EXPECT_EQ(services->language(), Language::English);
   EXPECT_EQ(w.windowTitle().toStdString(), mainWindowCaption(Language::English, "1.5.6.5"));
 
-  w.actCestina->trigger();
+  w.czechItem->trigger();
   EXPECT_EQ(project->title(), u"&Projekt"_s);
   EXPECT_EQ(services->language(), Language::Czech);
 }
@@ -153,9 +153,9 @@ TEST_F(Options, AxisLabelsSetTheChartSelectors) {
   services->windows.chart = reinterpret_cast<ChartWindow*>(&chart);  // only its children are looked at
   int changes = 0;
   QObject::connect(&w, &MainWindow::displayOptionsChanged, [&changes] { ++changes; });
-  w.actIndex->trigger();
+  w.axisIndexItem->trigger();
   EXPECT_EQ(selector->currentIndex(), 0);
-  w.actNonIndex->trigger();
+  w.axisValueItem->trigger();
   EXPECT_EQ(selector->currentIndex(), 1);
   EXPECT_EQ(changes, 2);
   services->windows.chart = nullptr;
@@ -164,15 +164,15 @@ TEST_F(Options, AxisLabelsSetTheChartSelectors) {
 TEST_F(Options, WrittenOnCloseAndReadAtTheNextStart) {
   {
     MainWindow& w = makeMain();
-    w.actAnglictina->trigger();
-    w.actWIN->trigger();
-    w.actNe->trigger();
-    w.actIndex->trigger();
-    w.actPlotCom->trigger();
-    w.actPairUpperEdges->trigger();
-    w.actInputCentres->trigger();
-    w.actLomitko1->trigger();
-    w.actTecka2->trigger();
+    w.englishItem->trigger();
+    w.winHelpItem->trigger();
+    w.plainRowsItem->trigger();
+    w.axisIndexItem->trigger();
+    w.chartToolbarsItem->trigger();
+    w.pairUpperEdgesItem->trigger();
+    w.inputCentresItem->trigger();
+    w.dateSlashItem->trigger();
+    w.timeDotItem->trigger();
     w.setHelpViewerOffer(false);
     services->options.colours.edit = 0x00FFEE;
     w.move(40, 30);
@@ -180,19 +180,19 @@ TEST_F(Options, WrittenOnCloseAndReadAtTheNextStart) {
     w.close();
   }
   MainWindow& w = restart();
-  EXPECT_TRUE(w.actAnglictina->isChecked());
-  EXPECT_FALSE(w.actCestina->isChecked());
-  EXPECT_TRUE(w.actWIN->isChecked());
-  EXPECT_TRUE(w.actNe->isChecked());
-  EXPECT_TRUE(w.actIndex->isChecked());
-  EXPECT_FALSE(w.actPlotCom->isChecked());
-  EXPECT_TRUE(w.actPairUpperEdges->isChecked());
-  EXPECT_TRUE(w.actInputCentres->isChecked());
+  EXPECT_TRUE(w.englishItem->isChecked());
+  EXPECT_FALSE(w.czechItem->isChecked());
+  EXPECT_TRUE(w.winHelpItem->isChecked());
+  EXPECT_TRUE(w.plainRowsItem->isChecked());
+  EXPECT_TRUE(w.axisIndexItem->isChecked());
+  EXPECT_FALSE(w.chartToolbarsItem->isChecked());
+  EXPECT_TRUE(w.pairUpperEdgesItem->isChecked());
+  EXPECT_TRUE(w.inputCentresItem->isChecked());
   EXPECT_EQ(w.chainReadingOption(), (ChainReading{PairValues::UpperEdges, InputReading::Centres}));
   EXPECT_EQ(settings->readString(settings::kNastaveni, settings::kPairValues.key, ""), "upper-edges");
   EXPECT_EQ(settings->readString(settings::kNastaveni, settings::kInputReading.key, ""), "centres");
-  EXPECT_TRUE(w.actLomitko1->isChecked());
-  EXPECT_TRUE(w.actTecka2->isChecked());
+  EXPECT_TRUE(w.dateSlashItem->isChecked());
+  EXPECT_TRUE(w.timeDotItem->isChecked());
   EXPECT_FALSE(w.helpViewerOffer());
   EXPECT_EQ(services->options.language, Language::English);
   EXPECT_EQ(services->options.dateSeparator, '/');
@@ -209,12 +209,12 @@ TEST_F(Options, StoredFileCanCheckBothItemsOfAPair) {
   settings->writeInteger(settings::kSetting, settings::kDateSeparator.key, 47);
   settings->writeInteger(settings::kSetting, settings::kTimeSeparator.key, 65);  // no such item: ignored
   MainWindow& w = restart();
-  EXPECT_TRUE(w.actCestina->isChecked());
-  EXPECT_TRUE(w.actAnglictina->isChecked());
+  EXPECT_TRUE(w.czechItem->isChecked());
+  EXPECT_TRUE(w.englishItem->isChecked());
   EXPECT_EQ(services->language(), Language::Czech);
-  EXPECT_TRUE(w.actLomitko1->isChecked());
-  EXPECT_FALSE(w.actTecka1->isChecked());
-  EXPECT_TRUE(w.actDvojtecka1->isChecked());
+  EXPECT_TRUE(w.dateSlashItem->isChecked());
+  EXPECT_FALSE(w.dateDotItem->isChecked());
+  EXPECT_TRUE(w.timeColonItem->isChecked());
   EXPECT_EQ(services->options.timeSeparator, ':');
 }
 
@@ -268,7 +268,7 @@ TEST(AboutWindow, VersionLineAndClosing) {
   Services services{dialogs, settings, {}, "1.5.6.5", {}, {}};
   auto windows = createWindows(services);
   ASSERT_EQ(services.windows.about, nullptr);  // made when first opened
-  windows->main->actOVerzi->trigger();
+  windows->main->aboutAction->trigger();
   ASSERT_NE(services.windows.about, nullptr);
   AboutWindow& about = *services.windows.about;
   auto* version = about.findChild<QLabel*>(u"Label2"_s);
@@ -301,8 +301,8 @@ TEST(HelpViewerInformation, LinkFailureAndInstalledViewer) {
   ASSERT_TRUE(hlp.open(QIODevice::WriteOnly));
   hlp.close();
 
-  main.actWIN->trigger();
-  main.actOProgramu->trigger();  // the viewer may be missing: the information window comes first
+  main.winHelpItem->trigger();
+  main.helpAction->trigger();  // the viewer may be missing: the information window comes first
   HelpInfoWindow& info = *windows->helpInfo;
   EXPECT_TRUE(info.isVisible());
   EXPECT_FALSE(main.isEnabled());
@@ -315,11 +315,11 @@ TEST(HelpViewerInformation, LinkFailureAndInstalledViewer) {
   EXPECT_TRUE(main.isEnabled());
 
   result = true;
-  main.actOProgramu->trigger();
+  main.helpAction->trigger();
   info.findChild<QCheckBox*>(u"CheckBox1"_s)->click();
   EXPECT_FALSE(main.helpViewerOffer());
   ASSERT_EQ(opened.size(), 2u);
   EXPECT_TRUE(opened[1].toLocalFile().endsWith(u"/Veltra.HLP"_s));
-  main.actOProgramu->trigger();  // not offered again: the help opens at once
+  main.helpAction->trigger();  // not offered again: the help opens at once
   EXPECT_EQ(opened.size(), 3u);
 }

@@ -215,7 +215,7 @@ TEST(FrameWindows, CaptionsFollowTheLanguage) {
   services.windows.openAbout();
   ASSERT_NE(services.windows.about, nullptr);
   EXPECT_EQ(services.windows.about->windowTitle(), u"VELTRA "_s);
-  windows->main->actAnglictina->trigger();
+  windows->main->englishItem->trigger();
   EXPECT_EQ(services.windows.rawData->windowTitle(), u"  Veltra : Raw data"_s);
   EXPECT_EQ(services.windows.distributionFunction->windowTitle(),
             u"  VELTRA : Distribution function chart "_s);

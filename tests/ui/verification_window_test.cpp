@@ -69,7 +69,7 @@ class VerificationWindow : public ServicesTest {
   // The example project opened and assessed with row spacing `ds` (mm).
   void assessExample(const QString& ds) {
     dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12.hor");
-    main->actOtevrit->trigger();
+    main->openProjectAction->trigger();
     ASSERT_GT(main->project().nextLayerRow, 1);
     auto* e = in<QLineEdit>(main, "EdPSds");
     e->setFocus();

@@ -302,7 +302,7 @@ TEST_F(WindowTexts, AfterTheWholeChainASwitchToEnglishLeavesNoCzechButTheProject
   // The rock types of the project's layers are its own names.
   const QStringList data = {u"Jílovec"_s, u"Pískovec"_s};
   dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12.hor");
-  main->actOtevrit->trigger();
+  main->openProjectAction->trigger();
   ASSERT_GT(main->project().nextLayerRow, 1);
   main->findChild<QAbstractButton*>(u"BBRedPev"_s)->click();
   main->findChild<QAbstractButton*>(u"BBDelSvor"_s)->click();
@@ -370,7 +370,7 @@ TEST_F(WindowTexts, RawDataAndFittedTypesSwitchToEnglishAndAreFittedInEnglish) {
 // chain and a fit, and Qt's own file and colour dialogs (Qt's translations).
 TEST_F(WindowTexts, CzechScreensShowNoEnglishWordsButTheQuotedTexts) {
   dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12.hor");
-  main->actOtevrit->trigger();
+  main->openProjectAction->trigger();
   main->findChild<QAbstractButton*>(u"SpocitatVse"_s)->click();
   ASSERT_TRUE(main->project().assessmentDone);
   RawDataWindow* raw = services->windows.rawData;
@@ -403,13 +403,13 @@ TEST_F(WindowTexts, QuestionsButtonsAndDefaultsFollowTheLanguage) {
   ASSERT_TRUE(name);
   EXPECT_EQ(name->text().toStdString(), MessageText(156, Language::Czech));
 
-  main->actNovy->trigger();
+  main->newProjectAction->trigger();
   EXPECT_TRUE(dialogs.asked.empty()) << "at start";
   // The default results name follows the language and leaves the work saved: New asks nothing.
   switchTo(Language::English);
   EXPECT_EQ(name->text(), u"Results_Veltra"_s);
   EXPECT_EQ(main->project().resultsName, "Results_Veltra");
-  main->actNovy->trigger();
+  main->newProjectAction->trigger();
   EXPECT_TRUE(dialogs.asked.empty());
   switchTo(Language::Czech);
   EXPECT_EQ(name->text().toStdString(), MessageText(156, Language::Czech));
@@ -423,7 +423,7 @@ TEST_F(WindowTexts, QuestionsButtonsAndDefaultsFollowTheLanguage) {
 
   // The unsaved-work question in English.
   dialogs.answer(mrCancel);
-  main->actNovy->trigger();
+  main->newProjectAction->trigger();
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].text, runtimeText(RuntimeText::UnsavedWork, Language::English));
   EXPECT_EQ(dialogs.asked[0].caption, MessageText(1, Language::English));
@@ -432,7 +432,7 @@ TEST_F(WindowTexts, QuestionsButtonsAndDefaultsFollowTheLanguage) {
   dialogs.asked.clear();
   dialogs.answer(mrNo);  // the work is not saved first
   dialogs.answerFile(services->folders.ProjectsFolder + "/Chodba_K12.hor");
-  main->actOtevrit->trigger();
+  main->openProjectAction->trigger();
   ASSERT_GT(main->project().nextLayerRow, 1);
   main->project().width.name = "B";
   dialogs.asked.clear();
