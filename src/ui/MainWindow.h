@@ -143,8 +143,6 @@ class MainWindow : public QMainWindow {
   // ---- project and results files
   /// Open and save of project and results, the report and the unsaved work.
   ProjectFiles& files() { return *files_; }
-  /// The rock type count N kept with the offer list.
-  int& rockTypeCount() { return rockTypeCount_; }
   /// Full path of the project file last saved or opened; empty before.
   const std::string& currentProjectFile() const { return model_.projectFile(); }
   /// The results file last opened or saved since the project was opened or begun; empty when none.
@@ -237,7 +235,6 @@ class MainWindow : public QMainWindow {
   ChainController* chain_ = nullptr;
 
   // ---- file members
-  int rockTypeCount_ = 0;
   ProjectFiles* files_ = nullptr;
 
  public:

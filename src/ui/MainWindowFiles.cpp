@@ -63,7 +63,7 @@ void MainWindow::setupFiles() {
 
 void MainWindow::readRockTypeSettings() {
   const RockTypeList list = ::readRockTypeSettings(services_.settings);
-  rockTypeCount_ = list.count;
+  model_.rockTypeCount() = list.count;
   // A stored count of 0 leaves the offer list as it is.
   if (list.count > 0) model_.setRockTypes(list.offer);
 }
@@ -71,7 +71,7 @@ void MainWindow::readRockTypeSettings() {
 void MainWindow::writeRockTypeSettings() {
   // The rock type window's lines; without that window, the offer list itself.
   const std::vector<std::string> lines = services_.windows.rockTypeLines(project_.rockTypes);
-  ::writeRockTypeSettings(services_.settings, rockTypeCount_, lines);
+  ::writeRockTypeSettings(services_.settings, model_.rockTypeCount(), lines);
 }
 
 // ---------------------------------------------------------------- settings listing

@@ -36,6 +36,9 @@ class ProjectModel : public QObject {
   /// The rock type offer list (ProjectState::rockTypes) is replaced by the rock type window's lines or
   /// by the stored list.
   void setRockTypes(std::vector<std::string> rockTypes);
+  /// The count N of rock types written to the settings with the offer list: the rock type window's list
+  /// starts with the first N items of the offer.
+  int& rockTypeCount() { return rockTypeCount_; }
   /// n, d1 and ds [mm] of a designed bolt pattern become the bolt inputs; the bearing capacity and
   /// what follows fall.
   void takePattern(int boltCount, double d1, double rowSpacing);
@@ -66,6 +69,7 @@ class ProjectModel : public QObject {
  private:
   ProjectState state_;
   RmrTables rmrTables_;
+  int rockTypeCount_ = 0;
   std::string projectFile_;
   std::string resultsFile_;
 };

@@ -77,7 +77,10 @@ RockTypesWindow::RockTypesWindow(Services& services, QWidget* parent) : SimpleWi
   setEditLines(first);
 }
 
-std::vector<std::string>* RockTypesWindow::offerList() const { return services_.windows.rockTypeOffer(); }
+const std::vector<std::string>* RockTypesWindow::offerList() const {
+  const ProjectModel* model = services_.windows.projectModel();
+  return model ? &model->state().rockTypes : nullptr;
+}
 
 void RockTypesWindow::setOffer(std::vector<std::string> offer) {
   if (ProjectModel* model = services_.windows.projectModel()) model->setRockTypes(std::move(offer));
@@ -85,8 +88,8 @@ void RockTypesWindow::setOffer(std::vector<std::string> offer) {
 
 int& RockTypesWindow::rockTypeCount() const {
   static int none = 0;
-  int* count = services_.windows.rockTypeCount();
-  return count ? *count : none;
+  ProjectModel* model = services_.windows.projectModel();
+  return model ? model->rockTypeCount() : none;
 }
 
 std::vector<std::string> RockTypesWindow::editLines() const {

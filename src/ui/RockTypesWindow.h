@@ -41,7 +41,7 @@ class RockTypesWindow : public SimpleWindow {
   bool loadedFromFile_ = false;
   bool filling_ = false;
 
-  std::vector<std::string>* offerList() const;
+  const std::vector<std::string>* offerList() const;
   int& rockTypeCount() const;
   void setOffer(std::vector<std::string> offer);
 };

@@ -93,13 +93,6 @@ void Windows::openRockTypes() const {
   if (rockTypes) rockTypes->openFromMain();
 }
 
-std::vector<std::string>* Windows::rockTypeOffer() const {
-  ProjectState* p = project();
-  return p ? &p->rockTypes : nullptr;
-}
-
-int* Windows::rockTypeCount() const { return main ? &main->rockTypeCount() : nullptr; }
-
 void Windows::selectAxis(bool index) const {
   // Item 0 of the chart windows' selector is the index, item 1 the value.
   const int item = index ? 0 : 1;

@@ -76,10 +76,6 @@ struct Windows {
   std::vector<std::string> rockTypeLines(const std::vector<std::string>& fallback) const;
   /// Opens the rock type window for editing the offer list.
   void openRockTypes() const;
-  /// The rock type offer list of the main window's project, or null.
-  std::vector<std::string>* rockTypeOffer() const;
-  /// The main window's count of rock types written to the settings, or null.
-  int* rockTypeCount() const;
   /// Shows the information on the help viewer over the disabled main window; false without that window.
   bool showHelpInfo() const;
   /// The user says the legacy help viewer is there: the main window stops offering the information

@@ -38,7 +38,7 @@ TEST_F(RockTypes, OneLineCannotBeOfferedTwoLinesCanAndTheOfferAsksForAFile) {
   EXPECT_EQ(dialogs.fileDialogs[0].initialFolder, services->folders.ProjectsFolder);
   EXPECT_EQ(dialogs.fileDialogs[0].filter, "Distributions Files (*.txt)|*.txt|All files (*.*)|*.*");
   EXPECT_EQ(main->project().rockTypes, (std::vector<std::string>{"Jílovec", "Pískovec", "Uhlí"}));
-  EXPECT_EQ(main->rockTypeCount(), 4);
+  EXPECT_EQ(main->model().rockTypeCount(), 4);
   EXPECT_EQ(bytesOf(projects("DruhyHornin.txt")), "3\r\nJ\xEDlovec\r\nP\xEDskovec\r\nUhl\xED\r\n");
   EXPECT_FALSE(rocks->isVisible());
   EXPECT_TRUE(main->isEnabled());
@@ -81,7 +81,7 @@ TEST_F(RockTypes, EmptyingTheFirstLineClearsBothListsAndClosesTheWindow) {
 TEST_F(RockTypes, SavingAsksBeforeOverwritingAndReportsAFileThatCannotBeWritten) {
   main->rockTypesAction->trigger();
   memo(*rocks)->setPlainText(u"A\nB"_s);
-  main->rockTypeCount() = 2;
+  main->model().rockTypeCount() = 2;
   put(projects("DruhyHornin.txt"), "old");
   dialogs.answerFile(projects("DruhyHornin.txt"));
   dialogs.answer(mrNo);

@@ -54,7 +54,7 @@ TEST_F(UnsavedWork, HistogramAndRockTypeSavesAskTheSameWay) {
   const std::string list = services->folders.VeltraFolder + "/Druhy.txt";
   put(list, "1\r\nP\xEDskovec\r\n");
   rocks->findChild<QPlainTextEdit*>(u"Memo1"_s)->setPlainText(u"Pískovec\nGranit α中"_s);
-  main->rockTypeCount() = 2;
+  main->model().rockTypeCount() = 2;
   dialogs.asked.clear();
   dialogs.answerFile(list);
   dialogs.answer(mrYes);  // overwrite
