@@ -36,7 +36,6 @@
 #include "ui/HistogramSaveCommand.h"
 #include "ui/NamedWidget.h"
 #include "ui/Notices.h"
-#include "ui/ProjectFiles.h"
 #include "ui/ProjectModel.h"
 #include "ui/QtText.h"
 #include "ui/Services.h"
@@ -270,6 +269,7 @@ InputArea::InputArea(Services& services, ProjectModel& model, QWidget* parent)
   targetSelector_->setCurrentIndex(0);
   creationSelector_->setCurrentIndex(0);
   view_.histogramCreated = false;
+  connect(&model_, &ProjectModel::projectStarted, this, &InputArea::projectStarted);
   connect(&model_, &ProjectModel::inputsChanged, this, &InputArea::showProject);
   connect(&model_, &ProjectModel::resultsChanged, this, &InputArea::showResultButtons);
   connect(&model_, &ProjectModel::patternChanged, this, &InputArea::showPattern);
@@ -560,8 +560,6 @@ void InputArea::connectControls() {
   connect(sendButton_, &QPushButton::clicked, this, &InputArea::sendCreatedHistogram);
   connect(rmrButton_, &QPushButton::clicked, this, &InputArea::openRmrWindow);
   connect(qApp, &QApplication::focusChanged, this, &InputArea::focusChanged);
-  if (auto* newAction = window()->findChild<QAction*>(u"Novy1"_s))
-    connect(newAction, &QAction::triggered, this, &InputArea::newProject);
 
   for (QObject* o : std::initializer_list<QObject*>{
            resultsNameEdit_, depthHEdit_, d1Edit_, d2Edit_, boltCountEdit_, rowSpacingEdit_, layerTable_,
@@ -685,32 +683,11 @@ void InputArea::setActionEnabled(const char* action, bool enabled) {
   if (auto* a = window()->findChild<QAction*>(QString::fromLatin1(action))) a->setEnabled(enabled);
 }
 
-void InputArea::clearProject() {
-  closeFloatingControls();
-  project_.clear();
+void InputArea::projectStarted() {
   view_.selectedLayerRow = 0;
   view_.selectedColumn = 0;
-  model_.inputsReplaced();
-  setActionEnabled("SaveTabHorn1", false);
-  setActionEnabled("SaveVysl1", false);
-}
-
-void InputArea::newProject() {
-  ProjectFiles* files = window()->findChild<ProjectFiles*>();
-  if (files && !files->askToSaveWork()) return;
-  clearProject();
   targetSelector_->setCurrentIndex(0);
   creationSelector_->setCurrentIndex(0);
-  project_.combinedSupport = false;
-  project_.resultsName = MessageText(156, services_.language());
-  project_.bStar = project_.twoBStar = 0;
-  project_.bStarText.clear();
-  project_.twoBStarText.clear();
-  model_.inputsReplaced();
-  model_.rmrTables().clearRatings();  // a new project also clears the RMR tables
-  model_.rmrTablesReplaced();
-  model_.setFiles({}, {});  // a new project has no files yet
-  if (files) files->markWorkSaved(true, true);
 }
 
 // --------------------------------------------------------------------------------- floating controls

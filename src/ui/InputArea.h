@@ -107,12 +107,9 @@ class InputArea : public QWidget {
   void setActionEnabled(const char* action, bool enabled);
 
   // ---- the project
-  /// Empties the layers, the slot names, H, Beta, d1, n, sets d2 to "0", clears all results and
-  /// disables saving of project and results.
-  void clearProject();
-  /// New project (`Novy1`): asks about unsaved work, clears the project, default selections, no
-  /// combined support, default results name, cleared RMR tables, no files.
-  void newProject();
+  /// A new project was started (the model's projectStarted): first layer row and first items of the
+  /// two selectors.
+  void projectStarted();
   /// Clears the done flags from `from` onwards and disables the chart buttons of those results.
   void invalidateResults(InvalidateFrom from);
 

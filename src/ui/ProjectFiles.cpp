@@ -128,6 +128,7 @@ ProjectFiles::ProjectFiles(Services& services, ProjectModel& model, ChainControl
       view_(view),
       closeFloatingControls_(std::move(closeFloatingControls)),
       window_(window) {
+  connect(action("Novy1"), &QAction::triggered, this, &ProjectFiles::newProject);
   connect(action("Otevrit1"), &QAction::triggered, this, &ProjectFiles::openProject);
   connect(action("SaveTabHorn1"), &QAction::triggered, this, &ProjectFiles::saveProject);
   connect(action("OpenVysl1"), &QAction::triggered, this, &ProjectFiles::openResults);
@@ -261,6 +262,15 @@ void ProjectFiles::showOpenReport(const ProjectOpenReport& report, const std::st
     }
   }
   showFileValueMessages(report.inputs, path);
+}
+
+void ProjectFiles::newProject() {
+  if (!askToSaveWork()) return;
+  closeFloatingControls_();
+  model_.startNewProject(MessageText(156, services_.language()));
+  setActionEnabled("SaveTabHorn1", false);
+  setActionEnabled("SaveVysl1", false);
+  markWorkSaved(true, true);
 }
 
 void ProjectFiles::openProject() {

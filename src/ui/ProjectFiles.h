@@ -54,6 +54,9 @@ class ProjectFiles : public QObject {
   void openProject();
   /// Open results (`OpenVysl`): restores a results file and runs the assessment again.
   void openResults();
+  /// New project (`Novy1`): asks about unsaved work, then the model starts a new project; saving of
+  /// project and results is disabled until there is something to save.
+  void newProject();
   /// Assessment report as a PDF (`ZpravaPDF`), enabled with `SaveVysl`.
   void writeReport();
 

@@ -12,6 +12,22 @@ void ProjectModel::renameSlot(Source source, int layerRow, std::string name) {
   emit slotRenamed(source, layerRow);
 }
 
+void ProjectModel::startNewProject(const std::string& resultsName) {
+  state_.clear();
+  state_.combinedSupport = false;
+  state_.resultsName = resultsName;
+  state_.bStar = state_.twoBStar = 0;
+  state_.bStarText.clear();
+  state_.twoBStarText.clear();
+  rmrTables_.clearRatings();
+  projectFile_.clear();
+  resultsFile_.clear();
+  emit projectStarted();
+  emit inputsChanged();
+  emit rmrTablesChanged();
+  emit fileStateChanged();
+}
+
 void ProjectModel::setRockTypes(std::vector<std::string> rockTypes) {
   state_.rockTypes = std::move(rockTypes);
   emit rockTypesChanged();

@@ -27,6 +27,9 @@ class ProjectModel : public QObject {
   void inputsReplaced() { emit inputsChanged(); }
   /// The results or their done flags changed.
   void resultsReplaced() { emit resultsChanged(); }
+  /// A new project: everything empty but the rock type offer, no combined support, the results name
+  /// `resultsName`, cleared RMR ratings, no files. Announces projectStarted, then what it replaced.
+  void startNewProject(const std::string& resultsName);
   /// The RMR tables were replaced (new project, project or results file read).
   void rmrTablesReplaced() { emit rmrTablesChanged(); }
   /// Clears the done flags from `from` onwards (see ProjectState::invalidate).
@@ -51,6 +54,8 @@ class ProjectModel : public QObject {
   void workSaved() { emit fileStateChanged(); }
 
  signals:
+  /// A new project was started (before inputsChanged and the others announce its contents).
+  void projectStarted();
   /// The inputs changed other than through the input area's controls.
   void inputsChanged();
   /// The results or their done flags changed (a chain step, an invalidation, a file read).
