@@ -98,12 +98,7 @@ void ChartWindow::ensureAssessmentPanel() {
   Uroven_->setFont(bold);
   Uroven_->setMinimumWidth(150);
   pl->addWidget(Uroven_);
-  rg->addWidget(named<QLabel>(result, u"Label15"_s), 0, 0);
-  rg->addWidget(CBNorma_, 0, 1);
-  rg->addWidget(named<QLabel>(result, u"Label13"_s), 1, 0);
-  rg->addWidget(Edit7_, 1, 1);
-  rg->addWidget(named<QLabel>(result, u"Label14"_s), 2, 0);
-  rg->addWidget(Edit12_, 2, 1);
+  addLabelledRows(rg, result, {{u"Label15"_s, CBNorma_}, {u"Label13"_s, Edit7_}, {u"Label14"_s, Edit12_}});
   rg->addWidget(panel4, 3, 0, 1, 2);
   // Named only when S came from the pressure loop at upper bin edges.
   LabPairValues_ = named<QLabel>(result, u"LabPairValues"_s);

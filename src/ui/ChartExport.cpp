@@ -108,52 +108,57 @@ void renderChart(QWidget* chart, QPainter& painter, const QRectF& target, const 
   }
 }
 
-QByteArray encoded(const QImage& image, const char* format, int quality = -1) {
+// The bytes `write` puts into a buffer; empty when it fails.
+template <class Write>
+QByteArray bufferBytes(Write write) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  QImageWriter writer(&buffer, format);
-  if (quality >= 0) writer.setQuality(quality);
-  if (!writer.write(image)) return {};
+  if (!write(buffer)) return {};
   return bytes;
+}
+
+QByteArray encoded(const QImage& image, const char* format, int quality = -1) {
+  return bufferBytes([&](QIODevice& out) {
+    QImageWriter writer(&out, format);
+    if (quality >= 0) writer.setQuality(quality);
+    return writer.write(image);
+  });
 }
 
 QByteArray svgOf(QWidget& chart) {
   const WholeTitle whole(chart);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  const QSize size = pictureSize(chart, whole);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&buffer);
-  svg.setSize(size);
-  svg.setViewBox(QRect(QPoint(0, 0), size));
-  svg.setTitle(chart.window()->windowTitle());
-  QPainter painter;
-  if (!painter.begin(&svg)) return {};
-  renderChart(&chart, painter, QRectF(QPointF(0, 0), QSizeF(size)), whole);
-  painter.end();
-  return bytes;
+  return bufferBytes([&](QIODevice& out) {
+    const QSize size = pictureSize(chart, whole);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&out);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(chart.window()->windowTitle());
+    QPainter painter;
+    if (!painter.begin(&svg)) return false;
+    renderChart(&chart, painter, QRectF(QPointF(0, 0), QSizeF(size)), whole);
+    painter.end();
+    return true;
+  });
 }
 
 QByteArray pdfOf(QWidget& chart) {
   const WholeTitle whole(chart);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter pdf(&buffer);
+  // The writer finishes the document when it goes, before the bytes are taken.
+  return bufferBytes([&](QIODevice& out) {
+    QPdfWriter pdf(&out);
     const QSize size = pictureSize(chart, whole);
     pdf.setResolution(96);
     pdf.setPageSize(QPageSize(QSizeF(size), QPageSize::Point));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setTitle(chart.window()->windowTitle());
     QPainter painter;
-    if (!painter.begin(&pdf)) return {};
-    const QRect page = painter.viewport();
-    renderChart(&chart, painter, QRectF(page), whole);
-  }
-  return bytes;
+    if (!painter.begin(&pdf)) return false;
+    renderChart(&chart, painter, QRectF(painter.viewport()), whole);
+    painter.end();
+    return true;
+  });
 }
 
 constexpr const char* kImageExtensions[] = {"png", "svg", "pdf", "jpg", "bmp"};

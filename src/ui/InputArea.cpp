@@ -504,14 +504,11 @@ QGridLayout* InputArea::buildBoltFields(QWidget* parent) {
   boltCountEdit_ = makeEdit(parent, u"EdPK"_s, 80);
   rowSpacingEdit_ = makeEdit(parent, u"EdPSds"_s, 80);
   bolts->setVerticalSpacing(4);
-  bolts->addWidget(named<QLabel>(parent, u"Label11"_s), 0, 0);
-  bolts->addWidget(d1Edit_, 0, 1);
-  bolts->addWidget(named<QLabel>(parent, u"Label4"_s), 1, 0);
-  bolts->addWidget(d2Edit_, 1, 1);
-  bolts->addWidget(named<QLabel>(parent, u"Label12"_s), 2, 0);
-  bolts->addWidget(boltCountEdit_, 2, 1);
-  bolts->addWidget(named<QLabel>(parent, u"Label28"_s), 3, 0);
-  bolts->addWidget(rowSpacingEdit_, 3, 1);
+  addLabelledRows(bolts, parent,
+                  {{u"Label11"_s, d1Edit_},
+                   {u"Label4"_s, d2Edit_},
+                   {u"Label12"_s, boltCountEdit_},
+                   {u"Label28"_s, rowSpacingEdit_}});
   bolts->setColumnStretch(2, 1);
   return bolts;
 }

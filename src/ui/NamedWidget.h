@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QGridLayout>
+#include <QLabel>
 #include <QString>
+#include <initializer_list>
+#include <utility>
 
 /// A new `W` owned by `parent` and carrying the object name `name`, by which tests, settings keys and
 /// text sets find it.
@@ -9,4 +13,15 @@ W* named(P* parent, const QString& name) {
   auto* w = new W(parent);
   w->setObjectName(name);
   return w;
+}
+
+/// Rows of `grid` from `firstRow` on: a label named by the first of each pair (made in `parent`; its
+/// text set gives its text) in column 0 and the field in column 1.
+inline void addLabelledRows(QGridLayout* grid, QWidget* parent,
+                            std::initializer_list<std::pair<QString, QWidget*>> rows, int firstRow = 0) {
+  int row = firstRow;
+  for (const auto& [label, field] : rows) {
+    grid->addWidget(named<QLabel>(parent, label), row, 0);
+    grid->addWidget(field, row++, 1);
+  }
 }
