@@ -155,7 +155,9 @@ TEST(DesignTable, TheLightestPatternIsTheAssessmentOfItsPattern) {
 
       // Nothing lighter reaches the target, and every row's class is that of its own Pf.
       for (const design::PatternRow& r : d.patterns) {
-        if (r.steel < l.steel) EXPECT_FALSE(r.reaches(target)) << r.n << " " << r.d1 << " " << r.ds;
+        if (r.steel < l.steel) {
+          EXPECT_FALSE(r.reaches(target)) << r.n << " " << r.d1 << " " << r.ds;
+        }
         EXPECT_EQ(r.classIndex, classForPf(DesignStandard::En1990, r.pf));
         EXPECT_EQ(r.reaches(target), r.k >= d.required.k) << r.k;
       }

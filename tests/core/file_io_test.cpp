@@ -296,15 +296,23 @@ TEST(AtomicWrite, KeepsModesOwnersAndLinks) {
       {"owner and group kept where permitted",
        [root](const TempDir& d) {
          put(d / "theirs.dis", "old");
-         if (root) EXPECT_EQ(::chown((d / "theirs.dis").c_str(), 1234, 5678), 0);
+         if (root) {
+           EXPECT_EQ(::chown((d / "theirs.dis").c_str(), 1234, 5678), 0);
+         }
          return d / "theirs.dis";
        },
        [root](const TempDir& d) {
          struct stat st {};
          ::stat((d / "theirs.dis").c_str(), &st);
-         if (root) EXPECT_EQ(st.st_uid, 1234u);
-         if (root) EXPECT_EQ(st.st_gid, 5678u);
-         if (!root) EXPECT_EQ(st.st_uid, ::geteuid());
+         if (root) {
+           EXPECT_EQ(st.st_uid, 1234u);
+         }
+         if (root) {
+           EXPECT_EQ(st.st_gid, 5678u);
+         }
+         if (!root) {
+           EXPECT_EQ(st.st_uid, ::geteuid());
+         }
        }},
       {"an absolute link: its target is written, the link stays",
        [](const TempDir& d) {
@@ -427,7 +435,9 @@ TEST(AtomicWrite, RefusesWhatMayNotOrCannotBeWrittenAndSaysWhy) {
     EXPECT_FALSE(writeFileAtomically(path, "new", &r)) << c.name;
     EXPECT_EQ(r.why, c.why) << c.name;
     EXPECT_EQ(modeOf(path), before) << c.name;
-    if (regular) EXPECT_EQ(slurp(path), content) << c.name;
+    if (regular) {
+      EXPECT_EQ(slurp(path), content) << c.name;
+    }
     for (Language l : {Language::Czech, Language::English}) EXPECT_FALSE(r.text(l).empty()) << c.name;
   }
   EXPECT_TRUE(fs::is_character_file("/dev/null"));
@@ -465,7 +475,9 @@ TEST(AtomicWrite, AnUnprivilegedUserCannotReplaceProtectedFiles) {
     mode_t modeAfter;
   };
   auto owned = [&](const std::string& p, mode_t mode) {
-    if (root) EXPECT_EQ(::chown(p.c_str(), nobody, nobody), 0);
+    if (root) {
+      EXPECT_EQ(::chown(p.c_str(), nobody, nobody), 0);
+    }
     ::chmod(p.c_str(), mode);
   };
   const std::vector<Case> cases{

@@ -242,10 +242,14 @@ TEST(HistogramOperations, MatchReferenceOnRandomInputs) {
       const auto expected = referenceBins(x, y, op, r.h, f);
       for (int k = 0; k < binCount(r.h); ++k) {
         // Normalisation may only have cleared a bin.
-        if (r.h.p[k] != 0) EXPECT_EQ(r.h.p[k], expected[k]) << op << " bin " << k;
+        if (r.h.p[k] != 0) {
+          EXPECT_EQ(r.h.p[k], expected[k]) << op << " bin " << k;
+        }
       }
       EXPECT_NEAR(totalProbability(r.h), 1, 1e-9) << op;
-      if (op == '-') EXPECT_EQ(r.failureMass, f);
+      if (op == '-') {
+        EXPECT_EQ(r.failureMass, f);
+      }
     }
   }
 }

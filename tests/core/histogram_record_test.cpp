@@ -92,8 +92,9 @@ TEST(HistogramRecord, TheFrequencyScaleKeepsEveryBinWithin1e9) {
     for (size_t i = 0; i < c.p.size(); ++i) {
       EXPECT_GE(ff.f[i], 1) << c.name << ", bin " << i + 1;
       const double back = static_cast<double>(ff.f[i]) / static_cast<double>(ff.total);
-      if (c.p[i] * static_cast<double>(ff.total) >= 5e8)
+      if (c.p[i] * static_cast<double>(ff.total) >= 5e8) {
         EXPECT_NEAR(back, c.p[i], kFrequencyPrecision * c.p[i]) << c.name << ", bin " << i + 1;
+      }
     }
   }
 }

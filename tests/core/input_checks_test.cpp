@@ -250,7 +250,9 @@ TEST(InputChecksTest, KeyFiltersPassReplaceOrRefuse) {
     KeyVerdict v = filterKey(c.cls, c.in);
     EXPECT_EQ(v.accept, c.accept) << static_cast<unsigned>(c.in);
     EXPECT_EQ(v.beep, c.beep) << static_cast<unsigned>(c.in);
-    if (c.accept) EXPECT_EQ(v.replacement, c.out) << static_cast<unsigned>(c.in);
+    if (c.accept) {
+      EXPECT_EQ(v.replacement, c.out) << static_cast<unsigned>(c.in);
+    }
   }
   EXPECT_EQ(filterText(KeyClass::Real, "2,5e3 m"), "2.5E3");
   EXPECT_EQ(filterText(KeyClass::Name, "Důl/Žofie\x01_1"), "DůlŽofie_1");

@@ -86,14 +86,18 @@ TEST(NumberReading, EveryReaderTakesTheWholeTextWithAPointOrAComma) {
     EXPECT_EQ(viaRawLimit(t), c.value) << t;
     const auto min = viaFrequencyMin(t);
     EXPECT_EQ(min.has_value(), c.value.has_value()) << t;
-    if (min && c.value) EXPECT_NEAR(*min, *c.value, 1e-6) << t;
+    if (min && c.value) {
+      EXPECT_NEAR(*min, *c.value, 1e-6) << t;
+    }
     if (t.find(' ') == std::string::npos) {
       const auto h = viaHistogramFile(t);
       EXPECT_EQ(h.has_value(), c.value.has_value()) << t;
     }
     const auto centre = viaParametric(t);
     EXPECT_EQ(centre.has_value(), c.value.has_value()) << t;
-    if (centre && c.value) EXPECT_NEAR(*centre, *c.value, 1e-6) << t;
+    if (centre && c.value) {
+      EXPECT_NEAR(*centre, *c.value, 1e-6) << t;
+    }
   }
 }
 

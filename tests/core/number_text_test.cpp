@@ -186,7 +186,9 @@ TEST(NumberParsers, AgreesWithTheCLibraryOnRandomTexts) {
       EXPECT_LE(std::fabs(mine), DBL_MIN) << text;
     } else {
       EXPECT_EQ(ok, whole) << text;
-      if (ok && whole) EXPECT_EQ(mine, theirs) << text;
+      if (ok && whole) {
+        EXPECT_EQ(mine, theirs) << text;
+      }
     }
     accepted += ok;
   }

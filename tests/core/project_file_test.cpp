@@ -86,7 +86,9 @@ std::vector<std::string> openedInOrder(const ProjectFileData& data, ProjectState
   const Histogram stored = histogram_fixture::make(1, 1, {0.5, 0.5}, 10);
   for (const std::string& name : names) {
     Refusal error;
-    if (!name.empty()) EXPECT_TRUE(WriteHistogramFile((dir / name).string(), stored, error)) << name;
+    if (!name.empty()) {
+      EXPECT_TRUE(WriteHistogramFile((dir / name).string(), stored, error)) << name;
+    }
   }
   const ProjectOpenReport report = openProject(data, dir.string(), p, rmr);
   std::filesystem::remove_all(dir);

@@ -155,7 +155,9 @@ TEST(Extended80Test, AgreesWithTheHardwareWhereLongDoubleIsTheX87Format) {
     const double x = want;
     long double wide = x;
     std::array<std::uint8_t, 10> enc = encodeExtended(x);
-    if (!std::isnan(x)) ASSERT_EQ(std::memcmp(enc.data(), &wide, 10), 0) << x;
+    if (!std::isnan(x)) {
+      ASSERT_EQ(std::memcmp(enc.data(), &wide, 10), 0) << x;
+    }
   }
 }
 

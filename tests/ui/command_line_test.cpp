@@ -211,7 +211,9 @@ TEST(ProgramArgumentsTest, OptionsAndFileNames) {
     const ProgramArguments a = parseProgramArguments(c.args);
     EXPECT_EQ(a.action, c.action);
     EXPECT_EQ(a.files, c.files);
-    if (c.action == A::Usage) EXPECT_EQ(a.unknownOption, "--bogus");
+    if (c.action == A::Usage) {
+      EXPECT_EQ(a.unknownOption, "--bogus");
+    }
   }
 }
 

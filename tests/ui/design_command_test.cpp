@@ -152,7 +152,9 @@ TEST(DesignCommandLine, Refusals) {
     const std::string what = c.args.join(u' ').toStdString();
     EXPECT_EQ(r.status, c.status) << what;
     if (c.status != 1) continue;
-    if (c.message >= 0) EXPECT_EQ(r.out["error"]["message"], c.message) << what;
+    if (c.message >= 0) {
+      EXPECT_EQ(r.out["error"]["message"], c.message) << what;
+    }
     const std::string text = r.out["error"]["text"].get<std::string>();
     EXPECT_FALSE(text.empty()) << what;
     EXPECT_NE(text.find(c.text), std::string::npos) << what << ": " << text;

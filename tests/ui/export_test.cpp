@@ -46,6 +46,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+ReportHeader reportHeader(std::string name, std::string date = {}, std::string version = {}) {
+  ReportHeader h;
+  h.projectName = std::move(name);
+  h.date = std::move(date);
+  h.version = std::move(version);
+  return h;
+}
+
 std::string str(const QString& s) { return s.toStdString(); }
 
 // A window with a chart and an export button, as the chart windows carry them.
@@ -498,7 +506,9 @@ TEST_F(CheckSheetTest, AReliabilityFunctionsSheetSumsUpTheAssessmentBesideTheCha
     SheetCells rest = s;
     for (const char* cell : {"D3", "D4", "E4", "D5", "E5", "D6", "E6", "D7", "E7"}) rest.value.erase(cell);
     const SheetCells before = readWorkbook(plain);
-    if (c.language == Language::Czech) EXPECT_EQ(rest.value, before.value);
+    if (c.language == Language::Czech) {
+      EXPECT_EQ(rest.value, before.value);
+    }
   }
 }
 
@@ -552,8 +562,8 @@ TEST_F(ReportTest, ExampleProjectReportHoldsPfAndVerdictInBothLanguages) {
     ASSERT_TRUE(r.ok) << r.text;
     const QString path = tmp.filePath(lang == Language::English ? u"en.pdf"_s : u"cs.pdf"_s);
     std::string error;
-    ASSERT_TRUE(writeAssessmentReport(str(path), r.project, {"Chodba_K12", "10.12.2026  13:00", "1.5.6.5"},
-                                      lang, &error))
+    ASSERT_TRUE(writeAssessmentReport(
+        str(path), r.project, reportHeader("Chodba_K12", "10.12.2026  13:00", "1.5.6.5"), lang, &error))
         << error;
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -599,7 +609,7 @@ TEST_F(ReportTest, ResultsOfTheEarlierWaysOfTheChainAreNamed) {
     ProjectState p = r.project;
     c.change(p);
     const QString path = tmp.filePath(QString::fromUtf8(c.file));
-    ASSERT_TRUE(writeAssessmentReport(str(path), p, {"K12", "", ""}, Language::English));
+    ASSERT_TRUE(writeAssessmentReport(str(path), p, reportHeader("K12"), Language::English));
     const std::string text = pdfText(path);
     for (const char* phrase : {edges, centres, unknown}) {
       const bool wanted = std::find(c.named.begin(), c.named.end(), phrase) != c.named.end();
@@ -620,7 +630,7 @@ TEST_F(ReportTest, ReportNamesItsFilesTheModelTheRmrRatingsTheAuthorAndACheckOfI
 
   for (Language lang : {Language::Czech, Language::English}) {
     const bool en = lang == Language::English;
-    ReportHeader header{"Chodba K12", "1.1.2027  8:00", "1.5.6.5"};
+    ReportHeader header = reportHeader("Chodba K12", "1.1.2027  8:00", "1.5.6.5");
     header.projectFile = project;
     header.author = "Ing. Jana Nováková";
     header.rmr = &r.rmr;
@@ -646,7 +656,7 @@ TEST_F(ReportTest, ReportNamesItsFilesTheModelTheRmrRatingsTheAuthorAndACheckOfI
   // A check of another assessment stays out; so does the author, which leaves a line to sign on.
   ProjectState other = r.project;
   other.failureProbability *= 2;
-  ReportHeader header{"Chodba K12", "", ""};
+  ReportHeader header = reportHeader("Chodba K12");
   header.check = &*check;
   const QString path = tmp.filePath(u"other.pdf"_s);
   ASSERT_TRUE(writeAssessmentReport(str(path), other, header, Language::Czech));

@@ -118,8 +118,12 @@ TEST_F(ResultsFiles, OpenedResultsOfTheOtherReadingAreAssessedAsMadeAndNamed) {
     EXPECT_EQ(main->project().boltLoadReading.inputs, c.madeWith);
     EXPECT_TRUE(main->project().boltLoadReadingKnown);
     EXPECT_EQ(label->isHidden(), c.named.isEmpty());
-    if (!c.named.isEmpty()) EXPECT_EQ(label->text(), c.named);
-    if (c.madeWith == InputReading::Uniform) EXPECT_EQ(main->assessment().pf, uniformPf);
+    if (!c.named.isEmpty()) {
+      EXPECT_EQ(label->text(), c.named);
+    }
+    if (c.madeWith == InputReading::Uniform) {
+      EXPECT_EQ(main->assessment().pf, uniformPf);
+    }
   }
 }
 
@@ -222,9 +226,10 @@ TEST_F(ResultsFiles, TheCommandLineGivesWhatTheWindowShowsForTheSameProject) {
   else
     EXPECT_EQ(chartText("Edit12").toStdString(), formatNumber(j["betaF"].get<double>()));
   for (int i = 0; i < 3; ++i)
-    if (!j["quantiles"][i].is_null())
+    if (!j["quantiles"][i].is_null()) {
       EXPECT_EQ(chartText(("Edit" + std::to_string(i + 4)).c_str()).toStdString(),
                 formatNumber(j["quantiles"][i].get<double>()));
+    }
 }
 
 }  // namespace

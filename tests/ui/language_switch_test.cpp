@@ -37,8 +37,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString trimmed(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())).trimmed(); }
-
 // Every text the text sets, the messages and the export texts give in `lang`, split into its
 // visible parts (hint halves, item lines, message lines).
 std::set<QString> textsOf(Language lang) {

@@ -151,7 +151,9 @@ TEST_F(MainWindowTexts, InputAreaTextsComeOnlyFromTheSet) {
     EXPECT_FALSE(hasCzech(g->title())) << g->objectName().toStdString();
   for (auto* t : area->findChildren<QTableWidget*>())
     for (int c = 0; c < t->columnCount(); ++c)
-      if (t->item(0, c)) EXPECT_FALSE(hasCzech(t->item(0, c)->text())) << t->objectName().toStdString();
+      if (t->item(0, c)) {
+        EXPECT_FALSE(hasCzech(t->item(0, c)->text())) << t->objectName().toStdString();
+      }
   for (const char* name : {"CBDruhTab", "CBTypOkna"}) {
     auto* combo = w.findChild<QComboBox*>(QString::fromLatin1(name));
     ASSERT_NE(combo, nullptr);
