@@ -38,9 +38,9 @@ struct InputAreaView {
 /// their chart buttons and progress bars, and the panel that sends a created histogram into a slot.
 ///
 /// The model's ProjectState is the truth; the controls mirror it and follow the model's signals
-/// (inputsChanged, resultsChanged, patternChanged, slotRenamed, rockTypesChanged). The chain
-/// controller and the project files find the controls they serve by object name; the input area finds
-/// the main window's actions it serves (`Novy1`, `SaveTabHorn1`, `SaveVysl1`) by name in its window.
+/// (projectStarted, inputsChanged, resultsChanged, patternChanged, slotRenamed, rockTypesChanged). The
+/// chain controller and the project files find the controls they serve by object name; the input area
+/// finds the save actions it enables (`SaveTabHorn1`, `SaveVysl1`) by name in its window.
 /// Its handlers are private: tests click the controls or trigger the actions.
 class InputArea : public QWidget {
   Q_OBJECT
