@@ -658,45 +658,29 @@ void RawDataWindow::EdPocetIntervaluExit() {
   Button2Click();
 }
 
-void RawDataWindow::EdMinExit() {
-  if (!dirty_) return;
-  if (!loaded()) {
-    EdMin_->clear();
-    return;
-  }
-  double v = min_;
-  const FieldCheck c = CheckLimit(ss(EdMin_->text()), true, max_, v);
-  if (!c.ok) {
-    EdMin_->setFocus();
-    error(c.error->text(lang()));
-    EdMin_->setText(restoreMin_);
-    return;
-  }
-  min_ = v;
-  EdMin_->setText(qs(formatNumber(v)));
-  restoreMin_ = EdMin_->text();
-  showFirstLastCentres();
-  dropFit();
-  Button2Click();
-}
+void RawDataWindow::EdMinExit() { limitLeft(EdMin_, true, min_, max_, restoreMin_); }
 
-void RawDataWindow::EdMaxExit() {
+void RawDataWindow::EdMaxExit() { limitLeft(EdMax_, false, max_, min_, restoreMax_); }
+
+// Min or Max left: a refused value goes back to the last accepted text; an accepted one is shown in the
+// number format and the raw histogram is made again.
+void RawDataWindow::limitLeft(QLineEdit* edit, bool lower, double& limit, double other, QString& restore) {
   if (!dirty_) return;
   if (!loaded()) {
-    EdMax_->clear();
+    edit->clear();
     return;
   }
-  double v = max_;
-  const FieldCheck c = CheckLimit(ss(EdMax_->text()), false, min_, v);
+  double v = limit;
+  const FieldCheck c = CheckLimit(ss(edit->text()), lower, other, v);
   if (!c.ok) {
-    EdMax_->setFocus();
+    edit->setFocus();
     error(c.error->text(lang()));
-    EdMax_->setText(restoreMax_);
+    edit->setText(restore);
     return;
   }
-  max_ = v;
-  EdMax_->setText(qs(formatNumber(v)));
-  restoreMax_ = EdMax_->text();
+  limit = v;
+  edit->setText(qs(formatNumber(v)));
+  restore = edit->text();
   showFirstLastCentres();
   dropFit();
   Button2Click();

@@ -120,6 +120,7 @@ class RawDataWindow : public SimpleWindow {
   void drawBars();
   void fillHistogramTable(const Histogram& h);
   void showFirstLastCentres();
+  void limitLeft(QLineEdit* edit, bool lower, double& limit, double other, QString& restore);
   void fieldChanged();
   void dropFit();
   void showTesnost(double t);
