@@ -412,14 +412,19 @@ void RawDataWindow::Reset() {
   ProgressBar1_->setValue(0);
 }
 
-void RawDataWindow::OpenDataClick() {
-  Reset();
+// The file dialog of raw data files, for opening and for saving typed values.
+FileDialogOptions RawDataWindow::rawDataFileOptions() const {
   FileDialogOptions o;
   o.initialFolder = services_.folders.RawDataFolder;
   o.fileName = "Raw_Data";
   o.defaultExtension = "txt";
   o.filter = "Distributions Files (*.txt)|*.txt|All files (*.*)|*.*";
-  const auto chosen = services_.dialogs.openFileName(o);
+  return o;
+}
+
+void RawDataWindow::OpenDataClick() {
+  Reset();
+  const auto chosen = services_.dialogs.openFileName(rawDataFileOptions());
   Reset();
   chart_->bars().chart->setTitle({});
   chart_->bars().clear();
@@ -881,12 +886,7 @@ void RawDataWindow::BSaveClick() {
     GroupBox6_->hide();
     return;
   }
-  FileDialogOptions o;
-  o.initialFolder = services_.folders.RawDataFolder;
-  o.fileName = "Raw_Data";
-  o.defaultExtension = "txt";
-  o.filter = "Distributions Files (*.txt)|*.txt|All files (*.*)|*.*";
-  const auto chosen = services_.dialogs.saveFileName(o);
+  const auto chosen = services_.dialogs.saveFileName(rawDataFileOptions());
   if (!chosen || chosen->empty()) {
     GroupBox6_->hide();
     return;

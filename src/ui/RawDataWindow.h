@@ -9,6 +9,7 @@
 #include "creation/Fitting.h"
 #include "creation/RawData.h"
 #include "histogram/Histogram.h"
+#include "shell/Dialogs.h"
 #include "ui/BarChartParts.h"
 #include "ui/SimpleWindow.h"
 
@@ -120,6 +121,7 @@ class RawDataWindow : public SimpleWindow {
   void drawBars();
   void fillHistogramTable(const Histogram& h);
   void showFirstLastCentres();
+  FileDialogOptions rawDataFileOptions() const;
   void limitLeft(QLineEdit* edit, bool lower, double& limit, double other, QString& restore);
   void fieldChanged();
   void dropFit();
