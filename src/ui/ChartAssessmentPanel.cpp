@@ -15,6 +15,7 @@
 #include "project/ProjectState.h"
 #include "shell/Messages.h"
 #include "shell/NumberText.h"
+#include "ui/BarChartParts.h"
 #include "ui/ChartWindow.h"
 #include "ui/NamedWidget.h"
 #include "ui/QtText.h"
@@ -34,15 +35,6 @@ QLineEdit* makeField(QWidget* parent, const QString& name, int width) {
   e->setAlignment(Qt::AlignCenter);
   e->setMinimumWidth(width);
   return e;
-}
-
-void setCellText(QTableWidget* g, int row, int column, const QString& text) {
-  QTableWidgetItem* it = g->item(row, column);
-  if (!it) {
-    it = new QTableWidgetItem;
-    g->setItem(row, column, it);
-  }
-  it->setText(text);
 }
 
 }  // namespace
@@ -204,11 +196,11 @@ void ChartWindow::ShowAssessment(const AssessmentResult& a) {
       break;
   }
   if (a.crossingFound) {
-    setCellText(StringGrid3_, 0, 1, u"  %1 / %2"_s.arg(a.crossingBin).arg(a.binCount));
-    setCellText(StringGrid3_, 1, 1, qs(formatNumber(a.fsMin)));
-    setCellText(StringGrid3_, 2, 1, qs(formatNumber(a.crossingCentre)));
+    setCell(StringGrid3_, 0, 1, u"  %1 / %2"_s.arg(a.crossingBin).arg(a.binCount));
+    setCell(StringGrid3_, 1, 1, qs(formatNumber(a.fsMin)));
+    setCell(StringGrid3_, 2, 1, qs(formatNumber(a.crossingCentre)));
   } else {
-    for (int r = 0; r < 3; ++r) setCellText(StringGrid3_, r, 1, QString());
+    for (int r = 0; r < 3; ++r) setCell(StringGrid3_, r, 1, QString());
   }
 
   // Verdict: the class on the colour of the quantile fields, or "unsatisfactory" on red.
