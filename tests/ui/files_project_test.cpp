@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <cstdlib>
 
@@ -17,7 +18,9 @@ namespace {
 using ProjectFiles = FilesTest;
 
 TEST_F(ProjectFiles, OpeningTheExampleFillsTheInputAreaAndReadsEveryHistogram) {
+  QSignalSpy fileState(&main->model(), &ProjectModel::fileStateChanged);
   openProject(projects("Chodba_K12.hor"));
+  EXPECT_GE(fileState.count(), 1);
   for (const auto& a : dialogs.asked) ADD_FAILURE() << "unexpected dialog: " << a.text;
   ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
   EXPECT_EQ(dialogs.fileDialogs[0].initialFolder, services->folders.ProjectsFolder);
@@ -53,7 +56,9 @@ TEST_F(ProjectFiles, SavedProjectReadsBackToTheSameInputs) {
   main->model().rmrTables().tables[0].cell(1, 2) = "17";
   main->model().rmrTables().rockClass = "III";
   dialogs.answerFile(projects("Kopie.hor"));
+  QSignalSpy fileState(&main->model(), &ProjectModel::fileStateChanged);
   main->files().saveProject();
+  EXPECT_GE(fileState.count(), 1);
   for (const auto& a : dialogs.asked) ADD_FAILURE() << "unexpected dialog: " << a.text;
   EXPECT_EQ(dialogs.fileDialogs.back().fileName, "Chodba K12 kombinovana");
   EXPECT_EQ(main->currentProjectFile(), projects("Kopie.hor"));
