@@ -21,18 +21,11 @@ std::optional<double> typedReal(std::string_view text) {
   return x;
 }
 
-// "\r\n\r\n\t" + message 228 + the line number + "\r\n\t" + message 229 + its text, after `r`.
+// `r` with `lead` put before it.
 Refusal withLead(std::string lead, Refusal r) {
   Refusal text;
   text.extra = std::move(lead);
   r.before.push_back(std::move(text));
-  return r;
-}
-
-Refusal withLineDetail(Refusal r, int line, std::string_view text) {
-  r.extra += "\r\n\r\n\t";
-  r.then.push_back(numberedRefusal(228, {}, std::to_string(line) + "\r\n\t"));
-  r.then.push_back(numberedRefusal(229, {}, std::string(text)));
   return r;
 }
 
@@ -77,7 +70,7 @@ FrequencyCount countFrequencies(std::string_view list) {
 }
 
 Refusal FrequencyCount::refusal() const {
-  return withLineDetail(
+  return lineDetail(
       overflow ? ownRefusal(RefusalText::FrequencySumOverflow) : numberedRefusal(224, {}, "  ( integer )"),
       badLine, badText);
 }
@@ -97,7 +90,7 @@ std::optional<FrequencyEntry> checkFrequencyEntry(const FrequencyEntryInput& in,
   for (int i = 0; i < n; ++i)
     if (count.f[i] < 0) {
       const auto lines = frequencyLines(in.list);
-      return refuse(withLineDetail(ownRefusal(RefusalText::FrequencyNegative), i + 1, lines[i]));
+      return refuse(lineDetail(ownRefusal(RefusalText::FrequencyNegative), i + 1, lines[i]));
     }
   if (count.sum == 0) return refuse(ownRefusal(RefusalText::FrequencySumZero));
   if (count.sum > kLargestFrequencySum)

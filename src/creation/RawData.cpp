@@ -19,14 +19,6 @@ namespace {
 
 constexpr std::int64_t kProgressEvery = 8192;
 
-Refusal numbered(int message, std::string extra = {}, std::vector<std::string> args = {}) {
-  Refusal e;
-  e.message = message;
-  e.extra = std::move(extra);
-  e.args = std::move(args);
-  return e;
-}
-
 std::string_view withoutCr(std::string_view line) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   return line;
@@ -76,14 +68,14 @@ class RawLines {
   /// Takes the next line (without its LF); false when the file is refused.
   bool take(std::string_view line) {
     if (++lineNo_ > kMaxRawValues) {
-      error_ = numbered(113, std::to_string(kMaxRawValues) + " !");
+      error_ = numberedRefusal(113, {}, std::to_string(kMaxRawValues) + " !");
       return false;
     }
     double v = 0;
     if (line.size() > kMaxRawLineLength || !ParseRawLine(line, v)) {
       std::string shown(withoutCr(line.substr(0, 201)));
       if (shown.size() > 200) shown = shown.substr(0, 200) + "...";
-      error_ = numbered(118, "\r\n\r\n\tLine " + std::to_string(lineNo_) + " : " + shown);
+      error_ = numberedRefusal(118, {}, "\r\n\r\n\tLine " + std::to_string(lineNo_) + " : " + shown);
       return false;
     }
     x_.push_back(v);
@@ -93,7 +85,7 @@ class RawLines {
   std::optional<std::vector<double>> finish() {
     if (x_.size() < 3) {
       // The message already ends with its exclamation mark.
-      error_ = numbered(130);
+      error_ = numberedRefusal(130);
       return std::nullopt;
     }
     return std::move(x_);
@@ -132,7 +124,7 @@ std::optional<std::vector<double>> ReadRawDataFile(const std::string& path, Refu
   FileRefusal refused;
   auto file = InputFile::open(path, fileSizeLimit(FileKind::RawData), refused);
   if (!file) {
-    error = refused.why == FileRefusal::Why::Missing ? numbered(112, {}, {path}) : fileNotRead(refused);
+    error = refused.why == FileRefusal::Why::Missing ? numberedRefusal(112, {path}) : fileNotRead(refused);
     return std::nullopt;
   }
   // Read in pieces and stop at the first refused line: a huge file costs no more than its first
@@ -151,8 +143,7 @@ std::optional<std::vector<double>> ReadRawDataFile(const std::string& path, Refu
   for (;;) {
     const auto got = file->read(buffer.data(), buffer.size(), refused);
     if (!got) {
-      error = Refusal{};
-      error.readReason = refused;
+      error = fileNotRead(refused);
       return std::nullopt;
     }
     if (*got == 0) break;
@@ -293,23 +284,23 @@ FieldCheck CheckIntervalCount(std::string_view text, long n, int& N) {
   FieldCheck c;
   long v = 0;
   if (!parseLong(text, v)) {
-    c.error = numbered(114, std::string(text));
+    c.error = numberedRefusal(114, {}, std::string(text));
     c.emptyField = true;
     return c;
   }
   if (v == 0) {
-    c.error = numbered(115);
+    c.error = numberedRefusal(115);
     return c;
   }
   if (v < 3 || v > kMaxBins) {
-    c.error = numbered(88, std::to_string(kMaxBins) + " !");
+    c.error = numberedRefusal(88, {}, std::to_string(kMaxBins) + " !");
     c.emptyField = true;
     return c;
   }
   N = static_cast<int>(v);
   c.ok = true;
   const int nmin = SturgesMinimum(n);
-  if (N < nmin) c.warning = numbered(116, std::to_string(nmin) + "   !", {std::to_string(n)});
+  if (N < nmin) c.warning = numberedRefusal(116, {std::to_string(n)}, std::to_string(nmin) + "   !");
   return c;
 }
 
@@ -317,7 +308,7 @@ FieldCheck CheckLimit(std::string_view text, bool isMin, double other, double& v
   FieldCheck c;
   double v = 0;
   if (!parseDouble(text, v)) {
-    c.error = numbered(129, (isMin ? " MinX " : " MaxX ") + std::string(text));
+    c.error = numberedRefusal(129, {}, (isMin ? " MinX " : " MaxX ") + std::string(text));
     return c;
   }
   if (isMin ? v >= other : v <= other) {
@@ -337,15 +328,15 @@ FieldCheck CheckEps(std::string_view text, double& eps) {
   FieldCheck c;
   double v = 0;
   if (!parseDouble(text, v)) {
-    c.error = numbered(129, " Eps : " + std::string(text));
+    c.error = numberedRefusal(129, {}, " Eps : " + std::string(text));
     return c;
   }
   if (v <= 0) {
-    c.error = numbered(97);
+    c.error = numberedRefusal(97);
     return c;
   }
   if (v < 1e-8 || v > 1) {
-    c.error = numbered(98);
+    c.error = numberedRefusal(98);
     return c;
   }
   eps = v;
@@ -358,7 +349,7 @@ std::optional<std::string> TypedRawDataText(std::span<const std::string> lines, 
   size_t used = lines.size();
   while (used > 0 && withoutCr(lines[used - 1]).empty()) --used;
   if (used == 0) {
-    error = numbered(230);
+    error = numberedRefusal(230);
     return std::nullopt;
   }
   std::string out;
@@ -366,9 +357,7 @@ std::optional<std::string> TypedRawDataText(std::span<const std::string> lines, 
     const std::string_view line = withoutCr(lines[i]);
     double v = 0;
     if (!ParseRawLine(line, v)) {
-      error = numbered(224, "\r\n\r\n\t");
-      error.then = {numberedRefusal(228, {}, std::to_string(i + 1) + "\r\n\t"),
-                    numberedRefusal(229, {}, std::string(line))};
+      error = lineDetail(numberedRefusal(224), static_cast<int>(i + 1), line);
       return std::nullopt;
     }
     out += line.empty() ? std::string("0") : std::string(line);
@@ -382,8 +371,7 @@ bool SaveTypedRawData(const std::string& path, std::span<const std::string> line
   if (!text) return false;
   WriteRefusal why;
   if (!writeFileAtomically(path, *text, &why)) {
-    error = numbered(27, path);
-    error.writeReason = why;
+    error = fileNotWritten(path, why);
     return false;
   }
   return true;

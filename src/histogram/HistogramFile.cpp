@@ -24,14 +24,6 @@
 
 namespace {
 
-Refusal numbered(int message, std::vector<std::string> args = {}, std::string extra = {}) {
-  return numberedRefusal(message, std::move(args), std::move(extra));
-}
-
-Refusal own(RefusalText id, std::vector<std::string> args = {}, std::string extra = {}) {
-  return ownRefusal(id, std::move(args), std::move(extra));
-}
-
 std::string removeBlanks(std::string_view s) {
   std::string out;
   out.reserve(s.size());
@@ -179,7 +171,7 @@ std::optional<Histogram> ReadHistogramText(std::string_view data, Refusal& error
       ++seenMin;
       const std::string_view rest = dropFirst(line, 4);
       if (!parseDouble(rest, lower)) {
-        error = numbered(143, {}, "Min = " + std::string(rest));
+        error = numberedRefusal(143, {}, "Min = " + std::string(rest));
         return std::nullopt;
       }
     }
@@ -187,14 +179,14 @@ std::optional<Histogram> ReadHistogramText(std::string_view data, Refusal& error
       ++seenMax;
       const std::string_view rest = dropFirst(line, 4);
       if (!parseDouble(rest, upper)) {
-        error = own(RefusalText::HistogramMaxInvalid, {}, "Max = " + std::string(rest));
+        error = ownRefusal(RefusalText::HistogramMaxInvalid, {}, "Max = " + std::string(rest));
         return std::nullopt;
       }
     }
     if (contains(line, "Type")) {
       const std::string_view rest = dropFirst(line, 5);
       if (rest != "Discrete") {
-        error = numbered(12, {std::string(rest)});
+        error = numberedRefusal(12, {std::string(rest)});
         return std::nullopt;
       }
     }
@@ -203,11 +195,11 @@ std::optional<Histogram> ReadHistogramText(std::string_view data, Refusal& error
       const std::string_view rest = dropFirst(line, 5);
       long value = 0;
       if (!parseLong(rest, value)) {
-        error = numbered(40, {}, std::string(rest));
+        error = numberedRefusal(40, {}, std::string(rest));
         return std::nullopt;
       }
       if (value > kMaxBins) {
-        error = numbered(13, {"256"}, std::string(rest));
+        error = numberedRefusal(13, {"256"}, std::string(rest));
         return std::nullopt;
       }
       bins = value;
@@ -218,7 +210,7 @@ std::optional<Histogram> ReadHistogramText(std::string_view data, Refusal& error
       totalText = rest;
       double total = 0;
       if (!parseDouble(rest, total)) {
-        error = numbered(37, {}, std::string(rest));
+        error = numberedRefusal(37, {}, std::string(rest));
         return std::nullopt;
       }
     }
@@ -228,7 +220,7 @@ std::optional<Histogram> ReadHistogramText(std::string_view data, Refusal& error
     }
   }
   if (!headerDone) {
-    error = numbered(14);
+    error = numberedRefusal(14);
     return std::nullopt;
   }
   for (const auto& [key, seen] : {std::pair<const char*, int>{"Min", seenMin},
@@ -236,11 +228,11 @@ std::optional<Histogram> ReadHistogramText(std::string_view data, Refusal& error
                                   {"Bins", seenBins},
                                   {"Total", seenTotal}})
     if (seen > 1) {
-      error = own(RefusalText::HistogramKeyRepeated, {key, std::to_string(seen)});
+      error = ownRefusal(RefusalText::HistogramKeyRepeated, {key, std::to_string(seen)});
       return std::nullopt;
     }
   if (seenMin != 1 || seenMax != 1 || seenBins != 1 || seenTotal != 1) {
-    error = numbered(15);
+    error = numberedRefusal(15);
     return std::nullopt;
   }
 
@@ -253,11 +245,11 @@ std::optional<Histogram> ReadHistogramText(std::string_view data, Refusal& error
     if (line.empty()) continue;
     std::int64_t value = 0;
     if (!parseWhole(line, value)) {
-      error = numbered(16, {std::to_string(read + 1)}, line);
+      error = numberedRefusal(16, {std::to_string(read + 1)}, line);
       return std::nullopt;
     }
     if (value < 0) {
-      error = numbered(17, {std::to_string(read + 1)});
+      error = numberedRefusal(17, {std::to_string(read + 1)});
       return std::nullopt;
     }
     sum += static_cast<long double>(value);
@@ -270,34 +262,34 @@ std::optional<Histogram> ReadHistogramText(std::string_view data, Refusal& error
   if (totalExtended != sum) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.0Lf", std::nearbyint(sum));
-    error = numbered(18, {buf}, totalText);
+    error = numberedRefusal(18, {buf}, totalText);
     return std::nullopt;
   }
   if (read != bins) {
-    error = numbered(19, {std::to_string(bins)}, std::to_string(read));
+    error = numberedRefusal(19, {std::to_string(bins)}, std::to_string(read));
     return std::nullopt;
   }
   if (bins <= 0) {
-    error = own(RefusalText::HistogramNoBins, {std::to_string(bins)});
+    error = ownRefusal(RefusalText::HistogramNoBins, {std::to_string(bins)});
     return std::nullopt;
   }
   if (sum == 0) {
-    error = own(RefusalText::HistogramZeroTotal, {totalText});
+    error = ownRefusal(RefusalText::HistogramZeroTotal, {totalText});
     return std::nullopt;
   }
   const double total = static_cast<double>(totalExtended);
   const Histogram h = FromFrequencies(lower, upper, static_cast<int>(bins), f, total);
   // Edges whose span overflows give infinite centres; say so before comparing them.
   if (!std::isfinite(h.step) || !std::isfinite(h.min) || !std::isfinite(h.max) || !std::isfinite(total)) {
-    error = own(RefusalText::HistogramEdgesOutOfRange, {generalNumber(lower), generalNumber(upper)});
+    error = ownRefusal(RefusalText::HistogramEdgesOutOfRange, {generalNumber(lower), generalNumber(upper)});
     return std::nullopt;
   }
   if (h.min > h.max) {
-    error = numbered(20, {generalNumber(h.min), generalNumber(h.max)});
+    error = numberedRefusal(20, {generalNumber(h.min), generalNumber(h.max)});
     return std::nullopt;
   }
   if (h.min == 0 && h.max == 0) {
-    error = own(RefusalText::HistogramMinMaxZero);
+    error = ownRefusal(RefusalText::HistogramMinMaxZero);
     return std::nullopt;
   }
   return h;
@@ -307,7 +299,7 @@ std::optional<Histogram> ReadHistogramFile(const std::string& path, Refusal& err
   std::string data;
   if (const auto refused = readWholeFile(path, FileKind::Histogram, data)) {
     if (refused->why == FileRefusal::Why::Missing)
-      error = numbered(11, {path});
+      error = numberedRefusal(11, {path});
     else
       error = fileNotRead(*refused);
     return std::nullopt;
@@ -323,12 +315,12 @@ bool HistogramFileText(const Histogram& h, std::string_view identification, std:
   bool sound = ff.valid && ff.n >= 1 && ff.total > 0 && std::isfinite(ff.lower) && std::isfinite(ff.upper);
   for (int i = 0; sound && i < ff.n; ++i) sound = ff.f[i] >= 0;
   if (!sound) {
-    error = own(RefusalText::HistogramNotSavable);
+    error = ownRefusal(RefusalText::HistogramNotSavable);
     return false;
   }
   for (int i = 0; i < ff.n; ++i)
     if (h.p[i] > 0 && ff.f[i] == 0) {
-      error = own(RefusalText::HistogramBinLost, {std::to_string(i + 1), generalNumber(h.p[i])});
+      error = ownRefusal(RefusalText::HistogramBinLost, {std::to_string(i + 1), generalNumber(h.p[i])});
       return false;
     }
   std::string s;
@@ -354,7 +346,7 @@ bool HistogramFileText(const Histogram& h, std::string_view identification, std:
   Refusal refusal;
   const auto back = ReadHistogramText(s, refusal);
   if (!back) {
-    error = own(RefusalText::HistogramNotSaved);
+    error = ownRefusal(RefusalText::HistogramNotSaved);
     error.then.push_back(std::move(refusal));
     return false;
   }
@@ -366,8 +358,8 @@ bool HistogramFileText(const Histogram& h, std::string_view identification, std:
                                       {"Max", h.max, back->max},
                                       {"Step", h.step, back->step}})
     if (!(std::fabs(is - was) <= tolerance)) {
-      error = own(RefusalText::HistogramNotEqual,
-                  {std::string(name) + " " + generalNumber(was) + " / " + generalNumber(is)});
+      error = ownRefusal(RefusalText::HistogramNotEqual,
+                         {std::string(name) + " " + generalNumber(was) + " / " + generalNumber(is)});
       return false;
     }
   text = std::move(s);

@@ -72,6 +72,11 @@ std::vector<Refusal> checkField(InputField f, const std::string& text) {
   return out;
 }
 
+// The refusal of a d2 not below d1 (message 146), naming d2 as typed.
+Refusal d2NotBelowD1(const std::string& d2Text) {
+  return numberedRefusal(146, {}, " " + kDq + "d2" + kDq + " ( d2 >= d1 )  !  ( " + d2Text + " )\r\n");
+}
+
 }  // namespace
 
 std::optional<double> parseInputNumber(std::string_view text) {
@@ -181,9 +186,7 @@ std::vector<Refusal> typedInputMessages(const ProjectState& p) {
   const auto d1 = fieldValue(InputField::D1, p.d1);
   const auto d2 = fieldValue(InputField::D2, p.d2);
   if (d1 && d2 && *d2 != 0 && *d2 >= *d1) {
-    Refusal m;
-    m.message = 146;
-    m.extra = " " + kDq + "d2" + kDq + " ( d2 >= d1 )  !  ( " + p.d2 + " )\r\n";
+    Refusal m = d2NotBelowD1(p.d2);
     m.focus = FocusField::EdPSV;
     out.push_back(std::move(m));
   }
@@ -219,9 +222,7 @@ std::vector<Refusal> checkD2(std::string& text, const std::string& d1Text) {
   std::vector<Refusal> out = checkField(InputField::D2, text);
   const double d1 = parseInputNumber(d1Text).value_or(0);
   const double d2v = parseInputNumber(text).value_or(0);
-  if (d2v != 0 && d2v >= d1)
-    out.push_back(
-        numberedRefusal(146, {}, " " + kDq + "d2" + kDq + " ( d2 >= d1 )  !  ( " + text + " )\r\n"));
+  if (d2v != 0 && d2v >= d1) out.push_back(d2NotBelowD1(text));
   return out;
 }
 

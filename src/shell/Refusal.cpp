@@ -52,10 +52,15 @@ Refusal numberedRefusal(int message, std::vector<std::string> args, std::string 
 }
 
 Refusal ownRefusal(RefusalText id, std::vector<std::string> args, std::string extra) {
-  Refusal r;
+  Refusal r = numberedRefusal(0, std::move(args), std::move(extra));
   r.own = id;
-  r.args = std::move(args);
-  r.extra = std::move(extra);
+  return r;
+}
+
+Refusal lineDetail(Refusal r, int line, std::string_view text) {
+  r.extra += "\r\n\r\n\t";
+  r.then.push_back(numberedRefusal(228, {}, std::to_string(line) + "\r\n\t"));
+  r.then.push_back(numberedRefusal(229, {}, std::string(text)));
   return r;
 }
 

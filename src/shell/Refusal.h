@@ -51,6 +51,10 @@ Refusal numberedRefusal(int message, std::vector<std::string> args = {}, std::st
 /// Own text `id` with `args` and `extra` after it.
 Refusal ownRefusal(RefusalText id, std::vector<std::string> args = {}, std::string extra = {});
 
+/// `r` followed by the line of a typed or read list it refuses: "\r\n\r\n\t", message 228 with the
+/// 1-based line number, "\r\n\t", message 229 with the line's text.
+Refusal lineDetail(Refusal r, int line, std::string_view text);
+
 /// A file that cannot be opened or read: message 34.
 Refusal fileMissing();
 /// A file that could not be read: message 34 when it is missing, else what it is or why not.
