@@ -47,8 +47,6 @@ std::optional<Options> parse(int argc, char* argv[]) {
   return o;
 }
 
-int refuseMessage(const Refusal& m, Language language) { return cli::refuse(m.message, m.text(language)); }
-
 // The ranges of the options over the defaults; a refusal when a text does not read.
 std::optional<Refusal> readRanges(const Options& o, double d2, design::PatternRanges& ranges) {
   if (o.n) {
@@ -117,16 +115,16 @@ int runDesignCommand(int argc, char* argv[]) {
   if (!chain.ok) return cli::refuse(chain.message, chain.text);
   ChainReport report;
   const auto basis = design::designBasis(chain.project, report);
-  if (!basis) return refuseMessage(report.messages.front(), lang);
+  if (!basis) return cli::refuse(report.messages.front(), lang);
 
   design::DesignRequest request;
   request.target = o.target;
   request.standard = c.standard;
-  if (const auto refused = readRanges(o, basis->d2, request.ranges)) return refuseMessage(*refused, lang);
+  if (const auto refused = readRanges(o, basis->d2, request.ranges)) return cli::refuse(*refused, lang);
   const design::DesignResult d = design::runDesign(*basis, request);
   if (!d.ok) {
     if (d.report.messages.empty()) return cli::refuse(0, MessageText(0, lang));
-    return refuseMessage(d.report.messages.front(), lang);
+    return cli::refuse(d.report.messages.front(), lang);
   }
 
   if (o.csv) {

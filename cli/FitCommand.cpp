@@ -50,10 +50,10 @@ int runFitCommand(int argc, char* argv[]) {
   double eps = 1e-7;
   if (o.eps) {
     const FieldCheck c = CheckEps(*o.eps, eps);
-    if (!c.ok) return refuseRawData(*c.error, o.language);
+    if (!c.ok) return cli::refuse(*c.error, o.language);
   }
   const auto h = RawDataHistogram(d.x, N, d.x.front(), d.x.back());
-  if (!h) return refuseRawData(HistogramLimitsError(d.x.front(), d.x.back()), o.language);
+  if (!h) return cli::refuse(HistogramLimitsError(d.x.front(), d.x.back()), o.language);
 
   const FitResult r = FitDistributions({d.x, s, *h, eps}, o.language);
   const std::string failed = FitFailureWarning(r, o.language);

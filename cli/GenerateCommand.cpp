@@ -49,8 +49,8 @@ int runGenerateCommand(int argc, char* argv[]) {
   rq.eps = eps;
   rq.intervals = static_cast<int>(n);
   const ParametricResult r = GenerateParametric(rq, lang);
-  if (r.refusal) return cli::refuse(r.refusal->message, r.refusal->text(lang));
-  if (r.fault && !r.valid) return cli::refuse(r.fault->message, r.fault->text(lang));
+  if (r.refusal) return cli::refuse(*r.refusal, lang);
+  if (r.fault && !r.valid) return cli::refuse(*r.fault, lang);
   if (!r.valid) return cli::refuse(0, RefusalTextOf(RefusalText::ParametricNoHistogram, lang));
   cli::Json j = cli::histogramJson(r.histogram());
   j["valid"] = r.valid;

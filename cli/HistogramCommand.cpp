@@ -35,7 +35,7 @@ struct Options {
 std::optional<Histogram> readOrRefuse(const std::string& path, Language language) {
   Refusal e;
   auto h = ReadHistogramFile(path, e);
-  if (!h) cli::refuse(e.message, e.text(language));
+  if (!h) cli::refuse(e, language);
   return h;
 }
 
@@ -44,7 +44,7 @@ bool writeIfAsked(const Options& o, const Histogram& h) {
   if (!o.output) return true;
   Refusal e;
   if (WriteHistogramFile(*o.output, h, e)) return true;
-  cli::refuse(e.message, e.text(o.language));
+  cli::refuse(e, o.language);
   return false;
 }
 

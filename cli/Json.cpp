@@ -38,4 +38,8 @@ int refuse(int message, const std::string& text) {
   return 1;
 }
 
+int refuse(const Refusal& refusal, Language language) {
+  return refuse(refusal.message, refusal.text(language));
+}
+
 }  // namespace cli

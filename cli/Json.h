@@ -6,6 +6,8 @@
 #include <string>
 
 #include "histogram/Histogram.h"
+#include "shell/Language.h"
+#include "shell/Refusal.h"
 
 namespace cli {
 
@@ -23,5 +25,7 @@ void printJson(const Json& j);
 
 /// Prints errorJson(message, text) and returns the refusal exit status 1.
 int refuse(int message, const std::string& text);
+/// The same for `refusal`: its message number and its whole text in `language`.
+int refuse(const Refusal& refusal, Language language);
 
 }  // namespace cli

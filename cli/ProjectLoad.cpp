@@ -37,9 +37,9 @@ std::optional<int> openProject(std::string_view bytes, const std::string& folder
                                ProjectState& p, RmrTables& rmr) {
   Refusal e;
   const auto data = parseProjectFile(bytes, e);
-  if (!data) return refuse(e.message, e.text(lang));
+  if (!data) return refuse(e, lang);
   const ProjectOpenReport opened = ::openProject(*data, folder, p, rmr);
-  if (const Refusal* he = opened.firstHistogramError()) return refuse(he->message, he->text(lang));
+  if (const Refusal* he = opened.firstHistogramError()) return refuse(*he, lang);
   if (opened.bStarRefused()) return refuse(33, MessageText(33, lang));
   return std::nullopt;
 }

@@ -45,14 +45,14 @@ int runRawDataCommand(int argc, char* argv[]) {
   double Min = d.x.front(), Max = d.x.back();
   if (o.min) {
     const FieldCheck c = CheckLimit(*o.min, true, Max, Min);
-    if (!c.ok) return refuseRawData(*c.error, o.language);
+    if (!c.ok) return cli::refuse(*c.error, o.language);
   }
   if (o.max) {
     const FieldCheck c = CheckLimit(*o.max, false, Min, Max);
-    if (!c.ok) return refuseRawData(*c.error, o.language);
+    if (!c.ok) return cli::refuse(*c.error, o.language);
   }
   const auto h = RawDataHistogram(d.x, N, Min, Max);
-  if (!h) return refuseRawData(HistogramLimitsError(Min, Max), o.language);
+  if (!h) return cli::refuse(HistogramLimitsError(Min, Max), o.language);
   std::string text;
   const double median = binMedian(true, h->p, h->min, h->max, N, text);
   const double mode = binMode(h->p, N, h->min, h->max, text);

@@ -20,6 +20,3 @@ struct LoadedRawData {
 /// status 1; nullopt when `out` holds the data.
 std::optional<int> loadRawData(const std::string& file, const std::optional<std::string>& intervals,
                                Language language, LoadedRawData& out);
-
-/// Prints a refusal of the raw data checks; returns the exit status 1.
-int refuseRawData(const Refusal& e, Language language);

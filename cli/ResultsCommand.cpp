@@ -25,7 +25,7 @@ int runResultsDumpCommand(int argc, char* argv[]) {
   }
   Refusal error;
   const auto values = listResultsValues(bytes, error);
-  if (!parseResultsFile(bytes, error)) return cli::refuse(error.message, error.text(language));
+  if (!parseResultsFile(bytes, error)) return cli::refuse(error, language);
   cli::Json list = cli::Json::array();
   for (const auto& v : values) {
     cli::Json j;

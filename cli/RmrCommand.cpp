@@ -23,8 +23,6 @@ namespace {
 constexpr const char* kUsage =
     "usage: veltra-cli rmr PROJECT.hor [--histograms DIR] [--lang cs|en] [--input-reading uniform|centres]\n";
 
-int refuseMessage(const Refusal& m, Language language) { return cli::refuse(m.message, m.text(language)); }
-
 }  // namespace
 
 int runRmrCommand(int argc, char* argv[]) {
@@ -52,10 +50,10 @@ int runRmrCommand(int argc, char* argv[]) {
     return cli::refuse(151, text);
   }
   const auto a = strengthRatingHistogram(p.reducedStrength);
-  if (!a) return refuseMessage(strengthRatingRefusal(), lang);
+  if (!a) return cli::refuse(strengthRatingRefusal(), lang);
 
   const RmrOutcome o = createRmr(tables, *a);
-  if (!o.report.ok) return refuseMessage(o.report.messages.front(), lang);
+  if (!o.report.ok) return cli::refuse(o.report.messages.front(), lang);
 
   cli::Json j;
   j["sum"] = o.sum;
