@@ -12,29 +12,21 @@
 #include "shell/Dialogs.h"
 #include "shell/Messages.h"
 #include "shell/Refusal.h"
+#include "ui/NamedWidget.h"
 #include "ui/Notices.h"
 #include "ui/ProjectModel.h"
 #include "ui/Services.h"
-
-namespace {
-
-template <class T>
-T* control(QWidget* window, const char* name) {
-  return window->findChild<T*>(QString::fromLatin1(name));
-}
-
-}  // namespace
 
 ChainController::ChainController(Services& services, ProjectModel& model, QWidget* window)
     : QObject(window),
       services_(services),
       model_(model),
       window_(window),
-      layerTable_(control<QTableWidget>(window, "StrGrHorn")),
-      boltLoadProgress_(control<QProgressBar>(window, "ProgressBar1")),
-      boltLengthProgress_(control<QProgressBar>(window, "ProgressBar2")) {
+      layerTable_(namedChild<QTableWidget>(window, "StrGrHorn")),
+      boltLoadProgress_(namedChild<QProgressBar>(window, "ProgressBar1")),
+      boltLengthProgress_(namedChild<QProgressBar>(window, "ProgressBar2")) {
   const auto onClick = [&](const char* button, auto handler) {
-    connect(control<QAbstractButton>(window, button), &QAbstractButton::clicked, this, handler);
+    connect(namedChild<QAbstractButton>(window, button), &QAbstractButton::clicked, this, handler);
   };
   onClick("ButBeta", &ChainController::computeLayerCoefficient);
   onClick("BBRedPev", &ChainController::computeReducedStrength);
@@ -42,7 +34,8 @@ ChainController::ChainController(Services& services, ProjectModel& model, QWidge
   onClick("BBZatSv", &ChainController::computeBoltLoad);
   onClick("BBFunSpoj", &ChainController::runAssessment);
   onClick("SpocitatVse", &ChainController::computeAll);
-  connect(control<QAction>(window, "SpocitatVse1"), &QAction::triggered, this, &ChainController::computeAll);
+  connect(namedChild<QAction>(window, "SpocitatVse1"), &QAction::triggered, this,
+          &ChainController::computeAll);
   onClick("GrafRePe", &ChainController::chartReducedStrength);
   onClick("GrafDeSv", &ChainController::chartBoltLength);
   onClick("GrafZaSv", &ChainController::chartBoltLoad);
@@ -86,7 +79,7 @@ void ChainController::focusField(FocusField field, int layerRow) {
       if (layerRow > 0) layerTable_->setCurrentCell(layerRow, 3);
       return;
   }
-  if (auto* w = control<QWidget>(window_, edit)) w->setFocus();
+  if (auto* w = namedChild<QWidget>(window_, edit)) w->setFocus();
 }
 
 ChainReport ChainController::runWithProgress(QProgressBar* bar,
@@ -166,8 +159,7 @@ void ChainController::computeAll() {
 
 bool ChainController::runAssessment() {
   ProjectState& project = model_.state();
-  const Windows& windows = services_.windows;
-  const DesignStandard standard = windows.assessmentStandard();
+  const DesignStandard standard = services_.windows.assessmentStandard();
   AssessmentResult a;
   const ChainReport report = ::runAssessment(project, standard, services_.language(), a);
   showReport(report);
@@ -175,11 +167,9 @@ bool ChainController::runAssessment() {
   if (!report.ok) return false;
   assessment_ = a;
   showInChart(kSrcBearingCapacity, project.bearingCapacity);
-  windows.setFailureProbability(a.pf);
-  showInChart(kSrcReliability, project.reliabilityFunction);
-  windows.showAssessment(a);
-  if (auto* save = control<QAction>(window_, "SaveVysl1")) save->setEnabled(true);
-  if (auto* b = control<QAbstractButton>(window_, "SaveVysl")) b->setEnabled(true);
+  chartReliability();
+  setActionEnabled(window_, "SaveVysl1", true);
+  if (auto* b = namedChild<QAbstractButton>(window_, "SaveVysl")) b->setEnabled(true);
   return true;
 }
 

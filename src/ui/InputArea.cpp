@@ -676,10 +676,6 @@ void InputArea::invalidateResults(InvalidateFrom from) {
   if (from == InvalidateFrom::All) betaEdit_->clear();
 }
 
-void InputArea::setActionEnabled(const char* action, bool enabled) {
-  if (auto* a = window()->findChild<QAction*>(QString::fromLatin1(action))) a->setEnabled(enabled);
-}
-
 void InputArea::projectStarted() {
   view_.selectedLayerRow = 0;
   view_.selectedColumn = 0;
@@ -821,7 +817,7 @@ void InputArea::openSlotFile(Source source) {
   if (readSlotFile(source, row, *path)) {
     slot->name = fileNameOnly(*path);
     if (source == kSrcLayer) {
-      setActionEnabled("SaveTabHorn1", true);
+      setActionEnabled(window(), "SaveTabHorn1", true);
       if (row == project_.nextLayerRow) ++project_.nextLayerRow;
       updateLayerFlags();
     } else if (source == kSrcWidth) {
@@ -1084,7 +1080,7 @@ void InputArea::sendCreatedHistogram() {
   if (source == kSrcWidth) computeBStar();
   if (source == kSrcLayer) {
     // A project of created layers must be savable as well as one of loaded files.
-    setActionEnabled("SaveTabHorn1", true);
+    setActionEnabled(window(), "SaveTabHorn1", true);
     updateLayerFlags();
     layerTable_->setCurrentCell(row, 0);
   }

@@ -104,7 +104,6 @@ class InputArea : public QWidget {
   /// The rock type list CBTypProm offers ProjectState::rockTypes (also on the model's rockTypesChanged).
   void fillRockTypeList();
   void placeOverCell(QWidget* w, QTableWidget* t, int row, int col, bool rightEnd);
-  void setActionEnabled(const char* action, bool enabled);
 
   // ---- the project
   /// A new project was started (the model's projectStarted): first layer row and first items of the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAction>
 #include <QGridLayout>
 #include <QLabel>
 #include <QString>
@@ -13,6 +14,18 @@ W* named(P* parent, const QString& name) {
   auto* w = new W(parent);
   w->setObjectName(name);
   return w;
+}
+
+/// The child of `window` named `name`, or nullptr: how the parts of a window that do not own a control
+/// (the chain commands, the project files) find it.
+template <typename T>
+T* namedChild(const QObject* window, const char* name) {
+  return window->findChild<T*>(QString::fromLatin1(name));
+}
+
+/// Enables or disables the action of `window` named `name`, when it has one.
+inline void setActionEnabled(const QObject* window, const char* name, bool enabled) {
+  if (auto* a = namedChild<QAction>(window, name)) a->setEnabled(enabled);
 }
 
 /// Rows of `grid` from `firstRow` on: a label named by the first of each pair (made in `parent`; its

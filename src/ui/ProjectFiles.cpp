@@ -36,6 +36,7 @@
 #include "ui/HistogramSaveCommand.h"
 #include "ui/InputArea.h"
 #include "ui/LostLetters.h"
+#include "ui/NamedWidget.h"
 #include "ui/ProjectModel.h"
 #include "ui/RuntimeTexts.h"
 #include "ui/Services.h"
@@ -128,25 +129,20 @@ ProjectFiles::ProjectFiles(Services& services, ProjectModel& model, ChainControl
       view_(view),
       closeFloatingControls_(std::move(closeFloatingControls)),
       window_(window) {
-  connect(action("Novy1"), &QAction::triggered, this, &ProjectFiles::newProject);
-  connect(action("Otevrit1"), &QAction::triggered, this, &ProjectFiles::openProject);
-  connect(action("SaveTabHorn1"), &QAction::triggered, this, &ProjectFiles::saveProject);
-  connect(action("OpenVysl1"), &QAction::triggered, this, &ProjectFiles::openResults);
-  connect(action("SaveVysl1"), &QAction::triggered, this, &ProjectFiles::saveResults);
-  connect(action("ZpravaPDF1"), &QAction::triggered, this, &ProjectFiles::writeReport);
-}
-
-QAction* ProjectFiles::action(const char* name) const {
-  return window_->findChild<QAction*>(QString::fromLatin1(name));
-}
-
-void ProjectFiles::setActionEnabled(const char* name, bool enabled) {
-  if (QAction* a = action(name)) a->setEnabled(enabled);
+  const auto onTrigger = [&](const char* name, auto handler) {
+    connect(namedChild<QAction>(window_, name), &QAction::triggered, this, handler);
+  };
+  onTrigger("Novy1", &ProjectFiles::newProject);
+  onTrigger("Otevrit1", &ProjectFiles::openProject);
+  onTrigger("SaveTabHorn1", &ProjectFiles::saveProject);
+  onTrigger("OpenVysl1", &ProjectFiles::openResults);
+  onTrigger("SaveVysl1", &ProjectFiles::saveResults);
+  onTrigger("ZpravaPDF1", &ProjectFiles::writeReport);
 }
 
 QAbstractButton* ProjectFiles::resultButton(int i) const {
   static const char* const kNames[] = {"GrafRePe", "GrafDeSv", "GrafZaSv", "GrafUnSv", "GrafFS"};
-  return window_->findChild<QAbstractButton*>(QString::fromLatin1(kNames[i]));
+  return namedChild<QAbstractButton>(window_, kNames[i]);
 }
 
 bool ProjectFiles::inputsSaved() const { return inputsSnapshot() == savedInputs_; }
@@ -251,7 +247,7 @@ void ProjectFiles::showOpenReport(const ProjectOpenReport& report, const std::st
       case ProjectOpenEvent::Kind::BStarComputed:
         break;
       case ProjectOpenEvent::Kind::BetaComputed:
-        if (auto* table = window_->findChild<QTableWidget*>(u"StrGrHorn"_s)) table->setCurrentCell(-1, -1);
+        if (auto* table = namedChild<QTableWidget>(window_, "StrGrHorn")) table->setCurrentCell(-1, -1);
         // A thickness refusal the typed inputs below repeat is shown there, with the file's name.
         if (std::none_of(report.inputs.begin(), report.inputs.end(), [&](const Refusal& m) {
               return e.beta.firstNumber() == 149 && m.message == 149 &&
@@ -268,8 +264,8 @@ void ProjectFiles::newProject() {
   if (!askToSaveWork()) return;
   closeFloatingControls_();
   model_.startNewProject(MessageText(156, services_.language()));
-  setActionEnabled("SaveTabHorn1", false);
-  setActionEnabled("SaveVysl1", false);
+  setActionEnabled(window_, "SaveTabHorn1", false);
+  setActionEnabled(window_, "SaveVysl1", false);
   markWorkSaved(true, true);
 }
 
@@ -287,7 +283,7 @@ void ProjectFiles::openProject() {
   view_.selectedLayerRow = 0;
   model_.inputsReplaced();
   showOpenReport(report, path);
-  if (data->hasRmr) setActionEnabled("SaveTabHorn1", true);
+  if (data->hasRmr) setActionEnabled(window_, "SaveTabHorn1", true);
   model_.setFiles(path, {});
   model_.rmrTablesReplaced();
   markWorkSaved(true, true);
@@ -351,8 +347,8 @@ void ProjectFiles::openResults() {
   model_.inputsReplaced();
   showFileValueMessages(values, path);
   for (int i = 0; i < 5; ++i) resultButton(i)->setEnabled(data->buttons[i]);
-  setActionEnabled("SaveVysl1", true);
-  setActionEnabled("SaveTabHorn1", true);
+  setActionEnabled(window_, "SaveVysl1", true);
+  setActionEnabled(window_, "SaveTabHorn1", true);
   model_.rmrTablesReplaced();
   model_.setFiles({}, path);  // the results stand for themselves
   chain_.runAssessment();
@@ -405,7 +401,7 @@ bool ProjectFiles::askToSaveWork() {
   if (answer == mrNo) return true;
   if (answer != mrYes) return false;
   const std::string results = resultsSnapshot();
-  if (!results.empty() && results != savedResults_ && action("SaveVysl1")->isEnabled())
+  if (!results.empty() && results != savedResults_ && namedChild<QAction>(window_, "SaveVysl1")->isEnabled())
     saveResults();
   else
     saveProject();

@@ -69,8 +69,6 @@ class ProjectFiles : public QObject {
   // The inputs and the results as a file would hold them.
   std::string inputsSnapshot() const;
   std::string resultsSnapshot() const;
-  QAction* action(const char* name) const;
-  void setActionEnabled(const char* name, bool enabled);
   /// Result chart button `i` (0 GrafRePe ... 4 GrafFS).
   QAbstractButton* resultButton(int i) const;
 
