@@ -868,38 +868,37 @@ void InputArea::depthHLeft() {
   showProblems(problems, depthHEdit_);
 }
 
-void InputArea::d1Left() {
+// A bolt field left after an edit: `check` may complete the text (d2 and ds get their defaults), which
+// is then shown and, with `stored`, kept in the project; the problems are shown.
+void InputArea::boltFieldLeft(QLineEdit* edit, std::string* stored,
+                              const std::function<std::vector<Refusal>(std::string&)>& check) {
   if (!view_.boltInputsEdited) return;
-  auto problems = checkD1(ss(d1Edit_->text()));
+  std::string text = ss(edit->text());
+  const std::vector<Refusal> problems = check(text);
+  if (stored) {
+    if (qs(text) != edit->text()) edit->setText(qs(text));
+    *stored = text;
+  }
   view_.boltInputsEdited = false;
-  showProblems(problems, d1Edit_);
+  showProblems(problems, edit);
+}
+
+void InputArea::d1Left() {
+  boltFieldLeft(d1Edit_, nullptr, [](std::string& text) { return checkD1(text); });
 }
 
 void InputArea::d2Left() {
-  if (!view_.boltInputsEdited) return;
-  std::string text = ss(d2Edit_->text());
-  auto problems = checkD2(text, ss(d1Edit_->text()));
-  if (qs(text) != d2Edit_->text()) d2Edit_->setText(qs(text));
-  project_.d2 = text;
-  view_.boltInputsEdited = false;
-  showProblems(problems, d2Edit_);
+  boltFieldLeft(d2Edit_, &project_.d2,
+                [this](std::string& text) { return checkD2(text, ss(d1Edit_->text())); });
 }
 
 void InputArea::boltCountLeft() {
-  if (!view_.boltInputsEdited) return;
-  auto problems = checkBoltCount(ss(boltCountEdit_->text()));
-  view_.boltInputsEdited = false;
-  showProblems(problems, boltCountEdit_);
+  boltFieldLeft(boltCountEdit_, nullptr, [](std::string& text) { return checkBoltCount(text); });
 }
 
 void InputArea::rowSpacingLeft() {
-  if (!view_.boltInputsEdited) return;
-  std::string text = ss(rowSpacingEdit_->text());
-  auto problems = checkRowSpacing(text);
-  if (qs(text) != rowSpacingEdit_->text()) rowSpacingEdit_->setText(qs(text));
-  project_.rowSpacing = text;
-  view_.boltInputsEdited = false;
-  showProblems(problems, rowSpacingEdit_);
+  boltFieldLeft(rowSpacingEdit_, &project_.rowSpacing,
+                [](std::string& text) { return checkRowSpacing(text); });
 }
 
 void InputArea::showPattern() {

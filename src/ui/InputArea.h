@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -141,6 +142,8 @@ class InputArea : public QWidget {
   void d2Left();
   void boltCountLeft();
   void rowSpacingLeft();
+  void boltFieldLeft(QLineEdit* edit, std::string* stored,
+                     const std::function<std::vector<Refusal>(std::string&)>& check);
   void showProblems(const std::vector<Refusal>& problems, QWidget* focusBack);
   void focusChanged(QWidget* old, QWidget* now);
 
