@@ -33,12 +33,6 @@ RefusalText arithmeticFaultTextId(ArithmeticFault fault) {
   return RefusalText::None;
 }
 
-std::string arithmeticFaultText(ArithmeticFault fault, Language language) {
-  // OutOfFrame is worded by HistogramOpResult::refusal with its index.
-  if (fault == ArithmeticFault::OutOfFrame) return {};
-  return RefusalTextOf(arithmeticFaultTextId(fault), language);
-}
-
 }  // namespace hist
 
 Refusal HistogramOpResult::refusal() const {

@@ -143,8 +143,6 @@ inline std::int64_t binIndex(double v, const BinFrame& f) {
 /// Checks an operand: 1..256 bins, finite centres, positive finite step.
 ArithmeticFault checkOperand(const Histogram& x);
 
-/// Text of a refusal in `language`.
-std::string arithmeticFaultText(ArithmeticFault fault, Language language);
 /// The own text id of a fault (None for none).
 RefusalText arithmeticFaultTextId(ArithmeticFault fault);
 

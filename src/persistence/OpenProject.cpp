@@ -103,12 +103,6 @@ bool ProjectOpenReport::bStarRefused() const {
   return false;
 }
 
-const Refusal* ProjectOpenReport::firstInputRefusal() const {
-  for (const Refusal& m : inputs)
-    if (m.kind != DlgKind::Warning) return &m;
-  return nullptr;
-}
-
 ProjectOpenReport openProject(const ProjectFileData& data, const std::string& histogramsFolder,
                               ProjectState& p, RmrTables& rmr) {
   using Kind = ProjectOpenEvent::Kind;

@@ -40,8 +40,6 @@ struct ProjectOpenReport {
   /// The first histogram refusal, or null.
   const Refusal* firstHistogramError() const;
   bool bStarRefused() const;
-  /// The first refusal of a typed input, or null.
-  const Refusal* firstInputRefusal() const;
 };
 
 /// Where a project's histogram `name` is read: the name itself when it is an absolute path, else
